@@ -1,0 +1,45 @@
+# Shared compile settings and helpers for the project's targets.
+
+function(td700_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+    -Wnon-virtual-dtor -Woverloaded-virtual
+    -Wimplicit-fallthrough -Werror)
+endfunction()
+
+# td700_library(name SOURCES ... LIBS ...)
+function(td700_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  td700_warnings(${name})
+endfunction()
+
+# td700_program(name SOURCES ... LIBS ...)
+function(td700_program name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  td700_warnings(${name})
+endfunction()
+
+# td700_test(name SOURCES ... LIBS ... [GUI]) registers a Qt Test executable with CTest.
+# GUI tests run on the offscreen platform so that they need no display.
+function(td700_test name)
+  cmake_parse_arguments(ARG "GUI" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  td700_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set(env "TD700_BIN_DIR=${CMAKE_BINARY_DIR}/bin;TD700_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  if(ARG_GUI)
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")
+  if(ARG_TIMEOUT)
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+  else()
+    set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+  endif()
+endfunction()

@@ -1,0 +1,41 @@
+#include "comm/DeviceTables.h"
+
+DeviceTables::DeviceTables()
+    : sprdMON(100, 0)
+    , sprdStatus(4, 0)
+    , sprdCommState(3, 0)
+    , sprdComm(0, 0)
+    , sprdP_Common(1, 69)
+    , sprdP_CH(12, 61)
+    , sprdFormual_Mem(1, 12)
+    , sprdFormual_CH(1, 12)
+    , sprdOldALM(48, 2)
+{
+    sprdStatus.setText(1, 0, QStringLiteral("Meter"));
+    sprdStatus.setText(2, 0, QStringLiteral("Link"));
+    sprdStatus.setText(3, 0, QStringLiteral("Model"));
+    sprdStatus.setText(4, 0, QStringLiteral("Version"));
+    sprdCommState.setText(0, 0, QStringLiteral("Meter"));
+    sprdCommState.setText(1, 0, QStringLiteral("Good"));
+    sprdCommState.setText(2, 0, QStringLiteral("Time-out"));
+    sprdCommState.setText(3, 0, QStringLiteral("Bad frame"));
+}
+
+void DeviceTables::clearMeterRows()
+{
+    sprdStatus.setRowCount(0);
+    sprdMON.setRowCount(0);
+    sprdCommState.setRowCount(0);
+}
+
+void DeviceTables::appendMeterRow(int address)
+{
+    const QString text = QString::number(address);
+    const int row = sprdStatus.rowCount() + 1;
+    sprdStatus.setRowCount(row);
+    sprdStatus.setText(1, row, text);
+    sprdMON.setRowCount(row);
+    sprdMON.setText(0, row, text);
+    sprdCommState.setRowCount(row);
+    sprdCommState.setText(0, row, text);
+}

@@ -1,0 +1,49 @@
+#include "comm/EngineTimer.h"
+
+#include "core/Clock.h"
+
+EngineTimer::EngineTimer(Clock& clock, QString name, int intervalMs,
+                         std::function<void()> handler)
+    : m_clock(clock)
+    , m_name(std::move(name))
+    , m_interval(intervalMs)
+    , m_handler(std::move(handler))
+    , m_self(std::make_shared<EngineTimer*>(this))
+{
+}
+
+EngineTimer::~EngineTimer()
+{
+    *m_self = nullptr;
+}
+
+void EngineTimer::setEnabled(bool enabled)
+{
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    ++m_generation;
+    if (enabled)
+        arm();
+}
+
+void EngineTimer::arm()
+{
+    const quint64 generation = m_generation;
+    std::weak_ptr<EngineTimer*> weak = m_self;
+    m_due = m_clock.nowMs() + m_interval;
+    m_clock.callAfter(m_interval, [weak, generation] {
+        auto self = weak.lock();
+        if (!self || !*self)
+            return;
+        EngineTimer* t = *self;
+        if (!t->m_enabled || t->m_generation != generation)
+            return;
+        if (t->m_handler)
+            t->m_handler();
+        // The handler may have stopped or restarted the timer; only an untouched, still
+        // enabled timer keeps its rhythm.
+        if (weak.lock() && *self && t->m_enabled && t->m_generation == generation)
+            t->arm();
+    });
+}

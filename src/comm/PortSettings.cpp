@@ -1,0 +1,54 @@
+#include "comm/PortSettings.h"
+
+#include "core/TextLines.h"
+
+#include <cmath>
+
+QString PortSettings::lineSettings() const
+{
+    return baud + u',' + parity + u',' + dataBits + u',' + stopBits;
+}
+
+int FrameSilenceMs(int baud)
+{
+    if (baud <= 0)
+        return 2;
+    if (baud > 19200)
+        return 2; // fixed 1.75 ms above 19200, rounded up
+    return int(std::ceil(3.5 * 11.0 * 1000.0 / baud));
+}
+
+int PortSettings::txIntervalMs() const
+{
+    constexpr int kDefault = 50;
+    bool ok = false;
+    const int ms = txInterval.trimmed().toInt(&ok);
+    if (!ok || ms <= 0)
+        return kDefault;
+    return std::max(ms, FrameSilenceMs(baud.toInt()));
+}
+
+PortSettings LoadPortSettings(const QString& path)
+{
+    const QStringList lines = ReadTextLines(path);
+    if (lines.size() < 7)
+        return PortSettings{};
+    PortSettings s;
+    s.portName = lines[0];
+    s.baud = lines[1];
+    s.parity = lines[2];
+    s.dataBits = lines[3];
+    s.stopBits = lines[4];
+    s.protocol = lines[5];
+    s.rts = lines[6];
+    s.txInterval = lines.value(7);
+    return s;
+}
+
+bool SavePortSettings(const QString& path, const PortSettings& s, QString* error)
+{
+    QStringList lines{s.portName, s.baud, s.parity, s.dataBits, s.stopBits, s.protocol, s.rts};
+    if (!s.txInterval.trimmed().isEmpty())
+        lines << s.txInterval.trimmed();
+    return WriteTextLines(path, lines, error);
+}

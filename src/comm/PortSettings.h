@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// The PC side of the serial link, one line each in "Comm.CFG" (code page 949, CR LF):
+// port name, baud rate, parity letter, data bits, stop bits, protocol name, RTS control,
+// and an optional eighth line with the scheduler interval in milliseconds.
+struct PortSettings {
+    QString portName = QStringLiteral("COM1");
+    QString baud = QStringLiteral("38400");
+    QString parity = QStringLiteral("N");
+    QString dataBits = QStringLiteral("8");
+    QString stopBits = QStringLiteral("1");
+    QString protocol = QStringLiteral("Modbus RTU");
+    QString rts = QStringLiteral("OFF");
+    QString txInterval; // empty: the default interval
+
+    // "38400,N,8,1"
+    QString lineSettings() const;
+    bool rtsOn() const { return rts == QStringLiteral("ON"); }
+    // The scheduler interval: the eighth line when it is a whole number of milliseconds,
+    // never below the 3.5-character silence of the baud rate; else 50 ms.
+    int txIntervalMs() const;
+
+    bool operator==(const PortSettings&) const = default;
+};
+
+// Reads the first seven lines (and an optional eighth). A missing file or one with fewer
+// than seven lines gives the defaults for all settings. Values are taken as they stand.
+PortSettings LoadPortSettings(const QString& path);
+// Writes the settings anew (all seven lines; the eighth only when set). False on failure.
+bool SavePortSettings(const QString& path, const PortSettings& settings, QString* error = nullptr);
+
+// The minimum silence between frames at a baud rate (3.5 characters of 11 bits), in ms,
+// rounded up; 2 ms at rates above 19200.
+int FrameSilenceMs(int baud);

@@ -1,0 +1,1 @@
+#include "comm/ReplyDecoder.h"

@@ -1,0 +1,50 @@
+#include "core/TextLines.h"
+
+#include "core/CodePage.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+QStringList ReadTextLines(const QString& path, bool* opened)
+{
+    QFile file(path);
+    const bool ok = file.open(QIODevice::ReadOnly);
+    if (opened)
+        *opened = ok;
+    if (!ok)
+        return {};
+    QByteArray bytes = file.readAll();
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        const bool last = end < 0;
+        if (last)
+            end = bytes.size();
+        qsizetype stop = end;
+        if (stop > start && bytes[stop - 1] == '\r')
+            --stop;
+        lines << DecodeCp949(bytes.mid(start, stop - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool WriteTextLines(const QString& path, const QStringList& lines, QString* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    QByteArray out;
+    for (const QString& line : lines)
+        out += EncodeCp949(line) + "\r\n";
+    if (file.write(out) != out.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}

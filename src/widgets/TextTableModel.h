@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QPointer>
+
+
+#include "core/TextTable.h"
+
+// Shows a TextTable in a QTableView: model row r / column c is table row r + 1 / column c + 1,
+// and the table's header row and column give the header texts. Optionally the first
+// `headerRowsInBody` data rows of the model are header rows taken from the table's rows
+// 0 .. headerRowsInBody - 1 (for grids whose captions span several rows and columns).
+class TextTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit TextTableModel(TextTable* table, QObject* parent = nullptr);
+
+    TextTable* table() const { return m_table; }
+    void setShowHeaderColumn(bool show); // table column 0 as model column 0
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    void setEditable(bool editable) { m_editable = editable; }
+
+    int tableColumn(int modelColumn) const { return modelColumn + (m_showHeaderColumn ? 0 : 1); }
+    int tableRow(int modelRow) const { return modelRow + 1; }
+    int modelColumn(int tableColumn) const { return tableColumn - (m_showHeaderColumn ? 0 : 1); }
+    int modelRow(int tableRow) const { return tableRow - 1; }
+
+private:
+    void onCellsChanged(int column1, int row1, int column2, int row2);
+    void onLayoutChanged();
+
+    QPointer<TextTable> m_table;
+    bool m_showHeaderColumn = false;
+    bool m_editable = false;
+    int m_rows = 0;
+    int m_columns = 0;
+};
