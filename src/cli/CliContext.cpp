@@ -1,0 +1,118 @@
+#include "cli/CliContext.h"
+
+#include "core/TextLines.h"
+
+namespace {
+
+const QStringList kParities{QStringLiteral("N"), QStringLiteral("E"), QStringLiteral("O")};
+
+bool fail(CliContext& c, const QString& message)
+{
+    c.err << "td700: " << message << '\n';
+    c.err.flush();
+    return false;
+}
+
+} // namespace
+
+void AddCommonOptions(QCommandLineParser& parser)
+{
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("home"), QStringLiteral("Program folder with Comm.CFG and CFG/."),
+         QStringLiteral("DIR")},
+        {QStringLiteral("port"),
+         QStringLiteral("Port: COMn, a device path, tcp://host:port or DEMO."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("baud"), QStringLiteral("Baud rate."), QStringLiteral("RATE")},
+        {QStringLiteral("parity"), QStringLiteral("Parity: N, E or O."), QStringLiteral("P")},
+        {QStringLiteral("data-bits"), QStringLiteral("Data bits: 7 or 8."), QStringLiteral("N")},
+        {QStringLiteral("stop-bits"), QStringLiteral("Stop bits: 1 or 2."), QStringLiteral("N")},
+        {QStringLiteral("rts"), QStringLiteral("RTS control around each frame: on or off."),
+         QStringLiteral("on|off")},
+        {QStringLiteral("meters"), QStringLiteral("Slave addresses to use, e.g. 1,3,5-7."),
+         QStringLiteral("LIST")},
+        {QStringLiteral("select"), QStringLiteral("Slave address of the selected meter."),
+         QStringLiteral("ADDRESS")},
+        {QStringLiteral("json"), QStringLiteral("Print JSON instead of text.")},
+    });
+}
+
+bool ParseAddressList(const QString& text, QVector<int>* addresses)
+{
+    QVector<int> out;
+    for (const QString& raw : text.split(u',', Qt::SkipEmptyParts)) {
+        const QString item = raw.trimmed();
+        const qsizetype dash = item.indexOf(u'-');
+        bool ok1 = false, ok2 = true;
+        const int first = (dash < 0 ? item : item.left(dash)).toInt(&ok1);
+        const int last = dash < 0 ? first : item.mid(dash + 1).toInt(&ok2);
+        if (!ok1 || !ok2 || first < 1 || last > 247 || first > last)
+            return false;
+        for (int a = first; a <= last; ++a)
+            if (!out.contains(a))
+                out.append(a);
+    }
+    if (out.isEmpty())
+        return false;
+    std::sort(out.begin(), out.end());
+    *addresses = out;
+    return true;
+}
+
+bool LoadCommonOptions(const QCommandLineParser& parser, CliContext& c)
+{
+    c.paths = AppPaths::resolve(parser.value(QStringLiteral("home")));
+    c.port = LoadPortSettings(c.paths.commCfg());
+    c.json = parser.isSet(QStringLiteral("json"));
+
+    if (parser.isSet(QStringLiteral("port")))
+        c.port.portName = parser.value(QStringLiteral("port"));
+    if (parser.isSet(QStringLiteral("baud"))) {
+        bool ok = false;
+        const int baud = parser.value(QStringLiteral("baud")).toInt(&ok);
+        if (!ok || baud < 300 || baud > 4000000)
+            return fail(c, QStringLiteral("--baud wants a baud rate such as 38400"));
+        c.port.baud = QString::number(baud);
+    }
+    if (parser.isSet(QStringLiteral("parity"))) {
+        const QString p = parser.value(QStringLiteral("parity")).toUpper().left(1);
+        if (!kParities.contains(p))
+            return fail(c, QStringLiteral("--parity wants N, E or O"));
+        c.port.parity = p;
+    }
+    if (parser.isSet(QStringLiteral("data-bits"))) {
+        const QString v = parser.value(QStringLiteral("data-bits"));
+        if (v != QStringLiteral("7") && v != QStringLiteral("8"))
+            return fail(c, QStringLiteral("--data-bits wants 7 or 8"));
+        c.port.dataBits = v;
+    }
+    if (parser.isSet(QStringLiteral("stop-bits"))) {
+        const QString v = parser.value(QStringLiteral("stop-bits"));
+        if (v != QStringLiteral("1") && v != QStringLiteral("2"))
+            return fail(c, QStringLiteral("--stop-bits wants 1 or 2"));
+        c.port.stopBits = v;
+    }
+    if (parser.isSet(QStringLiteral("rts"))) {
+        const QString v = parser.value(QStringLiteral("rts")).toLower();
+        if (v != QStringLiteral("on") && v != QStringLiteral("off"))
+            return fail(c, QStringLiteral("--rts wants on or off"));
+        c.port.rts = v.toUpper();
+    }
+    if (parser.isSet(QStringLiteral("meters"))) {
+        if (!ParseAddressList(parser.value(QStringLiteral("meters")), &c.meters))
+            return fail(c, QStringLiteral("--meters wants slave addresses such as 1,3,5-7"));
+    } else {
+        const QStringList lines = ReadTextLines(c.paths.setEnvIni());
+        for (int i = 0; i < lines.size(); ++i)
+            if (lines[i].section(u'\t', 0, 0) == QStringLiteral("O"))
+                c.meters.append(i + 1);
+    }
+    if (parser.isSet(QStringLiteral("select"))) {
+        bool ok = false;
+        c.selectAddress = parser.value(QStringLiteral("select")).toInt(&ok);
+        if (!ok || !c.meters.contains(c.selectAddress))
+            return fail(c, QStringLiteral("--select wants one of the meters' addresses"));
+    }
+    return true;
+}

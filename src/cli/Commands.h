@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+// One function per command; `arguments` starts with the program name and the command word.
+int RunScan(const QStringList& arguments);
+int RunPoll(const QStringList& arguments);
+int RunLog(const QStringList& arguments);
+int RunExport(const QStringList& arguments);
+int RunInfo(const QStringList& arguments);

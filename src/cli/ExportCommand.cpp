@@ -1,0 +1,6 @@
+#include "cli/Commands.h"
+
+int RunExport(const QStringList&)
+{
+    return 1;
+}

@@ -1,0 +1,6 @@
+#include "cli/Commands.h"
+
+int RunInfo(const QStringList&)
+{
+    return 1;
+}

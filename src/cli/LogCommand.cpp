@@ -1,0 +1,6 @@
+#include "cli/Commands.h"
+
+int RunLog(const QStringList&)
+{
+    return 1;
+}

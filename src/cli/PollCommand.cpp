@@ -1,0 +1,6 @@
+#include "cli/Commands.h"
+
+int RunPoll(const QStringList&)
+{
+    return 1;
+}

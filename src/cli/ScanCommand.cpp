@@ -1,0 +1,6 @@
+#include "cli/Commands.h"
+
+int RunScan(const QStringList&)
+{
+    return 1;
+}

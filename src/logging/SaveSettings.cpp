@@ -1,0 +1,1 @@
+#include "logging/SaveSettings.h"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The data-save settings, one value per line of "CFG/SaveData.INI" (code page 949, CR LF):
+// saving on ("Yes"/"No"), interval 1..60, unit ("min"/"sec"), folder, base file name,
+// daily files (1/0), hour and minute of the daily file change.
+struct SaveSettings {
+    QString gDSaveOn;          // "Yes" enables saving
+    int gDSaveInterval = 0;
+    QString gDSaveUnit;        // "min" or "sec"
+    QString gDSaveFolder;
+    QString gDSaveName;
+    bool gDSaveDaily = false;  // the line read exactly 1
+    int gDSaveDayHour = 0;
+    int gDSaveDayMinute = 0;
+
+    bool enabled() const { return gDSaveOn == QStringLiteral("Yes"); }
+    // The interval in seconds (interval x 60 for "min").
+    int intervalSeconds() const;
+};
+
+// Reads the eight lines in order; loading stops at a missing line and the settings after it
+// keep their empty or zero values. Creates the folder that holds the file when it is missing.
+SaveSettings LoadSaveSettings(const QString& path);
+bool WriteSaveSettings(const QString& path, const SaveSettings& settings, QString* error = nullptr);

@@ -1,0 +1,105 @@
+#include "widgets/GradientLabel.h"
+
+#include "widgets/WinColour.h"
+
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+
+GradientLabel::GradientLabel(QWidget* parent)
+    : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+GradientLabel::GradientLabel(const QString& text, int fromRgb, int toRgb, QWidget* parent)
+    : GradientLabel(parent)
+{
+    m_text = text;
+    m_from = fromRgb;
+    m_to = toRgb;
+}
+
+void GradientLabel::setText(const QString& text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    update();
+}
+
+void GradientLabel::setColours(int fromRgb, int toRgb)
+{
+    if (fromRgb == m_from && toRgb == m_to)
+        return;
+    m_from = fromRgb;
+    m_to = toRgb;
+    update();
+}
+
+void GradientLabel::setTextColour(int rgb)
+{
+    m_textRgb = rgb;
+    update();
+}
+
+void GradientLabel::setAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void GradientLabel::setFontScale(double fractionOfHeight)
+{
+    m_fontScale = fractionOfHeight;
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    update();
+}
+
+QSize GradientLabel::sizeHint() const
+{
+    const QFontMetrics fm(font());
+    return {fm.horizontalAdvance(m_text) + 16, fm.height() + 8};
+}
+
+QSize GradientLabel::minimumSizeHint() const
+{
+    const QFontMetrics fm(font());
+    return {fm.averageCharWidth() * 3, fm.height() + 4};
+}
+
+void GradientLabel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient g(r.topLeft(), r.topRight());
+    const QColor from = fromWinRgb(m_from);
+    const QColor to = fromWinRgb(m_to);
+    g.setColorAt(0, from);
+    g.setColorAt(1, to);
+    p.setPen(QPen(from.darker(140), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 3, 3);
+
+    QColor text;
+    if (m_textRgb >= 0) {
+        text = fromWinRgb(m_textRgb);
+    } else {
+        const double light = (from.lightnessF() + to.lightnessF()) / 2;
+        text = light < 0.5 ? Qt::white : Qt::black;
+    }
+    QFont f = font();
+    if (m_fontScale > 0)
+        f.setPixelSize(std::max(8, int(height() * m_fontScale)));
+    p.setFont(f);
+    p.setPen(text);
+    p.drawText(rect().adjusted(4, 0, -4, 0), int(m_alignment), m_text);
+}
+
+void GradientLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+    QWidget::mouseReleaseEvent(event);
+}
