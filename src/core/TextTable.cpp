@@ -66,10 +66,11 @@ void TextTable::setRowCount(int rows)
     rows = std::max(0, rows);
     if (rows == m_rows)
         return;
+    const int oldRows = m_rows;
     m_rows = rows;
     m_cells.resize(rows + 1);
-    for (auto& r : m_cells)
-        r.resize(m_columns + 1);
+    for (int r = oldRows + 1; r <= rows; ++r)
+        m_cells[r].resize(m_columns + 1);
     m_hiddenRows.resize(rows + 1);
     Q_EMIT layoutChanged();
 }

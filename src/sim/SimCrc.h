@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+
+// The Modbus RTU CRC-16, kept apart from the master's own so that a mistake on one side
+// cannot hide behind the same mistake on the other.
+quint16 simCrc16(const QByteArray& bytes, qsizetype length);
+inline quint16 simCrc16(const QByteArray& bytes) {
+    return simCrc16(bytes, bytes.size());
+}
+
+// Appends the CRC of everything before it, low byte first.
+void simAppendCrc(QByteArray& frame);
+
+// True when the frame has at least one byte before a correct CRC.
+bool simCrcValid(const QByteArray& frame, qsizetype length);
+inline bool simCrcValid(const QByteArray& frame) {
+    return simCrcValid(frame, frame.size());
+}

@@ -1,0 +1,139 @@
+#include "sim/SimPort.h"
+
+#include "core/Clock.h"
+#include "sim/SimBus.h"
+#include "sim/SimFramer.h"
+
+#include <QList>
+
+struct SimPort::State {
+    State(SimBus& b, Clock& c, Sink s)
+        : bus(b)
+        , clock(c)
+        , sink(std::move(s)) {}
+
+    SimBus& bus;
+    Clock& clock;
+    Sink sink;
+    Trace trace;
+    SimFramer framer;
+    SimLine line;
+    int turnaroundMs = 3;
+    int gapMs = 20;
+    quint64 generation = 0;
+    quint64 received = 0;
+
+    void process(const std::shared_ptr<State>& self, const QByteArray& frame);
+    void sendPart(const std::shared_ptr<State>& self, const QByteArray& part, qint64 startMicros);
+    void handleAll(const std::shared_ptr<State>& self, const QList<QByteArray>& frames) {
+        for (const QByteArray& frame : frames)
+            process(self, frame);
+    }
+};
+
+SimPort::SimPort(SimBus& bus, Clock& clock, Sink sink)
+    : m_state(std::make_shared<State>(bus, clock, std::move(sink))) {}
+
+SimPort::~SimPort() = default;
+
+void SimPort::setLine(const SimLine& line) {
+    m_state->line = line;
+}
+
+SimLine SimPort::line() const {
+    return m_state->line;
+}
+
+void SimPort::setTurnaroundMs(int ms) {
+    m_state->turnaroundMs = std::max(0, ms);
+}
+
+int SimPort::turnaroundMs() const {
+    return m_state->turnaroundMs;
+}
+
+void SimPort::setGapMs(int ms) {
+    m_state->gapMs = std::max(1, ms);
+}
+
+void SimPort::setTrace(Trace trace) {
+    m_state->trace = std::move(trace);
+}
+
+qint64 SimPort::droppedBytes() const {
+    return m_state->framer.droppedBytes();
+}
+
+void SimPort::reset() {
+    ++m_state->generation;
+    m_state->framer.clear();
+}
+
+void SimPort::receive(const QByteArray& bytes) {
+    State& s = *m_state;
+    s.handleAll(m_state, s.framer.feed(bytes));
+    if (s.framer.waiting() == 0)
+        return;
+    const quint64 mark = ++s.received;
+    const qint64 silence = (s.line.silenceMicros() + 999) / 1000;
+    const int gap = static_cast<int>(std::max<qint64>(s.gapMs, silence));
+    std::weak_ptr<State> weak = m_state;
+    s.clock.callAfter(gap, [weak, mark] {
+        const auto self = weak.lock();
+        if (!self || self->received != mark)
+            return; // more bytes came in the meantime
+        self->handleAll(self, self->framer.gap());
+    });
+}
+
+void SimPort::State::process(const std::shared_ptr<State>& self, const QByteArray& frame) {
+    if (trace)
+        trace(QStringLiteral("<-"), frame);
+    const SimReply reply = bus.handle(frame);
+    if (reply.bytes.isEmpty())
+        return;
+    if (trace)
+        trace(QStringLiteral("->"), reply.bytes);
+    qint64 start = line.micros(frame.size()) + 1000LL * (turnaroundMs + reply.delayMs);
+    if (reply.splitAt < 0 || reply.splitAt >= reply.bytes.size()) {
+        sendPart(self, reply.bytes, start);
+        return;
+    }
+    const QByteArray first = reply.bytes.left(reply.splitAt);
+    sendPart(self, first, start);
+    start += line.micros(first.size()) + 1000LL * reply.pauseMs;
+    sendPart(self, reply.bytes.mid(reply.splitAt), start);
+}
+
+// Each byte is handed over when its last bit would have arrived, gathered by the
+// millisecond so that a slow line delivers a reply in pieces as a real port does.
+void SimPort::State::sendPart(const std::shared_ptr<State>& self, const QByteArray& part,
+                              qint64 startMicros) {
+    std::weak_ptr<State> weak = self;
+    const quint64 gen = generation;
+    auto deliver = [this, weak, gen](qint64 atMicros, const QByteArray& piece) {
+        const int ms = static_cast<int>((atMicros + 999) / 1000);
+        clock.callAfter(ms, [weak, gen, piece] {
+            const auto alive = weak.lock();
+            if (alive && alive->generation == gen && alive->sink)
+                alive->sink(piece);
+        });
+    };
+    if (line.baud <= 0 || part.isEmpty()) {
+        if (!part.isEmpty())
+            deliver(startMicros, part);
+        return;
+    }
+    qsizetype from = 0;
+    qint64 pieceMs = -1;
+    for (qsizetype i = 0; i < part.size(); ++i) {
+        const qint64 arrival = startMicros + line.micros(i + 1);
+        const qint64 ms = (arrival + 999) / 1000;
+        if (pieceMs >= 0 && ms != pieceMs) {
+            deliver(pieceMs * 1000, part.mid(from, i - from));
+            from = i;
+        }
+        pieceMs = ms;
+    }
+    deliver(pieceMs * 1000, part.mid(from));
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "sim/SimLine.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class Clock;
+class SimBus;
+
+// One master's connection to a bus (a pseudo-terminal, a TCP client, the in-process link):
+// collects the bytes the master sends into request frames, lets the bus answer, and hands
+// the reply back through the sink at the times the line and the faults say, piece by piece
+// as it would cross the wire. Works on any Clock.
+class SimPort {
+public:
+    using Sink = std::function<void(const QByteArray&)>;
+    // Direction "<-" for a request, "->" for a reply.
+    using Trace = std::function<void(const QString& direction, const QByteArray& bytes)>;
+
+    SimPort(SimBus& bus, Clock& clock, Sink sink);
+    ~SimPort();
+    SimPort(const SimPort&) = delete;
+    SimPort& operator=(const SimPort&) = delete;
+
+    // Wire time of requests and replies (baud 0: none).
+    void setLine(const SimLine& line);
+    SimLine line() const;
+    // Time from the end of a request to the first byte of its reply.
+    void setTurnaroundMs(int ms);
+    int turnaroundMs() const;
+    // The silence after which waiting bytes no longer grow into a frame (at least the
+    // line's 3.5 characters).
+    void setGapMs(int ms);
+    void setTrace(Trace trace);
+
+    // Bytes from the master, as they arrive.
+    void receive(const QByteArray& bytes);
+    // Forgets bytes waiting and replies not yet sent (the master went away).
+    void reset();
+
+    qint64 droppedBytes() const;
+
+private:
+    struct State;
+    std::shared_ptr<State> m_state;
+};

@@ -1,0 +1,82 @@
+#include "sim/SimTcpEndpoint.h"
+
+#include "sim/SimPort.h"
+
+#include <QHostAddress>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+SimTcpEndpoint::SimTcpEndpoint(SimBus& bus, Clock& clock, QObject* parent)
+    : QObject(parent)
+    , m_bus(bus)
+    , m_clock(clock)
+    , m_server(new QTcpServer(this)) {
+    connect(m_server, &QTcpServer::newConnection, this, &SimTcpEndpoint::onNewConnection);
+}
+
+SimTcpEndpoint::~SimTcpEndpoint() {
+    for (auto& [socket, port] : m_clients)
+        socket->disconnect(this);
+}
+
+bool SimTcpEndpoint::listen(const QString& hostPort, QString* error) {
+    const int colon = hostPort.lastIndexOf(QLatin1Char(':'));
+    QString host = colon < 0 ? QStringLiteral("127.0.0.1") : hostPort.left(colon);
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+        host = host.mid(1, host.size() - 2);
+    bool ok = false;
+    const int port = hostPort.mid(colon + 1).toInt(&ok);
+    QHostAddress address;
+    if (host == QLatin1String("localhost"))
+        address = QHostAddress::LocalHost;
+    else
+        ok = ok && address.setAddress(host);
+    if (!ok || port < 0 || port > 65535) {
+        if (error)
+            *error = QStringLiteral("--tcp \"%1\": expected HOST:PORT, for example 127.0.0.1:5020")
+                         .arg(hostPort);
+        return false;
+    }
+    if (!m_server->listen(address, static_cast<quint16>(port))) {
+        if (error)
+            *error =
+                QStringLiteral("cannot listen on %1: %2").arg(hostPort, m_server->errorString());
+        return false;
+    }
+    return true;
+}
+
+quint16 SimTcpEndpoint::port() const {
+    return m_server->serverPort();
+}
+
+QString SimTcpEndpoint::url() const {
+    const QHostAddress a = m_server->serverAddress();
+    const QString host = a.protocol() == QAbstractSocket::IPv6Protocol
+                             ? QStringLiteral("[%1]").arg(a.toString())
+                             : a.toString();
+    return QStringLiteral("tcp://%1:%2").arg(host).arg(m_server->serverPort());
+}
+
+void SimTcpEndpoint::onNewConnection() {
+    while (QTcpSocket* socket = m_server->nextPendingConnection()) {
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        QPointer<QTcpSocket> guard(socket);
+        auto port = std::make_unique<SimPort>(m_bus, m_clock, [guard](const QByteArray& bytes) {
+            if (guard && guard->state() == QAbstractSocket::ConnectedState)
+                guard->write(bytes);
+        });
+        if (m_setup)
+            m_setup(*port);
+        SimPort* raw = port.get();
+        m_clients[socket] = std::move(port);
+        connect(socket, &QTcpSocket::readyRead, this,
+                [socket, raw] { raw->receive(socket->readAll()); });
+        connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+            socket->disconnect(this); // no more bytes for the port that goes now
+            m_clients.erase(socket);
+            socket->deleteLater();
+        });
+    }
+}
