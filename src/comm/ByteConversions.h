@@ -5,9 +5,9 @@
 
 // Plain byte copies in the machine's little-endian order; callers place or reverse the bytes
 // as the wire or the file needs them.
-QByteArray SingleToBytes(float value);      // 4 bytes
-QByteArray LongToBytes(qint32 value);       // 4 bytes
-QByteArray IntegerToBytes(qint16 value);    // 2 bytes
+QByteArray SingleToBytes(float value);   // 4 bytes
+QByteArray LongToBytes(qint32 value);    // 4 bytes
+QByteArray IntegerToBytes(qint16 value); // 2 bytes
 // From the first bytes of `bytes`; missing bytes read as zero.
 float BytesToSingle(const QByteArray& bytes);
 qint32 BytesToLong(const QByteArray& bytes);

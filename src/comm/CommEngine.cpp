@@ -1,1 +1,478 @@
 #include "comm/CommEngine.h"
+
+#include "comm/AlarmHistoryHook.h"
+#include "comm/DownloadData.h"
+#include "comm/FrameLog.h"
+#include "comm/FrameSender.h"
+#include "comm/MeterList.h"
+#include "comm/MeterOrder.h"
+#include "comm/ModbusRtu.h"
+#include "comm/ReplyDecoder.h"
+#include "comm/RequestCodes.h"
+#include "comm/RequestTable.h"
+#include "comm/SerialLink.h"
+#include "core/WinRgb.h"
+
+namespace {
+
+constexpr int kTxIntervalMs = 50;
+constexpr int kReplyTimeoutMs = 1000;
+constexpr int kLampMs = 100;
+// A request is sent at most this many times in a row before the escalation moves on.
+constexpr int kMaxTries = 3;
+
+// Link status texts in the status list (column 2) and the present-value table (column 1).
+const QString kLinkOk = QStringLiteral("OK");
+const QString kLinkNg = QStringLiteral("NG");
+
+} // namespace
+
+CommEngine::CommEngine(Clock& clock, QObject* parent)
+    : QObject(parent)
+    , m_clock(clock)
+    , m_tmrTX(clock, QStringLiteral("tmrTX"), kTxIntervalMs, [this] { onTxTick(); })
+    , m_tmrRX_TOVR(clock, QStringLiteral("tmrRX_TOVR"), kReplyTimeoutMs,
+                   [this] { onTimeoutTick(); })
+    , m_tmrBall_Send(clock, QStringLiteral("tmrBall_Send"), kLampMs)
+    , m_tmrBall_Recv(clock, QStringLiteral("tmrBall_Recv"), kLampMs) {
+    m_tmrBall_Send.setHandler([this] {
+        m_tmrBall_Send.stop();
+        Q_EMIT sendLamp(false);
+    });
+    m_tmrBall_Recv.setHandler([this] {
+        m_tmrBall_Recv.stop();
+        Q_EMIT receiveLamp(false);
+    });
+}
+
+CommEngine::~CommEngine() {
+    stopTimers();
+    if (m_link) {
+        disconnect(m_link, nullptr, this, nullptr);
+        if (m_phase != Phase::Closed)
+            m_link->close();
+    }
+}
+
+void CommEngine::setLink(SerialLink* link) {
+    if (m_link == link)
+        return;
+    if (m_phase != Phase::Closed)
+        closePort();
+    if (m_link)
+        disconnect(m_link, nullptr, this, nullptr);
+    m_link = link;
+    if (link) {
+        connect(link, &SerialLink::receiveThresholdReached, this, &CommEngine::onReceive);
+        connect(link, &SerialLink::linkLost, this, &CommEngine::onLinkLost);
+    }
+}
+
+SerialLink* CommEngine::link() const {
+    return m_link;
+}
+
+void CommEngine::setPortSettings(const PortSettings& settings) {
+    m_settings = settings;
+    m_tmrTX.setInterval(settings.txIntervalMs());
+}
+
+bool CommEngine::isPortOpen() const {
+    return m_link && m_link->isOpen();
+}
+
+bool CommEngine::openPort() {
+    if (m_phase != Phase::Closed)
+        return isPortOpen();
+    if (!m_link || !m_link->open(m_settings.portName, m_settings.lineSettings()))
+        return false;
+    CommState& s = m_state;
+    m_lastFailure.clear();
+    m_awaitingReply = false;
+    m_received.clear();
+    setPhase(Phase::Scanning);
+    Q_EMIT portOpenChanged(true);
+    clearLinkTexts();
+    m_tables.sprdComm.setRowCount(0);
+    // Every meter is probed again; until it answers it counts as off line.
+    s.gMeterOnline.fill(false);
+    s.gRetryCount = 0;
+    s.gNextCommand = RequestCode::RC_PROBE;
+    s.gResumeMeter = 0;
+    s.gCurMeter = 0;
+    s.gTrendSample = 0;
+    m_tmrTX.setInterval(m_settings.txIntervalMs());
+    m_tmrTX.start();
+    return true;
+}
+
+void CommEngine::closePort() {
+    if (m_phase == Phase::Closed && !isPortOpen())
+        return;
+    stopTimers();
+    if (m_link && m_link->isOpen())
+        m_link->close();
+    m_awaitingReply = false;
+    m_received.clear();
+    m_lastFailure.clear();
+    clearLinkTexts();
+    m_state.gResumeMeter = -1;
+    m_state.gNextCommand = 0;
+    setPhase(Phase::Closed);
+    Q_EMIT portOpenChanged(false);
+    Q_EMIT portClosedMenus(true);
+}
+
+void CommEngine::closeByEngine(const QString& panel4, const QString& reason) {
+    stopTimers();
+    if (m_link && m_link->isOpen())
+        m_link->close();
+    m_awaitingReply = false;
+    m_received.clear();
+    m_lastFailure = reason;
+    m_state.gResumeMeter = -1;
+    m_state.gNextCommand = 0;
+    setPhase(Phase::Closed);
+    if (!panel4.isNull())
+        Q_EMIT statusText(4, panel4);
+    Q_EMIT portOpenChanged(false);
+    Q_EMIT portClosedMenus(true);
+}
+
+void CommEngine::onLinkLost(const QString& reason) {
+    if (m_phase == Phase::Closed)
+        return;
+    closeByEngine(QStringLiteral("Port [%1] ==> Closed: %2").arg(m_settings.portName, reason),
+                  reason);
+}
+
+void CommEngine::stopTimers() {
+    m_tmrTX.stop();
+    m_tmrRX_TOVR.stop();
+}
+
+void CommEngine::setPhase(Phase phase) {
+    if (phase == m_phase)
+        return;
+    m_phase = phase;
+    Q_EMIT phaseChanged(phase);
+}
+
+void CommEngine::clearLinkTexts() {
+    TextTable& t = m_tables.sprdStatus;
+    if (t.rowCount() == 0 || t.columnCount() < 2)
+        return;
+    t.clearData(2, 1, t.columnCount(), t.rowCount());
+    // A green or black link cell without its text would still read as a link state.
+    t.setBlockBackColour(2, 1, 2, t.rowCount(), TextTable::NoColour);
+    t.setBlockForeColour(2, 1, 2, t.rowCount(), TextTable::NoColour);
+}
+
+double CommEngine::selectedVersion() const {
+    return VersionNumber(m_tables.sprdStatus.text(4, m_state.gSelMeter + 1));
+}
+
+QByteArray CommEngine::buildFrame(const RequestEntry& entry, int slave, bool* ok) const {
+    *ok = false;
+    if (entry.function == 3) {
+        *ok = true;
+        return BuildReadFrame(slave, entry.startRegister, entry.count);
+    }
+    if (entry.function == 16) {
+        if (!m_parameters)
+            return {};
+        const auto values = DownloadRegisters(*m_parameters, entry.startRegister, entry.count);
+        if (!values)
+            return {};
+        *ok = true;
+        return BuildWriteFrame(slave, entry.startRegister, *values);
+    }
+    // The clock frame is prepared whole, CRC included, by the clock window.
+    const QByteArray& frame = m_state.gClockFrame;
+    *ok = frame.size() >= 4 && CrcCheck(frame);
+    return *ok ? frame : QByteArray();
+}
+
+bool CommEngine::canBuild(int code) const {
+    const auto entry = LookupRequest(code, selectedVersion());
+    if (!entry)
+        return true; // posting a code no request answers to stops the chain, as it always has
+    // Slave address 0 is the broadcast address: nothing goes to "the selected meter" before
+    // one is selected, least of all a download.
+    if (entry->target == RequestEntry::Target::Selected && m_state.gSelAddress <= 0)
+        return false;
+    if (entry->function == 3)
+        return true;
+    bool ok = false;
+    buildFrame(*entry, m_state.gSelAddress, &ok);
+    return ok;
+}
+
+bool CommEngine::post(int code) {
+    // Nothing goes out while the port is closed, and the probe of every meter is never cut
+    // short: it decides which meters are polled at all.
+    if (m_phase != Phase::Polling || !canBuild(code))
+        return false;
+    m_state.gNextCommand = code;
+    restartIfStalled();
+    return true;
+}
+
+void CommEngine::restartIfStalled() {
+    if (m_phase != Phase::Closed && isPortOpen() && !m_awaitingReply && !m_tmrTX.isEnabled())
+        m_tmrTX.start();
+}
+
+void CommEngine::onTxTick() {
+    m_tmrTX.stop();
+    CommState& s = m_state;
+    if (s.gMeterAddress.isEmpty()) {
+        if (isPortOpen())
+            closeByEngine(QStringLiteral("No meter enabled ==> Port Closed"),
+                          QStringLiteral("no meter is enabled in the meter list"));
+        return;
+    }
+    if (s.gResumeMeter > -1) {
+        s.gCurMeter = s.gResumeMeter;
+        s.gResumeMeter = -1;
+    }
+    s.gCurMeter = std::clamp(s.gCurMeter, 0, s.gLastMeter);
+    if (s.gNextCommand > 0) {
+        s.gCommand = s.gNextCommand;
+        s.gNextCommand = 0;
+    }
+    if (m_link)
+        m_link->discardInput();
+    Q_EMIT sendLamp(true);
+    m_tmrBall_Send.start();
+
+    const auto entry = LookupRequest(s.gCommand, selectedVersion());
+    if (!entry)
+        return; // a code no request answers to: the chain rests until a code is posted
+    int slave = s.gMeterAddress[s.gCurMeter];
+    if (entry->target == RequestEntry::Target::Selected) {
+        if (s.gSelAddress <= 0)
+            return;
+        if (s.gSelMeter >= 0 && s.gSelMeter <= s.gLastMeter)
+            s.gCurMeter = s.gSelMeter;
+        slave = s.gSelAddress;
+    }
+    if (ClearsPollCycleDone(s.gCommand))
+        s.gPollCycleDone = false;
+    bool ok = false;
+    const QByteArray frame = buildFrame(*entry, slave, &ok);
+    if (!ok)
+        return;
+    s.gTxFrame = frame;
+    LogFrame(QStringLiteral("SEND"), frame, m_tables.sprdComm);
+    if (m_link)
+        m_link->setReceiveThreshold(entry->replyLength);
+    if (!isPortOpen())
+        return;
+    m_tmrRX_TOVR.start();
+    m_received.clear();
+    m_replyShape = ReplyShapeOf(frame);
+    m_awaitingReply = true;
+    ++m_totals.requests;
+    Q_EMIT requestSent(s.gCommand, s.gCurMeter);
+    SendFrame(*m_link, frame, m_settings.rtsOn());
+}
+
+void CommEngine::onReceive() {
+    if (!m_link)
+        return;
+    if (!m_awaitingReply) {
+        // Bytes that answer nothing (a reply that came after its time-out and after the next
+        // request had been handled): dropped, so they can never pass for a later reply.
+        m_link->discardInput();
+        return;
+    }
+    Q_EMIT receiveLamp(true);
+    m_tmrBall_Recv.start();
+    m_received += m_link->readAll();
+    evaluateReceived(false);
+}
+
+// The reply is looked for inside everything received since the request went out, so noise or
+// a stale tail before it does not cost a repeat. Each request still ends as exactly one good
+// frame, bad frame or time-out: the bytes passed over are logged with the reply but never
+// counted on their own.
+void CommEngine::evaluateReceived(bool timedOut) {
+    const ReplySearch found = FindReply(m_received, m_replyShape);
+    if (found.result == ReplySearch::Result::Incomplete && !timedOut) {
+        m_link->setReceiveThreshold(found.missing);
+        return;
+    }
+    m_tmrRX_TOVR.stop();
+    m_awaitingReply = false;
+    const int row = LogFrame(QStringLiteral("RECV"), m_received, m_tables.sprdComm);
+    switch (found.result) {
+    case ReplySearch::Result::Reply:
+        goodFrame(m_received.mid(found.offset, found.length));
+        break;
+    case ReplySearch::Result::Garbage:    // damaged, from another slave, or not a reply
+    case ReplySearch::Result::Exception:  // the meter refused the request
+    case ReplySearch::Result::Incomplete: // cut short (only at the time-out)
+        badFrame(row);
+        break;
+    }
+}
+
+void CommEngine::goodFrame(const QByteArray& frame) {
+    CommState& s = m_state;
+    m_tables.sprdCommState.addToNumber(1, s.gCurMeter + 1, 1);
+    ++m_totals.goodFrames;
+    s.gRetryCount = 0;
+    if (quint8(frame[1]) == 16) {
+        afterWriteReply();
+    } else {
+        DecodeReply(s, m_tables, s.gCommand, frame);
+        TextTable& status = m_tables.sprdStatus;
+        status.setText(2, s.gCurMeter + 1, kLinkOk);
+        status.setBackColour(2, s.gCurMeter + 1, WinRgb::Green);
+        status.setForeColour(2, s.gCurMeter + 1, WinRgb::Black);
+        afterReadReply();
+    }
+    if (!isPortOpen())
+        return;
+    m_link->discardInput();
+    m_tmrTX.start();
+}
+
+void CommEngine::badFrame(int loggedRow) {
+    CommState& s = m_state;
+    m_tables.sprdCommState.addToNumber(3, s.gCurMeter + 1, 1);
+    m_tables.sprdComm.setBlockBackColour(0, loggedRow, m_tables.sprdComm.columnCount(), loggedRow,
+                                         WinRgb::Red);
+    ++m_totals.badFrames;
+    if (++s.gRetryCount >= kMaxTries && failureEscalation())
+        return;
+    if (!isPortOpen())
+        return;
+    m_link->discardInput();
+    m_tmrTX.start();
+}
+
+void CommEngine::onTimeoutTick() {
+    m_tmrRX_TOVR.stop();
+    if (!m_awaitingReply)
+        return;
+    if (m_link)
+        m_received += m_link->readAll();
+    if (!m_received.isEmpty()) {
+        // Part of a reply, a reply shorter than its request's data, or an exception reply
+        // (shorter than the receive threshold): the meter is there, the request failed.
+        if (FindReply(m_received, m_replyShape).result != ReplySearch::Result::Garbage ||
+            ContainsReplyStart(m_received, m_replyShape)) {
+            evaluateReceived(true);
+            return;
+        }
+        // Noise alone while the meter stayed silent: logged, and the meter did not answer.
+        const int logged = LogFrame(QStringLiteral("RECV"), m_received, m_tables.sprdComm);
+        m_tables.sprdComm.setBlockBackColour(0, logged, m_tables.sprdComm.columnCount(), logged,
+                                             WinRgb::Red);
+        m_received.clear();
+    }
+    m_awaitingReply = false;
+    CommState& s = m_state;
+    const int row = s.gCurMeter + 1;
+    m_tables.sprdStatus.setText(2, row, kLinkNg);
+    m_tables.sprdStatus.setBackColour(2, row, WinRgb::Black);
+    m_tables.sprdStatus.setForeColour(2, row, WinRgb::White);
+    m_tables.sprdMON.setText(1, row, kLinkNg);
+    m_tables.sprdCommState.addToNumber(2, row, 1);
+    ++m_totals.timeouts;
+    if (++s.gRetryCount >= kMaxTries && failureEscalation())
+        return;
+    m_tmrTX.start();
+}
+
+// The third failure in a row: a silent meter is passed over (during the scan it goes off
+// line). Returns true when it closed the port, which ends the handler that called it.
+bool CommEngine::failureEscalation() {
+    using namespace RequestCode;
+    CommState& s = m_state;
+    s.gRetryCount = 0;
+    const int code = s.gCommand;
+    if (code == RC_PROBE) {
+        Q_EMIT statusText(
+            4,
+            QStringLiteral("Meter [%1] ==> COMM. Error").arg(s.gMeterAddress.value(s.gCurMeter)));
+        if (s.gCurMeter >= 0 && s.gCurMeter < s.gMeterOnline.size())
+            s.gMeterOnline[s.gCurMeter] = false;
+        s.gResumeMeter = NextMeterIndex(s);
+        if (s.gResumeMeter != 0) {
+            s.gCurMeter = s.gResumeMeter;
+            s.gNextCommand = RC_PROBE;
+            return false;
+        }
+        // The probe has passed the last meter. Whether any meter answered is told by the
+        // online flags of this scan (the status list's colours may be left from an earlier
+        // one).
+        if (NextOnlineMeter(s, 0) < 0) {
+            closeByEngine(QString(), QStringLiteral("no meter answered"));
+            return true;
+        }
+        s.gResumeMeter = -1;
+        keepSelectedMeterOnline();
+        setPhase(Phase::Polling);
+        Q_EMIT portClosedMenus(false);
+        Q_EMIT statusText(4, QString());
+        updateParamVersion();
+        s.gCurMeter = NextOnlineMeter(s, 0);
+        s.gNextCommand = RC_READ_COMMON;
+        return false;
+    }
+    if (code >= RC_PROBE_CHANNEL && code < RC_PROBE_CHANNEL + 12) {
+        // A meter that stops answering during the channel scan leaves the scan to the next
+        // meter, which starts at its first channel; the scan never comes back round to it.
+        endOfChannelScan();
+        return false;
+    }
+    if (code >= RC_READ_COMMON && code < RC_READ_CHANNEL + 12) {
+        // The selected meter stopped answering in the middle of a settings read: the other
+        // meters do not wait for it. Monitoring resumes; the settings stay as last read.
+        s.gCommand = RC_POLL_STATUS;
+        const int next = FollowingOnlineMeter(s, s.gSelMeter);
+        s.gResumeMeter = next >= 0 ? next : s.gCurMeter;
+        return false;
+    }
+    if (code == RC_POLL_STATUS || code == RC_POLL_VALUES)
+        Q_EMIT meterPolled(s.gCurMeter, false);
+    // The next online meter gets the same request. With none left the meter is kept: it is
+    // never -1.
+    s.gResumeMeter = NextOnlineMeter(s, s.gCurMeter + 1);
+    if (s.gResumeMeter == -1) {
+        const int first = NextOnlineMeter(s, 0);
+        if (first >= 0)
+            s.gCurMeter = first;
+    }
+    return false;
+}
+
+void CommEngine::selectMeter(int row) {
+    CommState& s = m_state;
+    const TextTable& status = m_tables.sprdStatus;
+    if (row < 1 || row > status.rowCount() || row - 1 > s.gLastMeter)
+        return;
+    if (status.text(2, row) != kLinkOk || m_phase != Phase::Polling)
+        return;
+    if (const int channels = ChannelCountOfModel(status.integer(3, row)))
+        s.gChannelCount = channels;
+    s.gDeviceVersion = VersionNumber(status.text(4, row));
+    s.gSelMeter = row - 1;
+    s.gSelAddress = int(status.integer(1, row));
+    Q_EMIT selectedMeterChanged(s.gSelAddress);
+    ResolveSelMeter(s);
+    if (m_alarmHistory)
+        m_alarmHistory->PrepareAlarmHistory();
+    s.gNextCommand = RequestCode::RC_READ_COMMON;
+    s.gResumeMeter = row - 1;
+    restartIfStalled();
+}
+
+void CommEngine::countClear() {
+    TextTable& t = m_tables.sprdCommState;
+    if (t.rowCount() > 0 && t.columnCount() > 0)
+        t.clearData(1, 1, t.columnCount(), t.rowCount());
+}

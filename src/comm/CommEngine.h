@@ -4,6 +4,7 @@
 #include "comm/DeviceTables.h"
 #include "comm/EngineTimer.h"
 #include "comm/PortSettings.h"
+#include "comm/ReplyMatcher.h"
 
 #include <QObject>
 #include <QPointer>
@@ -12,6 +13,8 @@ class AlarmHistoryHook;
 class Clock;
 class ParameterSource;
 class SerialLink;
+struct RequestEntry;
+struct TransferStep;
 
 // The Modbus RTU master: one request outstanding at a time, chosen by a request code.
 // The scheduler tick (onTxTick) sends, the response handler (onReceive) checks, decodes and
@@ -33,7 +36,8 @@ public:
     DeviceTables& tables() { return m_tables; }
     const DeviceTables& tables() const { return m_tables; }
 
-    // The line. Not owned; it must outlive the engine or be replaced first.
+    // The line. Not owned; it must outlive the engine or be replaced first. Replacing the
+    // link of an open port closes the port first.
     void setLink(SerialLink* link);
     SerialLink* link() const;
     void setPortSettings(const PortSettings& settings);
@@ -42,7 +46,8 @@ public:
     void setAlarmHistory(AlarmHistoryHook* hook) { m_alarmHistory = hook; }
 
     // The port command. Opening clears the link texts, empties the frame log and starts the
-    // meter scan; a failed open leaves everything closed and says nothing. Returns isPortOpen().
+    // meter scan; a failed open leaves everything closed and says nothing (the link's
+    // errorString() tells why). Returns isPortOpen().
     bool openPort();
     // Stops the timers, closes the port, clears the link texts, returns to the closed state.
     void closePort();
@@ -56,20 +61,26 @@ public:
     void onReceive();
     void onTimeoutTick();
 
-    // A click on row `row` (from 1) of the status list: selects that meter when it reads "OK".
+    // A click on row `row` (from 1) of the status list: selects that meter when it reads "OK"
+    // (not while the meters are being probed).
     void selectMeter(int row);
     // Empties the communication counters.
     void countClear();
     // Posts a request code for the next scheduler tick (user actions: upload 200,
-    // download 501, clock write 601, back to monitoring 11).
-    void post(int code);
+    // download 501, clock write 601, back to monitoring 11). When the chain had stopped
+    // (a code no request answers to), the post starts it again. Refused (false) while the port
+    // is closed or its meters are being probed, and for a request that cannot be built: a
+    // download without a parameter source, a clock write without a prepared frame, anything
+    // for the selected meter before one is selected.
+    bool post(int code);
 
     EngineTimer& tmrTX() { return m_tmrTX; }
     EngineTimer& tmrRX_TOVR() { return m_tmrRX_TOVR; }
     EngineTimer& tmrBall_Send() { return m_tmrBall_Send; }
     EngineTimer& tmrBall_Recv() { return m_tmrBall_Recv; }
 
-    // Counters of the whole run, for the command-line companion and benchmarks.
+    // Counters of the whole run, for the command-line companion and benchmarks. Every request
+    // sent ends as exactly one good frame, time-out or bad frame (the outstanding one aside).
     struct Totals {
         quint64 requests = 0, goodFrames = 0, timeouts = 0, badFrames = 0;
     };
@@ -95,10 +106,37 @@ Q_SIGNALS:
     void settingsRead();
     // A monitoring cycle step finished (a present-value reply was handled).
     void pollCycleDone();
+    // The monitoring cycle is done with meter `meter` for this round: its present values
+    // were read (answered), or it failed three times and was passed over.
+    void meterPolled(int meter, bool answered);
+    // A request went out on the line (`meter` is the index it was addressed to).
+    void requestSent(int code, int meter);
 
 private:
-    class Private;
-    friend class Private;
+    void onLinkLost(const QString& reason);
+    void evaluateReceived(bool timedOut);
+    void goodFrame(const QByteArray& frame);
+    void badFrame(int loggedRow);
+    void afterReadReply();
+    void afterWriteReply();
+    void afterProbeReply();
+    void afterUploadStep(const TransferStep& step);
+    void afterDownloadStep(const TransferStep& step);
+    void settingsReadDone();
+    void endOfChannelScan();
+    void endOfProbePhase();
+    bool failureEscalation();
+    void closeByEngine(const QString& panel4, const QString& reason);
+    void selectScannedMeter(int meter);
+    void keepSelectedMeterOnline();
+    void clearLinkTexts();
+    void stopTimers();
+    void setPhase(Phase phase);
+    QByteArray buildFrame(const RequestEntry& entry, int slave, bool* ok) const;
+    double selectedVersion() const;
+    bool canBuild(int code) const;
+    void restartIfStalled();
+    void updateParamVersion();
 
     Clock& m_clock;
     CommState m_state;
@@ -114,4 +152,8 @@ private:
     EngineTimer m_tmrRX_TOVR;
     EngineTimer m_tmrBall_Send;
     EngineTimer m_tmrBall_Recv;
+
+    bool m_awaitingReply = false; // a request is out and not yet answered or given up
+    ReplyShape m_replyShape;      // what its reply looks like
+    QByteArray m_received;        // bytes received since it went out
 };

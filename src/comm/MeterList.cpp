@@ -56,10 +56,12 @@ void LoadMeterList(const QString& path, CommState& state, DeviceTables& tables)
 
 void KeepSelectedAddressValid(CommState& state)
 {
-    if (state.gMeterAddress.isEmpty() || state.gMeterAddress.contains(state.gSelAddress))
+    if (state.gMeterAddress.isEmpty())
         return;
-    state.gSelAddress = state.gMeterAddress.first();
-    state.gSelMeter = 0;
+    if (!state.gMeterAddress.contains(state.gSelAddress))
+        state.gSelAddress = state.gMeterAddress.first();
+    // The selected meter's index moves when lines before it are marked or unmarked.
+    ResolveSelMeter(state);
 }
 
 void ResolveSelMeter(CommState& state)

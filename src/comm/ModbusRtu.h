@@ -16,11 +16,11 @@ bool CrcCheck(const QByteArray& frame);
 
 // Function 3: read `count` registers from `startRegister` (8 bytes, CRC included).
 QByteArray BuildReadFrame(int slave, int startRegister, int count);
-// Function 16: write the values (9 + 2N bytes, CRC included); N may not exceed 127.
+// Function 16: write the values (9 + 2N bytes, CRC included). The byte count is one byte, so
+// more than 127 values cannot be expressed: the frame is then empty and nothing is sent.
 QByteArray BuildWriteFrame(int slave, int startRegister, const QVector<quint16>& values);
 
-constexpr int ReadReplyLength(int registers)
-{
+constexpr int ReadReplyLength(int registers) {
     return 5 + 2 * registers;
 }
 constexpr int WriteReplyLength = 8;

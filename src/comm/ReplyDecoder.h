@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 struct CommState;
 struct DeviceTables;
 
 // Writes the data of a good read reply as text into the device tables, by the request code
-// that asked for it (address, function, byte count, then the data). It never reads past the
-// bytes it is given: registers beyond the end of a short frame are left alone.
+// that asked for it. `frame` is the reply as received: address, function, byte count, the
+// data, and the two CRC bytes, which are never read as data. The data length is taken from
+// the frame itself, not from its byte count: a value is written only when the frame holds
+// all of its registers, so a short frame leaves the cells of its missing registers alone.
 void DecodeReply(CommState& state, DeviceTables& tables, int command, const QByteArray& frame);
 
 // The firmware version text of two bytes: "1.16" for 1 and 16.

@@ -56,7 +56,9 @@ TextTable::TextTable(int columns, int rows, QObject* parent)
     : QObject(parent)
 {
     m_cells.resize(1);
+    m_cells[0].resize(1);
     m_hiddenRows.resize(1);
+    m_hiddenColumns.resize(1);
     setColumnCount(columns);
     setRowCount(rows);
 }

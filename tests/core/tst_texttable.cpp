@@ -54,6 +54,13 @@ void TestTextTable::cellsOutsideTheTableAreHarmless()
     t.addToNumber(1, 1, 1);
     t.addToNumber(1, 1, 1);
     QCOMPARE(t.text(1, 1), QStringLiteral("2"));
+
+    // An empty table (the frame log before the first frame) still has its corner cell.
+    TextTable empty;
+    QCOMPARE(empty.text(0, 0), QString());
+    QVERIFY(empty.setText(0, 0, QStringLiteral("corner")));
+    QCOMPARE(empty.text(0, 0), QStringLiteral("corner"));
+    QVERIFY(!empty.isColumnHidden(0));
 }
 
 void TestTextTable::rowCountChangesKeepOrDropRows()

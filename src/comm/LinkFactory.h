@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class Clock;
+class QObject;
+class SerialLink;
+
+// The link that serves a port name: "DEMO" or "DEMO:..." (any letter case) the built-in
+// simulated bus, "tcp://host:port" RTU frames over TCP, anything else a serial port
+// ("COMn" or a device path). The link is created closed; open() takes the name again.
+std::unique_ptr<SerialLink> CreateSerialLink(const QString& portName, Clock& clock,
+                                             QObject* parent = nullptr);

@@ -1,0 +1,81 @@
+#include "comm/ReplyMatcher.h"
+
+#include "comm/ModbusRtu.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr int kExceptionLength = 5;
+constexpr quint8 kExceptionBit = 0x80;
+
+} // namespace
+
+ReplyShape ReplyShapeOf(const QByteArray& request) {
+    ReplyShape shape;
+    if (request.size() < 2)
+        return shape;
+    shape.slave = quint8(request[0]);
+    shape.function = quint8(request[1]);
+    if (shape.function == 3 && request.size() >= 6) {
+        const int count = quint8(request[4]) * 256 + quint8(request[5]);
+        shape.length = ReadReplyLength(count);
+        shape.fixed = QByteArray(1, char(quint8(2 * count)));
+    } else {
+        shape.length = WriteReplyLength;
+        if (shape.function == 16 && request.size() >= 6)
+            shape.fixed = request.mid(2, 4);
+    }
+    return shape;
+}
+
+ReplySearch FindReply(const QByteArray& rx, const ReplyShape& shape) {
+    const qsizetype size = rx.size();
+    qsizetype missing = std::numeric_limits<qsizetype>::max();
+    const auto pending = [&missing, size](qsizetype end) {
+        missing = std::min(missing, end - size);
+    };
+    const auto framed = [&rx](qsizetype at, qsizetype length) {
+        return CrcCheck(rx.mid(at, length));
+    };
+
+    for (qsizetype s = 0; s < size; ++s) {
+        if (quint8(rx[s]) != shape.slave)
+            continue;
+        if (s + 1 >= size) {
+            pending(s + std::min(kExceptionLength, shape.length));
+            continue;
+        }
+        const quint8 function = quint8(rx[s + 1]);
+        if (function == shape.function) {
+            bool fits = true;
+            for (qsizetype i = 0; i < shape.fixed.size() && s + 2 + i < size; ++i)
+                fits = fits && rx[s + 2 + i] == shape.fixed[i];
+            if (!fits)
+                continue;
+            if (s + shape.length > size)
+                pending(s + shape.length);
+            else if (framed(s, shape.length))
+                return {ReplySearch::Result::Reply, s, shape.length, 0};
+        } else if (function == (shape.function | kExceptionBit)) {
+            if (s + kExceptionLength > size)
+                pending(s + kExceptionLength);
+            else if (framed(s, kExceptionLength))
+                return {ReplySearch::Result::Exception, s, kExceptionLength, 0};
+        }
+    }
+    if (missing != std::numeric_limits<qsizetype>::max())
+        return {ReplySearch::Result::Incomplete, 0, 0, int(missing)};
+    return {};
+}
+
+bool ContainsReplyStart(const QByteArray& rx, const ReplyShape& shape) {
+    for (qsizetype s = 0; s + 1 < rx.size(); ++s) {
+        const quint8 function = quint8(rx[s + 1]);
+        if (quint8(rx[s]) == shape.slave &&
+            (function == shape.function || function == (shape.function | kExceptionBit)))
+            return true;
+    }
+    return false;
+}

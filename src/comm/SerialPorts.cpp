@@ -1,0 +1,30 @@
+#include "comm/SerialPorts.h"
+
+#include "comm/LinkFactory.h"
+#include "comm/SerialLink.h"
+#include "core/Clock.h"
+
+#include <QSerialPortInfo>
+
+QStringList AvailableSerialPorts() {
+    QStringList names;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+#ifdef Q_OS_WIN
+        names << info.portName();
+#else
+        names << info.systemLocation();
+#endif
+    }
+    return names;
+}
+
+QString TestPort(const QString& portName, const QString& lineSettings) {
+    SystemClock clock;
+    const std::unique_ptr<SerialLink> link = CreateSerialLink(portName, clock);
+    if (!link->open(portName, lineSettings)) {
+        const QString why = link->errorString();
+        return why.isEmpty() ? QStringLiteral("The port could not be opened.") : why;
+    }
+    link->close();
+    return {};
+}
