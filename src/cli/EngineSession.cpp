@@ -1,0 +1,110 @@
+#include "cli/EngineSession.h"
+
+#include "comm/LinkFactory.h"
+#include "comm/MeterList.h"
+#include "comm/SerialLink.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+bool ParseEngineCommand(QCommandLineParser& parser, const QStringList& arguments, CliContext& c,
+                        int* exitCode) {
+    AddCommonOptions(parser);
+    // The command word is not an argument of the command.
+    QStringList args = arguments;
+    if (args.size() > 1)
+        args.removeAt(1);
+    if (!parser.parse(args)) {
+        c.err << "td700: " << parser.errorText() << "\n\n" << parser.helpText();
+        c.err.flush();
+        *exitCode = Exit::Usage;
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        c.out << parser.helpText();
+        c.out.flush();
+        *exitCode = Exit::Done;
+        return false;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        c.err << "td700: unexpected argument '" << parser.positionalArguments().first() << "'\n\n"
+              << parser.helpText();
+        c.err.flush();
+        *exitCode = Exit::Usage;
+        return false;
+    }
+    if (!LoadCommonOptions(parser, c)) {
+        *exitCode = Exit::Usage;
+        return false;
+    }
+    if (c.meters.isEmpty()) {
+        c.err << "td700: no meter to talk to: mark addresses in " << c.paths.setEnvIni()
+              << " or give --meters\n";
+        c.err.flush();
+        *exitCode = Exit::Usage;
+        return false;
+    }
+    return true;
+}
+
+EngineSession::EngineSession(const CliContext& c)
+    : m_link(CreateSerialLink(c.port.portName, m_clock))
+    , m_engine(std::make_unique<CommEngine>(m_clock)) {
+    QStringList marks;
+    for (int address : c.meters) {
+        while (marks.size() < address)
+            marks << QString();
+        marks[address - 1] = QStringLiteral("O");
+    }
+    CommState& s = m_engine->state();
+    BuildMeterTables(marks, s, m_engine->tables());
+    if (c.selectAddress > 0) {
+        s.gSelAddress = c.selectAddress;
+        ResolveSelMeter(s);
+    }
+    m_engine->setPortSettings(c.port);
+    m_engine->setLink(m_link.get());
+    if (m_link)
+        QObject::connect(m_link.get(), &SerialLink::linkLost,
+                         [this](const QString& reason) { m_lostReason = reason; });
+}
+
+EngineSession::~EngineSession() {
+    m_engine->closePort();
+    m_engine.reset();
+}
+
+bool EngineSession::open(QString* why) {
+    if (m_engine->openPort())
+        return true;
+    *why = m_link ? m_link->errorString() : QString();
+    if (why->isEmpty())
+        *why = QStringLiteral("the port cannot be opened");
+    return false;
+}
+
+bool EngineSession::runUntil(const std::function<bool()>& done, qint64 maxMs) {
+    if (done())
+        return true;
+    QEventLoop loop;
+    const auto check = [&] {
+        if (done())
+            loop.quit();
+    };
+    CommEngine* e = m_engine.get();
+    const QList<QMetaObject::Connection> connections{
+        QObject::connect(e, &CommEngine::requestSent, &loop, check),
+        QObject::connect(e, &CommEngine::meterPolled, &loop, check),
+        QObject::connect(e, &CommEngine::phaseChanged, &loop, check),
+        QObject::connect(e, &CommEngine::settingsRead, &loop, check),
+        QObject::connect(e, &CommEngine::portOpenChanged, &loop, check),
+    };
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    deadline.start(int(std::min<qint64>(maxMs, std::numeric_limits<int>::max())));
+    loop.exec();
+    for (const auto& connection : connections)
+        QObject::disconnect(connection);
+    return done();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "cli/CliContext.h"
+#include "comm/CommEngine.h"
+#include "core/Clock.h"
+
+#include <QCommandLineParser>
+#include <functional>
+#include <memory>
+
+class SerialLink;
+
+// Parses a command's arguments (the program name and the command word first) with the shared
+// flags and the command's own. Prints the help or a usage message itself; returns false with
+// the exit code to end with (Exit::Done after --help, Exit::Usage on a bad command line or
+// when no meter is configured).
+bool ParseEngineCommand(QCommandLineParser& parser, const QStringList& arguments,
+                        CliContext& context, int* exitCode);
+
+// The engine of one command run: the program's clock, the link of the context's port, the
+// meters of the context (row k of the tables = the k-th address), and the selected address
+// when one was given.
+class EngineSession {
+public:
+    explicit EngineSession(const CliContext& context);
+    ~EngineSession();
+
+    CommEngine& engine() { return *m_engine; }
+    // Opens the port and starts the scan; false with the reason when it cannot be opened.
+    bool open(QString* why);
+    // Runs the event loop until `done` holds (checked whenever the engine reports progress)
+    // or `maxMs` have passed; returns done().
+    bool runUntil(const std::function<bool()>& done, qint64 maxMs);
+    // Why the line went away while open (an unplugged adapter); empty while it did not.
+    QString lostReason() const { return m_lostReason; }
+
+private:
+    SystemClock m_clock;
+    std::unique_ptr<SerialLink> m_link;
+    std::unique_ptr<CommEngine> m_engine;
+    QString m_lostReason;
+};
