@@ -24,10 +24,13 @@ public:
     bool gAlarmActive = false;
 
     QString stateFilePath(int address) const;
+    // How many times the state file has been written (every change is saved at once).
+    quint64 saveCount() const { return m_saves; }
     static constexpr int index(int alarm, int channel) { return alarm * 12 + channel; }
 
 private:
     CommState& m_state;
     DeviceTables& m_tables;
     AppPaths m_paths;
+    quint64 m_saves = 0;
 };

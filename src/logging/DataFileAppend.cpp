@@ -1,0 +1,77 @@
+#include "logging/DataFileAppend.h"
+
+#include "logging/DataFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("DataFileAppend", text);
+}
+
+AppendOutcome failed(const QString& reason) {
+    AppendOutcome out;
+    out.error = reason;
+    return out;
+}
+
+// Writes `bytes` at `at`; on a short or failed write the file is cut back to `at`.
+bool writeAt(QFile& file, qint64 at, const QByteArray& bytes, QString* error) {
+    if (file.seek(at) && file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    *error = file.errorString();
+    file.resize(at);
+    return false;
+}
+
+} // namespace
+
+AppendOutcome AppendDataRecord(const QString& path, const std::function<QByteArray()>& makeHeader,
+                               const QByteArray& record) {
+    using namespace DataFile;
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return failed(tr("%1 is not a file").arg(path));
+
+    QFile file(path);
+    AppendOutcome out;
+    if (!info.exists()) {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return failed(file.errorString());
+        if (!writeAt(file, 0, makeHeader() + record, &out.error))
+            return out;
+        out.ok = out.created = true;
+        return out;
+    }
+
+    if (!file.open(QIODevice::ReadWrite))
+        return failed(file.errorString());
+    const qint64 length = file.size();
+    const QByteArray start = file.read(std::min<qint64>(length, 16));
+    if (start != magic().left(start.size()))
+        return failed(tr("%1 is not a data file; it was left as it is").arg(path));
+
+    if (length < HeaderSize) {
+        if (!file.resize(0))
+            return failed(file.errorString());
+        if (!writeAt(file, 0, makeHeader() + record, &out.error))
+            return out;
+        out.ok = out.created = true;
+        return out;
+    }
+
+    const qint64 tail = (length - HeaderSize) % RecordSize;
+    const qint64 end = length - tail;
+    if (tail != 0) {
+        if (!file.resize(end))
+            return failed(file.errorString());
+        out.cutBytes = tail;
+    }
+    if (!writeAt(file, end, record, &out.error))
+        return out;
+    out.ok = true;
+    return out;
+}

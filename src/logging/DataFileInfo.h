@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+class DataFileReader;
+
+// A description of an open data file: model, layout version, the channels with name, unit,
+// range and decimal point, the record count and the first and last time stamps.
+// `allChannels` lists all twelve channel slots instead of the model's channels.
+QString DescribeDataFile(DataFileReader& reader, const QString& path, bool allChannels);
+QJsonObject DescribeDataFileJson(DataFileReader& reader, const QString& path, bool allChannels);

@@ -1,0 +1,145 @@
+#include "logging/DataFileWriter.h"
+
+#include "comm/CommState.h"
+#include "comm/DeviceTables.h"
+#include "comm/RequestCodes.h"
+#include "core/Clock.h"
+#include "logging/DataFile.h"
+#include "logging/DataFileAppend.h"
+
+#include <QDir>
+#include <QScopeGuard>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kSaveTickMs = 50;
+
+// The PC's date value: days since 1899-12-30, the time of day as the fraction.
+double dateValue(const QDateTime& t) {
+    return double(QDate(1899, 12, 30).daysTo(t.date())) +
+           double(t.time().msecsSinceStartOfDay()) / 86400000.0;
+}
+
+QString twoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QChar(u'0'));
+}
+
+} // namespace
+
+DataFileWriter::DataFileWriter(Clock& clock, SaveSource source, QObject* parent)
+    : QObject(parent)
+    , m_clock(clock)
+    , m_source(std::move(source))
+    , m_tmrDSave(clock, QStringLiteral("tmrDSave"), kSaveTickMs, [this] { onSaveTick(); }) {}
+
+DataFileWriter::~DataFileWriter() = default;
+
+QString DataFileWriter::DataFileName(const SaveSettings& s, int address, const QDateTime& now) {
+    QString name = s.gDSaveName + u'_' + twoDigits(address);
+    if (s.gDSaveDaily) {
+        // Compared as texts, as the day-change time has always been compared.
+        const QString nowText = now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const QString changeText = now.date().toString(QStringLiteral("yyyy-MM-dd ")) +
+                                   twoDigits(s.gDSaveDayHour) + u':' +
+                                   twoDigits(s.gDSaveDayMinute) + QStringLiteral(":00");
+        const QDate day = nowText >= changeText ? now.date() : now.date().addDays(-1);
+        name += u'_' + day.toString(QStringLiteral("yyyyMMdd"));
+    }
+    return QDir(s.gDSaveFolder).filePath(name + QStringLiteral(".TDD"));
+}
+
+void DataFileWriter::onSaveTick() {
+    m_tmrDSave.stop();
+    // Every gate below ends the tick; the timer runs again whatever happened.
+    const auto restart = qScopeGuard([this] { m_tmrDSave.start(); });
+
+    const CommState& state = *m_source.state;
+    if (!m_settings.enabled() || state.gCommand != RequestCode::RC_POLL_STATUS)
+        return;
+
+    const bool minutes = m_settings.gDSaveUnit == QStringLiteral("min");
+    const int s = m_settings.intervalSeconds();
+    if (s <= 0) // an interval the settings file left at 0 never falls due
+        return;
+
+    const QDateTime now = m_clock.currentDateTime();
+    const double nowValue = dateValue(now);
+    if ((nowValue - LastDue) * 86400.0 <= double(s))
+        return;
+    // The due time moves forward by one interval per pass. Starting from zero it trails the
+    // clock by decades, so in practice this gate has always stood open and the whole-minute
+    // gate below decided alone. Left to run for days it would catch up, fall out of step with
+    // whole minutes and stop the saves; it is therefore never let closer than one interval
+    // to the clock.
+    LastDue = std::min(LastDue + double(s) / 86400.0, nowValue - double(s) / 86400.0);
+
+    const int tick = minutes ? now.time().minute() * 60 : now.time().second();
+    if (tick == LastTick)
+        return;
+    LastTick = tick;
+    if (tick % s != 0)
+        return;
+
+    if (!m_source.isPortOpen || !m_source.isPortOpen())
+        return;
+
+    const DeviceTables& tables = *m_source.tables;
+    QStringList files;
+    for (int i = 0; i <= state.gLastMeter; ++i) {
+        if (tables.sprdStatus.text(2, i + 1) != QStringLiteral("OK"))
+            continue;
+        if (m_requireValuesRead && !m_valuesRead.contains(i))
+            continue;
+        const QString file = DataFileName(m_settings, state.gMeterAddress.value(i), now);
+        if (m_settings.gDSaveFolder.isEmpty()) {
+            noteFailure(i, file, tr("no data folder is set"));
+            continue;
+        }
+        QString error;
+        if (SaveMeterRecord(file, i + 1, now, &error)) {
+            files << file;
+            noteSuccess(i);
+        } else {
+            noteFailure(i, file, error);
+        }
+    }
+    Q_EMIT saved(now, files);
+}
+
+bool DataFileWriter::SaveMeterRecord(const QString& fileName, int row, const QDateTime& now,
+                                     QString* error) {
+    const CommState& state = *m_source.state;
+    const TextTable& mon = m_source.tables->sprdMON;
+    auto header = [&] {
+        m_lastHeader =
+            BuildDataHeader(mon, row, state.gChannelCount, state.gParamVersion, m_lastHeader);
+        return m_lastHeader;
+    };
+    const AppendOutcome out = AppendDataRecord(fileName, header, BuildDataRecord(mon, row, now));
+    if (!out.ok && error)
+        *error = out.error;
+    return out.ok;
+}
+
+void DataFileWriter::noteFailure(int meter, const QString& file, const QString& reason) {
+    const QString text =
+        tr("Data file not written: %1 (%2)").arg(QDir::toNativeSeparators(file), reason);
+    m_failing[meter] = text;
+    Q_EMIT writeFailed(file, reason);
+    showStatus(text);
+}
+
+void DataFileWriter::noteSuccess(int meter) {
+    if (m_failing.remove(meter) == 0)
+        return;
+    showStatus(m_failing.isEmpty() ? QString() : m_failing.last());
+}
+
+void DataFileWriter::showStatus(const QString& text) {
+    if (text == m_statusText)
+        return;
+    m_statusText = text;
+    Q_EMIT statusText(text);
+}
