@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class AlarmHistory;
 class AppPaths;
@@ -29,3 +30,13 @@ QDialog* CreateTextMonitor(int channelCount, const MonitorContext& context, QWid
 // "frmTD_Mon_Multi" and "frmTD_Mon_MultiPV".
 QDialog* CreateMultiMonitor(const MonitorContext& context, QWidget* parent);
 QDialog* CreateMultiPVMonitor(const MonitorContext& context, QWidget* parent);
+
+// Any of the windows above by its name; nullptr for a name that is none of them.
+QDialog* CreateMonitorWindow(const QString& name, const MonitorContext& context, QWidget* parent);
+// The windows for a meter of `channelCount` channels: the trend, bar and text monitors of
+// that count and the two multi-meter windows (only these for an unknown count).
+QStringList MonitorWindowNames(int channelCount);
+// Runs one refresh of a monitor window at once, as its timer would; and stops or restarts
+// that timer (pictures and tests drive the windows tick by tick).
+void RunMonitorTick(QDialog* window);
+void SetMonitorTimerEnabled(QDialog* window, bool enabled);

@@ -7,29 +7,25 @@
 #include <QPainter>
 
 GradientLabel::GradientLabel(QWidget* parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 GradientLabel::GradientLabel(const QString& text, int fromRgb, int toRgb, QWidget* parent)
-    : GradientLabel(parent)
-{
+    : GradientLabel(parent) {
     m_text = text;
     m_from = fromRgb;
     m_to = toRgb;
 }
 
-void GradientLabel::setText(const QString& text)
-{
+void GradientLabel::setText(const QString& text) {
     if (text == m_text)
         return;
     m_text = text;
     update();
 }
 
-void GradientLabel::setColours(int fromRgb, int toRgb)
-{
+void GradientLabel::setColours(int fromRgb, int toRgb) {
     if (fromRgb == m_from && toRgb == m_to)
         return;
     m_from = fromRgb;
@@ -37,39 +33,33 @@ void GradientLabel::setColours(int fromRgb, int toRgb)
     update();
 }
 
-void GradientLabel::setTextColour(int rgb)
-{
+void GradientLabel::setTextColour(int rgb) {
     m_textRgb = rgb;
     update();
 }
 
-void GradientLabel::setAlignment(Qt::Alignment alignment)
-{
+void GradientLabel::setAlignment(Qt::Alignment alignment) {
     m_alignment = alignment;
     update();
 }
 
-void GradientLabel::setFontScale(double fractionOfHeight)
-{
+void GradientLabel::setFontScale(double fractionOfHeight) {
     m_fontScale = fractionOfHeight;
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     update();
 }
 
-QSize GradientLabel::sizeHint() const
-{
+QSize GradientLabel::sizeHint() const {
     const QFontMetrics fm(font());
     return {fm.horizontalAdvance(m_text) + 16, fm.height() + 8};
 }
 
-QSize GradientLabel::minimumSizeHint() const
-{
+QSize GradientLabel::minimumSizeHint() const {
     const QFontMetrics fm(font());
     return {fm.averageCharWidth() * 3, fm.height() + 4};
 }
 
-void GradientLabel::paintEvent(QPaintEvent*)
-{
+void GradientLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
@@ -90,15 +80,23 @@ void GradientLabel::paintEvent(QPaintEvent*)
         text = light < 0.5 ? Qt::white : Qt::black;
     }
     QFont f = font();
-    if (m_fontScale > 0)
-        f.setPixelSize(std::max(8, int(height() * m_fontScale)));
+    if (m_fontScale > 0) {
+        // Large figures fill the height, but never spill out of the label's width.
+        int pixels = std::max(8, int(height() * m_fontScale));
+        f.setPixelSize(pixels);
+        const int room = width() - 10;
+        const int needed = QFontMetrics(f).horizontalAdvance(m_text);
+        if (needed > room && needed > 0) {
+            pixels = std::max(8, int(pixels * double(room) / needed));
+            f.setPixelSize(pixels);
+        }
+    }
     p.setFont(f);
     p.setPen(text);
     p.drawText(rect().adjusted(4, 0, -4, 0), int(m_alignment), m_text);
 }
 
-void GradientLabel::mouseReleaseEvent(QMouseEvent* event)
-{
+void GradientLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
     QWidget::mouseReleaseEvent(event);

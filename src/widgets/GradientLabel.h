@@ -17,7 +17,8 @@ public:
     int toColour() const { return m_to; }
     void setTextColour(int rgb); // -1: black or white, whichever reads better
     void setAlignment(Qt::Alignment alignment);
-    // Scales the font so that the text fills the label's height (large figures).
+    // Scales the font so that the text fills the label's height (large figures), or its width
+    // when the text would not fit.
     void setFontScale(double fractionOfHeight);
 
     QSize sizeHint() const override;

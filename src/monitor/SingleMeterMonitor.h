@@ -1,0 +1,70 @@
+#pragma once
+
+#include "monitor/ChannelDisplay.h"
+#include "monitor/MonitorFactory.h"
+#include "monitor/MonitorIcons.h"
+
+#include <QDialog>
+#include <QTimer>
+
+class MonitorStatusArea;
+class QBoxLayout;
+class QLabel;
+class QPushButton;
+
+// What the trend, bar and text monitors share: the 500 ms display timer that refreshes the
+// window only while the selected meter is on line and a monitoring cycle has completed, the
+// status area, the heading, the close button, and a plain warning when the picture is frozen
+// or the meter has stopped answering.
+class SingleMeterMonitor : public QDialog {
+    Q_OBJECT
+public:
+    SingleMeterMonitor(const MonitorContext& context, int channels, QWidget* parent);
+
+    int channels() const { return m_channels; }
+    MonitorStatusArea* statusArea() const { return m_status; }
+    QTimer& tmrDispGraph() { return m_timer; }
+    // The warning shown over the window (empty when the data is fresh).
+    QString warningText() const;
+    // True when the last tick refreshed the window (false: the picture stood still).
+    bool lastTickRefreshed() const { return m_lastTickRefreshed; }
+
+public Q_SLOTS:
+    // One tick of the display timer.
+    void tmrDispGraph_Timer();
+
+protected:
+    // The refresh of one tick, run only while data flows.
+    virtual void refreshTick(const ChannelDisplay::MeterReading& reading) = 0;
+
+    const MonitorContext& context() const { return m_context; }
+    int selectedRow() const;
+    quint8 alarmState(int alarm, int channel) const;
+    float alarmSetValue(int alarm, int channel) const;
+    bool alarmActive() const;
+    std::array<quint8, 48> alarmStates() const;
+    const MonitorIcons& icons() const { return m_icons; }
+    QString pcTime() const;
+
+    void paintEvent(QPaintEvent* event) override;
+
+    // Builds the frame: heading row, `content` on the left, status area and close button on
+    // the right.
+    void setContent(const QString& heading, const QString& subHeading, QWidget* content);
+
+private:
+    bool dataFlows() const;
+    void updateWarning(const ChannelDisplay::MeterReading* reading);
+
+    MonitorContext m_context;
+    int m_channels;
+    MonitorIcons m_icons;
+    MonitorStatusArea* m_status = nullptr;
+    QWidget* m_content = nullptr;
+    QLabel* m_warning = nullptr;
+    QPushButton* m_close = nullptr;
+    QTimer m_timer;
+    bool m_lastTickRefreshed = false;
+    int m_frozenTicks = 0;
+    QString m_lastRefreshTime;
+};

@@ -1,0 +1,174 @@
+#include "monitor/TrendMonitor.h"
+
+#include "comm/CommState.h"
+#include "comm/DeviceTables.h"
+#include "monitor/ChannelPanel.h"
+#include "monitor/MonitorStyle.h"
+#include "monitor/TrendGraph.h"
+#include "widgets/GradientLabel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+using namespace ChannelDisplay;
+
+TrendMonitor::TrendMonitor(const TrendVariant& variant, const MonitorContext& context,
+                           QWidget* parent)
+    : SingleMeterMonitor(context, variant.channels, parent)
+    , m_model(variant) {
+    setObjectName(variant.windowName());
+    setWindowTitle(QStringLiteral("Single Monitoring - LINE"));
+
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    m_graph = new TrendGraph(m_model, content);
+    layout->addWidget(m_graph, 1);
+    auto* panels = new QGridLayout;
+    panels->setSpacing(6);
+    const int perRow = variant.channels > 6 ? 6 : variant.channels;
+    for (int ch = 0; ch < variant.channels; ++ch) {
+        const int figure = variant.channels > 6 ? 24 : variant.channels > 2 ? 30 : 38;
+        auto* panel = new ChannelPanel(ch, variant.panelToggles, figure, content);
+        panel->setMinimumHeight(figure * 2 + 8);
+        connect(panel, &ChannelPanel::toggleRequested, this, &TrendMonitor::lblCH_Click);
+        panels->addWidget(panel, ch / perRow, ch % perRow);
+        m_panels.append(panel);
+    }
+    layout->addLayout(panels);
+    setContent(QStringLiteral("H.TREND VIEW"), QStringLiteral("(ALL CH)"), content);
+
+    connect(m_graph, &TrendGraph::surfaceResized, this, [this](int oldHeight, int newHeight) {
+        m_model.rescaleMarks(oldHeight, newHeight);
+        // The scale bars stay level with the newest points, frozen picture or not.
+        for (int ch = 0; ch < channels(); ++ch) {
+            std::optional<int>& y = m_barY[std::size_t(ch)];
+            if (y && oldHeight > 0)
+                y = int(qint64(*y) * newHeight / oldHeight);
+            m_scales[std::size_t(ch)].y = y;
+        }
+        m_graph->setScales(m_scales);
+        redrawTrend();
+    });
+
+    // What the window takes over at load: the alarm-mark switch, the alarms already on (they
+    // draw no start mark), every trace on, sample 0 and blank time labels.
+    const DeviceTables* tables = context.tables;
+    m_marksOn = tables && tables->sprdP_Common.number(1, 5) > 0;
+    m_graph->setMarksEnabled(m_marksOn);
+    m_background = tables ? tables->sprdP_Common.number(1, 15) : 0;
+    m_graph->setWhiteBackground(m_background > 0);
+    m_model.restart(alarmStates());
+    if (context.state)
+        context.state->gTrendSample = 0;
+    for (int i = 0; i < 6; ++i)
+        m_timeLabels << QString();
+    m_graph->setTimeLabels(m_timeLabels);
+    refreshScales();
+    resize(1180, 760);
+}
+
+std::array<int, MaxChannels> TrendMonitor::colours() const {
+    std::array<int, MaxChannels> out{};
+    for (int ch = 0; ch < MaxChannels; ++ch)
+        out[std::size_t(ch)] = m_settings[std::size_t(ch)].colour;
+    return out;
+}
+
+void TrendMonitor::showUnit(int channel) {
+    const bool off = !m_model.traceOn(channel);
+    m_panels[channel]->lblCH_Unit()->setText(off && m_model.variant().panelToggles
+                                                 ? QStringLiteral("CH.OFF")
+                                                 : m_settings[std::size_t(channel)].unit);
+}
+
+void TrendMonitor::refreshScales() {
+    if (!context().tables)
+        return;
+    for (int ch = 0; ch < channels(); ++ch) {
+        const ChannelSettings s = ReadChannelSettings(*context().tables, ch);
+        m_settings[std::size_t(ch)] = s;
+        TrendChannelInput& in = m_inputs[std::size_t(ch)];
+        in.max = s.max;
+        in.min = s.min;
+        in.colour = s.colour;
+        const bool on = m_model.traceOn(ch);
+        ChannelPanel* panel = m_panels[ch];
+        const int numberColour = on ? s.colour : MonitorStyle::traceOffRgb();
+        panel->lblCH()->setColours(numberColour, numberColour);
+        showUnit(ch);
+        m_scales[std::size_t(ch)] = {s.maxText, s.midText, s.minText,
+                                     s.colour,  on,        m_barY[std::size_t(ch)]};
+    }
+    m_graph->setScales(m_scales);
+}
+
+void TrendMonitor::checkBackground() {
+    const double background = context().tables->sprdP_Common.number(1, 15);
+    if (background == m_background)
+        return;
+    m_background = background;
+    m_graph->setWhiteBackground(background > 0);
+    redrawTrend();
+}
+
+void TrendMonitor::refreshTick(const MeterReading& reading) {
+    refreshScales();
+    sampleStep(reading);
+}
+
+void TrendMonitor::sampleStep(const MeterReading& reading) {
+    checkBackground();
+    CommState* state = context().state;
+    if (state && state->gTrendSample != m_model.sample()) {
+        // The sample index was set back behind the window's back (the port was opened
+        // again): start the trend afresh rather than draw into the wrong places.
+        m_model.restart(alarmStates());
+        redrawTrend();
+    }
+
+    for (int ch = 0; ch < channels(); ++ch) {
+        const ChannelSettings& s = m_settings[std::size_t(ch)];
+        TrendChannelInput& in = m_inputs[std::size_t(ch)];
+        in.invalid = reading.states[std::size_t(ch)] != 0;
+        in.value = reading.values[std::size_t(ch)];
+        for (int a = 0; a < 4; ++a)
+            in.alarms[std::size_t(a)] = alarmState(a, ch);
+        ChannelPanel* panel = m_panels[ch];
+        panel->lblCH_Val()->setText(in.invalid ? InvalidValueText(s.decimals)
+                                               : FormatValue(in.value, s.decimals));
+        panel->setValueWarning(in.invalid);
+    }
+
+    const TrendStep step = m_model.step(m_inputs, m_graph->surfaceHeight());
+    m_graph->drawSegments(step.segments, colours());
+    m_graph->drawMarks(step.marks);
+    m_barY = step.y;
+    if (step.periodStart) {
+        m_timeLabels.removeFirst();
+        m_timeLabels.append(pcTime());
+        m_graph->setTimeLabels(m_timeLabels);
+        redrawTrend();
+    }
+    if (state)
+        state->gTrendSample = m_model.sample();
+    for (int ch = 0; ch < channels(); ++ch)
+        m_scales[std::size_t(ch)].y = m_barY[std::size_t(ch)]; // the bars follow the values
+    m_graph->setScales(m_scales);
+    m_graph->update();
+}
+
+void TrendMonitor::redrawTrend() {
+    m_graph->redraw(m_model.redrawSegments(m_inputs, m_graph->surfaceHeight()), colours(),
+                    m_model.visibleMarks());
+}
+
+void TrendMonitor::lblCH_Click(int channel) {
+    if (channel < 0 || channel >= channels())
+        return;
+    m_model.setTraceOn(channel, !m_model.traceOn(channel));
+    refreshScales();
+    redrawTrend();
+}
