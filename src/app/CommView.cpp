@@ -1,0 +1,91 @@
+#include "app/CommView.h"
+
+#include "app/FrameLogModel.h"
+#include "comm/CommEngine.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+QTableView* MakeGridView(const QString& objectName, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(objectName);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setFocusPolicy(Qt::NoFocus);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 8);
+    view->horizontalHeader()->setHighlightSections(false);
+    return view;
+}
+
+CommView::CommView(CommEngine& engine, QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("commView"));
+    auto* layout = new QHBoxLayout(this);
+    const int unit = fontMetrics().height();
+    layout->setContentsMargins(unit, unit / 3, unit, unit / 2);
+    layout->setSpacing(unit);
+
+    auto* logColumn = new QVBoxLayout;
+    auto* logTitle = new QLabel(tr("Frames"), this);
+    logTitle->setObjectName(QStringLiteral("sectionTitle"));
+    logColumn->addWidget(logTitle);
+    m_log = MakeGridView(QStringLiteral("sprdComm"), this);
+    auto* logModel = new FrameLogModel(&engine.tables().sprdComm, this);
+    m_log->setModel(logModel);
+    m_log->verticalHeader()->hide(); // the label column says SEND or RECV
+    m_log->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    const QFontMetrics fixed(logModel->data(logModel->index(0, 0), Qt::FontRole).value<QFont>());
+    m_log->horizontalHeader()->setDefaultSectionSize(
+        fixed.horizontalAdvance(QStringLiteral("FFF")) + 6);
+    m_log->horizontalHeader()->setMinimumSectionSize(8);
+    logColumn->addWidget(m_log, 1);
+    layout->addLayout(logColumn, 1);
+
+    // Every new frame changes the row count, which resets the view; the reading place is
+    // carried across.
+    QScrollBar* bar = m_log->verticalScrollBar();
+    connect(logModel, &QAbstractItemModel::modelAboutToBeReset, this, [this, bar] {
+        m_following = bar->value() >= bar->maximum() - 1;
+        m_keptScroll = bar->value();
+    });
+    connect(logModel, &QAbstractItemModel::modelReset, this, [this, bar] {
+        m_log->horizontalHeader()->resizeSection(
+            0, m_log->fontMetrics().horizontalAdvance(QStringLiteral("RECV")) + 12);
+        if (m_following)
+            m_log->scrollToBottom();
+        else
+            bar->setValue(m_keptScroll);
+    });
+
+    auto* stateColumn = new QVBoxLayout;
+    stateColumn->setContentsMargins(0, 0, 0, 0);
+    auto* stateTitle = new QLabel(tr("Counters"), this);
+    stateTitle->setObjectName(QStringLiteral("sectionTitle"));
+    stateColumn->addWidget(stateTitle);
+    m_counters = MakeGridView(QStringLiteral("sprdCommState"), this);
+    auto* stateModel = new TextTableModel(&engine.tables().sprdCommState, this);
+    stateModel->setShowHeaderColumn(true);
+    m_counters->setModel(stateModel);
+    m_counters->verticalHeader()->hide();
+    m_counters->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    stateColumn->addWidget(m_counters, 1);
+    btnCountClear = new QPushButton(tr("Count Clear"), this);
+    btnCountClear->setObjectName(QStringLiteral("btnCountClear"));
+    connect(btnCountClear, &QPushButton::clicked, &engine, &CommEngine::countClear);
+    stateColumn->addWidget(btnCountClear, 0, Qt::AlignRight);
+    auto* stateBox = new QWidget(this);
+    stateBox->setLayout(stateColumn);
+    stateBox->setFixedWidth(fontMetrics().averageCharWidth() * 54);
+    layout->addWidget(stateBox);
+}
+
+void CommView::scrollToNewest() {
+    m_following = true;
+    m_log->scrollToBottom();
+}

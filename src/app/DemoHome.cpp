@@ -1,0 +1,40 @@
+#include "app/DemoHome.h"
+
+#include "comm/MeterList.h"
+#include "comm/PortSettings.h"
+#include "core/AppPaths.h"
+#include "logging/SaveSettings.h"
+
+#include <QDir>
+
+bool PrepareDemoHome(const QString& home, QString* error) {
+    const AppPaths paths(home);
+    if (!QDir().mkpath(paths.home()) || !paths.ensureCfgFolder()) {
+        if (error)
+            *error = QStringLiteral("cannot create %1").arg(QDir::toNativeSeparators(home));
+        return false;
+    }
+    PortSettings port;
+    port.portName = QStringLiteral("DEMO");
+    if (!SavePortSettings(paths.commCfg(), port, error))
+        return false;
+
+    const QVector<MeterListLine> meters{{QStringLiteral("O"), QStringLiteral("12 channels, 1.20")},
+                                        {QStringLiteral("O"), QStringLiteral("6 channels, 1.16")},
+                                        {QStringLiteral("O"), QStringLiteral("4 channels, 1.10")}};
+    if (!SaveMeterList(paths.setEnvIni(), meters, error))
+        return false;
+
+    SaveSettings save;
+    save.gDSaveOn = QStringLiteral("Yes");
+    save.gDSaveInterval = 10;
+    save.gDSaveUnit = QStringLiteral("sec");
+    save.gDSaveFolder = QDir::toNativeSeparators(paths.file(QStringLiteral("Data")));
+    save.gDSaveName = QStringLiteral("DEMO");
+    if (!QDir().mkpath(paths.file(QStringLiteral("Data")))) {
+        if (error)
+            *error = QStringLiteral("cannot create %1").arg(save.gDSaveFolder);
+        return false;
+    }
+    return WriteSaveSettings(paths.saveDataIni(), save, error);
+}

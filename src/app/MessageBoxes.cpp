@@ -1,0 +1,38 @@
+#include "app/MessageBoxes.h"
+
+#include <QDialog>
+
+namespace {
+ModalHook& hook() {
+    static ModalHook h;
+    return h;
+}
+} // namespace
+
+ModalHook SetModalHook(ModalHook h) {
+    ModalHook previous = std::move(hook());
+    hook() = std::move(h);
+    return previous;
+}
+
+int RunModal(QDialog& dialog) {
+    if (hook())
+        return hook()(dialog);
+    return dialog.exec();
+}
+
+QString MessageTitle() {
+    return QStringLiteral("TD700_File");
+}
+
+void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                 const QString& title) {
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    RunModal(box);
+}
+
+bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return RunModal(box) == QMessageBox::Yes;
+}

@@ -1,0 +1,42 @@
+#include "app/StatusLamp.h"
+
+#include <QPainter>
+
+StatusLamp::StatusLamp(const QString& caption, const QColor& litColour, QWidget* parent)
+    : QWidget(parent)
+    , m_caption(caption)
+    , m_litColour(litColour) {
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setToolTip(caption);
+}
+
+void StatusLamp::setLit(bool lit) {
+    if (lit == m_lit)
+        return;
+    m_lit = lit;
+    update();
+}
+
+QSize StatusLamp::sizeHint() const {
+    const QFontMetrics fm(font());
+    return {fm.height() + 6 + fm.horizontalAdvance(m_caption) + 4, fm.height() + 4};
+}
+
+void StatusLamp::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QFontMetrics fm(font());
+    const qreal d = fm.height() * 0.75;
+    const QRectF lamp(2, (height() - d) / 2, d, d);
+    const QColor off = palette().color(QPalette::Mid);
+    const QColor fill = m_lit ? m_litColour : off.lighter(130);
+    QRadialGradient g(lamp.center() - QPointF(d * 0.15, d * 0.15), d * 0.7);
+    g.setColorAt(0, fill.lighter(m_lit ? 150 : 115));
+    g.setColorAt(1, fill);
+    p.setPen(QPen(m_lit ? m_litColour.darker(150) : off, 1));
+    p.setBrush(g);
+    p.drawEllipse(lamp);
+    p.setPen(palette().color(m_lit ? QPalette::WindowText : QPalette::PlaceholderText));
+    p.drawText(QRectF(lamp.right() + 5, 0, width() - lamp.right() - 5, height()),
+               Qt::AlignVCenter | Qt::AlignLeft, m_caption);
+}

@@ -1,0 +1,613 @@
+#include "app/frmTD_Main.h"
+
+#include "app/CommView.h"
+#include "app/DocumentLauncher.h"
+#include "app/MessageBoxes.h"
+#include "app/PortServices.h"
+#include "app/StatusLamp.h"
+#include "app/StatusListModel.h"
+#include "app/frmTD_About.h"
+#include "app/frmTD_SetMC.h"
+#include "app/frmTD_SetPort.h"
+#include "comm/MeterList.h"
+#include "comm/SerialLink.h"
+#include "core/Clock.h"
+#include "core/WinRgb.h"
+#include "logging/AlarmHistory.h"
+#include "logging/DataFileWriter.h"
+#include "logging/SaveSettings.h"
+#include "logging/frmTD_Set_DSave.h"
+#include "monitor/MonitorFactory.h"
+#include "widgets/GradientLabel.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+QString menuTitle(MainMenu menu) {
+    switch (menu) {
+    case MainMenu::mSet:
+        return QCoreApplication::translate("frmTD_Main", "&Setup");
+    case MainMenu::mOnline:
+        return QCoreApplication::translate("frmTD_Main", "&Online");
+    case MainMenu::mPMeter:
+        return QCoreApplication::translate("frmTD_Main", "&Parameter");
+    case MainMenu::mHelp:
+        return QCoreApplication::translate("frmTD_Main", "&Help");
+    }
+    return {};
+}
+
+const char* menuObjectName(MainMenu menu) {
+    switch (menu) {
+    case MainMenu::mSet:
+        return "mSet";
+    case MainMenu::mOnline:
+        return "mOnline";
+    case MainMenu::mPMeter:
+        return "mPMeter";
+    case MainMenu::mHelp:
+        return "mHelp";
+    }
+    return "";
+}
+
+QSettings windowSettings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("TD700"),
+                     QStringLiteral("TD700_File"));
+}
+
+// Group captions of the button bar, before the button with the given index.
+QString buttonGroupBefore(int index) {
+    switch (index) {
+    case 0:
+        return QCoreApplication::translate("frmTD_Main", "SETUP");
+    case 3:
+        return QCoreApplication::translate("frmTD_Main", "ONLINE");
+    case 9:
+        return QCoreApplication::translate("frmTD_Main", "METER");
+    case 11:
+        return QCoreApplication::translate("frmTD_Main", "HELP");
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
+    : QMainWindow(parent)
+    , m_clock(clock)
+    , m_options(std::move(options))
+    , m_engine(std::make_unique<CommEngine>(clock))
+    , m_alarms(
+          std::make_unique<AlarmHistory>(m_engine->state(), m_engine->tables(), m_options.paths))
+    , m_saveWriter(std::make_unique<DataFileWriter>(clock, *m_engine)) {
+    m_engine->setAlarmHistory(m_alarms.get());
+    setObjectName(QStringLiteral("frmTD_Main"));
+    setWindowTitle(QStringLiteral("TD700 EV5.4.1 (File Type)"));
+    buildUi();
+    connectEngine();
+    startUp();
+    // The window itself holds the focus at start, so that no button looks chosen.
+    centralWidget()->setFocusPolicy(Qt::ClickFocus);
+    centralWidget()->setFocus();
+
+    resize(1280, 720);
+    if (m_options.rememberGeometry) {
+        QSettings s = windowSettings();
+        restoreGeometry(s.value(QStringLiteral("main/geometry")).toByteArray());
+        m_splitter->restoreState(s.value(QStringLiteral("main/splitter")).toByteArray());
+    }
+}
+
+frmTD_Main::~frmTD_Main() {
+    // The save tick and the engine stop before what they read goes; the engine lets go of
+    // the link before the link goes.
+    m_saveWriter->tmrDSave().stop();
+    m_saveWriter.reset();
+    if (m_engine->isPortOpen())
+        m_engine->closePort();
+    m_engine->setAlarmHistory(nullptr);
+    m_engine->setLink(nullptr);
+    m_link.reset();
+}
+
+// ---- building ---------------------------------------------------------------------------
+
+void frmTD_Main::buildUi() {
+    buildMenus();
+
+    auto* central = new QWidget(this);
+    auto* outer = new QHBoxLayout(central);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(buildButtonBar());
+
+    m_splitter = new QSplitter(Qt::Vertical, central);
+    m_splitter->setObjectName(QStringLiteral("mainSplitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(buildStatusArea());
+    m_commView = new CommView(*m_engine, m_splitter);
+    m_splitter->addWidget(m_commView);
+    m_splitter->setStretchFactor(0, 2);
+    m_splitter->setStretchFactor(1, 3);
+    outer->addWidget(m_splitter, 1);
+    setCentralWidget(central);
+
+    buildStatusBar();
+    setCommViewVisible(false);
+}
+
+void frmTD_Main::buildMenus() {
+    std::map<MainMenu, QMenu*> menus;
+    for (MainMenu m : {MainMenu::mSet, MainMenu::mOnline, MainMenu::mPMeter, MainMenu::mHelp}) {
+        QMenu* menu = menuBar()->addMenu(menuTitle(m));
+        menu->setObjectName(QString::fromLatin1(menuObjectName(m)));
+        menus[m] = menu;
+    }
+    for (const MenuItemInfo& item : kMenuItems) {
+        QMenu* menu = menus[item.menu];
+        if (item.separatorBefore && !menu->isEmpty())
+            menu->addSeparator();
+        QAction* a = menu->addAction(QString::fromLatin1(item.caption));
+        a->setObjectName(QString::fromLatin1(item.objectName));
+        const MainCommand command = item.command;
+        connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
+        m_actions[command] = a;
+    }
+    m_actions[MainCommand::mHelpViewComm]->setCheckable(true);
+    m_actions[MainCommand::mExit]->setShortcut(QKeySequence::Quit);
+}
+
+QWidget* frmTD_Main::buildButtonBar() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("buttonBar"));
+    bar->setAttribute(Qt::WA_StyledBackground);
+    auto* layout = new QVBoxLayout(bar);
+    const int unit = fontMetrics().height();
+    layout->setContentsMargins(unit / 2, unit / 2, unit / 2, unit / 2);
+    layout->setSpacing(2);
+    for (const ButtonInfo& info : kButtons) {
+        const QString group = buttonGroupBefore(info.index);
+        if (!group.isEmpty()) {
+            if (info.index != 0)
+                layout->addSpacing(unit / 2);
+            auto* caption = new QLabel(group, bar);
+            caption->setObjectName(QStringLiteral("buttonGroupCaption"));
+            layout->addWidget(caption);
+        }
+        auto* b = new QPushButton(QString::fromLatin1(info.caption), bar);
+        b->setObjectName(QStringLiteral("btnMenu_%1").arg(info.index));
+        b->setProperty("index", info.index);
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setCursor(Qt::PointingHandCursor);
+        const MainCommand command = info.command;
+        connect(b, &QPushButton::clicked, this, [this, command] { runCommand(command); });
+        m_buttons[info.index] = b;
+        layout->addWidget(b);
+    }
+    layout->addStretch(1);
+    return bar;
+}
+
+QWidget* frmTD_Main::buildStatusArea() {
+    auto* area = new QWidget(this);
+    auto* layout = new QHBoxLayout(area);
+    const int unit = fontMetrics().height();
+    layout->setContentsMargins(unit, unit * 2 / 3, unit, unit / 3);
+    layout->setSpacing(unit);
+
+    // The meter status list.
+    auto* left = new QVBoxLayout;
+    auto* heading = new QHBoxLayout;
+    auto* title = new QLabel(tr("Meter Status"), area);
+    title->setObjectName(QStringLiteral("sectionTitle"));
+    m_phaseChip = new QLabel(area);
+    m_phaseChip->setObjectName(QStringLiteral("phaseChip"));
+    heading->addWidget(title);
+    heading->addStretch(1);
+    heading->addWidget(m_phaseChip);
+    left->addLayout(heading);
+
+    m_statusView = MakeGridView(QStringLiteral("sprdStatus"), area);
+    m_statusModel = new StatusListModel(&m_engine->tables().sprdStatus, m_engine->state(), this);
+    m_statusView->setModel(m_statusModel);
+    m_statusView->verticalHeader()->hide();
+    m_statusView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_statusView->setCursor(Qt::PointingHandCursor);
+    m_statusView->setToolTip(tr("Click a meter that reads \"OK\" to select it."));
+    connect(m_statusView, &QTableView::clicked, this, &frmTD_Main::onStatusClicked);
+    left->addWidget(m_statusView, 1);
+    layout->addLayout(left, 3);
+
+    // The selected meter and the data-save settings.
+    auto* right = new QVBoxLayout;
+    auto* selected = new QGroupBox(tr("Selected Meter"), area);
+    selected->setObjectName(QStringLiteral("fraSelectedMeter"));
+    auto* selectedLayout = new QVBoxLayout(selected);
+    lblMC_No = new GradientLabel(QString(), 0xB26F1F, 0x6E3F12, selected);
+    lblMC_No->setObjectName(QStringLiteral("lblMC_No"));
+    lblMC_No->setFontScale(0.62);
+    lblMC_No->setMinimumHeight(unit * 3);
+    lblMC_No->setTextColour(WinRgb::White);
+    selectedLayout->addWidget(lblMC_No);
+    m_selectedDetails = new QLabel(selected);
+    m_selectedDetails->setObjectName(QStringLiteral("selectedDetails"));
+    m_selectedDetails->setAlignment(Qt::AlignCenter);
+    m_selectedDetails->setForegroundRole(QPalette::PlaceholderText);
+    selectedLayout->addWidget(m_selectedDetails);
+    right->addWidget(selected);
+
+    auto* save = new QGroupBox(tr("Data Save"), area);
+    save->setObjectName(QStringLiteral("fraDataSave"));
+    auto* form = new QGridLayout(save);
+    auto makeValue = [save](const char* name) {
+        auto* l = new GradientLabel(QString(), 0xFAF7F4, 0xEDE6DF, save);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+        return l;
+    };
+    lblDSave_Enable = makeValue("lblDSave_Enable");
+    lblDSave_Intv = makeValue("lblDSave_Intv");
+    lblDSave_Unit = makeValue("lblDSave_Unit");
+    lblDaySave = makeValue("lblDaySave");
+    const std::pair<QString, GradientLabel*> rows[] = {{tr("Save"), lblDSave_Enable},
+                                                       {tr("Interval"), lblDSave_Intv},
+                                                       {tr("Unit"), lblDSave_Unit},
+                                                       {tr("Daily file"), lblDaySave}};
+    int r = 0;
+    for (const auto& [caption, label] : rows) {
+        form->addWidget(new QLabel(caption, save), r, 0);
+        form->addWidget(label, r, 1);
+        ++r;
+    }
+    form->setColumnStretch(1, 1);
+    right->addWidget(save);
+    right->addStretch(1);
+
+    auto* rightBox = new QWidget(area);
+    rightBox->setLayout(right);
+    rightBox->setFixedWidth(fontMetrics().averageCharWidth() * 34);
+    right->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(rightBox);
+    return area;
+}
+
+void frmTD_Main::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(true);
+    const int minWidths[5] = {9, 11, 14, 0, 10};
+    for (int i = 0; i < 5; ++i) {
+        auto* l = new QLabel(bar);
+        l->setObjectName(QStringLiteral("StatusBar1_%1").arg(i + 1));
+        l->setMinimumWidth(fontMetrics().averageCharWidth() * minWidths[i]);
+        l->setContentsMargins(6, 0, 6, 0);
+        m_panels[i] = l;
+        bar->addPermanentWidget(l, i == 3 ? 1 : 0);
+    }
+    m_panels[2]->setToolTip(tr("Data file messages"));
+    m_panels[3]->setToolTip(tr("Link messages"));
+    shpSend = new StatusLamp(QStringLiteral("SEND"), QColor(0xe0, 0x9b, 0x12), bar);
+    shpSend->setObjectName(QStringLiteral("shpSend"));
+    shpRecv = new StatusLamp(QStringLiteral("RECV"), QColor(0x2e, 0xb8, 0x4b), bar);
+    shpRecv->setObjectName(QStringLiteral("shpRecv"));
+    bar->addPermanentWidget(shpSend);
+    bar->addPermanentWidget(shpRecv);
+}
+
+void frmTD_Main::connectEngine() {
+    CommEngine* e = m_engine.get();
+    connect(e, &CommEngine::portOpenChanged, this, &frmTD_Main::updatePortCaptions);
+    connect(e, &CommEngine::portClosedMenus, this, &frmTD_Main::SetPortClosedMenus);
+    connect(e, &CommEngine::statusText, this, [this](int panel, const QString& text) {
+        if (panel >= 1 && panel <= 5)
+            m_panels[panel - 1]->setText(text);
+    });
+    connect(e, &CommEngine::sendLamp, shpSend, &StatusLamp::setLit);
+    connect(e, &CommEngine::receiveLamp, shpRecv, &StatusLamp::setLit);
+    connect(e, &CommEngine::selectedMeterChanged, this, &frmTD_Main::onSelectedMeterChanged);
+    connect(e, &CommEngine::settingsRead, this, &frmTD_Main::refreshSelectedMeterDetails);
+    connect(m_saveWriter.get(), &DataFileWriter::statusText, this,
+            [this](const QString& text) { m_panels[2]->setText(text); });
+    connect(e, &CommEngine::phaseChanged, this, &frmTD_Main::showPhase);
+}
+
+// ---- start-up ---------------------------------------------------------------------------
+
+void frmTD_Main::startUp() {
+    CommState& s = m_engine->state();
+    s.gChannelCount = 12;
+    showSaveSettings(LoadSaveSettings(m_options.paths.saveDataIni()));
+    LoadMeterList(m_options.paths.setEnvIni(), s, m_engine->tables());
+    m_engine->setPortSettings(LoadPortSettings(m_options.paths.commCfg()));
+    showPortSettings();
+    SetPortClosedMenus(true);
+    updatePortCaptions(false);
+    showPhase(CommEngine::Phase::Closed);
+    refreshSelectedMeterDetails();
+    m_saveWriter->tmrDSave().start();
+}
+
+void frmTD_Main::showSaveSettings(const SaveSettings& s) {
+    m_saveWriter->setSettings(s);
+    const SaveSettingsLabels labels = LabelsOf(s);
+    lblDSave_Enable->setText(labels.lblDSave_Enable);
+    lblDSave_Intv->setText(labels.lblDSave_Intv);
+    lblDSave_Unit->setText(labels.lblDSave_Unit);
+    lblDaySave->setText(labels.lblDaySave);
+}
+
+void frmTD_Main::showPortSettings() {
+    const PortSettings& p = m_engine->portSettings();
+    m_panels[0]->setText(p.portName);
+    m_panels[1]->setText(p.lineSettings());
+    m_panels[4]->setText(p.protocol);
+}
+
+// ---- state ------------------------------------------------------------------------------
+
+void frmTD_Main::SetPortClosedMenus(bool closed) {
+    for (const MenuItemInfo& item : kMenuItems) {
+        if (item.enabledWhen == EnabledWhen::Always)
+            continue;
+        m_actions[item.command]->setEnabled(item.enabledWhen == EnabledWhen::PortClosed ? closed
+                                                                                        : !closed);
+    }
+    for (const ButtonInfo& b : kButtons)
+        m_buttons[b.index]->setEnabled(m_actions[b.command]->isEnabled());
+}
+
+void frmTD_Main::updatePortCaptions(bool open) {
+    m_actions[MainCommand::mOnlinePortOpen]->setText(open ? QStringLiteral("&Port Close")
+                                                          : QStringLiteral("&Port Open"));
+    m_buttons[3]->setText(open ? QStringLiteral("Port Close") : QStringLiteral("Port Open"));
+    m_buttons[3]->setProperty("portOpen", open);
+    m_buttons[3]->style()->unpolish(m_buttons[3]);
+    m_buttons[3]->style()->polish(m_buttons[3]);
+}
+
+void frmTD_Main::showPhase(CommEngine::Phase phase) {
+    static const char* const names[] = {QT_TR_NOOP("Port closed"), QT_TR_NOOP("Scanning"),
+                                        QT_TR_NOOP("Polling")};
+    m_phaseChip->setText(tr(names[int(phase)]));
+    m_phaseChip->setProperty("phase", int(phase));
+    m_phaseChip->style()->unpolish(m_phaseChip);
+    m_phaseChip->style()->polish(m_phaseChip);
+}
+
+void frmTD_Main::onSelectedMeterChanged(int address) {
+    lblMC_No->setText(address > 0 ? QString::number(address) : QString());
+    m_statusModel->selectionChanged();
+    refreshSelectedMeterDetails();
+}
+
+void frmTD_Main::refreshSelectedMeterDetails() {
+    const CommState& s = m_engine->state();
+    if (lblMC_No->text().isEmpty()) {
+        lblMC_No->setColours(0xEDE9E5, 0xDCD6D0); // a quiet grey until a meter is chosen
+        m_selectedDetails->setText(tr("No meter selected"));
+        return;
+    }
+    lblMC_No->setColours(0xB26F1F, 0x6E3F12);
+    QString details = tr("%1 channels").arg(s.gChannelCount);
+    if (s.gDeviceVersion > 0)
+        details += tr(" \u00b7 firmware %1").arg(s.gDeviceVersion, 0, 'f', 2);
+    m_selectedDetails->setText(details);
+}
+
+void frmTD_Main::onStatusClicked(const QModelIndex& index) {
+    if (index.isValid())
+        m_engine->selectMeter(m_statusModel->tableRow(index.row()));
+}
+
+// ---- accessors --------------------------------------------------------------------------
+
+QAction* frmTD_Main::action(MainCommand command) const {
+    const auto it = m_actions.find(command);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+QPushButton* frmTD_Main::btnMenu(int index) const {
+    return index >= 0 && index < 15 ? m_buttons[index] : nullptr;
+}
+
+QString frmTD_Main::statusPanelText(int panel) const {
+    return panel >= 1 && panel <= 5 ? m_panels[panel - 1]->text() : QString();
+}
+
+QString frmTD_Main::selectedMeterText() const {
+    return lblMC_No->text();
+}
+
+bool frmTD_Main::isCommViewVisible() const {
+    return !m_commView->isHidden();
+}
+
+// ---- commands ---------------------------------------------------------------------------
+
+void frmTD_Main::runCommand(MainCommand command) {
+    switch (command) {
+    case MainCommand::mSetMC:
+        openMeterList();
+        break;
+    case MainCommand::mSetDSave:
+        openDataSave();
+        break;
+    case MainCommand::mSetPort:
+        openPortSetup();
+        break;
+    case MainCommand::mExit:
+        close();
+        break;
+    case MainCommand::mOnlinePortOpen:
+        togglePort();
+        break;
+    case MainCommand::mOnlineSingleLine:
+    case MainCommand::mOnlineSingleBar:
+    case MainCommand::mOnlineSingleText:
+    case MainCommand::mOnlineMulti:
+    case MainCommand::mOnlineMultiPV:
+        openMonitor(command);
+        break;
+    case MainCommand::mPMeterList:
+        openLaterWindow(tr("Parameter Setup"));
+        break;
+    case MainCommand::mPMeterSysDate:
+        openLaterWindow(tr("Date/Time Reserve"));
+        break;
+    case MainCommand::mHelpAbout:
+        openAbout();
+        break;
+    case MainCommand::mHelpHelp:
+    case MainCommand::mHelpManual:
+    case MainCommand::mHelpGView:
+        openDocument(command);
+        break;
+    case MainCommand::mHelpViewComm:
+        setCommViewVisible(!isCommViewVisible());
+        break;
+    }
+}
+
+void frmTD_Main::togglePort() {
+    if (m_engine->isPortOpen()) {
+        m_engine->closePort();
+        return;
+    }
+    const PortSettings& p = m_engine->portSettings();
+    std::unique_ptr<SerialLink> link = m_options.linkFactory
+                                           ? m_options.linkFactory(p.portName, m_clock)
+                                           : CreateProgramLink(p.portName, m_clock);
+    if (!link)
+        return; // a name no link serves: the port stays closed, as a failed open does
+    m_engine->setLink(link.get());
+    m_link = std::move(link);
+    m_engine->openPort();
+}
+
+void frmTD_Main::setCommViewVisible(bool visible) {
+    m_commView->setVisible(visible);
+    m_actions[MainCommand::mHelpViewComm]->setChecked(visible);
+    if (visible)
+        m_commView->scrollToNewest();
+}
+
+void frmTD_Main::openMeterList() {
+    frmTD_SetMC dialog(m_options.paths.setEnvIni(), m_engine->state(), m_engine->tables(), this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    const int address = m_engine->state().gSelAddress;
+    if (!lblMC_No->text().isEmpty() && address > 0)
+        onSelectedMeterChanged(address);
+    // The list may change while the scan runs: the rebuilt tables know no meter as answering
+    // yet, so the scan starts again over the new list.
+    if (m_engine->isPortOpen()) {
+        m_engine->closePort();
+        m_engine->openPort();
+    }
+}
+
+void frmTD_Main::openDataSave() {
+    frmTD_Set_DSave dialog(m_options.paths.saveDataIni(), this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    showSaveSettings(dialog.settings());
+}
+
+void frmTD_Main::openPortSetup() {
+    frmTD_SetPort dialog(m_engine->portSettings(), m_options.paths.commCfg(), DefaultPortTester(),
+                         this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    m_engine->setPortSettings(dialog.settings());
+    showPortSettings();
+}
+
+void frmTD_Main::openMonitor(MainCommand command) {
+    MonitorContext context;
+    context.state = &m_engine->state();
+    context.tables = &m_engine->tables();
+    context.alarms = m_alarms.get();
+    context.paths = &m_options.paths;
+    context.clock = &m_clock;
+    const int channels = m_engine->state().gChannelCount;
+    std::unique_ptr<QDialog> monitor;
+    switch (command) {
+    case MainCommand::mOnlineSingleLine:
+        monitor.reset(CreateLineMonitor(channels, context, this));
+        break;
+    case MainCommand::mOnlineSingleBar:
+        monitor.reset(CreateBarMonitor(channels, context, this));
+        break;
+    case MainCommand::mOnlineSingleText:
+        monitor.reset(CreateTextMonitor(channels, context, this));
+        break;
+    case MainCommand::mOnlineMulti:
+        monitor.reset(CreateMultiMonitor(context, this));
+        break;
+    case MainCommand::mOnlineMultiPV:
+        monitor.reset(CreateMultiPVMonitor(context, this));
+        break;
+    default:
+        break;
+    }
+    // A channel count the monitors do not know opens nothing.
+    if (monitor)
+        RunModal(*monitor);
+}
+
+void frmTD_Main::openLaterWindow(const QString& caption) {
+    ShowMessage(this, QMessageBox::Information,
+                tr("%1 is not part of this version of the program yet.").arg(caption));
+}
+
+void frmTD_Main::openAbout() {
+    frmTD_About about(this);
+    RunModal(about);
+}
+
+void frmTD_Main::openDocument(MainCommand command) {
+    const HelpDocument doc = command == MainCommand::mHelpHelp     ? HelpFileDocument()
+                             : command == MainCommand::mHelpManual ? ManualDocument()
+                                                                   : GraphViewerDocument();
+    QString message;
+    if (!LaunchDocument(doc, m_options.paths.home(), &message))
+        ShowMessage(this, QMessageBox::Warning, message);
+}
+
+// ---- shutdown ---------------------------------------------------------------------------
+
+void frmTD_Main::quitWithoutAsking() {
+    m_quitting = true;
+    close();
+}
+
+void frmTD_Main::closeEvent(QCloseEvent* event) {
+    if (m_options.askBeforeQuit && !m_quitting &&
+        !AskYesNo(this, QStringLiteral("Confirm"), QStringLiteral("Quit?"))) {
+        event->ignore();
+        return;
+    }
+    if (m_engine->isPortOpen())
+        m_engine->closePort();
+    if (m_options.rememberGeometry) {
+        QSettings s = windowSettings();
+        s.setValue(QStringLiteral("main/geometry"), saveGeometry());
+        s.setValue(QStringLiteral("main/splitter"), m_splitter->saveState());
+    }
+    event->accept();
+}

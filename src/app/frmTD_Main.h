@@ -1,0 +1,125 @@
+#pragma once
+
+#include "app/MainMenus.h"
+#include "comm/CommEngine.h"
+#include "core/AppPaths.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+
+class AlarmHistory;
+class Clock;
+class CommView;
+class DataFileWriter;
+class GradientLabel;
+class QAction;
+class QLabel;
+class QPushButton;
+class QSplitter;
+class QTableView;
+class SerialLink;
+class StatusLamp;
+struct SaveSettings;
+class StatusListModel;
+
+// Makes the link for a port name: a real serial port, tcp://host:port or the DEMO bus.
+// nullptr when the name cannot be served; opening the port then fails silently.
+using LinkFactoryFunction =
+    std::function<std::unique_ptr<SerialLink>(const QString& portName, Clock& clock)>;
+
+// The main window: the engine's owner, the menu bar and its mirror in the button bar, the
+// meter status list, the selected meter, the data-save settings, the status bar with the
+// send and receive lamps, and the communication view.
+class frmTD_Main : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Options {
+        AppPaths paths;
+        LinkFactoryFunction linkFactory; // empty: the program's own links
+        bool rememberGeometry = false;   // keep the window's place and size between runs
+        bool askBeforeQuit = true;       // "Quit?" on close
+    };
+
+    frmTD_Main(Clock& clock, Options options, QWidget* parent = nullptr);
+    ~frmTD_Main() override;
+
+    CommEngine& engine() { return *m_engine; }
+    DataFileWriter& dataFileWriter() { return *m_saveWriter; }
+    AlarmHistory& alarmHistory() { return *m_alarms; }
+    const AppPaths& paths() const { return m_options.paths; }
+    Clock& clock() { return m_clock; }
+
+    QAction* action(MainCommand command) const;
+    QPushButton* btnMenu(int index) const;
+    QString statusPanelText(int panel) const; // panels 1..5
+    QString selectedMeterText() const;
+    bool isCommViewVisible() const;
+    QTableView* sprdStatusView() const { return m_statusView; }
+
+    // The menu handlers, as the menu items and the buttons run them.
+    void runCommand(MainCommand command);
+    // The port command: opens a closed port or closes an open one (by the menu caption).
+    void togglePort();
+    void setCommViewVisible(bool visible);
+    // Closes the window without asking "Quit?" (the port is closed as on any close).
+    void quitWithoutAsking();
+
+    // SetPortClosedMenus(closed): the settings items follow `closed`, the online views the
+    // opposite; data save, parameter setup and help stay enabled.
+    void SetPortClosedMenus(bool closed);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildUi();
+    void buildMenus();
+    QWidget* buildButtonBar();
+    QWidget* buildStatusArea();
+    void buildStatusBar();
+    void connectEngine();
+    void startUp();
+    // The data-save settings go to the save tick and to the four labels.
+    void showSaveSettings(const SaveSettings& settings);
+    void showPortSettings();
+    void updatePortCaptions(bool open);
+    void showPhase(CommEngine::Phase phase);
+    void onSelectedMeterChanged(int address);
+    void refreshSelectedMeterDetails();
+    void onStatusClicked(const QModelIndex& index);
+
+    void openMeterList();
+    void openDataSave();
+    void openPortSetup();
+    void openMonitor(MainCommand command);
+    void openLaterWindow(const QString& caption);
+    void openAbout();
+    void openDocument(MainCommand command);
+
+    Clock& m_clock;
+    Options m_options;
+    std::unique_ptr<CommEngine> m_engine;
+    std::unique_ptr<SerialLink> m_link;
+    std::unique_ptr<AlarmHistory> m_alarms;
+    std::unique_ptr<DataFileWriter> m_saveWriter;
+
+    std::map<MainCommand, QAction*> m_actions;
+    QPushButton* m_buttons[15] = {};
+    QTableView* m_statusView = nullptr;
+    StatusListModel* m_statusModel = nullptr;
+    GradientLabel* lblMC_No = nullptr;
+    QLabel* m_selectedDetails = nullptr;
+    GradientLabel* lblDSave_Enable = nullptr;
+    GradientLabel* lblDSave_Intv = nullptr;
+    GradientLabel* lblDSave_Unit = nullptr;
+    GradientLabel* lblDaySave = nullptr;
+    CommView* m_commView = nullptr;
+    QLabel* m_panels[5] = {};
+    QLabel* m_phaseChip = nullptr;
+    StatusLamp* shpSend = nullptr;
+    StatusLamp* shpRecv = nullptr;
+    QSplitter* m_splitter = nullptr;
+    bool m_quitting = false;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/PortServices.h"
+#include "comm/PortSettings.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+// The port settings dialog: port, line settings, protocol, RTS control and the scheduler
+// interval. Loading and every choice of a port test the port with a port of the dialog's own;
+// OK writes "Comm.CFG" anew and keeps the choice even when the port could not be opened.
+class frmTD_SetPort : public QDialog {
+    Q_OBJECT
+public:
+    frmTD_SetPort(const PortSettings& current, const QString& commCfgPath, PortTester tester,
+                  QWidget* parent = nullptr);
+
+    // The settings as the boxes show them.
+    PortSettings settings() const;
+    QString message() const; // lblMsg
+    QComboBox* cmbPort = nullptr;
+    QComboBox* cmbBaud = nullptr;
+    QComboBox* cmbParity = nullptr;
+    QComboBox* cmbData = nullptr;
+    QComboBox* cmbStop = nullptr;
+    QComboBox* cmbProtocol = nullptr;
+    QComboBox* cmbRTS = nullptr;
+    QSpinBox* txtInterval = nullptr;
+    QLabel* lblMsg = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnCancel = nullptr;
+
+    // Tests the port named in the port box and shows the outcome in lblMsg.
+    void testPort();
+
+public Q_SLOTS:
+    void accept() override;
+
+private:
+    QString m_path;
+    PortTester m_tester;
+};

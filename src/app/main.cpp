@@ -1,0 +1,115 @@
+#include "app/AppStyle.h"
+#include "app/DemoHome.h"
+#include "app/StatusReport.h"
+#include "app/frmTD_Main.h"
+#include "core/Clock.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <optional>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TD700_File"));
+    QApplication::setOrganizationName(QStringLiteral("TD700"));
+    QApplication::setApplicationVersion(QStringLiteral("5.4.1"));
+    QApplication::setDesktopFileName(QStringLiteral("td700-file"));
+    ApplyAppStyle(app);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("TD700 EV5.4.1 (File Type): the PC companion of the TD700 recorders."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption homeOption(
+        QStringLiteral("home"),
+        QStringLiteral("Program folder with Comm.CFG and CFG/ (default: beside the program "
+                       "when it holds them, else the user's data folder)."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption demoOption(
+        QStringLiteral("demo"),
+        QStringLiteral("Start on the built-in three-meter DEMO bus, with the port open, in a "
+                       "fresh demo folder (the --home folder, when given, is set up for it)."));
+    const QCommandLineOption openOption(QStringLiteral("open"),
+                                        QStringLiteral("Open the port at start."));
+    // For tests: prints the status list once the meter scan is over or the time is up, and
+    // ends the program (exit status 0 when the scan finished in time).
+    QCommandLineOption reportOption(QStringLiteral("report-status-within"),
+                                    QStringLiteral("Print the meter status rows and quit."),
+                                    QStringLiteral("SECONDS"));
+    reportOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({homeOption, demoOption, openOption, reportOption});
+    parser.process(app);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    std::optional<QTemporaryDir> demoFolder;
+    QString home = parser.value(homeOption);
+    if (parser.isSet(demoOption)) {
+        if (home.isEmpty()) {
+            demoFolder.emplace(QDir::tempPath() + QStringLiteral("/td700-demo-XXXXXX"));
+            if (!demoFolder->isValid()) {
+                err << "TD700_File: cannot create a demo folder: " << demoFolder->errorString()
+                    << '\n';
+                return 1;
+            }
+            home = demoFolder->path();
+        }
+        QString error;
+        if (!PrepareDemoHome(home, &error)) {
+            err << "TD700_File: cannot set up the demo folder: " << error << '\n';
+            return 1;
+        }
+        out << "TD700_File: demo folder " << QDir::toNativeSeparators(home) << '\n';
+        out.flush();
+    }
+
+    SystemClock clock;
+    frmTD_Main::Options options;
+    options.paths = AppPaths::resolve(home);
+    options.rememberGeometry = !parser.isSet(reportOption);
+    frmTD_Main window(clock, options);
+    window.show();
+
+    if (parser.isSet(demoOption) || parser.isSet(openOption))
+        QTimer::singleShot(0, &window, [&window] { window.togglePort(); });
+
+    if (parser.isSet(reportOption)) {
+        bool ok = false;
+        const double seconds = parser.value(reportOption).toDouble(&ok);
+        if (!ok || seconds <= 0) {
+            err << "TD700_File: --report-status-within wants a number of seconds\n";
+            return 2;
+        }
+        // The scan is over when the program polls, or when the port, once open, has closed
+        // again (nobody answered).
+        auto opened = std::make_shared<bool>(false);
+        QObject::connect(&window.engine(), &CommEngine::portOpenChanged, &window,
+                         [opened](bool open) { *opened = *opened || open; });
+        auto* poll = new QTimer(&window);
+        auto started = std::make_shared<QElapsedTimer>();
+        started->start();
+        QObject::connect(poll, &QTimer::timeout, &window,
+                         [&window, &out, poll, started, opened, seconds] {
+                             CommEngine& engine = window.engine();
+                             const bool scanned = engine.phase() == CommEngine::Phase::Polling ||
+                                                  (*opened && !engine.isPortOpen());
+                             if (!scanned && started->elapsed() < qint64(seconds * 1000))
+                                 return;
+                             poll->stop();
+                             for (const QString& row : StatusRows(engine.tables().sprdStatus))
+                                 out << row << '\n';
+                             out.flush();
+                             window.quitWithoutAsking();
+                             QCoreApplication::exit(scanned ? 0 : 1);
+                         });
+        poll->start(100);
+    }
+    return QApplication::exec();
+}

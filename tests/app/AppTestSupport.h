@@ -1,0 +1,92 @@
+#pragma once
+
+#include "app/MessageBoxes.h"
+#include "app/frmTD_Main.h"
+#include "comm/SerialLink.h"
+#include "core/Clock.h"
+#include "core/TextLines.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+// Answers every modal window the program opens while it lives, and notes what each was:
+// a window by its object name, a message box as "title|text".
+class ModalRecorder {
+public:
+    explicit ModalRecorder(int messageAnswer = QMessageBox::Ok)
+        : m_answer(messageAnswer) {
+        m_previous = SetModalHook([this](QDialog& dialog) {
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+                seen << box->windowTitle() + u'|' + box->text();
+                return m_answer;
+            }
+            seen << dialog.objectName();
+            return int(QDialog::Rejected);
+        });
+    }
+    ~ModalRecorder() { SetModalHook(m_previous); }
+    ModalRecorder(const ModalRecorder&) = delete;
+    ModalRecorder& operator=(const ModalRecorder&) = delete;
+
+    QStringList seen;
+
+private:
+    int m_answer;
+    ModalHook m_previous;
+};
+
+// A line that opens (or not, as told) and never answers.
+class SilentLink : public SerialLink {
+public:
+    explicit SilentLink(bool opens)
+        : m_opens(opens) {}
+    bool open(const QString&, const QString&) override { return m_open = m_opens; }
+    void close() override { m_open = false; }
+    bool isOpen() const override { return m_open; }
+    QString errorString() const override { return m_opens ? QString() : QStringLiteral("busy"); }
+    void setReceiveThreshold(int) override {}
+    int bytesWaiting() const override { return 0; }
+    QByteArray readAll() override { return {}; }
+    void discardInput() override {}
+    bool write(const QByteArray&) override { return m_open; }
+    void setRts(bool) override {}
+
+private:
+    bool m_opens;
+    bool m_open = false;
+};
+
+// A program folder in a temporary directory.
+struct TestHome {
+    QTemporaryDir dir;
+    AppPaths paths{dir.path()};
+
+    TestHome() { paths.ensureCfgFolder(); }
+    void writeCommCfg(const QStringList& lines) { WriteTextLines(paths.commCfg(), lines); }
+    void writeMeterList(const QStringList& lines) { WriteTextLines(paths.setEnvIni(), lines); }
+};
+
+inline std::unique_ptr<frmTD_Main> MakeMainWindow(Clock& clock, const TestHome& home,
+                                                  LinkFactoryFunction links = {}) {
+    frmTD_Main::Options options;
+    options.paths = home.paths;
+    options.linkFactory = std::move(links);
+    auto window = std::make_unique<frmTD_Main>(clock, options);
+    window->resize(1100, 700);
+    window->show();
+    return window;
+}
+
+// Walks the virtual clock forward in small steps, letting the widgets follow, until `done`.
+inline bool RunUntil(VirtualClock& clock, const std::function<bool()>& done, qint64 maxMs = 60000) {
+    const qint64 end = clock.nowMs() + maxMs;
+    while (!done() && clock.nowMs() < end) {
+        clock.advance(10);
+        QApplication::processEvents();
+    }
+    return done();
+}
