@@ -6,12 +6,24 @@
 #include "logging/SaveSettings.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 bool PrepareDemoHome(const QString& home, QString* error) {
     const AppPaths paths(home);
     if (!QDir().mkpath(paths.home()) || !paths.ensureCfgFolder()) {
         if (error)
             *error = QStringLiteral("cannot create %1").arg(QDir::toNativeSeparators(home));
+        return false;
+    }
+    // A folder with settings of its own (a real installation) is never overwritten: only an
+    // empty folder or an earlier demo folder is set up.
+    if (QFileInfo::exists(paths.commCfg())
+        && !LoadPortSettings(paths.commCfg()).portName.startsWith(QStringLiteral("DEMO"),
+                                                                   Qt::CaseInsensitive)) {
+        if (error)
+            *error = QStringLiteral("%1 holds port settings of its own; they are not replaced "
+                                    "(give an empty folder)")
+                         .arg(QDir::toNativeSeparators(home));
         return false;
     }
     PortSettings port;

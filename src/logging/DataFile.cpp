@@ -14,8 +14,8 @@ constexpr int kNameColumn = 29;
 constexpr int kUnitTextColumn = 30;
 constexpr int kDecimalColumn = 31;
 constexpr int kUnitCodeColumn = 32;
-constexpr int kLowColumn = 33;
-constexpr int kHighColumn = 34;
+constexpr int kRangeHighColumn = 33; // display range high
+constexpr int kRangeLowColumn = 34;  // display range low
 constexpr int kValueColumn = 13;
 
 int channelColumn(int base, int ch) {
@@ -131,8 +131,8 @@ QByteArray BuildDataHeader(const TextTable& mon, int row, int channelCount, doub
             std::memcpy(e + 2, unit.constData(), size_t(unit.size()));
         else if (previousHeader.size() == HeaderSize)
             std::memcpy(e + 2, previousHeader.constData() + (e - h.constData()) + 2, 6);
-        putSingle(e + 8, mon.number(channelColumn(kLowColumn, ch), row));
-        putSingle(e + 12, mon.number(channelColumn(kHighColumn, ch), row));
+        putSingle(e + 8, mon.number(channelColumn(kRangeHighColumn, ch), row));
+        putSingle(e + 12, mon.number(channelColumn(kRangeLowColumn, ch), row));
         const QByteArray name = fieldBytes(mon.text(channelColumn(kNameColumn, ch), row), 10);
         std::memcpy(e + 16, name.constData(), size_t(name.size()));
         e[26] = char(mon.integer(channelColumn(kDecimalColumn, ch), row) & 0xFF);

@@ -68,8 +68,8 @@ DataHeader ParseDataHeader(const QByteArray& bytes) {
         const char* e = b.constData() + ChannelEntryOffset + ChannelEntrySize * ch;
         DataChannel& c = h.channels[size_t(ch)];
         c.unit = DecodeDataUnit(QByteArray(e + 2, 6));
-        c.low = singleAt(e + 8);
-        c.high = singleAt(e + 12);
+        c.high = singleAt(e + 8); // display range high, then low
+        c.low = singleAt(e + 12);
         c.name = fieldText(e + 16, 10);
         c.decimals = quint8(e[26]);
     }

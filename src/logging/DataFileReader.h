@@ -10,8 +10,8 @@
 struct DataChannel {
     QString name;  // trimmed of trailing zero bytes and blanks
     QString unit;  // the degree byte shown as "°"
-    float low = 0; // the two range values
-    float high = 0;
+    float high = 0; // the display range
+    float low = 0;
     int decimals = 0; // the decimal-point setting
 };
 

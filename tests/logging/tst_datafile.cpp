@@ -23,7 +23,7 @@ struct Channel {
     QString name;
     int unitCode;
     QString unitText;
-    QString low, high;
+    QString high, low; // display range, as the meter's row holds them
     int decimals;
 };
 
@@ -32,14 +32,14 @@ void fillGoldenRow(TextTable& mon) {
     // Device texts keep their zero bytes, as the decoder leaves them.
     const QString zero(1, QChar(0));
     const Channel channels[] = {
-        {QStringLiteral("TEMP1") + zero.repeated(5), 3, {}, "-50", "150.5", 1},
-        {QStringLiteral("IN-2"), 1, {}, "0", "20", 2},
-        {QStringLiteral("FLOW"), 5, QStringLiteral("m3/h") + zero.repeated(2), "0", "1000", 0},
-        {QStringLiteral("HUMID"), 2, {}, "0", "100", 1},
-        {QStringLiteral("OVEN"), 4, {}, "32", "212", 3},
-        {{}, 0, {}, "-10", "10", 4},
+        {QStringLiteral("TEMP1") + zero.repeated(5), 3, {}, "150.5", "-50", 1},
+        {QStringLiteral("IN-2"), 1, {}, "20", "0", 2},
+        {QStringLiteral("FLOW"), 5, QStringLiteral("m3/h") + zero.repeated(2), "1000", "0", 0},
+        {QStringLiteral("HUMID"), 2, {}, "100", "0", 1},
+        {QStringLiteral("OVEN"), 4, {}, "212", "32", 3},
+        {{}, 0, {}, "10", "-10", 4},
         {{}, 9, {}, "0", "0", 0},
-        {QStringLiteral("온도"), 5, QStringLiteral("kg"), "1.5", "2.5", 1},
+        {QStringLiteral("온도"), 5, QStringLiteral("kg"), "2.5", "1.5", 1},
     };
     int col = 29;
     for (const Channel& c : channels) {
@@ -47,8 +47,8 @@ void fillGoldenRow(TextTable& mon) {
         mon.setText(col + 1, 1, c.unitText);
         mon.setNumber(col + 2, 1, c.decimals);
         mon.setNumber(col + 3, 1, c.unitCode);
-        mon.setText(col + 4, 1, c.low);
-        mon.setText(col + 5, 1, c.high);
+        mon.setText(col + 4, 1, c.high);
+        mon.setText(col + 5, 1, c.low);
         col += 6;
     }
     const char* values[] = {"1.5",   "-2.25", "100",   "0.1", "12345.67", "-0",

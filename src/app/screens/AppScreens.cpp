@@ -5,6 +5,7 @@
 #include "app/screens/DemoSession.h"
 #include "app/screens/ScreenRegistry.h"
 #include "comm/SimSerialLink.h"
+#include "logging/frmTD_Set_DSave.h"
 #include "sim/SimBus.h"
 
 namespace {
@@ -70,6 +71,14 @@ void renderSetMC(ScreenContext& context) {
     context.save(dialog, QStringLiteral("frmTD_SetMC"));
 }
 
+void renderSetDSave(ScreenContext& context) {
+    DemoSession session;
+    if (!session.isValid())
+        return;
+    frmTD_Set_DSave dialog(session.window().paths().saveDataIni());
+    context.save(dialog, QStringLiteral("frmTD_Set_DSave"));
+}
+
 void renderAbout(ScreenContext& context) {
     frmTD_About about;
     context.save(about, QStringLiteral("frmTD_About"));
@@ -83,5 +92,7 @@ void RegisterAppScreens(ScreenRegistry& registry) {
     registry.add(QStringLiteral("frmTD_SetPort"), QStringLiteral("port settings dialog"),
                  renderSetPort);
     registry.add(QStringLiteral("frmTD_SetMC"), QStringLiteral("meter list dialog"), renderSetMC);
+    registry.add(QStringLiteral("frmTD_Set_DSave"), QStringLiteral("data save settings dialog"),
+                 renderSetDSave);
     registry.add(QStringLiteral("frmTD_About"), QStringLiteral("about box"), renderAbout);
 }

@@ -15,8 +15,8 @@ def single(v):
     return struct.pack(">f", v)
 
 
-def channel_entry(unit, low, high, name, decimals):
-    e = b"\0\0" + unit.ljust(6, b"\0") + single(low) + single(high)
+def channel_entry(unit, high, low, name, decimals):
+    e = b"\0\0" + unit.ljust(6, b"\0") + single(high) + single(low)
     e += name.ljust(10, b"\0") + bytes([decimals]) + b"\0" * 13
     assert len(e) == 40
     return e
@@ -47,14 +47,14 @@ def record(ts, values, w6, w7, di, alarm1_4, relay, alarm9_12, alarm5_8):
 
 # The row of tst_datafile: a twelve-channel meter, parameter layout 1.08.
 golden_channels = [
-    (b"`C", -50.0, 150.5, b"TEMP1", 1),          # unit code 3
-    (b"mV", 0.0, 20.0, b"IN-2", 2),              # unit code 1
-    (b"m3/h", 0.0, 1000.0, b"FLOW", 0),          # unit code 5, own text
-    (b"%", 0.0, 100.0, b"HUMID", 1),             # unit code 2
-    (b"`F", 32.0, 212.0, b"OVEN", 3),            # unit code 4
-    (b"V", -10.0, 10.0, b"", 4),                 # unit code 0
+    (b"`C", 150.5, -50.0, b"TEMP1", 1),          # unit code 3
+    (b"mV", 20.0, 0.0, b"IN-2", 2),              # unit code 1
+    (b"m3/h", 1000.0, 0.0, b"FLOW", 0),          # unit code 5, own text
+    (b"%", 100.0, 0.0, b"HUMID", 1),             # unit code 2
+    (b"`F", 212.0, 32.0, b"OVEN", 3),            # unit code 4
+    (b"V", 10.0, -10.0, b"", 4),                 # unit code 0
     (b"", 0.0, 0.0, b"", 0),                     # unit code 9: nothing built before
-    ("kg".encode(), 1.5, 2.5, "온도".encode("cp949"), 1),  # Korean name, 4 bytes
+    ("kg".encode(), 2.5, 1.5, "온도".encode("cp949"), 1),  # Korean name, 4 bytes
 ]
 with open("header.golden", "wb") as f:
     f.write(header(20, 108, golden_channels))
@@ -65,12 +65,12 @@ with open("record.golden", "wb") as f:
 
 # The sample for export and info: a six-channel meter (model 10), layout 1.07, three records.
 sample_channels = [
-    (b"`C", 0.0, 100.0, b"TEMP,1", 1),
-    (b"m3/h", 0.0, 50.0, b'FLOW "A"', 2),
-    (b"%", 0.0, 100.0, "습도".encode("cp949"), 0),
-    (b"V", -5.0, 5.0, b"", 3),
-    (b"mV", 0.0, 20.0, b"CH5", 1),
-    (b"`F", 0.0, 500.0, b"CH6", 0),
+    (b"`C", 100.0, 0.0, b"TEMP,1", 1),
+    (b"m3/h", 50.0, 0.0, b'FLOW "A"', 2),
+    (b"%", 100.0, 0.0, "습도".encode("cp949"), 0),
+    (b"V", 5.0, -5.0, b"", 3),
+    (b"mV", 20.0, 0.0, b"CH5", 1),
+    (b"`F", 500.0, 0.0, b"CH6", 0),
 ]
 with open("sample.TDD", "wb") as f:
     f.write(header(10, 107, sample_channels))
