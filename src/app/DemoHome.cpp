@@ -17,9 +17,9 @@ bool PrepareDemoHome(const QString& home, QString* error) {
     }
     // A folder with settings of its own (a real installation) is never overwritten: only an
     // empty folder or an earlier demo folder is set up.
-    if (QFileInfo::exists(paths.commCfg())
-        && !LoadPortSettings(paths.commCfg()).portName.startsWith(QStringLiteral("DEMO"),
-                                                                   Qt::CaseInsensitive)) {
+    if (QFileInfo::exists(paths.commCfg()) &&
+        !LoadPortSettings(paths.commCfg())
+             .portName.startsWith(QStringLiteral("DEMO"), Qt::CaseInsensitive)) {
         if (error)
             *error = QStringLiteral("%1 holds port settings of its own; they are not replaced "
                                     "(give an empty folder)")

@@ -6,8 +6,7 @@ namespace {
 
 const QStringList kParities{QStringLiteral("N"), QStringLiteral("E"), QStringLiteral("O")};
 
-bool fail(CliContext& c, const QString& message)
-{
+bool fail(CliContext& c, const QString& message) {
     c.err << "td700: " << message << '\n';
     c.err.flush();
     return false;
@@ -15,8 +14,7 @@ bool fail(CliContext& c, const QString& message)
 
 } // namespace
 
-void AddCommonOptions(QCommandLineParser& parser)
-{
+void AddCommonOptions(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addOptions({
         {QStringLiteral("home"), QStringLiteral("Program folder with Comm.CFG and CFG/."),
@@ -38,8 +36,7 @@ void AddCommonOptions(QCommandLineParser& parser)
     });
 }
 
-bool ParseAddressList(const QString& text, QVector<int>* addresses)
-{
+bool ParseAddressList(const QString& text, QVector<int>* addresses) {
     QVector<int> out;
     for (const QString& raw : text.split(u',', Qt::SkipEmptyParts)) {
         const QString item = raw.trimmed();
@@ -60,8 +57,7 @@ bool ParseAddressList(const QString& text, QVector<int>* addresses)
     return true;
 }
 
-bool LoadCommonOptions(const QCommandLineParser& parser, CliContext& c)
-{
+bool LoadCommonOptions(const QCommandLineParser& parser, CliContext& c) {
     c.paths = AppPaths::resolve(parser.value(QStringLiteral("home")));
     c.port = LoadPortSettings(c.paths.commCfg());
     c.json = parser.isSet(QStringLiteral("json"));

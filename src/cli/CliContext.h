@@ -22,9 +22,9 @@ constexpr int NoMeterAnswered = 4;
 // override them for one run.
 struct CliContext {
     AppPaths paths;
-    PortSettings port;       // Comm.CFG, then the flags
-    QVector<int> meters;     // slave addresses: --meters, else the marked lines of SetEnv.INI
-    int selectAddress = 0;   // --select, 0 = the first meter that answers
+    PortSettings port;     // Comm.CFG, then the flags
+    QVector<int> meters;   // slave addresses: --meters, else the marked lines of SetEnv.INI
+    int selectAddress = 0; // --select, 0 = the first meter that answers
     bool json = false;
     QTextStream out{stdout};
     QTextStream err{stderr};

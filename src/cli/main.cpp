@@ -1,9 +1,8 @@
-#include "cli/Commands.h"
 #include "cli/CliContext.h"
+#include "cli/Commands.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
-
 #include <cstdio>
 
 namespace {
@@ -22,8 +21,7 @@ const Command kCommands[] = {
     {"info", RunInfo, "describe a data file (.TDD): header, record count, time span"},
 };
 
-void printUsage(QTextStream& s)
-{
+void printUsage(QTextStream& s) {
     s << "Usage: td700 COMMAND [options]\n\nCommands:\n";
     for (const Command& c : kCommands)
         s << "  " << QString::fromLatin1(c.name).leftJustified(8) << c.summary << '\n';
@@ -32,8 +30,7 @@ void printUsage(QTextStream& s)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("TD700"));
     QCoreApplication::setOrganizationName(QStringLiteral("TD700"));
@@ -44,8 +41,8 @@ int main(int argc, char** argv)
         return Exit::Usage;
     }
     const QString word = args.at(1);
-    if (word == QStringLiteral("--help") || word == QStringLiteral("-h")
-        || word == QStringLiteral("help")) {
+    if (word == QStringLiteral("--help") || word == QStringLiteral("-h") ||
+        word == QStringLiteral("help")) {
         QTextStream out(stdout);
         printUsage(out);
         return Exit::Done;

@@ -9,8 +9,7 @@ DeviceTables::DeviceTables()
     , sprdP_CH(12, 61)
     , sprdFormual_Mem(1, 12)
     , sprdFormual_CH(1, 12)
-    , sprdOldALM(48, 2)
-{
+    , sprdOldALM(48, 2) {
     sprdStatus.setText(1, 0, QStringLiteral("Meter"));
     sprdStatus.setText(2, 0, QStringLiteral("Link"));
     sprdStatus.setText(3, 0, QStringLiteral("Model"));
@@ -21,15 +20,13 @@ DeviceTables::DeviceTables()
     sprdCommState.setText(3, 0, QStringLiteral("Bad frame"));
 }
 
-void DeviceTables::clearMeterRows()
-{
+void DeviceTables::clearMeterRows() {
     sprdStatus.setRowCount(0);
     sprdMON.setRowCount(0);
     sprdCommState.setRowCount(0);
 }
 
-void DeviceTables::appendMeterRow(int address)
-{
+void DeviceTables::appendMeterRow(int address) {
     const QString text = QString::number(address);
     const int row = sprdStatus.rowCount() + 1;
     sprdStatus.setRowCount(row);

@@ -7,15 +7,15 @@
 struct DeviceTables {
     DeviceTables();
 
-    TextTable sprdMON;          // present values per meter, columns 1..100
-    TextTable sprdStatus;       // 1 address, 2 "OK"/"NG", 3 model code, 4 firmware text
-    TextTable sprdCommState;    // 1 good frames, 2 time-outs, 3 bad frames
-    TextTable sprdComm;         // frame log: column 0 label, columns 1.. bytes in hex
-    TextTable sprdP_Common;     // common settings, rows 1..69, column 1
-    TextTable sprdP_CH;         // channel settings, rows 1..61, column = channel 1..12
-    TextTable sprdFormual_Mem;  // memory formulas, rows 1..12, column 1
-    TextTable sprdFormual_CH;   // channel formulas, rows 1..12, column 1
-    TextTable sprdOldALM;       // alarm history: row 1 state, row 2 value; columns 1..48
+    TextTable sprdMON;         // present values per meter, columns 1..100
+    TextTable sprdStatus;      // 1 address, 2 "OK"/"NG", 3 model code, 4 firmware text
+    TextTable sprdCommState;   // 1 good frames, 2 time-outs, 3 bad frames
+    TextTable sprdComm;        // frame log: column 0 label, columns 1.. bytes in hex
+    TextTable sprdP_Common;    // common settings, rows 1..69, column 1
+    TextTable sprdP_CH;        // channel settings, rows 1..61, column = channel 1..12
+    TextTable sprdFormual_Mem; // memory formulas, rows 1..12, column 1
+    TextTable sprdFormual_CH;  // channel formulas, rows 1..12, column 1
+    TextTable sprdOldALM;      // alarm history: row 1 state, row 2 value; columns 1..48
 
     // Removes every meter row (sprdMON, sprdStatus, sprdCommState).
     void clearMeterRows();

@@ -2,23 +2,18 @@
 
 #include "core/Clock.h"
 
-EngineTimer::EngineTimer(Clock& clock, QString name, int intervalMs,
-                         std::function<void()> handler)
+EngineTimer::EngineTimer(Clock& clock, QString name, int intervalMs, std::function<void()> handler)
     : m_clock(clock)
     , m_name(std::move(name))
     , m_interval(intervalMs)
     , m_handler(std::move(handler))
-    , m_self(std::make_shared<EngineTimer*>(this))
-{
-}
+    , m_self(std::make_shared<EngineTimer*>(this)) {}
 
-EngineTimer::~EngineTimer()
-{
+EngineTimer::~EngineTimer() {
     *m_self = nullptr;
 }
 
-void EngineTimer::setEnabled(bool enabled)
-{
+void EngineTimer::setEnabled(bool enabled) {
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
@@ -27,8 +22,7 @@ void EngineTimer::setEnabled(bool enabled)
         arm();
 }
 
-void EngineTimer::arm()
-{
+void EngineTimer::arm() {
     const quint64 generation = m_generation;
     std::weak_ptr<EngineTimer*> weak = m_self;
     m_due = m_clock.nowMs() + m_interval;

@@ -7,21 +7,20 @@
 #include <QDir>
 #include <QFileInfo>
 
-QVector<MeterListLine> ReadMeterListForEditing(const QString& path)
-{
+QVector<MeterListLine> ReadMeterListForEditing(const QString& path) {
     QVector<MeterListLine> out;
     for (const QString& line : ReadTextLines(path)) {
         const qsizetype tab = line.indexOf(u'\t');
         if (tab < 0)
             break;
         const qsizetype next = line.indexOf(u'\t', tab + 1);
-        out.append({line.left(tab), next < 0 ? line.mid(tab + 1) : line.mid(tab + 1, next - tab - 1)});
+        out.append(
+            {line.left(tab), next < 0 ? line.mid(tab + 1) : line.mid(tab + 1, next - tab - 1)});
     }
     return out;
 }
 
-bool SaveMeterList(const QString& path, const QVector<MeterListLine>& lines, QString* error)
-{
+bool SaveMeterList(const QString& path, const QVector<MeterListLine>& lines, QString* error) {
     QStringList text;
     text.reserve(lines.size());
     for (const MeterListLine& l : lines)
@@ -29,8 +28,7 @@ bool SaveMeterList(const QString& path, const QVector<MeterListLine>& lines, QSt
     return WriteTextLines(path, text, error);
 }
 
-void BuildMeterTables(const QStringList& marks, CommState& state, DeviceTables& tables)
-{
+void BuildMeterTables(const QStringList& marks, CommState& state, DeviceTables& tables) {
     tables.clearMeterRows();
     state.gMeterAddress.clear();
     state.gMeterOnline.clear();
@@ -45,8 +43,7 @@ void BuildMeterTables(const QStringList& marks, CommState& state, DeviceTables& 
     }
 }
 
-void LoadMeterList(const QString& path, CommState& state, DeviceTables& tables)
-{
+void LoadMeterList(const QString& path, CommState& state, DeviceTables& tables) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QStringList marks;
     for (const QString& line : ReadTextLines(path))
@@ -54,8 +51,7 @@ void LoadMeterList(const QString& path, CommState& state, DeviceTables& tables)
     BuildMeterTables(marks, state, tables);
 }
 
-void KeepSelectedAddressValid(CommState& state)
-{
+void KeepSelectedAddressValid(CommState& state) {
     if (state.gMeterAddress.isEmpty())
         return;
     if (!state.gMeterAddress.contains(state.gSelAddress))
@@ -64,8 +60,7 @@ void KeepSelectedAddressValid(CommState& state)
     ResolveSelMeter(state);
 }
 
-void ResolveSelMeter(CommState& state)
-{
+void ResolveSelMeter(CommState& state) {
     for (int k = 0; k <= state.gLastMeter && k < state.gMeterAddress.size(); ++k)
         if (state.gMeterAddress[k] == state.gSelAddress) {
             state.gSelMeter = k;

@@ -4,13 +4,11 @@
 
 #include <cmath>
 
-QString PortSettings::lineSettings() const
-{
+QString PortSettings::lineSettings() const {
     return baud + u',' + parity + u',' + dataBits + u',' + stopBits;
 }
 
-int FrameSilenceMs(int baud)
-{
+int FrameSilenceMs(int baud) {
     if (baud <= 0)
         return 2;
     if (baud > 19200)
@@ -18,8 +16,7 @@ int FrameSilenceMs(int baud)
     return int(std::ceil(3.5 * 11.0 * 1000.0 / baud));
 }
 
-int PortSettings::txIntervalMs() const
-{
+int PortSettings::txIntervalMs() const {
     constexpr int kDefault = 50;
     bool ok = false;
     const int ms = txInterval.trimmed().toInt(&ok);
@@ -28,8 +25,7 @@ int PortSettings::txIntervalMs() const
     return std::max(ms, FrameSilenceMs(baud.toInt()));
 }
 
-PortSettings LoadPortSettings(const QString& path)
-{
+PortSettings LoadPortSettings(const QString& path) {
     const QStringList lines = ReadTextLines(path);
     if (lines.size() < 7)
         return PortSettings{};
@@ -45,8 +41,7 @@ PortSettings LoadPortSettings(const QString& path)
     return s;
 }
 
-bool SavePortSettings(const QString& path, const PortSettings& s, QString* error)
-{
+bool SavePortSettings(const QString& path, const PortSettings& s, QString* error) {
     QStringList lines{s.portName, s.baud, s.parity, s.dataBits, s.stopBits, s.protocol, s.rts};
     if (!s.txInterval.trimmed().isEmpty())
         lines << s.txInterval.trimmed();

@@ -25,8 +25,7 @@ constexpr int RC_DL_CH_FORMULA = 556;        // 556..567: write 50001 + 100n, 50
 constexpr int RC_SEND_CLOCK_FRAME = 601;     // send gClockFrame as prepared
 constexpr int RC_PROBE_CHANNEL = 901;        // 901..912: read 40001 + 100n, 35 registers
 
-constexpr int ChannelCode(int first, int channel)
-{
+constexpr int ChannelCode(int first, int channel) {
     return first + channel - 1;
 }
 } // namespace RequestCode

@@ -14,11 +14,11 @@ public:
     static AppPaths resolve(const QString& homeOverride = {});
 
     QString home() const { return m_home; }
-    QString commCfg() const;      // home/Comm.CFG
-    QString cfgFolder() const;    // home/CFG
-    QString setEnvIni() const;    // home/CFG/SetEnv.INI
-    QString saveDataIni() const;  // home/CFG/SaveData.INI
-    QString imageFolder() const;  // home/Image
+    QString commCfg() const;                     // home/Comm.CFG
+    QString cfgFolder() const;                   // home/CFG
+    QString setEnvIni() const;                   // home/CFG/SetEnv.INI
+    QString saveDataIni() const;                 // home/CFG/SaveData.INI
+    QString imageFolder() const;                 // home/Image
     QString file(const QString& relative) const; // home/relative, separators normalised
     // Creates home/CFG when it is missing; false when it cannot be created.
     bool ensureCfgFolder() const;

@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QObject>
-
 #include <functional>
 #include <map>
 #include <utility>

@@ -2,8 +2,7 @@
 
 #include <cmath>
 
-QString FloatToText(float value)
-{
+QString FloatToText(float value) {
     if (std::isnan(value))
         return QStringLiteral("NaN");
     if (std::isinf(value))

@@ -5,8 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-QStringList ReadTextLines(const QString& path, bool* opened)
-{
+QStringList ReadTextLines(const QString& path, bool* opened) {
     QFile file(path);
     const bool ok = file.open(QIODevice::ReadOnly);
     if (opened)
@@ -30,8 +29,7 @@ QStringList ReadTextLines(const QString& path, bool* opened)
     return lines;
 }
 
-bool WriteTextLines(const QString& path, const QStringList& lines, QString* error)
-{
+bool WriteTextLines(const QString& path, const QStringList& lines, QString* error) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringList>
-
 #include <cmath>
 #include <limits>
 
@@ -11,25 +10,34 @@ namespace {
 
 const char* const kSaveMagic = "TD700-TABLE 1";
 
-QString escapeCell(const QString& text)
-{
+QString escapeCell(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (QChar c : text) {
         switch (c.unicode()) {
-        case '\\': out += QLatin1String("\\\\"); break;
-        case '\t': out += QLatin1String("\\t"); break;
-        case '\n': out += QLatin1String("\\n"); break;
-        case '\r': out += QLatin1String("\\r"); break;
-        case 0: out += QLatin1String("\\0"); break;
-        default: out += c;
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        case 0:
+            out += QLatin1String("\\0");
+            break;
+        default:
+            out += c;
         }
     }
     return out;
 }
 
-QString unescapeCell(QStringView text)
-{
+QString unescapeCell(QStringView text) {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -40,11 +48,20 @@ QString unescapeCell(QStringView text)
         }
         QChar n = text[++i];
         switch (n.unicode()) {
-        case 't': out += u'\t'; break;
-        case 'n': out += u'\n'; break;
-        case 'r': out += u'\r'; break;
-        case '0': out += QChar(0); break;
-        default: out += n;
+        case 't':
+            out += u'\t';
+            break;
+        case 'n':
+            out += u'\n';
+            break;
+        case 'r':
+            out += u'\r';
+            break;
+        case '0':
+            out += QChar(0);
+            break;
+        default:
+            out += n;
         }
     }
     return out;
@@ -53,8 +70,7 @@ QString unescapeCell(QStringView text)
 } // namespace
 
 TextTable::TextTable(int columns, int rows, QObject* parent)
-    : QObject(parent)
-{
+    : QObject(parent) {
     m_cells.resize(1);
     m_cells[0].resize(1);
     m_hiddenRows.resize(1);
@@ -63,8 +79,7 @@ TextTable::TextTable(int columns, int rows, QObject* parent)
     setRowCount(rows);
 }
 
-void TextTable::setRowCount(int rows)
-{
+void TextTable::setRowCount(int rows) {
     rows = std::max(0, rows);
     if (rows == m_rows)
         return;
@@ -77,8 +92,7 @@ void TextTable::setRowCount(int rows)
     Q_EMIT layoutChanged();
 }
 
-void TextTable::setColumnCount(int columns)
-{
+void TextTable::setColumnCount(int columns) {
     columns = std::max(0, columns);
     if (columns == m_columns)
         return;
@@ -89,29 +103,24 @@ void TextTable::setColumnCount(int columns)
     Q_EMIT layoutChanged();
 }
 
-bool TextTable::inside(int column, int row) const
-{
+bool TextTable::inside(int column, int row) const {
     return column >= 0 && row >= 0 && column <= m_columns && row <= m_rows;
 }
 
-TextTable::Cell* TextTable::cell(int column, int row)
-{
+TextTable::Cell* TextTable::cell(int column, int row) {
     return inside(column, row) ? &m_cells[row][column] : nullptr;
 }
 
-const TextTable::Cell* TextTable::cell(int column, int row) const
-{
+const TextTable::Cell* TextTable::cell(int column, int row) const {
     return inside(column, row) ? &m_cells[row][column] : nullptr;
 }
 
-QString TextTable::text(int column, int row) const
-{
+QString TextTable::text(int column, int row) const {
     const Cell* c = cell(column, row);
     return c ? c->text : QString();
 }
 
-bool TextTable::setText(int column, int row, const QString& text)
-{
+bool TextTable::setText(int column, int row, const QString& text) {
     Cell* c = cell(column, row);
     if (!c)
         return false;
@@ -122,8 +131,7 @@ bool TextTable::setText(int column, int row, const QString& text)
     return true;
 }
 
-double TextTable::number(int column, int row) const
-{
+double TextTable::number(int column, int row) const {
     const Cell* c = cell(column, row);
     if (!c)
         return 0.0;
@@ -132,8 +140,7 @@ double TextTable::number(int column, int row) const
     return ok && std::isfinite(v) ? v : 0.0;
 }
 
-qint64 TextTable::integer(int column, int row) const
-{
+qint64 TextTable::integer(int column, int row) const {
     const double v = number(column, row);
     constexpr double lo = double(std::numeric_limits<qint64>::min());
     constexpr double hi = double(std::numeric_limits<qint64>::max());
@@ -144,40 +151,33 @@ qint64 TextTable::integer(int column, int row) const
     return qint64(v);
 }
 
-void TextTable::setNumber(int column, int row, qint64 value)
-{
+void TextTable::setNumber(int column, int row, qint64 value) {
     setText(column, row, QString::number(value));
 }
 
-void TextTable::addToNumber(int column, int row, qint64 delta)
-{
+void TextTable::addToNumber(int column, int row, qint64 delta) {
     setNumber(column, row, integer(column, row) + delta);
 }
 
-int TextTable::backColour(int column, int row) const
-{
+int TextTable::backColour(int column, int row) const {
     const Cell* c = cell(column, row);
     return c ? c->back : NoColour;
 }
 
-int TextTable::foreColour(int column, int row) const
-{
+int TextTable::foreColour(int column, int row) const {
     const Cell* c = cell(column, row);
     return c ? c->fore : NoColour;
 }
 
-void TextTable::setBackColour(int column, int row, int rgb)
-{
+void TextTable::setBackColour(int column, int row, int rgb) {
     setBlockBackColour(column, row, column, row, rgb);
 }
 
-void TextTable::setForeColour(int column, int row, int rgb)
-{
+void TextTable::setForeColour(int column, int row, int rgb) {
     setBlockForeColour(column, row, column, row, rgb);
 }
 
-void TextTable::setBlockBackColour(int column1, int row1, int column2, int row2, int rgb)
-{
+void TextTable::setBlockBackColour(int column1, int row1, int column2, int row2, int rgb) {
     column1 = std::max(0, column1);
     row1 = std::max(0, row1);
     column2 = std::min(m_columns, column2);
@@ -193,8 +193,7 @@ void TextTable::setBlockBackColour(int column1, int row1, int column2, int row2,
         Q_EMIT cellsChanged(column1, row1, column2, row2);
 }
 
-void TextTable::setBlockForeColour(int column1, int row1, int column2, int row2, int rgb)
-{
+void TextTable::setBlockForeColour(int column1, int row1, int column2, int row2, int rgb) {
     column1 = std::max(0, column1);
     row1 = std::max(0, row1);
     column2 = std::min(m_columns, column2);
@@ -210,34 +209,29 @@ void TextTable::setBlockForeColour(int column1, int row1, int column2, int row2,
         Q_EMIT cellsChanged(column1, row1, column2, row2);
 }
 
-bool TextTable::isColumnHidden(int column) const
-{
+bool TextTable::isColumnHidden(int column) const {
     return column >= 0 && column <= m_columns && m_hiddenColumns[column];
 }
 
-bool TextTable::isRowHidden(int row) const
-{
+bool TextTable::isRowHidden(int row) const {
     return row >= 0 && row <= m_rows && m_hiddenRows[row];
 }
 
-void TextTable::setColumnHidden(int column, bool hidden)
-{
+void TextTable::setColumnHidden(int column, bool hidden) {
     if (column < 0 || column > m_columns || m_hiddenColumns[column] == hidden)
         return;
     m_hiddenColumns[column] = hidden;
     Q_EMIT layoutChanged();
 }
 
-void TextTable::setRowHidden(int row, bool hidden)
-{
+void TextTable::setRowHidden(int row, bool hidden) {
     if (row < 0 || row > m_rows || m_hiddenRows[row] == hidden)
         return;
     m_hiddenRows[row] = hidden;
     Q_EMIT layoutChanged();
 }
 
-void TextTable::clearData(int column1, int row1, int column2, int row2)
-{
+void TextTable::clearData(int column1, int row1, int column2, int row2) {
     column1 = std::max(0, column1);
     row1 = std::max(0, row1);
     column2 = std::min(m_columns, column2);
@@ -253,13 +247,11 @@ void TextTable::clearData(int column1, int row1, int column2, int row2)
         Q_EMIT cellsChanged(column1, row1, column2, row2);
 }
 
-void TextTable::clearAllData()
-{
+void TextTable::clearAllData() {
     clearData(1, 1, m_columns, m_rows);
 }
 
-void TextTable::deleteRows(int row, int count)
-{
+void TextTable::deleteRows(int row, int count) {
     if (row < 1 || row > m_rows || count <= 0)
         return;
     count = std::min(count, m_rows - row + 1);
@@ -269,22 +261,19 @@ void TextTable::deleteRows(int row, int count)
     Q_EMIT layoutChanged();
 }
 
-void TextTable::addSpan(int column, int row, int columnSpan, int rowSpan)
-{
+void TextTable::addSpan(int column, int row, int columnSpan, int rowSpan) {
     m_spans.append({column, row, std::max(1, columnSpan), std::max(1, rowSpan)});
     Q_EMIT layoutChanged();
 }
 
-void TextTable::clearSpans()
-{
+void TextTable::clearSpans() {
     if (m_spans.isEmpty())
         return;
     m_spans.clear();
     Q_EMIT layoutChanged();
 }
 
-void TextTable::setOddEvenColours(int oddBack, int oddFore, int evenBack, int evenFore)
-{
+void TextTable::setOddEvenColours(int oddBack, int oddFore, int evenBack, int evenFore) {
     m_oddBack = oddBack;
     m_oddFore = oddFore;
     m_evenBack = evenBack;
@@ -293,32 +282,29 @@ void TextTable::setOddEvenColours(int oddBack, int oddFore, int evenBack, int ev
         Q_EMIT cellsChanged(0, 1, m_columns, m_rows);
 }
 
-int TextTable::effectiveBackColour(int column, int row) const
-{
+int TextTable::effectiveBackColour(int column, int row) const {
     const int own = backColour(column, row);
     if (own != NoColour || row < 1 || column < 1)
         return own;
     return (row % 2) ? m_oddBack : m_evenBack;
 }
 
-int TextTable::effectiveForeColour(int column, int row) const
-{
+int TextTable::effectiveForeColour(int column, int row) const {
     const int own = foreColour(column, row);
     if (own != NoColour || row < 1 || column < 1)
         return own;
     return (row % 2) ? m_oddFore : m_evenFore;
 }
 
-bool TextTable::saveData(const QString& path, QString* error) const
-{
+bool TextTable::saveData(const QString& path, QString* error) const {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    QByteArray out = QByteArray(kSaveMagic) + '\t' + QByteArray::number(m_columns) + '\t'
-                     + QByteArray::number(m_rows) + '\n';
+    QByteArray out = QByteArray(kSaveMagic) + '\t' + QByteArray::number(m_columns) + '\t' +
+                     QByteArray::number(m_rows) + '\n';
     for (int r = 0; r <= m_rows; ++r) {
         QStringList cells;
         cells.reserve(m_columns + 1);
@@ -335,8 +321,7 @@ bool TextTable::saveData(const QString& path, QString* error) const
     return true;
 }
 
-bool TextTable::loadData(const QString& path, QString* error)
-{
+bool TextTable::loadData(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
@@ -348,8 +333,8 @@ bool TextTable::loadData(const QString& path, QString* error)
     bool okColumns = false, okRows = false;
     const int columns = head.value(1).toInt(&okColumns);
     const int rows = head.value(2).toInt(&okRows);
-    if (head.value(0) != kSaveMagic || !okColumns || !okRows || columns < 0 || rows < 0
-        || columns > 100000 || rows > 100000 || lines.size() < rows + 2) {
+    if (head.value(0) != kSaveMagic || !okColumns || !okRows || columns < 0 || rows < 0 ||
+        columns > 100000 || rows > 100000 || lines.size() < rows + 2) {
         if (error)
             *error = QStringLiteral("not a saved table");
         return false;

@@ -8,8 +8,8 @@
 
 // One channel slot of a data file's header.
 struct DataChannel {
-    QString name;  // trimmed of trailing zero bytes and blanks
-    QString unit;  // the degree byte shown as "°"
+    QString name;   // trimmed of trailing zero bytes and blanks
+    QString unit;   // the degree byte shown as "°"
     float high = 0; // the display range
     float low = 0;
     int decimals = 0; // the decimal-point setting

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QScopeGuard>
-
 #include <algorithm>
 
 namespace {

@@ -7,8 +7,7 @@
 
 TextTableModel::TextTableModel(TextTable* table, QObject* parent)
     : QAbstractTableModel(parent)
-    , m_table(table)
-{
+    , m_table(table) {
     if (m_table) {
         m_rows = m_table->rowCount();
         m_columns = m_table->columnCount();
@@ -22,8 +21,7 @@ TextTableModel::TextTableModel(TextTable* table, QObject* parent)
     }
 }
 
-void TextTableModel::setShowHeaderColumn(bool show)
-{
+void TextTableModel::setShowHeaderColumn(bool show) {
     if (show == m_showHeaderColumn)
         return;
     beginResetModel();
@@ -31,18 +29,15 @@ void TextTableModel::setShowHeaderColumn(bool show)
     endResetModel();
 }
 
-int TextTableModel::rowCount(const QModelIndex& parent) const
-{
+int TextTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_rows;
 }
 
-int TextTableModel::columnCount(const QModelIndex& parent) const
-{
+int TextTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_columns + (m_showHeaderColumn ? 1 : 0);
 }
 
-QVariant TextTableModel::data(const QModelIndex& index, int role) const
-{
+QVariant TextTableModel::data(const QModelIndex& index, int role) const {
     if (!m_table || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const int c = tableColumn(index.column());
@@ -73,15 +68,13 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const
     }
 }
 
-bool TextTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
-{
+bool TextTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!m_table || role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
         return false;
     return m_table->setText(tableColumn(index.column()), tableRow(index.row()), value.toString());
 }
 
-QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (!m_table || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal) {
@@ -92,16 +85,14 @@ QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, in
     return caption.isEmpty() ? QVariant(tableRow(section)) : QVariant(caption);
 }
 
-Qt::ItemFlags TextTableModel::flags(const QModelIndex& index) const
-{
+Qt::ItemFlags TextTableModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     if (m_editable && index.isValid())
         f |= Qt::ItemIsEditable;
     return f;
 }
 
-void TextTableModel::onCellsChanged(int column1, int row1, int column2, int row2)
-{
+void TextTableModel::onCellsChanged(int column1, int row1, int column2, int row2) {
     if (m_rows == 0 || columnCount() == 0)
         return;
     // Header cells are reported as header changes; data cells as data changes.
@@ -119,8 +110,7 @@ void TextTableModel::onCellsChanged(int column1, int row1, int column2, int row2
         Q_EMIT dataChanged(index(top, left), index(bottom, right));
 }
 
-void TextTableModel::onLayoutChanged()
-{
+void TextTableModel::onLayoutChanged() {
     if (!m_table)
         return;
     if (m_table->rowCount() == m_rows && m_table->columnCount() == m_columns) {

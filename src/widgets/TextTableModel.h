@@ -1,10 +1,9 @@
 #pragma once
 
+#include "core/TextTable.h"
+
 #include <QAbstractTableModel>
 #include <QPointer>
-
-
-#include "core/TextTable.h"
 
 // Shows a TextTable in a QTableView: model row r / column c is table row r + 1 / column c + 1,
 // and the table's header row and column give the header texts. Optionally the first

@@ -4,17 +4,14 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-
 #include <cmath>
 
 TwoColourBar::TwoColourBar(QWidget* parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-void TwoColourBar::setValue(double percent)
-{
+void TwoColourBar::setValue(double percent) {
     if (!std::isfinite(percent))
         percent = 0;
     const double clipped = std::clamp(percent, 0.0, 100.0);
@@ -24,26 +21,22 @@ void TwoColourBar::setValue(double percent)
     update();
 }
 
-void TwoColourBar::setColours(int fromRgb, int toRgb)
-{
+void TwoColourBar::setColours(int fromRgb, int toRgb) {
     m_from = fromRgb;
     m_to = toRgb;
     update();
 }
 
-void TwoColourBar::setText(const QString& text)
-{
+void TwoColourBar::setText(const QString& text) {
     m_text = text;
     update();
 }
 
-QSize TwoColourBar::sizeHint() const
-{
+QSize TwoColourBar::sizeHint() const {
     return {160, fontMetrics().height() + 6};
 }
 
-void TwoColourBar::paintEvent(QPaintEvent*)
-{
+void TwoColourBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect frame = rect().adjusted(0, 0, -1, -1);
     p.setPen(palette().color(QPalette::Mid));

@@ -4,12 +4,10 @@
 
 #include <QColor>
 
-inline QColor fromWinRgb(int bgr)
-{
+inline QColor fromWinRgb(int bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-inline int toWinRgb(const QColor& c)
-{
+inline int toWinRgb(const QColor& c) {
     return c.red() | (c.green() << 8) | (c.blue() << 16);
 }

@@ -14,12 +14,14 @@ private Q_SLOTS:
     void wallTimeFollowsTheVirtualTime();
 };
 
-void TestEngineTimer::callbacksRunInTimeOrder()
-{
+void TestEngineTimer::callbacksRunInTimeOrder() {
     VirtualClock clock;
     QList<int> order;
     clock.callAfter(30, [&] { order << 3; });
-    clock.callAfter(10, [&] { order << 1; clock.callAfter(5, [&] { order << 2; }); });
+    clock.callAfter(10, [&] {
+        order << 1;
+        clock.callAfter(5, [&] { order << 2; });
+    });
     clock.callAfter(30, [&] { order << 4; });
     clock.advance(29);
     QCOMPARE(order, (QList<int>{1, 2}));
@@ -28,8 +30,7 @@ void TestEngineTimer::callbacksRunInTimeOrder()
     QCOMPARE(order, (QList<int>{1, 2, 3, 4}));
 }
 
-void TestEngineTimer::periodicTimerTicksUntilStopped()
-{
+void TestEngineTimer::periodicTimerTicksUntilStopped() {
     VirtualClock clock;
     int ticks = 0;
     EngineTimer t(clock, QStringLiteral("t"), 50, [&] { ++ticks; });
@@ -42,8 +43,7 @@ void TestEngineTimer::periodicTimerTicksUntilStopped()
     QCOMPARE(ticks, 3);
 }
 
-void TestEngineTimer::restartingResetsTheCount()
-{
+void TestEngineTimer::restartingResetsTheCount() {
     VirtualClock clock;
     QList<qint64> at;
     EngineTimer t(clock, QStringLiteral("t"), 100, {});
@@ -59,8 +59,7 @@ void TestEngineTimer::restartingResetsTheCount()
     QCOMPARE(at, (QList<qint64>{160}));
 }
 
-void TestEngineTimer::timerDestroyedWhilePendingNeverTicks()
-{
+void TestEngineTimer::timerDestroyedWhilePendingNeverTicks() {
     VirtualClock clock;
     int ticks = 0;
     {
@@ -71,8 +70,7 @@ void TestEngineTimer::timerDestroyedWhilePendingNeverTicks()
     QCOMPARE(ticks, 0);
 }
 
-void TestEngineTimer::wallTimeFollowsTheVirtualTime()
-{
+void TestEngineTimer::wallTimeFollowsTheVirtualTime() {
     VirtualClock clock(QDateTime(QDate(2009, 3, 7), QTime(14, 5, 9)));
     clock.advance(1500);
     QCOMPARE(clock.currentDateTime(), QDateTime(QDate(2009, 3, 7), QTime(14, 5, 10, 500)));

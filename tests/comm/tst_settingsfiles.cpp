@@ -196,8 +196,7 @@ void TestSettingsFiles::selectedAddressFollowsTheList() {
     QCOMPARE(state.gSelMeter, 0);
 
     // Marking a line before the selected meter moves its index, not its address.
-    BuildMeterTables({QStringLiteral("O"), QStringLiteral(""), QStringLiteral("O")}, state,
-                     tables);
+    BuildMeterTables({QStringLiteral("O"), QStringLiteral(""), QStringLiteral("O")}, state, tables);
     KeepSelectedAddressValid(state);
     QCOMPARE(state.gSelAddress, 3);
     QCOMPARE(state.gSelMeter, 1);

@@ -17,8 +17,7 @@ private Q_SLOTS:
     void loadOfAForeignFileChangesNothing();
 };
 
-void TestTextTable::numericRead_data()
-{
+void TestTextTable::numericRead_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
     QTest::newRow("empty") << "" << 0.0;
@@ -32,8 +31,7 @@ void TestTextTable::numericRead_data()
     QTest::newRow("exponent") << "1.5E+07" << 1.5e7;
 }
 
-void TestTextTable::numericRead()
-{
+void TestTextTable::numericRead() {
     QFETCH(QString, text);
     QFETCH(double, value);
     TextTable t(3, 3);
@@ -42,8 +40,7 @@ void TestTextTable::numericRead()
     QCOMPARE(t.number(2, 2), value);
 }
 
-void TestTextTable::cellsOutsideTheTableAreHarmless()
-{
+void TestTextTable::cellsOutsideTheTableAreHarmless() {
     TextTable t(2, 2);
     QVERIFY(!t.setText(3, 1, QStringLiteral("x")));
     QVERIFY(!t.setText(1, -1, QStringLiteral("x")));
@@ -63,8 +60,7 @@ void TestTextTable::cellsOutsideTheTableAreHarmless()
     QVERIFY(!empty.isColumnHidden(0));
 }
 
-void TestTextTable::rowCountChangesKeepOrDropRows()
-{
+void TestTextTable::rowCountChangesKeepOrDropRows() {
     TextTable t(2, 3);
     t.setText(1, 3, QStringLiteral("c"));
     t.setText(1, 1, QStringLiteral("a"));
@@ -77,8 +73,7 @@ void TestTextTable::rowCountChangesKeepOrDropRows()
     QCOMPARE(t.rowCount(), 0);
 }
 
-void TestTextTable::clearDataKeepsColoursAndSpans()
-{
+void TestTextTable::clearDataKeepsColoursAndSpans() {
     TextTable t(4, 2);
     t.setText(2, 1, QStringLiteral("x"));
     t.setText(0, 1, QStringLiteral("head"));
@@ -95,8 +90,7 @@ void TestTextTable::clearDataKeepsColoursAndSpans()
     QCOMPARE(layout.count(), 0);
 }
 
-void TestTextTable::deleteRowsMovesRowsUp()
-{
+void TestTextTable::deleteRowsMovesRowsUp() {
     TextTable t(1, 4);
     for (int r = 1; r <= 4; ++r)
         t.setText(1, r, QString::number(r));
@@ -108,12 +102,12 @@ void TestTextTable::deleteRowsMovesRowsUp()
     QVERIFY(t.isRowHidden(2));
 }
 
-void TestTextTable::saveAndLoadRestoreTexts()
-{
+void TestTextTable::saveAndLoadRestoreTexts() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ALM.001"));
     TextTable a(48, 2);
-    const QString awkward = QStringLiteral("tab\there\nnew\\line") + QChar(0) + QStringLiteral("end");
+    const QString awkward =
+        QStringLiteral("tab\there\nnew\\line") + QChar(0) + QStringLiteral("end");
     a.setText(1, 1, QStringLiteral("1"));
     a.setText(48, 2, QStringLiteral("-12.5"));
     a.setText(7, 2, awkward);
@@ -132,8 +126,7 @@ void TestTextTable::saveAndLoadRestoreTexts()
     QCOMPARE(b.backColour(1, 1), 255);
 }
 
-void TestTextTable::loadOfAForeignFileChangesNothing()
-{
+void TestTextTable::loadOfAForeignFileChangesNothing() {
     QTemporaryDir dir;
     for (const QByteArray& content :
          {QByteArray(), QByteArray("garbage\n"), QByteArray("TD700-TABLE 1\t2\t5\nonly one row\n"),

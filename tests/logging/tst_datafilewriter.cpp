@@ -139,8 +139,8 @@ void TestDataFileWriter::savesGoOnOnceTheDueTimeHasCaughtUp() {
     const QDateTime start(QDate(2009, 3, 7), QTime(12, 3, 29, 500));
     Rig rig(start, settings(dir.path(), 5, QStringLiteral("min")), {{1, QStringLiteral("OK")}});
     // Where the due time stands after days of passes: just over one interval behind.
-    rig.writer->LastDue = double(QDate(1899, 12, 30).daysTo(start.date()))
-                          + (12 * 3600 + 3 * 60 + 29 - 301) / 86400.0;
+    rig.writer->LastDue = double(QDate(1899, 12, 30).daysTo(start.date())) +
+                          (12 * 3600 + 3 * 60 + 29 - 301) / 86400.0;
     rig.clock.advance(17 * 60 * 1000);
     QCOMPARE(rig.saveTimes(),
              (QStringList{"12:05:00.000", "12:10:00.000", "12:15:00.000", "12:20:00.000"}));

@@ -3,7 +3,6 @@
 #include "monitor/MonitorFactory.h"
 
 #include <QDialog>
-
 #include <memory>
 
 namespace {
@@ -35,8 +34,9 @@ void RegisterMonitorScreens(ScreenRegistry& registry) {
             // The multi-meter windows show the whole bus: once is enough.
             if (name.startsWith(QStringLiteral("frmTD_Mon_Multi")) && channels != 12)
                 continue;
-            registry.add(name, QStringLiteral("monitor with demo data (an alarm, an invalid "
-                                              "channel, a digital input on)"),
+            registry.add(name,
+                         QStringLiteral("monitor with demo data (an alarm, an invalid "
+                                        "channel, a digital input on)"),
                          [name, channels](ScreenContext& context) {
                              renderMonitor(context, name, channels);
                          });
