@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/EngineSession.h"
+#include "comm/ChannelUnits.h"
 #include "comm/RegisterMap.h"
 #include "comm/RequestCodes.h"
 
@@ -57,28 +58,6 @@ void printJson(QTextStream& out, const CommEngine& engine) {
 }
 
 // Device text fields keep their padding; a listing shows them without it.
-QString shown(QString text) {
-    text.replace(QChar(0), u' ');
-    return text.trimmed();
-}
-
-// The unit of channel columns from `first`: by the unit code, or the channel's own text.
-QString unitOf(const TextTable& mon, int row, int first) {
-    switch (mon.integer(first + 3, row)) {
-    case 1:
-        return QStringLiteral("mV");
-    case 2:
-        return QStringLiteral("%");
-    case 3:
-        return QStringLiteral("\u00B0C");
-    case 4:
-        return QStringLiteral("\u00B0F");
-    case 5:
-        return shown(mon.text(first + 1, row));
-    default:
-        return QStringLiteral("V");
-    }
-}
 
 // A channel's present value in its number of decimals, or dashes while the meter reports
 // the channel invalid (two state bits per channel; channels 1..6 in column 7, 7..12 in 6).
@@ -112,9 +91,9 @@ void printText(QTextStream& out, const CommEngine& engine) {
             const int first = ChannelFirstColumn(ch);
             out << QStringLiteral("  CH%1  %2  %3 %4\n")
                        .arg(ch, 2, 10, QLatin1Char('0'))
-                       .arg(shown(mon.text(first, row)), -10)
+                       .arg(DeviceText(mon.text(first, row)), -10)
                        .arg(valueOf(mon, row, ch), 12)
-                       .arg(unitOf(mon, row, first));
+                       .arg(UnitText(int(mon.integer(first + 3, row)), mon.text(first + 1, row)));
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "monitor/ChannelDisplay.h"
 
+#include "comm/ChannelUnits.h"
 #include "comm/DeviceTables.h"
 
 #include <QStringList>
@@ -12,29 +13,6 @@ int ChannelColourCode(int code) {
                                                  0xFF80FF, 0x80C0FF, 0x000080, 0x800000,
                                                  0x008000, 0x808000, 0x800080, 0x00C0C0};
     return code >= 0 && code < int(colours.size()) ? colours[std::size_t(code)] : 0xFFFFFF;
-}
-
-QString UnitText(int unitCode, const QString& userUnit) {
-    switch (unitCode) {
-    case 1:
-        return QStringLiteral("mV");
-    case 2:
-        return QStringLiteral("%");
-    case 3:
-        return QStringLiteral("\u00B0C");
-    case 4:
-        return QStringLiteral("\u00B0F");
-    case 5: {
-        // The device's unit text is a fixed-size field padded with blanks or zero bytes.
-        QString text = userUnit;
-        const qsizetype nul = text.indexOf(QChar(0));
-        if (nul >= 0)
-            text.truncate(nul);
-        return text.trimmed();
-    }
-    default:
-        return QStringLiteral("V");
-    }
 }
 
 QString ChannelFormat(int decimals) {
@@ -119,7 +97,7 @@ ChannelSettings ReadChannelSettings(const DeviceTables& tables, int channel) {
     ChannelSettings s;
     s.decimals = std::clamp(int(t.integer(column, 6)), 0, 4);
     s.format = ChannelFormat(s.decimals);
-    s.unit = UnitText(int(t.integer(column, 7)), t.text(column, 2));
+    s.unit = ::UnitText(int(t.integer(column, 7)), t.text(column, 2));
     s.colour = ChannelColourCode(int(t.integer(column, 10)));
     const double high = t.number(column, 21);
     const double low = t.number(column, 22);

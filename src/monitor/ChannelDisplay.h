@@ -16,9 +16,6 @@ constexpr float NoValue = -1000.0f;
 
 // Colour of a channel's colour code (0..11), white for any other code. Windows RGB (0xBBGGRR).
 int ChannelColourCode(int code);
-// Unit caption of a unit code: 1 "mV", 2 "%", 3 "°C", 4 "°F", 5 the channel's own unit text,
-// anything else "V".
-QString UnitText(int unitCode, const QString& userUnit);
 // The number format of a decimal-point setting: "0", "0.0" ... "0.0000" (clamped to 0..4).
 QString ChannelFormat(int decimals);
 int FormatDecimals(const QString& format);
