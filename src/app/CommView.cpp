@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 QTableView* MakeGridView(const QString& objectName, QWidget* parent) {
     auto* view = new QTableView(parent);
@@ -47,20 +48,26 @@ CommView::CommView(CommEngine& engine, QWidget* parent)
     logColumn->addWidget(m_log, 1);
     layout->addLayout(logColumn, 1);
 
-    // Every new frame changes the row count, which resets the view; the reading place is
-    // carried across.
+    // A new frame is a row appended (and the thousand-and-first empties the log first): a
+    // reader at the newest frame keeps following, one who scrolled back keeps the place.
     QScrollBar* bar = m_log->verticalScrollBar();
-    connect(logModel, &QAbstractItemModel::modelAboutToBeReset, this, [this, bar] {
+    auto remember = [this, bar] {
         m_following = bar->value() >= bar->maximum() - 1;
         m_keptScroll = bar->value();
-    });
-    connect(logModel, &QAbstractItemModel::modelReset, this, [this, bar] {
-        m_log->horizontalHeader()->resizeSection(
-            0, m_log->fontMetrics().horizontalAdvance(QStringLiteral("RECV")) + 12);
+    };
+    auto restore = [this, bar] {
         if (m_following)
             m_log->scrollToBottom();
         else
-            bar->setValue(m_keptScroll);
+            bar->setValue(std::min(m_keptScroll, bar->maximum()));
+    };
+    connect(logModel, &QAbstractItemModel::rowsAboutToBeInserted, this, remember);
+    connect(logModel, &QAbstractItemModel::rowsInserted, this, restore);
+    connect(logModel, &QAbstractItemModel::modelAboutToBeReset, this, remember);
+    connect(logModel, &QAbstractItemModel::modelReset, this, [this, restore] {
+        m_log->horizontalHeader()->resizeSection(
+            0, m_log->fontMetrics().horizontalAdvance(QStringLiteral("RECV")) + 12);
+        restore();
     });
 
     auto* stateColumn = new QVBoxLayout;

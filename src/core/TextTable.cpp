@@ -84,12 +84,13 @@ void TextTable::setRowCount(int rows) {
     if (rows == m_rows)
         return;
     const int oldRows = m_rows;
+    Q_EMIT rowCountAboutToChange(oldRows, rows);
     m_rows = rows;
     m_cells.resize(rows + 1);
     for (int r = oldRows + 1; r <= rows; ++r)
         m_cells[r].resize(m_columns + 1);
     m_hiddenRows.resize(rows + 1);
-    Q_EMIT layoutChanged();
+    Q_EMIT rowCountChanged(oldRows, rows);
 }
 
 void TextTable::setColumnCount(int columns) {
@@ -255,10 +256,11 @@ void TextTable::deleteRows(int row, int count) {
     if (row < 1 || row > m_rows || count <= 0)
         return;
     count = std::min(count, m_rows - row + 1);
+    Q_EMIT rowsAboutToBeDeleted(row, count);
     m_cells.remove(row, count);
     m_hiddenRows.remove(row, count);
     m_rows -= count;
-    Q_EMIT layoutChanged();
+    Q_EMIT rowsDeleted(row, count);
 }
 
 void TextTable::addSpan(int column, int row, int columnSpan, int rowSpan) {

@@ -80,7 +80,15 @@ public:
 Q_SIGNALS:
     // Cells in the given block changed text or colour.
     void cellsChanged(int column1, int row1, int column2, int row2);
-    // Row or column count, hidden rows/columns or spans changed.
+    // The row count went from `oldRows` to `newRows`: rows appended at the end or dropped
+    // from it (the frame log grows by one row per frame; views insert, they do not reset).
+    // Announced before and after, so that views can keep their own count in step.
+    void rowCountAboutToChange(int oldRows, int newRows);
+    void rowCountChanged(int oldRows, int newRows);
+    // `count` rows from `row` are deleted; the rows below move up.
+    void rowsAboutToBeDeleted(int row, int count);
+    void rowsDeleted(int row, int count);
+    // Column count, hidden rows/columns or spans changed.
     void layoutChanged();
 
 private:

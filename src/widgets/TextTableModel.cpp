@@ -4,6 +4,7 @@
 #include "widgets/WinColour.h"
 
 #include <QBrush>
+#include <utility>
 
 TextTableModel::TextTableModel(TextTable* table, QObject* parent)
     : QAbstractTableModel(parent)
@@ -13,6 +14,12 @@ TextTableModel::TextTableModel(TextTable* table, QObject* parent)
         m_columns = m_table->columnCount();
         connect(m_table, &TextTable::cellsChanged, this, &TextTableModel::onCellsChanged);
         connect(m_table, &TextTable::layoutChanged, this, &TextTableModel::onLayoutChanged);
+        connect(m_table, &TextTable::rowCountAboutToChange, this,
+                &TextTableModel::onRowCountAboutToChange);
+        connect(m_table, &TextTable::rowCountChanged, this, &TextTableModel::onRowCountChanged);
+        connect(m_table, &TextTable::rowsAboutToBeDeleted, this,
+                &TextTableModel::onRowsAboutToBeDeleted);
+        connect(m_table, &TextTable::rowsDeleted, this, &TextTableModel::onRowsDeleted);
         connect(m_table, &QObject::destroyed, this, [this] {
             beginResetModel();
             m_rows = m_columns = 0;
@@ -122,4 +129,50 @@ void TextTableModel::onLayoutChanged() {
     m_rows = m_table->rowCount();
     m_columns = m_table->columnCount();
     endResetModel();
+}
+
+// Rows are announced as insertions and removals around the table's change, so that a view
+// keeps its scroll position and column widths (the frame log grows by a row per frame).
+void TextTableModel::onRowCountAboutToChange(int oldRows, int newRows) {
+    if (oldRows != m_rows) {
+        m_pending = Pending::Reset; // out of step: start afresh after the change
+        beginResetModel();
+    } else if (newRows > m_rows) {
+        m_pending = Pending::Insert;
+        beginInsertRows({}, m_rows, newRows - 1);
+    } else {
+        m_pending = Pending::Remove;
+        beginRemoveRows({}, newRows, m_rows - 1);
+    }
+}
+
+void TextTableModel::onRowCountChanged(int, int newRows) {
+    const Pending pending = std::exchange(m_pending, Pending::None);
+    m_rows = newRows;
+    switch (pending) {
+    case Pending::Insert:
+        endInsertRows();
+        break;
+    case Pending::Remove:
+        endRemoveRows();
+        break;
+    case Pending::Reset:
+        m_columns = m_table ? m_table->columnCount() : 0;
+        endResetModel();
+        break;
+    case Pending::None:
+        break;
+    }
+}
+
+void TextTableModel::onRowsAboutToBeDeleted(int row, int count) {
+    m_pending = Pending::Remove;
+    beginRemoveRows({}, modelRow(row), modelRow(row) + count - 1);
+}
+
+void TextTableModel::onRowsDeleted(int, int count) {
+    if (std::exchange(m_pending, Pending::None) != Pending::Remove)
+        return;
+    m_rows -= count;
+    endRemoveRows();
 }

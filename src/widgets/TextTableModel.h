@@ -35,10 +35,15 @@ public:
 private:
     void onCellsChanged(int column1, int row1, int column2, int row2);
     void onLayoutChanged();
+    void onRowCountAboutToChange(int oldRows, int newRows);
+    void onRowCountChanged(int oldRows, int newRows);
+    void onRowsAboutToBeDeleted(int row, int count);
+    void onRowsDeleted(int row, int count);
 
     QPointer<TextTable> m_table;
     bool m_showHeaderColumn = false;
     bool m_editable = false;
     int m_rows = 0;
     int m_columns = 0;
+    enum class Pending { None, Insert, Remove, Reset } m_pending = Pending::None;
 };
