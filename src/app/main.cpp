@@ -14,6 +14,14 @@
 #include <optional>
 
 int main(int argc, char* argv[]) {
+    // Help and version need no window: answer them on a machine without a display too.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if ((arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v" ||
+             arg == "--help-all") &&
+            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TD700_File"));
     QApplication::setOrganizationName(QStringLiteral("TD700"));
@@ -33,8 +41,10 @@ int main(int argc, char* argv[]) {
         QStringLiteral("DIR"));
     const QCommandLineOption demoOption(
         QStringLiteral("demo"),
-        QStringLiteral("Start on the built-in three-meter DEMO bus, with the port open, in a "
-                       "fresh demo folder (the --home folder, when given, is set up for it)."));
+        QStringLiteral(
+            "Start on the built-in three-meter DEMO bus, with the port open, in a "
+            "fresh demo folder (a --home folder, when given, is set up for it unless it holds "
+            "settings for another port)."));
     const QCommandLineOption openOption(QStringLiteral("open"),
                                         QStringLiteral("Open the port at start."));
     // For tests: prints the status list once the meter scan is over or the time is up, and
