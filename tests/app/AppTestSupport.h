@@ -2,7 +2,6 @@
 
 #include "app/MessageBoxes.h"
 #include "app/frmTD_Main.h"
-#include "comm/SerialLink.h"
 #include "core/Clock.h"
 #include "core/TextLines.h"
 
@@ -37,27 +36,6 @@ public:
 private:
     int m_answer;
     ModalHook m_previous;
-};
-
-// A line that opens (or not, as told) and never answers.
-class SilentLink : public SerialLink {
-public:
-    explicit SilentLink(bool opens)
-        : m_opens(opens) {}
-    bool open(const QString&, const QString&) override { return m_open = m_opens; }
-    void close() override { m_open = false; }
-    bool isOpen() const override { return m_open; }
-    QString errorString() const override { return m_opens ? QString() : QStringLiteral("busy"); }
-    void setReceiveThreshold(int) override {}
-    int bytesWaiting() const override { return 0; }
-    QByteArray readAll() override { return {}; }
-    void discardInput() override {}
-    bool write(const QByteArray&) override { return m_open; }
-    void setRts(bool) override {}
-
-private:
-    bool m_opens;
-    bool m_open = false;
 };
 
 // A program folder in a temporary directory.

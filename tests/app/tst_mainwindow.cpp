@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "comm/CommState.h"
 #include "comm/RequestCodes.h"
+#include "support/FakeSerialLink.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -12,12 +13,8 @@
 namespace {
 
 // The demo bus answers at addresses 1, 2 and 3; address 5 is configured but silent.
-const QStringList kDemoList{QStringLiteral("O\t12 ch"), QStringLiteral("O\t6 ch"),
-                            QStringLiteral("O\t4 ch"), QStringLiteral("\t"),
-                            QStringLiteral("O\tsilent")};
-const QStringList kDemoPort{
-    QStringLiteral("DEMO"), QStringLiteral("38400"),      QStringLiteral("N"),  QStringLiteral("8"),
-    QStringLiteral("1"),    QStringLiteral("Modbus RTU"), QStringLiteral("OFF")};
+const QStringList kDemoList{"O\t12 ch", "O\t6 ch", "O\t4 ch", "\t", "O\tsilent"};
+const QStringList kDemoPort = QString("DEMO,38400,N,8,1,Modbus RTU,OFF").split(u',');
 
 enum class Reach { Closed, Scanning, Polling };
 
@@ -26,8 +23,8 @@ struct Session {
     VirtualClock clock;
     std::unique_ptr<frmTD_Main> window;
 
-    explicit Session(Reach reach, LinkFactoryFunction links = {}) {
-        home.writeCommCfg(kDemoPort);
+    explicit Session(Reach reach, const QString& port = "DEMO", LinkFactoryFunction links = {}) {
+        home.writeCommCfg(QStringList{port} + kDemoPort.mid(1));
         home.writeMeterList(kDemoList);
         window = MakeMainWindow(clock, home, std::move(links));
         if (reach == Reach::Closed)
@@ -56,358 +53,311 @@ QStringList disabledControls(const frmTD_Main& w) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void menuStateFollowsThePort_data();
-    void menuStateFollowsThePort();
-    void engineClosingThePortRestoresTheClosedState();
-    void buttonRunsItsMenuItemsHandler_data();
-    void buttonRunsItsMenuItemsHandler();
-    void singleMeterMonitorFollowsTheChannelCount_data();
-    void singleMeterMonitorFollowsTheChannelCount();
-    void quitAsksAndNoKeepsThePort_data();
-    void quitAsksAndNoKeepsThePort();
-    void failedPortOpenStaysClosedSilently_data();
-    void failedPortOpenStaysClosedSilently();
-    void clickingAStatusRowSelectsAnOkMeter_data();
-    void clickingAStatusRowSelectsAnOkMeter();
-    void portSettingsShownAtStartUp_data();
-    void portSettingsShownAtStartUp();
-    void communicationViewShowsFramesAndCounters();
-    void meterListChangedDuringTheScan();
-    void windowGeometryIsRememberedBetweenRuns();
-};
+    void menuStateFollowsThePort_data() {
+        QTest::addColumn<int>("reach");
+        QTest::addColumn<QString>("portCaption");
+        QTest::addColumn<QStringList>("disabled");
+        const QStringList onlineViews =
+            QString(
+                "mOnlineSingleLine mOnlineSingleBar mOnlineSingleText mOnlineMulti mOnlineMultiPV "
+                "mPMeterSysDate btnMenu(4) btnMenu(5) btnMenu(6) btnMenu(7) btnMenu(8) btnMenu(10)")
+                .split(u' ');
+        const QStringList settings{"mSetMC", "mSetPort", "btnMenu(0)", "btnMenu(2)"};
+        QTest::newRow("closed") << int(Reach::Closed) << "&Port Open" << onlineViews;
+        // While the scan runs the settings may still be changed; the views wait for the scan.
+        QTest::newRow("scanning") << int(Reach::Scanning) << "&Port Close" << onlineViews;
+        QTest::newRow("polling") << int(Reach::Polling) << "&Port Close" << settings;
+    }
 
-void TestMainWindow::menuStateFollowsThePort_data() {
-    QTest::addColumn<int>("reach");
-    QTest::addColumn<QString>("portCaption");
-    QTest::addColumn<QStringList>("disabled");
-    const QStringList onlineViews{
-        QStringLiteral("mOnlineSingleLine"), QStringLiteral("mOnlineSingleBar"),
-        QStringLiteral("mOnlineSingleText"), QStringLiteral("mOnlineMulti"),
-        QStringLiteral("mOnlineMultiPV"),    QStringLiteral("mPMeterSysDate"),
-        QStringLiteral("btnMenu(4)"),        QStringLiteral("btnMenu(5)"),
-        QStringLiteral("btnMenu(6)"),        QStringLiteral("btnMenu(7)"),
-        QStringLiteral("btnMenu(8)"),        QStringLiteral("btnMenu(10)")};
-    const QStringList settings{QStringLiteral("mSetMC"), QStringLiteral("mSetPort"),
-                               QStringLiteral("btnMenu(0)"), QStringLiteral("btnMenu(2)")};
-    QTest::newRow("closed") << int(Reach::Closed) << "&Port Open" << onlineViews;
-    // While the scan runs the settings may still be changed; the views wait for the scan.
-    QTest::newRow("scanning") << int(Reach::Scanning) << "&Port Close" << onlineViews;
-    QTest::newRow("polling") << int(Reach::Polling) << "&Port Close" << settings;
-}
+    void menuStateFollowsThePort() {
+        QFETCH(int, reach);
+        QFETCH(QString, portCaption);
+        QFETCH(QStringList, disabled);
+        Session s{Reach(reach)};
+        QCOMPARE(int(s.engine().phase()), reach);
+        QStringList actual = disabledControls(*s.window);
+        actual.sort();
+        disabled.sort();
+        QCOMPARE(actual, disabled);
+        QCOMPARE(s.window->action(MainCommand::mOnlinePortOpen)->text(), portCaption);
+        QCOMPARE(s.window->btnMenu(3)->text(), QString(portCaption).remove(u'&'));
+    }
 
-void TestMainWindow::menuStateFollowsThePort() {
-    QFETCH(int, reach);
-    QFETCH(QString, portCaption);
-    QFETCH(QStringList, disabled);
-    Session s{Reach(reach)};
-    QCOMPARE(int(s.engine().phase()), reach);
-    QStringList actual = disabledControls(*s.window);
-    actual.sort();
-    disabled.sort();
-    QCOMPARE(actual, disabled);
-    QCOMPARE(s.window->action(MainCommand::mOnlinePortOpen)->text(), portCaption);
-    QCOMPARE(s.window->btnMenu(3)->text(), QString(portCaption).remove(u'&'));
-}
+    void buttonRunsItsMenuItemsHandler_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("reach");
+        QTest::addColumn<QString>("expected"); // part of what the handler visibly does
+        const int closed = int(Reach::Closed), polling = int(Reach::Polling);
+        QTest::newRow("0 Enable Meter") << 0 << closed << "frmTD_SetMC";
+        QTest::newRow("1 Data Save Setup") << 1 << closed << "frmTD_Set_DSave";
+        QTest::newRow("2 Port Setup") << 2 << closed << "frmTD_SetPort";
+        QTest::newRow("3 Port Open") << 3 << closed << "port opened";
+        QTest::newRow("3 Port Close") << 3 << polling << "port closed";
+        QTest::newRow("4 LINE") << 4 << polling << "frmTD_Mon_Line12";
+        QTest::newRow("5 BAR") << 5 << polling << "frmTD_Mon_Bar12";
+        QTest::newRow("6 TEXT") << 6 << polling << "frmTD_Mon_Text12";
+        QTest::newRow("7 Multi") << 7 << polling << "frmTD_Mon_Multi";
+        QTest::newRow("8 Multi PV") << 8 << polling << "frmTD_Mon_MultiPV";
+        QTest::newRow("9 Parameter Setup") << 9 << closed << "Parameter Setup";
+        QTest::newRow("10 Date/Time Reserve") << 10 << polling << "Date/Time Reserve";
+        QTest::newRow("11 About") << 11 << closed << "frmTD_About";
+        QTest::newRow("12 Help") << 12 << closed << "TD700_File.chm";
+        QTest::newRow("13 Manual") << 13 << closed << "TD700.pdf";
+        QTest::newRow("14 Graph Viewer") << 14 << closed << "TD700_GView";
+    }
 
-void TestMainWindow::engineClosingThePortRestoresTheClosedState() {
-    // Only a silent address configured: the scan finds nobody and closes the port itself.
-    TestHome home;
-    home.writeCommCfg(kDemoPort);
-    QStringList list(8, QStringLiteral("\t"));
-    list << QStringLiteral("O\tnobody");
-    home.writeMeterList(list);
-    VirtualClock clock;
-    auto w = MakeMainWindow(clock, home);
-    ModalRecorder modals;
-    w->togglePort();
-    QVERIFY(w->engine().isPortOpen());
-    QVERIFY(RunUntil(clock, [&] { return !w->engine().isPortOpen(); }));
-    QCOMPARE(w->action(MainCommand::mOnlinePortOpen)->text(), QStringLiteral("&Port Open"));
-    QCOMPARE(w->btnMenu(3)->text(), QStringLiteral("Port Open"));
-    QVERIFY(w->action(MainCommand::mSetMC)->isEnabled());
-    QVERIFY(!w->action(MainCommand::mOnlineMulti)->isEnabled());
-    QVERIFY(w->statusPanelText(4).contains(QStringLiteral("Meter [9] ==> COMM. Error")));
-    QVERIFY(modals.seen.isEmpty());
-    // And the port command opens it again from there.
-    w->btnMenu(3)->click();
-    QVERIFY(w->engine().isPortOpen());
-}
+    void buttonRunsItsMenuItemsHandler() {
+        QFETCH(int, index);
+        QFETCH(int, reach);
+        QFETCH(QString, expected);
+        MainCommand command{};
+        for (const ButtonInfo& b : kButtons)
+            if (b.index == index)
+                command = b.command;
 
-void TestMainWindow::buttonRunsItsMenuItemsHandler_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("reach");
-    QTest::addColumn<QString>("expected"); // part of what the handler visibly does
-    const int closed = int(Reach::Closed), polling = int(Reach::Polling);
-    QTest::newRow("0 Enable Meter") << 0 << closed << "frmTD_SetMC";
-    QTest::newRow("1 Data Save Setup") << 1 << closed << "frmTD_Set_DSave";
-    QTest::newRow("2 Port Setup") << 2 << closed << "frmTD_SetPort";
-    QTest::newRow("3 Port Open") << 3 << closed << "port opened";
-    QTest::newRow("3 Port Close") << 3 << polling << "port closed";
-    QTest::newRow("4 LINE") << 4 << polling << "frmTD_Mon_Line12";
-    QTest::newRow("5 BAR") << 5 << polling << "frmTD_Mon_Bar12";
-    QTest::newRow("6 TEXT") << 6 << polling << "frmTD_Mon_Text12";
-    QTest::newRow("7 Multi") << 7 << polling << "frmTD_Mon_Multi";
-    QTest::newRow("8 Multi PV") << 8 << polling << "frmTD_Mon_MultiPV";
-    QTest::newRow("9 Parameter Setup") << 9 << closed << "Parameter Setup";
-    QTest::newRow("10 Date/Time Reserve") << 10 << polling << "Date/Time Reserve";
-    QTest::newRow("11 About") << 11 << closed << "frmTD_About";
-    QTest::newRow("12 Help") << 12 << closed << "TD700_File.chm";
-    QTest::newRow("13 Manual") << 13 << closed << "TD700.pdf";
-    QTest::newRow("14 Graph Viewer") << 14 << closed << "TD700_GView";
-}
+        // What a trigger visibly does, on a fresh window each time.
+        auto effectOf = [&](bool viaButton) {
+            Session s{Reach(reach)};
+            const bool wasOpen = s.engine().isPortOpen();
+            ModalRecorder modals;
+            if (viaButton)
+                QTest::mouseClick(s.window->btnMenu(index), Qt::LeftButton);
+            else
+                s.window->action(command)->trigger();
+            QStringList effect = modals.seen;
+            if (s.engine().isPortOpen() != wasOpen)
+                effect << (wasOpen ? QStringLiteral("port closed") : QStringLiteral("port opened"));
+            // The home folder differs between windows; the file names do not.
+            return effect.join(u';').replace(s.home.dir.path(), QStringLiteral("HOME"));
+        };
+        const QString byButton = effectOf(true);
+        QVERIFY2(byButton.contains(expected), qPrintable(byButton));
+        QCOMPARE(byButton, effectOf(false));
+    }
 
-void TestMainWindow::buttonRunsItsMenuItemsHandler() {
-    QFETCH(int, index);
-    QFETCH(int, reach);
-    QFETCH(QString, expected);
-    MainCommand command{};
-    for (const ButtonInfo& b : kButtons)
-        if (b.index == index)
-            command = b.command;
+    void singleMeterMonitorFollowsTheChannelCount_data() {
+        QTest::addColumn<int>("statusRow");    // the meter clicked, 0: none
+        QTest::addColumn<int>("channelCount"); // forced when no meter is clicked
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QStringList>("opened");
+        QTest::newRow("6 channels, line")
+            << 2 << 0 << int(MainCommand::mOnlineSingleLine) << QStringList{"frmTD_Mon_Line06"};
+        QTest::newRow("4 channels, text")
+            << 3 << 0 << int(MainCommand::mOnlineSingleText) << QStringList{"frmTD_Mon_Text04"};
+        QTest::newRow("unknown count, bar")
+            << 0 << 8 << int(MainCommand::mOnlineSingleBar) << QStringList{};
+        QTest::newRow("unknown count, multi")
+            << 0 << 8 << int(MainCommand::mOnlineMulti) << QStringList{"frmTD_Mon_Multi"};
+    }
 
-    // What a trigger visibly does, on a fresh window each time.
-    auto effectOf = [&](bool viaButton) {
+    void singleMeterMonitorFollowsTheChannelCount() {
+        QFETCH(int, statusRow);
+        QFETCH(int, channelCount);
+        QFETCH(int, command);
+        Session s(Reach::Polling);
+        if (statusRow > 0)
+            s.engine().selectMeter(statusRow);
+        else
+            s.engine().state().gChannelCount = channelCount;
+        ModalRecorder modals;
+        s.window->action(MainCommand(command))->trigger();
+        QTEST(modals.seen, "opened");
+    }
+
+    void quitAsksAndNoKeepsThePort_data() {
+        QTest::addColumn<int>("reach");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("closed, No") << int(Reach::Closed) << int(QMessageBox::No);
+        QTest::newRow("polling, No") << int(Reach::Polling) << int(QMessageBox::No);
+        QTest::newRow("polling, Yes") << int(Reach::Polling) << int(QMessageBox::Yes);
+    }
+
+    void quitAsksAndNoKeepsThePort() {
+        QFETCH(int, reach);
+        QFETCH(int, answer);
         Session s{Reach(reach)};
         const bool wasOpen = s.engine().isPortOpen();
+        ModalRecorder modals(answer);
+        s.window->action(MainCommand::mExit)->trigger();
+        QCOMPARE(modals.seen, QStringList{QStringLiteral("Confirm|Quit?")});
+        if (answer == QMessageBox::No) {
+            QVERIFY(s.window->isVisible());
+            QCOMPARE(s.engine().isPortOpen(), wasOpen);
+            QCOMPARE(s.engine().tmrTX().isEnabled() || s.engine().tmrRX_TOVR().isEnabled(),
+                     wasOpen);
+        } else {
+            QVERIFY(!s.window->isVisible());
+            QVERIFY(!s.engine().isPortOpen());
+        }
+    }
+
+    void portClosedAfterAFailureSilently_data() {
+        QTest::addColumn<QString>("portName");
+        QTest::addColumn<bool>("busyLink");
+        QTest::addColumn<QString>("panel4"); // empty: the port never opened
+        QTest::newRow("busy port") << "COM1" << true << QString();
+        QTest::newRow("missing device") << "/dev/td700-no-such-port" << false << QString();
+        QTest::newRow("name too short") << "CO" << false << QString();
+        QTest::newRow("empty name") << "" << false << QString();
+        // The port opens, the scan finds nobody and the engine closes the port itself.
+        QTest::newRow("nobody answers the scan")
+            << "DEMO:9:2:1.20" << false << QString("Meter [5] ==> COMM. Error");
+    }
+
+    void portClosedAfterAFailureSilently() {
+        QFETCH(QString, portName);
+        QFETCH(bool, busyLink);
+        QFETCH(QString, panel4);
+        LinkFactoryFunction links;
+        if (busyLink)
+            links = [](const QString&, Clock&) {
+                auto link = std::make_unique<FakeSerialLink>();
+                link->openSucceeds = false;
+                return link;
+            };
+        Session s(Reach::Closed, portName, links);
+        frmTD_Main* w = s.window.get();
         ModalRecorder modals;
-        if (viaButton)
-            QTest::mouseClick(s.window->btnMenu(index), Qt::LeftButton);
-        else
-            s.window->action(command)->trigger();
-        QStringList effect = modals.seen;
-        if (s.engine().isPortOpen() != wasOpen)
-            effect << (wasOpen ? QStringLiteral("port closed") : QStringLiteral("port opened"));
-        // The home folder differs between windows; the file names do not.
-        return effect.join(u';').replace(s.home.dir.path(), QStringLiteral("HOME"));
-    };
-    const QString byButton = effectOf(true);
-    QVERIFY2(byButton.contains(expected), qPrintable(byButton));
-    QCOMPARE(byButton, effectOf(false));
-}
-
-void TestMainWindow::singleMeterMonitorFollowsTheChannelCount_data() {
-    QTest::addColumn<int>("statusRow");    // the meter clicked, 0: none
-    QTest::addColumn<int>("channelCount"); // forced when no meter is clicked
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QStringList>("opened");
-    QTest::newRow("6 channels, line")
-        << 2 << 0 << int(MainCommand::mOnlineSingleLine) << QStringList{"frmTD_Mon_Line06"};
-    QTest::newRow("4 channels, text")
-        << 3 << 0 << int(MainCommand::mOnlineSingleText) << QStringList{"frmTD_Mon_Text04"};
-    QTest::newRow("unknown count, bar")
-        << 0 << 8 << int(MainCommand::mOnlineSingleBar) << QStringList{};
-    QTest::newRow("unknown count, multi")
-        << 0 << 8 << int(MainCommand::mOnlineMulti) << QStringList{"frmTD_Mon_Multi"};
-}
-
-void TestMainWindow::singleMeterMonitorFollowsTheChannelCount() {
-    QFETCH(int, statusRow);
-    QFETCH(int, channelCount);
-    QFETCH(int, command);
-    QFETCH(QStringList, opened);
-    Session s(Reach::Polling);
-    if (statusRow > 0)
-        s.engine().selectMeter(statusRow);
-    else
-        s.engine().state().gChannelCount = channelCount;
-    ModalRecorder modals;
-    s.window->action(MainCommand(command))->trigger();
-    QCOMPARE(modals.seen, opened);
-}
-
-void TestMainWindow::quitAsksAndNoKeepsThePort_data() {
-    QTest::addColumn<int>("reach");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("closed, No") << int(Reach::Closed) << int(QMessageBox::No);
-    QTest::newRow("polling, No") << int(Reach::Polling) << int(QMessageBox::No);
-    QTest::newRow("polling, Yes") << int(Reach::Polling) << int(QMessageBox::Yes);
-}
-
-void TestMainWindow::quitAsksAndNoKeepsThePort() {
-    QFETCH(int, reach);
-    QFETCH(int, answer);
-    Session s{Reach(reach)};
-    const bool wasOpen = s.engine().isPortOpen();
-    ModalRecorder modals(answer);
-    s.window->action(MainCommand::mExit)->trigger();
-    QCOMPARE(modals.seen, QStringList{QStringLiteral("Confirm|Quit?")});
-    if (answer == QMessageBox::No) {
-        QVERIFY(s.window->isVisible());
-        QCOMPARE(s.engine().isPortOpen(), wasOpen);
-        QCOMPARE(s.engine().tmrTX().isEnabled() || s.engine().tmrRX_TOVR().isEnabled(), wasOpen);
-    } else {
-        QVERIFY(!s.window->isVisible());
-        QVERIFY(!s.engine().isPortOpen());
+        w->btnMenu(3)->click();
+        QCOMPARE(w->engine().isPortOpen(), !panel4.isEmpty());
+        QVERIFY(RunUntil(s.clock, [&] { return !w->engine().isPortOpen(); }));
+        QCOMPARE(w->engine().phase(), CommEngine::Phase::Closed);
+        QCOMPARE(w->action(MainCommand::mOnlinePortOpen)->text(), QStringLiteral("&Port Open"));
+        QCOMPARE(w->btnMenu(3)->text(), QStringLiteral("Port Open"));
+        QVERIFY(w->action(MainCommand::mSetPort)->isEnabled());
+        QVERIFY(!w->action(MainCommand::mOnlineMulti)->isEnabled());
+        QVERIFY(w->statusPanelText(4).contains(panel4));
+        QVERIFY(modals.seen.isEmpty());
+        // And the port command tries again from there.
+        w->btnMenu(3)->click();
+        QCOMPARE(w->engine().isPortOpen(), !panel4.isEmpty());
     }
-}
 
-void TestMainWindow::failedPortOpenStaysClosedSilently_data() {
-    QTest::addColumn<QString>("portName");
-    QTest::addColumn<bool>("busyLink");
-    QTest::newRow("busy port") << "COM1" << true;
-    QTest::newRow("missing device") << "/dev/td700-no-such-port" << false;
-    QTest::newRow("name too short") << "CO" << false;
-    QTest::newRow("empty name") << "" << false;
-}
-
-void TestMainWindow::failedPortOpenStaysClosedSilently() {
-    QFETCH(QString, portName);
-    QFETCH(bool, busyLink);
-    TestHome home;
-    QStringList port = kDemoPort;
-    port[0] = portName;
-    home.writeCommCfg(port);
-    home.writeMeterList(kDemoList);
-    VirtualClock clock;
-    LinkFactoryFunction links;
-    if (busyLink)
-        links = [](const QString&, Clock&) { return std::make_unique<SilentLink>(false); };
-    auto w = MakeMainWindow(clock, home, links);
-    ModalRecorder modals;
-    w->btnMenu(3)->click();
-    clock.advance(5000);
-    QVERIFY(!w->engine().isPortOpen());
-    QCOMPARE(w->engine().phase(), CommEngine::Phase::Closed);
-    QCOMPARE(w->action(MainCommand::mOnlinePortOpen)->text(), QStringLiteral("&Port Open"));
-    QVERIFY(w->action(MainCommand::mSetPort)->isEnabled());
-    QVERIFY(!w->action(MainCommand::mOnlineMulti)->isEnabled());
-    QVERIFY(modals.seen.isEmpty());
-}
-
-void TestMainWindow::clickingAStatusRowSelectsAnOkMeter_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<int>("nextCommand");
-    QTest::newRow("OK row") << 2 << "2" << RequestCode::RC_READ_COMMON;
-    QTest::newRow("NG row") << 4 << "1" << 0;
-}
-
-void TestMainWindow::clickingAStatusRowSelectsAnOkMeter() {
-    QFETCH(int, row);
-    QFETCH(QString, selected);
-    QFETCH(int, nextCommand);
-    Session s(Reach::Polling);
-    const TextTable& status = s.engine().tables().sprdStatus;
-    // Wait for a moment between requests, so that the click's effect can be seen unchanged.
-    QVERIFY(RunUntil(s.clock, [&] {
-        return status.text(2, 4) == QStringLiteral("NG") && s.engine().state().gNextCommand == 0;
-    }));
-    QCOMPARE(s.window->selectedMeterText(), QStringLiteral("1"));
-    QTableView* view = s.window->sprdStatusView();
-    const QRect cell = view->visualRect(view->model()->index(row - 1, 0));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
-    QCOMPARE(s.window->selectedMeterText(), selected);
-    QCOMPARE(s.engine().state().gSelAddress, selected.toInt());
-    QCOMPARE(s.engine().state().gNextCommand, nextCommand);
-}
-
-void TestMainWindow::portSettingsShownAtStartUp_data() {
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<QStringList>("panels"); // panels 1, 2 and 5
-    QTest::addColumn<QString>("rts");
-    const QStringList seven{QStringLiteral("COM7"), QStringLiteral("9600"),
-                            QStringLiteral("E"),    QStringLiteral("7"),
-                            QStringLiteral("2"),    QStringLiteral("Modbus RTU"),
-                            QStringLiteral("ON")};
-    QTest::newRow("seven lines") << seven << QStringList{"COM7", "9600,E,7,2", "Modbus RTU"}
-                                 << "ON";
-    // One line short: every setting falls back, not only the missing one.
-    QTest::newRow("six lines") << seven.mid(0, 6)
-                               << QStringList{"COM1", "38400,N,8,1", "Modbus RTU"} << "OFF";
-    QTest::newRow("missing file") << QStringList{}
-                                  << QStringList{"COM1", "38400,N,8,1", "Modbus RTU"} << "OFF";
-}
-
-void TestMainWindow::portSettingsShownAtStartUp() {
-    QFETCH(QStringList, lines);
-    QFETCH(QStringList, panels);
-    QFETCH(QString, rts);
-    TestHome home;
-    if (!lines.isEmpty())
-        home.writeCommCfg(lines);
-    VirtualClock clock;
-    auto w = MakeMainWindow(clock, home);
-    QCOMPARE((QStringList{w->statusPanelText(1), w->statusPanelText(2), w->statusPanelText(5)}),
-             panels);
-    QCOMPARE(w->engine().portSettings().rts, rts);
-    QCOMPARE(w->engine().state().gChannelCount, 12);
-}
-
-void TestMainWindow::communicationViewShowsFramesAndCounters() {
-    Session s(Reach::Polling);
-    QAction* view = s.window->action(MainCommand::mHelpViewComm);
-    QVERIFY(!s.window->isCommViewVisible());
-    view->trigger();
-    QVERIFY(s.window->isCommViewVisible());
-    QVERIFY(view->isChecked());
-    auto* log = s.window->findChild<QTableView*>(QStringLiteral("sprdComm"));
-    QVERIFY(log && log->isVisible());
-    QVERIFY(log->model()->rowCount() > 0);
-
-    const TextTable& counters = s.engine().tables().sprdCommState;
-    QVERIFY(counters.integer(1, 1) > 0);
-    auto* clear = s.window->findChild<QPushButton*>(QStringLiteral("btnCountClear"));
-    clear->click();
-    for (int r = 1; r <= counters.rowCount(); ++r)
-        for (int c = 1; c <= 3; ++c)
-            QCOMPARE(counters.text(c, r), QString());
-    // Counting starts again from nothing.
-    QVERIFY(RunUntil(s.clock, [&] { return !counters.text(1, 1).isEmpty(); }));
-    QCOMPARE(counters.text(1, 1), QStringLiteral("1"));
-    QCOMPARE(counters.text(0, 1), QStringLiteral("1")); // the address column stays
-
-    view->trigger();
-    QVERIFY(!s.window->isCommViewVisible());
-    QVERIFY(!view->isChecked());
-}
-
-void TestMainWindow::meterListChangedDuringTheScan() {
-    // The meter list may still be edited while the scan runs; the scan then starts over the
-    // new list and polling reaches every meter that answers.
-    Session s(Reach::Scanning);
-    RunUntil(s.clock, [&] { return s.engine().tables().sprdStatus.text(2, 2) == "OK"; });
-    QCOMPARE(s.engine().phase(), CommEngine::Phase::Scanning);
-    const ModalHook previous = SetModalHook([](QDialog& dialog) {
-        auto* list = dialog.findChild<QTableView*>(QStringLiteral("sprdList"));
-        auto* model = list->model();
-        model->setData(model->index(0, 0), QString()); // address 1 leaves
-        model->setData(model->index(4, 0), QString()); // the silent address 5 leaves
-        QMetaObject::invokeMethod(&dialog, "accept");
-        return dialog.result();
-    });
-    s.window->action(MainCommand::mSetMC)->trigger();
-    SetModalHook(previous);
-    QCOMPARE(s.engine().state().gMeterAddress, (QVector<int>{2, 3}));
-    QVERIFY(RunUntil(s.clock, [&] { return s.engine().phase() == CommEngine::Phase::Polling; }));
-    const TextTable& counters = s.engine().tables().sprdCommState;
-    const auto good = [&](int row) { return counters.integer(1, row); };
-    const qint64 before[2] = {good(1), good(2)};
-    s.clock.advance(5000);
-    QVERIFY(good(1) > before[0]);
-    QVERIFY(good(2) > before[1]);
-}
-
-void TestMainWindow::windowGeometryIsRememberedBetweenRuns() {
-    QStandardPaths::setTestModeEnabled(true); // the settings go to a test folder
-    QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("TD700"),
-              QStringLiteral("TD700_File"))
-        .clear(); // nothing left from an earlier run
-    TestHome home;
-    VirtualClock clock;
-    frmTD_Main::Options options;
-    options.paths = home.paths;
-    options.rememberGeometry = true;
-    options.askBeforeQuit = false;
-    {
-        frmTD_Main first(clock, options);
-        first.show();
-        first.resize(1010, 640);
-        QApplication::processEvents();
-        first.close();
+    void clickingAStatusRowSelectsAnOkMeter_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("nextCommand");
+        QTest::newRow("OK row") << 2 << "2" << RequestCode::RC_READ_COMMON;
+        QTest::newRow("NG row") << 4 << "1" << 0;
     }
-    frmTD_Main second(clock, options);
-    QCOMPARE(second.size(), QSize(1010, 640));
-}
+
+    void clickingAStatusRowSelectsAnOkMeter() {
+        QFETCH(int, row);
+        QFETCH(QString, selected);
+        Session s(Reach::Polling);
+        const TextTable& status = s.engine().tables().sprdStatus;
+        // Wait for a moment between requests, so that the click's effect can be seen unchanged.
+        QVERIFY(RunUntil(s.clock, [&] {
+            return status.text(2, 4) == QStringLiteral("NG") &&
+                   s.engine().state().gNextCommand == 0;
+        }));
+        QCOMPARE(s.window->selectedMeterText(), QStringLiteral("1"));
+        QTableView* view = s.window->sprdStatusView();
+        const QRect cell = view->visualRect(view->model()->index(row - 1, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(s.window->selectedMeterText(), selected);
+        QCOMPARE(s.engine().state().gSelAddress, selected.toInt());
+        QTEST(s.engine().state().gNextCommand, "nextCommand");
+    }
+
+    void portSettingsShownAtStartUp_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("panels"); // panels 1, 2 and 5
+        QTest::addColumn<QString>("rts");
+        const QStringList seven = QString("COM7,9600,E,7,2,Modbus RTU,ON").split(u',');
+        const QStringList defaults{"COM1", "38400,N,8,1", "Modbus RTU"};
+        QTest::newRow("seven lines")
+            << seven << QStringList{"COM7", "9600,E,7,2", "Modbus RTU"} << "ON";
+        // One line short: every setting falls back, not only the missing one.
+        QTest::newRow("six lines") << seven.mid(0, 6) << defaults << "OFF";
+        QTest::newRow("missing file") << QStringList{} << defaults << "OFF";
+    }
+
+    void portSettingsShownAtStartUp() {
+        QFETCH(QStringList, lines);
+        TestHome home;
+        if (!lines.isEmpty())
+            home.writeCommCfg(lines);
+        VirtualClock clock;
+        auto w = MakeMainWindow(clock, home);
+        QTEST((QStringList{w->statusPanelText(1), w->statusPanelText(2), w->statusPanelText(5)}),
+              "panels");
+        QTEST(w->engine().portSettings().rts, "rts");
+        QCOMPARE(w->engine().state().gChannelCount, 12);
+    }
+
+    void communicationViewShowsFramesAndCounters() {
+        Session s(Reach::Polling);
+        QAction* view = s.window->action(MainCommand::mHelpViewComm);
+        QVERIFY(!s.window->isCommViewVisible());
+        view->trigger();
+        QVERIFY(s.window->isCommViewVisible());
+        QVERIFY(view->isChecked());
+        auto* log = s.window->findChild<QTableView*>(QStringLiteral("sprdComm"));
+        QVERIFY(log && log->isVisible());
+        QVERIFY(log->model()->rowCount() > 0);
+
+        const TextTable& counters = s.engine().tables().sprdCommState;
+        QVERIFY(counters.integer(1, 1) > 0);
+        s.window->findChild<QPushButton*>(QStringLiteral("btnCountClear"))->click();
+        for (int r = 1; r <= counters.rowCount(); ++r)
+            QCOMPARE(counters.text(1, r) + counters.text(2, r) + counters.text(3, r), QString());
+        QCOMPARE(counters.text(0, 1), QStringLiteral("1")); // the address column stays
+
+        view->trigger();
+        QVERIFY(!s.window->isCommViewVisible());
+        QVERIFY(!view->isChecked());
+    }
+
+    void meterListChangedDuringTheScan() {
+        // The meter list may still be edited while the scan runs; the scan then starts over the
+        // new list and polling reaches every meter that answers.
+        Session s(Reach::Scanning);
+        RunUntil(s.clock, [&] { return s.engine().tables().sprdStatus.text(2, 2) == "OK"; });
+        QCOMPARE(s.engine().phase(), CommEngine::Phase::Scanning);
+        const ModalHook previous = SetModalHook([](QDialog& dialog) {
+            auto* list = dialog.findChild<QTableView*>(QStringLiteral("sprdList"));
+            auto* model = list->model();
+            model->setData(model->index(0, 0), QString()); // address 1 leaves
+            model->setData(model->index(4, 0), QString()); // the silent address 5 leaves
+            QMetaObject::invokeMethod(&dialog, "accept");
+            return dialog.result();
+        });
+        s.window->action(MainCommand::mSetMC)->trigger();
+        SetModalHook(previous);
+        QCOMPARE(s.engine().state().gMeterAddress, (QVector<int>{2, 3}));
+        QVERIFY(
+            RunUntil(s.clock, [&] { return s.engine().phase() == CommEngine::Phase::Polling; }));
+        const TextTable& counters = s.engine().tables().sprdCommState;
+        const auto good = [&](int row) { return counters.integer(1, row); };
+        const qint64 before[2] = {good(1), good(2)};
+        s.clock.advance(5000);
+        QVERIFY(good(1) > before[0]);
+        QVERIFY(good(2) > before[1]);
+    }
+
+    void windowGeometryIsRememberedBetweenRuns() {
+        QStandardPaths::setTestModeEnabled(true); // the settings go to a test folder
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("TD700"),
+                  QStringLiteral("TD700_File"))
+            .clear(); // nothing left from an earlier run
+        TestHome home;
+        VirtualClock clock;
+        frmTD_Main::Options options;
+        options.paths = home.paths;
+        options.rememberGeometry = true;
+        options.askBeforeQuit = false;
+        {
+            frmTD_Main first(clock, options);
+            first.show();
+            first.resize(1010, 640);
+            QApplication::processEvents();
+            first.close();
+        }
+        frmTD_Main second(clock, options);
+        QCOMPARE(second.size(), QSize(1010, 640));
+    }
+};
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

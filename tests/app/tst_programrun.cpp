@@ -1,8 +1,8 @@
 #include "core/TextLines.h"
+#include "support/SimProcess.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,65 +11,45 @@
 class TestProgramRun : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void statusListFillsWithOkRows();
-};
-
-void TestProgramRun::statusListFillsWithOkRows() {
+    void statusListFillsWithOkRows() {
 #ifndef Q_OS_UNIX
-    QSKIP("pseudo-terminals are a Unix facility");
+        QSKIP("pseudo-terminals are a Unix facility");
 #else
-    const QDir bin(qEnvironmentVariable("TD700_BIN_DIR"));
-    const QString sim = bin.filePath(QStringLiteral("td700-sim"));
-    const QString app = bin.filePath(QStringLiteral("TD700_File"));
-    QVERIFY2(QFileInfo(sim).isExecutable(), qPrintable(sim));
-    QVERIFY2(QFileInfo(app).isExecutable(), qPrintable(app));
+        QVERIFY2(QFileInfo(BinPath("td700-sim")).isExecutable(), qPrintable(BinPath("td700-sim")));
+        QVERIFY2(QFileInfo(BinPath("TD700_File")).isExecutable(),
+                 qPrintable(BinPath("TD700_File")));
+        Simulator simulator({"--meter", "1:12:1.20", "--meter", "2:6:1.16", "--pty"});
+        const QString device = NextLine(simulator.process(), QDeadlineTimer(20000));
+        QVERIFY2(device.startsWith(u'/'), qPrintable(device));
 
-    QProcess simulator;
-    simulator.start(sim, {QStringLiteral("--meter"), QStringLiteral("1:12:1.20"),
-                          QStringLiteral("--meter"), QStringLiteral("2:6:1.16"),
-                          QStringLiteral("--pty")});
-    QVERIFY(simulator.waitForStarted(10000));
-    QString device;
-    for (int i = 0; i < 100 && !simulator.canReadLine(); ++i)
-        simulator.waitForReadyRead(200);
-    device = QString::fromLocal8Bit(simulator.readLine()).trimmed();
-    QVERIFY2(device.startsWith(u'/'), qPrintable(device));
+        QTemporaryDir home;
+        QVERIFY(WriteTextLines(home.filePath(QStringLiteral("Comm.CFG")),
+                               {device, "38400", "N", "8", "1", "Modbus RTU", "OFF"}));
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("CFG")));
+        // Address 3 is configured but not on the bus.
+        QVERIFY(WriteTextLines(home.filePath(QStringLiteral("CFG/SetEnv.INI")),
+                               {"O\trecorder one", "O\trecorder two", "O\tabsent"}));
 
-    QTemporaryDir home;
-    QVERIFY(WriteTextLines(home.filePath(QStringLiteral("Comm.CFG")),
-                           {device, "38400", "N", "8", "1", "Modbus RTU", "OFF"}));
-    QVERIFY(QDir(home.path()).mkpath(QStringLiteral("CFG")));
-    // Address 3 is configured but not on the bus.
-    QVERIFY(WriteTextLines(home.filePath(QStringLiteral("CFG/SetEnv.INI")),
-                           {"O\trecorder one", "O\trecorder two", "O\tabsent"}));
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(env);
+        program.start(BinPath("TD700_File"),
+                      {"--home", home.path(), "--open", "--report-status-within", "20"});
+        QVERIFY(program.waitForFinished(60000));
 
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(env);
-    program.start(app, {QStringLiteral("--home"), home.path(), QStringLiteral("--open"),
-                        QStringLiteral("--report-status-within"), QStringLiteral("20")});
-    QVERIFY(program.waitForStarted(10000));
-    QVERIFY(program.waitForFinished(60000));
-    simulator.terminate();
-    simulator.waitForFinished(5000);
-
-    const QStringList rows =
-        QString::fromLocal8Bit(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    QVERIFY2(rows.size() == 3, qPrintable(rows.join(u'|')));
-    const QStringList first = rows[0].split(u'\t');
-    const QStringList second = rows[1].split(u'\t');
-    const QStringList third = rows[2].split(u'\t');
-    QCOMPARE(first.value(0), QStringLiteral("1"));
-    QCOMPARE(first.value(1), QStringLiteral("OK"));
-    QCOMPARE(first.value(3), QStringLiteral("1.20"));
-    QCOMPARE(second.value(0), QStringLiteral("2"));
-    QCOMPARE(second.value(1), QStringLiteral("OK"));
-    QCOMPARE(second.value(3), QStringLiteral("1.16"));
-    QCOMPARE(third.value(1), QStringLiteral("NG"));
-    QCOMPARE(program.exitCode(), 0); // the scan finished before the time was up
+        // Address, link, model and firmware of each status row.
+        QStringList rows;
+        for (const QString& row : QString::fromLocal8Bit(program.readAllStandardOutput())
+                                      .split(u'\n', Qt::SkipEmptyParts)) {
+            const QStringList cells = row.split(u'\t');
+            rows << QStringList{cells.value(0), cells.value(1), cells.value(3)}.join(u' ');
+        }
+        QCOMPARE(rows, (QStringList{"1 OK 1.20", "2 OK 1.16", "3 NG "}));
+        QCOMPARE(program.exitCode(), 0); // the scan finished before the time was up
 #endif
-}
+    }
+};
 
 QTEST_GUILESS_MAIN(TestProgramRun)
 #include "tst_programrun.moc"

@@ -14,49 +14,47 @@
 class TestTableModels : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void frameLogThroughItsRestart();
-    void statusListThroughAMeterListRebuild();
+    void frameLogThroughItsRestart() {
+        DeviceTables tables;
+        FrameLogModel model(&tables.sprdComm);
+        const QByteArray request = QByteArray::fromHex("010375310002");
+        const QByteArray reply = QByteArray::fromHex("01030400140114") + QByteArray(92, '\0');
+        auto log = [&](int i) {
+            LogFrame(i % 2 ? QStringLiteral("RECV") : QStringLiteral("SEND"),
+                     i % 2 ? reply : request, tables.sprdComm);
+        };
+        // The checker walks the whole model on every change: attach it for the first frames
+        // and again for the frames around the restart, not for the thousand in between.
+        std::optional<QAbstractItemModelTester> tester;
+        tester.emplace(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (int i = 0; i < 4; ++i)
+            log(i);
+        tester.reset();
+        for (int i = 4; i < FrameLogCapacity - 2; ++i)
+            log(i);
+        tester.emplace(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (int i = FrameLogCapacity - 2; i < FrameLogCapacity + 3; ++i)
+            log(i);
+        QCOMPARE(model.rowCount(), 3);
+        QVERIFY(model.columnCount() >= reply.size());
+    }
+
+    void statusListThroughAMeterListRebuild() {
+        CommState state;
+        DeviceTables tables;
+        StatusListModel model(&tables.sprdStatus, state);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        BuildMeterTables({QStringLiteral("O"), QStringLiteral("O"), QStringLiteral("O")}, state,
+                         tables);
+        tables.sprdStatus.setText(2, 2, QStringLiteral("OK"));
+        tables.sprdStatus.setText(3, 2, QStringLiteral("10"));
+        state.gSelMeter = 1;
+        model.selectionChanged();
+        BuildMeterTables({QString(), QStringLiteral("O")}, state, tables);
+        QCOMPARE(model.rowCount(), 1);
+    }
 };
-
-void TestTableModels::frameLogThroughItsRestart() {
-    DeviceTables tables;
-    FrameLogModel model(&tables.sprdComm);
-    const QByteArray request = QByteArray::fromHex("010375310002");
-    const QByteArray reply = QByteArray::fromHex("01030400140114") + QByteArray(92, '\0');
-    auto log = [&](int i) {
-        LogFrame(i % 2 ? QStringLiteral("RECV") : QStringLiteral("SEND"), i % 2 ? reply : request,
-                 tables.sprdComm);
-    };
-    // The checker walks the whole model on every change: attach it for the first frames
-    // and again for the frames around the restart, not for the thousand in between.
-    std::optional<QAbstractItemModelTester> tester;
-    tester.emplace(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    for (int i = 0; i < 4; ++i)
-        log(i);
-    tester.reset();
-    for (int i = 4; i < FrameLogCapacity - 2; ++i)
-        log(i);
-    tester.emplace(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    for (int i = FrameLogCapacity - 2; i < FrameLogCapacity + 3; ++i)
-        log(i);
-    QCOMPARE(model.rowCount(), 3);
-    QVERIFY(model.columnCount() >= reply.size());
-}
-
-void TestTableModels::statusListThroughAMeterListRebuild() {
-    CommState state;
-    DeviceTables tables;
-    StatusListModel model(&tables.sprdStatus, state);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    BuildMeterTables({QStringLiteral("O"), QStringLiteral("O"), QStringLiteral("O")}, state,
-                     tables);
-    tables.sprdStatus.setText(2, 2, QStringLiteral("OK"));
-    tables.sprdStatus.setText(3, 2, QStringLiteral("10"));
-    state.gSelMeter = 1;
-    model.selectionChanged();
-    BuildMeterTables({QString(), QStringLiteral("O")}, state, tables);
-    QCOMPARE(model.rowCount(), 1);
-}
 
 QTEST_MAIN(TestTableModels)
 #include "tst_tablemodels.moc"

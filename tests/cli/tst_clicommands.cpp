@@ -1,146 +1,122 @@
+#include "support/SimProcess.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstring>
 
 // `td700 scan` and `td700 poll` as a user runs them: on the built-in simulated bus, and on a
 // pseudo-terminal served by the simulator program.
 class TestCliCommands : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void exitStatus_data();
-    void exitStatus();
-    void scanListsEveryConfiguredAddress();
-    void pollShowsTheSimulatorsValues();
+    void initTestCase() {
+        QVERIFY2(QFile::exists(BinPath("td700")), "TD700_BIN_DIR names no td700");
+        QVERIFY(m_home.isValid());
+    }
+
+    void exitStatus_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        const QStringList demo{QStringLiteral("--port"), QStringLiteral("DEMO")};
+        const QStringList meter1{QStringLiteral("--meters"), QStringLiteral("1")};
+        QTest::newRow("scan done") << QStringList{"scan"} + demo + meter1 << 0;
+        QTest::newRow("unknown flag") << QStringList{"scan", "--bogus"} + demo + meter1 << 2;
+        QTest::newRow("stray argument") << QStringList{"poll", "now"} + demo + meter1 << 2;
+        QTest::newRow("bad address list") << QStringList{"scan", "--meters", "1-x"} + demo << 2;
+        QTest::newRow("no meter configured") << QStringList{"scan"} + demo << 2;
+        QTest::newRow("zero cycles") << QStringList{"poll", "--cycles", "0"} + demo + meter1 << 2;
+        QTest::newRow("cycles and seconds")
+            << QStringList{"poll", "--cycles", "1", "--seconds", "1"} + demo + meter1 << 2;
+        QTest::newRow("missing port")
+            << QStringList{"scan", "--port", "/dev/td700-no-such-port"} + meter1 << 3;
+        QTest::newRow("scan, nobody answers")
+            << QStringList{"scan", "--port", "DEMO:9:2:1.20"} + meter1 << 4;
+        QTest::newRow("poll, nobody answers")
+            << QStringList{"poll", "--port", "DEMO:9:2:1.20"} + meter1 << 4;
+    }
+
+    void exitStatus() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QByteArray err;
+        QCOMPARE(run(arguments, nullptr, &err), status);
+        QCOMPARE(err.isEmpty(), status == 0); // every failure says why
+    }
+
+    void scanListsEveryConfiguredAddress() {
+        QByteArray out;
+        QCOMPARE(run({"scan", "--port", "DEMO", "--meters", "1,3-4", "--json"}, &out), 0);
+        const QJsonArray a = QJsonDocument::fromJson(out).array();
+        QCOMPARE(a.size(), 3);
+        QCOMPARE(a[0].toObject(), (QJsonObject{{"address", 1},
+                                               {"link", "OK"},
+                                               {"model", 20},
+                                               {"channels", 12},
+                                               {"firmware", "1.20"}}));
+        QCOMPARE(a[1].toObject()[QStringLiteral("channels")].toInt(), 4);
+        QCOMPARE(a[2].toObject()[QStringLiteral("link")].toString(), "NG");
+        QVERIFY(a[2].toObject()[QStringLiteral("model")].isNull());
+    }
+
+    void pollShowsTheSimulatorsValues() {
+#ifndef Q_OS_UNIX
+        QSKIP("the simulator serves pseudo-terminals on Unix only");
+#else
+        Simulator sim({"--pty", "--freeze", "--dump", "1:30017:2", "--dump", "3:30019:2"});
+        const QStringList lines{sim.nextLine(), sim.nextLine(), sim.nextLine()};
+        QVERIFY(!lines.contains(QString()));
+
+        QByteArray out, err;
+        const int status =
+            run({"poll", "--port", lines[0], "--meters", "1,2,3", "--cycles", "3", "--json"}, &out,
+                &err);
+        QVERIFY2(status == 0, err.constData());
+
+        const QJsonObject all = QJsonDocument::fromJson(out).object();
+        const QJsonObject g = all[QStringLiteral("globals")].toObject();
+        QCOMPARE(g["gSelAddress"].toInt(), 1);
+        QCOMPARE(g["gChannelCount"].toInt(), 12);
+        QCOMPARE(g["gParamVersion"].toDouble(), 1.07);
+        QCOMPARE(g["gMeterOnline"].toArray(), (QJsonArray{true, true, true}));
+
+        const QJsonObject t = all[QStringLiteral("tables")].toObject();
+        const auto cell = [&](const char* table, int row, int column) {
+            return t[QLatin1String(table)].toArray()[row - 1].toArray()[column].toString();
+        };
+        QCOMPARE(cell("sprdStatus", 2, 3), "10");
+        QCOMPARE(cell("sprdStatus", 3, 4), "1.10");
+        for (int row = 1; row <= 3; ++row) {
+            QVERIFY(cell("sprdCommState", row, 1).toInt() >= 6); // probe, channels, 3 cycles
+            QVERIFY(cell("sprdCommState", row, 2).isEmpty());
+        }
+        // The present values of the frozen meters as the simulator reports its registers: channel
+        // 1 of meter 1 and channel 2 of meter 3.
+        QCOMPARE(cell("sprdMON", 1, 13).toFloat(), DumpedSingles(lines[1]).value(0));
+        QCOMPARE(cell("sprdMON", 3, 14).toFloat(), DumpedSingles(lines[2]).value(0));
+        QCOMPARE(cell("sprdMON", 1, 2), "20");
+#endif
+    }
 
 private:
-    int run(const QStringList& arguments, QByteArray* out = nullptr, QByteArray* err = nullptr);
+    int run(const QStringList& arguments, QByteArray* out = nullptr, QByteArray* err = nullptr) {
+        QProcess p;
+        p.start(BinPath("td700"), arguments + QStringList{QStringLiteral("--home"), m_home.path()});
+        if (!p.waitForFinished(60000)) {
+            p.kill();
+            return -1;
+        }
+        if (out)
+            *out = p.readAllStandardOutput();
+        if (err)
+            *err = p.readAllStandardError();
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
 
-    QString m_bin;
     QTemporaryDir m_home; // no settings files: nothing of the user's is read
 };
-
-void TestCliCommands::initTestCase() {
-    m_bin = qEnvironmentVariable("TD700_BIN_DIR");
-    QVERIFY2(QFile::exists(m_bin + QStringLiteral("/td700")), "TD700_BIN_DIR names no td700");
-    QVERIFY(m_home.isValid());
-}
-
-int TestCliCommands::run(const QStringList& arguments, QByteArray* out, QByteArray* err) {
-    QProcess p;
-    p.start(m_bin + QStringLiteral("/td700"),
-            arguments + QStringList{QStringLiteral("--home"), m_home.path()});
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        return -1;
-    }
-    if (out)
-        *out = p.readAllStandardOutput();
-    if (err)
-        *err = p.readAllStandardError();
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-}
-
-void TestCliCommands::exitStatus_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("status");
-    const QStringList demo{QStringLiteral("--port"), QStringLiteral("DEMO")};
-    const QStringList meter1{QStringLiteral("--meters"), QStringLiteral("1")};
-    QTest::newRow("scan done") << QStringList{"scan"} + demo + meter1 << 0;
-    QTest::newRow("unknown flag") << QStringList{"scan", "--bogus"} + demo + meter1 << 2;
-    QTest::newRow("stray argument") << QStringList{"poll", "now"} + demo + meter1 << 2;
-    QTest::newRow("bad address list") << QStringList{"scan", "--meters", "1-x"} + demo << 2;
-    QTest::newRow("no meter configured") << QStringList{"scan"} + demo << 2;
-    QTest::newRow("zero cycles") << QStringList{"poll", "--cycles", "0"} + demo + meter1 << 2;
-    QTest::newRow("cycles and seconds")
-        << QStringList{"poll", "--cycles", "1", "--seconds", "1"} + demo + meter1 << 2;
-    QTest::newRow("missing port") << QStringList{"scan", "--port", "/dev/td700-no-such-port"} +
-                                         meter1
-                                  << 3;
-    QTest::newRow("scan, nobody answers")
-        << QStringList{"scan", "--port", "DEMO:9:2:1.20"} + meter1 << 4;
-    QTest::newRow("poll, nobody answers")
-        << QStringList{"poll", "--port", "DEMO:9:2:1.20"} + meter1 << 4;
-}
-
-void TestCliCommands::exitStatus() {
-    QFETCH(QStringList, arguments);
-    QFETCH(int, status);
-    QByteArray err;
-    QCOMPARE(run(arguments, nullptr, &err), status);
-    QCOMPARE(err.isEmpty(), status == 0); // every failure says why
-}
-
-void TestCliCommands::scanListsEveryConfiguredAddress() {
-    QByteArray out;
-    QCOMPARE(run({"scan", "--port", "DEMO", "--meters", "1,3-4", "--json"}, &out), 0);
-    const QJsonArray a = QJsonDocument::fromJson(out).array();
-    QCOMPARE(a.size(), 3);
-    QCOMPARE(a[0].toObject(), (QJsonObject{{"address", 1},
-                                           {"link", "OK"},
-                                           {"model", 20},
-                                           {"channels", 12},
-                                           {"firmware", "1.20"}}));
-    QCOMPARE(a[1].toObject()[QStringLiteral("channels")].toInt(), 4);
-    QCOMPARE(a[2].toObject()[QStringLiteral("link")].toString(), "NG");
-    QVERIFY(a[2].toObject()[QStringLiteral("model")].isNull());
-}
-
-void TestCliCommands::pollShowsTheSimulatorsValues() {
-#ifndef Q_OS_UNIX
-    QSKIP("the simulator serves pseudo-terminals on Unix only");
-#else
-    QProcess sim;
-    sim.start(m_bin + QStringLiteral("/td700-sim"),
-              {"--pty", "--freeze", "--dump", "1:30017:2", "--dump", "3:30019:2"});
-    QStringList lines;
-    while (lines.size() < 3 && sim.waitForReadyRead(10000))
-        while (sim.canReadLine())
-            lines << QString::fromLocal8Bit(sim.readLine()).trimmed();
-    QCOMPARE(lines.size(), 3);
-
-    QByteArray out, err;
-    const int status = run(
-        {"poll", "--port", lines[0], "--meters", "1,2,3", "--cycles", "3", "--json"}, &out, &err);
-    sim.terminate();
-    QVERIFY(sim.waitForFinished(10000));
-    QVERIFY2(status == 0, err.constData());
-
-    const QJsonObject all = QJsonDocument::fromJson(out).object();
-    const QJsonObject g = all[QStringLiteral("globals")].toObject();
-    QCOMPARE(g["gSelAddress"].toInt(), 1);
-    QCOMPARE(g["gChannelCount"].toInt(), 12);
-    QCOMPARE(g["gParamVersion"].toDouble(), 1.07);
-    QCOMPARE(g["gMeterOnline"].toArray(), (QJsonArray{true, true, true}));
-
-    const QJsonObject t = all[QStringLiteral("tables")].toObject();
-    const auto cell = [&](const char* table, int row, int column) {
-        return t[QLatin1String(table)].toArray()[row - 1].toArray()[column].toString();
-    };
-    QCOMPARE(cell("sprdStatus", 2, 3), "10");
-    QCOMPARE(cell("sprdStatus", 3, 4), "1.10");
-    for (int row = 1; row <= 3; ++row) {
-        QVERIFY(cell("sprdCommState", row, 1).toInt() >= 6); // probe, channels, 3 cycles
-        QVERIFY(cell("sprdCommState", row, 2).isEmpty());
-    }
-    // The present values of the frozen meters as the simulator reports its registers:
-    // "ADDR:FIRST:COUNT high low" for channel 1 of meter 1 and channel 2 of meter 3.
-    const auto dumped = [&](const QString& line) {
-        const QStringList v = line.split(u' ');
-        const quint32 bits = v[1].toUInt() << 16 | v[2].toUInt();
-        float value;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    };
-    QCOMPARE(cell("sprdMON", 1, 13).toFloat(), dumped(lines[1]));
-    QCOMPARE(cell("sprdMON", 3, 14).toFloat(), dumped(lines[2]));
-    QCOMPARE(cell("sprdMON", 1, 2), "20");
-#endif
-}
 
 QTEST_GUILESS_MAIN(TestCliCommands)
 #include "tst_clicommands.moc"

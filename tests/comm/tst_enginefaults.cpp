@@ -7,19 +7,6 @@
 
 using namespace RequestCode;
 
-// What the engine makes of faulty replies, silent meters and a lost line: counted, repeated,
-// passed over, never decoded, and polling goes on.
-class TestEngineFaults : public QObject {
-    Q_OBJECT
-private Q_SLOTS:
-    void faultyReplies_data();
-    void faultyReplies();
-    void lateReplyIsNeverTakenForALaterRequest_data();
-    void lateReplyIsNeverTakenForALaterRequest();
-    void deadMeterIsPassedOverWithoutBurst();
-    void lineLostInTheMiddleOfARequest();
-};
-
 namespace {
 
 // The status words of meter 1 (the selected meter) and, once its values were read, its
@@ -36,135 +23,141 @@ void expectTrueValues(EngineHarness& h, bool valuesRead) {
 
 } // namespace
 
-void TestEngineFaults::faultyReplies_data() {
-    QTest::addColumn<QString>("faults"); // on the status requests (11) to meter 1
-    QTest::addColumn<int>("tries");      // times 11 went to meter 1 before the story ended
-    QTest::addColumn<int>("timeouts");
-    QTest::addColumn<int>("badFrames");
-    QTest::addColumn<bool>("answered"); // else the third failure passed on to meter 2
+// What the engine makes of faulty replies, silent meters and a lost line: counted, repeated,
+// passed over, never decoded, and polling goes on.
+class TestEngineFaults : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void faultyReplies_data() {
+        QTest::addColumn<QString>("faults"); // on the status requests (11) to meter 1
+        QTest::addColumn<int>("tries");      // times 11 went to meter 1 before the story ended
+        QTest::addColumn<int>("timeouts");
+        QTest::addColumn<int>("badFrames");
+        QTest::addColumn<bool>("answered"); // else the third failure passed on to meter 2
 
-    const QString on = QStringLiteral(",meter=1,reg=40014");
-    const auto row = [&](const char* name, const QString& faults, int tries, int timeouts, int bad,
-                         bool answered) {
-        QTest::newRow(name) << faults << tries << timeouts << bad << answered;
-    };
-    row("clean line", {}, 1, 0, 0, true);
-    row("two time-outs then a reply", "noreply,times=2" + on, 3, 2, 0, true);
-    row("three time-outs", "noreply,times=3" + on, 3, 3, 0, false);
-    row("bad CRC then two time-outs", "flip:4,times=1" + on + ";noreply,skip=1,times=2" + on, 3, 2,
-        1, false);
-    for (int code = 1; code <= 4; ++code)
-        QTest::addRow("exception %d once", code)
-            << QStringLiteral("exception:%1,times=1").arg(code) + on << 2 << 0 << 1 << true;
-    row("exception three times", "exception:2,times=3" + on, 3, 0, 3, false);
-    row("reply from another slave", "wrong-address,times=1" + on, 2, 0, 1, true);
-    row("reply one register short", "short:1,times=1" + on, 2, 0, 1, true);
-    row("reply cut short", "truncate:2,times=1" + on, 2, 0, 1, true);
-    row("slow but in time", "delay:900,times=1" + on, 1, 0, 0, true);
-    row("junk before the reply", "junk-before:5,times=1" + on, 1, 0, 0, true);
-    row("junk after the reply", "junk-after:7,times=1" + on, 1, 0, 0, true);
-    for (int at = 1; at < 9; ++at)
-        QTest::addRow("split after byte %d", at)
-            << QStringLiteral("split:%1:30,times=1").arg(at) + on << 1 << 0 << 0 << true;
-    for (int at : {0, 1, 2, 5, 8})
-        QTest::addRow("bit flipped in byte %d", at)
-            << QStringLiteral("flip:%1:3,times=1").arg(at) + on << 2 << 0 << 1 << true;
-}
+        const QString on = QStringLiteral(",meter=1,reg=40014");
+        const auto row = [&](const char* name, const QString& faults, int tries, int timeouts,
+                             int bad, bool answered) {
+            QTest::newRow(name) << faults << tries << timeouts << bad << answered;
+        };
+        row("clean line", {}, 1, 0, 0, true);
+        row("two time-outs then a reply", "noreply,times=2" + on, 3, 2, 0, true);
+        row("three time-outs", "noreply,times=3" + on, 3, 3, 0, false);
+        row("bad CRC then two time-outs", "flip:4,times=1" + on + ";noreply,skip=1,times=2" + on, 3,
+            2, 1, false);
+        for (int code = 1; code <= 4; ++code)
+            QTest::addRow("exception %d once", code)
+                << QStringLiteral("exception:%1,times=1").arg(code) + on << 2 << 0 << 1 << true;
+        row("exception three times", "exception:2,times=3" + on, 3, 0, 3, false);
+        row("reply from another slave", "wrong-address,times=1" + on, 2, 0, 1, true);
+        row("reply one register short", "short:1,times=1" + on, 2, 0, 1, true);
+        row("reply cut short", "truncate:2,times=1" + on, 2, 0, 1, true);
+        row("slow but in time", "delay:900,times=1" + on, 1, 0, 0, true);
+        row("junk before the reply", "junk-before:5,times=1" + on, 1, 0, 0, true);
+        row("junk after the reply", "junk-after:7,times=1" + on, 1, 0, 0, true);
+        for (int at = 1; at < 9; ++at)
+            QTest::addRow("split after byte %d", at)
+                << QStringLiteral("split:%1:30,times=1").arg(at) + on << 1 << 0 << 0 << true;
+        for (int at : {0, 1, 2, 5, 8})
+            QTest::addRow("bit flipped in byte %d", at)
+                << QStringLiteral("flip:%1:3,times=1").arg(at) + on << 2 << 0 << 1 << true;
+    }
 
-void TestEngineFaults::faultyReplies() {
-    QFETCH(QString, faults);
-    QFETCH(int, tries);
-    QFETCH(bool, answered);
+    void faultyReplies() {
+        QFETCH(QString, faults);
+        QFETCH(int, tries);
+        QFETCH(bool, answered);
 
-    EngineHarness h;
-    QVERIFY(h.addFaults(faults));
-    QVERIFY(h.openAndSettle());
-    const int first = h.firstOf(RC_POLL_STATUS);
-    const int goodBefore = h.counter(0, 1);
-    const QString pattern = answered ? "11@1*%1 12@1" : "11@1*%1 11@2";
-    const QString expected = EngineHarness::expand(pattern.arg(tries));
-    QVERIFY(h.runUntil([&] { return h.sent.size() >= first + tries + 2; }));
-    QCOMPARE(h.trace(first, tries + 1), expected);
+        EngineHarness h;
+        QVERIFY(h.addFaults(faults));
+        QVERIFY(h.openAndSettle());
+        const int first = h.firstOf(RC_POLL_STATUS);
+        const int goodBefore = h.counter(0, 1);
+        const QString pattern = answered ? "11@1*%1 12@1" : "11@1*%1 11@2";
+        const QString expected = EngineHarness::expand(pattern.arg(tries));
+        QVERIFY(h.runUntil([&] { return h.sent.size() >= first + tries + 2; }));
+        QCOMPARE(h.trace(first, tries + 1), expected);
 
-    QTEST(h.counter(0, 2), "timeouts");
-    QTEST(h.counter(0, 3), "badFrames");
-    QCOMPARE(h.counter(0, 1) - goodBefore, answered ? 2 : 0);
-    QCOMPARE(h.state().gRetryCount, 0);
-    // Nothing of a bad frame was decoded.
-    expectTrueValues(h, answered);
-}
+        QTEST(h.counter(0, 2), "timeouts");
+        QTEST(h.counter(0, 3), "badFrames");
+        QCOMPARE(h.counter(0, 1) - goodBefore, answered ? 2 : 0);
+        QCOMPARE(h.state().gRetryCount, 0);
+        // Nothing of a bad frame was decoded.
+        expectTrueValues(h, answered);
+    }
 
-void TestEngineFaults::lateReplyIsNeverTakenForALaterRequest_data() {
-    QTest::addColumn<int>("delayMs");
-    for (int ms : {1010, 1040, 1070, 1100, 1130, 1160, 1200, 1300})
-        QTest::addRow("%d ms", ms) << ms;
-}
+    void lateReplyIsNeverTakenForALaterRequest_data() {
+        QTest::addColumn<int>("delayMs");
+        for (int ms : {1010, 1040, 1070, 1100, 1130, 1160, 1200, 1300})
+            QTest::addRow("%d ms", ms) << ms;
+    }
 
-// The reply to a status request arrives after its time-out: during the repeat, between the
-// repeat and the values request, or while the values reply is on the line (where the two
-// collide, which may cost one repeat). It is never read as the reply to the values request.
-void TestEngineFaults::lateReplyIsNeverTakenForALaterRequest() {
-    QFETCH(int, delayMs);
-    EngineHarness h;
-    QVERIFY(h.addFaults(QStringLiteral("delay:%1,meter=1,reg=40014,times=1").arg(delayMs)));
-    QVERIFY(h.openAndSettle());
-    const int first = h.firstOf(RC_POLL_STATUS);
-    QVERIFY(h.runUntil([&] { return h.sent.size() >= first + 8; }));
-    QCOMPARE(h.trace(first, 3), "11@1 11@1 12@1");
-    QCOMPARE(h.counter(0, 2), 1);
-    QVERIFY(h.counter(0, 3) <= 1);
-    expectTrueValues(h, true);
-}
+    // The reply to a status request arrives after its time-out: during the repeat, between the
+    // repeat and the values request, or while the values reply is on the line (where the two
+    // collide, which may cost one repeat). It is never read as the reply to the values request.
+    void lateReplyIsNeverTakenForALaterRequest() {
+        QFETCH(int, delayMs);
+        EngineHarness h;
+        QVERIFY(h.addFaults(QStringLiteral("delay:%1,meter=1,reg=40014,times=1").arg(delayMs)));
+        QVERIFY(h.openAndSettle());
+        const int first = h.firstOf(RC_POLL_STATUS);
+        QVERIFY(h.runUntil([&] { return h.sent.size() >= first + 8; }));
+        QCOMPARE(h.trace(first, 3), "11@1 11@1 12@1");
+        QCOMPARE(h.counter(0, 2), 1);
+        QVERIFY(h.counter(0, 3) <= 1);
+        expectTrueValues(h, true);
+    }
 
-void TestEngineFaults::deadMeterIsPassedOverWithoutBurst() {
-    EngineHarness h;
-    std::map<int, int> answered, passed;
-    QObject::connect(&h.engine, &CommEngine::meterPolled,
-                     [&](int meter, bool ok) { ++(ok ? answered : passed)[meter]; });
-    QVERIFY(h.openAndSettle());
-    QVERIFY(h.addFaults(QStringLiteral("noreply,meter=2")));
-    h.clock.advance(60000);
-    QVERIFY(answered[0] >= 10 && answered[2] >= 10);
-    QVERIFY(passed[1] >= 5);
-    QCOMPARE(h.tables().sprdStatus.text(2, 2), "NG");
-    QCOMPARE(h.tables().sprdMON.text(1, 2), "NG");
+    void deadMeterIsPassedOverWithoutBurst() {
+        EngineHarness h;
+        std::map<int, int> answered, passed;
+        QObject::connect(&h.engine, &CommEngine::meterPolled,
+                         [&](int meter, bool ok) { ++(ok ? answered : passed)[meter]; });
+        QVERIFY(h.openAndSettle());
+        QVERIFY(h.addFaults(QStringLiteral("noreply,meter=2")));
+        h.clock.advance(60000);
+        QVERIFY(answered[0] >= 10 && answered[2] >= 10);
+        QVERIFY(passed[1] >= 5);
+        QCOMPARE(h.tables().sprdStatus.text(2, 2), "NG");
+        QCOMPARE(h.tables().sprdMON.text(1, 2), "NG");
 
-    // The meter comes back: it is polled again, and the requests keep their rhythm.
-    h.bus().faults().clear();
-    const int from = int(h.sent.size());
-    const int before = answered[1];
-    h.clock.advance(20000);
-    QVERIFY(answered[1] > before);
-    QCOMPARE(h.tables().sprdStatus.text(2, 2), "OK");
-    for (int i = from + 1; i < h.sent.size(); ++i)
-        QVERIFY2(h.sent[i].atMs - h.sent[i - 1].atMs >= 50, qPrintable(h.trace(i - 1, 2)));
-}
+        // The meter comes back: it is polled again, and the requests keep their rhythm.
+        h.bus().faults().clear();
+        const int from = int(h.sent.size());
+        const int before = answered[1];
+        h.clock.advance(20000);
+        QVERIFY(answered[1] > before);
+        QCOMPARE(h.tables().sprdStatus.text(2, 2), "OK");
+        for (int i = from + 1; i < h.sent.size(); ++i)
+            QVERIFY2(h.sent[i].atMs - h.sent[i - 1].atMs >= 50, qPrintable(h.trace(i - 1, 2)));
+    }
 
-void TestEngineFaults::lineLostInTheMiddleOfARequest() {
-    EngineHarness h;
-    QVERIFY(h.openAndSettle());
-    QSignalSpy open(&h.engine, &CommEngine::portOpenChanged);
-    QSignalSpy menus(&h.engine, &CommEngine::portClosedMenus);
-    QVERIFY(h.engine.tmrRX_TOVR().isEnabled()); // the first status request is out
-    h.link.simulateLinkLoss(QStringLiteral("adapter removed"));
+    void lineLostInTheMiddleOfARequest() {
+        EngineHarness h;
+        QVERIFY(h.openAndSettle());
+        QSignalSpy open(&h.engine, &CommEngine::portOpenChanged);
+        QSignalSpy menus(&h.engine, &CommEngine::portClosedMenus);
+        QVERIFY(h.engine.tmrRX_TOVR().isEnabled()); // the first status request is out
+        h.link.simulateLinkLoss(QStringLiteral("adapter removed"));
 
-    QCOMPARE(open.count(), 1);
-    QCOMPARE(open.first().first().toBool(), false);
-    QCOMPARE(menus.count(), 1);
-    QCOMPARE(menus.first().first().toBool(), true);
-    QVERIFY(h.panel4.last().contains(QStringLiteral("adapter removed")));
-    QCOMPARE(h.engine.phase(), CommEngine::Phase::Closed);
-    QCOMPARE(h.engine.lastFailure(), "adapter removed");
-    const int sent = int(h.sent.size());
-    h.clock.advance(10000);
-    QCOMPARE(int(h.sent.size()), sent);
-    QCOMPARE(h.counter(0, 2), 0); // the lost request is not a time-out
+        QCOMPARE(open.count(), 1);
+        QCOMPARE(open.first().first().toBool(), false);
+        QCOMPARE(menus.count(), 1);
+        QCOMPARE(menus.first().first().toBool(), true);
+        QVERIFY(h.panel4.last().contains(QStringLiteral("adapter removed")));
+        QCOMPARE(h.engine.phase(), CommEngine::Phase::Closed);
+        QCOMPARE(h.engine.lastFailure(), "adapter removed");
+        const int sent = int(h.sent.size());
+        h.clock.advance(10000);
+        QCOMPARE(int(h.sent.size()), sent);
+        QCOMPARE(h.counter(0, 2), 0); // the lost request is not a time-out
 
-    // The port opens again and the scan starts over.
-    QVERIFY(h.engine.openPort());
-    QVERIFY(h.runUntil([&] { return h.sent.size() > sent; }));
-    QCOMPARE(h.trace(sent, 1), "99@1");
-}
+        // The port opens again and the scan starts over.
+        QVERIFY(h.engine.openPort());
+        QVERIFY(h.runUntil([&] { return h.sent.size() > sent; }));
+        QCOMPARE(h.trace(sent, 1), "99@1");
+    }
+};
 
 QTEST_GUILESS_MAIN(TestEngineFaults)
 #include "tst_enginefaults.moc"

@@ -11,20 +11,6 @@
 
 using namespace RequestCode;
 
-// Parameter upload and download, and the clock write, frame by frame against the simulated
-// meter, whose registers afterwards hold what was written.
-class TestEngineTransfer : public QObject {
-    Q_OBJECT
-private Q_SLOTS:
-    void upload_data();
-    void upload();
-    void download_data();
-    void download();
-    void clockWriteRereadsTheSettings();
-    void percentRoundsHalvesToEven_data();
-    void percentRoundsHalvesToEven();
-};
-
 namespace {
 
 QString busOf(int channels, const char* version) {
@@ -84,124 +70,131 @@ struct FakeImage : ParameterSource {
 
 } // namespace
 
-void TestEngineTransfer::upload_data() {
-    addColumns();
-    QTest::addColumn<int>("firstPercent"); // after the common block
-    QTest::addColumn<int>("lastPercent");
-    // Before firmware 1.16 the progress counts 632 registers whatever the channel count.
-    addRow(2, "1.05", "200-202@1") << 12 << 41;
-    addRow(6, "1.10", "200-206@1") << 12 << 100;
-    addRow(4, "1.16", "200-204@1 250@1 251-254@1") << 10 << 100;
-    addRow(2, "2.10", "200-202@1 250@1 251-252@1") << 17 << 100;
-    addRow(12, "1.10", "200-212@1 250@1 350@1 251-262@1") << 12 << 100;
-    addRow(12, "1.20", "200-212@1 250@1 350@1 251-262@1") << 4 << 100;
-}
-
-void TestEngineTransfer::upload() {
-    QFETCH(QString, bus);
-    QFETCH(int, channels);
-    QFETCH(QString, sequence);
-    EngineHarness h(bus, {1});
-    QSignalSpy completed(&h.engine, &CommEngine::uploadCompleted);
-    QVERIFY(h.openAndSettle());
-    int from = 0;
-    QString message;
-    const QList<int> percents = runTransfer(h, RC_UPLOAD_COMMON, &from, &message);
-    const int end = h.firstOf(RC_POLL_STATUS, from);
-    QCOMPARE(h.trace(from, end - from), EngineHarness::expand(sequence));
-    QCOMPARE(completed.count(), 1);
-    QCOMPARE(message, "Parameter Upload(TD700==>PC) Complete");
-    QVERIFY(!h.state().gPollCycleDone); // no values read since the upload's reads
-    QCOMPARE(percents.size(), end - from);
-    QTEST(percents.first(), "firstPercent");
-    QTEST(percents.last(), "lastPercent");
-
-    // The tables hold what the meter holds: the last channel's name and, with formulas,
-    // the last channel's formula.
-    SimMeter* meter = h.bus().meter(1);
-    QCOMPARE(h.tables().sprdP_CH.text(channels, 1),
-             QString::fromLatin1(meter->textAt(40001 + 100 * channels, 5)));
-    if (sequence.contains(QStringLiteral("251")))
-        QCOMPARE(h.tables().sprdFormual_CH.text(1, channels),
-                 QString::fromLatin1(meter->textAt(50001 + 100 * channels, 50)));
-}
-
-void TestEngineTransfer::download_data() {
-    addColumns();
-    addRow(2, "1.05", "501-502@1 521-522@1 541-542@1 553-554@1");
-    addRow(6, "1.10", "501-506@1 521-526@1 541-546@1 553-554@1");
-    addRow(4, "1.16", "501-504@1 521-524@1 541-544@1 553-555@1 556-559@1");
-    addRow(12, "1.20", "501-512@1 521-532@1 541-552@1 553-555@1 556-567@1");
-}
-
-void TestEngineTransfer::download() {
-    QFETCH(QString, bus);
-    QFETCH(QString, sequence);
-    EngineHarness h(bus, {1});
-    FakeImage image;
-    QVERIFY(h.openAndSettle());
-    QVERIFY(!h.engine.post(RC_DL_CH_KEY)); // nothing to send without an image
-    h.engine.setParameterSource(&image);
-    QSignalSpy completed(&h.engine, &CommEngine::downloadCompleted);
-    int from = 0;
-    QString message;
-    const QList<int> percents = runTransfer(h, RC_DL_CH_KEY, &from, &message);
-    const int end = h.firstOf(RC_POLL_STATUS, from);
-    QCOMPARE(h.trace(from, end - from), EngineHarness::expand(sequence));
-    QCOMPARE(completed.count(), 1);
-    QCOMPARE(message, "Parameter Download(PC==>TD700) Complete");
-    QCOMPARE(percents.last(), 100);
-    QVERIFY(std::is_sorted(percents.begin(), percents.end()));
-
-    SimMeter* meter = h.bus().meter(1);
-    for (int i = from; i < end; ++i) {
-        const SentRequest& r = h.sent[i];
-        QCOMPARE(quint8(r.frame[1]), quint8(16));
-        for (int reg = r.startRegister(); reg < r.startRegister() + r.count(); ++reg)
-            QVERIFY2(meter->reg(reg) == FakeImage::expected(reg),
-                     qPrintable(QStringLiteral("register %1 of request %2").arg(reg).arg(r.code)));
+// Parameter upload and download, and the clock write, frame by frame against the simulated
+// meter, whose registers afterwards hold what was written.
+class TestEngineTransfer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void upload_data() {
+        addColumns();
+        QTest::addColumn<int>("firstPercent"); // after the common block
+        QTest::addColumn<int>("lastPercent");
+        // Before firmware 1.16 the progress counts 632 registers whatever the channel count.
+        addRow(2, "1.05", "200-202@1") << 12 << 41;
+        addRow(6, "1.10", "200-206@1") << 12 << 100;
+        addRow(4, "1.16", "200-204@1 250@1 251-254@1") << 10 << 100;
+        addRow(2, "2.10", "200-202@1 250@1 251-252@1") << 17 << 100;
+        addRow(12, "1.10", "200-212@1 250@1 350@1 251-262@1") << 12 << 100;
+        addRow(12, "1.20", "200-212@1 250@1 350@1 251-262@1") << 4 << 100;
     }
-}
 
-void TestEngineTransfer::clockWriteRereadsTheSettings() {
-    EngineHarness h;
-    QVERIFY(h.openAndSettle());
-    QVERIFY(!h.engine.post(RC_SEND_CLOCK_FRAME)); // no frame prepared yet
-    h.state().gClockFrame = BuildWriteFrame(1, 40025, {2024, 2, 29, 13, 5, 9});
-    h.state().gSettingsRead = false;
-    QSignalSpy settings(&h.engine, &CommEngine::settingsRead);
-    const int from = int(h.sent.size());
-    QVERIFY(h.engine.post(RC_SEND_CLOCK_FRAME));
-    QVERIFY(h.runUntil([&] { return h.firstOf(RC_POLL_STATUS, from) >= 0; }));
-    const int end = h.firstOf(RC_POLL_STATUS, from);
-    QCOMPARE(h.trace(from, end - from + 1), EngineHarness::expand("601@1 100-112@1 11@1"));
-    QCOMPARE(h.sent[from].frame, h.state().gClockFrame);
-    QCOMPARE(settings.count(), 1);
-    QVERIFY(h.state().gSettingsRead);
-    const TextTable& common = h.tables().sprdP_Common;
-    QCOMPARE(common.text(1, 25), "2024");
-    QCOMPARE(common.text(1, 26), "2");
-    QCOMPARE(common.text(1, 27), "29");
-    QCOMPARE(common.text(1, 28), "13");
-}
+    void upload() {
+        QFETCH(QString, bus);
+        QFETCH(int, channels);
+        QFETCH(QString, sequence);
+        EngineHarness h(bus, {1});
+        QSignalSpy completed(&h.engine, &CommEngine::uploadCompleted);
+        QVERIFY(h.openAndSettle());
+        int from = 0;
+        QString message;
+        const QList<int> percents = runTransfer(h, RC_UPLOAD_COMMON, &from, &message);
+        const int end = h.firstOf(RC_POLL_STATUS, from);
+        QCOMPARE(h.trace(from, end - from), EngineHarness::expand(sequence));
+        QCOMPARE(completed.count(), 1);
+        QCOMPARE(message, "Parameter Upload(TD700==>PC) Complete");
+        QVERIFY(!h.state().gPollCycleDone); // no values read since the upload's reads
+        QCOMPARE(percents.size(), end - from);
+        QTEST(percents.first(), "firstPercent");
+        QTEST(percents.last(), "lastPercent");
 
-void TestEngineTransfer::percentRoundsHalvesToEven_data() {
-    QTest::addColumn<int>("part");
-    QTest::addColumn<int>("whole");
-    QTest::addColumn<int>("percent");
-    QTest::newRow("12.5") << 1 << 8 << 12;
-    QTest::newRow("37.5") << 3 << 8 << 38;
-    QTest::newRow("62.5") << 5 << 8 << 62;
-    QTest::newRow("3.8") << 74 << 1946 << 4;
-    QTest::newRow("above the whole") << 1190 << 632 << 100;
-    QTest::newRow("no whole") << 5 << 0 << 0;
-}
+        // The tables hold what the meter holds: the last channel's name and, with formulas,
+        // the last channel's formula.
+        SimMeter* meter = h.bus().meter(1);
+        QCOMPARE(h.tables().sprdP_CH.text(channels, 1),
+                 QString::fromLatin1(meter->textAt(40001 + 100 * channels, 5)));
+        if (sequence.contains(QStringLiteral("251")))
+            QCOMPARE(h.tables().sprdFormual_CH.text(1, channels),
+                     QString::fromLatin1(meter->textAt(50001 + 100 * channels, 50)));
+    }
 
-void TestEngineTransfer::percentRoundsHalvesToEven() {
-    QFETCH(int, part);
-    QFETCH(int, whole);
-    QTEST(RoundedPercent(part, whole), "percent");
-}
+    void download_data() {
+        addColumns();
+        addRow(2, "1.05", "501-502@1 521-522@1 541-542@1 553-554@1");
+        addRow(6, "1.10", "501-506@1 521-526@1 541-546@1 553-554@1");
+        addRow(4, "1.16", "501-504@1 521-524@1 541-544@1 553-555@1 556-559@1");
+        addRow(12, "1.20", "501-512@1 521-532@1 541-552@1 553-555@1 556-567@1");
+    }
+
+    void download() {
+        QFETCH(QString, bus);
+        QFETCH(QString, sequence);
+        EngineHarness h(bus, {1});
+        FakeImage image;
+        QVERIFY(h.openAndSettle());
+        QVERIFY(!h.engine.post(RC_DL_CH_KEY)); // nothing to send without an image
+        h.engine.setParameterSource(&image);
+        QSignalSpy completed(&h.engine, &CommEngine::downloadCompleted);
+        int from = 0;
+        QString message;
+        const QList<int> percents = runTransfer(h, RC_DL_CH_KEY, &from, &message);
+        const int end = h.firstOf(RC_POLL_STATUS, from);
+        QCOMPARE(h.trace(from, end - from), EngineHarness::expand(sequence));
+        QCOMPARE(completed.count(), 1);
+        QCOMPARE(message, "Parameter Download(PC==>TD700) Complete");
+        QCOMPARE(percents.last(), 100);
+        QVERIFY(std::is_sorted(percents.begin(), percents.end()));
+
+        SimMeter* meter = h.bus().meter(1);
+        for (int i = from; i < end; ++i) {
+            const SentRequest& r = h.sent[i];
+            QCOMPARE(quint8(r.frame[1]), quint8(16));
+            for (int reg = r.startRegister(); reg < r.startRegister() + r.count(); ++reg)
+                QVERIFY2(
+                    meter->reg(reg) == FakeImage::expected(reg),
+                    qPrintable(QStringLiteral("register %1 of request %2").arg(reg).arg(r.code)));
+        }
+    }
+
+    void clockWriteRereadsTheSettings() {
+        EngineHarness h;
+        QVERIFY(h.openAndSettle());
+        QVERIFY(!h.engine.post(RC_SEND_CLOCK_FRAME)); // no frame prepared yet
+        h.state().gClockFrame = BuildWriteFrame(1, 40025, {2024, 2, 29, 13, 5, 9});
+        h.state().gSettingsRead = false;
+        QSignalSpy settings(&h.engine, &CommEngine::settingsRead);
+        const int from = int(h.sent.size());
+        QVERIFY(h.engine.post(RC_SEND_CLOCK_FRAME));
+        QVERIFY(h.runUntil([&] { return h.firstOf(RC_POLL_STATUS, from) >= 0; }));
+        const int end = h.firstOf(RC_POLL_STATUS, from);
+        QCOMPARE(h.trace(from, end - from + 1), EngineHarness::expand("601@1 100-112@1 11@1"));
+        QCOMPARE(h.sent[from].frame, h.state().gClockFrame);
+        QCOMPARE(settings.count(), 1);
+        QVERIFY(h.state().gSettingsRead);
+        const TextTable& common = h.tables().sprdP_Common;
+        QCOMPARE(common.text(1, 25), "2024");
+        QCOMPARE(common.text(1, 26), "2");
+        QCOMPARE(common.text(1, 27), "29");
+        QCOMPARE(common.text(1, 28), "13");
+    }
+
+    void percentRoundsHalvesToEven_data() {
+        QTest::addColumn<int>("part");
+        QTest::addColumn<int>("whole");
+        QTest::addColumn<int>("percent");
+        QTest::newRow("12.5") << 1 << 8 << 12;
+        QTest::newRow("37.5") << 3 << 8 << 38;
+        QTest::newRow("62.5") << 5 << 8 << 62;
+        QTest::newRow("3.8") << 74 << 1946 << 4;
+        QTest::newRow("above the whole") << 1190 << 632 << 100;
+        QTest::newRow("no whole") << 5 << 0 << 0;
+    }
+
+    void percentRoundsHalvesToEven() {
+        QFETCH(int, part);
+        QFETCH(int, whole);
+        QTEST(RoundedPercent(part, whole), "percent");
+    }
+};
 
 QTEST_GUILESS_MAIN(TestEngineTransfer)
 #include "tst_enginetransfer.moc"

@@ -15,233 +15,206 @@
 class TestQtSerialLink : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void portNames_data();
-    void portNames();
-    void lineSettings_data();
-    void lineSettings();
-    void wireTime();
-    void missingDeviceFailsWithTheSystemsReason();
+    void portNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("system");
+#ifdef Q_OS_WIN
+        QTest::newRow("COM1") << "COM1" << QString("COM1");
+#else
+        QTest::newRow("COM1") << "COM1" << QString("/dev/ttyS0");
+        QTest::newRow("com16") << "com16" << QString("/dev/ttyS15");
+        QTest::newRow("COM0 is no port") << "COM0" << QString("COM0");
+        QTest::newRow("device path") << "/dev/ttyUSB0" << QString("/dev/ttyUSB0");
+#endif
+    }
+
+    void portNames() {
+        QFETCH(QString, name);
+        QTEST(QtSerialLink::systemPortName(name), "system");
+    }
+
+    void lineSettings_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("bitsPerCharacter"); // 0: refused
+        QTest::addColumn<qint64>("wireTimeUs");    // of 96 bytes, rounded up
+        const auto row = [](const char* text, int bits, qint64 us) {
+            QTest::newRow(text) << QString(text) << bits << us;
+        };
+        row("38400,N,8,1", 10, 25000);
+        row("38400,E,8,2", 12, 30000);
+        row("9600,E,7,2", 11, 110000);
+        row("19200,o,8,1", 11, 55000); // lower-case parity
+        row("1200,N,5,1.5", 8, 640000);
+        row("9600,N,8,1", 10, 100000);
+        row("115200,N,8,1", 10, 8334); // 8333.3
+        for (const char* refused :
+             {"38400,X,8,1", "fast,N,8,1", "38400,N,9,1", "38400,N,8,3", "38400,N,8"})
+            row(refused, 0, 0);
+    }
+
+    void lineSettings() {
+        QFETCH(QString, text);
+        QFETCH(int, bitsPerCharacter);
+        const std::optional<LineSettings> s = ParseLineSettings(text);
+        QCOMPARE(s.has_value(), bitsPerCharacter > 0);
+        if (s) {
+            QCOMPARE(s->bitsPerCharacter(), bitsPerCharacter);
+            QTEST(s->wireTimeUs(96), "wireTimeUs");
+            return;
+        }
+        // A malformed text fails the open before any device is touched, and says why.
+        QtSerialLink link;
+        QVERIFY(!link.open(QStringLiteral("/dev/null"), text));
+        QVERIFY(!link.isOpen());
+        QVERIFY2(link.errorString().contains(QStringLiteral("38400,N,8,1")),
+                 qPrintable(link.errorString()));
+    }
+
+    void missingDeviceFailsWithTheSystemsReason() {
+        QtSerialLink link;
+        QVERIFY(
+            !link.open(QStringLiteral("/dev/td700-no-such-port"), QStringLiteral("38400,N,8,1")));
+        QVERIFY(!link.isOpen());
+        QVERIFY(!link.errorString().isEmpty());
+        QVERIFY(!link.write(QByteArray("x")));
+        link.setRts(true); // nothing to do on a closed link, and no harm
+        QCOMPARE(link.readAll(), QByteArray());
+    }
+
 #ifdef Q_OS_UNIX
-    void init();
-    void cleanup();
-    void everyByteValueCrossesUnchanged();
-    void replySplitAtEveryPositionNotifiesOnce();
-    void thresholdAlreadyReachedNotifiesFromTheEventLoop();
-    void refusedRtsIsAbsorbed();
-    void farEndVanishingClosesTheLinkOnce();
+    void init() {
+        int near = -1;
+        char name[256] = {};
+        QVERIFY(openpty(&m_far, &near, name, nullptr, nullptr) == 0);
+        // Only the path is needed; the link opens its own descriptor.
+        ::close(near);
+        m_near = QString::fromLocal8Bit(name);
+        ::fcntl(m_far, F_SETFL, ::fcntl(m_far, F_GETFL) | O_NONBLOCK);
+    }
+
+    void cleanup() {
+        if (m_far >= 0)
+            ::close(m_far);
+        m_far = -1;
+    }
+
+    void everyByteValueCrossesUnchanged() {
+        QtSerialLink link;
+        QVERIFY2(link.open(m_near, QStringLiteral("38400,N,8,1")), qPrintable(link.errorString()));
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all += char(b);
+        QVERIFY(link.write(all));
+        QCOMPARE(farRead(256), all);
+
+        QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
+        link.setReceiveThreshold(256);
+        farWrite(all);
+        QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 5000);
+        QCOMPARE(link.readAll(), all);
+    }
+
+    void replySplitAtEveryPositionNotifiesOnce() {
+        QtSerialLink link;
+        QVERIFY(link.open(m_near, QStringLiteral("38400,N,8,1")));
+        QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
+        QByteArray reply = QByteArray::fromHex("010304001401140000");
+        for (int split = 1; split < reply.size(); ++split) {
+            spy.clear();
+            link.discardInput();
+            link.setReceiveThreshold(int(reply.size()));
+            farWrite(reply.left(split));
+            QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), split, 5000);
+            QCOMPARE(spy.count(), 0);
+            farWrite(reply.mid(split));
+            QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 5000);
+            // Bytes that trail the reply do not raise the event again before it is read.
+            farWrite(QByteArray("\xAA\x55", 2));
+            QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), int(reply.size()) + 2, 5000);
+            QCOMPARE(spy.count(), 1);
+            QCOMPARE(link.readAll(), reply + QByteArray("\xAA\x55", 2));
+            QCOMPARE(link.bytesWaiting(), 0);
+        }
+    }
+
+    void thresholdAlreadyReachedNotifiesFromTheEventLoop() {
+        QtSerialLink link;
+        QVERIFY(link.open(m_near, QStringLiteral("38400,N,8,1")));
+        QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
+        farWrite(QByteArray(8, 'x'));
+        QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), 8, 5000);
+        QCOMPARE(spy.count(), 0); // no threshold set yet
+        link.setReceiveThreshold(8);
+        QCOMPARE(spy.count(), 0); // never from inside the caller's own call
+        QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 5000);
+        link.setReceiveThreshold(0);
+        farWrite(QByteArray(4, 'y'));
+        QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), 12, 5000);
+        QTest::qWait(20);
+        QCOMPARE(spy.count(), 1); // a zero threshold raises nothing
+    }
+
+    void refusedRtsIsAbsorbed() {
+        QtSerialLink link;
+        QVERIFY(link.open(m_near, QStringLiteral("9600,N,8,1")));
+        QSignalSpy lost(&link, &SerialLink::linkLost);
+        const QByteArray frame = QByteArray::fromHex("01037531002F4FD5");
+        link.setRts(true);
+        QVERIFY(link.write(frame));
+        QVERIFY(link.write(QByteArray(1, '\0')));
+        link.setRts(false);
+        QCOMPARE(farRead(9), frame + QByteArray(1, '\0'));
+        QTest::qWait(30); // the RTS drop falls due after the 9 characters' wire time
+        QVERIFY(link.isOpen());
+        QCOMPARE(lost.count(), 0);
+        QVERIFY(link.write(frame));
+        QCOMPARE(farRead(8), frame);
+    }
+
+    void farEndVanishingClosesTheLinkOnce() {
+        QtSerialLink link;
+        QVERIFY(link.open(m_near, QStringLiteral("38400,N,8,1")));
+        QSignalSpy lost(&link, &SerialLink::linkLost);
+        bool closedWhenReported = false;
+        connect(&link, &SerialLink::linkLost, this, [&] { closedWhenReported = !link.isOpen(); });
+        link.setReceiveThreshold(9);
+        ::close(m_far);
+        m_far = -1;
+        QTRY_COMPARE_WITH_TIMEOUT(lost.count(), 1, 5000);
+        QVERIFY(closedWhenReported);
+        QVERIFY(!lost.first().first().toString().isEmpty());
+        QCOMPARE(link.errorString(), lost.first().first().toString());
+        QVERIFY(!link.write(QByteArray("x")));
+        QTest::qWait(100);
+        QCOMPARE(lost.count(), 1);
+        link.close(); // a second close is harmless
+        QCOMPARE(lost.count(), 1);
+    }
 
 private:
-    void farWrite(const QByteArray& bytes);
-    QByteArray farRead(int count);
+    void farWrite(const QByteArray& bytes) {
+        QCOMPARE(::write(m_far, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
+    }
+
+    QByteArray farRead(int count) {
+        QByteArray got;
+        QDeadlineTimer deadline(5000);
+        while (got.size() < count && !deadline.hasExpired()) {
+            QCoreApplication::processEvents();
+            char buffer[512];
+            const ssize_t n = ::read(m_far, buffer, sizeof buffer);
+            if (n > 0)
+                got.append(buffer, n);
+            else
+                QThread::msleep(1);
+        }
+        return got;
+    }
+
     int m_far = -1;
     QString m_near;
 #endif
 };
-
-void TestQtSerialLink::portNames_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("system");
-#ifdef Q_OS_WIN
-    QTest::newRow("COM1") << "COM1"
-                          << "COM1";
-#else
-    QTest::newRow("COM1") << "COM1"
-                          << "/dev/ttyS0";
-    QTest::newRow("com16") << "com16"
-                           << "/dev/ttyS15";
-    QTest::newRow("COM0 is no port") << "COM0"
-                                     << "COM0";
-    QTest::newRow("device path") << "/dev/ttyUSB0"
-                                 << "/dev/ttyUSB0";
-#endif
-}
-
-void TestQtSerialLink::portNames() {
-    QFETCH(QString, name);
-    QFETCH(QString, system);
-    QCOMPARE(QtSerialLink::systemPortName(name), system);
-}
-
-void TestQtSerialLink::lineSettings_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<int>("bitsPerCharacter");
-    QTest::newRow("38400,N,8,1") << "38400,N,8,1" << true << 10;
-    QTest::newRow("9600,E,7,2") << "9600,E,7,2" << true << 11;
-    QTest::newRow("lower-case parity") << "19200,o,8,1" << true << 11;
-    QTest::newRow("1.5 stop bits") << "1200,N,5,1.5" << true << 8;
-    QTest::newRow("unknown parity") << "38400,X,8,1" << false << 0;
-    QTest::newRow("baud not a number") << "fast,N,8,1" << false << 0;
-    QTest::newRow("nine data bits") << "38400,N,9,1" << false << 0;
-    QTest::newRow("three stop bits") << "38400,N,8,3" << false << 0;
-    QTest::newRow("field missing") << "38400,N,8" << false << 0;
-}
-
-void TestQtSerialLink::lineSettings() {
-    QFETCH(QString, text);
-    QFETCH(bool, valid);
-    QFETCH(int, bitsPerCharacter);
-    const std::optional<LineSettings> s = ParseLineSettings(text);
-    QCOMPARE(s.has_value(), valid);
-    if (valid) {
-        QCOMPARE(s->bitsPerCharacter(), bitsPerCharacter);
-        return;
-    }
-    // A malformed text fails the open before any device is touched, and says why.
-    QtSerialLink link;
-    QVERIFY(!link.open(QStringLiteral("/dev/null"), text));
-    QVERIFY(!link.isOpen());
-    QVERIFY2(link.errorString().contains(QStringLiteral("38400,N,8,1")),
-             qPrintable(link.errorString()));
-}
-
-void TestQtSerialLink::wireTime() {
-    // 8 bytes of 10 bits at 9600 baud: 8333.3 us, rounded up.
-    QCOMPARE(ParseLineSettings(QStringLiteral("9600,N,8,1"))->wireTimeUs(8), qint64(8334));
-    QCOMPARE(ParseLineSettings(QStringLiteral("38400,E,8,2"))->wireTimeUs(96), qint64(30000));
-}
-
-void TestQtSerialLink::missingDeviceFailsWithTheSystemsReason() {
-    QtSerialLink link;
-    QVERIFY(!link.open(QStringLiteral("/dev/td700-no-such-port"), QStringLiteral("38400,N,8,1")));
-    QVERIFY(!link.isOpen());
-    QVERIFY(!link.errorString().isEmpty());
-    QVERIFY(!link.write(QByteArray("x")));
-    link.setRts(true); // nothing to do on a closed link, and no harm
-    QCOMPARE(link.readAll(), QByteArray());
-}
-
-#ifdef Q_OS_UNIX
-
-void TestQtSerialLink::init() {
-    int near = -1;
-    char name[256] = {};
-    QVERIFY(openpty(&m_far, &near, name, nullptr, nullptr) == 0);
-    // Only the path is needed; the link opens its own descriptor.
-    ::close(near);
-    m_near = QString::fromLocal8Bit(name);
-    ::fcntl(m_far, F_SETFL, ::fcntl(m_far, F_GETFL) | O_NONBLOCK);
-}
-
-void TestQtSerialLink::cleanup() {
-    if (m_far >= 0)
-        ::close(m_far);
-    m_far = -1;
-}
-
-void TestQtSerialLink::farWrite(const QByteArray& bytes) {
-    QCOMPARE(::write(m_far, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
-}
-
-QByteArray TestQtSerialLink::farRead(int count) {
-    QByteArray got;
-    QDeadlineTimer deadline(5000);
-    while (got.size() < count && !deadline.hasExpired()) {
-        QCoreApplication::processEvents();
-        char buffer[512];
-        const ssize_t n = ::read(m_far, buffer, sizeof buffer);
-        if (n > 0)
-            got.append(buffer, n);
-        else
-            QThread::msleep(1);
-    }
-    return got;
-}
-
-void TestQtSerialLink::everyByteValueCrossesUnchanged() {
-    QtSerialLink link;
-    QVERIFY2(link.open(m_near, QStringLiteral("38400,N,8,1")), qPrintable(link.errorString()));
-    QByteArray all;
-    for (int b = 0; b < 256; ++b)
-        all += char(b);
-    QVERIFY(link.write(all));
-    QCOMPARE(farRead(256), all);
-
-    QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
-    link.setReceiveThreshold(256);
-    farWrite(all);
-    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 5000);
-    QCOMPARE(link.readAll(), all);
-}
-
-void TestQtSerialLink::replySplitAtEveryPositionNotifiesOnce() {
-    QtSerialLink link;
-    QVERIFY(link.open(m_near, QStringLiteral("38400,N,8,1")));
-    QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
-    QByteArray reply = QByteArray::fromHex("010304001401140000");
-    for (int split = 1; split < reply.size(); ++split) {
-        spy.clear();
-        link.discardInput();
-        link.setReceiveThreshold(int(reply.size()));
-        farWrite(reply.left(split));
-        QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), split, 5000);
-        QCOMPARE(spy.count(), 0);
-        farWrite(reply.mid(split));
-        QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 5000);
-        // Bytes that trail the reply do not raise the event again before it is read.
-        farWrite(QByteArray("\xAA\x55", 2));
-        QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), int(reply.size()) + 2, 5000);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(link.readAll(), reply + QByteArray("\xAA\x55", 2));
-        QCOMPARE(link.bytesWaiting(), 0);
-    }
-}
-
-void TestQtSerialLink::thresholdAlreadyReachedNotifiesFromTheEventLoop() {
-    QtSerialLink link;
-    QVERIFY(link.open(m_near, QStringLiteral("38400,N,8,1")));
-    QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
-    farWrite(QByteArray(8, 'x'));
-    QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), 8, 5000);
-    QCOMPARE(spy.count(), 0); // no threshold set yet
-    link.setReceiveThreshold(8);
-    QCOMPARE(spy.count(), 0); // never from inside the caller's own call
-    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 5000);
-    link.setReceiveThreshold(0);
-    farWrite(QByteArray(4, 'y'));
-    QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), 12, 5000);
-    QTest::qWait(20);
-    QCOMPARE(spy.count(), 1); // a zero threshold raises nothing
-}
-
-void TestQtSerialLink::refusedRtsIsAbsorbed() {
-    QtSerialLink link;
-    QVERIFY(link.open(m_near, QStringLiteral("9600,N,8,1")));
-    QSignalSpy lost(&link, &SerialLink::linkLost);
-    const QByteArray frame = QByteArray::fromHex("01037531002F4FD5");
-    link.setRts(true);
-    QVERIFY(link.write(frame));
-    QVERIFY(link.write(QByteArray(1, '\0')));
-    link.setRts(false);
-    QCOMPARE(farRead(9), frame + QByteArray(1, '\0'));
-    QTest::qWait(30); // the RTS drop falls due after the 9 characters' wire time
-    QVERIFY(link.isOpen());
-    QCOMPARE(lost.count(), 0);
-    QVERIFY(link.write(frame));
-    QCOMPARE(farRead(8), frame);
-}
-
-void TestQtSerialLink::farEndVanishingClosesTheLinkOnce() {
-    QtSerialLink link;
-    QVERIFY(link.open(m_near, QStringLiteral("38400,N,8,1")));
-    QSignalSpy lost(&link, &SerialLink::linkLost);
-    bool closedWhenReported = false;
-    connect(&link, &SerialLink::linkLost, this, [&] { closedWhenReported = !link.isOpen(); });
-    link.setReceiveThreshold(9);
-    ::close(m_far);
-    m_far = -1;
-    QTRY_COMPARE_WITH_TIMEOUT(lost.count(), 1, 5000);
-    QVERIFY(closedWhenReported);
-    QVERIFY(!lost.first().first().toString().isEmpty());
-    QCOMPARE(link.errorString(), lost.first().first().toString());
-    QVERIFY(!link.write(QByteArray("x")));
-    QTest::qWait(100);
-    QCOMPARE(lost.count(), 1);
-    link.close(); // a second close is harmless
-    QCOMPARE(lost.count(), 1);
-}
-
-#endif
 
 QTEST_GUILESS_MAIN(TestQtSerialLink)
 #include "tst_qtseriallink.moc"

@@ -9,117 +9,103 @@
 class TestTcpRtuLink : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void badNamesFailWithAClearReason_data();
-    void badNamesFailWithAClearReason();
-    void refusedConnectionFailsWithTheSocketsReason();
-    void framesCrossUnchangedWithoutHeader();
-    void replySplitAtEveryPositionNotifiesOnce();
-    void droppedPeerClosesTheLinkOnce();
+    void init() {
+        m_server = new QTcpServer(this);
+        QVERIFY(m_server->listen(QHostAddress::LocalHost));
+    }
+
+    void cleanup() {
+        delete m_server;
+        m_server = nullptr;
+        m_peer = nullptr;
+    }
+
+    void failedOpenSaysWhy_data() {
+        QTest::addColumn<QString>("name"); // empty: the test server's, no longer listening
+        QTest::addColumn<QString>("reason");
+        const QString form = QStringLiteral("tcp://host:port");
+        QTest::newRow("no port") << "tcp://127.0.0.1" << form;
+        QTest::newRow("no host") << "tcp://:5020" << form;
+        QTest::newRow("not tcp") << "udp://127.0.0.1:5020" << form;
+        QTest::newRow("nobody listening") << "" << QString();
+    }
+
+    void failedOpenSaysWhy() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        if (name.isEmpty()) {
+            name = this->name();
+            m_server->close();
+        }
+        TcpRtuLink link;
+        QSignalSpy lost(&link, &SerialLink::linkLost);
+        QVERIFY(!link.open(name, QStringLiteral("38400,N,8,1")));
+        QVERIFY(!link.isOpen());
+        QVERIFY(!link.errorString().isEmpty());
+        QVERIFY2(link.errorString().contains(reason), qPrintable(link.errorString()));
+        QTest::qWait(20);
+        QCOMPARE(lost.count(), 0); // a failed open is not a lost link
+    }
+
+    // No header is added or expected: the bytes are those of the serial line.
+    void framesCrossUnchangedAndSplitRepliesNotifyOnce() {
+        TcpRtuLink link;
+        QVERIFY2(openAndAccept(link), qPrintable(link.errorString()));
+        const QByteArray request = QByteArray::fromHex("01037531002F4FD5");
+        link.setRts(true); // nothing to drive on a network link; no harm either
+        QVERIFY(link.write(request));
+        link.setRts(false);
+        QTRY_COMPARE_WITH_TIMEOUT(m_peer->bytesAvailable(), qint64(request.size()), 5000);
+        QCOMPARE(m_peer->readAll(), request);
+
+        QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
+        const QByteArray reply = QByteArray::fromHex("010304001401140000");
+        for (int split = 1; split < reply.size(); ++split) {
+            spy.clear();
+            link.discardInput();
+            link.setReceiveThreshold(int(reply.size()));
+            m_peer->write(reply.left(split));
+            QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), split, 5000);
+            QCOMPARE(spy.count(), 0);
+            m_peer->write(reply.mid(split) + "\xAA");
+            QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 5000);
+            QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), int(reply.size()) + 1, 5000);
+            QCOMPARE(spy.count(), 1);
+            QCOMPARE(link.readAll(), reply + "\xAA");
+        }
+    }
+
+    void droppedPeerClosesTheLinkOnce() {
+        TcpRtuLink link;
+        QVERIFY(openAndAccept(link));
+        QSignalSpy lost(&link, &SerialLink::linkLost);
+        bool closedWhenReported = false;
+        connect(&link, &SerialLink::linkLost, this, [&] { closedWhenReported = !link.isOpen(); });
+        m_peer->abort();
+        QTRY_COMPARE_WITH_TIMEOUT(lost.count(), 1, 5000);
+        QVERIFY(closedWhenReported);
+        QCOMPARE(link.errorString(), lost.first().first().toString());
+        QVERIFY(!link.write(QByteArray("x")));
+        QTest::qWait(50);
+        QCOMPARE(lost.count(), 1);
+    }
 
 private:
     QString name() const {
         return QStringLiteral("tcp://127.0.0.1:%1").arg(m_server->serverPort());
     }
-    bool openAndAccept(TcpRtuLink& link);
+    bool openAndAccept(TcpRtuLink& link) {
+        if (!link.open(name(), QStringLiteral("38400,N,8,1")))
+            return false;
+        if (!m_server->hasPendingConnections() && !m_server->waitForNewConnection(5000))
+            return false;
+        m_peer = m_server->nextPendingConnection();
+        return m_peer != nullptr;
+    }
+
     QTcpServer* m_server = nullptr;
     QTcpSocket* m_peer = nullptr;
 };
-
-void TestTcpRtuLink::init() {
-    m_server = new QTcpServer(this);
-    QVERIFY(m_server->listen(QHostAddress::LocalHost));
-}
-
-void TestTcpRtuLink::cleanup() {
-    delete m_server;
-    m_server = nullptr;
-    m_peer = nullptr;
-}
-
-bool TestTcpRtuLink::openAndAccept(TcpRtuLink& link) {
-    if (!link.open(name(), QStringLiteral("38400,N,8,1")))
-        return false;
-    if (!m_server->hasPendingConnections() && !m_server->waitForNewConnection(5000))
-        return false;
-    m_peer = m_server->nextPendingConnection();
-    return m_peer != nullptr;
-}
-
-void TestTcpRtuLink::badNamesFailWithAClearReason_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("no port") << "tcp://127.0.0.1";
-    QTest::newRow("no host") << "tcp://:5020";
-    QTest::newRow("not tcp") << "udp://127.0.0.1:5020";
-}
-
-void TestTcpRtuLink::badNamesFailWithAClearReason() {
-    QFETCH(QString, name);
-    TcpRtuLink link;
-    QVERIFY(!link.open(name, QStringLiteral("38400,N,8,1")));
-    QVERIFY(!link.isOpen());
-    QVERIFY2(link.errorString().contains(QStringLiteral("tcp://host:port")),
-             qPrintable(link.errorString()));
-}
-
-void TestTcpRtuLink::refusedConnectionFailsWithTheSocketsReason() {
-    const QString closed = name();
-    m_server->close(); // nobody listens there any more
-    TcpRtuLink link;
-    QSignalSpy lost(&link, &SerialLink::linkLost);
-    QVERIFY(!link.open(closed, QStringLiteral("38400,N,8,1")));
-    QVERIFY(!link.isOpen());
-    QVERIFY(!link.errorString().isEmpty());
-    QTest::qWait(20);
-    QCOMPARE(lost.count(), 0); // a failed open is not a lost link
-}
-
-void TestTcpRtuLink::framesCrossUnchangedWithoutHeader() {
-    TcpRtuLink link;
-    QVERIFY2(openAndAccept(link), qPrintable(link.errorString()));
-    const QByteArray request = QByteArray::fromHex("01037531002F4FD5");
-    link.setRts(true); // nothing to drive on a network link; no harm either
-    QVERIFY(link.write(request));
-    link.setRts(false);
-    QTRY_COMPARE_WITH_TIMEOUT(m_peer->bytesAvailable(), qint64(request.size()), 5000);
-    QCOMPARE(m_peer->readAll(), request);
-}
-
-void TestTcpRtuLink::replySplitAtEveryPositionNotifiesOnce() {
-    TcpRtuLink link;
-    QVERIFY(openAndAccept(link));
-    QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
-    const QByteArray reply = QByteArray::fromHex("010304001401140000");
-    for (int split = 1; split < reply.size(); ++split) {
-        spy.clear();
-        link.discardInput();
-        link.setReceiveThreshold(int(reply.size()));
-        m_peer->write(reply.left(split));
-        QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), split, 5000);
-        QCOMPARE(spy.count(), 0);
-        m_peer->write(reply.mid(split) + "\xAA");
-        QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), int(reply.size()) + 1, 5000);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(link.readAll(), reply + "\xAA");
-    }
-}
-
-void TestTcpRtuLink::droppedPeerClosesTheLinkOnce() {
-    TcpRtuLink link;
-    QVERIFY(openAndAccept(link));
-    QSignalSpy lost(&link, &SerialLink::linkLost);
-    bool closedWhenReported = false;
-    connect(&link, &SerialLink::linkLost, this, [&] { closedWhenReported = !link.isOpen(); });
-    m_peer->abort();
-    QTRY_COMPARE_WITH_TIMEOUT(lost.count(), 1, 5000);
-    QVERIFY(closedWhenReported);
-    QCOMPARE(link.errorString(), lost.first().first().toString());
-    QVERIFY(!link.write(QByteArray("x")));
-    QTest::qWait(50);
-    QCOMPARE(lost.count(), 1);
-}
 
 QTEST_GUILESS_MAIN(TestTcpRtuLink)
 #include "tst_tcprtulink.moc"

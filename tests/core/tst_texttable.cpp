@@ -1,4 +1,5 @@
 #include "core/TextTable.h"
+#include "support/TestFiles.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -7,143 +8,122 @@
 class TestTextTable : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void numericRead_data();
-    void numericRead();
-    void cellsOutsideTheTableAreHarmless();
-    void rowCountChangesKeepOrDropRows();
-    void clearDataKeepsColoursAndSpans();
-    void deleteRowsMovesRowsUp();
-    void saveAndLoadRestoreTexts();
-    void loadOfAForeignFileChangesNothing();
-};
-
-void TestTextTable::numericRead_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("value");
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("integer") << "256" << 256.0;
-    QTest::newRow("negative") << "-1" << -1.0;
-    QTest::newRow("version") << "1.16" << 1.16;
-    QTest::newRow("spaces") << " 42 " << 42.0;
-    QTest::newRow("link text") << "OK" << 0.0;
-    QTest::newRow("trailing garbage") << "12abc" << 0.0;
-    QTest::newRow("dashes") << "----.-" << 0.0;
-    QTest::newRow("exponent") << "1.5E+07" << 1.5e7;
-}
-
-void TestTextTable::numericRead() {
-    QFETCH(QString, text);
-    QFETCH(double, value);
-    TextTable t(3, 3);
-    t.setText(2, 2, text);
-    QCOMPARE(t.text(2, 2), text);
-    QCOMPARE(t.number(2, 2), value);
-}
-
-void TestTextTable::cellsOutsideTheTableAreHarmless() {
-    TextTable t(2, 2);
-    QVERIFY(!t.setText(3, 1, QStringLiteral("x")));
-    QVERIFY(!t.setText(1, -1, QStringLiteral("x")));
-    QCOMPARE(t.text(5, 5), QString());
-    QCOMPARE(t.number(-1, 0), 0.0);
-    t.setBlockBackColour(0, 0, 10, 10, 255); // clipped, not a crash
-    QCOMPARE(t.backColour(2, 2), 255);
-    t.addToNumber(1, 1, 1);
-    t.addToNumber(1, 1, 1);
-    QCOMPARE(t.text(1, 1), QStringLiteral("2"));
-
-    // An empty table (the frame log before the first frame) still has its corner cell.
-    TextTable empty;
-    QCOMPARE(empty.text(0, 0), QString());
-    QVERIFY(empty.setText(0, 0, QStringLiteral("corner")));
-    QCOMPARE(empty.text(0, 0), QStringLiteral("corner"));
-    QVERIFY(!empty.isColumnHidden(0));
-}
-
-void TestTextTable::rowCountChangesKeepOrDropRows() {
-    TextTable t(2, 3);
-    t.setText(1, 3, QStringLiteral("c"));
-    t.setText(1, 1, QStringLiteral("a"));
-    t.setRowCount(2);
-    QCOMPARE(t.text(1, 3), QString());
-    t.setRowCount(3);
-    QCOMPARE(t.text(1, 3), QString()); // a dropped row comes back empty
-    QCOMPARE(t.text(1, 1), QStringLiteral("a"));
-    t.setRowCount(0);
-    QCOMPARE(t.rowCount(), 0);
-}
-
-void TestTextTable::clearDataKeepsColoursAndSpans() {
-    TextTable t(4, 2);
-    t.setText(2, 1, QStringLiteral("x"));
-    t.setText(0, 1, QStringLiteral("head"));
-    t.setBackColour(2, 1, 0x00FF00);
-    t.addSpan(2, 0, 3, 1);
-    t.setColumnHidden(3, true);
-    QSignalSpy layout(&t, &TextTable::layoutChanged);
-    t.clearData(2, 1, 4, 2);
-    QCOMPARE(t.text(2, 1), QString());
-    QCOMPARE(t.text(0, 1), QStringLiteral("head"));
-    QCOMPARE(t.backColour(2, 1), 0x00FF00);
-    QCOMPARE(t.spans().size(), 1);
-    QVERIFY(t.isColumnHidden(3));
-    QCOMPARE(layout.count(), 0);
-}
-
-void TestTextTable::deleteRowsMovesRowsUp() {
-    TextTable t(1, 4);
-    for (int r = 1; r <= 4; ++r)
-        t.setText(1, r, QString::number(r));
-    t.setRowHidden(4, true);
-    t.deleteRows(2, 2);
-    QCOMPARE(t.rowCount(), 2);
-    QCOMPARE(t.text(1, 1), QStringLiteral("1"));
-    QCOMPARE(t.text(1, 2), QStringLiteral("4"));
-    QVERIFY(t.isRowHidden(2));
-}
-
-void TestTextTable::saveAndLoadRestoreTexts() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ALM.001"));
-    TextTable a(48, 2);
-    const QString awkward =
-        QStringLiteral("tab\there\nnew\\line") + QChar(0) + QStringLiteral("end");
-    a.setText(1, 1, QStringLiteral("1"));
-    a.setText(48, 2, QStringLiteral("-12.5"));
-    a.setText(7, 2, awkward);
-    a.setText(3, 0, QStringLiteral("header"));
-    QVERIFY(a.saveData(path));
-
-    TextTable b(3, 1);
-    b.setBackColour(1, 1, 255);
-    QVERIFY(b.loadData(path));
-    QCOMPARE(b.columnCount(), 48);
-    QCOMPARE(b.rowCount(), 2);
-    QCOMPARE(b.text(1, 1), QStringLiteral("1"));
-    QCOMPARE(b.text(48, 2), QStringLiteral("-12.5"));
-    QCOMPARE(b.text(7, 2), awkward);
-    QCOMPARE(b.text(3, 0), QStringLiteral("header"));
-    QCOMPARE(b.backColour(1, 1), 255);
-}
-
-void TestTextTable::loadOfAForeignFileChangesNothing() {
-    QTemporaryDir dir;
-    for (const QByteArray& content :
-         {QByteArray(), QByteArray("garbage\n"), QByteArray("TD700-TABLE 1\t2\t5\nonly one row\n"),
-          QByteArray("TD700-TABLE 1\t-2\t1\n\n\n")}) {
-        const QString path = dir.filePath(QStringLiteral("bad"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
-        f.close();
-        TextTable t(2, 1);
-        t.setText(1, 1, QStringLiteral("kept"));
-        QVERIFY(!t.loadData(path));
-        QCOMPARE(t.text(1, 1), QStringLiteral("kept"));
+    void numericRead_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("integer") << "256" << 256.0;
+        QTest::newRow("negative") << "-1" << -1.0;
+        QTest::newRow("version") << "1.16" << 1.16;
+        QTest::newRow("spaces") << " 42 " << 42.0;
+        QTest::newRow("link text") << "OK" << 0.0;
+        QTest::newRow("trailing garbage") << "12abc" << 0.0;
+        QTest::newRow("dashes") << "----.-" << 0.0;
+        QTest::newRow("exponent") << "1.5E+07" << 1.5e7;
     }
-    TextTable t(1, 1);
-    QVERIFY(!t.loadData(dir.filePath(QStringLiteral("missing"))));
-}
+
+    void numericRead() {
+        QFETCH(QString, text);
+        TextTable t(3, 3);
+        t.setText(2, 2, text);
+        QCOMPARE(t.text(2, 2), text);
+        QTEST(t.number(2, 2), "value");
+    }
+
+    void cellsOutsideTheTableAreHarmless() {
+        TextTable t(2, 2);
+        QVERIFY(!t.setText(3, 1, QStringLiteral("x")));
+        QVERIFY(!t.setText(1, -1, QStringLiteral("x")));
+        QCOMPARE(t.text(5, 5), QString());
+        QCOMPARE(t.number(-1, 0), 0.0);
+        t.setBlockBackColour(0, 0, 10, 10, 255); // clipped, not a crash
+        QCOMPARE(t.backColour(2, 2), 255);
+        t.addToNumber(1, 1, 1);
+        t.addToNumber(1, 1, 1);
+        QCOMPARE(t.text(1, 1), QStringLiteral("2"));
+
+        // An empty table (the frame log before the first frame) still has its corner cell.
+        TextTable empty;
+        QCOMPARE(empty.text(0, 0), QString());
+        QVERIFY(empty.setText(0, 0, QStringLiteral("corner")));
+        QCOMPARE(empty.text(0, 0), QStringLiteral("corner"));
+        QVERIFY(!empty.isColumnHidden(0));
+    }
+
+    void rowCountChangesAndDeletedRows() {
+        TextTable t(1, 4);
+        for (int r = 1; r <= 4; ++r)
+            t.setText(1, r, QString::number(r));
+        t.setRowHidden(4, true);
+        t.deleteRows(2, 2); // rows below move up
+        QCOMPARE(t.rowCount(), 2);
+        QCOMPARE(t.text(1, 1), QStringLiteral("1"));
+        QCOMPARE(t.text(1, 2), QStringLiteral("4"));
+        QVERIFY(t.isRowHidden(2));
+        t.setRowCount(1);
+        t.setRowCount(3);
+        QCOMPARE(t.text(1, 2), QString()); // a dropped row comes back empty
+        QCOMPARE(t.text(1, 1), QStringLiteral("1"));
+        t.setRowCount(0);
+        QCOMPARE(t.rowCount(), 0);
+    }
+
+    void clearDataKeepsColoursAndSpans() {
+        TextTable t(4, 2);
+        t.setText(2, 1, QStringLiteral("x"));
+        t.setText(0, 1, QStringLiteral("head"));
+        t.setBackColour(2, 1, 0x00FF00);
+        t.addSpan(2, 0, 3, 1);
+        t.setColumnHidden(3, true);
+        QSignalSpy layout(&t, &TextTable::layoutChanged);
+        t.clearData(2, 1, 4, 2);
+        QCOMPARE(t.text(2, 1), QString());
+        QCOMPARE(t.text(0, 1), QStringLiteral("head"));
+        QCOMPARE(t.backColour(2, 1), 0x00FF00);
+        QCOMPARE(t.spans().size(), 1);
+        QVERIFY(t.isColumnHidden(3));
+        QCOMPARE(layout.count(), 0);
+    }
+
+    void saveAndLoadRestoreTexts() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("ALM.001"));
+        TextTable a(48, 2);
+        const QString awkward =
+            QStringLiteral("tab\there\nnew\\line") + QChar(0) + QStringLiteral("end");
+        a.setText(1, 1, QStringLiteral("1"));
+        a.setText(48, 2, QStringLiteral("-12.5"));
+        a.setText(7, 2, awkward);
+        a.setText(3, 0, QStringLiteral("header"));
+        QVERIFY(a.saveData(path));
+
+        TextTable b(3, 1);
+        b.setBackColour(1, 1, 255);
+        QVERIFY(b.loadData(path));
+        QCOMPARE(b.columnCount(), 48);
+        QCOMPARE(b.rowCount(), 2);
+        QCOMPARE(b.text(1, 1), QStringLiteral("1"));
+        QCOMPARE(b.text(48, 2), QStringLiteral("-12.5"));
+        QCOMPARE(b.text(7, 2), awkward);
+        QCOMPARE(b.text(3, 0), QStringLiteral("header"));
+        QCOMPARE(b.backColour(1, 1), 255);
+    }
+
+    void loadOfAForeignFileChangesNothing() {
+        QTemporaryDir dir;
+        for (const QByteArray& content : {QByteArray(), QByteArray("garbage\n"),
+                                          QByteArray("TD700-TABLE 1\t2\t5\nonly one row\n"),
+                                          QByteArray("TD700-TABLE 1\t-2\t1\n\n\n")}) {
+            const QString path = WriteBytes(dir.filePath(QStringLiteral("bad")), content);
+            TextTable t(2, 1);
+            t.setText(1, 1, QStringLiteral("kept"));
+            QVERIFY(!t.loadData(path));
+            QCOMPARE(t.text(1, 1), QStringLiteral("kept"));
+        }
+        TextTable t(1, 1);
+        QVERIFY(!t.loadData(dir.filePath(QStringLiteral("missing"))));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestTextTable)
 #include "tst_texttable.moc"

@@ -44,99 +44,93 @@ struct History {
 class TestAlarmHistory : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void bitLayout_data();
-    void bitLayout();
-    void everyChangeIsSavedAtOnce();
-    void stateSurvivesARestart();
-    void unreadableFileKeepsWhatWasThere();
+    void bitLayout_data() {
+        QTest::addColumn<int>("word9to12");
+        QTest::addColumn<int>("word5to8");
+        QTest::addColumn<int>("word1to4");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QList<int>>("on"); // indexes alarm * 12 + channel
+        QTest::newRow("alarm 1 of channel 1") << 0 << 0 << 1 << 12 << QList<int>{0};
+        QTest::newRow("alarm 4 of channel 12") << 32768 << 0 << 0 << 12 << QList<int>{3 * 12 + 11};
+        QTest::newRow("alarm 2 of channel 6") << 0 << 0x20 << 0 << 12 << QList<int>{1 * 12 + 5};
+        QTest::newRow("alarm 3 of channel 4") << 0 << 0 << 0x4000 << 12 << QList<int>{2 * 12 + 3};
+        QTest::newRow("beyond a two-channel meter") << 1 << 1 << 0x101 << 2 << QList<int>{0};
+        QTest::newRow("all off") << 0 << 0 << 0 << 12 << QList<int>{};
+    }
+
+    void bitLayout() {
+        QFETCH(int, word9to12);
+        QFETCH(int, word5to8);
+        QFETCH(int, word1to4);
+        QFETCH(int, channels);
+        QFETCH(QList<int>, on);
+        QTemporaryDir home;
+        History h(home.path(), channels);
+        h.check(word9to12, word5to8, word1to4);
+        QCOMPARE(h.onIndexes(), on);
+        for (int i : on) {
+            const int ch = i % 12;
+            QCOMPARE(h.alarms.gAlarmSetValue[std::size_t(i)], float((ch + 1) * 10 + 0.5));
+            QCOMPARE(h.tables.sprdOldALM.text(4 * ch + i / 12 + 1, 1), QStringLiteral("1"));
+        }
+        // Any word with a bit set sounds the alarm, even bits beyond the meter's channels.
+        QCOMPARE(h.alarms.gAlarmActive, word9to12 || word5to8 || word1to4);
+    }
+
+    void everyChangeIsSavedAtOnce() {
+        QTemporaryDir home;
+        History h(home.path());
+        h.check(0, 0, 0x3); // two alarms come on together
+        QCOMPARE(h.alarms.saveCount(), quint64(2));
+        const QString file = home.filePath(QStringLiteral("ALM.005"));
+        QCOMPARE(h.alarms.stateFilePath(5), file);
+        QVERIFY(QFile::exists(file));
+        h.check(0, 0, 0x3); // no change, no save
+        QCOMPARE(h.alarms.saveCount(), quint64(2));
+        h.tables.sprdMON.setText(13, 1, QStringLiteral("99.25"));
+        h.check(0, 0, 0x2); // alarm 1 of channel 1 goes off at 99.25
+        QCOMPARE(h.alarms.saveCount(), quint64(3));
+        QCOMPARE(h.alarms.gAlarmSetValue[0], 99.25f);
+        QCOMPARE(h.alarms.gAlarmSetValue[12], 10.5f); // alarm 2 keeps the value it came on at
+    }
+
+    void stateSurvivesARestart() {
+        QTemporaryDir home;
+        {
+            History before(home.path());
+            before.check(0x8000, 0, 0x1);
+        }
+        History after(home.path());
+        after.alarms.PrepareAlarmHistory();
+        QCOMPARE(after.onIndexes(), (QList<int>{0, 3 * 12 + 11}));
+        QCOMPARE(after.alarms.gAlarmSetValue[3 * 12 + 11], 120.5f);
+        // The alarms already on are no news: nothing changes, nothing is saved.
+        after.check(0x8000, 0, 0x1);
+        QCOMPARE(after.alarms.saveCount(), quint64(0));
+
+        // Another meter has its own file; a meter without one keeps the table as it was.
+        after.state.gSelAddress = 6;
+        after.alarms.PrepareAlarmHistory();
+        QCOMPARE(after.onIndexes(), (QList<int>{0, 3 * 12 + 11}));
+    }
+
+    void unreadableFileKeepsWhatWasThere() {
+        QTemporaryDir home;
+        History h(home.path());
+        h.check(0, 0, 0x10); // alarm 1 of channel 2
+        QFile file(home.filePath(QStringLiteral("ALM.005")));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("garbage\n");
+        file.close();
+        h.alarms.PrepareAlarmHistory();
+        QCOMPARE(h.onIndexes(), (QList<int>{1}));
+        QCOMPARE(h.tables.sprdOldALM.columnCount(), 48);
+        h.check(0, 0, 0x30); // and the next change is saved over it
+        History again(home.path());
+        again.alarms.PrepareAlarmHistory();
+        QCOMPARE(again.onIndexes(), (QList<int>{1, 12 + 1}));
+    }
 };
-
-void TestAlarmHistory::bitLayout_data() {
-    QTest::addColumn<int>("word9to12");
-    QTest::addColumn<int>("word5to8");
-    QTest::addColumn<int>("word1to4");
-    QTest::addColumn<int>("channels");
-    QTest::addColumn<QList<int>>("on"); // indexes alarm * 12 + channel
-    QTest::newRow("alarm 1 of channel 1") << 0 << 0 << 1 << 12 << QList<int>{0};
-    QTest::newRow("alarm 4 of channel 12") << 32768 << 0 << 0 << 12 << QList<int>{3 * 12 + 11};
-    QTest::newRow("alarm 2 of channel 6") << 0 << 0x20 << 0 << 12 << QList<int>{1 * 12 + 5};
-    QTest::newRow("alarm 3 of channel 4") << 0 << 0 << 0x4000 << 12 << QList<int>{2 * 12 + 3};
-    QTest::newRow("beyond a two-channel meter") << 1 << 1 << 0x101 << 2 << QList<int>{0};
-    QTest::newRow("all off") << 0 << 0 << 0 << 12 << QList<int>{};
-}
-
-void TestAlarmHistory::bitLayout() {
-    QFETCH(int, word9to12);
-    QFETCH(int, word5to8);
-    QFETCH(int, word1to4);
-    QFETCH(int, channels);
-    QFETCH(QList<int>, on);
-    QTemporaryDir home;
-    History h(home.path(), channels);
-    h.check(word9to12, word5to8, word1to4);
-    QCOMPARE(h.onIndexes(), on);
-    for (int i : on) {
-        const int ch = i % 12;
-        QCOMPARE(h.alarms.gAlarmSetValue[std::size_t(i)], float((ch + 1) * 10 + 0.5));
-        QCOMPARE(h.tables.sprdOldALM.text(4 * ch + i / 12 + 1, 1), QStringLiteral("1"));
-    }
-    // Any word with a bit set sounds the alarm, even bits beyond the meter's channels.
-    QCOMPARE(h.alarms.gAlarmActive, word9to12 || word5to8 || word1to4);
-}
-
-void TestAlarmHistory::everyChangeIsSavedAtOnce() {
-    QTemporaryDir home;
-    History h(home.path());
-    h.check(0, 0, 0x3); // two alarms come on together
-    QCOMPARE(h.alarms.saveCount(), quint64(2));
-    const QString file = home.filePath(QStringLiteral("ALM.005"));
-    QCOMPARE(h.alarms.stateFilePath(5), file);
-    QVERIFY(QFile::exists(file));
-    h.check(0, 0, 0x3); // no change, no save
-    QCOMPARE(h.alarms.saveCount(), quint64(2));
-    h.tables.sprdMON.setText(13, 1, QStringLiteral("99.25"));
-    h.check(0, 0, 0x2); // alarm 1 of channel 1 goes off at 99.25
-    QCOMPARE(h.alarms.saveCount(), quint64(3));
-    QCOMPARE(h.alarms.gAlarmSetValue[0], 99.25f);
-    QCOMPARE(h.alarms.gAlarmSetValue[12], 10.5f); // alarm 2 keeps the value it came on at
-}
-
-void TestAlarmHistory::stateSurvivesARestart() {
-    QTemporaryDir home;
-    {
-        History before(home.path());
-        before.check(0x8000, 0, 0x1);
-    }
-    History after(home.path());
-    after.alarms.PrepareAlarmHistory();
-    QCOMPARE(after.onIndexes(), (QList<int>{0, 3 * 12 + 11}));
-    QCOMPARE(after.alarms.gAlarmSetValue[3 * 12 + 11], 120.5f);
-    // The alarms already on are no news: nothing changes, nothing is saved.
-    after.check(0x8000, 0, 0x1);
-    QCOMPARE(after.alarms.saveCount(), quint64(0));
-
-    // Another meter has its own file; a meter without one keeps the table as it was.
-    after.state.gSelAddress = 6;
-    after.alarms.PrepareAlarmHistory();
-    QCOMPARE(after.onIndexes(), (QList<int>{0, 3 * 12 + 11}));
-}
-
-void TestAlarmHistory::unreadableFileKeepsWhatWasThere() {
-    QTemporaryDir home;
-    History h(home.path());
-    h.check(0, 0, 0x10); // alarm 1 of channel 2
-    QFile file(home.filePath(QStringLiteral("ALM.005")));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("garbage\n");
-    file.close();
-    h.alarms.PrepareAlarmHistory();
-    QCOMPARE(h.onIndexes(), (QList<int>{1}));
-    QCOMPARE(h.tables.sprdOldALM.columnCount(), 48);
-    h.check(0, 0, 0x30); // and the next change is saved over it
-    History again(home.path());
-    again.alarms.PrepareAlarmHistory();
-    QCOMPARE(again.onIndexes(), (QList<int>{1, 12 + 1}));
-}
 
 QTEST_GUILESS_MAIN(TestAlarmHistory)
 #include "tst_alarmhistory.moc"

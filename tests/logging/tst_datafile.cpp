@@ -2,20 +2,8 @@
 #include "core/TextTable.h"
 #include "logging/DataFile.h"
 
+#include <QTest>
 #include <QtEndian>
-
-// The header and record of a data file, byte for byte.
-class TestDataFile : public QObject {
-    Q_OBJECT
-private Q_SLOTS:
-    void headerMatchesGolden();
-    void recordMatchesGolden();
-    void timeStampBitLayout_data();
-    void timeStampBitLayout();
-    void modelAndLayoutBytes_data();
-    void modelAndLayoutBytes();
-    void unknownUnitCodeKeepsTheLastHeadersUnit();
-};
 
 namespace {
 
@@ -66,90 +54,94 @@ void fillGoldenRow(TextTable& mon) {
 
 } // namespace
 
-void TestDataFile::headerMatchesGolden() {
-    TextTable mon(100, 1);
-    fillGoldenRow(mon);
-    const QByteArray header = BuildDataHeader(mon, 1, 12, 1.08);
-    QCOMPARE(header.size(), DataFile::HeaderSize);
-    QVERIFY(MatchesGolden(header, QFINDTESTDATA("data/header.golden")));
-}
+// The header and record of a data file, byte for byte.
+class TestDataFile : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void headerMatchesGolden() {
+        TextTable mon(100, 1);
+        fillGoldenRow(mon);
+        const QByteArray header = BuildDataHeader(mon, 1, 12, 1.08);
+        QCOMPARE(header.size(), DataFile::HeaderSize);
+        QVERIFY(MatchesGolden(header, QFINDTESTDATA("data/header.golden")));
+    }
 
-void TestDataFile::recordMatchesGolden() {
-    TextTable mon(100, 1);
-    fillGoldenRow(mon);
-    const QByteArray record =
-        BuildDataRecord(mon, 1, QDateTime(QDate(2009, 3, 7), QTime(14, 5, 9)));
-    QCOMPARE(record.size(), DataFile::RecordSize);
-    QVERIFY(MatchesGolden(record, QFINDTESTDATA("data/record.golden")));
-}
+    void recordMatchesGolden() {
+        TextTable mon(100, 1);
+        fillGoldenRow(mon);
+        const QByteArray record =
+            BuildDataRecord(mon, 1, QDateTime(QDate(2009, 3, 7), QTime(14, 5, 9)));
+        QCOMPARE(record.size(), DataFile::RecordSize);
+        QVERIFY(MatchesGolden(record, QFINDTESTDATA("data/record.golden")));
+    }
 
-void TestDataFile::timeStampBitLayout_data() {
-    QTest::addColumn<QDateTime>("at");
-    QTest::addColumn<quint32>("stamp");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("2009-03-07 14:05:09")
-        << QDateTime(QDate(2009, 3, 7), QTime(14, 5, 9))
-        << quint32(9u << 26 | 3u << 22 | 7u << 17 | 14u << 12 | 5u << 6 | 9u)
-        << QStringLiteral("2009-03-07 14:05:09");
-    QTest::newRow("first instant")
-        << QDateTime(QDate(2000, 1, 1), QTime(0, 0)) << quint32(1u << 22 | 1u << 17)
-        << QStringLiteral("2000-01-01 00:00:00");
-    // Every field at its largest: neighbours must not bleed into each other or into bit 31.
-    QTest::newRow("last instant") << QDateTime(QDate(2031, 12, 31), QTime(23, 59, 59))
-                                  << quint32(31u << 26 | 12u << 22 | 31u << 17 | 23u << 12 |
-                                             59u << 6 | 59u)
-                                  << QStringLiteral("2031-12-31 23:59:59");
-}
+    void timeStampBitLayout_data() {
+        QTest::addColumn<QDateTime>("at");
+        QTest::addColumn<quint32>("stamp");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("2009-03-07 14:05:09")
+            << QDateTime(QDate(2009, 3, 7), QTime(14, 5, 9))
+            << quint32(9u << 26 | 3u << 22 | 7u << 17 | 14u << 12 | 5u << 6 | 9u)
+            << QStringLiteral("2009-03-07 14:05:09");
+        QTest::newRow("first instant")
+            << QDateTime(QDate(2000, 1, 1), QTime(0, 0)) << quint32(1u << 22 | 1u << 17)
+            << QStringLiteral("2000-01-01 00:00:00");
+        // Every field at its largest: neighbours must not bleed into each other or into bit 31.
+        QTest::newRow("last instant")
+            << QDateTime(QDate(2031, 12, 31), QTime(23, 59, 59))
+            << quint32(31u << 26 | 12u << 22 | 31u << 17 | 23u << 12 | 59u << 6 | 59u)
+            << QStringLiteral("2031-12-31 23:59:59");
+    }
 
-void TestDataFile::timeStampBitLayout() {
-    QFETCH(QDateTime, at);
-    QFETCH(quint32, stamp);
-    QFETCH(QString, text);
-    QCOMPARE(PackTimeStamp(at), stamp);
-    QCOMPARE(TimeStampText(stamp), text);
-    TextTable mon(100, 1);
-    const QByteArray record = BuildDataRecord(mon, 1, at);
-    QCOMPARE(qFromBigEndian<quint32>(record.constData()), stamp); // most significant byte first
-}
+    void timeStampBitLayout() {
+        QFETCH(QDateTime, at);
+        QFETCH(quint32, stamp);
+        QCOMPARE(PackTimeStamp(at), stamp);
+        QTEST(TimeStampText(stamp), "text");
+        TextTable mon(100, 1);
+        const QByteArray record = BuildDataRecord(mon, 1, at);
+        QCOMPARE(qFromBigEndian<quint32>(record.constData()), stamp); // most significant byte first
+    }
 
-void TestDataFile::modelAndLayoutBytes_data() {
-    QTest::addColumn<int>("channelCount");
-    QTest::addColumn<QString>("ownModelCode");
-    QTest::addColumn<double>("layout");
-    QTest::addColumn<QByteArray>("bytes16to19");
-    QTest::newRow("2 channels") << 2 << "20" << 1.06 << QByteArray("\x00\x00\x01\x06", 4);
-    QTest::newRow("4 channels") << 4 << "20" << 1.07 << QByteArray("\x04\x00\x01\x07", 4);
-    QTest::newRow("6 channels") << 6 << "0" << 1.08 << QByteArray("\x01\x00\x01\x08", 4);
-    QTest::newRow("12 channels") << 12 << "0" << 1.07 << QByteArray("\x02\x00\x01\x07", 4);
-    QTest::newRow("other count: meter's own code")
-        << 5 << "43" << 1.08 << QByteArray("\x04\x03\x01\x08", 4);
-    QTest::newRow("before any scan") << 12 << "" << 0.0 << QByteArray("\x02\x00\x00\x00", 4);
-}
+    void modelAndLayoutBytes_data() {
+        QTest::addColumn<int>("channelCount");
+        QTest::addColumn<QString>("ownModelCode");
+        QTest::addColumn<double>("layout");
+        QTest::addColumn<QByteArray>("bytes16to19");
+        QTest::newRow("2 channels") << 2 << "20" << 1.06 << QByteArray("\x00\x00\x01\x06", 4);
+        QTest::newRow("4 channels") << 4 << "20" << 1.07 << QByteArray("\x04\x00\x01\x07", 4);
+        QTest::newRow("6 channels") << 6 << "0" << 1.08 << QByteArray("\x01\x00\x01\x08", 4);
+        QTest::newRow("12 channels") << 12 << "0" << 1.07 << QByteArray("\x02\x00\x01\x07", 4);
+        QTest::newRow("other count: meter's own code")
+            << 5 << "43" << 1.08 << QByteArray("\x04\x03\x01\x08", 4);
+        QTest::newRow("before any scan") << 12 << "" << 0.0 << QByteArray("\x02\x00\x00\x00", 4);
+    }
 
-void TestDataFile::modelAndLayoutBytes() {
-    QFETCH(int, channelCount);
-    QFETCH(QString, ownModelCode);
-    QFETCH(double, layout);
-    QFETCH(QByteArray, bytes16to19);
-    TextTable mon(100, 1);
-    mon.setText(2, 1, ownModelCode);
-    const QByteArray header = BuildDataHeader(mon, 1, channelCount, layout);
-    QCOMPARE(header.left(16), DataFile::magic());
-    QCOMPARE(header.mid(16, 4).toHex(' '), bytes16to19.toHex(' '));
-}
+    void modelAndLayoutBytes() {
+        QFETCH(int, channelCount);
+        QFETCH(QString, ownModelCode);
+        QFETCH(double, layout);
+        QFETCH(QByteArray, bytes16to19);
+        TextTable mon(100, 1);
+        mon.setText(2, 1, ownModelCode);
+        const QByteArray header = BuildDataHeader(mon, 1, channelCount, layout);
+        QCOMPARE(header.left(16), DataFile::magic());
+        QCOMPARE(header.mid(16, 4).toHex(' '), bytes16to19.toHex(' '));
+    }
 
-void TestDataFile::unknownUnitCodeKeepsTheLastHeadersUnit() {
-    TextTable mon(100, 1);
-    const int unitCodeColumn = 32 + 6 * 4; // channel 5
-    const qsizetype unitAt = 32 + 40 * 4 + 2;
-    mon.setNumber(unitCodeColumn, 1, 1);
-    const QByteArray first = BuildDataHeader(mon, 1, 12, 1.08);
-    QCOMPARE(first.mid(unitAt, 6), QByteArray("mV\0\0\0\0", 6));
+    void unknownUnitCodeKeepsTheLastHeadersUnit() {
+        TextTable mon(100, 1);
+        const int unitCodeColumn = 32 + 6 * 4; // channel 5
+        const qsizetype unitAt = 32 + 40 * 4 + 2;
+        mon.setNumber(unitCodeColumn, 1, 1);
+        const QByteArray first = BuildDataHeader(mon, 1, 12, 1.08);
+        QCOMPARE(first.mid(unitAt, 6), QByteArray("mV\0\0\0\0", 6));
 
-    mon.setNumber(unitCodeColumn, 1, 7);
-    QCOMPARE(BuildDataHeader(mon, 1, 12, 1.08, first).mid(unitAt, 6), first.mid(unitAt, 6));
-    QCOMPARE(BuildDataHeader(mon, 1, 12, 1.08).mid(unitAt, 6), QByteArray(6, '\0'));
-}
+        mon.setNumber(unitCodeColumn, 1, 7);
+        QCOMPARE(BuildDataHeader(mon, 1, 12, 1.08, first).mid(unitAt, 6), first.mid(unitAt, 6));
+        QCOMPARE(BuildDataHeader(mon, 1, 12, 1.08).mid(unitAt, 6), QByteArray(6, '\0'));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestDataFile)
 #include "tst_datafile.moc"

@@ -12,191 +12,171 @@
 class TestTrendMonitor : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void factoryOpensTheVariantOfTheChannelCount_data();
-    void factoryOpensTheVariantOfTheChannelCount();
-    void clickTogglesTraceAtOnce_data();
-    void clickTogglesTraceAtOnce();
-    void pictureFreezesWhenPollingStops();
-    void invalidChannelShowsDashesAndUserUnit();
-    void backgroundFollowsTheSetting();
-    void statusArea();
-    void sampleIndexSetBackRestartsTheTrend();
-};
+    void factoryOpensTheVariantOfTheChannelCount_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("12") << 12 << "frmTD_Mon_Line12";
+        QTest::newRow("6") << 6 << "frmTD_Mon_Line06";
+        QTest::newRow("4") << 4 << "frmTD_Mon_Line04";
+        QTest::newRow("2") << 2 << "frmTD_Mon_Line02";
+        QTest::newRow("3 opens nothing") << 3 << "";
+        QTest::newRow("0 opens nothing") << 0 << "";
+    }
 
-void TestTrendMonitor::factoryOpensTheVariantOfTheChannelCount_data() {
-    QTest::addColumn<int>("channels");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("12") << 12 << "frmTD_Mon_Line12";
-    QTest::newRow("6") << 6 << "frmTD_Mon_Line06";
-    QTest::newRow("4") << 4 << "frmTD_Mon_Line04";
-    QTest::newRow("2") << 2 << "frmTD_Mon_Line02";
-    QTest::newRow("3 opens nothing") << 3 << "";
-    QTest::newRow("0 opens nothing") << 0 << "";
-}
+    void factoryOpensTheVariantOfTheChannelCount() {
+        QFETCH(int, channels);
+        MonitorFixture f;
+        f.state.gTrendSample = 77;
+        std::unique_ptr<QDialog> w(CreateLineMonitor(channels, f.context(), nullptr));
+        QTEST(w ? w->objectName() : QString(), "name");
+        if (!w)
+            return;
+        QCOMPARE(w->windowTitle(), QStringLiteral("Single Monitoring - LINE"));
+        QCOMPARE(f.state.gTrendSample, 0); // a trend starts from sample 0
+        QCOMPARE(w->findChildren<ChannelPanel*>().size(), channels);
+    }
 
-void TestTrendMonitor::factoryOpensTheVariantOfTheChannelCount() {
-    QFETCH(int, channels);
-    QFETCH(QString, name);
-    MonitorFixture f;
-    f.state.gTrendSample = 77;
-    std::unique_ptr<QDialog> w(CreateLineMonitor(channels, f.context(), nullptr));
-    QCOMPARE(w ? w->objectName() : QString(), name);
-    if (!w)
-        return;
-    QCOMPARE(w->windowTitle(), QStringLiteral("Single Monitoring - LINE"));
-    QCOMPARE(f.state.gTrendSample, 0); // a trend starts from sample 0
-    QCOMPARE(w->findChildren<ChannelPanel*>().size(), channels);
-}
+    void clickTogglesTraceAtOnce_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<bool>("wholePanel");
+        QTest::newRow("12: number only, unit kept") << 12 << false;
+        QTest::newRow("6: whole panel, CH.OFF") << 6 << true;
+        QTest::newRow("2: whole panel, CH.OFF") << 2 << true;
+    }
 
-void TestTrendMonitor::clickTogglesTraceAtOnce_data() {
-    QTest::addColumn<int>("channels");
-    QTest::addColumn<bool>("wholePanel");
-    QTest::newRow("12: number only, unit kept") << 12 << false;
-    QTest::newRow("6: whole panel, CH.OFF") << 6 << true;
-    QTest::newRow("2: whole panel, CH.OFF") << 2 << true;
-}
+    void clickTogglesTraceAtOnce() {
+        QFETCH(int, channels);
+        QFETCH(bool, wholePanel);
+        MonitorFixture f(channels);
+        TrendMonitor w(*TrendVariant::forChannels(channels), f.context(), nullptr);
+        w.tmrDispGraph().stop();
+        for (int i = 0; i < 5; ++i)
+            w.tmrDispGraph_Timer();
+        ChannelPanel* panel = w.channelPanel(1);
 
-void TestTrendMonitor::clickTogglesTraceAtOnce() {
-    QFETCH(int, channels);
-    QFETCH(bool, wholePanel);
-    MonitorFixture f(channels);
-    TrendMonitor w(*TrendVariant::forChannels(channels), f.context(), nullptr);
-    w.tmrDispGraph().stop();
-    for (int i = 0; i < 5; ++i)
+        QTest::mouseClick(panel->lblCH_Val(), Qt::LeftButton);
+        QCOMPARE(w.model().traceOn(1), !wholePanel);
+        if (!wholePanel)
+            QTest::mouseClick(panel->lblCH(), Qt::LeftButton);
+        QVERIFY(!w.model().traceOn(1));
+        QCOMPARE(panel->lblCH_Unit()->text(),
+                 wholePanel ? QStringLiteral("CH.OFF") : QStringLiteral("\u00B0C"));
+        QCOMPARE(panel->lblCH()->fromColour(), MonitorStyle::traceOffRgb());
         w.tmrDispGraph_Timer();
-    ChannelPanel* panel = w.channelPanel(1);
+        QCOMPARE(panel->lblCH_Unit()->text(),
+                 wholePanel ? QStringLiteral("CH.OFF") : QStringLiteral("\u00B0C"));
 
-    QTest::mouseClick(panel->lblCH_Val(), Qt::LeftButton);
-    QCOMPARE(w.model().traceOn(1), !wholePanel);
-    if (!wholePanel)
         QTest::mouseClick(panel->lblCH(), Qt::LeftButton);
-    QVERIFY(!w.model().traceOn(1));
-    QCOMPARE(panel->lblCH_Unit()->text(),
-             wholePanel ? QStringLiteral("CH.OFF") : QStringLiteral("\u00B0C"));
-    QCOMPARE(panel->lblCH()->fromColour(), MonitorStyle::traceOffRgb());
-    w.tmrDispGraph_Timer();
-    QCOMPARE(panel->lblCH_Unit()->text(),
-             wholePanel ? QStringLiteral("CH.OFF") : QStringLiteral("\u00B0C"));
+        QVERIFY(w.model().traceOn(1));
+        QCOMPARE(panel->lblCH_Unit()->text(), QStringLiteral("\u00B0C"));
+        QCOMPARE(panel->lblCH()->fromColour(), 0xFF0000); // colour code 1
+    }
 
-    QTest::mouseClick(panel->lblCH(), Qt::LeftButton);
-    QVERIFY(w.model().traceOn(1));
-    QCOMPARE(panel->lblCH_Unit()->text(), QStringLiteral("\u00B0C"));
-    QCOMPARE(panel->lblCH()->fromColour(), 0xFF0000); // colour code 1
-}
-
-void TestTrendMonitor::pictureFreezesWhenPollingStops() {
-    MonitorFixture f;
-    TrendMonitor w(*TrendVariant::forChannels(12), f.context(), nullptr);
-    w.tmrDispGraph().stop();
-    w.tmrDispGraph_Timer();
-    QCOMPARE(f.state.gTrendSample, 1);
-    QCOMPARE(w.channelPanel(0)->lblCH_Val()->text(), QStringLiteral("50.0"));
-
-    f.state.gPollCycleDone = false; // a settings read is under way
-    f.setValue(1, 60);
-    w.tmrDispGraph_Timer();
-    QCOMPARE(f.state.gTrendSample, 1);
-    QCOMPARE(w.channelPanel(0)->lblCH_Val()->text(), QStringLiteral("50.0"));
-    QCOMPARE(w.warningText(), QString()); // one missed tick is no stop
-    w.tmrDispGraph_Timer();
-    w.tmrDispGraph_Timer();
-    QVERIFY(w.warningText().contains(QStringLiteral("NO NEW DATA")));
-
-    f.state.gPollCycleDone = true;
-    f.state.gMeterOnline = {false}; // the selected meter dropped out
-    w.tmrDispGraph_Timer();
-    QCOMPARE(f.state.gTrendSample, 1);
-
-    f.state.gMeterOnline = {true};
-    f.tables.sprdMON.setText(1, 1, QStringLiteral("NG"));
-    w.tmrDispGraph_Timer();
-    QCOMPARE(w.channelPanel(0)->lblCH_Val()->text(), QStringLiteral("60.0"));
-    QVERIFY(w.warningText().contains(QStringLiteral("NOT ANSWERING")));
-    f.tables.sprdMON.setText(1, 1, QStringLiteral("OK"));
-    w.tmrDispGraph_Timer();
-    QCOMPARE(w.warningText(), QString());
-}
-
-void TestTrendMonitor::invalidChannelShowsDashesAndUserUnit() {
-    MonitorFixture f(4);
-    f.tables.sprdMON.setNumber(7, 1, 0x4 | 0x80); // channels 2 and 4 without a value
-    f.tables.sprdP_CH.setNumber(4, 6, 3);
-    f.tables.sprdP_CH.setNumber(3, 7, 5);
-    f.tables.sprdP_CH.setText(3, 2, QStringLiteral("kPa") + QString(3, QChar(0)));
-    TrendMonitor w(*TrendVariant::forChannels(4), f.context(), nullptr);
-    w.tmrDispGraph().stop();
-    w.tmrDispGraph_Timer();
-    QCOMPARE(w.channelPanel(0)->lblCH_Val()->text(), QStringLiteral("50.0"));
-    QCOMPARE(w.channelPanel(1)->lblCH_Val()->text(), QStringLiteral("----.-"));
-    QCOMPARE(w.channelPanel(3)->lblCH_Val()->text(), QStringLiteral("--.---"));
-    QCOMPARE(w.channelPanel(2)->lblCH_Unit()->text(), QStringLiteral("kPa"));
-    QCOMPARE(w.model().history(0, 1), ChannelDisplay::NoValue);
-    QVERIFY(!w.graph()->scaleBarY(1)); // no bar for a channel without a value
-    QVERIFY(w.graph()->scaleBarY(0));
-}
-
-void TestTrendMonitor::backgroundFollowsTheSetting() {
-    MonitorFixture f(2);
-    TrendMonitor w(*TrendVariant::forChannels(2), f.context(), nullptr);
-    w.tmrDispGraph().stop();
-    w.tmrDispGraph_Timer();
-    QVERIFY(!w.graph()->whiteBackground());
-    f.tables.sprdP_Common.setNumber(1, 15, 1);
-    w.tmrDispGraph_Timer();
-    QVERIFY(w.graph()->whiteBackground());
-    f.tables.sprdP_Common.setNumber(1, 15, 0);
-    w.tmrDispGraph_Timer();
-    QVERIFY(!w.graph()->whiteBackground());
-}
-
-void TestTrendMonitor::statusArea() {
-    MonitorFixture f(2);
-    f.tables.sprdMON.setNumber(11, 1, 0x8000 | 0x2); // input 2 on, card present
-    f.tables.sprdMON.setNumber(5, 1, 0);
-    f.tables.sprdMON.setNumber(26, 1, 800);
-    f.tables.sprdMON.setNumber(27, 1, 202); // 25.25 %
-    f.tables.sprdMON.setNumber(28, 1, 7);
-    f.setAlarmWord1to4(0x10); // alarm 1 of channel 2
-    TrendMonitor w(*TrendVariant::forChannels(2), f.context(), nullptr);
-    w.tmrDispGraph().stop();
-    w.tmrDispGraph_Timer();
-    MonitorStatusArea* s = w.statusArea();
-    QCOMPARE(s->dateText(), QStringLiteral("2026-03-09"));
-    QCOMPARE(s->timeText(), QStringLiteral("14:05:09"));
-    QCOMPARE(s->lblDInput(0)->fromColour(), MonitorStatusArea::InputOffFrom);
-    QCOMPARE(s->lblDInput(1)->fromColour(), MonitorStatusArea::InputOnFrom);
-    QCOMPARE(s->lblDInput(1)->toColour(), MonitorStatusArea::InputOnTo);
-    QCOMPARE(s->alarmIcon(), MonitorIcons::SoundOn);
-    QCOMPARE(s->cardIcon(), MonitorIcons::CardPresent);
-    QCOMPARE(s->sdcText(), QStringLiteral("025"));
-    QCOMPARE(s->memText(), QStringLiteral("007"));
-
-    f.tables.sprdMON.setNumber(5, 1, 3);
-    f.tables.sprdMON.setNumber(26, 1, 0); // no capacity: no division
-    f.setAlarmWord1to4(0);
-    w.tmrDispGraph_Timer();
-    QCOMPARE(s->cardIcon(), MonitorIcons::CardInUse);
-    QCOMPARE(s->sdcText(), QStringLiteral("000"));
-    QCOMPARE(s->alarmIcon(), MonitorIcons::SoundOff);
-    f.tables.sprdMON.setNumber(11, 1, 0);
-    f.tables.sprdMON.setText(4, 1, QStringLiteral("x")); // too short: the clock stays
-    w.tmrDispGraph_Timer();
-    QCOMPARE(s->cardIcon(), MonitorIcons::CardNone);
-    QCOMPARE(s->timeText(), QStringLiteral("14:05:09"));
-}
-
-void TestTrendMonitor::sampleIndexSetBackRestartsTheTrend() {
-    MonitorFixture f(2);
-    TrendMonitor w(*TrendVariant::forChannels(2), f.context(), nullptr);
-    w.tmrDispGraph().stop();
-    for (int i = 0; i < 10; ++i)
+    void pictureFreezesWhenPollingStops() {
+        MonitorFixture f;
+        TrendMonitor w(*TrendVariant::forChannels(12), f.context(), nullptr);
+        w.tmrDispGraph().stop();
         w.tmrDispGraph_Timer();
-    QCOMPARE(f.state.gTrendSample, 10);
-    f.state.gTrendSample = 0; // the port was opened again
-    w.tmrDispGraph_Timer();
-    QCOMPARE(f.state.gTrendSample, 1);
-    QVERIFY(w.model().redrawSegments({}, 1000).isEmpty());
-}
+        QCOMPARE(f.state.gTrendSample, 1);
+        QCOMPARE(w.channelPanel(0)->lblCH_Val()->text(), QStringLiteral("50.0"));
+
+        f.state.gPollCycleDone = false; // a settings read is under way
+        f.setValue(1, 60);
+        w.tmrDispGraph_Timer();
+        QCOMPARE(f.state.gTrendSample, 1);
+        QCOMPARE(w.channelPanel(0)->lblCH_Val()->text(), QStringLiteral("50.0"));
+        QCOMPARE(w.warningText(), QString()); // one missed tick is no stop
+        w.tmrDispGraph_Timer();
+        w.tmrDispGraph_Timer();
+        QVERIFY(w.warningText().contains(QStringLiteral("NO NEW DATA")));
+
+        f.state.gPollCycleDone = true;
+        f.state.gMeterOnline = {false}; // the selected meter dropped out
+        w.tmrDispGraph_Timer();
+        QCOMPARE(f.state.gTrendSample, 1);
+
+        f.state.gMeterOnline = {true};
+        f.tables.sprdMON.setText(1, 1, QStringLiteral("NG"));
+        w.tmrDispGraph_Timer();
+        QCOMPARE(w.channelPanel(0)->lblCH_Val()->text(), QStringLiteral("60.0"));
+        QVERIFY(w.warningText().contains(QStringLiteral("NOT ANSWERING")));
+        f.tables.sprdMON.setText(1, 1, QStringLiteral("OK"));
+        w.tmrDispGraph_Timer();
+        QCOMPARE(w.warningText(), QString());
+    }
+
+    void invalidChannelShowsDashesAndUserUnit() {
+        MonitorFixture f(4);
+        f.tables.sprdMON.setNumber(7, 1, 0x4 | 0x80); // channels 2 and 4 without a value
+        f.tables.sprdP_CH.setNumber(4, 6, 3);
+        f.tables.sprdP_CH.setNumber(3, 7, 5);
+        f.tables.sprdP_CH.setText(3, 2, QStringLiteral("kPa") + QString(3, QChar(0)));
+        TrendMonitor w(*TrendVariant::forChannels(4), f.context(), nullptr);
+        w.tmrDispGraph().stop();
+        w.tmrDispGraph_Timer();
+        QCOMPARE(w.channelPanel(0)->lblCH_Val()->text(), QStringLiteral("50.0"));
+        QCOMPARE(w.channelPanel(1)->lblCH_Val()->text(), QStringLiteral("----.-"));
+        QCOMPARE(w.channelPanel(3)->lblCH_Val()->text(), QStringLiteral("--.---"));
+        QCOMPARE(w.channelPanel(2)->lblCH_Unit()->text(), QStringLiteral("kPa"));
+        QCOMPARE(w.model().history(0, 1), ChannelDisplay::NoValue);
+        QVERIFY(!w.graph()->scaleBarY(1)); // no bar for a channel without a value
+        QVERIFY(w.graph()->scaleBarY(0));
+    }
+
+    void statusAreaAndBackground() {
+        MonitorFixture f(2);
+        f.tables.sprdMON.setNumber(11, 1, 0x8000 | 0x2); // input 2 on, card present
+        f.tables.sprdMON.setNumber(5, 1, 0);
+        f.tables.sprdMON.setNumber(26, 1, 800);
+        f.tables.sprdMON.setNumber(27, 1, 202); // 25.25 %
+        f.tables.sprdMON.setNumber(28, 1, 7);
+        f.setAlarmWord1to4(0x10); // alarm 1 of channel 2
+        TrendMonitor w(*TrendVariant::forChannels(2), f.context(), nullptr);
+        w.tmrDispGraph().stop();
+        w.tmrDispGraph_Timer();
+        MonitorStatusArea* s = w.statusArea();
+        QCOMPARE(s->dateText(), QStringLiteral("2026-03-09"));
+        QCOMPARE(s->timeText(), QStringLiteral("14:05:09"));
+        QCOMPARE(s->lblDInput(0)->fromColour(), MonitorStatusArea::InputOffFrom);
+        QCOMPARE(s->lblDInput(1)->fromColour(), MonitorStatusArea::InputOnFrom);
+        QCOMPARE(s->lblDInput(1)->toColour(), MonitorStatusArea::InputOnTo);
+        QCOMPARE(s->alarmIcon(), MonitorIcons::SoundOn);
+        QCOMPARE(s->cardIcon(), MonitorIcons::CardPresent);
+        QCOMPARE(s->sdcText(), QStringLiteral("025"));
+        QCOMPARE(s->memText(), QStringLiteral("007"));
+        QVERIFY(!w.graph()->whiteBackground());
+
+        f.tables.sprdMON.setNumber(5, 1, 3);
+        f.tables.sprdMON.setNumber(26, 1, 0); // no capacity: no division
+        f.setAlarmWord1to4(0);
+        f.tables.sprdP_Common.setNumber(1, 15, 1); // white background chosen on the meter
+        w.tmrDispGraph_Timer();
+        QCOMPARE(s->cardIcon(), MonitorIcons::CardInUse);
+        QCOMPARE(s->sdcText(), QStringLiteral("000"));
+        QCOMPARE(s->alarmIcon(), MonitorIcons::SoundOff);
+        QVERIFY(w.graph()->whiteBackground());
+        f.tables.sprdMON.setNumber(11, 1, 0);
+        f.tables.sprdMON.setText(4, 1, QStringLiteral("x")); // too short: the clock stays
+        f.tables.sprdP_Common.setNumber(1, 15, 0);
+        w.tmrDispGraph_Timer();
+        QCOMPARE(s->cardIcon(), MonitorIcons::CardNone);
+        QCOMPARE(s->timeText(), QStringLiteral("14:05:09"));
+        QVERIFY(!w.graph()->whiteBackground());
+    }
+
+    void sampleIndexSetBackRestartsTheTrend() {
+        MonitorFixture f(2);
+        TrendMonitor w(*TrendVariant::forChannels(2), f.context(), nullptr);
+        w.tmrDispGraph().stop();
+        for (int i = 0; i < 10; ++i)
+            w.tmrDispGraph_Timer();
+        QCOMPARE(f.state.gTrendSample, 10);
+        f.state.gTrendSample = 0; // the port was opened again
+        w.tmrDispGraph_Timer();
+        QCOMPARE(f.state.gTrendSample, 1);
+        QVERIFY(w.model().redrawSegments({}, 1000).isEmpty());
+    }
+};
 
 QTEST_MAIN(TestTrendMonitor)
 #include "tst_trendmonitor.moc"

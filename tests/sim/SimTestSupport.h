@@ -6,51 +6,37 @@
 // Request frames for the simulator tests, closed with a plain bitwise CRC of the tests' own.
 namespace simtest {
 
-inline quint16 referenceCrc(const QByteArray& bytes) {
+inline QByteArray withCrc(QByteArray frame) {
     quint16 crc = 0xFFFF;
-    for (char c : bytes) {
+    for (char c : frame) {
         crc ^= static_cast<quint8>(c);
         for (int i = 0; i < 8; ++i)
             crc = (crc & 1) ? quint16((crc >> 1) ^ 0xA001) : quint16(crc >> 1);
     }
-    return crc;
-}
-
-inline QByteArray withCrc(QByteArray frame) {
-    const quint16 crc = referenceCrc(frame);
-    frame.append(char(crc & 0xFF));
-    frame.append(char(crc >> 8));
-    return frame;
+    return frame.append(char(crc & 0xFF)).append(char(crc >> 8));
 }
 
 inline QByteArray hex(const char* text) {
     return QByteArray::fromHex(text);
 }
 
-inline QByteArray readRequest(int address, int function, int first, int count) {
+// Address, function, then 16-bit words high byte first.
+inline QByteArray frame(int address, int function, const QList<int>& words) {
     QByteArray f;
-    f.append(char(address));
-    f.append(char(function));
-    f.append(char(first >> 8));
-    f.append(char(first & 0xFF));
-    f.append(char(count >> 8));
-    f.append(char(count & 0xFF));
-    return withCrc(f);
+    f.append(char(address)).append(char(function));
+    for (int w : words)
+        f.append(char(w >> 8)).append(char(w & 0xFF));
+    return f;
+}
+
+inline QByteArray readRequest(int address, int function, int first, int count) {
+    return withCrc(frame(address, function, {first, count}));
 }
 
 inline QByteArray writeRequest(int address, int first, const QList<quint16>& values) {
-    QByteArray f;
-    f.append(char(address));
-    f.append(char(16));
-    f.append(char(first >> 8));
-    f.append(char(first & 0xFF));
-    f.append(char(values.size() >> 8));
-    f.append(char(values.size() & 0xFF));
-    f.append(char(2 * values.size()));
-    for (quint16 v : values) {
-        f.append(char(v >> 8));
-        f.append(char(v & 0xFF));
-    }
+    QByteArray f = frame(address, 16, {first, int(values.size())}).append(char(2 * values.size()));
+    for (quint16 v : values)
+        f.append(char(v >> 8)).append(char(v & 0xFF));
     return withCrc(f);
 }
 

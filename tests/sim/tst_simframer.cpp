@@ -22,69 +22,62 @@ const QByteArray kWrite = writeRequest(3, 40025, {2024, 2, 29, 13, 5, 9});
 class TestSimFramer : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void everySplitPoint();
-    void oneByteAtATimeWithTrailingZeros();
-    void streams_data();
-    void streams();
-    void silenceEndsATornFrame();
-};
+    void everySplitPoint() {
+        const QByteArray stream = kRead + kWrite;
+        for (int cut = 0; cut <= stream.size(); ++cut) {
+            SimFramer framer;
+            QList<QByteArray> frames = framer.feed(stream.left(cut));
+            frames += framer.feed(stream.mid(cut));
+            QCOMPARE(joined(frames), joined({kRead, kWrite}));
+            QCOMPARE(framer.waiting(), 0);
+        }
+    }
 
-void TestSimFramer::everySplitPoint() {
-    const QByteArray stream = kRead + kWrite;
-    for (int cut = 0; cut <= stream.size(); ++cut) {
+    void oneByteAtATimeWithTrailingZeros() {
+        // A master with RTS control sends a zero byte after each frame.
+        const QByteArray stream = kRead + '\0' + kWrite + '\0' + kRead + '\0';
         SimFramer framer;
-        QList<QByteArray> frames = framer.feed(stream.left(cut));
-        frames += framer.feed(stream.mid(cut));
-        QCOMPARE(joined(frames), joined({kRead, kWrite}));
+        QList<QByteArray> frames;
+        for (char c : stream)
+            frames += framer.feed(QByteArray(1, c));
+        frames += framer.gap();
+        QCOMPARE(joined(frames), joined({kRead, kWrite, kRead}));
         QCOMPARE(framer.waiting(), 0);
     }
-}
 
-void TestSimFramer::oneByteAtATimeWithTrailingZeros() {
-    // A master with RTS control sends a zero byte after each frame.
-    const QByteArray stream = kRead + '\0' + kWrite + '\0' + kRead + '\0';
-    SimFramer framer;
-    QList<QByteArray> frames;
-    for (char c : stream)
-        frames += framer.feed(QByteArray(1, c));
-    frames += framer.gap();
-    QCOMPARE(joined(frames), joined({kRead, kWrite, kRead}));
-    QCOMPARE(framer.waiting(), 0);
-}
+    void streams_data() {
+        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<QByteArray>("frames");
+        const QByteArray unknown = withCrc(hex("0107")); // a function of four bytes
+        QTest::newRow("noise before") << hex("55AAFF") + kRead << joined({kRead});
+        QTest::newRow("noise between") << kRead + hex("1234") + kWrite << joined({kRead, kWrite});
+        QTest::newRow("noise looking like a long write")
+            << hex("0110 0000 0001 FE") + kRead << joined({kRead});
+        QTest::newRow("unknown function") << unknown + kRead << joined({unknown, kRead});
+        QTest::newRow("unknown function after noise") << hex("77") + unknown << joined({unknown});
+        QByteArray bad = kRead;
+        bad[5] = char(bad[5] ^ 0x10);
+        QTest::newRow("frame with a bad CRC") << bad + kWrite << joined({kWrite});
+        QTest::newRow("torn frame, then a whole one") << kRead.left(5) + kRead << joined({kRead});
+    }
 
-void TestSimFramer::streams_data() {
-    QTest::addColumn<QByteArray>("stream");
-    QTest::addColumn<QByteArray>("frames");
-    const QByteArray unknown = withCrc(hex("0107")); // a function of four bytes
-    QTest::newRow("noise before") << hex("55AAFF") + kRead << joined({kRead});
-    QTest::newRow("noise between") << kRead + hex("1234") + kWrite << joined({kRead, kWrite});
-    QTest::newRow("noise looking like a long write")
-        << hex("0110 0000 0001 FE") + kRead << joined({kRead});
-    QTest::newRow("unknown function") << unknown + kRead << joined({unknown, kRead});
-    QTest::newRow("unknown function after noise") << hex("77") + unknown << joined({unknown});
-    QByteArray bad = kRead;
-    bad[5] = char(bad[5] ^ 0x10);
-    QTest::newRow("frame with a bad CRC") << bad + kWrite << joined({kWrite});
-    QTest::newRow("torn frame, then a whole one") << kRead.left(5) + kRead << joined({kRead});
-}
+    void streams() {
+        QFETCH(QByteArray, stream);
+        SimFramer framer;
+        QList<QByteArray> found = framer.feed(stream);
+        found += framer.gap();
+        QTEST(joined(found), "frames");
+    }
 
-void TestSimFramer::streams() {
-    QFETCH(QByteArray, stream);
-    QFETCH(QByteArray, frames);
-    SimFramer framer;
-    QList<QByteArray> found = framer.feed(stream);
-    found += framer.gap();
-    QCOMPARE(joined(found), frames);
-}
-
-void TestSimFramer::silenceEndsATornFrame() {
-    SimFramer framer;
-    QVERIFY(framer.feed(kWrite.left(10)).isEmpty());
-    QVERIFY(framer.gap().isEmpty());
-    QCOMPARE(framer.waiting(), 0);
-    QCOMPARE(framer.droppedBytes(), 10);
-    QCOMPARE(joined(framer.feed(kRead)), joined({kRead}));
-}
+    void silenceEndsATornFrame() {
+        SimFramer framer;
+        QVERIFY(framer.feed(kWrite.left(10)).isEmpty());
+        QVERIFY(framer.gap().isEmpty());
+        QCOMPARE(framer.waiting(), 0);
+        QCOMPARE(framer.droppedBytes(), 10);
+        QCOMPARE(joined(framer.feed(kRead)), joined({kRead}));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSimFramer)
 #include "tst_simframer.moc"

@@ -1,4 +1,5 @@
 #include "SimTestSupport.h"
+#include "support/SimProcess.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -12,44 +13,6 @@
 using namespace simtest;
 
 namespace {
-
-QString simulatorPath() {
-    return qEnvironmentVariable("TD700_BIN_DIR") + QStringLiteral("/td700-sim");
-}
-
-// td700-sim started as a process, read line by line from its stdout.
-class Simulator {
-public:
-    explicit Simulator(const QStringList& args) {
-        m_process.setProgram(simulatorPath());
-        m_process.setArguments(args);
-        m_process.start();
-    }
-    ~Simulator() {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-    QString nextLine() {
-        while (!m_process.canReadLine())
-            if (!m_process.waitForReadyRead(10000))
-                return QString();
-        return QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    QProcess& process() { return m_process; }
-
-private:
-    QProcess m_process;
-};
-
-QList<quint16> dumpValues(const QString& line) {
-    QList<quint16> values;
-    const QStringList parts = line.split(QLatin1Char(' '));
-    for (const QString& p : parts.mid(1))
-        values.append(quint16(p.toUInt()));
-    return values;
-}
 
 template <typename Device>
 QByteArray exchange(Device& device, const QByteArray& request, int replyBytes) {
@@ -65,152 +28,144 @@ QByteArray exchange(Device& device, const QByteArray& request, int replyBytes) {
 class TestSimProcess : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void usage_data();
-    void usage();
-    void ptyAnswersAndSurvivesReopen();
-    void tcpServesSeveralClients();
-    void terminateEndsCleanly();
-    void mbpollReadsWhatTheSimulatorHolds_data();
-    void mbpollReadsWhatTheSimulatorHolds();
+    void initTestCase() {
+        QVERIFY2(QFileInfo::exists(BinPath("td700-sim")), qPrintable(BinPath("td700-sim")));
+    }
+
+    void usage_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--fault";
+        QTest::newRow("bad meter") << QStringList{"--meter", "1:3:1.20"} << 2 << "channel count";
+        QTest::newRow("bad fault") << QStringList{"--fault", "explode"} << 2 << "explode";
+        QTest::newRow("bad baud") << QStringList{"--baud", "0"} << 2 << "--baud";
+        QTest::newRow("stray argument") << QStringList{"COM1"} << 2 << "COM1";
+    }
+
+    void usage() {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, says);
+        QProcess p;
+        p.start(BinPath("td700-sim"), args);
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), exitCode);
+        const QString out =
+            QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
+        QVERIFY2(out.contains(says), qPrintable(out));
+    }
+
+    void ptyAnswersAndSurvivesReopen() {
+#ifndef Q_OS_UNIX
+        QSKIP("pseudo-terminals are a Unix feature");
+#else
+        Simulator sim({"--meter", "2:6:1.16", "--freeze", "--dump", "2:30001:2"});
+        const QString path = sim.nextLine();
+        QVERIFY2(path.startsWith(QLatin1String("/dev/")), qPrintable(path));
+        const QList<quint16> expected = DumpedRegisters(sim.nextLine());
+        QCOMPARE(expected, (QList<quint16>{10, 0x0110}));
+
+        for (int round = 0; round < 2; ++round) {
+            QSerialPort port(path);
+            port.setBaudRate(38400);
+            QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
+            // Noise ahead and the zero byte of RTS control behind do not spoil the request.
+            const QByteArray request =
+                hex("55") + readRequest(2, 3, 30001, 2) + QByteArray(1, '\0');
+            const QByteArray reply = exchange(port, request, 9);
+            QCOMPARE(reply.size(), 9);
+            QCOMPARE(replyRegisters(reply), expected);
+            port.close();
+        }
+#endif
+    }
+
+    void tcpServesSeveralClients() {
+        Simulator sim({"--tcp", "127.0.0.1:0", "--meter", "5:2:1.05"});
+        const QString url = sim.nextLine();
+        const QRegularExpression form(QStringLiteral("^tcp://127\\.0\\.0\\.1:(\\d+)$"));
+        const auto match = form.match(url);
+        QVERIFY2(match.hasMatch(), qPrintable(url));
+        const quint16 port = quint16(match.captured(1).toUInt());
+
+        QTcpSocket a;
+        QTcpSocket b;
+        a.connectToHost(QStringLiteral("127.0.0.1"), port);
+        b.connectToHost(QStringLiteral("127.0.0.1"), port);
+        QVERIFY(a.waitForConnected(5000) && b.waitForConnected(5000));
+        // Client b sends its request in two pieces; both get their own reply.
+        const QByteArray probe = readRequest(5, 3, 30001, 2);
+        b.write(probe.left(3));
+        b.flush();
+        QCOMPARE(exchange(a, readRequest(5, 3, 40014, 2), 9).size(), 9);
+        QCOMPARE(exchange(b, probe.mid(3), 9), withCrc(hex("0503 04 0000 0105")));
+        // Another slave's address: silence.
+        a.write(readRequest(6, 3, 30001, 2));
+        QVERIFY(!a.waitForReadyRead(300));
+    }
+
+    void terminateEndsCleanly() {
+#ifndef Q_OS_UNIX
+        QSKIP("signals and pseudo-terminals are Unix features");
+#else
+        QTemporaryDir dir;
+        const QString link = dir.filePath(QStringLiteral("ttyTD700"));
+        Simulator sim({"--pty-link", link});
+        QVERIFY(!sim.nextLine().isEmpty());
+        QVERIFY(QFileInfo(link).isSymLink());
+        sim.process().terminate(); // SIGTERM
+        QVERIFY(sim.process().waitForFinished(10000));
+        QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(sim.process().exitCode(), 0);
+        QVERIFY(!QFileInfo(link).isSymLink());
+#endif
+    }
+
+    void mbpollReadsWhatTheSimulatorHolds_data() {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("count");
+        QTest::newRow("present values") << 30001 << 47;
+        QTest::newRow("common settings") << 40001 << 77;
+        QTest::newRow("channel 12 block") << 41201 << 93;
+    }
+
+    void mbpollReadsWhatTheSimulatorHolds() {
+#ifndef Q_OS_UNIX
+        QSKIP("mbpoll is run here on a pseudo-terminal");
+#else
+        QFETCH(int, first);
+        QFETCH(int, count);
+        const QString mbpoll = QStandardPaths::findExecutable(QStringLiteral("mbpoll"));
+        if (mbpoll.isEmpty())
+            QSKIP("mbpoll is not installed (Debian package mbpoll)");
+        const QString dump = QStringLiteral("1:%1:%2").arg(first).arg(count);
+        Simulator sim({"--pty", "--freeze", "--clock", "2024-02-29 13:05:09", "--dump", dump});
+        const QString path = sim.nextLine();
+        const QList<quint16> expected = DumpedRegisters(sim.nextLine());
+        QCOMPARE(expected.size(), count);
+
+        QProcess poll;
+        poll.start(mbpoll,
+                   {"-m", "rtu", "-a", "1", "-b", "38400", "-P", "none", "-t", "4:hex", "-0", "-r",
+                    QString::number(first), "-c", QString::number(count), "-1", "-o", "2", path});
+        QVERIFY(poll.waitForFinished(20000));
+        const QString out = QString::fromLocal8Bit(poll.readAllStandardOutput());
+        QCOMPARE(poll.exitCode(), 0);
+        // Lines read "[30001]: 	0x0014".
+        const QRegularExpression line(QStringLiteral("^\\[(\\d+)\\]:\\s+0x([0-9A-Fa-f]{4})"),
+                                      QRegularExpression::MultilineOption);
+        QList<quint16> got;
+        int next = first;
+        for (auto it = line.globalMatch(out); it.hasNext();) {
+            const auto m = it.next();
+            QCOMPARE(m.captured(1).toInt(), next++);
+            got.append(quint16(m.captured(2).toUInt(nullptr, 16)));
+        }
+        QCOMPARE(got, expected);
+#endif
+    }
 };
-
-void TestSimProcess::initTestCase() {
-    QVERIFY2(QFileInfo::exists(simulatorPath()), qPrintable(simulatorPath()));
-}
-
-void TestSimProcess::usage_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("says");
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "--fault";
-    QTest::newRow("bad meter") << QStringList{"--meter", "1:3:1.20"} << 2 << "channel count";
-    QTest::newRow("bad fault") << QStringList{"--fault", "explode"} << 2 << "explode";
-    QTest::newRow("bad baud") << QStringList{"--baud", "0"} << 2 << "--baud";
-    QTest::newRow("stray argument") << QStringList{"COM1"} << 2 << "COM1";
-}
-
-void TestSimProcess::usage() {
-    QFETCH(QStringList, args);
-    QFETCH(int, exitCode);
-    QFETCH(QString, says);
-    QProcess p;
-    p.start(simulatorPath(), args);
-    QVERIFY(p.waitForFinished(10000));
-    QCOMPARE(p.exitCode(), exitCode);
-    const QString out =
-        QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
-    QVERIFY2(out.contains(says), qPrintable(out));
-}
-
-void TestSimProcess::ptyAnswersAndSurvivesReopen() {
-#ifndef Q_OS_UNIX
-    QSKIP("pseudo-terminals are a Unix feature");
-#else
-    Simulator sim({"--meter", "2:6:1.16", "--freeze", "--dump", "2:30001:2"});
-    const QString path = sim.nextLine();
-    QVERIFY2(path.startsWith(QLatin1String("/dev/")), qPrintable(path));
-    const QList<quint16> expected = dumpValues(sim.nextLine());
-    QCOMPARE(expected, (QList<quint16>{10, 0x0110}));
-
-    for (int round = 0; round < 2; ++round) {
-        QSerialPort port(path);
-        port.setBaudRate(38400);
-        QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
-        // Noise ahead and the zero byte of RTS control behind do not spoil the request.
-        const QByteArray request = hex("55") + readRequest(2, 3, 30001, 2) + QByteArray(1, '\0');
-        const QByteArray reply = exchange(port, request, 9);
-        QCOMPARE(reply.size(), 9);
-        QCOMPARE(replyRegisters(reply), expected);
-        port.close();
-    }
-#endif
-}
-
-void TestSimProcess::tcpServesSeveralClients() {
-    Simulator sim({"--tcp", "127.0.0.1:0", "--meter", "5:2:1.05"});
-    const QString url = sim.nextLine();
-    const QRegularExpression form(QStringLiteral("^tcp://127\\.0\\.0\\.1:(\\d+)$"));
-    const auto match = form.match(url);
-    QVERIFY2(match.hasMatch(), qPrintable(url));
-    const quint16 port = quint16(match.captured(1).toUInt());
-
-    QTcpSocket a;
-    QTcpSocket b;
-    a.connectToHost(QStringLiteral("127.0.0.1"), port);
-    b.connectToHost(QStringLiteral("127.0.0.1"), port);
-    QVERIFY(a.waitForConnected(5000) && b.waitForConnected(5000));
-    // Client b sends its request in two pieces; both get their own reply.
-    const QByteArray probe = readRequest(5, 3, 30001, 2);
-    b.write(probe.left(3));
-    b.flush();
-    QCOMPARE(exchange(a, readRequest(5, 3, 40014, 2), 9).size(), 9);
-    QCOMPARE(exchange(b, probe.mid(3), 9), withCrc(hex("0503 04 0000 0105")));
-    // Another slave's address: silence.
-    a.write(readRequest(6, 3, 30001, 2));
-    QVERIFY(!a.waitForReadyRead(300));
-}
-
-void TestSimProcess::terminateEndsCleanly() {
-#ifndef Q_OS_UNIX
-    QSKIP("signals and pseudo-terminals are Unix features");
-#else
-    QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("ttyTD700"));
-    Simulator sim({"--pty-link", link});
-    QVERIFY(!sim.nextLine().isEmpty());
-    QVERIFY(QFileInfo(link).isSymLink());
-    sim.process().terminate(); // SIGTERM
-    QVERIFY(sim.process().waitForFinished(10000));
-    QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
-    QCOMPARE(sim.process().exitCode(), 0);
-    QVERIFY(!QFileInfo(link).isSymLink());
-#endif
-}
-
-void TestSimProcess::mbpollReadsWhatTheSimulatorHolds_data() {
-    QTest::addColumn<int>("first");
-    QTest::addColumn<int>("count");
-    QTest::newRow("present values") << 30001 << 47;
-    QTest::newRow("common settings") << 40001 << 77;
-    QTest::newRow("channel 12 block") << 41201 << 93;
-}
-
-void TestSimProcess::mbpollReadsWhatTheSimulatorHolds() {
-#ifndef Q_OS_UNIX
-    QSKIP("mbpoll is run here on a pseudo-terminal");
-#else
-    QFETCH(int, first);
-    QFETCH(int, count);
-    const QString mbpoll = QStandardPaths::findExecutable(QStringLiteral("mbpoll"));
-    if (mbpoll.isEmpty())
-        QSKIP("mbpoll is not installed (Debian package mbpoll)");
-    const QString dump = QStringLiteral("1:%1:%2").arg(first).arg(count);
-    Simulator sim({"--pty", "--freeze", "--clock", "2024-02-29 13:05:09", "--dump", dump});
-    const QString path = sim.nextLine();
-    const QList<quint16> expected = dumpValues(sim.nextLine());
-    QCOMPARE(expected.size(), count);
-
-    QProcess poll;
-    poll.start(mbpoll,
-               {"-m", "rtu", "-a", "1", "-b", "38400", "-P", "none", "-t", "4:hex", "-0", "-r",
-                QString::number(first), "-c", QString::number(count), "-1", "-o", "2", path});
-    QVERIFY(poll.waitForFinished(20000));
-    const QString out = QString::fromLocal8Bit(poll.readAllStandardOutput());
-    QCOMPARE(poll.exitCode(), 0);
-    // Lines read "[30001]: 	0x0014".
-    const QRegularExpression line(QStringLiteral("^\\[(\\d+)\\]:\\s+0x([0-9A-Fa-f]{4})"),
-                                  QRegularExpression::MultilineOption);
-    QList<quint16> got;
-    int next = first;
-    for (auto it = line.globalMatch(out); it.hasNext();) {
-        const auto m = it.next();
-        QCOMPARE(m.captured(1).toInt(), next++);
-        got.append(quint16(m.captured(2).toUInt(nullptr, 16)));
-    }
-    QCOMPARE(got, expected);
-#endif
-}
 
 QTEST_GUILESS_MAIN(TestSimProcess)
 #include "tst_simprocess.moc"

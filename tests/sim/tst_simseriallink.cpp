@@ -12,186 +12,147 @@ using namespace simtest;
 class TestSimSerialLink : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void openNames_data();
-    void openNames();
-    void thresholdNotifiesOnceAndRearms();
-    void replyTimeFollowsTheBaudRate_data();
-    void replyTimeFollowsTheBaudRate();
-    void splitReplyWaitsForItsSecondPart();
-    void closingDropsRepliesOnTheirWay();
-    void metersKeepTheirContentsAcrossReopen();
-    void linkLossClosesAndSaysWhy();
-    void runsOnTheSystemClock();
-};
-
-void TestSimSerialLink::openNames_data() {
-    QTest::addColumn<QString>("port");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("meters"); // empty: refused
-    QTest::newRow("default bus") << "DEMO"
-                                 << "38400,N,8,1"
-                                 << "1:12:1.20,2:6:1.16,3:4:1.10";
-    QTest::newRow("custom bus") << "demo:1:12:1.20,3:6:1.16"
-                                << "9600,E,8,1"
-                                << "1:12:1.20,3:6:1.16";
-    QTest::newRow("bad channel count") << "DEMO:1:13:1.20"
-                                       << "38400,N,8,1"
-                                       << "";
-    QTest::newRow("address twice") << "DEMO:1:2:1.20,1:4:1.20"
-                                   << "38400,N,8,1"
-                                   << "";
-    QTest::newRow("a real port") << "COM1"
-                                 << "38400,N,8,1"
-                                 << "";
-    QTest::newRow("bad line settings") << "DEMO"
-                                       << "fast,N,8,1"
-                                       << "";
-}
-
-void TestSimSerialLink::openNames() {
-    QFETCH(QString, port);
-    QFETCH(QString, line);
-    QFETCH(QString, meters);
-    VirtualClock clock;
-    SimSerialLink link(clock);
-    QCOMPARE(link.open(port, line), !meters.isEmpty());
-    QCOMPARE(link.isOpen(), !meters.isEmpty());
-    if (meters.isEmpty()) {
-        QVERIFY(!link.errorString().isEmpty());
-        QVERIFY(!link.write(readRequest(1, 3, 30001, 2)));
-        return;
+    void openNames_data() {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("meters"); // empty: refused
+        const auto row = [](const char* name, const char* port, const char* line, const char* m) {
+            QTest::newRow(name) << QString(port) << QString(line) << QString(m);
+        };
+        row("default bus", "DEMO", "38400,N,8,1", "1:12:1.20,2:6:1.16,3:4:1.10");
+        row("custom bus", "demo:1:12:1.20,3:6:1.16", "9600,E,8,1", "1:12:1.20,3:6:1.16");
+        row("bad channel count", "DEMO:1:13:1.20", "38400,N,8,1", "");
+        row("address twice", "DEMO:1:2:1.20,1:4:1.20", "38400,N,8,1", "");
+        row("a real port", "COM1", "38400,N,8,1", "");
+        row("bad line settings", "DEMO", "fast,N,8,1", "");
     }
-    QStringList configs;
-    for (const SimMeterConfig& s : link.bus().configs())
-        configs << s.toString();
-    QCOMPARE(configs.join(QLatin1Char(',')), meters);
-}
 
-void TestSimSerialLink::thresholdNotifiesOnceAndRearms() {
-    VirtualClock clock;
-    SimSerialLink link(clock);
-    QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
-    QVERIFY(link.open(QStringLiteral("DEMO"), QStringLiteral("38400,N,8,1")));
-    link.setReceiveThreshold(99);
-    QVERIFY(link.write(readRequest(1, 3, 30001, 47)));
-    link.write(QByteArray(1, '\0')); // the zero byte of RTS control is harmless
-    clock.advance(200);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(link.bytesWaiting(), 99);
-    const QByteArray reply = link.readAll();
-    QVERIFY(simCrcValid(reply));
-    QCOMPARE(reply.left(3), hex("01035E"));
+    void openNames() {
+        QFETCH(QString, port);
+        QFETCH(QString, line);
+        QFETCH(QString, meters);
+        VirtualClock clock;
+        SimSerialLink link(clock);
+        QCOMPARE(link.open(port, line), !meters.isEmpty());
+        QCOMPARE(link.isOpen(), !meters.isEmpty());
+        if (meters.isEmpty()) {
+            QVERIFY(!link.errorString().isEmpty());
+            QVERIFY(!link.write(readRequest(1, 3, 30001, 2)));
+            return;
+        }
+        QStringList configs;
+        for (const SimMeterConfig& s : link.bus().configs())
+            configs << s.toString();
+        QCOMPARE(configs.join(QLatin1Char(',')), meters);
+    }
 
-    // A threshold the reply never reaches stays silent; lowering it with the bytes already
-    // waiting notifies once, from the clock.
-    link.setReceiveThreshold(50);
-    link.write(readRequest(3, 3, 40014, 2));
-    clock.advance(200);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(link.bytesWaiting(), 9);
-    link.setReceiveThreshold(9);
-    QCOMPARE(spy.count(), 1);
-    clock.advance(1);
-    QCOMPARE(spy.count(), 2);
-    clock.advance(100);
-    QCOMPARE(spy.count(), 2);
-    link.discardInput();
-    QCOMPARE(link.bytesWaiting(), 0);
-    link.write(readRequest(2, 3, 40014, 2));
-    clock.advance(200);
-    QCOMPARE(spy.count(), 3);
-}
+    void thresholdNotifiesOnceAndRearms() {
+        VirtualClock clock;
+        SimSerialLink link(clock);
+        QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
+        QVERIFY(link.open(QStringLiteral("DEMO"), QStringLiteral("38400,N,8,1")));
+        link.setReceiveThreshold(99);
+        QVERIFY(link.write(readRequest(1, 3, 30001, 47)));
+        link.write(QByteArray(1, '\0')); // the zero byte of RTS control is harmless
+        clock.advance(200);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(link.bytesWaiting(), 99);
+        const QByteArray reply = link.readAll();
+        QVERIFY(simCrcValid(reply));
+        QCOMPARE(reply.left(3), hex("01035E"));
 
-void TestSimSerialLink::replyTimeFollowsTheBaudRate_data() {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("expectedMs"); // last reply byte: request + turnaround + reply
-    // 8 request bytes and 99 reply bytes, 10 or 11 bits each, 3 ms turnaround.
-    QTest::newRow("9600") << "9600,N,8,1" << 115;       // 8.33 + 3 + 103.1
-    QTest::newRow("19200 even") << "19200,E,8,1" << 65; // 4.58 + 3 + 56.7
-    QTest::newRow("38400") << "38400,N,8,1" << 31;      // 2.08 + 3 + 25.8
-    QTest::newRow("57600") << "57600,N,8,1" << 22;      // 1.39 + 3 + 17.2
-}
+        // A threshold the reply never reaches stays silent; lowering it with the bytes already
+        // waiting notifies once, from the clock.
+        link.setReceiveThreshold(50);
+        link.write(readRequest(3, 3, 40014, 2));
+        clock.advance(200);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(link.bytesWaiting(), 9);
+        link.setReceiveThreshold(9);
+        QCOMPARE(spy.count(), 1);
+        clock.advance(1);
+        QCOMPARE(spy.count(), 2);
+        clock.advance(100);
+        QCOMPARE(spy.count(), 2);
+        link.discardInput();
+        QCOMPARE(link.bytesWaiting(), 0);
+        link.write(readRequest(2, 3, 40014, 2));
+        clock.advance(200);
+        QCOMPARE(spy.count(), 3);
+    }
 
-void TestSimSerialLink::replyTimeFollowsTheBaudRate() {
-    QFETCH(QString, line);
-    QFETCH(int, expectedMs);
-    VirtualClock clock;
-    SimSerialLink link(clock);
-    qint64 notifiedAt = -1;
-    connect(&link, &SerialLink::receiveThresholdReached, this, [&] { notifiedAt = clock.nowMs(); });
-    QVERIFY(link.open(QStringLiteral("DEMO"), line));
-    link.setReceiveThreshold(99);
-    link.write(readRequest(1, 3, 30001, 47));
-    clock.advance(expectedMs / 2);
-    // Half-way the reply is partly there, as a real port delivers it in pieces.
-    QVERIFY(link.bytesWaiting() > 0 && link.bytesWaiting() < 99);
-    clock.advance(1000);
-    QVERIFY2(qAbs(notifiedAt - expectedMs) <= 1, qPrintable(QString::number(notifiedAt)));
-}
+    void replyTimeFollowsTheBaudRate_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("expectedMs"); // last reply byte: request + turnaround + reply
+        // 8 request bytes and 99 reply bytes, 10 or 11 bits each, 3 ms turnaround.
+        QTest::newRow("9600") << "9600,N,8,1" << 115;       // 8.33 + 3 + 103.1
+        QTest::newRow("19200 even") << "19200,E,8,1" << 65; // 4.58 + 3 + 56.7
+        QTest::newRow("38400") << "38400,N,8,1" << 31;      // 2.08 + 3 + 25.8
+        QTest::newRow("57600") << "57600,N,8,1" << 22;      // 1.39 + 3 + 17.2
+    }
 
-void TestSimSerialLink::splitReplyWaitsForItsSecondPart() {
-    VirtualClock clock;
-    SimSerialLink link(clock);
-    link.bus().faults().add(SimFaultRule::split(4, 300).forMeter(2));
-    QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
-    QVERIFY(link.open(QStringLiteral("DEMO"), QStringLiteral("38400,N,8,1")));
-    link.setReceiveThreshold(9);
-    link.write(readRequest(2, 3, 40014, 2));
-    clock.advance(100);
-    QCOMPARE(link.bytesWaiting(), 4);
-    QCOMPARE(spy.count(), 0);
-    clock.advance(300);
-    QCOMPARE(spy.count(), 1);
-    QVERIFY(simCrcValid(link.readAll()));
-}
+    void replyTimeFollowsTheBaudRate() {
+        QFETCH(QString, line);
+        QFETCH(int, expectedMs);
+        VirtualClock clock;
+        SimSerialLink link(clock);
+        qint64 notifiedAt = -1;
+        connect(&link, &SerialLink::receiveThresholdReached, this,
+                [&] { notifiedAt = clock.nowMs(); });
+        QVERIFY(link.open(QStringLiteral("DEMO"), line));
+        link.setReceiveThreshold(99);
+        link.write(readRequest(1, 3, 30001, 47));
+        clock.advance(expectedMs / 2);
+        // Half-way the reply is partly there, as a real port delivers it in pieces.
+        QVERIFY(link.bytesWaiting() > 0 && link.bytesWaiting() < 99);
+        clock.advance(1000);
+        QVERIFY2(qAbs(notifiedAt - expectedMs) <= 1, qPrintable(QString::number(notifiedAt)));
+    }
 
-void TestSimSerialLink::closingDropsRepliesOnTheirWay() {
-    VirtualClock clock;
-    SimSerialLink link(clock);
-    link.bus().faults().add(SimFaultRule::delay(500));
-    QVERIFY(link.open(QStringLiteral("DEMO"), QStringLiteral("38400,N,8,1")));
-    link.write(readRequest(1, 3, 40014, 2));
-    clock.advance(100);
-    link.close();
-    QVERIFY(link.open(QStringLiteral("DEMO"), QStringLiteral("38400,N,8,1")));
-    clock.advance(1000);
-    QCOMPARE(link.bytesWaiting(), 0);
-}
+    void splitReplyWaitsForItsSecondPart() {
+        VirtualClock clock;
+        SimSerialLink link(clock);
+        link.bus().faults().add(SimFaultRule::split(4, 300).forMeter(2));
+        QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
+        QVERIFY(link.open(QStringLiteral("DEMO"), QStringLiteral("38400,N,8,1")));
+        link.setReceiveThreshold(9);
+        link.write(readRequest(2, 3, 40014, 2));
+        clock.advance(100);
+        QCOMPARE(link.bytesWaiting(), 4);
+        QCOMPARE(spy.count(), 0);
+        clock.advance(300);
+        QCOMPARE(spy.count(), 1);
+        QVERIFY(simCrcValid(link.readAll()));
+    }
 
-void TestSimSerialLink::metersKeepTheirContentsAcrossReopen() {
-    VirtualClock clock;
-    SimSerialLink link(clock);
-    link.bus().meter(1)->setReg(40013, 99); // prepared before the engine opens the port
-    QVERIFY(link.open(QStringLiteral("DEMO"), QString()));
-    link.close();
-    QVERIFY(link.open(QStringLiteral("DEMO:1:12:1.20,5:2:1.05"), QString()));
-    QCOMPARE(link.bus().meter(1)->reg(40013), quint16(99));
-    QVERIFY(!link.bus().meter(2));
-    QVERIFY(link.bus().meter(5));
-}
+    void reopenDropsRepliesOnTheirWayAndKeepsTheMeters() {
+        VirtualClock clock;
+        SimSerialLink link(clock);
+        link.bus().meter(1)->setReg(40013, 99); // prepared before the engine opens the port
+        link.bus().faults().add(SimFaultRule::delay(500));
+        QVERIFY(link.open(QStringLiteral("DEMO"), QStringLiteral("38400,N,8,1")));
+        link.write(readRequest(1, 3, 40014, 2));
+        clock.advance(100);
+        link.close();
+        QVERIFY(link.open(QStringLiteral("DEMO:1:12:1.20,5:2:1.05"), QString()));
+        clock.advance(1000);
+        QCOMPARE(link.bytesWaiting(), 0);
+        QCOMPARE(link.bus().meter(1)->reg(40013), quint16(99));
+        QVERIFY(!link.bus().meter(2));
+        QVERIFY(link.bus().meter(5));
+    }
 
-void TestSimSerialLink::linkLossClosesAndSaysWhy() {
-    VirtualClock clock;
-    SimSerialLink link(clock);
-    QSignalSpy lost(&link, &SerialLink::linkLost);
-    QVERIFY(link.open(QStringLiteral("DEMO"), QStringLiteral("38400,N,8,1")));
-    link.simulateLinkLoss(QStringLiteral("The adapter was unplugged."));
-    QCOMPARE(lost.count(), 1);
-    QCOMPARE(lost.at(0).at(0).toString(), QStringLiteral("The adapter was unplugged."));
-    QVERIFY(!link.isOpen());
-    QVERIFY(!link.write(readRequest(1, 3, 30001, 2)));
-}
-
-void TestSimSerialLink::runsOnTheSystemClock() {
-    SystemClock clock;
-    SimSerialLink link(clock);
-    QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
-    QVERIFY(link.open(QStringLiteral("DEMO"), QStringLiteral("38400,N,8,1")));
-    link.setReceiveThreshold(9);
-    link.write(readRequest(3, 3, 30001, 2));
-    QVERIFY(spy.wait(5000));
-    QCOMPARE(link.readAll(), withCrc(hex("0303 04 0028 010A")));
-}
+    void runsOnTheSystemClock() {
+        SystemClock clock;
+        SimSerialLink link(clock);
+        QSignalSpy spy(&link, &SerialLink::receiveThresholdReached);
+        QVERIFY(link.open(QStringLiteral("DEMO"), QStringLiteral("38400,N,8,1")));
+        link.setReceiveThreshold(9);
+        link.write(readRequest(3, 3, 30001, 2));
+        QVERIFY(spy.wait(5000));
+        QCOMPARE(link.readAll(), withCrc(hex("0303 04 0028 010A")));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSimSerialLink)
 #include "tst_simseriallink.moc"

@@ -11,65 +11,63 @@
 class TestTextTableModel : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void staysConsistentThroughTableChanges_data();
-    void staysConsistentThroughTableChanges();
-    void cellColoursAndHeaders();
-};
-
-void TestTextTableModel::staysConsistentThroughTableChanges_data() {
-    QTest::addColumn<bool>("headerColumn");
-    QTest::newRow("data columns only") << false;
-    QTest::newRow("with the header column") << true;
-}
-
-void TestTextTableModel::staysConsistentThroughTableChanges() {
-    QFETCH(bool, headerColumn);
-    TextTable table(4, 0);
-    TextTableModel model(&table);
-    model.setShowHeaderColumn(headerColumn);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-
-    for (int r = 1; r <= 5; ++r) { // meter rows appended one by one
-        table.setRowCount(r);
-        table.setText(0, r, QString::number(r));
-        table.setText(2, r, QStringLiteral("OK"));
+    void staysConsistentThroughTableChanges_data() {
+        QTest::addColumn<bool>("headerColumn");
+        QTest::newRow("data columns only") << false;
+        QTest::newRow("with the header column") << true;
     }
-    QCOMPARE(model.rowCount(), 5);
-    QCOMPARE(model.columnCount(), headerColumn ? 5 : 4);
-    table.setBlockBackColour(2, 1, 2, 5, 0x00FF00);
-    table.clearData(2, 1, 4, 5);
-    table.setColumnHidden(3, true);
-    table.deleteRows(2, 2);
-    QCOMPARE(model.rowCount(), 3);
-    table.setColumnCount(7);
-    QCOMPARE(model.columnCount(), headerColumn ? 8 : 7);
-    table.setText(7, 3, QStringLiteral("last"));
-    QCOMPARE(model.data(model.index(2, model.modelColumn(7))).toString(), QStringLiteral("last"));
-    table.setRowCount(0);
-    QCOMPARE(model.rowCount(), 0);
-    table.setText(1, 1, QStringLiteral("outside")); // no rows: nothing to report
-}
 
-void TestTextTableModel::cellColoursAndHeaders() {
-    TextTable table(2, 2);
-    TextTableModel model(&table);
-    table.setText(1, 0, QStringLiteral("Link"));
-    table.setText(0, 2, QStringLiteral("7"));
-    QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Link"));
-    QCOMPARE(model.headerData(1, Qt::Horizontal).toInt(), 2); // no caption: the column number
-    QCOMPARE(model.headerData(1, Qt::Vertical).toString(), QStringLiteral("7"));
+    void staysConsistentThroughTableChanges() {
+        QFETCH(bool, headerColumn);
+        TextTable table(4, 0);
+        TextTableModel model(&table);
+        model.setShowHeaderColumn(headerColumn);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
 
-    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-    table.setBackColour(1, 2, 0x000000); // "NG" on black
-    QCOMPARE(changed.count(), 1);
-    const QModelIndex ng = model.index(1, 0);
-    QCOMPARE(model.data(ng, Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::black));
-    // Text on a dark cell without a colour of its own stays readable.
-    QCOMPARE(model.data(ng, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::white));
-    table.setOddEvenColours(0xC0FFC0, 0, 0xFFFFFF, 0);
-    QCOMPARE(model.data(model.index(0, 1), Qt::BackgroundRole).value<QBrush>().color(),
-             QColor(0xC0, 0xFF, 0xC0));
-}
+        for (int r = 1; r <= 5; ++r) { // meter rows appended one by one
+            table.setRowCount(r);
+            table.setText(0, r, QString::number(r));
+            table.setText(2, r, QStringLiteral("OK"));
+        }
+        QCOMPARE(model.rowCount(), 5);
+        QCOMPARE(model.columnCount(), headerColumn ? 5 : 4);
+        table.setBlockBackColour(2, 1, 2, 5, 0x00FF00);
+        table.clearData(2, 1, 4, 5);
+        table.setColumnHidden(3, true);
+        table.deleteRows(2, 2);
+        QCOMPARE(model.rowCount(), 3);
+        table.setColumnCount(7);
+        QCOMPARE(model.columnCount(), headerColumn ? 8 : 7);
+        table.setText(7, 3, QStringLiteral("last"));
+        QCOMPARE(model.data(model.index(2, model.modelColumn(7))).toString(),
+                 QStringLiteral("last"));
+        table.setRowCount(0);
+        QCOMPARE(model.rowCount(), 0);
+        table.setText(1, 1, QStringLiteral("outside")); // no rows: nothing to report
+    }
+
+    void cellColoursAndHeaders() {
+        TextTable table(2, 2);
+        TextTableModel model(&table);
+        table.setText(1, 0, QStringLiteral("Link"));
+        table.setText(0, 2, QStringLiteral("7"));
+        QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Link"));
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toInt(), 2); // no caption: the column number
+        QCOMPARE(model.headerData(1, Qt::Vertical).toString(), QStringLiteral("7"));
+
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        table.setBackColour(1, 2, 0x000000); // "NG" on black
+        QCOMPARE(changed.count(), 1);
+        const QModelIndex ng = model.index(1, 0);
+        QCOMPARE(model.data(ng, Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::black));
+        // Text on a dark cell without a colour of its own stays readable.
+        QCOMPARE(model.data(ng, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::white));
+        table.setOddEvenColours(0xC0FFC0, 0, 0xFFFFFF, 0);
+        QCOMPARE(model.data(model.index(0, 1), Qt::BackgroundRole).value<QBrush>().color(),
+                 QColor(0xC0, 0xFF, 0xC0));
+    }
+};
 
 QTEST_MAIN(TestTextTableModel)
 #include "tst_texttablemodel.moc"

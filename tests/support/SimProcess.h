@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QStringList>
+#include <cstring>
+
+// The project's programs (td700, td700-sim, TD700_File) run as processes.
+inline QString BinPath(const char* name) {
+    return qEnvironmentVariable("TD700_BIN_DIR") + u'/' + QLatin1String(name);
+}
+
+// The next line of a running process's standard output; empty when none came in time.
+inline QString NextLine(QProcess& p, const QDeadlineTimer& deadline = QDeadlineTimer(10000)) {
+    while (!p.canReadLine()) {
+        if (deadline.hasExpired() || p.state() == QProcess::NotRunning)
+            return QString();
+        p.waitForReadyRead(int(std::max<qint64>(1, deadline.remainingTime())));
+    }
+    return QString::fromLocal8Bit(p.readLine()).trimmed();
+}
+
+// td700-sim started with `args`, killed when it goes out of scope.
+class Simulator {
+public:
+    explicit Simulator(const QStringList& args) { m_process.start(BinPath("td700-sim"), args); }
+    ~Simulator() {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+    QString nextLine() { return NextLine(m_process); }
+    QProcess& process() { return m_process; }
+
+private:
+    QProcess m_process;
+};
+
+// The registers of a --dump line, "ADDR:FIRST:COUNT r1 r2 ...".
+inline QList<quint16> DumpedRegisters(const QString& line) {
+    QList<quint16> values;
+    for (const QString& p : line.split(u' ', Qt::SkipEmptyParts).mid(1))
+        values.append(quint16(p.toUInt()));
+    return values;
+}
+
+// The same registers read pairwise as singles, high word first.
+inline QList<float> DumpedSingles(const QString& line) {
+    const QList<quint16> r = DumpedRegisters(line);
+    QList<float> out;
+    for (int i = 0; i + 1 < r.size(); i += 2) {
+        const quint32 bits = quint32(r[i]) << 16 | r[i + 1];
+        float f;
+        std::memcpy(&f, &bits, sizeof f);
+        out << f;
+    }
+    return out;
+}
