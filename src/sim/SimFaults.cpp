@@ -34,73 +34,48 @@ bool toInt(const QString& text, int min, int max, int* out) {
 
 } // namespace
 
-SimFaultRule SimFaultRule::noReply() {
-    return {};
-}
-
-SimFaultRule SimFaultRule::delay(int ms) {
+namespace {
+// A rule of one kind with what it does; the conditions keep their defaults.
+SimFaultRule ruleOf(SimFaultKind kind, int ms = 0, int bytes = 0, int bit = 0, int code = 0) {
     SimFaultRule r;
-    r.kind = SimFaultKind::Delay;
+    r.kind = kind;
     r.ms = ms;
-    return r;
-}
-
-SimFaultRule SimFaultRule::split(int firstPartBytes, int pauseMs) {
-    SimFaultRule r;
-    r.kind = SimFaultKind::Split;
-    r.bytes = firstPartBytes;
-    r.ms = pauseMs;
-    return r;
-}
-
-SimFaultRule SimFaultRule::junkBefore(int bytes) {
-    SimFaultRule r;
-    r.kind = SimFaultKind::JunkBefore;
     r.bytes = bytes;
-    return r;
-}
-
-SimFaultRule SimFaultRule::junkAfter(int bytes) {
-    SimFaultRule r;
-    r.kind = SimFaultKind::JunkAfter;
-    r.bytes = bytes;
-    return r;
-}
-
-SimFaultRule SimFaultRule::flipBit(int byteIndex, int bit) {
-    SimFaultRule r;
-    r.kind = SimFaultKind::FlipBit;
-    r.bytes = byteIndex;
     r.bit = bit;
-    return r;
-}
-
-SimFaultRule SimFaultRule::exception(int code) {
-    SimFaultRule r;
-    r.kind = SimFaultKind::Exception;
     r.code = code;
     return r;
 }
+} // namespace
 
+SimFaultRule SimFaultRule::noReply() {
+    return {};
+}
+SimFaultRule SimFaultRule::delay(int ms) {
+    return ruleOf(SimFaultKind::Delay, ms);
+}
+SimFaultRule SimFaultRule::split(int firstPartBytes, int pauseMs) {
+    return ruleOf(SimFaultKind::Split, pauseMs, firstPartBytes);
+}
+SimFaultRule SimFaultRule::junkBefore(int bytes) {
+    return ruleOf(SimFaultKind::JunkBefore, 0, bytes);
+}
+SimFaultRule SimFaultRule::junkAfter(int bytes) {
+    return ruleOf(SimFaultKind::JunkAfter, 0, bytes);
+}
+SimFaultRule SimFaultRule::flipBit(int byteIndex, int bit) {
+    return ruleOf(SimFaultKind::FlipBit, 0, byteIndex, bit);
+}
+SimFaultRule SimFaultRule::exception(int code) {
+    return ruleOf(SimFaultKind::Exception, 0, 0, 0, code);
+}
 SimFaultRule SimFaultRule::wrongAddress(int address) {
-    SimFaultRule r;
-    r.kind = SimFaultKind::WrongAddress;
-    r.code = address;
-    return r;
+    return ruleOf(SimFaultKind::WrongAddress, 0, 0, 0, address);
 }
-
 SimFaultRule SimFaultRule::shortReply(int registersFewer) {
-    SimFaultRule r;
-    r.kind = SimFaultKind::ShortReply;
-    r.code = registersFewer;
-    return r;
+    return ruleOf(SimFaultKind::ShortReply, 0, 0, 0, registersFewer);
 }
-
 SimFaultRule SimFaultRule::truncate(int bytes) {
-    SimFaultRule r;
-    r.kind = SimFaultKind::Truncate;
-    r.bytes = bytes;
-    return r;
+    return ruleOf(SimFaultKind::Truncate, 0, bytes);
 }
 
 SimFaultRule& SimFaultRule::forMeter(int address) {
