@@ -1,23 +1,15 @@
 #include "monitor/MultiGrid.h"
 
+#include "comm/CommState.h"
 #include "comm/DeviceTables.h"
 #include "monitor/ChannelDisplay.h"
 
+#include <algorithm>
+
 ModelGroup ModelGroup::ofCode(qint64 modelCode) {
-    if (modelCode < 0)
-        return {};
-    switch (modelCode / 10) {
-    case 0:
-        return {2, 2, 2};
-    case 1:
-        return {6, 6, 6};
-    case 2:
-        return {12, 6, 12};
-    case 4:
-        return {4, 4, 4};
-    default:
-        return {};
-    }
+    // A meter has a relay per channel and a digital input per channel, six at the most.
+    const int channels = ChannelCountOfModel(modelCode);
+    return {channels, std::min(channels, 6), channels};
 }
 
 MultiGrid::MultiGrid(Kind kind)
