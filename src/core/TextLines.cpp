@@ -1,9 +1,9 @@
 #include "core/TextLines.h"
 
 #include "core/CodePage.h"
+#include "core/FileWrite.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 QStringList ReadTextLines(const QString& path, bool* opened) {
     QFile file(path);
@@ -30,19 +30,8 @@ QStringList ReadTextLines(const QString& path, bool* opened) {
 }
 
 bool WriteTextLines(const QString& path, const QStringList& lines, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
     QByteArray out;
     for (const QString& line : lines)
         out += EncodeCp949(line) + "\r\n";
-    if (file.write(out) != out.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteFileWhole(path, out, error);
 }

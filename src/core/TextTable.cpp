@@ -1,7 +1,8 @@
 #include "core/TextTable.h"
 
+#include "core/FileWrite.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <cmath>
 #include <limits>
@@ -299,12 +300,6 @@ int TextTable::effectiveForeColour(int column, int row) const {
 }
 
 bool TextTable::saveData(const QString& path, QString* error) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
     QByteArray out = QByteArray(kSaveMagic) + '\t' + QByteArray::number(m_columns) + '\t' +
                      QByteArray::number(m_rows) + '\n';
     for (int r = 0; r <= m_rows; ++r) {
@@ -314,13 +309,7 @@ bool TextTable::saveData(const QString& path, QString* error) const {
             cells << escapeCell(m_cells[r][c].text);
         out += cells.join(u'\t').toUtf8() + '\n';
     }
-    file.write(out);
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteFileWhole(path, out, error);
 }
 
 bool TextTable::loadData(const QString& path, QString* error) {
