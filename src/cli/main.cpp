@@ -19,12 +19,15 @@ const Command kCommands[] = {
     {"log", RunLog, "log polled values into data files until interrupted"},
     {"export", RunExport, "turn a data file (.TDD) into CSV"},
     {"info", RunInfo, "describe a data file (.TDD): header, record count, time span"},
+    {"upload", RunUpload, "upload the selected meter's parameter set into a file (.CFG)"},
+    {"download", RunDownload, "download a parameter file (.CFG) to one meter or to each"},
+    {"cfg", RunCfg, "show a parameter file, or the rows two files or a file and a meter differ"},
 };
 
 void printUsage(QTextStream& s) {
     s << "Usage: td700 COMMAND [options]\n\nCommands:\n";
     for (const Command& c : kCommands)
-        s << "  " << QString::fromLatin1(c.name).leftJustified(8) << c.summary << '\n';
+        s << "  " << QString::fromLatin1(c.name).leftJustified(10) << c.summary << '\n';
     s << "\nRun 'td700 COMMAND --help' for the options of a command.\n";
 }
 

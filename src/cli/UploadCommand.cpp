@@ -1,0 +1,51 @@
+#include "cli/Commands.h"
+#include "cli/ParamSession.h"
+#include "paramset/ParamFile.h"
+#include "paramset/ParamSet.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+int RunUpload(const QStringList& arguments) {
+    CliContext c;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Uploads the selected meter's parameter set (--select, else the first meter that "
+        "answers) and saves it as a parameter file. Progress goes to standard error."));
+    parser.addOption({QStringLiteral("out"), QStringLiteral("The parameter file to write."),
+                      QStringLiteral("FILE.CFG")});
+    int exitCode = Exit::Done;
+    if (!ParseEngineCommand(parser, arguments, c, &exitCode))
+        return exitCode;
+    const QString out = parser.value(QStringLiteral("out"));
+    if (out.isEmpty()) {
+        c.err << "td700: upload wants --out FILE.CFG\n";
+        return Exit::Usage;
+    }
+    if (QFileInfo(out).isDir()) {
+        c.err << "td700: " << QDir::toNativeSeparators(out) << " is a folder, not a file\n";
+        return Exit::Usage;
+    }
+
+    EngineSession session(c);
+    ParamSession bus(session, c);
+    if (!bus.settle(&exitCode))
+        return exitCode;
+    const ParamSession::Meter meter = bus.selected();
+    ParamSet set;
+    QString why;
+    if (!bus.upload(set, &why)) {
+        c.err << "td700: the upload from meter " << meter.address << " did not complete: " << why
+              << '\n';
+        return Exit::Failed;
+    }
+    session.engine().closePort();
+    const ParamFileResult saved = SaveParameterFile(set, out);
+    if (!saved.ok) {
+        c.err << "td700: " << saved.error << '\n';
+        return Exit::Failed;
+    }
+    c.out << QDir::toNativeSeparators(out) << ": " << QFileInfo(out).size() << " bytes from meter "
+          << meter.address << ", " << meter.describe() << '\n';
+    return Exit::Done;
+}
