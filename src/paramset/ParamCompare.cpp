@@ -20,6 +20,11 @@ QByteArray fieldBytes(const ParamField& f, const ParamImage& image, int base) {
     return image.toByteArray().mid(base + f.offset, f.byteCount());
 }
 
+bool sameBytes(const ParamField& f, const ParamImage& a, const ParamImage& b, int base) {
+    const auto first = a.bytes.begin() + base + f.offset;
+    return std::equal(first, first + f.byteCount(), b.bytes.begin() + base + f.offset);
+}
+
 // The text a row shows, and the stored value where the text does not tell it.
 QString shown(const ParamField& f, const ParamSet& s, int base) {
     const ParamContext context{s.channelCount(), s.versionHundredths()};
@@ -48,12 +53,13 @@ void compareField(const ParamField& f, const ParamField& g, const ParamSet& l, c
     if (f.width == ParamWidth::None && g.width == ParamWidth::None)
         return;
     const int base = channel > 0 ? channelOffset(channel) : 0;
-    const QString lt = shown(f, l, base);
-    const QString rt = shown(g, r, base);
     const bool sameLayout = l.versionHundredths() == r.versionHundredths() &&
                             (l.channelCount() > 6) == (r.channelCount() > 6);
-    const bool bytesDiffer =
-        sameLayout && fieldBytes(f, l.image, base) != fieldBytes(f, r.image, base);
+    if (sameLayout && sameBytes(f, l.image, r.image, base))
+        return; // the same bytes show the same text
+    const QString lt = shown(f, l, base);
+    const QString rt = shown(g, r, base);
+    const bool bytesDiffer = sameLayout;
     if (lt == rt && !bytesDiffer)
         return;
     ParamDifference d;
@@ -106,11 +112,13 @@ QBitArray reservedImageBytes(int version) {
 }
 
 int reservedDifferences(const ParamSet& l, const ParamSet& r) {
+    static const QBitArray before = reservedImageBytes(0);
+    static const QBitArray from = reservedImageBytes(VersionReferenceJunction);
     int count = 0;
     for (int i = 0; i < HeaderSize; ++i)
         if (i < HeaderModel || i > HeaderHundredths)
             count += l.header.bytes[size_t(i)] != r.header.bytes[size_t(i)] ? 1 : 0;
-    const QBitArray reserved = reservedImageBytes(l.versionHundredths());
+    const QBitArray& reserved = l.versionHundredths() >= VersionReferenceJunction ? from : before;
     for (int i = 0; i < ImageSize; ++i)
         if (reserved.testBit(i))
             count += l.image.bytes[size_t(i)] != r.image.bytes[size_t(i)] ? 1 : 0;

@@ -104,22 +104,11 @@ std::optional<ParamFileContents> ParseParameterFile(const QByteArray& bytes, con
     return c;
 }
 
-ParamFileResult LoadParameterFile(ParamSet& set, const QString& path) {
+namespace {
+
+// `size`: the whole file's, of which `bytes` may hold only the first part.
+ParamFileResult load(ParamSet& set, const QByteArray& bytes, qint64 size, const QString& name) {
     ParamFileResult result;
-    const QString name = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("Cannot open %1: %2").arg(name, file.errorString());
-        return result;
-    }
-    // Nothing after the parts of a parameter file is read; a little beyond them tells that
-    // the file is longer.
-    const QByteArray bytes = file.read(FileSizeWithFormulas + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = QStringLiteral("Cannot read %1: %2").arg(name, file.errorString());
-        return result;
-    }
-    const qint64 size = std::max<qint64>(file.size(), bytes.size());
     const auto contents = ParseParameterFile(bytes, name, &result.error);
     if (!contents)
         return result;
@@ -147,6 +136,30 @@ ParamFileResult LoadParameterFile(ParamSet& set, const QString& path) {
                                .arg(contents->header.modelCode())
                                .arg(set.channelCount());
     return result;
+}
+
+} // namespace
+
+ParamFileResult LoadParameterFile(ParamSet& set, const QString& path) {
+    ParamFileResult result;
+    const QString name = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = QStringLiteral("Cannot open %1: %2").arg(name, file.errorString());
+        return result;
+    }
+    // Nothing after the parts of a parameter file is read; a little beyond them tells that
+    // the file is longer.
+    const QByteArray bytes = file.read(FileSizeWithFormulas + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = QStringLiteral("Cannot read %1: %2").arg(name, file.errorString());
+        return result;
+    }
+    return load(set, bytes, std::max<qint64>(file.size(), bytes.size()), name);
+}
+
+ParamFileResult LoadParameterBytes(ParamSet& set, const QByteArray& bytes, const QString& name) {
+    return load(set, bytes, bytes.size(), name);
 }
 
 QByteArray ParameterFileBytes(ParamSet& set) {

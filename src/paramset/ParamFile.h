@@ -41,6 +41,8 @@ std::optional<ParamFileContents> ParseParameterFile(const QByteArray& bytes, con
 // an unknown model code (the set keeps its channel count). The formulas of channels 7 to 12,
 // which no file holds, stay as they were.
 ParamFileResult LoadParameterFile(ParamSet& set, const QString& path);
+// The same from the bytes of a file already read; `name` is how messages call it.
+ParamFileResult LoadParameterBytes(ParamSet& set, const QByteArray& bytes, const QString& name);
 
 // The bytes a save writes: takes the image from the tables, fills the header's model code and
 // firmware from the set, keeps every other header and image byte.

@@ -12,6 +12,8 @@ using namespace ParamLayout;
 
 namespace {
 
+constexpr int kRowSlots = 70;                                // rows 0..69
+constexpr int kChannelSlots = (MaxChannels + 3) * kRowSlots; // columns 0..14
 constexpr int MemoryFormulaBytes = 2 * MemoryFormulaRegisters;
 constexpr int ChannelFormulaBytes = 2 * ChannelFormulaRegisters;
 
@@ -27,6 +29,9 @@ bool stored(const ParamField& f) {
 } // namespace
 
 ParamSet::ParamSet() {
+    forgetValueCells();
+    m_shown[2].assign(kRowSlots, std::nullopt);
+    m_shown[3].assign(kRowSlots, std::nullopt);
     tables.layOut(m_channels, m_version);
 }
 
@@ -44,26 +49,43 @@ void ParamSet::setIdentity(int channels, int versionHundredths) {
     m_version = std::clamp(versionHundredths, 0, 255 * 100 + 99);
 }
 
-quint64 ParamSet::cellKey(const TextTable& table, int column, int row) const {
-    const quint64 which = &table == &tables.sprdP             ? 1
-                          : &table == &tables.sprdP_CH        ? 2
-                          : &table == &tables.sprdFormual_Mem ? 3
-                          : &table == &tables.sprdFormual_CH  ? 4
-                                                              : 0;
-    return which << 40 | quint64(quint16(column)) << 20 | quint64(quint16(row));
+std::optional<QString>* ParamSet::shownCell(const TextTable& table, int column, int row) {
+    return const_cast<std::optional<QString>*>(std::as_const(*this).shownCell(table, column, row));
+}
+
+const std::optional<QString>* ParamSet::shownCell(const TextTable& table, int column,
+                                                  int row) const {
+    if (row < 0 || row >= kRowSlots || column < 0 || column > MaxChannels + 2)
+        return nullptr;
+    const ParamTables& t = tables;
+    size_t which = 0, slot = size_t(row);
+    if (&table == &t.sprdP_CH) {
+        which = 1;
+        slot = size_t(column * kRowSlots + row);
+    } else if (&table == &t.sprdFormual_Mem) {
+        which = 2;
+    } else if (&table == &t.sprdFormual_CH) {
+        which = 3;
+    } else if (&table != &t.sprdP) {
+        return nullptr;
+    }
+    const auto& cells = m_shown[which];
+    return slot < cells.size() ? &cells[slot] : nullptr;
+}
+
+void ParamSet::forgetValueCells() {
+    m_shown[0].assign(kRowSlots, std::nullopt);
+    m_shown[1].assign(kChannelSlots, std::nullopt);
 }
 
 void ParamSet::remember(const TextTable& table, int column, int row) {
-    m_shown.insert(cellKey(table, column, row), table.text(column, row));
-}
-
-void ParamSet::forget(const TextTable& table, int column, int row) {
-    m_shown.remove(cellKey(table, column, row));
+    if (auto* cell = shownCell(table, column, row))
+        *cell = table.text(column, row);
 }
 
 bool ParamSet::unchanged(const TextTable& table, int column, int row) const {
-    const auto it = m_shown.constFind(cellKey(table, column, row));
-    return it != m_shown.cend() && *it == table.text(column, row);
+    const auto* cell = shownCell(table, column, row);
+    return cell && *cell && **cell == table.text(column, row);
 }
 
 bool ParamSet::isEdited(const TextTable& table, int column, int row) const {
@@ -104,8 +126,7 @@ void ShowImageInTables(ParamSet& set) {
     const ParamContext context{set.channelCount(), set.versionHundredths()};
     t.layOut(context.channels, context.version);
     // The formula cells keep what they were shown with when the formulas are not shown now.
-    for (auto it = set.m_shown.begin(); it != set.m_shown.end();)
-        it = (it.key() >> 40) <= 2 ? set.m_shown.erase(it) : std::next(it);
+    set.forgetValueCells();
 
     for (const ParamField& f : CommonFields()) {
         if (const auto text = FieldText(f, set.image, 0, context))
@@ -188,6 +209,10 @@ void ShowDeviceTablesInSet(ParamSet& set, const DeviceTables& device, int channe
         }
     }
 
+    if (noPrefix) // the recorder's default, shown, saved and downloaded as such
+        set.image.setChars(ParamLayout::FilePrefix, 6,
+                           EncodeBounded(ParamText::DefaultFilePrefix, 6));
+
     ShowImageInTables(set);
     ParamTables& t = set.tables;
     if (formulasRead && !set.hasFormulasInFile())
@@ -197,11 +222,6 @@ void ShowDeviceTablesInSet(ParamSet& set, const DeviceTables& device, int channe
     for (int row : ProtocolRows) {
         t.sprdP.setText(ParamTables::ValueColumn, row, ParamText::UploadedProtocolText);
         set.remember(t.sprdP, ParamTables::ValueColumn, row);
-    }
-    if (noPrefix) {
-        // Shown, and so saved and downloaded, as the recorder's default.
-        t.sprdP.setText(ParamTables::ValueColumn, FilePrefixRow, ParamText::DefaultFilePrefix);
-        set.forget(t.sprdP, ParamTables::ValueColumn, FilePrefixRow);
     }
 }
 

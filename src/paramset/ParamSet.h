@@ -3,8 +3,10 @@
 #include "paramset/ParamImage.h"
 #include "paramset/ParamTables.h"
 
-#include <QHash>
 #include <QString>
+#include <array>
+#include <optional>
+#include <vector>
 
 struct DeviceTables;
 
@@ -62,13 +64,16 @@ private:
 
     void setIdentity(int channels, int versionHundredths);
     void remember(const TextTable& table, int column, int row);
-    void forget(const TextTable& table, int column, int row);
     bool unchanged(const TextTable& table, int column, int row) const;
-    quint64 cellKey(const TextTable& table, int column, int row) const;
+    std::optional<QString>* shownCell(const TextTable& table, int column, int row);
+    const std::optional<QString>* shownCell(const TextTable& table, int column, int row) const;
+    void forgetValueCells();
 
     int m_channels = 12;
     int m_version = 0;
-    QHash<quint64, QString> m_shown; // the text each cell got when it was last shown
+    // The text each value cell got when it was last shown, by table: sprdP by row, sprdP_CH by
+    // column and row, the formula tables by row.
+    std::array<std::vector<std::optional<QString>>, 4> m_shown;
 };
 
 // Rebuilds every value cell of the four tables from the image, laid out for the set's

@@ -1,5 +1,6 @@
 // A parameter set carried from one simulated meter to another through a parameter file, on
 // the virtual clock: upload, save, load, download, upload again.
+#include "comm/DeviceTables.h"
 #include "comm/EngineHarness.h"
 #include "comm/ReplyDecoder.h"
 #include "comm/RequestCodes.h"
@@ -120,6 +121,100 @@ private Q_SLOTS:
         SimMeter* target = h.bus().meter(2);
         QCOMPARE(target->reg(40116 + 100 * (channels - 1)), quint16((channels - 1) % 12));
         QCOMPARE(target->textAt(40201, 5), QByteArray("BOILER-OUT"));
+    }
+
+    // The refresh after an upload: the decoder's numbers become the set's values and texts.
+    void refreshShowsTheMetersNumbers_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<QString>("cell");   // "P row", "C row" (channel 1) or "F row"
+        QTest::addColumn<QString>("device"); // what the decoder wrote
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("offset"); // in the image after a save, -1: not looked at
+        QTest::addColumn<QByteArray>("bytes");
+        const int ch1 = ParamLayout::channelOffset(1);
+        const QString zeros(6, QChar(0));
+        QTest::newRow("protocol") << 6 << "1.16"
+                                  << "P 32"
+                                  << "3"
+                                  << "Modbus-RTU" << 590 << QByteArray::fromHex("0300");
+        QTest::newRow("no prefix") << 6 << "1.16"
+                                   << "P 69" << zeros << "TD2009" << ParamLayout::FilePrefix
+                                   << QByteArray::fromHex("540044003200300030003900");
+        QTest::newRow("prefix before 1.10 is not the meter's") << 6 << "1.05"
+                                                               << "P 69"
+                                                               << "REC001"
+                                                               << "TD2009" << -1 << QByteArray();
+        QTest::newRow("prefix") << 6 << "1.10"
+                                << "P 69"
+                                << "REC001"
+                                << "REC001" << -1 << QByteArray();
+        QTest::newRow("group") << 12 << "1.20"
+                               << "P 14"
+                               << "3"
+                               << "ALL" << 522 << QByteArray::fromHex("0300");
+        QTest::newRow("unsigned register") << 6 << "1.16"
+                                           << "C 9"
+                                           << "65535"
+                                           << "-1" << ch1 + 12 << QByteArray::fromHex("ffff");
+        QTest::newRow("colour index") << 6 << "1.16"
+                                      << "C 10"
+                                      << "3"
+                                      << "3" << ch1 + 2 << QByteArray::fromHex("00f8");
+        QTest::newRow("colour out of range") << 6 << "1.16"
+                                             << "C 10"
+                                             << "12"
+                                             << "" << ch1 + 2 << QByteArray::fromHex("0000");
+        QTest::newRow("reference temperature")
+            << 6 << "1.50"
+            << "C 13"
+            << "20"
+            << "20.0" << ch1 + 60 << QByteArray::fromHex("0000a041");
+        QTest::newRow("no beta type from 1.50") << 6 << "1.50"
+                                                << "C 14"
+                                                << "7"
+                                                << "" << -1 << QByteArray();
+        QTest::newRow("display mode 2 from 1.16")
+            << 6 << "1.16"
+            << "P 2"
+            << "2"
+            << "H.TREND" << 512 << QByteArray::fromHex("0200");
+        QTest::newRow("formulas of a twelve-channel meter") << 12 << "1.05"
+                                                            << "F 1"
+                                                            << "CH01+1"
+                                                            << "CH01+1" << -1 << QByteArray();
+        QTest::newRow("no formulas read before 1.16") << 6 << "1.10"
+                                                      << "F 1"
+                                                      << "CH01+1"
+                                                      << "" << -1 << QByteArray();
+    }
+
+    void refreshShowsTheMetersNumbers() {
+        QFETCH(int, channels);
+        QFETCH(QString, firmware);
+        QFETCH(QString, cell);
+        QFETCH(QString, device);
+        QFETCH(QString, shown);
+        QFETCH(int, offset);
+        QFETCH(QByteArray, bytes);
+        DeviceTables tables;
+        const int row = cell.mid(2).toInt();
+        TextTable& source = cell[0] == u'P'   ? tables.sprdP_Common
+                            : cell[0] == u'C' ? tables.sprdP_CH
+                                              : tables.sprdFormual_CH;
+        source.setText(1, row, device);
+        ParamSet set;
+        ShowDeviceTablesInSet(set, tables, channels, firmware);
+        QVERIFY(!set.hasEdits()); // what an upload shows is the set as it stands
+        const ParamTables& t = set.tables;
+        const QString text = cell[0] == u'P'   ? t.sprdP.text(ParamTables::ValueColumn, row)
+                             : cell[0] == u'C' ? t.sprdP_CH.text(ParamTables::channelColumn(1), row)
+                                               : t.sprdFormual_CH.text(1, row);
+        QCOMPARE(text.left(text.indexOf(QChar(0))), shown);
+        if (offset >= 0)
+            QCOMPARE(
+                ParameterFileBytes(set).mid(ParamLayout::HeaderSize + offset, bytes.size()).toHex(),
+                bytes.toHex());
     }
 
     // The download reads the image as each frame is built, register by register.
