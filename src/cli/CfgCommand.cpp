@@ -57,20 +57,11 @@ int diffMeter(CliContext& c, const QString& path) {
     ParamSet file;
     if (!ReadParameterFileFor(file, path, c.err))
         return Exit::Usage;
-    EngineSession session(c);
-    ParamSession bus(session, c);
-    int exitCode = Exit::Done;
-    if (!bus.settle(&exitCode))
-        return exitCode;
-    const ParamSession::Meter meter = bus.selected();
     ParamSet uploaded;
-    QString why;
-    if (!bus.upload(uploaded, &why)) {
-        c.err << "td700: the upload from meter " << meter.address << " did not complete: " << why
-              << '\n';
-        return Exit::Failed;
-    }
-    session.engine().closePort();
+    ParamSession::Meter meter;
+    int exitCode = Exit::Done;
+    if (!UploadSelectedMeter(c, uploaded, &meter, &exitCode))
+        return exitCode;
     // Compared as a save of the meter's set would write it.
     TakeImageFromTables(uploaded);
     const int status = report(c, CompareParameterSets(file, uploaded, false), nameOf(path),

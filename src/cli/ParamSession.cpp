@@ -196,3 +196,20 @@ bool ParamSession::download(ParamSet& set, QString* why) {
     engine().setParameterSource(nullptr);
     return ok;
 }
+
+bool UploadSelectedMeter(CliContext& c, ParamSet& set, ParamSession::Meter* meter, int* exitCode) {
+    EngineSession session(c);
+    ParamSession bus(session, c);
+    if (!bus.settle(exitCode))
+        return false;
+    *meter = bus.selected();
+    QString why;
+    if (!bus.upload(set, &why)) {
+        c.err << "td700: the upload from meter " << meter->address << " did not complete: " << why
+              << '\n';
+        *exitCode = Exit::Failed;
+        return false;
+    }
+    session.engine().closePort();
+    return true;
+}

@@ -49,6 +49,11 @@ private:
     bool m_monitoring = false;
 };
 
+// A whole run of one upload: opens the port, waits for the selected meter, uploads it into
+// `set` and closes the port. On failure prints why and returns false with the exit code.
+bool UploadSelectedMeter(CliContext& context, ParamSet& set, ParamSession::Meter* meter,
+                         int* exitCode);
+
 // True when standard input / standard error is a terminal.
 bool StdinIsTerminal();
 bool StderrIsTerminal();

@@ -27,19 +27,10 @@ int RunUpload(const QStringList& arguments) {
         return Exit::Usage;
     }
 
-    EngineSession session(c);
-    ParamSession bus(session, c);
-    if (!bus.settle(&exitCode))
-        return exitCode;
-    const ParamSession::Meter meter = bus.selected();
     ParamSet set;
-    QString why;
-    if (!bus.upload(set, &why)) {
-        c.err << "td700: the upload from meter " << meter.address << " did not complete: " << why
-              << '\n';
-        return Exit::Failed;
-    }
-    session.engine().closePort();
+    ParamSession::Meter meter;
+    if (!UploadSelectedMeter(c, set, &meter, &exitCode))
+        return exitCode;
     const ParamFileResult saved = SaveParameterFile(set, out);
     if (!saved.ok) {
         c.err << "td700: " << saved.error << '\n';

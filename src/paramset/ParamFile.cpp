@@ -1,5 +1,6 @@
 #include "paramset/ParamFile.h"
 
+#include "comm/CommState.h"
 #include "core/FileWrite.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
@@ -43,18 +44,8 @@ bool plausibleHeader(const QByteArray& bytes) {
 } // namespace
 
 int ChannelCountOfFileModel(int modelCode) {
-    switch (modelCode) {
-    case 0:
-        return 2;
-    case 1:
-        return 6;
-    case 2:
-        return 12;
-    case 4:
-        return 4;
-    default:
-        return 0;
-    }
+    // The header holds the model code's quotient by ten.
+    return modelCode >= 0 && modelCode <= 255 ? ChannelCountOfModel(modelCode * 10) : 0;
 }
 
 int ParameterFileSize(int versionHundredths) {
