@@ -72,7 +72,10 @@ bool ParamSession::settle(int* exitCode) {
     }
     const qint64 settleBudget = kRequestBudgetMs * (onlineMeters().size() * 12 + 13) + 10000;
     if (!m_session.runUntil([&] { return m_monitoring || closed(); }, settleBudget) || closed()) {
-        m_c.err << "td700: the settings of the selected meter could not be read\n";
+        const QString lost = m_session.lostReason();
+        m_c.err << "td700: the settings of the selected meter could not be read"
+                << (lost.isEmpty() ? QString() : QStringLiteral(": the port went away: ") + lost)
+                << '\n';
         *exitCode = Exit::Failed;
         return false;
     }

@@ -26,6 +26,12 @@ int RunUpload(const QStringList& arguments) {
         c.err << "td700: " << QDir::toNativeSeparators(out) << " is a folder, not a file\n";
         return Exit::Usage;
     }
+    // Found out before the meter is read, not after.
+    if (!QFileInfo(out).absoluteDir().exists()) {
+        c.err << "td700: there is no folder "
+              << QDir::toNativeSeparators(QFileInfo(out).absolutePath()) << " to save into\n";
+        return Exit::Usage;
+    }
 
     ParamSet set;
     ParamSession::Meter meter;
