@@ -14,8 +14,8 @@ using namespace ParamLayout;
 
 namespace {
 
-const char* const kGoldens[] = {"p02_105", "p02_150", "p04_110", "p04_116", "p06_115",
-                                "p06_210", "p12_105", "p12_120", "p12_150"};
+const char* const kGoldens[] = {"p02_105", "p02_150", "p04_110", "p04_116", "p04_200",
+                                "p06_115", "p06_210", "p12_105", "p12_120", "p12_150"};
 
 QString dataFile(const QString& name) {
     return QFINDTESTDATA(QStringLiteral("data/") + name);
@@ -117,6 +117,9 @@ private Q_SLOTS:
         QTest::newRow("4 ch, 1.16") << "p04_116"
                                     << "P14 C12 C13 C14 C15 C16"
                                     << "REC. WITH BUFFER|MATH. TYPE";
+        QTest::newRow("4 ch, 2.00") << "p04_200"
+                                    << "P14 C14 C15 C16"
+                                    << "REC. WITH BUFFER|RJC TYPE (Only T/C)";
         QTest::newRow("2 ch, 1.50") << "p02_150"
                                     << "P14 P53 P68 C14 C15 C16"
                                     << "REC. WITH BUFFER|RJC TYPE (Only T/C)";
