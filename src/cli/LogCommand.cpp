@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/EngineSession.h"
+#include "cli/MeterWatch.h"
+#include "cli/RecordGaps.h"
 #include "logging/DataFileWriter.h"
 #include "logging/SaveSettings.h"
 
@@ -120,10 +122,13 @@ QString describe(const SaveSettings& s) {
 int RunLog(const QStringList& arguments) {
     CliContext c;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Polls every meter that answers and saves its values into data files, one record per "
-        "save instant, until interrupted (Ctrl+C, SIGTERM) or --duration has passed. The "
-        "settings come from CFG/SaveData.INI; the flags override them for this run."));
+    parser.setApplicationDescription(
+        QStringLiteral("Polls every meter that answers and saves its values into data files, one "
+                       "record per save instant, until interrupted (Ctrl+C, SIGTERM) or "
+                       "--duration has passed. The settings come from CFG/SaveData.INI; the "
+                       "flags override them for this run. Records that could not be written are "
+                       "named on standard error: the meter, the span and why.") +
+        ExitStatusHelp(false, true));
     parser.addOptions({
         {QStringLiteral("folder"), QStringLiteral("Folder of the data files."),
          QStringLiteral("DIR")},
@@ -139,9 +144,12 @@ int RunLog(const QStringList& arguments) {
          QStringLiteral("Stop after this time: seconds, or with s, m or h (90, 15m, 8h)."),
          QStringLiteral("TIME")},
     });
+    AddBackoffOption(parser);
     int exitCode = Exit::Done;
     if (!ParseEngineCommand(parser, arguments, c, &exitCode))
         return exitCode;
+    if (!LoadBackoffOption(parser, c))
+        return Exit::Usage;
 
     SaveSettings settings = LoadSaveSettings(c.paths.saveDataIni());
     QString why;
@@ -167,11 +175,40 @@ int RunLog(const QStringList& arguments) {
     DataFileWriter writer(clock, engine);
     writer.setSettings(settings);
 
+    const auto say = [&c](const QString& line) {
+        c.err << "td700 log: " << line << '\n';
+        c.err.flush();
+    };
+    MeterWatch meters(engine, session.clock(), say);
+    RecordGaps gaps(settings.intervalSeconds(), say);
+    QMap<QString, QString> failedNow; // file -> why, within one save instant
+
     quint64 saves = 0, records = 0, failures = 0;
     QObject::connect(
         &writer, &DataFileWriter::saved, [&](const QDateTime& at, const QStringList& files) {
             ++saves;
             records += quint64(files.size());
+            // Every meter that answered the scan and has been read (or lost) since is due a
+            // record at each save instant.
+            const CommState& s = engine.state();
+            QList<RecordGaps::Outcome> outcomes;
+            for (int k = 0; k < s.meterCount(); ++k) {
+                const QDateTime due = meters.dueSince(k);
+                if (!s.isOnline(k) || !due.isValid() || due > at)
+                    continue;
+                RecordGaps::Outcome o{k, s.gMeterAddress[k], false, {}};
+                const QString file = DataFileWriter::DataFileName(settings, o.address, at);
+                o.written = files.contains(file);
+                if (failedNow.contains(file))
+                    o.why = QStringLiteral("not written: ") + AsClause(failedNow.value(file));
+                else if (engine.tables().sprdStatus.text(2, k + 1) != QStringLiteral("OK"))
+                    o.why = QStringLiteral("no answer");
+                else
+                    o.why = QStringLiteral("no values read since the port opened");
+                outcomes << o;
+            }
+            failedNow.clear();
+            gaps.instant(at, outcomes);
             const QString time = at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
             QStringList shown;
             for (const QString& f : files)
@@ -194,6 +231,7 @@ int RunLog(const QStringList& arguments) {
     QObject::connect(&writer, &DataFileWriter::writeFailed,
                      [&](const QString& file, const QString& reason) {
                          ++failures;
+                         failedNow.insert(file, reason);
                          c.err << "td700 log: " << QDir::toNativeSeparators(file)
                                << " not written: " << reason << '\n';
                          c.err.flush();
@@ -228,7 +266,8 @@ int RunLog(const QStringList& arguments) {
     QObject::connect(&reopen, &QTimer::timeout, [&] {
         QString reason;
         if (!session.open(&reason)) {
-            c.err << "td700 log: port " << c.port.portName << " still closed: " << reason << '\n';
+            c.err << "td700 log: port " << c.port.portName << " still closed: " << AsClause(reason)
+                  << '\n';
             c.err.flush();
             reopen.start();
         }
@@ -241,6 +280,7 @@ int RunLog(const QStringList& arguments) {
                     c.err.flush();
                 }
                 polled = true;
+                gaps.setIdleReason(QString());
                 return;
             }
             if (phase != CommEngine::Phase::Closed)
@@ -255,9 +295,10 @@ int RunLog(const QStringList& arguments) {
                 return;
             }
             // Unattended: the line may come back (adapter plugged in again, meters powered up).
-            c.err << "td700 log: the port closed: " << reason << "; trying again every "
+            c.err << "td700 log: the port closed (" << AsClause(reason) << "); trying again every "
                   << kReopenMs / 1000 << " s\n";
             c.err.flush();
+            gaps.setIdleReason(QStringLiteral("the port was closed: ") + AsClause(reason));
             reopen.start();
         });
 
@@ -280,11 +321,17 @@ int RunLog(const QStringList& arguments) {
     QObject::disconnect(phaseWatch);
     reopen.stop();
     engine.closePort();
+    if (polled)
+        gaps.finish(session.clock().currentDateTime());
     c.err << "td700 log: " << stopReason << "; " << saves << (saves == 1 ? " save, " : " saves, ")
           << records << (records == 1 ? " record" : " records") << " written";
     if (failures > 0)
         c.err << ", " << failures << " failed";
+    if (gaps.lost() > 0)
+        c.err << ", " << gaps.lost() << (gaps.lost() == 1 ? " record" : " records") << " missing";
     c.err << '\n';
     c.err.flush();
+    if (exitCode == Exit::Done && (failures > 0 || gaps.lost() > 0))
+        return Exit::RecordsLost;
     return exitCode;
 }

@@ -33,18 +33,41 @@ private Q_SLOTS:
     void failedOpenSaysWhy() {
         QFETCH(QString, name);
         QFETCH(QString, reason);
-        if (name.isEmpty()) {
-            name = this->name();
-            m_server->close();
-        }
         TcpRtuLink link;
         QSignalSpy lost(&link, &SerialLink::linkLost);
-        QVERIFY(!link.open(name, QStringLiteral("38400,N,8,1")));
-        QVERIFY(!link.isOpen());
+        QSignalSpy failed(&link, &SerialLink::openFailed);
+        QSignalSpy opened(&link, &SerialLink::opened);
+        if (name.isEmpty()) {
+            // The name is good; the connection fails later, without blocking the caller.
+            name = this->name();
+            m_server->close();
+            QVERIFY(link.open(name, QStringLiteral("38400,N,8,1")));
+            QVERIFY(link.isOpening() && !link.isOpen());
+            QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 5000);
+            QCOMPARE(failed.first().first().toString(), link.errorString());
+        } else {
+            QVERIFY(!link.open(name, QStringLiteral("38400,N,8,1")));
+        }
+        QVERIFY(!link.isOpen() && !link.isOpening());
         QVERIFY(!link.errorString().isEmpty());
         QVERIFY2(link.errorString().contains(reason), qPrintable(link.errorString()));
         QTest::qWait(20);
         QCOMPARE(lost.count(), 0); // a failed open is not a lost link
+        QCOMPARE(opened.count(), 0);
+    }
+
+    // Giving up a connection still being made says nothing afterwards.
+    void closingWhileConnectingIsQuiet() {
+        TcpRtuLink link;
+        QSignalSpy failed(&link, &SerialLink::openFailed);
+        QSignalSpy opened(&link, &SerialLink::opened);
+        const QString name = this->name();
+        m_server->close();
+        QVERIFY(link.open(name, QStringLiteral("38400,N,8,1")));
+        link.close();
+        QTest::qWait(100);
+        QCOMPARE(failed.count() + opened.count(), 0);
+        QVERIFY(!link.isOpening());
     }
 
     // No header is added or expected: the bytes are those of the serial line.
@@ -95,7 +118,10 @@ private:
         return QStringLiteral("tcp://127.0.0.1:%1").arg(m_server->serverPort());
     }
     bool openAndAccept(TcpRtuLink& link) {
+        QSignalSpy opened(&link, &SerialLink::opened);
         if (!link.open(name(), QStringLiteral("38400,N,8,1")))
+            return false;
+        if (!link.isOpen() && !opened.wait(5000))
             return false;
         if (!m_server->hasPendingConnections() && !m_server->waitForNewConnection(5000))
             return false;
