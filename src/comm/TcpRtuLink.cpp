@@ -111,5 +111,9 @@ void TcpRtuLink::onError(QAbstractSocket::SocketError error) {
         giveUpConnecting(tr("Cannot connect to %1: %2").arg(m_portName, m_socket->errorString()));
         return;
     }
-    reportLost(tr("The connection to %1 was lost (%2).").arg(m_portName, m_socket->errorString()));
+    if (error == QAbstractSocket::RemoteHostClosedError)
+        reportLost(tr("The connection to %1 was closed by the other side.").arg(m_portName));
+    else
+        reportLost(
+            tr("The connection to %1 was lost (%2).").arg(m_portName, m_socket->errorString()));
 }

@@ -1,5 +1,10 @@
+#include "comm/CommEngine.h"
+#include "comm/MeterList.h"
 #include "comm/TcpRtuLink.h"
+#include "core/Clock.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -111,6 +116,68 @@ private Q_SLOTS:
         QVERIFY(!link.write(QByteArray("x")));
         QTest::qWait(50);
         QCOMPARE(lost.count(), 1);
+    }
+
+    // The engine on a device server that misbehaves: opening never blocks, and every way
+    // the server fails ends with the port closed and a reason.
+    void engineOnAFailingDeviceServer_data() {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("accepts and never answers") << "silent"
+                                                   << "no meter answered";
+        QTest::newRow("closes in the middle of a reply") << "half"
+                                                         << "closed by the other side";
+        QTest::newRow("not listening") << "closed"
+                                       << "Cannot connect";
+    }
+
+    void engineOnAFailingDeviceServer() {
+        QFETCH(QString, server);
+        QFETCH(QString, reason);
+        const QString portName = name();
+        if (server == u"closed")
+            m_server->close();
+        connect(m_server, &QTcpServer::newConnection, this, [this, server] {
+            QTcpSocket* peer = m_server->nextPendingConnection();
+            connect(peer, &QTcpSocket::readyRead, peer, [peer, server] {
+                peer->readAll();
+                if (server == u"half") {
+                    peer->write(QByteArray::fromHex("010304"));
+                    peer->disconnectFromHost();
+                }
+            });
+        });
+        VirtualClock clock;
+        TcpRtuLink link;
+        CommEngine engine(clock);
+        BuildMeterTables({QStringLiteral("O")}, engine.state(), engine.tables());
+        PortSettings port;
+        port.portName = portName;
+        engine.setPortSettings(port);
+        engine.setLink(&link);
+        QStringList panel4;
+        connect(&engine, &CommEngine::statusText, this, [&](int panel, const QString& text) {
+            if (panel == 4)
+                panel4 << text;
+        });
+
+        QElapsedTimer took;
+        took.start();
+        QVERIFY(engine.openPort());
+        QVERIFY(took.elapsed() < 500);
+        QCOMPARE(engine.phase(), CommEngine::Phase::Connecting);
+        // Real sockets, virtual engine time.
+        while (engine.phase() != CommEngine::Phase::Closed && took.elapsed() < 10000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            clock.advance(20);
+        }
+        QCOMPARE(engine.phase(), CommEngine::Phase::Closed);
+        QVERIFY2(engine.lastFailure().contains(reason), qPrintable(engine.lastFailure()));
+        QVERIFY(!link.isOpen() && !link.isOpening());
+        if (server == u"closed")
+            QVERIFY2(panel4.last().startsWith(
+                         QStringLiteral("Port [%1] ==> Not connected: ").arg(portName)),
+                     qPrintable(panel4.join(u'|')));
     }
 
 private:
