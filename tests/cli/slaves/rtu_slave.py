@@ -4,7 +4,9 @@ that is not on the bus, or to address 0, gets no answer.
 
 Usage: rtu_slave.py [options] ADDRESS:CHANNELS:VERSION ...
   --cut ADDRESS:REGISTER:BYTES    every reply to a read from REGISTER is cut to BYTES bytes
-  --drop ADDRESS:REGISTER:TIMES   the first TIMES reads from REGISTER get no answer
+  --drop ADDRESS:REGISTER:TIMES[:COUNT]
+                                  the first TIMES reads from REGISTER (of COUNT registers, when
+                                  given) get no answer
   --mute ADDRESS:FIRST:COUNT      requests FIRST .. FIRST+COUNT-1 to ADDRESS (counted from 1)
                                   get no answer; COUNT 0: none from FIRST on
   --junk                          streams random bytes to every client instead of answering
@@ -61,10 +63,11 @@ class Bus:
             first, length = self.mute.get(address, (0, -1))
             if first and n >= first and (length == 0 or n < first + length):
                 return None
-            left = self.drop.get((address, start), 0)
-            if left > 0:
-                self.drop[(address, start)] = left - 1
-                return None
+            for key in ((address, start, count), (address, start, None)):
+                left = self.drop.get(key, 0)
+                if left > 0:
+                    self.drop[key] = left - 1
+                    return None
         bank = self.banks[address]
         if any(start + i not in bank for i in range(count)):
             body = bytes((address, 0x83, 2))
@@ -132,7 +135,7 @@ def main(args):
         elif name == "cut":
             bus.cut[(parts[0], parts[1])] = parts[2]
         elif name == "drop":
-            bus.drop[(parts[0], parts[1])] = parts[2]
+            bus.drop[(parts[0], parts[1], parts[3] if len(parts) > 3 else None)] = parts[2]
         elif name == "mute":
             bus.mute[parts[0]] = (parts[1], parts[2])
         elif name == "close-mid-frame":
