@@ -324,6 +324,7 @@ void frmTD_Main::connectEngine() {
     connect(e, &CommEngine::receiveLamp, shpRecv, &StatusLamp::setLit);
     connect(e, &CommEngine::selectedMeterChanged, this, &frmTD_Main::onSelectedMeterChanged);
     connect(e, &CommEngine::settingsRead, this, &frmTD_Main::refreshSelectedMeterDetails);
+    connect(e, &CommEngine::settingsStateChanged, this, &frmTD_Main::refreshSelectedMeterDetails);
     connect(m_saveWriter.get(), &DataFileWriter::statusText, this,
             [this](const QString& text) { m_panels[2]->setText(text); });
     connect(e, &CommEngine::phaseChanged, this, &frmTD_Main::showPhase);
@@ -416,6 +417,8 @@ void frmTD_Main::refreshSelectedMeterDetails() {
     QString details = tr("%1 channels").arg(s.gChannelCount);
     if (s.gDeviceVersion > 0)
         details += tr(" \u00b7 firmware %1").arg(s.gDeviceVersion, 0, 'f', 2);
+    if (m_engine->settingsState() == CommEngine::SettingsState::Incomplete)
+        details += tr(" \u00b7 settings read incomplete");
     m_selectedDetails->setText(details);
 }
 

@@ -1,7 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/EngineSession.h"
-#include "cli/MeterWatch.h"
-#include "cli/RecordGaps.h"
+#include "cli/LogWatch.h"
 #include "logging/DataFileWriter.h"
 #include "logging/SaveSettings.h"
 
@@ -179,36 +178,14 @@ int RunLog(const QStringList& arguments) {
         c.err << "td700 log: " << line << '\n';
         c.err.flush();
     };
-    MeterWatch meters(engine, session.clock(), say);
-    RecordGaps gaps(settings.intervalSeconds(), say);
-    QMap<QString, QString> failedNow; // file -> why, within one save instant
+    // Connected first: a save instant's gaps are known before its line is printed.
+    LogWatch records(engine, writer, session.clock(), settings, say);
 
-    quint64 saves = 0, records = 0, failures = 0;
+    quint64 saves = 0, written = 0;
     QObject::connect(
         &writer, &DataFileWriter::saved, [&](const QDateTime& at, const QStringList& files) {
             ++saves;
-            records += quint64(files.size());
-            // Every meter that answered the scan and has been read (or lost) since is due a
-            // record at each save instant.
-            const CommState& s = engine.state();
-            QList<RecordGaps::Outcome> outcomes;
-            for (int k = 0; k < s.meterCount(); ++k) {
-                const QDateTime due = meters.dueSince(k);
-                if (!s.isOnline(k) || !due.isValid() || due > at)
-                    continue;
-                RecordGaps::Outcome o{k, s.gMeterAddress[k], false, {}};
-                const QString file = DataFileWriter::DataFileName(settings, o.address, at);
-                o.written = files.contains(file);
-                if (failedNow.contains(file))
-                    o.why = QStringLiteral("not written: ") + AsClause(failedNow.value(file));
-                else if (engine.tables().sprdStatus.text(2, k + 1) != QStringLiteral("OK"))
-                    o.why = QStringLiteral("no answer");
-                else
-                    o.why = QStringLiteral("no values read since the port opened");
-                outcomes << o;
-            }
-            failedNow.clear();
-            gaps.instant(at, outcomes);
+            written += quint64(files.size());
             const QString time = at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
             QStringList shown;
             for (const QString& f : files)
@@ -230,8 +207,6 @@ int RunLog(const QStringList& arguments) {
         });
     QObject::connect(&writer, &DataFileWriter::writeFailed,
                      [&](const QString& file, const QString& reason) {
-                         ++failures;
-                         failedNow.insert(file, reason);
                          c.err << "td700 log: " << QDir::toNativeSeparators(file)
                                << " not written: " << reason << '\n';
                          c.err.flush();
@@ -280,7 +255,6 @@ int RunLog(const QStringList& arguments) {
                     c.err.flush();
                 }
                 polled = true;
-                gaps.setIdleReason(QString());
                 return;
             }
             if (phase != CommEngine::Phase::Closed)
@@ -298,7 +272,7 @@ int RunLog(const QStringList& arguments) {
             c.err << "td700 log: the port closed (" << AsClause(reason) << "); trying again every "
                   << kReopenMs / 1000 << " s\n";
             c.err.flush();
-            gaps.setIdleReason(QStringLiteral("the port was closed: ") + AsClause(reason));
+            records.portClosed(reason);
             reopen.start();
         });
 
@@ -322,16 +296,18 @@ int RunLog(const QStringList& arguments) {
     reopen.stop();
     engine.closePort();
     if (polled)
-        gaps.finish(session.clock().currentDateTime());
+        records.finish();
+    const quint64 failures = records.writeFailures();
+    const quint64 missing = records.recordsMissing();
     c.err << "td700 log: " << stopReason << "; " << saves << (saves == 1 ? " save, " : " saves, ")
-          << records << (records == 1 ? " record" : " records") << " written";
+          << written << (written == 1 ? " record" : " records") << " written";
     if (failures > 0)
         c.err << ", " << failures << " failed";
-    if (gaps.lost() > 0)
-        c.err << ", " << gaps.lost() << (gaps.lost() == 1 ? " record" : " records") << " missing";
+    if (missing > 0)
+        c.err << ", " << missing << (missing == 1 ? " record" : " records") << " missing";
     c.err << '\n';
     c.err.flush();
-    if (exitCode == Exit::Done && (failures > 0 || gaps.lost() > 0))
+    if (exitCode == Exit::Done && (failures > 0 || missing > 0))
         return Exit::RecordsLost;
     return exitCode;
 }

@@ -42,6 +42,7 @@ void RecordGaps::instant(const QDateTime& at, const QList<Outcome>& outcomes) {
     }
     m_last = at;
     m_lastDue = outcomes;
+    m_idleWhy.clear();
 }
 
 void RecordGaps::miss(const Outcome& meter, const QDateTime& from, const QDateTime& to,

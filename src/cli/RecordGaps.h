@@ -23,7 +23,8 @@ public:
     };
     // A save instant passed: one outcome per meter due a record.
     void instant(const QDateTime& at, const QList<Outcome>& outcomes);
-    // Why save instants may not come from now on; empty once they come again.
+    // Why save instants may not come from now on: it names the instants missed until the next
+    // one comes.
     void setIdleReason(const QString& why) { m_idleWhy = why; }
     // The run ends at `end`: the instants missed since the last one count, and every open gap
     // is named.
