@@ -220,7 +220,7 @@ int RunLog(const QStringList& arguments) {
         std::signal(SIGTERM, oldTerm);
     });
     if (!session.open(&why)) {
-        c.err << "td700 log: cannot open port " << c.port.portName << ": " << why << '\n';
+        c.err << "td700 log: cannot open port " << c.port.portName << ": " << AsClause(why) << '\n';
         return Exit::PortNotOpened;
     }
     c.err << "td700 log: logging " << describe(settings) << "; Ctrl+C stops\n";
