@@ -11,6 +11,7 @@ LogWatch::LogWatch(const CommEngine& engine, DataFileWriter& writer, const Clock
     , m_engine(engine)
     , m_clock(clock)
     , m_settings(settings)
+    , m_say(say)
     , m_meters(engine, clock, say)
     , m_gaps(settings.intervalSeconds(), say) {
     connect(&writer, &DataFileWriter::writeFailed, this,
@@ -22,11 +23,25 @@ LogWatch::LogWatch(const CommEngine& engine, DataFileWriter& writer, const Clock
 }
 
 void LogWatch::portClosed(const QString& reason) {
-    m_gaps.setIdleReason(QStringLiteral("the port was closed: ") + AsClause(reason));
+    m_closedWhy = QStringLiteral("the port was closed: ") + AsClause(reason);
+    m_gaps.setIdleReason(m_closedWhy);
 }
 
 void LogWatch::finish() {
     m_gaps.finish(m_clock.currentDateTime());
+    // A meter that answered the scan but never got as far as a record: the whole run is its
+    // gap.
+    const CommState& s = m_engine.state();
+    for (int k = 0; k < s.meterCount(); ++k) {
+        if (!s.isOnline(k) || m_written.contains(k) || m_meters.dueSince(k).isValid())
+            continue;
+        const quint64 missing = std::max<quint64>(1, m_instants);
+        m_neverWritten += missing;
+        if (m_say)
+            m_say(QStringLiteral("meter %1: no record written during the run (%2)")
+                      .arg(s.gMeterAddress[k])
+                      .arg(m_closedWhy.isEmpty() ? QStringLiteral("no values read") : m_closedWhy));
+    }
 }
 
 // Every meter that answered the scan and has been read (or lost) since is due a record at
@@ -51,4 +66,8 @@ void LogWatch::onSaved(const QDateTime& at, const QStringList& files) {
     }
     m_failedNow.clear();
     m_gaps.instant(at, outcomes);
+    ++m_instants;
+    for (int k = 0; k < s.meterCount(); ++k)
+        if (files.contains(DataFileWriter::DataFileName(m_settings, s.gMeterAddress.value(k), at)))
+            m_written.insert(k);
 }

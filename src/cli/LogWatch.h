@@ -6,6 +6,7 @@
 
 #include <QMap>
 #include <QObject>
+#include <QSet>
 
 class Clock;
 class CommEngine;
@@ -24,7 +25,7 @@ public:
     // The run ends now: missed instants counted, open gaps named.
     void finish();
 
-    quint64 recordsMissing() const { return m_gaps.lost(); }
+    quint64 recordsMissing() const { return m_gaps.lost() + m_neverWritten; }
     quint64 writeFailures() const { return m_failures; }
     const MeterWatch& meters() const { return m_meters; }
 
@@ -34,8 +35,13 @@ private:
     const CommEngine& m_engine;
     const Clock& m_clock;
     SaveSettings m_settings;
+    MeterWatch::Say m_say;
     MeterWatch m_meters;
     RecordGaps m_gaps;
     QMap<QString, QString> m_failedNow; // file -> why, within one save instant
     quint64 m_failures = 0;
+    quint64 m_instants = 0;
+    quint64 m_neverWritten = 0;
+    QSet<int> m_written; // meters with a record written during the run
+    QString m_closedWhy;
 };
