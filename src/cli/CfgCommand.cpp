@@ -60,8 +60,9 @@ int diffMeter(CliContext& c, const QString& path) {
     ParamSet uploaded;
     ParamSession::Meter meter;
     int exitCode = Exit::Done;
+    // 1 tells that the sets differ: a meter that stops answering or a lost line ends with 5.
     if (!UploadSelectedMeter(c, uploaded, &meter, &exitCode))
-        return exitCode;
+        return exitCode == Exit::Failed ? Exit::MeterLost : exitCode;
     // Compared as a save of the meter's set would write it.
     TakeImageFromTables(uploaded);
     const int status = report(c, CompareParameterSets(file, uploaded, false), nameOf(path),
@@ -83,7 +84,9 @@ int RunCfg(const QStringList& arguments) {
         "  td700 cfg diff A.CFG B.CFG         the rows in which two files differ\n"
         "  td700 cfg diff FILE.CFG --meter    the rows in which the selected meter differs\n"
         "cfg diff exits with 0 when the sets agree, 1 when they differ, 2 for a bad command "
-        "line or a file that is not a parameter file."));
+        "line or a file that is not a parameter file; with --meter 3 when the port did not "
+        "open, 4 when no meter answered, 5 when the meter stopped answering or the line was "
+        "lost during the upload."));
     parser.addPositionalArgument(QStringLiteral("show|diff"), QStringLiteral("What to do."));
     parser.addPositionalArgument(QStringLiteral("FILE.CFG"), QStringLiteral("Parameter files."));
     AddCommonOptions(parser);

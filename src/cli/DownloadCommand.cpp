@@ -107,6 +107,11 @@ private:
             return false;
         }
         const TextTable& own = m_bus.engine().tables().sprdP_Common;
+        if (m_o.all && !m_bus.engine().settingsComplete()) {
+            *summary = QStringLiteral("its settings could not be read whole, so its machine "
+                                      "addresses are not known; nothing was written");
+            return false;
+        }
         if (m_o.all) {
             for (int row : {kRs232AddressRow, kRs485AddressRow})
                 set.tables.sprdP.setText(ParamTables::ValueColumn, row, own.text(1, row));
@@ -152,11 +157,14 @@ bool confirm(CliContext& c, const ParamSet& file, const Options& o) {
 int RunDownload(const QStringList& arguments) {
     CliContext c;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Downloads a parameter file to the selected meter (--select, else the first meter that "
-        "answers), or with --all to every meter that answers, one after the other. Asks first "
-        "on a terminal. Exit status 2 also for a file that is not a parameter file, 1 when a "
-        "meter refused, failed or read back differently."));
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Downloads a parameter file to the selected meter (--select, else the first meter that "
+            "answers), or with --all to every meter that answers, one after the other. Asks first "
+            "on a terminal.") +
+        QStringLiteral("\n") + AsClause(ExitStatusHelp(false, false)) +
+        QStringLiteral("; 2 also for a file that is not a parameter file, 1 also when a meter "
+                       "refused the file, did not take it whole or read back otherwise."));
     parser.addPositionalArgument(QStringLiteral("FILE.CFG"),
                                  QStringLiteral("The parameter file to download."));
     parser.addOptions({

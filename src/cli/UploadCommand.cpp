@@ -9,9 +9,11 @@
 int RunUpload(const QStringList& arguments) {
     CliContext c;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Uploads the selected meter's parameter set (--select, else the first meter that "
-        "answers) and saves it as a parameter file. Progress goes to standard error."));
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Uploads the selected meter's parameter set (--select, else the first meter that "
+            "answers) and saves it as a parameter file. Progress goes to standard error.") +
+        ExitStatusHelp(false, false));
     parser.addOption({QStringLiteral("out"), QStringLiteral("The parameter file to write."),
                       QStringLiteral("FILE.CFG")});
     int exitCode = Exit::Done;
