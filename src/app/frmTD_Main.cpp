@@ -12,6 +12,7 @@
 #include "comm/MeterList.h"
 #include "comm/SerialLink.h"
 #include "core/Clock.h"
+#include "core/TextLines.h"
 #include "core/WinRgb.h"
 #include "logging/AlarmHistory.h"
 #include "logging/DataFileWriter.h"
@@ -321,9 +322,24 @@ void frmTD_Main::connectEngine() {
     connect(e, &CommEngine::receiveLamp, shpRecv, &StatusLamp::setLit);
     connect(e, &CommEngine::selectedMeterChanged, this, &frmTD_Main::onSelectedMeterChanged);
     connect(e, &CommEngine::settingsRead, this, &frmTD_Main::refreshSelectedMeterDetails);
-    connect(m_saveWriter.get(), &DataFileWriter::statusText, this,
-            [this](const QString& text) { m_panels[2]->setText(text); });
+    connect(m_saveWriter.get(), &DataFileWriter::statusText, this, [this](const QString& text) {
+        m_dataFileStatus = text;
+        showFileStatus();
+    });
+    m_alarms->setStatusSink([this](const QString& text) {
+        m_alarmFileStatus = text;
+        showFileStatus();
+    });
     connect(e, &CommEngine::phaseChanged, this, &frmTD_Main::showPhase);
+}
+
+void frmTD_Main::showFileStatus() {
+    QStringList texts;
+    for (const QString& t : {m_dataFileStatus, m_alarmFileStatus})
+        if (!t.isEmpty())
+            texts << t;
+    m_panels[2]->setText(texts.join(QStringLiteral("  \u00b7  ")));
+    m_panels[2]->setToolTip(texts.isEmpty() ? tr("Data file messages") : texts.join(u'\n'));
 }
 
 // ---- start-up ---------------------------------------------------------------------------
@@ -333,8 +349,20 @@ void frmTD_Main::startUp() {
     s.gChannelCount = 12;
     showSaveSettings(LoadSaveSettings(m_options.paths.saveDataIni()));
     LoadMeterList(m_options.paths.setEnvIni(), s, m_engine->tables());
-    m_engine->setPortSettings(LoadPortSettings(m_options.paths.commCfg()));
+    QString portProblem;
+    m_engine->setPortSettings(LoadPortSettings(m_options.paths.commCfg(), &portProblem));
     showPortSettings();
+    // A settings file that is there but cannot be used is named at start, where a user
+    // looks when the program does not do what the file says.
+    QStringList problems;
+    if (!portProblem.isEmpty())
+        problems << portProblem;
+    for (const QString& path : {m_options.paths.setEnvIni(), m_options.paths.saveDataIni()})
+        if (const QString why = ReadTextFile(path).problem; !why.isEmpty())
+            problems << why;
+    m_panels[3]->setText(problems.join(QStringLiteral("  \u00b7  ")));
+    if (!problems.isEmpty())
+        m_panels[3]->setToolTip(problems.join(u'\n'));
     SetPortClosedMenus(true);
     updatePortCaptions(false);
     showPhase(CommEngine::Phase::Closed);

@@ -3,6 +3,7 @@
 #include "app/MessageBoxes.h"
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
+#include "core/FileWrite.h"
 #include "core/TextLines.h"
 #include "core/TextTable.h"
 #include "core/WinRgb.h"
@@ -45,7 +46,8 @@ frmTD_SetMC::frmTD_SetMC(const QString& setEnvPath, CommState& state, DeviceTabl
 
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     const QVector<MeterListLine> read = ReadMeterListForEditing(m_path);
-    const int fileLines = int(ReadTextLines(m_path).size());
+    const TextFile file = ReadTextFile(m_path);
+    const int fileLines = int(file.lines.size());
     const int rows = std::max({int(read.size()), fileLines, MinimumRows});
 
     m_list = new TextTable(2, rows, this);
@@ -92,7 +94,9 @@ frmTD_SetMC::frmTD_SetMC(const QString& setEnvPath, CommState& state, DeviceTabl
     hint->setWordWrap(true);
     m_summary = new QLabel(this);
     m_summary->setWordWrap(true);
-    if (fileLines > read.size())
+    if (!file.problem.isEmpty())
+        m_summary->setText(file.problem);
+    else if (fileLines > read.size())
         m_summary->setText(tr("Line %1 of %2 has no tab: it and the lines after it are shown "
                               "empty and are written so when you press OK.")
                                .arg(read.size() + 1)
@@ -157,9 +161,9 @@ void frmTD_SetMC::accept() {
     }
     QString error;
     if (!SaveMeterList(m_path, all, &error)) {
-        ShowMessage(this, QMessageBox::Warning,
-                    tr("The meter list could not be written to %1: %2")
-                        .arg(QDir::toNativeSeparators(m_path), error));
+        // Nothing is rebuilt: the meters stay those of the file on disk.
+        m_summary->setText(NotSavedMessage(m_path, error));
+        m_summary->setVisible(true);
         return;
     }
     QStringList marks;

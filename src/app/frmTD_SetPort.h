@@ -12,7 +12,8 @@ class QSpinBox;
 
 // The port settings dialog: port, line settings, protocol, RTS control and the scheduler
 // interval. Loading and every choice of a port test the port with a port of the dialog's own;
-// OK writes "Comm.CFG" anew and keeps the choice even when the port could not be opened.
+// OK writes "Comm.CFG" anew and keeps the choice even when the port could not be opened; when
+// the file cannot be written, lblMsg says so and the dialog stays open.
 class frmTD_SetPort : public QDialog {
     Q_OBJECT
 public:
