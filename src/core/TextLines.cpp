@@ -3,30 +3,62 @@
 #include "core/CodePage.h"
 #include "core/FileWrite.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("TextLines", text);
+}
+
+bool isControl(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+}
+
+} // namespace
+
+TextFile ReadTextFile(const QString& path) {
+    TextFile out;
+    const QFileInfo info(path);
+    out.found = info.exists();
+    if (!out.found)
+        return out;
+    if (info.isDir()) {
+        out.problem = tr("%1 is a folder, not a file").arg(path);
+        return out;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        out.problem = tr("%1 cannot be read: %2").arg(path, file.errorString());
+        return out;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        out.problem = tr("%1 cannot be read: %2").arg(path, file.errorString());
+        return out;
+    }
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        out.lines << DecodeCp949(bytes.mid(start, i - start));
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i; // CR LF is one line end
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        out.lines << DecodeCp949(bytes.mid(start));
+    return out;
+}
 
 QStringList ReadTextLines(const QString& path, bool* opened) {
-    QFile file(path);
-    const bool ok = file.open(QIODevice::ReadOnly);
+    TextFile file = ReadTextFile(path);
     if (opened)
-        *opened = ok;
-    if (!ok)
-        return {};
-    QByteArray bytes = file.readAll();
-    QStringList lines;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        const bool last = end < 0;
-        if (last)
-            end = bytes.size();
-        qsizetype stop = end;
-        if (stop > start && bytes[stop - 1] == '\r')
-            --stop;
-        lines << DecodeCp949(bytes.mid(start, stop - start));
-        start = end + 1;
-    }
-    return lines;
+        *opened = file.found && file.problem.isEmpty();
+    return std::move(file.lines);
 }
 
 bool WriteTextLines(const QString& path, const QStringList& lines, QString* error) {
@@ -34,4 +66,36 @@ bool WriteTextLines(const QString& path, const QStringList& lines, QString* erro
     for (const QString& line : lines)
         out += EncodeCp949(line) + "\r\n";
     return WriteFileWhole(path, out, error);
+}
+
+bool HasControlCharacters(const QString& text) {
+    return std::any_of(text.begin(), text.end(), isControl);
+}
+
+QString VisibleControls(const QString& text) {
+    QString out;
+    for (QChar c : text) {
+        if (!isControl(c)) {
+            out += c;
+            continue;
+        }
+        switch (c.unicode()) {
+        case 0:
+            out += QLatin1String("\\0");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        default:
+            out += QLatin1String("\\x") +
+                   QStringLiteral("%1").arg(c.unicode(), 2, 16, QChar(u'0')).toUpper();
+        }
+    }
+    return out;
 }
