@@ -338,7 +338,11 @@ void frmTD_Main::showFileStatus() {
     for (const QString& t : {m_dataFileStatus, m_alarmFileStatus})
         if (!t.isEmpty())
             texts << t;
-    m_panels[2]->setText(texts.join(QStringLiteral("  \u00b7  ")));
+    // Two long messages would push the port and protocol panels out of sight: the panel
+    // shows what fits, the tool tip all of it.
+    const QString all = texts.join(QStringLiteral("  \u00b7  "));
+    const int room = std::max(width() / 2, fontMetrics().averageCharWidth() * 40);
+    m_panels[2]->setText(m_panels[2]->fontMetrics().elidedText(all, Qt::ElideMiddle, room));
     m_panels[2]->setToolTip(texts.isEmpty() ? tr("Data file messages") : texts.join(u'\n'));
 }
 
