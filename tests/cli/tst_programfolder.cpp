@@ -90,19 +90,7 @@ private Q_SLOTS:
 private:
     static int run(const QStringList& arguments, const QString& workingFolder, QByteArray* out,
                    QByteArray* err) {
-        QProcess p;
-        if (!workingFolder.isEmpty())
-            p.setWorkingDirectory(workingFolder);
-        p.start(BinPath("td700"), arguments);
-        if (!p.waitForFinished(60000)) {
-            p.kill();
-            return -1;
-        }
-        if (out)
-            *out = p.readAllStandardOutput();
-        if (err)
-            *err = p.readAllStandardError();
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return RunProgram("td700", arguments, out, err, workingFolder);
     }
 };
 
