@@ -65,17 +65,6 @@ private Q_SLOTS:
         QVERIFY(ReadBytes(path).size() > old.size());
     }
 
-    void noFolderToWriteIn() {
-        // The folder is a file: nothing is written, and the reason is there to show.
-        QTemporaryDir dir;
-        const QString notAFolder = WriteBytes(dir.filePath(QStringLiteral("CFG")), "x");
-        QString error;
-        QVERIFY(!WriteTextLines(notAFolder + QStringLiteral("/SetEnv.INI"), {"O"}, &error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(NotSavedMessage(notAFolder, error).contains(error));
-        QCOMPARE(ReadBytes(notAFolder), QByteArray("x"));
-    }
-
     void lineEnds_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
@@ -94,23 +83,6 @@ private Q_SLOTS:
         QTEST(file.lines, "lines");
         QVERIFY(file.found);
         QVERIFY(file.problem.isEmpty());
-    }
-
-    void problems() {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Comm.CFG")));
-        const TextFile folder = ReadTextFile(dir.filePath(QStringLiteral("Comm.CFG")));
-        QVERIFY(folder.found);
-        QVERIFY2(folder.problem.contains(QStringLiteral("folder")), qPrintable(folder.problem));
-        const TextFile missing = ReadTextFile(dir.filePath(QStringLiteral("SetEnv.INI")));
-        QVERIFY(!missing.found);
-        QVERIFY(missing.problem.isEmpty()); // a fresh install has none: nothing to say
-    }
-
-    void controlCharactersShown() {
-        QCOMPARE(VisibleControls(QStringLiteral("COM1") + QChar(0) + QStringLiteral("\t\x1b|")),
-                 QStringLiteral("COM1\\0\\t\\x1B|"));
-        QVERIFY(!HasControlCharacters(QStringLiteral("tcp://host:502 \u00b0C")));
     }
 };
 
