@@ -39,19 +39,25 @@ TextFile ReadTextFile(const QString& path) {
         out.problem = tr("%1 cannot be read: %2").arg(path, file.errorString());
         return out;
     }
+    out.lines = SplitTextLines(bytes);
+    return out;
+}
+
+QStringList SplitTextLines(const QByteArray& bytes) {
+    QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
         if (c != '\r' && c != '\n')
             continue;
-        out.lines << DecodeCp949(bytes.mid(start, i - start));
+        lines << DecodeCp949(bytes.mid(start, i - start));
         if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
             ++i; // CR LF is one line end
         start = i + 1;
     }
     if (start < bytes.size())
-        out.lines << DecodeCp949(bytes.mid(start));
-    return out;
+        lines << DecodeCp949(bytes.mid(start));
+    return lines;
 }
 
 QStringList ReadTextLines(const QString& path, bool* opened) {
@@ -61,11 +67,15 @@ QStringList ReadTextLines(const QString& path, bool* opened) {
     return std::move(file.lines);
 }
 
-bool WriteTextLines(const QString& path, const QStringList& lines, QString* error) {
+QByteArray JoinTextLines(const QStringList& lines) {
     QByteArray out;
     for (const QString& line : lines)
         out += EncodeCp949(line) + "\r\n";
-    return WriteFileWhole(path, out, error);
+    return out;
+}
+
+bool WriteTextLines(const QString& path, const QStringList& lines, QString* error) {
+    return WriteFileWhole(path, JoinTextLines(lines), error);
 }
 
 bool HasControlCharacters(const QString& text) {

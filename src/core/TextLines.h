@@ -14,8 +14,12 @@ struct TextFile {
     QString problem;
 };
 TextFile ReadTextFile(const QString& path);
+// The lines of a settings file's bytes, by the same rules.
+QStringList SplitTextLines(const QByteArray& bytes);
 // The lines alone; a missing or unreadable file gives an empty list.
 QStringList ReadTextLines(const QString& path, bool* opened = nullptr);
+// Every line in the code page followed by CR LF, as the file holds them.
+QByteArray JoinTextLines(const QStringList& lines);
 // Writes every line followed by CR LF, atomically (the old file or the new, never a mix).
 bool WriteTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
