@@ -1,8 +1,10 @@
 #include "comm/PortSettings.h"
 
+#include "comm/MeterHealth.h"
 #include "core/TextLines.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 QString PortSettings::lineSettings() const {
@@ -24,6 +26,14 @@ int PortSettings::txIntervalMs() const {
     if (!ok || ms <= 0)
         return kDefault;
     return std::max(ms, FrameSilenceMs(baud.toInt()));
+}
+
+int PortSettings::backoffLimit() const {
+    bool ok = false;
+    const int cycles = backoff.trimmed().toInt(&ok);
+    if (!ok || cycles < 2)
+        return 0;
+    return std::min(cycles, MeterHealth::MaxBackoffCycles);
 }
 
 QString PortNameProblem(const QString& portName) {
@@ -69,12 +79,16 @@ PortSettings LoadPortSettings(const QString& path, QString* problem) {
     s.txInterval = lines.value(7);
     if (const QString why = PortNameProblem(s.portName); !why.isEmpty())
         say(QCoreApplication::translate("PortSettings", "line 1 of %1: %2").arg(path, why));
+    s.backoff = lines.value(8);
     return s;
 }
 
 bool SavePortSettings(const QString& path, const PortSettings& s, QString* error) {
     QStringList lines{s.portName, s.baud, s.parity, s.dataBits, s.stopBits, s.protocol, s.rts};
-    if (!s.txInterval.trimmed().isEmpty())
+    const bool backoff = s.backoffLimit() > 0;
+    if (!s.txInterval.trimmed().isEmpty() || backoff)
         lines << s.txInterval.trimmed();
+    if (backoff)
+        lines << QString::number(s.backoffLimit());
     return WriteTextLines(path, lines, error);
 }

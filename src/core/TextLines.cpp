@@ -19,16 +19,24 @@ bool isControl(QChar c) {
 
 } // namespace
 
+QString TextFileProblem(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    if (info.isDir())
+        return tr("%1 is a folder, not a file").arg(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return tr("%1 cannot be read: %2").arg(path, file.errorString());
+    return {};
+}
+
 TextFile ReadTextFile(const QString& path) {
     TextFile out;
-    const QFileInfo info(path);
-    out.found = info.exists();
-    if (!out.found)
+    out.found = QFileInfo::exists(path);
+    out.problem = TextFileProblem(path);
+    if (!out.found || !out.problem.isEmpty())
         return out;
-    if (info.isDir()) {
-        out.problem = tr("%1 is a folder, not a file").arg(path);
-        return out;
-    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         out.problem = tr("%1 cannot be read: %2").arg(path, file.errorString());

@@ -14,6 +14,8 @@ struct TextFile {
     QString problem;
 };
 TextFile ReadTextFile(const QString& path);
+// ReadTextFile's problem alone, found without reading the file.
+QString TextFileProblem(const QString& path);
 // The lines of a settings file's bytes, by the same rules.
 QStringList SplitTextLines(const QByteArray& bytes);
 // The lines alone; a missing or unreadable file gives an empty list.

@@ -47,6 +47,19 @@ void renderMain(ScreenContext& context) {
         context.save(session.window(), QStringLiteral("frmTD_Main-polling"));
     }
     {
+        // Dead-meter back-off on: meter 2 falls silent and is asked less and less often.
+        DemoSession session(kWithSilentMeter);
+        session.window().resize(context.mainWindowSize());
+        PortSettings port = session.engine().portSettings();
+        port.backoff = QStringLiteral("8");
+        session.engine().setPortSettings(port);
+        session.openPort();
+        session.runUntilPolling();
+        session.demoLink()->bus().faults().add(SimFaultRule::noReply().forMeter(2));
+        session.runUntil([&] { return session.engine().backoffCycles(1) >= 4; }, 120000);
+        context.save(session.window(), QStringLiteral("frmTD_Main-backoff"));
+    }
+    {
         // A port settings file cut short: named at start, the defaults shown.
         DemoSession session({}, [](const AppPaths& paths) {
             WriteTextLines(paths.commCfg(), {QStringLiteral("COM3"), QStringLiteral("9600")});
