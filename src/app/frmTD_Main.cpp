@@ -19,6 +19,7 @@
 #include "logging/SaveSettings.h"
 #include "logging/frmTD_Set_DSave.h"
 #include "monitor/MonitorFactory.h"
+#include "paramset/frmTD_Parameter.h"
 #include "widgets/GradientLabel.h"
 
 #include <QAction>
@@ -507,7 +508,7 @@ void frmTD_Main::runCommand(MainCommand command) {
         openMonitor(command);
         break;
     case MainCommand::mPMeterList:
-        openLaterWindow(tr("Parameter Setup"));
+        openParameterWindow();
         break;
     case MainCommand::mPMeterSysDate:
         openLaterWindow(tr("Date/Time Reserve"));
@@ -612,6 +613,15 @@ void frmTD_Main::openMonitor(MainCommand command) {
     // A channel count the monitors do not know opens nothing.
     if (monitor)
         RunModal(*monitor);
+}
+
+void frmTD_Main::openParameterWindow(const QString& file) {
+    frmTD_Parameter window(m_engine.get(), m_options.paths.cfgFolder(), this);
+    if (m_options.prepareParameterWindow)
+        m_options.prepareParameterWindow(window);
+    if (!file.isEmpty())
+        window.openFile(file);
+    RunModal(window);
 }
 
 void frmTD_Main::openLaterWindow(const QString& caption) {

@@ -55,6 +55,10 @@ int main(int argc, char* argv[]) {
                                     QStringLiteral("SECONDS"));
     reportOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({homeOption, demoOption, openOption, reportOption});
+    parser.addPositionalArgument(
+        QStringLiteral("FILE.CFG"),
+        QStringLiteral("A parameter file to open in the Parameter Setup window at start."),
+        QStringLiteral("[FILE.CFG]"));
     parser.process(app);
 
     QTextStream out(stdout);
@@ -95,6 +99,11 @@ int main(int argc, char* argv[]) {
 
     if (parser.isSet(demoOption) || parser.isSet(openOption))
         QTimer::singleShot(0, &window, [&window] { window.togglePort(); });
+    if (!parser.positionalArguments().isEmpty()) {
+        const QString file =
+            QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+        QTimer::singleShot(0, &window, [&window, file] { window.openParameterWindow(file); });
+    }
 
     if (parser.isSet(reportOption)) {
         bool ok = false;

@@ -56,3 +56,6 @@ private:
 void RegisterAppScreens(ScreenRegistry& registry);
 // The monitor windows of every channel count, filled with the monitors' demo bus.
 void RegisterMonitorScreens(ScreenRegistry& registry);
+// The parameter window in its layouts and during an upload; the channel page's tabs and the
+// formula dialogs.
+void RegisterParamScreens(ScreenRegistry& registry);
