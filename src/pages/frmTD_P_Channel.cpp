@@ -100,6 +100,8 @@ QLabel* valueLabel(const char* name, QWidget* parent, int minWidth = 90) {
 QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
+    if (caption.size() == 1) // the arrows of a stepper
+        b->setFixedWidth(40);
     return b;
 }
 

@@ -5,6 +5,7 @@
 #include "comm/RequestCodes.h"
 #include "core/FileWrite.h"
 #include "paramset/ImageParameterSource.h"
+#include "paramset/ParamCompare.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
@@ -56,6 +57,25 @@ QString colourCss(int rgb) {
         .arg((rgb >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
 }
 
+// A parameter grid: a character field shows up to its first zero byte (an empty name is
+// ten zero bytes), and the formulas read from the left.
+class ParamGridModel : public TextTableModel {
+public:
+    ParamGridModel(TextTable* table, bool leftAligned, QObject* parent)
+        : TextTableModel(table, parent)
+        , m_left(leftAligned) {}
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::DisplayRole)
+            return ListedText(TextTableModel::data(index, role).toString());
+        if (role == Qt::TextAlignmentRole && m_left)
+            return int(Qt::AlignLeft | Qt::AlignVCenter);
+        return TextTableModel::data(index, role);
+    }
+
+private:
+    bool m_left;
+};
+
 } // namespace
 
 std::unique_ptr<ParamFileDialogs> PlatformParamFileDialogs() {
@@ -106,7 +126,8 @@ void frmTD_Parameter::setFileDialogs(std::unique_ptr<ParamFileDialogs> dialogs) 
 
 QTableView* frmTD_Parameter::makeView(TextTable& table, TextTableModel*& model, Grid grid) {
     auto* view = new QTableView(this);
-    model = new TextTableModel(&table, view);
+    const bool formula = grid == Grid::MemoryFormula || grid == Grid::ChannelFormula;
+    model = new ParamGridModel(&table, formula, view);
     view->setModel(model);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -139,8 +160,8 @@ void frmTD_Parameter::buildUi() {
         v->verticalHeader()->setDefaultSectionSize(18);
     }
     sprdP->horizontalHeader()->setStretchLastSection(true);
-    sprdP->setColumnWidth(0, 210);
-    sprdP_CH->setColumnWidth(0, 170);
+    sprdP->setColumnWidth(0, 230);
+    sprdP_CH->setColumnWidth(0, 180);
 
     auto frame = [this](const QString& caption, QWidget* inside) {
         auto* box = new QGroupBox(caption, this);
@@ -154,13 +175,13 @@ void frmTD_Parameter::buildUi() {
     formulas->addWidget(frame(QStringLiteral("MATH. FUNCTION (CH MATH. TYPE)"), sprdFormual_CH), 3);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(sprdP_CH, 3);
-    right->addLayout(formulas, 2);
+    right->addWidget(sprdP_CH, 2);
+    right->addLayout(formulas, 1);
     auto* grids = new QHBoxLayout;
     grids->addWidget(sprdP, 0);
     grids->addLayout(right, 1);
-    sprdP->setMinimumWidth(330);
-    sprdP->setMaximumWidth(360);
+    sprdP->setMinimumWidth(380);
+    sprdP->setMaximumWidth(400);
 
     auto makeButton = [this](const char* name, const QString& caption) {
         auto* b = new QPushButton(caption, this);
@@ -251,7 +272,7 @@ void frmTD_Parameter::syncHidden() {
     }
     if (sprdP_CH)
         for (int c = 2; c < m_modelCH->columnCount(); ++c)
-            sprdP_CH->setColumnWidth(c, 74);
+            sprdP_CH->setColumnWidth(c, 86);
 }
 
 // ---- the meter --------------------------------------------------------------------------

@@ -30,7 +30,7 @@ void fillSample(ParamSet& set) {
         ch.setText(c, 21, code <= 16 ? QStringLiteral("600") : QStringLiteral("10"));
         ch.setText(c, 22, QStringLiteral("0"));
     }
-    if (set.versionHundredths() >= 116)
+    if (set.versionHundredths() >= 107)
         for (int n = 1; n <= std::min(3, set.channelCount()); ++n) {
             set.tables.sprdFormual_CH.setText(1, n, QStringLiteral("(CH01+CH02)/2"));
             set.tables.sprdFormual_Mem.setText(1, n, QStringLiteral("M%1*1.8+32").arg(n));
@@ -83,8 +83,13 @@ void renderChannelPage(ScreenContext& context) {
         ParamSet set;
         NewParameterSet(set, 4, QString::fromLatin1(firmware));
         fillSample(set);
-        set.tables.sprdP_CH.setText(3, 12, QStringLiteral("DIRECT INPUT"));
+        const bool junction = set.versionHundredths() >= 150;
         set.tables.sprdP_CH.setText(3, 11, QStringLiteral("ON"));
+        set.tables.sprdP_CH.setText(
+            3, 12, junction ? QStringLiteral("DIRECT INPUT") : QStringLiteral("4"));
+        set.tables.sprdP_CH.setText(3, 13, junction ? QStringLiteral("25.0") : QStringLiteral("2"));
+        set.tables.sprdP_CH.setText(3, 14, QStringLiteral("CONSTANT"));
+        set.tables.sprdP_CH.setText(3, 16, QStringLiteral("1.8"));
         PageContext c;
         c.set = &set;
         c.table = PageTable::Channel;
