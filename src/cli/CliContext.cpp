@@ -4,6 +4,7 @@
 #include "comm/MeterList.h"
 #include "core/TextLines.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -176,6 +177,16 @@ bool LoadBackoffOption(const QCommandLineParser& parser, CliContext& c) {
                            .arg(MeterHealth::MaxBackoffCycles));
     c.port.backoff = QString::number(cycles);
     return true;
+}
+
+QString CommandHelp(const QCommandLineParser& parser, const QString& command) {
+    QString text = parser.helpText();
+    // Qt names the program by the path it was started with.
+    const QString started =
+        QStringLiteral("Usage: ") + QCoreApplication::arguments().value(0) + u' ';
+    if (text.startsWith(started))
+        text.replace(0, started.size(), QStringLiteral("Usage: td700 %1 ").arg(command));
+    return text;
 }
 
 QString AsClause(const QString& sentence) {

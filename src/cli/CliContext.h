@@ -48,5 +48,8 @@ bool ParseAddressList(const QString& text, QVector<int>* addresses);
 void AddBackoffOption(QCommandLineParser& parser);
 // Applies --backoff over Comm.CFG's setting; false with the reason on standard error.
 bool LoadBackoffOption(const QCommandLineParser& parser, CliContext& context);
+// A command's --help text, its usage line naming the program and the command as they are
+// typed ("td700 scan [options]"), however the program was started.
+QString CommandHelp(const QCommandLineParser& parser, const QString& command);
 // A sentence as a clause: without its final full stop, to be followed by more.
 QString AsClause(const QString& sentence);

@@ -43,8 +43,7 @@ int RunExport(const QStringList& arguments) {
         return Exit::Usage;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << parser.helpText().replace(QStringLiteral("td700 [options]"),
-                                                         QStringLiteral("td700 export [options]"));
+        QTextStream(stdout) << CommandHelp(parser, QStringLiteral("export"));
         return Exit::Done;
     }
     if (parser.positionalArguments().size() != 1) {

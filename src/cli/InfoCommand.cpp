@@ -27,8 +27,7 @@ int RunInfo(const QStringList& arguments) {
         return Exit::Usage;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        out << parser.helpText().replace(QStringLiteral("td700 [options]"),
-                                         QStringLiteral("td700 info [options]"));
+        out << CommandHelp(parser, QStringLiteral("info"));
         return Exit::Done;
     }
     if (parser.positionalArguments().size() != 1) {
