@@ -17,14 +17,7 @@ HelpDocument GraphViewerDocument() {
     return d;
 }
 
-HelpDocument HelpFileDocument() {
-    HelpDocument d;
-    d.caption = QCoreApplication::translate("DocumentLauncher", "Help");
-    d.candidates = {QStringLiteral("Help/TD700_File.chm")};
-    return d;
-}
-
-HelpDocument ManualDocument() {
+HelpDocument ManualPdfDocument() {
     HelpDocument d;
     d.caption = QCoreApplication::translate("DocumentLauncher", "TD700 Manual");
     d.candidates = {QStringLiteral("TD700.pdf")};

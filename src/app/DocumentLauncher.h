@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// The documents and the companion program the Help menu starts, found in the program folder.
+// The document and the companion program the Help menu starts, found in the program folder.
 struct HelpDocument {
     QString caption;        // what the user asked for, for messages
     QStringList candidates; // file names relative to the program folder, the usual one first
@@ -11,8 +11,8 @@ struct HelpDocument {
 };
 
 HelpDocument GraphViewerDocument();
-HelpDocument HelpFileDocument();
-HelpDocument ManualDocument();
+// The recorder's own manual, "TD700.pdf", where an install carries it.
+HelpDocument ManualPdfDocument();
 
 // The first candidate that exists in `home`, else an empty string.
 QString FindDocument(const HelpDocument& document, const QString& home);

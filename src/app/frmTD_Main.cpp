@@ -14,16 +14,20 @@
 #include "core/Clock.h"
 #include "core/TextLines.h"
 #include "core/WinRgb.h"
+#include "help/HelpCentre.h"
 #include "logging/AlarmHistory.h"
 #include "logging/DataFileWriter.h"
 #include "logging/SaveSettings.h"
 #include "logging/frmTD_Set_DSave.h"
 #include "monitor/MonitorFactory.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/GradientLabel.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -98,6 +102,7 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
           std::make_unique<AlarmHistory>(m_engine->state(), m_engine->tables(), m_options.paths))
     , m_saveWriter(std::make_unique<DataFileWriter>(clock, *m_engine)) {
     m_engine->setAlarmHistory(m_alarms.get());
+    help(); // F1 works from the first moment, in every window
     setObjectName(QStringLiteral("frmTD_Main"));
     setWindowTitle(QStringLiteral("TD700 EV5.4.1 (File Type)"));
     buildUi();
@@ -296,7 +301,9 @@ void frmTD_Main::buildStatusBar() {
     bar->setSizeGripEnabled(true);
     const int minWidths[5] = {9, 11, 14, 0, 10};
     for (int i = 0; i < 5; ++i) {
-        auto* l = new QLabel(bar);
+        // The link messages can be long (a port that would not open says why and what to
+        // do): they are cut to the room there is, never widening the window.
+        auto* l = i == 3 ? new ElidedLabel(bar) : new QLabel(bar);
         l->setObjectName(QStringLiteral("StatusBar1_%1").arg(i + 1));
         l->setMinimumWidth(fontMetrics().averageCharWidth() * minWidths[i]);
         l->setContentsMargins(6, 0, 6, 0);
@@ -318,7 +325,9 @@ void frmTD_Main::connectEngine() {
     connect(e, &CommEngine::portOpenChanged, this, &frmTD_Main::updatePortCaptions);
     connect(e, &CommEngine::portClosedMenus, this, &frmTD_Main::SetPortClosedMenus);
     connect(e, &CommEngine::statusText, this, [this](int panel, const QString& text) {
-        if (panel >= 1 && panel <= 5)
+        if (panel == 4)
+            showLinkMessage(text);
+        else if (panel >= 1 && panel <= 5)
             m_panels[panel - 1]->setText(text);
     });
     connect(e, &CommEngine::sendLamp, shpSend, &StatusLamp::setLit);
@@ -338,6 +347,11 @@ void frmTD_Main::connectEngine() {
     connect(e, &CommEngine::meterPolled, m_statusModel,
             [this](int meter, bool) { m_statusModel->backoffChanged(meter); });
     connect(e, &CommEngine::meterSkipped, m_statusModel, &StatusListModel::backoffChanged);
+}
+
+void frmTD_Main::showLinkMessage(const QString& text) {
+    m_panels[3]->setText(text);
+    m_panels[3]->setToolTip(text.isEmpty() ? tr("Link messages") : text);
 }
 
 void frmTD_Main::showFileStatus() {
@@ -371,7 +385,7 @@ void frmTD_Main::startUp() {
                                TextFileProblem(m_options.paths.saveDataIni())})
         if (!why.isEmpty())
             problems << why;
-    m_panels[3]->setText(problems.join(QStringLiteral("  \u00b7  ")));
+    showLinkMessage(problems.join(QStringLiteral("  \u00b7  ")));
     if (!problems.isEmpty())
         m_panels[3]->setToolTip(problems.join(u'\n'));
     SetPortClosedMenus(true);
@@ -516,7 +530,11 @@ void frmTD_Main::runCommand(MainCommand command) {
         openAbout();
         break;
     case MainCommand::mHelpHelp:
+        help().showPage();
+        break;
     case MainCommand::mHelpManual:
+        openManual();
+        break;
     case MainCommand::mHelpGView:
         openDocument(command);
         break;
@@ -614,7 +632,31 @@ void frmTD_Main::openMonitor(MainCommand command) {
         RunModal(*monitor);
 }
 
-void frmTD_Main::openLaterWindow(const QString& caption) {
+void frmTD_Main::openFile(const QString& path) {
+    const QFileInfo file(path);
+    const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
+    if (!file.isFile()) {
+        ShowMessage(this, QMessageBox::Warning, tr("%1 was not found.").arg(shown));
+        return;
+    }
+    const QString suffix = file.suffix().toUpper();
+    if (suffix == QStringLiteral("CFG"))
+        openLaterWindow(tr("Parameter Setup"), shown);
+    else if (suffix == QStringLiteral("TDD"))
+        openLaterWindow(tr("Graph Viewer"), shown);
+    else
+        ShowMessage(this, QMessageBox::Warning,
+                    tr("%1 is neither a parameter file (.CFG) nor a data file (.TDD).").arg(shown));
+}
+
+void frmTD_Main::openLaterWindow(const QString& caption, const QString& file) {
+    if (!file.isEmpty()) {
+        ShowMessage(this, QMessageBox::Information,
+                    tr("%1 is not part of this version of the program yet, so %2 cannot be "
+                       "opened in it.")
+                        .arg(caption, file));
+        return;
+    }
     ShowMessage(this, QMessageBox::Information,
                 tr("%1 is not part of this version of the program yet.").arg(caption));
 }
@@ -624,10 +666,29 @@ void frmTD_Main::openAbout() {
     RunModal(about);
 }
 
+HelpCentre& frmTD_Main::help() {
+    if (HelpCentre* centre = HelpCentre::current())
+        return *centre;
+    m_ownHelp = std::make_unique<HelpCentre>();
+    return *m_ownHelp;
+}
+
+void frmTD_Main::openManual() {
+    // The recorder's own manual, where an install carries it, comes first.
+    const HelpDocument manual = ManualPdfDocument();
+    if (!FindDocument(manual, m_options.paths.home()).isEmpty()) {
+        QString message;
+        if (LaunchDocument(manual, m_options.paths.home(), &message))
+            return;
+        ShowMessage(this, QMessageBox::Warning,
+                    message + u' ' + tr("The guide built into the program is shown instead."));
+    }
+    help().showManual();
+}
+
 void frmTD_Main::openDocument(MainCommand command) {
-    const HelpDocument doc = command == MainCommand::mHelpHelp     ? HelpFileDocument()
-                             : command == MainCommand::mHelpManual ? ManualDocument()
-                                                                   : GraphViewerDocument();
+    Q_UNUSED(command);
+    const HelpDocument doc = GraphViewerDocument();
     QString message;
     if (!LaunchDocument(doc, m_options.paths.home(), &message))
         ShowMessage(this, QMessageBox::Warning, message);

@@ -14,6 +14,7 @@ class Clock;
 class CommView;
 class DataFileWriter;
 class GradientLabel;
+class HelpCentre;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -57,9 +58,15 @@ public:
     QString selectedMeterText() const;
     bool isCommViewVisible() const;
     QTableView* sprdStatusView() const { return m_statusView; }
+    // The guide: the program's, or this window's own when the program has none.
+    HelpCentre& help();
 
     // The menu handlers, as the menu items and the buttons run them.
     void runCommand(MainCommand command);
+    // Opens a file given on the command line or by a file manager: a parameter file (.CFG) in
+    // the parameter window, a data file (.TDD) in the viewer; anything else is refused with
+    // a message.
+    void openFile(const QString& path);
     // The port command: opens a closed port or closes an open one (by the menu caption).
     void togglePort();
     void setCommViewVisible(bool visible);
@@ -94,9 +101,12 @@ private:
     void openDataSave();
     void openPortSetup();
     void openMonitor(MainCommand command);
-    void openLaterWindow(const QString& caption);
+    // A window a later version brings; with a file, says that file cannot be opened yet.
+    void openLaterWindow(const QString& caption, const QString& file = {});
     void openAbout();
     void openDocument(MainCommand command);
+    void openManual();
+    void showLinkMessage(const QString& text);
 
     Clock& m_clock;
     Options m_options;
@@ -104,6 +114,7 @@ private:
     std::unique_ptr<SerialLink> m_link;
     std::unique_ptr<AlarmHistory> m_alarms;
     std::unique_ptr<DataFileWriter> m_saveWriter;
+    std::unique_ptr<HelpCentre> m_ownHelp;
 
     std::map<MainCommand, QAction*> m_actions;
     QPushButton* m_buttons[15] = {};

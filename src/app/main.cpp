@@ -3,6 +3,8 @@
 #include "app/StatusReport.h"
 #include "app/frmTD_Main.h"
 #include "core/Clock.h"
+#include "core/Version.h"
+#include "help/HelpCentre.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,7 +28,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TD700_File"));
     QApplication::setOrganizationName(QStringLiteral("TD700"));
-    QApplication::setApplicationVersion(QStringLiteral("5.4.1"));
+    QApplication::setApplicationVersion(ProgramVersion());
     QApplication::setDesktopFileName(QStringLiteral("td700-file"));
     ApplyAppStyle(app);
 
@@ -34,7 +36,9 @@ int main(int argc, char* argv[]) {
     parser.setApplicationDescription(
         QStringLiteral("TD700 EV5.4.1 (File Type): the PC companion of the TD700 recorders."));
     parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Displays version information."));
+    parser.addOption(versionOption);
     const QCommandLineOption homeOption(
         QStringLiteral("home"),
         QStringLiteral("Program folder with Comm.CFG and CFG/ (default: beside the program "
@@ -55,10 +59,21 @@ int main(int argc, char* argv[]) {
                                     QStringLiteral("SECONDS"));
     reportOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({homeOption, demoOption, openOption, reportOption});
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("A parameter file (.CFG) or a data file (.TDD) to open, as a file manager "
+                       "opens it with the program."),
+        QStringLiteral("[FILE]"));
     parser.process(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (parser.isSet(versionOption)) {
+        out << VersionText(QStringLiteral("TD700_File"));
+        return 0;
+    }
+    // F1 and the Help menu, for every window of the program.
+    HelpCentre help;
 
     std::optional<QTemporaryDir> demoFolder;
     QString home = parser.value(homeOption);
@@ -95,6 +110,8 @@ int main(int argc, char* argv[]) {
 
     if (parser.isSet(demoOption) || parser.isSet(openOption))
         QTimer::singleShot(0, &window, [&window] { window.togglePort(); });
+    if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
+        QTimer::singleShot(0, &window, [&window, files] { window.openFile(files.first()); });
 
     if (parser.isSet(reportOption)) {
         bool ok = false;
