@@ -362,42 +362,36 @@ QString GraphViewerWindow::suggestedName(const QString& extension) const {
         .arg(base, stamp(m_plot->viewFrom()), stamp(m_plot->viewTo()).mid(9), extension);
 }
 
-void GraphViewerWindow::chooseCsvPath() {
-    QFileDialog dialog(this, tr("Export Shown Span to CSV"),
-                       QDir(m_startFolder).filePath(suggestedName(QStringLiteral("csv"))),
-                       tr("CSV Files (*.csv)"));
-    dialog.setObjectName(QStringLiteral("dlgExportCsv"));
+void GraphViewerWindow::saveThroughDialog(const SaveTarget& target) {
+    QFileDialog dialog(this, target.title,
+                       QDir(m_startFolder).filePath(suggestedName(target.extension)),
+                       target.filter);
+    dialog.setObjectName(target.dialogName);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setDefaultSuffix(target.extension);
     if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     QString error;
     const QString path = dialog.selectedFiles().front();
-    if (exportShownCsv(path, &error))
-        statusBar()->showMessage(tr("Written: %1").arg(QDir::toNativeSeparators(path)), 8000);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (target.write(path, &error))
+        statusBar()->showMessage(tr("Written: %1").arg(shown), 8000);
     else
-        showMessages(
-            {tr("The CSV file %1 was not written: %2").arg(QDir::toNativeSeparators(path), error)},
-            true);
+        showMessages({target.failed.arg(shown, error)}, true);
+}
+
+void GraphViewerWindow::chooseCsvPath() {
+    saveThroughDialog(
+        {tr("Export Shown Span to CSV"), QStringLiteral("csv"), tr("CSV Files (*.csv)"),
+         QStringLiteral("dlgExportCsv"), tr("The CSV file %1 was not written: %2"),
+         [this](const QString& path, QString* error) { return exportShownCsv(path, error); }});
 }
 
 void GraphViewerWindow::choosePngPath() {
-    QFileDialog dialog(this, tr("Save Picture as PNG"),
-                       QDir(m_startFolder).filePath(suggestedName(QStringLiteral("png"))),
-                       tr("PNG Pictures (*.png)"));
-    dialog.setObjectName(QStringLiteral("dlgSavePng"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    if (runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    QString error;
-    const QString path = dialog.selectedFiles().front();
-    if (savePicture(path, &error))
-        statusBar()->showMessage(tr("Written: %1").arg(QDir::toNativeSeparators(path)), 8000);
-    else
-        showMessages(
-            {tr("The picture %1 was not written: %2").arg(QDir::toNativeSeparators(path), error)},
-            true);
+    saveThroughDialog(
+        {tr("Save Picture as PNG"), QStringLiteral("png"), tr("PNG Pictures (*.png)"),
+         QStringLiteral("dlgSavePng"), tr("The picture %1 was not written: %2"),
+         [this](const QString& path, QString* error) { return savePicture(path, error); }});
 }
 
 bool GraphViewerWindow::exportShownCsv(const QString& path, QString* error) {

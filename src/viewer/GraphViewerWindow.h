@@ -75,6 +75,13 @@ private:
     void updateViewText();
     void updateTitle();
     void onCursorMoved(std::optional<double> time);
+    // What File ▸ Export and Save Picture ask for and write.
+    struct SaveTarget {
+        QString title, extension, filter, dialogName;
+        QString failed; // "... %1 was not written: %2"
+        std::function<bool(const QString& path, QString* error)> write;
+    };
+    void saveThroughDialog(const SaveTarget& target);
     void chooseCsvPath();
     void choosePngPath();
     QString suggestedName(const QString& extension) const;
