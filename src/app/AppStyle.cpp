@@ -51,6 +51,7 @@ void ApplyAppStyle(QApplication& app) {
 #phaseChip[phase="0"] { background: #e3e7ec; color: #56606c; }
 #phaseChip[phase="1"] { background: #fff1cc; color: #8a5a00; }
 #phaseChip[phase="2"] { background: #d9f2de; color: #1e6b32; }
+#phaseChip[phase="3"] { background: #fff1cc; color: #8a5a00; }
 QGroupBox { font-weight: bold; border: 1px solid #d3d9e1; border-radius: 6px;
             margin-top: 1.2em; padding: 6px; background: #fbfcfd; }
 QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; color: #38424e; }

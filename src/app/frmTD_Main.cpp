@@ -228,6 +228,9 @@ QWidget* frmTD_Main::buildStatusArea() {
 
     m_statusView = MakeGridView(QStringLiteral("sprdStatus"), area);
     m_statusModel = new StatusListModel(&m_engine->tables().sprdStatus, m_engine->state(), this);
+    m_statusModel->setBackoffSource([e = m_engine.get()](int meter) {
+        return StatusListModel::Backoff{e->backoffCycles(meter), e->cyclesUntilAsked(meter)};
+    });
     m_statusView->setModel(m_statusModel);
     m_statusView->verticalHeader()->hide();
     m_statusView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -324,9 +327,13 @@ void frmTD_Main::connectEngine() {
     connect(e, &CommEngine::receiveLamp, shpRecv, &StatusLamp::setLit);
     connect(e, &CommEngine::selectedMeterChanged, this, &frmTD_Main::onSelectedMeterChanged);
     connect(e, &CommEngine::settingsRead, this, &frmTD_Main::refreshSelectedMeterDetails);
+    connect(e, &CommEngine::settingsStateChanged, this, &frmTD_Main::refreshSelectedMeterDetails);
     connect(m_saveWriter.get(), &DataFileWriter::statusText, this,
             [this](const QString& text) { m_panels[2]->setText(text); });
     connect(e, &CommEngine::phaseChanged, this, &frmTD_Main::showPhase);
+    connect(e, &CommEngine::meterPolled, m_statusModel,
+            [this](int meter, bool) { m_statusModel->backoffChanged(meter); });
+    connect(e, &CommEngine::meterSkipped, m_statusModel, &StatusListModel::backoffChanged);
 }
 
 // ---- start-up ---------------------------------------------------------------------------
@@ -335,13 +342,15 @@ void frmTD_Main::startUp() {
     CommState& s = m_engine->state();
     s.gChannelCount = 12;
     showSaveSettings(LoadSaveSettings(m_options.paths.saveDataIni()));
-    LoadMeterList(m_options.paths.setEnvIni(), s, m_engine->tables());
+    const MeterListMarks meters = LoadMeterList(m_options.paths.setEnvIni(), s, m_engine->tables());
     m_engine->setPortSettings(LoadPortSettings(m_options.paths.commCfg()));
     showPortSettings();
     SetPortClosedMenus(true);
     updatePortCaptions(false);
     showPhase(CommEngine::Phase::Closed);
     refreshSelectedMeterDetails();
+    // Marked lines that name no slave address are said once, where link messages go.
+    m_panels[3]->setText(meters.warning(m_options.paths.setEnvIni()));
     m_saveWriter->tmrDSave().start();
 }
 
@@ -385,11 +394,13 @@ void frmTD_Main::updatePortCaptions(bool open) {
 
 void frmTD_Main::showPhase(CommEngine::Phase phase) {
     static const char* const names[] = {QT_TR_NOOP("Port closed"), QT_TR_NOOP("Scanning"),
-                                        QT_TR_NOOP("Polling")};
+                                        QT_TR_NOOP("Polling"), QT_TR_NOOP("Connecting")};
     m_phaseChip->setText(tr(names[int(phase)]));
     m_phaseChip->setProperty("phase", int(phase));
     m_phaseChip->style()->unpolish(m_phaseChip);
     m_phaseChip->style()->polish(m_phaseChip);
+    // While a connection is being made the port command gives it up.
+    updatePortCaptions(phase != CommEngine::Phase::Closed);
 }
 
 void frmTD_Main::onSelectedMeterChanged(int address) {
@@ -409,6 +420,8 @@ void frmTD_Main::refreshSelectedMeterDetails() {
     QString details = tr("%1 channels").arg(s.gChannelCount);
     if (s.gDeviceVersion > 0)
         details += tr(" \u00b7 firmware %1").arg(s.gDeviceVersion, 0, 'f', 2);
+    if (m_engine->settingsState() == CommEngine::SettingsState::Incomplete)
+        details += tr(" \u00b7 settings read incomplete");
     m_selectedDetails->setText(details);
 }
 
@@ -489,7 +502,8 @@ void frmTD_Main::runCommand(MainCommand command) {
 }
 
 void frmTD_Main::togglePort() {
-    if (m_engine->isPortOpen()) {
+    // Closing also gives up a connection still being made.
+    if (m_engine->phase() != CommEngine::Phase::Closed) {
         m_engine->closePort();
         return;
     }

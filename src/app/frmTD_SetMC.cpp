@@ -3,7 +3,6 @@
 #include "app/MessageBoxes.h"
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
-#include "core/TextLines.h"
 #include "core/TextTable.h"
 #include "core/WinRgb.h"
 #include "widgets/TextTableModel.h"
@@ -45,7 +44,9 @@ frmTD_SetMC::frmTD_SetMC(const QString& setEnvPath, CommState& state, DeviceTabl
 
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     const QVector<MeterListLine> read = ReadMeterListForEditing(m_path);
-    const int fileLines = int(ReadTextLines(m_path).size());
+    // Line n is slave address n: the lines after 247 name no meter and are not offered.
+    const MeterListMarks marks = ReadMeterListMarks(m_path);
+    const int fileLines = int(std::min<qint64>(marks.lines, HighestSlaveAddress));
     const int rows = std::max({int(read.size()), fileLines, MinimumRows});
 
     m_list = new TextTable(2, rows, this);
@@ -92,11 +93,17 @@ frmTD_SetMC::frmTD_SetMC(const QString& setEnvPath, CommState& state, DeviceTabl
     hint->setWordWrap(true);
     m_summary = new QLabel(this);
     m_summary->setWordWrap(true);
+    QStringList summary;
     if (fileLines > read.size())
-        m_summary->setText(tr("Line %1 of %2 has no tab: it and the lines after it are shown "
-                              "empty and are written so when you press OK.")
-                               .arg(read.size() + 1)
-                               .arg(QDir::toNativeSeparators(m_path)));
+        summary << tr("Line %1 of %2 has no tab: it and the lines after it are shown "
+                      "empty and are written so when you press OK.")
+                       .arg(read.size() + 1)
+                       .arg(QDir::toNativeSeparators(m_path));
+    if (marks.lines > HighestSlaveAddress)
+        summary << tr("The %1 lines after line %2 name no slave address; OK does not keep them.")
+                       .arg(marks.lines - HighestSlaveAddress)
+                       .arg(HighestSlaveAddress);
+    m_summary->setText(summary.join(u' '));
     m_summary->setVisible(!m_summary->text().isEmpty());
     m_summary->setStyleSheet(QStringLiteral("QLabel { color: #b3261e; }"));
 

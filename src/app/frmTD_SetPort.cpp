@@ -78,6 +78,24 @@ frmTD_SetPort::frmTD_SetPort(const PortSettings& current, const QString& commCfg
     txtInterval->setToolTip(tr("Pause of the scheduler between requests. It never goes below "
                                "the silence a frame needs at the chosen baud rate."));
 
+    // Off by default: every online meter is then asked in every cycle, as it always was.
+    cmbBackoff = new QComboBox(this);
+    cmbBackoff->setObjectName(QStringLiteral("cmbBackoff"));
+    cmbBackoff->addItem(tr("Off: every meter in every cycle"), 0);
+    for (int cycles = 2; cycles <= 64; cycles *= 2)
+        cmbBackoff->addItem(tr("Back off up to %1 cycles").arg(cycles), cycles);
+    cmbBackoff->setToolTip(
+        tr("A meter that stopped answering costs the others about three time-outs per cycle. "
+           "With back-off it is asked only every 2, 4, 8 ... cycles, up to the chosen limit, "
+           "and in every cycle again as soon as it answers."));
+    const int backoff = current.backoffLimit();
+    int backoffIndex = cmbBackoff->findData(backoff);
+    if (backoffIndex < 0) {
+        cmbBackoff->addItem(tr("Back off up to %1 cycles").arg(backoff), backoff);
+        backoffIndex = cmbBackoff->count() - 1;
+    }
+    cmbBackoff->setCurrentIndex(backoffIndex);
+
     showText(cmbPort, current.portName);
     showText(cmbBaud, current.baud);
     showText(cmbParity, current.parity);
@@ -108,6 +126,7 @@ frmTD_SetPort::frmTD_SetPort(const PortSettings& current, const QString& commCfg
     protoForm->addRow(tr("Protocol"), cmbProtocol);
     protoForm->addRow(tr("RTS control"), cmbRTS);
     protoForm->addRow(tr("Request interval"), txtInterval);
+    protoForm->addRow(tr("Silent meters"), cmbBackoff);
 
     // The two groups' fields line up.
     int labelWidth = 0;
@@ -157,6 +176,8 @@ PortSettings frmTD_SetPort::settings() const {
     s.protocol = cmbProtocol->currentText();
     s.rts = cmbRTS->currentText();
     s.txInterval = txtInterval->value() > 0 ? QString::number(txtInterval->value()) : QString();
+    const int backoff = cmbBackoff->currentData().toInt();
+    s.backoff = backoff > 0 ? QString::number(backoff) : QString();
     return s;
 }
 

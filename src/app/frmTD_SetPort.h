@@ -10,9 +10,10 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 
-// The port settings dialog: port, line settings, protocol, RTS control and the scheduler
-// interval. Loading and every choice of a port test the port with a port of the dialog's own;
-// OK writes "Comm.CFG" anew and keeps the choice even when the port could not be opened.
+// The port settings dialog: port, line settings, protocol, RTS control, the scheduler
+// interval and the dead-meter back-off. Loading and every choice of a port test the port with a
+// port of the dialog's own; OK writes "Comm.CFG" anew and keeps the choice even when the port could
+// not be opened.
 class frmTD_SetPort : public QDialog {
     Q_OBJECT
 public:
@@ -30,6 +31,7 @@ public:
     QComboBox* cmbProtocol = nullptr;
     QComboBox* cmbRTS = nullptr;
     QSpinBox* txtInterval = nullptr;
+    QComboBox* cmbBackoff = nullptr; // dead-meter back-off: off, or its limit in cycles
     QLabel* lblMsg = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;

@@ -1,6 +1,7 @@
 #include "cli/CliContext.h"
 
-#include "core/TextLines.h"
+#include "comm/MeterHealth.h"
+#include "comm/MeterList.h"
 
 namespace {
 
@@ -32,6 +33,10 @@ void AddCommonOptions(QCommandLineParser& parser) {
          QStringLiteral("LIST")},
         {QStringLiteral("select"), QStringLiteral("Slave address of the selected meter."),
          QStringLiteral("ADDRESS")},
+        {QStringLiteral("timeout"),
+         QStringLiteral("Reply time-out in milliseconds (default 1000; a slow device server may "
+                        "need more)."),
+         QStringLiteral("MS")},
         {QStringLiteral("json"), QStringLiteral("Print JSON instead of text.")},
     });
 }
@@ -103,10 +108,21 @@ bool LoadCommonOptions(const QCommandLineParser& parser, CliContext& c) {
         if (!ParseAddressList(parser.value(QStringLiteral("meters")), &c.meters))
             return fail(c, QStringLiteral("--meters wants slave addresses such as 1,3,5-7"));
     } else {
-        const QStringList lines = ReadTextLines(c.paths.setEnvIni());
-        for (int i = 0; i < lines.size(); ++i)
-            if (lines[i].section(u'\t', 0, 0) == QStringLiteral("O"))
+        const MeterListMarks list = ReadMeterListMarks(c.paths.setEnvIni());
+        for (int i = 0; i < list.marks.size(); ++i)
+            if (list.marks[i] == QStringLiteral("O"))
                 c.meters.append(i + 1);
+        const QString warning = list.warning(c.paths.setEnvIni());
+        if (!warning.isEmpty()) {
+            c.err << "td700: " << warning << '\n';
+            c.err.flush();
+        }
+    }
+    if (parser.isSet(QStringLiteral("timeout"))) {
+        bool ok = false;
+        c.replyTimeoutMs = parser.value(QStringLiteral("timeout")).toInt(&ok);
+        if (!ok || c.replyTimeoutMs < 20 || c.replyTimeoutMs > 60000)
+            return fail(c, QStringLiteral("--timeout wants milliseconds from 20 to 60000"));
     }
     if (parser.isSet(QStringLiteral("select"))) {
         bool ok = false;
@@ -115,4 +131,46 @@ bool LoadCommonOptions(const QCommandLineParser& parser, CliContext& c) {
             return fail(c, QStringLiteral("--select wants one of the meters' addresses"));
     }
     return true;
+}
+
+void AddBackoffOption(QCommandLineParser& parser) {
+    parser.addOption(
+        {QStringLiteral("backoff"),
+         QStringLiteral("Dead-meter back-off: a meter that failed k cycles in a row is "
+                        "asked only every 2^k cycles, up to MAX (2..1024); 0 asks "
+                        "every meter in every cycle. Default: Comm.CFG's setting, "
+                        "off unless set."),
+         QStringLiteral("MAX")});
+}
+
+bool LoadBackoffOption(const QCommandLineParser& parser, CliContext& c) {
+    if (!parser.isSet(QStringLiteral("backoff")))
+        return true;
+    bool ok = false;
+    const int cycles = parser.value(QStringLiteral("backoff")).toInt(&ok);
+    if (!ok || cycles < 0 || cycles == 1 || cycles > MeterHealth::MaxBackoffCycles)
+        return fail(c, QStringLiteral("--backoff wants 0 (off) or the longest wait in cycles, "
+                                      "2 to %1")
+                           .arg(MeterHealth::MaxBackoffCycles));
+    c.port.backoff = QString::number(cycles);
+    return true;
+}
+
+QString AsClause(const QString& sentence) {
+    QString clause = sentence.trimmed();
+    while (clause.endsWith(u'.'))
+        clause.chop(1);
+    return clause;
+}
+
+QString ExitStatusHelp(bool poll, bool log) {
+    QString text = QStringLiteral("\nExit status: 0 done, 1 failed (the line was lost), 2 bad "
+                                  "usage, 3 port not opened, 4 no meter answered");
+    if (poll)
+        text += QStringLiteral(", 5 a meter that had answered stopped answering during the run "
+                               "(its values are marked stale)");
+    if (log)
+        text += QStringLiteral(", 6 records were lost (a meter went silent or a file could not "
+                               "be written; each gap is named on standard error)");
+    return text + u'.';
 }

@@ -16,15 +16,21 @@ constexpr int Failed = 1;
 constexpr int Usage = 2;
 constexpr int PortNotOpened = 3;
 constexpr int NoMeterAnswered = 4;
+constexpr int MeterLost = 5;   // poll: a meter that had answered stopped answering
+constexpr int RecordsLost = 6; // log: records were not written (a silent meter, a failed write)
 } // namespace Exit
+
+// The exit statuses as --help lists them, for the commands that talk to meters.
+QString ExitStatusHelp(bool poll, bool log);
 
 // What every command shares: the program folder and its settings files, and the flags that
 // override them for one run.
 struct CliContext {
     AppPaths paths;
-    PortSettings port;     // Comm.CFG, then the flags
-    QVector<int> meters;   // slave addresses: --meters, else the marked lines of SetEnv.INI
-    int selectAddress = 0; // --select, 0 = the first meter that answers
+    PortSettings port;         // Comm.CFG, then the flags
+    QVector<int> meters;       // slave addresses: --meters, else the marked lines of SetEnv.INI
+    int selectAddress = 0;     // --select, 0 = the first meter that answers
+    int replyTimeoutMs = 1000; // --timeout
     bool json = false;
     QTextStream out{stdout};
     QTextStream err{stderr};
@@ -33,9 +39,16 @@ struct CliContext {
 // Adds the shared flags to a command's parser.
 void AddCommonOptions(QCommandLineParser& parser);
 // Fills the context from the program folder and the flags. On a bad flag it prints why to
-// standard error and returns false (exit with Exit::Usage).
+// standard error and returns false (exit with Exit::Usage). Marked lines of the meter list
+// that name no slave address are said on standard error and left out.
 bool LoadCommonOptions(const QCommandLineParser& parser, CliContext& context);
 // Parses "1,3,5-7" into slave addresses 1..247; false on any bad item.
 bool ParseAddressList(const QString& text, QVector<int>* addresses);
 // Parses "1,3,5-7" into the numbers lowest..highest, sorted, each once; false on any bad item.
 bool ParseNumberList(const QString& text, int lowest, int highest, QVector<int>* numbers);
+// Adds --backoff to the parser of a command that polls.
+void AddBackoffOption(QCommandLineParser& parser);
+// Applies --backoff over Comm.CFG's setting; false with the reason on standard error.
+bool LoadBackoffOption(const QCommandLineParser& parser, CliContext& context);
+// A sentence as a clause: without its final full stop, to be followed by more.
+QString AsClause(const QString& sentence);

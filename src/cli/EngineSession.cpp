@@ -7,6 +7,11 @@
 #include <QEventLoop>
 #include <QTimer>
 
+namespace {
+// A device server's connect time-out and a little more.
+constexpr qint64 kConnectWaitMs = 5000;
+} // namespace
+
 bool ParseEngineCommand(QCommandLineParser& parser, const QStringList& arguments, CliContext& c,
                         int* exitCode) {
     AddCommonOptions(parser);
@@ -63,6 +68,7 @@ EngineSession::EngineSession(const CliContext& c)
         ResolveSelMeter(s);
     }
     m_engine->setPortSettings(c.port);
+    m_engine->tmrRX_TOVR().setInterval(c.replyTimeoutMs);
     m_engine->setLink(m_link.get());
     if (m_link)
         QObject::connect(m_link.get(), &SerialLink::linkLost,
@@ -75,8 +81,20 @@ EngineSession::~EngineSession() {
 }
 
 bool EngineSession::open(QString* why) {
-    if (m_engine->openPort())
-        return true;
+    using Phase = CommEngine::Phase;
+    if (m_engine->openPort()) {
+        // A device server is connected to in the background; its outcome decides.
+        const auto connecting = [this] { return m_engine->phase() == Phase::Connecting; };
+        runUntil([&] { return !connecting(); }, kConnectWaitMs);
+        if (connecting())
+            m_engine->closePort();
+        if (m_engine->phase() != Phase::Closed)
+            return true;
+        *why = m_engine->lastFailure();
+        if (why->isEmpty())
+            *why = QStringLiteral("no connection was made");
+        return false;
+    }
     *why = m_link ? m_link->errorString() : QString();
     if (why->isEmpty())
         *why = QStringLiteral("the port cannot be opened");
@@ -98,6 +116,9 @@ bool EngineSession::runUntil(const std::function<bool()>& done, qint64 maxMs) {
         QObject::connect(e, &CommEngine::phaseChanged, &loop, check),
         QObject::connect(e, &CommEngine::settingsRead, &loop, check),
         QObject::connect(e, &CommEngine::portOpenChanged, &loop, check),
+        QObject::connect(e, &CommEngine::meterAnswering, &loop, check),
+        QObject::connect(e, &CommEngine::meterSkipped, &loop, check),
+        QObject::connect(e, &CommEngine::settingsStateChanged, &loop, check),
     };
     QTimer deadline;
     deadline.setSingleShot(true);

@@ -26,6 +26,7 @@ public:
     ~EngineSession();
 
     CommEngine& engine() { return *m_engine; }
+    const Clock& clock() const { return m_clock; }
     // Opens the port and starts the scan; false with the reason when it cannot be opened.
     bool open(QString* why);
     // Runs the event loop until `done` holds (checked whenever the engine reports progress)

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/EngineSession.h"
+#include "cli/LogWatch.h"
 #include "logging/DataFileWriter.h"
 #include "logging/SaveSettings.h"
 
@@ -120,10 +121,13 @@ QString describe(const SaveSettings& s) {
 int RunLog(const QStringList& arguments) {
     CliContext c;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Polls every meter that answers and saves its values into data files, one record per "
-        "save instant, until interrupted (Ctrl+C, SIGTERM) or --duration has passed. The "
-        "settings come from CFG/SaveData.INI; the flags override them for this run."));
+    parser.setApplicationDescription(
+        QStringLiteral("Polls every meter that answers and saves its values into data files, one "
+                       "record per save instant, until interrupted (Ctrl+C, SIGTERM) or "
+                       "--duration has passed. The settings come from CFG/SaveData.INI; the "
+                       "flags override them for this run. Records that could not be written are "
+                       "named on standard error: the meter, the span and why.") +
+        ExitStatusHelp(false, true));
     parser.addOptions({
         {QStringLiteral("folder"), QStringLiteral("Folder of the data files."),
          QStringLiteral("DIR")},
@@ -139,9 +143,12 @@ int RunLog(const QStringList& arguments) {
          QStringLiteral("Stop after this time: seconds, or with s, m or h (90, 15m, 8h)."),
          QStringLiteral("TIME")},
     });
+    AddBackoffOption(parser);
     int exitCode = Exit::Done;
     if (!ParseEngineCommand(parser, arguments, c, &exitCode))
         return exitCode;
+    if (!LoadBackoffOption(parser, c))
+        return Exit::Usage;
 
     SaveSettings settings = LoadSaveSettings(c.paths.saveDataIni());
     QString why;
@@ -167,11 +174,18 @@ int RunLog(const QStringList& arguments) {
     DataFileWriter writer(clock, engine);
     writer.setSettings(settings);
 
-    quint64 saves = 0, records = 0, failures = 0;
+    const auto say = [&c](const QString& line) {
+        c.err << "td700 log: " << line << '\n';
+        c.err.flush();
+    };
+    // Connected first: a save instant's gaps are known before its line is printed.
+    LogWatch records(engine, writer, session.clock(), settings, say);
+
+    quint64 saves = 0, written = 0;
     QObject::connect(
         &writer, &DataFileWriter::saved, [&](const QDateTime& at, const QStringList& files) {
             ++saves;
-            records += quint64(files.size());
+            written += quint64(files.size());
             const QString time = at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
             QStringList shown;
             for (const QString& f : files)
@@ -193,7 +207,6 @@ int RunLog(const QStringList& arguments) {
         });
     QObject::connect(&writer, &DataFileWriter::writeFailed,
                      [&](const QString& file, const QString& reason) {
-                         ++failures;
                          c.err << "td700 log: " << QDir::toNativeSeparators(file)
                                << " not written: " << reason << '\n';
                          c.err.flush();
@@ -207,7 +220,7 @@ int RunLog(const QStringList& arguments) {
         std::signal(SIGTERM, oldTerm);
     });
     if (!session.open(&why)) {
-        c.err << "td700 log: cannot open port " << c.port.portName << ": " << why << '\n';
+        c.err << "td700 log: cannot open port " << c.port.portName << ": " << AsClause(why) << '\n';
         return Exit::PortNotOpened;
     }
     c.err << "td700 log: logging " << describe(settings) << "; Ctrl+C stops\n";
@@ -228,7 +241,8 @@ int RunLog(const QStringList& arguments) {
     QObject::connect(&reopen, &QTimer::timeout, [&] {
         QString reason;
         if (!session.open(&reason)) {
-            c.err << "td700 log: port " << c.port.portName << " still closed: " << reason << '\n';
+            c.err << "td700 log: port " << c.port.portName << " still closed: " << AsClause(reason)
+                  << '\n';
             c.err.flush();
             reopen.start();
         }
@@ -255,9 +269,10 @@ int RunLog(const QStringList& arguments) {
                 return;
             }
             // Unattended: the line may come back (adapter plugged in again, meters powered up).
-            c.err << "td700 log: the port closed: " << reason << "; trying again every "
+            c.err << "td700 log: the port closed (" << AsClause(reason) << "); trying again every "
                   << kReopenMs / 1000 << " s\n";
             c.err.flush();
+            records.portClosed(reason);
             reopen.start();
         });
 
@@ -280,11 +295,19 @@ int RunLog(const QStringList& arguments) {
     QObject::disconnect(phaseWatch);
     reopen.stop();
     engine.closePort();
+    if (polled)
+        records.finish();
+    const quint64 failures = records.writeFailures();
+    const quint64 missing = records.recordsMissing();
     c.err << "td700 log: " << stopReason << "; " << saves << (saves == 1 ? " save, " : " saves, ")
-          << records << (records == 1 ? " record" : " records") << " written";
+          << written << (written == 1 ? " record" : " records") << " written";
     if (failures > 0)
         c.err << ", " << failures << " failed";
+    if (missing > 0)
+        c.err << ", " << missing << (missing == 1 ? " record" : " records") << " missing";
     c.err << '\n';
     c.err.flush();
+    if (exitCode == Exit::Done && (failures > 0 || missing > 0))
+        return Exit::RecordsLost;
     return exitCode;
 }

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/EngineSession.h"
+#include "cli/MeterWatch.h"
 #include "comm/ChannelUnits.h"
 #include "comm/RegisterMap.h"
 #include "comm/RequestCodes.h"
@@ -7,13 +8,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <map>
 
 namespace {
 
-// Generous bounds for the run: a scan probe, a request of the channel scan or the settings
-// read, and a monitoring step, each in the worst case of three time-outs.
-constexpr qint64 kRequestBudgetMs = 3 * 1200;
+// The worst case of one request: three tries that each wait out the time-out.
+qint64 requestBudgetMs(const CliContext& c) {
+    return 3 * (c.replyTimeoutMs + 200);
+}
 
 QJsonArray rowsOf(const TextTable& t) {
     QJsonArray rows;
@@ -26,14 +27,62 @@ QJsonArray rowsOf(const TextTable& t) {
     return rows;
 }
 
-void printJson(QTextStream& out, const CommEngine& engine) {
+QString settingsStateName(CommEngine::SettingsState state) {
+    switch (state) {
+    case CommEngine::SettingsState::NotRead:
+        return QStringLiteral("not read");
+    case CommEngine::SettingsState::Reading:
+        return QStringLiteral("reading");
+    case CommEngine::SettingsState::Incomplete:
+        return QStringLiteral("incomplete");
+    case CommEngine::SettingsState::Complete:
+        break;
+    }
+    return QStringLiteral("complete");
+}
+
+// "common block, channels 5-12" for the blocks a settings read still lacks.
+QString missingText(const QList<int>& blocks) {
+    QStringList parts;
+    QList<int> channels;
+    for (int b : blocks)
+        if (b == 0)
+            parts << QStringLiteral("common block");
+        else
+            channels << b;
+    if (channels.size() == 1)
+        parts << QStringLiteral("channel %1").arg(channels.first());
+    else if (!channels.isEmpty())
+        parts << QStringLiteral("channels %1-%2").arg(channels.first()).arg(channels.last());
+    return parts.join(QStringLiteral(", "));
+}
+
+void printJson(QTextStream& out, const CommEngine& engine, const MeterWatch& watch) {
     const CommState& s = engine.state();
     const DeviceTables& t = engine.tables();
-    QJsonArray addresses, online;
+    QJsonArray addresses, online, meters;
     for (int k = 0; k < s.meterCount(); ++k) {
         addresses.append(s.gMeterAddress[k]);
         online.append(s.isOnline(k));
+        const QDateTime read = watch.valuesReadAt(k);
+        meters.append(QJsonObject{
+            {QStringLiteral("address"), s.gMeterAddress[k]},
+            {QStringLiteral("online"), s.isOnline(k)},
+            {QStringLiteral("answering"), s.isOnline(k) && engine.isAnswering(k)},
+            {QStringLiteral("stale"), watch.isStale(k)},
+            {QStringLiteral("valuesRead"),
+             read.isValid() ? QJsonValue(MeterWatch::timeText(read)) : QJsonValue()},
+            {QStringLiteral("backoff"), engine.backoffCycles(k)},
+        });
     }
+    QJsonArray missing;
+    for (int block : engine.settingsMissing())
+        missing.append(block);
+    const QJsonObject settings{
+        {QStringLiteral("meter"), s.gSelAddress},
+        {QStringLiteral("state"), settingsStateName(engine.settingsState())},
+        {QStringLiteral("missing"), engine.settingsComplete() ? QJsonArray() : missing},
+    };
     const QJsonObject globals{
         {QStringLiteral("gSelMeter"), s.gSelMeter},
         {QStringLiteral("gSelAddress"), s.gSelAddress},
@@ -53,11 +102,11 @@ void printJson(QTextStream& out, const CommEngine& engine) {
         {QStringLiteral("sprdFormual_CH"), rowsOf(t.sprdFormual_CH)},
     };
     out << QJsonDocument(QJsonObject{{QStringLiteral("globals"), globals},
+                                     {QStringLiteral("meters"), meters},
+                                     {QStringLiteral("settings"), settings},
                                      {QStringLiteral("tables"), tables}})
                .toJson(QJsonDocument::Indented);
 }
-
-// Device text fields keep their padding; a listing shows them without it.
 
 // A channel's present value in its number of decimals, or dashes while the meter reports
 // the channel invalid (two state bits per channel; channels 1..6 in column 7, 7..12 in 6).
@@ -71,7 +120,7 @@ QString valueOf(const TextTable& mon, int row, int channel) {
     return QString::number(mon.number(12 + channel, row), 'f', decimals);
 }
 
-void printText(QTextStream& out, const CommEngine& engine) {
+void printText(QTextStream& out, const CommEngine& engine, const MeterWatch& watch) {
     const CommState& s = engine.state();
     const TextTable& mon = engine.tables().sprdMON;
     for (int k = 0; k < s.meterCount(); ++k) {
@@ -84,18 +133,29 @@ void printText(QTextStream& out, const CommEngine& engine) {
         int channels = ChannelCountOfModel(mon.integer(2, row));
         if (channels == 0)
             channels = s.gChannelCount;
+        const bool stale = watch.isStale(k);
         out << ": model " << mon.text(2, row) << ", " << channels << " channels, firmware "
-            << mon.text(3, row) << ", clock " << mon.text(4, row) << ", link " << mon.text(1, row)
-            << '\n';
+            << mon.text(3, row) << ", clock " << mon.text(4, row) << ", link " << mon.text(1, row);
+        if (stale) {
+            const QDateTime read = watch.valuesReadAt(k);
+            out << (read.isValid()
+                        ? QStringLiteral(", values stale (read %1)").arg(MeterWatch::timeText(read))
+                        : QStringLiteral(", no values read"));
+        }
+        out << '\n';
         for (int ch = 1; ch <= channels; ++ch) {
             const int first = ChannelFirstColumn(ch);
-            out << QStringLiteral("  CH%1  %2  %3 %4\n")
+            out << QStringLiteral("  CH%1  %2  %3 %4")
                        .arg(ch, 2, 10, QLatin1Char('0'))
                        .arg(DeviceText(mon.text(first, row)), -10)
                        .arg(valueOf(mon, row, ch), 12)
                        .arg(UnitText(int(mon.integer(first + 3, row)), mon.text(first + 1, row)));
+            out << (stale ? "  stale\n" : "\n");
         }
     }
+    if (s.gSelAddress > 0 && !engine.settingsComplete())
+        out << "Settings of meter " << s.gSelAddress << ": read incomplete, "
+            << missingText(engine.settingsMissing()) << " not read\n";
 }
 
 } // namespace
@@ -103,9 +163,12 @@ void printText(QTextStream& out, const CommEngine& engine) {
 int RunPoll(const QStringList& arguments) {
     CliContext c;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Scans the bus, reads the selected meter's settings, polls every meter that answered "
-        "and prints the present values."));
+    parser.setApplicationDescription(
+        QStringLiteral("Scans the bus, reads the selected meter's settings, polls every meter "
+                       "that answered and prints the present values. A meter that stops or "
+                       "starts answering again is said on standard error as it happens; the "
+                       "values of a meter that does not answer at the end are marked stale.") +
+        ExitStatusHelp(true, false));
     parser.addOptions({
         {QStringLiteral("cycles"), QStringLiteral("Complete monitoring cycles to run (default 1)."),
          QStringLiteral("N")},
@@ -113,9 +176,12 @@ int RunPoll(const QStringList& arguments) {
          QStringLiteral("Poll for this many seconds instead of a number of cycles."),
          QStringLiteral("S")},
     });
+    AddBackoffOption(parser);
     int exitCode = Exit::Done;
     if (!ParseEngineCommand(parser, arguments, c, &exitCode))
         return exitCode;
+    if (!LoadBackoffOption(parser, c))
+        return Exit::Usage;
     const auto positive = [&](const char* name, int* value) {
         bool ok = false;
         *value = parser.value(QLatin1String(name)).toInt(&ok);
@@ -137,60 +203,99 @@ int RunPoll(const QStringList& arguments) {
     EngineSession session(c);
     QString why;
     if (!session.open(&why)) {
-        c.err << "td700: cannot open port " << c.port.portName << ": " << why << '\n';
+        c.err << "td700: cannot open port " << c.port.portName << ": " << AsClause(why) << '\n';
         return Exit::PortNotOpened;
     }
     CommEngine& engine = session.engine();
-    // Every online meter counts a visit of the monitoring cycle each time it is answered or
-    // passed over, so a meter that falls silent after the scan cannot hold the run up.
-    std::map<int, int> visits;
+    MeterWatch watch(engine, session.clock(), [&c](const QString& line) {
+        c.err << "td700 poll: " << line << '\n';
+        c.err.flush();
+    });
     bool monitoring = false;
-    QObject::connect(&engine, &CommEngine::meterPolled, [&](int meter, bool) { ++visits[meter]; });
     QObject::connect(&engine, &CommEngine::requestSent, [&](int code, int) {
         monitoring = monitoring || code == RequestCode::RC_POLL_STATUS;
     });
+    // The run goes on while something happens: a good frame, or a meter answered, passed over
+    // or left out by the cycle. Requests that fail one after the other for longer than two
+    // escalations (a selected meter silent in the middle of its settings read) end it.
+    const Clock& clock = session.clock();
+    qint64 progressAt = clock.nowMs();
+    quint64 goodFrames = 0;
+    const auto noteProgress = [&] { progressAt = clock.nowMs(); };
+    QObject::connect(&engine, &CommEngine::meterPolled, noteProgress);
+    QObject::connect(&engine, &CommEngine::meterSkipped, noteProgress);
+    const qint64 stallMs = 2 * requestBudgetMs(c) + 2000;
+    bool stalled = false;
+    const auto stalling = [&] {
+        if (engine.totals().goodFrames != goodFrames) {
+            goodFrames = engine.totals().goodFrames;
+            noteProgress();
+        }
+        stalled = stalled || clock.nowMs() - progressAt > stallMs;
+        return stalled;
+    };
 
     const auto closed = [&] { return engine.phase() == CommEngine::Phase::Closed; };
-    session.runUntil([&] { return engine.phase() != CommEngine::Phase::Scanning; },
-                     kRequestBudgetMs * c.meters.size() + 10000);
-    if (closed() && session.lostReason().isEmpty()) {
-        c.err << "td700: no meter answered on " << c.port.portName << '\n';
-        return Exit::NoMeterAnswered;
-    }
+    const bool scanned =
+        session.runUntil([&] { return engine.phase() != CommEngine::Phase::Scanning; },
+                         requestBudgetMs(c) * c.meters.size() + 10000);
     const CommState& s = engine.state();
     int online = 0;
     for (int k = 0; k < s.meterCount(); ++k)
         online += s.isOnline(k) ? 1 : 0;
+    if (scanned && closed() && session.lostReason().isEmpty()) {
+        c.err << "td700: no meter answered on " << c.port.portName << '\n';
+        return Exit::NoMeterAnswered;
+    }
     const auto cyclesDone = [&] {
         for (int k = 0; k < s.meterCount(); ++k)
-            if (s.isOnline(k) && visits[k] < cycles)
+            if (s.isOnline(k) && watch.visits(k) < cycles)
                 return false;
-        return true;
+        return online > 0;
     };
-    const qint64 settleBudget = kRequestBudgetMs * (online * 12 + 13) + 10000;
+    // Generous: the channel scan and the settings read of a twelve-channel bus, then the
+    // cycles, every request in its worst case.
+    const qint64 settleBudget = requestBudgetMs(c) * (online * 12 + 13) + 10000;
     bool finished = false;
-    if (seconds > 0) {
+    progressAt = clock.nowMs();
+    if (!scanned) {
+        finished = false;
+    } else if (seconds > 0) {
         finished =
-            session.runUntil([&] { return monitoring || closed(); }, settleBudget) && !closed();
-        session.runUntil(closed, qint64(seconds) * 1000);
+            session.runUntil([&] { return monitoring || closed() || stalling(); }, settleBudget) &&
+            !closed() && !stalled;
+        if (finished)
+            session.runUntil(closed, qint64(seconds) * 1000);
         finished = finished && !closed();
     } else {
-        finished = session.runUntil([&] { return cyclesDone() || closed(); },
-                                    settleBudget + kRequestBudgetMs * 2 * online * cycles) &&
-                   !closed();
+        finished = session.runUntil([&] { return cyclesDone() || closed() || stalling(); },
+                                    settleBudget + requestBudgetMs(c) * 2 * online * cycles) &&
+                   !closed() && !stalled;
     }
     const QString lost = session.lostReason();
     // Printed before the port closes: closing clears the link texts of the status list.
     if (c.json)
-        printJson(c.out, engine);
+        printJson(c.out, engine, watch);
     else
-        printText(c.out, engine);
+        printText(c.out, engine, watch);
     c.out.flush();
     engine.closePort();
-    if (!finished) {
+    if (!scanned || !lost.isEmpty() || (!finished && !watch.anyLost())) {
         c.err << "td700: polling did not finish"
-              << (lost.isEmpty() ? QString() : QStringLiteral(": ") + lost) << '\n';
+              << (lost.isEmpty() ? QString() : QStringLiteral(": ") + AsClause(lost)) << '\n';
         return Exit::Failed;
+    }
+    if (watch.anyLost()) {
+        QStringList stale;
+        for (int k = 0; k < s.meterCount(); ++k)
+            if (watch.isStale(k))
+                stale << QString::number(s.gMeterAddress[k]);
+        c.err << "td700 poll: a meter stopped answering during the run"
+              << (stale.isEmpty() ? QStringLiteral("; every meter answers again")
+                                  : QStringLiteral("; stale values: meter ") + stale.join(u','))
+              << (finished ? QString() : QStringLiteral("; the run ended without progress"))
+              << '\n';
+        return Exit::MeterLost;
     }
     return Exit::Done;
 }

@@ -66,7 +66,8 @@ int RunScan(const QStringList& arguments) {
     CliContext c;
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Probes every configured meter once and lists what answered."));
+        QStringLiteral("Probes every configured meter once and lists what answered.") +
+        ExitStatusHelp(false, false));
     int exitCode = Exit::Done;
     if (!ParseEngineCommand(parser, arguments, c, &exitCode))
         return exitCode;
@@ -74,7 +75,7 @@ int RunScan(const QStringList& arguments) {
     EngineSession session(c);
     QString why;
     if (!session.open(&why)) {
-        c.err << "td700: cannot open port " << c.port.portName << ": " << why << '\n';
+        c.err << "td700: cannot open port " << c.port.portName << ": " << AsClause(why) << '\n';
         return Exit::PortNotOpened;
     }
     CommEngine& engine = session.engine();

@@ -25,6 +25,12 @@ constexpr int kMaxTries = 3;
 const QString kLinkOk = QStringLiteral("OK");
 const QString kLinkNg = QStringLiteral("NG");
 
+// Slave address 0 is the broadcast address, above 247 the reserved ones: a read never goes
+// there.
+constexpr bool isSlaveAddress(int address) {
+    return address >= 1 && address <= 247;
+}
+
 } // namespace
 
 CommEngine::CommEngine(Clock& clock, QObject* parent)
@@ -65,6 +71,8 @@ void CommEngine::setLink(SerialLink* link) {
     if (link) {
         connect(link, &SerialLink::receiveThresholdReached, this, &CommEngine::onReceive);
         connect(link, &SerialLink::linkLost, this, &CommEngine::onLinkLost);
+        connect(link, &SerialLink::opened, this, &CommEngine::onLinkOpened);
+        connect(link, &SerialLink::openFailed, this, &CommEngine::onLinkOpenFailed);
     }
 }
 
@@ -75,6 +83,7 @@ SerialLink* CommEngine::link() const {
 void CommEngine::setPortSettings(const PortSettings& settings) {
     m_settings = settings;
     m_tmrTX.setInterval(settings.txIntervalMs());
+    m_health.setBackoffLimit(settings.backoffLimit());
 }
 
 bool CommEngine::isPortOpen() const {
@@ -83,13 +92,37 @@ bool CommEngine::isPortOpen() const {
 
 bool CommEngine::openPort() {
     if (m_phase != Phase::Closed)
-        return isPortOpen();
+        return true;
     if (!m_link || !m_link->open(m_settings.portName, m_settings.lineSettings()))
         return false;
-    CommState& s = m_state;
     m_lastFailure.clear();
+    if (!m_link->isOpen()) {
+        // The link connects in the background; the window stays responsive meanwhile.
+        setPhase(Phase::Connecting);
+        return true;
+    }
+    startScan();
+    return true;
+}
+
+void CommEngine::onLinkOpened() {
+    if (m_phase == Phase::Connecting && isPortOpen())
+        startScan();
+}
+
+void CommEngine::onLinkOpenFailed(const QString& reason) {
+    if (m_phase != Phase::Connecting)
+        return;
+    closeByEngine(
+        QStringLiteral("Port [%1] ==> Not connected: %2").arg(m_settings.portName, reason), reason);
+}
+
+void CommEngine::startScan() {
+    CommState& s = m_state;
     m_awaitingReply = false;
-    m_received.clear();
+    m_reply.clear();
+    m_health.reset(s.meterCount());
+    m_parkedSettings = 0;
     setPhase(Phase::Scanning);
     Q_EMIT portOpenChanged(true);
     clearLinkTexts();
@@ -103,17 +136,17 @@ bool CommEngine::openPort() {
     s.gTrendSample = 0;
     m_tmrTX.setInterval(m_settings.txIntervalMs());
     m_tmrTX.start();
-    return true;
 }
 
 void CommEngine::closePort() {
     if (m_phase == Phase::Closed && !isPortOpen())
         return;
     stopTimers();
-    if (m_link && m_link->isOpen())
+    if (m_link && (m_link->isOpen() || m_link->isOpening()))
         m_link->close();
     m_awaitingReply = false;
-    m_received.clear();
+    m_reply.clear();
+    m_parkedSettings = 0;
     m_lastFailure.clear();
     clearLinkTexts();
     m_state.gResumeMeter = -1;
@@ -125,10 +158,11 @@ void CommEngine::closePort() {
 
 void CommEngine::closeByEngine(const QString& panel4, const QString& reason) {
     stopTimers();
-    if (m_link && m_link->isOpen())
+    if (m_link && (m_link->isOpen() || m_link->isOpening()))
         m_link->close();
     m_awaitingReply = false;
-    m_received.clear();
+    m_reply.clear();
+    m_parkedSettings = 0;
     m_lastFailure = reason;
     m_state.gResumeMeter = -1;
     m_state.gNextCommand = 0;
@@ -214,6 +248,8 @@ bool CommEngine::post(int code) {
     if (m_phase != Phase::Polling || !canBuild(code))
         return false;
     m_state.gNextCommand = code;
+    if (code == RequestCode::RC_READ_COMMON)
+        beginSettingsRead();
     restartIfStalled();
     return true;
 }
@@ -257,6 +293,9 @@ void CommEngine::onTxTick() {
             s.gCurMeter = s.gSelMeter;
         slave = s.gSelAddress;
     }
+    // The clock frame carries its own address; every other request goes to one meter.
+    if (entry->function != 0 && !isSlaveAddress(slave))
+        return;
     if (ClearsPollCycleDone(s.gCommand))
         s.gPollCycleDone = false;
     bool ok = false;
@@ -270,8 +309,7 @@ void CommEngine::onTxTick() {
     if (!isPortOpen())
         return;
     m_tmrRX_TOVR.start();
-    m_received.clear();
-    m_replyShape = ReplyShapeOf(frame);
+    m_reply.start(ReplyShapeOf(frame));
     m_awaitingReply = true;
     ++m_totals.requests;
     Q_EMIT requestSent(s.gCommand, s.gCurMeter);
@@ -289,33 +327,34 @@ void CommEngine::onReceive() {
     }
     Q_EMIT receiveLamp(true);
     m_tmrBall_Recv.start();
-    m_received += m_link->readAll();
+    m_reply.add(m_link->readAll());
     evaluateReceived(false);
 }
 
-// The reply is looked for inside everything received since the request went out, so noise or
+// The reply is looked for among everything received since the request went out, so noise or
 // a stale tail before it does not cost a repeat. Each request still ends as exactly one good
 // frame, bad frame or time-out: the bytes passed over are logged with the reply but never
-// counted on their own.
+// counted on their own. A reply that began but never completed is a time-out, as a receive
+// threshold of the reply's length would have it.
 void CommEngine::evaluateReceived(bool timedOut) {
-    const ReplySearch found = FindReply(m_received, m_replyShape);
-    if (found.result == ReplySearch::Result::Incomplete && !timedOut) {
-        m_link->setReceiveThreshold(found.missing);
+    const ReplyCollector::Outcome outcome = m_reply.evaluate(timedOut);
+    using Verdict = ReplyCollector::Verdict;
+    if (outcome.verdict == Verdict::Wait) {
+        m_link->setReceiveThreshold(outcome.missing);
         return;
     }
     m_tmrRX_TOVR.stop();
     m_awaitingReply = false;
-    const int row = LogFrame(QStringLiteral("RECV"), m_received, m_tables.sprdComm);
-    switch (found.result) {
-    case ReplySearch::Result::Reply:
-        goodFrame(m_received.mid(found.offset, found.length));
-        break;
-    case ReplySearch::Result::Garbage:    // damaged, from another slave, or not a reply
-    case ReplySearch::Result::Exception:  // the meter refused the request
-    case ReplySearch::Result::Incomplete: // cut short (only at the time-out)
-        badFrame(row);
-        break;
+    if (outcome.verdict == Verdict::CutShort || outcome.verdict == Verdict::Silent) {
+        replyTimedOut();
+        return;
     }
+    const int row = LogFrame(QStringLiteral("RECV"), m_reply.logBytes(), m_tables.sprdComm);
+    m_reply.clear();
+    if (outcome.verdict == Verdict::Reply)
+        goodFrame(outcome.frame);
+    else
+        badFrame(row); // damaged, from another slave, not this reply, or refused
 }
 
 void CommEngine::goodFrame(const QByteArray& frame) {
@@ -323,10 +362,15 @@ void CommEngine::goodFrame(const QByteArray& frame) {
     m_tables.sprdCommState.addToNumber(1, s.gCurMeter + 1, 1);
     ++m_totals.goodFrames;
     s.gRetryCount = 0;
+    // A status word alone is no return: a meter that answers it but not the values that
+    // follow is still lost.
+    if (s.gCommand != RequestCode::RC_POLL_STATUS && m_health.noteAnswer(s.gCurMeter))
+        Q_EMIT meterAnswering(s.gCurMeter, true);
     if (quint8(frame[1]) == 16) {
         afterWriteReply();
     } else {
         DecodeReply(s, m_tables, s.gCommand, frame);
+        noteSettingsBlock(s.gCommand);
         TextTable& status = m_tables.sprdStatus;
         status.setText(2, s.gCurMeter + 1, kLinkOk);
         status.setBackColour(2, s.gCurMeter + 1, WinRgb::Green);
@@ -358,22 +402,20 @@ void CommEngine::onTimeoutTick() {
     if (!m_awaitingReply)
         return;
     if (m_link)
-        m_received += m_link->readAll();
-    if (!m_received.isEmpty()) {
-        // Part of a reply, a reply shorter than its request's data, or an exception reply
-        // (shorter than the receive threshold): the meter is there, the request failed.
-        if (FindReply(m_received, m_replyShape).result != ReplySearch::Result::Garbage ||
-            ContainsReplyStart(m_received, m_replyShape)) {
-            evaluateReceived(true);
-            return;
-        }
-        // Noise alone while the meter stayed silent: logged, and the meter did not answer.
-        const int logged = LogFrame(QStringLiteral("RECV"), m_received, m_tables.sprdComm);
+        m_reply.add(m_link->readAll());
+    evaluateReceived(true);
+}
+
+// No reply, or one that never completed: the meter reads "NG", the time-out is counted and
+// the request repeated (the third failure escalates). What did arrive is logged in red.
+void CommEngine::replyTimedOut() {
+    m_awaitingReply = false;
+    if (m_reply.received() > 0) {
+        const int logged = LogFrame(QStringLiteral("RECV"), m_reply.logBytes(), m_tables.sprdComm);
         m_tables.sprdComm.setBlockBackColour(0, logged, m_tables.sprdComm.columnCount(), logged,
                                              WinRgb::Red);
-        m_received.clear();
     }
-    m_awaitingReply = false;
+    m_reply.clear();
     CommState& s = m_state;
     const int row = s.gCurMeter + 1;
     m_tables.sprdStatus.setText(2, row, kLinkNg);
@@ -384,7 +426,8 @@ void CommEngine::onTimeoutTick() {
     ++m_totals.timeouts;
     if (++s.gRetryCount >= kMaxTries && failureEscalation())
         return;
-    m_tmrTX.start();
+    if (isPortOpen())
+        m_tmrTX.start();
 }
 
 // The third failure in a row: a silent meter is passed over (during the scan it goes off
@@ -394,6 +437,7 @@ bool CommEngine::failureEscalation() {
     CommState& s = m_state;
     s.gRetryCount = 0;
     const int code = s.gCommand;
+    noteMeterFailed(s.gCurMeter);
     if (code == RC_PROBE) {
         Q_EMIT statusText(
             4,
@@ -413,14 +457,9 @@ bool CommEngine::failureEscalation() {
             closeByEngine(QString(), QStringLiteral("no meter answered"));
             return true;
         }
-        s.gResumeMeter = -1;
-        keepSelectedMeterOnline();
-        setPhase(Phase::Polling);
-        Q_EMIT portClosedMenus(false);
-        Q_EMIT statusText(4, QString());
-        updateParamVersion();
-        s.gCurMeter = NextOnlineMeter(s, 0);
-        s.gNextCommand = RC_READ_COMMON;
+        // The channel descriptions are read however the last probe ended.
+        s.gNextCommand = 0;
+        endOfProbePhase();
         return false;
     }
     if (code >= RC_PROBE_CHANNEL && code < RC_PROBE_CHANNEL + 12) {
@@ -430,17 +469,21 @@ bool CommEngine::failureEscalation() {
         return false;
     }
     if (code >= RC_READ_COMMON && code < RC_READ_CHANNEL + 12) {
-        // The selected meter stopped answering in the middle of a settings read: the other
-        // meters do not wait for it. Monitoring resumes; the settings stay as last read.
-        s.gCommand = RC_POLL_STATUS;
-        const int next = FollowingOnlineMeter(s, s.gSelMeter);
-        s.gResumeMeter = next >= 0 ? next : s.gCurMeter;
+        settingsReadFailed();
+        if (m_parkedSettings != 0)
+            return false;
+    }
+    if (code == RC_POLL_STATUS || code == RC_POLL_VALUES) {
+        m_health.visitFailed(s.gCurMeter);
+        Q_EMIT meterPolled(s.gCurMeter, false);
+        // The next meter of the cycle gets the same request.
+        s.gResumeMeter = nextMeterToPoll(s.gCurMeter);
+        if (const int parked = takeParkedSettings(s.gResumeMeter))
+            s.gCommand = parked;
         return false;
     }
-    if (code == RC_POLL_STATUS || code == RC_POLL_VALUES)
-        Q_EMIT meterPolled(s.gCurMeter, false);
-    // The next online meter gets the same request. With none left the meter is kept: it is
-    // never -1.
+    // The next online meter gets the same request; a request for the selected meter goes to
+    // it again. With none left the meter is kept: it is never -1.
     s.gResumeMeter = NextOnlineMeter(s, s.gCurMeter + 1);
     if (s.gResumeMeter == -1) {
         const int first = NextOnlineMeter(s, 0);
@@ -448,6 +491,11 @@ bool CommEngine::failureEscalation() {
             s.gCurMeter = first;
     }
     return false;
+}
+
+void CommEngine::noteMeterFailed(int meter) {
+    if (m_health.noteFailure(meter))
+        Q_EMIT meterAnswering(meter, false);
 }
 
 void CommEngine::selectMeter(int row) {
@@ -468,6 +516,7 @@ void CommEngine::selectMeter(int row) {
         m_alarmHistory->PrepareAlarmHistory();
     s.gNextCommand = RequestCode::RC_READ_COMMON;
     s.gResumeMeter = row - 1;
+    beginSettingsRead();
     restartIfStalled();
 }
 

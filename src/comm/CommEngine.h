@@ -3,8 +3,9 @@
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
 #include "comm/EngineTimer.h"
+#include "comm/MeterHealth.h"
 #include "comm/PortSettings.h"
-#include "comm/ReplyMatcher.h"
+#include "comm/ReplyCollector.h"
 
 #include <QObject>
 #include <QPointer>
@@ -25,8 +26,15 @@ struct TransferStep;
 class CommEngine : public QObject {
     Q_OBJECT
 public:
-    enum class Phase { Closed, Scanning, Polling };
+    // Connecting: the link is still being opened (a device server reached over the network);
+    // the scan starts once it is open.
+    enum class Phase { Closed, Scanning, Polling, Connecting };
     Q_ENUM(Phase)
+    // How far the selected meter's settings (sprdP_Common, sprdP_CH) have been read since the
+    // last refresh began: not at all yet, being read, a block failed three times (it is asked
+    // again until it answers), or every block read.
+    enum class SettingsState { NotRead, Reading, Incomplete, Complete };
+    Q_ENUM(SettingsState)
 
     explicit CommEngine(Clock& clock, QObject* parent = nullptr);
     ~CommEngine() override;
@@ -47,9 +55,13 @@ public:
 
     // The port command. Opening clears the link texts, empties the frame log and starts the
     // meter scan; a failed open leaves everything closed and says nothing (the link's
-    // errorString() tells why). Returns isPortOpen().
+    // errorString() tells why). A link that connects in the background (tcp://host:port)
+    // leaves the engine Connecting: the scan starts when it is open, and a connection that
+    // fails closes the port with the reason in status panel 4 and lastFailure(). Returns true
+    // when the port is open or opening.
     bool openPort();
-    // Stops the timers, closes the port, clears the link texts, returns to the closed state.
+    // Stops the timers, closes the port (or gives up connecting), clears the link texts,
+    // returns to the closed state.
     void closePort();
     bool isPortOpen() const;
     Phase phase() const { return m_phase; }
@@ -73,6 +85,26 @@ public:
     // download without a parameter source, a clock write without a prepared frame, anything
     // for the selected meter before one is selected.
     bool post(int code);
+
+    SettingsState settingsState() const { return m_settingsState; }
+    // True when the settings tables hold the whole of the selected meter's settings, read
+    // since the last refresh began: what a window asks before it works on them.
+    bool settingsComplete() const { return m_settingsState == SettingsState::Complete; }
+    // The blocks the current refresh still lacks: 0 the common block, n channel n.
+    QList<int> settingsMissing() const;
+
+    // Dead-meter back-off, set by the port settings (off by default: every online meter is
+    // asked in every cycle). With a limit of L cycles, a meter whose monitoring failed k cycles
+    // in a row is asked only every min(2^k, L) cycles, and in every cycle again once it
+    // answers; the selected meter's settings read then waits for the meter's turn instead of
+    // holding the others up.
+    int backoffLimit() const { return m_health.backoffLimit(); }
+    // The meter's current interval in cycles (0 while it is not backed off), and the cycles
+    // left until it is asked again.
+    int backoffCycles(int meter) const { return m_health.backoffCycles(meter); }
+    int cyclesUntilAsked(int meter) const { return m_health.cyclesUntilAsked(meter); }
+    // Whether the meter answered its last request that was given up or answered.
+    bool isAnswering(int meter) const { return m_health.isAnswering(meter); }
 
     EngineTimer& tmrTX() { return m_tmrTX; }
     EngineTimer& tmrRX_TOVR() { return m_tmrRX_TOVR; }
@@ -111,18 +143,35 @@ Q_SIGNALS:
     void meterPolled(int meter, bool answered);
     // A request went out on the line (`meter` is the index it was addressed to).
     void requestSent(int code, int meter);
+    // A meter that had answered gave up a request after three failures (false), or a lost
+    // meter answers again (true).
+    void meterAnswering(int meter, bool answering);
+    // The monitoring cycle passed a backed-off meter over without asking it.
+    void meterSkipped(int meter);
+    void settingsStateChanged(CommEngine::SettingsState state);
 
 private:
     void onLinkLost(const QString& reason);
+    void onLinkOpened();
+    void onLinkOpenFailed(const QString& reason);
+    void startScan();
     void evaluateReceived(bool timedOut);
     void goodFrame(const QByteArray& frame);
     void badFrame(int loggedRow);
+    void replyTimedOut();
     void afterReadReply();
     void afterWriteReply();
     void afterProbeReply();
     void afterUploadStep(const TransferStep& step);
     void afterDownloadStep(const TransferStep& step);
     void settingsReadDone();
+    void beginSettingsRead();
+    void noteSettingsBlock(int code);
+    void setSettingsState(SettingsState state);
+    void settingsReadFailed();
+    int nextMeterToPoll(int current);
+    int takeParkedSettings(int meter);
+    void noteMeterFailed(int meter);
     void endOfChannelScan();
     void endOfProbePhase();
     bool failureEscalation();
@@ -154,6 +203,10 @@ private:
     EngineTimer m_tmrBall_Recv;
 
     bool m_awaitingReply = false; // a request is out and not yet answered or given up
-    ReplyShape m_replyShape;      // what its reply looks like
-    QByteArray m_received;        // bytes received since it went out
+    ReplyCollector m_reply;       // what arrived for it
+
+    MeterHealth m_health;
+    SettingsState m_settingsState = SettingsState::NotRead;
+    quint32 m_settingsBlocks = 0; // bit 0 the common block, bit n channel n, read this refresh
+    int m_parkedSettings = 0;     // with back-off: the settings request that waits for its turn
 };

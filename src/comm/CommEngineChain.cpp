@@ -9,6 +9,9 @@
 #include "comm/RequestCodes.h"
 #include "comm/TransferSequence.h"
 
+#include <algorithm>
+#include <utility>
+
 using namespace RequestCode;
 
 namespace {
@@ -33,7 +36,8 @@ void CommEngine::afterReadReply() {
         s.gCommand = RC_POLL_VALUES;
     } else if (code == RC_POLL_VALUES) {
         const int polled = s.gCurMeter;
-        const int next = FollowingOnlineMeter(s, s.gCurMeter);
+        m_health.visitAnswered(polled);
+        const int next = nextMeterToPoll(s.gCurMeter);
         if (next >= 0)
             s.gCurMeter = next;
         Q_EMIT meterPolled(polled, true);
@@ -42,6 +46,8 @@ void CommEngine::afterReadReply() {
         s.gPollCycleDone = true;
         Q_EMIT pollCycleDone();
         s.gCommand = RC_POLL_STATUS;
+        if (const int parked = takeParkedSettings(s.gCurMeter))
+            s.gCommand = parked;
     } else if (code == RC_PROBE) {
         afterProbeReply();
     } else if (code == RC_READ_COMMON) {
@@ -66,9 +72,10 @@ void CommEngine::afterReadReply() {
 void CommEngine::afterWriteReply() {
     CommState& s = m_state;
     const int code = s.gCommand;
-    if (within(code, RC_SEND_CLOCK_FRAME, RC_SEND_CLOCK_FRAME + 2))
+    if (within(code, RC_SEND_CLOCK_FRAME, RC_SEND_CLOCK_FRAME + 2)) {
         s.gCommand = RC_READ_COMMON; // the tables then show what the meter now holds
-    else if (const auto step = DownloadStep(code, s.gChannelCount, s.gDeviceVersion))
+        beginSettingsRead();
+    } else if (const auto step = DownloadStep(code, s.gChannelCount, s.gDeviceVersion))
         afterDownloadStep(*step);
 }
 
@@ -90,6 +97,90 @@ void CommEngine::settingsReadDone() {
     m_state.gSettingsRead = true;
     m_state.gCommand = RC_POLL_STATUS;
     Q_EMIT settingsRead();
+}
+
+// ---- how far the settings are read ------------------------------------------------------
+
+void CommEngine::beginSettingsRead() {
+    m_settingsBlocks = 0;
+    m_parkedSettings = 0;
+    setSettingsState(SettingsState::Reading);
+}
+
+// A settings block of the selected meter was decoded: by the settings read or by an upload,
+// which fills the same tables.
+void CommEngine::noteSettingsBlock(int code) {
+    int block = -1;
+    if (code == RC_READ_COMMON || code == RC_UPLOAD_COMMON)
+        block = 0;
+    else if (within(code, RC_READ_CHANNEL, RC_READ_CHANNEL + 11))
+        block = code - RC_READ_COMMON;
+    else if (within(code, RC_UPLOAD_CHANNEL, RC_UPLOAD_CHANNEL + 11))
+        block = code - RC_UPLOAD_COMMON;
+    if (block < 0)
+        return;
+    m_settingsBlocks |= 1u << block;
+    if (settingsMissing().isEmpty())
+        setSettingsState(SettingsState::Complete);
+}
+
+QList<int> CommEngine::settingsMissing() const {
+    QList<int> missing;
+    const int channels = std::clamp(m_state.gChannelCount, 0, 12);
+    for (int block = 0; block <= channels; ++block)
+        if (!(m_settingsBlocks & (1u << block)))
+            missing << block;
+    return missing;
+}
+
+void CommEngine::setSettingsState(SettingsState state) {
+    if (state == m_settingsState)
+        return;
+    const SettingsState before = std::exchange(m_settingsState, state);
+    if (before == SettingsState::Incomplete && state == SettingsState::Complete)
+        Q_EMIT statusText(4, QString());
+    Q_EMIT settingsStateChanged(state);
+}
+
+// A settings block failed three times: the request keeps its code and goes to the selected
+// meter again, so the read completes once the meter answers. With back-off the other meters
+// are not held up meanwhile: the request waits for the selected meter's turn in the cycle.
+void CommEngine::settingsReadFailed() {
+    CommState& s = m_state;
+    setSettingsState(SettingsState::Incomplete);
+    Q_EMIT statusText(4,
+                      QStringLiteral("Meter [%1] ==> Settings read incomplete").arg(s.gSelAddress));
+    if (m_health.backoffLimit() == 0)
+        return;
+    m_health.visitFailed(s.gSelMeter);
+    const int next = nextMeterToPoll(s.gSelMeter);
+    if (next < 0 || next == s.gSelMeter)
+        return;
+    m_parkedSettings = s.gCommand;
+    s.gCommand = RC_POLL_STATUS;
+    s.gResumeMeter = next;
+}
+
+int CommEngine::takeParkedSettings(int meter) {
+    if (m_parkedSettings == 0 || meter != m_state.gSelMeter)
+        return 0;
+    return std::exchange(m_parkedSettings, 0);
+}
+
+// ---- the monitoring cycle's next meter --------------------------------------------------
+
+// The online meter after `current`, wrapping round. Backed-off meters are passed over, each
+// pass one cycle of their wait; when every online meter waits, the cycle turns over without
+// a request until the first is due.
+int CommEngine::nextMeterToPoll(int current) {
+    const CommState& s = m_state;
+    int next = FollowingOnlineMeter(s, current);
+    const int passes = (s.meterCount() + 1) * (MeterHealth::MaxBackoffCycles + 1);
+    for (int i = 0; next >= 0 && i < passes && m_health.skipThisCycle(next); ++i) {
+        Q_EMIT meterSkipped(next);
+        next = FollowingOnlineMeter(s, next);
+    }
+    return next;
 }
 
 void CommEngine::afterProbeReply() {
@@ -139,6 +230,7 @@ void CommEngine::endOfChannelScan() {
     updateParamVersion();
     s.gCurMeter = 0;
     s.gCommand = RC_READ_COMMON;
+    beginSettingsRead();
 }
 
 void CommEngine::updateParamVersion() {

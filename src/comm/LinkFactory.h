@@ -12,3 +12,8 @@ class SerialLink;
 // ("COMn" or a device path). The link is created closed; open() takes the name again.
 std::unique_ptr<SerialLink> CreateSerialLink(const QString& portName, Clock& clock,
                                              QObject* parent = nullptr);
+
+// Opens the link and, when it connects in the background, runs the event loop until it is
+// open or has failed, at most `timeoutMs`. False when it is not open; errorString() says why.
+bool OpenLinkAndWait(SerialLink& link, const QString& portName, const QString& lineSettings,
+                     int timeoutMs);

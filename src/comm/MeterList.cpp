@@ -2,21 +2,71 @@
 
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
+#include "core/CodePage.h"
 #include "core/TextLines.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cstring>
+#include <functional>
+
+namespace {
+
+// A line longer than this is cut there: no meter list line comes near it.
+constexpr qsizetype kLineBytes = 1 << 16;
+
+// Hands every line of the file to `take` (without its LF, or CR LF), reading the file as a
+// stream, until `take` returns false.
+void forEachLine(const QString& path, const std::function<bool(const QByteArray&)>& take) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QByteArray line;
+    bool lineOpen = false;
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    qint64 got = 0;
+    while ((got = file.read(chunk.data(), chunk.size())) > 0) {
+        const char* data = chunk.constData();
+        for (qint64 i = 0; i < got;) {
+            const char* end = static_cast<const char*>(std::memchr(data + i, '\n', got - i));
+            const qint64 stop = end ? end - data : got;
+            if (line.size() < kLineBytes)
+                line.append(data + i, std::min<qint64>(stop - i, kLineBytes - line.size()));
+            lineOpen = true;
+            i = stop;
+            if (!end)
+                break;
+            ++i;
+            if (line.endsWith('\r'))
+                line.chop(1);
+            if (!take(line))
+                return;
+            line.clear();
+            lineOpen = false;
+        }
+    }
+    if (lineOpen) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        take(line);
+    }
+}
+
+} // namespace
 
 QVector<MeterListLine> ReadMeterListForEditing(const QString& path) {
     QVector<MeterListLine> out;
-    for (const QString& line : ReadTextLines(path)) {
+    forEachLine(path, [&out](const QByteArray& bytes) {
+        const QString line = DecodeCp949(bytes);
         const qsizetype tab = line.indexOf(u'\t');
         if (tab < 0)
-            break;
+            return false;
         const qsizetype next = line.indexOf(u'\t', tab + 1);
         out.append(
             {line.left(tab), next < 0 ? line.mid(tab + 1) : line.mid(tab + 1, next - tab - 1)});
-    }
+        return out.size() < HighestSlaveAddress;
+    });
     return out;
 }
 
@@ -28,12 +78,37 @@ bool SaveMeterList(const QString& path, const QVector<MeterListLine>& lines, QSt
     return WriteTextLines(path, text, error);
 }
 
+MeterListMarks ReadMeterListMarks(const QString& path) {
+    MeterListMarks out;
+    forEachLine(path, [&out](const QByteArray& line) {
+        const qsizetype tab = line.indexOf('\t');
+        const QByteArray field = tab < 0 ? line : line.left(tab);
+        if (++out.lines <= HighestSlaveAddress)
+            out.marks << DecodeCp949(field);
+        else if (field == "O")
+            ++out.markedBeyond;
+        return true;
+    });
+    return out;
+}
+
+QString MeterListMarks::warning(const QString& path) const {
+    if (markedBeyond == 0)
+        return {};
+    return QStringLiteral("%1: %2 marked %3 after line %4 ignored: slave addresses go from 1 "
+                          "to %4.")
+        .arg(QDir::toNativeSeparators(path))
+        .arg(markedBeyond)
+        .arg(markedBeyond == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+        .arg(HighestSlaveAddress);
+}
+
 void BuildMeterTables(const QStringList& marks, CommState& state, DeviceTables& tables) {
     tables.clearMeterRows();
     state.gMeterAddress.clear();
     state.gMeterOnline.clear();
     state.gLastMeter = -1;
-    for (int i = 0; i < marks.size(); ++i) {
+    for (int i = 0; i < marks.size() && i < HighestSlaveAddress; ++i) {
         if (marks[i] != QStringLiteral("O"))
             continue;
         state.gMeterAddress.append(i + 1);
@@ -43,12 +118,11 @@ void BuildMeterTables(const QStringList& marks, CommState& state, DeviceTables& 
     }
 }
 
-void LoadMeterList(const QString& path, CommState& state, DeviceTables& tables) {
+MeterListMarks LoadMeterList(const QString& path, CommState& state, DeviceTables& tables) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QStringList marks;
-    for (const QString& line : ReadTextLines(path))
-        marks << line.section(u'\t', 0, 0);
-    BuildMeterTables(marks, state, tables);
+    MeterListMarks read = ReadMeterListMarks(path);
+    BuildMeterTables(read.marks, state, tables);
+    return read;
 }
 
 void KeepSelectedAddressValid(CommState& state) {

@@ -1,7 +1,9 @@
 #include "comm/PortSettings.h"
 
+#include "comm/MeterHealth.h"
 #include "core/TextLines.h"
 
+#include <algorithm>
 #include <cmath>
 
 QString PortSettings::lineSettings() const {
@@ -25,6 +27,14 @@ int PortSettings::txIntervalMs() const {
     return std::max(ms, FrameSilenceMs(baud.toInt()));
 }
 
+int PortSettings::backoffLimit() const {
+    bool ok = false;
+    const int cycles = backoff.trimmed().toInt(&ok);
+    if (!ok || cycles < 2)
+        return 0;
+    return std::min(cycles, MeterHealth::MaxBackoffCycles);
+}
+
 PortSettings LoadPortSettings(const QString& path) {
     const QStringList lines = ReadTextLines(path);
     if (lines.size() < 7)
@@ -38,12 +48,16 @@ PortSettings LoadPortSettings(const QString& path) {
     s.protocol = lines[5];
     s.rts = lines[6];
     s.txInterval = lines.value(7);
+    s.backoff = lines.value(8);
     return s;
 }
 
 bool SavePortSettings(const QString& path, const PortSettings& s, QString* error) {
     QStringList lines{s.portName, s.baud, s.parity, s.dataBits, s.stopBits, s.protocol, s.rts};
-    if (!s.txInterval.trimmed().isEmpty())
+    const bool backoff = s.backoffLimit() > 0;
+    if (!s.txInterval.trimmed().isEmpty() || backoff)
         lines << s.txInterval.trimmed();
+    if (backoff)
+        lines << QString::number(s.backoffLimit());
     return WriteTextLines(path, lines, error);
 }

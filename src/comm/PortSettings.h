@@ -4,7 +4,8 @@
 
 // The PC side of the serial link, one line each in "Comm.CFG" (code page 949, CR LF):
 // port name, baud rate, parity letter, data bits, stop bits, protocol name, RTS control,
-// and an optional eighth line with the scheduler interval in milliseconds.
+// an optional eighth line with the scheduler interval in milliseconds and an optional ninth
+// with the dead-meter back-off limit in cycles.
 struct PortSettings {
     QString portName = QStringLiteral("COM1");
     QString baud = QStringLiteral("38400");
@@ -14,6 +15,7 @@ struct PortSettings {
     QString protocol = QStringLiteral("Modbus RTU");
     QString rts = QStringLiteral("OFF");
     QString txInterval; // empty: the default interval
+    QString backoff;    // empty or 0: no dead-meter back-off
 
     // "38400,N,8,1"
     QString lineSettings() const;
@@ -21,14 +23,18 @@ struct PortSettings {
     // The scheduler interval: the eighth line when it is a whole number of milliseconds,
     // never below the 3.5-character silence of the baud rate; else 50 ms.
     int txIntervalMs() const;
+    // The dead-meter back-off limit in cycles: the ninth line when it is a whole number from 2
+    // on (at most 1024); else 0, every online meter asked in every cycle.
+    int backoffLimit() const;
 
     bool operator==(const PortSettings&) const = default;
 };
 
-// Reads the first seven lines (and an optional eighth). A missing file or one with fewer
-// than seven lines gives the defaults for all settings. Values are taken as they stand.
+// Reads the first seven lines (and the optional eighth and ninth). A missing file or one with
+// fewer than seven lines gives the defaults for all settings. Values are taken as they stand.
 PortSettings LoadPortSettings(const QString& path);
-// Writes the settings anew (all seven lines; the eighth only when set). False on failure.
+// Writes the settings anew (all seven lines; the eighth and ninth only when set, the eighth
+// empty when only the ninth is). False on failure.
 bool SavePortSettings(const QString& path, const PortSettings& settings, QString* error = nullptr);
 
 // The minimum silence between frames at a baud rate (3.5 characters of 11 bits), in ms,

@@ -69,13 +69,3 @@ ReplySearch FindReply(const QByteArray& rx, const ReplyShape& shape) {
         return {ReplySearch::Result::Incomplete, 0, 0, int(missing)};
     return {};
 }
-
-bool ContainsReplyStart(const QByteArray& rx, const ReplyShape& shape) {
-    for (qsizetype s = 0; s + 1 < rx.size(); ++s) {
-        const quint8 function = quint8(rx[s + 1]);
-        if (quint8(rx[s]) == shape.slave &&
-            (function == shape.function || function == (shape.function | kExceptionBit)))
-            return true;
-    }
-    return false;
-}

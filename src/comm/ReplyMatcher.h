@@ -32,7 +32,3 @@ struct ReplySearch {
     int missing = 0;
 };
 ReplySearch FindReply(const QByteArray& received, const ReplyShape& shape);
-
-// True when the bytes hold the start of a frame from the expected slave with the expected
-// function or its exception: something the meter sent, even if short or damaged.
-bool ContainsReplyStart(const QByteArray& received, const ReplyShape& shape);

@@ -15,10 +15,14 @@ public:
     ~SerialLink() override = default;
 
     // Opens the named port with line settings such as "38400,N,8,1". Fails without side
-    // effects when the port is missing or busy; errorString() then says why.
+    // effects when the port is missing or busy; errorString() then says why. A link that
+    // needs time to open (a connection to a device server) returns true at once with
+    // isOpen() false and isOpening() true, and emits opened() or openFailed() later, from the
+    // event loop; close() meanwhile gives the attempt up without a signal.
     virtual bool open(const QString& portName, const QString& lineSettings) = 0;
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
+    virtual bool isOpening() const { return false; }
     virtual QString errorString() const = 0;
 
     virtual void setReceiveThreshold(int bytes) = 0;
@@ -33,6 +37,10 @@ public:
     virtual void setRts(bool on) = 0;
 
 Q_SIGNALS:
+    // A background open finished: the link is open now, or could not be opened (`reason`, a
+    // sentence for the user, is then also errorString()).
+    void opened();
+    void openFailed(const QString& reason);
     // The receive event: the threshold number of bytes (or more) are waiting.
     void receiveThresholdReached();
     // The device went away while open (adapter unplugged, connection lost). The link is

@@ -18,10 +18,15 @@ QStringList AvailableSerialPorts() {
     return names;
 }
 
+namespace {
+// A device server gets its connect time-out and a little more.
+constexpr int kTestWaitMs = 4000;
+} // namespace
+
 QString TestPort(const QString& portName, const QString& lineSettings) {
     SystemClock clock;
     const std::unique_ptr<SerialLink> link = CreateSerialLink(portName, clock);
-    if (!link->open(portName, lineSettings)) {
+    if (!OpenLinkAndWait(*link, portName, lineSettings, kTestWaitMs)) {
         const QString why = link->errorString();
         return why.isEmpty() ? QStringLiteral("The port could not be opened.") : why;
     }

@@ -1,5 +1,6 @@
 #include "comm/SimSerialLink.h"
 
+#include "comm/ReceiveBuffer.h"
 #include "core/Clock.h"
 #include "sim/SimBus.h"
 #include "sim/SimLine.h"
@@ -23,9 +24,7 @@ struct SimSerialLink::Private {
     std::unique_ptr<SimPort> port;
     bool open = false;
     QString error;
-    QByteArray input;
-    int threshold = 0;
-    bool armed = true;
+    ReceiveBuffer input;
     int turnaroundMs = 3;
 };
 
@@ -72,16 +71,13 @@ bool SimSerialLink::open(const QString& portName, const QString& lineSettings) {
         if (!d->open)
             return;
         d->input.append(bytes);
-        if (d->armed && d->threshold > 0 && d->input.size() >= d->threshold) {
-            d->armed = false;
+        if (d->input.takeNotification())
             Q_EMIT receiveThresholdReached();
-        }
     });
     d->port->setLine(*line);
     d->port->setTurnaroundMs(d->turnaroundMs);
     d->port->setGapMs(1);
-    d->input.clear();
-    d->armed = true;
+    d->input = ReceiveBuffer{};
     d->error.clear();
     d->open = true;
     return true;
@@ -102,18 +98,14 @@ QString SimSerialLink::errorString() const {
 }
 
 void SimSerialLink::setReceiveThreshold(int bytes) {
-    d->threshold = bytes;
-    d->armed = true;
+    d->input.setThreshold(bytes);
     if (bytes <= 0 || d->input.size() < bytes)
         return;
     // Enough bytes already wait: notify from the clock, not from inside the caller.
     QPointer<SimSerialLink> self(this);
     d->clock.callAfter(0, [self] {
-        if (!self || !self->d->open || !self->d->armed || self->d->threshold <= 0 ||
-            self->d->input.size() < self->d->threshold)
-            return;
-        self->d->armed = false;
-        Q_EMIT self->receiveThresholdReached();
+        if (self && self->d->open && self->d->input.takeNotification())
+            Q_EMIT self->receiveThresholdReached();
     });
 }
 
@@ -122,12 +114,10 @@ int SimSerialLink::bytesWaiting() const {
 }
 
 QByteArray SimSerialLink::readAll() {
-    d->armed = true;
-    return std::exchange(d->input, QByteArray());
+    return d->input.takeAll();
 }
 
 void SimSerialLink::discardInput() {
-    d->armed = true;
     d->input.clear();
 }
 

@@ -51,7 +51,16 @@ private Q_SLOTS:
         row("exception three times", "exception:2,times=3" + on, 3, 0, 3, false);
         row("reply from another slave", "wrong-address,times=1" + on, 2, 0, 1, true);
         row("reply one register short", "short:1,times=1" + on, 2, 0, 1, true);
-        row("reply cut short", "truncate:2,times=1" + on, 2, 0, 1, true);
+        // A reply that never completes is a time-out at the time-out, not a bad frame.
+        row("reply cut short", "truncate:2,times=1" + on, 2, 1, 0, true);
+        row("reply cut to its address", "truncate:8,times=1" + on, 2, 1, 0, true);
+        row("reply cut short three times", "truncate:3,times=3" + on, 3, 3, 0, false);
+        row("cut short, bad CRC, cut short",
+            "truncate:2,times=1" + on + ";flip:5,skip=1,times=1" + on +
+                ";truncate:1,skip=2,times=1" + on,
+            3, 2, 1, false);
+        row("noise, then a reply cut short",
+            "junk-before:3,times=1" + on + ";truncate:4,times=1" + on, 2, 1, 0, true);
         row("slow but in time", "delay:900,times=1" + on, 1, 0, 0, true);
         row("junk before the reply", "junk-before:5,times=1" + on, 1, 0, 0, true);
         row("junk after the reply", "junk-after:7,times=1" + on, 1, 0, 0, true);
@@ -82,6 +91,9 @@ private Q_SLOTS:
         QTEST(h.counter(0, 3), "badFrames");
         QCOMPARE(h.counter(0, 1) - goodBefore, answered ? 2 : 0);
         QCOMPARE(h.state().gRetryCount, 0);
+        // "NG" stays after a time-out that no good reply followed; a bad frame leaves the link.
+        const bool ng = !answered && h.counter(0, 2) > 0;
+        QCOMPARE(h.tables().sprdStatus.text(2, 1), ng ? "NG" : "OK");
         // Nothing of a bad frame was decoded.
         expectTrueValues(h, answered);
     }

@@ -40,11 +40,16 @@ private Q_SLOTS:
             << "DEMO:3:4:1.10" << QList<int>{1, 2, 3} << "99@1*3 99@2*3 99@3 901-904@3 100-104@3"
             << "11@3 12@3 11@3 12@3" << QStringList{err.arg(1), err.arg(2)} << 3 << 4 << 1.06 << 77
             << "001";
-        // When the last probe fails, the settings read follows at once, without a channel scan.
+        // However the last probe ends, the channel descriptions of every online meter are read.
         QTest::newRow("the last two are silent")
-            << "DEMO:1:6:1.16" << QList<int>{1, 2, 3} << "99@1 99@2*3 99@3*3 100-106@1"
+            << "DEMO:1:6:1.16" << QList<int>{1, 2, 3} << "99@1 99@2*3 99@3*3 901-906@1 100-106@1"
             << "11@1 12@1 11@1 12@1" << QStringList{err.arg(2), err.arg(3)} << 1 << 6 << 1.07 << 77
             << "100";
+        QTest::newRow("the last is silent")
+            << "DEMO:1:12:1.20,3:6:1.16" << QList<int>{1, 3, 5}
+            << "99@1 99@3 99@5*3 901-912@1 901-912@3 100-112@1"
+            << "11@1 12@1 11@3 12@3 11@1 12@1" << QStringList{err.arg(5)} << 1 << 12 << 1.07 << 77
+            << "110";
         QTest::newRow("a silent meter in the middle")
             << "DEMO:1:2:1.05,3:12:2.10" << QList<int>{1, 2, 3}
             << "99@1 99@2*3 99@3 901-902@1 901-902@3 100-102@1"
@@ -68,7 +73,8 @@ private Q_SLOTS:
         QSignalSpy settings(&h.engine, &CommEngine::settingsRead);
         QVERIFY(h.openAndSettle());
         const int firstPoll = h.firstOf(RequestCode::RC_POLL_STATUS);
-        QCOMPARE(h.trace(0, firstPoll), EngineHarness::expand(scan));
+        const QString trace = h.trace(0, firstPoll);
+        QCOMPARE(trace, EngineHarness::expand(scan));
         const QStringList expected = EngineHarness::expand(monitoring).split(u' ');
         QVERIFY(h.runUntil([&] { return h.sent.size() >= firstPoll + expected.size(); }));
         QCOMPARE(h.trace(firstPoll, int(expected.size())), expected.join(u' '));
@@ -94,6 +100,14 @@ private Q_SLOTS:
             const bool answered = online[k] == u'1';
             QCOMPARE(s.gMeterOnline[k], answered);
             QCOMPARE(h.tables().sprdStatus.text(2, k + 1), answered ? "OK" : "NG");
+            // Every answering meter's channels have their names and units.
+            const TextTable& mon = h.tables().sprdMON;
+            if (answered)
+                for (int ch = 1; ch <= s.gChannelCount; ++ch) {
+                    const int first = 29 + 6 * (ch - 1);
+                    QVERIFY2(!mon.text(first, k + 1).trimmed().isEmpty(), qPrintable(trace));
+                    QVERIFY(!mon.text(first + 3, k + 1).isEmpty());
+                }
         }
     }
 

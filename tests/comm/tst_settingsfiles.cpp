@@ -96,6 +96,11 @@ private Q_SLOTS:
         QTest::newRow("line without tab is its first field")
             << QByteArray("O\r\n\r\nO\tx\r\n") << QVector<int>{1, 3};
         QTest::newRow("empty") << QByteArray() << QVector<int>{};
+        // Line n is slave address n: after line 247 no line names a meter.
+        QByteArray lines256;
+        for (int n = 1; n <= 257; ++n)
+            lines256 += (n == 1 || n == 247 || n >= 256 ? "O\t\r\n" : "\t\r\n");
+        QTest::newRow("lines after 247") << lines256 << QVector<int>{1, 247};
     }
 
     void meterListMarks() {
@@ -114,6 +119,38 @@ private Q_SLOTS:
             QCOMPARE(tables.sprdStatus.text(1, k + 1), QString::number(addresses[k]));
             QCOMPARE(tables.sprdMON.text(0, k + 1), QString::number(addresses[k]));
         }
+    }
+
+    // A file of any size is read as a stream and bounded: 247 addresses, the marked lines after
+    // them counted and said once.
+    void meterListBeyondTheLastAddress_data() {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<qint64>("ignored");
+        QTest::newRow("247 lines") << 247 << qint64(0);
+        QTest::newRow("257 lines") << 257 << qint64(10);
+        QTest::newRow("a million lines") << 1000000 << qint64(1000000 - 247);
+    }
+
+    void meterListBeyondTheLastAddress() {
+        QFETCH(int, lines);
+        QFETCH(qint64, ignored);
+        const QString path = write(QByteArray("O\r\n").repeated(lines));
+        const MeterListMarks read = ReadMeterListMarks(path);
+        QCOMPARE(read.marks.size(), HighestSlaveAddress);
+        QCOMPARE(read.lines, qint64(lines));
+        QCOMPARE(read.markedBeyond, ignored);
+        const QString warning = read.warning(path);
+        QCOMPARE(warning.isEmpty(), ignored == 0);
+        if (ignored)
+            QVERIFY2(warning.contains(QString::number(ignored)) && warning.contains(u"247"),
+                     qPrintable(warning));
+        QCOMPARE(ReadMeterListForEditing(write(QByteArray("O\t\r\n").repeated(lines))).size(),
+                 std::min(lines, HighestSlaveAddress));
+        CommState state;
+        DeviceTables tables;
+        LoadMeterList(path, state, tables);
+        QCOMPARE(state.meterCount(), HighestSlaveAddress);
+        QCOMPARE(state.gMeterAddress.last(), HighestSlaveAddress);
     }
 
     void meterListDialogStopsAtALineWithoutTab() {

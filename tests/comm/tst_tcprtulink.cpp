@@ -1,5 +1,10 @@
+#include "comm/CommEngine.h"
+#include "comm/MeterList.h"
 #include "comm/TcpRtuLink.h"
+#include "core/Clock.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -33,18 +38,41 @@ private Q_SLOTS:
     void failedOpenSaysWhy() {
         QFETCH(QString, name);
         QFETCH(QString, reason);
-        if (name.isEmpty()) {
-            name = this->name();
-            m_server->close();
-        }
         TcpRtuLink link;
         QSignalSpy lost(&link, &SerialLink::linkLost);
-        QVERIFY(!link.open(name, QStringLiteral("38400,N,8,1")));
-        QVERIFY(!link.isOpen());
+        QSignalSpy failed(&link, &SerialLink::openFailed);
+        QSignalSpy opened(&link, &SerialLink::opened);
+        if (name.isEmpty()) {
+            // The name is good; the connection fails later, without blocking the caller.
+            name = this->name();
+            m_server->close();
+            QVERIFY(link.open(name, QStringLiteral("38400,N,8,1")));
+            QVERIFY(link.isOpening() && !link.isOpen());
+            QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 5000);
+            QCOMPARE(failed.first().first().toString(), link.errorString());
+        } else {
+            QVERIFY(!link.open(name, QStringLiteral("38400,N,8,1")));
+        }
+        QVERIFY(!link.isOpen() && !link.isOpening());
         QVERIFY(!link.errorString().isEmpty());
         QVERIFY2(link.errorString().contains(reason), qPrintable(link.errorString()));
         QTest::qWait(20);
         QCOMPARE(lost.count(), 0); // a failed open is not a lost link
+        QCOMPARE(opened.count(), 0);
+    }
+
+    // Giving up a connection still being made says nothing afterwards.
+    void closingWhileConnectingIsQuiet() {
+        TcpRtuLink link;
+        QSignalSpy failed(&link, &SerialLink::openFailed);
+        QSignalSpy opened(&link, &SerialLink::opened);
+        const QString name = this->name();
+        m_server->close();
+        QVERIFY(link.open(name, QStringLiteral("38400,N,8,1")));
+        link.close();
+        QTest::qWait(100);
+        QCOMPARE(failed.count() + opened.count(), 0);
+        QVERIFY(!link.isOpening());
     }
 
     // No header is added or expected: the bytes are those of the serial line.
@@ -90,12 +118,77 @@ private Q_SLOTS:
         QCOMPARE(lost.count(), 1);
     }
 
+    // The engine on a device server that misbehaves: opening never blocks, and every way
+    // the server fails ends with the port closed and a reason.
+    void engineOnAFailingDeviceServer_data() {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("accepts and never answers") << "silent"
+                                                   << "no meter answered";
+        QTest::newRow("closes in the middle of a reply") << "half"
+                                                         << "closed by the other side";
+        QTest::newRow("not listening") << "closed"
+                                       << "Cannot connect";
+    }
+
+    void engineOnAFailingDeviceServer() {
+        QFETCH(QString, server);
+        QFETCH(QString, reason);
+        const QString portName = name();
+        if (server == u"closed")
+            m_server->close();
+        connect(m_server, &QTcpServer::newConnection, this, [this, server] {
+            QTcpSocket* peer = m_server->nextPendingConnection();
+            connect(peer, &QTcpSocket::readyRead, peer, [peer, server] {
+                peer->readAll();
+                if (server == u"half") {
+                    peer->write(QByteArray::fromHex("010304"));
+                    peer->disconnectFromHost();
+                }
+            });
+        });
+        VirtualClock clock;
+        TcpRtuLink link;
+        CommEngine engine(clock);
+        BuildMeterTables({QStringLiteral("O")}, engine.state(), engine.tables());
+        PortSettings port;
+        port.portName = portName;
+        engine.setPortSettings(port);
+        engine.setLink(&link);
+        QStringList panel4;
+        connect(&engine, &CommEngine::statusText, this, [&](int panel, const QString& text) {
+            if (panel == 4)
+                panel4 << text;
+        });
+
+        QElapsedTimer took;
+        took.start();
+        QVERIFY(engine.openPort());
+        QVERIFY(took.elapsed() < 500);
+        QCOMPARE(engine.phase(), CommEngine::Phase::Connecting);
+        // Real sockets, virtual engine time.
+        while (engine.phase() != CommEngine::Phase::Closed && took.elapsed() < 10000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            clock.advance(20);
+        }
+        QCOMPARE(engine.phase(), CommEngine::Phase::Closed);
+        QVERIFY2(engine.lastFailure().contains(reason), qPrintable(engine.lastFailure()));
+        QVERIFY(!link.isOpen() && !link.isOpening());
+        if (server == u"closed")
+            QVERIFY2(panel4.last().startsWith(
+                         QStringLiteral("Port [%1] ==> Not connected: ").arg(portName)),
+                     qPrintable(panel4.join(u'|')));
+    }
+
 private:
     QString name() const {
         return QStringLiteral("tcp://127.0.0.1:%1").arg(m_server->serverPort());
     }
     bool openAndAccept(TcpRtuLink& link) {
+        QSignalSpy opened(&link, &SerialLink::opened);
         if (!link.open(name(), QStringLiteral("38400,N,8,1")))
+            return false;
+        if (!link.isOpen() && !opened.wait(5000))
             return false;
         if (!m_server->hasPendingConnections() && !m_server->waitForNewConnection(5000))
             return false;

@@ -40,6 +40,19 @@ void renderMain(ScreenContext& context) {
         session.runUntil([] { return false; }, 6000);
         context.save(session.window(), QStringLiteral("frmTD_Main-polling"));
     }
+    {
+        // Dead-meter back-off on: meter 2 falls silent and is asked less and less often.
+        DemoSession session(kWithSilentMeter);
+        session.window().resize(context.mainWindowSize());
+        PortSettings port = session.engine().portSettings();
+        port.backoff = QStringLiteral("8");
+        session.engine().setPortSettings(port);
+        session.openPort();
+        session.runUntilPolling();
+        session.demoLink()->bus().faults().add(SimFaultRule::noReply().forMeter(2));
+        session.runUntil([&] { return session.engine().backoffCycles(1) >= 4; }, 120000);
+        context.save(session.window(), QStringLiteral("frmTD_Main-backoff"));
+    }
 }
 
 void renderSetPort(ScreenContext& context) {

@@ -1,0 +1,73 @@
+#include "cli/LogWatch.h"
+
+#include "cli/CliContext.h"
+#include "comm/CommEngine.h"
+#include "core/Clock.h"
+#include "logging/DataFileWriter.h"
+
+LogWatch::LogWatch(const CommEngine& engine, DataFileWriter& writer, const Clock& clock,
+                   const SaveSettings& settings, MeterWatch::Say say, QObject* parent)
+    : QObject(parent)
+    , m_engine(engine)
+    , m_clock(clock)
+    , m_settings(settings)
+    , m_say(say)
+    , m_meters(engine, clock, say)
+    , m_gaps(settings.intervalSeconds(), say) {
+    connect(&writer, &DataFileWriter::writeFailed, this,
+            [this](const QString& file, const QString& reason) {
+                ++m_failures;
+                m_failedNow.insert(file, reason);
+            });
+    connect(&writer, &DataFileWriter::saved, this, &LogWatch::onSaved);
+}
+
+void LogWatch::portClosed(const QString& reason) {
+    m_closedWhy = QStringLiteral("the port was closed: ") + AsClause(reason);
+    m_gaps.setIdleReason(m_closedWhy);
+}
+
+void LogWatch::finish() {
+    m_gaps.finish(m_clock.currentDateTime());
+    // A meter that answered the scan but never got as far as a record: the whole run is its
+    // gap.
+    const CommState& s = m_engine.state();
+    for (int k = 0; k < s.meterCount(); ++k) {
+        if (!s.isOnline(k) || m_written.contains(k) || m_meters.dueSince(k).isValid())
+            continue;
+        const quint64 missing = std::max<quint64>(1, m_instants);
+        m_neverWritten += missing;
+        if (m_say)
+            m_say(QStringLiteral("meter %1: no record written during the run (%2)")
+                      .arg(s.gMeterAddress[k])
+                      .arg(m_closedWhy.isEmpty() ? QStringLiteral("no values read") : m_closedWhy));
+    }
+}
+
+// Every meter that answered the scan and has been read (or lost) since is due a record at
+// each save instant.
+void LogWatch::onSaved(const QDateTime& at, const QStringList& files) {
+    const CommState& s = m_engine.state();
+    QList<RecordGaps::Outcome> outcomes;
+    for (int k = 0; k < s.meterCount(); ++k) {
+        const QDateTime due = m_meters.dueSince(k);
+        if (!s.isOnline(k) || !due.isValid() || due > at)
+            continue;
+        RecordGaps::Outcome o{k, s.gMeterAddress[k], false, {}};
+        const QString file = DataFileWriter::DataFileName(m_settings, o.address, at);
+        o.written = files.contains(file);
+        if (m_failedNow.contains(file))
+            o.why = QStringLiteral("not written: ") + AsClause(m_failedNow.value(file));
+        else if (m_engine.tables().sprdStatus.text(2, k + 1) != QStringLiteral("OK"))
+            o.why = QStringLiteral("no answer");
+        else
+            o.why = QStringLiteral("no values read since the port opened");
+        outcomes << o;
+    }
+    m_failedNow.clear();
+    m_gaps.instant(at, outcomes);
+    ++m_instants;
+    for (int k = 0; k < s.meterCount(); ++k)
+        if (files.contains(DataFileWriter::DataFileName(m_settings, s.gMeterAddress.value(k), at)))
+            m_written.insert(k);
+}

@@ -1,0 +1,92 @@
+#include "cli/RecordGaps.h"
+
+#include <algorithm>
+
+namespace {
+QString timeText(const QDateTime& at) {
+    return at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+} // namespace
+
+RecordGaps::RecordGaps(int intervalSeconds, Say say)
+    : m_intervalMs(qint64(std::max(1, intervalSeconds)) * 1000)
+    , m_say(std::move(say)) {}
+
+QString RecordGaps::idleWhy() const {
+    return m_idleWhy.isEmpty() ? QStringLiteral("no save instant came: polling was held up")
+                               : m_idleWhy;
+}
+
+void RecordGaps::instant(const QDateTime& at, const QList<Outcome>& outcomes) {
+    if (m_last.isValid()) {
+        // Instants fall on whole multiples of the interval; those between the last one and
+        // this one never came.
+        const qint64 between = (m_last.msecsTo(at) + m_intervalMs / 2) / m_intervalMs - 1;
+        if (between > 0)
+            for (Outcome due : std::as_const(m_lastDue)) {
+                due.why = idleWhy();
+                miss(due, m_last.addMSecs(m_intervalMs), at.addMSecs(-m_intervalMs),
+                     quint64(between));
+            }
+    }
+    for (const Outcome& o : outcomes) {
+        if (!o.written) {
+            miss(o, at, at, 1);
+            continue;
+        }
+        const auto open = m_open.find(o.meter);
+        if (open != m_open.end()) {
+            name(*open, false);
+            m_open.erase(open);
+        }
+    }
+    m_last = at;
+    m_lastDue = outcomes;
+    m_idleWhy.clear();
+}
+
+void RecordGaps::miss(const Outcome& meter, const QDateTime& from, const QDateTime& to,
+                      quint64 count) {
+    m_lost += count;
+    auto open = m_open.find(meter.meter);
+    if (open == m_open.end()) {
+        open = m_open.insert(meter.meter, Gap{meter.address, from, to, 0, meter.why});
+        if (m_say)
+            m_say(QStringLiteral("meter %1: no record from %2 on (%3)")
+                      .arg(meter.address)
+                      .arg(timeText(from), meter.why));
+    }
+    open->to = to;
+    open->count += count;
+}
+
+void RecordGaps::name(const Gap& gap, bool untilEnd) {
+    if (!m_say)
+        return;
+    const QString records =
+        gap.count == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(gap.count);
+    const QString span =
+        gap.count == 1 && !untilEnd
+            ? QStringLiteral("at %1").arg(timeText(gap.from))
+            : QStringLiteral("from %1 to %2").arg(timeText(gap.from), timeText(gap.to));
+    m_say(QStringLiteral("meter %1: %2 missing %3 (%4)%5")
+              .arg(gap.address)
+              .arg(records, span, gap.why,
+                   untilEnd ? QStringLiteral(", until the end of the run") : QString()));
+}
+
+void RecordGaps::finish(const QDateTime& end) {
+    if (m_last.isValid()) {
+        // An instant in the last second may still have been on its way.
+        const qint64 missed = (m_last.msecsTo(end) - 1000) / m_intervalMs;
+        if (missed > 0)
+            for (Outcome due : std::as_const(m_lastDue)) {
+                due.why = idleWhy();
+                miss(due, m_last.addMSecs(m_intervalMs), m_last.addMSecs(m_intervalMs * missed),
+                     quint64(missed));
+            }
+    }
+    for (const Gap& gap : std::as_const(m_open))
+        name(gap, true);
+    m_open.clear();
+}

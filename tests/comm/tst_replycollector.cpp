@@ -1,0 +1,109 @@
+#include "comm/ModbusRtu.h"
+#include "comm/ReplyCollector.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using Verdict = ReplyCollector::Verdict;
+Q_DECLARE_METATYPE(ReplyCollector::Verdict)
+
+namespace {
+
+QByteArray framed(const char* hexWithoutCrc) {
+    return CrcAppend(QByteArray::fromHex(hexWithoutCrc) + QByteArray(2, '\0'));
+}
+
+// The reply to "slave 1, read 2 registers from 30001".
+const QByteArray kReply = framed("0103040014"
+                                 "0114");
+
+} // namespace
+
+// What the receive path makes of the bytes that arrive for one request.
+class TestReplyCollector : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void verdict_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("timedOut");
+        QTest::addColumn<Verdict>("verdict");
+
+        QByteArray damaged = kReply;
+        damaged[4] = char(damaged[4] ^ 0x10);
+        const QByteArray shortReply = framed("01030200 14");
+        const QByteArray otherSlave = framed("0203040014"
+                                             "0114");
+        const QByteArray exception = framed("018302");
+        const QByteArray noise = QByteArray::fromHex("55AA55");
+
+        QTest::newRow("the reply") << kReply << false << Verdict::Reply;
+        QTest::newRow("noise, then the reply") << noise + kReply << false << Verdict::Reply;
+        QTest::newRow("the reply, then noise") << kReply + noise << false << Verdict::Reply;
+        QTest::newRow("half the reply") << kReply.left(4) << false << Verdict::Wait;
+        QTest::newRow("an exception") << exception << false << Verdict::Exception;
+        QTest::newRow("a damaged reply") << damaged << false << Verdict::BadFrame;
+        QTest::newRow("another slave's reply") << otherSlave << false << Verdict::BadFrame;
+        QTest::newRow("a reply's worth of noise")
+            << noise + noise + noise << false << Verdict::BadFrame;
+        QTest::newRow("a little noise") << noise << false << Verdict::Wait;
+        // At the time-out.
+        QTest::newRow("cut short") << kReply.left(7) << true << Verdict::CutShort;
+        QTest::newRow("only the address") << kReply.left(1) << true << Verdict::CutShort;
+        QTest::newRow("noise, then cut short")
+            << noise + kReply.left(5) << true << Verdict::CutShort;
+        QTest::newRow("nothing") << QByteArray() << true << Verdict::Silent;
+        QTest::newRow("noise alone") << noise << true << Verdict::Silent;
+        QTest::newRow("a reply with fewer registers") << shortReply << true << Verdict::BadFrame;
+        QTest::newRow("damaged, then a lone address byte")
+            << damaged + "\x01" << true << Verdict::BadFrame;
+        QTest::newRow("late reply in time") << kReply << true << Verdict::Reply;
+    }
+
+    void verdict() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, timedOut);
+        QFETCH(Verdict, verdict);
+        // Whatever pieces the bytes arrive in.
+        for (int split = 0; split <= bytes.size(); ++split) {
+            ReplyCollector c;
+            c.start(ReplyShapeOf(BuildReadFrame(1, 30001, 2)));
+            c.add(bytes.left(split));
+            c.add(bytes.mid(split));
+            const ReplyCollector::Outcome out = c.evaluate(timedOut);
+            QCOMPARE(out.verdict, verdict);
+            if (verdict == Verdict::Reply)
+                QCOMPARE(out.frame, kReply);
+            if (verdict == Verdict::Wait)
+                QVERIFY(out.missing > 0);
+            QCOMPARE(c.logBytes(), bytes);
+        }
+    }
+
+    // A flood of random bytes: never more than a reply's worth held, the log never longer
+    // than a reply, and the reply still found when it comes.
+    void floodStaysBounded() {
+        ReplyCollector c;
+        c.start(ReplyShapeOf(BuildReadFrame(1, 30001, 47)));
+        QRandomGenerator random(42);
+        QByteArray chunk(4096, Qt::Uninitialized);
+        int worst = 0;
+        for (int i = 0; i < 256; ++i) { // 1 MiB
+            for (char& b : chunk)
+                b = char(random.generate() & 0xFF);
+            c.add(chunk);
+            worst = std::max(worst, c.heldBytes());
+            QVERIFY(c.evaluate(false).verdict != Verdict::Reply);
+        }
+        QVERIFY2(worst < 99, qPrintable(QString::number(worst)));
+        QCOMPARE(c.logBytes().size(), ReplyCollector::LogLimit);
+        QCOMPARE(c.received(), 1 << 20);
+
+        const QByteArray reply =
+            CrcAppend(QByteArray::fromHex("01035E") + QByteArray(94 + 2, '\0'));
+        c.add(reply);
+        QCOMPARE(c.evaluate(false).verdict, Verdict::Reply);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReplyCollector)
+#include "tst_replycollector.moc"
