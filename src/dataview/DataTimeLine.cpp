@@ -398,6 +398,11 @@ std::optional<DataTimeLine::RecordRef> DataTimeLine::recordAt(qint64 time) const
     return best;
 }
 
+bool DataTimeLine::anyFileCutShort() const {
+    return std::any_of(m_files.begin(), m_files.end(),
+                       [](const auto& f) { return f->reader->isCutShort(); });
+}
+
 bool DataTimeLine::refresh(bool laterFiles) {
     bool changed = false;
     for (auto& f : m_files) {

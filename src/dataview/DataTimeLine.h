@@ -133,6 +133,9 @@ public:
     // gained and, with `laterFiles`, the daily files that were started after the last one.
     // True when anything changed.
     bool refresh(bool laterFiles);
+    // A file was cut shorter than what was read of it (by another program): its records
+    // must not be touched until refresh() has read it again.
+    bool anyFileCutShort() const;
 
 private:
     bool openInto(TimeLineFile& file, QString* error);

@@ -307,6 +307,13 @@ bool DataFileReader::record(qint64 index, DataRecord* out) {
     return true;
 }
 
+bool DataFileReader::isCutShort() const {
+    if (!m_map)
+        return false;
+    const qint64 size = m_file.size();
+    return size >= 0 && size < DataFile::HeaderSize + m_records * DataFile::RecordSize;
+}
+
 DataFileReader::Growth DataFileReader::refresh() {
     using namespace DataFile;
     if (m_stream || !m_file.isOpen() || m_file.isSequential())

@@ -93,6 +93,10 @@ public:
     // file (records in place, in any order). Nothing to do for a file.
     void loadWhole();
 
+    // True when the file is now shorter than the records mapped from it: reading them would
+    // fault, so the file must be opened again first. One look at the file's size.
+    bool isCutShort() const;
+
     enum class Growth { Unchanged, Grown, Shrunk, Failed };
     // Looks at the file again, for a file still being written: new whole records become
     // readable (Grown). A file now shorter than what was read (Shrunk) or no longer readable

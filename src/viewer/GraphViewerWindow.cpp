@@ -127,6 +127,9 @@ void GraphViewerWindow::buildUi() {
     statusBar()->addWidget(m_viewLabel, 1);
     statusBar()->addPermanentWidget(m_cursorLabel);
 
+    // A file cut short by another program while it is shown is read again before the picture
+    // touches records that are no longer there.
+    m_plot->setBeforeDrawing([this] { rereadCutFiles(); });
     connect(m_plot, &TracePlot::viewChanged, this, [this] { updateViewText(); });
     connect(m_plot, &TracePlot::cursorMoved, this, &GraphViewerWindow::onCursorMoved);
     connect(m_channels, &ChannelTable::shownChanged, this, [this](int channel, bool shown) {
@@ -334,7 +337,16 @@ void GraphViewerWindow::updateViewText() {
     m_span->setCurrentIndex(match);
 }
 
+void GraphViewerWindow::rereadCutFiles() {
+    if (!m_line.anyFileCutShort())
+        return;
+    m_line.refresh(false);
+    m_plot->timeLineChanged();
+    QTimer::singleShot(0, this, [this] { showTimeLine(false); });
+}
+
 void GraphViewerWindow::onCursorMoved(std::optional<double> time) {
+    rereadCutFiles();
     if (!time || !m_line.hasRecords()) {
         m_cursorLabel->clear();
         return;
@@ -395,6 +407,7 @@ void GraphViewerWindow::choosePngPath() {
 }
 
 bool GraphViewerWindow::exportShownCsv(const QString& path, QString* error) {
+    rereadCutFiles();
     if (!m_line.hasRecords()) {
         if (error)
             *error = tr("no data is shown");

@@ -75,6 +75,7 @@ private:
     void updateViewText();
     void updateTitle();
     void onCursorMoved(std::optional<double> time);
+    void rereadCutFiles();
     // What File ▸ Export and Save Picture ask for and write.
     struct SaveTarget {
         QString title, extension, filter, dialogName;

@@ -133,6 +133,8 @@ const TracePicture& TracePlot::picture() {
 }
 
 void TracePlot::ensureCache() {
+    if (m_beforeDrawing)
+        m_beforeDrawing();
     const qreal dpr = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * dpr).toSize();
     if (!m_dirty && m_cache.size() == pixels)

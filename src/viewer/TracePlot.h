@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class DataTimeLine;
@@ -49,6 +50,9 @@ public:
     const TracePicture& picture();
     PlotLayout plotLayout() const;
     void setEmptyText(const QString& text);
+    // Called before every drawing of the time line, to make sure its files still hold what
+    // was read of them.
+    void setBeforeDrawing(std::function<void()> check) { m_beforeDrawing = std::move(check); }
 
     QSize sizeHint() const override { return {900, 520}; }
     QSize minimumSizeHint() const override { return {320, 220}; }
@@ -83,6 +87,7 @@ private:
     bool m_dirty = true;
     std::optional<double> m_cursor;
     QString m_emptyText;
+    std::function<void()> m_beforeDrawing;
 
     enum class Drag { None, Pan, Zoom };
     Drag m_drag = Drag::None;

@@ -194,6 +194,24 @@ private Q_SLOTS:
         w.plot()->grab(); // draws without trouble, with data or without
     }
 
+    void fileCutShortWhileShownIsReadAgain() {
+        const QString path = m_dir.filePath(QStringLiteral("CUT_02.TDD"));
+        QVERIFY(QFile::copy(m_days[0], path));
+        GraphViewerWindow w;
+        w.resize(900, 600);
+        w.show();
+        QVERIFY(w.openFiles({path}));
+        // Another program cuts the file to a tenth while the viewer maps it: drawing must not
+        // touch the records that went.
+        QVERIFY(QFile::resize(path, 512 + 64 * 800));
+        w.plot()->setCursorTime(double(kDay + 43200));
+        w.plot()->grab();
+        QCOMPARE(w.timeLine().recordCount(), qint64(800));
+        QVERIFY(QFile::resize(path, 0));
+        w.plot()->grab();
+        QCOMPARE(w.timeLine().recordCount(), qint64(0));
+    }
+
     void programShowsFilesGivenOnItsCommandLine() {
         QProcess p;
         p.start(BinPath("TD700_File"), {"--report-view", m_days[0], m_days[1]});
