@@ -5,7 +5,7 @@
 // of records. Then a month of daily files: open, go to an alarm, export that hour to CSV and
 // PNG.
 //
-//   bench_viewer [MEGABYTES ...]      (default 1 100 1024)
+//   bench_viewer [MEGABYTES ...]      (default 1 10 100 1024)
 //   bench_viewer --month DIR          writes a month of daily files into DIR and stops
 
 #include "dataview/DataTimeLine.h"
@@ -201,7 +201,7 @@ int main(int argc, char** argv) {
     for (const QString& a : args)
         sizes.push_back(a.toLongLong());
     if (sizes.empty())
-        sizes = {1, 100, 1024};
+        sizes = {1, 10, 100, 1024};
     QImage image(kPicture, QImage::Format_RGB32);
     std::printf("picture %dx%d, every channel shown\n", kPicture.width(), kPicture.height());
     for (qint64 mb : sizes)
