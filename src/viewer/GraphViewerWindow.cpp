@@ -52,7 +52,6 @@ constexpr double kAlarmSpan = 3600;
 GraphViewerWindow::GraphViewerWindow(QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("GraphViewerWindow"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     buildUi();
     buildActions();
     m_followTimer = new QTimer(this);
@@ -158,7 +157,7 @@ void GraphViewerWindow::buildActions() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     QAction* open = file->addAction(tr("&Open..."), this, [this] { chooseFiles(false); });
     open->setShortcut(QKeySequence::Open);
-    QAction* add = file->addAction(tr("&Add Files..."), this, [this] { chooseFiles(true); });
+    file->addAction(tr("&Add Files..."), this, [this] { chooseFiles(true); });
     file->addSeparator();
     QAction* csv = file->addAction(tr("Export Shown Span to &CSV..."), this,
                                    &GraphViewerWindow::chooseCsvPath);
@@ -228,7 +227,6 @@ void GraphViewerWindow::buildActions() {
     bar->addSeparator();
     bar->addAction(m_followAction);
     m_needData = {csv, png, fit, zoomIn, zoomOut, previous, next};
-    Q_UNUSED(add);
 }
 
 bool GraphViewerWindow::chooseFiles(bool add) {
