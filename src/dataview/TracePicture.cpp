@@ -117,6 +117,8 @@ private:
                                          ? s.first
                                          : m_line.lowerBound(s, qint64(std::ceil(m_view.time(c))));
 
+        snapToBlocks(bounds, s);
+
         const qint64 firstShown = bounds.front();
         const qint64 afterShown = bounds.back();
         if (firstShown > s.first)
@@ -161,6 +163,23 @@ private:
         else if (k + 1 < m_segments.size() && !visible(k + 1) &&
                  m_line.continues(s, m_segments[k + 1]))
             emitRecord({k + 1, m_segments[k + 1].first});
+    }
+
+    // Where a column holds thousands of records, its inner edges are moved to the nearest
+    // edge of a block of the summary no longer than a thirty-second of a column: a shift no
+    // eye sees, and the column is then answered from whole blocks, so that the time of a
+    // picture stays the same however many records it covers. The first and last edge stay.
+    void snapToBlocks(std::vector<qint64>& bounds, const TimeSegment& s) const {
+        const qint64 perColumn = (bounds.back() - bounds.front()) / qint64(bounds.size());
+        qint64 block = 1;
+        while (block * RecordSummary::Fan * 32 <= perColumn)
+            block *= RecordSummary::Fan;
+        if (block == 1)
+            return;
+        for (size_t i = 1; i + 1 < bounds.size(); ++i) {
+            const qint64 snapped = (bounds[i] + block / 2) / block * block;
+            bounds[i] = std::clamp(snapped, std::max(bounds[i - 1], s.first), bounds.back());
+        }
     }
 
     // Records far outside the picture would put line ends at huge coordinates: such an end is

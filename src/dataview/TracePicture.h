@@ -33,7 +33,9 @@ struct ChannelTrace {
 
 // Everything a picture of the time line draws, reduced to its pixel columns: however many
 // records a column covers, each channel gets its first, lowest, highest and last value there
-// (so peaks are never lost), and the flags that were on in it.
+// (so peaks are never lost), and the flags that were on in it. Columns of more than a thousand
+// records have their edges on whole blocks of records, at most a thirty-second of a column
+// away from the exact time.
 struct TracePicture {
     TimeView view;
     std::array<ChannelTrace, 12> channels;

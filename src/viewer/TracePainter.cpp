@@ -34,11 +34,10 @@ void paintGrid(QPainter& p, const PlotLayout& l, const std::vector<TimeTick>& ti
 
 void paintGaps(QPainter& p, const PlotLayout& l, const TracePicture& picture,
                const PlotSettings& s) {
-    const QColor hatch = s.whiteBackground ? QColor(0xC8, 0xC8, 0xC8) : QColor(0x4A, 0x4A, 0x50);
-    for (const auto& [x0, x1] : picture.gaps) {
-        const QRectF r(l.traces.left() + x0, l.traces.top(), x1 - x0, l.traces.height());
-        p.fillRect(r, QBrush(hatch, Qt::BDiagPattern));
-    }
+    // A plain shade: a hatched brush costs far more, and a long log has a gap in every day.
+    const QColor shade = s.whiteBackground ? QColor(0xDE, 0xDE, 0xE2) : QColor(0x33, 0x33, 0x3A);
+    for (const auto& [x0, x1] : picture.gaps)
+        p.fillRect(QRectF(l.traces.left() + x0, l.traces.top(), x1 - x0, l.traces.height()), shade);
 }
 
 // Vertical runs of pixels written straight into a picture in memory: a trace cut to pixel
@@ -177,8 +176,9 @@ void paintBands(QPainter& p, const PlotLayout& l, const TracePicture& picture,
                    Qt::AlignVCenter | Qt::AlignRight, row.label);
         if (row.kind == BandRow::Kind::NoData) {
             for (const auto& [x0, x1] : picture.gaps)
-                p.fillRect(QRectF(stripe.left() + x0, stripe.top(), x1 - x0, stripe.height()),
-                           QBrush(row.colour, Qt::Dense4Pattern));
+                p.fillRect(
+                    QRectF(stripe.left() + x0, stripe.top() + 1, x1 - x0, stripe.height() - 2),
+                    row.colour);
             continue;
         }
         const size_t columns = picture.columnFlags.size();
