@@ -19,6 +19,7 @@
 #include "logging/SaveSettings.h"
 #include "logging/frmTD_Set_DSave.h"
 #include "monitor/MonitorFactory.h"
+#include "viewer/GraphViewerWindow.h"
 #include "widgets/GradientLabel.h"
 
 #include <QAction>
@@ -116,6 +117,8 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
 }
 
 frmTD_Main::~frmTD_Main() {
+    for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
+        delete v.data();
     // The save tick and the engine stop before what they read goes; the engine lets go of
     // the link before the link goes.
     m_saveWriter->tmrDSave().stop();
@@ -517,8 +520,10 @@ void frmTD_Main::runCommand(MainCommand command) {
         break;
     case MainCommand::mHelpHelp:
     case MainCommand::mHelpManual:
-    case MainCommand::mHelpGView:
         openDocument(command);
+        break;
+    case MainCommand::mHelpGView:
+        openGraphViewer();
         break;
     case MainCommand::mHelpViewComm:
         setCommViewVisible(!isCommViewVisible());
@@ -624,10 +629,29 @@ void frmTD_Main::openAbout() {
     RunModal(about);
 }
 
+void frmTD_Main::openGraphViewer() {
+    // The viewer is a window of its own beside this one, not a modal dialog: the data keeps
+    // being logged while the user looks at older files.
+    GraphViewerWindow* viewer = nullptr;
+    for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
+        if (v && v->timeLine().isEmpty())
+            viewer = v;
+    if (!viewer) {
+        viewer = new GraphViewerWindow();
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->setDialogRunner([](QDialog& dialog) { return RunModal(dialog); });
+        m_viewers.append(viewer);
+    }
+    viewer->setStartFolder(m_saveWriter->settings().gDSaveFolder);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    viewer->chooseFiles();
+}
+
 void frmTD_Main::openDocument(MainCommand command) {
-    const HelpDocument doc = command == MainCommand::mHelpHelp     ? HelpFileDocument()
-                             : command == MainCommand::mHelpManual ? ManualDocument()
-                                                                   : GraphViewerDocument();
+    const HelpDocument doc =
+        command == MainCommand::mHelpHelp ? HelpFileDocument() : ManualDocument();
     QString message;
     if (!LaunchDocument(doc, m_options.paths.home(), &message))
         ShowMessage(this, QMessageBox::Warning, message);
@@ -648,6 +672,9 @@ void frmTD_Main::closeEvent(QCloseEvent* event) {
     }
     if (m_engine->isPortOpen())
         m_engine->closePort();
+    for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
+        if (v)
+            v->close();
     if (m_options.rememberGeometry) {
         QSettings s = windowSettings();
         s.setValue(QStringLiteral("main/geometry"), saveGeometry());

@@ -5,6 +5,7 @@
 #include "core/AppPaths.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -14,6 +15,7 @@ class Clock;
 class CommView;
 class DataFileWriter;
 class GradientLabel;
+class GraphViewerWindow;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -97,6 +99,7 @@ private:
     void openLaterWindow(const QString& caption);
     void openAbout();
     void openDocument(MainCommand command);
+    void openGraphViewer();
 
     Clock& m_clock;
     Options m_options;
@@ -126,4 +129,5 @@ private:
     StatusLamp* shpRecv = nullptr;
     QSplitter* m_splitter = nullptr;
     bool m_quitting = false;
+    QList<QPointer<GraphViewerWindow>> m_viewers;
 };

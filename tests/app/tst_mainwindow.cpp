@@ -103,7 +103,7 @@ private Q_SLOTS:
         QTest::newRow("11 About") << 11 << closed << "frmTD_About";
         QTest::newRow("12 Help") << 12 << closed << "TD700_File.chm";
         QTest::newRow("13 Manual") << 13 << closed << "TD700.pdf";
-        QTest::newRow("14 Graph Viewer") << 14 << closed << "TD700_GView";
+        QTest::newRow("14 Graph Viewer") << 14 << closed << "dlgOpenDataFiles";
     }
 
     void buttonRunsItsMenuItemsHandler() {

@@ -56,3 +56,5 @@ private:
 void RegisterAppScreens(ScreenRegistry& registry);
 // The monitor windows of every channel count, filled with the monitors' demo bus.
 void RegisterMonitorScreens(ScreenRegistry& registry);
+// The graph viewer on a generated day of data.
+void RegisterViewerScreens(ScreenRegistry& registry);
