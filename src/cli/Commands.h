@@ -8,3 +8,4 @@ int RunPoll(const QStringList& arguments);
 int RunLog(const QStringList& arguments);
 int RunExport(const QStringList& arguments);
 int RunInfo(const QStringList& arguments);
+int RunClock(const QStringList& arguments);

@@ -13,7 +13,7 @@ constexpr qint64 kConnectWaitMs = 5000;
 } // namespace
 
 bool ParseEngineCommand(QCommandLineParser& parser, const QStringList& arguments, CliContext& c,
-                        int* exitCode) {
+                        int* exitCode, bool takesArguments) {
     AddCommonOptions(parser);
     // The command word is not an argument of the command.
     QStringList args = arguments;
@@ -31,7 +31,7 @@ bool ParseEngineCommand(QCommandLineParser& parser, const QStringList& arguments
         *exitCode = Exit::Done;
         return false;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (!takesArguments && !parser.positionalArguments().isEmpty()) {
         c.err << "td700: unexpected argument '" << parser.positionalArguments().first() << "'\n\n"
               << parser.helpText();
         c.err.flush();

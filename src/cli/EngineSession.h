@@ -13,9 +13,10 @@ class SerialLink;
 // Parses a command's arguments (the program name and the command word first) with the shared
 // flags and the command's own. Prints the help or a usage message itself; returns false with
 // the exit code to end with (Exit::Done after --help, Exit::Usage on a bad command line or
-// when no meter is configured).
+// when no meter is configured). Arguments besides the options are refused unless
+// `takesArguments` (the command then reads parser.positionalArguments() itself).
 bool ParseEngineCommand(QCommandLineParser& parser, const QStringList& arguments,
-                        CliContext& context, int* exitCode);
+                        CliContext& context, int* exitCode, bool takesArguments = false);
 
 // The engine of one command run: the program's clock, the link of the context's port, the
 // meters of the context (row k of the tables = the k-th address), and the selected address

@@ -19,6 +19,7 @@ const Command kCommands[] = {
     {"log", RunLog, "log polled values into data files until interrupted"},
     {"export", RunExport, "turn a data file (.TDD) into CSV"},
     {"info", RunInfo, "describe a data file (.TDD): header, record count, time span"},
+    {"clock", RunClock, "show or set the meters' clocks and reserved start"},
 };
 
 void printUsage(QTextStream& s) {
