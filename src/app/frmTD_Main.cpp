@@ -15,6 +15,7 @@
 #include "comm/MeterList.h"
 #include "comm/SerialLink.h"
 #include "core/Clock.h"
+#include "core/TextLines.h"
 #include "core/WinRgb.h"
 #include "logging/AlarmHistory.h"
 #include "logging/DataFileWriter.h"
@@ -331,14 +332,33 @@ void frmTD_Main::connectEngine() {
     connect(e, &CommEngine::selectedMeterChanged, this, &frmTD_Main::onSelectedMeterChanged);
     connect(e, &CommEngine::settingsRead, this, &frmTD_Main::refreshSelectedMeterDetails);
     connect(e, &CommEngine::settingsStateChanged, this, &frmTD_Main::refreshSelectedMeterDetails);
-    connect(m_saveWriter.get(), &DataFileWriter::statusText, this,
-            [this](const QString& text) { m_panels[2]->setText(text); });
+    connect(m_saveWriter.get(), &DataFileWriter::statusText, this, [this](const QString& text) {
+        m_dataFileStatus = text;
+        showFileStatus();
+    });
+    m_alarms->setStatusSink([this](const QString& text) {
+        m_alarmFileStatus = text;
+        showFileStatus();
+    });
     connect(e, &CommEngine::phaseChanged, this, &frmTD_Main::showPhase);
     connect(e, &CommEngine::meterPolled, m_statusModel,
             [this](int meter, bool) { m_statusModel->backoffChanged(meter); });
     connect(e, &CommEngine::meterSkipped, m_statusModel, &StatusListModel::backoffChanged);
     connect(m_clockDrift.get(), &ClockDrift::changed, m_statusModel,
             &StatusListModel::driftChanged);
+}
+
+void frmTD_Main::showFileStatus() {
+    QStringList texts;
+    for (const QString& t : {m_dataFileStatus, m_alarmFileStatus})
+        if (!t.isEmpty())
+            texts << t;
+    // Two long messages would push the port and protocol panels out of sight: the panel
+    // shows what fits, the tool tip all of it.
+    const QString all = texts.join(QStringLiteral("  \u00b7  "));
+    const int room = std::max(width() / 2, fontMetrics().averageCharWidth() * 40);
+    m_panels[2]->setText(m_panels[2]->fontMetrics().elidedText(all, Qt::ElideMiddle, room));
+    m_panels[2]->setToolTip(texts.isEmpty() ? tr("Data file messages") : texts.join(u'\n'));
 }
 
 // ---- start-up ---------------------------------------------------------------------------
@@ -348,14 +368,24 @@ void frmTD_Main::startUp() {
     s.gChannelCount = 12;
     showSaveSettings(LoadSaveSettings(m_options.paths.saveDataIni()));
     const MeterListMarks meters = LoadMeterList(m_options.paths.setEnvIni(), s, m_engine->tables());
-    m_engine->setPortSettings(LoadPortSettings(m_options.paths.commCfg()));
+    QString portProblem;
+    m_engine->setPortSettings(LoadPortSettings(m_options.paths.commCfg(), &portProblem));
     showPortSettings();
+    // A settings file that is there but cannot be used is named at start, where a user
+    // looks when the program does not do what the file says.
+    QStringList problems;
+    for (const QString& why : {portProblem, TextFileProblem(m_options.paths.setEnvIni()),
+                               meters.warning(m_options.paths.setEnvIni()),
+                               TextFileProblem(m_options.paths.saveDataIni())})
+        if (!why.isEmpty())
+            problems << why;
+    m_panels[3]->setText(problems.join(QStringLiteral("  \u00b7  ")));
+    if (!problems.isEmpty())
+        m_panels[3]->setToolTip(problems.join(u'\n'));
     SetPortClosedMenus(true);
     updatePortCaptions(false);
     showPhase(CommEngine::Phase::Closed);
     refreshSelectedMeterDetails();
-    // Marked lines that name no slave address are said once, where link messages go.
-    m_panels[3]->setText(meters.warning(m_options.paths.setEnvIni()));
     m_saveWriter->tmrDSave().start();
 }
 

@@ -124,6 +124,10 @@ private:
     GradientLabel* lblDaySave = nullptr;
     CommView* m_commView = nullptr;
     QLabel* m_panels[5] = {};
+    // Panel 3 tells of data and alarm files that could not be written; either may be empty.
+    QString m_dataFileStatus;
+    QString m_alarmFileStatus;
+    void showFileStatus();
     QLabel* m_phaseChip = nullptr;
     StatusLamp* shpSend = nullptr;
     StatusLamp* shpRecv = nullptr;

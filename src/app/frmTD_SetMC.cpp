@@ -3,6 +3,8 @@
 #include "app/MessageBoxes.h"
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
+#include "core/FileWrite.h"
+#include "core/TextLines.h"
 #include "core/TextTable.h"
 #include "core/WinRgb.h"
 #include "widgets/TextTableModel.h"
@@ -94,6 +96,8 @@ frmTD_SetMC::frmTD_SetMC(const QString& setEnvPath, CommState& state, DeviceTabl
     m_summary = new QLabel(this);
     m_summary->setWordWrap(true);
     QStringList summary;
+    if (const QString why = TextFileProblem(m_path); !why.isEmpty())
+        summary << why;
     if (fileLines > read.size())
         summary << tr("Line %1 of %2 has no tab: it and the lines after it are shown "
                       "empty and are written so when you press OK.")
@@ -164,9 +168,9 @@ void frmTD_SetMC::accept() {
     }
     QString error;
     if (!SaveMeterList(m_path, all, &error)) {
-        ShowMessage(this, QMessageBox::Warning,
-                    tr("The meter list could not be written to %1: %2")
-                        .arg(QDir::toNativeSeparators(m_path), error));
+        // Nothing is rebuilt: the meters stay those of the file on disk.
+        m_summary->setText(NotSavedMessage(m_path, error));
+        m_summary->setVisible(true);
         return;
     }
     QStringList marks;

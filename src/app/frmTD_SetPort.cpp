@@ -1,6 +1,6 @@
 #include "app/frmTD_SetPort.h"
 
-#include "app/MessageBoxes.h"
+#include "core/FileWrite.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -193,11 +193,9 @@ void frmTD_SetPort::testPort() {
 void frmTD_SetPort::accept() {
     QString error;
     if (!SavePortSettings(m_path, settings(), &error)) {
-        // The choice still holds for this run; the user learns that it will not be kept.
-        ShowMessage(this, QMessageBox::Warning,
-                    tr("The port settings could not be written to %1: %2\n"
-                       "They are used until the program ends.")
-                        .arg(QDir::toNativeSeparators(m_path), error));
+        // The dialog stays: the user frees space or cancels, and knows which it was.
+        lblMsg->setText(NotSavedMessage(m_path, error));
+        return;
     }
     QDialog::accept();
 }

@@ -12,8 +12,9 @@ class QSpinBox;
 
 // The port settings dialog: port, line settings, protocol, RTS control, the scheduler
 // interval and the dead-meter back-off. Loading and every choice of a port test the port with a
-// port of the dialog's own; OK writes "Comm.CFG" anew and keeps the choice even when the port could
-// not be opened.
+// port of the dialog's own; OK writes "Comm.CFG" anew and keeps the choice even when the port
+// could not be opened; when the file cannot be written, lblMsg says so and the dialog stays
+// open.
 class frmTD_SetPort : public QDialog {
     Q_OBJECT
 public:

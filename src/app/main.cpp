@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -61,6 +62,11 @@ int main(int argc, char* argv[]) {
 
     std::optional<QTemporaryDir> demoFolder;
     QString home = parser.value(homeOption);
+    if (!home.isEmpty() && QFileInfo(home).exists() && !QFileInfo(home).isDir()) {
+        err << "TD700_File: --home " << home
+            << " is a file; it wants the program folder that holds Comm.CFG and CFG/\n";
+        return 2;
+    }
     if (parser.isSet(demoOption)) {
         if (home.isEmpty()) {
             demoFolder.emplace(QDir::tempPath() + QStringLiteral("/td700-demo-XXXXXX"));

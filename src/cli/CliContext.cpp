@@ -2,6 +2,9 @@
 
 #include "comm/MeterHealth.h"
 #include "comm/MeterList.h"
+#include "core/TextLines.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -11,6 +14,11 @@ bool fail(CliContext& c, const QString& message) {
     c.err << "td700: " << message << '\n';
     c.err.flush();
     return false;
+}
+
+void warn(CliContext& c, const QString& message) {
+    c.err << "td700: warning: " << message << '\n';
+    c.err.flush();
 }
 
 } // namespace
@@ -63,12 +71,27 @@ bool ParseAddressList(const QString& text, QVector<int>* addresses) {
 }
 
 bool LoadCommonOptions(const QCommandLineParser& parser, CliContext& c) {
-    c.paths = AppPaths::resolve(parser.value(QStringLiteral("home")));
-    c.port = LoadPortSettings(c.paths.commCfg());
+    const QString home = parser.value(QStringLiteral("home"));
+    if (!home.isEmpty() && QFileInfo(home).exists() && !QFileInfo(home).isDir())
+        return fail(c, QStringLiteral("--home %1 is a file; it wants the program folder that "
+                                      "holds Comm.CFG and CFG/")
+                           .arg(home));
+    c.paths = AppPaths::resolve(home);
+    QString portProblem;
+    c.port = LoadPortSettings(c.paths.commCfg(), &portProblem);
     c.json = parser.isSet(QStringLiteral("json"));
 
     if (parser.isSet(QStringLiteral("port")))
         c.port.portName = parser.value(QStringLiteral("port"));
+    if (const QString why = PortNameProblem(c.port.portName); !why.isEmpty())
+        return fail(c, parser.isSet(QStringLiteral("port"))
+                           ? QStringLiteral("--port: %1").arg(why)
+                           : QStringLiteral("%1 in %2: give --port or set the port in the "
+                                            "desktop program's Port Setup")
+                                 .arg(why, c.paths.commCfg()));
+    // What the file says matters only where no flag overrides it.
+    if (!portProblem.isEmpty() && !parser.isSet(QStringLiteral("port")))
+        warn(c, portProblem);
     if (parser.isSet(QStringLiteral("baud"))) {
         bool ok = false;
         const int baud = parser.value(QStringLiteral("baud")).toInt(&ok);
@@ -104,6 +127,9 @@ bool LoadCommonOptions(const QCommandLineParser& parser, CliContext& c) {
         if (!ParseAddressList(parser.value(QStringLiteral("meters")), &c.meters))
             return fail(c, QStringLiteral("--meters wants slave addresses such as 1,3,5-7"));
     } else {
+        // A folder of that name reads as no lines at all: say which it was.
+        if (const QString why = TextFileProblem(c.paths.setEnvIni()); !why.isEmpty())
+            warn(c, why);
         const MeterListMarks list = ReadMeterListMarks(c.paths.setEnvIni());
         for (int i = 0; i < list.marks.size(); ++i)
             if (list.marks[i] == QStringLiteral("O"))

@@ -3,6 +3,7 @@
 #include "comm/MeterHealth.h"
 #include "core/TextLines.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -35,10 +36,38 @@ int PortSettings::backoffLimit() const {
     return std::min(cycles, MeterHealth::MaxBackoffCycles);
 }
 
-PortSettings LoadPortSettings(const QString& path) {
-    const QStringList lines = ReadTextLines(path);
-    if (lines.size() < 7)
+QString PortNameProblem(const QString& portName) {
+    if (portName.trimmed().isEmpty())
+        return QCoreApplication::translate("PortSettings", "no port is named");
+    if (HasControlCharacters(portName))
+        return QCoreApplication::translate("PortSettings",
+                                           "the port name \"%1\" holds a control character")
+            .arg(VisibleControls(portName));
+    return {};
+}
+
+PortSettings LoadPortSettings(const QString& path, QString* problem) {
+    const TextFile file = ReadTextFile(path);
+    const QStringList& lines = file.lines;
+    auto say = [problem](const QString& text) {
+        if (problem)
+            *problem = text;
+    };
+    say(QString());
+    if (!file.problem.isEmpty()) {
+        say(QCoreApplication::translate("PortSettings", "%1; the default port settings are used")
+                .arg(file.problem));
         return PortSettings{};
+    }
+    if (lines.size() < 7) {
+        if (file.found)
+            say(QCoreApplication::translate("PortSettings",
+                                            "%1 holds %2 of the 7 lines it needs; the default port "
+                                            "settings are used")
+                    .arg(path)
+                    .arg(lines.size()));
+        return PortSettings{};
+    }
     PortSettings s;
     s.portName = lines[0];
     s.baud = lines[1];
@@ -48,6 +77,8 @@ PortSettings LoadPortSettings(const QString& path) {
     s.protocol = lines[5];
     s.rts = lines[6];
     s.txInterval = lines.value(7);
+    if (const QString why = PortNameProblem(s.portName); !why.isEmpty())
+        say(QCoreApplication::translate("PortSettings", "line 1 of %1: %2").arg(path, why));
     s.backoff = lines.value(8);
     return s;
 }

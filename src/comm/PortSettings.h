@@ -32,7 +32,13 @@ struct PortSettings {
 
 // Reads the first seven lines (and the optional eighth and ninth). A missing file or one with
 // fewer than seven lines gives the defaults for all settings. Values are taken as they stand.
-PortSettings LoadPortSettings(const QString& path);
+// `problem` tells what a user should hear about a file that is there: a folder or unreadable
+// file, too few lines (the defaults are used), an empty port name or one holding control
+// characters (kept, but no port opens with it). Empty for a good or a missing file.
+PortSettings LoadPortSettings(const QString& path, QString* problem = nullptr);
+// Why no port can be opened by this name (empty, or holding control characters); empty when
+// the name may be tried.
+QString PortNameProblem(const QString& portName);
 // Writes the settings anew (all seven lines; the eighth and ninth only when set, the eighth
 // empty when only the ninth is). False on failure.
 bool SavePortSettings(const QString& path, const PortSettings& settings, QString* error = nullptr);

@@ -1,5 +1,8 @@
 #include "comm/QtSerialLink.h"
 
+#include "comm/PortSettings.h"
+
+#include <QDir>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -79,12 +82,21 @@ QString QtSerialLink::systemPortName(const QString& portName) {
     const QRegularExpressionMatch m = com.match(portName.trimmed());
     if (m.hasMatch())
         return QStringLiteral("/dev/ttyS%1").arg(m.captured(1).toInt() - 1);
+    // A bare name ("ttyUSB0") is a device under /dev, as the serial port takes it; a path
+    // with a folder in it is taken from the working folder, as any program takes a path.
+    if (portName.contains(u'/') && QDir::isRelativePath(portName))
+        return QDir::current().absoluteFilePath(portName);
     return portName;
 #endif
 }
 
 bool QtSerialLink::open(const QString& portName, const QString& lineSettings) {
     close();
+    // Such a name would reach the system as it stands (a lock file named with a NUL byte).
+    if (const QString why = PortNameProblem(portName); !why.isEmpty()) {
+        setErrorString(why);
+        return false;
+    }
     const std::optional<LineSettings> line = ParseLineSettings(lineSettings);
     if (!line) {
         setErrorString(InvalidLineSettingsMessage(lineSettings));

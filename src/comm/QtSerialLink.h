@@ -10,7 +10,8 @@ class QTimer;
 
 // A real serial port (RS-232, or RS-485 through an adapter) on QSerialPort.
 // Port names: "COMn" is the Windows name, mapped on other systems to /dev/ttyS{n-1};
-// anything else (a device path such as /dev/ttyUSB0) is used as it stands.
+// a path with a folder in it (/dev/ttyUSB0, ./lt/b) is taken from the working folder; a bare
+// name is the system's device of that name.
 class QtSerialLink final : public IoDeviceLink {
     Q_OBJECT
 public:

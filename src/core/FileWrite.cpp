@@ -1,5 +1,7 @@
 #include "core/FileWrite.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QSaveFile>
 
 namespace {
@@ -34,4 +36,11 @@ bool WriteFileWhole(const QString& path, const QByteArray& bytes, QString* error
         return false;
     }
     return true;
+}
+
+QString NotSavedMessage(const QString& path, const QString& error) {
+    return QCoreApplication::translate("FileWrite",
+                                       "Not saved: %1 could not be written (%2). The file on "
+                                       "disk is unchanged.")
+        .arg(QDir::toNativeSeparators(path), error);
 }

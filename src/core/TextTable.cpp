@@ -319,13 +319,17 @@ bool TextTable::loadData(const QString& path, QString* error) {
             *error = file.errorString();
         return false;
     }
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QByteArray bytes = file.readAll();
+    const QList<QByteArray> lines = bytes.split('\n');
     const QList<QByteArray> head = lines.value(0).split('\t');
     bool okColumns = false, okRows = false;
     const int columns = head.value(1).toInt(&okColumns);
     const int rows = head.value(2).toInt(&okRows);
     if (head.value(0) != kSaveMagic || !okColumns || !okRows || columns < 0 || rows < 0 ||
-        columns > 100000 || rows > 100000 || lines.size() < rows + 2) {
+        columns > 100000 || rows > 100000 || lines.size() < rows + 2 ||
+        // Every saved row holds a tab between its cells, so a table cannot claim more cells
+        // than its file has bytes (a damaged count must not ask for gigabytes).
+        qint64(columns) * (rows + 1) > bytes.size()) {
         if (error)
             *error = QStringLiteral("not a saved table");
         return false;

@@ -4,6 +4,9 @@
 #include "comm/DeviceTables.h"
 #include "core/FloatText.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
 namespace {
 
 constexpr int AlarmColumns = 48;
@@ -71,10 +74,24 @@ void AlarmHistory::CheckAlarmHistory() {
             TextTable& grid = m_tables.sprdOldALM;
             grid.setText(stateColumn(a, ch), 1, QString::number(now));
             grid.setText(stateColumn(a, ch), 2, FloatToText(value));
-            // Saved at once, so that a power cut loses no change; a failed save is not shown.
-            grid.saveData(stateFilePath(m_state.gSelAddress));
-            ++m_saves;
+            // Saved at once, so that a power cut loses no change.
+            save();
         }
     }
     gAlarmActive = anySet;
+}
+
+void AlarmHistory::save() {
+    const QString path = stateFilePath(m_state.gSelAddress);
+    QString error;
+    QString text;
+    if (!m_tables.sprdOldALM.saveData(path, &error))
+        text = QCoreApplication::translate("AlarmHistory", "Alarm history not saved: %1 (%2)")
+                   .arg(QDir::toNativeSeparators(path), error);
+    ++m_saves;
+    if (text == m_statusText)
+        return;
+    m_statusText = text;
+    if (m_statusSink)
+        m_statusSink(text);
 }

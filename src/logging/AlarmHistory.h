@@ -4,6 +4,7 @@
 #include "core/AppPaths.h"
 
 #include <array>
+#include <functional>
 
 struct CommState;
 struct DeviceTables;
@@ -24,6 +25,12 @@ public:
     bool gAlarmActive = false;
 
     QString stateFilePath(int address) const;
+    // Told the text for the status bar when a save of the state file fails (which file and
+    // why), and an empty text once a later save succeeds.
+    void setStatusSink(std::function<void(const QString& text)> sink) {
+        m_statusSink = std::move(sink);
+    }
+    QString statusText() const { return m_statusText; }
     // How many times the state file has been written (every change is saved at once).
     quint64 saveCount() const { return m_saves; }
     static constexpr int index(int alarm, int channel) { return alarm * 12 + channel; }
@@ -33,4 +40,8 @@ private:
     DeviceTables& m_tables;
     AppPaths m_paths;
     quint64 m_saves = 0;
+    std::function<void(const QString&)> m_statusSink;
+    QString m_statusText;
+
+    void save();
 };

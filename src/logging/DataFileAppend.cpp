@@ -18,11 +18,14 @@ AppendOutcome failed(const QString& reason) {
     return out;
 }
 
-// Writes `bytes` at `at`; on a short or failed write the file is cut back to `at`.
+// Writes `bytes` at `at`; on a short or failed write the file is cut back to `at`. The file
+// is open unbuffered, so a full disk shows at the write that hit it.
 bool writeAt(QFile& file, qint64 at, const QByteArray& bytes, QString* error) {
     if (file.seek(at) && file.write(bytes) == bytes.size() && file.flush())
         return true;
     *error = file.errorString();
+    if (error->isEmpty())
+        *error = QStringLiteral("write failed");
     file.resize(at);
     return false;
 }
@@ -39,15 +42,17 @@ AppendOutcome AppendDataRecord(const QString& path, const std::function<QByteArr
     QFile file(path);
     AppendOutcome out;
     if (!info.exists()) {
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
             return failed(file.errorString());
-        if (!writeAt(file, 0, makeHeader() + record, &out.error))
+        if (!writeAt(file, 0, makeHeader() + record, &out.error)) {
+            file.remove(); // not even a header went in: no empty file stays behind
             return out;
+        }
         out.ok = out.created = true;
         return out;
     }
 
-    if (!file.open(QIODevice::ReadWrite))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return failed(file.errorString());
     const qint64 length = file.size();
     const QByteArray start = file.read(std::min<qint64>(length, 16));

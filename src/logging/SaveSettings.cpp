@@ -19,7 +19,11 @@ int SettingsLineValue(const QString& line) {
 }
 
 int SaveSettings::intervalSeconds() const {
-    return gDSaveUnit == QStringLiteral("min") ? gDSaveInterval * 60 : gDSaveInterval;
+    if (gDSaveUnit != QStringLiteral("min"))
+        return gDSaveInterval;
+    // A line of nines in the file must not wrap round into a short or negative interval.
+    constexpr qint64 lo = std::numeric_limits<int>::min(), hi = std::numeric_limits<int>::max();
+    return int(std::clamp(qint64(gDSaveInterval) * 60, lo, hi));
 }
 
 SaveSettings LoadSaveSettings(const QString& path) {

@@ -1,5 +1,6 @@
 #include "logging/frmTD_Set_DSave.h"
 
+#include "core/FileWrite.h"
 #include "core/TextLines.h"
 
 #include <QCheckBox>
@@ -61,6 +62,10 @@ frmTD_Set_DSave::frmTD_Set_DSave(const QString& iniPath, QWidget* parent)
     txtDayHH = digitsEdit(2, this);
     txtDayMM = digitsEdit(2, this);
     lblMsg = new QLabel(this);
+    lblError = new QLabel(this);
+    lblError->setWordWrap(true);
+    lblError->setStyleSheet(QStringLiteral("QLabel { color: #b3261e; }"));
+    lblError->hide();
     btnOK = new QPushButton(tr("OK"), this);
     btnCancel = new QPushButton(tr("Cancel"), this);
     btnOK->setDefault(true);
@@ -71,7 +76,8 @@ frmTD_Set_DSave::frmTD_Set_DSave(const QString& iniPath, QWidget* parent)
         {btnFolder, "btnFolder"}, {txtFName, "txtFName"},
         {chbDSaveF, "chbDSaveF"}, {txtDayHH, "txtDayHH"},
         {txtDayMM, "txtDayMM"},   {lblMsg, "lblMsg"},
-        {btnOK, "btnOK"},         {btnCancel, "btnCancel"}};
+        {lblError, "lblError"},   {btnOK, "btnOK"},
+        {btnCancel, "btnCancel"}};
     for (const auto& [object, name] : names)
         object->setObjectName(QLatin1String(name));
 
@@ -99,6 +105,7 @@ frmTD_Set_DSave::frmTD_Set_DSave(const QString& iniPath, QWidget* parent)
     buttons->addButton(btnCancel, QDialogButtonBox::RejectRole);
     auto* top = new QVBoxLayout(this);
     top->addLayout(form);
+    top->addWidget(lblError);
     top->addWidget(buttons);
 
     // Not the button box's accepted(): OK may refuse and keep the dialog open.
@@ -189,6 +196,11 @@ bool frmTD_Set_DSave::refuse(const QString& message) {
     return false;
 }
 
+void frmTD_Set_DSave::showError(const QString& message) {
+    lblError->setText(message);
+    lblError->show();
+}
+
 SaveSettings frmTD_Set_DSave::settings() const {
     SaveSettings s;
     s.gDSaveOn = cmbSave->currentText();
@@ -213,14 +225,14 @@ void frmTD_Set_DSave::btnOK_Click() {
     }
     const SaveSettings s = settings();
     if (!QDir().mkpath(s.gDSaveFolder)) {
-        refuse(
-            tr("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(s.gDSaveFolder)));
+        showError(tr("Not saved: the folder %1 cannot be created.")
+                      .arg(QDir::toNativeSeparators(s.gDSaveFolder)));
         return;
     }
     QDir().mkpath(QFileInfo(m_iniPath).absolutePath());
     QString error;
     if (!WriteSaveSettings(m_iniPath, s, &error)) {
-        refuse(tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(m_iniPath), error));
+        showError(NotSavedMessage(m_iniPath, error));
         return;
     }
     accept();

@@ -12,7 +12,8 @@ class QPushButton;
 
 // The data-save settings dialog. Opening reads "SaveData.INI" into the controls and creates
 // the data folder again when it has been deleted; OK checks the entries, writes the file and
-// leaves the new settings in settings(); Cancel writes nothing.
+// leaves the new settings in settings(); when the folder or the file cannot be written, the
+// dialog says so in lblError and stays open. Cancel writes nothing.
 class frmTD_Set_DSave : public QDialog {
     Q_OBJECT
 public:
@@ -31,6 +32,8 @@ public:
     QLineEdit* txtDayHH;
     QLineEdit* txtDayMM;
     QLabel* lblMsg;
+    // Why OK could not save (the folder or the file could not be made); hidden otherwise.
+    QLabel* lblError;
     QPushButton* btnOK;
     QPushButton* btnCancel;
 
@@ -47,6 +50,7 @@ private:
     void clampInterval();
     void showExample();
     bool refuse(const QString& message);
+    void showError(const QString& message);
 
     QString m_iniPath;
     QString m_homeFolder;

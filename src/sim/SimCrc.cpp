@@ -19,13 +19,19 @@ constexpr std::array<quint16, 256> kTable = makeTable();
 
 } // namespace
 
-quint16 simCrc16(const QByteArray& bytes, qsizetype length) {
+quint16 simCrcStep(quint16 crc, quint8 byte) {
+    return static_cast<quint16>((crc >> 8) ^ kTable[(crc ^ byte) & 0xFF]);
+}
+
+quint16 simCrc16(const char* data, qsizetype length) {
     quint16 crc = 0xFFFF;
-    const qsizetype n = std::min(length, bytes.size());
-    for (qsizetype i = 0; i < n; ++i)
-        crc =
-            static_cast<quint16>((crc >> 8) ^ kTable[(crc ^ static_cast<quint8>(bytes[i])) & 0xFF]);
+    for (qsizetype i = 0; i < length; ++i)
+        crc = simCrcStep(crc, static_cast<quint8>(data[i]));
     return crc;
+}
+
+quint16 simCrc16(const QByteArray& bytes, qsizetype length) {
+    return simCrc16(bytes.constData(), std::clamp<qsizetype>(length, 0, bytes.size()));
 }
 
 void simAppendCrc(QByteArray& frame) {
@@ -34,10 +40,14 @@ void simAppendCrc(QByteArray& frame) {
     frame.append(static_cast<char>(crc >> 8));
 }
 
-bool simCrcValid(const QByteArray& frame, qsizetype length) {
-    if (length < 3 || length > frame.size())
+bool simCrcValid(const char* data, qsizetype length) {
+    if (length < 3)
         return false;
-    const quint16 crc = simCrc16(frame, length - 2);
-    return static_cast<quint8>(frame[length - 2]) == (crc & 0xFF) &&
-           static_cast<quint8>(frame[length - 1]) == (crc >> 8);
+    const quint16 crc = simCrc16(data, length - 2);
+    return static_cast<quint8>(data[length - 2]) == (crc & 0xFF) &&
+           static_cast<quint8>(data[length - 1]) == (crc >> 8);
+}
+
+bool simCrcValid(const QByteArray& frame, qsizetype length) {
+    return length <= frame.size() && simCrcValid(frame.constData(), length);
 }

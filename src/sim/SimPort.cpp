@@ -10,7 +10,11 @@ struct SimPort::State {
     State(SimBus& b, Clock& c, Sink s)
         : bus(b)
         , clock(c)
-        , sink(std::move(s)) {}
+        , sink(std::move(s)) {
+        // A function of unknown length is looked for only where a meter answers, so that
+        // junk costs no CRC search at every byte.
+        framer.setAddressFilter([this](int address) { return bus.meter(address) != nullptr; });
+    }
 
     SimBus& bus;
     Clock& clock;
@@ -22,6 +26,7 @@ struct SimPort::State {
     int gapMs = 20;
     quint64 generation = 0;
     quint64 received = 0;
+    qint64 pendingBytes = 0; // scheduled for the sink in this generation
 
     void process(const std::shared_ptr<State>& self, const QByteArray& frame);
     void sendPart(const std::shared_ptr<State>& self, const QByteArray& part, qint64 startMicros);
@@ -64,8 +69,17 @@ qint64 SimPort::droppedBytes() const {
     return m_state->framer.droppedBytes();
 }
 
+qint64 SimPort::pendingReplyBytes() const {
+    return m_state->pendingBytes;
+}
+
+qint64 SimPort::heldBytes() const {
+    return m_state->framer.waiting() + m_state->pendingBytes;
+}
+
 void SimPort::reset() {
     ++m_state->generation;
+    m_state->pendingBytes = 0;
     m_state->framer.clear();
 }
 
@@ -113,9 +127,13 @@ void SimPort::State::sendPart(const std::shared_ptr<State>& self, const QByteArr
     const quint64 gen = generation;
     auto deliver = [this, weak, gen](qint64 atMicros, const QByteArray& piece) {
         const int ms = static_cast<int>((atMicros + 999) / 1000);
+        pendingBytes += piece.size();
         clock.callAfter(ms, [weak, gen, piece] {
             const auto alive = weak.lock();
-            if (alive && alive->generation == gen && alive->sink)
+            if (!alive || alive->generation != gen)
+                return;
+            alive->pendingBytes -= piece.size();
+            if (alive->sink)
                 alive->sink(piece);
         });
     };

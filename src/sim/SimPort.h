@@ -42,6 +42,18 @@ public:
     void reset();
 
     qint64 droppedBytes() const;
+    // Reply bytes scheduled but not yet handed to the sink.
+    qint64 pendingReplyBytes() const;
+    // Everything the port holds: request bytes not yet framed and replies not yet sent.
+    qint64 heldBytes() const;
+
+    // Bounds an endpoint keeps for each master: it hands over at most ReadChunk bytes at a
+    // time (then serves the others), and reads no more requests while MaxUnreadReplyBytes
+    // of replies wait for the master (here or on their way out), so that a master that
+    // floods or sends without reading holds a bounded amount of memory and cannot starve
+    // the others.
+    static constexpr qint64 ReadChunk = 4096;
+    static constexpr qint64 MaxUnreadReplyBytes = 64 * 1024;
 
 private:
     struct State;

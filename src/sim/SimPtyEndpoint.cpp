@@ -95,8 +95,14 @@ bool SimPtyEndpoint::createLink(const QString& linkPath, QString* error) {
 }
 
 void SimPtyEndpoint::onReadable() {
-    char buffer[4096];
-    for (;;) {
+    // A few chunks per turn, so that the replies' timers run between them; none while the
+    // master leaves its replies unread (the line then holds the master back).
+    for (int chunk = 0; chunk < 4; ++chunk) {
+        if (unreadReplies() > SimPort::MaxUnreadReplyBytes) {
+            m_readNotifier->setEnabled(false); // on again once replies have left
+            return;
+        }
+        char buffer[SimPort::ReadChunk];
         const ssize_t n = ::read(m_master, buffer, sizeof buffer);
         if (n > 0) {
             m_port->receive(QByteArray(buffer, n));
@@ -107,6 +113,10 @@ void SimPtyEndpoint::onReadable() {
         // EAGAIN: all read. EIO would mean no slave is open, which our own hold prevents.
         break;
     }
+}
+
+qint64 SimPtyEndpoint::unreadReplies() const {
+    return m_out.size() + m_port->pendingReplyBytes();
 }
 
 void SimPtyEndpoint::send(const QByteArray& bytes) {
@@ -129,6 +139,9 @@ void SimPtyEndpoint::flush() {
     }
     if (m_writeNotifier)
         m_writeNotifier->setEnabled(!m_out.isEmpty());
+    if (m_readNotifier && !m_readNotifier->isEnabled() &&
+        unreadReplies() <= SimPort::MaxUnreadReplyBytes)
+        m_readNotifier->setEnabled(true);
 }
 
 #else
@@ -148,6 +161,10 @@ bool SimPtyEndpoint::createLink(const QString&, QString* error) {
 }
 
 void SimPtyEndpoint::onReadable() {}
+
+qint64 SimPtyEndpoint::unreadReplies() const {
+    return 0;
+}
 
 void SimPtyEndpoint::send(const QByteArray&) {}
 

@@ -12,8 +12,9 @@ class SimPort;
 
 // The bus on a pseudo-terminal: a master program opens the slave device (slavePath()) as
 // it would a serial port. The pseudo-terminal stays usable when the master closes the device
-// and opens it again. Available where the system has pseudo-terminals (Unix); elsewhere
-// open() fails with a message.
+// and opens it again. Requests are read no further while the master leaves
+// SimPort::MaxUnreadReplyBytes of replies unread. Available where the system has pseudo-terminals
+// (Unix); elsewhere open() fails with a message.
 class SimPtyEndpoint : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +30,7 @@ public:
 
 private:
     void onReadable();
+    qint64 unreadReplies() const;
     void send(const QByteArray& bytes);
     void flush();
 

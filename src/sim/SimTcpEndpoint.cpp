@@ -7,6 +7,13 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+struct SimTcpEndpoint::Client {
+    QTcpSocket* socket = nullptr;
+    std::unique_ptr<SimPort> port;
+
+    qint64 unreadReplies() const { return socket->bytesToWrite() + port->pendingReplyBytes(); }
+};
+
 SimTcpEndpoint::SimTcpEndpoint(SimBus& bus, Clock& clock, QObject* parent)
     : QObject(parent)
     , m_bus(bus)
@@ -16,7 +23,7 @@ SimTcpEndpoint::SimTcpEndpoint(SimBus& bus, Clock& clock, QObject* parent)
 }
 
 SimTcpEndpoint::~SimTcpEndpoint() {
-    for (auto& [socket, port] : m_clients)
+    for (auto& [socket, client] : m_clients)
         socket->disconnect(this);
 }
 
@@ -59,24 +66,56 @@ QString SimTcpEndpoint::url() const {
     return QStringLiteral("tcp://%1:%2").arg(host).arg(m_server->serverPort());
 }
 
+qint64 SimTcpEndpoint::heldBytes() const {
+    qint64 held = 0;
+    for (const auto& [socket, client] : m_clients)
+        held += socket->bytesAvailable() + socket->bytesToWrite() + client->port->heldBytes();
+    return held;
+}
+
 void SimTcpEndpoint::onNewConnection() {
     while (QTcpSocket* socket = m_server->nextPendingConnection()) {
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        // Past this the socket leaves the bytes with the system, and TCP holds the sender.
+        socket->setReadBufferSize(SimPort::ReadChunk);
         QPointer<QTcpSocket> guard(socket);
-        auto port = std::make_unique<SimPort>(m_bus, m_clock, [guard](const QByteArray& bytes) {
+        auto client = std::make_unique<Client>();
+        client->socket = socket;
+        client->port = std::make_unique<SimPort>(m_bus, m_clock, [guard](const QByteArray& bytes) {
             if (guard && guard->state() == QAbstractSocket::ConnectedState)
                 guard->write(bytes);
         });
         if (m_setup)
-            m_setup(*port);
-        SimPort* raw = port.get();
-        m_clients[socket] = std::move(port);
-        connect(socket, &QTcpSocket::readyRead, this,
-                [socket, raw] { raw->receive(socket->readAll()); });
+            m_setup(*client->port);
+        Client* raw = client.get();
+        m_clients[socket] = std::move(client);
+        connect(socket, &QTcpSocket::readyRead, this, [this, raw] { serve(*raw); });
+        // Replies leaving may make room for the requests held back.
+        connect(socket, &QTcpSocket::bytesWritten, this, [this, raw] { serve(*raw); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
             socket->disconnect(this); // no more bytes for the port that goes now
             m_clients.erase(socket);
             socket->deleteLater();
         });
     }
+}
+
+void SimTcpEndpoint::serve(Client& client) {
+    if (client.unreadReplies() > SimPort::MaxUnreadReplyBytes)
+        return; // served again when the client has read some of its replies
+    // One chunk per turn: the event loop then serves the other clients before this one
+    // gets its next chunk.
+    QTcpSocket* socket = client.socket;
+    const QByteArray bytes = socket->read(SimPort::ReadChunk);
+    if (!bytes.isEmpty())
+        client.port->receive(bytes);
+    if (socket->bytesAvailable() > 0) // more than one chunk waited: the rest on a later turn
+        QMetaObject::invokeMethod(
+            this,
+            [this, socket] {
+                const auto it = m_clients.find(socket);
+                if (it != m_clients.end())
+                    serve(*it->second);
+            },
+            Qt::QueuedConnection);
 }

@@ -13,7 +13,10 @@ class SimBus;
 class SimPort;
 
 // The bus as a serial device server offers it: RTU frames over TCP. Every client has its own
-// connection to the same meters.
+// connection to the same meters. Each connection is bounded (SimPort::ReadChunk in, and
+// SimPort::MaxUnreadReplyBytes of replies waiting before its requests are read no further)
+// and the connections take turns, so a client that floods junk or sends requests without
+// reading the replies slows nobody else down.
 class SimTcpEndpoint : public QObject {
     Q_OBJECT
 public:
@@ -26,15 +29,21 @@ public:
     QString url() const;
     quint16 port() const;
     int clientCount() const { return static_cast<int>(m_clients.size()); }
+    // The bytes held for all clients: read and not yet framed, replies not yet taken by the
+    // system.
+    qint64 heldBytes() const;
     // Applied to each client's connection as it is made (line, turnaround, trace).
     void setPortSetup(std::function<void(SimPort&)> setup) { m_setup = std::move(setup); }
 
 private:
+    struct Client;
     void onNewConnection();
+    // Hands the client's next chunk of bytes to its port, unless its replies back up.
+    void serve(Client& client);
 
     SimBus& m_bus;
     Clock& m_clock;
     QTcpServer* m_server;
-    std::map<QTcpSocket*, std::unique_ptr<SimPort>> m_clients;
+    std::map<QTcpSocket*, std::unique_ptr<Client>> m_clients;
     std::function<void(SimPort&)> m_setup;
 };

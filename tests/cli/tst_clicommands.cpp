@@ -102,17 +102,8 @@ private Q_SLOTS:
 
 private:
     int run(const QStringList& arguments, QByteArray* out = nullptr, QByteArray* err = nullptr) {
-        QProcess p;
-        p.start(BinPath("td700"), arguments + QStringList{QStringLiteral("--home"), m_home.path()});
-        if (!p.waitForFinished(60000)) {
-            p.kill();
-            return -1;
-        }
-        if (out)
-            *out = p.readAllStandardOutput();
-        if (err)
-            *err = p.readAllStandardError();
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return RunProgram("td700", arguments + QStringList{QStringLiteral("--home"), m_home.path()},
+                          out, err);
     }
 
     QTemporaryDir m_home; // no settings files: nothing of the user's is read

@@ -4,7 +4,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -109,17 +108,7 @@ private Q_SLOTS:
 
 private:
     int run(const QStringList& arguments, QByteArray* out = nullptr, QByteArray* err = nullptr) {
-        QProcess p;
-        p.start(BinPath("td700"), arguments + QStringList{QStringLiteral("--home"), m_home.path()});
-        if (!p.waitForFinished(90000)) {
-            p.kill();
-            return -1;
-        }
-        if (out)
-            *out = p.readAllStandardOutput();
-        if (err)
-            *err = p.readAllStandardError();
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return RunProgram("td700", arguments + QStringList{"--home", m_home.path()}, out, err);
     }
 
     QTemporaryDir m_home;

@@ -1,5 +1,6 @@
 #include "comm/QtSerialLink.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -25,6 +26,9 @@ private Q_SLOTS:
         QTest::newRow("com16") << "com16" << QString("/dev/ttyS15");
         QTest::newRow("COM0 is no port") << "COM0" << QString("COM0");
         QTest::newRow("device path") << "/dev/ttyUSB0" << QString("/dev/ttyUSB0");
+        QTest::newRow("path from the working folder")
+            << "lt/b" << QDir::current().absoluteFilePath(QStringLiteral("lt/b"));
+        QTest::newRow("device name alone") << "ttyUSB0" << QString("ttyUSB0");
 #endif
     }
 

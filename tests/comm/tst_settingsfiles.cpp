@@ -5,6 +5,7 @@
 #include "core/CodePage.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,6 +44,48 @@ private Q_SLOTS:
         QTEST(s.lineSettings(), "line");
         QTEST(s.rtsOn(), "rts");
         QCOMPARE(s.protocol, QStringLiteral("Modbus RTU"));
+    }
+
+    void portSettingsProblems_data() {
+        QTest::addColumn<QByteArray>("content"); // "dir": a folder named Comm.CFG
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("says"); // empty: nothing to say
+        const auto row = [](const char* name, const QByteArray& content, const char* port,
+                            const char* says) {
+            QTest::newRow(name) << content << QString(port) << QString(says);
+        };
+        row("good file", "COM2\r\n9600\r\nN\r\n8\r\n1\r\nModbus RTU\r\nOFF\r\n", "COM2", "");
+        row("no file", "missing", "COM1", "");
+        row("CR only, as an old editor saves it", "COM2\r9600\rN\r8\r1\rModbus RTU\rOFF\r", "COM2",
+            "");
+        row("a folder of that name", "dir", "COM1", "is a folder");
+        row("too few lines", "COM2\r\n9600\r\n", "COM1", "2 of the 7 lines");
+        static const char nul[] = "CO\0M2\r\n9600\r\nN\r\n8\r\n1\r\nModbus RTU\r\nOFF\r\n";
+        row("NUL in the port name", QByteArray(nul, sizeof nul - 1), "CO?M2",
+            "\"CO\\0M2\" holds a control character");
+        row("empty port name", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n", "", "no port is named");
+    }
+
+    void portSettingsProblems() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, port);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Comm.CFG"));
+        if (content == "dir")
+            QVERIFY(QDir().mkdir(path));
+        else if (content != "missing")
+            WriteBytes(path, content);
+        QString problem = QStringLiteral("not touched");
+        const PortSettings s = LoadPortSettings(path, &problem);
+        QCOMPARE(s.portName, port.replace(u'?', QChar(0)));
+        if (says.isEmpty())
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        else
+            QVERIFY2(problem.contains(says), qPrintable(problem));
+        // Such a name is kept as the file has it, but no port opens with it.
+        const bool refused = QByteArray(QTest::currentDataTag()).endsWith("port name");
+        QCOMPARE(PortNameProblem(s.portName).isEmpty(), !refused);
     }
 
     void portSettingsRoundTripInWindowsFormat() {

@@ -1,6 +1,8 @@
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
 #include "logging/AlarmHistory.h"
+#include "support/SmallFilesystem.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -112,6 +114,35 @@ private Q_SLOTS:
         after.state.gSelAddress = 6;
         after.alarms.PrepareAlarmHistory();
         QCOMPARE(after.onIndexes(), (QList<int>{0, 3 * 12 + 11}));
+    }
+
+    void failedSaveIsToldAndClearedOnceSavedAgain() {
+        SmallFilesystem fs(64);
+        if (!fs.isMounted())
+            QSKIP(qPrintable(fs.whyNot()));
+        History h(fs.path());
+        QStringList told;
+        h.alarms.setStatusSink([&](const QString& text) { told << text; });
+        h.check(0, 0, 0x1);
+        const QByteArray saved = ReadBytes(fs.filePath(QStringLiteral("ALM.005")));
+        QVERIFY(!saved.isEmpty());
+        QVERIFY(told.isEmpty()); // nothing to tell while saves succeed
+
+        QVERIFY(fs.fill());
+        h.check(0, 0, 0x3);
+        h.check(0, 0, 0x7); // a second failure adds nothing new to tell
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].contains(QStringLiteral("ALM.005")) &&
+                     told[0].contains(QStringLiteral("space"), Qt::CaseInsensitive),
+                 qPrintable(told[0]));
+        QCOMPARE(ReadBytes(fs.filePath(QStringLiteral("ALM.005"))), saved);
+
+        fs.unfill();
+        h.check(0, 0, 0xF);
+        QCOMPARE(told, QStringList({told[0], QString()}));
+        History again(fs.path());
+        again.alarms.PrepareAlarmHistory();
+        QCOMPARE(again.onIndexes(), (QList<int>{0, 12, 24, 36})); // the changes missed are in
     }
 
     void unreadableFileKeepsWhatWasThere() {

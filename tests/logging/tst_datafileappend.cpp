@@ -1,5 +1,6 @@
 #include "logging/DataFile.h"
 #include "logging/DataFileAppend.h"
+#include "support/SmallFilesystem.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -61,6 +62,43 @@ private Q_SLOTS:
         QVERIFY(!out.ok);
         QVERIFY(out.error.contains(path));
         QCOMPARE(ReadBytes(path), bytes);
+    }
+
+    void fullDisk_data() {
+        QTest::addColumn<int>("records"); // already in the file; -1: no file yet
+        QTest::newRow("new file") << -1;
+        // 4096 bytes: the next record needs a new block of the filesystem.
+        QTest::newRow("file with records") << (4096 - DataFile::HeaderSize) / DataFile::RecordSize;
+    }
+
+    // A save that finds the disk full fails with the reason, leaves every whole record as it
+    // was (and no empty file where there was none), and the next save after space is freed
+    // goes on where the file ended.
+    void fullDisk() {
+        QFETCH(int, records);
+        SmallFilesystem fs(64);
+        if (!fs.isMounted())
+            QSKIP(qPrintable(fs.whyNot()));
+        const QString path = fs.filePath(QStringLiteral("LOG_01.TDD"));
+        QByteArray before;
+        if (records >= 0) {
+            before = header();
+            for (int i = 0; i < records; ++i)
+                before += record(char('a' + i % 26));
+            WriteBytes(path, before);
+        }
+        QVERIFY(fs.fill());
+        const AppendOutcome failed = AppendDataRecord(path, &header, record('n'));
+        QVERIFY(!failed.ok);
+        QVERIFY2(failed.error.contains(QStringLiteral("space"), Qt::CaseInsensitive),
+                 qPrintable(failed.error));
+        QCOMPARE(QFile::exists(path), records >= 0);
+        QCOMPARE(ReadBytes(path), before);
+
+        fs.unfill();
+        const AppendOutcome out = AppendDataRecord(path, &header, record('n'));
+        QVERIFY2(out.ok, qPrintable(out.error));
+        QCOMPARE(ReadBytes(path), (records >= 0 ? before : header()) + record('n'));
     }
 
 private:

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -80,6 +81,11 @@ private Q_SLOTS:
         QTEST(s.gDSaveInterval, "intervalValue");
         QTEST(s.intervalSeconds(), "intervalValue");
         QTEST(LabelsOf(s).lblDaySave, "lblDaySave");
+    }
+
+    void hugeIntervalInMinutesNeverFallsDue() {
+        const SaveSettings s = LoadSaveSettings(writeRaw("Yes\r\n99999999999\r\nmin\r\n"));
+        QCOMPARE(s.intervalSeconds(), std::numeric_limits<int>::max());
     }
 
     void loadCreatesTheSettingsFolder() {

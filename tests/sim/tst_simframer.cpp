@@ -1,6 +1,7 @@
 #include "SimTestSupport.h"
 #include "sim/SimFramer.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace simtest;
@@ -67,6 +68,49 @@ private Q_SLOTS:
         QList<QByteArray> found = framer.feed(stream);
         found += framer.gap();
         QTEST(joined(found), "frames");
+    }
+
+    void droppedAtOnce_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("waiting"); // bytes kept for the next feed
+        QTest::newRow("address above 247") << hex("F8") << 0;
+        QTest::newRow("function 0") << hex("0100 F9") << 0;
+        QTest::newRow("exception bit") << hex("0183 FF") << 0;
+        QTest::newRow("unknown function, nobody answers") << hex("0941 FF") << 0;
+        QTest::newRow("unknown function, meter 1 answers") << hex("0141") << 2;
+        QTest::newRow("junk, then a read's first byte") << hex("FFFE 0183 09") << 1;
+    }
+
+    // A byte that cannot start a request is gone without waiting for more bytes or a silence,
+    // so it holds up neither the next frame nor memory.
+    void droppedAtOnce() {
+        QFETCH(QByteArray, bytes);
+        SimFramer framer;
+        framer.setAddressFilter([](int address) { return address == 1; });
+        QVERIFY(framer.feed(bytes).isEmpty());
+        QTEST(int(framer.waiting()), "waiting");
+    }
+
+    void junkStaysBounded() {
+        // Random junk in pieces of every size, then a request: nothing piles up, and the
+        // request is still found behind whatever the junk happened to look like.
+        SimFramer framer;
+        framer.setAddressFilter([](int address) { return address == 1; });
+        QRandomGenerator rng(3);
+        qsizetype fed = 0;
+        for (int piece = 1; fed < (1 << 20); piece = piece * 3 % 5003 + 1) {
+            QByteArray junk(piece, Qt::Uninitialized);
+            for (char& c : junk)
+                c = char(rng.bounded(256));
+            framer.feed(junk);
+            fed += piece;
+            QVERIFY2(framer.waiting() < SimFramer::MaxFrame, qPrintable(QString::number(fed)));
+        }
+        QList<QByteArray> frames = framer.feed(QByteArray(SimFramer::MaxFrame, '\xFF') + kRead);
+        frames += framer.gap();
+        QVERIFY(!frames.isEmpty());
+        QCOMPARE(frames.last().toHex(), kRead.toHex());
+        QCOMPARE(framer.waiting(), 0);
     }
 
     void silenceEndsATornFrame() {

@@ -20,6 +20,26 @@ inline QString NextLine(QProcess& p, const QDeadlineTimer& deadline = QDeadlineT
     return QString::fromLocal8Bit(p.readLine()).trimmed();
 }
 
+// Runs one of the programs to its end (a minute at most) and gives its exit status, -1 when it
+// crashed or hung, with what it printed.
+inline int RunProgram(const char* name, const QStringList& args, QByteArray* out = nullptr,
+                      QByteArray* err = nullptr, const QString& workingFolder = {}) {
+    QProcess p;
+    if (!workingFolder.isEmpty())
+        p.setWorkingDirectory(workingFolder);
+    p.start(BinPath(name), args);
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished(5000);
+        return -1;
+    }
+    if (out)
+        *out = p.readAllStandardOutput();
+    if (err)
+        *err = p.readAllStandardError();
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
 // td700-sim started with `args`, killed when it goes out of scope.
 class Simulator {
 public:

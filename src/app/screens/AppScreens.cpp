@@ -5,8 +5,14 @@
 #include "app/screens/DemoSession.h"
 #include "app/screens/ScreenRegistry.h"
 #include "comm/SimSerialLink.h"
+#include "core/TextLines.h"
 #include "logging/frmTD_Set_DSave.h"
 #include "sim/SimBus.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -53,6 +59,34 @@ void renderMain(ScreenContext& context) {
         session.runUntil([&] { return session.engine().backoffCycles(1) >= 4; }, 120000);
         context.save(session.window(), QStringLiteral("frmTD_Main-backoff"));
     }
+    {
+        // A port settings file cut short: named at start, the defaults shown.
+        DemoSession session({}, [](const AppPaths& paths) {
+            WriteTextLines(paths.commCfg(), {QStringLiteral("COM3"), QStringLiteral("9600")});
+        });
+        session.window().resize(context.mainWindowSize());
+        context.save(session.window(), QStringLiteral("frmTD_Main-settings-problem"));
+    }
+    {
+        // The data folder is gone and a file stands in its place: every save names it.
+        DemoSession session({}, [](const AppPaths& paths) {
+            QDir(paths.file(QStringLiteral("Data"))).removeRecursively();
+            WriteTextLines(paths.file(QStringLiteral("Data")), {});
+        });
+        session.window().resize(context.mainWindowSize());
+        session.openPort();
+        session.runUntilPolling();
+        session.runUntil([] { return false; }, 12000);
+        context.save(session.window(), QStringLiteral("frmTD_Main-save-failing"));
+    }
+}
+
+// A path no file can be written to (a file stands where its folder should be), so that the
+// dialogs show how a failed save looks.
+QString blockedPath(const DemoSession& session, const QString& name) {
+    const QString blocker = QDir(session.home()).filePath(QStringLiteral("blocked"));
+    WriteTextLines(blocker, {});
+    return QDir(blocker).filePath(name);
 }
 
 void renderSetPort(ScreenContext& context) {
@@ -73,23 +107,49 @@ void renderSetPort(ScreenContext& context) {
         frmTD_SetPort dialog(missing, path, DefaultPortTester());
         context.save(dialog, QStringLiteral("frmTD_SetPort-missing-port"));
     }
+    {
+        frmTD_SetPort dialog(session.engine().portSettings(),
+                             blockedPath(session, QStringLiteral("Comm.CFG")), DefaultPortTester());
+        dialog.btnOK->click();
+        context.save(dialog, QStringLiteral("frmTD_SetPort-not-saved"));
+    }
 }
 
 void renderSetMC(ScreenContext& context) {
     DemoSession session(kWithSilentMeter);
     if (!session.isValid())
         return;
-    frmTD_SetMC dialog(session.window().paths().setEnvIni(), session.engine().state(),
-                       session.engine().tables());
-    context.save(dialog, QStringLiteral("frmTD_SetMC"));
+    {
+        frmTD_SetMC dialog(session.window().paths().setEnvIni(), session.engine().state(),
+                           session.engine().tables());
+        context.save(dialog, QStringLiteral("frmTD_SetMC"));
+    }
+    {
+        frmTD_SetMC dialog(blockedPath(session, QStringLiteral("SetEnv.INI")),
+                           session.engine().state(), session.engine().tables());
+        dialog.toggleMark(1);
+        dialog.btnOK->click();
+        context.save(dialog, QStringLiteral("frmTD_SetMC-not-saved"));
+    }
 }
 
 void renderSetDSave(ScreenContext& context) {
     DemoSession session;
     if (!session.isValid())
         return;
-    frmTD_Set_DSave dialog(session.window().paths().saveDataIni());
-    context.save(dialog, QStringLiteral("frmTD_Set_DSave"));
+    {
+        frmTD_Set_DSave dialog(session.window().paths().saveDataIni());
+        context.save(dialog, QStringLiteral("frmTD_Set_DSave"));
+    }
+    {
+        // The settings of the demo, to be written where no file can be.
+        frmTD_Set_DSave dialog(blockedPath(session, QStringLiteral("SaveData.INI")));
+        dialog.txtSaveInterval->setText(QStringLiteral("10"));
+        dialog.lblFolder->setText(session.window().paths().file(QStringLiteral("Data")));
+        dialog.txtFName->setText(QStringLiteral("DEMO"));
+        dialog.btnOK->click();
+        context.save(dialog, QStringLiteral("frmTD_Set_DSave-not-saved"));
+    }
 }
 
 void renderAbout(ScreenContext& context) {
@@ -101,7 +161,9 @@ void renderAbout(ScreenContext& context) {
 
 void RegisterAppScreens(ScreenRegistry& registry) {
     registry.add(QStringLiteral("frmTD_Main"),
-                 QStringLiteral("main window: port closed, scanning, polling"), renderMain);
+                 QStringLiteral("main window: port closed, scanning, polling, a settings file "
+                                "that cannot be used, data files that cannot be written"),
+                 renderMain);
     registry.add(QStringLiteral("frmTD_SetPort"), QStringLiteral("port settings dialog"),
                  renderSetPort);
     registry.add(QStringLiteral("frmTD_SetMC"), QStringLiteral("meter list dialog"), renderSetMC);

@@ -7,7 +7,8 @@
 
 #include <QApplication>
 
-DemoSession::DemoSession(const QStringList& extraMarks)
+DemoSession::DemoSession(const QStringList& extraMarks,
+                         const std::function<void(const AppPaths&)>& beforeStart)
     : m_clock(QDateTime(QDate(2026, 3, 14), QTime(9, 41, 0))) {
     if (!m_home.isValid() || !PrepareDemoHome(m_home.path()))
         return;
@@ -19,6 +20,8 @@ DemoSession::DemoSession(const QStringList& extraMarks)
                 {mark, mark == QStringLiteral("O") ? QStringLiteral("not on the bus") : QString()});
         SaveMeterList(paths.setEnvIni(), lines);
     }
+    if (beforeStart)
+        beforeStart(paths);
     frmTD_Main::Options options;
     options.paths = paths;
     options.askBeforeQuit = false;

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 // A main window on the built-in DEMO bus, run on a virtual clock so that every picture shows
@@ -16,7 +17,9 @@ class DemoSession {
 public:
     // `extraMarks` adds meter-list lines after the three demo meters ("O" marks an address
     // that no demo meter answers, which shows how a silent meter looks).
-    explicit DemoSession(const QStringList& extraMarks = {});
+    // `beforeStart` may change the demo folder's files before the window reads them.
+    explicit DemoSession(const QStringList& extraMarks = {},
+                         const std::function<void(const AppPaths&)>& beforeStart = {});
     ~DemoSession();
 
     bool isValid() const { return m_window != nullptr; }

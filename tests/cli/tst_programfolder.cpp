@@ -1,0 +1,98 @@
+#include "support/SimProcess.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// td700 with program folders and settings files as users have them: a folder given that is a
+// file, port names no port has, line ends of other systems, a folder where a file belongs,
+// and port paths taken from the working folder.
+class TestProgramFolder : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void settingsAsFound_data() {
+        QTest::addColumn<QByteArray>("commCfg"); // "dir": a folder named Comm.CFG
+        QTest::addColumn<QByteArray>("setEnv");  // the same for SetEnv.INI
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says"); // on standard error (or, for 0, on standard output)
+        const QByteArray tail = "\r\n38400\r\nN\r\n8\r\n1\r\nModbus RTU\r\nOFF\r\n";
+        const QByteArray meter1 = "O\tfirst\r\n";
+        const QStringList scan{QStringLiteral("scan")};
+        QTest::newRow("NUL in the port name")
+            << QByteArray("COM1", 4) + QByteArray(1, '\0') + tail << meter1 << scan << 2
+            << "\"COM1\\0\" holds a control character";
+        QTest::newRow("empty port name") << tail << meter1 << scan << 2 << "no port is named";
+        QTest::newRow("empty --port")
+            << "DEMO" + tail << meter1 << QStringList{"scan", "--port", ""} << 2
+            << "--port: no port is named";
+        QTest::newRow("CR-only line ends")
+            << QByteArray("DEMO\r38400\rN\r8\r1\rModbus RTU\rOFF\r") << QByteArray("O\tfirst\r")
+            << scan << 0 << "address 1: OK";
+        QTest::newRow("a folder named SetEnv.INI")
+            << "DEMO" + tail << QByteArray("dir") << scan << 2 << "SetEnv.INI is a folder";
+        QTest::newRow("a folder named Comm.CFG, --port given")
+            << QByteArray("dir") << meter1 << QStringList{"scan", "--port", "DEMO"} << 0
+            << "address 1: OK";
+    }
+
+    void settingsAsFound() {
+        QFETCH(QByteArray, commCfg);
+        QFETCH(QByteArray, setEnv);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkdir(QStringLiteral("CFG")));
+        const auto put = [&](const QString& name, const QByteArray& bytes) {
+            if (bytes == "dir")
+                QVERIFY(QDir(home.path()).mkpath(name));
+            else
+                WriteBytes(home.filePath(name), bytes);
+        };
+        put(QStringLiteral("Comm.CFG"), commCfg);
+        put(QStringLiteral("CFG/SetEnv.INI"), setEnv);
+        QByteArray out, err;
+        QCOMPARE(run(arguments + QStringList{"--home", home.path()}, {}, &out, &err), status);
+        const QString said = QString::fromLocal8Bit(status == 0 ? out : err);
+        QVERIFY2(said.contains(says), qPrintable(said));
+        if (status == 0) // a flag that overrides a broken file makes it nothing to warn of
+            QVERIFY2(err.isEmpty(), err.constData());
+    }
+
+    void homeThatIsAFile() {
+        QTemporaryDir dir;
+        const QString file = WriteBytes(dir.filePath(QStringLiteral("Comm.CFG")), "DEMO\r\n");
+        QByteArray err;
+        QCOMPARE(run({"scan", "--meters", "1", "--home", file}, {}, nullptr, &err), 2);
+        QVERIFY2(err.contains("is a file"), err.constData());
+    }
+
+    void portPathFromTheWorkingFolder() {
+#ifndef Q_OS_UNIX
+        QSKIP("the simulator serves pseudo-terminals on Unix only");
+#else
+        QTemporaryDir work;
+        QVERIFY(QDir(work.path()).mkdir(QStringLiteral("lt")));
+        Simulator sim({"--pty", "--pty-link", work.filePath(QStringLiteral("lt/b"))});
+        QVERIFY(!sim.nextLine().isEmpty());
+        QTemporaryDir home;
+        QByteArray out, err;
+        QCOMPARE(run({"scan", "--port", "lt/b", "--meters", "1", "--home", home.path()},
+                     work.path(), &out, &err),
+                 0);
+        QVERIFY2(out.contains("address 1: OK"), err.constData());
+#endif
+    }
+
+private:
+    static int run(const QStringList& arguments, const QString& workingFolder, QByteArray* out,
+                   QByteArray* err) {
+        return RunProgram("td700", arguments, out, err, workingFolder);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProgramFolder)
+#include "tst_programfolder.moc"
