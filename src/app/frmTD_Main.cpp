@@ -9,6 +9,9 @@
 #include "app/frmTD_About.h"
 #include "app/frmTD_SetMC.h"
 #include "app/frmTD_SetPort.h"
+#include "clock/ClockDrift.h"
+#include "clock/ClockWriter.h"
+#include "clock/frmTD_DateReserve.h"
 #include "comm/MeterList.h"
 #include "comm/SerialLink.h"
 #include "core/Clock.h"
@@ -97,7 +100,9 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
     , m_engine(std::make_unique<CommEngine>(clock))
     , m_alarms(
           std::make_unique<AlarmHistory>(m_engine->state(), m_engine->tables(), m_options.paths))
-    , m_saveWriter(std::make_unique<DataFileWriter>(clock, *m_engine)) {
+    , m_saveWriter(std::make_unique<DataFileWriter>(clock, *m_engine))
+    , m_clockDrift(std::make_unique<ClockDrift>(*m_engine, clock))
+    , m_clockWriter(std::make_unique<ClockWriter>(*m_engine)) {
     m_engine->setAlarmHistory(m_alarms.get());
     setObjectName(QStringLiteral("frmTD_Main"));
     setWindowTitle(QStringLiteral("TD700 EV5.4.1 (File Type)"));
@@ -232,6 +237,7 @@ QWidget* frmTD_Main::buildStatusArea() {
     m_statusModel->setBackoffSource([e = m_engine.get()](int meter) {
         return StatusListModel::Backoff{e->backoffCycles(meter), e->cyclesUntilAsked(meter)};
     });
+    m_statusModel->setClockDrift(m_clockDrift.get());
     m_statusView->setModel(m_statusModel);
     m_statusView->verticalHeader()->hide();
     m_statusView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -341,6 +347,8 @@ void frmTD_Main::connectEngine() {
     connect(e, &CommEngine::meterPolled, m_statusModel,
             [this](int meter, bool) { m_statusModel->backoffChanged(meter); });
     connect(e, &CommEngine::meterSkipped, m_statusModel, &StatusListModel::backoffChanged);
+    connect(m_clockDrift.get(), &ClockDrift::changed, m_statusModel,
+            &StatusListModel::driftChanged);
 }
 
 void frmTD_Main::showFileStatus() {
@@ -513,7 +521,7 @@ void frmTD_Main::runCommand(MainCommand command) {
         openLaterWindow(tr("Parameter Setup"));
         break;
     case MainCommand::mPMeterSysDate:
-        openLaterWindow(tr("Date/Time Reserve"));
+        openDateReserve();
         break;
     case MainCommand::mHelpAbout:
         openAbout();
@@ -622,6 +630,14 @@ void frmTD_Main::openMonitor(MainCommand command) {
 void frmTD_Main::openLaterWindow(const QString& caption) {
     ShowMessage(this, QMessageBox::Information,
                 tr("%1 is not part of this version of the program yet.").arg(caption));
+}
+
+void frmTD_Main::openDateReserve() {
+    // The menu item is enabled only while the port polls; a port lost since keeps it shut.
+    if (m_engine->phase() != CommEngine::Phase::Polling)
+        return;
+    frmTD_DateReserve dialog(*m_engine, m_clock, *m_clockWriter, *m_clockDrift, this);
+    RunModal(dialog);
 }
 
 void frmTD_Main::openAbout() {

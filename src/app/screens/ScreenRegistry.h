@@ -58,3 +58,5 @@ void RegisterAppScreens(ScreenRegistry& registry);
 void RegisterMonitorScreens(ScreenRegistry& registry);
 // The graph viewer on a generated day of data.
 void RegisterViewerScreens(ScreenRegistry& registry);
+// The clock and reserved-start window, and the status list's clock drift.
+void RegisterClockScreens(ScreenRegistry& registry);

@@ -42,6 +42,7 @@ int main(int argc, char* argv[]) {
     RegisterAppScreens(registry);
     RegisterMonitorScreens(registry);
     RegisterViewerScreens(registry);
+    RegisterClockScreens(registry);
 
     QTextStream out(stdout);
     if (parser.isSet(listOption)) {
