@@ -9,6 +9,9 @@
 #include "app/frmTD_About.h"
 #include "app/frmTD_SetMC.h"
 #include "app/frmTD_SetPort.h"
+#include "clock/ClockDrift.h"
+#include "clock/ClockWriter.h"
+#include "clock/frmTD_DateReserve.h"
 #include "comm/MeterList.h"
 #include "comm/SerialLink.h"
 #include "core/Clock.h"
@@ -20,6 +23,7 @@
 #include "logging/SaveSettings.h"
 #include "logging/frmTD_Set_DSave.h"
 #include "monitor/MonitorFactory.h"
+#include "viewer/GraphViewerWindow.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/GradientLabel.h"
 
@@ -100,7 +104,9 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
     , m_engine(std::make_unique<CommEngine>(clock))
     , m_alarms(
           std::make_unique<AlarmHistory>(m_engine->state(), m_engine->tables(), m_options.paths))
-    , m_saveWriter(std::make_unique<DataFileWriter>(clock, *m_engine)) {
+    , m_saveWriter(std::make_unique<DataFileWriter>(clock, *m_engine))
+    , m_clockDrift(std::make_unique<ClockDrift>(*m_engine, clock))
+    , m_clockWriter(std::make_unique<ClockWriter>(*m_engine)) {
     m_engine->setAlarmHistory(m_alarms.get());
     help(); // F1 works from the first moment, in every window
     setObjectName(QStringLiteral("frmTD_Main"));
@@ -121,6 +127,8 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
 }
 
 frmTD_Main::~frmTD_Main() {
+    for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
+        delete v.data();
     // The save tick and the engine stop before what they read goes; the engine lets go of
     // the link before the link goes.
     m_saveWriter->tmrDSave().stop();
@@ -234,6 +242,7 @@ QWidget* frmTD_Main::buildStatusArea() {
     m_statusModel->setBackoffSource([e = m_engine.get()](int meter) {
         return StatusListModel::Backoff{e->backoffCycles(meter), e->cyclesUntilAsked(meter)};
     });
+    m_statusModel->setClockDrift(m_clockDrift.get());
     m_statusView->setModel(m_statusModel);
     m_statusView->verticalHeader()->hide();
     m_statusView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -347,6 +356,8 @@ void frmTD_Main::connectEngine() {
     connect(e, &CommEngine::meterPolled, m_statusModel,
             [this](int meter, bool) { m_statusModel->backoffChanged(meter); });
     connect(e, &CommEngine::meterSkipped, m_statusModel, &StatusListModel::backoffChanged);
+    connect(m_clockDrift.get(), &ClockDrift::changed, m_statusModel,
+            &StatusListModel::driftChanged);
 }
 
 void frmTD_Main::showLinkMessage(const QString& text) {
@@ -524,7 +535,7 @@ void frmTD_Main::runCommand(MainCommand command) {
         openLaterWindow(tr("Parameter Setup"));
         break;
     case MainCommand::mPMeterSysDate:
-        openLaterWindow(tr("Date/Time Reserve"));
+        openDateReserve();
         break;
     case MainCommand::mHelpAbout:
         openAbout();
@@ -536,7 +547,7 @@ void frmTD_Main::runCommand(MainCommand command) {
         openManual();
         break;
     case MainCommand::mHelpGView:
-        openDocument(command);
+        openGraphViewer();
         break;
     case MainCommand::mHelpViewComm:
         setCommViewVisible(!isCommViewVisible());
@@ -641,24 +652,29 @@ void frmTD_Main::openFile(const QString& path) {
     }
     const QString suffix = file.suffix().toUpper();
     if (suffix == QStringLiteral("CFG"))
-        openLaterWindow(tr("Parameter Setup"), shown);
+        ShowMessage(this, QMessageBox::Information,
+                    tr("Parameter Setup is not part of this version of the program yet, so %1 "
+                       "cannot be opened in it. \"td700 cfg show FILE\" prints the settings "
+                       "it holds.")
+                        .arg(shown));
     else if (suffix == QStringLiteral("TDD"))
-        openLaterWindow(tr("Graph Viewer"), shown);
+        openGraphViewer({file.absoluteFilePath()});
     else
         ShowMessage(this, QMessageBox::Warning,
                     tr("%1 is neither a parameter file (.CFG) nor a data file (.TDD).").arg(shown));
 }
 
-void frmTD_Main::openLaterWindow(const QString& caption, const QString& file) {
-    if (!file.isEmpty()) {
-        ShowMessage(this, QMessageBox::Information,
-                    tr("%1 is not part of this version of the program yet, so %2 cannot be "
-                       "opened in it.")
-                        .arg(caption, file));
-        return;
-    }
+void frmTD_Main::openLaterWindow(const QString& caption) {
     ShowMessage(this, QMessageBox::Information,
                 tr("%1 is not part of this version of the program yet.").arg(caption));
+}
+
+void frmTD_Main::openDateReserve() {
+    // The menu item is enabled only while the port polls; a port lost since keeps it shut.
+    if (m_engine->phase() != CommEngine::Phase::Polling)
+        return;
+    frmTD_DateReserve dialog(*m_engine, m_clock, *m_clockWriter, *m_clockDrift, this);
+    RunModal(dialog);
 }
 
 void frmTD_Main::openAbout() {
@@ -686,12 +702,27 @@ void frmTD_Main::openManual() {
     help().showManual();
 }
 
-void frmTD_Main::openDocument(MainCommand command) {
-    Q_UNUSED(command);
-    const HelpDocument doc = GraphViewerDocument();
-    QString message;
-    if (!LaunchDocument(doc, m_options.paths.home(), &message))
-        ShowMessage(this, QMessageBox::Warning, message);
+void frmTD_Main::openGraphViewer(const QStringList& files) {
+    // The viewer is a window of its own beside this one, not a modal dialog: the data keeps
+    // being logged while the user looks at older files.
+    GraphViewerWindow* viewer = nullptr;
+    for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
+        if (v && v->timeLine().isEmpty())
+            viewer = v;
+    if (!viewer) {
+        viewer = new GraphViewerWindow();
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->setDialogRunner([](QDialog& dialog) { return RunModal(dialog); });
+        m_viewers.append(viewer);
+    }
+    viewer->setStartFolder(m_saveWriter->settings().gDSaveFolder);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    if (files.isEmpty())
+        viewer->chooseFiles();
+    else
+        viewer->openFiles(files);
 }
 
 // ---- shutdown ---------------------------------------------------------------------------
@@ -709,6 +740,9 @@ void frmTD_Main::closeEvent(QCloseEvent* event) {
     }
     if (m_engine->isPortOpen())
         m_engine->closePort();
+    for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
+        if (v)
+            v->close();
     if (m_options.rememberGeometry) {
         QSettings s = windowSettings();
         s.setValue(QStringLiteral("main/geometry"), saveGeometry());

@@ -5,15 +5,19 @@
 #include "core/AppPaths.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
 
 class AlarmHistory;
 class Clock;
+class ClockDrift;
+class ClockWriter;
 class CommView;
 class DataFileWriter;
 class GradientLabel;
+class GraphViewerWindow;
 class HelpCentre;
 class QAction;
 class QLabel;
@@ -49,6 +53,8 @@ public:
     CommEngine& engine() { return *m_engine; }
     DataFileWriter& dataFileWriter() { return *m_saveWriter; }
     AlarmHistory& alarmHistory() { return *m_alarms; }
+    ClockDrift& clockDrift() { return *m_clockDrift; }
+    ClockWriter& clockWriter() { return *m_clockWriter; }
     const AppPaths& paths() const { return m_options.paths; }
     Clock& clock() { return m_clock; }
 
@@ -101,11 +107,12 @@ private:
     void openDataSave();
     void openPortSetup();
     void openMonitor(MainCommand command);
-    // A window a later version brings; with a file, says that file cannot be opened yet.
-    void openLaterWindow(const QString& caption, const QString& file = {});
+    void openLaterWindow(const QString& caption);
+    void openDateReserve();
     void openAbout();
-    void openDocument(MainCommand command);
     void openManual();
+    // The viewer beside this window: on `files`, or with its open dialog when none are given.
+    void openGraphViewer(const QStringList& files = {});
     void showLinkMessage(const QString& text);
 
     Clock& m_clock;
@@ -114,6 +121,8 @@ private:
     std::unique_ptr<SerialLink> m_link;
     std::unique_ptr<AlarmHistory> m_alarms;
     std::unique_ptr<DataFileWriter> m_saveWriter;
+    std::unique_ptr<ClockDrift> m_clockDrift;
+    std::unique_ptr<ClockWriter> m_clockWriter;
     std::unique_ptr<HelpCentre> m_ownHelp;
 
     std::map<MainCommand, QAction*> m_actions;
@@ -137,4 +146,5 @@ private:
     StatusLamp* shpRecv = nullptr;
     QSplitter* m_splitter = nullptr;
     bool m_quitting = false;
+    QList<QPointer<GraphViewerWindow>> m_viewers;
 };

@@ -8,3 +8,7 @@ int RunPoll(const QStringList& arguments);
 int RunLog(const QStringList& arguments);
 int RunExport(const QStringList& arguments);
 int RunInfo(const QStringList& arguments);
+int RunUpload(const QStringList& arguments);
+int RunDownload(const QStringList& arguments);
+int RunCfg(const QStringList& arguments);
+int RunClock(const QStringList& arguments);

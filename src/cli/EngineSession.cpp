@@ -13,7 +13,7 @@ constexpr qint64 kConnectWaitMs = 5000;
 } // namespace
 
 bool ParseEngineCommand(QCommandLineParser& parser, const QStringList& arguments, CliContext& c,
-                        int* exitCode) {
+                        int* exitCode, int positionals) {
     AddCommonOptions(parser);
     // The command word is not an argument of the command.
     QStringList args = arguments;
@@ -32,8 +32,9 @@ bool ParseEngineCommand(QCommandLineParser& parser, const QStringList& arguments
         *exitCode = Exit::Done;
         return false;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        c.err << "td700: unexpected argument '" << parser.positionalArguments().first() << "'\n\n"
+    if (parser.positionalArguments().size() > positionals) {
+        c.err << "td700: unexpected argument '" << parser.positionalArguments().value(positionals)
+              << "'\n\n"
               << CommandHelp(parser, arguments.value(1));
         c.err.flush();
         *exitCode = Exit::Usage;

@@ -13,9 +13,9 @@ class SerialLink;
 // Parses a command's arguments (the program name and the command word first) with the shared
 // flags and the command's own. Prints the help or a usage message itself; returns false with
 // the exit code to end with (Exit::Done after --help, Exit::Usage on a bad command line or
-// when no meter is configured).
+// when no meter is configured). Up to `positionals` arguments besides the flags are taken.
 bool ParseEngineCommand(QCommandLineParser& parser, const QStringList& arguments,
-                        CliContext& context, int* exitCode);
+                        CliContext& context, int* exitCode, int positionals = 0);
 
 // The engine of one command run: the program's clock, the link of the context's port, the
 // meters of the context (row k of the tables = the k-th address), and the selected address

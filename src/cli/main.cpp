@@ -21,6 +21,10 @@ const Command kCommands[] = {
     {"log", RunLog, "log polled values into data files until interrupted"},
     {"export", RunExport, "turn a data file (.TDD) into CSV"},
     {"info", RunInfo, "describe a data file (.TDD): header, record count, time span"},
+    {"upload", RunUpload, "upload the selected meter's parameter set into a file (.CFG)"},
+    {"download", RunDownload, "download a parameter file (.CFG) to one meter or to each"},
+    {"cfg", RunCfg, "show a parameter file, or the rows two files or a file and a meter differ"},
+    {"clock", RunClock, "show or set the meters' clocks and reserved start"},
 };
 
 void printUsage(QTextStream& s) {
@@ -28,7 +32,7 @@ void printUsage(QTextStream& s) {
          "The command-line companion of the TD700 recorders: the desktop program's engine and "
          "settings files, for scripts and unattended logging.\n\nCommands:\n";
     for (const Command& c : kCommands)
-        s << "  " << QString::fromLatin1(c.name).leftJustified(8) << c.summary << '\n';
+        s << "  " << QString::fromLatin1(c.name).leftJustified(10) << c.summary << '\n';
     s << "\nRun 'td700 COMMAND --help' for the options of a command, 'td700 --help-all' for "
          "those of every command, 'td700 --version' for the version.\n";
 }

@@ -28,13 +28,24 @@ const Profile kProfiles[] = {
     {17, 5, 1, "%RH", 0.0f, 100.0f, true, 0.0f, 100.0f, 0.0f, 100.0f},
 };
 
-const char* const kProcessNames[] = {"BOILER-IN", "BOILER-OUT", "STEAM-P",  "FLUE-GAS",
-                                     "DRIVE-V",   "ROOM-RH",    "TANK-A",   "FEED-P",
-                                     "OVEN-2",    "MOTOR-V",    "OIL-TEMP", "HALL-RH"};
+// Names of every length a channel name may have; the third is Korean (code page 949 bytes of
+// "온도", temperature), as recorders set up in Korean show it.
+const char* const kProcessNames[] = {"BOILER-IN", "BOILER-OUT", "\xBF\xC2\xB5\xB5", "FLUE-GAS",
+                                     "V",         "ROOM-RH",    "TANK-A",           "FEED-P",
+                                     "OVEN-2",    "MOTOR-V",    "OIL-TEMP",         "HALL"};
 
 float rounded(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
     return static_cast<float>(std::round(value * scale) / scale);
+}
+
+// The screen modes a recorder offers, by firmware: from 1.16 the bar graph and the history
+// view have new codes.
+quint16 displayModeCode(int firmware, int address) {
+    static const quint16 before[] = {1, 3, 5, 6, 17};
+    static const quint16 from[] = {1, 3, 5, 7, 129};
+    const int mode = (address - 1) % 5;
+    return firmware >= 116 ? from[mode] : before[mode];
 }
 
 } // namespace
@@ -42,9 +53,11 @@ float rounded(double value, int decimals) {
 void SimMeter::fillDefaults() {
     using namespace SimReg;
     const int channels = m_config.channels;
+    const int firmware = m_config.firmware;
+    const int address = m_config.address;
     const quint16 common[] = {
-        1, // recording on
-        1, // display mode: horizontal trend
+        1,                                  // recording on
+        displayModeCode(firmware, address), // screen mode
         1,
         1,
         1,                              // ruler, text bar, alarm marks
@@ -58,9 +71,9 @@ void SimMeter::fillDefaults() {
         10,                            // screen saver, minutes
         quint16(channels > 6 ? 3 : 1), // record with buffer: all groups / on
         0,
-        1, // black background, English
-        0, // no channel-setup password
-        0, // reserved start off
+        1,                                   // black background, English
+        quint16(firmware >= 116 ? 1234 : 0), // channel-setup password from 1.16
+        0,                                   // reserved start off
         2026,
         6,
         1,
@@ -71,18 +84,21 @@ void SimMeter::fillDefaults() {
     int r = CommonFirst;
     for (quint16 v : common)
         m_holding.set(r++, v);
-    const int address = m_config.address;
     for (int port : {Rs232, Rs485}) {
         const quint16 serial[] = {quint16(address), 0, 2, 0, 8, 1, 0}; // 38400,N,8,1
         for (int i = 0; i < 7; ++i)
             m_holding.set(port + i, serial[i]);
     }
+    m_holding.set(Rs485 + 6, 20); // a response delay for the converter on the bus
+    const int inputs = digitalInputCount();
     for (int i = 0; i < 6; ++i) {
         const int base = DigitalInput + DigitalInputSize * i;
-        m_holding.set(base, 1);                    // level: high
-        m_holding.set(base + 1, i == 0 ? 1 : 127); // record: start on input 1, else bypass
-        m_holding.set(base + 2, i == 0 ? 1 : 0);   // relay
-        m_holding.set(base + 4, i == 0 ? 10 : 0);  // on-time (low word of the U32)
+        const bool used = i < inputs;
+        m_holding.set(base, i % 2 == 0 ? 1 : 0); // level: high, low, ...
+        // record: start on input 1, stop on input 2, bypass on the others
+        m_holding.set(base + 1, !used ? 127 : i == 0 ? 1 : i == 1 ? 0 : 127);
+        m_holding.set(base + 2, used ? quint16(i % relayCount() + 1) : 0); // relay
+        setU32(base + 3, used ? quint32(10 + 60 * i) : 0);                 // on-time, seconds
     }
     setText(FilePrefix, 3,
             QStringLiteral("REC%1").arg(address, 3, 10, QLatin1Char('0')).toLatin1());
@@ -90,10 +106,20 @@ void SimMeter::fillDefaults() {
     for (int n = 1; n <= MaxChannels; ++n)
         fillChannel(n);
 
-    setText(MemFormulaFirst, MemFormulaSlot, "(CH01+CH02)/2");
-    setText(MemFormulaFirst + MemFormulaSlot, MemFormulaSlot, "CH01-CH02");
-    setText(chFormulaBase(1), ChFormulaSize, "CH01*1.8+32");
-    setText(chFormulaBase(2), ChFormulaSize, "(CH01+CH02)/2");
+    // Formulas came with firmware 1.16; before it the areas hold nothing.
+    if (firmware < 116)
+        return;
+    const char* const memory[] = {"(CH01+CH02)/2", "CH01-CH02", "CH03*1.8+32", "M01+M02",
+                                  "CH05",          "CH06/2",    "CH07+CH08",   "MAX(CH09)",
+                                  "CH10-CH09",     "CH11*10",   "M07-M08",     "CH12"};
+    const char* const channel[] = {
+        "CH01*1.8+32",  "(CH01+CH02)/2", "SQRT(CH03)",    "", "CH05-CH06",
+        "LOG(CH06)*10", "CH07+M01",      "(CH08-32)/1.8", "", "CH10*CH10/100",
+        "ABS(CH11)",    "CH12+0.5"};
+    for (int n = 1; n <= MaxChannels; ++n) {
+        setText(MemFormulaFirst + MemFormulaSlot * (n - 1), MemFormulaSlot, memory[n - 1]);
+        setText(chFormulaBase(n), ChFormulaSize, channel[n - 1]);
+    }
 }
 
 void SimMeter::fillChannel(int n) {
@@ -102,9 +128,11 @@ void SimMeter::fillChannel(int n) {
     const Profile& p = kProfiles[(n - 1) % 6];
     const bool present = n <= m_config.channels;
 
-    const QByteArray name = m_config.address % 2 == 1
-                                ? QByteArray(kProcessNames[n - 1])
-                                : QStringLiteral("CH%1").arg(n, 2, 10, QLatin1Char('0')).toLatin1();
+    // Odd addresses carry process names, even ones plain zone names with a Korean second
+    // channel ("압력", pressure).
+    const QByteArray name = m_config.address % 2 == 1 ? QByteArray(kProcessNames[n - 1])
+                            : n == 2                  ? QByteArray("\xBE\xD0\xB7\xC2")
+                                                      : "ZONE-" + QByteArray::number(n);
     setText(base + Ch::Name, 5, name);
     setText(base + Ch::UnitText, 3, p.unitText);
     m_holding.set(base + Ch::Display, !present ? 0 : m_config.channels > 6 ? (n <= 6 ? 1 : 2) : 1);
@@ -117,8 +145,10 @@ void SimMeter::fillChannel(int n) {
     m_holding.set(base + Ch::Colour, quint16((n - 1) % 12));
     m_holding.set(base + Ch::Math, 0);
     if (m_config.firmware >= ReferenceFirmware) {
-        m_holding.set(base + Ch::MathType, 0); // reference junction: internal sensor
-        setFloat(base + Ch::MathA, 20.0f);     // reference temperature
+        // Reference junction: the internal sensor, a fixed temperature on channel 4, and
+        // channel 7 referred to channel 1's terminal.
+        m_holding.set(base + Ch::MathType, n == 4 ? 1 : n == 7 ? 2 : 0);
+        setFloat(base + Ch::MathA, n == 4 ? 23.5f : 20.0f); // reference temperature
     } else {
         m_holding.set(base + Ch::MathType, 1);
         m_holding.set(base + Ch::MathA, quint16(n));

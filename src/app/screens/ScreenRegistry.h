@@ -56,3 +56,7 @@ private:
 void RegisterAppScreens(ScreenRegistry& registry);
 // The monitor windows of every channel count, filled with the monitors' demo bus.
 void RegisterMonitorScreens(ScreenRegistry& registry);
+// The graph viewer on a generated day of data.
+void RegisterViewerScreens(ScreenRegistry& registry);
+// The clock and reserved-start window, and the status list's clock drift.
+void RegisterClockScreens(ScreenRegistry& registry);

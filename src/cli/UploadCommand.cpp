@@ -1,0 +1,50 @@
+#include "cli/Commands.h"
+#include "cli/ParamSession.h"
+#include "paramset/ParamFile.h"
+#include "paramset/ParamSet.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+int RunUpload(const QStringList& arguments) {
+    CliContext c;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Uploads the selected meter's parameter set (--select, else the first meter that "
+            "answers) and saves it as a parameter file. Progress goes to standard error.") +
+        ExitStatusHelp(false, false));
+    parser.addOption({QStringLiteral("out"), QStringLiteral("The parameter file to write."),
+                      QStringLiteral("FILE.CFG")});
+    int exitCode = Exit::Done;
+    if (!ParseEngineCommand(parser, arguments, c, &exitCode))
+        return exitCode;
+    const QString out = parser.value(QStringLiteral("out"));
+    if (out.isEmpty()) {
+        c.err << "td700: upload wants --out FILE.CFG\n";
+        return Exit::Usage;
+    }
+    if (QFileInfo(out).isDir()) {
+        c.err << "td700: " << QDir::toNativeSeparators(out) << " is a folder, not a file\n";
+        return Exit::Usage;
+    }
+    // Found out before the meter is read, not after.
+    if (!QFileInfo(out).absoluteDir().exists()) {
+        c.err << "td700: there is no folder "
+              << QDir::toNativeSeparators(QFileInfo(out).absolutePath()) << " to save into\n";
+        return Exit::Usage;
+    }
+
+    ParamSet set;
+    ParamSession::Meter meter;
+    if (!UploadSelectedMeter(c, set, &meter, &exitCode))
+        return exitCode;
+    const ParamFileResult saved = SaveParameterFile(set, out);
+    if (!saved.ok) {
+        c.err << "td700: " << saved.error << '\n';
+        return Exit::Failed;
+    }
+    c.out << QDir::toNativeSeparators(out) << ": " << QFileInfo(out).size() << " bytes from meter "
+          << meter.address << ", " << meter.describe() << '\n';
+    return Exit::Done;
+}

@@ -1,0 +1,179 @@
+#include "paramset/ParamCompare.h"
+
+#include "core/CodePage.h"
+#include "paramset/ParamFields.h"
+#include "paramset/ParamSet.h"
+#include "paramset/ParamText.h"
+
+#include <QBitArray>
+
+using namespace ParamLayout;
+using Area = ParamDifference::Area;
+
+namespace {
+
+QString modelText(const ParamSet& s) {
+    return QStringLiteral("%1 channels, firmware %2").arg(s.channelCount()).arg(s.versionText());
+}
+
+QByteArray fieldBytes(const ParamField& f, const ParamImage& image, int base) {
+    return image.toByteArray().mid(base + f.offset, f.byteCount());
+}
+
+bool sameBytes(const ParamField& f, const ParamImage& a, const ParamImage& b, int base) {
+    const auto first = a.bytes.begin() + base + f.offset;
+    return std::equal(first, first + f.byteCount(), b.bytes.begin() + base + f.offset);
+}
+
+// The text a row shows, and the stored value where the text does not tell it.
+QString shown(const ParamField& f, const ParamSet& s, int base) {
+    const ParamContext context{s.channelCount(), s.versionHundredths()};
+    const auto text = FieldText(f, s.image, base, context);
+    return text ? ListedText(*text) : QString();
+}
+
+QString raw(const ParamField& f, const ParamImage& image, int base) {
+    const int at = base + f.offset;
+    switch (f.width) {
+    case ParamWidth::I16:
+        return QString::number(image.i16(at));
+    case ParamWidth::I32:
+        return QString::number(image.i32(at));
+    case ParamWidth::F32:
+        return QString::number(double(image.f32(at)), 'g', 9);
+    default:
+        return QString::fromLatin1(fieldBytes(f, image, base).toHex(' '));
+    }
+}
+
+// `f` and `g`: the row's field in the left and in the right set (they differ only when the two
+// sets are of firmware on both sides of 1.50).
+void compareField(const ParamField& f, const ParamField& g, const ParamSet& l, const ParamSet& r,
+                  int channel, QVector<ParamDifference>& out) {
+    if (f.width == ParamWidth::None && g.width == ParamWidth::None)
+        return;
+    const int base = channel > 0 ? channelOffset(channel) : 0;
+    const bool sameLayout = l.versionHundredths() == r.versionHundredths() &&
+                            (l.channelCount() > 6) == (r.channelCount() > 6);
+    if (sameLayout && sameBytes(f, l.image, r.image, base))
+        return; // the same bytes show the same text
+    const QString lt = shown(f, l, base);
+    const QString rt = shown(g, r, base);
+    const bool bytesDiffer = sameLayout;
+    if (lt == rt && !bytesDiffer)
+        return;
+    ParamDifference d;
+    d.area = channel > 0 ? Area::Channel : Area::Common;
+    d.channel = channel;
+    d.row = f.row;
+    d.key = f.key;
+    d.caption = f.caption;
+    d.left = lt == rt ? QStringLiteral("%1 (%2)").arg(lt, raw(f, l.image, base)) : lt;
+    d.right = lt == rt ? QStringLiteral("%1 (%2)").arg(rt, raw(g, r.image, base)) : rt;
+    d.downloaded = channel > 0 || f.row < ReserveRunFirstRow || f.row > ReserveRunLastRow;
+    out << d;
+}
+
+void compareFormula(Area area, int channel, const QByteArray& l, const QByteArray& r,
+                    QVector<ParamDifference>& out) {
+    if (l == r)
+        return;
+    ParamDifference d;
+    d.area = area;
+    d.channel = channel;
+    d.row = channel;
+    d.key =
+        area == Area::ChannelFormula ? QStringLiteral("CH_FORMULA") : QStringLiteral("MEM_FORMULA");
+    d.caption = area == Area::ChannelFormula ? QStringLiteral("MATH. FUNCTION (CH MATH. TYPE)")
+                                             : QStringLiteral("MATH. FUNCTION (M AREA)");
+    d.left = ListedText(DecodeCp949(l));
+    d.right = ListedText(DecodeCp949(r));
+    if (d.left == d.right) {
+        d.left = QString::fromLatin1(l.toHex(' '));
+        d.right = QString::fromLatin1(r.toHex(' '));
+    }
+    out << d;
+}
+
+// The image bytes that belong to no field of a set of this firmware.
+QBitArray reservedImageBytes(int version) {
+    QBitArray reserved(ImageSize, true);
+    const auto mark = [&](const ParamField& f, int base) {
+        if (f.width != ParamWidth::None)
+            for (int i = 0; i < f.byteCount(); ++i)
+                reserved.clearBit(base + f.offset + i);
+    };
+    for (const ParamField& f : CommonFields())
+        mark(f, 0);
+    for (int n = 1; n <= MaxChannels; ++n)
+        for (const ParamField& f : ChannelFields(version))
+            mark(f, channelOffset(n));
+    return reserved;
+}
+
+int reservedDifferences(const ParamSet& l, const ParamSet& r) {
+    static const QBitArray before = reservedImageBytes(0);
+    static const QBitArray from = reservedImageBytes(VersionReferenceJunction);
+    int count = 0;
+    for (int i = 0; i < HeaderSize; ++i)
+        if (i < HeaderModel || i > HeaderHundredths)
+            count += l.header.bytes[size_t(i)] != r.header.bytes[size_t(i)] ? 1 : 0;
+    const QBitArray& reserved = l.versionHundredths() >= VersionReferenceJunction ? from : before;
+    for (int i = 0; i < ImageSize; ++i)
+        if (reserved.testBit(i))
+            count += l.image.bytes[size_t(i)] != r.image.bytes[size_t(i)] ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+QString ParamDifference::where() const {
+    if (area == Area::Common || area == Area::Model || area == Area::Reserved)
+        return QStringLiteral("common");
+    return QStringLiteral("CH.%1").arg(channel, 2, 10, QLatin1Char('0'));
+}
+
+QString ListedText(const QString& cell) {
+    const qsizetype nul = cell.indexOf(QChar(0));
+    return nul < 0 ? cell : cell.left(nul);
+}
+
+QVector<ParamDifference> CompareParameterSets(const ParamSet& l, const ParamSet& r, bool reserved) {
+    QVector<ParamDifference> out;
+    if (modelText(l) != modelText(r)) {
+        ParamDifference d;
+        d.area = Area::Model;
+        d.key = QStringLiteral("MODEL");
+        d.caption = QStringLiteral("MODEL AND FIRMWARE");
+        d.left = modelText(l);
+        d.right = modelText(r);
+        out << d;
+    }
+    for (const ParamField& f : CommonFields())
+        compareField(f, f, l, r, 0, out);
+    const int channels = std::min(l.channelCount(), r.channelCount());
+    const QVector<ParamField>& leftFields = ChannelFields(l.versionHundredths());
+    const QVector<ParamField>& rightFields = ChannelFields(r.versionHundredths());
+    for (int n = 1; n <= channels; ++n)
+        for (qsizetype i = 0; i < leftFields.size(); ++i)
+            compareField(leftFields[i], rightFields[i], l, r, n, out);
+    if (l.hasFormulasInFile() && r.hasFormulasInFile()) {
+        for (int n = 1; n <= std::min(channels, FormulaRecsInFile); ++n) {
+            const FormulaRec& a = l.gFormulaTable[size_t(n - 1)];
+            const FormulaRec& b = r.gFormulaTable[size_t(n - 1)];
+            compareFormula(Area::ChannelFormula, n, a.channelFormula(), b.channelFormula(), out);
+            compareFormula(Area::MemoryFormula, n, a.memoryFormula(), b.memoryFormula(), out);
+        }
+    }
+    if (reserved && l.versionHundredths() == r.versionHundredths()) {
+        if (const int count = reservedDifferences(l, r)) {
+            ParamDifference d;
+            d.area = Area::Reserved;
+            d.key = QStringLiteral("RESERVED");
+            d.caption = QStringLiteral("RESERVED BYTES");
+            d.left = d.right = QStringLiteral("%1 bytes differ").arg(count);
+            out << d;
+        }
+    }
+    return out;
+}

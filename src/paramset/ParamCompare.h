@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+class ParamSet;
+
+// One row in which two parameter sets differ.
+struct ParamDifference {
+    enum class Area { Model, Common, Channel, ChannelFormula, MemoryFormula, Reserved };
+    Area area = Area::Common;
+    int channel = 0; // channel rows and formulas
+    int row = 0;
+    QString key;     // the row's key ("SAVE_PERIOD_TIME"), or what differs
+    QString caption; // the row's description
+    QString left, right;
+    bool downloaded = true; // false for rows a download does not write (the reserved start)
+
+    QString where() const; // "common", "CH.03"
+};
+
+// The rows in which two sets differ, as a save would write them: the model and firmware,
+// every common row, the channel rows of the channels both have, and the formulas of channels
+// 1 to 6 when both sets keep formulas in their files. A row whose texts agree but whose
+// stored values do not (a switch stored as 5 against 1) is listed with its values.
+// `reserved` also counts the bytes outside every field.
+QVector<ParamDifference> CompareParameterSets(const ParamSet& left, const ParamSet& right,
+                                              bool reserved);
+
+// A cell text as a listing shows it: a character field up to its first zero byte.
+QString ListedText(const QString& cell);

@@ -1,0 +1,168 @@
+// `td700 upload`, `download` and `cfg` as a user runs them: on the built-in simulated bus and
+// against the simulator program over TCP, which keeps what a download wrote between runs.
+#include "paramset/ParamFile.h"
+#include "paramset/ParamSet.h"
+#include "support/SimProcess.h"
+#include "support/TestFiles.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestParamCommands : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(QFile::exists(BinPath("td700")), "TD700_BIN_DIR names no td700");
+        QVERIFY(m_home.isValid());
+        WriteBytes(path("notes.CFG"), "COM1\r\n38400\r\nN\r\n8\r\n1\r\n");
+        // The port settings with a short scheduler interval: the runs take less time.
+        WriteBytes(path("Comm.CFG"), "COM1\r\n38400\r\nN\r\n8\r\n1\r\nModbus RTU\r\nOFF\r\n5\r\n");
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const QStringList demo{"--port", "DEMO:1:12:1.20,2:6:1.16", "--meters", "1,2"};
+        const QString good = QFINDTESTDATA("../paramset/data/p12_120.CFG");
+        const QString text = path("notes.CFG");
+        QTest::newRow("upload without a file") << QStringList{"upload"} + demo << 2 << "--out";
+        QTest::newRow("download without a file") << QStringList{"download"} + demo << 2 << "wants";
+        QTest::newRow("download of a text file")
+            << QStringList{"download", text, "--yes"} + demo << 2 << "not a parameter file";
+        QTest::newRow("download without a terminal")
+            << QStringList{"download", good} + demo << 2 << "give --yes";
+        QTest::newRow("all and select")
+            << QStringList{"download", good, "--all", "--select", "1", "--yes"} + demo << 2
+            << "not both";
+        QTest::newRow("another model")
+            << QStringList{"download", good, "--select", "2", "--yes"} + demo << 1 << "6 channels";
+        QTest::newRow("show a text file")
+            << QStringList{"cfg", "show", text} << 2 << "holds no model";
+        QTest::newRow("diff of one file") << QStringList{"cfg", "diff", good} << 2 << "cfg wants";
+        QTest::newRow("unknown cfg command")
+            << QStringList{"cfg", "print", good} << 2 << "cfg wants";
+        QTest::newRow("missing file")
+            << QStringList{"cfg", "show", path("none.CFG")} << 2 << "Cannot open";
+    }
+
+    void refusals() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QByteArray out, err;
+        QCOMPARE(run(arguments, &out, &err), status);
+        QVERIFY2(QString::fromUtf8(out + err).contains(message), (out + err).constData());
+    }
+
+    void uploadWritesTheFileOfTheMetersFirmware_data() {
+        QTest::addColumn<QString>("meter");
+        QTest::addColumn<int>("size");
+        QTest::newRow("12 channels, 1.20") << "1:12:1.20" << 5588;
+        QTest::newRow("12 channels, 1.05") << "1:12:1.05" << 4832;
+        QTest::newRow("2 channels, 1.16") << "1:2:1.16" << 5588;
+    }
+
+    void uploadWritesTheFileOfTheMetersFirmware() {
+        QFETCH(QString, meter);
+        QFETCH(int, size);
+        const QString file = path("up.CFG");
+        QFile::remove(file);
+        QByteArray out, err;
+        QCOMPARE(
+            run({"upload", "--port", "DEMO:" + meter, "--meters", "1", "--out", file}, &out, &err),
+            0);
+        QVERIFY(err.contains("Parameter Upload(TD700==>PC) Complete 100%"));
+        QVERIFY(err.contains("Parameter Uploading(TD700==>PC) ... "));
+        QCOMPARE(QFileInfo(file).size(), qint64(size));
+        ParamSet set;
+        QVERIFY(LoadParameterFile(set, file).ok);
+        QCOMPARE(QStringLiteral("1:%1:%2").arg(set.channelCount()).arg(set.versionText()), meter);
+    }
+
+    // A set carried from one meter to another: before the download the two differ, after it a
+    // comparison with the meter finds nothing; a meter of another model is passed over.
+    void downloadThenCompareWithTheMeter() {
+        Simulator sim({"--tcp", "127.0.0.1:0", "--meter", "1:12:1.20,2:12:1.20,3:6:1.16"});
+        const QString port = sim.nextLine();
+        QVERIFY2(port.startsWith(QStringLiteral("tcp://")), qPrintable(port));
+        const auto on = [&](const char* meters) {
+            return QStringList{"--port", port, "--meters", QString::fromLatin1(meters)};
+        };
+        const QString m1 = path("m1.CFG");
+        QCOMPARE(run(QStringList{"upload", "--out", m1} + on("1")), 0);
+
+        QByteArray out;
+        QCOMPARE(run(QStringList{"cfg", "diff", m1, "--meter"} + on("2"), &out), 1);
+        QVERIFY(out.contains("CH_NAME (CHANNEL NAME): BOILER-IN | ZONE-1"));
+
+        // A batch keeps every meter's own machine address and passes over the other model.
+        QCOMPARE(run(QStringList{"download", m1, "--all", "--yes"} + on("1-3"), &out), 1);
+        const QStringList lines = QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[1].startsWith(QStringLiteral("meter 2: downloaded")));
+        QVERIFY(lines[2].startsWith(QStringLiteral("meter 3: refused")));
+        QCOMPARE(run(QStringList{"cfg", "diff", m1, "--meter"} + on("2"), &out), 1);
+        QVERIFY2(out.contains("RS232_MAC_NUMBER (RS232 MACHINE ADDRESS): 1 | 2") &&
+                     out.contains("2 rows differ."),
+                 out.constData());
+
+        QCOMPARE(run(QStringList{"download", m1, "--yes", "--verify"} + on("2"), &out), 0);
+        QVERIFY2(out.contains("meter 2: downloaded (model 20 (12 channels), firmware 1.20), "
+                              "verified"),
+                 out.constData());
+        QCOMPARE(run(QStringList{"cfg", "diff", m1, "--meter", "--json"} + on("2"), &out), 0);
+        QCOMPARE(QJsonDocument::fromJson(out).object()["differences"].toArray().size(), 0);
+    }
+
+    void showAndDiffFiles() {
+        const QString a = QFINDTESTDATA("../paramset/data/p12_120.CFG");
+        const QString b = QFINDTESTDATA("../paramset/data/p12_150.CFG");
+        QByteArray out;
+        QCOMPARE(run({"cfg", "show", a, "--json"}, &out), 0);
+        const QJsonObject set = QJsonDocument::fromJson(out).object();
+        QCOMPARE(set["channels"].toInt(), 12);
+        QCOMPARE(set["bytes"].toInt(), 5588);
+        const QJsonArray names = set["channelRows"].toArray()[0].toObject()["values"].toArray();
+        QCOMPARE(names[2].toString(), QStringLiteral("온도"));
+        QCOMPARE(set["formulas"].toArray().size(), 12);
+
+        QCOMPARE(run({"cfg", "show", a}, &out), 0);
+        QVERIFY(out.contains("RECORD TO SD CARD"));
+        QVERIFY(out.contains("Channel parameters, CH.07 to CH.12"));
+        QVERIFY(!out.contains("MATH_B_CONST")); // hidden from firmware 1.16
+
+        QCOMPARE(run({"cfg", "diff", a, a}, &out), 0);
+        QVERIFY(out.contains("No difference"));
+        QCOMPARE(run({"cfg", "diff", a, b}, &out), 1);
+        QVERIFY(out.contains("MODEL (MODEL AND FIRMWARE): 12 channels, firmware 1.20 | 12 "
+                             "channels, firmware 1.50"));
+        QVERIFY(out.contains("MATH_FTYPE"));
+    }
+
+private:
+    QString path(const char* name) const { return m_home.filePath(QLatin1String(name)); }
+
+    int run(const QStringList& arguments, QByteArray* out = nullptr, QByteArray* err = nullptr) {
+        QProcess p;
+        p.start(BinPath("td700"), arguments + QStringList{QStringLiteral("--home"), m_home.path()});
+        p.closeWriteChannel(); // no terminal, nothing to read: as under a script
+        if (!p.waitForFinished(120000)) {
+            p.kill();
+            return -1;
+        }
+        if (out)
+            *out = p.readAllStandardOutput();
+        if (err)
+            *err = p.readAllStandardError();
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    QTemporaryDir m_home;
+};
+
+QTEST_GUILESS_MAIN(TestParamCommands)
+#include "tst_paramcommands.moc"

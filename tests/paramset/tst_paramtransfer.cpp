@@ -1,0 +1,254 @@
+// A parameter set carried from one simulated meter to another through a parameter file, on
+// the virtual clock: upload, save, load, download, upload again.
+#include "comm/DeviceTables.h"
+#include "comm/EngineHarness.h"
+#include "comm/ReplyDecoder.h"
+#include "comm/RequestCodes.h"
+#include "paramset/ImageParameterSource.h"
+#include "paramset/ParamCompare.h"
+#include "paramset/ParamFields.h"
+#include "paramset/ParamFile.h"
+#include "paramset/ParamSet.h"
+#include "sim/SimMeter.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace RequestCode;
+
+namespace {
+
+// Runs a posted transfer to its end; false when it did not complete.
+bool transfer(EngineHarness& h, int code) {
+    bool done = false;
+    const auto finished = [&] { done = true; };
+    const auto a = QObject::connect(&h.engine, &CommEngine::uploadCompleted, finished);
+    const auto b = QObject::connect(&h.engine, &CommEngine::downloadCompleted, finished);
+    const bool ok = h.engine.post(code) && h.runUntil([&] { return done; });
+    QObject::disconnect(a);
+    QObject::disconnect(b);
+    return ok;
+}
+
+void uploadInto(EngineHarness& h, ParamSet& set) {
+    QVERIFY(transfer(h, RC_UPLOAD_COMMON));
+    const CommState& s = h.state();
+    ShowDeviceTablesInSet(set, h.tables(), s.gChannelCount,
+                          h.tables().sprdStatus.text(4, s.gSelMeter + 1));
+}
+
+bool selectMeter(EngineHarness& h, int row) {
+    bool read = false;
+    const auto c = QObject::connect(&h.engine, &CommEngine::settingsRead, [&] { read = true; });
+    h.engine.selectMeter(row);
+    const bool ok = h.runUntil([&] { return read; });
+    QObject::disconnect(c);
+    return ok && h.state().gSelMeter == row - 1;
+}
+
+// Every value cell but the meter's clock, which runs.
+QStringList valueCells(const ParamSet& set) {
+    const ParamTables& t = set.tables;
+    QStringList cells;
+    for (int row = 1; row <= CommonRows; ++row)
+        if (row < SystemDateFirstRow || row > SystemDateLastRow)
+            cells << t.sprdP.text(ParamTables::ValueColumn, row);
+    for (int n = 1; n <= set.channelCount(); ++n) {
+        for (int row = 1; row <= ChannelRows; ++row)
+            cells << t.sprdP_CH.text(ParamTables::channelColumn(n), row);
+        cells << t.sprdFormual_CH.text(1, n) << t.sprdFormual_Mem.text(1, n);
+    }
+    return cells;
+}
+
+} // namespace
+
+class TestParamTransfer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void setTravelsThroughAFileToAnotherMeter_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<int>("fileSize");
+        QTest::newRow("2 ch, 1.05") << 2 << "1.05" << 4832;
+        QTest::newRow("4 ch, 1.16") << 4 << "1.16" << 5588;
+        QTest::newRow("6 ch, 1.50") << 6 << "1.50" << 5588;
+        QTest::newRow("12 ch, 1.05") << 12 << "1.05" << 4832;
+        QTest::newRow("12 ch, 1.20") << 12 << "1.20" << 5588;
+        QTest::newRow("2 ch, 2.10") << 2 << "2.10" << 5588;
+    }
+
+    void setTravelsThroughAFileToAnotherMeter() {
+        QFETCH(int, channels);
+        QFETCH(QString, firmware);
+        QFETCH(int, fileSize);
+        const QString meter = QStringLiteral("%1:") + QString::number(channels) + u':' + firmware;
+        EngineHarness h(QStringLiteral("DEMO:") + meter.arg(1) + u',' + meter.arg(2), {1, 2});
+        QVERIFY(h.openAndSettle());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("m1.CFG"));
+
+        ParamSet first;
+        uploadInto(h, first);
+        QCOMPARE(first.channelCount(), channels);
+        QCOMPARE(first.versionText(), firmware);
+        const ParamFileResult saved = SaveParameterFile(first, path);
+        QVERIFY2(saved.ok, qPrintable(saved.error));
+        QCOMPARE(QFileInfo(path).size(), qint64(fileSize));
+
+        // The second meter's own formulas of channels 7 to 12 stay: the file has none.
+        QVERIFY(selectMeter(h, 2));
+        ParamSet carried;
+        uploadInto(h, carried);
+        const ParamFileResult loaded = LoadParameterFile(carried, path);
+        QVERIFY2(loaded.ok, qPrintable(loaded.error));
+        TakeImageFromTables(carried);
+        const ImageParameterSource source(carried);
+        h.engine.setParameterSource(&source);
+        QVERIFY(transfer(h, RC_DL_CH_KEY));
+        h.engine.setParameterSource(nullptr);
+
+        ParamSet second;
+        uploadInto(h, second);
+        QCOMPARE(valueCells(second), valueCells(first));
+        TakeImageFromTables(second);
+        const QVector<ParamDifference> differences = CompareParameterSets(first, second, false);
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.value(0).key));
+
+        // The wire carried the colour index, and the first meter's names over the second's
+        // own (a Korean one among them).
+        SimMeter* target = h.bus().meter(2);
+        QCOMPARE(target->reg(40116 + 100 * (channels - 1)), quint16((channels - 1) % 12));
+        QCOMPARE(target->textAt(40201, 5), QByteArray("BOILER-OUT"));
+    }
+
+    // The refresh after an upload: the decoder's numbers become the set's values and texts.
+    void refreshShowsTheMetersNumbers_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<QString>("cell");   // "P row", "C row" (channel 1) or "F row"
+        QTest::addColumn<QString>("device"); // what the decoder wrote
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("offset"); // in the image after a save, -1: not looked at
+        QTest::addColumn<QByteArray>("bytes");
+        const int ch1 = ParamLayout::channelOffset(1);
+        const QString zeros(6, QChar(0));
+        QTest::newRow("protocol") << 6 << "1.16"
+                                  << "P 32"
+                                  << "3"
+                                  << "Modbus-RTU" << 590 << QByteArray::fromHex("0300");
+        QTest::newRow("no prefix") << 6 << "1.16"
+                                   << "P 69" << zeros << "TD2009" << ParamLayout::FilePrefix
+                                   << QByteArray::fromHex("540044003200300030003900");
+        QTest::newRow("prefix before 1.10 is not the meter's") << 6 << "1.05"
+                                                               << "P 69"
+                                                               << "REC001"
+                                                               << "TD2009" << -1 << QByteArray();
+        QTest::newRow("prefix") << 6 << "1.10"
+                                << "P 69"
+                                << "REC001"
+                                << "REC001" << -1 << QByteArray();
+        QTest::newRow("group") << 12 << "1.20"
+                               << "P 14"
+                               << "3"
+                               << "ALL" << 522 << QByteArray::fromHex("0300");
+        QTest::newRow("unsigned register") << 6 << "1.16"
+                                           << "C 9"
+                                           << "65535"
+                                           << "-1" << ch1 + 12 << QByteArray::fromHex("ffff");
+        QTest::newRow("colour index") << 6 << "1.16"
+                                      << "C 10"
+                                      << "3"
+                                      << "3" << ch1 + 2 << QByteArray::fromHex("00f8");
+        QTest::newRow("colour out of range") << 6 << "1.16"
+                                             << "C 10"
+                                             << "12"
+                                             << "" << ch1 + 2 << QByteArray::fromHex("0000");
+        QTest::newRow("reference temperature")
+            << 6 << "1.50"
+            << "C 13"
+            << "20"
+            << "20.0" << ch1 + 60 << QByteArray::fromHex("0000a041");
+        QTest::newRow("no beta type from 1.50") << 6 << "1.50"
+                                                << "C 14"
+                                                << "7"
+                                                << "" << -1 << QByteArray();
+        QTest::newRow("display mode 2 from 1.16")
+            << 6 << "1.16"
+            << "P 2"
+            << "2"
+            << "H.TREND" << 512 << QByteArray::fromHex("0200");
+        QTest::newRow("formulas of a twelve-channel meter") << 12 << "1.05"
+                                                            << "F 1"
+                                                            << "CH01+1"
+                                                            << "CH01+1" << -1 << QByteArray();
+        QTest::newRow("no formulas read before 1.16") << 6 << "1.10"
+                                                      << "F 1"
+                                                      << "CH01+1"
+                                                      << "" << -1 << QByteArray();
+    }
+
+    void refreshShowsTheMetersNumbers() {
+        QFETCH(int, channels);
+        QFETCH(QString, firmware);
+        QFETCH(QString, cell);
+        QFETCH(QString, device);
+        QFETCH(QString, shown);
+        QFETCH(int, offset);
+        QFETCH(QByteArray, bytes);
+        DeviceTables tables;
+        const int row = cell.mid(2).toInt();
+        TextTable& source = cell[0] == u'P'   ? tables.sprdP_Common
+                            : cell[0] == u'C' ? tables.sprdP_CH
+                                              : tables.sprdFormual_CH;
+        source.setText(1, row, device);
+        ParamSet set;
+        ShowDeviceTablesInSet(set, tables, channels, firmware);
+        QVERIFY(!set.hasEdits()); // what an upload shows is the set as it stands
+        const ParamTables& t = set.tables;
+        const QString text = cell[0] == u'P'   ? t.sprdP.text(ParamTables::ValueColumn, row)
+                             : cell[0] == u'C' ? t.sprdP_CH.text(ParamTables::channelColumn(1), row)
+                                               : t.sprdFormual_CH.text(1, row);
+        QCOMPARE(text.left(text.indexOf(QChar(0))), shown);
+        if (offset >= 0)
+            QCOMPARE(
+                ParameterFileBytes(set).mid(ParamLayout::HeaderSize + offset, bytes.size()).toHex(),
+                bytes.toHex());
+    }
+
+    // The download reads the image as each frame is built, register by register.
+    void downloadRegistersComeFromTheImage_data() {
+        QTest::addColumn<QString>("cfg");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<QString>("registers"); // hex words
+        QTest::newRow("common head") << "p12_120" << 40001 << "0001 0002 0000 0005";
+        QTest::newRow("on-time high word first") << "p12_120" << 40048 << "0000 0007";
+        QTest::newRow("file prefix") << "p12_120" << 40075 << "504c 414e 5431";
+        QTest::newRow("channel name") << "p12_120" << 40101 << "424f 494c 4552 2d49 4e00";
+        QTest::newRow("math before 1.50") << "p12_120" << 40319 << "0003 0001 000a";
+        QTest::newRow("reference temperature") << "p12_150" << 40119 << "41bb 999a 0002";
+        QTest::newRow("memory formula") << "p12_120" << 47001 << "2843 4830";
+        QTest::newRow("channel formula 2") << "p12_120" << 50201 << "2843 4830";
+    }
+
+    void downloadRegistersComeFromTheImage() {
+        QFETCH(QString, cfg);
+        QFETCH(int, first);
+        QFETCH(QString, registers);
+        ParamSet set;
+        QVERIFY(LoadParameterFile(set, QFINDTESTDATA(QStringLiteral("data/") + cfg + ".CFG")).ok);
+        const ImageParameterSource source(set);
+        const QStringList words = registers.split(u' ');
+        const QVector<quint16> values = source.holdingRegisters(first, int(words.size()));
+        QStringList got;
+        for (quint16 v : values)
+            got << QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0'));
+        QCOMPARE(got.join(u' '), registers);
+        // A block that runs into a register the image has no place for is not answered.
+        QVERIFY(source.holdingRegisters(40020, 10).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestParamTransfer)
+#include "tst_paramtransfer.moc"
