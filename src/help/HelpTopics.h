@@ -21,6 +21,8 @@ inline constexpr HelpTopic kHelpTopics[] = {
     {"frmTD_Mon_Line", "monitors.html#trend"},
     {"frmTD_Mon_Bar", "monitors.html#bar"},
     {"frmTD_Mon_Text", "monitors.html#text"},
+    {"GraphViewerWindow", "graph-viewer.html"},
+    {"frmTD_DateReserve", "clock.html#date-reserve"},
     {"HelpWindow", "index.html#using-the-guide"},
     {"ManualWindow", "index.html#using-the-guide"},
 };

@@ -157,8 +157,9 @@ QString HelpWindow::currentAnchor() const {
     return m_browser->source().fragment();
 }
 
-void HelpWindow::followPage() {
-    const QString page = currentPage();
+void HelpWindow::followPage(const QUrl& source) {
+    // The page the browser moves to: its source() may still name the one before.
+    const QString page = Guide::pageOf(source);
     const Guide::Page* p = m_guide.page(page);
     setWindowTitle(p ? tr("TD700 Help - %1").arg(p->title) : tr("TD700 Help"));
     // The contents show where the reader is.

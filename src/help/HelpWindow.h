@@ -10,6 +10,7 @@ class QListWidget;
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QUrl;
 
 // The guide's window: the contents and the search on the left, the page on the right, back
 // and forward through the pages seen, and printing of the page shown.
@@ -36,7 +37,7 @@ public:
 
 private:
     void buildContents();
-    void followPage();
+    void followPage(const QUrl& source);
 
     const Guide& m_guide;
     HelpBrowser* m_browser = nullptr;

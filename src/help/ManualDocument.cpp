@@ -51,10 +51,13 @@ QString rewritePage(const Guide& guide, const QString& page, QString body) {
         out += body.mid(last, m.capturedStart() - last);
         const QString target = m.captured(1);
         const QUrl url(target);
-        if (url.isRelative() && !target.isEmpty()) {
+        // Links to pages become links inside the document. A picture is shown whole in the
+        // document already, so its link (to see it at full size in the guide) goes.
+        const bool picture = target.startsWith(QStringLiteral("pictures/"));
+        if (!picture && url.isRelative() && !target.isEmpty()) {
             const QString file = url.path().isEmpty() ? page : url.path();
             out += QStringLiteral("href=\"#%1\"").arg(ManualAnchor(file, url.fragment()));
-        } else {
+        } else if (!picture) {
             out += m.captured(0);
         }
         last = m.capturedEnd();

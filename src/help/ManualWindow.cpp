@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QToolBar>
 
 ManualWindow::ManualWindow(const Guide& guide, QWidget* parent)
@@ -25,11 +26,14 @@ ManualWindow::ManualWindow(const Guide& guide, QWidget* parent)
     m_view->setOpenExternalLinks(true);
     m_view->document()->setDocumentMargin(fontMetrics().height() * 2);
     LoadManual(m_guide, *m_view->document());
+    // The document opens at its title, not where loading left the cursor.
+    m_view->setTextCursor(QTextCursor(m_view->document()));
     setCentralWidget(m_view);
 
     QToolBar* bar = addToolBar(tr("Manual"));
     bar->setObjectName(QStringLiteral("manualToolBar"));
     bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     QAction* top = bar->addAction(style()->standardIcon(QStyle::SP_ArrowUp), tr("Contents"));
     top->setObjectName(QStringLiteral("manualContents"));
     top->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Home));

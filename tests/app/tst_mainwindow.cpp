@@ -4,6 +4,9 @@
 #include "comm/CommState.h"
 #include "comm/RequestCodes.h"
 #include "comm/SimSerialLink.h"
+#include "help/HelpCentre.h"
+#include "help/HelpWindow.h"
+#include "help/ManualWindow.h"
 #include "sim/SimBus.h"
 #include "support/FakeSerialLink.h"
 
@@ -105,8 +108,8 @@ private Q_SLOTS:
         QTest::newRow("9 Parameter Setup") << 9 << closed << "Parameter Setup";
         QTest::newRow("10 Date/Time Reserve") << 10 << polling << "frmTD_DateReserve";
         QTest::newRow("11 About") << 11 << closed << "frmTD_About";
-        QTest::newRow("12 Help") << 12 << closed << "TD700_File.chm";
-        QTest::newRow("13 Manual") << 13 << closed << "TD700.pdf";
+        QTest::newRow("12 Help") << 12 << closed << "HelpWindow index.html";
+        QTest::newRow("13 Manual") << 13 << closed << "ManualWindow";
         QTest::newRow("14 Graph Viewer") << 14 << closed << "dlgOpenDataFiles";
     }
 
@@ -129,6 +132,12 @@ private Q_SLOTS:
             else
                 s.window->action(command)->trigger();
             QStringList effect = modals.seen;
+            // The guide's windows stand beside the program's, not modally.
+            const HelpCentre& guide = s.window->help();
+            if (guide.helpWindow() && guide.helpWindow()->isVisible())
+                effect << QStringLiteral("HelpWindow ") + guide.helpWindow()->currentPage();
+            if (guide.manualWindow() && guide.manualWindow()->isVisible())
+                effect << QStringLiteral("ManualWindow");
             if (s.engine().isPortOpen() != wasOpen)
                 effect << (wasOpen ? QStringLiteral("port closed") : QStringLiteral("port opened"));
             // The home folder differs between windows; the file names do not.

@@ -60,3 +60,5 @@ void RegisterMonitorScreens(ScreenRegistry& registry);
 void RegisterViewerScreens(ScreenRegistry& registry);
 // The clock and reserved-start window, and the status list's clock drift.
 void RegisterClockScreens(ScreenRegistry& registry);
+// The guide's window (contents, a page, a search) and the manual.
+void RegisterHelpScreens(ScreenRegistry& registry);

@@ -43,6 +43,7 @@ int main(int argc, char* argv[]) {
     RegisterMonitorScreens(registry);
     RegisterViewerScreens(registry);
     RegisterClockScreens(registry);
+    RegisterHelpScreens(registry);
 
     QTextStream out(stdout);
     if (parser.isSet(listOption)) {
