@@ -236,6 +236,16 @@ QWidget* frmTD_Main::buildStatusArea() {
     heading->addStretch(1);
     heading->addWidget(m_phaseChip);
     left->addLayout(heading);
+    // Why the port did not open, whole: the status bar has room for the start of it only,
+    // and the fix (a group, an adapter) is at its end.
+    m_portProblem = new QLabel(area);
+    m_portProblem->setObjectName(QStringLiteral("lblPortProblem"));
+    m_portProblem->setWordWrap(true);
+    m_portProblem->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_portProblem->setStyleSheet(QStringLiteral("QLabel { background: #fff4d6; color: #5c4400; "
+                                                "border: 1px solid #e5c97a; padding: 6px; }"));
+    m_portProblem->hide();
+    left->addWidget(m_portProblem);
 
     m_statusView = MakeGridView(QStringLiteral("sprdStatus"), area);
     m_statusModel = new StatusListModel(&m_engine->tables().sprdStatus, m_engine->state(), this);
@@ -453,6 +463,8 @@ void frmTD_Main::showPhase(CommEngine::Phase phase) {
     m_phaseChip->style()->polish(m_phaseChip);
     // While a connection is being made the port command gives it up.
     updatePortCaptions(phase != CommEngine::Phase::Closed);
+    if (phase != CommEngine::Phase::Closed && m_portProblem)
+        m_portProblem->hide();
 }
 
 void frmTD_Main::onSelectedMeterChanged(int address) {
@@ -569,7 +581,19 @@ void frmTD_Main::togglePort() {
         return; // a name no link serves: the port stays closed, as a failed open does
     m_engine->setLink(link.get());
     m_link = std::move(link);
-    m_engine->openPort();
+    // A link that connects in the background may still fail.
+    connect(m_link.get(), &SerialLink::openFailed, this, &frmTD_Main::showPortProblem);
+    m_portProblem->hide();
+    if (!m_engine->openPort())
+        showPortProblem(m_link->errorString());
+}
+
+void frmTD_Main::showPortProblem(const QString& why) {
+    if (why.isEmpty())
+        return;
+    m_portProblem->setText(
+        tr("Port %1 not opened: %2").arg(m_engine->portSettings().portName, why));
+    m_portProblem->show();
 }
 
 void frmTD_Main::setCommViewVisible(bool visible) {

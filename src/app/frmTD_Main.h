@@ -114,6 +114,7 @@ private:
     // The viewer beside this window: on `files`, or with its open dialog when none are given.
     void openGraphViewer(const QStringList& files = {});
     void showLinkMessage(const QString& text);
+    void showPortProblem(const QString& why);
 
     Clock& m_clock;
     Options m_options;
@@ -130,6 +131,7 @@ private:
     QTableView* m_statusView = nullptr;
     StatusListModel* m_statusModel = nullptr;
     GradientLabel* lblMC_No = nullptr;
+    QLabel* m_portProblem = nullptr;
     QLabel* m_selectedDetails = nullptr;
     GradientLabel* lblDSave_Enable = nullptr;
     GradientLabel* lblDSave_Intv = nullptr;
