@@ -27,7 +27,7 @@ set(CPACK_PACKAGE_NAME td700)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "TD700 maintainers <td700@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "PC companion of the TD700 paperless recorders")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "TD700_File scans RS-232, RS-485 and RTU-over-TCP buses as a Modbus RTU master, shows the "
     "recorders' live values, saves them into data files and shows those files as curves. td700 "
     "does the same from the command line; td700-sim simulates recorders for training and tests.")

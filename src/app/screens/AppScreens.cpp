@@ -180,6 +180,8 @@ void renderSetDSave(ScreenContext& context) {
         return;
     {
         frmTD_Set_DSave dialog(session.window().paths().saveDataIni());
+        // A folder as a user's would read, not the renderer's temporary one.
+        dialog.lblFolder->setText(QStringLiteral("/home/plant/TD700/Data"));
         context.save(dialog, QStringLiteral("frmTD_Set_DSave"));
     }
     {
