@@ -1,10 +1,13 @@
 #include "app/AppTestSupport.h"
 #include "app/MainMenus.h"
+#include "app/frmTD_About.h"
+#include "core/Version.h"
 #include "help/HelpBrowser.h"
 #include "help/HelpCentre.h"
 #include "help/HelpWindow.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -100,6 +103,15 @@ private Q_SLOTS:
         HelpWindow* first = help.helpWindow();
         window->action(MainCommand::mHelpHelp)->trigger();
         QCOMPARE(help.helpWindow(), first);
+    }
+
+    void aboutBoxSaysWhatVersionSays() {
+        frmTD_About about;
+        const auto* label = about.findChild<QLabel*>(QStringLiteral("lblVersion"));
+        QVERIFY(label);
+        QVERIFY2(
+            label->text().contains(ProgramVersion() + QStringLiteral(", built ") + BuildDate()),
+            qPrintable(label->text()));
     }
 
     void linksAndHistoryInTheHelpWindow() {
