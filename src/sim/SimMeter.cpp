@@ -153,6 +153,7 @@ int SimMeter::writeHolding(int first, const QList<quint16>& values) {
         if (r < SimReg::DeviceClock || r >= SimReg::DeviceClock + kClockFields)
             m_holding.set(r, values[i]);
     }
+    followReservedStart(); // a reserve switched on is followed from now on
     return 0;
 }
 
@@ -195,9 +196,17 @@ int SimMeter::checkReserve(int first, const QList<quint16>& values) const {
 // set is never reached.
 void SimMeter::followReservedStart() {
     using namespace SimReg;
+    // Reading the clock costs a local-time conversion, too much for every register of every
+    // request; with the reserve off there is nothing to run into, and a reserve switched on
+    // starts being followed from the next look, so a start already behind the clock is never
+    // reached.
+    if (m_holding.value(ReserveOn) != 1) {
+        m_reserveCheckedAt = QDateTime();
+        return;
+    }
     const QDateTime now = deviceClock();
     const QDateTime last = std::exchange(m_reserveCheckedAt, now);
-    if (!last.isValid() || m_holding.value(ReserveOn) != 1)
+    if (!last.isValid())
         return;
     const QDateTime at(QDate(m_holding.value(ReserveTime), m_holding.value(ReserveTime + 1),
                              m_holding.value(ReserveTime + 2)),
