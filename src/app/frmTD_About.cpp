@@ -1,5 +1,7 @@
 #include "app/frmTD_About.h"
 
+#include "core/Version.h"
+
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -71,12 +73,12 @@ frmTD_About::frmTD_About(QWidget* parent)
         this);
     text->setWordWrap(true);
 
-    auto* version = new QLabel(tr("Version %1, built with Qt %2")
-                                   .arg(QCoreApplication::applicationVersion().isEmpty()
-                                            ? QStringLiteral("5.4.1")
-                                            : QCoreApplication::applicationVersion(),
-                                        QString::fromLatin1(qVersion())),
-                               this);
+    // The same version and date as every program's --version.
+    auto* version =
+        new QLabel(tr("Version %1, built %2 with Qt %3")
+                       .arg(ProgramVersion(), BuildDate(), QString::fromLatin1(qVersion())),
+                   this);
+    version->setObjectName(QStringLiteral("lblVersion"));
     version->setForegroundRole(QPalette::PlaceholderText);
 
     // The caption is the address; a click hands it to the desktop's browser.

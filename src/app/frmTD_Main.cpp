@@ -9,22 +9,30 @@
 #include "app/frmTD_About.h"
 #include "app/frmTD_SetMC.h"
 #include "app/frmTD_SetPort.h"
+#include "clock/ClockDrift.h"
+#include "clock/ClockWriter.h"
+#include "clock/frmTD_DateReserve.h"
 #include "comm/MeterList.h"
 #include "comm/SerialLink.h"
 #include "core/Clock.h"
 #include "core/TextLines.h"
 #include "core/WinRgb.h"
+#include "help/HelpCentre.h"
 #include "logging/AlarmHistory.h"
 #include "logging/DataFileWriter.h"
 #include "logging/SaveSettings.h"
 #include "logging/frmTD_Set_DSave.h"
 #include "monitor/MonitorFactory.h"
 #include "paramset/frmTD_Parameter.h"
+#include "viewer/GraphViewerWindow.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/GradientLabel.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -97,8 +105,11 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
     , m_engine(std::make_unique<CommEngine>(clock))
     , m_alarms(
           std::make_unique<AlarmHistory>(m_engine->state(), m_engine->tables(), m_options.paths))
-    , m_saveWriter(std::make_unique<DataFileWriter>(clock, *m_engine)) {
+    , m_saveWriter(std::make_unique<DataFileWriter>(clock, *m_engine))
+    , m_clockDrift(std::make_unique<ClockDrift>(*m_engine, clock))
+    , m_clockWriter(std::make_unique<ClockWriter>(*m_engine)) {
     m_engine->setAlarmHistory(m_alarms.get());
+    help(); // F1 works from the first moment, in every window
     setObjectName(QStringLiteral("frmTD_Main"));
     setWindowTitle(QStringLiteral("TD700 EV5.4.1 (File Type)"));
     buildUi();
@@ -117,6 +128,8 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
 }
 
 frmTD_Main::~frmTD_Main() {
+    for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
+        delete v.data();
     // The save tick and the engine stop before what they read goes; the engine lets go of
     // the link before the link goes.
     m_saveWriter->tmrDSave().stop();
@@ -224,12 +237,23 @@ QWidget* frmTD_Main::buildStatusArea() {
     heading->addStretch(1);
     heading->addWidget(m_phaseChip);
     left->addLayout(heading);
+    // Why the port did not open, whole: the status bar has room for the start of it only,
+    // and the fix (a group, an adapter) is at its end.
+    m_portProblem = new QLabel(area);
+    m_portProblem->setObjectName(QStringLiteral("lblPortProblem"));
+    m_portProblem->setWordWrap(true);
+    m_portProblem->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_portProblem->setStyleSheet(QStringLiteral("QLabel { background: #fff4d6; color: #5c4400; "
+                                                "border: 1px solid #e5c97a; padding: 6px; }"));
+    m_portProblem->hide();
+    left->addWidget(m_portProblem);
 
     m_statusView = MakeGridView(QStringLiteral("sprdStatus"), area);
     m_statusModel = new StatusListModel(&m_engine->tables().sprdStatus, m_engine->state(), this);
     m_statusModel->setBackoffSource([e = m_engine.get()](int meter) {
         return StatusListModel::Backoff{e->backoffCycles(meter), e->cyclesUntilAsked(meter)};
     });
+    m_statusModel->setClockDrift(m_clockDrift.get());
     m_statusView->setModel(m_statusModel);
     m_statusView->verticalHeader()->hide();
     m_statusView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -297,7 +321,9 @@ void frmTD_Main::buildStatusBar() {
     bar->setSizeGripEnabled(true);
     const int minWidths[5] = {9, 11, 14, 0, 10};
     for (int i = 0; i < 5; ++i) {
-        auto* l = new QLabel(bar);
+        // The link messages can be long (a port that would not open says why and what to
+        // do): they are cut to the room there is, never widening the window.
+        auto* l = i == 3 ? new ElidedLabel(bar) : new QLabel(bar);
         l->setObjectName(QStringLiteral("StatusBar1_%1").arg(i + 1));
         l->setMinimumWidth(fontMetrics().averageCharWidth() * minWidths[i]);
         l->setContentsMargins(6, 0, 6, 0);
@@ -319,7 +345,9 @@ void frmTD_Main::connectEngine() {
     connect(e, &CommEngine::portOpenChanged, this, &frmTD_Main::updatePortCaptions);
     connect(e, &CommEngine::portClosedMenus, this, &frmTD_Main::SetPortClosedMenus);
     connect(e, &CommEngine::statusText, this, [this](int panel, const QString& text) {
-        if (panel >= 1 && panel <= 5)
+        if (panel == 4)
+            showLinkMessage(text);
+        else if (panel >= 1 && panel <= 5)
             m_panels[panel - 1]->setText(text);
     });
     connect(e, &CommEngine::sendLamp, shpSend, &StatusLamp::setLit);
@@ -339,6 +367,13 @@ void frmTD_Main::connectEngine() {
     connect(e, &CommEngine::meterPolled, m_statusModel,
             [this](int meter, bool) { m_statusModel->backoffChanged(meter); });
     connect(e, &CommEngine::meterSkipped, m_statusModel, &StatusListModel::backoffChanged);
+    connect(m_clockDrift.get(), &ClockDrift::changed, m_statusModel,
+            &StatusListModel::driftChanged);
+}
+
+void frmTD_Main::showLinkMessage(const QString& text) {
+    m_panels[3]->setText(text);
+    m_panels[3]->setToolTip(text.isEmpty() ? tr("Link messages") : text);
 }
 
 void frmTD_Main::showFileStatus() {
@@ -372,7 +407,7 @@ void frmTD_Main::startUp() {
                                TextFileProblem(m_options.paths.saveDataIni())})
         if (!why.isEmpty())
             problems << why;
-    m_panels[3]->setText(problems.join(QStringLiteral("  \u00b7  ")));
+    showLinkMessage(problems.join(QStringLiteral("  \u00b7  ")));
     if (!problems.isEmpty())
         m_panels[3]->setToolTip(problems.join(u'\n'));
     SetPortClosedMenus(true);
@@ -429,6 +464,8 @@ void frmTD_Main::showPhase(CommEngine::Phase phase) {
     m_phaseChip->style()->polish(m_phaseChip);
     // While a connection is being made the port command gives it up.
     updatePortCaptions(phase != CommEngine::Phase::Closed);
+    if (phase != CommEngine::Phase::Closed && m_portProblem)
+        m_portProblem->hide();
 }
 
 void frmTD_Main::onSelectedMeterChanged(int address) {
@@ -511,15 +548,19 @@ void frmTD_Main::runCommand(MainCommand command) {
         openParameterWindow();
         break;
     case MainCommand::mPMeterSysDate:
-        openLaterWindow(tr("Date/Time Reserve"));
+        openDateReserve();
         break;
     case MainCommand::mHelpAbout:
         openAbout();
         break;
     case MainCommand::mHelpHelp:
+        help().showPage();
+        break;
     case MainCommand::mHelpManual:
+        openManual();
+        break;
     case MainCommand::mHelpGView:
-        openDocument(command);
+        openGraphViewer();
         break;
     case MainCommand::mHelpViewComm:
         setCommViewVisible(!isCommViewVisible());
@@ -541,7 +582,19 @@ void frmTD_Main::togglePort() {
         return; // a name no link serves: the port stays closed, as a failed open does
     m_engine->setLink(link.get());
     m_link = std::move(link);
-    m_engine->openPort();
+    // A link that connects in the background may still fail.
+    connect(m_link.get(), &SerialLink::openFailed, this, &frmTD_Main::showPortProblem);
+    m_portProblem->hide();
+    if (!m_engine->openPort())
+        showPortProblem(m_link->errorString());
+}
+
+void frmTD_Main::showPortProblem(const QString& why) {
+    if (why.isEmpty())
+        return;
+    m_portProblem->setText(
+        tr("Port %1 not opened: %2").arg(m_engine->portSettings().portName, why));
+    m_portProblem->show();
 }
 
 void frmTD_Main::setCommViewVisible(bool visible) {
@@ -624,9 +677,34 @@ void frmTD_Main::openParameterWindow(const QString& file) {
     RunModal(window);
 }
 
+void frmTD_Main::openFile(const QString& path) {
+    const QFileInfo file(path);
+    const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
+    if (!file.isFile()) {
+        ShowMessage(this, QMessageBox::Warning, tr("%1 was not found.").arg(shown));
+        return;
+    }
+    const QString suffix = file.suffix().toUpper();
+    if (suffix == QStringLiteral("CFG"))
+        openParameterWindow(file.absoluteFilePath());
+    else if (suffix == QStringLiteral("TDD"))
+        openGraphViewer({file.absoluteFilePath()});
+    else
+        ShowMessage(this, QMessageBox::Warning,
+                    tr("%1 is neither a parameter file (.CFG) nor a data file (.TDD).").arg(shown));
+}
+
 void frmTD_Main::openLaterWindow(const QString& caption) {
     ShowMessage(this, QMessageBox::Information,
                 tr("%1 is not part of this version of the program yet.").arg(caption));
+}
+
+void frmTD_Main::openDateReserve() {
+    // The menu item is enabled only while the port polls; a port lost since keeps it shut.
+    if (m_engine->phase() != CommEngine::Phase::Polling)
+        return;
+    frmTD_DateReserve dialog(*m_engine, m_clock, *m_clockWriter, *m_clockDrift, this);
+    RunModal(dialog);
 }
 
 void frmTD_Main::openAbout() {
@@ -634,13 +712,47 @@ void frmTD_Main::openAbout() {
     RunModal(about);
 }
 
-void frmTD_Main::openDocument(MainCommand command) {
-    const HelpDocument doc = command == MainCommand::mHelpHelp     ? HelpFileDocument()
-                             : command == MainCommand::mHelpManual ? ManualDocument()
-                                                                   : GraphViewerDocument();
-    QString message;
-    if (!LaunchDocument(doc, m_options.paths.home(), &message))
-        ShowMessage(this, QMessageBox::Warning, message);
+HelpCentre& frmTD_Main::help() {
+    if (HelpCentre* centre = HelpCentre::current())
+        return *centre;
+    m_ownHelp = std::make_unique<HelpCentre>();
+    return *m_ownHelp;
+}
+
+void frmTD_Main::openManual() {
+    // The recorder's own manual, where an install carries it, comes first.
+    const HelpDocument manual = ManualPdfDocument();
+    if (!FindDocument(manual, m_options.paths.home()).isEmpty()) {
+        QString message;
+        if (LaunchDocument(manual, m_options.paths.home(), &message))
+            return;
+        ShowMessage(this, QMessageBox::Warning,
+                    message + u' ' + tr("The guide built into the program is shown instead."));
+    }
+    help().showManual();
+}
+
+void frmTD_Main::openGraphViewer(const QStringList& files) {
+    // The viewer is a window of its own beside this one, not a modal dialog: the data keeps
+    // being logged while the user looks at older files.
+    GraphViewerWindow* viewer = nullptr;
+    for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
+        if (v && v->timeLine().isEmpty())
+            viewer = v;
+    if (!viewer) {
+        viewer = new GraphViewerWindow();
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->setDialogRunner([](QDialog& dialog) { return RunModal(dialog); });
+        m_viewers.append(viewer);
+    }
+    viewer->setStartFolder(m_saveWriter->settings().gDSaveFolder);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    if (files.isEmpty())
+        viewer->chooseFiles();
+    else
+        viewer->openFiles(files);
 }
 
 // ---- shutdown ---------------------------------------------------------------------------
@@ -658,6 +770,9 @@ void frmTD_Main::closeEvent(QCloseEvent* event) {
     }
     if (m_engine->isPortOpen())
         m_engine->closePort();
+    for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
+        if (v)
+            v->close();
     if (m_options.rememberGeometry) {
         QSettings s = windowSettings();
         s.setValue(QStringLiteral("main/geometry"), saveGeometry());

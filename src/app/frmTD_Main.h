@@ -5,16 +5,21 @@
 #include "core/AppPaths.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
 
 class AlarmHistory;
 class Clock;
+class ClockDrift;
+class ClockWriter;
 class CommView;
 class DataFileWriter;
 class frmTD_Parameter;
 class GradientLabel;
+class GraphViewerWindow;
+class HelpCentre;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -52,6 +57,8 @@ public:
     CommEngine& engine() { return *m_engine; }
     DataFileWriter& dataFileWriter() { return *m_saveWriter; }
     AlarmHistory& alarmHistory() { return *m_alarms; }
+    ClockDrift& clockDrift() { return *m_clockDrift; }
+    ClockWriter& clockWriter() { return *m_clockWriter; }
     const AppPaths& paths() const { return m_options.paths; }
     Clock& clock() { return m_clock; }
 
@@ -61,9 +68,15 @@ public:
     QString selectedMeterText() const;
     bool isCommViewVisible() const;
     QTableView* sprdStatusView() const { return m_statusView; }
+    // The guide: the program's, or this window's own when the program has none.
+    HelpCentre& help();
 
     // The menu handlers, as the menu items and the buttons run them.
     void runCommand(MainCommand command);
+    // Opens a file given on the command line or by a file manager: a parameter file (.CFG) in
+    // the parameter window, a data file (.TDD) in the viewer; anything else is refused with
+    // a message.
+    void openFile(const QString& path);
     // The port command: opens a closed port or closes an open one (by the menu caption).
     void togglePort();
     void setCommViewVisible(bool visible);
@@ -102,8 +115,13 @@ private:
     void openPortSetup();
     void openMonitor(MainCommand command);
     void openLaterWindow(const QString& caption);
+    void openDateReserve();
     void openAbout();
-    void openDocument(MainCommand command);
+    void openManual();
+    // The viewer beside this window: on `files`, or with its open dialog when none are given.
+    void openGraphViewer(const QStringList& files = {});
+    void showLinkMessage(const QString& text);
+    void showPortProblem(const QString& why);
 
     Clock& m_clock;
     Options m_options;
@@ -111,12 +129,16 @@ private:
     std::unique_ptr<SerialLink> m_link;
     std::unique_ptr<AlarmHistory> m_alarms;
     std::unique_ptr<DataFileWriter> m_saveWriter;
+    std::unique_ptr<ClockDrift> m_clockDrift;
+    std::unique_ptr<ClockWriter> m_clockWriter;
+    std::unique_ptr<HelpCentre> m_ownHelp;
 
     std::map<MainCommand, QAction*> m_actions;
     QPushButton* m_buttons[15] = {};
     QTableView* m_statusView = nullptr;
     StatusListModel* m_statusModel = nullptr;
     GradientLabel* lblMC_No = nullptr;
+    QLabel* m_portProblem = nullptr;
     QLabel* m_selectedDetails = nullptr;
     GradientLabel* lblDSave_Enable = nullptr;
     GradientLabel* lblDSave_Intv = nullptr;
@@ -133,4 +155,5 @@ private:
     StatusLamp* shpRecv = nullptr;
     QSplitter* m_splitter = nullptr;
     bool m_quitting = false;
+    QList<QPointer<GraphViewerWindow>> m_viewers;
 };

@@ -1,8 +1,13 @@
 #include "app/AppStyle.h"
 #include "app/DemoHome.h"
+#include "app/MessageBoxes.h"
 #include "app/StatusReport.h"
 #include "app/frmTD_Main.h"
 #include "core/Clock.h"
+#include "core/Version.h"
+#include "help/HelpCentre.h"
+#include "logging/SaveSettings.h"
+#include "viewer/GraphViewerWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -13,6 +18,37 @@
 #include <QTextStream>
 #include <QTimer>
 #include <optional>
+
+namespace {
+
+// The viewer on its own, as a file manager opens a data file with the program.
+int RunGraphViewer(const QStringList& files, const AppPaths& paths, bool report) {
+    GraphViewerWindow viewer;
+    viewer.setDialogRunner([](QDialog& dialog) { return RunModal(dialog); });
+    viewer.setStartFolder(LoadSaveSettings(paths.saveDataIni()).gDSaveFolder);
+    if (report) {
+        QTextStream out(stdout);
+        const bool opened = viewer.openFiles(files);
+        const DataTimeLine& line = viewer.timeLine();
+        out << "title: " << viewer.windowTitle() << '\n'
+            << "files: " << line.files().size() << '\n'
+            << "records: " << line.recordCount() << '\n'
+            << "gaps: " << line.gaps().size() << '\n'
+            << "events: " << line.events().size() << '\n'
+            << viewer.viewText() << '\n';
+        for (const QString& m : line.messages())
+            out << "note: " << m << '\n';
+        return opened ? 0 : 1;
+    }
+    viewer.show();
+    if (files.isEmpty())
+        QTimer::singleShot(0, &viewer, [&viewer] { viewer.chooseFiles(); });
+    else
+        viewer.openFiles(files);
+    return QApplication::exec();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Help and version need no window: answer them on a machine without a display too.
@@ -26,7 +62,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TD700_File"));
     QApplication::setOrganizationName(QStringLiteral("TD700"));
-    QApplication::setApplicationVersion(QStringLiteral("5.4.1"));
+    QApplication::setApplicationVersion(ProgramVersion());
     QApplication::setDesktopFileName(QStringLiteral("td700-file"));
     ApplyAppStyle(app);
 
@@ -34,7 +70,11 @@ int main(int argc, char* argv[]) {
     parser.setApplicationDescription(
         QStringLiteral("TD700 EV5.4.1 (File Type): the PC companion of the TD700 recorders."));
     parser.addHelpOption();
-    parser.addVersionOption();
+    // Qt's own version option prints the version alone; ours adds the build day, as the
+    // other two programs do.
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Displays version information."));
+    parser.addOption(versionOption);
     const QCommandLineOption homeOption(
         QStringLiteral("home"),
         QStringLiteral("Program folder with Comm.CFG and CFG/ (default: beside the program "
@@ -54,15 +94,45 @@ int main(int argc, char* argv[]) {
                                     QStringLiteral("Print the meter status rows and quit."),
                                     QStringLiteral("SECONDS"));
     reportOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({homeOption, demoOption, openOption, reportOption});
+    const QCommandLineOption viewOption(
+        QStringLiteral("view"),
+        QStringLiteral("Open the graph viewer alone, on the data files given (daily files of "
+                       "one meter are shown as one time line), or with its open dialog."));
+    // For tests: prints what the viewer holds once it has opened the files, and ends.
+    QCommandLineOption reportViewOption(QStringLiteral("report-view"),
+                                        QStringLiteral("Print the viewer's files and quit."));
+    reportViewOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions(
+        {homeOption, demoOption, openOption, reportOption, viewOption, reportViewOption});
     parser.addPositionalArgument(
-        QStringLiteral("FILE.CFG"),
-        QStringLiteral("A parameter file to open in the Parameter Setup window at start."),
-        QStringLiteral("[FILE.CFG]"));
+        QStringLiteral("FILE"),
+        QStringLiteral("Data files (.TDD) to open in the graph viewer, or a parameter file (.CFG) "
+                       "to open with the main window, as a file manager opens them."),
+        QStringLiteral("[FILE.TDD...|FILE.CFG]"));
     parser.process(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (parser.isSet(versionOption)) {
+        out << VersionText(QStringLiteral("TD700_File"));
+        return 0;
+    }
+    // F1 and the Help menu, for every window of the program, the viewer alone too.
+    HelpCentre help;
+
+    // A parameter file goes to the main window, which owns the parameter window; data files
+    // to the viewer alone.
+    QString parameterFile;
+    QStringList dataFiles;
+    for (const QString& file : parser.positionalArguments()) {
+        if (parameterFile.isEmpty() && file.endsWith(QStringLiteral(".CFG"), Qt::CaseInsensitive))
+            parameterFile = file;
+        else if (!file.endsWith(QStringLiteral(".CFG"), Qt::CaseInsensitive))
+            dataFiles << file;
+    }
+    if (parser.isSet(viewOption) || (!dataFiles.isEmpty() && parameterFile.isEmpty()))
+        return RunGraphViewer(dataFiles, AppPaths::resolve(parser.value(homeOption)),
+                              parser.isSet(reportViewOption));
 
     std::optional<QTemporaryDir> demoFolder;
     QString home = parser.value(homeOption);
@@ -99,11 +169,9 @@ int main(int argc, char* argv[]) {
 
     if (parser.isSet(demoOption) || parser.isSet(openOption))
         QTimer::singleShot(0, &window, [&window] { window.togglePort(); });
-    if (!parser.positionalArguments().isEmpty()) {
-        const QString file =
-            QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
-        QTimer::singleShot(0, &window, [&window, file] { window.openParameterWindow(file); });
-    }
+    if (!parameterFile.isEmpty())
+        QTimer::singleShot(0, &window,
+                           [&window, parameterFile] { window.openFile(parameterFile); });
 
     if (parser.isSet(reportOption)) {
         bool ok = false;

@@ -97,11 +97,12 @@ int RunCfg(const QStringList& arguments) {
     if (args.size() > 1)
         args.removeAt(1);
     if (!parser.parse(args)) {
-        c.err << "td700: " << parser.errorText() << "\n\n" << parser.helpText();
+        c.err << "td700: " << parser.errorText() << "\n\n"
+              << CommandHelp(parser, QStringLiteral("cfg"));
         return Exit::Usage;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        c.out << parser.helpText();
+        c.out << CommandHelp(parser, QStringLiteral("cfg"));
         return Exit::Done;
     }
     const QStringList p = parser.positionalArguments();
@@ -111,7 +112,7 @@ int RunCfg(const QStringList& arguments) {
     if ((what != QStringLiteral("show") && what != QStringLiteral("diff")) ||
         p.size() != files + 1 || (meter && what != QStringLiteral("diff"))) {
         c.err << "td700: cfg wants 'show FILE', 'diff A B' or 'diff FILE --meter'\n\n"
-              << parser.helpText();
+              << CommandHelp(parser, QStringLiteral("cfg"));
         return Exit::Usage;
     }
     if (!LoadCommonOptions(parser, c))

@@ -44,9 +44,14 @@ void AddCommonOptions(QCommandLineParser& parser);
 bool LoadCommonOptions(const QCommandLineParser& parser, CliContext& context);
 // Parses "1,3,5-7" into slave addresses 1..247; false on any bad item.
 bool ParseAddressList(const QString& text, QVector<int>* addresses);
+// Parses "1,3,5-7" into the numbers lowest..highest, sorted, each once; false on any bad item.
+bool ParseNumberList(const QString& text, int lowest, int highest, QVector<int>* numbers);
 // Adds --backoff to the parser of a command that polls.
 void AddBackoffOption(QCommandLineParser& parser);
 // Applies --backoff over Comm.CFG's setting; false with the reason on standard error.
 bool LoadBackoffOption(const QCommandLineParser& parser, CliContext& context);
+// A command's --help text, its usage line naming the program and the command as they are
+// typed ("td700 scan [options]"), however the program was started.
+QString CommandHelp(const QCommandLineParser& parser, const QString& command);
 // A sentence as a clause: without its final full stop, to be followed by more.
 QString AsClause(const QString& sentence);

@@ -20,13 +20,14 @@ bool ParseEngineCommand(QCommandLineParser& parser, const QStringList& arguments
     if (args.size() > 1)
         args.removeAt(1);
     if (!parser.parse(args)) {
-        c.err << "td700: " << parser.errorText() << "\n\n" << parser.helpText();
+        c.err << "td700: " << parser.errorText() << "\n\n"
+              << CommandHelp(parser, arguments.value(1));
         c.err.flush();
         *exitCode = Exit::Usage;
         return false;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        c.out << parser.helpText();
+        c.out << CommandHelp(parser, arguments.value(1));
         c.out.flush();
         *exitCode = Exit::Done;
         return false;
@@ -34,7 +35,7 @@ bool ParseEngineCommand(QCommandLineParser& parser, const QStringList& arguments
     if (parser.positionalArguments().size() > positionals) {
         c.err << "td700: unexpected argument '" << parser.positionalArguments().value(positionals)
               << "'\n\n"
-              << parser.helpText();
+              << CommandHelp(parser, arguments.value(1));
         c.err.flush();
         *exitCode = Exit::Usage;
         return false;

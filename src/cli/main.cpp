@@ -1,7 +1,9 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "core/Version.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 #include <QTextStream>
 #include <cstdio>
 
@@ -22,13 +24,39 @@ const Command kCommands[] = {
     {"upload", RunUpload, "upload the selected meter's parameter set into a file (.CFG)"},
     {"download", RunDownload, "download a parameter file (.CFG) to one meter or to each"},
     {"cfg", RunCfg, "show a parameter file, or the rows two files or a file and a meter differ"},
+    {"clock", RunClock, "show or set the meters' clocks and reserved start"},
 };
 
 void printUsage(QTextStream& s) {
-    s << "Usage: td700 COMMAND [options]\n\nCommands:\n";
+    s << "Usage: td700 COMMAND [options]\n"
+         "The command-line companion of the TD700 recorders: the desktop program's engine and "
+         "settings files, for scripts and unattended logging.\n\nCommands:\n";
     for (const Command& c : kCommands)
         s << "  " << QString::fromLatin1(c.name).leftJustified(10) << c.summary << '\n';
-    s << "\nRun 'td700 COMMAND --help' for the options of a command.\n";
+    s << "\nRun 'td700 COMMAND --help' for the options of a command, 'td700 --help-all' for "
+         "those of every command, 'td700 --version' for the version.\n";
+}
+
+// Every command's own --help after the overview, as one text (the manual page is made from
+// it). Each command is asked in a process of its own, so that a command added to the table
+// needs nothing more to be described here.
+int printAllHelp(QTextStream& out) {
+    printUsage(out);
+    for (const Command& c : kCommands) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(c.name), QStringLiteral("--help")});
+        if (!child.waitForFinished(10000) || child.exitCode() != 0) {
+            QTextStream(stderr) << "td700: the help of '" << c.name << "' could not be read\n";
+            return Exit::Failed;
+        }
+        QString text = QString::fromLocal8Bit(child.readAllStandardOutput());
+        // Qt's own --help-all line says nothing about the command.
+        text.remove(QStringLiteral("  --help-all          Displays help including Qt specific "
+                                   "options.\n"));
+        out << "\nCommand " << c.name << ":\n" << text;
+    }
+    return Exit::Done;
 }
 
 } // namespace
@@ -37,6 +65,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("TD700"));
     QCoreApplication::setOrganizationName(QStringLiteral("TD700"));
+    QCoreApplication::setApplicationVersion(ProgramVersion());
     const QStringList args = QCoreApplication::arguments();
     QTextStream err(stderr);
     if (args.size() < 2) {
@@ -44,10 +73,16 @@ int main(int argc, char** argv) {
         return Exit::Usage;
     }
     const QString word = args.at(1);
+    QTextStream out(stdout);
     if (word == QStringLiteral("--help") || word == QStringLiteral("-h") ||
         word == QStringLiteral("help")) {
-        QTextStream out(stdout);
         printUsage(out);
+        return Exit::Done;
+    }
+    if (word == QStringLiteral("--help-all"))
+        return printAllHelp(out);
+    if (word == QStringLiteral("--version") || word == QStringLiteral("-v")) {
+        out << VersionText(QStringLiteral("td700"));
         return Exit::Done;
     }
     for (const Command& c : kCommands)

@@ -93,8 +93,17 @@ bool CommEngine::isPortOpen() const {
 bool CommEngine::openPort() {
     if (m_phase != Phase::Closed)
         return true;
-    if (!m_link || !m_link->open(m_settings.portName, m_settings.lineSettings()))
+    if (!m_link)
         return false;
+    if (!m_link->open(m_settings.portName, m_settings.lineSettings())) {
+        // The state stays closed, without a message box; the status bar tells why, for a
+        // port that cannot be opened is most often a fix away (an adapter, a group).
+        m_lastFailure = m_link->errorString();
+        if (!m_lastFailure.isEmpty())
+            Q_EMIT statusText(4, QStringLiteral("Port [%1] ==> Not opened: %2")
+                                     .arg(m_settings.portName, m_lastFailure));
+        return false;
+    }
     m_lastFailure.clear();
     if (!m_link->isOpen()) {
         // The link connects in the background; the window stays responsive meanwhile.
@@ -466,6 +475,17 @@ bool CommEngine::failureEscalation() {
         // A meter that stops answering during the channel scan leaves the scan to the next
         // meter, which starts at its first channel; the scan never comes back round to it.
         endOfChannelScan();
+        return false;
+    }
+    if (code == RC_SEND_CLOCK_FRAME) {
+        // Sent again and again, a write the meter refuses or never answers would hold the bus
+        // for ever: it is given up, and the settings read that follows shows what the meter
+        // holds.
+        Q_EMIT statusText(4,
+                          QStringLiteral("Meter [%1] ==> Clock write failed").arg(s.gSelAddress));
+        s.gCommand = RC_READ_COMMON;
+        beginSettingsRead();
+        Q_EMIT clockWriteDone(false);
         return false;
     }
     if (code >= RC_READ_COMMON && code < RC_READ_CHANNEL + 12) {

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstring>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -16,41 +16,47 @@ namespace {
 // A line longer than this is cut there: no meter list line comes near it.
 constexpr qsizetype kLineBytes = 1 << 16;
 
-// Hands every line of the file to `take` (without its LF, or CR LF), reading the file as a
-// stream, until `take` returns false.
+// Hands every line of the file to `take` (without its end: CR LF, LF or a CR alone, as files
+// that passed through other editors have them), reading the file as a stream, until `take`
+// returns false.
 void forEachLine(const QString& path, const std::function<bool(const QByteArray&)>& take) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return;
     QByteArray line;
     bool lineOpen = false;
+    bool afterCr = false; // an LF right after a CR ends no second line, even across chunks
     QByteArray chunk(1 << 16, Qt::Uninitialized);
     qint64 got = 0;
+    const auto isLineEnd = [](char c) { return c == '\n' || c == '\r'; };
     while ((got = file.read(chunk.data(), chunk.size())) > 0) {
         const char* data = chunk.constData();
         for (qint64 i = 0; i < got;) {
-            const char* end = static_cast<const char*>(std::memchr(data + i, '\n', got - i));
-            const qint64 stop = end ? end - data : got;
+            if (afterCr) {
+                afterCr = false;
+                if (data[i] == '\n') {
+                    ++i;
+                    continue;
+                }
+            }
+            const char* end = std::find_if(data + i, data + got, isLineEnd);
+            const qint64 stop = end - data;
             if (line.size() < kLineBytes)
                 line.append(data + i, std::min<qint64>(stop - i, kLineBytes - line.size()));
             lineOpen = true;
             i = stop;
-            if (!end)
+            if (stop == got)
                 break;
+            afterCr = data[i] == '\r';
             ++i;
-            if (line.endsWith('\r'))
-                line.chop(1);
             if (!take(line))
                 return;
             line.clear();
             lineOpen = false;
         }
     }
-    if (lineOpen) {
-        if (line.endsWith('\r'))
-            line.chop(1);
+    if (lineOpen)
         take(line);
-    }
 }
 
 } // namespace

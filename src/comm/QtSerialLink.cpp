@@ -1,6 +1,8 @@
 #include "comm/QtSerialLink.h"
 
 #include "comm/PortSettings.h"
+#include "comm/SerialOpenProblem.h"
+#include "comm/SerialPorts.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -111,7 +113,30 @@ bool QtSerialLink::open(const QString& portName, const QString& lineSettings) {
     m_port->setStopBits(stopBitsOf(m_line.stopHalfBits));
     m_port->setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port->open(QIODevice::ReadWrite)) {
-        const QString why = m_port->errorString();
+        const QString device = systemPortName(portName);
+        const SerialDeviceAccess access = ProbeSerialDevice(device);
+        SerialOpenFailure failure = SerialOpenFailure::Other;
+        switch (m_port->error()) {
+        case QSerialPort::DeviceNotFoundError:
+            failure = SerialOpenFailure::NotFound;
+            break;
+        case QSerialPort::PermissionError:
+#ifdef Q_OS_WIN
+            failure = SerialOpenFailure::InUse; // Windows denies a port another program holds
+#else
+            // A device this user may use is refused when another program has locked it.
+            failure = access.exists && access.readWrite ? SerialOpenFailure::InUse
+                                                        : SerialOpenFailure::NoPermission;
+#endif
+            break;
+        case QSerialPort::OpenError:
+            failure = SerialOpenFailure::InUse;
+            break;
+        default:
+            break;
+        }
+        const QString why = SerialOpenMessage(portName, device, failure, m_port->errorString(),
+                                              access, AvailableSerialPorts());
         m_port->clearError();
         setErrorString(why);
         return false;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -15,11 +16,44 @@ AppPaths AppPaths::resolve(const QString& homeOverride) {
     if (!exeDir.isEmpty() && (QFileInfo::exists(exeDir + QStringLiteral("/Comm.CFG")) ||
                               QFileInfo(exeDir + QStringLiteral("/CFG")).isDir()))
         return AppPaths(exeDir);
-    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (data.isEmpty())
-        data = QDir::homePath() + QStringLiteral("/.td700");
+    const QString data = userDataFolder();
     QDir().mkpath(data);
+    adoptEarlierUserFolder(data);
     return AppPaths(data);
+}
+
+namespace {
+bool holdsSettings(const QString& folder) {
+    return QFileInfo::exists(folder + QStringLiteral("/Comm.CFG")) ||
+           QFileInfo(folder + QStringLiteral("/CFG")).isDir();
+}
+} // namespace
+
+void AppPaths::adoptEarlierUserFolder(const QString& data) {
+    // Earlier versions kept the desktop program's files in a folder of its own below this
+    // one. Its settings are copied up once, so that nothing set up there is lost; the old
+    // folder is left as it was.
+    const QString earlier = QDir(data).filePath(QStringLiteral("TD700_File"));
+    if (holdsSettings(data) || !holdsSettings(earlier))
+        return;
+    const QDir from(earlier);
+    QDir().mkpath(QDir(data).filePath(QStringLiteral("CFG")));
+    QStringList files{QStringLiteral("Comm.CFG"), QStringLiteral("CFG/SetEnv.INI"),
+                      QStringLiteral("CFG/SaveData.INI")};
+    for (const QString& alarmFile : from.entryList({QStringLiteral("ALM.*")}, QDir::Files))
+        files << alarmFile;
+    for (const QString& file : files)
+        if (QFileInfo::exists(from.filePath(file)))
+            QFile::copy(from.filePath(file), QDir(data).filePath(file));
+}
+
+QString AppPaths::userDataFolder() {
+    // One folder for all three programs (not one per program name), so that td700 reads
+    // the settings the desktop program wrote.
+    const QString generic = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (generic.isEmpty())
+        return QDir::homePath() + QStringLiteral("/.td700");
+    return QDir(generic).filePath(QStringLiteral("TD700"));
 }
 
 QString AppPaths::file(const QString& relative) const {

@@ -12,6 +12,9 @@ public:
     // The home folder: `homeOverride` when given; else the executable's folder when it already
     // holds "Comm.CFG" or "CFG" (a portable install); else the per-user data folder.
     static AppPaths resolve(const QString& homeOverride = {});
+    // The per-user folder of an installed program, the same for all three programs:
+    // ~/.local/share/TD700 on Linux, AppData/Local/TD700 on Windows.
+    static QString userDataFolder();
 
     QString home() const { return m_home; }
     QString commCfg() const;                     // home/Comm.CFG
@@ -24,5 +27,7 @@ public:
     bool ensureCfgFolder() const;
 
 private:
+    static void adoptEarlierUserFolder(const QString& data);
+
     QString m_home;
 };

@@ -43,8 +43,9 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& arguments, QStrin
     const QCommandLineOption clock(QStringLiteral("clock"), QString(), QStringLiteral("c"));
     const QCommandLineOption dump(QStringLiteral("dump"), QString(), QStringLiteral("d"));
     const QCommandLineOption verbose({QStringLiteral("v"), QStringLiteral("verbose")}, QString());
-    parser.addOptions({help, meter, pty, ptyLink, tcp, baud, turnaround, fault, seed, freeze, clock,
-                       dump, verbose});
+    const QCommandLineOption version(QStringLiteral("version"), QString());
+    parser.addOptions({help, version, meter, pty, ptyLink, tcp, baud, turnaround, fault, seed,
+                       freeze, clock, dump, verbose});
     if (!parser.parse(arguments))
         return failed(error, parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -54,6 +55,7 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& arguments, QStrin
 
     SimOptions o;
     o.help = parser.isSet(help);
+    o.version = parser.isSet(version);
     QString why;
     for (const QString& text : parser.values(meter)) {
         const auto list = SimMeterConfig::parseList(text, &why);
@@ -146,6 +148,7 @@ QString SimOptions::helpText() {
                "N\")\n"
                "  --verbose                every request and reply in hex on stderr\n"
                "  --help                   this text\n"
+               "  --version                the version and the day it was built\n"
                "\n"
                "Registers: 30001..30047 present values (functions 3 and 4; function 4 also from "
                "0),\n40001..40077 common settings (40075.. from firmware 1.10), 40101+100(n-1) "

@@ -31,6 +31,7 @@ struct SimOptions {
     QList<Dump> dumps;
     bool verbose = false;
     bool help = false;
+    bool version = false;
 
     // `arguments` as QCoreApplication::arguments() gives them (program name first).
     static std::optional<SimOptions> parse(const QStringList& arguments, QString* error);

@@ -1,5 +1,6 @@
 // td700-sim: a TD700 recorder simulator on a pseudo-terminal or over TCP.
 #include "core/Clock.h"
+#include "core/Version.h"
 #include "sim/SimBus.h"
 #include "sim/SimOptions.h"
 #include "sim/SimPort.h"
@@ -94,6 +95,10 @@ int main(int argc, char* argv[]) {
     }
     if (options->help) {
         std::fputs(SimOptions::helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (options->version) {
+        std::fputs(VersionText(QStringLiteral("td700-sim")).toLocal8Bit().constData(), stdout);
         return 0;
     }
 

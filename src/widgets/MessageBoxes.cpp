@@ -18,6 +18,10 @@ ModalHook SetModalHook(ModalHook h) {
 int RunModal(QDialog& dialog) {
     if (hook())
         return hook()(dialog);
+    // Modal to the window it belongs to, not to the whole program: the guide, opened with F1
+    // from here, stays usable beside it.
+    if (dialog.parentWidget() && dialog.windowModality() == Qt::NonModal)
+        dialog.setWindowModality(Qt::WindowModal);
     return dialog.exec();
 }
 

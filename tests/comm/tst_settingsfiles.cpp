@@ -139,6 +139,14 @@ private Q_SLOTS:
         QTest::newRow("line without tab is its first field")
             << QByteArray("O\r\n\r\nO\tx\r\n") << QVector<int>{1, 3};
         QTest::newRow("empty") << QByteArray() << QVector<int>{};
+        QTest::newRow("CR alone ends a line")
+            << QByteArray("O\tfirst\r\tsecond\rO\tthird\r") << QVector<int>{1, 3};
+        QTest::newRow("LF alone and mixed ends")
+            << QByteArray("\t\nO\t\r\n\t\rO") << QVector<int>{2, 4};
+        // The file is read 64 KiB at a time: a CR LF split between two reads is one line end.
+        QTest::newRow("CR LF across reads")
+            << "O\t" + QByteArray((1 << 16) - 3, 'x') + "\r\nO\t\r\n"
+            << QVector<int>{1, 2};
         // Line n is slave address n: after line 247 no line names a meter.
         QByteArray lines256;
         for (int n = 1; n <= 257; ++n)

@@ -4,6 +4,8 @@
 #include "app/frmTD_SetPort.h"
 #include "app/screens/DemoSession.h"
 #include "app/screens/ScreenRegistry.h"
+#include "comm/PortSettings.h"
+#include "comm/SerialOpenProblem.h"
 #include "comm/SimSerialLink.h"
 #include "core/TextLines.h"
 #include "logging/frmTD_Set_DSave.h"
@@ -15,6 +17,32 @@
 #include <QPushButton>
 
 namespace {
+
+// A USB adapter the user may not use yet: its open fails as a real one would on a machine
+// where the user is not in the device's group, the same on every machine.
+class RefusedLink final : public SerialLink {
+public:
+    bool open(const QString& portName, const QString&) override {
+        SerialDeviceAccess access;
+        access.exists = true;
+        access.group = QStringLiteral("dialout");
+        m_error = SerialOpenMessage(portName, portName, SerialOpenFailure::NoPermission, {}, access,
+                                    {QStringLiteral("/dev/ttyS0"), portName});
+        return false;
+    }
+    void close() override {}
+    bool isOpen() const override { return false; }
+    QString errorString() const override { return m_error; }
+    void setReceiveThreshold(int) override {}
+    int bytesWaiting() const override { return 0; }
+    QByteArray readAll() override { return {}; }
+    void discardInput() override {}
+    bool write(const QByteArray&) override { return false; }
+    void setRts(bool) override {}
+
+private:
+    QString m_error;
+};
 
 // The demo meters and, at address 5, a configured meter that does not answer.
 const QStringList kWithSilentMeter{QString(), QStringLiteral("O")};
@@ -79,6 +107,19 @@ void renderMain(ScreenContext& context) {
         session.runUntil([] { return false; }, 12000);
         context.save(session.window(), QStringLiteral("frmTD_Main-save-failing"));
     }
+    {
+        DemoSession session(
+            {},
+            [](const AppPaths& paths) {
+                PortSettings port;
+                port.portName = QStringLiteral("/dev/ttyUSB0");
+                SavePortSettings(paths.commCfg(), port);
+            },
+            [](const QString&, Clock&) { return std::unique_ptr<SerialLink>(new RefusedLink); });
+        session.window().resize(context.mainWindowSize());
+        session.openPort();
+        context.save(session.window(), QStringLiteral("frmTD_Main-port-not-opened"));
+    }
 }
 
 // A path no file can be written to (a file stands where its folder should be), so that the
@@ -139,6 +180,8 @@ void renderSetDSave(ScreenContext& context) {
         return;
     {
         frmTD_Set_DSave dialog(session.window().paths().saveDataIni());
+        // A folder as a user's would read, not the renderer's temporary one.
+        dialog.lblFolder->setText(QStringLiteral("/home/plant/TD700/Data"));
         context.save(dialog, QStringLiteral("frmTD_Set_DSave"));
     }
     {
@@ -162,7 +205,8 @@ void renderAbout(ScreenContext& context) {
 void RegisterAppScreens(ScreenRegistry& registry) {
     registry.add(QStringLiteral("frmTD_Main"),
                  QStringLiteral("main window: port closed, scanning, polling, a settings file "
-                                "that cannot be used, data files that cannot be written"),
+                                "that cannot be used, data files that cannot be written, a port "
+                                "the user may not open"),
                  renderMain);
     registry.add(QStringLiteral("frmTD_SetPort"), QStringLiteral("port settings dialog"),
                  renderSetPort);

@@ -8,7 +8,8 @@
 #include <QApplication>
 
 DemoSession::DemoSession(const QStringList& extraMarks,
-                         const std::function<void(const AppPaths&)>& beforeStart)
+                         const std::function<void(const AppPaths&)>& beforeStart,
+                         LinkFactoryFunction link)
     : m_clock(QDateTime(QDate(2026, 3, 14), QTime(9, 41, 0))) {
     if (!m_home.isValid() || !PrepareDemoHome(m_home.path()))
         return;
@@ -25,10 +26,10 @@ DemoSession::DemoSession(const QStringList& extraMarks,
     frmTD_Main::Options options;
     options.paths = paths;
     options.askBeforeQuit = false;
-    options.linkFactory = [this](const QString&, Clock& clock) {
-        auto link = std::make_unique<SimSerialLink>(clock);
-        m_link = link.get();
-        return std::unique_ptr<SerialLink>(std::move(link));
+    options.linkFactory = link ? std::move(link) : [this](const QString&, Clock& clock) {
+        auto sim = std::make_unique<SimSerialLink>(clock);
+        m_link = sim.get();
+        return std::unique_ptr<SerialLink>(std::move(sim));
     };
     m_window = std::make_unique<frmTD_Main>(m_clock, options);
 }

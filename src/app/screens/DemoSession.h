@@ -18,8 +18,11 @@ public:
     // `extraMarks` adds meter-list lines after the three demo meters ("O" marks an address
     // that no demo meter answers, which shows how a silent meter looks).
     // `beforeStart` may change the demo folder's files before the window reads them.
+    // `link`, when given, stands for the port instead of the simulated bus (a port that will
+    // not open, for one).
     explicit DemoSession(const QStringList& extraMarks = {},
-                         const std::function<void(const AppPaths&)>& beforeStart = {});
+                         const std::function<void(const AppPaths&)>& beforeStart = {},
+                         LinkFactoryFunction link = {});
     ~DemoSession();
 
     bool isValid() const { return m_window != nullptr; }

@@ -59,3 +59,9 @@ void RegisterMonitorScreens(ScreenRegistry& registry);
 // The parameter window in its layouts and during an upload; the channel page's tabs and the
 // formula dialogs.
 void RegisterParamScreens(ScreenRegistry& registry);
+// The graph viewer on a generated day of data.
+void RegisterViewerScreens(ScreenRegistry& registry);
+// The clock and reserved-start window, and the status list's clock drift.
+void RegisterClockScreens(ScreenRegistry& registry);
+// The guide's window (contents, a page, a search) and the manual.
+void RegisterHelpScreens(ScreenRegistry& registry);

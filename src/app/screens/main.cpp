@@ -42,6 +42,9 @@ int main(int argc, char* argv[]) {
     RegisterAppScreens(registry);
     RegisterMonitorScreens(registry);
     RegisterParamScreens(registry);
+    RegisterViewerScreens(registry);
+    RegisterClockScreens(registry);
+    RegisterHelpScreens(registry);
 
     QTextStream out(stdout);
     if (parser.isSet(listOption)) {

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QMainWindow>
+
+class Guide;
+class HelpBrowser;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QUrl;
+
+// The guide's window: the contents and the search on the left, the page on the right, back
+// and forward through the pages seen, and printing of the page shown.
+class HelpWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit HelpWindow(const Guide& guide, QWidget* parent = nullptr);
+
+    // Shows "PAGE" or "PAGE#ANCHOR"; an empty text shows the contents page.
+    void showPage(const QString& pageAndAnchor = {});
+    // Runs a search as if typed into the search field, and shows its results.
+    void search(const QString& query);
+    // Opens the n-th result of the last search, with its words marked.
+    void openResult(int index);
+
+    QString currentPage() const; // "data-saving.html"
+    QString currentAnchor() const;
+    HelpBrowser* browser() const { return m_browser; }
+    QListWidget* results() const { return m_results; }
+    QTreeWidget* contents() const { return m_contents; }
+
+    // Prints the page shown, with the system's print dialog.
+    void printPage();
+
+private:
+    void buildContents();
+    void followPage(const QUrl& source);
+
+    const Guide& m_guide;
+    HelpBrowser* m_browser = nullptr;
+    QTabWidget* m_side = nullptr;
+    QTreeWidget* m_contents = nullptr;
+    QLineEdit* m_query = nullptr;
+    QListWidget* m_results = nullptr;
+    QLabel* m_resultCount = nullptr;
+    QStringList m_lastTerms;
+};

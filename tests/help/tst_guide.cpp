@@ -1,0 +1,187 @@
+#include "help/Guide.h"
+#include "help/HelpTopics.h"
+#include "help/ManualDocument.h"
+
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The anchors a piece of HTML defines (id="..." and name="...").
+QSet<QString> anchorsOf(const QString& html) {
+    static const QRegularExpression anchor(QStringLiteral("\\b(?:id|name)=\"([^\"]+)\""));
+    QSet<QString> set;
+    for (auto it = anchor.globalMatch(html); it.hasNext();)
+        set.insert(it.next().captured(1));
+    return set;
+}
+
+QStringList attributeValues(const QString& html, const QString& attribute) {
+    const QRegularExpression re(attribute + QStringLiteral("=\"([^\"]*)\""));
+    QStringList values;
+    for (auto it = re.globalMatch(html); it.hasNext();)
+        values << it.next().captured(1);
+    return values;
+}
+
+} // namespace
+
+// The guide compiled into the program: every page the windows' F1 names is there, every link
+// and picture inside it leads somewhere, the search finds what a reader types, and the manual
+// holds the whole guide with links that stay inside it.
+class TestGuide : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyListedPageIsThere() {
+        const Guide& guide = Guide::instance();
+        QVERIFY2(guide.missingPages().isEmpty(), qPrintable(guide.missingPages().join(u' ')));
+        QVERIFY(guide.pages().size() >= 10);
+        for (const Guide::Page& p : guide.pages()) {
+            QVERIFY2(!p.title.isEmpty(), qPrintable(p.file + " has no title"));
+            QVERIFY2(!p.description.isEmpty(), qPrintable(p.file + " has no description"));
+        }
+    }
+
+    void helpTopicLeadsToAPageAndAnchor_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("target");
+        for (const HelpTopic& t : kHelpTopics)
+            QTest::newRow(t.window) << QString::fromLatin1(t.window) << QString::fromLatin1(t.page);
+    }
+
+    void helpTopicLeadsToAPageAndAnchor() {
+        QFETCH(QString, window);
+        QFETCH(QString, target);
+        const QString file = target.section(u'#', 0, 0);
+        const QString anchor = target.section(u'#', 1);
+        const Guide& guide = Guide::instance();
+        QVERIFY2(guide.page(file), qPrintable(window + " names " + file + ", not in the guide"));
+        if (!anchor.isEmpty())
+            QVERIFY2(anchorsOf(guide.readFile(file)).contains(anchor),
+                     qPrintable(file + " has no anchor " + anchor));
+    }
+
+    void variantWindowsFindTheirPage_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("trend, 6 channels") << "frmTD_Mon_Line06"
+                                           << "monitors.html#trend";
+        QTest::newRow("bar, 12 channels") << "frmTD_Mon_Bar12"
+                                          << "monitors.html#bar";
+        QTest::newRow("not two digits") << "frmTD_Mon_Line6"
+                                        << "";
+        QTest::newRow("letters for digits") << "frmTD_Mon_Textab"
+                                            << "";
+        QTest::newRow("unknown window") << "frmTD_Nothing"
+                                        << "";
+        QTest::newRow("no name") << ""
+                                 << "";
+    }
+
+    void variantWindowsFindTheirPage() {
+        QFETCH(QString, window);
+        QFETCH(QString, page);
+        QCOMPARE(HelpTopicFor(window), page);
+    }
+
+    void everyLinkAndPictureResolves_data() {
+        QTest::addColumn<QString>("file");
+        for (const Guide::Page& p : Guide::instance().pages())
+            QTest::newRow(qPrintable(p.file)) << p.file;
+    }
+
+    void everyLinkAndPictureResolves() {
+        QFETCH(QString, file);
+        const Guide& guide = Guide::instance();
+        const QString html = guide.readFile(file);
+        for (const QString& href : attributeValues(html, QStringLiteral("href"))) {
+            const QUrl url(href);
+            if (!url.isRelative())
+                continue; // out of the guide: the desktop's browser opens it
+            const QString target = url.path().isEmpty() ? file : url.path();
+            if (target.startsWith(QStringLiteral("pictures/"))) {
+                QVERIFY2(!QImage(guide.folder() + u'/' + target).isNull(),
+                         qPrintable(file + " links to a missing picture " + target));
+                continue;
+            }
+            QVERIFY2(guide.page(target), qPrintable(file + " links to a missing page " + href));
+            if (!url.fragment().isEmpty())
+                QVERIFY2(anchorsOf(guide.readFile(target)).contains(url.fragment()),
+                         qPrintable(file + " links to a missing anchor " + href));
+        }
+        for (const QString& src : attributeValues(html, QStringLiteral("src")))
+            QVERIFY2(!QImage(guide.folder() + u'/' + src).isNull(),
+                     qPrintable(file + " shows a missing picture " + src));
+    }
+
+    void searchFindsWhatAReaderTypes_data() {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("firstPage"); // empty: nothing is found
+        QTest::newRow("start of a word") << "termin"
+                                         << "getting-connected.html";
+        QTest::newRow("any letter case") << "DIALOUT"
+                                         << "getting-connected.html";
+        QTest::newRow("two words, both needed") << "daily file"
+                                                << "data-saving.html";
+        QTest::newRow("quoted phrase") << "\"bad frames\""
+                                       << "troubleshooting.html";
+        QTest::newRow("a word no page holds") << "xylophone"
+                                              << "";
+        QTest::newRow("one word found, one not") << "termination xylophone"
+                                                 << "";
+        QTest::newRow("nothing typed") << "   "
+                                       << "";
+    }
+
+    void searchFindsWhatAReaderTypes() {
+        QFETCH(QString, query);
+        QFETCH(QString, firstPage);
+        const QList<Guide::Hit> hits = Guide::instance().search(query);
+        if (firstPage.isEmpty()) {
+            QVERIFY2(hits.isEmpty(), qPrintable(hits.value(0).file));
+            return;
+        }
+        QVERIFY(!hits.isEmpty());
+        QStringList found;
+        for (const Guide::Hit& h : hits)
+            found << h.file;
+        QVERIFY2(found.contains(firstPage), qPrintable(found.join(u' ')));
+    }
+
+    void manualHoldsEveryPageAndItsLinksStayInside() {
+        const Guide& guide = Guide::instance();
+        const QString manual = ManualHtml(guide);
+        const QSet<QString> anchors = anchorsOf(manual);
+        for (const Guide::Page& p : guide.pages())
+            QVERIFY2(anchors.contains(ManualAnchor(p.file)), qPrintable(p.file));
+        for (const QString& href : attributeValues(manual, QStringLiteral("href"))) {
+            if (!QUrl(href).isRelative())
+                continue;
+            QVERIFY2(href.startsWith(u'#'), qPrintable("a link leaves the manual: " + href));
+            QVERIFY2(anchors.contains(href.mid(1)), qPrintable("a link leads nowhere: " + href));
+        }
+    }
+
+    void manualWritesAPdf() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("TD700 Manual.pdf"));
+        QString error;
+        QVERIFY2(WriteManualPdf(Guide::instance(), path, &error), qPrintable(error));
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+
+        // A folder that cannot be written to leaves no half file and says why.
+        const QString blocked = dir.filePath(QStringLiteral("file/TD700.pdf"));
+        QFile(dir.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
+        QVERIFY(!WriteManualPdf(Guide::instance(), blocked, &error));
+        QVERIFY(!error.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestGuide)
+#include "tst_guide.moc"
