@@ -23,6 +23,8 @@ inline constexpr HelpTopic kHelpTopics[] = {
     {"frmTD_Mon_Text", "monitors.html#text"},
     {"GraphViewerWindow", "graph-viewer.html"},
     {"frmTD_DateReserve", "clock.html#date-reserve"},
+    {"frmTD_Parameter", "parameter-sets.html#window"},
+    {"frmTD_P_Channel", "parameter-sets.html#window"},
     {"HelpWindow", "index.html#using-the-guide"},
     {"ManualWindow", "index.html#using-the-guide"},
 };
