@@ -56,3 +56,5 @@ private:
 void RegisterAppScreens(ScreenRegistry& registry);
 // The monitor windows of every channel count, filled with the monitors' demo bus.
 void RegisterMonitorScreens(ScreenRegistry& registry);
+// The parameter pages, on sets uploaded from simulated meters of each size.
+void RegisterPageScreens(ScreenRegistry& registry);

@@ -41,6 +41,7 @@ int main(int argc, char* argv[]) {
     ScreenRegistry registry;
     RegisterAppScreens(registry);
     RegisterMonitorScreens(registry);
+    RegisterPageScreens(registry);
 
     QTextStream out(stdout);
     if (parser.isSet(listOption)) {
