@@ -4,18 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QUrl>
-
-HelpDocument GraphViewerDocument() {
-    HelpDocument d;
-    d.caption = QCoreApplication::translate("DocumentLauncher", "Graph Viewer");
-    // The viewer keeps its Windows name; a build for this platform drops the extension.
-    d.candidates = {QStringLiteral("TD700_GView.EXE"), QStringLiteral("TD700_GView"),
-                    QStringLiteral("TD700_GView.exe")};
-    d.isProgram = true;
-    return d;
-}
 
 HelpDocument HelpFileDocument() {
     HelpDocument d;
@@ -51,11 +40,7 @@ bool LaunchDocument(const HelpDocument& document, const QString& home, QString* 
         return false;
     }
     const QFileInfo info(path);
-    bool started = false;
-    if (document.isProgram && info.isExecutable())
-        started = QProcess::startDetached(info.absoluteFilePath(), {}, home);
-    else
-        started = QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+    const bool started = QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
     if (!started)
         *message = QCoreApplication::translate("DocumentLauncher", "%1: no program could open %2.")
                        .arg(document.caption, QDir::toNativeSeparators(path));

@@ -1,13 +1,17 @@
 #include "app/StatusListModel.h"
 
+#include "clock/ClockDrift.h"
 #include "comm/CommState.h"
 #include "core/TextTable.h"
 
+#include <QBrush>
 #include <QFont>
 
 namespace {
 constexpr int kLinkColumn = 2;
-}
+const QColor kNoticeBack(0xff, 0xc8, 0x57); // amber
+const QColor kNoticeText(0x4a, 0x30, 0x00);
+} // namespace
 
 StatusListModel::StatusListModel(TextTable* table, const CommState& state, QObject* parent)
     : TextTableModel(table, parent)
@@ -15,6 +19,61 @@ StatusListModel::StatusListModel(TextTable* table, const CommState& state, QObje
 
 void StatusListModel::setBackoffSource(std::function<Backoff(int)> source) {
     m_backoff = std::move(source);
+}
+
+void StatusListModel::setClockDrift(const ClockDrift* drift) {
+    beginResetModel();
+    m_drift = drift;
+    endResetModel();
+}
+
+int StatusListModel::driftColumn() const {
+    return m_drift ? TextTableModel::columnCount() : -1;
+}
+
+int StatusListModel::columnCount(const QModelIndex& parent) const {
+    if (parent.isValid())
+        return 0;
+    return TextTableModel::columnCount() + (m_drift ? 1 : 0);
+}
+
+QVariant StatusListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && section == driftColumn() && section >= 0) {
+        if (role == Qt::DisplayRole)
+            return tr("Clock");
+        if (role == Qt::ToolTipRole)
+            return tr("How far the meter's clock is off the PC's (+ ahead, - behind), read with "
+                      "every poll. Amber past %1 s: set it with Date/Time Reserve.")
+                .arg(ClockDrift::NoticeSeconds);
+        return {};
+    }
+    return TextTableModel::headerData(section, orientation, role);
+}
+
+QVariant StatusListModel::driftData(int row, int role) const {
+    const auto reading = m_drift->reading(row - 1);
+    if (!reading)
+        return role == Qt::TextAlignmentRole ? QVariant(int(Qt::AlignCenter)) : QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+        return reading->isValid() ? ClockDrift::driftText(reading->seconds) : tr("no date");
+    case Qt::ToolTipRole:
+        if (!reading->isValid())
+            return tr("The meter reports \"%1\", which is no date and time.")
+                .arg(reading->meterText.trimmed());
+        return tr("Meter clock %1, PC clock %2: %3.")
+            .arg(reading->meterText,
+                 reading->pcTime.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                 ClockDrift::driftSentence(reading->seconds));
+    case Qt::BackgroundRole:
+        return reading->needsNotice() ? QVariant(QBrush(kNoticeBack)) : QVariant();
+    case Qt::ForegroundRole:
+        return reading->needsNotice() ? QVariant(QBrush(kNoticeText)) : QVariant();
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    default:
+        return {};
+    }
 }
 
 StatusListModel::Backoff StatusListModel::backoffOf(int row) const {
@@ -26,6 +85,8 @@ QVariant StatusListModel::data(const QModelIndex& index, int role) const {
         return {};
     const int row = tableRow(index.row());
     const int column = tableColumn(index.column());
+    if (index.column() == driftColumn() && role != Qt::FontRole)
+        return driftData(row, role);
     if (role == Qt::FontRole) {
         if (m_state.gSelAddress > 0 && table()->integer(1, row) == m_state.gSelAddress) {
             QFont f;
@@ -62,4 +123,10 @@ void StatusListModel::backoffChanged(int meter) {
     const QModelIndex cell = index(modelRow(meter + 1), modelColumn(kLinkColumn));
     if (cell.isValid())
         Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole, Qt::ToolTipRole});
+}
+
+void StatusListModel::driftChanged(int meter) {
+    const QModelIndex cell = index(modelRow(meter + 1), driftColumn());
+    if (cell.isValid())
+        Q_EMIT dataChanged(cell, cell);
 }

@@ -9,6 +9,9 @@
 #include "app/frmTD_About.h"
 #include "app/frmTD_SetMC.h"
 #include "app/frmTD_SetPort.h"
+#include "clock/ClockDrift.h"
+#include "clock/ClockWriter.h"
+#include "clock/frmTD_DateReserve.h"
 #include "comm/MeterList.h"
 #include "comm/SerialLink.h"
 #include "core/Clock.h"
@@ -19,6 +22,7 @@
 #include "logging/SaveSettings.h"
 #include "logging/frmTD_Set_DSave.h"
 #include "monitor/MonitorFactory.h"
+#include "viewer/GraphViewerWindow.h"
 #include "widgets/GradientLabel.h"
 
 #include <QAction>
@@ -96,7 +100,9 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
     , m_engine(std::make_unique<CommEngine>(clock))
     , m_alarms(
           std::make_unique<AlarmHistory>(m_engine->state(), m_engine->tables(), m_options.paths))
-    , m_saveWriter(std::make_unique<DataFileWriter>(clock, *m_engine)) {
+    , m_saveWriter(std::make_unique<DataFileWriter>(clock, *m_engine))
+    , m_clockDrift(std::make_unique<ClockDrift>(*m_engine, clock))
+    , m_clockWriter(std::make_unique<ClockWriter>(*m_engine)) {
     m_engine->setAlarmHistory(m_alarms.get());
     setObjectName(QStringLiteral("frmTD_Main"));
     setWindowTitle(QStringLiteral("TD700 EV5.4.1 (File Type)"));
@@ -116,6 +122,8 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
 }
 
 frmTD_Main::~frmTD_Main() {
+    for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
+        delete v.data();
     // The save tick and the engine stop before what they read goes; the engine lets go of
     // the link before the link goes.
     m_saveWriter->tmrDSave().stop();
@@ -229,6 +237,7 @@ QWidget* frmTD_Main::buildStatusArea() {
     m_statusModel->setBackoffSource([e = m_engine.get()](int meter) {
         return StatusListModel::Backoff{e->backoffCycles(meter), e->cyclesUntilAsked(meter)};
     });
+    m_statusModel->setClockDrift(m_clockDrift.get());
     m_statusView->setModel(m_statusModel);
     m_statusView->verticalHeader()->hide();
     m_statusView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -338,6 +347,8 @@ void frmTD_Main::connectEngine() {
     connect(e, &CommEngine::meterPolled, m_statusModel,
             [this](int meter, bool) { m_statusModel->backoffChanged(meter); });
     connect(e, &CommEngine::meterSkipped, m_statusModel, &StatusListModel::backoffChanged);
+    connect(m_clockDrift.get(), &ClockDrift::changed, m_statusModel,
+            &StatusListModel::driftChanged);
 }
 
 void frmTD_Main::showFileStatus() {
@@ -510,15 +521,17 @@ void frmTD_Main::runCommand(MainCommand command) {
         openLaterWindow(tr("Parameter Setup"));
         break;
     case MainCommand::mPMeterSysDate:
-        openLaterWindow(tr("Date/Time Reserve"));
+        openDateReserve();
         break;
     case MainCommand::mHelpAbout:
         openAbout();
         break;
     case MainCommand::mHelpHelp:
     case MainCommand::mHelpManual:
-    case MainCommand::mHelpGView:
         openDocument(command);
+        break;
+    case MainCommand::mHelpGView:
+        openGraphViewer();
         break;
     case MainCommand::mHelpViewComm:
         setCommViewVisible(!isCommViewVisible());
@@ -619,15 +632,42 @@ void frmTD_Main::openLaterWindow(const QString& caption) {
                 tr("%1 is not part of this version of the program yet.").arg(caption));
 }
 
+void frmTD_Main::openDateReserve() {
+    // The menu item is enabled only while the port polls; a port lost since keeps it shut.
+    if (m_engine->phase() != CommEngine::Phase::Polling)
+        return;
+    frmTD_DateReserve dialog(*m_engine, m_clock, *m_clockWriter, *m_clockDrift, this);
+    RunModal(dialog);
+}
+
 void frmTD_Main::openAbout() {
     frmTD_About about(this);
     RunModal(about);
 }
 
+void frmTD_Main::openGraphViewer() {
+    // The viewer is a window of its own beside this one, not a modal dialog: the data keeps
+    // being logged while the user looks at older files.
+    GraphViewerWindow* viewer = nullptr;
+    for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
+        if (v && v->timeLine().isEmpty())
+            viewer = v;
+    if (!viewer) {
+        viewer = new GraphViewerWindow();
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->setDialogRunner([](QDialog& dialog) { return RunModal(dialog); });
+        m_viewers.append(viewer);
+    }
+    viewer->setStartFolder(m_saveWriter->settings().gDSaveFolder);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    viewer->chooseFiles();
+}
+
 void frmTD_Main::openDocument(MainCommand command) {
-    const HelpDocument doc = command == MainCommand::mHelpHelp     ? HelpFileDocument()
-                             : command == MainCommand::mHelpManual ? ManualDocument()
-                                                                   : GraphViewerDocument();
+    const HelpDocument doc =
+        command == MainCommand::mHelpHelp ? HelpFileDocument() : ManualDocument();
     QString message;
     if (!LaunchDocument(doc, m_options.paths.home(), &message))
         ShowMessage(this, QMessageBox::Warning, message);
@@ -648,6 +688,9 @@ void frmTD_Main::closeEvent(QCloseEvent* event) {
     }
     if (m_engine->isPortOpen())
         m_engine->closePort();
+    for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
+        if (v)
+            v->close();
     if (m_options.rememberGeometry) {
         QSettings s = windowSettings();
         s.setValue(QStringLiteral("main/geometry"), saveGeometry());

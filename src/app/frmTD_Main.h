@@ -5,15 +5,19 @@
 #include "core/AppPaths.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
 
 class AlarmHistory;
 class Clock;
+class ClockDrift;
+class ClockWriter;
 class CommView;
 class DataFileWriter;
 class GradientLabel;
+class GraphViewerWindow;
 class QAction;
 class QLabel;
 class QPushButton;
@@ -48,6 +52,8 @@ public:
     CommEngine& engine() { return *m_engine; }
     DataFileWriter& dataFileWriter() { return *m_saveWriter; }
     AlarmHistory& alarmHistory() { return *m_alarms; }
+    ClockDrift& clockDrift() { return *m_clockDrift; }
+    ClockWriter& clockWriter() { return *m_clockWriter; }
     const AppPaths& paths() const { return m_options.paths; }
     Clock& clock() { return m_clock; }
 
@@ -95,8 +101,10 @@ private:
     void openPortSetup();
     void openMonitor(MainCommand command);
     void openLaterWindow(const QString& caption);
+    void openDateReserve();
     void openAbout();
     void openDocument(MainCommand command);
+    void openGraphViewer();
 
     Clock& m_clock;
     Options m_options;
@@ -104,6 +112,8 @@ private:
     std::unique_ptr<SerialLink> m_link;
     std::unique_ptr<AlarmHistory> m_alarms;
     std::unique_ptr<DataFileWriter> m_saveWriter;
+    std::unique_ptr<ClockDrift> m_clockDrift;
+    std::unique_ptr<ClockWriter> m_clockWriter;
 
     std::map<MainCommand, QAction*> m_actions;
     QPushButton* m_buttons[15] = {};
@@ -126,4 +136,5 @@ private:
     StatusLamp* shpRecv = nullptr;
     QSplitter* m_splitter = nullptr;
     bool m_quitting = false;
+    QList<QPointer<GraphViewerWindow>> m_viewers;
 };

@@ -1,8 +1,11 @@
 #include "app/AppStyle.h"
 #include "app/DemoHome.h"
+#include "app/MessageBoxes.h"
 #include "app/StatusReport.h"
 #include "app/frmTD_Main.h"
 #include "core/Clock.h"
+#include "logging/SaveSettings.h"
+#include "viewer/GraphViewerWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -13,6 +16,37 @@
 #include <QTextStream>
 #include <QTimer>
 #include <optional>
+
+namespace {
+
+// The viewer on its own, as a file manager opens a data file with the program.
+int RunGraphViewer(const QStringList& files, const AppPaths& paths, bool report) {
+    GraphViewerWindow viewer;
+    viewer.setDialogRunner([](QDialog& dialog) { return RunModal(dialog); });
+    viewer.setStartFolder(LoadSaveSettings(paths.saveDataIni()).gDSaveFolder);
+    if (report) {
+        QTextStream out(stdout);
+        const bool opened = viewer.openFiles(files);
+        const DataTimeLine& line = viewer.timeLine();
+        out << "title: " << viewer.windowTitle() << '\n'
+            << "files: " << line.files().size() << '\n'
+            << "records: " << line.recordCount() << '\n'
+            << "gaps: " << line.gaps().size() << '\n'
+            << "events: " << line.events().size() << '\n'
+            << viewer.viewText() << '\n';
+        for (const QString& m : line.messages())
+            out << "note: " << m << '\n';
+        return opened ? 0 : 1;
+    }
+    viewer.show();
+    if (files.isEmpty())
+        QTimer::singleShot(0, &viewer, [&viewer] { viewer.chooseFiles(); });
+    else
+        viewer.openFiles(files);
+    return QApplication::exec();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Help and version need no window: answer them on a machine without a display too.
@@ -54,11 +88,28 @@ int main(int argc, char* argv[]) {
                                     QStringLiteral("Print the meter status rows and quit."),
                                     QStringLiteral("SECONDS"));
     reportOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({homeOption, demoOption, openOption, reportOption});
+    const QCommandLineOption viewOption(
+        QStringLiteral("view"),
+        QStringLiteral("Open the graph viewer alone, on the data files given (daily files of "
+                       "one meter are shown as one time line), or with its open dialog."));
+    // For tests: prints what the viewer holds once it has opened the files, and ends.
+    QCommandLineOption reportViewOption(QStringLiteral("report-view"),
+                                        QStringLiteral("Print the viewer's files and quit."));
+    reportViewOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions(
+        {homeOption, demoOption, openOption, reportOption, viewOption, reportViewOption});
+    parser.addPositionalArgument(QStringLiteral("FILE.TDD"),
+                                 QStringLiteral("Data files to open in the graph viewer."),
+                                 QStringLiteral("[FILE.TDD...]"));
     parser.process(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
+
+    const QStringList dataFiles = parser.positionalArguments();
+    if (parser.isSet(viewOption) || !dataFiles.isEmpty())
+        return RunGraphViewer(dataFiles, AppPaths::resolve(parser.value(homeOption)),
+                              parser.isSet(reportViewOption));
 
     std::optional<QTemporaryDir> demoFolder;
     QString home = parser.value(homeOption);

@@ -50,6 +50,10 @@ void AddCommonOptions(QCommandLineParser& parser) {
 }
 
 bool ParseAddressList(const QString& text, QVector<int>* addresses) {
+    return ParseNumberList(text, 1, 247, addresses);
+}
+
+bool ParseNumberList(const QString& text, int lowest, int highest, QVector<int>* numbers) {
     QVector<int> out;
     for (const QString& raw : text.split(u',', Qt::SkipEmptyParts)) {
         const QString item = raw.trimmed();
@@ -57,7 +61,7 @@ bool ParseAddressList(const QString& text, QVector<int>* addresses) {
         bool ok1 = false, ok2 = true;
         const int first = (dash < 0 ? item : item.left(dash)).toInt(&ok1);
         const int last = dash < 0 ? first : item.mid(dash + 1).toInt(&ok2);
-        if (!ok1 || !ok2 || first < 1 || last > 247 || first > last)
+        if (!ok1 || !ok2 || first < lowest || last > highest || first > last)
             return false;
         for (int a = first; a <= last; ++a)
             if (!out.contains(a))
@@ -66,7 +70,7 @@ bool ParseAddressList(const QString& text, QVector<int>* addresses) {
     if (out.isEmpty())
         return false;
     std::sort(out.begin(), out.end());
-    *addresses = out;
+    *numbers = out;
     return true;
 }
 

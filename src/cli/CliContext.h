@@ -44,6 +44,8 @@ void AddCommonOptions(QCommandLineParser& parser);
 bool LoadCommonOptions(const QCommandLineParser& parser, CliContext& context);
 // Parses "1,3,5-7" into slave addresses 1..247; false on any bad item.
 bool ParseAddressList(const QString& text, QVector<int>* addresses);
+// Parses "1,3,5-7" into the numbers lowest..highest, sorted, each once; false on any bad item.
+bool ParseNumberList(const QString& text, int lowest, int highest, QVector<int>* numbers);
 // Adds --backoff to the parser of a command that polls.
 void AddBackoffOption(QCommandLineParser& parser);
 // Applies --backoff over Comm.CFG's setting; false with the reason on standard error.

@@ -11,3 +11,4 @@ int RunInfo(const QStringList& arguments);
 int RunUpload(const QStringList& arguments);
 int RunDownload(const QStringList& arguments);
 int RunCfg(const QStringList& arguments);
+int RunClock(const QStringList& arguments);

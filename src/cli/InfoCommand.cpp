@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "core/PrintableText.h"
 #include "logging/DataFileInfo.h"
 #include "logging/DataFileReader.h"
 
@@ -11,7 +12,8 @@ int RunInfo(const QStringList& arguments) {
     QTextStream err(stderr);
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Describes a data file (.TDD): header, record count, time span."));
+        QStringLiteral("Describes a data file (.TDD): header, record count, time span. \"-\" "
+                       "reads the data file from standard input."));
     parser.addHelpOption();
     parser.addOptions({
         {QStringLiteral("all-channels"),
@@ -38,16 +40,19 @@ int RunInfo(const QStringList& arguments) {
     const QString path = parser.positionalArguments().constFirst();
     DataFileReader reader;
     if (!reader.open(path)) {
-        err << "td700 info: " << reader.errorString() << '\n';
+        err << "td700 info: " << PrintableText(reader.errorString()) << '\n';
         return Exit::Failed;
     }
-    for (const QString& w : reader.warnings())
-        err << "td700 info: warning: " << w << '\n';
-    err.flush();
     const bool all = parser.isSet(QStringLiteral("all-channels"));
-    if (parser.isSet(QStringLiteral("json")))
-        out << QJsonDocument(DescribeDataFileJson(reader, path, all)).toJson();
-    else
-        out << DescribeDataFile(reader, path, all);
+    // Described first: a stream is read to its end for its count, and only then are its
+    // warnings known.
+    const QString description =
+        parser.isSet(QStringLiteral("json"))
+            ? QString::fromUtf8(QJsonDocument(DescribeDataFileJson(reader, path, all)).toJson())
+            : DescribeDataFile(reader, path, all);
+    for (const QString& w : reader.warnings())
+        err << "td700 info: warning: " << PrintableText(w) << '\n';
+    err.flush();
+    out << description;
     return Exit::Done;
 }

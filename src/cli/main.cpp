@@ -22,6 +22,7 @@ const Command kCommands[] = {
     {"upload", RunUpload, "upload the selected meter's parameter set into a file (.CFG)"},
     {"download", RunDownload, "download a parameter file (.CFG) to one meter or to each"},
     {"cfg", RunCfg, "show a parameter file, or the rows two files or a file and a meter differ"},
+    {"clock", RunClock, "show or set the meters' clocks and reserved start"},
 };
 
 void printUsage(QTextStream& s) {

@@ -468,6 +468,17 @@ bool CommEngine::failureEscalation() {
         endOfChannelScan();
         return false;
     }
+    if (code == RC_SEND_CLOCK_FRAME) {
+        // Sent again and again, a write the meter refuses or never answers would hold the bus
+        // for ever: it is given up, and the settings read that follows shows what the meter
+        // holds.
+        Q_EMIT statusText(4,
+                          QStringLiteral("Meter [%1] ==> Clock write failed").arg(s.gSelAddress));
+        s.gCommand = RC_READ_COMMON;
+        beginSettingsRead();
+        Q_EMIT clockWriteDone(false);
+        return false;
+    }
     if (code >= RC_READ_COMMON && code < RC_READ_CHANNEL + 12) {
         settingsReadFailed();
         if (m_parkedSettings != 0)

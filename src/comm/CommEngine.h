@@ -149,6 +149,10 @@ Q_SIGNALS:
     // The monitoring cycle passed a backed-off meter over without asking it.
     void meterSkipped(int meter);
     void settingsStateChanged(CommEngine::SettingsState state);
+    // A clock write (request 601) ended: the meter answered it (true), or it failed three
+    // times and was given up (false). Either way the selected meter's settings are read next,
+    // so that the tables show what the meter holds.
+    void clockWriteDone(bool taken);
 
 private:
     void onLinkLost(const QString& reason);

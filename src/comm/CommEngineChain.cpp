@@ -75,6 +75,7 @@ void CommEngine::afterWriteReply() {
     if (within(code, RC_SEND_CLOCK_FRAME, RC_SEND_CLOCK_FRAME + 2)) {
         s.gCommand = RC_READ_COMMON; // the tables then show what the meter now holds
         beginSettingsRead();
+        Q_EMIT clockWriteDone(true);
     } else if (const auto step = DownloadStep(code, s.gChannelCount, s.gDeviceVersion))
         afterDownloadStep(*step);
 }

@@ -1,5 +1,6 @@
 #include "logging/DataFileInfo.h"
 
+#include "core/PrintableText.h"
 #include "logging/DataFile.h"
 #include "logging/DataFileReader.h"
 
@@ -16,9 +17,21 @@ struct Span {
     QString first, last;
 };
 
+// The first and last time stamps. A stream is read to its end for them, which also gives
+// its record count.
 Span timeSpan(DataFileReader& reader) {
-    DataRecord r;
     Span s;
+    if (reader.isStream()) {
+        const char* data = nullptr;
+        qint64 n = 0;
+        while ((n = reader.nextRecords(16384, &data)) > 0) {
+            if (s.first.isEmpty())
+                s.first = TimeStampText(ParseDataRecord(data).stamp);
+            s.last = TimeStampText(ParseDataRecord(data + (n - 1) * DataFile::RecordSize).stamp);
+        }
+        return s;
+    }
+    DataRecord r;
     if (reader.record(0, &r))
         s.first = TimeStampText(r.stamp);
     if (reader.record(reader.recordCount() - 1, &r))
@@ -34,11 +47,12 @@ int shownChannels(const DataFileReader& reader, bool allChannels) {
 
 QString DescribeDataFile(DataFileReader& reader, const QString& path, bool allChannels) {
     const DataHeader& h = reader.header();
+    const Span span = timeSpan(reader);
     QString out;
     const auto line = [&out](const QString& label, const QString& value) {
         out += (label + u':').leftJustified(10) + value + u'\n';
     };
-    line(QStringLiteral("File"), QDir::toNativeSeparators(path));
+    line(QStringLiteral("File"), PrintableText(QDir::toNativeSeparators(path)));
     line(QStringLiteral("Size"), QStringLiteral("%1 bytes").arg(reader.fileSize()));
     line(QStringLiteral("Model"),
          h.knownModel ? QStringLiteral("%1 (%2 channels)").arg(h.modelCode).arg(h.channelCount)
@@ -54,23 +68,23 @@ QString DescribeDataFile(DataFileReader& reader, const QString& path, bool allCh
         const DataChannel& c = h.channels[size_t(ch)];
         out += QStringLiteral("  %1  %2 %3 %4 %5 %6\n")
                    .arg(ch + 1, 2)
-                   .arg(c.name, -10)
-                   .arg(c.unit, -6)
+                   .arg(PrintableText(c.name), -10)
+                   .arg(PrintableText(c.unit), -6)
                    .arg(number(c.low), -12)
                    .arg(number(c.high), -12)
                    .arg(c.decimals);
     }
     line(QStringLiteral("Records"), QString::number(reader.recordCount()));
     if (reader.recordCount() > 0) {
-        const Span s = timeSpan(reader);
-        line(QStringLiteral("First"), s.first);
-        line(QStringLiteral("Last"), s.last);
+        line(QStringLiteral("First"), span.first);
+        line(QStringLiteral("Last"), span.last);
     }
     return out;
 }
 
 QJsonObject DescribeDataFileJson(DataFileReader& reader, const QString& path, bool allChannels) {
     const DataHeader& h = reader.header();
+    const Span span = timeSpan(reader);
     QJsonArray channels;
     for (int ch = 0; ch < shownChannels(reader, allChannels); ++ch) {
         const DataChannel& c = h.channels[size_t(ch)];
@@ -90,9 +104,8 @@ QJsonObject DescribeDataFileJson(DataFileReader& reader, const QString& path, bo
                   {QStringLiteral("records"), reader.recordCount()},
                   {QStringLiteral("warnings"), QJsonArray::fromStringList(reader.warnings())}};
     if (reader.recordCount() > 0) {
-        const Span s = timeSpan(reader);
-        o.insert(QStringLiteral("first"), s.first);
-        o.insert(QStringLiteral("last"), s.last);
+        o.insert(QStringLiteral("first"), span.first);
+        o.insert(QStringLiteral("last"), span.last);
     }
     return o;
 }

@@ -49,7 +49,7 @@ QLabel* valueLabel(QWidget* parent, const QString& name, const QString& widest) 
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
-    label->setFixedWidth(label->fontMetrics().horizontalAdvance(widest) + 16);
+    label->setFixedWidth(label->fontMetrics().horizontalAdvance(widest) + 24);
     return label;
 }
 

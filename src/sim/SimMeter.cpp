@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace {
 
@@ -98,6 +99,7 @@ quint16 SimMeter::holdingNow(int number, const std::array<int, 6>& clock) const 
 }
 
 int SimMeter::readHolding(int first, int count, QList<quint16>* values) {
+    followReservedStart();
     if (count < 1 || count > kMaxReadCount)
         return SimReg::IllegalValue;
     if (inInputArea(first, count)) {
@@ -118,6 +120,7 @@ int SimMeter::readHolding(int first, int count, QList<quint16>* values) {
 }
 
 int SimMeter::readInput(int first, int count, QList<quint16>* values) {
+    followReservedStart();
     if (count < 1 || count > kMaxReadCount)
         return SimReg::IllegalValue;
     // Masters that count input registers from 0 are served as well.
@@ -137,6 +140,9 @@ int SimMeter::writeHolding(int first, const QList<quint16>& values) {
     for (int r = first; r < first + count; ++r)
         if (!m_holding.contains(r))
             return SimReg::IllegalAddress;
+    followReservedStart();
+    if (const int refused = checkReserve(first, values))
+        return refused;
     if (first < SimReg::DeviceClock + kClockFields && first + count > SimReg::DeviceClock) {
         const int result = writeClock(first, values);
         if (result != 0)
@@ -162,10 +168,49 @@ int SimMeter::writeClock(int first, const QList<quint16>& values) {
     if (!date.isValid() || !time.isValid())
         return SimReg::IllegalValue;
     setDeviceClock(QDateTime(date, time));
+    // A clock set past the reserved start has not run into it.
+    m_reserveCheckedAt = deviceClock();
     return 0;
 }
 
+// The switch is 0 or 1; each part of the reserved start keeps to the range of its kind (the
+// day to 1..31: the month may be written after it).
+int SimMeter::checkReserve(int first, const QList<quint16>& values) const {
+    static constexpr int low[] = {1, 1, 1, 0, 0, 0};
+    static constexpr int high[] = {9999, 12, 31, 23, 59, 59};
+    for (int i = 0; i < values.size(); ++i) {
+        const int r = first + i;
+        const int v = values[i];
+        if (r == SimReg::ReserveOn && v > 1)
+            return SimReg::IllegalValue;
+        const int part = r - SimReg::ReserveTime;
+        if (part >= 0 && part < kClockFields && (v < low[part] || v > high[part]))
+            return SimReg::IllegalValue;
+    }
+    return 0;
+}
+
+// Looked at whenever the meter is asked anything: a reserved start that the clock has passed
+// since the last look starts the recording. One that already lay behind the clock when it was
+// set is never reached.
+void SimMeter::followReservedStart() {
+    using namespace SimReg;
+    const QDateTime now = deviceClock();
+    const QDateTime last = std::exchange(m_reserveCheckedAt, now);
+    if (!last.isValid() || m_holding.value(ReserveOn) != 1)
+        return;
+    const QDateTime at(QDate(m_holding.value(ReserveTime), m_holding.value(ReserveTime + 1),
+                             m_holding.value(ReserveTime + 2)),
+                       QTime(m_holding.value(ReserveTime + 3), m_holding.value(ReserveTime + 4),
+                             m_holding.value(ReserveTime + 5)));
+    if (at.isValid() && last < at && at <= now) {
+        m_holding.set(RecordOn, 1);
+        m_holding.set(ReserveOn, 0);
+    }
+}
+
 quint16 SimMeter::reg(int number) {
+    followReservedStart();
     if (inInputArea(number, 1))
         return inputArea().at(number - SimReg::InputFirst);
     const bool clock = number >= SimReg::DeviceClock && number < SimReg::DeviceClock + kClockFields;

@@ -35,7 +35,9 @@ public:
     // Requests as they come over the line; each returns 0 or a Modbus exception code.
     // Function 3 reads every area; function 4 the present-value area, addressed by register
     // number (30001..) or from 0; functions 6 and 16 write settings, channel blocks and
-    // formulas (a write to the device clock sets the clock).
+    // formulas (a write to the device clock sets the clock; the reserved start takes only real
+    // parts of a date and time, and when the clock passes it with the reserve on, the meter
+    // starts recording and switches the reserve off; a clock set past it does not).
     int readHolding(int first, int count, QList<quint16>* values);
     int readInput(int first, int count, QList<quint16>* values);
     int writeHolding(int first, const QList<quint16>& values);
@@ -90,6 +92,8 @@ private:
     std::array<int, 6> clockFields() const;
     quint16 holdingNow(int number, const std::array<int, 6>& clock) const;
     int writeClock(int first, const QList<quint16>& values);
+    int checkReserve(int first, const QList<quint16>& values) const;
+    void followReservedStart();
 
     SimMeterConfig m_config;
     Clock& m_clock;
@@ -100,6 +104,7 @@ private:
     qint64 m_frozenElapsed = 0;
     QDateTime m_frozenDateTime;
     qint64 m_clockOffsetMs = 0;
+    QDateTime m_reserveCheckedAt; // the device clock when the reserved start was last looked at
     bool m_cardPresent = true;
     std::array<bool, 12> m_forcedBurnout{};
     std::array<std::array<bool, 4>, 12> m_latched{};

@@ -1,6 +1,10 @@
 #include "AppTestSupport.h"
+#include "clock/ClockFrames.h"
+#include "clock/ClockWriter.h"
 #include "comm/CommState.h"
 #include "comm/RequestCodes.h"
+#include "comm/SimSerialLink.h"
+#include "sim/SimBus.h"
 #include "support/FakeSerialLink.h"
 
 #include <QAction>
@@ -99,11 +103,11 @@ private Q_SLOTS:
         QTest::newRow("7 Multi") << 7 << polling << "frmTD_Mon_Multi";
         QTest::newRow("8 Multi PV") << 8 << polling << "frmTD_Mon_MultiPV";
         QTest::newRow("9 Parameter Setup") << 9 << closed << "Parameter Setup";
-        QTest::newRow("10 Date/Time Reserve") << 10 << polling << "Date/Time Reserve";
+        QTest::newRow("10 Date/Time Reserve") << 10 << polling << "frmTD_DateReserve";
         QTest::newRow("11 About") << 11 << closed << "frmTD_About";
         QTest::newRow("12 Help") << 12 << closed << "TD700_File.chm";
         QTest::newRow("13 Manual") << 13 << closed << "TD700.pdf";
-        QTest::newRow("14 Graph Viewer") << 14 << closed << "TD700_GView";
+        QTest::newRow("14 Graph Viewer") << 14 << closed << "dlgOpenDataFiles";
     }
 
     void buttonRunsItsMenuItemsHandler() {
@@ -231,6 +235,40 @@ private Q_SLOTS:
         // And the port command tries again from there.
         w->btnMenu(3)->click();
         QCOMPARE(w->engine().isPortOpen(), !panel4.isEmpty());
+    }
+
+    // Every poll reads each meter's clock: the status list says how far it is off the PC's,
+    // in amber once it is worth setting.
+    void statusListShowsEachMetersClockDrift() {
+        SimSerialLink* sim = nullptr;
+        Session s(Reach::Closed, "DEMO", [&sim](const QString&, Clock& clock) {
+            auto link = std::make_unique<SimSerialLink>(clock);
+            sim = link.get();
+            return std::unique_ptr<SerialLink>(std::move(link));
+        });
+        s.window->togglePort();
+        QVERIFY(
+            RunUntil(s.clock, [&] { return s.engine().phase() == CommEngine::Phase::Polling; }));
+        sim->bus().meter(2)->setDeviceClock(s.clock.currentDateTime().addSecs(-250));
+        const QAbstractItemModel* m = s.window->sprdStatusView()->model();
+        const int column = m->columnCount() - 1;
+        QCOMPARE(m->headerData(column, Qt::Horizontal).toString(), QStringLiteral("Clock"));
+        const auto drift = [&](int row, int role = Qt::DisplayRole) {
+            return m->index(row, column).data(role);
+        };
+        QVERIFY(RunUntil(s.clock, [&] { return drift(1).toString() == "-4 min 10 s"; }));
+        QCOMPARE(drift(0).toString(), QStringLiteral("0 s"));
+        QVERIFY(drift(1, Qt::BackgroundRole).isValid());
+        QVERIFY(!drift(0, Qt::BackgroundRole).isValid());
+        QVERIFY(drift(1, Qt::ToolTipRole).toString().contains("behind the PC by 4 min 10 s"));
+        QVERIFY(drift(3).toString().isEmpty()); // the silent meter
+        // Set from the clock window's frame, the clock reads on time at the next poll.
+        s.engine().selectMeter(2);
+        QVERIFY(RunUntil(s.clock, [&] { return s.engine().settingsComplete(); }));
+        s.window->clockWriter().write(ClockSetFrame(2, ClockPartsOf(s.clock.currentDateTime())));
+        QVERIFY(RunUntil(s.clock, [&] { return drift(1).toString() == "0 s"; }));
+        s.window->togglePort();
+        QVERIFY(drift(0).toString().isEmpty());
     }
 
     void clickingAStatusRowSelectsAnOkMeter_data() {

@@ -1,9 +1,12 @@
 #include "app/FrameLogModel.h"
 #include "app/StatusListModel.h"
+#include "clock/ClockDrift.h"
+#include "comm/CommEngine.h"
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
 #include "comm/FrameLog.h"
 #include "comm/MeterList.h"
+#include "core/Clock.h"
 
 #include <QAbstractItemModelTester>
 #include <QTest>
@@ -40,13 +43,22 @@ private Q_SLOTS:
     }
 
     void statusListThroughAMeterListRebuild() {
-        CommState state;
-        DeviceTables tables;
+        VirtualClock clock;
+        CommEngine engine(clock);
+        CommState& state = engine.state();
+        DeviceTables& tables = engine.tables();
+        ClockDrift drift(engine, clock);
         StatusListModel model(&tables.sprdStatus, state);
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setClockDrift(&drift);
+        QObject::connect(&drift, &ClockDrift::changed, &model, &StatusListModel::driftChanged);
         BuildMeterTables({QStringLiteral("O"), QStringLiteral("O"), QStringLiteral("O")}, state,
                          tables);
+        tables.sprdMON.setText(4, 3, QStringLiteral("2026-01-01 00:10:00"));
+        clock.advance(200);
+        Q_EMIT engine.meterPolled(2, true);
+        QCOMPARE(model.index(2, model.columnCount() - 1).data().toString(), "+10 min 00 s");
         tables.sprdStatus.setText(2, 2, QStringLiteral("OK"));
         tables.sprdStatus.setText(3, 2, QStringLiteral("10"));
         state.gSelMeter = 1;

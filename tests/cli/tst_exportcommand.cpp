@@ -1,10 +1,13 @@
 #include "support/SimProcess.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 
 // `td700 export` and `td700 info` as a user runs them: where the output goes, what is said on
 // standard error, and the exit codes.
@@ -45,6 +48,116 @@ private Q_SLOTS:
         QTEST(toFile ? ReadBytes(out) : r.out, "expected"); // a failed export leaves no file
         QVERIFY2(said.isEmpty() ? r.err.isEmpty() : QString::fromLocal8Bit(r.err).contains(said),
                  r.err.constData());
+    }
+
+    void dataFileThroughAPipe_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("length"); // bytes of the sample sent
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<QString>("said");
+        const QByteArray csv = ReadBytes(QFINDTESTDATA("../logging/data/sample.csv"));
+        QTest::newRow("info of /dev/stdin")
+            << QStringList{"info", "/dev/stdin"} << 704 << QByteArray("Records:  3\n") << "";
+        QTest::newRow("info, a record cut short")
+            << QStringList{"info", "-"} << 700 << QByteArray("Records:  2\n")
+            << "not a whole record";
+        QTest::newRow("header only")
+            << QStringList{"info", "-"} << 512 << QByteArray("Records:  0\n") << "";
+        QTest::newRow("export of -") << QStringList{"export", "-"} << 704 << csv << "";
+    }
+
+    void dataFileThroughAPipe() {
+        QFETCH(QStringList, args);
+        QFETCH(int, length);
+        QFETCH(QByteArray, expected);
+        QFETCH(QString, said);
+        const QByteArray sample = ReadBytes(QFINDTESTDATA("../logging/data/sample.TDD"));
+        QProcess p;
+        p.start(BinPath("td700"), args);
+        QVERIFY(p.waitForStarted());
+        p.write(sample.left(length));
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(30000));
+        const QByteArray out = p.readAllStandardOutput();
+        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY2(args[0] == u"info" ? out.contains(expected) : out == expected, out.constData());
+        QVERIFY2(said.isEmpty() ? err.isEmpty() : err.contains(said), qPrintable(err));
+    }
+
+#ifdef Q_OS_LINUX
+    void fullDiskLosesNothing_data() {
+        QTest::addColumn<bool>("toStdout");
+        QTest::newRow("standard output to /dev/full") << true;
+        QTest::newRow("--out on a full file system") << false;
+    }
+
+    void fullDiskLosesNothing() {
+        QFETCH(bool, toStdout);
+        // A file of 3000 records: its CSV is far larger than the little file system.
+        QByteArray big = ReadBytes(QFINDTESTDATA("../logging/data/sample.TDD")).left(576);
+        big += big.mid(512).repeated(2999);
+        const QString in = WriteBytes(m_dir.filePath(QStringLiteral("big.TDD")), big);
+        if (toStdout) {
+            QProcess p;
+            p.setStandardOutputFile(QStringLiteral("/dev/full"));
+            p.start(BinPath("td700"), {"export", in});
+            QVERIFY(p.waitForFinished(30000));
+            QCOMPARE(p.exitCode(), 1);
+            QVERIFY(QString::fromLocal8Bit(p.readAllStandardError()).contains("No space left"));
+            return;
+        }
+        const QString mountPoint = m_dir.filePath(QStringLiteral("small"));
+        QDir().mkpath(mountPoint);
+        if (QProcess::execute(QStringLiteral("mount"),
+                              {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mountPoint}) != 0)
+            QSKIP("no small file system can be mounted here");
+        const auto unmount =
+            qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {mountPoint}); });
+        const QString target = WriteBytes(mountPoint + QStringLiteral("/out.csv"), "the old CSV\n");
+        const Run r = td700({"export", in, "--out", target});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains("not written") && r.err.contains("No space left"),
+                 r.err.constData());
+        QCOMPARE(ReadBytes(target), QByteArray("the old CSV\n"));
+        QCOMPARE(QDir(mountPoint).entryList(QDir::Files), QStringList{"out.csv"});
+    }
+#endif
+
+    void controlBytesAreShownEscaped() {
+        QByteArray bytes = ReadBytes(QFINDTESTDATA("../logging/data/sample.TDD"));
+        std::memcpy(bytes.data() + 32 + 16, "\x1b[31mRED\a", 10);
+        const QString in = WriteBytes(m_dir.filePath(QStringLiteral("esc.TDD")), bytes);
+        for (const QStringList& args : {QStringList{"info", in}, QStringList{"export", in}}) {
+            const Run r = td700(args);
+            QCOMPARE(r.exitCode, 0);
+            QVERIFY2(!r.out.contains('\x1b') && !r.out.contains('\a'), r.out.constData());
+            QVERIFY2(r.out.contains("\\x1B[31mRED\\x07"), r.out.constData());
+        }
+    }
+
+    void exportRefusesWhatWouldGoWrong_data() {
+        QTest::addColumn<QStringList>("flags");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("channel beyond the model") << QStringList{"--channels", "7"} << "6 channels";
+        QTest::newRow("channel 13") << QStringList{"--channels", "1,13"} << "1..12";
+        QTest::newRow("a time that is none") << QStringList{"--from", "2024-02-30"} << "--from";
+        QTest::newRow("from after to")
+            << QStringList{"--from", "2009-03-08", "--to", "2009-03-07"} << "later than";
+        QTest::newRow("--out onto the data file") << QStringList{"--out", "IN"} << "itself";
+    }
+
+    void exportRefusesWhatWouldGoWrong() {
+        QFETCH(QStringList, flags);
+        QFETCH(QString, said);
+        const QByteArray sample = ReadBytes(QFINDTESTDATA("../logging/data/sample.TDD"));
+        const QString in = WriteBytes(m_dir.filePath(QStringLiteral("in.TDD")), sample);
+        flags.replaceInStrings(QStringLiteral("IN"), in);
+        const Run r = td700(QStringList{"export", in} + flags);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(QString::fromLocal8Bit(r.err).contains(said), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(ReadBytes(in), sample);
     }
 
     void infoAndUsage() {

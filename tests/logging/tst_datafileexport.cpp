@@ -1,11 +1,14 @@
 #include "logging/DataFileExport.h"
 #include "logging/DataFileInfo.h"
 #include "logging/DataFileReader.h"
+#include "logging/DataTime.h"
+#include "support/DataFileBytes.h"
 #include "support/TestFiles.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 
 // Reading data files back: CSV export and the description, whole and damaged files.
 class TestDataFileExport : public QObject {
@@ -68,6 +71,118 @@ private Q_SLOTS:
         QVERIFY(!reader.open(path));
         QVERIFY(reader.errorString().contains(QStringLiteral("not a TD700 data file")));
         QVERIFY(!reader.open(m_dir.filePath(QStringLiteral("missing.TDD"))));
+    }
+
+    void valuesCarryTheirChannelsDecimals_data() {
+        QTest::addColumn<float>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("cell");
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        QTest::newRow("whole value, one decimal") << 370.0f << 1 << 0 << "370.0";
+        QTest::newRow("half rounds away from zero") << 21.75f << 1 << 0 << "21.8";
+        QTest::newRow("negative half") << -21.75f << 1 << 0 << "-21.8";
+        QTest::newRow("no minus on a zero") << -0.04f << 1 << 0 << "0.0";
+        QTest::newRow("no decimals") << -0.5f << 0 << 0 << "-1";
+        QTest::newRow("small, three decimals") << 0.001f << 3 << 0 << "0.001";
+        QTest::newRow("below the last place") << 0.00004f << 4 << 0 << "0.0000";
+        QTest::newRow("two decimals") << 12345.678f << 2 << 0 << "12345.68";
+        QTest::newRow("beyond whole numbers") << 1e20f << 1 << 0 << "100000002004087734272.0";
+        QTest::newRow("more places than shown") << 1.5f << 7 << 0 << "1.5000";
+        QTest::newRow("invalid state") << 370.0f << 1 << 2 << "";
+        QTest::newRow("not a number") << nan << 1 << 0 << "";
+        QTest::newRow("infinite") << std::numeric_limits<float>::infinity() << 2 << 0 << "";
+    }
+
+    void valuesCarryTheirChannelsDecimals() {
+        QFETCH(float, value);
+        QFETCH(int, decimals);
+        QFETCH(int, state);
+        QByteArray bytes = DataFileBytes::header(10);
+        DataFileBytes::setChannel(bytes, 2, "FLOW", decimals);
+        DataFileBytes::Record r;
+        r.stamp = DataFileBytes::stamp(2024, 3, 4, 5, 6, 7);
+        r.values[1] = value;
+        r.states[1] = state;
+        bytes += r.bytes();
+        const QList<QByteArray> lines =
+            exportOf(WriteBytes(m_dir.filePath(QStringLiteral("v.TDD")), bytes)).split('\n');
+        QCOMPARE(lines.size(), 3);
+        const QList<QByteArray> cells = lines[1].split(',');
+        QCOMPARE(cells[0], QByteArray("2024-03-04 05:06:07"));
+        QTEST(QString::fromLatin1(cells[2]), "cell");
+        QCOMPARE(cells[8], QByteArray::number(state)); // the state column says why
+    }
+
+    void spanAndChannelsOverSeveralFiles_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QVector<int>>("channels");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("everything") << ""
+                                    << "" << QVector<int>{} << 54 << "2024-03-04 23:00:00"
+                                    << "2024-03-05 00:47:00"
+                                    << "Time,CH1 CH-1 (V),CH2";
+        QTest::newRow("across midnight, two channels")
+            << "2024-03-04 23:50"
+            << "2024-03-05 00:10" << QVector<int>{3, 1} << 10 << "2024-03-04 23:50:00"
+            << "2024-03-05 00:09:00"
+            << "Time,CH3 CH-3 (V),CH1 CH-1 (V),CH3 State,CH1 State,CH3 Alarm";
+        QTest::newRow("a whole day by its date")
+            << "2024-03-05"
+            << "2024-03-05" << QVector<int>{12} << 24 << "2024-03-05 00:00:00"
+            << "2024-03-05 00:47:00"
+            << "Time,CH12 CH-12 (V),CH12 State";
+        QTest::newRow("nothing in the span") << "2024-03-06"
+                                             << "" << QVector<int>{1} << 0 << ""
+                                             << ""
+                                             << "Time,CH1";
+    }
+
+    void spanAndChannelsOverSeveralFiles() {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QVector<int>, channels);
+        // Two files, a record every two minutes: 23:00, 23:02 .. 23:58; then 00:00, 00:03,
+        // 00:05 .. 00:47.
+        QByteArray day1 = DataFileBytes::header(), day2 = DataFileBytes::header();
+        for (int m = 0; m < 60; m += 2) {
+            DataFileBytes::Record r;
+            r.stamp = DataFileBytes::stamp(2024, 3, 4, 23, m, 0);
+            day1 += r.bytes();
+        }
+        for (int m = 1; m < 48; m += 2) {
+            DataFileBytes::Record r;
+            r.stamp = DataFileBytes::stamp(2024, 3, 5, 0, m - (m == 1 ? 1 : 0), 0);
+            day2 += r.bytes();
+        }
+        DataFileReader a, b;
+        QVERIFY(a.open(WriteBytes(m_dir.filePath(QStringLiteral("d1.TDD")), day1)));
+        QVERIFY(b.open(WriteBytes(m_dir.filePath(QStringLiteral("d2.TDD")), day2)));
+        CsvOptions options;
+        options.channels = channels;
+        if (!from.isEmpty())
+            options.from = DataTime::parse(from, false);
+        if (!to.isEmpty())
+            options.to = DataTime::parse(to, true);
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        qint64 rows = -1;
+        QVERIFY(ExportCsv({&a, &b}, out, options, nullptr, &rows));
+        const QList<QByteArray> lines = out.data().split('\n');
+        QTEST(int(rows), "rows");
+        QCOMPARE(lines.size(), int(rows) + 2);
+        QFETCH(QString, title);
+        QVERIFY2(lines[0].startsWith(title.toUtf8()), lines[0].constData());
+        if (rows > 0) {
+            QTEST(QString::fromLatin1(lines[1].left(19)), "first");
+            QTEST(QString::fromLatin1(lines[int(rows)].left(19)), "last");
+            // Every row has as many fields as the title row.
+            QCOMPARE(lines[1].count(','), lines[0].count(','));
+        }
     }
 
     void descriptionOfTheSample() {

@@ -95,10 +95,72 @@ private Q_SLOTS:
         // An impossible date is refused and the clock stays.
         QCOMPARE(meter.writeHolding(40025, {2023, 2, 29, 0, 0, 0}), 3);
         QCOMPARE(meter.deviceClock(), QDateTime(QDate(2024, 2, 1), QTime(13, 6, 10)));
-        // The reserved start beside it is plain storage.
-        QCOMPARE(meter.writeHolding(40018, {1, 2027, 3, 4, 5, 6, 7}), 0);
-        QCOMPARE(meter.readHolding(40018, 7, &v), 0);
-        QCOMPARE(v, (QList<quint16>{1, 2027, 3, 4, 5, 6, 7}));
+    }
+
+    void reserveTakesRealPartsOnly_data() {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<QList<quint16>>("values");
+        QTest::addColumn<int>("result");
+        QTest::newRow("switch on") << 40018 << QList<quint16>{1} << 0;
+        QTest::newRow("switch 2") << 40018 << QList<quint16>{2} << 3;
+        QTest::newRow("whole start") << 40018 << QList<quint16>{1, 2027, 3, 4, 5, 6, 7} << 0;
+        QTest::newRow("year 0") << 40019 << QList<quint16>{0} << 3;
+        QTest::newRow("month 13") << 40020 << QList<quint16>{13} << 3;
+        QTest::newRow("day 0") << 40021 << QList<quint16>{0} << 3;
+        QTest::newRow("day 31 whatever the month") << 40021 << QList<quint16>{31} << 0;
+        QTest::newRow("hour 24") << 40022 << QList<quint16>{24} << 3;
+        QTest::newRow("second 60 after a good minute") << 40023 << QList<quint16>{30, 60} << 3;
+    }
+
+    void reserveTakesRealPartsOnly() {
+        QFETCH(int, first);
+        QFETCH(QList<quint16>, values);
+        QFETCH(int, result);
+        VirtualClock clock;
+        SimMeter meter(SimMeterConfig{1, 12, 120}, clock);
+        QList<quint16> before, after;
+        QCOMPARE(meter.readHolding(40018, 7, &before), 0);
+        QCOMPARE(meter.writeHolding(first, values), result);
+        QCOMPARE(meter.readHolding(40018, 7, &after), 0);
+        if (result != 0)
+            QCOMPARE(after, before); // a refused write changes nothing
+        else
+            QCOMPARE(after.mid(first - 40018, values.size()), values);
+    }
+
+    // The clock running into a reserved start switched on starts the recording; a start that
+    // lay behind the clock already, or that a clock set jumps over, is never reached.
+    void reservedStartStartsTheRecording_data() {
+        QTest::addColumn<int>("startMinute"); // from 00:00:30
+        QTest::addColumn<bool>("setPast");    // the clock is set an hour on first
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("ahead") << 1 << false << true;
+        QTest::newRow("already past") << -1 << false << false;
+        QTest::newRow("clock set past it") << 1 << true << false;
+    }
+
+    void reservedStartStartsTheRecording() {
+        QFETCH(int, startMinute);
+        QFETCH(bool, setPast);
+        QFETCH(bool, starts);
+        const QDateTime begin(QDate(2026, 1, 1), QTime(0, 0, 30));
+        VirtualClock clock(begin);
+        SimMeter meter(SimMeterConfig{1, 12, 120}, clock);
+        const QDateTime at = begin.addSecs(60 * startMinute);
+        QCOMPARE(meter.writeHolding(40001, {0}), 0);
+        QCOMPARE(
+            meter.writeHolding(40018, {1, quint16(at.date().year()), quint16(at.date().month()),
+                                       quint16(at.date().day()), quint16(at.time().hour()),
+                                       quint16(at.time().minute()), quint16(at.time().second())}),
+            0);
+        if (setPast)
+            QCOMPARE(meter.writeHolding(40028, {1}), 0);
+        clock.advance(59000);
+        QCOMPARE(meter.reg(40001), quint16(0));
+        QCOMPARE(meter.reg(40018), quint16(1));
+        clock.advance(2000);
+        QCOMPARE(meter.reg(40001), quint16(starts ? 1 : 0));
+        QCOMPARE(meter.reg(40018), quint16(starts ? 0 : 1));
     }
 
     void alarmsFollowSetValues_data() {

@@ -56,5 +56,9 @@ private:
 void RegisterAppScreens(ScreenRegistry& registry);
 // The monitor windows of every channel count, filled with the monitors' demo bus.
 void RegisterMonitorScreens(ScreenRegistry& registry);
+// The graph viewer on a generated day of data.
+void RegisterViewerScreens(ScreenRegistry& registry);
+// The clock and reserved-start window, and the status list's clock drift.
+void RegisterClockScreens(ScreenRegistry& registry);
 // The parameter pages, on sets uploaded from simulated meters of each size.
 void RegisterPageScreens(ScreenRegistry& registry);

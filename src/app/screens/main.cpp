@@ -41,6 +41,8 @@ int main(int argc, char* argv[]) {
     ScreenRegistry registry;
     RegisterAppScreens(registry);
     RegisterMonitorScreens(registry);
+    RegisterViewerScreens(registry);
+    RegisterClockScreens(registry);
     RegisterPageScreens(registry);
 
     QTextStream out(stdout);

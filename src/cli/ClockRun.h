@@ -1,0 +1,42 @@
+#pragma once
+
+#include "clock/ClockFields.h"
+#include "clock/ClockFrames.h"
+
+#include <QDateTime>
+#include <QString>
+#include <optional>
+
+class ClockDrift;
+class ClockWriter;
+class EngineSession;
+
+// What td700 clock does to each meter.
+struct ClockOrder {
+    enum class Action { Show, Set, Reserve };
+    Action action = Action::Show;
+    bool pcTime = false;      // set: the PC's time to the second, taken per meter
+    ClockParts time{};        // set: the time to write; reserve: the reserved start
+    bool reserveOn = false;   // reserve: on or off
+    bool reserveTime = false; // reserve: a reserved start was given
+};
+
+// What one meter showed, and what became of a write to it.
+struct MeterClockResult {
+    int address = 0;
+    bool answered = false;        // the meter answered and its settings were read
+    QString problem;              // why a meter could not be read or did not take a write
+    bool wrote = false;           // a write was sent
+    bool taken = false;           // the meter answered the write and reads back what was written
+    ClockParts written{};         // set: the clock written
+    DeviceClockSettings settings; // as read back
+    QString meterClock;           // the meter's clock by the poll after the settings read
+    QDateTime pcClock;            // the PC's clock at that poll
+    std::optional<qint64> differenceSeconds; // meter minus PC; none when its date is no date
+};
+
+// Runs the order against meter index `meter` of an open session that polls: selects the meter,
+// waits for its whole settings read, writes, waits for the settings read that follows, and
+// reads the clock by the next poll. Every wait is bounded by `requestBudgetMs` per request.
+MeterClockResult RunMeterClock(EngineSession& session, ClockWriter& writer, const ClockDrift& drift,
+                               int meter, const ClockOrder& order, qint64 requestBudgetMs);

@@ -1,0 +1,95 @@
+#include "clock/ClockDrift.h"
+
+#include "clock/ClockFields.h"
+#include "comm/CommEngine.h"
+#include "comm/RequestCodes.h"
+#include "core/Clock.h"
+
+#include <cmath>
+
+ClockDrift::ClockDrift(CommEngine& engine, const Clock& clock, QObject* parent)
+    : QObject(parent)
+    , m_engine(engine)
+    , m_clock(clock) {
+    connect(&engine, &CommEngine::requestSent, this, &ClockDrift::onRequestSent);
+    connect(&engine, &CommEngine::meterPolled, this, &ClockDrift::onMeterPolled);
+    connect(&engine, &CommEngine::portOpenChanged, this, &ClockDrift::clear);
+}
+
+std::optional<ClockDrift::Reading> ClockDrift::reading(int meter) const {
+    return meter >= 0 && meter < m_readings.size() ? m_readings[meter] : std::nullopt;
+}
+
+void ClockDrift::onRequestSent(int code, int meter) {
+    if (code != RequestCode::RC_POLL_VALUES)
+        return;
+    m_askedMeter = meter;
+    m_askedAt = m_clock.currentDateTime();
+}
+
+void ClockDrift::onMeterPolled(int meter, bool answered) {
+    if (!answered || meter < 0)
+        return;
+    // The reply was decoded a moment ago. The meter read its clock between the request and
+    // the reply; the reply's time on the line would otherwise count as drift.
+    const QDateTime now = m_clock.currentDateTime();
+    QDateTime answeredAt = now;
+    if (meter == m_askedMeter && m_askedAt.isValid() && m_askedAt <= now &&
+        m_askedAt.msecsTo(now) < 5000)
+        answeredAt = m_askedAt.addMSecs(m_askedAt.msecsTo(now) / 2);
+    m_askedMeter = -1;
+    const QString text = m_engine.tables().sprdMON.text(4, meter + 1);
+    if (m_readings.size() <= meter)
+        m_readings.resize(meter + 1);
+    m_readings[meter] = measure(text, answeredAt);
+    Q_EMIT changed(meter);
+}
+
+void ClockDrift::clear() {
+    const qsizetype count = m_readings.size();
+    m_readings.clear();
+    for (int meter = 0; meter < count; ++meter)
+        Q_EMIT changed(meter);
+}
+
+ClockDrift::Reading ClockDrift::measure(const QString& meterText, const QDateTime& pcTime) {
+    Reading r;
+    r.meterText = meterText;
+    r.pcTime = pcTime;
+    ClockParts parts{};
+    if (!ParseClockText(meterText, &parts))
+        return r;
+    r.meterTime = DateTimeOfParts(parts);
+    if (!r.isValid())
+        return r;
+    // Both as plain wall-clock readings: a daylight-saving change of the PC's zone is no
+    // drift of the meter's clock. The meter shows whole seconds, so its clock stands half a
+    // second past what it shows, on average.
+    const QDateTime meterWall(r.meterTime.date(), r.meterTime.time(), Qt::UTC);
+    const QDateTime pcWall(pcTime.date(), pcTime.time(), Qt::UTC);
+    r.seconds = qint64(std::llround(double(pcWall.msecsTo(meterWall) + 500) / 1000.0));
+    return r;
+}
+
+QString ClockDrift::driftText(qint64 seconds) {
+    const QChar sign = seconds < 0 ? u'-' : u'+';
+    const qint64 s = qAbs(seconds);
+    const auto two = [](qint64 v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
+    if (s == 0)
+        return QStringLiteral("0 s");
+    if (s < 60)
+        return QStringLiteral("%1%2 s").arg(sign).arg(s);
+    if (s < 3600)
+        return QStringLiteral("%1%2 min %3 s").arg(sign).arg(s / 60).arg(two(s % 60));
+    if (s < 86400)
+        return QStringLiteral("%1%2 h %3 min").arg(sign).arg(s / 3600).arg(two(s % 3600 / 60));
+    return QStringLiteral("%1%2 d %3 h").arg(sign).arg(s / 86400).arg(s % 86400 / 3600);
+}
+
+QString ClockDrift::driftSentence(qint64 seconds) {
+    if (seconds == 0)
+        return QStringLiteral("on time");
+    const QString amount = driftText(seconds).mid(1);
+    return seconds > 0 ? QStringLiteral("ahead of the PC by %1").arg(amount)
+                       : QStringLiteral("behind the PC by %1").arg(amount);
+}

@@ -1,0 +1,79 @@
+#include "clock/ClockWriter.h"
+
+#include "comm/CommEngine.h"
+#include "comm/ModbusRtu.h"
+#include "comm/RequestCodes.h"
+
+#include <utility>
+
+namespace {
+
+// Start register and register count: what a write frame covers.
+QByteArray coverOf(const QByteArray& frame) {
+    return frame.mid(2, 4);
+}
+
+bool isWriteFrame(const QByteArray& frame) {
+    return frame.size() >= 11 && quint8(frame[1]) == 16 && CrcCheck(frame);
+}
+
+} // namespace
+
+ClockWriter::ClockWriter(CommEngine& engine, QObject* parent)
+    : QObject(parent)
+    , m_engine(engine) {
+    connect(&engine, &CommEngine::clockWriteDone, this, &ClockWriter::onWriteDone);
+    connect(&engine, &CommEngine::portOpenChanged, this, &ClockWriter::onPortOpenChanged);
+}
+
+bool ClockWriter::write(const QByteArray& frame) {
+    if (!isWriteFrame(frame) || m_engine.phase() != CommEngine::Phase::Polling)
+        return false;
+    if (!m_inFlight)
+        return send(frame);
+    for (QByteArray& waiting : m_waiting) {
+        if (coverOf(waiting) == coverOf(frame)) {
+            waiting = frame;
+            return true;
+        }
+    }
+    m_waiting.append(frame);
+    return true;
+}
+
+bool ClockWriter::send(const QByteArray& frame) {
+    const QByteArray before = std::exchange(m_engine.state().gClockFrame, frame);
+    if (!m_engine.post(RequestCode::RC_SEND_CLOCK_FRAME)) {
+        m_engine.state().gClockFrame = before;
+        return false;
+    }
+    m_current = frame;
+    m_inFlight = true;
+    return true;
+}
+
+void ClockWriter::onWriteDone(bool taken) {
+    if (!m_inFlight)
+        return;
+    m_inFlight = false;
+    Q_EMIT written(std::exchange(m_current, QByteArray()), taken);
+    while (!m_waiting.isEmpty()) {
+        const QByteArray next = m_waiting.takeFirst();
+        if (send(next))
+            return;
+        Q_EMIT written(next, false);
+    }
+    Q_EMIT finished();
+}
+
+void ClockWriter::onPortOpenChanged(bool open) {
+    if (open || !isBusy())
+        return;
+    const bool hadCurrent = std::exchange(m_inFlight, false);
+    QList<QByteArray> dropped = std::exchange(m_waiting, {});
+    if (hadCurrent)
+        dropped.prepend(std::exchange(m_current, QByteArray()));
+    for (const QByteArray& frame : dropped)
+        Q_EMIT written(frame, false);
+    Q_EMIT finished();
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "clock/ClockFields.h"
+#include "comm/EngineTimer.h"
+
+#include <QDateTime>
+#include <QDialog>
+#include <array>
+
+class Clock;
+class ClockDrift;
+class ClockWriter;
+class CommEngine;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// "DATE/TIME RESERVE SETUP": the selected meter's clock and its reserved start (a date and
+// time at which the recorder starts recording by itself, switched on or off).
+//
+// The fields show the meter's settings as last read, and only once the whole settings read
+// has finished: tmrRefresh waits for it, so half-read settings never pass for the meter's.
+// "ON" / "OFF" and every committed edit of a reserve field (Enter, or leaving an edited
+// field) write to the meter at once; "SET" writes the six clock fields, or with "Same as PC"
+// checked the PC's time to the second. Each write is followed by a settings read, after
+// which the fields show what the meter now holds. Closing returns the engine to monitoring.
+class frmTD_DateReserve : public QDialog {
+    Q_OBJECT
+public:
+    // `writer` sends the writes (it outlives the window, so that a write still waiting when
+    // the window closes is sent all the same); `drift` gives the meter's clock as every poll
+    // reads it.
+    frmTD_DateReserve(CommEngine& engine, Clock& clock, ClockWriter& writer,
+                      const ClockDrift& drift, QWidget* parent = nullptr);
+    ~frmTD_DateReserve() override;
+
+    QLabel* lblDateTime = nullptr;
+    std::array<QPushButton*, 2> btnRSV{}; // 0 "ON", 1 "OFF"
+    std::array<QLineEdit*, ClockFieldCount> txtRSV{};
+    std::array<QLineEdit*, ClockFieldCount> txtSYS{};
+    QCheckBox* chbSameDT = nullptr;
+    QPushButton* btnSYS_DTSet = nullptr;
+    QPushButton* btnClose = nullptr;
+    QLabel* lblMeterClock = nullptr; // the meter's clock as the last poll read it
+    QLabel* lblState = nullptr;      // what the window waits for, or what the last write did
+
+    EngineTimer& tmrDT() { return m_tmrDT; }
+    EngineTimer& tmrRefresh() { return m_tmrRefresh; }
+    EngineTimer& tmrPRefesh() { return m_tmrPRefesh; }
+
+    // Whether button i carries the green highlight (the meter's reserve switch as read).
+    bool isHighlighted(int i) const;
+
+    void btnRSV_Click(int index);
+    void btnSYS_DTSet_Click();
+
+protected:
+    void done(int result) override;
+
+private:
+    enum class Group { Reserve, Clock };
+
+    void buildUi();
+    QWidget* buildFieldRow(Group group, std::array<QLineEdit*, ClockFieldCount>& fields);
+    void tmrDT_Timer();
+    void tmrRefresh_Timer();
+    void tmrPRefesh_Timer();
+    bool settingsReady() const;
+    void fieldCommitted(Group group, ClockField field);
+    LimitedField limitField(Group group, ClockField field);
+    // Copies the PC's clock, `aheadMs` on, into the clock fields.
+    void copyPcClock(int aheadMs = 0);
+    void sendWrite(const QByteArray& frame);
+    void onWritten(const QByteArray& frame, bool taken);
+    void setHighlight(int chosen);
+    void updateControls();
+    void updateState();
+    void updateMeterClock();
+    void unload();
+
+    CommEngine& m_engine;
+    Clock& m_clock;
+    ClockWriter& m_writer;
+    const ClockDrift& m_drift;
+    EngineTimer m_tmrDT;
+    EngineTimer m_tmrRefresh;
+    EngineTimer m_tmrPRefesh;
+    int m_highlighted = -1;
+    QDateTime m_refreshedAt; // PC time of the last refresh from the meter's settings
+    bool m_lastWriteFailed = false;
+    bool m_unloaded = false;
+};

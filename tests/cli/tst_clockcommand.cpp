@@ -1,0 +1,118 @@
+#include "support/SimProcess.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+// `td700 clock` as a technician runs it: against the simulator program on a pseudo-terminal,
+// what is set is read back by a later run.
+class TestClockCommand : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(QFile::exists(BinPath("td700")), "TD700_BIN_DIR names no td700");
+        QVERIFY(m_home.isValid());
+    }
+
+    void exitStatus_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        const QStringList demo{"--port", "DEMO", "--meters", "1"};
+        QTest::newRow("no action") << QStringList{"clock"} + demo << 2;
+        QTest::newRow("unknown action") << QStringList{"clock", "adjust"} + demo << 2;
+        QTest::newRow("set without a time") << QStringList{"clock", "set"} + demo << 2;
+        QTest::newRow("set, --pc and a time")
+            << QStringList{"clock", "set", "--pc", "2026-01-01 00:00:00"} + demo << 2;
+        QTest::newRow("set, no date") << QStringList{"clock", "set", "noon"} + demo << 2;
+        QTest::newRow("reserve, neither on nor off")
+            << QStringList{"clock", "reserve", "soon"} + demo << 2;
+        QTest::newRow("show with a time")
+            << QStringList{"clock", "show", "2026-01-01 00:00:00"} + demo << 2;
+        QTest::newRow("nobody answers")
+            << QStringList{"clock", "show", "--port", "DEMO:9:2:1.20", "--meters", "1"} << 4;
+        QTest::newRow("one of two answers")
+            << QStringList{"clock", "show", "--port", "DEMO", "--meters", "1,7"} << 5;
+    }
+
+    void exitStatus() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QByteArray err;
+        QCOMPARE(run(arguments, nullptr, &err), status);
+        QCOMPARE(err.isEmpty(), status == 0);
+    }
+
+    void setThenShowReadsItBack() {
+#ifndef Q_OS_UNIX
+        QSKIP("the simulator serves pseudo-terminals on Unix only");
+#else
+        Simulator sim({"--pty"});
+        const QString port = sim.nextLine();
+        QVERIFY(!port.isEmpty());
+        const QStringList meters{"--port", port, "--meters", "1,3", "--json"};
+        const auto meter = [](const QByteArray& out, int i) {
+            return QJsonDocument::fromJson(out).array().at(i).toObject();
+        };
+
+        // A 30th of February is limited, said, and written as the 28th to both meters.
+        QByteArray out, err;
+        QCOMPARE(run(QStringList{"clock", "set", "2031-02-30", "10:00:00"} + meters, &out, &err),
+                 0);
+        QVERIFY2(err.contains("day 30 becomes 28"), err.constData());
+        for (int i : {0, 1}) {
+            const QJsonObject m = meter(out, i);
+            QCOMPARE(m["write"].toObject()["taken"].toBool(), true);
+            QCOMPARE(m["write"].toObject()["clock"].toString(), "2031-02-28 10:00:00");
+        }
+
+        // A later run reads the new time: the meters' clocks ran on from it.
+        QCOMPARE(run(QStringList{"clock", "show"} + meters, &out, &err), 0);
+        for (int i : {0, 1}) {
+            const QJsonObject m = meter(out, i);
+            const QDateTime clock =
+                QDateTime::fromString(m["clock"].toString(), "yyyy-MM-dd HH:mm:ss");
+            const QDateTime written(QDate(2031, 2, 28), QTime(10, 0));
+            QVERIFY2(clock >= written && clock < written.addSecs(120),
+                     qPrintable(m["clock"].toString()));
+            const qint64 expected =
+                QDateTime::fromString(m["pc"].toString(), "yyyy-MM-dd HH:mm:ss").secsTo(clock);
+            QVERIFY(qAbs(m["differenceSeconds"].toInteger() - expected) <= 1);
+        }
+
+        // The reserved start, switched on with its time, reads back as written.
+        QCOMPARE(
+            run(QStringList{"clock", "reserve", "on", "2031-03-01 06:30:00"} + meters, &out, &err),
+            0);
+        QCOMPARE(run(QStringList{"clock", "show"} + meters, &out, &err), 0);
+        for (int i : {0, 1}) {
+            const QJsonObject reserve = meter(out, i)["reserve"].toObject();
+            QCOMPARE(reserve["on"].toBool(), true);
+            QCOMPARE(reserve["start"].toString(), "2031-03-01 06:30:00");
+        }
+
+        // The PC's time, to the second; text output says so.
+        QCOMPARE(run({"clock", "set", "--pc", "--port", port, "--meters", "3"}, &out, &err), 0);
+        QCOMPARE(run({"clock", "show", "--port", port, "--meters", "3"}, &out, &err), 0);
+        const QString text = QString::fromUtf8(out);
+        QVERIFY2(text.contains(QStringLiteral("difference 0 s (on time)")) ||
+                     text.contains(QStringLiteral("difference -1 s")) ||
+                     text.contains(QStringLiteral("difference +1 s")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("reserved start ON, 2031-03-01 06:30:00")),
+                 qPrintable(text));
+#endif
+    }
+
+private:
+    int run(const QStringList& arguments, QByteArray* out = nullptr, QByteArray* err = nullptr) {
+        return RunProgram("td700", arguments + QStringList{"--home", m_home.path()}, out, err);
+    }
+
+    QTemporaryDir m_home;
+};
+
+QTEST_GUILESS_MAIN(TestClockCommand)
+#include "tst_clockcommand.moc"

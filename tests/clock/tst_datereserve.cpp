@@ -1,0 +1,282 @@
+#include "clock/ClockDrift.h"
+#include "clock/ClockFrames.h"
+#include "clock/ClockWriter.h"
+#include "clock/frmTD_DateReserve.h"
+#include "comm/EngineHarness.h"
+#include "comm/RequestCodes.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace RequestCode;
+
+Q_DECLARE_METATYPE(ClockField)
+
+namespace {
+
+// The window over the engine on the simulated bus; meter 1 (twelve channels) is selected.
+// The bus stands still, so what is read back is exactly what was written.
+struct Fixture {
+    EngineHarness h;
+    ClockWriter writer{h.engine};
+    ClockDrift drift{h.engine, h.clock};
+    std::unique_ptr<frmTD_DateReserve> w;
+
+    Fixture() { h.bus().setFrozen(true); }
+    void open() {
+        w = std::make_unique<frmTD_DateReserve>(h.engine, h.clock, writer, drift);
+        w->show();
+    }
+    bool run(const std::function<bool()>& done, qint64 maxMs = 60000) {
+        const qint64 end = h.clock.nowMs() + maxMs;
+        while (!done() && h.clock.nowMs() < end) {
+            h.clock.advance(10);
+            QApplication::processEvents();
+        }
+        return done();
+    }
+    bool refreshed() {
+        return run([this] { return !w->tmrRefresh().isEnabled() && !w->tmrPRefesh().isEnabled(); });
+    }
+    QStringList texts(const std::array<QLineEdit*, ClockFieldCount>& fields) const {
+        QStringList out;
+        for (QLineEdit* e : fields)
+            out << e->text();
+        return out;
+    }
+    QByteArray lastClockFrame() const {
+        for (qsizetype i = h.sent.size() - 1; i >= 0; --i)
+            if (h.sent[i].code == RC_SEND_CLOCK_FRAME)
+                return h.sent[i].frame;
+        return {};
+    }
+    void commit(QLineEdit* edit, const QString& typed) {
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+};
+
+const QStringList kDefaultReserve{"2026", "06", "01", "08", "00", "00"};
+
+} // namespace
+
+class TestDateReserve : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Opened while another read of the settings is under way, the window waits for the whole
+    // of it, also when a block has to be asked for again and again.
+    void fieldsFillOnlyFromAWholeSettingsRead() {
+        Fixture f;
+        QVERIFY(f.h.openAndSettle());
+        QVERIFY(f.h.state().gSettingsRead); // left from the scan's read
+        f.h.bus().meter(1)->setReg(40018, 1);
+        QVERIFY(f.h.addFaults(QStringLiteral("noreply,meter=1,reg=40501,times=3")));
+        f.h.engine.selectMeter(1);
+        f.open();
+        QVERIFY(f.run(
+            [&] { return f.h.engine.settingsState() == CommEngine::SettingsState::Incomplete; }));
+        QCOMPARE(f.texts(f.w->txtRSV), QStringList(6, QString()));
+        QVERIFY(!f.w->isHighlighted(0) && !f.w->isHighlighted(1));
+        QVERIFY(f.w->lblState->text().contains(QStringLiteral("not all read")));
+
+        QVERIFY(f.refreshed());
+        QCOMPARE(f.texts(f.w->txtRSV), kDefaultReserve);
+        QCOMPARE(f.texts(f.w->txtSYS), (QStringList{"2026", "01", "01", "00", "00", "00"}));
+        QVERIFY(f.w->isHighlighted(0));
+        QVERIFY(!f.h.state().gSettingsRead);
+        QVERIFY(f.w->lblState->text().startsWith(QStringLiteral("Meter 1, as read at")));
+    }
+
+    void committedReserveEdit_data() {
+        QTest::addColumn<ClockField>("field");
+        QTest::addColumn<QString>("year");  // in the year field beside it, not committed
+        QTest::addColumn<QString>("month"); // likewise
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("written");
+        QTest::newRow("day 31 in April") << ClockField::Day << "2026"
+                                         << "04"
+                                         << "31"
+                                         << "30" << 30;
+        QTest::newRow("29 February 2100") << ClockField::Day << "2100"
+                                          << "02"
+                                          << "29"
+                                          << "28" << 28;
+        QTest::newRow("29 February 2000") << ClockField::Day << "2000"
+                                          << "02"
+                                          << "29"
+                                          << "29" << 29;
+        QTest::newRow("month 13") << ClockField::Month << "2026"
+                                  << "06"
+                                  << "13"
+                                  << "12" << 12;
+        QTest::newRow("year as letters") << ClockField::Year << "2026"
+                                         << "06"
+                                         << "abc"
+                                         << "0001" << 1;
+        QTest::newRow("hour as letters") << ClockField::Hour << "2026"
+                                         << "06"
+                                         << "ab"
+                                         << "ab" << 0;
+        QTest::newRow("second 75") << ClockField::Second << "2026"
+                                   << "06"
+                                   << "75"
+                                   << "59" << 59;
+    }
+
+    void committedReserveEdit() {
+        QFETCH(ClockField, field);
+        QFETCH(QString, typed);
+        QFETCH(int, written);
+        Fixture f;
+        QVERIFY(f.h.openAndSettle());
+        f.open();
+        QVERIFY(f.refreshed());
+        QFETCH(QString, year);
+        QFETCH(QString, month);
+        f.w->txtRSV[size_t(ClockField::Year)]->setText(year);
+        f.w->txtRSV[size_t(ClockField::Month)]->setText(month);
+        const int before = int(f.h.sent.size());
+        QLineEdit* edit = f.w->txtRSV[size_t(field)];
+        f.commit(edit, typed);
+        QTEST(edit->text(), "shown");
+        // A second Enter on the field as it stands writes nothing more.
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(f.refreshed());
+        QCOMPARE(f.lastClockFrame(), ReserveFieldFrame(1, field, written));
+        int writes = 0;
+        for (qsizetype i = before; i < f.h.sent.size(); ++i)
+            writes += f.h.sent[i].code == RC_SEND_CLOCK_FRAME ? 1 : 0;
+        QCOMPARE(writes, 1);
+        // Afterwards the field shows what the meter holds.
+        QCOMPARE(int(f.h.bus().meter(1)->reg(40019 + int(field))), written);
+        QCOMPARE(edit->text(), ClockFieldText(field, written));
+    }
+
+    void switchAndSetWriteTheirFrames() {
+        Fixture f;
+        QVERIFY(f.h.openAndSettle());
+        f.open();
+        QVERIFY(f.refreshed());
+        QVERIFY(f.w->isHighlighted(1));
+        QTest::mouseClick(f.w->btnRSV[0], Qt::LeftButton);
+        QVERIFY(f.refreshed());
+        QCOMPARE(f.lastClockFrame().toHex(' ').toUpper(), "01 10 9C 52 00 01 02 00 01 36 2B");
+        QVERIFY(f.w->isHighlighted(0) && !f.w->isHighlighted(1));
+
+        const QStringList clock{"2024", "2", "29", "13", "5", "9"};
+        for (int i = 0; i < ClockFieldCount; ++i)
+            f.w->txtSYS[size_t(i)]->setText(clock[i]);
+        QTest::mouseClick(f.w->btnSYS_DTSet, Qt::LeftButton);
+        QVERIFY(f.refreshed());
+        QCOMPARE(f.lastClockFrame().toHex(' ').toUpper(),
+                 "01 10 9C 59 00 06 0C 07 E8 00 02 00 1D 00 0D 00 05 00 09 F8 5C");
+        QCOMPARE(f.texts(f.w->txtSYS), (QStringList{"2024", "02", "29", "13", "05", "09"}));
+        QCOMPARE(f.h.bus().meter(1)->deviceClock(), QDateTime(QDate(2024, 2, 29), QTime(13, 5, 9)));
+
+        // A date that the month's limit had not yet met is limited before it goes out.
+        f.w->txtSYS[1]->setText(QStringLiteral("04"));
+        f.w->txtSYS[2]->setText(QStringLiteral("31"));
+        f.w->txtSYS[3]->setText(QStringLiteral("x"));
+        QTest::mouseClick(f.w->btnSYS_DTSet, Qt::LeftButton);
+        QVERIFY(f.refreshed());
+        QCOMPARE(f.lastClockFrame(), ClockSetFrame(1, {2024, 4, 30, 0, 5, 9}));
+    }
+
+    void fieldsFollowThePcClockWhenChecked() {
+        Fixture f;
+        QVERIFY(f.h.openAndSettle());
+        f.open();
+        QVERIFY(f.refreshed());
+        const auto pcParts = [&] {
+            QStringList p;
+            const ClockParts parts = ClockPartsOf(f.h.clock.currentDateTime());
+            for (int i = 0; i < ClockFieldCount; ++i)
+                p << ClockFieldText(ClockField(i), parts[size_t(i)]);
+            return p;
+        };
+        f.w->chbSameDT->setChecked(true);
+        QCOMPARE(f.texts(f.w->txtSYS), pcParts());
+        for (int second = 0; second < 3; ++second) {
+            const QStringList before = f.texts(f.w->txtSYS);
+            f.run([] { return false; }, 1000);
+            QVERIFY(f.texts(f.w->txtSYS) != before);
+            QCOMPARE(f.w->lblDateTime->text(),
+                     f.h.clock.currentDateTime().toString("yyyy-MM-dd HH:mm:ss"));
+        }
+        // "SET" writes the PC's time of the click, to the nearest second.
+        f.h.clock.setDateTime(QDateTime(QDate(2026, 1, 1), QTime(12, 0, 0, 700)));
+        const QDateTime clicked(QDate(2026, 1, 1), QTime(12, 0, 1));
+        QTest::mouseClick(f.w->btnSYS_DTSet, Qt::LeftButton);
+        QVERIFY(f.refreshed());
+        QCOMPARE(f.lastClockFrame(), ClockSetFrame(1, ClockPartsOf(clicked)));
+        QCOMPARE(f.h.bus().meter(1)->deviceClock().toString("yyyy-MM-dd HH:mm:ss"),
+                 clicked.toString("yyyy-MM-dd HH:mm:ss"));
+    }
+
+    void closingResumesMonitoringWithoutLosingAWrite_data() {
+        QTest::addColumn<bool>("writeFirst");
+        QTest::newRow("nothing written") << false;
+        QTest::newRow("a write on its way") << true;
+    }
+
+    void closingResumesMonitoringWithoutLosingAWrite() {
+        QFETCH(bool, writeFirst);
+        Fixture f;
+        QVERIFY(f.h.openAndSettle());
+        f.open();
+        QVERIFY(f.refreshed());
+        if (writeFirst)
+            QTest::mouseClick(f.w->btnRSV[0], Qt::LeftButton);
+        QTest::mouseClick(f.w->btnClose, Qt::LeftButton);
+        QVERIFY(!f.w->isVisible());
+        QCOMPARE(f.h.state().gNextCommand, writeFirst ? RC_SEND_CLOCK_FRAME : RC_POLL_STATUS);
+        f.w.reset();
+        const int from = int(f.h.sent.size());
+        QVERIFY(f.h.runUntil([&] { return f.h.firstOf(RC_POLL_VALUES, from) >= 0; }));
+        QCOMPARE(int(f.h.bus().meter(1)->reg(40018)), writeFirst ? 1 : 0);
+        QVERIFY(f.h.engine.settingsComplete());
+    }
+
+    void aSecondOpeningReadsTheSettingsAfresh() {
+        Fixture f;
+        QVERIFY(f.h.openAndSettle());
+        f.open();
+        QVERIFY(f.refreshed());
+        QTest::mouseClick(f.w->btnClose, Qt::LeftButton);
+        f.w.reset();
+        f.h.bus().meter(1)->setReg(40019, 2031); // set on the meter's own keys meanwhile
+        const int from = int(f.h.sent.size());
+        f.open();
+        QVERIFY(f.refreshed());
+        QCOMPARE(f.h.trace(from, 13), EngineHarness::expand("100-112@1"));
+        QCOMPARE(f.w->txtRSV[0]->text(), QStringLiteral("2031"));
+    }
+
+    void portLostWhileOpen() {
+        Fixture f;
+        QVERIFY(f.h.openAndSettle());
+        f.open();
+        QVERIFY(f.refreshed());
+        f.h.link.simulateLinkLoss(QStringLiteral("the adapter was unplugged"));
+        QVERIFY(f.w->lblState->text().contains(QStringLiteral("port is closed")));
+        QVERIFY(!f.w->btnRSV[0]->isEnabled() && !f.w->btnSYS_DTSet->isEnabled());
+        QVERIFY(f.w->txtRSV[3]->isReadOnly());
+        // A write asked for all the same is refused, said, and nothing is sent.
+        const int before = int(f.h.sent.size());
+        f.w->btnRSV_Click(0);
+        QCOMPARE(int(f.h.sent.size()), before);
+        QVERIFY(f.w->lblState->text().contains(QStringLiteral("Nothing was written")));
+        QTest::mouseClick(f.w->btnClose, Qt::LeftButton);
+        QCOMPARE(f.h.state().gNextCommand, 0);
+    }
+};
+
+QTEST_MAIN(TestDateReserve)
+#include "tst_datereserve.moc"
