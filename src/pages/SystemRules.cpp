@@ -1,9 +1,7 @@
 #include "pages/SystemRules.h"
 
+#include "clock/ClockFields.h"
 #include "comm/ChannelColours.h"
-
-#include <QDate>
-#include <algorithm>
 
 namespace SystemRules {
 
@@ -52,26 +50,19 @@ bool IsFilePrefixText(const QString& text) {
 }
 
 QString SystemDateText(int field, const QString& cellText) {
-    bool ok = false;
-    const qint64 value = cellText.trimmed().toLongLong(&ok);
-    if (!ok)
+    if (!IsClockNumber(cellText))
         return cellText;
-    return QStringLiteral("%1").arg(value, field == 0 ? 4 : 2, 10, QLatin1Char('0'));
+    return ClockFieldText(ClockField(field), ClockFieldValue(cellText));
 }
 
 QStringList LimitSystemDate(const QStringList& boxes) {
-    static const int low[6] = {1, 1, 1, 0, 0, 0};
-    static const int high[6] = {9999, 12, 31, 23, 59, 59};
-    int parts[6];
-    for (int i = 0; i < 6; ++i) {
-        bool ok = false;
-        const double v = i < boxes.size() ? boxes[i].trimmed().toDouble(&ok) : 0;
-        parts[i] = ok ? int(std::clamp(v, double(low[i]), double(high[i]))) : low[i];
-    }
-    parts[2] = std::min(parts[2], QDate(parts[0], parts[1], 1).daysInMonth());
+    ClockParts parts{};
+    for (int i = 0; i < ClockFieldCount; ++i)
+        parts[size_t(i)] = ClockFieldValue(boxes.value(i));
+    parts = LimitClockParts(parts);
     QStringList out;
-    for (int i = 0; i < 6; ++i)
-        out << SystemDateText(i, QString::number(parts[i]));
+    for (int i = 0; i < ClockFieldCount; ++i)
+        out << ClockFieldText(ClockField(i), parts[size_t(i)]);
     return out;
 }
 

@@ -28,9 +28,9 @@ inline const QString DisableCharacter = QStringLiteral("Disable Character.");
 // The system date and time boxes (year, month, day, hour, minute, second): the year shown in
 // four digits, the others in two, as the rows' numbers read.
 QString SystemDateText(int field, const QString& cellText);
-// The six boxes as "set" copies them into the table: each read as a number and kept within its
-// part of a date (the day within its month, February 29 only in a leap year), then formatted
-// as shown. A box that reads as no number counts as the lowest value of its part.
+// The six boxes as "set" copies them into the table, with the device clock's limits: each part
+// within its range, the day within its month (February 29 only in a leap year), formatted as
+// shown. A box that reads as no number counts as 0, raised to the part's lowest value.
 QStringList LimitSystemDate(const QStringList& boxes);
 
 // The colour of a channel colour index 0..11 as the recorder draws it (its RGB565 value
