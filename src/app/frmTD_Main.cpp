@@ -22,6 +22,7 @@
 #include "logging/SaveSettings.h"
 #include "logging/frmTD_Set_DSave.h"
 #include "monitor/MonitorFactory.h"
+#include "paramset/frmTD_Parameter.h"
 #include "viewer/GraphViewerWindow.h"
 #include "widgets/GradientLabel.h"
 
@@ -518,7 +519,7 @@ void frmTD_Main::runCommand(MainCommand command) {
         openMonitor(command);
         break;
     case MainCommand::mPMeterList:
-        openLaterWindow(tr("Parameter Setup"));
+        openParameterWindow();
         break;
     case MainCommand::mPMeterSysDate:
         openDateReserve();
@@ -625,6 +626,15 @@ void frmTD_Main::openMonitor(MainCommand command) {
     // A channel count the monitors do not know opens nothing.
     if (monitor)
         RunModal(*monitor);
+}
+
+void frmTD_Main::openParameterWindow(const QString& file) {
+    frmTD_Parameter window(m_engine.get(), m_options.paths.cfgFolder(), this);
+    if (m_options.prepareParameterWindow)
+        m_options.prepareParameterWindow(window);
+    if (!file.isEmpty())
+        window.openFile(file);
+    RunModal(window);
 }
 
 void frmTD_Main::openLaterWindow(const QString& caption) {

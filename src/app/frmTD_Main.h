@@ -16,6 +16,7 @@ class ClockDrift;
 class ClockWriter;
 class CommView;
 class DataFileWriter;
+class frmTD_Parameter;
 class GradientLabel;
 class GraphViewerWindow;
 class QAction;
@@ -44,6 +45,9 @@ public:
         LinkFactoryFunction linkFactory; // empty: the program's own links
         bool rememberGeometry = false;   // keep the window's place and size between runs
         bool askBeforeQuit = true;       // "Quit?" on close
+        // Called with every parameter window before it is shown (tests give it their own
+        // file dialogs).
+        std::function<void(frmTD_Parameter&)> prepareParameterWindow;
     };
 
     frmTD_Main(Clock& clock, Options options, QWidget* parent = nullptr);
@@ -69,6 +73,9 @@ public:
     // The port command: opens a closed port or closes an open one (by the menu caption).
     void togglePort();
     void setCommViewVisible(bool visible);
+    // Parameter Setup: the parameter window over the selected meter, modal; with `file`, that
+    // parameter file opened in it first.
+    void openParameterWindow(const QString& file = {});
     // Closes the window without asking "Quit?" (the port is closed as on any close).
     void quitWithoutAsking();
 

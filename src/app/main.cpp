@@ -98,15 +98,25 @@ int main(int argc, char* argv[]) {
     reportViewOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions(
         {homeOption, demoOption, openOption, reportOption, viewOption, reportViewOption});
-    parser.addPositionalArgument(QStringLiteral("FILE.TDD"),
-                                 QStringLiteral("Data files to open in the graph viewer."),
-                                 QStringLiteral("[FILE.TDD...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("Data files (*.TDD) to open in the graph viewer, or a parameter file "
+                       "(*.CFG) to open in the Parameter Setup window at start."),
+        QStringLiteral("[FILE.TDD... | FILE.CFG]"));
     parser.process(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    const QStringList dataFiles = parser.positionalArguments();
+    // A parameter file opens the parameter window; data files open the viewer.
+    QStringList dataFiles;
+    QString parameterFile;
+    for (const QString& file : parser.positionalArguments()) {
+        if (file.endsWith(QStringLiteral(".CFG"), Qt::CaseInsensitive))
+            parameterFile = parameterFile.isEmpty() ? file : parameterFile;
+        else
+            dataFiles << file;
+    }
     if (parser.isSet(viewOption) || !dataFiles.isEmpty())
         return RunGraphViewer(dataFiles, AppPaths::resolve(parser.value(homeOption)),
                               parser.isSet(reportViewOption));
@@ -146,6 +156,10 @@ int main(int argc, char* argv[]) {
 
     if (parser.isSet(demoOption) || parser.isSet(openOption))
         QTimer::singleShot(0, &window, [&window] { window.togglePort(); });
+    if (!parameterFile.isEmpty()) {
+        const QString file = QFileInfo(parameterFile).absoluteFilePath();
+        QTimer::singleShot(0, &window, [&window, file] { window.openParameterWindow(file); });
+    }
 
     if (parser.isSet(reportOption)) {
         bool ok = false;

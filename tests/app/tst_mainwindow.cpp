@@ -102,7 +102,7 @@ private Q_SLOTS:
         QTest::newRow("6 TEXT") << 6 << polling << "frmTD_Mon_Text12";
         QTest::newRow("7 Multi") << 7 << polling << "frmTD_Mon_Multi";
         QTest::newRow("8 Multi PV") << 8 << polling << "frmTD_Mon_MultiPV";
-        QTest::newRow("9 Parameter Setup") << 9 << closed << "Parameter Setup";
+        QTest::newRow("9 Parameter Setup") << 9 << closed << "frmTD_Parameter";
         QTest::newRow("10 Date/Time Reserve") << 10 << polling << "frmTD_DateReserve";
         QTest::newRow("11 About") << 11 << closed << "frmTD_About";
         QTest::newRow("12 Help") << 12 << closed << "TD700_File.chm";

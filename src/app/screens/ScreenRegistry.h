@@ -62,3 +62,6 @@ void RegisterViewerScreens(ScreenRegistry& registry);
 void RegisterClockScreens(ScreenRegistry& registry);
 // The parameter pages, on sets uploaded from simulated meters of each size.
 void RegisterPageScreens(ScreenRegistry& registry);
+// The parameter window in its layouts and during an upload; the channel page's tabs and the
+// formula dialogs.
+void RegisterParamScreens(ScreenRegistry& registry);

@@ -44,6 +44,7 @@ int main(int argc, char* argv[]) {
     RegisterViewerScreens(registry);
     RegisterClockScreens(registry);
     RegisterPageScreens(registry);
+    RegisterParamScreens(registry);
 
     QTextStream out(stdout);
     if (parser.isSet(listOption)) {

@@ -1,4 +1,4 @@
-#include "app/MessageBoxes.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QDialog>
 

@@ -1,0 +1,306 @@
+// The page pattern every parameter page is built on, and the table of which page a click on
+// the parameter window's tables opens.
+
+#include "pages/PageFactory.h"
+#include "pages/ParamPage.h"
+#include "paramset/ParamSet.h"
+#include "widgets/MessageBoxes.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A page of the common table with one binding of each kind, as a real page declares them.
+class SamplePage : public ParamPage {
+public:
+    explicit SamplePage(const PageContext& c)
+        : ParamPage(c, QStringLiteral("sample"), QStringLiteral("SAMPLE")) {
+        auto buttons = makeButtons(QStringLiteral("btnRec"),
+                                   {QStringLiteral("OFF"), QStringLiteral("ON")}, this);
+        record = &bindButtons(1, buttons, {});
+        up = new QPushButton(this);
+        down = new QPushButton(this);
+        shown = new QLabel(this);
+        speed = &bindStepper(6, up, down, shown, WrapNumbers(1, 120));
+        box = new QLineEdit(this);
+        period = &bindEntry(10, box, NumberWithin(1, 60));
+        list = new QComboBox(this);
+        baud = &bindList(33, list, {QStringLiteral("9600"), QStringLiteral("19200")});
+    }
+    void loaded() override { ++loads; }
+
+    ButtonArray* record;
+    Stepper* speed;
+    EntryBox* period;
+    ListBinding* baud;
+    QPushButton *up, *down;
+    QLabel* shown;
+    QLineEdit* box;
+    QComboBox* list;
+    int loads = 0;
+};
+
+} // namespace
+
+class TestPagePattern : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() {
+        NewParameterSet(m_set, 12, QStringLiteral("1.20"));
+        m_messages.clear();
+        m_previous = SetModalHook([this](QDialog& d) {
+            if (auto* box = qobject_cast<QMessageBox*>(&d))
+                m_messages << box->text();
+            return int(QMessageBox::Ok);
+        });
+    }
+    void cleanup() { SetModalHook(m_previous); }
+
+    void buttonArrayWritesAndPaintsTheChosenButton() {
+        SamplePage page(context());
+        page.refreshNow();
+        TextTable& t = m_set.tables.sprdP;
+        // A new set records "OFF": that button is green, the other has the standard face.
+        QVERIFY(IsPaintedChosen(page.record->button(0)));
+        QVERIFY(!IsPaintedChosen(page.record->button(1)));
+        page.record->button(1)->click();
+        QCOMPARE(t.text(3, 1), QStringLiteral("ON"));
+        QCOMPARE(page.record->button(1)->property("winColour").toInt(), 65280);
+        QVERIFY(!IsPaintedChosen(page.record->button(0)));
+        // A text that no button has paints none.
+        t.setText(3, 1, QStringLiteral("MAYBE"));
+        page.refreshNow();
+        QCOMPARE(page.record->chosen(), -1);
+    }
+
+    void stepperWrapsAtBothEnds_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("up in the middle") << "5" << true << "6";
+        QTest::newRow("up from the last wraps") << "120" << true << "1";
+        QTest::newRow("down from the first wraps") << "1" << false << "120";
+        QTest::newRow("outside the list, up") << "500" << true << "1";
+        QTest::newRow("outside the list, down") << "0" << false << "120";
+        QTest::newRow("empty, up") << "" << true << "1";
+    }
+    void stepperWrapsAtBothEnds() {
+        QFETCH(QString, start);
+        QFETCH(bool, up);
+        QFETCH(QString, expected);
+        SamplePage page(context());
+        m_set.tables.sprdP.setText(3, 6, start);
+        (up ? page.up : page.down)->click();
+        QCOMPARE(m_set.tables.sprdP.text(3, 6), expected);
+        QCOMPARE(page.shown->text(), expected);
+    }
+
+    void stepperDoesNothingWhileDisabled() {
+        SamplePage page(context());
+        m_set.tables.sprdP.setText(3, 6, QStringLiteral("7"));
+        page.speed->enabledWhen = [] { return false; };
+        page.up->click();
+        QCOMPARE(m_set.tables.sprdP.text(3, 6), QStringLiteral("7"));
+    }
+
+    void entryBoxCommitsOrRestores_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("inside") << "30"
+                                << "30";
+        QTest::newRow("the upper limit") << "60"
+                                         << "60";
+        QTest::newRow("above") << "61"
+                               << "10";
+        QTest::newRow("not a number") << "abc"
+                                      << "10";
+        QTest::newRow("empty") << ""
+                               << "10";
+    }
+    void entryBoxCommitsOrRestores() {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        m_set.tables.sprdP.setText(3, 10, QStringLiteral("10"));
+        SamplePage page(context());
+        page.refreshNow();
+        page.box->setText(typed);
+        page.period->commit();
+        QCOMPARE(m_set.tables.sprdP.text(3, 10), stored);
+        QCOMPARE(page.box->text(), stored); // a refused text is replaced by the cell's
+    }
+
+    void ruleMessagesAreShownOnce() {
+        m_set.tables.sprdP.setText(3, 10, QStringLiteral("ABC"));
+        SamplePage page(context());
+        auto& entry = page.bindEntry(
+            10, page.box,
+            CharactersFrom(QStringLiteral("ABC"), QStringLiteral("Disable Character.")));
+        page.refreshNow();
+        page.box->setText(QStringLiteral("AB D"));
+        entry.commit();
+        QCOMPARE(m_messages, QStringList{QStringLiteral("Disable Character.")});
+        QCOMPARE(page.box->text(), QStringLiteral("ABC"));
+    }
+
+    void clampedEntryWritesTheLimit() {
+        const EntryRule rule = WholeNumberClamped(1, 120);
+        QCOMPARE(rule(QStringLiteral("500")).text, QStringLiteral("120"));
+        QCOMPARE(rule(QStringLiteral("-3")).text, QStringLiteral("1"));
+        QCOMPARE(rule(QStringLiteral("x")).kind, EntryVerdict::Kind::Restore);
+    }
+
+    void listWritesItsText() {
+        SamplePage page(context());
+        page.refreshNow();
+        page.baud->choose(1);
+        QCOMPARE(m_set.tables.sprdP.text(3, 33), QStringLiteral("19200"));
+        m_set.tables.sprdP.setText(3, 33, QStringLiteral("57600"));
+        page.refreshNow();
+        QCOMPARE(page.list->currentIndex(), -1);
+    }
+
+    void refreshIsOneShotAndFollowsTheColumn() {
+        PageContext c = context();
+        c.table = PageTable::Channel;
+        c.column = 3;
+        SamplePage page(c);
+        QVERIFY(!page.tmrRefresh()->isActive());
+        QCOMPARE(page.tmrRefresh()->interval(), 50);
+        QVERIFY(page.tmrRefresh()->isSingleShot());
+        m_set.tables.sprdP_CH.setText(5, 6, QStringLiteral("42"));
+        page.setColumn(5);
+        QVERIFY(page.tmrRefresh()->isActive());
+        QTRY_COMPARE(page.loads, 1);
+        QCOMPARE(page.shown->text(), QStringLiteral("42"));
+        QCOMPARE(page.channel(), 3);
+    }
+
+    void writingTheSameTextChangesNothing() {
+        SamplePage page(context());
+        int signals_ = 0;
+        connect(&m_set.tables.sprdP, &TextTable::cellsChanged, this, [&] { ++signals_; });
+        page.record->choose(0); // "OFF" is already there
+        QCOMPARE(signals_, 0);
+        QVERIFY(!m_set.hasEdits());
+    }
+
+    void clickTable_data() {
+        QTest::addColumn<int>("grid"); // 0 common, 1 channel, 2 formula
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("channel");
+        QTest::newRow("description column") << 0 << 2 << 1 << 12 << 120 << ""
+                                            << "" << 0 << 0;
+        QTest::newRow("home of four channels") << 0 << 1 << 3 << 4 << 120 << ""
+                                               << "frmTD_P_Main04" << 0 << 0;
+        QTest::newRow("display") << 0 << 7 << 3 << 12 << 120 << ""
+                                 << "frmTD_P_Display" << 0 << 0;
+        QTest::newRow("row 8 opens nothing") << 0 << 8 << 3 << 12 << 120 << ""
+                                             << "" << 0 << 0;
+        QTest::newRow("display group") << 0 << 14 << 3 << 12 << 120 << "DISPLAY GROUP"
+                                       << "frmTD_P_Main12" << 0 << 0;
+        QTest::newRow("record buffer") << 0 << 14 << 3 << 6 << 105 << "REC. WITH BUFFER"
+                                       << "frmTD_P_System" << 0 << 0;
+        QTest::newRow("password") << 0 << 17 << 3 << 6 << 120 << ""
+                                  << "frmTD_P_System" << 0 << 0;
+        QTest::newRow("background") << 0 << 15 << 3 << 6 << 120 << ""
+                                    << "frmTD_P_System" << 1 << 0;
+        QTest::newRow("language") << 0 << 16 << 3 << 6 << 120 << ""
+                                  << "frmTD_P_System" << 5 << 0;
+        QTest::newRow("file prefix") << 0 << 69 << 3 << 6 << 120 << ""
+                                     << "frmTD_P_System" << 5 << 0;
+        QTest::newRow("system date") << 0 << 30 << 3 << 6 << 120 << ""
+                                     << "frmTD_P_System" << 2 << 0;
+        QTest::newRow("RS-232") << 0 << 31 << 3 << 6 << 120 << ""
+                                << "frmTD_P_System" << 3 << 0;
+        QTest::newRow("RS-485") << 0 << 44 << 3 << 6 << 120 << ""
+                                << "frmTD_P_System" << 4 << 0;
+        QTest::newRow("digital input") << 0 << 45 << 3 << 6 << 120 << ""
+                                       << "frmTD_P_ARM_DI" << 0 << 0;
+        QTest::newRow("channel name") << 1 << 1 << 5 << 12 << 120 << ""
+                                      << "frmTD_P_Channel" << 0 << 3;
+        QTest::newRow("channel key column") << 1 << 1 << 2 << 12 << 120 << ""
+                                            << "" << 0 << 0;
+        QTest::newRow("beyond the channels") << 1 << 1 << 7 << 4 << 120 << ""
+                                             << "" << 0 << 0;
+        QTest::newRow("display on/off") << 1 << 3 << 3 << 6 << 120 << ""
+                                        << "frmTD_P_Main06" << 0 << 1;
+        QTest::newRow("colour") << 1 << 10 << 4 << 6 << 120 << ""
+                                << "frmTD_P_System" << 1 << 2;
+        QTest::newRow("scale") << 1 << 20 << 3 << 6 << 120 << ""
+                               << "frmTD_P_Channel" << 1 << 1;
+        QTest::newRow("read method") << 1 << 8 << 3 << 6 << 120 << ""
+                                     << "frmTD_P_Channel" << 2 << 1;
+        QTest::newRow("math on/off") << 1 << 11 << 3 << 6 << 120 << ""
+                                     << "frmTD_P_Channel" << 3 << 1;
+        QTest::newRow("RJC from 1.50") << 1 << 12 << 3 << 6 << 150 << ""
+                                       << "frmTD_P_Channel" << 0 << 1;
+        QTest::newRow("math type before 1.50") << 1 << 13 << 3 << 6 << 149 << ""
+                                               << "frmTD_P_Channel" << 3 << 1;
+        QTest::newRow("display range") << 1 << 22 << 14 << 12 << 120 << ""
+                                       << "frmTD_P_Channel" << 4 << 12;
+        QTest::newRow("alarm") << 1 << 61 << 3 << 6 << 120 << ""
+                               << "frmTD_P_ARM_DI" << 0 << 1;
+        QTest::newRow("formula row") << 2 << 4 << 1 << 6 << 120 << ""
+                                     << "frmTD_P_Channel" << 3 << 4;
+        QTest::newRow("formula row past the channels") << 2 << 5 << 1 << 4 << 120 << ""
+                                                       << "" << 0 << 0;
+    }
+    void clickTable() {
+        QFETCH(int, grid);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(int, channels);
+        QFETCH(int, version);
+        QFETCH(QString, description);
+        QFETCH(QString, page);
+        QFETCH(int, tab);
+        QFETCH(int, channel);
+        const PageTarget t = grid == 0   ? PageForCommonCell(row, column, description, channels)
+                             : grid == 1 ? PageForChannelCell(row, column, channels, version)
+                                         : PageForFormulaRow(row, channels);
+        QCOMPARE(PageWindowName(t.page), page);
+        if (t.page == PageId::None)
+            return;
+        QCOMPARE(t.tab, tab);
+        QCOMPARE(t.channel(), channel);
+    }
+
+    void pagesNotBuiltSayWhichComesLater() {
+        PageTarget t = PageForCommonCell(2, 3, QString(), 12);
+        std::unique_ptr<ParamPage> page(CreatePage(t, m_set, nullptr));
+        if (page)
+            QSKIP("the display page is built");
+        QVERIFY(PageComesLaterText(t.page).contains(QStringLiteral("frmTD_P_Display")));
+        QVERIFY(PageComesLaterText(t.page).contains(QStringLiteral("later")));
+        t = PageForChannelCell(4, 3, 12, 120);
+        page.reset(CreatePage(t, m_set, nullptr));
+        QVERIFY(page);
+        QCOMPARE(page->objectName(), QStringLiteral("frmTD_P_Channel"));
+        QCOMPARE(page->column(), 3);
+    }
+
+private:
+    PageContext context() {
+        PageContext c;
+        c.set = &m_set;
+        return c;
+    }
+    ParamSet m_set;
+    QStringList m_messages;
+    ModalHook m_previous;
+};
+
+QTEST_MAIN(TestPagePattern)
+#include "tst_pagepattern.moc"
