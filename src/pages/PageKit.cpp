@@ -1,7 +1,6 @@
 #include "pages/PageKit.h"
 
-#include "core/WinRgb.h"
-#include "widgets/WinColour.h"
+#include "pages/PageBindings.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -9,11 +8,8 @@
 
 namespace PageKit {
 
-void paint(QAbstractButton* button, bool chosen) {
-    QPalette p = button->palette();
-    p.setColor(QPalette::Button, chosen ? fromWinRgb(WinRgb::Green)
-                                        : QApplication::palette().color(QPalette::Button));
-    button->setPalette(p);
+void paint(QPushButton* button, bool chosen) {
+    PaintButton(button, chosen);
 }
 
 QList<QPushButton*> choiceButtons(QWidget* parent, const QString& name,

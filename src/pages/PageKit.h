@@ -15,7 +15,7 @@ class QWidget;
 namespace PageKit {
 
 // Paints a button green (the chosen one) or in the button face colour.
-void paint(QAbstractButton* button, bool chosen);
+void paint(QPushButton* button, bool chosen);
 // A row of buttons with these captions, named `name` + index; the one whose caption is
 // `chosen` is painted green by paintChosen.
 QList<QPushButton*> choiceButtons(QWidget* parent, const QString& name,

@@ -47,10 +47,11 @@ QHBoxLayout* stepper(QLineEdit* box, QPushButton* up, QPushButton* down) {
 
 } // namespace
 
-frmTD_P_ARM_DI::frmTD_P_ARM_DI(ParamSet& set, int channel, const AppPaths* paths, QWidget* parent)
-    : QDialog(parent)
-    , m_set(set)
-    , m_pictures(paths) {
+frmTD_P_ARM_DI::frmTD_P_ARM_DI(const PageContext& context, QWidget* parent)
+    : ParamPage(context, QStringLiteral("frmTD_P_ARM_DI"), QStringLiteral("ALARM/DI SETUP"), parent)
+    , m_set(*context.set)
+    , m_pictures(context.paths) {
+    const int channel = context.channel() < 1 ? 1 : context.channel();
     setObjectName(QStringLiteral("frmTD_P_ARM_DI"));
     setWindowTitle(QStringLiteral("ALARM/DI SETUP"));
     auto* layout = new QHBoxLayout;
@@ -60,22 +61,13 @@ frmTD_P_ARM_DI::frmTD_P_ARM_DI(ParamSet& set, int channel, const AppPaths* paths
     outer->addLayout(layout);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    btnClose = new QPushButton(QStringLiteral("&Close"), this);
-    btnClose->setObjectName(QStringLiteral("btnClose"));
-    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
-    bottom->addWidget(btnClose);
+    bottom->addWidget(btnClose());
     outer->addLayout(bottom);
 
     txtCH_No->setText(QString::number(
         ApplyNumberRule(AlarmRules::Channel(m_set.channelCount()), QString::number(channel))
             .cellText.toInt()));
     txtDI_No->setText(QStringLiteral("1"));
-
-    tmrRefresh = new QTimer(this);
-    tmrRefresh->setSingleShot(true);
-    tmrRefresh->setInterval(50);
-    connect(tmrRefresh, &QTimer::timeout, this, &frmTD_P_ARM_DI::load);
-    tmrRefresh->start();
 }
 
 QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
@@ -368,15 +360,13 @@ void frmTD_P_ARM_DI::bindInputEntry(QLineEdit* box, int fieldIndex,
     });
 }
 
-void frmTD_P_ARM_DI::load() {
-    tmrRefresh->stop();
+void frmTD_P_ARM_DI::loaded() {
     refreshAlarm();
     refreshInput();
 }
 
 void frmTD_P_ARM_DI::refreshAlarm() {
     for (int k = 1; k <= AlarmsPerChannel; ++k) {
-        PageKit::paint(obtALM_No[k - 1], k == m_alarm);
         obtALM_No[k - 1]->setChecked(k == m_alarm);
     }
     const auto row = [this](AlarmField f) { return AlarmRow(m_alarm, f); };

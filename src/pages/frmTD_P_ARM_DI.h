@@ -2,8 +2,8 @@
 
 #include "pages/AlarmTypePictures.h"
 #include "pages/EntryRules.h"
+#include "pages/ParamPage.h"
 
-#include <QDialog>
 #include <QList>
 #include <functional>
 
@@ -20,17 +20,16 @@ class QTimer;
 // ALARM/DI SETUP: the four alarms of every channel (channel table rows 26 to 61 of the chosen
 // channel's column) and the six digital inputs (common table rows 45 to 68). The alarm type
 // decides which of its values the page asks for, and its picture shows what it compares.
-class frmTD_P_ARM_DI : public QDialog {
+class frmTD_P_ARM_DI : public ParamPage {
     Q_OBJECT
 public:
-    // `paths` is the program folder, where the alarm type pictures may be (nullptr: our own).
-    frmTD_P_ARM_DI(ParamSet& set, int channel, const AppPaths* paths, QWidget* parent = nullptr);
+    // Opened on the context's channel (channel 1 from a digital input's row); the alarm type
+    // pictures come from the context's program folder (none: our own).
+    frmTD_P_ARM_DI(const PageContext& context, QWidget* parent = nullptr);
 
     int channel() const;
     int alarm() const { return m_alarm; }
     int input() const;
-    // The page as its tmrRefresh tick loads it.
-    void load();
     // The type panel shown: 0..3, -1 for none.
     int visiblePanel() const;
 
@@ -60,8 +59,9 @@ public:
     QList<QPushButton*> btnDI_RCD;
     QLineEdit* txtDI_RYO = nullptr;
     QLineEdit* txtDI_RYT = nullptr;
-    QPushButton* btnClose = nullptr;
-    QTimer* tmrRefresh = nullptr;
+
+protected:
+    void loaded() override;
 
 private:
     QWidget* buildAlarmArea();

@@ -38,9 +38,9 @@ QHBoxLayout* row(QWidget* parent, const QString& caption, const QList<QPushButto
 
 } // namespace
 
-frmTD_P_Display::frmTD_P_Display(ParamSet& set, QWidget* parent)
-    : QDialog(parent)
-    , m_set(set) {
+frmTD_P_Display::frmTD_P_Display(const PageContext& context, QWidget* parent)
+    : ParamPage(context, QStringLiteral("frmTD_P_Display"), QStringLiteral("DISPLAY SETUP"), parent)
+    , m_set(*context.set) {
     setObjectName(QStringLiteral("frmTD_P_Display"));
     setWindowTitle(QStringLiteral("DISPLAY SETUP"));
     auto* layout = new QVBoxLayout(this);
@@ -57,7 +57,7 @@ frmTD_P_Display::frmTD_P_Display(ParamSet& set, QWidget* parent)
     for (int i = 0; i < obtDisplayMode.size(); ++i)
         connect(obtDisplayMode[i], &QPushButton::clicked, this, [this, i] {
             write(ModeRow, ParamText::DisplayModes()[i]);
-            load(); // the groups follow the mode
+            refreshNow(); // the groups follow the mode
         });
     layout->addWidget(mode);
 
@@ -134,17 +134,8 @@ frmTD_P_Display::frmTD_P_Display(ParamSet& set, QWidget* parent)
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    btnClose = new QPushButton(QStringLiteral("&Close"), this);
-    btnClose->setObjectName(QStringLiteral("btnClose"));
-    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
-    bottom->addWidget(btnClose);
+    bottom->addWidget(btnClose());
     layout->addLayout(bottom);
-
-    tmrRefresh = new QTimer(this);
-    tmrRefresh->setSingleShot(true);
-    tmrRefresh->setInterval(50);
-    connect(tmrRefresh, &QTimer::timeout, this, &frmTD_P_Display::load);
-    tmrRefresh->start();
 }
 
 QString frmTD_P_Display::cell(int row) const {
@@ -163,8 +154,7 @@ void frmTD_P_Display::bindChoice(const QList<QPushButton*>& buttons, int row) {
         });
 }
 
-void frmTD_P_Display::load() {
-    tmrRefresh->stop();
+void frmTD_P_Display::loaded() {
     const QString mode = cell(ModeRow);
     PageKit::paintChosen(obtDisplayMode, mode);
     for (QPushButton* b : obtDisplayMode)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "pages/ParamPage.h"
+
 #include <QList>
 
 class ParamSet;
@@ -12,13 +13,10 @@ class QTimer;
 // DISPLAY SETUP: the recorder's screen, rows 2 to 9 of the common table. The display mode
 // decides which of the groups below it are shown: the scroll speed with the trends, the
 // number of windows with the text view, the history settings with the history view.
-class frmTD_P_Display : public QDialog {
+class frmTD_P_Display : public ParamPage {
     Q_OBJECT
 public:
-    frmTD_P_Display(ParamSet& set, QWidget* parent = nullptr);
-
-    // The page as its tmrRefresh tick loads it.
-    void load();
+    frmTD_P_Display(const PageContext& context, QWidget* parent = nullptr);
 
     QList<QPushButton*> obtDisplayMode;
     QList<QPushButton*> btnRuler, btnTextBar, btnAlarmMark, btnTrendDir, btnReadFrom;
@@ -31,8 +29,9 @@ public:
     QLineEdit* txtTView_Win = nullptr;
     QPushButton* btnUP_TView_Win = nullptr;
     QPushButton* btnDN_TView_Win = nullptr;
-    QPushButton* btnClose = nullptr;
-    QTimer* tmrRefresh = nullptr;
+
+protected:
+    void loaded() override;
 
 private:
     QString cell(int row) const;

@@ -23,10 +23,13 @@ constexpr int ChannelDisplayRow = 3;
 
 } // namespace
 
-frmTD_P_Main::frmTD_P_Main(ParamSet& set, QWidget* parent)
-    : QDialog(parent)
-    , m_set(set)
-    , m_channels(set.channelCount()) {
+frmTD_P_Main::frmTD_P_Main(const PageContext& context, QWidget* parent)
+    : ParamPage(
+          context,
+          QStringLiteral("frmTD_P_Main%1").arg(context.channelCount(), 2, 10, QLatin1Char('0')),
+          QStringLiteral("RECORD/DISPLAY Setup"), parent)
+    , m_set(*context.set)
+    , m_channels(context.channelCount()) {
     const bool korean = m_channels == 6;
     setObjectName(QStringLiteral("frmTD_P_Main%1").arg(m_channels, 2, 10, QLatin1Char('0')));
     setWindowTitle(korean ? QStringLiteral("SD 기록 및 표시채널 설정")
@@ -59,18 +62,10 @@ frmTD_P_Main::frmTD_P_Main(ParamSet& set, QWidget* parent)
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    btnClose =
-        new QPushButton(korean ? QStringLiteral("닫기[&C]") : QStringLiteral("&Close"), this);
-    btnClose->setObjectName(QStringLiteral("btnClose"));
-    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
-    bottom->addWidget(btnClose);
+    if (korean)
+        btnClose()->setText(QStringLiteral("닫기[&C]"));
+    bottom->addWidget(btnClose());
     layout->addLayout(bottom);
-
-    tmrRefresh = new QTimer(this);
-    tmrRefresh->setSingleShot(true);
-    tmrRefresh->setInterval(50);
-    connect(tmrRefresh, &QTimer::timeout, this, &frmTD_P_Main::load);
-    tmrRefresh->start();
 }
 
 void frmTD_P_Main::buildGroupPage() {
@@ -142,8 +137,7 @@ QStringList frmTD_P_Main::channelCells() const {
     return cells;
 }
 
-void frmTD_P_Main::load() {
-    tmrRefresh->stop();
+void frmTD_P_Main::loaded() {
     const bool off = m_set.tables.sprdP.text(3, RecordRow) == QStringLiteral("OFF");
     obtSD_Save[off ? 0 : 1]->setChecked(true);
     if (lblDispGroup) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "pages/ParamPage.h"
+
 #include <QList>
 
 class ParamSet;
@@ -16,14 +17,12 @@ class QTimer;
 // and 12. On a 12-channel set the channels are put into two display groups of at most six
 // (a channel button is lit while its channel is in the shown group); on smaller sets each
 // channel is shown or hidden with its box. The 6-channel page carries Korean captions.
-class frmTD_P_Main : public QDialog {
+class frmTD_P_Main : public ParamPage {
     Q_OBJECT
 public:
-    frmTD_P_Main(ParamSet& set, QWidget* parent = nullptr);
+    frmTD_P_Main(const PageContext& context, QWidget* parent = nullptr);
 
     int channels() const { return m_channels; }
-    // The page as its tmrRefresh tick loads it (tests call it instead of waiting).
-    void load();
 
     QRadioButton* obtSD_Save[2] = {};
     QLabel* lblDispGroup = nullptr;
@@ -31,8 +30,9 @@ public:
     QPushButton* btnGroupDN = nullptr;
     QList<QPushButton*> btnDispCH; // 12-channel page
     QList<QCheckBox*> chbDispCH;   // smaller pages
-    QPushButton* btnClose = nullptr;
-    QTimer* tmrRefresh = nullptr;
+
+protected:
+    void loaded() override;
 
 private:
     void buildGroupPage();

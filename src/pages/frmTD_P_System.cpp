@@ -79,10 +79,11 @@ QString swatchStyle(const QColor& colour, bool chosen) {
 
 } // namespace
 
-frmTD_P_System::frmTD_P_System(ParamSet& set, int tab, const Clock* clock, QWidget* parent)
-    : QDialog(parent)
-    , m_set(set)
-    , m_clock(clock) {
+frmTD_P_System::frmTD_P_System(const PageContext& context, QWidget* parent)
+    : ParamPage(context, QStringLiteral("frmTD_P_System"), QStringLiteral("SYSTEM SETUP"), parent)
+    , m_set(*context.set)
+    , m_clock(context.clock) {
+    const int tab = context.tab;
     setObjectName(QStringLiteral("frmTD_P_System"));
     setWindowTitle(QStringLiteral("SYSTEM SETUP"));
     auto* layout = new QVBoxLayout(this);
@@ -99,17 +100,9 @@ frmTD_P_System::frmTD_P_System(ParamSet& set, int tab, const Clock* clock, QWidg
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    btnClose = new QPushButton(QStringLiteral("&Close"), this);
-    btnClose->setObjectName(QStringLiteral("btnClose"));
-    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
-    bottom->addWidget(btnClose);
+    bottom->addWidget(btnClose());
     layout->addLayout(bottom);
 
-    tmrRefresh = new QTimer(this);
-    tmrRefresh->setSingleShot(true);
-    tmrRefresh->setInterval(50);
-    connect(tmrRefresh, &QTimer::timeout, this, &frmTD_P_System::load);
-    tmrRefresh->start();
     tmrDT = new QTimer(this);
     tmrDT->setInterval(1000);
     connect(tmrDT, &QTimer::timeout, this, &frmTD_P_System::showDateTime);
@@ -136,7 +129,8 @@ void frmTD_P_System::bindChoice(const QList<QPushButton*>& buttons, int row) {
 namespace {
 
 // An entry box bound to a common row through its rule.
-void bindEntry(QDialog* page, QLineEdit* box, TextTable& table, int row, const NumberRule& rule) {
+void bindNumberEntry(QDialog* page, QLineEdit* box, TextTable& table, int row,
+                     const NumberRule& rule) {
     QObject::connect(box, &QLineEdit::editingFinished, page, [box, &table, row, rule] {
         const EntryOutcome out = ApplyNumberRule(rule, box->text());
         if (!out.accepted) {
@@ -173,7 +167,8 @@ QWidget* frmTD_P_System::buildRecordTab() {
     };
     connect(btnUP_SI, &QPushButton::clicked, this, [stepPeriod] { stepPeriod(1); });
     connect(btnDN_SI, &QPushButton::clicked, this, [stepPeriod] { stepPeriod(-1); });
-    bindEntry(this, txtSaveInterval, m_set.tables.sprdP, PeriodRow, SystemRules::RecordPeriod());
+    bindNumberEntry(this, txtSaveInterval, m_set.tables.sprdP, PeriodRow,
+                    SystemRules::RecordPeriod());
 
     btnPowReturn = PageKit::choiceButtons(page, QStringLiteral("btnPowReturn"), kOffOn);
     add(QStringLiteral("POWER FAIL RESUME"), line(btnPowReturn));
@@ -184,13 +179,13 @@ QWidget* frmTD_P_System::buildRecordTab() {
     txtScrSaver_T = numberBox(page, QStringLiteral("txtScrSaver_T"), QStringLiteral("00000"));
     add(QStringLiteral("SCREEN SAVER"),
         line({txtScrSaver_T, new QLabel(QStringLiteral("min"), page)}));
-    bindEntry(this, txtScrSaver_T, m_set.tables.sprdP, SaverRow, SystemRules::ScreenSaver());
+    bindNumberEntry(this, txtScrSaver_T, m_set.tables.sprdP, SaverRow, SystemRules::ScreenSaver());
     btnBufferAfter = PageKit::choiceButtons(page, QStringLiteral("btnBufferAfter"), kOffOn);
     add(QStringLiteral("REC. WITH BUFFER"), line(btnBufferAfter));
     bindChoice(btnBufferAfter, BufferRow);
     txtSysPass = numberBox(page, QStringLiteral("txtSysPass"), QStringLiteral("000000"));
     add(QStringLiteral("PASSWORD"), line({txtSysPass}));
-    bindEntry(this, txtSysPass, m_set.tables.sprdP, PasswordRow, SystemRules::Password());
+    bindNumberEntry(this, txtSysPass, m_set.tables.sprdP, PasswordRow, SystemRules::Password());
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(at, 1);
     return page;
@@ -338,7 +333,7 @@ QWidget* frmTD_P_System::buildSerialTab(int which) {
     s.txtID = numberBox(box, QStringLiteral("txt%1ID").arg(suffix), QStringLiteral("00000"));
     grid->addWidget(new QLabel(QStringLiteral("MACHINE ADDRESS"), box), 0, 0);
     grid->addLayout(line({s.txtID}), 0, 1);
-    bindEntry(this, s.txtID, m_set.tables.sprdP, first, SystemRules::MachineAddress());
+    bindNumberEntry(this, s.txtID, m_set.tables.sprdP, first, SystemRules::MachineAddress());
     grid->addWidget(new QLabel(QStringLiteral("PROTOCOL"), box), 1, 0);
     auto* protocol =
         valueLabel(box, QStringLiteral("lblProtocol%1").arg(suffix), QStringLiteral("Modbus RTU"));
@@ -388,7 +383,7 @@ QWidget* frmTD_P_System::buildSerialTab(int which) {
                             text->setText(next);
                             write(row, next);
                         });
-            bindEntry(this, s.txtResT, m_set.tables.sprdP, row, SystemRules::ResponseTime());
+            bindNumberEntry(this, s.txtResT, m_set.tables.sprdP, row, SystemRules::ResponseTime());
         }
     }
     grid->setColumnStretch(2, 1);
@@ -474,8 +469,7 @@ void frmTD_P_System::showDateTime() {
     lblDateTime->setText(now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
-void frmTD_P_System::load() {
-    tmrRefresh->stop();
+void frmTD_P_System::loaded() {
     const ParamTables& t = m_set.tables;
     txtSaveInterval->setText(cell(PeriodRow));
     PageKit::paintChosen(btnPowReturn, cell(ResumeRow));

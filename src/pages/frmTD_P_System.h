@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "pages/ParamPage.h"
+
 #include <QList>
 
 class Clock;
@@ -17,14 +18,13 @@ class QTimer;
 // screen and channel colours (1), reserved run and system date with the PC clock (2), the
 // RS-232 and RS-422/485 interfaces (3, 4), language and SD file-name prefix (5). Common table
 // rows, and channel table row 10 for the channel colours.
-class frmTD_P_System : public QDialog {
+class frmTD_P_System : public ParamPage {
     Q_OBJECT
 public:
-    // `clock` gives the PC's date and time shown on the date tab (nullptr: the system clock).
-    frmTD_P_System(ParamSet& set, int tab, const Clock* clock, QWidget* parent = nullptr);
+    // Opened on the context's tab; the context's clock gives the PC's date and time shown on
+    // the date tab (none: the system clock).
+    frmTD_P_System(const PageContext& context, QWidget* parent = nullptr);
 
-    // The page as its tmrRefresh tick loads it.
-    void load();
     // Shows the PC's date and time (tmrDT's tick).
     void showDateTime();
     // Which half of the channel colours is shown: 0 channels 1 to 6, 1 channels 7 to 12.
@@ -65,8 +65,9 @@ public:
     // Tab 5
     QList<QRadioButton*> obtLanguage;
     QLineEdit* txtSD_FName = nullptr;
-    QPushButton* btnClose = nullptr;
-    QTimer* tmrRefresh = nullptr;
+
+protected:
+    void loaded() override;
 
 private:
     QWidget* buildRecordTab();

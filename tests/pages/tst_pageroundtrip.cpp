@@ -1,6 +1,7 @@
 // Each parameter page on a simulated bus: upload a meter, edit on the page, save the set to a
 // file and open it again, download it, upload once more, and find the edit in the meter.
 #include "comm/EngineHarness.h"
+#include "core/Clock.h"
 #include "pages/AlarmRules.h"
 #include "pages/frmTD_P_ARM_DI.h"
 #include "pages/frmTD_P_Display.h"
@@ -20,6 +21,19 @@
 #include <memory>
 
 namespace {
+
+// A page's context over `set`: the common table or channel `channel`'s column, on `tab`.
+PageContext contextOf(ParamSet& set, int channel = 0, int tab = 0, const Clock* clock = nullptr,
+                      const AppPaths* paths = nullptr) {
+    PageContext c;
+    c.set = &set;
+    c.table = channel > 0 ? PageTable::Channel : PageTable::Common;
+    c.column = channel > 0 ? ParamTables::channelColumn(channel) : ParamTables::ValueColumn;
+    c.tab = tab;
+    c.clock = clock;
+    c.paths = paths;
+    return c;
+}
 
 // Meters of every size on one bus; status row = address.
 const QString kBus = QStringLiteral("DEMO:1:2:2.00,2:4:1.16,3:6:1.20,4:12:2.10");
@@ -90,8 +104,8 @@ private Q_SLOTS:
         QString group;
         const auto after = roundTrip(m_h, address, [&](ParamSet& set) {
             QCOMPARE(set.channelCount(), channels);
-            frmTD_P_Main page(set);
-            page.load();
+            frmTD_P_Main page(contextOf(set));
+            page.refreshNow();
             page.obtSD_Save[0]->click();
             if (channels == 12) {
                 page.btnGroupUP->click(); // the demo meter shows ALL: up gives GROUP 1
@@ -114,8 +128,8 @@ private Q_SLOTS:
 
     void displayPage() {
         const auto after = roundTrip(m_h, 4, [](ParamSet& set) {
-            frmTD_P_Display page(set);
-            page.load();
+            frmTD_P_Display page(contextOf(set));
+            page.refreshNow();
             page.obtDisplayMode[2]->click(); // TEXT-VIEW
             page.btnTextBar[0]->click();
             page.btnReadFrom[1]->click();
@@ -135,8 +149,8 @@ private Q_SLOTS:
         QFETCH(int, address);
         QFETCH(int, channels);
         const auto after = roundTrip(m_h, address, [&](ParamSet& set) {
-            frmTD_P_ARM_DI page(set, channels, nullptr);
-            page.load();
+            frmTD_P_ARM_DI page(contextOf(set, channels));
+            page.refreshNow();
             page.obtALM_No[2]->click(); // alarm 3 of the last channel
             while (page.lblALM_Type->text() != QStringLiteral("7"))
                 page.btnUP_ALT->click();
@@ -171,8 +185,8 @@ private Q_SLOTS:
         QFETCH(int, channels);
         QString baud485, parity232;
         const auto after = roundTrip(m_h, address, [&](ParamSet& set) {
-            frmTD_P_System page(set, 0, &m_h.clock);
-            page.load();
+            frmTD_P_System page(contextOf(set, 0, 0, &m_h.clock));
+            page.refreshNow();
             page.btnDN_SI->click();
             commit(page.txtSaveInterval, QStringLiteral("1000"));
             page.btnBeep[0]->click();

@@ -4,6 +4,7 @@
 #include "core/Clock.h"
 #include "pages/AlarmRules.h"
 #include "pages/AlarmTypePictures.h"
+#include "pages/PageBindings.h"
 #include "pages/frmTD_P_ARM_DI.h"
 #include "pages/frmTD_P_Display.h"
 #include "pages/frmTD_P_Main.h"
@@ -28,6 +29,19 @@
 
 namespace {
 
+// A page's context over `set`: the common table or channel `channel`'s column, on `tab`.
+PageContext contextOf(ParamSet& set, int channel = 0, int tab = 0, const Clock* clock = nullptr,
+                      const AppPaths* paths = nullptr) {
+    PageContext c;
+    c.set = &set;
+    c.table = channel > 0 ? PageTable::Channel : PageTable::Common;
+    c.column = channel > 0 ? ParamTables::channelColumn(channel) : ParamTables::ValueColumn;
+    c.tab = tab;
+    c.clock = clock;
+    c.paths = paths;
+    return c;
+}
+
 void commit(QLineEdit* box, const QString& text) {
     box->setText(text);
     emit box->editingFinished();
@@ -41,8 +55,8 @@ QString channelCell(const ParamSet& set, int channel, int row) {
     return set.tables.sprdP_CH.text(ParamTables::channelColumn(channel), row);
 }
 
-bool isGreen(const QAbstractButton* b) {
-    return b->palette().color(QPalette::Button) == QColor(0, 255, 0);
+bool isGreen(const QPushButton* b) {
+    return IsPaintedChosen(b);
 }
 
 } // namespace
@@ -114,8 +128,8 @@ private Q_SLOTS:
         for (int n = 1; n <= 12; ++n)
             set.tables.sprdP_CH.setText(ParamTables::channelColumn(n), 3, text(cells[n - 1]));
         set.tables.sprdP.setText(ParamTables::ValueColumn, 14, shown);
-        frmTD_P_Main page(set);
-        page.load();
+        frmTD_P_Main page(contextOf(set));
+        page.refreshNow();
         QVERIFY(page.chbDispCH.isEmpty());
         for (const QString& a : actions.split(u' ', Qt::SkipEmptyParts)) {
             if (a == u'U')
@@ -158,8 +172,8 @@ private Q_SLOTS:
             set.tables.sprdP_CH.setText(ParamTables::channelColumn(n), 3,
                                         n == 2 ? QStringLiteral("OFF") : QStringLiteral("ON"));
         set.tables.sprdP.setText(ParamTables::ValueColumn, 1, QStringLiteral("ON"));
-        frmTD_P_Main page(set);
-        page.load();
+        frmTD_P_Main page(contextOf(set));
+        page.refreshNow();
         QCOMPARE(page.windowTitle(), title);
         QCOMPARE(page.obtSD_Save[0]->text(), offCaption);
         QCOMPARE(page.chbDispCH.size(), channels);
@@ -193,9 +207,9 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         ParamSet set;
         NewParameterSet(set, 4, QStringLiteral("2.00"));
-        frmTD_P_Display page(set);
+        frmTD_P_Display page(contextOf(set));
         page.show();
-        page.load();
+        page.refreshNow();
         const int index = int(ParamText::DisplayModes().indexOf(mode));
         page.obtDisplayMode[index]->click();
         QCOMPARE(commonCell(set, 2), mode);
@@ -205,7 +219,7 @@ private Q_SLOTS:
         QCOMPARE(page.picHISTVIEW->isVisible(), shown.contains(u'H'));
         // A text that names no mode leaves the groups as they are.
         set.tables.sprdP.setText(ParamTables::ValueColumn, 2, QStringLiteral("17"));
-        page.load();
+        page.refreshNow();
         QCOMPARE(page.picTREND->isVisible(), shown.contains(u'T'));
     }
 
@@ -240,8 +254,8 @@ private Q_SLOTS:
         NewParameterSet(set, 6, firmware);
         set.tables.sprdP.setText(ParamTables::ValueColumn, 7, windows);
         set.tables.sprdP.setText(ParamTables::ValueColumn, 6, QStringLiteral("120"));
-        frmTD_P_Display page(set);
-        page.load();
+        frmTD_P_Display page(contextOf(set));
+        page.refreshNow();
         page.btnUP_TView_Win->click();
         QCOMPARE(commonCell(set, 7), up);
         page.btnDN_TView_Win->click();
@@ -292,8 +306,8 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         ParamSet set;
         NewParameterSet(set, 4, QStringLiteral("2.00"));
-        frmTD_P_ARM_DI page(set, 3, nullptr);
-        page.load();
+        frmTD_P_ARM_DI page(contextOf(set, 3));
+        page.refreshNow();
         page.obtALM_No[1]->click();
         auto* edit = page.findChild<QLineEdit*>(box);
         QVERIFY(edit);
@@ -313,8 +327,8 @@ private Q_SLOTS:
         NewParameterSet(set, 2, QStringLiteral("2.00"));
         set.tables.sprdP_CH.setText(ParamTables::channelColumn(2), AlarmRow(1, AlarmField::Type),
                                     QStringLiteral("15"));
-        frmTD_P_ARM_DI page(set, 2, nullptr);
-        page.load();
+        frmTD_P_ARM_DI page(contextOf(set, 2));
+        page.refreshNow();
         QCOMPARE(page.visiblePanel(), 3);
         QVERIFY(!page.picALM_Type->pixmap().isNull());
         page.btnUP_ALT->click();
@@ -333,7 +347,7 @@ private Q_SLOTS:
         // A type no picture belongs to clears the picture.
         set.tables.sprdP_CH.setText(ParamTables::channelColumn(2), AlarmRow(1, AlarmField::Type),
                                     QStringLiteral("40"));
-        page.load();
+        page.refreshNow();
         QVERIFY(page.picALM_Type->pixmap().isNull());
         QCOMPARE(page.visiblePanel(), -1);
     }
@@ -341,8 +355,8 @@ private Q_SLOTS:
     void channelAndInputWrap() {
         ParamSet set;
         NewParameterSet(set, 2, QStringLiteral("2.00"));
-        frmTD_P_ARM_DI page(set, 9, nullptr); // no channel 9 on this set
-        page.load();
+        frmTD_P_ARM_DI page(contextOf(set, 9)); // no channel 9 on this set
+        page.refreshNow();
         QCOMPARE(page.channel(), 2);
         page.btnUP_CH->click();
         QCOMPARE(page.channel(), 1);
@@ -401,9 +415,9 @@ private Q_SLOTS:
         QFETCH(bool, secondHalf);
         ParamSet set;
         NewParameterSet(set, channels, firmware);
-        frmTD_P_System page(set, 1, nullptr);
+        frmTD_P_System page(contextOf(set, 0, 1));
         page.show();
-        page.load();
+        page.refreshNow();
         QCOMPARE(page.SSTab1->currentIndex(), 1);
         QCOMPARE(page.btnBufferAfter[0]->isEnabled(), buffer);
         QCOMPARE(page.txtSysPass->isEnabled(), password);
@@ -423,8 +437,8 @@ private Q_SLOTS:
         set.tables.sprdP.setText(ParamTables::ValueColumn, 41, QStringLiteral("NONE"));
         set.tables.sprdP.setText(ParamTables::ValueColumn, 43, QStringLiteral("1"));
         set.tables.sprdP.setText(ParamTables::ValueColumn, 10, QStringLiteral("900"));
-        frmTD_P_System page(set, 3, nullptr);
-        page.load();
+        frmTD_P_System page(contextOf(set, 0, 3));
+        page.refreshNow();
         page.serial[0].up[0]->click();
         QCOMPARE(commonCell(set, 33), QStringLiteral("9600"));
         page.serial[1].down[1]->click();
@@ -467,9 +481,9 @@ private Q_SLOTS:
         ParamSet set;
         NewParameterSet(set, 4, QStringLiteral("2.00"));
         set.tables.sprdP.setText(ParamTables::ValueColumn, 69, QStringLiteral("TD2009"));
-        frmTD_P_System page(set, 5, nullptr);
+        frmTD_P_System page(contextOf(set, 0, 5));
         page.show();
-        page.load();
+        page.refreshNow();
         page.txtSD_FName->setText(typed);
         QString shown;
         QTimer::singleShot(0, [&] {
@@ -488,8 +502,8 @@ private Q_SLOTS:
         ParamSet set;
         NewParameterSet(set, 4, QStringLiteral("2.00"));
         const VirtualClock clock(QDateTime(QDate(2028, 2, 29), QTime(7, 5, 9)));
-        frmTD_P_System page(set, 2, &clock);
-        page.load();
+        frmTD_P_System page(contextOf(set, 0, 2, &clock));
+        page.refreshNow();
         QCOMPARE(page.lblDateTime->text(), QStringLiteral("2028-02-29 07:05:09"));
         page.btnSYS_PC->click();
         page.txtSYS[0]->setText(QStringLiteral("2027")); // no 29 February in 2027
