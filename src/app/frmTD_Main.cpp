@@ -23,6 +23,7 @@
 #include "logging/SaveSettings.h"
 #include "logging/frmTD_Set_DSave.h"
 #include "monitor/MonitorFactory.h"
+#include "pages/PageFactory.h"
 #include "paramset/frmTD_Parameter.h"
 #include "viewer/GraphViewerWindow.h"
 #include "widgets/ElidedLabel.h"
@@ -110,6 +111,8 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
     , m_clockWriter(std::make_unique<ClockWriter>(*m_engine)) {
     m_engine->setAlarmHistory(m_alarms.get());
     help(); // F1 works from the first moment, in every window
+    // The parameter pages find the alarm type pictures in this program folder.
+    SetPageSurroundings(&m_options.paths, &m_clock);
     setObjectName(QStringLiteral("frmTD_Main"));
     setWindowTitle(QStringLiteral("TD700 EV5.4.1 (File Type)"));
     buildUi();
@@ -128,6 +131,7 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
 }
 
 frmTD_Main::~frmTD_Main() {
+    SetPageSurroundings(nullptr, nullptr);
     for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
         delete v.data();
     // The save tick and the engine stop before what they read goes; the engine lets go of

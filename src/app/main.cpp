@@ -106,8 +106,8 @@ int main(int argc, char* argv[]) {
         {homeOption, demoOption, openOption, reportOption, viewOption, reportViewOption});
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
-        QStringLiteral("Data files (.TDD) to open in the graph viewer, or a parameter file (.CFG) "
-                       "to open with the main window, as a file manager opens them."),
+        QStringLiteral("Data files (*.TDD) to open in the graph viewer, or a parameter file "
+                       "(*.CFG) to open in the Parameter Setup window at start."),
         QStringLiteral("[FILE.TDD...|FILE.CFG]"));
     parser.process(app);
 
@@ -169,9 +169,10 @@ int main(int argc, char* argv[]) {
 
     if (parser.isSet(demoOption) || parser.isSet(openOption))
         QTimer::singleShot(0, &window, [&window] { window.togglePort(); });
-    if (!parameterFile.isEmpty())
-        QTimer::singleShot(0, &window,
-                           [&window, parameterFile] { window.openFile(parameterFile); });
+    if (!parameterFile.isEmpty()) {
+        const QString file = QFileInfo(parameterFile).absoluteFilePath();
+        QTimer::singleShot(0, &window, [&window, file] { window.openParameterWindow(file); });
+    }
 
     if (parser.isSet(reportOption)) {
         bool ok = false;

@@ -174,6 +174,16 @@ PageTarget PageForFormulaRow(int row, int channels) {
     return t;
 }
 
+namespace {
+const AppPaths* gPagePaths = nullptr;
+const Clock* gPageClock = nullptr;
+} // namespace
+
+void SetPageSurroundings(const AppPaths* paths, const Clock* clock) {
+    gPagePaths = paths;
+    gPageClock = clock;
+}
+
 ParamPage* CreatePage(const PageTarget& target, ParamSet& set, QWidget* parent) {
     const auto& creators = PageCreators();
     const auto it = creators.find(target.page);
@@ -185,5 +195,7 @@ ParamPage* CreatePage(const PageTarget& target, ParamSet& set, QWidget* parent) 
     context.column = target.column;
     context.tab = target.tab;
     context.row = target.row;
+    context.paths = gPagePaths;
+    context.clock = gPageClock;
     return it->second(context, parent);
 }

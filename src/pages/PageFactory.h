@@ -51,3 +51,6 @@ const std::map<PageId, PageCreator>& PageCreators();
 // PageComesLaterText() says so).
 ParamPage* CreatePage(const PageTarget& target, ParamSet& set, QWidget* parent);
 QString PageComesLaterText(PageId page);
+// The program folder and clock every page made by CreatePage is given (the program has one of
+// each; the main window sets them when it starts).
+void SetPageSurroundings(const AppPaths* paths, const Clock* clock);

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+class AppPaths;
+class Clock;
 class ParamSet;
 class QPushButton;
 class QTimer;
@@ -24,6 +26,10 @@ struct PageContext {
     int column = 3;
     int tab = 0;
     int row = 0;
+    // The program folder (the alarm type pictures) and the PC's clock (the system page's date
+    // and time); nullptr: none, the system clock.
+    const AppPaths* paths = nullptr;
+    const Clock* clock = nullptr;
 
     int channel() const { return table == PageTable::Channel ? column - 2 : 0; }
     // The set's model and firmware (1.16 is 116).

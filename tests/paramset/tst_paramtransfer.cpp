@@ -1,9 +1,7 @@
 // A parameter set carried from one simulated meter to another through a parameter file, on
 // the virtual clock: upload, save, load, download, upload again.
-#include "comm/DeviceTables.h"
-#include "comm/EngineHarness.h"
+#include "ParamTransferHarness.h"
 #include "comm/ReplyDecoder.h"
-#include "comm/RequestCodes.h"
 #include "paramset/ImageParameterSource.h"
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFields.h"
@@ -15,36 +13,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace RequestCode;
-
 namespace {
 
-// Runs a posted transfer to its end; false when it did not complete.
-bool transfer(EngineHarness& h, int code) {
-    bool done = false;
-    const auto finished = [&] { done = true; };
-    const auto a = QObject::connect(&h.engine, &CommEngine::uploadCompleted, finished);
-    const auto b = QObject::connect(&h.engine, &CommEngine::downloadCompleted, finished);
-    const bool ok = h.engine.post(code) && h.runUntil([&] { return done; });
-    QObject::disconnect(a);
-    QObject::disconnect(b);
-    return ok;
-}
-
 void uploadInto(EngineHarness& h, ParamSet& set) {
-    QVERIFY(transfer(h, RC_UPLOAD_COMMON));
-    const CommState& s = h.state();
-    ShowDeviceTablesInSet(set, h.tables(), s.gChannelCount,
-                          h.tables().sprdStatus.text(4, s.gSelMeter + 1));
-}
-
-bool selectMeter(EngineHarness& h, int row) {
-    bool read = false;
-    const auto c = QObject::connect(&h.engine, &CommEngine::settingsRead, [&] { read = true; });
-    h.engine.selectMeter(row);
-    const bool ok = h.runUntil([&] { return read; });
-    QObject::disconnect(c);
-    return ok && h.state().gSelMeter == row - 1;
+    QVERIFY(ParamTransfer::upload(h, set));
 }
 
 // Every value cell but the meter's clock, which runs.
@@ -98,16 +70,12 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(path).size(), qint64(fileSize));
 
         // The second meter's own formulas of channels 7 to 12 stay: the file has none.
-        QVERIFY(selectMeter(h, 2));
+        QVERIFY(ParamTransfer::selectMeter(h, 2));
         ParamSet carried;
         uploadInto(h, carried);
         const ParamFileResult loaded = LoadParameterFile(carried, path);
         QVERIFY2(loaded.ok, qPrintable(loaded.error));
-        TakeImageFromTables(carried);
-        const ImageParameterSource source(carried);
-        h.engine.setParameterSource(&source);
-        QVERIFY(transfer(h, RC_DL_CH_KEY));
-        h.engine.setParameterSource(nullptr);
+        QVERIFY(ParamTransfer::download(h, carried));
 
         ParamSet second;
         uploadInto(h, second);

@@ -65,3 +65,5 @@ void RegisterViewerScreens(ScreenRegistry& registry);
 void RegisterClockScreens(ScreenRegistry& registry);
 // The guide's window (contents, a page, a search) and the manual.
 void RegisterHelpScreens(ScreenRegistry& registry);
+// The parameter pages, on sets uploaded from simulated meters of each size.
+void RegisterPageScreens(ScreenRegistry& registry);

@@ -45,6 +45,7 @@ int main(int argc, char* argv[]) {
     RegisterViewerScreens(registry);
     RegisterClockScreens(registry);
     RegisterHelpScreens(registry);
+    RegisterPageScreens(registry);
 
     QTextStream out(stdout);
     if (parser.isSet(listOption)) {

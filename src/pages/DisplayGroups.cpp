@@ -1,0 +1,50 @@
+#include "pages/DisplayGroups.h"
+
+namespace DisplayGroups {
+
+QString Next(const QString& shown) {
+    if (shown == Group1)
+        return Group2;
+    if (shown == Group2)
+        return All;
+    return Group1;
+}
+
+QString Previous(const QString& shown) {
+    if (shown == Group1)
+        return All;
+    if (shown == All)
+        return Group2;
+    return Group1;
+}
+
+bool Lights(const QString& shown, const QString& cell) {
+    if (shown == All)
+        return cell == Group1 || cell == Group2 || cell == All;
+    if (shown == Group1 || shown == Group2)
+        return cell == shown || cell == All;
+    return false;
+}
+
+int Members(const QStringList& cells, const QString& group) {
+    int count = 0;
+    for (const QString& cell : cells)
+        if (cell == group || cell == All)
+            ++count;
+    return count;
+}
+
+std::optional<QString> Toggle(const QString& shown, const QString& cell, int members) {
+    if (shown != Group1 && shown != Group2)
+        return std::nullopt;
+    const QString& other = shown == Group1 ? Group2 : Group1;
+    if (cell == shown)
+        return QString();
+    if (cell == All)
+        return other;
+    if (members >= MaxMembers)
+        return std::nullopt;
+    return cell == other ? All : shown;
+}
+
+} // namespace DisplayGroups

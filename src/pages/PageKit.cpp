@@ -1,0 +1,40 @@
+#include "pages/PageKit.h"
+
+#include "pages/PageBindings.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QStyle>
+
+namespace PageKit {
+
+void paint(QPushButton* button, bool chosen) {
+    PaintButton(button, chosen);
+}
+
+QList<QPushButton*> choiceButtons(QWidget* parent, const QString& name,
+                                  const QStringList& captions) {
+    QList<QPushButton*> buttons;
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* b = new QPushButton(captions[i], parent);
+        b->setObjectName(QStringLiteral("%1%2").arg(name).arg(i));
+        buttons << b;
+    }
+    return buttons;
+}
+
+void paintChosen(const QList<QPushButton*>& buttons, const QString& chosen) {
+    for (QPushButton* b : buttons)
+        paint(b, b->text().remove(u'&') == chosen);
+}
+
+QPushButton* arrowButton(QWidget* parent, const QString& name, bool up) {
+    auto* b = new QPushButton(up ? QStringLiteral("▲") : QStringLiteral("▼"), parent);
+    b->setObjectName(name);
+    b->setAutoRepeat(true);
+    const int side = b->fontMetrics().height() + 10;
+    b->setFixedSize(side + 6, side);
+    return b;
+}
+
+} // namespace PageKit

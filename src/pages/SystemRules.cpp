@@ -1,0 +1,78 @@
+#include "pages/SystemRules.h"
+
+#include "clock/ClockFields.h"
+#include "comm/ChannelColours.h"
+
+namespace SystemRules {
+
+NumberRule RecordPeriod() {
+    return NumberRule::between(RecordPeriodLow, RecordPeriodHigh);
+}
+
+NumberRule ScreenSaver() {
+    return NumberRule::between(0, 120).withNone(QStringLiteral("--"));
+}
+
+NumberRule Password() {
+    return NumberRule::between(0, 9999).withNone(QStringLiteral("----"), true);
+}
+
+NumberRule MachineAddress() {
+    return NumberRule::between(1, 255);
+}
+
+NumberRule ResponseTime() {
+    return NumberRule::between(ResponseTimeLow, ResponseTimeHigh);
+}
+
+const QStringList& DataLengths() {
+    static const QStringList list{QStringLiteral("7"), QStringLiteral("8")};
+    return list;
+}
+
+const QStringList& StopBits() {
+    static const QStringList list{QStringLiteral("1"), QStringLiteral("2")};
+    return list;
+}
+
+bool IsFilePrefixText(const QString& text) {
+    static const QString extra = QStringLiteral("()+-*/%,.[]$");
+    if (text.size() > FilePrefixLength)
+        return false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool letter = (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+        const bool digit = u >= '0' && u <= '9';
+        if (!letter && !digit && !extra.contains(c))
+            return false;
+    }
+    return true;
+}
+
+QString SystemDateText(int field, const QString& cellText) {
+    if (!IsClockNumber(cellText))
+        return cellText;
+    return ClockFieldText(ClockField(field), ClockFieldValue(cellText));
+}
+
+QStringList LimitSystemDate(const QStringList& boxes) {
+    ClockParts parts{};
+    for (int i = 0; i < ClockFieldCount; ++i)
+        parts[size_t(i)] = ClockFieldValue(boxes.value(i));
+    parts = LimitClockParts(parts);
+    QStringList out;
+    for (int i = 0; i < ClockFieldCount; ++i)
+        out << ClockFieldText(ClockField(i), parts[size_t(i)]);
+    return out;
+}
+
+QColor ChannelColour(int index) {
+    if (index < 0 || index >= int(ChannelColourRgb565.size()))
+        return {};
+    const quint16 v = ChannelColourRgb565[size_t(index)];
+    const int r = (v >> 11) & 0x1F, g = (v >> 5) & 0x3F, b = v & 0x1F;
+    // Widened so that full components are 255: the low bits repeat the high ones.
+    return QColor((r << 3) | (r >> 2), (g << 2) | (g >> 4), (b << 3) | (b >> 2));
+}
+
+} // namespace SystemRules

@@ -1,0 +1,417 @@
+#include "pages/frmTD_P_ARM_DI.h"
+
+#include "pages/AlarmRules.h"
+#include "pages/PageKit.h"
+#include "pages/StepRules.h"
+#include "paramset/ParamSet.h"
+#include "paramset/ParamText.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int NoPanel = 4;
+
+QLineEdit* numberBox(QWidget* parent, const QString& name, const QString& widest) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAlignment(Qt::AlignRight);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(widest) + 16);
+    return box;
+}
+
+QLabel* caption(const QString& text, QWidget* parent) {
+    return new QLabel(text, parent);
+}
+
+// A number box with its up and down buttons.
+QHBoxLayout* stepper(QLineEdit* box, QPushButton* up, QPushButton* down) {
+    auto* line = new QHBoxLayout;
+    line->setSpacing(2);
+    line->addWidget(box);
+    line->addWidget(up);
+    line->addWidget(down);
+    line->addStretch();
+    return line;
+}
+
+} // namespace
+
+frmTD_P_ARM_DI::frmTD_P_ARM_DI(const PageContext& context, QWidget* parent)
+    : ParamPage(context, QStringLiteral("frmTD_P_ARM_DI"), QStringLiteral("ALARM/DI SETUP"), parent)
+    , m_set(*context.set)
+    , m_pictures(context.paths) {
+    const int channel = context.channel() < 1 ? 1 : context.channel();
+    setObjectName(QStringLiteral("frmTD_P_ARM_DI"));
+    setWindowTitle(QStringLiteral("ALARM/DI SETUP"));
+    auto* layout = new QHBoxLayout;
+    layout->addWidget(buildAlarmArea(), 3);
+    layout->addWidget(buildInputArea(), 2);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(layout);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(btnClose());
+    outer->addLayout(bottom);
+
+    txtCH_No->setText(QString::number(
+        ApplyNumberRule(AlarmRules::Channel(m_set.channelCount()), QString::number(channel))
+            .cellText.toInt()));
+    txtDI_No->setText(QStringLiteral("1"));
+}
+
+QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
+    auto* box = new QGroupBox(QStringLiteral("ALARM"), this);
+    auto* v = new QVBoxLayout(box);
+
+    // Channel and alarm number.
+    auto* head = new QHBoxLayout;
+    txtCH_No = numberBox(box, QStringLiteral("txtCH_No"), QStringLiteral("000"));
+    btnUP_CH = PageKit::arrowButton(box, QStringLiteral("btnUP_CH"), true);
+    btnDN_CH = PageKit::arrowButton(box, QStringLiteral("btnDN_CH"), false);
+    head->addWidget(caption(QStringLiteral("CH.NO"), box));
+    head->addLayout(stepper(txtCH_No, btnUP_CH, btnDN_CH));
+    head->addSpacing(16);
+    head->addWidget(caption(QStringLiteral("ALARM"), box));
+    auto* numbers = new QButtonGroup(this);
+    for (int k = 1; k <= AlarmsPerChannel; ++k) {
+        auto* o = new QRadioButton(QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')), box);
+        o->setObjectName(QStringLiteral("obtALM_No%1").arg(k - 1));
+        numbers->addButton(o, k);
+        obtALM_No << o;
+        head->addWidget(o);
+    }
+    lblALM_No = new QLabel(QStringLiteral("01"), box);
+    lblALM_No->setObjectName(QStringLiteral("lblALM_No"));
+    lblALM_No->hide(); // the chosen option says it
+    head->addStretch();
+    v->addLayout(head);
+    connect(btnUP_CH, &QPushButton::clicked, this, [this] {
+        txtCH_No->setText(QString::number(StepWrapped(channel(), 1, 1, m_set.channelCount())));
+        refreshAlarm();
+    });
+    connect(btnDN_CH, &QPushButton::clicked, this, [this] {
+        txtCH_No->setText(QString::number(StepWrapped(channel(), -1, 1, m_set.channelCount())));
+        refreshAlarm();
+    });
+    connect(txtCH_No, &QLineEdit::editingFinished, this, [this] {
+        const EntryOutcome out =
+            ApplyNumberRule(AlarmRules::Channel(m_set.channelCount()), txtCH_No->text());
+        txtCH_No->setText(out.accepted ? out.boxText : QString::number(channel()));
+        refreshAlarm();
+    });
+    connect(numbers, &QButtonGroup::idClicked, this, [this](int k) {
+        m_alarm = k;
+        lblALM_No->setText(obtALM_No[k - 1]->text());
+        refreshAlarm();
+    });
+
+    // Type, its picture and its panel.
+    auto* typeRow = new QHBoxLayout;
+    auto* typeBox = new QVBoxLayout;
+    auto* typeLine = new QHBoxLayout;
+    lblALM_Type = new QLabel(box);
+    lblALM_Type->setObjectName(QStringLiteral("lblALM_Type"));
+    lblALM_Type->setAlignment(Qt::AlignCenter);
+    lblALM_Type->setFrameShape(QFrame::Panel);
+    lblALM_Type->setFrameShadow(QFrame::Sunken);
+    lblALM_Type->setMinimumWidth(
+        lblALM_Type->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+    btnUP_ALT = PageKit::arrowButton(box, QStringLiteral("btnUP_ALT"), true);
+    btnDN_ALT = PageKit::arrowButton(box, QStringLiteral("btnDN_ALT"), false);
+    typeLine->addWidget(caption(QStringLiteral("TYPE"), box));
+    typeLine->addWidget(lblALM_Type);
+    typeLine->addWidget(btnUP_ALT);
+    typeLine->addWidget(btnDN_ALT);
+    typeLine->addStretch();
+    typeBox->addLayout(typeLine);
+    connect(btnUP_ALT, &QPushButton::clicked, this, [this] { stepType(1); });
+    connect(btnDN_ALT, &QPushButton::clicked, this, [this] { stepType(-1); });
+
+    picALT = new QStackedWidget(box);
+    picALT->setObjectName(QStringLiteral("picALT"));
+    txtALM_SV = numberBox(box, QStringLiteral("txtALM_SV"), QStringLiteral("-0000.00"));
+    txtALM_HYS = numberBox(box, QStringLiteral("txtALM_HYS"), QStringLiteral("-0000.00"));
+    txtALM_RATE = numberBox(box, QStringLiteral("txtALM_RATE"), QStringLiteral("-0000.00"));
+    txtALM_CCH = numberBox(box, QStringLiteral("txtALM_CCH"), QStringLiteral("000"));
+    for (int panel = 0; panel < 4; ++panel) {
+        auto* page = new QWidget(picALT);
+        page->setObjectName(QStringLiteral("picALT%1").arg(panel));
+        auto* grid = new QGridLayout(page);
+        grid->setContentsMargins(0, 4, 0, 4);
+        switch (panel) {
+        case 0:
+            grid->addWidget(caption(QStringLiteral("SET VALUE"), page), 0, 0);
+            grid->addWidget(caption(QStringLiteral("HYS."), page), 1, 0);
+            grid->addWidget(txtALM_HYS, 1, 1);
+            m_setValuePlace[0] = grid;
+            break;
+        case 1:
+            grid->addWidget(caption(QStringLiteral("WITH CH."), page), 0, 0);
+            grid->addWidget(txtALM_CCH, 0, 1);
+            grid->addWidget(caption(QStringLiteral("ERROR VALUE"), page), 1, 0);
+            m_setValuePlace[1] = grid;
+            break;
+        case 2: {
+            lblRate = new QLabel(QStringLiteral("UP RATE"), page);
+            lblRate->setObjectName(QStringLiteral("lblRate"));
+            grid->addWidget(lblRate, 0, 0);
+            grid->addWidget(txtALM_RATE, 0, 1);
+            auto* units = new QButtonGroup(this);
+            auto* unitLine = new QHBoxLayout;
+            const QStringList captions{QStringLiteral("HOUR"), QStringLiteral("MIN."),
+                                       QStringLiteral("SEC.")};
+            for (int i = 0; i < captions.size(); ++i) {
+                auto* o = new QRadioButton(captions[i], page);
+                o->setObjectName(QStringLiteral("obtTUNIT%1").arg(i));
+                units->addButton(o, i);
+                obtTUNIT << o;
+                unitLine->addWidget(o);
+            }
+            grid->addLayout(unitLine, 1, 0, 1, 3);
+            connect(units, &QButtonGroup::idClicked, this, [this](int i) {
+                writeAlarm(AlarmRow(m_alarm, AlarmField::TimeUnit), obtTUNIT[i]->text());
+            });
+            break;
+        }
+        case 3: {
+            auto* note = new QLabel(QStringLiteral("USER-RANGE BURNOUT or OPEN"), page);
+            note->setWordWrap(true);
+            grid->addWidget(note, 0, 0);
+            break;
+        }
+        }
+        grid->setColumnStretch(2, 1);
+        grid->setRowStretch(2, 1);
+        picALT->addWidget(page);
+    }
+    picALT->addWidget(new QWidget(picALT)); // no panel
+    typeBox->addWidget(picALT);
+    typeRow->addLayout(typeBox, 1);
+    picALM_Type = new QLabel(box);
+    picALM_Type->setObjectName(QStringLiteral("picALM_Type"));
+    picALM_Type->setFixedSize(AlarmTypePictures::DrawnSize + QSize(4, 4));
+    picALM_Type->setFrameShape(QFrame::Box);
+    picALM_Type->setAlignment(Qt::AlignCenter);
+    picALM_Type->setScaledContents(false);
+    typeRow->addWidget(picALM_Type, 0, Qt::AlignTop);
+    v->addLayout(typeRow);
+
+    // Record and relay, whatever the type.
+    auto* outputs = new QGridLayout;
+    btnALM_RCD = PageKit::choiceButtons(
+        box, QStringLiteral("btnALM_RCD"),
+        {QStringLiteral("BYPASS"), QStringLiteral("STOP"), QStringLiteral("START")});
+    auto* recordLine = new QHBoxLayout;
+    for (QPushButton* b : btnALM_RCD) {
+        recordLine->addWidget(b);
+        connect(b, &QPushButton::clicked, this, [this, b] {
+            writeAlarm(AlarmRow(m_alarm, AlarmField::Record), b->text());
+            PageKit::paintChosen(btnALM_RCD, b->text());
+        });
+    }
+    recordLine->addStretch();
+    outputs->addWidget(caption(QStringLiteral("RECORD"), box), 0, 0);
+    outputs->addLayout(recordLine, 0, 1, 1, 4);
+    txtALM_RYO = numberBox(box, QStringLiteral("txtALM_RYO"), QStringLiteral("000"));
+    txtALM_RYT = numberBox(box, QStringLiteral("txtALM_RYT"), QStringLiteral("00000000"));
+    outputs->addWidget(caption(QStringLiteral("OUTPUT"), box), 1, 0);
+    outputs->addWidget(caption(QStringLiteral("RELAY NO."), box), 1, 1);
+    outputs->addWidget(txtALM_RYO, 1, 2);
+    outputs->addWidget(caption(QStringLiteral("ON-TIME"), box), 2, 1);
+    outputs->addWidget(txtALM_RYT, 2, 2);
+    outputs->addWidget(caption(QStringLiteral("sec"), box), 2, 3);
+    outputs->setColumnStretch(4, 1);
+    v->addLayout(outputs);
+    v->addStretch();
+
+    bindAlarmEntry(txtALM_SV, int(AlarmField::SetValue), AlarmRules::SetValue);
+    bindAlarmEntry(txtALM_HYS, int(AlarmField::Hysteresis), AlarmRules::Hysteresis);
+    bindAlarmEntry(txtALM_RATE, int(AlarmField::Rate), AlarmRules::Rate);
+    bindAlarmEntry(txtALM_CCH, int(AlarmField::ComparedChannel),
+                   [this] { return AlarmRules::Channel(m_set.channelCount()); });
+    bindAlarmEntry(txtALM_RYO, int(AlarmField::RelayOutput), AlarmRules::RelayOutput);
+    bindAlarmEntry(txtALM_RYT, int(AlarmField::RelayOnTime), AlarmRules::RelayOnTime);
+    return box;
+}
+
+QWidget* frmTD_P_ARM_DI::buildInputArea() {
+    auto* box = new QGroupBox(QStringLiteral("D/I"), this);
+    auto* grid = new QGridLayout(box);
+    txtDI_No = numberBox(box, QStringLiteral("txtDI_No"), QStringLiteral("000"));
+    btnUP_DI = PageKit::arrowButton(box, QStringLiteral("btnUP_DI"), true);
+    btnDN_DI = PageKit::arrowButton(box, QStringLiteral("btnDN_DI"), false);
+    grid->addWidget(caption(QStringLiteral("D/I NO."), box), 0, 0);
+    grid->addLayout(stepper(txtDI_No, btnUP_DI, btnDN_DI), 0, 1, 1, 3);
+    connect(btnUP_DI, &QPushButton::clicked, this, [this] {
+        txtDI_No->setText(QString::number(StepWrapped(input(), 1, 1, DigitalInputs)));
+        refreshInput();
+    });
+    connect(btnDN_DI, &QPushButton::clicked, this, [this] {
+        txtDI_No->setText(QString::number(StepWrapped(input(), -1, 1, DigitalInputs)));
+        refreshInput();
+    });
+    connect(txtDI_No, &QLineEdit::editingFinished, this, [this] {
+        const EntryOutcome out = ApplyNumberRule(AlarmRules::Input(), txtDI_No->text());
+        txtDI_No->setText(out.accepted ? out.boxText : QString::number(input()));
+        refreshInput();
+    });
+
+    const auto choices = [&](const QString& name, const QStringList& captions, int field, int at,
+                             const QString& label) {
+        QList<QPushButton*> buttons = PageKit::choiceButtons(box, name, captions);
+        auto* line = new QHBoxLayout;
+        for (QPushButton* b : buttons) {
+            line->addWidget(b);
+            connect(b, &QPushButton::clicked, this, [this, b, buttons, field] {
+                writeInput(InputRow(input(), InputField(field)), b->text());
+                PageKit::paintChosen(buttons, b->text());
+            });
+        }
+        grid->addWidget(caption(label, box), at, 0);
+        grid->addLayout(line, at, 1, 1, 3);
+        return buttons;
+    };
+    btnDI_Level =
+        choices(QStringLiteral("btnDI_Level"), {QStringLiteral("HIGH"), QStringLiteral("LOW")},
+                int(InputField::Level), 1, QStringLiteral("D/I LEVEL"));
+    btnDI_RCD = choices(QStringLiteral("btnDI_RCD"),
+                        {QStringLiteral("BYPASS"), QStringLiteral("START"), QStringLiteral("STOP")},
+                        int(InputField::Record), 2, QStringLiteral("RECORD"));
+    txtDI_RYO = numberBox(box, QStringLiteral("txtDI_RYO"), QStringLiteral("000"));
+    txtDI_RYT = numberBox(box, QStringLiteral("txtDI_RYT"), QStringLiteral("00000000"));
+    grid->addWidget(caption(QStringLiteral("OUTPUT"), box), 3, 0);
+    grid->addWidget(caption(QStringLiteral("RELAY NO."), box), 3, 1);
+    grid->addWidget(txtDI_RYO, 3, 2);
+    grid->addWidget(caption(QStringLiteral("ON-TIME"), box), 4, 1);
+    grid->addWidget(txtDI_RYT, 4, 2);
+    grid->addWidget(caption(QStringLiteral("sec"), box), 4, 3);
+    grid->setColumnStretch(4, 1);
+    grid->setRowStretch(5, 1);
+    bindInputEntry(txtDI_RYO, int(InputField::RelayOutput), AlarmRules::RelayOutput);
+    bindInputEntry(txtDI_RYT, int(InputField::RelayOnTime), AlarmRules::RelayOnTime);
+    return box;
+}
+
+int frmTD_P_ARM_DI::channel() const {
+    return int(ApplyNumberRule(AlarmRules::Channel(m_set.channelCount()), txtCH_No->text())
+                   .cellText.toInt());
+}
+
+int frmTD_P_ARM_DI::input() const {
+    return int(ApplyNumberRule(AlarmRules::Input(), txtDI_No->text()).cellText.toInt());
+}
+
+int frmTD_P_ARM_DI::visiblePanel() const {
+    return picALT->currentIndex() == NoPanel ? -1 : picALT->currentIndex();
+}
+
+QString frmTD_P_ARM_DI::alarmCell(int row) const {
+    return m_set.tables.sprdP_CH.text(ParamTables::channelColumn(channel()), row);
+}
+
+void frmTD_P_ARM_DI::writeAlarm(int row, const QString& text) {
+    m_set.tables.sprdP_CH.setText(ParamTables::channelColumn(channel()), row, text);
+}
+
+QString frmTD_P_ARM_DI::inputCell(int row) const {
+    return m_set.tables.sprdP.text(ParamTables::ValueColumn, row);
+}
+
+void frmTD_P_ARM_DI::writeInput(int row, const QString& text) {
+    m_set.tables.sprdP.setText(ParamTables::ValueColumn, row, text);
+}
+
+void frmTD_P_ARM_DI::bindAlarmEntry(QLineEdit* box, int fieldIndex,
+                                    std::function<NumberRule()> rule) {
+    connect(box, &QLineEdit::editingFinished, this, [this, box, fieldIndex, rule] {
+        const int row = AlarmRow(m_alarm, AlarmField(fieldIndex));
+        const EntryOutcome out = ApplyNumberRule(rule(), box->text());
+        if (!out.accepted) {
+            box->setText(ShownEntryText(rule(), alarmCell(row)));
+            return;
+        }
+        box->setText(out.boxText);
+        writeAlarm(row, out.cellText);
+    });
+}
+
+void frmTD_P_ARM_DI::bindInputEntry(QLineEdit* box, int fieldIndex,
+                                    std::function<NumberRule()> rule) {
+    connect(box, &QLineEdit::editingFinished, this, [this, box, fieldIndex, rule] {
+        const int row = InputRow(input(), InputField(fieldIndex));
+        const EntryOutcome out = ApplyNumberRule(rule(), box->text());
+        if (!out.accepted) {
+            box->setText(ShownEntryText(rule(), inputCell(row)));
+            return;
+        }
+        box->setText(out.boxText);
+        writeInput(row, out.cellText);
+    });
+}
+
+void frmTD_P_ARM_DI::loaded() {
+    refreshAlarm();
+    refreshInput();
+}
+
+void frmTD_P_ARM_DI::refreshAlarm() {
+    for (int k = 1; k <= AlarmsPerChannel; ++k) {
+        obtALM_No[k - 1]->setChecked(k == m_alarm);
+    }
+    const auto row = [this](AlarmField f) { return AlarmRow(m_alarm, f); };
+    txtALM_SV->setText(alarmCell(row(AlarmField::SetValue)));
+    txtALM_HYS->setText(alarmCell(row(AlarmField::Hysteresis)));
+    txtALM_RATE->setText(alarmCell(row(AlarmField::Rate)));
+    txtALM_CCH->setText(alarmCell(row(AlarmField::ComparedChannel)));
+    txtALM_RYO->setText(
+        ShownEntryText(AlarmRules::RelayOutput(), alarmCell(row(AlarmField::RelayOutput))));
+    txtALM_RYT->setText(alarmCell(row(AlarmField::RelayOnTime)));
+
+    const QString typeText = alarmCell(row(AlarmField::Type));
+    const int type = int(CellNumber(typeText));
+    lblALM_Type->setText(typeText);
+    const QPixmap picture = m_pictures.picture(type);
+    if (picture.isNull())
+        picALM_Type->clear();
+    else
+        picALM_Type->setPixmap(picture.scaled(AlarmTypePictures::DrawnSize, Qt::KeepAspectRatio,
+                                              Qt::SmoothTransformation));
+    const int panel = AlarmTypePanel(type);
+    if (panel == 0 || panel == 1)
+        m_setValuePlace[panel]->addWidget(txtALM_SV, panel == 0 ? 0 : 1, 1);
+    if (panel == 2)
+        lblRate->setText(AlarmRateCaption(type));
+    picALT->setCurrentIndex(panel < 0 ? NoPanel : panel);
+
+    const QString unit = alarmCell(row(AlarmField::TimeUnit));
+    for (QRadioButton* o : obtTUNIT)
+        o->setChecked(o->text() == unit);
+    PageKit::paintChosen(btnALM_RCD, alarmCell(row(AlarmField::Record)));
+}
+
+void frmTD_P_ARM_DI::refreshInput() {
+    const int i = input();
+    PageKit::paintChosen(btnDI_Level, inputCell(InputRow(i, InputField::Level)));
+    PageKit::paintChosen(btnDI_RCD, inputCell(InputRow(i, InputField::Record)));
+    txtDI_RYO->setText(
+        ShownEntryText(AlarmRules::RelayOutput(), inputCell(InputRow(i, InputField::RelayOutput))));
+    txtDI_RYT->setText(inputCell(InputRow(i, InputField::RelayOnTime)));
+}
+
+void frmTD_P_ARM_DI::stepType(int delta) {
+    const int row = AlarmRow(m_alarm, AlarmField::Type);
+    const int next = StepWrapped(int(CellNumber(alarmCell(row))), delta, 0, AlarmTypes - 1);
+    writeAlarm(row, QString::number(next));
+    refreshAlarm();
+}

@@ -1,0 +1,522 @@
+// The parameter pages' controls and the cells they write: which row and column each control
+// reaches, what a page shows for what a cell holds, and what it refuses.
+#include "core/AppPaths.h"
+#include "core/Clock.h"
+#include "pages/AlarmRules.h"
+#include "pages/AlarmTypePictures.h"
+#include "pages/PageBindings.h"
+#include "pages/frmTD_P_ARM_DI.h"
+#include "pages/frmTD_P_Display.h"
+#include "pages/frmTD_P_Main.h"
+#include "pages/frmTD_P_System.h"
+#include "paramset/ParamSet.h"
+#include "paramset/ParamText.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A page's context over `set`: the common table or channel `channel`'s column, on `tab`.
+PageContext contextOf(ParamSet& set, int channel = 0, int tab = 0, const Clock* clock = nullptr,
+                      const AppPaths* paths = nullptr) {
+    PageContext c;
+    c.set = &set;
+    c.table = channel > 0 ? PageTable::Channel : PageTable::Common;
+    c.column = channel > 0 ? ParamTables::channelColumn(channel) : ParamTables::ValueColumn;
+    c.tab = tab;
+    c.clock = clock;
+    c.paths = paths;
+    return c;
+}
+
+void commit(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    emit box->editingFinished();
+}
+
+QString commonCell(const ParamSet& set, int row) {
+    return set.tables.sprdP.text(ParamTables::ValueColumn, row);
+}
+
+QString channelCell(const ParamSet& set, int channel, int row) {
+    return set.tables.sprdP_CH.text(ParamTables::channelColumn(channel), row);
+}
+
+bool isGreen(const QPushButton* b) {
+    return IsPaintedChosen(b);
+}
+
+} // namespace
+
+class tst_Pages : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Cells as one letter a channel: 1 GROUP 1, 2 GROUP 2, A ALL, - none. Actions: U up,
+    // D down, a number a channel button.
+    void homeGroups_data() {
+        QTest::addColumn<QString>("cells");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<QString>("cellsAfter");
+        QTest::addColumn<QString>("shownAfter");
+        QTest::addColumn<QString>("lit");
+        QTest::newRow("seventh refused") << "111111------"
+                                         << "GROUP 1"
+                                         << "7"
+                                         << "111111------"
+                                         << "GROUP 1"
+                                         << "xxxxxx......";
+        QTest::newRow("other group joins both and leaves again") << "2-----------"
+                                                                 << "GROUP 1"
+                                                                 << "1"
+                                                                 << "A-----------"
+                                                                 << "GROUP 1"
+                                                                 << "x...........";
+        QTest::newRow("both back to other") << "A-----------"
+                                            << "GROUP 1"
+                                            << "1"
+                                            << "2-----------"
+                                            << "GROUP 1"
+                                            << "............";
+        QTest::newRow("ALL shown: clicks do nothing") << "12A---------"
+                                                      << "ALL"
+                                                      << "4 1"
+                                                      << "12A---------"
+                                                      << "ALL"
+                                                      << "xxx.........";
+        QTest::newRow("down from GROUP 1 then join") << "1-2---------"
+                                                     << "GROUP 1"
+                                                     << "D D 2"
+                                                     << "122---------"
+                                                     << "GROUP 2"
+                                                     << ".xx.........";
+        QTest::newRow("nothing shown, up") << "1-2---------"
+                                           << ""
+                                           << "U"
+                                           << "1-2---------"
+                                           << "GROUP 1"
+                                           << "x...........";
+    }
+    void homeGroups() {
+        QFETCH(QString, cells);
+        QFETCH(QString, shown);
+        QFETCH(QString, actions);
+        QFETCH(QString, cellsAfter);
+        QFETCH(QString, shownAfter);
+        QFETCH(QString, lit);
+        const auto text = [](QChar c) {
+            return c == u'1'   ? QStringLiteral("GROUP 1")
+                   : c == u'2' ? QStringLiteral("GROUP 2")
+                   : c == u'A' ? QStringLiteral("ALL")
+                               : QString();
+        };
+        ParamSet set;
+        NewParameterSet(set, 12, QStringLiteral("2.00"));
+        for (int n = 1; n <= 12; ++n)
+            set.tables.sprdP_CH.setText(ParamTables::channelColumn(n), 3, text(cells[n - 1]));
+        set.tables.sprdP.setText(ParamTables::ValueColumn, 14, shown);
+        frmTD_P_Main page(contextOf(set));
+        page.refreshNow();
+        QVERIFY(page.chbDispCH.isEmpty());
+        for (const QString& a : actions.split(u' ', Qt::SkipEmptyParts)) {
+            if (a == u'U')
+                page.btnGroupUP->click();
+            else if (a == u'D')
+                page.btnGroupDN->click();
+            else
+                page.btnDispCH[a.toInt() - 1]->click();
+        }
+        QString got, gotLit;
+        for (int n = 1; n <= 12; ++n) {
+            const QString c = channelCell(set, n, 3);
+            got += c.isEmpty() ? u'-' : c == QStringLiteral("ALL") ? u'A' : c.back();
+            gotLit += isGreen(page.btnDispCH[n - 1]) ? u'x' : u'.';
+        }
+        QCOMPARE(got, cellsAfter);
+        QCOMPARE(commonCell(set, 14), shownAfter);
+        QCOMPARE(page.lblDispGroup->text(), shownAfter);
+        QCOMPARE(gotLit, lit);
+    }
+
+    void homeShowBoxes_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("offCaption");
+        QTest::newRow("2") << 2 << "RECORD/DISPLAY Setup"
+                           << "OFF";
+        QTest::newRow("4") << 4 << "RECORD/DISPLAY Setup"
+                           << "OFF";
+        QTest::newRow("6") << 6 << QString::fromUtf8("SD 기록 및 표시채널 설정")
+                           << QString::fromUtf8("중지");
+    }
+    void homeShowBoxes() {
+        QFETCH(int, channels);
+        QFETCH(QString, title);
+        QFETCH(QString, offCaption);
+        ParamSet set;
+        NewParameterSet(set, channels, QStringLiteral("1.16"));
+        for (int n = 1; n <= channels; ++n)
+            set.tables.sprdP_CH.setText(ParamTables::channelColumn(n), 3,
+                                        n == 2 ? QStringLiteral("OFF") : QStringLiteral("ON"));
+        set.tables.sprdP.setText(ParamTables::ValueColumn, 1, QStringLiteral("ON"));
+        frmTD_P_Main page(contextOf(set));
+        page.refreshNow();
+        QCOMPARE(page.windowTitle(), title);
+        QCOMPARE(page.obtSD_Save[0]->text(), offCaption);
+        QCOMPARE(page.chbDispCH.size(), channels);
+        QVERIFY(page.obtSD_Save[1]->isChecked());
+        QVERIFY(page.chbDispCH[0]->isChecked());
+        QVERIFY(!page.chbDispCH[1]->isChecked());
+        page.chbDispCH[0]->click();
+        page.chbDispCH[1]->click();
+        page.obtSD_Save[0]->click();
+        QCOMPARE(channelCell(set, 1, 3), QStringLiteral("OFF"));
+        QCOMPARE(channelCell(set, 2, 3), QStringLiteral("ON"));
+        QCOMPARE(commonCell(set, 1), QStringLiteral("OFF"));
+    }
+
+    void displayGroupsFollowTheMode_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("shown"); // T trend, W windows, H history
+        QTest::newRow("H.TREND") << "H.TREND"
+                                 << "T";
+        QTest::newRow("V.TREND") << "V.TREND"
+                                 << "T";
+        QTest::newRow("TEXT-VIEW") << "TEXT-VIEW"
+                                   << "W";
+        QTest::newRow("BAR GRAPH") << "BAR GRAPH"
+                                   << "";
+        QTest::newRow("HISTORY-VIEW") << "HISTORY-VIEW"
+                                      << "H";
+    }
+    void displayGroupsFollowTheMode() {
+        QFETCH(QString, mode);
+        QFETCH(QString, shown);
+        ParamSet set;
+        NewParameterSet(set, 4, QStringLiteral("2.00"));
+        frmTD_P_Display page(contextOf(set));
+        page.show();
+        page.refreshNow();
+        const int index = int(ParamText::DisplayModes().indexOf(mode));
+        page.obtDisplayMode[index]->click();
+        QCOMPARE(commonCell(set, 2), mode);
+        QVERIFY(isGreen(page.obtDisplayMode[index]));
+        QCOMPARE(page.picTREND->isVisible(), shown.contains(u'T'));
+        QCOMPARE(page.picTView->isVisible(), shown.contains(u'W'));
+        QCOMPARE(page.picHISTVIEW->isVisible(), shown.contains(u'H'));
+        // A text that names no mode leaves the groups as they are.
+        set.tables.sprdP.setText(ParamTables::ValueColumn, 2, QStringLiteral("17"));
+        page.refreshNow();
+        QCOMPARE(page.picTREND->isVisible(), shown.contains(u'T'));
+    }
+
+    void displaySteppers_data() {
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<QString>("windows");
+        QTest::addColumn<QString>("up");
+        QTest::addColumn<QString>("down");
+        QTest::newRow("1.16 from 6") << "1.16"
+                                     << "6"
+                                     << "1"
+                                     << "4";
+        QTest::newRow("2.00 from 6") << "2.00"
+                                     << "6"
+                                     << "9"
+                                     << "4";
+        QTest::newRow("2.00 from 1") << "2.00"
+                                     << "1"
+                                     << "2"
+                                     << "12";
+        QTest::newRow("1.16 from 1") << "1.16"
+                                     << "1"
+                                     << "2"
+                                     << "6";
+    }
+    void displaySteppers() {
+        QFETCH(QString, firmware);
+        QFETCH(QString, windows);
+        QFETCH(QString, up);
+        QFETCH(QString, down);
+        ParamSet set;
+        NewParameterSet(set, 6, firmware);
+        set.tables.sprdP.setText(ParamTables::ValueColumn, 7, windows);
+        set.tables.sprdP.setText(ParamTables::ValueColumn, 6, QStringLiteral("120"));
+        frmTD_P_Display page(contextOf(set));
+        page.refreshNow();
+        page.btnUP_TView_Win->click();
+        QCOMPARE(commonCell(set, 7), up);
+        page.btnDN_TView_Win->click();
+        page.btnDN_TView_Win->click();
+        QCOMPARE(commonCell(set, 7), down);
+        page.btnUP_ScrollSpeed->click();
+        QCOMPARE(commonCell(set, 6), QStringLiteral("1"));
+        commit(page.txtScrollSpeed, QStringLiteral("x"));
+        QCOMPARE(page.txtScrollSpeed->text(), QStringLiteral("1")); // refused, old text back
+        commit(page.txtScrollSpeed, QStringLiteral("0"));
+        QCOMPARE(commonCell(set, 6), QStringLiteral("1"));
+    }
+
+    // Each box of alarm 2 on channel 3 of a 4-channel set: what it shows and what its row gets.
+    void alarmBoxes_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("set value") << "txtALM_SV" << int(AlarmField::SetValue) << "2000"
+                                   << "999.99"
+                                   << "999.99";
+        QTest::newRow("hysteresis") << "txtALM_HYS" << int(AlarmField::Hysteresis) << "-5"
+                                    << "0.00"
+                                    << "0.00";
+        QTest::newRow("rate") << "txtALM_RATE" << int(AlarmField::Rate) << "3.25"
+                              << "3.25"
+                              << "3.25";
+        QTest::newRow("compared channel") << "txtALM_CCH" << int(AlarmField::ComparedChannel) << "7"
+                                          << "4"
+                                          << "4";
+        QTest::newRow("relay none") << "txtALM_RYO" << int(AlarmField::RelayOutput) << "0"
+                                    << "--"
+                                    << "0";
+        QTest::newRow("relay above") << "txtALM_RYO" << int(AlarmField::RelayOutput) << "9"
+                                     << "6"
+                                     << "6";
+        QTest::newRow("on-time") << "txtALM_RYT" << int(AlarmField::RelayOnTime) << "1234567"
+                                 << "999999"
+                                 << "999999";
+    }
+    void alarmBoxes() {
+        QFETCH(QString, box);
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, stored);
+        ParamSet set;
+        NewParameterSet(set, 4, QStringLiteral("2.00"));
+        frmTD_P_ARM_DI page(contextOf(set, 3));
+        page.refreshNow();
+        page.obtALM_No[1]->click();
+        auto* edit = page.findChild<QLineEdit*>(box);
+        QVERIFY(edit);
+        const int row = AlarmRow(2, AlarmField(field));
+        commit(edit, typed);
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(channelCell(set, 3, row), stored);
+        for (int n : {1, 2, 4}) // no other channel touched
+            QCOMPARE(channelCell(set, n, row), QStringLiteral("0"));
+        commit(edit, QStringLiteral("abc"));
+        QCOMPARE(channelCell(set, 3, row), stored);
+        QCOMPARE(edit->text(), shown);
+    }
+
+    void alarmTypeStepping() {
+        ParamSet set;
+        NewParameterSet(set, 2, QStringLiteral("2.00"));
+        set.tables.sprdP_CH.setText(ParamTables::channelColumn(2), AlarmRow(1, AlarmField::Type),
+                                    QStringLiteral("15"));
+        frmTD_P_ARM_DI page(contextOf(set, 2));
+        page.refreshNow();
+        QCOMPARE(page.visiblePanel(), 3);
+        QVERIFY(!page.picALM_Type->pixmap().isNull());
+        page.btnUP_ALT->click();
+        QCOMPARE(channelCell(set, 2, AlarmRow(1, AlarmField::Type)), QStringLiteral("0"));
+        QCOMPARE(page.visiblePanel(), -1);
+        page.btnDN_ALT->click();
+        page.btnDN_ALT->click();
+        page.btnUP_ALT->click();
+        QCOMPARE(page.lblALM_Type->text(), QStringLiteral("15"));
+        for (int i = 0; i < 8; ++i)
+            page.btnUP_ALT->click();
+        QCOMPARE(page.visiblePanel(), 2);
+        QCOMPARE(page.lblRate->text(), QStringLiteral("UP RATE"));
+        page.btnUP_ALT->click();
+        QCOMPARE(page.lblRate->text(), QStringLiteral("DOWN RATE"));
+        // A type no picture belongs to clears the picture.
+        set.tables.sprdP_CH.setText(ParamTables::channelColumn(2), AlarmRow(1, AlarmField::Type),
+                                    QStringLiteral("40"));
+        page.refreshNow();
+        QVERIFY(page.picALM_Type->pixmap().isNull());
+        QCOMPARE(page.visiblePanel(), -1);
+    }
+
+    void channelAndInputWrap() {
+        ParamSet set;
+        NewParameterSet(set, 2, QStringLiteral("2.00"));
+        frmTD_P_ARM_DI page(contextOf(set, 9)); // no channel 9 on this set
+        page.refreshNow();
+        QCOMPARE(page.channel(), 2);
+        page.btnUP_CH->click();
+        QCOMPARE(page.channel(), 1);
+        page.btnDN_CH->click();
+        QCOMPARE(page.channel(), 2);
+        page.btnDN_DI->click();
+        QCOMPARE(page.input(), 6);
+        page.btnUP_DI->click();
+        QCOMPARE(page.input(), 1);
+        commit(page.txtDI_No, QStringLiteral("8"));
+        QCOMPARE(page.input(), 6);
+        page.btnDI_RCD[1]->click();
+        QCOMPARE(commonCell(set, InputRow(6, InputField::Record)), QStringLiteral("START"));
+        QVERIFY(isGreen(page.btnDI_RCD[1]));
+        QVERIFY(!isGreen(page.btnDI_RCD[0]));
+    }
+
+    // The recorder's own pictures are used where the program folder has them, in any case of
+    // name; the others are our own, none blank.
+    void alarmPictures() {
+        QTemporaryDir home;
+        QDir(home.path()).mkdir(QStringLiteral("image"));
+        QImage image(20, 10, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(home.filePath(QStringLiteral("image/arm07.bmp")), "BMP"));
+        QFile junk(home.filePath(QStringLiteral("image/ARM08.BMP")));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("not a picture");
+        junk.close();
+        const AppPaths paths(home.path());
+        const AlarmTypePictures pictures(&paths);
+        QVERIFY(pictures.fromFile(7));
+        QCOMPARE(pictures.picture(7).size(), QSize(20, 10));
+        QVERIFY(!pictures.fromFile(8));
+        for (int type = 0; type < 16; ++type)
+            QVERIFY(!pictures.picture(type).isNull());
+        QVERIFY(pictures.picture(16).isNull());
+    }
+
+    void systemRowsByModel_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<bool>("buffer");
+        QTest::addColumn<bool>("password");
+        QTest::addColumn<bool>("secondHalf");
+        QTest::newRow("2 ch, 1.05") << 2 << "1.05" << true << false << false;
+        QTest::newRow("6 ch, 1.16") << 6 << "1.16" << false << true << false;
+        QTest::newRow("12 ch, 1.05") << 12 << "1.05" << false << false << true;
+        QTest::newRow("12 ch, 2.00") << 12 << "2.00" << false << true << true;
+    }
+    void systemRowsByModel() {
+        QFETCH(int, channels);
+        QFETCH(QString, firmware);
+        QFETCH(bool, buffer);
+        QFETCH(bool, password);
+        QFETCH(bool, secondHalf);
+        ParamSet set;
+        NewParameterSet(set, channels, firmware);
+        frmTD_P_System page(contextOf(set, 0, 1));
+        page.show();
+        page.refreshNow();
+        QCOMPARE(page.SSTab1->currentIndex(), 1);
+        QCOMPARE(page.btnBufferAfter[0]->isEnabled(), buffer);
+        QCOMPARE(page.txtSysPass->isEnabled(), password);
+        QVERIFY(page.obtCH_Color[channels - 1][0]->isVisible() == (channels <= 6));
+        page.btnDN_Color->click();
+        QCOMPARE(page.colourHalf(), secondHalf ? 1 : 0);
+        QCOMPARE(page.obtCH_Color[channels - 1][0]->isVisible(), true);
+        QVERIFY(!page.obtCH_Color[0][0]->isVisible() == secondHalf);
+        page.obtCH_Color[channels - 1][11]->click();
+        QCOMPARE(channelCell(set, channels, 10), QStringLiteral("11"));
+    }
+
+    void systemSteppersAndBoxes() {
+        ParamSet set;
+        NewParameterSet(set, 6, QStringLiteral("2.00"));
+        set.tables.sprdP.setText(ParamTables::ValueColumn, 33, QStringLiteral("57600"));
+        set.tables.sprdP.setText(ParamTables::ValueColumn, 41, QStringLiteral("NONE"));
+        set.tables.sprdP.setText(ParamTables::ValueColumn, 43, QStringLiteral("1"));
+        set.tables.sprdP.setText(ParamTables::ValueColumn, 10, QStringLiteral("900"));
+        frmTD_P_System page(contextOf(set, 0, 3));
+        page.refreshNow();
+        page.serial[0].up[0]->click();
+        QCOMPARE(commonCell(set, 33), QStringLiteral("9600"));
+        page.serial[1].down[1]->click();
+        QCOMPARE(commonCell(set, 41), QStringLiteral("EVEN"));
+        page.serial[1].down[3]->click();
+        QCOMPARE(commonCell(set, 43), QStringLiteral("2"));
+        page.serial[1].down[4]->click();
+        QCOMPARE(commonCell(set, 44), QStringLiteral("9999"));
+        commit(page.serial[1].txtID, QStringLiteral("300"));
+        QCOMPARE(commonCell(set, 38), QStringLiteral("255"));
+        QCOMPARE(commonCell(set, 31), QStringLiteral("0")); // the other interface untouched
+        page.btnUP_SI->click();
+        QCOMPARE(commonCell(set, 10), QStringLiteral("1"));
+        commit(page.txtScrSaver_T, QStringLiteral("0"));
+        QCOMPARE(page.txtScrSaver_T->text(), QStringLiteral("--"));
+        QCOMPARE(commonCell(set, 13), QStringLiteral("0"));
+        commit(page.txtSysPass, QStringLiteral("-4"));
+        QCOMPARE(page.txtSysPass->text(), QStringLiteral("----"));
+        QCOMPARE(commonCell(set, 17), QStringLiteral("0"));
+    }
+
+    void systemFilePrefix_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("accepted") << "LN[2]$"
+                                  << ""
+                                  << "LN[2]$";
+        QTest::newRow("space") << "LN 2"
+                               << "Disable Character."
+                               << "TD2009";
+        QTest::newRow("underscore") << "LN_2"
+                                    << "Disable Character."
+                                    << "TD2009";
+    }
+    void systemFilePrefix() {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, stored);
+        ParamSet set;
+        NewParameterSet(set, 4, QStringLiteral("2.00"));
+        set.tables.sprdP.setText(ParamTables::ValueColumn, 69, QStringLiteral("TD2009"));
+        frmTD_P_System page(contextOf(set, 0, 5));
+        page.show();
+        page.refreshNow();
+        page.txtSD_FName->setText(typed);
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        emit page.txtSD_FName->editingFinished();
+        QCOMPARE(shown, message);
+        QCOMPARE(commonCell(set, 69), stored);
+        QCOMPARE(page.txtSD_FName->text(), stored);
+    }
+
+    void systemDate() {
+        ParamSet set;
+        NewParameterSet(set, 4, QStringLiteral("2.00"));
+        const VirtualClock clock(QDateTime(QDate(2028, 2, 29), QTime(7, 5, 9)));
+        frmTD_P_System page(contextOf(set, 0, 2, &clock));
+        page.refreshNow();
+        QCOMPARE(page.lblDateTime->text(), QStringLiteral("2028-02-29 07:05:09"));
+        page.btnSYS_PC->click();
+        page.txtSYS[0]->setText(QStringLiteral("2027")); // no 29 February in 2027
+        page.btnSYS_DTSet->click();
+        QStringList rows;
+        for (int row = 25; row <= 30; ++row)
+            rows << commonCell(set, row);
+        QCOMPARE(rows.join(u' '), QStringLiteral("2027 02 28 07 05 09"));
+        page.btnRSV[1]->click();
+        QCOMPARE(commonCell(set, 18), QStringLiteral("ON"));
+        QVERIFY(page.txtRSV[0]->isReadOnly());
+    }
+};
+
+QTEST_MAIN(tst_Pages)
+#include "tst_pages.moc"
