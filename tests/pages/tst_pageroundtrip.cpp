@@ -3,6 +3,7 @@
 #include "comm/EngineHarness.h"
 #include "core/Clock.h"
 #include "pages/AlarmRules.h"
+#include "pages/PageContextOf.h"
 #include "pages/frmTD_P_ARM_DI.h"
 #include "pages/frmTD_P_Display.h"
 #include "pages/frmTD_P_Main.h"
@@ -21,19 +22,6 @@
 #include <memory>
 
 namespace {
-
-// A page's context over `set`: the common table or channel `channel`'s column, on `tab`.
-PageContext contextOf(ParamSet& set, int channel = 0, int tab = 0, const Clock* clock = nullptr,
-                      const AppPaths* paths = nullptr) {
-    PageContext c;
-    c.set = &set;
-    c.table = channel > 0 ? PageTable::Channel : PageTable::Common;
-    c.column = channel > 0 ? ParamTables::channelColumn(channel) : ParamTables::ValueColumn;
-    c.tab = tab;
-    c.clock = clock;
-    c.paths = paths;
-    return c;
-}
 
 // Meters of every size on one bus; status row = address.
 const QString kBus = QStringLiteral("DEMO:1:2:2.00,2:4:1.16,3:6:1.20,4:12:2.10");
@@ -104,7 +92,7 @@ private Q_SLOTS:
         QString group;
         const auto after = roundTrip(m_h, address, [&](ParamSet& set) {
             QCOMPARE(set.channelCount(), channels);
-            frmTD_P_Main page(contextOf(set));
+            frmTD_P_Main page(PageContextOf(set));
             page.refreshNow();
             page.obtSD_Save[0]->click();
             if (channels == 12) {
@@ -128,7 +116,7 @@ private Q_SLOTS:
 
     void displayPage() {
         const auto after = roundTrip(m_h, 4, [](ParamSet& set) {
-            frmTD_P_Display page(contextOf(set));
+            frmTD_P_Display page(PageContextOf(set));
             page.refreshNow();
             page.obtDisplayMode[2]->click(); // TEXT-VIEW
             page.btnTextBar[0]->click();
@@ -149,7 +137,7 @@ private Q_SLOTS:
         QFETCH(int, address);
         QFETCH(int, channels);
         const auto after = roundTrip(m_h, address, [&](ParamSet& set) {
-            frmTD_P_ARM_DI page(contextOf(set, channels));
+            frmTD_P_ARM_DI page(PageContextOf(set, channels));
             page.refreshNow();
             page.obtALM_No[2]->click(); // alarm 3 of the last channel
             while (page.lblALM_Type->text() != QStringLiteral("7"))
@@ -185,7 +173,7 @@ private Q_SLOTS:
         QFETCH(int, channels);
         QString baud485, parity232;
         const auto after = roundTrip(m_h, address, [&](ParamSet& set) {
-            frmTD_P_System page(contextOf(set, 0, 0, &m_h.clock));
+            frmTD_P_System page(PageContextOf(set, 0, 0, &m_h.clock));
             page.refreshNow();
             page.btnDN_SI->click();
             commit(page.txtSaveInterval, QStringLiteral("1000"));

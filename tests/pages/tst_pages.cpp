@@ -5,6 +5,7 @@
 #include "pages/AlarmRules.h"
 #include "pages/AlarmTypePictures.h"
 #include "pages/PageBindings.h"
+#include "pages/PageContextOf.h"
 #include "pages/frmTD_P_ARM_DI.h"
 #include "pages/frmTD_P_Display.h"
 #include "pages/frmTD_P_Main.h"
@@ -28,19 +29,6 @@
 #include <QTimer>
 
 namespace {
-
-// A page's context over `set`: the common table or channel `channel`'s column, on `tab`.
-PageContext contextOf(ParamSet& set, int channel = 0, int tab = 0, const Clock* clock = nullptr,
-                      const AppPaths* paths = nullptr) {
-    PageContext c;
-    c.set = &set;
-    c.table = channel > 0 ? PageTable::Channel : PageTable::Common;
-    c.column = channel > 0 ? ParamTables::channelColumn(channel) : ParamTables::ValueColumn;
-    c.tab = tab;
-    c.clock = clock;
-    c.paths = paths;
-    return c;
-}
 
 void commit(QLineEdit* box, const QString& text) {
     box->setText(text);
@@ -128,7 +116,7 @@ private Q_SLOTS:
         for (int n = 1; n <= 12; ++n)
             set.tables.sprdP_CH.setText(ParamTables::channelColumn(n), 3, text(cells[n - 1]));
         set.tables.sprdP.setText(ParamTables::ValueColumn, 14, shown);
-        frmTD_P_Main page(contextOf(set));
+        frmTD_P_Main page(PageContextOf(set));
         page.refreshNow();
         QVERIFY(page.chbDispCH.isEmpty());
         for (const QString& a : actions.split(u' ', Qt::SkipEmptyParts)) {
@@ -172,7 +160,7 @@ private Q_SLOTS:
             set.tables.sprdP_CH.setText(ParamTables::channelColumn(n), 3,
                                         n == 2 ? QStringLiteral("OFF") : QStringLiteral("ON"));
         set.tables.sprdP.setText(ParamTables::ValueColumn, 1, QStringLiteral("ON"));
-        frmTD_P_Main page(contextOf(set));
+        frmTD_P_Main page(PageContextOf(set));
         page.refreshNow();
         QCOMPARE(page.windowTitle(), title);
         QCOMPARE(page.obtSD_Save[0]->text(), offCaption);
@@ -207,7 +195,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         ParamSet set;
         NewParameterSet(set, 4, QStringLiteral("2.00"));
-        frmTD_P_Display page(contextOf(set));
+        frmTD_P_Display page(PageContextOf(set));
         page.show();
         page.refreshNow();
         const int index = int(ParamText::DisplayModes().indexOf(mode));
@@ -254,7 +242,7 @@ private Q_SLOTS:
         NewParameterSet(set, 6, firmware);
         set.tables.sprdP.setText(ParamTables::ValueColumn, 7, windows);
         set.tables.sprdP.setText(ParamTables::ValueColumn, 6, QStringLiteral("120"));
-        frmTD_P_Display page(contextOf(set));
+        frmTD_P_Display page(PageContextOf(set));
         page.refreshNow();
         page.btnUP_TView_Win->click();
         QCOMPARE(commonCell(set, 7), up);
@@ -306,7 +294,7 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         ParamSet set;
         NewParameterSet(set, 4, QStringLiteral("2.00"));
-        frmTD_P_ARM_DI page(contextOf(set, 3));
+        frmTD_P_ARM_DI page(PageContextOf(set, 3));
         page.refreshNow();
         page.obtALM_No[1]->click();
         auto* edit = page.findChild<QLineEdit*>(box);
@@ -327,7 +315,7 @@ private Q_SLOTS:
         NewParameterSet(set, 2, QStringLiteral("2.00"));
         set.tables.sprdP_CH.setText(ParamTables::channelColumn(2), AlarmRow(1, AlarmField::Type),
                                     QStringLiteral("15"));
-        frmTD_P_ARM_DI page(contextOf(set, 2));
+        frmTD_P_ARM_DI page(PageContextOf(set, 2));
         page.refreshNow();
         QCOMPARE(page.visiblePanel(), 3);
         QVERIFY(!page.picALM_Type->pixmap().isNull());
@@ -355,7 +343,7 @@ private Q_SLOTS:
     void channelAndInputWrap() {
         ParamSet set;
         NewParameterSet(set, 2, QStringLiteral("2.00"));
-        frmTD_P_ARM_DI page(contextOf(set, 9)); // no channel 9 on this set
+        frmTD_P_ARM_DI page(PageContextOf(set, 9)); // no channel 9 on this set
         page.refreshNow();
         QCOMPARE(page.channel(), 2);
         page.btnUP_CH->click();
@@ -415,7 +403,7 @@ private Q_SLOTS:
         QFETCH(bool, secondHalf);
         ParamSet set;
         NewParameterSet(set, channels, firmware);
-        frmTD_P_System page(contextOf(set, 0, 1));
+        frmTD_P_System page(PageContextOf(set, 0, 1));
         page.show();
         page.refreshNow();
         QCOMPARE(page.SSTab1->currentIndex(), 1);
@@ -437,7 +425,7 @@ private Q_SLOTS:
         set.tables.sprdP.setText(ParamTables::ValueColumn, 41, QStringLiteral("NONE"));
         set.tables.sprdP.setText(ParamTables::ValueColumn, 43, QStringLiteral("1"));
         set.tables.sprdP.setText(ParamTables::ValueColumn, 10, QStringLiteral("900"));
-        frmTD_P_System page(contextOf(set, 0, 3));
+        frmTD_P_System page(PageContextOf(set, 0, 3));
         page.refreshNow();
         page.serial[0].up[0]->click();
         QCOMPARE(commonCell(set, 33), QStringLiteral("9600"));
@@ -481,7 +469,7 @@ private Q_SLOTS:
         ParamSet set;
         NewParameterSet(set, 4, QStringLiteral("2.00"));
         set.tables.sprdP.setText(ParamTables::ValueColumn, 69, QStringLiteral("TD2009"));
-        frmTD_P_System page(contextOf(set, 0, 5));
+        frmTD_P_System page(PageContextOf(set, 0, 5));
         page.show();
         page.refreshNow();
         page.txtSD_FName->setText(typed);
@@ -502,7 +490,7 @@ private Q_SLOTS:
         ParamSet set;
         NewParameterSet(set, 4, QStringLiteral("2.00"));
         const VirtualClock clock(QDateTime(QDate(2028, 2, 29), QTime(7, 5, 9)));
-        frmTD_P_System page(contextOf(set, 0, 2, &clock));
+        frmTD_P_System page(PageContextOf(set, 0, 2, &clock));
         page.refreshNow();
         QCOMPARE(page.lblDateTime->text(), QStringLiteral("2028-02-29 07:05:09"));
         page.btnSYS_PC->click();

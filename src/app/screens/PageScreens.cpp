@@ -6,6 +6,7 @@
 #include "core/AppPaths.h"
 #include "core/Clock.h"
 #include "pages/AlarmRules.h"
+#include "pages/PageContextOf.h"
 #include "pages/frmTD_P_ARM_DI.h"
 #include "pages/frmTD_P_Display.h"
 #include "pages/frmTD_P_Main.h"
@@ -17,19 +18,6 @@
 #include <QTabWidget>
 
 namespace {
-
-// A page's context over `set`: the common table or channel `channel`'s column, on `tab`.
-PageContext contextOf(ParamSet& set, int channel = 0, int tab = 0, const Clock* clock = nullptr,
-                      const AppPaths* paths = nullptr) {
-    PageContext c;
-    c.set = &set;
-    c.table = channel > 0 ? PageTable::Channel : PageTable::Common;
-    c.column = channel > 0 ? ParamTables::channelColumn(channel) : ParamTables::ValueColumn;
-    c.tab = tab;
-    c.clock = clock;
-    c.paths = paths;
-    return c;
-}
 
 // A parameter set as an upload from a simulated meter of `channels` channels and firmware
 // `firmware` shows it, read on a virtual clock.
@@ -64,7 +52,7 @@ void renderHome(ScreenContext& context, int channels) {
     ParamSet set;
     if (!UploadDemoSet(set, channels, QStringLiteral("2.00")))
         return;
-    frmTD_P_Main page(contextOf(set));
+    frmTD_P_Main page(PageContextOf(set));
     page.refreshNow();
     prepare(page);
     context.save(page, QStringLiteral("frmTD_P_Main%1").arg(channels, 2, 10, QLatin1Char('0')));
@@ -85,7 +73,7 @@ void renderDisplay(ScreenContext& context) {
         if (!UploadDemoSet(set, 6, QString::fromLatin1(s.firmware)))
             return;
         set.tables.sprdP.setText(ParamTables::ValueColumn, 2, QString::fromLatin1(s.mode));
-        frmTD_P_Display page(contextOf(set));
+        frmTD_P_Display page(PageContextOf(set));
         page.refreshNow();
         prepare(page);
         context.save(page, QStringLiteral("frmTD_P_Display-") + QString::fromLatin1(s.name));
@@ -110,7 +98,7 @@ void renderAlarms(ScreenContext& context) {
         const int channel = s.channels == 12 ? 7 : 2;
         set.tables.sprdP_CH.setText(ParamTables::channelColumn(channel),
                                     AlarmRow(2, AlarmField::Type), QString::number(s.type));
-        frmTD_P_ARM_DI page(contextOf(set, channel));
+        frmTD_P_ARM_DI page(PageContextOf(set, channel));
         page.refreshNow();
         page.obtALM_No[1]->click();
         prepare(page);
@@ -133,7 +121,7 @@ void renderSystem(ScreenContext& context) {
             // differ by model and firmware, on the others too.
             if (channels != 12 && tab > 1)
                 continue;
-            frmTD_P_System page(contextOf(set, 0, tab, &clock));
+            frmTD_P_System page(PageContextOf(set, 0, tab, &clock));
             page.refreshNow();
             prepare(page);
             const QString name =
