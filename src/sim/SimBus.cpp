@@ -3,6 +3,8 @@
 #include "sim/SimCrc.h"
 #include "sim/SimRegisters.h"
 
+#include <algorithm>
+
 namespace {
 
 int byteAt(const QByteArray& b, qsizetype i) {
@@ -161,9 +163,14 @@ SimReply SimBus::handle(const QByteArray& frame) {
     if (!target)
         return reply;
     ++m_requests[address];
-    reply.bytes = answer(*target, frame);
     const int start = frame.size() >= 4 ? wordAt(frame, 2) : 0;
     const QList<SimFaultRule> rules = m_faults.firing(address, function, start);
+    // A meter that refuses a request does not carry it out: a refused write changes nothing.
+    const bool refused = std::any_of(rules.begin(), rules.end(), [](const SimFaultRule& r) {
+        return r.kind == SimFaultKind::Exception;
+    });
+    if (!refused)
+        reply.bytes = answer(*target, frame);
     if (!rules.isEmpty())
         applyFaults(rules, frame, *target, &reply);
     if (m_observer)
