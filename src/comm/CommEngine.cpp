@@ -132,6 +132,8 @@ void CommEngine::startScan() {
     m_reply.clear();
     m_health.reset(s.meterCount());
     m_parkedSettings = 0;
+    m_failures.reset();
+    m_cancelPending = false;
     setPhase(Phase::Scanning);
     Q_EMIT portOpenChanged(true);
     clearLinkTexts();
@@ -156,6 +158,7 @@ void CommEngine::closePort() {
     m_awaitingReply = false;
     m_reply.clear();
     m_parkedSettings = 0;
+    m_cancelPending = false;
     m_lastFailure.clear();
     clearLinkTexts();
     m_state.gResumeMeter = -1;
@@ -172,6 +175,7 @@ void CommEngine::closeByEngine(const QString& panel4, const QString& reason) {
     m_awaitingReply = false;
     m_reply.clear();
     m_parkedSettings = 0;
+    m_cancelPending = false;
     m_lastFailure = reason;
     m_state.gResumeMeter = -1;
     m_state.gNextCommand = 0;
@@ -271,6 +275,8 @@ void CommEngine::restartIfStalled() {
 void CommEngine::onTxTick() {
     m_tmrTX.stop();
     CommState& s = m_state;
+    if (m_cancelPending)
+        applyCancel();
     if (s.gMeterAddress.isEmpty()) {
         if (isPortOpen())
             closeByEngine(QStringLiteral("No meter enabled ==> Port Closed"),
@@ -360,6 +366,8 @@ void CommEngine::evaluateReceived(bool timedOut) {
     }
     const int row = LogFrame(QStringLiteral("RECV"), m_reply.logBytes(), m_tables.sprdComm);
     m_reply.clear();
+    if (outcome.verdict != Verdict::Reply)
+        noteBadFrame(outcome);
     if (outcome.verdict == Verdict::Reply)
         goodFrame(outcome.frame);
     else
@@ -371,6 +379,7 @@ void CommEngine::goodFrame(const QByteArray& frame) {
     m_tables.sprdCommState.addToNumber(1, s.gCurMeter + 1, 1);
     ++m_totals.goodFrames;
     s.gRetryCount = 0;
+    m_failures.reset();
     // A status word alone is no return: a meter that answers it but not the values that
     // follow is still lost.
     if (s.gCommand != RequestCode::RC_POLL_STATUS && m_health.noteAnswer(s.gCurMeter))
@@ -433,6 +442,7 @@ void CommEngine::replyTimedOut() {
     m_tables.sprdMON.setText(1, row, kLinkNg);
     m_tables.sprdCommState.addToNumber(2, row, 1);
     ++m_totals.timeouts;
+    m_failures.noteTimeout();
     if (++s.gRetryCount >= kMaxTries && failureEscalation())
         return;
     if (isPortOpen())
@@ -446,6 +456,9 @@ bool CommEngine::failureEscalation() {
     CommState& s = m_state;
     s.gRetryCount = 0;
     const int code = s.gCommand;
+    m_lastGivenUp =
+        m_failures.giveUp(code, s.gCurMeter, s.gTxFrame.isEmpty() ? 0 : quint8(s.gTxFrame[0]));
+    Q_EMIT requestGivenUp(m_lastGivenUp);
     noteMeterFailed(s.gCurMeter);
     if (code == RC_PROBE) {
         Q_EMIT statusText(

@@ -6,6 +6,7 @@
 #include "comm/MeterHealth.h"
 #include "comm/PortSettings.h"
 #include "comm/ReplyCollector.h"
+#include "comm/RequestFailures.h"
 
 #include <QObject>
 #include <QPointer>
@@ -72,6 +73,18 @@ public:
     void onTxTick();
     void onReceive();
     void onTimeoutTick();
+
+    // Stops what the user started on the selected meter (an upload, a download, a clock write
+    // and the settings read after it, a settings read that waits for a silent meter) and
+    // returns to the monitoring cycle. A request already on the line ends first (its reply or
+    // time-out is handled as always); what the chain would send after it is not sent: a clock
+    // write that would be repeated ends as not taken, a settings read left unfinished as
+    // incomplete. A selection or a code posted after the cancel goes out as usual. False while
+    // the engine is not polling.
+    bool cancelTransfer();
+    bool isCancelPending() const { return m_cancelPending; }
+    // The request given up last (see requestGivenUp).
+    const FailedRequest& lastGivenUp() const { return m_lastGivenUp; }
 
     // A click on row `row` (from 1) of the status list: selects that meter when it reads "OK"
     // (not while the meters are being probed).
@@ -143,6 +156,9 @@ Q_SIGNALS:
     void meterPolled(int meter, bool answered);
     // A request went out on the line (`meter` is the index it was addressed to).
     void requestSent(int code, int meter);
+    // A request failed three times in a row and the engine moves on (emitted before it does),
+    // with how it failed: time-outs, damaged replies or refusals.
+    void requestGivenUp(const FailedRequest& failure);
     // A meter that had answered gave up a request after three failures (false), or a lost
     // meter answers again (true).
     void meterAnswering(int meter, bool answering);
@@ -162,6 +178,8 @@ private:
     void evaluateReceived(bool timedOut);
     void goodFrame(const QByteArray& frame);
     void badFrame(int loggedRow);
+    void noteBadFrame(const ReplyCollector::Outcome& outcome);
+    void applyCancel();
     void replyTimedOut();
     void afterReadReply();
     void afterWriteReply();
@@ -213,4 +231,8 @@ private:
     SettingsState m_settingsState = SettingsState::NotRead;
     quint32 m_settingsBlocks = 0; // bit 0 the common block, bit n channel n, read this refresh
     int m_parkedSettings = 0;     // with back-off: the settings request that waits for its turn
+
+    FailureCount m_failures; // how the outstanding request failed since its last good reply
+    FailedRequest m_lastGivenUp;
+    bool m_cancelPending = false; // cancelTransfer() takes effect at the next scheduler tick
 };

@@ -274,3 +274,38 @@ void CommEngine::keepSelectedMeterOnline() {
     if (first >= 0)
         selectScannedMeter(first);
 }
+
+// ---- failures and cancels ---------------------------------------------------------------
+
+void CommEngine::noteBadFrame(const ReplyCollector::Outcome& outcome) {
+    if (outcome.verdict == ReplyCollector::Verdict::Exception)
+        m_failures.noteRefused(outcome.frame.size() > 2 ? quint8(outcome.frame[2]) : 0);
+    else
+        m_failures.noteDamaged();
+}
+
+bool CommEngine::cancelTransfer() {
+    if (m_phase != Phase::Polling)
+        return false;
+    m_cancelPending = true;
+    restartIfStalled();
+    return true;
+}
+
+// At the scheduler tick after a cancel: gCommand is what the chain would send now, a repeat or
+// its next step. Monitoring goes out instead, unless a code was posted since (it still wins).
+void CommEngine::applyCancel() {
+    CommState& s = m_state;
+    m_cancelPending = false;
+    m_parkedSettings = 0;
+    s.gRetryCount = 0;
+    m_failures.reset();
+    const int abandoned = std::exchange(s.gCommand, RC_POLL_STATUS);
+    // A read posted since the cancel has begun afresh; one left half-way stays incomplete.
+    if (within(abandoned, RC_READ_COMMON, RC_READ_CHANNEL + 11) && s.gNextCommand == 0 &&
+        m_settingsState != SettingsState::Complete)
+        setSettingsState(SettingsState::Incomplete);
+    // A clock write that would have been repeated ends here, so that its writer moves on.
+    if (abandoned == RC_SEND_CLOCK_FRAME)
+        Q_EMIT clockWriteDone(false);
+}
