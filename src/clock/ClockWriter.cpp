@@ -66,6 +66,14 @@ void ClockWriter::onWriteDone(bool taken) {
     Q_EMIT finished();
 }
 
+void ClockWriter::cancel() {
+    const QList<QByteArray> dropped = std::exchange(m_waiting, {});
+    for (const QByteArray& frame : dropped)
+        Q_EMIT written(frame, false);
+    if (!dropped.isEmpty() && !m_inFlight)
+        Q_EMIT finished();
+}
+
 void ClockWriter::onPortOpenChanged(bool open) {
     if (open || !isBusy())
         return;

@@ -20,6 +20,9 @@ public:
     // Queues a complete write frame. False when the engine cannot take writes now (the port is
     // closed or still scanning), or when the frame is no write frame with its CRC.
     bool write(const QByteArray& frame);
+    // Drops the writes still waiting, each reported not taken. A write already on its way
+    // ends as the engine ends it (answered, given up, or cut off by a cancel of the engine).
+    void cancel();
     // A write is on its way or waiting.
     bool isBusy() const { return m_inFlight || !m_waiting.isEmpty(); }
     int waitingCount() const { return int(m_waiting.size()); }

@@ -82,8 +82,11 @@ private Q_SLOTS:
 
     void writeNotTakenIsGivenUp_data() {
         QTest::addColumn<QString>("fault");
-        QTest::newRow("refused") << "exception:3,meter=1,fn=16";
-        QTest::newRow("unanswered") << "noreply,meter=1,fn=16";
+        QTest::addColumn<QString>("predicate");
+        QTest::newRow("refused") << "exception:3,meter=1,fn=16"
+                                 << "refused the clock write (exception 3: illegal data value)";
+        QTest::newRow("unanswered") << "noreply,meter=1,fn=16"
+                                    << "does not answer (3 time-outs in a row on the clock write)";
     }
 
     void writeNotTakenIsGivenUp() {
@@ -91,8 +94,10 @@ private Q_SLOTS:
         EngineHarness h;
         QVERIFY(h.openAndSettle());
         QVERIFY(h.addFaults(fault));
+        const quint16 switchBefore = h.bus().meter(1)->reg(40018);
         ClockWriter writer(h.engine);
         QSignalSpy written(&writer, &ClockWriter::written);
+        QSignalSpy givenUp(&h.engine, &CommEngine::requestGivenUp);
         const int from = int(h.sent.size());
         QVERIFY(writer.write(ReserveSwitchFrame(1, true)));
         QVERIFY(writer.write(ReserveFieldFrame(1, ClockField::Hour, 7)));
@@ -105,11 +110,49 @@ private Q_SLOTS:
         QVERIFY(!written.at(0).at(1).toBool());
         QVERIFY(!written.at(1).at(1).toBool());
         QCOMPARE(h.panel4.count(QStringLiteral("Meter [1] ==> Clock write failed")), 2);
+        QCOMPARE(givenUp.count(), 2);
+        QTEST(givenUp.first().first().value<FailedRequest>().predicate(), "predicate");
+        // A meter that refuses a write does not carry it out.
+        if (fault.startsWith(QStringLiteral("exception")))
+            QCOMPARE(h.bus().meter(1)->reg(40018), switchBefore);
         // Whether the meter acted on a write whose answer was lost is known only from the
         // settings read that follows: the tables show what it holds.
         QVERIFY(h.engine.settingsComplete());
         QCOMPARE(int(h.tables().sprdP_Common.integer(1, 18)), int(h.bus().meter(1)->reg(40018)));
         QCOMPARE(int(h.tables().sprdP_Common.integer(1, 22)), int(h.bus().meter(1)->reg(40022)));
+    }
+
+    // A meter that stops answering while writes wait for it: the cancel drops them, ends the
+    // write being repeated as not taken, and the next meter's write goes out and is taken.
+    void cancelEndsTheWritesOfASilentMeter() {
+        EngineHarness h(QStringLiteral("DEMO:1:12:1.20,2:6:1.16"), {1, 2});
+        QVERIFY(h.openAndSettle());
+        QVERIFY(h.addFaults(QStringLiteral("noreply,meter=1")));
+        ClockWriter writer(h.engine);
+        QSignalSpy written(&writer, &ClockWriter::written);
+        QSignalSpy finished(&writer, &ClockWriter::finished);
+        const int from = int(h.sent.size());
+        QVERIFY(writer.write(ReserveFieldFrame(1, ClockField::Hour, 7)));
+        QVERIFY(writer.write(ReserveSwitchFrame(1, true)));
+        // Cut off between the first try and its repeat.
+        QVERIFY(h.runUntil([&] { return h.counter(0, 2) > 0; }));
+        writer.cancel();
+        QVERIFY(h.engine.cancelTransfer());
+        QVERIFY(h.runUntil([&] { return h.firstOf(RC_POLL_STATUS, from) >= 0; }));
+        QCOMPARE(sentClockFrames(h, from).size(), 1);
+        QCOMPARE(written.count(), 2);
+        QVERIFY(!written.at(0).at(1).toBool() && !written.at(1).at(1).toBool());
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!writer.isBusy());
+
+        h.engine.selectMeter(2);
+        QVERIFY(h.runUntil([&] { return h.engine.settingsComplete(); }));
+        const int second = int(h.sent.size());
+        QVERIFY(writer.write(ReserveSwitchFrame(2, true)));
+        QVERIFY(h.runUntil([&] { return !writer.isBusy() && h.engine.settingsComplete(); }));
+        QCOMPARE(sentClockFrames(h, second), QList{ReserveSwitchFrame(2, true)});
+        QVERIFY(written.last().at(1).toBool());
+        QCOMPARE(h.bus().meter(2)->reg(40018), quint16(1));
     }
 
     void theLinkGoingDropsWhatWaits() {
