@@ -54,12 +54,19 @@ frmTD_DateReserve::frmTD_DateReserve(CommEngine& engine, Clock& clock, ClockWrit
     setWindowTitle(QStringLiteral("DATE/TIME RESERVE SETUP"));
     buildUi();
 
-    connect(&engine, &CommEngine::settingsStateChanged, this, &frmTD_DateReserve::updateState);
+    connect(&engine, &CommEngine::settingsStateChanged, this, [this](CommEngine::SettingsState st) {
+        if (st == CommEngine::SettingsState::Complete)
+            m_readFailure.reset();
+        updateControls();
+        updateState();
+    });
+    connect(&engine, &CommEngine::requestGivenUp, this, &frmTD_DateReserve::onRequestGivenUp);
     connect(&engine, &CommEngine::phaseChanged, this, [this] {
         updateControls();
         updateState();
     });
     connect(&writer, &ClockWriter::written, this, &frmTD_DateReserve::onWritten);
+    connect(&writer, &ClockWriter::finished, this, &frmTD_DateReserve::updateControls);
     connect(&drift, &ClockDrift::changed, this, [this](int meter) {
         if (meter == m_engine.state().gSelMeter)
             updateMeterClock();
@@ -74,7 +81,7 @@ frmTD_DateReserve::frmTD_DateReserve(CommEngine& engine, Clock& clock, ClockWrit
     m_tmrRefresh.start();
     using State = CommEngine::SettingsState;
     const State state = engine.settingsState();
-    if (!engine.state().gSettingsRead && (state == State::Complete || state == State::NotRead))
+    if (!engine.state().gSettingsRead && state != State::Reading)
         engine.post(RequestCode::RC_READ_COMMON);
     updateControls();
     updateMeterClock();
@@ -167,6 +174,12 @@ void frmTD_DateReserve::buildUi() {
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setAutoDefault(false);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    btnCancel = new QPushButton(tr("Cancel"), this);
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnCancel->setAutoDefault(false);
+    btnCancel->setToolTip(tr("Drop the writes still waiting and return to monitoring"));
+    connect(btnCancel, &QPushButton::clicked, this, &frmTD_DateReserve::btnCancel_Click);
+    bottom->addWidget(btnCancel);
     bottom->addWidget(btnClose);
     layout->addLayout(bottom);
     // Nothing that writes holds the focus at first: a stray key press changes nothing.
@@ -335,15 +348,45 @@ void frmTD_DateReserve::sendWrite(const QByteArray& frame) {
         return;
     }
     m_lastWriteFailed = false;
+    m_writeFailure.reset();
+    m_cancelled = false;
     m_tmrPRefesh.start();
+    updateControls();
     updateState();
 }
 
 void frmTD_DateReserve::onWritten(const QByteArray&, bool taken) {
     if (!taken)
         m_lastWriteFailed = true;
+    else
+        m_writeFailure.reset();
     // The settings read that follows decides what the fields show.
     m_tmrPRefesh.start();
+    updateState();
+}
+
+// A write the meter refused or never answered was given up (the writer reports it next); a
+// settings read it never answered goes on being asked until it answers, holding up monitoring.
+void frmTD_DateReserve::onRequestGivenUp(const FailedRequest& failure) {
+    using namespace RequestCode;
+    if (failure.meter != m_engine.state().gSelMeter)
+        return;
+    if (failure.code == RC_SEND_CLOCK_FRAME)
+        m_writeFailure = failure;
+    else if (failure.code >= RC_READ_COMMON && failure.code <= RC_READ_CHANNEL + 11)
+        m_readFailure = failure;
+    else
+        return;
+    updateControls();
+    updateState();
+}
+
+void frmTD_DateReserve::btnCancel_Click() {
+    m_writer.cancel();
+    m_engine.cancelTransfer();
+    m_readFailure.reset();
+    m_cancelled = true;
+    updateControls();
     updateState();
 }
 
@@ -356,6 +399,7 @@ void frmTD_DateReserve::updateControls() {
     btnSYS_DTSet->setEnabled(polling);
     for (QLineEdit* e : txtRSV)
         e->setReadOnly(!polling);
+    btnCancel->setEnabled(polling && (m_writer.isBusy() || m_readFailure.has_value()));
 }
 
 void frmTD_DateReserve::updateMeterClock() {
@@ -385,6 +429,20 @@ void frmTD_DateReserve::updateState() {
     if (m_engine.phase() != CommEngine::Phase::Polling) {
         text = tr("The port is closed: nothing can be written to the meter.");
         tone = QStringLiteral("bad");
+    } else if (m_readFailure) {
+        text = tr("The settings of meter %1 are not all read: it %2. It is asked again until "
+                  "it answers; Cancel returns to monitoring.")
+                   .arg(address)
+                   .arg(m_readFailure->predicate());
+        tone = QStringLiteral("bad");
+    } else if (m_writer.isBusy() && m_writeFailure) {
+        text = tr("%1. The writes still waiting go out next; Cancel drops them.")
+                   .arg(m_writeFailure->sentence());
+        tone = QStringLiteral("bad");
+    } else if (m_cancelled && m_engine.settingsState() != CommEngine::SettingsState::Complete) {
+        text = tr("Cancelled: monitoring goes on. The fields do not show meter %1's settings.")
+                   .arg(address);
+        tone = QStringLiteral("warn");
     } else if (m_writer.isBusy()) {
         text = tr("Writing to meter %1 ...").arg(address);
         if (const int waiting = m_writer.waitingCount())
@@ -397,9 +455,9 @@ void frmTD_DateReserve::updateState() {
     } else if (m_tmrRefresh.isEnabled() || m_tmrPRefesh.isEnabled()) {
         text = tr("Reading the settings of meter %1 ...").arg(address);
     } else if (m_lastWriteFailed) {
-        text = tr("Meter %1 did not take the last write: the fields show what it holds, read "
-                  "at %2.")
-                   .arg(address)
+        text = (m_writeFailure ? m_writeFailure->sentence()
+                               : tr("Meter %1 did not take the last write").arg(address)) +
+               tr(": the fields show what it holds, read at %1.")
                    .arg(m_refreshedAt.toString(QStringLiteral("HH:mm:ss")));
         tone = QStringLiteral("bad");
     } else {
@@ -426,7 +484,12 @@ void frmTD_DateReserve::unload() {
     m_tmrRefresh.stop();
     m_tmrPRefesh.stop();
     // Back to monitoring. A write still on its way is not cut off: the engine returns to
-    // monitoring by itself once it and the settings read after it are done.
-    if (!m_writer.isBusy())
+    // monitoring by itself once it and the settings read after it are done. A meter that does
+    // not answer would hold the engine for ever: what waits for it is cancelled.
+    if (m_readFailure || (m_writeFailure && !m_writeFailure->isRefusal())) {
+        m_writer.cancel();
+        m_engine.cancelTransfer();
+    } else if (!m_writer.isBusy()) {
         m_engine.post(RequestCode::RC_POLL_STATUS);
+    }
 }

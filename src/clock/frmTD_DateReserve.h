@@ -2,10 +2,12 @@
 
 #include "clock/ClockFields.h"
 #include "comm/EngineTimer.h"
+#include "comm/RequestFailures.h"
 
 #include <QDateTime>
 #include <QDialog>
 #include <array>
+#include <optional>
 
 class Clock;
 class ClockDrift;
@@ -24,7 +26,9 @@ class QPushButton;
 // "ON" / "OFF" and every committed edit of a reserve field (Enter, or leaving an edited
 // field) write to the meter at once; "SET" writes the six clock fields, or with "Same as PC"
 // checked the PC's time to the second. Each write is followed by a settings read, after
-// which the fields show what the meter now holds. Closing returns the engine to monitoring.
+// which the fields show what the meter now holds. A meter that does not answer or refuses is
+// named with how it failed; "Cancel" drops the writes still waiting and stops a settings read
+// that waits for a silent meter. Closing returns the engine to monitoring.
 class frmTD_DateReserve : public QDialog {
     Q_OBJECT
 public:
@@ -42,6 +46,7 @@ public:
     QCheckBox* chbSameDT = nullptr;
     QPushButton* btnSYS_DTSet = nullptr;
     QPushButton* btnClose = nullptr;
+    QPushButton* btnCancel = nullptr;
     QLabel* lblMeterClock = nullptr; // the meter's clock as the last poll read it
     QLabel* lblState = nullptr;      // what the window waits for, or what the last write did
 
@@ -54,6 +59,7 @@ public:
 
     void btnRSV_Click(int index);
     void btnSYS_DTSet_Click();
+    void btnCancel_Click();
 
 protected:
     void done(int result) override;
@@ -73,6 +79,7 @@ private:
     void copyPcClock(int aheadMs = 0);
     void sendWrite(const QByteArray& frame);
     void onWritten(const QByteArray& frame, bool taken);
+    void onRequestGivenUp(const FailedRequest& failure);
     void setHighlight(int chosen);
     void updateControls();
     void updateState();
@@ -89,5 +96,8 @@ private:
     int m_highlighted = -1;
     QDateTime m_refreshedAt; // PC time of the last refresh from the meter's settings
     bool m_lastWriteFailed = false;
+    std::optional<FailedRequest> m_writeFailure; // how the last write that failed failed
+    std::optional<FailedRequest> m_readFailure;  // the settings read gave up; it is asked again
+    bool m_cancelled = false;
     bool m_unloaded = false;
 };

@@ -196,6 +196,8 @@ void frmTD_Parameter::buildUi() {
     btnUpload = makeButton("btnUpload", QStringLiteral("&Upload (TD700 => PC)"));
     btnDownload = makeButton("btnDownload", QStringLiteral("&Download (PC => TD700)"));
     btnClose = makeButton("btnClose", QStringLiteral("&Close"));
+    btnCancel = makeButton("btnCancel", QStringLiteral("Cance&l"));
+    btnCancel->setEnabled(false);
     connect(btnNew, &QPushButton::clicked, this, &frmTD_Parameter::btnNew_Click);
     connect(btnOpen, &QPushButton::clicked, this, &frmTD_Parameter::btnOpen_Click);
     connect(btnSave, &QPushButton::clicked, this, &frmTD_Parameter::btnSave_Click);
@@ -203,6 +205,7 @@ void frmTD_Parameter::buildUi() {
     connect(btnUpload, &QPushButton::clicked, this, &frmTD_Parameter::btnUpload_Click);
     connect(btnDownload, &QPushButton::clicked, this, &frmTD_Parameter::btnDownload_Click);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnCancel, &QPushButton::clicked, this, &frmTD_Parameter::btnCancel_Click);
 
     auto* fileBox = new QGroupBox(QStringLiteral("File"), this);
     auto* fileGrid = new QGridLayout(fileBox);
@@ -229,16 +232,17 @@ void frmTD_Parameter::buildUi() {
     auto* transferGrid = new QGridLayout(transferBox);
     transferGrid->addWidget(btnUpload, 0, 0);
     transferGrid->addWidget(btnDownload, 0, 1);
+    transferGrid->addWidget(btnCancel, 0, 2);
     lblMsg = new QLabel(transferBox);
     lblMsg->setObjectName(QStringLiteral("lblMsg"));
     lblMsg->setWordWrap(true);
     lblMsg->setMinimumHeight(34);
-    transferGrid->addWidget(lblMsg, 1, 0, 1, 2);
+    transferGrid->addWidget(lblMsg, 1, 0, 1, 3);
     XProgress1 = new TwoColourBar(transferBox);
     XProgress1->setObjectName(QStringLiteral("XProgress1"));
     XProgress1->setColours(0xFF8000, 0xFFFF00); // blue to cyan, Windows RGB
     XProgress1->setMinimumHeight(20);
-    transferGrid->addWidget(XProgress1, 2, 0, 1, 2);
+    transferGrid->addWidget(XProgress1, 2, 0, 1, 3);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(fileBox, 1);
@@ -318,6 +322,7 @@ void frmTD_Parameter::connectEngine() {
             transferStopped(QStringLiteral("the port was closed"));
         updateButtons();
     });
+    connect(m_engine, &CommEngine::requestGivenUp, this, &frmTD_Parameter::onRequestGivenUp);
     connect(m_engine, &CommEngine::meterAnswering, this, [this](int meter, bool answering) {
         if (!answering && meter == m_engine->state().gSelMeter && isTransferRunning())
             transferStopped(QStringLiteral("meter [%1] stopped answering").arg(meterAddress()));
@@ -329,6 +334,10 @@ void frmTD_Parameter::connectEngine() {
             [this](CommEngine::SettingsState state) {
                 // A settings read that completes while the window shows the meter's empty
                 // stand-in fills it, unless the user has started on something else.
+                if (state == CommEngine::SettingsState::Complete && m_settingsStalled) {
+                    m_settingsStalled = false;
+                    updateButtons();
+                }
                 if (state == CommEngine::SettingsState::Complete && !isTransferRunning() &&
                     !m_unsaved && m_origin == QStringLiteral("waiting"))
                     m_tmrRefresh->start();
@@ -339,6 +348,7 @@ void frmTD_Parameter::updateButtons() {
     const bool answering = meterAnswering();
     btnUpload->setEnabled(answering && !isTransferRunning());
     btnDownload->setEnabled(answering && !isTransferRunning());
+    btnCancel->setEnabled(isTransferRunning() || m_settingsStalled);
 }
 
 void frmTD_Parameter::updateIdentity() {
@@ -720,11 +730,60 @@ void frmTD_Parameter::endTransfer() {
     updateButtons();
 }
 
+void frmTD_Parameter::returnToMonitoring() {
+    m_settingsStalled = false;
+    if (m_engine && m_engine->isPortOpen())
+        m_engine->cancelTransfer();
+}
+
+// A request to the selected meter failed three times in a row. A transfer stops there (the
+// engine would go on asking); a settings read goes on asking until the meter answers, and the
+// window says so and offers to cancel it.
+void frmTD_Parameter::onRequestGivenUp(const FailedRequest& failure) {
+    using namespace RequestCode;
+    if (failure.meter != m_engine->state().gSelMeter || failure.code < RC_READ_COMMON ||
+        failure.code >= RC_SEND_CLOCK_FRAME)
+        return;
+    const QString what = QStringLiteral("[%1] %2").arg(failure.address).arg(failure.predicate());
+    if (isTransferRunning()) {
+        transferStopped(QStringLiteral("meter ") + what);
+        return;
+    }
+    if (failure.code > RC_READ_CHANNEL + 11)
+        return;
+    m_settingsStalled = true;
+    showMessage(QStringLiteral("Meter ") + what +
+                    QStringLiteral(". Its settings are asked again until it answers; Cancel "
+                                   "returns to monitoring."),
+                true);
+    updateButtons();
+}
+
+void frmTD_Parameter::btnCancel_Click() {
+    if (isTransferRunning()) {
+        const bool upload = m_transfer == Transfer::Upload;
+        returnToMonitoring();
+        endTransfer();
+        showMessage(upload ? QStringLiteral("The upload was cancelled. The tables are unchanged.")
+                           : QStringLiteral("The download was cancelled. The meter may hold part "
+                                            "of the new settings; download again."),
+                    true);
+        return;
+    }
+    if (!m_settingsStalled)
+        return;
+    returnToMonitoring();
+    showMessage(QStringLiteral("Reading the settings of meter [%1] was cancelled; monitoring goes "
+                               "on. Upload reads them when the meter answers.")
+                    .arg(meterAddress()),
+                true);
+    updateButtons();
+}
+
 void frmTD_Parameter::transferStopped(const QString& why) {
     const bool upload = m_transfer == Transfer::Upload;
-    // Back to monitoring: the engine would otherwise go on asking the next meter.
-    if (m_engine && m_engine->isPortOpen())
-        m_engine->post(RC_POLL_STATUS);
+    // Back to monitoring: the engine would otherwise go on asking.
+    returnToMonitoring();
     endTransfer();
     showMessage(upload ? QStringLiteral("The upload did not complete: %1. The tables are "
                                         "unchanged.")
@@ -782,8 +841,11 @@ void frmTD_Parameter::done(int result) {
     } else if (!confirmDiscard(QStringLiteral("Close the window"))) {
         return;
     }
-    // Monitoring resumes (and a transfer still running stops).
-    if (m_engine && m_engine->isPortOpen())
+    // Monitoring resumes (and a transfer still running, or a settings read waiting for a silent
+    // meter, stops).
+    if (isTransferRunning() || m_settingsStalled)
+        returnToMonitoring();
+    else if (m_engine && m_engine->isPortOpen())
         m_engine->post(RC_POLL_STATUS);
     endTransfer();
     QDialog::done(result);

@@ -8,6 +8,7 @@
 
 class CommEngine;
 class ImageParameterSource;
+struct FailedRequest;
 class ParamSet;
 class QLabel;
 class QPushButton;
@@ -54,6 +55,9 @@ public:
     void btnSaveAs_Click();
     void btnUpload_Click();
     void btnDownload_Click();
+    // Stops a transfer, or a settings read that waits for a meter that does not answer, and
+    // returns the engine to monitoring.
+    void btnCancel_Click();
     // Opens a parameter file without the dialog (the program's FILE.CFG argument). False,
     // with the reason in lblMsg, when the file cannot be used.
     bool openFile(const QString& path);
@@ -70,6 +74,8 @@ public:
     QString message() const;  // lblMsg
     bool hasUnsavedChanges() const { return m_unsaved; }
     bool isTransferRunning() const { return m_transfer != Transfer::None; }
+    // The selected meter gave its settings read up; the engine asks again until it answers.
+    bool isWaitingForSilentMeter() const { return m_settingsStalled; }
     // The rows with a mark: an edited value since the last upload, open or New.
     int markedCells() const { return m_markedCells; }
 
@@ -109,6 +115,8 @@ private:
     void onUploadCompleted();
     void onDownloadCompleted();
     void transferStopped(const QString& why);
+    void onRequestGivenUp(const FailedRequest& failure);
+    void returnToMonitoring();
     void endTransfer();
     void offerUploadForIncompleteSettings();
 
@@ -133,6 +141,7 @@ private:
     QPushButton* btnUpload = nullptr;
     QPushButton* btnDownload = nullptr;
     QPushButton* btnClose = nullptr;
+    QPushButton* btnCancel = nullptr;
     QLabel* lblFName = nullptr;
     QLabel* lblMsg = nullptr;
     QLabel* lblSet = nullptr;
@@ -141,6 +150,7 @@ private:
 
     Transfer m_transfer = Transfer::None;
     bool m_unsaved = false;
+    bool m_settingsStalled = false;
     bool m_quiet = false; // the window itself is changing the tables
     int m_markedCells = 0;
     QString m_origin; // where the set came from: "meter [1]", "file", "new", "waiting"

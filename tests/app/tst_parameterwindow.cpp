@@ -250,6 +250,74 @@ private Q_SLOTS:
         QCOMPARE(window.markedCells(), 0);
     }
 
+    // Meter 1 answers the scan, then only with damaged frames: the monitoring cycle has given
+    // it up already, yet its link cell still reads "OK" (a bad frame does not change it). An
+    // upload then stops at its first request given up and says how the meter failed; a
+    // settings read waiting for the meter is cancelled with Cancel. Either way the line goes
+    // back to monitoring the other meters.
+    void aMeterAnsweringDamagedFramesStopsTheTransfer() {
+        DemoSession demo;
+        QVERIFY(demo.isValid());
+        demo.openPort();
+        QVERIFY(demo.runUntilPolling());
+        CommEngine& engine = demo.engine();
+        QVERIFY(demo.runUntil([&] { return engine.settingsComplete(); }));
+        frmTD_Parameter window(&engine, demo.home());
+        window.tmrRefresh_Timer();
+        QPushButton* cancel = window.button(QStringLiteral("btnCancel"));
+        QVERIFY(!cancel->isEnabled());
+        demo.demoLink()->bus().faults().add(*SimFaultRule::parse(QStringLiteral("flip,meter=1")));
+        QVERIFY(demo.runUntil([&] { return !engine.isAnswering(0); }));
+        QVERIFY(window.button(QStringLiteral("btnUpload"))->isEnabled());
+
+        window.btnUpload_Click();
+        QVERIFY(cancel->isEnabled());
+        QVERIFY(demo.runUntil([&] { return !window.isTransferRunning(); }, 10000));
+        QVERIFY2(
+            window.message().contains(QStringLiteral(
+                "meter [1] does not answer usably (3 damaged replies in a row on the upload)")),
+            qPrintable(window.message()));
+        QVERIFY(!cancel->isEnabled());
+        const auto pollsMeter2 = [&] {
+            bool polled = false;
+            const auto c =
+                connect(&engine, &CommEngine::meterPolled, this, [&](int meter, bool answered) {
+                    polled = polled || (meter == 1 && answered);
+                });
+            const bool ok = demo.runUntil([&] { return polled; }, 10000);
+            disconnect(c);
+            return ok;
+        };
+        QVERIFY(pollsMeter2());
+
+        engine.selectMeter(1);
+        QVERIFY(demo.runUntil([&] { return window.isWaitingForSilentMeter(); }, 10000));
+        QVERIFY2(window.message().contains(QStringLiteral("Meter [1] does not answer usably")),
+                 qPrintable(window.message()));
+        QVERIFY(cancel->isEnabled());
+        cancel->click();
+        QVERIFY(!window.isWaitingForSilentMeter());
+        QVERIFY(pollsMeter2());
+        QCOMPARE(engine.settingsState(), CommEngine::SettingsState::Incomplete);
+
+        // A transfer the user cancels stops at once; nothing of it goes out after the request
+        // already on the line.
+        demo.demoLink()->bus().faults().clear();
+        QVERIFY(demo.runUntil([&] { return engine.isAnswering(0); }));
+        {
+            ModalRecorder yes(QMessageBox::Yes);
+            window.btnUpload_Click();
+        }
+        QVERIFY(demo.runUntil([&] { return window.progressBar()->value() > 0; }));
+        QList<int> sent;
+        connect(&engine, &CommEngine::requestSent, this, [&](int code, int) { sent << code; });
+        cancel->click();
+        QVERIFY(!window.isTransferRunning());
+        QVERIFY(window.message().contains(QStringLiteral("cancelled")));
+        QVERIFY(pollsMeter2());
+        QCOMPARE(sent.first(), 11);
+    }
+
     void uploadEditDownloadAndUploadAgainOnTheDemoBus() {
         DemoSession demo;
         QVERIFY(demo.isValid());

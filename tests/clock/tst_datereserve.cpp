@@ -244,6 +244,69 @@ private Q_SLOTS:
         QVERIFY(f.h.engine.settingsComplete());
     }
 
+    // Meter 1 stops answering while a write is on its way: the write and the settings read
+    // after it are given up, the window names the meter and how it failed, and Cancel or
+    // closing the window hands the line back to the monitoring cycle (which would otherwise
+    // wait for meter 1 for ever).
+    void aSilentMeterIsNamedAndLetGo_data() {
+        QTest::addColumn<bool>("closeWindow");
+        QTest::newRow("Cancel") << false;
+        QTest::newRow("closing the window") << true;
+    }
+
+    void aSilentMeterIsNamedAndLetGo() {
+        QFETCH(bool, closeWindow);
+        Fixture f;
+        QVERIFY(f.h.openAndSettle());
+        f.open();
+        QVERIFY(f.refreshed());
+        QVERIFY(!f.w->btnCancel->isEnabled());
+        QVERIFY(f.h.addFaults(QStringLiteral("noreply,meter=1")));
+        f.w->btnRSV_Click(0);
+        QVERIFY(f.w->btnCancel->isEnabled());
+        QVERIFY(f.run([&] { return f.h.engine.lastGivenUp().code == RC_READ_COMMON; }, 15000));
+        QVERIFY2(f.w->lblState->text().contains(
+                     QStringLiteral("not all read: it does not answer (3 time-outs in a row on "
+                                    "its settings)")),
+                 qPrintable(f.w->lblState->text()));
+        QVERIFY(f.w->btnCancel->isEnabled());
+        if (closeWindow) {
+            QTest::mouseClick(f.w->btnClose, Qt::LeftButton);
+            f.w.reset();
+        } else {
+            QTest::mouseClick(f.w->btnCancel, Qt::LeftButton);
+            QVERIFY(!f.w->btnCancel->isEnabled());
+        }
+        QVERIFY(!f.writer.isBusy());
+        const int from = int(f.h.sent.size());
+        QVERIFY(f.run(
+            [&] {
+                for (int i = from; i < f.h.sent.size(); ++i)
+                    if (f.h.sent[i].code == RC_POLL_VALUES && f.h.sent[i].slave == 2)
+                        return true;
+                return false;
+            },
+            15000));
+        if (!closeWindow)
+            QVERIFY(f.w->lblState->text().startsWith(QStringLiteral("Cancelled")));
+    }
+
+    void aRefusedWriteIsNamedWithItsException() {
+        Fixture f;
+        QVERIFY(f.h.openAndSettle());
+        f.open();
+        QVERIFY(f.refreshed());
+        QVERIFY(f.h.addFaults(QStringLiteral("exception:4,meter=1,fn=16")));
+        f.w->btnRSV_Click(0);
+        QVERIFY(f.run([&] { return !f.writer.isBusy(); }));
+        QVERIFY(f.refreshed());
+        QVERIFY2(f.w->lblState->text().startsWith(
+                     QStringLiteral("Meter 1 refused the clock write (exception 4: slave device "
+                                    "failure): the fields show what it holds")),
+                 qPrintable(f.w->lblState->text()));
+        QVERIFY(f.w->isHighlighted(1)); // still OFF, as the meter holds it
+    }
+
     void aSecondOpeningReadsTheSettingsAfresh() {
         Fixture f;
         QVERIFY(f.h.openAndSettle());
