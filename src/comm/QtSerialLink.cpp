@@ -5,6 +5,7 @@
 #include "comm/SerialPorts.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -51,12 +52,22 @@ bool isFatal(QSerialPort::SerialPortError error) {
     }
 }
 
+// What QSerialPort may hold unread. The link takes everything at every notification, so the
+// limit is never reached; it is there because with a limit set, a read of the empty port
+// arms its read notification again (see onError).
+constexpr qint64 kReadBufferBytes = 64 * 1024;
+
+// After a failed read of a device that is still there, how long before the port watches for
+// input again: a device that fails at every look (a hung-up line) is looked at no more often.
+constexpr int kRewatchMs = 10;
+
 } // namespace
 
 QtSerialLink::QtSerialLink(QObject* parent)
     : IoDeviceLink(new QSerialPort, parent)
     , m_port(static_cast<QSerialPort*>(device()))
     , m_rtsTimer(new QTimer(this)) {
+    m_port->setReadBufferSize(kReadBufferBytes);
     m_rtsTimer->setSingleShot(true);
     m_rtsTimer->setTimerType(Qt::PreciseTimer);
     connect(m_rtsTimer, &QTimer::timeout, this, [this] {
@@ -178,7 +189,42 @@ void QtSerialLink::onError(QSerialPort::SerialPortError error) {
         m_port->clearError();
         return;
     }
-    reportLost(tr("The port %1 stopped working (%2).").arg(m_portName, m_port->errorString()));
+    // A read that finds nothing after the system said the port was readable fails, and
+    // QSerialPort reports it with whatever system error came last ("Resource temporarily
+    // unavailable", even "Inappropriate ioctl for device"), as it reports a device that is
+    // gone. It happens when another program reads the same device (a pseudo-terminal shared
+    // with a line monitor) and takes the bytes first. Whether the device is gone is told by its
+    // node, which the system removes with the device (an adapter unplugged, the far end of a
+    // pseudo-terminal closed); a write to a device that is gone fails again and tells then.
+    const bool readOrResource =
+        error == QSerialPort::ReadError || error == QSerialPort::ResourceError;
+    const std::optional<bool> node = deviceNodePresent();
+    if (readOrResource && node.value_or(false)) {
+        // The port works; QSerialPort may have stopped watching it for input, though. A look
+        // into the empty port (never taking a byte) makes it watch again.
+        m_port->clearError();
+        QTimer::singleShot(kRewatchMs, this, [this] {
+            char byte;
+            if (m_port->isOpen())
+                m_port->peek(&byte, 1);
+        });
+        return;
+    }
+    // The error text may be left from an earlier call; a device that is gone is said so.
+    const bool gone = readOrResource && !node.value_or(true);
+    reportLost(tr("The port %1 stopped working (%2).")
+                   .arg(m_portName, gone ? tr("its device is gone") : m_port->errorString()));
+}
+
+std::optional<bool> QtSerialLink::deviceNodePresent() const {
+#ifdef Q_OS_WIN
+    return std::nullopt; // no node to look at: the error decides
+#else
+    QString location = systemPortName(m_portName);
+    if (!location.contains(u'/'))
+        location = QStringLiteral("/dev/") + location;
+    return QFileInfo::exists(location);
+#endif
 }
 
 void QtSerialLink::setRtsLine(bool on) {

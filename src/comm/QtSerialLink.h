@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QSerialPort>
+#include <optional>
 
 class QTimer;
 
@@ -33,6 +34,8 @@ protected:
 
 private:
     void onError(QSerialPort::SerialPortError error);
+    // Whether the device's node is still there; nothing where devices have no node.
+    std::optional<bool> deviceNodePresent() const;
     void accountHandover();
     void scheduleRtsDrop();
     void setRtsLine(bool on);

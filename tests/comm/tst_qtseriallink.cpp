@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QSignalSpy>
+#include <QSocketNotifier>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -173,6 +175,52 @@ private Q_SLOTS:
         QCOMPARE(lost.count(), 0);
         QVERIFY(link.write(frame));
         QCOMPARE(farRead(8), frame);
+    }
+
+    // Another program reads the same device (a pseudo-terminal shared with a line monitor)
+    // and takes the bytes between the system's "readable" and the port's read, which then
+    // finds nothing. The port reports that with the system error left from before: the
+    // device is still there, so the link stays open and reads what comes next.
+    void anotherReaderTakingTheBytesIsNoLostPort_data() {
+        QTest::addColumn<int>("leftError");
+        QTest::newRow("try again") << EAGAIN; // the port stops watching for input after it
+        QTest::newRow("no terminal") << ENOTTY;
+    }
+
+    void anotherReaderTakingTheBytesIsNoLostPort() {
+        QFETCH(int, leftError);
+        QtSerialLink link;
+        QVERIFY(link.open(m_near, QStringLiteral("38400,N,8,1")));
+        QSignalSpy lost(&link, &SerialLink::linkLost);
+        QSignalSpy ready(&link, &SerialLink::receiveThresholdReached);
+        QSocketNotifier* watch = nullptr;
+        for (QSocketNotifier* n : link.findChildren<QSocketNotifier*>())
+            if (n->type() == QSocketNotifier::Read && n->isEnabled())
+                watch = n;
+        QVERIFY(watch);
+        const int other =
+            ::open(m_near.toLocal8Bit().constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
+        QVERIFY(other >= 0);
+        farWrite(QByteArray::fromHex("0103040014"));
+        pollfd readable{other, POLLIN, 0};
+        QCOMPARE(::poll(&readable, 1, 5000), 1);
+        char taken[16];
+        QCOMPARE(::read(other, taken, sizeof taken), ssize_t(5));
+        // The port is told its device is readable, as it was a moment ago.
+        QEvent activation(QEvent::SockAct);
+        errno = leftError;
+        QCoreApplication::sendEvent(watch, &activation);
+        QTest::qWait(50);
+        QVERIFY2(lost.isEmpty(), qPrintable(lost.value(0).value(0).toString()));
+        QVERIFY(link.isOpen());
+
+        ::close(other);
+        link.setReceiveThreshold(9);
+        const QByteArray reply = QByteArray::fromHex("010304001401140000");
+        farWrite(reply);
+        QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 1, 5000);
+        QCOMPARE(link.readAll(), reply);
+        QCOMPARE(lost.count(), 0);
     }
 
     void farEndVanishingClosesTheLinkOnce() {
