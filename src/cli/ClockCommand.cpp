@@ -17,10 +17,11 @@ qint64 requestBudgetMs(const CliContext& c) {
 
 QString exitStatusHelp() {
     return QStringLiteral(
-        "\nExit status: 0 done, 1 failed (the line was lost, or a meter answered but did not "
-        "take a write or reads back something else), 2 bad usage, 3 port not opened, 4 no "
-        "meter answered, 5 a meter did not answer, so its clock was not read or set (each "
-        "said on standard error).");
+        "\nExit status: 0 done, 1 failed (the line was lost, or a meter answered but refused a "
+        "write or reads back something else), 2 bad usage, 3 port not opened, 4 no meter "
+        "answered, 5 a meter did not answer, so its clock was not read or set (each said on "
+        "standard error). Every meter gets its own write and read-back whatever the one before "
+        "did; a meter that fails three times in a row on a request is passed over.");
 }
 
 bool usage(CliContext& c, const QString& message) {
@@ -96,18 +97,32 @@ QString differenceText(const MeterClockResult& r) {
         .arg(ClockDrift::driftSentence(d));
 }
 
+// What a write did, as the meter's line says it: "clock set to ...", "reserved start not
+// switched: refused the clock write (exception 4: slave device failure)".
+QString writeText(const MeterClockResult& r, const ClockOrder& order) {
+    const bool set = order.action == ClockOrder::Action::Set;
+    if (!r.taken)
+        return (set ? QStringLiteral("clock not set: ")
+                    : QStringLiteral("reserved start not switched %1: ")
+                          .arg(order.reserveOn ? QStringLiteral("ON") : QStringLiteral("OFF"))) +
+               r.problem;
+    if (set)
+        return QStringLiteral("clock set to ") + ClockPartsText(r.written);
+    return QStringLiteral("reserved start switched %1%2")
+        .arg(order.reserveOn ? QStringLiteral("ON") : QStringLiteral("OFF"),
+             order.reserveTime ? QStringLiteral(", at ") + ClockPartsText(order.time) : QString());
+}
+
 void printText(QTextStream& out, const QList<MeterClockResult>& results, const ClockOrder& order) {
     for (const MeterClockResult& r : results) {
         const QString meter = QStringLiteral("Meter %1").arg(r.address);
-        if (r.wrote && order.action == ClockOrder::Action::Set)
-            out << meter << ": clock set to " << ClockPartsText(r.written) << '\n';
-        if (r.wrote && order.action == ClockOrder::Action::Reserve)
-            out << meter << ": reserved start switched " << (order.reserveOn ? "ON" : "OFF")
-                << (order.reserveTime ? QStringLiteral(", at ") + ClockPartsText(order.time)
-                                      : QString())
-                << '\n';
+        if (r.wrote)
+            out << meter << ": " << writeText(r, order) << '\n';
         if (!r.answered) {
-            out << meter << ": no answer\n";
+            // A write that was not taken has said why already.
+            if (!r.wrote)
+                out << meter << ": "
+                    << (r.problem.isEmpty() ? QStringLiteral("no answer") : r.problem) << '\n';
             continue;
         }
         out << meter << ": clock " << r.meterClock << ", PC "
@@ -130,6 +145,8 @@ void printJson(QTextStream& out, const QList<MeterClockResult>& results, const C
                       {QStringLiteral("answered"), r.answered}};
         if (r.wrote) {
             QJsonObject write{{QStringLiteral("taken"), r.taken}};
+            if (r.refusedWith)
+                write.insert(QStringLiteral("exception"), r.refusedWith);
             if (order.action == ClockOrder::Action::Set)
                 write.insert(QStringLiteral("clock"), ClockPartsText(r.written));
             else {
@@ -239,7 +256,7 @@ int RunClock(const QStringList& arguments) {
         if (r.problem.isEmpty())
             continue;
         c.err << "td700 clock: meter " << r.address << ": " << r.problem << '\n';
-        (r.answered || r.wrote ? refused : silent) = true;
+        (r.silent ? silent : refused) = true;
     }
     if (refused)
         return Exit::Failed;

@@ -4,31 +4,48 @@
 #include "clock/ClockDrift.h"
 #include "clock/ClockWriter.h"
 #include "comm/CommEngine.h"
+#include "comm/RequestCodes.h"
+
+#include <utility>
 
 namespace {
 
 // Settings reads of a twelve-channel meter: the common block and twelve channel blocks.
 constexpr int kSettingsRequests = 13;
 
-// Waits for `done` while the bus makes progress: the wait gives up when the port closes, when
-// no good frame came for `stallMs`, or after `maxMs`.
-bool waitWhileAnswering(EngineSession& session, const std::function<bool()>& done, qint64 stallMs,
-                        qint64 maxMs) {
+// Waits for `done`; gives up when the port closes, when the engine gives a request to the
+// meter up (`givenUp` tells how), or after `maxMs`.
+bool waitOnMeter(EngineSession& session, const GiveUpWatch& givenUp,
+                 const std::function<bool()>& done, qint64 maxMs) {
     CommEngine& engine = session.engine();
-    const Clock& clock = session.clock();
-    quint64 goodFrames = engine.totals().goodFrames;
-    qint64 progressAt = clock.nowMs();
-    const auto check = [&] {
-        if (done() || engine.phase() == CommEngine::Phase::Closed)
-            return true;
-        if (engine.totals().goodFrames != goodFrames) {
-            goodFrames = engine.totals().goodFrames;
-            progressAt = clock.nowMs();
-        }
-        return clock.nowMs() - progressAt > stallMs;
-    };
-    session.runUntil(check, maxMs);
+    session.runUntil(
+        [&] { return done() || engine.phase() == CommEngine::Phase::Closed || bool(givenUp); },
+        maxMs);
     return done();
+}
+
+// What became of the meter, as its result says it: refused, or silent.
+void noteFailure(MeterClockResult& r, const FailedRequest& f) {
+    r.problem = f.predicate();
+    r.silent = !f.isRefusal();
+    r.refusedWith = f.isRefusal() ? f.exceptionCode : 0;
+}
+
+// Leaves nothing of this meter's work in the engine: writes still waiting are dropped, a
+// settings read or a write still being repeated is cancelled, and the wait lasts until the
+// request on the line has ended.
+void releaseMeter(EngineSession& session, ClockWriter& writer, qint64 requestBudgetMs) {
+    CommEngine& engine = session.engine();
+    if (!writer.isBusy() && engine.settingsComplete())
+        return;
+    writer.cancel();
+    engine.cancelTransfer();
+    session.runUntil(
+        [&] {
+            return engine.phase() == CommEngine::Phase::Closed ||
+                   (!writer.isBusy() && !engine.isCancelPending());
+        },
+        requestBudgetMs);
 }
 
 // As wall-clock readings, so that a daylight-saving change between two of them counts nothing.
@@ -71,23 +88,39 @@ MeterClockResult RunMeterClock(EngineSession& session, ClockWriter& writer, cons
     r.address = s.gMeterAddress.value(meter);
     if (!s.isOnline(meter)) {
         r.problem = QStringLiteral("it did not answer the scan");
+        r.silent = true;
         return r;
     }
-    const qint64 stallMs = 2 * requestBudgetMs + 2000;
     const qint64 settingsMs = requestBudgetMs * kSettingsRequests + 5000;
+    GiveUpWatch givenUp(engine, [meter](const FailedRequest& f) { return f.meter == meter; });
+    const auto closedProblem = [&] {
+        r.problem = QStringLiteral("the port closed");
+        return r;
+    };
 
     if (s.gSelMeter != meter) {
         engine.selectMeter(meter + 1);
         if (s.gSelMeter != meter) {
             r.problem = QStringLiteral("it stopped answering");
+            r.silent = true;
             return r;
         }
     }
     const auto settled = [&] { return s.gSelMeter == meter && engine.settingsComplete(); };
-    if (!waitWhileAnswering(session, settled, stallMs, settingsMs)) {
-        r.problem = engine.phase() == CommEngine::Phase::Closed
-                        ? QStringLiteral("the port closed")
-                        : QStringLiteral("its settings could not be read");
+    // The first settings read of the run may have given up on this meter already.
+    const FailedRequest before = engine.lastGivenUp();
+    const bool failedBefore = s.gSelMeter == meter &&
+                              engine.settingsState() == CommEngine::SettingsState::Incomplete &&
+                              before.meter == meter && before.failures() > 0;
+    if (failedBefore || !waitOnMeter(session, givenUp, settled, settingsMs)) {
+        if (engine.phase() == CommEngine::Phase::Closed)
+            return closedProblem();
+        if (givenUp || failedBefore)
+            noteFailure(r, givenUp ? *givenUp.first() : before);
+        else
+            r.problem = QStringLiteral("its settings could not be read");
+        r.silent = r.silent || !(givenUp || failedBefore);
+        releaseMeter(session, writer, requestBudgetMs);
         return r;
     }
 
@@ -116,28 +149,49 @@ MeterClockResult RunMeterClock(EngineSession& session, ClockWriter& writer, cons
         frames << ReserveSwitchFrame(r.address, order.reserveOn);
     }
     if (!frames.isEmpty()) {
-        int refused = 0;
+        // The first write that fails ends the writes to this meter; the settings read that
+        // follows it still shows what the meter holds. A write given up is not the meter lost:
+        // the settings read after it decides that.
+        const GiveUpWatch writeGivenUp(engine, [meter](const FailedRequest& f) {
+            return f.meter == meter && f.code == RequestCode::RC_SEND_CLOCK_FRAME;
+        });
+        GiveUpWatch readBackGivenUp(engine, [meter](const FailedRequest& f) {
+            return f.meter == meter && f.code != RequestCode::RC_SEND_CLOCK_FRAME;
+        });
+        bool writeFailed = false;
         const QMetaObject::Connection outcome =
-            QObject::connect(&writer, &ClockWriter::written,
-                             [&](const QByteArray&, bool taken) { refused += taken ? 0 : 1; });
-        for (const QByteArray& frame : frames) {
-            if (!writer.write(frame)) {
-                QObject::disconnect(outcome);
-                r.problem = QStringLiteral("the port took no write");
-                return r;
-            }
-        }
+            QObject::connect(&writer, &ClockWriter::written, [&](const QByteArray&, bool taken) {
+                if (!taken && !std::exchange(writeFailed, true))
+                    writer.cancel();
+            });
+        bool sent = true;
+        for (const QByteArray& frame : frames)
+            sent = sent && writer.write(frame);
         r.wrote = true;
-        const bool readBack = waitWhileAnswering(
-            session, [&] { return !writer.isBusy() && settled(); }, stallMs,
-            requestBudgetMs * (int(frames.size()) + kSettingsRequests) + 5000);
+        const bool readBack =
+            sent && waitOnMeter(
+                        session, readBackGivenUp, [&] { return !writer.isBusy() && settled(); },
+                        requestBudgetMs * (int(frames.size()) + kSettingsRequests) + 5000);
         QObject::disconnect(outcome);
-        if (refused > 0)
-            r.problem = QStringLiteral("it did not take the write (three tries failed)");
-        else if (!readBack)
+        if (engine.phase() == CommEngine::Phase::Closed)
+            return closedProblem();
+        if (!sent) {
+            r.problem = QStringLiteral("the port took no write");
+        } else if (writeGivenUp) {
+            noteFailure(r, *writeGivenUp.first());
+        } else if (writeFailed) {
+            r.problem = QStringLiteral("it did not take the write");
+        } else if (readBackGivenUp) {
+            noteFailure(r, *readBackGivenUp.first());
+        } else if (!readBack) {
             r.problem = QStringLiteral("its settings could not be read back after the write");
-        if (!r.problem.isEmpty())
+        }
+        if (!readBack) {
+            // Nothing read back: what the meter holds is not known.
+            r.silent = r.silent || readBackGivenUp;
+            releaseMeter(session, writer, requestBudgetMs);
             return r;
+        }
     }
     r.settings = DeviceClockSettings::fromCommonTable(engine.tables().sprdP_Common);
 
@@ -147,12 +201,19 @@ MeterClockResult RunMeterClock(EngineSession& session, ClockWriter& writer, cons
         QObject::connect(&engine, &CommEngine::meterPolled, [&](int polledMeter, bool answered) {
             polled = polled || (polledMeter == meter && answered);
         });
-    waitWhileAnswering(
-        session, [&] { return polled; }, stallMs, 4 * requestBudgetMs);
+    givenUp.reset();
+    waitOnMeter(
+        session, givenUp, [&] { return polled; }, 4 * requestBudgetMs);
     QObject::disconnect(poll);
     const auto reading = drift.reading(meter);
     if (!polled || !reading) {
-        r.problem = QStringLiteral("its clock could not be read");
+        if (r.problem.isEmpty()) {
+            if (givenUp)
+                noteFailure(r, *givenUp.first());
+            else
+                r.problem = QStringLiteral("its clock could not be read");
+            r.silent = true;
+        }
         return r;
     }
     r.answered = true;
@@ -160,7 +221,7 @@ MeterClockResult RunMeterClock(EngineSession& session, ClockWriter& writer, cons
     r.pcClock = reading->pcTime;
     if (reading->isValid())
         r.differenceSeconds = reading->seconds;
-    if (r.wrote) {
+    if (r.wrote && r.problem.isEmpty()) {
         r.problem = readBackProblem(r, order, writtenAt, reading);
         r.taken = r.problem.isEmpty();
     }

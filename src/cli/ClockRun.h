@@ -26,6 +26,8 @@ struct MeterClockResult {
     int address = 0;
     bool answered = false;        // the meter answered and its settings were read
     QString problem;              // why a meter could not be read or did not take a write
+    bool silent = false;          // the problem is that the meter did not answer
+    int refusedWith = 0;          // the exception code of a refused write
     bool wrote = false;           // a write was sent
     bool taken = false;           // the meter answered the write and reads back what was written
     ClockParts written{};         // set: the clock written
@@ -37,6 +39,10 @@ struct MeterClockResult {
 
 // Runs the order against meter index `meter` of an open session that polls: selects the meter,
 // waits for its whole settings read, writes, waits for the settings read that follows, and
-// reads the clock by the next poll. Every wait is bounded by `requestBudgetMs` per request.
+// reads the clock by the next poll. A wait ends as soon as the engine gives a request to the
+// meter up (it stopped answering); a write the meter refuses or does not answer ends the
+// writes to it (a reserve switch never follows a start that was not written). Every wait is
+// bounded by `requestBudgetMs` per request besides, and the engine is back at monitoring,
+// the writer idle, when it returns: the next meter starts afresh whatever this one did.
 MeterClockResult RunMeterClock(EngineSession& session, ClockWriter& writer, const ClockDrift& drift,
                                int meter, const ClockOrder& order, qint64 requestBudgetMs);

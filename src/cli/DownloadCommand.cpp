@@ -50,8 +50,16 @@ public:
         , m_o(o) {}
 
     // Downloads to the selected meter; returns the summary line's text and whether it went
-    // well.
-    bool toSelected(QString* summary) {
+    // well. `silent` tells that it did not because the meter stopped answering.
+    bool toSelected(QString* summary, bool* silent) {
+        *silent = false;
+        const bool ok = attempt(summary);
+        *silent = !ok && m_bus.givenUp().has_value();
+        return ok;
+    }
+
+private:
+    bool attempt(QString* summary) {
         const ParamSession::Meter meter = m_bus.selected();
         const QString reason = mismatch(m_file, meter);
         if (!reason.isEmpty() && !m_o.force) {
@@ -89,7 +97,6 @@ public:
         return false;
     }
 
-private:
     // The set to write to this meter: the file's, over the meter's own formulas of channels 7
     // to 12 (no file holds them); in a batch, with the meter's own machine addresses.
     bool prepare(ParamSet& set, const ParamSession::Meter& meter, QString* summary) {
@@ -164,7 +171,8 @@ int RunDownload(const QStringList& arguments) {
             "on a terminal.") +
         QStringLiteral("\n") + AsClause(ExitStatusHelp(false, false)) +
         QStringLiteral("; 2 also for a file that is not a parameter file, 1 also when a meter "
-                       "refused the file, did not take it whole or read back otherwise."));
+                       "refused the file, did not take it whole or read back otherwise, 5 when "
+                       "a meter did not answer or stopped answering (and none failed so)."));
     parser.addPositionalArgument(QStringLiteral("FILE.CFG"),
                                  QStringLiteral("The parameter file to download."));
     parser.addOptions({
@@ -213,32 +221,39 @@ int RunDownload(const QStringList& arguments) {
     if (!bus.settle(&exitCode))
         return exitCode;
     Download download(c, bus, file, o);
-    bool allGood = true;
-    const auto report = [&](int address, bool ok, const QString& summary) {
+    // A meter that refused the file or read back otherwise fails the run (1); one that did not
+    // answer, at the scan or during its download, ends it with 5 when nothing else failed.
+    bool failed = false, silent = false;
+    const auto report = [&](int address, bool ok, bool quiet, const QString& summary) {
         c.out << "meter " << address << ": " << summary << '\n';
         c.out.flush();
-        allGood = allGood && ok;
+        if (!ok)
+            (quiet ? silent : failed) = true;
     };
     if (!o.all) {
         QString summary;
-        const bool ok = download.toSelected(&summary);
-        report(bus.selected().address, ok, summary);
+        bool quiet = false;
+        const bool ok = download.toSelected(&summary, &quiet);
+        report(bus.selected().address, ok, quiet, summary);
     } else {
         const CommState& s = bus.engine().state();
         const QVector<int> online = bus.onlineMeters();
         for (int k = 0; k < s.meterCount(); ++k) {
             const int address = s.gMeterAddress[k];
             QString why, summary;
+            bool quiet = true;
             if (!online.contains(k)) {
-                report(address, false, QStringLiteral("no answer"));
+                report(address, false, quiet, QStringLiteral("no answer"));
             } else if (!bus.select(k, &why)) {
-                report(address, false, QStringLiteral("not selected: ") + why);
+                report(address, false, quiet, QStringLiteral("not selected: ") + why);
             } else {
-                const bool ok = download.toSelected(&summary);
-                report(address, ok, summary);
+                const bool ok = download.toSelected(&summary, &quiet);
+                report(address, ok, quiet, summary);
             }
         }
     }
     session.engine().closePort();
-    return allGood ? Exit::Done : Exit::Failed;
+    if (!session.lostReason().isEmpty())
+        return Exit::Failed;
+    return failed ? Exit::Failed : silent ? Exit::MeterLost : Exit::Done;
 }

@@ -131,3 +131,14 @@ bool EngineSession::runUntil(const std::function<bool()>& done, qint64 maxMs) {
         QObject::disconnect(connection);
     return done();
 }
+
+GiveUpWatch::GiveUpWatch(CommEngine& engine, std::function<bool(const FailedRequest&)> counts)
+    : m_connection(QObject::connect(&engine, &CommEngine::requestGivenUp,
+                                    [this, counts = std::move(counts)](const FailedRequest& f) {
+                                        if (!m_first && counts(f))
+                                            m_first = f;
+                                    })) {}
+
+GiveUpWatch::~GiveUpWatch() {
+    QObject::disconnect(m_connection);
+}

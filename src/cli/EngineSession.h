@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class SerialLink;
 
@@ -40,4 +41,22 @@ private:
     std::unique_ptr<SerialLink> m_link;
     std::unique_ptr<CommEngine> m_engine;
     QString m_lostReason;
+};
+
+// The first request the engine gives up (three failures in a row) from now on among those
+// `counts` takes: what ends a wait on a meter that stopped answering, and says how it failed.
+class GiveUpWatch {
+public:
+    GiveUpWatch(CommEngine& engine, std::function<bool(const FailedRequest&)> counts);
+    ~GiveUpWatch();
+    GiveUpWatch(const GiveUpWatch&) = delete;
+    GiveUpWatch& operator=(const GiveUpWatch&) = delete;
+
+    const std::optional<FailedRequest>& first() const { return m_first; }
+    explicit operator bool() const { return m_first.has_value(); }
+    void reset() { m_first.reset(); }
+
+private:
+    QMetaObject::Connection m_connection;
+    std::optional<FailedRequest> m_first;
 };

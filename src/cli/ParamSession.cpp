@@ -42,9 +42,14 @@ QString ParamSession::Meter::describe() const {
         .arg(firmware);
 }
 
+// The scan and the monitoring cycle pass a silent meter over by themselves; the settings
+// read, the transfers and the clock write are the selected meter's and would go on asking.
 ParamSession::ParamSession(EngineSession& session, CliContext& context)
     : m_session(session)
-    , m_c(context) {
+    , m_c(context)
+    , m_givenUp(session.engine(), [](const FailedRequest& f) {
+        return f.code >= RC_READ_COMMON && f.code < RC_PROBE_CHANNEL;
+    }) {
     QObject::connect(&engine(), &CommEngine::requestSent, [this](int code, int) {
         m_monitoring = m_monitoring || code == RC_POLL_STATUS;
     });
@@ -71,7 +76,14 @@ bool ParamSession::settle(int* exitCode) {
         return false;
     }
     const qint64 settleBudget = kRequestBudgetMs * (onlineMeters().size() * 12 + 13) + 10000;
-    if (!m_session.runUntil([&] { return m_monitoring || closed(); }, settleBudget) || closed()) {
+    m_givenUp.reset();
+    m_session.runUntil([&] { return m_monitoring || closed() || bool(m_givenUp); }, settleBudget);
+    if (m_givenUp && !closed()) {
+        m_c.err << "td700: " << m_givenUp.first()->sentence() << '\n';
+        *exitCode = Exit::MeterLost;
+        return false;
+    }
+    if (!m_monitoring || closed()) {
         const QString lost = m_session.lostReason();
         m_c.err << "td700: the settings of the selected meter could not be read"
                 << (lost.isEmpty() ? QString() : QStringLiteral(": the port went away: ") + lost)
@@ -115,11 +127,12 @@ bool ParamSession::waitFor(const std::function<bool()>& done, qint64 maxMs, QStr
     CommEngine& e = engine();
     QElapsedTimer sinceProgress;
     sinceProgress.start();
+    m_givenUp.reset();
     const auto progress = QObject::connect(&e, &CommEngine::transferProgress,
                                            [&](int, const QString&) { sinceProgress.restart(); });
     const bool finished = m_session.runUntil(
         [&] {
-            return done() || e.phase() == CommEngine::Phase::Closed ||
+            return done() || e.phase() == CommEngine::Phase::Closed || bool(m_givenUp) ||
                    sinceProgress.elapsed() > kStallMs;
         },
         maxMs);
@@ -129,6 +142,8 @@ bool ParamSession::waitFor(const std::function<bool()>& done, qint64 maxMs, QStr
     const QString lost = m_session.lostReason();
     if (!lost.isEmpty())
         *why = QStringLiteral("the port went away: ") + lost;
+    else if (m_givenUp)
+        *why = QStringLiteral("it ") + m_givenUp.first()->predicate();
     else if (e.phase() == CommEngine::Phase::Closed)
         *why = QStringLiteral("the port was closed");
     else
@@ -138,6 +153,7 @@ bool ParamSession::waitFor(const std::function<bool()>& done, qint64 maxMs, QStr
 
 bool ParamSession::select(int index, QString* why) {
     CommEngine& e = engine();
+    m_givenUp.reset();
     if (e.state().gSelMeter == index && e.state().gSettingsRead)
         return true;
     bool read = false;
@@ -210,7 +226,7 @@ bool UploadSelectedMeter(CliContext& c, ParamSet& set, ParamSession::Meter* mete
     if (!bus.upload(set, &why)) {
         c.err << "td700: the upload from meter " << meter->address << " did not complete: " << why
               << '\n';
-        *exitCode = Exit::Failed;
+        *exitCode = bus.givenUp() ? Exit::MeterLost : Exit::Failed;
         return false;
     }
     session.engine().closePort();

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QVector>
+#include <optional>
 
 class ParamSet;
 
@@ -16,7 +17,8 @@ public:
 
     // Opens the port and waits until the selected meter's settings are read and monitoring
     // runs. On failure prints why and returns false with the exit code: the port did not open,
-    // no meter answered, or the meter given with --select did not.
+    // no meter answered, the meter given with --select did not, or the selected meter answered
+    // the scan but gave up its settings read (Exit::MeterLost).
     bool settle(int* exitCode);
 
     struct Meter {
@@ -38,6 +40,11 @@ public:
     // Downloads `set` (its edited cells taken into the image first) to the selected meter.
     bool download(ParamSet& set, QString* why);
 
+    // Every wait on the selected meter (its settings read, a transfer) ends as soon as the
+    // engine gives one of its requests up, three failures in a row: the meter stopped
+    // answering (or refused), and this tells how. Nothing while the last wait did not end so.
+    const std::optional<FailedRequest>& givenUp() const { return m_givenUp.first(); }
+
     CommEngine& engine() { return m_session.engine(); }
 
 private:
@@ -47,10 +54,12 @@ private:
     EngineSession& m_session;
     CliContext& m_c;
     bool m_monitoring = false;
+    GiveUpWatch m_givenUp;
 };
 
 // A whole run of one upload: opens the port, waits for the selected meter, uploads it into
-// `set` and closes the port. On failure prints why and returns false with the exit code.
+// `set` and closes the port. On failure prints why and returns false with the exit code
+// (Exit::MeterLost when the meter stopped answering, Exit::Failed when the line was lost).
 bool UploadSelectedMeter(CliContext& context, ParamSet& set, ParamSession::Meter* meter,
                          int* exitCode);
 

@@ -57,6 +57,40 @@ QString missingText(const QList<int>& blocks) {
     return parts.join(QStringLiteral(", "));
 }
 
+// What is known of a meter that answered the scan: its model and firmware by its last values,
+// else by the scan. A model code that names none of the four models gives no channel count.
+struct MeterIdentity {
+    QString model;
+    QString firmware;
+    int channels = 0;
+    bool valuesRead = false;
+};
+
+MeterIdentity identityOf(const DeviceTables& t, int meter, const MeterWatch& watch) {
+    const int row = meter + 1;
+    MeterIdentity id;
+    id.valuesRead = watch.valuesReadAt(meter).isValid();
+    const QString polledModel = t.sprdMON.text(2, row).trimmed();
+    id.model = polledModel.isEmpty() ? t.sprdStatus.text(3, row).trimmed() : polledModel;
+    const QString polledFirmware = t.sprdMON.text(3, row).trimmed();
+    id.firmware = polledFirmware.isEmpty() ? t.sprdStatus.text(4, row).trimmed() : polledFirmware;
+    bool number = false;
+    const int code = id.model.toInt(&number);
+    id.channels = number ? ChannelCountOfModel(code) : 0;
+    return id;
+}
+
+QJsonValue textOrNull(const QString& text) {
+    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+}
+
+// The model code as a number, as td700 scan gives it.
+QJsonValue modelJson(const QString& text) {
+    bool number = false;
+    const int code = text.toInt(&number);
+    return number ? QJsonValue(code) : textOrNull(text);
+}
+
 void printJson(QTextStream& out, const CommEngine& engine, const MeterWatch& watch) {
     const CommState& s = engine.state();
     const DeviceTables& t = engine.tables();
@@ -65,9 +99,18 @@ void printJson(QTextStream& out, const CommEngine& engine, const MeterWatch& wat
         addresses.append(s.gMeterAddress[k]);
         online.append(s.isOnline(k));
         const QDateTime read = watch.valuesReadAt(k);
+        const MeterIdentity id = identityOf(t, k, watch);
+        const bool known = s.isOnline(k);
         meters.append(QJsonObject{
             {QStringLiteral("address"), s.gMeterAddress[k]},
             {QStringLiteral("online"), s.isOnline(k)},
+            {QStringLiteral("model"), known ? modelJson(id.model) : QJsonValue()},
+            {QStringLiteral("channels"),
+             known && id.channels ? QJsonValue(id.channels) : QJsonValue()},
+            {QStringLiteral("firmware"), known ? textOrNull(id.firmware) : QJsonValue()},
+            {QStringLiteral("values"), !read.isValid()    ? QStringLiteral("not read")
+                                       : watch.isStale(k) ? QStringLiteral("stale")
+                                                          : QStringLiteral("read")},
             {QStringLiteral("answering"), s.isOnline(k) && engine.isAnswering(k)},
             {QStringLiteral("stale"), watch.isStale(k)},
             {QStringLiteral("valuesRead"),
@@ -123,6 +166,9 @@ QString valueOf(const TextTable& mon, int row, int channel) {
 void printText(QTextStream& out, const CommEngine& engine, const MeterWatch& watch) {
     const CommState& s = engine.state();
     const TextTable& mon = engine.tables().sprdMON;
+    const auto orNotRead = [](const QString& text) {
+        return text.isEmpty() ? QStringLiteral("not read") : text;
+    };
     for (int k = 0; k < s.meterCount(); ++k) {
         const int row = k + 1;
         out << "Meter " << s.gMeterAddress[k];
@@ -130,27 +176,33 @@ void printText(QTextStream& out, const CommEngine& engine, const MeterWatch& wat
             out << ": no answer\n";
             continue;
         }
-        int channels = ChannelCountOfModel(mon.integer(2, row));
-        if (channels == 0)
-            channels = s.gChannelCount;
+        const MeterIdentity id = identityOf(engine.tables(), k, watch);
         const bool stale = watch.isStale(k);
-        out << ": model " << mon.text(2, row) << ", " << channels << " channels, firmware "
-            << mon.text(3, row) << ", clock " << mon.text(4, row) << ", link " << mon.text(1, row);
-        if (stale) {
-            const QDateTime read = watch.valuesReadAt(k);
-            out << (read.isValid()
-                        ? QStringLiteral(", values stale (read %1)").arg(MeterWatch::timeText(read))
-                        : QStringLiteral(", no values read"));
-        }
+        out << ": model " << orNotRead(id.model) << ", "
+            << (id.channels ? QStringLiteral("%1 channels").arg(id.channels)
+                            : QStringLiteral("channels unknown"))
+            << ", firmware " << orNotRead(id.firmware) << ", clock " << orNotRead(mon.text(4, row))
+            << ", link " << orNotRead(mon.text(1, row));
+        if (!id.valuesRead)
+            out << ", values not read";
+        else if (stale)
+            out << ", values stale (read " << MeterWatch::timeText(watch.valuesReadAt(k)) << ')';
         out << '\n';
-        for (int ch = 1; ch <= channels; ++ch) {
+        for (int ch = 1; ch <= id.channels; ++ch) {
             const int first = ChannelFirstColumn(ch);
-            out << QStringLiteral("  CH%1  %2  %3 %4")
+            // Never a value the meter did not send: a channel whose values were not read says so.
+            const QString value =
+                id.valuesRead ? valueOf(mon, row, ch) : QStringLiteral("not read");
+            const QString unit =
+                id.valuesRead ? QStringLiteral(" ") + UnitText(int(mon.integer(first + 3, row)),
+                                                               mon.text(first + 1, row))
+                              : QString();
+            out << QStringLiteral("  CH%1  %2  %3%4")
                        .arg(ch, 2, 10, QLatin1Char('0'))
                        .arg(DeviceText(mon.text(first, row)), -10)
-                       .arg(valueOf(mon, row, ch), 12)
-                       .arg(UnitText(int(mon.integer(first + 3, row)), mon.text(first + 1, row)));
-            out << (stale ? "  stale\n" : "\n");
+                       .arg(value, 12)
+                       .arg(unit);
+            out << (stale && id.valuesRead ? "  stale\n" : "\n");
         }
     }
     if (s.gSelAddress > 0 && !engine.settingsComplete())

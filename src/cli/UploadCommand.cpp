@@ -13,7 +13,9 @@ int RunUpload(const QStringList& arguments) {
         QStringLiteral(
             "Uploads the selected meter's parameter set (--select, else the first meter that "
             "answers) and saves it as a parameter file. Progress goes to standard error.") +
-        ExitStatusHelp(false, false));
+        QStringLiteral("\n") + AsClause(ExitStatusHelp(false, false)) +
+        QStringLiteral(", 5 the meter answered the scan but stopped answering (said with how "
+                       "it failed: time-outs, damaged replies or refusals)."));
     parser.addOption({QStringLiteral("out"), QStringLiteral("The parameter file to write."),
                       QStringLiteral("FILE.CFG")});
     int exitCode = Exit::Done;

@@ -1,0 +1,162 @@
+#include "support/SimProcess.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+// td700 against the simulator program whose meters fall silent after the scan, answer with
+// damaged frames or refuse writes: every run ends, says which meter failed and how, and
+// leaves what it could do done.
+class TestMeterFailures : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+#ifndef Q_OS_UNIX
+        QSKIP("the simulator serves pseudo-terminals on Unix only");
+#endif
+        QVERIFY2(QFile::exists(BinPath("td700")), "TD700_BIN_DIR names no td700");
+        QVERIFY(m_home.isValid());
+        m_file = QFINDTESTDATA("../paramset/data/p12_120.CFG");
+        QVERIFY(!m_file.isEmpty());
+    }
+
+    // The meter answers the scan (and a little more), then no more usably. Requests are
+    // counted by the simulator: the probe, two channel descriptions, then the settings read;
+    // 32 ends in the middle of the upload, 70 in the middle of the download's writes.
+    void aMeterThatStopsAnsweringEndsTheRun_data() {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("reason");
+        const QStringList upload{"upload", "--out", m_home.filePath("up.CFG")};
+        const QStringList download{"download", m_file, "--yes"};
+        const QStringList diff{"cfg", "diff", m_file, "--meter"};
+        QTest::newRow("upload, silent") << upload << "noreply,meter=1,skip=3"
+                                        << "does not answer (3 time-outs in a row on its settings)";
+        QTest::newRow("upload, damaged")
+            << upload << "flip,meter=1,skip=3"
+            << "does not answer usably (3 damaged replies in a row on its settings)";
+        QTest::newRow("upload, silent half-way")
+            << upload << "noreply,meter=1,skip=32"
+            << "does not answer (3 time-outs in a row on the upload)";
+        QTest::newRow("download, silent")
+            << download << "noreply,meter=1,skip=3"
+            << "does not answer (3 time-outs in a row on its settings)";
+        QTest::newRow("download, silent half-way")
+            << download << "noreply,meter=1,skip=70"
+            << "does not answer (3 time-outs in a row on the download)";
+        QTest::newRow("cfg diff, damaged")
+            << diff << "flip,meter=1,skip=3"
+            << "does not answer usably (3 damaged replies in a row on its settings)";
+        QTest::newRow("clock show, silent")
+            << QStringList{"clock", "show"} << "noreply,meter=1,skip=3"
+            << "does not answer (3 time-outs in a row on its settings)";
+        QTest::newRow("clock set, damaged")
+            << QStringList{"clock", "set", "--pc"} << "flip,meter=1,skip=3"
+            << "does not answer usably (3 damaged replies in a row on its settings)";
+    }
+
+    void aMeterThatStopsAnsweringEndsTheRun() {
+        QFETCH(QStringList, command);
+        QFETCH(QString, fault);
+        Simulator sim({"--pty", "--meter", "1:12:1.20", "--fault", fault});
+        const QString port = sim.nextLine();
+        QVERIFY(!port.isEmpty());
+        QByteArray out, err;
+        // Left to itself the engine would ask the meter for ever; the run has an end.
+        QCOMPARE(run(command + QStringList{"--port", port, "--meters", "1", "--timeout", "500"},
+                     &out, &err),
+                 5);
+        QFETCH(QString, reason);
+        QVERIFY2(QString::fromUtf8(out + err).contains(reason), (out + err).constData());
+    }
+
+    // Meter 2 refuses every write, meter 3 takes them: each gets its own write and read-back,
+    // the refusal is named with its exception, and meter 2 is left as it was.
+    void everyMeterGetsItsOwnClockWrite() {
+        Simulator sim(
+            {"--pty", "--meter", "2:6:1.16,3:4:1.10", "--fault", "exception,meter=2,fn=16"});
+        const QString port = sim.nextLine();
+        QVERIFY(!port.isEmpty());
+        const QStringList meters{"--port", port, "--meters", "2,3"};
+        QByteArray out, err;
+        QCOMPARE(
+            run(QStringList{"clock", "reserve", "on", "2031-03-01 06:30:00"} + meters, &out, &err),
+            1);
+        const QString text = QString::fromUtf8(out);
+        QVERIFY2(text.contains(QStringLiteral("Meter 2: reserved start not switched ON: refused "
+                                              "the clock write (exception 4: slave device "
+                                              "failure)")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(
+                     QStringLiteral("Meter 3: reserved start switched ON, at 2031-03-01 06:30:00")),
+                 qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("no answer")));
+
+        QCOMPARE(run(QStringList{"clock", "show", "--json"} + meters, &out, &err), 0);
+        const QJsonArray shown = QJsonDocument::fromJson(out).array();
+        const auto reserve = [&](int i) { return shown[i].toObject()["reserve"].toObject(); };
+        QCOMPARE(reserve(0)["on"].toBool(), false);
+        QVERIFY(reserve(0)["start"].toString() != QStringLiteral("2031-03-01 06:30:00"));
+        QCOMPARE(reserve(1)["on"].toBool(), true);
+        QCOMPARE(reserve(1)["start"].toString(), QStringLiteral("2031-03-01 06:30:00"));
+    }
+
+    // The selected meter falls silent in its settings read, so the other meter is never
+    // polled: its model and channels are those of the scan, its values "not read".
+    void pollSaysWhatWasNotRead_data() {
+        QTest::addColumn<bool>("json");
+        QTest::newRow("text") << false;
+        QTest::newRow("json") << true;
+    }
+
+    void pollSaysWhatWasNotRead() {
+        QFETCH(bool, json);
+        Simulator sim(
+            {"--pty", "--meter", "1:12:1.20,2:6:1.16", "--fault", "noreply,meter=1,skip=3"});
+        const QString port = sim.nextLine();
+        QVERIFY(!port.isEmpty());
+        QByteArray out, err;
+        QStringList args{"poll", "--port", port, "--meters", "1,2", "--timeout", "300"};
+        if (json)
+            args << "--json";
+        QCOMPARE(run(args, &out, &err), 5);
+        if (!json) {
+            const QString text = QString::fromUtf8(out);
+            QVERIFY2(text.contains(QStringLiteral("Meter 2: model 10, 6 channels, firmware 1.16, "
+                                                  "clock not read, link OK, values not read\n")),
+                     qPrintable(text));
+            QVERIFY(text.contains(QStringLiteral("  CH06  ZONE-6          not read\n")));
+            return;
+        }
+        const QJsonObject meter2 =
+            QJsonDocument::fromJson(out).object()["meters"].toArray()[1].toObject();
+        QCOMPARE(meter2["values"].toString(), QStringLiteral("not read"));
+        QCOMPARE(meter2["model"].toInt(), 10);
+        QCOMPARE(meter2["channels"].toInt(), 6);
+        QCOMPARE(meter2["firmware"].toString(), QStringLiteral("1.16"));
+    }
+
+private:
+    // td700 to its end, 40 s at most (-1 when it had to be killed).
+    int run(const QStringList& arguments, QByteArray* out, QByteArray* err) {
+        QProcess p;
+        p.start(BinPath("td700"), arguments + QStringList{"--home", m_home.path()});
+        p.closeWriteChannel();
+        if (!p.waitForFinished(40000)) {
+            p.kill();
+            p.waitForFinished(5000);
+            return -1;
+        }
+        *out = p.readAllStandardOutput();
+        *err = p.readAllStandardError();
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    QTemporaryDir m_home;
+    QString m_file;
+};
+
+QTEST_GUILESS_MAIN(TestMeterFailures)
+#include "tst_meterfailures.moc"
