@@ -678,10 +678,11 @@ void frmTD_Main::startPublishing() {
     for (int k = 0; k < s.meterCount(); ++k)
         m_publisher->addMeter(s.gMeterAddress.value(k));
     m_brokerEvent.clear();
+    m_publishProblem.clear();
     QString why;
     if (!m_publisher->start(&why)) {
         m_publisher.reset();
-        m_brokerEvent = tr("Not publishing: %1").arg(why);
+        m_publishProblem = tr("Not publishing: %1").arg(why);
     }
     showBrokerState();
 }
@@ -702,9 +703,9 @@ void frmTD_Main::showBrokerState() {
         return;
     }
     const QString text = m_publisher ? m_publisher->statusText()
-                         : m_brokerEvent.isEmpty()
-                             ? tr("Broker: publishing starts when the port opens")
-                             : m_brokerEvent;
+                         : m_brokerEvent.startsWith(u'!')
+                             ? m_brokerEvent.mid(1)
+                             : tr("Broker: publishing starts when the port opens");
     m_brokerPanel->setText(text);
     m_brokerPanel->setToolTip(m_brokerEvent.isEmpty() ? text : text + u'\n' + m_brokerEvent);
     const RecordPublisher::BrokerState state =

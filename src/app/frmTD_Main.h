@@ -145,7 +145,8 @@ private:
     std::unique_ptr<HelpCentre> m_ownHelp;
     std::unique_ptr<RecordPublisher> m_publisher;
     PublishSettings m_publishSettings;
-    QString m_brokerEvent; // the publisher's last message
+    QString m_brokerEvent;    // the publisher's last message
+    QString m_publishProblem; // why publishing did not start
     QLabel* m_brokerPanel = nullptr;
 
     std::map<MainCommand, QAction*> m_actions;

@@ -34,6 +34,8 @@ QStringList MeterFiles::filesAfter(const QString& file) const {
     for (const QString& name : std::as_const(names))
         if (own.match(name).hasMatch() && name > file)
             after << name;
+    // Code-point order, whatever the listing's: the single file first, then the days.
+    std::sort(after.begin(), after.end());
     return after;
 }
 
