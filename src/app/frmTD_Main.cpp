@@ -703,8 +703,8 @@ void frmTD_Main::showBrokerState() {
         return;
     }
     const QString text = m_publisher ? m_publisher->statusText()
-                         : m_brokerEvent.startsWith(u'!')
-                             ? m_brokerEvent.mid(1)
+                         : !m_publishProblem.isEmpty()
+                             ? m_publishProblem
                              : tr("Broker: publishing starts when the port opens");
     m_brokerPanel->setText(text);
     m_brokerPanel->setToolTip(m_brokerEvent.isEmpty() ? text : text + u'\n' + m_brokerEvent);
