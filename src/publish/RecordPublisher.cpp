@@ -19,7 +19,12 @@ namespace {
 // live record queued behind them waits milliseconds.
 constexpr int kReplayWindow = 1000;
 constexpr int kReplayBatch = 250;
-constexpr int kStateWriteMs = 1000;
+// State files are written a few at a time, each at most every two seconds: each write waits
+// for the disk, and hundreds at once would hold up the acknowledgements behind them. After a
+// crash a record delivered since is sent once more, with its number.
+constexpr int kStateWriteMs = 200;
+constexpr int kStatesPerWrite = 20;
+constexpr qint64 kStateAgeMs = 2000;
 
 QString records(qint64 n) {
     return n == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(n);
@@ -32,6 +37,7 @@ struct RecordPublisher::Stream {
     MeterFiles files;
     DeliveryState state;
     bool dirty = false;
+    qint64 writtenAt = 0; // ms since the epoch
     qint64 tail = 0;      // sequence number of the last record saved
     RecordPlace tailNext; // the place after it
     // Catching up.
@@ -58,8 +64,9 @@ RecordPublisher::RecordPublisher(PublishSettings settings, SaveSettings save, QO
     connect(&m_pump, &QTimer::timeout, this, &RecordPublisher::pumpReplay);
     m_stateWrite.setInterval(kStateWriteMs);
     connect(&m_stateWrite, &QTimer::timeout, this, [this] {
-        writeStates();
-        Q_EMIT statusChanged();
+        writeStates(kStatesPerWrite);
+        if (++m_ticks % (1000 / kStateWriteMs) == 0)
+            Q_EMIT statusChanged();
     });
 }
 
@@ -187,8 +194,7 @@ RecordPublisher::Stream& RecordPublisher::stream(int address) {
                                .arg(QDir::toNativeSeparators(s.files.stateFile())));
         const QString file = s.files.currentFile(QDateTime::currentDateTime());
         s.state.next = {file, MeterFiles::recordCount(s.files.path(file))};
-        s.dirty = true;
-        writeStates();
+        writeState(s);
     }
     const qint64 after = s.files.recordsFrom(s.state.next);
     s.tail = s.state.seq + after;
@@ -533,17 +539,32 @@ void RecordPublisher::finishReplay() {
     Q_EMIT statusChanged();
 }
 
-void RecordPublisher::writeStates() {
-    for (auto& [address, s] : m_streams) {
-        if (!s->dirty)
+void RecordPublisher::writeState(Stream& s) {
+    QString error;
+    s.writtenAt = QDateTime::currentMSecsSinceEpoch();
+    if (WriteDeliveryState(s.files.stateFile(), s.state, &error))
+        s.dirty = false;
+    else
+        Q_EMIT message(tr("meter %1: %2 not written: %3")
+                           .arg(s.address)
+                           .arg(QDir::toNativeSeparators(s.files.stateFile()), error));
+}
+
+void RecordPublisher::writeStates(int most) {
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    // Round robin from where the last call stopped, so that every meter gets its turn.
+    auto it = m_streams.upper_bound(m_lastWritten);
+    for (size_t n = 0; n < m_streams.size(); ++n) {
+        if (it == m_streams.end())
+            it = m_streams.begin();
+        const auto current = it++;
+        Stream& s = *current->second;
+        if (!s.dirty || (most > 0 && now - s.writtenAt < kStateAgeMs))
             continue;
-        QString error;
-        if (WriteDeliveryState(s->files.stateFile(), s->state, &error))
-            s->dirty = false;
-        else
-            Q_EMIT message(tr("meter %1: %2 not written: %3")
-                               .arg(address)
-                               .arg(QDir::toNativeSeparators(s->files.stateFile()), error));
+        writeState(s);
+        m_lastWritten = current->first;
+        if (most > 0 && --most == 0)
+            break;
     }
 }
 

@@ -58,8 +58,9 @@ public:
     const DeliveryState* deliveryState(int address) const;
     // How many messages await their acknowledgement.
     int inFlight() const { return int(m_inFlight.size()); }
-    // Writes the state of every meter whose delivered position moved.
-    void writeStates();
+    // Writes the state of the meters whose delivered position moved: every one, or (most > 0)
+    // that many at most of those not written for a while.
+    void writeStates(int most = 0);
 
 Q_SIGNALS:
     // A line worth telling the user (standard error, the status bar).
@@ -85,6 +86,7 @@ private:
     qint64 seqOf(Stream& s, const RecordPlace& place);
     void markDelivered(Stream& s, qint64 seq);
     const DataHeader& headerOf(Stream& s, const QString& file);
+    void writeState(Stream& s);
     void setState(BrokerState state);
     QString topicPrefix() const;
 
@@ -112,4 +114,6 @@ private:
     qint64 m_replaySkipped = 0; // older than the backlog limit
     bool m_replaying = false;
     int m_statusMid = -1;
+    int m_lastWritten = 0; // the meter whose state was written last
+    int m_ticks = 0;
 };
