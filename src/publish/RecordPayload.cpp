@@ -44,6 +44,18 @@ void appendNumber(QByteArray& out, double value, int decimals) {
     out += QByteArray::number(value, 'f', std::clamp(decimals, 0, 4));
 }
 
+// The numbers (from 1) of the bits that are set, as a JSON array: [1,3].
+void appendBitNumbers(QByteArray& out, unsigned bits, int count) {
+    out += '[';
+    const char* comma = "";
+    for (int n = 1; n <= count; ++n)
+        if (bits >> (n - 1) & 1) {
+            out += comma + QByteArray::number(n);
+            comma = ",";
+        }
+    out += ']';
+}
+
 // A number of a header field as JSON: the ranges are singles, shown as the shortest text
 // that reads back as the same single.
 QJsonValue singleValue(float f) {
@@ -139,23 +151,11 @@ QByteArray DataPayload(const char* record, const DataHeader& file, int channelCo
                 "{\"ch\":" + QByteArray::number(ch) + ",\"alarm\":" + QByteArray::number(a) + '}';
         }
     }
-    out += "],\"di\":[";
-    const unsigned di = RecordBytes::digitalInputs(st);
-    first = true;
-    for (int n = 1; n <= 6; ++n)
-        if (di >> (n - 1) & 1) {
-            out += (first ? "" : ",") + QByteArray::number(n);
-            first = false;
-        }
-    out += "],\"relays\":[";
-    const unsigned relays = RecordBytes::relays(st);
-    first = true;
-    for (int n = 1; n <= 16; ++n)
-        if (relays >> (n - 1) & 1) {
-            out += (first ? "" : ",") + QByteArray::number(n);
-            first = false;
-        }
-    out += "]}";
+    out += "],\"di\":";
+    appendBitNumbers(out, RecordBytes::digitalInputs(st), 6);
+    out += ",\"relays\":";
+    appendBitNumbers(out, RecordBytes::relays(st), 16);
+    out += '}';
     return out;
 }
 

@@ -174,7 +174,7 @@ void RecordPublisher::setSaveSettings(const SaveSettings& save) {
         addMeter(address);
 }
 
-RecordPublisher::Stream& RecordPublisher::stream(int address) {
+RecordPublisher::Stream& RecordPublisher::stream(int address, const RecordPlace* firstRecord) {
     auto& slot = m_streams[address];
     if (slot)
         return *slot;
@@ -192,8 +192,12 @@ RecordPublisher::Stream& RecordPublisher::stream(int address) {
                               "its data files")
                                .arg(address)
                                .arg(QDir::toNativeSeparators(s.files.stateFile())));
-        const QString file = s.files.currentFile(QDateTime::currentDateTime());
-        s.state.next = {file, MeterFiles::recordCount(s.files.path(file))};
+        if (firstRecord) {
+            s.state.next = *firstRecord; // the record just saved is the first to send
+        } else {
+            const QString file = s.files.currentFile(QDateTime::currentDateTime());
+            s.state.next = {file, MeterFiles::recordCount(s.files.path(file))};
+        }
         writeState(s);
     }
     const qint64 after = s.files.recordsFrom(s.state.next);
@@ -260,8 +264,8 @@ void RecordPublisher::recordSaved(const SavedRecord& saved) {
     if (!m_connection)
         return;
     const bool known = m_streams.count(saved.address) > 0;
-    Stream& s = stream(saved.address);
     const RecordPlace place{QFileInfo(saved.file).fileName(), saved.index};
+    Stream& s = stream(saved.address, &place);
     const qint64 seq = seqOf(s, place);
     if (!saved.description.isEmpty()) {
         const MeterDescription d =

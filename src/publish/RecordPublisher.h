@@ -71,7 +71,9 @@ Q_SIGNALS:
 
 private:
     struct Stream;
-    Stream& stream(int address);
+    // The meter's stream, made on first use from its state file; a meter without one starts
+    // at `firstRecord` when given, else at the end of its current data file.
+    Stream& stream(int address, const RecordPlace* firstRecord = nullptr);
     void onConnected();
     void onLost(const QString& why);
     void onAttemptFailed(const QString& why, bool refusal);

@@ -1,7 +1,11 @@
+#include "logging/DataFileAppend.h"
+#include "logging/DataFileWriter.h"
 #include "publish/DeliveryState.h"
 #include "publish/MeterFiles.h"
+#include "publish/RecordPublisher.h"
 #include "support/DataFileBytes.h"
 
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -154,6 +158,53 @@ private Q_SLOTS:
         // on how it was reached.
         QCOMPARE(files.distance(from, to), std::min(count, left));
         QCOMPARE(files.distance(to, from), to == from ? 0 : -1);
+    }
+
+    // Records saved while the broker cannot be reached wait for it, also across a restart;
+    // the first record of a meter met only when it is saved is one of them.
+    void undeliveredRecordsWaitAcrossARestart() {
+        QTemporaryDir dir;
+        SaveSettings save;
+        save.gDSaveFolder = dir.path();
+        save.gDSaveName = QStringLiteral("RUN");
+        QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost, 0);
+        PublishSettings publish;
+        publish.enabled = true;
+        publish.url = QStringLiteral("mqtt://127.0.0.1:%1/plant").arg(closed.serverPort());
+        closed.close();
+        const auto saveRecords = [&](RecordPublisher& p, int count) {
+            for (int i = 0; i < count; ++i) {
+                SavedRecord r;
+                r.address = 7;
+                r.file = dir.filePath("RUN_07.TDD");
+                DataFileBytes::Record rec;
+                rec.stamp = DataFileBytes::stamp(2026, 12, 7, 10, 0, i);
+                r.record = rec.bytes();
+                r.index = AppendDataRecord(
+                              r.file, [] { return DataFileBytes::header(); }, r.record)
+                              .index;
+                p.recordSaved(r);
+            }
+        };
+        {
+            RecordPublisher first(publish, save);
+            QString why;
+            QVERIFY2(first.start(&why), qPrintable(why));
+            saveRecords(first, 3);
+            QCOMPARE(first.waiting(), 3);
+            QCOMPARE(first.brokerState(), RecordPublisher::BrokerState::Away);
+            first.stop();
+        }
+        RecordPublisher second(publish, save);
+        second.addMeter(7);
+        QCOMPARE(second.waiting(), 3);
+        QString why;
+        QVERIFY(second.start(&why));
+        saveRecords(second, 2);
+        QCOMPARE(second.waiting(), 5);
+        QCOMPARE(second.deliveryState(7)->seq, 0);
+        QCOMPARE(second.deliveryState(7)->next, (RecordPlace{"RUN_07.TDD", 0}));
     }
 };
 
