@@ -283,6 +283,53 @@ bool StoreFieldText(const ParamField& f, const QString& text, ParamImage& image,
     return false;
 }
 
+QStringList FieldTexts(const ParamField& f, const ParamContext& c) {
+    const QString off = QStringLiteral("OFF"), on = QStringLiteral("ON");
+    switch (f.form) {
+    case F::TwoState:
+        return {f.low, f.high};
+    case F::RecordSwitch:
+        return {off, on};
+    case F::RecordControl:
+        return {QStringLiteral("STOP"), QStringLiteral("START"), ParamText::Bypass};
+    case F::TimeUnit:
+        return {QStringLiteral("HOUR"), QStringLiteral("MIN."), QStringLiteral("SEC.")};
+    case F::DisplayGroup:
+        if (c.channels > 6)
+            return {QString(), QStringLiteral("GROUP 1"), QStringLiteral("GROUP 2"),
+                    QStringLiteral("ALL")};
+        return {off, on};
+    case F::DisplayMode:
+        return ParamText::DisplayModes();
+    case F::BaudRate:
+    case F::Parity:
+    case F::ReadMode:
+        return listOf(f.form);
+    case F::Colour: {
+        QStringList texts;
+        for (size_t i = 0; i < ChannelColourRgb565.size(); ++i)
+            texts << QString::number(i);
+        return texts;
+    }
+    case F::Protocol:
+        return {ParamText::ProtocolText, ParamText::UploadedProtocolText};
+    case F::ReferenceJunction: {
+        QStringList texts{QStringLiteral("IN.SENSOR"), QStringLiteral("DIRECT INPUT")};
+        for (int n = 1; n <= ParamLayout::MaxChannels; ++n)
+            texts << QStringLiteral("CH%1").arg(n, 2, 10, QLatin1Char('0'));
+        return texts;
+    }
+    case F::Number:
+    case F::Decimal:
+    case F::Tenths:
+    case F::Chars:
+    case F::DeviceOnly:
+    case F::Unused:
+        break;
+    }
+    return {};
+}
+
 void StoreDeviceText(const ParamField& f, const QString& deviceText, ParamImage& image, int base) {
     const int at = base + f.offset;
     switch (f.width) {
