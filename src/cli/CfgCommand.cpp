@@ -119,7 +119,8 @@ int RunCfg(const QStringList& arguments) {
          QStringLiteral("FILE")},
         {QStringLiteral("ignore"),
          QStringLiteral("audit: row keys not compared, e.g. CH_NAME,UNIT_NAME (the names differ "
-                        "from recorder to recorder)."),
+                        "from recorder to recorder). The machine addresses are never compared: "
+                        "each meter has its own."),
          QStringLiteral("KEYS")},
     });
     QStringList args = arguments;

@@ -3,11 +3,14 @@
 // nothing and names the line.
 #include "logging/GoldenFile.h"
 #include "paramset/ParamCompare.h"
+#include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
 #include "paramset/ParamSetFiles.h"
 #include "paramset/ParamTextExport.h"
 #include "paramset/ParamTextImport.h"
+#include "paramset/ParamTextSyntax.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -213,6 +216,123 @@ private Q_SLOTS:
         QVERIFY(!r.bytes);
         const QString said = r.errors.join(u'\n');
         QVERIFY2(said.contains(QStringLiteral("t.txt ")) && said.contains(fault), qPrintable(said));
+    }
+
+    // How a line is taken apart: where a text ends, what @ and # do, what quotes hold.
+    void lines_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("text"); // "!" + the reason's start for a refused line
+        QTest::addColumn<int>("keep");     // TextLine::Keep
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("plain") << "CH_NAME = BOILER-IN"
+                               << "BOILER-IN" << 0 << "";
+        QTest::newRow("inner spaces, comment") << "  K =  GROUP 1   # DISPLAY"
+                                               << "GROUP 1" << 0 << "";
+        QTest::newRow("empty") << "K ="
+                               << "" << 0 << "";
+        QTest::newRow("quoted signs") << "K = \"a # b @ c\" # x"
+                                      << "a # b @ c" << 0 << "";
+        QTest::newRow("escapes") << "K = \" q\\\"\\\\\\x01\"" << QString(" q\"\\") + QChar(1) << 0
+                                 << "";
+        QTest::newRow("as it stands") << "K = 0 @ # c"
+                                      << "0" << 1 << "";
+        QTest::newRow("stored") << "K = ON @ 5"
+                                << "ON" << 2 << "5";
+        QTest::newRow("stored hex") << "K = \"\" @ 00 41 # c"
+                                    << "" << 2 << "00 41";
+        QTest::newRow("no equals") << "CH_NAME BOILER"
+                                   << "!a row is written" << 0 << "";
+        QTest::newRow("open section") << "[CH01"
+                                      << "!a section is written" << 0 << "";
+        QTest::newRow("after the quote") << "K = \"a\" b"
+                                         << "!'b' after the quoted text" << 0 << "";
+        QTest::newRow("bad escape") << "K = \"a\\qb\""
+                                    << "!unknown escape" << 0 << "";
+    }
+
+    void lines() {
+        QFETCH(QString, line);
+        QFETCH(QString, text);
+        QFETCH(int, keep);
+        QFETCH(QString, stored);
+        QString why;
+        const auto parsed = ParseTextLine(line, &why);
+        if (text.startsWith(u'!')) {
+            QVERIFY(!parsed);
+            QVERIFY2(why.startsWith(text.mid(1)), qPrintable(why));
+            return;
+        }
+        QVERIFY2(parsed, qPrintable(why));
+        QCOMPARE(parsed->text, text);
+        QCOMPARE(int(parsed->keep), keep);
+        QCOMPARE(parsed->stored, stored);
+        // Written back, the text reads the same.
+        const auto again = ParseTextLine(
+            RowLine(QStringLiteral("K"), text, TextLine::Keep(keep), stored, QStringLiteral("c")),
+            &why);
+        QVERIFY(again && again->text == text && again->stored == stored);
+    }
+
+    // The rows a download writes, from its frames: not the reserved start, and formulas only
+    // from the firmware that has them.
+    void downloadedRows_data() {
+        QTest::addColumn<QString>("key"); // CH_FORMULA / MEM_FORMULA: the formulas of `channel`
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("record period") << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << true;
+        QTest::newRow("password") << "CH_SETUP_PWD" << 0 << 6 << 116 << true;
+        QTest::newRow("reserved start") << "RESERVE_RUN_ONOFF" << 0 << 12 << 120 << false;
+        QTest::newRow("reserved start year") << "RESERVE_RUN_YEAR" << 0 << 12 << 120 << false;
+        QTest::newRow("file prefix") << "FILE_PREFIX" << 0 << 4 << 110 << true;
+        QTest::newRow("last on-time") << "DI06_RYT" << 0 << 2 << 105 << true;
+        QTest::newRow("name of the last channel") << "CH_NAME" << 12 << 12 << 150 << true;
+        QTest::newRow("last alarm's on-time") << "ALARM04_RYT" << 4 << 4 << 200 << true;
+        QTest::newRow("reference temperature") << "MATH_A_CH" << 2 << 6 << 150 << true;
+        QTest::newRow("memory formula 6") << "MEM_FORMULA" << 6 << 12 << 120 << true;
+        QTest::newRow("channel formula 12") << "CH_FORMULA" << 12 << 12 << 120 << true;
+        QTest::newRow("formulas before 1.16") << "MEM_FORMULA" << 1 << 6 << 115 << false;
+    }
+
+    void downloadedRows() {
+        QFETCH(QString, key);
+        QFETCH(int, channel);
+        QFETCH(int, channels);
+        QFETCH(int, version);
+        QFETCH(bool, written);
+        if (key.endsWith(QStringLiteral("_FORMULA"))) {
+            const bool memory = key.startsWith(QStringLiteral("MEM"));
+            QCOMPARE(DownloadWritesFormula(memory, channel, channels, version), written);
+            return;
+        }
+        for (const ParamField& f : channel > 0 ? ChannelFields(version) : CommonFields())
+            if (f.key == key) {
+                QCOMPARE(DownloadWritesRow(f, channel, channels, version), written);
+                return;
+            }
+        QFAIL("no such row");
+    }
+
+    // Saved to a .txt name, a set is its text; a text with a fault leaves a set as it was.
+    void setFilesOfEitherForm() {
+        QTemporaryDir dir;
+        ParamSet set;
+        QVERIFY(LoadParameterBytes(set, golden(QStringLiteral("p12_150")), QStringLiteral("g")).ok);
+        const QByteArray before = ParameterFileBytes(set);
+        const QString text = dir.filePath(QStringLiteral("s.txt"));
+        QVERIFY(SaveParameterSetFile(set, text).ok);
+        QVERIFY(ReadBytes(text).startsWith("# TD700 parameter set as text"));
+        ParamSet reread;
+        QVERIFY(LoadParameterSetFile(reread, text).ok);
+        QCOMPARE(ParameterFileBytes(reread), before);
+
+        WriteBytes(text, ReadBytes(text).replace("\nCHANNELS = 12", "\nCHANNELS = 13"));
+        const ParamFileResult refused = LoadParameterSetFile(reread, text);
+        QVERIFY(!refused.ok);
+        QVERIFY2(refused.error.contains(QStringLiteral("line 6: CHANNELS = 13")),
+                 qPrintable(refused.error));
+        QCOMPARE(ParameterFileBytes(reread), before);
     }
 
     // What tells a text from a parameter file, so that either can be given where a set goes.
