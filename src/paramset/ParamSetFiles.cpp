@@ -49,7 +49,14 @@ std::optional<QByteArray> ReadParameterBytes(const QString& path, QString* error
         return std::nullopt;
     }
     QByteArray bytes = file.read(ParamLayout::FileSizeWithFormulas + 1);
-    if (IsParameterText(bytes) && file.size() <= kLargestText)
+    const bool text = IsParameterText(bytes);
+    if (text && file.size() > kLargestText) {
+        *error = QStringLiteral("%1 is %2 bytes long, far more than a parameter set as text")
+                     .arg(name)
+                     .arg(file.size());
+        return std::nullopt;
+    }
+    if (text)
         bytes += file.readAll();
     if (file.error() != QFileDevice::NoError) {
         *error = QStringLiteral("Cannot read %1: %2").arg(name, file.errorString());
