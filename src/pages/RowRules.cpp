@@ -24,10 +24,7 @@ const QStringList& offOn() {
 Refusal oneOf(const QStringList& texts, const QString& text) {
     if (texts.contains(text))
         return std::nullopt;
-    QStringList shown;
-    for (const QString& t : texts)
-        shown << (t.isEmpty() ? QStringLiteral("\"\"") : t);
-    return QStringLiteral("takes one of %1").arg(shown.join(QStringLiteral(", ")));
+    return TakesOneOf(texts);
 }
 
 Refusal number(const NumberRule& rule, const QString& text) {
@@ -212,6 +209,13 @@ Refusal channelRow(int row, const QString& text, const RowPlace& p) {
 
 std::optional<QString> RowRefusal(const ParamField& f, const QString& text, const RowPlace& p) {
     return p.channel > 0 ? channelRow(f.row, text, p) : commonRow(f.row, text, p);
+}
+
+QString TakesOneOf(const QStringList& texts) {
+    QStringList shown;
+    for (const QString& t : texts)
+        shown << (t.isEmpty() ? QStringLiteral("\"\"") : t);
+    return QStringLiteral("takes one of %1").arg(shown.join(QStringLiteral(", ")));
 }
 
 std::optional<QString> FormulaRefusal(bool memory, const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 struct ParamField;
@@ -20,6 +21,9 @@ struct RowPlace {
 // from 1 to 900"); nothing when it would. Rows that no page limits take any text of their
 // kind (any number for the ranges, for instance).
 std::optional<QString> RowRefusal(const ParamField& f, const QString& text, const RowPlace& place);
+
+// "takes one of OFF, ON": how a refusal names a row's texts ("" for the empty one).
+QString TakesOneOf(const QStringList& texts);
 
 // The same for a channel formula or, with `memory`, a memory formula: the characters the
 // formula dialogs take, and the stored length.

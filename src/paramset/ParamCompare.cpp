@@ -19,10 +19,6 @@ QString modelText(const ParamSet& s) {
     return QStringLiteral("%1 channels, firmware %2").arg(s.channelCount()).arg(s.versionText());
 }
 
-QByteArray fieldBytes(const ParamField& f, const ParamImage& image, int base) {
-    return image.toByteArray().mid(base + f.offset, f.byteCount());
-}
-
 bool sameBytes(const ParamField& f, const ParamImage& a, const ParamImage& b, int base) {
     const auto first = a.bytes.begin() + base + f.offset;
     return std::equal(first, first + f.byteCount(), b.bytes.begin() + base + f.offset);
@@ -33,20 +29,6 @@ QString shown(const ParamField& f, const ParamSet& s, int base) {
     const ParamContext context{s.channelCount(), s.versionHundredths()};
     const auto text = FieldText(f, s.image, base, context);
     return text ? ListedText(*text) : QString();
-}
-
-QString raw(const ParamField& f, const ParamImage& image, int base) {
-    const int at = base + f.offset;
-    switch (f.width) {
-    case ParamWidth::I16:
-        return QString::number(image.i16(at));
-    case ParamWidth::I32:
-        return QString::number(image.i32(at));
-    case ParamWidth::F32:
-        return QString::number(double(image.f32(at)), 'g', 9);
-    default:
-        return QString::fromLatin1(fieldBytes(f, image, base).toHex(' '));
-    }
 }
 
 // `f` and `g`: the row's field in the left and in the right set (they differ only when the two
@@ -71,8 +53,8 @@ void compareField(const ParamField& f, const ParamField& g, const ParamSet& l, c
     d.row = f.row;
     d.key = f.key;
     d.caption = f.caption;
-    d.left = lt == rt ? QStringLiteral("%1 (%2)").arg(lt, raw(f, l.image, base)) : lt;
-    d.right = lt == rt ? QStringLiteral("%1 (%2)").arg(rt, raw(g, r.image, base)) : rt;
+    d.left = lt == rt ? QStringLiteral("%1 (%2)").arg(lt, StoredFieldValue(f, l.image, base)) : lt;
+    d.right = lt == rt ? QStringLiteral("%1 (%2)").arg(rt, StoredFieldValue(g, r.image, base)) : rt;
     d.downloaded = DownloadWritesRow(f, channel, l.channelCount(), l.versionHundredths());
     out << d;
 }

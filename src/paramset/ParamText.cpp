@@ -283,6 +283,32 @@ bool StoreFieldText(const ParamField& f, const QString& text, ParamImage& image,
     return false;
 }
 
+QString StoredFieldValue(const ParamField& f, const ParamImage& image, int base) {
+    const int at = base + f.offset;
+    switch (f.width) {
+    case W::I16:
+        return QString::number(image.i16(at));
+    case W::I32:
+        return QString::number(image.i32(at));
+    case W::F32: {
+        const float v = image.f32(at);
+        if (!std::isfinite(v))
+            return QStringLiteral("0x%1").arg(image.u32(at), 8, 16, QLatin1Char('0'));
+        for (int digits = 6; digits < 9; ++digits) {
+            const QString text = QString::number(double(v), 'g', digits);
+            if (std::bit_cast<quint32>(text.toFloat()) == image.u32(at))
+                return text;
+        }
+        return QString::number(double(v), 'g', 9);
+    }
+    case W::Chars:
+        return QString::fromLatin1(image.toByteArray().mid(at, f.byteCount()).toHex(' '));
+    case W::None:
+        break;
+    }
+    return QString();
+}
+
 QStringList FieldTexts(const ParamField& f, const ParamContext& c) {
     const QString off = QStringLiteral("OFF"), on = QStringLiteral("ON");
     switch (f.form) {

@@ -32,6 +32,11 @@ bool StoreFieldText(const ParamField& f, const QString& text, ParamImage& image,
 // the field's registers (a number in decimal, a colour as its index, characters as they came).
 void StoreDeviceText(const ParamField& f, const QString& deviceText, ParamImage& image, int base);
 
+// The field's stored value itself, for where its text does not tell it: a whole number, a
+// single with the fewest digits that read back as the same bits (0x and the bits for one that
+// is no number), the bytes of a character field in hex.
+QString StoredFieldValue(const ParamField& f, const ParamImage& image, int base);
+
 // The texts a row of a list form takes, each one that StoreFieldText stores (for a set of
 // `context`'s channels); empty for a row of numbers or characters.
 QStringList FieldTexts(const ParamField& f, const ParamContext& context);

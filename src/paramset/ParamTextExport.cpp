@@ -46,7 +46,7 @@ void rowLines(QStringList& out, const QVector<ParamField>& fields, const TextTab
         const QString text = ShownText(f, p.image, base, p.context());
         const Keep keep = keepOf(f, text, p.image, base, p, channel);
         out << RowLine(f.key, text, keep,
-                       keep == Keep::Stored ? StoredValue(f, p.image, base) : QString(),
+                       keep == Keep::Stored ? StoredFieldValue(f, p.image, base) : QString(),
                        caption(table, f));
     }
 }

@@ -1,6 +1,7 @@
 #include "paramset/ParamTextForm.h"
 
 #include "core/CodePage.h"
+#include "pages/RowRules.h"
 #include "paramset/ParamCompare.h"
 
 #include <cfloat>
@@ -104,10 +105,7 @@ std::optional<QString> FormRefusal(const ParamField& f, const QString& text,
         if (!texts.isEmpty()) {
             if (texts.contains(text))
                 return std::nullopt;
-            QStringList shown;
-            for (const QString& t : texts)
-                shown << (t.isEmpty() ? QStringLiteral("\"\"") : t);
-            return QStringLiteral("takes one of %1").arg(shown.join(QStringLiteral(", ")));
+            return TakesOneOf(texts);
         }
         const bool wide = f.width == ParamWidth::I32;
         const auto v = wholeNumber(text);
@@ -137,33 +135,6 @@ std::optional<QString> FormRefusal(const ParamField& f, const QString& text,
         break;
     }
     return QStringLiteral("has no place in a parameter set");
-}
-
-QString StoredValue(const ParamField& f, const ParamImage& image, int base) {
-    const int at = base + f.offset;
-    switch (f.width) {
-    case ParamWidth::I16:
-        return QString::number(image.i16(at));
-    case ParamWidth::I32:
-        return QString::number(image.i32(at));
-    case ParamWidth::F32: {
-        const float v = image.f32(at);
-        if (!std::isfinite(v))
-            return QStringLiteral("0x%1").arg(image.u32(at), 8, 16, QLatin1Char('0'));
-        // The fewest digits that read back as the same single.
-        for (int digits = 6; digits < 9; ++digits) {
-            const QString text = QString::number(double(v), 'g', digits);
-            if (std::bit_cast<quint32>(text.toFloat()) == image.u32(at))
-                return text;
-        }
-        return QString::number(double(v), 'g', 9);
-    }
-    case ParamWidth::Chars:
-        return Hex(image.toByteArray().mid(at, f.byteCount()));
-    case ParamWidth::None:
-        break;
-    }
-    return QString();
 }
 
 bool SetStoredValue(const ParamField& f, const QString& value, ParamImage& image, int base,

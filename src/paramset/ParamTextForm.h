@@ -58,9 +58,7 @@ QString ShownText(const ParamField& f, const ParamImage& image, int base, const 
 // nothing when it can.
 std::optional<QString> FormRefusal(const ParamField& f, const QString& text, const ParamContext& c);
 
-// The field's value as written after "@": a whole number, a single (exact decimal, or 0x and
-// its bits when it is no number), the characters' slots in hex.
-QString StoredValue(const ParamField& f, const ParamImage& image, int base);
+// Reads the field's value as written after "@" (StoredFieldValue) into the image.
 bool SetStoredValue(const ParamField& f, const QString& value, ParamImage& image, int base,
                     QString* why);
 
