@@ -111,12 +111,15 @@ public:
     bool run(int* exitCode) {
         EngineSession session(m_c);
         ParamSession bus(session, m_c);
+        // A selected meter that answered the scan but not its settings read is one meter
+        // lost: it is told as such below, and the others are audited all the same.
         int settled = Exit::Done;
-        if (!bus.settle(&settled) && settled != Exit::NoMeterAnswered) {
+        if (!bus.settle(&settled) && settled != Exit::NoMeterAnswered &&
+            settled != Exit::MeterLost) {
             *exitCode = settled;
             return false;
         }
-        const bool anyAnswered = settled == Exit::Done;
+        const bool anyAnswered = settled == Exit::Done || settled == Exit::MeterLost;
         for (int k = 0; k < m_c.meters.size(); ++k) {
             MeterAudit m;
             m.address = m_c.meters[k];
