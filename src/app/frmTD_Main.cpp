@@ -28,6 +28,7 @@
 #include "viewer/GraphViewerWindow.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/GradientLabel.h"
+#include "widgets/ScreenFit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -128,6 +129,8 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
         restoreGeometry(s.value(QStringLiteral("main/geometry")).toByteArray());
         m_splitter->restoreState(s.value(QStringLiteral("main/splitter")).toByteArray());
     }
+    // A place remembered from a larger screen is brought back onto this one.
+    FitToScreen(*this);
 }
 
 frmTD_Main::~frmTD_Main() {

@@ -9,6 +9,7 @@
 #include "viewer/HeaderText.h"
 #include "viewer/PlotSettings.h"
 #include "viewer/TracePlot.h"
+#include "widgets/ScreenFit.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -59,6 +60,7 @@ GraphViewerWindow::GraphViewerWindow(QWidget* parent)
     connect(m_followTimer, &QTimer::timeout, this, &GraphViewerWindow::followOnce);
     showTimeLine(true);
     resize(1280, 760);
+    FitToScreen(*this);
 }
 
 GraphViewerWindow::~GraphViewerWindow() = default;
