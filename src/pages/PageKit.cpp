@@ -1,6 +1,8 @@
 #include "pages/PageKit.h"
 
+#include "pages/EntryRules.h"
 #include "pages/PageBindings.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -35,6 +37,13 @@ QPushButton* arrowButton(QWidget* parent, const QString& name, bool up) {
     const int side = b->fontMetrics().height() + 10;
     b->setFixedSize(side + 6, side);
     return b;
+}
+
+void tell(QWidget* page, const EntryOutcome& outcome) {
+    if (outcome.message.isEmpty())
+        return;
+    ShowMessage(page, outcome.accepted ? QMessageBox::Information : QMessageBox::Warning,
+                outcome.message);
 }
 
 } // namespace PageKit

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 
+struct EntryOutcome;
 class QAbstractButton;
 class QBoxLayout;
 class QLineEdit;
@@ -23,5 +24,8 @@ QList<QPushButton*> choiceButtons(QWidget* parent, const QString& name,
 void paintChosen(const QList<QPushButton*>& buttons, const QString& chosen);
 // Up and down arrow buttons.
 QPushButton* arrowButton(QWidget* parent, const QString& name, bool up);
+// Says what the entry rule did, where it corrected or refused an entry (a message box over
+// `page`); a plain entry says nothing.
+void tell(QWidget* page, const EntryOutcome& outcome);
 
 } // namespace PageKit

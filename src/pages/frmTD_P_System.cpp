@@ -8,6 +8,7 @@
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
 #include "paramset/ParamText.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QButtonGroup>
 #include <QDateTime>
@@ -131,14 +132,18 @@ namespace {
 // An entry box bound to a common row through its rule.
 void bindNumberEntry(QDialog* page, QLineEdit* box, TextTable& table, int row,
                      const NumberRule& rule) {
-    QObject::connect(box, &QLineEdit::editingFinished, page, [box, &table, row, rule] {
+    QObject::connect(box, &QLineEdit::editingFinished, page, [page, box, &table, row, rule] {
+        const QString cell = table.text(ParamTables::ValueColumn, row);
+        if (box->text() == ShownEntryText(rule, cell))
+            return; // left as it was shown
         const EntryOutcome out = ApplyNumberRule(rule, box->text());
-        if (!out.accepted) {
-            box->setText(ShownEntryText(rule, table.text(ParamTables::ValueColumn, row)));
-            return;
+        if (out.accepted) {
+            box->setText(out.boxText);
+            table.setText(ParamTables::ValueColumn, row, out.cellText);
+        } else {
+            box->setText(ShownEntryText(rule, cell));
         }
-        box->setText(out.boxText);
-        table.setText(ParamTables::ValueColumn, row, out.cellText);
+        PageKit::tell(page, out);
     });
 }
 
@@ -168,7 +173,7 @@ QWidget* frmTD_P_System::buildRecordTab() {
     connect(btnUP_SI, &QPushButton::clicked, this, [stepPeriod] { stepPeriod(1); });
     connect(btnDN_SI, &QPushButton::clicked, this, [stepPeriod] { stepPeriod(-1); });
     bindNumberEntry(this, txtSaveInterval, m_set.tables.sprdP, PeriodRow,
-                    SystemRules::RecordPeriod());
+                    SystemRules::RecordPeriod().named(QStringLiteral("SAVE INTERVAL")));
 
     btnPowReturn = PageKit::choiceButtons(page, QStringLiteral("btnPowReturn"), kOffOn);
     add(QStringLiteral("POWER FAIL RESUME"), line(btnPowReturn));
@@ -179,13 +184,15 @@ QWidget* frmTD_P_System::buildRecordTab() {
     txtScrSaver_T = numberBox(page, QStringLiteral("txtScrSaver_T"), QStringLiteral("00000"));
     add(QStringLiteral("SCREEN SAVER"),
         line({txtScrSaver_T, new QLabel(QStringLiteral("min"), page)}));
-    bindNumberEntry(this, txtScrSaver_T, m_set.tables.sprdP, SaverRow, SystemRules::ScreenSaver());
+    bindNumberEntry(this, txtScrSaver_T, m_set.tables.sprdP, SaverRow,
+                    SystemRules::ScreenSaver().named(QStringLiteral("SCREEN SAVER")));
     btnBufferAfter = PageKit::choiceButtons(page, QStringLiteral("btnBufferAfter"), kOffOn);
     add(QStringLiteral("REC. WITH BUFFER"), line(btnBufferAfter));
     bindChoice(btnBufferAfter, BufferRow);
     txtSysPass = numberBox(page, QStringLiteral("txtSysPass"), QStringLiteral("000000"));
     add(QStringLiteral("PASSWORD"), line({txtSysPass}));
-    bindNumberEntry(this, txtSysPass, m_set.tables.sprdP, PasswordRow, SystemRules::Password());
+    bindNumberEntry(this, txtSysPass, m_set.tables.sprdP, PasswordRow,
+                    SystemRules::Password().named(QStringLiteral("PASSWORD")));
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(at, 1);
     return page;
@@ -333,7 +340,8 @@ QWidget* frmTD_P_System::buildSerialTab(int which) {
     s.txtID = numberBox(box, QStringLiteral("txt%1ID").arg(suffix), QStringLiteral("00000"));
     grid->addWidget(new QLabel(QStringLiteral("MACHINE ADDRESS"), box), 0, 0);
     grid->addLayout(line({s.txtID}), 0, 1);
-    bindNumberEntry(this, s.txtID, m_set.tables.sprdP, first, SystemRules::MachineAddress());
+    bindNumberEntry(this, s.txtID, m_set.tables.sprdP, first,
+                    SystemRules::MachineAddress().named(QStringLiteral("MACHINE ADDRESS")));
     grid->addWidget(new QLabel(QStringLiteral("PROTOCOL"), box), 1, 0);
     auto* protocol =
         valueLabel(box, QStringLiteral("lblProtocol%1").arg(suffix), QStringLiteral("Modbus RTU"));
@@ -383,7 +391,8 @@ QWidget* frmTD_P_System::buildSerialTab(int which) {
                             text->setText(next);
                             write(row, next);
                         });
-            bindNumberEntry(this, s.txtResT, m_set.tables.sprdP, row, SystemRules::ResponseTime());
+            bindNumberEntry(this, s.txtResT, m_set.tables.sprdP, row,
+                            SystemRules::ResponseTime().named(QStringLiteral("RESP.TIME (ms)")));
         }
     }
     grid->setColumnStretch(2, 1);
@@ -437,7 +446,7 @@ void frmTD_P_System::commitFilePrefix() {
         return;
     if (!SystemRules::IsFilePrefixText(text)) {
         txtSD_FName->setText(cell(FilePrefixRow));
-        QMessageBox::warning(this, windowTitle(), SystemRules::DisableCharacter);
+        ShowMessage(this, QMessageBox::Warning, SystemRules::DisableCharacter);
         return;
     }
     write(FilePrefixRow, text);

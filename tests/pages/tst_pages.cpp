@@ -12,6 +12,7 @@
 #include "pages/frmTD_P_System.h"
 #include "paramset/ParamSet.h"
 #include "paramset/ParamText.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -52,6 +53,17 @@ bool isGreen(const QPushButton* b) {
 class tst_Pages : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Message boxes are answered at once and noted.
+    void init() {
+        m_messages.clear();
+        m_previous = SetModalHook([this](QDialog& d) {
+            if (auto* box = qobject_cast<QMessageBox*>(&d))
+                m_messages << box->text();
+            return int(QMessageBox::Ok);
+        });
+    }
+    void cleanup() { SetModalHook(m_previous); }
+
     // Cells as one letter a channel: 1 GROUP 1, 2 GROUP 2, A ALL, - none. Actions: U up,
     // D down, a number a channel button.
     void homeGroups_data() {
@@ -61,42 +73,46 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cellsAfter");
         QTest::addColumn<QString>("shownAfter");
         QTest::addColumn<QString>("lit");
-        QTest::newRow("seventh refused") << "111111------"
-                                         << "GROUP 1"
-                                         << "7"
-                                         << "111111------"
-                                         << "GROUP 1"
-                                         << "xxxxxx......";
+        QTest::addColumn<QString>("told"); // part of the message a click that changes nothing gives
+        QTest::newRow("seventh refused")
+            << "111111------"
+            << "GROUP 1"
+            << "7"
+            << "111111------"
+            << "GROUP 1"
+            << "xxxxxx......"
+            << QString("GROUP 1 holds 6 channels already, the most a group can hold");
         QTest::newRow("other group joins both and leaves again") << "2-----------"
                                                                  << "GROUP 1"
                                                                  << "1"
                                                                  << "A-----------"
                                                                  << "GROUP 1"
-                                                                 << "x...........";
+                                                                 << "x..........." << QString();
         QTest::newRow("both back to other") << "A-----------"
                                             << "GROUP 1"
                                             << "1"
                                             << "2-----------"
                                             << "GROUP 1"
-                                            << "............";
-        QTest::newRow("ALL shown: clicks do nothing") << "12A---------"
-                                                      << "ALL"
-                                                      << "4 1"
-                                                      << "12A---------"
-                                                      << "ALL"
-                                                      << "xxx.........";
+                                            << "............" << QString();
+        QTest::newRow("ALL shown: clicks do nothing")
+            << "12A---------"
+            << "ALL"
+            << "4 1"
+            << "12A---------"
+            << "ALL"
+            << "xxx........." << QString("while GROUP 1 or GROUP 2 is shown");
         QTest::newRow("down from GROUP 1 then join") << "1-2---------"
                                                      << "GROUP 1"
                                                      << "D D 2"
                                                      << "122---------"
                                                      << "GROUP 2"
-                                                     << ".xx.........";
+                                                     << ".xx........." << QString();
         QTest::newRow("nothing shown, up") << "1-2---------"
                                            << ""
                                            << "U"
                                            << "1-2---------"
                                            << "GROUP 1"
-                                           << "x...........";
+                                           << "x..........." << QString();
     }
     void homeGroups() {
         QFETCH(QString, cells);
@@ -105,6 +121,8 @@ private Q_SLOTS:
         QFETCH(QString, cellsAfter);
         QFETCH(QString, shownAfter);
         QFETCH(QString, lit);
+        QFETCH(QString, told);
+        const QStringList& messages = m_messages;
         const auto text = [](QChar c) {
             return c == u'1'   ? QStringLiteral("GROUP 1")
                    : c == u'2' ? QStringLiteral("GROUP 2")
@@ -137,6 +155,13 @@ private Q_SLOTS:
         QCOMPARE(commonCell(set, 14), shownAfter);
         QCOMPARE(page.lblDispGroup->text(), shownAfter);
         QCOMPARE(gotLit, lit);
+        if (told.isEmpty()) {
+            QCOMPARE(messages, QStringList());
+        } else {
+            QVERIFY(!messages.isEmpty());
+            for (const QString& m : std::as_const(messages))
+                QVERIFY2(m.contains(told), qPrintable(m));
+        }
     }
 
     void homeShowBoxes_data() {
@@ -198,13 +223,24 @@ private Q_SLOTS:
         frmTD_P_Display page(PageContextOf(set));
         page.show();
         page.refreshNow();
+        QApplication::processEvents();
+        // Nothing on the page moves when the mode changes: the buttons stay under the pointer.
+        const QSize sizeBefore = page.sizeHint();
+        QList<QRect> buttonsBefore;
+        for (QPushButton* b : page.obtDisplayMode)
+            buttonsBefore << b->geometry();
         const int index = int(ParamText::DisplayModes().indexOf(mode));
         page.obtDisplayMode[index]->click();
+        QApplication::processEvents();
         QCOMPARE(commonCell(set, 2), mode);
         QVERIFY(isGreen(page.obtDisplayMode[index]));
         QCOMPARE(page.picTREND->isVisible(), shown.contains(u'T'));
         QCOMPARE(page.picTView->isVisible(), shown.contains(u'W'));
         QCOMPARE(page.picHISTVIEW->isVisible(), shown.contains(u'H'));
+        QCOMPARE(page.lblNoSettings->isVisible(), shown.isEmpty()); // the bar graph says why
+        QCOMPARE(page.sizeHint(), sizeBefore);
+        for (int i = 0; i < page.obtDisplayMode.size(); ++i)
+            QCOMPARE(page.obtDisplayMode[i]->geometry(), buttonsBefore[i]);
         // A text that names no mode leaves the groups as they are.
         set.tables.sprdP.setText(ParamTables::ValueColumn, 2, QStringLiteral("17"));
         page.refreshNow();
@@ -294,6 +330,7 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         ParamSet set;
         NewParameterSet(set, 4, QStringLiteral("2.00"));
+        set.tables.sprdP_CH.setText(ParamTables::channelColumn(3), 6, QStringLiteral("2"));
         frmTD_P_ARM_DI page(PageContextOf(set, 3));
         page.refreshNow();
         page.obtALM_No[1]->click();
@@ -473,15 +510,8 @@ private Q_SLOTS:
         page.show();
         page.refreshNow();
         page.txtSD_FName->setText(typed);
-        QString shown;
-        QTimer::singleShot(0, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                shown = box->text();
-                box->accept();
-            }
-        });
         emit page.txtSD_FName->editingFinished();
-        QCOMPARE(shown, message);
+        QCOMPARE(m_messages.value(0), message);
         QCOMPARE(commonCell(set, 69), stored);
         QCOMPARE(page.txtSD_FName->text(), stored);
     }
@@ -504,6 +534,10 @@ private Q_SLOTS:
         QCOMPARE(commonCell(set, 18), QStringLiteral("ON"));
         QVERIFY(page.txtRSV[0]->isReadOnly());
     }
+
+private:
+    QStringList m_messages;
+    ModalHook m_previous;
 };
 
 QTEST_MAIN(tst_Pages)
