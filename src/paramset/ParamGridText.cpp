@@ -45,7 +45,11 @@ QString ChannelGridText(const TextTable& t, int row, int column) {
     case INPUT_TYPE:
         return named(code, InputTypeOf(code).name);
     case DECIMAL_POINT:
-        return named(code, DecimalPointCaptions().value(code));
+        // The number of decimals and what a value looks like with them: "2 (0.00)".
+        if (code >= 0 && code <= 4)
+            return QStringLiteral("%1 (%2)").arg(code).arg(
+                code == 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(code, u'0'));
+        return text;
     case UNIT:
         return named(code, UnitCaptions().value(code));
     case MATH_TYPE:

@@ -125,7 +125,7 @@ private Q_SLOTS:
         QTest::newRow("unit") << "2.00" << 7 << "3"
                               << "3 °C";
         QTest::newRow("decimal point") << "2.00" << 6 << "2"
-                                       << "2 000.00";
+                                       << "2 (0.00)";
         QTest::newRow("math type before 1.50") << "1.20" << 12 << "4"
                                                << "4 α×β";
         QTest::newRow("reference junction from 1.50") << "2.00" << 12 << "IN.SENSOR"
