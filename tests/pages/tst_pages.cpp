@@ -455,6 +455,35 @@ private Q_SLOTS:
         QCOMPARE(channelCell(set, channels, 10), QStringLiteral("11"));
     }
 
+    // The COLOR tab says that its colours are the recorder's own and shows, under each colour
+    // and beside each channel, the colour this program's monitors paint it in.
+    void colourTabShowsTheMonitorsColours_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QColor>("monitors");
+        QTest::newRow("0: blue on the recorder, red in the monitors") << 0 << QColor(255, 0, 0);
+        QTest::newRow("1: green on the recorder, blue in the monitors") << 1 << QColor(0, 0, 255);
+        QTest::newRow("3: red on the recorder, cyan in the monitors") << 3 << QColor(0, 255, 255);
+    }
+    void colourTabShowsTheMonitorsColours() {
+        QFETCH(int, code);
+        QFETCH(QColor, monitors);
+        ParamSet set;
+        NewParameterSet(set, 12, QStringLiteral("2.00"));
+        set.tables.sprdP_CH.setText(ParamTables::channelColumn(2), 10, QString::number(code));
+        frmTD_P_System page(PageContextOf(set, 0, 1));
+        page.refreshNow();
+        auto* note = page.findChild<QLabel*>(QStringLiteral("lblColourNote"));
+        QVERIFY(note && note->text().contains(QStringLiteral("recorder's own screen")));
+        const auto colourOf = [&page](const QString& name) {
+            auto* swatch = page.findChild<QLabel*>(name);
+            return swatch ? swatch->property("colour").value<QColor>() : QColor();
+        };
+        QCOMPARE(colourOf(QStringLiteral("lblCH02_PcColour")), monitors);
+        QCOMPARE(colourOf(QStringLiteral("lblPcColour%1").arg(code)), monitors);
+        page.obtCH_Color[1][11]->click(); // another colour: the swatch follows
+        QCOMPARE(colourOf(QStringLiteral("lblCH02_PcColour")), QColor(192, 192, 0));
+    }
+
     void systemSteppersAndBoxes() {
         ParamSet set;
         NewParameterSet(set, 6, QStringLiteral("2.00"));
