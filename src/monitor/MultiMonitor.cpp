@@ -115,12 +115,14 @@ MultiMonitor::MultiMonitor(MultiGrid::Kind kind, const MonitorContext& context, 
 
     // The grid's colours say much; the legend says what.
     m_legend = new QLabel(
-        full ? QStringLiteral("COMM green: the meter answers, red: it does not.  DI, RELAY green: "
-                              "on.  ALARM red: on.  Black: the meter has no such channel, input "
-                              "or relay.  ----.- : no valid value.")
-             : QStringLiteral("Rows alternate white and light green for reading across.  Black: "
-                              "the meter has no such channel.  ----.- : no valid value.  COMM: O "
-                              "the meter answers, X it does not."),
+        full ? QStringLiteral("COMM green: the meter answers, red: it does not (its values grey, "
+                              "as last read).  DI, RELAY green: on.  ALARM red: on.  Black: the "
+                              "meter has no such channel, input or relay.  ----.- : no valid "
+                              "value.")
+             : QStringLiteral("Light green and white in the first columns: every other meter, "
+                              "for reading across.  Black: a channel the meter does not have.  "
+                              "----.- : no valid value.  COMM: O the meter answers, X it does not "
+                              "(its values grey, as last read)."),
         this);
     m_legend->setObjectName(QStringLiteral("lblLegend"));
     m_legend->setWordWrap(true);
