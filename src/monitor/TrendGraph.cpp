@@ -22,16 +22,15 @@ int baseStripWidth(int channels) {
     return channels > 6 ? 24 : 30;
 }
 
-// Black or white, whichever reads on `background`.
 QColor textOn(const QColor& background) {
-    return background.lightnessF() > 0.55 ? Qt::black : Qt::white;
+    return readableTextOn(background);
 }
 
 // Text in `colour` on a dark or light ground: a colour too close to the ground (navy or dark
 // red on black) gets a halo of the opposite shade, so that it reads on any background.
 void drawReadableText(QPainter& p, const QRectF& box, int flags, const QString& text,
                       const QColor& colour, const QColor& ground) {
-    const double contrast = std::abs(colour.lightnessF() - ground.lightnessF());
+    const double contrast = std::abs(luminanceOf(colour) - luminanceOf(ground));
     if (contrast < 0.35) {
         QPainterPath path;
         const QFontMetricsF fm(p.font());
