@@ -5,6 +5,7 @@
 #include "widgets/MessageBoxes.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 
@@ -44,6 +45,23 @@ void tell(QWidget* page, const EntryOutcome& outcome) {
         return;
     ShowMessage(page, outcome.accepted ? QMessageBox::Information : QMessageBox::Warning,
                 outcome.message);
+}
+
+void bindNumberBox(QWidget* page, QLineEdit* box, std::function<NumberRule()> rule,
+                   std::function<QString()> read, std::function<void(const QString&)> write) {
+    QObject::connect(box, &QLineEdit::editingFinished, page, [=] {
+        const NumberRule r = rule();
+        if (box->text() == ShownEntryText(r, read()))
+            return; // left as it was shown
+        const EntryOutcome out = ApplyNumberRule(r, box->text());
+        if (out.accepted) {
+            box->setText(out.boxText);
+            write(out.cellText);
+        } else {
+            box->setText(ShownEntryText(r, read()));
+        }
+        tell(page, out);
+    });
 }
 
 } // namespace PageKit

@@ -364,37 +364,19 @@ NumberRule frmTD_P_ARM_DI::inputRule(int fieldIndex) const {
 }
 
 void frmTD_P_ARM_DI::bindAlarmEntry(QLineEdit* box, int fieldIndex) {
-    connect(box, &QLineEdit::editingFinished, this, [this, box, fieldIndex] {
-        const int row = AlarmRow(m_alarm, AlarmField(fieldIndex));
-        const NumberRule rule = alarmRule(fieldIndex);
-        if (box->text() == ShownEntryText(rule, alarmCell(row)))
-            return; // left as it was shown
-        const EntryOutcome out = ApplyNumberRule(rule, box->text());
-        if (out.accepted) {
-            box->setText(out.boxText);
-            writeAlarm(row, out.cellText);
-        } else {
-            box->setText(ShownEntryText(rule, alarmCell(row)));
-        }
-        PageKit::tell(this, out);
-    });
+    const auto row = [this, fieldIndex] { return AlarmRow(m_alarm, AlarmField(fieldIndex)); };
+    PageKit::bindNumberBox(
+        this, box, [this, fieldIndex] { return alarmRule(fieldIndex); },
+        [this, row] { return alarmCell(row()); },
+        [this, row](const QString& text) { writeAlarm(row(), text); });
 }
 
 void frmTD_P_ARM_DI::bindInputEntry(QLineEdit* box, int fieldIndex) {
-    connect(box, &QLineEdit::editingFinished, this, [this, box, fieldIndex] {
-        const int row = InputRow(input(), InputField(fieldIndex));
-        const NumberRule rule = inputRule(fieldIndex);
-        if (box->text() == ShownEntryText(rule, inputCell(row)))
-            return;
-        const EntryOutcome out = ApplyNumberRule(rule, box->text());
-        if (out.accepted) {
-            box->setText(out.boxText);
-            writeInput(row, out.cellText);
-        } else {
-            box->setText(ShownEntryText(rule, inputCell(row)));
-        }
-        PageKit::tell(this, out);
-    });
+    const auto row = [this, fieldIndex] { return InputRow(input(), InputField(fieldIndex)); };
+    PageKit::bindNumberBox(
+        this, box, [this, fieldIndex] { return inputRule(fieldIndex); },
+        [this, row] { return inputCell(row()); },
+        [this, row](const QString& text) { writeInput(row(), text); });
 }
 
 void frmTD_P_ARM_DI::loaded() {

@@ -104,7 +104,13 @@ frmTD_P_Display::frmTD_P_Display(const PageContext& context, QWidget* parent)
     txtScrollSpeed->setObjectName(QStringLiteral("txtScrollSpeed"));
     connect(btnUP_ScrollSpeed, &QPushButton::clicked, this, [this] { stepScrollSpeed(1); });
     connect(btnDN_ScrollSpeed, &QPushButton::clicked, this, [this] { stepScrollSpeed(-1); });
-    connect(txtScrollSpeed, &QLineEdit::editingFinished, this, &frmTD_P_Display::commitScrollSpeed);
+    PageKit::bindNumberBox(
+        this, txtScrollSpeed,
+        [] {
+            return NumberRule::between(ScrollLow, ScrollHigh).named(QStringLiteral("SCROLL SPEED"));
+        },
+        [this] { return cell(ScrollRow); },
+        [this](const QString& text) { write(ScrollRow, text); });
     groups->addWidget(picTREND, 0, 0, Qt::AlignTop);
 
     picTView = new QGroupBox(QStringLiteral("WINDOW NUMBER"), this);
@@ -203,21 +209,6 @@ void frmTD_P_Display::stepScrollSpeed(int delta) {
         StepWrapped(int(CellNumber(txtScrollSpeed->text())), delta, ScrollLow, ScrollHigh));
     txtScrollSpeed->setText(next);
     write(ScrollRow, next);
-}
-
-void frmTD_P_Display::commitScrollSpeed() {
-    if (txtScrollSpeed->text() == cell(ScrollRow))
-        return; // left as it was shown
-    const EntryOutcome out = ApplyNumberRule(
-        NumberRule::between(ScrollLow, ScrollHigh).named(QStringLiteral("SCROLL SPEED")),
-        txtScrollSpeed->text());
-    if (out.accepted) {
-        txtScrollSpeed->setText(out.boxText);
-        write(ScrollRow, out.cellText);
-    } else {
-        txtScrollSpeed->setText(cell(ScrollRow));
-    }
-    PageKit::tell(this, out);
 }
 
 void frmTD_P_Display::stepWindows(int delta) {

@@ -40,7 +40,6 @@ private:
     void write(int row, const QString& text);
     void bindChoice(const QList<QPushButton*>& buttons, int row);
     void stepScrollSpeed(int delta);
-    void commitScrollSpeed();
     void stepWindows(int delta);
 
     ParamSet& m_set;

@@ -150,19 +150,10 @@ namespace {
 // An entry box bound to a common row through its rule.
 void bindNumberEntry(QDialog* page, QLineEdit* box, TextTable& table, int row,
                      const NumberRule& rule) {
-    QObject::connect(box, &QLineEdit::editingFinished, page, [page, box, &table, row, rule] {
-        const QString cell = table.text(ParamTables::ValueColumn, row);
-        if (box->text() == ShownEntryText(rule, cell))
-            return; // left as it was shown
-        const EntryOutcome out = ApplyNumberRule(rule, box->text());
-        if (out.accepted) {
-            box->setText(out.boxText);
-            table.setText(ParamTables::ValueColumn, row, out.cellText);
-        } else {
-            box->setText(ShownEntryText(rule, cell));
-        }
-        PageKit::tell(page, out);
-    });
+    PageKit::bindNumberBox(
+        page, box, [rule] { return rule; },
+        [&table, row] { return table.text(ParamTables::ValueColumn, row); },
+        [&table, row](const QString& text) { table.setText(ParamTables::ValueColumn, row, text); });
 }
 
 } // namespace
