@@ -12,7 +12,7 @@
 #include "pages/frmTD_P_System.h"
 #include "paramset/ParamSet.h"
 #include "paramset/ParamText.h"
-#include "widgets/MessageBoxes.h"
+#include "support/ModalRecorder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 namespace {
 
@@ -54,15 +55,8 @@ class tst_Pages : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Message boxes are answered at once and noted.
-    void init() {
-        m_messages.clear();
-        m_previous = SetModalHook([this](QDialog& d) {
-            if (auto* box = qobject_cast<QMessageBox*>(&d))
-                m_messages << box->text();
-            return int(QMessageBox::Ok);
-        });
-    }
-    void cleanup() { SetModalHook(m_previous); }
+    void init() { m_modals = std::make_unique<ModalRecorder>(); }
+    void cleanup() { m_modals.reset(); }
 
     // Cells as one letter a channel: 1 GROUP 1, 2 GROUP 2, A ALL, - none. Actions: U up,
     // D down, a number a channel button.
@@ -122,7 +116,7 @@ private Q_SLOTS:
         QFETCH(QString, shownAfter);
         QFETCH(QString, lit);
         QFETCH(QString, told);
-        const QStringList& messages = m_messages;
+        const QStringList& messages = m_modals->texts;
         const auto text = [](QChar c) {
             return c == u'1'   ? QStringLiteral("GROUP 1")
                    : c == u'2' ? QStringLiteral("GROUP 2")
@@ -540,7 +534,7 @@ private Q_SLOTS:
         page.refreshNow();
         page.txtSD_FName->setText(typed);
         emit page.txtSD_FName->editingFinished();
-        QCOMPARE(m_messages.value(0), message);
+        QCOMPARE(m_modals->texts.value(0), message);
         QCOMPARE(commonCell(set, 69), stored);
         QCOMPARE(page.txtSD_FName->text(), stored);
     }
@@ -565,8 +559,7 @@ private Q_SLOTS:
     }
 
 private:
-    QStringList m_messages;
-    ModalHook m_previous;
+    std::unique_ptr<ModalRecorder> m_modals;
 };
 
 QTEST_MAIN(tst_Pages)
