@@ -240,12 +240,7 @@ QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
     v->addLayout(outputs);
     v->addStretch();
 
-    for (const auto& [entry, field] :
-         {std::pair{txtALM_SV, AlarmField::SetValue}, std::pair{txtALM_HYS, AlarmField::Hysteresis},
-          std::pair{txtALM_RATE, AlarmField::Rate},
-          std::pair{txtALM_CCH, AlarmField::ComparedChannel},
-          std::pair{txtALM_RYO, AlarmField::RelayOutput},
-          std::pair{txtALM_RYT, AlarmField::RelayOnTime}})
+    for (const auto& [entry, field] : alarmBoxes())
         bindAlarmEntry(entry, int(field));
     return box;
 }
@@ -339,6 +334,12 @@ void frmTD_P_ARM_DI::writeInput(int row, const QString& text) {
     m_set.tables.sprdP.setText(ParamTables::ValueColumn, row, text);
 }
 
+QList<std::pair<QLineEdit*, AlarmField>> frmTD_P_ARM_DI::alarmBoxes() const {
+    return {{txtALM_SV, AlarmField::SetValue},     {txtALM_HYS, AlarmField::Hysteresis},
+            {txtALM_RATE, AlarmField::Rate},       {txtALM_CCH, AlarmField::ComparedChannel},
+            {txtALM_RYO, AlarmField::RelayOutput}, {txtALM_RYT, AlarmField::RelayOnTime}};
+}
+
 NumberRule frmTD_P_ARM_DI::alarmRule(int fieldIndex) const {
     const int decimals = std::clamp(int(CellNumber(alarmCell(ChannelDecimalsRow))), 0, 4);
     switch (AlarmField(fieldIndex)) {
@@ -389,12 +390,7 @@ void frmTD_P_ARM_DI::refreshAlarm() {
         obtALM_No[k - 1]->setChecked(k == m_alarm);
     }
     m_channelShown = channel();
-    for (const auto& [box, field] :
-         {std::pair{txtALM_SV, AlarmField::SetValue}, std::pair{txtALM_HYS, AlarmField::Hysteresis},
-          std::pair{txtALM_RATE, AlarmField::Rate},
-          std::pair{txtALM_CCH, AlarmField::ComparedChannel},
-          std::pair{txtALM_RYO, AlarmField::RelayOutput},
-          std::pair{txtALM_RYT, AlarmField::RelayOnTime}})
+    for (const auto& [box, field] : alarmBoxes())
         box->setText(ShownEntryText(alarmRule(int(field)), alarmCell(AlarmRow(m_alarm, field))));
     const auto row = [this](AlarmField f) { return AlarmRow(m_alarm, f); };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/AlarmRules.h"
 #include "pages/AlarmTypePictures.h"
 #include "pages/EntryRules.h"
 #include "pages/ParamPage.h"
@@ -75,6 +76,8 @@ private:
     // The rule of an alarm field: its limits and name, and for the values the channel's
     // decimals (a set value of a one-decimal channel keeps one decimal).
     NumberRule alarmRule(int fieldIndex) const;
+    // The alarm's number boxes and the fields they edit.
+    QList<std::pair<QLineEdit*, AlarmField>> alarmBoxes() const;
     NumberRule inputRule(int fieldIndex) const;
     // An entry box of the alarm (`alarmField`) or input fields.
     void bindAlarmEntry(QLineEdit* box, int fieldIndex);
