@@ -69,57 +69,33 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("said"); // part of the message; empty: no message
-        const int hys = 27, sv = 26, ryt = 34;
-        QTest::newRow("hysteresis on one decimal")
-            << Page::Alarm << 1 << "txtALM_HYS" << hys << "99999"
-            << "1999.9"
-            << "1999.9"
-            << "HYSTERESIS is at most 1999.9";
-        QTest::newRow("set value rounded to whole")
-            << Page::Alarm << 0 << "txtALM_SV" << sv << "999.99"
-            << "999"
-            << "999"
-            << "at most 999";
-        QTest::newRow("set value keeps one decimal")
-            << Page::Alarm << 1 << "txtALM_SV" << sv << "12.34"
-            << "12.3"
-            << "12.3"
-            << "";
-        QTest::newRow("on-time letters") << Page::Alarm << 1 << "txtALM_RYT" << ryt << "abc"
-                                         << "0"
-                                         << "0"
-                                         << "is not a number";
-        QTest::newRow("input relay below") << Page::Input << 1 << "txtDI_RYO" << -47 << "-3"
-                                           << "--"
-                                           << "0"
-                                           << "RELAY NO.";
-        QTest::newRow("save interval")
-            << Page::SystemRecord << 1 << "txtSaveInterval" << -10 << "1000"
-            << "900"
-            << "900"
-            << "SAVE INTERVAL is at most 900";
-        QTest::newRow("machine address") << Page::SystemRs232 << 1 << "txt232ID" << -31 << "300"
-                                         << "255"
-                                         << "255"
-                                         << "MACHINE ADDRESS is at most 255";
-        QTest::newRow("scroll speed") << Page::Display << 1 << "txtScrollSpeed" << -6 << "500"
-                                      << "120"
-                                      << "120"
-                                      << "SCROLL SPEED is at most 120";
-        QTest::newRow("read time") << Page::ChannelReading << 1 << "txtReadTime" << 9 << "40000"
-                                   << "32767"
-                                   << "32767"
-                                   << "at most 32767";
-        QTest::newRow("reference temperature refused")
-            << Page::ChannelInput << 1 << "txtRJC_MAN" << 13 << "60"
-            << "0.0"
-            << "0.0"
-            << "takes -50.0 to 50.0";
-        QTest::newRow("user range keeps the decimals")
-            << Page::ChannelScaling << 1 << "txtURange_H" << 17 << "12.345"
-            << "12.3"
-            << "12.3"
-            << "";
+        struct Row {
+            const char* name;
+            Page page;
+            int decimals;
+            const char* box;
+            int row;
+            const char *typed, *shown, *stored, *said;
+        };
+        // clang-format off
+        const Row rows[] = {
+            {"hysteresis on one decimal", Page::Alarm, 1, "txtALM_HYS", 27, "99999", "1999.9", "1999.9", "HYSTERESIS is at most 1999.9"},
+            {"set value rounded to whole", Page::Alarm, 0, "txtALM_SV", 26, "999.99", "999", "999", "at most 999"},
+            {"set value keeps one decimal", Page::Alarm, 1, "txtALM_SV", 26, "12.34", "12.3", "12.3", ""},
+            {"on-time letters", Page::Alarm, 1, "txtALM_RYT", 34, "abc", "0", "0", "is not a number"},
+            {"input relay below", Page::Input, 1, "txtDI_RYO", -47, "-3", "--", "0", "RELAY NO."},
+            {"save interval", Page::SystemRecord, 1, "txtSaveInterval", -10, "1000", "900", "900", "SAVE INTERVAL is at most 900"},
+            {"machine address", Page::SystemRs232, 1, "txt232ID", -31, "300", "255", "255", "MACHINE ADDRESS is at most 255"},
+            {"scroll speed", Page::Display, 1, "txtScrollSpeed", -6, "500", "120", "120", "SCROLL SPEED is at most 120"},
+            {"read time", Page::ChannelReading, 1, "txtReadTime", 9, "40000", "32767", "32767", "at most 32767"},
+            {"reference temperature refused", Page::ChannelInput, 1, "txtRJC_MAN", 13, "60", "0.0", "0.0", "takes -50.0 to 50.0"},
+            {"user range keeps the decimals", Page::ChannelScaling, 1, "txtURange_H", 17, "12.345", "12.3", "12.3", ""},
+        };
+        // clang-format on
+        for (const Row& r : rows)
+            QTest::newRow(r.name) << r.page << r.decimals << QString::fromLatin1(r.box) << r.row
+                                  << QString::fromLatin1(r.typed) << QString::fromLatin1(r.shown)
+                                  << QString::fromLatin1(r.stored) << QString::fromLatin1(r.said);
     }
 
     void entryBeyondItsLimit() {
