@@ -62,8 +62,13 @@ public:
     DataFileReader(const DataFileReader&) = delete;
     DataFileReader& operator=(const DataFileReader&) = delete;
 
+    // What open() takes: only regular files (for a window, which must never wait), or also
+    // streams (a FIFO or /dev/stdin given by name, "-" for standard input) for a command that
+    // reads pipes on purpose. A folder or a block device is never read.
+    enum class Source { FileOnly, FileOrStream };
+
     // False when the file cannot be opened or does not start as a data file.
-    bool open(const QString& path);
+    bool open(const QString& path, Source source = Source::FileOnly);
     QString path() const { return m_path; }
     QString errorString() const { return m_error; }
     QStringList warnings() const { return m_warnings; }

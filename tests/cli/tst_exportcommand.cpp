@@ -1,4 +1,5 @@
 #include "support/SimProcess.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
+#include <optional>
 
 // `td700 export` and `td700 info` as a user runs them: where the output goes, what is said on
 // standard error, and the exit codes.
@@ -84,6 +86,38 @@ private Q_SLOTS:
         QVERIFY2(args[0] == u"info" ? out.contains(expected) : out == expected, out.constData());
         QVERIFY2(said.isEmpty() ? err.isEmpty() : err.contains(said), qPrintable(err));
     }
+
+#ifdef Q_OS_UNIX
+    // --out a FIFO or a device: the CSV goes into it, and it stays what it was; a full device
+    // fails the export.
+    void exportIntoAFifoOrADevice_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("FIFO") << "fifo" << 0;
+        QTest::newRow("full device") << "full" << 1;
+    }
+
+    void exportIntoAFifoOrADevice() {
+        QFETCH(QString, kind);
+        QFETCH(int, exitCode);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("out.csv"));
+        if (kind == QStringLiteral("fifo"))
+            QVERIFY(MakeFifo(out));
+        else if (!MakeCharacterDevice(out, 7))
+            QSKIP("no device nodes can be made here (root only)");
+        std::optional<FifoReader> reader;
+        if (kind == QStringLiteral("fifo"))
+            reader.emplace(out);
+        const Run r = td700({"export", QFINDTESTDATA("../logging/data/sample.TDD"), "--out", out});
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY(kind == QStringLiteral("fifo") ? IsFifo(out) : IsCharacterDevice(out));
+        if (reader)
+            QCOMPARE(reader->readAll(), ReadBytes(QFINDTESTDATA("../logging/data/sample.csv")));
+        else
+            QVERIFY2(r.err.contains("No space left on device"), r.err.constData());
+    }
+#endif
 
 #ifdef Q_OS_LINUX
     void fullDiskLosesNothing_data() {

@@ -3,6 +3,7 @@
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
 #include "support/SimProcess.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QJsonArray>
@@ -10,6 +11,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 class TestParamCommands : public QObject {
     Q_OBJECT
@@ -47,6 +49,23 @@ private Q_SLOTS:
             << QStringList{"cfg", "print", good} << 2 << "cfg wants";
         QTest::newRow("missing file")
             << QStringList{"cfg", "show", path("none.CFG")} << 2 << "Cannot open";
+        const QString zeros = WriteBytes(path("zeros.CFG"), QByteArray(4832, '\0'));
+        QTest::newRow("show zero bytes") << QStringList{"cfg", "show", zeros} << 2
+                                         << "not a parameter file: its header names firmware 0.00";
+        QTest::newRow("forced download of zero bytes")
+            << QStringList{"download", zeros, "--force", "--yes"} + demo << 2
+            << "not a parameter file";
+#ifdef Q_OS_UNIX
+        const QString fifo = path("x.CFG");
+        const QString isFifo = QStringLiteral("it is a FIFO (named pipe), not a regular file");
+        QTest::newRow("show a FIFO") << QStringList{"cfg", "show", fifo} << 2 << isFifo;
+        QTest::newRow("diff against a FIFO")
+            << QStringList{"cfg", "diff", good, fifo} << 2 << isFifo;
+        QTest::newRow("download of a FIFO")
+            << QStringList{"download", fifo, "--yes"} + demo << 2 << isFifo;
+        QTest::newRow("show /dev/zero") << QStringList{"cfg", "show", "/dev/zero"} << 2
+                                        << "it is a character device, not a regular file";
+#endif
     }
 
     void refusals() {
@@ -54,9 +73,49 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, message);
         QByteArray out, err;
+#ifdef Q_OS_UNIX
+        const FifoWatch fifo(path("x.CFG"));
+#endif
         QCOMPARE(run(arguments, &out, &err), status);
         QVERIFY2(QString::fromUtf8(out + err).contains(message), (out + err).constData());
+#ifdef Q_OS_UNIX
+        QVERIFY(!fifo.wasOpenedForReading());
+#endif
     }
+
+#ifdef Q_OS_UNIX
+    // --out a FIFO or a device: the set is written into it, and it stays what it was; a full
+    // device fails the upload.
+    void uploadIntoAFifoOrADevice_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("status");
+        QTest::newRow("FIFO") << "fifo" << 0;
+        QTest::newRow("full device") << "full" << 1;
+    }
+
+    void uploadIntoAFifoOrADevice() {
+        QFETCH(QString, kind);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("up.CFG"));
+        if (kind == QStringLiteral("fifo"))
+            QVERIFY(MakeFifo(out));
+        else if (!MakeCharacterDevice(out, 7))
+            QSKIP("no device nodes can be made here (root only)");
+        std::optional<FifoReader> reader;
+        if (kind == QStringLiteral("fifo"))
+            reader.emplace(out);
+        QByteArray err;
+        QCOMPARE(run({"upload", "--port", "DEMO:1:12:1.20", "--meters", "1", "--out", out}, nullptr,
+                     &err),
+                 status);
+        QVERIFY(kind == QStringLiteral("fifo") ? IsFifo(out) : IsCharacterDevice(out));
+        if (reader)
+            QCOMPARE(reader->readAll().size(), 5588);
+        else
+            QVERIFY2(err.contains("No space left on device"), err.constData());
+    }
+#endif
 
     void uploadWritesTheFileOfTheMetersFirmware_data() {
         QTest::addColumn<QString>("meter");
@@ -144,7 +203,9 @@ private Q_SLOTS:
     }
 
 private:
-    QString path(const char* name) const { return m_home.filePath(QLatin1String(name)); }
+    QString path(const char* name) const {
+        return m_home.filePath(QLatin1String(name));
+    }
 
     int run(const QStringList& arguments, QByteArray* out = nullptr, QByteArray* err = nullptr) {
         QProcess p;
