@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
-#include <optional>
 
 // `td700 export` and `td700 info` as a user runs them: where the output goes, what is said on
 // standard error, and the exit codes.
@@ -102,18 +101,14 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("out.csv"));
-        if (kind == QStringLiteral("fifo"))
-            QVERIFY(MakeFifo(out));
-        else if (!MakeCharacterDevice(out, 7))
+        SpecialOutput output(out, kind);
+        if (!output.isMade())
             QSKIP("no device nodes can be made here (root only)");
-        std::optional<FifoReader> reader;
-        if (kind == QStringLiteral("fifo"))
-            reader.emplace(out);
         const Run r = td700({"export", QFINDTESTDATA("../logging/data/sample.TDD"), "--out", out});
         QCOMPARE(r.exitCode, exitCode);
-        QVERIFY(kind == QStringLiteral("fifo") ? IsFifo(out) : IsCharacterDevice(out));
-        if (reader)
-            QCOMPARE(reader->readAll(), ReadBytes(QFINDTESTDATA("../logging/data/sample.csv")));
+        QVERIFY(output.isAsItWas());
+        if (kind == QStringLiteral("fifo"))
+            QCOMPARE(output.received(), ReadBytes(QFINDTESTDATA("../logging/data/sample.csv")));
         else
             QVERIFY2(r.err.contains("No space left on device"), r.err.constData());
     }

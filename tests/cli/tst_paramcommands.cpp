@@ -11,7 +11,6 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
-#include <optional>
 
 class TestParamCommands : public QObject {
     Q_OBJECT
@@ -98,20 +97,16 @@ private Q_SLOTS:
         QFETCH(int, status);
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("up.CFG"));
-        if (kind == QStringLiteral("fifo"))
-            QVERIFY(MakeFifo(out));
-        else if (!MakeCharacterDevice(out, 7))
+        SpecialOutput output(out, kind);
+        if (!output.isMade())
             QSKIP("no device nodes can be made here (root only)");
-        std::optional<FifoReader> reader;
-        if (kind == QStringLiteral("fifo"))
-            reader.emplace(out);
         QByteArray err;
         QCOMPARE(run({"upload", "--port", "DEMO:1:12:1.20", "--meters", "1", "--out", out}, nullptr,
                      &err),
                  status);
-        QVERIFY(kind == QStringLiteral("fifo") ? IsFifo(out) : IsCharacterDevice(out));
-        if (reader)
-            QCOMPARE(reader->readAll().size(), 5588);
+        QVERIFY(output.isAsItWas());
+        if (kind == QStringLiteral("fifo"))
+            QCOMPARE(output.received().size(), 5588);
         else
             QVERIFY2(err.contains("No space left on device"), err.constData());
     }

@@ -5,6 +5,7 @@
 // that wrongly replaces what it writes to replaces only these.
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <thread>
@@ -42,11 +44,6 @@ inline bool IsFifo(const QString& path) {
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
 }
 
-inline bool IsCharacterDevice(const QString& path) {
-    struct stat st {};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISCHR(st.st_mode);
-}
-
 // The reading end of a FIFO, open before a writer comes; readAll() after the writer is done.
 class FifoReader {
 public:
@@ -68,6 +65,41 @@ public:
 
 private:
     int m_fd;
+};
+
+// An output of a kind a test names, made in the test's folder: "fifo" (a reader already waits
+// on it), "lonely fifo" (nobody reads it), "null" and "full" (nodes of the devices /dev/null and
+// /dev/full: isMade() is false where none can be made, skip then), "folder".
+class SpecialOutput {
+public:
+    SpecialOutput(const QString& path, const QString& kind)
+        : m_path(path) {
+        if (kind.endsWith(QLatin1String("fifo")))
+            m_made = MakeFifo(path);
+        else if (kind == QLatin1String("folder"))
+            m_made = QDir().mkpath(path);
+        else
+            m_made = MakeCharacterDevice(path, kind == QLatin1String("null") ? 3 : 7);
+        m_type = typeOf(path);
+        if (kind == QLatin1String("fifo"))
+            m_reader = std::make_unique<FifoReader>(path);
+    }
+    bool isMade() const { return m_made; }
+    // Still a node of the kind it was made (not replaced by a regular file).
+    bool isAsItWas() const { return m_made && typeOf(m_path) == m_type; }
+    // What the reader of a FIFO got, once the writer is done.
+    QByteArray received() { return m_reader ? m_reader->readAll() : QByteArray(); }
+
+private:
+    static mode_t typeOf(const QString& path) {
+        struct stat st {};
+        return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
+    }
+
+    QString m_path;
+    bool m_made = false;
+    mode_t m_type = 0;
+    std::unique_ptr<FifoReader> m_reader;
 };
 
 // A FIFO nobody should ever open for reading, watched: should code under test open it (and
