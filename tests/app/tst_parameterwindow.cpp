@@ -169,16 +169,6 @@ private Q_SLOTS:
         QFile f(good);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
-#ifdef Q_OS_UNIX
-        // A FIFO that nothing reads: refused at once, and left a FIFO.
-        const QString fifo = dir.filePath(QStringLiteral("FIFO.CFG"));
-        QVERIFY(MakeFifo(fifo));
-        dialogs->answers << fifo;
-        window.btnSaveAs_Click();
-        QVERIFY2(window.message().contains(QStringLiteral("no program reads from")),
-                 qPrintable(window.message()));
-        QVERIFY(IsFifo(fifo));
-#endif
     }
 
     void openRefusesAFileThatIsNoParameterSet() {

@@ -1,5 +1,4 @@
 #include "support/SimProcess.h"
-#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -85,34 +84,6 @@ private Q_SLOTS:
         QVERIFY2(args[0] == u"info" ? out.contains(expected) : out == expected, out.constData());
         QVERIFY2(said.isEmpty() ? err.isEmpty() : err.contains(said), qPrintable(err));
     }
-
-#ifdef Q_OS_UNIX
-    // --out a FIFO or a device: the CSV goes into it, and it stays what it was; a full device
-    // fails the export.
-    void exportIntoAFifoOrADevice_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("exitCode");
-        QTest::newRow("FIFO") << "fifo" << 0;
-        QTest::newRow("full device") << "full" << 1;
-    }
-
-    void exportIntoAFifoOrADevice() {
-        QFETCH(QString, kind);
-        QFETCH(int, exitCode);
-        QTemporaryDir dir;
-        const QString out = dir.filePath(QStringLiteral("out.csv"));
-        SpecialOutput output(out, kind);
-        if (!output.isMade())
-            QSKIP("no device nodes can be made here (root only)");
-        const Run r = td700({"export", QFINDTESTDATA("../logging/data/sample.TDD"), "--out", out});
-        QCOMPARE(r.exitCode, exitCode);
-        QVERIFY(output.isAsItWas());
-        if (kind == QStringLiteral("fifo"))
-            QCOMPARE(output.received(), ReadBytes(QFINDTESTDATA("../logging/data/sample.csv")));
-        else
-            QVERIFY2(r.err.contains("No space left on device"), r.err.constData());
-    }
-#endif
 
 #ifdef Q_OS_LINUX
     void fullDiskLosesNothing_data() {

@@ -5,12 +5,10 @@
 #include "paramset/ParamFields.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
-#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <optional>
 
 using namespace ParamLayout;
 
@@ -301,37 +299,6 @@ private Q_SLOTS:
         QVERIFY(!missing.ok && missing.error.startsWith(QStringLiteral("Cannot open")));
         QVERIFY(stateOf(set) == before);
     }
-
-#ifdef Q_OS_UNIX
-    // A FIFO would hold the loader until something writes into it, /dev/zero reads as a
-    // parameter file of zeros: neither is read at all.
-    void filesThatAreNotFilesAreNotRead_data() {
-        QTest::addColumn<QString>("path"); // empty: a FIFO
-        QTest::addColumn<QString>("message");
-        QTest::newRow("FIFO") << QString() << "it is a FIFO (named pipe), not a regular file";
-        QTest::newRow("device") << "/dev/zero"
-                                << "it is a character device, not a regular file";
-    }
-
-    void filesThatAreNotFilesAreNotRead() {
-        QFETCH(QString, path);
-        QFETCH(QString, message);
-        QTemporaryDir dir;
-        std::optional<FifoWatch> fifo;
-        if (path.isEmpty()) {
-            path = dir.filePath(QStringLiteral("x.CFG"));
-            QVERIFY(fifo.emplace(path).isMade());
-        }
-        ParamSet set;
-        QVERIFY(LoadParameterFile(set, dataFile(QStringLiteral("p04_116.CFG"))).ok);
-        const QByteArray before = stateOf(set);
-        const ParamFileResult r = LoadParameterFile(set, path);
-        QVERIFY(!r.ok);
-        QVERIFY2(r.error.contains(message), qPrintable(r.error));
-        QVERIFY(stateOf(set) == before);
-        QVERIFY(!fifo || !fifo->wasOpenedForReading());
-    }
-#endif
 
     void longFilesLoadWithAWarning() {
         QTemporaryDir dir;
