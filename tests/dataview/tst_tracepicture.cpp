@@ -279,15 +279,8 @@ private Q_SLOTS:
     // A clock put back again and again: hundreds of segments over the same minutes. The
     // picture holds no more points than its columns allow, however many overlap, and every
     // column still reaches from the lowest value of its records to the highest.
-    void overlappingSegmentsKeepThePictureSmall_data() {
-        QTest::addColumn<int>("stretches");
-        QTest::newRow("a few") << 3;
-        QTest::newRow("hundreds") << 600;
-    }
-
     void overlappingSegmentsKeepThePictureSmall() {
-        QFETCH(int, stretches);
-        const int each = 300, width = 200;
+        const int stretches = 600, each = 300, width = 200;
         const RandomLog log(41, stretches * each);
         QByteArray file = DataFileBytes::header();
         QList<Record> records = log.records;
