@@ -175,6 +175,7 @@ void DataTimeLine::scan(TimeLineFile& f) {
         // Known only now, or changed by the new records: every step is judged again.
         f.interval = interval;
         f.gaps.clear();
+        f.gapsCut = false;
         findGaps(f, 0);
     } else {
         findGaps(f, from);

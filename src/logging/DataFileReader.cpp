@@ -287,22 +287,6 @@ qint64 DataFileReader::readRecords(qint64 first, qint64 count, QByteArray* out) 
     return count;
 }
 
-void DataFileReader::loadWhole() {
-    using namespace DataFile;
-    if (!m_stream)
-        return;
-    QByteArray all;
-    const char* data = nullptr;
-    qint64 n = 0;
-    while ((n = readStream(16384, &data)) > 0)
-        all.append(data, n * RecordSize);
-    m_stream = false; // from here on a file in memory, and refresh() leaves it alone
-    m_loaded = std::move(all);
-    m_records = m_loaded.size() / RecordSize;
-    m_data = m_records > 0 ? m_loaded.constData() : nullptr;
-    m_next = 0;
-}
-
 bool DataFileReader::record(qint64 index, DataRecord* out) {
     QByteArray bytes;
     if (index < 0 || readRecords(index, 1, &bytes) != 1)

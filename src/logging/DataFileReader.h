@@ -94,9 +94,6 @@ public:
     qint64 nextRecords(qint64 maxCount, const char** data);
     // Starts nextRecords() from the first record again (not for a stream).
     void rewind() { m_next = 0; }
-    // Reads a stream, right after open(), whole into memory; from then on it is read like a
-    // file (records in place, in any order). Nothing to do for a file.
-    void loadWhole();
 
     // True when the file is now shorter than the records mapped from it: reading them would
     // fault, so the file must be opened again first. One look at the file's size.
