@@ -1,5 +1,6 @@
 #include "viewer/GraphViewerWindow.h"
 
+#include "core/FileWrite.h"
 #include "core/PrintableText.h"
 #include "dataview/TimeTicks.h"
 #include "logging/DataFileExport.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -453,13 +453,17 @@ bool GraphViewerWindow::savePicture(const QString& path, QString* error) {
                           viewText().section(QStringLiteral("   "), 0, 0);
     const QImage image = m_plot->render(
         QSize(std::max(m_plot->width(), 1200), std::max(m_plot->height(), 700)), title);
-    // Written whole through a temporary file, like every file the program writes.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.flush() ||
-        file.error() != QFileDevice::NoError || !file.commit()) {
+    // Written like every file the program writes: whole or not at all.
+    FileOutput out(path);
+    if (!out.open() || !image.save(&out.device(), "PNG")) {
         if (error)
-            *error = file.errorString();
-        file.cancelWriting();
+            *error = out.errorString().isEmpty() ? out.device().errorString() : out.errorString();
+        out.cancel();
+        return false;
+    }
+    if (!out.commit()) {
+        if (error)
+            *error = out.errorString();
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "dataview/SyntheticDataFile.h"
 #include "logging/DataTime.h"
 #include "support/SimProcess.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 #include "viewer/ChannelTable.h"
 #include "viewer/GraphViewerWindow.h"
@@ -80,6 +81,15 @@ private Q_SLOTS:
         // A full disk or a missing folder: said, nothing half written.
         QVERIFY(!w.exportShownCsv(m_dir.filePath(QStringLiteral("no/such/folder.csv")), &error));
         QVERIFY(!error.isEmpty());
+#ifdef Q_OS_UNIX
+        // A FIFO nothing reads from: refused at once, never replaced by a file.
+        const QString path = m_dir.filePath(QStringLiteral("fifo.csv"));
+        const SpecialOutput fifo(path, QStringLiteral("lonely fifo"));
+        QVERIFY(!w.exportShownCsv(path, &error));
+        QVERIFY2(error.contains(QStringLiteral("no program reads from")), qPrintable(error));
+        QVERIFY(!w.savePicture(path, &error));
+        QVERIFY(fifo.isAsItWas());
+#endif
     }
 
     // Another file opened in the viewer: the status bar drops the cursor time of the one before
@@ -273,6 +283,21 @@ private Q_SLOTS:
         QVERIFY2(out.contains(QStringLiteral("records: %1\n").arg(2 * (8640 - 90))),
                  qPrintable(out));
     }
+
+#ifdef Q_OS_UNIX
+    void programRefusesAFifoAtOnce() {
+        const FifoWatch fifo(m_dir.filePath(QStringLiteral("F_01.TDD")));
+        QProcess p;
+        p.start(BinPath("TD700_File"),
+                {"--report-view", m_dir.filePath(QStringLiteral("F_01.TDD"))});
+        QVERIFY(p.waitForFinished(60000));
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(out.contains(QStringLiteral("it is a FIFO (named pipe), not a regular file")),
+                 qPrintable(out));
+        QVERIFY(!fifo.wasOpenedForReading());
+    }
+#endif
 
 private:
     QTemporaryDir m_dir;
