@@ -3,10 +3,12 @@
 // of a redraw (cut the traces to pixel columns and paint them) for random zooms and pans, for
 // files of 1 MB, 100 MB and 1 GB. The redraw of the whole file must not grow with the number
 // of records. Then a month of daily files: open, go to an alarm, export that hour to CSV and
-// PNG.
+// PNG. With --set-back N the files are those of a PC clock put back by N seconds after every
+// N records, again and again, so that thousands of stretches of records lie on the same hour.
 //
-//   bench_viewer [MEGABYTES ...]      (default 1 10 100 1024)
-//   bench_viewer --month DIR          writes a month of daily files into DIR and stops
+//   bench_viewer [--set-back N] [MEGABYTES ...]   (default 1 10 100 1024)
+//   bench_viewer --write FILE MEGABYTES [--set-back N]   writes one such file and stops
+//   bench_viewer --month DIR                       writes a month of daily files into DIR and stops
 
 #include "dataview/DataTimeLine.h"
 #include "dataview/SyntheticDataFile.h"
@@ -20,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -47,8 +50,21 @@ Figures figuresOf(std::vector<double> ms) {
     return {ms[ms.size() / 2], ms[ms.size() * 95 / 100], ms.back()};
 }
 
-// The time of the last redraw's two halves.
+// The process's anonymous memory now, in MB (Linux; -1 elsewhere): what the time line and the
+// pictures hold, without the mapped file.
+double anonymousMb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("RssAnon:"))
+            return line.mid(8).trimmed().split(' ').value(0).toDouble() / 1024;
+    return -1;
+}
+
+// The time of the last redraw's two halves, and the points the picture held.
 double g_cutMs = 0;
+size_t g_points = 0;
 
 // One redraw as the plot makes it: traces cut to columns, then painted.
 double redraw(const DataTimeLine& line, const PlotSettings& settings, double from, double to,
@@ -61,15 +77,20 @@ double redraw(const DataTimeLine& line, const PlotSettings& settings, double fro
     const TracePicture picture =
         BuildTracePicture(line, TimeView{from, to, layout.traces.width()}, settings.shownMask());
     g_cutMs = msSince(t);
+    g_points = 0;
+    for (const ChannelTrace& trace : picture.channels)
+        g_points += trace.points.size();
     TracePainter::paint(p, layout, picture, settings);
     return msSince(t);
 }
 
-// A file of about `megabytes`: one record a second, with a silence and an alarm each day.
-bool writeFile(const QString& path, qint64 megabytes) {
+// A file of about `megabytes`: one record a second, with a silence and an alarm each day; with
+// `setBack`, the clock put back by that many seconds after every `setBack` records.
+bool writeFile(const QString& path, qint64 megabytes, qint64 setBack) {
     SyntheticDataFile f;
     f.start = kStart;
     f.saves = (megabytes * 1024 * 1024 - DataFile::HeaderSize) / DataFile::RecordSize;
+    f.setBackEvery = f.setBackBy = setBack;
     for (qint64 day = 0; day * 86400 < f.saves; ++day) {
         const qint64 d = kStart + day * 86400;
         f.silent.push_back({d + 10 * 3600, d + 10 * 3600 + 900});
@@ -83,12 +104,12 @@ bool writeFile(const QString& path, qint64 megabytes) {
     return true;
 }
 
-void benchFile(qint64 megabytes, QImage& image) {
+void benchFile(qint64 megabytes, qint64 setBack, QImage& image) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("BENCH_01.TDD"));
     QElapsedTimer t;
     t.start();
-    if (!writeFile(path, megabytes))
+    if (!writeFile(path, megabytes, setBack))
         return;
     const double written = msSince(t);
 
@@ -96,21 +117,30 @@ void benchFile(qint64 megabytes, QImage& image) {
     DataTimeLine line;
     line.add({path});
     const double opened = msSince(t);
+    const double openedMb = anonymousMb();
     const PlotSettings settings = PlotSettings::forTimeLine(line);
     const double first = double(line.firstTime()), last = double(line.lastTime());
     const double firstPicture = redraw(line, settings, first, last, image);
+    const size_t points = g_points;
+    const double pictureMb = anonymousMb();
 
+    // Fewer redraws where each is slow, so that a bad case still ends.
+    constexpr double kBudgetMs = 20000;
     std::vector<double> fitAll, fitAllCut, views;
-    for (int i = 0; i < 30; ++i) {
+    double spent = 0;
+    for (int i = 0; i < 30 && spent < kBudgetMs; ++i) {
         fitAll.push_back(redraw(line, settings, first, last, image));
         fitAllCut.push_back(g_cutMs);
+        spent += fitAll.back();
     }
     QRandomGenerator random(7);
-    for (int i = 0; i < 200; ++i) {
+    spent = 0;
+    for (int i = 0; i < 200 && spent < kBudgetMs; ++i) {
         // Spans from a minute to the whole file, anywhere in it.
         const double span = std::exp(random.bounded(std::log(std::max(120.0, last - first))));
         const double middle = first + random.bounded(1.0) * (last - first);
         views.push_back(redraw(line, settings, middle - span / 2, middle + span / 2, image));
+        spent += views.back();
     }
     const Figures all = figuresOf(fitAll), zoom = figuresOf(views);
     std::printf("%7.1f MB %9lld records: written in %6.0f ms; open %7.1f ms + first picture "
@@ -121,6 +151,9 @@ void benchFile(qint64 megabytes, QImage& image) {
                 "%5.2f ms;  random zoom and pan: median %5.2f ms, 95%% %5.2f ms, worst %5.2f ms\n",
                 all.median, figuresOf(fitAllCut).median, all.worst, zoom.median, zoom.p95,
                 zoom.worst);
+    std::printf("          %zu segments, first picture %zu points; anonymous memory %.0f MB after "
+                "the open, %.0f MB after the first picture\n",
+                line.segments().size(), points, openedMb, pictureMb);
 }
 
 QStringList writeMonth(const QString& dir, int days) {
@@ -197,16 +230,34 @@ int main(int argc, char** argv) {
         std::printf("%lld files written to %s\n", qlonglong(paths.size()), qPrintable(args[1]));
         return paths.isEmpty() ? 1 : 0;
     }
+    qint64 setBack = 0;
     std::vector<qint64> sizes;
-    for (const QString& a : args)
-        sizes.push_back(a.toLongLong());
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QStringLiteral("--set-back"))
+            setBack = args.value(++i).toLongLong();
+        else if (args[i] != QStringLiteral("--write"))
+            sizes.push_back(args[i].toLongLong());
+    }
+    if (args.value(0) == QStringLiteral("--write")) {
+        const qint64 mb = args.value(2).toLongLong();
+        if (mb <= 0) {
+            std::printf("usage: bench_viewer --write FILE MEGABYTES [--set-back N]\n");
+            return 2;
+        }
+        return writeFile(args[1], mb, setBack) ? 0 : 1;
+    }
     if (sizes.empty())
         sizes = {1, 10, 100, 1024};
     QImage image(kPicture, QImage::Format_RGB32);
-    std::printf("picture %dx%d, every channel shown\n", kPicture.width(), kPicture.height());
+    std::printf(
+        "picture %dx%d, every channel shown%s\n", kPicture.width(), kPicture.height(),
+        setBack > 0
+            ? qPrintable(QStringLiteral("; the clock put back %1 s every %1 records").arg(setBack))
+            : "");
     for (qint64 mb : sizes)
         if (mb > 0)
-            benchFile(mb, image);
-    benchMonth(image);
+            benchFile(mb, setBack, image);
+    if (setBack == 0)
+        benchMonth(image);
     return 0;
 }

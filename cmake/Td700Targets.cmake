@@ -23,6 +23,13 @@ function(td700_program name)
   td700_warnings(${name})
 endfunction()
 
+# The screen GUI tests run on: a usual desktop of 1920 x 1080 (the offscreen platform's own is
+# 800 x 800, on which every window would be fitted smaller than a user sees it).
+set(TD700_TEST_SCREEN "${CMAKE_BINARY_DIR}/test-screen.json")
+file(WRITE "${TD700_TEST_SCREEN}"
+  "{\"screens\": [{\"name\": \"desktop\", \"x\": 0, \"y\": 0, \"width\": 1920, "
+  "\"height\": 1080, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}\n")
+
 # td700_test(name SOURCES ... LIBS ... [GUI]) registers a Qt Test executable with CTest.
 # GUI tests run on the offscreen platform so that they need no display.
 function(td700_test name)
@@ -34,7 +41,7 @@ function(td700_test name)
   add_test(NAME ${name} COMMAND ${name})
   set(env "TD700_BIN_DIR=${CMAKE_BINARY_DIR}/bin;TD700_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
   if(ARG_GUI)
-    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    list(APPEND env "QT_QPA_PLATFORM=offscreen:configfile=${TD700_TEST_SCREEN}")
   endif()
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")
   if(ARG_TIMEOUT)

@@ -75,7 +75,8 @@ inline constexpr std::array<MenuItemInfo, 18> kMenuItems{{
     {MainCommand::mHelpHelp, MainMenu::mHelp, "mHelpHelp", "&Help", EnabledWhen::Always, true},
     {MainCommand::mHelpManual, MainMenu::mHelp, "mHelpManual", "TD700 &Manual", EnabledWhen::Always,
      false},
-    {MainCommand::mHelpViewComm, MainMenu::mHelp, "mHelpViewComm", "Communication Data &View",
+    // Where a user looks for it: beside the port and the monitors.
+    {MainCommand::mHelpViewComm, MainMenu::mOnline, "mHelpViewComm", "Communication Data &View",
      EnabledWhen::Always, true},
     {MainCommand::mHelpGView, MainMenu::mHelp, "mHelpGView", "&Graph Viewer", EnabledWhen::Always,
      false},

@@ -31,6 +31,7 @@
 #include "viewer/GraphViewerWindow.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/GradientLabel.h"
+#include "widgets/ScreenFit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -131,6 +132,8 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
         restoreGeometry(s.value(QStringLiteral("main/geometry")).toByteArray());
         m_splitter->restoreState(s.value(QStringLiteral("main/splitter")).toByteArray());
     }
+    // A place remembered from a larger screen is brought back onto this one.
+    FitToScreen(*this);
 }
 
 frmTD_Main::~frmTD_Main() {
@@ -627,8 +630,27 @@ void frmTD_Main::showPortProblem(const QString& why) {
 void frmTD_Main::setCommViewVisible(bool visible) {
     m_commView->setVisible(visible);
     m_actions[MainCommand::mHelpViewComm]->setChecked(visible);
-    if (visible)
-        m_commView->scrollToNewest();
+    if (!visible)
+        return;
+    giveCommViewRoom();
+    m_commView->scrollToNewest();
+}
+
+void frmTD_Main::giveCommViewRoom() {
+    // The status list keeps the room that shows every meter (at most half the window's); the
+    // frames and counters below take the rest, and what the window gains from now on.
+    const int listRows = m_statusView->horizontalHeader()->sizeHint().height() +
+                         m_statusView->verticalHeader()->length() + 2 * m_statusView->frameWidth() +
+                         2;
+    const int least = m_statusView->minimumHeight();
+    m_statusView->setMinimumHeight(listRows);
+    const int statusNeed = m_splitter->widget(0)->minimumSizeHint().height();
+    m_statusView->setMinimumHeight(least);
+    const int total = m_splitter->height() > 0 ? m_splitter->height() : height() * 3 / 4;
+    const int status = std::min(statusNeed, total / 2);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({status, std::max(1, total - status)});
 }
 
 void frmTD_Main::openMeterList() {

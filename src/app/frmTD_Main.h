@@ -86,6 +86,9 @@ public:
     // The port command: opens a closed port or closes an open one (by the menu caption).
     void togglePort();
     void setCommViewVisible(bool visible);
+    // The splitter sizes that show the whole status list and give the rest to the
+    // communication view.
+    void giveCommViewRoom();
     // Parameter Setup: the parameter window over the selected meter, modal; with `file`, that
     // parameter file opened in it first.
     void openParameterWindow(const QString& file = {});

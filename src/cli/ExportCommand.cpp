@@ -60,7 +60,8 @@ int RunExport(const QStringList& arguments) {
     parser.addOptions({
         {QStringLiteral("out"),
          QStringLiteral("Write the CSV to FILE instead of standard output; FILE is replaced only "
-                        "once the whole CSV is written."),
+                        "once the whole CSV is written (a FIFO or a device is written into as a "
+                        "stream)."),
          QStringLiteral("FILE")},
         {QStringLiteral("from"),
          QStringLiteral("Only records at or after TIME: YYYY-MM-DD, YYYY-MM-DD HH:MM or "
@@ -120,7 +121,7 @@ int RunExport(const QStringList& arguments) {
             return usage(
                 QStringLiteral("--out names the data file %1 itself").arg(PrintableText(path)));
         auto reader = std::make_unique<DataFileReader>();
-        if (!reader->open(path)) {
+        if (!reader->open(path, DataFileReader::Source::FileOrStream)) {
             err() << "td700 export: " << PrintableText(reader->errorString()) << '\n';
             opened = false;
         }

@@ -38,7 +38,7 @@ int RunInfo(const QStringList& arguments) {
     }
     const QString path = parser.positionalArguments().constFirst();
     DataFileReader reader;
-    if (!reader.open(path)) {
+    if (!reader.open(path, DataFileReader::Source::FileOrStream)) {
         err << "td700 info: " << PrintableText(reader.errorString()) << '\n';
         return Exit::Failed;
     }

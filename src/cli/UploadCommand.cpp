@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/ParamSession.h"
+#include "core/FileRead.h"
+#include "core/FileWrite.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
 
@@ -16,7 +18,9 @@ int RunUpload(const QStringList& arguments) {
         QStringLiteral("\n") + AsClause(ExitStatusHelp(false, false)) +
         QStringLiteral(", 5 the meter answered the scan but stopped answering (said with how "
                        "it failed: time-outs, damaged replies or refusals)."));
-    parser.addOption({QStringLiteral("out"), QStringLiteral("The parameter file to write."),
+    parser.addOption({QStringLiteral("out"),
+                      QStringLiteral("The parameter file to write, whole or not at all (a FIFO "
+                                     "or a device is written into as a stream)."),
                       QStringLiteral("FILE.CFG")});
     int exitCode = Exit::Done;
     if (!ParseEngineCommand(parser, arguments, c, &exitCode))
@@ -26,8 +30,10 @@ int RunUpload(const QStringList& arguments) {
         c.err << "td700: upload wants --out FILE.CFG\n";
         return Exit::Usage;
     }
-    if (QFileInfo(out).isDir()) {
-        c.err << "td700: " << QDir::toNativeSeparators(out) << " is a folder, not a file\n";
+    const FileKind kind = KindOfFile(out);
+    if (!FileOutput::writes(kind)) {
+        c.err << "td700: " << QDir::toNativeSeparators(out) << " is " << FileKindText(kind)
+              << ", not a file to write\n";
         return Exit::Usage;
     }
     // Found out before the meter is read, not after.
@@ -46,7 +52,7 @@ int RunUpload(const QStringList& arguments) {
         c.err << "td700: " << saved.error << '\n';
         return Exit::Failed;
     }
-    c.out << QDir::toNativeSeparators(out) << ": " << QFileInfo(out).size() << " bytes from meter "
-          << meter.address << ", " << meter.describe() << '\n';
+    c.out << QDir::toNativeSeparators(out) << ": " << ParameterFileSize(set.versionHundredths())
+          << " bytes from meter " << meter.address << ", " << meter.describe() << '\n';
     return Exit::Done;
 }

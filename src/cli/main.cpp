@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "core/FileWrite.h"
 #include "core/Version.h"
 
 #include <QCoreApplication>
@@ -68,6 +69,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("TD700"));
     QCoreApplication::setOrganizationName(QStringLiteral("TD700"));
     QCoreApplication::setApplicationVersion(ProgramVersion());
+    // An --out FIFO waits for its reader, as a shell's redirection does.
+    FileOutput::setWaitForFifoReaders(true);
     const QStringList args = QCoreApplication::arguments();
     QTextStream err(stderr);
     if (args.size() < 2) {

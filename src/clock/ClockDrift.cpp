@@ -1,6 +1,7 @@
 #include "clock/ClockDrift.h"
 
 #include "clock/ClockFields.h"
+#include "clock/ClockFrames.h"
 #include "comm/CommEngine.h"
 #include "comm/RequestCodes.h"
 #include "core/Clock.h"
@@ -13,6 +14,7 @@ ClockDrift::ClockDrift(CommEngine& engine, const Clock& clock, QObject* parent)
     , m_clock(clock) {
     connect(&engine, &CommEngine::requestSent, this, &ClockDrift::onRequestSent);
     connect(&engine, &CommEngine::meterPolled, this, &ClockDrift::onMeterPolled);
+    connect(&engine, &CommEngine::settingsRead, this, &ClockDrift::onSettingsRead);
     connect(&engine, &CommEngine::portOpenChanged, this, &ClockDrift::clear);
 }
 
@@ -21,10 +23,28 @@ std::optional<ClockDrift::Reading> ClockDrift::reading(int meter) const {
 }
 
 void ClockDrift::onRequestSent(int code, int meter) {
+    if (code == RequestCode::RC_READ_COMMON) {
+        m_commonAskedMeter = meter;
+        m_commonAskedAt = m_clock.currentDateTime();
+    }
     if (code != RequestCode::RC_POLL_VALUES)
         return;
     m_askedMeter = meter;
     m_askedAt = m_clock.currentDateTime();
+}
+
+void ClockDrift::onSettingsRead() {
+    // The common block carries the meter's clock as well, read when the block was asked for.
+    const int meter = m_engine.state().gSelMeter;
+    if (meter < 0 || meter != m_commonAskedMeter || !m_commonAskedAt.isValid())
+        return;
+    m_commonAskedMeter = -1;
+    const ClockParts parts =
+        DeviceClockSettings::fromCommonTable(m_engine.tables().sprdP_Common).clock;
+    if (m_readings.size() <= meter)
+        m_readings.resize(meter + 1);
+    m_readings[meter] = measure(ClockPartsText(parts), m_commonAskedAt);
+    Q_EMIT changed(meter);
 }
 
 void ClockDrift::onMeterPolled(int meter, bool answered) {

@@ -10,8 +10,10 @@ class CommEngine;
 
 // How far each meter's clock is off the PC's, measured at every present-value reply (which
 // carries the meter's clock) against the PC's clock halfway between the request and the reply,
-// when the meter read its clock. A meter's own records are
-// stamped by its clock, so a technician sees a wrong clock here before the data is wrong.
+// when the meter read its clock, and at every settings read of the selected meter (its common
+// block carries the clock too) against the PC's clock when the block was asked for. A meter's own
+// records are stamped by its clock, so a technician sees a wrong clock here before the data is
+// wrong.
 class ClockDrift : public QObject {
     Q_OBJECT
 public:
@@ -47,6 +49,7 @@ Q_SIGNALS:
 private:
     void onRequestSent(int code, int meter);
     void onMeterPolled(int meter, bool answered);
+    void onSettingsRead();
     void clear();
 
     CommEngine& m_engine;
@@ -54,4 +57,6 @@ private:
     QVector<std::optional<Reading>> m_readings;
     int m_askedMeter = -1;
     QDateTime m_askedAt; // when the present values of m_askedMeter were asked for
+    int m_commonAskedMeter = -1;
+    QDateTime m_commonAskedAt; // when the common settings block was last asked for
 };

@@ -22,6 +22,8 @@ namespace {
 
 constexpr int kDateTimeTickMs = 1000;
 constexpr int kRefreshTickMs = 50;
+// Often enough that the running clock fields turn with the meter's second.
+constexpr int kRunTickMs = 200;
 
 const char* const kFieldCaptions[] = {
     QT_TRANSLATE_NOOP("frmTD_DateReserve", "Year"), QT_TRANSLATE_NOOP("frmTD_DateReserve", "Month"),
@@ -49,7 +51,8 @@ frmTD_DateReserve::frmTD_DateReserve(CommEngine& engine, Clock& clock, ClockWrit
     , m_tmrRefresh(clock, QStringLiteral("tmrRefresh"), kRefreshTickMs,
                    [this] { tmrRefresh_Timer(); })
     , m_tmrPRefesh(clock, QStringLiteral("tmrPRefesh"), kRefreshTickMs,
-                   [this] { tmrPRefesh_Timer(); }) {
+                   [this] { tmrPRefesh_Timer(); })
+    , m_tmrSysRun(clock, QStringLiteral("tmrSysRun"), kRunTickMs, [this] { runClockFields(); }) {
     setObjectName(QStringLiteral("frmTD_DateReserve"));
     setWindowTitle(QStringLiteral("DATE/TIME RESERVE SETUP"));
     buildUi();
@@ -68,8 +71,12 @@ frmTD_DateReserve::frmTD_DateReserve(CommEngine& engine, Clock& clock, ClockWrit
     connect(&writer, &ClockWriter::written, this, &frmTD_DateReserve::onWritten);
     connect(&writer, &ClockWriter::finished, this, &frmTD_DateReserve::updateControls);
     connect(&drift, &ClockDrift::changed, this, [this](int meter) {
-        if (meter == m_engine.state().gSelMeter)
-            updateMeterClock();
+        if (meter != m_engine.state().gSelMeter)
+            return;
+        updateMeterClock();
+        // A poll after the last settings read knows the meter's clock better.
+        if (const auto r = m_drift.reading(meter); r && r->isValid())
+            m_meterClock.takeIfNewer(r->meterTime, r->pcTime);
     });
 
     // Load: the PC clock runs, and the fields wait for the meter's settings. When they were
@@ -79,6 +86,7 @@ frmTD_DateReserve::frmTD_DateReserve(CommEngine& engine, Clock& clock, ClockWrit
     tmrDT_Timer();
     m_tmrDT.start();
     m_tmrRefresh.start();
+    m_tmrSysRun.start();
     using State = CommEngine::SettingsState;
     const State state = engine.settingsState();
     if (!engine.state().gSettingsRead && state != State::Reading)
@@ -146,8 +154,11 @@ void frmTD_DateReserve::buildUi() {
     connect(chbSameDT, &QCheckBox::toggled, this, [this](bool same) {
         for (QLineEdit* e : txtSYS)
             e->setReadOnly(same);
+        m_sysChanged.fill(false);
         if (same)
             copyPcClock();
+        else
+            runClockFields();
     });
     clockLayout->addWidget(chbSameDT);
     auto* setRow = new QHBoxLayout;
@@ -159,6 +170,12 @@ void frmTD_DateReserve::buildUi() {
     connect(btnSYS_DTSet, &QPushButton::clicked, this, &frmTD_DateReserve::btnSYS_DTSet_Click);
     setRow->addWidget(btnSYS_DTSet, 0, Qt::AlignBottom);
     clockLayout->addLayout(setRow);
+    auto* runHint = new QLabel(tr("The fields run with the meter's clock; a field you change "
+                                  "keeps your value. SET writes the fields as they show."),
+                               clockBox);
+    runHint->setObjectName(QStringLiteral("hint"));
+    runHint->setWordWrap(true);
+    clockLayout->addWidget(runHint);
     layout->addWidget(clockBox);
 
     lblState = new QLabel(this);
@@ -220,6 +237,9 @@ QWidget* frmTD_DateReserve::buildFieldRow(Group group,
         edit->setFixedWidth(digit * (field == ClockField::Year ? 6 : 3) + 14);
         connect(edit, &QLineEdit::editingFinished, this,
                 [this, group, field] { fieldCommitted(group, field); });
+        if (group == Group::Clock)
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, field] { m_sysChanged[size_t(field)] = true; });
         grid->addWidget(edit, 1, column++);
         fields[size_t(i)] = edit;
         if (i < ClockFieldCount - 1) {
@@ -240,6 +260,21 @@ void frmTD_DateReserve::tmrDT_Timer() {
         lblDateTime->setText(now);
     if (chbSameDT->isChecked())
         copyPcClock();
+}
+
+void frmTD_DateReserve::runClockFields(int aheadMs) {
+    if (chbSameDT->isChecked() || !m_meterClock.isKnown())
+        return;
+    const ClockParts parts =
+        ClockPartsOf(m_meterClock.at(m_clock.currentDateTime().addMSecs(aheadMs)));
+    for (int i = 0; i < ClockFieldCount; ++i) {
+        QLineEdit* e = txtSYS[size_t(i)];
+        if (m_sysChanged[size_t(i)])
+            continue;
+        const QString text = ClockFieldText(ClockField(i), parts[size_t(i)]);
+        if (e->text() != text)
+            e->setText(text);
+    }
 }
 
 void frmTD_DateReserve::copyPcClock(int aheadMs) {
@@ -275,6 +310,16 @@ void frmTD_DateReserve::tmrRefresh_Timer() {
     }
     m_engine.state().gSettingsRead = false;
     m_refreshedAt = m_clock.currentDateTime();
+    // What the meter now holds runs on from here; changes typed before are gone. The settings
+    // may have been read a while ago (by the scan): the last poll tells the meter's clock to
+    // the moment, unless this window has written to the meter since.
+    const auto polled = m_drift.reading(m_engine.state().gSelMeter);
+    if (polled && polled->isValid() && (!m_lastWriteAt.isValid() || polled->pcTime > m_lastWriteAt))
+        m_meterClock.take(polled->meterTime, polled->pcTime);
+    else
+        m_meterClock.take(DateTimeOfParts(s.clock), m_refreshedAt);
+    m_sysChanged.fill(false);
+    runClockFields();
     updateState();
 }
 
@@ -333,6 +378,8 @@ void frmTD_DateReserve::btnSYS_DTSet_Click() {
     // the meter's clock then starts within half a second of the PC's.
     if (chbSameDT->isChecked())
         copyPcClock(500);
+    else
+        runClockFields(500); // the meter's clock of the click, to the nearest second
     ClockParts parts{};
     for (int i = 0; i < ClockFieldCount; ++i)
         parts[size_t(i)] = limitField(Group::Clock, ClockField(i)).value;
@@ -350,6 +397,7 @@ void frmTD_DateReserve::sendWrite(const QByteArray& frame) {
     m_lastWriteFailed = false;
     m_writeFailure.reset();
     m_cancelled = false;
+    m_lastWriteAt = m_clock.currentDateTime();
     m_tmrPRefesh.start();
     updateControls();
     updateState();
@@ -483,6 +531,7 @@ void frmTD_DateReserve::unload() {
     m_tmrDT.stop();
     m_tmrRefresh.stop();
     m_tmrPRefesh.stop();
+    m_tmrSysRun.stop();
     // Back to monitoring. A write still on its way is not cut off: the engine returns to
     // monitoring by itself once it and the settings read after it are done. A meter that does
     // not answer would hold the engine for ever: what waits for it is cancelled.

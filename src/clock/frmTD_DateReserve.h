@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clock/ClockFields.h"
+#include "clock/MeterClock.h"
 #include "comm/EngineTimer.h"
 #include "comm/RequestFailures.h"
 
@@ -24,11 +25,13 @@ class QPushButton;
 // The fields show the meter's settings as last read, and only once the whole settings read
 // has finished: tmrRefresh waits for it, so half-read settings never pass for the meter's.
 // "ON" / "OFF" and every committed edit of a reserve field (Enter, or leaving an edited
-// field) write to the meter at once; "SET" writes the six clock fields, or with "Same as PC"
-// checked the PC's time to the second. Each write is followed by a settings read, after
-// which the fields show what the meter now holds. A meter that does not answer or refuses is
-// named with how it failed; "Cancel" drops the writes still waiting and stops a settings read
-// that waits for a silent meter. Closing returns the engine to monitoring.
+// field) write to the meter at once. The clock fields run on with the meter's clock (known
+// from the last read and every poll) but for those the user has changed; "SET" writes the six
+// fields as they show at the click, or with "Same as PC" checked the PC's time to the second. Each
+// write is followed by a settings read, after which the fields show what the meter now holds.
+// A meter that does not answer or refuses is named with how it failed; "Cancel" drops the
+// writes still waiting and stops a settings read that waits for a silent meter. Closing returns
+// the engine to monitoring.
 class frmTD_DateReserve : public QDialog {
     Q_OBJECT
 public:
@@ -53,6 +56,8 @@ public:
     EngineTimer& tmrDT() { return m_tmrDT; }
     EngineTimer& tmrRefresh() { return m_tmrRefresh; }
     EngineTimer& tmrPRefesh() { return m_tmrPRefesh; }
+    // Moves the clock fields the user has not changed on with the meter's clock.
+    EngineTimer& tmrSysRun() { return m_tmrSysRun; }
 
     // Whether button i carries the green highlight (the meter's reserve switch as read).
     bool isHighlighted(int i) const;
@@ -84,6 +89,8 @@ private:
     void updateControls();
     void updateState();
     void updateMeterClock();
+    // The fields the user has not changed show the meter's clock at this moment (`aheadMs` on).
+    void runClockFields(int aheadMs = 0);
     void unload();
 
     CommEngine& m_engine;
@@ -93,8 +100,12 @@ private:
     EngineTimer m_tmrDT;
     EngineTimer m_tmrRefresh;
     EngineTimer m_tmrPRefesh;
+    EngineTimer m_tmrSysRun;
+    MeterClock m_meterClock;
+    std::array<bool, ClockFieldCount> m_sysChanged{}; // a clock field the user has typed into
     int m_highlighted = -1;
     QDateTime m_refreshedAt; // PC time of the last refresh from the meter's settings
+    QDateTime m_lastWriteAt; // PC time of the last write this window sent
     bool m_lastWriteFailed = false;
     std::optional<FailedRequest> m_writeFailure; // how the last write that failed failed
     std::optional<FailedRequest> m_readFailure;  // the settings read gave up; it is asked again

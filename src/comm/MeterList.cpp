@@ -3,6 +3,7 @@
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
 #include "core/CodePage.h"
+#include "core/FileRead.h"
 #include "core/TextLines.h"
 
 #include <QDir>
@@ -20,8 +21,8 @@ constexpr qsizetype kLineBytes = 1 << 16;
 // that passed through other editors have them), reading the file as a stream, until `take`
 // returns false.
 void forEachLine(const QString& path, const std::function<bool(const QByteArray&)>& take) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenRegularFile(file, path, nullptr))
         return;
     QByteArray line;
     bool lineOpen = false;

@@ -1,5 +1,7 @@
 #include "core/AppPaths.h"
 
+#include "core/FileRead.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -43,7 +45,7 @@ void AppPaths::adoptEarlierUserFolder(const QString& data) {
     for (const QString& alarmFile : from.entryList({QStringLiteral("ALM.*")}, QDir::Files))
         files << alarmFile;
     for (const QString& file : files)
-        if (QFileInfo::exists(from.filePath(file)))
+        if (KindOfFile(from.filePath(file)) == FileKind::Regular) // a FIFO would hold the start
             QFile::copy(from.filePath(file), QDir(data).filePath(file));
 }
 

@@ -1,6 +1,7 @@
 #include "core/TextLines.h"
 
 #include "core/CodePage.h"
+#include "core/FileRead.h"
 #include "core/FileWrite.h"
 
 #include <QCoreApplication>
@@ -20,26 +21,31 @@ bool isControl(QChar c) {
 } // namespace
 
 QString TextFileProblem(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists())
+    const FileKind kind = KindOfFile(path);
+    if (kind == FileKind::Missing && !QFileInfo::exists(path))
         return {};
-    if (info.isDir())
+    if (kind == FileKind::Folder)
         return tr("%1 is a folder, not a file").arg(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return tr("%1 cannot be read: %2").arg(path, file.errorString());
+    QFile file;
+    QString why;
+    if (!OpenRegularFile(file, path, &why))
+        return tr("%1 cannot be read: %2").arg(path, why);
     return {};
 }
 
 TextFile ReadTextFile(const QString& path) {
     TextFile out;
     out.found = QFileInfo::exists(path);
-    out.problem = TextFileProblem(path);
-    if (!out.found || !out.problem.isEmpty())
+    if (!out.found)
         return out;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.problem = tr("%1 cannot be read: %2").arg(path, file.errorString());
+    QFile file;
+    QString why;
+    if (KindOfFile(path) == FileKind::Folder) {
+        out.problem = tr("%1 is a folder, not a file").arg(path);
+        return out;
+    }
+    if (!OpenRegularFile(file, path, &why)) {
+        out.problem = tr("%1 cannot be read: %2").arg(path, why);
         return out;
     }
     const QByteArray bytes = file.readAll();

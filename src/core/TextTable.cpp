@@ -1,5 +1,6 @@
 #include "core/TextTable.h"
 
+#include "core/FileRead.h"
 #include "core/FileWrite.h"
 
 #include <QFile>
@@ -313,12 +314,9 @@ bool TextTable::saveData(const QString& path, QString* error) const {
 }
 
 bool TextTable::loadData(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
+    QFile file;
+    if (!OpenRegularFile(file, path, error))
         return false;
-    }
     const QByteArray bytes = file.readAll();
     const QList<QByteArray> lines = bytes.split('\n');
     const QList<QByteArray> head = lines.value(0).split('\t');

@@ -19,7 +19,9 @@ QString tr(const char* text) {
 
 // So many alarm changes are more than anyone reads in a list; the traces and bands still
 // show every one.
-constexpr size_t kMaxEvents = 200000;
+constexpr size_t kMaxEvents = DataTimeLine::MaxEvents;
+// Distinct steps counted for the save interval: a file of random stamps would have millions.
+constexpr size_t kMaxSteps = 4096;
 // Steps longer than a month are not a save interval.
 constexpr qint64 kLongestStep = 31 * 86400;
 constexpr qint64 kBlock = 64; // records per entry of a file's block times
@@ -27,8 +29,8 @@ constexpr qint64 kBlock = 64; // records per entry of a file's block times
 // The save interval behind a file's steps. Saves with an interval in seconds that does not
 // divide a minute come at two steps (40 s: 40 and 20), so the interval is the longest step
 // that makes up a good share of all steps, else the most common one.
-qint64 usualStep(const std::map<qint64, qint64>& steps) {
-    qint64 total = 0;
+qint64 usualStep(const std::map<qint64, qint64>& steps, qint64 otherSteps) {
+    qint64 total = otherSteps;
     for (const auto& [step, count] : steps)
         total += count;
     qint64 common = 0, commonCount = 0, longestShared = 0;
@@ -80,14 +82,18 @@ bool DataTimeLine::openInto(TimeLineFile& f, QString* error) {
     f.gaps.clear();
     f.events.clear();
     f.steps.clear();
+    f.otherSteps = 0;
     f.scanned = 0;
     f.segmentOpen = false;
+    f.eventsBeforeOpen = 0;
+    f.leftOut = 0;
+    f.gapsCut = false;
     f.blockTimes.clear();
+    // Files only: a FIFO or a device given by name is refused, never waited on.
     if (!f.reader->open(f.path)) {
         *error = f.reader->errorString();
         return false;
     }
-    f.reader->loadWhole(); // a pipe is read whole: the time line reaches any record
     f.summary.build(*f.reader);
     scan(f);
     return true;
@@ -137,14 +143,22 @@ void DataTimeLine::scan(TimeLineFile& f) {
         if (f.segmentOpen && *t >= f.segments.back().t1) {
             TimeSegment& s = f.segments.back();
             const qint64 step = *t - s.t1;
-            if (step > 0 && step <= kLongestStep)
-                ++f.steps[step];
+            if (step > 0 && step <= kLongestStep) {
+                const auto known = f.steps.find(step);
+                if (known != f.steps.end())
+                    ++known->second;
+                else if (f.steps.size() < kMaxSteps)
+                    f.steps.emplace(step, 1);
+                else
+                    ++f.otherSteps;
+            }
             if (flags.alarms != s.lastFlags.alarms && f.events.size() < kMaxEvents)
                 addAlarmChanges(f.events, s.lastFlags.alarms, flags.alarms, *t);
             s.end = r + 1;
             s.t1 = *t;
             s.lastFlags = flags;
         } else {
+            leaveOutIfOverBudget(f, r);
             TimeSegment s;
             s.first = r;
             s.end = r + 1;
@@ -152,18 +166,34 @@ void DataTimeLine::scan(TimeLineFile& f) {
             s.firstFlags = s.lastFlags = flags;
             f.segments.push_back(s);
             f.segmentOpen = true;
+            f.eventsBeforeOpen = f.events.size();
         }
     }
     f.scanned = count;
-    const qint64 interval = usualStep(f.steps);
+    const qint64 interval = usualStep(f.steps, f.otherSteps);
     if (interval != f.interval) {
         // Known only now, or changed by the new records: every step is judged again.
         f.interval = interval;
         f.gaps.clear();
+        f.gapsCut = false;
         findGaps(f, 0);
     } else {
         findGaps(f, from);
     }
+}
+
+void DataTimeLine::leaveOutIfOverBudget(TimeLineFile& f, qint64 record) {
+    // A clock put back now and then makes a few long stretches; only stamps that jump back
+    // and forth make stretches of a few records, and of those the time line keeps no more
+    // than its budget.
+    if (f.segments.empty() || qint64(f.segments.size()) < SegmentBudget(record))
+        return;
+    const TimeSegment& last = f.segments.back();
+    if (last.end - last.first >= RecordsPerSegment)
+        return;
+    f.leftOut += last.end - last.first;
+    f.events.resize(f.eventsBeforeOpen);
+    f.segments.pop_back();
 }
 
 void DataTimeLine::findGaps(TimeLineFile& f, qint64 fromRecord) {
@@ -180,8 +210,13 @@ void DataTimeLine::findGaps(TimeLineFile& f, qint64 fromRecord) {
         qint64 previous = timeAt(r - 1);
         for (; r < s.end; ++r) {
             const qint64 t = timeAt(r);
-            if (stepIsGap(t - previous, f.interval))
+            if (stepIsGap(t - previous, f.interval)) {
+                if (f.gaps.size() >= kMaxEvents) {
+                    f.gapsCut = true;
+                    return;
+                }
                 f.gaps.push_back({previous, t});
+            }
             previous = t;
         }
     }
@@ -226,10 +261,15 @@ void DataTimeLine::rebuild() {
     RecordFlags before;
     for (size_t k = 0; k < m_segments.size(); ++k) {
         const TimeSegment& s = m_segments[k];
-        // Between segments: silence, and alarms that changed while it lasted.
+        // Between segments: silence, and alarms that changed while it lasted. Thousands of
+        // segments could add dozens of changes each: the list is cut to its length below, and
+        // never holds more than twice that meanwhile.
         if (k > 0 && s.t0 > reach && isGap(s.t0 - reach, reachFile, s.file))
             m_gaps.push_back({reach, s.t0});
-        addAlarmChanges(m_events, before.alarms, s.firstFlags.alarms, s.t0);
+        if (m_events.size() < 2 * kMaxEvents)
+            addAlarmChanges(m_events, before.alarms, s.firstFlags.alarms, s.t0);
+        else
+            m_eventsCut = true;
         before = s.lastFlags;
         if (s.t1 > reach) {
             reach = s.t1;
@@ -240,6 +280,10 @@ void DataTimeLine::rebuild() {
     std::sort(m_gaps.begin(), m_gaps.end(),
               [](const TimeGap& a, const TimeGap& b) { return a.from < b.from; });
     for (const TimeGap& g : m_gaps) {
+        if (m_events.size() >= 2 * kMaxEvents) {
+            m_eventsCut = true;
+            break;
+        }
         TimeLineEvent e;
         e.kind = TimeLineEvent::Kind::NoData;
         e.time = g.from;
@@ -307,6 +351,15 @@ QStringList DataTimeLine::messages() const {
                       "they are left out")
                        .arg(PrintableText(f->path))
                        .arg(f->badStamps);
+        if (f->leftOut > 0)
+            out << tr("%1: the time goes back and forth again and again; %2 records in short "
+                      "stretches between such steps are not drawn (an export has them)")
+                       .arg(PrintableText(f->path))
+                       .arg(f->leftOut);
+        if (f->gapsCut)
+            out << tr("%1: more than %2 gaps; those after the first %2 are not marked")
+                       .arg(PrintableText(f->path))
+                       .arg(kMaxEvents);
         readers << f->reader.get();
     }
     out << CompareChannelLayouts(readers);

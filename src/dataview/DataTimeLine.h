@@ -54,8 +54,12 @@ struct TimeLineFile {
     std::vector<TimeGap> gaps;         // within segments
     std::vector<TimeLineEvent> events; // alarm changes within segments
     std::map<qint64, qint64> steps;    // how often each step between records occurs
+    qint64 otherSteps = 0;             // steps not counted in `steps` (it was full)
     qint64 scanned = 0;                // records looked at
     bool segmentOpen = false;          // the last record scanned ends segments.back()
+    size_t eventsBeforeOpen = 0;       // events.size() when segments.back() began
+    qint64 leftOut = 0;                // records of short stretches beyond the segment budget
+    bool gapsCut = false;              // more gaps than are kept
     // The time of every 64th record (record 64 k), so that a search for a time reads a few
     // records of the file instead of twenty scattered ones; unreadable stamps hold the least
     // number.
@@ -66,8 +70,20 @@ struct TimeLineFile {
 // sorted by time, cut into segments where the time goes back (a clock put back) or a stamp is
 // unreadable, with the gaps where the meter did not answer, the alarm changes, and for every
 // file a summary that answers "lowest and highest value between two records" at once.
+//
+// What it holds stays small for any file, however its stamps go: a file keeps at most
+// SegmentBudget(records) segments (a stretch shorter than a block of 64 records that would
+// exceed it is left out of the time line, and said in messages()), and at most MaxEvents gaps
+// and alarm changes.
 class DataTimeLine {
 public:
+    static constexpr size_t MaxEvents = 200000;
+    static constexpr qint64 FreeSegments = 1024;    // segments any file may have
+    static constexpr qint64 RecordsPerSegment = 64; // beyond them, one per so many records
+    static qint64 SegmentBudget(qint64 records) {
+        return FreeSegments + records / RecordsPerSegment;
+    }
+
     DataTimeLine();
     ~DataTimeLine();
     DataTimeLine(const DataTimeLine&) = delete;
@@ -141,6 +157,7 @@ private:
     bool openInto(TimeLineFile& file, QString* error);
     void scan(TimeLineFile& file);
     void findGaps(TimeLineFile& file, qint64 fromRecord);
+    void leaveOutIfOverBudget(TimeLineFile& file, qint64 record);
     void rebuild();
 
     std::vector<std::unique_ptr<TimeLineFile>> m_files;

@@ -157,7 +157,7 @@ QByteArray SyntheticDataFile::records(qint64 firstSave, qint64 endSave) const {
     QByteArray out;
     out.reserve((endSave - firstSave) * DataFile::RecordSize);
     for (qint64 i = firstSave; i < endSave; ++i) {
-        const qint64 t = start + i * interval;
+        const qint64 t = saveTime(i);
         bool quiet = false;
         for (const Span& s : silent)
             quiet = quiet || inside(s, t);
@@ -165,6 +165,11 @@ QByteArray SyntheticDataFile::records(qint64 firstSave, qint64 endSave) const {
             out += record(t);
     }
     return out;
+}
+
+qint64 SyntheticDataFile::saveTime(qint64 save) const {
+    const qint64 setBacks = setBackEvery > 0 ? save / setBackEvery : 0;
+    return start + save * interval - setBacks * setBackBy;
 }
 
 bool SyntheticDataFile::write(const QString& path, QString* error) const {

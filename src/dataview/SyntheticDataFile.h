@@ -33,6 +33,10 @@ struct SyntheticDataFile {
     std::vector<Span> silent;
     std::vector<BadSensor> badSensors;
     std::vector<Bump> bumps;
+    // A PC clock put back again and again: after every `setBackEvery` saves the stamps go
+    // back by `setBackBy` seconds (0: never).
+    qint64 setBackEvery = 0;
+    qint64 setBackBy = 0;
 
     QByteArray header() const;
     QByteArray record(qint64 time) const;
@@ -50,6 +54,8 @@ struct SyntheticDataFile {
     static constexpr double LowAlarm = 0.08;
 
     double value(int channel, qint64 time) const;
+    // The stamp of save `save` (before any silence leaves it out).
+    qint64 saveTime(qint64 save) const;
 
     // One day of a plant's log from `dayStart` (midnight), the `day`-th of a series, each day a
     // little different: the meter silent for a quarter of an hour in the morning (and two

@@ -32,6 +32,7 @@ public:
         m_picture.view = view;
         m_picture.columnFlags.assign(size_t(m_width), {});
         m_picture.columnHasRecords.assign(size_t(m_width), false);
+        m_layers.assign(size_t(m_width), 0);
     }
 
     TracePicture build() {
@@ -42,6 +43,7 @@ public:
                     addSegment(k);
             for (ChannelTrace& trace : m_picture.channels)
                 clipEnds(trace);
+            addFolded();
             addGaps();
         }
         return std::move(m_picture);
@@ -90,10 +92,13 @@ private:
         open.last = e;
     }
 
-    // One record outside the picture that the trace runs to or from.
+    // One record outside the picture that the trace runs to or from (not where the edge
+    // column draws no more lines).
     void emitRecord(const Pos& p) {
         const char* record = recordOf(p);
         const double x = m_view.x(double(timeOf(p)));
+        if (m_layers[x < 0 ? 0 : size_t(m_width - 1)] >= TracePicture::MaxLayers)
+            return;
         for (int ch = 1; ch <= 12; ++ch) {
             if (!((m_shown >> (ch - 1)) & 1) || !RecordBytes::isValid(record, ch))
                 continue;
@@ -112,10 +117,26 @@ private:
         const int c1 = std::clamp(int(std::floor(m_view.x(tB))), 0, m_width - 1);
         // bounds[i]: the first record of column c0 + i.
         std::vector<qint64> bounds(size_t(c1 - c0 + 2));
-        for (int c = c0; c <= c1 + 1; ++c)
-            bounds[size_t(c - c0)] = c == c0 && double(s.t0) >= m_view.time(c)
-                                         ? s.first
-                                         : m_line.lowerBound(s, qint64(std::ceil(m_view.time(c))));
+        const auto boundAt = [&](int c) {
+            return c == c0 && double(s.t0) >= m_view.time(c)
+                       ? s.first
+                       : m_line.lowerBound(s, qint64(std::ceil(m_view.time(c))));
+        };
+        bounds.front() = boundAt(c0);
+        bounds.back() = boundAt(c1 + 1);
+        if (bounds.back() - bounds.front() <= 8 * qint64(bounds.size())) {
+            // A few records a column: one walk over them costs less than a search per column.
+            qint64 r = bounds.front();
+            for (int c = c0 + 1; c <= c1; ++c) {
+                const qint64 t = qint64(std::ceil(m_view.time(c)));
+                while (r < bounds.back() && timeOf({k, r}) < t)
+                    ++r;
+                bounds[size_t(c - c0)] = r;
+            }
+        } else {
+            for (int c = c0 + 1; c <= c1; ++c)
+                bounds[size_t(c - c0)] = boundAt(c);
+        }
 
         snapToBlocks(bounds, s);
 
@@ -141,6 +162,11 @@ private:
             m_picture.columnHasRecords[size_t(c)] = true;
             flags |= summary.flags(reader, a, b);
             const ValueSpan span = summary.span(reader, a, b);
+            if (m_layers[size_t(c)] >= TracePicture::MaxLayers) {
+                fold(c, span);
+                continue;
+            }
+            ++m_layers[size_t(c)];
             for (int ch = 1; ch <= 12; ++ch) {
                 if (!((m_shown >> (ch - 1)) & 1) || !span.hasValue(ch))
                     continue;
@@ -212,6 +238,38 @@ private:
         trace = std::move(out);
     }
 
+    // Values of a column that draws no more lines: into its one stroke per channel.
+    void fold(int column, const ValueSpan& span) {
+        for (int ch = 1; ch <= 12; ++ch) {
+            if (!((m_shown >> (ch - 1)) & 1) || !span.hasValue(ch))
+                continue;
+            std::vector<Fold>& folds = m_folds[size_t(ch - 1)];
+            if (folds.empty())
+                folds.resize(size_t(m_width));
+            Fold& f = folds[size_t(column)];
+            const float low = span.low[size_t(ch - 1)], high = span.high[size_t(ch - 1)];
+            f.low = f.has ? std::min(f.low, low) : low;
+            f.high = f.has ? std::max(f.high, high) : high;
+            f.has = true;
+        }
+    }
+
+    // The strokes, neighbouring columns joined into one run.
+    void addFolded() {
+        for (size_t ch = 0; ch < 12; ++ch) {
+            ChannelTrace& trace = m_picture.channels[ch];
+            const std::vector<Fold>& folds = m_folds[ch];
+            for (size_t c = 0; c < folds.size(); ++c) {
+                if (!folds[c].has)
+                    continue;
+                if (c == 0 || !folds[c - 1].has)
+                    trace.runStarts.push_back(trace.points.size());
+                trace.points.emplace_back(double(c) + 0.5, folds[c].low);
+                trace.points.emplace_back(double(c) + 0.5, folds[c].high);
+            }
+        }
+    }
+
     void addGaps() {
         const std::vector<TimeGap>& gaps = m_line.gaps();
         auto it = std::lower_bound(gaps.begin(), gaps.end(), m_view.from,
@@ -240,6 +298,10 @@ private:
         bool has = false;
         Entry last;
     };
+    struct Fold {
+        float low = 0, high = 0;
+        bool has = false;
+    };
 
     const DataTimeLine& m_line;
     const std::vector<TimeSegment>& m_segments;
@@ -248,6 +310,8 @@ private:
     unsigned m_shown;
     TracePicture m_picture;
     std::array<Open, 12> m_open{};
+    std::vector<quint8> m_layers;              // per column: segments drawn as lines there
+    std::array<std::vector<Fold>, 12> m_folds; // per channel and column, once needed
     struct Known {
         size_t segment = size_t(-1);
         qint64 record = -1;

@@ -36,7 +36,14 @@ struct ChannelTrace {
 // (so peaks are never lost), and the flags that were on in it. Columns of more than a thousand
 // records have their edges on whole blocks of records, at most a thirty-second of a column
 // away from the exact time.
+//
+// Where segments overlap (a clock put back again and again), a column draws the lines of its
+// first MaxLayers segments; the values of all the others there are one stroke from their
+// lowest to their highest, joined column to column. So a picture holds at most about
+// (4 MaxLayers + 2) points per channel and column, however many segments overlap.
 struct TracePicture {
+    static constexpr int MaxLayers = 8;
+
     TimeView view;
     std::array<ChannelTrace, 12> channels;
     std::vector<RecordFlags> columnFlags; // per pixel column

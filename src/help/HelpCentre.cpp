@@ -4,6 +4,7 @@
 #include "help/HelpTopics.h"
 #include "help/HelpWindow.h"
 #include "help/ManualWindow.h"
+#include "widgets/ScreenFit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -42,6 +43,8 @@ ManualWindow* HelpCentre::manualWindow() const {
 }
 
 void HelpCentre::present(QWidget* window) {
+    if (!window->isVisible())
+        FitToScreen(*window);
     if (window->isMinimized())
         window->showNormal();
     else

@@ -1,5 +1,6 @@
 #include "logging/DataFileExport.h"
 
+#include "core/FileWrite.h"
 #include "core/PrintableText.h"
 #include "logging/DataFile.h"
 #include "logging/DataFileReader.h"
@@ -8,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 #include <charconv>
@@ -328,28 +328,18 @@ bool ExportCsv(const QList<DataFileReader*>& readers, QIODevice& out, const CsvO
 
 bool ExportCsvFile(const QList<DataFileReader*>& readers, const QString& path,
                    const CsvOptions& options, QString* error, qint64* rows) {
+    FileOutput out(path);
     QString why;
-    // Unbuffered, so that a full disk shows at the write that hit it; on some Qt versions
-    // commit() after a failed buffered write still renames a cut-short file into place.
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (!ok)
-        why = file.errorString();
-    if (ok)
-        ok = ExportCsv(readers, file, options, &why, rows);
-    if (ok && !(file.flush() && file.error() == QFileDevice::NoError)) {
-        ok = false;
-        why = file.errorString();
-    }
-    if (!ok) {
-        file.cancelWriting();
+    if (out.open() && !ExportCsv(readers, out.device(), options, &why, rows)) {
+        // Reading failed, or writing did: either way the file on disk stays as it was.
+        out.cancel();
         if (error)
             *error = why.isEmpty() ? QStringLiteral("write failed") : why;
         return false;
     }
-    if (!file.commit()) {
+    if (!out.commit()) {
         if (error)
-            *error = file.errorString();
+            *error = out.errorString();
         return false;
     }
     return true;

@@ -34,9 +34,9 @@ bool ExportCsv(const QList<DataFileReader*>& readers, QIODevice& out, const CsvO
 bool ExportCsv(DataFileReader& reader, QIODevice& out, const CsvOptions& options,
                QString* error = nullptr);
 
-// The same into the file at `path`, whole or not at all: the CSV goes to a temporary file
-// beside it that replaces the file only once every byte is written; on any failure (a full
-// disk) the old file, if any, stays as it was.
+// The same into the file at `path` through a FileOutput: a file is replaced whole or not at
+// all (on any failure, a full disk, the old file stays as it was); a FIFO or a device is
+// written into as a stream.
 bool ExportCsvFile(const QList<DataFileReader*>& readers, const QString& path,
                    const CsvOptions& options, QString* error = nullptr, qint64* rows = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include "comm/CommState.h"
 #include "core/CodePage.h"
+#include "core/FileRead.h"
 #include "logging/DataFile.h"
 #include "logging/RecordBytes.h"
 
@@ -118,7 +119,7 @@ qint64 readFully(QFile& file, char* to, qint64 size) {
 
 } // namespace
 
-bool DataFileReader::open(const QString& path) {
+bool DataFileReader::open(const QString& path, Source source) {
     using namespace DataFile;
     if (m_map)
         m_file.unmap(m_map);
@@ -138,14 +139,17 @@ bool DataFileReader::open(const QString& path) {
     // Unbuffered: the header is the only thing read through the device; records are mapped,
     // and a stream's records are read in large blocks that a buffer would only copy twice.
     bool opened = false;
-    if (path == u"-") {
+    QString why;
+    if (path == u"-" && source == Source::FileOrStream) {
         opened = m_file.open(0, QIODevice::ReadOnly | QIODevice::Unbuffered);
+        why = m_file.errorString();
+    } else if (source == Source::FileOrStream) {
+        opened = OpenFileOrStream(m_file, path, &why, QIODevice::Unbuffered);
     } else {
-        m_file.setFileName(path);
-        opened = m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        opened = OpenRegularFile(m_file, path, &why, QIODevice::Unbuffered);
     }
     if (!opened) {
-        m_error = tr("cannot open %1: %2").arg(path, m_file.errorString());
+        m_error = tr("cannot open %1: %2").arg(path, why);
         return false;
     }
     m_stream = m_file.isSequential();
@@ -281,22 +285,6 @@ qint64 DataFileReader::readRecords(qint64 first, qint64 count, QByteArray* out) 
         return 0;
     out->append(m_data + first * RecordSize, count * RecordSize);
     return count;
-}
-
-void DataFileReader::loadWhole() {
-    using namespace DataFile;
-    if (!m_stream)
-        return;
-    QByteArray all;
-    const char* data = nullptr;
-    qint64 n = 0;
-    while ((n = readStream(16384, &data)) > 0)
-        all.append(data, n * RecordSize);
-    m_stream = false; // from here on a file in memory, and refresh() leaves it alone
-    m_loaded = std::move(all);
-    m_records = m_loaded.size() / RecordSize;
-    m_data = m_records > 0 ? m_loaded.constData() : nullptr;
-    m_next = 0;
 }
 
 bool DataFileReader::record(qint64 index, DataRecord* out) {

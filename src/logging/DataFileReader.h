@@ -62,8 +62,13 @@ public:
     DataFileReader(const DataFileReader&) = delete;
     DataFileReader& operator=(const DataFileReader&) = delete;
 
+    // What open() takes: only regular files (for a window, which must never wait), or also
+    // streams (a FIFO or /dev/stdin given by name, "-" for standard input) for a command that
+    // reads pipes on purpose. A folder or a block device is never read.
+    enum class Source { FileOnly, FileOrStream };
+
     // False when the file cannot be opened or does not start as a data file.
-    bool open(const QString& path);
+    bool open(const QString& path, Source source = Source::FileOnly);
     QString path() const { return m_path; }
     QString errorString() const { return m_error; }
     QStringList warnings() const { return m_warnings; }
@@ -89,9 +94,6 @@ public:
     qint64 nextRecords(qint64 maxCount, const char** data);
     // Starts nextRecords() from the first record again (not for a stream).
     void rewind() { m_next = 0; }
-    // Reads a stream, right after open(), whole into memory; from then on it is read like a
-    // file (records in place, in any order). Nothing to do for a file.
-    void loadWhole();
 
     // True when the file is now shorter than the records mapped from it: reading them would
     // fault, so the file must be opened again first. One look at the file's size.

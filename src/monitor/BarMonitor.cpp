@@ -2,11 +2,13 @@
 
 #include "comm/DeviceTables.h"
 #include "monitor/BarScale.h"
+#include "monitor/ChannelBoard.h"
+#include "monitor/FigureLabel.h"
 #include "monitor/MonitorStyle.h"
 #include "widgets/GradientLabel.h"
 
-#include <QGridLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 using namespace ChannelDisplay;
 
@@ -20,41 +22,55 @@ BarMonitor::BarMonitor(int channels, const MonitorContext& context, QWidget* par
     setWindowTitle(QStringLiteral("Single Monitoring - BAR GRAPH"));
 
     auto* content = MonitorStyle::panel(this);
-    auto* grid = new QGridLayout(content);
-    grid->setContentsMargins(8, 8, 8, 8);
-    grid->setHorizontalSpacing(channels > 6 ? 4 : 16);
-    grid->setVerticalSpacing(4);
+    auto* frame = new QVBoxLayout(content);
+    frame->setContentsMargins(8, 8, 8, 8);
+    // Twelve bars stand in one row where the window is wide enough, in two rows of six where
+    // it is not (a laptop); fewer channels likewise.
+    QList<int> columns{channels};
+    if (channels > 2)
+        columns << (channels + 1) / 2;
+    auto* board = new ChannelBoard(columns, content);
+    board->setObjectName(QStringLiteral("channelBoard"));
+    board->setSpacing(channels > 6 ? 6 : 16);
+    frame->addWidget(board);
     for (int ch = 0; ch < channels; ++ch) {
+        auto* column = new QWidget(board);
+        column->setObjectName(QStringLiteral("picCH(%1)").arg(ch));
+        auto* v = new QVBoxLayout(column);
+        v->setContentsMargins(0, 0, 0, 0);
+        v->setSpacing(4);
         auto* name =
             new GradientLabel(QStringLiteral("[CH.%1]").arg(ch + 1, 2, 10, QLatin1Char('0')),
-                              0xFFFFFF, 0xFFFFFF, content);
+                              0xFFFFFF, 0xFFFFFF, column);
         name->setObjectName(QStringLiteral("lblCH(%1)").arg(ch));
         QFont nf = name->font();
         nf.setBold(true);
         nf.setPixelSize(14);
         name->setFont(nf);
         name->setMinimumHeight(24);
-        auto* scale = new BarScale(ch, content);
-        auto* value = MonitorStyle::figure(content, channels > 6 ? 19 : 28);
+        auto* scale = new BarScale(ch, column);
+        auto* value = new FigureLabel(channels > 6 ? 26 : 34, column);
         value->setObjectName(QStringLiteral("lblCH_Val(%1)").arg(ch));
         value->setAlignment(Qt::AlignCenter);
-        auto* unit = MonitorStyle::caption(QString(), content);
+        QPalette vp = value->palette();
+        vp.setColor(QPalette::WindowText, MonitorStyle::figureColour());
+        value->setPalette(vp);
+        auto* unit = MonitorStyle::caption(QString(), column);
         unit->setObjectName(QStringLiteral("lblCH_Unit(%1)").arg(ch));
         unit->setAlignment(Qt::AlignCenter);
         QFont uf = unit->font();
         uf.setPixelSize(13);
         unit->setFont(uf);
-        grid->addWidget(name, 0, ch);
-        grid->addWidget(scale, 1, ch);
-        grid->addWidget(value, 2, ch);
-        grid->addWidget(unit, 3, ch);
-        grid->setColumnStretch(ch, 1);
+        v->addWidget(name);
+        v->addWidget(scale, 1);
+        v->addWidget(value);
+        v->addWidget(unit);
+        board->addItem(column);
         m_names.append(name);
         m_scales.append(scale);
         m_values.append(value);
         m_units.append(unit);
     }
-    grid->setRowStretch(1, 1);
     setContent(QStringLiteral("BAR GRAPH"), QString(), content);
     resize(channels > 6 ? 1500 : 1100, 720);
 }

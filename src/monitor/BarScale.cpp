@@ -12,8 +12,9 @@ constexpr int Pad = 4; // above and below the bar area
 constexpr int LampSize = 13;
 constexpr int LampStep = 9; // lamps of neighbouring alarms overlap a little
 constexpr int LampLane = 3 * LampStep + LampSize + 2;
-constexpr int TextLane = 40;
-constexpr int MinBar = 28;
+constexpr int MinTextLane = 24;
+constexpr int MinBar = 16;
+constexpr int ScalePixels = 11;
 
 // An alarm lamp: a red disc with the alarm number.
 class AlarmLamp final : public QWidget {
@@ -68,15 +69,32 @@ BarScale::BarScale(int channel, QWidget* parent)
     }
 }
 
+QFont BarScale::captionFont() const {
+    QFont f = font();
+    f.setPixelSize(ScalePixels);
+    f.setBold(true);
+    return f;
+}
+
+int BarScale::textLane() const {
+    // As wide as the widest range caption, so that no sign or digit is cut off.
+    const QFontMetrics fm(captionFont());
+    int widest = 0;
+    for (const QString* t : {&m_maxText, &m_midText, &m_minText})
+        widest = std::max(widest, fm.horizontalAdvance(*t));
+    return std::max(MinTextLane, widest + 6);
+}
+
 QSize BarScale::sizeHint() const {
-    return {TextLane + LampLane + 40, 360};
+    return {textLane() + LampLane + 40, 360};
 }
 QSize BarScale::minimumSizeHint() const {
-    return {TextLane + LampLane + 18, 120};
+    return {textLane() + LampLane + MinBar, 120};
 }
 
 QRect BarScale::barArea() const {
-    return QRect(TextLane, Pad, std::max(MinBar, width() - LampLane - TextLane),
+    const int lane = textLane();
+    return QRect(lane, Pad, std::max(1, width() - LampLane - lane),
                  std::max(1, height() - 2 * Pad));
 }
 
@@ -84,9 +102,14 @@ void BarScale::setScaleTexts(const QString& maxText, const QString& midText,
                              const QString& minText) {
     if (maxText == m_maxText && midText == m_midText && minText == m_minText)
         return;
+    const int lane = textLane();
     m_maxText = maxText;
     m_midText = midText;
     m_minText = minText;
+    if (textLane() != lane) {
+        updateGeometry();
+        placeLamps();
+    }
     update();
 }
 
@@ -149,7 +172,10 @@ void BarScale::placeLamps() {
             continue;
         }
         // Each alarm has its own lane, so that two alarms on at one value stay apart.
-        lamp->move(area.right() + 2 + a * LampStep, area.top() + *level - LampSize / 2);
+        // A lamp at either end of the scale stays whole.
+        const int top =
+            std::clamp(area.top() + *level - LampSize / 2, 0, std::max(0, height() - LampSize));
+        lamp->move(area.right() + 2 + a * LampStep, top);
         lamp->show();
     }
 }
@@ -184,13 +210,10 @@ void BarScale::paintEvent(QPaintEvent*) {
     p.setPen(MonitorStyle::panelEdge().lighter(120));
     p.drawRect(area.adjusted(0, 0, -1, -1));
     // The range captions, each level with its place on the scale.
-    QFont f = font();
-    f.setPixelSize(11);
-    f.setBold(true);
-    p.setFont(f);
+    p.setFont(captionFont());
     p.setPen(MonitorStyle::figureColour());
     const int fh = p.fontMetrics().height();
-    const QRect lane(0, 0, TextLane - 4, height());
+    const QRect lane(0, 0, area.left() - 4, height());
     p.drawText(QRect(lane.left(), area.top() - 1, lane.width(), fh), Qt::AlignRight | Qt::AlignTop,
                m_maxText);
     p.drawText(QRect(lane.left(), area.center().y() - fh / 2, lane.width(), fh),

@@ -40,6 +40,9 @@ public:
     // The lamp's centre height in the bar area; none while it is hidden.
     std::optional<int> lampLevel(int alarm) const;
 
+    // The font of the range captions.
+    QFont captionFont() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -49,6 +52,7 @@ protected:
 
 private:
     void placeLamps();
+    int textLane() const;
 
     int m_colour = 0xFFFFFF;
     QString m_maxText, m_midText, m_minText;

@@ -1,5 +1,6 @@
 #include "monitor/ChannelDisplay.h"
 
+#include "comm/ChannelColours.h"
 #include "comm/ChannelUnits.h"
 #include "comm/DeviceTables.h"
 
@@ -9,10 +10,7 @@
 namespace ChannelDisplay {
 
 int ChannelColourCode(int code) {
-    static constexpr std::array<int, 12> colours{0x0000FF, 0xFF0000, 0x00FF00, 0xFFFF00,
-                                                 0xFF80FF, 0x80C0FF, 0x000080, 0x800000,
-                                                 0x008000, 0x808000, 0x800080, 0x00C0C0};
-    return code >= 0 && code < int(colours.size()) ? colours[std::size_t(code)] : 0xFFFFFF;
+    return ChannelPcColour(code);
 }
 
 QString ChannelFormat(int decimals) {

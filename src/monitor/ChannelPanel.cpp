@@ -1,5 +1,6 @@
 #include "monitor/ChannelPanel.h"
 
+#include "monitor/FigureLabel.h"
 #include "monitor/MonitorStyle.h"
 #include "widgets/GradientLabel.h"
 
@@ -30,10 +31,11 @@ ChannelPanel::ChannelPanel(int channel, bool wholePanelToggles, int figureSize, 
     m_number->setCursor(Qt::PointingHandCursor);
     m_number->setToolTip(tr("Click to switch the trace on or off"));
 
-    m_value = MonitorStyle::figure(this, figureSize);
+    // The figure grows and shrinks with the panel.
+    m_value = new FigureLabel(figureSize, this);
     m_value->setObjectName(QStringLiteral("lblCH_Val(%1)").arg(channel));
     m_value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_value->setMinimumWidth(60);
+    setValueWarning(false);
     m_unit = MonitorStyle::caption(QString(), this);
     m_unit->setObjectName(QStringLiteral("lblCH_Unit(%1)").arg(channel));
     m_unit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

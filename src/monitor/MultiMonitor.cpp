@@ -113,6 +113,22 @@ MultiMonitor::MultiMonitor(MultiGrid::Kind kind, const MonitorContext& context, 
     m_warning->setContentsMargins(8, 2, 8, 2);
     m_warning->hide();
 
+    // The grid's colours say much; the legend says what.
+    m_legend = new QLabel(
+        full ? QStringLiteral("COMM green: the meter answers, red: it does not (its values grey, "
+                              "as last read).  DI, RELAY green: on.  ALARM red: on.  Black: the "
+                              "meter has no such channel, input or relay.  ----.- : no valid "
+                              "value.")
+             : QStringLiteral("Light green and white in the first columns: every other meter, "
+                              "for reading across.  Black: a channel the meter does not have.  "
+                              "----.- : no valid value.  COMM: O the meter answers, X it does not "
+                              "(its values grey, as last read)."),
+        this);
+    m_legend->setObjectName(QStringLiteral("lblLegend"));
+    m_legend->setWordWrap(true);
+    m_legend->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_view->setToolTip(m_legend->text());
+
     if (context.tables) {
         // Only the moment of the last change is noted here; the grid is filled on the timer.
         connect(&context.tables->sprdMON, &TextTable::cellsChanged, this, [this] {
@@ -201,6 +217,10 @@ void MultiMonitor::tmrRefresh_Timer() {
     placeChildren();
 }
 
+QString MultiMonitor::legendText() const {
+    return m_legend->text();
+}
+
 QString MultiMonitor::warningText() const {
     return m_warning->isHidden() ? QString() : m_warning->text();
 }
@@ -222,7 +242,12 @@ void MultiMonitor::placeChildren() {
     const QSize button(std::max(100, m_close->sizeHint().width()), 32);
     const int buttonTop = top + h + (height() - top - h - button.height()) / 2;
     m_close->setGeometry(left + w - button.width(), buttonTop, button.width(), button.height());
+    // Left of the button the legend, or in its place the warning while the values are stale.
+    const int room = std::max(60, w - button.width() - 12);
     const QSize warn = m_warning->sizeHint();
     m_warning->setGeometry(left, buttonTop + (button.height() - warn.height()) / 2,
-                           std::min(warn.width(), w - button.width() - 12), warn.height());
+                           std::min(warn.width(), room), warn.height());
+    const int bandTop = top + h + 2;
+    m_legend->setGeometry(left, bandTop, room, std::max(button.height(), height() - bandTop - 2));
+    m_legend->setVisible(m_warning->isHidden());
 }

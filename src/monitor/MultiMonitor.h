@@ -27,6 +27,8 @@ public:
     SpanHeaderView* header() const { return m_header; }
     QTimer& tmrRefresh() { return m_timer; }
     QString warningText() const;
+    // What the cells' colours and marks mean, under the grid.
+    QString legendText() const;
     // The size that shows the whole grid (the window opens at most as large as the screen).
     QSize sizeHint() const override;
 
@@ -51,6 +53,7 @@ private:
     SpanHeaderView* m_header = nullptr;
     QPushButton* m_close = nullptr;
     QLabel* m_warning = nullptr;
+    QLabel* m_legend = nullptr;
     QTimer m_timer;
     qint64 m_lastChangeMs = 0;
     QString m_lastChangeTime;

@@ -1,6 +1,7 @@
 #include "monitor/TextMonitor.h"
 
 #include "comm/DeviceTables.h"
+#include "monitor/ChannelBoard.h"
 #include "monitor/MonitorStyle.h"
 #include "widgets/GradientLabel.h"
 #include "widgets/TwoColourBar.h"
@@ -37,10 +38,14 @@ TextMonitor::TextMonitor(int channels, const MonitorContext& context, QWidget* p
     setObjectName(windowName(channels));
     setWindowTitle(QStringLiteral("Single Monitoring - TEXT"));
 
-    auto* content = new QWidget(this);
-    auto* grid = new QGridLayout(content);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(8);
+    // Two channels a row where the window is tall enough; on a laptop three or four a row,
+    // so that every channel stays in sight.
+    QList<int> columns{std::min(channels, 2)};
+    if (channels > 2)
+        columns << (channels == 4 ? 4 : 3);
+    auto* content = new ChannelBoard(columns, this);
+    content->setObjectName(QStringLiteral("channelBoard"));
+    content->setSpacing(8);
     const int arrays = (channels + 1) / 2;
     m_alarms.resize(arrays);
     for (int i = 0; i < arrays; ++i)
@@ -129,7 +134,7 @@ TextMonitor::TextMonitor(int channels, const MonitorContext& context, QWidget* p
         }
         v->addLayout(bottom);
 
-        grid->addWidget(card, ch / 2, ch % 2);
+        content->addItem(card);
         m_name.append(name);
         m_pv.append(pv);
         m_unit.append(unit);

@@ -5,6 +5,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QTime>
 #include <cmath>
 
 namespace {
@@ -15,10 +17,43 @@ constexpr int RightMarginTwips = 150; // room right of the newest point
 constexpr int MarkTwips = 300;        // length of an alarm mark's line
 constexpr int MarkSlantTwips = 75;
 
-int stripWidth(int channels) {
+// A strip's width at the design size, and within what it grows and shrinks with the picture.
+int baseStripWidth(int channels) {
     return channels > 6 ? 24 : 30;
 }
+
+QColor textOn(const QColor& background) {
+    return readableTextOn(background);
+}
+
+// Text in `colour` on a dark or light ground: a colour too close to the ground (navy or dark
+// red on black) gets a halo of the opposite shade, so that it reads on any background.
+void drawReadableText(QPainter& p, const QRectF& box, int flags, const QString& text,
+                      const QColor& colour, const QColor& ground) {
+    const double contrast = std::abs(luminanceOf(colour) - luminanceOf(ground));
+    if (contrast < 0.35) {
+        QPainterPath path;
+        const QFontMetricsF fm(p.font());
+        const QRectF at = fm.boundingRect(box, flags, text);
+        path.addText(QPointF(at.left(), at.top() + fm.ascent()), p.font(), text);
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.strokePath(path, QPen(textOn(ground).lightnessF() > 0.5 ? QColor(235, 235, 235)
+                                                                  : QColor(20, 20, 20),
+                                2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.restore();
+    }
+    p.setPen(colour);
+    p.drawText(box, flags, text);
+}
 } // namespace
+
+int TrendGraph::stripWidth() const {
+    const int base = baseStripWidth(strips());
+    // At the design width of about a thousand pixels the base width; wider or narrower
+    // pictures widen or narrow the strips a little.
+    return std::clamp(int(std::lround(width() * base / 1000.0)), base - 4, base + 10);
+}
 
 TrendGraph::TrendGraph(const TrendModel& model, QWidget* parent)
     : QWidget(parent)
@@ -32,11 +67,11 @@ TrendGraph::TrendGraph(const TrendModel& model, QWidget* parent)
 }
 
 QSize TrendGraph::sizeHint() const {
-    return {strips() * stripWidth(strips()) + Gap + 700, TopMargin + 420 + TimeBand};
+    return {strips() * baseStripWidth(strips()) + Gap + 700, TopMargin + 420 + TimeBand};
 }
 
 QSize TrendGraph::minimumSizeHint() const {
-    return {strips() * stripWidth(strips()) + Gap + 200, TopMargin + 120 + TimeBand};
+    return {strips() * (baseStripWidth(strips()) - 4) + Gap + 200, TopMargin + 120 + TimeBand};
 }
 
 void TrendGraph::setWhiteBackground(bool white) {
@@ -63,7 +98,7 @@ QRect TrendGraph::viewportRect() const {
 }
 
 QRect TrendGraph::scaleRect(int channel) const {
-    const int w = stripWidth(strips());
+    const int w = stripWidth();
     return {channel * w, m_viewport.top(), w - 2, m_viewport.height()};
 }
 
@@ -83,7 +118,7 @@ QPointF TrendGraph::toPixels(const QPoint& twips) const {
 }
 
 void TrendGraph::layoutParts() {
-    const int left = strips() * stripWidth(strips()) + Gap;
+    const int left = strips() * stripWidth() + Gap;
     m_viewport = QRect(left, TopMargin, std::max(40, width() - left - 1),
                        std::max(40, height() - TopMargin - TimeBand));
     const int designWidth = m_model.newestScreenX() + RightMarginTwips;
@@ -150,9 +185,10 @@ void TrendGraph::drawMarkOn(QPainter& p, const TrendMark& mark) const {
     p.setFont(f);
     const QString number = QString::number(mark.number);
     const QPointF at = mark.started ? toPixels({x - 250, y - 200}) : toPixels({x + 130, y - 200});
-    p.drawText(
+    drawReadableText(
+        p,
         QRectF(at, QSizeF(p.fontMetrics().horizontalAdvance(number) + 2, p.fontMetrics().height())),
-        Qt::AlignLeft | Qt::AlignTop, number);
+        Qt::AlignLeft | Qt::AlignTop, number, colour, m_white ? Qt::white : Qt::black);
 }
 
 void TrendGraph::drawMarks(const QVector<TrendMark>& marks) {
@@ -184,7 +220,7 @@ void TrendGraph::paintEvent(QPaintEvent*) {
     numberFont.setPixelSize(12);
     QFont scaleFont = font();
     scaleFont.setBold(true);
-    scaleFont.setPixelSize(stripWidth(strips()) > 26 ? 13 : 11);
+    scaleFont.setPixelSize(std::clamp(stripWidth() / 2 - 1, 10, 15));
     for (int ch = 0; ch < strips(); ++ch) {
         const Scale& sc = m_scales[std::size_t(ch)];
         const QRect r = scaleRect(ch);
@@ -192,9 +228,14 @@ void TrendGraph::paintEvent(QPaintEvent*) {
         p.fillRect(r, MonitorStyle::panelColour());
         p.setPen(MonitorStyle::panelEdge());
         p.drawRect(r.adjusted(0, 0, -1, -1));
+        // The number on a chip of the channel colour, in black or white as reads on it: navy
+        // or dark red figures would vanish on the dark ground.
         p.setFont(numberFont);
-        p.setPen(sc.traceOn ? colour : QColor(0x70, 0x78, 0x80));
-        p.drawText(QRect(r.left(), 0, r.width(), TopMargin), Qt::AlignCenter,
+        const QColor chip = sc.traceOn ? colour : QColor(0x50, 0x56, 0x5c);
+        const QRect number(r.left(), 2, r.width(), TopMargin - 4);
+        p.fillRect(number, chip);
+        p.setPen(sc.traceOn ? textOn(chip) : QColor(0xa0, 0xa6, 0xac));
+        p.drawText(number, Qt::AlignCenter,
                    QStringLiteral("%1").arg(ch + 1, 2, 10, QLatin1Char('0')));
 
         // The range texts, turned to run up the strip: high at the top, low at the bottom.
@@ -258,23 +299,85 @@ void TrendGraph::paintEvent(QPaintEvent*) {
     p.setPen(MonitorStyle::panelEdge());
     p.drawRect(m_viewport.adjusted(0, 0, -1, -1));
 
-    // Time labels under their lines.
+    // Time labels under their lines. A line the trend has not reached back to yet is labelled
+    // with the minute it stands for, dimmer; a label at either end stays whole.
     QFont timeFont = font();
     timeFont.setPixelSize(12);
     timeFont.setBold(true);
     p.setFont(timeFont);
-    p.setClipRect(QRect(m_viewport.left(), m_viewport.bottom(), m_viewport.width(), TimeBand + 1));
-    for (int j = 0; j < 6; ++j) {
-        const QString& text = m_timeLabels.value(5 - j);
-        const double x = screenX(labelX - j * periodTwips);
-        if (x < m_viewport.left() - 60)
+    const QRect band(m_viewport.left(), m_viewport.bottom(), m_viewport.width(), TimeBand + 1);
+    p.setClipRect(band.adjusted(-Gap, 0, 1, 0));
+    const QStringList texts = axisTexts();
+    // Minor ticks every ten seconds between the lines.
+    const int minorTwips = periodTwips / 6;
+    p.setPen(MonitorStyle::panelEdge().lighter(150));
+    for (int k = 1; k < 8 * 6; ++k) {
+        const double x = screenX(labelX - k * minorTwips);
+        if (x < m_viewport.left())
             break;
+        if (k % 6 != 0)
+            p.drawLine(QPointF(x, m_viewport.bottom()), QPointF(x, m_viewport.bottom() + 2));
+    }
+    for (int j = 0; j < texts.size(); ++j) {
+        const std::optional<QRectF> box = timeLabelRect(j);
+        if (!box)
+            break;
+        const double x = screenX(labelX - j * periodTwips);
         p.setPen(MonitorStyle::captionColour());
         p.drawLine(QPointF(x, m_viewport.bottom()), QPointF(x, m_viewport.bottom() + 4));
-        if (text.isEmpty())
+        if (texts[j].isEmpty())
             continue;
-        p.setPen(MonitorStyle::figureColour());
-        p.drawText(QRectF(x - 40, m_viewport.bottom() + 4, 80, TimeBand - 4), Qt::AlignCenter,
-                   text);
+        const bool known = !m_timeLabels.value(5 - j).isEmpty();
+        p.setPen(known ? MonitorStyle::figureColour() : MonitorStyle::captionColour());
+        p.drawText(*box, Qt::AlignCenter, texts[j]);
     }
+}
+
+std::optional<QRectF> TrendGraph::timeLabelRect(int j) const {
+    const int periodTwips = TrendModel::SamplesPerPeriod * TrendModel::SampleTwips;
+    const int labelX = (m_model.variant().trendOrigin + 1) * TrendModel::SampleTwips;
+    QFont timeFont = font();
+    timeFont.setPixelSize(12);
+    timeFont.setBold(true);
+    const double half =
+        QFontMetricsF(timeFont).horizontalAdvance(QStringLiteral("00:00:00")) / 2.0 + 2;
+    const double x = screenX(labelX - j * periodTwips);
+    if (x < m_viewport.left() - half)
+        return std::nullopt;
+    // Centred under its line, but kept whole at either end of the axis.
+    QRectF box(x - half, m_viewport.bottom() + 4, 2 * half, TimeBand - 4);
+    const double right = m_viewport.right() + 1;
+    const double left = m_viewport.left() - Gap;
+    if (box.right() > right)
+        box.moveRight(right);
+    if (box.left() < left)
+        box.moveLeft(left);
+    return box;
+}
+
+QStringList TrendGraph::axisTexts() const {
+    // Newest first: the six captions as they stand, then the minutes before the oldest one
+    // counted back from it.
+    QStringList out;
+    QTime oldest;
+    int oldestAt = -1;
+    for (int j = 0; j < 6; ++j) {
+        const QString& t = m_timeLabels.value(5 - j);
+        out << t;
+        if (!t.isEmpty()) {
+            oldest = QTime::fromString(t, QStringLiteral("HH:mm:ss"));
+            oldestAt = j;
+        }
+    }
+    if (oldestAt < 0 || !oldest.isValid())
+        return out;
+    for (int j = oldestAt + 1; j < 8; ++j) {
+        const QString back =
+            oldest.addSecs(-60 * (j - oldestAt)).toString(QStringLiteral("HH:mm:ss"));
+        if (j < out.size())
+            out[j] = back;
+        else
+            out << back;
+    }
+    return out;
 }

@@ -52,6 +52,9 @@ public:
     QRect scaleRect(int channel) const;
     // Where a scale bar stands (its centre), in widget pixels; none when hidden.
     std::optional<int> scaleBarY(int channel) const;
+    // Where the caption of the j-th time line from the newest stands under the axis; none once
+    // the line has scrolled out of the picture.
+    std::optional<QRectF> timeLabelRect(int j) const;
     // Pixel x in the widget of a twips x on the surface, with the surface's present scroll.
     double screenX(int surfaceX) const;
 
@@ -71,6 +74,9 @@ private:
     void drawMarkOn(QPainter& p, const TrendMark& mark) const;
     QPointF toPixels(const QPoint& twips) const;
     int strips() const { return m_model.variant().channels; }
+    int stripWidth() const;
+    // The captions under the time axis, newest first.
+    QStringList axisTexts() const;
 
     const TrendModel& m_model;
     std::array<Scale, ChannelDisplay::MaxChannels> m_scales{};

@@ -32,7 +32,7 @@ TrendMonitor::TrendMonitor(const TrendVariant& variant, const MonitorContext& co
     for (int ch = 0; ch < variant.channels; ++ch) {
         const int figure = variant.channels > 6 ? 24 : variant.channels > 2 ? 30 : 38;
         auto* panel = new ChannelPanel(ch, variant.panelToggles, figure, content);
-        panel->setMinimumHeight(figure * 2 + 8);
+        panel->setMinimumHeight(figure + 26);
         connect(panel, &ChannelPanel::toggleRequested, this, &TrendMonitor::lblCH_Click);
         panels->addWidget(panel, ch / perRow, ch % perRow);
         m_panels.append(panel);

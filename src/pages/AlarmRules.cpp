@@ -45,16 +45,16 @@ QString AlarmTypePictureName(int type) {
 namespace AlarmRules {
 
 NumberRule SetValue() {
-    return NumberRule::decimals(-999.99, 999.99, QStringLiteral("-999.99"),
-                                QStringLiteral("999.99"));
+    return NumberRule::fractional(-999.99, 999.99, QStringLiteral("-999.99"),
+                                  QStringLiteral("999.99"));
 }
 
 NumberRule Hysteresis() {
-    return NumberRule::decimals(0, 1999.99, QStringLiteral("0.00"), QStringLiteral("1999.99"));
+    return NumberRule::fractional(0, 1999.99, QStringLiteral("0.00"), QStringLiteral("1999.99"));
 }
 
 NumberRule Rate() {
-    return NumberRule::decimals(0, 1999.99, QStringLiteral("0"), QStringLiteral("1999.99"));
+    return NumberRule::fractional(0, 1999.99, QStringLiteral("0"), QStringLiteral("1999.99"));
 }
 
 NumberRule RelayOutput() {

@@ -32,4 +32,8 @@ int Members(const QStringList& cells, const QString& group);
 // a full group, or ALL or no group shown.
 std::optional<QString> Toggle(const QString& shown, const QString& cell, int members);
 
+// Why a click on channel `channel` changed nothing while `shown` is the shown group: the group
+// is full, or no single group is shown.
+QString WhyNoChange(const QString& shown, int channel);
+
 } // namespace DisplayGroups

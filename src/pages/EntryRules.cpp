@@ -4,8 +4,31 @@
 
 namespace {
 
-QString boundText(const QString& text, double bound) {
-    return text.isEmpty() ? QString::number(bound, 'g', 12) : text;
+QString nameOf(const NumberRule& rule) {
+    return rule.name.isEmpty() ? QStringLiteral("The value") : rule.name;
+}
+
+QString numberText(double value, int decimals) {
+    if (decimals < 0)
+        return QString::number(value, 'g', 12);
+    QString text = QString::number(value, 'f', decimals);
+    if (text.startsWith(u'-') && std::abs(value) < 0.5 * std::pow(10.0, -decimals))
+        text.remove(0, 1); // no "-0.0"
+    return text;
+}
+
+// A limit as the box shows it: with the channel's decimals the limit that the decimals can
+// hold (999.99 with one decimal is 999.9), else the rule's own text.
+QString limitText(const NumberRule& rule, bool high) {
+    const double bound = high ? rule.high : rule.low;
+    if (rule.decimals >= 0 && !rule.integer) {
+        const double scale = std::pow(10.0, rule.decimals);
+        const double kept = high ? std::floor(bound * scale + 1e-9) / scale
+                                 : std::ceil(bound * scale - 1e-9) / scale;
+        return numberText(kept, rule.decimals);
+    }
+    const QString& own = high ? rule.highText : rule.lowText;
+    return own.isEmpty() ? numberText(bound, -1) : own;
 }
 
 } // namespace
@@ -22,44 +45,73 @@ EntryOutcome ApplyNumberRule(const NumberRule& rule, const QString& typed) {
     }
     bool ok = false;
     double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return out;
-    out.accepted = true;
-    if (rule.integer)
-        value = std::trunc(value);
-    if (hasNone && (rule.noneBelowOnly ? value < rule.noneAt : value <= rule.noneAt)) {
-        out.boxText = rule.noneText;
-        out.cellText = QStringLiteral("0");
+    if (!ok || !std::isfinite(value)) {
+        out.message = QStringLiteral("%1: \"%2\" is not a number. The value stays as it was.")
+                          .arg(nameOf(rule), text);
         return out;
     }
-    if (value < rule.low)
-        out.boxText = boundText(rule.lowText, rule.low);
-    else if (value > rule.high)
-        out.boxText = boundText(rule.highText, rule.high);
-    else if (rule.integer)
+    if (rule.integer)
+        value = std::trunc(value);
+    else if (rule.decimals >= 0) {
+        const double scale = std::pow(10.0, rule.decimals);
+        value = std::round(value * scale) / scale;
+    }
+    const QString low = limitText(rule, false);
+    const QString high = limitText(rule, true);
+    const double lowValue = low.toDouble();
+    const double highValue = high.toDouble();
+    if (hasNone && (rule.noneBelowOnly ? value < rule.noneAt : value <= rule.noneAt)) {
+        out.accepted = true;
+        out.boxText = rule.noneText;
+        out.cellText = QStringLiteral("0");
+        if (value < rule.noneAt)
+            out.message = QStringLiteral("%1 is at least %2 (%3 for none): %4 became %3.")
+                              .arg(nameOf(rule), numberText(rule.noneAt, -1), rule.noneText, text);
+        return out;
+    }
+    const bool below = value < (rule.decimals >= 0 ? lowValue : rule.low);
+    const bool above = value > (rule.decimals >= 0 ? highValue : rule.high);
+    if ((below || above) && rule.refuseBeyond) {
+        out.message = QStringLiteral("%1 takes %2 to %3: %4 was not taken. The value stays as it "
+                                     "was.")
+                          .arg(nameOf(rule), low, high, text);
+        return out;
+    }
+    out.accepted = true;
+    if (below) {
+        out.boxText = low;
+        out.message =
+            QStringLiteral("%1 is at least %2: %3 became %2.").arg(nameOf(rule), low, text);
+    } else if (above) {
+        out.boxText = high;
+        out.message =
+            QStringLiteral("%1 is at most %2: %3 became %2.").arg(nameOf(rule), high, text);
+    } else if (rule.integer) {
         out.boxText = QString::number(qint64(value));
-    else
+    } else if (rule.decimals >= 0) {
+        out.boxText = numberText(value, rule.decimals);
+    } else {
         out.boxText = text;
+    }
     out.cellText = out.boxText;
     return out;
 }
 
 QString ShownEntryText(const NumberRule& rule, const QString& cellText) {
-    if (!rule.noneText.isEmpty()) {
-        bool ok = false;
-        const double value = cellText.trimmed().toDouble(&ok);
-        if (ok && value == 0)
-            return rule.noneText;
-    }
+    bool ok = false;
+    const double value = cellText.trimmed().toDouble(&ok);
+    if (!rule.noneText.isEmpty() && ok && value == 0)
+        return rule.noneText;
+    if (ok && !rule.integer && rule.decimals >= 0)
+        return numberText(value, rule.decimals);
     return cellText;
 }
 
 std::optional<QString> NumberRuleRefusal(const NumberRule& rule, const QString& text) {
     const QString what =
         rule.integer ? QStringLiteral("a whole number") : QStringLiteral("a number");
-    const QString limits =
-        QStringLiteral("takes %1 from %2 to %3")
-            .arg(what, boundText(rule.lowText, rule.low), boundText(rule.highText, rule.high));
+    const QString limits = QStringLiteral("takes %1 from %2 to %3")
+                               .arg(what, limitText(rule, false), limitText(rule, true));
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value) || (rule.integer && value != std::trunc(value)))
@@ -69,4 +121,11 @@ std::optional<QString> NumberRuleRefusal(const NumberRule& rule, const QString& 
     if (value < rule.low || value > rule.high)
         return limits;
     return std::nullopt;
+}
+
+QString CutToLengthMessage(const QString& name, int length, const QString& kept) {
+    return QStringLiteral("%1 holds at most %2 characters: \"%3\" is kept.")
+        .arg(name)
+        .arg(length)
+        .arg(kept);
 }

@@ -158,24 +158,11 @@ void Stepper::step(int direction) {
 
 // ---- entry boxes ------------------------------------------------------------------------
 
-EntryRule NumberWithin(double low, double high) {
-    return [low, high](const QString& text) {
-        bool ok = false;
-        const double v = text.trimmed().toDouble(&ok);
-        if (!ok || !std::isfinite(v) || v < low || v > high)
-            return EntryVerdict::restore();
-        return EntryVerdict::accept(text.trimmed());
-    };
-}
-
-EntryRule WholeNumberClamped(int low, int high) {
-    return [low, high](const QString& text) {
-        bool ok = false;
-        const double v = text.trimmed().toDouble(&ok);
-        if (!ok || !std::isfinite(v))
-            return EntryVerdict::restore();
-        const double clamped = std::clamp(std::trunc(v), double(low), double(high));
-        return EntryVerdict::accept(QString::number(qint64(clamped)));
+EntryRule NumberEntry(std::function<NumberRule()> rule) {
+    return [rule](const QString& text) {
+        const EntryOutcome out = ApplyNumberRule(rule(), text);
+        return out.accepted ? EntryVerdict::accept(out.cellText, out.message)
+                            : EntryVerdict::restore(out.message);
     };
 }
 
@@ -188,18 +175,27 @@ EntryRule CharactersFrom(const QString& allowed, const QString& message) {
     };
 }
 
-EntryRule AtMost(int length) {
-    return [length](const QString& text) { return EntryVerdict::accept(text.left(length)); };
+EntryRule AtMost(int length, const QString& name) {
+    return [length, name](const QString& text) {
+        if (text.size() <= length)
+            return EntryVerdict::accept(text);
+        return EntryVerdict::accept(text.left(length),
+                                    CutToLengthMessage(name, length, text.left(length)));
+    };
 }
 
 EntryRule AllOf(QList<EntryRule> rules) {
     return [rules](const QString& text) {
         EntryVerdict verdict = EntryVerdict::accept(text);
+        QString said;
         for (const EntryRule& rule : rules) {
             verdict = rule(verdict.text);
             if (verdict.kind == EntryVerdict::Kind::Restore)
                 return verdict;
+            if (said.isEmpty())
+                said = verdict.message;
         }
+        verdict.message = said;
         return verdict;
     };
 }
@@ -209,6 +205,11 @@ EntryBox::EntryBox(ParamPage& page, int row, QLineEdit* box, EntryRule rule)
     , m_box(box)
     , m_rule(std::move(rule)) {
     QObject::connect(m_box, &QLineEdit::editingFinished, &page, [this] { commit(); });
+}
+
+void EntryBox::setNumberRule(std::function<NumberRule()> rule) {
+    m_rule = NumberEntry(rule);
+    display = [rule](const QString& cellText) { return ShownEntryText(rule(), cellText); };
 }
 
 void EntryBox::load() {
@@ -233,6 +234,8 @@ void EntryBox::commit() {
     } else {
         write(verdict.text);
         load();
+        if (!verdict.message.isEmpty())
+            ShowMessage(&m_page, QMessageBox::Information, verdict.message);
         if (onCommitted)
             onCommitted(verdict.text);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pages/EntryRules.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -118,10 +120,14 @@ private:
 struct EntryVerdict {
     enum class Kind { Accept, Restore };
     Kind kind = Kind::Accept;
-    QString text;    // Accept: the text to write (a clamped number, or the text as typed)
-    QString message; // shown before the old text is put back (Restore); empty: silent
+    QString text; // Accept: the text to write (a clamped number, or the text as typed)
+    // Restore: shown after the old text is put back; Accept: shown after the text is written
+    // (a value corrected to its limit). Empty: silent.
+    QString message;
 
-    static EntryVerdict accept(const QString& text) { return {Kind::Accept, text, {}}; }
+    static EntryVerdict accept(const QString& text, const QString& message = {}) {
+        return {Kind::Accept, text, message};
+    }
     static EntryVerdict restore(const QString& message = {}) {
         return {Kind::Restore, {}, message};
     }
@@ -129,15 +135,14 @@ struct EntryVerdict {
 using EntryRule = std::function<EntryVerdict(const QString& text)>;
 
 // Rules for entry boxes.
-// A number from low to high, both included; outside (or not a number) the old text is put
-// back without a message.
-EntryRule NumberWithin(double low, double high);
-// A whole number, clamped to low..high; not a number: the old text comes back.
-EntryRule WholeNumberClamped(int low, int high);
+// A number by the pages' one rule (EntryRules.h): corrected to its limit or refused, with a
+// message either way. The rule is asked for at each commit (the decimals follow the channel).
+EntryRule NumberEntry(std::function<NumberRule()> rule);
 // Every character one of `allowed`; otherwise `message` and the old text.
 EntryRule CharactersFrom(const QString& allowed, const QString& message);
-// At most `length` characters (the cell's field width); a longer text is cut.
-EntryRule AtMost(int length);
+// At most `length` characters (the cell's field width); a longer text is cut, and a message
+// naming `name` says so.
+EntryRule AtMost(int length, const QString& name);
 // The rules in turn: the first that restores wins, each accepted text goes to the next.
 EntryRule AllOf(QList<EntryRule> rules);
 
@@ -154,6 +159,8 @@ public:
 
     // How the cell is shown in the box (a number with the channel's decimals); empty: as is.
     std::function<QString(const QString& cellText)> display;
+    // The entry's rule, where it is a number rule: what the box shows follows it.
+    void setNumberRule(std::function<NumberRule()> rule);
     // After a text was written.
     std::function<void(const QString& text)> onCommitted;
 

@@ -1,9 +1,12 @@
 #include "pages/PageKit.h"
 
 #include "comm/ChannelColours.h"
+#include "pages/EntryRules.h"
 #include "pages/PageBindings.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 
@@ -45,6 +48,30 @@ QColor channelColour(int index) {
     const int r = (v >> 11) & 0x1F, g = (v >> 5) & 0x3F, b = v & 0x1F;
     // Widened so that full components are 255: the low bits repeat the high ones.
     return QColor((r << 3) | (r >> 2), (g << 2) | (g >> 4), (b << 3) | (b >> 2));
+}
+
+void tell(QWidget* page, const EntryOutcome& outcome) {
+    if (outcome.message.isEmpty())
+        return;
+    ShowMessage(page, outcome.accepted ? QMessageBox::Information : QMessageBox::Warning,
+                outcome.message);
+}
+
+void bindNumberBox(QWidget* page, QLineEdit* box, std::function<NumberRule()> rule,
+                   std::function<QString()> read, std::function<void(const QString&)> write) {
+    QObject::connect(box, &QLineEdit::editingFinished, page, [=] {
+        const NumberRule r = rule();
+        if (box->text() == ShownEntryText(r, read()))
+            return; // left as it was shown
+        const EntryOutcome out = ApplyNumberRule(r, box->text());
+        if (out.accepted) {
+            box->setText(out.boxText);
+            write(out.cellText);
+        } else {
+            box->setText(ShownEntryText(r, read()));
+        }
+        tell(page, out);
+    });
 }
 
 } // namespace PageKit

@@ -192,7 +192,7 @@ Refusal channelRow(int row, const QString& text, const RowPlace& p) {
     case 13:
         if (referenceJunction)
             return number(
-                NumberRule::decimals(ReferenceTemperatureLow, ReferenceTemperatureHigh, {}, {}),
+                NumberRule::fractional(ReferenceTemperatureLow, ReferenceTemperatureHigh, {}, {}),
                 text);
         return number(NumberRule::between(1, p.channels), text);
     case 14:

@@ -17,10 +17,13 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
 constexpr int NoPanel = 4;
+// The channel's decimal point (its row in the channel table): the alarm values keep it.
+constexpr int ChannelDecimalsRow = 6;
 
 QLineEdit* numberBox(QWidget* parent, const QString& name, const QString& widest) {
     auto* box = new QLineEdit(parent);
@@ -105,10 +108,12 @@ QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
         refreshAlarm();
     });
     connect(txtCH_No, &QLineEdit::editingFinished, this, [this] {
-        const EntryOutcome out =
-            ApplyNumberRule(AlarmRules::Channel(m_set.channelCount()), txtCH_No->text());
-        txtCH_No->setText(out.accepted ? out.boxText : QString::number(channel()));
+        const EntryOutcome out = ApplyNumberRule(
+            AlarmRules::Channel(m_set.channelCount()).named(QStringLiteral("CH.NO")),
+            txtCH_No->text());
+        txtCH_No->setText(out.accepted ? out.boxText : QString::number(m_channelShown));
         refreshAlarm();
+        PageKit::tell(this, out);
     });
     connect(numbers, &QButtonGroup::idClicked, this, [this](int k) {
         m_alarm = k;
@@ -235,13 +240,8 @@ QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
     v->addLayout(outputs);
     v->addStretch();
 
-    bindAlarmEntry(txtALM_SV, int(AlarmField::SetValue), AlarmRules::SetValue);
-    bindAlarmEntry(txtALM_HYS, int(AlarmField::Hysteresis), AlarmRules::Hysteresis);
-    bindAlarmEntry(txtALM_RATE, int(AlarmField::Rate), AlarmRules::Rate);
-    bindAlarmEntry(txtALM_CCH, int(AlarmField::ComparedChannel),
-                   [this] { return AlarmRules::Channel(m_set.channelCount()); });
-    bindAlarmEntry(txtALM_RYO, int(AlarmField::RelayOutput), AlarmRules::RelayOutput);
-    bindAlarmEntry(txtALM_RYT, int(AlarmField::RelayOnTime), AlarmRules::RelayOnTime);
+    for (const auto& [entry, field] : alarmBoxes())
+        bindAlarmEntry(entry, int(field));
     return box;
 }
 
@@ -262,9 +262,11 @@ QWidget* frmTD_P_ARM_DI::buildInputArea() {
         refreshInput();
     });
     connect(txtDI_No, &QLineEdit::editingFinished, this, [this] {
-        const EntryOutcome out = ApplyNumberRule(AlarmRules::Input(), txtDI_No->text());
-        txtDI_No->setText(out.accepted ? out.boxText : QString::number(input()));
+        const EntryOutcome out =
+            ApplyNumberRule(AlarmRules::Input().named(QStringLiteral("D/I NO.")), txtDI_No->text());
+        txtDI_No->setText(out.accepted ? out.boxText : QString::number(m_inputShown));
         refreshInput();
+        PageKit::tell(this, out);
     });
 
     const auto choices = [&](const QString& name, const QStringList& captions, int field, int at,
@@ -298,8 +300,8 @@ QWidget* frmTD_P_ARM_DI::buildInputArea() {
     grid->addWidget(caption(QStringLiteral("sec"), box), 4, 3);
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(5, 1);
-    bindInputEntry(txtDI_RYO, int(InputField::RelayOutput), AlarmRules::RelayOutput);
-    bindInputEntry(txtDI_RYT, int(InputField::RelayOnTime), AlarmRules::RelayOnTime);
+    bindInputEntry(txtDI_RYO, int(InputField::RelayOutput));
+    bindInputEntry(txtDI_RYT, int(InputField::RelayOnTime));
     return box;
 }
 
@@ -332,32 +334,50 @@ void frmTD_P_ARM_DI::writeInput(int row, const QString& text) {
     m_set.tables.sprdP.setText(ParamTables::ValueColumn, row, text);
 }
 
-void frmTD_P_ARM_DI::bindAlarmEntry(QLineEdit* box, int fieldIndex,
-                                    std::function<NumberRule()> rule) {
-    connect(box, &QLineEdit::editingFinished, this, [this, box, fieldIndex, rule] {
-        const int row = AlarmRow(m_alarm, AlarmField(fieldIndex));
-        const EntryOutcome out = ApplyNumberRule(rule(), box->text());
-        if (!out.accepted) {
-            box->setText(ShownEntryText(rule(), alarmCell(row)));
-            return;
-        }
-        box->setText(out.boxText);
-        writeAlarm(row, out.cellText);
-    });
+QList<std::pair<QLineEdit*, AlarmField>> frmTD_P_ARM_DI::alarmBoxes() const {
+    return {{txtALM_SV, AlarmField::SetValue},     {txtALM_HYS, AlarmField::Hysteresis},
+            {txtALM_RATE, AlarmField::Rate},       {txtALM_CCH, AlarmField::ComparedChannel},
+            {txtALM_RYO, AlarmField::RelayOutput}, {txtALM_RYT, AlarmField::RelayOnTime}};
 }
 
-void frmTD_P_ARM_DI::bindInputEntry(QLineEdit* box, int fieldIndex,
-                                    std::function<NumberRule()> rule) {
-    connect(box, &QLineEdit::editingFinished, this, [this, box, fieldIndex, rule] {
-        const int row = InputRow(input(), InputField(fieldIndex));
-        const EntryOutcome out = ApplyNumberRule(rule(), box->text());
-        if (!out.accepted) {
-            box->setText(ShownEntryText(rule(), inputCell(row)));
-            return;
-        }
-        box->setText(out.boxText);
-        writeInput(row, out.cellText);
-    });
+NumberRule frmTD_P_ARM_DI::alarmRule(int fieldIndex) const {
+    const int decimals = std::clamp(int(CellNumber(alarmCell(ChannelDecimalsRow))), 0, 4);
+    switch (AlarmField(fieldIndex)) {
+    case AlarmField::SetValue:
+        return AlarmRules::SetValue().named(QStringLiteral("SET VALUE")).withDecimals(decimals);
+    case AlarmField::Hysteresis:
+        return AlarmRules::Hysteresis().named(QStringLiteral("HYSTERESIS")).withDecimals(decimals);
+    case AlarmField::Rate:
+        return AlarmRules::Rate().named(QStringLiteral("RATE")).withDecimals(decimals);
+    case AlarmField::ComparedChannel:
+        return AlarmRules::Channel(m_set.channelCount()).named(QStringLiteral("WITH CH."));
+    case AlarmField::RelayOutput:
+        return AlarmRules::RelayOutput().named(QStringLiteral("RELAY NO."));
+    default:
+        return AlarmRules::RelayOnTime().named(QStringLiteral("ON-TIME"));
+    }
+}
+
+NumberRule frmTD_P_ARM_DI::inputRule(int fieldIndex) const {
+    return InputField(fieldIndex) == InputField::RelayOutput
+               ? AlarmRules::RelayOutput().named(QStringLiteral("RELAY NO."))
+               : AlarmRules::RelayOnTime().named(QStringLiteral("ON-TIME"));
+}
+
+void frmTD_P_ARM_DI::bindAlarmEntry(QLineEdit* box, int fieldIndex) {
+    const auto row = [this, fieldIndex] { return AlarmRow(m_alarm, AlarmField(fieldIndex)); };
+    PageKit::bindNumberBox(
+        this, box, [this, fieldIndex] { return alarmRule(fieldIndex); },
+        [this, row] { return alarmCell(row()); },
+        [this, row](const QString& text) { writeAlarm(row(), text); });
+}
+
+void frmTD_P_ARM_DI::bindInputEntry(QLineEdit* box, int fieldIndex) {
+    const auto row = [this, fieldIndex] { return InputRow(input(), InputField(fieldIndex)); };
+    PageKit::bindNumberBox(
+        this, box, [this, fieldIndex] { return inputRule(fieldIndex); },
+        [this, row] { return inputCell(row()); },
+        [this, row](const QString& text) { writeInput(row(), text); });
 }
 
 void frmTD_P_ARM_DI::loaded() {
@@ -369,14 +389,10 @@ void frmTD_P_ARM_DI::refreshAlarm() {
     for (int k = 1; k <= AlarmsPerChannel; ++k) {
         obtALM_No[k - 1]->setChecked(k == m_alarm);
     }
+    m_channelShown = channel();
+    for (const auto& [box, field] : alarmBoxes())
+        box->setText(ShownEntryText(alarmRule(int(field)), alarmCell(AlarmRow(m_alarm, field))));
     const auto row = [this](AlarmField f) { return AlarmRow(m_alarm, f); };
-    txtALM_SV->setText(alarmCell(row(AlarmField::SetValue)));
-    txtALM_HYS->setText(alarmCell(row(AlarmField::Hysteresis)));
-    txtALM_RATE->setText(alarmCell(row(AlarmField::Rate)));
-    txtALM_CCH->setText(alarmCell(row(AlarmField::ComparedChannel)));
-    txtALM_RYO->setText(
-        ShownEntryText(AlarmRules::RelayOutput(), alarmCell(row(AlarmField::RelayOutput))));
-    txtALM_RYT->setText(alarmCell(row(AlarmField::RelayOnTime)));
 
     const QString typeText = alarmCell(row(AlarmField::Type));
     const int type = int(CellNumber(typeText));
@@ -402,6 +418,7 @@ void frmTD_P_ARM_DI::refreshAlarm() {
 
 void frmTD_P_ARM_DI::refreshInput() {
     const int i = input();
+    m_inputShown = i;
     PageKit::paintChosen(btnDI_Level, inputCell(InputRow(i, InputField::Level)));
     PageKit::paintChosen(btnDI_RCD, inputCell(InputRow(i, InputField::Record)));
     txtDI_RYO->setText(

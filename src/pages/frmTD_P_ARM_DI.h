@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/AlarmRules.h"
 #include "pages/AlarmTypePictures.h"
 #include "pages/EntryRules.h"
 #include "pages/ParamPage.h"
@@ -72,13 +73,21 @@ private:
     void writeAlarm(int row, const QString& text);
     QString inputCell(int row) const;
     void writeInput(int row, const QString& text);
+    // The rule of an alarm field: its limits and name, and for the values the channel's
+    // decimals (a set value of a one-decimal channel keeps one decimal).
+    NumberRule alarmRule(int fieldIndex) const;
+    // The alarm's number boxes and the fields they edit.
+    QList<std::pair<QLineEdit*, AlarmField>> alarmBoxes() const;
+    NumberRule inputRule(int fieldIndex) const;
     // An entry box of the alarm (`alarmField`) or input fields.
-    void bindAlarmEntry(QLineEdit* box, int fieldIndex, std::function<NumberRule()> rule);
-    void bindInputEntry(QLineEdit* box, int fieldIndex, std::function<NumberRule()> rule);
+    void bindAlarmEntry(QLineEdit* box, int fieldIndex);
+    void bindInputEntry(QLineEdit* box, int fieldIndex);
     void stepType(int delta);
 
     ParamSet& m_set;
     AlarmTypePictures m_pictures;
     int m_alarm = 1;
+    int m_channelShown = 1; // what the channel and input boxes showed before an entry
+    int m_inputShown = 1;
     QGridLayout* m_setValuePlace[2] = {};
 };

@@ -76,15 +76,37 @@ enum Row {
 
 constexpr int VersionFormulaGroup = 107;
 const QString kDisableCharacter = QStringLiteral("Disable Character.");
-const QString kCheck = QStringLiteral("Check.");
 
-// A number of any size; a text that is none comes back with "Check.".
-EntryRule AnyNumber() {
-    return [](const QString& text) {
-        bool ok = false;
-        text.trimmed().toDouble(&ok);
-        return ok ? EntryVerdict::accept(text.trimmed()) : EntryVerdict::restore(kCheck);
-    };
+// A number of any size (a text that is none is refused with a message), with `decimals`
+// digits after the point (-1: as typed).
+NumberRule anyNumber(const QString& name, int decimals = -1) {
+    return NumberRule::fractional(-1e300, 1e300, {}, {}).named(name).withDecimals(decimals);
+}
+
+// What the messages call the range and adjustment rows.
+QString captionOfRow(int row) {
+    switch (row) {
+    case USER_RANGE_MAX:
+        return QStringLiteral("USER RANGE HIGH");
+    case USER_RANGE_MIN:
+        return QStringLiteral("USER RANGE LOW");
+    case SCALE_RANGE_MAX:
+        return QStringLiteral("SCALE RANGE HIGH");
+    case SCALE_RANGE_MIN:
+        return QStringLiteral("SCALE RANGE LOW");
+    case DISP_RANGE_MAX:
+        return QStringLiteral("DISP. RANGE HIGH");
+    case DISP_RANGE_MIN:
+        return QStringLiteral("DISP. RANGE LOW");
+    case OFFSET_ERROR:
+        return QStringLiteral("OFFSET");
+    case HIGHPOINT_ERROR:
+        return QStringLiteral("HIGH POINT");
+    case LOWPOINT_ERROR:
+        return QStringLiteral("LOW POINT");
+    default:
+        return {};
+    }
 }
 
 QLabel* valueLabel(const char* name, QWidget* parent, int minWidth = 90) {
@@ -203,7 +225,7 @@ QWidget* frmTD_P_Channel::buildInputTab() {
     txtUnitName->setObjectName(QStringLiteral("txtUnitName"));
     txtUnitName->setMaxLength(UnitTextLength);
     txtUnitName->setFixedWidth(90);
-    bindEntry(UNIT_NAME, txtUnitName, AtMost(UnitTextLength));
+    bindEntry(UNIT_NAME, txtUnitName, AtMost(UnitTextLength, QStringLiteral("USER UNIT")));
     auto* unitLayout = new QHBoxLayout(unit);
     for (QPushButton* b : units)
         unitLayout->addWidget(b);
@@ -220,7 +242,7 @@ QWidget* frmTD_P_Channel::buildInputTab() {
     txtCH_Name->setFixedWidth(150);
     bindEntry(CH_NAME, txtCH_Name,
               AllOf({CharactersFrom(ChannelNameCharacters(), kDisableCharacter),
-                     AtMost(ChannelNameLength)}));
+                     AtMost(ChannelNameLength, QStringLiteral("CH. NAME"))}));
     auto* nameLayout = new QHBoxLayout(name);
     nameLayout->addWidget(txtCH_Name);
     nameLayout->addWidget(new QLabel(QStringLiteral("(10 characters: letters, digits, signs; "
@@ -239,8 +261,15 @@ QWidget* frmTD_P_Channel::buildInputTab() {
     auto* txtRJC_MAN = new QLineEdit(picRJC);
     txtRJC_MAN->setObjectName(QStringLiteral("txtRJC_MAN"));
     txtRJC_MAN->setFixedWidth(80);
-    bindEntry(MATH_A_CH, txtRJC_MAN,
-              NumberWithin(ReferenceTemperatureLow, ReferenceTemperatureHigh));
+    // A reference temperature beyond its limits is refused (with a message): the meter's
+    // measurements depend on it, so it is not guessed.
+    bindEntry(MATH_A_CH, txtRJC_MAN).setNumberRule([] {
+        return NumberRule::fractional(ReferenceTemperatureLow, ReferenceTemperatureHigh,
+                                      QStringLiteral("-50.0"), QStringLiteral("50.0"))
+            .withDecimals(1)
+            .refusedBeyond()
+            .named(QStringLiteral("DIRECT INPUT (°C)"));
+    });
     auto* rjcLayout = new QHBoxLayout(picRJC);
     rjcLayout->addWidget(new QLabel(QStringLiteral("RJC TYPE (Only T/C)"), picRJC));
     rjcLayout->addWidget(lblRJC_Val);
@@ -260,8 +289,9 @@ QLineEdit* frmTD_P_Channel::rangeBox(const char* name, int rowNumber, QWidget* p
     box->setObjectName(QString::fromLatin1(name));
     box->setFixedWidth(110);
     box->setAlignment(Qt::AlignRight);
-    EntryBox& entry = bindEntry(rowNumber, box, AnyNumber());
-    entry.display = [this](const QString& cell) { return WithDecimals(cell, decimals()); };
+    bindEntry(rowNumber, box).setNumberRule([this, rowNumber] {
+        return anyNumber(captionOfRow(rowNumber), decimals());
+    });
     m_rangeBoxes << box;
     return box;
 }
@@ -322,7 +352,10 @@ QWidget* frmTD_P_Channel::buildReadingTab() {
     txtReadTime->setObjectName(QStringLiteral("txtReadTime"));
     txtReadTime->setFixedWidth(80);
     txtReadTime->setAlignment(Qt::AlignRight);
-    bindEntry(READ_TIME, txtReadTime, WholeNumberClamped(ReadTimeLow, ReadTimeHigh));
+    bindEntry(READ_TIME, txtReadTime).setNumberRule([] {
+        return NumberRule::between(ReadTimeLow, ReadTimeHigh)
+            .named(QStringLiteral("READ TIME (sec)"));
+    });
     auto* readLayout = new QGridLayout(read);
     readLayout->addLayout(row({modes[0], modes[1], modes[2], modes[3]}), 0, 0, 1, 3);
     readLayout->addWidget(new QLabel(QStringLiteral("READ TIME (sec)"), read), 1, 0);
@@ -342,7 +375,9 @@ QWidget* frmTD_P_Channel::buildReadingTab() {
         box->setObjectName(QString::fromLatin1(name));
         box->setFixedWidth(110);
         box->setAlignment(Qt::AlignRight);
-        bindEntry(rowNumber, box, AnyNumber());
+        bindEntry(rowNumber, box).setNumberRule([this, rowNumber] {
+            return anyNumber(captionOfRow(rowNumber), decimals());
+        });
         form->addWidget(new QLabel(QString::fromLatin1(caption), adjust), r, 0);
         form->addWidget(box, r, 1);
         ++r;
@@ -404,7 +439,12 @@ QWidget* frmTD_P_Channel::buildMathTab() {
     txtBVal->setObjectName(QStringLiteral("txtBVal"));
     txtBVal->setFixedWidth(110);
     txtBVal->setAlignment(Qt::AlignRight);
-    m_bValue = &bindEntry(MATH_B_CONST, txtBVal, AnyNumber());
+    m_bValue = &bindEntry(MATH_B_CONST, txtBVal);
+    m_bValue->setNumberRule([this] {
+        return cell(MATH_B_SELECT) == QStringLiteral("CHANNEL")
+                   ? NumberRule::between(1, channelCount()).named(QStringLiteral("β CH."))
+                   : anyNumber(QStringLiteral("β CONST"));
+    });
     g->addWidget(new QLabel(QStringLiteral("β"), picMath), 2, 0);
     g->addLayout(row({bTypes[0], bTypes[1], txtBVal}), 2, 1);
     m_mathButtons = {dnType, upType, dnA, upA, bTypes[0], bTypes[1]};

@@ -73,7 +73,12 @@ frmTD_P_Display::frmTD_P_Display(const PageContext& context, QWidget* parent)
     bindChoice(btnAlarmMark, AlarmMarkRow);
     layout->addWidget(screen);
 
-    auto* groups = new QHBoxLayout;
+    // The settings of the display modes share one place, as tall as the tallest of them, so
+    // that nothing on the page moves when the mode changes.
+    auto* modeArea = new QWidget(this);
+    modeArea->setObjectName(QStringLiteral("picModeSettings"));
+    auto* groups = new QGridLayout(modeArea);
+    groups->setContentsMargins(0, 0, 0, 0);
     const auto stepperBox = [&](QGroupBox* box, const QString& name, QLineEdit** text,
                                 QPushButton** up, QPushButton** down, const QString& unit) {
         auto* line = new QHBoxLayout(box);
@@ -98,8 +103,11 @@ frmTD_P_Display::frmTD_P_Display(const PageContext& context, QWidget* parent)
     txtScrollSpeed->setObjectName(QStringLiteral("txtScrollSpeed"));
     connect(btnUP_ScrollSpeed, &QPushButton::clicked, this, [this] { stepScrollSpeed(1); });
     connect(btnDN_ScrollSpeed, &QPushButton::clicked, this, [this] { stepScrollSpeed(-1); });
-    connect(txtScrollSpeed, &QLineEdit::editingFinished, this, &frmTD_P_Display::commitScrollSpeed);
-    groups->addWidget(picTREND);
+    PageKit::bindNumberBox(
+        this, txtScrollSpeed, [] { return ScrollSpeed().named(QStringLiteral("SCROLL SPEED")); },
+        [this] { return cell(ScrollRow); },
+        [this](const QString& text) { write(ScrollRow, text); });
+    groups->addWidget(picTREND, 0, 0, Qt::AlignTop);
 
     picTView = new QGroupBox(QStringLiteral("WINDOW NUMBER"), this);
     picTView->setObjectName(QStringLiteral("picTView"));
@@ -108,7 +116,7 @@ frmTD_P_Display::frmTD_P_Display(const PageContext& context, QWidget* parent)
     txtTView_Win->setReadOnly(true); // the number comes from its list only
     connect(btnUP_TView_Win, &QPushButton::clicked, this, [this] { stepWindows(1); });
     connect(btnDN_TView_Win, &QPushButton::clicked, this, [this] { stepWindows(-1); });
-    groups->addWidget(picTView);
+    groups->addWidget(picTView, 0, 0, Qt::AlignTop);
 
     picHISTVIEW = new QGroupBox(QStringLiteral("TREND DIRECTION"), this);
     picHISTVIEW->setObjectName(QStringLiteral("picHISTVIEW"));
@@ -128,8 +136,24 @@ frmTD_P_Display::frmTD_P_Display(const PageContext& context, QWidget* parent)
     hist->addWidget(fileList, 3, 1);
     bindChoice(btnTrendDir, DirectionRow);
     bindChoice(btnReadFrom, ReadFromRow);
-    groups->addWidget(picHISTVIEW);
-    layout->addLayout(groups);
+    groups->addWidget(picHISTVIEW, 0, 0, Qt::AlignTop);
+    lblNoSettings = new QLabel(QStringLiteral("BAR GRAPH has no settings of its own on this "
+                                              "page: the scroll speed belongs to the trends, the "
+                                              "window number to the text view, the trend "
+                                              "direction and source to the history view."),
+                               modeArea);
+    lblNoSettings->setObjectName(QStringLiteral("lblNoSettings"));
+    lblNoSettings->setWordWrap(true);
+    lblNoSettings->setEnabled(false);
+    groups->addWidget(lblNoSettings, 0, 0, Qt::AlignTop);
+    for (QWidget* w : {static_cast<QWidget*>(picTREND), static_cast<QWidget*>(picTView),
+                       static_cast<QWidget*>(picHISTVIEW), static_cast<QWidget*>(lblNoSettings)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+    lblNoSettings->hide();
+    layout->addWidget(modeArea);
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
@@ -162,6 +186,7 @@ void frmTD_P_Display::loaded() {
         picTREND->setVisible(shown->trend);
         picTView->setVisible(shown->textView);
         picHISTVIEW->setVisible(shown->history);
+        lblNoSettings->setVisible(!shown->trend && !shown->textView && !shown->history);
     }
     PageKit::paintChosen(btnRuler, cell(RulerRow));
     PageKit::paintChosen(btnTextBar, cell(TextBarRow));
@@ -180,16 +205,6 @@ void frmTD_P_Display::stepScrollSpeed(int delta) {
                                                      ScrollSpeedLow, ScrollSpeedHigh));
     txtScrollSpeed->setText(next);
     write(ScrollRow, next);
-}
-
-void frmTD_P_Display::commitScrollSpeed() {
-    const EntryOutcome out = ApplyNumberRule(ScrollSpeed(), txtScrollSpeed->text());
-    if (!out.accepted) {
-        txtScrollSpeed->setText(cell(ScrollRow));
-        return;
-    }
-    txtScrollSpeed->setText(out.boxText);
-    write(ScrollRow, out.cellText);
 }
 
 void frmTD_P_Display::stepWindows(int delta) {

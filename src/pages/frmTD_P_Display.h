@@ -6,6 +6,7 @@
 
 class ParamSet;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -23,6 +24,7 @@ public:
     QGroupBox* picTREND = nullptr;
     QGroupBox* picTView = nullptr;
     QGroupBox* picHISTVIEW = nullptr;
+    QLabel* lblNoSettings = nullptr; // the bar graph has no settings of its own
     QLineEdit* txtScrollSpeed = nullptr;
     QPushButton* btnUP_ScrollSpeed = nullptr;
     QPushButton* btnDN_ScrollSpeed = nullptr;
@@ -38,7 +40,6 @@ private:
     void write(int row, const QString& text);
     void bindChoice(const QList<QPushButton*>& buttons, int row);
     void stepScrollSpeed(int delta);
-    void commitScrollSpeed();
     void stepWindows(int delta);
 
     ParamSet& m_set;

@@ -3,6 +3,7 @@
 #include "pages/DisplayGroups.h"
 #include "pages/PageKit.h"
 #include "paramset/ParamSet.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -162,7 +163,10 @@ void frmTD_P_Main::clickChannel(int channel) {
     if (const auto now = DisplayGroups::Toggle(shown, channelCell(channel), members)) {
         setChannelCell(channel, *now);
         paintChannels();
+        return;
     }
+    // A click that changes nothing says why.
+    ShowMessage(this, QMessageBox::Information, DisplayGroups::WhyNoChange(shown, channel));
 }
 
 void frmTD_P_Main::paintChannels() {

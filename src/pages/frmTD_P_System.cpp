@@ -1,5 +1,6 @@
 #include "pages/frmTD_P_System.h"
 
+#include "comm/ChannelColours.h"
 #include "core/Clock.h"
 #include "pages/EntryRules.h"
 #include "pages/PageKit.h"
@@ -8,6 +9,8 @@
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
 #include "paramset/ParamText.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/WinColour.h"
 
 #include <QButtonGroup>
 #include <QDateTime>
@@ -68,6 +71,22 @@ QHBoxLayout* line(const QList<QPushButton*>& buttons) {
         l->addWidget(b);
     l->addStretch();
     return l;
+}
+
+// A small swatch of the colour this program's monitors paint colour code `code` in (none yet:
+// -1).
+QLabel* pcSwatch(QWidget* parent, int side, int code) {
+    auto* swatch = new QLabel(parent);
+    swatch->setFixedSize(side, side * 2 / 3);
+    if (code >= 0) {
+        const QColor colour = fromWinRgb(ChannelPcColour(code));
+        swatch->setStyleSheet(
+            QStringLiteral("QLabel { background-color: %1; border: 1px solid #808080; }")
+                .arg(colour.name()));
+        swatch->setProperty("colour", colour);
+        swatch->setToolTip(QStringLiteral("Colour %1 in this program's monitors").arg(code));
+    }
+    return swatch;
 }
 
 QString swatchStyle(const QColor& colour, bool chosen) {
@@ -131,15 +150,10 @@ namespace {
 // An entry box bound to a common row through its rule.
 void bindNumberEntry(QDialog* page, QLineEdit* box, TextTable& table, int row,
                      const NumberRule& rule) {
-    QObject::connect(box, &QLineEdit::editingFinished, page, [box, &table, row, rule] {
-        const EntryOutcome out = ApplyNumberRule(rule, box->text());
-        if (!out.accepted) {
-            box->setText(ShownEntryText(rule, table.text(ParamTables::ValueColumn, row)));
-            return;
-        }
-        box->setText(out.boxText);
-        table.setText(ParamTables::ValueColumn, row, out.cellText);
-    });
+    PageKit::bindNumberBox(
+        page, box, [rule] { return rule; },
+        [&table, row] { return table.text(ParamTables::ValueColumn, row); },
+        [&table, row](const QString& text) { table.setText(ParamTables::ValueColumn, row, text); });
 }
 
 } // namespace
@@ -168,7 +182,7 @@ QWidget* frmTD_P_System::buildRecordTab() {
     connect(btnUP_SI, &QPushButton::clicked, this, [stepPeriod] { stepPeriod(1); });
     connect(btnDN_SI, &QPushButton::clicked, this, [stepPeriod] { stepPeriod(-1); });
     bindNumberEntry(this, txtSaveInterval, m_set.tables.sprdP, PeriodRow,
-                    SystemRules::RecordPeriod());
+                    SystemRules::RecordPeriod().named(QStringLiteral("SAVE INTERVAL")));
 
     btnPowReturn = PageKit::choiceButtons(page, QStringLiteral("btnPowReturn"), kOffOn);
     add(QStringLiteral("POWER FAIL RESUME"), line(btnPowReturn));
@@ -179,13 +193,15 @@ QWidget* frmTD_P_System::buildRecordTab() {
     txtScrSaver_T = numberBox(page, QStringLiteral("txtScrSaver_T"), QStringLiteral("00000"));
     add(QStringLiteral("SCREEN SAVER"),
         line({txtScrSaver_T, new QLabel(QStringLiteral("min"), page)}));
-    bindNumberEntry(this, txtScrSaver_T, m_set.tables.sprdP, SaverRow, SystemRules::ScreenSaver());
+    bindNumberEntry(this, txtScrSaver_T, m_set.tables.sprdP, SaverRow,
+                    SystemRules::ScreenSaver().named(QStringLiteral("SCREEN SAVER")));
     btnBufferAfter = PageKit::choiceButtons(page, QStringLiteral("btnBufferAfter"), kOffOn);
     add(QStringLiteral("REC. WITH BUFFER"), line(btnBufferAfter));
     bindChoice(btnBufferAfter, BufferRow);
     txtSysPass = numberBox(page, QStringLiteral("txtSysPass"), QStringLiteral("000000"));
     add(QStringLiteral("PASSWORD"), line({txtSysPass}));
-    bindNumberEntry(this, txtSysPass, m_set.tables.sprdP, PasswordRow, SystemRules::Password());
+    bindNumberEntry(this, txtSysPass, m_set.tables.sprdP, PasswordRow,
+                    SystemRules::Password().named(QStringLiteral("PASSWORD")));
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(at, 1);
     return page;
@@ -210,26 +226,48 @@ QWidget* frmTD_P_System::buildColourTab() {
     v->addWidget(background);
 
     auto* channels = new QGroupBox(QStringLiteral("CHANNEL COLOR"), page);
-    auto* grid = new QGridLayout(channels);
+    auto* box = new QVBoxLayout(channels);
+    // The recorder's colours and the program's are not the same: the page says so and shows
+    // the program's beside them.
+    auto* note = new QLabel(
+        QStringLiteral("These are the colours of the recorder's own screen. This program's "
+                       "monitors and graph viewer draw each colour number in a colour of their "
+                       "own, shown in the row PC and beside each channel."),
+        channels);
+    note->setObjectName(QStringLiteral("lblColourNote"));
+    note->setWordWrap(true);
+    box->addWidget(note);
+    auto* grid = new QGridLayout;
+    box->addLayout(grid);
     grid->setHorizontalSpacing(4);
+    const int side = fontMetrics().height() + 6;
+    auto* pcCaption = new QLabel(QStringLiteral("PC"), channels);
+    pcCaption->setToolTip(QStringLiteral("The colour this program's monitors use"));
+    grid->addWidget(pcCaption, 1, 0);
     for (int i = 0; i < 12; ++i) {
         auto* index = new QLabel(QString::number(i), channels);
         index->setAlignment(Qt::AlignCenter);
         grid->addWidget(index, 0, i + 1);
+        auto* pc = pcSwatch(channels, side, i);
+        pc->setObjectName(QStringLiteral("lblPcColour%1").arg(i));
+        grid->addWidget(pc, 1, i + 1, Qt::AlignCenter);
     }
-    const int side = fontMetrics().height() + 6;
+    auto* pcHeader = new QLabel(QStringLiteral("PC"), channels);
+    pcHeader->setAlignment(Qt::AlignCenter);
+    grid->addWidget(pcHeader, 0, 13);
     for (int n = 1; n <= 12; ++n) {
         auto* label = new QLabel(QStringLiteral("CH.%1").arg(n, 2, 10, QLatin1Char('0')), channels);
-        grid->addWidget(label, 1 + (n - 1) % 6, 0);
+        grid->addWidget(label, 2 + (n - 1) % 6, 0);
         QList<QPushButton*> options;
         for (int i = 0; i < 12; ++i) {
             auto* b = new QPushButton(channels);
             b->setObjectName(
                 QStringLiteral("obtCH%1_Color%2").arg(n, 2, 10, QLatin1Char('0')).arg(i));
             b->setFixedSize(side * 3 / 2, side);
-            b->setToolTip(
-                QStringLiteral("CH.%1: colour %2").arg(n, 2, 10, QLatin1Char('0')).arg(i));
-            grid->addWidget(b, 1 + (n - 1) % 6, i + 1);
+            b->setToolTip(QStringLiteral("CH.%1: colour %2 on the recorder")
+                              .arg(n, 2, 10, QLatin1Char('0'))
+                              .arg(i));
+            grid->addWidget(b, 2 + (n - 1) % 6, i + 1);
             connect(b, &QPushButton::clicked, this, [this, n, i] {
                 m_set.tables.sprdP_CH.setText(ParamTables::channelColumn(n), ColourRow,
                                               QString::number(i));
@@ -238,6 +276,10 @@ QWidget* frmTD_P_System::buildColourTab() {
             options << b;
         }
         obtCH_Color << options;
+        auto* pc = pcSwatch(channels, side, -1);
+        pc->setObjectName(QStringLiteral("lblCH%1_PcColour").arg(n, 2, 10, QLatin1Char('0')));
+        grid->addWidget(pc, 2 + (n - 1) % 6, 13, Qt::AlignCenter);
+        m_pcColours << pc;
         m_colourRows << label;
     }
     btnUP_Color = PageKit::arrowButton(channels, QStringLiteral("btnUP_Color"), true);
@@ -246,8 +288,8 @@ QWidget* frmTD_P_System::buildColourTab() {
     halves->addWidget(btnUP_Color);
     halves->addWidget(btnDN_Color);
     halves->addStretch();
-    grid->addLayout(halves, 1, 13, 6, 1);
-    grid->setColumnStretch(14, 1);
+    grid->addLayout(halves, 2, 14, 6, 1);
+    grid->setColumnStretch(15, 1);
     connect(btnUP_Color, &QPushButton::clicked, this, [this] { showColourHalf(0); });
     connect(btnDN_Color, &QPushButton::clicked, this, [this] { showColourHalf(1); });
     v->addWidget(channels);
@@ -333,7 +375,8 @@ QWidget* frmTD_P_System::buildSerialTab(int which) {
     s.txtID = numberBox(box, QStringLiteral("txt%1ID").arg(suffix), QStringLiteral("00000"));
     grid->addWidget(new QLabel(QStringLiteral("MACHINE ADDRESS"), box), 0, 0);
     grid->addLayout(line({s.txtID}), 0, 1);
-    bindNumberEntry(this, s.txtID, m_set.tables.sprdP, first, SystemRules::MachineAddress());
+    bindNumberEntry(this, s.txtID, m_set.tables.sprdP, first,
+                    SystemRules::MachineAddress().named(QStringLiteral("MACHINE ADDRESS")));
     grid->addWidget(new QLabel(QStringLiteral("PROTOCOL"), box), 1, 0);
     auto* protocol =
         valueLabel(box, QStringLiteral("lblProtocol%1").arg(suffix), QStringLiteral("Modbus RTU"));
@@ -383,7 +426,8 @@ QWidget* frmTD_P_System::buildSerialTab(int which) {
                             text->setText(next);
                             write(row, next);
                         });
-            bindNumberEntry(this, s.txtResT, m_set.tables.sprdP, row, SystemRules::ResponseTime());
+            bindNumberEntry(this, s.txtResT, m_set.tables.sprdP, row,
+                            SystemRules::ResponseTime().named(QStringLiteral("RESP.TIME (ms)")));
         }
     }
     grid->setColumnStretch(2, 1);
@@ -437,7 +481,7 @@ void frmTD_P_System::commitFilePrefix() {
         return;
     if (!SystemRules::IsFilePrefixText(text)) {
         txtSD_FName->setText(cell(FilePrefixRow));
-        QMessageBox::warning(this, windowTitle(), SystemRules::DisableCharacter);
+        ShowMessage(this, QMessageBox::Warning, SystemRules::DisableCharacter);
         return;
     }
     write(FilePrefixRow, text);
@@ -448,6 +492,7 @@ void frmTD_P_System::showColourHalf(int half) {
     for (int n = 1; n <= 12; ++n) {
         const bool shown = n <= m_set.channelCount() && (n - 1) / 6 == m_colourHalf;
         m_colourRows[n - 1]->setVisible(shown);
+        m_pcColours[n - 1]->setVisible(shown);
         for (QPushButton* b : obtCH_Color[n - 1])
             b->setVisible(shown);
     }
@@ -461,6 +506,17 @@ void frmTD_P_System::paintColours() {
         for (int i = 0; i < 12; ++i)
             obtCH_Color[n - 1][i]->setStyleSheet(
                 swatchStyle(PageKit::channelColour(i), chosen == QString::number(i)));
+        // Beside the channel, the colour the monitors will paint it in.
+        QLabel* pc = m_pcColours[n - 1];
+        bool ok = false;
+        const int code = chosen.trimmed().toInt(&ok);
+        const QColor colour = fromWinRgb(ChannelPcColour(ok ? code : -1));
+        pc->setStyleSheet(QStringLiteral("QLabel { background-color: %1; border: 1px solid "
+                                         "#808080; }")
+                              .arg(colour.name()));
+        pc->setProperty("colour", colour);
+        pc->setToolTip(
+            QStringLiteral("CH.%1 in this program's monitors").arg(n, 2, 10, QLatin1Char('0')));
     }
 }
 

@@ -86,4 +86,5 @@ private:
     const Clock* m_clock;
     int m_colourHalf = 0;
     QList<QWidget*> m_colourRows;
+    QList<QLabel*> m_pcColours; // beside each channel: its colour in the monitors
 };

@@ -1,6 +1,7 @@
 #include "paramset/ParamFile.h"
 
 #include "comm/CommState.h"
+#include "core/FileRead.h"
 #include "core/FileWrite.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
@@ -71,8 +72,21 @@ std::optional<ParamFileContents> ParseParameterFile(const QByteArray& bytes, con
                           .arg(name));
         return std::nullopt;
     }
-    ParamFileContents c;
+    // Zero bytes (a file that was never written, /dev/zero) have a header of this shape too:
+    // every real header names one of the four models and a firmware.
+    const int model = quint8(bytes[HeaderModel]);
     const int version = quint8(bytes[HeaderMajor]) * 100 + quint8(bytes[HeaderHundredths]);
+    if (ChannelCountOfFileModel(model) == 0 || version == 0) {
+        refuse(error,
+               QStringLiteral("%1 is not a parameter file: its header names %2 (a "
+                              "parameter file names one of the four models and its "
+                              "firmware).")
+                   .arg(name, version == 0
+                                  ? QStringLiteral("firmware 0.00")
+                                  : QStringLiteral("model code %1, which is no model").arg(model)));
+        return std::nullopt;
+    }
+    ParamFileContents c;
     const int needed = ParameterFileSize(version);
     if (size < needed) {
         refuse(error, QStringLiteral("%1 is too short: %2 bytes, where a parameter file of "
@@ -120,12 +134,6 @@ ParamFileResult load(ParamSet& set, const QByteArray& bytes, qint64 size, const 
                                .arg(size - needed)
                                .arg(versionText(contents->versionHundredths))
                                .arg(needed);
-    if (contents->channels == 0)
-        result.warnings << QStringLiteral("%1 has model code %2, which is none of the four "
-                                          "models: the set keeps %3 channels.")
-                               .arg(name)
-                               .arg(contents->header.modelCode())
-                               .arg(set.channelCount());
     return result;
 }
 
@@ -134,9 +142,10 @@ ParamFileResult load(ParamSet& set, const QByteArray& bytes, qint64 size, const 
 ParamFileResult LoadParameterFile(ParamSet& set, const QString& path) {
     ParamFileResult result;
     const QString name = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("Cannot open %1: %2").arg(name, file.errorString());
+    QFile file;
+    QString why;
+    if (!OpenRegularFile(file, path, &why)) {
+        result.error = QStringLiteral("Cannot open %1: %2.").arg(name, why);
         return result;
     }
     // Nothing after the parts of a parameter file is read; a little beyond them tells that

@@ -24,22 +24,23 @@ struct ParamFileContents {
     ParamImage image;
     std::array<FormulaRec, ParamLayout::FormulaRecsInFile> formulas{};
     bool hasFormulas = false;
-    int channels = 0; // 0: the model code is none of the four
+    int channels = 0; // 2, 4, 6 or 12
     int versionHundredths = 0;
     qsizetype extraBytes = 0; // after the parts of the file, not read
 };
 
 // Takes the bytes of a parameter file apart. Refused (nothing, `error` says why): a file too
-// short for a parameter set of its firmware, a data file, or anything whose header holds no
-// model and firmware (a text file). `name` is how messages call the file.
+// short for a parameter set of its firmware, a data file, or anything whose header names no
+// model and firmware (a text file, zero bytes: a model code that is none of the four, firmware
+// 0.00). `name` is how messages call the file.
 std::optional<ParamFileContents> ParseParameterFile(const QByteArray& bytes, const QString& name,
                                                     QString* error);
 
 // Reads a parameter file into `set` and shows it. The whole file is read and checked before
 // anything changes, so a refused file leaves the set (image, tables, channel count, firmware)
-// as it was. Loaded with a warning: a longer file (the bytes after its parts are ignored) and
-// an unknown model code (the set keeps its channel count). The formulas of channels 7 to 12,
-// which no file holds, stay as they were.
+// as it was. Anything but a regular file (a FIFO, a device) is refused at once, unread.
+// Loaded with a warning: a longer file (the bytes after its parts are ignored). The formulas
+// of channels 7 to 12, which no file holds, stay as they were.
 ParamFileResult LoadParameterFile(ParamSet& set, const QString& path);
 // The same from the bytes of a file already read; `name` is how messages call it.
 ParamFileResult LoadParameterBytes(ParamSet& set, const QByteArray& bytes, const QString& name);

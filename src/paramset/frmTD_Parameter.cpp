@@ -8,6 +8,7 @@
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamFile.h"
+#include "paramset/ParamGridText.h"
 #include "paramset/ParamSet.h"
 #include "paramset/ParamSetFiles.h"
 #include "widgets/MessageBoxes.h"
@@ -26,6 +27,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace RequestCode;
 
@@ -61,22 +63,32 @@ QString colourCss(int rgb) {
 }
 
 // A parameter grid: a character field shows up to its first zero byte (an empty name is
-// ten zero bytes), and the formulas read from the left.
+// ten zero bytes), and the formulas read from the left. The channel grid names its codes and
+// shows a channel's values in the channel's decimals.
 class ParamGridModel : public TextTableModel {
 public:
-    ParamGridModel(TextTable* table, bool leftAligned, QObject* parent)
+    ParamGridModel(TextTable* table, bool leftAligned, bool channels, QObject* parent)
         : TextTableModel(table, parent)
-        , m_left(leftAligned) {}
+        , m_table(table)
+        , m_left(leftAligned)
+        , m_channels(channels) {}
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role == Qt::DisplayRole)
+        if (role == Qt::DisplayRole) {
+            const int row = tableRow(index.row());
+            const int column = tableColumn(index.column());
+            if (m_channels && row >= 1 && column >= ParamTables::channelColumn(1))
+                return ListedText(ChannelGridText(*m_table, row, column));
             return ListedText(TextTableModel::data(index, role).toString());
+        }
         if (role == Qt::TextAlignmentRole && m_left)
             return int(Qt::AlignLeft | Qt::AlignVCenter);
         return TextTableModel::data(index, role);
     }
 
 private:
+    const TextTable* m_table;
     bool m_left;
+    bool m_channels;
 };
 
 } // namespace
@@ -134,7 +146,7 @@ void frmTD_Parameter::setFileDialogs(std::unique_ptr<ParamFileDialogs> dialogs) 
 QTableView* frmTD_Parameter::makeView(TextTable& table, TextTableModel*& model, Grid grid) {
     auto* view = new QTableView(this);
     const bool formula = grid == Grid::MemoryFormula || grid == Grid::ChannelFormula;
-    model = new ParamGridModel(&table, formula, view);
+    model = new ParamGridModel(&table, formula, grid == Grid::Channel, view);
     view->setModel(model);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -281,9 +293,13 @@ void frmTD_Parameter::syncHidden() {
         for (int c = 0; c < model->columnCount(); ++c)
             view->setColumnHidden(c, table->isColumnHidden(model->tableColumn(c)));
     }
-    if (sprdP_CH)
+    if (sprdP_CH) {
+        // Wide enough for the longest input type with its code.
+        const int width =
+            sprdP_CH->fontMetrics().horizontalAdvance(QStringLiteral("17 ±0.10000V")) + 14;
         for (int c = 2; c < m_modelCH->columnCount(); ++c)
-            sprdP_CH->setColumnWidth(c, 86);
+            sprdP_CH->setColumnWidth(c, std::max(86, width));
+    }
 }
 
 // ---- the meter --------------------------------------------------------------------------
@@ -507,8 +523,14 @@ void frmTD_Parameter::remark() {
     auto edited = [this](int which, const TextTable& table, int column, int row) {
         const QStringList& base = m_baseline[size_t(which)];
         const qsizetype at = qsizetype(row) * (table.columnCount() + 1) + column;
-        return at >= base.size() ? !table.text(column, row).isEmpty()
-                                 : base[at] != table.text(column, row);
+        if (at >= base.size())
+            return !table.text(column, row).isEmpty();
+        // The same number in another form ("12.5", "12.50") is no change.
+        const QString& was = base[at];
+        const QString now = table.text(column, row);
+        bool wasNumber = false, nowNumber = false;
+        const double a = was.toDouble(&wasNumber), b = now.toDouble(&nowNumber);
+        return wasNumber && nowNumber ? a != b : was != now;
     };
     for (int row = 1; row <= t.sprdP.rowCount(); ++row) {
         const bool e = edited(0, t.sprdP, ParamTables::ValueColumn, row);
@@ -673,21 +695,10 @@ void frmTD_Parameter::btnUpload_Click() {
 void frmTD_Parameter::btnDownload_Click() {
     if (!meterAnswering() || isTransferRunning())
         return;
-    const int channels = meterChannels();
-    const QString firmware = meterFirmware();
-    if (channels != m_set->channelCount() ||
-        VersionHundredths(VersionNumber(firmware)) != m_set->versionHundredths()) {
-        const QString question =
-            QStringLiteral("The set is for %1 channels, firmware %2; meter [%3] has %4 "
-                           "channels, firmware %5.\nDownload it anyway?")
-                .arg(m_set->channelCount())
-                .arg(m_set->versionText())
-                .arg(meterAddress())
-                .arg(channels)
-                .arg(firmware);
-        if (!AskYesNo(this, windowTitle(), question))
-            return;
-    }
+    // A download replaces a running recorder's settings: the user says yes first, knowing
+    // which meter, which set, and a set made for another model or firmware.
+    if (!AskYesNo(this, windowTitle(), downloadQuestion()))
+        return;
     m_quiet = true;
     TakeImageFromTables(*m_set);
     m_quiet = false;
@@ -706,6 +717,34 @@ void frmTD_Parameter::btnDownload_Click() {
     XProgress1->setText(QStringLiteral("0%"));
     showMessage(QStringLiteral("Parameter Downloading(PC==>TD700) ..."));
     updateButtons();
+}
+
+QString frmTD_Parameter::downloadQuestion() const {
+    const int channels = meterChannels();
+    const QString firmware = meterFirmware();
+    const QString port = m_engine ? m_engine->portSettings().portName : QString();
+    QString set;
+    if (m_origin == QStringLiteral("file") && !fileName().isEmpty())
+        set = QStringLiteral("the file %1").arg(fileName());
+    else if (m_origin.startsWith(QStringLiteral("meter")))
+        set = QStringLiteral("the set uploaded from %1").arg(m_origin);
+    else
+        set = QStringLiteral("the new set");
+    if (m_unsaved)
+        set += QStringLiteral(", with the changes made here");
+    QString text = QStringLiteral("Write %1 (%2 channels, firmware %3) to meter [%4] (%5 "
+                                  "channels, firmware %6) on %7?\n\nThis replaces the meter's "
+                                  "settings.")
+                       .arg(set)
+                       .arg(m_set->channelCount())
+                       .arg(m_set->versionText())
+                       .arg(meterAddress())
+                       .arg(channels)
+                       .arg(firmware, port);
+    if (channels != m_set->channelCount() ||
+        VersionHundredths(VersionNumber(firmware)) != m_set->versionHundredths())
+        text += QStringLiteral("\n\nThe set is not for this meter's model and firmware.");
+    return text;
 }
 
 void frmTD_Parameter::onProgress(int percent, const QString& text) {

@@ -121,6 +121,9 @@ private:
     void returnToMonitoring();
     void endTransfer();
     void offerUploadForIncompleteSettings();
+    // What Download asks before it writes: the meter, its model and firmware, the set, and
+    // that the meter's settings are replaced.
+    QString downloadQuestion() const;
 
     CommEngine* m_engine;
     QString m_startFolder;

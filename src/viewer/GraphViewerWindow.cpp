@@ -1,5 +1,6 @@
 #include "viewer/GraphViewerWindow.h"
 
+#include "core/FileWrite.h"
 #include "core/PrintableText.h"
 #include "dataview/TimeTicks.h"
 #include "logging/DataFileExport.h"
@@ -9,6 +10,7 @@
 #include "viewer/HeaderText.h"
 #include "viewer/PlotSettings.h"
 #include "viewer/TracePlot.h"
+#include "widgets/ScreenFit.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,7 +23,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -59,6 +60,7 @@ GraphViewerWindow::GraphViewerWindow(QWidget* parent)
     connect(m_followTimer, &QTimer::timeout, this, &GraphViewerWindow::followOnce);
     showTimeLine(true);
     resize(1280, 760);
+    FitToScreen(*this);
 }
 
 GraphViewerWindow::~GraphViewerWindow() = default;
@@ -162,6 +164,12 @@ void GraphViewerWindow::buildActions() {
     QAction* csv = file->addAction(tr("Export Shown Span to &CSV..."), this,
                                    &GraphViewerWindow::chooseCsvPath);
     csv->setShortcut(Qt::CTRL | Qt::Key_E);
+    m_bomAction = file->addAction(tr("CSV with a UTF-8 &Byte-Order Mark (for spreadsheets)"));
+    m_bomAction->setObjectName(QStringLiteral("actCsvBom"));
+    m_bomAction->setCheckable(true);
+    m_bomAction->setChecked(true);
+    m_bomAction->setToolTip(tr("Spreadsheets read °C and Korean channel names right only with "
+                               "the mark"));
     QAction* png =
         file->addAction(tr("Save &Picture as PNG..."), this, &GraphViewerWindow::choosePngPath);
     png->setShortcut(Qt::CTRL | Qt::Key_P);
@@ -319,10 +327,13 @@ QString GraphViewerWindow::viewText() const {
     if (!m_line.hasRecords())
         return tr("No data");
     const double from = m_plot->viewFrom(), to = m_plot->viewTo();
-    return tr("Shown: %1 to %2 (%3)   %4 records in %5 files")
-        .arg(DataTime::text(qint64(std::floor(from))), DataTime::text(qint64(std::ceil(to))),
-             SpanText(to - from), QLocale().toString(m_line.recordCount()))
-        .arg(m_line.files().size());
+    const qsizetype files = m_line.files().size();
+    const QString text =
+        (files == 1 ? tr("Shown: %1 to %2 (%3)   %4 records in 1 file")
+                    : tr("Shown: %1 to %2 (%3)   %4 records in %5 files"))
+            .arg(DataTime::text(qint64(std::floor(from))), DataTime::text(qint64(std::ceil(to))),
+                 SpanText(to - from), QLocale().toString(m_line.recordCount()));
+    return files == 1 ? text : text.arg(files);
 }
 
 void GraphViewerWindow::updateViewText() {
@@ -412,6 +423,7 @@ bool GraphViewerWindow::exportShownCsv(const QString& path, QString* error) {
         return false;
     }
     CsvOptions options;
+    options.byteOrderMark = csvByteOrderMark();
     options.from = qint64(std::floor(m_plot->viewFrom()));
     options.to = qint64(std::ceil(m_plot->viewTo()));
     for (const PlotChannel& c : m_plot->settings().channels)
@@ -441,16 +453,28 @@ bool GraphViewerWindow::savePicture(const QString& path, QString* error) {
                           viewText().section(QStringLiteral("   "), 0, 0);
     const QImage image = m_plot->render(
         QSize(std::max(m_plot->width(), 1200), std::max(m_plot->height(), 700)), title);
-    // Written whole through a temporary file, like every file the program writes.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.flush() ||
-        file.error() != QFileDevice::NoError || !file.commit()) {
+    // Written like every file the program writes: whole or not at all.
+    FileOutput out(path);
+    if (!out.open() || !image.save(&out.device(), "PNG")) {
         if (error)
-            *error = file.errorString();
-        file.cancelWriting();
+            *error = out.errorString().isEmpty() ? out.device().errorString() : out.errorString();
+        out.cancel();
+        return false;
+    }
+    if (!out.commit()) {
+        if (error)
+            *error = out.errorString();
         return false;
     }
     return true;
+}
+
+void GraphViewerWindow::setCsvByteOrderMark(bool on) {
+    m_bomAction->setChecked(on);
+}
+
+bool GraphViewerWindow::csvByteOrderMark() const {
+    return m_bomAction->isChecked();
 }
 
 void GraphViewerWindow::setWhiteBackground(bool on) {

@@ -46,6 +46,10 @@ public:
 
     // The records of the shown span and channels as CSV; the picture as PNG.
     bool exportShownCsv(const QString& path, QString* error = nullptr);
+    // CSV files start with a UTF-8 byte-order mark, so that a spreadsheet reads °C and Korean
+    // names right (on unless the user switches it off, as td700 export --bom).
+    void setCsvByteOrderMark(bool on);
+    bool csvByteOrderMark() const;
     bool savePicture(const QString& path, QString* error = nullptr);
 
     void setWhiteBackground(bool on);
@@ -104,6 +108,7 @@ private:
     QLabel* m_cursorLabel = nullptr;
     QAction* m_followAction = nullptr;
     QAction* m_whiteAction = nullptr;
+    QAction* m_bomAction = nullptr;
     QList<QAction*> m_needData;
     QTimer* m_followTimer = nullptr;
 };

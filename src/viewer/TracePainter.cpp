@@ -164,7 +164,7 @@ void paintBands(QPainter& p, const PlotLayout& l, const TracePicture& picture,
                 const PlotSettings& s) {
     p.save();
     QFont small = p.font();
-    small.setPixelSize(std::max(8, l.bandRowHeight - 1));
+    small.setPixelSize(TracePainter::bandLabelPixels(l));
     p.setFont(small);
     for (size_t r = 0; r < s.bands.size(); ++r) {
         const BandRow& row = s.bands[r];
@@ -212,8 +212,7 @@ void paintLeftAxis(QPainter& p, const PlotLayout& l, const PlotSettings& s) {
         const double value = c->low + (c->high - c->low) * i / 4.0;
         const int y = l.traces.bottom() - int(std::lround(l.traces.height() * i / 4.0));
         p.drawLine(l.traces.left() - 5, y, l.traces.left() - 1, y);
-        const QRect box(l.area.left() + 2, y - fm.height() / 2, kLeftAxis - 10, fm.height());
-        p.drawText(box, Qt::AlignRight | Qt::AlignVCenter,
+        p.drawText(TracePainter::axisLabelBox(l, i, fm), Qt::AlignRight | Qt::AlignVCenter,
                    ChannelDisplay::FormatValue(value, c->decimals));
     }
 }
@@ -244,7 +243,11 @@ void paintTimeAxis(QPainter& p, const PlotLayout& l, const std::vector<TimeTick>
 PlotLayout PlotLayout::of(const QRect& area, int bandRows, const QFontMetrics& metrics) {
     PlotLayout l;
     l.area = area;
-    l.bandRowHeight = bandRows > 14 ? 8 : bandRows > 8 ? 10 : 12;
+    // Rows that a label of about the text's size reads in, unless the bands would take more
+    // than a third of the picture: then as many as fit, no lower than 9 pixels.
+    const int readable = std::max(13, metrics.height() * 4 / 5);
+    const int fitting = bandRows > 0 ? area.height() / 3 / bandRows : readable;
+    l.bandRowHeight = std::clamp(fitting, 9, readable);
     const int timeHeight = 2 * metrics.height() + 10;
     const int bandsHeight = bandRows * l.bandRowHeight + (bandRows > 0 ? 6 : 0);
     const int left = area.left() + kLeftAxis;
@@ -256,6 +259,25 @@ PlotLayout PlotLayout::of(const QRect& area, int bandRows, const QFontMetrics& m
     l.timeAxis = QRect(l.traces.left(), l.bands.bottom() + 2, l.traces.width(), timeHeight);
     return l;
 }
+
+namespace TracePainter {
+
+int bandLabelPixels(const PlotLayout& layout) {
+    return std::max(8, layout.bandRowHeight - 2);
+}
+
+QRect axisLabelBox(const PlotLayout& l, int i, const QFontMetrics& metrics) {
+    const int y = l.traces.bottom() - int(std::lround(l.traces.height() * i / 4.0));
+    QRect box(l.area.left() + 2, y - metrics.height() / 2, kLeftAxis - 10, metrics.height());
+    // The ends stay beside the traces: the lowest above the bands, the highest below the top.
+    if (box.bottom() > l.traces.bottom())
+        box.moveBottom(l.traces.bottom());
+    if (box.top() < l.traces.top())
+        box.moveTop(l.traces.top());
+    return box;
+}
+
+} // namespace TracePainter
 
 int PlotLayout::bandRowAt(int y) const {
     if (y < bands.top() || bandRowHeight <= 0)

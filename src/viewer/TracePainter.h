@@ -34,5 +34,9 @@ void paint(QPainter& painter, const PlotLayout& layout, const TracePicture& pict
 // The y of a value on a channel's scale within the traces rectangle (kept within a few
 // heights of it, so that wild values stay drawable).
 double valueY(const PlotLayout& layout, const PlotChannel& channel, double value);
+// The pixel size of the band labels ("No data", "DI 1").
+int bandLabelPixels(const PlotLayout& layout);
+// Where the left axis writes the value of its i-th mark (0 the bottom, 4 the top).
+QRect axisLabelBox(const PlotLayout& layout, int i, const QFontMetrics& metrics);
 
 } // namespace TracePainter

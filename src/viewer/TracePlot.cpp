@@ -27,8 +27,12 @@ TracePlot::TracePlot(QWidget* parent)
 void TracePlot::setTimeLine(const DataTimeLine* timeLine) {
     m_source = timeLine;
     m_line = timeLine && timeLine->hasRecords() ? timeLine : nullptr;
+    // A cursor of the time line before has no place on this one: whoever shows it hears so.
+    const bool hadCursor = m_cursor.has_value();
     m_cursor.reset();
     fitAll();
+    if (hadCursor)
+        Q_EMIT cursorMoved(std::nullopt);
 }
 
 void TracePlot::setSettings(const PlotSettings& settings) {

@@ -76,8 +76,9 @@ void GradientLabel::paintEvent(QPaintEvent*) {
     if (m_textRgb >= 0) {
         text = fromWinRgb(m_textRgb);
     } else {
-        const double light = (from.lightnessF() + to.lightnessF()) / 2;
-        text = light < 0.5 ? Qt::white : Qt::black;
+        const QColor middle((from.red() + to.red()) / 2, (from.green() + to.green()) / 2,
+                            (from.blue() + to.blue()) / 2);
+        text = readableTextOn(middle);
     }
     QFont f = font();
     if (m_fontScale > 0) {

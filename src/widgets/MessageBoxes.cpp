@@ -1,5 +1,7 @@
 #include "widgets/MessageBoxes.h"
 
+#include "widgets/ScreenFit.h"
+
 #include <QDialog>
 
 namespace {
@@ -16,6 +18,8 @@ ModalHook SetModalHook(ModalHook h) {
 }
 
 int RunModal(QDialog& dialog) {
+    // Sized and placed before anyone sees it, the hook's windows as the user's.
+    FitToScreen(dialog);
     if (hook())
         return hook()(dialog);
     // Modal to the window it belongs to, not to the whole program: the guide, opened with F1

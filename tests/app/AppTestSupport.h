@@ -4,6 +4,7 @@
 #include "app/frmTD_Main.h"
 #include "core/Clock.h"
 #include "core/TextLines.h"
+#include "support/ModalRecorder.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -11,32 +12,6 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
-
-// Answers every modal window the program opens while it lives, and notes what each was:
-// a window by its object name, a message box as "title|text".
-class ModalRecorder {
-public:
-    explicit ModalRecorder(int messageAnswer = QMessageBox::Ok)
-        : m_answer(messageAnswer) {
-        m_previous = SetModalHook([this](QDialog& dialog) {
-            if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-                seen << box->windowTitle() + u'|' + box->text();
-                return m_answer;
-            }
-            seen << dialog.objectName();
-            return int(QDialog::Rejected);
-        });
-    }
-    ~ModalRecorder() { SetModalHook(m_previous); }
-    ModalRecorder(const ModalRecorder&) = delete;
-    ModalRecorder& operator=(const ModalRecorder&) = delete;
-
-    QStringList seen;
-
-private:
-    int m_answer;
-    ModalHook m_previous;
-};
 
 // A program folder in a temporary directory.
 struct TestHome {

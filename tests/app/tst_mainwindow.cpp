@@ -11,6 +11,8 @@
 #include "support/FakeSerialLink.h"
 
 #include <QAction>
+#include <QHeaderView>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -336,13 +338,25 @@ private Q_SLOTS:
     void communicationViewShowsFramesAndCounters() {
         Session s(Reach::Polling);
         QAction* view = s.window->action(MainCommand::mHelpViewComm);
+        // The switch is in the Online menu, beside the port and the monitors.
+        auto* online = s.window->findChild<QMenu*>(QStringLiteral("mOnline"));
+        QVERIFY(online && online->actions().contains(view));
         QVERIFY(!s.window->isCommViewVisible());
         view->trigger();
+        QApplication::processEvents();
         QVERIFY(s.window->isCommViewVisible());
         QVERIFY(view->isChecked());
         auto* log = s.window->findChild<QTableView*>(QStringLiteral("sprdComm"));
         QVERIFY(log && log->isVisible());
         QVERIFY(log->model()->rowCount() > 0);
+        // Every meter stays in sight, in the status list and in the counters, and the frames get
+        // the rest of the room.
+        for (const char* name : {"sprdStatus", "sprdCommState"}) {
+            auto* table = s.window->findChild<QTableView*>(QString::fromLatin1(name));
+            QVERIFY(table);
+            QVERIFY2(table->viewport()->height() >= table->verticalHeader()->length(), name);
+        }
+        QVERIFY(log->viewport()->height() >= 10 * log->verticalHeader()->defaultSectionSize());
 
         const TextTable& counters = s.engine().tables().sprdCommState;
         QVERIFY(counters.integer(1, 1) > 0);

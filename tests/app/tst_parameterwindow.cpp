@@ -112,6 +112,52 @@ private Q_SLOTS:
         QVERIFY(!window.button(QStringLiteral("btnUpload"))->isEnabled()); // no meter
     }
 
+    // The channel grid names the codes that have a name and shows a channel's values in its
+    // decimals, so that a value from the meter and one written by a page read alike.
+    void gridShowsNamesAndOneNumberFormat_data() {
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("input type") << "2.00" << 4 << "14"
+                                    << "14 Pt100(DIN)";
+        QTest::newRow("input type without a name") << "2.00" << 4 << "9"
+                                                   << "9";
+        QTest::newRow("unit") << "2.00" << 7 << "3"
+                              << "3 °C";
+        QTest::newRow("decimal point") << "2.00" << 6 << "2"
+                                       << "2 (0.00)";
+        QTest::newRow("math type before 1.50") << "1.20" << 12 << "4"
+                                               << "4 α×β";
+        QTest::newRow("reference junction from 1.50") << "2.00" << 12 << "IN.SENSOR"
+                                                      << "IN.SENSOR";
+        QTest::newRow("display range from the meter") << "2.00" << 21 << "600"
+                                                      << "600.00";
+        QTest::newRow("hysteresis written by a page") << "2.00" << 27 << "12.5"
+                                                      << "12.50";
+        QTest::newRow("alarm type stays a number") << "2.00" << 29 << "3"
+                                                   << "3";
+        QTest::newRow("beta constant as it stands") << "2.00" << 16 << "1.5"
+                                                    << "1.5";
+    }
+    void gridShowsNamesAndOneNumberFormat() {
+        QFETCH(QString, firmware);
+        QFETCH(int, row);
+        QFETCH(QString, cell);
+        QTemporaryDir dir;
+        frmTD_Parameter window(nullptr, dir.path());
+        QVERIFY(
+            window.openFile(writeSetFile(dir.filePath(QStringLiteral("SET.CFG")), 4, firmware)));
+        TextTable& t = window.set().tables.sprdP_CH;
+        t.setText(ParamTables::channelColumn(2), 6, QStringLiteral("2")); // two decimals
+        t.setText(ParamTables::channelColumn(2), row, cell);
+        QAbstractItemModel* model = window.view(frmTD_Parameter::Grid::Channel)->model();
+        // Model column c is table column c + 1 (the table's header column is not shown).
+        QTEST(model->data(model->index(row - 1, ParamTables::channelColumn(2) - 1)).toString(),
+              "shown");
+        QCOMPARE(t.text(ParamTables::channelColumn(2), row), cell); // the cell keeps its text
+    }
+
     void saveAsksOnceThenWritesToTheSameName() {
         QTemporaryDir dir;
         auto* dialogs = new FakeDialogs;
@@ -359,6 +405,54 @@ private Q_SLOTS:
         QCOMPARE(sent.first(), 11);
     }
 
+    // Download asks before it writes to a running recorder: which meter, its model and
+    // firmware, the set, and that the meter's settings are replaced; No (the default) writes
+    // nothing.
+    void downloadAsksFirst_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("fromFile");
+        QTest::newRow("No: nothing written") << int(QMessageBox::No) << false;
+        QTest::newRow("Yes: the set uploaded") << int(QMessageBox::Yes) << false;
+        QTest::newRow("Yes: a file") << int(QMessageBox::Yes) << true;
+    }
+    void downloadAsksFirst() {
+        QFETCH(int, answer);
+        QFETCH(bool, fromFile);
+        DemoSession demo;
+        QVERIFY(demo.isValid());
+        demo.openPort();
+        QVERIFY(demo.runUntilPolling());
+        QVERIFY(demo.runUntil([&] { return demo.engine().settingsComplete(); }));
+        frmTD_Parameter window(&demo.engine(), demo.home());
+        window.tmrRefresh_Timer();
+        const QString file = QDir(demo.home()).filePath(QStringLiteral("M1.CFG"));
+        if (fromFile) {
+            QVERIFY(SaveParameterFile(window.set(), file).ok);
+            QVERIFY(window.openFile(file));
+        }
+        QList<int> sent;
+        connect(&demo.engine(), &CommEngine::requestSent, this,
+                [&](int code, int) { sent << code; });
+        QString question;
+        {
+            ModalRecorder answered(answer);
+            window.btnDownload_Click();
+            QCOMPARE(answered.seen.size(), 1);
+            question = answered.seen.front();
+        }
+        for (const QString& part :
+             {QStringLiteral("meter [1] (12 channels, firmware 1.20) on DEMO"),
+              QStringLiteral("This replaces the meter's settings."),
+              fromFile ? QStringLiteral("M1.CFG") : QStringLiteral("uploaded from meter [1]")})
+            QVERIFY2(question.contains(part), qPrintable(question));
+        const bool yes = answer == QMessageBox::Yes;
+        QCOMPARE(window.isTransferRunning(), yes);
+        demo.runUntil([&] { return !window.isTransferRunning(); });
+        QCOMPARE(std::any_of(sent.begin(), sent.end(), [](int c) { return c >= 500 && c < 600; }),
+                 yes);
+        SetModalHook({});
+    }
+
     void uploadEditDownloadAndUploadAgainOnTheDemoBus() {
         DemoSession demo;
         QVERIFY(demo.isValid());
@@ -398,7 +492,11 @@ private Q_SLOTS:
         QVERIFY(window.markedCells() >= 1);
 
         percents.clear();
-        window.btnDownload_Click();
+        {
+            ModalRecorder yes(QMessageBox::Yes); // the download asks first
+            window.btnDownload_Click();
+            QCOMPARE(yes.seen.size(), 1);
+        }
         QVERIFY(window.isTransferRunning());
         QVERIFY(demo.runUntil([&] { return !window.isTransferRunning(); }));
         QCOMPARE(window.message(), QStringLiteral("Parameter Download(PC==>TD700) Complete"));
@@ -420,7 +518,10 @@ private Q_SLOTS:
         QCOMPARE(window.markedCells(), 0);
 
         // Closing during a download asks, stops it and hands the line back to monitoring.
-        window.btnDownload_Click();
+        {
+            ModalRecorder yes(QMessageBox::Yes);
+            window.btnDownload_Click();
+        }
         QVERIFY(demo.runUntil([&] { return window.progressBar()->value() > 0; }));
         QList<int> sent;
         connect(&demo.engine(), &CommEngine::requestSent, this,

@@ -3,6 +3,7 @@
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
 #include "support/SimProcess.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QJsonArray>
@@ -47,6 +48,23 @@ private Q_SLOTS:
             << QStringList{"cfg", "print", good} << 2 << "cfg wants";
         QTest::newRow("missing file")
             << QStringList{"cfg", "show", path("none.CFG")} << 2 << "Cannot open";
+        const QString zeros = WriteBytes(path("zeros.CFG"), QByteArray(4832, '\0'));
+        QTest::newRow("show zero bytes") << QStringList{"cfg", "show", zeros} << 2
+                                         << "not a parameter file: its header names firmware 0.00";
+        QTest::newRow("forced download of zero bytes")
+            << QStringList{"download", zeros, "--force", "--yes"} + demo << 2
+            << "not a parameter file";
+#ifdef Q_OS_UNIX
+        const QString fifo = path("x.CFG");
+        const QString isFifo = QStringLiteral("it is a FIFO (named pipe), not a regular file");
+        QTest::newRow("show a FIFO") << QStringList{"cfg", "show", fifo} << 2 << isFifo;
+        QTest::newRow("diff against a FIFO")
+            << QStringList{"cfg", "diff", good, fifo} << 2 << isFifo;
+        QTest::newRow("download of a FIFO")
+            << QStringList{"download", fifo, "--yes"} + demo << 2 << isFifo;
+        QTest::newRow("show /dev/zero") << QStringList{"cfg", "show", "/dev/zero"} << 2
+                                        << "it is a character device, not a regular file";
+#endif
     }
 
     void refusals() {
@@ -54,9 +72,47 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, message);
         QByteArray out, err;
+#ifdef Q_OS_UNIX
+        const FifoWatch fifo(path("x.CFG"));
+#endif
         QCOMPARE(run(arguments, &out, &err), status);
         QVERIFY2(QString::fromUtf8(out + err).contains(message), (out + err).constData());
+#ifdef Q_OS_UNIX
+        QVERIFY(!fifo.wasOpenedForReading());
+#endif
     }
+
+#ifdef Q_OS_UNIX
+    // upload and export --out a FIFO or a device: written into it, which stays what it was; a
+    // full device fails the command.
+    void outputIntoAFifoOrADevice_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("bytes"); // what the FIFO's reader gets
+        const QStringList upload{"upload", "--port", "DEMO:1:12:1.20", "--meters", "1"};
+        const QStringList exportCsv{"export", QFINDTESTDATA("../logging/data/sample.TDD")};
+        QTest::newRow("upload into a FIFO") << upload << "fifo" << 0 << 5588;
+        QTest::newRow("upload into a full device") << upload << "full" << 1 << 0;
+        QTest::newRow("export into a FIFO") << exportCsv << "fifo" << 0 << 440;
+        QTest::newRow("export into a full device") << exportCsv << "full" << 1 << 0;
+    }
+
+    void outputIntoAFifoOrADevice() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("out"));
+        const SpecialOutput output(out, kind);
+        if (!output.isMade())
+            QSKIP("no device nodes can be made here (root only)");
+        QByteArray err;
+        QTEST(run(arguments + QStringList{"--out", out}, nullptr, &err), "status");
+        QVERIFY(output.isAsItWas());
+        QTEST(int(output.received().size()), "bytes");
+        QCOMPARE(err.contains("No space left on device"), kind == QStringLiteral("full"));
+    }
+#endif
 
     void uploadWritesTheFileOfTheMetersFirmware_data() {
         QTest::addColumn<QString>("meter");
@@ -197,11 +253,17 @@ private Q_SLOTS:
     }
 
 private:
-    QString path(const char* name) const { return m_home.filePath(QLatin1String(name)); }
+    QString path(const char* name) const {
+        return m_home.filePath(QLatin1String(name));
+    }
 
     int run(const QStringList& arguments, QByteArray* out = nullptr, QByteArray* err = nullptr) {
         QProcess p;
-        p.start(BinPath("td700"), arguments + QStringList{QStringLiteral("--home"), m_home.path()});
+        // export reads no settings files and takes no --home.
+        const bool home = arguments.value(0) != QStringLiteral("export");
+        p.start(BinPath("td700"),
+                arguments +
+                    (home ? QStringList{QStringLiteral("--home"), m_home.path()} : QStringList{}));
         p.closeWriteChannel(); // no terminal, nothing to read: as under a script
         if (!p.waitForFinished(120000)) {
             p.kill();

@@ -4,6 +4,8 @@
 #include "clock/frmTD_DateReserve.h"
 #include "comm/EngineHarness.h"
 #include "comm/RequestCodes.h"
+#include "sim/SimBus.h"
+#include "sim/SimMeter.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,7 +28,7 @@ struct Fixture {
     ClockDrift drift{h.engine, h.clock};
     std::unique_ptr<frmTD_DateReserve> w;
 
-    Fixture() { h.bus().setFrozen(true); }
+    explicit Fixture(bool frozen = true) { h.bus().setFrozen(frozen); }
     void open() {
         w = std::make_unique<frmTD_DateReserve>(h.engine, h.clock, writer, drift);
         w->show();
@@ -54,10 +56,14 @@ struct Fixture {
                 return h.sent[i].frame;
         return {};
     }
-    void commit(QLineEdit* edit, const QString& typed) {
+    // Types into a field as a user does (the field becomes the user's).
+    void type(QLineEdit* edit, const QString& typed) {
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, typed);
+    }
+    void commit(QLineEdit* edit, const QString& typed) {
+        type(edit, typed);
         QTest::keyClick(edit, Qt::Key_Return);
     }
 };
@@ -87,7 +93,8 @@ private Q_SLOTS:
 
         QVERIFY(f.refreshed());
         QCOMPARE(f.texts(f.w->txtRSV), kDefaultReserve);
-        QCOMPARE(f.texts(f.w->txtSYS), (QStringList{"2026", "01", "01", "00", "00", "00"}));
+        // The clock fields run on from the read (to the minute here: the seconds move on).
+        QCOMPARE(f.texts(f.w->txtSYS).mid(0, 5), (QStringList{"2026", "01", "01", "00", "00"}));
         QVERIFY(f.w->isHighlighted(0));
         QVERIFY(!f.h.state().gSettingsRead);
         QVERIFY(f.w->lblState->text().startsWith(QStringLiteral("Meter 1, as read at")));
@@ -172,21 +179,63 @@ private Q_SLOTS:
 
         const QStringList clock{"2024", "2", "29", "13", "5", "9"};
         for (int i = 0; i < ClockFieldCount; ++i)
-            f.w->txtSYS[size_t(i)]->setText(clock[i]);
+            f.type(f.w->txtSYS[size_t(i)], clock[i]);
         QTest::mouseClick(f.w->btnSYS_DTSet, Qt::LeftButton);
         QVERIFY(f.refreshed());
         QCOMPARE(f.lastClockFrame().toHex(' ').toUpper(),
                  "01 10 9C 59 00 06 0C 07 E8 00 02 00 1D 00 0D 00 05 00 09 F8 5C");
-        QCOMPARE(f.texts(f.w->txtSYS), (QStringList{"2024", "02", "29", "13", "05", "09"}));
+        QCOMPARE(f.texts(f.w->txtSYS).mid(0, 5), (QStringList{"2024", "02", "29", "13", "05"}));
         QCOMPARE(f.h.bus().meter(1)->deviceClock(), QDateTime(QDate(2024, 2, 29), QTime(13, 5, 9)));
 
         // A date that the month's limit had not yet met is limited before it goes out.
-        f.w->txtSYS[1]->setText(QStringLiteral("04"));
-        f.w->txtSYS[2]->setText(QStringLiteral("31"));
-        f.w->txtSYS[3]->setText(QStringLiteral("x"));
+        f.type(f.w->txtSYS[1], QStringLiteral("04"));
+        f.type(f.w->txtSYS[2], QStringLiteral("31"));
+        f.type(f.w->txtSYS[3], QStringLiteral("x"));
+        f.type(f.w->txtSYS[4], QStringLiteral("5"));
+        f.type(f.w->txtSYS[5], QStringLiteral("9"));
         QTest::mouseClick(f.w->btnSYS_DTSet, Qt::LeftButton);
         QVERIFY(f.refreshed());
         QCOMPARE(f.lastClockFrame(), ClockSetFrame(1, {2024, 4, 30, 0, 5, 9}));
+    }
+
+    // The clock fields run on with the meter's clock after the read that filled them, and SET
+    // writes them as they show at the click: a user who changes only the day does not turn a
+    // meter that is on time back by the age of the read.
+    void clockFieldsRunWithTheMetersClock_data() {
+        QTest::addColumn<int>("ageMs"); // from the read to the user's edit
+        QTest::addColumn<bool>("editDay");
+        for (int age : {0, 30000, 150000}) {
+            QTest::addRow("day retyped after %d s", age / 1000) << age << true;
+            QTest::addRow("nothing changed after %d s", age / 1000) << age << false;
+        }
+    }
+
+    void clockFieldsRunWithTheMetersClock() {
+        QFETCH(int, ageMs);
+        QFETCH(bool, editDay);
+        Fixture f(false);
+        SimMeter* meter = f.h.bus().meter(1);
+        meter->setDeviceClock(f.h.clock.currentDateTime()); // on time
+        QVERIFY(f.h.openAndSettle());
+        f.open();
+        QVERIFY(f.refreshed());
+        f.run([] { return false; }, ageMs);
+        const auto shown = [&] {
+            ClockParts parts{};
+            for (int i = 0; i < ClockFieldCount; ++i)
+                parts[size_t(i)] = ClockFieldValue(f.w->txtSYS[size_t(i)]->text());
+            return DateTimeOfParts(parts);
+        };
+        QVERIFY(qAbs(shown().secsTo(meter->deviceClock())) <= 1);
+        if (editDay)
+            f.type(f.w->txtSYS[size_t(ClockField::Day)],
+                   f.w->txtSYS[size_t(ClockField::Day)]->text());
+        f.run([] { return false; }, 4000); // the user takes a moment to click
+        QTest::mouseClick(f.w->btnSYS_DTSet, Qt::LeftButton);
+        QVERIFY(f.refreshed());
+        const qint64 offMs = f.h.clock.currentDateTime().msecsTo(meter->deviceClock());
+        QVERIFY2(qAbs(offMs) <= 1000,
+                 qPrintable(QStringLiteral("the meter is %1 ms off").arg(offMs)));
     }
 
     void fieldsFollowThePcClockWhenChecked() {

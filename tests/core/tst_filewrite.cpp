@@ -1,11 +1,14 @@
+#include "core/FileRead.h"
 #include "core/FileWrite.h"
 #include "core/TextLines.h"
 #include "core/TextTable.h"
 #include "support/SmallFilesystem.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
 #include <QTest>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -64,6 +67,93 @@ private Q_SLOTS:
         QVERIFY2(writer(path, 40000, &error), qPrintable(error));
         QVERIFY(ReadBytes(path).size() > old.size());
     }
+
+#ifdef Q_OS_UNIX
+    // A FIFO or a device is written into, never replaced by a file of that name; what cannot
+    // be written (a FIFO nobody reads, a full device, a folder) fails and stays as it was.
+    void outputsThatAreNotFilesStay_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("failure"); // empty: written
+        QTest::newRow("FIFO with a reader") << "fifo"
+                                            << "";
+        QTest::newRow("FIFO nobody reads") << "lonely fifo"
+                                           << "no program reads";
+        QTest::newRow("null device") << "null"
+                                     << "";
+        QTest::newRow("full device") << "full"
+                                     << "space";
+        QTest::newRow("folder") << "folder"
+                                << "folder";
+    }
+
+    void outputsThatAreNotFilesStay() {
+        QFETCH(QString, kind);
+        QFETCH(QString, failure);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Comm.CFG"));
+        SpecialOutput output(path, kind);
+        if (!output.isMade())
+            QSKIP("no device nodes can be made here (root only)");
+        QString error;
+        QCOMPARE(WriteFileWhole(path, "38400\r\n", &error), failure.isEmpty());
+        QVERIFY2(error.contains(failure), qPrintable(error));
+        QVERIFY(output.isAsItWas());
+        if (kind == QStringLiteral("fifo"))
+            QCOMPARE(output.received(), QByteArray("38400\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                 QStringList{QStringLiteral("Comm.CFG")});
+    }
+
+    // A settings file that is a FIFO or a device is named as such at once, never read: a FIFO
+    // would hold the program until something writes into it.
+    void settingsThatAreNotFilesAreNotRead_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "a FIFO";
+        QTest::newRow("device") << "a character device";
+        QTest::newRow("folder") << "a folder";
+    }
+
+    void settingsThatAreNotFilesAreNotRead() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("SetEnv.INI"));
+        std::optional<FifoWatch> fifo;
+        std::optional<SpecialOutput> node;
+        if (kind == QStringLiteral("a FIFO"))
+            QVERIFY(fifo.emplace(path).isMade());
+        else if (!node.emplace(path, kind == QStringLiteral("a folder") ? "folder" : "null")
+                      .isMade())
+            QSKIP("no device nodes can be made here (root only)");
+        const TextFile file = ReadTextFile(path);
+        QVERIFY(file.found);
+        QVERIFY2(file.problem.contains(kind), qPrintable(file.problem));
+        QVERIFY(!fifo || !fifo->wasOpenedForReading());
+    }
+
+    // A save cut off by a kill leaves its temporary file; the next save of that file removes
+    // it, but not one another save is writing right now, nor those of other files.
+    void leftoversOfAKilledSaveGo() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("m1.CFG"));
+        const QString leftover = WriteBytes(path + QStringLiteral(".td700-Ab3xZ9.part"), "half");
+        const QString others =
+            WriteBytes(dir.filePath(QStringLiteral("m2.CFG.td700-Ab3xZ9.part")), "another file's");
+        QString error;
+        QVERIFY2(WriteFileWhole(path, "first", &error), qPrintable(error));
+        QVERIFY(!QFileInfo::exists(leftover));
+        QVERIFY(QFileInfo::exists(others));
+        // Another save of m1.CFG meanwhile leaves this one's temporary file alone.
+        FileOutput writing(path);
+        QVERIFY(writing.open());
+        QVERIFY2(WriteFileWhole(path, "second", &error), qPrintable(error));
+        QCOMPARE(writing.device().write("third"), qint64(5));
+        QVERIFY2(writing.commit(), qPrintable(writing.errorString()));
+        QCOMPARE(ReadBytes(path), QByteArray("third"));
+        QCOMPARE(
+            QDir(dir.path()).entryList(QDir::Files),
+            QStringList({QStringLiteral("m1.CFG"), QStringLiteral("m2.CFG.td700-Ab3xZ9.part")}));
+    }
+#endif
 
     void lineEnds_data() {
         QTest::addColumn<QByteArray>("bytes");

@@ -107,6 +107,38 @@ private Q_SLOTS:
         QCOMPARE(line.files().front()->badStamps, qint64(times.count(kBadStamp)));
     }
 
+    // However the stamps go, the time line keeps a bounded number of segments: a clock put
+    // back now and then keeps every stretch, stamps that go back and forth all the time do
+    // not make a segment of every few records.
+    void segmentsStayWithinTheirBudget_data() {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("stretch"); // records between two steps back
+        QTest::addColumn<int>("segments");
+        QTest::addColumn<int>("leftOut");
+        QTest::newRow("put back every 4096 records") << 65536 << 4096 << 16 << 0;
+        QTest::newRow("put back every 64 records") << 65536 << 64 << 1024 << 0;
+        // Up to 1024 + 65536 / 64 segments (the last one still open): the others left out.
+        QTest::newRow("back every 2 records") << 65536 << 2 << 2047 << 61442;
+        QTest::newRow("back at every record") << 65536 << 1 << 2047 << 63489;
+    }
+
+    void segmentsStayWithinTheirBudget() {
+        QFETCH(int, records);
+        QFETCH(int, stretch);
+        QList<qint64> times;
+        for (int i = 0; i < records; ++i)
+            times << 100000 + i % stretch - i / stretch; // each stretch starts a second earlier
+        DataTimeLine line;
+        QCOMPARE(line.add({DataFileBytes::write(m_dir.filePath(QStringLiteral("b.TDD")),
+                                                fileOf(times))}),
+                 1);
+        QTEST(int(line.segments().size()), "segments");
+        QTEST(int(line.files().front()->leftOut), "leftOut");
+        QVERIFY(line.segments().size() <= size_t(DataTimeLine::SegmentBudget(records) + 1));
+        QCOMPARE(line.messages().join(u'\n').contains(QStringLiteral("not drawn")),
+                 line.files().front()->leftOut > 0);
+    }
+
     void cursorReadsTheRecordThatHolds_data() {
         QTest::addColumn<qint64>("at");
         QTest::addColumn<qint64>("record"); // its offset, -1: none

@@ -59,6 +59,16 @@ struct RandomLog {
     }
 };
 
+// The column whose left edge a record at `t` has reached (within the view).
+int columnOfTime(const TimeView& view, double t) {
+    int c = int(std::floor(view.x(t)));
+    while (c + 1 < view.width && view.time(c + 1) <= t)
+        ++c;
+    while (c > 0 && view.time(c) > t)
+        --c;
+    return c;
+}
+
 } // namespace
 
 // The traces as the viewer cuts them to pixel columns, against a plain walk over the records:
@@ -137,12 +147,7 @@ private Q_SLOTS:
             const double t = double(kBase + log.times[i]);
             if (t < view.from || t >= view.to)
                 continue;
-            int c = int(std::floor(view.x(t)));
-            while (c + 1 < width && view.time(c + 1) <= t)
-                ++c;
-            while (c > 0 && view.time(c) > t)
-                --c;
-            columnOf[size_t(i)] = c;
+            columnOf[size_t(i)] = columnOfTime(view, t);
         }
         const auto joinedRecords = [&](int i, int j) {
             return j == i + 1 && log.times[j] - log.times[i] <= 1;
@@ -268,6 +273,48 @@ private Q_SLOTS:
                 QVERIFY(drawn[c].first >= outer.first && drawn[c].second <= outer.second);
                 QVERIFY(drawn[c].first <= inner.first && drawn[c].second >= inner.second);
             }
+        }
+    }
+
+    // A clock put back again and again: hundreds of segments over the same minutes. The
+    // picture holds no more points than its columns allow, however many overlap, and every
+    // column still reaches from the lowest value of its records to the highest.
+    void overlappingSegmentsKeepThePictureSmall() {
+        const int stretches = 600, each = 300, width = 200;
+        const RandomLog log(41, stretches * each);
+        QByteArray file = DataFileBytes::header();
+        QList<Record> records = log.records;
+        for (int i = 0; i < records.size(); ++i) {
+            records[i].stamp = stampAt(1000 + i % each); // every stretch on the same 5 minutes
+            file += records[i].bytes();
+        }
+        DataTimeLine line;
+        line.add({DataFileBytes::write(m_dir.filePath(QStringLiteral("o.TDD")), file)});
+        QCOMPARE(int(line.segments().size()), stretches);
+        const TimeView view{double(kBase + 1000), double(kBase + 1000 + each), width};
+        const TracePicture picture = BuildTracePicture(line, view);
+        for (int ch : {1, 7}) {
+            const ChannelTrace& trace = picture.channels[size_t(ch - 1)];
+            QVERIFY2(trace.points.size() <= size_t((4 * TracePicture::MaxLayers + 2) * width +
+                                                   4 * TracePicture::MaxLayers),
+                     qPrintable(QString::number(trace.points.size())));
+            std::map<int, std::pair<double, double>> drawn, expected;
+            for (const QPointF& p : trace.points) {
+                if (p.x() < 0 || p.x() > width)
+                    continue; // a record outside the picture that a line runs to
+                auto [it, fresh] = drawn.try_emplace(int(p.x()), p.y(), p.y());
+                it->second = {std::min(it->second.first, p.y()),
+                              std::max(it->second.second, p.y())};
+            }
+            for (int i = 0; i < records.size(); ++i) {
+                if (!records[i].valid(ch))
+                    continue;
+                const double v = records[i].values[size_t(ch - 1)];
+                auto [it, fresh] =
+                    expected.try_emplace(columnOfTime(view, double(kBase + 1000 + i % each)), v, v);
+                it->second = {std::min(it->second.first, v), std::max(it->second.second, v)};
+            }
+            QCOMPARE(drawn, expected);
         }
     }
 

@@ -129,6 +129,10 @@ private Q_SLOTS:
                                                 << "data-saving.html";
         QTest::newRow("quoted phrase") << "\"bad frames\""
                                        << "troubleshooting.html";
+        QTest::newRow("what an alarm setting is") << "hysteresis"
+                                                  << "parameter-pages.html";
+        QTest::newRow("an input type") << "Pt100"
+                                       << "parameter-pages.html";
         QTest::newRow("a word no page holds") << "xylophone"
                                               << "";
         QTest::newRow("one word found, one not") << "termination xylophone"

@@ -5,6 +5,7 @@
 #include "help/HelpBrowser.h"
 #include "help/HelpCentre.h"
 #include "help/HelpWindow.h"
+#include "paramset/frmTD_Parameter.h"
 
 #include <QAction>
 #include <QLabel>
@@ -82,6 +83,49 @@ private Q_SLOTS:
         window->action(MainCommand(command))->trigger();
         SetModalHook(previous);
         QVERIFY2(!opened.isEmpty(), "no window opened");
+        QCOMPARE(shown, page);
+    }
+
+    // F1 on a parameter page, opened from Parameter Setup as a click on a value opens it, shows
+    // that page's section of the guide.
+    void f1OnTheParameterPages_data() {
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("page");
+        const int common = int(frmTD_Parameter::Grid::Common);
+        const int channel = int(frmTD_Parameter::Grid::Channel);
+        QTest::newRow("channel: input type") << channel << 4 << "parameter-pages.html#channel";
+        QTest::newRow("alarm: hysteresis") << channel << 27 << "parameter-pages.html#alarm";
+        QTest::newRow("record/display") << common << 1 << "parameter-pages.html#home";
+        QTest::newRow("display") << common << 2 << "parameter-pages.html#display";
+        QTest::newRow("system") << common << 10 << "parameter-pages.html#system";
+    }
+
+    void f1OnTheParameterPages() {
+        QFETCH(int, grid);
+        QFETCH(int, row);
+        QFETCH(QString, page);
+        TestHome home;
+        VirtualClock clock;
+        auto window = MakeMainWindow(clock, home);
+        QString shown;
+        QStringList opened;
+        const ModalHook previous = SetModalHook([&](QDialog& dialog) {
+            opened << dialog.objectName();
+            if (auto* parameters = qobject_cast<frmTD_Parameter*>(&dialog)) {
+                parameters->clickCell(frmTD_Parameter::Grid(grid), row, 3);
+                return int(QDialog::Rejected);
+            }
+            dialog.show();
+            QApplication::processEvents();
+            QWidget* target = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
+            QTest::keyClick(target, Qt::Key_F1);
+            shown = shownPage(window->help());
+            return int(QDialog::Rejected);
+        });
+        window->action(MainCommand::mPMeterList)->trigger();
+        SetModalHook(previous);
+        QCOMPARE(opened.size(), 2);
         QCOMPARE(shown, page);
     }
 

@@ -1,6 +1,7 @@
 #include "MonitorFixture.h"
 #include "monitor/BarMonitor.h"
 #include "monitor/BarScale.h"
+#include "monitor/ChannelDisplay.h"
 
 #include <QLabel>
 #include <QTest>
@@ -33,6 +34,45 @@ private Q_SLOTS:
         QFETCH(int, top);
         QFETCH(int, height);
         QCOMPARE(BarGeometry::of(value, invalid, min, max, 200), (BarGeometry{top, height}));
+    }
+
+    // The range captions stand whole beside the scale, minus sign and all, and the lamps of the
+    // four alarms inside the scale, also at its narrowest.
+    void scaleCaptionsAndLampsStayWhole_data() {
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::newRow("-5 .. 5 V") << 3 << -5.0 << 5.0;
+        QTest::newRow("-50.0 .. 150.0") << 1 << -50.0 << 150.0;
+        QTest::newRow("-999.99 .. 999.99") << 2 << -999.99 << 999.99;
+        QTest::newRow("-19999 .. 19999") << 0 << -19999.0 << 19999.0;
+        QTest::newRow("0 .. 200.0") << 1 << 0.0 << 200.0;
+    }
+
+    void scaleCaptionsAndLampsStayWhole() {
+        QFETCH(int, decimals);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        MonitorFixture f(12);
+        f.tables.sprdP_CH.setNumber(1, 6, decimals);
+        f.tables.sprdP_CH.setNumber(1, 21, high);
+        f.tables.sprdP_CH.setNumber(1, 22, low);
+        const ChannelDisplay::ChannelSettings s = ChannelDisplay::ReadChannelSettings(f.tables, 0);
+        BarScale scale(0);
+        scale.setScaleTexts(s.maxText, s.midText, s.minText);
+        scale.setScale(s.min, s.max);
+        for (int a = 0; a < 4; ++a)
+            scale.setLamp(a, s.min + (s.max - s.min) * a / 3);
+        scale.resize(scale.minimumSizeHint());
+        scale.show();
+        const QFontMetrics fm(scale.captionFont());
+        for (const QString& caption : {s.maxText, s.midText, s.minText})
+            QVERIFY2(fm.horizontalAdvance(caption) <= scale.barArea().left() - 4,
+                     qPrintable(caption + QStringLiteral(" does not fit beside the scale")));
+        QVERIFY(s.minText.startsWith(u'-') == (low < 0));
+        for (int a = 0; a < 4; ++a)
+            QVERIFY2(scale.rect().contains(scale.lamp(a)->geometry()),
+                     qPrintable(QStringLiteral("lamp %1 is cut off").arg(a + 1)));
     }
 
     void barsFollowValuesInTheWindow_data() {

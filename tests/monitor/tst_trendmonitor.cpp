@@ -6,6 +6,7 @@
 #include "monitor/TrendMonitor.h"
 #include "widgets/GradientLabel.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -162,6 +163,38 @@ private Q_SLOTS:
         QCOMPARE(s->cardIcon(), MonitorIcons::CardNone);
         QCOMPARE(s->timeText(), QStringLiteral("14:05:09"));
         QVERIFY(!w.graph()->whiteBackground());
+    }
+
+    // The time under the newest line stays whole at the right end of the axis, from the first
+    // sample on and while the trace scrolls.
+    void newestTimeStaysWholeAtTheEndOfTheAxis_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("ticks");
+        for (int c : {12, 2})
+            for (int t : {1, 30, 119})
+                QTest::addRow("%d channels, %d ticks", c, t) << c << t;
+    }
+
+    void newestTimeStaysWholeAtTheEndOfTheAxis() {
+        QFETCH(int, channels);
+        QFETCH(int, ticks);
+        MonitorFixture f(channels);
+        TrendMonitor w(*TrendVariant::forChannels(channels), f.context(), nullptr);
+        w.tmrDispGraph().stop();
+        w.resize(1100, 640);
+        w.show();
+        QApplication::processEvents();
+        for (int i = 0; i < ticks; ++i)
+            w.tmrDispGraph_Timer();
+        QVERIFY(!w.timeLabels().constLast().isEmpty());
+        const std::optional<QRectF> box = w.graph()->timeLabelRect(0);
+        QVERIFY(box);
+        const QRect viewport = w.graph()->viewportRect();
+        QVERIFY2(box->right() <= viewport.right() + 1,
+                 qPrintable(QStringLiteral("the label ends at %1, the axis at %2")
+                                .arg(box->right())
+                                .arg(viewport.right() + 1)));
+        QVERIFY(box->left() >= 0);
     }
 
     void sampleIndexSetBackRestartsTheTrend() {

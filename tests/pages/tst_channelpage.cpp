@@ -181,7 +181,10 @@ private Q_SLOTS:
         temp->setText(typed);
         Q_EMIT temp->editingFinished();
         QCOMPARE(text(1, 13), stored);
-        QVERIFY(m_messages.isEmpty()); // refused without a message
+        // Refused beyond the limits, and a message names them.
+        QCOMPARE(m_messages.size(), stored == typed ? 0 : 1);
+        if (stored != typed)
+            QVERIFY(m_messages.front().contains(QStringLiteral("-50.0 to 50.0")));
     }
 
     void mathStepsOnlyWhileMathIsOn() {

@@ -29,7 +29,10 @@ public:
         shown = new QLabel(this);
         speed = &bindStepper(6, up, down, shown, WrapNumbers(1, 120));
         box = new QLineEdit(this);
-        period = &bindEntry(10, box, NumberWithin(1, 60));
+        period = &bindEntry(10, box, NumberEntry([] {
+                                return NumberRule::between(1, 60).refusedBeyond().named(
+                                    QStringLiteral("PERIOD"));
+                            }));
         list = new QComboBox(this);
         baud = &bindList(33, list, {QStringLiteral("9600"), QStringLiteral("19200")});
     }
@@ -112,20 +115,22 @@ private Q_SLOTS:
     void entryBoxCommitsOrRestores_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("told"); // a message said why
         QTest::newRow("inside") << "30"
-                                << "30";
+                                << "30" << false;
         QTest::newRow("the upper limit") << "60"
-                                         << "60";
+                                         << "60" << false;
         QTest::newRow("above") << "61"
-                               << "10";
+                               << "10" << true;
         QTest::newRow("not a number") << "abc"
-                                      << "10";
+                                      << "10" << true;
         QTest::newRow("empty") << ""
-                               << "10";
+                               << "10" << true;
     }
     void entryBoxCommitsOrRestores() {
         QFETCH(QString, typed);
         QFETCH(QString, stored);
+        QFETCH(bool, told);
         m_set.tables.sprdP.setText(3, 10, QStringLiteral("10"));
         SamplePage page(context());
         page.refreshNow();
@@ -133,6 +138,9 @@ private Q_SLOTS:
         page.period->commit();
         QCOMPARE(m_set.tables.sprdP.text(3, 10), stored);
         QCOMPARE(page.box->text(), stored); // a refused text is replaced by the cell's
+        QCOMPARE(m_messages.size(), told ? 1 : 0);
+        if (told)
+            QVERIFY(m_messages.front().startsWith(QStringLiteral("PERIOD")));
     }
 
     void ruleMessagesAreShownOnce() {
@@ -148,11 +156,14 @@ private Q_SLOTS:
         QCOMPARE(page.box->text(), QStringLiteral("ABC"));
     }
 
-    void clampedEntryWritesTheLimit() {
-        const EntryRule rule = WholeNumberClamped(1, 120);
-        QCOMPARE(rule(QStringLiteral("500")).text, QStringLiteral("120"));
+    void correctedEntryWritesTheLimitAndSaysSo() {
+        const EntryRule rule = NumberEntry([] { return NumberRule::between(1, 120); });
+        const EntryVerdict above = rule(QStringLiteral("500"));
+        QCOMPARE(above.text, QStringLiteral("120"));
+        QVERIFY(above.message.contains(QStringLiteral("120")));
         QCOMPARE(rule(QStringLiteral("-3")).text, QStringLiteral("1"));
         QCOMPARE(rule(QStringLiteral("x")).kind, EntryVerdict::Kind::Restore);
+        QCOMPARE(rule(QStringLiteral("7")).message, QString());
     }
 
     void listWritesItsText() {

@@ -10,6 +10,7 @@
 #include "pages/frmTD_P_System.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamTransferHarness.h"
+#include "support/ModalRecorder.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -75,6 +76,9 @@ class tst_PageRoundTrip : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QVERIFY(m_h.openAndSettle()); }
+    // What a page says (an entry corrected to its limit, a full group) is answered at once.
+    void init() { m_modals = std::make_unique<ModalRecorder>(); }
+    void cleanup() { m_modals.reset(); }
 
     void meters_data() {
         QTest::addColumn<int>("address");
@@ -137,6 +141,9 @@ private Q_SLOTS:
         QFETCH(int, address);
         QFETCH(int, channels);
         const auto after = roundTrip(m_h, address, [&](ParamSet& set) {
+            // One decimal on the channel: the rate keeps it.
+            set.tables.sprdP_CH.setText(ParamTables::channelColumn(channels), 6,
+                                        QStringLiteral("1"));
             frmTD_P_ARM_DI page(PageContextOf(set, channels));
             page.refreshNow();
             page.obtALM_No[2]->click(); // alarm 3 of the last channel
@@ -205,6 +212,7 @@ private Q_SLOTS:
     }
 
 private:
+    std::unique_ptr<ModalRecorder> m_modals;
     EngineHarness m_h{kBus, {1, 2, 3, 4}};
 };
 

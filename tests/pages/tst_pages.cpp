@@ -12,6 +12,7 @@
 #include "pages/frmTD_P_System.h"
 #include "paramset/ParamSet.h"
 #include "paramset/ParamText.h"
+#include "support/ModalRecorder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 namespace {
 
@@ -52,6 +54,10 @@ bool isGreen(const QPushButton* b) {
 class tst_Pages : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Message boxes are answered at once and noted.
+    void init() { m_modals = std::make_unique<ModalRecorder>(); }
+    void cleanup() { m_modals.reset(); }
+
     // Cells as one letter a channel: 1 GROUP 1, 2 GROUP 2, A ALL, - none. Actions: U up,
     // D down, a number a channel button.
     void homeGroups_data() {
@@ -61,42 +67,46 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cellsAfter");
         QTest::addColumn<QString>("shownAfter");
         QTest::addColumn<QString>("lit");
-        QTest::newRow("seventh refused") << "111111------"
-                                         << "GROUP 1"
-                                         << "7"
-                                         << "111111------"
-                                         << "GROUP 1"
-                                         << "xxxxxx......";
+        QTest::addColumn<QString>("told"); // part of the message a click that changes nothing gives
+        QTest::newRow("seventh refused")
+            << "111111------"
+            << "GROUP 1"
+            << "7"
+            << "111111------"
+            << "GROUP 1"
+            << "xxxxxx......"
+            << QString("GROUP 1 holds 6 channels already, the most a group can hold");
         QTest::newRow("other group joins both and leaves again") << "2-----------"
                                                                  << "GROUP 1"
                                                                  << "1"
                                                                  << "A-----------"
                                                                  << "GROUP 1"
-                                                                 << "x...........";
+                                                                 << "x..........." << QString();
         QTest::newRow("both back to other") << "A-----------"
                                             << "GROUP 1"
                                             << "1"
                                             << "2-----------"
                                             << "GROUP 1"
-                                            << "............";
-        QTest::newRow("ALL shown: clicks do nothing") << "12A---------"
-                                                      << "ALL"
-                                                      << "4 1"
-                                                      << "12A---------"
-                                                      << "ALL"
-                                                      << "xxx.........";
+                                            << "............" << QString();
+        QTest::newRow("ALL shown: clicks do nothing")
+            << "12A---------"
+            << "ALL"
+            << "4 1"
+            << "12A---------"
+            << "ALL"
+            << "xxx........." << QString("while GROUP 1 or GROUP 2 is shown");
         QTest::newRow("down from GROUP 1 then join") << "1-2---------"
                                                      << "GROUP 1"
                                                      << "D D 2"
                                                      << "122---------"
                                                      << "GROUP 2"
-                                                     << ".xx.........";
+                                                     << ".xx........." << QString();
         QTest::newRow("nothing shown, up") << "1-2---------"
                                            << ""
                                            << "U"
                                            << "1-2---------"
                                            << "GROUP 1"
-                                           << "x...........";
+                                           << "x..........." << QString();
     }
     void homeGroups() {
         QFETCH(QString, cells);
@@ -105,6 +115,8 @@ private Q_SLOTS:
         QFETCH(QString, cellsAfter);
         QFETCH(QString, shownAfter);
         QFETCH(QString, lit);
+        QFETCH(QString, told);
+        const QStringList& messages = m_modals->texts;
         const auto text = [](QChar c) {
             return c == u'1'   ? QStringLiteral("GROUP 1")
                    : c == u'2' ? QStringLiteral("GROUP 2")
@@ -137,6 +149,13 @@ private Q_SLOTS:
         QCOMPARE(commonCell(set, 14), shownAfter);
         QCOMPARE(page.lblDispGroup->text(), shownAfter);
         QCOMPARE(gotLit, lit);
+        if (told.isEmpty()) {
+            QCOMPARE(messages, QStringList());
+        } else {
+            QVERIFY(!messages.isEmpty());
+            for (const QString& m : std::as_const(messages))
+                QVERIFY2(m.contains(told), qPrintable(m));
+        }
     }
 
     void homeShowBoxes_data() {
@@ -198,13 +217,24 @@ private Q_SLOTS:
         frmTD_P_Display page(PageContextOf(set));
         page.show();
         page.refreshNow();
+        QApplication::processEvents();
+        // Nothing on the page moves when the mode changes: the buttons stay under the pointer.
+        const QSize sizeBefore = page.sizeHint();
+        QList<QRect> buttonsBefore;
+        for (QPushButton* b : page.obtDisplayMode)
+            buttonsBefore << b->geometry();
         const int index = int(ParamText::DisplayModes().indexOf(mode));
         page.obtDisplayMode[index]->click();
+        QApplication::processEvents();
         QCOMPARE(commonCell(set, 2), mode);
         QVERIFY(isGreen(page.obtDisplayMode[index]));
         QCOMPARE(page.picTREND->isVisible(), shown.contains(u'T'));
         QCOMPARE(page.picTView->isVisible(), shown.contains(u'W'));
         QCOMPARE(page.picHISTVIEW->isVisible(), shown.contains(u'H'));
+        QCOMPARE(page.lblNoSettings->isVisible(), shown.isEmpty()); // the bar graph says why
+        QCOMPARE(page.sizeHint(), sizeBefore);
+        for (int i = 0; i < page.obtDisplayMode.size(); ++i)
+            QCOMPARE(page.obtDisplayMode[i]->geometry(), buttonsBefore[i]);
         // A text that names no mode leaves the groups as they are.
         set.tables.sprdP.setText(ParamTables::ValueColumn, 2, QStringLiteral("17"));
         page.refreshNow();
@@ -294,6 +324,7 @@ private Q_SLOTS:
         QFETCH(QString, stored);
         ParamSet set;
         NewParameterSet(set, 4, QStringLiteral("2.00"));
+        set.tables.sprdP_CH.setText(ParamTables::channelColumn(3), 6, QStringLiteral("2"));
         frmTD_P_ARM_DI page(PageContextOf(set, 3));
         page.refreshNow();
         page.obtALM_No[1]->click();
@@ -418,6 +449,35 @@ private Q_SLOTS:
         QCOMPARE(channelCell(set, channels, 10), QStringLiteral("11"));
     }
 
+    // The COLOR tab says that its colours are the recorder's own and shows, under each colour
+    // and beside each channel, the colour this program's monitors paint it in.
+    void colourTabShowsTheMonitorsColours_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QColor>("monitors");
+        QTest::newRow("0: blue on the recorder, red in the monitors") << 0 << QColor(255, 0, 0);
+        QTest::newRow("1: green on the recorder, blue in the monitors") << 1 << QColor(0, 0, 255);
+        QTest::newRow("3: red on the recorder, cyan in the monitors") << 3 << QColor(0, 255, 255);
+    }
+    void colourTabShowsTheMonitorsColours() {
+        QFETCH(int, code);
+        QFETCH(QColor, monitors);
+        ParamSet set;
+        NewParameterSet(set, 12, QStringLiteral("2.00"));
+        set.tables.sprdP_CH.setText(ParamTables::channelColumn(2), 10, QString::number(code));
+        frmTD_P_System page(PageContextOf(set, 0, 1));
+        page.refreshNow();
+        auto* note = page.findChild<QLabel*>(QStringLiteral("lblColourNote"));
+        QVERIFY(note && note->text().contains(QStringLiteral("recorder's own screen")));
+        const auto colourOf = [&page](const QString& name) {
+            auto* swatch = page.findChild<QLabel*>(name);
+            return swatch ? swatch->property("colour").value<QColor>() : QColor();
+        };
+        QCOMPARE(colourOf(QStringLiteral("lblCH02_PcColour")), monitors);
+        QCOMPARE(colourOf(QStringLiteral("lblPcColour%1").arg(code)), monitors);
+        page.obtCH_Color[1][11]->click(); // another colour: the swatch follows
+        QCOMPARE(colourOf(QStringLiteral("lblCH02_PcColour")), QColor(192, 192, 0));
+    }
+
     void systemSteppersAndBoxes() {
         ParamSet set;
         NewParameterSet(set, 6, QStringLiteral("2.00"));
@@ -473,15 +533,8 @@ private Q_SLOTS:
         page.show();
         page.refreshNow();
         page.txtSD_FName->setText(typed);
-        QString shown;
-        QTimer::singleShot(0, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                shown = box->text();
-                box->accept();
-            }
-        });
         emit page.txtSD_FName->editingFinished();
-        QCOMPARE(shown, message);
+        QCOMPARE(m_modals->texts.value(0), message);
         QCOMPARE(commonCell(set, 69), stored);
         QCOMPARE(page.txtSD_FName->text(), stored);
     }
@@ -504,6 +557,9 @@ private Q_SLOTS:
         QCOMPARE(commonCell(set, 18), QStringLiteral("ON"));
         QVERIFY(page.txtRSV[0]->isReadOnly());
     }
+
+private:
+    std::unique_ptr<ModalRecorder> m_modals;
 };
 
 QTEST_MAIN(tst_Pages)

@@ -1,12 +1,16 @@
 #include "dataview/SyntheticDataFile.h"
 #include "logging/DataTime.h"
 #include "support/SimProcess.h"
+#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 #include "viewer/ChannelTable.h"
 #include "viewer/GraphViewerWindow.h"
+#include "viewer/TracePainter.h"
 #include "viewer/TracePlot.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,13 +61,18 @@ private Q_SLOTS:
         QString error;
         QVERIFY2(w.exportShownCsv(csv, &error), qPrintable(error));
         const QList<QByteArray> lines = ReadBytes(csv).trimmed().split('\n');
-        QVERIFY(lines[0].startsWith("Time,CH1 TEMP-1 (\xC2\xB0"
+        // With a byte-order mark, unless switched off: spreadsheets read the degree sign.
+        QVERIFY(lines[0].startsWith("\xEF\xBB\xBFTime,CH1 TEMP-1 (\xC2\xB0"
                                     "C),CH3 TEMP-3"));
         QCOMPARE(lines.size(), 1 + 361); // one record every 10 s, both ends included
         for (const QByteArray& line : lines.mid(1)) {
             const qint64 t = DataTime::parse(QString::fromLatin1(line.left(19))).value_or(0);
             QVERIFY(t >= qint64(std::floor(from)) && t <= qint64(std::ceil(to)));
         }
+
+        w.setCsvByteOrderMark(false);
+        QVERIFY2(w.exportShownCsv(csv, &error), qPrintable(error));
+        QVERIFY(ReadBytes(csv).startsWith("Time,CH1"));
 
         const QString png = m_dir.filePath(QStringLiteral("hour.png"));
         QVERIFY2(w.savePicture(png, &error), qPrintable(error));
@@ -72,6 +81,58 @@ private Q_SLOTS:
         // A full disk or a missing folder: said, nothing half written.
         QVERIFY(!w.exportShownCsv(m_dir.filePath(QStringLiteral("no/such/folder.csv")), &error));
         QVERIFY(!error.isEmpty());
+#ifdef Q_OS_UNIX
+        // A FIFO nothing reads from: refused at once, never replaced by a file.
+        const QString path = m_dir.filePath(QStringLiteral("fifo.csv"));
+        const SpecialOutput fifo(path, QStringLiteral("lonely fifo"));
+        QVERIFY(!w.exportShownCsv(path, &error));
+        QVERIFY2(error.contains(QStringLiteral("no program reads from")), qPrintable(error));
+        QVERIFY(!w.savePicture(path, &error));
+        QVERIFY(fifo.isAsItWas());
+#endif
+    }
+
+    // Another file opened in the viewer: the status bar drops the cursor time of the one before
+    // and counts its files as a reader would.
+    void anotherFileStartsAfresh() {
+        GraphViewerWindow w;
+        w.resize(1200, 700);
+        w.show();
+        QVERIFY(w.openFiles(m_days));
+        QVERIFY(w.viewText().endsWith(QStringLiteral("in 2 files")));
+        QVERIFY(w.goToAlarm(true));
+        auto* cursor = w.findChild<QLabel*>(QStringLiteral("lblCursor"));
+        QVERIFY(cursor && cursor->text().startsWith(QStringLiteral("Cursor:")));
+        QVERIFY(w.openFiles({m_days[1]}));
+        QCOMPARE(cursor->text(), QString());
+        QVERIFY2(w.viewText().endsWith(QStringLiteral("in 1 file")), qPrintable(w.viewText()));
+    }
+
+    // The bands under the traces have labels a reader can read, and take at most a third of
+    // the picture; the lowest value of the axis stays clear of them.
+    void bandsAndAxisLabelsStayReadable_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("height");
+        for (int rows : {1, 5, 12, 31})
+            for (int height : {600, 320})
+                QTest::addRow("%d rows in %d px", rows, height) << rows << height;
+    }
+    void bandsAndAxisLabelsStayReadable() {
+        QFETCH(int, rows);
+        QFETCH(int, height);
+        QFont font = QApplication::font();
+        const QFontMetrics fm(font);
+        const PlotLayout l = PlotLayout::of(QRect(0, 0, 1000, height), rows, fm);
+        QVERIFY(l.bands.height() <= height / 3 + 6 || l.bandRowHeight == 9);
+        if (rows * 13 <= height / 3)
+            QVERIFY2(TracePainter::bandLabelPixels(l) >= 11,
+                     qPrintable(QString::number(TracePainter::bandLabelPixels(l))));
+        QVERIFY(TracePainter::bandLabelPixels(l) >= 8);
+        for (int i = 0; i <= 4; ++i) {
+            const QRect box = TracePainter::axisLabelBox(l, i, fm);
+            QVERIFY(!box.intersects(l.bands));
+            QVERIFY(box.top() >= l.area.top());
+        }
     }
 
     void mouseAndKeysMoveTheView_data() {
@@ -222,6 +283,21 @@ private Q_SLOTS:
         QVERIFY2(out.contains(QStringLiteral("records: %1\n").arg(2 * (8640 - 90))),
                  qPrintable(out));
     }
+
+#ifdef Q_OS_UNIX
+    void programRefusesAFifoAtOnce() {
+        const FifoWatch fifo(m_dir.filePath(QStringLiteral("F_01.TDD")));
+        QProcess p;
+        p.start(BinPath("TD700_File"),
+                {"--report-view", m_dir.filePath(QStringLiteral("F_01.TDD"))});
+        QVERIFY(p.waitForFinished(60000));
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(out.contains(QStringLiteral("it is a FIFO (named pipe), not a regular file")),
+                 qPrintable(out));
+        QVERIFY(!fifo.wasOpenedForReading());
+    }
+#endif
 
 private:
     QTemporaryDir m_dir;

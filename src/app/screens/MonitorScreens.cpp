@@ -18,7 +18,6 @@ void renderMonitor(ScreenContext& context, const QString& name, int channels) {
         return;
     // Driven tick by tick here, not by its own timer.
     SetMonitorTimerEnabled(window.get(), false);
-    window->resize(window->sizeHint().expandedTo(window->size()));
     for (int i = 0; i < kDemoTicks; ++i) {
         demo.advance();
         RunMonitorTick(window.get());

@@ -1,10 +1,13 @@
 #include "app/screens/ScreenRegistry.h"
 
+#include "widgets/ScreenFit.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 #include <QTextStream>
 #include <QWidget>
 
@@ -17,7 +20,7 @@ QPixmap withTitleBar(QWidget& window) {
         return body;
     const qreal dpr = body.devicePixelRatio();
     const QSize bodySize = body.deviceIndependentSize().toSize();
-    const int titleHeight = window.fontMetrics().height() + 14;
+    const int titleHeight = ScreenContext::titleFrame(window).top();
     QPixmap out(QSize(bodySize.width(), bodySize.height() + titleHeight) * dpr);
     out.setDevicePixelRatio(dpr);
     out.fill(Qt::white);
@@ -37,18 +40,34 @@ QPixmap withTitleBar(QWidget& window) {
 
 } // namespace
 
-ScreenContext::ScreenContext(QString outputDir, QSize mainWindowSize)
+ScreenContext::ScreenContext(QString outputDir, Mode mode)
     : m_outputDir(std::move(outputDir))
-    , m_mainSize(mainWindowSize) {}
+    , m_mode(mode) {}
+
+namespace {
+QMargins titleOfFont(const QFont& font) {
+    return {0, QFontMetrics(font).height() + 14, 0, 0};
+}
+} // namespace
+
+QMargins ScreenContext::titleFrame(const QWidget& window) {
+    return titleOfFont(window.font());
+}
+
+QSize ScreenContext::mainWindowSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize area = screen ? screen->availableGeometry().size() : QSize(1280, 720);
+    return area - QSize(0, titleOfFont(QApplication::font()).top());
+}
 
 bool ScreenContext::save(QWidget& widget, const QString& name) {
+    if (m_mode == Mode::Check)
+        return check(widget, name);
+    if (widget.isWindow())
+        FitToScreen(widget, titleFrame(widget));
     if (!widget.isVisible())
         widget.show();
-    // Two rounds: the first lays out, the second paints what the layout settled on.
-    for (int i = 0; i < 2; ++i) {
-        QApplication::processEvents();
-        QApplication::sendPostedEvents();
-    }
+    settle();
     const QString path = QDir(m_outputDir).filePath(name + QStringLiteral(".png"));
     const QPixmap pixmap = widget.isWindow() ? withTitleBar(widget) : widget.grab();
     if (pixmap.isNull() || !pixmap.save(path)) {
@@ -59,7 +78,56 @@ bool ScreenContext::save(QWidget& widget, const QString& name) {
     return true;
 }
 
+void ScreenContext::settle() {
+    // Two rounds: the first lays out, the second paints what the layout settled on.
+    for (int i = 0; i < 2; ++i) {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents();
+    }
+}
+
+bool ScreenContext::check(QWidget& widget, const QString& name) {
+    m_written << name;
+    if (!widget.isWindow())
+        return true;
+    // The title strip of the pictures stands for the title bar a window system adds.
+    const QMargins title = titleFrame(widget);
+    FitToScreen(widget, title);
+    if (!widget.isVisible())
+        widget.show();
+    settle();
+    // A dialog shown over its window was placed by the platform's idea of the frame.
+    FitToScreen(widget, title);
+    const QRect area = AvailableArea(widget);
+    const QRect outer = widget.geometry().marginsAdded(title);
+    const auto text = [](const QRect& r) {
+        return QStringLiteral("%1x%2 at %3,%4")
+            .arg(r.width())
+            .arg(r.height())
+            .arg(r.x())
+            .arg(r.y());
+    };
+    if (!area.contains(outer))
+        m_problems << QStringLiteral("%1: the window with its title bar (%2) leaves the available "
+                                     "area (%3)")
+                          .arg(name, text(outer), text(area));
+    // A layout given less than its minimum overlaps or cuts off what it holds.
+    const QSize least = widget.minimumSizeHint();
+    if (least.isValid() && (widget.width() < least.width() || widget.height() < least.height()))
+        m_problems << QStringLiteral("%1: %2x%3 is less than the layout needs (%4x%5)")
+                          .arg(name)
+                          .arg(widget.width())
+                          .arg(widget.height())
+                          .arg(least.width())
+                          .arg(least.height());
+    return true;
+}
+
 bool ScreenContext::saveImage(const QImage& image, const QString& name) {
+    if (m_mode == Mode::Check) {
+        m_written << name;
+        return true;
+    }
     const QString path = QDir(m_outputDir).filePath(name + QStringLiteral(".png"));
     if (image.isNull() || !image.save(path)) {
         QTextStream(stderr) << "td700-screens: cannot write " << path << '\n';

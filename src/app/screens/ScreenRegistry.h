@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -12,21 +13,35 @@ class QWidget;
 // Where a render function puts its pictures.
 class ScreenContext {
 public:
-    ScreenContext(QString outputDir, QSize mainWindowSize);
+    // Write: pictures into outputDir. Check: no pictures; every window is fitted to the screen
+    // as the program fits it and what does not fit is noted in problems().
+    enum class Mode { Write, Check };
+    explicit ScreenContext(QString outputDir, Mode mode = Mode::Write);
 
-    // The size the main window and other large windows are shown at.
-    QSize mainWindowSize() const { return m_mainSize; }
-    // Shows the widget offscreen, lets it lay out and paint, and writes it to
-    // outputDir/<name>.png. The name is the window's name and state, for example
-    // "frmTD_Main-polling". Returns false (and says why on standard error) on failure.
+    // The size the main window and other large windows are shown at: the screen's available
+    // area less the title strip every picture of a window gets (a maximised window).
+    QSize mainWindowSize() const;
+    // The title strip drawn over a window's picture, as the frame a window system would add.
+    static QMargins titleFrame(const QWidget& window);
+    // Fits a window to the screen as the program does (its frame the title strip), shows it
+    // offscreen, lets it lay out and paint, and writes it to outputDir/<name>.png. The name is
+    // the window's name and state, for example "frmTD_Main-polling". Returns false (and says
+    // why on standard error) on failure.
     bool save(QWidget& widget, const QString& name);
     // Writes a picture rendered elsewhere (a window drawn into an image) the same way.
     bool saveImage(const QImage& image, const QString& name);
+    // The pictures written (in Check mode, the window states looked at).
     const QStringList& written() const { return m_written; }
+    // Check mode: one sentence per window state that does not fit.
+    const QStringList& problems() const { return m_problems; }
 
 private:
+    void settle();
+    bool check(QWidget& widget, const QString& name);
+
     QString m_outputDir;
-    QSize m_mainSize;
+    Mode m_mode;
+    QStringList m_problems;
     QStringList m_written;
 };
 

@@ -2,6 +2,7 @@
 // state, for review and documentation.
 #include "app/AppStyle.h"
 #include "app/MessageBoxes.h"
+#include "app/screens/OffscreenScreen.h"
 #include "app/screens/ScreenRegistry.h"
 
 #include <QApplication>
@@ -10,9 +11,39 @@
 #include <QDir>
 #include <QTextStream>
 
+namespace {
+
+// The value of an option given as "--name VALUE" or "--name=VALUE", read before the application
+// exists (the screen must be set up first).
+QString earlyOption(int argc, char* argv[], const char* name) {
+    const QByteArray flag = QByteArray("--") + name;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == flag && i + 1 < argc)
+            return QString::fromLocal8Bit(argv[i + 1]);
+        if (arg.startsWith(flag + '='))
+            return QString::fromLocal8Bit(arg.mid(flag.size() + 1));
+    }
+    return {};
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ScreenSpec screen = ScreenSpec::parse(earlyOption(argc, argv, "size").isEmpty()
+                                              ? QStringLiteral("1280x720")
+                                              : earlyOption(argc, argv, "size"));
+    if (const QString scale = earlyOption(argc, argv, "scale"); !scale.isEmpty())
+        screen.scale = scale.toDouble();
+    if (!screen.isValid()) {
+        QTextStream(stderr) << "td700-screens: --size wants WxH, for example 1366x768, and "
+                               "--scale a factor such as 2\n";
+        return 2;
+    }
+    if (!UseOffscreenScreen(screen.pixels, screen.scale)) {
+        QTextStream(stderr) << "td700-screens: cannot set up the screen\n";
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("td700-screens"));
     QApplication::setApplicationVersion(QStringLiteral("5.4.1"));
@@ -20,7 +51,8 @@ int main(int argc, char* argv[]) {
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Renders the TD700 windows to PNG files (one per window and state)."));
+        QStringLiteral("Renders the TD700 windows to PNG files (one per window and state), each "
+                       "window fitted to the screen as the program fits it."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("DIR"),
                                  QStringLiteral("Output folder (default: build/screenshots)."));
@@ -29,10 +61,15 @@ int main(int argc, char* argv[]) {
                                         QStringLiteral("NAME"));
     const QCommandLineOption listOption(QStringLiteral("list"),
                                         QStringLiteral("List the windows and stop."));
-    const QCommandLineOption sizeOption(QStringLiteral("size"),
-                                        QStringLiteral("Main window size (default 1280x720)."),
-                                        QStringLiteral("WxH"), QStringLiteral("1280x720"));
-    parser.addOptions({onlyOption, listOption, sizeOption});
+    const QCommandLineOption sizeOption(
+        QStringLiteral("size"),
+        QStringLiteral("The screen in pixels, WxH or WxH@SCALE (default 1280x720); main windows "
+                       "fill what it offers."),
+        QStringLiteral("WxH"), QStringLiteral("1280x720"));
+    const QCommandLineOption scaleOption(QStringLiteral("scale"),
+                                         QStringLiteral("Scale factor of the screen (default 1)."),
+                                         QStringLiteral("FACTOR"), QStringLiteral("1"));
+    parser.addOptions({onlyOption, listOption, sizeOption, scaleOption});
     parser.process(app);
 
     // Message boxes and dialogs opened while rendering are answered at once.
@@ -54,12 +91,6 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    const QStringList size = parser.value(sizeOption).split(u'x');
-    const QSize mainSize(size.value(0).toInt(), size.value(1).toInt());
-    if (mainSize.width() < 320 || mainSize.height() < 240) {
-        QTextStream(stderr) << "td700-screens: --size wants WxH, for example 1366x768\n";
-        return 2;
-    }
     const QString dir = parser.positionalArguments().value(0, QStringLiteral("build/screenshots"));
     if (!QDir().mkpath(dir)) {
         QTextStream(stderr) << "td700-screens: cannot create " << dir << '\n';
@@ -67,7 +98,7 @@ int main(int argc, char* argv[]) {
     }
 
     const QStringList only = parser.values(onlyOption);
-    ScreenContext context(dir, mainSize);
+    ScreenContext context(dir);
     for (const auto& e : registry.entries())
         if (only.isEmpty() || only.contains(e.name))
             e.render(context);
