@@ -1,8 +1,8 @@
 #include "SimTestSupport.h"
-#include "comm/SimSerialLink.h"
 #include "core/Clock.h"
 #include "sim/SimBus.h"
 #include "sim/SimCrc.h"
+#include "simlink/SimSerialLink.h"
 
 #include <QSignalSpy>
 #include <QTest>
