@@ -8,6 +8,7 @@
 enum class MainCommand {
     mSetMC,
     mSetDSave,
+    mSetPublish,
     mSetPort,
     mExit,
     mOnlinePortOpen,
@@ -47,9 +48,11 @@ struct ButtonInfo {
     const char* caption;
 };
 
-inline constexpr std::array<MenuItemInfo, 17> kMenuItems{{
+inline constexpr std::array<MenuItemInfo, 18> kMenuItems{{
     {MainCommand::mSetMC, MainMenu::mSet, "mSetMC", "&Meter", EnabledWhen::PortClosed, false},
     {MainCommand::mSetDSave, MainMenu::mSet, "mSetDSave", "&Data Save", EnabledWhen::Always, false},
+    {MainCommand::mSetPublish, MainMenu::mSet, "mSetPublish", "P&ublish", EnabledWhen::Always,
+     false},
     {MainCommand::mSetPort, MainMenu::mSet, "mSetPort", "&Port", EnabledWhen::PortClosed, false},
     {MainCommand::mExit, MainMenu::mSet, "mExit", "&Quit", EnabledWhen::Always, true},
     {MainCommand::mOnlinePortOpen, MainMenu::mOnline, "mOnlinePortOpen", "&Port Open",

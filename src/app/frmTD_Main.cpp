@@ -25,6 +25,9 @@
 #include "monitor/MonitorFactory.h"
 #include "pages/PageFactory.h"
 #include "paramset/frmTD_Parameter.h"
+#include "publish/EnginePublishing.h"
+#include "publish/RecordPublisher.h"
+#include "publish/frmTD_Set_Publish.h"
 #include "viewer/GraphViewerWindow.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/GradientLabel.h"
@@ -137,6 +140,7 @@ frmTD_Main::~frmTD_Main() {
     // The save tick and the engine stop before what they read goes; the engine lets go of
     // the link before the link goes.
     m_saveWriter->tmrDSave().stop();
+    stopPublishing();
     m_saveWriter.reset();
     if (m_engine->isPortOpen())
         m_engine->closePort();
@@ -340,6 +344,12 @@ void frmTD_Main::buildStatusBar() {
     shpSend->setObjectName(QStringLiteral("shpSend"));
     shpRecv = new StatusLamp(QStringLiteral("RECV"), QColor(0x2e, 0xb8, 0x4b), bar);
     shpRecv->setObjectName(QStringLiteral("shpRecv"));
+    // Where saved records are published: the broker's state and the records waiting.
+    m_brokerPanel = new QLabel(bar);
+    m_brokerPanel->setObjectName(QStringLiteral("lblBroker"));
+    m_brokerPanel->setContentsMargins(6, 0, 6, 0);
+    m_brokerPanel->hide();
+    bar->addPermanentWidget(m_brokerPanel);
     bar->addPermanentWidget(shpSend);
     bar->addPermanentWidget(shpRecv);
 }
@@ -347,6 +357,12 @@ void frmTD_Main::buildStatusBar() {
 void frmTD_Main::connectEngine() {
     CommEngine* e = m_engine.get();
     connect(e, &CommEngine::portOpenChanged, this, &frmTD_Main::updatePortCaptions);
+    connect(e, &CommEngine::portOpenChanged, this, [this](bool open) {
+        if (open)
+            startPublishing();
+        else
+            stopPublishing();
+    });
     connect(e, &CommEngine::portClosedMenus, this, &frmTD_Main::SetPortClosedMenus);
     connect(e, &CommEngine::statusText, this, [this](int panel, const QString& text) {
         if (panel == 4)
@@ -399,6 +415,7 @@ void frmTD_Main::startUp() {
     CommState& s = m_engine->state();
     s.gChannelCount = 12;
     showSaveSettings(LoadSaveSettings(m_options.paths.saveDataIni()));
+    m_publishSettings = LoadPublishSettings(m_options.paths.publishIni());
     const MeterListMarks meters = LoadMeterList(m_options.paths.setEnvIni(), s, m_engine->tables());
     QString portProblem;
     m_engine->setPortSettings(LoadPortSettings(m_options.paths.commCfg(), &portProblem));
@@ -418,11 +435,14 @@ void frmTD_Main::startUp() {
     updatePortCaptions(false);
     showPhase(CommEngine::Phase::Closed);
     refreshSelectedMeterDetails();
+    showBrokerState();
     m_saveWriter->tmrDSave().start();
 }
 
 void frmTD_Main::showSaveSettings(const SaveSettings& s) {
     m_saveWriter->setSettings(s);
+    if (m_publisher)
+        m_publisher->setSaveSettings(s);
     const SaveSettingsLabels labels = LabelsOf(s);
     lblDSave_Enable->setText(labels.lblDSave_Enable);
     lblDSave_Intv->setText(labels.lblDSave_Intv);
@@ -532,6 +552,9 @@ void frmTD_Main::runCommand(MainCommand command) {
     case MainCommand::mSetDSave:
         openDataSave();
         break;
+    case MainCommand::mSetPublish:
+        openPublishSetup();
+        break;
     case MainCommand::mSetPort:
         openPortSetup();
         break;
@@ -628,6 +651,75 @@ void frmTD_Main::openDataSave() {
     if (RunModal(dialog) != QDialog::Accepted)
         return;
     showSaveSettings(dialog.settings());
+}
+
+void frmTD_Main::openPublishSetup() {
+    frmTD_Set_Publish dialog(m_options.paths.publishIni(), this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    m_publishSettings = dialog.settings();
+    // New settings take effect at once while the port is open.
+    stopPublishing();
+    if (m_engine->isPortOpen())
+        startPublishing();
+}
+
+void frmTD_Main::startPublishing() {
+    if (m_publisher || !m_publishSettings.enabled)
+        return;
+    m_publisher = std::make_unique<RecordPublisher>(m_publishSettings, m_saveWriter->settings());
+    connect(m_publisher.get(), &RecordPublisher::statusChanged, this, &frmTD_Main::showBrokerState);
+    connect(m_publisher.get(), &RecordPublisher::message, this, [this](const QString& text) {
+        m_brokerEvent = text;
+        showBrokerState();
+    });
+    ConnectPublisher(*m_saveWriter, *m_engine, *m_publisher);
+    const CommState& s = m_engine->state();
+    for (int k = 0; k < s.meterCount(); ++k)
+        m_publisher->addMeter(s.gMeterAddress.value(k));
+    m_brokerEvent.clear();
+    m_publishProblem.clear();
+    QString why;
+    if (!m_publisher->start(&why)) {
+        m_publisher.reset();
+        m_publishProblem = tr("Not publishing: %1").arg(why);
+    }
+    showBrokerState();
+}
+
+void frmTD_Main::stopPublishing() {
+    if (!m_publisher)
+        return;
+    m_publisher->stop();
+    m_publisher.reset();
+    showBrokerState();
+}
+
+void frmTD_Main::showBrokerState() {
+    if (!m_brokerPanel)
+        return;
+    if (!m_publishSettings.enabled) {
+        m_brokerPanel->hide();
+        return;
+    }
+    const QString text = m_publisher ? m_publisher->statusText()
+                         : !m_publishProblem.isEmpty()
+                             ? m_publishProblem
+                             : tr("Broker: publishing starts when the port opens");
+    m_brokerPanel->setText(text);
+    m_brokerPanel->setToolTip(m_brokerEvent.isEmpty() ? text : text + u'\n' + m_brokerEvent);
+    const RecordPublisher::BrokerState state =
+        m_publisher ? m_publisher->brokerState() : RecordPublisher::BrokerState::Off;
+    const char* colour = state == RecordPublisher::BrokerState::Connected ? "#1e6b34"
+                         : state == RecordPublisher::BrokerState::Off     ? "palette(text)"
+                                                                          : "#b3261e";
+    m_brokerPanel->setStyleSheet(
+        QStringLiteral("QLabel { color: %1; }").arg(QLatin1String(colour)));
+    m_brokerPanel->show();
+}
+
+QString frmTD_Main::brokerPanelText() const {
+    return m_brokerPanel && !m_brokerPanel->isHidden() ? m_brokerPanel->text() : QString();
 }
 
 void frmTD_Main::openPortSetup() {
@@ -774,6 +866,7 @@ void frmTD_Main::closeEvent(QCloseEvent* event) {
     }
     if (m_engine->isPortOpen())
         m_engine->closePort();
+    stopPublishing();
     for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
         if (v)
             v->close();

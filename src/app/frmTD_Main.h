@@ -3,6 +3,7 @@
 #include "app/MainMenus.h"
 #include "comm/CommEngine.h"
 #include "core/AppPaths.h"
+#include "publish/PublishSettings.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -25,6 +26,7 @@ class QLabel;
 class QPushButton;
 class QSplitter;
 class QTableView;
+class RecordPublisher;
 class SerialLink;
 class StatusLamp;
 struct SaveSettings;
@@ -59,6 +61,10 @@ public:
     AlarmHistory& alarmHistory() { return *m_alarms; }
     ClockDrift& clockDrift() { return *m_clockDrift; }
     ClockWriter& clockWriter() { return *m_clockWriter; }
+    // The publisher of saved records while the port is open and publishing is on; else null.
+    RecordPublisher* publisher() { return m_publisher.get(); }
+    // The broker panel of the status bar (hidden while publishing is off).
+    QString brokerPanelText() const;
     const AppPaths& paths() const { return m_options.paths; }
     Clock& clock() { return m_clock; }
 
@@ -112,6 +118,11 @@ private:
 
     void openMeterList();
     void openDataSave();
+    void openPublishSetup();
+    // Publishing runs while the port is open: started when it opens, stopped when it closes.
+    void startPublishing();
+    void stopPublishing();
+    void showBrokerState();
     void openPortSetup();
     void openMonitor(MainCommand command);
     void openLaterWindow(const QString& caption);
@@ -132,6 +143,11 @@ private:
     std::unique_ptr<ClockDrift> m_clockDrift;
     std::unique_ptr<ClockWriter> m_clockWriter;
     std::unique_ptr<HelpCentre> m_ownHelp;
+    std::unique_ptr<RecordPublisher> m_publisher;
+    PublishSettings m_publishSettings;
+    QString m_brokerEvent;    // the publisher's last message
+    QString m_publishProblem; // why publishing did not start
+    QLabel* m_brokerPanel = nullptr;
 
     std::map<MainCommand, QAction*> m_actions;
     QPushButton* m_buttons[15] = {};

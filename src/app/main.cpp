@@ -7,12 +7,14 @@
 #include "core/Version.h"
 #include "help/HelpCentre.h"
 #include "logging/SaveSettings.h"
+#include "paramset/ParamSetFiles.h"
 #include "viewer/GraphViewerWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -107,7 +109,8 @@ int main(int argc, char* argv[]) {
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("Data files (*.TDD) to open in the graph viewer, or a parameter file "
-                       "(*.CFG) to open in the Parameter Setup window at start."),
+                       "(*.CFG, or its text *.txt) to open in the Parameter Setup window at "
+                       "start."),
         QStringLiteral("[FILE.TDD...|FILE.CFG]"));
     parser.process(app);
 
@@ -124,11 +127,19 @@ int main(int argc, char* argv[]) {
     // to the viewer alone.
     QString parameterFile;
     QStringList dataFiles;
+    // A parameter set is a .CFG, or a .txt that holds one as text.
+    const auto isParameterSet = [](const QString& file) {
+        if (file.endsWith(QStringLiteral(".CFG"), Qt::CaseInsensitive))
+            return true;
+        QFile text(file);
+        return IsTextFileName(file) && text.open(QIODevice::ReadOnly) &&
+               IsParameterText(text.read(64 * 1024));
+    };
     for (const QString& file : parser.positionalArguments()) {
-        if (parameterFile.isEmpty() && file.endsWith(QStringLiteral(".CFG"), Qt::CaseInsensitive))
-            parameterFile = file;
-        else if (!file.endsWith(QStringLiteral(".CFG"), Qt::CaseInsensitive))
+        if (!isParameterSet(file))
             dataFiles << file;
+        else if (parameterFile.isEmpty())
+            parameterFile = file;
     }
     if (parser.isSet(viewOption) || (!dataFiles.isEmpty() && parameterFile.isEmpty()))
         return RunGraphViewer(dataFiles, AppPaths::resolve(parser.value(homeOption)),

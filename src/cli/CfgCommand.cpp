@@ -1,3 +1,4 @@
+#include "cli/CfgCommands.h"
 #include "cli/Commands.h"
 #include "cli/ParamListing.h"
 #include "cli/ParamSession.h"
@@ -79,20 +80,49 @@ int RunCfg(const QStringList& arguments) {
     CliContext c;
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Parameter files without a meter, or against one:\n"
-        "  td700 cfg show FILE.CFG            the set as the parameter window shows it\n"
-        "  td700 cfg diff A.CFG B.CFG         the rows in which two files differ\n"
-        "  td700 cfg diff FILE.CFG --meter    the rows in which the selected meter differs\n"
-        "cfg diff exits with 0 when the sets agree, 1 when they differ, 2 for a bad command "
-        "line or a file that is not a parameter file; with --meter 3 when the port did not "
-        "open, 4 when no meter answered, 5 when the meter stopped answering or the line was "
-        "lost during the upload."));
-    parser.addPositionalArgument(QStringLiteral("show|diff"), QStringLiteral("What to do."));
-    parser.addPositionalArgument(QStringLiteral("FILE.CFG"), QStringLiteral("Parameter files."));
+        "Parameter sets without a meter, against one, or against a whole bus. A set is a "
+        "parameter file (.CFG) or its text (cfg export); every command takes either.\n"
+        "  td700 cfg show FILE                 the set as the parameter window shows it\n"
+        "  td700 cfg diff A B                  the rows in which two sets differ\n"
+        "  td700 cfg diff FILE --meter         the rows in which the selected meter differs\n"
+        "  td700 cfg export FILE [--out T.txt] the set as text: [file], [common], [CH01] ..,\n"
+        "                                      [formulas], [reserved]; KEY = value per row\n"
+        "  td700 cfg import T.txt --out F.CFG  the text back into a parameter file; with\n"
+        "        [--base B]                    --base the text gives only the rows it changes\n"
+        "  td700 cfg audit REF --meters LIST   uploads each meter in turn and compares it with\n"
+        "        [--ignore KEYS] [--out DIR]   REF on the rows a download writes: one line per\n"
+        "                                      meter (same, N rows differ: KEY .., did not\n"
+        "                                      answer, another model or firmware)\n"
+        "A text that has a fault is refused whole (each fault named by its line) and nothing is "
+        "written. Exit status: cfg diff 0 when the sets agree, 1 when they differ; cfg audit 0 "
+        "when every meter is the same, 1 when any differs or did not answer, 4 when none "
+        "answered; 2 for a bad command line or a file that is no parameter set (or a text with "
+        "a fault); with a meter 3 when the port did not open, 4 when no meter answered, 5 when "
+        "the meter stopped answering or the line was lost during the upload."));
+    parser.addPositionalArgument(QStringLiteral("show|diff|export|import|audit"),
+                                 QStringLiteral("What to do."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("Parameter files (.CFG) or their texts."));
     AddCommonOptions(parser);
-    parser.addOption({QStringLiteral("meter"),
-                      QStringLiteral("Compare with the selected meter, uploaded now (with the "
-                                     "port flags of scan and poll).")});
+    parser.addOptions({
+        {QStringLiteral("meter"),
+         QStringLiteral("diff: compare with the selected meter, uploaded now (with the port "
+                        "flags of scan and poll).")},
+        {QStringLiteral("out"),
+         QStringLiteral("export: the text file to write (else standard output); import: the "
+                        "parameter file to write; audit: a folder that keeps each meter's "
+                        "uploaded set as text (meter001.txt ..)."),
+         QStringLiteral("PATH")},
+        {QStringLiteral("base"),
+         QStringLiteral("import: the set the text changes; the text then needs only the rows it "
+                        "changes."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("ignore"),
+         QStringLiteral("audit: row keys not compared, e.g. CH_NAME,UNIT_NAME (the names differ "
+                        "from recorder to recorder). The machine addresses are never compared: "
+                        "each meter has its own."),
+         QStringLiteral("KEYS")},
+    });
     QStringList args = arguments;
     if (args.size() > 1)
         args.removeAt(1);
@@ -108,17 +138,39 @@ int RunCfg(const QStringList& arguments) {
     const QStringList p = parser.positionalArguments();
     const QString what = p.value(0);
     const bool meter = parser.isSet(QStringLiteral("meter"));
-    const int files = what == QStringLiteral("show") || meter ? 1 : 2;
-    if ((what != QStringLiteral("show") && what != QStringLiteral("diff")) ||
-        p.size() != files + 1 || (meter && what != QStringLiteral("diff"))) {
-        c.err << "td700: cfg wants 'show FILE', 'diff A B' or 'diff FILE --meter'\n\n"
+    const QString out = parser.value(QStringLiteral("out"));
+    const QString base = parser.value(QStringLiteral("base"));
+    const QStringList ignore =
+        parser.value(QStringLiteral("ignore")).split(u',', Qt::SkipEmptyParts);
+    const int files = what == QStringLiteral("diff") && !meter ? 2 : 1;
+    const bool known =
+        QStringList{QStringLiteral("show"), QStringLiteral("diff"), QStringLiteral("export"),
+                    QStringLiteral("import"), QStringLiteral("audit")}
+            .contains(what);
+    if (!known || p.size() != files + 1 || (meter && what != QStringLiteral("diff")) ||
+        (!out.isEmpty() && what != QStringLiteral("export") && what != QStringLiteral("import") &&
+         what != QStringLiteral("audit")) ||
+        (!base.isEmpty() && what != QStringLiteral("import")) ||
+        (!ignore.isEmpty() && what != QStringLiteral("audit"))) {
+        c.err << "td700: cfg wants 'show FILE', 'diff A B', 'diff FILE --meter', 'export FILE', "
+                 "'import TEXT --out FILE.CFG' or 'audit REF --meters LIST'\n\n"
               << CommandHelp(parser, QStringLiteral("cfg"));
+        return Exit::Usage;
+    }
+    if (what == QStringLiteral("import") && out.isEmpty()) {
+        c.err << "td700: cfg import wants --out FILE.CFG, the parameter file to write\n";
         return Exit::Usage;
     }
     if (!LoadCommonOptions(parser, c))
         return Exit::Usage;
     if (what == QStringLiteral("show"))
         return show(c, p[1]);
+    if (what == QStringLiteral("export"))
+        return CfgExport(c, p[1], out);
+    if (what == QStringLiteral("import"))
+        return CfgImport(c, p[1], out, base);
+    if (what == QStringLiteral("audit"))
+        return CfgAudit(c, p[1], ignore, out);
     if (!meter)
         return diffFiles(c, p[1], p[2]);
     if (c.meters.isEmpty()) {

@@ -208,6 +208,8 @@ QString ExitStatusHelp(bool poll, bool log) {
                                "(its values are marked stale)");
     if (log)
         text += QStringLiteral(", 6 records were lost (a meter went silent or a file could not "
-                               "be written; each gap is named on standard error)");
+                               "be written; each gap is named on standard error), 7 the broker "
+                               "refused the credentials, or its certificate did not verify, on "
+                               "the first connection");
     return text + u'.';
 }

@@ -16,8 +16,9 @@ constexpr int Failed = 1;
 constexpr int Usage = 2;
 constexpr int PortNotOpened = 3;
 constexpr int NoMeterAnswered = 4;
-constexpr int MeterLost = 5;   // poll: a meter that had answered stopped answering
-constexpr int RecordsLost = 6; // log: records were not written (a silent meter, a failed write)
+constexpr int MeterLost = 5;     // poll: a meter that had answered stopped answering
+constexpr int RecordsLost = 6;   // log: records were not written (a silent meter, a failed write)
+constexpr int BrokerRefused = 7; // log: the broker refused the credentials or certificate
 } // namespace Exit
 
 // The exit statuses as --help lists them, for the commands that talk to meters.

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int kRs232AddressRow = 31;
-constexpr int kRs485AddressRow = 38;
+constexpr int kRs232AddressRow = MachineAddressRows[0];
+constexpr int kRs485AddressRow = MachineAddressRows[1];
 
 struct Options {
     QString path;
@@ -116,7 +116,7 @@ private:
             return false;
         }
         if (m_o.all) {
-            for (int row : {kRs232AddressRow, kRs485AddressRow})
+            for (int row : MachineAddressRows)
                 set.tables.sprdP.setText(ParamTables::ValueColumn, row, own.text(1, row));
         } else if (addressCell(set, kRs232AddressRow).toInt() != meter.address &&
                    addressCell(set, kRs485AddressRow).toInt() != meter.address) {
@@ -162,14 +162,16 @@ int RunDownload(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral(
-            "Downloads a parameter file to the selected meter (--select, else the first meter that "
+            "Downloads a parameter file (.CFG, or its text from cfg export) to the selected meter "
+            "(--select, else the first meter that "
             "answers), or with --all to every meter that answers, one after the other. Asks first "
             "on a terminal.") +
         QStringLiteral("\n") + AsClause(ExitStatusHelp(false, false)) +
-        QStringLiteral("; 2 also for a file that is not a parameter file, 1 also when a meter "
+        QStringLiteral("; 2 also for a file that is not a parameter set (or a text with a "
+                       "fault: nothing is written), 1 also when a meter "
                        "refused the file, did not take it whole or read back otherwise."));
-    parser.addPositionalArgument(QStringLiteral("FILE.CFG"),
-                                 QStringLiteral("The parameter file to download."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The parameter file or text to download."));
     parser.addOptions({
         {QStringLiteral("yes"), QStringLiteral("Do not ask; needed without a terminal.")},
         {QStringLiteral("force"),

@@ -1,8 +1,11 @@
 #include "cli/Commands.h"
 #include "cli/EngineSession.h"
 #include "cli/LogWatch.h"
+#include "cli/PublishOptions.h"
 #include "logging/DataFileWriter.h"
 #include "logging/SaveSettings.h"
+#include "publish/EnginePublishing.h"
+#include "publish/RecordPublisher.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -126,7 +129,10 @@ int RunLog(const QStringList& arguments) {
                        "record per save instant, until interrupted (Ctrl+C, SIGTERM) or "
                        "--duration has passed. The settings come from CFG/SaveData.INI; the "
                        "flags override them for this run. Records that could not be written are "
-                       "named on standard error: the meter, the span and why.") +
+                       "named on standard error: the meter, the span and why. With --publish "
+                       "every saved record also goes to an MQTT broker; what it does not get "
+                       "(down, unreachable, a restart of this command) is read back from the "
+                       "data files and sent when it is back.") +
         ExitStatusHelp(false, true));
     parser.addOptions({
         {QStringLiteral("folder"), QStringLiteral("Folder of the data files."),
@@ -144,6 +150,7 @@ int RunLog(const QStringList& arguments) {
          QStringLiteral("TIME")},
     });
     AddBackoffOption(parser);
+    AddPublishOptions(parser);
     int exitCode = Exit::Done;
     if (!ParseEngineCommand(parser, arguments, c, &exitCode))
         return exitCode;
@@ -160,6 +167,11 @@ int RunLog(const QStringList& arguments) {
     if (parser.isSet(QStringLiteral("duration")) &&
         !parseDuration(parser.value(QStringLiteral("duration")), &durationMs)) {
         c.err << "td700 log: --duration wants a time such as 90, 15m or 8h\n";
+        return Exit::Usage;
+    }
+    PublishSettings publishing;
+    if (!LoadPublishOptions(parser, c, &publishing, &why)) {
+        c.err << "td700 log: " << why << '\n';
         return Exit::Usage;
     }
     if (!QDir().mkpath(settings.gDSaveFolder)) {
@@ -225,7 +237,6 @@ int RunLog(const QStringList& arguments) {
     }
     c.err << "td700 log: logging " << describe(settings) << "; Ctrl+C stops\n";
     c.err.flush();
-    writer.tmrDSave().start();
 
     QEventLoop loop;
     QString stopReason;
@@ -235,6 +246,24 @@ int RunLog(const QStringList& arguments) {
         stopReason = reason;
         loop.quit();
     };
+    RecordPublisher publisher(publishing, settings);
+    if (publishing.enabled) {
+        QObject::connect(&publisher, &RecordPublisher::message, say);
+        QObject::connect(&publisher, &RecordPublisher::refused, [&](const QString& reason) {
+            stop(Exit::BrokerRefused,
+                 QStringLiteral("the broker refused the connection (%1)").arg(AsClause(reason)));
+        });
+        ConnectPublisher(writer, engine, publisher);
+        // Records an earlier run saved and did not deliver go out first.
+        for (int address : std::as_const(c.meters))
+            publisher.addMeter(address);
+        if (!publisher.start(&why)) {
+            c.err << "td700 log: " << why << '\n';
+            engine.closePort();
+            return Exit::Usage;
+        }
+    }
+    writer.tmrDSave().start();
     QTimer reopen;
     reopen.setSingleShot(true);
     reopen.setInterval(kReopenMs);
@@ -295,6 +324,11 @@ int RunLog(const QStringList& arguments) {
     QObject::disconnect(phaseWatch);
     reopen.stop();
     engine.closePort();
+    qint64 undelivered = 0;
+    if (publisher.isRunning()) {
+        publisher.stop();
+        undelivered = publisher.waiting();
+    }
     if (polled)
         records.finish();
     const quint64 failures = records.writeFailures();
@@ -305,6 +339,9 @@ int RunLog(const QStringList& arguments) {
         c.err << ", " << failures << " failed";
     if (missing > 0)
         c.err << ", " << missing << (missing == 1 ? " record" : " records") << " missing";
+    if (undelivered > 0)
+        c.err << ", " << undelivered << (undelivered == 1 ? " record" : " records")
+              << " not yet at the broker (sent on the next run)";
     c.err << '\n';
     c.err.flush();
     if (exitCode == Exit::Done && (failures > 0 || missing > 0))

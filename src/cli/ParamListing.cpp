@@ -3,6 +3,7 @@
 #include "paramset/ParamFields.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
+#include "paramset/ParamSetFiles.h"
 
 #include <QJsonArray>
 
@@ -168,7 +169,7 @@ QJsonObject DifferencesJson(const QVector<ParamDifference>& differences, const Q
 }
 
 bool ReadParameterFileFor(ParamSet& set, const QString& path, QTextStream& err) {
-    const ParamFileResult r = LoadParameterFile(set, path);
+    const ParamFileResult r = LoadParameterSetFile(set, path);
     for (const QString& w : r.warnings)
         err << "td700: warning: " << w << '\n';
     if (!r.ok)

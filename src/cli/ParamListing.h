@@ -21,6 +21,6 @@ void PrintDifferences(QTextStream& out, const QVector<ParamDifference>& differen
 QJsonObject DifferencesJson(const QVector<ParamDifference>& differences, const QString& left,
                             const QString& right);
 
-// Loads a parameter file for a command: warnings and the reason of a refusal go to `err` in
-// the program's words. False when the file was refused.
+// Loads a parameter file or its text for a command: warnings and the reason of a refusal go to
+// `err` in the program's words. False when the file was refused.
 bool ReadParameterFileFor(ParamSet& set, const QString& path, QTextStream& err);

@@ -22,8 +22,10 @@ const Command kCommands[] = {
     {"export", RunExport, "turn a data file (.TDD) into CSV"},
     {"info", RunInfo, "describe a data file (.TDD): header, record count, time span"},
     {"upload", RunUpload, "upload the selected meter's parameter set into a file (.CFG)"},
-    {"download", RunDownload, "download a parameter file (.CFG) to one meter or to each"},
-    {"cfg", RunCfg, "show a parameter file, or the rows two files or a file and a meter differ"},
+    {"download", RunDownload,
+     "download a parameter file (.CFG or its text) to one meter or to each"},
+    {"cfg", RunCfg,
+     "show, compare, export as text or import a parameter set; audit a bus against one"},
     {"clock", RunClock, "show or set the meters' clocks and reserved start"},
 };
 

@@ -1,6 +1,7 @@
 #include "comm/TransferSequence.h"
 
 #include "comm/RequestCodes.h"
+#include "comm/RequestTable.h"
 
 #include <algorithm>
 
@@ -145,4 +146,19 @@ std::optional<TransferStep> DownloadStep(int answered, int n, double version) {
         return std::nullopt;
     }
     return s;
+}
+
+QVector<std::pair<int, int>> DownloadWrites(int channels, double version) {
+    QVector<std::pair<int, int>> frames;
+    int code = RequestCode::RC_DL_CH_KEY;
+    // The sequence ends by itself; the bound only guards against a table that never does.
+    for (int guard = 0; guard < 100; ++guard) {
+        if (const auto entry = LookupRequest(code, version); entry && !entry->isRead())
+            frames.append({entry->startRegister, entry->count});
+        const auto step = DownloadStep(code, channels, version);
+        if (!step || step->complete)
+            break;
+        code = step->next;
+    }
+    return frames;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QVector>
 #include <optional>
+#include <utility>
 
 // The parameter upload (codes 200..262, 350) and download (codes 501..567) walk a fixed order
 // of requests whose length depends on the selected meter's channel count N and firmware
@@ -26,6 +28,10 @@ std::optional<TransferStep> UploadStep(int answered, int channels, double versio
 // register (501..), head (521..) and body (541..), the common settings (553, 554), and from
 // firmware 1.16 the memory formulas 1..6 (555) and the channel formulas (556..).
 std::optional<TransferStep> DownloadStep(int answered, int channels, double version);
+
+// The registers a download writes, frame by frame in the order it sends them: (first register,
+// count) of every write request from the first channel key to the last formula.
+QVector<std::pair<int, int>> DownloadWrites(int channels, double version);
 
 // Rounded percentage with halves to even: 1/8 gives 12 (12.5), 3/8 gives 38 (37.5).
 int RoundedPercent(qint64 part, qint64 whole);

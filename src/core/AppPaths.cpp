@@ -76,6 +76,9 @@ QString AppPaths::setEnvIni() const {
 QString AppPaths::saveDataIni() const {
     return file(QStringLiteral("CFG/SaveData.INI"));
 }
+QString AppPaths::publishIni() const {
+    return file(QStringLiteral("CFG/Publish.INI"));
+}
 QString AppPaths::imageFolder() const {
     return file(QStringLiteral("Image"));
 }

@@ -21,6 +21,7 @@ public:
     QString cfgFolder() const;                   // home/CFG
     QString setEnvIni() const;                   // home/CFG/SetEnv.INI
     QString saveDataIni() const;                 // home/CFG/SaveData.INI
+    QString publishIni() const;                  // home/CFG/Publish.INI
     QString imageFolder() const;                 // home/Image
     QString file(const QString& relative) const; // home/relative, separators normalised
     // Creates home/CFG when it is missing; false when it cannot be created.

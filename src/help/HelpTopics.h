@@ -15,6 +15,7 @@ inline constexpr HelpTopic kHelpTopics[] = {
     {"frmTD_SetMC", "main-window.html#meter-list"},
     {"frmTD_SetPort", "getting-connected.html#port-setup"},
     {"frmTD_Set_DSave", "data-saving.html"},
+    {"frmTD_Set_Publish", "data-saving.html#publishing"},
     {"frmTD_About", "index.html"},
     {"frmTD_Mon_Multi", "monitors.html#multi"},
     {"frmTD_Mon_MultiPV", "monitors.html#multi"},

@@ -49,6 +49,7 @@ AppendOutcome AppendDataRecord(const QString& path, const std::function<QByteArr
             return out;
         }
         out.ok = out.created = true;
+        out.index = 0;
         return out;
     }
 
@@ -65,6 +66,7 @@ AppendOutcome AppendDataRecord(const QString& path, const std::function<QByteArr
         if (!writeAt(file, 0, makeHeader() + record, &out.error))
             return out;
         out.ok = out.created = true;
+        out.index = 0;
         return out;
     }
 
@@ -78,5 +80,6 @@ AppendOutcome AppendDataRecord(const QString& path, const std::function<QByteArr
     if (!writeAt(file, end, record, &out.error))
         return out;
     out.ok = true;
+    out.index = (end - HeaderSize) / RecordSize;
     return out;
 }

@@ -9,6 +9,7 @@ struct AppendOutcome {
     bool ok = false;
     bool created = false; // the file was new (or held only part of a header) and got one
     qint64 cutBytes = 0;  // bytes of a partial record removed from the end before appending
+    qint64 index = -1;    // the record's place in the file, from 0
     QString error;        // why it failed, for the user
 };
 

@@ -8,6 +8,7 @@
 #include "logging/DataFileAppend.h"
 
 #include <QDir>
+#include <QMetaMethod>
 #include <QScopeGuard>
 #include <algorithm>
 
@@ -97,7 +98,7 @@ void DataFileWriter::onSaveTick() {
             continue;
         }
         QString error;
-        if (SaveMeterRecord(file, i + 1, now, &error)) {
+        if (SaveMeterRecord(file, i + 1, now, state.gMeterAddress.value(i), &error)) {
             files << file;
             noteSuccess(i);
         } else {
@@ -109,6 +110,11 @@ void DataFileWriter::onSaveTick() {
 
 bool DataFileWriter::SaveMeterRecord(const QString& fileName, int row, const QDateTime& now,
                                      QString* error) {
+    return SaveMeterRecord(fileName, row, now, 0, error);
+}
+
+bool DataFileWriter::SaveMeterRecord(const QString& fileName, int row, const QDateTime& now,
+                                     int address, QString* error) {
     const CommState& state = *m_source.state;
     const TextTable& mon = m_source.tables->sprdMON;
     auto header = [&] {
@@ -116,9 +122,27 @@ bool DataFileWriter::SaveMeterRecord(const QString& fileName, int row, const QDa
             BuildDataHeader(mon, row, state.gChannelCount, state.gParamVersion, m_lastHeader);
         return m_lastHeader;
     };
-    const AppendOutcome out = AppendDataRecord(fileName, header, BuildDataRecord(mon, row, now));
+    const QByteArray record = BuildDataRecord(mon, row, now);
+    const AppendOutcome out = AppendDataRecord(fileName, header, record);
     if (!out.ok && error)
         *error = out.error;
+    if (out.ok && isSignalConnected(QMetaMethod::fromSignal(&DataFileWriter::recordSaved))) {
+        SavedRecord saved;
+        saved.meter = row - 1;
+        saved.address = address;
+        saved.file = fileName;
+        saved.index = out.index;
+        saved.record = record;
+        const TextTable& status = m_source.tables->sprdStatus;
+        bool known = false;
+        const int model = status.text(3, row).toInt(&known);
+        saved.modelCode = known ? model : -1;
+        saved.firmware = status.text(4, row);
+        // The meter's own channel count, not the selected meter's that the file header keeps.
+        const int channels = known ? ChannelCountOfModel(model) : state.gChannelCount;
+        saved.description = BuildDataHeader(mon, row, channels, state.gParamVersion, m_lastHeader);
+        Q_EMIT recordSaved(saved);
+    }
     return out.ok;
 }
 

@@ -26,6 +26,20 @@ struct SaveSource {
 // The engine as the save tick's source.
 SaveSource EngineSaveSource(const CommEngine& engine);
 
+// One record as it went into a data file, for those who pass saved records on.
+struct SavedRecord {
+    int meter = 0;      // meter index
+    int address = 0;    // slave address
+    QString file;       // the data file it was appended to
+    qint64 index = 0;   // its place in that file, from 0
+    QByteArray record;  // the 64 bytes written
+    int modelCode = -1; // the meter's own model code and firmware text, as it answered
+    QString firmware;
+    // A data file header built for this meter now (its own channel count): the channels'
+    // names, units, ranges and decimals as they are at this save.
+    QByteArray description;
+};
+
 // The data file writer: every 50 ms the save tick (tmrDSave) decides whether this is a save
 // instant and, if so, appends one record per answering meter to that meter's data file.
 class DataFileWriter : public QObject {
@@ -59,6 +73,9 @@ public:
     // when it does not exist. False when the file could not be written; `error` says why.
     bool SaveMeterRecord(const QString& fileName, int row, const QDateTime& now,
                          QString* error = nullptr);
+    // The same, telling each record saved through recordSaved().
+    bool SaveMeterRecord(const QString& fileName, int row, const QDateTime& now, int address,
+                         QString* error);
 
     // The interval gate's last due instant (days since 1899-12-30, as the PC's date values
     // count) and the last tick value; both start where no save has happened yet.
@@ -70,6 +87,8 @@ Q_SIGNALS:
     void saved(const QDateTime& at, const QStringList& files);
     // A data file could not be written; the other meters are still saved.
     void writeFailed(const QString& file, const QString& reason);
+    // A record was appended to a data file (emitted before saved()).
+    void recordSaved(const SavedRecord& record);
     // The text for the status bar's data-save panel: which file failed and why, or empty once
     // every meter whose write failed has been written again.
     void statusText(const QString& text);

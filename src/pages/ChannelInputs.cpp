@@ -126,27 +126,28 @@ QString MathTypeName(int code) {
     return code >= 1 && code <= names.size() ? names[code - 1] : QString();
 }
 
+QStringList ReferenceJunctions(int ownChannel, int channels) {
+    QStringList texts{QStringLiteral("IN.SENSOR"), QStringLiteral("DIRECT INPUT")};
+    for (int n = 1; n <= channels; ++n)
+        if (n != ownChannel)
+            texts << QStringLiteral("CH%1").arg(n, 2, 10, QLatin1Char('0'));
+    return texts;
+}
+
 QString NextReferenceJunction(const QString& current, int ownChannel, int channels) {
-    const QString inSensor = QStringLiteral("IN.SENSOR");
-    const QString direct = QStringLiteral("DIRECT INPUT");
-    auto channelText = [](int n) { return QStringLiteral("CH%1").arg(n, 2, 10, QLatin1Char('0')); };
-    int from = -1; // the channel the step starts after
-    if (current == inSensor)
-        return direct;
-    if (current == direct)
-        from = 0;
-    else if (current.size() == 4 && current.startsWith(QStringLiteral("CH"))) {
+    const QStringList steps = ReferenceJunctions(ownChannel, channels);
+    // A reference to the page's own channel steps on as if it were the one before it.
+    QString from = current;
+    if (from.size() == 4 && from.startsWith(QStringLiteral("CH"))) {
         bool ok = false;
-        from = current.mid(2).toInt(&ok);
-        if (!ok || from < 1)
-            return inSensor;
-    } else {
-        return inSensor;
+        const int n = from.mid(2).toInt(&ok);
+        if (ok && n >= 1 && n == ownChannel)
+            from = n == 1 ? steps[1] : QStringLiteral("CH%1").arg(n - 1, 2, 10, QLatin1Char('0'));
     }
-    int next = from + 1;
-    if (next == ownChannel)
-        ++next;
-    return next <= channels ? channelText(next) : inSensor;
+    const qsizetype at = steps.indexOf(from);
+    if (at < 0)
+        return steps.first();
+    return steps[(at + 1) % steps.size()];
 }
 
 QString ChannelNameCharacters() {

@@ -44,6 +44,18 @@ constexpr int MathTypeCount = 14;
 // passing over the page's own channel. Any other text steps to "IN.SENSOR".
 QString NextReferenceJunction(const QString& current, int ownChannel, int channels);
 
+// The reference junctions the channel page steps through for channel `ownChannel` of a meter of
+// `channels` channels, in step order: "IN.SENSOR", "DIRECT INPUT", then "CH01" .. the last
+// channel, passing over the channel itself.
+QStringList ReferenceJunctions(int ownChannel, int channels);
+// The reference temperature of the direct input, in degrees, both ends included.
+constexpr double ReferenceTemperatureLow = -50.0, ReferenceTemperatureHigh = 50.0;
+// The read time in seconds.
+constexpr int ReadTimeLow = 0, ReadTimeHigh = 32767;
+// Characters of a channel name and of a unit text.
+constexpr int ChannelNameLength = 10;
+constexpr int UnitTextLength = 6;
+
 // A channel name: letters, digits and the listed signs only, nothing else (no space).
 bool IsValidChannelName(const QString& name);
 QString ChannelNameCharacters();

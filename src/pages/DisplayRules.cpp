@@ -2,6 +2,10 @@
 
 #include "paramset/ParamText.h"
 
+NumberRule ScrollSpeed() {
+    return NumberRule::between(ScrollSpeedLow, ScrollSpeedHigh);
+}
+
 QStringList TextViewWindowNumbers(int versionHundredths) {
     QStringList numbers{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                         QStringLiteral("4"), QStringLiteral("6")};

@@ -1,10 +1,16 @@
 #pragma once
 
+#include "pages/EntryRules.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 // The rules of the display page that depend on more than one cell.
+
+// The trend's scroll speed in seconds: 1 to 120.
+constexpr int ScrollSpeedLow = 1, ScrollSpeedHigh = 120;
+NumberRule ScrollSpeed();
 
 // The numbers of text-view windows a recorder offers: 1, 2, 3, 4, 6 below firmware 2.0, and
 // 9 and 12 as well from 2.0 or when the firmware is not known (0).

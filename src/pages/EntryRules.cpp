@@ -53,3 +53,20 @@ QString ShownEntryText(const NumberRule& rule, const QString& cellText) {
     }
     return cellText;
 }
+
+std::optional<QString> NumberRuleRefusal(const NumberRule& rule, const QString& text) {
+    const QString what =
+        rule.integer ? QStringLiteral("a whole number") : QStringLiteral("a number");
+    const QString limits =
+        QStringLiteral("takes %1 from %2 to %3")
+            .arg(what, boundText(rule.lowText, rule.low), boundText(rule.highText, rule.high));
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || (rule.integer && value != std::trunc(value)))
+        return limits;
+    if (!rule.noneText.isEmpty() && value == 0)
+        return std::nullopt;
+    if (value < rule.low || value > rule.high)
+        return limits;
+    return std::nullopt;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // The limits of a numeric entry box on the parameter pages. A committed entry is read as a
 // number and brought into low..high: below the range the box shows `lowText`, above it
@@ -55,3 +56,8 @@ EntryOutcome ApplyNumberRule(const NumberRule& rule, const QString& typed);
 // What a box shows for a cell's text: the none text for a stored 0 where the rule has one,
 // otherwise the cell's text.
 QString ShownEntryText(const NumberRule& rule, const QString& cellText);
+
+// Why a text set by hand, not typed into the box, breaks the rule: not a number, a fraction
+// where the field holds whole numbers, or outside the limits (the box would change it); nothing
+// when the box would take it as it stands. A none value is 0, as the table holds it.
+std::optional<QString> NumberRuleRefusal(const NumberRule& rule, const QString& text);

@@ -1,5 +1,6 @@
 #include "pages/PageKit.h"
 
+#include "comm/ChannelColours.h"
 #include "pages/PageBindings.h"
 
 #include <QApplication>
@@ -35,6 +36,15 @@ QPushButton* arrowButton(QWidget* parent, const QString& name, bool up) {
     const int side = b->fontMetrics().height() + 10;
     b->setFixedSize(side + 6, side);
     return b;
+}
+
+QColor channelColour(int index) {
+    if (index < 0 || index >= int(ChannelColourRgb565.size()))
+        return {};
+    const quint16 v = ChannelColourRgb565[size_t(index)];
+    const int r = (v >> 11) & 0x1F, g = (v >> 5) & 0x3F, b = v & 0x1F;
+    // Widened so that full components are 255: the low bits repeat the high ones.
+    return QColor((r << 3) | (r >> 2), (g << 2) | (g >> 4), (b << 3) | (b >> 2));
 }
 
 } // namespace PageKit

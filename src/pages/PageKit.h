@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -23,5 +24,8 @@ QList<QPushButton*> choiceButtons(QWidget* parent, const QString& name,
 void paintChosen(const QList<QPushButton*>& buttons, const QString& chosen);
 // Up and down arrow buttons.
 QPushButton* arrowButton(QWidget* parent, const QString& name, bool up);
+// The colour of a channel colour index 0..11 as the recorder draws it (its RGB565 value
+// widened to 8 bits a component); invalid for any other index.
+QColor channelColour(int index);
 
 } // namespace PageKit

@@ -1,7 +1,6 @@
 #include "pages/SystemRules.h"
 
 #include "clock/ClockFields.h"
-#include "comm/ChannelColours.h"
 
 namespace SystemRules {
 
@@ -64,15 +63,6 @@ QStringList LimitSystemDate(const QStringList& boxes) {
     for (int i = 0; i < ClockFieldCount; ++i)
         out << ClockFieldText(ClockField(i), parts[size_t(i)]);
     return out;
-}
-
-QColor ChannelColour(int index) {
-    if (index < 0 || index >= int(ChannelColourRgb565.size()))
-        return {};
-    const quint16 v = ChannelColourRgb565[size_t(index)];
-    const int r = (v >> 11) & 0x1F, g = (v >> 5) & 0x3F, b = v & 0x1F;
-    // Widened so that full components are 255: the low bits repeat the high ones.
-    return QColor((r << 3) | (r >> 2), (g << 2) | (g >> 4), (b << 3) | (b >> 2));
 }
 
 } // namespace SystemRules

@@ -2,7 +2,6 @@
 
 #include "pages/EntryRules.h"
 
-#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -32,9 +31,5 @@ QString SystemDateText(int field, const QString& cellText);
 // within its range, the day within its month (February 29 only in a leap year), formatted as
 // shown. A box that reads as no number counts as 0, raised to the part's lowest value.
 QStringList LimitSystemDate(const QStringList& boxes);
-
-// The colour of a channel colour index 0..11 as the recorder draws it (its RGB565 value
-// widened to 8 bits a component); invalid for any other index.
-QColor ChannelColour(int index);
 
 } // namespace SystemRules

@@ -201,9 +201,9 @@ QWidget* frmTD_P_Channel::buildInputTab() {
     bindButtons(UNIT_MODE, units, IndexTexts(int(units.size())));
     auto* txtUnitName = new QLineEdit(unit);
     txtUnitName->setObjectName(QStringLiteral("txtUnitName"));
-    txtUnitName->setMaxLength(6);
+    txtUnitName->setMaxLength(UnitTextLength);
     txtUnitName->setFixedWidth(90);
-    bindEntry(UNIT_NAME, txtUnitName, AtMost(6));
+    bindEntry(UNIT_NAME, txtUnitName, AtMost(UnitTextLength));
     auto* unitLayout = new QHBoxLayout(unit);
     for (QPushButton* b : units)
         unitLayout->addWidget(b);
@@ -216,10 +216,11 @@ QWidget* frmTD_P_Channel::buildInputTab() {
     auto* name = group(QStringLiteral("CH. NAME"), tab);
     auto* txtCH_Name = new QLineEdit(name);
     txtCH_Name->setObjectName(QStringLiteral("txtCH_Name"));
-    txtCH_Name->setMaxLength(10);
+    txtCH_Name->setMaxLength(ChannelNameLength);
     txtCH_Name->setFixedWidth(150);
     bindEntry(CH_NAME, txtCH_Name,
-              AllOf({CharactersFrom(ChannelNameCharacters(), kDisableCharacter), AtMost(10)}));
+              AllOf({CharactersFrom(ChannelNameCharacters(), kDisableCharacter),
+                     AtMost(ChannelNameLength)}));
     auto* nameLayout = new QHBoxLayout(name);
     nameLayout->addWidget(txtCH_Name);
     nameLayout->addWidget(new QLabel(QStringLiteral("(10 characters: letters, digits, signs; "
@@ -238,7 +239,8 @@ QWidget* frmTD_P_Channel::buildInputTab() {
     auto* txtRJC_MAN = new QLineEdit(picRJC);
     txtRJC_MAN->setObjectName(QStringLiteral("txtRJC_MAN"));
     txtRJC_MAN->setFixedWidth(80);
-    bindEntry(MATH_A_CH, txtRJC_MAN, NumberWithin(-50.0, 50.0));
+    bindEntry(MATH_A_CH, txtRJC_MAN,
+              NumberWithin(ReferenceTemperatureLow, ReferenceTemperatureHigh));
     auto* rjcLayout = new QHBoxLayout(picRJC);
     rjcLayout->addWidget(new QLabel(QStringLiteral("RJC TYPE (Only T/C)"), picRJC));
     rjcLayout->addWidget(lblRJC_Val);
@@ -320,7 +322,7 @@ QWidget* frmTD_P_Channel::buildReadingTab() {
     txtReadTime->setObjectName(QStringLiteral("txtReadTime"));
     txtReadTime->setFixedWidth(80);
     txtReadTime->setAlignment(Qt::AlignRight);
-    bindEntry(READ_TIME, txtReadTime, WholeNumberClamped(0, 32767));
+    bindEntry(READ_TIME, txtReadTime, WholeNumberClamped(ReadTimeLow, ReadTimeHigh));
     auto* readLayout = new QGridLayout(read);
     readLayout->addLayout(row({modes[0], modes[1], modes[2], modes[3]}), 0, 0, 1, 3);
     readLayout->addWidget(new QLabel(QStringLiteral("READ TIME (sec)"), read), 1, 0);

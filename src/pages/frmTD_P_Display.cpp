@@ -20,7 +20,6 @@ namespace {
 
 constexpr int ModeRow = 2, RulerRow = 3, TextBarRow = 4, AlarmMarkRow = 5, ScrollRow = 6,
               WindowRow = 7, DirectionRow = 8, ReadFromRow = 9;
-constexpr int ScrollLow = 1, ScrollHigh = 120;
 
 const QStringList kOffOn{QStringLiteral("OFF"), QStringLiteral("ON")};
 
@@ -177,15 +176,14 @@ void frmTD_P_Display::loaded() {
 }
 
 void frmTD_P_Display::stepScrollSpeed(int delta) {
-    const QString next = QString::number(
-        StepWrapped(int(CellNumber(txtScrollSpeed->text())), delta, ScrollLow, ScrollHigh));
+    const QString next = QString::number(StepWrapped(int(CellNumber(txtScrollSpeed->text())), delta,
+                                                     ScrollSpeedLow, ScrollSpeedHigh));
     txtScrollSpeed->setText(next);
     write(ScrollRow, next);
 }
 
 void frmTD_P_Display::commitScrollSpeed() {
-    const EntryOutcome out =
-        ApplyNumberRule(NumberRule::between(ScrollLow, ScrollHigh), txtScrollSpeed->text());
+    const EntryOutcome out = ApplyNumberRule(ScrollSpeed(), txtScrollSpeed->text());
     if (!out.accepted) {
         txtScrollSpeed->setText(cell(ScrollRow));
         return;

@@ -460,7 +460,7 @@ void frmTD_P_System::paintColours() {
         const QString chosen = m_set.tables.sprdP_CH.text(ParamTables::channelColumn(n), ColourRow);
         for (int i = 0; i < 12; ++i)
             obtCH_Color[n - 1][i]->setStyleSheet(
-                swatchStyle(SystemRules::ChannelColour(i), chosen == QString::number(i)));
+                swatchStyle(PageKit::channelColour(i), chosen == QString::number(i)));
     }
 }
 

@@ -1,11 +1,14 @@
 #include "paramset/ParamCompare.h"
 
+#include "comm/TransferSequence.h"
 #include "core/CodePage.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
 #include "paramset/ParamText.h"
 
 #include <QBitArray>
+#include <QHash>
+#include <QMutex>
 
 using namespace ParamLayout;
 using Area = ParamDifference::Area;
@@ -14,10 +17,6 @@ namespace {
 
 QString modelText(const ParamSet& s) {
     return QStringLiteral("%1 channels, firmware %2").arg(s.channelCount()).arg(s.versionText());
-}
-
-QByteArray fieldBytes(const ParamField& f, const ParamImage& image, int base) {
-    return image.toByteArray().mid(base + f.offset, f.byteCount());
 }
 
 bool sameBytes(const ParamField& f, const ParamImage& a, const ParamImage& b, int base) {
@@ -30,20 +29,6 @@ QString shown(const ParamField& f, const ParamSet& s, int base) {
     const ParamContext context{s.channelCount(), s.versionHundredths()};
     const auto text = FieldText(f, s.image, base, context);
     return text ? ListedText(*text) : QString();
-}
-
-QString raw(const ParamField& f, const ParamImage& image, int base) {
-    const int at = base + f.offset;
-    switch (f.width) {
-    case ParamWidth::I16:
-        return QString::number(image.i16(at));
-    case ParamWidth::I32:
-        return QString::number(image.i32(at));
-    case ParamWidth::F32:
-        return QString::number(double(image.f32(at)), 'g', 9);
-    default:
-        return QString::fromLatin1(fieldBytes(f, image, base).toHex(' '));
-    }
 }
 
 // `f` and `g`: the row's field in the left and in the right set (they differ only when the two
@@ -68,14 +53,14 @@ void compareField(const ParamField& f, const ParamField& g, const ParamSet& l, c
     d.row = f.row;
     d.key = f.key;
     d.caption = f.caption;
-    d.left = lt == rt ? QStringLiteral("%1 (%2)").arg(lt, raw(f, l.image, base)) : lt;
-    d.right = lt == rt ? QStringLiteral("%1 (%2)").arg(rt, raw(g, r.image, base)) : rt;
-    d.downloaded = channel > 0 || f.row < ReserveRunFirstRow || f.row > ReserveRunLastRow;
+    d.left = lt == rt ? QStringLiteral("%1 (%2)").arg(lt, StoredFieldValue(f, l.image, base)) : lt;
+    d.right = lt == rt ? QStringLiteral("%1 (%2)").arg(rt, StoredFieldValue(g, r.image, base)) : rt;
+    d.downloaded = DownloadWritesRow(f, channel, l.channelCount(), l.versionHundredths());
     out << d;
 }
 
 void compareFormula(Area area, int channel, const QByteArray& l, const QByteArray& r,
-                    QVector<ParamDifference>& out) {
+                    const ParamSet& left, QVector<ParamDifference>& out) {
     if (l == r)
         return;
     ParamDifference d;
@@ -88,6 +73,8 @@ void compareFormula(Area area, int channel, const QByteArray& l, const QByteArra
                                              : QStringLiteral("MATH. FUNCTION (M AREA)");
     d.left = ListedText(DecodeCp949(l));
     d.right = ListedText(DecodeCp949(r));
+    d.downloaded = DownloadWritesFormula(area == Area::MemoryFormula, channel, left.channelCount(),
+                                         left.versionHundredths());
     if (d.left == d.right) {
         d.left = QString::fromLatin1(l.toHex(' '));
         d.right = QString::fromLatin1(r.toHex(' '));
@@ -125,7 +112,41 @@ int reservedDifferences(const ParamSet& l, const ParamSet& r) {
     return count;
 }
 
+constexpr int kMemoryFormulaFirst = 47001;
+constexpr int kChannelFormulaFirst = 50001;
+
+// Every register the download frames write for a model and firmware, looked up once each.
+bool downloadWrites(int first, int count, int channels, int version) {
+    static QMutex lock;
+    static QHash<int, QVector<std::pair<int, int>>> frames;
+    const QMutexLocker locked(&lock);
+    const int key = channels * 100000 + version;
+    auto it = frames.find(key);
+    if (it == frames.end())
+        it = frames.insert(key, DownloadWrites(channels, version / 100.0));
+    for (int r = first; r < first + count; ++r) {
+        const bool written = std::any_of(it->begin(), it->end(), [r](const auto& frame) {
+            return r >= frame.first && r < frame.first + frame.second;
+        });
+        if (!written)
+            return false;
+    }
+    return count > 0;
+}
+
 } // namespace
+
+bool DownloadWritesRow(const ParamField& f, int channel, int channels, int version) {
+    const int first = channel > 0 ? 40000 + 100 * channel + f.reg : f.reg;
+    return f.reg > 0 && downloadWrites(first, f.registerCount(), channels, version);
+}
+
+bool DownloadWritesFormula(bool memory, int channel, int channels, int version) {
+    return memory ? downloadWrites(kMemoryFormulaFirst + MemoryFormulaRegisters * (channel - 1),
+                                   MemoryFormulaRegisters, channels, version)
+                  : downloadWrites(kChannelFormulaFirst + 100 * channel, ChannelFormulaRegisters,
+                                   channels, version);
+}
 
 QString ParamDifference::where() const {
     if (area == Area::Common || area == Area::Model || area == Area::Reserved)
@@ -145,7 +166,7 @@ QVector<ParamDifference> CompareWrittenSet(const ParamSet& written, const ParamS
     for (int n = FormulaRecsInFile + 1; n <= channels; ++n)
         compareFormula(Area::ChannelFormula, n,
                        written.gFormulaTable[size_t(n - 1)].channelFormula(),
-                       readBack.gFormulaTable[size_t(n - 1)].channelFormula(), out);
+                       readBack.gFormulaTable[size_t(n - 1)].channelFormula(), written, out);
     return out;
 }
 
@@ -177,8 +198,8 @@ QVector<ParamDifference> CompareParameterSets(const ParamSet& l, const ParamSet&
         for (int n = 1; n <= std::min(channels, FormulaRecsInFile); ++n) {
             const FormulaRec& a = l.gFormulaTable[size_t(n - 1)];
             const FormulaRec& b = r.gFormulaTable[size_t(n - 1)];
-            compareFormula(Area::ChannelFormula, n, a.channelFormula(), b.channelFormula(), out);
-            compareFormula(Area::MemoryFormula, n, a.memoryFormula(), b.memoryFormula(), out);
+            compareFormula(Area::ChannelFormula, n, a.channelFormula(), b.channelFormula(), l, out);
+            compareFormula(Area::MemoryFormula, n, a.memoryFormula(), b.memoryFormula(), l, out);
         }
     }
     if (reserved && l.versionHundredths() == r.versionHundredths()) {

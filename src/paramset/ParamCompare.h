@@ -4,6 +4,7 @@
 #include <QVector>
 
 class ParamSet;
+struct ParamField;
 
 // One row in which two parameter sets differ.
 struct ParamDifference {
@@ -36,3 +37,10 @@ QVector<ParamDifference> CompareWrittenSet(const ParamSet& written, const ParamS
 
 // A cell text as a listing shows it: a character field up to its first zero byte.
 QString ListedText(const QString& cell);
+
+// Whether a download to a meter of `channels` channels and firmware `versionHundredths`
+// writes every register of the row: `channel` 0 for a common row. The reserved start, for
+// one, is the clock window's and no download writes it.
+bool DownloadWritesRow(const ParamField& f, int channel, int channels, int versionHundredths);
+// The same for the formulas of channel `channel` (its memory formula when `memory`).
+bool DownloadWritesFormula(bool memory, int channel, int channels, int versionHundredths);

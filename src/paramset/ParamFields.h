@@ -66,6 +66,9 @@ constexpr int CommonRows = 69;
 constexpr int ChannelRows = 61;
 constexpr int FilePrefixRow = 69;
 constexpr int ProtocolRows[] = {32, 39};
+// The machine addresses (RS232, RS422/485): each meter on a bus has its own, so a download to
+// every meter of a bus and an audit of a bus leave them as each meter has them.
+constexpr int MachineAddressRows[] = {31, 38};
 constexpr int SystemDateFirstRow = 25; // rows 25..30: the meter's clock, not in the image
 constexpr int SystemDateLastRow = 30;
 constexpr int ReserveRunFirstRow = 18; // rows 18..24: set by the clock window, not downloaded

@@ -283,6 +283,79 @@ bool StoreFieldText(const ParamField& f, const QString& text, ParamImage& image,
     return false;
 }
 
+QString StoredFieldValue(const ParamField& f, const ParamImage& image, int base) {
+    const int at = base + f.offset;
+    switch (f.width) {
+    case W::I16:
+        return QString::number(image.i16(at));
+    case W::I32:
+        return QString::number(image.i32(at));
+    case W::F32: {
+        const float v = image.f32(at);
+        if (!std::isfinite(v))
+            return QStringLiteral("0x%1").arg(image.u32(at), 8, 16, QLatin1Char('0'));
+        for (int digits = 6; digits < 9; ++digits) {
+            const QString text = QString::number(double(v), 'g', digits);
+            if (std::bit_cast<quint32>(text.toFloat()) == image.u32(at))
+                return text;
+        }
+        return QString::number(double(v), 'g', 9);
+    }
+    case W::Chars:
+        return QString::fromLatin1(image.toByteArray().mid(at, f.byteCount()).toHex(' '));
+    case W::None:
+        break;
+    }
+    return QString();
+}
+
+QStringList FieldTexts(const ParamField& f, const ParamContext& c) {
+    const QString off = QStringLiteral("OFF"), on = QStringLiteral("ON");
+    switch (f.form) {
+    case F::TwoState:
+        return {f.low, f.high};
+    case F::RecordSwitch:
+        return {off, on};
+    case F::RecordControl:
+        return {QStringLiteral("STOP"), QStringLiteral("START"), ParamText::Bypass};
+    case F::TimeUnit:
+        return {QStringLiteral("HOUR"), QStringLiteral("MIN."), QStringLiteral("SEC.")};
+    case F::DisplayGroup:
+        if (c.channels > 6)
+            return {QString(), QStringLiteral("GROUP 1"), QStringLiteral("GROUP 2"),
+                    QStringLiteral("ALL")};
+        return {off, on};
+    case F::DisplayMode:
+        return ParamText::DisplayModes();
+    case F::BaudRate:
+    case F::Parity:
+    case F::ReadMode:
+        return listOf(f.form);
+    case F::Colour: {
+        QStringList texts;
+        for (size_t i = 0; i < ChannelColourRgb565.size(); ++i)
+            texts << QString::number(i);
+        return texts;
+    }
+    case F::Protocol:
+        return {ParamText::ProtocolText, ParamText::UploadedProtocolText};
+    case F::ReferenceJunction: {
+        QStringList texts{QStringLiteral("IN.SENSOR"), QStringLiteral("DIRECT INPUT")};
+        for (int n = 1; n <= ParamLayout::MaxChannels; ++n)
+            texts << QStringLiteral("CH%1").arg(n, 2, 10, QLatin1Char('0'));
+        return texts;
+    }
+    case F::Number:
+    case F::Decimal:
+    case F::Tenths:
+    case F::Chars:
+    case F::DeviceOnly:
+    case F::Unused:
+        break;
+    }
+    return {};
+}
+
 void StoreDeviceText(const ParamField& f, const QString& deviceText, ParamImage& image, int base) {
     const int at = base + f.offset;
     switch (f.width) {

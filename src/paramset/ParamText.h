@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // What the text forms depend on: the set's channel count (display groups above 6 channels)
@@ -30,6 +31,15 @@ bool StoreFieldText(const ParamField& f, const QString& text, ParamImage& image,
 // Stores a value as the meter reported it: `deviceText` is what the reply decoder wrote for
 // the field's registers (a number in decimal, a colour as its index, characters as they came).
 void StoreDeviceText(const ParamField& f, const QString& deviceText, ParamImage& image, int base);
+
+// The field's stored value itself, for where its text does not tell it: a whole number, a
+// single with the fewest digits that read back as the same bits (0x and the bits for one that
+// is no number), the bytes of a character field in hex.
+QString StoredFieldValue(const ParamField& f, const ParamImage& image, int base);
+
+// The texts a row of a list form takes, each one that StoreFieldText stores (for a set of
+// `context`'s channels); empty for a row of numbers or characters.
+QStringList FieldTexts(const ParamField& f, const ParamContext& context);
 
 // Text of at most `bytes` code-page bytes, cut only between characters, zero-padded.
 QByteArray EncodeBounded(const QString& text, int bytes);

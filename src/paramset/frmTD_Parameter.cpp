@@ -9,6 +9,7 @@
 #include "paramset/ParamFields.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
+#include "paramset/ParamSetFiles.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/TextTableModel.h"
 #include "widgets/TwoColourBar.h"
@@ -42,10 +43,12 @@ public:
                                             ParamFileFilter());
     }
     QString saveFile(QWidget* parent, const QString& startPath) override {
+        QString chosen =
+            IsTextFileName(startPath) ? ParamTextFilter() : ParamFileFilter().section(u';', 0, 0);
         QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), startPath,
-                                                    ParamFileFilter());
+                                                    ParamFileFilter(), &chosen);
         if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".CFG");
+            path += chosen == ParamTextFilter() ? QStringLiteral(".txt") : QStringLiteral(".CFG");
         return path;
     }
 };
@@ -84,7 +87,11 @@ std::unique_ptr<ParamFileDialogs> PlatformParamFileDialogs() {
 
 QString ParamFileFilter() {
     // Files written on Windows keep their upper-case extension; a copy may have lost it.
-    return QStringLiteral("TD700 Config Files(*.CFG *.cfg)");
+    return QStringLiteral("TD700 Config Files(*.CFG *.cfg);;") + ParamTextFilter();
+}
+
+QString ParamTextFilter() {
+    return QStringLiteral("TD700 Config Text(*.txt)");
 }
 
 frmTD_Parameter::frmTD_Parameter(CommEngine* engine, const QString& startFolder, QWidget* parent)
@@ -565,10 +572,12 @@ void frmTD_Parameter::btnOpen_Click() {
 
 bool frmTD_Parameter::openFile(const QString& path) {
     m_quiet = true;
-    const ParamFileResult result = LoadParameterFile(*m_set, path);
+    const ParamFileResult result = LoadParameterSetFile(*m_set, path);
     m_quiet = false;
     if (!result.ok) {
-        showMessage(QStringLiteral("Not opened: %1 The tables are unchanged.").arg(result.error),
+        // A text with faults names each on a line of its own: the first one goes into the label.
+        showMessage(QStringLiteral("Not opened: %1 The tables are unchanged.")
+                        .arg(result.error.section(u'\n', 0, 1).replace(u'\n', u' ')),
                     true);
         ShowMessage(this, QMessageBox::Warning, result.error);
         return false;
@@ -592,7 +601,7 @@ bool frmTD_Parameter::openFile(const QString& path) {
 
 bool frmTD_Parameter::saveTo(const QString& path) {
     m_quiet = true;
-    const ParamFileResult result = SaveParameterFile(*m_set, path);
+    const ParamFileResult result = SaveParameterSetFile(*m_set, path);
     m_quiet = false;
     if (!result.ok) {
         showMessage(

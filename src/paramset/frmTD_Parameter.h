@@ -27,8 +27,10 @@ public:
 };
 // The file dialogs of the platform, filtered to parameter files.
 std::unique_ptr<ParamFileDialogs> PlatformParamFileDialogs();
-// The filter both dialogs use.
+// The filters both dialogs offer: parameter files first, then their text form; a save to a
+// .txt name writes the text.
 QString ParamFileFilter();
+QString ParamTextFilter();
 
 // "Parameter Setup": the parameter set of the selected meter (or of a file) as four tables,
 // the file commands, upload from and download to the selected meter with their progress,

@@ -12,6 +12,7 @@
 #include "paramset/frmTD_Parameter.h"
 #include "sim/SimBus.h"
 #include "sim/SimMeter.h"
+#include "support/TestFiles.h"
 #include "widgets/TwoColourBar.h"
 
 #include <QDir>
@@ -192,6 +193,46 @@ private Q_SLOTS:
         QCOMPARE(window.set().channelCount(), 4);
         window.btnOpen_Click(); // cancelled: nothing changes
         QCOMPARE(QDir::fromNativeSeparators(window.fileName()), good);
+    }
+
+    // The text form through the same dialogs: saved to a .txt name, edited on one line
+    // outside the program, opened again; a text with a fault is refused and changes nothing.
+    void savesAndOpensTheTextForm() {
+        QTemporaryDir dir;
+        ModalRecorder modals;
+        auto* dialogs = new FakeDialogs;
+        frmTD_Parameter window(nullptr, dir.path());
+        window.setFileDialogs(std::unique_ptr<ParamFileDialogs>(dialogs));
+        QVERIFY(ParamFileFilter().contains(QStringLiteral("*.CFG")));
+        QVERIFY(ParamFileFilter().contains(ParamTextFilter()));
+        QVERIFY(window.openFile(
+            writeSetFile(dir.filePath(QStringLiteral("S.CFG")), 12, QStringLiteral("1.20"))));
+        const QString text = dir.filePath(QStringLiteral("S.txt"));
+        dialogs->answers << text;
+        window.btnSaveAs_Click();
+        QVERIFY2(window.message().startsWith(QStringLiteral("Saved S.txt")),
+                 qPrintable(window.message()));
+        QByteArray lines = ReadBytes(text);
+        QVERIFY(lines.startsWith("# TD700 parameter set as text"));
+        QVERIFY(lines.contains("\n[CH12]\nCH_NAME = "));
+        lines.replace("\nBEEP_ONOFF = OFF ", "\nBEEP_ONOFF = ON  ");
+        WriteBytes(text, lines);
+
+        dialogs->answers << text;
+        window.btnOpen_Click();
+        QCOMPARE(QDir::fromNativeSeparators(window.fileName()), text);
+        QCOMPARE(window.set().tables.sprdP.text(3, 12), QStringLiteral("ON")); // BEEP_ONOFF
+        QCOMPARE(window.set().channelCount(), 12);
+
+        const QString bad = dir.filePath(QStringLiteral("BAD.txt"));
+        WriteBytes(bad, "[file]\nCHANNELS = 12\nFIRMWARE = 1.20\n[common]\nBEEP_ONOFF = LOUD\n");
+        dialogs->answers << bad;
+        window.btnOpen_Click();
+        QVERIFY(window.message().startsWith(QStringLiteral("Not opened:")));
+        QVERIFY2(modals.seen.last().contains(QStringLiteral("BAD.txt line 5: BEEP_ONOFF = LOUD")),
+                 qPrintable(modals.seen.last()));
+        QCOMPARE(window.set().tables.sprdP.text(3, 12), QStringLiteral("ON"));
+        QCOMPARE(QDir::fromNativeSeparators(window.fileName()), text);
     }
 
     void editsAreMarkedAndAskedAboutBeforeTheyAreLost() {

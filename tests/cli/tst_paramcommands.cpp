@@ -118,6 +118,59 @@ private Q_SLOTS:
         QCOMPARE(QJsonDocument::fromJson(out).object()["differences"].toArray().size(), 0);
     }
 
+    // A bus of four meters against one reference set: made the same, one row changed on one
+    // meter through an edited text, found by the audit, and put right the same way.
+    void auditFindsTheOneChangedRow() {
+        Simulator sim(
+            {"--tcp", "127.0.0.1:0", "--meter", "1:12:1.20,2:12:1.20,3:12:1.20,4:12:1.20"});
+        const QString port = sim.nextLine();
+        QVERIFY2(port.startsWith(QStringLiteral("tcp://")), qPrintable(port));
+        const auto on = [&](const char* meters) {
+            return QStringList{"--port", port, "--meters", QString::fromLatin1(meters)};
+        };
+        const QString ref = path("ref.CFG"), m3 = path("m3.CFG"), text = path("m3.txt");
+        QByteArray out, err;
+        QCOMPARE(run(QStringList{"upload", "--out", ref} + on("1")), 0);
+        QCOMPARE(run(QStringList{"download", ref, "--all", "--yes"} + on("1-4")), 0);
+        const auto editMeter3 = [&](const QByteArray& from, const QByteArray& to) {
+            QCOMPARE(run(QStringList{"upload", "--out", m3, "--select", "3"} + on("1-4")), 0);
+            QCOMPARE(run({"cfg", "export", m3, "--out", text}), 0);
+            QByteArray lines = ReadBytes(text);
+            QVERIFY(lines.contains(from));
+            WriteBytes(text, lines.replace(from, to));
+            QCOMPARE(run(QStringList{"download", text, "--select", "3", "--yes"} + on("1-4"), &out,
+                         &err),
+                     0);
+        };
+        editMeter3("\nALARM_MARK_ONOFF = ON ", "\nALARM_MARK_ONOFF = OFF");
+
+        const QString kept = path("audit");
+        QCOMPARE(run(QStringList{"cfg", "audit", ref, "--out", kept} + on("1-4"), &out, &err), 1);
+        QCOMPARE(QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts),
+                 (QStringList{"meter 1: same", "meter 2: same",
+                              "meter 3: 1 row differs: ALARM_MARK_ONOFF", "meter 4: same"}));
+        QVERIFY(ReadBytes(kept + "/meter003.txt").contains("\nALARM_MARK_ONOFF = OFF"));
+
+        QCOMPARE(run(QStringList{"cfg", "audit", ref, "--json"} + on("3,5"), &out, &err), 1);
+        const QJsonObject report = QJsonDocument::fromJson(out).object();
+        QCOMPARE(report["meters"].toArray()[1].toObject()["result"].toString(),
+                 QStringLiteral("did not answer"));
+        const QJsonObject row = report["differences"].toArray()[0].toObject();
+        QCOMPARE(row["meter"].toInt(), 3);
+        QCOMPARE(row["key"].toString(), QStringLiteral("ALARM_MARK_ONOFF"));
+        QCOMPARE(row["reference"].toString(), QStringLiteral("ON"));
+        QCOMPARE(row["meterText"].toString(), QStringLiteral("OFF"));
+
+        editMeter3("\nALARM_MARK_ONOFF = OFF", "\nALARM_MARK_ONOFF = ON ");
+        QCOMPARE(run(QStringList{"cfg", "audit", ref} + on("1-4"), &out), 0);
+        QVERIFY2(out.count("same") == 4, out.constData());
+        QCOMPARE(run(QStringList{"cfg", "audit", ref} + on("9"), &out), 4);
+        QCOMPARE(
+            run(QStringList{"cfg", "audit", ref, "--ignore", "UNIT_TEXT"} + on("1"), &out, &err),
+            2);
+        QVERIFY(err.contains("the row UNIT TEXT has the key UNIT_NAME"));
+    }
+
     void showAndDiffFiles() {
         const QString a = QFINDTESTDATA("../paramset/data/p12_120.CFG");
         const QString b = QFINDTESTDATA("../paramset/data/p12_150.CFG");

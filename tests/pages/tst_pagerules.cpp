@@ -3,8 +3,11 @@
 #include "pages/AlarmRules.h"
 #include "pages/DisplayGroups.h"
 #include "pages/DisplayRules.h"
+#include "pages/PageKit.h"
+#include "pages/RowRules.h"
 #include "pages/StepRules.h"
 #include "pages/SystemRules.h"
+#include "paramset/ParamFields.h"
 #include "paramset/ParamText.h"
 
 #include <QTest>
@@ -384,6 +387,69 @@ private Q_SLOTS:
         QCOMPARE(InputRow(6, InputField::RelayOnTime), 68);
     }
 
+    // A row set by hand takes what its page could have written, by the page's own limits,
+    // for the set's channel count and firmware.
+    void rowsSetByHand_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("channel"); // 0: a common row
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("period at the top") << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << "900" << true;
+        QTest::newRow("period above") << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << "901" << false;
+        QTest::newRow("period a fraction")
+            << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << "5.5" << false;
+        QTest::newRow("scroll speed 0") << "SCROLL_SPEED_TIME" << 0 << 12 << 120 << "0" << false;
+        QTest::newRow("screen saver none") << "SCREEN_SAVER_TIME" << 0 << 12 << 120 << "0" << true;
+        QTest::newRow("9 windows before 2.0")
+            << "TEXTVIEW_WINDOW_NUMBER" << 0 << 12 << 116 << "9" << false;
+        QTest::newRow("9 windows from 2.0")
+            << "TEXTVIEW_WINDOW_NUMBER" << 0 << 12 << 200 << "9" << true;
+        QTest::newRow("data length 9") << "RS485_DATA_LENGTH" << 0 << 4 << 116 << "9" << false;
+        QTest::newRow("address 0") << "RS232_MAC_NUMBER" << 0 << 4 << 116 << "0" << false;
+        QTest::newRow("buffer group on 12")
+            << "RECORD_WITH_BUFFER" << 0 << 12 << 120 << "ALL" << true;
+        QTest::newRow("buffer switch on 12")
+            << "RECORD_WITH_BUFFER" << 0 << 12 << 120 << "ON" << false;
+        QTest::newRow("prefix with _") << "FILE_PREFIX" << 0 << 12 << 120 << "TD_1" << false;
+        QTest::newRow("relay 7") << "DI02_RYO" << 0 << 12 << 120 << "7" << false;
+        QTest::newRow("name with a sign") << "CH_NAME" << 3 << 12 << 120 << "T<1>#" << true;
+        QTest::newRow("Korean name")
+            << "CH_NAME" << 3 << 12 << 120 << QString::fromUtf8("온도") << false;
+        QTest::newRow("no display group") << "DISP_ONOFF" << 3 << 12 << 120 << "" << true;
+        QTest::newRow("no display switch") << "DISP_ONOFF" << 3 << 6 << 120 << "" << false;
+        QTest::newRow("input type 9") << "RANGE_CODE" << 1 << 12 << 120 << "9" << false;
+        QTest::newRow("input type 16") << "RANGE_CODE" << 1 << 12 << 120 << "16" << true;
+        QTest::newRow("math type 0") << "MATH_FTYPE" << 1 << 12 << 120 << "0" << false;
+        QTest::newRow("junction on itself") << "MATH_FTYPE" << 5 << 12 << 150 << "CH05" << false;
+        QTest::newRow("junction on another") << "MATH_FTYPE" << 5 << 6 << 150 << "CH06" << true;
+        QTest::newRow("junction past the model")
+            << "MATH_FTYPE" << 5 << 6 << 150 << "CH07" << false;
+        QTest::newRow("reference 50.1") << "MATH_A_CH" << 1 << 12 << 150 << "50.1" << false;
+        QTest::newRow("alpha channel 7 of 6") << "MATH_A_CH" << 1 << 6 << 120 << "7" << false;
+        QTest::newRow("compared channel") << "ALARM03_CCH" << 2 << 4 << 120 << "4" << true;
+        QTest::newRow("set value below") << "ALARM04_SV" << 2 << 4 << 120 << "-1000" << false;
+        QTest::newRow("any range") << "USER_RANGE_MAX" << 2 << 4 << 120 << "123456" << true;
+        QTest::newRow("colour 12") << "COLOR" << 2 << 4 << 120 << "12" << false;
+    }
+
+    void rowsSetByHand() {
+        QFETCH(QString, key);
+        QFETCH(int, channel);
+        QFETCH(int, channels);
+        QFETCH(int, version);
+        QFETCH(QString, text);
+        QFETCH(bool, taken);
+        const auto& fields = channel > 0 ? ChannelFields(version) : CommonFields();
+        const auto f = std::find_if(fields.begin(), fields.end(),
+                                    [&](const ParamField& g) { return g.key == key; });
+        QVERIFY(f != fields.end());
+        const auto refusal = RowRefusal(*f, text, {channels, version, channel});
+        QVERIFY2(refusal.has_value() != taken,
+                 qPrintable(refusal.value_or(QStringLiteral("taken"))));
+    }
+
     void filePrefix_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("valid");
@@ -417,7 +483,7 @@ private Q_SLOTS:
     void channelColours() {
         QFETCH(int, index);
         QFETCH(QColor, colour);
-        QCOMPARE(SystemRules::ChannelColour(index), colour);
+        QCOMPARE(PageKit::channelColour(index), colour);
     }
 
     void systemDate_data() {

@@ -1,0 +1,90 @@
+#include "cli/CfgCommands.h"
+#include "cli/ParamListing.h"
+#include "core/FileWrite.h"
+#include "paramset/ParamCompare.h"
+#include "paramset/ParamSet.h"
+#include "paramset/ParamSetFiles.h"
+#include "paramset/ParamTextExport.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+QString nameOf(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+int CfgExport(CliContext& c, const QString& path, const QString& out) {
+    QString error;
+    const auto contents = ReadParameterContents(path, &error);
+    if (!contents) {
+        c.err << "td700: " << error << '\n';
+        return Exit::Usage;
+    }
+    if (contents->extraBytes > 0)
+        c.err << "td700: warning: " << nameOf(path) << " is " << contents->extraBytes
+              << " bytes longer than its parameter set: the extra bytes are not in the text\n";
+    const auto text = ParameterText(*contents, &error);
+    if (!text) {
+        c.err << "td700: " << nameOf(path) << " cannot be written as text: " << error << '\n';
+        return Exit::Usage;
+    }
+    if (out.isEmpty()) {
+        c.out << *text;
+        return Exit::Done;
+    }
+    if (!WriteFileWhole(out, text->toUtf8(), &error)) {
+        c.err << "td700: " << nameOf(out) << " was not written: " << error << '\n';
+        return Exit::Failed;
+    }
+    c.out << nameOf(out) << ": " << contents->channels << " channels, firmware "
+          << contents->versionHundredths / 100 << '.'
+          << QString::number(contents->versionHundredths % 100).rightJustified(2, u'0') << ", "
+          << text->count(u'\n') << " lines\n";
+    return Exit::Done;
+}
+
+int CfgImport(CliContext& c, const QString& path, const QString& out, const QString& base) {
+    QFile probe(path);
+    if (probe.open(QIODevice::ReadOnly) && !IsParameterText(probe.read(64 * 1024))) {
+        c.err << "td700: " << nameOf(path)
+              << " is not a parameter set as text (it opens with no [section])\n";
+        return Exit::Usage;
+    }
+    QString error;
+    std::optional<QByteArray> baseBytes;
+    std::optional<ParamFileContents> baseContents;
+    if (!base.isEmpty()) {
+        baseBytes = ReadParameterBytes(base, &error);
+        if (baseBytes)
+            baseContents = ParseParameterFile(*baseBytes, nameOf(base), &error);
+        if (!baseContents) {
+            c.err << "td700: the base set: " << error << '\n';
+            return Exit::Usage;
+        }
+    }
+    const auto bytes = ReadParameterBytes(path, &error, baseContents ? &*baseContents : nullptr);
+    if (!bytes) {
+        c.err << "td700: " << error << '\n' << "Nothing was written.\n";
+        return Exit::Usage;
+    }
+    if (!WriteFileWhole(out, *bytes, &error)) {
+        c.err << "td700: " << nameOf(out) << " was not written: " << error << '\n';
+        return Exit::Failed;
+    }
+    c.out << nameOf(out) << ": " << bytes->size() << " bytes";
+    if (baseContents) {
+        ParamSet before, after;
+        LoadParameterBytes(before, *baseBytes, base);
+        LoadParameterBytes(after, *bytes, out);
+        const auto differences = CompareParameterSets(before, after, true);
+        c.out << ", " << differences.size()
+              << (differences.size() == 1 ? " row differs" : " rows differ") << " from "
+              << nameOf(base);
+    }
+    c.out << '\n';
+    return Exit::Done;
+}

@@ -1,0 +1,91 @@
+#include "cli/PublishOptions.h"
+
+#include "cli/CliContext.h"
+
+namespace {
+
+QString flagName(const char* key) {
+    return QStringLiteral("--") + QString::fromLatin1(key);
+}
+
+// A whole number, or -1 (out of every range) when the text is none.
+int number(const QString& text) {
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    return ok ? n : -1;
+}
+
+} // namespace
+
+void AddPublishOptions(QCommandLineParser& parser) {
+    parser.addOptions({
+        {QStringLiteral("publish"),
+         QStringLiteral("Publish every saved record to an MQTT broker: mqtt://HOST[:PORT]/PREFIX, "
+                        "or mqtts://HOST[:PORT]/PREFIX for TLS (ports 1883 and 8883 by "
+                        "default). Records saved while the broker is away are sent when it is "
+                        "back, also after a restart. Default: CFG/Publish.INI."),
+         QStringLiteral("URL")},
+        {QStringLiteral("node"),
+         QStringLiteral("Name of this PC in the topics PREFIX/NODE/... (default: the host name)."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("mqtt-user"), QStringLiteral("User name at the broker."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("mqtt-password-file"),
+         QStringLiteral("File whose first line is the password; it must be readable by its "
+                        "owner only. A password is never taken on the command line."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("mqtt-ca"),
+         QStringLiteral("Certificate authority (PEM) the broker's certificate must come from "
+                        "(default: the system's)."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("mqtt-cert"), QStringLiteral("Client certificate (PEM)."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("mqtt-key"), QStringLiteral("Private key of the client certificate (PEM)."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("mqtt-qos"),
+         QStringLiteral("1 (default): every record arrives, sent again until the broker "
+                        "acknowledges it; 0: at most once, nothing sent later."),
+         QStringLiteral("0|1")},
+        {QStringLiteral("mqtt-keepalive"),
+         QStringLiteral("Seconds between signs of life to the broker (default 30)."),
+         QStringLiteral("SECONDS")},
+        {QStringLiteral("publish-backlog"),
+         QStringLiteral("Records older than this many days are not sent when catching up "
+                        "(default 7)."),
+         QStringLiteral("DAYS")},
+    });
+}
+
+bool LoadPublishOptions(const QCommandLineParser& p, const CliContext& c, PublishSettings* out,
+                        QString* why) {
+    PublishSettings s = LoadPublishSettings(c.paths.publishIni());
+    const auto flag = [&p](const char* key, QString* into) {
+        if (p.isSet(QString::fromLatin1(key)))
+            *into = p.value(QString::fromLatin1(key));
+    };
+    if (p.isSet(QStringLiteral("publish"))) {
+        s.url = p.value(QStringLiteral("publish"));
+        s.enabled = true;
+    }
+    flag("node", &s.node);
+    flag("mqtt-user", &s.user);
+    flag("mqtt-password-file", &s.passwordFile);
+    flag("mqtt-ca", &s.caFile);
+    flag("mqtt-cert", &s.certFile);
+    flag("mqtt-key", &s.keyFile);
+    if (p.isSet(QStringLiteral("mqtt-qos")))
+        s.qos = number(p.value(QStringLiteral("mqtt-qos")));
+    if (p.isSet(QStringLiteral("mqtt-keepalive")))
+        s.keepAliveSeconds = number(p.value(QStringLiteral("mqtt-keepalive")));
+    if (p.isSet(QStringLiteral("publish-backlog")))
+        s.backlogDays = number(p.value(QStringLiteral("publish-backlog")));
+    if (s.enabled) {
+        const QString problem = PublishSettingsProblem(s, flagName);
+        if (!problem.isEmpty()) {
+            *why = problem;
+            return false;
+        }
+    }
+    *out = s;
+    return true;
+}

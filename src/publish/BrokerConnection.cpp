@@ -1,0 +1,339 @@
+#include "publish/BrokerConnection.h"
+
+#include <QDateTime>
+#include <QDeadlineTimer>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <cstring>
+#include <mosquitto.h>
+#include <mutex>
+
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#include <sys/socket.h>
+#endif
+
+namespace {
+
+constexpr int kMaxRetrySeconds = 60;
+constexpr int kMiscIntervalMs = 500;
+// An attempt that has not been answered by then is given up and tried again.
+constexpr qint64 kAttemptTimeoutMs = 15000;
+
+void initLibrary() {
+    static std::once_flag once;
+    std::call_once(once, [] { mosquitto_lib_init(); });
+}
+
+QByteArray local8(const QString& s) {
+    return s.toLocal8Bit();
+}
+
+const char* orNull(const QByteArray& b) {
+    return b.isEmpty() ? nullptr : b.constData();
+}
+
+} // namespace
+
+BrokerConnection::BrokerConnection(Options options, QObject* parent)
+    : QObject(parent)
+    , m_options(std::move(options)) {
+    initLibrary();
+    m_misc.setInterval(kMiscIntervalMs);
+    connect(&m_misc, &QTimer::timeout, this, &BrokerConnection::onMisc);
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, &BrokerConnection::attempt);
+}
+
+BrokerConnection::~BrokerConnection() {
+    m_read.reset();
+    m_write.reset();
+    if (m_mosq)
+        mosquitto_destroy(m_mosq);
+}
+
+QString BrokerConnection::brokerName() const {
+    const QString host = m_options.address.host.contains(u':')
+                             ? u'[' + m_options.address.host + u']'
+                             : m_options.address.host;
+    return host + u':' + QString::number(m_options.address.port);
+}
+
+int BrokerConnection::secondsToRetry() const {
+    return m_retry.isActive() ? std::max(1, (m_retry.remainingTime() + 500) / 1000) : 0;
+}
+
+void BrokerConnection::start() {
+    m_stopping = false;
+    m_retrySeconds = 1;
+    attempt();
+}
+
+void BrokerConnection::attempt() {
+    if (m_stopping)
+        return;
+    if (m_mosq) {
+        m_read.reset();
+        m_write.reset();
+        mosquitto_destroy(m_mosq);
+        m_mosq = nullptr;
+    }
+    m_connected = false;
+    m_lastLog.clear();
+    m_events.clear();
+    m_mosq = mosquitto_new(orNull(local8(m_options.clientId)), true, this);
+    if (!m_mosq) {
+        drop(QStringLiteral("the MQTT client could not be made"), false);
+        return;
+    }
+    mosquitto_connect_callback_set(m_mosq, &BrokerConnection::onConnectCb);
+    mosquitto_disconnect_callback_set(m_mosq, &BrokerConnection::onDisconnectCb);
+    mosquitto_publish_callback_set(m_mosq, &BrokerConnection::onPublishCb);
+    mosquitto_log_callback_set(m_mosq, &BrokerConnection::onLogCb);
+    mosquitto_int_option(m_mosq, MOSQ_OPT_TCP_NODELAY, 1);
+    // Our own window bounds what is queued; the client may send it all at once.
+    mosquitto_max_inflight_messages_set(m_mosq, 0);
+    if (!m_options.user.isEmpty())
+        mosquitto_username_pw_set(
+            m_mosq, local8(m_options.user).constData(),
+            m_options.password.isEmpty() ? nullptr : m_options.password.toUtf8().constData());
+    if (!m_options.willTopic.isEmpty())
+        mosquitto_will_set(m_mosq, m_options.willTopic.toUtf8().constData(),
+                           int(m_options.willPayload.size()), m_options.willPayload.constData(), 1,
+                           true);
+    if (m_options.address.tls) {
+        const QByteArray ca = local8(m_options.caFile), cert = local8(m_options.certFile),
+                         key = local8(m_options.keyFile);
+        int rc = MOSQ_ERR_SUCCESS;
+        if (ca.isEmpty()) {
+            mosquitto_int_option(m_mosq, MOSQ_OPT_TLS_USE_OS_CERTS, 1);
+            rc = mosquitto_tls_set(m_mosq, nullptr, "/etc/ssl/certs", orNull(cert), orNull(key),
+                                   nullptr);
+        } else {
+            rc = mosquitto_tls_set(m_mosq, ca.constData(), nullptr, orNull(cert), orNull(key),
+                                   nullptr);
+        }
+        if (rc != MOSQ_ERR_SUCCESS) {
+            drop(QStringLiteral("the certificates could not be used: ") + errorText(rc), true);
+            return;
+        }
+    }
+    m_attemptStarted = QDateTime::currentMSecsSinceEpoch();
+    const int rc = mosquitto_connect_async(m_mosq, local8(m_options.address.host).constData(),
+                                           m_options.address.port, m_options.keepAliveSeconds);
+    if (rc != MOSQ_ERR_SUCCESS) {
+        drop(errorText(rc), rc == MOSQ_ERR_TLS);
+        return;
+    }
+    const int fd = mosquitto_socket(m_mosq);
+    if (fd < 0) {
+        drop(QStringLiteral("no connection was made"), false);
+        return;
+    }
+    m_read = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(m_read.get(), &QSocketNotifier::activated, this, &BrokerConnection::onReadable);
+    m_write = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Write);
+    connect(m_write.get(), &QSocketNotifier::activated, this, &BrokerConnection::onWritable);
+    updateWriteNotifier();
+    m_misc.start();
+}
+
+void BrokerConnection::updateWriteNotifier() {
+    if (m_write && m_mosq)
+        m_write->setEnabled(mosquitto_want_write(m_mosq));
+}
+
+void BrokerConnection::onReadable() {
+    if (!m_mosq)
+        return;
+#ifdef Q_OS_UNIX
+    // During the TLS handshake a closed connection can read as "nothing yet" again and again:
+    // an end of stream before the broker has answered ends the attempt.
+    if (!m_connected) {
+        char byte;
+        const int fd = mosquitto_socket(m_mosq);
+        if (fd >= 0 && ::recv(fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0) {
+            drop(QStringLiteral("the broker closed the connection"), false);
+            return;
+        }
+    }
+#endif
+    afterLoop(mosquitto_loop_read(m_mosq, 1));
+}
+
+void BrokerConnection::onWritable() {
+    if (!m_mosq)
+        return;
+    afterLoop(mosquitto_loop_write(m_mosq, 1));
+}
+
+void BrokerConnection::onMisc() {
+    if (!m_mosq)
+        return;
+    if (!m_connected &&
+        QDateTime::currentMSecsSinceEpoch() - m_attemptStarted > kAttemptTimeoutMs) {
+        drop(QStringLiteral("the broker did not answer in %1 s").arg(kAttemptTimeoutMs / 1000),
+             false);
+        return;
+    }
+    afterLoop(mosquitto_loop_misc(m_mosq));
+}
+
+// The callbacks only note what happened; it is acted on once the library call has returned,
+// so that a handler may publish, stop or start over without re-entering the library.
+void BrokerConnection::afterLoop(int rc) {
+    const bool lost = rc != MOSQ_ERR_SUCCESS;
+    const bool told = std::any_of(m_events.begin(), m_events.end(),
+                                  [](const Event& e) { return e.kind == Event::Disconnect; });
+    if (lost && !told)
+        m_events.append({Event::Disconnect, rc});
+    handleEvents();
+    updateWriteNotifier();
+}
+
+void BrokerConnection::handleEvents() {
+    while (!m_events.isEmpty()) {
+        const Event e = m_events.takeFirst();
+        switch (e.kind) {
+        case Event::Published:
+            Q_EMIT delivered(e.code);
+            break;
+        case Event::Connack:
+            if (e.code == 0) {
+                m_connected = m_everConnected = true;
+                m_retrySeconds = 1;
+                Q_EMIT connected();
+            } else {
+                // 4: bad user name or password, 5: not authorised.
+                drop(QString::fromUtf8(mosquitto_connack_string(e.code)),
+                     e.code == 4 || e.code == 5);
+                return;
+            }
+            break;
+        case Event::Disconnect:
+            drop(errorText(e.code), e.code == MOSQ_ERR_TLS && !m_connected);
+            return;
+        }
+        if (!m_mosq)
+            return;
+    }
+}
+
+void BrokerConnection::drop(const QString& why, bool refused) {
+    const bool wasConnected = m_connected;
+    m_connected = false;
+    m_events.clear();
+    m_misc.stop();
+    m_read.reset();
+    m_write.reset();
+    if (m_mosq) {
+        mosquitto_destroy(m_mosq);
+        m_mosq = nullptr;
+    }
+    if (m_stopping)
+        return;
+    scheduleRetry();
+    if (wasConnected)
+        Q_EMIT connectionLost(why);
+    else
+        Q_EMIT attemptFailed(why, refused);
+}
+
+void BrokerConnection::scheduleRetry() {
+    m_retry.start(m_retrySeconds * 1000);
+    m_retrySeconds = std::min(m_retrySeconds * 2, kMaxRetrySeconds);
+}
+
+int BrokerConnection::publish(const QString& topic, const QByteArray& payload, int qos,
+                              bool retain) {
+    if (!m_mosq || !m_connected)
+        return -1;
+    int mid = 0;
+    const int rc = mosquitto_publish(m_mosq, &mid, topic.toUtf8().constData(), int(payload.size()),
+                                     payload.constData(), qos, retain);
+    if (rc != MOSQ_ERR_SUCCESS) {
+        if (rc == MOSQ_ERR_NO_CONN || rc == MOSQ_ERR_ERRNO)
+            QTimer::singleShot(0, this, [this, rc] {
+                if (m_mosq && m_connected)
+                    drop(errorText(rc), false);
+            });
+        return -1;
+    }
+    updateWriteNotifier();
+    // A QoS 0 message written at once is told of inside the call: act on it from the loop.
+    if (!m_events.isEmpty())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                handleEvents();
+                updateWriteNotifier();
+            },
+            Qt::QueuedConnection);
+    return mid;
+}
+
+void BrokerConnection::stop(int waitMs) {
+    m_retry.stop();
+    if (m_mosq && m_connected) {
+        mosquitto_disconnect(m_mosq);
+#ifdef Q_OS_UNIX
+        // What is queued, the DISCONNECT last, goes out now: the program may be about to end.
+        const QDeadlineTimer deadline(waitMs);
+        while (m_mosq && mosquitto_want_write(m_mosq) && !deadline.hasExpired()) {
+            pollfd p{mosquitto_socket(m_mosq), POLLOUT, 0};
+            if (p.fd < 0 || ::poll(&p, 1, int(std::max<qint64>(1, deadline.remainingTime()))) <= 0)
+                break;
+            if (mosquitto_loop_write(m_mosq, 1) != MOSQ_ERR_SUCCESS)
+                break;
+        }
+#else
+        Q_UNUSED(waitMs);
+#endif
+    }
+    m_stopping = true;
+    m_events.clear();
+    drop(QString(), false);
+}
+
+QString BrokerConnection::errorText(int rc) const {
+    switch (rc) {
+    case MOSQ_ERR_ERRNO:
+        return QString::fromLocal8Bit(std::strerror(errno)).toLower();
+    case MOSQ_ERR_TLS:
+        return m_lastLog.isEmpty() ? QStringLiteral("the TLS handshake failed")
+                                   : QStringLiteral("TLS: ") + m_lastLog;
+    case MOSQ_ERR_EAI:
+        return QStringLiteral("the host name %1 could not be looked up")
+            .arg(m_options.address.host);
+    case MOSQ_ERR_CONN_LOST:
+        return QStringLiteral("the connection was lost");
+    case MOSQ_ERR_KEEPALIVE:
+        return QStringLiteral("the broker stopped answering");
+    case MOSQ_ERR_NO_CONN:
+        return QStringLiteral("no connection");
+    default:
+        return QString::fromUtf8(mosquitto_strerror(rc)).toLower();
+    }
+}
+
+void BrokerConnection::onConnectCb(mosquitto*, void* self, int rc) {
+    static_cast<BrokerConnection*>(self)->m_events.append({Event::Connack, rc});
+}
+
+void BrokerConnection::onDisconnectCb(mosquitto*, void* self, int rc) {
+    static_cast<BrokerConnection*>(self)->m_events.append({Event::Disconnect, rc});
+}
+
+void BrokerConnection::onPublishCb(mosquitto*, void* self, int mid) {
+    static_cast<BrokerConnection*>(self)->m_events.append({Event::Published, mid});
+}
+
+void BrokerConnection::onLogCb(mosquitto*, void* self, int level, const char* text) {
+    // The first OpenSSL error names the cause ("certificate verify failed").
+    auto* c = static_cast<BrokerConnection*>(self);
+    if (level == MOSQ_LOG_ERR && c->m_lastLog.isEmpty()) {
+        QString line = QString::fromUtf8(text);
+        const qsizetype routines = line.lastIndexOf(QStringLiteral("::"));
+        c->m_lastLog = routines >= 0 ? line.mid(routines + 2) : line;
+    }
+}

@@ -1,0 +1,189 @@
+#include "publish/PublishSettings.h"
+
+#include "core/TextLines.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSysInfo>
+#include <QUrl>
+
+namespace {
+
+constexpr int kPlainPort = 1883;
+constexpr int kTlsPort = 8883;
+
+QString yesNo(bool on) {
+    return on ? QStringLiteral("Yes") : QStringLiteral("No");
+}
+
+QString keyName(const char* key) {
+    return QString::fromLatin1(key);
+}
+
+} // namespace
+
+bool ParseBrokerUrl(const QString& text, BrokerAddress* out, QString* why) {
+    static const QRegularExpression form(
+        QStringLiteral("^(mqtts?)://(\\[[0-9A-Fa-f:.]+\\]|[^/:\\[\\]\\s]+)(?::(\\d{1,5}))?/(.*)$"));
+    const QRegularExpressionMatch m = form.match(text.trimmed());
+    if (!m.hasMatch()) {
+        *why = QStringLiteral("%1 is not a broker address: it wants "
+                              "mqtt://HOST[:PORT]/PREFIX or mqtts://HOST[:PORT]/PREFIX")
+                   .arg(text);
+        return false;
+    }
+    BrokerAddress a;
+    a.tls = m.captured(1) == u"mqtts";
+    a.host = m.captured(2);
+    if (a.host.startsWith(u'['))
+        a.host = a.host.mid(1, a.host.size() - 2);
+    a.port = a.tls ? kTlsPort : kPlainPort;
+    if (!m.captured(3).isEmpty()) {
+        a.port = m.captured(3).toInt();
+        if (a.port < 1 || a.port > 65535) {
+            *why = QStringLiteral("%1: the port must be 1..65535").arg(text);
+            return false;
+        }
+    }
+    QString prefix = m.captured(4);
+    while (prefix.endsWith(u'/'))
+        prefix.chop(1);
+    // Wildcards and empty levels would make topics a subscriber cannot tell apart.
+    if (prefix.isEmpty() || prefix.contains(u'+') || prefix.contains(u'#') ||
+        prefix.contains(QStringLiteral("//")) || prefix.contains(QChar(0))) {
+        *why = QStringLiteral("%1: the topic prefix after the host must be one or more topic "
+                              "levels without + or #")
+                   .arg(text);
+        return false;
+    }
+    a.prefix = prefix;
+    *out = a;
+    return true;
+}
+
+QString DefaultNodeName() {
+    const QString host = QSysInfo::machineHostName().section(u'.', 0, 0);
+    return host.isEmpty() ? QStringLiteral("td700") : host;
+}
+
+PublishSettings LoadPublishSettings(const QString& path) {
+    PublishSettings s;
+    for (const QString& line : ReadTextLines(path)) {
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq <= 0)
+            continue;
+        const QString key = line.left(eq).trimmed().toLower();
+        const QString value = line.mid(eq + 1).trimmed();
+        if (key == u"publish")
+            s.enabled = value.compare(QStringLiteral("Yes"), Qt::CaseInsensitive) == 0;
+        else if (key == u"url")
+            s.url = value;
+        else if (key == u"node")
+            s.node = value;
+        else if (key == u"user")
+            s.user = value;
+        else if (key == u"passwordfile")
+            s.passwordFile = value;
+        else if (key == u"ca")
+            s.caFile = value;
+        else if (key == u"cert")
+            s.certFile = value;
+        else if (key == u"key")
+            s.keyFile = value;
+        else if (key == u"qos")
+            s.qos = value.toInt();
+        else if (key == u"keepalive")
+            s.keepAliveSeconds = value.toInt();
+        else if (key == u"backlogdays")
+            s.backlogDays = value.toInt();
+    }
+    return s;
+}
+
+bool WritePublishSettings(const QString& path, const PublishSettings& s, QString* error) {
+    const QStringList lines{
+        QStringLiteral("Publish=") + yesNo(s.enabled),
+        QStringLiteral("URL=") + s.url,
+        QStringLiteral("Node=") + s.node,
+        QStringLiteral("User=") + s.user,
+        QStringLiteral("PasswordFile=") + s.passwordFile,
+        QStringLiteral("CA=") + s.caFile,
+        QStringLiteral("Cert=") + s.certFile,
+        QStringLiteral("Key=") + s.keyFile,
+        QStringLiteral("QoS=%1").arg(s.qos),
+        QStringLiteral("KeepAlive=%1").arg(s.keepAliveSeconds),
+        QStringLiteral("BacklogDays=%1").arg(s.backlogDays),
+    };
+    return WriteTextLines(path, lines, error);
+}
+
+QString PublishSettingsProblem(const PublishSettings& s, QString (*flag)(const char* key)) {
+    if (!flag)
+        flag = keyName;
+    BrokerAddress address;
+    QString why;
+    if (!ParseBrokerUrl(s.url, &address, &why))
+        return flag("publish") + QStringLiteral(": ") + why;
+    static const QRegularExpression badNode(QStringLiteral("[+#/\\s]"));
+    if (s.node.contains(badNode))
+        return flag("node") + QStringLiteral(": a node name is one topic level, without "
+                                             "+, #, / or blanks");
+    if (s.qos != 0 && s.qos != 1)
+        return flag("mqtt-qos") + QStringLiteral(" wants 0 or 1");
+    if (s.keepAliveSeconds < 5 || s.keepAliveSeconds > 65535)
+        return flag("mqtt-keepalive") + QStringLiteral(" wants seconds from 5 to 65535");
+    if (s.backlogDays < 1 || s.backlogDays > 3650)
+        return flag("publish-backlog") + QStringLiteral(" wants days from 1 to 3650");
+    if (s.certFile.isEmpty() != s.keyFile.isEmpty())
+        return flag("mqtt-cert") + QStringLiteral(" and ") + flag("mqtt-key") +
+               QStringLiteral(" go together: give both or neither");
+    if (!address.tls && !(s.caFile.isEmpty() && s.certFile.isEmpty()))
+        return flag("mqtt-ca") + QStringLiteral(", ") + flag("mqtt-cert") +
+               QStringLiteral(" and ") + flag("mqtt-key") +
+               QStringLiteral(" need an mqtts:// address");
+    const std::pair<const char*, QString> files[] = {
+        {"mqtt-ca", s.caFile}, {"mqtt-cert", s.certFile}, {"mqtt-key", s.keyFile}};
+    for (const auto& [key, file] : files) {
+        if (file.isEmpty())
+            continue;
+        const QFileInfo info(file);
+        if (!info.isFile() || !info.isReadable())
+            return flag(key) + QStringLiteral(": %1 %2").arg(
+                                   file, info.exists() ? QStringLiteral("cannot be read")
+                                                       : QStringLiteral("is not there"));
+    }
+    if (!s.passwordFile.isEmpty()) {
+        if (s.user.isEmpty())
+            return flag("mqtt-password-file") + QStringLiteral(" needs ") + flag("mqtt-user");
+        const QFileInfo info(s.passwordFile);
+        if (!info.isFile())
+            return flag("mqtt-password-file") +
+                   QStringLiteral(": %1 is not there").arg(s.passwordFile);
+#ifdef Q_OS_UNIX
+        // A password others can read is no secret: the file must be the owner's alone.
+        if (info.permissions() & (QFile::ReadGroup | QFile::ReadOther))
+            return flag("mqtt-password-file") +
+                   QStringLiteral(": %1 may be read by others; make it the owner's alone "
+                                  "(chmod 600 %1)")
+                       .arg(s.passwordFile);
+#endif
+        QString password, problem;
+        if (!ReadPasswordFile(s.passwordFile, &password, &problem))
+            return flag("mqtt-password-file") + QStringLiteral(": ") + problem;
+    }
+    return {};
+}
+
+bool ReadPasswordFile(const QString& path, QString* password, QString* why) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *why = QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString());
+        return false;
+    }
+    QByteArray line = file.readLine(4096);
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    *password = QString::fromUtf8(line);
+    return true;
+}

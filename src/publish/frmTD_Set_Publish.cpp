@@ -1,0 +1,173 @@
+#include "publish/frmTD_Set_Publish.h"
+
+#include "core/FileWrite.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+frmTD_Set_Publish::frmTD_Set_Publish(const QString& iniPath, QWidget* parent)
+    : QDialog(parent)
+    , m_iniPath(iniPath) {
+    setObjectName(QStringLiteral("frmTD_Set_Publish"));
+    setWindowTitle(tr("Publish Setup"));
+    auto* top = new QVBoxLayout(this);
+    chbPublish = new QCheckBox(tr("Publish every saved record to an MQTT broker"), this);
+    chbPublish->setObjectName(QStringLiteral("chbPublish"));
+    top->addWidget(chbPublish);
+
+    auto* grid = new QGridLayout;
+    int row = 0;
+    const auto text = [&](const char* name, const QString& caption, const QString& hint) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QString::fromLatin1(name));
+        e->setPlaceholderText(hint);
+        grid->addWidget(new QLabel(caption, this), row, 0);
+        grid->addWidget(e, row++, 1, 1, 2);
+        return e;
+    };
+    txtUrl = text("txtUrl", tr("Broker"), QStringLiteral("mqtt://host:1883/plant"));
+    txtUrl->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
+    txtNode = text("txtNode", tr("Node"), DefaultNodeName());
+    txtUser = text("txtUser", tr("User"), tr("none"));
+    txtPasswordFile = fileRow("txtPasswordFile", tr("Password file"), grid, row++);
+    txtCa = fileRow("txtCa", tr("CA certificate"), grid, row++);
+    txtCa->setPlaceholderText(tr("the system's"));
+    txtCert = fileRow("txtCert", tr("Client certificate"), grid, row++);
+    txtKey = fileRow("txtKey", tr("Client key"), grid, row++);
+
+    cmbQos = new QComboBox(this);
+    cmbQos->setObjectName(QStringLiteral("cmbQos"));
+    cmbQos->addItem(tr("0 - at most once"), 0);
+    cmbQos->addItem(tr("1 - every record, nothing lost"), 1);
+    grid->addWidget(new QLabel(tr("QoS"), this), row, 0);
+    grid->addWidget(cmbQos, row++, 1, 1, 2);
+    txtKeepAlive = new QSpinBox(this);
+    txtKeepAlive->setObjectName(QStringLiteral("txtKeepAlive"));
+    txtKeepAlive->setRange(5, 65535);
+    txtKeepAlive->setSuffix(tr(" s"));
+    grid->addWidget(new QLabel(tr("Keep-alive"), this), row, 0);
+    grid->addWidget(txtKeepAlive, row++, 1);
+    txtBacklog = new QSpinBox(this);
+    txtBacklog->setObjectName(QStringLiteral("txtBacklog"));
+    txtBacklog->setRange(1, 3650);
+    txtBacklog->setSuffix(tr(" days"));
+    grid->addWidget(new QLabel(tr("Catch up at most"), this), row, 0);
+    grid->addWidget(txtBacklog, row++, 1);
+    grid->setColumnStretch(1, 1);
+    top->addLayout(grid);
+
+    auto* note = new QLabel(tr("Records are published while the port is open. What the broker "
+                               "does not get is sent from the data files when it is back."),
+                            this);
+    note->setWordWrap(true);
+    note->setForegroundRole(QPalette::PlaceholderText);
+    top->addWidget(note);
+    lblError = new QLabel(this);
+    lblError->setObjectName(QStringLiteral("lblError"));
+    lblError->setWordWrap(true);
+    lblError->setStyleSheet(QStringLiteral("QLabel { color: #b3261e; }"));
+    lblError->hide();
+    top->addWidget(lblError);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("btnOK"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("btnCancel"));
+    // Not the button box's accepted(): OK may refuse and keep the dialog open.
+    connect(buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this,
+            &frmTD_Set_Publish::onOK);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    top->addWidget(buttons);
+
+    const PublishSettings s = LoadPublishSettings(m_iniPath);
+    chbPublish->setChecked(s.enabled);
+    txtUrl->setText(s.url);
+    txtNode->setText(s.node);
+    txtUser->setText(s.user);
+    txtPasswordFile->setText(s.passwordFile);
+    txtCa->setText(s.caFile);
+    txtCert->setText(s.certFile);
+    txtKey->setText(s.keyFile);
+    cmbQos->setCurrentIndex(s.qos == 0 ? 0 : 1);
+    txtKeepAlive->setValue(s.keepAliveSeconds);
+    txtBacklog->setValue(s.backlogDays);
+}
+
+QLineEdit* frmTD_Set_Publish::fileRow(const char* name, const QString& caption, QGridLayout* grid,
+                                      int row) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(QString::fromLatin1(name));
+    auto* browse = new QPushButton(tr("..."), this);
+    browse->setFixedWidth(fontMetrics().averageCharWidth() * 5);
+    connect(browse, &QPushButton::clicked, this, [this, e, caption] {
+        const QString file = QFileDialog::getOpenFileName(this, caption, e->text());
+        if (!file.isEmpty())
+            e->setText(file);
+    });
+    grid->addWidget(new QLabel(caption, this), row, 0);
+    grid->addWidget(e, row, 1);
+    grid->addWidget(browse, row, 2);
+    return e;
+}
+
+PublishSettings frmTD_Set_Publish::settings() const {
+    PublishSettings s;
+    s.enabled = chbPublish->isChecked();
+    s.url = txtUrl->text().trimmed();
+    s.node = txtNode->text().trimmed();
+    s.user = txtUser->text().trimmed();
+    s.passwordFile = txtPasswordFile->text().trimmed();
+    s.caFile = txtCa->text().trimmed();
+    s.certFile = txtCert->text().trimmed();
+    s.keyFile = txtKey->text().trimmed();
+    s.qos = cmbQos->currentData().toInt();
+    s.keepAliveSeconds = txtKeepAlive->value();
+    s.backlogDays = txtBacklog->value();
+    return s;
+}
+
+void frmTD_Set_Publish::showError(const QString& message) {
+    lblError->setText(message);
+    lblError->show();
+}
+
+void frmTD_Set_Publish::onOK() {
+    const PublishSettings s = settings();
+    if (s.enabled) {
+        static const auto caption = [](const char* key) -> QString {
+            const QString k = QString::fromLatin1(key);
+            if (k == u"publish")
+                return tr("Broker");
+            if (k == u"node")
+                return tr("Node");
+            if (k == u"mqtt-user")
+                return tr("User");
+            if (k == u"mqtt-password-file")
+                return tr("Password file");
+            if (k == u"mqtt-ca")
+                return tr("CA certificate");
+            if (k == u"mqtt-cert")
+                return tr("Client certificate");
+            if (k == u"mqtt-key")
+                return tr("Client key");
+            return k;
+        };
+        const QString problem = PublishSettingsProblem(s, +caption);
+        if (!problem.isEmpty()) {
+            showError(problem);
+            return;
+        }
+    }
+    QString error;
+    if (!WritePublishSettings(m_iniPath, s, &error)) {
+        showError(NotSavedMessage(m_iniPath, error));
+        return;
+    }
+    accept();
+}
