@@ -31,6 +31,10 @@ constexpr bool isSlaveAddress(int address) {
     return address >= 1 && address <= 247;
 }
 
+int slaveOf(const QByteArray& frame) {
+    return frame.isEmpty() ? -1 : quint8(frame[0]);
+}
+
 } // namespace
 
 CommEngine::CommEngine(Clock& clock, QObject* parent)
@@ -292,8 +296,7 @@ void CommEngine::onTxTick() {
         s.gCommand = s.gNextCommand;
         s.gNextCommand = 0;
     }
-    if (m_link)
-        m_link->discardInput();
+    drainLink();
     Q_EMIT sendLamp(true);
     m_tmrBall_Send.start();
 
@@ -350,8 +353,9 @@ void CommEngine::onReceive() {
         return;
     if (!m_awaitingReply) {
         // Bytes that answer nothing (a reply that came after its time-out and after the next
-        // request had been handled): dropped, so they can never pass for a later reply.
-        m_link->discardInput();
+        // request had been handled): looked at for late replies, then dropped, so they can
+        // never pass for a later reply.
+        drainLink();
         return;
     }
     Q_EMIT receiveLamp(true);
@@ -377,21 +381,40 @@ void CommEngine::evaluateReceived(bool timedOut) {
     m_awaitingReply = false;
     if (outcome.verdict == Verdict::CutShort || outcome.verdict == Verdict::Silent) {
         m_guard.unanswered();
-        replyTimedOut();
+        replyTimedOut(outcome);
         return;
     }
     const int row = LogFrame(QStringLiteral("RECV"), m_reply.logBytes(), m_tables.sprdComm);
-    m_reply.clear();
     if (outcome.verdict != Verdict::Reply) {
         m_guard.unanswered();
+        watchAfter(outcome);
         badFrame(row); // damaged, from another slave, not this reply, or refused
         return;
     }
     m_guard.answered();
+    watchAfter(outcome);
     if (m_heldRequest.isEmpty())
         goodFrame(outcome.frame);
     else
         fenceAnswered(outcome.frame, row);
+}
+
+// The request ended: until the next one goes out, whatever its meter sends is late. A late
+// reply right behind the one taken (the reply to a repeat, in a slow link) settles what the
+// meter owed, so that the next request needs no fence.
+void CommEngine::watchAfter(const ReplyCollector::Outcome& outcome) {
+    m_reply.watch(outcome, m_guard.owedShapes(slaveOf(m_state.gTxFrame)));
+    dropLateReplies();
+}
+
+void CommEngine::drainLink() {
+    if (!m_link)
+        return;
+    if (m_reply.isWatching()) {
+        m_reply.add(m_link->readAll());
+        dropLateReplies();
+    }
+    m_link->discardInput();
 }
 
 // Replies to requests given up before, recognised by their shape: logged as "LATE" and
@@ -404,7 +427,9 @@ void CommEngine::dropLateReplies() {
             m_guard.late(frame);
             ++m_totals.lateReplies;
         }
-        m_reply.setLateShapes(m_guard.lateShapes(m_state.gTxFrame));
+        const QByteArray& sent = m_state.gTxFrame;
+        m_reply.setLateShapes(m_awaitingReply ? m_guard.lateShapes(sent)
+                                              : m_guard.owedShapes(slaveOf(sent)));
     }
 }
 
@@ -424,7 +449,7 @@ void CommEngine::fenceAnswered(const QByteArray& frame, int loggedRow) {
     if (!isPortOpen())
         return;
     const QByteArray held = std::exchange(m_heldRequest, {});
-    m_link->discardInput();
+    drainLink();
     if (m_guard.fenceBefore(held).isEmpty()) {
         transmit(held);
         return;
@@ -459,7 +484,7 @@ void CommEngine::goodFrame(const QByteArray& frame) {
     }
     if (!isPortOpen())
         return;
-    m_link->discardInput();
+    drainLink();
     m_tmrTX.start();
 }
 
@@ -473,7 +498,7 @@ void CommEngine::badFrame(int loggedRow) {
         return;
     if (!isPortOpen())
         return;
-    m_link->discardInput();
+    drainLink();
     m_tmrTX.start();
 }
 
@@ -488,14 +513,14 @@ void CommEngine::onTimeoutTick() {
 
 // No reply, or one that never completed: the meter reads "NG", the time-out is counted and
 // the request repeated (the third failure escalates). What did arrive is logged in red.
-void CommEngine::replyTimedOut() {
+void CommEngine::replyTimedOut(const ReplyCollector::Outcome& outcome) {
     m_awaitingReply = false;
     if (m_reply.received() > 0) {
         const int logged = LogFrame(QStringLiteral("RECV"), m_reply.logBytes(), m_tables.sprdComm);
         m_tables.sprdComm.setBlockBackColour(0, logged, m_tables.sprdComm.columnCount(), logged,
                                              WinRgb::Red);
     }
-    m_reply.clear();
+    watchAfter(outcome);
     CommState& s = m_state;
     const int row = s.gCurMeter + 1;
     m_tables.sprdStatus.setText(2, row, kLinkNg);

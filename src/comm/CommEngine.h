@@ -167,11 +167,13 @@ private:
     void startScan();
     void transmit(const QByteArray& request);
     void evaluateReceived(bool timedOut);
+    void watchAfter(const ReplyCollector::Outcome& outcome);
+    void drainLink();
     void dropLateReplies();
     void fenceAnswered(const QByteArray& frame, int loggedRow);
     void goodFrame(const QByteArray& frame);
     void badFrame(int loggedRow);
-    void replyTimedOut();
+    void replyTimedOut(const ReplyCollector::Outcome& outcome);
     void afterReadReply();
     void afterWriteReply();
     void afterProbeReply();

@@ -146,14 +146,18 @@ void LateReplyGuard::late(const QByteArray& reply) {
 }
 
 QList<ReplyShape> LateReplyGuard::lateShapes(const QByteArray& request) const {
+    QList<ReplyShape> shapes = owedShapes(slaveOf(request));
+    shapes.removeAll(ReplyShapeOf(request));
+    return shapes;
+}
+
+QList<ReplyShape> LateReplyGuard::owedShapes(int slave) const {
     QList<ReplyShape> shapes;
-    const auto it = m_owed.find(slaveOf(request));
-    if (it == m_owed.end())
-        return shapes;
-    const ReplyShape own = ReplyShapeOf(request);
-    for (const Owed& o : it->second)
-        if (!(o.shape == own) && !shapes.contains(o.shape))
-            shapes << o.shape;
+    const auto it = m_owed.find(slave);
+    if (it != m_owed.end())
+        for (const Owed& o : it->second)
+            if (!shapes.contains(o.shape))
+                shapes << o.shape;
     return shapes;
 }
 

@@ -20,8 +20,10 @@
 // (owed: their reply may still come). Before a request goes out, fenceBefore() says whether
 // an owed request of the same shape but another question stands in the way: then a fence
 // goes first, a short read of the present values whose reply no owed request can produce,
-// and once it is answered nothing older can arrive. A late reply that arrives meanwhile is
-// recognised by its shape and dropped (lateShapes()).
+// and once it is answered nothing older can arrive. A late reply that arrives while another
+// request is outstanding (lateShapes()) or between requests (owedShapes()) is recognised by
+// its shape, dropped, and settles what was sent before it (late()): the reply to a repeat,
+// right behind the late reply taken for it, spares the next request its fence.
 class LateReplyGuard {
 public:
     // The fence reads this many registers from FenceRegister, one of the counts that no other
@@ -52,6 +54,8 @@ public:
     // The reply shapes owed by the slave of `request`, other than the request's own: what is
     // dropped while waiting for its reply.
     QList<ReplyShape> lateShapes(const QByteArray& request) const;
+    // Every reply shape `slave` owes: what is dropped while no request is outstanding.
+    QList<ReplyShape> owedShapes(int slave) const;
     // Owed requests of a slave (counted by frame).
     int owedCount(int slave) const;
 

@@ -18,10 +18,20 @@ void ReplyCollector::start(const ReplyShape& shape, const QList<ReplyShape>& lat
     setLateShapes(late);
 }
 
+void ReplyCollector::watch(const Outcome& outcome, const QList<ReplyShape>& late) {
+    const bool replied = outcome.verdict == Verdict::Reply || outcome.verdict == Verdict::Exception;
+    const QByteArray rest = replied ? m_held.mid(outcome.end) : m_held;
+    clear();
+    m_watching = true;
+    setLateShapes(late);
+    add(rest);
+}
+
 void ReplyCollector::setLateShapes(const QList<ReplyShape>& late) {
     m_late.clear();
+    // While watching, the shape of the request that ended is owed like any other.
     for (const ReplyShape& s : late)
-        if (s.slave == m_shape.slave && !(s == m_shape))
+        if (s.slave == m_shape.slave && (m_watching || !(s == m_shape)))
             m_late << s;
     passOver();
 }
@@ -35,6 +45,7 @@ void ReplyCollector::clear() {
     m_lateHeld = 0;
     m_damaged = false;
     m_foreignFrame = false;
+    m_watching = false;
 }
 
 void ReplyCollector::add(const QByteArray& bytes) {
@@ -105,7 +116,7 @@ void ReplyCollector::passOver() {
             break;
         const quint8 function = quint8(m_held[at + 1]);
         qsizetype length = 0;
-        bool fits = function == m_shape.function;
+        bool fits = !m_watching && function == m_shape.function;
         for (qsizetype i = 0; fits && i < m_shape.fixed.size() && at + 2 + i < size; ++i)
             fits = m_held[at + 2 + i] == m_shape.fixed[i];
         if (fits) {
@@ -116,6 +127,9 @@ void ReplyCollector::passOver() {
             break;
         } else if (late > 0 && CrcCheck(m_held.mid(at, late))) {
             takeOutLate(at, late);
+            continue;
+        } else if (m_watching) {
+            ++at;
             continue;
         } else if (function == m_shape.function) {
             m_foreignFrame = true;
@@ -144,9 +158,9 @@ ReplyCollector::Outcome ReplyCollector::evaluate(bool timedOut) const {
     };
     switch (found.result) {
     case ReplySearch::Result::Reply:
-        return {Verdict::Reply, m_held.mid(found.offset, found.length), 0};
     case ReplySearch::Result::Exception:
-        return {Verdict::Exception, m_held.mid(found.offset, found.length), 0};
+        return {found.result == ReplySearch::Result::Reply ? Verdict::Reply : Verdict::Exception,
+                m_held.mid(found.offset, found.length), 0, found.offset + found.length};
     case ReplySearch::Result::Incomplete:
         if (!timedOut)
             return wait(found.missing);

@@ -33,6 +33,7 @@ public:
         Verdict verdict = Verdict::Wait;
         QByteArray frame;
         int missing = 0;
+        qsizetype end = 0; // of a reply or exception: where the bytes after it begin
     };
 
     // A request went out: forget everything received before it. `late`: the shapes of the
@@ -40,6 +41,10 @@ public:
     void start(const ReplyShape& shape, const QList<ReplyShape>& late = {});
     // The owed shapes changed while waiting (a late reply settled some of them).
     void setLateShapes(const QList<ReplyShape>& late);
+    // The request ended with `outcome`: from now on, until the next start(), only late replies
+    // of the shapes `late` (of the same slave) are looked for, first among the bytes that
+    // followed the reply, or in what was held when there was none.
+    void watch(const Outcome& outcome, const QList<ReplyShape>& late);
     void clear();
     void add(const QByteArray& bytes);
     // The late replies taken out since the last call, in the order they came.
@@ -49,6 +54,7 @@ public:
 
     // Bytes received, late replies left out.
     qint64 received() const { return m_received; }
+    bool isWatching() const { return m_watching; }
     // The bytes to log: the last LogLimit received, late replies left out.
     const QByteArray& logBytes() const { return m_logTail; }
     int heldBytes() const { return int(m_held.size()); }
@@ -70,4 +76,5 @@ private:
     int m_lateHeld = 0;    // bytes of that beginning
     bool m_damaged = false;
     bool m_foreignFrame = false;
+    bool m_watching = false; // no reply awaited, late ones only
 };

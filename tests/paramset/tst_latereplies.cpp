@@ -154,6 +154,23 @@ private Q_SLOTS:
             QCOMPARE(t.timeouts + t.fences + t.lateReplies, 0u);
     }
 
+    // The reply to a repeat, right behind the late reply taken for it, is recognised between
+    // requests: it settles the block, and the next block of the same length needs no fence.
+    void replyBehindTheLateOneSparesTheFence() {
+        EngineHarness h(kBus, {1, 2});
+        PortSettings port = h.engine.portSettings();
+        port.baud = QStringLiteral("115200");
+        h.engine.setPortSettings(port);
+        QVERIFY(h.openAndSettle());
+        QVERIFY(h.addFaults(QStringLiteral("delay:1200,meter=1,reg=40501,times=1")));
+        const int from = int(h.sent.size());
+        ParamSet set;
+        QVERIFY(ParamTransfer::upload(h, set));
+        QVERIFY(h.trace(from).contains(EngineHarness::expand("205@1*2 206@1")));
+        QCOMPARE(h.engine.totals().fences, 0u);
+        QCOMPARE(h.engine.totals().lateReplies, 1u);
+    }
+
     // A download's read-back also compares the formulas of channels 7 to 12 it wrote back as
     // the meter held them: one that reads back otherwise is named.
     void readBackComparesTheMetersOwnFormulas() {
