@@ -6,8 +6,8 @@
 
 #include "comm/CommEngine.h"
 #include "comm/MeterList.h"
-#include "comm/SimSerialLink.h"
 #include "core/Clock.h"
+#include "simlink/SimSerialLink.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,11 +1,16 @@
 // The speed of `td700 export` on a generated 100 MB data file (about 1.6 M records of twelve
-// channels), beside the least converter that does the same formatting: it maps the file,
-// writes each record's time and each value with its channel's decimal places as a scaled
-// integer, single-threaded, into one buffer, and writes that buffer once. Both run on the same
-// file in the same run; the ratio says what the real export's extra care costs (the state,
-// alarm, input and relay columns, empty cells for invalid values, the checked writes).
+// channels), against the least converter there is: `tdd2csv_ref`, one thread, the file mapped,
+// values as scaled integers, one output buffer, about as much CSV as ours. Both convert the
+// same file in the same run, turn about, each as a process of its own writing to the null
+// device, so that a busy machine slows both alike; the figure that counts is the ratio of the
+// median wall times. The CPU time each used is printed beside it, as it varies less on a
+// machine that others share.
 //
-//   bench_export [MEGABYTES]     (default 100; td700 is looked for beside this program)
+//   bench_export [MEGABYTES [RUNS]]     (default 100 MB, 7 runs each; td700 and tdd2csv_ref
+//                                        are looked for beside this program)
+//
+// tdd2csv_ref is built only where its source was found when the build was configured; without
+// it the ratio is skipped and only td700's own figures are printed.
 
 #include "dataview/SyntheticDataFile.h"
 #include "logging/DataFile.h"
@@ -17,103 +22,67 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtEndian>
-#include <cmath>
+#include <QThread>
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
-#include <string>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
 
 namespace {
 
-// The yardstick: nothing but mapping, formatting and one write.
-qint64 bareConvert(const QString& path, const QString& outPath) {
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
-        return -1;
-    const qint64 size = in.size();
-    const uchar* map = in.map(0, size);
-    if (!map)
-        return -1;
-    const char* data = reinterpret_cast<const char*>(map);
-    int decimals[12];
-    for (int ch = 0; ch < 12; ++ch)
-        decimals[ch] = std::clamp(int(quint8(data[32 + 40 * ch + 26])), 0, 4);
-    static const double scale[5] = {1, 10, 100, 1000, 10000};
-    const qint64 records = (size - 512) / 64;
-    std::string out;
-    out.reserve(size_t(records) * 110);
-    char row[256];
-    for (qint64 r = 0; r < records; ++r) {
-        const char* rec = data + 512 + 64 * r;
-        const quint32 s = qFromBigEndian<quint32>(rec);
-        char* p = row;
-        const auto two = [&p](unsigned v) {
-            *p++ = char('0' + v / 10);
-            *p++ = char('0' + v % 10);
-        };
-        *p++ = '2';
-        *p++ = '0';
-        two((s >> 26) & 31);
-        *p++ = '-';
-        two((s >> 22) & 15);
-        *p++ = '-';
-        two((s >> 17) & 31);
-        *p++ = ' ';
-        two((s >> 12) & 31);
-        *p++ = ':';
-        two((s >> 6) & 63);
-        *p++ = ':';
-        two(s & 63);
-        for (int ch = 0; ch < 12; ++ch) {
-            const quint32 bits = qFromBigEndian<quint32>(rec + 4 + 4 * ch);
-            float v;
-            std::memcpy(&v, &bits, sizeof v);
-            const qint64 n = std::llround(double(v) * scale[decimals[ch]]);
-            *p++ = ',';
-            quint64 u = quint64(n < 0 ? -n : n);
-            if (n < 0)
-                *p++ = '-';
-            char digits[24];
-            int k = 0;
-            do {
-                digits[k++] = char('0' + u % 10);
-                u /= 10;
-            } while (u != 0 || k <= decimals[ch]);
-            while (k > 0) {
-                if (k == decimals[ch])
-                    *p++ = '.';
-                *p++ = digits[--k];
-            }
-        }
-        *p++ = '\r';
-        *p++ = '\n';
-        out.append(row, size_t(p - row));
-    }
-    QFile o(outPath);
-    if (!o.open(QIODevice::WriteOnly) ||
-        o.write(out.data(), qint64(out.size())) != qint64(out.size()))
-        return -1;
-    return qint64(out.size());
+// CPU seconds (user and system) of the children waited for so far.
+double childrenCpu() {
+#ifdef Q_OS_UNIX
+    rusage u{};
+    getrusage(RUSAGE_CHILDREN, &u);
+    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(u.ru_utime) + seconds(u.ru_stime);
+#else
+    return 0;
+#endif
 }
 
-// Best of `runs`, in seconds; the program's standard output to the null device.
-double bestProcessTime(const QString& program, const QStringList& args, int runs, QString* error) {
-    double best = 1e30;
-    for (int i = 0; i < runs; ++i) {
-        QProcess p;
-        p.setStandardOutputFile(QProcess::nullDevice());
-        QElapsedTimer timer;
-        timer.start();
-        p.start(program, args);
-        if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit ||
-            p.exitCode() != 0) {
-            *error = program + QStringLiteral(": ") + p.errorString() +
-                     QString::fromLocal8Bit(p.readAllStandardError());
-            return -1;
-        }
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e9);
+struct Timing {
+    std::vector<double> wall, cpu; // seconds, one a run
+
+    static double median(std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v.empty() ? 0 : v[v.size() / 2];
     }
-    return best;
+    double wallMedian() const { return median(wall); }
+    double cpuMedian() const { return median(cpu); }
+    double wallBest() const {
+        return wall.empty() ? 0 : *std::min_element(wall.begin(), wall.end());
+    }
+};
+
+// Runs `program` once, its standard output to `out`; false with `error` when it fails.
+bool timeRun(const QString& program, const QStringList& args, const QString& out, Timing* t,
+             QString* error) {
+    QProcess p;
+    p.setStandardOutputFile(out);
+    const double cpuBefore = childrenCpu();
+    QElapsedTimer timer;
+    timer.start();
+    p.start(program, args);
+    if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        *error = program + QStringLiteral(": ") + p.errorString() + u' ' +
+                 QString::fromLocal8Bit(p.readAllStandardError());
+        return false;
+    }
+    t->wall.push_back(double(timer.nsecsElapsed()) / 1e9);
+    t->cpu.push_back(childrenCpu() - cpuBefore);
+    return true;
+}
+
+QString loadAverage() {
+    QFile f(QStringLiteral("/proc/loadavg"));
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    return QString::fromLatin1(f.readLine()).section(u' ', 0, 2);
 }
 
 } // namespace
@@ -121,9 +90,12 @@ double bestProcessTime(const QString& program, const QStringList& args, int runs
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const qint64 megabytes = argc > 1 ? QByteArray(argv[1]).toLongLong() : 100;
-    const QString td700 = QCoreApplication::applicationDirPath() + QStringLiteral("/td700");
-    if (megabytes <= 0 || !QFileInfo::exists(td700)) {
-        std::printf("usage: bench_export [MEGABYTES], with td700 beside it\n");
+    const int runs = argc > 2 ? QByteArray(argv[2]).toInt() : 7;
+    const QString bin = QCoreApplication::applicationDirPath();
+    const QString td700 = bin + QStringLiteral("/td700");
+    const QString yardstick = bin + QStringLiteral("/tdd2csv_ref");
+    if (megabytes <= 0 || runs <= 0 || !QFileInfo::exists(td700)) {
+        std::printf("usage: bench_export [MEGABYTES [RUNS]], with td700 beside it\n");
         return 2;
     }
     QTemporaryDir dir;
@@ -142,30 +114,51 @@ int main(int argc, char** argv) {
     const qint64 records = (bytes - DataFile::HeaderSize) / DataFile::RecordSize;
     std::printf("data file: %.1f MB, %lld records of 12 channels (generated in %.1f s)\n",
                 double(bytes) / 1048576.0, qlonglong(records), double(timer.elapsed()) / 1000.0);
+    std::printf("load average at the start: %s (on %d cores)\n", qPrintable(loadAverage()),
+                QThread::idealThreadCount());
 
-    double bare = 1e30;
-    qint64 bareBytes = 0;
-    for (int i = 0; i < 3; ++i) {
-        timer.start();
-        bareBytes = bareConvert(data, QProcess::nullDevice());
-        bare = std::min(bare, double(timer.nsecsElapsed()) / 1e9);
-    }
+    const bool haveYardstick = QFileInfo::exists(yardstick);
+    if (!haveYardstick)
+        std::printf("tdd2csv_ref was not built (its source was not found when the build was "
+                    "configured; see bench/CMakeLists.txt): no ratio\n");
+    const QString null = QProcess::nullDevice();
+    Timing ours, least;
     QString error;
-    const double real = bestProcessTime(td700, {QStringLiteral("export"), data}, 3, &error);
-    if (bareBytes < 0 || real < 0) {
+    for (int i = 0; i < runs; ++i) {
+        if (!timeRun(td700, {QStringLiteral("export"), data}, null, &ours, &error) ||
+            (haveYardstick && !timeRun(yardstick, {data, null}, null, &least, &error))) {
+            std::printf("failed: %s\n", qPrintable(error));
+            return 1;
+        }
+    }
+    // Once each into a real file, for the amount of CSV and the cost of writing it.
+    const QString csv = dir.filePath(QStringLiteral("td700.csv"));
+    const QString leastCsv = dir.filePath(QStringLiteral("least.csv"));
+    Timing oursToFile, leastToFile;
+    if (!timeRun(td700, {QStringLiteral("export"), data, QStringLiteral("--out"), csv}, null,
+                 &oursToFile, &error) ||
+        (haveYardstick && !timeRun(yardstick, {data, leastCsv}, null, &leastToFile, &error))) {
         std::printf("failed: %s\n", qPrintable(error));
         return 1;
     }
-    const QString csv = dir.filePath(QStringLiteral("bench.csv"));
-    const double toFile = bestProcessTime(
-        td700, {QStringLiteral("export"), data, QStringLiteral("--out"), csv}, 1, &error);
 
-    std::printf("bare converter (time and values):  %6.3f s  %6.1f MB of CSV\n", bare,
-                double(bareBytes) / 1048576.0);
-    std::printf("td700 export to standard output:   %6.3f s  %6.0f records/s\n", real,
-                double(records) / real);
-    std::printf("td700 export --out (a real file):  %6.3f s  %6.1f MB of CSV\n", toFile,
-                double(QFileInfo(csv).size()) / 1048576.0);
-    std::printf("td700 export / bare converter:     %6.2f x the time\n", real / bare);
+    std::printf("%d runs each, turn about; wall time median (best), CPU time median:\n", runs);
+    std::printf("  td700 export to standard output:  %6.3f s (%6.3f s)  CPU %6.3f s  %8.0f "
+                "records/s\n",
+                ours.wallMedian(), ours.wallBest(), ours.cpuMedian(),
+                double(records) / ours.wallMedian());
+    if (haveYardstick)
+        std::printf("  tdd2csv_ref:                      %6.3f s (%6.3f s)  CPU %6.3f s\n",
+                    least.wallMedian(), least.wallBest(), least.cpuMedian());
+    std::printf("into a real file, once: td700 export --out %6.3f s, %6.1f MB of CSV",
+                oursToFile.wallMedian(), double(QFileInfo(csv).size()) / 1048576.0);
+    if (haveYardstick)
+        std::printf("; tdd2csv_ref %6.3f s, %6.1f MB", leastToFile.wallMedian(),
+                    double(QFileInfo(leastCsv).size()) / 1048576.0);
+    std::printf("\n");
+    if (haveYardstick)
+        std::printf("td700 export / tdd2csv_ref: %.2f x the wall time (medians), %.2f x the CPU "
+                    "time\n",
+                    ours.wallMedian() / least.wallMedian(), ours.cpuMedian() / least.cpuMedian());
     return 0;
 }

@@ -1,7 +1,5 @@
 #include "app/PortServices.h"
 
-#include "comm/LinkFactory.h"
-#include "comm/SerialLink.h"
 #include "comm/SerialPorts.h"
 
 QStringList OfferedPortNames() {
@@ -17,10 +15,6 @@ QStringList OfferedPortNames() {
 
 PortTester DefaultPortTester() {
     return [](const QString& portName, const QString& lineSettings) {
-        return TestPort(portName, lineSettings);
+        return TestProgramPort(portName, lineSettings);
     };
-}
-
-std::unique_ptr<SerialLink> CreateProgramLink(const QString& portName, Clock& clock) {
-    return CreateSerialLink(portName, clock);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "simlink/ProgramLinks.h" // CreateProgramLink(), the links the program offers
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -16,9 +18,3 @@ QStringList OfferedPortNames();
 
 // The program's own port test.
 PortTester DefaultPortTester();
-
-class Clock;
-class SerialLink;
-
-// The link that serves a port name: a serial port, tcp://host:port, or the DEMO bus.
-std::unique_ptr<SerialLink> CreateProgramLink(const QString& portName, Clock& clock);

@@ -83,10 +83,8 @@ private:
             return false;
         }
         TakeImageFromTables(check);
-        QVector<ParamDifference> differences;
-        for (const ParamDifference& d : CompareParameterSets(set, check, false))
-            if (d.downloaded && d.area != ParamDifference::Area::Model)
-                differences << d;
+        const QVector<ParamDifference> differences =
+            CompareWrittenSet(set, check, keepsOwnFormulas(meter));
         if (differences.isEmpty()) {
             *summary += QStringLiteral(", verified");
             return true;
@@ -97,11 +95,16 @@ private:
         return false;
     }
 
+    // Whether the download writes the meter's own formulas of channels 7 to 12 back.
+    bool keepsOwnFormulas(const ParamSession::Meter& meter) const {
+        return m_file.hasFormulasInFile() && meter.channels > 6;
+    }
+
     // The set to write to this meter: the file's, over the meter's own formulas of channels 7
     // to 12 (no file holds them); in a batch, with the meter's own machine addresses.
     bool prepare(ParamSet& set, const ParamSession::Meter& meter, QString* summary) {
         QString why;
-        if (m_file.hasFormulasInFile() && meter.channels > 6) {
+        if (keepsOwnFormulas(meter)) {
             m_c.err << "Reading the formulas of channels 7 to 12 from meter " << meter.address
                     << " (a parameter file does not hold them)\n";
             if (!m_bus.upload(set, &why)) {

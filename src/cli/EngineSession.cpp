@@ -1,8 +1,8 @@
 #include "cli/EngineSession.h"
 
-#include "comm/LinkFactory.h"
 #include "comm/MeterList.h"
 #include "comm/SerialLink.h"
+#include "simlink/ProgramLinks.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -55,7 +55,7 @@ bool ParseEngineCommand(QCommandLineParser& parser, const QStringList& arguments
 }
 
 EngineSession::EngineSession(const CliContext& c)
-    : m_link(CreateSerialLink(c.port.portName, m_clock))
+    : m_link(CreateProgramLink(c.port.portName, m_clock))
     , m_engine(std::make_unique<CommEngine>(m_clock)) {
     QStringList marks;
     for (int address : c.meters) {

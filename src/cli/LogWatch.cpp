@@ -13,7 +13,7 @@ LogWatch::LogWatch(const CommEngine& engine, DataFileWriter& writer, const Clock
     , m_settings(settings)
     , m_say(say)
     , m_meters(engine, clock, say)
-    , m_gaps(settings.intervalSeconds(), say) {
+    , m_gaps(SaveSchedule(settings), say) {
     connect(&writer, &DataFileWriter::writeFailed, this,
             [this](const QString& file, const QString& reason) {
                 ++m_failures;

@@ -8,8 +8,8 @@ QString timeText(const QDateTime& at) {
 }
 } // namespace
 
-RecordGaps::RecordGaps(int intervalSeconds, Say say)
-    : m_intervalMs(qint64(std::max(1, intervalSeconds)) * 1000)
+RecordGaps::RecordGaps(const SaveSchedule& schedule, Say say)
+    : m_schedule(schedule)
     , m_say(std::move(say)) {}
 
 QString RecordGaps::idleWhy() const {
@@ -17,15 +17,15 @@ QString RecordGaps::idleWhy() const {
                                : m_idleWhy;
 }
 
-void RecordGaps::instant(const QDateTime& at, const QList<Outcome>& outcomes) {
+void RecordGaps::instant(const QDateTime& saved, const QList<Outcome>& outcomes) {
+    const QDateTime at = m_schedule.instantOf(saved);
     if (m_last.isValid()) {
-        // Instants fall on whole multiples of the interval; those between the last one and
-        // this one never came.
-        const qint64 between = (m_last.msecsTo(at) + m_intervalMs / 2) / m_intervalMs - 1;
-        if (between > 0)
+        // The instants of the schedule between the last save and this one never came.
+        const QDateTime before = at.addSecs(-1);
+        if (const qint64 between = m_schedule.count(m_last, before); between > 0)
             for (Outcome due : std::as_const(m_lastDue)) {
                 due.why = idleWhy();
-                miss(due, m_last.addMSecs(m_intervalMs), at.addMSecs(-m_intervalMs),
+                miss(due, m_schedule.firstAfter(m_last), m_schedule.lastUpTo(before),
                      quint64(between));
             }
     }
@@ -78,11 +78,11 @@ void RecordGaps::name(const Gap& gap, bool untilEnd) {
 void RecordGaps::finish(const QDateTime& end) {
     if (m_last.isValid()) {
         // An instant in the last second may still have been on its way.
-        const qint64 missed = (m_last.msecsTo(end) - 1000) / m_intervalMs;
-        if (missed > 0)
+        const QDateTime upTo = end.addMSecs(-1000);
+        if (const qint64 missed = m_schedule.count(m_last, upTo); missed > 0)
             for (Outcome due : std::as_const(m_lastDue)) {
                 due.why = idleWhy();
-                miss(due, m_last.addMSecs(m_intervalMs), m_last.addMSecs(m_intervalMs * missed),
+                miss(due, m_schedule.firstAfter(m_last), m_schedule.lastUpTo(upTo),
                      quint64(missed));
             }
     }

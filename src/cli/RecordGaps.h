@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logging/SaveSchedule.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QMap>
@@ -10,10 +12,12 @@
 // save instant opens or widens its gap; the gap is named (span, number of records, why) when
 // the meter's next record is written, or at the end of the run. Save instants that never came
 // (the port closed, polling held up) count for every meter that was due a record before.
+// Gaps name the instants of the schedule (whole seconds or minutes), whenever in its second
+// or minute a save came.
 class RecordGaps {
 public:
     using Say = std::function<void(const QString& line)>;
-    RecordGaps(int intervalSeconds, Say say);
+    RecordGaps(const SaveSchedule& schedule, Say say);
 
     struct Outcome {
         int meter = 0;   // meter index
@@ -21,8 +25,8 @@ public:
         bool written = false;
         QString why; // when not written
     };
-    // A save instant passed: one outcome per meter due a record.
-    void instant(const QDateTime& at, const QList<Outcome>& outcomes);
+    // A save instant passed (the save came at `saved`): one outcome per meter due a record.
+    void instant(const QDateTime& saved, const QList<Outcome>& outcomes);
     // Why save instants may not come from now on: it names the instants missed until the next
     // one comes.
     void setIdleReason(const QString& why) { m_idleWhy = why; }
@@ -43,9 +47,9 @@ private:
     void name(const Gap& gap, bool untilEnd);
     QString idleWhy() const;
 
-    qint64 m_intervalMs;
+    SaveSchedule m_schedule;
     Say m_say;
-    QDateTime m_last;
+    QDateTime m_last; // the instant of the last save
     QList<Outcome> m_lastDue;
     QMap<int, Gap> m_open;
     QString m_idleWhy;

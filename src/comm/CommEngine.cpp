@@ -31,6 +31,10 @@ constexpr bool isSlaveAddress(int address) {
     return address >= 1 && address <= 247;
 }
 
+int slaveOf(const QByteArray& frame) {
+    return frame.isEmpty() ? -1 : quint8(frame[0]);
+}
+
 } // namespace
 
 CommEngine::CommEngine(Clock& clock, QObject* parent)
@@ -130,6 +134,8 @@ void CommEngine::startScan() {
     CommState& s = m_state;
     m_awaitingReply = false;
     m_reply.clear();
+    m_guard.clear();
+    m_heldRequest.clear();
     m_health.reset(s.meterCount());
     m_parkedSettings = 0;
     m_failures.reset();
@@ -157,6 +163,8 @@ void CommEngine::closePort() {
         m_link->close();
     m_awaitingReply = false;
     m_reply.clear();
+    m_guard.clear();
+    m_heldRequest.clear();
     m_parkedSettings = 0;
     m_cancelPending = false;
     m_lastFailure.clear();
@@ -174,6 +182,8 @@ void CommEngine::closeByEngine(const QString& panel4, const QString& reason) {
         m_link->close();
     m_awaitingReply = false;
     m_reply.clear();
+    m_guard.clear();
+    m_heldRequest.clear();
     m_parkedSettings = 0;
     m_cancelPending = false;
     m_lastFailure = reason;
@@ -292,8 +302,7 @@ void CommEngine::onTxTick() {
         s.gCommand = s.gNextCommand;
         s.gNextCommand = 0;
     }
-    if (m_link)
-        m_link->discardInput();
+    drainLink();
     Q_EMIT sendLamp(true);
     m_tmrBall_Send.start();
 
@@ -317,17 +326,31 @@ void CommEngine::onTxTick() {
     const QByteArray frame = buildFrame(*entry, slave, &ok);
     if (!ok)
         return;
+    transmit(frame);
+}
+
+// Sends `request`, or first the fence that keeps a late reply from answering it: the request
+// is then held and goes as soon as the fence is answered.
+void CommEngine::transmit(const QByteArray& request) {
+    CommState& s = m_state;
+    const QByteArray fence = m_guard.fenceBefore(request);
+    m_heldRequest = fence.isEmpty() ? QByteArray() : request;
+    const QByteArray& frame = fence.isEmpty() ? request : fence;
+    const ReplyShape shape = ReplyShapeOf(frame);
     s.gTxFrame = frame;
     LogFrame(QStringLiteral("SEND"), frame, m_tables.sprdComm);
     if (m_link)
-        m_link->setReceiveThreshold(entry->replyLength);
+        m_link->setReceiveThreshold(shape.length);
     if (!isPortOpen())
         return;
     m_tmrRX_TOVR.start();
-    m_reply.start(ReplyShapeOf(frame));
+    m_reply.start(shape, m_guard.lateShapes(frame));
+    m_guard.sent(frame);
     m_awaitingReply = true;
     ++m_totals.requests;
-    Q_EMIT requestSent(s.gCommand, s.gCurMeter);
+    if (!fence.isEmpty())
+        ++m_totals.fences;
+    Q_EMIT requestSent(fence.isEmpty() ? s.gCommand : int(RequestCode::RC_FENCE), s.gCurMeter);
     SendFrame(*m_link, frame, m_settings.rtsOn());
 }
 
@@ -336,8 +359,9 @@ void CommEngine::onReceive() {
         return;
     if (!m_awaitingReply) {
         // Bytes that answer nothing (a reply that came after its time-out and after the next
-        // request had been handled): dropped, so they can never pass for a later reply.
-        m_link->discardInput();
+        // request had been handled): looked at for late replies, then dropped, so they can
+        // never pass for a later reply.
+        drainLink();
         return;
     }
     Q_EMIT receiveLamp(true);
@@ -352,6 +376,7 @@ void CommEngine::onReceive() {
 // counted on their own. A reply that began but never completed is a time-out, as a receive
 // threshold of the reply's length would have it.
 void CommEngine::evaluateReceived(bool timedOut) {
+    dropLateReplies();
     const ReplyCollector::Outcome outcome = m_reply.evaluate(timedOut);
     using Verdict = ReplyCollector::Verdict;
     if (outcome.verdict == Verdict::Wait) {
@@ -361,17 +386,93 @@ void CommEngine::evaluateReceived(bool timedOut) {
     m_tmrRX_TOVR.stop();
     m_awaitingReply = false;
     if (outcome.verdict == Verdict::CutShort || outcome.verdict == Verdict::Silent) {
-        replyTimedOut();
+        m_guard.unanswered();
+        replyTimedOut(outcome);
         return;
     }
     const int row = LogFrame(QStringLiteral("RECV"), m_reply.logBytes(), m_tables.sprdComm);
-    m_reply.clear();
-    if (outcome.verdict != Verdict::Reply)
+    if (outcome.verdict != Verdict::Reply) {
+        m_guard.unanswered();
+        watchAfter(outcome);
         noteBadFrame(outcome);
-    if (outcome.verdict == Verdict::Reply)
+        badFrame(row); // damaged, from another slave, not this reply, or refused
+        return;
+    }
+    m_guard.answered();
+    watchAfter(outcome);
+    if (m_heldRequest.isEmpty())
         goodFrame(outcome.frame);
     else
-        badFrame(row); // damaged, from another slave, not this reply, or refused
+        fenceAnswered(outcome.frame, row);
+}
+
+// The request ended: until the next one goes out, whatever its meter sends is late. A late
+// reply right behind the one taken (the reply to a repeat, in a slow link) settles what the
+// meter owed, so that the next request needs no fence.
+void CommEngine::watchAfter(const ReplyCollector::Outcome& outcome) {
+    m_reply.watch(outcome, m_guard.owedShapes(slaveOf(m_state.gTxFrame)));
+    dropLateReplies();
+}
+
+void CommEngine::drainLink() {
+    if (!m_link)
+        return;
+    if (m_reply.isWatching()) {
+        m_reply.add(m_link->readAll());
+        dropLateReplies();
+    }
+    m_link->discardInput();
+}
+
+// Replies to requests given up before, recognised by their shape: logged as "LATE" and
+// dropped. Each one settles what was sent to its slave before it.
+void CommEngine::dropLateReplies() {
+    for (QList<QByteArray> late = m_reply.takeLateReplies(); !late.isEmpty();
+         late = m_reply.takeLateReplies()) {
+        for (const QByteArray& frame : std::as_const(late)) {
+            LogFrame(QStringLiteral("LATE"), frame, m_tables.sprdComm);
+            m_guard.late(frame);
+            ++m_totals.lateReplies;
+        }
+        const QByteArray& sent = m_state.gTxFrame;
+        m_reply.setLateShapes(m_awaitingReply ? m_guard.lateShapes(sent)
+                                              : m_guard.owedShapes(slaveOf(sent)));
+    }
+}
+
+// The fence is answered: nothing the meter owed from before can come any more, and the held
+// request goes at once. The fence's reply is counted as a good frame and decoded into nothing;
+// one that does not name the meter's model counts as a bad frame of the held request.
+void CommEngine::fenceAnswered(const QByteArray& frame, int loggedRow) {
+    CommState& s = m_state;
+    const int row = s.gCurMeter + 1;
+    const qint64 model = m_tables.sprdStatus.integer(3, row);
+    if (model > 0 && frame.size() >= 5 && quint8(frame[3]) * 256 + quint8(frame[4]) != model) {
+        m_failures.noteDamaged();
+        badFrame(loggedRow);
+        return;
+    }
+    m_tables.sprdCommState.addToNumber(1, row, 1);
+    ++m_totals.goodFrames;
+    if (!isPortOpen())
+        return;
+    const QByteArray held = std::exchange(m_heldRequest, {});
+    if (m_cancelPending) {
+        m_tmrTX.start(); // a cancelled request does not go out behind its fence
+        return;
+    }
+    drainLink();
+    if (m_guard.fenceBefore(held).isEmpty()) {
+        transmit(held);
+        return;
+    }
+    // Only when every fence was taken: the held request counts a failed try, so that the
+    // escalation still ends its tries.
+    m_failures.noteTimeout();
+    if (++s.gRetryCount >= kMaxTries && failureEscalation())
+        return;
+    if (isPortOpen())
+        m_tmrTX.start();
 }
 
 void CommEngine::goodFrame(const QByteArray& frame) {
@@ -397,7 +498,7 @@ void CommEngine::goodFrame(const QByteArray& frame) {
     }
     if (!isPortOpen())
         return;
-    m_link->discardInput();
+    drainLink();
     m_tmrTX.start();
 }
 
@@ -411,7 +512,7 @@ void CommEngine::badFrame(int loggedRow) {
         return;
     if (!isPortOpen())
         return;
-    m_link->discardInput();
+    drainLink();
     m_tmrTX.start();
 }
 
@@ -426,14 +527,14 @@ void CommEngine::onTimeoutTick() {
 
 // No reply, or one that never completed: the meter reads "NG", the time-out is counted and
 // the request repeated (the third failure escalates). What did arrive is logged in red.
-void CommEngine::replyTimedOut() {
+void CommEngine::replyTimedOut(const ReplyCollector::Outcome& outcome) {
     m_awaitingReply = false;
     if (m_reply.received() > 0) {
         const int logged = LogFrame(QStringLiteral("RECV"), m_reply.logBytes(), m_tables.sprdComm);
         m_tables.sprdComm.setBlockBackColour(0, logged, m_tables.sprdComm.columnCount(), logged,
                                              WinRgb::Red);
     }
-    m_reply.clear();
+    watchAfter(outcome);
     CommState& s = m_state;
     const int row = s.gCurMeter + 1;
     m_tables.sprdStatus.setText(2, row, kLinkNg);

@@ -3,6 +3,7 @@
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
 #include "comm/EngineTimer.h"
+#include "comm/LateReplyGuard.h"
 #include "comm/MeterHealth.h"
 #include "comm/PortSettings.h"
 #include "comm/ReplyCollector.h"
@@ -126,8 +127,12 @@ public:
 
     // Counters of the whole run, for the command-line companion and benchmarks. Every request
     // sent ends as exactly one good frame, time-out or bad frame (the outstanding one aside).
+    // Late replies (replies to requests given up before, dropped) and fences (the short reads
+    // sent before a request that a late reply could otherwise answer, counted with the
+    // requests) are counted apart as well.
     struct Totals {
         quint64 requests = 0, goodFrames = 0, timeouts = 0, badFrames = 0;
+        quint64 lateReplies = 0, fences = 0;
     };
     const Totals& totals() const { return m_totals; }
 
@@ -154,7 +159,8 @@ Q_SIGNALS:
     // The monitoring cycle is done with meter `meter` for this round: its present values
     // were read (answered), or it failed three times and was passed over.
     void meterPolled(int meter, bool answered);
-    // A request went out on the line (`meter` is the index it was addressed to).
+    // A request went out on the line (`meter` is the index it was addressed to); a fence goes
+    // out as code RC_FENCE, with the request it clears the way for still in gCommand.
     void requestSent(int code, int meter);
     // A request failed three times in a row and the engine moves on (emitted before it does),
     // with how it failed: time-outs, damaged replies or refusals.
@@ -175,12 +181,17 @@ private:
     void onLinkOpened();
     void onLinkOpenFailed(const QString& reason);
     void startScan();
+    void transmit(const QByteArray& request);
     void evaluateReceived(bool timedOut);
+    void watchAfter(const ReplyCollector::Outcome& outcome);
+    void drainLink();
+    void dropLateReplies();
+    void fenceAnswered(const QByteArray& frame, int loggedRow);
     void goodFrame(const QByteArray& frame);
     void badFrame(int loggedRow);
     void noteBadFrame(const ReplyCollector::Outcome& outcome);
     void applyCancel();
-    void replyTimedOut();
+    void replyTimedOut(const ReplyCollector::Outcome& outcome);
     void afterReadReply();
     void afterWriteReply();
     void afterProbeReply();
@@ -226,6 +237,8 @@ private:
 
     bool m_awaitingReply = false; // a request is out and not yet answered or given up
     ReplyCollector m_reply;       // what arrived for it
+    LateReplyGuard m_guard;       // what given-up requests may still send back
+    QByteArray m_heldRequest;     // the request a fence on the line clears the way for
 
     MeterHealth m_health;
     SettingsState m_settingsState = SettingsState::NotRead;

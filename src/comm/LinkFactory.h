@@ -7,9 +7,11 @@ class Clock;
 class QObject;
 class SerialLink;
 
-// The link that serves a port name: "DEMO" or "DEMO:..." (any letter case) the built-in
-// simulated bus, "tcp://host:port" RTU frames over TCP, anything else a serial port
-// ("COMn" or a device path). The link is created closed; open() takes the name again.
+// The link that serves a port name: "tcp://host:port" RTU frames over TCP, anything else a
+// serial port ("COMn" or a device path). The link is created closed; open() takes the name
+// again. (The programs' built-in simulated bus, "DEMO", lies above the engine: see
+// simlink/ProgramLinks.h.)
+// `clock` is the engine's, for a link that times its bytes on it.
 std::unique_ptr<SerialLink> CreateSerialLink(const QString& portName, Clock& clock,
                                              QObject* parent = nullptr);
 

@@ -2,6 +2,9 @@
 
 #include "comm/ModbusRtu.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 constexpr int kExceptionLength = 5;
@@ -9,17 +12,40 @@ constexpr quint8 kExceptionBit = 0x80;
 
 } // namespace
 
-void ReplyCollector::start(const ReplyShape& shape) {
+void ReplyCollector::start(const ReplyShape& shape, const QList<ReplyShape>& late) {
     clear();
     m_shape = shape;
+    setLateShapes(late);
+}
+
+void ReplyCollector::watch(const Outcome& outcome, const QList<ReplyShape>& late) {
+    const bool replied = outcome.verdict == Verdict::Reply || outcome.verdict == Verdict::Exception;
+    const QByteArray rest = replied ? m_held.mid(outcome.end) : m_held;
+    clear();
+    m_watching = true;
+    setLateShapes(late);
+    add(rest);
+}
+
+void ReplyCollector::setLateShapes(const QList<ReplyShape>& late) {
+    m_late.clear();
+    // While watching, the shape of the request that ended is owed like any other.
+    for (const ReplyShape& s : late)
+        if (s.slave == m_shape.slave && (m_watching || !(s == m_shape)))
+            m_late << s;
+    passOver();
 }
 
 void ReplyCollector::clear() {
     m_held.clear();
     m_logTail.clear();
+    m_lateReplies.clear();
     m_received = 0;
+    m_lateMissing = 0;
+    m_lateHeld = 0;
     m_damaged = false;
     m_foreignFrame = false;
+    m_watching = false;
 }
 
 void ReplyCollector::add(const QByteArray& bytes) {
@@ -33,14 +59,55 @@ void ReplyCollector::add(const QByteArray& bytes) {
     passOver();
 }
 
+QList<QByteArray> ReplyCollector::takeLateReplies() {
+    return std::exchange(m_lateReplies, {});
+}
+
+int ReplyCollector::lateFrameAt(qsizetype at) const {
+    const qsizetype size = m_held.size();
+    const quint8 function = quint8(m_held[at + 1]);
+    int undecided = 0; // the fewest bytes that may decide a late shape still open
+    for (const ReplyShape& late : m_late) {
+        if (late.function != function)
+            continue;
+        bool fits = true;
+        for (qsizetype i = 0; fits && i < late.fixed.size() && at + 2 + i < size; ++i)
+            fits = m_held[at + 2 + i] == late.fixed[i];
+        if (!fits)
+            continue;
+        const qsizetype decided = at + 2 + late.fixed.size();
+        if (decided <= size && at + late.length <= size)
+            return late.length;
+        const int missing = int((decided > size ? decided : at + late.length) - size);
+        undecided = undecided == 0 ? missing : std::min(undecided, missing);
+    }
+    return undecided > 0 ? -undecided : 0;
+}
+
+// A late reply leaves no trace: the log tail ends with the same byte as the held bytes, so
+// its place there is known as long as the tail reaches back that far.
+void ReplyCollector::takeOutLate(qsizetype at, int length) {
+    m_lateReplies << m_held.mid(at, length);
+    const qsizetype tailAt = m_logTail.size() - (m_held.size() - at);
+    const qsizetype first = std::max<qsizetype>(0, tailAt);
+    if (tailAt + length > first)
+        m_logTail.remove(first, tailAt + length - first);
+    m_held.remove(at, length);
+    m_received -= length;
+}
+
 // Drops the bytes in front of the first place that can still begin the reply: a byte that is
 // not the slave's address, an address followed by another function, a start whose fixed bytes
 // (byte count, echoed register and count) differ, and a start whose whole frame arrived but
-// failed its CRC. A whole good frame stops the walk; the search then finds it.
+// failed its CRC. A whole good frame stops the walk; the search then finds it. A whole good
+// late reply is taken out; one still arriving stops the walk until it is whole or proves to be
+// none.
 void ReplyCollector::passOver() {
-    const qsizetype size = m_held.size();
+    m_lateMissing = 0;
+    m_lateHeld = 0;
     qsizetype at = 0;
-    while (at < size) {
+    while (at < m_held.size()) {
+        const qsizetype size = m_held.size();
         if (quint8(m_held[at]) != m_shape.slave) {
             ++at;
             continue;
@@ -49,16 +116,25 @@ void ReplyCollector::passOver() {
             break;
         const quint8 function = quint8(m_held[at + 1]);
         qsizetype length = 0;
-        if (function == m_shape.function) {
-            bool fits = true;
-            for (qsizetype i = 0; fits && i < m_shape.fixed.size() && at + 2 + i < size; ++i)
-                fits = m_held[at + 2 + i] == m_shape.fixed[i];
-            if (!fits) {
-                m_foreignFrame = true;
-                ++at;
-                continue;
-            }
+        bool fits = !m_watching && function == m_shape.function;
+        for (qsizetype i = 0; fits && i < m_shape.fixed.size() && at + 2 + i < size; ++i)
+            fits = m_held[at + 2 + i] == m_shape.fixed[i];
+        if (fits) {
             length = m_shape.length;
+        } else if (const int late = m_late.isEmpty() ? 0 : lateFrameAt(at); late < 0) {
+            m_lateMissing = -late;
+            m_lateHeld = int(size - at);
+            break;
+        } else if (late > 0 && CrcCheck(m_held.mid(at, late))) {
+            takeOutLate(at, late);
+            continue;
+        } else if (m_watching) {
+            ++at;
+            continue;
+        } else if (function == m_shape.function) {
+            m_foreignFrame = true;
+            ++at;
+            continue;
         } else if (function == (m_shape.function | kExceptionBit)) {
             length = kExceptionLength;
         } else {
@@ -75,14 +151,19 @@ void ReplyCollector::passOver() {
 
 ReplyCollector::Outcome ReplyCollector::evaluate(bool timedOut) const {
     const ReplySearch found = FindReply(m_held, m_shape);
+    // A late reply still arriving at the front decides nothing: at the time-out it is no reply.
+    const auto wait = [this](int missing) {
+        return Outcome{
+            Verdict::Wait, {}, m_lateMissing > 0 ? std::min(missing, m_lateMissing) : missing};
+    };
     switch (found.result) {
     case ReplySearch::Result::Reply:
-        return {Verdict::Reply, m_held.mid(found.offset, found.length), 0};
     case ReplySearch::Result::Exception:
-        return {Verdict::Exception, m_held.mid(found.offset, found.length), 0};
+        return {found.result == ReplySearch::Result::Reply ? Verdict::Reply : Verdict::Exception,
+                m_held.mid(found.offset, found.length), 0, found.offset + found.length};
     case ReplySearch::Result::Incomplete:
         if (!timedOut)
-            return {Verdict::Wait, {}, found.missing};
+            return wait(found.missing);
         return {m_damaged ? Verdict::BadFrame : Verdict::CutShort, {}, 0};
     case ReplySearch::Result::Garbage:
         break;
@@ -91,7 +172,8 @@ ReplyCollector::Outcome ReplyCollector::evaluate(bool timedOut) const {
         return {m_damaged || m_foreignFrame ? Verdict::BadFrame : Verdict::Silent, {}, 0};
     // The reply's worth of bytes arrived and none of it is the reply, as a receive threshold
     // of the reply's length would tell.
-    if (m_damaged || m_received >= m_shape.length)
+    const qint64 counted = m_received - m_lateHeld;
+    if (m_damaged || counted >= m_shape.length)
         return {Verdict::BadFrame, {}, 0};
-    return {Verdict::Wait, {}, int(m_shape.length - m_received)};
+    return wait(int(m_shape.length - counted));
 }

@@ -24,10 +24,16 @@ ReplyShape ReplyShapeOf(const QByteArray& request) {
         shape.fixed = QByteArray(1, char(quint8(2 * count)));
     } else {
         shape.length = WriteReplyLength;
-        if (shape.function == 16 && request.size() >= 6)
+        if ((shape.function == 16 || shape.function == 6) && request.size() >= 6)
             shape.fixed = request.mid(2, 4);
     }
     return shape;
+}
+
+bool FitsShape(const QByteArray& frame, const ReplyShape& shape) {
+    return frame.size() == shape.length && frame.size() >= 2 + shape.fixed.size() &&
+           quint8(frame[0]) == shape.slave && quint8(frame[1]) == shape.function &&
+           frame.mid(2, shape.fixed.size()) == shape.fixed;
 }
 
 ReplySearch FindReply(const QByteArray& rx, const ReplyShape& shape) {

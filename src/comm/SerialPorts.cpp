@@ -2,7 +2,6 @@
 
 #include "comm/LinkFactory.h"
 #include "comm/SerialLink.h"
-#include "core/Clock.h"
 
 #include <QSerialPortInfo>
 
@@ -23,13 +22,11 @@ namespace {
 constexpr int kTestWaitMs = 4000;
 } // namespace
 
-QString TestPort(const QString& portName, const QString& lineSettings) {
-    SystemClock clock;
-    const std::unique_ptr<SerialLink> link = CreateSerialLink(portName, clock);
-    if (!OpenLinkAndWait(*link, portName, lineSettings, kTestWaitMs)) {
-        const QString why = link->errorString();
+QString TestLink(SerialLink& link, const QString& portName, const QString& lineSettings) {
+    if (!OpenLinkAndWait(link, portName, lineSettings, kTestWaitMs)) {
+        const QString why = link.errorString();
         return why.isEmpty() ? QStringLiteral("The port could not be opened.") : why;
     }
-    link->close();
+    link.close();
     return {};
 }

@@ -7,4 +7,5 @@ constexpr int White = 0xFFFFFF;
 constexpr int Red = 0x0000FF;
 constexpr int Green = 0x00FF00;
 constexpr int LightGreen = 0xC0FFC0;
+constexpr int LightYellow = 0xC0FFFF;
 } // namespace WinRgb

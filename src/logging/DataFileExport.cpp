@@ -2,6 +2,7 @@
 
 #include "core/FileWrite.h"
 #include "core/PrintableText.h"
+#include "logging/CsvRowFormat.h"
 #include "logging/DataFile.h"
 #include "logging/DataFileReader.h"
 #include "logging/DataTime.h"
@@ -9,131 +10,25 @@
 
 #include <QCoreApplication>
 #include <QIODevice>
-#include <QtEndian>
-#include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
-#include <vector>
 
 namespace {
 
 constexpr qint64 kBatchRecords = 16384;
 constexpr size_t kFlushBytes = 1 << 20;
-// A row is far shorter: 13 values of at most 24 characters and 38 short fields.
-constexpr size_t kRowRoom = 1024;
-
-constexpr double kScale[5] = {1, 10, 100, 1000, 10000};
-
-// "00" .. "99": two digits at a time.
-struct DigitPairs {
-    char text[200];
-    constexpr DigitPairs()
-        : text() {
-        for (int i = 0; i < 100; ++i) {
-            text[2 * i] = char('0' + i / 10);
-            text[2 * i + 1] = char('0' + i % 10);
-        }
-    }
-};
-constexpr DigitPairs kPairs;
-
-char* putTwo(char* p, unsigned v) {
-    std::memcpy(p, kPairs.text + 2 * v, 2);
-    return p + 2;
-}
-
-// The stamp's fields as stored, "YYYY-MM-DD HH:MM:SS".
-char* putStamp(char* p, quint32 s) {
-    p = putTwo(p, 20);
-    p = putTwo(p, (s >> 26) & 0x1F);
-    *p++ = '-';
-    p = putTwo(p, (s >> 22) & 0xF);
-    *p++ = '-';
-    p = putTwo(p, (s >> 17) & 0x1F);
-    *p++ = ' ';
-    p = putTwo(p, (s >> 12) & 0x1F);
-    *p++ = ':';
-    p = putTwo(p, (s >> 6) & 0x3F);
-    *p++ = ':';
-    return putTwo(p, s & 0x3F);
-}
-
-// A value with `decimals` places, rounded half away from zero, as the recorder shows it. The
-// single widened to double and scaled by at most 10^4 is exact, so the rounding sees the
-// stored value itself. Never "-0.0".
-char* putValue(char* p, float value, int decimals) {
-    const double x = double(value) * kScale[decimals];
-    if (!(std::fabs(x) < 1e15)) // huge: no whole number holds it, print it as it is
-        return std::to_chars(p, p + 64, double(value), std::chars_format::fixed, decimals).ptr;
-    qint64 n = qint64(x);
-    const double rest = x - double(n);
-    n += rest >= 0.5 ? 1 : rest <= -0.5 ? -1 : 0;
-    if (n < 0) {
-        *p++ = '-';
-        n = -n;
-    }
-    char digits[24];
-    char* end = digits + sizeof digits;
-    char* d = end;
-    auto u = quint64(n);
-    while (u >= 100) {
-        d -= 2;
-        std::memcpy(d, kPairs.text + 2 * (u % 100), 2);
-        u /= 100;
-    }
-    if (u >= 10) {
-        d -= 2;
-        std::memcpy(d, kPairs.text + 2 * u, 2);
-    } else {
-        *--d = char('0' + u);
-    }
-    while (end - d <= decimals) // at least one digit before the point
-        *--d = '0';
-    const auto whole = size_t(end - d - decimals);
-    std::memcpy(p, d, whole);
-    p += whole;
-    if (decimals > 0) {
-        *p++ = '.';
-        std::memcpy(p, d + whole, size_t(decimals));
-        p += decimals;
-    }
-    return p;
-}
-
-// The numbers of the set bits among the first `count`, from 1, separated by blanks.
-char* putBitList(char* p, unsigned word, int count) {
-    word &= (1u << count) - 1;
-    bool first = true;
-    for (int i = 0; word != 0; ++i, word >>= 1) {
-        if (!(word & 1))
-            continue;
-        if (!first)
-            *p++ = ' ';
-        first = false;
-        if (i + 1 >= 10)
-            p = putTwo(p, unsigned(i + 1));
-        else
-            *p++ = char('1' + i);
-    }
-    return p;
-}
-
-struct Column {
-    int channel;  // 1..12
-    int decimals; // 0..4
-};
 
 // Rows are built in place in one buffer that goes out in blocks of about a megabyte.
 class CsvWriter {
 public:
-    CsvWriter(QIODevice& out, QString* error)
+    // `rowRoom`: the most bytes a row may take.
+    CsvWriter(QIODevice& out, QString* error, size_t rowRoom)
         : m_out(out)
         , m_error(error)
-        , m_buffer(new char[kFlushBytes + kRowRoom])
+        , m_buffer(new char[kFlushBytes + rowRoom])
         , m_end(m_buffer.get()) {}
 
     bool append(const std::string& text) {
@@ -145,7 +40,7 @@ public:
         m_end += text.size();
         return true;
     }
-    // Where the next row goes; it may take up to kRowRoom bytes.
+    // Where the next row goes; it may take up to the row room given.
     char* room() const { return m_end; }
     // The row ends at `end`.
     bool commit(char* end) {
@@ -258,62 +153,31 @@ bool ExportCsv(const QList<DataFileReader*>& readers, QIODevice& out, const CsvO
     const DataHeader& first = readers.front()->header();
     const QVector<int> channels = ExportChannels(first, options);
     const int modelChannels = options.allChannels ? DataFile::ChannelSlots : first.channelCount;
-    // A two-channel model has two inputs; every other model six.
-    const int inputs = modelChannels == 2 ? 2 : 6;
     const bool ranged = options.from || options.to;
     const qint64 from = options.from.value_or(std::numeric_limits<qint64>::min());
     const qint64 to = options.to.value_or(std::numeric_limits<qint64>::max());
 
-    CsvWriter writer(out, error);
+    CsvWriter writer(out, error, CsvRowFormat(first, channels, modelChannels).maxRowBytes());
     if (!writer.append((options.byteOrderMark ? "\xEF\xBB\xBF" : "") + titleRow(first, channels)))
         return false;
 
     qint64 written = 0;
     for (DataFileReader* reader : readers) {
         // Each file's values keep that file's decimal places.
-        std::vector<Column> columns;
-        for (int ch : channels)
-            columns.push_back(
-                {ch, std::clamp(reader->header().channels[size_t(ch - 1)].decimals, 0, 4)});
+        const CsvRowFormat format(reader->header(), channels, modelChannels);
         reader->rewind();
         const char* batch = nullptr;
         qint64 got = 0;
         while ((got = reader->nextRecords(kBatchRecords, &batch)) > 0) {
             for (qint64 k = 0; k < got; ++k) {
                 const char* rec = batch + k * DataFile::RecordSize;
-                const quint32 stamp = RecordBytes::stamp(rec);
                 if (ranged) {
-                    const std::optional<qint64> t = DataTime::stampSeconds(stamp);
+                    const std::optional<qint64> t = DataTime::stampSeconds(RecordBytes::stamp(rec));
                     if (!t || *t < from || *t > to)
                         continue;
                 }
-                const quint8* st = RecordBytes::status(rec);
-                char* p = writer.room();
-                p = putStamp(p, stamp);
-                for (const Column& c : columns) {
-                    *p++ = ',';
-                    const float v = RecordBytes::value(rec, c.channel);
-                    if (RecordBytes::channelState(st, c.channel) <= 0 && std::isfinite(v))
-                        p = putValue(p, v, c.decimals);
-                }
-                for (const Column& c : columns) {
-                    *p++ = ',';
-                    const int state = RecordBytes::channelState(st, c.channel);
-                    if (state >= 0)
-                        *p++ = char('0' + state);
-                }
-                for (const Column& c : columns) {
-                    *p++ = ',';
-                    p = putBitList(p, RecordBytes::alarms(st, c.channel), 4);
-                }
-                *p++ = ',';
-                p = putBitList(p, RecordBytes::digitalInputs(st), inputs);
-                *p++ = ',';
-                p = putBitList(p, RecordBytes::relays(st), modelChannels);
-                *p++ = '\r';
-                *p++ = '\n';
                 ++written;
-                if (!writer.commit(p)) {
+                if (!writer.commit(format.put(writer.room(), rec))) {
                     if (rows)
                         *rows = written;
                     return false;

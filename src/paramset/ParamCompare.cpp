@@ -154,6 +154,22 @@ QString ParamDifference::where() const {
     return QStringLiteral("CH.%1").arg(channel, 2, 10, QLatin1Char('0'));
 }
 
+QVector<ParamDifference> CompareWrittenSet(const ParamSet& written, const ParamSet& readBack,
+                                           bool ownFormulas) {
+    QVector<ParamDifference> out;
+    for (const ParamDifference& d : CompareParameterSets(written, readBack, false))
+        if (d.downloaded && d.area != Area::Model)
+            out << d;
+    if (!ownFormulas)
+        return out;
+    const int channels = std::min(written.channelCount(), readBack.channelCount());
+    for (int n = FormulaRecsInFile + 1; n <= channels; ++n)
+        compareFormula(Area::ChannelFormula, n,
+                       written.gFormulaTable[size_t(n - 1)].channelFormula(),
+                       readBack.gFormulaTable[size_t(n - 1)].channelFormula(), written, out);
+    return out;
+}
+
 QString ListedText(const QString& cell) {
     const qsizetype nul = cell.indexOf(QChar(0));
     return nul < 0 ? cell : cell.left(nul);

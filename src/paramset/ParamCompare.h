@@ -28,6 +28,13 @@ struct ParamDifference {
 QVector<ParamDifference> CompareParameterSets(const ParamSet& left, const ParamSet& right,
                                               bool reserved);
 
+// What a download's read-back must show: every row the download wrote (the model aside) as
+// it was written. With `ownFormulas` also the channel formulas of channels 7 to 12: no
+// parameter file holds them, so the download wrote the meter's own back as they were read
+// before it.
+QVector<ParamDifference> CompareWrittenSet(const ParamSet& written, const ParamSet& readBack,
+                                           bool ownFormulas);
+
 // A cell text as a listing shows it: a character field up to its first zero byte.
 QString ListedText(const QString& cell);
 

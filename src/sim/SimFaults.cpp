@@ -317,7 +317,9 @@ QString SimFaultPlan::syntaxHelp() {
     return QStringLiteral(
         "Faults (--fault, repeatable): KIND[:ARG[:ARG]][,CONDITION...]\n"
         "  noreply                  the meter stays silent\n"
-        "  delay:MS                 the reply starts MS later\n"
+        "  delay:MS                 the reply starts MS later; replies keep their order,\n"
+        "                           so those after it wait until it has passed (as\n"
+        "                           behind a slow converter or radio link)\n"
         "  split[:BYTES[:MS]]       the reply in two parts: BYTES first (default half),\n"
         "                           the rest MS later (default 50)\n"
         "  junk-before[:N]          N random bytes before the reply (default 3)\n"

@@ -12,7 +12,7 @@
 // rate is given, and even then repeatable for a given seed.
 enum class SimFaultKind {
     NoReply,      // the meter stays silent
-    Delay,        // the reply starts `ms` later
+    Delay,        // the reply starts `ms` later (and holds the replies after it back)
     Split,        // the reply comes in two parts: `bytes` first (-1 = half), then after `ms`
     JunkBefore,   // `bytes` random bytes ahead of the reply
     JunkAfter,    // `bytes` random bytes after it

@@ -5,6 +5,7 @@
 #include "sim/SimFramer.h"
 
 #include <QList>
+#include <deque>
 
 struct SimPort::State {
     State(SimBus& b, Clock& c, Sink s)
@@ -27,6 +28,10 @@ struct SimPort::State {
     quint64 generation = 0;
     quint64 received = 0;
     qint64 pendingBytes = 0; // scheduled for the sink in this generation
+    // The pieces scheduled, in the order they cross the line: each delivery hands over the
+    // first, so bytes keep their order whatever order the clock runs equal times in.
+    std::deque<QByteArray> outbox;
+    qint64 lineFreeMicros = 0; // on the clock: when the last reply scheduled has ended
 
     void process(const std::shared_ptr<State>& self, const QByteArray& frame);
     void sendPart(const std::shared_ptr<State>& self, const QByteArray& part, qint64 startMicros);
@@ -80,6 +85,8 @@ qint64 SimPort::heldBytes() const {
 void SimPort::reset() {
     ++m_state->generation;
     m_state->pendingBytes = 0;
+    m_state->outbox.clear();
+    m_state->lineFreeMicros = 0;
     m_state->framer.clear();
 }
 
@@ -108,15 +115,22 @@ void SimPort::State::process(const std::shared_ptr<State>& self, const QByteArra
         return;
     if (trace)
         trace(QStringLiteral("->"), reply.bytes);
+    // Replies leave in the order their requests came: one that is late (a slow converter, a
+    // radio link) holds those after it back until it has passed.
+    const qint64 now = clock.nowMs() * 1000;
     qint64 start = line.micros(frame.size()) + 1000LL * (turnaroundMs + reply.delayMs);
+    start = std::max(start, lineFreeMicros - now);
     if (reply.splitAt < 0 || reply.splitAt >= reply.bytes.size()) {
         sendPart(self, reply.bytes, start);
+        lineFreeMicros = now + start + line.micros(reply.bytes.size());
         return;
     }
     const QByteArray first = reply.bytes.left(reply.splitAt);
     sendPart(self, first, start);
     start += line.micros(first.size()) + 1000LL * reply.pauseMs;
-    sendPart(self, reply.bytes.mid(reply.splitAt), start);
+    const QByteArray rest = reply.bytes.mid(reply.splitAt);
+    sendPart(self, rest, start);
+    lineFreeMicros = now + start + line.micros(rest.size());
 }
 
 // Each byte is handed over when its last bit would have arrived, gathered by the
@@ -128,13 +142,16 @@ void SimPort::State::sendPart(const std::shared_ptr<State>& self, const QByteArr
     auto deliver = [this, weak, gen](qint64 atMicros, const QByteArray& piece) {
         const int ms = static_cast<int>((atMicros + 999) / 1000);
         pendingBytes += piece.size();
-        clock.callAfter(ms, [weak, gen, piece] {
+        outbox.push_back(piece);
+        clock.callAfter(ms, [weak, gen] {
             const auto alive = weak.lock();
-            if (!alive || alive->generation != gen)
+            if (!alive || alive->generation != gen || alive->outbox.empty())
                 return;
-            alive->pendingBytes -= piece.size();
+            const QByteArray next = std::move(alive->outbox.front());
+            alive->outbox.pop_front();
+            alive->pendingBytes -= next.size();
             if (alive->sink)
-                alive->sink(piece);
+                alive->sink(next);
         });
     };
     if (line.baud <= 0 || part.isEmpty()) {

@@ -3,11 +3,11 @@
 #include "clock/ClockWriter.h"
 #include "comm/CommState.h"
 #include "comm/RequestCodes.h"
-#include "comm/SimSerialLink.h"
 #include "help/HelpCentre.h"
 #include "help/HelpWindow.h"
 #include "help/ManualWindow.h"
 #include "sim/SimBus.h"
+#include "simlink/SimSerialLink.h"
 #include "support/FakeSerialLink.h"
 
 #include <QAction>

@@ -4,7 +4,6 @@
 
 #include "AppTestSupport.h"
 #include "app/screens/DemoSession.h"
-#include "comm/SimSerialLink.h"
 #include "pages/frmTD_P_Channel.h"
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFile.h"
@@ -12,6 +11,7 @@
 #include "paramset/frmTD_Parameter.h"
 #include "sim/SimBus.h"
 #include "sim/SimMeter.h"
+#include "simlink/SimSerialLink.h"
 #include "support/TestFiles.h"
 #include "widgets/TwoColourBar.h"
 

@@ -1,10 +1,33 @@
 #include "cli/LogWatch.h"
 #include "comm/EngineHarness.h"
+#include "logging/DataFileReader.h"
 #include "logging/DataFileWriter.h"
+#include "logging/DataTime.h"
+#include "logging/SaveSchedule.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+SaveSettings everySeconds(const QString& folder, int seconds) {
+    SaveSettings settings;
+    settings.gDSaveOn = QStringLiteral("Yes");
+    settings.gDSaveInterval = seconds;
+    settings.gDSaveUnit = QStringLiteral("sec");
+    settings.gDSaveFolder = folder;
+    settings.gDSaveName = QStringLiteral("T");
+    return settings;
+}
+
+// Seconds since 2000 of the PC's clock, as record stamps count.
+const QDateTime kStampZero(QDate(2000, 1, 1), QTime(0, 0));
+qint64 stampOf(const QDateTime& t) {
+    return kStampZero.secsTo(t);
+}
+
+} // namespace
 
 // What `td700 log` tells on the virtual clock when a meter falls silent or the port closes in
 // the middle of a run: the meter's loss and return, and each gap of records with its span,
@@ -29,12 +52,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         EngineHarness h(QStringLiteral("DEMO"), {1, 2});
         DataFileWriter writer(h.clock, h.engine);
-        SaveSettings settings;
-        settings.gDSaveOn = QStringLiteral("Yes");
-        settings.gDSaveInterval = 1;
-        settings.gDSaveUnit = QStringLiteral("sec");
-        settings.gDSaveFolder = dir.path();
-        settings.gDSaveName = QStringLiteral("T");
+        const SaveSettings settings = everySeconds(dir.path(), 1);
         writer.setSettings(settings);
         QStringList said;
         LogWatch watch(h.engine, writer, h.clock, settings,
@@ -101,6 +119,76 @@ private Q_SLOTS:
             for (int i = before; i < instants.size(); ++i)
                 short_ += 2 - instants[i].second;
             QCOMPARE(quint64(short_), watch.recordsMissing());
+        }
+    }
+
+    void gapsNameExactlyTheInstantsWithoutARecord_data() {
+        QTest::addColumn<QString>("faults"); // on meter 1
+        QTest::addColumn<int>("interval");
+        QTest::newRow("every 3rd reply 1.5 s late") << "delay:1500,every=3" << 1;
+        QTest::newRow("every 4th reply 2.5 s late") << "delay:2500,every=4" << 1;
+        QTest::newRow("every 7 s, every 2nd reply 1.2 s late") << "delay:1200,every=2" << 7;
+    }
+
+    // Polling held up by late replies saves late in its second, or not at all: standard error
+    // names exactly the instants of which a data file holds no record.
+    void gapsNameExactlyTheInstantsWithoutARecord() {
+        QFETCH(QString, faults);
+        QFETCH(int, interval);
+        QTemporaryDir dir;
+        EngineHarness h(QStringLiteral("DEMO"), {1, 2});
+        DataFileWriter writer(h.clock, h.engine);
+        const SaveSettings settings = everySeconds(dir.path(), interval);
+        const SaveSchedule schedule(settings);
+        writer.setSettings(settings);
+        QStringList said;
+        LogWatch watch(h.engine, writer, h.clock, settings,
+                       [&](const QString& line) { said << line; });
+        QVERIFY(h.openAndSettle());
+        writer.tmrDSave().start();
+        h.clock.advance(3000); // both meters read and saved
+        QVERIFY(h.addFaults(faults + QStringLiteral(",meter=1")));
+        h.clock.advance(120000);
+        const QDateTime last = schedule.lastUpTo(h.clock.currentDateTime().addMSecs(-1000));
+        watch.finish();
+
+        const QRegularExpression gap(QStringLiteral(
+            "^meter (\\d+): (\\d+) records? missing (?:at (\\S+ \\S+)|from (\\S+ \\S+) to "
+            "(\\S+ \\S+))"));
+        QMap<int, QSet<qint64>> named;
+        quint64 total = 0;
+        for (const QString& line : std::as_const(said)) {
+            const QRegularExpressionMatch m = gap.match(line);
+            if (!m.hasMatch())
+                continue;
+            const auto time = [&](int n) {
+                return QDateTime::fromString(m.captured(n), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            };
+            const QDateTime from = m.captured(3).isEmpty() ? time(4) : time(3);
+            const QDateTime to = m.captured(3).isEmpty() ? time(5) : time(3);
+            QSet<qint64>& instants = named[m.captured(1).toInt()];
+            for (QDateTime t = from; t <= to; t = schedule.firstAfter(t))
+                instants << stampOf(t);
+            QCOMPARE(schedule.count(from.addSecs(-1), to), m.captured(2).toLongLong());
+            total += m.captured(2).toULongLong();
+        }
+        QCOMPARE(watch.recordsMissing(), total);
+        QVERIFY2(!named[1].isEmpty(), qPrintable(said.join(u'\n')));
+
+        for (int address : {1, 2}) {
+            DataFileReader file;
+            QVERIFY(file.open(DataFileWriter::DataFileName(settings, address, last)));
+            QSet<qint64> recorded;
+            DataRecord record;
+            for (qint64 i = 0; file.record(i, &record); ++i)
+                recorded << *DataTime::stampSeconds(record.stamp);
+            // From the meter's first record on.
+            QSet<qint64> missing;
+            const qint64 start = *std::min_element(recorded.begin(), recorded.end());
+            for (QDateTime t = kStampZero.addSecs(start); t <= last; t = schedule.firstAfter(t))
+                if (!recorded.contains(stampOf(t)))
+                    missing << stampOf(t);
+            QCOMPARE(named[address], missing);
         }
     }
 };

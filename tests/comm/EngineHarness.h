@@ -5,9 +5,9 @@
 
 #include "comm/CommEngine.h"
 #include "comm/MeterList.h"
-#include "comm/SimSerialLink.h"
 #include "core/Clock.h"
 #include "sim/SimBus.h"
+#include "simlink/SimSerialLink.h"
 
 #include <QList>
 #include <QStringList>

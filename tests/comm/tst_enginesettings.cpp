@@ -25,10 +25,12 @@ private Q_SLOTS:
                 << 40001 << failures
                 << EngineHarness::expand(QStringLiteral("100@1*%1 101-112@1").arg(failures + 1))
                 << (failures == 3);
+            // The reply to channel 5 may be a late one to a try given up: a fence (98) goes
+            // before channel 6, whose reply has the same length.
             QTest::addRow("channel 5, %d failures", failures)
                 << 40501 << failures
                 << EngineHarness::expand(
-                       QStringLiteral("100-104@1 105@1*%1 106-112@1").arg(failures + 1))
+                       QStringLiteral("100-104@1 105@1*%1 98@1 106-112@1").arg(failures + 1))
                 << (failures == 3);
         }
         QTest::newRow("channel 12, three failures")
@@ -108,7 +110,7 @@ private Q_SLOTS:
         QVERIFY(h.runUntil([&] { return h.engine.settingsComplete(); }));
         QVERIFY(h.state().gSettingsRead);
         const QString after = h.trace(back);
-        QVERIFY2(after.contains(EngineHarness::expand("105-112@1")), qPrintable(after));
+        QVERIFY2(after.contains(EngineHarness::expand("105@1 98@1 106-112@1")), qPrintable(after));
         QVERIFY(!after.contains(QStringLiteral("100@1")));
     }
 };

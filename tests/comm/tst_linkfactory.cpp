@@ -1,9 +1,9 @@
 #include "comm/LinkFactory.h"
 #include "comm/QtSerialLink.h"
 #include "comm/SerialPorts.h"
-#include "comm/SimSerialLink.h"
 #include "comm/TcpRtuLink.h"
 #include "core/Clock.h"
+#include "simlink/ProgramLinks.h"
 
 #include <QTcpServer>
 #include <QTest>
@@ -16,28 +16,32 @@
 class TestLinkFactory : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The engine's library knows no simulated bus; the programs' links add it.
     void linkClassFollowsThePortName_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("linkClass");
-        const auto row = [](const char* name, const char* linkClass) {
-            QTest::newRow(name) << QString(name) << QString(linkClass);
+        QTest::addColumn<QString>("engineLink");
+        QTest::addColumn<QString>("programLink");
+        const auto row = [](const char* name, const char* engineLink, const char* programLink) {
+            QTest::newRow(name) << QString(name) << QString(engineLink) << QString(programLink);
         };
-        row("DEMO", "SimSerialLink");
-        row("demo:1:12:1.20", "SimSerialLink");
-        row("tcp://10.0.0.5:4001", "TcpRtuLink");
-        row("TCP://device-server:4001", "TcpRtuLink");
-        row("COM3", "QtSerialLink");
-        row("/dev/ttyUSB0", "QtSerialLink");
-        row("DEMOX", "QtSerialLink"); // a serial port of that name
+        row("DEMO", "QtSerialLink", "SimSerialLink");
+        row("demo:1:12:1.20", "QtSerialLink", "SimSerialLink");
+        row("tcp://10.0.0.5:4001", "TcpRtuLink", "TcpRtuLink");
+        row("TCP://device-server:4001", "TcpRtuLink", "TcpRtuLink");
+        row("COM3", "QtSerialLink", "QtSerialLink");
+        row("/dev/ttyUSB0", "QtSerialLink", "QtSerialLink");
+        row("DEMOX", "QtSerialLink", "QtSerialLink"); // a serial port of that name
     }
 
     void linkClassFollowsThePortName() {
         QFETCH(QString, name);
         VirtualClock clock;
-        const std::unique_ptr<SerialLink> link = CreateSerialLink(name, clock);
-        QVERIFY(link);
-        QTEST(QString::fromLatin1(link->metaObject()->className()), "linkClass");
-        QVERIFY(!link->isOpen());
+        const std::unique_ptr<SerialLink> engineLink = CreateSerialLink(name, clock);
+        const std::unique_ptr<SerialLink> programLink = CreateProgramLink(name, clock);
+        QVERIFY(engineLink && programLink);
+        QTEST(QString::fromLatin1(engineLink->metaObject()->className()), "engineLink");
+        QTEST(QString::fromLatin1(programLink->metaObject()->className()), "programLink");
+        QVERIFY(!engineLink->isOpen() && !programLink->isOpen());
     }
 
     void portTest_data() {
@@ -66,7 +70,7 @@ private Q_SLOTS:
             name = QString::fromLocal8Bit(path);
         }
 #endif
-        QTEST(TestPort(name).isEmpty(), "opens");
+        QTEST(TestProgramPort(name).isEmpty(), "opens");
 #ifdef Q_OS_UNIX
         if (far >= 0)
             ::close(far);

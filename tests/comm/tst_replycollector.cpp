@@ -17,6 +17,10 @@ QByteArray framed(const char* hexWithoutCrc) {
 const QByteArray kReply = framed("0103040014"
                                  "0114");
 
+// The reply of slave 1 to a read of 35 registers, as a request given up before would get it.
+const QByteArray kLate =
+    CrcAppend(QByteArray::fromHex("010346") + QByteArray(70, '\x20') + QByteArray(2, '\0'));
+
 } // namespace
 
 // What the receive path makes of the bytes that arrive for one request.
@@ -76,6 +80,47 @@ private Q_SLOTS:
             if (verdict == Verdict::Wait)
                 QVERIFY(out.missing > 0);
             QCOMPARE(c.logBytes(), bytes);
+        }
+    }
+
+    void lateReplies_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("timedOut");
+        QTest::addColumn<Verdict>("verdict");
+        QTest::addColumn<int>("late"); // late replies taken out
+        QByteArray damaged = kLate;
+        damaged[20] = char(damaged[20] ^ 0x01);
+        QTest::newRow("a late reply, then the reply")
+            << kLate + kReply << false << Verdict::Reply << 1;
+        // Longer than the reply, yet no reply's worth of bytes that hold none.
+        QTest::newRow("a late reply alone") << kLate << false << Verdict::Wait << 1;
+        QTest::newRow("a late reply at the time-out") << kLate << true << Verdict::Silent << 1;
+        QTest::newRow("two late replies, then noise")
+            << kLate + kLate + QByteArray::fromHex("55AA") << true << Verdict::Silent << 2;
+        QTest::newRow("a late reply cut short") << kLate.left(40) << true << Verdict::Silent << 0;
+        QTest::newRow("a damaged late reply") << damaged << true << Verdict::BadFrame << 0;
+    }
+
+    // A whole, good frame in the shape of a request given up before is taken out wherever it
+    // lies and counts for nothing, also not in the log.
+    void lateReplies() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, timedOut);
+        QFETCH(Verdict, verdict);
+        QFETCH(int, late);
+        for (int split = 0; split <= bytes.size(); ++split) {
+            ReplyCollector c;
+            c.start(ReplyShapeOf(BuildReadFrame(1, 30001, 2)),
+                    {ReplyShapeOf(BuildReadFrame(1, 40101, 35))});
+            c.add(bytes.left(split));
+            c.add(bytes.mid(split));
+            QCOMPARE(c.evaluate(timedOut).verdict, verdict);
+            const QList<QByteArray> taken = c.takeLateReplies();
+            QCOMPARE(taken.size(), late);
+            for (const QByteArray& frame : taken)
+                QCOMPARE(frame, kLate);
+            if (late > 0 && verdict == Verdict::Reply)
+                QCOMPARE(c.logBytes(), kReply);
         }
     }
 

@@ -89,6 +89,13 @@ private Q_SLOTS:
         QTest::newRow("two decimals") << 12345.678f << 2 << 0 << "12345.68";
         QTest::newRow("beyond whole numbers") << 1e20f << 1 << 0 << "100000002004087734272.0";
         QTest::newRow("more places than shown") << 1.5f << 7 << 0 << "1.5000";
+        QTest::newRow("four decimals, negative") << -123.4567f << 4 << 0 << "-123.4567";
+        QTest::newRow("a half in the third place") << 0.0625f << 3 << 0 << "0.063";
+        QTest::newRow("just short of a half, negative") << -0.05f << 1 << 0 << "-0.1";
+        QTest::newRow("more than 32 bits of digits") << 5e9f << 0 << 0 << "5000000000";
+        QTest::newRow("and with two places") << 5e9f << 2 << 0 << "5000000000.00";
+        QTest::newRow("the largest whole numbers") << 1e11f << 3 << 0 << "99999997952.000";
+        QTest::newRow("past them") << 1e11f << 4 << 0 << "99999997952.0000";
         QTest::newRow("invalid state") << 370.0f << 1 << 2 << "";
         QTest::newRow("not a number") << nan << 1 << 0 << "";
         QTest::newRow("infinite") << std::numeric_limits<float>::infinity() << 2 << 0 << "";
@@ -112,6 +119,72 @@ private Q_SLOTS:
         QCOMPARE(cells[0], QByteArray("2024-03-04 05:06:07"));
         QTEST(QString::fromLatin1(cells[2]), "cell");
         QCOMPARE(cells[8], QByteArray::number(state)); // the state column says why
+    }
+
+    // Everything after the time stamp: the values (all 1.0), then the states, the alarms, the
+    // digital inputs and the relays.
+    void statusColumns_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QVector<int>>("channels");
+        QTest::addColumn<QVector<int>>("states"); // of channels 1..12
+        QTest::addColumn<quint64>("alarms");      // bit 4 (channel - 1) + alarm - 1
+        QTest::addColumn<int>("inputs");
+        QTest::addColumn<int>("relays");
+        QTest::addColumn<QString>("row");
+        const QVector<int> valid(12, 0);
+        QTest::newRow("every input and relay of a twelve-channel meter")
+            << 20 << QVector<int>{1, 6, 12} << valid << quint64(0) << 0xFF << 0xFFFF
+            << ",1.0,1.0,1.0,0,,,,,,1 2 3 4 5 6,1 2 3 4 5 6 7 8 9 10 11 12";
+        QTest::newRow("a two-channel meter: two inputs, two relays")
+            << 0 << QVector<int>{} << valid << quint64(0) << 0xFF << 0xFFFF
+            << ",1.0,1.0,0,0,,,1 2,1 2";
+        QTest::newRow("a six-channel meter: six inputs, six relays")
+            << 10 << QVector<int>{6} << valid << quint64(0) << 0x2A << 0x0FA0 << ",1.0,,,2 4 6,6";
+        QTest::newRow("relays past the ninth")
+            << 20 << QVector<int>{1} << valid << quint64(0) << 0 << 0x0E01 << ",1.0,0,,,1 10 11 12";
+        QTest::newRow("every alarm of every channel")
+            << 20 << QVector<int>{} << valid << quint64(0xFFFFFFFFFFFF) << 0 << 0
+            << QStringLiteral(",1.0").repeated(12) + ",0,0,0,0,0,,0,0,0,0,0," +
+                   QStringLiteral(",1 2 3 4").repeated(12) + ",,";
+        QTest::newRow("one alarm word after another")
+            << 20 << QVector<int>{4, 5, 9, 12} << valid
+            << (quint64(1) << 15 | quint64(1) << 16 | quint64(3) << 33 | quint64(1) << 44) << 0 << 0
+            << ",1.0,1.0,1.0,1.0,0,0,0,,4,1,2 3,1,,";
+        QTest::newRow("alarms up a word")
+            << 20 << QVector<int>{2, 8} << valid << (quint64(1) << 4 | quint64(1) << 30) << 0 << 0
+            << ",1.0,1.0,0,0,1,3,,";
+        QTest::newRow("invalid states empty their values")
+            << 20 << QVector<int>{1, 5, 7, 11} << QVector<int>{1, 0, 0, 0, 3, 0, 2, 0, 0, 0, 0, 0}
+            << quint64(0) << 0 << 0 << ",,,,1.0,1,3,2,0,,,,,,";
+    }
+
+    void statusColumns() {
+        QFETCH(int, model);
+        QFETCH(QVector<int>, channels);
+        QFETCH(QVector<int>, states);
+        QFETCH(quint64, alarms);
+        QFETCH(int, inputs);
+        QFETCH(int, relays);
+        QByteArray bytes = DataFileBytes::header(model);
+        DataFileBytes::Record r;
+        r.stamp = DataFileBytes::stamp(2024, 3, 4, 5, 6, 7);
+        r.values.fill(1.0f);
+        std::copy(states.begin(), states.end(), r.states.begin());
+        r.alarms = alarms;
+        r.inputs = quint8(inputs);
+        r.relays = quint16(relays);
+        bytes += r.bytes();
+        DataFileReader reader;
+        QVERIFY(reader.open(WriteBytes(m_dir.filePath(QStringLiteral("s.TDD")), bytes)));
+        CsvOptions options;
+        options.channels = channels;
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        QVERIFY(ExportCsv(reader, out, options));
+        const QList<QByteArray> lines = out.data().split('\n');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[1].startsWith("2024-03-04 05:06:07"));
+        QTEST(QString::fromLatin1(lines[1].mid(19).chopped(1)), "row");
     }
 
     void spanAndChannelsOverSeveralFiles_data() {

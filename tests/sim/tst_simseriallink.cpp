@@ -1,8 +1,8 @@
 #include "SimTestSupport.h"
-#include "comm/SimSerialLink.h"
 #include "core/Clock.h"
 #include "sim/SimBus.h"
 #include "sim/SimCrc.h"
+#include "simlink/SimSerialLink.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -123,6 +123,26 @@ private Q_SLOTS:
         clock.advance(300);
         QCOMPARE(spy.count(), 1);
         QVERIFY(simCrcValid(link.readAll()));
+    }
+
+    // Replies leave in the order their requests came, as behind a slow converter: the reply
+    // after a late one starts only once the late one has passed, also to another meter.
+    void lateReplyHoldsTheNextBack() {
+        VirtualClock clock;
+        SimSerialLink link(clock);
+        link.bus().faults().add(SimFaultRule::delay(500).atMost(1));
+        QVERIFY(link.open(QStringLiteral("DEMO"), QStringLiteral("9600,N,8,1")));
+        const QByteArray first = readRequest(1, 3, 30001, 2), second = readRequest(3, 3, 30001, 2);
+        link.write(first);
+        clock.advance(100);
+        link.write(second);
+        clock.advance(300);
+        QCOMPARE(link.bytesWaiting(), 0);
+        clock.advance(1000);
+        const QByteArray replies = link.readAll();
+        QCOMPARE(replies.size(), 18);
+        QCOMPARE(replies.left(9), SimBus::answer(*link.bus().meter(1), first));
+        QCOMPARE(replies.mid(9), SimBus::answer(*link.bus().meter(3), second));
     }
 
     void reopenDropsRepliesOnTheirWayAndKeepsTheMeters() {

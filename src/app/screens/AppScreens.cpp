@@ -6,10 +6,10 @@
 #include "app/screens/ScreenRegistry.h"
 #include "comm/PortSettings.h"
 #include "comm/SerialOpenProblem.h"
-#include "comm/SimSerialLink.h"
 #include "core/TextLines.h"
 #include "logging/frmTD_Set_DSave.h"
 #include "sim/SimBus.h"
+#include "simlink/SimSerialLink.h"
 
 #include <QDir>
 #include <QLabel>

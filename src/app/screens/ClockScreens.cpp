@@ -1,8 +1,8 @@
 #include "app/screens/DemoSession.h"
 #include "app/screens/ScreenRegistry.h"
 #include "clock/frmTD_DateReserve.h"
-#include "comm/SimSerialLink.h"
 #include "sim/SimBus.h"
+#include "simlink/SimSerialLink.h"
 
 #include <QCheckBox>
 

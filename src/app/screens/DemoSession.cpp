@@ -2,8 +2,8 @@
 
 #include "app/DemoHome.h"
 #include "comm/MeterList.h"
-#include "comm/SimSerialLink.h"
 #include "core/TextLines.h"
+#include "simlink/SimSerialLink.h"
 
 #include <QApplication>
 

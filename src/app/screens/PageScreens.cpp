@@ -2,7 +2,6 @@
 #include "comm/CommEngine.h"
 #include "comm/MeterList.h"
 #include "comm/RequestCodes.h"
-#include "comm/SimSerialLink.h"
 #include "core/AppPaths.h"
 #include "core/Clock.h"
 #include "pages/AlarmRules.h"
@@ -12,6 +11,7 @@
 #include "pages/frmTD_P_Main.h"
 #include "pages/frmTD_P_System.h"
 #include "paramset/ParamSet.h"
+#include "simlink/SimSerialLink.h"
 
 #include <QPushButton>
 #include <QRadioButton>

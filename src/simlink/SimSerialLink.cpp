@@ -1,4 +1,4 @@
-#include "comm/SimSerialLink.h"
+#include "simlink/SimSerialLink.h"
 
 #include "comm/ReceiveBuffer.h"
 #include "core/Clock.h"
