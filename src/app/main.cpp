@@ -4,6 +4,7 @@
 #include "app/StatusReport.h"
 #include "app/frmTD_Main.h"
 #include "core/Clock.h"
+#include "core/FileRead.h"
 #include "core/Version.h"
 #include "help/HelpCentre.h"
 #include "logging/SaveSettings.h"
@@ -131,9 +132,10 @@ int main(int argc, char* argv[]) {
     const auto isParameterSet = [](const QString& file) {
         if (file.endsWith(QStringLiteral(".CFG"), Qt::CaseInsensitive))
             return true;
-        QFile text(file);
-        return IsTextFileName(file) && text.open(QIODevice::ReadOnly) &&
-               IsParameterText(text.read(64 * 1024));
+        QFile text;
+        // Only a regular file is looked into: a FIFO of that name must not hold the start.
+        return IsTextFileName(file) && KindOfFile(file) == FileKind::Regular &&
+               OpenRegularFile(text, file, nullptr) && IsParameterText(text.read(64 * 1024));
     };
     for (const QString& file : parser.positionalArguments()) {
         if (!isParameterSet(file))

@@ -1,5 +1,6 @@
 #include "cli/CfgCommands.h"
 #include "cli/ParamListing.h"
+#include "core/FileRead.h"
 #include "core/FileWrite.h"
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamSet.h"
@@ -48,8 +49,8 @@ int CfgExport(CliContext& c, const QString& path, const QString& out) {
 }
 
 int CfgImport(CliContext& c, const QString& path, const QString& out, const QString& base) {
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly) && !IsParameterText(probe.read(64 * 1024))) {
+    QFile probe;
+    if (OpenRegularFile(probe, path, nullptr) && !IsParameterText(probe.read(64 * 1024))) {
         c.err << "td700: " << nameOf(path)
               << " is not a parameter set as text (it opens with no [section])\n";
         return Exit::Usage;

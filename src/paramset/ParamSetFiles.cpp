@@ -1,5 +1,6 @@
 #include "paramset/ParamSetFiles.h"
 
+#include "core/FileRead.h"
 #include "core/FileWrite.h"
 #include "paramset/ParamSet.h"
 #include "paramset/ParamTextExport.h"
@@ -43,9 +44,10 @@ bool IsTextFileName(const QString& path) {
 std::optional<QByteArray> ReadParameterBytes(const QString& path, QString* error,
                                              const ParamFileContents* base) {
     const QString name = nameOf(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot open %1: %2").arg(name, file.errorString());
+    QFile file;
+    QString why;
+    if (!OpenRegularFile(file, path, &why)) {
+        *error = QStringLiteral("Cannot open %1: %2.").arg(name, why);
         return std::nullopt;
     }
     QByteArray bytes = file.read(ParamLayout::FileSizeWithFormulas + 1);
@@ -83,8 +85,8 @@ std::optional<ParamFileContents> ReadParameterContents(const QString& path, QStr
 }
 
 ParamFileResult LoadParameterSetFile(ParamSet& set, const QString& path) {
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly) &&
+    QFile probe;
+    if (OpenRegularFile(probe, path, nullptr) &&
         !IsParameterText(probe.read(ParamLayout::FileSizeWithFormulas + 1)))
         return LoadParameterFile(set, path); // as it always was, warnings and all
     ParamFileResult result;

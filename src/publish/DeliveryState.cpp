@@ -1,5 +1,6 @@
 #include "publish/DeliveryState.h"
 
+#include "core/FileRead.h"
 #include "core/FileWrite.h"
 
 #include <QFile>
@@ -47,8 +48,8 @@ qint64 DeliveryState::aheadCount() const {
 // The file: KEY=value lines. The data file is named without its folder, so that a folder
 // moved whole keeps its state.
 bool LoadDeliveryState(const QString& path, DeliveryState* out) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenRegularFile(file, path, nullptr))
         return false;
     DeliveryState s;
     bool haveFile = false, haveNext = false, haveSeq = false;

@@ -1,5 +1,6 @@
 #include "publish/PublishSettings.h"
 
+#include "core/FileRead.h"
 #include "core/TextLines.h"
 
 #include <QFile>
@@ -176,11 +177,9 @@ QString PublishSettingsProblem(const PublishSettings& s, QString (*flag)(const c
 }
 
 bool ReadPasswordFile(const QString& path, QString* password, QString* why) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *why = QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString());
+    QFile file;
+    if (!OpenRegularFile(file, path, why))
         return false;
-    }
     QByteArray line = file.readLine(4096);
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);

@@ -1,5 +1,6 @@
 #include "publish/RecordPublisher.h"
 
+#include "core/FileRead.h"
 #include "core/Version.h"
 #include "logging/DataFile.h"
 #include "logging/DataFileWriter.h"
@@ -252,9 +253,10 @@ qint64 RecordPublisher::seqOf(Stream& s, const RecordPlace& place) {
 
 const DataHeader& RecordPublisher::headerOf(Stream& s, const QString& file) {
     if (s.headerFile != file) {
-        QFile f(s.files.path(file));
-        s.header = f.open(QIODevice::ReadOnly) ? ParseDataHeader(f.read(DataFile::HeaderSize))
-                                               : DataHeader();
+        QFile f;
+        s.header = OpenRegularFile(f, s.files.path(file), nullptr)
+                       ? ParseDataHeader(f.read(DataFile::HeaderSize))
+                       : DataHeader();
         s.headerFile = file;
     }
     return s.header;
