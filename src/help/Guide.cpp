@@ -31,9 +31,8 @@ QString collapsed(const QString& text) {
 }
 
 bool holdsHangul(const QString& text) {
-    return std::any_of(text.begin(), text.end(), [](QChar c) {
-        return c.script() == QChar::Script_Hangul;
-    });
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.script() == QChar::Script_Hangul; });
 }
 
 // A Latin word matches words that begin with it; a Korean one, words that hold it anywhere.
@@ -139,6 +138,8 @@ Guide::Guide(const QString& folder, QLocale::Language language)
             m_missing << file;
             continue;
         }
+        if (m_folder != m_root && !QFile::exists(m_folder + u'/' + file))
+            m_english << file;
         Page page;
         page.file = file;
         page.title = plainText(firstMatch(html, title));
@@ -184,10 +185,22 @@ const Guide::Page* Guide::page(const QString& file) const {
 }
 
 QString Guide::readFile(const QString& file) const {
-    QFile f(m_folder + u'/' + file);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(f.readAll());
+    QFile own(m_folder + u'/' + file);
+    if (own.open(QIODevice::ReadOnly))
+        return QString::fromUtf8(own.readAll());
+    QFile english(m_root + u'/' + file);
+    if (m_folder != m_root && english.open(QIODevice::ReadOnly))
+        return QString::fromUtf8(english.readAll());
+    return {};
+}
+
+QString Guide::pictureFile(const QString& picture) const {
+    for (const QString& folder : {m_folder, m_root}) {
+        const QString file = folder + u'/' + picture;
+        if (QFile::exists(file))
+            return file;
+    }
+    return {};
 }
 
 QString Guide::styleSheet() const {

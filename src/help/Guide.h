@@ -10,7 +10,8 @@
 // resource folder ":/guide" and, with the same file names and anchors, in ":/guide/ko", in the
 // order the one "pages.txt" lists them. Pages link to each other by file name, pictures live
 // in "pictures/" beside the pages of their language. A page that holds <!--contents--> gets
-// the list of every page there.
+// the list of every page there. A page or picture not (yet) in Korean is the English one: the
+// Korean guide is never shorter than the English.
 class Guide {
 public:
     struct Heading {
@@ -54,8 +55,13 @@ public:
     const QString& folder() const { return m_folder; }
     const QList<Page>& pages() const { return m_pages; }
     const Page* page(const QString& file) const;
-    // Files listed in pages.txt that are not there (a broken build of the guide).
+    // Files listed in pages.txt that are not there in any language (a broken build).
     const QStringList& missingPages() const { return m_missing; }
+    // Pages shown in English because the guide's language has no such page (yet).
+    const QStringList& englishPages() const { return m_english; }
+    // The file of a picture a page names ("pictures/NAME.png"): the language's own, else the
+    // English one; empty when neither is there.
+    QString pictureFile(const QString& picture) const;
 
     // The page's HTML as shown: the contents list filled in where the page asks for it.
     QString html(const QString& file) const;
@@ -67,7 +73,7 @@ public:
     // The words and quoted phrases of a query, in lower case.
     static QStringList searchTerms(const QString& query);
 
-    // The raw HTML of a file in the guide's folder.
+    // The raw HTML of a page: the language's own, else the English one.
     QString readFile(const QString& file) const;
     // The style sheet of the pages, the same in every language.
     QString styleSheet() const;
@@ -80,4 +86,5 @@ private:
     QLocale::Language m_language;
     QList<Page> m_pages;
     QStringList m_missing;
+    QStringList m_english;
 };

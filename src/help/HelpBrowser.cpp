@@ -56,8 +56,11 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
         if (!html.isEmpty())
             return html;
     }
-    if (type == QTextDocument::ImageResource && name.scheme() == QStringLiteral("qrc")) {
-        QImage picture(u':' + name.path());
+    const QString base = m_guide->baseUrl().path();
+    if (type == QTextDocument::ImageResource && name.scheme() == m_guide->baseUrl().scheme() &&
+        name.path().startsWith(base)) {
+        // A picture not yet rendered in the guide's language is the English one.
+        QImage picture(m_guide->pictureFile(name.path().mid(base.size())));
         if (picture.isNull())
             return QTextBrowser::loadResource(type, name);
         m_fittedWidth = pictureWidth();

@@ -4,6 +4,7 @@
 #include "help/HelpBrowser.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>

@@ -85,7 +85,7 @@ QString rewritePage(const Guide& guide, const QString& page, QString body) {
     for (auto it = img.globalMatch(body); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         out += body.mid(last, m.capturedStart() - last);
-        const QImage picture(guide.folder() + u'/' + m.captured(1));
+        const QImage picture(guide.pictureFile(m.captured(1)));
         if (!picture.isNull() && picture.width() > kSheetPictureWidth &&
             !m.captured(2).contains(QStringLiteral("width")))
             out += QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\"%4>")
@@ -149,7 +149,7 @@ void LoadManual(const Guide& guide, QTextDocument& document) {
     static const QRegularExpression src(QStringLiteral("<img\\s+src=\"([^\"]+)\""));
     for (auto it = src.globalMatch(html); it.hasNext();) {
         const QString file = it.next().captured(1);
-        const QImage picture(guide.folder() + u'/' + file);
+        const QImage picture(guide.pictureFile(file));
         if (!picture.isNull())
             document.addResource(QTextDocument::ImageResource, guide.baseUrl().resolved(file),
                                  picture);

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
