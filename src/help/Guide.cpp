@@ -30,9 +30,17 @@ QString collapsed(const QString& text) {
     return text.toLower().simplified();
 }
 
-int countStartingWith(const QStringList& words, const QString& start) {
-    return int(std::count_if(words.begin(), words.end(),
-                             [&](const QString& w) { return w.startsWith(start); }));
+bool holdsHangul(const QString& text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.script() == QChar::Script_Hangul; });
+}
+
+// A Latin word matches words that begin with it; a Korean one, words that hold it anywhere.
+int countMatching(const QStringList& words, const QString& term) {
+    const bool inside = holdsHangul(term);
+    return int(std::count_if(words.begin(), words.end(), [&](const QString& w) {
+        return inside ? w.contains(term) : w.startsWith(term);
+    }));
 }
 
 int countOccurrences(const QString& text, const QString& part) {
@@ -46,9 +54,14 @@ bool isPhrase(const QString& term) {
     return term.contains(u' ');
 }
 
-// How often a term stands in a text: a phrase as it is, a word at the start of words.
+// How often a term stands in a text: a phrase as it is, a word as a word of the text.
 int termCount(const QString& term, const QString& text, const QStringList& words) {
-    return isPhrase(term) ? countOccurrences(text, term) : countStartingWith(words, term);
+    return isPhrase(term) ? countOccurrences(text, term) : countMatching(words, term);
+}
+
+// The sub-folder of a language's pages; English is the guide's own folder.
+QString languageFolder(QLocale::Language language) {
+    return language == QLocale::Korean ? QStringLiteral("ko") : QString();
 }
 
 // A line of the page around the first place one of the terms stands.
@@ -84,12 +97,24 @@ QString snippetOf(const QString& text, const QStringList& terms) {
 } // namespace
 
 const Guide& Guide::instance() {
-    static const Guide guide(QStringLiteral(":/guide"));
-    return guide;
+    return instance(QLocale().language());
 }
 
-Guide::Guide(const QString& folder)
-    : m_folder(folder) {
+const Guide& Guide::instance(QLocale::Language language) {
+    if (language == QLocale::Korean) {
+        static const Guide korean(QStringLiteral(":/guide"), QLocale::Korean);
+        return korean;
+    }
+    static const Guide english(QStringLiteral(":/guide"));
+    return english;
+}
+
+Guide::Guide(const QString& folder, QLocale::Language language)
+    : m_root(folder)
+    , m_folder(folder)
+    , m_language(languageFolder(language).isEmpty() ? QLocale::English : language) {
+    if (const QString sub = languageFolder(m_language); !sub.isEmpty())
+        m_folder += u'/' + sub;
     static const QRegularExpression title(QStringLiteral("<title>(.*?)</title>"),
                                           QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression description(
@@ -101,7 +126,9 @@ Guide::Guide(const QString& folder)
     static const QRegularExpression body(QStringLiteral("<body[^>]*>(.*)</body>"),
                                          QRegularExpression::DotMatchesEverythingOption);
 
-    const QString list = readFile(QStringLiteral("pages.txt"));
+    QFile listFile(m_root + QStringLiteral("/pages.txt"));
+    const QString list =
+        listFile.open(QIODevice::ReadOnly) ? QString::fromUtf8(listFile.readAll()) : QString();
     for (const QString& raw : list.split(u'\n')) {
         const QString file = raw.trimmed();
         if (file.isEmpty() || file.startsWith(u'#'))
@@ -111,6 +138,8 @@ Guide::Guide(const QString& folder)
             m_missing << file;
             continue;
         }
+        if (m_folder != m_root && !QFile::exists(m_folder + u'/' + file))
+            m_english << file;
         Page page;
         page.file = file;
         page.title = plainText(firstMatch(html, title));
@@ -129,14 +158,23 @@ Guide::Guide(const QString& folder)
     }
 }
 
-QUrl Guide::urlOf(const QString& pageAndAnchor) {
+QUrl Guide::baseUrl() const {
+    if (m_folder.startsWith(u':'))
+        return QUrl(QStringLiteral("qrc") + m_folder + u'/');
+    return QUrl::fromLocalFile(m_folder + u'/');
+}
+
+QUrl Guide::urlOf(const QString& pageAndAnchor) const {
     return baseUrl().resolved(QUrl(pageAndAnchor.isEmpty() ? startPage() : pageAndAnchor));
 }
 
-QString Guide::pageOf(const QUrl& url) {
-    if (url.scheme() != QStringLiteral("qrc") || !url.path().startsWith(QStringLiteral("/guide/")))
+QString Guide::pageOf(const QUrl& url) const {
+    const QUrl base = baseUrl();
+    if (url.scheme() != base.scheme() || !url.path().startsWith(base.path()))
         return {};
-    return url.path().mid(7);
+    const QString file = url.path().mid(base.path().size());
+    // A file in a sub-folder is a picture, or a page of another language.
+    return file.contains(u'/') ? QString() : file;
 }
 
 const Guide::Page* Guide::page(const QString& file) const {
@@ -147,10 +185,27 @@ const Guide::Page* Guide::page(const QString& file) const {
 }
 
 QString Guide::readFile(const QString& file) const {
-    QFile f(m_folder + u'/' + file);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(f.readAll());
+    QFile own(m_folder + u'/' + file);
+    if (own.open(QIODevice::ReadOnly))
+        return QString::fromUtf8(own.readAll());
+    QFile english(m_root + u'/' + file);
+    if (m_folder != m_root && english.open(QIODevice::ReadOnly))
+        return QString::fromUtf8(english.readAll());
+    return {};
+}
+
+QString Guide::pictureFile(const QString& picture) const {
+    for (const QString& folder : {m_folder, m_root}) {
+        const QString file = folder + u'/' + picture;
+        if (QFile::exists(file))
+            return file;
+    }
+    return {};
+}
+
+QString Guide::styleSheet() const {
+    QFile f(m_root + QStringLiteral("/guide.css"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
 QString Guide::html(const QString& file) const {

@@ -1,6 +1,7 @@
 #include "help/HelpBrowser.h"
 
 #include "help/Guide.h"
+#include "help/ViewPlace.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -11,12 +12,12 @@
 
 HelpBrowser::HelpBrowser(const Guide& guide, QWidget* parent)
     : QTextBrowser(parent)
-    , m_guide(guide) {
+    , m_guide(&guide) {
     setObjectName(QStringLiteral("helpBrowser"));
     setOpenLinks(true);
     setOpenExternalLinks(true);
-    setSearchPaths({m_guide.folder()});
-    document()->setDefaultStyleSheet(m_guide.readFile(QStringLiteral("guide.css")));
+    setSearchPaths({m_guide->folder()});
+    document()->setDefaultStyleSheet(m_guide->styleSheet());
     document()->setDocumentMargin(fontMetrics().height());
     // A search's marks belong to the page they were found on.
     connect(this, &QTextBrowser::sourceChanged, this, [this] {
@@ -25,20 +26,41 @@ HelpBrowser::HelpBrowser(const Guide& guide, QWidget* parent)
     });
 }
 
+void HelpBrowser::setGuide(const Guide& guide) {
+    if (&guide == m_guide)
+        return;
+    const QString page = m_guide->pageOf(source());
+    const QString anchor = AnchorInView(*this, source().fragment());
+    m_guide = &guide;
+    setSearchPaths({m_guide->folder()});
+    document()->setDefaultStyleSheet(m_guide->styleSheet());
+    if (!page.isEmpty()) {
+        QUrl url = m_guide->urlOf(page);
+        if (!anchor.isEmpty())
+            url.setFragment(anchor);
+        setSource(url);
+    }
+    // Back and forward would lead into the other language.
+    clearHistory();
+}
+
 int HelpBrowser::pictureWidth() const {
     const int margin = int(document()->documentMargin()) * 2 + fontMetrics().height();
     return std::max(240, viewport()->width() - margin);
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    const QString file = Guide::pageOf(name);
+    const QString file = m_guide->pageOf(name);
     if (!file.isEmpty() && type == QTextDocument::HtmlResource) {
-        const QString html = m_guide.html(file);
+        const QString html = m_guide->html(file);
         if (!html.isEmpty())
             return html;
     }
-    if (type == QTextDocument::ImageResource && name.scheme() == QStringLiteral("qrc")) {
-        QImage picture(u':' + name.path());
+    const QString base = m_guide->baseUrl().path();
+    if (type == QTextDocument::ImageResource && name.scheme() == m_guide->baseUrl().scheme() &&
+        name.path().startsWith(base)) {
+        // A picture not yet rendered in the guide's language is the English one.
+        QImage picture(m_guide->pictureFile(name.path().mid(base.size())));
         if (picture.isNull())
             return QTextBrowser::loadResource(type, name);
         m_fittedWidth = pictureWidth();

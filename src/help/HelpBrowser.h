@@ -14,6 +14,11 @@ class HelpBrowser : public QTextBrowser {
 public:
     explicit HelpBrowser(const Guide& guide, QWidget* parent = nullptr);
 
+    const Guide& guide() const { return *m_guide; }
+    // Shows the pages of another guide (another language) from now on, starting with the page
+    // shown, at the section the reader is at. The pages seen before leave the history.
+    void setGuide(const Guide& guide);
+
     QVariant loadResource(int type, const QUrl& name) override;
     // Marks every place where one of the terms stands and shows the first; an empty list
     // takes the marks away.
@@ -28,7 +33,7 @@ protected:
 private:
     void refitPictures();
 
-    const Guide& m_guide;
+    const Guide* m_guide;
     QStringList m_terms;
     int m_fittedWidth = 0;
 };

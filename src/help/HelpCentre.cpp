@@ -59,6 +59,8 @@ HelpWindow* HelpCentre::showPage(const QString& pageAndAnchor) {
         m_help = new HelpWindow(Guide::instance());
         m_help->setAttribute(Qt::WA_DeleteOnClose, false);
     }
+    // In the language of the program, also where the locale changed without a translator.
+    m_help->setGuide(Guide::instance());
     m_help->showPage(pageAndAnchor);
     present(m_help);
     return m_help;
@@ -81,6 +83,7 @@ HelpWindow* HelpCentre::showHelpFor(const QWidget* widget) {
 ManualWindow* HelpCentre::showManual() {
     if (!m_manual)
         m_manual = new ManualWindow(Guide::instance());
+    m_manual->setGuide(Guide::instance());
     present(m_manual);
     return m_manual;
 }

@@ -11,6 +11,9 @@ class QWidget;
 // the contents, "TD700 Manual" the whole guide as one document. The guide's windows stand
 // beside the program's windows and stay usable while one of those is open.
 //
+// The guide is shown in the program's language (QLocale()): Korean pages for Korean, English
+// ones otherwise; open windows of the guide follow a change of language.
+//
 // One centre serves the program; the newest alive is current(). It owns its windows and
 // closes them when it goes.
 class HelpCentre : public QObject {

@@ -4,6 +4,7 @@
 #include "help/HelpBrowser.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,11 +25,10 @@ constexpr int kPageRole = Qt::UserRole;
 
 HelpWindow::HelpWindow(const Guide& guide, QWidget* parent)
     : QMainWindow(parent)
-    , m_guide(guide) {
+    , m_guide(&guide) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(tr("TD700 Help"));
 
-    m_browser = new HelpBrowser(m_guide, this);
+    m_browser = new HelpBrowser(*m_guide, this);
 
     m_contents = new QTreeWidget(this);
     m_contents->setObjectName(QStringLiteral("contentsTree"));
@@ -40,7 +40,6 @@ HelpWindow::HelpWindow(const Guide& guide, QWidget* parent)
     auto* searchPane = new QWidget(this);
     m_query = new QLineEdit(searchPane);
     m_query->setObjectName(QStringLiteral("helpQuery"));
-    m_query->setPlaceholderText(tr("Words to find"));
     m_query->setClearButtonEnabled(true);
     m_resultCount = new QLabel(searchPane);
     m_resultCount->setWordWrap(true);
@@ -55,8 +54,8 @@ HelpWindow::HelpWindow(const Guide& guide, QWidget* parent)
     searchLayout->addWidget(m_results, 1);
 
     m_side = new QTabWidget(this);
-    m_side->addTab(m_contents, tr("Contents"));
-    m_side->addTab(searchPane, tr("Search"));
+    m_side->addTab(m_contents, QString());
+    m_side->addTab(searchPane, QString());
 
     auto* split = new QSplitter(this);
     split->addWidget(m_side);
@@ -65,38 +64,41 @@ HelpWindow::HelpWindow(const Guide& guide, QWidget* parent)
     split->setChildrenCollapsible(false);
     setCentralWidget(split);
 
-    QToolBar* bar = addToolBar(tr("Navigation"));
-    bar->setObjectName(QStringLiteral("helpToolBar"));
-    bar->setMovable(false);
-    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    QAction* back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"));
-    back->setShortcuts(QKeySequence::Back);
-    back->setEnabled(false);
-    QAction* forward =
-        bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"));
-    forward->setShortcuts(QKeySequence::Forward);
-    forward->setEnabled(false);
-    QAction* home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Contents"));
-    home->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
-    bar->addSeparator();
-    QAction* find = bar->addAction(tr("Search"));
-    find->setShortcuts(QKeySequence::Find);
-    QAction* print = bar->addAction(tr("Print..."));
-    print->setShortcuts(QKeySequence::Print);
-    for (QAction* a : {back, forward, home, find, print})
-        a->setObjectName(QStringLiteral("help") + a->text().remove(QStringLiteral("...")));
+    m_bar = addToolBar(QString());
+    m_bar->setObjectName(QStringLiteral("helpToolBar"));
+    m_bar->setMovable(false);
+    m_bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_back = m_bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QString());
+    m_back->setObjectName(QStringLiteral("helpBack"));
+    m_back->setShortcuts(QKeySequence::Back);
+    m_back->setEnabled(false);
+    m_forward = m_bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QString());
+    m_forward->setObjectName(QStringLiteral("helpForward"));
+    m_forward->setShortcuts(QKeySequence::Forward);
+    m_forward->setEnabled(false);
+    m_home = m_bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QString());
+    m_home->setObjectName(QStringLiteral("helpContents"));
+    m_home->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Home));
+    m_bar->addSeparator();
+    m_find = m_bar->addAction(QString());
+    m_find->setObjectName(QStringLiteral("helpSearch"));
+    m_find->setShortcuts(QKeySequence::Find);
+    m_print = m_bar->addAction(QString());
+    m_print->setObjectName(QStringLiteral("helpPrint"));
+    m_print->setShortcuts(QKeySequence::Print);
+    retranslate();
 
-    connect(back, &QAction::triggered, m_browser, &QTextBrowser::backward);
-    connect(forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
-    connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
-    connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
-    connect(home, &QAction::triggered, this, [this] { showPage(); });
-    connect(find, &QAction::triggered, this, [this] {
+    connect(m_back, &QAction::triggered, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QAction::triggered, m_browser, &QTextBrowser::forward);
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QAction::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QAction::setEnabled);
+    connect(m_home, &QAction::triggered, this, [this] { showPage(); });
+    connect(m_find, &QAction::triggered, this, [this] {
         m_side->setCurrentIndex(1);
         m_query->setFocus();
         m_query->selectAll();
     });
-    connect(print, &QAction::triggered, this, &HelpWindow::printPage);
+    connect(m_print, &QAction::triggered, this, &HelpWindow::printPage);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::followPage);
     connect(m_contents, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { showPage(item->data(0, kPageRole).toString()); });
@@ -124,8 +126,41 @@ HelpWindow::HelpWindow(const Guide& guide, QWidget* parent)
     resize(unit * 64, unit * 44);
 }
 
+void HelpWindow::retranslate() {
+    m_query->setPlaceholderText(tr("Words to find"));
+    m_side->setTabText(0, tr("Contents"));
+    m_side->setTabText(1, tr("Search"));
+    m_bar->setWindowTitle(tr("Navigation"));
+    m_back->setText(tr("Back"));
+    m_forward->setText(tr("Forward"));
+    m_home->setText(tr("Contents"));
+    m_find->setText(tr("Search"));
+    m_print->setText(tr("Print..."));
+    followPage(m_browser->source());
+    fillResults();
+}
+
+void HelpWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    setGuide(Guide::instance());
+    retranslate();
+}
+
+void HelpWindow::setGuide(const Guide& guide) {
+    if (&guide == m_guide)
+        return;
+    m_guide = &guide;
+    m_contents->clear();
+    buildContents();
+    // The page shows again in the new guide and is marked in the new contents.
+    m_browser->setGuide(guide);
+    fillResults();
+}
+
 void HelpWindow::buildContents() {
-    for (const Guide::Page& page : m_guide.pages()) {
+    for (const Guide::Page& page : m_guide->pages()) {
         auto* item = new QTreeWidgetItem(m_contents, {page.title});
         item->setData(0, kPageRole, page.file);
         item->setToolTip(0, page.description);
@@ -139,7 +174,7 @@ void HelpWindow::buildContents() {
 }
 
 void HelpWindow::showPage(const QString& pageAndAnchor) {
-    const QUrl url = Guide::urlOf(pageAndAnchor);
+    const QUrl url = m_guide->urlOf(pageAndAnchor);
     // The same page again only moves to the anchor: no new step in the history.
     if (m_browser->source().adjusted(QUrl::RemoveFragment) == url.adjusted(QUrl::RemoveFragment) &&
         url.hasFragment()) {
@@ -150,7 +185,7 @@ void HelpWindow::showPage(const QString& pageAndAnchor) {
 }
 
 QString HelpWindow::currentPage() const {
-    return Guide::pageOf(m_browser->source());
+    return m_guide->pageOf(m_browser->source());
 }
 
 QString HelpWindow::currentAnchor() const {
@@ -159,8 +194,8 @@ QString HelpWindow::currentAnchor() const {
 
 void HelpWindow::followPage(const QUrl& source) {
     // The page the browser moves to: its source() may still name the one before.
-    const QString page = Guide::pageOf(source);
-    const Guide::Page* p = m_guide.page(page);
+    const QString page = m_guide->pageOf(source);
+    const Guide::Page* p = m_guide->page(page);
     setWindowTitle(p ? tr("TD700 Help - %1").arg(p->title) : tr("TD700 Help"));
     // The contents show where the reader is.
     for (int i = 0; i < m_contents->topLevelItemCount(); ++i) {
@@ -178,13 +213,17 @@ void HelpWindow::search(const QString& query) {
         m_query->setText(query);
     }
     m_side->setCurrentIndex(1);
-    m_results->clear();
     m_lastTerms = Guide::searchTerms(query);
+    fillResults();
+}
+
+void HelpWindow::fillResults() {
+    m_results->clear();
     if (m_lastTerms.isEmpty()) {
         m_resultCount->clear();
         return;
     }
-    const QList<Guide::Hit> hits = m_guide.search(query);
+    const QList<Guide::Hit> hits = m_guide->search(m_query->text());
     for (const Guide::Hit& hit : hits) {
         auto* item = new QListWidgetItem(hit.title + u'\n' + hit.snippet, m_results);
         item->setData(kPageRole, hit.file);
@@ -202,7 +241,7 @@ void HelpWindow::openResult(int index) {
     m_results->setCurrentItem(item);
     const QString page = item->data(kPageRole).toString();
     if (currentPage() != page)
-        m_browser->setSource(Guide::urlOf(page));
+        m_browser->setSource(m_guide->urlOf(page));
     m_browser->highlight(m_lastTerms);
 }
 

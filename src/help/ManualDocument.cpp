@@ -25,6 +25,21 @@ QString bodyOf(const QString& html) {
     return m.hasMatch() ? m.captured(1) : html;
 }
 
+// The manual's own words, in the language of its pages.
+struct ManualWords {
+    const char* title;
+    const char* lead; // %1 the version, %2 the build day
+    const char* contents;
+};
+
+ManualWords wordsFor(const Guide& guide) {
+    if (guide.language() == QLocale::Korean)
+        return {"TD700 사용 설명서", "TD700_File, td700, td700-sim 사용 설명서, 버전 %1 (%2 빌드).",
+                "목차"};
+    return {"TD700 Manual", "User guide of TD700_File, td700 and td700-sim, version %1 (%2).",
+            "Contents"};
+}
+
 QString stem(const QString& page) {
     return QFileInfo(page).completeBaseName();
 }
@@ -70,7 +85,7 @@ QString rewritePage(const Guide& guide, const QString& page, QString body) {
     for (auto it = img.globalMatch(body); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         out += body.mid(last, m.capturedStart() - last);
-        const QImage picture(guide.folder() + u'/' + m.captured(1));
+        const QImage picture(guide.pictureFile(m.captured(1)));
         if (!picture.isNull() && picture.width() > kSheetPictureWidth &&
             !m.captured(2).contains(QStringLiteral("width")))
             out += QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\"%4>")
@@ -92,13 +107,18 @@ QString ManualAnchor(const QString& page, const QString& anchor) {
                             : QStringLiteral("page-%1-%2").arg(stem(page), anchor);
 }
 
+QString ManualTitle(const Guide& guide) {
+    return QString::fromUtf8(wordsFor(guide).title);
+}
+
 QString ManualHtml(const Guide& guide) {
-    QString html = QStringLiteral("<html><head><title>TD700 Manual</title></head><body>");
+    const ManualWords words = wordsFor(guide);
+    QString html = QStringLiteral("<html><head><title>%1</title></head><body>")
+                       .arg(QString::fromUtf8(words.title).toHtmlEscaped());
     html += QStringLiteral("<h1 class=\"manual\">TD700 EV5.4.1 (File Type)</h1>"
-                           "<p class=\"lead\">User guide of TD700_File, td700 and td700-sim, "
-                           "version %1 (%2).</p>")
-                .arg(ProgramVersion(), BuildDate());
-    html += QStringLiteral("<h2>Contents</h2><ol>");
+                           "<p class=\"lead\">%1</p>")
+                .arg(QString::fromUtf8(words.lead).arg(ProgramVersion(), BuildDate()));
+    html += QStringLiteral("<h2>%1</h2><ol>").arg(QString::fromUtf8(words.contents));
     for (const Guide::Page& p : guide.pages()) {
         html += QStringLiteral("<li><a href=\"#%1\">%2</a>")
                     .arg(ManualAnchor(p.file), p.title.toHtmlEscaped());
@@ -122,16 +142,16 @@ QString ManualHtml(const Guide& guide) {
 }
 
 void LoadManual(const Guide& guide, QTextDocument& document) {
-    document.setDefaultStyleSheet(guide.readFile(QStringLiteral("guide.css")));
-    document.setBaseUrl(Guide::baseUrl());
+    document.setDefaultStyleSheet(guide.styleSheet());
+    document.setBaseUrl(guide.baseUrl());
     const QString html = ManualHtml(guide);
     // A document of its own reads no resources: the pictures are handed to it.
     static const QRegularExpression src(QStringLiteral("<img\\s+src=\"([^\"]+)\""));
     for (auto it = src.globalMatch(html); it.hasNext();) {
         const QString file = it.next().captured(1);
-        const QImage picture(guide.folder() + u'/' + file);
+        const QImage picture(guide.pictureFile(file));
         if (!picture.isNull())
-            document.addResource(QTextDocument::ImageResource, Guide::baseUrl().resolved(file),
+            document.addResource(QTextDocument::ImageResource, guide.baseUrl().resolved(file),
                                  picture);
     }
     document.setHtml(html);
@@ -144,7 +164,7 @@ bool WriteManualPdf(const Guide& guide, const QString& path, QString* error) {
     bytes.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&bytes);
-        pdf.setTitle(QStringLiteral("TD700 Manual"));
+        pdf.setTitle(ManualTitle(guide));
         pdf.setCreator(QStringLiteral("TD700_File %1").arg(ProgramVersion()));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter));

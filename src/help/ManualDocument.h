@@ -10,6 +10,9 @@ class QTextDocument;
 // pages become links within the document; pictures are fitted to the width of a sheet.
 QString ManualHtml(const Guide& guide);
 
+// The manual's title in the language of the guide ("TD700 Manual").
+QString ManualTitle(const Guide& guide);
+
 // The anchor that stands for a page, or for an anchor of a page, inside the manual.
 QString ManualAnchor(const QString& page, const QString& anchor = {});
 

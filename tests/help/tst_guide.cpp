@@ -36,6 +36,10 @@ QStringList attributeValues(const QString& html, const QString& attribute) {
 class TestGuide : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The program's guide follows the default locale: these checks are of the English one,
+    // whatever the locale of the machine that runs them.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
     void everyListedPageIsThere() {
         const Guide& guide = Guide::instance();
         QVERIFY2(guide.missingPages().isEmpty(), qPrintable(guide.missingPages().join(u' ')));
@@ -89,14 +93,23 @@ private Q_SLOTS:
     }
 
     void everyLinkAndPictureResolves_data() {
+        QTest::addColumn<int>("language");
         QTest::addColumn<QString>("file");
-        for (const Guide::Page& p : Guide::instance().pages())
-            QTest::newRow(qPrintable(p.file)) << p.file;
+        for (const QLocale::Language language : {QLocale::English, QLocale::Korean}) {
+            const Guide& guide = Guide::instance(language);
+            for (const Guide::Page& p : guide.pages())
+                if (!guide.englishPages().contains(p.file))
+                    QTest::newRow(qPrintable(QLocale::languageToCode(language) + u' ' + p.file))
+                        << int(language) << p.file;
+        }
     }
 
+    // In a language's guide: links lead to that guide's pages (its own or, not yet translated,
+    // the English one), anchors to its anchors, pictures to its pictures or the English ones.
     void everyLinkAndPictureResolves() {
+        QFETCH(int, language);
         QFETCH(QString, file);
-        const Guide& guide = Guide::instance();
+        const Guide& guide = Guide::instance(QLocale::Language(language));
         const QString html = guide.readFile(file);
         for (const QString& href : attributeValues(html, QStringLiteral("href"))) {
             const QUrl url(href);
@@ -104,7 +117,7 @@ private Q_SLOTS:
                 continue; // out of the guide: the desktop's browser opens it
             const QString target = url.path().isEmpty() ? file : url.path();
             if (target.startsWith(QStringLiteral("pictures/"))) {
-                QVERIFY2(!QImage(guide.folder() + u'/' + target).isNull(),
+                QVERIFY2(!QImage(guide.pictureFile(target)).isNull(),
                          qPrintable(file + " links to a missing picture " + target));
                 continue;
             }
@@ -114,37 +127,77 @@ private Q_SLOTS:
                          qPrintable(file + " links to a missing anchor " + href));
         }
         for (const QString& src : attributeValues(html, QStringLiteral("src")))
-            QVERIFY2(!QImage(guide.folder() + u'/' + src).isNull(),
+            QVERIFY2(!QImage(guide.pictureFile(src)).isNull(),
                      qPrintable(file + " shows a missing picture " + src));
+    }
+
+    void koreanPageMatchesTheEnglish_data() {
+        QTest::addColumn<QString>("file");
+        const Guide& korean = Guide::instance(QLocale::Korean);
+        for (const Guide::Page& p : korean.pages())
+            if (!korean.englishPages().contains(p.file))
+                QTest::newRow(qPrintable(p.file)) << p.file;
+    }
+
+    // A Korean page is the English one in Korean: F1, links from other pages and a change of
+    // language land on the same anchors; it shows the same pictures and links to the same
+    // places; its title and description are Korean.
+    void koreanPageMatchesTheEnglish() {
+        QFETCH(QString, file);
+        const QString english = Guide::instance(QLocale::English).readFile(file);
+        const Guide& guide = Guide::instance(QLocale::Korean);
+        const QString korean = guide.readFile(file);
+        QCOMPARE(anchorsOf(korean), anchorsOf(english));
+        for (const QString& attribute : {QStringLiteral("src"), QStringLiteral("href")}) {
+            const QStringList en = attributeValues(english, attribute);
+            const QStringList ko = attributeValues(korean, attribute);
+            QCOMPARE(QSet<QString>(ko.begin(), ko.end()), QSet<QString>(en.begin(), en.end()));
+        }
+        const Guide::Page* page = guide.page(file);
+        QVERIFY(page);
+        static const QRegularExpression hangul(QStringLiteral("\\p{Hangul}"));
+        QVERIFY2(page->title.contains(hangul), qPrintable(page->title));
+        QVERIFY2(page->description.contains(hangul), qPrintable(page->description));
     }
 
     void searchFindsWhatAReaderTypes_data() {
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("firstPage"); // empty: nothing is found
+        QTest::addColumn<int>("language");
+        QTest::newRow("a Korean word") << "시계"
+                                       << "clock.html" << int(QLocale::Korean);
+        QTest::newRow("a word written with its particle") << "윤년"
+                                                          << "clock.html" << int(QLocale::Korean);
+        QTest::newRow("Korean and a program word") << "브로커 QoS"
+                                                   << "data-saving.html" << int(QLocale::Korean);
+        QTest::newRow("Korean, not in the guide") << "실로폰"
+                                                  << "" << int(QLocale::Korean);
         QTest::newRow("start of a word") << "termin"
-                                         << "getting-connected.html";
+                                         << "getting-connected.html" << int(QLocale::English);
         QTest::newRow("any letter case") << "DIALOUT"
-                                         << "getting-connected.html";
+                                         << "getting-connected.html" << int(QLocale::English);
         QTest::newRow("two words, both needed") << "daily file"
-                                                << "data-saving.html";
+                                                << "data-saving.html" << int(QLocale::English);
         QTest::newRow("quoted phrase") << "\"bad frames\""
-                                       << "troubleshooting.html";
-        QTest::newRow("what an alarm setting is") << "hysteresis"
-                                                  << "parameter-pages.html";
+                                       << "troubleshooting.html" << int(QLocale::English);
+        QTest::newRow("what an alarm setting is")
+            << "hysteresis"
+            << "parameter-pages.html" << int(QLocale::English);
         QTest::newRow("an input type") << "Pt100"
-                                       << "parameter-pages.html";
+                                       << "parameter-pages.html" << int(QLocale::English);
         QTest::newRow("a word no page holds") << "xylophone"
-                                              << "";
+                                              << "" << int(QLocale::English);
         QTest::newRow("one word found, one not") << "termination xylophone"
-                                                 << "";
+                                                 << "" << int(QLocale::English);
         QTest::newRow("nothing typed") << "   "
-                                       << "";
+                                       << "" << int(QLocale::English);
     }
 
     void searchFindsWhatAReaderTypes() {
         QFETCH(QString, query);
         QFETCH(QString, firstPage);
-        const QList<Guide::Hit> hits = Guide::instance().search(query);
+        QFETCH(int, language);
+        const QList<Guide::Hit> hits = Guide::instance(QLocale::Language(language)).search(query);
         if (firstPage.isEmpty()) {
             QVERIFY2(hits.isEmpty(), qPrintable(hits.value(0).file));
             return;
