@@ -7,6 +7,7 @@
 #include "core/FileRead.h"
 #include "core/Version.h"
 #include "help/HelpCentre.h"
+#include "language/Language.h"
 #include "logging/SaveSettings.h"
 #include "paramset/ParamSetFiles.h"
 #include "viewer/GraphViewerWindow.h"
@@ -121,6 +122,11 @@ int main(int argc, char* argv[]) {
         out << VersionText(QStringLiteral("TD700_File"));
         return 0;
     }
+    // The windows speak the language chosen in Help > Language, at the first start the
+    // system's (Korean for a Korean locale, else English). The command line stays English,
+    // and so do the reports tests read.
+    if (!parser.isSet(reportOption) && !parser.isSet(reportViewOption))
+        ApplyLanguage(StartLanguage());
     // F1 and the Help menu, for every window of the program, the viewer alone too.
     HelpCentre help;
 
@@ -177,6 +183,7 @@ int main(int argc, char* argv[]) {
     frmTD_Main::Options options;
     options.paths = AppPaths::resolve(home);
     options.rememberGeometry = !parser.isSet(reportOption);
+    options.rememberLanguage = true;
     frmTD_Main window(clock, options);
     window.show();
 
