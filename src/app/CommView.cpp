@@ -93,7 +93,7 @@ CommView::CommView(CommEngine& engine, QWidget* parent)
     stateBox->setLayout(stateColumn);
     stateBox->setFixedWidth(fontMetrics().averageCharWidth() * 54);
     layout->addWidget(stateBox);
-    texts->add([=] {
+    texts->add([=, this] {
         logTitle->setText(tr("Frames"));
         stateTitle->setText(tr("Counters"));
         btnCountClear->setText(tr("Count Clear"));
