@@ -26,7 +26,7 @@ bool writeAt(QFile& file, qint64 at, const QByteArray& bytes, QString* error) {
         return true;
     *error = file.errorString();
     if (error->isEmpty())
-        *error = QStringLiteral("write failed");
+        *error = Texts::tr("write failed");
     file.resize(at);
     return false;
 }
