@@ -1,8 +1,10 @@
 #include "language/Language.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTranslator>
 #include <memory>
@@ -50,7 +52,11 @@ std::optional<Language> LanguageOfCode(const QString& code) {
 }
 
 Language LanguageOfLocaleName(const QString& localeName) {
-    return localeName.startsWith(QLatin1String("ko"), Qt::CaseInsensitive) ? Language::Korean
+    // The language is the part before the territory, codeset and modifier ("ko_KR.UTF-8",
+    // "ko@..."): "kok_IN" is Konkani, not Korean.
+    static const QRegularExpression separators(QStringLiteral("[_.@-]"));
+    const QString language = localeName.trimmed().section(separators, 0, 0);
+    return language.compare(QLatin1String("ko"), Qt::CaseInsensitive) == 0 ? Language::Korean
                                                                            : Language::English;
 }
 
@@ -85,6 +91,9 @@ bool ApplyLanguage(Language language) {
     for (const std::unique_ptr<QTranslator>* t : {&now.program, &now.qt})
         if (*t)
             QCoreApplication::installTranslator(t->get());
+    // The windows take the new texts now, not at the next turn of the event loop: a caller
+    // that goes on to render or read them sees the language it asked for.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     return now.program != nullptr;
 }
 

@@ -11,7 +11,8 @@ enum class Language { English, Korean };
 // "ko" / "en", as the choice is remembered and as --language takes it.
 QString LanguageCode(Language language);
 std::optional<Language> LanguageOfCode(const QString& code);
-// The language of a locale name such as "ko_KR.UTF-8": Korean for ko*, else English.
+// The language of a locale name such as "ko_KR.UTF-8": Korean for ko (any territory),
+// else English.
 Language LanguageOfLocaleName(const QString& localeName);
 // The language the environment asks for: LC_ALL, LC_MESSAGES and LANG in that order (the
 // first one set decides, as for any program on a POSIX system); without any of them the
