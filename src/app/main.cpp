@@ -106,8 +106,13 @@ int main(int argc, char* argv[]) {
     QCommandLineOption reportViewOption(QStringLiteral("report-view"),
                                         QStringLiteral("Print the viewer's files and quit."));
     reportViewOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions(
-        {homeOption, demoOption, openOption, reportOption, viewOption, reportViewOption});
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("Speak ko (Korean) or en (English) in this run, whatever Help > Language "
+                       "holds (the choice there is not changed)."),
+        QStringLiteral("LANG"));
+    parser.addOptions({homeOption, demoOption, openOption, reportOption, viewOption,
+                       reportViewOption, languageOption});
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("Data files (*.TDD) to open in the graph viewer, or a parameter file "
@@ -125,8 +130,13 @@ int main(int argc, char* argv[]) {
     // The windows speak the language chosen in Help > Language, at the first start the
     // system's (Korean for a Korean locale, else English). The command line stays English,
     // and so do the reports tests read.
+    const std::optional<Language> asked = LanguageOfCode(parser.value(languageOption));
+    if (parser.isSet(languageOption) && !asked) {
+        err << "TD700_File: --language wants ko or en\n";
+        return 2;
+    }
     if (!parser.isSet(reportOption) && !parser.isSet(reportViewOption))
-        ApplyLanguage(StartLanguage());
+        ApplyLanguage(asked.value_or(StartLanguage()));
     // F1 and the Help menu, for every window of the program, the viewer alone too.
     HelpCentre help;
 

@@ -923,7 +923,7 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>&amp;Language</translation>
+        <translation>&amp;Language / 언어</translation>
     </message>
     <message>
         <source>Meter Status</source>
