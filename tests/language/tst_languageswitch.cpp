@@ -2,9 +2,12 @@
 #include "app/AppTestSupport.h"
 #include "language/Language.h"
 #include "logging/SaveSettings.h"
+#include "logging/frmTD_Set_DSave.h"
 #include "widgets/GradientLabel.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -13,6 +16,11 @@
 #include <QTest>
 
 namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 QMenu* menuNamed(const QWidget& window, const char* name) {
     return window.findChild<QMenu*>(QString::fromLatin1(name));
@@ -95,6 +103,29 @@ private Q_SLOTS:
         QVERIFY(unit);
         QCOMPARE(unit->text(), saveUnit);
         QVERIFY(choice->isChecked());
+    }
+
+    // A settings file saved from a Korean dialog holds the words it always held.
+    void settingsFilesDoNotChangeWithTheLanguage() {
+        TestHome home;
+        SaveSettings save;
+        save.gDSaveOn = QStringLiteral("Yes");
+        save.gDSaveInterval = 5;
+        save.gDSaveUnit = QStringLiteral("min");
+        save.gDSaveFolder = home.dir.filePath(QStringLiteral("Data"));
+        save.gDSaveName = QStringLiteral("PLANT");
+        const QString path = home.paths.saveDataIni();
+        QVERIFY(WriteSaveSettings(path, save));
+        const QByteArray before = ReadAll(path);
+
+        ApplyLanguage(Language::Korean);
+        frmTD_Set_DSave dialog(path);
+        QCOMPARE(dialog.cmbSave->currentText(), QStringLiteral("예"));
+        QCOMPARE(dialog.cmbUnit->currentText(), QStringLiteral("분"));
+        dialog.btnOK_Click();
+        ApplyLanguage(Language::English);
+        QCOMPARE(ReadAll(path), before);
+        QCOMPARE(dialog.settings(), save);
     }
 };
 
