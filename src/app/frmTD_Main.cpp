@@ -254,9 +254,8 @@ QWidget* frmTD_Main::buildButtonBar() {
                 layout->addSpacing(unit / 2);
             auto* caption = new QLabel(bar);
             caption->setObjectName(QStringLiteral("buttonGroupCaption"));
-            m_texts->add([caption, index = info.index] {
-                caption->setText(buttonGroupBefore(index));
-            });
+            m_texts->add(
+                [caption, index = info.index] { caption->setText(buttonGroupBefore(index)); });
             layout->addWidget(caption);
         }
         auto* b = new QPushButton(bar);
@@ -963,8 +962,7 @@ void frmTD_Main::quitWithoutAsking() {
 }
 
 void frmTD_Main::closeEvent(QCloseEvent* event) {
-    if (m_options.askBeforeQuit && !m_quitting &&
-        !AskYesNo(this, tr("Confirm"), tr("Quit?"))) {
+    if (m_options.askBeforeQuit && !m_quitting && !AskYesNo(this, tr("Confirm"), tr("Quit?"))) {
         event->ignore();
         return;
     }

@@ -59,32 +59,35 @@ QString SerialOpenMessage(const QString& portName, const QString& devicePath,
         if (devicePath != portName)
             text = Texts::tr("%1 is %2 on this computer. ").arg(portName, devicePath);
         text += Texts::tr("No such device: is the adapter plugged in?");
-        text += presentDevices.isEmpty()
-                    ? Texts::tr(" This computer has no serial device.")
-                    : Texts::tr(" Serial devices on this computer: %1.").arg(presentDevices.join(u", "));
+        text += presentDevices.isEmpty() ? Texts::tr(" This computer has no serial device.")
+                                         : Texts::tr(" Serial devices on this computer: %1.")
+                                               .arg(presentDevices.join(u", "));
         return text;
     }
     case SerialOpenFailure::NoPermission:
         if (access.inGroupNow)
-            return Texts::tr("Permission denied, although this user is in the device's group %1: the "
-                      "device does not let its group use it (see ls -l %2).")
+            return Texts::tr(
+                       "Permission denied, although this user is in the device's group %1: the "
+                       "device does not let its group use it (see ls -l %2).")
                 .arg(access.group, devicePath);
         if (access.inGroupListed)
-            return Texts::tr("Permission denied: this user was added to the group %1 after logging in. "
-                      "Log out and in again (or restart the computer) to use the device.")
+            return Texts::tr(
+                       "Permission denied: this user was added to the group %1 after logging in. "
+                       "Log out and in again (or restart the computer) to use the device.")
                 .arg(access.group);
         if (access.group.isEmpty() || access.group == QStringLiteral("root"))
             return Texts::tr("Permission denied: the device is not open to this user; ask the "
-                      "administrator for access to %1.")
+                             "administrator for access to %1.")
                 .arg(devicePath);
-        return Texts::tr("Permission denied: the device belongs to the group %1, which this user is "
-                  "not in. Add the user to it with \"sudo usermod -aG %1 $USER\", then log out "
-                  "and in again.")
+        return Texts::tr(
+                   "Permission denied: the device belongs to the group %1, which this user is "
+                   "not in. Add the user to it with \"sudo usermod -aG %1 $USER\", then log out "
+                   "and in again.")
             .arg(access.group);
     case SerialOpenFailure::InUse:
         return Texts::tr("The device is in use by another program (a terminal program, a modem "
-                  "manager, another copy of this one); close that program or choose another "
-                  "port.");
+                         "manager, another copy of this one); close that program or choose another "
+                         "port.");
     case SerialOpenFailure::Other:
         break;
     }

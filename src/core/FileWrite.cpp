@@ -129,8 +129,9 @@ bool FileOutput::openStream(bool fifo) {
     if (fd < 0) {
         const int code = errno;
         m_done = true;
-        m_error = fifo && code == ENXIO ? Texts::tr("it is a FIFO (named pipe) that no program reads from")
-                                        : qt_error_string(code);
+        m_error = fifo && code == ENXIO
+                      ? Texts::tr("it is a FIFO (named pipe) that no program reads from")
+                      : qt_error_string(code);
         return false;
     }
     struct stat st {};
@@ -182,8 +183,8 @@ bool FileOutput::openTemporary() {
             if (errno == EEXIST)
                 continue;
             m_done = true;
-            m_error =
-                Texts::tr("cannot create a temporary file beside it: %1").arg(qt_error_string(errno));
+            m_error = Texts::tr("cannot create a temporary file beside it: %1")
+                          .arg(qt_error_string(errno));
             return false;
         }
         // Locked while written, so that another program's clean-up leaves it alone. A clean-up
@@ -209,7 +210,8 @@ bool FileOutput::openTemporary() {
             if (QFileInfo::exists(name))
                 continue;
             m_done = true;
-            m_error = Texts::tr("cannot create a temporary file beside it: %1").arg(m_file.errorString());
+            m_error =
+                Texts::tr("cannot create a temporary file beside it: %1").arg(m_file.errorString());
             return false;
         }
         if (existed)

@@ -348,13 +348,15 @@ QStringList DataTimeLine::messages() const {
         for (const QString& w : f->reader->warnings())
             out << PrintableText(w);
         if (f->badStamps > 0)
-            out << Texts::tr("%1: %2 records carry a time stamp that names no time (such as month 13); "
-                      "they are left out")
+            out << Texts::tr(
+                       "%1: %2 records carry a time stamp that names no time (such as month 13); "
+                       "they are left out")
                        .arg(PrintableText(f->path))
                        .arg(f->badStamps);
         if (f->leftOut > 0)
-            out << Texts::tr("%1: the time goes back and forth again and again; %2 records in short "
-                      "stretches between such steps are not drawn (an export has them)")
+            out << Texts::tr(
+                       "%1: the time goes back and forth again and again; %2 records in short "
+                       "stretches between such steps are not drawn (an export has them)")
                        .arg(PrintableText(f->path))
                        .arg(f->leftOut);
         if (f->gapsCut)
@@ -368,16 +370,18 @@ QStringList DataTimeLine::messages() const {
         const TimeLineFile& first = *m_files.front();
         for (const auto& f : m_files)
             if (first.name.matches && f->name.matches && f->name.address != first.name.address)
-                out << Texts::tr("%1 is a file of meter %2, %3 of meter %4; both are shown on one time "
-                          "line")
+                out << Texts::tr(
+                           "%1 is a file of meter %2, %3 of meter %4; both are shown on one time "
+                           "line")
                            .arg(PrintableText(QFileInfo(f->path).fileName()))
                            .arg(f->name.address)
                            .arg(PrintableText(QFileInfo(first.path).fileName()))
                            .arg(first.name.address);
     }
     if (m_eventsCut)
-        out << Texts::tr("More than %1 alarm changes and gaps: the list shows the first %1; the traces "
-                  "and bands show every one")
+        out << Texts::tr(
+                   "More than %1 alarm changes and gaps: the list shows the first %1; the traces "
+                   "and bands show every one")
                    .arg(kMaxEvents);
     return out;
 }

@@ -66,8 +66,7 @@ Language SystemLanguage() {
         if (!value.isEmpty())
             return LanguageOfLocaleName(value);
     }
-    return QLocale::system().language() == QLocale::Korean ? Language::Korean
-                                                           : Language::English;
+    return QLocale::system().language() == QLocale::Korean ? Language::Korean : Language::English;
 }
 
 bool ApplyLanguage(Language language) {
@@ -86,8 +85,8 @@ bool ApplyLanguage(Language language) {
     now.program = load(QStringLiteral("td700_") + code, QStringLiteral(":/i18n"));
     // English is the language of Qt's own texts.
     if (language == Language::Korean)
-        now.qt = load(QStringLiteral("qt_") + code,
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        now.qt =
+            load(QStringLiteral("qt_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     for (const std::unique_ptr<QTranslator>* t : {&now.program, &now.qt})
         if (*t)
             QCoreApplication::installTranslator(t->get());

@@ -162,7 +162,8 @@ bool DataFileReader::open(const QString& path, Source source) {
     }
     m_header = ParseDataHeader(head);
     if (!m_header.complete) {
-        m_warnings << Texts::tr("%1: the header is cut short (%2 of %3 bytes); the file holds no records")
+        m_warnings << Texts::tr(
+                          "%1: the header is cut short (%2 of %3 bytes); the file holds no records")
                           .arg(path)
                           .arg(head.size())
                           .arg(HeaderSize);

@@ -45,14 +45,14 @@ frmTD_Set_DSave::frmTD_Set_DSave(const QString& iniPath, QWidget* parent)
 
     cmbSave = new QComboBox(this);
     // The file keeps the words of the code; the boxes show them in the program's language.
-    for (const char* word : {QT_TRANSLATE_NOOP("SaveSettings", "Yes"),
-                             QT_TRANSLATE_NOOP("SaveSettings", "No")})
+    for (const char* word :
+         {QT_TRANSLATE_NOOP("SaveSettings", "Yes"), QT_TRANSLATE_NOOP("SaveSettings", "No")})
         cmbSave->addItem(QCoreApplication::translate("SaveSettings", word),
                          QString::fromLatin1(word));
     txtSaveInterval = digitsEdit(3, this);
     cmbUnit = new QComboBox(this);
-    for (const char* word : {QT_TRANSLATE_NOOP("SaveSettings", "sec"),
-                             QT_TRANSLATE_NOOP("SaveSettings", "min")})
+    for (const char* word :
+         {QT_TRANSLATE_NOOP("SaveSettings", "sec"), QT_TRANSLATE_NOOP("SaveSettings", "min")})
         cmbUnit->addItem(QCoreApplication::translate("SaveSettings", word),
                          QString::fromLatin1(word));
     lblFolder = new QLabel(this);

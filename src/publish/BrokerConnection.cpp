@@ -172,8 +172,7 @@ void BrokerConnection::onMisc() {
         return;
     if (!m_connected &&
         QDateTime::currentMSecsSinceEpoch() - m_attemptStarted > kAttemptTimeoutMs) {
-        drop(tr("the broker did not answer in %1 s").arg(kAttemptTimeoutMs / 1000),
-             false);
+        drop(tr("the broker did not answer in %1 s").arg(kAttemptTimeoutMs / 1000), false);
         return;
     }
     afterLoop(mosquitto_loop_misc(m_mosq));
@@ -303,8 +302,7 @@ QString BrokerConnection::errorText(int rc) const {
         return m_lastLog.isEmpty() ? tr("the TLS handshake failed")
                                    : QStringLiteral("TLS: ") + m_lastLog;
     case MOSQ_ERR_EAI:
-        return tr("the host name %1 could not be looked up")
-            .arg(m_options.address.host);
+        return tr("the host name %1 could not be looked up").arg(m_options.address.host);
     case MOSQ_ERR_CONN_LOST:
         return tr("the connection was lost");
     case MOSQ_ERR_KEEPALIVE:
