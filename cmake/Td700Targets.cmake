@@ -39,7 +39,10 @@ function(td700_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   td700_warnings(${name})
   add_test(NAME ${name} COMMAND ${name})
-  set(env "TD700_BIN_DIR=${CMAKE_BINARY_DIR}/bin;TD700_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  # Tests run in the texts of the code and a neutral locale, whatever the developer's shell
+  # speaks (a Korean LANG must not change a message or a number a test compares).
+  set(env "TD700_BIN_DIR=${CMAKE_BINARY_DIR}/bin;TD700_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+      "LC_ALL=C.UTF-8")
   if(ARG_GUI)
     list(APPEND env "QT_QPA_PLATFORM=offscreen:configfile=${TD700_TEST_SCREEN}")
   endif()

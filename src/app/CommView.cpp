@@ -2,6 +2,7 @@
 
 #include "app/FrameLogModel.h"
 #include "comm/CommEngine.h"
+#include "widgets/LanguageFollower.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,7 +34,8 @@ CommView::CommView(CommEngine& engine, QWidget* parent)
     layout->setSpacing(unit);
 
     auto* logColumn = new QVBoxLayout;
-    auto* logTitle = new QLabel(tr("Frames"), this);
+    auto* texts = new LanguageFollower(this);
+    auto* logTitle = new QLabel(this);
     logTitle->setObjectName(QStringLiteral("sectionTitle"));
     logColumn->addWidget(logTitle);
     m_log = MakeGridView(QStringLiteral("sprdComm"), this);
@@ -72,17 +74,18 @@ CommView::CommView(CommEngine& engine, QWidget* parent)
 
     auto* stateColumn = new QVBoxLayout;
     stateColumn->setContentsMargins(0, 0, 0, 0);
-    auto* stateTitle = new QLabel(tr("Counters"), this);
+    auto* stateTitle = new QLabel(this);
     stateTitle->setObjectName(QStringLiteral("sectionTitle"));
     stateColumn->addWidget(stateTitle);
     m_counters = MakeGridView(QStringLiteral("sprdCommState"), this);
     auto* stateModel = new TextTableModel(&engine.tables().sprdCommState, this);
     stateModel->setShowHeaderColumn(true);
+    stateModel->setHeaderContext("DeviceTables");
     m_counters->setModel(stateModel);
     m_counters->verticalHeader()->hide();
     m_counters->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     stateColumn->addWidget(m_counters, 1);
-    btnCountClear = new QPushButton(tr("Count Clear"), this);
+    btnCountClear = new QPushButton(this);
     btnCountClear->setObjectName(QStringLiteral("btnCountClear"));
     connect(btnCountClear, &QPushButton::clicked, &engine, &CommEngine::countClear);
     stateColumn->addWidget(btnCountClear, 0, Qt::AlignRight);
@@ -90,6 +93,13 @@ CommView::CommView(CommEngine& engine, QWidget* parent)
     stateBox->setLayout(stateColumn);
     stateBox->setFixedWidth(fontMetrics().averageCharWidth() * 54);
     layout->addWidget(stateBox);
+    texts->add([=, this] {
+        logTitle->setText(tr("Frames"));
+        stateTitle->setText(tr("Counters"));
+        btnCountClear->setText(tr("Count Clear"));
+        logModel->languageChanged();
+        stateModel->languageChanged();
+    });
 }
 
 void CommView::scrollToNewest() {

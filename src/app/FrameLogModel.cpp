@@ -4,7 +4,17 @@
 #include "core/WinRgb.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QFontDatabase>
+
+namespace {
+
+// The labels of the frames (the log keeps them as the engine writes them).
+const char* const kLabels[] = {QT_TRANSLATE_NOOP("FrameLog", "SEND"),
+                               QT_TRANSLATE_NOOP("FrameLog", "RECV"),
+                               QT_TRANSLATE_NOOP("FrameLog", "LATE")};
+
+} // namespace
 
 FrameLogModel::FrameLogModel(TextTable* table, QObject* parent)
     : TextTableModel(table, parent) {
@@ -19,6 +29,14 @@ QVariant FrameLogModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
     switch (role) {
+    case Qt::DisplayRole:
+        if (tableColumn(index.column()) == 0 && table()) {
+            const QString label = table()->text(0, tableRow(index.row()));
+            for (const char* known : kLabels)
+                if (label == QLatin1String(known))
+                    return QCoreApplication::translate("FrameLog", known);
+        }
+        break;
     case Qt::ForegroundRole:
         if (isBadFrameRow(tableRow(index.row())))
             return QBrush(Qt::white);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <array>
 
 // The commands of the main window. Every menu item has one handler; a button of the bar
@@ -37,7 +38,7 @@ struct MenuItemInfo {
     MainCommand command;
     MainMenu menu;
     const char* objectName;
-    const char* caption;
+    const char* caption; // the text of the code; shown in the program's language
     EnabledWhen enabledWhen;
     bool separatorBefore;
 };
@@ -49,57 +50,63 @@ struct ButtonInfo {
 };
 
 inline constexpr std::array<MenuItemInfo, 18> kMenuItems{{
-    {MainCommand::mSetMC, MainMenu::mSet, "mSetMC", "&Meter", EnabledWhen::PortClosed, false},
-    {MainCommand::mSetDSave, MainMenu::mSet, "mSetDSave", "&Data Save", EnabledWhen::Always, false},
-    {MainCommand::mSetPublish, MainMenu::mSet, "mSetPublish", "P&ublish", EnabledWhen::Always,
-     false},
-    {MainCommand::mSetPort, MainMenu::mSet, "mSetPort", "&Port", EnabledWhen::PortClosed, false},
-    {MainCommand::mExit, MainMenu::mSet, "mExit", "&Quit", EnabledWhen::Always, true},
-    {MainCommand::mOnlinePortOpen, MainMenu::mOnline, "mOnlinePortOpen", "&Port Open",
-     EnabledWhen::Always, false},
-    {MainCommand::mOnlineSingleLine, MainMenu::mOnline, "mOnlineSingleLine", "Monitoring - &LINE",
-     EnabledWhen::Polling, true},
-    {MainCommand::mOnlineSingleBar, MainMenu::mOnline, "mOnlineSingleBar", "Monitoring - &BAR",
-     EnabledWhen::Polling, false},
-    {MainCommand::mOnlineSingleText, MainMenu::mOnline, "mOnlineSingleText", "Monitoring - &TEXT",
-     EnabledWhen::Polling, false},
-    {MainCommand::mOnlineMulti, MainMenu::mOnline, "mOnlineMulti", "&Multi Monitoring",
-     EnabledWhen::Polling, true},
-    {MainCommand::mOnlineMultiPV, MainMenu::mOnline, "mOnlineMultiPV", "Multi Monitoring - P&V",
-     EnabledWhen::Polling, false},
-    {MainCommand::mPMeterList, MainMenu::mPMeter, "mPMeterList", "&Parameter Setup",
-     EnabledWhen::Always, false},
-    {MainCommand::mPMeterSysDate, MainMenu::mPMeter, "mPMeterSysDate", "Date/Time &Reserve",
-     EnabledWhen::Polling, false},
-    {MainCommand::mHelpAbout, MainMenu::mHelp, "mHelpAbout", "&About", EnabledWhen::Always, false},
-    {MainCommand::mHelpHelp, MainMenu::mHelp, "mHelpHelp", "&Help", EnabledWhen::Always, true},
-    {MainCommand::mHelpManual, MainMenu::mHelp, "mHelpManual", "TD700 &Manual", EnabledWhen::Always,
-     false},
-    // Where a user looks for it: beside the port and the monitors.
-    {MainCommand::mHelpViewComm, MainMenu::mOnline, "mHelpViewComm", "Communication Data &View",
+    {MainCommand::mSetMC, MainMenu::mSet, "mSetMC", QT_TRANSLATE_NOOP("MainMenus", "&Meter"),
+     EnabledWhen::PortClosed, false},
+    {MainCommand::mSetDSave, MainMenu::mSet, "mSetDSave",
+     QT_TRANSLATE_NOOP("MainMenus", "&Data Save"), EnabledWhen::Always, false},
+    {MainCommand::mSetPublish, MainMenu::mSet, "mSetPublish",
+     QT_TRANSLATE_NOOP("MainMenus", "P&ublish"), EnabledWhen::Always, false},
+    {MainCommand::mSetPort, MainMenu::mSet, "mSetPort", QT_TRANSLATE_NOOP("MainMenus", "&Port"),
+     EnabledWhen::PortClosed, false},
+    {MainCommand::mExit, MainMenu::mSet, "mExit", QT_TRANSLATE_NOOP("MainMenus", "&Quit"),
      EnabledWhen::Always, true},
-    {MainCommand::mHelpGView, MainMenu::mHelp, "mHelpGView", "&Graph Viewer", EnabledWhen::Always,
-     false},
+    {MainCommand::mOnlinePortOpen, MainMenu::mOnline, "mOnlinePortOpen",
+     QT_TRANSLATE_NOOP("MainMenus", "&Port Open"), EnabledWhen::Always, false},
+    {MainCommand::mOnlineSingleLine, MainMenu::mOnline, "mOnlineSingleLine",
+     QT_TRANSLATE_NOOP("MainMenus", "Monitoring - &LINE"), EnabledWhen::Polling, true},
+    {MainCommand::mOnlineSingleBar, MainMenu::mOnline, "mOnlineSingleBar",
+     QT_TRANSLATE_NOOP("MainMenus", "Monitoring - &BAR"), EnabledWhen::Polling, false},
+    {MainCommand::mOnlineSingleText, MainMenu::mOnline, "mOnlineSingleText",
+     QT_TRANSLATE_NOOP("MainMenus", "Monitoring - &TEXT"), EnabledWhen::Polling, false},
+    {MainCommand::mOnlineMulti, MainMenu::mOnline, "mOnlineMulti",
+     QT_TRANSLATE_NOOP("MainMenus", "&Multi Monitoring"), EnabledWhen::Polling, true},
+    {MainCommand::mOnlineMultiPV, MainMenu::mOnline, "mOnlineMultiPV",
+     QT_TRANSLATE_NOOP("MainMenus", "Multi Monitoring - P&V"), EnabledWhen::Polling, false},
+    {MainCommand::mPMeterList, MainMenu::mPMeter, "mPMeterList",
+     QT_TRANSLATE_NOOP("MainMenus", "&Parameter Setup"), EnabledWhen::Always, false},
+    {MainCommand::mPMeterSysDate, MainMenu::mPMeter, "mPMeterSysDate",
+     QT_TRANSLATE_NOOP("MainMenus", "Date/Time &Reserve"), EnabledWhen::Polling, false},
+    {MainCommand::mHelpAbout, MainMenu::mHelp, "mHelpAbout",
+     QT_TRANSLATE_NOOP("MainMenus", "&About"), EnabledWhen::Always, false},
+    {MainCommand::mHelpHelp, MainMenu::mHelp, "mHelpHelp", QT_TRANSLATE_NOOP("MainMenus", "&Help"),
+     EnabledWhen::Always, true},
+    {MainCommand::mHelpManual, MainMenu::mHelp, "mHelpManual",
+     QT_TRANSLATE_NOOP("MainMenus", "TD700 &Manual"), EnabledWhen::Always, false},
+    // Where a user looks for it: beside the port and the monitors.
+    {MainCommand::mHelpViewComm, MainMenu::mOnline, "mHelpViewComm",
+     QT_TRANSLATE_NOOP("MainMenus", "Communication Data &View"), EnabledWhen::Always, true},
+    {MainCommand::mHelpGView, MainMenu::mHelp, "mHelpGView",
+     QT_TRANSLATE_NOOP("MainMenus", "&Graph Viewer"), EnabledWhen::Always, false},
 }};
 
 // btnMenu(0..14): caption and the menu item whose handler the button runs. Index 3 changes
 // its caption with the port ("Port Open" / "Port Close").
 inline constexpr std::array<ButtonInfo, 15> kButtons{{
-    {0, MainCommand::mSetMC, "Enable Meter"},
-    {1, MainCommand::mSetDSave, "Data Save Setup"},
-    {2, MainCommand::mSetPort, "Port Setup"},
-    {3, MainCommand::mOnlinePortOpen, "Port Open"},
-    {4, MainCommand::mOnlineSingleLine, "Monitoring(LINE)"},
-    {5, MainCommand::mOnlineSingleBar, "Monitoring(BAR)"},
-    {6, MainCommand::mOnlineSingleText, "Monitoring(TEXT)"},
-    {7, MainCommand::mOnlineMulti, "Multi Monitoring"},
-    {8, MainCommand::mOnlineMultiPV, "Multi Monitoring(PV)"},
-    {9, MainCommand::mPMeterList, "Parameter Setup"},
-    {10, MainCommand::mPMeterSysDate, "Date/Time Reserve"},
-    {11, MainCommand::mHelpAbout, "About"},
-    {12, MainCommand::mHelpHelp, "Help"},
-    {13, MainCommand::mHelpManual, "TD700 Manual"},
-    {14, MainCommand::mHelpGView, "Graph Viewer"},
+    {0, MainCommand::mSetMC, QT_TRANSLATE_NOOP("MainMenus", "Enable Meter")},
+    {1, MainCommand::mSetDSave, QT_TRANSLATE_NOOP("MainMenus", "Data Save Setup")},
+    {2, MainCommand::mSetPort, QT_TRANSLATE_NOOP("MainMenus", "Port Setup")},
+    {3, MainCommand::mOnlinePortOpen, QT_TRANSLATE_NOOP("MainMenus", "Port Open")},
+    {4, MainCommand::mOnlineSingleLine, QT_TRANSLATE_NOOP("MainMenus", "Monitoring(LINE)")},
+    {5, MainCommand::mOnlineSingleBar, QT_TRANSLATE_NOOP("MainMenus", "Monitoring(BAR)")},
+    {6, MainCommand::mOnlineSingleText, QT_TRANSLATE_NOOP("MainMenus", "Monitoring(TEXT)")},
+    {7, MainCommand::mOnlineMulti, QT_TRANSLATE_NOOP("MainMenus", "Multi Monitoring")},
+    {8, MainCommand::mOnlineMultiPV, QT_TRANSLATE_NOOP("MainMenus", "Multi Monitoring(PV)")},
+    {9, MainCommand::mPMeterList, QT_TRANSLATE_NOOP("MainMenus", "Parameter Setup")},
+    {10, MainCommand::mPMeterSysDate, QT_TRANSLATE_NOOP("MainMenus", "Date/Time Reserve")},
+    {11, MainCommand::mHelpAbout, QT_TRANSLATE_NOOP("MainMenus", "About")},
+    {12, MainCommand::mHelpHelp, QT_TRANSLATE_NOOP("MainMenus", "Help")},
+    {13, MainCommand::mHelpManual, QT_TRANSLATE_NOOP("MainMenus", "TD700 Manual")},
+    {14, MainCommand::mHelpGView, QT_TRANSLATE_NOOP("MainMenus", "Graph Viewer")},
 }};
 
 inline const MenuItemInfo& MenuItemOf(MainCommand command) {

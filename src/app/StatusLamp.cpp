@@ -10,6 +10,13 @@ StatusLamp::StatusLamp(const QString& caption, const QColor& litColour, QWidget*
     setToolTip(caption);
 }
 
+void StatusLamp::setCaption(const QString& caption) {
+    m_caption = caption;
+    setToolTip(caption);
+    updateGeometry();
+    update();
+}
+
 void StatusLamp::setLit(bool lit) {
     if (lit == m_lit)
         return;

@@ -11,6 +11,7 @@ public:
     StatusLamp(const QString& caption, const QColor& litColour, QWidget* parent = nullptr);
 
     bool isLit() const { return m_lit; }
+    void setCaption(const QString& caption);
     void setLit(bool lit);
 
     QSize sizeHint() const override;

@@ -15,7 +15,9 @@ const QColor kNoticeText(0x4a, 0x30, 0x00);
 
 StatusListModel::StatusListModel(TextTable* table, const CommState& state, QObject* parent)
     : TextTableModel(table, parent)
-    , m_state(state) {}
+    , m_state(state) {
+    setHeaderContext("DeviceTables");
+}
 
 void StatusListModel::setBackoffSource(std::function<Backoff(int)> source) {
     m_backoff = std::move(source);

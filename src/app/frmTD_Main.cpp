@@ -18,6 +18,7 @@
 #include "core/TextLines.h"
 #include "core/WinRgb.h"
 #include "help/HelpCentre.h"
+#include "language/Language.h"
 #include "logging/AlarmHistory.h"
 #include "logging/DataFileWriter.h"
 #include "logging/SaveSettings.h"
@@ -31,9 +32,11 @@
 #include "viewer/GraphViewerWindow.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/GradientLabel.h"
+#include "widgets/LanguageFollower.h"
 #include "widgets/ScreenFit.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -155,6 +158,7 @@ frmTD_Main::~frmTD_Main() {
 // ---- building ---------------------------------------------------------------------------
 
 void frmTD_Main::buildUi() {
+    m_texts = new LanguageFollower(this);
     buildMenus();
 
     auto* central = new QWidget(this);
@@ -181,7 +185,7 @@ void frmTD_Main::buildUi() {
 void frmTD_Main::buildMenus() {
     std::map<MainMenu, QMenu*> menus;
     for (MainMenu m : {MainMenu::mSet, MainMenu::mOnline, MainMenu::mPMeter, MainMenu::mHelp}) {
-        QMenu* menu = menuBar()->addMenu(menuTitle(m));
+        QMenu* menu = menuBar()->addMenu(QString());
         menu->setObjectName(QString::fromLatin1(menuObjectName(m)));
         menus[m] = menu;
     }
@@ -189,7 +193,7 @@ void frmTD_Main::buildMenus() {
         QMenu* menu = menus[item.menu];
         if (item.separatorBefore && !menu->isEmpty())
             menu->addSeparator();
-        QAction* a = menu->addAction(QString::fromLatin1(item.caption));
+        QAction* a = menu->addAction(QString());
         a->setObjectName(QString::fromLatin1(item.objectName));
         const MainCommand command = item.command;
         connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
@@ -197,6 +201,42 @@ void frmTD_Main::buildMenus() {
     }
     m_actions[MainCommand::mHelpViewComm]->setCheckable(true);
     m_actions[MainCommand::mExit]->setShortcut(QKeySequence::Quit);
+    buildLanguageMenu(menus[MainMenu::mHelp]);
+    m_texts->add([this, menus] {
+        for (const auto& [m, menu] : menus)
+            menu->setTitle(menuTitle(m));
+        for (const MenuItemInfo& item : kMenuItems)
+            if (item.command != MainCommand::mOnlinePortOpen)
+                m_actions[item.command]->setText(
+                    QCoreApplication::translate("MainMenus", item.caption));
+    });
+}
+
+void frmTD_Main::buildLanguageMenu(QMenu* help) {
+    // Each language is named in its own words, so that a user who cannot read the one shown
+    // finds the other.
+    help->addSeparator();
+    QMenu* menu = help->addMenu(QString());
+    menu->setObjectName(QStringLiteral("mLanguage"));
+    auto* group = new QActionGroup(menu);
+    for (const auto& [language, name] : {std::pair{Language::Korean, QStringLiteral("한국어")},
+                                         std::pair{Language::English, QStringLiteral("English")}}) {
+        QAction* a = menu->addAction(name);
+        a->setObjectName(QStringLiteral("mLanguage_") + LanguageCode(language));
+        a->setCheckable(true);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, language = language] {
+            ApplyLanguage(language);
+            if (m_options.rememberLanguage)
+                RememberLanguage(language);
+        });
+    }
+    m_texts->add([menu] {
+        menu->setTitle(tr("&Language"));
+        const QString current = LanguageCode(CurrentLanguage());
+        for (QAction* a : menu->actions())
+            a->setChecked(a->objectName().endsWith(current));
+    });
 }
 
 QWidget* frmTD_Main::buildButtonBar() {
@@ -212,11 +252,13 @@ QWidget* frmTD_Main::buildButtonBar() {
         if (!group.isEmpty()) {
             if (info.index != 0)
                 layout->addSpacing(unit / 2);
-            auto* caption = new QLabel(group, bar);
+            auto* caption = new QLabel(bar);
             caption->setObjectName(QStringLiteral("buttonGroupCaption"));
+            m_texts->add(
+                [caption, index = info.index] { caption->setText(buttonGroupBefore(index)); });
             layout->addWidget(caption);
         }
-        auto* b = new QPushButton(QString::fromLatin1(info.caption), bar);
+        auto* b = new QPushButton(bar);
         b->setObjectName(QStringLiteral("btnMenu_%1").arg(info.index));
         b->setProperty("index", info.index);
         b->setFocusPolicy(Qt::TabFocus);
@@ -227,6 +269,12 @@ QWidget* frmTD_Main::buildButtonBar() {
         layout->addWidget(b);
     }
     layout->addStretch(1);
+    m_texts->add([this] {
+        for (const ButtonInfo& info : kButtons)
+            if (info.command != MainCommand::mOnlinePortOpen)
+                m_buttons[info.index]->setText(
+                    QCoreApplication::translate("MainMenus", info.caption));
+    });
     return bar;
 }
 
@@ -240,7 +288,8 @@ QWidget* frmTD_Main::buildStatusArea() {
     // The meter status list.
     auto* left = new QVBoxLayout;
     auto* heading = new QHBoxLayout;
-    auto* title = new QLabel(tr("Meter Status"), area);
+    auto* title = new QLabel(area);
+    m_texts->add([title] { title->setText(tr("Meter Status")); });
     title->setObjectName(QStringLiteral("sectionTitle"));
     m_phaseChip = new QLabel(area);
     m_phaseChip->setObjectName(QStringLiteral("phaseChip"));
@@ -269,14 +318,18 @@ QWidget* frmTD_Main::buildStatusArea() {
     m_statusView->verticalHeader()->hide();
     m_statusView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_statusView->setCursor(Qt::PointingHandCursor);
-    m_statusView->setToolTip(tr("Click a meter that reads \"OK\" to select it."));
+    m_texts->add([this] {
+        m_statusView->setToolTip(tr("Click a meter that reads \"OK\" to select it."));
+        m_statusModel->languageChanged();
+    });
     connect(m_statusView, &QTableView::clicked, this, &frmTD_Main::onStatusClicked);
     left->addWidget(m_statusView, 1);
     layout->addLayout(left, 3);
 
     // The selected meter and the data-save settings.
     auto* right = new QVBoxLayout;
-    auto* selected = new QGroupBox(tr("Selected Meter"), area);
+    auto* selected = new QGroupBox(area);
+    m_texts->add([selected] { selected->setTitle(tr("Selected Meter")); });
     selected->setObjectName(QStringLiteral("fraSelectedMeter"));
     auto* selectedLayout = new QVBoxLayout(selected);
     lblMC_No = new GradientLabel(QString(), 0xB26F1F, 0x6E3F12, selected);
@@ -292,7 +345,8 @@ QWidget* frmTD_Main::buildStatusArea() {
     selectedLayout->addWidget(m_selectedDetails);
     right->addWidget(selected);
 
-    auto* save = new QGroupBox(tr("Data Save"), area);
+    auto* save = new QGroupBox(area);
+    m_texts->add([save] { save->setTitle(tr("Data Save")); });
     save->setObjectName(QStringLiteral("fraDataSave"));
     auto* form = new QGridLayout(save);
     auto makeValue = [save](const char* name) {
@@ -305,13 +359,15 @@ QWidget* frmTD_Main::buildStatusArea() {
     lblDSave_Intv = makeValue("lblDSave_Intv");
     lblDSave_Unit = makeValue("lblDSave_Unit");
     lblDaySave = makeValue("lblDaySave");
-    const std::pair<QString, GradientLabel*> rows[] = {{tr("Save"), lblDSave_Enable},
-                                                       {tr("Interval"), lblDSave_Intv},
-                                                       {tr("Unit"), lblDSave_Unit},
-                                                       {tr("Daily file"), lblDaySave}};
+    const std::pair<const char*, GradientLabel*> rows[] = {{QT_TR_NOOP("Save"), lblDSave_Enable},
+                                                           {QT_TR_NOOP("Interval"), lblDSave_Intv},
+                                                           {QT_TR_NOOP("Unit"), lblDSave_Unit},
+                                                           {QT_TR_NOOP("Daily file"), lblDaySave}};
     int r = 0;
     for (const auto& [caption, label] : rows) {
-        form->addWidget(new QLabel(caption, save), r, 0);
+        auto* l = new QLabel(save);
+        m_texts->add([l, caption = caption] { l->setText(tr(caption)); });
+        form->addWidget(l, r, 0);
         form->addWidget(label, r, 1);
         ++r;
     }
@@ -341,8 +397,6 @@ void frmTD_Main::buildStatusBar() {
         m_panels[i] = l;
         bar->addPermanentWidget(l, i == 3 ? 1 : 0);
     }
-    m_panels[2]->setToolTip(tr("Data file messages"));
-    m_panels[3]->setToolTip(tr("Link messages"));
     shpSend = new StatusLamp(QStringLiteral("SEND"), QColor(0xe0, 0x9b, 0x12), bar);
     shpSend->setObjectName(QStringLiteral("shpSend"));
     shpRecv = new StatusLamp(QStringLiteral("RECV"), QColor(0x2e, 0xb8, 0x4b), bar);
@@ -355,6 +409,13 @@ void frmTD_Main::buildStatusBar() {
     bar->addPermanentWidget(m_brokerPanel);
     bar->addPermanentWidget(shpSend);
     bar->addPermanentWidget(shpRecv);
+    m_texts->add([this] {
+        shpSend->setCaption(tr("SEND"));
+        shpRecv->setCaption(tr("RECV"));
+        showFileStatus();
+        if (m_panels[3]->text().isEmpty())
+            m_panels[3]->setToolTip(tr("Link messages"));
+    });
 }
 
 void frmTD_Main::connectEngine() {
@@ -435,10 +496,13 @@ void frmTD_Main::startUp() {
     if (!problems.isEmpty())
         m_panels[3]->setToolTip(problems.join(u'\n'));
     SetPortClosedMenus(true);
-    updatePortCaptions(false);
-    showPhase(CommEngine::Phase::Closed);
-    refreshSelectedMeterDetails();
-    showBrokerState();
+    // What the window says of the engine's state is said again in a new language.
+    m_texts->add([this] {
+        showPhase(m_engine->phase());
+        refreshSelectedMeterDetails();
+        showSaveLabels();
+        showBrokerState();
+    });
     m_saveWriter->tmrDSave().start();
 }
 
@@ -446,11 +510,25 @@ void frmTD_Main::showSaveSettings(const SaveSettings& s) {
     m_saveWriter->setSettings(s);
     if (m_publisher)
         m_publisher->setSaveSettings(s);
-    const SaveSettingsLabels labels = LabelsOf(s);
-    lblDSave_Enable->setText(labels.lblDSave_Enable);
+    showSaveLabels();
+}
+
+void frmTD_Main::showSaveLabels() {
+    // The settings file's words ("Yes", "sec" ...) are shown in the program's language.
+    const SaveSettingsLabels labels = LabelsOf(m_saveWriter->settings());
+    const auto shown = [](const QString& value) {
+        static const char* const words[] = {
+            QT_TRANSLATE_NOOP("SaveSettings", "Yes"), QT_TRANSLATE_NOOP("SaveSettings", "No"),
+            QT_TRANSLATE_NOOP("SaveSettings", "sec"), QT_TRANSLATE_NOOP("SaveSettings", "min")};
+        for (const char* word : words)
+            if (value == QLatin1String(word))
+                return QCoreApplication::translate("SaveSettings", word);
+        return value;
+    };
+    lblDSave_Enable->setText(shown(labels.lblDSave_Enable));
     lblDSave_Intv->setText(labels.lblDSave_Intv);
-    lblDSave_Unit->setText(labels.lblDSave_Unit);
-    lblDaySave->setText(labels.lblDaySave);
+    lblDSave_Unit->setText(shown(labels.lblDSave_Unit));
+    lblDaySave->setText(shown(labels.lblDaySave));
 }
 
 void frmTD_Main::showPortSettings() {
@@ -474,9 +552,12 @@ void frmTD_Main::SetPortClosedMenus(bool closed) {
 }
 
 void frmTD_Main::updatePortCaptions(bool open) {
-    m_actions[MainCommand::mOnlinePortOpen]->setText(open ? QStringLiteral("&Port Close")
-                                                          : QStringLiteral("&Port Open"));
-    m_buttons[3]->setText(open ? QStringLiteral("Port Close") : QStringLiteral("Port Open"));
+    m_portCaptionsOpen = open;
+    m_actions[MainCommand::mOnlinePortOpen]->setText(
+        open ? QCoreApplication::translate("MainMenus", "&Port Close")
+             : QCoreApplication::translate("MainMenus", "&Port Open"));
+    m_buttons[3]->setText(open ? QCoreApplication::translate("MainMenus", "Port Close")
+                               : QCoreApplication::translate("MainMenus", "Port Open"));
     m_buttons[3]->setProperty("portOpen", open);
     m_buttons[3]->style()->unpolish(m_buttons[3]);
     m_buttons[3]->style()->polish(m_buttons[3]);
@@ -881,8 +962,7 @@ void frmTD_Main::quitWithoutAsking() {
 }
 
 void frmTD_Main::closeEvent(QCloseEvent* event) {
-    if (m_options.askBeforeQuit && !m_quitting &&
-        !AskYesNo(this, QStringLiteral("Confirm"), QStringLiteral("Quit?"))) {
+    if (m_options.askBeforeQuit && !m_quitting && !AskYesNo(this, tr("Confirm"), tr("Quit?"))) {
         event->ignore();
         return;
     }

@@ -21,8 +21,10 @@ class frmTD_Parameter;
 class GradientLabel;
 class GraphViewerWindow;
 class HelpCentre;
+class LanguageFollower;
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QSplitter;
 class QTableView;
@@ -47,6 +49,7 @@ public:
         AppPaths paths;
         LinkFactoryFunction linkFactory; // empty: the program's own links
         bool rememberGeometry = false;   // keep the window's place and size between runs
+        bool rememberLanguage = false;   // keep the language chosen in Help > Language
         bool askBeforeQuit = true;       // "Quit?" on close
         // Called with every parameter window before it is shown (tests give it their own
         // file dialogs).
@@ -105,6 +108,7 @@ protected:
 private:
     void buildUi();
     void buildMenus();
+    void buildLanguageMenu(QMenu* help);
     QWidget* buildButtonBar();
     QWidget* buildStatusArea();
     void buildStatusBar();
@@ -112,6 +116,7 @@ private:
     void startUp();
     // The data-save settings go to the save tick and to the four labels.
     void showSaveSettings(const SaveSettings& settings);
+    void showSaveLabels();
     void showPortSettings();
     void updatePortCaptions(bool open);
     void showPhase(CommEngine::Phase phase);
@@ -174,5 +179,7 @@ private:
     StatusLamp* shpRecv = nullptr;
     QSplitter* m_splitter = nullptr;
     bool m_quitting = false;
+    bool m_portCaptionsOpen = false;
+    LanguageFollower* m_texts = nullptr;
     QList<QPointer<GraphViewerWindow>> m_viewers;
 };

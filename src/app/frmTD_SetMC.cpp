@@ -42,7 +42,7 @@ frmTD_SetMC::frmTD_SetMC(const QString& setEnvPath, CommState& state, DeviceTabl
     , m_state(state)
     , m_tables(tables) {
     setObjectName(QStringLiteral("frmTD_SetMC"));
-    setWindowTitle(QStringLiteral("Using Device Setup"));
+    setWindowTitle(tr("Using Device Setup"));
 
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     const QVector<MeterListLine> read = ReadMeterListForEditing(m_path);
@@ -163,7 +163,7 @@ bool frmTD_SetMC::eventFilter(QObject* watched, QEvent* event) {
 void frmTD_SetMC::accept() {
     const QVector<MeterListLine> all = lines();
     if (std::none_of(all.begin(), all.end(), [](const MeterListLine& l) { return l.isMarked(); })) {
-        ShowMessage(this, QMessageBox::Information, QStringLiteral("Check."));
+        ShowMessage(this, QMessageBox::Information, tr("Check."));
         return;
     }
     QString error;

@@ -7,6 +7,7 @@
 #include "core/FileRead.h"
 #include "core/Version.h"
 #include "help/HelpCentre.h"
+#include "language/Language.h"
 #include "logging/SaveSettings.h"
 #include "paramset/ParamSetFiles.h"
 #include "viewer/GraphViewerWindow.h"
@@ -105,8 +106,13 @@ int main(int argc, char* argv[]) {
     QCommandLineOption reportViewOption(QStringLiteral("report-view"),
                                         QStringLiteral("Print the viewer's files and quit."));
     reportViewOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions(
-        {homeOption, demoOption, openOption, reportOption, viewOption, reportViewOption});
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("Speak ko (Korean) or en (English) in this run, whatever Help > Language "
+                       "holds (the choice there is not changed)."),
+        QStringLiteral("LANG"));
+    parser.addOptions({homeOption, demoOption, openOption, reportOption, viewOption,
+                       reportViewOption, languageOption});
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("Data files (*.TDD) to open in the graph viewer, or a parameter file "
@@ -121,6 +127,16 @@ int main(int argc, char* argv[]) {
         out << VersionText(QStringLiteral("TD700_File"));
         return 0;
     }
+    // The windows speak the language chosen in Help > Language, at the first start the
+    // system's (Korean for a Korean locale, else English). The command line stays English,
+    // and so do the reports tests read.
+    const std::optional<Language> asked = LanguageOfCode(parser.value(languageOption));
+    if (parser.isSet(languageOption) && !asked) {
+        err << "TD700_File: --language wants ko or en\n";
+        return 2;
+    }
+    if (!parser.isSet(reportOption) && !parser.isSet(reportViewOption))
+        ApplyLanguage(asked.value_or(StartLanguage()));
     // F1 and the Help menu, for every window of the program, the viewer alone too.
     HelpCentre help;
 
@@ -177,6 +193,7 @@ int main(int argc, char* argv[]) {
     frmTD_Main::Options options;
     options.paths = AppPaths::resolve(home);
     options.rememberGeometry = !parser.isSet(reportOption);
+    options.rememberLanguage = true;
     frmTD_Main window(clock, options);
     window.show();
 

@@ -104,8 +104,8 @@ bool CommEngine::openPort() {
         // port that cannot be opened is most often a fix away (an adapter, a group).
         m_lastFailure = m_link->errorString();
         if (!m_lastFailure.isEmpty())
-            Q_EMIT statusText(4, QStringLiteral("Port [%1] ==> Not opened: %2")
-                                     .arg(m_settings.portName, m_lastFailure));
+            Q_EMIT statusText(
+                4, tr("Port [%1] ==> Not opened: %2").arg(m_settings.portName, m_lastFailure));
         return false;
     }
     m_lastFailure.clear();
@@ -126,8 +126,7 @@ void CommEngine::onLinkOpened() {
 void CommEngine::onLinkOpenFailed(const QString& reason) {
     if (m_phase != Phase::Connecting)
         return;
-    closeByEngine(
-        QStringLiteral("Port [%1] ==> Not connected: %2").arg(m_settings.portName, reason), reason);
+    closeByEngine(tr("Port [%1] ==> Not connected: %2").arg(m_settings.portName, reason), reason);
 }
 
 void CommEngine::startScan() {
@@ -199,8 +198,7 @@ void CommEngine::closeByEngine(const QString& panel4, const QString& reason) {
 void CommEngine::onLinkLost(const QString& reason) {
     if (m_phase == Phase::Closed)
         return;
-    closeByEngine(QStringLiteral("Port [%1] ==> Closed: %2").arg(m_settings.portName, reason),
-                  reason);
+    closeByEngine(tr("Port [%1] ==> Closed: %2").arg(m_settings.portName, reason), reason);
 }
 
 void CommEngine::stopTimers() {
@@ -289,8 +287,8 @@ void CommEngine::onTxTick() {
         applyCancel();
     if (s.gMeterAddress.isEmpty()) {
         if (isPortOpen())
-            closeByEngine(QStringLiteral("No meter enabled ==> Port Closed"),
-                          QStringLiteral("no meter is enabled in the meter list"));
+            closeByEngine(tr("No meter enabled ==> Port Closed"),
+                          tr("no meter is enabled in the meter list"));
         return;
     }
     if (s.gResumeMeter > -1) {
@@ -562,9 +560,8 @@ bool CommEngine::failureEscalation() {
     Q_EMIT requestGivenUp(m_lastGivenUp);
     noteMeterFailed(s.gCurMeter);
     if (code == RC_PROBE) {
-        Q_EMIT statusText(
-            4,
-            QStringLiteral("Meter [%1] ==> COMM. Error").arg(s.gMeterAddress.value(s.gCurMeter)));
+        Q_EMIT statusText(4,
+                          tr("Meter [%1] ==> COMM. Error").arg(s.gMeterAddress.value(s.gCurMeter)));
         if (s.gCurMeter >= 0 && s.gCurMeter < s.gMeterOnline.size())
             s.gMeterOnline[s.gCurMeter] = false;
         s.gResumeMeter = NextMeterIndex(s);
@@ -577,7 +574,7 @@ bool CommEngine::failureEscalation() {
         // online flags of this scan (the status list's colours may be left from an earlier
         // one).
         if (NextOnlineMeter(s, 0) < 0) {
-            closeByEngine(QString(), QStringLiteral("no meter answered"));
+            closeByEngine(QString(), tr("no meter answered"));
             return true;
         }
         // The channel descriptions are read however the last probe ended.
@@ -595,8 +592,7 @@ bool CommEngine::failureEscalation() {
         // Sent again and again, a write the meter refuses or never answers would hold the bus
         // for ever: it is given up, and the settings read that follows shows what the meter
         // holds.
-        Q_EMIT statusText(4,
-                          QStringLiteral("Meter [%1] ==> Clock write failed").arg(s.gSelAddress));
+        Q_EMIT statusText(4, tr("Meter [%1] ==> Clock write failed").arg(s.gSelAddress));
         s.gCommand = RC_READ_COMMON;
         beginSettingsRead();
         Q_EMIT clockWriteDone(false);

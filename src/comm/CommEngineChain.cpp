@@ -149,8 +149,7 @@ void CommEngine::setSettingsState(SettingsState state) {
 void CommEngine::settingsReadFailed() {
     CommState& s = m_state;
     setSettingsState(SettingsState::Incomplete);
-    Q_EMIT statusText(4,
-                      QStringLiteral("Meter [%1] ==> Settings read incomplete").arg(s.gSelAddress));
+    Q_EMIT statusText(4, tr("Meter [%1] ==> Settings read incomplete").arg(s.gSelAddress));
     if (m_health.backoffLimit() == 0)
         return;
     m_health.visitFailed(s.gSelMeter);

@@ -1,5 +1,7 @@
 #include "comm/DeviceTables.h"
 
+#include <QtGlobal>
+
 DeviceTables::DeviceTables()
     : sprdMON(100, 0)
     , sprdStatus(4, 0)
@@ -10,14 +12,15 @@ DeviceTables::DeviceTables()
     , sprdFormual_Mem(1, 12)
     , sprdFormual_CH(1, 12)
     , sprdOldALM(48, 2) {
-    sprdStatus.setText(1, 0, QStringLiteral("Meter"));
-    sprdStatus.setText(2, 0, QStringLiteral("Link"));
-    sprdStatus.setText(3, 0, QStringLiteral("Model"));
-    sprdStatus.setText(4, 0, QStringLiteral("Version"));
-    sprdCommState.setText(0, 0, QStringLiteral("Meter"));
-    sprdCommState.setText(1, 0, QStringLiteral("Good"));
-    sprdCommState.setText(2, 0, QStringLiteral("Time-out"));
-    sprdCommState.setText(3, 0, QStringLiteral("Bad frame"));
+    // The captions stay in the tables as they are; the windows show them translated.
+    sprdStatus.setText(1, 0, QStringLiteral(QT_TRANSLATE_NOOP("DeviceTables", "Meter")));
+    sprdStatus.setText(2, 0, QStringLiteral(QT_TRANSLATE_NOOP("DeviceTables", "Link")));
+    sprdStatus.setText(3, 0, QStringLiteral(QT_TRANSLATE_NOOP("DeviceTables", "Model")));
+    sprdStatus.setText(4, 0, QStringLiteral(QT_TRANSLATE_NOOP("DeviceTables", "Version")));
+    sprdCommState.setText(0, 0, QStringLiteral(QT_TRANSLATE_NOOP("DeviceTables", "Meter")));
+    sprdCommState.setText(1, 0, QStringLiteral(QT_TRANSLATE_NOOP("DeviceTables", "Good")));
+    sprdCommState.setText(2, 0, QStringLiteral(QT_TRANSLATE_NOOP("DeviceTables", "Time-out")));
+    sprdCommState.setText(3, 0, QStringLiteral(QT_TRANSLATE_NOOP("DeviceTables", "Bad frame")));
 }
 
 void DeviceTables::clearMeterRows() {

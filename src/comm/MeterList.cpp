@@ -6,6 +6,7 @@
 #include "core/FileRead.h"
 #include "core/TextLines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -102,11 +103,12 @@ MeterListMarks ReadMeterListMarks(const QString& path) {
 QString MeterListMarks::warning(const QString& path) const {
     if (markedBeyond == 0)
         return {};
-    return QStringLiteral("%1: %2 marked %3 after line %4 ignored: slave addresses go from 1 "
-                          "to %4.")
-        .arg(QDir::toNativeSeparators(path))
-        .arg(markedBeyond)
-        .arg(markedBeyond == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+    const QString marked = markedBeyond == 1
+                               ? QCoreApplication::translate("MeterList", "%1 marked line")
+                               : QCoreApplication::translate("MeterList", "%1 marked lines");
+    return QCoreApplication::translate(
+               "MeterList", "%1: %2 after line %3 ignored: slave addresses go from 1 to %3.")
+        .arg(QDir::toNativeSeparators(path), marked.arg(markedBeyond))
         .arg(HighestSlaveAddress);
 }
 

@@ -12,9 +12,10 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SerialOpenProblem", text);
-}
+// The texts of this file, translated where the desktop program shows them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SerialOpenProblem)
+};
 
 } // namespace
 
@@ -56,36 +57,39 @@ QString SerialOpenMessage(const QString& portName, const QString& devicePath,
     case SerialOpenFailure::NotFound: {
         QString text;
         if (devicePath != portName)
-            text = tr("%1 is %2 on this computer. ").arg(portName, devicePath);
-        text += tr("No such device: is the adapter plugged in?");
-        text += presentDevices.isEmpty()
-                    ? tr(" This computer has no serial device.")
-                    : tr(" Serial devices on this computer: %1.").arg(presentDevices.join(u", "));
+            text = Texts::tr("%1 is %2 on this computer. ").arg(portName, devicePath);
+        text += Texts::tr("No such device: is the adapter plugged in?");
+        text += presentDevices.isEmpty() ? Texts::tr(" This computer has no serial device.")
+                                         : Texts::tr(" Serial devices on this computer: %1.")
+                                               .arg(presentDevices.join(u", "));
         return text;
     }
     case SerialOpenFailure::NoPermission:
         if (access.inGroupNow)
-            return tr("Permission denied, although this user is in the device's group %1: the "
-                      "device does not let its group use it (see ls -l %2).")
+            return Texts::tr(
+                       "Permission denied, although this user is in the device's group %1: the "
+                       "device does not let its group use it (see ls -l %2).")
                 .arg(access.group, devicePath);
         if (access.inGroupListed)
-            return tr("Permission denied: this user was added to the group %1 after logging in. "
-                      "Log out and in again (or restart the computer) to use the device.")
+            return Texts::tr(
+                       "Permission denied: this user was added to the group %1 after logging in. "
+                       "Log out and in again (or restart the computer) to use the device.")
                 .arg(access.group);
         if (access.group.isEmpty() || access.group == QStringLiteral("root"))
-            return tr("Permission denied: the device is not open to this user; ask the "
-                      "administrator for access to %1.")
+            return Texts::tr("Permission denied: the device is not open to this user; ask the "
+                             "administrator for access to %1.")
                 .arg(devicePath);
-        return tr("Permission denied: the device belongs to the group %1, which this user is "
-                  "not in. Add the user to it with \"sudo usermod -aG %1 $USER\", then log out "
-                  "and in again.")
+        return Texts::tr(
+                   "Permission denied: the device belongs to the group %1, which this user is "
+                   "not in. Add the user to it with \"sudo usermod -aG %1 $USER\", then log out "
+                   "and in again.")
             .arg(access.group);
     case SerialOpenFailure::InUse:
-        return tr("The device is in use by another program (a terminal program, a modem "
-                  "manager, another copy of this one); close that program or choose another "
-                  "port.");
+        return Texts::tr("The device is in use by another program (a terminal program, a modem "
+                         "manager, another copy of this one); close that program or choose another "
+                         "port.");
     case SerialOpenFailure::Other:
         break;
     }
-    return systemText.isEmpty() ? tr("The port could not be opened.") : systemText;
+    return systemText.isEmpty() ? Texts::tr("The port could not be opened.") : systemText;
 }

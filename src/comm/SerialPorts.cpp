@@ -3,6 +3,7 @@
 #include "comm/LinkFactory.h"
 #include "comm/SerialLink.h"
 
+#include <QCoreApplication>
 #include <QSerialPortInfo>
 
 QStringList AvailableSerialPorts() {
@@ -18,6 +19,9 @@ QStringList AvailableSerialPorts() {
 }
 
 namespace {
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SerialPorts)
+};
 // A device server gets its connect time-out and a little more.
 constexpr int kTestWaitMs = 4000;
 } // namespace
@@ -25,7 +29,7 @@ constexpr int kTestWaitMs = 4000;
 QString TestLink(SerialLink& link, const QString& portName, const QString& lineSettings) {
     if (!OpenLinkAndWait(link, portName, lineSettings, kTestWaitMs)) {
         const QString why = link.errorString();
-        return why.isEmpty() ? QStringLiteral("The port could not be opened.") : why;
+        return why.isEmpty() ? Texts::tr("The port could not be opened.") : why;
     }
     link.close();
     return {};

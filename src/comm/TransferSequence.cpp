@@ -3,6 +3,7 @@
 #include "comm/RequestCodes.h"
 #include "comm/RequestTable.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -12,6 +13,11 @@ constexpr double kFormulaVersion = 1.16;
 // The upload total of firmware before 1.16, whatever the channel count: the common block and
 // six channel blocks.
 constexpr int kOldUploadTotal = 74 + 93 * 6;
+
+// The transfer's progress texts, shown in the status bar of the windows.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TransferSequence)
+};
 
 int fullUploadTotal(int n) {
     return 74 + 93 * n + (n == 12 ? 156 : 78) + 50 * n;
@@ -41,19 +47,19 @@ QString TransferStep::message(bool upload) const {
 }
 
 QString UploadingMessage() {
-    return QStringLiteral("Parameter Uploading(TD700==>PC) ...");
+    return Texts::tr("Parameter Uploading(TD700==>PC) ...");
 }
 
 QString UploadCompleteMessage() {
-    return QStringLiteral("Parameter Upload(TD700==>PC) Complete");
+    return Texts::tr("Parameter Upload(TD700==>PC) Complete");
 }
 
 QString DownloadingMessage() {
-    return QStringLiteral("Parameter Downloading(PC==>TD700) ...");
+    return Texts::tr("Parameter Downloading(PC==>TD700) ...");
 }
 
 QString DownloadCompleteMessage() {
-    return QStringLiteral("Parameter Download(PC==>TD700) Complete");
+    return Texts::tr("Parameter Download(PC==>TD700) Complete");
 }
 
 std::optional<TransferStep> UploadStep(int answered, int n, double version) {

@@ -12,13 +12,14 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("FileRead", text);
-}
+// The texts of this file, translated where the desktop program shows them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(FileRead)
+};
 
 bool refuse(QString* error, FileKind kind) {
     if (error)
-        *error = tr("it is %1, not a regular file").arg(FileKindText(kind));
+        *error = Texts::tr("it is %1, not a regular file").arg(FileKindText(kind));
     return false;
 }
 
@@ -70,19 +71,19 @@ QString FileKindText(FileKind kind) {
     case FileKind::Regular:
         return {};
     case FileKind::Folder:
-        return tr("a folder");
+        return Texts::tr("a folder");
     case FileKind::Fifo:
-        return tr("a FIFO (named pipe)");
+        return Texts::tr("a FIFO (named pipe)");
     case FileKind::CharacterDevice:
-        return tr("a character device");
+        return Texts::tr("a character device");
     case FileKind::BlockDevice:
-        return tr("a block device");
+        return Texts::tr("a block device");
     case FileKind::Socket:
-        return tr("a socket");
+        return Texts::tr("a socket");
     case FileKind::Other:
         break;
     }
-    return tr("a special file");
+    return Texts::tr("a special file");
 }
 
 bool OpenRegularFile(QFile& file, const QString& path, QString* error, QIODevice::OpenMode extra) {

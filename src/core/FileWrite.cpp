@@ -19,9 +19,10 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("FileWrite", text);
-}
+// The texts of this file, translated where the desktop program shows them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(FileWrite)
+};
 
 std::atomic<bool> g_waitForFifoReaders{false};
 
@@ -90,7 +91,7 @@ bool FileOutput::isTemporaryOf(const QString& fileName, const QString& targetNam
 }
 
 bool FileOutput::fail(const QString& why) {
-    m_error = why.isEmpty() ? tr("write failed") : why;
+    m_error = why.isEmpty() ? Texts::tr("write failed") : why;
     cancel();
     return false;
 }
@@ -112,7 +113,7 @@ bool FileOutput::open() {
     }
     // Not written at all (writes() is false).
     m_done = true;
-    m_error = tr("it is %1: only regular files, FIFOs and character devices are written")
+    m_error = Texts::tr("it is %1: only regular files, FIFOs and character devices are written")
                   .arg(FileKindText(kind));
     return false;
 }
@@ -128,15 +129,16 @@ bool FileOutput::openStream(bool fifo) {
     if (fd < 0) {
         const int code = errno;
         m_done = true;
-        m_error = fifo && code == ENXIO ? tr("it is a FIFO (named pipe) that no program reads from")
-                                        : qt_error_string(code);
+        m_error = fifo && code == ENXIO
+                      ? Texts::tr("it is a FIFO (named pipe) that no program reads from")
+                      : qt_error_string(code);
         return false;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !(S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode))) {
         ::close(fd);
         m_done = true;
-        m_error = tr("it was replaced by something else while it was being opened");
+        m_error = Texts::tr("it was replaced by something else while it was being opened");
         return false;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -181,8 +183,8 @@ bool FileOutput::openTemporary() {
             if (errno == EEXIST)
                 continue;
             m_done = true;
-            m_error =
-                tr("cannot create a temporary file beside it: %1").arg(qt_error_string(errno));
+            m_error = Texts::tr("cannot create a temporary file beside it: %1")
+                          .arg(qt_error_string(errno));
             return false;
         }
         // Locked while written, so that another program's clean-up leaves it alone. A clean-up
@@ -208,7 +210,8 @@ bool FileOutput::openTemporary() {
             if (QFileInfo::exists(name))
                 continue;
             m_done = true;
-            m_error = tr("cannot create a temporary file beside it: %1").arg(m_file.errorString());
+            m_error =
+                Texts::tr("cannot create a temporary file beside it: %1").arg(m_file.errorString());
             return false;
         }
         if (existed)
@@ -218,7 +221,7 @@ bool FileOutput::openTemporary() {
         return true;
     }
     m_done = true;
-    m_error = tr("cannot create a temporary file beside it");
+    m_error = Texts::tr("cannot create a temporary file beside it");
     return false;
 }
 
@@ -243,7 +246,7 @@ bool FileOutput::commit() {
     if (m_done)
         return false;
     if (!m_file.isOpen())
-        return fail(tr("not open"));
+        return fail(Texts::tr("not open"));
     // A buffered error (from a device that buffers despite the request) surfaces here.
     if (!m_file.flush() || m_file.error() != QFileDevice::NoError)
         return fail(m_file.errorString());
@@ -263,7 +266,7 @@ bool FileOutput::commit() {
     // Whatever took the old file's place since it was opened is not renamed over.
     const FileKind now = KindOfFile(m_target);
     if (now != FileKind::Regular && now != FileKind::Missing)
-        return fail(tr("it is now %1, which is not replaced").arg(FileKindText(now)));
+        return fail(Texts::tr("it is now %1, which is not replaced").arg(FileKindText(now)));
 #ifdef Q_OS_UNIX
     if (::rename(QFile::encodeName(m_temporary).constData(),
                  QFile::encodeName(m_target).constData()) != 0)

@@ -10,9 +10,10 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("TextLines", text);
-}
+// The texts of this file, translated where the desktop program shows them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TextLines)
+};
 
 bool isControl(QChar c) {
     return c.unicode() < 0x20 || c.unicode() == 0x7F;
@@ -25,11 +26,11 @@ QString TextFileProblem(const QString& path) {
     if (kind == FileKind::Missing && !QFileInfo::exists(path))
         return {};
     if (kind == FileKind::Folder)
-        return tr("%1 is a folder, not a file").arg(path);
+        return Texts::tr("%1 is a folder, not a file").arg(path);
     QFile file;
     QString why;
     if (!OpenRegularFile(file, path, &why))
-        return tr("%1 cannot be read: %2").arg(path, why);
+        return Texts::tr("%1 cannot be read: %2").arg(path, why);
     return {};
 }
 
@@ -41,16 +42,16 @@ TextFile ReadTextFile(const QString& path) {
     QFile file;
     QString why;
     if (KindOfFile(path) == FileKind::Folder) {
-        out.problem = tr("%1 is a folder, not a file").arg(path);
+        out.problem = Texts::tr("%1 is a folder, not a file").arg(path);
         return out;
     }
     if (!OpenRegularFile(file, path, &why)) {
-        out.problem = tr("%1 cannot be read: %2").arg(path, why);
+        out.problem = Texts::tr("%1 cannot be read: %2").arg(path, why);
         return out;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        out.problem = tr("%1 cannot be read: %2").arg(path, file.errorString());
+        out.problem = Texts::tr("%1 cannot be read: %2").arg(path, file.errorString());
         return out;
     }
     out.lines = SplitTextLines(bytes);

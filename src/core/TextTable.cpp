@@ -3,6 +3,7 @@
 #include "core/FileRead.h"
 #include "core/FileWrite.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringList>
 #include <cmath>
@@ -329,7 +330,7 @@ bool TextTable::loadData(const QString& path, QString* error) {
         // than its file has bytes (a damaged count must not ask for gigabytes).
         qint64(columns) * (rows + 1) > bytes.size()) {
         if (error)
-            *error = QStringLiteral("not a saved table");
+            *error = QCoreApplication::translate("TextTable", "not a saved table");
         return false;
     }
     setColumnCount(columns);

@@ -8,9 +8,10 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("DataFileAppend", text);
-}
+// The texts of this file, translated where the desktop program shows them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DataFileAppend)
+};
 
 AppendOutcome failed(const QString& reason) {
     AppendOutcome out;
@@ -25,7 +26,7 @@ bool writeAt(QFile& file, qint64 at, const QByteArray& bytes, QString* error) {
         return true;
     *error = file.errorString();
     if (error->isEmpty())
-        *error = QStringLiteral("write failed");
+        *error = Texts::tr("write failed");
     file.resize(at);
     return false;
 }
@@ -37,7 +38,7 @@ AppendOutcome AppendDataRecord(const QString& path, const std::function<QByteArr
     using namespace DataFile;
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return failed(tr("%1 is not a file").arg(path));
+        return failed(Texts::tr("%1 is not a file").arg(path));
 
     QFile file(path);
     AppendOutcome out;
@@ -58,7 +59,7 @@ AppendOutcome AppendDataRecord(const QString& path, const std::function<QByteArr
     const qint64 length = file.size();
     const QByteArray start = file.read(std::min<qint64>(length, 16));
     if (start != magic().left(start.size()))
-        return failed(tr("%1 is not a data file; it was left as it is").arg(path));
+        return failed(Texts::tr("%1 is not a data file; it was left as it is").arg(path));
 
     if (length < HeaderSize) {
         if (!file.resize(0))

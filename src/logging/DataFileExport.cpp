@@ -62,8 +62,9 @@ private:
             const qint64 n = m_out.write(data, qint64(size));
             if (n <= 0) {
                 if (m_error)
-                    *m_error = m_out.errorString().isEmpty() ? QStringLiteral("write failed")
-                                                             : m_out.errorString();
+                    *m_error = m_out.errorString().isEmpty()
+                                   ? QCoreApplication::translate("DataFileExport", "write failed")
+                                   : m_out.errorString();
                 return false;
             }
             data += n;
@@ -198,7 +199,8 @@ bool ExportCsvFile(const QList<DataFileReader*>& readers, const QString& path,
         // Reading failed, or writing did: either way the file on disk stays as it was.
         out.cancel();
         if (error)
-            *error = why.isEmpty() ? QStringLiteral("write failed") : why;
+            *error =
+                why.isEmpty() ? QCoreApplication::translate("DataFileExport", "write failed") : why;
         return false;
     }
     if (!out.commit()) {

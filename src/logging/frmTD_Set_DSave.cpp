@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -43,10 +44,17 @@ frmTD_Set_DSave::frmTD_Set_DSave(const QString& iniPath, QWidget* parent)
     setWindowTitle(tr("Data Save Setup"));
 
     cmbSave = new QComboBox(this);
-    cmbSave->addItems({QStringLiteral("Yes"), QStringLiteral("No")});
+    // The file keeps the words of the code; the boxes show them in the program's language.
+    for (const char* word :
+         {QT_TRANSLATE_NOOP("SaveSettings", "Yes"), QT_TRANSLATE_NOOP("SaveSettings", "No")})
+        cmbSave->addItem(QCoreApplication::translate("SaveSettings", word),
+                         QString::fromLatin1(word));
     txtSaveInterval = digitsEdit(3, this);
     cmbUnit = new QComboBox(this);
-    cmbUnit->addItems({QStringLiteral("sec"), QStringLiteral("min")});
+    for (const char* word :
+         {QT_TRANSLATE_NOOP("SaveSettings", "sec"), QT_TRANSLATE_NOOP("SaveSettings", "min")})
+        cmbUnit->addItem(QCoreApplication::translate("SaveSettings", word),
+                         QString::fromLatin1(word));
     lblFolder = new QLabel(this);
     lblFolder->setFrameShape(QFrame::StyledPanel);
     lblFolder->setMinimumWidth(320);
@@ -167,10 +175,10 @@ void frmTD_Set_DSave::clampInterval() {
 
 void frmTD_Set_DSave::showExample() {
     if (chbDSaveF->isChecked())
-        lblMsg->setText(QStringLiteral("-. DEVICE = 1 :  _01_YYYYMMDD.TDD\n"
-                                       "-. DEVICE = 99 :  _99_YYYYMMDD."));
+        lblMsg->setText(tr("-. DEVICE = 1 :  _01_YYYYMMDD.TDD\n"
+                           "-. DEVICE = 99 :  _99_YYYYMMDD."));
     else
-        lblMsg->setText(QStringLiteral("-. DEVICE = 1 :  _01.TDD\n-. DEVICE = 99 :  _99.TDD"));
+        lblMsg->setText(tr("-. DEVICE = 1 :  _01.TDD\n-. DEVICE = 99 :  _99.TDD"));
 }
 
 bool frmTD_Set_DSave::eventFilter(QObject* watched, QEvent* event) {
@@ -203,9 +211,9 @@ void frmTD_Set_DSave::showError(const QString& message) {
 
 SaveSettings frmTD_Set_DSave::settings() const {
     SaveSettings s;
-    s.gDSaveOn = cmbSave->currentText();
+    s.gDSaveOn = cmbSave->currentData().toString();
     s.gDSaveInterval = std::clamp(SettingsLineValue(txtSaveInterval->text()), 1, 60);
-    s.gDSaveUnit = cmbUnit->currentText();
+    s.gDSaveUnit = cmbUnit->currentData().toString();
     s.gDSaveFolder = lblFolder->text();
     s.gDSaveName = txtFName->text();
     s.gDSaveDaily = chbDSaveF->isChecked();
@@ -216,11 +224,11 @@ SaveSettings frmTD_Set_DSave::settings() const {
 
 void frmTD_Set_DSave::btnOK_Click() {
     if (lblFolder->text().isEmpty()) {
-        refuse(QStringLiteral("Select Folder."));
+        refuse(tr("Select Folder."));
         return;
     }
     if (txtFName->text().isEmpty()) {
-        refuse(QStringLiteral("Input Filename."));
+        refuse(tr("Input Filename."));
         return;
     }
     const SaveSettings s = settings();

@@ -83,7 +83,7 @@ void BrokerConnection::attempt() {
     m_events.clear();
     m_mosq = mosquitto_new(orNull(local8(m_options.clientId)), true, this);
     if (!m_mosq) {
-        drop(QStringLiteral("the MQTT client could not be made"), false);
+        drop(tr("the MQTT client could not be made"), false);
         return;
     }
     mosquitto_connect_callback_set(m_mosq, &BrokerConnection::onConnectCb);
@@ -114,7 +114,7 @@ void BrokerConnection::attempt() {
                                    nullptr);
         }
         if (rc != MOSQ_ERR_SUCCESS) {
-            drop(QStringLiteral("the certificates could not be used: ") + errorText(rc), true);
+            drop(tr("the certificates could not be used: %1").arg(errorText(rc)), true);
             return;
         }
     }
@@ -127,7 +127,7 @@ void BrokerConnection::attempt() {
     }
     const int fd = mosquitto_socket(m_mosq);
     if (fd < 0) {
-        drop(QStringLiteral("no connection was made"), false);
+        drop(tr("no connection was made"), false);
         return;
     }
     m_read = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
@@ -153,7 +153,7 @@ void BrokerConnection::onReadable() {
         char byte;
         const int fd = mosquitto_socket(m_mosq);
         if (fd >= 0 && ::recv(fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0) {
-            drop(QStringLiteral("the broker closed the connection"), false);
+            drop(tr("the broker closed the connection"), false);
             return;
         }
     }
@@ -172,8 +172,7 @@ void BrokerConnection::onMisc() {
         return;
     if (!m_connected &&
         QDateTime::currentMSecsSinceEpoch() - m_attemptStarted > kAttemptTimeoutMs) {
-        drop(QStringLiteral("the broker did not answer in %1 s").arg(kAttemptTimeoutMs / 1000),
-             false);
+        drop(tr("the broker did not answer in %1 s").arg(kAttemptTimeoutMs / 1000), false);
         return;
     }
     afterLoop(mosquitto_loop_misc(m_mosq));
@@ -300,17 +299,16 @@ QString BrokerConnection::errorText(int rc) const {
     case MOSQ_ERR_ERRNO:
         return QString::fromLocal8Bit(std::strerror(errno)).toLower();
     case MOSQ_ERR_TLS:
-        return m_lastLog.isEmpty() ? QStringLiteral("the TLS handshake failed")
+        return m_lastLog.isEmpty() ? tr("the TLS handshake failed")
                                    : QStringLiteral("TLS: ") + m_lastLog;
     case MOSQ_ERR_EAI:
-        return QStringLiteral("the host name %1 could not be looked up")
-            .arg(m_options.address.host);
+        return tr("the host name %1 could not be looked up").arg(m_options.address.host);
     case MOSQ_ERR_CONN_LOST:
-        return QStringLiteral("the connection was lost");
+        return tr("the connection was lost");
     case MOSQ_ERR_KEEPALIVE:
-        return QStringLiteral("the broker stopped answering");
+        return tr("the broker stopped answering");
     case MOSQ_ERR_NO_CONN:
-        return QStringLiteral("no connection");
+        return tr("no connection");
     default:
         return QString::fromUtf8(mosquitto_strerror(rc)).toLower();
     }

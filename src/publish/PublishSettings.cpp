@@ -3,6 +3,7 @@
 #include "core/FileRead.h"
 #include "core/TextLines.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -22,6 +23,11 @@ QString keyName(const char* key) {
     return QString::fromLatin1(key);
 }
 
+// The messages, translated where the desktop program shows them (td700 stays English).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PublishSettings)
+};
+
 } // namespace
 
 bool ParseBrokerUrl(const QString& text, BrokerAddress* out, QString* why) {
@@ -29,8 +35,8 @@ bool ParseBrokerUrl(const QString& text, BrokerAddress* out, QString* why) {
         QStringLiteral("^(mqtts?)://(\\[[0-9A-Fa-f:.]+\\]|[^/:\\[\\]\\s]+)(?::(\\d{1,5}))?/(.*)$"));
     const QRegularExpressionMatch m = form.match(text.trimmed());
     if (!m.hasMatch()) {
-        *why = QStringLiteral("%1 is not a broker address: it wants "
-                              "mqtt://HOST[:PORT]/PREFIX or mqtts://HOST[:PORT]/PREFIX")
+        *why = Texts::tr("%1 is not a broker address: it wants "
+                         "mqtt://HOST[:PORT]/PREFIX or mqtts://HOST[:PORT]/PREFIX")
                    .arg(text);
         return false;
     }
@@ -43,7 +49,7 @@ bool ParseBrokerUrl(const QString& text, BrokerAddress* out, QString* why) {
     if (!m.captured(3).isEmpty()) {
         a.port = m.captured(3).toInt();
         if (a.port < 1 || a.port > 65535) {
-            *why = QStringLiteral("%1: the port must be 1..65535").arg(text);
+            *why = Texts::tr("%1: the port must be 1..65535").arg(text);
             return false;
         }
     }
@@ -53,8 +59,8 @@ bool ParseBrokerUrl(const QString& text, BrokerAddress* out, QString* why) {
     // Wildcards and empty levels would make topics a subscriber cannot tell apart.
     if (prefix.isEmpty() || prefix.contains(u'+') || prefix.contains(u'#') ||
         prefix.contains(QStringLiteral("//")) || prefix.contains(QChar(0))) {
-        *why = QStringLiteral("%1: the topic prefix after the host must be one or more topic "
-                              "levels without + or #")
+        *why = Texts::tr("%1: the topic prefix after the host must be one or more topic "
+                         "levels without + or #")
                    .arg(text);
         return false;
     }
@@ -128,21 +134,20 @@ QString PublishSettingsProblem(const PublishSettings& s, QString (*flag)(const c
         return flag("publish") + QStringLiteral(": ") + why;
     static const QRegularExpression badNode(QStringLiteral("[+#/\\s]"));
     if (s.node.contains(badNode))
-        return flag("node") + QStringLiteral(": a node name is one topic level, without "
-                                             "+, #, / or blanks");
+        return Texts::tr("%1: a node name is one topic level, without +, #, / or blanks")
+            .arg(flag("node"));
     if (s.qos != 0 && s.qos != 1)
-        return flag("mqtt-qos") + QStringLiteral(" wants 0 or 1");
+        return Texts::tr("%1 wants 0 or 1").arg(flag("mqtt-qos"));
     if (s.keepAliveSeconds < 5 || s.keepAliveSeconds > 65535)
-        return flag("mqtt-keepalive") + QStringLiteral(" wants seconds from 5 to 65535");
+        return Texts::tr("%1 wants seconds from 5 to 65535").arg(flag("mqtt-keepalive"));
     if (s.backlogDays < 1 || s.backlogDays > 3650)
-        return flag("publish-backlog") + QStringLiteral(" wants days from 1 to 3650");
+        return Texts::tr("%1 wants days from 1 to 3650").arg(flag("publish-backlog"));
     if (s.certFile.isEmpty() != s.keyFile.isEmpty())
-        return flag("mqtt-cert") + QStringLiteral(" and ") + flag("mqtt-key") +
-               QStringLiteral(" go together: give both or neither");
+        return Texts::tr("%1 and %2 go together: give both or neither")
+            .arg(flag("mqtt-cert"), flag("mqtt-key"));
     if (!address.tls && !(s.caFile.isEmpty() && s.certFile.isEmpty()))
-        return flag("mqtt-ca") + QStringLiteral(", ") + flag("mqtt-cert") +
-               QStringLiteral(" and ") + flag("mqtt-key") +
-               QStringLiteral(" need an mqtts:// address");
+        return Texts::tr("%1, %2 and %3 need an mqtts:// address")
+            .arg(flag("mqtt-ca"), flag("mqtt-cert"), flag("mqtt-key"));
     const std::pair<const char*, QString> files[] = {
         {"mqtt-ca", s.caFile}, {"mqtt-cert", s.certFile}, {"mqtt-key", s.keyFile}};
     for (const auto& [key, file] : files) {
@@ -150,24 +155,21 @@ QString PublishSettingsProblem(const PublishSettings& s, QString (*flag)(const c
             continue;
         const QFileInfo info(file);
         if (!info.isFile() || !info.isReadable())
-            return flag(key) + QStringLiteral(": %1 %2").arg(
-                                   file, info.exists() ? QStringLiteral("cannot be read")
-                                                       : QStringLiteral("is not there"));
+            return info.exists() ? Texts::tr("%1: %2 cannot be read").arg(flag(key), file)
+                                 : Texts::tr("%1: %2 is not there").arg(flag(key), file);
     }
     if (!s.passwordFile.isEmpty()) {
         if (s.user.isEmpty())
-            return flag("mqtt-password-file") + QStringLiteral(" needs ") + flag("mqtt-user");
+            return Texts::tr("%1 needs %2").arg(flag("mqtt-password-file"), flag("mqtt-user"));
         const QFileInfo info(s.passwordFile);
         if (!info.isFile())
-            return flag("mqtt-password-file") +
-                   QStringLiteral(": %1 is not there").arg(s.passwordFile);
+            return Texts::tr("%1: %2 is not there").arg(flag("mqtt-password-file"), s.passwordFile);
 #ifdef Q_OS_UNIX
         // A password others can read is no secret: the file must be the owner's alone.
         if (info.permissions() & (QFile::ReadGroup | QFile::ReadOther))
-            return flag("mqtt-password-file") +
-                   QStringLiteral(": %1 may be read by others; make it the owner's alone "
-                                  "(chmod 600 %1)")
-                       .arg(s.passwordFile);
+            return Texts::tr("%1: %2 may be read by others; make it the owner's alone "
+                             "(chmod 600 %2)")
+                .arg(flag("mqtt-password-file"), s.passwordFile);
 #endif
         QString password, problem;
         if (!ReadPasswordFile(s.passwordFile, &password, &problem))

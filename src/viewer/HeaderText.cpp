@@ -11,9 +11,10 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("GraphViewer", text);
-}
+// The texts of this file, translated where the desktop program shows them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(GraphViewer)
+};
 
 QString esc(const QString& text) {
     return PrintableText(text).toHtmlEscaped();
@@ -32,34 +33,34 @@ QString number(float v) {
 
 QString HeaderHtml(const DataTimeLine& line) {
     if (line.isEmpty())
-        return tr("<p>No data file is open.</p>");
+        return Texts::tr("<p>No data file is open.</p>");
     const DataHeader& h = line.header();
     const QLocale locale;
     QString html = QStringLiteral("<table cellspacing='0' cellpadding='2'>");
     const TimeLineFile& first = *line.files().front();
     if (first.name.matches) {
-        html += row(tr("Meter"), tr("%1 (the slave address in the file name)")
+        html += row(Texts::tr("Meter"), Texts::tr("%1 (the slave address in the file name)")
                                      .arg(first.name.address, 2, 10, QChar(u'0')));
-        html += row(tr("Name"), esc(first.name.name));
+        html += row(Texts::tr("Name"), esc(first.name.name));
     }
-    html += row(tr("Model"),
+    html += row(Texts::tr("Model"),
                 h.knownModel
-                    ? tr("%1 (%2 channels)").arg(h.modelCode).arg(h.channelCount)
-                    : tr("%1 (not a known model: all twelve channels shown)").arg(h.modelCode));
-    html += row(tr("Layout"), h.layoutVersion().toHtmlEscaped());
-    html += row(tr("Interval"),
-                line.interval() > 0 ? SpanText(double(line.interval())) : tr("not known"));
-    html += row(tr("Records"), locale.toString(line.recordCount()));
+                    ? Texts::tr("%1 (%2 channels)").arg(h.modelCode).arg(h.channelCount)
+                    : Texts::tr("%1 (not a known model: all twelve channels shown)").arg(h.modelCode));
+    html += row(Texts::tr("Layout"), h.layoutVersion().toHtmlEscaped());
+    html += row(Texts::tr("Interval"),
+                line.interval() > 0 ? SpanText(double(line.interval())) : Texts::tr("not known"));
+    html += row(Texts::tr("Records"), locale.toString(line.recordCount()));
     if (line.hasRecords()) {
-        html += row(tr("From"), DataTime::text(line.firstTime()));
-        html += row(tr("To"), DataTime::text(line.lastTime()));
-        html += row(tr("Span"), SpanText(double(line.lastTime() - line.firstTime())));
+        html += row(Texts::tr("From"), DataTime::text(line.firstTime()));
+        html += row(Texts::tr("To"), DataTime::text(line.lastTime()));
+        html += row(Texts::tr("Span"), SpanText(double(line.lastTime() - line.firstTime())));
     }
     qint64 silent = 0;
     for (const TimeGap& g : line.gaps())
         silent += g.to - g.from;
-    html += row(tr("Gaps"),
-                tr("%1 (%2 without data)").arg(line.gaps().size()).arg(SpanText(double(silent))));
+    html += row(Texts::tr("Gaps"),
+                Texts::tr("%1 (%2 without data)").arg(line.gaps().size()).arg(SpanText(double(silent))));
     html += QStringLiteral("</table>");
 
     html += QStringLiteral(
@@ -67,7 +68,7 @@ QString HeaderHtml(const DataTimeLine& line) {
                 "<th align='left'>%2</th><th align='left'>%3</th>"
                 "<th align='right'>%4</th><th align='right'>%5</th>"
                 "<th align='right'>%6</th></tr>")
-                .arg(tr("Channels"), tr("Name"), tr("Unit"), tr("Low"), tr("High"), tr("Decimals"));
+                .arg(Texts::tr("Channels"), Texts::tr("Name"), Texts::tr("Unit"), Texts::tr("Low"), Texts::tr("High"), Texts::tr("Decimals"));
     for (int ch = 1; ch <= line.channelCount(); ++ch) {
         const DataChannel& c = h.channels[size_t(ch - 1)];
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td align='right'>%4</td>"
@@ -82,7 +83,7 @@ QString HeaderHtml(const DataTimeLine& line) {
                 "<h4>%1</h4><table cellspacing='0' cellpadding='2'><tr><th align='left'>%2</th>"
                 "<th align='right'>%3</th><th align='left'>%4</th>"
                 "<th align='left'>%5</th></tr>")
-                .arg(tr("Files"), tr("File"), tr("Records"), tr("First"), tr("Last"));
+                .arg(Texts::tr("Files"), Texts::tr("File"), Texts::tr("Records"), Texts::tr("First"), Texts::tr("Last"));
     for (const auto& f : line.files()) {
         QString firstTime, lastTime;
         if (!f->segments.empty()) {
@@ -102,7 +103,7 @@ QString HeaderHtml(const DataTimeLine& line) {
 
     const QStringList messages = line.messages();
     if (!messages.isEmpty()) {
-        html += QStringLiteral("<h4>%1</h4><ul>").arg(tr("Notes"));
+        html += QStringLiteral("<h4>%1</h4><ul>").arg(Texts::tr("Notes"));
         for (const QString& m : messages)
             html += QStringLiteral("<li style='color:#b03000'>%1</li>").arg(m.toHtmlEscaped());
         html += QStringLiteral("</ul>");

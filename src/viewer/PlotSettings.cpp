@@ -8,6 +8,15 @@
 #include <QCoreApplication>
 #include <cmath>
 
+namespace {
+
+// The band captions, translated where the viewer shows them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(GraphViewer)
+};
+
+} // namespace
+
 unsigned PlotSettings::shownMask() const {
     unsigned mask = 0;
     for (const PlotChannel& c : channels)
@@ -52,23 +61,20 @@ PlotSettings PlotSettings::forTimeLine(const DataTimeLine& timeLine) {
         }
         s.channels.push_back(p);
     }
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("GraphViewer", text);
-    };
-    s.bands.push_back({BandRow::Kind::NoData, 0, tr("No data"), QColor(0x80, 0x80, 0x80)});
+    s.bands.push_back({BandRow::Kind::NoData, 0, Texts::tr("No data"), QColor(0x80, 0x80, 0x80)});
     const RecordFlags& on = timeLine.everOn();
     for (const PlotChannel& c : s.channels)
         if (on.channelAlarm(c.channel))
             s.bands.push_back({BandRow::Kind::Alarm, c.channel,
-                               tr("CH%1 ALM").arg(c.channel, 2, 10, QChar(u'0')), c.colour});
+                               Texts::tr("CH%1 ALM").arg(c.channel, 2, 10, QChar(u'0')), c.colour});
     const int inputs = timeLine.channelCount() == 2 ? 2 : 6;
     for (int i = 1; i <= inputs; ++i)
         if (on.input(i))
             s.bands.push_back(
-                {BandRow::Kind::Input, i, tr("DI %1").arg(i), QColor(0x30, 0xC0, 0x60)});
+                {BandRow::Kind::Input, i, Texts::tr("DI %1").arg(i), QColor(0x30, 0xC0, 0x60)});
     for (int i = 1; i <= timeLine.channelCount(); ++i)
         if (on.relay(i))
             s.bands.push_back(
-                {BandRow::Kind::Relay, i, tr("RY %1").arg(i), QColor(0xE0, 0x90, 0x20)});
+                {BandRow::Kind::Relay, i, Texts::tr("RY %1").arg(i), QColor(0xE0, 0x90, 0x20)});
     return s;
 }

@@ -4,6 +4,7 @@
 #include "widgets/WinColour.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <utility>
 
 TextTableModel::TextTableModel(TextTable* table, QObject* parent)
@@ -84,12 +85,20 @@ bool TextTableModel::setData(const QModelIndex& index, const QVariant& value, in
 QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (!m_table || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (orientation == Qt::Horizontal) {
-        const QString caption = m_table->text(tableColumn(section), 0);
-        return caption.isEmpty() ? QVariant(tableColumn(section)) : QVariant(caption);
-    }
-    const QString caption = m_table->text(0, tableRow(section));
-    return caption.isEmpty() ? QVariant(tableRow(section)) : QVariant(caption);
+    const QString caption = orientation == Qt::Horizontal ? m_table->text(tableColumn(section), 0)
+                                                          : m_table->text(0, tableRow(section));
+    if (caption.isEmpty())
+        return orientation == Qt::Horizontal ? tableColumn(section) : tableRow(section);
+    if (m_headerContext)
+        return QCoreApplication::translate(m_headerContext, caption.toUtf8().constData());
+    return caption;
+}
+
+void TextTableModel::languageChanged() {
+    if (columnCount() > 0)
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (m_rows > 0)
+        Q_EMIT headerDataChanged(Qt::Vertical, 0, m_rows - 1);
 }
 
 Qt::ItemFlags TextTableModel::flags(const QModelIndex& index) const {

@@ -26,6 +26,11 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     void setEditable(bool editable) { m_editable = editable; }
+    // Header cells shown in the program's language: the table keeps the text of the code,
+    // the view shows QCoreApplication::translate(context, text).
+    void setHeaderContext(const char* context) { m_headerContext = context; }
+    // The language changed: views read the headers again.
+    void languageChanged();
 
     int tableColumn(int modelColumn) const { return modelColumn + (m_showHeaderColumn ? 0 : 1); }
     int tableRow(int modelRow) const { return modelRow + 1; }
@@ -43,6 +48,7 @@ private:
     QPointer<TextTable> m_table;
     bool m_showHeaderColumn = false;
     bool m_editable = false;
+    const char* m_headerContext = nullptr;
     int m_rows = 0;
     int m_columns = 0;
     enum class Pending { None, Insert, Remove, Reset } m_pending = Pending::None;

@@ -4,6 +4,7 @@
 #include "app/MessageBoxes.h"
 #include "app/screens/OffscreenScreen.h"
 #include "app/screens/ScreenRegistry.h"
+#include "language/Language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -69,8 +70,19 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption scaleOption(QStringLiteral("scale"),
                                          QStringLiteral("Scale factor of the screen (default 1)."),
                                          QStringLiteral("FACTOR"), QStringLiteral("1"));
-    parser.addOptions({onlyOption, listOption, sizeOption, scaleOption});
+    const QCommandLineOption languageOption(
+        QStringLiteral("language"),
+        QStringLiteral("The language of the windows: ko (Korean) or en (English, the default)."),
+        QStringLiteral("LANG"), QStringLiteral("en"));
+    parser.addOptions({onlyOption, listOption, sizeOption, scaleOption, languageOption});
     parser.process(app);
+    const std::optional<Language> language = LanguageOfCode(parser.value(languageOption));
+    if (!language) {
+        QTextStream(stderr) << "td700-screens: --language wants ko or en\n";
+        return 2;
+    }
+    // The pictures speak the language asked for, whatever the locale of the shell.
+    ApplyLanguage(*language);
 
     // Message boxes and dialogs opened while rendering are answered at once.
     SetModalHook([](QDialog&) { return int(QDialog::Rejected); });

@@ -1,0 +1,1329 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>AlarmHistory</name>
+    <message>
+        <source>Alarm history not saved: %1 (%2)</source>
+        <translation>Alarm history not saved: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>BrokerConnection</name>
+    <message>
+        <source>the MQTT client could not be made</source>
+        <translation>the MQTT client could not be made</translation>
+    </message>
+    <message>
+        <source>the certificates could not be used: %1</source>
+        <translation>the certificates could not be used: %1</translation>
+    </message>
+    <message>
+        <source>no connection was made</source>
+        <translation>no connection was made</translation>
+    </message>
+    <message>
+        <source>the broker closed the connection</source>
+        <translation>the broker closed the connection</translation>
+    </message>
+    <message>
+        <source>the broker did not answer in %1 s</source>
+        <translation>the broker did not answer in %1 s</translation>
+    </message>
+    <message>
+        <source>the TLS handshake failed</source>
+        <translation>the TLS handshake failed</translation>
+    </message>
+    <message>
+        <source>the host name %1 could not be looked up</source>
+        <translation>the host name %1 could not be looked up</translation>
+    </message>
+    <message>
+        <source>the connection was lost</source>
+        <translation>the connection was lost</translation>
+    </message>
+    <message>
+        <source>the broker stopped answering</source>
+        <translation>the broker stopped answering</translation>
+    </message>
+    <message>
+        <source>no connection</source>
+        <translation>no connection</translation>
+    </message>
+</context>
+<context>
+    <name>CommEngine</name>
+    <message>
+        <source>Port [%1] ==&gt; Not opened: %2</source>
+        <translation>Port [%1] ==&gt; Not opened: %2</translation>
+    </message>
+    <message>
+        <source>Port [%1] ==&gt; Not connected: %2</source>
+        <translation>Port [%1] ==&gt; Not connected: %2</translation>
+    </message>
+    <message>
+        <source>Port [%1] ==&gt; Closed: %2</source>
+        <translation>Port [%1] ==&gt; Closed: %2</translation>
+    </message>
+    <message>
+        <source>No meter enabled ==&gt; Port Closed</source>
+        <translation>No meter enabled ==&gt; Port Closed</translation>
+    </message>
+    <message>
+        <source>no meter is enabled in the meter list</source>
+        <translation>no meter is enabled in the meter list</translation>
+    </message>
+    <message>
+        <source>Meter [%1] ==&gt; COMM. Error</source>
+        <translation>Meter [%1] ==&gt; Communication error</translation>
+    </message>
+    <message>
+        <source>no meter answered</source>
+        <translation>no meter answered</translation>
+    </message>
+    <message>
+        <source>Meter [%1] ==&gt; Clock write failed</source>
+        <translation>Meter [%1] ==&gt; Clock write failed</translation>
+    </message>
+    <message>
+        <source>Meter [%1] ==&gt; Settings read incomplete</source>
+        <translation>Meter [%1] ==&gt; Settings read incomplete</translation>
+    </message>
+</context>
+<context>
+    <name>CommView</name>
+    <message>
+        <source>Frames</source>
+        <translation>Frames</translation>
+    </message>
+    <message>
+        <source>Counters</source>
+        <translation>Counters</translation>
+    </message>
+    <message>
+        <source>Count Clear</source>
+        <translation>Count Clear</translation>
+    </message>
+</context>
+<context>
+    <name>DataFileAppend</name>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 is not a file</translation>
+    </message>
+    <message>
+        <source>%1 is not a data file; it was left as it is</source>
+        <translation>%1 is not a data file; it was left as it is</translation>
+    </message>
+    <message>
+        <source>write failed</source>
+        <translation>write failed</translation>
+    </message>
+</context>
+<context>
+    <name>DataFileExport</name>
+    <message>
+        <source>%1: its channels (count, names, units or decimals) differ from those of %2; its values are shown under %2&apos;s channel titles</source>
+        <translation>%1: its channels (count, names, units or decimals) differ from those of %2; its values are shown under %2&apos;s channel titles</translation>
+    </message>
+    <message>
+        <source>write failed</source>
+        <translation>write failed</translation>
+    </message>
+</context>
+<context>
+    <name>DataFileReader</name>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a TD700 data file</source>
+        <translation>%1 is not a TD700 data file</translation>
+    </message>
+    <message>
+        <source>%1: the header is cut short (%2 of %3 bytes); the file holds no records</source>
+        <translation>%1: the header is cut short (%2 of %3 bytes); the file holds no records</translation>
+    </message>
+    <message>
+        <source>%1: unknown model code %2; all twelve channels are shown</source>
+        <translation>%1: unknown model code %2; all twelve channels are shown</translation>
+    </message>
+    <message>
+        <source>%1: the last %2 bytes are not a whole record and were left out</source>
+        <translation>%1: the last %2 bytes are not a whole record and were left out</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: read error after %2 records: %3</source>
+        <translation>%1: read error after %2 records: %3</translation>
+    </message>
+</context>
+<context>
+    <name>DataFileWriter</name>
+    <message>
+        <source>no data folder is set</source>
+        <translation>no data folder is set</translation>
+    </message>
+    <message>
+        <source>Data file not written: %1 (%2)</source>
+        <translation>Data file not written: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>DataTimeLine</name>
+    <message>
+        <source>%1 is open already</source>
+        <translation>%1 is open already</translation>
+    </message>
+    <message>
+        <source>%1: %2 records carry a time stamp that names no time (such as month 13); they are left out</source>
+        <translation>%1: %2 records carry a time stamp that names no time (such as month 13); they are left out</translation>
+    </message>
+    <message>
+        <source>%1: the time goes back and forth again and again; %2 records in short stretches between such steps are not drawn (an export has them)</source>
+        <translation>%1: the time goes back and forth again and again; %2 records in short stretches between such steps are not drawn (an export has them)</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 gaps; those after the first %2 are not marked</source>
+        <translation>%1: more than %2 gaps; those after the first %2 are not marked</translation>
+    </message>
+    <message>
+        <source>%1 is a file of meter %2, %3 of meter %4; both are shown on one time line</source>
+        <translation>%1 is a file of meter %2, %3 of meter %4; both are shown on one time line</translation>
+    </message>
+    <message>
+        <source>More than %1 alarm changes and gaps: the list shows the first %1; the traces and bands show every one</source>
+        <translation>More than %1 alarm changes and gaps: the list shows the first %1; the traces and bands show every one</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceTables</name>
+    <message>
+        <source>Meter</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Good</translation>
+    </message>
+    <message>
+        <source>Time-out</source>
+        <translation>Time-out</translation>
+    </message>
+    <message>
+        <source>Bad frame</source>
+        <translation>Bad frame</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLauncher</name>
+    <message>
+        <source>TD700 Manual</source>
+        <translation>TD700 Manual</translation>
+    </message>
+    <message>
+        <source>%1: the file %2 was not found.</source>
+        <translation>%1: the file %2 was not found.</translation>
+    </message>
+    <message>
+        <source>%1: no program could open %2.</source>
+        <translation>%1: no program could open %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FileRead</name>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>it is %1, not a regular file</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>a FIFO (named pipe)</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>a character device</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>a block device</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>a special file</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <source>write failed</source>
+        <translation>write failed</translation>
+    </message>
+    <message>
+        <source>it is %1: only regular files, FIFOs and character devices are written</source>
+        <translation>it is %1: only regular files, FIFOs and character devices are written</translation>
+    </message>
+    <message>
+        <source>it is a FIFO (named pipe) that no program reads from</source>
+        <translation>it is a FIFO (named pipe) that no program reads from</translation>
+    </message>
+    <message>
+        <source>it was replaced by something else while it was being opened</source>
+        <translation>it was replaced by something else while it was being opened</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file beside it: %1</source>
+        <translation>cannot create a temporary file beside it: %1</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file beside it</source>
+        <translation>cannot create a temporary file beside it</translation>
+    </message>
+    <message>
+        <source>not open</source>
+        <translation>not open</translation>
+    </message>
+    <message>
+        <source>it is now %1, which is not replaced</source>
+        <translation>it is now %1, which is not replaced</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 could not be written (%2). The file on disk is unchanged.</source>
+        <translation>Not saved: %1 could not be written (%2). The file on disk is unchanged.</translation>
+    </message>
+</context>
+<context>
+    <name>FrameLog</name>
+    <message>
+        <source>SEND</source>
+        <translation>SEND</translation>
+    </message>
+    <message>
+        <source>RECV</source>
+        <translation>RECV</translation>
+    </message>
+    <message>
+        <source>LATE</source>
+        <translation>LATE</translation>
+    </message>
+</context>
+<context>
+    <name>FrameLogModel</name>
+    <message>
+        <source>Bad frame: wrong CRC, wrong slave, an exception or too short</source>
+        <translation>Bad frame: wrong CRC, wrong slave, an exception or too short</translation>
+    </message>
+</context>
+<context>
+    <name>LineSettings</name>
+    <message>
+        <source>The line settings &quot;%1&quot; are not valid: expected baud rate, parity (N, E, O), data bits and stop bits, for example 38400,N,8,1.</source>
+        <translation>The line settings &quot;%1&quot; are not valid: expected baud rate, parity (N, E, O), data bits and stop bits, for example 38400,N,8,1.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;Port Close</source>
+        <translation>&amp;Port Close</translation>
+    </message>
+    <message>
+        <source>&amp;Port Open</source>
+        <translation>&amp;Port Open</translation>
+    </message>
+    <message>
+        <source>Port Close</source>
+        <translation>Port Close</translation>
+    </message>
+    <message>
+        <source>Port Open</source>
+        <translation>Port Open</translation>
+    </message>
+    <message>
+        <source>&amp;Meter</source>
+        <translation>&amp;Meter</translation>
+    </message>
+    <message>
+        <source>&amp;Data Save</source>
+        <translation>&amp;Data Save</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>P&amp;ublish</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>&amp;Port</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Monitoring - &amp;LINE</source>
+        <translation>Monitoring - &amp;LINE</translation>
+    </message>
+    <message>
+        <source>Monitoring - &amp;BAR</source>
+        <translation>Monitoring - &amp;BAR</translation>
+    </message>
+    <message>
+        <source>Monitoring - &amp;TEXT</source>
+        <translation>Monitoring - &amp;TEXT</translation>
+    </message>
+    <message>
+        <source>&amp;Multi Monitoring</source>
+        <translation>&amp;Multi Monitoring</translation>
+    </message>
+    <message>
+        <source>Multi Monitoring - P&amp;V</source>
+        <translation>Multi Monitoring - P&amp;V</translation>
+    </message>
+    <message>
+        <source>&amp;Parameter Setup</source>
+        <translation>&amp;Parameter Setup</translation>
+    </message>
+    <message>
+        <source>Date/Time &amp;Reserve</source>
+        <translation>Date/Time &amp;Reserve</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>TD700 &amp;Manual</source>
+        <translation>TD700 &amp;Manual</translation>
+    </message>
+    <message>
+        <source>Communication Data &amp;View</source>
+        <translation>Communication Data &amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Graph Viewer</source>
+        <translation>&amp;Graph Viewer</translation>
+    </message>
+    <message>
+        <source>Enable Meter</source>
+        <translation>Enable Meter</translation>
+    </message>
+    <message>
+        <source>Data Save Setup</source>
+        <translation>Data Save Setup</translation>
+    </message>
+    <message>
+        <source>Port Setup</source>
+        <translation>Port Setup</translation>
+    </message>
+    <message>
+        <source>Monitoring(LINE)</source>
+        <translation>Monitoring(LINE)</translation>
+    </message>
+    <message>
+        <source>Monitoring(BAR)</source>
+        <translation>Monitoring(BAR)</translation>
+    </message>
+    <message>
+        <source>Monitoring(TEXT)</source>
+        <translation>Monitoring(TEXT)</translation>
+    </message>
+    <message>
+        <source>Multi Monitoring</source>
+        <translation>Multi Monitoring</translation>
+    </message>
+    <message>
+        <source>Multi Monitoring(PV)</source>
+        <translation>Multi Monitoring(PV)</translation>
+    </message>
+    <message>
+        <source>Parameter Setup</source>
+        <translation>Parameter Setup</translation>
+    </message>
+    <message>
+        <source>Date/Time Reserve</source>
+        <translation>Date/Time Reserve</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>TD700 Manual</source>
+        <translation>TD700 Manual</translation>
+    </message>
+    <message>
+        <source>Graph Viewer</source>
+        <translation>Graph Viewer</translation>
+    </message>
+</context>
+<context>
+    <name>MeterList</name>
+    <message>
+        <source>%1 marked line</source>
+        <translation>%1 marked line</translation>
+    </message>
+    <message>
+        <source>%1 marked lines</source>
+        <translation>%1 marked lines</translation>
+    </message>
+    <message>
+        <source>%1: %2 after line %3 ignored: slave addresses go from 1 to %3.</source>
+        <translation>%1: %2 after line %3 ignored: slave addresses go from 1 to %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PortSettings</name>
+    <message>
+        <source>no port is named</source>
+        <translation>no port is named</translation>
+    </message>
+    <message>
+        <source>the port name &quot;%1&quot; holds a control character</source>
+        <translation>the port name &quot;%1&quot; holds a control character</translation>
+    </message>
+    <message>
+        <source>%1; the default port settings are used</source>
+        <translation>%1; the default port settings are used</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the 7 lines it needs; the default port settings are used</source>
+        <translation>%1 holds %2 of the 7 lines it needs; the default port settings are used</translation>
+    </message>
+    <message>
+        <source>line 1 of %1: %2</source>
+        <translation>line 1 of %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PublishSettings</name>
+    <message>
+        <source>%1 is not a broker address: it wants mqtt://HOST[:PORT]/PREFIX or mqtts://HOST[:PORT]/PREFIX</source>
+        <translation>%1 is not a broker address: it wants mqtt://HOST[:PORT]/PREFIX or mqtts://HOST[:PORT]/PREFIX</translation>
+    </message>
+    <message>
+        <source>%1: the port must be 1..65535</source>
+        <translation>%1: the port must be 1..65535</translation>
+    </message>
+    <message>
+        <source>%1: the topic prefix after the host must be one or more topic levels without + or #</source>
+        <translation>%1: the topic prefix after the host must be one or more topic levels without + or #</translation>
+    </message>
+    <message>
+        <source>%1: a node name is one topic level, without +, #, / or blanks</source>
+        <translation>%1: a node name is one topic level, without +, #, / or blanks</translation>
+    </message>
+    <message>
+        <source>%1 wants 0 or 1</source>
+        <translation>%1 wants 0 or 1</translation>
+    </message>
+    <message>
+        <source>%1 wants seconds from 5 to 65535</source>
+        <translation>%1 wants seconds from 5 to 65535</translation>
+    </message>
+    <message>
+        <source>%1 wants days from 1 to 3650</source>
+        <translation>%1 wants days from 1 to 3650</translation>
+    </message>
+    <message>
+        <source>%1 and %2 go together: give both or neither</source>
+        <translation>%1 and %2 go together: give both or neither</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 need an mqtts:// address</source>
+        <translation>%1, %2 and %3 need an mqtts:// address</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read</source>
+        <translation>%1: %2 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not there</source>
+        <translation>%1: %2 is not there</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 needs %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 may be read by others; make it the owner&apos;s alone (chmod 600 %2)</source>
+        <translation>%1: %2 may be read by others; make it the owner&apos;s alone (chmod 600 %2)</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialLink</name>
+    <message>
+        <source>The port %1 stopped working (%2).</source>
+        <translation>The port %1 stopped working (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPublisher</name>
+    <message>
+        <source>meter %1: %2 could not be read; publishing starts at the end of its data files</source>
+        <translation>meter %1: %2 could not be read; publishing starts at the end of its data files</translation>
+    </message>
+    <message>
+        <source>broker %1 back after %2 s</source>
+        <translation>broker %1 back after %2 s</translation>
+    </message>
+    <message>
+        <source>publishing to %1 as %2/%3</source>
+        <translation>publishing to %1 as %2/%3</translation>
+    </message>
+    <message>
+        <source>; %1 to catch up</source>
+        <translation>; %1 to catch up</translation>
+    </message>
+    <message>
+        <source>broker %1 went away (%2); records are kept in the data files and sent when it is back; next try in %3 s</source>
+        <translation>broker %1 went away (%2); records are kept in the data files and sent when it is back; next try in %3 s</translation>
+    </message>
+    <message>
+        <source>broker %1 refused the connection: %2</source>
+        <translation>broker %1 refused the connection: %2</translation>
+    </message>
+    <message>
+        <source>broker %1 not reached (%2); trying again, at longest every 60 s</source>
+        <translation>broker %1 not reached (%2); trying again, at longest every 60 s</translation>
+    </message>
+    <message>
+        <source>meter %1: %2 up to number %3 are no longer in the data files and cannot be sent</source>
+        <translation>meter %1: %2 up to number %3 are no longer in the data files and cannot be sent</translation>
+    </message>
+    <message>
+        <source>caught up %1</source>
+        <translation>caught up %1</translation>
+    </message>
+    <message>
+        <source>; %1 older than %2 days not sent</source>
+        <translation>; %1 older than %2 days not sent</translation>
+    </message>
+    <message>
+        <source>meter %1: %2 not written: %3</source>
+        <translation>meter %1: %2 not written: %3</translation>
+    </message>
+    <message>
+        <source>%1 waiting</source>
+        <translation>%1 waiting</translation>
+    </message>
+    <message>
+        <source>Publishing off</source>
+        <translation>Publishing off</translation>
+    </message>
+    <message>
+        <source>Broker: connecting · %1</source>
+        <translation>Broker: connecting · %1</translation>
+    </message>
+    <message>
+        <source>Broker: connected · %1</source>
+        <translation>Broker: connected · %1</translation>
+    </message>
+    <message>
+        <source>Broker: away (%1) · %2</source>
+        <translation>Broker: away (%1) · %2</translation>
+    </message>
+    <message>
+        <source>Broker: refused (%1) · %2</source>
+        <translation>Broker: refused (%1) · %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveSettings</name>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>sec</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+</context>
+<context>
+    <name>SerialOpenProblem</name>
+    <message>
+        <source>%1 is %2 on this computer. </source>
+        <translation>%1 is %2 on this computer. </translation>
+    </message>
+    <message>
+        <source>No such device: is the adapter plugged in?</source>
+        <translation>No such device: is the adapter plugged in?</translation>
+    </message>
+    <message>
+        <source> This computer has no serial device.</source>
+        <translation> This computer has no serial device.</translation>
+    </message>
+    <message>
+        <source> Serial devices on this computer: %1.</source>
+        <translation> Serial devices on this computer: %1.</translation>
+    </message>
+    <message>
+        <source>Permission denied, although this user is in the device&apos;s group %1: the device does not let its group use it (see ls -l %2).</source>
+        <translation>Permission denied, although this user is in the device&apos;s group %1: the device does not let its group use it (see ls -l %2).</translation>
+    </message>
+    <message>
+        <source>Permission denied: this user was added to the group %1 after logging in. Log out and in again (or restart the computer) to use the device.</source>
+        <translation>Permission denied: this user was added to the group %1 after logging in. Log out and in again (or restart the computer) to use the device.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the device is not open to this user; ask the administrator for access to %1.</source>
+        <translation>Permission denied: the device is not open to this user; ask the administrator for access to %1.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the device belongs to the group %1, which this user is not in. Add the user to it with &quot;sudo usermod -aG %1 $USER&quot;, then log out and in again.</source>
+        <translation>Permission denied: the device belongs to the group %1, which this user is not in. Add the user to it with &quot;sudo usermod -aG %1 $USER&quot;, then log out and in again.</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program (a terminal program, a modem manager, another copy of this one); close that program or choose another port.</source>
+        <translation>The device is in use by another program (a terminal program, a modem manager, another copy of this one); close that program or choose another port.</translation>
+    </message>
+    <message>
+        <source>The port could not be opened.</source>
+        <translation>The port could not be opened.</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPorts</name>
+    <message>
+        <source>The port could not be opened.</source>
+        <translation>The port could not be opened.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusListModel</name>
+    <message>
+        <source>Clock</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>How far the meter&apos;s clock is off the PC&apos;s (+ ahead, - behind), read with every poll. Amber past %1 s: set it with Date/Time Reserve.</source>
+        <translation>How far the meter&apos;s clock is off the PC&apos;s (+ ahead, - behind), read with every poll. Amber past %1 s: set it with Date/Time Reserve.</translation>
+    </message>
+    <message>
+        <source>no date</source>
+        <translation>no date</translation>
+    </message>
+    <message>
+        <source>The meter reports &quot;%1&quot;, which is no date and time.</source>
+        <translation>The meter reports &quot;%1&quot;, which is no date and time.</translation>
+    </message>
+    <message>
+        <source>Meter clock %1, PC clock %2: %3.</source>
+        <translation>Meter clock %1, PC clock %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1, 1 in %2</source>
+        <translation>%1, 1 in %2</translation>
+    </message>
+    <message>
+        <source>Backed off: asked once in %1 cycles, next in %2 cycles.</source>
+        <translation>Backed off: asked once in %1 cycles, next in %2 cycles.</translation>
+    </message>
+    <message>
+        <source>Backed off: asked once in %1 cycles, next in this cycle.</source>
+        <translation>Backed off: asked once in %1 cycles, next in this cycle.</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source>Unknown model</source>
+        <translation>Unknown model</translation>
+    </message>
+</context>
+<context>
+    <name>TcpRtuLink</name>
+    <message>
+        <source>%1 did not accept the connection within %2 s.</source>
+        <translation>%1 did not accept the connection within %2 s.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was closed by the other side.</source>
+        <translation>The connection to %1 was closed by the other side.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a network port name: expected tcp://host:port.</source>
+        <translation>&quot;%1&quot; is not a network port name: expected tcp://host:port.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to %1: %2</source>
+        <translation>Cannot connect to %1: %2</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost (%2).</source>
+        <translation>The connection to %1 was lost (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>TextLines</name>
+    <message>
+        <source>%1 is a folder, not a file</source>
+        <translation>%1 is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TextTable</name>
+    <message>
+        <source>not a saved table</source>
+        <translation>not a saved table</translation>
+    </message>
+</context>
+<context>
+    <name>TimeTicks</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 d %2 h</source>
+        <translation>%1 d %2 h</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1 d</translation>
+    </message>
+</context>
+<context>
+    <name>TransferSequence</name>
+    <message>
+        <source>Parameter Uploading(TD700==&gt;PC) ...</source>
+        <translation>Parameter upload (TD700 ==&gt; PC) ...</translation>
+    </message>
+    <message>
+        <source>Parameter Upload(TD700==&gt;PC) Complete</source>
+        <translation>Parameter upload (TD700 ==&gt; PC) complete</translation>
+    </message>
+    <message>
+        <source>Parameter Downloading(PC==&gt;TD700) ...</source>
+        <translation>Parameter download (PC ==&gt; TD700) ...</translation>
+    </message>
+    <message>
+        <source>Parameter Download(PC==&gt;TD700) Complete</source>
+        <translation>Parameter download (PC ==&gt; TD700) complete</translation>
+    </message>
+</context>
+<context>
+    <name>frmTD_About</name>
+    <message>
+        <source>About TD700_File</source>
+        <translation>About TD700_File</translation>
+    </message>
+    <message>
+        <source>PC companion of the TD700 paperless recorders (2, 4, 6 and 12 channels).
+Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, data logging and the recorders&apos; clocks.</source>
+        <translation>PC companion of the TD700 paperless recorders (2, 4, 6 and 12 channels).
+Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, data logging and the recorders&apos; clocks.</translation>
+    </message>
+    <message>
+        <source>Version %1, built %2 with Qt %3</source>
+        <translation>Version %1, built %2 with Qt %3</translation>
+    </message>
+    <message>
+        <source>Open in the browser</source>
+        <translation>Open in the browser</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>frmTD_Main</name>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Setup</translation>
+    </message>
+    <message>
+        <source>&amp;Online</source>
+        <translation>&amp;Online</translation>
+    </message>
+    <message>
+        <source>&amp;Parameter</source>
+        <translation>&amp;Parameter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>SETUP</source>
+        <translation>SETUP</translation>
+    </message>
+    <message>
+        <source>ONLINE</source>
+        <translation>ONLINE</translation>
+    </message>
+    <message>
+        <source>METER</source>
+        <translation>METER</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>HELP</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language / 언어</translation>
+    </message>
+    <message>
+        <source>Meter Status</source>
+        <translation>Meter Status</translation>
+    </message>
+    <message>
+        <source>Click a meter that reads &quot;OK&quot; to select it.</source>
+        <translation>Click a meter that reads &quot;OK&quot; to select it.</translation>
+    </message>
+    <message>
+        <source>Selected Meter</source>
+        <translation>Selected Meter</translation>
+    </message>
+    <message>
+        <source>Data Save</source>
+        <translation>Data Save</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Daily file</source>
+        <translation>Daily file</translation>
+    </message>
+    <message>
+        <source>SEND</source>
+        <translation>SEND</translation>
+    </message>
+    <message>
+        <source>RECV</source>
+        <translation>RECV</translation>
+    </message>
+    <message>
+        <source>Link messages</source>
+        <translation>Link messages</translation>
+    </message>
+    <message>
+        <source>Data file messages</source>
+        <translation>Data file messages</translation>
+    </message>
+    <message>
+        <source>Port closed</source>
+        <translation>Port closed</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>Scanning</translation>
+    </message>
+    <message>
+        <source>Polling</source>
+        <translation>Polling</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Connecting</translation>
+    </message>
+    <message>
+        <source>No meter selected</source>
+        <translation>No meter selected</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 channels</translation>
+    </message>
+    <message>
+        <source> · firmware %1</source>
+        <translation> · firmware %1</translation>
+    </message>
+    <message>
+        <source> · settings read incomplete</source>
+        <translation> · settings read incomplete</translation>
+    </message>
+    <message>
+        <source>Port %1 not opened: %2</source>
+        <translation>Port %1 not opened: %2</translation>
+    </message>
+    <message>
+        <source>Not publishing: %1</source>
+        <translation>Not publishing: %1</translation>
+    </message>
+    <message>
+        <source>Broker: publishing starts when the port opens</source>
+        <translation>Broker: publishing starts when the port opens</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 was not found.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a parameter file (.CFG) nor a data file (.TDD).</source>
+        <translation>%1 is neither a parameter file (.CFG) nor a data file (.TDD).</translation>
+    </message>
+    <message>
+        <source>%1 is not part of this version of the program yet.</source>
+        <translation>%1 is not part of this version of the program yet.</translation>
+    </message>
+    <message>
+        <source>The guide built into the program is shown instead.</source>
+        <translation>The guide built into the program is shown instead.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Quit?</source>
+        <translation>Quit?</translation>
+    </message>
+</context>
+<context>
+    <name>frmTD_SetMC</name>
+    <message>
+        <source>Use</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Click in the first column to use an address or not; type in the second column to note what the meter is.</source>
+        <translation>Click in the first column to use an address or not; type in the second column to note what the meter is.</translation>
+    </message>
+    <message>
+        <source>Row n is slave address n. Mark the addresses in use with &quot;O&quot;.</source>
+        <translation>Row n is slave address n. Mark the addresses in use with &quot;O&quot;.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 has no tab: it and the lines after it are shown empty and are written so when you press OK.</source>
+        <translation>Line %1 of %2 has no tab: it and the lines after it are shown empty and are written so when you press OK.</translation>
+    </message>
+    <message>
+        <source>The %1 lines after line %2 name no slave address; OK does not keep them.</source>
+        <translation>The %1 lines after line %2 name no slave address; OK does not keep them.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Using Device Setup</source>
+        <translation>Meters in Use</translation>
+    </message>
+    <message>
+        <source>Check.</source>
+        <translation>Mark at least one meter in use with &quot;O&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>frmTD_SetPort</name>
+    <message>
+        <source>Port Setup</source>
+        <translation>Port Setup</translation>
+    </message>
+    <message>
+        <source>COM1, /dev/ttyUSB0, tcp://host:502 or DEMO</source>
+        <translation>COM1, /dev/ttyUSB0, tcp://host:502 or DEMO</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>50 ms (standard)</source>
+        <translation>50 ms (standard)</translation>
+    </message>
+    <message>
+        <source>Pause of the scheduler between requests. It never goes below the silence a frame needs at the chosen baud rate.</source>
+        <translation>Pause of the scheduler between requests. It never goes below the silence a frame needs at the chosen baud rate.</translation>
+    </message>
+    <message>
+        <source>Off: every meter in every cycle</source>
+        <translation>Off: every meter in every cycle</translation>
+    </message>
+    <message>
+        <source>Back off up to %1 cycles</source>
+        <translation>Back off up to %1 cycles</translation>
+    </message>
+    <message>
+        <source>A meter that stopped answering costs the others about three time-outs per cycle. With back-off it is asked only every 2, 4, 8 ... cycles, up to the chosen limit, and in every cycle again as soon as it answers.</source>
+        <translation>A meter that stopped answering costs the others about three time-outs per cycle. With back-off it is asked only every 2, 4, 8 ... cycles, up to the chosen limit, and in every cycle again as soon as it answers.</translation>
+    </message>
+    <message>
+        <source>Serial line</source>
+        <translation>Serial line</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <source>Data bits</source>
+        <translation>Data bits</translation>
+    </message>
+    <message>
+        <source>Stop bits</source>
+        <translation>Stop bits</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protocol</translation>
+    </message>
+    <message>
+        <source>RTS control</source>
+        <translation>RTS control</translation>
+    </message>
+    <message>
+        <source>Request interval</source>
+        <translation>Request interval</translation>
+    </message>
+    <message>
+        <source>Silent meters</source>
+        <translation>Silent meters</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>frmTD_Set_DSave</name>
+    <message>
+        <source>Data Save Setup</source>
+        <translation>Data Save Setup</translation>
+    </message>
+    <message>
+        <source>Click to choose the folder of the data files</source>
+        <translation>Click to choose the folder of the data files</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>Folder...</translation>
+    </message>
+    <message>
+        <source>One file per day</source>
+        <translation>One file per day</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Interval</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>New file at (HH:MM)</source>
+        <translation>New file at (HH:MM)</translation>
+    </message>
+    <message>
+        <source>Folder of the data files</source>
+        <translation>Folder of the data files</translation>
+    </message>
+    <message>
+        <source>Not saved: the folder %1 cannot be created.</source>
+        <translation>Not saved: the folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>-. DEVICE = 1 :  _01_YYYYMMDD.TDD
+-. DEVICE = 99 :  _99_YYYYMMDD.</source>
+        <translation>-. DEVICE = 1 :  _01_YYYYMMDD.TDD
+-. DEVICE = 99 :  _99_YYYYMMDD.TDD</translation>
+    </message>
+    <message>
+        <source>-. DEVICE = 1 :  _01.TDD
+-. DEVICE = 99 :  _99.TDD</source>
+        <translation>-. DEVICE = 1 :  _01.TDD
+-. DEVICE = 99 :  _99.TDD</translation>
+    </message>
+    <message>
+        <source>Select Folder.</source>
+        <translation>Choose the folder of the data files.</translation>
+    </message>
+    <message>
+        <source>Input Filename.</source>
+        <translation>Enter a file name.</translation>
+    </message>
+</context>
+<context>
+    <name>frmTD_Set_Publish</name>
+    <message>
+        <source>Publish Setup</source>
+        <translation>Publish Setup</translation>
+    </message>
+    <message>
+        <source>Publish every saved record to an MQTT broker</source>
+        <translation>Publish every saved record to an MQTT broker</translation>
+    </message>
+    <message>
+        <source>Broker</source>
+        <translation>Broker</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Node</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Password file</source>
+        <translation>Password file</translation>
+    </message>
+    <message>
+        <source>CA certificate</source>
+        <translation>CA certificate</translation>
+    </message>
+    <message>
+        <source>the system&apos;s</source>
+        <translation>the system&apos;s</translation>
+    </message>
+    <message>
+        <source>Client certificate</source>
+        <translation>Client certificate</translation>
+    </message>
+    <message>
+        <source>Client key</source>
+        <translation>Client key</translation>
+    </message>
+    <message>
+        <source>0 - at most once</source>
+        <translation>0 - at most once</translation>
+    </message>
+    <message>
+        <source>1 - every record, nothing lost</source>
+        <translation>1 - every record, nothing lost</translation>
+    </message>
+    <message>
+        <source>QoS</source>
+        <translation>QoS</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Keep-alive</source>
+        <translation>Keep-alive</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> days</translation>
+    </message>
+    <message>
+        <source>Catch up at most</source>
+        <translation>Catch up at most</translation>
+    </message>
+    <message>
+        <source>Records are published while the port is open. What the broker does not get is sent from the data files when it is back.</source>
+        <translation>Records are published while the port is open. What the broker does not get is sent from the data files when it is back.</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+</TS>

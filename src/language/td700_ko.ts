@@ -1,0 +1,1329 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR">
+<context>
+    <name>AlarmHistory</name>
+    <message>
+        <source>Alarm history not saved: %1 (%2)</source>
+        <translation>경보 이력이 저장되지 않았습니다: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>BrokerConnection</name>
+    <message>
+        <source>the MQTT client could not be made</source>
+        <translation>MQTT 클라이언트를 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the certificates could not be used: %1</source>
+        <translation>인증서를 사용할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>no connection was made</source>
+        <translation>연결되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>the broker closed the connection</source>
+        <translation>브로커가 연결을 끊었습니다</translation>
+    </message>
+    <message>
+        <source>the broker did not answer in %1 s</source>
+        <translation>브로커가 %1초 안에 응답하지 않았습니다</translation>
+    </message>
+    <message>
+        <source>the TLS handshake failed</source>
+        <translation>TLS 핸드셰이크에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>the host name %1 could not be looked up</source>
+        <translation>호스트 이름 %1을(를) 찾을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the connection was lost</source>
+        <translation>연결이 끊겼습니다</translation>
+    </message>
+    <message>
+        <source>the broker stopped answering</source>
+        <translation>브로커가 응답하지 않습니다</translation>
+    </message>
+    <message>
+        <source>no connection</source>
+        <translation>연결 없음</translation>
+    </message>
+</context>
+<context>
+    <name>CommEngine</name>
+    <message>
+        <source>Port [%1] ==&gt; Not opened: %2</source>
+        <translation>포트 [%1] ==&gt; 열리지 않음: %2</translation>
+    </message>
+    <message>
+        <source>Port [%1] ==&gt; Not connected: %2</source>
+        <translation>포트 [%1] ==&gt; 연결되지 않음: %2</translation>
+    </message>
+    <message>
+        <source>Port [%1] ==&gt; Closed: %2</source>
+        <translation>포트 [%1] ==&gt; 닫힘: %2</translation>
+    </message>
+    <message>
+        <source>No meter enabled ==&gt; Port Closed</source>
+        <translation>사용하는 계기 없음 ==&gt; 포트 닫힘</translation>
+    </message>
+    <message>
+        <source>no meter is enabled in the meter list</source>
+        <translation>계기 목록에서 사용하도록 표시된 계기가 없습니다</translation>
+    </message>
+    <message>
+        <source>Meter [%1] ==&gt; COMM. Error</source>
+        <translation>계기 [%1] ==&gt; 통신 오류</translation>
+    </message>
+    <message>
+        <source>no meter answered</source>
+        <translation>응답한 계기가 없습니다</translation>
+    </message>
+    <message>
+        <source>Meter [%1] ==&gt; Clock write failed</source>
+        <translation>계기 [%1] ==&gt; 시계 설정 실패</translation>
+    </message>
+    <message>
+        <source>Meter [%1] ==&gt; Settings read incomplete</source>
+        <translation>계기 [%1] ==&gt; 설정값을 다 읽지 못함</translation>
+    </message>
+</context>
+<context>
+    <name>CommView</name>
+    <message>
+        <source>Frames</source>
+        <translation>통신 프레임</translation>
+    </message>
+    <message>
+        <source>Counters</source>
+        <translation>통신 횟수</translation>
+    </message>
+    <message>
+        <source>Count Clear</source>
+        <translation>횟수 지우기</translation>
+    </message>
+</context>
+<context>
+    <name>DataFileAppend</name>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1은(는) 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>%1 is not a data file; it was left as it is</source>
+        <translation>%1은(는) 데이터 파일이 아니므로 그대로 두었습니다</translation>
+    </message>
+    <message>
+        <source>write failed</source>
+        <translation>쓰기 실패</translation>
+    </message>
+</context>
+<context>
+    <name>DataFileExport</name>
+    <message>
+        <source>%1: its channels (count, names, units or decimals) differ from those of %2; its values are shown under %2&apos;s channel titles</source>
+        <translation>%1: 채널(개수, 이름, 단위 또는 소수점)이 %2과(와) 다릅니다. 값은 %2의 채널 제목 아래에 표시됩니다</translation>
+    </message>
+    <message>
+        <source>write failed</source>
+        <translation>쓰기 실패</translation>
+    </message>
+</context>
+<context>
+    <name>DataFileReader</name>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1을(를) 열 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a TD700 data file</source>
+        <translation>%1은(는) TD700 데이터 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>%1: the header is cut short (%2 of %3 bytes); the file holds no records</source>
+        <translation>%1: 헤더가 잘렸습니다(%3바이트 중 %2바이트). 파일에 기록이 없습니다</translation>
+    </message>
+    <message>
+        <source>%1: unknown model code %2; all twelve channels are shown</source>
+        <translation>%1: 알 수 없는 모델 코드 %2. 12개 채널을 모두 표시합니다</translation>
+    </message>
+    <message>
+        <source>%1: the last %2 bytes are not a whole record and were left out</source>
+        <translation>%1: 마지막 %2바이트는 완전한 기록이 아니어서 제외했습니다</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>%1: read error after %2 records: %3</source>
+        <translation>%1: 기록 %2개 뒤에 읽기 오류: %3</translation>
+    </message>
+</context>
+<context>
+    <name>DataFileWriter</name>
+    <message>
+        <source>no data folder is set</source>
+        <translation>데이터 폴더가 설정되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>Data file not written: %1 (%2)</source>
+        <translation>데이터 파일을 쓰지 못했습니다: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>DataTimeLine</name>
+    <message>
+        <source>%1 is open already</source>
+        <translation>%1은(는) 이미 열려 있습니다</translation>
+    </message>
+    <message>
+        <source>%1: %2 records carry a time stamp that names no time (such as month 13); they are left out</source>
+        <translation>%1: 기록 %2개의 시각이 있을 수 없는 값(13월 등)이어서 제외했습니다</translation>
+    </message>
+    <message>
+        <source>%1: the time goes back and forth again and again; %2 records in short stretches between such steps are not drawn (an export has them)</source>
+        <translation>%1: 시각이 여러 번 앞뒤로 바뀝니다. 그 사이 짧은 구간의 기록 %2개는 그리지 않습니다(내보내기에는 포함됨)</translation>
+    </message>
+    <message>
+        <source>%1: more than %2 gaps; those after the first %2 are not marked</source>
+        <translation>%1: 끊긴 구간이 %2개를 넘습니다. 처음 %2개 이후는 표시하지 않습니다</translation>
+    </message>
+    <message>
+        <source>%1 is a file of meter %2, %3 of meter %4; both are shown on one time line</source>
+        <translation>%1은(는) 계기 %2의 파일, %3은(는) 계기 %4의 파일입니다. 둘 다 한 시간축에 표시합니다</translation>
+    </message>
+    <message>
+        <source>More than %1 alarm changes and gaps: the list shows the first %1; the traces and bands show every one</source>
+        <translation>경보 변화와 끊긴 구간이 %1개를 넘습니다. 목록에는 처음 %1개만 나오고, 그래프와 띠에는 모두 표시됩니다</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceTables</name>
+    <message>
+        <source>Meter</source>
+        <translation>계기</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>통신</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>모델</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>버전</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>정상</translation>
+    </message>
+    <message>
+        <source>Time-out</source>
+        <translation>시간 초과</translation>
+    </message>
+    <message>
+        <source>Bad frame</source>
+        <translation>오류 프레임</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLauncher</name>
+    <message>
+        <source>TD700 Manual</source>
+        <translation>TD700 설명서</translation>
+    </message>
+    <message>
+        <source>%1: the file %2 was not found.</source>
+        <translation>%1: 파일 %2을(를) 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1: no program could open %2.</source>
+        <translation>%1: %2을(를) 열 수 있는 프로그램이 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>FileRead</name>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>일반 파일이 아니라 %1입니다</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>폴더</translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <translation>FIFO(이름 있는 파이프)</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>문자 장치</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>블록 장치</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>소켓</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>특수 파일</translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <source>write failed</source>
+        <translation>쓰기 실패</translation>
+    </message>
+    <message>
+        <source>it is %1: only regular files, FIFOs and character devices are written</source>
+        <translation>%1입니다: 일반 파일, FIFO, 문자 장치에만 씁니다</translation>
+    </message>
+    <message>
+        <source>it is a FIFO (named pipe) that no program reads from</source>
+        <translation>읽는 프로그램이 없는 FIFO(이름 있는 파이프)입니다</translation>
+    </message>
+    <message>
+        <source>it was replaced by something else while it was being opened</source>
+        <translation>여는 동안 다른 것으로 바뀌었습니다</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file beside it: %1</source>
+        <translation>같은 폴더에 임시 파일을 만들 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file beside it</source>
+        <translation>같은 폴더에 임시 파일을 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>not open</source>
+        <translation>열려 있지 않음</translation>
+    </message>
+    <message>
+        <source>it is now %1, which is not replaced</source>
+        <translation>지금은 %1이므로 바꾸지 않습니다</translation>
+    </message>
+    <message>
+        <source>Not saved: %1 could not be written (%2). The file on disk is unchanged.</source>
+        <translation>저장되지 않았습니다: %1을(를) 쓸 수 없습니다(%2). 디스크의 파일은 그대로입니다.</translation>
+    </message>
+</context>
+<context>
+    <name>FrameLog</name>
+    <message>
+        <source>SEND</source>
+        <translation>송신</translation>
+    </message>
+    <message>
+        <source>RECV</source>
+        <translation>수신</translation>
+    </message>
+    <message>
+        <source>LATE</source>
+        <translation>지연</translation>
+    </message>
+</context>
+<context>
+    <name>FrameLogModel</name>
+    <message>
+        <source>Bad frame: wrong CRC, wrong slave, an exception or too short</source>
+        <translation>오류 프레임: CRC 오류, 다른 슬레이브, 예외 응답 또는 길이 부족</translation>
+    </message>
+</context>
+<context>
+    <name>LineSettings</name>
+    <message>
+        <source>The line settings &quot;%1&quot; are not valid: expected baud rate, parity (N, E, O), data bits and stop bits, for example 38400,N,8,1.</source>
+        <translation>통신 설정 &quot;%1&quot;이(가) 올바르지 않습니다: 통신 속도, 패리티(N, E, O), 데이터 비트, 정지 비트 순으로 적습니다. 예: 38400,N,8,1.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;Port Close</source>
+        <translation>포트 닫기(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Port Open</source>
+        <translation>포트 열기(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Port Close</source>
+        <translation>포트 닫기</translation>
+    </message>
+    <message>
+        <source>Port Open</source>
+        <translation>포트 열기</translation>
+    </message>
+    <message>
+        <source>&amp;Meter</source>
+        <translation>계기(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Data Save</source>
+        <translation>데이터 저장(&amp;D)</translation>
+    </message>
+    <message>
+        <source>P&amp;ublish</source>
+        <translation>게시(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation>포트(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>종료(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Monitoring - &amp;LINE</source>
+        <translation>모니터링 - 라인(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Monitoring - &amp;BAR</source>
+        <translation>모니터링 - 막대(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Monitoring - &amp;TEXT</source>
+        <translation>모니터링 - 텍스트(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Multi Monitoring</source>
+        <translation>다중 모니터링(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Multi Monitoring - P&amp;V</source>
+        <translation>다중 모니터링 - PV(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Parameter Setup</source>
+        <translation>파라미터 설정(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Date/Time &amp;Reserve</source>
+        <translation>날짜/시간 예약(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>프로그램 정보(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>도움말(&amp;H)</translation>
+    </message>
+    <message>
+        <source>TD700 &amp;Manual</source>
+        <translation>TD700 설명서(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Communication Data &amp;View</source>
+        <translation>통신 데이터 보기(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Graph Viewer</source>
+        <translation>그래프 뷰어(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Enable Meter</source>
+        <translation>사용 계기</translation>
+    </message>
+    <message>
+        <source>Data Save Setup</source>
+        <translation>데이터 저장 설정</translation>
+    </message>
+    <message>
+        <source>Port Setup</source>
+        <translation>포트 설정</translation>
+    </message>
+    <message>
+        <source>Monitoring(LINE)</source>
+        <translation>모니터링(라인)</translation>
+    </message>
+    <message>
+        <source>Monitoring(BAR)</source>
+        <translation>모니터링(막대)</translation>
+    </message>
+    <message>
+        <source>Monitoring(TEXT)</source>
+        <translation>모니터링(텍스트)</translation>
+    </message>
+    <message>
+        <source>Multi Monitoring</source>
+        <translation>다중 모니터링</translation>
+    </message>
+    <message>
+        <source>Multi Monitoring(PV)</source>
+        <translation>다중 모니터링(PV)</translation>
+    </message>
+    <message>
+        <source>Parameter Setup</source>
+        <translation>파라미터 설정</translation>
+    </message>
+    <message>
+        <source>Date/Time Reserve</source>
+        <translation>날짜/시간 예약</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>프로그램 정보</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>TD700 Manual</source>
+        <translation>TD700 설명서</translation>
+    </message>
+    <message>
+        <source>Graph Viewer</source>
+        <translation>그래프 뷰어</translation>
+    </message>
+</context>
+<context>
+    <name>MeterList</name>
+    <message>
+        <source>%1 marked line</source>
+        <translation>표시된 줄 %1개</translation>
+    </message>
+    <message>
+        <source>%1 marked lines</source>
+        <translation>표시된 줄 %1개</translation>
+    </message>
+    <message>
+        <source>%1: %2 after line %3 ignored: slave addresses go from 1 to %3.</source>
+        <translation>%1: %3번째 줄 뒤의 %2은(는) 무시했습니다: 슬레이브 주소는 1부터 %3까지입니다.</translation>
+    </message>
+</context>
+<context>
+    <name>PortSettings</name>
+    <message>
+        <source>no port is named</source>
+        <translation>포트 이름이 없습니다</translation>
+    </message>
+    <message>
+        <source>the port name &quot;%1&quot; holds a control character</source>
+        <translation>포트 이름 &quot;%1&quot;에 제어 문자가 있습니다</translation>
+    </message>
+    <message>
+        <source>%1; the default port settings are used</source>
+        <translation>%1. 기본 포트 설정을 사용합니다</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 of the 7 lines it needs; the default port settings are used</source>
+        <translation>%1에는 필요한 7줄 중 %2줄만 있습니다. 기본 포트 설정을 사용합니다</translation>
+    </message>
+    <message>
+        <source>line 1 of %1: %2</source>
+        <translation>%1의 1번째 줄: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PublishSettings</name>
+    <message>
+        <source>%1 is not a broker address: it wants mqtt://HOST[:PORT]/PREFIX or mqtts://HOST[:PORT]/PREFIX</source>
+        <translation>%1은(는) 브로커 주소가 아닙니다: mqtt://호스트[:포트]/접두어 또는 mqtts://호스트[:포트]/접두어 형식이어야 합니다</translation>
+    </message>
+    <message>
+        <source>%1: the port must be 1..65535</source>
+        <translation>%1: 포트는 1..65535여야 합니다</translation>
+    </message>
+    <message>
+        <source>%1: the topic prefix after the host must be one or more topic levels without + or #</source>
+        <translation>%1: 호스트 뒤의 토픽 접두어는 +나 # 없는 토픽 단계 하나 이상이어야 합니다</translation>
+    </message>
+    <message>
+        <source>%1: a node name is one topic level, without +, #, / or blanks</source>
+        <translation>%1: 노드 이름은 +, #, / 또는 공백 없는 토픽 단계 하나입니다</translation>
+    </message>
+    <message>
+        <source>%1 wants 0 or 1</source>
+        <translation>%1에는 0 또는 1을 줍니다</translation>
+    </message>
+    <message>
+        <source>%1 wants seconds from 5 to 65535</source>
+        <translation>%1에는 5에서 65535 사이의 초를 줍니다</translation>
+    </message>
+    <message>
+        <source>%1 wants days from 1 to 3650</source>
+        <translation>%1에는 1에서 3650 사이의 일수를 줍니다</translation>
+    </message>
+    <message>
+        <source>%1 and %2 go together: give both or neither</source>
+        <translation>%1과(와) %2은(는) 함께 씁니다: 둘 다 주거나 둘 다 빼십시오</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 need an mqtts:// address</source>
+        <translation>%1, %2, %3에는 mqtts:// 주소가 필요합니다</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read</source>
+        <translation>%1: %2을(를) 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not there</source>
+        <translation>%1: %2이(가) 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1에는 %2이(가) 필요합니다</translation>
+    </message>
+    <message>
+        <source>%1: %2 may be read by others; make it the owner&apos;s alone (chmod 600 %2)</source>
+        <translation>%1: %2을(를) 다른 사용자가 읽을 수 있습니다. 소유자만 읽도록 하십시오(chmod 600 %2)</translation>
+    </message>
+</context>
+<context>
+    <name>QtSerialLink</name>
+    <message>
+        <source>The port %1 stopped working (%2).</source>
+        <translation>포트 %1이(가) 동작을 멈췄습니다(%2).</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPublisher</name>
+    <message>
+        <source>meter %1: %2 could not be read; publishing starts at the end of its data files</source>
+        <translation>계기 %1: %2을(를) 읽을 수 없어 데이터 파일의 끝부터 게시합니다</translation>
+    </message>
+    <message>
+        <source>broker %1 back after %2 s</source>
+        <translation>브로커 %1이(가) %2초 만에 다시 연결됨</translation>
+    </message>
+    <message>
+        <source>publishing to %1 as %2/%3</source>
+        <translation>%1에 %2/%3(으)로 게시 중</translation>
+    </message>
+    <message>
+        <source>; %1 to catch up</source>
+        <translation>; 밀린 기록 %1</translation>
+    </message>
+    <message>
+        <source>broker %1 went away (%2); records are kept in the data files and sent when it is back; next try in %3 s</source>
+        <translation>브로커 %1 연결 끊김(%2). 기록은 데이터 파일에 남아 있다가 다시 연결되면 전송됩니다. %3초 뒤 다시 시도</translation>
+    </message>
+    <message>
+        <source>broker %1 refused the connection: %2</source>
+        <translation>브로커 %1이(가) 연결을 거부했습니다: %2</translation>
+    </message>
+    <message>
+        <source>broker %1 not reached (%2); trying again, at longest every 60 s</source>
+        <translation>브로커 %1에 연결할 수 없음(%2). 길어도 60초마다 다시 시도합니다</translation>
+    </message>
+    <message>
+        <source>meter %1: %2 up to number %3 are no longer in the data files and cannot be sent</source>
+        <translation>계기 %1: 번호 %3까지의 %2은(는) 데이터 파일에 더 이상 없어 보낼 수 없습니다</translation>
+    </message>
+    <message>
+        <source>caught up %1</source>
+        <translation>밀린 기록 전송 완료 %1</translation>
+    </message>
+    <message>
+        <source>; %1 older than %2 days not sent</source>
+        <translation>; %2일보다 오래된 %1은(는) 보내지 않음</translation>
+    </message>
+    <message>
+        <source>meter %1: %2 not written: %3</source>
+        <translation>계기 %1: %2을(를) 쓰지 못함: %3</translation>
+    </message>
+    <message>
+        <source>%1 waiting</source>
+        <translation>%1 대기 중</translation>
+    </message>
+    <message>
+        <source>Publishing off</source>
+        <translation>게시 안 함</translation>
+    </message>
+    <message>
+        <source>Broker: connecting · %1</source>
+        <translation>브로커: 연결 중 · %1</translation>
+    </message>
+    <message>
+        <source>Broker: connected · %1</source>
+        <translation>브로커: 연결됨 · %1</translation>
+    </message>
+    <message>
+        <source>Broker: away (%1) · %2</source>
+        <translation>브로커: 끊김(%1) · %2</translation>
+    </message>
+    <message>
+        <source>Broker: refused (%1) · %2</source>
+        <translation>브로커: 거부됨(%1) · %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveSettings</name>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>초</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>분</translation>
+    </message>
+</context>
+<context>
+    <name>SerialOpenProblem</name>
+    <message>
+        <source>%1 is %2 on this computer. </source>
+        <translation>이 컴퓨터에서 %1은(는) %2입니다. </translation>
+    </message>
+    <message>
+        <source>No such device: is the adapter plugged in?</source>
+        <translation>장치가 없습니다: 어댑터가 꽂혀 있습니까?</translation>
+    </message>
+    <message>
+        <source> This computer has no serial device.</source>
+        <translation> 이 컴퓨터에는 시리얼 장치가 없습니다.</translation>
+    </message>
+    <message>
+        <source> Serial devices on this computer: %1.</source>
+        <translation> 이 컴퓨터의 시리얼 장치: %1.</translation>
+    </message>
+    <message>
+        <source>Permission denied, although this user is in the device&apos;s group %1: the device does not let its group use it (see ls -l %2).</source>
+        <translation>권한이 없습니다. 이 사용자는 장치의 그룹 %1에 속하지만 장치가 그룹 사용을 허용하지 않습니다(ls -l %2 참조).</translation>
+    </message>
+    <message>
+        <source>Permission denied: this user was added to the group %1 after logging in. Log out and in again (or restart the computer) to use the device.</source>
+        <translation>권한이 없습니다: 이 사용자는 로그인한 뒤에 그룹 %1에 추가되었습니다. 로그아웃 후 다시 로그인하면(또는 컴퓨터를 다시 시작하면) 장치를 쓸 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the device is not open to this user; ask the administrator for access to %1.</source>
+        <translation>권한이 없습니다: 이 사용자는 장치를 쓸 수 없습니다. 관리자에게 %1 사용 권한을 요청하십시오.</translation>
+    </message>
+    <message>
+        <source>Permission denied: the device belongs to the group %1, which this user is not in. Add the user to it with &quot;sudo usermod -aG %1 $USER&quot;, then log out and in again.</source>
+        <translation>권한이 없습니다: 장치는 그룹 %1에 속하는데 이 사용자는 그 그룹에 없습니다. &quot;sudo usermod -aG %1 $USER&quot;로 사용자를 추가한 뒤 로그아웃 후 다시 로그인하십시오.</translation>
+    </message>
+    <message>
+        <source>The device is in use by another program (a terminal program, a modem manager, another copy of this one); close that program or choose another port.</source>
+        <translation>다른 프로그램(터미널 프로그램, 모뎀 관리자, 이 프로그램의 다른 실행본)이 장치를 쓰고 있습니다. 그 프로그램을 닫거나 다른 포트를 고르십시오.</translation>
+    </message>
+    <message>
+        <source>The port could not be opened.</source>
+        <translation>포트를 열 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>SerialPorts</name>
+    <message>
+        <source>The port could not be opened.</source>
+        <translation>포트를 열 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusListModel</name>
+    <message>
+        <source>Clock</source>
+        <translation>시계</translation>
+    </message>
+    <message>
+        <source>How far the meter&apos;s clock is off the PC&apos;s (+ ahead, - behind), read with every poll. Amber past %1 s: set it with Date/Time Reserve.</source>
+        <translation>계기 시계와 PC 시계의 차이(+ 빠름, - 느림)로, 폴링할 때마다 읽습니다. %1초를 넘으면 주황색: 날짜/시간 예약에서 맞추십시오.</translation>
+    </message>
+    <message>
+        <source>no date</source>
+        <translation>날짜 없음</translation>
+    </message>
+    <message>
+        <source>The meter reports &quot;%1&quot;, which is no date and time.</source>
+        <translation>계기가 보낸 &quot;%1&quot;은(는) 날짜와 시간이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Meter clock %1, PC clock %2: %3.</source>
+        <translation>계기 시계 %1, PC 시계 %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1, 1 in %2</source>
+        <translation>%1, %2회에 1회</translation>
+    </message>
+    <message>
+        <source>Backed off: asked once in %1 cycles, next in %2 cycles.</source>
+        <translation>요청 줄임: %1주기에 한 번 요청, 다음은 %2주기 뒤.</translation>
+    </message>
+    <message>
+        <source>Backed off: asked once in %1 cycles, next in this cycle.</source>
+        <translation>요청 줄임: %1주기에 한 번 요청, 다음은 이번 주기.</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1채널</translation>
+    </message>
+    <message>
+        <source>Unknown model</source>
+        <translation>알 수 없는 모델</translation>
+    </message>
+</context>
+<context>
+    <name>TcpRtuLink</name>
+    <message>
+        <source>%1 did not accept the connection within %2 s.</source>
+        <translation>%1이(가) %2초 안에 연결을 받지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was closed by the other side.</source>
+        <translation>%1과(와)의 연결을 상대편이 닫았습니다.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a network port name: expected tcp://host:port.</source>
+        <translation>&quot;%1&quot;은(는) 네트워크 포트 이름이 아닙니다: tcp://호스트:포트 형식이어야 합니다.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to %1: %2</source>
+        <translation>%1에 연결할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost (%2).</source>
+        <translation>%1과(와)의 연결이 끊겼습니다(%2).</translation>
+    </message>
+</context>
+<context>
+    <name>TextLines</name>
+    <message>
+        <source>%1 is a folder, not a file</source>
+        <translation>%1은(는) 파일이 아니라 폴더입니다</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TextTable</name>
+    <message>
+        <source>not a saved table</source>
+        <translation>저장된 표가 아닙니다</translation>
+    </message>
+</context>
+<context>
+    <name>TimeTicks</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1초</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1분 %2초</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1분</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1시간 %2분</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1시간</translation>
+    </message>
+    <message>
+        <source>%1 d %2 h</source>
+        <translation>%1일 %2시간</translation>
+    </message>
+    <message>
+        <source>%1 d</source>
+        <translation>%1일</translation>
+    </message>
+</context>
+<context>
+    <name>TransferSequence</name>
+    <message>
+        <source>Parameter Uploading(TD700==&gt;PC) ...</source>
+        <translation>파라미터 업로드 중(TD700==&gt;PC) ...</translation>
+    </message>
+    <message>
+        <source>Parameter Upload(TD700==&gt;PC) Complete</source>
+        <translation>파라미터 업로드(TD700==&gt;PC) 완료</translation>
+    </message>
+    <message>
+        <source>Parameter Downloading(PC==&gt;TD700) ...</source>
+        <translation>파라미터 다운로드 중(PC==&gt;TD700) ...</translation>
+    </message>
+    <message>
+        <source>Parameter Download(PC==&gt;TD700) Complete</source>
+        <translation>파라미터 다운로드(PC==&gt;TD700) 완료</translation>
+    </message>
+</context>
+<context>
+    <name>frmTD_About</name>
+    <message>
+        <source>About TD700_File</source>
+        <translation>TD700_File 정보</translation>
+    </message>
+    <message>
+        <source>PC companion of the TD700 paperless recorders (2, 4, 6 and 12 channels).
+Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, data logging and the recorders&apos; clocks.</source>
+        <translation>TD700 무지 기록계(2, 4, 6, 12채널)용 PC 프로그램.
+RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파라미터 파일, 데이터 기록, 기록계 시계.</translation>
+    </message>
+    <message>
+        <source>Version %1, built %2 with Qt %3</source>
+        <translation>버전 %1, %2 빌드 (Qt %3)</translation>
+    </message>
+    <message>
+        <source>Open in the browser</source>
+        <translation>브라우저에서 열기</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>닫기(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>frmTD_Main</name>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>설정(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Online</source>
+        <translation>온라인(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Parameter</source>
+        <translation>파라미터(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>도움말(&amp;H)</translation>
+    </message>
+    <message>
+        <source>SETUP</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>ONLINE</source>
+        <translation>온라인</translation>
+    </message>
+    <message>
+        <source>METER</source>
+        <translation>계기</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>언어(&amp;L) / Language</translation>
+    </message>
+    <message>
+        <source>Meter Status</source>
+        <translation>계기 상태</translation>
+    </message>
+    <message>
+        <source>Click a meter that reads &quot;OK&quot; to select it.</source>
+        <translation>&quot;OK&quot;인 계기를 누르면 선택됩니다.</translation>
+    </message>
+    <message>
+        <source>Selected Meter</source>
+        <translation>선택한 계기</translation>
+    </message>
+    <message>
+        <source>Data Save</source>
+        <translation>데이터 저장</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>주기</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>단위</translation>
+    </message>
+    <message>
+        <source>Daily file</source>
+        <translation>일별 파일</translation>
+    </message>
+    <message>
+        <source>SEND</source>
+        <translation>송신</translation>
+    </message>
+    <message>
+        <source>RECV</source>
+        <translation>수신</translation>
+    </message>
+    <message>
+        <source>Link messages</source>
+        <translation>통신 메시지</translation>
+    </message>
+    <message>
+        <source>Data file messages</source>
+        <translation>데이터 파일 메시지</translation>
+    </message>
+    <message>
+        <source>Port closed</source>
+        <translation>포트 닫힘</translation>
+    </message>
+    <message>
+        <source>Scanning</source>
+        <translation>검색 중</translation>
+    </message>
+    <message>
+        <source>Polling</source>
+        <translation>폴링 중</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>연결 중</translation>
+    </message>
+    <message>
+        <source>No meter selected</source>
+        <translation>선택한 계기 없음</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1채널</translation>
+    </message>
+    <message>
+        <source> · firmware %1</source>
+        <translation> · 펌웨어 %1</translation>
+    </message>
+    <message>
+        <source> · settings read incomplete</source>
+        <translation> · 설정값을 다 읽지 못함</translation>
+    </message>
+    <message>
+        <source>Port %1 not opened: %2</source>
+        <translation>포트 %1이(가) 열리지 않았습니다: %2</translation>
+    </message>
+    <message>
+        <source>Not publishing: %1</source>
+        <translation>게시하지 않음: %1</translation>
+    </message>
+    <message>
+        <source>Broker: publishing starts when the port opens</source>
+        <translation>브로커: 포트가 열리면 게시를 시작합니다</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1을(를) 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a parameter file (.CFG) nor a data file (.TDD).</source>
+        <translation>%1은(는) 파라미터 파일(.CFG)도 데이터 파일(.TDD)도 아닙니다.</translation>
+    </message>
+    <message>
+        <source>%1 is not part of this version of the program yet.</source>
+        <translation>%1은(는) 이 버전의 프로그램에 아직 없습니다.</translation>
+    </message>
+    <message>
+        <source>The guide built into the program is shown instead.</source>
+        <translation>대신 프로그램에 들어 있는 사용 안내서를 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Quit?</source>
+        <translation>종료하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>frmTD_SetMC</name>
+    <message>
+        <source>Use</source>
+        <translation>사용</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>메모</translation>
+    </message>
+    <message>
+        <source>Click in the first column to use an address or not; type in the second column to note what the meter is.</source>
+        <translation>첫째 열을 누르면 주소를 사용하거나 사용하지 않고, 둘째 열에는 계기에 대한 메모를 적습니다.</translation>
+    </message>
+    <message>
+        <source>Row n is slave address n. Mark the addresses in use with &quot;O&quot;.</source>
+        <translation>n번째 행은 슬레이브 주소 n입니다. 사용하는 주소에 &quot;O&quot;를 표시하십시오.</translation>
+    </message>
+    <message>
+        <source>Line %1 of %2 has no tab: it and the lines after it are shown empty and are written so when you press OK.</source>
+        <translation>%2의 %1번째 줄에 탭이 없습니다: 그 줄과 그 뒤의 줄은 빈 줄로 표시되며, 확인을 누르면 그대로 저장됩니다.</translation>
+    </message>
+    <message>
+        <source>The %1 lines after line %2 name no slave address; OK does not keep them.</source>
+        <translation>%2번째 줄 뒤의 %1줄은 슬레이브 주소가 아니므로 확인을 누르면 없어집니다.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>확인(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>취소(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Using Device Setup</source>
+        <translation>사용 계기 설정</translation>
+    </message>
+    <message>
+        <source>Check.</source>
+        <translation>사용할 계기를 하나 이상 &quot;O&quot;로 표시하십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>frmTD_SetPort</name>
+    <message>
+        <source>Port Setup</source>
+        <translation>포트 설정</translation>
+    </message>
+    <message>
+        <source>COM1, /dev/ttyUSB0, tcp://host:502 or DEMO</source>
+        <translation>COM1, /dev/ttyUSB0, tcp://호스트:502 또는 DEMO</translation>
+    </message>
+    <message>
+        <source> ms</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>50 ms (standard)</source>
+        <translation>50 ms (표준)</translation>
+    </message>
+    <message>
+        <source>Pause of the scheduler between requests. It never goes below the silence a frame needs at the chosen baud rate.</source>
+        <translation>요청 사이의 대기 시간입니다. 고른 통신 속도에서 프레임 사이에 필요한 무신호 시간보다 짧아지지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Off: every meter in every cycle</source>
+        <translation>끔: 모든 계기를 매 주기마다</translation>
+    </message>
+    <message>
+        <source>Back off up to %1 cycles</source>
+        <translation>최대 %1주기까지 요청 줄임</translation>
+    </message>
+    <message>
+        <source>A meter that stopped answering costs the others about three time-outs per cycle. With back-off it is asked only every 2, 4, 8 ... cycles, up to the chosen limit, and in every cycle again as soon as it answers.</source>
+        <translation>응답하지 않는 계기는 주기마다 시간 초과 약 세 번만큼 다른 계기를 늦춥니다. 요청 줄임을 켜면 그 계기는 고른 한도까지 2, 4, 8 ... 주기마다 한 번만 요청하고, 응답하면 바로 매 주기 요청으로 돌아갑니다.</translation>
+    </message>
+    <message>
+        <source>Serial line</source>
+        <translation>통신 회선</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>Baud rate</source>
+        <translation>통신 속도</translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>패리티</translation>
+    </message>
+    <message>
+        <source>Data bits</source>
+        <translation>데이터 비트</translation>
+    </message>
+    <message>
+        <source>Stop bits</source>
+        <translation>정지 비트</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>프로토콜</translation>
+    </message>
+    <message>
+        <source>RTS control</source>
+        <translation>RTS 제어</translation>
+    </message>
+    <message>
+        <source>Request interval</source>
+        <translation>요청 간격</translation>
+    </message>
+    <message>
+        <source>Silent meters</source>
+        <translation>응답 없는 계기</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>확인(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>취소(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>frmTD_Set_DSave</name>
+    <message>
+        <source>Data Save Setup</source>
+        <translation>데이터 저장 설정</translation>
+    </message>
+    <message>
+        <source>Click to choose the folder of the data files</source>
+        <translation>눌러서 데이터 파일 폴더를 고르십시오</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>폴더...</translation>
+    </message>
+    <message>
+        <source>One file per day</source>
+        <translation>하루에 파일 하나</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>주기</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>폴더</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message>
+        <source>New file at (HH:MM)</source>
+        <translation>새 파일 시각(HH:MM)</translation>
+    </message>
+    <message>
+        <source>Folder of the data files</source>
+        <translation>데이터 파일 폴더</translation>
+    </message>
+    <message>
+        <source>Not saved: the folder %1 cannot be created.</source>
+        <translation>저장되지 않았습니다: 폴더 %1을(를) 만들 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>-. DEVICE = 1 :  _01_YYYYMMDD.TDD
+-. DEVICE = 99 :  _99_YYYYMMDD.</source>
+        <translation>-. 계기 = 1 :  _01_YYYYMMDD.TDD
+-. 계기 = 99 :  _99_YYYYMMDD.TDD</translation>
+    </message>
+    <message>
+        <source>-. DEVICE = 1 :  _01.TDD
+-. DEVICE = 99 :  _99.TDD</source>
+        <translation>-. 계기 = 1 :  _01.TDD
+-. 계기 = 99 :  _99.TDD</translation>
+    </message>
+    <message>
+        <source>Select Folder.</source>
+        <translation>폴더를 고르십시오.</translation>
+    </message>
+    <message>
+        <source>Input Filename.</source>
+        <translation>파일 이름을 입력하십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>frmTD_Set_Publish</name>
+    <message>
+        <source>Publish Setup</source>
+        <translation>게시 설정</translation>
+    </message>
+    <message>
+        <source>Publish every saved record to an MQTT broker</source>
+        <translation>저장한 모든 기록을 MQTT 브로커에 게시</translation>
+    </message>
+    <message>
+        <source>Broker</source>
+        <translation>브로커</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>노드</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>사용자</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Password file</source>
+        <translation>암호 파일</translation>
+    </message>
+    <message>
+        <source>CA certificate</source>
+        <translation>CA 인증서</translation>
+    </message>
+    <message>
+        <source>the system&apos;s</source>
+        <translation>시스템 기본</translation>
+    </message>
+    <message>
+        <source>Client certificate</source>
+        <translation>클라이언트 인증서</translation>
+    </message>
+    <message>
+        <source>Client key</source>
+        <translation>클라이언트 키</translation>
+    </message>
+    <message>
+        <source>0 - at most once</source>
+        <translation>0 - 최대 한 번</translation>
+    </message>
+    <message>
+        <source>1 - every record, nothing lost</source>
+        <translation>1 - 모든 기록, 손실 없음</translation>
+    </message>
+    <message>
+        <source>QoS</source>
+        <translation>QoS</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation>초</translation>
+    </message>
+    <message>
+        <source>Keep-alive</source>
+        <translation>연결 유지</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation>일</translation>
+    </message>
+    <message>
+        <source>Catch up at most</source>
+        <translation>밀린 기록 최대 기간</translation>
+    </message>
+    <message>
+        <source>Records are published while the port is open. What the broker does not get is sent from the data files when it is back.</source>
+        <translation>포트가 열려 있는 동안 기록을 게시합니다. 브로커가 받지 못한 기록은 다시 연결되면 데이터 파일에서 보냅니다.</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+</TS>
