@@ -45,7 +45,7 @@ public:
         int column = 1; // first table column
         int levelSpan = 1;
         int columnSpan = 1;
-        QString text;
+        QString text; // as in the code; the window shows it in the program's language
     };
 
     explicit MultiGrid(Kind kind);
