@@ -23,21 +23,21 @@ int MultiGrid::columnCount() const {
 QVector<MultiGrid::HeaderCell> MultiGrid::headerCells() const {
     QVector<HeaderCell> cells;
     const int levels = headerLevels();
+    cells.append({0, CommColumn, levels, 1,
+                  QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "COMM")), true});
     cells.append(
-        {0, CommColumn, levels, 1, QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "COMM"))});
-    cells.append(
-        {0, PvColumn, 1, 12, QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "PV"))});
+        {0, PvColumn, 1, 12, QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "PV")), true});
     if (m_kind == Kind::PresentValues) {
         for (int k = 1; k <= 12; ++k)
             cells.append({1, PvColumn + k - 1, 1, 1, QString::number(k)});
         return cells;
     }
-    cells.append(
-        {0, InputColumn, 1, 12, QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "DI"))});
-    cells.append(
-        {0, RelayColumn, 1, 12, QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "RELAY"))});
-    cells.append(
-        {0, AlarmColumn, 1, 48, QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "ALARM"))});
+    cells.append({0, InputColumn, 1, 12,
+                  QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "DI")), true});
+    cells.append({0, RelayColumn, 1, 12,
+                  QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "RELAY")), true});
+    cells.append({0, AlarmColumn, 1, 48,
+                  QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "ALARM")), true});
     for (int first : {PvColumn, InputColumn, RelayColumn})
         for (int k = 1; k <= 12; ++k)
             cells.append({1, first + k - 1, 2, 1, QString::number(k)});

@@ -45,7 +45,9 @@ public:
         int column = 1; // first table column
         int levelSpan = 1;
         int columnSpan = 1;
-        QString text; // as in the code; the window shows it in the program's language
+        QString text;
+        // A caption of the code, shown in the program's language (not a number or a channel).
+        bool caption = false;
     };
 
     explicit MultiGrid(Kind kind);

@@ -117,16 +117,14 @@ MultiMonitor::MultiMonitor(MultiGrid::Kind kind, const MonitorContext& context, 
     m_legend->setWordWrap(true);
     m_legend->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    m_model->setHeaderContext("MultiMonitor");
     auto* texts = new LanguageFollower(this);
     texts->add([=, this] {
         setWindowTitle(full ? tr("Multi Monitoring") : tr("Multi Monitoring - PV"));
         QVector<SpanHeaderView::Cell> cells;
         for (const MultiGrid::HeaderCell& c : m_logic.headerCells())
             cells.append({c.level, m_model->modelColumn(c.column), c.levelSpan, c.columnSpan,
-                          tr(c.text.toLatin1().constData())});
+                          c.caption ? tr(c.text.toLatin1().constData()) : c.text});
         m_header->setCells(m_logic.headerLevels(), cells);
-        m_model->languageChanged();
         if (corner)
             corner->update();
         m_close->setText(tr("&Close"));
