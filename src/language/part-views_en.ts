@@ -526,7 +526,7 @@ Daily files of one meter are shown as one time line.</translation>
     </message>
     <message>
         <source>Light green and white in the first columns: every other meter, for reading across.  Black: a channel the meter does not have.  ----.- : no valid value.  COMM: O the meter answers, X it does not (its values grey, as last read).</source>
-        <translation>Rows alternate light green and white, for reading across.  Black: a channel the meter does not have.  ----.- : no valid value.  COMM: O the meter answers, X it does not (its values grey, as last read).</translation>
+        <translation>Light green and white in the first columns: every other meter, for reading across.  Black: a channel the meter does not have.  ----.- : no valid value.  COMM: O the meter answers, X it does not (its values grey, as last read).</translation>
     </message>
     <message>
         <source>No new data since %1 — the values shown are not live</source>

@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Files</source>
-        <translation>파일</translation>
+        <translation>파일 목록</translation>
     </message>
     <message>
         <source>File</source>
