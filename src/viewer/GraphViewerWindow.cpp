@@ -274,9 +274,11 @@ void GraphViewerWindow::buildActions() {
 
 void GraphViewerWindow::changeEvent(QEvent* event) {
     // What the window shows of the files is said anew in the new language: the title, the
-    // span, the header, the events, the channels and the bands.
-    if (event->type() == QEvent::LanguageChange && m_plot)
+    // span, the header, the events, the channels, the bands and the cursor.
+    if (event->type() == QEvent::LanguageChange && m_plot) {
         showTimeLine(false);
+        onCursorMoved(m_plot->cursorTime());
+    }
     QMainWindow::changeEvent(event);
 }
 

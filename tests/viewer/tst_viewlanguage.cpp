@@ -9,6 +9,7 @@
 #include "monitor/MultiMonitor.h"
 #include "monitor/SpanHeaderView.h"
 #include "viewer/GraphViewerWindow.h"
+#include "viewer/TracePlot.h"
 #include "widgets/GradientLabel.h"
 
 #include <QAbstractButton>
@@ -146,6 +147,7 @@ private Q_SLOTS:
             SyntheticDataFile::plantDay(day, 12, 60).write(file);
             auto viewer = std::make_unique<GraphViewerWindow>();
             viewer->openFiles({file});
+            viewer->plot()->setCursorTime(double(day + 3600));
             return std::unique_ptr<QWidget>(std::move(viewer));
         }) << QStringList{"TD700 Graph Viewer - %1",
                           "&File",
@@ -156,7 +158,9 @@ private Q_SLOTS:
                           "Alarms and gaps",
                           "1 hour",
                           "At cursor",
-                          "Shown: %1"} << QStringList{};
+                          "Shown: %1",
+                          "Cursor: %1"}
+                                      << QStringList{};
         QTest::newRow("clock") << Factory([](Windows& w) {
             return std::make_unique<frmTD_DateReserve>(w.engine.engine, w.engine.clock, w.writer,
                                                        w.drift);
