@@ -92,24 +92,25 @@ ClockDrift::Reading ClockDrift::measure(const QString& meterText, const QDateTim
 }
 
 QString ClockDrift::driftText(qint64 seconds) {
+    // The sign leads in every language: driftSentence() takes it off.
     const QChar sign = seconds < 0 ? u'-' : u'+';
     const qint64 s = qAbs(seconds);
     const auto two = [](qint64 v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
     if (s == 0)
-        return QStringLiteral("0 s");
+        return tr("0 s");
     if (s < 60)
-        return QStringLiteral("%1%2 s").arg(sign).arg(s);
+        return tr("%1%2 s").arg(sign).arg(s);
     if (s < 3600)
-        return QStringLiteral("%1%2 min %3 s").arg(sign).arg(s / 60).arg(two(s % 60));
+        return tr("%1%2 min %3 s").arg(sign).arg(s / 60).arg(two(s % 60));
     if (s < 86400)
-        return QStringLiteral("%1%2 h %3 min").arg(sign).arg(s / 3600).arg(two(s % 3600 / 60));
-    return QStringLiteral("%1%2 d %3 h").arg(sign).arg(s / 86400).arg(s % 86400 / 3600);
+        return tr("%1%2 h %3 min").arg(sign).arg(s / 3600).arg(two(s % 3600 / 60));
+    return tr("%1%2 d %3 h").arg(sign).arg(s / 86400).arg(s % 86400 / 3600);
 }
 
 QString ClockDrift::driftSentence(qint64 seconds) {
     if (seconds == 0)
-        return QStringLiteral("on time");
+        return tr("on time");
     const QString amount = driftText(seconds).mid(1);
-    return seconds > 0 ? QStringLiteral("ahead of the PC by %1").arg(amount)
-                       : QStringLiteral("behind the PC by %1").arg(amount);
+    return seconds > 0 ? tr("ahead of the PC by %1").arg(amount)
+                       : tr("behind the PC by %1").arg(amount);
 }

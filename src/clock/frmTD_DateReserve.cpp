@@ -6,6 +6,7 @@
 #include "comm/CommEngine.h"
 #include "comm/RequestCodes.h"
 #include "core/Clock.h"
+#include "widgets/LanguageFollower.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -54,7 +55,8 @@ frmTD_DateReserve::frmTD_DateReserve(CommEngine& engine, Clock& clock, ClockWrit
                    [this] { tmrPRefesh_Timer(); })
     , m_tmrSysRun(clock, QStringLiteral("tmrSysRun"), kRunTickMs, [this] { runClockFields(); }) {
     setObjectName(QStringLiteral("frmTD_DateReserve"));
-    setWindowTitle(QStringLiteral("DATE/TIME RESERVE SETUP"));
+    m_texts = new LanguageFollower(this);
+    m_texts->add([this] { setWindowTitle(tr("DATE/TIME RESERVE SETUP")); });
     buildUi();
 
     connect(&engine, &CommEngine::settingsStateChanged, this, [this](CommEngine::SettingsState st) {
@@ -92,8 +94,10 @@ frmTD_DateReserve::frmTD_DateReserve(CommEngine& engine, Clock& clock, ClockWrit
     if (!engine.state().gSettingsRead && state != State::Reading)
         engine.post(RequestCode::RC_READ_COMMON);
     updateControls();
-    updateMeterClock();
-    updateState();
+    m_texts->add([this] {
+        updateMeterClock();
+        updateState();
+    });
 }
 
 frmTD_DateReserve::~frmTD_DateReserve() {
@@ -107,7 +111,7 @@ void frmTD_DateReserve::buildUi() {
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(unit * 2 / 3);
 
-    auto* pcBox = new QGroupBox(tr("PC Clock"), this);
+    auto* pcBox = new QGroupBox(this);
     auto* pcLayout = new QVBoxLayout(pcBox);
     lblDateTime = new QLabel(pcBox);
     lblDateTime->setObjectName(QStringLiteral("lblDateTime"));
@@ -119,9 +123,10 @@ void frmTD_DateReserve::buildUi() {
     pcLayout->addWidget(lblDateTime);
     layout->addWidget(pcBox);
 
-    auto* reserveBox = new QGroupBox(tr("Reserved Start"), this);
+    auto* reserveBox = new QGroupBox(this);
     auto* reserveLayout = new QVBoxLayout(reserveBox);
     auto* switches = new QHBoxLayout;
+    // The recorder's own words for the switch, as its display shows them.
     const char* const switchCaptions[] = {"ON", "OFF"};
     for (int i = 0; i < 2; ++i) {
         auto* b = new QPushButton(QString::fromLatin1(switchCaptions[i]), reserveBox);
@@ -132,9 +137,7 @@ void frmTD_DateReserve::buildUi() {
         btnRSV[size_t(i)] = b;
         switches->addWidget(b);
     }
-    auto* hint = new QLabel(tr("Each field is written to the meter when you press Enter or "
-                               "leave it after a change."),
-                            reserveBox);
+    auto* hint = new QLabel(reserveBox);
     hint->setObjectName(QStringLiteral("hint"));
     hint->setWordWrap(true);
     switches->addSpacing(unit);
@@ -143,13 +146,13 @@ void frmTD_DateReserve::buildUi() {
     reserveLayout->addWidget(buildFieldRow(Group::Reserve, txtRSV));
     layout->addWidget(reserveBox);
 
-    auto* clockBox = new QGroupBox(tr("Meter Clock"), this);
+    auto* clockBox = new QGroupBox(this);
     auto* clockLayout = new QVBoxLayout(clockBox);
     lblMeterClock = new QLabel(clockBox);
     lblMeterClock->setObjectName(QStringLiteral("lblMeterClock"));
     lblMeterClock->setWordWrap(true);
     clockLayout->addWidget(lblMeterClock);
-    chbSameDT = new QCheckBox(tr("Same as PC clock"), clockBox);
+    chbSameDT = new QCheckBox(clockBox);
     chbSameDT->setObjectName(QStringLiteral("chbSameDT"));
     connect(chbSameDT, &QCheckBox::toggled, this, [this](bool same) {
         for (QLineEdit* e : txtSYS)
@@ -163,16 +166,14 @@ void frmTD_DateReserve::buildUi() {
     clockLayout->addWidget(chbSameDT);
     auto* setRow = new QHBoxLayout;
     setRow->addWidget(buildFieldRow(Group::Clock, txtSYS));
-    btnSYS_DTSet = new QPushButton(QStringLiteral("SET"), clockBox);
+    btnSYS_DTSet = new QPushButton(clockBox);
     btnSYS_DTSet->setObjectName(QStringLiteral("btnSYS_DTSet"));
     btnSYS_DTSet->setMinimumWidth(unit * 4);
     btnSYS_DTSet->setAutoDefault(false);
     connect(btnSYS_DTSet, &QPushButton::clicked, this, &frmTD_DateReserve::btnSYS_DTSet_Click);
     setRow->addWidget(btnSYS_DTSet, 0, Qt::AlignBottom);
     clockLayout->addLayout(setRow);
-    auto* runHint = new QLabel(tr("The fields run with the meter's clock; a field you change "
-                                  "keeps your value. SET writes the fields as they show."),
-                               clockBox);
+    auto* runHint = new QLabel(clockBox);
     runHint->setObjectName(QStringLiteral("hint"));
     runHint->setWordWrap(true);
     clockLayout->addWidget(runHint);
@@ -187,7 +188,7 @@ void frmTD_DateReserve::buildUi() {
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
-    btnClose = new QPushButton(QStringLiteral("&Close"), this);
+    btnClose = new QPushButton(this);
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setAutoDefault(false);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
@@ -201,6 +202,18 @@ void frmTD_DateReserve::buildUi() {
     layout->addLayout(bottom);
     // Nothing that writes holds the focus at first: a stray key press changes nothing.
     btnClose->setFocus();
+    m_texts->add([=, this] {
+        pcBox->setTitle(tr("PC Clock"));
+        reserveBox->setTitle(tr("Reserved Start"));
+        hint->setText(tr("Each field is written to the meter when you press Enter or "
+                         "leave it after a change."));
+        clockBox->setTitle(tr("Meter Clock"));
+        chbSameDT->setText(tr("Same as PC clock"));
+        btnSYS_DTSet->setText(tr("SET"));
+        runHint->setText(tr("The fields run with the meter's clock; a field you change "
+                            "keeps your value. SET writes the fields as they show."));
+        btnClose->setText(tr("&Close"));
+    });
 
     setStyleSheet(QStringLiteral(
         "QPushButton[chosen=\"true\"] { background: #00ff00; color: black; font-weight: bold; "
@@ -226,7 +239,8 @@ QWidget* frmTD_DateReserve::buildFieldRow(Group group,
     int column = 0;
     for (int i = 0; i < ClockFieldCount; ++i) {
         const auto field = ClockField(i);
-        auto* caption = new QLabel(tr(kFieldCaptions[i]), row);
+        auto* caption = new QLabel(row);
+        m_texts->add([this, caption, i] { caption->setText(tr(kFieldCaptions[i])); });
         caption->setAlignment(Qt::AlignCenter);
         grid->addWidget(caption, 0, column);
         auto* edit = new QLineEdit(row);

@@ -14,6 +14,7 @@ class Clock;
 class ClockDrift;
 class ClockWriter;
 class CommEngine;
+class LanguageFollower;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -101,6 +102,7 @@ private:
     EngineTimer m_tmrRefresh;
     EngineTimer m_tmrPRefesh;
     EngineTimer m_tmrSysRun;
+    LanguageFollower* m_texts = nullptr; // the window's texts in the program's language
     MeterClock m_meterClock;
     std::array<bool, ClockFieldCount> m_sysChanged{}; // a clock field the user has typed into
     int m_highlighted = -1;

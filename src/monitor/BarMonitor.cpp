@@ -6,6 +6,7 @@
 #include "monitor/FigureLabel.h"
 #include "monitor/MonitorStyle.h"
 #include "widgets/GradientLabel.h"
+#include "widgets/LanguageFollower.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -19,7 +20,7 @@ QString BarMonitor::windowName(int channels) {
 BarMonitor::BarMonitor(int channels, const MonitorContext& context, QWidget* parent)
     : SingleMeterMonitor(context, channels, parent) {
     setObjectName(windowName(channels));
-    setWindowTitle(QStringLiteral("Single Monitoring - BAR GRAPH"));
+    texts()->add([this] { setWindowTitle(tr("Single Monitoring - BAR GRAPH")); });
 
     auto* content = MonitorStyle::panel(this);
     auto* frame = new QVBoxLayout(content);

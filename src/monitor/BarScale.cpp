@@ -4,6 +4,8 @@
 #include "monitor/MonitorStyle.h"
 #include "widgets/WinColour.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPainter>
 
 namespace {
@@ -23,10 +25,15 @@ public:
         : QWidget(parent)
         , m_number(number) {
         setFixedSize(LampSize, LampSize);
-        setToolTip(QStringLiteral("Alarm %1").arg(number));
+        setTexts();
     }
 
 protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange)
+            setTexts();
+        QWidget::changeEvent(event);
+    }
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
@@ -42,6 +49,10 @@ protected:
     }
 
 private:
+    void setTexts() {
+        setToolTip(QCoreApplication::translate("BarScale", "Alarm %1").arg(m_number));
+    }
+
     int m_number;
 };
 

@@ -3,6 +3,7 @@
 #include "monitor/FigureLabel.h"
 #include "monitor/MonitorStyle.h"
 #include "widgets/GradientLabel.h"
+#include "widgets/LanguageFollower.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -29,7 +30,8 @@ ChannelPanel::ChannelPanel(int channel, bool wholePanelToggles, int figureSize, 
     m_number->setFixedWidth(34);
     m_number->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     m_number->setCursor(Qt::PointingHandCursor);
-    m_number->setToolTip(tr("Click to switch the trace on or off"));
+    auto* texts = new LanguageFollower(this);
+    texts->add([this] { m_number->setToolTip(tr("Click to switch the trace on or off")); });
 
     // The figure grows and shrinks with the panel.
     m_value = new FigureLabel(figureSize, this);

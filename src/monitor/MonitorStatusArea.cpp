@@ -2,6 +2,7 @@
 
 #include "monitor/MonitorStyle.h"
 #include "widgets/GradientLabel.h"
+#include "widgets/LanguageFollower.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -19,7 +20,8 @@ MonitorStatusArea::MonitorStatusArea(const MonitorIcons& icons, QWidget* parent)
     auto* clockLayout = new QVBoxLayout(clockBox);
     clockLayout->setContentsMargins(8, 6, 8, 6);
     clockLayout->setSpacing(0);
-    clockLayout->addWidget(MonitorStyle::caption(QStringLiteral("DEVICE CLOCK"), clockBox));
+    auto* clockCaption = MonitorStyle::caption(QString(), clockBox);
+    clockLayout->addWidget(clockCaption);
     m_date = MonitorStyle::figure(clockBox, 15);
     m_date->setObjectName(QStringLiteral("lblSysDate"));
     m_time = MonitorStyle::figure(clockBox, 22);
@@ -32,7 +34,8 @@ MonitorStatusArea::MonitorStatusArea(const MonitorIcons& icons, QWidget* parent)
     auto* inputLayout = new QGridLayout(inputBox);
     inputLayout->setContentsMargins(8, 6, 8, 8);
     inputLayout->setSpacing(4);
-    inputLayout->addWidget(MonitorStyle::caption(QStringLiteral("D.INPUT"), inputBox), 0, 0, 1, 3);
+    auto* inputCaption = MonitorStyle::caption(QString(), inputBox);
+    inputLayout->addWidget(inputCaption, 0, 0, 1, 3);
     for (int i = 0; i < 6; ++i) {
         auto* lamp = new GradientLabel(QString::number(i + 1), InputOffFrom, InputOffTo, inputBox);
         lamp->setObjectName(QStringLiteral("lblDInput(%1)").arg(i));
@@ -51,10 +54,10 @@ MonitorStatusArea::MonitorStatusArea(const MonitorIcons& icons, QWidget* parent)
     iconLayout->setContentsMargins(8, 6, 8, 6);
     iconLayout->setHorizontalSpacing(10);
     iconLayout->setVerticalSpacing(2);
-    iconLayout->addWidget(MonitorStyle::caption(QStringLiteral("ALARM"), iconBox), 0, 0,
-                          Qt::AlignHCenter);
-    iconLayout->addWidget(MonitorStyle::caption(QStringLiteral("CARD"), iconBox), 0, 1,
-                          Qt::AlignHCenter);
+    auto* alarmCaption = MonitorStyle::caption(QString(), iconBox);
+    iconLayout->addWidget(alarmCaption, 0, 0, Qt::AlignHCenter);
+    auto* cardCaption = MonitorStyle::caption(QString(), iconBox);
+    iconLayout->addWidget(cardCaption, 0, 1, Qt::AlignHCenter);
     m_alarm = new QLabel(iconBox);
     m_alarm->setObjectName(QStringLiteral("imgAlarm"));
     m_card = new QLabel(iconBox);
@@ -85,6 +88,15 @@ MonitorStatusArea::MonitorStatusArea(const MonitorIcons& icons, QWidget* parent)
     m_sdc->setText(QStringLiteral("000"));
     m_alarm->setPixmap(m_icons.pixmap(m_alarmIcon));
     m_card->setPixmap(m_icons.pixmap(m_cardIcon));
+
+    // "MEM:" and "SDC:" are the recorder's own words and stay as its display shows them.
+    auto* texts = new LanguageFollower(this);
+    texts->add([=] {
+        clockCaption->setText(tr("DEVICE CLOCK"));
+        inputCaption->setText(tr("D.INPUT"));
+        alarmCaption->setText(tr("ALARM"));
+        cardCaption->setText(tr("CARD"));
+    });
 }
 
 void MonitorStatusArea::showReading(const ChannelDisplay::MeterReading& reading, bool alarmActive) {

@@ -4,6 +4,7 @@
 #include "comm/DeviceTables.h"
 #include "monitor/ChannelDisplay.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 ModelGroup ModelGroup::ofCode(qint64 modelCode) {
@@ -22,16 +23,21 @@ int MultiGrid::columnCount() const {
 QVector<MultiGrid::HeaderCell> MultiGrid::headerCells() const {
     QVector<HeaderCell> cells;
     const int levels = headerLevels();
-    cells.append({0, CommColumn, levels, 1, QStringLiteral("COMM")});
-    cells.append({0, PvColumn, 1, 12, QStringLiteral("PV")});
+    cells.append({0, CommColumn, levels, 1,
+                  QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "COMM")), true});
+    cells.append(
+        {0, PvColumn, 1, 12, QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "PV")), true});
     if (m_kind == Kind::PresentValues) {
         for (int k = 1; k <= 12; ++k)
             cells.append({1, PvColumn + k - 1, 1, 1, QString::number(k)});
         return cells;
     }
-    cells.append({0, InputColumn, 1, 12, QStringLiteral("DI")});
-    cells.append({0, RelayColumn, 1, 12, QStringLiteral("RELAY")});
-    cells.append({0, AlarmColumn, 1, 48, QStringLiteral("ALARM")});
+    cells.append({0, InputColumn, 1, 12,
+                  QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "DI")), true});
+    cells.append({0, RelayColumn, 1, 12,
+                  QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "RELAY")), true});
+    cells.append({0, AlarmColumn, 1, 48,
+                  QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "ALARM")), true});
     for (int first : {PvColumn, InputColumn, RelayColumn})
         for (int k = 1; k <= 12; ++k)
             cells.append({1, first + k - 1, 2, 1, QString::number(k)});
@@ -46,7 +52,7 @@ QVector<MultiGrid::HeaderCell> MultiGrid::headerCells() const {
 
 void MultiGrid::layout(TextTable& grid) const {
     grid.setColumnCount(columnCount());
-    grid.setText(0, 0, QStringLiteral("Meter"));
+    grid.setText(0, 0, QString::fromLatin1(QT_TRANSLATE_NOOP("MultiMonitor", "Meter")));
     for (const HeaderCell& c : headerCells())
         if (c.level == headerLevels() - 1 || c.levelSpan == headerLevels() - c.level)
             grid.setText(c.column, 0, c.text); // the lowest caption of each column

@@ -46,6 +46,8 @@ public:
         int levelSpan = 1;
         int columnSpan = 1;
         QString text;
+        // A caption of the code, shown in the program's language (not a number or a channel).
+        bool caption = false;
     };
 
     explicit MultiGrid(Kind kind);

@@ -3,9 +3,11 @@
 #include "comm/DeviceTables.h"
 #include "core/Clock.h"
 #include "monitor/SpanHeaderView.h"
+#include "widgets/LanguageFollower.h"
 #include "widgets/TextTableModel.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QEvent>
 #include <QLabel>
@@ -42,7 +44,8 @@ protected:
         f.setBold(true);
         p.setFont(f);
         p.setPen(pal.color(QPalette::ButtonText));
-        p.drawText(button->rect(), Qt::AlignCenter, QStringLiteral("Meter"));
+        p.drawText(button->rect(), Qt::AlignCenter,
+                   QCoreApplication::translate("MultiMonitor", "Meter"));
         return true;
     }
 };
@@ -55,8 +58,6 @@ MultiMonitor::MultiMonitor(MultiGrid::Kind kind, const MonitorContext& context, 
     , m_logic(kind) {
     const bool full = kind == MultiGrid::Kind::Full;
     setObjectName(full ? QStringLiteral("frmTD_Mon_Multi") : QStringLiteral("frmTD_Mon_MultiPV"));
-    setWindowTitle(full ? QStringLiteral("Multi Monitoring")
-                        : QStringLiteral("Multi Monitoring - PV"));
     setModal(true);
 
     m_logic.layout(m_grid);
@@ -70,10 +71,6 @@ MultiMonitor::MultiMonitor(MultiGrid::Kind kind, const MonitorContext& context, 
     m_header = new SpanHeaderView(m_view);
     m_view->setHorizontalHeader(m_header);
     m_view->setModel(m_model);
-    QVector<SpanHeaderView::Cell> cells;
-    for (const MultiGrid::HeaderCell& c : m_logic.headerCells())
-        cells.append({c.level, m_model->modelColumn(c.column), c.levelSpan, c.columnSpan, c.text});
-    m_header->setCells(m_logic.headerLevels(), cells);
     m_header->setSectionResizeMode(QHeaderView::Fixed);
     m_header->setMinimumSectionSize(16);
     m_view->setSelectionMode(QAbstractItemView::NoSelection);
@@ -87,14 +84,15 @@ MultiMonitor::MultiMonitor(MultiGrid::Kind kind, const MonitorContext& context, 
     QFont vf = m_view->verticalHeader()->font();
     vf.setBold(true);
     m_view->verticalHeader()->setFont(vf);
-    if (auto* corner = m_view->findChild<QAbstractButton*>())
+    QAbstractButton* corner = m_view->findChild<QAbstractButton*>();
+    if (corner)
         corner->installEventFilter(new CornerCaption(this));
 
     // A change of the row count resets the model, and with it the view's columns.
     connect(m_model, &QAbstractItemModel::modelReset, this, &MultiMonitor::applyColumnLayout);
     connect(&m_grid, &TextTable::layoutChanged, this, &MultiMonitor::applyColumnLayout);
 
-    m_close = new QPushButton(QStringLiteral("&Close"), this);
+    m_close = new QPushButton(this);
     m_close->setObjectName(QStringLiteral("btnClose"));
     m_close->setAutoDefault(false);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
@@ -114,20 +112,36 @@ MultiMonitor::MultiMonitor(MultiGrid::Kind kind, const MonitorContext& context, 
     m_warning->hide();
 
     // The grid's colours say much; the legend says what.
-    m_legend = new QLabel(
-        full ? QStringLiteral("COMM green: the meter answers, red: it does not (its values grey, "
-                              "as last read).  DI, RELAY green: on.  ALARM red: on.  Black: the "
-                              "meter has no such channel, input or relay.  ----.- : no valid "
-                              "value.")
-             : QStringLiteral("Light green and white in the first columns: every other meter, "
-                              "for reading across.  Black: a channel the meter does not have.  "
-                              "----.- : no valid value.  COMM: O the meter answers, X it does not "
-                              "(its values grey, as last read)."),
-        this);
+    m_legend = new QLabel(this);
     m_legend->setObjectName(QStringLiteral("lblLegend"));
     m_legend->setWordWrap(true);
     m_legend->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_view->setToolTip(m_legend->text());
+
+    auto* texts = new LanguageFollower(this);
+    texts->add([=, this] {
+        setWindowTitle(full ? tr("Multi Monitoring") : tr("Multi Monitoring - PV"));
+        QVector<SpanHeaderView::Cell> cells;
+        for (const MultiGrid::HeaderCell& c : m_logic.headerCells())
+            cells.append({c.level, m_model->modelColumn(c.column), c.levelSpan, c.columnSpan,
+                          c.caption ? tr(c.text.toLatin1().constData()) : c.text});
+        m_header->setCells(m_logic.headerLevels(), cells);
+        if (corner)
+            corner->update();
+        m_close->setText(tr("&Close"));
+        m_legend->setText(
+            full ? tr("COMM green: the meter answers, red: it does not (its values grey, "
+                      "as last read).  DI, RELAY green: on.  ALARM red: on.  Black: the "
+                      "meter has no such channel, input or relay.  ----.- : no valid "
+                      "value.")
+                 : tr("Light green and white in the first columns: every other meter, "
+                      "for reading across.  Black: a channel the meter does not have.  "
+                      "----.- : no valid value.  COMM: O the meter answers, X it does not "
+                      "(its values grey, as last read)."));
+        m_view->setToolTip(m_legend->text());
+        if (!m_warning->isHidden())
+            m_warning->setText(staleText());
+        placeChildren();
+    });
 
     if (context.tables) {
         // Only the moment of the last change is noted here; the grid is filled on the timer.
@@ -207,14 +221,16 @@ void MultiMonitor::tmrRefresh_Timer() {
                 m_context.clock ? m_context.clock->currentDateTime() : QDateTime::currentDateTime();
             m_lastChangeTime = now.addMSecs(-quiet).toString(QStringLiteral("HH:mm:ss"));
         }
-        m_warning->setText(
-            QStringLiteral("No new data since %1 \u2014 the values shown are not live")
-                .arg(m_lastChangeTime));
+        m_warning->setText(staleText());
         m_warning->show();
     } else {
         m_warning->hide();
     }
     placeChildren();
+}
+
+QString MultiMonitor::staleText() const {
+    return tr("No new data since %1 \u2014 the values shown are not live").arg(m_lastChangeTime);
 }
 
 QString MultiMonitor::legendText() const {

@@ -39,6 +39,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QString staleText() const;
     void applyColumnLayout();
     void placeChildren();
     void fitToGrid();

@@ -6,6 +6,7 @@
 #include "logging/AlarmHistory.h"
 #include "monitor/MonitorStatusArea.h"
 #include "monitor/MonitorStyle.h"
+#include "widgets/LanguageFollower.h"
 
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@ constexpr int FrozenAfterTicks = 3;
 SingleMeterMonitor::SingleMeterMonitor(const MonitorContext& context, int channels, QWidget* parent)
     : QDialog(parent)
     , m_context(context)
+    , m_texts(new LanguageFollower(this))
     , m_channels(channels)
     , m_icons(context.paths) {
     setModal(true);
@@ -73,7 +75,7 @@ void SingleMeterMonitor::setContent(const QString& heading, const QString& subHe
     m_status->setFixedWidth(190);
     side->addWidget(m_status);
     side->addStretch(1);
-    m_close = new QPushButton(QStringLiteral("&Close"), this);
+    m_close = new QPushButton(this);
     m_close->setObjectName(QStringLiteral("btnClose"));
     m_close->setMinimumHeight(34);
     m_close->setAutoDefault(false);
@@ -81,6 +83,10 @@ void SingleMeterMonitor::setContent(const QString& heading, const QString& subHe
     side->addWidget(m_close);
     body->addLayout(side);
     outer->addLayout(body, 1);
+    m_texts->add([this] {
+        m_close->setText(tr("&Close"));
+        m_warning->setText(textOf(m_shownWarning));
+    });
     updateWarning(nullptr);
 }
 
@@ -138,17 +144,33 @@ void SingleMeterMonitor::tmrDispGraph_Timer() {
 }
 
 void SingleMeterMonitor::updateWarning(const ChannelDisplay::MeterReading* reading) {
+    Warning warning = Warning::None;
+    if (m_frozenTicks >= FrozenAfterTicks)
+        warning = m_lastRefreshTime.isEmpty() ? Warning::NoData : Warning::Frozen;
+    else if (reading && !reading->answering)
+        warning = Warning::NotAnswering;
+    showWarning(warning);
+}
+
+QString SingleMeterMonitor::textOf(Warning warning) const {
+    switch (warning) {
+    case Warning::None:
+        break;
+    case Warning::NoData:
+        return tr("NO DATA \u2014 waiting for the meter");
+    case Warning::Frozen:
+        return tr("NO NEW DATA since %1 \u2014 picture frozen").arg(m_lastRefreshTime);
+    case Warning::NotAnswering:
+        return tr("METER NOT ANSWERING \u2014 last values shown");
+    }
+    return {};
+}
+
+void SingleMeterMonitor::showWarning(Warning warning) {
     if (!m_warning)
         return;
-    QString text;
-    if (m_frozenTicks >= FrozenAfterTicks) {
-        text = m_lastRefreshTime.isEmpty()
-                   ? QStringLiteral("NO DATA \u2014 waiting for the meter")
-                   : QStringLiteral("NO NEW DATA since %1 \u2014 picture frozen")
-                         .arg(m_lastRefreshTime);
-    } else if (reading && !reading->answering) {
-        text = QStringLiteral("METER NOT ANSWERING \u2014 last values shown");
-    }
+    const QString text = textOf(warning);
+    m_shownWarning = warning;
     if (text == m_warning->text() && m_warning->isVisible() == !text.isEmpty())
         return;
     m_warning->setText(text);

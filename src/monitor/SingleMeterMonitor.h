@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QTimer>
 
+class LanguageFollower;
 class MonitorStatusArea;
 class QBoxLayout;
 class QLabel;
@@ -38,6 +39,8 @@ protected:
     virtual void refreshTick(const ChannelDisplay::MeterReading& reading) = 0;
 
     const MonitorContext& context() const { return m_context; }
+    // Keeps the window's texts in the program's language (the window title of each kind).
+    LanguageFollower* texts() const { return m_texts; }
     int selectedRow() const;
     quint8 alarmState(int alarm, int channel) const;
     float alarmSetValue(int alarm, int channel) const;
@@ -55,8 +58,13 @@ protected:
 private:
     bool dataFlows() const;
     void updateWarning(const ChannelDisplay::MeterReading* reading);
+    // Which warning stands over the picture; its text follows the language.
+    enum class Warning { None, NoData, Frozen, NotAnswering };
+    QString textOf(Warning warning) const;
+    void showWarning(Warning warning);
 
     MonitorContext m_context;
+    LanguageFollower* m_texts = nullptr;
     int m_channels;
     MonitorIcons m_icons;
     MonitorStatusArea* m_status = nullptr;
@@ -65,6 +73,7 @@ private:
     QPushButton* m_close = nullptr;
     QTimer m_timer;
     bool m_lastTickRefreshed = false;
+    Warning m_shownWarning = Warning::None;
     int m_frozenTicks = 0;
     QString m_lastRefreshTime;
 };

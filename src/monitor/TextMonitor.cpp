@@ -4,6 +4,7 @@
 #include "monitor/ChannelBoard.h"
 #include "monitor/MonitorStyle.h"
 #include "widgets/GradientLabel.h"
+#include "widgets/LanguageFollower.h"
 #include "widgets/TwoColourBar.h"
 
 #include <QGridLayout>
@@ -36,7 +37,7 @@ QLabel* TextMonitor::lblALM(int array, int element) const {
 TextMonitor::TextMonitor(int channels, const MonitorContext& context, QWidget* parent)
     : SingleMeterMonitor(context, channels, parent) {
     setObjectName(windowName(channels));
-    setWindowTitle(QStringLiteral("Single Monitoring - TEXT"));
+    texts()->add([this] { setWindowTitle(tr("Single Monitoring - TEXT")); });
 
     // Two channels a row where the window is tall enough; on a laptop three or four a row,
     // so that every channel stays in sight.

@@ -6,6 +6,7 @@
 #include "monitor/MonitorStyle.h"
 #include "monitor/TrendGraph.h"
 #include "widgets/GradientLabel.h"
+#include "widgets/LanguageFollower.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -18,7 +19,7 @@ TrendMonitor::TrendMonitor(const TrendVariant& variant, const MonitorContext& co
     : SingleMeterMonitor(context, variant.channels, parent)
     , m_model(variant) {
     setObjectName(variant.windowName());
-    setWindowTitle(QStringLiteral("Single Monitoring - LINE"));
+    texts()->add([this] { setWindowTitle(tr("Single Monitoring - LINE")); });
 
     auto* content = new QWidget(this);
     auto* layout = new QVBoxLayout(content);

@@ -2,6 +2,7 @@
 
 #include "logging/RecordBytes.h"
 #include "monitor/ChannelDisplay.h"
+#include "widgets/LanguageFollower.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -25,7 +26,11 @@ ChannelTable::ChannelTable(QWidget* parent)
     : QTableWidget(parent) {
     setObjectName(QStringLiteral("sprdChannels"));
     setColumnCount(ColumnCount);
-    setHorizontalHeaderLabels({tr("CH"), tr("Name"), tr("Range"), tr("At cursor"), tr("Alarms")});
+    auto* texts = new LanguageFollower(this);
+    texts->add([this] {
+        setHorizontalHeaderLabels(
+            {tr("CH"), tr("Name"), tr("Range"), tr("At cursor"), tr("Alarms")});
+    });
     verticalHeader()->hide();
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -10,11 +10,13 @@
 #include "viewer/HeaderText.h"
 #include "viewer/PlotSettings.h"
 #include "viewer/TracePlot.h"
+#include "widgets/LanguageFollower.h"
 #include "widgets/ScreenFit.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -41,9 +43,13 @@ struct SpanChoice {
     const char* label;
     double seconds; // 0: all
 };
-constexpr SpanChoice kSpans[] = {{"1 min", 60},      {"10 min", 600},  {"1 hour", 3600},
-                                 {"8 hours", 28800}, {"1 day", 86400}, {"1 week", 604800},
-                                 {"All", 0}};
+constexpr SpanChoice kSpans[] = {{QT_TRANSLATE_NOOP("GraphViewerWindow", "1 min"), 60},
+                                 {QT_TRANSLATE_NOOP("GraphViewerWindow", "10 min"), 600},
+                                 {QT_TRANSLATE_NOOP("GraphViewerWindow", "1 hour"), 3600},
+                                 {QT_TRANSLATE_NOOP("GraphViewerWindow", "8 hours"), 28800},
+                                 {QT_TRANSLATE_NOOP("GraphViewerWindow", "1 day"), 86400},
+                                 {QT_TRANSLATE_NOOP("GraphViewerWindow", "1 week"), 604800},
+                                 {QT_TRANSLATE_NOOP("GraphViewerWindow", "All"), 0}};
 
 // Going to an alarm in a view of more than this shows an hour around it.
 constexpr double kAlarmSpan = 3600;
@@ -53,6 +59,7 @@ constexpr double kAlarmSpan = 3600;
 GraphViewerWindow::GraphViewerWindow(QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("GraphViewerWindow"));
+    m_texts = new LanguageFollower(this);
     buildUi();
     buildActions();
     m_followTimer = new QTimer(this);
@@ -83,24 +90,22 @@ void GraphViewerWindow::buildUi() {
 
     auto* splitter = new QSplitter(Qt::Horizontal, central);
     m_plot = new TracePlot(splitter);
-    m_plot->setEmptyText(tr("Open data files (.TDD) with File \u25B8 Open (Ctrl+O).\n"
-                            "Daily files of one meter are shown as one time line."));
     splitter->addWidget(m_plot);
 
     m_tabs = new QTabWidget(splitter);
     m_tabs->setObjectName(QStringLiteral("tabSide"));
     m_channels = new ChannelTable(m_tabs);
-    m_tabs->addTab(m_channels, tr("Channels"));
+    m_tabs->addTab(m_channels, QString());
     m_header = new QTextBrowser(m_tabs);
     m_header->setObjectName(QStringLiteral("txtHeader"));
     m_header->setOpenLinks(false);
-    m_tabs->addTab(m_header, tr("Header"));
+    m_tabs->addTab(m_header, QString());
 
     auto* eventsPage = new QWidget(m_tabs);
     auto* eventsColumn = new QVBoxLayout(eventsPage);
     eventsColumn->setContentsMargins(2, 4, 2, 2);
     m_eventFilter = new QComboBox(eventsPage);
-    m_eventFilter->addItems({tr("Alarms and gaps"), tr("Alarms"), tr("Gaps")});
+    m_eventFilter->addItems({QString(), QString(), QString()});
     eventsColumn->addWidget(m_eventFilter);
     m_events = new EventListModel(this);
     m_eventView = new QTableView(eventsPage);
@@ -113,13 +118,24 @@ void GraphViewerWindow::buildUi() {
     m_eventView->horizontalHeader()->setStretchLastSection(true);
     m_eventView->setWordWrap(false);
     eventsColumn->addWidget(m_eventView);
-    m_tabs->addTab(eventsPage, tr("Events"));
+    m_tabs->addTab(eventsPage, QString());
     splitter->addWidget(m_tabs);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({820, 460});
     column->addWidget(splitter, 1);
     setCentralWidget(central);
+    m_texts->add([this] {
+        m_plot->setEmptyText(tr("Open data files (.TDD) with File \u25B8 Open (Ctrl+O).\n"
+                                "Daily files of one meter are shown as one time line."));
+        m_tabs->setTabText(0, tr("Channels"));
+        m_tabs->setTabText(1, tr("Header"));
+        m_tabs->setTabText(2, tr("Events"));
+        const char* const filters[] = {QT_TR_NOOP("Alarms and gaps"), QT_TR_NOOP("Alarms"),
+                                       QT_TR_NOOP("Gaps")};
+        for (int i = 0; i < 3; ++i)
+            m_eventFilter->setItemText(i, tr(filters[i]));
+    });
 
     m_viewLabel = new QLabel(this);
     m_viewLabel->setObjectName(QStringLiteral("lblView"));
@@ -156,44 +172,40 @@ void GraphViewerWindow::buildUi() {
 }
 
 void GraphViewerWindow::buildActions() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    QAction* open = file->addAction(tr("&Open..."), this, [this] { chooseFiles(false); });
+    QMenu* file = menuBar()->addMenu(QString());
+    QAction* open = file->addAction(QString(), this, [this] { chooseFiles(false); });
     open->setShortcut(QKeySequence::Open);
-    file->addAction(tr("&Add Files..."), this, [this] { chooseFiles(true); });
+    QAction* add = file->addAction(QString(), this, [this] { chooseFiles(true); });
     file->addSeparator();
-    QAction* csv = file->addAction(tr("Export Shown Span to &CSV..."), this,
-                                   &GraphViewerWindow::chooseCsvPath);
+    QAction* csv = file->addAction(QString(), this, &GraphViewerWindow::chooseCsvPath);
     csv->setShortcut(Qt::CTRL | Qt::Key_E);
-    m_bomAction = file->addAction(tr("CSV with a UTF-8 &Byte-Order Mark (for spreadsheets)"));
+    m_bomAction = file->addAction(QString());
     m_bomAction->setObjectName(QStringLiteral("actCsvBom"));
     m_bomAction->setCheckable(true);
     m_bomAction->setChecked(true);
-    m_bomAction->setToolTip(tr("Spreadsheets read °C and Korean channel names right only with "
-                               "the mark"));
-    QAction* png =
-        file->addAction(tr("Save &Picture as PNG..."), this, &GraphViewerWindow::choosePngPath);
+    QAction* png = file->addAction(QString(), this, &GraphViewerWindow::choosePngPath);
     png->setShortcut(Qt::CTRL | Qt::Key_P);
     file->addSeparator();
-    QAction* close = file->addAction(tr("&Close"), this, &QWidget::close);
+    QAction* close = file->addAction(QString(), this, &QWidget::close);
     close->setShortcut(QKeySequence::Close);
 
-    QMenu* view = menuBar()->addMenu(tr("&View"));
-    QAction* fit = view->addAction(tr("&Fit All"), m_plot, &TracePlot::fitAll);
+    QMenu* view = menuBar()->addMenu(QString());
+    QAction* fit = view->addAction(QString(), m_plot, &TracePlot::fitAll);
     fit->setShortcuts({QKeySequence(Qt::Key_F), QKeySequence(Qt::Key_0)});
-    QAction* zoomIn = view->addAction(tr("Zoom &In"), this, [this] { m_plot->zoom(0.5); });
+    QAction* zoomIn = view->addAction(QString(), this, [this] { m_plot->zoom(0.5); });
     zoomIn->setShortcuts(QKeySequence::ZoomIn);
-    QAction* zoomOut = view->addAction(tr("Zoom &Out"), this, [this] { m_plot->zoom(2.0); });
+    QAction* zoomOut = view->addAction(QString(), this, [this] { m_plot->zoom(2.0); });
     zoomOut->setShortcuts(QKeySequence::ZoomOut);
     view->addSeparator();
-    QAction* previous = view->addAction(tr("&Previous Alarm"), this, [this] { goToAlarm(false); });
+    QAction* previous = view->addAction(QString(), this, [this] { goToAlarm(false); });
     previous->setShortcut(Qt::CTRL | Qt::Key_Left);
-    QAction* next = view->addAction(tr("&Next Alarm"), this, [this] { goToAlarm(true); });
+    QAction* next = view->addAction(QString(), this, [this] { goToAlarm(true); });
     next->setShortcut(Qt::CTRL | Qt::Key_Right);
     view->addSeparator();
-    m_followAction = view->addAction(tr("F&ollow Growing Files"));
+    m_followAction = view->addAction(QString());
     m_followAction->setCheckable(true);
     connect(m_followAction, &QAction::toggled, this, &GraphViewerWindow::setFollowing);
-    m_whiteAction = view->addAction(tr("&White Background"));
+    m_whiteAction = view->addAction(QString());
     m_whiteAction->setCheckable(true);
     connect(m_whiteAction, &QAction::toggled, this, [this](bool on) {
         PlotSettings s = m_plot->settings();
@@ -201,7 +213,7 @@ void GraphViewerWindow::buildActions() {
         m_plot->setSettings(s);
     });
 
-    QToolBar* bar = addToolBar(tr("Viewer"));
+    QToolBar* bar = addToolBar(QString());
     bar->setObjectName(QStringLiteral("barViewer"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -215,10 +227,8 @@ void GraphViewerWindow::buildActions() {
     m_span = new QComboBox(bar);
     m_span->setObjectName(QStringLiteral("cmbSpan"));
     for (const SpanChoice& c : kSpans)
-        m_span->addItem(tr(c.label), c.seconds);
-    m_span->setPlaceholderText(tr("Span"));
+        m_span->addItem(QString(), c.seconds);
     m_span->setCurrentIndex(-1);
-    m_span->setToolTip(tr("Show this much time around the middle of the view"));
     connect(m_span, &QComboBox::activated, this, [this](int index) {
         const double seconds = m_span->itemData(index).toDouble();
         if (seconds <= 0) {
@@ -235,6 +245,41 @@ void GraphViewerWindow::buildActions() {
     bar->addSeparator();
     bar->addAction(m_followAction);
     m_needData = {csv, png, fit, zoomIn, zoomOut, previous, next};
+
+    m_texts->add([=, this] {
+        file->setTitle(tr("&File"));
+        open->setText(tr("&Open..."));
+        add->setText(tr("&Add Files..."));
+        csv->setText(tr("Export Shown Span to &CSV..."));
+        m_bomAction->setText(tr("CSV with a UTF-8 &Byte-Order Mark (for spreadsheets)"));
+        m_bomAction->setToolTip(tr("Spreadsheets read °C and Korean channel names right only "
+                                   "with the mark"));
+        png->setText(tr("Save &Picture as PNG..."));
+        close->setText(tr("&Close"));
+        view->setTitle(tr("&View"));
+        fit->setText(tr("&Fit All"));
+        zoomIn->setText(tr("Zoom &In"));
+        zoomOut->setText(tr("Zoom &Out"));
+        previous->setText(tr("&Previous Alarm"));
+        next->setText(tr("&Next Alarm"));
+        m_followAction->setText(tr("F&ollow Growing Files"));
+        m_whiteAction->setText(tr("&White Background"));
+        bar->setWindowTitle(tr("Viewer"));
+        for (int i = 0; i < m_span->count(); ++i)
+            m_span->setItemText(i, tr(kSpans[i].label));
+        m_span->setPlaceholderText(tr("Span"));
+        m_span->setToolTip(tr("Show this much time around the middle of the view"));
+    });
+}
+
+void GraphViewerWindow::changeEvent(QEvent* event) {
+    // What the window shows of the files is said anew in the new language: the title, the
+    // span, the header, the events, the channels, the bands and the cursor.
+    if (event->type() == QEvent::LanguageChange && m_plot) {
+        showTimeLine(false);
+        onCursorMoved(m_plot->cursorTime());
+    }
+    QMainWindow::changeEvent(event);
 }
 
 bool GraphViewerWindow::chooseFiles(bool add) {

@@ -8,6 +8,7 @@
 
 class ChannelTable;
 class EventListModel;
+class LanguageFollower;
 class QAction;
 class QComboBox;
 class QDialog;
@@ -71,6 +72,9 @@ public:
     QString messageText() const;
     QString viewText() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void buildUi();
     void buildActions();
@@ -94,6 +98,7 @@ private:
 
     DataTimeLine m_line;
     DialogRunner m_runDialog;
+    LanguageFollower* m_texts = nullptr;
     QString m_startFolder;
     TracePlot* m_plot = nullptr;
     ChannelTable* m_channels = nullptr;

@@ -40,13 +40,14 @@ QString HeaderHtml(const DataTimeLine& line) {
     const TimeLineFile& first = *line.files().front();
     if (first.name.matches) {
         html += row(Texts::tr("Meter"), Texts::tr("%1 (the slave address in the file name)")
-                                     .arg(first.name.address, 2, 10, QChar(u'0')));
+                                            .arg(first.name.address, 2, 10, QChar(u'0')));
         html += row(Texts::tr("Name"), esc(first.name.name));
     }
-    html += row(Texts::tr("Model"),
-                h.knownModel
-                    ? Texts::tr("%1 (%2 channels)").arg(h.modelCode).arg(h.channelCount)
-                    : Texts::tr("%1 (not a known model: all twelve channels shown)").arg(h.modelCode));
+    html +=
+        row(Texts::tr("Model"),
+            h.knownModel
+                ? Texts::tr("%1 (%2 channels)").arg(h.modelCode).arg(h.channelCount)
+                : Texts::tr("%1 (not a known model: all twelve channels shown)").arg(h.modelCode));
     html += row(Texts::tr("Layout"), h.layoutVersion().toHtmlEscaped());
     html += row(Texts::tr("Interval"),
                 line.interval() > 0 ? SpanText(double(line.interval())) : Texts::tr("not known"));
@@ -59,8 +60,9 @@ QString HeaderHtml(const DataTimeLine& line) {
     qint64 silent = 0;
     for (const TimeGap& g : line.gaps())
         silent += g.to - g.from;
-    html += row(Texts::tr("Gaps"),
-                Texts::tr("%1 (%2 without data)").arg(line.gaps().size()).arg(SpanText(double(silent))));
+    html += row(
+        Texts::tr("Gaps"),
+        Texts::tr("%1 (%2 without data)").arg(line.gaps().size()).arg(SpanText(double(silent))));
     html += QStringLiteral("</table>");
 
     html += QStringLiteral(
@@ -68,7 +70,8 @@ QString HeaderHtml(const DataTimeLine& line) {
                 "<th align='left'>%2</th><th align='left'>%3</th>"
                 "<th align='right'>%4</th><th align='right'>%5</th>"
                 "<th align='right'>%6</th></tr>")
-                .arg(Texts::tr("Channels"), Texts::tr("Name"), Texts::tr("Unit"), Texts::tr("Low"), Texts::tr("High"), Texts::tr("Decimals"));
+                .arg(Texts::tr("Channels"), Texts::tr("Name"), Texts::tr("Unit"), Texts::tr("Low"),
+                     Texts::tr("High"), Texts::tr("Decimals"));
     for (int ch = 1; ch <= line.channelCount(); ++ch) {
         const DataChannel& c = h.channels[size_t(ch - 1)];
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td align='right'>%4</td>"
@@ -83,7 +86,8 @@ QString HeaderHtml(const DataTimeLine& line) {
                 "<h4>%1</h4><table cellspacing='0' cellpadding='2'><tr><th align='left'>%2</th>"
                 "<th align='right'>%3</th><th align='left'>%4</th>"
                 "<th align='left'>%5</th></tr>")
-                .arg(Texts::tr("Files"), Texts::tr("File"), Texts::tr("Records"), Texts::tr("First"), Texts::tr("Last"));
+                .arg(Texts::tr("Files"), Texts::tr("File"), Texts::tr("Records"),
+                     Texts::tr("First"), Texts::tr("Last"));
     for (const auto& f : line.files()) {
         QString firstTime, lastTime;
         if (!f->segments.empty()) {
