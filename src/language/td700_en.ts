@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Meter [%1] ==&gt; COMM. Error</source>
-        <translation>Meter [%1] ==&gt; Communication error</translation>
+        <translation>Meter [%1] ==&gt; COMM. Error</translation>
     </message>
     <message>
         <source>no meter answered</source>
@@ -1129,7 +1129,7 @@ Daily files of one meter are shown as one time line.</translation>
     <name>ParamPage</name>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Close</translation>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>
@@ -1218,7 +1218,7 @@ Daily files of one meter are shown as one time line.</translation>
     </message>
     <message>
         <source>its device is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>its device is gone</translation>
     </message>
 </context>
 <context>
@@ -1506,19 +1506,19 @@ Daily files of one meter are shown as one time line.</translation>
     <name>TransferSequence</name>
     <message>
         <source>Parameter Uploading(TD700==&gt;PC) ...</source>
-        <translation>Parameter upload (TD700 ==&gt; PC) ...</translation>
+        <translation>Parameter Uploading(TD700==&gt;PC) ...</translation>
     </message>
     <message>
         <source>Parameter Upload(TD700==&gt;PC) Complete</source>
-        <translation>Parameter upload (TD700 ==&gt; PC) complete</translation>
+        <translation>Parameter Upload(TD700==&gt;PC) Complete</translation>
     </message>
     <message>
         <source>Parameter Downloading(PC==&gt;TD700) ...</source>
-        <translation>Parameter download (PC ==&gt; TD700) ...</translation>
+        <translation>Parameter Downloading(PC==&gt;TD700) ...</translation>
     </message>
     <message>
         <source>Parameter Download(PC==&gt;TD700) Complete</source>
-        <translation>Parameter download (PC ==&gt; TD700) complete</translation>
+        <translation>Parameter Download(PC==&gt;TD700) Complete</translation>
     </message>
 </context>
 <context>
@@ -1660,31 +1660,31 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Drop the writes still waiting and return to monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Drop the writes still waiting and return to monitoring</translation>
     </message>
     <message>
         <source>The settings of meter %1 are not all read: it %2. It is asked again until it answers; Cancel returns to monitoring.</source>
-        <translation type="unfinished"></translation>
+        <translation>The settings of meter %1 are not all read: it %2. It is asked again until it answers; Cancel returns to monitoring.</translation>
     </message>
     <message>
         <source>%1. The writes still waiting go out next; Cancel drops them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. The writes still waiting go out next; Cancel drops them.</translation>
     </message>
     <message>
         <source>Cancelled: monitoring goes on. The fields do not show meter %1&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelled: monitoring goes on. The fields do not show meter %1&apos;s settings.</translation>
     </message>
     <message>
         <source>Meter %1 did not take the last write</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter %1 did not take the last write</translation>
     </message>
     <message>
         <source>: the fields show what it holds, read at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>: the fields show what it holds, read at %1.</translation>
     </message>
 </context>
 <context>
@@ -1878,7 +1878,7 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
     </message>
     <message>
         <source>Using Device Setup</source>
-        <translation>Meters in Use</translation>
+        <translation>Using Device Setup</translation>
     </message>
     <message>
         <source>Check.</source>

@@ -1129,7 +1129,7 @@ Daily files of one meter are shown as one time line.</source>
     <name>ParamPage</name>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">닫기(&amp;C)</translation>
+        <translation>닫기(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -1218,7 +1218,7 @@ Daily files of one meter are shown as one time line.</source>
     </message>
     <message>
         <source>its device is gone</source>
-        <translation type="unfinished"></translation>
+        <translation>장치가 없어졌습니다</translation>
     </message>
 </context>
 <context>
@@ -1659,31 +1659,31 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">취소</translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Drop the writes still waiting and return to monitoring</source>
-        <translation type="unfinished"></translation>
+        <translation>기다리는 기록을 버리고 모니터링으로 돌아갑니다</translation>
     </message>
     <message>
         <source>The settings of meter %1 are not all read: it %2. It is asked again until it answers; Cancel returns to monitoring.</source>
-        <translation type="unfinished"></translation>
+        <translation>계기 %1의 설정을 모두 읽지 못했습니다(%2). 응답할 때까지 다시 요청합니다. 취소하면 모니터링으로 돌아갑니다.</translation>
     </message>
     <message>
         <source>%1. The writes still waiting go out next; Cancel drops them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. 기다리는 기록이 이어서 나갑니다. 취소하면 버립니다.</translation>
     </message>
     <message>
         <source>Cancelled: monitoring goes on. The fields do not show meter %1&apos;s settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>취소했습니다. 모니터링을 계속합니다. 칸에 보이는 값은 계기 %1의 설정이 아닙니다.</translation>
     </message>
     <message>
         <source>Meter %1 did not take the last write</source>
-        <translation type="unfinished"></translation>
+        <translation>계기 %1이(가) 마지막 기록을 받아들이지 않았습니다</translation>
     </message>
     <message>
         <source>: the fields show what it holds, read at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>: 칸에는 %1에 읽은 계기의 값이 보입니다.</translation>
     </message>
 </context>
 <context>
