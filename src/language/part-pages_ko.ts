@@ -864,7 +864,7 @@
     </message>
     <message>
         <source>RECORD TO SD CARD</source>
-        <translation>SD 카드 기록</translation>
+        <translation>SD 기록</translation>
     </message>
     <message>
         <source>중지</source>

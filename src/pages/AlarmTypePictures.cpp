@@ -73,6 +73,10 @@ void label(QPainter& p, const QRectF& at, const QString& text, const QColor& col
     QFont f = p.font();
     f.setPixelSize(10);
     p.setFont(f);
+    // A light backing keeps the words readable where a line of the chart runs under them
+    // (the Korean words are longer than the English ones).
+    const QRectF used = p.boundingRect(at, Qt::AlignLeft | Qt::AlignVCenter, text);
+    p.fillRect(used.adjusted(-1, 0, 1, 0), QColor(255, 255, 255, 210));
     p.setPen(colour);
     p.drawText(at, Qt::AlignLeft | Qt::AlignVCenter, text);
 }
