@@ -1,5 +1,16 @@
 #include "pages/AlarmRules.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// The texts of this file, translated where the desktop program shows them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(AlarmRules)
+};
+
+} // namespace
+
 int AlarmRow(int alarm, AlarmField f) {
     return 26 + 9 * (alarm - 1) + int(f);
 }
@@ -30,9 +41,9 @@ int AlarmTypePanel(int type) {
 
 QString AlarmRateCaption(int type) {
     if (type == 7 || type == 9)
-        return QStringLiteral("UP RATE");
+        return Texts::tr("UP RATE");
     if (type == 8 || type == 10)
-        return QStringLiteral("DOWN RATE");
+        return Texts::tr("DOWN RATE");
     return {};
 }
 

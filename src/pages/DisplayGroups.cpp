@@ -1,5 +1,16 @@
 #include "pages/DisplayGroups.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// The texts of this file, translated where the desktop program shows them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DisplayGroups)
+};
+
+} // namespace
+
 namespace DisplayGroups {
 
 QString Next(const QString& shown) {
@@ -48,15 +59,15 @@ std::optional<QString> Toggle(const QString& shown, const QString& cell, int mem
 }
 
 QString WhyNoChange(const QString& shown, int channel) {
-    const QString ch = QStringLiteral("channel %1").arg(channel, 2, 10, QLatin1Char('0'));
+    const QString ch = Texts::tr("channel %1").arg(channel, 2, 10, QLatin1Char('0'));
     if (shown == Group1 || shown == Group2)
-        return QStringLiteral("%1 holds %2 channels already, the most a group can hold. Take a "
-                              "channel out of %1 before %3 can join it.")
+        return Texts::tr("%1 holds %2 channels already, the most a group can hold. Take a "
+                         "channel out of %1 before %3 can join it.")
             .arg(shown)
             .arg(MaxMembers)
             .arg(ch);
-    return QStringLiteral("Channels join or leave a group while GROUP 1 or GROUP 2 is shown. "
-                          "Step to the group with the arrows, then click %1.")
+    return Texts::tr("Channels join or leave a group while GROUP 1 or GROUP 2 is shown. "
+                     "Step to the group with the arrows, then click %1.")
         .arg(ch);
 }
 

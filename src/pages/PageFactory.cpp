@@ -2,6 +2,17 @@
 
 #include "paramset/ParamFields.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// The texts of this file, translated where the desktop program shows them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PageFactory)
+};
+
+} // namespace
+
 QString PageWindowName(PageId page) {
     switch (page) {
     case PageId::Home02:
@@ -32,15 +43,15 @@ QString PageDescription(PageId page) {
     case PageId::Home04:
     case PageId::Home06:
     case PageId::Home12:
-        return QStringLiteral("The home page (recording and displayed channels)");
+        return Texts::tr("The home page (recording and displayed channels)");
     case PageId::DisplayPage:
-        return QStringLiteral("The display page");
+        return Texts::tr("The display page");
     case PageId::System:
-        return QStringLiteral("The system page");
+        return Texts::tr("The system page");
     case PageId::AlarmDi:
-        return QStringLiteral("The alarm and digital input page");
+        return Texts::tr("The alarm and digital input page");
     case PageId::Channel:
-        return QStringLiteral("The channel page");
+        return Texts::tr("The channel page");
     case PageId::None:
         break;
     }
@@ -48,8 +59,8 @@ QString PageDescription(PageId page) {
 }
 
 QString PageComesLaterText(PageId page) {
-    return QStringLiteral("%1 (%2) comes in a later version of the program. The value can "
-                          "still be uploaded, saved and downloaded.")
+    return Texts::tr("%1 (%2) comes in a later version of the program. The value can "
+                     "still be uploaded, saved and downloaded.")
         .arg(PageDescription(page), PageWindowName(page));
 }
 

@@ -14,21 +14,20 @@ frmInputKey::frmInputKey(Kind kind, const QString& formula, QWidget* parent)
     , m_kind(kind) {
     setObjectName(kind == Kind::ChannelFormula ? QStringLiteral("frmInputKey_CH")
                                                : QStringLiteral("frmInputKey_MEM"));
-    setWindowTitle(QStringLiteral("Input"));
+    setWindowTitle(tr("Input"));
     const int length = kind == Kind::ChannelFormula ? ChannelFormulaLength : MemoryFormulaLength;
     m_box = new QLineEdit(formula.left(length), this);
     m_box->setObjectName(QStringLiteral("txtInputBox"));
     m_box->setMaxLength(length);
     m_box->setMinimumWidth(kind == Kind::ChannelFormula ? 560 : 260);
-    auto* hint =
-        new QLabel(QStringLiteral("Letters A-D, F-I, L-X, digits, space and ( ) + - * / ^ % , : . "
-                                  "(at most %1 characters)")
-                       .arg(length),
-                   this);
+    auto* hint = new QLabel(tr("Letters A-D, F-I, L-X, digits, space and ( ) + - * / ^ % , : . "
+                               "(at most %1 characters)")
+                                .arg(length),
+                            this);
     hint->setWordWrap(true);
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("btnOK"));
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    auto* cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("btnCancel"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { btnOK_Click(); });
@@ -49,7 +48,8 @@ QString frmInputKey::text() const {
 
 bool frmInputKey::btnOK_Click() {
     if (!IsValidFormula(m_box->text())) {
-        ShowMessage(this, QMessageBox::Warning, QStringLiteral("Disable Character."));
+        // The message names the characters a formula takes (its translation does).
+        ShowMessage(this, QMessageBox::Warning, tr("Disable Character.", "a formula"));
         m_box->setFocus();
         return false;
     }

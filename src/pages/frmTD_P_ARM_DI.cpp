@@ -51,12 +51,12 @@ QHBoxLayout* stepper(QLineEdit* box, QPushButton* up, QPushButton* down) {
 } // namespace
 
 frmTD_P_ARM_DI::frmTD_P_ARM_DI(const PageContext& context, QWidget* parent)
-    : ParamPage(context, QStringLiteral("frmTD_P_ARM_DI"), QStringLiteral("ALARM/DI SETUP"), parent)
+    : ParamPage(context, QStringLiteral("frmTD_P_ARM_DI"), tr("ALARM/DI SETUP"), parent)
     , m_set(*context.set)
     , m_pictures(context.paths) {
     const int channel = context.channel() < 1 ? 1 : context.channel();
     setObjectName(QStringLiteral("frmTD_P_ARM_DI"));
-    setWindowTitle(QStringLiteral("ALARM/DI SETUP"));
+    setWindowTitle(tr("ALARM/DI SETUP"));
     auto* layout = new QHBoxLayout;
     layout->addWidget(buildAlarmArea(), 3);
     layout->addWidget(buildInputArea(), 2);
@@ -74,7 +74,7 @@ frmTD_P_ARM_DI::frmTD_P_ARM_DI(const PageContext& context, QWidget* parent)
 }
 
 QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
-    auto* box = new QGroupBox(QStringLiteral("ALARM"), this);
+    auto* box = new QGroupBox(tr("ALARM"), this);
     auto* v = new QVBoxLayout(box);
 
     // Channel and alarm number.
@@ -82,10 +82,10 @@ QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
     txtCH_No = numberBox(box, QStringLiteral("txtCH_No"), QStringLiteral("000"));
     btnUP_CH = PageKit::arrowButton(box, QStringLiteral("btnUP_CH"), true);
     btnDN_CH = PageKit::arrowButton(box, QStringLiteral("btnDN_CH"), false);
-    head->addWidget(caption(QStringLiteral("CH.NO"), box));
+    head->addWidget(caption(tr("CH.NO"), box));
     head->addLayout(stepper(txtCH_No, btnUP_CH, btnDN_CH));
     head->addSpacing(16);
-    head->addWidget(caption(QStringLiteral("ALARM"), box));
+    head->addWidget(caption(tr("ALARM"), box));
     auto* numbers = new QButtonGroup(this);
     for (int k = 1; k <= AlarmsPerChannel; ++k) {
         auto* o = new QRadioButton(QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')), box);
@@ -109,8 +109,7 @@ QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
     });
     connect(txtCH_No, &QLineEdit::editingFinished, this, [this] {
         const EntryOutcome out = ApplyNumberRule(
-            AlarmRules::Channel(m_set.channelCount()).named(QStringLiteral("CH.NO")),
-            txtCH_No->text());
+            AlarmRules::Channel(m_set.channelCount()).named(tr("CH.NO")), txtCH_No->text());
         txtCH_No->setText(out.accepted ? out.boxText : QString::number(m_channelShown));
         refreshAlarm();
         PageKit::tell(this, out);
@@ -134,7 +133,7 @@ QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
         lblALM_Type->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     btnUP_ALT = PageKit::arrowButton(box, QStringLiteral("btnUP_ALT"), true);
     btnDN_ALT = PageKit::arrowButton(box, QStringLiteral("btnDN_ALT"), false);
-    typeLine->addWidget(caption(QStringLiteral("TYPE"), box));
+    typeLine->addWidget(caption(tr("TYPE"), box));
     typeLine->addWidget(lblALM_Type);
     typeLine->addWidget(btnUP_ALT);
     typeLine->addWidget(btnDN_ALT);
@@ -156,19 +155,19 @@ QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
         grid->setContentsMargins(0, 4, 0, 4);
         switch (panel) {
         case 0:
-            grid->addWidget(caption(QStringLiteral("SET VALUE"), page), 0, 0);
-            grid->addWidget(caption(QStringLiteral("HYS."), page), 1, 0);
+            grid->addWidget(caption(tr("SET VALUE"), page), 0, 0);
+            grid->addWidget(caption(tr("HYS."), page), 1, 0);
             grid->addWidget(txtALM_HYS, 1, 1);
             m_setValuePlace[0] = grid;
             break;
         case 1:
-            grid->addWidget(caption(QStringLiteral("WITH CH."), page), 0, 0);
+            grid->addWidget(caption(tr("WITH CH."), page), 0, 0);
             grid->addWidget(txtALM_CCH, 0, 1);
-            grid->addWidget(caption(QStringLiteral("ERROR VALUE"), page), 1, 0);
+            grid->addWidget(caption(tr("ERROR VALUE"), page), 1, 0);
             m_setValuePlace[1] = grid;
             break;
         case 2: {
-            lblRate = new QLabel(QStringLiteral("UP RATE"), page);
+            lblRate = new QLabel(tr("UP RATE"), page);
             lblRate->setObjectName(QStringLiteral("lblRate"));
             grid->addWidget(lblRate, 0, 0);
             grid->addWidget(txtALM_RATE, 0, 1);
@@ -190,7 +189,7 @@ QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
             break;
         }
         case 3: {
-            auto* note = new QLabel(QStringLiteral("USER-RANGE BURNOUT or OPEN"), page);
+            auto* note = new QLabel(tr("USER-RANGE BURNOUT or OPEN"), page);
             note->setWordWrap(true);
             grid->addWidget(note, 0, 0);
             break;
@@ -226,14 +225,14 @@ QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
         });
     }
     recordLine->addStretch();
-    outputs->addWidget(caption(QStringLiteral("RECORD"), box), 0, 0);
+    outputs->addWidget(caption(tr("RECORD"), box), 0, 0);
     outputs->addLayout(recordLine, 0, 1, 1, 4);
     txtALM_RYO = numberBox(box, QStringLiteral("txtALM_RYO"), QStringLiteral("000"));
     txtALM_RYT = numberBox(box, QStringLiteral("txtALM_RYT"), QStringLiteral("00000000"));
-    outputs->addWidget(caption(QStringLiteral("OUTPUT"), box), 1, 0);
-    outputs->addWidget(caption(QStringLiteral("RELAY NO."), box), 1, 1);
+    outputs->addWidget(caption(tr("OUTPUT"), box), 1, 0);
+    outputs->addWidget(caption(tr("RELAY NO."), box), 1, 1);
     outputs->addWidget(txtALM_RYO, 1, 2);
-    outputs->addWidget(caption(QStringLiteral("ON-TIME"), box), 2, 1);
+    outputs->addWidget(caption(tr("ON-TIME"), box), 2, 1);
     outputs->addWidget(txtALM_RYT, 2, 2);
     outputs->addWidget(caption(QStringLiteral("sec"), box), 2, 3);
     outputs->setColumnStretch(4, 1);
@@ -246,12 +245,12 @@ QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
 }
 
 QWidget* frmTD_P_ARM_DI::buildInputArea() {
-    auto* box = new QGroupBox(QStringLiteral("D/I"), this);
+    auto* box = new QGroupBox(tr("D/I"), this);
     auto* grid = new QGridLayout(box);
     txtDI_No = numberBox(box, QStringLiteral("txtDI_No"), QStringLiteral("000"));
     btnUP_DI = PageKit::arrowButton(box, QStringLiteral("btnUP_DI"), true);
     btnDN_DI = PageKit::arrowButton(box, QStringLiteral("btnDN_DI"), false);
-    grid->addWidget(caption(QStringLiteral("D/I NO."), box), 0, 0);
+    grid->addWidget(caption(tr("D/I NO."), box), 0, 0);
     grid->addLayout(stepper(txtDI_No, btnUP_DI, btnDN_DI), 0, 1, 1, 3);
     connect(btnUP_DI, &QPushButton::clicked, this, [this] {
         txtDI_No->setText(QString::number(StepWrapped(input(), 1, 1, DigitalInputs)));
@@ -263,7 +262,7 @@ QWidget* frmTD_P_ARM_DI::buildInputArea() {
     });
     connect(txtDI_No, &QLineEdit::editingFinished, this, [this] {
         const EntryOutcome out =
-            ApplyNumberRule(AlarmRules::Input().named(QStringLiteral("D/I NO.")), txtDI_No->text());
+            ApplyNumberRule(AlarmRules::Input().named(tr("D/I NO.")), txtDI_No->text());
         txtDI_No->setText(out.accepted ? out.boxText : QString::number(m_inputShown));
         refreshInput();
         PageKit::tell(this, out);
@@ -286,16 +285,16 @@ QWidget* frmTD_P_ARM_DI::buildInputArea() {
     };
     btnDI_Level =
         choices(QStringLiteral("btnDI_Level"), {QStringLiteral("HIGH"), QStringLiteral("LOW")},
-                int(InputField::Level), 1, QStringLiteral("D/I LEVEL"));
+                int(InputField::Level), 1, tr("D/I LEVEL"));
     btnDI_RCD = choices(QStringLiteral("btnDI_RCD"),
                         {QStringLiteral("BYPASS"), QStringLiteral("START"), QStringLiteral("STOP")},
-                        int(InputField::Record), 2, QStringLiteral("RECORD"));
+                        int(InputField::Record), 2, tr("RECORD"));
     txtDI_RYO = numberBox(box, QStringLiteral("txtDI_RYO"), QStringLiteral("000"));
     txtDI_RYT = numberBox(box, QStringLiteral("txtDI_RYT"), QStringLiteral("00000000"));
-    grid->addWidget(caption(QStringLiteral("OUTPUT"), box), 3, 0);
-    grid->addWidget(caption(QStringLiteral("RELAY NO."), box), 3, 1);
+    grid->addWidget(caption(tr("OUTPUT"), box), 3, 0);
+    grid->addWidget(caption(tr("RELAY NO."), box), 3, 1);
     grid->addWidget(txtDI_RYO, 3, 2);
-    grid->addWidget(caption(QStringLiteral("ON-TIME"), box), 4, 1);
+    grid->addWidget(caption(tr("ON-TIME"), box), 4, 1);
     grid->addWidget(txtDI_RYT, 4, 2);
     grid->addWidget(caption(QStringLiteral("sec"), box), 4, 3);
     grid->setColumnStretch(4, 1);
@@ -344,24 +343,24 @@ NumberRule frmTD_P_ARM_DI::alarmRule(int fieldIndex) const {
     const int decimals = std::clamp(int(CellNumber(alarmCell(ChannelDecimalsRow))), 0, 4);
     switch (AlarmField(fieldIndex)) {
     case AlarmField::SetValue:
-        return AlarmRules::SetValue().named(QStringLiteral("SET VALUE")).withDecimals(decimals);
+        return AlarmRules::SetValue().named(tr("SET VALUE")).withDecimals(decimals);
     case AlarmField::Hysteresis:
-        return AlarmRules::Hysteresis().named(QStringLiteral("HYSTERESIS")).withDecimals(decimals);
+        return AlarmRules::Hysteresis().named(tr("HYSTERESIS")).withDecimals(decimals);
     case AlarmField::Rate:
-        return AlarmRules::Rate().named(QStringLiteral("RATE")).withDecimals(decimals);
+        return AlarmRules::Rate().named(tr("RATE")).withDecimals(decimals);
     case AlarmField::ComparedChannel:
-        return AlarmRules::Channel(m_set.channelCount()).named(QStringLiteral("WITH CH."));
+        return AlarmRules::Channel(m_set.channelCount()).named(tr("WITH CH."));
     case AlarmField::RelayOutput:
-        return AlarmRules::RelayOutput().named(QStringLiteral("RELAY NO."));
+        return AlarmRules::RelayOutput().named(tr("RELAY NO."));
     default:
-        return AlarmRules::RelayOnTime().named(QStringLiteral("ON-TIME"));
+        return AlarmRules::RelayOnTime().named(tr("ON-TIME"));
     }
 }
 
 NumberRule frmTD_P_ARM_DI::inputRule(int fieldIndex) const {
     return InputField(fieldIndex) == InputField::RelayOutput
-               ? AlarmRules::RelayOutput().named(QStringLiteral("RELAY NO."))
-               : AlarmRules::RelayOnTime().named(QStringLiteral("ON-TIME"));
+               ? AlarmRules::RelayOutput().named(tr("RELAY NO."))
+               : AlarmRules::RelayOnTime().named(tr("ON-TIME"));
 }
 
 void frmTD_P_ARM_DI::bindAlarmEntry(QLineEdit* box, int fieldIndex) {

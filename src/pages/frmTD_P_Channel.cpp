@@ -32,7 +32,7 @@ public:
         QPalette p = palette();
         p.setColor(QPalette::Window, Qt::white);
         setPalette(p);
-        setToolTip(QStringLiteral("Click to enter the formula"));
+        setToolTip(tr("Click to enter the formula"));
     }
 Q_SIGNALS:
     void clicked();
@@ -75,7 +75,6 @@ enum Row {
 };
 
 constexpr int VersionFormulaGroup = 107;
-const QString kDisableCharacter = QStringLiteral("Disable Character.");
 
 // A number of any size (a text that is none is refused with a message), with `decimals`
 // digits after the point (-1: as typed).
@@ -87,23 +86,23 @@ NumberRule anyNumber(const QString& name, int decimals = -1) {
 QString captionOfRow(int row) {
     switch (row) {
     case USER_RANGE_MAX:
-        return QStringLiteral("USER RANGE HIGH");
+        return frmTD_P_Channel::tr("USER RANGE HIGH");
     case USER_RANGE_MIN:
-        return QStringLiteral("USER RANGE LOW");
+        return frmTD_P_Channel::tr("USER RANGE LOW");
     case SCALE_RANGE_MAX:
-        return QStringLiteral("SCALE RANGE HIGH");
+        return frmTD_P_Channel::tr("SCALE RANGE HIGH");
     case SCALE_RANGE_MIN:
-        return QStringLiteral("SCALE RANGE LOW");
+        return frmTD_P_Channel::tr("SCALE RANGE LOW");
     case DISP_RANGE_MAX:
-        return QStringLiteral("DISP. RANGE HIGH");
+        return frmTD_P_Channel::tr("DISP. RANGE HIGH");
     case DISP_RANGE_MIN:
-        return QStringLiteral("DISP. RANGE LOW");
+        return frmTD_P_Channel::tr("DISP. RANGE LOW");
     case OFFSET_ERROR:
-        return QStringLiteral("OFFSET");
+        return frmTD_P_Channel::tr("OFFSET");
     case HIGHPOINT_ERROR:
-        return QStringLiteral("HIGH POINT");
+        return frmTD_P_Channel::tr("HIGH POINT");
     case LOWPOINT_ERROR:
-        return QStringLiteral("LOW POINT");
+        return frmTD_P_Channel::tr("LOW POINT");
     default:
         return {};
     }
@@ -144,11 +143,10 @@ QGroupBox* group(const QString& caption, QWidget* parent) {
 } // namespace
 
 frmTD_P_Channel::frmTD_P_Channel(const PageContext& context, QWidget* parent)
-    : ParamPage(context, QStringLiteral("frmTD_P_Channel"), QStringLiteral("CHANNEL SETUP"),
-                parent) {
+    : ParamPage(context, QStringLiteral("frmTD_P_Channel"), tr("CHANNEL SETUP"), parent) {
     // The channel: its number between the two steppers.
     auto* chBox = new QWidget(this);
-    auto* caption = new QLabel(QStringLiteral("CH.NO"), chBox);
+    auto* caption = new QLabel(tr("CH.NO"), chBox);
     lblCH_No = valueLabel("lblCH_No", chBox, 60);
     QFont big = lblCH_No->font();
     big.setBold(true);
@@ -164,11 +162,11 @@ frmTD_P_Channel::frmTD_P_Channel(const PageContext& context, QWidget* parent)
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->addTab(buildInputTab(), QStringLiteral("INPUT"));
-    m_tabs->addTab(buildScalingTab(), QStringLiteral("SCALING"));
-    m_tabs->addTab(buildReadingTab(), QStringLiteral("READING / ADJUST"));
-    m_tabs->addTab(buildMathTab(), QStringLiteral("MATH / FORMULA"));
-    m_tabs->addTab(buildDisplayTab(), QStringLiteral("DISP. RANGE"));
+    m_tabs->addTab(buildInputTab(), tr("INPUT"));
+    m_tabs->addTab(buildScalingTab(), tr("SCALING"));
+    m_tabs->addTab(buildReadingTab(), tr("READING / ADJUST"));
+    m_tabs->addTab(buildMathTab(), tr("MATH / FORMULA"));
+    m_tabs->addTab(buildDisplayTab(), tr("DISP. RANGE"));
     m_tabs->setCurrentIndex(std::clamp(context.tab, 0, m_tabs->count() - 1));
 
     auto* layout = new QVBoxLayout(this);
@@ -187,7 +185,7 @@ QWidget* frmTD_P_Channel::buildInputTab() {
     auto* tab = new QWidget;
     auto* grid = new QVBoxLayout(tab);
 
-    auto* input = group(QStringLiteral("INPUT TYPE"), tab);
+    auto* input = group(tr("INPUT TYPE"), tab);
     auto groups =
         makeButtons(QStringLiteral("btnINP"),
                     {QStringLiteral("VDC"), QStringLiteral("RTD"), QStringLiteral("T/C")}, input);
@@ -210,48 +208,48 @@ QWidget* frmTD_P_Channel::buildInputTab() {
     lblINP_RangeMax = valueLabel("lblINP_RangeMax", input);
     auto* inputLayout = new QGridLayout(input);
     inputLayout->addLayout(row({groups[0], groups[1], groups[2]}), 0, 0, 1, 4);
-    inputLayout->addWidget(new QLabel(QStringLiteral("TYPE"), input), 1, 0);
+    inputLayout->addWidget(new QLabel(tr("TYPE"), input), 1, 0);
     inputLayout->addLayout(row({dnInp, lblINP, upInp}), 1, 1, 1, 3);
-    inputLayout->addWidget(new QLabel(QStringLiteral("RANGE"), input), 2, 0);
+    inputLayout->addWidget(new QLabel(tr("RANGE"), input), 2, 0);
     inputLayout->addLayout(
         row({lblINP_RangeMin, new QLabel(QStringLiteral("~"), input), lblINP_RangeMax}), 2, 1, 1,
         3);
     grid->addWidget(input);
 
-    auto* unit = group(QStringLiteral("UNIT"), tab);
+    auto* unit = group(tr("UNIT"), tab);
     auto units = makeButtons(QStringLiteral("btnUnit"), UnitCaptions(), unit);
     bindButtons(UNIT_MODE, units, IndexTexts(int(units.size())));
     auto* txtUnitName = new QLineEdit(unit);
     txtUnitName->setObjectName(QStringLiteral("txtUnitName"));
     txtUnitName->setMaxLength(UnitTextLength);
     txtUnitName->setFixedWidth(90);
-    bindEntry(UNIT_NAME, txtUnitName, AtMost(UnitTextLength, QStringLiteral("USER UNIT")));
+    bindEntry(UNIT_NAME, txtUnitName, AtMost(UnitTextLength, tr("USER UNIT")));
     auto* unitLayout = new QHBoxLayout(unit);
     for (QPushButton* b : units)
         unitLayout->addWidget(b);
     unitLayout->addSpacing(12);
-    unitLayout->addWidget(new QLabel(QStringLiteral("USER UNIT"), unit));
+    unitLayout->addWidget(new QLabel(tr("USER UNIT"), unit));
     unitLayout->addWidget(txtUnitName);
     unitLayout->addStretch(1);
     grid->addWidget(unit);
 
-    auto* name = group(QStringLiteral("CH. NAME"), tab);
+    auto* name = group(tr("CH. NAME"), tab);
     auto* txtCH_Name = new QLineEdit(name);
     txtCH_Name->setObjectName(QStringLiteral("txtCH_Name"));
     txtCH_Name->setMaxLength(ChannelNameLength);
     txtCH_Name->setFixedWidth(150);
-    bindEntry(CH_NAME, txtCH_Name,
-              AllOf({CharactersFrom(ChannelNameCharacters(), kDisableCharacter),
-                     AtMost(ChannelNameLength, QStringLiteral("CH. NAME"))}));
+    bindEntry(
+        CH_NAME, txtCH_Name,
+        AllOf({CharactersFrom(ChannelNameCharacters(), tr("Disable Character.", "a channel name")),
+               AtMost(ChannelNameLength, tr("CH. NAME"))}));
     auto* nameLayout = new QHBoxLayout(name);
     nameLayout->addWidget(txtCH_Name);
-    nameLayout->addWidget(new QLabel(QStringLiteral("(10 characters: letters, digits, signs; "
-                                                    "no space)"),
-                                     name));
+    nameLayout->addWidget(
+        new QLabel(tr("(10 characters: letters, digits, signs; no space)"), name));
     nameLayout->addStretch(1);
     grid->addWidget(name);
 
-    picRJC = group(QStringLiteral("RJC"), tab);
+    picRJC = group(tr("RJC"), tab);
     picRJC->setObjectName(QStringLiteral("picRJC"));
     auto* lblRJC_Val = valueLabel("lblRJC_Val", picRJC, 130);
     auto* upRjc = button("btnUP_RJC", QStringLiteral("▶"), picRJC);
@@ -268,14 +266,14 @@ QWidget* frmTD_P_Channel::buildInputTab() {
                                       QStringLiteral("-50.0"), QStringLiteral("50.0"))
             .withDecimals(1)
             .refusedBeyond()
-            .named(QStringLiteral("DIRECT INPUT (°C)"));
+            .named(tr("DIRECT INPUT (°C)"));
     });
     auto* rjcLayout = new QHBoxLayout(picRJC);
-    rjcLayout->addWidget(new QLabel(QStringLiteral("RJC TYPE (Only T/C)"), picRJC));
+    rjcLayout->addWidget(new QLabel(tr("RJC TYPE (Only T/C)"), picRJC));
     rjcLayout->addWidget(lblRJC_Val);
     rjcLayout->addWidget(upRjc);
     rjcLayout->addSpacing(16);
-    rjcLayout->addWidget(new QLabel(QStringLiteral("DIRECT INPUT (°C)"), picRJC));
+    rjcLayout->addWidget(new QLabel(tr("DIRECT INPUT (°C)"), picRJC));
     rjcLayout->addWidget(txtRJC_MAN);
     rjcLayout->addWidget(new QLabel(QStringLiteral("-50.0 ~ 50.0"), picRJC));
     rjcLayout->addStretch(1);
@@ -300,14 +298,14 @@ QWidget* frmTD_P_Channel::buildScalingTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
 
-    auto* scale = group(QStringLiteral("SCALE"), tab);
+    auto* scale = group(tr("SCALE"), tab);
     auto onOff = makeButtons(QStringLiteral("btnSOnOff"),
                              {QStringLiteral("OFF"), QStringLiteral("ON")}, scale);
     bindButtons(SCALE_ONOFF, onOff, {QStringLiteral("OFF"), QStringLiteral("ON")});
     scale->setLayout(row({onOff[0], onOff[1]}));
     layout->addWidget(scale);
 
-    auto* dp = group(QStringLiteral("DECIMAL POINT"), tab);
+    auto* dp = group(tr("DECIMAL POINT"), tab);
     auto dps = makeButtons(QStringLiteral("btnDP"), DecimalPointCaptions(), dp);
     ButtonArray& dpArray = bindButtons(FP_LOCATE, dps, IndexTexts(int(dps.size())));
     // The range boxes show the new number of decimals.
@@ -318,18 +316,18 @@ QWidget* frmTD_P_Channel::buildScalingTab() {
     dpLayout->addStretch(1);
     layout->addWidget(dp);
 
-    auto* ranges = group(QStringLiteral("RANGE"), tab);
+    auto* ranges = group(tr("RANGE"), tab);
     auto* g = new QGridLayout(ranges);
-    g->addWidget(new QLabel(QStringLiteral("HIGH"), ranges), 0, 1, Qt::AlignCenter);
-    g->addWidget(new QLabel(QStringLiteral("LOW"), ranges), 0, 2, Qt::AlignCenter);
-    g->addWidget(new QLabel(QStringLiteral("USER RANGE"), ranges), 1, 0);
+    g->addWidget(new QLabel(tr("HIGH"), ranges), 0, 1, Qt::AlignCenter);
+    g->addWidget(new QLabel(tr("LOW"), ranges), 0, 2, Qt::AlignCenter);
+    g->addWidget(new QLabel(tr("USER RANGE"), ranges), 1, 0);
     g->addWidget(rangeBox("txtURange_H", USER_RANGE_MAX, ranges), 1, 1);
     g->addWidget(rangeBox("txtURange_L", USER_RANGE_MIN, ranges), 1, 2);
-    auto* max = button("btnMaxRange", QStringLiteral("MAX"), ranges);
-    max->setToolTip(QStringLiteral("The input type's whole range"));
+    auto* max = button("btnMaxRange", tr("MAX"), ranges);
+    max->setToolTip(tr("The input type's whole range"));
     connect(max, &QPushButton::clicked, this, &frmTD_P_Channel::copyTypeRange);
     g->addWidget(max, 1, 3);
-    g->addWidget(new QLabel(QStringLiteral("SCALE RANGE"), ranges), 2, 0);
+    g->addWidget(new QLabel(tr("SCALE RANGE"), ranges), 2, 0);
     g->addWidget(rangeBox("txtSRange_H", SCALE_RANGE_MAX, ranges), 2, 1);
     g->addWidget(rangeBox("txtSRange_L", SCALE_RANGE_MIN, ranges), 2, 2);
     g->setColumnStretch(4, 1);
@@ -342,7 +340,7 @@ QWidget* frmTD_P_Channel::buildReadingTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
 
-    auto* read = group(QStringLiteral("READ METHOD"), tab);
+    auto* read = group(tr("READ METHOD"), tab);
     auto modes = makeButtons(QStringLiteral("btnReadMode"),
                              {QStringLiteral("DIRECT"), QStringLiteral("MAX"),
                               QStringLiteral("MIN"), QStringLiteral("AVG")},
@@ -353,22 +351,21 @@ QWidget* frmTD_P_Channel::buildReadingTab() {
     txtReadTime->setFixedWidth(80);
     txtReadTime->setAlignment(Qt::AlignRight);
     bindEntry(READ_TIME, txtReadTime).setNumberRule([] {
-        return NumberRule::between(ReadTimeLow, ReadTimeHigh)
-            .named(QStringLiteral("READ TIME (sec)"));
+        return NumberRule::between(ReadTimeLow, ReadTimeHigh).named(tr("READ TIME (sec)"));
     });
     auto* readLayout = new QGridLayout(read);
     readLayout->addLayout(row({modes[0], modes[1], modes[2], modes[3]}), 0, 0, 1, 3);
-    readLayout->addWidget(new QLabel(QStringLiteral("READ TIME (sec)"), read), 1, 0);
+    readLayout->addWidget(new QLabel(tr("READ TIME (sec)"), read), 1, 0);
     readLayout->addWidget(txtReadTime, 1, 1);
     readLayout->setColumnStretch(2, 1);
     layout->addWidget(read);
 
-    auto* adjust = group(QStringLiteral("INPUT ADJUSTMENT"), tab);
+    auto* adjust = group(tr("INPUT ADJUSTMENT"), tab);
     auto* form = new QGridLayout(adjust);
     const std::tuple<const char*, const char*, int> boxes[] = {
-        {"OFFSET", "txtEOffset", OFFSET_ERROR},
-        {"HIGH POINT", "txtEHighPoint", HIGHPOINT_ERROR},
-        {"LOW POINT", "txtELowPoint", LOWPOINT_ERROR}};
+        {QT_TR_NOOP("OFFSET"), "txtEOffset", OFFSET_ERROR},
+        {QT_TR_NOOP("HIGH POINT"), "txtEHighPoint", HIGHPOINT_ERROR},
+        {QT_TR_NOOP("LOW POINT"), "txtELowPoint", LOWPOINT_ERROR}};
     int r = 0;
     for (const auto& [caption, name, rowNumber] : boxes) {
         auto* box = new QLineEdit(adjust);
@@ -378,7 +375,7 @@ QWidget* frmTD_P_Channel::buildReadingTab() {
         bindEntry(rowNumber, box).setNumberRule([this, rowNumber] {
             return anyNumber(captionOfRow(rowNumber), decimals());
         });
-        form->addWidget(new QLabel(QString::fromLatin1(caption), adjust), r, 0);
+        form->addWidget(new QLabel(tr(caption), adjust), r, 0);
         form->addWidget(box, r, 1);
         ++r;
     }
@@ -392,7 +389,7 @@ QWidget* frmTD_P_Channel::buildMathTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
 
-    auto* onOffBox = group(QStringLiteral("MATH."), tab);
+    auto* onOffBox = group(tr("MATH."), tab);
     auto onOff = makeButtons(QStringLiteral("btnMOnOff"),
                              {QStringLiteral("OFF"), QStringLiteral("ON")}, onOffBox);
     ButtonArray& math =
@@ -401,7 +398,7 @@ QWidget* frmTD_P_Channel::buildMathTab() {
     onOffBox->setLayout(row({onOff[0], onOff[1]}));
     layout->addWidget(onOffBox);
 
-    picMath = group(QStringLiteral("MATH. TYPE"), tab);
+    picMath = group(tr("MATH. TYPE"), tab);
     picMath->setObjectName(QStringLiteral("picMath"));
     auto* g = new QGridLayout(picMath);
     auto* lblMType = valueLabel("lblMType", picMath, 130);
@@ -414,7 +411,7 @@ QWidget* frmTD_P_Channel::buildMathTab() {
     const auto mathOn = [this] { return cell(MATH_ONOFF) == QStringLiteral("ON"); };
     type.enabledWhen = mathOn;
     type.onStepped = [this](const QString&) { loaded(); };
-    g->addWidget(new QLabel(QStringLiteral("TYPE"), picMath), 0, 0);
+    g->addWidget(new QLabel(tr("TYPE"), picMath), 0, 0);
     g->addLayout(row({dnType, lblMType, upType, lblMType_Code}), 0, 1);
 
     auto* lblA_CH = valueLabel("lblA_CH", picMath, 60);
@@ -427,11 +424,11 @@ QWidget* frmTD_P_Channel::buildMathTab() {
         });
     alpha.enabledWhen = mathOn;
     alpha.onStepped = [this](const QString&) { loaded(); };
-    g->addWidget(new QLabel(QStringLiteral("α CH."), picMath), 1, 0);
+    g->addWidget(new QLabel(tr("α CH."), picMath), 1, 0);
     g->addLayout(row({dnA, lblA_CH, upA, lblA_CH_Type}), 1, 1);
 
-    auto bTypes = makeButtons(QStringLiteral("btnBType"),
-                              {QStringLiteral("채널 입력"), QStringLiteral("상수 입력")}, picMath);
+    auto bTypes =
+        makeButtons(QStringLiteral("btnBType"), {tr("채널 입력"), tr("상수 입력")}, picMath);
     m_bType = &bindButtons(MATH_B_SELECT, bTypes,
                            {QStringLiteral("CHANNEL"), QStringLiteral("CONSTANT")});
     m_bType->onChosen = [this](int) { refreshNow(); };
@@ -442,22 +439,22 @@ QWidget* frmTD_P_Channel::buildMathTab() {
     m_bValue = &bindEntry(MATH_B_CONST, txtBVal);
     m_bValue->setNumberRule([this] {
         return cell(MATH_B_SELECT) == QStringLiteral("CHANNEL")
-                   ? NumberRule::between(1, channelCount()).named(QStringLiteral("β CH."))
-                   : anyNumber(QStringLiteral("β CONST"));
+                   ? NumberRule::between(1, channelCount()).named(tr("β CH."))
+                   : anyNumber(tr("β CONST"));
     });
     g->addWidget(new QLabel(QStringLiteral("β"), picMath), 2, 0);
     g->addLayout(row({bTypes[0], bTypes[1], txtBVal}), 2, 1);
     m_mathButtons = {dnType, upType, dnA, upA, bTypes[0], bTypes[1]};
     layout->addWidget(picMath);
 
-    picFormula = group(QStringLiteral("FORMULA"), tab);
+    picFormula = group(tr("FORMULA"), tab);
     picFormula->setObjectName(QStringLiteral("picFormula"));
     auto* f = new QGridLayout(picFormula);
     sprdFormulaCH = new FormulaView(picFormula);
     sprdFormulaCH->setObjectName(QStringLiteral("sprdFormulaCH"));
     sprdFormulaCH->setMinimumHeight(44);
     connect(sprdFormulaCH, &FormulaView::clicked, this, &frmTD_P_Channel::editChannelFormula);
-    f->addWidget(new QLabel(QStringLiteral("CH MATH."), picFormula), 0, 0, Qt::AlignTop);
+    f->addWidget(new QLabel(tr("CH MATH."), picFormula), 0, 0, Qt::AlignTop);
     f->addWidget(sprdFormulaCH, 0, 1, 1, 3);
     lblMemNo = valueLabel("lblMemNo", picFormula, 40);
     auto* memUp = button("btnMemUp", QStringLiteral("▲"), picFormula);
@@ -466,7 +463,7 @@ QWidget* frmTD_P_Channel::buildMathTab() {
     lblFormulaMEM->setObjectName(QStringLiteral("lblFormulaMEM"));
     lblFormulaMEM->setMinimumHeight(24);
     connect(lblFormulaMEM, &FormulaView::clicked, this, &frmTD_P_Channel::editMemoryFormula);
-    f->addWidget(new QLabel(QStringLiteral("M AREA"), picFormula), 1, 0);
+    f->addWidget(new QLabel(tr("M AREA"), picFormula), 1, 0);
     f->addWidget(lblMemNo, 1, 1);
     f->addWidget(memUp, 1, 2);
     f->addWidget(lblFormulaMEM, 1, 3);
@@ -479,11 +476,11 @@ QWidget* frmTD_P_Channel::buildMathTab() {
 QWidget* frmTD_P_Channel::buildDisplayTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
-    auto* range = group(QStringLiteral("DISP. RANGE"), tab);
+    auto* range = group(tr("DISP. RANGE"), tab);
     auto* g = new QGridLayout(range);
-    g->addWidget(new QLabel(QStringLiteral("HIGH"), range), 0, 0);
+    g->addWidget(new QLabel(tr("HIGH"), range), 0, 0);
     g->addWidget(rangeBox("txtDRange_H", DISP_RANGE_MAX, range), 0, 1);
-    g->addWidget(new QLabel(QStringLiteral("LOW"), range), 1, 0);
+    g->addWidget(new QLabel(tr("LOW"), range), 1, 0);
     g->addWidget(rangeBox("txtDRange_L", DISP_RANGE_MIN, range), 1, 1);
     g->setColumnStretch(2, 1);
     layout->addWidget(range);

@@ -38,13 +38,13 @@ QHBoxLayout* row(QWidget* parent, const QString& caption, const QList<QPushButto
 } // namespace
 
 frmTD_P_Display::frmTD_P_Display(const PageContext& context, QWidget* parent)
-    : ParamPage(context, QStringLiteral("frmTD_P_Display"), QStringLiteral("DISPLAY SETUP"), parent)
+    : ParamPage(context, QStringLiteral("frmTD_P_Display"), tr("DISPLAY SETUP"), parent)
     , m_set(*context.set) {
     setObjectName(QStringLiteral("frmTD_P_Display"));
-    setWindowTitle(QStringLiteral("DISPLAY SETUP"));
+    setWindowTitle(tr("DISPLAY SETUP"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* mode = new QGroupBox(QStringLiteral("DISPLAY MODE"), this);
+    auto* mode = new QGroupBox(tr("DISPLAY MODE"), this);
     auto* modeRow = new QHBoxLayout(mode);
     obtDisplayMode =
         PageKit::choiceButtons(mode, QStringLiteral("obtDisplayMode"), ParamText::DisplayModes());
@@ -60,14 +60,14 @@ frmTD_P_Display::frmTD_P_Display(const PageContext& context, QWidget* parent)
         });
     layout->addWidget(mode);
 
-    auto* screen = new QGroupBox(QStringLiteral("SCREEN"), this);
+    auto* screen = new QGroupBox(tr("SCREEN"), this);
     auto* grid = new QGridLayout(screen);
     btnRuler = PageKit::choiceButtons(screen, QStringLiteral("btnRuler"), kOffOn);
     btnTextBar = PageKit::choiceButtons(screen, QStringLiteral("btnTextBar"), kOffOn);
     btnAlarmMark = PageKit::choiceButtons(screen, QStringLiteral("btnAlarmMark"), kOffOn);
-    row(screen, QStringLiteral("BULER"), btnRuler, grid, 0);
-    row(screen, QStringLiteral("TEXTBAR"), btnTextBar, grid, 1);
-    row(screen, QStringLiteral("AL.MARK"), btnAlarmMark, grid, 2);
+    row(screen, tr("BULER"), btnRuler, grid, 0);
+    row(screen, tr("TEXTBAR"), btnTextBar, grid, 1);
+    row(screen, tr("AL.MARK"), btnAlarmMark, grid, 2);
     bindChoice(btnRuler, RulerRow);
     bindChoice(btnTextBar, TextBarRow);
     bindChoice(btnAlarmMark, AlarmMarkRow);
@@ -96,7 +96,7 @@ frmTD_P_Display::frmTD_P_Display(const PageContext& context, QWidget* parent)
             line->addWidget(new QLabel(unit, box));
         line->addStretch();
     };
-    picTREND = new QGroupBox(QStringLiteral("SCROLL SPEED"), this);
+    picTREND = new QGroupBox(tr("SCROLL SPEED"), this);
     picTREND->setObjectName(QStringLiteral("picTREND"));
     stepperBox(picTREND, QStringLiteral("ScrollSpeed"), &txtScrollSpeed, &btnUP_ScrollSpeed,
                &btnDN_ScrollSpeed, QStringLiteral("sec"));
@@ -104,12 +104,12 @@ frmTD_P_Display::frmTD_P_Display(const PageContext& context, QWidget* parent)
     connect(btnUP_ScrollSpeed, &QPushButton::clicked, this, [this] { stepScrollSpeed(1); });
     connect(btnDN_ScrollSpeed, &QPushButton::clicked, this, [this] { stepScrollSpeed(-1); });
     PageKit::bindNumberBox(
-        this, txtScrollSpeed, [] { return ScrollSpeed().named(QStringLiteral("SCROLL SPEED")); },
+        this, txtScrollSpeed, [] { return ScrollSpeed().named(tr("SCROLL SPEED")); },
         [this] { return cell(ScrollRow); },
         [this](const QString& text) { write(ScrollRow, text); });
     groups->addWidget(picTREND, 0, 0, Qt::AlignTop);
 
-    picTView = new QGroupBox(QStringLiteral("WINDOW NUMBER"), this);
+    picTView = new QGroupBox(tr("WINDOW NUMBER"), this);
     picTView->setObjectName(QStringLiteral("picTView"));
     stepperBox(picTView, QStringLiteral("TView_Win"), &txtTView_Win, &btnUP_TView_Win,
                &btnDN_TView_Win, QString());
@@ -118,7 +118,7 @@ frmTD_P_Display::frmTD_P_Display(const PageContext& context, QWidget* parent)
     connect(btnDN_TView_Win, &QPushButton::clicked, this, [this] { stepWindows(-1); });
     groups->addWidget(picTView, 0, 0, Qt::AlignTop);
 
-    picHISTVIEW = new QGroupBox(QStringLiteral("TREND DIRECTION"), this);
+    picHISTVIEW = new QGroupBox(tr("TREND DIRECTION"), this);
     picHISTVIEW->setObjectName(QStringLiteral("picHISTVIEW"));
     auto* hist = new QGridLayout(picHISTVIEW);
     btnTrendDir = PageKit::choiceButtons(picHISTVIEW, QStringLiteral("btnTrendDir"),
@@ -127,20 +127,20 @@ frmTD_P_Display::frmTD_P_Display(const PageContext& context, QWidget* parent)
                                          {QStringLiteral("MEMORY"), QStringLiteral("SD CARD")});
     hist->addWidget(btnTrendDir[0], 0, 0);
     hist->addWidget(btnTrendDir[1], 0, 1);
-    hist->addWidget(new QLabel(QStringLiteral("READ FROM"), picHISTVIEW), 1, 0, 1, 2);
+    hist->addWidget(new QLabel(tr("READ FROM"), picHISTVIEW), 1, 0, 1, 2);
     hist->addWidget(btnReadFrom[0], 2, 0);
     hist->addWidget(btnReadFrom[1], 2, 1);
-    auto* fileList = new QPushButton(QStringLiteral("FILE LIST"), picHISTVIEW);
+    auto* fileList = new QPushButton(tr("FILE LIST"), picHISTVIEW);
     fileList->setEnabled(false); // the recorder's own list; nothing to do here
-    hist->addWidget(new QLabel(QStringLiteral("LOAD FILE"), picHISTVIEW), 3, 0);
+    hist->addWidget(new QLabel(tr("LOAD FILE"), picHISTVIEW), 3, 0);
     hist->addWidget(fileList, 3, 1);
     bindChoice(btnTrendDir, DirectionRow);
     bindChoice(btnReadFrom, ReadFromRow);
     groups->addWidget(picHISTVIEW, 0, 0, Qt::AlignTop);
-    lblNoSettings = new QLabel(QStringLiteral("BAR GRAPH has no settings of its own on this "
-                                              "page: the scroll speed belongs to the trends, the "
-                                              "window number to the text view, the trend "
-                                              "direction and source to the history view."),
+    lblNoSettings = new QLabel(tr("BAR GRAPH has no settings of its own on this "
+                                  "page: the scroll speed belongs to the trends, the "
+                                  "window number to the text view, the trend "
+                                  "direction and source to the history view."),
                                modeArea);
     lblNoSettings->setObjectName(QStringLiteral("lblNoSettings"));
     lblNoSettings->setWordWrap(true);

@@ -28,21 +28,20 @@ frmTD_P_Main::frmTD_P_Main(const PageContext& context, QWidget* parent)
     : ParamPage(
           context,
           QStringLiteral("frmTD_P_Main%1").arg(context.channelCount(), 2, 10, QLatin1Char('0')),
-          QStringLiteral("RECORD/DISPLAY Setup"), parent)
+          tr("RECORD/DISPLAY Setup"), parent)
     , m_set(*context.set)
     , m_channels(context.channelCount()) {
     const bool korean = m_channels == 6;
     setObjectName(QStringLiteral("frmTD_P_Main%1").arg(m_channels, 2, 10, QLatin1Char('0')));
-    setWindowTitle(korean ? QStringLiteral("SD 기록 및 표시채널 설정")
-                          : QStringLiteral("RECORD/DISPLAY Setup"));
+    setWindowTitle(korean ? tr("SD 기록 및 표시채널 설정") : tr("RECORD/DISPLAY Setup"));
 
     auto* layout = new QVBoxLayout(this);
-    auto* record = new QGroupBox(
-        korean ? QStringLiteral("SD 기록") : QStringLiteral("RECORD TO SD CARD"), this);
+    auto* record = new QGroupBox(korean ? tr("SD 기록") : tr("RECORD TO SD CARD"), this);
     auto* recordRow = new QHBoxLayout(record);
     auto* options = new QButtonGroup(this);
-    const QString captions[2] = {korean ? QStringLiteral("중지") : QStringLiteral("OFF"),
-                                 korean ? QStringLiteral("시작") : QStringLiteral("ON")};
+    // OFF and ON are the recorder's own words; the 6-channel page says them in Korean.
+    const QString captions[2] = {korean ? tr("중지") : QStringLiteral("OFF"),
+                                 korean ? tr("시작") : QStringLiteral("ON")};
     for (int i = 0; i < 2; ++i) {
         obtSD_Save[i] = new QRadioButton(captions[i], record);
         obtSD_Save[i]->setObjectName(QStringLiteral("obtSD_Save%1").arg(i));
@@ -64,13 +63,13 @@ frmTD_P_Main::frmTD_P_Main(const PageContext& context, QWidget* parent)
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     if (korean)
-        btnClose()->setText(QStringLiteral("닫기[&C]"));
+        btnClose()->setText(tr("닫기[&C]"));
     bottom->addWidget(btnClose());
     layout->addLayout(bottom);
 }
 
 void frmTD_P_Main::buildGroupPage() {
-    auto* box = new QGroupBox(QStringLiteral("DISPLAY GROUP"), this);
+    auto* box = new QGroupBox(tr("DISPLAY GROUP"), this);
     auto* grid = new QGridLayout(box);
     btnGroupDN = new QPushButton(QStringLiteral("◀"), box);
     btnGroupDN->setObjectName(QStringLiteral("btnGroupDN"));
@@ -98,8 +97,8 @@ void frmTD_P_Main::buildGroupPage() {
         connect(b, &QPushButton::clicked, this, [this, n] { clickChannel(n); });
         btnDispCH << b;
     }
-    auto* note = new QLabel(
-        QStringLiteral("A group shows at most %1 channels.").arg(DisplayGroups::MaxMembers), box);
+    auto* note =
+        new QLabel(tr("A group shows at most %1 channels.").arg(DisplayGroups::MaxMembers), box);
     note->setEnabled(false);
     grid->addWidget(note, 3, 0, 1, 6);
     layout()->addWidget(box);
@@ -107,8 +106,7 @@ void frmTD_P_Main::buildGroupPage() {
 
 void frmTD_P_Main::buildShowPage() {
     const bool korean = m_channels == 6;
-    auto* box = new QGroupBox(
-        korean ? QStringLiteral("표시채널") : QStringLiteral("DISPLAY CHANNELS"), this);
+    auto* box = new QGroupBox(korean ? tr("표시채널") : tr("DISPLAY CHANNELS"), this);
     auto* row = new QHBoxLayout(box);
     for (int n = 1; n <= m_channels; ++n) {
         auto* c = new QCheckBox(QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')), box);

@@ -84,7 +84,7 @@ QLabel* pcSwatch(QWidget* parent, int side, int code) {
             QStringLiteral("QLabel { background-color: %1; border: 1px solid #808080; }")
                 .arg(colour.name()));
         swatch->setProperty("colour", colour);
-        swatch->setToolTip(QStringLiteral("Colour %1 in this program's monitors").arg(code));
+        swatch->setToolTip(frmTD_P_System::tr("Colour %1 in this program's monitors").arg(code));
     }
     return swatch;
 }
@@ -99,21 +99,21 @@ QString swatchStyle(const QColor& colour, bool chosen) {
 } // namespace
 
 frmTD_P_System::frmTD_P_System(const PageContext& context, QWidget* parent)
-    : ParamPage(context, QStringLiteral("frmTD_P_System"), QStringLiteral("SYSTEM SETUP"), parent)
+    : ParamPage(context, QStringLiteral("frmTD_P_System"), tr("SYSTEM SETUP"), parent)
     , m_set(*context.set)
     , m_clock(context.clock) {
     const int tab = context.tab;
     setObjectName(QStringLiteral("frmTD_P_System"));
-    setWindowTitle(QStringLiteral("SYSTEM SETUP"));
+    setWindowTitle(tr("SYSTEM SETUP"));
     auto* layout = new QVBoxLayout(this);
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->addTab(buildRecordTab(), QStringLiteral("RECORD"));
-    SSTab1->addTab(buildColourTab(), QStringLiteral("COLOR"));
-    SSTab1->addTab(buildDateTab(), QStringLiteral("DATE/TIME"));
+    SSTab1->addTab(buildRecordTab(), tr("RECORD"));
+    SSTab1->addTab(buildColourTab(), tr("COLOR"));
+    SSTab1->addTab(buildDateTab(), tr("DATE/TIME"));
     SSTab1->addTab(buildSerialTab(0), QStringLiteral("RS232C"));
     SSTab1->addTab(buildSerialTab(1), QStringLiteral("RS422/485"));
-    SSTab1->addTab(buildLanguageTab(), QStringLiteral("LANGUAGE/FILE"));
+    SSTab1->addTab(buildLanguageTab(), tr("LANGUAGE/FILE"));
     SSTab1->setCurrentIndex(tab >= 0 && tab < SSTab1->count() ? tab : 0);
     layout->addWidget(SSTab1);
 
@@ -170,7 +170,7 @@ QWidget* frmTD_P_System::buildRecordTab() {
     txtSaveInterval = numberBox(page, QStringLiteral("txtSaveInterval"), QStringLiteral("00000"));
     btnUP_SI = PageKit::arrowButton(page, QStringLiteral("btnUP_SI"), true);
     btnDN_SI = PageKit::arrowButton(page, QStringLiteral("btnDN_SI"), false);
-    add(QStringLiteral("SAVE INTERVAL"),
+    add(tr("SAVE INTERVAL"),
         line({txtSaveInterval, btnUP_SI, btnDN_SI, new QLabel(QStringLiteral("sec"), page)}));
     const auto stepPeriod = [this](int delta) {
         const QString next = QString::number(StepWrapped(int(CellNumber(txtSaveInterval->text())),
@@ -182,26 +182,25 @@ QWidget* frmTD_P_System::buildRecordTab() {
     connect(btnUP_SI, &QPushButton::clicked, this, [stepPeriod] { stepPeriod(1); });
     connect(btnDN_SI, &QPushButton::clicked, this, [stepPeriod] { stepPeriod(-1); });
     bindNumberEntry(this, txtSaveInterval, m_set.tables.sprdP, PeriodRow,
-                    SystemRules::RecordPeriod().named(QStringLiteral("SAVE INTERVAL")));
+                    SystemRules::RecordPeriod().named(tr("SAVE INTERVAL")));
 
     btnPowReturn = PageKit::choiceButtons(page, QStringLiteral("btnPowReturn"), kOffOn);
-    add(QStringLiteral("POWER FAIL RESUME"), line(btnPowReturn));
+    add(tr("POWER FAIL RESUME"), line(btnPowReturn));
     bindChoice(btnPowReturn, ResumeRow);
     btnBeep = PageKit::choiceButtons(page, QStringLiteral("btnBeep"), kOffOn);
-    add(QStringLiteral("BEEP"), line(btnBeep));
+    add(tr("BEEP"), line(btnBeep));
     bindChoice(btnBeep, BeepRow);
     txtScrSaver_T = numberBox(page, QStringLiteral("txtScrSaver_T"), QStringLiteral("00000"));
-    add(QStringLiteral("SCREEN SAVER"),
-        line({txtScrSaver_T, new QLabel(QStringLiteral("min"), page)}));
+    add(tr("SCREEN SAVER"), line({txtScrSaver_T, new QLabel(QStringLiteral("min"), page)}));
     bindNumberEntry(this, txtScrSaver_T, m_set.tables.sprdP, SaverRow,
-                    SystemRules::ScreenSaver().named(QStringLiteral("SCREEN SAVER")));
+                    SystemRules::ScreenSaver().named(tr("SCREEN SAVER")));
     btnBufferAfter = PageKit::choiceButtons(page, QStringLiteral("btnBufferAfter"), kOffOn);
-    add(QStringLiteral("REC. WITH BUFFER"), line(btnBufferAfter));
+    add(tr("REC. WITH BUFFER"), line(btnBufferAfter));
     bindChoice(btnBufferAfter, BufferRow);
     txtSysPass = numberBox(page, QStringLiteral("txtSysPass"), QStringLiteral("000000"));
-    add(QStringLiteral("PASSWORD"), line({txtSysPass}));
+    add(tr("PASSWORD"), line({txtSysPass}));
     bindNumberEntry(this, txtSysPass, m_set.tables.sprdP, PasswordRow,
-                    SystemRules::Password().named(QStringLiteral("PASSWORD")));
+                    SystemRules::Password().named(tr("PASSWORD")));
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(at, 1);
     return page;
@@ -210,7 +209,7 @@ QWidget* frmTD_P_System::buildRecordTab() {
 QWidget* frmTD_P_System::buildColourTab() {
     auto* page = new QWidget(this);
     auto* v = new QVBoxLayout(page);
-    auto* background = new QGroupBox(QStringLiteral("BACKGROUND"), page);
+    auto* background = new QGroupBox(tr("BACKGROUND"), page);
     auto* bgLine = new QHBoxLayout(background);
     auto* bgGroup = new QButtonGroup(this);
     for (const QString& caption : {QStringLiteral("BLACK"), QStringLiteral("WHITE")}) {
@@ -225,15 +224,15 @@ QWidget* frmTD_P_System::buildColourTab() {
             [this](int i) { write(BackgroundRow, obtBK_Color[i]->text()); });
     v->addWidget(background);
 
-    auto* channels = new QGroupBox(QStringLiteral("CHANNEL COLOR"), page);
+    auto* channels = new QGroupBox(tr("CHANNEL COLOR"), page);
     auto* box = new QVBoxLayout(channels);
     // The recorder's colours and the program's are not the same: the page says so and shows
     // the program's beside them.
-    auto* note = new QLabel(
-        QStringLiteral("These are the colours of the recorder's own screen. This program's "
-                       "monitors and graph viewer draw each colour number in a colour of their "
-                       "own, shown in the row PC and beside each channel."),
-        channels);
+    auto* note =
+        new QLabel(tr("These are the colours of the recorder's own screen. This program's "
+                      "monitors and graph viewer draw each colour number in a colour of their "
+                      "own, shown in the row PC and beside each channel."),
+                   channels);
     note->setObjectName(QStringLiteral("lblColourNote"));
     note->setWordWrap(true);
     box->addWidget(note);
@@ -242,7 +241,7 @@ QWidget* frmTD_P_System::buildColourTab() {
     grid->setHorizontalSpacing(4);
     const int side = fontMetrics().height() + 6;
     auto* pcCaption = new QLabel(QStringLiteral("PC"), channels);
-    pcCaption->setToolTip(QStringLiteral("The colour this program's monitors use"));
+    pcCaption->setToolTip(tr("The colour this program's monitors use"));
     grid->addWidget(pcCaption, 1, 0);
     for (int i = 0; i < 12; ++i) {
         auto* index = new QLabel(QString::number(i), channels);
@@ -264,9 +263,8 @@ QWidget* frmTD_P_System::buildColourTab() {
             b->setObjectName(
                 QStringLiteral("obtCH%1_Color%2").arg(n, 2, 10, QLatin1Char('0')).arg(i));
             b->setFixedSize(side * 3 / 2, side);
-            b->setToolTip(QStringLiteral("CH.%1: colour %2 on the recorder")
-                              .arg(n, 2, 10, QLatin1Char('0'))
-                              .arg(i));
+            b->setToolTip(
+                tr("CH.%1: colour %2 on the recorder").arg(n, 2, 10, QLatin1Char('0')).arg(i));
             grid->addWidget(b, 2 + (n - 1) % 6, i + 1);
             connect(b, &QPushButton::clicked, this, [this, n, i] {
                 m_set.tables.sprdP_CH.setText(ParamTables::channelColumn(n), ColourRow,
@@ -301,16 +299,18 @@ QWidget* frmTD_P_System::buildDateTab() {
     auto* page = new QWidget(this);
     auto* grid = new QGridLayout(page);
     btnRSV = PageKit::choiceButtons(page, QStringLiteral("btnRSV"), kOffOn);
-    grid->addWidget(new QLabel(QStringLiteral("RESERVE RUN"), page), 0, 0);
+    grid->addWidget(new QLabel(tr("RESERVE RUN"), page), 0, 0);
     grid->addLayout(line(btnRSV), 0, 1, 1, 6);
     bindChoice(btnRSV, ReserveRow);
+    const QString partCaptions[6] = {tr("YEAR"), tr("MONTH"), tr("DAY"),
+                                     tr("HOUR"), tr("MIN."),  tr("SEC.")};
     for (int i = 0; i < 6; ++i) {
-        auto* caption = new QLabel(kDateParts[i], page);
+        auto* caption = new QLabel(partCaptions[i], page);
         caption->setAlignment(Qt::AlignCenter);
         grid->addWidget(caption, 1, i + 1);
     }
-    grid->addWidget(new QLabel(QStringLiteral("RESERVE DATE"), page), 2, 0);
-    grid->addWidget(new QLabel(QStringLiteral("SYSTEM DATE"), page), 3, 0);
+    grid->addWidget(new QLabel(tr("RESERVE DATE"), page), 2, 0);
+    grid->addWidget(new QLabel(tr("SYSTEM DATE"), page), 3, 0);
     for (int i = 0; i < 6; ++i) {
         QLineEdit* reserve = numberBox(page, QStringLiteral("txtRSV_%1").arg(kDateParts[i]),
                                        i == 0 ? QStringLiteral("00000") : QStringLiteral("000"));
@@ -323,14 +323,13 @@ QWidget* frmTD_P_System::buildDateTab() {
         grid->addWidget(system, 3, i + 1);
         txtSYS << system;
     }
-    auto* note =
-        new QLabel(QStringLiteral("The reserved start is set in the DATE/TIME window."), page);
+    auto* note = new QLabel(tr("The reserved start is set in the DATE/TIME window."), page);
     note->setEnabled(false);
     grid->addWidget(note, 4, 1, 1, 6);
-    btnSYS_PC = new QPushButton(QStringLiteral("PC TIME"), page);
+    btnSYS_PC = new QPushButton(tr("PC TIME"), page);
     btnSYS_PC->setObjectName(QStringLiteral("btnSYS_PC"));
-    btnSYS_PC->setToolTip(QStringLiteral("Puts the PC's date and time into the system date boxes"));
-    btnSYS_DTSet = new QPushButton(QStringLiteral("SET"), page);
+    btnSYS_PC->setToolTip(tr("Puts the PC's date and time into the system date boxes"));
+    btnSYS_DTSet = new QPushButton(tr("SET"), page);
     btnSYS_DTSet->setObjectName(QStringLiteral("btnSYS_DTSet"));
     grid->addLayout(line({btnSYS_PC, btnSYS_DTSet}), 5, 1, 1, 6);
     lblDateTime = new QLabel(page);
@@ -338,7 +337,7 @@ QWidget* frmTD_P_System::buildDateTab() {
     lblDateTime->setFrameShape(QFrame::Panel);
     lblDateTime->setFrameShadow(QFrame::Sunken);
     lblDateTime->setAlignment(Qt::AlignCenter);
-    grid->addWidget(new QLabel(QStringLiteral("PC DATE/TIME"), page), 6, 0);
+    grid->addWidget(new QLabel(tr("PC DATE/TIME"), page), 6, 0);
     grid->addWidget(lblDateTime, 6, 1, 1, 4);
     grid->setColumnStretch(7, 1);
     grid->setRowStretch(7, 1);
@@ -365,19 +364,18 @@ QWidget* frmTD_P_System::buildDateTab() {
 QWidget* frmTD_P_System::buildSerialTab(int which) {
     auto* page = new QWidget(this);
     auto* v = new QVBoxLayout(page);
-    auto* box = new QGroupBox(which == 0 ? QStringLiteral("SERIAL RS232C SETTING")
-                                         : QStringLiteral("SERIAL RS422/485 SETTING"),
-                              page);
+    auto* box = new QGroupBox(
+        which == 0 ? tr("SERIAL RS232C SETTING") : tr("SERIAL RS422/485 SETTING"), page);
     auto* grid = new QGridLayout(box);
     const QString suffix = which == 0 ? QStringLiteral("232") : QStringLiteral("485");
     const int first = SerialFirstRow[which];
     Serial& s = serial[which];
     s.txtID = numberBox(box, QStringLiteral("txt%1ID").arg(suffix), QStringLiteral("00000"));
-    grid->addWidget(new QLabel(QStringLiteral("MACHINE ADDRESS"), box), 0, 0);
+    grid->addWidget(new QLabel(tr("MACHINE ADDRESS"), box), 0, 0);
     grid->addLayout(line({s.txtID}), 0, 1);
     bindNumberEntry(this, s.txtID, m_set.tables.sprdP, first,
-                    SystemRules::MachineAddress().named(QStringLiteral("MACHINE ADDRESS")));
-    grid->addWidget(new QLabel(QStringLiteral("PROTOCOL"), box), 1, 0);
+                    SystemRules::MachineAddress().named(tr("MACHINE ADDRESS")));
+    grid->addWidget(new QLabel(tr("PROTOCOL"), box), 1, 0);
     auto* protocol =
         valueLabel(box, QStringLiteral("lblProtocol%1").arg(suffix), QStringLiteral("Modbus RTU"));
     protocol->setText(ParamText::ProtocolText);
@@ -386,9 +384,8 @@ QWidget* frmTD_P_System::buildSerialTab(int which) {
     const QString names[5] = {QStringLiteral("Baud"), QStringLiteral("Parity"),
                               QStringLiteral("Data"), QStringLiteral("Stop"),
                               QStringLiteral("ResT")};
-    const QString captions[5] = {QStringLiteral("BAUD RATE"), QStringLiteral("PARITY"),
-                                 QStringLiteral("DATA LENGTH"), QStringLiteral("STOP BIT"),
-                                 QStringLiteral("RESP.TIME (ms)")};
+    const QString captions[5] = {tr("BAUD RATE"), tr("PARITY"), tr("DATA LENGTH"), tr("STOP BIT"),
+                                 tr("RESP.TIME (ms)")};
     const QStringList* lists[4] = {&ParamText::BaudRates(), &ParamText::Parities(),
                                    &SystemRules::DataLengths(), &SystemRules::StopBits()};
     QLabel** labels[4] = {&s.lblBaud, &s.lblParity, &s.lblData, &s.lblStop};
@@ -427,7 +424,7 @@ QWidget* frmTD_P_System::buildSerialTab(int which) {
                             write(row, next);
                         });
             bindNumberEntry(this, s.txtResT, m_set.tables.sprdP, row,
-                            SystemRules::ResponseTime().named(QStringLiteral("RESP.TIME (ms)")));
+                            SystemRules::ResponseTime().named(tr("RESP.TIME (ms)")));
         }
     }
     grid->setColumnStretch(2, 1);
@@ -451,19 +448,18 @@ QWidget* frmTD_P_System::buildLanguageTab() {
     languages->addStretch();
     connect(group, &QButtonGroup::idClicked, this,
             [this](int i) { write(LanguageRow, obtLanguage[i]->text()); });
-    grid->addWidget(new QLabel(QStringLiteral("LANGUAGE"), page), 0, 0);
+    grid->addWidget(new QLabel(tr("LANGUAGE"), page), 0, 0);
     grid->addLayout(languages, 0, 1);
     txtSD_FName = numberBox(page, QStringLiteral("txtSD_FName"), QStringLiteral("WWWWWWW"));
     txtSD_FName->setAlignment(Qt::AlignLeft);
     txtSD_FName->setMaxLength(SystemRules::FilePrefixLength);
-    grid->addWidget(new QLabel(QStringLiteral("SAVE FILE NAME"), page), 1, 0);
+    grid->addWidget(new QLabel(tr("SAVE FILE NAME"), page), 1, 0);
     grid->addLayout(line({txtSD_FName}), 1, 1);
     connect(txtSD_FName, &QLineEdit::editingFinished, this, &frmTD_P_System::commitFilePrefix);
 
-    auto* files = new QGroupBox(QStringLiteral("PARAMETERS LOAD/SAVE"), page);
+    auto* files = new QGroupBox(tr("PARAMETERS LOAD/SAVE"), page);
     auto* fileLine = new QHBoxLayout(files);
-    for (const QString& caption :
-         {QStringLiteral("LOAD CFG. FILE"), QStringLiteral("SAVE CFG. FILE")}) {
+    for (const QString& caption : {tr("LOAD CFG. FILE"), tr("SAVE CFG. FILE")}) {
         auto* b = new QPushButton(caption, files);
         b->setEnabled(false); // done on the recorder itself
         fileLine->addWidget(b);
@@ -481,7 +477,8 @@ void frmTD_P_System::commitFilePrefix() {
         return;
     if (!SystemRules::IsFilePrefixText(text)) {
         txtSD_FName->setText(cell(FilePrefixRow));
-        ShowMessage(this, QMessageBox::Warning, SystemRules::DisableCharacter);
+        // The message names the characters the recorder takes (its translation does).
+        ShowMessage(this, QMessageBox::Warning, tr("Disable Character.", "the SD card file name"));
         return;
     }
     write(FilePrefixRow, text);
@@ -515,8 +512,7 @@ void frmTD_P_System::paintColours() {
                                          "#808080; }")
                               .arg(colour.name()));
         pc->setProperty("colour", colour);
-        pc->setToolTip(
-            QStringLiteral("CH.%1 in this program's monitors").arg(n, 2, 10, QLatin1Char('0')));
+        pc->setToolTip(tr("CH.%1 in this program's monitors").arg(n, 2, 10, QLatin1Char('0')));
     }
 }
 

@@ -6,8 +6,18 @@
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+
+namespace {
+
+// The texts of this file, translated where the desktop program shows them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ParamFile)
+};
+
+} // namespace
 
 using namespace ParamLayout;
 
@@ -57,18 +67,17 @@ std::optional<ParamFileContents> ParseParameterFile(const QByteArray& bytes, con
                                                     QString* error) {
     const qsizetype size = bytes.size();
     if (size == 0) {
-        refuse(error, QStringLiteral("%1 is empty, not a parameter file.").arg(name));
+        refuse(error, Texts::tr("%1 is empty, not a parameter file.").arg(name));
         return std::nullopt;
     }
     if (bytes.startsWith(kDataFileMagic)) {
-        refuse(
-            error,
-            QStringLiteral("%1 is a data file (TD700 LOG DATA), not a parameter file.").arg(name));
+        refuse(error,
+               Texts::tr("%1 is a data file (TD700 LOG DATA), not a parameter file.").arg(name));
         return std::nullopt;
     }
     if (size <= HeaderHundredths || !plausibleHeader(bytes)) {
-        refuse(error, QStringLiteral("%1 is not a parameter file: its header holds no model and "
-                                     "firmware version.")
+        refuse(error, Texts::tr("%1 is not a parameter file: its header holds no model and "
+                                "firmware version.")
                           .arg(name));
         return std::nullopt;
     }
@@ -78,19 +87,19 @@ std::optional<ParamFileContents> ParseParameterFile(const QByteArray& bytes, con
     const int version = quint8(bytes[HeaderMajor]) * 100 + quint8(bytes[HeaderHundredths]);
     if (ChannelCountOfFileModel(model) == 0 || version == 0) {
         refuse(error,
-               QStringLiteral("%1 is not a parameter file: its header names %2 (a "
-                              "parameter file names one of the four models and its "
-                              "firmware).")
+               Texts::tr("%1 is not a parameter file: its header names %2 (a "
+                         "parameter file names one of the four models and its "
+                         "firmware).")
                    .arg(name, version == 0
-                                  ? QStringLiteral("firmware 0.00")
-                                  : QStringLiteral("model code %1, which is no model").arg(model)));
+                                  ? Texts::tr("firmware 0.00")
+                                  : Texts::tr("model code %1, which is no model").arg(model)));
         return std::nullopt;
     }
     ParamFileContents c;
     const int needed = ParameterFileSize(version);
     if (size < needed) {
-        refuse(error, QStringLiteral("%1 is too short: %2 bytes, where a parameter file of "
-                                     "firmware %3 has %4. Nothing was loaded.")
+        refuse(error, Texts::tr("%1 is too short: %2 bytes, where a parameter file of "
+                                "firmware %3 has %4. Nothing was loaded.")
                           .arg(name)
                           .arg(size)
                           .arg(versionText(version))
@@ -128,8 +137,8 @@ ParamFileResult load(ParamSet& set, const QByteArray& bytes, qint64 size, const 
 
     const int needed = ParameterFileSize(contents->versionHundredths);
     if (size > needed)
-        result.warnings << QStringLiteral("%1 is %2 bytes longer than a parameter file of "
-                                          "firmware %3 (%4 bytes): the extra bytes were ignored.")
+        result.warnings << Texts::tr("%1 is %2 bytes longer than a parameter file of "
+                                     "firmware %3 (%4 bytes): the extra bytes were ignored.")
                                .arg(name)
                                .arg(size - needed)
                                .arg(versionText(contents->versionHundredths))
@@ -145,14 +154,14 @@ ParamFileResult LoadParameterFile(ParamSet& set, const QString& path) {
     QFile file;
     QString why;
     if (!OpenRegularFile(file, path, &why)) {
-        result.error = QStringLiteral("Cannot open %1: %2.").arg(name, why);
+        result.error = Texts::tr("Cannot open %1: %2.").arg(name, why);
         return result;
     }
     // Nothing after the parts of a parameter file is read; a little beyond them tells that
     // the file is longer.
     const QByteArray bytes = file.read(FileSizeWithFormulas + 1);
     if (file.error() != QFileDevice::NoError) {
-        result.error = QStringLiteral("Cannot read %1: %2").arg(name, file.errorString());
+        result.error = Texts::tr("Cannot read %1: %2").arg(name, file.errorString());
         return result;
     }
     return load(set, bytes, std::max<qint64>(file.size(), bytes.size()), name);
@@ -177,8 +186,7 @@ ParamFileResult SaveParameterFile(ParamSet& set, const QString& path) {
     QString why;
     result.ok = WriteFileWhole(path, ParameterFileBytes(set), &why);
     if (!result.ok)
-        result.error =
-            QStringLiteral("%1 was not saved: %2. A file of that name is left as it was.")
-                .arg(QDir::toNativeSeparators(path), why);
+        result.error = Texts::tr("%1 was not saved: %2. A file of that name is left as it was.")
+                           .arg(QDir::toNativeSeparators(path), why);
     return result;
 }

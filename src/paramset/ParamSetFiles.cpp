@@ -6,11 +6,17 @@
 #include "paramset/ParamTextExport.h"
 #include "paramset/ParamTextImport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
+
+// The texts of this file, translated where the desktop program shows them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ParamSetFiles)
+};
 
 // A text of a parameter set is a few hundred lines; anything far larger is something else.
 constexpr qint64 kLargestText = 4 * 1024 * 1024;
@@ -47,13 +53,13 @@ std::optional<QByteArray> ReadParameterBytes(const QString& path, QString* error
     QFile file;
     QString why;
     if (!OpenRegularFile(file, path, &why)) {
-        *error = QStringLiteral("Cannot open %1: %2.").arg(name, why);
+        *error = Texts::tr("Cannot open %1: %2.").arg(name, why);
         return std::nullopt;
     }
     QByteArray bytes = file.read(ParamLayout::FileSizeWithFormulas + 1);
     const bool text = IsParameterText(bytes);
     if (text && file.size() > kLargestText) {
-        *error = QStringLiteral("%1 is %2 bytes long, far more than a parameter set as text")
+        *error = Texts::tr("%1 is %2 bytes long, far more than a parameter set as text")
                      .arg(name)
                      .arg(file.size());
         return std::nullopt;
@@ -61,16 +67,16 @@ std::optional<QByteArray> ReadParameterBytes(const QString& path, QString* error
     if (text)
         bytes += file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Cannot read %1: %2").arg(name, file.errorString());
+        *error = Texts::tr("Cannot read %1: %2").arg(name, file.errorString());
         return std::nullopt;
     }
     if (!IsParameterText(bytes))
         return bytes;
     const ParamTextResult r = ParameterFileFromText(bytes, name, base);
     if (!r.bytes) {
-        *error = QStringLiteral("%1 is a parameter set as text with faults; nothing was read:\n")
-                     .arg(name) +
-                 r.errors.join(u'\n');
+        *error =
+            Texts::tr("%1 is a parameter set as text with faults; nothing was read:\n").arg(name) +
+            r.errors.join(u'\n');
         return std::nullopt;
     }
     return r.bytes;
@@ -103,8 +109,7 @@ ParamFileResult SaveParameterSetFile(ParamSet& set, const QString& path) {
     QString why;
     result.ok = WriteFileWhole(path, ParameterSetText(set).toUtf8(), &why);
     if (!result.ok)
-        result.error =
-            QStringLiteral("%1 was not saved: %2. A file of that name is left as it was.")
-                .arg(nameOf(path), why);
+        result.error = Texts::tr("%1 was not saved: %2. A file of that name is left as it was.")
+                           .arg(nameOf(path), why);
     return result;
 }

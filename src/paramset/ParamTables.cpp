@@ -9,6 +9,10 @@ QString channelCaption(int channel) {
     return QStringLiteral("CH.%1").arg(channel, 2, 10, QLatin1Char('0'));
 }
 
+QString description() {
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("ParamTables", "DESCRIPTION"));
+}
+
 } // namespace
 
 ParamTables::ParamTables()
@@ -16,16 +20,17 @@ ParamTables::ParamTables()
     , sprdP_CH(2 + ParamLayout::MaxChannels, ChannelRows)
     , sprdFormual_Mem(1, ParamLayout::MaxChannels)
     , sprdFormual_CH(1, ParamLayout::MaxChannels) {
-    sprdP.setText(DescriptionColumn, 0, QStringLiteral("DESCRIPTION"));
+    // The header captions: the parameter window shows them translated (context ParamTables).
+    sprdP.setText(DescriptionColumn, 0, description());
     sprdP.setText(KeyColumn, 0, QStringLiteral("KEY"));
-    sprdP.setText(ValueColumn, 0, QStringLiteral("VALUE"));
+    sprdP.setText(ValueColumn, 0, QString::fromUtf8(QT_TRANSLATE_NOOP("ParamTables", "VALUE")));
     sprdP.setColumnHidden(KeyColumn, true);
     for (const ParamField& f : CommonFields()) {
         sprdP.setText(0, f.row, QString::number(f.row));
         sprdP.setText(DescriptionColumn, f.row, f.caption);
         sprdP.setText(KeyColumn, f.row, f.key);
     }
-    sprdP_CH.setText(DescriptionColumn, 0, QStringLiteral("DESCRIPTION"));
+    sprdP_CH.setText(DescriptionColumn, 0, description());
     sprdP_CH.setText(KeyColumn, 0, QStringLiteral("KEY"));
     sprdP_CH.setColumnHidden(KeyColumn, true);
     for (int row = 1; row <= ChannelRows; ++row)

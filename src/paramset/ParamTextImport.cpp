@@ -5,10 +5,20 @@
 #include "paramset/ParamTextForm.h"
 #include "paramset/ParamTextSyntax.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <map>
+
+namespace {
+
+// The texts of this file, translated where the desktop program shows them.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ParamTextImport)
+};
+
+} // namespace
 
 using namespace ParamLayout;
 using namespace ParamTextForm;
@@ -48,7 +58,7 @@ public:
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = utf8.decode(bytes);
         if (utf8.hasError()) {
-            result.errors << QStringLiteral("%1 is not UTF-8 text").arg(m_name);
+            result.errors << Texts::tr("%1 is not UTF-8 text").arg(m_name);
             return result;
         }
         if (text.startsWith(QChar(0xFEFF)))
@@ -66,12 +76,12 @@ public:
             int shown = 0;
             for (const auto& [line, why] : m_errors) {
                 if (shown++ == kShownErrors) {
-                    result.errors << QStringLiteral("%1: and %2 more")
+                    result.errors << Texts::tr("%1: and %2 more")
                                          .arg(m_name)
                                          .arg(m_errors.size() - kShownErrors);
                     break;
                 }
-                result.errors << QStringLiteral("%1 line %2: %3").arg(m_name).arg(line).arg(why);
+                result.errors << Texts::tr("%1 line %2: %3").arg(m_name).arg(line).arg(why);
             }
             return result;
         }
@@ -101,9 +111,9 @@ private:
             if (line->kind == TextLine::Kind::Section) {
                 section = line->section;
                 if (!known(section))
-                    fail(number, QStringLiteral("unknown section [%1]").arg(section));
+                    fail(number, Texts::tr("unknown section [%1]").arg(section));
                 else if (m_sections.contains(section))
-                    fail(number, QStringLiteral("section [%1] is given twice (first on line %2)")
+                    fail(number, Texts::tr("section [%1] is given twice (first on line %2)")
                                      .arg(section)
                                      .arg(m_sections[section].line));
                 else
@@ -113,14 +123,14 @@ private:
             if (line->kind == TextLine::Kind::Blank)
                 continue;
             if (section.isEmpty()) {
-                fail(number, QStringLiteral("%1 comes before any section").arg(line->key));
+                fail(number, Texts::tr("%1 comes before any section").arg(line->key));
                 continue;
             }
             if (!known(section))
                 continue;
             const QString id = section + u'/' + line->key;
             if (keys.contains(id)) {
-                fail(number, QStringLiteral("%1 is given twice in [%2] (first on line %3)")
+                fail(number, Texts::tr("%1 is given twice in [%2] (first on line %3)")
                                  .arg(line->key, section)
                                  .arg(keys[id]));
                 continue;
@@ -144,35 +154,33 @@ private:
                 continue;
             const QString& t = e.row.text;
             if (e.row.keep != Keep::Shown) {
-                fail(e.line, QStringLiteral("[file] takes no @"));
+                fail(e.line, Texts::tr("[file] takes no @"));
             } else if (e.row.key == ChannelsKey) {
                 const int n = t.toInt();
                 if (n == 2 || n == 4 || n == 6 || n == 12)
                     channels = n;
                 else
-                    fail(e.line, QStringLiteral("CHANNELS = %1: takes 2, 4, 6 or 12").arg(t));
+                    fail(e.line, Texts::tr("CHANNELS = %1: takes 2, 4, 6 or 12").arg(t));
             } else if (e.row.key == FirmwareKey) {
                 static const QRegularExpression form(QStringLiteral("^\\d(\\.\\d{1,2})?$"));
                 if (form.match(t).hasMatch())
                     version = VersionHundredths(t.toDouble());
                 else
-                    fail(e.line,
-                         QStringLiteral("FIRMWARE = %1: takes a version such as 1.20").arg(t));
+                    fail(e.line, Texts::tr("FIRMWARE = %1: takes a version such as 1.20").arg(t));
             } else {
-                fail(
-                    e.line,
-                    QStringLiteral("unknown key %1 in [file] (CHANNELS, FIRMWARE)").arg(e.row.key));
+                fail(e.line,
+                     Texts::tr("unknown key %1 in [file] (CHANNELS, FIRMWARE)").arg(e.row.key));
             }
         }
         if (m_base) {
             m_parts = PartsOf(*m_base);
             const int fileLine = m_sections.value(FileSection).line;
             if (channels && *channels != m_parts.channels)
-                fail(fileLine, QStringLiteral("[file] says %1 channels, the base set has %2")
+                fail(fileLine, Texts::tr("[file] says %1 channels, the base set has %2")
                                    .arg(*channels)
                                    .arg(m_parts.channels));
             if (version && *version != m_parts.version)
-                fail(fileLine, QStringLiteral("[file] says firmware %1, the base set is %2")
+                fail(fileLine, Texts::tr("[file] says firmware %1, the base set is %2")
                                    .arg(versionText(*version), versionText(m_parts.version)));
             return m_errors.empty();
         }
@@ -180,8 +188,8 @@ private:
             const int line = m_sections.contains(FileSection) ? m_sections[FileSection].line : 1;
             if (!m_errors.empty())
                 return false;
-            fail(line, QStringLiteral("[file] must give CHANNELS and FIRMWARE (or give a base "
-                                      "set the text changes)"));
+            fail(line, Texts::tr("[file] must give CHANNELS and FIRMWARE (or give a base "
+                                 "set the text changes)"));
             return false;
         }
         m_parts.channels = *channels;
@@ -194,11 +202,11 @@ private:
         for (auto it = m_sections.cbegin(); it != m_sections.cend(); ++it) {
             const int channel = channelOfSection(it.key());
             if (channel > m_parts.channels)
-                fail(it->line, QStringLiteral("the set has %1 channels: there is no [%2]")
+                fail(it->line, Texts::tr("the set has %1 channels: there is no [%2]")
                                    .arg(m_parts.channels)
                                    .arg(it.key()));
             if (it.key() == FormulaSection && !m_parts.hasFormulas())
-                fail(it->line, QStringLiteral("a set of firmware %1 keeps no formulas in its file")
+                fail(it->line, Texts::tr("a set of firmware %1 keeps no formulas in its file")
                                    .arg(versionText(m_parts.version)));
         }
     }
@@ -230,20 +238,20 @@ private:
         if (f && InText(*f))
             return f;
         if (f && f->form == ParamForm::DeviceOnly)
-            fail(e.line, QStringLiteral("%1 is the meter's clock; a parameter set has no place "
-                                        "for it")
+            fail(e.line, Texts::tr("%1 is the meter's clock; a parameter set has no place "
+                                   "for it")
                              .arg(key));
         else if (f)
-            fail(e.line, QStringLiteral("%1 has no place in a set of firmware %2")
+            fail(e.line, Texts::tr("%1 has no place in a set of firmware %2")
                              .arg(key, versionText(m_parts.version)));
         else if (channel == 0 && fieldOf(ChannelFields(m_parts.version), key))
-            fail(e.line, QStringLiteral("%1 is a channel row: give it under [CH01] .. [CH%2]")
+            fail(e.line, Texts::tr("%1 is a channel row: give it under [CH01] .. [CH%2]")
                              .arg(key)
                              .arg(m_parts.channels, 2, 10, QLatin1Char('0')));
         else if (channel > 0 && fieldOf(CommonFields(), key))
-            fail(e.line, QStringLiteral("%1 is a common row: give it under [common]").arg(key));
+            fail(e.line, Texts::tr("%1 is a common row: give it under [common]").arg(key));
         else
-            fail(e.line, QStringLiteral("unknown key %1 in [%2]").arg(key, e.section));
+            fail(e.line, Texts::tr("unknown key %1 in [%2]").arg(key, e.section));
         return nullptr;
     }
 
@@ -262,7 +270,7 @@ private:
                 return fail(e.line, said + why);
             const QString shown = ShownText(*f, image, base, c);
             if (shown != text)
-                fail(e.line, said + QStringLiteral("@ %1 shows as %2, not as the text")
+                fail(e.line, said + Texts::tr("@ %1 shows as %2, not as the text")
                                         .arg(e.row.stored, QuotedText(shown)));
             return;
         }
@@ -285,17 +293,17 @@ private:
         const bool memory = key.startsWith(QStringLiteral("MEM"));
         const int channel = channelOfSection(memory ? QStringLiteral("CH") + key.mid(3) : key);
         if (channel == 0)
-            return fail(e.line, QStringLiteral("unknown key %1 in [formulas] (CH01 .. CH06, "
-                                               "MEM01 .. MEM06)")
+            return fail(e.line, Texts::tr("unknown key %1 in [formulas] (CH01 .. CH06, "
+                                          "MEM01 .. MEM06)")
                                     .arg(key));
         if (channel > m_parts.channels)
-            return fail(e.line, QStringLiteral("the set has %1 channels: there is no %2")
+            return fail(e.line, Texts::tr("the set has %1 channels: there is no %2")
                                     .arg(m_parts.channels)
                                     .arg(key));
         if (channel > FormulaRecsInFile)
-            return fail(e.line, QStringLiteral("%1: a parameter file keeps the formulas of "
-                                               "channels 1 to 6 only; a download leaves a "
-                                               "meter's others as they are")
+            return fail(e.line, Texts::tr("%1: a parameter file keeps the formulas of "
+                                          "channels 1 to 6 only; a download leaves a "
+                                          "meter's others as they are")
                                     .arg(key));
         FormulaRec& rec = m_parts.formulas[size_t(channel - 1)];
         const int offset = memory ? MemoryFormulaOffset : 0;
@@ -309,7 +317,7 @@ private:
             if (!bytes)
                 return fail(e.line, said + why);
             if (FormulaText(*bytes) != text)
-                return fail(e.line, said + QStringLiteral("@ shows as %1, not as the text")
+                return fail(e.line, said + Texts::tr("@ shows as %1, not as the text")
                                                .arg(QuotedText(FormulaText(*bytes))));
             return rec.setText(offset, registers, *bytes);
         }
@@ -329,10 +337,10 @@ private:
         const auto bytes = FromHex(e.row.text);
         const int size = ParameterFileSize(m_parts.version);
         if (!ok || offset < 0 || !bytes || e.row.keep != Keep::Shown)
-            return fail(e.line, QStringLiteral("a reserved line is written OFFSET = hex bytes"));
+            return fail(e.line, Texts::tr("a reserved line is written OFFSET = hex bytes"));
         if (offset + bytes->size() > size)
-            return fail(e.line, QStringLiteral("offset %1 and %2 bytes go past the %3 bytes of "
-                                               "the file")
+            return fail(e.line, Texts::tr("offset %1 and %2 bytes go past the %3 bytes of "
+                                          "the file")
                                     .arg(offset)
                                     .arg(bytes->size())
                                     .arg(size));
@@ -340,11 +348,11 @@ private:
         for (int i = 0; i < bytes->size(); ++i) {
             const int at = offset + i;
             if (rows.testBit(at))
-                return fail(e.line, QStringLiteral("byte %1 belongs to a row; give the row "
-                                                   "instead")
+                return fail(e.line, Texts::tr("byte %1 belongs to a row; give the row "
+                                              "instead")
                                         .arg(at));
             if (m_reserved.contains(at))
-                return fail(e.line, QStringLiteral("byte %1 is given twice").arg(at));
+                return fail(e.line, Texts::tr("byte %1 is given twice").arg(at));
             m_reserved.insert(at, quint8((*bytes)[i]));
         }
     }
@@ -358,14 +366,14 @@ private:
                     lacking << key;
             if (lacking.isEmpty())
                 return;
-            const QString without = QStringLiteral(" (a text without a base set gives every row)");
+            const QString without = Texts::tr(" (a text without a base set gives every row)");
             if (!m_sections.contains(section))
-                return fail(m_lastLine, QStringLiteral("[%1] is not given").arg(section) + without);
+                return fail(m_lastLine, Texts::tr("[%1] is not given").arg(section) + without);
             const qsizetype more = lacking.size() - kListedKeys;
             if (more > 0)
-                lacking = lacking.mid(0, kListedKeys) << QStringLiteral("and %1 more").arg(more);
+                lacking = lacking.mid(0, kListedKeys) << Texts::tr("and %1 more").arg(more);
             fail(m_sections[section].line,
-                 QStringLiteral("[%1] lacks %2").arg(section, lacking.join(QStringLiteral(", "))) +
+                 Texts::tr("[%1] lacks %2").arg(section, lacking.join(QStringLiteral(", "))) +
                      without);
         };
         QStringList common, channel, formulas;
@@ -400,7 +408,7 @@ private:
                 if (DisplayGroups::Lights(group, cells[n - 1]))
                     line = std::max(line, at);
             if (line > 0)
-                fail(line, QStringLiteral("%1 would hold %2 channels; a group holds at most %3")
+                fail(line, Texts::tr("%1 would hold %2 channels; a group holds at most %3")
                                .arg(group)
                                .arg(members)
                                .arg(DisplayGroups::MaxMembers));

@@ -41,19 +41,24 @@ constexpr int kProblemColour = 0x0000C0; // dark red text, Windows RGB
 class PlatformDialogs : public ParamFileDialogs {
 public:
     QString openFile(QWidget* parent, const QString& startPath) override {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), startPath,
+        return QFileDialog::getOpenFileName(parent, frmTD_Parameter::tr("Open"), startPath,
                                             ParamFileFilter());
     }
     QString saveFile(QWidget* parent, const QString& startPath) override {
         QString chosen =
             IsTextFileName(startPath) ? ParamTextFilter() : ParamFileFilter().section(u';', 0, 0);
-        QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), startPath,
-                                                    ParamFileFilter(), &chosen);
+        QString path = QFileDialog::getSaveFileName(parent, frmTD_Parameter::tr("Save As"),
+                                                    startPath, ParamFileFilter(), &chosen);
         if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
             path += chosen == ParamTextFilter() ? QStringLiteral(".txt") : QStringLiteral(".CFG");
         return path;
     }
 };
+
+// The meter's address in an origin "meter [n]".
+QString addressOf(const QString& origin) {
+    return origin.section(u'[', 1).chopped(1);
+}
 
 QString colourCss(int rgb) {
     return QStringLiteral("color: #%1%2%3;")
@@ -99,11 +104,12 @@ std::unique_ptr<ParamFileDialogs> PlatformParamFileDialogs() {
 
 QString ParamFileFilter() {
     // Files written on Windows keep their upper-case extension; a copy may have lost it.
-    return QStringLiteral("TD700 Config Files(*.CFG *.cfg);;") + ParamTextFilter();
+    return frmTD_Parameter::tr("TD700 Config Files(*.CFG *.cfg)") + QStringLiteral(";;") +
+           ParamTextFilter();
 }
 
 QString ParamTextFilter() {
-    return QStringLiteral("TD700 Config Text(*.txt)");
+    return frmTD_Parameter::tr("TD700 Config Text(*.txt)");
 }
 
 frmTD_Parameter::frmTD_Parameter(CommEngine* engine, const QString& startFolder, QWidget* parent)
@@ -113,7 +119,7 @@ frmTD_Parameter::frmTD_Parameter(CommEngine* engine, const QString& startFolder,
     , m_set(std::make_unique<ParamSet>())
     , m_dialogs(PlatformParamFileDialogs()) {
     setObjectName(QStringLiteral("frmTD_Parameter"));
-    setWindowTitle(QStringLiteral("Parameter Setup"));
+    setWindowTitle(tr("Parameter Setup"));
     m_tmrRefresh = new QTimer(this);
     m_tmrRefresh->setObjectName(QStringLiteral("tmrRefresh"));
     m_tmrRefresh->setSingleShot(true);
@@ -147,6 +153,7 @@ QTableView* frmTD_Parameter::makeView(TextTable& table, TextTableModel*& model, 
     auto* view = new QTableView(this);
     const bool formula = grid == Grid::MemoryFormula || grid == Grid::ChannelFormula;
     model = new ParamGridModel(&table, formula, grid == Grid::Channel, view);
+    model->setHeaderContext("ParamTables");
     view->setModel(model);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -190,8 +197,8 @@ void frmTD_Parameter::buildUi() {
         return box;
     };
     auto* formulas = new QHBoxLayout;
-    formulas->addWidget(frame(QStringLiteral("MATH. FUNCTION (M AREA)"), sprdFormual_Mem), 1);
-    formulas->addWidget(frame(QStringLiteral("MATH. FUNCTION (CH MATH. TYPE)"), sprdFormual_CH), 3);
+    formulas->addWidget(frame(tr("MATH. FUNCTION (M AREA)"), sprdFormual_Mem), 1);
+    formulas->addWidget(frame(tr("MATH. FUNCTION (CH MATH. TYPE)"), sprdFormual_CH), 3);
 
     auto* right = new QVBoxLayout;
     right->addWidget(sprdP_CH, 2);
@@ -208,14 +215,14 @@ void frmTD_Parameter::buildUi() {
         b->setAutoDefault(false);
         return b;
     };
-    btnNew = makeButton("btnNew", QStringLiteral("&New"));
-    btnOpen = makeButton("btnOpen", QStringLiteral("&Open"));
-    btnSave = makeButton("btnSave", QStringLiteral("&Save"));
-    btnSaveAs = makeButton("btnSaveAs", QStringLiteral("Save &As"));
-    btnUpload = makeButton("btnUpload", QStringLiteral("&Upload (TD700 => PC)"));
-    btnDownload = makeButton("btnDownload", QStringLiteral("&Download (PC => TD700)"));
-    btnClose = makeButton("btnClose", QStringLiteral("&Close"));
-    btnCancel = makeButton("btnCancel", QStringLiteral("Cance&l"));
+    btnNew = makeButton("btnNew", tr("&New"));
+    btnOpen = makeButton("btnOpen", tr("&Open"));
+    btnSave = makeButton("btnSave", tr("&Save"));
+    btnSaveAs = makeButton("btnSaveAs", tr("Save &As"));
+    btnUpload = makeButton("btnUpload", tr("&Upload (TD700 => PC)"));
+    btnDownload = makeButton("btnDownload", tr("&Download (PC => TD700)"));
+    btnClose = makeButton("btnClose", tr("&Close"));
+    btnCancel = makeButton("btnCancel", tr("Cance&l"));
     btnCancel->setEnabled(false);
     connect(btnNew, &QPushButton::clicked, this, &frmTD_Parameter::btnNew_Click);
     connect(btnOpen, &QPushButton::clicked, this, &frmTD_Parameter::btnOpen_Click);
@@ -226,9 +233,9 @@ void frmTD_Parameter::buildUi() {
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnCancel, &QPushButton::clicked, this, &frmTD_Parameter::btnCancel_Click);
 
-    auto* fileBox = new QGroupBox(QStringLiteral("File"), this);
+    auto* fileBox = new QGroupBox(tr("File"), this);
     auto* fileGrid = new QGridLayout(fileBox);
-    fileGrid->addWidget(new QLabel(QStringLiteral("File Name"), fileBox), 0, 0);
+    fileGrid->addWidget(new QLabel(tr("File Name"), fileBox), 0, 0);
     lblFName = new QLabel(fileBox);
     lblFName->setObjectName(QStringLiteral("lblFName"));
     lblFName->setFrameShape(QFrame::StyledPanel);
@@ -247,7 +254,7 @@ void frmTD_Parameter::buildUi() {
     fileGrid->setColumnStretch(3, 1);
     fileGrid->setColumnStretch(4, 1);
 
-    auto* transferBox = new QGroupBox(QStringLiteral("Upload/Download"), this);
+    auto* transferBox = new QGroupBox(tr("Upload/Download"), this);
     auto* transferGrid = new QGridLayout(transferBox);
     transferGrid->addWidget(btnUpload, 0, 0);
     transferGrid->addWidget(btnDownload, 0, 1);
@@ -342,13 +349,13 @@ void frmTD_Parameter::connectEngine() {
     connect(m_engine, &CommEngine::downloadCompleted, this, &frmTD_Parameter::onDownloadCompleted);
     connect(m_engine, &CommEngine::phaseChanged, this, [this](CommEngine::Phase phase) {
         if (phase == CommEngine::Phase::Closed && isTransferRunning())
-            transferStopped(QStringLiteral("the port was closed"));
+            transferStopped(tr("the port was closed"));
         updateButtons();
     });
     connect(m_engine, &CommEngine::requestGivenUp, this, &frmTD_Parameter::onRequestGivenUp);
     connect(m_engine, &CommEngine::meterAnswering, this, [this](int meter, bool answering) {
         if (!answering && meter == m_engine->state().gSelMeter && isTransferRunning())
-            transferStopped(QStringLiteral("meter [%1] stopped answering").arg(meterAddress()));
+            transferStopped(tr("meter [%1] stopped answering").arg(meterAddress()));
         updateButtons();
     });
     connect(&m_engine->tables().sprdStatus, &TextTable::cellsChanged, this,
@@ -375,21 +382,19 @@ void frmTD_Parameter::updateButtons() {
 }
 
 void frmTD_Parameter::updateIdentity() {
-    QString text = QStringLiteral("%1 channels, firmware %2")
-                       .arg(m_set->channelCount())
-                       .arg(m_set->versionText());
+    QString text =
+        tr("%1 channels, firmware %2").arg(m_set->channelCount()).arg(m_set->versionText());
     if (m_origin.startsWith(QStringLiteral("meter")))
-        text += QStringLiteral(", from ") + m_origin;
+        text += tr(", from meter [%1]").arg(addressOf(m_origin));
     else if (m_origin == QStringLiteral("file"))
-        text += QStringLiteral(", from the file");
+        text += tr(", from the file");
     else
-        text += QStringLiteral(", new set");
+        text += tr(", new set");
     if (m_markedCells > 0)
-        text += QStringLiteral(" - %1 value%2 changed (marked)")
-                    .arg(m_markedCells)
-                    .arg(m_markedCells == 1 ? QString() : QStringLiteral("s"));
+        text += m_markedCells == 1 ? tr(" - 1 value changed (marked)")
+                                   : tr(" - %1 values changed (marked)").arg(m_markedCells);
     if (m_unsaved)
-        text += QStringLiteral(", not saved");
+        text += tr(", not saved");
     lblSet->setText(text);
 }
 
@@ -459,26 +464,26 @@ void frmTD_Parameter::offerUploadForIncompleteSettings() {
     const CommEngine::SettingsState state = m_engine->settingsState();
     if (state == CommEngine::SettingsState::Reading ||
         state == CommEngine::SettingsState::NotRead) {
-        showMessage(QStringLiteral("Reading the settings of meter [%1] ... the tables are filled "
-                                   "when the read completes.")
+        showMessage(tr("Reading the settings of meter [%1] ... the tables are filled "
+                       "when the read completes.")
                         .arg(meterAddress()));
         return;
     }
     QStringList missing;
     for (int block : m_engine->settingsMissing())
-        missing << (block == 0 ? QStringLiteral("common settings")
+        missing << (block == 0 ? tr("common settings")
                                : QStringLiteral("CH.%1").arg(block, 2, 10, QLatin1Char('0')));
     const QString text =
-        QStringLiteral("The settings of meter [%1] were not read completely (missing: %2). The "
-                       "tables do not show them.")
+        tr("The settings of meter [%1] were not read completely (missing: %2). The "
+           "tables do not show them.")
             .arg(meterAddress())
             .arg(missing.join(QStringLiteral(", ")));
     if (!meterAnswering()) {
-        showMessage(text + QStringLiteral(" Upload them when the meter answers again."), true);
+        showMessage(text + tr(" Upload them when the meter answers again."), true);
         return;
     }
-    showMessage(text + QStringLiteral(" Upload to read them again."), true);
-    if (AskYesNo(this, windowTitle(), text + QStringLiteral("\n\nUpload them again now?")))
+    showMessage(text + tr(" Upload to read them again."), true);
+    if (AskYesNo(this, windowTitle(), text + tr("\n\nUpload them again now?")))
         btnUpload_Click();
 }
 
@@ -567,15 +572,15 @@ bool frmTD_Parameter::confirmDiscard(const QString& what) {
     if (!m_unsaved)
         return true;
     return AskYesNo(this, windowTitle(),
-                    QStringLiteral("The parameter set has changes that are not saved.\n%1 "
-                                   "anyway and lose them?")
+                    tr("The parameter set has changes that are not saved.\n%1 "
+                       "anyway and lose them?")
                         .arg(what));
 }
 
 // ---- files ------------------------------------------------------------------------------
 
 void frmTD_Parameter::btnNew_Click() {
-    if (!confirmDiscard(QStringLiteral("Start a new set")))
+    if (!confirmDiscard(tr("Start a new set")))
         return;
     m_quiet = true;
     if (meterAnswering())
@@ -593,7 +598,7 @@ void frmTD_Parameter::btnNew_Click() {
 }
 
 void frmTD_Parameter::btnOpen_Click() {
-    if (!confirmDiscard(QStringLiteral("Open another file")))
+    if (!confirmDiscard(tr("Open another file")))
         return;
     const QString start = fileName().isEmpty() ? m_startFolder : fileName();
     const QString path = m_dialogs->openFile(this, start);
@@ -608,7 +613,7 @@ bool frmTD_Parameter::openFile(const QString& path) {
     m_quiet = false;
     if (!result.ok) {
         // A text with faults names each on a line of its own: the first one goes into the label.
-        showMessage(QStringLiteral("Not opened: %1 The tables are unchanged.")
+        showMessage(tr("Not opened: %1 The tables are unchanged.")
                         .arg(result.error.section(u'\n', 0, 1).replace(u'\n', u' ')),
                     true);
         ShowMessage(this, QMessageBox::Warning, result.error);
@@ -636,15 +641,13 @@ bool frmTD_Parameter::saveTo(const QString& path) {
     const ParamFileResult result = SaveParameterSetFile(*m_set, path);
     m_quiet = false;
     if (!result.ok) {
-        showMessage(
-            QStringLiteral("Not saved: %1 The file on disk is unchanged.").arg(result.error), true);
+        showMessage(tr("Not saved: %1 The file on disk is unchanged.").arg(result.error), true);
         return false;
     }
     lblFName->setText(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     m_unsaved = false;
-    showMessage(QStringLiteral("Saved %1 (%2 bytes).")
-                    .arg(QFileInfo(path).fileName())
-                    .arg(QFileInfo(path).size()));
+    showMessage(
+        tr("Saved %1 (%2 bytes).").arg(QFileInfo(path).fileName()).arg(QFileInfo(path).size()));
     updateIdentity();
     return true;
 }
@@ -673,22 +676,21 @@ void frmTD_Parameter::btnSaveAs_Click() {
 void frmTD_Parameter::btnUpload_Click() {
     if (!meterAnswering() || isTransferRunning())
         return;
-    if (!confirmDiscard(QStringLiteral("Upload from meter [%1]").arg(meterAddress())))
+    if (!confirmDiscard(tr("Upload from meter [%1]").arg(meterAddress())))
         return;
     m_quiet = true;
     m_set->tables.layOut(meterChannels(), VersionHundredths(VersionNumber(meterFirmware())));
     m_quiet = false;
     syncHidden();
     if (!m_engine->post(RC_UPLOAD_COMMON)) {
-        showMessage(QStringLiteral("The upload could not start: meter [%1] is not ready.")
-                        .arg(meterAddress()),
+        showMessage(tr("The upload could not start: meter [%1] is not ready.").arg(meterAddress()),
                     true);
         return;
     }
     m_transfer = Transfer::Upload;
     XProgress1->setValue(0);
     XProgress1->setText(QStringLiteral("0%"));
-    showMessage(QStringLiteral("Parameter Uploading(TD700==>PC) ..."));
+    showMessage(tr("Parameter Uploading(TD700==>PC) ..."));
     updateButtons();
 }
 
@@ -707,15 +709,14 @@ void frmTD_Parameter::btnDownload_Click() {
     if (!m_engine->post(RC_DL_CH_KEY)) {
         m_engine->setParameterSource(nullptr);
         m_source.reset();
-        showMessage(QStringLiteral("The download could not start: meter [%1] is not ready.")
-                        .arg(meterAddress()),
-                    true);
+        showMessage(
+            tr("The download could not start: meter [%1] is not ready.").arg(meterAddress()), true);
         return;
     }
     m_transfer = Transfer::Download;
     XProgress1->setValue(0);
     XProgress1->setText(QStringLiteral("0%"));
-    showMessage(QStringLiteral("Parameter Downloading(PC==>TD700) ..."));
+    showMessage(tr("Parameter Downloading(PC==>TD700) ..."));
     updateButtons();
 }
 
@@ -725,16 +726,16 @@ QString frmTD_Parameter::downloadQuestion() const {
     const QString port = m_engine ? m_engine->portSettings().portName : QString();
     QString set;
     if (m_origin == QStringLiteral("file") && !fileName().isEmpty())
-        set = QStringLiteral("the file %1").arg(fileName());
+        set = tr("the file %1").arg(fileName());
     else if (m_origin.startsWith(QStringLiteral("meter")))
-        set = QStringLiteral("the set uploaded from %1").arg(m_origin);
+        set = tr("the set uploaded from meter [%1]").arg(addressOf(m_origin));
     else
-        set = QStringLiteral("the new set");
+        set = tr("the new set");
     if (m_unsaved)
-        set += QStringLiteral(", with the changes made here");
-    QString text = QStringLiteral("Write %1 (%2 channels, firmware %3) to meter [%4] (%5 "
-                                  "channels, firmware %6) on %7?\n\nThis replaces the meter's "
-                                  "settings.")
+        set += tr(", with the changes made here");
+    QString text = tr("Write %1 (%2 channels, firmware %3) to meter [%4] (%5 "
+                      "channels, firmware %6) on %7?\n\nThis replaces the meter's "
+                      "settings.")
                        .arg(set)
                        .arg(m_set->channelCount())
                        .arg(m_set->versionText())
@@ -743,7 +744,7 @@ QString frmTD_Parameter::downloadQuestion() const {
                        .arg(firmware, port);
     if (channels != m_set->channelCount() ||
         VersionHundredths(VersionNumber(firmware)) != m_set->versionHundredths())
-        text += QStringLiteral("\n\nThe set is not for this meter's model and firmware.");
+        text += tr("\n\nThe set is not for this meter's model and firmware.");
     return text;
 }
 
@@ -794,15 +795,15 @@ void frmTD_Parameter::onRequestGivenUp(const FailedRequest& failure) {
         return;
     const QString what = QStringLiteral("[%1] %2").arg(failure.address).arg(failure.predicate());
     if (isTransferRunning()) {
-        transferStopped(QStringLiteral("meter ") + what);
+        transferStopped(tr("meter %1").arg(what));
         return;
     }
     if (failure.code > RC_READ_CHANNEL + 11)
         return;
     m_settingsStalled = true;
-    showMessage(QStringLiteral("Meter ") + what +
-                    QStringLiteral(". Its settings are asked again until it answers; Cancel "
-                                   "returns to monitoring."),
+    showMessage(tr("Meter %1. Its settings are asked again until it answers; Cancel returns to "
+                   "monitoring.")
+                    .arg(what),
                 true);
     updateButtons();
 }
@@ -812,17 +813,17 @@ void frmTD_Parameter::btnCancel_Click() {
         const bool upload = m_transfer == Transfer::Upload;
         returnToMonitoring();
         endTransfer();
-        showMessage(upload ? QStringLiteral("The upload was cancelled. The tables are unchanged.")
-                           : QStringLiteral("The download was cancelled. The meter may hold part "
-                                            "of the new settings; download again."),
+        showMessage(upload ? tr("The upload was cancelled. The tables are unchanged.")
+                           : tr("The download was cancelled. The meter may hold part of the new "
+                                "settings; download again."),
                     true);
         return;
     }
     if (!m_settingsStalled)
         return;
     returnToMonitoring();
-    showMessage(QStringLiteral("Reading the settings of meter [%1] was cancelled; monitoring goes "
-                               "on. Upload reads them when the meter answers.")
+    showMessage(tr("Reading the settings of meter [%1] was cancelled; monitoring goes on. "
+                   "Upload reads them when the meter answers.")
                     .arg(meterAddress()),
                 true);
     updateButtons();
@@ -833,11 +834,11 @@ void frmTD_Parameter::transferStopped(const QString& why) {
     // Back to monitoring: the engine would otherwise go on asking.
     returnToMonitoring();
     endTransfer();
-    showMessage(upload ? QStringLiteral("The upload did not complete: %1. The tables are "
-                                        "unchanged.")
+    showMessage(upload ? tr("The upload did not complete: %1. The tables are "
+                            "unchanged.")
                              .arg(why)
-                       : QStringLiteral("The download did not complete: %1. The meter may hold "
-                                        "part of the new settings; download again.")
+                       : tr("The download did not complete: %1. The meter may hold "
+                            "part of the new settings; download again.")
                              .arg(why),
                 true);
 }
@@ -877,16 +878,16 @@ void frmTD_Parameter::done(int result) {
     if (isTransferRunning()) {
         const QString question =
             m_transfer == Transfer::Upload
-                ? QStringLiteral("The upload from meter [%1] is still running.\nStop it and "
-                                 "close?")
+                ? tr("The upload from meter [%1] is still running.\nStop it and "
+                     "close?")
                       .arg(meterAddress())
-                : QStringLiteral("The download to meter [%1] is still running; stopping it "
-                                 "leaves the meter with part of the new settings.\nStop it "
-                                 "and close?")
+                : tr("The download to meter [%1] is still running; stopping it "
+                     "leaves the meter with part of the new settings.\nStop it "
+                     "and close?")
                       .arg(meterAddress());
         if (!AskYesNo(this, windowTitle(), question))
             return;
-    } else if (!confirmDiscard(QStringLiteral("Close the window"))) {
+    } else if (!confirmDiscard(tr("Close the window"))) {
         return;
     }
     // Monitoring resumes (and a transfer still running, or a settings read waiting for a silent
