@@ -2,18 +2,43 @@
 
 #include "comm/RequestCodes.h"
 
+#include <QByteArrayView>
+#include <QCoreApplication>
 #include <QStringList>
 
 using namespace RequestCode;
 
 namespace {
 
+// The sentences are built of parts; in the desktop program each part is translated (the
+// command line installs no translator, so it reads them as written here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RequestFailures)
+};
+
 constexpr bool within(int code, int first, int last) {
     return code >= first && code <= last;
 }
 
-QString counted(int n, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+// What a request code is for, untranslated; "its ..." names something of the meter's.
+const char* purposeText(int code) {
+    if (code == RC_POLL_STATUS || code == RC_POLL_VALUES)
+        return QT_TRANSLATE_NOOP("RequestFailures", "its present values");
+    if (code == RC_PROBE)
+        return QT_TRANSLATE_NOOP("RequestFailures", "the scan");
+    if (within(code, RC_READ_COMMON, RC_READ_CHANNEL + 11))
+        return QT_TRANSLATE_NOOP("RequestFailures", "its settings");
+    if (within(code, RC_UPLOAD_COMMON, RC_UPLOAD_CHANNEL + 11) ||
+        within(code, RC_UPLOAD_MEM_FORMULA_A, RC_UPLOAD_CH_FORMULA + 11) ||
+        code == RC_UPLOAD_MEM_FORMULA_B)
+        return QT_TRANSLATE_NOOP("RequestFailures", "the upload");
+    if (within(code, RC_DL_CH_KEY, RC_DL_CH_FORMULA + 11))
+        return QT_TRANSLATE_NOOP("RequestFailures", "the download");
+    if (code == RC_SEND_CLOCK_FRAME)
+        return QT_TRANSLATE_NOOP("RequestFailures", "the clock write");
+    if (within(code, RC_PROBE_CHANNEL, RC_PROBE_CHANNEL + 11))
+        return QT_TRANSLATE_NOOP("RequestFailures", "its channel descriptions");
+    return nullptr;
 }
 
 } // namespace
@@ -30,31 +55,37 @@ FailedRequest FailureCount::giveUp(int code, int meter, int address) {
 QString FailedRequest::predicate() const {
     const QString purpose = RequestPurpose(code);
     if (isRefusal()) {
-        const QString what = purpose.startsWith(QStringLiteral("its "))
-                                 ? QStringLiteral("the request for ") + purpose
+        const char* own = purposeText(code);
+        const QString what = own && QByteArrayView(own).startsWith("its ")
+                                 ? Texts::tr("the request for %1").arg(purpose)
                                  : purpose;
-        return QStringLiteral("refused %1 (%2)").arg(what, ExceptionText(exceptionCode));
+        return Texts::tr("refused %1 (%2)").arg(what, ExceptionText(exceptionCode));
     }
     QStringList parts;
     if (timeouts > 0)
-        parts << counted(timeouts, "time-out", "time-outs");
+        parts
+            << (timeouts == 1 ? Texts::tr("%1 time-out") : Texts::tr("%1 time-outs")).arg(timeouts);
     if (damaged > 0)
-        parts << counted(damaged, "damaged reply", "damaged replies");
+        parts << (damaged == 1 ? Texts::tr("%1 damaged reply") : Texts::tr("%1 damaged replies"))
+                     .arg(damaged);
     if (refused > 0)
-        parts << counted(refused, "refusal", "refusals") +
-                     QStringLiteral(" (%1)").arg(ExceptionText(exceptionCode));
+        parts << (refused == 1 ? Texts::tr("%1 refusal (%2)") : Texts::tr("%1 refusals (%2)"))
+                     .arg(refused)
+                     .arg(ExceptionText(exceptionCode));
     const QString how =
-        parts.size() > 1 ? QStringList(parts.mid(0, parts.size() - 1)).join(QStringLiteral(", ")) +
-                               QStringLiteral(" and ") + parts.last()
-                         : parts.value(0, QStringLiteral("failures"));
-    return QStringLiteral("%1 (%2 in a row on %3)")
-        .arg(damaged == 0 && refused == 0 ? QStringLiteral("does not answer")
-                                          : QStringLiteral("does not answer usably"),
+        parts.size() > 1
+            ? Texts::tr("%1 and %2")
+                  .arg(QStringList(parts.mid(0, parts.size() - 1)).join(Texts::tr(", ")),
+                       parts.last())
+            : parts.value(0, Texts::tr("failures"));
+    return Texts::tr("%1 (%2 in a row on %3)")
+        .arg(damaged == 0 && refused == 0 ? Texts::tr("does not answer")
+                                          : Texts::tr("does not answer usably"),
              how, purpose);
 }
 
 QString FailedRequest::sentence() const {
-    return QStringLiteral("Meter %1 %2").arg(address).arg(predicate());
+    return Texts::tr("Meter %1 %2").arg(address).arg(predicate());
 }
 
 QString ExceptionText(int code) {
@@ -88,27 +119,14 @@ QString ExceptionText(int code) {
         name = "gateway target device failed to respond";
         break;
     default:
-        return QStringLiteral("exception %1").arg(code);
+        return Texts::tr("exception %1").arg(code);
     }
-    return QStringLiteral("exception %1: %2").arg(code).arg(QLatin1String(name));
+    // The standard names stay as the Modbus references spell them, in every language.
+    return Texts::tr("exception %1: %2").arg(code).arg(QLatin1String(name));
 }
 
 QString RequestPurpose(int code) {
-    if (code == RC_POLL_STATUS || code == RC_POLL_VALUES)
-        return QStringLiteral("its present values");
-    if (code == RC_PROBE)
-        return QStringLiteral("the scan");
-    if (within(code, RC_READ_COMMON, RC_READ_CHANNEL + 11))
-        return QStringLiteral("its settings");
-    if (within(code, RC_UPLOAD_COMMON, RC_UPLOAD_CHANNEL + 11) ||
-        within(code, RC_UPLOAD_MEM_FORMULA_A, RC_UPLOAD_CH_FORMULA + 11) ||
-        code == RC_UPLOAD_MEM_FORMULA_B)
-        return QStringLiteral("the upload");
-    if (within(code, RC_DL_CH_KEY, RC_DL_CH_FORMULA + 11))
-        return QStringLiteral("the download");
-    if (code == RC_SEND_CLOCK_FRAME)
-        return QStringLiteral("the clock write");
-    if (within(code, RC_PROBE_CHANNEL, RC_PROBE_CHANNEL + 11))
-        return QStringLiteral("its channel descriptions");
-    return QStringLiteral("request %1").arg(code);
+    if (const char* text = purposeText(code))
+        return Texts::tr(text);
+    return Texts::tr("request %1").arg(code);
 }

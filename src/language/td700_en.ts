@@ -1743,6 +1743,109 @@ Daily files of one meter are shown as one time line.</translation>
     </message>
 </context>
 <context>
+    <name>RequestFailures</name>
+    <message>
+        <source>its present values</source>
+        <translation>its present values</translation>
+    </message>
+    <message>
+        <source>the scan</source>
+        <translation>the scan</translation>
+    </message>
+    <message>
+        <source>its settings</source>
+        <translation>its settings</translation>
+    </message>
+    <message>
+        <source>the upload</source>
+        <translation>the upload</translation>
+    </message>
+    <message>
+        <source>the download</source>
+        <translation>the download</translation>
+    </message>
+    <message>
+        <source>the clock write</source>
+        <translation>the clock write</translation>
+    </message>
+    <message>
+        <source>its channel descriptions</source>
+        <translation>its channel descriptions</translation>
+    </message>
+    <message>
+        <source>the request for %1</source>
+        <translation>the request for %1</translation>
+    </message>
+    <message>
+        <source>refused %1 (%2)</source>
+        <translation>refused %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 time-out</source>
+        <translation>%1 time-out</translation>
+    </message>
+    <message>
+        <source>%1 time-outs</source>
+        <translation>%1 time-outs</translation>
+    </message>
+    <message>
+        <source>%1 damaged reply</source>
+        <translation>%1 damaged reply</translation>
+    </message>
+    <message>
+        <source>%1 damaged replies</source>
+        <translation>%1 damaged replies</translation>
+    </message>
+    <message>
+        <source>%1 refusal (%2)</source>
+        <translation>%1 refusal (%2)</translation>
+    </message>
+    <message>
+        <source>%1 refusals (%2)</source>
+        <translation>%1 refusals (%2)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 and %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>failures</source>
+        <translation>failures</translation>
+    </message>
+    <message>
+        <source>%1 (%2 in a row on %3)</source>
+        <translation>%1 (%2 in a row on %3)</translation>
+    </message>
+    <message>
+        <source>does not answer</source>
+        <translation>does not answer</translation>
+    </message>
+    <message>
+        <source>does not answer usably</source>
+        <translation>does not answer usably</translation>
+    </message>
+    <message>
+        <source>Meter %1 %2</source>
+        <translation>Meter %1 %2</translation>
+    </message>
+    <message>
+        <source>exception %1</source>
+        <translation>exception %1</translation>
+    </message>
+    <message>
+        <source>exception %1: %2</source>
+        <translation>exception %1: %2</translation>
+    </message>
+    <message>
+        <source>request %1</source>
+        <translation>request %1</translation>
+    </message>
+</context>
+<context>
     <name>RowRules</name>
     <message>
         <source>Disable Character.</source>

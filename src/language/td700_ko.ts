@@ -1743,6 +1743,109 @@ Daily files of one meter are shown as one time line.</source>
     </message>
 </context>
 <context>
+    <name>RequestFailures</name>
+    <message>
+        <source>its present values</source>
+        <translation>현재값</translation>
+    </message>
+    <message>
+        <source>the scan</source>
+        <translation>스캔</translation>
+    </message>
+    <message>
+        <source>its settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>the upload</source>
+        <translation>업로드</translation>
+    </message>
+    <message>
+        <source>the download</source>
+        <translation>다운로드</translation>
+    </message>
+    <message>
+        <source>the clock write</source>
+        <translation>시계 기록</translation>
+    </message>
+    <message>
+        <source>its channel descriptions</source>
+        <translation>채널 정보</translation>
+    </message>
+    <message>
+        <source>the request for %1</source>
+        <translation>%1 요청</translation>
+    </message>
+    <message>
+        <source>refused %1 (%2)</source>
+        <translation>%1을(를) 거부했습니다(%2)</translation>
+    </message>
+    <message>
+        <source>%1 time-out</source>
+        <translation>시간 초과 %1회</translation>
+    </message>
+    <message>
+        <source>%1 time-outs</source>
+        <translation>시간 초과 %1회</translation>
+    </message>
+    <message>
+        <source>%1 damaged reply</source>
+        <translation>손상된 응답 %1회</translation>
+    </message>
+    <message>
+        <source>%1 damaged replies</source>
+        <translation>손상된 응답 %1회</translation>
+    </message>
+    <message>
+        <source>%1 refusal (%2)</source>
+        <translation>거부 %1회(%2)</translation>
+    </message>
+    <message>
+        <source>%1 refusals (%2)</source>
+        <translation>거부 %1회(%2)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 및 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>failures</source>
+        <translation>실패</translation>
+    </message>
+    <message>
+        <source>%1 (%2 in a row on %3)</source>
+        <translation>%1(%3에서 연속 %2)</translation>
+    </message>
+    <message>
+        <source>does not answer</source>
+        <translation>응답하지 않습니다</translation>
+    </message>
+    <message>
+        <source>does not answer usably</source>
+        <translation>제대로 응답하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Meter %1 %2</source>
+        <translation>계기 %1: %2</translation>
+    </message>
+    <message>
+        <source>exception %1</source>
+        <translation>예외 %1</translation>
+    </message>
+    <message>
+        <source>exception %1: %2</source>
+        <translation>예외 %1: %2</translation>
+    </message>
+    <message>
+        <source>request %1</source>
+        <translation>요청 %1</translation>
+    </message>
+</context>
+<context>
     <name>RowRules</name>
     <message>
         <source>Disable Character.</source>
@@ -2177,7 +2280,7 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
     </message>
     <message>
         <source>The settings of meter %1 are not all read: it %2. It is asked again until it answers; Cancel returns to monitoring.</source>
-        <translation>계기 %1의 설정을 모두 읽지 못했습니다(%2). 응답할 때까지 다시 요청합니다. 취소하면 모니터링으로 돌아갑니다.</translation>
+        <translation>계기 %1의 설정을 모두 읽지 못했습니다: %2. 응답할 때까지 다시 요청합니다. 취소하면 모니터링으로 돌아갑니다.</translation>
     </message>
     <message>
         <source>%1. The writes still waiting go out next; Cancel drops them.</source>
