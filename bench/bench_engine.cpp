@@ -49,7 +49,7 @@ Result measure(int meters, int baud, bool shortestInterval) {
     PortSettings port;
     port.portName = QStringLiteral("DEMO:") + bus.join(u',');
     port.baud = QString::number(baud);
-    port.txInterval = shortestInterval ? QStringLiteral("1") : QString();
+    port.txInterval = shortestInterval ? QStringLiteral("0") : QString();
     engine.setPortSettings(port);
     engine.setLink(&link);
 
