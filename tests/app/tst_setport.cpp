@@ -97,6 +97,7 @@ private Q_SLOTS:
         QCOMPARE(reopened.cmbPort->currentText(), typed[0]);
         QCOMPARE(reopened.cmbRTS->currentText(), typed[6]);
         QCOMPARE(reopened.txtInterval->value(), interval);
+        QCOMPARE(reopened.txtInterval->text() == QStringLiteral("Shortest"), interval == 0);
     }
 };
 
