@@ -64,6 +64,7 @@ QtSerialLink::QtSerialLink(QObject* parent)
         setRtsLine(false);
     });
     connect(m_port, &QSerialPort::errorOccurred, this, &QtSerialLink::onError);
+    connect(m_port, &QSerialPort::readyRead, this, [this] { m_inputCleared = false; });
     connect(m_port, &QSerialPort::bytesWritten, this, [this] {
         accountHandover();
         if (m_rtsDropWaiting && m_queued == 0)
@@ -169,12 +170,18 @@ void QtSerialLink::clearDeviceInput() {
     m_quiet = true;
     m_port->clear(QSerialPort::Input);
     m_quiet = false;
+    m_inputCleared = true;
 }
 
 void QtSerialLink::onError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::NoError || !m_port->isOpen())
         return;
-    if (m_quiet || !isFatal(error)) {
+    // Bytes that arrive just as the input is thrown away may already have woken the port's
+    // reader, which then finds nothing and takes that for a read error: not a failure. A
+    // port that really fails keeps failing and is reported on the next try.
+    const bool readOfClearedInput = error == QSerialPort::ReadError && m_inputCleared;
+    m_inputCleared = false;
+    if (m_quiet || !isFatal(error) || readOfClearedInput) {
         m_port->clearError();
         return;
     }
