@@ -6,5 +6,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const PortSettings s = LoadPortSettings(WriteFuzzFile(data, size));
     (void)s.lineSettings();
     (void)s.txIntervalMs();
+    (void)s.frameSilenceUs();
     return 0;
 }

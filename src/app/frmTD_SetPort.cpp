@@ -15,6 +15,9 @@
 
 namespace {
 
+// The request interval an empty eighth line of Comm.CFG stands for.
+constexpr int kStandardInterval = 50;
+
 QComboBox* makeBox(const QString& objectName, const QStringList& items, bool editable,
                    QWidget* parent) {
     auto* box = new QComboBox(parent);
@@ -74,9 +77,11 @@ frmTD_SetPort::frmTD_SetPort(const PortSettings& current, const QString& commCfg
     txtInterval->setRange(0, 60000);
     txtInterval->setSingleStep(10);
     txtInterval->setSuffix(tr(" ms"));
-    txtInterval->setSpecialValueText(tr("50 ms (standard)"));
-    txtInterval->setToolTip(tr("Pause of the scheduler between requests. It never goes below "
-                               "the silence a frame needs at the chosen baud rate."));
+    txtInterval->setSpecialValueText(tr("Shortest"));
+    txtInterval->setToolTip(tr("Pause of the scheduler between requests (standard 50 ms). It "
+                               "never goes below the silence a frame needs at the chosen baud "
+                               "rate; Shortest sends the next request as soon as that silence "
+                               "has passed after the reply."));
 
     // Off by default: every online meter is then asked in every cycle, as it always was.
     cmbBackoff = new QComboBox(this);
@@ -105,7 +110,7 @@ frmTD_SetPort::frmTD_SetPort(const PortSettings& current, const QString& commCfg
     showText(cmbRTS, current.rts);
     bool ok = false;
     const int interval = current.txInterval.trimmed().toInt(&ok);
-    txtInterval->setValue(ok && interval > 0 ? interval : 0);
+    txtInterval->setValue(ok && interval >= 0 ? interval : kStandardInterval);
 
     lblMsg = new QLabel(this);
     lblMsg->setObjectName(QStringLiteral("lblMsg"));
@@ -175,7 +180,9 @@ PortSettings frmTD_SetPort::settings() const {
     s.stopBits = cmbStop->currentText();
     s.protocol = cmbProtocol->currentText();
     s.rts = cmbRTS->currentText();
-    s.txInterval = txtInterval->value() > 0 ? QString::number(txtInterval->value()) : QString();
+    s.txInterval = txtInterval->value() == kStandardInterval
+                       ? QString()
+                       : QString::number(txtInterval->value());
     const int backoff = cmbBackoff->currentData().toInt();
     s.backoff = backoff > 0 ? QString::number(backoff) : QString();
     return s;

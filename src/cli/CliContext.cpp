@@ -183,6 +183,35 @@ bool LoadBackoffOption(const QCommandLineParser& parser, CliContext& c) {
     return true;
 }
 
+void AddRequestIntervalOption(QCommandLineParser& parser, bool alsoAsInterval) {
+    QStringList names{QStringLiteral("request-interval")};
+    if (alsoAsInterval)
+        names.prepend(QStringLiteral("interval"));
+    parser.addOption(
+        {names,
+         QStringLiteral("Spacing of requests in milliseconds. 0 is the shortest: the next "
+                        "request goes as soon as the line has been silent for 3.5 characters "
+                        "after the reply (1.75 ms above 19200 baud), as fast as the bus allows. "
+                        "Other values are the pause after each reply, never less than that "
+                        "silence. Default: Comm.CFG's setting, else 50."),
+         QStringLiteral("MS")});
+}
+
+bool LoadRequestIntervalOption(const QCommandLineParser& parser, CliContext& c) {
+    if (!parser.isSet(QStringLiteral("request-interval")))
+        return true;
+    bool ok = false;
+    const int ms = parser.value(QStringLiteral("request-interval")).toInt(&ok);
+    if (!ok || ms < 0 || ms > 60000) {
+        const bool typedShort = parser.optionNames().contains(QStringLiteral("interval"));
+        return fail(c, QStringLiteral("--%1 wants milliseconds from 0 (the shortest) to 60000")
+                           .arg(typedShort ? QStringLiteral("interval")
+                                           : QStringLiteral("request-interval")));
+    }
+    c.port.txInterval = QString::number(ms);
+    return true;
+}
+
 QString CommandHelp(const QCommandLineParser& parser, const QString& command) {
     QString text = parser.helpText();
     // Qt names the program by the path it was started with.

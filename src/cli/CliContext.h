@@ -51,6 +51,11 @@ bool ParseNumberList(const QString& text, int lowest, int highest, QVector<int>*
 void AddBackoffOption(QCommandLineParser& parser);
 // Applies --backoff over Comm.CFG's setting; false with the reason on standard error.
 bool LoadBackoffOption(const QCommandLineParser& parser, CliContext& context);
+// Adds the spacing of requests to the parser of a command that polls: --request-interval, and
+// also --interval where the command has no other interval.
+void AddRequestIntervalOption(QCommandLineParser& parser, bool alsoAsInterval);
+// Applies it over Comm.CFG's eighth line; false with the reason on standard error.
+bool LoadRequestIntervalOption(const QCommandLineParser& parser, CliContext& context);
 // A command's --help text, its usage line naming the program and the command as they are
 // typed ("td700 scan [options]"), however the program was started.
 QString CommandHelp(const QCommandLineParser& parser, const QString& command);

@@ -85,7 +85,8 @@ bool applyFlags(const QCommandLineParser& p, SaveSettings& s, QString* why) {
         s.gDSaveDaily = false;
 
     if (s.gDSaveInterval < 1 || s.gDSaveInterval > 60) {
-        *why = QStringLiteral("the save interval must be 1..60 (give --interval)");
+        *why = QStringLiteral("the save interval must be 1..60 (give --interval; the spacing "
+                              "of requests is --request-interval)");
         return false;
     }
     if (s.gDSaveFolder.isEmpty()) {
@@ -139,7 +140,9 @@ int RunLog(const QStringList& arguments) {
          QStringLiteral("DIR")},
         {QStringLiteral("name"), QStringLiteral("Base name of the data files."),
          QStringLiteral("NAME")},
-        {QStringLiteral("interval"), QStringLiteral("Save interval, 1..60."), QStringLiteral("N")},
+        {QStringLiteral("interval"),
+         QStringLiteral("Save interval, 1..60 (the spacing of requests is --request-interval)."),
+         QStringLiteral("N")},
         {QStringLiteral("unit"), QStringLiteral("Unit of the interval: sec or min."),
          QStringLiteral("sec|min")},
         {QStringLiteral("daily"), QStringLiteral("One file per day, changing at HH:MM."),
@@ -150,11 +153,12 @@ int RunLog(const QStringList& arguments) {
          QStringLiteral("TIME")},
     });
     AddBackoffOption(parser);
+    AddRequestIntervalOption(parser, false);
     AddPublishOptions(parser);
     int exitCode = Exit::Done;
     if (!ParseEngineCommand(parser, arguments, c, &exitCode))
         return exitCode;
-    if (!LoadBackoffOption(parser, c))
+    if (!LoadBackoffOption(parser, c) || !LoadRequestIntervalOption(parser, c))
         return Exit::Usage;
 
     SaveSettings settings = LoadSaveSettings(c.paths.saveDataIni());

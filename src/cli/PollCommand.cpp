@@ -229,10 +229,11 @@ int RunPoll(const QStringList& arguments) {
          QStringLiteral("S")},
     });
     AddBackoffOption(parser);
+    AddRequestIntervalOption(parser, true);
     int exitCode = Exit::Done;
     if (!ParseEngineCommand(parser, arguments, c, &exitCode))
         return exitCode;
-    if (!LoadBackoffOption(parser, c))
+    if (!LoadBackoffOption(parser, c) || !LoadRequestIntervalOption(parser, c))
         return Exit::Usage;
     const auto positive = [&](const char* name, int* value) {
         bool ok = false;

@@ -4,6 +4,7 @@
 #include "comm/DownloadData.h"
 #include "comm/FrameLog.h"
 #include "comm/FrameSender.h"
+#include "comm/LineSettings.h"
 #include "comm/MeterList.h"
 #include "comm/MeterOrder.h"
 #include "comm/ModbusRtu.h"
@@ -11,6 +12,7 @@
 #include "comm/RequestCodes.h"
 #include "comm/RequestTable.h"
 #include "comm/SerialLink.h"
+#include "core/Clock.h"
 #include "core/WinRgb.h"
 
 namespace {
@@ -18,6 +20,8 @@ namespace {
 constexpr int kTxIntervalMs = 50;
 constexpr int kReplyTimeoutMs = 1000;
 constexpr int kLampMs = 100;
+// The longest Modbus RTU frame, in characters.
+constexpr int kLongestFrame = 256;
 // A request is sent at most this many times in a row before the escalation moves on.
 constexpr int kMaxTries = 3;
 
@@ -86,8 +90,21 @@ SerialLink* CommEngine::link() const {
 
 void CommEngine::setPortSettings(const PortSettings& settings) {
     m_settings = settings;
-    m_tmrTX.setInterval(settings.txIntervalMs());
+    applyInterval();
     m_health.setBackoffLimit(settings.backoffLimit());
+}
+
+// The standard interval counts from the end of a reply's handling. The shortest counts the
+// silence that ends a frame from the reply's last byte, so that the handling takes from it.
+void CommEngine::applyInterval() {
+    m_shortest = m_settings.shortestInterval();
+    m_frameSilenceUs = m_settings.frameSilenceUs();
+    const auto line = ParseLineSettings(m_settings.lineSettings());
+    m_silenceLimitUs = (line ? line->wireTimeUs(kLongestFrame) : 0) + m_frameSilenceUs;
+    if (m_shortest)
+        m_tmrTX.setIntervalUs(m_frameSilenceUs);
+    else
+        m_tmrTX.setInterval(m_settings.txIntervalMs());
 }
 
 bool CommEngine::isPortOpen() const {
@@ -150,7 +167,8 @@ void CommEngine::startScan() {
     s.gResumeMeter = 0;
     s.gCurMeter = 0;
     s.gTrendSample = 0;
-    m_tmrTX.setInterval(m_settings.txIntervalMs());
+    m_silenceSinceUs = -1;
+    applyInterval();
     m_tmrTX.start();
 }
 
@@ -282,6 +300,8 @@ void CommEngine::restartIfStalled() {
 
 void CommEngine::onTxTick() {
     m_tmrTX.stop();
+    if (waitsForSilence())
+        return;
     CommState& s = m_state;
     if (m_cancelPending)
         applyCancel();
@@ -327,6 +347,45 @@ void CommEngine::onTxTick() {
     transmit(frame);
 }
 
+// The shortest interval sends only on a line that has been silent for the time that ends a
+// frame. Bytes that came since the last look (a late reply right behind the reply taken,
+// noise) move the request on, so that whatever began on the line before it is seen whole
+// between requests, where a late reply is recognised, and no tail of it is left to the next
+// request. Bytes are noted when they are read, never before they arrived, so the silence is
+// never counted short. A line that never falls silent that long carries no frame: after the
+// longest frame's time the request goes anyway.
+bool CommEngine::waitsForSilence() {
+    if (!m_shortest || !isPortOpen())
+        return false;
+    drainLink();
+    const qint64 now = m_clock.nowUs();
+    if (m_silenceSinceUs < 0)
+        m_silenceSinceUs = now;
+    const qint64 quietAt = m_lastByteUs + m_frameSilenceUs;
+    const qint64 giveUpAt = m_silenceSinceUs + m_silenceLimitUs;
+    if (quietAt <= now || giveUpAt <= now) {
+        m_silenceSinceUs = -1;
+        return false;
+    }
+    m_tmrTX.startAt(std::min(quietAt, giveUpAt));
+    return true;
+}
+
+// The request ended (answered, given up or refused): the next goes after the interval.
+void CommEngine::scheduleNextRequest() {
+    if (m_shortest)
+        m_tmrTX.startAt(m_lastByteUs + m_frameSilenceUs);
+    else
+        m_tmrTX.start();
+}
+
+QByteArray CommEngine::takeInput() {
+    QByteArray bytes = m_link->readAll();
+    if (!bytes.isEmpty())
+        m_lastByteUs = m_clock.nowUs();
+    return bytes;
+}
+
 // Sends `request`, or first the fence that keeps a late reply from answering it: the request
 // is then held and goes as soon as the fence is answered.
 void CommEngine::transmit(const QByteArray& request) {
@@ -364,7 +423,7 @@ void CommEngine::onReceive() {
     }
     Q_EMIT receiveLamp(true);
     m_tmrBall_Recv.start();
-    m_reply.add(m_link->readAll());
+    m_reply.add(takeInput());
     evaluateReceived(false);
 }
 
@@ -415,8 +474,9 @@ void CommEngine::watchAfter(const ReplyCollector::Outcome& outcome) {
 void CommEngine::drainLink() {
     if (!m_link)
         return;
-    if (m_reply.isWatching()) {
-        m_reply.add(m_link->readAll());
+    const QByteArray bytes = takeInput();
+    if (m_reply.isWatching() && !bytes.isEmpty()) {
+        m_reply.add(bytes);
         dropLateReplies();
     }
     m_link->discardInput();
@@ -470,7 +530,7 @@ void CommEngine::fenceAnswered(const QByteArray& frame, int loggedRow) {
     if (++s.gRetryCount >= kMaxTries && failureEscalation())
         return;
     if (isPortOpen())
-        m_tmrTX.start();
+        scheduleNextRequest();
 }
 
 void CommEngine::goodFrame(const QByteArray& frame) {
@@ -497,7 +557,7 @@ void CommEngine::goodFrame(const QByteArray& frame) {
     if (!isPortOpen())
         return;
     drainLink();
-    m_tmrTX.start();
+    scheduleNextRequest();
 }
 
 void CommEngine::badFrame(int loggedRow) {
@@ -511,7 +571,7 @@ void CommEngine::badFrame(int loggedRow) {
     if (!isPortOpen())
         return;
     drainLink();
-    m_tmrTX.start();
+    scheduleNextRequest();
 }
 
 void CommEngine::onTimeoutTick() {
@@ -519,7 +579,7 @@ void CommEngine::onTimeoutTick() {
     if (!m_awaitingReply)
         return;
     if (m_link)
-        m_reply.add(m_link->readAll());
+        m_reply.add(takeInput());
     evaluateReceived(true);
 }
 
@@ -545,7 +605,7 @@ void CommEngine::replyTimedOut(const ReplyCollector::Outcome& outcome) {
     if (++s.gRetryCount >= kMaxTries && failureEscalation())
         return;
     if (isPortOpen())
-        m_tmrTX.start();
+        scheduleNextRequest();
 }
 
 // The third failure in a row: a silent meter is passed over (during the scan it goes off

@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <limits>
 
 class AlarmHistoryHook;
 class Clock;
@@ -180,6 +181,10 @@ private:
     void onLinkLost(const QString& reason);
     void onLinkOpened();
     void onLinkOpenFailed(const QString& reason);
+    void applyInterval();
+    bool waitsForSilence();
+    void scheduleNextRequest();
+    QByteArray takeInput();
     void startScan();
     void transmit(const QByteArray& request);
     void evaluateReceived(bool timedOut);
@@ -234,6 +239,14 @@ private:
     EngineTimer m_tmrRX_TOVR;
     EngineTimer m_tmrBall_Send;
     EngineTimer m_tmrBall_Recv;
+    // The shortest interval: the request goes once the line has been silent for
+    // m_frameSilenceUs since the last byte read, or at the latest m_silenceLimitUs after it
+    // first waited for that.
+    bool m_shortest = false;
+    qint64 m_frameSilenceUs = 0;
+    qint64 m_silenceLimitUs = 0;
+    qint64 m_silenceSinceUs = -1;
+    qint64 m_lastByteUs = std::numeric_limits<qint64>::min() / 2; // when bytes were last read
 
     bool m_awaitingReply = false; // a request is out and not yet answered or given up
     ReplyCollector m_reply;       // what arrived for it

@@ -5,7 +5,7 @@
 EngineTimer::EngineTimer(Clock& clock, QString name, int intervalMs, std::function<void()> handler)
     : m_clock(clock)
     , m_name(std::move(name))
-    , m_interval(intervalMs)
+    , m_intervalUs(qint64(intervalMs) * 1000)
     , m_handler(std::move(handler))
     , m_self(std::make_shared<EngineTimer*>(this)) {}
 
@@ -19,14 +19,20 @@ void EngineTimer::setEnabled(bool enabled) {
     m_enabled = enabled;
     ++m_generation;
     if (enabled)
-        arm();
+        arm(m_intervalUs);
 }
 
-void EngineTimer::arm() {
+void EngineTimer::startAt(qint64 dueUs) {
+    m_enabled = true;
+    ++m_generation;
+    arm(std::max<qint64>(0, dueUs - m_clock.nowUs()));
+}
+
+void EngineTimer::arm(qint64 delayUs) {
     const quint64 generation = m_generation;
     std::weak_ptr<EngineTimer*> weak = m_self;
-    m_due = m_clock.nowMs() + m_interval;
-    m_clock.callAfter(m_interval, [weak, generation] {
+    m_dueUs = m_clock.nowUs() + delayUs;
+    m_clock.callAfterUs(delayUs, [weak, generation] {
         auto self = weak.lock();
         if (!self || !*self)
             return;
@@ -38,6 +44,6 @@ void EngineTimer::arm() {
         // The handler may have stopped or restarted the timer; only an untouched, still
         // enabled timer keeps its rhythm.
         if (weak.lock() && *self && t->m_enabled && t->m_generation == generation)
-            t->arm();
+            t->arm(t->m_intervalUs);
     });
 }

@@ -9,7 +9,8 @@ class Clock;
 // A timer of the engine, kept as data: enabled, interval, and a handler. Like the timers the
 // engine's design is built on, it is periodic: once enabled it ticks every interval until it
 // is disabled; enabling an enabled timer changes nothing, disabling and enabling restarts the
-// count. The clock that drives it is the program's event loop or a test's virtual clock.
+// count. The clock that drives it is the program's event loop or a test's virtual clock; its
+// times are microseconds.
 class EngineTimer {
 public:
     EngineTimer(Clock& clock, QString name, int intervalMs, std::function<void()> handler = {});
@@ -21,23 +22,28 @@ public:
     void setEnabled(bool enabled);
     void start() { setEnabled(true); }
     void stop() { setEnabled(false); }
+    // Starts the timer anew, enabled or not, with its first tick at `dueUs` on the clock (at
+    // once when that has passed); it ticks every interval from there.
+    void startAt(qint64 dueUs);
     bool isEnabled() const { return m_enabled; }
-    int interval() const { return m_interval; }
+    int interval() const { return int(m_intervalUs / 1000); }
+    qint64 intervalUs() const { return m_intervalUs; }
     // Takes effect from the next time the timer is started.
-    void setInterval(int ms) { m_interval = ms; }
+    void setInterval(int ms) { m_intervalUs = qint64(ms) * 1000; }
+    void setIntervalUs(qint64 us) { m_intervalUs = us; }
     const QString& name() const { return m_name; }
-    // When the timer will tick next, in the clock's milliseconds; -1 while disabled.
-    qint64 dueMs() const { return m_enabled ? m_due : -1; }
+    // When the timer will tick next, on the clock; -1 while disabled.
+    qint64 dueUs() const { return m_enabled ? m_dueUs : -1; }
 
 private:
-    void arm();
+    void arm(qint64 delayUs);
 
     Clock& m_clock;
     QString m_name;
-    int m_interval;
+    qint64 m_intervalUs;
     std::function<void()> m_handler;
     bool m_enabled = false;
-    qint64 m_due = -1;
+    qint64 m_dueUs = -1;
     quint64 m_generation = 0;
     std::shared_ptr<EngineTimer*> m_self; // lets a pending tick find out the timer is gone
 };

@@ -14,6 +14,16 @@ qint64 LineSettings::wireTimeUs(qint64 bytes) const {
     return (bits * 1000000 + baud - 1) / baud;
 }
 
+qint64 LineSettings::frameSilenceUs() const {
+    constexpr qint64 kAbove19200Us = 1750;
+    if (baud <= 0 || baud > 19200)
+        return kAbove19200Us;
+    // 3.5 characters = 7/4 of the character's length in half bits.
+    const qint64 halfBits = 2 * (1 + dataBits + (parity == 'N' ? 0 : 1)) + stopHalfBits;
+    const qint64 scaled = 7 * halfBits * 1000000;
+    return (scaled + 4 * qint64(baud) - 1) / (4 * qint64(baud));
+}
+
 std::optional<LineSettings> ParseLineSettings(const QString& text) {
     const QStringList parts = text.split(u',');
     if (parts.size() != 4)

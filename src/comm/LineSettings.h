@@ -15,6 +15,9 @@ struct LineSettings {
     int bitsPerCharacter() const;
     // Microseconds the line needs to carry `bytes` characters, rounded up.
     qint64 wireTimeUs(qint64 bytes) const;
+    // The silence that ends a frame, in microseconds rounded up: 3.5 characters of their real
+    // length (1.5 stop bits counted as such) up to 19200 baud, a fixed 1750 above.
+    qint64 frameSilenceUs() const;
 };
 
 // Nothing when the text is not a valid line settings text.

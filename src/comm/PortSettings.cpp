@@ -1,31 +1,34 @@
 #include "comm/PortSettings.h"
 
+#include "comm/LineSettings.h"
 #include "comm/MeterHealth.h"
 #include "core/TextLines.h"
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <cmath>
 
 QString PortSettings::lineSettings() const {
     return baud + u',' + parity + u',' + dataBits + u',' + stopBits;
 }
 
-int FrameSilenceMs(int baud) {
-    if (baud <= 0)
-        return 2;
-    if (baud > 19200)
-        return 2; // fixed 1.75 ms above 19200, rounded up
-    return int(std::ceil(3.5 * 11.0 * 1000.0 / baud));
+qint64 PortSettings::frameSilenceUs() const {
+    if (const auto line = ParseLineSettings(lineSettings()))
+        return line->frameSilenceUs();
+    // Settings no port opens with: the silence of the baud rate alone, if it is one.
+    LineSettings line;
+    line.baud = baud.trimmed().toInt();
+    return line.frameSilenceUs();
 }
 
 int PortSettings::txIntervalMs() const {
     constexpr int kDefault = 50;
     bool ok = false;
     const int ms = txInterval.trimmed().toInt(&ok);
-    if (!ok || ms <= 0)
+    if (!ok || ms < 0)
         return kDefault;
-    return std::max(ms, FrameSilenceMs(baud.toInt()));
+    if (ms == 0)
+        return 0;
+    return std::max<int>(ms, int((frameSilenceUs() + 999) / 1000));
 }
 
 int PortSettings::backoffLimit() const {

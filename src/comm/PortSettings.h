@@ -21,8 +21,14 @@ struct PortSettings {
     QString lineSettings() const;
     bool rtsOn() const { return rts == QStringLiteral("ON"); }
     // The scheduler interval: the eighth line when it is a whole number of milliseconds,
-    // never below the 3.5-character silence of the baud rate; else 50 ms.
+    // never below the silence that ends a frame (rounded up to whole milliseconds); 0 when it
+    // is 0, the shortest: the next request goes as soon as the line has been silent for that
+    // long after the reply; else (no eighth line, or no number) the standard 50 ms.
     int txIntervalMs() const;
+    bool shortestInterval() const { return txIntervalMs() == 0; }
+    // The silence that ends a frame on this line, in microseconds (3.5 characters of the
+    // line settings' real length, 1750 above 19200 baud).
+    qint64 frameSilenceUs() const;
     // The dead-meter back-off limit in cycles: the ninth line when it is a whole number from 2
     // on (at most 1024); else 0, every online meter asked in every cycle.
     int backoffLimit() const;
@@ -42,7 +48,3 @@ QString PortNameProblem(const QString& portName);
 // Writes the settings anew (all seven lines; the eighth and ninth only when set, the eighth
 // empty when only the ninth is). False on failure.
 bool SavePortSettings(const QString& path, const PortSettings& settings, QString* error = nullptr);
-
-// The minimum silence between frames at a baud rate (3.5 characters of 11 bits), in ms,
-// rounded up; 2 ms at rates above 19200.
-int FrameSilenceMs(int baud);

@@ -192,10 +192,12 @@ void QtSerialLink::onError(QSerialPort::SerialPortError error) {
     // A read that finds nothing after the system said the port was readable fails, and
     // QSerialPort reports it with whatever system error came last ("Resource temporarily
     // unavailable", even "Inappropriate ioctl for device"), as it reports a device that is
-    // gone. It happens when another program reads the same device (a pseudo-terminal shared
-    // with a line monitor) and takes the bytes first. Whether the device is gone is told by its
-    // node, which the system removes with the device (an adapter unplugged, the far end of a
-    // pseudo-terminal closed); a write to a device that is gone fails again and tells then.
+    // gone. It happens when bytes that arrive just as the input is thrown away (before every
+    // request) have woken the reader, and when another program reads the same device (a
+    // pseudo-terminal shared with a line monitor) and takes the bytes first. Whether the device
+    // is gone is told by its node, which the system removes with the device (an adapter
+    // unplugged, the far end of a pseudo-terminal closed); a write to a device that is gone
+    // fails again and tells then.
     const bool readOrResource =
         error == QSerialPort::ReadError || error == QSerialPort::ResourceError;
     const std::optional<bool> node = deviceNodePresent();

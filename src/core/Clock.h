@@ -8,27 +8,39 @@
 
 // Time as the program sees it. Everything that waits, times out or stamps a record asks a
 // Clock, so that the same code runs on the event loop in the programs and on a virtual clock
-// in tests (thousands of requests per second, no wall-clock dependence).
+// in tests (thousands of requests per second, no wall-clock dependence). Time is kept in
+// microseconds: at the faster baud rates a character takes less than a tenth of a millisecond.
 class Clock {
 public:
     virtual ~Clock() = default;
-    // Monotonic milliseconds since the clock started.
-    virtual qint64 nowMs() const = 0;
+    // Monotonic microseconds since the clock started.
+    virtual qint64 nowUs() const = 0;
+    qint64 nowMs() const { return nowUs() / 1000; }
     // The local date and time (the PC's clock).
     virtual QDateTime currentDateTime() const = 0;
-    // Runs `fn` once, `ms` milliseconds from now, from the event loop of the clock's thread.
-    virtual void callAfter(int ms, std::function<void()> fn) = 0;
+    // Runs `fn` once, `us` microseconds from now, from the event loop of the clock's thread
+    // (never from inside the call, also for 0).
+    virtual void callAfterUs(qint64 us, std::function<void()> fn) = 0;
+    void callAfter(int ms, std::function<void()> fn) {
+        callAfterUs(qint64(ms) * 1000, std::move(fn));
+    }
 };
 
-// The real clock: QElapsedTimer for time, single-shot QTimers for callbacks. Callbacks still
-// pending when the clock is destroyed are dropped.
+// The real clock: QElapsedTimer for time; callbacks in time order, woken by one timer armed
+// for the earliest. The wake-up is to the microsecond: a timerfd on Linux; elsewhere Qt's
+// precise timer (whole milliseconds, often late by a fraction of one) until shortly before,
+// then a wait on a deadline for the rest. Callbacks still pending when the clock is destroyed
+// are dropped.
 class SystemClock final : public Clock {
 public:
     SystemClock();
     ~SystemClock() override;
-    qint64 nowMs() const override;
+    SystemClock(const SystemClock&) = delete;
+    SystemClock& operator=(const SystemClock&) = delete;
+
+    qint64 nowUs() const override;
     QDateTime currentDateTime() const override;
-    void callAfter(int ms, std::function<void()> fn) override;
+    void callAfterUs(qint64 us, std::function<void()> fn) override;
 
 private:
     struct Private;
@@ -41,12 +53,14 @@ class VirtualClock final : public Clock {
 public:
     explicit VirtualClock(const QDateTime& start = QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
 
-    qint64 nowMs() const override { return m_now; }
-    QDateTime currentDateTime() const override { return m_start.addMSecs(m_now); }
-    void callAfter(int ms, std::function<void()> fn) override;
+    qint64 nowUs() const override { return m_nowUs; }
+    QDateTime currentDateTime() const override { return m_start.addMSecs(m_nowUs / 1000); }
+    void callAfterUs(qint64 us, std::function<void()> fn) override;
 
-    // Moves the time forward by `ms`, running every callback that falls due on the way.
-    void advance(qint64 ms);
+    // Moves the time forward by `ms` (or `us`), running every callback that falls due on the
+    // way.
+    void advance(qint64 ms) { advanceUs(ms * 1000); }
+    void advanceUs(qint64 us);
     // Runs callbacks in order until `done` is true or `maxMs` have passed; returns `done()`.
     bool runUntil(const std::function<bool()>& done, qint64 maxMs);
     // Sets the wall time seen from now on (the monotonic time is not changed).
@@ -54,9 +68,9 @@ public:
     std::size_t pendingCount() const { return m_queue.size(); }
 
 private:
-    bool runNext(qint64 limit);
+    bool runNext(qint64 limitUs);
 
-    qint64 m_now = 0;
+    qint64 m_nowUs = 0;
     quint64 m_sequence = 0;
     QDateTime m_start;
     std::multimap<std::pair<qint64, quint64>, std::function<void()>> m_queue;

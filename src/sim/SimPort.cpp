@@ -30,11 +30,15 @@ struct SimPort::State {
     qint64 pendingBytes = 0; // scheduled for the sink in this generation
     // The pieces scheduled, in the order they cross the line: each delivery hands over the
     // first, so bytes keep their order whatever order the clock runs equal times in.
-    std::deque<QByteArray> outbox;
+    struct Piece {
+        qint64 atMicros; // on the clock
+        QByteArray bytes;
+    };
+    std::deque<Piece> outbox;
     qint64 lineFreeMicros = 0; // on the clock: when the last reply scheduled has ended
 
     void process(const std::shared_ptr<State>& self, const QByteArray& frame);
-    void sendPart(const std::shared_ptr<State>& self, const QByteArray& part, qint64 startMicros);
+    void sendPart(const std::shared_ptr<State>& self, const QByteArray& part, qint64 startAtMicros);
     void handleAll(const std::shared_ptr<State>& self, const QList<QByteArray>& frames) {
         for (const QByteArray& frame : frames)
             process(self, frame);
@@ -96,10 +100,9 @@ void SimPort::receive(const QByteArray& bytes) {
     if (s.framer.waiting() == 0)
         return;
     const quint64 mark = ++s.received;
-    const qint64 silence = (s.line.silenceMicros() + 999) / 1000;
-    const int gap = static_cast<int>(std::max<qint64>(s.gapMs, silence));
+    const qint64 gap = std::max<qint64>(1000LL * s.gapMs, s.line.silenceMicros());
     std::weak_ptr<State> weak = m_state;
-    s.clock.callAfter(gap, [weak, mark] {
+    s.clock.callAfterUs(gap, [weak, mark] {
         const auto self = weak.lock();
         if (!self || self->received != mark)
             return; // more bytes came in the meantime
@@ -116,59 +119,58 @@ void SimPort::State::process(const std::shared_ptr<State>& self, const QByteArra
     if (trace)
         trace(QStringLiteral("->"), reply.bytes);
     // Replies leave in the order their requests came: one that is late (a slow converter, a
-    // radio link) holds those after it back until it has passed.
-    const qint64 now = clock.nowMs() * 1000;
-    qint64 start = line.micros(frame.size()) + 1000LL * (turnaroundMs + reply.delayMs);
+    // radio link) holds those after it back until it has passed. A slave answers no sooner
+    // than the silence that ends the request has passed.
+    const qint64 now = clock.nowUs();
+    const qint64 turnaround = std::max(1000LL * turnaroundMs, line.silenceMicros());
+    qint64 start = line.micros(frame.size()) + turnaround + 1000LL * reply.delayMs;
     start = std::max(start, lineFreeMicros - now);
     if (reply.splitAt < 0 || reply.splitAt >= reply.bytes.size()) {
-        sendPart(self, reply.bytes, start);
+        sendPart(self, reply.bytes, now + start);
         lineFreeMicros = now + start + line.micros(reply.bytes.size());
         return;
     }
     const QByteArray first = reply.bytes.left(reply.splitAt);
-    sendPart(self, first, start);
+    sendPart(self, first, now + start);
     start += line.micros(first.size()) + 1000LL * reply.pauseMs;
     const QByteArray rest = reply.bytes.mid(reply.splitAt);
-    sendPart(self, rest, start);
+    sendPart(self, rest, now + start);
     lineFreeMicros = now + start + line.micros(rest.size());
 }
 
-// Each byte is handed over when its last bit would have arrived, gathered by the
-// millisecond so that a slow line delivers a reply in pieces as a real port does.
+// Each byte is handed over when its last bit would have arrived, to the microsecond, so that
+// a slow line delivers a reply in pieces as a real port does. A wake-up that comes late hands
+// over everything due by then at once.
 void SimPort::State::sendPart(const std::shared_ptr<State>& self, const QByteArray& part,
-                              qint64 startMicros) {
+                              qint64 startAtMicros) {
+    if (part.isEmpty())
+        return;
     std::weak_ptr<State> weak = self;
     const quint64 gen = generation;
-    auto deliver = [this, weak, gen](qint64 atMicros, const QByteArray& piece) {
-        const int ms = static_cast<int>((atMicros + 999) / 1000);
-        pendingBytes += piece.size();
-        outbox.push_back(piece);
-        clock.callAfter(ms, [weak, gen] {
-            const auto alive = weak.lock();
-            if (!alive || alive->generation != gen || alive->outbox.empty())
-                return;
-            const QByteArray next = std::move(alive->outbox.front());
+    auto deliverDue = [weak, gen] {
+        const auto alive = weak.lock();
+        if (!alive || alive->generation != gen)
+            return;
+        QByteArray due;
+        const qint64 now = alive->clock.nowUs();
+        while (!alive->outbox.empty() && alive->outbox.front().atMicros <= now) {
+            due += alive->outbox.front().bytes;
             alive->outbox.pop_front();
-            alive->pendingBytes -= next.size();
-            if (alive->sink)
-                alive->sink(next);
-        });
+        }
+        alive->pendingBytes -= due.size();
+        if (!due.isEmpty() && alive->sink)
+            alive->sink(due);
     };
-    if (line.baud <= 0 || part.isEmpty()) {
-        if (!part.isEmpty())
-            deliver(startMicros, part);
+    pendingBytes += part.size();
+    const qint64 now = clock.nowUs();
+    if (line.baud <= 0) {
+        outbox.push_back({startAtMicros, part});
+        clock.callAfterUs(startAtMicros - now, deliverDue);
         return;
     }
-    qsizetype from = 0;
-    qint64 pieceMs = -1;
     for (qsizetype i = 0; i < part.size(); ++i) {
-        const qint64 arrival = startMicros + line.micros(i + 1);
-        const qint64 ms = (arrival + 999) / 1000;
-        if (pieceMs >= 0 && ms != pieceMs) {
-            deliver(pieceMs * 1000, part.mid(from, i - from));
-            from = i;
-        }
-        pieceMs = ms;
+        const qint64 at = startAtMicros + line.micros(i + 1);
+        outbox.push_back({at, part.mid(i, 1)});
+        clock.callAfterUs(at - now, deliverDue);
     }
-    deliver(pieceMs * 1000, part.mid(from));
 }

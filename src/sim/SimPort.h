@@ -28,7 +28,8 @@ public:
     // Wire time of requests and replies (baud 0: none).
     void setLine(const SimLine& line);
     SimLine line() const;
-    // Time from the end of a request to the first byte of its reply.
+    // Time from the end of a request to the first byte of its reply; never less than the
+    // line's silence that ends a frame, so 0 answers as soon as a slave may.
     void setTurnaroundMs(int ms);
     int turnaroundMs() const;
     // The silence after which waiting bytes no longer grow into a frame (at least the

@@ -60,12 +60,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("interval");
         QTest::addColumn<QStringList>("fileLines"); // none: Cancel is clicked
         const QStringList defaults{"COM1", "38400", "N", "8", "1", "Modbus RTU", "OFF"};
-        QTest::newRow("defaults") << defaults << 0 << defaults;
+        QTest::newRow("defaults") << defaults << 50 << defaults;
         const QStringList typed{"tcp://10.0.0.5:502", "115200", "E", "7", "2", "Modbus RTU", "ON"};
         QTest::newRow("typed values and an interval")
             << typed << 20 << (QStringList(typed) << QStringLiteral("20"));
         const QStringList device{"/dev/ttyUSB0", "9600", "O", "8", "1", "Modbus RTU", "ON"};
-        QTest::newRow("device path") << device << 0 << device;
+        QTest::newRow("device path") << device << 50 << device;
+        QTest::newRow("shortest interval") << device << 0 << (QStringList(device) << "0");
         QTest::newRow("cancelled") << device << 0 << QStringList{};
     }
 
@@ -96,6 +97,7 @@ private Q_SLOTS:
         QCOMPARE(reopened.cmbPort->currentText(), typed[0]);
         QCOMPARE(reopened.cmbRTS->currentText(), typed[6]);
         QCOMPARE(reopened.txtInterval->value(), interval);
+        QCOMPARE(reopened.txtInterval->text() == QStringLiteral("Shortest"), interval == 0);
     }
 };
 

@@ -30,6 +30,12 @@ private Q_SLOTS:
         QTest::newRow("zero cycles") << QStringList{"poll", "--cycles", "0"} + demo + meter1 << 2;
         QTest::newRow("cycles and seconds")
             << QStringList{"poll", "--cycles", "1", "--seconds", "1"} + demo + meter1 << 2;
+        QTest::newRow("poll at the shortest interval")
+            << QStringList{"poll", "--interval", "0", "--cycles", "3"} + demo + meter1 << 0;
+        QTest::newRow("negative interval")
+            << QStringList{"poll", "--interval", "-1"} + demo + meter1 << 2;
+        QTest::newRow("log, request interval not a number")
+            << QStringList{"log", "--request-interval", "fast"} + demo + meter1 << 2;
         QTest::newRow("missing port")
             << QStringList{"scan", "--port", "/dev/td700-no-such-port"} + meter1 << 3;
         QTest::newRow("scan, nobody answers")

@@ -18,6 +18,7 @@ struct SentRequest {
     int slave;
     qint64 atMs;
     QByteArray frame;
+    qint64 atUs;
 
     int startRegister() const { return quint8(frame[2]) * 256 + quint8(frame[3]); }
     int count() const { return quint8(frame[4]) * 256 + quint8(frame[5]); }
@@ -42,7 +43,7 @@ public:
         engine.setLink(&link);
         QObject::connect(&engine, &CommEngine::requestSent, [this](int code, int meter) {
             const QByteArray& f = engine.state().gTxFrame;
-            sent.append({code, meter, quint8(f[0]), clock.nowMs(), f});
+            sent.append({code, meter, quint8(f[0]), clock.nowMs(), f, clock.nowUs()});
         });
         QObject::connect(&engine, &CommEngine::statusText, [this](int panel, const QString& t) {
             if (panel == 4)

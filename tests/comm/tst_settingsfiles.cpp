@@ -3,6 +3,7 @@
 #include "comm/MeterList.h"
 #include "comm/PortSettings.h"
 #include "core/CodePage.h"
+#include "core/TextLines.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -113,11 +114,79 @@ private Q_SLOTS:
         row("absent", "", "38400", 50);
         row("set", "10", "38400", 10);
         row("garbage", "fast", "38400", 50);
-        row("zero", "0", "38400", 50);
+        row("zero: the shortest", "0", "38400", 0);
         row("negative", "-5", "38400", 50);
-        // Never below the silence between frames at the baud rate (3.5 characters).
-        row("below silence at 9600", "1", "9600", 5);
+        // Never below the silence between frames (3.5 characters of 10 bits), rounded up.
+        row("below silence at 9600", "1", "9600", 4);
         row("below silence at 38400", "1", "38400", 2);
+    }
+
+    // The silence that ends a frame counts every bit of a character: start, data, parity and
+    // stop bits; above 19200 baud it is a fixed 1.75 ms.
+    void frameSilence_data() {
+        QTest::addColumn<QString>("baud");
+        QTest::addColumn<QString>("parity");
+        QTest::addColumn<QString>("dataBits");
+        QTest::addColumn<QString>("stopBits");
+        QTest::addColumn<qint64>("us");
+        const auto row = [](const char* baud, const char* p, const char* d, const char* s,
+                            qint64 us) {
+            QTest::addRow("%s,%s,%s,%s", baud, p, d, s)
+                << QString(baud) << QString(p) << QString(d) << QString(s) << us;
+        };
+        row("1200", "N", "8", "1", 29167);  // 35 bits
+        row("9600", "N", "8", "1", 3646);   // 35 bits
+        row("9600", "E", "8", "1", 4011);   // 38.5 bits
+        row("9600", "N", "8", "2", 4011);   // 38.5 bits
+        row("9600", "O", "8", "2", 4375);   // 42 bits
+        row("9600", "N", "7", "1", 3282);   // 31.5 bits
+        row("19200", "E", "8", "1", 2006);  // 38.5 bits
+        row("19200", "N", "7", "1", 1641);  // 31.5 bits
+        row("38400", "N", "8", "1", 1750);  // fixed above 19200
+        row("115200", "E", "8", "2", 1750); // fixed above 19200
+    }
+
+    void frameSilence() {
+        PortSettings s;
+        QFETCH(QString, baud);
+        QFETCH(QString, parity);
+        QFETCH(QString, dataBits);
+        QFETCH(QString, stopBits);
+        s.baud = baud;
+        s.parity = parity;
+        s.dataBits = dataBits;
+        s.stopBits = stopBits;
+        QTEST(s.frameSilenceUs(), "us");
+    }
+
+    // The eighth line of Comm.CFG survives a save and a load as the user set it: 0 (the
+    // shortest) is a setting of its own, not a missing one.
+    void intervalLineRoundTrip_data() {
+        QTest::addColumn<QString>("interval");
+        QTest::addColumn<QString>("eighthLine"); // none: seven lines are written
+        QTest::addColumn<int>("ms");
+        QTest::newRow("shortest") << "0"
+                                  << "0" << 0;
+        QTest::newRow("set") << "120"
+                             << "120" << 120;
+        QTest::newRow("standard") << "" << QString() << 50;
+    }
+
+    void intervalLineRoundTrip() {
+        QFETCH(QString, interval);
+        QFETCH(QString, eighthLine);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Comm.CFG"));
+        PortSettings s;
+        s.txInterval = interval;
+        QVERIFY(SavePortSettings(path, s));
+        const QStringList lines = ReadTextLines(path);
+        QCOMPARE(lines.value(7), eighthLine);
+        QCOMPARE(lines.size(), eighthLine.isNull() ? 7 : 8);
+        const PortSettings read = LoadPortSettings(path);
+        QCOMPARE(read, s);
+        QTEST(read.txIntervalMs(), "ms");
+        QCOMPARE(read.shortestInterval(), interval == QStringLiteral("0"));
     }
 
     void schedulerInterval() {

@@ -83,30 +83,42 @@ private Q_SLOTS:
 
     void replyTimeFollowsTheBaudRate_data() {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<int>("expectedMs"); // last reply byte: request + turnaround + reply
-        // 8 request bytes and 99 reply bytes, 10 or 11 bits each, 3 ms turnaround.
-        QTest::newRow("9600") << "9600,N,8,1" << 115;       // 8.33 + 3 + 103.1
-        QTest::newRow("19200 even") << "19200,E,8,1" << 65; // 4.58 + 3 + 56.7
-        QTest::newRow("38400") << "38400,N,8,1" << 31;      // 2.08 + 3 + 25.8
-        QTest::newRow("57600") << "57600,N,8,1" << 22;      // 1.39 + 3 + 17.2
+        QTest::addColumn<int>("turnaroundMs");
+        QTest::addColumn<qint64>("expectedUs"); // last reply byte: request + turnaround + reply
+        // 8 request bytes and 99 reply bytes, 10 or 11 bits each.
+        const auto row = [](const char* line, int turnaround, qint64 us) {
+            QTest::addRow("%s, turnaround %d", line, turnaround)
+                << QString(line) << turnaround << us;
+        };
+        row("9600,N,8,1", 3, 8333 + 3646 + 103125); // never less than 3.5 characters
+        row("19200,E,8,1", 3, 4583 + 3000 + 56718);
+        row("38400,N,8,1", 3, 2083 + 3000 + 25781);
+        row("57600,N,8,1", 3, 1388 + 3000 + 17187);
+        // 0: as soon as the silence that ends the request has passed.
+        row("9600,N,8,1", 0, 8333 + 3646 + 103125);
+        row("19200,E,8,1", 0, 4583 + 2005 + 56718);
+        row("115200,N,8,1", 0, 694 + 1750 + 8593);
     }
 
     void replyTimeFollowsTheBaudRate() {
         QFETCH(QString, line);
-        QFETCH(int, expectedMs);
+        QFETCH(int, turnaroundMs);
+        QFETCH(qint64, expectedUs);
         VirtualClock clock;
         SimSerialLink link(clock);
+        link.setTurnaroundMs(turnaroundMs);
         qint64 notifiedAt = -1;
         connect(&link, &SerialLink::receiveThresholdReached, this,
-                [&] { notifiedAt = clock.nowMs(); });
+                [&] { notifiedAt = clock.nowUs(); });
         QVERIFY(link.open(QStringLiteral("DEMO"), line));
         link.setReceiveThreshold(99);
         link.write(readRequest(1, 3, 30001, 47));
-        clock.advance(expectedMs / 2);
+        clock.advanceUs(expectedUs / 2);
         // Half-way the reply is partly there, as a real port delivers it in pieces.
         QVERIFY(link.bytesWaiting() > 0 && link.bytesWaiting() < 99);
         clock.advance(1000);
-        QVERIFY2(qAbs(notifiedAt - expectedMs) <= 1, qPrintable(QString::number(notifiedAt)));
+        // Each byte is delivered when its last bit is in, to the microsecond.
+        QVERIFY2(qAbs(notifiedAt - expectedUs) <= 2, qPrintable(QString::number(notifiedAt)));
     }
 
     void splitReplyWaitsForItsSecondPart() {
