@@ -3343,14 +3343,6 @@ Stop it and close?</translation>
         <translation> ms</translation>
     </message>
     <message>
-        <source>50 ms (standard)</source>
-        <translation>50 ms (standard)</translation>
-    </message>
-    <message>
-        <source>Pause of the scheduler between requests. It never goes below the silence a frame needs at the chosen baud rate.</source>
-        <translation>Pause of the scheduler between requests. It never goes below the silence a frame needs at the chosen baud rate.</translation>
-    </message>
-    <message>
         <source>Off: every meter in every cycle</source>
         <translation>Off: every meter in every cycle</translation>
     </message>
@@ -3409,6 +3401,14 @@ Stop it and close?</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Shortest</source>
+        <translation>Shortest</translation>
+    </message>
+    <message>
+        <source>Pause of the scheduler between requests (standard 50 ms). It never goes below the silence a frame needs at the chosen baud rate; Shortest sends the next request as soon as that silence has passed after the reply.</source>
+        <translation>Pause of the scheduler between requests (standard 50 ms). It never goes below the silence a frame needs at the chosen baud rate; Shortest sends the next request as soon as that silence has passed after the reply.</translation>
     </message>
 </context>
 <context>

@@ -3342,14 +3342,6 @@ Stop it and close?</source>
         <translation> ms</translation>
     </message>
     <message>
-        <source>50 ms (standard)</source>
-        <translation>50 ms (표준)</translation>
-    </message>
-    <message>
-        <source>Pause of the scheduler between requests. It never goes below the silence a frame needs at the chosen baud rate.</source>
-        <translation>요청 사이의 대기 시간입니다. 고른 통신 속도에서 프레임 사이에 필요한 무신호 시간보다 짧아지지 않습니다.</translation>
-    </message>
-    <message>
         <source>Off: every meter in every cycle</source>
         <translation>끔: 모든 계기를 매 주기마다</translation>
     </message>
@@ -3408,6 +3400,14 @@ Stop it and close?</source>
     <message>
         <source>&amp;Cancel</source>
         <translation>취소(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Shortest</source>
+        <translation>최소</translation>
+    </message>
+    <message>
+        <source>Pause of the scheduler between requests (standard 50 ms). It never goes below the silence a frame needs at the chosen baud rate; Shortest sends the next request as soon as that silence has passed after the reply.</source>
+        <translation>요청과 요청 사이의 대기 시간(표준 50 ms). 선택한 통신 속도에서 프레임 사이에 필요한 무신호 시간보다 짧아지지 않습니다. 최소로 하면 응답이 끝나고 그 무신호 시간이 지나자마자 다음 요청을 보냅니다.</translation>
     </message>
 </context>
 <context>
