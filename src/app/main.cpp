@@ -51,6 +51,34 @@ int RunGraphViewer(const QStringList& files, const AppPaths& paths, bool report)
     return QApplication::exec();
 }
 
+std::optional<MainCommand> MonitorCommand(const QString& kind) {
+    static const std::pair<const char*, MainCommand> kinds[] = {
+        {"line", MainCommand::mOnlineSingleLine},
+        {"bar", MainCommand::mOnlineSingleBar},
+        {"text", MainCommand::mOnlineSingleText},
+        {"multi", MainCommand::mOnlineMulti},
+        {"multi-pv", MainCommand::mOnlineMultiPV}};
+    for (const auto& [name, command] : kinds)
+        if (kind == QLatin1String(name))
+            return command;
+    return std::nullopt;
+}
+
+// Runs `command` once, when the engine first polls (the monitors show the selected meter,
+// known only then).
+void OpenWhenPolling(frmTD_Main& window, MainCommand command) {
+    auto* once = new QObject(&window);
+    QObject::connect(&window.engine(), &CommEngine::phaseChanged, once,
+                     [&window, command, once](CommEngine::Phase phase) {
+                         if (phase != CommEngine::Phase::Polling)
+                             return;
+                         once->deleteLater();
+                         QObject::disconnect(&window.engine(), nullptr, once, nullptr);
+                         QTimer::singleShot(0, &window,
+                                            [&window, command] { window.runCommand(command); });
+                     });
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -105,8 +133,14 @@ int main(int argc, char* argv[]) {
     QCommandLineOption reportViewOption(QStringLiteral("report-view"),
                                         QStringLiteral("Print the viewer's files and quit."));
     reportViewOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions(
-        {homeOption, demoOption, openOption, reportOption, viewOption, reportViewOption});
+    // For measurements: opens one monitor window as soon as the program polls.
+    QCommandLineOption monitorOption(QStringLiteral("monitor"),
+                                     QStringLiteral("Open a monitor once polling: line, bar, "
+                                                    "text, multi or multi-pv."),
+                                     QStringLiteral("KIND"));
+    monitorOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({homeOption, demoOption, openOption, reportOption, viewOption,
+                       reportViewOption, monitorOption});
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("Data files (*.TDD) to open in the graph viewer, or a parameter file "
@@ -182,6 +216,14 @@ int main(int argc, char* argv[]) {
 
     if (parser.isSet(demoOption) || parser.isSet(openOption))
         QTimer::singleShot(0, &window, [&window] { window.togglePort(); });
+    if (parser.isSet(monitorOption)) {
+        const std::optional<MainCommand> command = MonitorCommand(parser.value(monitorOption));
+        if (!command) {
+            err << "TD700_File: --monitor wants line, bar, text, multi or multi-pv\n";
+            return 2;
+        }
+        OpenWhenPolling(window, *command);
+    }
     if (!parameterFile.isEmpty()) {
         const QString file = QFileInfo(parameterFile).absoluteFilePath();
         QTimer::singleShot(0, &window, [&window, file] { window.openParameterWindow(file); });
