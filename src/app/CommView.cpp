@@ -49,13 +49,19 @@ CommView::CommView(CommEngine& engine, QWidget* parent)
     layout->addLayout(logColumn, 1);
 
     // A new frame is a row appended (and the thousand-and-first empties the log first): a
-    // reader at the newest frame keeps following, one who scrolled back keeps the place.
+    // reader at the newest frame keeps following, one who scrolled back keeps the place. A
+    // hidden log is left alone: scrolling lays the whole view out, on every frame, and showing
+    // the view scrolls to the newest frame anyway.
     QScrollBar* bar = m_log->verticalScrollBar();
     auto remember = [this, bar] {
+        if (!m_log->isVisible())
+            return;
         m_following = bar->value() >= bar->maximum() - 1;
         m_keptScroll = bar->value();
     };
     auto restore = [this, bar] {
+        if (!m_log->isVisible())
+            return;
         if (m_following)
             m_log->scrollToBottom();
         else
