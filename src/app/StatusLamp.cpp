@@ -23,20 +23,39 @@ QSize StatusLamp::sizeHint() const {
 }
 
 void StatusLamp::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap& face = m_faces[m_lit ? 1 : 0];
+    if (face.isNull() || face.deviceIndependentSize() != QSizeF(size()) ||
+        face.devicePixelRatio() != ratio) {
+        face = QPixmap(size() * ratio);
+        face.setDevicePixelRatio(ratio);
+        face.fill(Qt::transparent);
+        QPainter p(&face);
+        drawFace(p, m_lit);
+    }
+    QPainter(this).drawPixmap(0, 0, face);
+}
+
+void StatusLamp::changeEvent(QEvent* event) {
+    // A new palette, font or style changes both looks.
+    m_faces[0] = m_faces[1] = QPixmap();
+    QWidget::changeEvent(event);
+}
+
+void StatusLamp::drawFace(QPainter& p, bool lit) const {
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics fm(font());
     const qreal d = fm.height() * 0.75;
     const QRectF lamp(2, (height() - d) / 2, d, d);
     const QColor off = palette().color(QPalette::Mid);
-    const QColor fill = m_lit ? m_litColour : off.lighter(130);
+    const QColor fill = lit ? m_litColour : off.lighter(130);
     QRadialGradient g(lamp.center() - QPointF(d * 0.15, d * 0.15), d * 0.7);
-    g.setColorAt(0, fill.lighter(m_lit ? 150 : 115));
+    g.setColorAt(0, fill.lighter(lit ? 150 : 115));
     g.setColorAt(1, fill);
-    p.setPen(QPen(m_lit ? m_litColour.darker(150) : off, 1));
+    p.setPen(QPen(lit ? m_litColour.darker(150) : off, 1));
     p.setBrush(g);
     p.drawEllipse(lamp);
-    p.setPen(palette().color(m_lit ? QPalette::WindowText : QPalette::PlaceholderText));
+    p.setPen(palette().color(lit ? QPalette::WindowText : QPalette::PlaceholderText));
     p.drawText(QRectF(lamp.right() + 5, 0, width() - lamp.right() - 5, height()),
                Qt::AlignVCenter | Qt::AlignLeft, m_caption);
 }
