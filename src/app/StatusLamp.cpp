@@ -8,6 +8,9 @@ StatusLamp::StatusLamp(const QString& caption, const QColor& litColour, QWidget*
     , m_litColour(litColour) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setToolTip(caption);
+    // The face carries what lies under the lamp, so that a flash repaints the lamp alone and
+    // not the status bar and the window behind it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void StatusLamp::setLit(bool lit) {
@@ -24,12 +27,17 @@ QSize StatusLamp::sizeHint() const {
 
 void StatusLamp::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();
+    if (m_facesFor != geometry() || m_faces[0].devicePixelRatio() != ratio) {
+        m_faces[0] = m_faces[1] = QPixmap();
+        m_facesFor = geometry();
+    }
     QPixmap& face = m_faces[m_lit ? 1 : 0];
-    if (face.isNull() || face.deviceIndependentSize() != QSizeF(size()) ||
-        face.devicePixelRatio() != ratio) {
+    if (face.isNull()) {
         face = QPixmap(size() * ratio);
         face.setDevicePixelRatio(ratio);
-        face.fill(Qt::transparent);
+        face.fill(palette().color(QPalette::Window));
+        if (QWidget* under = parentWidget())
+            under->render(&face, {}, QRegion(geometry()), QWidget::DrawWindowBackground);
         QPainter p(&face);
         drawFace(p, m_lit);
     }
@@ -37,7 +45,7 @@ void StatusLamp::paintEvent(QPaintEvent*) {
 }
 
 void StatusLamp::changeEvent(QEvent* event) {
-    // A new palette, font or style changes both looks.
+    // A new palette, font, style or window state changes both looks.
     m_faces[0] = m_faces[1] = QPixmap();
     QWidget::changeEvent(event);
 }

@@ -29,4 +29,5 @@ private:
     // The lamp flashes with every frame: each look is drawn once (a shaded circle and a
     // laid-out caption) and then only copied. Index 0 dark, 1 lit.
     QPixmap m_faces[2];
+    QRect m_facesFor; // the geometry they were drawn for
 };
