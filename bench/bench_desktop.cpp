@@ -10,6 +10,7 @@
 // --paints also prints how often each widget was painted in the stretch.
 //   bench_desktop [--seconds N] [--paints] [--state main|multi-pv|multi|line|bar|text ...]
 
+#include "app/AppStyle.h"
 #include "app/DemoHome.h"
 #include "app/MessageBoxes.h"
 #include "app/frmTD_Main.h"
@@ -161,6 +162,7 @@ bool runState(const QString& state, int seconds) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ApplyAppStyle(app); // the program's style sheet, which every repaint goes through
     int seconds = 60;
     QStringList states;
     const QStringList args = QApplication::arguments();
