@@ -96,6 +96,23 @@ CommView::CommView(CommEngine& engine, QWidget* parent)
     stateBox->setLayout(stateColumn);
     stateBox->setFixedWidth(fontMetrics().averageCharWidth() * 54);
     layout->addWidget(stateBox);
+    setModelsPaused(true); // until shown
+}
+
+void CommView::setModelsPaused(bool paused) {
+    for (QTableView* view : {m_log, m_counters})
+        if (auto* model = qobject_cast<TextTableModel*>(view->model()))
+            model->setPaused(paused);
+}
+
+void CommView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    setModelsPaused(false);
+}
+
+void CommView::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    setModelsPaused(true);
 }
 
 void CommView::scrollToNewest() {
