@@ -33,12 +33,17 @@ void GradientLabel::setColours(int fromRgb, int toRgb) {
     update();
 }
 
+// The monitors set every look on every refresh: only a change repaints.
 void GradientLabel::setTextColour(int rgb) {
+    if (rgb == m_textRgb)
+        return;
     m_textRgb = rgb;
     update();
 }
 
 void GradientLabel::setAlignment(Qt::Alignment alignment) {
+    if (alignment == m_alignment)
+        return;
     m_alignment = alignment;
     update();
 }
