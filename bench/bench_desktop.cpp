@@ -7,8 +7,10 @@
 //   valgrind --tool=callgrind --collect-atstart=no --toggle-collect='*PollAndPaint*'
 //            bench_desktop --state line
 // bench/desktop_cpu --instructions does that for every state.
-// --paints also prints how often each widget was painted in the stretch.
-//   bench_desktop [--seconds N] [--paints] [--state main|multi-pv|multi|line|bar|text ...]
+// --paints also prints how often each widget was painted in the stretch; --frozen holds the
+// meters' values and clocks still, so that every repaint it counts is one of nothing new.
+//   bench_desktop [--seconds N] [--paints] [--frozen] [--state main|multi-pv|multi|line|bar|text
+//   ...]
 
 #include "app/AppStyle.h"
 #include "app/DemoHome.h"
@@ -16,6 +18,9 @@
 #include "app/frmTD_Main.h"
 #include "core/Clock.h"
 #include "monitor/MonitorFactory.h"
+#include "sim/SimBus.h"
+#include "simlink/ProgramLinks.h"
+#include "simlink/SimSerialLink.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -71,6 +76,7 @@ protected:
 };
 
 bool g_showPaints = false;
+bool g_frozen = false;
 
 void printPaints(const PaintCounter& counter, int seconds) {
     std::vector<std::pair<int, QString>> byCount;
@@ -78,8 +84,8 @@ void printPaints(const PaintCounter& counter, int seconds) {
         byCount.emplace_back(count, name);
     std::sort(byCount.rbegin(), byCount.rend());
     // The busiest ones: what repaints many times a second is what costs.
-    if (byCount.size() > 12)
-        byCount.resize(12);
+    if (byCount.size() > 30)
+        byCount.resize(30);
     for (const auto& [count, name] : byCount)
         std::printf("      %7.2f paints/s  %s\n", double(count) / seconds, qPrintable(name));
 }
@@ -111,6 +117,12 @@ bool runState(const QString& state, int seconds) {
     frmTD_Main::Options options;
     options.paths = AppPaths(home.path());
     options.askBeforeQuit = false;
+    options.linkFactory = [](const QString& portName, Clock& linkClock) {
+        std::unique_ptr<SerialLink> link = CreateProgramLink(portName, linkClock);
+        if (auto* bus = dynamic_cast<SimSerialLink*>(link.get()); bus && g_frozen)
+            bus->bus().setFrozen(true);
+        return link;
+    };
     frmTD_Main window(clock, options);
     window.show();
     QApplication::processEvents();
@@ -173,9 +185,12 @@ int main(int argc, char** argv) {
             states << args[++i];
         else if (args[i] == QLatin1String("--paints"))
             g_showPaints = true;
+        else if (args[i] == QLatin1String("--frozen"))
+            g_frozen = true;
         else {
-            std::fprintf(stderr, "usage: bench_desktop [--seconds N] [--paints] [--state "
-                                 "main|multi-pv|multi|line|bar|text ...]\n");
+            std::fprintf(stderr,
+                         "usage: bench_desktop [--seconds N] [--paints] [--frozen] [--state "
+                         "main|multi-pv|multi|line|bar|text ...]\n");
             return 2;
         }
     }
