@@ -1,0 +1,82 @@
+#include "MonitorFixture.h"
+
+#include <QDialog>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+// The object names of the widgets painted while it is installed.
+class PaintLog : public QObject {
+public:
+    QStringList painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !painted.contains(watched->objectName()))
+            painted << watched->objectName();
+        return false;
+    }
+};
+
+} // namespace
+
+// A monitor refreshes every half second whether or not anything changed: a refresh that shows
+// nothing new repaints nothing, and one that shows a new figure repaints that figure.
+class TestMonitorRepaint : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void refreshRepaintsOnlyWhatChanged_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("newValue");       // channel 1 shows a new value
+        QTest::addColumn<QStringList>("painted"); // the widgets repainted
+        QTest::addColumn<bool>("andOthers");      // ... among others
+        // The trend moves on with every refresh: its graph is the one thing repainted.
+        QTest::newRow("line, same values")
+            << "frmTD_Mon_Line12" << false << QStringList{"picBGraph"} << false;
+        QTest::newRow("bar, same values") << "frmTD_Mon_Bar12" << false << QStringList{} << false;
+        QTest::newRow("text, same values") << "frmTD_Mon_Text12" << false << QStringList{} << false;
+        QTest::newRow("multi, same values") << "frmTD_Mon_Multi" << false << QStringList{} << false;
+        QTest::newRow("multi PV, same values")
+            << "frmTD_Mon_MultiPV" << false << QStringList{} << false;
+        QTest::newRow("bar, new value")
+            << "frmTD_Mon_Bar12" << true << QStringList{"lblCH_Val(0)"} << true;
+        QTest::newRow("text, new value")
+            << "frmTD_Mon_Text12" << true << QStringList{"lblPV(0)", "XProgress1(0)"} << true;
+    }
+
+    void refreshRepaintsOnlyWhatChanged() {
+        QFETCH(QString, window);
+        QFETCH(bool, newValue);
+        QFETCH(QStringList, painted);
+        QFETCH(bool, andOthers);
+        MonitorFixture f(12);
+        std::unique_ptr<QDialog> w(CreateMonitorWindow(window, f.context(), nullptr));
+        QVERIFY(w);
+        SetMonitorTimerEnabled(w.get(), false);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        for (int i = 0; i < 3; ++i) { // the first refreshes fill the window in
+            RunMonitorTick(w.get());
+            QApplication::processEvents();
+        }
+
+        if (newValue)
+            f.setValue(1, 75);
+        PaintLog log;
+        qApp->installEventFilter(&log);
+        RunMonitorTick(w.get());
+        QApplication::processEvents();
+        qApp->removeEventFilter(&log);
+
+        if (andOthers) {
+            for (const QString& name : std::as_const(painted))
+                QVERIFY2(log.painted.contains(name), qPrintable(name));
+        } else {
+            QCOMPARE(log.painted, painted);
+        }
+    }
+};
+
+QTEST_MAIN(TestMonitorRepaint)
+#include "tst_monitorrepaint.moc"
