@@ -4,6 +4,7 @@
 #include "monitor/MonitorStyle.h"
 #include "widgets/WinColour.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -77,12 +78,21 @@ QFont BarScale::captionFont() const {
 }
 
 int BarScale::textLane() const {
+    if (m_textLane >= 0)
+        return m_textLane;
     // As wide as the widest range caption, so that no sign or digit is cut off.
     const QFontMetrics fm(captionFont());
     int widest = 0;
     for (const QString* t : {&m_maxText, &m_midText, &m_minText})
         widest = std::max(widest, fm.horizontalAdvance(*t));
-    return std::max(MinTextLane, widest + 6);
+    m_textLane = std::max(MinTextLane, widest + 6);
+    return m_textLane;
+}
+
+void BarScale::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        m_textLane = -1;
+    QWidget::changeEvent(event);
 }
 
 QSize BarScale::sizeHint() const {
@@ -106,6 +116,7 @@ void BarScale::setScaleTexts(const QString& maxText, const QString& midText,
     m_maxText = maxText;
     m_midText = midText;
     m_minText = minText;
+    m_textLane = -1;
     if (textLane() != lane) {
         updateGeometry();
         placeLamps();
@@ -138,7 +149,7 @@ void BarScale::setValue(double value, bool invalid) {
         return;
     m_value = value;
     m_invalid = invalid;
-    update();
+    update(barArea()); // the captions beside it stay as they are
 }
 
 void BarScale::setLamp(int alarm, std::optional<double> value) {
@@ -185,7 +196,7 @@ void BarScale::resizeEvent(QResizeEvent* event) {
     placeLamps();
 }
 
-void BarScale::paintEvent(QPaintEvent*) {
+void BarScale::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect area = barArea();
     p.fillRect(area, MonitorStyle::panelColour().darker(130));
@@ -209,11 +220,15 @@ void BarScale::paintEvent(QPaintEvent*) {
     p.restore();
     p.setPen(MonitorStyle::panelEdge().lighter(120));
     p.drawRect(area.adjusted(0, 0, -1, -1));
-    // The range captions, each level with its place on the scale.
+    // The range captions, each level with its place on the scale (laid out only when they
+    // are to be painted: a new value repaints the bar alone).
+    const QRect lane(0, 0, area.left() - 4, height());
+    if (!event->rect().intersects(lane.adjusted(0, 0, 4, 0)) &&
+        !event->rect().intersects(QRect(area.right() + 1, 0, width(), height())))
+        return;
     p.setFont(captionFont());
     p.setPen(MonitorStyle::figureColour());
     const int fh = p.fontMetrics().height();
-    const QRect lane(0, 0, area.left() - 4, height());
     p.drawText(QRect(lane.left(), area.top() - 1, lane.width(), fh), Qt::AlignRight | Qt::AlignTop,
                m_maxText);
     p.drawText(QRect(lane.left(), area.center().y() - fh / 2, lane.width(), fh),
