@@ -43,19 +43,6 @@ double cpuSeconds() {
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 
-std::optional<MainCommand> commandOf(const QString& state) {
-    static const std::pair<const char*, MainCommand> states[] = {
-        {"line", MainCommand::mOnlineSingleLine},
-        {"bar", MainCommand::mOnlineSingleBar},
-        {"text", MainCommand::mOnlineSingleText},
-        {"multi", MainCommand::mOnlineMulti},
-        {"multi-pv", MainCommand::mOnlineMultiPV}};
-    for (const auto& [name, command] : states)
-        if (state == QLatin1String(name))
-            return command;
-    return std::nullopt;
-}
-
 // Counts the paint events of every widget class (and object name) while it is installed.
 class PaintCounter : public QObject {
 public:
@@ -102,7 +89,7 @@ Q_NEVER_INLINE void PollAndPaint(VirtualClock& clock, QDialog* monitor, int seco
 }
 
 bool runState(const QString& state, int seconds) {
-    const std::optional<MainCommand> command = commandOf(state);
+    const std::optional<MainCommand> command = MonitorCommandNamed(state);
     if (state != QLatin1String("main") && !command) {
         std::fprintf(stderr, "bench_desktop: unknown state %s\n", qPrintable(state));
         return false;

@@ -51,19 +51,6 @@ int RunGraphViewer(const QStringList& files, const AppPaths& paths, bool report)
     return QApplication::exec();
 }
 
-std::optional<MainCommand> MonitorCommand(const QString& kind) {
-    static const std::pair<const char*, MainCommand> kinds[] = {
-        {"line", MainCommand::mOnlineSingleLine},
-        {"bar", MainCommand::mOnlineSingleBar},
-        {"text", MainCommand::mOnlineSingleText},
-        {"multi", MainCommand::mOnlineMulti},
-        {"multi-pv", MainCommand::mOnlineMultiPV}};
-    for (const auto& [name, command] : kinds)
-        if (kind == QLatin1String(name))
-            return command;
-    return std::nullopt;
-}
-
 // Runs `command` once, when the engine first polls (the monitors show the selected meter,
 // known only then).
 void OpenWhenPolling(frmTD_Main& window, MainCommand command) {
@@ -217,7 +204,7 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(demoOption) || parser.isSet(openOption))
         QTimer::singleShot(0, &window, [&window] { window.togglePort(); });
     if (parser.isSet(monitorOption)) {
-        const std::optional<MainCommand> command = MonitorCommand(parser.value(monitorOption));
+        const std::optional<MainCommand> command = MonitorCommandNamed(parser.value(monitorOption));
         if (!command) {
             err << "TD700_File: --monitor wants line, bar, text, multi or multi-pv\n";
             return 2;

@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "support/PaintLog.h"
 
 #include <QSignalSpy>
 #include <QTableView>
@@ -9,19 +10,6 @@
 namespace {
 
 const QStringList kDemoPort = QString("DEMO,38400,N,8,1,Modbus RTU,OFF").split(u',');
-
-// The object names of the widgets painted while it is installed.
-class PaintLog : public QObject {
-public:
-    QStringList painted;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !painted.contains(watched->objectName()))
-            painted << watched->objectName();
-        return false;
-    }
-};
 
 QAbstractItemModel* modelOf(const frmTD_Main& window, const char* view) {
     auto* table = window.findChild<QTableView*>(QString::fromLatin1(view));

@@ -1,25 +1,9 @@
 #include "MonitorFixture.h"
+#include "support/PaintLog.h"
 
 #include <QDialog>
 #include <QTest>
 #include <memory>
-
-namespace {
-
-// The object names of the widgets painted while it is installed.
-class PaintLog : public QObject {
-public:
-    QStringList painted;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !painted.contains(watched->objectName()))
-            painted << watched->objectName();
-        return false;
-    }
-};
-
-} // namespace
 
 // A monitor refreshes every half second whether or not anything changed: a refresh that shows
 // nothing new repaints nothing, and one that shows a new figure repaints that figure.
