@@ -168,6 +168,12 @@ int main(int argc, char* argv[]) {
         return RunGraphViewer(dataFiles, AppPaths::resolve(parser.value(homeOption)),
                               parser.isSet(reportViewOption));
 
+    const std::optional<MainCommand> monitor = MonitorCommandNamed(parser.value(monitorOption));
+    if (parser.isSet(monitorOption) && !monitor) {
+        err << "TD700_File: --monitor wants line, bar, text, multi or multi-pv\n";
+        return 2;
+    }
+
     std::optional<QTemporaryDir> demoFolder;
     QString home = parser.value(homeOption);
     if (!home.isEmpty() && QFileInfo(home).exists() && !QFileInfo(home).isDir()) {
@@ -203,14 +209,8 @@ int main(int argc, char* argv[]) {
 
     if (parser.isSet(demoOption) || parser.isSet(openOption))
         QTimer::singleShot(0, &window, [&window] { window.togglePort(); });
-    if (parser.isSet(monitorOption)) {
-        const std::optional<MainCommand> command = MonitorCommandNamed(parser.value(monitorOption));
-        if (!command) {
-            err << "TD700_File: --monitor wants line, bar, text, multi or multi-pv\n";
-            return 2;
-        }
-        OpenWhenPolling(window, *command);
-    }
+    if (monitor)
+        OpenWhenPolling(window, *monitor);
     if (!parameterFile.isEmpty()) {
         const QString file = QFileInfo(parameterFile).absoluteFilePath();
         QTimer::singleShot(0, &window, [&window, file] { window.openParameterWindow(file); });
