@@ -147,9 +147,18 @@ void BarScale::setScale(double min, double max) {
 void BarScale::setValue(double value, bool invalid) {
     if (value == m_value && invalid == m_invalid)
         return;
+    const BarGeometry before = bar();
     m_value = value;
     m_invalid = invalid;
-    update(barArea()); // the captions beside it stay as they are
+    const BarGeometry after = bar();
+    if (after == before)
+        return;
+    // Only the stretch between the old and the new top of the bar changes (its edge line
+    // included); the captions beside it and the rest of the bar stay as they are.
+    const QRect area = barArea();
+    const int from = std::clamp(std::min(before.top, after.top) - 1, 0, area.height());
+    const int to = std::clamp(std::max(before.top, after.top) + 1, 0, area.height());
+    update(QRect(area.left(), area.top() + from, area.width(), to - from + 1));
 }
 
 void BarScale::setLamp(int alarm, std::optional<double> value) {

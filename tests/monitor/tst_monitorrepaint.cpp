@@ -2,6 +2,9 @@
 #include "support/PaintLog.h"
 
 #include <QDialog>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
 #include <QTest>
 #include <memory>
 
@@ -59,6 +62,33 @@ private Q_SLOTS:
         } else {
             QCOMPARE(log.painted, painted);
         }
+    }
+
+    void partialRepaintsLeaveTheWholePicture() {
+        // A bar repaints only the stretch its top moved over: after rises, falls and values
+        // beyond the scale the screen shows what a whole repaint shows.
+        MonitorFixture f(12);
+        std::unique_ptr<QDialog> w(CreateMonitorWindow("frmTD_Mon_Bar12", f.context(), nullptr));
+        SetMonitorTimerEnabled(w.get(), false);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        auto* bar = w->findChild<QWidget*>(QStringLiteral("picRowScale(0)"));
+        QVERIFY(bar);
+        for (const double value : {75.0, 20.0, 20.5, 99.0, 0.0, 130.0, 50.0}) {
+            f.setValue(1, value);
+            RunMonitorTick(w.get());
+            QApplication::processEvents();
+        }
+        const QImage shown =
+            w->screen()
+                ->grabWindow(w->winId(), bar->mapTo(w.get(), QPoint()).x(),
+                             bar->mapTo(w.get(), QPoint()).y(), bar->width(), bar->height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        const QImage whole = w->grab(QRect(bar->mapTo(w.get(), QPoint()), bar->size()))
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown, whole);
     }
 };
 
