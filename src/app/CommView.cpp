@@ -51,13 +51,19 @@ CommView::CommView(CommEngine& engine, QWidget* parent)
     layout->addLayout(logColumn, 1);
 
     // A new frame is a row appended (and the thousand-and-first empties the log first): a
-    // reader at the newest frame keeps following, one who scrolled back keeps the place.
+    // reader at the newest frame keeps following, one who scrolled back keeps the place. A
+    // hidden log is left alone: scrolling lays the whole view out, on every frame, and showing
+    // the view scrolls to the newest frame anyway.
     QScrollBar* bar = m_log->verticalScrollBar();
     auto remember = [this, bar] {
+        if (!m_log->isVisible())
+            return;
         m_following = bar->value() >= bar->maximum() - 1;
         m_keptScroll = bar->value();
     };
     auto restore = [this, bar] {
+        if (!m_log->isVisible())
+            return;
         if (m_following)
             m_log->scrollToBottom();
         else
@@ -100,6 +106,23 @@ CommView::CommView(CommEngine& engine, QWidget* parent)
         logModel->languageChanged();
         stateModel->languageChanged();
     });
+    setModelsPaused(true); // until shown
+}
+
+void CommView::setModelsPaused(bool paused) {
+    for (QTableView* view : {m_log, m_counters})
+        if (auto* model = qobject_cast<TextTableModel*>(view->model()))
+            model->setPaused(paused);
+}
+
+void CommView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    setModelsPaused(false);
+}
+
+void CommView::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    setModelsPaused(true);
 }
 
 void CommView::scrollToNewest() {

@@ -17,7 +17,15 @@ public:
     QTableView* countersView() const { return m_counters; }
     void scrollToNewest();
 
+protected:
+    // The frame log and the counters change with every frame: while the view is hidden their
+    // models rest, and showing the view reads the tables afresh.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    void setModelsPaused(bool paused);
+
     QTableView* m_log = nullptr;
     QTableView* m_counters = nullptr;
     QPushButton* btnCountClear = nullptr;

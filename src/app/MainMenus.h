@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <optional>
+#include <utility>
 
 // The commands of the main window. Every menu item has one handler; a button of the bar
 // runs exactly the handler of its menu item.
@@ -114,4 +116,19 @@ inline const MenuItemInfo& MenuItemOf(MainCommand command) {
         if (item.command == command)
             return item;
     return kMenuItems.front();
+}
+
+// The monitor windows by the names the command line knows them by (line, bar, text, multi,
+// multi-pv); none for any other name.
+inline std::optional<MainCommand> MonitorCommandNamed(const QString& name) {
+    static const std::pair<const char*, MainCommand> monitors[] = {
+        {"line", MainCommand::mOnlineSingleLine},
+        {"bar", MainCommand::mOnlineSingleBar},
+        {"text", MainCommand::mOnlineSingleText},
+        {"multi", MainCommand::mOnlineMulti},
+        {"multi-pv", MainCommand::mOnlineMultiPV}};
+    for (const auto& [monitor, command] : monitors)
+        if (name == QLatin1String(monitor))
+            return command;
+    return std::nullopt;
 }

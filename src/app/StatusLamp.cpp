@@ -8,6 +8,9 @@ StatusLamp::StatusLamp(const QString& caption, const QColor& litColour, QWidget*
     , m_litColour(litColour) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setToolTip(caption);
+    // The face carries what lies under the lamp, so that a flash repaints the lamp alone and
+    // not the status bar and the window behind it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void StatusLamp::setCaption(const QString& caption) {
@@ -30,20 +33,44 @@ QSize StatusLamp::sizeHint() const {
 }
 
 void StatusLamp::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+    const qreal ratio = devicePixelRatioF();
+    if (m_facesFor != geometry() || m_faces[0].devicePixelRatio() != ratio) {
+        m_faces[0] = m_faces[1] = QPixmap();
+        m_facesFor = geometry();
+    }
+    QPixmap& face = m_faces[m_lit ? 1 : 0];
+    if (face.isNull()) {
+        face = QPixmap(size() * ratio);
+        face.setDevicePixelRatio(ratio);
+        face.fill(palette().color(QPalette::Window));
+        if (QWidget* under = parentWidget())
+            under->render(&face, {}, QRegion(geometry()), QWidget::DrawWindowBackground);
+        QPainter p(&face);
+        drawFace(p, m_lit);
+    }
+    QPainter(this).drawPixmap(0, 0, face);
+}
+
+void StatusLamp::changeEvent(QEvent* event) {
+    // A new palette, font, style or window state changes both looks.
+    m_faces[0] = m_faces[1] = QPixmap();
+    QWidget::changeEvent(event);
+}
+
+void StatusLamp::drawFace(QPainter& p, bool lit) const {
     p.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics fm(font());
     const qreal d = fm.height() * 0.75;
     const QRectF lamp(2, (height() - d) / 2, d, d);
     const QColor off = palette().color(QPalette::Mid);
-    const QColor fill = m_lit ? m_litColour : off.lighter(130);
+    const QColor fill = lit ? m_litColour : off.lighter(130);
     QRadialGradient g(lamp.center() - QPointF(d * 0.15, d * 0.15), d * 0.7);
-    g.setColorAt(0, fill.lighter(m_lit ? 150 : 115));
+    g.setColorAt(0, fill.lighter(lit ? 150 : 115));
     g.setColorAt(1, fill);
-    p.setPen(QPen(m_lit ? m_litColour.darker(150) : off, 1));
+    p.setPen(QPen(lit ? m_litColour.darker(150) : off, 1));
     p.setBrush(g);
     p.drawEllipse(lamp);
-    p.setPen(palette().color(m_lit ? QPalette::WindowText : QPalette::PlaceholderText));
+    p.setPen(palette().color(lit ? QPalette::WindowText : QPalette::PlaceholderText));
     p.drawText(QRectF(lamp.right() + 5, 0, width() - lamp.right() - 5, height()),
                Qt::AlignVCenter | Qt::AlignLeft, m_caption);
 }

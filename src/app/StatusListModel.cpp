@@ -17,6 +17,12 @@ StatusListModel::StatusListModel(TextTable* table, const CommState& state, QObje
     : TextTableModel(table, parent)
     , m_state(state) {
     setHeaderContext("DeviceTables");
+    // After a reset or a change of rows the views read every cell again.
+    const auto forget = [this] { m_announced.clear(); };
+    connect(this, &QAbstractItemModel::modelReset, this, forget);
+    connect(this, &QAbstractItemModel::layoutChanged, this, forget);
+    connect(this, &QAbstractItemModel::rowsInserted, this, forget);
+    connect(this, &QAbstractItemModel::rowsRemoved, this, forget);
 }
 
 void StatusListModel::setBackoffSource(std::function<Backoff(int)> source) {
@@ -122,13 +128,32 @@ void StatusListModel::selectionChanged() {
 }
 
 void StatusListModel::backoffChanged(int meter) {
-    const QModelIndex cell = index(modelRow(meter + 1), modelColumn(kLinkColumn));
-    if (cell.isValid())
-        Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole, Qt::ToolTipRole});
+    announceIfChanged(index(modelRow(meter + 1), modelColumn(kLinkColumn)));
 }
 
 void StatusListModel::driftChanged(int meter) {
-    const QModelIndex cell = index(modelRow(meter + 1), driftColumn());
-    if (cell.isValid())
-        Q_EMIT dataChanged(cell, cell);
+    announceIfChanged(index(modelRow(meter + 1), driftColumn()));
+}
+
+StatusListModel::Look StatusListModel::lookOf(const QModelIndex& cell) const {
+    const auto rgba = [&](int role) {
+        const QVariant brush = data(cell, role);
+        return brush.isValid() ? brush.value<QBrush>().color().rgba() : QRgb(0);
+    };
+    return {data(cell, Qt::DisplayRole).toString(), rgba(Qt::BackgroundRole),
+            rgba(Qt::ForegroundRole)};
+}
+
+void StatusListModel::announceIfChanged(const QModelIndex& cell) {
+    if (!cell.isValid())
+        return;
+    // Tool tips are read when shown, so a change of tool tip alone needs no repaint.
+    Look look = lookOf(cell);
+    const auto [it, added] = m_announced.try_emplace({cell.row(), cell.column()}, look);
+    if (!added) {
+        if (it->second == look)
+            return;
+        it->second = std::move(look);
+    }
+    Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole, Qt::BackgroundRole, Qt::ForegroundRole});
 }

@@ -2,7 +2,9 @@
 
 #include "widgets/TextTableModel.h"
 
+#include <QRgb>
 #include <functional>
+#include <map>
 
 class ClockDrift;
 struct CommState;
@@ -42,6 +44,18 @@ public:
 private:
     Backoff backoffOf(int row) const;
     QVariant driftData(int row, int role) const;
+    // Announces the cell only when its text or colours differ from what it last announced:
+    // the engine reports every poll, and a repaint lays out every text of the row again.
+    void announceIfChanged(const QModelIndex& cell);
+
+    struct Look {
+        QString text;
+        QRgb back = 0;
+        QRgb fore = 0;
+        bool operator==(const Look&) const = default;
+    };
+    Look lookOf(const QModelIndex& cell) const;
+    std::map<std::pair<int, int>, Look> m_announced; // (row, column) -> look
 
     const CommState& m_state;
     std::function<Backoff(int)> m_backoff;

@@ -52,6 +52,21 @@ int RunGraphViewer(const QStringList& files, const AppPaths& paths, bool report)
     return QApplication::exec();
 }
 
+// Runs `command` once, when the engine first polls (the monitors show the selected meter,
+// known only then).
+void OpenWhenPolling(frmTD_Main& window, MainCommand command) {
+    auto* once = new QObject(&window);
+    QObject::connect(&window.engine(), &CommEngine::phaseChanged, once,
+                     [&window, command, once](CommEngine::Phase phase) {
+                         if (phase != CommEngine::Phase::Polling)
+                             return;
+                         once->deleteLater();
+                         QObject::disconnect(&window.engine(), nullptr, once, nullptr);
+                         QTimer::singleShot(0, &window,
+                                            [&window, command] { window.runCommand(command); });
+                     });
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -111,8 +126,14 @@ int main(int argc, char* argv[]) {
         QStringLiteral("Speak ko (Korean) or en (English) in this run, whatever Help > Language "
                        "holds (the choice there is not changed)."),
         QStringLiteral("LANG"));
+    // For measurements: opens one monitor window as soon as the program polls.
+    QCommandLineOption monitorOption(QStringLiteral("monitor"),
+                                     QStringLiteral("Open a monitor once polling: line, bar, "
+                                                    "text, multi or multi-pv."),
+                                     QStringLiteral("KIND"));
+    monitorOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({homeOption, demoOption, openOption, reportOption, viewOption,
-                       reportViewOption, languageOption});
+                       reportViewOption, languageOption, monitorOption});
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("Data files (*.TDD) to open in the graph viewer, or a parameter file "
@@ -163,6 +184,12 @@ int main(int argc, char* argv[]) {
         return RunGraphViewer(dataFiles, AppPaths::resolve(parser.value(homeOption)),
                               parser.isSet(reportViewOption));
 
+    const std::optional<MainCommand> monitor = MonitorCommandNamed(parser.value(monitorOption));
+    if (parser.isSet(monitorOption) && !monitor) {
+        err << "TD700_File: --monitor wants line, bar, text, multi or multi-pv\n";
+        return 2;
+    }
+
     std::optional<QTemporaryDir> demoFolder;
     QString home = parser.value(homeOption);
     if (!home.isEmpty() && QFileInfo(home).exists() && !QFileInfo(home).isDir()) {
@@ -199,6 +226,8 @@ int main(int argc, char* argv[]) {
 
     if (parser.isSet(demoOption) || parser.isSet(openOption))
         QTimer::singleShot(0, &window, [&window] { window.togglePort(); });
+    if (monitor)
+        OpenWhenPolling(window, *monitor);
     if (!parameterFile.isEmpty()) {
         const QString file = QFileInfo(parameterFile).absoluteFilePath();
         QTimer::singleShot(0, &window, [&window, file] { window.openParameterWindow(file); });

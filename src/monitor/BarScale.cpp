@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -88,12 +89,21 @@ QFont BarScale::captionFont() const {
 }
 
 int BarScale::textLane() const {
+    if (m_textLane >= 0)
+        return m_textLane;
     // As wide as the widest range caption, so that no sign or digit is cut off.
     const QFontMetrics fm(captionFont());
     int widest = 0;
     for (const QString* t : {&m_maxText, &m_midText, &m_minText})
         widest = std::max(widest, fm.horizontalAdvance(*t));
-    return std::max(MinTextLane, widest + 6);
+    m_textLane = std::max(MinTextLane, widest + 6);
+    return m_textLane;
+}
+
+void BarScale::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        m_textLane = -1;
+    QWidget::changeEvent(event);
 }
 
 QSize BarScale::sizeHint() const {
@@ -117,6 +127,7 @@ void BarScale::setScaleTexts(const QString& maxText, const QString& midText,
     m_maxText = maxText;
     m_midText = midText;
     m_minText = minText;
+    m_textLane = -1;
     if (textLane() != lane) {
         updateGeometry();
         placeLamps();
@@ -147,9 +158,18 @@ void BarScale::setScale(double min, double max) {
 void BarScale::setValue(double value, bool invalid) {
     if (value == m_value && invalid == m_invalid)
         return;
+    const BarGeometry before = bar();
     m_value = value;
     m_invalid = invalid;
-    update();
+    const BarGeometry after = bar();
+    if (after == before)
+        return;
+    // Only the stretch between the old and the new top of the bar changes (its edge line
+    // included); the captions beside it and the rest of the bar stay as they are.
+    const QRect area = barArea();
+    const int from = std::clamp(std::min(before.top, after.top) - 1, 0, area.height());
+    const int to = std::clamp(std::max(before.top, after.top) + 1, 0, area.height());
+    update(QRect(area.left(), area.top() + from, area.width(), to - from + 1));
 }
 
 void BarScale::setLamp(int alarm, std::optional<double> value) {
@@ -196,7 +216,7 @@ void BarScale::resizeEvent(QResizeEvent* event) {
     placeLamps();
 }
 
-void BarScale::paintEvent(QPaintEvent*) {
+void BarScale::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect area = barArea();
     p.fillRect(area, MonitorStyle::panelColour().darker(130));
@@ -220,11 +240,15 @@ void BarScale::paintEvent(QPaintEvent*) {
     p.restore();
     p.setPen(MonitorStyle::panelEdge().lighter(120));
     p.drawRect(area.adjusted(0, 0, -1, -1));
-    // The range captions, each level with its place on the scale.
+    // The range captions, each level with its place on the scale (laid out only when they
+    // are to be painted: a new value repaints the bar alone).
+    const QRect lane(0, 0, area.left() - 4, height());
+    if (!event->rect().intersects(lane.adjusted(0, 0, 4, 0)) &&
+        !event->rect().intersects(QRect(area.right() + 1, 0, width(), height())))
+        return;
     p.setFont(captionFont());
     p.setPen(MonitorStyle::figureColour());
     const int fh = p.fontMetrics().height();
-    const QRect lane(0, 0, area.left() - 4, height());
     p.drawText(QRect(lane.left(), area.top() - 1, lane.width(), fh), Qt::AlignRight | Qt::AlignTop,
                m_maxText);
     p.drawText(QRect(lane.left(), area.center().y() - fh / 2, lane.width(), fh),

@@ -49,6 +49,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void placeLamps();
@@ -56,6 +57,7 @@ private:
 
     int m_colour = 0xFFFFFF;
     QString m_maxText, m_midText, m_minText;
+    mutable int m_textLane = -1; // measured once per texts and font: every paint asks for it
     double m_min = 0, m_max = 0, m_value = 0;
     bool m_invalid = true;
     std::array<QWidget*, 4> m_lamps{};

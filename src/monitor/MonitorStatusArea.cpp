@@ -104,8 +104,13 @@ void MonitorStatusArea::showReading(const ChannelDisplay::MeterReading& reading,
         m_date->setText(reading.date);
         m_time->setText(reading.time);
     }
-    m_alarmIcon = alarmActive ? MonitorIcons::SoundOn : MonitorIcons::SoundOff;
-    m_alarm->setPixmap(m_icons.pixmap(m_alarmIcon));
+    // A label given a pixmap repaints and lays itself out again, even for the same picture.
+    const MonitorIcons::Icon alarmIcon =
+        alarmActive ? MonitorIcons::SoundOn : MonitorIcons::SoundOff;
+    if (alarmIcon != m_alarmIcon) {
+        m_alarmIcon = alarmIcon;
+        m_alarm->setPixmap(m_icons.pixmap(m_alarmIcon));
+    }
     for (int i = 0; i < 6; ++i) {
         if (reading.input(i))
             m_inputs[i]->setColours(InputOnFrom, InputOnTo);
@@ -114,8 +119,10 @@ void MonitorStatusArea::showReading(const ChannelDisplay::MeterReading& reading,
     }
     static constexpr MonitorIcons::Icon cards[] = {
         MonitorIcons::CardNone, MonitorIcons::CardPresent, MonitorIcons::CardInUse};
-    m_cardIcon = cards[reading.cardIcon()];
-    m_card->setPixmap(m_icons.pixmap(m_cardIcon));
+    if (cards[reading.cardIcon()] != m_cardIcon) {
+        m_cardIcon = cards[reading.cardIcon()];
+        m_card->setPixmap(m_icons.pixmap(m_cardIcon));
+    }
     m_mem->setText(reading.memText);
     m_sdc->setText(reading.sdcText);
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <QWidget>
 
 namespace MonitorStyle {
@@ -53,13 +54,26 @@ public:
     using QFrame::QFrame;
 
 protected:
+    // A panel is repainted under its figures whenever one changes: the rounded panel is drawn
+    // once per size and then copied.
     void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(panelEdge(), 1));
-        p.setBrush(panelColour());
-        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        const qreal ratio = devicePixelRatioF();
+        if (m_face.isNull() || m_face.deviceIndependentSize() != QSizeF(size()) ||
+            m_face.devicePixelRatio() != ratio) {
+            m_face = QPixmap(size() * ratio);
+            m_face.setDevicePixelRatio(ratio);
+            m_face.fill(Qt::transparent);
+            QPainter p(&m_face);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(panelEdge(), 1));
+            p.setBrush(panelColour());
+            p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        }
+        QPainter(this).drawPixmap(0, 0, m_face);
     }
+
+private:
+    QPixmap m_face;
 };
 
 } // namespace

@@ -133,6 +133,12 @@ void TrendGraph::layoutParts() {
     Q_EMIT surfaceResized(oldHeight, m_surfaceHeight);
 }
 
+void TrendGraph::changeEvent(QEvent* event) {
+    // A new font, palette or style changes the strips' pictures.
+    m_stripFaces = {};
+    QWidget::changeEvent(event);
+}
+
 void TrendGraph::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layoutParts();
@@ -210,59 +216,80 @@ void TrendGraph::redraw(const QVector<TrendSegment>& segments,
     update();
 }
 
-void TrendGraph::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), MonitorStyle::windowColour());
-
-    // Scale strips.
+void TrendGraph::drawStrip(QPainter& p, int channel, const QRect& r) const {
     QFont numberFont = font();
     numberFont.setBold(true);
     numberFont.setPixelSize(12);
     QFont scaleFont = font();
     scaleFont.setBold(true);
     scaleFont.setPixelSize(std::clamp(stripWidth() / 2 - 1, 10, 15));
+    const Scale& sc = m_scales[std::size_t(channel)];
+    const QColor colour = fromWinRgb(sc.colour);
+    p.fillRect(r, MonitorStyle::panelColour());
+    p.setPen(MonitorStyle::panelEdge());
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    // The number on a chip of the channel colour, in black or white as reads on it: navy
+    // or dark red figures would vanish on the dark ground.
+    p.setFont(numberFont);
+    const QColor chip = sc.traceOn ? colour : QColor(0x50, 0x56, 0x5c);
+    const QRect number(r.left(), 2, r.width(), TopMargin - 4);
+    p.fillRect(number, chip);
+    p.setPen(sc.traceOn ? textOn(chip) : QColor(0xa0, 0xa6, 0xac));
+    p.drawText(number, Qt::AlignCenter,
+               QStringLiteral("%1").arg(channel + 1, 2, 10, QLatin1Char('0')));
+
+    // The range texts, turned to run up the strip: high at the top, low at the bottom.
+    p.setFont(scaleFont);
+    p.setPen(sc.traceOn ? MonitorStyle::figureColour() : QColor(0x70, 0x78, 0x80));
+    const double cx = r.center().x() + 0.5;
+    const double len = r.height() / 2.0 - 6;
+    const double fh = p.fontMetrics().height();
+    const struct {
+        double y;
+        QRectF box;
+        int align;
+        const QString& text;
+    } texts[] = {
+        {r.top() + 4.0, QRectF(-len, -fh / 2, len, fh), Qt::AlignRight, sc.maxText},
+        {r.center().y() + 0.5, QRectF(-len / 2, -fh / 2, len, fh), Qt::AlignHCenter, sc.midText},
+        {r.bottom() - 4.0, QRectF(0, -fh / 2, len, fh), Qt::AlignLeft, sc.minText},
+    };
+    for (const auto& t : texts) {
+        p.save();
+        p.translate(cx, t.y);
+        p.rotate(-90);
+        p.drawText(t.box, t.align | Qt::AlignVCenter, t.text);
+        p.restore();
+    }
+}
+
+void TrendGraph::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), MonitorStyle::windowColour());
+
+    // Scale strips: the picture of each, then its bar.
+    const qreal ratio = devicePixelRatioF();
     for (int ch = 0; ch < strips(); ++ch) {
         const Scale& sc = m_scales[std::size_t(ch)];
         const QRect r = scaleRect(ch);
-        const QColor colour = fromWinRgb(sc.colour);
-        p.fillRect(r, MonitorStyle::panelColour());
-        p.setPen(MonitorStyle::panelEdge());
-        p.drawRect(r.adjusted(0, 0, -1, -1));
-        // The number on a chip of the channel colour, in black or white as reads on it: navy
-        // or dark red figures would vanish on the dark ground.
-        p.setFont(numberFont);
-        const QColor chip = sc.traceOn ? colour : QColor(0x50, 0x56, 0x5c);
-        const QRect number(r.left(), 2, r.width(), TopMargin - 4);
-        p.fillRect(number, chip);
-        p.setPen(sc.traceOn ? textOn(chip) : QColor(0xa0, 0xa6, 0xac));
-        p.drawText(number, Qt::AlignCenter,
-                   QStringLiteral("%1").arg(ch + 1, 2, 10, QLatin1Char('0')));
-
-        // The range texts, turned to run up the strip: high at the top, low at the bottom.
-        p.setFont(scaleFont);
-        p.setPen(sc.traceOn ? MonitorStyle::figureColour() : QColor(0x70, 0x78, 0x80));
-        const double cx = r.center().x() + 0.5;
-        const double len = r.height() / 2.0 - 6;
-        const double fh = p.fontMetrics().height();
-        const struct {
-            double y;
-            QRectF box;
-            int align;
-            const QString& text;
-        } texts[] = {
-            {r.top() + 4.0, QRectF(-len, -fh / 2, len, fh), Qt::AlignRight, sc.maxText},
-            {r.center().y() + 0.5, QRectF(-len / 2, -fh / 2, len, fh), Qt::AlignHCenter,
-             sc.midText},
-            {r.bottom() - 4.0, QRectF(0, -fh / 2, len, fh), Qt::AlignLeft, sc.minText},
-        };
-        for (const auto& t : texts) {
-            p.save();
-            p.translate(cx, t.y);
-            p.rotate(-90);
-            p.drawText(t.box, t.align | Qt::AlignVCenter, t.text);
-            p.restore();
+        const QRect area(r.left(), 0, r.width(), r.bottom() + 1); // the chip above it too
+        StripFace& face = m_stripFaces[std::size_t(ch)];
+        Scale key = sc;
+        key.y.reset();
+        if (face.picture.isNull() || !(face.drawnFor == key) ||
+            face.picture.deviceIndependentSize() != QSizeF(area.size()) ||
+            face.picture.devicePixelRatio() != ratio) {
+            face.picture = QPixmap(area.size() * ratio);
+            face.picture.setDevicePixelRatio(ratio);
+            face.picture.fill(MonitorStyle::windowColour());
+            QPainter fp(&face.picture);
+            fp.translate(-area.topLeft());
+            drawStrip(fp, ch, r);
+            face.drawnFor = key;
         }
+        p.drawPixmap(area.topLeft(), face.picture);
         if (const std::optional<int> y = scaleBarY(ch)) {
+            const QColor colour = fromWinRgb(sc.colour);
             const QRectF bar(r.left() + 2, *y - 3, r.width() - 4, 6);
             p.fillRect(bar, colour);
             p.setPen(QPen(colour.lightnessF() > 0.5 ? Qt::black : Qt::white, 1));

@@ -4,6 +4,7 @@
 #include "monitor/TrendModel.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -23,6 +24,7 @@ public:
         int colour = 0xFFFFFF;
         bool traceOn = true;
         std::optional<int> y; // twips on the drawing surface; none: no bar
+        bool operator==(const Scale&) const = default;
     };
 
     TrendGraph(const TrendModel& model, QWidget* parent = nullptr);
@@ -68,8 +70,11 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // A scale strip without its bar: the number chip and the range texts, drawn turned.
+    void drawStrip(QPainter& p, int channel, const QRect& r) const;
     void layoutParts();
     void drawMarkOn(QPainter& p, const TrendMark& mark) const;
     QPointF toPixels(const QPoint& twips) const;
@@ -87,4 +92,11 @@ private:
     int m_surfaceHeight = 4000; // twips
     QRect m_viewport;
     QImage m_surface;
+    // The strips are repainted with every refresh as the trend moves on, but their texts
+    // change only with the settings: each is drawn once into a picture and then copied.
+    struct StripFace {
+        QPixmap picture;
+        Scale drawnFor; // its bar position left out
+    };
+    mutable std::array<StripFace, ChannelDisplay::MaxChannels> m_stripFaces{};
 };

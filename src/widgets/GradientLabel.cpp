@@ -30,15 +30,21 @@ void GradientLabel::setColours(int fromRgb, int toRgb) {
         return;
     m_from = fromRgb;
     m_to = toRgb;
+    m_ground = QPixmap();
     update();
 }
 
+// The monitors set every look on every refresh: only a change repaints.
 void GradientLabel::setTextColour(int rgb) {
+    if (rgb == m_textRgb)
+        return;
     m_textRgb = rgb;
     update();
 }
 
 void GradientLabel::setAlignment(Qt::Alignment alignment) {
+    if (alignment == m_alignment)
+        return;
     m_alignment = alignment;
     update();
 }
@@ -60,17 +66,26 @@ QSize GradientLabel::minimumSizeHint() const {
 }
 
 void GradientLabel::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(r.topLeft(), r.topRight());
     const QColor from = fromWinRgb(m_from);
     const QColor to = fromWinRgb(m_to);
-    g.setColorAt(0, from);
-    g.setColorAt(1, to);
-    p.setPen(QPen(from.darker(140), 1));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 3, 3);
+    const qreal ratio = devicePixelRatioF();
+    if (m_ground.isNull() || m_ground.deviceIndependentSize() != QSizeF(size()) ||
+        m_ground.devicePixelRatio() != ratio) {
+        m_ground = QPixmap(size() * ratio);
+        m_ground.setDevicePixelRatio(ratio);
+        m_ground.fill(Qt::transparent);
+        QPainter g(&m_ground);
+        g.setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        QLinearGradient gradient(r.topLeft(), r.topRight());
+        gradient.setColorAt(0, from);
+        gradient.setColorAt(1, to);
+        g.setPen(QPen(from.darker(140), 1));
+        g.setBrush(gradient);
+        g.drawRoundedRect(r, 3, 3);
+    }
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_ground);
 
     QColor text;
     if (m_textRgb >= 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 // A label on a two-colour gradient (left to right), as the status lamps, channel strips and
@@ -33,6 +34,9 @@ protected:
 
 private:
     QString m_text;
+    // The gradient and its rounded edge, drawn once per size and colours: the monitors
+    // change the text every half second, not the ground under it.
+    QPixmap m_ground;
     int m_from = 0xFFFFFF;
     int m_to = 0xFFFFFF;
     int m_textRgb = -1;

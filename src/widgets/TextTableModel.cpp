@@ -37,6 +37,18 @@ void TextTableModel::setShowHeaderColumn(bool show) {
     endResetModel();
 }
 
+void TextTableModel::setPaused(bool paused) {
+    if (paused == m_paused)
+        return;
+    m_paused = paused;
+    if (paused)
+        return;
+    beginResetModel();
+    m_rows = m_table ? m_table->rowCount() : 0;
+    m_columns = m_table ? m_table->columnCount() : 0;
+    endResetModel();
+}
+
 int TextTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_rows;
 }
@@ -109,6 +121,8 @@ Qt::ItemFlags TextTableModel::flags(const QModelIndex& index) const {
 }
 
 void TextTableModel::onCellsChanged(int column1, int row1, int column2, int row2) {
+    if (m_paused)
+        return;
     if (m_rows == 0 || columnCount() == 0)
         return;
     // Header cells are reported as header changes; data cells as data changes.
@@ -127,7 +141,7 @@ void TextTableModel::onCellsChanged(int column1, int row1, int column2, int row2
 }
 
 void TextTableModel::onLayoutChanged() {
-    if (!m_table)
+    if (!m_table || m_paused)
         return;
     if (m_table->rowCount() == m_rows && m_table->columnCount() == m_columns) {
         Q_EMIT layoutAboutToBeChanged();
@@ -143,6 +157,8 @@ void TextTableModel::onLayoutChanged() {
 // Rows are announced as insertions and removals around the table's change, so that a view
 // keeps its scroll position and column widths (the frame log grows by a row per frame).
 void TextTableModel::onRowCountAboutToChange(int oldRows, int newRows) {
+    if (m_paused)
+        return;
     if (oldRows != m_rows) {
         m_pending = Pending::Reset; // out of step: start afresh after the change
         beginResetModel();
@@ -156,6 +172,8 @@ void TextTableModel::onRowCountAboutToChange(int oldRows, int newRows) {
 }
 
 void TextTableModel::onRowCountChanged(int, int newRows) {
+    if (m_paused)
+        return;
     const Pending pending = std::exchange(m_pending, Pending::None);
     m_rows = newRows;
     switch (pending) {
@@ -175,6 +193,8 @@ void TextTableModel::onRowCountChanged(int, int newRows) {
 }
 
 void TextTableModel::onRowsAboutToBeDeleted(int row, int count) {
+    if (m_paused)
+        return;
     m_pending = Pending::Remove;
     beginRemoveRows({}, modelRow(row), modelRow(row) + count - 1);
 }

@@ -32,6 +32,12 @@ public:
     // The language changed: views read the headers again.
     void languageChanged();
 
+    // A model that nothing shows need not follow its table (the frame log changes with every
+    // frame): paused, it passes on none of the table's changes; resumed, it reads the table
+    // afresh, as one reset.
+    void setPaused(bool paused);
+    bool isPaused() const { return m_paused; }
+
     int tableColumn(int modelColumn) const { return modelColumn + (m_showHeaderColumn ? 0 : 1); }
     int tableRow(int modelRow) const { return modelRow + 1; }
     int modelColumn(int tableColumn) const { return tableColumn - (m_showHeaderColumn ? 0 : 1); }
@@ -49,6 +55,7 @@ private:
     bool m_showHeaderColumn = false;
     bool m_editable = false;
     const char* m_headerContext = nullptr;
+    bool m_paused = false;
     int m_rows = 0;
     int m_columns = 0;
     enum class Pending { None, Insert, Remove, Reset } m_pending = Pending::None;

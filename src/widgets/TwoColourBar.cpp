@@ -21,13 +21,18 @@ void TwoColourBar::setValue(double percent) {
     update();
 }
 
+// The monitors set every look on every refresh: only a change repaints.
 void TwoColourBar::setColours(int fromRgb, int toRgb) {
+    if (fromRgb == m_from && toRgb == m_to)
+        return;
     m_from = fromRgb;
     m_to = toRgb;
     update();
 }
 
 void TwoColourBar::setText(const QString& text) {
+    if (text == m_text)
+        return;
     m_text = text;
     update();
 }

@@ -67,6 +67,43 @@ private Q_SLOTS:
         QCOMPARE(model.data(model.index(0, 1), Qt::BackgroundRole).value<QBrush>().color(),
                  QColor(0xC0, 0xFF, 0xC0));
     }
+
+    void pausedModelCatchesUpWhenResumed() {
+        // The frame log while nothing shows it: rows appended, the log widened, restarted.
+        TextTable table(2, 1);
+        TextTableModel model(&table);
+        model.setShowHeaderColumn(true);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy cells(&model, &QAbstractItemModel::dataChanged);
+        QSignalSpy headers(&model, &QAbstractItemModel::headerDataChanged);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy layout(&model, &QAbstractItemModel::layoutChanged);
+        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+        const auto signalsSeen = [&] {
+            return cells.count() + headers.count() + inserted.count() + removed.count() +
+                   layout.count() + reset.count();
+        };
+        model.setPaused(true);
+        table.setRowCount(3);
+        table.setText(1, 3, QStringLiteral("01"));
+        table.setColumnCount(5);
+        table.setBlockBackColour(1, 2, 5, 2, 0x00FF00);
+        table.deleteRows(1, 1);
+        table.setRowCount(0);
+        table.setRowCount(4);
+        table.setText(0, 4, QStringLiteral("RECV"));
+        QCOMPARE(signalsSeen(), 0);
+
+        model.setPaused(false);
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(model.rowCount(), 4);
+        QCOMPARE(model.columnCount(), 6);
+        QCOMPARE(model.index(3, 0).data().toString(), QStringLiteral("RECV"));
+        table.setText(2, 1, QStringLiteral("03")); // and follows the table again
+        QCOMPARE(cells.count(), 1);
+    }
 };
 
 QTEST_MAIN(TestTextTableModel)
