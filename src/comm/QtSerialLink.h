@@ -50,5 +50,5 @@ private:
     qint64 m_lineBusyUntilUs = 0;
     qint64 m_queued = 0; // bytes QSerialPort still held at the last look
     bool m_rtsDropWaiting = false;
-    bool m_quiet = false;        // errors of line-control calls are not failures of the port
+    bool m_quiet = false; // errors of line-control calls are not failures of the port
 };

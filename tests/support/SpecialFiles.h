@@ -26,7 +26,8 @@ inline bool MakeFifo(const QString& path) {
 // them, isMade() is false otherwise: skip), "folder".
 class SpecialOutput {
 public:
-    SpecialOutput(const QString& path, const QString& kind) : m_path(QFile::encodeName(path)) {
+    SpecialOutput(const QString& path, const QString& kind)
+        : m_path(QFile::encodeName(path)) {
         if (kind.endsWith(QLatin1String("fifo")))
             m_made = MakeFifo(path);
         else if (kind == QLatin1String("folder"))
@@ -72,7 +73,8 @@ private:
 // notes it. So such a test fails instead of hanging.
 class FifoWatch {
 public:
-    explicit FifoWatch(const QString& path) : m_path(QFile::encodeName(path)) {
+    explicit FifoWatch(const QString& path)
+        : m_path(QFile::encodeName(path)) {
         m_made = MakeFifo(path);
         if (m_made)
             m_thread = std::thread([this] {
