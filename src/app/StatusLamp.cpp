@@ -1,9 +1,14 @@
 #include "app/StatusLamp.h"
 
-#include <QPainter>
+#include "core/Clock.h"
 
-StatusLamp::StatusLamp(const QString& caption, const QColor& litColour, QWidget* parent)
+#include <QPainter>
+#include <QPointer>
+
+StatusLamp::StatusLamp(const QString& caption, const QColor& litColour, Clock& clock,
+                       QWidget* parent)
     : QWidget(parent)
+    , m_clock(clock)
     , m_caption(caption)
     , m_litColour(litColour) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -24,6 +29,26 @@ void StatusLamp::setLit(bool lit) {
     if (lit == m_lit)
         return;
     m_lit = lit;
+    if (lit) {
+        if (m_darkening)
+            m_clock.cancel(*m_darkening);
+        m_darkening.reset();
+        showLit(true);
+        return;
+    }
+    QPointer<StatusLamp> self(this);
+    m_darkening = m_clock.schedule(qint64(kShortestDarkMs) * 1000, 0, [self] {
+        if (!self)
+            return;
+        self->m_darkening.reset();
+        self->showLit(false);
+    });
+}
+
+void StatusLamp::showLit(bool lit) {
+    if (lit == m_shownLit)
+        return;
+    m_shownLit = lit;
     update();
 }
 
@@ -38,7 +63,7 @@ void StatusLamp::paintEvent(QPaintEvent*) {
         m_faces[0] = m_faces[1] = QPixmap();
         m_facesFor = geometry();
     }
-    QPixmap& face = m_faces[m_lit ? 1 : 0];
+    QPixmap& face = m_faces[m_shownLit ? 1 : 0];
     if (face.isNull()) {
         face = QPixmap(size() * ratio);
         face.setDevicePixelRatio(ratio);
@@ -46,7 +71,7 @@ void StatusLamp::paintEvent(QPaintEvent*) {
         if (QWidget* under = parentWidget())
             under->render(&face, {}, QRegion(geometry()), QWidget::DrawWindowBackground);
         QPainter p(&face);
-        drawFace(p, m_lit);
+        drawFace(p, m_shownLit);
     }
     QPainter(this).drawPixmap(0, 0, face);
 }

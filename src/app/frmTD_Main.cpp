@@ -397,9 +397,9 @@ void frmTD_Main::buildStatusBar() {
         m_panels[i] = l;
         bar->addPermanentWidget(l, i == 3 ? 1 : 0);
     }
-    shpSend = new StatusLamp(QStringLiteral("SEND"), QColor(0xe0, 0x9b, 0x12), bar);
+    shpSend = new StatusLamp(QStringLiteral("SEND"), QColor(0xe0, 0x9b, 0x12), m_clock, bar);
     shpSend->setObjectName(QStringLiteral("shpSend"));
-    shpRecv = new StatusLamp(QStringLiteral("RECV"), QColor(0x2e, 0xb8, 0x4b), bar);
+    shpRecv = new StatusLamp(QStringLiteral("RECV"), QColor(0x2e, 0xb8, 0x4b), m_clock, bar);
     shpRecv->setObjectName(QStringLiteral("shpRecv"));
     // Where saved records are published: the broker's state and the records waiting.
     m_brokerPanel = new QLabel(bar);

@@ -30,7 +30,7 @@ void ClockDrift::onRequestSent(int code, int meter) {
     if (code != RequestCode::RC_POLL_VALUES)
         return;
     m_askedMeter = meter;
-    m_askedAt = m_clock.currentDateTime();
+    m_askedAtUs = m_clock.nowUs();
 }
 
 void ClockDrift::onSettingsRead() {
@@ -51,12 +51,14 @@ void ClockDrift::onMeterPolled(int meter, bool answered) {
     if (!answered || meter < 0)
         return;
     // The reply was decoded a moment ago. The meter read its clock between the request and
-    // the reply; the reply's time on the line would otherwise count as drift.
-    const QDateTime now = m_clock.currentDateTime();
-    QDateTime answeredAt = now;
-    if (meter == m_askedMeter && m_askedAt.isValid() && m_askedAt <= now &&
-        m_askedAt.msecsTo(now) < 5000)
-        answeredAt = m_askedAt.addMSecs(m_askedAt.msecsTo(now) / 2);
+    // the reply; the reply's time on the line would otherwise count as drift. (The time
+    // between them is taken from the steady clock: this runs at every reply, and a local time
+    // costs a time-zone lookup.)
+    qint64 answeredAtMs = m_clock.currentMSecsSinceEpoch();
+    const qint64 sinceAskedMs = (m_clock.nowUs() - m_askedAtUs) / 1000;
+    if (meter == m_askedMeter && m_askedAtUs >= 0 && sinceAskedMs < 5000)
+        answeredAtMs -= sinceAskedMs / 2;
+    const QDateTime answeredAt = QDateTime::fromMSecsSinceEpoch(answeredAtMs);
     m_askedMeter = -1;
     const QString text = m_engine.tables().sprdMON.text(4, meter + 1);
     if (m_readings.size() <= meter)

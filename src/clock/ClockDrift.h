@@ -56,7 +56,7 @@ private:
     const Clock& m_clock;
     QVector<std::optional<Reading>> m_readings;
     int m_askedMeter = -1;
-    QDateTime m_askedAt; // when the present values of m_askedMeter were asked for
+    qint64 m_askedAtUs = -1; // when the present values of m_askedMeter were asked for
     int m_commonAskedMeter = -1;
     QDateTime m_commonAskedAt; // when the common settings block was last asked for
 };

@@ -1,6 +1,7 @@
 #include "comm/ByteConversions.h"
 
 #include <QtEndian>
+#include <array>
 #include <cstring>
 
 namespace {
@@ -51,7 +52,17 @@ qint16 BytesToInteger(const QByteArray& bytes) {
 }
 
 QString ToHex2(quint8 byte) {
-    return QString::number(byte, 16).toUpper().rightJustified(2, u'0');
+    // The frame log writes one per byte of every frame: shared copies of 256 texts made once
+    // cost no allocation each.
+    static const std::array<QString, 256> texts = [] {
+        std::array<QString, 256> t;
+        constexpr char digits[] = "0123456789ABCDEF";
+        for (int b = 0; b < 256; ++b)
+            t[b] = QString::fromLatin1(QByteArrayView(digits + (b >> 4), 1)) +
+                   QLatin1Char(digits[b & 15]);
+        return t;
+    }();
+    return texts[byte];
 }
 
 QString ToHexText(const QByteArray& bytes) {

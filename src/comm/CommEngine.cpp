@@ -20,6 +20,9 @@ namespace {
 constexpr int kTxIntervalMs = 50;
 constexpr int kReplyTimeoutMs = 1000;
 constexpr int kLampMs = 100;
+// A lamp may go dark this much late: then it does so with the next request or reply instead of
+// waking the program for itself, which with polling at the standard interval is nearly always.
+constexpr int kLampSlackMs = 25;
 // The longest Modbus RTU frame, in characters.
 constexpr int kLongestFrame = 256;
 // A request is sent at most this many times in a row before the escalation moves on.
@@ -49,6 +52,8 @@ CommEngine::CommEngine(Clock& clock, QObject* parent)
                    [this] { onTimeoutTick(); })
     , m_tmrBall_Send(clock, QStringLiteral("tmrBall_Send"), kLampMs)
     , m_tmrBall_Recv(clock, QStringLiteral("tmrBall_Recv"), kLampMs) {
+    m_tmrBall_Send.setSlackMs(kLampSlackMs);
+    m_tmrBall_Recv.setSlackMs(kLampSlackMs);
     m_tmrBall_Send.setHandler([this] {
         m_tmrBall_Send.stop();
         Q_EMIT sendLamp(false);

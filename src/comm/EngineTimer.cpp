@@ -18,6 +18,7 @@ void EngineTimer::setEnabled(bool enabled) {
         return;
     m_enabled = enabled;
     ++m_generation;
+    disarm();
     if (enabled)
         arm(m_intervalUs);
 }
@@ -25,20 +26,30 @@ void EngineTimer::setEnabled(bool enabled) {
 void EngineTimer::startAt(qint64 dueUs) {
     m_enabled = true;
     ++m_generation;
+    disarm();
     arm(std::max<qint64>(0, dueUs - m_clock.nowUs()));
+}
+
+// A tick that will not count is taken off the clock, so that it does not wake the program for
+// nothing (a reply's time-out is stopped by nearly every reply).
+void EngineTimer::disarm() {
+    if (m_pending)
+        m_clock.cancel(*m_pending);
+    m_pending.reset();
 }
 
 void EngineTimer::arm(qint64 delayUs) {
     const quint64 generation = m_generation;
     std::weak_ptr<EngineTimer*> weak = m_self;
     m_dueUs = m_clock.nowUs() + delayUs;
-    m_clock.callAfterUs(delayUs, [weak, generation] {
+    m_pending = m_clock.schedule(delayUs, m_slackUs, [weak, generation] {
         auto self = weak.lock();
         if (!self || !*self)
             return;
         EngineTimer* t = *self;
         if (!t->m_enabled || t->m_generation != generation)
             return;
+        t->m_pending.reset();
         if (t->m_handler)
             t->m_handler();
         // The handler may have stopped or restarted the timer; only an untouched, still

@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Clock;
 
@@ -10,7 +11,9 @@ class Clock;
 // engine's design is built on, it is periodic: once enabled it ticks every interval until it
 // is disabled; enabling an enabled timer changes nothing, disabling and enabling restarts the
 // count. The clock that drives it is the program's event loop or a test's virtual clock; its
-// times are microseconds.
+// times are microseconds. A timer whose exact moment does not matter (a lamp going dark, a
+// check for a due save) is given a slack: it may tick that much late, with whatever else wakes
+// the program then.
 class EngineTimer {
 public:
     EngineTimer(Clock& clock, QString name, int intervalMs, std::function<void()> handler = {});
@@ -31,19 +34,24 @@ public:
     // Takes effect from the next time the timer is started.
     void setInterval(int ms) { m_intervalUs = qint64(ms) * 1000; }
     void setIntervalUs(qint64 us) { m_intervalUs = us; }
+    // Takes effect from the next time the timer is armed.
+    void setSlackMs(int ms) { m_slackUs = qint64(ms) * 1000; }
     const QString& name() const { return m_name; }
     // When the timer will tick next, on the clock; -1 while disabled.
     qint64 dueUs() const { return m_enabled ? m_dueUs : -1; }
 
 private:
     void arm(qint64 delayUs);
+    void disarm();
 
     Clock& m_clock;
     QString m_name;
     qint64 m_intervalUs;
+    qint64 m_slackUs = 0;
     std::function<void()> m_handler;
     bool m_enabled = false;
     qint64 m_dueUs = -1;
     quint64 m_generation = 0;
+    std::optional<quint64> m_pending;     // the clock's id of the next tick
     std::shared_ptr<EngineTimer*> m_self; // lets a pending tick find out the timer is gone
 };

@@ -1,5 +1,6 @@
 #include "core/Clock.h"
 
+#include <QAbstractEventDispatcher>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QSocketNotifier>
@@ -20,17 +21,31 @@ constexpr qint64 kWaitedRestUs = 1500;
 } // namespace
 
 struct SystemClock::Private {
+    struct Pending {
+        qint64 slackUs;
+        std::function<void()> fn;
+    };
     QElapsedTimer elapsed;
-    std::multimap<std::pair<qint64, quint64>, std::function<void()>> queue;
+    std::multimap<std::pair<qint64, quint64>, Pending> queue;
     quint64 sequence = 0;
     QObject context; // owns the timer and the notifier, so they die with the clock
     QTimer* timer = nullptr;
     int timerFd = -1;
+    qint64 armedFor = -1; // the deadline the system timer is set to; -1: not set (or has fired)
+    bool watchingLoop = false;
+    // While callbacks run, what they queue or cancel sets the timer once, when they are done
+    // (or before a loop that one of them spins waits).
+    int running = 0;
+    bool armPending = false;
 
     qint64 now() const { return elapsed.nsecsElapsed() / 1000; }
+    qint64 deadline() const;
     void arm();
-    void runDue();
+    // `woken`: by the system timer (the one case in which the rest is waited out).
+    void runDue(bool woken);
     void armSystemTimer(qint64 delayUs);
+    void watchLoop();
+    void rearm();
 };
 
 SystemClock::SystemClock()
@@ -43,7 +58,8 @@ SystemClock::SystemClock()
         QObject::connect(notifier, &QSocketNotifier::activated, &d->context, [this] {
             quint64 expirations = 0;
             [[maybe_unused]] const auto n = ::read(d->timerFd, &expirations, sizeof expirations);
-            d->runDue();
+            d->armedFor = -1;
+            d->runDue(true);
         });
     }
 #endif
@@ -51,7 +67,28 @@ SystemClock::SystemClock()
         d->timer = new QTimer(&d->context);
         d->timer->setSingleShot(true);
         d->timer->setTimerType(Qt::PreciseTimer);
-        QObject::connect(d->timer, &QTimer::timeout, &d->context, [this] { d->runDue(); });
+        QObject::connect(d->timer, &QTimer::timeout, &d->context, [this] {
+            d->armedFor = -1;
+            d->runDue(true);
+        });
+    }
+    d->watchLoop();
+}
+
+// Whatever woke the event loop (a reply, a repaint, another callback), what is due runs
+// before the loop waits again: a callback with slack thus rides on a wake-up that happens
+// anyway.
+void SystemClock::Private::watchLoop() {
+    if (watchingLoop)
+        return;
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+        watchingLoop = true;
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &context, [this] {
+            if (!queue.empty() && queue.begin()->first.first <= now())
+                runDue(false);
+            else if (armPending)
+                arm();
+        });
     }
 }
 
@@ -73,42 +110,88 @@ QDateTime SystemClock::currentDateTime() const {
     return QDateTime::currentDateTime();
 }
 
-void SystemClock::callAfterUs(qint64 us, std::function<void()> fn) {
+qint64 SystemClock::currentMSecsSinceEpoch() const {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
+quint64 SystemClock::schedule(qint64 us, qint64 slackUs, std::function<void()> fn) {
+    d->watchLoop();
     const qint64 due = d->now() + std::max<qint64>(0, us);
-    const bool earliest = d->queue.empty() || due < d->queue.begin()->first.first;
-    d->queue.emplace(std::make_pair(due, d->sequence++), std::move(fn));
-    if (earliest)
-        d->arm();
+    const quint64 id = d->sequence++;
+    d->queue.emplace(std::make_pair(due, id),
+                     Private::Pending{std::max<qint64>(0, slackUs), std::move(fn)});
+    d->rearm();
+    return id;
+}
+
+void SystemClock::cancel(quint64 id) {
+    for (auto it = d->queue.begin(); it != d->queue.end(); ++it) {
+        if (it->first.second == id) {
+            d->queue.erase(it);
+            d->rearm();
+            return;
+        }
+    }
+}
+
+// The latest moment at which the system timer must wake the program: the earliest of the
+// callbacks' times plus slacks. (The queue holds a handful of callbacks.)
+qint64 SystemClock::Private::deadline() const {
+    qint64 earliest = -1;
+    for (const auto& [key, pending] : queue) {
+        const qint64 latest = key.first + pending.slackUs;
+        if (earliest < 0 || latest < earliest)
+            earliest = latest;
+        if (key.first >= earliest) // later entries cannot be earlier than this one
+            break;
+    }
+    return earliest;
 }
 
 // Runs what is due by now, in time order. Each callback is taken out before it runs, so one
 // that spins an event loop of its own meets a consistent queue.
-void SystemClock::Private::runDue() {
-    if (timer && !queue.empty()) {
-        const qint64 rest = queue.begin()->first.first - now();
+void SystemClock::Private::runDue(bool woken) {
+    if (woken && timer && !queue.empty()) {
+        const qint64 rest = deadline() - now();
         if (rest > 0 && rest <= kWaitedRestUs) {
-            const QDeadlineTimer deadline(std::chrono::microseconds(rest), Qt::PreciseTimer);
-            while (!deadline.hasExpired()) {
+            const QDeadlineTimer until(std::chrono::microseconds(rest), Qt::PreciseTimer);
+            while (!until.hasExpired()) {
             }
         }
     }
     const qint64 limit = now();
+    ++running;
     while (!queue.empty() && queue.begin()->first.first <= limit) {
         auto node = queue.extract(queue.begin());
-        node.mapped()();
+        node.mapped().fn();
     }
+    --running;
     arm();
 }
 
+void SystemClock::Private::rearm() {
+    if (running > 0)
+        armPending = true;
+    else
+        arm();
+}
+
+// Sets the system timer for the deadline, unless it already is: most callbacks are queued
+// behind an earlier one, and the timer need not be touched for them.
 void SystemClock::Private::arm() {
-    if (queue.empty()) {
+    armPending = false;
+    const qint64 due = deadline();
+    if (due == armedFor)
+        return;
+    armedFor = due;
+    if (due < 0) {
         if (timer)
             timer->stop();
         else
             armSystemTimer(-1);
         return;
     }
-    const qint64 delay = std::max<qint64>(0, queue.begin()->first.first - now());
+    const qint64 delay = std::max<qint64>(0, due - now());
     if (timer)
         timer->start(int(std::max<qint64>(0, delay - kWaitedRestUs) / 1000));
     else
@@ -134,8 +217,19 @@ void SystemClock::Private::armSystemTimer(qint64 delayUs) {
 VirtualClock::VirtualClock(const QDateTime& start)
     : m_start(start) {}
 
-void VirtualClock::callAfterUs(qint64 us, std::function<void()> fn) {
-    m_queue.emplace(std::make_pair(m_nowUs + std::max<qint64>(0, us), m_sequence++), std::move(fn));
+quint64 VirtualClock::schedule(qint64 us, qint64 /*slackUs*/, std::function<void()> fn) {
+    const quint64 id = m_sequence++;
+    m_queue.emplace(std::make_pair(m_nowUs + std::max<qint64>(0, us), id), std::move(fn));
+    return id;
+}
+
+void VirtualClock::cancel(quint64 id) {
+    for (auto it = m_queue.begin(); it != m_queue.end(); ++it) {
+        if (it->first.second == id) {
+            m_queue.erase(it);
+            return;
+        }
+    }
 }
 
 bool VirtualClock::runNext(qint64 limitUs) {

@@ -18,19 +18,28 @@ public:
     qint64 nowMs() const { return nowUs() / 1000; }
     // The local date and time (the PC's clock).
     virtual QDateTime currentDateTime() const = 0;
+    // The same instant as milliseconds since 1970 UTC: no time-zone lookup, for callers that
+    // only need to know whether, or how much, the PC's clock moved.
+    virtual qint64 currentMSecsSinceEpoch() const = 0;
     // Runs `fn` once, `us` microseconds from now, from the event loop of the clock's thread
-    // (never from inside the call, also for 0).
-    virtual void callAfterUs(qint64 us, std::function<void()> fn) = 0;
+    // (never from inside the call, also for 0). It may run up to `slackUs` later: a callback
+    // whose exact moment does not matter then runs with whatever else wakes the program in
+    // that stretch, instead of waking it on its own. Returns an id for cancel().
+    virtual quint64 schedule(qint64 us, qint64 slackUs, std::function<void()> fn) = 0;
+    // Drops a callback that has not run yet; an id that has run or is unknown is ignored.
+    virtual void cancel(quint64 id) = 0;
+    void callAfterUs(qint64 us, std::function<void()> fn) { schedule(us, 0, std::move(fn)); }
     void callAfter(int ms, std::function<void()> fn) {
         callAfterUs(qint64(ms) * 1000, std::move(fn));
     }
 };
 
 // The real clock: QElapsedTimer for time; callbacks in time order, woken by one timer armed
-// for the earliest. The wake-up is to the microsecond: a timerfd on Linux; elsewhere Qt's
-// precise timer (whole milliseconds, often late by a fraction of one) until shortly before,
-// then a wait on a deadline for the rest. Callbacks still pending when the clock is destroyed
-// are dropped.
+// for the earliest moment one of them must run (its time plus its slack). Whatever wakes the
+// event loop, the callbacks that are due run before it waits again. The wake-up is to the
+// microsecond: a timerfd on Linux; elsewhere Qt's precise timer (whole milliseconds, often late by
+// a fraction of one) until shortly before, then a wait on a deadline for the rest. Callbacks still
+// pending when the clock is destroyed are dropped.
 class SystemClock final : public Clock {
 public:
     SystemClock();
@@ -40,7 +49,9 @@ public:
 
     qint64 nowUs() const override;
     QDateTime currentDateTime() const override;
-    void callAfterUs(qint64 us, std::function<void()> fn) override;
+    qint64 currentMSecsSinceEpoch() const override;
+    quint64 schedule(qint64 us, qint64 slackUs, std::function<void()> fn) override;
+    void cancel(quint64 id) override;
 
 private:
     struct Private;
@@ -48,14 +59,19 @@ private:
 };
 
 // A clock that moves only when told to. Callbacks run in time order (and in posting order at
-// equal times) while advance() or runUntil() walk the time forward.
+// equal times) while advance() or runUntil() walk the time forward; each at its own time,
+// whatever its slack, so that a test sees one exact order.
 class VirtualClock final : public Clock {
 public:
     explicit VirtualClock(const QDateTime& start = QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
 
     qint64 nowUs() const override { return m_nowUs; }
     QDateTime currentDateTime() const override { return m_start.addMSecs(m_nowUs / 1000); }
-    void callAfterUs(qint64 us, std::function<void()> fn) override;
+    qint64 currentMSecsSinceEpoch() const override {
+        return m_start.toMSecsSinceEpoch() + m_nowUs / 1000;
+    }
+    quint64 schedule(qint64 us, qint64 slackUs, std::function<void()> fn) override;
+    void cancel(quint64 id) override;
 
     // Moves the time forward by `ms` (or `us`), running every callback that falls due on the
     // way.

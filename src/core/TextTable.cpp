@@ -89,9 +89,20 @@ void TextTable::setRowCount(int rows) {
     const int oldRows = m_rows;
     Q_EMIT rowCountAboutToChange(oldRows, rows);
     m_rows = rows;
+    // Rows taken off are kept for the rows added next: a log that restarts when full (the
+    // frame log, a row per frame) then allocates, and touches fresh memory, only once.
+    for (int r = rows + 1; r <= oldRows && m_spareRows.size() < kSpareRowLimit; ++r)
+        m_spareRows.push_back(std::move(m_cells[r]));
     m_cells.resize(rows + 1);
-    for (int r = oldRows + 1; r <= rows; ++r)
-        m_cells[r].resize(m_columns + 1);
+    for (int r = oldRows + 1; r <= rows; ++r) {
+        QVector<Cell>& row = m_cells[r];
+        if (!m_spareRows.empty()) {
+            row = std::move(m_spareRows.back());
+            m_spareRows.pop_back();
+            row.fill(Cell{});
+        }
+        row.resize(m_columns + 1);
+    }
     m_hiddenRows.resize(rows + 1);
     Q_EMIT rowCountChanged(oldRows, rows);
 }

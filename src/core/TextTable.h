@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 #include <QVector>
+#include <vector>
 
 // A grid of text cells addressed by column and row, both counted from 1; column 0 and
 // row 0 are the header column and header row. Every table of the program is one of these:
@@ -104,8 +105,10 @@ private:
     int m_columns = 0;
     int m_rows = 0;
     QVector<QVector<Cell>> m_cells; // [row][column], header row and column included
-    QVector<bool> m_hiddenColumns;  // index = column
-    QVector<bool> m_hiddenRows;     // index = row
+    static constexpr std::size_t kSpareRowLimit = 2048;
+    std::vector<QVector<Cell>> m_spareRows; // taken off, kept for reuse
+    QVector<bool> m_hiddenColumns;          // index = column
+    QVector<bool> m_hiddenRows;             // index = row
     QVector<Span> m_spans;
     int m_oddBack = NoColour, m_oddFore = NoColour, m_evenBack = NoColour, m_evenFore = NoColour;
 };

@@ -81,6 +81,7 @@ public:
     // count) and the last tick value; both start where no save has happened yet.
     double LastDue = 0;
     int LastTick = 100000;
+    qint64 m_lastTickSecond = -1; // UTC second of the last tick that read the local time
 
 Q_SIGNALS:
     // A save instant passed: `files` were written (one per answering meter, possibly none).

@@ -30,6 +30,7 @@ struct SimPort::State {
     SimLine line;
     int turnaroundMs = 3;
     int gapMs = 20;
+    bool lateBytesAllowed = false;
     quint64 generation = 0;
     quint64 received = 0;
     qint64 pendingBytes = 0; // scheduled for the sink in this generation
@@ -73,6 +74,10 @@ int SimPort::turnaroundMs() const {
 
 void SimPort::setGapMs(int ms) {
     m_state->gapMs = std::max(1, ms);
+}
+
+void SimPort::setLateBytesAllowed(bool allowed) {
+    m_state->lateBytesAllowed = allowed;
 }
 
 void SimPort::setTrace(Trace trace) {
@@ -176,12 +181,13 @@ void SimPort::State::sendPart(const std::shared_ptr<State>& self, const QByteArr
     // A wake-up per byte would cost a desktop on the built-in bus a wake-up every quarter of a
     // millisecond; bytes in between are handed over at the next wake-up (never early), which
     // comes at least every millisecond and exactly at the part's last byte.
+    const qint64 lastAt = startAtMicros + line.micros(part.size());
     qint64 lastWake = 0;
     for (qsizetype i = 0; i < part.size(); ++i) {
         const qint64 at = startAtMicros + line.micros(i + 1);
         outbox.push_back({at, part.mid(i, 1)});
         if (i == 0 || i + 1 == part.size() || at - lastWake >= kWakeSpacingMicros) {
-            clock.callAfterUs(at - now, deliverDue);
+            clock.schedule(at - now, lateBytesAllowed ? lastAt - at : 0, deliverDue);
             lastWake = at;
         }
     }

@@ -35,6 +35,12 @@ public:
     // The silence after which waiting bytes no longer grow into a frame (at least the
     // line's 3.5 characters).
     void setGapMs(int ms);
+    // Bytes before the last of a reply (or of a piece of it) may reach the sink late, up to
+    // that last byte, never early: for a sink that waits for whole replies (the built-in
+    // bus) a reply then costs one wake-up of the program instead of one a millisecond. A sink
+    // that passes bytes on as they come (a pseudo-terminal) keeps the default, each byte on
+    // time.
+    void setLateBytesAllowed(bool allowed);
     void setTrace(Trace trace);
 
     // Bytes from the master, as they arrive.

@@ -77,6 +77,7 @@ bool SimSerialLink::open(const QString& portName, const QString& lineSettings) {
     d->port->setLine(*line);
     d->port->setTurnaroundMs(d->turnaroundMs);
     d->port->setGapMs(1);
+    d->port->setLateBytesAllowed(true); // the engine waits for the reply's length anyway
     d->input = ReceiveBuffer{};
     d->error.clear();
     d->open = true;

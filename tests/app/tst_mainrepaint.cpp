@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "app/StatusLamp.h"
 #include "support/PaintLog.h"
 
 #include <QSignalSpy>
@@ -18,22 +19,27 @@ QAbstractItemModel* modelOf(const frmTD_Main& window, const char* view) {
 
 } // namespace
 
-// The main window while it polls meters whose readings it already shows: the send and receive
-// lamps flash, and nothing else is repainted or even announced to its view.
+// The main window while it polls meters whose readings it already shows: nothing is repainted
+// or even announced to its view but what changed. The send and receive lamps stay lit while
+// the frames follow each other closely, and flash when they come further apart.
 class TestMainRepaint : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void pollingWithNothingNew_data() {
         QTest::addColumn<QStringList>("meters");
-        QTest::newRow("three meters answering") << QStringList{"O\t12 ch", "O\t6 ch", "O\t4 ch"};
+        QTest::addColumn<bool>("lampsSteady");
+        QTest::newRow("three meters answering")
+            << QStringList{"O\t12 ch", "O\t6 ch", "O\t4 ch"} << true;
         // A silent meter is asked less and less often: its link cell says so as it changes
-        // ("NG, 1 in 4", "NG, 1 in 8"), not after every cycle.
+        // ("NG, 1 in 4", "NG, 1 in 8"), not after every cycle. A time-out is a pause in which
+        // the lamps may go dark.
         QTest::newRow("and a silent one")
-            << QStringList{"O\t12 ch", "O\t6 ch", "O\t4 ch", "O\tsilent"};
+            << QStringList{"O\t12 ch", "O\t6 ch", "O\t4 ch", "O\tsilent"} << false;
     }
 
     void pollingWithNothingNew() {
         QFETCH(QStringList, meters);
+        QFETCH(bool, lampsSteady);
         TestHome home;
         home.writeCommCfg(kDemoPort);
         home.writeMeterList(meters);
@@ -87,13 +93,44 @@ private Q_SLOTS:
         for (const QString& name : std::as_const(paints.painted))
             QVERIFY2(QStringList({"shpSend", "shpRecv", "qt_scrollarea_viewport"}).contains(name),
                      qPrintable(name + " was repainted"));
-        QVERIFY(paints.painted.contains("shpSend"));
+        if (lampsSteady) {
+            QVERIFY(!paints.painted.contains("shpSend"));
+            QVERIFY(!paints.painted.contains("shpRecv"));
+            QVERIFY(window->findChild<StatusLamp*>("shpSend")->isShownLit());
+        }
 
         // Shown, the view has every frame logged in the meantime.
         window->setCommViewVisible(true);
         QApplication::processEvents();
         QCOMPARE(log->rowCount(), window->engine().tables().sprdComm.rowCount());
         QCOMPARE(counters->rowCount(), meters.size());
+    }
+
+    // A lamp shows a dark spell only when it lasts long enough to be seen.
+    void lampShowsOnlyVisibleDarkSpells_data() {
+        QTest::addColumn<int>("darkMs");
+        QTest::addColumn<bool>("shownDark");
+        QTest::newRow("a few milliseconds") << 8 << false;
+        QTest::newRow("just short") << StatusLamp::kShortestDarkMs - 1 << false;
+        QTest::newRow("long enough") << StatusLamp::kShortestDarkMs << true;
+        QTest::newRow("a time-out") << 1000 << true;
+    }
+
+    void lampShowsOnlyVisibleDarkSpells() {
+        QFETCH(int, darkMs);
+        QFETCH(bool, shownDark);
+        VirtualClock clock;
+        StatusLamp lamp(QStringLiteral("SEND"), Qt::red, clock);
+        lamp.setLit(true);
+        QVERIFY(lamp.isShownLit());
+        lamp.setLit(false);
+        QVERIFY(!lamp.isLit());
+        clock.advance(darkMs);
+        QCOMPARE(lamp.isShownLit(), !shownDark);
+        lamp.setLit(true);
+        QVERIFY(lamp.isShownLit());
+        clock.advance(1000); // a dark look left pending would show now
+        QVERIFY(lamp.isShownLit());
     }
 };
 

@@ -42,6 +42,27 @@ private Q_SLOTS:
         QCOMPARE(ticks, 3);
     }
 
+    // A stopped or restarted timer leaves no tick of its old count on the clock: each would
+    // wake the program for nothing (a reply's time-out is stopped by nearly every reply).
+    void stoppedTimerLeavesNothingOnTheClock() {
+        VirtualClock clock;
+        EngineTimer t(clock, QStringLiteral("t"), 1000, {});
+        t.start();
+        QCOMPARE(clock.pendingCount(), std::size_t(1));
+        t.stop();
+        QCOMPARE(clock.pendingCount(), std::size_t(0));
+        t.start();
+        t.stop();
+        t.start();
+        t.startAt(500);
+        QCOMPARE(clock.pendingCount(), std::size_t(1));
+        const quint64 other = clock.schedule(10, 0, [] {});
+        clock.cancel(other);
+        clock.cancel(other); // again, and an id never handed out: ignored
+        clock.cancel(987654);
+        QCOMPARE(clock.pendingCount(), std::size_t(1));
+    }
+
     void restartingResetsTheCount() {
         VirtualClock clock;
         QList<qint64> at;
