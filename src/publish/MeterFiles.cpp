@@ -22,6 +22,8 @@ QString MeterFiles::currentFile(const QDateTime& now) const {
 }
 
 QString MeterFiles::stateFile() const {
+    if (m_folder.isEmpty())
+        return {};
     return path(m_prefix + QStringLiteral(".PUB"));
 }
 

@@ -29,7 +29,8 @@ public:
     QString path(const QString& file) const;
     // The file the writer appends to at `now`, as a name in the folder.
     QString currentFile(const QDateTime& now) const;
-    // The state file of this meter beside its data files.
+    // The state file of this meter beside its data files; none while no data folder is set
+    // (nothing is saved then, and the working folder is nobody's place for it).
     QString stateFile() const;
 
     // The meter's files that come after `file` in saving order.

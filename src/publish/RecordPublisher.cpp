@@ -548,6 +548,10 @@ void RecordPublisher::finishReplay() {
 void RecordPublisher::writeState(Stream& s) {
     QString error;
     s.writtenAt = QDateTime::currentMSecsSinceEpoch();
+    if (s.files.stateFile().isEmpty()) {
+        s.dirty = false;
+        return;
+    }
     if (WriteDeliveryState(s.files.stateFile(), s.state, &error))
         s.dirty = false;
     else

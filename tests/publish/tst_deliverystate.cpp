@@ -5,6 +5,7 @@
 #include "publish/RecordPublisher.h"
 #include "support/DataFileBytes.h"
 
+#include <QDir>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -205,6 +206,23 @@ private Q_SLOTS:
         QCOMPARE(second.waiting(), 5);
         QCOMPARE(second.deliveryState(7)->seq, 0);
         QCOMPARE(second.deliveryState(7)->next, (RecordPlace{"RUN_07.TDD", 0}));
+    }
+
+    // With no data folder set nothing is saved, and no state file lands in whatever folder the
+    // program was started from.
+    void noDataFolderLeavesTheWorkingFolderAlone() {
+        QTemporaryDir dir;
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        {
+            RecordPublisher publisher(PublishSettings{}, SaveSettings{});
+            publisher.addMeter(1);
+            publisher.linkChanged(1, true, 5, 0, 0);
+            publisher.stop();
+        }
+        QDir::setCurrent(before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
     }
 };
 
