@@ -16,22 +16,19 @@ namespace {
 constexpr int kSame = Exit::Done;
 constexpr int kDifferent = Exit::Failed;
 
-QString nameOf(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
 int show(CliContext& c, const QString& path) {
     ParamSet set;
     if (!ReadParameterFileFor(set, path, c.err))
         return Exit::Usage;
     if (c.json) {
         QJsonObject o = ParameterSetJson(set);
-        o.insert(QStringLiteral("file"), nameOf(path));
+        o.insert(QStringLiteral("file"), QDir::toNativeSeparators(path));
         o.insert(QStringLiteral("bytes"), QFileInfo(path).size());
         c.out << QJsonDocument(o).toJson(QJsonDocument::Indented);
     } else {
-        c.out << nameOf(path) << ": " << set.channelCount() << " channels, firmware "
-              << set.versionText() << ", " << QFileInfo(path).size() << " bytes\n\n";
+        c.out << QDir::toNativeSeparators(path) << ": " << set.channelCount()
+              << " channels, firmware " << set.versionText() << ", " << QFileInfo(path).size()
+              << " bytes\n\n";
         PrintParameterSet(c.out, set);
     }
     return Exit::Done;
@@ -51,7 +48,8 @@ int diffFiles(CliContext& c, const QString& a, const QString& b) {
     ParamSet left, right;
     if (!ReadParameterFileFor(left, a, c.err) || !ReadParameterFileFor(right, b, c.err))
         return Exit::Usage;
-    return report(c, CompareParameterSets(left, right, true), nameOf(a), nameOf(b));
+    return report(c, CompareParameterSets(left, right, true), QDir::toNativeSeparators(a),
+                  QDir::toNativeSeparators(b));
 }
 
 int diffMeter(CliContext& c, const QString& path) {
@@ -66,8 +64,9 @@ int diffMeter(CliContext& c, const QString& path) {
         return exitCode == Exit::Failed ? Exit::MeterLost : exitCode;
     // Compared as a save of the meter's set would write it.
     TakeImageFromTables(uploaded);
-    const int status = report(c, CompareParameterSets(file, uploaded, false), nameOf(path),
-                              QStringLiteral("meter %1").arg(meter.address));
+    const int status =
+        report(c, CompareParameterSets(file, uploaded, false), QDir::toNativeSeparators(path),
+               QStringLiteral("meter %1").arg(meter.address));
     if (!c.json && meter.channels > 6 && file.hasFormulasInFile())
         c.out << "(The formulas of channels 7 to 12 are not kept in a parameter file and were "
                  "not compared.)\n";

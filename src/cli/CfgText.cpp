@@ -10,14 +10,6 @@
 #include <QDir>
 #include <QFile>
 
-namespace {
-
-QString nameOf(const QString& path) {
-    return QDir::toNativeSeparators(path);
-}
-
-} // namespace
-
 int CfgExport(CliContext& c, const QString& path, const QString& out) {
     QString error;
     const auto contents = ReadParameterContents(path, &error);
@@ -26,11 +18,13 @@ int CfgExport(CliContext& c, const QString& path, const QString& out) {
         return Exit::Usage;
     }
     if (contents->extraBytes > 0)
-        c.err << "td700: warning: " << nameOf(path) << " is " << contents->extraBytes
+        c.err << "td700: warning: " << QDir::toNativeSeparators(path) << " is "
+              << contents->extraBytes
               << " bytes longer than its parameter set: the extra bytes are not in the text\n";
     const auto text = ParameterText(*contents, &error);
     if (!text) {
-        c.err << "td700: " << nameOf(path) << " cannot be written as text: " << error << '\n';
+        c.err << "td700: " << QDir::toNativeSeparators(path)
+              << " cannot be written as text: " << error << '\n';
         return Exit::Usage;
     }
     if (out.isEmpty()) {
@@ -38,10 +32,11 @@ int CfgExport(CliContext& c, const QString& path, const QString& out) {
         return Exit::Done;
     }
     if (!WriteFileWhole(out, text->toUtf8(), &error)) {
-        c.err << "td700: " << nameOf(out) << " was not written: " << error << '\n';
+        c.err << "td700: " << QDir::toNativeSeparators(out) << " was not written: " << error
+              << '\n';
         return Exit::Failed;
     }
-    c.out << nameOf(out) << ": " << contents->channels << " channels, firmware "
+    c.out << QDir::toNativeSeparators(out) << ": " << contents->channels << " channels, firmware "
           << contents->versionHundredths / 100 << '.'
           << QString::number(contents->versionHundredths % 100).rightJustified(2, u'0') << ", "
           << text->count(u'\n') << " lines\n";
@@ -51,7 +46,7 @@ int CfgExport(CliContext& c, const QString& path, const QString& out) {
 int CfgImport(CliContext& c, const QString& path, const QString& out, const QString& base) {
     QFile probe;
     if (OpenRegularFile(probe, path, nullptr) && !IsParameterText(probe.read(64 * 1024))) {
-        c.err << "td700: " << nameOf(path)
+        c.err << "td700: " << QDir::toNativeSeparators(path)
               << " is not a parameter set as text (it opens with no [section])\n";
         return Exit::Usage;
     }
@@ -61,7 +56,7 @@ int CfgImport(CliContext& c, const QString& path, const QString& out, const QStr
     if (!base.isEmpty()) {
         baseBytes = ReadParameterBytes(base, &error);
         if (baseBytes)
-            baseContents = ParseParameterFile(*baseBytes, nameOf(base), &error);
+            baseContents = ParseParameterFile(*baseBytes, QDir::toNativeSeparators(base), &error);
         if (!baseContents) {
             c.err << "td700: the base set: " << error << '\n';
             return Exit::Usage;
@@ -73,10 +68,11 @@ int CfgImport(CliContext& c, const QString& path, const QString& out, const QStr
         return Exit::Usage;
     }
     if (!WriteFileWhole(out, *bytes, &error)) {
-        c.err << "td700: " << nameOf(out) << " was not written: " << error << '\n';
+        c.err << "td700: " << QDir::toNativeSeparators(out) << " was not written: " << error
+              << '\n';
         return Exit::Failed;
     }
-    c.out << nameOf(out) << ": " << bytes->size() << " bytes";
+    c.out << QDir::toNativeSeparators(out) << ": " << bytes->size() << " bytes";
     if (baseContents) {
         ParamSet before, after;
         LoadParameterBytes(before, *baseBytes, base);
@@ -84,7 +80,7 @@ int CfgImport(CliContext& c, const QString& path, const QString& out, const QStr
         const auto differences = CompareParameterSets(before, after, true);
         c.out << ", " << differences.size()
               << (differences.size() == 1 ? " row differs" : " rows differ") << " from "
-              << nameOf(base);
+              << QDir::toNativeSeparators(base);
     }
     c.out << '\n';
     return Exit::Done;

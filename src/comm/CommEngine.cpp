@@ -38,10 +38,6 @@ constexpr bool isSlaveAddress(int address) {
     return address >= 1 && address <= 247;
 }
 
-int slaveOf(const QByteArray& frame) {
-    return frame.isEmpty() ? -1 : quint8(frame[0]);
-}
-
 } // namespace
 
 CommEngine::CommEngine(Clock& clock, QObject* parent)
@@ -472,7 +468,7 @@ void CommEngine::evaluateReceived(bool timedOut) {
 // reply right behind the one taken (the reply to a repeat, in a slow link) settles what the
 // meter owed, so that the next request needs no fence.
 void CommEngine::watchAfter(const ReplyCollector::Outcome& outcome) {
-    m_reply.watch(outcome, m_guard.owedShapes(slaveOf(m_state.gTxFrame)));
+    m_reply.watch(outcome, m_guard.owedShapes(SlaveOfFrame(m_state.gTxFrame)));
     dropLateReplies();
 }
 
@@ -499,7 +495,7 @@ void CommEngine::dropLateReplies() {
         }
         const QByteArray& sent = m_state.gTxFrame;
         m_reply.setLateShapes(m_awaitingReply ? m_guard.lateShapes(sent)
-                                              : m_guard.owedShapes(slaveOf(sent)));
+                                              : m_guard.owedShapes(SlaveOfFrame(sent)));
     }
 }
 

@@ -6,10 +6,6 @@
 
 namespace {
 
-int slaveOf(const QByteArray& frame) {
-    return frame.isEmpty() ? -1 : quint8(frame[0]);
-}
-
 // Counts the other requests read: never a fence's.
 constexpr bool fenceCount(int count) {
     return count >= LateReplyGuard::FirstFenceCount && count <= LateReplyGuard::LastFenceCount &&
@@ -38,7 +34,7 @@ bool LateReplyGuard::isFence(const QByteArray& frame) {
 }
 
 QByteArray LateReplyGuard::fenceBefore(const QByteArray& request) const {
-    const auto it = m_owed.find(slaveOf(request));
+    const auto it = m_owed.find(SlaveOfFrame(request));
     if (it == m_owed.end())
         return {};
     const Slave& owed = it->second;
@@ -54,7 +50,7 @@ QByteArray LateReplyGuard::fenceBefore(const QByteArray& request) const {
     for (int count = FirstFenceCount; count <= LastFenceCount; ++count) {
         if (!fenceCount(count))
             continue;
-        const QByteArray fence = BuildReadFrame(slaveOf(request), FenceRegister, count);
+        const QByteArray fence = BuildReadFrame(SlaveOfFrame(request), FenceRegister, count);
         const Owed* same = ofShape(owed, ReplyShapeOf(fence));
         if (!same) {
             if (fresh.isEmpty())
@@ -94,7 +90,7 @@ qsizetype LateReplyGuard::settle(Slave& slave, const ReplyShape& shape) {
 
 void LateReplyGuard::answered() {
     const QByteArray request = std::exchange(m_outstanding, {});
-    const auto it = m_owed.find(slaveOf(request));
+    const auto it = m_owed.find(SlaveOfFrame(request));
     if (it == m_owed.end())
         return;
     Slave& slave = it->second;
@@ -116,7 +112,7 @@ void LateReplyGuard::unanswered() {
     const QByteArray request = std::exchange(m_outstanding, {});
     if (request.isEmpty())
         return;
-    Slave& slave = m_owed[slaveOf(request)];
+    Slave& slave = m_owed[SlaveOfFrame(request)];
     for (Owed& o : slave)
         if (o.frame == request) {
             o.last = m_outstandingSequence;
@@ -127,7 +123,7 @@ void LateReplyGuard::unanswered() {
 }
 
 void LateReplyGuard::late(const QByteArray& reply) {
-    const auto it = m_owed.find(slaveOf(reply));
+    const auto it = m_owed.find(SlaveOfFrame(reply));
     if (it == m_owed.end())
         return;
     Slave& slave = it->second;
@@ -146,7 +142,7 @@ void LateReplyGuard::late(const QByteArray& reply) {
 }
 
 QList<ReplyShape> LateReplyGuard::lateShapes(const QByteArray& request) const {
-    QList<ReplyShape> shapes = owedShapes(slaveOf(request));
+    QList<ReplyShape> shapes = owedShapes(SlaveOfFrame(request));
     shapes.removeAll(ReplyShapeOf(request));
     return shapes;
 }

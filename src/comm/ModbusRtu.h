@@ -24,3 +24,11 @@ constexpr int ReadReplyLength(int registers) {
     return 5 + 2 * registers;
 }
 constexpr int WriteReplyLength = 8;
+// A refusal: the function code with its top bit set, one exception code, the CRC.
+constexpr quint8 ExceptionFunctionBit = 0x80;
+constexpr int ExceptionReplyLength = 5;
+
+// The slave address a frame starts with; -1 for an empty one.
+inline int SlaveOfFrame(const QByteArray& frame) {
+    return frame.isEmpty() ? -1 : quint8(frame[0]);
+}

@@ -5,13 +5,6 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-constexpr int kExceptionLength = 5;
-constexpr quint8 kExceptionBit = 0x80;
-
-} // namespace
-
 void ReplyCollector::start(const ReplyShape& shape, const QList<ReplyShape>& late) {
     clear();
     m_shape = shape;
@@ -135,8 +128,8 @@ void ReplyCollector::passOver() {
             m_foreignFrame = true;
             ++at;
             continue;
-        } else if (function == (m_shape.function | kExceptionBit)) {
-            length = kExceptionLength;
+        } else if (function == (m_shape.function | ExceptionFunctionBit)) {
+            length = ExceptionReplyLength;
         } else {
             ++at;
             continue;

@@ -5,13 +5,6 @@
 #include <algorithm>
 #include <limits>
 
-namespace {
-
-constexpr int kExceptionLength = 5;
-constexpr quint8 kExceptionBit = 0x80;
-
-} // namespace
-
 ReplyShape ReplyShapeOf(const QByteArray& request) {
     ReplyShape shape;
     if (request.size() < 2)
@@ -50,7 +43,7 @@ ReplySearch FindReply(const QByteArray& rx, const ReplyShape& shape) {
         if (quint8(rx[s]) != shape.slave)
             continue;
         if (s + 1 >= size) {
-            pending(s + std::min(kExceptionLength, shape.length));
+            pending(s + std::min(ExceptionReplyLength, shape.length));
             continue;
         }
         const quint8 function = quint8(rx[s + 1]);
@@ -64,11 +57,11 @@ ReplySearch FindReply(const QByteArray& rx, const ReplyShape& shape) {
                 pending(s + shape.length);
             else if (framed(s, shape.length))
                 return {ReplySearch::Result::Reply, s, shape.length, 0};
-        } else if (function == (shape.function | kExceptionBit)) {
-            if (s + kExceptionLength > size)
-                pending(s + kExceptionLength);
-            else if (framed(s, kExceptionLength))
-                return {ReplySearch::Result::Exception, s, kExceptionLength, 0};
+        } else if (function == (shape.function | ExceptionFunctionBit)) {
+            if (s + ExceptionReplyLength > size)
+                pending(s + ExceptionReplyLength);
+            else if (framed(s, ExceptionReplyLength))
+                return {ReplySearch::Result::Exception, s, ExceptionReplyLength, 0};
         }
     }
     if (missing != std::numeric_limits<qsizetype>::max())

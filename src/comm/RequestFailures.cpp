@@ -12,7 +12,7 @@ namespace {
 
 // The sentences are built of parts; in the desktop program each part is translated (the
 // command line installs no translator, so it reads them as written here).
-struct Texts {
+struct RequestFailuresTexts {
     Q_DECLARE_TR_FUNCTIONS(RequestFailures)
 };
 
@@ -57,35 +57,37 @@ QString FailedRequest::predicate() const {
     if (isRefusal()) {
         const char* own = purposeText(code);
         const QString what = own && QByteArrayView(own).startsWith("its ")
-                                 ? Texts::tr("the request for %1").arg(purpose)
+                                 ? RequestFailuresTexts::tr("the request for %1").arg(purpose)
                                  : purpose;
-        return Texts::tr("refused %1 (%2)").arg(what, ExceptionText(exceptionCode));
+        return RequestFailuresTexts::tr("refused %1 (%2)").arg(what, ExceptionText(exceptionCode));
     }
     QStringList parts;
     if (timeouts > 0)
-        parts
-            << (timeouts == 1 ? Texts::tr("%1 time-out") : Texts::tr("%1 time-outs")).arg(timeouts);
+        parts << (timeouts == 1 ? RequestFailuresTexts::tr("%1 time-out")
+                                : RequestFailuresTexts::tr("%1 time-outs"))
+                     .arg(timeouts);
     if (damaged > 0)
-        parts << (damaged == 1 ? Texts::tr("%1 damaged reply") : Texts::tr("%1 damaged replies"))
+        parts << (damaged == 1 ? RequestFailuresTexts::tr("%1 damaged reply")
+                               : RequestFailuresTexts::tr("%1 damaged replies"))
                      .arg(damaged);
     if (refused > 0)
-        parts << (refused == 1 ? Texts::tr("%1 refusal (%2)") : Texts::tr("%1 refusals (%2)"))
+        parts << (refused == 1 ? RequestFailuresTexts::tr("%1 refusal (%2)")
+                               : RequestFailuresTexts::tr("%1 refusals (%2)"))
                      .arg(refused)
                      .arg(ExceptionText(exceptionCode));
-    const QString how =
-        parts.size() > 1
-            ? Texts::tr("%1 and %2")
-                  .arg(QStringList(parts.mid(0, parts.size() - 1)).join(Texts::tr(", ")),
-                       parts.last())
-            : parts.value(0, Texts::tr("failures"));
-    return Texts::tr("%1 (%2 in a row on %3)")
-        .arg(damaged == 0 && refused == 0 ? Texts::tr("does not answer")
-                                          : Texts::tr("does not answer usably"),
+    const QString how = parts.size() > 1 ? RequestFailuresTexts::tr("%1 and %2")
+                                               .arg(QStringList(parts.mid(0, parts.size() - 1))
+                                                        .join(RequestFailuresTexts::tr(", ")),
+                                                    parts.last())
+                                         : parts.value(0, RequestFailuresTexts::tr("failures"));
+    return RequestFailuresTexts::tr("%1 (%2 in a row on %3)")
+        .arg(damaged == 0 && refused == 0 ? RequestFailuresTexts::tr("does not answer")
+                                          : RequestFailuresTexts::tr("does not answer usably"),
              how, purpose);
 }
 
 QString FailedRequest::sentence() const {
-    return Texts::tr("Meter %1 %2").arg(address).arg(predicate());
+    return RequestFailuresTexts::tr("Meter %1 %2").arg(address).arg(predicate());
 }
 
 QString ExceptionText(int code) {
@@ -119,14 +121,14 @@ QString ExceptionText(int code) {
         name = "gateway target device failed to respond";
         break;
     default:
-        return Texts::tr("exception %1").arg(code);
+        return RequestFailuresTexts::tr("exception %1").arg(code);
     }
     // The standard names stay as the Modbus references spell them, in every language.
-    return Texts::tr("exception %1: %2").arg(code).arg(QLatin1String(name));
+    return RequestFailuresTexts::tr("exception %1: %2").arg(code).arg(QLatin1String(name));
 }
 
 QString RequestPurpose(int code) {
     if (const char* text = purposeText(code))
-        return Texts::tr(text);
-    return Texts::tr("request %1").arg(code);
+        return RequestFailuresTexts::tr(text);
+    return RequestFailuresTexts::tr("request %1").arg(code);
 }

@@ -13,7 +13,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct SerialOpenProblemTexts {
     Q_DECLARE_TR_FUNCTIONS(SerialOpenProblem)
 };
 
@@ -57,39 +57,44 @@ QString SerialOpenMessage(const QString& portName, const QString& devicePath,
     case SerialOpenFailure::NotFound: {
         QString text;
         if (devicePath != portName)
-            text = Texts::tr("%1 is %2 on this computer. ").arg(portName, devicePath);
-        text += Texts::tr("No such device: is the adapter plugged in?");
-        text += presentDevices.isEmpty() ? Texts::tr(" This computer has no serial device.")
-                                         : Texts::tr(" Serial devices on this computer: %1.")
-                                               .arg(presentDevices.join(u", "));
+            text =
+                SerialOpenProblemTexts::tr("%1 is %2 on this computer. ").arg(portName, devicePath);
+        text += SerialOpenProblemTexts::tr("No such device: is the adapter plugged in?");
+        text += presentDevices.isEmpty()
+                    ? SerialOpenProblemTexts::tr(" This computer has no serial device.")
+                    : SerialOpenProblemTexts::tr(" Serial devices on this computer: %1.")
+                          .arg(presentDevices.join(u", "));
         return text;
     }
     case SerialOpenFailure::NoPermission:
         if (access.inGroupNow)
-            return Texts::tr(
+            return SerialOpenProblemTexts::tr(
                        "Permission denied, although this user is in the device's group %1: the "
                        "device does not let its group use it (see ls -l %2).")
                 .arg(access.group, devicePath);
         if (access.inGroupListed)
-            return Texts::tr(
+            return SerialOpenProblemTexts::tr(
                        "Permission denied: this user was added to the group %1 after logging in. "
                        "Log out and in again (or restart the computer) to use the device.")
                 .arg(access.group);
         if (access.group.isEmpty() || access.group == QStringLiteral("root"))
-            return Texts::tr("Permission denied: the device is not open to this user; ask the "
-                             "administrator for access to %1.")
+            return SerialOpenProblemTexts::tr(
+                       "Permission denied: the device is not open to this user; ask the "
+                       "administrator for access to %1.")
                 .arg(devicePath);
-        return Texts::tr(
+        return SerialOpenProblemTexts::tr(
                    "Permission denied: the device belongs to the group %1, which this user is "
                    "not in. Add the user to it with \"sudo usermod -aG %1 $USER\", then log out "
                    "and in again.")
             .arg(access.group);
     case SerialOpenFailure::InUse:
-        return Texts::tr("The device is in use by another program (a terminal program, a modem "
-                         "manager, another copy of this one); close that program or choose another "
-                         "port.");
+        return SerialOpenProblemTexts::tr(
+            "The device is in use by another program (a terminal program, a modem "
+            "manager, another copy of this one); close that program or choose another "
+            "port.");
     case SerialOpenFailure::Other:
         break;
     }
-    return systemText.isEmpty() ? Texts::tr("The port could not be opened.") : systemText;
+    return systemText.isEmpty() ? SerialOpenProblemTexts::tr("The port could not be opened.")
+                                : systemText;
 }

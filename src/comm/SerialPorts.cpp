@@ -19,7 +19,7 @@ QStringList AvailableSerialPorts() {
 }
 
 namespace {
-struct Texts {
+struct SerialPortsTexts {
     Q_DECLARE_TR_FUNCTIONS(SerialPorts)
 };
 // A device server gets its connect time-out and a little more.
@@ -29,7 +29,7 @@ constexpr int kTestWaitMs = 4000;
 QString TestLink(SerialLink& link, const QString& portName, const QString& lineSettings) {
     if (!OpenLinkAndWait(link, portName, lineSettings, kTestWaitMs)) {
         const QString why = link.errorString();
-        return why.isEmpty() ? Texts::tr("The port could not be opened.") : why;
+        return why.isEmpty() ? SerialPortsTexts::tr("The port could not be opened.") : why;
     }
     link.close();
     return {};

@@ -15,7 +15,7 @@ constexpr double kFormulaVersion = 1.16;
 constexpr int kOldUploadTotal = 74 + 93 * 6;
 
 // The transfer's progress texts, shown in the status bar of the windows.
-struct Texts {
+struct TransferSequenceTexts {
     Q_DECLARE_TR_FUNCTIONS(TransferSequence)
 };
 
@@ -47,19 +47,19 @@ QString TransferStep::message(bool upload) const {
 }
 
 QString UploadingMessage() {
-    return Texts::tr("Parameter Uploading(TD700==>PC) ...");
+    return TransferSequenceTexts::tr("Parameter Uploading(TD700==>PC) ...");
 }
 
 QString UploadCompleteMessage() {
-    return Texts::tr("Parameter Upload(TD700==>PC) Complete");
+    return TransferSequenceTexts::tr("Parameter Upload(TD700==>PC) Complete");
 }
 
 QString DownloadingMessage() {
-    return Texts::tr("Parameter Downloading(PC==>TD700) ...");
+    return TransferSequenceTexts::tr("Parameter Downloading(PC==>TD700) ...");
 }
 
 QString DownloadCompleteMessage() {
-    return Texts::tr("Parameter Download(PC==>TD700) Complete");
+    return TransferSequenceTexts::tr("Parameter Download(PC==>TD700) Complete");
 }
 
 std::optional<TransferStep> UploadStep(int answered, int n, double version) {

@@ -13,13 +13,13 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct FileReadTexts {
     Q_DECLARE_TR_FUNCTIONS(FileRead)
 };
 
 bool refuse(QString* error, FileKind kind) {
     if (error)
-        *error = Texts::tr("it is %1, not a regular file").arg(FileKindText(kind));
+        *error = FileReadTexts::tr("it is %1, not a regular file").arg(FileKindText(kind));
     return false;
 }
 
@@ -71,19 +71,19 @@ QString FileKindText(FileKind kind) {
     case FileKind::Regular:
         return {};
     case FileKind::Folder:
-        return Texts::tr("a folder");
+        return FileReadTexts::tr("a folder");
     case FileKind::Fifo:
-        return Texts::tr("a FIFO (named pipe)");
+        return FileReadTexts::tr("a FIFO (named pipe)");
     case FileKind::CharacterDevice:
-        return Texts::tr("a character device");
+        return FileReadTexts::tr("a character device");
     case FileKind::BlockDevice:
-        return Texts::tr("a block device");
+        return FileReadTexts::tr("a block device");
     case FileKind::Socket:
-        return Texts::tr("a socket");
+        return FileReadTexts::tr("a socket");
     case FileKind::Other:
         break;
     }
-    return Texts::tr("a special file");
+    return FileReadTexts::tr("a special file");
 }
 
 bool OpenRegularFile(QFile& file, const QString& path, QString* error, QIODevice::OpenMode extra) {

@@ -20,7 +20,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct FileWriteTexts {
     Q_DECLARE_TR_FUNCTIONS(FileWrite)
 };
 
@@ -91,7 +91,7 @@ bool FileOutput::isTemporaryOf(const QString& fileName, const QString& targetNam
 }
 
 bool FileOutput::fail(const QString& why) {
-    m_error = why.isEmpty() ? Texts::tr("write failed") : why;
+    m_error = why.isEmpty() ? FileWriteTexts::tr("write failed") : why;
     cancel();
     return false;
 }
@@ -113,8 +113,9 @@ bool FileOutput::open() {
     }
     // Not written at all (writes() is false).
     m_done = true;
-    m_error = Texts::tr("it is %1: only regular files, FIFOs and character devices are written")
-                  .arg(FileKindText(kind));
+    m_error =
+        FileWriteTexts::tr("it is %1: only regular files, FIFOs and character devices are written")
+            .arg(FileKindText(kind));
     return false;
 }
 
@@ -130,7 +131,7 @@ bool FileOutput::openStream(bool fifo) {
         const int code = errno;
         m_done = true;
         m_error = fifo && code == ENXIO
-                      ? Texts::tr("it is a FIFO (named pipe) that no program reads from")
+                      ? FileWriteTexts::tr("it is a FIFO (named pipe) that no program reads from")
                       : qt_error_string(code);
         return false;
     }
@@ -138,7 +139,7 @@ bool FileOutput::openStream(bool fifo) {
     if (::fstat(fd, &st) != 0 || !(S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode))) {
         ::close(fd);
         m_done = true;
-        m_error = Texts::tr("it was replaced by something else while it was being opened");
+        m_error = FileWriteTexts::tr("it was replaced by something else while it was being opened");
         return false;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -183,7 +184,7 @@ bool FileOutput::openTemporary() {
             if (errno == EEXIST)
                 continue;
             m_done = true;
-            m_error = Texts::tr("cannot create a temporary file beside it: %1")
+            m_error = FileWriteTexts::tr("cannot create a temporary file beside it: %1")
                           .arg(qt_error_string(errno));
             return false;
         }
@@ -210,8 +211,8 @@ bool FileOutput::openTemporary() {
             if (QFileInfo::exists(name))
                 continue;
             m_done = true;
-            m_error =
-                Texts::tr("cannot create a temporary file beside it: %1").arg(m_file.errorString());
+            m_error = FileWriteTexts::tr("cannot create a temporary file beside it: %1")
+                          .arg(m_file.errorString());
             return false;
         }
         if (existed)
@@ -221,7 +222,7 @@ bool FileOutput::openTemporary() {
         return true;
     }
     m_done = true;
-    m_error = Texts::tr("cannot create a temporary file beside it");
+    m_error = FileWriteTexts::tr("cannot create a temporary file beside it");
     return false;
 }
 
@@ -246,7 +247,7 @@ bool FileOutput::commit() {
     if (m_done)
         return false;
     if (!m_file.isOpen())
-        return fail(Texts::tr("not open"));
+        return fail(FileWriteTexts::tr("not open"));
     // A buffered error (from a device that buffers despite the request) surfaces here.
     if (!m_file.flush() || m_file.error() != QFileDevice::NoError)
         return fail(m_file.errorString());
@@ -266,7 +267,8 @@ bool FileOutput::commit() {
     // Whatever took the old file's place since it was opened is not renamed over.
     const FileKind now = KindOfFile(m_target);
     if (now != FileKind::Regular && now != FileKind::Missing)
-        return fail(Texts::tr("it is now %1, which is not replaced").arg(FileKindText(now)));
+        return fail(
+            FileWriteTexts::tr("it is now %1, which is not replaced").arg(FileKindText(now)));
 #ifdef Q_OS_UNIX
     if (::rename(QFile::encodeName(m_temporary).constData(),
                  QFile::encodeName(m_target).constData()) != 0)

@@ -11,7 +11,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct TextLinesTexts {
     Q_DECLARE_TR_FUNCTIONS(TextLines)
 };
 
@@ -26,11 +26,11 @@ QString TextFileProblem(const QString& path) {
     if (kind == FileKind::Missing && !QFileInfo::exists(path))
         return {};
     if (kind == FileKind::Folder)
-        return Texts::tr("%1 is a folder, not a file").arg(path);
+        return TextLinesTexts::tr("%1 is a folder, not a file").arg(path);
     QFile file;
     QString why;
     if (!OpenRegularFile(file, path, &why))
-        return Texts::tr("%1 cannot be read: %2").arg(path, why);
+        return TextLinesTexts::tr("%1 cannot be read: %2").arg(path, why);
     return {};
 }
 
@@ -42,16 +42,16 @@ TextFile ReadTextFile(const QString& path) {
     QFile file;
     QString why;
     if (KindOfFile(path) == FileKind::Folder) {
-        out.problem = Texts::tr("%1 is a folder, not a file").arg(path);
+        out.problem = TextLinesTexts::tr("%1 is a folder, not a file").arg(path);
         return out;
     }
     if (!OpenRegularFile(file, path, &why)) {
-        out.problem = Texts::tr("%1 cannot be read: %2").arg(path, why);
+        out.problem = TextLinesTexts::tr("%1 cannot be read: %2").arg(path, why);
         return out;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        out.problem = Texts::tr("%1 cannot be read: %2").arg(path, file.errorString());
+        out.problem = TextLinesTexts::tr("%1 cannot be read: %2").arg(path, file.errorString());
         return out;
     }
     out.lines = SplitTextLines(bytes);

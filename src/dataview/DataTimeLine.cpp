@@ -14,7 +14,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct DataTimeLineTexts {
     Q_DECLARE_TR_FUNCTIONS(DataTimeLine)
 };
 
@@ -108,7 +108,7 @@ int DataTimeLine::add(const QStringList& paths) {
             return !canonical.isEmpty() && QFileInfo(f->path).canonicalFilePath() == canonical;
         });
         if (known) {
-            m_openErrors << Texts::tr("%1 is open already").arg(PrintableText(path));
+            m_openErrors << DataTimeLineTexts::tr("%1 is open already").arg(PrintableText(path));
             continue;
         }
         auto file = std::make_unique<TimeLineFile>();
@@ -348,19 +348,20 @@ QStringList DataTimeLine::messages() const {
         for (const QString& w : f->reader->warnings())
             out << PrintableText(w);
         if (f->badStamps > 0)
-            out << Texts::tr(
+            out << DataTimeLineTexts::tr(
                        "%1: %2 records carry a time stamp that names no time (such as month 13); "
                        "they are left out")
                        .arg(PrintableText(f->path))
                        .arg(f->badStamps);
         if (f->leftOut > 0)
-            out << Texts::tr(
+            out << DataTimeLineTexts::tr(
                        "%1: the time goes back and forth again and again; %2 records in short "
                        "stretches between such steps are not drawn (an export has them)")
                        .arg(PrintableText(f->path))
                        .arg(f->leftOut);
         if (f->gapsCut)
-            out << Texts::tr("%1: more than %2 gaps; those after the first %2 are not marked")
+            out << DataTimeLineTexts::tr(
+                       "%1: more than %2 gaps; those after the first %2 are not marked")
                        .arg(PrintableText(f->path))
                        .arg(kMaxEvents);
         readers << f->reader.get();
@@ -370,7 +371,7 @@ QStringList DataTimeLine::messages() const {
         const TimeLineFile& first = *m_files.front();
         for (const auto& f : m_files)
             if (first.name.matches && f->name.matches && f->name.address != first.name.address)
-                out << Texts::tr(
+                out << DataTimeLineTexts::tr(
                            "%1 is a file of meter %2, %3 of meter %4; both are shown on one time "
                            "line")
                            .arg(PrintableText(QFileInfo(f->path).fileName()))
@@ -379,7 +380,7 @@ QStringList DataTimeLine::messages() const {
                            .arg(first.name.address);
     }
     if (m_eventsCut)
-        out << Texts::tr(
+        out << DataTimeLineTexts::tr(
                    "More than %1 alarm changes and gaps: the list shows the first %1; the traces "
                    "and bands show every one")
                    .arg(kMaxEvents);

@@ -11,7 +11,7 @@ constexpr qint64 kSteps[] = {1,     2,     5,      10,     15,      30,      60,
                              43200, 86400, 172800, 604800, 1209600, 2592000, 7776000, 31536000};
 
 // A span's words, in the program's language ("3 min 20 s").
-struct Texts {
+struct TimeTicksTexts {
     Q_DECLARE_TR_FUNCTIONS(TimeTicks)
 };
 } // namespace
@@ -47,14 +47,16 @@ std::vector<TimeTick> TimeTicks(double from, double to, int width, int spacing) 
 QString SpanText(double seconds) {
     const qint64 s = qint64(std::llround(std::max(0.0, seconds)));
     if (s < 60)
-        return Texts::tr("%1 s").arg(s);
+        return TimeTicksTexts::tr("%1 s").arg(s);
     if (s < 3600)
-        return s % 60 ? Texts::tr("%1 min %2 s").arg(s / 60).arg(s % 60)
-                      : Texts::tr("%1 min").arg(s / 60);
+        return s % 60 ? TimeTicksTexts::tr("%1 min %2 s").arg(s / 60).arg(s % 60)
+                      : TimeTicksTexts::tr("%1 min").arg(s / 60);
     if (s < 86400) {
         const qint64 m = (s % 3600) / 60;
-        return m ? Texts::tr("%1 h %2 min").arg(s / 3600).arg(m) : Texts::tr("%1 h").arg(s / 3600);
+        return m ? TimeTicksTexts::tr("%1 h %2 min").arg(s / 3600).arg(m)
+                 : TimeTicksTexts::tr("%1 h").arg(s / 3600);
     }
     const qint64 h = (s % 86400) / 3600;
-    return h ? Texts::tr("%1 d %2 h").arg(s / 86400).arg(h) : Texts::tr("%1 d").arg(s / 86400);
+    return h ? TimeTicksTexts::tr("%1 d %2 h").arg(s / 86400).arg(h)
+             : TimeTicksTexts::tr("%1 d").arg(s / 86400);
 }

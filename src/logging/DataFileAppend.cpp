@@ -9,7 +9,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct DataFileAppendTexts {
     Q_DECLARE_TR_FUNCTIONS(DataFileAppend)
 };
 
@@ -26,7 +26,7 @@ bool writeAt(QFile& file, qint64 at, const QByteArray& bytes, QString* error) {
         return true;
     *error = file.errorString();
     if (error->isEmpty())
-        *error = Texts::tr("write failed");
+        *error = DataFileAppendTexts::tr("write failed");
     file.resize(at);
     return false;
 }
@@ -38,7 +38,7 @@ AppendOutcome AppendDataRecord(const QString& path, const std::function<QByteArr
     using namespace DataFile;
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return failed(Texts::tr("%1 is not a file").arg(path));
+        return failed(DataFileAppendTexts::tr("%1 is not a file").arg(path));
 
     QFile file(path);
     AppendOutcome out;
@@ -59,7 +59,8 @@ AppendOutcome AppendDataRecord(const QString& path, const std::function<QByteArr
     const qint64 length = file.size();
     const QByteArray start = file.read(std::min<qint64>(length, 16));
     if (start != magic().left(start.size()))
-        return failed(Texts::tr("%1 is not a data file; it was left as it is").arg(path));
+        return failed(
+            DataFileAppendTexts::tr("%1 is not a data file; it was left as it is").arg(path));
 
     if (length < HeaderSize) {
         if (!file.resize(0))

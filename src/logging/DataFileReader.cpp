@@ -14,7 +14,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct DataFileReaderTexts {
     Q_DECLARE_TR_FUNCTIONS(DataFileReader)
 };
 
@@ -150,19 +150,19 @@ bool DataFileReader::open(const QString& path, Source source) {
         opened = OpenRegularFile(m_file, path, &why, QIODevice::Unbuffered);
     }
     if (!opened) {
-        m_error = Texts::tr("cannot open %1: %2").arg(path, why);
+        m_error = DataFileReaderTexts::tr("cannot open %1: %2").arg(path, why);
         return false;
     }
     m_stream = m_file.isSequential();
     QByteArray head(HeaderSize, '\0');
     head.resize(readFully(m_file, head.data(), HeaderSize));
     if (head.left(16) != magic().left(std::min<qsizetype>(head.size(), 16))) {
-        m_error = Texts::tr("%1 is not a TD700 data file").arg(path);
+        m_error = DataFileReaderTexts::tr("%1 is not a TD700 data file").arg(path);
         return false;
     }
     m_header = ParseDataHeader(head);
     if (!m_header.complete) {
-        m_warnings << Texts::tr(
+        m_warnings << DataFileReaderTexts::tr(
                           "%1: the header is cut short (%2 of %3 bytes); the file holds no records")
                           .arg(path)
                           .arg(head.size())
@@ -172,7 +172,8 @@ bool DataFileReader::open(const QString& path, Source source) {
         return true;
     }
     if (!m_header.knownModel)
-        m_warnings << Texts::tr("%1: unknown model code %2; all twelve channels are shown")
+        m_warnings << DataFileReaderTexts::tr(
+                          "%1: unknown model code %2; all twelve channels are shown")
                           .arg(path)
                           .arg(m_header.modelCode);
     if (m_stream) {
@@ -193,7 +194,8 @@ void DataFileReader::noteTail() {
                      m_warnings.end());
     const qint64 tail = std::max<qint64>(m_size - HeaderSize, 0) % RecordSize;
     if (tail != 0)
-        m_warnings << Texts::tr("%1: the last %2 bytes are not a whole record and were left out")
+        m_warnings << DataFileReaderTexts::tr(
+                          "%1: the last %2 bytes are not a whole record and were left out")
                           .arg(m_path)
                           .arg(tail);
 }
@@ -214,7 +216,7 @@ bool DataFileReader::mapWholeRecords() {
     }
     // Some file systems cannot map; such a file is read into memory instead.
     if (!m_file.seek(HeaderSize)) {
-        m_error = Texts::tr("cannot read %1: %2").arg(m_path, m_file.errorString());
+        m_error = DataFileReaderTexts::tr("cannot read %1: %2").arg(m_path, m_file.errorString());
         m_records = 0;
         return false;
     }
@@ -224,7 +226,7 @@ bool DataFileReader::mapWholeRecords() {
     m_loaded.resize(m_records * RecordSize);
     m_data = m_loaded.constData();
     if (got < m_records * RecordSize)
-        m_warnings << Texts::tr("%1: read error after %2 records: %3")
+        m_warnings << DataFileReaderTexts::tr("%1: read error after %2 records: %3")
                           .arg(m_path)
                           .arg(m_records)
                           .arg(m_file.errorString());
@@ -249,7 +251,7 @@ qint64 DataFileReader::readStream(qint64 maxCount, const char** data) {
     if (have + got < want) {
         m_streamEnded = true;
         if (m_file.error() != QFileDevice::NoError)
-            m_warnings << Texts::tr("%1: read error after %2 records: %3")
+            m_warnings << DataFileReaderTexts::tr("%1: read error after %2 records: %3")
                               .arg(m_path)
                               .arg(m_records + whole)
                               .arg(m_file.errorString());
@@ -322,7 +324,8 @@ DataFileReader::Growth DataFileReader::refresh() {
         m_header = ParseDataHeader(head);
         m_warnings.clear();
         if (!m_header.knownModel)
-            m_warnings << Texts::tr("%1: unknown model code %2; all twelve channels are shown")
+            m_warnings << DataFileReaderTexts::tr(
+                              "%1: unknown model code %2; all twelve channels are shown")
                               .arg(m_path)
                               .arg(m_header.modelCode);
     }

@@ -5,7 +5,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct AlarmRulesTexts {
     Q_DECLARE_TR_FUNCTIONS(AlarmRules)
 };
 
@@ -41,9 +41,9 @@ int AlarmTypePanel(int type) {
 
 QString AlarmRateCaption(int type) {
     if (type == 7 || type == 9)
-        return Texts::tr("UP RATE");
+        return AlarmRulesTexts::tr("UP RATE");
     if (type == 8 || type == 10)
-        return Texts::tr("DOWN RATE");
+        return AlarmRulesTexts::tr("DOWN RATE");
     return {};
 }
 

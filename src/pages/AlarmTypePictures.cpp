@@ -13,7 +13,7 @@
 namespace {
 
 // The words drawn into the pictures, in the program's language.
-struct Texts {
+struct AlarmTypePicturesTexts {
     Q_DECLARE_TR_FUNCTIONS(AlarmTypePictures)
 };
 
@@ -59,7 +59,7 @@ void drawFrame(QPainter& p, int type, const QString& title) {
     p.setFont(f);
     p.setPen(Qt::black);
     p.drawText(QRectF(6, 3, 164, 18), Qt::AlignLeft | Qt::AlignVCenter,
-               Texts::tr("TYPE %1").arg(type, 2, 10, QLatin1Char('0')));
+               AlarmTypePicturesTexts::tr("TYPE %1").arg(type, 2, 10, QLatin1Char('0')));
     f.setBold(false);
     p.setFont(f);
     p.drawText(QRectF(6, 3, 164, 18), Qt::AlignRight | Qt::AlignVCenter, title);
@@ -125,9 +125,10 @@ void drawLimit(QPainter& p, bool high) {
         trace(p, {{0, 0.25}, {0.35, 0.8}, {0.6, 0.75}, {0.85, 0.3}, {1, 0.3}}, kTrace);
     else
         trace(p, {{0, 0.75}, {0.35, 0.2}, {0.6, 0.25}, {0.85, 0.7}, {1, 0.7}}, kTrace);
-    label(p, QRectF(at(0.62, high ? 0.98 : 0.12), QSizeF(60, 12)), Texts::tr("SV"), kLimit);
-    label(p, QRectF(at(0.02, high ? 0.44 : 0.62), QSizeF(60, 12)), Texts::tr("HYS."),
-          kLimit.darker(130));
+    label(p, QRectF(at(0.62, high ? 0.98 : 0.12), QSizeF(60, 12)), AlarmTypePicturesTexts::tr("SV"),
+          kLimit);
+    label(p, QRectF(at(0.02, high ? 0.44 : 0.62), QSizeF(60, 12)),
+          AlarmTypePicturesTexts::tr("HYS."), kLimit.darker(130));
 }
 
 // The value against another channel: the difference beyond the error value.
@@ -138,8 +139,10 @@ void drawDeviation(QPainter& p, bool high) {
     else
         trace(p, {{0, 0.4}, {0.4, 0.35}, {0.7, 0.08}, {1, 0.06}}, kTrace);
     arrow(p, {0.8, 0.45}, {0.8, high ? 0.9 : 0.08}, kLimit);
-    label(p, QRectF(at(0.02, 0.32), QSizeF(70, 12)), Texts::tr("WITH CH."), kOther);
-    label(p, QRectF(at(0.3, high ? 0.98 : 0.22), QSizeF(80, 12)), Texts::tr("ERROR VALUE"), kLimit);
+    label(p, QRectF(at(0.02, 0.32), QSizeF(70, 12)), AlarmTypePicturesTexts::tr("WITH CH."),
+          kOther);
+    label(p, QRectF(at(0.3, high ? 0.98 : 0.22), QSizeF(80, 12)),
+          AlarmTypePicturesTexts::tr("ERROR VALUE"), kLimit);
 }
 
 // A change of more than the rate within the time unit.
@@ -149,8 +152,9 @@ void drawRate(QPainter& p, bool up) {
     p.setPen(QPen(kLimit, 1.2, Qt::DashLine));
     p.drawLine(at(0.3, y0), at(0.6, y0));
     p.drawLine(at(0.6, y0), at(0.6, y1));
-    label(p, QRectF(at(0.32, up ? 0.14 : 0.97), QSizeF(60, 12)), Texts::tr("TIME"), kLimit);
-    label(p, QRectF(at(0.63, 0.58), QSizeF(60, 12)), Texts::tr("RATE"), kLimit);
+    label(p, QRectF(at(0.32, up ? 0.14 : 0.97), QSizeF(60, 12)), AlarmTypePicturesTexts::tr("TIME"),
+          kLimit);
+    label(p, QRectF(at(0.63, 0.58), QSizeF(60, 12)), AlarmTypePicturesTexts::tr("RATE"), kLimit);
 }
 
 // An open input: the value runs off the top of the range.
@@ -163,13 +167,13 @@ void drawBurnout(QPainter& p) {
     p.drawLine(c + QPointF(-22, 0), c + QPointF(-6, 0));
     p.drawLine(c + QPointF(6, 0), c + QPointF(22, 0));
     p.drawLine(c + QPointF(-6, 0), c + QPointF(2, -9));
-    label(p, QRectF(at(0.56, 0.3), QSizeF(70, 12)), Texts::tr("OPEN"), kLimit);
+    label(p, QRectF(at(0.56, 0.3), QSizeF(70, 12)), AlarmTypePicturesTexts::tr("OPEN"), kLimit);
 }
 
 // Types that set no value of their own: recording and relay only.
 void drawPlain(QPainter& p) {
     trace(p, {{0, 0.4}, {0.3, 0.55}, {0.6, 0.45}, {1, 0.6}}, kTrace);
-    label(p, QRectF(at(0.05, 0.95), QSizeF(140, 12)), Texts::tr("RECORD / RELAY"),
+    label(p, QRectF(at(0.05, 0.95), QSizeF(140, 12)), AlarmTypePicturesTexts::tr("RECORD / RELAY"),
           QColor(60, 60, 60));
 }
 
@@ -211,12 +215,12 @@ QPixmap AlarmTypePictures::drawn(int type, QSize size) {
     switch (type) {
     case 3:
     case 4:
-        drawFrame(p, type, Texts::tr("SET VALUE"));
+        drawFrame(p, type, AlarmTypePicturesTexts::tr("SET VALUE"));
         drawLimit(p, type == 3);
         break;
     case 5:
     case 6:
-        drawFrame(p, type, Texts::tr("WITH CH."));
+        drawFrame(p, type, AlarmTypePicturesTexts::tr("WITH CH."));
         drawDeviation(p, type == 5);
         break;
     case 7:
@@ -227,7 +231,7 @@ QPixmap AlarmTypePictures::drawn(int type, QSize size) {
         drawRate(p, type == 7 || type == 9);
         break;
     case 15:
-        drawFrame(p, type, Texts::tr("BURNOUT"));
+        drawFrame(p, type, AlarmTypePicturesTexts::tr("BURNOUT"));
         drawBurnout(p);
         break;
     default:

@@ -5,7 +5,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct DisplayGroupsTexts {
     Q_DECLARE_TR_FUNCTIONS(DisplayGroups)
 };
 
@@ -59,15 +59,17 @@ std::optional<QString> Toggle(const QString& shown, const QString& cell, int mem
 }
 
 QString WhyNoChange(const QString& shown, int channel) {
-    const QString ch = Texts::tr("channel %1").arg(channel, 2, 10, QLatin1Char('0'));
+    const QString ch = DisplayGroupsTexts::tr("channel %1").arg(channel, 2, 10, QLatin1Char('0'));
     if (shown == Group1 || shown == Group2)
-        return Texts::tr("%1 holds %2 channels already, the most a group can hold. Take a "
-                         "channel out of %1 before %3 can join it.")
+        return DisplayGroupsTexts::tr(
+                   "%1 holds %2 channels already, the most a group can hold. Take a "
+                   "channel out of %1 before %3 can join it.")
             .arg(shown)
             .arg(MaxMembers)
             .arg(ch);
-    return Texts::tr("Channels join or leave a group while GROUP 1 or GROUP 2 is shown. "
-                     "Step to the group with the arrows, then click %1.")
+    return DisplayGroupsTexts::tr(
+               "Channels join or leave a group while GROUP 1 or GROUP 2 is shown. "
+               "Step to the group with the arrows, then click %1.")
         .arg(ch);
 }
 

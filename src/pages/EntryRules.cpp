@@ -6,12 +6,12 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct EntryRulesTexts {
     Q_DECLARE_TR_FUNCTIONS(EntryRules)
 };
 
 QString nameOf(const NumberRule& rule) {
-    return rule.name.isEmpty() ? Texts::tr("The value") : rule.name;
+    return rule.name.isEmpty() ? EntryRulesTexts::tr("The value") : rule.name;
 }
 
 QString numberText(double value, int decimals) {
@@ -52,7 +52,7 @@ EntryOutcome ApplyNumberRule(const NumberRule& rule, const QString& typed) {
     bool ok = false;
     double value = text.toDouble(&ok);
     if (!ok || !std::isfinite(value)) {
-        out.message = Texts::tr("%1: \"%2\" is not a number. The value stays as it was.")
+        out.message = EntryRulesTexts::tr("%1: \"%2\" is not a number. The value stays as it was.")
                           .arg(nameOf(rule), text);
         return out;
     }
@@ -71,25 +71,28 @@ EntryOutcome ApplyNumberRule(const NumberRule& rule, const QString& typed) {
         out.boxText = rule.noneText;
         out.cellText = QStringLiteral("0");
         if (value < rule.noneAt)
-            out.message = Texts::tr("%1 is at least %2 (%3 for none): %4 became %3.")
+            out.message = EntryRulesTexts::tr("%1 is at least %2 (%3 for none): %4 became %3.")
                               .arg(nameOf(rule), numberText(rule.noneAt, -1), rule.noneText, text);
         return out;
     }
     const bool below = value < (rule.decimals >= 0 ? lowValue : rule.low);
     const bool above = value > (rule.decimals >= 0 ? highValue : rule.high);
     if ((below || above) && rule.refuseBeyond) {
-        out.message = Texts::tr("%1 takes %2 to %3: %4 was not taken. The value stays as it "
+        out.message =
+            EntryRulesTexts::tr("%1 takes %2 to %3: %4 was not taken. The value stays as it "
                                 "was.")
-                          .arg(nameOf(rule), low, high, text);
+                .arg(nameOf(rule), low, high, text);
         return out;
     }
     out.accepted = true;
     if (below) {
         out.boxText = low;
-        out.message = Texts::tr("%1 is at least %2: %3 became %2.").arg(nameOf(rule), low, text);
+        out.message =
+            EntryRulesTexts::tr("%1 is at least %2: %3 became %2.").arg(nameOf(rule), low, text);
     } else if (above) {
         out.boxText = high;
-        out.message = Texts::tr("%1 is at most %2: %3 became %2.").arg(nameOf(rule), high, text);
+        out.message =
+            EntryRulesTexts::tr("%1 is at most %2: %3 became %2.").arg(nameOf(rule), high, text);
     } else if (rule.integer) {
         out.boxText = QString::number(qint64(value));
     } else if (rule.decimals >= 0) {
@@ -112,8 +115,9 @@ QString ShownEntryText(const NumberRule& rule, const QString& cellText) {
 }
 
 std::optional<QString> NumberRuleRefusal(const NumberRule& rule, const QString& text) {
-    const QString what = rule.integer ? Texts::tr("a whole number") : Texts::tr("a number");
-    const QString limits = Texts::tr("takes %1 from %2 to %3")
+    const QString what =
+        rule.integer ? EntryRulesTexts::tr("a whole number") : EntryRulesTexts::tr("a number");
+    const QString limits = EntryRulesTexts::tr("takes %1 from %2 to %3")
                                .arg(what, limitText(rule, false), limitText(rule, true));
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
@@ -127,7 +131,7 @@ std::optional<QString> NumberRuleRefusal(const NumberRule& rule, const QString& 
 }
 
 QString CutToLengthMessage(const QString& name, int length, const QString& kept) {
-    return Texts::tr("%1 holds at most %2 characters: \"%3\" is kept.")
+    return EntryRulesTexts::tr("%1 holds at most %2 characters: \"%3\" is kept.")
         .arg(name)
         .arg(length)
         .arg(kept);

@@ -7,7 +7,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct PageFactoryTexts {
     Q_DECLARE_TR_FUNCTIONS(PageFactory)
 };
 
@@ -43,15 +43,15 @@ QString PageDescription(PageId page) {
     case PageId::Home04:
     case PageId::Home06:
     case PageId::Home12:
-        return Texts::tr("The home page (recording and displayed channels)");
+        return PageFactoryTexts::tr("The home page (recording and displayed channels)");
     case PageId::DisplayPage:
-        return Texts::tr("The display page");
+        return PageFactoryTexts::tr("The display page");
     case PageId::System:
-        return Texts::tr("The system page");
+        return PageFactoryTexts::tr("The system page");
     case PageId::AlarmDi:
-        return Texts::tr("The alarm and digital input page");
+        return PageFactoryTexts::tr("The alarm and digital input page");
     case PageId::Channel:
-        return Texts::tr("The channel page");
+        return PageFactoryTexts::tr("The channel page");
     case PageId::None:
         break;
     }
@@ -59,8 +59,8 @@ QString PageDescription(PageId page) {
 }
 
 QString PageComesLaterText(PageId page) {
-    return Texts::tr("%1 (%2) comes in a later version of the program. The value can "
-                     "still be uploaded, saved and downloaded.")
+    return PageFactoryTexts::tr("%1 (%2) comes in a later version of the program. The value can "
+                                "still be uploaded, saved and downloaded.")
         .arg(PageDescription(page), PageWindowName(page));
 }
 

@@ -24,6 +24,10 @@ void paint(QPushButton* button, bool chosen);
 QList<QPushButton*> choiceButtons(QWidget* parent, const QString& name,
                                   const QStringList& captions);
 void paintChosen(const QList<QPushButton*>& buttons, const QString& chosen);
+// The captions of a switch's two buttons, as the recorder shows them: "OFF", "ON".
+inline QStringList offOn() {
+    return {QStringLiteral("OFF"), QStringLiteral("ON")};
+}
 // Up and down arrow buttons.
 QPushButton* arrowButton(QWidget* parent, const QString& name, bool up);
 // The colour of a channel colour index 0..11 as the recorder draws it (its RGB565 value

@@ -16,7 +16,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct RowRulesTexts {
     Q_DECLARE_TR_FUNCTIONS(RowRules)
 };
 
@@ -24,7 +24,7 @@ using Refusal = std::optional<QString>;
 
 // The recorder's words for a character it does not take, after what the row takes instead.
 QString disableCharacter() {
-    return Texts::tr("Disable Character.", "after what a row takes");
+    return RowRulesTexts::tr("Disable Character.", "after what a row takes");
 }
 
 const QStringList& offOn() {
@@ -51,10 +51,10 @@ QStringList indexTexts(qsizetype count) {
 
 Refusal characters(const QString& text, int length, const QString& allowed) {
     if (text.size() > length)
-        return Texts::tr("takes at most %1 characters").arg(length);
+        return RowRulesTexts::tr("takes at most %1 characters").arg(length);
     for (const QChar c : text)
         if (!allowed.isEmpty() && !allowed.contains(c))
-            return Texts::tr("takes no '%1' (%2)").arg(c, disableCharacter());
+            return RowRulesTexts::tr("takes no '%1' (%2)").arg(c, disableCharacter());
     return std::nullopt;
 }
 
@@ -72,7 +72,7 @@ Refusal displayGroup(const QString& text, int channels, bool none) {
 Refusal reserveRunPart(int part, const QString& text) {
     const LimitedField limited = LimitClockField(ClockField(part), text);
     if (!IsClockNumber(text) || limited.limited || text.trimmed().toDouble() != limited.value)
-        return Texts::tr("takes what the clock window sets (%1 would become %2)")
+        return RowRulesTexts::tr("takes what the clock window sets (%1 would become %2)")
             .arg(text, limited.text);
     return std::nullopt;
 }
@@ -136,7 +136,8 @@ Refusal commonRow(int row, const QString& text, const RowPlace& p) {
         return number(SystemRules::Password(), text);
     case FilePrefixRow:
         if (!SystemRules::IsFilePrefixText(text))
-            return Texts::tr("takes up to %1 letters, digits and ( ) + - * / % , . [ ] $ (%2)")
+            return RowRulesTexts::tr(
+                       "takes up to %1 letters, digits and ( ) + - * / % , . [ ] $ (%2)")
                 .arg(SystemRules::FilePrefixLength)
                 .arg(disableCharacter());
         return std::nullopt;
@@ -184,7 +185,8 @@ Refusal channelRow(int row, const QString& text, const RowPlace& p) {
     case 4:
         if (InputTypeOf(CellCode(text)).group == InputGroup::None ||
             QString::number(CellCode(text)) != text)
-            return Texts::tr("takes the code of an input type (1 to 8, 10 to 14, 16 to 19)");
+            return RowRulesTexts::tr(
+                "takes the code of an input type (1 to 8, 10 to 14, 16 to 19)");
         return std::nullopt;
     case 6:
         return oneOf(indexTexts(DecimalPointCaptions().size()), text);
@@ -226,16 +228,16 @@ QString TakesOneOf(const QStringList& texts) {
     QStringList shown;
     for (const QString& t : texts)
         shown << (t.isEmpty() ? QStringLiteral("\"\"") : t);
-    return Texts::tr("takes one of %1").arg(shown.join(QStringLiteral(", ")));
+    return RowRulesTexts::tr("takes one of %1").arg(shown.join(QStringLiteral(", ")));
 }
 
 std::optional<QString> FormulaRefusal(bool memory, const QString& text) {
     const int length = memory ? MemoryFormulaLength : ChannelFormulaLength;
     if (text.size() > length)
-        return Texts::tr("takes at most %1 characters").arg(length);
+        return RowRulesTexts::tr("takes at most %1 characters").arg(length);
     if (!IsValidFormula(text))
-        return Texts::tr("takes capital letters but E, J, K, Y and Z, digits, spaces and "
-                         "( ) + - * / ^ % , : . (%1)")
+        return RowRulesTexts::tr("takes capital letters but E, J, K, Y and Z, digits, spaces and "
+                                 "( ) + - * / ^ % , : . (%1)")
             .arg(disableCharacter());
     return std::nullopt;
 }

@@ -21,8 +21,6 @@ namespace {
 constexpr int ModeRow = 2, RulerRow = 3, TextBarRow = 4, AlarmMarkRow = 5, ScrollRow = 6,
               WindowRow = 7, DirectionRow = 8, ReadFromRow = 9;
 
-const QStringList kOffOn{QStringLiteral("OFF"), QStringLiteral("ON")};
-
 QHBoxLayout* row(QWidget* parent, const QString& caption, const QList<QPushButton*>& buttons,
                  QGridLayout* grid, int at) {
     auto* label = new QLabel(caption, parent);
@@ -62,9 +60,9 @@ frmTD_P_Display::frmTD_P_Display(const PageContext& context, QWidget* parent)
 
     auto* screen = new QGroupBox(tr("SCREEN"), this);
     auto* grid = new QGridLayout(screen);
-    btnRuler = PageKit::choiceButtons(screen, QStringLiteral("btnRuler"), kOffOn);
-    btnTextBar = PageKit::choiceButtons(screen, QStringLiteral("btnTextBar"), kOffOn);
-    btnAlarmMark = PageKit::choiceButtons(screen, QStringLiteral("btnAlarmMark"), kOffOn);
+    btnRuler = PageKit::choiceButtons(screen, QStringLiteral("btnRuler"), PageKit::offOn());
+    btnTextBar = PageKit::choiceButtons(screen, QStringLiteral("btnTextBar"), PageKit::offOn());
+    btnAlarmMark = PageKit::choiceButtons(screen, QStringLiteral("btnAlarmMark"), PageKit::offOn());
     row(screen, tr("BULER"), btnRuler, grid, 0);
     row(screen, tr("TEXTBAR"), btnTextBar, grid, 1);
     row(screen, tr("AL.MARK"), btnAlarmMark, grid, 2);

@@ -33,7 +33,6 @@ constexpr int PeriodRow = 10, ResumeRow = 11, BeepRow = 12, SaverRow = 13, Buffe
               ReserveFirstRow = 19, ColourRow = 10;
 constexpr int SerialFirstRow[2] = {31, 38}; // address, protocol, baud, parity, data, stop, delay
 
-const QStringList kOffOn{QStringLiteral("OFF"), QStringLiteral("ON")};
 const QStringList kDateParts{QStringLiteral("YEAR"), QStringLiteral("MONTH"),
                              QStringLiteral("DAY"),  QStringLiteral("HOUR"),
                              QStringLiteral("MIN."), QStringLiteral("SEC.")};
@@ -184,17 +183,18 @@ QWidget* frmTD_P_System::buildRecordTab() {
     bindNumberEntry(this, txtSaveInterval, m_set.tables.sprdP, PeriodRow,
                     SystemRules::RecordPeriod().named(tr("SAVE INTERVAL")));
 
-    btnPowReturn = PageKit::choiceButtons(page, QStringLiteral("btnPowReturn"), kOffOn);
+    btnPowReturn = PageKit::choiceButtons(page, QStringLiteral("btnPowReturn"), PageKit::offOn());
     add(tr("POWER FAIL RESUME"), line(btnPowReturn));
     bindChoice(btnPowReturn, ResumeRow);
-    btnBeep = PageKit::choiceButtons(page, QStringLiteral("btnBeep"), kOffOn);
+    btnBeep = PageKit::choiceButtons(page, QStringLiteral("btnBeep"), PageKit::offOn());
     add(tr("BEEP"), line(btnBeep));
     bindChoice(btnBeep, BeepRow);
     txtScrSaver_T = numberBox(page, QStringLiteral("txtScrSaver_T"), QStringLiteral("00000"));
     add(tr("SCREEN SAVER"), line({txtScrSaver_T, new QLabel(QStringLiteral("min"), page)}));
     bindNumberEntry(this, txtScrSaver_T, m_set.tables.sprdP, SaverRow,
                     SystemRules::ScreenSaver().named(tr("SCREEN SAVER")));
-    btnBufferAfter = PageKit::choiceButtons(page, QStringLiteral("btnBufferAfter"), kOffOn);
+    btnBufferAfter =
+        PageKit::choiceButtons(page, QStringLiteral("btnBufferAfter"), PageKit::offOn());
     add(tr("REC. WITH BUFFER"), line(btnBufferAfter));
     bindChoice(btnBufferAfter, BufferRow);
     txtSysPass = numberBox(page, QStringLiteral("txtSysPass"), QStringLiteral("000000"));
@@ -298,7 +298,7 @@ QWidget* frmTD_P_System::buildColourTab() {
 QWidget* frmTD_P_System::buildDateTab() {
     auto* page = new QWidget(this);
     auto* grid = new QGridLayout(page);
-    btnRSV = PageKit::choiceButtons(page, QStringLiteral("btnRSV"), kOffOn);
+    btnRSV = PageKit::choiceButtons(page, QStringLiteral("btnRSV"), PageKit::offOn());
     grid->addWidget(new QLabel(tr("RESERVE RUN"), page), 0, 0);
     grid->addLayout(line(btnRSV), 0, 1, 1, 6);
     bindChoice(btnRSV, ReserveRow);

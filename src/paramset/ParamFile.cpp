@@ -13,7 +13,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct ParamFileTexts {
     Q_DECLARE_TR_FUNCTIONS(ParamFile)
 };
 
@@ -67,18 +67,20 @@ std::optional<ParamFileContents> ParseParameterFile(const QByteArray& bytes, con
                                                     QString* error) {
     const qsizetype size = bytes.size();
     if (size == 0) {
-        refuse(error, Texts::tr("%1 is empty, not a parameter file.").arg(name));
+        refuse(error, ParamFileTexts::tr("%1 is empty, not a parameter file.").arg(name));
         return std::nullopt;
     }
     if (bytes.startsWith(kDataFileMagic)) {
         refuse(error,
-               Texts::tr("%1 is a data file (TD700 LOG DATA), not a parameter file.").arg(name));
+               ParamFileTexts::tr("%1 is a data file (TD700 LOG DATA), not a parameter file.")
+                   .arg(name));
         return std::nullopt;
     }
     if (size <= HeaderHundredths || !plausibleHeader(bytes)) {
-        refuse(error, Texts::tr("%1 is not a parameter file: its header holds no model and "
-                                "firmware version.")
-                          .arg(name));
+        refuse(error,
+               ParamFileTexts::tr("%1 is not a parameter file: its header holds no model and "
+                                  "firmware version.")
+                   .arg(name));
         return std::nullopt;
     }
     // Zero bytes (a file that was never written, /dev/zero) have a header of this shape too:
@@ -87,19 +89,20 @@ std::optional<ParamFileContents> ParseParameterFile(const QByteArray& bytes, con
     const int version = quint8(bytes[HeaderMajor]) * 100 + quint8(bytes[HeaderHundredths]);
     if (ChannelCountOfFileModel(model) == 0 || version == 0) {
         refuse(error,
-               Texts::tr("%1 is not a parameter file: its header names %2 (a "
-                         "parameter file names one of the four models and its "
-                         "firmware).")
-                   .arg(name, version == 0
-                                  ? Texts::tr("firmware 0.00")
-                                  : Texts::tr("model code %1, which is no model").arg(model)));
+               ParamFileTexts::tr("%1 is not a parameter file: its header names %2 (a "
+                                  "parameter file names one of the four models and its "
+                                  "firmware).")
+                   .arg(name,
+                        version == 0
+                            ? ParamFileTexts::tr("firmware 0.00")
+                            : ParamFileTexts::tr("model code %1, which is no model").arg(model)));
         return std::nullopt;
     }
     ParamFileContents c;
     const int needed = ParameterFileSize(version);
     if (size < needed) {
-        refuse(error, Texts::tr("%1 is too short: %2 bytes, where a parameter file of "
-                                "firmware %3 has %4. Nothing was loaded.")
+        refuse(error, ParamFileTexts::tr("%1 is too short: %2 bytes, where a parameter file of "
+                                         "firmware %3 has %4. Nothing was loaded.")
                           .arg(name)
                           .arg(size)
                           .arg(versionText(version))
@@ -137,8 +140,9 @@ ParamFileResult load(ParamSet& set, const QByteArray& bytes, qint64 size, const 
 
     const int needed = ParameterFileSize(contents->versionHundredths);
     if (size > needed)
-        result.warnings << Texts::tr("%1 is %2 bytes longer than a parameter file of "
-                                     "firmware %3 (%4 bytes): the extra bytes were ignored.")
+        result.warnings << ParamFileTexts::tr(
+                               "%1 is %2 bytes longer than a parameter file of "
+                               "firmware %3 (%4 bytes): the extra bytes were ignored.")
                                .arg(name)
                                .arg(size - needed)
                                .arg(versionText(contents->versionHundredths))
@@ -154,14 +158,14 @@ ParamFileResult LoadParameterFile(ParamSet& set, const QString& path) {
     QFile file;
     QString why;
     if (!OpenRegularFile(file, path, &why)) {
-        result.error = Texts::tr("Cannot open %1: %2.").arg(name, why);
+        result.error = ParamFileTexts::tr("Cannot open %1: %2.").arg(name, why);
         return result;
     }
     // Nothing after the parts of a parameter file is read; a little beyond them tells that
     // the file is longer.
     const QByteArray bytes = file.read(FileSizeWithFormulas + 1);
     if (file.error() != QFileDevice::NoError) {
-        result.error = Texts::tr("Cannot read %1: %2").arg(name, file.errorString());
+        result.error = ParamFileTexts::tr("Cannot read %1: %2").arg(name, file.errorString());
         return result;
     }
     return load(set, bytes, std::max<qint64>(file.size(), bytes.size()), name);
@@ -186,7 +190,8 @@ ParamFileResult SaveParameterFile(ParamSet& set, const QString& path) {
     QString why;
     result.ok = WriteFileWhole(path, ParameterFileBytes(set), &why);
     if (!result.ok)
-        result.error = Texts::tr("%1 was not saved: %2. A file of that name is left as it was.")
-                           .arg(QDir::toNativeSeparators(path), why);
+        result.error =
+            ParamFileTexts::tr("%1 was not saved: %2. A file of that name is left as it was.")
+                .arg(QDir::toNativeSeparators(path), why);
     return result;
 }

@@ -14,7 +14,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct ParamSetFilesTexts {
     Q_DECLARE_TR_FUNCTIONS(ParamSetFiles)
 };
 
@@ -53,21 +53,22 @@ std::optional<QByteArray> ReadParameterBytes(const QString& path, QString* error
     QFile file;
     QString why;
     if (!OpenRegularFile(file, path, &why)) {
-        *error = Texts::tr("Cannot open %1: %2.").arg(name, why);
+        *error = ParamSetFilesTexts::tr("Cannot open %1: %2.").arg(name, why);
         return std::nullopt;
     }
     QByteArray bytes = file.read(ParamLayout::FileSizeWithFormulas + 1);
     const bool text = IsParameterText(bytes);
     if (text && file.size() > kLargestText) {
-        *error = Texts::tr("%1 is %2 bytes long, far more than a parameter set as text")
-                     .arg(name)
-                     .arg(file.size());
+        *error =
+            ParamSetFilesTexts::tr("%1 is %2 bytes long, far more than a parameter set as text")
+                .arg(name)
+                .arg(file.size());
         return std::nullopt;
     }
     if (text)
         bytes += file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *error = Texts::tr("Cannot read %1: %2").arg(name, file.errorString());
+        *error = ParamSetFilesTexts::tr("Cannot read %1: %2").arg(name, file.errorString());
         return std::nullopt;
     }
     if (!IsParameterText(bytes))
@@ -75,7 +76,8 @@ std::optional<QByteArray> ReadParameterBytes(const QString& path, QString* error
     const ParamTextResult r = ParameterFileFromText(bytes, name, base);
     if (!r.bytes) {
         *error =
-            Texts::tr("%1 is a parameter set as text with faults; nothing was read:\n").arg(name) +
+            ParamSetFilesTexts::tr("%1 is a parameter set as text with faults; nothing was read:\n")
+                .arg(name) +
             r.errors.join(u'\n');
         return std::nullopt;
     }
@@ -109,7 +111,8 @@ ParamFileResult SaveParameterSetFile(ParamSet& set, const QString& path) {
     QString why;
     result.ok = WriteFileWhole(path, ParameterSetText(set).toUtf8(), &why);
     if (!result.ok)
-        result.error = Texts::tr("%1 was not saved: %2. A file of that name is left as it was.")
-                           .arg(nameOf(path), why);
+        result.error =
+            ParamSetFilesTexts::tr("%1 was not saved: %2. A file of that name is left as it was.")
+                .arg(nameOf(path), why);
     return result;
 }

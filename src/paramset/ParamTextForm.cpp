@@ -11,7 +11,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct ParamTextFormTexts {
     Q_DECLARE_TR_FUNCTIONS(ParamTextForm)
 };
 
@@ -121,28 +121,30 @@ std::optional<QString> FormRefusal(const ParamField& f, const QString& text,
         const auto v = wholeNumber(text);
         const qint64 low = wide ? INT32_MIN : INT16_MIN, high = wide ? INT32_MAX : INT16_MAX;
         if (!v || *v < low || *v > high)
-            return Texts::tr("takes a whole number from %1 to %2").arg(low).arg(high);
+            return ParamTextFormTexts::tr("takes a whole number from %1 to %2").arg(low).arg(high);
         return std::nullopt;
     }
     case ParamWidth::F32: {
         bool ok = false;
         const double v = text.trimmed().toDouble(&ok);
         if (!ok || !std::isfinite(v) || std::abs(v) > double(FLT_MAX))
-            return Texts::tr("takes a number");
+            return ParamTextFormTexts::tr("takes a number");
         return std::nullopt;
     }
     case ParamWidth::Chars: {
         if (!encodable(text))
-            return Texts::tr("holds characters that a recorder cannot keep");
+            return ParamTextFormTexts::tr("holds characters that a recorder cannot keep");
         const qsizetype bytes = EncodeCp949(text).size();
         if (bytes > f.characters)
-            return Texts::tr("is %1 bytes long; the row holds %2").arg(bytes).arg(f.characters);
+            return ParamTextFormTexts::tr("is %1 bytes long; the row holds %2")
+                .arg(bytes)
+                .arg(f.characters);
         return std::nullopt;
     }
     case ParamWidth::None:
         break;
     }
-    return Texts::tr("has no place in a parameter set");
+    return ParamTextFormTexts::tr("has no place in a parameter set");
 }
 
 bool SetStoredValue(const ParamField& f, const QString& value, ParamImage& image, int base,
@@ -155,7 +157,7 @@ bool SetStoredValue(const ParamField& f, const QString& value, ParamImage& image
         const auto v = wholeNumber(value);
         const qint64 low = wide ? INT32_MIN : INT16_MIN, high = wide ? UINT32_MAX : UINT16_MAX;
         if (!v || *v < low || *v > high) {
-            *why = Texts::tr("@ wants a whole number of %1 bits").arg(wide ? 32 : 16);
+            *why = ParamTextFormTexts::tr("@ wants a whole number of %1 bits").arg(wide ? 32 : 16);
             return false;
         }
         if (wide)
@@ -179,13 +181,13 @@ bool SetStoredValue(const ParamField& f, const QString& value, ParamImage& image
                 return true;
             }
         }
-        *why = Texts::tr("@ wants a number, or 0x and eight hex digits");
+        *why = ParamTextFormTexts::tr("@ wants a number, or 0x and eight hex digits");
         return false;
     }
     case ParamWidth::Chars: {
         const auto bytes = FromHex(value);
         if (!bytes || bytes->size() != f.byteCount()) {
-            *why = Texts::tr("@ wants the row's %1 bytes in hex").arg(f.byteCount());
+            *why = ParamTextFormTexts::tr("@ wants the row's %1 bytes in hex").arg(f.byteCount());
             return false;
         }
         for (int i = 0; i < f.byteCount(); ++i)
@@ -195,7 +197,7 @@ bool SetStoredValue(const ParamField& f, const QString& value, ParamImage& image
     case ParamWidth::None:
         break;
     }
-    *why = Texts::tr("the row has no stored value");
+    *why = ParamTextFormTexts::tr("the row has no stored value");
     return false;
 }
 
@@ -205,9 +207,10 @@ QString FormulaText(const QByteArray& bytes) {
 
 std::optional<QString> FormulaFormRefusal(const QString& text, int bytes) {
     if (!encodable(text))
-        return Texts::tr("holds characters that a recorder cannot keep");
+        return ParamTextFormTexts::tr("holds characters that a recorder cannot keep");
     if (EncodeCp949(text).size() > bytes)
-        return Texts::tr("is longer than the %1 characters a formula holds").arg(bytes);
+        return ParamTextFormTexts::tr("is longer than the %1 characters a formula holds")
+            .arg(bytes);
     return std::nullopt;
 }
 
@@ -218,7 +221,7 @@ QByteArray FormulaBytes(const QString& text, int bytes) {
 std::optional<QByteArray> FormulaFromStored(const QString& value, int bytes, QString* why) {
     const auto out = FromHex(value);
     if (!out || out->size() != bytes) {
-        *why = Texts::tr("@ wants the formula's %1 bytes in hex").arg(bytes);
+        *why = ParamTextFormTexts::tr("@ wants the formula's %1 bytes in hex").arg(bytes);
         return std::nullopt;
     }
     return out;

@@ -14,7 +14,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct ParamTextImportTexts {
     Q_DECLARE_TR_FUNCTIONS(ParamTextImport)
 };
 
@@ -58,7 +58,7 @@ public:
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = utf8.decode(bytes);
         if (utf8.hasError()) {
-            result.errors << Texts::tr("%1 is not UTF-8 text").arg(m_name);
+            result.errors << ParamTextImportTexts::tr("%1 is not UTF-8 text").arg(m_name);
             return result;
         }
         if (text.startsWith(QChar(0xFEFF)))
@@ -76,12 +76,13 @@ public:
             int shown = 0;
             for (const auto& [line, why] : m_errors) {
                 if (shown++ == kShownErrors) {
-                    result.errors << Texts::tr("%1: and %2 more")
+                    result.errors << ParamTextImportTexts::tr("%1: and %2 more")
                                          .arg(m_name)
                                          .arg(m_errors.size() - kShownErrors);
                     break;
                 }
-                result.errors << Texts::tr("%1 line %2: %3").arg(m_name).arg(line).arg(why);
+                result.errors
+                    << ParamTextImportTexts::tr("%1 line %2: %3").arg(m_name).arg(line).arg(why);
             }
             return result;
         }
@@ -111,11 +112,12 @@ private:
             if (line->kind == TextLine::Kind::Section) {
                 section = line->section;
                 if (!known(section))
-                    fail(number, Texts::tr("unknown section [%1]").arg(section));
+                    fail(number, ParamTextImportTexts::tr("unknown section [%1]").arg(section));
                 else if (m_sections.contains(section))
-                    fail(number, Texts::tr("section [%1] is given twice (first on line %2)")
-                                     .arg(section)
-                                     .arg(m_sections[section].line));
+                    fail(number,
+                         ParamTextImportTexts::tr("section [%1] is given twice (first on line %2)")
+                             .arg(section)
+                             .arg(m_sections[section].line));
                 else
                     m_sections[section].line = number;
                 continue;
@@ -123,16 +125,18 @@ private:
             if (line->kind == TextLine::Kind::Blank)
                 continue;
             if (section.isEmpty()) {
-                fail(number, Texts::tr("%1 comes before any section").arg(line->key));
+                fail(number,
+                     ParamTextImportTexts::tr("%1 comes before any section").arg(line->key));
                 continue;
             }
             if (!known(section))
                 continue;
             const QString id = section + u'/' + line->key;
             if (keys.contains(id)) {
-                fail(number, Texts::tr("%1 is given twice in [%2] (first on line %3)")
-                                 .arg(line->key, section)
-                                 .arg(keys[id]));
+                fail(number,
+                     ParamTextImportTexts::tr("%1 is given twice in [%2] (first on line %3)")
+                         .arg(line->key, section)
+                         .arg(keys[id]));
                 continue;
             }
             keys.insert(id, number);
@@ -154,42 +158,49 @@ private:
                 continue;
             const QString& t = e.row.text;
             if (e.row.keep != Keep::Shown) {
-                fail(e.line, Texts::tr("[file] takes no @"));
+                fail(e.line, ParamTextImportTexts::tr("[file] takes no @"));
             } else if (e.row.key == ChannelsKey) {
                 const int n = t.toInt();
                 if (n == 2 || n == 4 || n == 6 || n == 12)
                     channels = n;
                 else
-                    fail(e.line, Texts::tr("CHANNELS = %1: takes 2, 4, 6 or 12").arg(t));
+                    fail(e.line,
+                         ParamTextImportTexts::tr("CHANNELS = %1: takes 2, 4, 6 or 12").arg(t));
             } else if (e.row.key == FirmwareKey) {
                 static const QRegularExpression form(QStringLiteral("^\\d(\\.\\d{1,2})?$"));
                 if (form.match(t).hasMatch())
                     version = VersionHundredths(t.toDouble());
                 else
-                    fail(e.line, Texts::tr("FIRMWARE = %1: takes a version such as 1.20").arg(t));
+                    fail(e.line,
+                         ParamTextImportTexts::tr("FIRMWARE = %1: takes a version such as 1.20")
+                             .arg(t));
             } else {
                 fail(e.line,
-                     Texts::tr("unknown key %1 in [file] (CHANNELS, FIRMWARE)").arg(e.row.key));
+                     ParamTextImportTexts::tr("unknown key %1 in [file] (CHANNELS, FIRMWARE)")
+                         .arg(e.row.key));
             }
         }
         if (m_base) {
             m_parts = PartsOf(*m_base);
             const int fileLine = m_sections.value(FileSection).line;
             if (channels && *channels != m_parts.channels)
-                fail(fileLine, Texts::tr("[file] says %1 channels, the base set has %2")
-                                   .arg(*channels)
-                                   .arg(m_parts.channels));
+                fail(fileLine,
+                     ParamTextImportTexts::tr("[file] says %1 channels, the base set has %2")
+                         .arg(*channels)
+                         .arg(m_parts.channels));
             if (version && *version != m_parts.version)
-                fail(fileLine, Texts::tr("[file] says firmware %1, the base set is %2")
-                                   .arg(versionText(*version), versionText(m_parts.version)));
+                fail(fileLine,
+                     ParamTextImportTexts::tr("[file] says firmware %1, the base set is %2")
+                         .arg(versionText(*version), versionText(m_parts.version)));
             return m_errors.empty();
         }
         if (!channels || !version) {
             const int line = m_sections.contains(FileSection) ? m_sections[FileSection].line : 1;
             if (!m_errors.empty())
                 return false;
-            fail(line, Texts::tr("[file] must give CHANNELS and FIRMWARE (or give a base "
-                                 "set the text changes)"));
+            fail(line,
+                 ParamTextImportTexts::tr("[file] must give CHANNELS and FIRMWARE (or give a base "
+                                          "set the text changes)"));
             return false;
         }
         m_parts.channels = *channels;
@@ -202,12 +213,13 @@ private:
         for (auto it = m_sections.cbegin(); it != m_sections.cend(); ++it) {
             const int channel = channelOfSection(it.key());
             if (channel > m_parts.channels)
-                fail(it->line, Texts::tr("the set has %1 channels: there is no [%2]")
+                fail(it->line, ParamTextImportTexts::tr("the set has %1 channels: there is no [%2]")
                                    .arg(m_parts.channels)
                                    .arg(it.key()));
             if (it.key() == FormulaSection && !m_parts.hasFormulas())
-                fail(it->line, Texts::tr("a set of firmware %1 keeps no formulas in its file")
-                                   .arg(versionText(m_parts.version)));
+                fail(it->line,
+                     ParamTextImportTexts::tr("a set of firmware %1 keeps no formulas in its file")
+                         .arg(versionText(m_parts.version)));
         }
     }
 
@@ -238,20 +250,23 @@ private:
         if (f && InText(*f))
             return f;
         if (f && f->form == ParamForm::DeviceOnly)
-            fail(e.line, Texts::tr("%1 is the meter's clock; a parameter set has no place "
-                                   "for it")
-                             .arg(key));
+            fail(e.line,
+                 ParamTextImportTexts::tr("%1 is the meter's clock; a parameter set has no place "
+                                          "for it")
+                     .arg(key));
         else if (f)
-            fail(e.line, Texts::tr("%1 has no place in a set of firmware %2")
+            fail(e.line, ParamTextImportTexts::tr("%1 has no place in a set of firmware %2")
                              .arg(key, versionText(m_parts.version)));
         else if (channel == 0 && fieldOf(ChannelFields(m_parts.version), key))
-            fail(e.line, Texts::tr("%1 is a channel row: give it under [CH01] .. [CH%2]")
-                             .arg(key)
-                             .arg(m_parts.channels, 2, 10, QLatin1Char('0')));
+            fail(e.line,
+                 ParamTextImportTexts::tr("%1 is a channel row: give it under [CH01] .. [CH%2]")
+                     .arg(key)
+                     .arg(m_parts.channels, 2, 10, QLatin1Char('0')));
         else if (channel > 0 && fieldOf(CommonFields(), key))
-            fail(e.line, Texts::tr("%1 is a common row: give it under [common]").arg(key));
+            fail(e.line,
+                 ParamTextImportTexts::tr("%1 is a common row: give it under [common]").arg(key));
         else
-            fail(e.line, Texts::tr("unknown key %1 in [%2]").arg(key, e.section));
+            fail(e.line, ParamTextImportTexts::tr("unknown key %1 in [%2]").arg(key, e.section));
         return nullptr;
     }
 
@@ -270,7 +285,7 @@ private:
                 return fail(e.line, said + why);
             const QString shown = ShownText(*f, image, base, c);
             if (shown != text)
-                fail(e.line, said + Texts::tr("@ %1 shows as %2, not as the text")
+                fail(e.line, said + ParamTextImportTexts::tr("@ %1 shows as %2, not as the text")
                                         .arg(e.row.stored, QuotedText(shown)));
             return;
         }
@@ -293,18 +308,20 @@ private:
         const bool memory = key.startsWith(QStringLiteral("MEM"));
         const int channel = channelOfSection(memory ? QStringLiteral("CH") + key.mid(3) : key);
         if (channel == 0)
-            return fail(e.line, Texts::tr("unknown key %1 in [formulas] (CH01 .. CH06, "
-                                          "MEM01 .. MEM06)")
-                                    .arg(key));
+            return fail(e.line,
+                        ParamTextImportTexts::tr("unknown key %1 in [formulas] (CH01 .. CH06, "
+                                                 "MEM01 .. MEM06)")
+                            .arg(key));
         if (channel > m_parts.channels)
-            return fail(e.line, Texts::tr("the set has %1 channels: there is no %2")
+            return fail(e.line, ParamTextImportTexts::tr("the set has %1 channels: there is no %2")
                                     .arg(m_parts.channels)
                                     .arg(key));
         if (channel > FormulaRecsInFile)
-            return fail(e.line, Texts::tr("%1: a parameter file keeps the formulas of "
-                                          "channels 1 to 6 only; a download leaves a "
-                                          "meter's others as they are")
-                                    .arg(key));
+            return fail(e.line,
+                        ParamTextImportTexts::tr("%1: a parameter file keeps the formulas of "
+                                                 "channels 1 to 6 only; a download leaves a "
+                                                 "meter's others as they are")
+                            .arg(key));
         FormulaRec& rec = m_parts.formulas[size_t(channel - 1)];
         const int offset = memory ? MemoryFormulaOffset : 0;
         const int registers = memory ? MemoryFormulaRegisters : ChannelFormulaRegisters;
@@ -317,8 +334,9 @@ private:
             if (!bytes)
                 return fail(e.line, said + why);
             if (FormulaText(*bytes) != text)
-                return fail(e.line, said + Texts::tr("@ shows as %1, not as the text")
-                                               .arg(QuotedText(FormulaText(*bytes))));
+                return fail(e.line,
+                            said + ParamTextImportTexts::tr("@ shows as %1, not as the text")
+                                       .arg(QuotedText(FormulaText(*bytes))));
             return rec.setText(offset, registers, *bytes);
         }
         if (m_base && text == FormulaText(rec.text(offset, registers)))
@@ -337,22 +355,25 @@ private:
         const auto bytes = FromHex(e.row.text);
         const int size = ParameterFileSize(m_parts.version);
         if (!ok || offset < 0 || !bytes || e.row.keep != Keep::Shown)
-            return fail(e.line, Texts::tr("a reserved line is written OFFSET = hex bytes"));
+            return fail(e.line,
+                        ParamTextImportTexts::tr("a reserved line is written OFFSET = hex bytes"));
         if (offset + bytes->size() > size)
-            return fail(e.line, Texts::tr("offset %1 and %2 bytes go past the %3 bytes of "
-                                          "the file")
-                                    .arg(offset)
-                                    .arg(bytes->size())
-                                    .arg(size));
+            return fail(e.line,
+                        ParamTextImportTexts::tr("offset %1 and %2 bytes go past the %3 bytes of "
+                                                 "the file")
+                            .arg(offset)
+                            .arg(bytes->size())
+                            .arg(size));
         const QBitArray rows = RowBytes(m_parts.channels, m_parts.version);
         for (int i = 0; i < bytes->size(); ++i) {
             const int at = offset + i;
             if (rows.testBit(at))
-                return fail(e.line, Texts::tr("byte %1 belongs to a row; give the row "
-                                              "instead")
-                                        .arg(at));
+                return fail(e.line,
+                            ParamTextImportTexts::tr("byte %1 belongs to a row; give the row "
+                                                     "instead")
+                                .arg(at));
             if (m_reserved.contains(at))
-                return fail(e.line, Texts::tr("byte %1 is given twice").arg(at));
+                return fail(e.line, ParamTextImportTexts::tr("byte %1 is given twice").arg(at));
             m_reserved.insert(at, quint8((*bytes)[i]));
         }
     }
@@ -366,14 +387,18 @@ private:
                     lacking << key;
             if (lacking.isEmpty())
                 return;
-            const QString without = Texts::tr(" (a text without a base set gives every row)");
+            const QString without =
+                ParamTextImportTexts::tr(" (a text without a base set gives every row)");
             if (!m_sections.contains(section))
-                return fail(m_lastLine, Texts::tr("[%1] is not given").arg(section) + without);
+                return fail(m_lastLine,
+                            ParamTextImportTexts::tr("[%1] is not given").arg(section) + without);
             const qsizetype more = lacking.size() - kListedKeys;
             if (more > 0)
-                lacking = lacking.mid(0, kListedKeys) << Texts::tr("and %1 more").arg(more);
+                lacking = lacking.mid(0, kListedKeys)
+                          << ParamTextImportTexts::tr("and %1 more").arg(more);
             fail(m_sections[section].line,
-                 Texts::tr("[%1] lacks %2").arg(section, lacking.join(QStringLiteral(", "))) +
+                 ParamTextImportTexts::tr("[%1] lacks %2")
+                         .arg(section, lacking.join(QStringLiteral(", "))) +
                      without);
         };
         QStringList common, channel, formulas;
@@ -408,10 +433,11 @@ private:
                 if (DisplayGroups::Lights(group, cells[n - 1]))
                     line = std::max(line, at);
             if (line > 0)
-                fail(line, Texts::tr("%1 would hold %2 channels; a group holds at most %3")
-                               .arg(group)
-                               .arg(members)
-                               .arg(DisplayGroups::MaxMembers));
+                fail(line,
+                     ParamTextImportTexts::tr("%1 would hold %2 channels; a group holds at most %3")
+                         .arg(group)
+                         .arg(members)
+                         .arg(DisplayGroups::MaxMembers));
         }
     }
 

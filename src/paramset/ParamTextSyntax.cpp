@@ -5,7 +5,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct ParamTextSyntaxTexts {
     Q_DECLARE_TR_FUNCTIONS(ParamTextSyntax)
 };
 
@@ -46,17 +46,19 @@ std::optional<QString> unquote(const QString& line, qsizetype& at, QString* why)
             bool ok = false;
             const int code = line.mid(at + 1, 2).toInt(&ok, 16);
             if (!ok) {
-                *why = Texts::tr("\\x wants two hex digits");
+                *why = ParamTextSyntaxTexts::tr("\\x wants two hex digits");
                 return std::nullopt;
             }
             text += QChar(code);
             at += 2;
         } else {
-            *why = Texts::tr("unknown escape \\%1 in a quoted text (\\\" \\\\ \\xHH)").arg(e);
+            *why =
+                ParamTextSyntaxTexts::tr("unknown escape \\%1 in a quoted text (\\\" \\\\ \\xHH)")
+                    .arg(e);
             return std::nullopt;
         }
     }
-    *why = Texts::tr("the quoted text has no closing quote");
+    *why = ParamTextSyntaxTexts::tr("the quoted text has no closing quote");
     return std::nullopt;
 }
 
@@ -71,7 +73,7 @@ std::optional<TextLine> ParseTextLine(const QString& raw, QString* why) {
         const qsizetype close = line.indexOf(u']');
         const QString rest = close < 0 ? QString() : line.mid(close + 1).trimmed();
         if (close < 0 || (!rest.isEmpty() && !rest.startsWith(u'#'))) {
-            *why = Texts::tr("a section is written [name]");
+            *why = ParamTextSyntaxTexts::tr("a section is written [name]");
             return std::nullopt;
         }
         out.kind = TextLine::Kind::Section;
@@ -80,7 +82,7 @@ std::optional<TextLine> ParseTextLine(const QString& raw, QString* why) {
     }
     const qsizetype equals = line.indexOf(u'=');
     if (equals <= 0) {
-        *why = Texts::tr("a row is written KEY = text");
+        *why = ParamTextSyntaxTexts::tr("a row is written KEY = text");
         return std::nullopt;
     }
     out.kind = TextLine::Kind::Row;
@@ -109,7 +111,7 @@ std::optional<TextLine> ParseTextLine(const QString& raw, QString* why) {
         at = comment < 0 ? line.size() : comment;
     }
     if (at < line.size() && line[at] != u'#') {
-        *why = Texts::tr("'%1' after the quoted text").arg(line.mid(at));
+        *why = ParamTextSyntaxTexts::tr("'%1' after the quoted text").arg(line.mid(at));
         return std::nullopt;
     }
     return out;

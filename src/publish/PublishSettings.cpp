@@ -24,7 +24,7 @@ QString keyName(const char* key) {
 }
 
 // The messages, translated where the desktop program shows them (td700 stays English).
-struct Texts {
+struct PublishSettingsTexts {
     Q_DECLARE_TR_FUNCTIONS(PublishSettings)
 };
 
@@ -35,8 +35,8 @@ bool ParseBrokerUrl(const QString& text, BrokerAddress* out, QString* why) {
         QStringLiteral("^(mqtts?)://(\\[[0-9A-Fa-f:.]+\\]|[^/:\\[\\]\\s]+)(?::(\\d{1,5}))?/(.*)$"));
     const QRegularExpressionMatch m = form.match(text.trimmed());
     if (!m.hasMatch()) {
-        *why = Texts::tr("%1 is not a broker address: it wants "
-                         "mqtt://HOST[:PORT]/PREFIX or mqtts://HOST[:PORT]/PREFIX")
+        *why = PublishSettingsTexts::tr("%1 is not a broker address: it wants "
+                                        "mqtt://HOST[:PORT]/PREFIX or mqtts://HOST[:PORT]/PREFIX")
                    .arg(text);
         return false;
     }
@@ -49,7 +49,7 @@ bool ParseBrokerUrl(const QString& text, BrokerAddress* out, QString* why) {
     if (!m.captured(3).isEmpty()) {
         a.port = m.captured(3).toInt();
         if (a.port < 1 || a.port > 65535) {
-            *why = Texts::tr("%1: the port must be 1..65535").arg(text);
+            *why = PublishSettingsTexts::tr("%1: the port must be 1..65535").arg(text);
             return false;
         }
     }
@@ -59,8 +59,9 @@ bool ParseBrokerUrl(const QString& text, BrokerAddress* out, QString* why) {
     // Wildcards and empty levels would make topics a subscriber cannot tell apart.
     if (prefix.isEmpty() || prefix.contains(u'+') || prefix.contains(u'#') ||
         prefix.contains(QStringLiteral("//")) || prefix.contains(QChar(0))) {
-        *why = Texts::tr("%1: the topic prefix after the host must be one or more topic "
-                         "levels without + or #")
+        *why = PublishSettingsTexts::tr(
+                   "%1: the topic prefix after the host must be one or more topic "
+                   "levels without + or #")
                    .arg(text);
         return false;
     }
@@ -134,19 +135,22 @@ QString PublishSettingsProblem(const PublishSettings& s, QString (*flag)(const c
         return flag("publish") + QStringLiteral(": ") + why;
     static const QRegularExpression badNode(QStringLiteral("[+#/\\s]"));
     if (s.node.contains(badNode))
-        return Texts::tr("%1: a node name is one topic level, without +, #, / or blanks")
+        return PublishSettingsTexts::tr(
+                   "%1: a node name is one topic level, without +, #, / or blanks")
             .arg(flag("node"));
     if (s.qos != 0 && s.qos != 1)
-        return Texts::tr("%1 wants 0 or 1").arg(flag("mqtt-qos"));
+        return PublishSettingsTexts::tr("%1 wants 0 or 1").arg(flag("mqtt-qos"));
     if (s.keepAliveSeconds < 5 || s.keepAliveSeconds > 65535)
-        return Texts::tr("%1 wants seconds from 5 to 65535").arg(flag("mqtt-keepalive"));
+        return PublishSettingsTexts::tr("%1 wants seconds from 5 to 65535")
+            .arg(flag("mqtt-keepalive"));
     if (s.backlogDays < 1 || s.backlogDays > 3650)
-        return Texts::tr("%1 wants days from 1 to 3650").arg(flag("publish-backlog"));
+        return PublishSettingsTexts::tr("%1 wants days from 1 to 3650")
+            .arg(flag("publish-backlog"));
     if (s.certFile.isEmpty() != s.keyFile.isEmpty())
-        return Texts::tr("%1 and %2 go together: give both or neither")
+        return PublishSettingsTexts::tr("%1 and %2 go together: give both or neither")
             .arg(flag("mqtt-cert"), flag("mqtt-key"));
     if (!address.tls && !(s.caFile.isEmpty() && s.certFile.isEmpty()))
-        return Texts::tr("%1, %2 and %3 need an mqtts:// address")
+        return PublishSettingsTexts::tr("%1, %2 and %3 need an mqtts:// address")
             .arg(flag("mqtt-ca"), flag("mqtt-cert"), flag("mqtt-key"));
     const std::pair<const char*, QString> files[] = {
         {"mqtt-ca", s.caFile}, {"mqtt-cert", s.certFile}, {"mqtt-key", s.keyFile}};
@@ -155,20 +159,24 @@ QString PublishSettingsProblem(const PublishSettings& s, QString (*flag)(const c
             continue;
         const QFileInfo info(file);
         if (!info.isFile() || !info.isReadable())
-            return info.exists() ? Texts::tr("%1: %2 cannot be read").arg(flag(key), file)
-                                 : Texts::tr("%1: %2 is not there").arg(flag(key), file);
+            return info.exists()
+                       ? PublishSettingsTexts::tr("%1: %2 cannot be read").arg(flag(key), file)
+                       : PublishSettingsTexts::tr("%1: %2 is not there").arg(flag(key), file);
     }
     if (!s.passwordFile.isEmpty()) {
         if (s.user.isEmpty())
-            return Texts::tr("%1 needs %2").arg(flag("mqtt-password-file"), flag("mqtt-user"));
+            return PublishSettingsTexts::tr("%1 needs %2")
+                .arg(flag("mqtt-password-file"), flag("mqtt-user"));
         const QFileInfo info(s.passwordFile);
         if (!info.isFile())
-            return Texts::tr("%1: %2 is not there").arg(flag("mqtt-password-file"), s.passwordFile);
+            return PublishSettingsTexts::tr("%1: %2 is not there")
+                .arg(flag("mqtt-password-file"), s.passwordFile);
 #ifdef Q_OS_UNIX
         // A password others can read is no secret: the file must be the owner's alone.
         if (info.permissions() & (QFile::ReadGroup | QFile::ReadOther))
-            return Texts::tr("%1: %2 may be read by others; make it the owner's alone "
-                             "(chmod 600 %2)")
+            return PublishSettingsTexts::tr(
+                       "%1: %2 may be read by others; make it the owner's alone "
+                       "(chmod 600 %2)")
                 .arg(flag("mqtt-password-file"), s.passwordFile);
 #endif
         QString password, problem;

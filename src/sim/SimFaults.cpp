@@ -1,5 +1,7 @@
 #include "sim/SimFaults.h"
 
+#include "sim/SimParseFailure.h"
+
 #include <QStringList>
 
 namespace {
@@ -16,12 +18,6 @@ const KindName kKindNames[] = {
     {SimFaultKind::Exception, "exception"},  {SimFaultKind::WrongAddress, "wrong-address"},
     {SimFaultKind::ShortReply, "short"},     {SimFaultKind::Truncate, "truncate"},
 };
-
-bool fail(QString* error, const QString& message) {
-    if (error)
-        *error = message;
-    return false;
-}
 
 bool toInt(const QString& text, int min, int max, int* out) {
     bool ok = false;
@@ -126,7 +122,8 @@ std::optional<SimFaultRule> SimFaultRule::parse(const QString& text, QString* er
             known = true;
         }
     if (!known) {
-        fail(error, QStringLiteral("fault \"%1\": unknown kind \"%2\"").arg(text, head[0]));
+        SimParseFailure(error,
+                        QStringLiteral("fault \"%1\": unknown kind \"%2\"").arg(text, head[0]));
         return std::nullopt;
     }
     const QStringList args = head.mid(1);
@@ -172,8 +169,9 @@ std::optional<SimFaultRule> SimFaultRule::parse(const QString& text, QString* er
         break;
     }
     if (!ok || args.size() > maxArgs) {
-        fail(error,
-             QStringLiteral("fault \"%1\": bad or missing argument of \"%2\"").arg(text, head[0]));
+        SimParseFailure(
+            error,
+            QStringLiteral("fault \"%1\": bad or missing argument of \"%2\"").arg(text, head[0]));
         return std::nullopt;
     }
     for (const QString& item : items.mid(1)) {
@@ -203,7 +201,8 @@ std::optional<SimFaultRule> SimFaultRule::parse(const QString& text, QString* er
             good = false;
         }
         if (!good) {
-            fail(error, QStringLiteral("fault \"%1\": bad condition \"%2\"").arg(text, item));
+            SimParseFailure(error,
+                            QStringLiteral("fault \"%1\": bad condition \"%2\"").arg(text, item));
             return std::nullopt;
         }
     }

@@ -1,15 +1,11 @@
 #include "sim/SimMeterConfig.h"
 
+#include "sim/SimParseFailure.h"
+
 #include <QSet>
 #include <QStringList>
 
 namespace {
-
-bool fail(QString* error, const QString& message) {
-    if (error)
-        *error = message;
-    return false;
-}
 
 // "1.16" -> 116, "1.5" -> 150, "2" -> 200.
 bool parseFirmware(const QString& text, int* hundredths) {
@@ -47,28 +43,32 @@ QString SimMeterConfig::toString() const {
 std::optional<SimMeterConfig> SimMeterConfig::parse(const QString& text, QString* error) {
     const QStringList parts = text.trimmed().split(QLatin1Char(':'));
     if (parts.size() != 3) {
-        fail(error, QStringLiteral("meter \"%1\": expected ADDRESS:CHANNELS:FIRMWARE").arg(text));
+        SimParseFailure(
+            error, QStringLiteral("meter \"%1\": expected ADDRESS:CHANNELS:FIRMWARE").arg(text));
         return std::nullopt;
     }
     SimMeterConfig config;
     bool ok = false;
     config.address = parts[0].toInt(&ok);
     if (!ok || config.address < 1 || config.address > 255) {
-        fail(error, QStringLiteral("meter \"%1\": the address must be 1..255").arg(text));
+        SimParseFailure(error,
+                        QStringLiteral("meter \"%1\": the address must be 1..255").arg(text));
         return std::nullopt;
     }
     config.channels = parts[1].toInt(&ok);
     if (!ok || (config.channels != 2 && config.channels != 4 && config.channels != 6 &&
                 config.channels != 12)) {
-        fail(error,
-             QStringLiteral("meter \"%1\": the channel count must be 2, 4, 6 or 12").arg(text));
+        SimParseFailure(
+            error,
+            QStringLiteral("meter \"%1\": the channel count must be 2, 4, 6 or 12").arg(text));
         return std::nullopt;
     }
     if (!parseFirmware(parts[2], &config.firmware)) {
-        fail(error,
-             QStringLiteral("meter \"%1\": the firmware must read like 1.16 (0..255, a point, "
-                            "two digits)")
-                 .arg(text));
+        SimParseFailure(
+            error,
+            QStringLiteral("meter \"%1\": the firmware must read like 1.16 (0..255, a point, "
+                           "two digits)")
+                .arg(text));
         return std::nullopt;
     }
     return config;
@@ -83,7 +83,8 @@ std::optional<QList<SimMeterConfig>> SimMeterConfig::parseList(const QString& te
         if (!config)
             return std::nullopt;
         if (seen.contains(config->address)) {
-            fail(error, QStringLiteral("meter address %1 is given twice").arg(config->address));
+            SimParseFailure(error,
+                            QStringLiteral("meter address %1 is given twice").arg(config->address));
             return std::nullopt;
         }
         seen.insert(config->address);

@@ -12,7 +12,7 @@
 namespace {
 
 // The texts of this file, translated where the desktop program shows them.
-struct Texts {
+struct HeaderTextTexts {
     Q_DECLARE_TR_FUNCTIONS(GraphViewer)
 };
 
@@ -33,36 +33,39 @@ QString number(float v) {
 
 QString HeaderHtml(const DataTimeLine& line) {
     if (line.isEmpty())
-        return Texts::tr("<p>No data file is open.</p>");
+        return HeaderTextTexts::tr("<p>No data file is open.</p>");
     const DataHeader& h = line.header();
     const QLocale locale;
     QString html = QStringLiteral("<table cellspacing='0' cellpadding='2'>");
     const TimeLineFile& first = *line.files().front();
     if (first.name.matches) {
-        html += row(Texts::tr("Meter"), Texts::tr("%1 (the slave address in the file name)")
-                                            .arg(first.name.address, 2, 10, QChar(u'0')));
-        html += row(Texts::tr("Name"), esc(first.name.name));
+        html += row(HeaderTextTexts::tr("Meter"),
+                    HeaderTextTexts::tr("%1 (the slave address in the file name)")
+                        .arg(first.name.address, 2, 10, QChar(u'0')));
+        html += row(HeaderTextTexts::tr("Name"), esc(first.name.name));
     }
-    html +=
-        row(Texts::tr("Model"),
-            h.knownModel
-                ? Texts::tr("%1 (%2 channels)").arg(h.modelCode).arg(h.channelCount)
-                : Texts::tr("%1 (not a known model: all twelve channels shown)").arg(h.modelCode));
-    html += row(Texts::tr("Layout"), h.layoutVersion().toHtmlEscaped());
-    html += row(Texts::tr("Interval"),
-                line.interval() > 0 ? SpanText(double(line.interval())) : Texts::tr("not known"));
-    html += row(Texts::tr("Records"), locale.toString(line.recordCount()));
+    html += row(HeaderTextTexts::tr("Model"),
+                h.knownModel
+                    ? HeaderTextTexts::tr("%1 (%2 channels)").arg(h.modelCode).arg(h.channelCount)
+                    : HeaderTextTexts::tr("%1 (not a known model: all twelve channels shown)")
+                          .arg(h.modelCode));
+    html += row(HeaderTextTexts::tr("Layout"), h.layoutVersion().toHtmlEscaped());
+    html += row(HeaderTextTexts::tr("Interval"), line.interval() > 0
+                                                     ? SpanText(double(line.interval()))
+                                                     : HeaderTextTexts::tr("not known"));
+    html += row(HeaderTextTexts::tr("Records"), locale.toString(line.recordCount()));
     if (line.hasRecords()) {
-        html += row(Texts::tr("From"), DataTime::text(line.firstTime()));
-        html += row(Texts::tr("To"), DataTime::text(line.lastTime()));
-        html += row(Texts::tr("Span"), SpanText(double(line.lastTime() - line.firstTime())));
+        html += row(HeaderTextTexts::tr("From"), DataTime::text(line.firstTime()));
+        html += row(HeaderTextTexts::tr("To"), DataTime::text(line.lastTime()));
+        html +=
+            row(HeaderTextTexts::tr("Span"), SpanText(double(line.lastTime() - line.firstTime())));
     }
     qint64 silent = 0;
     for (const TimeGap& g : line.gaps())
         silent += g.to - g.from;
-    html += row(
-        Texts::tr("Gaps"),
-        Texts::tr("%1 (%2 without data)").arg(line.gaps().size()).arg(SpanText(double(silent))));
+    html += row(HeaderTextTexts::tr("Gaps"), HeaderTextTexts::tr("%1 (%2 without data)")
+                                                 .arg(line.gaps().size())
+                                                 .arg(SpanText(double(silent))));
     html += QStringLiteral("</table>");
 
     html += QStringLiteral(
@@ -70,8 +73,9 @@ QString HeaderHtml(const DataTimeLine& line) {
                 "<th align='left'>%2</th><th align='left'>%3</th>"
                 "<th align='right'>%4</th><th align='right'>%5</th>"
                 "<th align='right'>%6</th></tr>")
-                .arg(Texts::tr("Channels"), Texts::tr("Name"), Texts::tr("Unit"), Texts::tr("Low"),
-                     Texts::tr("High"), Texts::tr("Decimals"));
+                .arg(HeaderTextTexts::tr("Channels"), HeaderTextTexts::tr("Name"),
+                     HeaderTextTexts::tr("Unit"), HeaderTextTexts::tr("Low"),
+                     HeaderTextTexts::tr("High"), HeaderTextTexts::tr("Decimals"));
     for (int ch = 1; ch <= line.channelCount(); ++ch) {
         const DataChannel& c = h.channels[size_t(ch - 1)];
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td align='right'>%4</td>"
@@ -86,8 +90,9 @@ QString HeaderHtml(const DataTimeLine& line) {
                 "<h4>%1</h4><table cellspacing='0' cellpadding='2'><tr><th align='left'>%2</th>"
                 "<th align='right'>%3</th><th align='left'>%4</th>"
                 "<th align='left'>%5</th></tr>")
-                .arg(Texts::tr("Files"), Texts::tr("File"), Texts::tr("Records"),
-                     Texts::tr("First"), Texts::tr("Last"));
+                .arg(HeaderTextTexts::tr("Files"), HeaderTextTexts::tr("File"),
+                     HeaderTextTexts::tr("Records"), HeaderTextTexts::tr("First"),
+                     HeaderTextTexts::tr("Last"));
     for (const auto& f : line.files()) {
         QString firstTime, lastTime;
         if (!f->segments.empty()) {
@@ -107,7 +112,7 @@ QString HeaderHtml(const DataTimeLine& line) {
 
     const QStringList messages = line.messages();
     if (!messages.isEmpty()) {
-        html += QStringLiteral("<h4>%1</h4><ul>").arg(Texts::tr("Notes"));
+        html += QStringLiteral("<h4>%1</h4><ul>").arg(HeaderTextTexts::tr("Notes"));
         for (const QString& m : messages)
             html += QStringLiteral("<li style='color:#b03000'>%1</li>").arg(m.toHtmlEscaped());
         html += QStringLiteral("</ul>");

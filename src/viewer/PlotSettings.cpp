@@ -11,7 +11,7 @@
 namespace {
 
 // The band captions, translated where the viewer shows them.
-struct Texts {
+struct PlotSettingsTexts {
     Q_DECLARE_TR_FUNCTIONS(GraphViewer)
 };
 
@@ -61,20 +61,22 @@ PlotSettings PlotSettings::forTimeLine(const DataTimeLine& timeLine) {
         }
         s.channels.push_back(p);
     }
-    s.bands.push_back({BandRow::Kind::NoData, 0, Texts::tr("No data"), QColor(0x80, 0x80, 0x80)});
+    s.bands.push_back(
+        {BandRow::Kind::NoData, 0, PlotSettingsTexts::tr("No data"), QColor(0x80, 0x80, 0x80)});
     const RecordFlags& on = timeLine.everOn();
     for (const PlotChannel& c : s.channels)
         if (on.channelAlarm(c.channel))
             s.bands.push_back({BandRow::Kind::Alarm, c.channel,
-                               Texts::tr("CH%1 ALM").arg(c.channel, 2, 10, QChar(u'0')), c.colour});
+                               PlotSettingsTexts::tr("CH%1 ALM").arg(c.channel, 2, 10, QChar(u'0')),
+                               c.colour});
     const int inputs = timeLine.channelCount() == 2 ? 2 : 6;
     for (int i = 1; i <= inputs; ++i)
         if (on.input(i))
-            s.bands.push_back(
-                {BandRow::Kind::Input, i, Texts::tr("DI %1").arg(i), QColor(0x30, 0xC0, 0x60)});
+            s.bands.push_back({BandRow::Kind::Input, i, PlotSettingsTexts::tr("DI %1").arg(i),
+                               QColor(0x30, 0xC0, 0x60)});
     for (int i = 1; i <= timeLine.channelCount(); ++i)
         if (on.relay(i))
-            s.bands.push_back(
-                {BandRow::Kind::Relay, i, Texts::tr("RY %1").arg(i), QColor(0xE0, 0x90, 0x20)});
+            s.bands.push_back({BandRow::Kind::Relay, i, PlotSettingsTexts::tr("RY %1").arg(i),
+                               QColor(0xE0, 0x90, 0x20)});
     return s;
 }
