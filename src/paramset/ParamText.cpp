@@ -8,8 +8,8 @@
 #include <cfloat>
 #include <cmath>
 
-using F = ParamForm;
-using W = ParamWidth;
+using PF = ParamForm;
+using PW = ParamWidth;
 
 namespace ParamText {
 
@@ -70,7 +70,7 @@ qint64 saturated(double value, qint64 lowest, qint64 highest) {
 // Integers are stored with the 16 or 32 bits of the field: a meter reports its registers
 // unsigned, the file holds them signed, both stand for the same bits.
 void storeInteger(const ParamField& f, double value, ParamImage& image, int at) {
-    if (f.width == W::I32)
+    if (f.width == PW::I32)
         image.setU32(at, quint32(saturated(value, INT32_MIN, UINT32_MAX)));
     else
         image.setU16(at, quint16(saturated(value, INT16_MIN, UINT16_MAX)));
@@ -81,14 +81,14 @@ void storeSingle(double value, ParamImage& image, int at) {
 }
 
 void storeNumber(const ParamField& f, double value, ParamImage& image, int at) {
-    if (f.width == W::F32)
+    if (f.width == PW::F32)
         storeSingle(value, image, at);
     else
         storeInteger(f, value, image, at);
 }
 
 qint64 integerOf(const ParamField& f, const ParamImage& image, int at) {
-    return f.width == W::I32 ? image.i32(at) : image.i16(at);
+    return f.width == PW::I32 ? image.i32(at) : image.i16(at);
 }
 
 std::optional<int> listIndex(const QStringList& list, const QString& text) {
@@ -100,11 +100,11 @@ QString listText(const QStringList& list, qint64 value) {
     return value >= 0 && value < list.size() ? list[value] : QString();
 }
 
-const QStringList& listOf(F form) {
+const QStringList& listOf(PF form) {
     switch (form) {
-    case F::BaudRate:
+    case PF::BaudRate:
         return ParamText::BaudRates();
-    case F::Parity:
+    case PF::Parity:
         return ParamText::Parities();
     default:
         return ParamText::ReadModes();
@@ -148,54 +148,54 @@ QByteArray EncodeBounded(const QString& text, int bytes) {
 std::optional<QString> FieldText(const ParamField& f, const ParamImage& image, int base,
                                  const ParamContext& c) {
     const int at = base + f.offset;
-    const qint64 value = f.width == W::I16 || f.width == W::I32 ? integerOf(f, image, at) : 0;
+    const qint64 value = f.width == PW::I16 || f.width == PW::I32 ? integerOf(f, image, at) : 0;
     switch (f.form) {
-    case F::Number:
+    case PF::Number:
         return QString::number(value);
-    case F::Decimal:
+    case PF::Decimal:
         return FloatToText(image.f32(at));
-    case F::Tenths: {
+    case PF::Tenths: {
         const float v = image.f32(at);
         if (!std::isfinite(v))
             return FloatToText(v);
         return v == 0.0f ? QStringLiteral("0.0") : QString::number(double(v), 'f', 1);
     }
-    case F::Chars:
+    case PF::Chars:
         return DecodeCp949(image.chars(at, f.characters));
-    case F::TwoState:
+    case PF::TwoState:
         return value < 1 ? f.low : f.high;
-    case F::RecordSwitch:
+    case PF::RecordSwitch:
         return value < 1 ? QStringLiteral("OFF") : QStringLiteral("ON");
-    case F::RecordControl:
+    case PF::RecordControl:
         return value == 0   ? QStringLiteral("STOP")
                : value == 1 ? QStringLiteral("START")
                             : ParamText::Bypass;
-    case F::TimeUnit:
+    case PF::TimeUnit:
         return value == 0   ? QStringLiteral("HOUR")
                : value == 1 ? QStringLiteral("MIN.")
                             : QStringLiteral("SEC.");
-    case F::DisplayGroup:
+    case PF::DisplayGroup:
         if (c.channels > 6) {
             static const QString groups[] = {QString(), QStringLiteral("GROUP 1"),
                                              QStringLiteral("GROUP 2"), QStringLiteral("ALL")};
             return value >= 1 && value <= 3 ? groups[value] : QString();
         }
         return value < 1 ? QStringLiteral("OFF") : QStringLiteral("ON");
-    case F::DisplayMode:
+    case PF::DisplayMode:
         if (const auto i = ParamText::DisplayModeIndex(int(value), c.version))
             return ParamText::DisplayModes()[*i];
         return std::nullopt;
-    case F::BaudRate:
-    case F::Parity:
-    case F::ReadMode:
+    case PF::BaudRate:
+    case PF::Parity:
+    case PF::ReadMode:
         return listText(listOf(f.form), value);
-    case F::Colour: {
+    case PF::Colour: {
         const int index = ChannelColourIndex(quint16(value));
         return index < 0 ? QString() : QString::number(index);
     }
-    case F::Protocol:
+    case PF::Protocol:
         return ParamText::ProtocolText;
-    case F::ReferenceJunction:
+    case PF::ReferenceJunction:
         if (value == 0)
             return QStringLiteral("IN.SENSOR");
         if (value == 1)
@@ -203,9 +203,9 @@ std::optional<QString> FieldText(const ParamField& f, const ParamImage& image, i
         if (value >= 2 && value <= 13)
             return QStringLiteral("CH%1").arg(value - 1, 2, 10, QLatin1Char('0'));
         return QString();
-    case F::Unused:
+    case PF::Unused:
         return QString();
-    case F::DeviceOnly:
+    case PF::DeviceOnly:
         return std::nullopt;
     }
     return std::nullopt;
@@ -220,42 +220,42 @@ bool StoreFieldText(const ParamField& f, const QString& text, ParamImage& image,
         return code.has_value();
     };
     switch (f.form) {
-    case F::Number:
-    case F::Decimal:
-    case F::Tenths:
+    case PF::Number:
+    case PF::Decimal:
+    case PF::Tenths:
         storeNumber(f, CellNumber(text), image, at);
         return true;
-    case F::Chars:
+    case PF::Chars:
         image.setChars(at, f.characters, EncodeBounded(text, f.characters));
         return true;
-    case F::TwoState:
+    case PF::TwoState:
         return store(text == f.low    ? std::optional<int>(0)
                      : text == f.high ? std::optional<int>(1)
                                       : std::nullopt);
-    case F::RecordSwitch:
+    case PF::RecordSwitch:
         return store(text == QStringLiteral("ON") ? 1 : 0);
-    case F::RecordControl:
+    case PF::RecordControl:
         return store(text == QStringLiteral("STOP")    ? std::optional<int>(0)
                      : text == QStringLiteral("START") ? std::optional<int>(1)
                      : text == ParamText::Bypass       ? std::optional<int>(127)
                                                        : std::nullopt);
-    case F::TimeUnit:
+    case PF::TimeUnit:
         return store(text == QStringLiteral("HOUR")   ? std::optional<int>(0)
                      : text == QStringLiteral("MIN.") ? std::optional<int>(1)
                      : text == QStringLiteral("SEC.") ? std::optional<int>(2)
                                                       : std::nullopt);
-    case F::DisplayGroup:
+    case PF::DisplayGroup:
         return store(displayGroupCode(text));
-    case F::DisplayMode: {
+    case PF::DisplayMode: {
         const auto i = listIndex(ParamText::DisplayModes(), text);
         return store(i ? std::optional<int>(ParamText::DisplayModeCode(*i, c.version))
                        : std::nullopt);
     }
-    case F::BaudRate:
-    case F::Parity:
-    case F::ReadMode:
+    case PF::BaudRate:
+    case PF::Parity:
+    case PF::ReadMode:
         return store(listIndex(listOf(f.form), text));
-    case F::Colour: {
+    case PF::Colour: {
         bool ok = false;
         const int index = text.toInt(&ok);
         if (!ok || index < 0 || index > 11 || QString::number(index) != text)
@@ -263,9 +263,9 @@ bool StoreFieldText(const ParamField& f, const QString& text, ParamImage& image,
         image.setU16(at, ChannelColourRgb565[size_t(index)]);
         return true;
     }
-    case F::Protocol:
+    case PF::Protocol:
         return store(0);
-    case F::ReferenceJunction: {
+    case PF::ReferenceJunction: {
         if (text == QStringLiteral("IN.SENSOR"))
             return store(0);
         if (text == QStringLiteral("DIRECT INPUT"))
@@ -276,8 +276,8 @@ bool StoreFieldText(const ParamField& f, const QString& text, ParamImage& image,
             return store(digits.toInt() + 1);
         return false;
     }
-    case F::Unused:
-    case F::DeviceOnly:
+    case PF::Unused:
+    case PF::DeviceOnly:
         return true;
     }
     return false;
@@ -286,11 +286,11 @@ bool StoreFieldText(const ParamField& f, const QString& text, ParamImage& image,
 QString StoredFieldValue(const ParamField& f, const ParamImage& image, int base) {
     const int at = base + f.offset;
     switch (f.width) {
-    case W::I16:
+    case PW::I16:
         return QString::number(image.i16(at));
-    case W::I32:
+    case PW::I32:
         return QString::number(image.i32(at));
-    case W::F32: {
+    case PW::F32: {
         const float v = image.f32(at);
         if (!std::isfinite(v))
             return QStringLiteral("0x%1").arg(image.u32(at), 8, 16, QLatin1Char('0'));
@@ -301,9 +301,9 @@ QString StoredFieldValue(const ParamField& f, const ParamImage& image, int base)
         }
         return QString::number(double(v), 'g', 9);
     }
-    case W::Chars:
+    case PW::Chars:
         return QString::fromLatin1(image.toByteArray().mid(at, f.byteCount()).toHex(' '));
-    case W::None:
+    case PW::None:
         break;
     }
     return QString();
@@ -312,45 +312,45 @@ QString StoredFieldValue(const ParamField& f, const ParamImage& image, int base)
 QStringList FieldTexts(const ParamField& f, const ParamContext& c) {
     const QString off = QStringLiteral("OFF"), on = QStringLiteral("ON");
     switch (f.form) {
-    case F::TwoState:
+    case PF::TwoState:
         return {f.low, f.high};
-    case F::RecordSwitch:
+    case PF::RecordSwitch:
         return {off, on};
-    case F::RecordControl:
+    case PF::RecordControl:
         return {QStringLiteral("STOP"), QStringLiteral("START"), ParamText::Bypass};
-    case F::TimeUnit:
+    case PF::TimeUnit:
         return {QStringLiteral("HOUR"), QStringLiteral("MIN."), QStringLiteral("SEC.")};
-    case F::DisplayGroup:
+    case PF::DisplayGroup:
         if (c.channels > 6)
             return {QString(), QStringLiteral("GROUP 1"), QStringLiteral("GROUP 2"),
                     QStringLiteral("ALL")};
         return {off, on};
-    case F::DisplayMode:
+    case PF::DisplayMode:
         return ParamText::DisplayModes();
-    case F::BaudRate:
-    case F::Parity:
-    case F::ReadMode:
+    case PF::BaudRate:
+    case PF::Parity:
+    case PF::ReadMode:
         return listOf(f.form);
-    case F::Colour: {
+    case PF::Colour: {
         QStringList texts;
         for (size_t i = 0; i < ChannelColourRgb565.size(); ++i)
             texts << QString::number(i);
         return texts;
     }
-    case F::Protocol:
+    case PF::Protocol:
         return {ParamText::ProtocolText, ParamText::UploadedProtocolText};
-    case F::ReferenceJunction: {
+    case PF::ReferenceJunction: {
         QStringList texts{QStringLiteral("IN.SENSOR"), QStringLiteral("DIRECT INPUT")};
         for (int n = 1; n <= ParamLayout::MaxChannels; ++n)
             texts << QStringLiteral("CH%1").arg(n, 2, 10, QLatin1Char('0'));
         return texts;
     }
-    case F::Number:
-    case F::Decimal:
-    case F::Tenths:
-    case F::Chars:
-    case F::DeviceOnly:
-    case F::Unused:
+    case PF::Number:
+    case PF::Decimal:
+    case PF::Tenths:
+    case PF::Chars:
+    case PF::DeviceOnly:
+    case PF::Unused:
         break;
     }
     return {};
@@ -359,21 +359,21 @@ QStringList FieldTexts(const ParamField& f, const ParamContext& c) {
 void StoreDeviceText(const ParamField& f, const QString& deviceText, ParamImage& image, int base) {
     const int at = base + f.offset;
     switch (f.width) {
-    case W::None:
+    case PW::None:
         return;
-    case W::Chars:
+    case PW::Chars:
         image.setChars(at, f.characters, EncodeCp949(deviceText).left(f.characters));
         return;
-    case W::I16:
-        if (f.form == F::Colour) {
+    case PW::I16:
+        if (f.form == PF::Colour) {
             const double index = CellNumber(deviceText);
             // An index outside the twelve keeps no colour (0 is none of them).
             image.setU16(at, index >= 0 && index < 12 ? ChannelColourRgb565[size_t(index)] : 0);
             return;
         }
         [[fallthrough]];
-    case W::I32:
-    case W::F32:
+    case PW::I32:
+    case PW::F32:
         storeNumber(f, CellNumber(deviceText), image, at);
         return;
     }
