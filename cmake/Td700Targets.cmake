@@ -1,9 +1,16 @@
 # Shared compile settings and helpers for the project's targets.
 
+# Warnings stop the build in CI and by default; a newer compiler's new warning need not stop a
+# newcomer's build (-DTD700_WERROR=OFF).
+option(TD700_WERROR "Treat compiler warnings as errors" ON)
+# Libraries compile in batches (each batch reads the Qt headers once): fastest from scratch.
+# Off, each file compiles alone: faster to rebuild after a change to one file.
+option(TD700_UNITY_BUILD "Compile library sources in batches" ON)
+
 function(td700_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
     -Wnon-virtual-dtor -Woverloaded-virtual
-    -Wimplicit-fallthrough -Werror)
+    -Wimplicit-fallthrough $<$<BOOL:${TD700_WERROR}>:-Werror>)
 endfunction()
 
 # td700_library(name SOURCES ... LIBS ...)
@@ -11,7 +18,8 @@ function(td700_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   # The sources compile in batches: each batch reads the Qt headers once, not each file.
-  set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ${TD700_UNITY_BUILD}
+    UNITY_BUILD_BATCH_SIZE 8)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   td700_warnings(${name})
