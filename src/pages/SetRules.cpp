@@ -13,7 +13,7 @@ struct SetRulesTexts {
     Q_DECLARE_TR_FUNCTIONS(SetRules)
 };
 
-std::optional<QString> displayGroup(const ParamField& f, const QString& text,
+std::optional<QString> groupTooFull(const ParamField& f, const QString& text,
                                     const std::optional<QString>& before, const RowPlace& p,
                                     const SetRowText& rowText) {
     QStringList cells;
@@ -50,7 +50,7 @@ std::optional<QString> SetRefusal(const ParamField& f, const QString& text,
                                   const std::optional<QString>& before, const RowPlace& place,
                                   const SetRowText& rowText) {
     if (place.channel > 0 && f.form == ParamForm::DisplayGroup && place.channels > 6)
-        return displayGroup(f, text, before, place, rowText);
+        return groupTooFull(f, text, before, place, rowText);
     if (place.channel == 0 && f.key == QLatin1String("RESERVE_RUN_DAY"))
         return reserveDay(text, rowText);
     return std::nullopt;
