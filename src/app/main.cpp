@@ -4,7 +4,6 @@
 #include "app/StatusReport.h"
 #include "app/frmTD_Main.h"
 #include "core/Clock.h"
-#include "core/FileRead.h"
 #include "core/Version.h"
 #include "help/HelpCentre.h"
 #include "language/Language.h"
@@ -16,7 +15,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -169,10 +167,8 @@ int main(int argc, char* argv[]) {
     const auto isParameterSet = [](const QString& file) {
         if (file.endsWith(QStringLiteral(".CFG"), Qt::CaseInsensitive))
             return true;
-        QFile text;
         // Only a regular file is looked into: a FIFO of that name must not hold the start.
-        return IsTextFileName(file) && KindOfFile(file) == FileKind::Regular &&
-               OpenRegularFile(text, file, nullptr) && IsParameterText(text.read(64 * 1024));
+        return IsTextFileName(file) && HoldsParameterText(file);
     };
     for (const QString& file : parser.positionalArguments()) {
         if (!isParameterSet(file))

@@ -119,11 +119,11 @@ public:
             *exitCode = settled;
             return false;
         }
-        const bool anyAnswered = settled == Exit::Done || settled == Exit::MeterLost;
+        m_anyAnswered = settled == Exit::Done || settled == Exit::MeterLost;
         for (int k = 0; k < m_c.meters.size(); ++k) {
             MeterAudit m;
             m.address = m_c.meters[k];
-            if (anyAnswered)
+            if (m_anyAnswered)
                 auditMeter(bus, k, m);
             m_results << m;
             if (!m_c.json) {
@@ -135,15 +135,18 @@ public:
         return true;
     }
 
+    // As a download to every meter ends: 1 when a meter differs (or is another model), else 5
+    // when one did not answer, at the scan or during its upload, while another did.
     int exitCode() const {
-        bool allSame = true, anyAnswered = false;
-        for (const MeterAudit& m : m_results) {
-            allSame = allSame && m.result == MeterAudit::Result::Same;
-            anyAnswered = anyAnswered || m.result != MeterAudit::Result::NoAnswer;
-        }
-        if (!anyAnswered)
+        if (!m_anyAnswered)
             return Exit::NoMeterAnswered;
-        return allSame && !m_keptBadly ? Exit::Done : Exit::Failed;
+        bool differs = m_keptBadly, silent = false;
+        for (const MeterAudit& m : m_results) {
+            differs = differs || m.result == MeterAudit::Result::Differs ||
+                      m.result == MeterAudit::Result::OtherModel;
+            silent = silent || m.result == MeterAudit::Result::NoAnswer;
+        }
+        return differs ? Exit::Failed : silent ? Exit::MeterLost : Exit::Done;
     }
 
     QJsonObject json(const QString& reference) const {
@@ -224,6 +227,7 @@ private:
     QString m_outDir;
     QVector<MeterAudit> m_results;
     bool m_keptBadly = false;
+    bool m_anyAnswered = false; // the scan found a meter
 };
 
 } // namespace

@@ -94,8 +94,9 @@ int RunCfg(const QStringList& arguments) {
         "                                      answer, another model or firmware)\n"
         "A text that has a fault is refused whole (each fault named by its line) and nothing is "
         "written. Exit status: cfg diff 0 when the sets agree, 1 when they differ; cfg audit 0 "
-        "when every meter is the same, 1 when any differs or did not answer, 4 when none "
-        "answered; 2 for a bad command line or a file that is no parameter set (or a text with "
+        "when every meter is the same, 1 when any differs or is another model, else 5 when one "
+        "did not answer (at the scan or during its upload), 4 when none answered the scan; 2 "
+        "for a bad command line or a file that is no parameter set (or a text with "
         "a fault); with a meter 3 when the port did not open, 4 when no meter answered, 5 when "
         "the meter stopped answering or the line was lost during the upload."));
     parser.addPositionalArgument(QStringLiteral("show|diff|export|import|audit"),

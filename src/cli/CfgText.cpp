@@ -1,6 +1,5 @@
 #include "cli/CfgCommands.h"
 #include "cli/ParamListing.h"
-#include "core/FileRead.h"
 #include "core/FileWrite.h"
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamSet.h"
@@ -8,7 +7,6 @@
 #include "paramset/ParamTextExport.h"
 
 #include <QDir>
-#include <QFile>
 
 int CfgExport(CliContext& c, const QString& path, const QString& out) {
     QString error;
@@ -44,13 +42,20 @@ int CfgExport(CliContext& c, const QString& path, const QString& out) {
 }
 
 int CfgImport(CliContext& c, const QString& path, const QString& out, const QString& base) {
-    QFile probe;
-    if (OpenRegularFile(probe, path, nullptr) && !IsParameterText(probe.read(64 * 1024))) {
-        c.err << "td700: " << QDir::toNativeSeparators(path)
-              << " is not a parameter set as text (it opens with no [section])\n";
+    QString error;
+    const auto source = ReadParameterSource(path, &error);
+    if (!source) {
+        c.err << "td700: " << error << '\n';
         return Exit::Usage;
     }
-    QString error;
+    // Whatever holds no zero byte is read as the text it is meant to be, so that its faults
+    // are named by their lines; a parameter file is no text.
+    if (!source->text && source->bytes.contains('\0')) {
+        c.err << "td700: " << QDir::toNativeSeparators(path)
+              << " is not a parameter set as text: it holds bytes no text has (a parameter file "
+                 "is made into its text by cfg export)\n";
+        return Exit::Usage;
+    }
     std::optional<QByteArray> baseBytes;
     std::optional<ParamFileContents> baseContents;
     if (!base.isEmpty()) {
@@ -62,7 +67,8 @@ int CfgImport(CliContext& c, const QString& path, const QString& out, const QStr
             return Exit::Usage;
         }
     }
-    const auto bytes = ReadParameterBytes(path, &error, baseContents ? &*baseContents : nullptr);
+    const auto bytes = ParameterBytesOfText(source->bytes, QDir::toNativeSeparators(path), &error,
+                                            baseContents ? &*baseContents : nullptr);
     if (!bytes) {
         c.err << "td700: " << error << '\n' << "Nothing was written.\n";
         return Exit::Usage;

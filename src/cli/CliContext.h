@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/StandardOutput.h"
 #include "comm/PortSettings.h"
 #include "core/AppPaths.h"
 
@@ -33,7 +34,7 @@ struct CliContext {
     int selectAddress = 0;     // --select, 0 = the first meter that answers
     int replyTimeoutMs = 1000; // --timeout
     bool json = false;
-    QTextStream out{stdout};
+    QTextStream out{&StandardOutput()};
     QTextStream err{stderr};
 };
 

@@ -7,7 +7,6 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 #include <memory>
@@ -89,7 +88,7 @@ int RunExport(const QStringList& arguments) {
         return Exit::Usage;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        QTextStream(stdout) << CommandHelp(parser, QStringLiteral("export"));
+        QTextStream(&StandardOutput()) << CommandHelp(parser, QStringLiteral("export"));
         return Exit::Done;
     }
     const QStringList paths = parser.positionalArguments();
@@ -154,20 +153,17 @@ int RunExport(const QStringList& arguments) {
 #ifdef Q_OS_WIN
         _setmode(_fileno(stdout), _O_BINARY); // the rows end in CR LF already
 #endif
-        // Unbuffered: a write error (a full disk, /dev/full) shows at the write, not never.
-        QFile out;
-        ok = out.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-             ExportCsv(order, out, options, &error, &rows);
-        if (!ok)
-            error = QStringLiteral("writing to standard output failed: %1")
-                        .arg(error.isEmpty() ? out.errorString() : error);
+        // A write that fails is told, with the others on standard output, as the program ends.
+        ok = ExportCsv(order, StandardOutput(), options, &error, &rows);
+        error.clear();
     }
     // Warnings that reading found (a partial record at the end of a stream shows only there).
     for (const DataFileReader* reader : std::as_const(order))
         for (const QString& w : reader->warnings())
             err() << "td700 export: warning: " << PrintableText(w) << '\n';
     if (!ok) {
-        err() << "td700 export: " << error << '\n';
+        if (!error.isEmpty())
+            err() << "td700 export: " << error << '\n';
         return Exit::Failed;
     }
     if (rows == 0 && (options.from || options.to))

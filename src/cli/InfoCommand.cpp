@@ -8,7 +8,7 @@
 #include <QJsonDocument>
 
 int RunInfo(const QStringList& arguments) {
-    QTextStream out(stdout);
+    QTextStream out(&StandardOutput());
     QTextStream err(stderr);
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -1,12 +1,12 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/StandardOutput.h"
 #include "core/FileWrite.h"
 #include "core/Version.h"
 
 #include <QCoreApplication>
 #include <QProcess>
 #include <QTextStream>
-#include <cstdio>
 
 namespace {
 
@@ -62,23 +62,15 @@ int printAllHelp(QTextStream& out) {
     return Exit::Done;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("TD700"));
-    QCoreApplication::setOrganizationName(QStringLiteral("TD700"));
-    QCoreApplication::setApplicationVersion(ProgramVersion());
-    // An --out FIFO waits for its reader, as a shell's redirection does.
-    FileOutput::setWaitForFifoReaders(true);
-    const QStringList args = QCoreApplication::arguments();
+// The command the arguments name, run.
+int run(const QStringList& args) {
     QTextStream err(stderr);
     if (args.size() < 2) {
         printUsage(err);
         return Exit::Usage;
     }
     const QString word = args.at(1);
-    QTextStream out(stdout);
+    QTextStream out(&StandardOutput());
     if (word == QStringLiteral("--help") || word == QStringLiteral("-h") ||
         word == QStringLiteral("help")) {
         printUsage(out);
@@ -96,4 +88,17 @@ int main(int argc, char** argv) {
     err << "td700: unknown command '" << word << "'\n\n";
     printUsage(err);
     return Exit::Usage;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("TD700"));
+    QCoreApplication::setOrganizationName(QStringLiteral("TD700"));
+    QCoreApplication::setApplicationVersion(ProgramVersion());
+    // An --out FIFO waits for its reader, as a shell's redirection does.
+    FileOutput::setWaitForFifoReaders(true);
+    // Every stream on standard output is gone by now, flushed: what failed is told once.
+    return FinishStandardOutput(run(QCoreApplication::arguments()));
 }

@@ -1,6 +1,7 @@
 #include "core/FileRead.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
@@ -121,7 +122,16 @@ bool OpenRegularFile(QFile& file, const QString& path, QString* error, QIODevice
 bool OpenFileOrStream(QFile& file, const QString& path, QString* error, QIODevice::OpenMode extra) {
     file.close();
     const FileKind kind = KindOfFile(path);
-    if (kind != FileKind::Fifo && kind != FileKind::CharacterDevice)
+    // A device is read only as standard input: /dev/null or /dev/zero given by name is a
+    // mistake, not an empty or endless data file.
+    static const QStringList standardInput{QStringLiteral("/dev/stdin"),
+                                           QStringLiteral("/dev/fd/0"),
+                                           QStringLiteral("/proc/self/fd/0")};
+    const bool stream =
+        kind == FileKind::Fifo ||
+        (kind == FileKind::CharacterDevice &&
+         standardInput.contains(QDir::cleanPath(QFileInfo(path).absoluteFilePath())));
+    if (!stream)
         return OpenRegularFile(file, path, error, extra);
     file.setFileName(path);
     return file.open(QIODevice::ReadOnly | extra) || openFailed(error, file.errorString());

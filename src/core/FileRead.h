@@ -20,7 +20,7 @@ bool OpenRegularFile(QFile& file, const QString& path, QString* error,
                      QIODevice::OpenMode extra = {});
 
 // For commands that read a stream on purpose (a data file from a pipe): a regular file, a FIFO
-// or a character device is opened (a FIFO waits for its writer, as a pipe does); a folder, a
-// block device or a socket is refused.
+// or standard input by its name (/dev/stdin, also a terminal) is opened (a FIFO waits for its
+// writer, as a pipe does); any other device, a folder or a socket is refused.
 bool OpenFileOrStream(QFile& file, const QString& path, QString* error,
                       QIODevice::OpenMode extra = {});

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <atomic>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -39,12 +40,14 @@ QString randomLetters() {
 }
 
 // The file a rename must replace: symbolic links followed to their end, also to a target
-// that is not there yet.
-QString resolvedTarget(const QString& path) {
+// that is not there yet. Nothing for links that never end (a loop), as the system counts them.
+std::optional<QString> resolvedTarget(const QString& path) {
     QFileInfo info(path);
     for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
         info.setFile(info.symLinkTarget());
-    return info.isSymLink() ? path : info.filePath();
+    if (info.isSymLink())
+        return std::nullopt;
+    return info.filePath();
 }
 
 #ifdef Q_OS_UNIX
@@ -99,7 +102,15 @@ bool FileOutput::fail(const QString& why) {
 bool FileOutput::open() {
     m_error.clear();
     m_done = false;
-    m_target = resolvedTarget(m_path);
+    const auto target = resolvedTarget(m_path);
+    if (!target) {
+        // Replacing the link itself would break what its maker meant it to be.
+        m_done = true;
+        m_error = FileWriteTexts::tr("it is a symbolic link that never ends (links leading round "
+                                     "in a circle)");
+        return false;
+    }
+    m_target = *target;
     const FileKind kind = KindOfFile(m_target);
     switch (kind) {
     case FileKind::Missing:

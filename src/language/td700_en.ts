@@ -545,6 +545,10 @@
         <source>Not saved: %1 could not be written (%2). The file on disk is unchanged.</source>
         <translation>Not saved: %1 could not be written (%2). The file on disk is unchanged.</translation>
     </message>
+    <message>
+        <source>it is a symbolic link that never ends (links leading round in a circle)</source>
+        <translation>it is a symbolic link that never ends (links leading round in a circle)</translation>
+    </message>
 </context>
 <context>
     <name>FormulaView</name>
@@ -1551,8 +1555,8 @@ Daily files of one meter are shown as one time line.</translation>
         <translation>[%1] lacks %2</translation>
     </message>
     <message>
-        <source>%1 would hold %2 channels; a group holds at most %3</source>
-        <translation>%1 would hold %2 channels; a group holds at most %3</translation>
+        <source>%1: the text is empty: no section, no row (blank lines and comments at most)</source>
+        <translation>%1: the text is empty: no section, no row (blank lines and comments at most)</translation>
     </message>
 </context>
 <context>
@@ -1948,6 +1952,17 @@ Daily files of one meter are shown as one time line.</translation>
     <message>
         <source>The port could not be opened.</source>
         <translation>The port could not be opened.</translation>
+    </message>
+</context>
+<context>
+    <name>SetRules</name>
+    <message>
+        <source>%1 would hold %2 channels; a group holds at most %3</source>
+        <translation>%1 would hold %2 channels; a group holds at most %3</translation>
+    </message>
+    <message>
+        <source>takes a day of the reserved month, %1-%2 (the clock window makes %3 into %4)</source>
+        <translation>takes a day of the reserved month, %1-%2 (the clock window makes %3 into %4)</translation>
     </message>
 </context>
 <context>

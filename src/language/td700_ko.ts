@@ -545,6 +545,10 @@
         <source>Not saved: %1 could not be written (%2). The file on disk is unchanged.</source>
         <translation>저장되지 않았습니다: %1을(를) 쓸 수 없습니다(%2). 디스크의 파일은 그대로입니다.</translation>
     </message>
+    <message>
+        <source>it is a symbolic link that never ends (links leading round in a circle)</source>
+        <translation>끝나지 않는 심볼릭 링크입니다(링크가 돌고 돌아 제자리로 옵니다)</translation>
+    </message>
 </context>
 <context>
     <name>FormulaView</name>
@@ -1551,8 +1555,8 @@ Daily files of one meter are shown as one time line.</source>
         <translation>[%1]에 %2이(가) 없음</translation>
     </message>
     <message>
-        <source>%1 would hold %2 channels; a group holds at most %3</source>
-        <translation>%1에 %2개 채널이 들어가게 됨(그룹당 최대 %3개)</translation>
+        <source>%1: the text is empty: no section, no row (blank lines and comments at most)</source>
+        <translation>%1: 텍스트가 비어 있습니다: 섹션도 줄도 없습니다(빈 줄과 주석뿐)</translation>
     </message>
 </context>
 <context>
@@ -1948,6 +1952,17 @@ Daily files of one meter are shown as one time line.</source>
     <message>
         <source>The port could not be opened.</source>
         <translation>포트를 열 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>SetRules</name>
+    <message>
+        <source>%1 would hold %2 channels; a group holds at most %3</source>
+        <translation>%1에 %2개 채널이 들어가게 됨(그룹당 최대 %3개)</translation>
+    </message>
+    <message>
+        <source>takes a day of the reserved month, %1-%2 (the clock window makes %3 into %4)</source>
+        <translation>예약한 달 %1-%2에 있는 날만 가능(시계 창에서는 %3이(가) %4(으)로 바뀜)</translation>
     </message>
 </context>
 <context>

@@ -171,8 +171,9 @@ ParamFileResult LoadParameterFile(ParamSet& set, const QString& path) {
     return load(set, bytes, std::max<qint64>(file.size(), bytes.size()), name);
 }
 
-ParamFileResult LoadParameterBytes(ParamSet& set, const QByteArray& bytes, const QString& name) {
-    return load(set, bytes, bytes.size(), name);
+ParamFileResult LoadParameterBytes(ParamSet& set, const QByteArray& bytes, const QString& name,
+                                   qint64 size) {
+    return load(set, bytes, std::max<qint64>(size, bytes.size()), name);
 }
 
 QByteArray ParameterFileBytes(ParamSet& set) {

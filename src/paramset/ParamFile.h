@@ -42,8 +42,10 @@ std::optional<ParamFileContents> ParseParameterFile(const QByteArray& bytes, con
 // Loaded with a warning: a longer file (the bytes after its parts are ignored). The formulas
 // of channels 7 to 12, which no file holds, stay as they were.
 ParamFileResult LoadParameterFile(ParamSet& set, const QString& path);
-// The same from the bytes of a file already read; `name` is how messages call it.
-ParamFileResult LoadParameterBytes(ParamSet& set, const QByteArray& bytes, const QString& name);
+// The same from the bytes of a file already read; `name` is how messages call it, `size` the
+// whole file's when `bytes` hold only its first part.
+ParamFileResult LoadParameterBytes(ParamSet& set, const QByteArray& bytes, const QString& name,
+                                   qint64 size = -1);
 
 // The bytes a save writes: takes the image from the tables, fills the header's model code and
 // firmware from the set, keeps every other header and image byte.

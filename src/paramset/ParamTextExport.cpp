@@ -17,7 +17,8 @@ namespace {
 constexpr int kReservedPerLine = 16;
 
 // How a row is written: its text, and "@" where the text alone does not give its bytes back
-// or the page would not offer it. The test is the import itself on an empty set.
+// or the pages would not offer it, alone or beside the set's other rows (a display group of
+// more than six channels). The test is the import itself on an empty set.
 Keep keepOf(const ParamField& f, const QString& text, const ParamImage& image, int base,
             const Parts& p, int channel) {
     const ParamContext c = p.context();
@@ -27,7 +28,10 @@ Keep keepOf(const ParamField& f, const QString& text, const ParamImage& image, i
     const auto first = image.bytes.begin() + base + f.offset;
     if (!std::equal(first, first + f.byteCount(), empty.bytes.begin() + base + f.offset))
         return Keep::Stored;
-    return RowRefusal(f, text, {p.channels, p.version, channel}) ? Keep::AsIs : Keep::Shown;
+    const RowPlace place{p.channels, p.version, channel};
+    if (RowRefusal(f, text, place) || SetRefusal(f, text, std::nullopt, place, RowTextsOf(p)))
+        return Keep::AsIs;
+    return Keep::Shown;
 }
 
 QString caption(const TextTable& table, const ParamField& f) {

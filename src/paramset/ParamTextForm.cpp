@@ -106,6 +106,16 @@ QString ShownText(const ParamField& f, const ParamImage& image, int base, const 
     return ListedText(FieldText(f, image, base, c).value_or(QString()));
 }
 
+SetRowText RowTextsOf(const Parts& p) {
+    return [&p](const QString& key, int channel) {
+        const auto& fields = channel > 0 ? ChannelFields(p.version) : CommonFields();
+        for (const ParamField& f : fields)
+            if (f.key == key)
+                return ShownText(f, p.image, channel > 0 ? channelOffset(channel) : 0, p.context());
+        return QString();
+    };
+}
+
 std::optional<QString> FormRefusal(const ParamField& f, const QString& text,
                                    const ParamContext& c) {
     switch (f.width) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/SetRules.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamText.h"
 
@@ -54,6 +55,10 @@ QBitArray RowBytes(int channels, int version);
 // A row's text as the table shows it, up to its first zero; empty where the table would keep
 // the text it had (a display mode code no mode has).
 QString ShownText(const ParamField& f, const ParamImage& image, int base, const ParamContext& c);
+// The texts the rows of a set's parts show, for the rules that weigh one row against others.
+// The parts are read at each call: what was stored since counts.
+SetRowText RowTextsOf(const Parts& p);
+
 // Why the row cannot hold the text at all (no number, too long, none of its list texts);
 // nothing when it can.
 std::optional<QString> FormRefusal(const ParamField& f, const QString& text, const ParamContext& c);

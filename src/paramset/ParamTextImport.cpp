@@ -1,7 +1,7 @@
 #include "paramset/ParamTextImport.h"
 
-#include "pages/DisplayGroups.h"
 #include "pages/RowRules.h"
+#include "pages/SetRules.h"
 #include "paramset/ParamTextForm.h"
 #include "paramset/ParamTextSyntax.h"
 
@@ -63,14 +63,21 @@ public:
         }
         if (text.startsWith(QChar(0xFEFF)))
             text.remove(0, 1);
-        collect(text.split(u'\n'));
+        collect(TextLinesOf(text));
+        if (m_entries.isEmpty() && m_sections.isEmpty() && m_errors.empty()) {
+            result.errors << ParamTextImportTexts::tr(
+                                 "%1: the text is empty: no section, no row (blank lines and "
+                                 "comments at most)")
+                                 .arg(m_name);
+            return result;
+        }
         if (identify()) {
             checkSections();
             for (const Entry& e : m_entries)
                 apply(e);
             if (!m_base)
                 findMissing();
-            checkGroups();
+            checkSetRules();
         }
         if (!m_errors.empty()) {
             int shown = 0;
@@ -100,11 +107,11 @@ private:
     void collect(const QStringList& lines) {
         QString section;
         QHash<QString, int> keys;
-        m_lastLine = std::max(1, int(lines.size()) - (lines.last().trimmed().isEmpty() ? 1 : 0));
+        m_lastLine = std::max(1, int(lines.size()));
         for (int i = 0; i < lines.size(); ++i) {
             const int number = i + 1;
             QString why;
-            const auto line = ParseTextLine(QString(lines[i]).remove(u'\r'), &why);
+            const auto line = ParseTextLine(lines[i], &why);
             if (!line) {
                 fail(number, why);
                 continue;
@@ -289,7 +296,10 @@ private:
                                         .arg(e.row.stored, QuotedText(shown)));
             return;
         }
-        if (m_base && text == ShownText(*f, image, base, c))
+        std::optional<QString> before;
+        if (m_base)
+            before = ShownText(*f, image, base, c);
+        if (before == text)
             return; // as the base has it, stored as the base stores it
         if (const auto why = FormRefusal(*f, text, c))
             return fail(e.line, said + *why);
@@ -297,8 +307,8 @@ private:
             if (const auto why = RowRefusal(*f, text, {m_parts.channels, m_parts.version, channel}))
                 return fail(e.line, said + *why);
         StoreFieldText(*f, text, image, base, c);
-        if (channel > 0 && f->form == ParamForm::DisplayGroup)
-            m_groupLines[channel] = e.line;
+        if (e.row.keep == Keep::Shown)
+            m_changed.append({e.line, f, channel, text, before});
     }
 
     void applyFormula(const Entry& e) {
@@ -416,29 +426,21 @@ private:
         missing(FormulaSection, formulas);
     }
 
-    // A display group holds at most six channels, as the home page keeps it.
-    void checkGroups() {
-        if (m_parts.channels <= 6 || m_groupLines.empty())
-            return;
-        const ParamField* f = fieldOf(ChannelFields(m_parts.version), QStringLiteral("DISP_ONOFF"));
-        QStringList cells;
-        for (int n = 1; n <= m_parts.channels; ++n)
-            cells << ShownText(*f, m_parts.image, channelOffset(n), m_parts.context());
-        for (const QString& group : {DisplayGroups::Group1, DisplayGroups::Group2}) {
-            const int members = DisplayGroups::Members(cells, group);
-            if (members <= DisplayGroups::MaxMembers)
-                continue;
-            int line = 0;
-            for (const auto& [n, at] : m_groupLines)
-                if (DisplayGroups::Lights(group, cells[n - 1]))
-                    line = std::max(line, at);
-            if (line > 0)
-                fail(line,
-                     ParamTextImportTexts::tr("%1 would hold %2 channels; a group holds at most %3")
-                         .arg(group)
-                         .arg(members)
-                         .arg(DisplayGroups::MaxMembers));
-        }
+    // The rules that weigh a row against others, on the rows the text changes without "@"
+    // (without a base every row is new), against the set as the whole text leaves it. A rule
+    // that several rows break together is told once, at the last of them.
+    void checkSetRules() {
+        const SetRowText rowText = RowTextsOf(m_parts);
+        std::map<QString, std::pair<int, QString>> broken; // why -> line, what it says
+        for (const Changed& c : m_changed)
+            if (const auto why =
+                    SetRefusal(*c.field, c.text, c.before,
+                               {m_parts.channels, m_parts.version, c.channel}, rowText))
+                broken[*why] = {
+                    c.line,
+                    QStringLiteral("%1 = %2: %3").arg(c.field->key, QuotedText(c.text), *why)};
+        for (const auto& [why, said] : broken)
+            fail(said.first, said.second);
     }
 
     QString m_name;
@@ -447,7 +449,15 @@ private:
     QVector<Entry> m_entries;
     QHash<QString, Section> m_sections;
     QHash<int, quint8> m_reserved;
-    std::map<int, int> m_groupLines; // channel -> line of its display group
+    // The rows the text changed that the pages' rules apply to, in the order of their lines.
+    struct Changed {
+        int line = 0;
+        const ParamField* field = nullptr;
+        int channel = 0;
+        QString text;
+        std::optional<QString> before; // the base's text
+    };
+    QVector<Changed> m_changed;
     std::multimap<int, QString> m_errors;
     int m_lastLine = 1;
 };

@@ -64,6 +64,22 @@ std::optional<QString> unquote(const QString& line, qsizetype& at, QString* why)
 
 } // namespace
 
+QStringList TextLinesOf(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (text[at] != u'\r' && text[at] != u'\n')
+            continue;
+        lines << text.mid(start, at - start);
+        if (text[at] == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n')
+            ++at;
+        start = at + 1;
+    }
+    if (start < text.size())
+        lines << text.mid(start);
+    return lines;
+}
+
 std::optional<TextLine> ParseTextLine(const QString& raw, QString* why) {
     const QString line = raw.trimmed();
     TextLine out;

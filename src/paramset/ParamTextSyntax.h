@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The lines of a parameter set as text:
@@ -24,6 +25,10 @@ struct TextLine {
     Keep keep = Keep::Shown;
     QString stored;
 };
+
+// The lines of a text: CR LF, LF and CR alone each end a line (texts that passed through other
+// systems' editors); a final line end is optional.
+QStringList TextLinesOf(const QString& text);
 
 // One line taken apart; nothing, with `why`, for a line that is neither blank, a comment, a
 // section nor a row.

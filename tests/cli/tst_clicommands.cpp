@@ -1,4 +1,6 @@
 #include "support/SimProcess.h"
+#include "support/SmallFilesystem.h"
+#include "support/TestFiles.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -6,6 +8,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
+#include <vector>
 
 // `td700 scan` and `td700 poll` as a user runs them: on the built-in simulated bus, and on a
 // pseudo-terminal served by the simulator program.
@@ -50,6 +54,53 @@ private Q_SLOTS:
         QByteArray err;
         QCOMPARE(run(arguments, nullptr, &err), status);
         QCOMPARE(err.isEmpty(), status == 0); // every failure says why
+    }
+
+    // What a command prints is its result: standard output that cannot be written whole, a
+    // full device or a full disk, fails the run with the reason, whatever the command. The
+    // commands run side by side.
+    void standardOutputThatCannotBeWritten() {
+        QTemporaryDir home;
+        // A short scheduler interval: the runs take less time.
+        WriteBytes(home.filePath(QStringLiteral("Comm.CFG")),
+                   "COM1\r\n38400\r\nN\r\n8\r\n1\r\nModbus RTU\r\nOFF\r\n5\r\n");
+        const QString set = QFINDTESTDATA("../paramset/data/p12_120.CFG");
+        const QString data = QFINDTESTDATA("../logging/data/sample.TDD");
+        const QStringList demo{"--port", "DEMO:1:12:1.20", "--meters", "1", "--home", home.path()};
+        QList<std::pair<QStringList, QString>> runs{
+            {{"cfg", "export", set}, "/dev/full"},
+            {{"cfg", "show", set}, "/dev/full"},
+            {{"cfg", "show", set, "--json"}, "/dev/full"},
+            {{"cfg", "diff", set, set}, "/dev/full"},
+            {{"info", data}, "/dev/full"},
+            {{"export", data}, "/dev/full"},
+            {QStringList{"scan"} + demo, "/dev/full"},
+            {QStringList{"poll", "--cycles", "1", "--json"} + demo, "/dev/full"},
+            {QStringList{"clock", "show"} + demo, "/dev/full"},
+            {QStringList{"cfg", "audit", set, "--json"} + demo, "/dev/full"},
+            {{"--version"}, "/dev/full"},
+        };
+        SmallFilesystem fs(64);
+        if (fs.isMounted() && fs.fill())
+            runs.append({{"cfg", "export", set}, fs.filePath(QStringLiteral("out.txt"))});
+        else
+            qInfo("no full disk here: %s", qPrintable(fs.whyNot()));
+        std::vector<std::unique_ptr<QProcess>> processes;
+        for (const auto& [arguments, output] : runs) {
+            processes.push_back(std::make_unique<QProcess>());
+            processes.back()->setStandardOutputFile(output);
+            processes.back()->start(BinPath("td700"), arguments);
+        }
+        for (size_t i = 0; i < processes.size(); ++i) {
+            QProcess& p = *processes[i];
+            const QString what = runs[qsizetype(i)].first.join(u' ') + QStringLiteral(" > ") +
+                                 runs[qsizetype(i)].second;
+            QVERIFY2(p.waitForFinished(60000), qPrintable(what));
+            const QByteArray err = p.readAllStandardError();
+            QVERIFY2(p.exitCode() == 1 && err.contains("standard output could not be written (No "
+                                                       "space left on device)"),
+                     qPrintable(what + u'\n' + QString::fromUtf8(err)));
+        }
     }
 
     void scanListsEveryConfiguredAddress() {

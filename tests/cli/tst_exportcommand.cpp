@@ -171,6 +171,12 @@ private Q_SLOTS:
         QCOMPARE(td700({"info"}).exitCode, 2);
         QCOMPARE(td700({"export", sample, "--no-such-flag"}).exitCode, 2);
         QCOMPARE(td700({"info", m_dir.filePath(QStringLiteral("missing.TDD"))}).exitCode, 1);
+        // A device given by name is no data file, neither an empty one nor an endless one.
+        for (const char* command : {"info", "export"}) {
+            const Run r = td700({command, "/dev/null"});
+            QCOMPARE(r.exitCode, 1);
+            QVERIFY2(r.err.contains("it is a character device"), r.err.constData());
+        }
     }
 
 private:

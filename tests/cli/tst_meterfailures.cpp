@@ -46,6 +46,9 @@ private Q_SLOTS:
         QTest::newRow("download, silent half-way")
             << download << "noreply,meter=1,skip=70"
             << "does not answer (3 time-outs in a row on the download)";
+        QTest::newRow("cfg audit, silent half-way")
+            << QStringList{"cfg", "audit", m_file} << "noreply,meter=1,skip=32"
+            << "meter 1: did not answer (it does not answer (3 time-outs in a row on the upload))";
         QTest::newRow("cfg diff, damaged")
             << diff << "flip,meter=1,skip=3"
             << "does not answer usably (3 damaged replies in a row on its settings)";

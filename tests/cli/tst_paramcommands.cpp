@@ -114,6 +114,53 @@ private Q_SLOTS:
     }
 #endif
 
+    // cfg import of texts of every shape: a set's text comes back byte for byte whatever comes
+    // before its first section and whatever ends its lines, and every command reads it alike;
+    // what is no set's text is refused by its line, or as empty, and nothing is written.
+    void importOfTexts_data() {
+        QTest::addColumn<QByteArray>("before"); // what comes before the exported text
+        QTest::addColumn<bool>("whole");        // the exported text follows
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a long history of comments")
+            << QByteArray("# 2019-03-04: alarm 2 of the dryer raised to 180\n").repeated(200)
+            << true << QByteArray("\n") << 0 << "5588 bytes";
+        QTest::newRow("CR line ends")
+            << QByteArray() << true << QByteArray("\r") << 0 << "5588 bytes";
+        QTest::newRow("a row before any section")
+            << QByteArray("# patch\nBEEP_ONOFF = ON\n") << true << QByteArray("\n") << 2
+            << "line 2: BEEP_ONOFF comes before any section";
+        QTest::newRow("empty") << QByteArray() << false << QByteArray("\n") << 2
+                               << "the text is empty";
+        QTest::newRow("only comments") << QByteArray("# to come\n\n# later\n") << false
+                                       << QByteArray("\r\n") << 2 << "the text is empty";
+        QTest::newRow("a parameter file")
+            << ReadBytes(QFINDTESTDATA("../paramset/data/p12_120.CFG")) << false << QByteArray("\n")
+            << 2 << "not a parameter set as text";
+    }
+
+    void importOfTexts() {
+        QFETCH(QByteArray, before);
+        QFETCH(bool, whole);
+        QFETCH(QByteArray, lineEnd);
+        QFETCH(int, status);
+        const QString good = QFINDTESTDATA("../paramset/data/p12_120.CFG");
+        const QString exported = path("exported.txt"), in = path("in.txt"), out = path("in.CFG");
+        QCOMPARE(run({"cfg", "export", good, "--out", exported}), 0);
+        QByteArray text = before + (whole ? ReadBytes(exported) : QByteArray());
+        WriteBytes(in, text.replace("\n", lineEnd));
+        QFile::remove(out);
+        QByteArray said, err;
+        QCOMPARE(run({"cfg", "import", in, "--out", out}, &said, &err), status);
+        said += err;
+        QFETCH(QString, message);
+        QVERIFY2(QString::fromUtf8(said).contains(message), said.constData());
+        QCOMPARE(ReadBytes(out), status == 0 ? ReadBytes(good) : QByteArray());
+        if (status == 0)
+            QCOMPARE(run({"cfg", "diff", in, good}), 0);
+    }
+
     void uploadWritesTheFileOfTheMetersFirmware_data() {
         QTest::addColumn<QString>("meter");
         QTest::addColumn<int>("size");

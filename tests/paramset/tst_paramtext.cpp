@@ -22,6 +22,28 @@ QByteArray golden(const QString& stem) {
     return ReadBytes(QFINDTESTDATA(QStringLiteral("data/%1.CFG").arg(stem)));
 }
 
+// A twelve-channel set a recorder may hold though the pages never make it: GROUP 1 holds eight
+// channels (two of them ALL), GROUP 2 six, and the reserved start is set for 31 February.
+QByteArray beyondThePages() {
+    QByteArray bytes = golden(QStringLiteral("p12_120"));
+    const auto set = [&](int offset, int value) {
+        bytes[512 + offset] = char(value & 0xFF);
+        bytes[512 + offset + 1] = char(value >> 8);
+    };
+    const int groups[] = {1, 1, 1, 1, 1, 1, 3, 3, 2, 2, 2, 2};
+    for (int n = 1; n <= 12; ++n)
+        set(720 + 300 * (n - 1), groups[n - 1]);
+    set(540, 2025);
+    set(542, 2);
+    set(544, 31);
+    return bytes;
+}
+
+// A reference file by its name, or the set above.
+QByteArray baseSet(const QString& name) {
+    return name == QStringLiteral("beyond the pages") ? beyondThePages() : golden(name);
+}
+
 ParamFileContents contentsOf(const QByteArray& bytes) {
     QString error;
     return ParseParameterFile(bytes, QStringLiteral("file"), &error).value();
@@ -74,6 +96,7 @@ private Q_SLOTS:
         stray[4] = 'Z';
         odd.replace(name + 300 * 3, 20, stray);
         QTest::newRow("awkward names") << odd;
+        QTest::newRow("beyond the pages: full groups, 31 February") << beyondThePages();
     }
 
     void exportThenImportGivesTheFileBack() {
@@ -87,6 +110,12 @@ private Q_SLOTS:
         }
         // The text of the file that came back is the same text.
         QCOMPARE(textOf(*back.bytes), text);
+        // Whatever ends its lines.
+        for (const char* end : {"\r\n", "\r"}) {
+            const ParamTextResult again = ParameterFileFromText(QByteArray(text).replace("\n", end),
+                                                                QStringLiteral("t"), nullptr);
+            QVERIFY2(again.bytes == back.bytes, qPrintable(again.errors.join(u'\n')));
+        }
     }
 
     void patchChangesWhatItNames_data() {
@@ -114,13 +143,21 @@ private Q_SLOTS:
             << QStringList{"common SAVE_PERIOD_TIME: 0"};
         QTest::newRow("reserved byte") << "p02_105" << QByteArray("[reserved]\n0 = 00 01\n")
                                        << QStringList{"common RESERVED: 2 bytes differ"};
+        // Beside rows the pages would not have made, a patch changes what it names; a channel
+        // may leave a group too full, or stay in it.
+        QTest::newRow("rename beside full groups")
+            << "beyond the pages" << QByteArray("[CH03]\nCH_NAME = B3\nDISP_ONOFF = GROUP 1\n")
+            << QStringList{"CH.03 CH_NAME: B3"};
+        QTest::newRow("a channel leaves a full group")
+            << "beyond the pages" << QByteArray("[CH07]\nDISP_ONOFF = GROUP 2\n")
+            << QStringList{"CH.07 DISP_ONOFF: GROUP 2"};
     }
 
     void patchChangesWhatItNames() {
         QFETCH(QString, base);
         QFETCH(QByteArray, patch);
         QFETCH(QStringList, changed);
-        const QByteArray file = golden(base);
+        const QByteArray file = baseSet(base);
         const ParamFileContents contents = contentsOf(file);
         const ParamTextResult r = ParameterFileFromText(patch, QStringLiteral("p"), &contents);
         QVERIFY2(r.bytes, qPrintable(r.errors.join(u'\n')));
@@ -187,7 +224,20 @@ private Q_SLOTS:
             << "line 2: byte 1040 belongs to a row";
         QTest::newRow("seven channels in a group")
             << "p12_120" << QByteArray("[CH04]\nDISP_ONOFF = GROUP 1\n")
-            << "line 2: GROUP 1 would hold 7 channels";
+            << "line 2: DISP_ONOFF = GROUP 1: GROUP 1 would hold 7 channels";
+        QTest::newRow("a channel joins a group too full")
+            << "beyond the pages" << QByteArray("[CH09]\nDISP_ONOFF = ALL\n")
+            << "line 2: DISP_ONOFF = ALL: GROUP 1 would hold 9 channels";
+        QTest::newRow("a day beyond its month")
+            << "p12_120" << QByteArray("[common]\nRESERVE_RUN_MONTH = 4\nRESERVE_RUN_DAY = 31\n")
+            << "line 3: RESERVE_RUN_DAY = 31: takes a day of the reserved month";
+        QByteArray full = textOf(beyondThePages());
+        full.replace("DISP_ONOFF = GROUP 1 @", "DISP_ONOFF = GROUP 1").replace("= ALL @", "= ALL");
+        QTest::newRow("full groups without @ and without a base")
+            << QString() << full << "DISP_ONOFF = ALL: GROUP 1 would hold 8 channels";
+        QTest::newRow("empty") << QString() << QByteArray() << "t.txt: the text is empty";
+        QTest::newRow("only comments")
+            << "p06_115" << QByteArray("# history\r\n\r\n# more\r\n") << "the text is empty";
         QTest::newRow("a row before any section") << "p06_115" << QByteArray("BEEP_ONOFF = ON\n")
                                                   << "line 1: BEEP_ONOFF comes before any section";
         QTest::newRow("open quote") << "p06_115" << QByteArray("[CH01]\nCH_NAME = \"AB\n")
@@ -210,12 +260,13 @@ private Q_SLOTS:
         QFETCH(QString, fault);
         std::optional<ParamFileContents> contents;
         if (!base.isEmpty())
-            contents = contentsOf(golden(base));
+            contents = contentsOf(baseSet(base));
         const ParamTextResult r =
             ParameterFileFromText(text, QStringLiteral("t.txt"), contents ? &*contents : nullptr);
         QVERIFY(!r.bytes);
         const QString said = r.errors.join(u'\n');
-        QVERIFY2(said.contains(QStringLiteral("t.txt ")) && said.contains(fault), qPrintable(said));
+        QVERIFY2(said.startsWith(QStringLiteral("t.txt")) && said.contains(fault),
+                 qPrintable(said));
     }
 
     // How a line is taken apart: where a text ends, what @ and # do, what quotes hold.
@@ -326,11 +377,18 @@ private Q_SLOTS:
         ParamSet reread;
         QVERIFY(LoadParameterSetFile(reread, text).ok);
         QCOMPARE(ParameterFileBytes(reread), before);
+        // A history of comments longer than any parameter file before the first section.
+        WriteBytes(text, QByteArray("# 2024-05-02: alarm 1 of the boiler raised\n").repeated(200) +
+                             ReadBytes(text));
+        QString error;
+        QCOMPARE(ReadParameterBytes(text, &error), std::optional<QByteArray>(before));
+        QVERIFY(LoadParameterSetFile(reread, text).ok);
+        QCOMPARE(ParameterFileBytes(reread), before);
 
         WriteBytes(text, ReadBytes(text).replace("\nCHANNELS = 12", "\nCHANNELS = 13"));
         const ParamFileResult refused = LoadParameterSetFile(reread, text);
         QVERIFY(!refused.ok);
-        QVERIFY2(refused.error.contains(QStringLiteral("line 6: CHANNELS = 13")),
+        QVERIFY2(refused.error.contains(QStringLiteral("line 206: CHANNELS = 13")),
                  qPrintable(refused.error));
         QCOMPARE(ParameterFileBytes(reread), before);
     }
@@ -344,6 +402,11 @@ private Q_SLOTS:
         QTest::newRow("comments first") << QByteArray("\xEF\xBB\xBF# a set\n\n  [CH01]\n") << true;
         QTest::newRow("port settings") << QByteArray("COM1\r\n38400\r\nN\r\n") << false;
         QTest::newRow("empty") << QByteArray() << false;
+        // A text with a fault in its first row, or of nothing but comments, is a text: its
+        // import names the line, or says that it is empty.
+        QTest::newRow("a row before any section") << QByteArray("# x\rBEEP_ONOFF = ON\r") << true;
+        QTest::newRow("only comments") << QByteArray("# a set\n\n# to come\n") << true;
+        QTest::newRow("CR alone") << QByteArray("# a set\r[CH01]\r") << true;
     }
 
     void textOrFile() {
