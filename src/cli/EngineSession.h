@@ -35,12 +35,17 @@ public:
     bool runUntil(const std::function<bool()>& done, qint64 maxMs);
     // Why the line went away while open (an unplugged adapter); empty while it did not.
     QString lostReason() const { return m_lostReason; }
+    // Ends the run on the line: sends nothing more, waits for the reply to the request on the
+    // line (up to its time-out) so that it is not left for the next program, and closes the
+    // port. The session does so itself when it ends.
+    void close();
 
 private:
     SystemClock m_clock;
     std::unique_ptr<SerialLink> m_link;
     std::unique_ptr<CommEngine> m_engine;
     QString m_lostReason;
+    qint64 m_replyTimeoutMs = 0;
 };
 
 // The first request the engine gives up (three failures in a row) from now on among those

@@ -263,7 +263,7 @@ int RunLog(const QStringList& arguments) {
             publisher.addMeter(address);
         if (!publisher.start(&why)) {
             c.err << "td700 log: " << why << '\n';
-            engine.closePort();
+            session.close();
             return Exit::Usage;
         }
     }
@@ -327,7 +327,7 @@ int RunLog(const QStringList& arguments) {
     writer.tmrDSave().stop();
     QObject::disconnect(phaseWatch);
     reopen.stop();
-    engine.closePort();
+    session.close();
     qint64 undelivered = 0;
     if (publisher.isRunning()) {
         publisher.stop();
