@@ -186,7 +186,9 @@ int RunLog(const QStringList& arguments) {
 
     EngineSession session(c);
     CommEngine& engine = session.engine();
-    SystemClock clock;
+    // One clock for the engine and the saving, so that the save check takes its turn among
+    // the engine's timers in time order.
+    Clock& clock = session.clock();
     DataFileWriter writer(clock, engine);
     writer.setSettings(settings);
 
