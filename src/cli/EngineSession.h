@@ -27,6 +27,7 @@ public:
     ~EngineSession();
 
     CommEngine& engine() { return *m_engine; }
+    Clock& clock() { return m_clock; }
     const Clock& clock() const { return m_clock; }
     // Opens the port and starts the scan; false with the reason when it cannot be opened.
     bool open(QString* why);
