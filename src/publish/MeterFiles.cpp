@@ -1,11 +1,9 @@
 #include "publish/MeterFiles.h"
 
-#include "logging/DataFile.h"
-#include "logging/DataFileWriter.h"
+#include "logging/DataFileNames.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 MeterFiles::MeterFiles(const SaveSettings& settings, int address)
     : m_folder(settings.gDSaveFolder)
@@ -18,7 +16,7 @@ QString MeterFiles::path(const QString& file) const {
 }
 
 QString MeterFiles::currentFile(const QDateTime& now) const {
-    return QFileInfo(DataFileWriter::DataFileName(m_settings, m_address, now)).fileName();
+    return QFileInfo(DataFileNames::path(m_settings, m_address, now)).fileName();
 }
 
 QString MeterFiles::stateFile() const {
@@ -28,24 +26,11 @@ QString MeterFiles::stateFile() const {
 }
 
 QStringList MeterFiles::filesAfter(const QString& file) const {
-    const QRegularExpression own(
-        QStringLiteral("^%1(_\\d{8})?\\.TDD$").arg(QRegularExpression::escape(m_prefix)));
-    QStringList names = QDir(m_folder).entryList({m_prefix + QStringLiteral("*.TDD")},
-                                                 QDir::Files | QDir::Readable, QDir::Name);
-    QStringList after;
-    for (const QString& name : std::as_const(names))
-        if (own.match(name).hasMatch() && name > file)
-            after << name;
-    // Code-point order, whatever the listing's: the single file first, then the days.
-    std::sort(after.begin(), after.end());
-    return after;
+    return DataFileNames::filesAfter(m_folder, m_settings.gDSaveName, m_address, file);
 }
 
 qint64 MeterFiles::recordCount(const QString& path) {
-    const qint64 size = QFileInfo(path).size();
-    if (size < DataFile::HeaderSize)
-        return 0;
-    return (size - DataFile::HeaderSize) / DataFile::RecordSize;
+    return DataFileNames::recordCount(path);
 }
 
 qint64 MeterFiles::distance(const RecordPlace& from, const RecordPlace& to) const {
