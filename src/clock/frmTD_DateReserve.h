@@ -2,7 +2,7 @@
 
 #include "clock/ClockFields.h"
 #include "clock/MeterClock.h"
-#include "comm/EngineTimer.h"
+#include "core/EngineTimer.h"
 #include "comm/RequestFailures.h"
 
 #include <QDateTime>

@@ -2,7 +2,7 @@
 
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
-#include "comm/EngineTimer.h"
+#include "core/EngineTimer.h"
 #include "comm/LateReplyGuard.h"
 #include "comm/MeterHealth.h"
 #include "comm/PortSettings.h"
