@@ -770,7 +770,8 @@ void frmTD_Main::openPublishSetup() {
 void frmTD_Main::startPublishing() {
     if (m_publisher || !m_publishSettings.enabled)
         return;
-    m_publisher = std::make_unique<RecordPublisher>(m_publishSettings, m_saveWriter->settings());
+    m_publisher =
+        std::make_unique<RecordPublisher>(m_clock, m_publishSettings, m_saveWriter->settings());
     connect(m_publisher.get(), &RecordPublisher::statusChanged, this, &frmTD_Main::showBrokerState);
     connect(m_publisher.get(), &RecordPublisher::message, this, [this](const QString& text) {
         m_brokerEvent = text;

@@ -250,7 +250,7 @@ int RunLog(const QStringList& arguments) {
         stopReason = reason;
         loop.quit();
     };
-    RecordPublisher publisher(publishing, settings);
+    RecordPublisher publisher(clock, publishing, settings);
     if (publishing.enabled) {
         QObject::connect(&publisher, &RecordPublisher::message, say);
         QObject::connect(&publisher, &RecordPublisher::refused, [&](const QString& reason) {

@@ -1,11 +1,15 @@
 #include "publish/BrokerConnection.h"
 
-#include <QDateTime>
+#include "core/Clock.h"
+
 #include <QDeadlineTimer>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <cstring>
 #include <mosquitto.h>
+#include <mqtt_protocol.h>
 #include <mutex>
 
 #ifdef Q_OS_UNIX
@@ -19,6 +23,22 @@ constexpr int kMaxRetrySeconds = 60;
 constexpr int kMiscIntervalMs = 500;
 // An attempt that has not been answered by then is given up and tried again.
 constexpr qint64 kAttemptTimeoutMs = 15000;
+// Reason codes of MQTT 5 from here on say a failure.
+constexpr int kFirstFailureReason = 0x80;
+// The refusals of a CONNACK in MQTT 3.1.1.
+constexpr int kOldUnacceptableProtocol = 1;
+constexpr int kOldBadCredentials = 4;
+constexpr int kOldNotAuthorised = 5;
+
+// A broker's reason as the user reads it. The two refusals keep the words of MQTT 3.1.1's
+// answers, which users and scripts know.
+QString reasonText(int code) {
+    if (code == MQTT_RC_NOT_AUTHORIZED)
+        return QStringLiteral("not authorised");
+    if (code == MQTT_RC_BAD_USERNAME_OR_PASSWORD)
+        return QStringLiteral("bad user name or password");
+    return QString::fromUtf8(mosquitto_reason_string(code)).toLower();
+}
 
 void initLibrary() {
     static std::once_flag once;
@@ -35,17 +55,19 @@ const char* orNull(const QByteArray& b) {
 
 } // namespace
 
-BrokerConnection::BrokerConnection(Options options, QObject* parent)
-    : QObject(parent)
-    , m_options(std::move(options)) {
+BrokerConnection::BrokerConnection(Clock& clock, Options options, QObject* parent)
+    : BrokerLink(parent)
+    , m_clock(clock)
+    , m_options(std::move(options))
+    , m_misc(clock, QStringLiteral("mqtt"), kMiscIntervalMs, [this] { onMisc(); }) {
     initLibrary();
-    m_misc.setInterval(kMiscIntervalMs);
-    connect(&m_misc, &QTimer::timeout, this, &BrokerConnection::onMisc);
-    m_retry.setSingleShot(true);
-    connect(&m_retry, &QTimer::timeout, this, &BrokerConnection::attempt);
+    // The keep-alive is counted in seconds: the look may ride on another wake-up.
+    m_misc.setSlackMs(kMiscIntervalMs / 5);
 }
 
 BrokerConnection::~BrokerConnection() {
+    if (m_retry)
+        m_clock.cancel(*m_retry);
     m_read.reset();
     m_write.reset();
     if (m_mosq)
@@ -60,16 +82,22 @@ QString BrokerConnection::brokerName() const {
 }
 
 int BrokerConnection::secondsToRetry() const {
-    return m_retry.isActive() ? std::max(1, (m_retry.remainingTime() + 500) / 1000) : 0;
+    if (!m_retry)
+        return 0;
+    return int(std::max<qint64>(1, (m_retryDueUs - m_clock.nowUs() + 500000) / 1000000));
 }
 
 void BrokerConnection::start() {
     m_stopping = false;
     m_retrySeconds = 1;
+    m_protocol = MQTT_PROTOCOL_V5;
     attempt();
 }
 
 void BrokerConnection::attempt() {
+    if (m_retry)
+        m_clock.cancel(*m_retry);
+    m_retry.reset();
     if (m_stopping)
         return;
     if (m_mosq) {
@@ -79,6 +107,7 @@ void BrokerConnection::attempt() {
         m_mosq = nullptr;
     }
     m_connected = false;
+    m_acknowledged = false;
     m_lastLog.clear();
     m_events.clear();
     m_mosq = mosquitto_new(orNull(local8(m_options.clientId)), true, this);
@@ -86,9 +115,11 @@ void BrokerConnection::attempt() {
         drop(tr("the MQTT client could not be made"), false);
         return;
     }
-    mosquitto_connect_callback_set(m_mosq, &BrokerConnection::onConnectCb);
-    mosquitto_disconnect_callback_set(m_mosq, &BrokerConnection::onDisconnectCb);
-    mosquitto_publish_callback_set(m_mosq, &BrokerConnection::onPublishCb);
+    mosquitto_int_option(m_mosq, MOSQ_OPT_PROTOCOL_VERSION, m_protocol);
+    mosquitto_connect_v5_callback_set(m_mosq, &BrokerConnection::onConnectCb);
+    mosquitto_disconnect_v5_callback_set(m_mosq, &BrokerConnection::onDisconnectCb);
+    mosquitto_publish_v5_callback_set(m_mosq, &BrokerConnection::onPublishCb);
+    mosquitto_message_v5_callback_set(m_mosq, &BrokerConnection::onMessageCb);
     mosquitto_log_callback_set(m_mosq, &BrokerConnection::onLogCb);
     mosquitto_int_option(m_mosq, MOSQ_OPT_TCP_NODELAY, 1);
     // Our own window bounds what is queued; the client may send it all at once.
@@ -118,11 +149,11 @@ void BrokerConnection::attempt() {
             return;
         }
     }
-    m_attemptStarted = QDateTime::currentMSecsSinceEpoch();
+    m_attemptStartedMs = m_clock.nowMs();
     const int rc = mosquitto_connect_async(m_mosq, local8(m_options.address.host).constData(),
                                            m_options.address.port, m_options.keepAliveSeconds);
     if (rc != MOSQ_ERR_SUCCESS) {
-        drop(errorText(rc), rc == MOSQ_ERR_TLS);
+        drop(errorText(rc), rc == MOSQ_ERR_TLS && IsCertificateVerdict(m_lastLog));
         return;
     }
     const int fd = mosquitto_socket(m_mosq);
@@ -170,8 +201,7 @@ void BrokerConnection::onWritable() {
 void BrokerConnection::onMisc() {
     if (!m_mosq)
         return;
-    if (!m_connected &&
-        QDateTime::currentMSecsSinceEpoch() - m_attemptStarted > kAttemptTimeoutMs) {
+    if (!m_connected && m_clock.nowMs() - m_attemptStartedMs > kAttemptTimeoutMs) {
         drop(tr("the broker did not answer in %1 s").arg(kAttemptTimeoutMs / 1000), false);
         return;
     }
@@ -185,7 +215,7 @@ void BrokerConnection::afterLoop(int rc) {
     const bool told = std::any_of(m_events.begin(), m_events.end(),
                                   [](const Event& e) { return e.kind == Event::Disconnect; });
     if (lost && !told)
-        m_events.append({Event::Disconnect, rc});
+        m_events.append(Event(Event::Disconnect, rc));
     handleEvents();
     updateWriteNotifier();
 }
@@ -195,27 +225,61 @@ void BrokerConnection::handleEvents() {
         const Event e = m_events.takeFirst();
         switch (e.kind) {
         case Event::Published:
-            Q_EMIT delivered(e.code);
+            // The broker answers: the connection works, and a later loss is tried again soon.
+            m_acknowledged = true;
+            m_retrySeconds = 1;
+            if (e.code >= kFirstFailureReason)
+                Q_EMIT rejected(e.mid, reasonText(e.code));
+            else
+                Q_EMIT delivered(e.mid);
+            break;
+        case Event::Message:
+            Q_EMIT received(e.topic, e.payload, e.retained);
             break;
         case Event::Connack:
-            if (e.code == 0) {
-                m_connected = m_everConnected = true;
-                m_retrySeconds = 1;
-                Q_EMIT connected();
-            } else {
-                // 4: bad user name or password, 5: not authorised.
-                drop(QString::fromUtf8(mosquitto_connack_string(e.code)),
-                     e.code == 4 || e.code == 5);
+            onConnack(e.code);
+            if (!m_connected)
                 return;
-            }
             break;
-        case Event::Disconnect:
-            drop(errorText(e.code), e.code == MOSQ_ERR_TLS && !m_connected);
+        case Event::Disconnect: {
+            QString why = e.code >= kFirstFailureReason
+                              ? tr("the broker ended the connection: %1").arg(reasonText(e.code))
+                              : errorText(e.code);
+            if (m_connected && !m_acknowledged)
+                why += tr("; it had acknowledged nothing (do its access rules let this user "
+                          "publish here?)");
+            drop(why, e.code == MOSQ_ERR_TLS && !m_connected && IsCertificateVerdict(m_lastLog));
             return;
+        }
         }
         if (!m_mosq)
             return;
     }
+}
+
+void BrokerConnection::onConnack(int code) {
+    if (code == 0) {
+        m_connected = m_everConnected = true;
+        for (const QString& filter : std::as_const(m_subscriptions))
+            mosquitto_subscribe(m_mosq, nullptr, filter.toUtf8().constData(), 1);
+        Q_EMIT connected();
+        return;
+    }
+    if (m_protocol == MQTT_PROTOCOL_V5 &&
+        (code == kOldUnacceptableProtocol || code == MQTT_RC_UNSUPPORTED_PROTOCOL_VERSION)) {
+        // A broker of MQTT 3.1.1 only: spoken to in its own version, at once.
+        m_protocol = MQTT_PROTOCOL_V311;
+        attempt();
+        return;
+    }
+    const bool refused = m_protocol == MQTT_PROTOCOL_V5
+                             ? code == MQTT_RC_BAD_USERNAME_OR_PASSWORD ||
+                                   code == MQTT_RC_NOT_AUTHORIZED || code == MQTT_RC_BANNED ||
+                                   code == MQTT_RC_BAD_AUTHENTICATION_METHOD
+                             : code == kOldBadCredentials || code == kOldNotAuthorised;
+    drop(m_protocol == MQTT_PROTOCOL_V5 ? reasonText(code)
+                                        : QString::fromUtf8(mosquitto_connack_string(code)),
+         refused);
 }
 
 void BrokerConnection::drop(const QString& why, bool refused) {
@@ -239,7 +303,14 @@ void BrokerConnection::drop(const QString& why, bool refused) {
 }
 
 void BrokerConnection::scheduleRetry() {
-    m_retry.start(m_retrySeconds * 1000);
+    if (m_retry)
+        m_clock.cancel(*m_retry);
+    const qint64 us = qint64(m_retrySeconds) * 1000000;
+    m_retryDueUs = m_clock.nowUs() + us;
+    m_retry = m_clock.schedule(us, 0, [this] {
+        m_retry.reset();
+        attempt();
+    });
     m_retrySeconds = std::min(m_retrySeconds * 2, kMaxRetrySeconds);
 }
 
@@ -251,11 +322,13 @@ int BrokerConnection::publish(const QString& topic, const QByteArray& payload, i
     const int rc = mosquitto_publish(m_mosq, &mid, topic.toUtf8().constData(), int(payload.size()),
                                      payload.constData(), qos, retain);
     if (rc != MOSQ_ERR_SUCCESS) {
-        if (rc == MOSQ_ERR_NO_CONN || rc == MOSQ_ERR_ERRNO)
-            QTimer::singleShot(0, this, [this, rc] {
-                if (m_mosq && m_connected)
-                    drop(errorText(rc), false);
+        if (rc == MOSQ_ERR_NO_CONN || rc == MOSQ_ERR_ERRNO) {
+            const QPointer<BrokerConnection> self(this);
+            m_clock.callAfter(0, [self, rc] {
+                if (self && self->m_mosq && self->m_connected)
+                    self->drop(self->errorText(rc), false);
             });
+        }
         return -1;
     }
     updateWriteNotifier();
@@ -271,8 +344,18 @@ int BrokerConnection::publish(const QString& topic, const QByteArray& payload, i
     return mid;
 }
 
+void BrokerConnection::subscribe(const QString& filter) {
+    if (m_subscriptions.contains(filter))
+        return;
+    m_subscriptions << filter;
+    if (m_mosq && m_connected)
+        mosquitto_subscribe(m_mosq, nullptr, filter.toUtf8().constData(), 1);
+}
+
 void BrokerConnection::stop(int waitMs) {
-    m_retry.stop();
+    if (m_retry)
+        m_clock.cancel(*m_retry);
+    m_retry.reset();
     if (m_mosq && m_connected) {
         mosquitto_disconnect(m_mosq);
 #ifdef Q_OS_UNIX
@@ -314,16 +397,37 @@ QString BrokerConnection::errorText(int rc) const {
     }
 }
 
-void BrokerConnection::onConnectCb(mosquitto*, void* self, int rc) {
-    static_cast<BrokerConnection*>(self)->m_events.append({Event::Connack, rc});
+bool IsCertificateVerdict(const QString& tlsError) {
+    // OpenSSL's words for a certificate judged: ours by the broker ("alert bad certificate",
+    // "alert unknown ca", "certificate required"), the broker's by us ("certificate verify
+    // failed", which also covers a host name that does not match).
+    static const QRegularExpression verdict(
+        QStringLiteral("certificate verify failed|alert (bad certificate|unknown ca|certificate "
+                       "(required|unknown|revoked|expired)|unsupported certificate)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return verdict.match(tlsError).hasMatch();
 }
 
-void BrokerConnection::onDisconnectCb(mosquitto*, void* self, int rc) {
-    static_cast<BrokerConnection*>(self)->m_events.append({Event::Disconnect, rc});
+void BrokerConnection::onConnectCb(mosquitto*, void* self, int rc, int, const mqtt5__property*) {
+    static_cast<BrokerConnection*>(self)->m_events.append(Event(Event::Connack, rc));
 }
 
-void BrokerConnection::onPublishCb(mosquitto*, void* self, int mid) {
-    static_cast<BrokerConnection*>(self)->m_events.append({Event::Published, mid});
+void BrokerConnection::onDisconnectCb(mosquitto*, void* self, int rc, const mqtt5__property*) {
+    static_cast<BrokerConnection*>(self)->m_events.append(Event(Event::Disconnect, rc));
+}
+
+void BrokerConnection::onPublishCb(mosquitto*, void* self, int mid, int reason,
+                                   const mqtt5__property*) {
+    static_cast<BrokerConnection*>(self)->m_events.append(Event(Event::Published, reason, mid));
+}
+
+void BrokerConnection::onMessageCb(mosquitto*, void* self, const mosquitto_message* message,
+                                   const mqtt5__property*) {
+    Event e(Event::Message);
+    e.topic = QString::fromUtf8(message->topic);
+    e.payload = QByteArray(static_cast<const char*>(message->payload), message->payloadlen);
+    e.retained = message->retain;
+    static_cast<BrokerConnection*>(self)->m_events.append(e);
 }
 
 void BrokerConnection::onLogCb(mosquitto*, void* self, int level, const char* text) {

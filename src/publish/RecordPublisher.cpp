@@ -1,5 +1,6 @@
 #include "publish/RecordPublisher.h"
 
+#include "core/Clock.h"
 #include "core/FileRead.h"
 #include "core/Version.h"
 #include "logging/DataFile.h"
@@ -26,6 +27,8 @@ constexpr int kReplayBatch = 250;
 constexpr int kStateWriteMs = 200;
 constexpr int kStatesPerWrite = 20;
 constexpr qint64 kStateAgeMs = 2000;
+// At a stop, what is queued gets this long to leave.
+constexpr int kSendQueuedMs = 2000;
 
 QString records(qint64 n) {
     return n == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(n);
@@ -38,7 +41,7 @@ struct RecordPublisher::Stream {
     MeterFiles files;
     DeliveryState state;
     bool dirty = false;
-    qint64 writtenAt = 0; // ms since the epoch
+    qint64 writtenAt = 0; // on the clock, ms
     qint64 tail = 0;      // sequence number of the last record saved
     RecordPlace tailNext; // the place after it
     // Catching up.
@@ -57,19 +60,21 @@ struct RecordPublisher::Stream {
     int linkOk = -1;
 };
 
-RecordPublisher::RecordPublisher(PublishSettings settings, SaveSettings save, QObject* parent)
+RecordPublisher::RecordPublisher(Clock& clock, PublishSettings settings, SaveSettings save,
+                                 QObject* parent)
     : QObject(parent)
+    , m_clock(clock)
     , m_settings(std::move(settings))
-    , m_save(std::move(save)) {
-    m_pump.setInterval(0);
-    connect(&m_pump, &QTimer::timeout, this, &RecordPublisher::pumpReplay);
-    m_stateWrite.setInterval(kStateWriteMs);
-    connect(&m_stateWrite, &QTimer::timeout, this, [this] {
+    , m_save(std::move(save))
+    , m_linkFactory([&clock](const BrokerConnection::Options& o) {
+        return std::make_unique<BrokerConnection>(clock, o);
+    })
+    , m_pump(clock, QStringLiteral("replay"), 0, [this] { pumpReplay(); })
+    , m_stateWrite(clock, QStringLiteral("states"), kStateWriteMs, [this] {
         writeStates(kStatesPerWrite);
         if (++m_ticks % (1000 / kStateWriteMs) == 0)
             Q_EMIT statusChanged();
-    });
-}
+    }) {}
 
 RecordPublisher::~RecordPublisher() {
     if (m_connection)
@@ -106,12 +111,12 @@ bool RecordPublisher::start(QString* why) {
     o.keepAliveSeconds = m_settings.keepAliveSeconds;
     o.willTopic = Topics::status(topicPrefix(), m_node);
     o.willPayload = StatusPayload(false, {}, {});
-    m_connection = std::make_unique<BrokerConnection>(o);
-    connect(m_connection.get(), &BrokerConnection::connected, this, &RecordPublisher::onConnected);
-    connect(m_connection.get(), &BrokerConnection::connectionLost, this, &RecordPublisher::onLost);
-    connect(m_connection.get(), &BrokerConnection::attemptFailed, this,
+    m_connection = m_linkFactory(o);
+    connect(m_connection.get(), &BrokerLink::connected, this, &RecordPublisher::onConnected);
+    connect(m_connection.get(), &BrokerLink::connectionLost, this, &RecordPublisher::onLost);
+    connect(m_connection.get(), &BrokerLink::attemptFailed, this,
             &RecordPublisher::onAttemptFailed);
-    connect(m_connection.get(), &BrokerConnection::delivered, this, &RecordPublisher::onDelivered);
+    connect(m_connection.get(), &BrokerLink::delivered, this, &RecordPublisher::onDelivered);
     setState(BrokerState::Connecting);
     m_stateWrite.start();
     m_connection->start();
@@ -127,25 +132,23 @@ void RecordPublisher::stop(int waitMs) {
                                             StatusPayload(false, {}, {}), 1, true);
         // What is on its way is let arrive, so that it is not sent again next time.
         QEventLoop loop;
-        QTimer limit;
-        limit.setSingleShot(true);
-        connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
         const auto check = [&] {
             if (m_inFlight.isEmpty() || !m_connection->isConnected())
                 loop.quit();
         };
-        const auto watch = connect(m_connection.get(), &BrokerConnection::delivered, &loop, check);
-        const auto lost =
-            connect(m_connection.get(), &BrokerConnection::connectionLost, &loop, check);
+        const auto watch = connect(m_connection.get(), &BrokerLink::delivered, &loop, check);
+        const auto lost = connect(m_connection.get(), &BrokerLink::connectionLost, &loop, check);
         if (!m_inFlight.isEmpty() && waitMs > 0) {
-            limit.start(waitMs);
+            const quint64 limit =
+                m_clock.schedule(qint64(waitMs) * 1000, 0, [&loop] { loop.quit(); });
             loop.exec();
+            m_clock.cancel(limit);
         }
         disconnect(watch);
         disconnect(lost);
     }
     m_connection->disconnect(this);
-    m_connection->stop();
+    m_connection->stop(kSendQueuedMs);
     m_connection.reset();
     m_inFlight.clear();
     m_replayInFlight = 0;
@@ -196,7 +199,7 @@ RecordPublisher::Stream& RecordPublisher::stream(int address, const RecordPlace*
         if (firstRecord) {
             s.state.next = *firstRecord; // the record just saved is the first to send
         } else {
-            const QString file = s.files.currentFile(QDateTime::currentDateTime());
+            const QString file = s.files.currentFile(m_clock.currentDateTime());
             s.state.next = {file, MeterFiles::recordCount(s.files.path(file))};
         }
         writeState(s);
@@ -212,23 +215,33 @@ void RecordPublisher::addMeter(int address) {
     Stream& s = stream(address);
     if (!known && m_connection && m_connection->isConnected()) {
         publishMeta(s);
-        if (m_settings.qos == 0) {
-            s.state.ahead.clear();
-            if (s.tail > s.state.seq) {
-                s.state.next = s.tailNext;
-                s.state.seq = s.tail;
-                s.dirty = true;
-            }
-        } else if (s.tail > s.state.seq) {
-            s.replaying = true;
-            s.cursor = s.state.next;
-            s.cursorSeq = s.state.seq + 1;
-            s.replayEnd = s.tail;
-            m_replayTotal += s.tail - s.state.seq - s.state.aheadCount();
+        if (const qint64 pending = beginCatchUp(s); pending > 0) {
+            m_replayTotal += pending;
             m_replaying = true;
             m_pump.start();
         }
     }
+}
+
+qint64 RecordPublisher::beginCatchUp(Stream& s) {
+    if (m_settings.qos == 0) {
+        // At most once: records saved while the broker was away are not sent.
+        s.state.ahead.clear();
+        if (s.tail > s.state.seq) {
+            s.state.next = s.tailNext;
+            s.state.seq = s.tail;
+            s.dirty = true;
+        }
+        return 0;
+    }
+    const qint64 pending = s.tail - s.state.seq - s.state.aheadCount();
+    if (pending <= 0)
+        return 0;
+    s.replaying = true;
+    s.cursor = s.state.next;
+    s.cursorSeq = s.state.seq + 1;
+    s.replayEnd = s.tail;
+    return pending;
 }
 
 qint64 RecordPublisher::seqOf(Stream& s, const RecordPlace& place) {
@@ -366,13 +379,13 @@ void RecordPublisher::onDelivered(int mid) {
         if (s != m_streams.end())
             markDelivered(*s->second, f.seq);
     }
-    if (m_replaying && !m_pump.isActive())
+    if (m_replaying && !m_pump.isEnabled())
         m_pump.start();
 }
 
 void RecordPublisher::onConnected() {
     const bool back = m_awaySince.isValid();
-    m_since = QDateTime::currentDateTime();
+    m_since = m_clock.currentDateTime();
     m_lastProblem.clear();
     m_connection->publish(Topics::status(topicPrefix(), m_node),
                           StatusPayload(true, ProgramVersion(), m_since), 1, true);
@@ -382,24 +395,7 @@ void RecordPublisher::onConnected() {
         s->linkSent.clear();
         publishMeta(*s);
         publishLink(*s);
-        if (m_settings.qos == 0) {
-            // At most once: records saved while the broker was away are not sent.
-            if (s->tail > s->state.seq) {
-                s->state.ahead.clear();
-                s->state.next = s->tailNext;
-                s->state.seq = s->tail;
-                s->dirty = true;
-            }
-            continue;
-        }
-        const qint64 pending = s->tail - s->state.seq - s->state.aheadCount();
-        if (pending <= 0)
-            continue;
-        s->replaying = true;
-        s->cursor = s->state.next;
-        s->cursorSeq = s->state.seq + 1;
-        s->replayEnd = s->tail;
-        m_replayTotal += pending;
+        m_replayTotal += beginCatchUp(*s);
     }
     QString line =
         back ? tr("broker %1 back after %2 s").arg(brokerName()).arg(m_awaySince.secsTo(m_since))
@@ -421,7 +417,7 @@ void RecordPublisher::onLost(const QString& why) {
     m_replaying = false;
     for (auto& [address, s] : m_streams)
         s->replaying = false;
-    m_awaySince = QDateTime::currentDateTime();
+    m_awaySince = m_clock.currentDateTime();
     m_lastProblem = why;
     setState(BrokerState::Away);
     Q_EMIT message(tr("broker %1 went away (%2); records are kept in the data files and sent "
@@ -439,7 +435,7 @@ void RecordPublisher::onAttemptFailed(const QString& why, bool refusal) {
         return;
     }
     if (!m_awaySince.isValid() && !m_connection->hasConnected() && m_lastProblem.isEmpty())
-        m_awaySince = QDateTime::currentDateTime();
+        m_awaySince = m_clock.currentDateTime();
     setState(refusal ? BrokerState::Refused : BrokerState::Away);
     if (why == m_lastProblem)
         return; // said once; the back-off goes on quietly
@@ -478,7 +474,7 @@ void RecordPublisher::pumpReplay() {
 
 int RecordPublisher::replayStep(Stream& s, int budget) {
     // Records older than the backlog limit are passed over, counted, as if delivered.
-    const QDateTime cutoff = QDateTime::currentDateTime().addDays(-m_settings.backlogDays);
+    const QDateTime cutoff = m_clock.currentDateTime().addDays(-m_settings.backlogDays);
     const qint64 cutoffSeconds = DataTime::stampSeconds(PackTimeStamp(cutoff)).value_or(0);
     int sent = 0;
     int looked = 0;
@@ -547,7 +543,7 @@ void RecordPublisher::finishReplay() {
 
 void RecordPublisher::writeState(Stream& s) {
     QString error;
-    s.writtenAt = QDateTime::currentMSecsSinceEpoch();
+    s.writtenAt = m_clock.nowMs();
     if (s.files.stateFile().isEmpty()) {
         s.dirty = false;
         return;
@@ -561,7 +557,7 @@ void RecordPublisher::writeState(Stream& s) {
 }
 
 void RecordPublisher::writeStates(int most) {
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 now = m_clock.nowMs();
     // Round robin from where the last call stopped, so that every meter gets its turn.
     auto it = m_streams.upper_bound(m_lastWritten);
     for (size_t n = 0; n < m_streams.size(); ++n) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/EngineTimer.h"
 #include "logging/DataFileReader.h"
 #include "logging/SaveSettings.h"
 #include "publish/BrokerConnection.h"
@@ -11,7 +12,7 @@
 #include <QHash>
 #include <QMap>
 #include <QObject>
-#include <QTimer>
+#include <functional>
 #include <memory>
 
 struct SavedRecord;
@@ -27,8 +28,14 @@ class RecordPublisher : public QObject {
 public:
     enum class BrokerState { Off, Connecting, Connected, Away, Refused };
 
-    RecordPublisher(PublishSettings settings, SaveSettings save, QObject* parent = nullptr);
+    RecordPublisher(Clock& clock, PublishSettings settings, SaveSettings save,
+                    QObject* parent = nullptr);
     ~RecordPublisher() override;
+
+    // Makes the connection to the broker; by default a BrokerConnection on the same clock.
+    using LinkFactory =
+        std::function<std::unique_ptr<BrokerLink>(const BrokerConnection::Options&)>;
+    void setLinkFactory(LinkFactory factory) { m_linkFactory = std::move(factory); }
 
     // Checks the settings, reads the password and starts connecting; false with the reason
     // (a bad setting, an unreadable password file) when it cannot start.
@@ -82,6 +89,9 @@ private:
                        bool replayed);
     void publishMeta(Stream& s);
     void publishLink(Stream& s);
+    // Starts catching up what the meter saved and the broker has not got (QoS 1), or passes
+    // over it (QoS 0: at most once); the records to catch up.
+    qint64 beginCatchUp(Stream& s);
     void pumpReplay();
     int replayStep(Stream& s, int budget);
     void finishReplay();
@@ -92,11 +102,13 @@ private:
     void setState(BrokerState state);
     QString topicPrefix() const;
 
+    Clock& m_clock;
     PublishSettings m_settings;
     SaveSettings m_save;
     BrokerAddress m_address;
     QString m_node;
-    std::unique_ptr<BrokerConnection> m_connection;
+    LinkFactory m_linkFactory;
+    std::unique_ptr<BrokerLink> m_connection;
     std::map<int, std::unique_ptr<Stream>> m_streams;
     struct Flight {
         int address = 0;
@@ -105,8 +117,8 @@ private:
     };
     QHash<int, Flight> m_inFlight;
     int m_replayInFlight = 0;
-    QTimer m_pump;
-    QTimer m_stateWrite;
+    EngineTimer m_pump;
+    EngineTimer m_stateWrite;
     BrokerState m_state = BrokerState::Off;
     QString m_lastProblem;
     QDateTime m_since;

@@ -333,6 +333,7 @@ private Q_SLOTS:
         QTest::newRow("wrong password") << "password" << 7 << "not authorised";
         QTest::newRow("another CA") << "ca" << 7 << "certificate verify failed";
         QTest::newRow("no broker there") << "port" << 0 << "not reached";
+        QTest::newRow("a full TLS broker") << "full" << 0 << "not reached";
     }
 
     void refusalEndsTheRunUnreachableDoesNot() {
@@ -360,9 +361,16 @@ private Q_SLOTS:
         } else if (how == u"ca") {
             flags[1] = QStringLiteral("mqtts://127.0.0.1:%1/plant").arg(broker.tlsPort());
             flags << "--mqtt-ca" << broker.file("other.crt");
+        } else if (how == u"full") {
+            flags[1] = QStringLiteral("mqtts://127.0.0.1:%1/plant").arg(broker.fullTlsPort());
+            flags << "--mqtt-ca" << broker.file("ca.crt");
         } else {
             flags[1] = QStringLiteral("mqtt://127.0.0.1:%1/plant").arg(TestBroker::freePort());
         }
+        // The full broker's one connection, held without a word.
+        QTcpSocket holder;
+        holder.connectToHost(QHostAddress::LocalHost, quint16(broker.fullTlsPort()));
+        QVERIFY(holder.waitForConnected(5000));
         LogRun run(m_pty, dir.path(), flags);
         QCOMPARE(run.waitForEnd(20000), exitCode);
         QVERIFY2(run.err().contains(said), qPrintable(run.err()));

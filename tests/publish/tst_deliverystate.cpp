@@ -1,3 +1,4 @@
+#include "core/Clock.h"
 #include "logging/DataFileAppend.h"
 #include "logging/DataFileWriter.h"
 #include "publish/DeliveryState.h"
@@ -168,6 +169,7 @@ private Q_SLOTS:
         SaveSettings save;
         save.gDSaveFolder = dir.path();
         save.gDSaveName = QStringLiteral("RUN");
+        SystemClock clock;
         QTcpServer closed;
         closed.listen(QHostAddress::LocalHost, 0);
         PublishSettings publish;
@@ -189,7 +191,7 @@ private Q_SLOTS:
             }
         };
         {
-            RecordPublisher first(publish, save);
+            RecordPublisher first(clock, publish, save);
             QString why;
             QVERIFY2(first.start(&why), qPrintable(why));
             saveRecords(first, 3);
@@ -197,7 +199,7 @@ private Q_SLOTS:
             QCOMPARE(first.brokerState(), RecordPublisher::BrokerState::Away);
             first.stop();
         }
-        RecordPublisher second(publish, save);
+        RecordPublisher second(clock, publish, save);
         second.addMeter(7);
         QCOMPARE(second.waiting(), 3);
         QString why;
@@ -215,7 +217,8 @@ private Q_SLOTS:
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
         {
-            RecordPublisher publisher(PublishSettings{}, SaveSettings{});
+            VirtualClock clock;
+            RecordPublisher publisher(clock, PublishSettings{}, SaveSettings{});
             publisher.addMeter(1);
             publisher.linkChanged(1, true, 5, 0, 0);
             publisher.stop();

@@ -75,6 +75,7 @@ public:
         pw.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         m_port = freePort();
         m_tlsPort = freePort();
+        m_fullPort = freePort();
         QFile conf(d + QStringLiteral("/mosquitto.conf"));
         if (!conf.open(QIODevice::WriteOnly))
             return false;
@@ -85,10 +86,14 @@ public:
                                   "persistence_location %1/\n"
                                   "listener %2 127.0.0.1\nlistener %3 127.0.0.1\n"
                                   "cafile %1/ca.crt\ncertfile %1/server.crt\n"
+                                  "keyfile %1/server.key\n"
+                                  "listener %4 127.0.0.1\nmax_connections 1\n"
+                                  "cafile %1/ca.crt\ncertfile %1/server.crt\n"
                                   "keyfile %1/server.key\n")
                        .arg(d)
                        .arg(m_port)
                        .arg(m_tlsPort)
+                       .arg(m_fullPort)
                        .toUtf8());
         return true;
     }
@@ -154,6 +159,8 @@ public:
 
     int port() const { return m_port; }
     int tlsPort() const { return m_tlsPort; }
+    // A TLS listener that takes one connection: with one held, the next is closed at once.
+    int fullTlsPort() const { return m_fullPort; }
     QString file(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
     QString passwordFile() const { return m_dir.filePath(QStringLiteral("password")); }
     static QString user() { return QStringLiteral("td700"); }
@@ -166,4 +173,5 @@ private:
     QByteArray m_received;
     int m_port = 0;
     int m_tlsPort = 0;
+    int m_fullPort = 0;
 };
