@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstring>
 #include <mosquitto.h>
-#include <mqtt_protocol.h>
 #include <mutex>
 
 #ifdef Q_OS_UNIX
@@ -23,22 +22,9 @@ constexpr int kMaxRetrySeconds = 60;
 constexpr int kMiscIntervalMs = 500;
 // An attempt that has not been answered by then is given up and tried again.
 constexpr qint64 kAttemptTimeoutMs = 15000;
-// Reason codes of MQTT 5 from here on say a failure.
-constexpr int kFirstFailureReason = 0x80;
-// The refusals of a CONNACK in MQTT 3.1.1.
-constexpr int kOldUnacceptableProtocol = 1;
-constexpr int kOldBadCredentials = 4;
-constexpr int kOldNotAuthorised = 5;
-
-// A broker's reason as the user reads it. The two refusals keep the words of MQTT 3.1.1's
-// answers, which users and scripts know.
-QString reasonText(int code) {
-    if (code == MQTT_RC_NOT_AUTHORIZED)
-        return QStringLiteral("not authorised");
-    if (code == MQTT_RC_BAD_USERNAME_OR_PASSWORD)
-        return QStringLiteral("bad user name or password");
-    return QString::fromUtf8(mosquitto_reason_string(code)).toLower();
-}
+// The refusals of a CONNACK: a bad user name or password, not authorised.
+constexpr int kBadCredentials = 4;
+constexpr int kNotAuthorised = 5;
 
 void initLibrary() {
     static std::once_flag once;
@@ -90,7 +76,6 @@ int BrokerConnection::secondsToRetry() const {
 void BrokerConnection::start() {
     m_stopping = false;
     m_retrySeconds = 1;
-    m_protocol = MQTT_PROTOCOL_V5;
     attempt();
 }
 
@@ -115,7 +100,6 @@ void BrokerConnection::attempt() {
         drop(tr("the MQTT client could not be made"), false);
         return;
     }
-    mosquitto_int_option(m_mosq, MOSQ_OPT_PROTOCOL_VERSION, m_protocol);
     mosquitto_connect_v5_callback_set(m_mosq, &BrokerConnection::onConnectCb);
     mosquitto_disconnect_v5_callback_set(m_mosq, &BrokerConnection::onDisconnectCb);
     mosquitto_publish_v5_callback_set(m_mosq, &BrokerConnection::onPublishCb);
@@ -228,10 +212,7 @@ void BrokerConnection::handleEvents() {
             // The broker answers: the connection works, and a later loss is tried again soon.
             m_acknowledged = true;
             m_retrySeconds = 1;
-            if (e.code >= kFirstFailureReason)
-                Q_EMIT rejected(e.mid, reasonText(e.code));
-            else
-                Q_EMIT delivered(e.mid);
+            Q_EMIT delivered(e.mid);
             break;
         case Event::Message:
             Q_EMIT received(e.topic, e.payload, e.retained);
@@ -242,9 +223,7 @@ void BrokerConnection::handleEvents() {
                 return;
             break;
         case Event::Disconnect: {
-            QString why = e.code >= kFirstFailureReason
-                              ? tr("the broker ended the connection: %1").arg(reasonText(e.code))
-                              : errorText(e.code);
+            QString why = errorText(e.code);
             if (m_connected && !m_acknowledged)
                 why += tr("; it had acknowledged nothing (do its access rules let this user "
                           "publish here?)");
@@ -265,21 +244,8 @@ void BrokerConnection::onConnack(int code) {
         Q_EMIT connected();
         return;
     }
-    if (m_protocol == MQTT_PROTOCOL_V5 &&
-        (code == kOldUnacceptableProtocol || code == MQTT_RC_UNSUPPORTED_PROTOCOL_VERSION)) {
-        // A broker of MQTT 3.1.1 only: spoken to in its own version, at once.
-        m_protocol = MQTT_PROTOCOL_V311;
-        attempt();
-        return;
-    }
-    const bool refused = m_protocol == MQTT_PROTOCOL_V5
-                             ? code == MQTT_RC_BAD_USERNAME_OR_PASSWORD ||
-                                   code == MQTT_RC_NOT_AUTHORIZED || code == MQTT_RC_BANNED ||
-                                   code == MQTT_RC_BAD_AUTHENTICATION_METHOD
-                             : code == kOldBadCredentials || code == kOldNotAuthorised;
-    drop(m_protocol == MQTT_PROTOCOL_V5 ? reasonText(code)
-                                        : QString::fromUtf8(mosquitto_connack_string(code)),
-         refused);
+    drop(QString::fromUtf8(mosquitto_connack_string(code)),
+         code == kBadCredentials || code == kNotAuthorised);
 }
 
 void BrokerConnection::drop(const QString& why, bool refused) {
@@ -416,9 +382,8 @@ void BrokerConnection::onDisconnectCb(mosquitto*, void* self, int rc, const mqtt
     static_cast<BrokerConnection*>(self)->m_events.append(Event(Event::Disconnect, rc));
 }
 
-void BrokerConnection::onPublishCb(mosquitto*, void* self, int mid, int reason,
-                                   const mqtt5__property*) {
-    static_cast<BrokerConnection*>(self)->m_events.append(Event(Event::Published, reason, mid));
+void BrokerConnection::onPublishCb(mosquitto*, void* self, int mid, int, const mqtt5__property*) {
+    static_cast<BrokerConnection*>(self)->m_events.append(Event(Event::Published, 0, mid));
 }
 
 void BrokerConnection::onMessageCb(mosquitto*, void* self, const mosquitto_message* message,

@@ -22,8 +22,8 @@ class QSocketNotifier;
 // after 1 s, then 2, 4 ... up to 60 s; an attempt the broker leaves unanswered is given up
 // after 15 s. Each attempt is a fresh client, so nothing sent before is resent behind the
 // caller's back: what was not acknowledged when a connection ended is the caller's to send
-// again. MQTT 5 is spoken, for the broker's reasons (a refused message, a dropped connection);
-// a broker that does not know it is spoken to in MQTT 3.1.1.
+// again. MQTT 3.1.1 is spoken: the flow control of MQTT 5 would let a broker's default window
+// (10 to 20 messages) hold a far broker's stream below the records a plant saves.
 class BrokerConnection : public BrokerLink {
     Q_OBJECT
 public:
@@ -96,7 +96,6 @@ private:
     qint64 m_retryDueUs = 0;
     int m_retrySeconds = 1;
     qint64 m_attemptStartedMs = 0;
-    int m_protocol = 0; // the MQTT version spoken
     bool m_connected = false;
     bool m_everConnected = false;
     bool m_acknowledged = false; // the broker acknowledged something in this connection

@@ -34,8 +34,6 @@ Q_SIGNALS:
     void connectionLost(const QString& why);
     // A QoS 1 message was acknowledged; a QoS 0 message was handed to the network.
     void delivered(int mid);
-    // The broker took a message in but will not pass it on (its access rules): `why`.
-    void rejected(int mid, const QString& why);
     // A message of a subscription; `retained`: one the broker kept, not one sent just now.
     void received(const QString& topic, const QByteArray& payload, bool retained);
 };
