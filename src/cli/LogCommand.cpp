@@ -259,8 +259,7 @@ int RunLog(const QStringList& arguments) {
         });
         ConnectPublisher(writer, engine, publisher);
         // Records an earlier run saved and did not deliver go out first.
-        for (int address : std::as_const(c.meters))
-            publisher.addMeter(address);
+        publisher.setMeters(c.meters);
         if (!publisher.start(&why)) {
             c.err << "td700 log: " << why << '\n';
             engine.closePort();

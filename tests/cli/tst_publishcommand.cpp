@@ -334,6 +334,7 @@ private Q_SLOTS:
         QTest::newRow("another CA") << "ca" << 7 << "certificate verify failed";
         QTest::newRow("no broker there") << "port" << 0 << "not reached";
         QTest::newRow("a full TLS broker") << "full" << 0 << "not reached";
+        QTest::newRow("topics the access rules deny") << "denied" << 0 << "passes nothing on";
     }
 
     void refusalEndsTheRunUnreachableDoesNot() {
@@ -361,6 +362,9 @@ private Q_SLOTS:
         } else if (how == u"ca") {
             flags[1] = QStringLiteral("mqtts://127.0.0.1:%1/plant").arg(broker.tlsPort());
             flags << "--mqtt-ca" << broker.file("other.crt");
+        } else if (how == u"denied") {
+            flags[1] = QStringLiteral("mqtt://127.0.0.1:%1/denied").arg(broker.port());
+            flags[7] = QStringLiteral("8");
         } else if (how == u"full") {
             flags[1] = QStringLiteral("mqtts://127.0.0.1:%1/plant").arg(broker.fullTlsPort());
             flags << "--mqtt-ca" << broker.file("ca.crt");
@@ -392,6 +396,16 @@ private Q_SLOTS:
             << QStringList{"--publish", "mqtt://host/p",        "--mqtt-user",
                            "u",         "--mqtt-password-file", "@shared"}
             << "may be read by others";
+        QTest::newRow("a password file that is a folder")
+            << QStringList{"--publish", "mqtt://host/p",        "--mqtt-user",
+                           "u",         "--mqtt-password-file", "@folder"}
+            << "is a folder, not a file";
+        QTest::newRow("a password file that is a device")
+            << QStringList{"--publish", "mqtt://host/p",        "--mqtt-user",
+                           "u",         "--mqtt-password-file", "/dev/zero"}
+            << "is a character device, not a file";
+        QTest::newRow("topics longer than MQTT allows")
+            << QStringList{"--publish", "mqtt://host/" + QString(70000, u'p')} << "MQTT allows";
     }
 
     void badPublishSettingsAreUsage() {
@@ -405,6 +419,7 @@ private Q_SLOTS:
         shared.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                               QFile::ReadOther);
         flags.replaceInStrings(QStringLiteral("@shared"), shared.fileName());
+        flags.replaceInStrings(QStringLiteral("@folder"), dir.path());
         QByteArray err;
         const int code =
             RunProgram("td700",

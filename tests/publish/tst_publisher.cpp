@@ -1,4 +1,5 @@
 #include "core/Clock.h"
+#include "core/FileWrite.h"
 #include "logging/DataFile.h"
 #include "logging/DataFileAppend.h"
 #include "logging/DataFileNames.h"
@@ -9,9 +10,14 @@
 #include "support/RecordingLink.h"
 
 #include <QDir>
+#include <QScopeGuard>
+#include <QSysInfo>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -67,6 +73,9 @@ struct Rig {
         r.values[0] = float(++m_saved);
         SavedRecord saved;
         saved.address = address;
+        saved.modelCode = 20;
+        saved.firmware = QStringLiteral("1.20");
+        saved.description = DataFileBytes::header();
         saved.file = DataFileNames::path(save, address, now);
         saved.record = r.bytes();
         saved.index = AppendDataRecord(
@@ -91,6 +100,16 @@ struct Rig {
         }
         clock.advance(1);
     }
+    // The time stamps of the meter's data messages by number.
+    QMap<qint64, QString> stamps(int address = 1) const {
+        QMap<qint64, QString> out;
+        for (const RecordingLink::Message& m : link->published(QStringLiteral("data")))
+            if (m.topic.contains(QStringLiteral("/%1/").arg(address)))
+                out.insert(m.json().value(QStringLiteral("seq")).toInteger(),
+                           m.json().value(QStringLiteral("ts")).toString());
+        return out;
+    }
+    QString saidAll() const { return said.join(u'\n'); }
     // The numbers and "replayed" flags of the meter's data messages, in the order sent.
     QList<qint64> seqs(int address = 1, bool replayed = false) const {
         QList<qint64> out;
@@ -105,7 +124,7 @@ private:
     int m_saved = 0;
 };
 
-[[maybe_unused]] QList<qint64> range(qint64 first, qint64 last) {
+QList<qint64> range(qint64 first, qint64 last) {
     QList<qint64> out;
     for (qint64 n = first; n <= last; ++n)
         out << n;
@@ -197,6 +216,283 @@ private Q_SLOTS:
                                                                    : QStringLiteral("2 records"))
                                          .arg(days)),
             qPrintable(rig.said.join(u'\n')));
+    }
+    // The data-save settings change while publishing: the records are looked for in the new
+    // folder and numbered by its own files; the old folder keeps where its delivery stood.
+    void saveSettingsChangedMidRun() {
+        Rig rig;
+        Rig other;
+        other.saveRecords(5);
+        rig.run();
+        rig.link->comeUp();
+        rig.saveRecords(3);
+        rig.link->acknowledgeAll();
+        rig.save = other.save;
+        rig.publisher->setSaveSettings(rig.save);
+        rig.saveRecords(2);
+        rig.catchUp();
+        QCOMPARE(rig.seqs(1), (QList<qint64>{1, 2, 3, 6, 7}));
+        rig.publisher->writeStates();
+        QVERIFY(QFile(rig.dir.filePath("RUN_01.PUB")).open(QIODevice::ReadOnly));
+    }
+
+    // A state file that cannot be written is said once; one whose disk hangs holds up
+    // nothing: saving and publishing go on, the small files are written apart.
+    void stateFilesThatCannotBeWritten_data() {
+        QTest::addColumn<bool>("hangs");
+        QTest::newRow("a folder of that name") << false;
+        QTest::newRow("a disk that hangs (a FIFO nobody reads)") << true;
+    }
+
+    void stateFilesThatCannotBeWritten() {
+        QFETCH(bool, hangs);
+        Rig rig;
+        const QString state = rig.file("RUN_01.PUB");
+        int reader = -1;
+        if (hangs) {
+            QVERIFY(::mkfifo(QFile::encodeName(state).constData(), 0600) == 0);
+            FileOutput::setWaitForFifoReaders(true);
+        } else {
+            QVERIFY(QDir(rig.dir.path()).mkdir(QStringLiteral("RUN_01.PUB")));
+        }
+        const auto cleanUp = qScopeGuard([&] {
+            FileOutput::setWaitForFifoReaders(false);
+            if (reader >= 0)
+                ::close(reader);
+        });
+        rig.run();
+        rig.link->comeUp();
+        for (int i = 0; i < 5; ++i) {
+            rig.saveRecords(2);
+            rig.link->acknowledgeAll();
+            rig.clock.advance(3000);
+        }
+        QCOMPARE(rig.seqs(1), range(1, 10));
+        QCOMPARE(rig.publisher->waiting(), 0);
+        if (hangs) // the disk comes back
+            reader = ::open(QFile::encodeName(state).constData(), O_RDONLY | O_NONBLOCK);
+        rig.publisher->writeStates();
+        QCOMPARE(rig.said.filter(QStringLiteral("RUN_01.PUB not written")).size(), hangs ? 0 : 1);
+    }
+
+    // A meter's state file lost, damaged or another meter's between two runs: the second run
+    // sends again what the files hold, with the numbers it had, and numbers what follows after
+    // them; nothing of meter 2 is published as meter 1's.
+    void aStateFileLostCostsAReSendNeverANumber_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("deleted") << "delete"
+                                 << "where the broker stands is not known";
+        QTest::newRow("cut to 3 bytes") << "cut"
+                                        << "not used (it does not read";
+        QTest::newRow("filled with junk") << "junk"
+                                          << "not used (it does not read";
+        QTest::newRow("meter 2's copied over it") << "copy"
+                                                  << "not used (it is meter 2's)";
+    }
+
+    void aStateFileLostCostsAReSendNeverANumber() {
+        QFETCH(QString, how);
+        QFETCH(QString, said);
+        Rig rig;
+        rig.run({1, 2});
+        rig.link->comeUp();
+        for (int i = 0; i < 5; ++i) {
+            rig.saveRecords(1, 1);
+            rig.saveRecords(1, 2);
+        }
+        rig.saveRecords(2, 2);
+        rig.link->acknowledgeAll();
+        rig.publisher->stop(0);
+        const QString state = rig.file("RUN_01.PUB");
+        if (how == u"delete")
+            QVERIFY(QFile::remove(state));
+        else if (how == u"cut")
+            QVERIFY(QFile(state).resize(3));
+        else if (how == u"junk")
+            DataFileBytes::write(state, QByteArray(200, '\x9C'));
+        else
+            DataFileBytes::write(state, DataFileBytes::read(rig.file("RUN_02.PUB")));
+        rig.run({1, 2});
+        rig.link->comeUp();
+        rig.catchUp();
+        rig.saveRecords(2);
+        rig.catchUp();
+        QVERIFY2(rig.saidAll().contains(said), qPrintable(rig.saidAll()));
+        QCOMPARE(rig.seqs(1, true), range(1, 5));
+        QCOMPARE(rig.seqs(1, false), (QList<qint64>{6, 7}));
+        QCOMPARE(rig.seqs(2, true), QList<qint64>{});
+        for (const RecordingLink::Message& m : rig.link->published(QStringLiteral("meta")))
+            QCOMPARE(m.topic.section(u'/', 2, 2).toInt(), m.json().value("address").toInt());
+    }
+
+    // Data files gone while a backlog is caught up, and between runs: what they held is said
+    // lost, and every other record keeps its number.
+    void dataFilesGoneDuringCatchUpAndBetweenRuns() {
+        Rig rig(true);
+        rig.run();
+        rig.saveRecords(1500, 1, 288000); // five days of daily files, the broker away
+        // The numbers each day's file holds.
+        QList<std::pair<QString, QList<qint64>>> days;
+        qint64 n = 0;
+        for (const QString& file : MeterFiles(rig.save, 1).dataFiles()) {
+            const qint64 count = DataFileNames::recordCount(rig.file(file));
+            days.append({file, range(n + 1, n + count)});
+            n += count;
+        }
+        QCOMPARE(n, 1500);
+        rig.link->comeUp();
+        rig.clock.advance(1); // a window's worth goes: the first thousand
+        QCOMPARE(rig.seqs(1, true), range(1, 1000));
+        const auto& [gone, goneNumbers] = days[4];
+        QVERIFY(goneNumbers.first() > 1000);
+        QVERIFY(QFile::remove(rig.file(gone)));
+        rig.catchUp();
+        QList<qint64> sent = range(1, 1500);
+        for (qint64 number : goneNumbers)
+            sent.removeOne(number);
+        QCOMPARE(rig.seqs(1, true), sent);
+        QVERIFY2(rig.saidAll().contains(QStringLiteral("up to number %1 are no longer in the "
+                                                       "data files and cannot be sent")
+                                            .arg(goneNumbers.last())),
+                 qPrintable(rig.saidAll()));
+        QCOMPARE(rig.publisher->waiting(), 0);
+        // The first day archived between two runs: said, and the numbers go on.
+        rig.publisher->stop(0);
+        QVERIFY(QFile::rename(rig.file(days[0].first), rig.dir.filePath("archived.TDD")));
+        rig.run();
+        rig.link->comeUp();
+        rig.saveRecords(1, 1, 1000);
+        QVERIFY2(rig.saidAll().contains(QStringLiteral("%1 is no longer in the data folder: "
+                                                       "records 1 to %2")
+                                            .arg(days[0].first)
+                                            .arg(days[0].second.last())),
+                 qPrintable(rig.saidAll()));
+        QCOMPARE(rig.seqs(1, false), QList<qint64>{1501});
+    }
+
+    // The PC's clock put back a day: the writer appends to the day before again; those records
+    // follow the others in number and are caught up in the order they were saved.
+    void theClockPutBackADay() {
+        Rig rig(true);
+        rig.run();
+        rig.link->comeUp();
+        rig.saveRecords(3);
+        rig.link->acknowledgeAll();
+        rig.link->goAway();
+        rig.clock.setDateTime(rig.clock.currentDateTime().addDays(-1));
+        rig.saveRecords(2);
+        rig.clock.setDateTime(rig.clock.currentDateTime().addDays(1));
+        rig.saveRecords(1);
+        rig.link->comeUp();
+        rig.catchUp();
+        QCOMPARE(rig.seqs(1, false), (QList<qint64>{1, 2, 3}));
+        QCOMPARE(rig.seqs(1, true), (QList<qint64>{4, 5, 6}));
+        QCOMPARE(rig.stamps().value(4).left(10), QStringLiteral("2026-12-06"));
+    }
+
+    // In the hour a fall-back repeats, a record caught up carries the offset it was saved with:
+    // the order of the records tells which of the two hours it was in.
+    void replayedRecordsKeepTheOffsetTheyWereSavedWith_data() {
+        QTest::addColumn<int>("liveRecords"); // saved while the broker is there
+        QTest::newRow("the broker away all night") << 0;
+        QTest::newRow("away from the repeated hour on") << 6;
+    }
+
+    void replayedRecordsKeepTheOffsetTheyWereSavedWith() {
+        QFETCH(int, liveRecords);
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+        const auto restore = qScopeGuard([&] {
+            qputenv("TZ", zone);
+            tzset();
+        });
+        Rig rig;
+        rig.clock.setDateTime(QDateTime(QDate(2026, 10, 25), QTime(0, 40)));
+        rig.run();
+        QMap<qint64, QString> expected;
+        for (int i = 0; i < 12; ++i) { // every 20 min from 01:00 to 04:40, 02:xx twice
+            if (i == liveRecords)
+                rig.link->goAway();
+            else if (i == 0)
+                rig.link->comeUp();
+            rig.saveRecords(1, 1, 20 * 60000);
+            const QDateTime t = rig.clock.currentDateTime();
+            const int minutes = t.offsetFromUtc() / 60;
+            expected.insert(i + 1, t.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss+")) +
+                                       QStringLiteral("%1:%2")
+                                           .arg(minutes / 60, 2, 10, QChar(u'0'))
+                                           .arg(minutes % 60, 2, 10, QChar(u'0')));
+        }
+        rig.link->comeUp();
+        rig.catchUp();
+        QCOMPARE(expected.value(5), QStringLiteral("2026-10-25T02:20:00+02:00"));
+        QCOMPARE(expected.value(8), QStringLiteral("2026-10-25T02:20:00+01:00"));
+        QCOMPARE(rig.stamps(), expected);
+    }
+
+    // What the broker keeps under the node: another program's status (said loudly, and ours
+    // put back when it ends), a status left by an ended run of ours, and what meters no longer
+    // in the list left behind (cleared).
+    void whatTheBrokerKeepsUnderTheNode_data() {
+        QTest::addColumn<QString>("leaf");
+        QTest::addColumn<QByteArrayList>("payloads");
+        QTest::addColumn<bool>("retained");
+        QTest::addColumn<QString>("said");
+        QTest::addColumn<QStringList>("answers"); // topics published in answer
+        const QByteArray other = R"({"state":"online","session":"5eed","host":"pc2","pid":77})";
+        QTest::newRow("another program online")
+            << "status" << QByteArrayList{other} << false
+            << "WARNING: another program publishes as node line1 (on pc2, process 77"
+            << QStringList{};
+        QTest::newRow("another program's status kept from before")
+            << "status" << QByteArrayList{other} << true << "another program" << QStringList{};
+        QTest::newRow("it ends, its offline takes our place")
+            << "status" << QByteArrayList{other, R"({"state":"offline","session":"5eed"})"} << false
+            << "another program" << QStringList{"plant/line1/status"};
+        QTest::newRow("left by an ended run here")
+            << "status"
+            << QByteArrayList{QStringLiteral(R"({"state":"online","session":"01d","host":"%1",)"
+                                             R"("pid":2147483000})")
+                                  .arg(QSysInfo::machineHostName())
+                                  .toUtf8()}
+            << true << "" << QStringList{};
+        QTest::newRow("meta of a meter no longer listed")
+            << "3/meta" << QByteArrayList{"{\"address\":3}"} << true
+            << "meter 3 is not in the meter list"
+            << QStringList{"plant/line1/3/meta", "plant/line1/3/link"};
+        QTest::newRow("meta of a listed meter")
+            << "1/meta" << QByteArrayList{"{\"address\":1}"} << true << "" << QStringList{};
+        QTest::newRow("an unlisted meter's meta sent now")
+            << "3/meta" << QByteArrayList{"{\"address\":3}"} << false << "" << QStringList{};
+    }
+
+    void whatTheBrokerKeepsUnderTheNode() {
+        QFETCH(QString, leaf);
+        QFETCH(QByteArrayList, payloads);
+        QFETCH(bool, retained);
+        QFETCH(QString, said);
+        QFETCH(QStringList, answers);
+        Rig rig;
+        rig.run();
+        rig.publisher->setMeters({1, 2});
+        rig.link->comeUp();
+        QCOMPARE(rig.link->subscriptions,
+                 (QStringList{"plant/line1/status", "plant/line1/+/meta", "plant/line1/+/link"}));
+        const qsizetype before = rig.link->sent.size();
+        for (const QByteArray& payload : std::as_const(payloads))
+            rig.link->hand("plant/line1/" + leaf, payload, retained);
+        QStringList published;
+        for (qsizetype i = before; i < rig.link->sent.size(); ++i)
+            published << rig.link->sent[i].topic;
+        QCOMPARE(published, answers);
+        if (said.isEmpty())
+            QCOMPARE(rig.said.size(), 1); // "publishing to ..." alone
+        else
+            QVERIFY2(rig.saidAll().contains(said), qPrintable(rig.saidAll()));
+        QCOMPARE(rig.publisher->statusText().contains(u"another program"),
+                 said.contains(u"another program") && payloads.size() == 1);
     }
 };
 

@@ -30,6 +30,8 @@ public:
             return -1;
         sent.append({topic, payload, retain, m_nextMid});
         unacknowledged << m_nextMid;
+        if (subscriptions.contains(topic)) // a broker passes it on to its subscribers
+            Q_EMIT received(topic, payload, false);
         return m_nextMid++;
     }
     void subscribe(const QString& filter) override { subscriptions << filter; }

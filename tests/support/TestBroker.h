@@ -13,8 +13,9 @@
 #include <QTest>
 
 // A real mosquitto on a free loopback port, with a configuration made for the test: a
-// password file and no anonymous access, and a TLS listener whose CA and server certificate
-// openssl makes now. Stopped (and its files removed) when it goes out of scope.
+// password file and no anonymous access, access rules that keep the user under plant/, and a
+// TLS listener whose CA and server certificate openssl makes now. Stopped (and its files removed)
+// when it goes out of scope.
 class TestBroker {
 public:
     static QString tool(const char* name) {
@@ -76,12 +77,19 @@ public:
         m_port = freePort();
         m_tlsPort = freePort();
         m_fullPort = freePort();
+        // The user may publish and read under plant/ alone.
+        QFile acl(d + QStringLiteral("/acl"));
+        if (!acl.open(QIODevice::WriteOnly))
+            return false;
+        acl.write("user td700\ntopic readwrite plant/#\n");
+        acl.close();
         QFile conf(d + QStringLiteral("/mosquitto.conf"));
         if (!conf.open(QIODevice::WriteOnly))
             return false;
         // As root mosquitto would drop to its own user, who may not read these files.
         conf.write(QStringLiteral("user root\nper_listener_settings false\nallow_anonymous false\n"
-                                  "password_file %1/passwd\npersistence true\n"
+                                  "password_file %1/passwd\nacl_file %1/acl\n"
+                                  "persistence true\n"
                                   "queue_qos0_messages true\n"
                                   "persistence_location %1/\n"
                                   "listener %2 127.0.0.1\nlistener %3 127.0.0.1\n"
