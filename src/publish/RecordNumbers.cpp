@@ -153,7 +153,6 @@ qint64 RecordNumbers::number(const RecordPlace& place, QList<Change>* changes) {
         Run& last = m_runs.back();
         if (last.file == place.file && last.end() == place.index && last.last() == m_next - 1) {
             ++last.count;
-            m_grown = true;
             return m_next++;
         }
     }
@@ -186,7 +185,6 @@ void RecordNumbers::numberRecords(const QString& file, const QByteArray& identit
             last.last() == m_next - 1) {
             last.count += to - from;
             m_next += to - from;
-            m_grown = true;
             return;
         }
     }

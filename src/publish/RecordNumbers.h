@@ -68,10 +68,11 @@ public:
     // given before.
     void shift(qint64 by);
     const QList<Run>& runs() const { return m_runs; }
-    // Whether the runs changed since text() was last taken for the file: in what they are
-    // (a new run, one dropped), or (`counts`) also in how far the last one reaches.
-    bool isDirty(bool counts = false) const { return m_dirty || (counts && m_grown); }
-    void markWritten() { m_dirty = m_grown = false; }
+    // Whether the runs changed since text() was last taken for the file (a new run, one
+    // dropped). How far the last run reaches need not be kept: the file itself says it, and
+    // the state file names the last number given.
+    bool isDirty() const { return m_dirty; }
+    void markWritten() { m_dirty = false; }
 
     // The identity of a data file: its header and first record, which no other file shares;
     // empty while it holds no whole record.
@@ -90,5 +91,4 @@ private:
     QList<Run> m_runs; // by number
     qint64 m_next = 1;
     bool m_dirty = false;
-    bool m_grown = false;
 };

@@ -728,12 +728,12 @@ void RecordPublisher::finishReplay() {
 
 // The state (and the numbers, when they changed) go to the writer's thread; the newest data
 // file's last record is named in the state, so that the state says whose it is.
-void RecordPublisher::handOver(Stream& s, bool counts) {
+void RecordPublisher::handOver(Stream& s) {
     s.dirty = false;
     s.handedAt = m_clock.nowMs();
     if (s.files.stateFile().isEmpty())
         return;
-    if (s.numbers.isDirty(counts)) {
+    if (s.numbers.isDirty()) {
         m_writer->write(s.files.numbersFile(), s.numbers.text());
         s.numbers.markWritten();
     }
@@ -785,8 +785,8 @@ void RecordPublisher::sayWriteOutcomes() {
 
 void RecordPublisher::writeStates() {
     for (auto& [address, s] : m_streams)
-        if (s->dirty || s->numbers.isDirty(true))
-            handOver(*s, true);
+        if (s->dirty || s->numbers.isDirty())
+            handOver(*s);
     m_writer->flush();
     sayWriteOutcomes();
 }

@@ -111,9 +111,8 @@ private:
     int replayStep(Stream& s, int budget);
     void finishReplay();
     const DataHeader& headerOf(Stream& s, const QString& file);
-    // The meter's state (and its numbers when their runs changed, or with `counts` when they
-    // reach further) to the writer's thread.
-    void handOver(Stream& s, bool counts = false);
+    // The meter's state (and its numbers when their runs changed) to the writer's thread.
+    void handOver(Stream& s);
     void onHousekeeping();
     void sayWriteOutcomes();
     void setState(BrokerState state);
