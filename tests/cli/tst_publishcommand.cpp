@@ -237,8 +237,10 @@ private Q_SLOTS:
                               "--mqtt-ca", broker.file("ca.crt")}
                 : QStringList{"--publish", plainUrl(broker)};
         LogRun run(m_pty, dir.path(), url + credentials(broker));
-        QVERIFY2(run.saves(3), qPrintable(run.err()));
+        // Long enough for its own status to come back through the broker, known as its own.
+        QVERIFY2(run.saves(tls ? 3 : 6), qPrintable(run.err()));
         QCOMPARE(run.finish(SIGINT), 0);
+        QVERIFY2(!run.err().contains(u"WARNING"), qPrintable(run.err()));
         QTest::qWait(300);
         QCOMPARE(checkEveryRecord(broker, dir.path(), 1, 12), 0);
         QCOMPARE(checkEveryRecord(broker, dir.path(), 2, 4), 0);
@@ -299,31 +301,6 @@ private Q_SLOTS:
         // Records delivered just before a kill may come twice, with the same number.
         QVERIFY(checkEveryRecord(broker, dir.path(), 1, 12, true) >= 2);
         QVERIFY(checkEveryRecord(broker, dir.path(), 2, 4, true) >= 2);
-    }
-
-    // At most once: records saved while the broker was away are not sent later.
-    void qos0SendsNothingLater() {
-        TestBroker broker;
-        QVERIFY(startBroker(broker));
-        QTemporaryDir dir;
-        LogRun run(m_pty, dir.path(),
-                   QStringList{"--publish", plainUrl(broker), "--mqtt-qos", "0"} +
-                       credentials(broker));
-        QVERIFY2(run.saves(2), qPrintable(run.err()));
-        broker.stop();
-        QVERIFY(run.saves(2));
-        QVERIFY(broker.start());
-        QVERIFY(run.says(QStringLiteral("back after")));
-        QVERIFY(run.saves(2));
-        QCOMPARE(run.finish(SIGINT), 0);
-        QTest::qWait(300);
-        const QMap<qint64, Published> got = dataOf(broker, 1);
-        DataFileReader reader;
-        QVERIFY(reader.open(dir.filePath("RUN_01.TDD")));
-        QVERIFY(got.size() < reader.recordCount());
-        QCOMPARE(got.lastKey(), reader.recordCount()); // the numbers still count every record
-        for (const Published& p : got)
-            QVERIFY(!p.payload.value(QStringLiteral("replayed")).toBool());
     }
 
     void refusalEndsTheRunUnreachableDoesNot_data() {
