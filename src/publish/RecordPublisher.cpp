@@ -681,6 +681,7 @@ int RecordPublisher::replayStep(Stream& s, int budget) {
     const qint64 cutoffSeconds = DataTime::stampSeconds(PackTimeStamp(cutoff)).value_or(0);
     int sent = 0;
     int looked = 0;
+    s.replay.recheck();
     while (sent < budget && looked < budget * 40 && s.replay.isActive()) {
         const ReplayCursor::Step step = s.replay.step(s.numbers, s.files);
         if (step.goneTo > 0) {

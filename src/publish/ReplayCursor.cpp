@@ -9,6 +9,12 @@ void ReplayCursor::begin(qint64 first, qint64 last) {
     m_last = last;
 }
 
+void ReplayCursor::recheck() {
+    // A file cut shorter under its mapping is opened again: its lost pages must not be read.
+    if (m_reader && m_reader->isCutShort())
+        m_readerFile.clear();
+}
+
 void ReplayCursor::end() {
     m_last = m_next - 1;
     m_readerFile.clear();
@@ -29,8 +35,7 @@ ReplayCursor::Step ReplayCursor::step(const RecordNumbers& numbers, const MeterF
         const qint64 held = numbers.nextHeld(m_next);
         return gone(held > 0 ? held - 1 : m_last);
     }
-    // A file cut shorter under its mapping is opened again: its lost pages must not be read.
-    if (!m_reader || m_readerFile != run->file || m_reader->isCutShort()) {
+    if (!m_reader || m_readerFile != run->file) {
         m_readerFile = run->file;
         m_reader = std::make_unique<DataFileReader>();
         m_timesAt = -1;

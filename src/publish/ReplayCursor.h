@@ -17,6 +17,9 @@ public:
     // Reads numbers `first`..`last` from now on.
     void begin(qint64 first, qint64 last);
     void end();
+    // Looks whether the open file was cut shorter since it was mapped; once before each
+    // stretch of steps that the event loop does not interrupt.
+    void recheck();
     bool isActive() const { return m_next <= m_last; }
     qint64 last() const { return m_last; }
     // Stops before `last` (what comes after is sent as it is saved).
