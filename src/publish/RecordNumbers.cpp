@@ -267,6 +267,19 @@ void RecordNumbers::raiseTo(qint64 next) {
 void RecordNumbers::shift(qint64 by) {
     for (Run& r : m_runs)
         r.first += by;
-    m_next += by;
+    m_next = std::max<qint64>(1, m_next + by);
+    // Records that come out below the first number were never numbered where the numbers
+    // were given (saved before the count began): they keep none.
+    while (!m_runs.isEmpty() && m_runs.front().first < 1) {
+        Run& r = m_runs.front();
+        const qint64 below = 1 - r.first;
+        if (below >= r.count) {
+            m_runs.removeFirst();
+            continue;
+        }
+        r.from += below;
+        r.count -= below;
+        r.first = 1;
+    }
     m_dirty = true;
 }

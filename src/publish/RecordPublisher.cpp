@@ -216,7 +216,7 @@ void RecordPublisher::setSaveSettings(const SaveSettings& save) {
         addresses << address;
     m_streams.clear();
     for (auto it = m_inFlight.begin(); it != m_inFlight.end(); ++it)
-        it->seq = 0; // acknowledgements of the old files' records no longer move anything
+        *it = Flight{}; // acknowledgements of the old files' records no longer move anything
     m_replayInFlight = 0;
     for (int address : std::as_const(addresses))
         addMeter(address);
@@ -423,8 +423,9 @@ void RecordPublisher::recordSaved(const SavedRecord& saved) {
     const bool connected = m_connection->isConnected();
     if (!known && connected) {
         // Records of an earlier run wait before this one.
-        if (const qint64 pending = beginCatchUp(s); pending > 0) {
-            s.replay.shortenTo(seq - 1);
+        const qint64 pending = beginCatchUp(s);
+        s.replay.shortenTo(seq - 1);
+        if (s.replay.isActive()) {
             m_replayTotal += pending - 1;
             m_replaying = true;
             m_pump.start();

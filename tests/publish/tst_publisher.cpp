@@ -333,6 +333,20 @@ private Q_SLOTS:
             QCOMPARE(m.topic.section(u'/', 2, 2).toInt(), m.json().value("address").toInt());
     }
 
+    // A state file of an earlier version, whose count began with the first record it sent:
+    // the numbers go on from where it stood, without a gap and without a number twice.
+    void anEarlierVersionsStateKeepsItsCount() {
+        Rig rig;
+        rig.saveRecords(12);
+        DataFileBytes::write(rig.file("RUN_01.PUB"), "file=RUN_01.TDD\nnext=12\nseq=2\n");
+        rig.run();
+        rig.link->comeUp();
+        rig.saveRecords(1);
+        rig.catchUp();
+        QCOMPARE(rig.seqs(1), QList<qint64>{3});
+        QCOMPARE(rig.seqs(1, true), QList<qint64>{});
+    }
+
     // Data files gone while a backlog is caught up, and between runs: what they held is said
     // lost, and every other record keeps its number.
     void dataFilesGoneDuringCatchUpAndBetweenRuns() {
