@@ -1832,14 +1832,6 @@ Daily files of one meter are shown as one time line.</translation>
         <translation>%1 is no longer in the data folder: %2 went with it</translation>
     </message>
     <message>
-        <source>%1 is shorter than before: %2 are no longer in it</source>
-        <translation>%1 is shorter than before: %2 are no longer in it</translation>
-    </message>
-    <message>
-        <source>%1 is another file now: %2 of the one before are no longer there</source>
-        <translation>%1 is another file now: %2 of the one before are no longer there</translation>
-    </message>
-    <message>
         <source>meter %1: %2 (%3); the numbers of the records still there stay</source>
         <translation>meter %1: %2 (%3); the numbers of the records still there stay</translation>
     </message>
@@ -1874,6 +1866,14 @@ Daily files of one meter are shown as one time line.</translation>
     <message>
         <source>(none)</source>
         <translation>(none)</translation>
+    </message>
+    <message>
+        <source>%1 is shorter than before: it no longer holds %2</source>
+        <translation>%1 is shorter than before: it no longer holds %2</translation>
+    </message>
+    <message>
+        <source>%1 is another file now: %2 went with the one before</source>
+        <translation>%1 is another file now: %2 went with the one before</translation>
     </message>
 </context>
 <context>

@@ -1832,14 +1832,6 @@ Daily files of one meter are shown as one time line.</source>
         <translation>%1이(가) 데이터 폴더에 더 이상 없습니다. %2도 함께 없어졌습니다</translation>
     </message>
     <message>
-        <source>%1 is shorter than before: %2 are no longer in it</source>
-        <translation>%1이(가) 전보다 짧아졌습니다. %2이(가) 더 이상 없습니다</translation>
-    </message>
-    <message>
-        <source>%1 is another file now: %2 of the one before are no longer there</source>
-        <translation>%1이(가) 다른 파일로 바뀌었습니다. 이전 파일의 %2이(가) 더 이상 없습니다</translation>
-    </message>
-    <message>
         <source>meter %1: %2 (%3); the numbers of the records still there stay</source>
         <translation>계기 %1: %2(%3). 남아 있는 기록의 번호는 바뀌지 않습니다</translation>
     </message>
@@ -1874,6 +1866,14 @@ Daily files of one meter are shown as one time line.</source>
     <message>
         <source>(none)</source>
         <translation>(없음)</translation>
+    </message>
+    <message>
+        <source>%1 is shorter than before: it no longer holds %2</source>
+        <translation>%1이(가) 전보다 짧아졌습니다. %2이(가) 더 이상 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 is another file now: %2 went with the one before</source>
+        <translation>%1이(가) 다른 파일로 바뀌었습니다. 이전 파일의 %2이(가) 함께 없어졌습니다</translation>
     </message>
 </context>
 <context>

@@ -257,7 +257,6 @@ void RecordPublisher::open(Stream& s, const RecordPlace* firstRecord) {
         if (!s.state.ahead.isEmpty())
             given = std::max(given, s.state.ahead.back().last);
         s.numbers.raiseTo(given + 1);
-        sayChanges(s, changes);
     } else if (numbers != RecordNumbers::Loaded::Missing || state != StateLoaded::Missing) {
         // Published before, but how far the broker got is not known: what the files hold is
         // sent again, with the numbers it had; a subscriber drops the copies by them.
@@ -274,6 +273,7 @@ void RecordPublisher::open(Stream& s, const RecordPlace* firstRecord) {
         // records saved before publishing was switched on are not sent, but count.
         s.state.seq = firstRecord ? s.numbers.seqOf(*firstRecord) - 1 : s.numbers.last();
     }
+    sayChanges(s, changes);
     // Written at once, so that a run killed before anything is delivered still knows.
     handOver(s);
 }
@@ -333,11 +333,12 @@ void RecordPublisher::sayChanges(Stream& s, const QList<RecordNumbers::Change>& 
             what = tr("%1 is no longer in the data folder: %2 went with it").arg(c.file, numbers);
             break;
         case RecordNumbers::Change::Shrunk:
-            what = tr("%1 is shorter than before: %2 are no longer in it").arg(c.file, numbers);
+            what = tr("%1 is shorter than before: it no longer holds %2").arg(c.file, numbers);
             break;
         case RecordNumbers::Change::Replaced:
-            what = tr("%1 is another file now: %2 of the one before are no longer there")
-                       .arg(c.file, numbers);
+            what = tr("%1 is another file now: %2 went with the one before").arg(c.file, numbers);
+            if (s.headerFile == c.file)
+                s.headerFile.clear(); // its header is read again
             break;
         }
         Q_EMIT message(tr("meter %1: %2 (%3); the numbers of the records still there stay")
