@@ -406,11 +406,13 @@ void RecordPublisher::recordSaved(const SavedRecord& saved) {
     const bool known = m_streams.count(saved.address) > 0;
     const RecordPlace place{QFileInfo(saved.file).fileName(), saved.index};
     Stream& s = stream(saved.address, &place);
+    if (s.files.folder().isEmpty())
+        return; // no data folder: nothing was saved
     QList<RecordNumbers::Change> changes;
     const qint64 seq = known ? s.numbers.number(place, &changes) : s.numbers.seqOf(place);
     sayChanges(s, changes);
     if (seq <= 0)
-        return; // no data folder: nothing was saved
+        return;
     if (!saved.description.isEmpty()) {
         const MeterDescription d =
             DescribeMeter(saved.address, saved.modelCode, saved.firmware, saved.description);
