@@ -1,8 +1,8 @@
 #include "pages/frmTD_P_ARM_DI.h"
 
-#include "pages/AlarmRules.h"
+#include "pagerules/AlarmRules.h"
+#include "pagerules/StepRules.h"
 #include "pages/PageKit.h"
-#include "pages/StepRules.h"
 #include "paramset/ParamSet.h"
 #include "paramset/ParamText.h"
 

@@ -1,7 +1,7 @@
 #include "paramset/ParamGridText.h"
 
 #include "core/TextTable.h"
-#include "pages/ChannelInputs.h"
+#include "pagerules/ChannelInputs.h"
 #include "paramset/ParamTables.h"
 
 #include <algorithm>

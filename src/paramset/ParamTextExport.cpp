@@ -1,6 +1,6 @@
 #include "paramset/ParamTextExport.h"
 
-#include "pages/RowRules.h"
+#include "pagerules/RowRules.h"
 #include "paramset/ParamSet.h"
 #include "paramset/ParamTables.h"
 #include "paramset/ParamTextForm.h"

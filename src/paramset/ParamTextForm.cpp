@@ -1,7 +1,7 @@
 #include "paramset/ParamTextForm.h"
 
 #include "core/CodePage.h"
-#include "pages/RowRules.h"
+#include "pagerules/RowRules.h"
 #include "paramset/ParamCompare.h"
 
 #include <QCoreApplication>

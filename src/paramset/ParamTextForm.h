@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/SetRules.h"
+#include "pagerules/SetRules.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamText.h"
 

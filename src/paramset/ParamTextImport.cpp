@@ -1,7 +1,7 @@
 #include "paramset/ParamTextImport.h"
 
-#include "pages/RowRules.h"
-#include "pages/SetRules.h"
+#include "pagerules/RowRules.h"
+#include "pagerules/SetRules.h"
 #include "paramset/ParamTextForm.h"
 #include "paramset/ParamTextSyntax.h"
 

@@ -2,7 +2,7 @@
 // reaches, what a page shows for what a cell holds, and what it refuses.
 #include "core/AppPaths.h"
 #include "core/Clock.h"
-#include "pages/AlarmRules.h"
+#include "pagerules/AlarmRules.h"
 #include "pages/AlarmTypePictures.h"
 #include "pages/PageBindings.h"
 #include "pages/PageContextOf.h"

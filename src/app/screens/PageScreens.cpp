@@ -4,7 +4,7 @@
 #include "comm/RequestCodes.h"
 #include "core/AppPaths.h"
 #include "core/Clock.h"
-#include "pages/AlarmRules.h"
+#include "pagerules/AlarmRules.h"
 #include "pages/PageContextOf.h"
 #include "pages/frmTD_P_ARM_DI.h"
 #include "pages/frmTD_P_Display.h"

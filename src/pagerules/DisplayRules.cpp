@@ -1,4 +1,4 @@
-#include "pages/DisplayRules.h"
+#include "pagerules/DisplayRules.h"
 
 #include "paramset/ParamText.h"
 

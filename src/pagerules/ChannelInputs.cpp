@@ -1,4 +1,4 @@
-#include "pages/ChannelInputs.h"
+#include "pagerules/ChannelInputs.h"
 
 #include "paramset/ParamText.h"
 

@@ -1,4 +1,4 @@
-#include "pages/EntryRules.h"
+#include "pagerules/EntryRules.h"
 
 #include <QCoreApplication>
 #include <cmath>

@@ -1,12 +1,12 @@
-#include "pages/RowRules.h"
+#include "pagerules/RowRules.h"
 
 #include "clock/ClockFields.h"
 #include "comm/ChannelColours.h"
-#include "pages/AlarmRules.h"
-#include "pages/ChannelInputs.h"
-#include "pages/DisplayGroups.h"
-#include "pages/DisplayRules.h"
-#include "pages/SystemRules.h"
+#include "pagerules/AlarmRules.h"
+#include "pagerules/ChannelInputs.h"
+#include "pagerules/DisplayGroups.h"
+#include "pagerules/DisplayRules.h"
+#include "pagerules/SystemRules.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamText.h"
 

@@ -1,4 +1,4 @@
-#include "pages/StepRules.h"
+#include "pagerules/StepRules.h"
 
 int StepWrapped(int value, int delta, int low, int high) {
     if (value < low || value > high)

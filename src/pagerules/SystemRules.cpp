@@ -1,4 +1,4 @@
-#include "pages/SystemRules.h"
+#include "pagerules/SystemRules.h"
 
 #include "clock/ClockFields.h"
 

@@ -1,12 +1,12 @@
 // The rules behind the parameter pages' controls: stepping through lists and ranges, display
 // group membership, the limits of entry boxes, the firmware-dependent lists.
-#include "pages/AlarmRules.h"
-#include "pages/DisplayGroups.h"
-#include "pages/DisplayRules.h"
+#include "pagerules/AlarmRules.h"
+#include "pagerules/DisplayGroups.h"
+#include "pagerules/DisplayRules.h"
+#include "pagerules/RowRules.h"
+#include "pagerules/StepRules.h"
+#include "pagerules/SystemRules.h"
 #include "pages/PageKit.h"
-#include "pages/RowRules.h"
-#include "pages/StepRules.h"
-#include "pages/SystemRules.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamText.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/RowRules.h"
+#include "pagerules/RowRules.h"
 
 #include <functional>
 

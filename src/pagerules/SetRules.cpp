@@ -1,7 +1,7 @@
-#include "pages/SetRules.h"
+#include "pagerules/SetRules.h"
 
 #include "clock/ClockFields.h"
-#include "pages/DisplayGroups.h"
+#include "pagerules/DisplayGroups.h"
 #include "paramset/ParamFields.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "pages/AlarmRules.h"
+#include "pagerules/AlarmRules.h"
 
 #include <QCoreApplication>
 

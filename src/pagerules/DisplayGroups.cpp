@@ -1,4 +1,4 @@
-#include "pages/DisplayGroups.h"
+#include "pagerules/DisplayGroups.h"
 
 #include <QCoreApplication>
 
