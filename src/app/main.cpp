@@ -8,7 +8,7 @@
 #include "help/HelpCentre.h"
 #include "language/Language.h"
 #include "logging/SaveSettings.h"
-#include "paramset/ParamSetFiles.h"
+#include "paramtext/ParamSetFiles.h"
 #include "viewer/GraphViewerWindow.h"
 
 #include <QApplication>

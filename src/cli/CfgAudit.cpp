@@ -6,7 +6,7 @@
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamSetFiles.h"
+#include "paramtext/ParamSetFiles.h"
 
 #include <QDir>
 #include <QJsonArray>

@@ -10,7 +10,7 @@
 #include "paramset/ParamFile.h"
 #include "paramset/ParamGridText.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamSetFiles.h"
+#include "paramtext/ParamSetFiles.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/TextTableModel.h"
 #include "widgets/TwoColourBar.h"

@@ -1,10 +1,10 @@
-#include "paramset/ParamTextExport.h"
+#include "paramtext/ParamTextExport.h"
 
 #include "pagerules/RowRules.h"
 #include "paramset/ParamSet.h"
 #include "paramset/ParamTables.h"
-#include "paramset/ParamTextForm.h"
-#include "paramset/ParamTextSyntax.h"
+#include "paramtext/ParamTextForm.h"
+#include "paramtext/ParamTextSyntax.h"
 
 #include <QStringList>
 

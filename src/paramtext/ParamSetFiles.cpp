@@ -1,11 +1,11 @@
-#include "paramset/ParamSetFiles.h"
+#include "paramtext/ParamSetFiles.h"
 
 #include "core/FileRead.h"
 #include "core/FileWrite.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamTextExport.h"
-#include "paramset/ParamTextImport.h"
-#include "paramset/ParamTextSyntax.h"
+#include "paramtext/ParamTextExport.h"
+#include "paramtext/ParamTextImport.h"
+#include "paramtext/ParamTextSyntax.h"
 
 #include <QCoreApplication>
 #include <QDir>

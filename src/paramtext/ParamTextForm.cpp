@@ -1,4 +1,4 @@
-#include "paramset/ParamTextForm.h"
+#include "paramtext/ParamTextForm.h"
 
 #include "core/CodePage.h"
 #include "pagerules/RowRules.h"

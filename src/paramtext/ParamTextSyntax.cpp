@@ -1,4 +1,4 @@
-#include "paramset/ParamTextSyntax.h"
+#include "paramtext/ParamTextSyntax.h"
 
 #include <QCoreApplication>
 

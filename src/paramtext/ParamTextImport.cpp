@@ -1,9 +1,9 @@
-#include "paramset/ParamTextImport.h"
+#include "paramtext/ParamTextImport.h"
 
 #include "pagerules/RowRules.h"
 #include "pagerules/SetRules.h"
-#include "paramset/ParamTextForm.h"
-#include "paramset/ParamTextSyntax.h"
+#include "paramtext/ParamTextForm.h"
+#include "paramtext/ParamTextSyntax.h"
 
 #include <QCoreApplication>
 #include <QHash>

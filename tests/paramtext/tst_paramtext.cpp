@@ -5,10 +5,10 @@
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamSetFiles.h"
-#include "paramset/ParamTextExport.h"
-#include "paramset/ParamTextImport.h"
-#include "paramset/ParamTextSyntax.h"
+#include "paramtext/ParamSetFiles.h"
+#include "paramtext/ParamTextExport.h"
+#include "paramtext/ParamTextImport.h"
+#include "paramtext/ParamTextSyntax.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,7 +19,7 @@ const char* const kGoldens[] = {"p02_105", "p02_150", "p04_110", "p04_116", "p04
                                 "p06_115", "p06_210", "p12_105", "p12_120", "p12_150"};
 
 QByteArray golden(const QString& stem) {
-    return ReadBytes(QFINDTESTDATA(QStringLiteral("data/%1.CFG").arg(stem)));
+    return ReadBytes(QFINDTESTDATA(QStringLiteral("../paramset/data/%1.CFG").arg(stem)));
 }
 
 // A twelve-channel set a recorder may hold though the pages never make it: GROUP 1 holds eight
