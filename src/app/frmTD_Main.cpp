@@ -25,7 +25,7 @@
 #include "logging/frmTD_Set_DSave.h"
 #include "monitor/MonitorFactory.h"
 #include "pages/PageFactory.h"
-#include "paramset/frmTD_Parameter.h"
+#include "paramwindow/frmTD_Parameter.h"
 #include "publish/EnginePublishing.h"
 #include "publish/RecordPublisher.h"
 #include "publish/frmTD_Set_Publish.h"

@@ -4,7 +4,7 @@
 #include "pages/frmTD_P_Channel.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
-#include "paramset/frmTD_Parameter.h"
+#include "paramwindow/frmTD_Parameter.h"
 #include "widgets/TwoColourBar.h"
 
 #include <QTabWidget>

@@ -2,13 +2,13 @@
 // dialog, marks and unsaved changes, and the whole round on the demo bus: upload, change a
 // channel on the channel page, download, upload again and find the change in the meter.
 
-#include "AppTestSupport.h"
+#include "app/AppTestSupport.h"
 #include "app/screens/DemoSession.h"
 #include "pages/frmTD_P_Channel.h"
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
-#include "paramset/frmTD_Parameter.h"
+#include "paramwindow/frmTD_Parameter.h"
 #include "sim/SimBus.h"
 #include "sim/SimMeter.h"
 #include "simlink/SimSerialLink.h"

@@ -1,4 +1,4 @@
-#include "paramset/ParamGridText.h"
+#include "paramwindow/ParamGridText.h"
 
 #include "core/TextTable.h"
 #include "pagerules/ChannelInputs.h"

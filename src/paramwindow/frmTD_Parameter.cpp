@@ -1,4 +1,4 @@
-#include "paramset/frmTD_Parameter.h"
+#include "paramwindow/frmTD_Parameter.h"
 
 #include "comm/CommEngine.h"
 #include "comm/ReplyDecoder.h"
@@ -8,9 +8,9 @@
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamFile.h"
-#include "paramset/ParamGridText.h"
 #include "paramset/ParamSet.h"
 #include "paramtext/ParamSetFiles.h"
+#include "paramwindow/ParamGridText.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/TextTableModel.h"
 #include "widgets/TwoColourBar.h"
