@@ -1,6 +1,6 @@
 #include "pagerules/ChannelInputs.h"
 
-#include "paramset/ParamText.h"
+#include "paramset/FieldText.h"
 
 #include <QVector>
 #include <algorithm>

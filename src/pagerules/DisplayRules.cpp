@@ -1,6 +1,6 @@
 #include "pagerules/DisplayRules.h"
 
-#include "paramset/ParamText.h"
+#include "paramset/FieldText.h"
 
 NumberRule ScrollSpeed() {
     return NumberRule::between(ScrollSpeedLow, ScrollSpeedHigh);

@@ -7,8 +7,8 @@
 #include "pagerules/DisplayGroups.h"
 #include "pagerules/DisplayRules.h"
 #include "pagerules/SystemRules.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamFields.h"
-#include "paramset/ParamText.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -3,8 +3,8 @@
 #include "pagerules/AlarmRules.h"
 #include "pagerules/StepRules.h"
 #include "pages/PageKit.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamText.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

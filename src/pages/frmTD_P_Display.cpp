@@ -4,8 +4,8 @@
 #include "pagerules/EntryRules.h"
 #include "pagerules/StepRules.h"
 #include "pages/PageKit.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamText.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -6,9 +6,9 @@
 #include "pagerules/StepRules.h"
 #include "pagerules/SystemRules.h"
 #include "pages/PageKit.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamText.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/WinColour.h"
 

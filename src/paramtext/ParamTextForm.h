@@ -1,8 +1,8 @@
 #pragma once
 
 #include "pagerules/SetRules.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamFile.h"
-#include "paramset/ParamText.h"
 
 #include <QBitArray>
 #include <QString>

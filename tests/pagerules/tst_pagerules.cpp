@@ -7,8 +7,8 @@
 #include "pagerules/StepRules.h"
 #include "pagerules/SystemRules.h"
 #include "pages/PageKit.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamFields.h"
-#include "paramset/ParamText.h"
 
 #include <QTest>
 

@@ -4,8 +4,8 @@
 #include "pagerules/ChannelInputs.h"
 #include "pages/frmInputKey.h"
 #include "pages/frmTD_P_Channel.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamText.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QGroupBox>

@@ -10,8 +10,8 @@
 #include "pages/frmTD_P_Display.h"
 #include "pages/frmTD_P_Main.h"
 #include "pages/frmTD_P_System.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamText.h"
 #include "support/ModalRecorder.h"
 
 #include <QApplication>

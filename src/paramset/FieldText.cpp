@@ -1,4 +1,4 @@
-#include "paramset/ParamText.h"
+#include "paramset/FieldText.h"
 
 #include "comm/ChannelColours.h"
 #include "core/CodePage.h"
