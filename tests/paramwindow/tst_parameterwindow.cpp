@@ -3,12 +3,12 @@
 // channel on the channel page, download, upload again and find the change in the meter.
 
 #include "app/AppTestSupport.h"
-#include "app/screens/DemoSession.h"
 #include "pages/frmTD_P_Channel.h"
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
 #include "paramwindow/frmTD_Parameter.h"
+#include "screens/DemoSession.h"
 #include "sim/SimBus.h"
 #include "sim/SimMeter.h"
 #include "simlink/SimSerialLink.h"

@@ -1,10 +1,10 @@
-#include "app/screens/DemoSession.h"
-#include "app/screens/ScreenRegistry.h"
 #include "pages/frmInputKey.h"
 #include "pages/frmTD_P_Channel.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
 #include "paramwindow/frmTD_Parameter.h"
+#include "screens/DemoSession.h"
+#include "screens/ScreenRegistry.h"
 #include "widgets/TwoColourBar.h"
 
 #include <QTabWidget>

@@ -1,6 +1,6 @@
-#include "app/screens/ScreenRegistry.h"
 #include "dataview/SyntheticDataFile.h"
 #include "logging/DataTime.h"
+#include "screens/ScreenRegistry.h"
 #include "viewer/ChannelTable.h"
 #include "viewer/GraphViewerWindow.h"
 #include "viewer/TracePlot.h"

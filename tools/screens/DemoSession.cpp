@@ -1,4 +1,4 @@
-#include "app/screens/DemoSession.h"
+#include "screens/DemoSession.h"
 
 #include "app/DemoHome.h"
 #include "comm/MeterList.h"

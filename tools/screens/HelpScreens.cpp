@@ -1,7 +1,7 @@
-#include "app/screens/ScreenRegistry.h"
 #include "help/Guide.h"
 #include "help/HelpWindow.h"
 #include "help/ManualWindow.h"
+#include "screens/ScreenRegistry.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/screens/OffscreenScreen.h"
+#include "screens/OffscreenScreen.h"
 
 #include <QDir>
 #include <QJsonArray>

@@ -2,9 +2,9 @@
 // state, for review and documentation.
 #include "app/AppStyle.h"
 #include "app/MessageBoxes.h"
-#include "app/screens/OffscreenScreen.h"
-#include "app/screens/ScreenRegistry.h"
 #include "language/Language.h"
+#include "screens/OffscreenScreen.h"
+#include "screens/ScreenRegistry.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

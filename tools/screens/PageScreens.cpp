@@ -1,4 +1,3 @@
-#include "app/screens/ScreenRegistry.h"
 #include "comm/CommEngine.h"
 #include "comm/MeterList.h"
 #include "comm/RequestCodes.h"
@@ -11,6 +10,7 @@
 #include "pages/frmTD_P_Main.h"
 #include "pages/frmTD_P_System.h"
 #include "paramset/ParamSet.h"
+#include "screens/ScreenRegistry.h"
 #include "simlink/SimSerialLink.h"
 
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "app/screens/ScreenRegistry.h"
+#include "screens/ScreenRegistry.h"
 
 #include "widgets/ScreenFit.h"
 

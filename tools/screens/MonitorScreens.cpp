@@ -1,6 +1,6 @@
-#include "app/screens/ScreenRegistry.h"
 #include "monitor/MonitorDemo.h"
 #include "monitor/MonitorFactory.h"
+#include "screens/ScreenRegistry.h"
 
 #include <QDialog>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "app/screens/DemoSession.h"
-#include "app/screens/ScreenRegistry.h"
 #include "clock/frmTD_DateReserve.h"
+#include "screens/DemoSession.h"
+#include "screens/ScreenRegistry.h"
 #include "sim/SimBus.h"
 #include "simlink/SimSerialLink.h"
 
