@@ -1,4 +1,4 @@
-#include "monitor/ChannelDisplay.h"
+#include "comm/ChannelDisplay.h"
 
 #include "comm/ChannelColours.h"
 #include "comm/ChannelUnits.h"
