@@ -131,7 +131,7 @@ public:
                 m_c.out.flush();
             }
         }
-        session.engine().closePort();
+        session.close();
         return true;
     }
 

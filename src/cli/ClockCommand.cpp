@@ -221,25 +221,30 @@ int RunClock(const QStringList& arguments) {
     }
 
     // The channel scan and the first settings read run to their end before another meter is
-    // selected; a selection would cut them short.
+    // selected; a selection would cut them short. A selected meter that stopped answering in
+    // them is not waited for.
     using State = CommEngine::SettingsState;
+    const CommState& s = engine.state();
     session.runUntil(
         [&] {
             return engine.phase() == CommEngine::Phase::Closed ||
                    engine.settingsState() == State::Complete ||
-                   engine.settingsState() == State::Incomplete;
+                   engine.settingsState() == State::Incomplete ||
+                   HasStoppedAnswering(engine, s.gSelMeter);
         },
         requestBudgetMs(c) * (13 * c.meters.size() + 13) + 10000);
 
     QList<MeterClockResult> results;
-    const CommState& s = engine.state();
     for (int k = 0; scanned && k < s.meterCount(); ++k) {
         if (engine.phase() == CommEngine::Phase::Closed)
             break;
+        // What the meter before left in the engine goes; after the last one the close does.
+        if (k > 0)
+            ReleaseMeter(session, writer, requestBudgetMs(c));
         results << RunMeterClock(session, writer, drift, k, order, requestBudgetMs(c));
     }
     const QString lost = session.lostReason();
-    engine.closePort();
+    session.close();
     if (c.json)
         printJson(c.out, results, order);
     else

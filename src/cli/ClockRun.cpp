@@ -31,23 +31,6 @@ void noteFailure(MeterClockResult& r, const FailedRequest& f) {
     r.refusedWith = f.isRefusal() ? f.exceptionCode : 0;
 }
 
-// Leaves nothing of this meter's work in the engine: writes still waiting are dropped, a
-// settings read or a write still being repeated is cancelled, and the wait lasts until the
-// request on the line has ended.
-void releaseMeter(EngineSession& session, ClockWriter& writer, qint64 requestBudgetMs) {
-    CommEngine& engine = session.engine();
-    if (!writer.isBusy() && engine.settingsComplete())
-        return;
-    writer.cancel();
-    engine.cancelTransfer();
-    session.runUntil(
-        [&] {
-            return engine.phase() == CommEngine::Phase::Closed ||
-                   (!writer.isBusy() && !engine.isCancelPending());
-        },
-        requestBudgetMs);
-}
-
 // As wall-clock readings, so that a daylight-saving change between two of them counts nothing.
 QDateTime wall(const QDateTime& t) {
     return QDateTime(t.date(), t.time(), Qt::UTC);
@@ -79,6 +62,25 @@ QString readBackProblem(const MeterClockResult& r, const ClockOrder& order,
 
 } // namespace
 
+void ReleaseMeter(EngineSession& session, ClockWriter& writer, qint64 requestBudgetMs) {
+    CommEngine& engine = session.engine();
+    if (!writer.isBusy() && engine.settingsComplete())
+        return;
+    writer.cancel();
+    engine.cancelTransfer();
+    session.runUntil(
+        [&] {
+            return engine.phase() == CommEngine::Phase::Closed ||
+                   (!writer.isBusy() && !engine.isCancelPending());
+        },
+        requestBudgetMs);
+}
+
+bool HasStoppedAnswering(const CommEngine& engine, int meter) {
+    const FailedRequest& last = engine.lastGivenUp();
+    return last.meter == meter && last.failures() > 0 && !engine.isAnswering(meter);
+}
+
 MeterClockResult RunMeterClock(EngineSession& session, ClockWriter& writer, const ClockDrift& drift,
                                int meter, const ClockOrder& order, qint64 requestBudgetMs) {
     CommEngine& engine = session.engine();
@@ -107,11 +109,10 @@ MeterClockResult RunMeterClock(EngineSession& session, ClockWriter& writer, cons
         }
     }
     const auto settled = [&] { return s.gSelMeter == meter && engine.settingsComplete(); };
-    // The first settings read of the run may have given up on this meter already.
+    // The channel scan or the first settings read of the run may have given up on this meter
+    // already.
     const FailedRequest before = engine.lastGivenUp();
-    const bool failedBefore = s.gSelMeter == meter &&
-                              engine.settingsState() == CommEngine::SettingsState::Incomplete &&
-                              before.meter == meter && before.failures() > 0;
+    const bool failedBefore = s.gSelMeter == meter && HasStoppedAnswering(engine, meter);
     if (failedBefore || !waitOnMeter(session, givenUp, settled, settingsMs)) {
         if (engine.phase() == CommEngine::Phase::Closed)
             return closedProblem();
@@ -120,7 +121,6 @@ MeterClockResult RunMeterClock(EngineSession& session, ClockWriter& writer, cons
         else
             r.problem = QStringLiteral("its settings could not be read");
         r.silent = r.silent || !(givenUp || failedBefore);
-        releaseMeter(session, writer, requestBudgetMs);
         return r;
     }
 
@@ -168,10 +168,18 @@ MeterClockResult RunMeterClock(EngineSession& session, ClockWriter& writer, cons
         for (const QByteArray& frame : frames)
             sent = sent && writer.write(frame);
         r.wrote = true;
+        // A meter that does not answer its write is not asked to read back as well; one that
+        // refused it answers, and shows what it holds.
+        const auto silentToTheWrite = [&] {
+            return writeGivenUp && !writeGivenUp.first()->isRefusal();
+        };
         const bool readBack =
-            sent && waitOnMeter(
-                        session, readBackGivenUp, [&] { return !writer.isBusy() && settled(); },
-                        requestBudgetMs * (int(frames.size()) + kSettingsRequests) + 5000);
+            sent &&
+            waitOnMeter(
+                session, readBackGivenUp,
+                [&] { return silentToTheWrite() || (!writer.isBusy() && settled()); },
+                requestBudgetMs * (int(frames.size()) + kSettingsRequests) + 5000) &&
+            !silentToTheWrite();
         QObject::disconnect(outcome);
         if (engine.phase() == CommEngine::Phase::Closed)
             return closedProblem();
@@ -189,7 +197,6 @@ MeterClockResult RunMeterClock(EngineSession& session, ClockWriter& writer, cons
         if (!readBack) {
             // Nothing read back: what the meter holds is not known.
             r.silent = r.silent || readBackGivenUp;
-            releaseMeter(session, writer, requestBudgetMs);
             return r;
         }
     }

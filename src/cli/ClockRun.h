@@ -9,6 +9,7 @@
 
 class ClockDrift;
 class ClockWriter;
+class CommEngine;
 class EngineSession;
 
 // What td700 clock does to each meter.
@@ -40,9 +41,20 @@ struct MeterClockResult {
 // Runs the order against meter index `meter` of an open session that polls: selects the meter,
 // waits for its whole settings read, writes, waits for the settings read that follows, and
 // reads the clock by the next poll. A wait ends as soon as the engine gives a request to the
-// meter up (it stopped answering); a write the meter refuses or does not answer ends the
-// writes to it (a reserve switch never follows a start that was not written). Every wait is
-// bounded by `requestBudgetMs` per request besides, and the engine is back at monitoring,
-// the writer idle, when it returns: the next meter starts afresh whatever this one did.
+// meter up (it stopped answering), and a meter that had stopped answering already is not
+// waited for; a write the meter refuses or does not answer ends the writes to it (a reserve
+// switch never follows a start that was not written), and one it does not answer ends the
+// meter's work: no read-back is waited for. Every wait is bounded by `requestBudgetMs` per
+// request besides. What a meter that failed leaves in the engine (writes waiting, a settings
+// read being repeated) stays until ReleaseMeter() or the session's close.
 MeterClockResult RunMeterClock(EngineSession& session, ClockWriter& writer, const ClockDrift& drift,
                                int meter, const ClockOrder& order, qint64 requestBudgetMs);
+
+// Leaves nothing of a meter's work in the engine: writes still waiting are dropped, a settings
+// read or a write still being repeated is cancelled, and the wait lasts until the request on
+// the line has ended. The engine is back at monitoring, the writer idle, so that the next meter
+// starts afresh whatever the one before did.
+void ReleaseMeter(EngineSession& session, ClockWriter& writer, qint64 requestBudgetMs);
+
+// The meter gave up its last request, three failures in a row, and has answered nothing since.
+bool HasStoppedAnswering(const CommEngine& engine, int meter);

@@ -257,7 +257,7 @@ int RunDownload(const QStringList& arguments) {
             }
         }
     }
-    session.engine().closePort();
+    session.close();
     if (!session.lostReason().isEmpty())
         return Exit::Failed;
     return failed ? Exit::Failed : silent ? Exit::MeterLost : Exit::Done;

@@ -71,6 +71,7 @@ EngineSession::EngineSession(const CliContext& c)
     }
     m_engine->setPortSettings(c.port);
     m_engine->tmrRX_TOVR().setInterval(c.replyTimeoutMs);
+    m_replyTimeoutMs = c.replyTimeoutMs;
     m_engine->setLink(m_link.get());
     if (m_link)
         QObject::connect(m_link.get(), &SerialLink::linkLost,
@@ -78,8 +79,15 @@ EngineSession::EngineSession(const CliContext& c)
 }
 
 EngineSession::~EngineSession() {
-    m_engine->closePort();
+    close();
     m_engine.reset();
+}
+
+void EngineSession::close() {
+    CommEngine& e = *m_engine;
+    e.closeWhenIdle();
+    runUntil([&e] { return e.phase() == CommEngine::Phase::Closed; }, m_replyTimeoutMs + 500);
+    e.closePort();
 }
 
 bool EngineSession::open(QString* why) {
@@ -119,6 +127,7 @@ bool EngineSession::runUntil(const std::function<bool()>& done, qint64 maxMs) {
         QObject::connect(e, &CommEngine::settingsRead, &loop, check),
         QObject::connect(e, &CommEngine::portOpenChanged, &loop, check),
         QObject::connect(e, &CommEngine::meterAnswering, &loop, check),
+        QObject::connect(e, &CommEngine::requestGivenUp, &loop, check),
         QObject::connect(e, &CommEngine::meterSkipped, &loop, check),
         QObject::connect(e, &CommEngine::settingsStateChanged, &loop, check),
     };

@@ -27,6 +27,7 @@ public:
     ~EngineSession();
 
     CommEngine& engine() { return *m_engine; }
+    Clock& clock() { return m_clock; }
     const Clock& clock() const { return m_clock; }
     // Opens the port and starts the scan; false with the reason when it cannot be opened.
     bool open(QString* why);
@@ -35,12 +36,17 @@ public:
     bool runUntil(const std::function<bool()>& done, qint64 maxMs);
     // Why the line went away while open (an unplugged adapter); empty while it did not.
     QString lostReason() const { return m_lostReason; }
+    // Ends the run on the line: sends nothing more, waits for the reply to the request on the
+    // line (up to its time-out) so that it is not left for the next program, and closes the
+    // port. The session does so itself when it ends.
+    void close();
 
 private:
     SystemClock m_clock;
     std::unique_ptr<SerialLink> m_link;
     std::unique_ptr<CommEngine> m_engine;
     QString m_lostReason;
+    qint64 m_replyTimeoutMs = 0;
 };
 
 // The first request the engine gives up (three failures in a row) from now on among those

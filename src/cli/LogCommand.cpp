@@ -186,7 +186,9 @@ int RunLog(const QStringList& arguments) {
 
     EngineSession session(c);
     CommEngine& engine = session.engine();
-    SystemClock clock;
+    // One clock for the engine and the saving, so that the save check takes its turn among
+    // the engine's timers in time order.
+    Clock& clock = session.clock();
     DataFileWriter writer(clock, engine);
     writer.setSettings(settings);
 
@@ -195,13 +197,10 @@ int RunLog(const QStringList& arguments) {
         c.err.flush();
     };
     // Connected first: a save instant's gaps are known before its line is printed.
-    LogWatch records(engine, writer, session.clock(), settings, say);
+    LogWatch records(engine, writer, clock, settings, say);
 
-    quint64 saves = 0, written = 0;
     QObject::connect(
         &writer, &DataFileWriter::saved, [&](const QDateTime& at, const QStringList& files) {
-            ++saves;
-            written += quint64(files.size());
             const QString time = at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
             QStringList shown;
             for (const QString& f : files)
@@ -263,7 +262,7 @@ int RunLog(const QStringList& arguments) {
             publisher.addMeter(address);
         if (!publisher.start(&why)) {
             c.err << "td700 log: " << why << '\n';
-            engine.closePort();
+            session.close();
             return Exit::Usage;
         }
     }
@@ -322,33 +321,29 @@ int RunLog(const QStringList& arguments) {
     watch.start(kStopPollMs);
 
     loop.exec();
+    // The run ends here; what follows (the port closing, the broker taking its leave) is no
+    // part of it, and no save instant passing meanwhile was due.
+    const QDateTime end = clock.currentDateTime();
 
     // Every record is on disk once its tick returns; stopping only ends the ticks.
     writer.tmrDSave().stop();
     QObject::disconnect(phaseWatch);
     reopen.stop();
-    engine.closePort();
+    session.close();
+    if (polled)
+        records.finish(end);
     qint64 undelivered = 0;
     if (publisher.isRunning()) {
         publisher.stop();
         undelivered = publisher.waiting();
     }
-    if (polled)
-        records.finish();
-    const quint64 failures = records.writeFailures();
-    const quint64 missing = records.recordsMissing();
-    c.err << "td700 log: " << stopReason << "; " << saves << (saves == 1 ? " save, " : " saves, ")
-          << written << (written == 1 ? " record" : " records") << " written";
-    if (failures > 0)
-        c.err << ", " << failures << " failed";
-    if (missing > 0)
-        c.err << ", " << missing << (missing == 1 ? " record" : " records") << " missing";
+    c.err << "td700 log: " << stopReason << "; " << records.summary();
     if (undelivered > 0)
         c.err << ", " << undelivered << (undelivered == 1 ? " record" : " records")
               << " not yet at the broker (sent on the next run)";
     c.err << '\n';
     c.err.flush();
-    if (exitCode == Exit::Done && (failures > 0 || missing > 0))
+    if (exitCode == Exit::Done && records.recordsMissing() > 0)
         return Exit::RecordsLost;
     return exitCode;
 }

@@ -43,12 +43,14 @@ QString ParamSession::Meter::describe() const {
 }
 
 // The scan and the monitoring cycle pass a silent meter over by themselves; the settings
-// read, the transfers and the clock write are the selected meter's and would go on asking.
+// read, the transfers and the clock write are the selected meter's and would go on asking. The
+// selected meter's channel descriptions come first: one it gives up is the meter lost.
 ParamSession::ParamSession(EngineSession& session, CliContext& context)
     : m_session(session)
     , m_c(context)
-    , m_givenUp(session.engine(), [](const FailedRequest& f) {
-        return f.code >= RC_READ_COMMON && f.code < RC_PROBE_CHANNEL;
+    , m_givenUp(session.engine(), [&engine = session.engine()](const FailedRequest& f) {
+        return (f.code >= RC_READ_COMMON && f.code < RC_PROBE_CHANNEL) ||
+               (f.code >= RC_PROBE_CHANNEL && f.meter == engine.state().gSelMeter);
     }) {
     QObject::connect(&engine(), &CommEngine::requestSent, [this](int code, int) {
         m_monitoring = m_monitoring || code == RC_POLL_STATUS;
@@ -229,6 +231,6 @@ bool UploadSelectedMeter(CliContext& c, ParamSet& set, ParamSession::Meter* mete
         *exitCode = bus.givenUp() ? Exit::MeterLost : Exit::Failed;
         return false;
     }
-    session.engine().closePort();
+    session.close();
     return true;
 }

@@ -332,7 +332,7 @@ int RunPoll(const QStringList& arguments) {
     else
         printText(c.out, engine, watch);
     c.out.flush();
-    engine.closePort();
+    session.close();
     if (!scanned || !lost.isEmpty() || (!finished && !watch.anyLost())) {
         c.err << "td700: polling did not finish"
               << (lost.isEmpty() ? QString() : QStringLiteral(": ") + AsClause(lost)) << '\n';

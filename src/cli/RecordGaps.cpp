@@ -22,7 +22,9 @@ void RecordGaps::instant(const QDateTime& saved, const QList<Outcome>& outcomes)
     if (m_last.isValid()) {
         // The instants of the schedule between the last save and this one never came.
         const QDateTime before = at.addSecs(-1);
-        if (const qint64 between = m_schedule.count(m_last, before); between > 0)
+        const qint64 between = m_schedule.count(m_last, before);
+        m_instantsMissed += quint64(between);
+        if (between > 0)
             for (Outcome due : std::as_const(m_lastDue)) {
                 due.why = idleWhy();
                 miss(due, m_schedule.firstAfter(m_last), m_schedule.lastUpTo(before),
@@ -79,7 +81,9 @@ void RecordGaps::finish(const QDateTime& end) {
     if (m_last.isValid()) {
         // An instant in the last second may still have been on its way.
         const QDateTime upTo = end.addMSecs(-1000);
-        if (const qint64 missed = m_schedule.count(m_last, upTo); missed > 0)
+        const qint64 missed = m_schedule.count(m_last, upTo);
+        m_instantsMissed += quint64(missed);
+        if (missed > 0)
             for (Outcome due : std::as_const(m_lastDue)) {
                 due.why = idleWhy();
                 miss(due, m_schedule.firstAfter(m_last), m_schedule.lastUpTo(upTo),

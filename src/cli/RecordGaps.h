@@ -35,6 +35,8 @@ public:
     void finish(const QDateTime& end);
 
     quint64 lost() const { return m_lost; }
+    // The instants of the schedule that never came, after the first one that did.
+    quint64 instantsMissed() const { return m_instantsMissed; }
 
 private:
     struct Gap {
@@ -54,4 +56,5 @@ private:
     QMap<int, Gap> m_open;
     QString m_idleWhy;
     quint64 m_lost = 0;
+    quint64 m_instantsMissed = 0;
 };

@@ -86,7 +86,7 @@ int RunScan(const QStringList& arguments) {
     const bool anyOnline =
         std::any_of(lines.begin(), lines.end(), [](const ScanLine& l) { return l.online; });
     const QString lost = session.lostReason();
-    engine.closePort();
+    session.close();
     if (c.json)
         printJson(c.out, lines);
     else

@@ -150,8 +150,10 @@ void CommEngine::onLinkOpenFailed(const QString& reason) {
 void CommEngine::startScan() {
     CommState& s = m_state;
     m_awaitingReply = false;
+    m_closeWhenIdle = false;
     m_reply.clear();
-    m_guard.clear();
+    // Whatever an earlier program left on the line: every meter is unknown until it answers.
+    m_guard.open(QList<int>(s.gMeterAddress.cbegin(), s.gMeterAddress.cend()));
     m_heldRequest.clear();
     m_health.reset(s.meterCount());
     m_parkedSettings = 0;
@@ -180,6 +182,7 @@ void CommEngine::closePort() {
     if (m_link && (m_link->isOpen() || m_link->isOpening()))
         m_link->close();
     m_awaitingReply = false;
+    m_closeWhenIdle = false;
     m_reply.clear();
     m_guard.clear();
     m_heldRequest.clear();
@@ -194,11 +197,22 @@ void CommEngine::closePort() {
     Q_EMIT portClosedMenus(true);
 }
 
+void CommEngine::closeWhenIdle() {
+    if (m_phase == Phase::Closed)
+        return;
+    if (!m_awaitingReply || !isPortOpen()) {
+        closePort();
+        return;
+    }
+    m_closeWhenIdle = true;
+}
+
 void CommEngine::closeByEngine(const QString& panel4, const QString& reason) {
     stopTimers();
     if (m_link && (m_link->isOpen() || m_link->isOpening()))
         m_link->close();
     m_awaitingReply = false;
+    m_closeWhenIdle = false;
     m_reply.clear();
     m_guard.clear();
     m_heldRequest.clear();
@@ -301,6 +315,10 @@ void CommEngine::restartIfStalled() {
 
 void CommEngine::onTxTick() {
     m_tmrTX.stop();
+    if (m_closeWhenIdle) {
+        closePort();
+        return;
+    }
     if (waitsForSilence())
         return;
     CommState& s = m_state;
@@ -374,6 +392,10 @@ bool CommEngine::waitsForSilence() {
 
 // The request ended (answered, given up or refused): the next goes after the interval.
 void CommEngine::scheduleNextRequest() {
+    if (m_closeWhenIdle) {
+        closePort();
+        return;
+    }
     if (m_shortest)
         m_tmrTX.startAt(m_lastByteUs + m_frameSilenceUs);
     else
@@ -390,6 +412,10 @@ QByteArray CommEngine::takeInput() {
 // Sends `request`, or first the fence that keeps a late reply from answering it: the request
 // is then held and goes as soon as the fence is answered.
 void CommEngine::transmit(const QByteArray& request) {
+    if (m_closeWhenIdle) {
+        closePort();
+        return;
+    }
     CommState& s = m_state;
     const QByteArray fence = m_guard.fenceBefore(request);
     m_heldRequest = fence.isEmpty() ? QByteArray() : request;
@@ -402,7 +428,7 @@ void CommEngine::transmit(const QByteArray& request) {
     if (!isPortOpen())
         return;
     m_tmrRX_TOVR.start();
-    m_reply.start(shape, m_guard.lateShapes(frame));
+    m_reply.start(frame, m_guard.lateWhileAwaiting(frame));
     m_guard.sent(frame);
     m_awaitingReply = true;
     ++m_totals.requests;
@@ -468,7 +494,7 @@ void CommEngine::evaluateReceived(bool timedOut) {
 // reply right behind the one taken (the reply to a repeat, in a slow link) settles what the
 // meter owed, so that the next request needs no fence.
 void CommEngine::watchAfter(const ReplyCollector::Outcome& outcome) {
-    m_reply.watch(outcome, m_guard.owedShapes(SlaveOfFrame(m_state.gTxFrame)));
+    m_reply.watch(outcome, m_guard.lateBetweenRequests());
     dropLateReplies();
 }
 
@@ -493,20 +519,21 @@ void CommEngine::dropLateReplies() {
             m_guard.late(frame);
             ++m_totals.lateReplies;
         }
-        const QByteArray& sent = m_state.gTxFrame;
-        m_reply.setLateShapes(m_awaitingReply ? m_guard.lateShapes(sent)
-                                              : m_guard.owedShapes(SlaveOfFrame(sent)));
+        m_reply.setLate(m_awaitingReply ? m_guard.lateWhileAwaiting(m_state.gTxFrame)
+                                        : m_guard.lateBetweenRequests());
     }
 }
 
 // The fence is answered: nothing the meter owed from before can come any more, and the held
 // request goes at once. The fence's reply is counted as a good frame and decoded into nothing;
-// one that does not name the meter's model counts as a bad frame of the held request.
+// one that does not name the meter's model counts as a bad frame of the held request (the
+// opening fence reads no model: the scan has yet to learn it).
 void CommEngine::fenceAnswered(const QByteArray& frame, int loggedRow) {
     CommState& s = m_state;
     const int row = s.gCurMeter + 1;
     const qint64 model = m_tables.sprdStatus.integer(3, row);
-    if (model > 0 && frame.size() >= 5 && quint8(frame[3]) * 256 + quint8(frame[4]) != model) {
+    if (!LateReplyGuard::isOpeningFence(s.gTxFrame) && model > 0 && frame.size() >= 5 &&
+        quint8(frame[3]) * 256 + quint8(frame[4]) != model) {
         m_failures.noteDamaged();
         badFrame(loggedRow);
         return;

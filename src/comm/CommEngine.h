@@ -66,6 +66,10 @@ public:
     // Stops the timers, closes the port (or gives up connecting), clears the link texts,
     // returns to the closed state.
     void closePort();
+    // Closes the port once the request on the line has ended (answered, refused or timed out),
+    // sending nothing more meanwhile, so that its reply is not left on the line for the next
+    // program that opens it. At once when no request is out.
+    void closeWhenIdle();
     bool isPortOpen() const;
     Phase phase() const { return m_phase; }
     // The reason the port was last closed by the engine itself (empty after a user close).
@@ -128,9 +132,10 @@ public:
 
     // Counters of the whole run, for the command-line companion and benchmarks. Every request
     // sent ends as exactly one good frame, time-out or bad frame (the outstanding one aside).
-    // Late replies (replies to requests given up before, dropped) and fences (the short reads
-    // sent before a request that a late reply could otherwise answer, counted with the
-    // requests) are counted apart as well.
+    // Late replies (replies to requests given up before, or left on the line by another
+    // program, dropped) and fences (the short reads sent before a meter's first request after
+    // the line opened, and before a request that a late reply could otherwise answer; counted
+    // with the requests) are counted apart as well.
     struct Totals {
         quint64 requests = 0, goodFrames = 0, timeouts = 0, badFrames = 0;
         quint64 lateReplies = 0, fences = 0;
@@ -249,6 +254,7 @@ private:
     qint64 m_lastByteUs = std::numeric_limits<qint64>::min() / 2; // when bytes were last read
 
     bool m_awaitingReply = false; // a request is out and not yet answered or given up
+    bool m_closeWhenIdle = false; // closes instead of sending the next request
     ReplyCollector m_reply;       // what arrived for it
     LateReplyGuard m_guard;       // what given-up requests may still send back
     QByteArray m_heldRequest;     // the request a fence on the line clears the way for

@@ -12,11 +12,33 @@ constexpr bool fenceCount(int count) {
            count != 2 && count != 35;
 }
 
+QByteArray OpeningFence(int slave) {
+    return BuildReadFrame(slave, LateReplyGuard::OpeningFenceRegister,
+                          LateReplyGuard::OpeningFenceCount);
+}
+
 } // namespace
+
+void LateReplyGuard::open(const QList<int>& slaves) {
+    clear();
+    for (int slave : slaves) {
+        if (slave <= 0 || slave > 255 || m_unknown.test(size_t(slave)))
+            continue;
+        m_unknown.set(size_t(slave));
+        // The reply to the opening fence of a run before, sent before anything of this run.
+        const QByteArray fence = OpeningFence(slave);
+        m_owed[slave] << Owed{fence, ReplyShapeOf(fence), 0, 0, 1};
+    }
+}
 
 void LateReplyGuard::clear() {
     m_owed.clear();
+    m_unknown.reset();
     m_outstanding.clear();
+}
+
+bool LateReplyGuard::isKnown(int slave) const {
+    return slave < 0 || slave > 255 || !m_unknown.test(size_t(slave));
 }
 
 const LateReplyGuard::Owed* LateReplyGuard::ofShape(const Slave& slave, const ReplyShape& shape) {
@@ -27,13 +49,21 @@ const LateReplyGuard::Owed* LateReplyGuard::ofShape(const Slave& slave, const Re
     return oldest;
 }
 
+bool LateReplyGuard::isOpeningFence(const QByteArray& frame) {
+    return frame.size() == 8 && frame == OpeningFence(quint8(frame[0]));
+}
+
 bool LateReplyGuard::isFence(const QByteArray& frame) {
+    if (isOpeningFence(frame))
+        return true;
     return frame.size() == 8 && quint8(frame[1]) == 3 &&
            quint8(frame[2]) * 256 + quint8(frame[3]) == FenceRegister &&
            fenceCount(quint8(frame[4]) * 256 + quint8(frame[5]));
 }
 
 QByteArray LateReplyGuard::fenceBefore(const QByteArray& request) const {
+    if (!isKnown(SlaveOfFrame(request)))
+        return isOpeningFence(request) ? QByteArray() : OpeningFence(SlaveOfFrame(request));
     const auto it = m_owed.find(SlaveOfFrame(request));
     if (it == m_owed.end())
         return {};
@@ -90,6 +120,8 @@ qsizetype LateReplyGuard::settle(Slave& slave, const ReplyShape& shape) {
 
 void LateReplyGuard::answered() {
     const QByteArray request = std::exchange(m_outstanding, {});
+    if (isOpeningFence(request))
+        m_unknown.reset(size_t(SlaveOfFrame(request)));
     const auto it = m_owed.find(SlaveOfFrame(request));
     if (it == m_owed.end())
         return;
@@ -141,20 +173,20 @@ void LateReplyGuard::late(const QByteArray& reply) {
         m_owed.erase(it);
 }
 
-QList<ReplyShape> LateReplyGuard::lateShapes(const QByteArray& request) const {
-    QList<ReplyShape> shapes = owedShapes(SlaveOfFrame(request));
-    shapes.removeAll(ReplyShapeOf(request));
-    return shapes;
+LateReplies LateReplyGuard::lateWhileAwaiting(const QByteArray& request) const {
+    LateReplies late = lateBetweenRequests();
+    late.owed.removeAll(ReplyShapeOf(request));
+    return late;
 }
 
-QList<ReplyShape> LateReplyGuard::owedShapes(int slave) const {
-    QList<ReplyShape> shapes;
-    const auto it = m_owed.find(slave);
-    if (it != m_owed.end())
-        for (const Owed& o : it->second)
-            if (!shapes.contains(o.shape))
-                shapes << o.shape;
-    return shapes;
+LateReplies LateReplyGuard::lateBetweenRequests() const {
+    LateReplies late;
+    late.unknown = m_unknown;
+    for (const auto& [slave, owed] : m_owed)
+        for (const Owed& o : owed)
+            if (!late.owed.contains(o.shape))
+                late.owed << o.shape;
+    return late;
 }
 
 int LateReplyGuard::owedCount(int slave) const {

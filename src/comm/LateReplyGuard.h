@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <bitset>
 #include <map>
 
 // Keeps a late reply from being taken for the reply to another request.
@@ -24,6 +25,14 @@
 // request is outstanding (lateShapes()) or between requests (owedShapes()) is recognised by
 // its shape, dropped, and settles what was sent before it (late()): the reply to a repeat,
 // right behind the late reply taken for it, spares the next request its fence.
+//
+// A line just opened may still bring replies to requests of a program that had it before (one
+// that closed it with a request unanswered, or was killed): nothing of them is known. So every
+// slave of the bus is unknown until it has answered the opening fence, which goes before the
+// first request to it: a read whose count no request of this program or an earlier version
+// reads, in-run fences included. Whatever the slave sends before that reply is late. A
+// previous run of this program may have left the reply to its own opening fence: so one more
+// reply of that shape is owed after the fence is answered, and dropped if it comes.
 class LateReplyGuard {
 public:
     // The fence reads this many registers from FenceRegister, one of the counts that no other
@@ -31,15 +40,24 @@ public:
     static constexpr int FenceRegister = 30001;
     static constexpr int FirstFenceCount = 1;
     static constexpr int LastFenceCount = 46;
+    // The opening fence: the first registers of the common settings, which every model and
+    // firmware holds, in the lowest count that nothing else reads (1 to 47 are the counts of
+    // the fences and the requests from 30001).
+    static constexpr int OpeningFenceRegister = 40001;
+    static constexpr int OpeningFenceCount = 48;
 
-    // Forgets everything (the port opened or closed).
+    // The line opened to these slaves: each is unknown until its opening fence is answered.
+    void open(const QList<int>& slaves);
+    // Forgets everything (the port closed).
     void clear();
 
-    // The fence to send before `request`, or nothing when `request` can go as it is: no owed
-    // request of its slave has its shape, or only the same request (whose reply answers the
-    // same question).
+    // The fence to send before `request`, or nothing when `request` can go as it is: its slave
+    // is known, and no owed request of its slave has its shape, or only the same request
+    // (whose reply answers the same question).
     QByteArray fenceBefore(const QByteArray& request) const;
     static bool isFence(const QByteArray& frame);
+    static bool isOpeningFence(const QByteArray& frame);
+    bool isKnown(int slave) const;
 
     // `frame` went out and is outstanding until answered() or unanswered().
     void sent(const QByteArray& frame);
@@ -51,11 +69,11 @@ public:
     // A whole, good frame of an owed shape arrived while another request was outstanding.
     void late(const QByteArray& reply);
 
-    // The reply shapes owed by the slave of `request`, other than the request's own: what is
-    // dropped while waiting for its reply.
-    QList<ReplyShape> lateShapes(const QByteArray& request) const;
-    // Every reply shape `slave` owes: what is dropped while no request is outstanding.
-    QList<ReplyShape> owedShapes(int slave) const;
+    // What is dropped while waiting for the reply to `request`: the replies owed by every
+    // slave, other than of the request's own shape, and anything of the slaves not yet known.
+    LateReplies lateWhileAwaiting(const QByteArray& request) const;
+    // What is dropped while no request is outstanding.
+    LateReplies lateBetweenRequests() const;
     // Owed requests of a slave (counted by frame).
     int owedCount(int slave) const;
 
@@ -76,6 +94,7 @@ private:
     static const Owed* ofShape(const Slave& slave, const ReplyShape& shape);
 
     std::map<int, Slave> m_owed;
+    std::bitset<256> m_unknown;
     QByteArray m_outstanding;
     quint64 m_outstandingSequence = 0;
     quint64 m_sequence = 0;

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <bitset>
 
 // The bytes received for the outstanding request, kept only from the first place where its
 // reply can still begin. Everything before that place is passed over as it arrives, so noise
@@ -11,8 +12,14 @@
 // held; what was passed over still counts for the verdict (a whole frame that failed its CRC,
 // a frame of the right slave and function but the wrong shape, the number of bytes seen).
 //
-// Late replies: whole, good frames of the slave in the shape of a request it still owes (one
-// given up before) are taken out as they complete, handed over by takeLateReplies(), and count
+// The echo: a two-wire converter that echoes what the master sends puts the request's own
+// bytes in front of the reply. Exactly those bytes, once, are passed over and count for
+// nothing. While the bytes in front could still grow into the echo, no reply is taken from
+// them: a reply whose bytes happen to begin the request's is taken only when the bytes after
+// it part from the request's, or at the time-out.
+//
+// Late replies: whole, good frames that another request may still bring (LateReplies) are
+// taken out as they complete, of whichever slave, handed over by takeLateReplies(), and count
 // for nothing else: not as a bad frame, not towards a reply's worth of bytes, not in the log.
 class ReplyCollector {
 public:
@@ -36,15 +43,15 @@ public:
         qsizetype end = 0; // of a reply or exception: where the bytes after it begin
     };
 
-    // A request went out: forget everything received before it. `late`: the shapes of the
-    // replies the slave still owes, other than `shape`.
-    void start(const ReplyShape& shape, const QList<ReplyShape>& late = {});
-    // The owed shapes changed while waiting (a late reply settled some of them).
-    void setLateShapes(const QList<ReplyShape>& late);
+    // `request` went out: forget everything received before it. `late`: the replies other
+    // requests may still bring (never of the request's own shape).
+    void start(const QByteArray& request, const LateReplies& late = {});
+    // What may arrive late changed while waiting (a late reply settled some of it).
+    void setLate(const LateReplies& late);
     // The request ended with `outcome`: from now on, until the next start(), only late replies
-    // of the shapes `late` (of the same slave) are looked for, first among the bytes that
-    // followed the reply, or in what was held when there was none.
-    void watch(const Outcome& outcome, const QList<ReplyShape>& late);
+    // are looked for, first among the bytes that followed the reply, or in what was held when
+    // there was none.
+    void watch(const Outcome& outcome, const LateReplies& late);
     void clear();
     void add(const QByteArray& bytes);
     // The late replies taken out since the last call, in the order they came.
@@ -61,19 +68,28 @@ public:
 
 private:
     void passOver();
-    // At `at`, the start of a frame of a late shape: 0 when none can begin there, -1 when the
-    // bytes there are still too few to tell, else the frame's length.
+    // At `at`, the echo of the request: its length when whole, -n when it may still be
+    // arriving (n bytes missing), 0 when the bytes there are no echo.
+    int echoAt(qsizetype at) const;
+    // At `at`, the start of a late reply: 0 when none can begin there, -n when n more bytes
+    // are needed to tell, else the frame's length.
     int lateFrameAt(qsizetype at) const;
     void takeOutLate(qsizetype at, int length);
 
     ReplyShape m_shape;
-    QList<ReplyShape> m_late;
+    QByteArray m_request;
+    LateReplies m_late;
+    std::bitset<256> m_lateSlaves; // slaves a late reply may come from
     QByteArray m_held;
     QByteArray m_logTail;
     QList<QByteArray> m_lateReplies;
     qint64 m_received = 0;
-    int m_lateMissing = 0; // bytes a late reply begun at the front still lacks
-    int m_lateHeld = 0;    // bytes of that beginning
+    qint64 m_echoBytes = 0;  // bytes passed over as the echo
+    int m_echoMissing = 0;   // bytes an echo begun at the front still lacks
+    int m_echoHeld = 0;      // bytes of that beginning
+    int m_lateMissing = 0;   // bytes a late reply begun at the front still lacks
+    int m_lateHeld = 0;      // bytes of that beginning
+    bool m_echoDone = false; // the echo was passed over (there is one at most)
     bool m_damaged = false;
     bool m_foreignFrame = false;
     bool m_watching = false; // no reply awaited, late ones only

@@ -29,6 +29,23 @@ bool FitsShape(const QByteArray& frame, const ReplyShape& shape) {
            frame.mid(2, shape.fixed.size()) == shape.fixed;
 }
 
+int ReplyLengthAt(const QByteArray& bytes, qsizetype at) {
+    const qsizetype size = bytes.size();
+    if (at + 1 >= size)
+        return -int(at + 2 - size);
+    const quint8 function = quint8(bytes[at + 1]);
+    if (function == 3) {
+        if (at + 2 >= size)
+            return -1;
+        return 3 + quint8(bytes[at + 2]) + 2; // address, function, byte count, data, CRC
+    }
+    if (function == 16)
+        return WriteReplyLength;
+    if (function == (3 | ExceptionFunctionBit) || function == (16 | ExceptionFunctionBit))
+        return ExceptionReplyLength;
+    return 0;
+}
+
 ReplySearch FindReply(const QByteArray& rx, const ReplyShape& shape) {
     const qsizetype size = rx.size();
     qsizetype missing = std::numeric_limits<qsizetype>::max();

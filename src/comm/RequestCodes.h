@@ -9,7 +9,9 @@ constexpr int RC_POLL_STATUS = 11;           // read 40014, 2 registers
 constexpr int RC_POLL_VALUES = 12;           // read 30001, 47 registers
 constexpr int RC_FENCE = 98;                 // read 30001, a count no other request reads
                                              // (sent before a request that a late reply
-                                             // could otherwise answer; never posted)
+                                             // could otherwise answer), or 48 from 40001
+                                             // (before a meter's first request after the
+                                             // line opened); never posted
 constexpr int RC_PROBE = 99;                 // read 30001, 2 registers
 constexpr int RC_READ_COMMON = 100;          // read 40001, 77 (firmware 1.1 or later) or 74
 constexpr int RC_READ_CHANNEL = 101;         // 101..112: read 40001 + 100n, 93 registers

@@ -18,6 +18,22 @@ namespace {
 // up to about a millisecond; the rest is waited out.
 constexpr qint64 kWaitedRestUs = 1500;
 
+// The latest moment at which the program must wake for a queue of callbacks (by time, then
+// posting order; each with its slack): the earliest of their times plus slacks, -1 for none.
+// (The queue holds a handful of callbacks.)
+template <typename Queue>
+qint64 wakeUpFor(const Queue& queue) {
+    qint64 earliest = -1;
+    for (const auto& [key, pending] : queue) {
+        const qint64 latest = key.first + pending.slackUs;
+        if (earliest < 0 || latest < earliest)
+            earliest = latest;
+        if (key.first >= earliest) // later entries cannot be earlier than this one
+            break;
+    }
+    return earliest;
+}
+
 } // namespace
 
 struct SystemClock::Private {
@@ -39,7 +55,7 @@ struct SystemClock::Private {
     bool armPending = false;
 
     qint64 now() const { return elapsed.nsecsElapsed() / 1000; }
-    qint64 deadline() const;
+    qint64 deadline() const { return wakeUpFor(queue); }
     void arm();
     // `woken`: by the system timer (the one case in which the rest is waited out).
     void runDue(bool woken);
@@ -134,20 +150,6 @@ void SystemClock::cancel(quint64 id) {
     }
 }
 
-// The latest moment at which the system timer must wake the program: the earliest of the
-// callbacks' times plus slacks. (The queue holds a handful of callbacks.)
-qint64 SystemClock::Private::deadline() const {
-    qint64 earliest = -1;
-    for (const auto& [key, pending] : queue) {
-        const qint64 latest = key.first + pending.slackUs;
-        if (earliest < 0 || latest < earliest)
-            earliest = latest;
-        if (key.first >= earliest) // later entries cannot be earlier than this one
-            break;
-    }
-    return earliest;
-}
-
 // Runs what is due by now, in time order. Each callback is taken out before it runs, so one
 // that spins an event loop of its own meets a consistent queue.
 void SystemClock::Private::runDue(bool woken) {
@@ -217,9 +219,10 @@ void SystemClock::Private::armSystemTimer(qint64 delayUs) {
 VirtualClock::VirtualClock(const QDateTime& start)
     : m_start(start) {}
 
-quint64 VirtualClock::schedule(qint64 us, qint64 /*slackUs*/, std::function<void()> fn) {
+quint64 VirtualClock::schedule(qint64 us, qint64 slackUs, std::function<void()> fn) {
     const quint64 id = m_sequence++;
-    m_queue.emplace(std::make_pair(m_nowUs + std::max<qint64>(0, us), id), std::move(fn));
+    m_queue.emplace(std::make_pair(m_nowUs + std::max<qint64>(0, us), id),
+                    Pending{std::max<qint64>(0, slackUs), std::move(fn)});
     return id;
 }
 
@@ -233,11 +236,17 @@ void VirtualClock::cancel(quint64 id) {
 }
 
 bool VirtualClock::runNext(qint64 limitUs) {
-    if (m_queue.empty() || m_queue.begin()->first.first > limitUs)
+    if (m_queue.empty())
+        return false;
+    qint64 at = m_queue.begin()->first.first;
+    // What is due by now runs now: the program is awake. Else it sleeps until the wake-up.
+    if (m_slackTaken && at > m_nowUs)
+        at = wakeUpFor(m_queue);
+    if (at > limitUs)
         return false;
     auto node = m_queue.extract(m_queue.begin());
-    m_nowUs = std::max(m_nowUs, node.key().first);
-    node.mapped()();
+    m_nowUs = std::max(m_nowUs, at);
+    node.mapped().fn();
     return true;
 }
 

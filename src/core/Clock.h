@@ -65,6 +65,12 @@ class VirtualClock final : public Clock {
 public:
     explicit VirtualClock(const QDateTime& start = QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
 
+    // Slack as the program's clock takes it: the time moves to the next wake-up (the earliest
+    // callback's time plus its slack), where every callback whose time has come runs, in time
+    // order. A callback with slack thus runs late, with whatever wakes the program then, and
+    // sees what that moment holds, still deterministically.
+    void setSlackTaken(bool on) { m_slackTaken = on; }
+
     qint64 nowUs() const override { return m_nowUs; }
     QDateTime currentDateTime() const override { return m_start.addMSecs(m_nowUs / 1000); }
     qint64 currentMSecsSinceEpoch() const override {
@@ -84,10 +90,15 @@ public:
     std::size_t pendingCount() const { return m_queue.size(); }
 
 private:
+    struct Pending {
+        qint64 slackUs;
+        std::function<void()> fn;
+    };
     bool runNext(qint64 limitUs);
 
     qint64 m_nowUs = 0;
     quint64 m_sequence = 0;
+    bool m_slackTaken = false;
     QDateTime m_start;
-    std::multimap<std::pair<qint64, quint64>, std::function<void()>> m_queue;
+    std::multimap<std::pair<qint64, quint64>, Pending> m_queue;
 };

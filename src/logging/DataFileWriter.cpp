@@ -16,6 +16,15 @@ namespace {
 
 constexpr int kSaveTickMs = 50;
 
+// Saves come while the poller is in its monitoring cycle, whichever of a meter's two requests
+// is out: the tables then hold the values as polled (a settings read, an upload or a download
+// holds their renewal up, and the saves with it). The check runs with the wake-ups that the
+// requests and replies bring; at a short request interval it can meet the same request of the
+// cycle at every one of them for seconds on end, so the cycle counts, not one of its requests.
+bool inMonitoringCycle(int command) {
+    return command == RequestCode::RC_POLL_STATUS || command == RequestCode::RC_POLL_VALUES;
+}
+
 // The PC's date value: days since 1899-12-30, the time of day as the fraction.
 double dateValue(const QDateTime& t) {
     return double(QDate(1899, 12, 30).daysTo(t.date())) +
@@ -60,7 +69,7 @@ void DataFileWriter::onSaveTick() {
     const auto restart = qScopeGuard([this] { m_tmrDSave.start(); });
 
     const CommState& state = *m_source.state;
-    if (!m_settings.enabled() || state.gCommand != RequestCode::RC_POLL_STATUS)
+    if (!m_settings.enabled() || !inMonitoringCycle(state.gCommand))
         return;
 
     const bool minutes = m_settings.gDSaveUnit == QStringLiteral("min");

@@ -9,6 +9,7 @@
 #include "publish/RecordPayload.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -121,6 +122,7 @@ bool RecordPublisher::start(QString* why) {
 void RecordPublisher::stop(int waitMs) {
     if (!m_connection)
         return;
+    const QDeadlineTimer deadline(std::max(0, waitMs));
     m_pump.stop();
     if (m_connection->isConnected()) {
         m_statusMid = m_connection->publish(Topics::status(topicPrefix(), m_node),
@@ -145,7 +147,7 @@ void RecordPublisher::stop(int waitMs) {
         disconnect(lost);
     }
     m_connection->disconnect(this);
-    m_connection->stop();
+    m_connection->stop(int(deadline.remainingTime()));
     m_connection.reset();
     m_inFlight.clear();
     m_replayInFlight = 0;

@@ -33,9 +33,10 @@ public:
     // Checks the settings, reads the password and starts connecting; false with the reason
     // (a bad setting, an unreadable password file) when it cannot start.
     bool start(QString* why);
-    // Publishes the "offline" status, waits up to `waitMs` for what is on its way to be
-    // acknowledged, ends the connection and writes every meter's state.
-    void stop(int waitMs = 3000);
+    // Publishes the "offline" status, ends the connection and writes every meter's state.
+    // What is on its way is given up to `waitMs` in all to be acknowledged and the goodbye to
+    // go out: a broker that hangs never holds a stop up for longer.
+    void stop(int waitMs = 1000);
     bool isRunning() const { return m_connection != nullptr; }
 
     // The data-save settings changed: records are looked for where they now go.

@@ -37,6 +37,8 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& arguments, QStrin
     const QCommandLineOption baud(QStringLiteral("baud"), QString(), QStringLiteral("b"));
     const QCommandLineOption turnaround(QStringLiteral("turnaround"), QString(),
                                         QStringLiteral("t"));
+    const QCommandLineOption echo(QStringLiteral("echo"), QString());
+    const QCommandLineOption keepReplies(QStringLiteral("keep-replies"), QString());
     const QCommandLineOption fault(QStringLiteral("fault"), QString(), QStringLiteral("f"));
     const QCommandLineOption seed(QStringLiteral("seed"), QString(), QStringLiteral("s"));
     const QCommandLineOption freeze(QStringLiteral("freeze"), QString());
@@ -44,8 +46,8 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& arguments, QStrin
     const QCommandLineOption dump(QStringLiteral("dump"), QString(), QStringLiteral("d"));
     const QCommandLineOption verbose({QStringLiteral("v"), QStringLiteral("verbose")}, QString());
     const QCommandLineOption version(QStringLiteral("version"), QString());
-    parser.addOptions({help, version, meter, pty, ptyLink, tcp, baud, turnaround, fault, seed,
-                       freeze, clock, dump, verbose});
+    parser.addOptions({help, version, meter, pty, ptyLink, tcp, baud, turnaround, echo, keepReplies,
+                       fault, seed, freeze, clock, dump, verbose});
     if (!parser.parse(arguments))
         return failed(error, parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -87,6 +89,10 @@ std::optional<SimOptions> SimOptions::parse(const QStringList& arguments, QStrin
         if (!ok || o.turnaroundMs < 0 || o.turnaroundMs > 60000)
             return failed(error, QStringLiteral("--turnaround needs milliseconds, 0..60000"));
     }
+    o.echo = parser.isSet(echo);
+    o.keepReplies = parser.isSet(keepReplies);
+    if (o.keepReplies && o.tcp.isEmpty())
+        return failed(error, QStringLiteral("--keep-replies is a device server's: it needs --tcp"));
     for (const QString& text : parser.values(fault)) {
         const auto rule = SimFaultRule::parse(text, &why);
         if (!rule)
@@ -142,6 +148,12 @@ QString SimOptions::helpText() {
                "                           (3.5 characters, 1.75 ms above 19200 baud); 0 answers\n"
                "                           right after that silence, as fast as a slave may\n"
                "                           (default 3)\n"
+               "  --echo                   the line echoes every request back in front of the\n"
+               "                           reply, as a two-wire converter that hears its own\n"
+               "                           transmitter does\n"
+               "  --keep-replies           over TCP, as a device server with one serial line:\n"
+               "                           replies to a client that has gone go to the next\n"
+               "                           client that connects\n"
                "  --fault RULE             a fault rule (below); repeatable\n"
                "  --seed N                 seed of random faults and junk bytes (default 1)\n"
                "  --freeze                 values and clocks stand still\n"

@@ -24,6 +24,8 @@ struct SimOptions {
     QString tcp; // HOST:PORT
     SimLine line;
     int turnaroundMs = 3;
+    bool echo = false;        // the line echoes every request
+    bool keepReplies = false; // TCP: replies of a client gone go to the next one
     QList<SimFaultRule> faults;
     quint32 seed = 1;
     bool freeze = false;

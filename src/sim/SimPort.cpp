@@ -31,6 +31,7 @@ struct SimPort::State {
     int turnaroundMs = 3;
     int gapMs = 20;
     bool lateBytesAllowed = false;
+    bool echo = false;
     quint64 generation = 0;
     quint64 received = 0;
     qint64 pendingBytes = 0; // scheduled for the sink in this generation
@@ -84,6 +85,10 @@ void SimPort::setTrace(Trace trace) {
     m_state->trace = std::move(trace);
 }
 
+void SimPort::setEcho(bool echo) {
+    m_state->echo = echo;
+}
+
 qint64 SimPort::droppedBytes() const {
     return m_state->framer.droppedBytes();
 }
@@ -106,6 +111,13 @@ void SimPort::reset() {
 
 void SimPort::receive(const QByteArray& bytes) {
     State& s = *m_state;
+    if (s.echo && !bytes.isEmpty()) {
+        // Heard as it is sent, behind whatever is already on its way back.
+        const qint64 now = s.clock.nowUs();
+        const qint64 start = std::max(now, s.lineFreeMicros);
+        s.sendPart(m_state, bytes, start);
+        s.lineFreeMicros = start + s.line.micros(bytes.size());
+    }
     s.handleAll(m_state, s.framer.feed(bytes));
     if (s.framer.waiting() == 0)
         return;

@@ -42,6 +42,9 @@ public:
     // time.
     void setLateBytesAllowed(bool allowed);
     void setTrace(Trace trace);
+    // The line echoes every byte the master sends back to it, in front of the replies, as a
+    // two-wire converter that hears its own transmitter does.
+    void setEcho(bool echo);
 
     // Bytes from the master, as they arrive.
     void receive(const QByteArray& bytes);

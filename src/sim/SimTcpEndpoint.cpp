@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <utility>
 
 struct SimTcpEndpoint::Client {
     QTcpSocket* socket = nullptr;
@@ -81,10 +82,13 @@ void SimTcpEndpoint::onNewConnection() {
         QPointer<QTcpSocket> guard(socket);
         auto client = std::make_unique<Client>();
         client->socket = socket;
-        client->port = std::make_unique<SimPort>(m_bus, m_clock, [guard](const QByteArray& bytes) {
-            if (guard && guard->state() == QAbstractSocket::ConnectedState)
-                guard->write(bytes);
-        });
+        client->port =
+            std::make_unique<SimPort>(m_bus, m_clock, [this, guard](const QByteArray& bytes) {
+                if (guard && guard->state() == QAbstractSocket::ConnectedState)
+                    guard->write(bytes);
+                else if (m_keepReplies)
+                    handOver(bytes);
+            });
         if (m_setup)
             m_setup(*client->port);
         Client* raw = client.get();
@@ -94,10 +98,26 @@ void SimTcpEndpoint::onNewConnection() {
         connect(socket, &QTcpSocket::bytesWritten, this, [this, raw] { serve(*raw); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
             socket->disconnect(this); // no more bytes for the port that goes now
-            m_clients.erase(socket);
+            if (const auto it = m_clients.find(socket); it != m_clients.end()) {
+                if (m_keepReplies && it->second->port->pendingReplyBytes() > 0)
+                    m_gone.push_back(std::move(it->second->port));
+                m_clients.erase(it);
+            }
             socket->deleteLater();
         });
+        if (!m_kept.isEmpty())
+            socket->write(std::exchange(m_kept, {}));
     }
+    std::erase_if(m_gone, [](const auto& port) { return port->pendingReplyBytes() == 0; });
+}
+
+void SimTcpEndpoint::handOver(const QByteArray& bytes) {
+    for (const auto& [socket, client] : m_clients)
+        if (socket->state() == QAbstractSocket::ConnectedState) {
+            socket->write(bytes);
+            return;
+        }
+    m_kept += bytes;
 }
 
 void SimTcpEndpoint::serve(Client& client) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class Clock;
 class QTcpServer;
@@ -34,16 +35,25 @@ public:
     qint64 heldBytes() const;
     // Applied to each client's connection as it is made (line, turnaround, trace).
     void setPortSetup(std::function<void(SimPort&)> setup) { m_setup = std::move(setup); }
+    // As a device server with one serial line behind it: the replies of a client that goes
+    // away before they came are kept and handed to the next client that connects (or to the
+    // one connected when they come), in front of anything else.
+    void setKeepReplies(bool keep) { m_keepReplies = keep; }
 
 private:
     struct Client;
     void onNewConnection();
     // Hands the client's next chunk of bytes to its port, unless its replies back up.
     void serve(Client& client);
+    // A reply of a client that has gone.
+    void handOver(const QByteArray& bytes);
 
     SimBus& m_bus;
     Clock& m_clock;
     QTcpServer* m_server;
     std::map<QTcpSocket*, std::unique_ptr<Client>> m_clients;
     std::function<void(SimPort&)> m_setup;
+    bool m_keepReplies = false;
+    QByteArray m_kept;                            // for the next client
+    std::vector<std::unique_ptr<SimPort>> m_gone; // ports of clients gone, replies due
 };

@@ -119,6 +119,7 @@ int main(int argc, char* argv[]) {
     auto setUp = [&options](SimPort& port) {
         port.setLine(options->line);
         port.setTurnaroundMs(options->turnaroundMs);
+        port.setEcho(options->echo);
         if (options->verbose)
             port.setTrace(trace);
     };
@@ -141,6 +142,7 @@ int main(int argc, char* argv[]) {
     if (!options->tcp.isEmpty()) {
         tcp = std::make_unique<SimTcpEndpoint>(bus, clock);
         tcp->setPortSetup(setUp);
+        tcp->setKeepReplies(options->keepReplies);
         if (!tcp->listen(options->tcp, &error)) {
             std::fprintf(stderr, "td700-sim: %s\n", qPrintable(error));
             return 3;

@@ -22,6 +22,8 @@ struct SimSerialLink::Private {
     Clock& clock;
     SimBus bus;
     std::unique_ptr<SimPort> port;
+    std::unique_ptr<SimPort> closedPort; // replies still on their way from before the close
+    bool keepsReplies = false;
     bool open = false;
     QString error;
     ReceiveBuffer input;
@@ -67,6 +69,7 @@ bool SimSerialLink::open(const QString& portName, const QString& lineSettings) {
     }
     d->bus.setMeters(meters);
 
+    d->closedPort = std::move(d->port);
     d->port = std::make_unique<SimPort>(d->bus, d->clock, [this](const QByteArray& bytes) {
         if (!d->open)
             return;
@@ -86,7 +89,9 @@ bool SimSerialLink::open(const QString& portName, const QString& lineSettings) {
 
 void SimSerialLink::close() {
     d->open = false;
-    d->port.reset(); // replies still on their way are dropped with it
+    d->closedPort.reset();
+    if (!d->keepsReplies)
+        d->port.reset(); // replies still on their way are dropped with it
     d->input.clear();
 }
 
@@ -149,6 +154,10 @@ void SimSerialLink::setTurnaroundMs(int ms) {
 
 int SimSerialLink::turnaroundMs() const {
     return d->turnaroundMs;
+}
+
+void SimSerialLink::setKeepsReplies(bool keep) {
+    d->keepsReplies = keep;
 }
 
 void SimSerialLink::simulateLinkLoss(const QString& reason) {

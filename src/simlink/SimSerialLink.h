@@ -50,6 +50,9 @@ public:
     // Time from the last request byte to the first reply byte (default 3 ms).
     void setTurnaroundMs(int ms);
     int turnaroundMs() const;
+    // Replies still on their way when the port closes come after it opens again, as through
+    // a device server that keeps them for the next connection (off: they are dropped).
+    void setKeepsReplies(bool keep);
 
     // Ends the link as an unplugged adapter would: closes it, then emits linkLost(reason).
     void simulateLinkLoss(const QString& reason);

@@ -27,6 +27,19 @@ qint64 stampOf(const QDateTime& t) {
     return kStampZero.secsTo(t);
 }
 
+// The writer and the watch of a log run on the engine, and what the watch says.
+struct Logging {
+    Logging(EngineHarness& h, const SaveSettings& settings)
+        : writer(h.clock, h.engine)
+        , watch(h.engine, writer, h.clock, settings,
+                [this](const QString& line) { said << line; }) {
+        writer.setSettings(settings);
+    }
+    DataFileWriter writer;
+    QStringList said;
+    LogWatch watch;
+};
+
 } // namespace
 
 // What `td700 log` tells on the virtual clock when a meter falls silent or the port closes in
@@ -43,6 +56,10 @@ private Q_SLOTS:
                                               << "no answer" << 1;
         QTest::newRow("the port closes") << "port"
                                          << "the port was closed: adapter removed" << 2;
+        // Stopping takes a while after the saving ends (the port, the broker's goodbye): the
+        // instants passing meanwhile were not due.
+        QTest::newRow("a slow stop") << "stop"
+                                     << "" << 0;
     }
 
     void gapsAreNamed() {
@@ -51,12 +68,9 @@ private Q_SLOTS:
         QFETCH(int, meters);
         QTemporaryDir dir;
         EngineHarness h(QStringLiteral("DEMO"), {1, 2});
-        DataFileWriter writer(h.clock, h.engine);
         const SaveSettings settings = everySeconds(dir.path(), 1);
-        writer.setSettings(settings);
-        QStringList said;
-        LogWatch watch(h.engine, writer, h.clock, settings,
-                       [&](const QString& line) { said << line; });
+        Logging log(h, settings);
+        auto& [writer, said, watch] = log;
         // Every save instant and what it wrote, counted apart from the watch.
         QList<QPair<QDateTime, int>> instants;
         connect(&writer, &DataFileWriter::saved, this,
@@ -75,15 +89,23 @@ private Q_SLOTS:
             QVERIFY(h.addFaults(QStringLiteral("noreply,meter=2")));
             h.clock.advance(20000);
             h.bus().faults().clear();
-        } else {
+        } else if (outage == u"port") {
             h.link.simulateLinkLoss(QStringLiteral("adapter removed."));
             watch.portClosed(h.engine.lastFailure());
             h.clock.advance(20000);
             QVERIFY(h.engine.openPort());
             QVERIFY(h.runUntil([&] { return h.engine.phase() == CommEngine::Phase::Polling; }));
         }
-        h.clock.advance(15000);
-        watch.finish();
+        QDateTime end;
+        if (outage == u"stop") {
+            writer.tmrDSave().stop();
+            end = h.clock.currentDateTime();
+            h.clock.advance(5000);
+        } else {
+            h.clock.advance(15000);
+            end = h.clock.currentDateTime();
+        }
+        watch.finish(end);
 
         // The gap, once, with its reason; its size is the records missing.
         const QRegularExpression gap(
@@ -119,7 +141,71 @@ private Q_SLOTS:
             for (int i = before; i < instants.size(); ++i)
                 short_ += 2 - instants[i].second;
             QCOMPARE(quint64(short_), watch.recordsMissing());
+            int written = 0;
+            for (const auto& instant : std::as_const(instants))
+                written += instant.second;
+            QCOMPARE(watch.summary(), QStringLiteral("%1 save instants; %2 records written, %3 "
+                                                     "missing")
+                                          .arg(instants.size())
+                                          .arg(written)
+                                          .arg(short_));
         }
+    }
+
+    void everyInstantComesWhateverThePollingPace_data() {
+        QTest::addColumn<int>("meters");
+        QTest::addColumn<QString>("baud");
+        QTest::addColumn<QString>("interval"); // between requests; 0 the shortest
+        QTest::addColumn<int>("turnaround");   // how soon a meter answers, ms
+        QTest::newRow("32 meters, shortest, 9600, answers after 5 ms") << 32 << "9600"
+                                                                       << "0" << 5;
+        QTest::newRow("32 meters, 10 ms, 19200, answers after 8 ms") << 32 << "19200"
+                                                                     << "10" << 8;
+        QTest::newRow("2 meters, 20 ms, 38400, answers at once") << 2 << "38400"
+                                                                 << "20" << 0;
+    }
+
+    // The save check runs late, with whatever wakes the program (the requests and replies), as
+    // the program's clock runs it; however the polling paces them, every instant of the
+    // schedule has its records.
+    void everyInstantComesWhateverThePollingPace() {
+        QFETCH(int, meters);
+        QFETCH(QString, baud);
+        QFETCH(QString, interval);
+        QFETCH(int, turnaround);
+        QStringList bus;
+        QList<int> addresses;
+        for (int a = 1; a <= meters; ++a) {
+            bus << QStringLiteral("%1:%2:1.20").arg(a).arg(a % 2 ? 12 : 4);
+            addresses << a;
+        }
+        QTemporaryDir dir;
+        EngineHarness h(QStringLiteral("DEMO:") + bus.join(u','), addresses);
+        h.clock.setSlackTaken(true);
+        h.link.setTurnaroundMs(turnaround);
+        PortSettings port = h.engine.portSettings();
+        port.baud = baud;
+        port.txInterval = interval;
+        h.engine.setPortSettings(port);
+        const SaveSettings settings = everySeconds(dir.path(), 1);
+        Logging log(h, settings);
+        auto& [writer, said, watch] = log;
+        QList<QDateTime> saves; // of every meter
+        connect(&writer, &DataFileWriter::saved, this,
+                [&](const QDateTime& at, const QStringList& files) {
+                    if (files.size() == meters)
+                        saves << at;
+                });
+        QVERIFY(h.openAndSettle());
+        writer.tmrDSave().start();
+        QVERIFY(h.runUntil([&] { return !saves.isEmpty(); }, 60000));
+        h.clock.advance(120000);
+        watch.finish(h.clock.currentDateTime());
+
+        QVERIFY2(watch.recordsMissing() == 0, qPrintable(said.join(u'\n')));
+        const SaveSchedule schedule(settings);
+        QCOMPARE(qint64(saves.size()), schedule.count(saves.first().addSecs(-1), saves.last()));
+        QVERIFY(saves.size() >= 120);
     }
 
     void gapsNameExactlyTheInstantsWithoutARecord_data() {
@@ -137,20 +223,17 @@ private Q_SLOTS:
         QFETCH(int, interval);
         QTemporaryDir dir;
         EngineHarness h(QStringLiteral("DEMO"), {1, 2});
-        DataFileWriter writer(h.clock, h.engine);
         const SaveSettings settings = everySeconds(dir.path(), interval);
         const SaveSchedule schedule(settings);
-        writer.setSettings(settings);
-        QStringList said;
-        LogWatch watch(h.engine, writer, h.clock, settings,
-                       [&](const QString& line) { said << line; });
+        Logging log(h, settings);
+        auto& [writer, said, watch] = log;
         QVERIFY(h.openAndSettle());
         writer.tmrDSave().start();
         h.clock.advance(3000); // both meters read and saved
         QVERIFY(h.addFaults(faults + QStringLiteral(",meter=1")));
         h.clock.advance(120000);
         const QDateTime last = schedule.lastUpTo(h.clock.currentDateTime().addMSecs(-1000));
-        watch.finish();
+        watch.finish(h.clock.currentDateTime());
 
         const QRegularExpression gap(QStringLiteral(
             "^meter (\\d+): (\\d+) records? missing (?:at (\\S+ \\S+)|from (\\S+ \\S+) to "

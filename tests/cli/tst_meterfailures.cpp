@@ -23,8 +23,9 @@ private Q_SLOTS:
     }
 
     // The meter answers the scan (and a little more), then no more usably. Requests are
-    // counted by the simulator: the probe, two channel descriptions, then the settings read;
-    // 32 ends in the middle of the upload, 70 in the middle of the download's writes.
+    // counted by the simulator: the fence and the probe, twelve channel descriptions, then
+    // the settings read; 32 ends in the middle of the upload, 70 in the middle of the
+    // download's writes. A meter silent to writes alone fails the clock write.
     void aMeterThatStopsAnsweringEndsTheRun_data() {
         QTest::addColumn<QStringList>("command");
         QTest::addColumn<QString>("fault");
@@ -32,38 +33,38 @@ private Q_SLOTS:
         const QStringList upload{"upload", "--out", m_home.filePath("up.CFG")};
         const QStringList download{"download", m_file, "--yes"};
         const QStringList diff{"cfg", "diff", m_file, "--meter"};
-        QTest::newRow("upload, silent") << upload << "noreply,meter=1,skip=3"
-                                        << "does not answer (3 time-outs in a row on its settings)";
-        QTest::newRow("upload, damaged")
-            << upload << "flip,meter=1,skip=3"
-            << "does not answer usably (3 damaged replies in a row on its settings)";
-        QTest::newRow("upload, silent half-way")
-            << upload << "noreply,meter=1,skip=32"
-            << "does not answer (3 time-outs in a row on the upload)";
-        QTest::newRow("download, silent")
-            << download << "noreply,meter=1,skip=3"
-            << "does not answer (3 time-outs in a row on its settings)";
-        QTest::newRow("download, silent half-way")
-            << download << "noreply,meter=1,skip=70"
-            << "does not answer (3 time-outs in a row on the download)";
-        QTest::newRow("cfg audit, silent half-way")
-            << QStringList{"cfg", "audit", m_file} << "noreply,meter=1,skip=32"
-            << "meter 1: did not answer (it does not answer (3 time-outs in a row on the upload))";
-        QTest::newRow("cfg diff, damaged")
-            << diff << "flip,meter=1,skip=3"
-            << "does not answer usably (3 damaged replies in a row on its settings)";
-        QTest::newRow("clock show, silent")
-            << QStringList{"clock", "show"} << "noreply,meter=1,skip=3"
-            << "does not answer (3 time-outs in a row on its settings)";
-        QTest::newRow("clock set, damaged")
-            << QStringList{"clock", "set", "--pc"} << "flip,meter=1,skip=3"
-            << "does not answer usably (3 damaged replies in a row on its settings)";
+        const QString silent = QStringLiteral("does not answer (3 time-outs in a row on %1)");
+        const QString damaged =
+            QStringLiteral("does not answer usably (3 damaged replies in a row on %1)");
+        const auto row = [](const char* name, const QStringList& command, const QString& fault,
+                            const QString& reason) {
+            QTest::newRow(name) << command << fault << reason;
+        };
+        row("upload, silent", upload, "noreply,meter=1,skip=4",
+            silent.arg("its channel descriptions"));
+        row("upload, damaged", upload, "flip,meter=1,skip=14", damaged.arg("its settings"));
+        row("upload, silent half-way", upload, "noreply,meter=1,skip=32", silent.arg("the upload"));
+        row("download, silent", download, "noreply,meter=1,skip=14", silent.arg("its settings"));
+        row("download, silent half-way", download, "noreply,meter=1,skip=70",
+            silent.arg("the download"));
+        row("cfg audit, silent half-way", {"cfg", "audit", m_file}, "noreply,meter=1,skip=32",
+            "meter 1: did not answer (it " + silent.arg("the upload") + ")");
+        row("cfg diff, damaged", diff, "flip,meter=1,skip=4",
+            damaged.arg("its channel descriptions"));
+        row("clock show, silent", {"clock", "show"}, "noreply,meter=1,skip=14",
+            silent.arg("its settings"));
+        row("clock set, silent", {"clock", "set", "--pc"}, "noreply,meter=1,skip=4",
+            silent.arg("its channel descriptions"));
+        row("clock set, damaged", {"clock", "set", "--pc"}, "flip,meter=1,skip=14",
+            damaged.arg("its settings"));
+        row("clock set, silent to the write", {"clock", "set", "2031-02-03 04:05:06"},
+            "noreply,meter=1,fn=16", silent.arg("the clock write"));
     }
 
     void aMeterThatStopsAnsweringEndsTheRun() {
         QFETCH(QStringList, command);
         QFETCH(QString, fault);
-        Simulator sim({"--pty", "--meter", "1:12:1.20", "--fault", fault});
+        Simulator sim({"--pty", "--meter", "1:12:1.20", "--fault", fault, "--verbose"});
         const QString port = sim.nextLine();
         QVERIFY(!port.isEmpty());
         QByteArray out, err;
@@ -73,6 +74,18 @@ private Q_SLOTS:
                  5);
         QFETCH(QString, reason);
         QVERIFY2(QString::fromUtf8(out + err).contains(reason), (out + err).constData());
+
+        // It ends at the third failure in a row: the meter is asked nothing more.
+        sim.process().terminate();
+        QVERIFY(sim.process().waitForFinished(5000));
+        QStringList asked;
+        for (const QByteArray& line : sim.process().readAllStandardError().split('\n'))
+            if (line.contains(" <- "))
+                asked << QString::fromLatin1(line.mid(line.indexOf(" <- ") + 4, 5));
+        const int skip = fault.section(QStringLiteral("skip="), 1).toInt();
+        const QStringList failed = skip > 0 ? asked.mid(skip) : asked.filter(u"01 10");
+        QCOMPARE(failed.size(), 3);
+        QCOMPARE(asked.mid(asked.size() - 3), failed);
     }
 
     // Meter 2 refuses every write, meter 3 takes them: each gets its own write and read-back,

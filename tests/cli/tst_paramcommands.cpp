@@ -221,6 +221,36 @@ private Q_SLOTS:
         QCOMPARE(QJsonDocument::fromJson(out).object()["differences"].toArray().size(), 0);
     }
 
+    void runsBackToBack_data() {
+        QTest::addColumn<QStringList>("line");
+        QTest::newRow("slow replies on a pseudo-terminal")
+            << QStringList{"--pty", "--turnaround", "300"};
+        QTest::newRow("slow replies through a device server that keeps them")
+            << QStringList{"--tcp", "127.0.0.1:0", "--keep-replies", "--turnaround", "300"};
+        QTest::newRow("a line that echoes every request") << QStringList{"--pty", "--echo"};
+    }
+
+    // Commands run one right after the other, each opening the line the one before closed: none
+    // takes a reply the one before left (healthy, if slow to come), and writes through a line
+    // that echoes them are taken.
+    void runsBackToBack() {
+        QFETCH(QStringList, line);
+        Simulator sim(line + QStringList{"--meter", "1:4:1.20"});
+        const QString port = sim.nextLine();
+        QVERIFY(!port.isEmpty());
+        const QStringList on{"--port", port, "--meters", "1"};
+        const QString file = path("line.CFG");
+        QByteArray out, err;
+        QCOMPARE(run(QStringList{"upload", "--out", file} + on, &out, &err), 0);
+        QCOMPARE(run(QStringList{"cfg", "diff", file, "--meter"} + on, &out, &err), 0);
+        QCOMPARE(run(QStringList{"download", file, "--yes", "--verify"} + on, &out, &err), 0);
+        QVERIFY2(
+            out.contains("meter 1: downloaded (model 40 (4 channels), firmware 1.20), verified"),
+            (out + err).constData());
+        QCOMPARE(run(QStringList{"clock", "set", "2031-02-03 04:05:06"} + on, &out, &err), 0);
+        QVERIFY2(out.contains("Meter 1: clock set to 2031-02-03 04:05:06"), out.constData());
+    }
+
     // A bus of four meters against one reference set: made the same, one row changed on one
     // meter through an edited text, found by the audit, and put right the same way.
     void auditFindsTheOneChangedRow() {

@@ -1,9 +1,11 @@
 #include "logging/DataFileReader.h"
+#include "logging/DataTime.h"
 #include "logging/RecordBytes.h"
 #include "support/SimProcess.h"
 #include "support/TestBroker.h"
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -206,6 +208,9 @@ class TestPublishCommand : public QObject {
     QString plainUrl(const TestBroker& broker) const {
         return QStringLiteral("mqtt://127.0.0.1:%1/plant").arg(broker.port());
     }
+    QStringList plainFlags(const TestBroker& broker) const {
+        return QStringList{"--publish", plainUrl(broker)} + credentials(broker);
+    }
 
 private Q_SLOTS:
     void initTestCase() {
@@ -256,8 +261,7 @@ private Q_SLOTS:
         TestBroker broker;
         QVERIFY(startBroker(broker));
         QTemporaryDir dir;
-        LogRun run(m_pty, dir.path(),
-                   QStringList{"--publish", plainUrl(broker)} + credentials(broker));
+        LogRun run(m_pty, dir.path(), plainFlags(broker));
         QVERIFY2(run.saves(2), qPrintable(run.err()));
         broker.stop();
         QVERIFY(run.says(QStringLiteral("went away")));
@@ -277,7 +281,7 @@ private Q_SLOTS:
         TestBroker broker;
         QVERIFY(startBroker(broker));
         QTemporaryDir dir;
-        const QStringList flags = QStringList{"--publish", plainUrl(broker)} + credentials(broker);
+        const QStringList flags = plainFlags(broker);
         {
             LogRun run(m_pty, dir.path(), flags);
             QVERIFY2(run.saves(2), qPrintable(run.err()));
@@ -299,6 +303,41 @@ private Q_SLOTS:
         // Records delivered just before a kill may come twice, with the same number.
         QVERIFY(checkEveryRecord(broker, dir.path(), 1, 12, true) >= 2);
         QVERIFY(checkEveryRecord(broker, dir.path(), 2, 4, true) >= 2);
+    }
+
+    // A clean stop while the broker hangs spends a second on it at most; the data files
+    // have no gap, and nothing is said to be missing.
+    void aHangingBrokerDoesNotHoldTheStop() {
+        TestBroker broker;
+        QVERIFY(startBroker(broker));
+        QTemporaryDir dir;
+        LogRun run(m_pty, dir.path(), plainFlags(broker));
+        QVERIFY2(run.saves(2), qPrintable(run.err()));
+        broker.freeze(true);
+        QVERIFY(run.saves(3)); // records on their way that the broker never acknowledges
+        QElapsedTimer stopping;
+        stopping.start();
+        const int code = run.finish(SIGINT);
+        const qint64 ms = stopping.elapsed();
+        broker.freeze(false);
+        QCOMPARE(code, 0);
+        QVERIFY2(ms < 2500, qPrintable(QStringLiteral("the stop took %1 ms").arg(ms)));
+        QVERIFY2(!run.err().contains(QStringLiteral("missing")), qPrintable(run.err()));
+        for (int address : {1, 2}) {
+            DataFileReader reader;
+            QVERIFY(reader.open(
+                dir.filePath(QStringLiteral("RUN_%1.TDD").arg(address, 2, 10, QChar(u'0')))));
+            QVERIFY(reader.recordCount() >= 5);
+            DataRecord record;
+            std::optional<qint64> last;
+            for (qint64 i = 0; reader.record(i, &record); ++i) {
+                const std::optional<qint64> second = DataTime::stampSeconds(record.stamp);
+                QVERIFY(second);
+                if (last)
+                    QCOMPARE(*second, *last + 1);
+                last = second;
+            }
+        }
     }
 
     // At most once: records saved while the broker was away are not sent later.

@@ -120,6 +120,65 @@ private Q_SLOTS:
         expectTrueValues(h, true);
     }
 
+    void lateMeterIsChargedToItself_data() {
+        QTest::addColumn<int>("delayMs");
+        for (int ms : {3200, 3600, 4000})
+            QTest::addRow("%d ms", ms) << ms;
+    }
+
+    // Meter 2 answers every third request so late that its three tries are given up: its
+    // replies come while the cycle waits for meter 3 (or later). They are dropped as meter 2's
+    // own late replies, and the other meters' counters stay clean, without a repeat.
+    void lateMeterIsChargedToItself() {
+        QFETCH(int, delayMs);
+        EngineHarness h;
+        QVERIFY(h.openAndSettle());
+        QVERIFY(h.addFaults(QStringLiteral("delay:%1,meter=2,every=3").arg(delayMs)));
+        h.clock.advance(60000);
+        for (int meter : {0, 2}) {
+            QCOMPARE(h.counter(meter, 2), 0);
+            QCOMPARE(h.counter(meter, 3), 0);
+        }
+        QVERIFY(h.counter(1, 2) > 0);
+        QVERIFY(h.engine.totals().lateReplies > 0);
+        expectTrueValues(h, true);
+    }
+
+    void replyLeftOnTheLineIsNeverTaken_data() {
+        QTest::addColumn<bool>("midFence"); // the run before ended in its own opening fence
+        QTest::newRow("a status request") << false;
+        QTest::newRow("the opening fence") << true;
+    }
+
+    // A run that ended with a request unanswered (killed, or a program of an earlier version)
+    // leaves its reply on a line that keeps it: the next opening of the line drops it as late
+    // and reads the meters as they are, without a bad frame or a repeat.
+    void replyLeftOnTheLineIsNeverTaken() {
+        QFETCH(bool, midFence);
+        EngineHarness h(QStringLiteral("DEMO:1:12:1.20"), {1});
+        h.link.setTurnaroundMs(300);
+        h.link.setKeepsReplies(true);
+        const auto endMidRequest = [&](int code) {
+            const int from = int(h.sent.size());
+            QVERIFY(h.engine.openPort());
+            QVERIFY(h.runUntil([&] { return h.firstOf(code, from) >= 0; }));
+            h.engine.closePort();
+        };
+        endMidRequest(RC_POLL_STATUS);
+        if (midFence)
+            endMidRequest(RC_FENCE);
+        const int from = int(h.sent.size());
+        h.engine.countClear();
+        QVERIFY(h.engine.openPort());
+        QVERIFY(h.runUntil([&] { return h.firstOf(RC_POLL_STATUS, from) >= 0; }));
+        QCOMPARE(h.tables().sprdStatus.text(3, 1), "20");
+        QCOMPARE(h.tables().sprdStatus.text(4, 1), "1.20");
+        QCOMPARE(h.counter(0, 2), 0);
+        QCOMPARE(h.counter(0, 3), 0);
+        QCOMPARE(h.trace(from, 3), "98@1 99@1 901@1");
+        QVERIFY(h.engine.totals().lateReplies > 0);
+    }
+
     void deadMeterIsPassedOverWithoutBurst() {
         EngineHarness h;
         std::map<int, int> answered, passed;
@@ -164,10 +223,10 @@ private Q_SLOTS:
         QCOMPARE(int(h.sent.size()), sent);
         QCOMPARE(h.counter(0, 2), 0); // the lost request is not a time-out
 
-        // The port opens again and the scan starts over.
+        // The port opens again and the scan starts over, behind the fence of a line opened.
         QVERIFY(h.engine.openPort());
-        QVERIFY(h.runUntil([&] { return h.sent.size() > sent; }));
-        QCOMPARE(h.trace(sent, 1), "99@1");
+        QVERIFY(h.runUntil([&] { return h.sent.size() > sent + 1; }));
+        QCOMPARE(h.trace(sent, 2), "98@1 99@1");
     }
 };
 

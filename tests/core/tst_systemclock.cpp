@@ -64,6 +64,37 @@ private Q_SLOTS:
         }
     }
 
+    void virtualClockTakesSlackThisWay_data() {
+        QTest::addColumn<QList<int>>("delaysMs");
+        QTest::addColumn<QList<int>>("slacksMs");
+        QTest::addColumn<QStringList>("ran"); // "index@ms", in the order they ran
+        QTest::newRow("exact") << QList<int>{30, 0, 10} << QList<int>{0, 0, 0}
+                               << QStringList{"1@0", "2@10", "0@30"};
+        QTest::newRow("slack behind an exact one")
+            << QList<int>{5, 40} << QList<int>{500, 0} << QStringList{"0@40", "1@40"};
+        QTest::newRow("slack alone")
+            << QList<int>{5, 15} << QList<int>{30, 60} << QStringList{"0@35", "1@35"};
+        QTest::newRow("slack before a later exact one")
+            << QList<int>{5, 100} << QList<int>{10, 0} << QStringList{"0@15", "1@100"};
+    }
+
+    // The virtual clock, told to take slack as this one does, runs a callback with slack at the
+    // next wake-up, in time order with the others due by then: tests then see the moments at
+    // which the program runs it.
+    void virtualClockTakesSlackThisWay() {
+        QFETCH(QList<int>, delaysMs);
+        QFETCH(QList<int>, slacksMs);
+        QFETCH(QStringList, ran);
+        VirtualClock clock;
+        clock.setSlackTaken(true);
+        QStringList runs;
+        for (int i = 0; i < delaysMs.size(); ++i)
+            clock.schedule(qint64(delaysMs[i]) * 1000, qint64(slacksMs[i]) * 1000,
+                           [&, i] { runs << QStringLiteral("%1@%2").arg(i).arg(clock.nowMs()); });
+        clock.advance(1000);
+        QCOMPARE(runs, ran);
+    }
+
     // A callback may wait in an event loop of its own (a message box) for another one it
     // queued: the clock's timer must be set before that loop waits.
     void callbackWaitingForAnotherInItsOwnLoop() {

@@ -142,7 +142,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("saves");
         QTest::newRow("all gates open") << "Yes" << 11 << true << 6;
         QTest::newRow("saving off") << "No" << 11 << true << 0;
-        QTest::newRow("reading values, not polling status") << "Yes" << 12 << true << 0;
+        QTest::newRow("polling values") << "Yes" << 12 << true << 6;
+        QTest::newRow("reading the settings") << "Yes" << 105 << true << 0;
         QTest::newRow("uploading") << "Yes" << 200 << true << 0;
         QTest::newRow("port closed") << "Yes" << 11 << false << 0;
     }

@@ -12,6 +12,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
+// Stops (SIGSTOP) or continues (SIGCONT) a running process; nothing where there are no such
+// signals.
+inline void FreezeProcess(const QProcess& process, bool frozen) {
+#ifdef Q_OS_UNIX
+    if (process.state() != QProcess::NotRunning)
+        ::kill(pid_t(process.processId()), frozen ? SIGSTOP : SIGCONT);
+#else
+    Q_UNUSED(process);
+    Q_UNUSED(frozen);
+#endif
+}
+
 // A real mosquitto on a free loopback port, with a configuration made for the test: a
 // password file and no anonymous access, and a TLS listener whose CA and server certificate
 // openssl makes now. Stopped (and its files removed) when it goes out of scope.
@@ -94,6 +110,7 @@ public:
     }
 
     ~TestBroker() {
+        freeze(false);
         stopSubscriber();
         stop();
     }
@@ -123,6 +140,10 @@ public:
             m_broker.waitForFinished(5000);
         }
     }
+
+    // Freezes the broker as a hung machine would: connections stay open, nothing is answered.
+    // Thawed again with false.
+    void freeze(bool frozen) { FreezeProcess(m_broker, frozen); }
 
     // A subscriber to `filter` with a session the broker keeps, so that nothing published
     // while it reconnects after a broker restart is lost to it. It takes QoS 0, so that the
