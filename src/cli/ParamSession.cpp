@@ -1,6 +1,7 @@
 #include "cli/ParamSession.h"
 
 #include "comm/CommState.h"
+#include "comm/MeterModels.h"
 #include "comm/RequestCodes.h"
 #include "paramset/ImageParameterSource.h"
 #include "paramset/ParamSet.h"

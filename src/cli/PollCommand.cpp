@@ -2,6 +2,7 @@
 #include "cli/EngineSession.h"
 #include "cli/MeterWatch.h"
 #include "comm/ChannelUnits.h"
+#include "comm/MeterModels.h"
 #include "comm/RegisterMap.h"
 #include "comm/RequestCodes.h"
 

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/EngineSession.h"
+#include "comm/MeterModels.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

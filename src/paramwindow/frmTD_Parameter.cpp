@@ -1,6 +1,7 @@
 #include "paramwindow/frmTD_Parameter.h"
 
 #include "comm/CommEngine.h"
+#include "comm/MeterModels.h"
 #include "comm/ReplyDecoder.h"
 #include "comm/RequestCodes.h"
 #include "core/FileWrite.h"
