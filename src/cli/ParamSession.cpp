@@ -59,9 +59,7 @@ ParamSession::ParamSession(EngineSession& session, CliContext& context)
 }
 
 bool ParamSession::settle(int* exitCode) {
-    QString why;
-    if (!m_session.open(&why)) {
-        m_c.err << "td700: cannot open port " << m_c.port.portName << ": " << why << '\n';
+    if (!OpenSessionPort(m_session, m_c)) {
         *exitCode = Exit::PortNotOpened;
         return false;
     }

@@ -255,11 +255,8 @@ int RunPoll(const QStringList& arguments) {
         return Exit::Usage;
 
     EngineSession session(c);
-    QString why;
-    if (!session.open(&why)) {
-        c.err << "td700: cannot open port " << c.port.portName << ": " << AsClause(why) << '\n';
+    if (!OpenSessionPort(session, c))
         return Exit::PortNotOpened;
-    }
     CommEngine& engine = session.engine();
     MeterWatch watch(engine, session.clock(), [&c](const QString& line) {
         c.err << "td700 poll: " << line << '\n';
