@@ -2,6 +2,7 @@
 // state, for review and documentation.
 #include "app/AppStyle.h"
 #include "app/MessageBoxes.h"
+#include "core/Version.h"
 #include "language/Language.h"
 #include "screens/OffscreenScreen.h"
 #include "screens/ScreenRegistry.h"
@@ -47,7 +48,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("td700-screens"));
-    QApplication::setApplicationVersion(QStringLiteral("5.4.1"));
+    QApplication::setApplicationVersion(ProgramVersion());
     ApplyAppStyle(app);
 
     QCommandLineParser parser;
