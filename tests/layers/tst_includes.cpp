@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
