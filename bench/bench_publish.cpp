@@ -1,6 +1,7 @@
 // Publishing figures against a local mosquitto started here: records per second sustained
 // (247 meters, one record a second each, then as fast as it goes), the catch-up rate after a
 // 10-minute outage, and the CPU share of publishing 32 meters every second.
+#include "core/Clock.h"
 #include "logging/DataFile.h"
 #include "logging/DataFileAppend.h"
 #include "logging/DataFileWriter.h"
@@ -51,6 +52,7 @@ QByteArray recordBytes(const QDateTime& at, int n) {
 }
 
 struct Bench {
+    SystemClock clock;
     QTemporaryDir dir;
     SaveSettings save;
     PublishSettings publish;
@@ -140,7 +142,7 @@ int main(int argc, char** argv) {
     // 247 meters, one record a second each.
     {
         Bench b(port);
-        RecordPublisher p(b.publish, b.save);
+        RecordPublisher p(b.clock, b.publish, b.save);
         if (!connectPublisher(p))
             return 1;
         constexpr int meters = 247, seconds = 10;
@@ -189,7 +191,7 @@ int main(int argc, char** argv) {
         constexpr int meters = 247, seconds = 600;
         // The state files of every meter, at the start of its (empty) files.
         {
-            RecordPublisher p(b.publish, b.save);
+            RecordPublisher p(b.clock, b.publish, b.save);
             for (int m = 1; m <= meters; ++m)
                 p.addMeter(m);
         }
@@ -197,7 +199,7 @@ int main(int argc, char** argv) {
         for (int s = 0; s < seconds; ++s)
             for (int m = 1; m <= meters; ++m)
                 b.saveRecord(nullptr, m, start.addSecs(s));
-        RecordPublisher p(b.publish, b.save);
+        RecordPublisher p(b.clock, b.publish, b.save);
         for (int m = 1; m <= meters; ++m)
             p.addMeter(m);
         const qint64 backlog = p.waiting();
@@ -217,7 +219,7 @@ int main(int argc, char** argv) {
     // 32 meters every second: the share of one core that saving and publishing take.
     {
         Bench b(port);
-        RecordPublisher p(b.publish, b.save);
+        RecordPublisher p(b.clock, b.publish, b.save);
         if (!connectPublisher(p))
             return 1;
         constexpr int meters = 32, seconds = 20;

@@ -742,6 +742,7 @@ void frmTD_Main::openMeterList() {
     const int address = m_engine->state().gSelAddress;
     if (!lblMC_No->text().isEmpty() && address > 0)
         onSelectedMeterChanged(address);
+    publishMeterList();
     // The list may change while the scan runs: the rebuilt tables know no meter as answering
     // yet, so the scan starts again over the new list.
     if (m_engine->isPortOpen()) {
@@ -771,16 +772,15 @@ void frmTD_Main::openPublishSetup() {
 void frmTD_Main::startPublishing() {
     if (m_publisher || !m_publishSettings.enabled)
         return;
-    m_publisher = std::make_unique<RecordPublisher>(m_publishSettings, m_saveWriter->settings());
+    m_publisher =
+        std::make_unique<RecordPublisher>(m_clock, m_publishSettings, m_saveWriter->settings());
     connect(m_publisher.get(), &RecordPublisher::statusChanged, this, &frmTD_Main::showBrokerState);
     connect(m_publisher.get(), &RecordPublisher::message, this, [this](const QString& text) {
         m_brokerEvent = text;
         showBrokerState();
     });
     ConnectPublisher(*m_saveWriter, *m_engine, *m_publisher);
-    const CommState& s = m_engine->state();
-    for (int k = 0; k < s.meterCount(); ++k)
-        m_publisher->addMeter(s.gMeterAddress.value(k));
+    publishMeterList();
     m_brokerEvent.clear();
     m_publishProblem.clear();
     QString why;
@@ -789,6 +789,18 @@ void frmTD_Main::startPublishing() {
         m_publishProblem = tr("Not publishing: %1").arg(why);
     }
     showBrokerState();
+}
+
+// The publisher follows the meter list: what a meter taken off the list left at the broker
+// is cleared.
+void frmTD_Main::publishMeterList() {
+    if (!m_publisher)
+        return;
+    const CommState& s = m_engine->state();
+    QList<int> addresses;
+    for (int k = 0; k < s.meterCount(); ++k)
+        addresses << s.gMeterAddress.value(k);
+    m_publisher->setMeters(addresses);
 }
 
 void frmTD_Main::stopPublishing() {

@@ -129,6 +129,7 @@ private:
     void openPublishSetup();
     // Publishing runs while the port is open: started when it opens, stopped when it closes.
     void startPublishing();
+    void publishMeterList();
     void stopPublishing();
     void showBrokerState();
     void openPortSetup();

@@ -247,7 +247,7 @@ int RunLog(const QStringList& arguments) {
         stopReason = reason;
         loop.quit();
     };
-    RecordPublisher publisher(publishing, settings);
+    RecordPublisher publisher(clock, publishing, settings);
     if (publishing.enabled) {
         QObject::connect(&publisher, &RecordPublisher::message, say);
         QObject::connect(&publisher, &RecordPublisher::refused, [&](const QString& reason) {
@@ -256,8 +256,7 @@ int RunLog(const QStringList& arguments) {
         });
         ConnectPublisher(writer, engine, publisher);
         // Records an earlier run saved and did not deliver go out first.
-        for (int address : std::as_const(c.meters))
-            publisher.addMeter(address);
+        publisher.setMeters(c.meters);
         if (!publisher.start(&why)) {
             c.err << "td700 log: " << why << '\n';
             session.close();

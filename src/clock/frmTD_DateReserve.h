@@ -2,8 +2,8 @@
 
 #include "clock/ClockFields.h"
 #include "clock/MeterClock.h"
-#include "comm/EngineTimer.h"
 #include "comm/RequestFailures.h"
+#include "core/EngineTimer.h"
 
 #include <QDateTime>
 #include <QDialog>

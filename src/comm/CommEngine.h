@@ -2,12 +2,12 @@
 
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
-#include "comm/EngineTimer.h"
 #include "comm/LateReplyGuard.h"
 #include "comm/MeterHealth.h"
 #include "comm/PortSettings.h"
 #include "comm/ReplyCollector.h"
 #include "comm/RequestFailures.h"
+#include "core/EngineTimer.h"
 
 #include <QObject>
 #include <QPointer>

@@ -6,6 +6,7 @@
 #include "logging/RecordBytes.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <bit>
@@ -485,7 +486,15 @@ bool DataTimeLine::refresh(bool laterFiles) {
         }
     }
     if (laterFiles && !m_files.empty()) {
-        const QStringList later = DataFileName::laterDailyFiles(m_files.back()->path);
+        // A daily file is followed into the days after it, as the writer goes on into them.
+        const TimeLineFile& last = *m_files.back();
+        QStringList later;
+        if (last.name.matches && last.name.day.isValid()) {
+            const QFileInfo info(last.path);
+            for (const QString& file : DataFileNames::filesAfter(
+                     info.path(), last.name.name, last.name.address, info.fileName()))
+                later << info.dir().filePath(file);
+        }
         if (!later.isEmpty())
             changed = add(later) > 0 || changed;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dataview/DataFileName.h"
 #include "dataview/RecordSummary.h"
+#include "logging/DataFileNames.h"
 #include "logging/DataFileReader.h"
 
 #include <QString>

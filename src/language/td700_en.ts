@@ -122,6 +122,10 @@
         <source>no connection</source>
         <translation>no connection</translation>
     </message>
+    <message>
+        <source>; it had acknowledged nothing (do its access rules let this user publish here?)</source>
+        <translation>; it had acknowledged nothing (do its access rules let this user publish here?)</translation>
+    </message>
 </context>
 <context>
     <name>ChannelPanel</name>
@@ -347,6 +351,33 @@
     <message>
         <source>More than %1 alarm changes and gaps: the list shows the first %1; the traces and bands show every one</source>
         <translation>More than %1 alarm changes and gaps: the list shows the first %1; the traces and bands show every one</translation>
+    </message>
+</context>
+<context>
+    <name>DeliveryState</name>
+    <message>
+        <source>it does not read as a state file</source>
+        <translation>it does not read as a state file</translation>
+    </message>
+    <message>
+        <source>it is meter %1&apos;s</source>
+        <translation>it is meter %1&apos;s</translation>
+    </message>
+    <message>
+        <source>it is the state of %1 files</source>
+        <translation>it is the state of %1 files</translation>
+    </message>
+    <message>
+        <source>it names %1</source>
+        <translation>it names %1</translation>
+    </message>
+    <message>
+        <source>it speaks of another %1 than the one there now</source>
+        <translation>it speaks of another %1 than the one there now</translation>
+    </message>
+    <message>
+        <source>%1 is shorter now than it says</source>
+        <translation>%1 is shorter now than it says</translation>
     </message>
 </context>
 <context>
@@ -1648,20 +1679,32 @@ Daily files of one meter are shown as one time line.</translation>
         <translation>%1, %2 and %3 need an mqtts:// address</translation>
     </message>
     <message>
-        <source>%1: %2 cannot be read</source>
-        <translation>%1: %2 cannot be read</translation>
-    </message>
-    <message>
-        <source>%1: %2 is not there</source>
-        <translation>%1: %2 is not there</translation>
-    </message>
-    <message>
         <source>%1 needs %2</source>
         <translation>%1 needs %2</translation>
     </message>
     <message>
         <source>%1: %2 may be read by others; make it the owner&apos;s alone (chmod 600 %2)</source>
         <translation>%1: %2 may be read by others; make it the owner&apos;s alone (chmod 600 %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not there</source>
+        <translation>%1 is not there</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a file</source>
+        <translation>%1 is %2, not a file</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1: a topic prefix may not begin with $ (the broker&apos;s own topics, where it passes nothing on)</source>
+        <translation>%1: a topic prefix may not begin with $ (the broker&apos;s own topics, where it passes nothing on)</translation>
+    </message>
+    <message>
+        <source>%1: the topics would be %2 bytes long; MQTT allows %3</source>
+        <translation>%1: the topics would be %2 bytes long; MQTT allows %3</translation>
     </message>
 </context>
 <context>
@@ -1676,11 +1719,26 @@ Daily files of one meter are shown as one time line.</translation>
     </message>
 </context>
 <context>
-    <name>RecordPublisher</name>
+    <name>RecordNumbers</name>
     <message>
-        <source>meter %1: %2 could not be read; publishing starts at the end of its data files</source>
-        <translation>meter %1: %2 could not be read; publishing starts at the end of its data files</translation>
+        <source>a run of numbers does not read</source>
+        <translation>a run of numbers does not read</translation>
     </message>
+    <message>
+        <source>it numbers %1, not this meter&apos;s</source>
+        <translation>it numbers %1, not this meter&apos;s</translation>
+    </message>
+    <message>
+        <source>it is meter %1&apos;s of %2</source>
+        <translation>it is meter %1&apos;s of %2</translation>
+    </message>
+    <message>
+        <source>it is incomplete</source>
+        <translation>it is incomplete</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPublisher</name>
     <message>
         <source>broker %1 back after %2 s</source>
         <translation>broker %1 back after %2 s</translation>
@@ -1718,10 +1776,6 @@ Daily files of one meter are shown as one time line.</translation>
         <translation>; %1 older than %2 days not sent</translation>
     </message>
     <message>
-        <source>meter %1: %2 not written: %3</source>
-        <translation>meter %1: %2 not written: %3</translation>
-    </message>
-    <message>
         <source>%1 waiting</source>
         <translation>%1 waiting</translation>
     </message>
@@ -1744,6 +1798,86 @@ Daily files of one meter are shown as one time line.</translation>
     <message>
         <source>Broker: refused (%1) · %2</source>
         <translation>Broker: refused (%1) · %2</translation>
+    </message>
+    <message>
+        <source>meter %1: where the broker stands is not known; the %2 in its data files (numbers %3 to %4) are sent again, flagged replayed</source>
+        <translation>meter %1: where the broker stands is not known; the %2 in its data files (numbers %3 to %4) are sent again, flagged replayed</translation>
+    </message>
+    <message>
+        <source>set aside as %1</source>
+        <translation>set aside as %1</translation>
+    </message>
+    <message>
+        <source>it could not be set aside and is written anew</source>
+        <translation>it could not be set aside and is written anew</translation>
+    </message>
+    <message>
+        <source>it is left as it is and not used</source>
+        <translation>it is left as it is and not used</translation>
+    </message>
+    <message>
+        <source>meter %1: %2 is not used (%3); %4</source>
+        <translation>meter %1: %2 is not used (%3); %4</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>record %1</translation>
+    </message>
+    <message>
+        <source>records %1 to %2</source>
+        <translation>records %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 of them not sent, and they cannot be now</source>
+        <translation>%1 of them not sent, and they cannot be now</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the data folder: %2 went with it</source>
+        <translation>%1 is no longer in the data folder: %2 went with it</translation>
+    </message>
+    <message>
+        <source>meter %1: %2 (%3); the numbers of the records still there stay</source>
+        <translation>meter %1: %2 (%3); the numbers of the records still there stay</translation>
+    </message>
+    <message>
+        <source>meter %1 is not in the meter list: its meta and link at the broker are cleared</source>
+        <translation>meter %1 is not in the meter list: its meta and link at the broker are cleared</translation>
+    </message>
+    <message>
+        <source>WARNING: another program publishes as node %1 (on %2, process %3, online since %4): its records and this program&apos;s go to the same topics %5/%1/... and a subscriber cannot tell them apart. Give each logger its own node name (--node).</source>
+        <translation>WARNING: another program publishes as node %1 (on %2, process %3, online since %4): its records and this program&apos;s go to the same topics %5/%1/... and a subscriber cannot tell them apart. Give each logger its own node name (--node).</translation>
+    </message>
+    <message>
+        <source>%1 written again</source>
+        <translation>%1 written again</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2; publishing goes on, and after a restart records may be sent again</source>
+        <translation>%1 not written: %2; publishing goes on, and after a restart records may be sent again</translation>
+    </message>
+    <message>
+        <source> · another program publishes as %1</source>
+        <translation> · another program publishes as %1</translation>
+    </message>
+    <message>
+        <source>none of them was waiting to be sent</source>
+        <translation>none of them was waiting to be sent</translation>
+    </message>
+    <message>
+        <source>WARNING: broker %1 takes what this program publishes but passes nothing on: this program&apos;s own status did not come back in %2 s. Do the broker&apos;s access rules let user %3 publish and read under %4/%5? What it drops is lost to subscribers.</source>
+        <translation>WARNING: broker %1 takes what this program publishes but passes nothing on: this program&apos;s own status did not come back in %2 s. Do the broker&apos;s access rules let user %3 publish and read under %4/%5? What it drops is lost to subscribers.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>%1 is shorter than before: it no longer holds %2</source>
+        <translation>%1 is shorter than before: it no longer holds %2</translation>
+    </message>
+    <message>
+        <source>%1 is another file now: %2 went with the one before</source>
+        <translation>%1 is another file now: %2 went with the one before</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,10 @@
         <source>no connection</source>
         <translation>연결 없음</translation>
     </message>
+    <message>
+        <source>; it had acknowledged nothing (do its access rules let this user publish here?)</source>
+        <translation>; 아무것도 확인 응답하지 않았습니다(브로커의 접근 규칙이 이 사용자의 게시를 허용합니까?)</translation>
+    </message>
 </context>
 <context>
     <name>ChannelPanel</name>
@@ -347,6 +351,33 @@
     <message>
         <source>More than %1 alarm changes and gaps: the list shows the first %1; the traces and bands show every one</source>
         <translation>경보 변화와 끊긴 구간이 %1개를 넘습니다. 목록에는 처음 %1개만 나오고, 그래프와 띠에는 모두 표시됩니다</translation>
+    </message>
+</context>
+<context>
+    <name>DeliveryState</name>
+    <message>
+        <source>it does not read as a state file</source>
+        <translation>상태 파일로 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>it is meter %1&apos;s</source>
+        <translation>계기 %1의 파일입니다</translation>
+    </message>
+    <message>
+        <source>it is the state of %1 files</source>
+        <translation>%1 파일의 상태입니다</translation>
+    </message>
+    <message>
+        <source>it names %1</source>
+        <translation>%1을(를) 가리킵니다</translation>
+    </message>
+    <message>
+        <source>it speaks of another %1 than the one there now</source>
+        <translation>지금 있는 것과 다른 %1에 대한 것입니다</translation>
+    </message>
+    <message>
+        <source>%1 is shorter now than it says</source>
+        <translation>%1이(가) 적힌 것보다 짧아졌습니다</translation>
     </message>
 </context>
 <context>
@@ -1648,20 +1679,32 @@ Daily files of one meter are shown as one time line.</source>
         <translation>%1, %2, %3에는 mqtts:// 주소가 필요합니다</translation>
     </message>
     <message>
-        <source>%1: %2 cannot be read</source>
-        <translation>%1: %2을(를) 읽을 수 없습니다</translation>
-    </message>
-    <message>
-        <source>%1: %2 is not there</source>
-        <translation>%1: %2이(가) 없습니다</translation>
-    </message>
-    <message>
         <source>%1 needs %2</source>
         <translation>%1에는 %2이(가) 필요합니다</translation>
     </message>
     <message>
         <source>%1: %2 may be read by others; make it the owner&apos;s alone (chmod 600 %2)</source>
         <translation>%1: %2을(를) 다른 사용자가 읽을 수 있습니다. 소유자만 읽도록 하십시오(chmod 600 %2)</translation>
+    </message>
+    <message>
+        <source>%1 is not there</source>
+        <translation>%1이(가) 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a file</source>
+        <translation>%1은(는) 파일이 아니라 %2입니다</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1을(를) 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>%1: a topic prefix may not begin with $ (the broker&apos;s own topics, where it passes nothing on)</source>
+        <translation>%1: 토픽 접두어는 $로 시작할 수 없습니다(브로커 자체 토픽이어서 아무것도 전달되지 않음)</translation>
+    </message>
+    <message>
+        <source>%1: the topics would be %2 bytes long; MQTT allows %3</source>
+        <translation>%1: 토픽 길이가 %2바이트가 됩니다. MQTT는 %3바이트까지 허용합니다</translation>
     </message>
 </context>
 <context>
@@ -1676,11 +1719,26 @@ Daily files of one meter are shown as one time line.</source>
     </message>
 </context>
 <context>
-    <name>RecordPublisher</name>
+    <name>RecordNumbers</name>
     <message>
-        <source>meter %1: %2 could not be read; publishing starts at the end of its data files</source>
-        <translation>계기 %1: %2을(를) 읽을 수 없어 데이터 파일의 끝부터 게시합니다</translation>
+        <source>a run of numbers does not read</source>
+        <translation>번호 구간을 읽을 수 없습니다</translation>
     </message>
+    <message>
+        <source>it numbers %1, not this meter&apos;s</source>
+        <translation>이 계기가 아닌 %1의 번호입니다</translation>
+    </message>
+    <message>
+        <source>it is meter %1&apos;s of %2</source>
+        <translation>%2의 계기 %1 것입니다</translation>
+    </message>
+    <message>
+        <source>it is incomplete</source>
+        <translation>내용이 불완전합니다</translation>
+    </message>
+</context>
+<context>
+    <name>RecordPublisher</name>
     <message>
         <source>broker %1 back after %2 s</source>
         <translation>브로커 %1이(가) %2초 만에 다시 연결됨</translation>
@@ -1718,10 +1776,6 @@ Daily files of one meter are shown as one time line.</source>
         <translation>; %2일보다 오래된 %1은(는) 보내지 않음</translation>
     </message>
     <message>
-        <source>meter %1: %2 not written: %3</source>
-        <translation>계기 %1: %2을(를) 쓰지 못함: %3</translation>
-    </message>
-    <message>
         <source>%1 waiting</source>
         <translation>%1 대기 중</translation>
     </message>
@@ -1744,6 +1798,86 @@ Daily files of one meter are shown as one time line.</source>
     <message>
         <source>Broker: refused (%1) · %2</source>
         <translation>브로커: 거부됨(%1) · %2</translation>
+    </message>
+    <message>
+        <source>meter %1: where the broker stands is not known; the %2 in its data files (numbers %3 to %4) are sent again, flagged replayed</source>
+        <translation>계기 %1: 브로커가 어디까지 받았는지 알 수 없습니다. 데이터 파일의 %2(번호 %3~%4)을(를) replayed 표시와 함께 다시 보냅니다</translation>
+    </message>
+    <message>
+        <source>set aside as %1</source>
+        <translation>%1(으)로 옮겨 두었습니다</translation>
+    </message>
+    <message>
+        <source>it could not be set aside and is written anew</source>
+        <translation>옮겨 둘 수 없어 새로 씁니다</translation>
+    </message>
+    <message>
+        <source>it is left as it is and not used</source>
+        <translation>그대로 두고 사용하지 않습니다</translation>
+    </message>
+    <message>
+        <source>meter %1: %2 is not used (%3); %4</source>
+        <translation>계기 %1: %2을(를) 사용하지 않습니다(%3). %4</translation>
+    </message>
+    <message>
+        <source>record %1</source>
+        <translation>기록 %1</translation>
+    </message>
+    <message>
+        <source>records %1 to %2</source>
+        <translation>기록 %1~%2</translation>
+    </message>
+    <message>
+        <source>%1 of them not sent, and they cannot be now</source>
+        <translation>그중 %1개는 보내지 못했으며 이제 보낼 수 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the data folder: %2 went with it</source>
+        <translation>%1이(가) 데이터 폴더에 더 이상 없습니다. %2도 함께 없어졌습니다</translation>
+    </message>
+    <message>
+        <source>meter %1: %2 (%3); the numbers of the records still there stay</source>
+        <translation>계기 %1: %2(%3). 남아 있는 기록의 번호는 바뀌지 않습니다</translation>
+    </message>
+    <message>
+        <source>meter %1 is not in the meter list: its meta and link at the broker are cleared</source>
+        <translation>계기 %1은(는) 계기 목록에 없습니다. 브로커에 남은 meta와 link를 지웁니다</translation>
+    </message>
+    <message>
+        <source>WARNING: another program publishes as node %1 (on %2, process %3, online since %4): its records and this program&apos;s go to the same topics %5/%1/... and a subscriber cannot tell them apart. Give each logger its own node name (--node).</source>
+        <translation>경고: 다른 프로그램이 노드 %1(으)로 게시하고 있습니다(%2, 프로세스 %3, %4부터 온라인). 그 기록과 이 프로그램의 기록이 같은 토픽 %5/%1/...(으)로 가서 구독자가 구별할 수 없습니다. 로거마다 다른 노드 이름(--node)을 쓰십시오.</translation>
+    </message>
+    <message>
+        <source>%1 written again</source>
+        <translation>%1을(를) 다시 썼습니다</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2; publishing goes on, and after a restart records may be sent again</source>
+        <translation>%1을(를) 쓰지 못했습니다: %2. 게시는 계속되며, 다시 시작하면 기록이 다시 전송될 수 있습니다</translation>
+    </message>
+    <message>
+        <source> · another program publishes as %1</source>
+        <translation> · 다른 프로그램이 %1(으)로 게시 중</translation>
+    </message>
+    <message>
+        <source>none of them was waiting to be sent</source>
+        <translation>보낼 차례를 기다리던 기록은 없었습니다</translation>
+    </message>
+    <message>
+        <source>WARNING: broker %1 takes what this program publishes but passes nothing on: this program&apos;s own status did not come back in %2 s. Do the broker&apos;s access rules let user %3 publish and read under %4/%5? What it drops is lost to subscribers.</source>
+        <translation>경고: 브로커 %1이(가) 이 프로그램이 게시한 것을 받지만 아무것도 전달하지 않습니다. 이 프로그램의 상태가 %2초 안에 돌아오지 않았습니다. 브로커의 접근 규칙이 사용자 %3에게 %4/%5 아래의 게시와 구독을 허용합니까? 브로커가 버리는 것은 구독자에게 전달되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(없음)</translation>
+    </message>
+    <message>
+        <source>%1 is shorter than before: it no longer holds %2</source>
+        <translation>%1이(가) 전보다 짧아졌습니다. %2이(가) 더 이상 없습니다</translation>
+    </message>
+    <message>
+        <source>%1 is another file now: %2 went with the one before</source>
+        <translation>%1이(가) 다른 파일로 바뀌었습니다. 이전 파일의 %2이(가) 함께 없어졌습니다</translation>
     </message>
 </context>
 <context>

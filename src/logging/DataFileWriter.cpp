@@ -7,6 +7,7 @@
 #include "core/Clock.h"
 #include "logging/DataFile.h"
 #include "logging/DataFileAppend.h"
+#include "logging/DataFileNames.h"
 
 #include <QDir>
 #include <QMetaMethod>
@@ -32,10 +33,6 @@ double dateValue(const QDateTime& t) {
            double(t.time().msecsSinceStartOfDay()) / 86400000.0;
 }
 
-QString twoDigits(int value) {
-    return QStringLiteral("%1").arg(value, 2, 10, QChar(u'0'));
-}
-
 } // namespace
 
 DataFileWriter::DataFileWriter(Clock& clock, SaveSource source, QObject* parent)
@@ -51,17 +48,7 @@ DataFileWriter::DataFileWriter(Clock& clock, SaveSource source, QObject* parent)
 DataFileWriter::~DataFileWriter() = default;
 
 QString DataFileWriter::DataFileName(const SaveSettings& s, int address, const QDateTime& now) {
-    QString name = s.gDSaveName + u'_' + twoDigits(address);
-    if (s.gDSaveDaily) {
-        // Compared as texts, as the day-change time has always been compared.
-        const QString nowText = now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        const QString changeText = now.date().toString(QStringLiteral("yyyy-MM-dd ")) +
-                                   twoDigits(s.gDSaveDayHour) + u':' +
-                                   twoDigits(s.gDSaveDayMinute) + QStringLiteral(":00");
-        const QDate day = nowText >= changeText ? now.date() : now.date().addDays(-1);
-        name += u'_' + day.toString(QStringLiteral("yyyyMMdd"));
-    }
-    return QDir(s.gDSaveFolder).filePath(name + QStringLiteral(".TDD"));
+    return DataFileNames::path(s, address, now);
 }
 
 void DataFileWriter::onSaveTick() {

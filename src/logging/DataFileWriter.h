@@ -1,6 +1,6 @@
 #pragma once
 
-#include "comm/EngineTimer.h"
+#include "core/EngineTimer.h"
 #include "logging/SaveSettings.h"
 
 #include <QDateTime>

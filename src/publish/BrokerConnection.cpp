@@ -1,7 +1,10 @@
 #include "publish/BrokerConnection.h"
 
-#include <QDateTime>
+#include "core/Clock.h"
+
 #include <QDeadlineTimer>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <cstring>
@@ -19,6 +22,9 @@ constexpr int kMaxRetrySeconds = 60;
 constexpr int kMiscIntervalMs = 500;
 // An attempt that has not been answered by then is given up and tried again.
 constexpr qint64 kAttemptTimeoutMs = 15000;
+// The refusals of a CONNACK: a bad user name or password, not authorised.
+constexpr int kBadCredentials = 4;
+constexpr int kNotAuthorised = 5;
 
 void initLibrary() {
     static std::once_flag once;
@@ -35,17 +41,19 @@ const char* orNull(const QByteArray& b) {
 
 } // namespace
 
-BrokerConnection::BrokerConnection(Options options, QObject* parent)
-    : QObject(parent)
-    , m_options(std::move(options)) {
+BrokerConnection::BrokerConnection(Clock& clock, Options options, QObject* parent)
+    : BrokerLink(parent)
+    , m_clock(clock)
+    , m_options(std::move(options))
+    , m_misc(clock, QStringLiteral("mqtt"), kMiscIntervalMs, [this] { onMisc(); }) {
     initLibrary();
-    m_misc.setInterval(kMiscIntervalMs);
-    connect(&m_misc, &QTimer::timeout, this, &BrokerConnection::onMisc);
-    m_retry.setSingleShot(true);
-    connect(&m_retry, &QTimer::timeout, this, &BrokerConnection::attempt);
+    // The keep-alive is counted in seconds: the look may ride on another wake-up.
+    m_misc.setSlackMs(kMiscIntervalMs / 5);
 }
 
 BrokerConnection::~BrokerConnection() {
+    if (m_retry)
+        m_clock.cancel(*m_retry);
     m_read.reset();
     m_write.reset();
     if (m_mosq)
@@ -60,7 +68,9 @@ QString BrokerConnection::brokerName() const {
 }
 
 int BrokerConnection::secondsToRetry() const {
-    return m_retry.isActive() ? std::max(1, (m_retry.remainingTime() + 500) / 1000) : 0;
+    if (!m_retry)
+        return 0;
+    return int(std::max<qint64>(1, (m_retryDueUs - m_clock.nowUs() + 500000) / 1000000));
 }
 
 void BrokerConnection::start() {
@@ -70,6 +80,9 @@ void BrokerConnection::start() {
 }
 
 void BrokerConnection::attempt() {
+    if (m_retry)
+        m_clock.cancel(*m_retry);
+    m_retry.reset();
     if (m_stopping)
         return;
     if (m_mosq) {
@@ -79,6 +92,7 @@ void BrokerConnection::attempt() {
         m_mosq = nullptr;
     }
     m_connected = false;
+    m_acknowledged = false;
     m_lastLog.clear();
     m_events.clear();
     m_mosq = mosquitto_new(orNull(local8(m_options.clientId)), true, this);
@@ -86,9 +100,10 @@ void BrokerConnection::attempt() {
         drop(tr("the MQTT client could not be made"), false);
         return;
     }
-    mosquitto_connect_callback_set(m_mosq, &BrokerConnection::onConnectCb);
-    mosquitto_disconnect_callback_set(m_mosq, &BrokerConnection::onDisconnectCb);
-    mosquitto_publish_callback_set(m_mosq, &BrokerConnection::onPublishCb);
+    mosquitto_connect_v5_callback_set(m_mosq, &BrokerConnection::onConnectCb);
+    mosquitto_disconnect_v5_callback_set(m_mosq, &BrokerConnection::onDisconnectCb);
+    mosquitto_publish_v5_callback_set(m_mosq, &BrokerConnection::onPublishCb);
+    mosquitto_message_v5_callback_set(m_mosq, &BrokerConnection::onMessageCb);
     mosquitto_log_callback_set(m_mosq, &BrokerConnection::onLogCb);
     mosquitto_int_option(m_mosq, MOSQ_OPT_TCP_NODELAY, 1);
     // Our own window bounds what is queued; the client may send it all at once.
@@ -118,11 +133,11 @@ void BrokerConnection::attempt() {
             return;
         }
     }
-    m_attemptStarted = QDateTime::currentMSecsSinceEpoch();
+    m_attemptStartedMs = m_clock.nowMs();
     const int rc = mosquitto_connect_async(m_mosq, local8(m_options.address.host).constData(),
                                            m_options.address.port, m_options.keepAliveSeconds);
     if (rc != MOSQ_ERR_SUCCESS) {
-        drop(errorText(rc), rc == MOSQ_ERR_TLS);
+        drop(errorText(rc), rc == MOSQ_ERR_TLS && IsCertificateVerdict(m_lastLog));
         return;
     }
     const int fd = mosquitto_socket(m_mosq);
@@ -170,8 +185,7 @@ void BrokerConnection::onWritable() {
 void BrokerConnection::onMisc() {
     if (!m_mosq)
         return;
-    if (!m_connected &&
-        QDateTime::currentMSecsSinceEpoch() - m_attemptStarted > kAttemptTimeoutMs) {
+    if (!m_connected && m_clock.nowMs() - m_attemptStartedMs > kAttemptTimeoutMs) {
         drop(tr("the broker did not answer in %1 s").arg(kAttemptTimeoutMs / 1000), false);
         return;
     }
@@ -185,7 +199,7 @@ void BrokerConnection::afterLoop(int rc) {
     const bool told = std::any_of(m_events.begin(), m_events.end(),
                                   [](const Event& e) { return e.kind == Event::Disconnect; });
     if (lost && !told)
-        m_events.append({Event::Disconnect, rc});
+        m_events.append(Event(Event::Disconnect, rc));
     handleEvents();
     updateWriteNotifier();
 }
@@ -195,27 +209,43 @@ void BrokerConnection::handleEvents() {
         const Event e = m_events.takeFirst();
         switch (e.kind) {
         case Event::Published:
-            Q_EMIT delivered(e.code);
+            // The broker answers: the connection works, and a later loss is tried again soon.
+            m_acknowledged = true;
+            m_retrySeconds = 1;
+            Q_EMIT delivered(e.mid);
+            break;
+        case Event::Message:
+            Q_EMIT received(e.topic, e.payload, e.retained);
             break;
         case Event::Connack:
-            if (e.code == 0) {
-                m_connected = m_everConnected = true;
-                m_retrySeconds = 1;
-                Q_EMIT connected();
-            } else {
-                // 4: bad user name or password, 5: not authorised.
-                drop(QString::fromUtf8(mosquitto_connack_string(e.code)),
-                     e.code == 4 || e.code == 5);
+            onConnack(e.code);
+            if (!m_connected)
                 return;
-            }
             break;
-        case Event::Disconnect:
-            drop(errorText(e.code), e.code == MOSQ_ERR_TLS && !m_connected);
+        case Event::Disconnect: {
+            QString why = errorText(e.code);
+            if (m_connected && !m_acknowledged)
+                why += tr("; it had acknowledged nothing (do its access rules let this user "
+                          "publish here?)");
+            drop(why, e.code == MOSQ_ERR_TLS && !m_connected && IsCertificateVerdict(m_lastLog));
             return;
+        }
         }
         if (!m_mosq)
             return;
     }
+}
+
+void BrokerConnection::onConnack(int code) {
+    if (code == 0) {
+        m_connected = m_everConnected = true;
+        for (const QString& filter : std::as_const(m_subscriptions))
+            mosquitto_subscribe(m_mosq, nullptr, filter.toUtf8().constData(), 1);
+        Q_EMIT connected();
+        return;
+    }
+    drop(QString::fromUtf8(mosquitto_connack_string(code)),
+         code == kBadCredentials || code == kNotAuthorised);
 }
 
 void BrokerConnection::drop(const QString& why, bool refused) {
@@ -239,7 +269,14 @@ void BrokerConnection::drop(const QString& why, bool refused) {
 }
 
 void BrokerConnection::scheduleRetry() {
-    m_retry.start(m_retrySeconds * 1000);
+    if (m_retry)
+        m_clock.cancel(*m_retry);
+    const qint64 us = qint64(m_retrySeconds) * 1000000;
+    m_retryDueUs = m_clock.nowUs() + us;
+    m_retry = m_clock.schedule(us, 0, [this] {
+        m_retry.reset();
+        attempt();
+    });
     m_retrySeconds = std::min(m_retrySeconds * 2, kMaxRetrySeconds);
 }
 
@@ -251,11 +288,13 @@ int BrokerConnection::publish(const QString& topic, const QByteArray& payload, i
     const int rc = mosquitto_publish(m_mosq, &mid, topic.toUtf8().constData(), int(payload.size()),
                                      payload.constData(), qos, retain);
     if (rc != MOSQ_ERR_SUCCESS) {
-        if (rc == MOSQ_ERR_NO_CONN || rc == MOSQ_ERR_ERRNO)
-            QTimer::singleShot(0, this, [this, rc] {
-                if (m_mosq && m_connected)
-                    drop(errorText(rc), false);
+        if (rc == MOSQ_ERR_NO_CONN || rc == MOSQ_ERR_ERRNO) {
+            const QPointer<BrokerConnection> self(this);
+            m_clock.callAfter(0, [self, rc] {
+                if (self && self->m_mosq && self->m_connected)
+                    self->drop(self->errorText(rc), false);
             });
+        }
         return -1;
     }
     updateWriteNotifier();
@@ -271,8 +310,18 @@ int BrokerConnection::publish(const QString& topic, const QByteArray& payload, i
     return mid;
 }
 
+void BrokerConnection::subscribe(const QString& filter) {
+    if (m_subscriptions.contains(filter))
+        return;
+    m_subscriptions << filter;
+    if (m_mosq && m_connected)
+        mosquitto_subscribe(m_mosq, nullptr, filter.toUtf8().constData(), 1);
+}
+
 void BrokerConnection::stop(int waitMs) {
-    m_retry.stop();
+    if (m_retry)
+        m_clock.cancel(*m_retry);
+    m_retry.reset();
     if (m_mosq && m_connected) {
         mosquitto_disconnect(m_mosq);
 #ifdef Q_OS_UNIX
@@ -314,16 +363,36 @@ QString BrokerConnection::errorText(int rc) const {
     }
 }
 
-void BrokerConnection::onConnectCb(mosquitto*, void* self, int rc) {
-    static_cast<BrokerConnection*>(self)->m_events.append({Event::Connack, rc});
+bool IsCertificateVerdict(const QString& tlsError) {
+    // OpenSSL's words for a certificate judged: ours by the broker ("alert bad certificate",
+    // "alert unknown ca", "certificate required"), the broker's by us ("certificate verify
+    // failed", which also covers a host name that does not match).
+    static const QRegularExpression verdict(
+        QStringLiteral("certificate verify failed|alert (bad certificate|unknown ca|certificate "
+                       "(required|unknown|revoked|expired)|unsupported certificate)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return verdict.match(tlsError).hasMatch();
 }
 
-void BrokerConnection::onDisconnectCb(mosquitto*, void* self, int rc) {
-    static_cast<BrokerConnection*>(self)->m_events.append({Event::Disconnect, rc});
+void BrokerConnection::onConnectCb(mosquitto*, void* self, int rc, int, const mqtt5__property*) {
+    static_cast<BrokerConnection*>(self)->m_events.append(Event(Event::Connack, rc));
 }
 
-void BrokerConnection::onPublishCb(mosquitto*, void* self, int mid) {
-    static_cast<BrokerConnection*>(self)->m_events.append({Event::Published, mid});
+void BrokerConnection::onDisconnectCb(mosquitto*, void* self, int rc, const mqtt5__property*) {
+    static_cast<BrokerConnection*>(self)->m_events.append(Event(Event::Disconnect, rc));
+}
+
+void BrokerConnection::onPublishCb(mosquitto*, void* self, int mid, int, const mqtt5__property*) {
+    static_cast<BrokerConnection*>(self)->m_events.append(Event(Event::Published, 0, mid));
+}
+
+void BrokerConnection::onMessageCb(mosquitto*, void* self, const mosquitto_message* message,
+                                   const mqtt5__property*) {
+    Event e(Event::Message);
+    e.topic = QString::fromUtf8(message->topic);
+    e.payload = QByteArray(static_cast<const char*>(message->payload), message->payloadlen);
+    e.retained = message->retain;
+    static_cast<BrokerConnection*>(self)->m_events.append(e);
 }
 
 void BrokerConnection::onLogCb(mosquitto*, void* self, int level, const char* text) {

@@ -1,24 +1,30 @@
 #pragma once
 
+#include "core/EngineTimer.h"
+#include "publish/BrokerLink.h"
 #include "publish/PublishSettings.h"
 
-#include <QByteArray>
 #include <QList>
-#include <QObject>
-#include <QString>
-#include <QTimer>
+#include <QStringList>
 #include <memory>
+#include <optional>
 
 struct mosquitto;
+struct mosquitto_message;
+struct mqtt5__property;
+class Clock;
 class QSocketNotifier;
 
-// One MQTT client connection to a broker, kept up: libmosquitto driven from the Qt event loop
+// One MQTT client connection to a broker, kept up: libmosquitto driven from the event loop
 // through its socket (a QSocketNotifier for reading, another for writing while it has bytes
-// to send, a timer for the keep-alive), never a thread of its own. A connection that fails
-// or is lost is tried again after 1 s, then 2, 4 ... up to 60 s. Each attempt is a fresh
-// client, so nothing sent before is resent behind the caller's back: what was not
-// acknowledged when a connection ended is the caller's to send again.
-class BrokerConnection : public QObject {
+// to send, a timer on the program's clock for the keep-alive), never a thread of its own. A
+// connection that fails, or is lost before the broker acknowledged anything, is tried again
+// after 1 s, then 2, 4 ... up to 60 s; an attempt the broker leaves unanswered is given up
+// after 15 s. Each attempt is a fresh client, so nothing sent before is resent behind the
+// caller's back: what was not acknowledged when a connection ended is the caller's to send
+// again. MQTT 3.1.1 is spoken: the flow control of MQTT 5 would let a broker's default window
+// (10 to 20 messages) hold a far broker's stream below the records a plant saves.
+class BrokerConnection : public BrokerLink {
     Q_OBJECT
 public:
     struct Options {
@@ -34,36 +40,30 @@ public:
         QByteArray willPayload;
     };
 
-    explicit BrokerConnection(Options options, QObject* parent = nullptr);
+    BrokerConnection(Clock& clock, Options options, QObject* parent = nullptr);
     ~BrokerConnection() override;
 
-    // Starts connecting; the result comes through the signals.
-    void start();
-    // Sends what is queued (up to `waitMs`), then ends the connection cleanly: no last will.
-    void stop(int waitMs = 2000);
-
-    bool isConnected() const { return m_connected; }
-    bool hasConnected() const { return m_everConnected; }
-    // Seconds until the next attempt while away; 0 while connected or connecting.
-    int secondsToRetry() const;
-    QString brokerName() const;
-
-    // Queues a message; its id, or -1 when there is no connection (or the client refused it).
-    int publish(const QString& topic, const QByteArray& payload, int qos, bool retain);
-
-Q_SIGNALS:
-    void connected();
-    // An attempt failed (`refused`: the broker refused the credentials, or the certificate
-    // or TLS handshake failed), or a connection was lost; a new attempt follows.
-    void attemptFailed(const QString& why, bool refused);
-    void connectionLost(const QString& why);
-    // A QoS 1 message was acknowledged; a QoS 0 message was handed to the network.
-    void delivered(int mid);
+    void start() override;
+    void stop(int waitMs = 2000) override;
+    bool isConnected() const override { return m_connected; }
+    bool hasConnected() const override { return m_everConnected; }
+    int secondsToRetry() const override;
+    QString brokerName() const override;
+    int publish(const QString& topic, const QByteArray& payload, int qos, bool retain) override;
+    void subscribe(const QString& filter) override;
 
 private:
     struct Event {
-        enum Kind { Connack, Disconnect, Published } kind;
-        int code;
+        enum Kind { Connack, Disconnect, Published, Message } kind;
+        explicit Event(Kind k, int c = 0, int m = 0)
+            : kind(k)
+            , code(c)
+            , mid(m) {}
+        int code = 0;
+        int mid = 0;
+        QString topic;
+        QByteArray payload;
+        bool retained = false;
     };
     void attempt();
     void drop(const QString& why, bool refused);
@@ -74,24 +74,38 @@ private:
     void updateWriteNotifier();
     QString errorText(int rc) const;
     void handleEvents();
+    void onConnack(int code);
     void scheduleRetry();
 
-    static void onConnectCb(mosquitto*, void* self, int rc);
-    static void onDisconnectCb(mosquitto*, void* self, int rc);
-    static void onPublishCb(mosquitto*, void* self, int mid);
+    static void onConnectCb(mosquitto*, void* self, int rc, int flags,
+                            const mqtt5__property* props);
+    static void onDisconnectCb(mosquitto*, void* self, int rc, const mqtt5__property* props);
+    static void onPublishCb(mosquitto*, void* self, int mid, int reason,
+                            const mqtt5__property* props);
+    static void onMessageCb(mosquitto*, void* self, const mosquitto_message* message,
+                            const mqtt5__property* props);
     static void onLogCb(mosquitto*, void* self, int level, const char* text);
 
+    Clock& m_clock;
     Options m_options;
     mosquitto* m_mosq = nullptr;
     std::unique_ptr<QSocketNotifier> m_read;
     std::unique_ptr<QSocketNotifier> m_write;
-    QTimer m_misc;
-    QTimer m_retry;
+    EngineTimer m_misc;
+    std::optional<quint64> m_retry; // the clock's id of the next attempt
+    qint64 m_retryDueUs = 0;
     int m_retrySeconds = 1;
-    qint64 m_attemptStarted = 0;
+    qint64 m_attemptStartedMs = 0;
     bool m_connected = false;
     bool m_everConnected = false;
+    bool m_acknowledged = false; // the broker acknowledged something in this connection
     bool m_stopping = false;
+    QStringList m_subscriptions;
     QList<Event> m_events;
     QString m_lastLog;
 };
+
+// Whether an error of the TLS layer is a verdict on a certificate (the broker's did not
+// verify, or the broker refused ours): trying again will not help. Anything else (the broker
+// closed the connection during the handshake, as a full one does) is worth another try.
+bool IsCertificateVerdict(const QString& tlsError);

@@ -1,30 +1,40 @@
 #include "publish/DeliveryState.h"
 
 #include "core/FileRead.h"
-#include "core/FileWrite.h"
+#include "core/KeyValueText.h"
+#include "logging/DataFile.h"
+#include "logging/DataFileNames.h"
+#include "publish/RecordNumbers.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 
-void DeliveryState::markDelivered(qint64 number, qint64* grown) {
-    *grown = 0;
-    if (number <= seq || isDelivered(number))
+namespace {
+
+struct DeliveryStateTexts {
+    Q_DECLARE_TR_FUNCTIONS(DeliveryState)
+};
+
+} // namespace
+
+void DeliveryState::markDelivered(qint64 first, qint64 last) {
+    first = std::max(first, seq + 1);
+    if (first > last)
         return;
-    // Insert, merging with the neighbours.
-    auto it = std::lower_bound(ahead.begin(), ahead.end(), number,
-                               [](const Range& r, qint64 n) { return r.last < n; });
-    const qsizetype at = it - ahead.begin();
-    ahead.insert(at, Range{number, number});
-    if (at + 1 < ahead.size() && ahead[at + 1].first == number + 1) {
-        ahead[at].last = ahead[at + 1].last;
-        ahead.removeAt(at + 1);
+    // The ranges that touch or overlap [first, last] merge with it.
+    auto from = std::lower_bound(ahead.begin(), ahead.end(), first,
+                                 [](const Range& r, qint64 n) { return r.last + 1 < n; });
+    auto to = from;
+    Range merged{first, last};
+    for (; to != ahead.end() && to->first <= last + 1; ++to) {
+        merged.first = std::min(merged.first, to->first);
+        merged.last = std::max(merged.last, to->last);
     }
-    if (at > 0 && ahead[at - 1].last + 1 == number) {
-        ahead[at - 1].last = ahead[at].last;
-        ahead.removeAt(at);
-    }
-    if (!ahead.isEmpty() && ahead.front().first == seq + 1) {
-        *grown = ahead.front().last - seq;
+    const qsizetype at = from - ahead.begin();
+    ahead.erase(from, to);
+    ahead.insert(at, merged);
+    if (ahead.front().first == seq + 1) {
         seq = ahead.front().last;
         ahead.removeFirst();
     }
@@ -45,68 +55,114 @@ qint64 DeliveryState::aheadCount() const {
     return n;
 }
 
-// The file: KEY=value lines. The data file is named without its folder, so that a folder
+// The file: KEY=value lines. Data files are named without their folder, so that a folder
 // moved whole keeps its state.
-bool LoadDeliveryState(const QString& path, DeliveryState* out) {
+StateLoaded LoadDeliveryState(const MeterFiles& files, DeliveryState* out, QString* why) {
+    const QString path = files.stateFile();
+    if (path.isEmpty() || KindOfFile(path) == FileKind::Missing)
+        return StateLoaded::Missing;
     QFile file;
-    if (!OpenRegularFile(file, path, nullptr))
-        return false;
+    if (!OpenRegularFile(file, path, why))
+        return StateLoaded::Damaged;
+    const auto notOurs = [&](const QString& text) {
+        *why = text;
+        return StateLoaded::NotOurs;
+    };
+    const auto damaged = [&]() {
+        *why = DeliveryStateTexts::tr("it does not read as a state file");
+        return StateLoaded::Damaged;
+    };
     DeliveryState s;
-    bool haveFile = false, haveNext = false, haveSeq = false;
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    for (QByteArray line : lines) {
-        line = line.trimmed();
-        const qsizetype eq = line.indexOf('=');
-        if (eq <= 0)
-            continue;
-        const QByteArray key = line.left(eq);
-        const QByteArray value = line.mid(eq + 1);
+    bool haveSeq = false, haveMeter = false;
+    QString place, newest;
+    qint64 next = -1;
+    for (const auto& [key, value] :
+         KeyValuePairs(QString::fromUtf8(file.read(1 << 20)).split(u'\n'))) {
         bool ok = true;
-        if (key == "file") {
-            s.next.file = QString::fromUtf8(value);
-            haveFile = !s.next.file.isEmpty() && !s.next.file.contains(u'/');
-        } else if (key == "next") {
-            s.next.index = value.toLongLong(&ok);
-            haveNext = ok && s.next.index >= 0;
-        } else if (key == "seq") {
-            s.seq = value.toLongLong(&ok);
-            haveSeq = ok && s.seq >= 0;
-        } else if (key == "ahead") {
-            for (const QByteArray& part : value.split(',')) {
-                if (part.isEmpty())
-                    continue;
-                const QList<QByteArray> ends = part.split('-');
+        if (key == u"meter") {
+            if (value.toInt() != files.address())
+                return notOurs(DeliveryStateTexts::tr("it is meter %1's").arg(value));
+            haveMeter = true;
+        } else if (key == u"name" && value != files.name()) {
+            return notOurs(DeliveryStateTexts::tr("it is the state of %1 files").arg(value));
+        } else if (key == u"file") {
+            place = value;
+        } else if (key == u"next") {
+            next = value.toLongLong(&ok);
+        } else if (key == u"seq") {
+            s.seq = value.toLongLong(&haveSeq);
+            haveSeq = haveSeq && s.seq >= 0;
+        } else if (key == u"ahead") {
+            for (const QString& part : value.split(u',', Qt::SkipEmptyParts)) {
                 bool ok1 = false, ok2 = false;
-                const DeliveryState::Range r{ends.value(0).toLongLong(&ok1),
-                                             ends.value(ends.size() - 1).toLongLong(&ok2)};
+                const DeliveryState::Range r{part.section(u'-', 0, 0).toLongLong(&ok1),
+                                             part.section(u'-', -1).toLongLong(&ok2)};
                 // Each range leaves a gap before it: what touches the run would be part of it.
                 const qint64 floor = s.ahead.isEmpty() ? s.seq + 1 : s.ahead.back().last + 1;
                 if (!ok1 || !ok2 || r.first > r.last || r.first <= floor)
-                    return false;
+                    return damaged();
                 s.ahead.append(r);
             }
-        } else if (key == "channels") {
+        } else if (key == u"data") {
+            newest = value;
+        } else if (key == u"identity") {
+            s.anchor.identity = value.toLatin1();
+        } else if (key == u"size") {
+            s.anchor.size = value.toLongLong(&ok);
+        } else if (key == u"last") {
+            s.anchor.number = value.toLongLong(&ok);
+        } else if (key == u"channels") {
             s.channels = value.toInt();
-        } else if (key == "meta") {
-            s.meta = value;
+        } else if (key == u"meta") {
+            s.meta = value.toUtf8();
         }
+        if (!ok)
+            return damaged();
     }
-    if (!haveFile || !haveNext || !haveSeq)
-        return false;
+    for (const QString& name : {place, newest})
+        if (!name.isEmpty() && !files.isOwn(name))
+            return notOurs(DeliveryStateTexts::tr("it names %1").arg(name));
+    // A file of an earlier version says whose it is only by the data file it names.
+    if (!haveSeq || (!haveMeter && (place.isEmpty() || next < 0)))
+        return damaged();
+    if (!newest.isEmpty()) {
+        s.anchor.file = newest;
+        s.anchor.index = (s.anchor.size - DataFile::HeaderSize) / DataFile::RecordSize - 1;
+        if (s.anchor.size < DataFile::HeaderSize + DataFile::RecordSize || s.anchor.number < 1)
+            return damaged();
+        // The data file it names must still be there as it was: the same file, no shorter.
+        const QString data = files.path(newest);
+        if (KindOfFile(data) == FileKind::Regular) {
+            if (RecordNumbers::identityOf(data) != s.anchor.identity)
+                return notOurs(
+                    DeliveryStateTexts::tr("it speaks of another %1 than the one there now")
+                        .arg(newest));
+            if (DataFileNames::recordCount(data) <= s.anchor.index)
+                return notOurs(
+                    DeliveryStateTexts::tr("%1 is shorter now than it says").arg(newest));
+        }
+    } else if (!place.isEmpty() && next >= 0) {
+        s.anchor = {place, {}, -1, next, s.seq + 1};
+    }
     *out = s;
-    return true;
+    return StateLoaded::Read;
 }
 
-bool WriteDeliveryState(const QString& path, const DeliveryState& s, QString* error) {
+QByteArray DeliveryStateText(const MeterFiles& files, const DeliveryState& s,
+                             const RecordPlace& next) {
     QByteArray ranges;
     for (const DeliveryState::Range& r : s.ahead) {
         if (!ranges.isEmpty())
             ranges += ',';
         ranges += QByteArray::number(r.first) + '-' + QByteArray::number(r.last);
     }
-    const QByteArray text =
-        "file=" + s.next.file.toUtf8() + "\nnext=" + QByteArray::number(s.next.index) +
-        "\nseq=" + QByteArray::number(s.seq) + "\nahead=" + ranges +
-        "\nchannels=" + QByteArray::number(s.channels) + "\nmeta=" + s.meta + '\n';
-    return WriteFileWhole(path, text, error);
+    QByteArray text = "meter=" + QByteArray::number(files.address()) +
+                      "\nname=" + files.name().toUtf8() + "\nseq=" + QByteArray::number(s.seq) +
+                      "\nahead=" + ranges + "\nfile=" + next.file.toUtf8() +
+                      "\nnext=" + QByteArray::number(next.index) + '\n';
+    if (!s.anchor.identity.isEmpty())
+        text += "data=" + s.anchor.file.toUtf8() + "\nidentity=" + s.anchor.identity +
+                "\nsize=" + QByteArray::number(s.anchor.size) +
+                "\nlast=" + QByteArray::number(s.anchor.number) + '\n';
+    return text + "channels=" + QByteArray::number(s.channels) + "\nmeta=" + s.meta + '\n';
 }

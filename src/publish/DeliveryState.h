@@ -6,14 +6,14 @@
 #include <QList>
 #include <QString>
 
-// What has reached the broker of one meter's records, kept in a small file beside its data
-// files and rewritten whole (never half): every record up to `delivered` (sequence number
-// `seq`, its place `next` being the record after it), and the ranges of later records that
-// were delivered ahead of the rest (live records sent while a backlog was still being caught
-// up). Everything else after `next` is still to be sent.
+// What has reached the broker of one meter's records, by their numbers, kept in a small file
+// beside its data files and rewritten whole (never half): every record up to `seq`, and the
+// ranges of later records that were delivered ahead of the rest (live records sent while a
+// backlog was still being caught up). Everything else up to the last number given is still to
+// be sent. The file also says whose it is: the meter, and its newest data file when it was
+// written (name, identity, size), which must still be there as it was.
 struct DeliveryState {
-    RecordPlace next; // the record after the last one of the delivered run
-    qint64 seq = 0;   // the sequence number of that last record (0: none yet)
+    qint64 seq = 0; // every record up to this number is delivered (0: none)
     struct Range {
         qint64 first = 0, last = 0;
         bool operator==(const Range&) const = default;
@@ -21,17 +21,32 @@ struct DeliveryState {
     QList<Range> ahead; // sorted, apart, all after `seq + 1`
     int channels = 0;   // the meter's channel count, as "meta" last said it
     QByteArray meta;    // the last "meta" payload
+    // A record the file names: record `index` of `file` had number `number`. Written for the
+    // newest data file's last record; a file of an earlier version names the record after
+    // the delivered run.
+    struct Anchor {
+        QString file;
+        QByteArray identity; // empty: not known
+        qint64 size = -1;    // the data file's whole records then, in bytes; -1: not known
+        qint64 index = 0;
+        qint64 number = 0;
+        bool operator==(const Anchor&) const = default;
+    } anchor;
 
     bool operator==(const DeliveryState&) const = default;
 
-    // Marks `seq` delivered; true when the delivered run grew (the caller moves `next`).
-    // Returns through `grown` how many records the run grew by.
-    void markDelivered(qint64 number, qint64* grown);
+    // Marks `first`..`last` delivered (or given up); the delivered run grows over what joins it.
+    void markDelivered(qint64 first, qint64 last);
+    void markDelivered(qint64 number) { markDelivered(number, number); }
     bool isDelivered(qint64 number) const;
     // Records after the run that were delivered ahead.
     qint64 aheadCount() const;
 };
 
-// Reads the state file; false when it is not there or does not parse (a fresh start).
-bool LoadDeliveryState(const QString& path, DeliveryState* state);
-bool WriteDeliveryState(const QString& path, const DeliveryState& state, QString* error = nullptr);
+enum class StateLoaded { Missing, Read, NotOurs, Damaged };
+// Reads the meter's state file; `why` says what is wrong with one that is not the meter's (or
+// names a data file that is not there as it was) or does not read.
+StateLoaded LoadDeliveryState(const MeterFiles& files, DeliveryState* state, QString* why);
+// The file's text; `next` is the record after the delivered run (for earlier versions).
+QByteArray DeliveryStateText(const MeterFiles& files, const DeliveryState& state,
+                             const RecordPlace& next);

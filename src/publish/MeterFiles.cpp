@@ -1,91 +1,34 @@
 #include "publish/MeterFiles.h"
 
-#include "logging/DataFile.h"
-#include "logging/DataFileWriter.h"
+#include "logging/DataFileNames.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 MeterFiles::MeterFiles(const SaveSettings& settings, int address)
-    : m_folder(settings.gDSaveFolder)
-    , m_prefix(settings.gDSaveName + QStringLiteral("_%1").arg(address, 2, 10, QChar(u'0')))
-    , m_settings(settings)
+    : m_settings(settings)
     , m_address(address) {}
 
 QString MeterFiles::path(const QString& file) const {
-    return QDir(m_folder).filePath(file);
+    return QDir(folder()).filePath(file);
 }
 
 QString MeterFiles::currentFile(const QDateTime& now) const {
-    return QFileInfo(DataFileWriter::DataFileName(m_settings, m_address, now)).fileName();
+    return QFileInfo(DataFileNames::path(m_settings, m_address, now)).fileName();
 }
 
-QString MeterFiles::stateFile() const {
-    if (m_folder.isEmpty())
+QString MeterFiles::ownFile(const QString& extension) const {
+    if (folder().isEmpty())
         return {};
-    return path(m_prefix + QStringLiteral(".PUB"));
+    const QString single = DataFileName::make(name(), m_address);
+    return path(single.left(single.size() - 4) + extension);
 }
 
-QStringList MeterFiles::filesAfter(const QString& file) const {
-    const QRegularExpression own(
-        QStringLiteral("^%1(_\\d{8})?\\.TDD$").arg(QRegularExpression::escape(m_prefix)));
-    QStringList names = QDir(m_folder).entryList({m_prefix + QStringLiteral("*.TDD")},
-                                                 QDir::Files | QDir::Readable, QDir::Name);
-    QStringList after;
-    for (const QString& name : std::as_const(names))
-        if (own.match(name).hasMatch() && name > file)
-            after << name;
-    // Code-point order, whatever the listing's: the single file first, then the days.
-    std::sort(after.begin(), after.end());
-    return after;
+QStringList MeterFiles::dataFiles() const {
+    return DataFileNames::meterFiles(folder(), name(), m_address);
 }
 
-qint64 MeterFiles::recordCount(const QString& path) {
-    const qint64 size = QFileInfo(path).size();
-    if (size < DataFile::HeaderSize)
-        return 0;
-    return (size - DataFile::HeaderSize) / DataFile::RecordSize;
-}
-
-qint64 MeterFiles::distance(const RecordPlace& from, const RecordPlace& to) const {
-    if (to.file == from.file)
-        return to.index >= from.index ? to.index - from.index : -1;
-    if (to.file < from.file)
-        return -1;
-    qint64 n = std::max<qint64>(0, recordCount(path(from.file)) - from.index);
-    for (const QString& file : filesAfter(from.file)) {
-        if (file == to.file)
-            return n + to.index;
-        if (file > to.file)
-            break;
-        n += recordCount(path(file));
-    }
-    return -1;
-}
-
-RecordPlace MeterFiles::advance(const RecordPlace& from, qint64 count) const {
-    RecordPlace at = from;
-    qint64 left = std::max<qint64>(0, recordCount(path(at.file)) - at.index);
-    if (count <= left) {
-        at.index += count;
-        return at;
-    }
-    count -= left;
-    at.index += left;
-    for (const QString& file : filesAfter(from.file)) {
-        const qint64 n = recordCount(path(file));
-        at = {file, std::min(count, n)};
-        if (count <= n)
-            return at;
-        count -= n;
-    }
-    return at;
-}
-
-qint64 MeterFiles::recordsFrom(const RecordPlace& from) const {
-    qint64 n = std::max<qint64>(0, recordCount(path(from.file)) - from.index);
-    for (const QString& file : filesAfter(from.file))
-        n += recordCount(path(file));
-    return n;
+bool MeterFiles::isOwn(const QString& file) const {
+    const DataFileName n = DataFileName::parse(file);
+    return n.matches && n.name == name() && n.address == m_address && !file.contains(u'/');
 }

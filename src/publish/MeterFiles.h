@@ -14,43 +14,32 @@ struct RecordPlace {
     bool operator==(const RecordPlace&) const = default;
 };
 
-// One meter's data files in the order its records were saved: the file of one meter
-// (NAME_AA.TDD) and its daily files (NAME_AA_YYYYMMDD.TDD) sort by name into that order,
-// the daily files by their day and after the single file. A record's sequence number is its
-// position in this order, counted from a place whose number is known, so the same record
-// always gets the same number. Only whole records count: a record cut short at the end of a
-// file (a power cut) is not there until the writer replaces it.
+// Where one meter's files are: its data files, named and ordered as DataFileNames says, and
+// beside them the publisher's two small files: the numbers of the meter's records
+// (NAME_AA.SEQ) and how far the broker has them (NAME_AA.PUB). None of the publisher's files
+// while no data folder is set: nothing is saved then, and the working folder is nobody's place
+// for them.
 class MeterFiles {
 public:
     MeterFiles() = default;
     MeterFiles(const SaveSettings& settings, int address);
 
-    QString folder() const { return m_folder; }
+    int address() const { return m_address; }
+    QString name() const { return m_settings.gDSaveName; }
+    QString folder() const { return m_settings.gDSaveFolder; }
     QString path(const QString& file) const;
     // The file the writer appends to at `now`, as a name in the folder.
     QString currentFile(const QDateTime& now) const;
-    // The state file of this meter beside its data files; none while no data folder is set
-    // (nothing is saved then, and the working folder is nobody's place for it).
-    QString stateFile() const;
-
-    // The meter's files that come after `file` in saving order.
-    QStringList filesAfter(const QString& file) const;
-    // Whole records in a file; 0 for a file that is not there or holds no data file.
-    static qint64 recordCount(const QString& path);
-
-    // How many records lie from `from` (included) up to `to` (excluded), walking the files;
-    // -1 when `to` is not reached (a file that sorts before `from`).
-    qint64 distance(const RecordPlace& from, const RecordPlace& to) const;
-    // The place `count` records after `from`. A place at the end of a file stays in that
-    // file (the writer may append there next); `count` past the last record ends at the end
-    // of the last file.
-    RecordPlace advance(const RecordPlace& from, qint64 count) const;
-    // The number of records from `from` to the end of the last file.
-    qint64 recordsFrom(const RecordPlace& from) const;
+    QString stateFile() const { return ownFile(QStringLiteral(".PUB")); }
+    QString numbersFile() const { return ownFile(QStringLiteral(".SEQ")); }
+    // The meter's data files in saving order (names in the folder).
+    QStringList dataFiles() const;
+    // Whether `file` is the name of one of this meter's data files.
+    bool isOwn(const QString& file) const;
 
 private:
-    QString m_folder;
-    QString m_prefix; // NAME_AA
+    QString ownFile(const QString& extension) const;
+
     SaveSettings m_settings;
     int m_address = 0;
 };

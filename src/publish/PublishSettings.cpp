@@ -1,7 +1,9 @@
 #include "publish/PublishSettings.h"
 
 #include "core/FileRead.h"
+#include "core/KeyValueText.h"
 #include "core/TextLines.h"
+#include "publish/RecordPayload.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -14,6 +16,8 @@ namespace {
 
 constexpr int kPlainPort = 1883;
 constexpr int kTlsPort = 8883;
+// A topic's length in bytes, as MQTT writes it in two bytes.
+constexpr qsizetype kLongestTopic = 65535;
 
 QString yesNo(bool on) {
     return on ? QStringLiteral("Yes") : QStringLiteral("No");
@@ -27,6 +31,19 @@ QString keyName(const char* key) {
 struct PublishSettingsTexts {
     Q_DECLARE_TR_FUNCTIONS(PublishSettings)
 };
+
+// What keeps a file the settings name from being read: not there, not a file (a folder, a
+// device such as /dev/zero), not readable; empty when nothing does.
+QString fileProblem(const QString& path) {
+    const FileKind kind = KindOfFile(path);
+    if (kind == FileKind::Missing)
+        return PublishSettingsTexts::tr("%1 is not there").arg(path);
+    if (kind != FileKind::Regular)
+        return PublishSettingsTexts::tr("%1 is %2, not a file").arg(path, FileKindText(kind));
+    if (!QFileInfo(path).isReadable())
+        return PublishSettingsTexts::tr("%1 cannot be read").arg(path);
+    return {};
+}
 
 } // namespace
 
@@ -58,10 +75,18 @@ bool ParseBrokerUrl(const QString& text, BrokerAddress* out, QString* why) {
         prefix.chop(1);
     // Wildcards and empty levels would make topics a subscriber cannot tell apart.
     if (prefix.isEmpty() || prefix.contains(u'+') || prefix.contains(u'#') ||
-        prefix.contains(QStringLiteral("//")) || prefix.contains(QChar(0))) {
+        prefix.contains(QStringLiteral("//")) || prefix.startsWith(u'/') ||
+        prefix.contains(QChar(0))) {
         *why = PublishSettingsTexts::tr(
                    "%1: the topic prefix after the host must be one or more topic "
                    "levels without + or #")
+                   .arg(text);
+        return false;
+    }
+    // Topics beginning with $ are the broker's own ($SYS): it passes on nothing published there.
+    if (prefix.startsWith(u'$')) {
+        *why = PublishSettingsTexts::tr("%1: a topic prefix may not begin with $ (the broker's "
+                                        "own topics, where it passes nothing on)")
                    .arg(text);
         return false;
     }
@@ -77,12 +102,8 @@ QString DefaultNodeName() {
 
 PublishSettings LoadPublishSettings(const QString& path) {
     PublishSettings s;
-    for (const QString& line : ReadTextLines(path)) {
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq <= 0)
-            continue;
-        const QString key = line.left(eq).trimmed().toLower();
-        const QString value = line.mid(eq + 1).trimmed();
+    for (const auto& [name, value] : KeyValuePairs(ReadTextLines(path))) {
+        const QString key = name.toLower();
         if (key == u"publish")
             s.enabled = value.compare(QStringLiteral("Yes"), Qt::CaseInsensitive) == 0;
         else if (key == u"url")
@@ -138,6 +159,15 @@ QString PublishSettingsProblem(const PublishSettings& s, QString (*flag)(const c
         return PublishSettingsTexts::tr(
                    "%1: a node name is one topic level, without +, #, / or blanks")
             .arg(flag("node"));
+    const qsizetype longest =
+        Topics::meter(address.prefix, s.node.isEmpty() ? DefaultNodeName() : s.node, 247, "status")
+            .toUtf8()
+            .size();
+    if (longest > kLongestTopic)
+        return PublishSettingsTexts::tr("%1: the topics would be %2 bytes long; MQTT allows %3")
+            .arg(flag("publish"))
+            .arg(longest)
+            .arg(kLongestTopic);
     if (s.qos != 0 && s.qos != 1)
         return PublishSettingsTexts::tr("%1 wants 0 or 1").arg(flag("mqtt-qos"));
     if (s.keepAliveSeconds < 5 || s.keepAliveSeconds > 65535)
@@ -157,20 +187,16 @@ QString PublishSettingsProblem(const PublishSettings& s, QString (*flag)(const c
     for (const auto& [key, file] : files) {
         if (file.isEmpty())
             continue;
-        const QFileInfo info(file);
-        if (!info.isFile() || !info.isReadable())
-            return info.exists()
-                       ? PublishSettingsTexts::tr("%1: %2 cannot be read").arg(flag(key), file)
-                       : PublishSettingsTexts::tr("%1: %2 is not there").arg(flag(key), file);
+        if (const QString problem = fileProblem(file); !problem.isEmpty())
+            return flag(key) + QStringLiteral(": ") + problem;
     }
     if (!s.passwordFile.isEmpty()) {
         if (s.user.isEmpty())
             return PublishSettingsTexts::tr("%1 needs %2")
                 .arg(flag("mqtt-password-file"), flag("mqtt-user"));
+        if (const QString problem = fileProblem(s.passwordFile); !problem.isEmpty())
+            return flag("mqtt-password-file") + QStringLiteral(": ") + problem;
         const QFileInfo info(s.passwordFile);
-        if (!info.isFile())
-            return PublishSettingsTexts::tr("%1: %2 is not there")
-                .arg(flag("mqtt-password-file"), s.passwordFile);
 #ifdef Q_OS_UNIX
         // A password others can read is no secret: the file must be the owner's alone.
         if (info.permissions() & (QFile::ReadGroup | QFile::ReadOther))

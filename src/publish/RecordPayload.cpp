@@ -4,9 +4,11 @@
 #include "logging/DataTime.h"
 #include "logging/RecordBytes.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSysInfo>
 #include <QTimeZone>
 #include <cmath>
 
@@ -97,27 +99,79 @@ QByteArray MetaPayload(const MeterDescription& m) {
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
-QString StampWithOffset(quint32 stamp) {
+namespace {
+
+// Seconds from 1970 to 2000-01-01, UTC.
+constexpr qint64 kEpoch2000 = 946684800;
+
+int offsetAt(qint64 utc) {
+    return QDateTime::fromSecsSinceEpoch(utc, Qt::LocalTime).offsetFromUtc();
+}
+
+QString stampText(quint32 stamp, int offset) {
     const std::optional<qint64> seconds = DataTime::stampSeconds(stamp);
     if (!seconds)
         return {};
-    const qint64 days = *seconds / 86400;
-    const int secondOfDay = int(*seconds % 86400);
-    const QDateTime local(QDate(2000, 1, 1).addDays(days), QTime(0, 0).addSecs(secondOfDay),
-                          Qt::LocalTime);
-    return isoWithOffset(local);
+    return isoWithOffset(
+        QDateTime::fromSecsSinceEpoch(*seconds + kEpoch2000 - offset, QTimeZone(offset)));
+}
+
+} // namespace
+
+QList<int> SavedTimes::offsetsOf(qint64 wall) {
+    if (wall / 3600 != m_hour) {
+        m_hour = wall / 3600;
+        m_before = offsetAt(wall - 86400);
+        m_after = offsetAt(wall + 86400);
+    }
+    if (m_before == m_after)
+        return {m_before};
+    QList<int> out;
+    for (int offset : {std::max(m_before, m_after), std::min(m_before, m_after)})
+        if (offsetAt(wall - offset) == offset)
+            out << offset;
+    return out;
+}
+
+std::optional<int> SavedTimes::offsetOf(quint32 stamp) {
+    const std::optional<qint64> seconds = DataTime::stampSeconds(stamp);
+    if (!seconds)
+        return std::nullopt;
+    const qint64 wall = *seconds + kEpoch2000;
+    const QList<int> offsets = offsetsOf(wall);
+    // The first moment not before the record saved before it; a local time the clock
+    // skipped keeps the offset before the change.
+    int chosen = offsets.isEmpty() ? m_before : offsets.back();
+    for (int offset : offsets) {
+        if (!m_lastUtc || wall - offset >= *m_lastUtc) {
+            chosen = offset;
+            break;
+        }
+    }
+    m_lastUtc = wall - chosen;
+    return chosen;
+}
+
+bool SavedTimes::isAmbiguous(quint32 stamp) {
+    const std::optional<qint64> seconds = DataTime::stampSeconds(stamp);
+    return seconds && offsetsOf(*seconds + kEpoch2000).size() > 1;
+}
+
+QString StampWithOffset(quint32 stamp) {
+    const std::optional<int> offset = SavedTimes().offsetOf(stamp);
+    return offset ? stampText(stamp, *offset) : QString();
 }
 
 // Written by hand rather than through QJsonDocument: one of these goes out per meter per
 // save, and the values keep the channel's decimals ("370.0"), which QJsonDocument would drop.
 QByteArray DataPayload(const char* record, const DataHeader& file, int channelCount, qint64 seq,
-                       bool replayed) {
+                       bool replayed, std::optional<int> utcOffset) {
     const quint8* st = RecordBytes::status(record);
     const int count = std::clamp(channelCount, 1, 12);
     QByteArray out;
     out.reserve(128 + 48 * count);
     out += "{\"ts\":";
-    const QString ts = StampWithOffset(RecordBytes::stamp(record));
+    const QString ts = utcOffset ? stampText(RecordBytes::stamp(record), *utcOffset) : QString();
     if (ts.isEmpty())
         out += "null";
     else
@@ -159,12 +213,18 @@ QByteArray DataPayload(const char* record, const DataHeader& file, int channelCo
     return out;
 }
 
-QByteArray StatusPayload(bool online, const QString& version, const QDateTime& since) {
+QByteArray StatusPayload(bool online, const QString& version, const QDateTime& since,
+                         const QString& session) {
     if (!online)
-        return QByteArrayLiteral("{\"state\":\"offline\"}");
+        return QJsonDocument(QJsonObject{{QStringLiteral("state"), QStringLiteral("offline")},
+                                         {QStringLiteral("session"), session}})
+            .toJson(QJsonDocument::Compact);
     return QJsonDocument(QJsonObject{{QStringLiteral("state"), QStringLiteral("online")},
                                      {QStringLiteral("version"), version},
-                                     {QStringLiteral("since"), isoWithOffset(since.toLocalTime())}})
+                                     {QStringLiteral("since"), isoWithOffset(since.toLocalTime())},
+                                     {QStringLiteral("session"), session},
+                                     {QStringLiteral("host"), QSysInfo::machineHostName()},
+                                     {QStringLiteral("pid"), QCoreApplication::applicationPid()}})
         .toJson(QJsonDocument::Compact);
 }
 

@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
+#include <optional>
 
 // The topics and payloads of what is published (a fixed contract, written in the README):
 //   PREFIX/NODE/status          {"state":"online","version":...,"since":...}, retained
@@ -34,15 +36,41 @@ MeterDescription DescribeMeter(int address, int modelCode, const QString& firmwa
 
 QByteArray MetaPayload(const MeterDescription& meter);
 
-// One record as "data": `stamp` the PC's local time of the record (its offset from UTC is
-// that of the local time zone at that moment), values to the channel's decimals, null where
-// the channel's state says the value is not valid.
+// One record as "data": its stamp the PC's local time of the record with `utcOffset`, the
+// offset from UTC in force when it was saved (null for a stamp that names no moment), values
+// to the channel's decimals, null where the channel's state says the value is not valid.
 QByteArray DataPayload(const char* record, const DataHeader& file, int channelCount, qint64 seq,
-                       bool replayed);
+                       bool replayed, std::optional<int> utcOffset);
 
-QByteArray StatusPayload(bool online, const QString& version, const QDateTime& since);
+// Record times read back in saving order, made absolute: in the hour a fall-back repeats, the
+// order of the records tells which of the two hours a time was in, for a record is never saved
+// before the one before it.
+class SavedTimes {
+public:
+    // The offset from UTC of a record stamped `stamp`, saved after those given so far; nothing
+    // for a stamp that names no moment.
+    std::optional<int> offsetOf(quint32 stamp);
+    // Whether the stamp's local time was passed twice (the hour a fall-back repeats).
+    bool isAmbiguous(quint32 stamp);
+    void forget() { m_lastUtc.reset(); }
+
+private:
+    // The offsets that give the local time `wall` (seconds read as if UTC), earliest moment
+    // first: one, two in a repeated hour, none in an hour the clock skipped.
+    QList<int> offsetsOf(qint64 wall);
+
+    std::optional<qint64> m_lastUtc;
+    qint64 m_hour = -1; // the hour whose offsets a day before and after are known
+    int m_before = 0, m_after = 0;
+};
+
+// The node's status: "online" with the program's version, since when, and this run's session
+// (with the PC and the process), or "offline" with the session.
+QByteArray StatusPayload(bool online, const QString& version, const QDateTime& since,
+                         const QString& session);
 QByteArray LinkPayload(bool ok, qint64 good, qint64 timeouts, qint64 bad);
 
 // A record's time stamp as ISO 8601 with the PC's offset from UTC at that local time:
-// "2026-12-07T14:52:29+09:00"; empty for a stamp that names no moment.
+// "2026-12-07T14:52:29+09:00" (in a repeated hour, the first); empty for a stamp that names no
+// moment.
 QString StampWithOffset(quint32 stamp);

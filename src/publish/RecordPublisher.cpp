@@ -1,19 +1,31 @@
 #include "publish/RecordPublisher.h"
 
+#include "core/Clock.h"
 #include "core/FileRead.h"
 #include "core/Version.h"
 #include "logging/DataFile.h"
 #include "logging/DataFileWriter.h"
 #include "logging/DataTime.h"
 #include "logging/RecordBytes.h"
+#include "publish/DeliveryState.h"
 #include "publish/RecordPayload.h"
+#include "publish/ReplayCursor.h"
+#include "publish/StateWriter.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QSysInfo>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
 
 namespace {
 
@@ -21,15 +33,41 @@ namespace {
 // live record queued behind them waits milliseconds.
 constexpr int kReplayWindow = 1000;
 constexpr int kReplayBatch = 250;
-// State files are written a few at a time, each at most every two seconds: each write waits
-// for the disk, and hundreds at once would hold up the acknowledgements behind them. After a
-// crash a record delivered since is sent once more, with its number.
-constexpr int kStateWriteMs = 200;
-constexpr int kStatesPerWrite = 20;
+// A meter's state is handed to the writer at most every two seconds: after a crash a record
+// delivered since is sent once more, with its number.
+constexpr int kHousekeepingMs = 500;
 constexpr qint64 kStateAgeMs = 2000;
+// The data files are looked at this often for files gone, cut shorter or replaced.
+constexpr int kScanEveryTicks = 120;
+// The node's status comes back to us through our subscription within this time, unless the
+// broker passes nothing on that we publish.
+constexpr qint64 kEchoWaitMs = 5000;
 
 QString records(qint64 n) {
     return n == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(n);
+}
+
+// How many of `first`..`last` the broker has not got.
+qint64 undelivered(const DeliveryState& s, qint64 first, qint64 last) {
+    first = std::max(first, s.seq + 1);
+    qint64 n = std::max<qint64>(0, last - first + 1);
+    for (const DeliveryState::Range& r : s.ahead)
+        n -= std::max<qint64>(0, std::min(r.last, last) - std::max(r.first, first) + 1);
+    return n;
+}
+
+// A status of our node left by a run of this program on this PC that has ended: the broker
+// has not noticed yet, and its last will follows.
+bool isLeftByAnEndedRun(const QJsonObject& status) {
+#ifdef Q_OS_UNIX
+    const qint64 pid = status.value(QStringLiteral("pid")).toInteger();
+    return status.value(QStringLiteral("host")).toString() == QSysInfo::machineHostName() &&
+           pid > 0 && pid != QCoreApplication::applicationPid() && ::kill(pid_t(pid), 0) != 0 &&
+           errno == ESRCH;
+#else
+    Q_UNUSED(status);
+    return false;
+#endif
 }
 
 } // namespace
@@ -37,18 +75,11 @@ QString records(qint64 n) {
 struct RecordPublisher::Stream {
     int address = 0;
     MeterFiles files;
+    RecordNumbers numbers;
     DeliveryState state;
     bool dirty = false;
-    qint64 writtenAt = 0; // ms since the epoch
-    qint64 tail = 0;      // sequence number of the last record saved
-    RecordPlace tailNext; // the place after it
-    // Catching up.
-    bool replaying = false;
-    RecordPlace cursor;
-    qint64 cursorSeq = 0;
-    qint64 replayEnd = 0;
-    std::unique_ptr<DataFileReader> reader; // the file being caught up from
-    QString readerFile;
+    qint64 handedAt = std::numeric_limits<qint64>::min() / 2; // on the clock, ms
+    ReplayCursor replay;
     // The header of the file live records go to.
     QString headerFile;
     DataHeader header;
@@ -56,20 +87,27 @@ struct RecordPublisher::Stream {
     QByteArray link;
     QByteArray linkSent;
     int linkOk = -1;
+
+    qint64 waiting() const {
+        return std::max<qint64>(0, numbers.last() - state.seq - state.aheadCount());
+    }
 };
 
-RecordPublisher::RecordPublisher(PublishSettings settings, SaveSettings save, QObject* parent)
+RecordPublisher::RecordPublisher(Clock& clock, PublishSettings settings, SaveSettings save,
+                                 QObject* parent)
     : QObject(parent)
+    , m_clock(clock)
     , m_settings(std::move(settings))
-    , m_save(std::move(save)) {
-    m_pump.setInterval(0);
-    connect(&m_pump, &QTimer::timeout, this, &RecordPublisher::pumpReplay);
-    m_stateWrite.setInterval(kStateWriteMs);
-    connect(&m_stateWrite, &QTimer::timeout, this, [this] {
-        writeStates(kStatesPerWrite);
-        if (++m_ticks % (1000 / kStateWriteMs) == 0)
-            Q_EMIT statusChanged();
-    });
+    , m_save(std::move(save))
+    , m_session(QString::number(QRandomGenerator::system()->generate64(), 16))
+    , m_linkFactory([&clock](const BrokerConnection::Options& o) {
+        return std::make_unique<BrokerConnection>(clock, o);
+    })
+    , m_writer(std::make_unique<StateWriter>())
+    , m_pump(clock, QStringLiteral("replay"), 0, [this] { pumpReplay(); })
+    , m_housekeeping(clock, QStringLiteral("publishing"), kHousekeepingMs,
+                     [this] { onHousekeeping(); }) {
+    m_housekeeping.setSlackMs(kHousekeepingMs / 2);
 }
 
 RecordPublisher::~RecordPublisher() {
@@ -106,15 +144,22 @@ bool RecordPublisher::start(QString* why) {
     o.keyFile = m_settings.keyFile;
     o.keepAliveSeconds = m_settings.keepAliveSeconds;
     o.willTopic = Topics::status(topicPrefix(), m_node);
-    o.willPayload = StatusPayload(false, {}, {});
-    m_connection = std::make_unique<BrokerConnection>(o);
-    connect(m_connection.get(), &BrokerConnection::connected, this, &RecordPublisher::onConnected);
-    connect(m_connection.get(), &BrokerConnection::connectionLost, this, &RecordPublisher::onLost);
-    connect(m_connection.get(), &BrokerConnection::attemptFailed, this,
+    o.willPayload = StatusPayload(false, {}, {}, m_session);
+    m_connection = m_linkFactory(o);
+    connect(m_connection.get(), &BrokerLink::connected, this, &RecordPublisher::onConnected);
+    connect(m_connection.get(), &BrokerLink::connectionLost, this, &RecordPublisher::onLost);
+    connect(m_connection.get(), &BrokerLink::attemptFailed, this,
             &RecordPublisher::onAttemptFailed);
-    connect(m_connection.get(), &BrokerConnection::delivered, this, &RecordPublisher::onDelivered);
+    connect(m_connection.get(), &BrokerLink::delivered, this, &RecordPublisher::onDelivered);
+    connect(m_connection.get(), &BrokerLink::received, this, &RecordPublisher::onReceived);
+    // Another program publishing as this node, and meters no longer in the list, show in what
+    // the broker keeps under the node.
+    const QString node = topicPrefix() + u'/' + m_node + u'/';
+    m_connection->subscribe(node + QStringLiteral("status"));
+    m_connection->subscribe(node + QStringLiteral("+/meta"));
+    m_connection->subscribe(node + QStringLiteral("+/link"));
     setState(BrokerState::Connecting);
-    m_stateWrite.start();
+    m_housekeeping.start();
     m_connection->start();
     return true;
 }
@@ -122,36 +167,36 @@ bool RecordPublisher::start(QString* why) {
 void RecordPublisher::stop(int waitMs) {
     if (!m_connection)
         return;
-    const QDeadlineTimer deadline(std::max(0, waitMs));
+    // One budget for the whole stop, on the program's clock.
+    const qint64 startedUs = m_clock.nowUs();
     m_pump.stop();
     if (m_connection->isConnected()) {
         m_statusMid = m_connection->publish(Topics::status(topicPrefix(), m_node),
-                                            StatusPayload(false, {}, {}), 1, true);
+                                            StatusPayload(false, {}, {}, m_session), 1, true);
         // What is on its way is let arrive, so that it is not sent again next time.
         QEventLoop loop;
-        QTimer limit;
-        limit.setSingleShot(true);
-        connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
         const auto check = [&] {
             if (m_inFlight.isEmpty() || !m_connection->isConnected())
                 loop.quit();
         };
-        const auto watch = connect(m_connection.get(), &BrokerConnection::delivered, &loop, check);
-        const auto lost =
-            connect(m_connection.get(), &BrokerConnection::connectionLost, &loop, check);
+        const auto watch = connect(m_connection.get(), &BrokerLink::delivered, &loop, check);
+        const auto lost = connect(m_connection.get(), &BrokerLink::connectionLost, &loop, check);
         if (!m_inFlight.isEmpty() && waitMs > 0) {
-            limit.start(waitMs);
+            const quint64 limit =
+                m_clock.schedule(qint64(waitMs) * 1000, 0, [&loop] { loop.quit(); });
             loop.exec();
+            m_clock.cancel(limit);
         }
         disconnect(watch);
         disconnect(lost);
     }
     m_connection->disconnect(this);
-    m_connection->stop(int(deadline.remainingTime()));
+    const qint64 spentMs = (m_clock.nowUs() - startedUs) / 1000;
+    m_connection->stop(int(std::max<qint64>(0, waitMs - spentMs)));
     m_connection.reset();
     m_inFlight.clear();
     m_replayInFlight = 0;
-    m_stateWrite.stop();
+    m_housekeeping.stop();
     writeStates();
     setState(BrokerState::Off);
 }
@@ -164,14 +209,15 @@ void RecordPublisher::setSaveSettings(const SaveSettings& save) {
         return;
     }
     // Other files, other state files: every meter starts again from its state there.
-    writeStates();
+    for (auto& [address, s] : m_streams)
+        handOver(*s);
     m_save = save;
     QList<int> addresses;
     for (const auto& [address, s] : m_streams)
         addresses << address;
     m_streams.clear();
     for (auto it = m_inFlight.begin(); it != m_inFlight.end(); ++it)
-        it->seq = 0; // acknowledgements of the old files' records no longer move anything
+        *it = Flight{}; // acknowledgements of the old files' records no longer move anything
     m_replayInFlight = 0;
     for (int address : std::as_const(addresses))
         addMeter(address);
@@ -179,34 +225,140 @@ void RecordPublisher::setSaveSettings(const SaveSettings& save) {
 
 RecordPublisher::Stream& RecordPublisher::stream(int address, const RecordPlace* firstRecord) {
     auto& slot = m_streams[address];
-    if (slot)
-        return *slot;
-    slot = std::make_unique<Stream>();
-    Stream& s = *slot;
-    s.address = address;
-    s.files = MeterFiles(m_save, address);
-    if (!LoadDeliveryState(s.files.stateFile(), &s.state)) {
-        // A meter seen for the first time starts at the end of what its files already hold:
-        // records saved before publishing was switched on are not sent. The state is written
-        // at once, so that a run killed before anything is delivered still knows where to
-        // start.
-        if (QFileInfo::exists(s.files.stateFile()))
-            Q_EMIT message(tr("meter %1: %2 could not be read; publishing starts at the end of "
-                              "its data files")
-                               .arg(address)
-                               .arg(QDir::toNativeSeparators(s.files.stateFile())));
-        if (firstRecord) {
-            s.state.next = *firstRecord; // the record just saved is the first to send
-        } else {
-            const QString file = s.files.currentFile(QDateTime::currentDateTime());
-            s.state.next = {file, MeterFiles::recordCount(s.files.path(file))};
-        }
-        writeState(s);
+    if (!slot) {
+        slot = std::make_unique<Stream>();
+        slot->address = address;
+        open(*slot, firstRecord);
     }
-    const qint64 after = s.files.recordsFrom(s.state.next);
-    s.tail = s.state.seq + after;
-    s.tailNext = s.files.advance(s.state.next, after);
-    return s;
+    return *slot;
+}
+
+// The meter's numbers and state from the files beside its data files, checked against the data
+// files as they are now.
+void RecordPublisher::open(Stream& s, const RecordPlace* firstRecord) {
+    s.files = MeterFiles(m_save, s.address);
+    s.numbers = RecordNumbers(s.files);
+    if (s.files.stateFile().isEmpty())
+        return;
+    QString why;
+    const RecordNumbers::Loaded numbers = s.numbers.load(&why);
+    if (numbers == RecordNumbers::Loaded::NotOurs || numbers == RecordNumbers::Loaded::Damaged)
+        setAside(s, s.files.numbersFile(), why);
+    const StateLoaded state = LoadDeliveryState(s.files, &s.state, &why);
+    if (state == StateLoaded::NotOurs || state == StateLoaded::Damaged) {
+        s.state = DeliveryState();
+        setAside(s, s.files.stateFile(), why);
+    }
+    const QList<RecordNumbers::Change> changes = s.numbers.scan();
+    if (state == StateLoaded::Read) {
+        if (numbers != RecordNumbers::Loaded::Read)
+            lineUp(s);
+        qint64 given = std::max(
+            s.state.seq, s.state.anchor.identity.isEmpty() ? qint64(0) : s.state.anchor.number);
+        if (!s.state.ahead.isEmpty())
+            given = std::max(given, s.state.ahead.back().last);
+        s.numbers.raiseTo(given + 1);
+    } else if (numbers != RecordNumbers::Loaded::Missing || state != StateLoaded::Missing) {
+        // Published before, but how far the broker got is not known: what the files hold is
+        // sent again, with the numbers it had; a subscriber drops the copies by them.
+        s.state.seq = s.numbers.firstHeld() - 1;
+        if (s.waiting() > 0)
+            Q_EMIT message(tr("meter %1: where the broker stands is not known; the %2 in its "
+                              "data files (numbers %3 to %4) are sent again, flagged replayed")
+                               .arg(s.address)
+                               .arg(records(s.waiting()))
+                               .arg(s.numbers.firstHeld())
+                               .arg(s.numbers.last()));
+    } else {
+        // A meter seen for the first time starts at the end of what its files already hold:
+        // records saved before publishing was switched on are not sent, but count.
+        s.state.seq = firstRecord ? s.numbers.seqOf(*firstRecord) - 1 : s.numbers.last();
+    }
+    sayChanges(s, changes);
+    // Written at once, so that a run killed before anything is delivered still knows.
+    handOver(s);
+}
+
+// The numbers were lost and rebuilt from the files: they are lined up with the record the
+// state file names, so that the records keep the numbers they had when older files are gone.
+// Without that record the rebuilt numbers start after every number the state file knows.
+void RecordPublisher::lineUp(Stream& s) {
+    const DeliveryState::Anchor& a = s.state.anchor;
+    qint64 at = s.numbers.seqOf({a.file, a.index});
+    qint64 number = a.number;
+    if (at == 0 && a.index > 0) { // an earlier version names the record after the last
+        at = s.numbers.seqOf({a.file, a.index - 1});
+        --number;
+    }
+    if (at > 0) {
+        s.numbers.shift(number - at);
+        return;
+    }
+    qint64 known = std::max(s.state.seq, a.number);
+    if (!s.state.ahead.isEmpty())
+        known = std::max(known, s.state.ahead.back().last);
+    if (s.numbers.firstHeld() <= known)
+        s.numbers.shift(known + 1 - s.numbers.firstHeld());
+}
+
+// A file beside the data files that is not the meter's, or does not read, is moved out of the
+// way (NAME.bad) and said; the meter goes on as if it were not there.
+void RecordPublisher::setAside(Stream& s, const QString& path, const QString& why) {
+    const QString aside = path + QStringLiteral(".bad");
+    QString where;
+    if (KindOfFile(path) == FileKind::Regular) {
+        QFile::remove(aside);
+        where = QFile::rename(path, aside) ? tr("set aside as %1").arg(QFileInfo(aside).fileName())
+                                           : tr("it could not be set aside and is written anew");
+    } else {
+        where = tr("it is left as it is and not used");
+    }
+    Q_EMIT message(tr("meter %1: %2 is not used (%3); %4")
+                       .arg(s.address)
+                       .arg(QDir::toNativeSeparators(path), why, where));
+}
+
+void RecordPublisher::sayChanges(Stream& s, const QList<RecordNumbers::Change>& changes) {
+    for (const RecordNumbers::Change& c : changes) {
+        const qint64 lost = undelivered(s.state, c.first, c.last);
+        s.state.markDelivered(c.first, c.last); // nothing of them can be sent any more
+        s.dirty = true;
+        const QString numbers = c.first == c.last ? tr("record %1").arg(c.first)
+                                                  : tr("records %1 to %2").arg(c.first).arg(c.last);
+        const QString sent = lost == 0
+                                 ? tr("none of them was waiting to be sent")
+                                 : tr("%1 of them not sent, and they cannot be now").arg(lost);
+        QString what;
+        switch (c.kind) {
+        case RecordNumbers::Change::Gone:
+            what = tr("%1 is no longer in the data folder: %2 went with it").arg(c.file, numbers);
+            break;
+        case RecordNumbers::Change::Shrunk:
+            what = tr("%1 is shorter than before: it no longer holds %2").arg(c.file, numbers);
+            break;
+        case RecordNumbers::Change::Replaced:
+            what = tr("%1 is another file now: %2 went with the one before").arg(c.file, numbers);
+            if (s.headerFile == c.file)
+                s.headerFile.clear(); // its header is read again
+            break;
+        }
+        Q_EMIT message(tr("meter %1: %2 (%3); the numbers of the records still there stay")
+                           .arg(s.address)
+                           .arg(what, sent));
+    }
+}
+
+void RecordPublisher::setMeters(const QList<int>& addresses) {
+    m_meters = QSet<int>(addresses.begin(), addresses.end());
+    m_metersKnown = true;
+    for (int address : addresses) {
+        addMeter(address);
+        m_cleared.remove(address);
+    }
+    if (m_connection && m_connection->isConnected())
+        for (const auto& [address, s] : m_streams)
+            if (!m_meters.contains(address))
+                clearMeter(address);
 }
 
 void RecordPublisher::addMeter(int address) {
@@ -214,43 +366,28 @@ void RecordPublisher::addMeter(int address) {
     Stream& s = stream(address);
     if (!known && m_connection && m_connection->isConnected()) {
         publishMeta(s);
-        if (m_settings.qos == 0) {
-            s.state.ahead.clear();
-            if (s.tail > s.state.seq) {
-                s.state.next = s.tailNext;
-                s.state.seq = s.tail;
-                s.dirty = true;
-            }
-        } else if (s.tail > s.state.seq) {
-            s.replaying = true;
-            s.cursor = s.state.next;
-            s.cursorSeq = s.state.seq + 1;
-            s.replayEnd = s.tail;
-            m_replayTotal += s.tail - s.state.seq - s.state.aheadCount();
+        if (const qint64 pending = beginCatchUp(s); pending > 0) {
+            m_replayTotal += pending;
             m_replaying = true;
             m_pump.start();
         }
     }
 }
 
-qint64 RecordPublisher::seqOf(Stream& s, const RecordPlace& place) {
-    if (place == s.tailNext) {
-        s.tailNext.index = place.index + 1;
-        return ++s.tail;
+qint64 RecordPublisher::beginCatchUp(Stream& s) {
+    if (m_settings.qos == 0) {
+        // At most once: records saved while the broker was away are not sent.
+        if (s.waiting() > 0) {
+            s.state.ahead.clear();
+            s.state.seq = s.numbers.last();
+            s.dirty = true;
+        }
+        return 0;
     }
-    const qint64 d = s.files.distance(s.state.next, place);
-    if (d < 0) {
-        // Appended where the files' order does not lead (a clock put back a day): the number
-        // still follows the last one.
-        s.tailNext = {place.file, place.index + 1};
-        return ++s.tail;
-    }
-    const qint64 seq = s.state.seq + d + 1;
-    if (seq > s.tail) {
-        s.tail = seq;
-        s.tailNext = {place.file, place.index + 1};
-    }
-    return seq;
+    const qint64 pending = s.waiting();
+    if (pending > 0)
+        s.replay.begin(s.state.seq + 1, s.numbers.last());
+    return pending;
 }
 
 const DataHeader& RecordPublisher::headerOf(Stream& s, const QString& file) {
@@ -270,7 +407,13 @@ void RecordPublisher::recordSaved(const SavedRecord& saved) {
     const bool known = m_streams.count(saved.address) > 0;
     const RecordPlace place{QFileInfo(saved.file).fileName(), saved.index};
     Stream& s = stream(saved.address, &place);
-    const qint64 seq = seqOf(s, place);
+    if (s.files.folder().isEmpty())
+        return; // no data folder: nothing was saved
+    QList<RecordNumbers::Change> changes;
+    const qint64 seq = known ? s.numbers.number(place, &changes) : s.numbers.seqOf(place);
+    sayChanges(s, changes);
+    if (seq <= 0)
+        return;
     if (!saved.description.isEmpty()) {
         const MeterDescription d =
             DescribeMeter(saved.address, saved.modelCode, saved.firmware, saved.description);
@@ -284,27 +427,34 @@ void RecordPublisher::recordSaved(const SavedRecord& saved) {
     const bool connected = m_connection->isConnected();
     if (!known && connected) {
         // Records of an earlier run wait before this one.
-        addMeter(saved.address);
-        if (s.replaying)
-            s.replayEnd = std::min(s.replayEnd, seq - 1);
+        const qint64 pending = beginCatchUp(s);
+        s.replay.shortenTo(seq - 1);
+        if (s.replay.isActive()) {
+            m_replayTotal += pending - 1;
+            m_replaying = true;
+            m_pump.start();
+        }
     }
     if (connected)
         publishMeta(s);
     if (s.state.isDelivered(seq))
         return;
     if (connected) {
-        publishRecord(s, saved.record.constData(), headerOf(s, place.file), seq, false);
+        // The record was stamped just now, with the offset in force now.
+        publishRecord(s, saved.record.constData(), headerOf(s, place.file), seq, false,
+                      m_clock.currentDateTime().offsetFromUtc());
     } else if (m_settings.qos == 0) {
-        markDelivered(s, seq); // at most once: what the broker did not get is not sent later
+        s.state.markDelivered(seq); // at most once: what the broker did not get is not sent later
+        s.dirty = true;
     }
 }
 
 void RecordPublisher::publishRecord(Stream& s, const char* record, const DataHeader& header,
-                                    qint64 seq, bool replayed) {
+                                    qint64 seq, bool replayed, std::optional<int> utcOffset) {
     const int channels = s.state.channels > 0 ? s.state.channels : header.channelCount;
-    const int mid = m_connection->publish(Topics::meter(topicPrefix(), m_node, s.address, "data"),
-                                          DataPayload(record, header, channels, seq, replayed),
-                                          m_settings.qos, false);
+    const int mid = m_connection->publish(
+        Topics::meter(topicPrefix(), m_node, s.address, "data"),
+        DataPayload(record, header, channels, seq, replayed, utcOffset), m_settings.qos, false);
     if (mid < 0)
         return;
     m_inFlight.insert(mid, Flight{s.address, seq, replayed});
@@ -313,7 +463,8 @@ void RecordPublisher::publishRecord(Stream& s, const char* record, const DataHea
 }
 
 void RecordPublisher::publishMeta(Stream& s) {
-    if (s.state.meta.isEmpty() || s.state.meta == s.metaSent)
+    if (s.state.meta.isEmpty() || s.state.meta == s.metaSent ||
+        (m_metersKnown && !m_meters.contains(s.address)))
         return;
     const int mid = m_connection->publish(Topics::meter(topicPrefix(), m_node, s.address, "meta"),
                                           s.state.meta, 1, true);
@@ -324,7 +475,8 @@ void RecordPublisher::publishMeta(Stream& s) {
 }
 
 void RecordPublisher::publishLink(Stream& s) {
-    if (s.link.isEmpty() || s.link == s.linkSent || !m_connection || !m_connection->isConnected())
+    if (s.link.isEmpty() || s.link == s.linkSent || !m_connection || !m_connection->isConnected() ||
+        (m_metersKnown && !m_meters.contains(s.address)))
         return;
     const int mid = m_connection->publish(Topics::meter(topicPrefix(), m_node, s.address, "link"),
                                           s.link, 1, true);
@@ -332,6 +484,26 @@ void RecordPublisher::publishLink(Stream& s) {
         s.linkSent = s.link;
         m_inFlight.insert(mid, Flight{s.address, 0, false});
     }
+}
+
+void RecordPublisher::publishStatus() {
+    m_connection->publish(Topics::status(topicPrefix(), m_node),
+                          StatusPayload(true, ProgramVersion(), m_since, m_session), 1, true);
+}
+
+// A meter no longer in the meter list: what the broker keeps of it would describe it as there
+// for good.
+void RecordPublisher::clearMeter(int address) {
+    if (m_cleared.contains(address) || !m_connection || !m_connection->isConnected())
+        return;
+    m_cleared.insert(address);
+    for (const char* leaf : {"meta", "link"})
+        m_connection->publish(Topics::meter(topicPrefix(), m_node, address, leaf), {}, 1, true);
+    if (const auto it = m_streams.find(address); it != m_streams.end())
+        it->second->metaSent = it->second->linkSent = {};
+    Q_EMIT message(tr("meter %1 is not in the meter list: its meta and link at the broker are "
+                      "cleared")
+                       .arg(address));
 }
 
 void RecordPublisher::linkChanged(int address, bool ok, qint64 good, qint64 timeouts, qint64 bad) {
@@ -343,14 +515,6 @@ void RecordPublisher::linkChanged(int address, bool ok, qint64 good, qint64 time
     s.linkOk = int(ok);
     s.link = LinkPayload(ok, good, timeouts, bad);
     publishLink(s);
-}
-
-void RecordPublisher::markDelivered(Stream& s, qint64 seq) {
-    qint64 grown = 0;
-    s.state.markDelivered(seq, &grown);
-    if (grown > 0)
-        s.state.next = s.files.advance(s.state.next, grown);
-    s.dirty = true;
 }
 
 void RecordPublisher::onDelivered(int mid) {
@@ -365,43 +529,83 @@ void RecordPublisher::onDelivered(int mid) {
     }
     if (f.seq > 0) {
         const auto s = m_streams.find(f.address);
-        if (s != m_streams.end())
-            markDelivered(*s->second, f.seq);
+        if (s != m_streams.end()) {
+            s->second->state.markDelivered(f.seq);
+            s->second->dirty = true;
+        }
     }
-    if (m_replaying && !m_pump.isActive())
+    if (m_replaying && !m_pump.isEnabled())
         m_pump.start();
+}
+
+void RecordPublisher::onReceived(const QString& topic, const QByteArray& payload, bool retained) {
+    const QString node = topicPrefix() + u'/' + m_node + u'/';
+    if (!topic.startsWith(node))
+        return;
+    const QString rest = topic.mid(node.size());
+    if (rest == u"status") {
+        onStatusSeen(payload, retained);
+        return;
+    }
+    // What the broker kept from before of a meter that is no longer in the list.
+    bool ok = false;
+    const int address = rest.section(u'/', 0, 0).toInt(&ok);
+    if (ok && retained && !payload.isEmpty() && m_metersKnown && !m_meters.contains(address))
+        clearMeter(address);
+}
+
+// The node's status as the broker passes it on: our own, or another program's publishing as
+// the same node, whose records and ours a subscriber could not tell apart.
+void RecordPublisher::onStatusSeen(const QByteArray& payload, bool retained) {
+    const QJsonObject status = QJsonDocument::fromJson(payload).object();
+    const QString session = status.value(QStringLiteral("session")).toString();
+    if (session == m_session) {
+        m_echoDueMs = -1;
+        return;
+    }
+    const QString state = status.value(QStringLiteral("state")).toString();
+    if (state == u"offline") {
+        // Another program ended and its "offline" took our place: ours is put back.
+        if (!retained) {
+            m_otherNodes.remove(session);
+            if (m_connection->isConnected())
+                publishStatus();
+        }
+        Q_EMIT statusChanged();
+        return;
+    }
+    if (state != u"online" || m_otherNodes.contains(session) ||
+        (retained && isLeftByAnEndedRun(status)))
+        return;
+    m_otherNodes.insert(session);
+    Q_EMIT message(
+        tr("WARNING: another program publishes as node %1 (on %2, process %3, online "
+           "since %4): its records and this program's go to the same topics %5/%1/... "
+           "and a subscriber cannot tell them apart. Give each logger its own node "
+           "name (--node).")
+            .arg(m_node, status.value(QStringLiteral("host")).toString(QStringLiteral("?")))
+            .arg(status.value(QStringLiteral("pid")).toInteger())
+            .arg(status.value(QStringLiteral("since")).toString(), topicPrefix()));
+    Q_EMIT statusChanged();
 }
 
 void RecordPublisher::onConnected() {
     const bool back = m_awaySince.isValid();
-    m_since = QDateTime::currentDateTime();
+    m_since = m_clock.currentDateTime();
     m_lastProblem.clear();
-    m_connection->publish(Topics::status(topicPrefix(), m_node),
-                          StatusPayload(true, ProgramVersion(), m_since), 1, true);
+    m_otherNodes.clear();
+    m_cleared.clear();
+    if (m_echoDueMs != -2)
+        m_echoDueMs = m_clock.nowMs() + kEchoWaitMs;
+    publishStatus();
     m_replayTotal = m_replaySent = m_replaySkipped = 0;
     for (auto& [address, s] : m_streams) {
+        sayChanges(*s, s->numbers.scan());
         s->metaSent.clear();
         s->linkSent.clear();
         publishMeta(*s);
         publishLink(*s);
-        if (m_settings.qos == 0) {
-            // At most once: records saved while the broker was away are not sent.
-            if (s->tail > s->state.seq) {
-                s->state.ahead.clear();
-                s->state.next = s->tailNext;
-                s->state.seq = s->tail;
-                s->dirty = true;
-            }
-            continue;
-        }
-        const qint64 pending = s->tail - s->state.seq - s->state.aheadCount();
-        if (pending <= 0)
-            continue;
-        s->replaying = true;
-        s->cursor = s->state.next;
-        s->cursorSeq = s->state.seq + 1;
-        s->replayEnd = s->tail;
-        m_replayTotal += pending;
+        m_replayTotal += beginCatchUp(*s);
     }
     QString line =
         back ? tr("broker %1 back after %2 s").arg(brokerName()).arg(m_awaySince.secsTo(m_since))
@@ -422,8 +626,8 @@ void RecordPublisher::onLost(const QString& why) {
     m_pump.stop();
     m_replaying = false;
     for (auto& [address, s] : m_streams)
-        s->replaying = false;
-    m_awaySince = QDateTime::currentDateTime();
+        s->replay.end();
+    m_awaySince = m_clock.currentDateTime();
     m_lastProblem = why;
     setState(BrokerState::Away);
     Q_EMIT message(tr("broker %1 went away (%2); records are kept in the data files and sent "
@@ -441,7 +645,7 @@ void RecordPublisher::onAttemptFailed(const QString& why, bool refusal) {
         return;
     }
     if (!m_awaySince.isValid() && !m_connection->hasConnected() && m_lastProblem.isEmpty())
-        m_awaySince = QDateTime::currentDateTime();
+        m_awaySince = m_clock.currentDateTime();
     setState(refusal ? BrokerState::Refused : BrokerState::Away);
     if (why == m_lastProblem)
         return; // said once; the back-off goes on quietly
@@ -460,17 +664,15 @@ void RecordPublisher::pumpReplay() {
         m_pump.stop(); // an acknowledgement starts it again
         return;
     }
-    bool any = false;
     for (auto& [address, s] : m_streams) {
-        if (!s->replaying)
+        if (!s->replay.isActive())
             continue;
-        any = true;
         budget -= replayStep(*s, std::max(1, budget));
         if (budget <= 0)
             break;
     }
-    if (!any || std::none_of(m_streams.begin(), m_streams.end(),
-                             [](const auto& e) { return e.second->replaying; })) {
+    if (std::none_of(m_streams.begin(), m_streams.end(),
+                     [](const auto& e) { return e.second->replay.isActive(); })) {
         if (m_replayInFlight == 0)
             finishReplay();
         else
@@ -480,56 +682,39 @@ void RecordPublisher::pumpReplay() {
 
 int RecordPublisher::replayStep(Stream& s, int budget) {
     // Records older than the backlog limit are passed over, counted, as if delivered.
-    const QDateTime cutoff = QDateTime::currentDateTime().addDays(-m_settings.backlogDays);
+    const QDateTime cutoff = m_clock.currentDateTime().addDays(-m_settings.backlogDays);
     const qint64 cutoffSeconds = DataTime::stampSeconds(PackTimeStamp(cutoff)).value_or(0);
     int sent = 0;
     int looked = 0;
-    while (sent < budget && looked < budget * 40 && s.cursorSeq <= s.replayEnd) {
-        if (!s.reader || s.readerFile != s.cursor.file) {
-            s.readerFile = s.cursor.file;
-            s.reader = std::make_unique<DataFileReader>();
-            s.reader->open(s.files.path(s.cursor.file)); // a file not there holds no records
-        }
-        if (s.cursor.index >= s.reader->recordCount()) {
-            if (s.reader->refresh() == DataFileReader::Growth::Grown)
-                continue;
-            const QStringList after = s.files.filesAfter(s.cursor.file);
-            if (after.isEmpty()) {
-                const qint64 gone = s.replayEnd - s.cursorSeq + 1;
+    s.replay.recheck();
+    while (sent < budget && looked < budget * 40 && s.replay.isActive()) {
+        const ReplayCursor::Step step = s.replay.step(s.numbers, s.files);
+        if (step.goneTo > 0) {
+            if (const qint64 lost = undelivered(s.state, step.seq, step.goneTo); lost > 0)
                 Q_EMIT message(tr("meter %1: %2 up to number %3 are no longer in the data "
                                   "files and cannot be sent")
                                    .arg(s.address)
-                                   .arg(records(gone))
-                                   .arg(s.replayEnd));
-                for (qint64 n = s.cursorSeq; n <= s.replayEnd; ++n)
-                    markDelivered(s, n);
-                s.cursorSeq = s.replayEnd + 1;
-                break;
-            }
-            s.cursor = {after.first(), 0};
+                                   .arg(records(lost))
+                                   .arg(step.goneTo));
+            s.state.markDelivered(step.seq, step.goneTo);
+            s.dirty = true;
             continue;
         }
-        const char* record = s.reader->recordData(s.cursor.index);
-        const qint64 seq = s.cursorSeq;
-        ++s.cursor.index;
-        ++s.cursorSeq;
         ++looked;
-        if (!record || s.state.isDelivered(seq))
+        if (s.state.isDelivered(step.seq))
             continue;
-        const std::optional<qint64> at = DataTime::stampSeconds(RecordBytes::stamp(record));
+        const std::optional<qint64> at = DataTime::stampSeconds(RecordBytes::stamp(step.record));
         if (at && *at < cutoffSeconds) {
             ++m_replaySkipped;
-            markDelivered(s, seq);
+            s.state.markDelivered(step.seq);
+            s.dirty = true;
             continue;
         }
-        publishRecord(s, record, s.reader->header(), seq, true);
+        publishRecord(s, step.record, *step.header, step.seq, true, step.utcOffset);
         ++sent;
     }
-    if (s.cursorSeq > s.replayEnd) {
-        s.replaying = false;
-        s.readerFile.clear();
-        s.reader.reset(); // lets go of the mapped file
-    }
+    if (!s.replay.isActive())
+        s.replay.end();
     return sent;
 }
 
@@ -547,43 +732,75 @@ void RecordPublisher::finishReplay() {
     Q_EMIT statusChanged();
 }
 
-void RecordPublisher::writeState(Stream& s) {
-    QString error;
-    s.writtenAt = QDateTime::currentMSecsSinceEpoch();
-    if (s.files.stateFile().isEmpty()) {
-        s.dirty = false;
+// The state (and the numbers, when they changed) go to the writer's thread; the newest data
+// file's last record is named in the state, so that the state says whose it is.
+void RecordPublisher::handOver(Stream& s) {
+    s.dirty = false;
+    s.handedAt = m_clock.nowMs();
+    if (s.files.stateFile().isEmpty())
         return;
+    if (s.numbers.isDirty()) {
+        m_writer->write(s.files.numbersFile(), s.numbers.text());
+        s.numbers.markWritten();
     }
-    if (WriteDeliveryState(s.files.stateFile(), s.state, &error))
-        s.dirty = false;
-    else
-        Q_EMIT message(tr("meter %1: %2 not written: %3")
-                           .arg(s.address)
-                           .arg(QDir::toNativeSeparators(s.files.stateFile()), error));
+    if (!s.numbers.runs().isEmpty()) {
+        const RecordNumbers::Run& newest = s.numbers.runs().back();
+        s.state.anchor = {newest.file, newest.identity,
+                          DataFile::HeaderSize + newest.end() * DataFile::RecordSize,
+                          newest.end() - 1, newest.last()};
+    }
+    m_writer->write(s.files.stateFile(),
+                    DeliveryStateText(s.files, s.state, s.numbers.placeOf(s.state.seq + 1)));
 }
 
-void RecordPublisher::writeStates(int most) {
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    // Round robin from where the last call stopped, so that every meter gets its turn.
-    auto it = m_streams.upper_bound(m_lastWritten);
-    for (size_t n = 0; n < m_streams.size(); ++n) {
-        if (it == m_streams.end())
-            it = m_streams.begin();
-        const auto current = it++;
-        Stream& s = *current->second;
-        if (!s.dirty || (most > 0 && now - s.writtenAt < kStateAgeMs))
-            continue;
-        writeState(s);
-        m_lastWritten = current->first;
-        if (most > 0 && --most == 0)
-            break;
+void RecordPublisher::onHousekeeping() {
+    const qint64 now = m_clock.nowMs();
+    if (m_echoDueMs >= 0 && now >= m_echoDueMs && m_connection->isConnected()) {
+        // Said once a run: a broker that takes messages in and drops them looks like one that
+        // delivers them, so this is the one sign of it.
+        m_echoDueMs = -2;
+        Q_EMIT message(tr("WARNING: broker %1 takes what this program publishes but passes "
+                          "nothing on: this program's own status did not come back in %2 s. Do "
+                          "the broker's access rules let user %3 publish and read under %4/%5? "
+                          "What it drops is lost to subscribers.")
+                           .arg(brokerName())
+                           .arg(kEchoWaitMs / 1000)
+                           .arg(m_settings.user.isEmpty() ? tr("(none)") : m_settings.user,
+                                topicPrefix(), m_node));
     }
+    const bool scan = ++m_ticks % kScanEveryTicks == 0;
+    for (auto& [address, s] : m_streams) {
+        if (scan && !s->replay.isActive())
+            sayChanges(*s, s->numbers.scan());
+        if ((s->dirty || s->numbers.isDirty()) && now - s->handedAt >= kStateAgeMs)
+            handOver(*s);
+    }
+    sayWriteOutcomes();
+    if (m_ticks % (1000 / kHousekeepingMs) == 0)
+        Q_EMIT statusChanged();
+}
+
+void RecordPublisher::sayWriteOutcomes() {
+    for (const StateWriter::Outcome& o : m_writer->takeOutcomes())
+        Q_EMIT message(o.error.isEmpty()
+                           ? tr("%1 written again").arg(QDir::toNativeSeparators(o.path))
+                           : tr("%1 not written: %2; publishing goes on, and after a restart "
+                                "records may be sent again")
+                                 .arg(QDir::toNativeSeparators(o.path), o.error));
+}
+
+void RecordPublisher::writeStates() {
+    for (auto& [address, s] : m_streams)
+        if (s->dirty || s->numbers.isDirty())
+            handOver(*s);
+    m_writer->flush();
+    sayWriteOutcomes();
 }
 
 qint64 RecordPublisher::waiting() const {
     qint64 n = 0;
     for (const auto& [address, s] : m_streams)
-        n += std::max<qint64>(0, s->tail - s->state.seq - s->state.aheadCount());
+        n += s->waiting();
     return n;
 }
 
@@ -601,7 +818,9 @@ void RecordPublisher::setState(BrokerState state) {
 
 QString RecordPublisher::statusText() const {
     const qint64 n = waiting();
-    const QString wait = tr("%1 waiting").arg(n);
+    QString wait = tr("%1 waiting").arg(n);
+    if (!m_otherNodes.isEmpty())
+        wait += tr(" \u00b7 another program publishes as %1").arg(m_node);
     switch (m_state) {
     case BrokerState::Off:
         return tr("Publishing off");

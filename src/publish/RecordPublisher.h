@@ -1,34 +1,47 @@
 #pragma once
 
+#include "core/EngineTimer.h"
 #include "logging/DataFileReader.h"
 #include "logging/SaveSettings.h"
 #include "publish/BrokerConnection.h"
-#include "publish/DeliveryState.h"
-#include "publish/MeterFiles.h"
 #include "publish/PublishSettings.h"
+#include "publish/RecordNumbers.h"
 
 #include <QDateTime>
 #include <QHash>
-#include <QMap>
 #include <QObject>
-#include <QTimer>
+#include <QSet>
+#include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 
+struct DeliveryState;
 struct SavedRecord;
+class StateWriter;
 
 // Publishes every record the data file writer saves, and nothing is lost on the way: the data
-// files are the store. Each meter's delivered position is kept in a state file beside its
-// data files; what lies after it (saved while the broker was away, or before a restart) is
-// read back from the data files and sent oldest first with "replayed":true, a window at a
-// time, while new records go out as they are saved. A record's sequence number is its
-// position in the meter's data files, so a record sent twice carries the same number.
+// files are the store. A record's number (`seq`) is its place in its meter's data files, kept
+// beside them (RecordNumbers); how far the broker has a meter's records is kept in a state file
+// beside them too. What lies after it (saved while the broker was away, or before a restart) is
+// read back from the data files and sent oldest first with "replayed":true, a window at a time,
+// while new records go out as they are saved. A state file lost, damaged or not the meter's
+// costs a re-send of what is in the files, with the same numbers; a number is never given to
+// two records. The small files are written on a thread of their own: saving never waits for
+// them.
 class RecordPublisher : public QObject {
     Q_OBJECT
 public:
     enum class BrokerState { Off, Connecting, Connected, Away, Refused };
 
-    RecordPublisher(PublishSettings settings, SaveSettings save, QObject* parent = nullptr);
+    RecordPublisher(Clock& clock, PublishSettings settings, SaveSettings save,
+                    QObject* parent = nullptr);
     ~RecordPublisher() override;
+
+    // Makes the connection to the broker; by default a BrokerConnection on the same clock.
+    using LinkFactory =
+        std::function<std::unique_ptr<BrokerLink>(const BrokerConnection::Options&)>;
+    void setLinkFactory(LinkFactory factory) { m_linkFactory = std::move(factory); }
 
     // Checks the settings, reads the password and starts connecting; false with the reason
     // (a bad setting, an unreadable password file) when it cannot start.
@@ -41,8 +54,10 @@ public:
 
     // The data-save settings changed: records are looked for where they now go.
     void setSaveSettings(const SaveSettings& save);
-    // A meter that may have records waiting from an earlier run: they are sent once the
-    // broker is there, before the meter answers again.
+    // The meters of the meter list. Each may have records waiting from an earlier run: they
+    // are sent once the broker is there, before the meter answers again. A meter not among
+    // them leaves nothing at the broker: its retained "meta" and "link" are cleared.
+    void setMeters(const QList<int>& addresses);
     void addMeter(int address);
     // A record the writer appended.
     void recordSaved(const SavedRecord& record);
@@ -59,9 +74,8 @@ public:
     const DeliveryState* deliveryState(int address) const;
     // How many messages await their acknowledgement.
     int inFlight() const { return int(m_inFlight.size()); }
-    // Writes the state of the meters whose delivered position moved: every one, or (most > 0)
-    // that many at most of those not written for a while.
-    void writeStates(int most = 0);
+    // Writes the state of every meter whose delivered position moved, and waits for the disk.
+    void writeStates();
 
 Q_SIGNALS:
     // A line worth telling the user (standard error, the status bar).
@@ -72,33 +86,53 @@ Q_SIGNALS:
 
 private:
     struct Stream;
-    // The meter's stream, made on first use from its state file; a meter without one starts
-    // at `firstRecord` when given, else at the end of its current data file.
+    // The meter's stream, made on first use from the files beside its data files. A meter
+    // seen for the first time starts at `firstRecord` when given, else after its last record.
     Stream& stream(int address, const RecordPlace* firstRecord = nullptr);
+    void open(Stream& s, const RecordPlace* firstRecord);
+    void lineUp(Stream& s);
+    void setAside(Stream& s, const QString& path, const QString& why);
+    void sayChanges(Stream& s, const QList<RecordNumbers::Change>& changes);
     void onConnected();
     void onLost(const QString& why);
     void onAttemptFailed(const QString& why, bool refusal);
     void onDelivered(int mid);
+    void onReceived(const QString& topic, const QByteArray& payload, bool retained);
+    void onStatusSeen(const QByteArray& payload, bool retained);
     void publishRecord(Stream& s, const char* record, const DataHeader& header, qint64 seq,
-                       bool replayed);
+                       bool replayed, std::optional<int> utcOffset);
     void publishMeta(Stream& s);
     void publishLink(Stream& s);
+    void publishStatus();
+    void clearMeter(int address);
+    // Starts catching up what the meter saved and the broker has not got (QoS 1), or passes
+    // over it (QoS 0: at most once); the records to catch up.
+    qint64 beginCatchUp(Stream& s);
     void pumpReplay();
     int replayStep(Stream& s, int budget);
     void finishReplay();
-    qint64 seqOf(Stream& s, const RecordPlace& place);
-    void markDelivered(Stream& s, qint64 seq);
     const DataHeader& headerOf(Stream& s, const QString& file);
-    void writeState(Stream& s);
+    // The meter's state (and its numbers when their runs changed) to the writer's thread.
+    void handOver(Stream& s);
+    void onHousekeeping();
+    void sayWriteOutcomes();
     void setState(BrokerState state);
     QString topicPrefix() const;
 
+    Clock& m_clock;
     PublishSettings m_settings;
     SaveSettings m_save;
     BrokerAddress m_address;
     QString m_node;
-    std::unique_ptr<BrokerConnection> m_connection;
+    QString m_session; // this run's, in the status: another's under our node is another program
+    LinkFactory m_linkFactory;
+    std::unique_ptr<BrokerLink> m_connection;
+    std::unique_ptr<StateWriter> m_writer;
     std::map<int, std::unique_ptr<Stream>> m_streams;
+    QSet<int> m_meters; // the meter list, once told
+    bool m_metersKnown = false;
+    QSet<int> m_cleared;        // meters not in the list whose retained messages were cleared
+    QSet<QString> m_otherNodes; // sessions of other programs seen publishing as our node
     struct Flight {
         int address = 0;
         qint64 seq = 0; // 0: not a record (status, meta, link)
@@ -106,8 +140,8 @@ private:
     };
     QHash<int, Flight> m_inFlight;
     int m_replayInFlight = 0;
-    QTimer m_pump;
-    QTimer m_stateWrite;
+    EngineTimer m_pump;
+    EngineTimer m_housekeeping;
     BrokerState m_state = BrokerState::Off;
     QString m_lastProblem;
     QDateTime m_since;
@@ -117,6 +151,8 @@ private:
     qint64 m_replaySkipped = 0; // older than the backlog limit
     bool m_replaying = false;
     int m_statusMid = -1;
-    int m_lastWritten = 0; // the meter whose state was written last
+    // When our own status should have come back (ms on the clock); -1 it did, -2 said it did
+    // not.
+    qint64 m_echoDueMs = -1;
     int m_ticks = 0;
 };

@@ -2,9 +2,11 @@
 #include "comm/DeviceTables.h"
 #include "core/Clock.h"
 #include "logging/DataFile.h"
+#include "logging/DataFileNames.h"
 #include "logging/DataFileReader.h"
 #include "logging/DataFileWriter.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -224,6 +226,89 @@ private Q_SLOTS:
         s.gDSaveDayHour = 6;
         s.gDSaveDayMinute = 30;
         QCOMPARE(DataFileWriter::DataFileName(s, address, now), QStringLiteral("/data/") + name);
+    }
+
+    // Which names are a meter's data files: the writer's own names, the extension in either
+    // case; files of other programs beside them are not.
+    void fileNamesOfAMeter_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("name"); // empty: not a meter's data file
+        QTest::addColumn<int>("address");
+        QTest::addColumn<QDate>("day");
+        const QDate d5(2026, 12, 5);
+        QTest::newRow("one file") << "RUN_01.TDD"
+                                  << "RUN" << 1 << QDate();
+        QTest::newRow("daily") << "RUN_01_20261205.TDD"
+                               << "RUN" << 1 << d5;
+        QTest::newRow("lower-case extension") << "RUN_01_20261205.tdd"
+                                              << "RUN" << 1 << d5;
+        QTest::newRow("lower-case name") << "run_09.TDD"
+                                         << "run" << 9 << QDate();
+        QTest::newRow("highest address") << "RUN_247.TDD"
+                                         << "RUN" << 247 << QDate();
+        QTest::newRow("three digits, daily") << "RUN_100_20261205.TDD"
+                                             << "RUN" << 100 << d5;
+        QTest::newRow("name with levels") << "A_B_12_20261205.TDD"
+                                          << "A_B" << 12 << d5;
+        QTest::newRow("name ending in a day") << "RUN_01_20261205_03.TDD"
+                                              << "RUN_01_20261205" << 3 << QDate();
+        for (const char* other : {"RUN_248.TDD", "RUN_00.TDD", "RUN_7.TDD", "RUN_007.TDD",
+                                  "RUN_01_20261305.TDD", "RUN_01_backup.TDD", "RUN_01.PUB",
+                                  "RUN_01.TDD.td700-aB3xYz.part", "_01.TDD", "RUN_01_2026120.TDD"})
+            QTest::newRow(other) << other << "" << 0 << QDate();
+    }
+
+    void fileNamesOfAMeter() {
+        QFETCH(QString, file);
+        QFETCH(QString, name);
+        QFETCH(int, address);
+        QFETCH(QDate, day);
+        const DataFileName n = DataFileName::parse(QStringLiteral("/data/") + file);
+        QCOMPARE(n.matches, !name.isEmpty());
+        if (!n.matches)
+            return;
+        QCOMPARE(n.name, name);
+        QCOMPARE(n.address, address);
+        QCOMPARE(n.day, day);
+        QCOMPARE(DataFileName::make(name, address, day).toUpper(), file.toUpper());
+    }
+
+    // A meter's files in the order they were written, whatever else lies in the folder.
+    void meterFilesInSavingOrder_data() {
+        QTest::addColumn<int>("address");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("meter 1") << 1 << ""
+                                 << QStringList{"RUN_01.TDD", "RUN_01_20251231.TDD",
+                                                "RUN_01_20261205.TDD", "RUN_01_20261207.tdd"};
+        QTest::newRow("after a day")
+            << 1 << "RUN_01_20261205.TDD" << QStringList{"RUN_01_20261207.tdd"};
+        QTest::newRow("after a day with no file")
+            << 1 << "RUN_01_20261206.TDD" << QStringList{"RUN_01_20261207.tdd"};
+        QTest::newRow("after the single file")
+            << 1 << "RUN_01.TDD"
+            << QStringList{"RUN_01_20251231.TDD", "RUN_01_20261205.TDD", "RUN_01_20261207.tdd"};
+        QTest::newRow("meter 100") << 100 << "" << QStringList{"RUN_100_20261206.TDD"};
+        QTest::newRow("meter 2") << 2 << "" << QStringList{};
+    }
+
+    void meterFilesInSavingOrder() {
+        QFETCH(int, address);
+        QFETCH(QString, after);
+        QFETCH(QStringList, files);
+        QTemporaryDir dir;
+        for (const char* name :
+             {"RUN_01_20261207.tdd", "RUN_01_20261205.TDD", "RUN_01_20261205.tdd", "RUN_01.TDD",
+              "RUN_01_20251231.TDD", "RUN_100_20261206.TDD", "RUN_001.TDD", "RUN_01_backup.TDD",
+              "RUNX_01.TDD", "RUN_01.PUB", "run_01.TDD", "RUN_10.TDD"}) {
+            QFile f(dir.filePath(QLatin1String(name)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("RUN_02_20261206.TDD")));
+        QCOMPARE(after.isEmpty()
+                     ? DataFileNames::meterFiles(dir.path(), QStringLiteral("RUN"), address)
+                     : DataFileNames::filesAfter(dir.path(), QStringLiteral("RUN"), address, after),
+                 files);
     }
 
     void failedWriteIsShownUntilAWriteSucceeds() {

@@ -1,12 +1,11 @@
+#include "core/Clock.h"
 #include "logging/DataFileAppend.h"
-#include "logging/DataFileWriter.h"
 #include "publish/DeliveryState.h"
-#include "publish/MeterFiles.h"
+#include "publish/RecordNumbers.h"
 #include "publish/RecordPublisher.h"
 #include "support/DataFileBytes.h"
 
 #include <QDir>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,21 +20,37 @@ Ranges rangesOf(const DeliveryState& s) {
     return out;
 }
 
-// A data file of `records` whole records, and `tail` bytes of one cut short after them.
-void makeFile(const QString& path, int records, int tail = 0) {
+// A data file of `records` whole records stamped from `second` on, and `tail` bytes of one cut
+// short after them.
+void makeFile(const QString& path, int records, int tail = 0, int second = 0) {
     QByteArray bytes = DataFileBytes::header();
     for (int i = 0; i < records; ++i) {
         DataFileBytes::Record r;
-        r.stamp = DataFileBytes::stamp(2026, 12, 7, 0, 0, i % 60);
+        r.stamp = DataFileBytes::stamp(2026, 12, 7, 0, (second + i) / 60, (second + i) % 60);
         bytes += r.bytes();
     }
     bytes += QByteArray(tail, '\x01');
     DataFileBytes::write(path, bytes);
 }
 
+MeterFiles meterFiles(const QString& folder, int address = 1) {
+    SaveSettings save;
+    save.gDSaveFolder = folder;
+    save.gDSaveName = QStringLiteral("RUN");
+    return MeterFiles(save, address);
+}
+
+QStringList changeTexts(const QList<RecordNumbers::Change>& changes) {
+    static const char* kinds[] = {"gone", "shrunk", "replaced"};
+    QStringList out;
+    for (const RecordNumbers::Change& c : changes)
+        out << QStringLiteral("%1 %2 %3-%4").arg(kinds[c.kind], c.file).arg(c.first).arg(c.last);
+    return out;
+}
+
 } // namespace
 
-// Where a meter's delivery stands, and the record numbers counted through its data files.
+// Where a meter's delivery stands, and the numbers of its records through its data files.
 class TestDeliveryState : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -63,149 +78,153 @@ private Q_SLOTS:
         QFETCH(qint64, seq);
         QFETCH(Ranges, ahead);
         DeliveryState s;
-        qint64 total = 0;
-        for (qint64 n : std::as_const(acks)) {
-            qint64 grown = 0;
-            s.markDelivered(n, &grown);
-            total += grown;
-        }
+        for (qint64 n : std::as_const(acks))
+            s.markDelivered(n);
         QCOMPARE(s.seq, seq);
-        QCOMPARE(total, seq);
         QCOMPARE(rangesOf(s), ahead);
         for (qint64 n : std::as_const(acks))
             QVERIFY(s.isDelivered(n));
+        // A span given up at once (records gone) is the same as its numbers one by one.
+        DeliveryState spans;
+        spans.markDelivered(4, 6);
+        spans.markDelivered(1, 2);
+        spans.markDelivered(3, 3);
+        QCOMPARE(spans.seq, 6);
     }
 
-    void stateFileReadsBackOrIsRefused_data() {
+    // A state file is used only when it is this meter's and the data file it names is still
+    // there as it was; one of an earlier version is read too.
+    void stateFileSaysWhoseItIs_data() {
         QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<bool>("loads");
-        QTest::newRow("whole") << QByteArray("file=A_01.TDD\nnext=4\nseq=9\nahead=12-14,20-20\n")
-                               << true;
-        QTest::newRow("no place") << QByteArray("seq=9\n") << false;
-        QTest::newRow("range touching the run")
-            << QByteArray("file=A_01.TDD\nnext=4\nseq=9\nahead=10-12\n") << false;
-        QTest::newRow("ranges out of order")
-            << QByteArray("file=A_01.TDD\nnext=4\nseq=9\nahead=20-22,12-14\n") << false;
+        QTest::addColumn<int>("verdict");
+        const int read = int(StateLoaded::Read), notOurs = int(StateLoaded::NotOurs),
+                  damaged = int(StateLoaded::Damaged);
+        const QByteArray own = "meter=1\nname=RUN\nseq=9\nahead=12-14,20-20\nfile=RUN_01.TDD\n"
+                               "next=3\ndata=RUN_01.TDD\nidentity=@id\nsize=@size\nlast=@last\n";
+        QTest::newRow("this meter's") << own << read;
+        QTest::newRow("of an earlier version")
+            << QByteArray("file=RUN_01.TDD\nnext=4\nseq=9\nahead=12-14\n") << read;
+        QTest::newRow("meter 2's") << QByteArray(own).replace("meter=1", "meter=2") << notOurs;
+        QTest::newRow("of another name")
+            << QByteArray(own).replace("name=RUN", "name=X") << notOurs;
+        QTest::newRow("earlier version, meter 2's")
+            << QByteArray("file=RUN_02.TDD\nnext=4\nseq=9\n") << notOurs;
+        QTest::newRow("the data file replaced since")
+            << QByteArray(own).replace("identity=@id", "identity=0123456789abcdef") << notOurs;
+        QTest::newRow("the data file shorter than then")
+            << QByteArray(own).replace("size=@size", "size=1088") << notOurs;
         QTest::newRow("a path, not a name")
-            << QByteArray("file=../A_01.TDD\nnext=4\nseq=9\n") << false;
-        QTest::newRow("cut short") << QByteArray("file=A_01.TDD\nnex") << false;
+            << QByteArray("file=../RUN_01.TDD\nnext=4\nseq=9\n") << notOurs;
+        QTest::newRow("range touching the run")
+            << QByteArray(own).replace("12-14", "10-14") << damaged;
+        QTest::newRow("ranges out of order")
+            << QByteArray(own).replace("12-14,20-20", "20-22,12-14") << damaged;
+        QTest::newRow("cut short") << QByteArray("met") << damaged;
+        QTest::newRow("junk") << QByteArray(300, '\xAB') << damaged;
     }
 
-    void stateFileReadsBackOrIsRefused() {
+    void stateFileSaysWhoseItIs() {
         QFETCH(QByteArray, text);
-        QFETCH(bool, loads);
+        QFETCH(int, verdict);
         QTemporaryDir dir;
-        const QString path = DataFileBytes::write(dir.filePath("A_01.PUB"), text);
+        makeFile(dir.filePath("RUN_01.TDD"), 8);
+        const MeterFiles files = meterFiles(dir.path());
+        text.replace("@id", RecordNumbers::identityOf(dir.filePath("RUN_01.TDD")))
+            .replace("@size", QByteArray::number(512 + 64 * 6))
+            .replace("@last", "30");
+        DataFileBytes::write(files.stateFile(), text);
         DeliveryState s;
-        QCOMPARE(LoadDeliveryState(path, &s), loads);
-        if (!loads)
+        QString why;
+        QCOMPARE(int(LoadDeliveryState(files, &s, &why)), verdict);
+        QCOMPARE(why.isEmpty(), verdict == int(StateLoaded::Read));
+        if (verdict != int(StateLoaded::Read))
             return;
         // Written and read again, it is the same state.
-        QVERIFY(WriteDeliveryState(path, s));
+        DataFileBytes::write(files.stateFile(), DeliveryStateText(files, s, {"RUN_01.TDD", 3}));
         DeliveryState again;
-        QVERIFY(LoadDeliveryState(path, &again));
-        QCOMPARE(again, s);
-        QCOMPARE(s.ahead.size(), 2);
+        QCOMPARE(LoadDeliveryState(files, &again, &why), StateLoaded::Read);
+        QCOMPARE(again.seq, s.seq);
+        QCOMPARE(again.ahead, s.ahead);
     }
 
-    // The files of meter 1 over three days, the middle one not there, the first ending in a
-    // record cut short by a power cut; meter 2's file and a stray name lie beside them.
-    void recordsAreCountedThroughTheFiles_data() {
-        QTest::addColumn<QString>("fromFile");
-        QTest::addColumn<qint64>("fromIndex");
-        QTest::addColumn<qint64>("count");
-        QTest::addColumn<QString>("toFile");
-        QTest::addColumn<qint64>("toIndex");
-        QTest::addColumn<qint64>("left");
-        const QString d5 = "RUN_01_20261205.TDD", d6 = "RUN_01_20261206.TDD",
-                      d7 = "RUN_01_20261207.TDD";
-        QTest::newRow("within a file")
-            << d5 << qint64(0) << qint64(2) << d5 << qint64(2) << qint64(7);
-        QTest::newRow("to the end of a file stays there")
-            << d5 << qint64(0) << qint64(3) << d5 << qint64(3) << qint64(7);
-        QTest::newRow("over midnight")
-            << d5 << qint64(1) << qint64(3) << d7 << qint64(1) << qint64(6);
-        QTest::newRow("from a day with no file")
-            << d6 << qint64(0) << qint64(1) << d7 << qint64(1) << qint64(4);
-        QTest::newRow("past the last record")
-            << d5 << qint64(0) << qint64(99) << d7 << qint64(4) << qint64(7);
-        QTest::newRow("from the single file into the daily ones")
-            << "RUN_01.TDD" << qint64(1) << qint64(2) << d5 << qint64(1) << qint64(8);
+    // Meter 1's files over three days (the middle one not there, the first ending in a record
+    // cut short), numbered once and kept; then something happens to the files, and the records
+    // still there keep their numbers while no number is given twice.
+    void numbersStayWithTheirRecords_data() {
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QStringList>("places"); // FILE:INDEX=SEQ after it
+        QTest::addColumn<QString>("append");     // a record the writer appends then
+        QTest::addColumn<qint64>("appended");    // its number
+        const QString d5 = "RUN_01_20261205.TDD", d7 = "RUN_01_20261207.TDD";
+        const QStringList before{"RUN_01.TDD:0=1", d5 + ":2=5", d7 + ":0=6", d7 + ":3=9"};
+        QTest::newRow("nothing") << "" << QStringList{} << before << d7 << qint64(10);
+        QTest::newRow("the oldest file deleted")
+            << "delete RUN_01.TDD" << QStringList{"gone RUN_01.TDD 1-2"}
+            << QStringList{d5 + ":0=3", d7 + ":3=9"} << d7 << qint64(10);
+        QTest::newRow("a day moved away") << "delete " + d5 << QStringList{"gone " + d5 + " 3-5"}
+                                          << QStringList{d7 + ":0=6"} << d7 << qint64(10);
+        QTest::newRow("the last day cut shorter")
+            << "cut " + d7 << QStringList{"shrunk " + d7 + " 8-9"}
+            << QStringList{d7 + ":1=7", d5 + ":0=3"} << d7 << qint64(10);
+        QTest::newRow("the last day replaced")
+            << "replace " + d7 << QStringList{"replaced " + d7 + " 6-9"}
+            << QStringList{d7 + ":0=10", d7 + ":3=13"} << d7 << qint64(14);
+        QTest::newRow("an earlier day written again (the clock put back)")
+            << "" << QStringList{} << before << d5 << qint64(10);
+        QTest::newRow("a new day")
+            << "day RUN_01_20261208.TDD" << QStringList{} << QStringList{"RUN_01_20261208.TDD:1=11"}
+            << "RUN_01_20261208.TDD" << qint64(12);
     }
 
-    void recordsAreCountedThroughTheFiles() {
-        QFETCH(QString, fromFile);
-        QFETCH(qint64, fromIndex);
-        QFETCH(qint64, count);
-        QFETCH(QString, toFile);
-        QFETCH(qint64, toIndex);
-        QFETCH(qint64, left);
+    void numbersStayWithTheirRecords() {
+        QFETCH(QString, event);
+        QFETCH(QStringList, changes);
+        QFETCH(QStringList, places);
+        QFETCH(QString, append);
+        QFETCH(qint64, appended);
         QTemporaryDir dir;
         makeFile(dir.filePath("RUN_01.TDD"), 2);
         makeFile(dir.filePath("RUN_01_20261205.TDD"), 3, 20);
         makeFile(dir.filePath("RUN_01_20261207.TDD"), 4);
         makeFile(dir.filePath("RUN_02_20261206.TDD"), 9);
         makeFile(dir.filePath("RUN_01_backup.TDD"), 9);
-        SaveSettings save;
-        save.gDSaveFolder = dir.path();
-        save.gDSaveName = QStringLiteral("RUN");
-        const MeterFiles files(save, 1);
-        const RecordPlace from{fromFile, fromIndex};
-        const RecordPlace to = files.advance(from, count);
-        QCOMPARE(to.file, toFile);
-        QCOMPARE(to.index, toIndex);
-        QCOMPARE(files.recordsFrom(from), left);
-        // Counting back gives the same number of records: a record's number does not depend
-        // on how it was reached.
-        QCOMPARE(files.distance(from, to), std::min(count, left));
-        QCOMPARE(files.distance(to, from), to == from ? 0 : -1);
-    }
-
-    // Records saved while the broker cannot be reached wait for it, also across a restart;
-    // the first record of a meter met only when it is saved is one of them.
-    void undeliveredRecordsWaitAcrossARestart() {
-        QTemporaryDir dir;
-        SaveSettings save;
-        save.gDSaveFolder = dir.path();
-        save.gDSaveName = QStringLiteral("RUN");
-        QTcpServer closed;
-        closed.listen(QHostAddress::LocalHost, 0);
-        PublishSettings publish;
-        publish.enabled = true;
-        publish.url = QStringLiteral("mqtt://127.0.0.1:%1/plant").arg(closed.serverPort());
-        closed.close();
-        const auto saveRecords = [&](RecordPublisher& p, int count) {
-            for (int i = 0; i < count; ++i) {
-                SavedRecord r;
-                r.address = 7;
-                r.file = dir.filePath("RUN_07.TDD");
-                DataFileBytes::Record rec;
-                rec.stamp = DataFileBytes::stamp(2026, 12, 7, 10, 0, i);
-                r.record = rec.bytes();
-                r.index = AppendDataRecord(
-                              r.file, [] { return DataFileBytes::header(); }, r.record)
-                              .index;
-                p.recordSaved(r);
-            }
-        };
+        const MeterFiles files = meterFiles(dir.path());
         {
-            RecordPublisher first(publish, save);
+            RecordNumbers first(files);
             QString why;
-            QVERIFY2(first.start(&why), qPrintable(why));
-            saveRecords(first, 3);
-            QCOMPARE(first.waiting(), 3);
-            QCOMPARE(first.brokerState(), RecordPublisher::BrokerState::Away);
-            first.stop();
+            QCOMPARE(first.load(&why), RecordNumbers::Loaded::Missing);
+            QVERIFY(first.scan().isEmpty());
+            QCOMPARE(first.last(), 9);
+            DataFileBytes::write(files.numbersFile(), first.text());
         }
-        RecordPublisher second(publish, save);
-        second.addMeter(7);
-        QCOMPARE(second.waiting(), 3);
+        const QString what = event.section(u' ', 0, 0), file = dir.filePath(event.section(u' ', 1));
+        if (what == u"delete")
+            QVERIFY(QFile::remove(file));
+        else if (what == u"cut")
+            QVERIFY(QFile(file).resize(512 + 64 * 2));
+        else if (what == u"replace")
+            makeFile(file, 4, 0, 30);
+        else if (what == u"day")
+            makeFile(file, 2, 0, 30);
+        RecordNumbers numbers(files);
         QString why;
-        QVERIFY(second.start(&why));
-        saveRecords(second, 2);
-        QCOMPARE(second.waiting(), 5);
-        QCOMPARE(second.deliveryState(7)->seq, 0);
-        QCOMPARE(second.deliveryState(7)->next, (RecordPlace{"RUN_07.TDD", 0}));
+        QCOMPARE(numbers.load(&why), RecordNumbers::Loaded::Read);
+        QCOMPARE(changeTexts(numbers.scan()), changes);
+        for (const QString& p : std::as_const(places))
+            QCOMPARE(numbers.seqOf({p.section(u':', 0, 0),
+                                    p.section(u':', 1).section(u'=', 0, 0).toLongLong()}),
+                     p.section(u'=', 1).toLongLong());
+        DataFileBytes::Record r;
+        r.stamp = DataFileBytes::stamp(2026, 12, 7, 1, 0, 0);
+        const qint64 index =
+            AppendDataRecord(
+                dir.filePath(append), [] { return DataFileBytes::header(); }, r.bytes())
+                .index;
+        QList<RecordNumbers::Change> none;
+        QCOMPARE(numbers.number({append, index}, &none), appended);
+        QVERIFY(none.isEmpty());
+        QCOMPARE(numbers.last(), appended);
     }
 
     // With no data folder set nothing is saved, and no state file lands in whatever folder the
@@ -215,7 +234,8 @@ private Q_SLOTS:
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(dir.path()));
         {
-            RecordPublisher publisher(PublishSettings{}, SaveSettings{});
+            VirtualClock clock;
+            RecordPublisher publisher(clock, PublishSettings{}, SaveSettings{});
             publisher.addMeter(1);
             publisher.linkChanged(1, true, 5, 0, 0);
             publisher.stop();

@@ -14,7 +14,7 @@ QJsonObject payloadOf(const DataFileBytes::Record& r, const QByteArray& header, 
                       qint64 seq = 17, bool replayed = false) {
     const QByteArray bytes = r.bytes();
     const QByteArray json =
-        DataPayload(bytes.constData(), ParseDataHeader(header), channels, seq, replayed);
+        DataPayload(bytes.constData(), ParseDataHeader(header), channels, seq, replayed, 0);
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
@@ -55,7 +55,7 @@ private Q_SLOTS:
         r.states[2] = state;
         const QByteArray bytes = r.bytes();
         const QByteArray json =
-            DataPayload(bytes.constData(), ParseDataHeader(header), 4, 17, false);
+            DataPayload(bytes.constData(), ParseDataHeader(header), 4, 17, false, 0);
         QVERIFY2(json.contains("{\"ch\":3,\"value\":" + text.toLatin1() +
                                ",\"state\":" + QByteArray::number(state) + '}'),
                  json.constData());
@@ -135,6 +135,11 @@ private Q_SLOTS:
         QTest::newRow("another scheme") << "tcp://host/p" << false << false << "" << 0 << "";
         QTest::newRow("wildcard") << "mqtt://host/p/+" << false << false << "" << 0 << "";
         QTest::newRow("empty level") << "mqtt://host/a//b" << false << false << "" << 0 << "";
+        QTest::newRow("empty first level") << "mqtt://host//x" << false << false << "" << 0 << "";
+        QTest::newRow("the broker's own topics")
+            << "mqtt://host/$SYS/x" << false << false << "" << 0 << "";
+        QTest::newRow("$ within") << "mqtt://host/a/$b" << true << false << "host" << 1883
+                                  << "a/$b";
     }
 
     void brokerAddressesParse() {

@@ -99,6 +99,13 @@ inline QString write(const QString& path, const QByteArray& bytes) {
     return path;
 }
 
+inline QByteArray read(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return f.readAll();
+}
+
 inline void append(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     if (!f.open(QIODevice::Append) || f.write(bytes) != bytes.size())

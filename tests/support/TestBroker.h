@@ -29,8 +29,9 @@ inline void FreezeProcess(const QProcess& process, bool frozen) {
 }
 
 // A real mosquitto on a free loopback port, with a configuration made for the test: a
-// password file and no anonymous access, and a TLS listener whose CA and server certificate
-// openssl makes now. Stopped (and its files removed) when it goes out of scope.
+// password file and no anonymous access, access rules that keep the user under plant/, and a
+// TLS listener whose CA and server certificate openssl makes now. Stopped (and its files removed)
+// when it goes out of scope.
 class TestBroker {
 public:
     static QString tool(const char* name) {
@@ -91,20 +92,32 @@ public:
         pw.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         m_port = freePort();
         m_tlsPort = freePort();
+        m_fullPort = freePort();
+        // The user may publish and read under plant/ alone.
+        QFile acl(d + QStringLiteral("/acl"));
+        if (!acl.open(QIODevice::WriteOnly))
+            return false;
+        acl.write("user td700\ntopic readwrite plant/#\n");
+        acl.close();
         QFile conf(d + QStringLiteral("/mosquitto.conf"));
         if (!conf.open(QIODevice::WriteOnly))
             return false;
         // As root mosquitto would drop to its own user, who may not read these files.
         conf.write(QStringLiteral("user root\nper_listener_settings false\nallow_anonymous false\n"
-                                  "password_file %1/passwd\npersistence true\n"
+                                  "password_file %1/passwd\nacl_file %1/acl\n"
+                                  "persistence true\n"
                                   "queue_qos0_messages true\n"
                                   "persistence_location %1/\n"
                                   "listener %2 127.0.0.1\nlistener %3 127.0.0.1\n"
+                                  "cafile %1/ca.crt\ncertfile %1/server.crt\n"
+                                  "keyfile %1/server.key\n"
+                                  "listener %4 127.0.0.1\nmax_connections 1\n"
                                   "cafile %1/ca.crt\ncertfile %1/server.crt\n"
                                   "keyfile %1/server.key\n")
                        .arg(d)
                        .arg(m_port)
                        .arg(m_tlsPort)
+                       .arg(m_fullPort)
                        .toUtf8());
         return true;
     }
@@ -175,6 +188,8 @@ public:
 
     int port() const { return m_port; }
     int tlsPort() const { return m_tlsPort; }
+    // A TLS listener that takes one connection: with one held, the next is closed at once.
+    int fullTlsPort() const { return m_fullPort; }
     QString file(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
     QString passwordFile() const { return m_dir.filePath(QStringLiteral("password")); }
     static QString user() { return QStringLiteral("td700"); }
@@ -187,4 +202,5 @@ private:
     QByteArray m_received;
     int m_port = 0;
     int m_tlsPort = 0;
+    int m_fullPort = 0;
 };

@@ -1,4 +1,4 @@
-#include "comm/EngineTimer.h"
+#include "core/EngineTimer.h"
 
 #include "core/Clock.h"
 

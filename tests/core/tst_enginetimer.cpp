@@ -1,5 +1,5 @@
-#include "comm/EngineTimer.h"
 #include "core/Clock.h"
+#include "core/EngineTimer.h"
 
 #include <QTest>
 
