@@ -234,10 +234,8 @@ int RunLog(const QStringList& arguments) {
         std::signal(SIGINT, oldInt);
         std::signal(SIGTERM, oldTerm);
     });
-    if (!session.open(&why)) {
-        c.err << "td700 log: cannot open port " << c.port.portName << ": " << AsClause(why) << '\n';
+    if (!OpenSessionPort(session, c, "td700 log"))
         return Exit::PortNotOpened;
-    }
     c.err << "td700 log: logging " << describe(settings) << "; Ctrl+C stops\n";
     c.err.flush();
 

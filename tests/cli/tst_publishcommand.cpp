@@ -247,9 +247,9 @@ QString rowOf(const SparkplugMessage& m, int channels) {
     QStringList states, alarms;
     for (int ch = 1; ch <= channels; ++ch) {
         const QString c = QStringLiteral("CH%1/").arg(ch, 2, 10, QChar(u'0'));
-        const QJsonValue v = m.value(c + u"Value");
+        const QJsonValue v = m.value(c + QStringLiteral("Value"));
         row << (v.isDouble() ? QString::number(v.toDouble()) : QString());
-        const QJsonValue st = m.value(c + u"State");
+        const QJsonValue st = m.value(c + QStringLiteral("State"));
         states << (st.isDouble() ? QString::number(st.toInt()) : QString());
         QStringList on;
         for (int a = 1; a <= 4; ++a)
