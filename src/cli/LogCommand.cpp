@@ -248,6 +248,7 @@ int RunLog(const QStringList& arguments) {
         loop.quit();
     };
     RecordPublisher publisher(clock, publishing, settings);
+    publisher.setPortName(c.port.portName);
     if (publishing.enabled) {
         QObject::connect(&publisher, &RecordPublisher::message, say);
         QObject::connect(&publisher, &RecordPublisher::refused, [&](const QString& reason) {
