@@ -1,5 +1,5 @@
-#include "EngineHarness.h"
 #include "comm/RequestCodes.h"
+#include "EngineHarness.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -218,6 +218,7 @@ private Q_SLOTS:
         QVERIFY(h.panel4.last().contains(QStringLiteral("adapter removed")));
         QCOMPARE(h.engine.phase(), CommEngine::Phase::Closed);
         QCOMPARE(h.engine.lastFailure(), "adapter removed");
+        QCOMPARE(h.tables().sprdStatus.text(2, 1), "OK"); // how the meter last answered
         const int sent = int(h.sent.size());
         h.clock.advance(10000);
         QCOMPARE(int(h.sent.size()), sent);
@@ -227,6 +228,10 @@ private Q_SLOTS:
         QVERIFY(h.engine.openPort());
         QVERIFY(h.runUntil([&] { return h.sent.size() > sent + 1; }));
         QCOMPARE(h.trace(sent, 2), "98@1 99@1");
+        // Closed by hand, the link cells are cleared and no failure is left.
+        h.engine.closePort();
+        QCOMPARE(h.tables().sprdStatus.text(2, 1), QString());
+        QCOMPARE(h.engine.lastFailure(), QString());
     }
 };
 
