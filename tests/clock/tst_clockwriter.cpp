@@ -1,6 +1,6 @@
 #include "clock/ClockFrames.h"
 #include "clock/ClockWriter.h"
-#include "comm/EngineHarness.h"
+#include "support/EngineHarness.h"
 #include "comm/RequestCodes.h"
 
 #include <QSignalSpy>

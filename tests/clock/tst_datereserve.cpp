@@ -2,7 +2,7 @@
 #include "clock/ClockFrames.h"
 #include "clock/ClockWriter.h"
 #include "clock/frmTD_DateReserve.h"
-#include "comm/EngineHarness.h"
+#include "support/EngineHarness.h"
 #include "comm/RequestCodes.h"
 #include "sim/SimBus.h"
 #include "sim/SimMeter.h"

@@ -1,5 +1,5 @@
 #include "comm/RequestCodes.h"
-#include "EngineHarness.h"
+#include "support/EngineHarness.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "GoldenFile.h"
+#include "support/GoldenFile.h"
 #include "core/TextTable.h"
 #include "logging/DataFile.h"
 

@@ -1,5 +1,5 @@
 #include "comm/ChannelDisplay.h"
-#include "comm/EngineHarness.h"
+#include "support/EngineHarness.h"
 #include "core/AppPaths.h"
 #include "logging/AlarmHistory.h"
 #include "monitor/ChannelPanel.h"

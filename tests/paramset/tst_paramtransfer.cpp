@@ -1,6 +1,6 @@
 // A parameter set carried from one simulated meter to another through a parameter file, on
 // the virtual clock: upload, save, load, download, upload again.
-#include "ParamTransferHarness.h"
+#include "support/ParamTransferHarness.h"
 #include "comm/ReplyDecoder.h"
 #include "paramset/ImageParameterSource.h"
 #include "paramset/ParamCompare.h"

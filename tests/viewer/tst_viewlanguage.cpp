@@ -1,7 +1,7 @@
 #include "clock/ClockDrift.h"
 #include "clock/ClockWriter.h"
 #include "clock/frmTD_DateReserve.h"
-#include "comm/EngineHarness.h"
+#include "support/EngineHarness.h"
 #include "dataview/SyntheticDataFile.h"
 #include "logging/DataTime.h"
 #include "monitor/MonitorFactory.h"

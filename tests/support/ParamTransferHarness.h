@@ -4,7 +4,7 @@
 // bus), as the parameter window and td700 run them.
 
 #include "comm/DeviceTables.h"
-#include "comm/EngineHarness.h"
+#include "support/EngineHarness.h"
 #include "comm/RequestCodes.h"
 #include "paramset/ImageParameterSource.h"
 #include "paramset/ParamSet.h"
