@@ -229,6 +229,7 @@ private Q_SLOTS:
         QVERIFY(h.runUntil([&] { return h.sent.size() > sent + 1; }));
         QCOMPARE(h.trace(sent, 2), "98@1 99@1");
         // Closed by hand, the link cells are cleared and no failure is left.
+        QVERIFY(h.runUntil([&] { return h.tables().sprdStatus.text(2, 1) == "OK"; }));
         h.engine.closePort();
         QCOMPARE(h.tables().sprdStatus.text(2, 1), QString());
         QCOMPARE(h.engine.lastFailure(), QString());
