@@ -42,10 +42,27 @@ file(WRITE "${TD700_TEST_SCREEN}"
   "{\"screens\": [{\"name\": \"desktop\", \"x\": 0, \"y\": 0, \"width\": 1920, "
   "\"height\": 1080, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}\n")
 
-# td700_test(name SOURCES ... LIBS ... [GUI]) registers a Qt Test executable with CTest.
-# GUI tests run on the offscreen platform so that they need no display.
+# td700_test(name UNIT|GUI|PROCESS|SOAK SOURCES ... LIBS ... [TIMEOUT s]) registers a Qt Test
+# executable with CTest, labelled by its kind so that `ctest -L unit` runs the fast ones:
+#   UNIT     in-process, no widgets (a QCoreApplication at most)
+#   GUI      needs widgets; runs on the offscreen platform so that it needs no display
+#   PROCESS  spawns programs, opens sockets or pseudo-terminals, starts a broker
+#   SOAK     long runs (hours of virtual time)
+# A GUI test that also spawns programs is PROCESS and GUI: the label is the slower kind.
 function(td700_test name)
-  cmake_parse_arguments(ARG "GUI" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "UNIT;GUI;PROCESS;SOAK" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(ARG_SOAK)
+    set(label soak)
+  elseif(ARG_PROCESS)
+    set(label process)
+  elseif(ARG_GUI)
+    set(label gui)
+  elseif(ARG_UNIT)
+    set(label unit)
+  else()
+    message(FATAL_ERROR "td700_test(${name}): say what kind of test it is: UNIT, GUI, PROCESS "
+                        "or SOAK (see cmake/Td700Targets.cmake)")
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
@@ -59,7 +76,7 @@ function(td700_test name)
   if(ARG_GUI)
     list(APPEND env "QT_QPA_PLATFORM=offscreen:configfile=${TD700_TEST_SCREEN}")
   endif()
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" LABELS ${label})
   if(ARG_TIMEOUT)
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
   else()

@@ -203,7 +203,8 @@ bool LoadRequestIntervalOption(const QCommandLineParser& parser, CliContext& c) 
     bool ok = false;
     const int ms = parser.value(QStringLiteral("request-interval")).toInt(&ok);
     if (!ok || ms < 0 || ms > 60000) {
-        const bool typedShort = parser.optionNames().contains(QStringLiteral("interval"));
+        // Named as typed: log has an --interval of its own, beside --request-interval.
+        const bool typedShort = !parser.optionNames().contains(QStringLiteral("request-interval"));
         return fail(c, QStringLiteral("--%1 wants milliseconds from 0 (the shortest) to 60000")
                            .arg(typedShort ? QStringLiteral("interval")
                                            : QStringLiteral("request-interval")));

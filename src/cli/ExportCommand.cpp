@@ -19,9 +19,9 @@
 
 namespace {
 
-QTextStream& err() {
-    static QTextStream s(stderr);
-    return s;
+// Each message goes out whole when said, not held until the program ends.
+QTextStream err() {
+    return QTextStream(stderr);
 }
 
 int usage(const QString& why) {
@@ -139,7 +139,6 @@ int RunExport(const QStringList& arguments) {
                              .arg(modelChannels));
     for (const QString& note : CompareChannelLayouts(order))
         err() << "td700 export: warning: " << note << '\n';
-    err().flush();
 
     QString error;
     qint64 rows = 0;

@@ -179,23 +179,7 @@ void CommEngine::startScan() {
 void CommEngine::closePort() {
     if (m_phase == Phase::Closed && !isPortOpen())
         return;
-    stopTimers();
-    if (m_link && (m_link->isOpen() || m_link->isOpening()))
-        m_link->close();
-    m_awaitingReply = false;
-    m_closeWhenIdle = false;
-    m_reply.clear();
-    m_guard.clear();
-    m_heldRequest.clear();
-    m_parkedSettings = 0;
-    m_cancelPending = false;
-    m_lastFailure.clear();
-    clearLinkTexts();
-    m_state.gResumeMeter = -1;
-    m_state.gNextCommand = 0;
-    setPhase(Phase::Closed);
-    Q_EMIT portOpenChanged(false);
-    Q_EMIT portClosedMenus(true);
+    closeByEngine(QString(), QString());
 }
 
 void CommEngine::closeWhenIdle() {
@@ -220,6 +204,10 @@ void CommEngine::closeByEngine(const QString& panel4, const QString& reason) {
     m_parkedSettings = 0;
     m_cancelPending = false;
     m_lastFailure = reason;
+    // Closed by hand, the link cells have nothing left to say; closed by the engine, they show
+    // how each meter last answered.
+    if (reason.isEmpty())
+        clearLinkTexts();
     m_state.gResumeMeter = -1;
     m_state.gNextCommand = 0;
     setPhase(Phase::Closed);

@@ -218,6 +218,8 @@ private:
     void endOfChannelScan();
     void endOfProbePhase();
     bool failureEscalation();
+    // Every close ends here: `reason` is why the engine closed the port (empty when closed by
+    // hand), `panel4` what the status bar says of it (null: nothing).
     void closeByEngine(const QString& panel4, const QString& reason);
     void selectScannedMeter(int meter);
     void keepSelectedMeterOnline();

@@ -1,15 +1,16 @@
 #include "comm/LateReplyGuard.h"
 
 #include "comm/ModbusRtu.h"
+#include "comm/RequestTable.h"
 
 #include <utility>
 
 namespace {
 
-// Counts the other requests read: never a fence's.
-constexpr bool fenceCount(int count) {
+// A count that a request reads is never a fence's: the fence's reply could pass for its.
+bool fenceCount(int count) {
     return count >= LateReplyGuard::FirstFenceCount && count <= LateReplyGuard::LastFenceCount &&
-           count != 2 && count != 35;
+           !SomeRequestReads(count);
 }
 
 QByteArray OpeningFence(int slave) {

@@ -35,8 +35,8 @@
 // reply of that shape is owed after the fence is answered, and dropped if it comes.
 class LateReplyGuard {
 public:
-    // The fence reads this many registers from FenceRegister, one of the counts that no other
-    // request reads (2, 35 and 47 are the counts of requests of their own).
+    // The fence reads this many registers from FenceRegister, one of the counts that no
+    // request of the request table reads.
     static constexpr int FenceRegister = 30001;
     static constexpr int FirstFenceCount = 1;
     static constexpr int LastFenceCount = 46;

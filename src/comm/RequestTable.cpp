@@ -3,7 +3,11 @@
 #include "comm/ModbusRtu.h"
 #include "comm/RequestCodes.h"
 
+#include <bitset>
+
 namespace {
+
+constexpr int MaxReadCount = 125; // the most registers one Modbus read may ask for
 
 constexpr bool within(int code, int first, int last) {
     return code >= first && code <= last;
@@ -59,6 +63,18 @@ std::optional<RequestEntry> LookupRequest(int code, double selectedVersion) {
     if (code == RC_SEND_CLOCK_FRAME)
         return RequestEntry{code, Target::Selected, 0, 0, 0, WriteReplyLength};
     return std::nullopt;
+}
+
+bool SomeRequestReads(int count) {
+    static const std::bitset<MaxReadCount + 1> counts = [] {
+        std::bitset<MaxReadCount + 1> c;
+        for (int code = 0; code < 1000; ++code)
+            for (double version : {1.0, 1.1})
+                if (const auto entry = LookupRequest(code, version); entry && entry->isRead())
+                    c.set(size_t(entry->count));
+        return c;
+    }();
+    return count >= 0 && count <= MaxReadCount && counts.test(size_t(count));
 }
 
 bool ClearsPollCycleDone(int code) {

@@ -25,6 +25,10 @@ struct RequestEntry {
 // else 74.
 std::optional<RequestEntry> LookupRequest(int code, double selectedVersion);
 
+// Whether some request reads `count` registers, whatever the firmware: the reply to any read
+// of that count has its shape (a read's reply tells only its byte count).
+bool SomeRequestReads(int count);
+
 // Read requests other than the two monitoring requests clear gPollCycleDone when they are
 // built: the data logger then waits for a fresh present-value reply.
 bool ClearsPollCycleDone(int code);

@@ -21,43 +21,47 @@ private Q_SLOTS:
         QVERIFY(m_home.isValid());
     }
 
+    // The exit statuses as the program gives them, each with its reason on standard error (the
+    // usage errors one by one are tst_cliusage's).
     void exitStatus_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
-        const QStringList demo{QStringLiteral("--port"), QStringLiteral("DEMO")};
-        const QStringList meter1{QStringLiteral("--meters"), QStringLiteral("1")};
-        QTest::newRow("scan done") << QStringList{"scan"} + demo + meter1 << 0;
-        QTest::newRow("unknown flag") << QStringList{"scan", "--bogus"} + demo + meter1 << 2;
-        QTest::newRow("stray argument") << QStringList{"poll", "now"} + demo + meter1 << 2;
-        QTest::newRow("bad address list") << QStringList{"scan", "--meters", "1-x"} + demo << 2;
-        QTest::newRow("no meter configured") << QStringList{"scan"} + demo << 2;
-        QTest::newRow("zero cycles") << QStringList{"poll", "--cycles", "0"} + demo + meter1 << 2;
-        QTest::newRow("cycles and seconds")
-            << QStringList{"poll", "--cycles", "1", "--seconds", "1"} + demo + meter1 << 2;
+        QTest::addColumn<QString>("said");
+        const QStringList demo{"--port", "DEMO", "--meters", "1"};
+        const QStringList noPort{"--port", "/dev/td700-no-such-port", "--meters", "1"};
+        const QStringList silent{"--port", "DEMO:9:2:1.20", "--meters", "1"};
+        const QString good = QFINDTESTDATA("../paramset/data/p12_120.CFG");
+        QTest::newRow("scan done") << QStringList{"scan"} + demo << 0 << "";
         QTest::newRow("poll at the shortest interval")
-            << QStringList{"poll", "--interval", "0", "--cycles", "3"} + demo + meter1 << 0;
-        QTest::newRow("negative interval")
-            << QStringList{"poll", "--interval", "-1"} + demo + meter1 << 2;
-        QTest::newRow("log, request interval not a number")
-            << QStringList{"log", "--request-interval", "fast"} + demo + meter1 << 2;
-        const QStringList noPort{QStringLiteral("--port"),
-                                 QStringLiteral("/dev/td700-no-such-port")};
-        QTest::newRow("missing port") << QStringList{"scan"} + noPort + meter1 << 3;
-        QTest::newRow("upload, missing port")
-            << QStringList{"upload", "--out", "never.CFG"} + noPort + meter1 << 3;
-        QTest::newRow("clock, missing port") << QStringList{"clock", "show"} + noPort + meter1 << 3;
-        QTest::newRow("scan, nobody answers")
-            << QStringList{"scan", "--port", "DEMO:9:2:1.20"} + meter1 << 4;
-        QTest::newRow("poll, nobody answers")
-            << QStringList{"poll", "--port", "DEMO:9:2:1.20"} + meter1 << 4;
+            << QStringList{"poll", "--interval", "0", "--cycles", "3"} + demo << 0 << "";
+        QTest::newRow("unknown flag")
+            << QStringList{"scan", "--bogus"} + demo << 2 << "Unknown option 'bogus'";
+        QTest::newRow("download without a terminal")
+            << QStringList{"download", good} + demo << 2 << "give --yes";
+        QTest::newRow("download to another model")
+            << QStringList{"download", good, "--port", "DEMO:1:12:1.20,2:6:1.16", "--meters", "1,2",
+                           "--select", "2",  "--yes"}
+            << 1 << "6 channels";
+        QTest::newRow("missing port") << QStringList{"scan"} + noPort << 3 << "cannot open port";
+        QTest::newRow("log, missing port")
+            << QStringList{"log", "--interval", "5", "--name", "X", "--folder", m_home.path()} +
+                   noPort
+            << 3 << "cannot open port";
+        QTest::newRow("scan, nobody answers") << QStringList{"scan"} + silent << 4 << "";
+        QTest::newRow("clock, nobody answers") << QStringList{"clock", "show"} + silent << 4 << "";
+        QTest::newRow("clock, one of two answers")
+            << QStringList{"clock", "show", "--port", "DEMO", "--meters", "1,7"} << 5 << "";
     }
 
     void exitStatus() {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
-        QByteArray err;
-        QCOMPARE(run(arguments, nullptr, &err), status);
-        QCOMPARE(err.isEmpty(), status == 0); // every failure says why
+        QFETCH(QString, said);
+        QByteArray out, err;
+        QCOMPARE(run(arguments, &out, &err), status);
+        // Nothing on standard error when all went well; every failure says why.
+        QVERIFY2(status == 0 ? err.isEmpty() : !(out + err).isEmpty(), err.constData());
+        QVERIFY2(QString::fromLocal8Bit(out + err).contains(said), (out + err).constData());
     }
 
     // What a command prints is its result: standard output that cannot be written whole, a

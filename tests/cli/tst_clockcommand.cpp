@@ -17,34 +17,6 @@ private Q_SLOTS:
         QVERIFY(m_home.isValid());
     }
 
-    void exitStatus_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        const QStringList demo{"--port", "DEMO", "--meters", "1"};
-        QTest::newRow("no action") << QStringList{"clock"} + demo << 2;
-        QTest::newRow("unknown action") << QStringList{"clock", "adjust"} + demo << 2;
-        QTest::newRow("set without a time") << QStringList{"clock", "set"} + demo << 2;
-        QTest::newRow("set, --pc and a time")
-            << QStringList{"clock", "set", "--pc", "2026-01-01 00:00:00"} + demo << 2;
-        QTest::newRow("set, no date") << QStringList{"clock", "set", "noon"} + demo << 2;
-        QTest::newRow("reserve, neither on nor off")
-            << QStringList{"clock", "reserve", "soon"} + demo << 2;
-        QTest::newRow("show with a time")
-            << QStringList{"clock", "show", "2026-01-01 00:00:00"} + demo << 2;
-        QTest::newRow("nobody answers")
-            << QStringList{"clock", "show", "--port", "DEMO:9:2:1.20", "--meters", "1"} << 4;
-        QTest::newRow("one of two answers")
-            << QStringList{"clock", "show", "--port", "DEMO", "--meters", "1,7"} << 5;
-    }
-
-    void exitStatus() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QByteArray err;
-        QCOMPARE(run(arguments, nullptr, &err), status);
-        QCOMPARE(err.isEmpty(), status == 0);
-    }
-
     void setThenShowReadsItBack() {
 #ifndef Q_OS_UNIX
         QSKIP("the simulator serves pseudo-terminals on Unix only");

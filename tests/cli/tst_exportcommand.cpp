@@ -136,31 +136,7 @@ private Q_SLOTS:
         }
     }
 
-    void exportRefusesWhatWouldGoWrong_data() {
-        QTest::addColumn<QStringList>("flags");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("channel beyond the model") << QStringList{"--channels", "7"} << "6 channels";
-        QTest::newRow("channel 13") << QStringList{"--channels", "1,13"} << "1..12";
-        QTest::newRow("a time that is none") << QStringList{"--from", "2024-02-30"} << "--from";
-        QTest::newRow("from after to")
-            << QStringList{"--from", "2009-03-08", "--to", "2009-03-07"} << "later than";
-        QTest::newRow("--out onto the data file") << QStringList{"--out", "IN"} << "itself";
-    }
-
-    void exportRefusesWhatWouldGoWrong() {
-        QFETCH(QStringList, flags);
-        QFETCH(QString, said);
-        const QByteArray sample = ReadBytes(QFINDTESTDATA("../logging/data/sample.TDD"));
-        const QString in = WriteBytes(m_dir.filePath(QStringLiteral("in.TDD")), sample);
-        flags.replaceInStrings(QStringLiteral("IN"), in);
-        const Run r = td700(QStringList{"export", in} + flags);
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY2(QString::fromLocal8Bit(r.err).contains(said), r.err.constData());
-        QVERIFY(r.out.isEmpty());
-        QCOMPARE(ReadBytes(in), sample);
-    }
-
-    void infoAndUsage() {
+    void info() {
         const QString sample = QFINDTESTDATA("../logging/data/sample.TDD");
         const Run text = td700({"info", sample});
         QCOMPARE(text.exitCode, 0);
@@ -168,8 +144,6 @@ private Q_SLOTS:
         const Run json = td700({"info", "--json", "--all-channels", sample});
         QCOMPARE(json.exitCode, 0);
         QCOMPARE(json.out.count("\"channel\":"), 12);
-        QCOMPARE(td700({"info"}).exitCode, 2);
-        QCOMPARE(td700({"export", sample, "--no-such-flag"}).exitCode, 2);
         QCOMPARE(td700({"info", m_dir.filePath(QStringLiteral("missing.TDD"))}).exitCode, 1);
         // A device given by name is no data file, neither an empty one nor an endless one.
         for (const char* command : {"info", "export"}) {

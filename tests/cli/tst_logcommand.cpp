@@ -105,37 +105,6 @@ private Q_SLOTS:
         }
 #endif
     }
-
-    void badSettingsAreRefused_data() {
-        QTest::addColumn<QStringList>("flags");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("said");
-        const QStringList ok{"--interval", "5", "--name", "X", "--meters", "1"};
-        QTest::newRow("interval 0")
-            << QStringList{"--interval", "0", "--name", "X", "--meters", "1"} << 2 << "1..60";
-        QTest::newRow("unit") << ok + QStringList{"--unit", "hour"} << 2 << "--unit";
-        QTest::newRow("day-change time") << ok + QStringList{"--daily", "24:00"} << 2 << "--daily";
-        QTest::newRow("duration") << ok + QStringList{"--duration", "soon"} << 2 << "--duration";
-        QTest::newRow("file name")
-            << QStringList{"--interval", "5", "--name", "a/b", "--meters", "1"} << 2 << "file name";
-        QTest::newRow("no port") << ok + QStringList{"--port", "/dev/td700-no-such-port"} << 3
-                                 << "cannot open port";
-    }
-
-    void badSettingsAreRefused() {
-        QFETCH(QStringList, flags);
-        QFETCH(int, exitCode);
-        QFETCH(QString, said);
-        QTemporaryDir dir;
-        QProcess log;
-        log.start(BinPath("td700"),
-                  QStringList{"log", "--home", dir.path(), "--folder", dir.filePath("data")} +
-                      flags);
-        QVERIFY(log.waitForFinished(20000));
-        QCOMPARE(log.exitCode(), exitCode);
-        const QString err = QString::fromLocal8Bit(log.readAllStandardError());
-        QVERIFY2(err.contains(said), qPrintable(err));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLogCommand)

@@ -1,9 +1,9 @@
 #include "cli/LogWatch.h"
-#include "comm/EngineHarness.h"
 #include "logging/DataFileReader.h"
 #include "logging/DataFileWriter.h"
 #include "logging/DataTime.h"
 #include "logging/SaveSchedule.h"
+#include "support/EngineHarness.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

@@ -40,11 +40,7 @@ private Q_SLOTS:
                             const QString& reason) {
             QTest::newRow(name) << command << fault << reason;
         };
-        row("upload, silent", upload, "noreply,meter=1,skip=4",
-            silent.arg("its channel descriptions"));
-        row("upload, damaged", upload, "flip,meter=1,skip=14", damaged.arg("its settings"));
         row("upload, silent half-way", upload, "noreply,meter=1,skip=32", silent.arg("the upload"));
-        row("download, silent", download, "noreply,meter=1,skip=14", silent.arg("its settings"));
         row("download, silent half-way", download, "noreply,meter=1,skip=70",
             silent.arg("the download"));
         row("cfg audit, silent half-way", {"cfg", "audit", m_file}, "noreply,meter=1,skip=32",
@@ -53,10 +49,6 @@ private Q_SLOTS:
             damaged.arg("its channel descriptions"));
         row("clock show, silent", {"clock", "show"}, "noreply,meter=1,skip=14",
             silent.arg("its settings"));
-        row("clock set, silent", {"clock", "set", "--pc"}, "noreply,meter=1,skip=4",
-            silent.arg("its channel descriptions"));
-        row("clock set, damaged", {"clock", "set", "--pc"}, "flip,meter=1,skip=14",
-            damaged.arg("its settings"));
         row("clock set, silent to the write", {"clock", "set", "2031-02-03 04:05:06"},
             "noreply,meter=1,fn=16", silent.arg("the clock write"));
     }

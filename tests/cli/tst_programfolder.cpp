@@ -24,13 +24,6 @@ private Q_SLOTS:
         QTest::newRow("NUL in the port name")
             << QByteArray("COM1", 4) + QByteArray(1, '\0') + tail << meter1 << scan << 2
             << "\"COM1\\0\" holds a control character";
-        QTest::newRow("empty port name") << tail << meter1 << scan << 2 << "no port is named";
-        QTest::newRow("empty --port")
-            << "DEMO" + tail << meter1 << QStringList{"scan", "--port", ""} << 2
-            << "--port: no port is named";
-        QTest::newRow("CR-only line ends")
-            << QByteArray("DEMO\r38400\rN\r8\r1\rModbus RTU\rOFF\r") << QByteArray("O\tfirst\r")
-            << scan << 0 << "address 1: OK";
         QTest::newRow("a folder named SetEnv.INI")
             << "DEMO" + tail << QByteArray("dir") << scan << 2 << "SetEnv.INI is a folder";
         QTest::newRow("a folder named Comm.CFG, --port given")
@@ -60,14 +53,6 @@ private Q_SLOTS:
         QVERIFY2(said.contains(says), qPrintable(said));
         if (status == 0) // a flag that overrides a broken file makes it nothing to warn of
             QVERIFY2(err.isEmpty(), err.constData());
-    }
-
-    void homeThatIsAFile() {
-        QTemporaryDir dir;
-        const QString file = WriteBytes(dir.filePath(QStringLiteral("Comm.CFG")), "DEMO\r\n");
-        QByteArray err;
-        QCOMPARE(run({"scan", "--meters", "1", "--home", file}, {}, nullptr, &err), 2);
-        QVERIFY2(err.contains("is a file"), err.constData());
     }
 
     void portPathFromTheWorkingFolder() {

@@ -1,7 +1,7 @@
 #include "clock/ClockFrames.h"
 #include "clock/ClockWriter.h"
-#include "comm/EngineHarness.h"
 #include "comm/RequestCodes.h"
+#include "support/EngineHarness.h"
 
 #include <QSignalSpy>
 #include <QTest>

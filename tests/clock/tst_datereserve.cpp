@@ -2,10 +2,10 @@
 #include "clock/ClockFrames.h"
 #include "clock/ClockWriter.h"
 #include "clock/frmTD_DateReserve.h"
-#include "comm/EngineHarness.h"
 #include "comm/RequestCodes.h"
 #include "sim/SimBus.h"
 #include "sim/SimMeter.h"
+#include "support/EngineHarness.h"
 
 #include <QApplication>
 #include <QCheckBox>

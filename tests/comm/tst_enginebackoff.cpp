@@ -1,5 +1,5 @@
-#include "EngineHarness.h"
 #include "comm/RequestCodes.h"
+#include "support/EngineHarness.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "EngineHarness.h"
 #include "comm/RequestCodes.h"
+#include "support/EngineHarness.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -40,36 +40,27 @@ private Q_SLOTS:
                              int bad, bool answered) {
             QTest::newRow(name) << faults << tries << timeouts << bad << answered;
         };
+        // One row a verdict of the reply collector (whose own test takes every byte pattern
+        // apart): how each is counted, repeated and passed on.
         row("clean line", {}, 1, 0, 0, true);
         row("two time-outs then a reply", "noreply,times=2" + on, 3, 2, 0, true);
         row("three time-outs", "noreply,times=3" + on, 3, 3, 0, false);
         row("bad CRC then two time-outs", "flip:4,times=1" + on + ";noreply,skip=1,times=2" + on, 3,
             2, 1, false);
-        for (int code = 1; code <= 4; ++code)
-            QTest::addRow("exception %d once", code)
-                << QStringLiteral("exception:%1,times=1").arg(code) + on << 2 << 0 << 1 << true;
+        row("exception once", "exception:2,times=1" + on, 2, 0, 1, true);
         row("exception three times", "exception:2,times=3" + on, 3, 0, 3, false);
         row("reply from another slave", "wrong-address,times=1" + on, 2, 0, 1, true);
         row("reply one register short", "short:1,times=1" + on, 2, 0, 1, true);
         // A reply that never completes is a time-out at the time-out, not a bad frame.
         row("reply cut short", "truncate:2,times=1" + on, 2, 1, 0, true);
-        row("reply cut to its address", "truncate:8,times=1" + on, 2, 1, 0, true);
         row("reply cut short three times", "truncate:3,times=3" + on, 3, 3, 0, false);
         row("cut short, bad CRC, cut short",
             "truncate:2,times=1" + on + ";flip:5,skip=1,times=1" + on +
                 ";truncate:1,skip=2,times=1" + on,
             3, 2, 1, false);
-        row("noise, then a reply cut short",
-            "junk-before:3,times=1" + on + ";truncate:4,times=1" + on, 2, 1, 0, true);
         row("slow but in time", "delay:900,times=1" + on, 1, 0, 0, true);
         row("junk before the reply", "junk-before:5,times=1" + on, 1, 0, 0, true);
-        row("junk after the reply", "junk-after:7,times=1" + on, 1, 0, 0, true);
-        for (int at = 1; at < 9; ++at)
-            QTest::addRow("split after byte %d", at)
-                << QStringLiteral("split:%1:30,times=1").arg(at) + on << 1 << 0 << 0 << true;
-        for (int at : {0, 1, 2, 5, 8})
-            QTest::addRow("bit flipped in byte %d", at)
-                << QStringLiteral("flip:%1:3,times=1").arg(at) + on << 2 << 0 << 1 << true;
+        row("split in two", "split:4:30,times=1" + on, 1, 0, 0, true);
     }
 
     void faultyReplies() {
@@ -218,6 +209,7 @@ private Q_SLOTS:
         QVERIFY(h.panel4.last().contains(QStringLiteral("adapter removed")));
         QCOMPARE(h.engine.phase(), CommEngine::Phase::Closed);
         QCOMPARE(h.engine.lastFailure(), "adapter removed");
+        QCOMPARE(h.tables().sprdStatus.text(2, 1), "OK"); // how the meter last answered
         const int sent = int(h.sent.size());
         h.clock.advance(10000);
         QCOMPARE(int(h.sent.size()), sent);
@@ -227,6 +219,11 @@ private Q_SLOTS:
         QVERIFY(h.engine.openPort());
         QVERIFY(h.runUntil([&] { return h.sent.size() > sent + 1; }));
         QCOMPARE(h.trace(sent, 2), "98@1 99@1");
+        // Closed by hand, the link cells are cleared and no failure is left.
+        QVERIFY(h.runUntil([&] { return h.tables().sprdStatus.text(2, 1) == "OK"; }));
+        h.engine.closePort();
+        QCOMPARE(h.tables().sprdStatus.text(2, 1), QString());
+        QCOMPARE(h.engine.lastFailure(), QString());
     }
 };
 

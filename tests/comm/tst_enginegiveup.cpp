@@ -1,6 +1,6 @@
-#include "EngineHarness.h"
 #include "comm/ParameterSource.h"
 #include "comm/RequestCodes.h"
+#include "support/EngineHarness.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "EngineHarness.h"
 #include "comm/AlarmHistoryHook.h"
 #include "comm/RequestCodes.h"
+#include "support/EngineHarness.h"
 
 #include <QSignalSpy>
 #include <QTest>

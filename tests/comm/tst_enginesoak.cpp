@@ -1,4 +1,4 @@
-#include "EngineHarness.h"
+#include "support/EngineHarness.h"
 
 #include <QTest>
 #include <map>

@@ -1,6 +1,6 @@
-#include "EngineHarness.h"
 #include "comm/LineSettings.h"
 #include "comm/RequestCodes.h"
+#include "support/EngineHarness.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "EngineHarness.h"
 #include "comm/ChannelColours.h"
 #include "comm/ModbusRtu.h"
 #include "comm/ParameterSource.h"
 #include "comm/RequestCodes.h"
 #include "comm/RequestTable.h"
 #include "comm/TransferSequence.h"
+#include "support/EngineHarness.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -3,10 +3,8 @@
 #include "comm/ModbusRtu.h"
 #include "comm/ReplyDecoder.h"
 #include "core/CodePage.h"
-#include "core/FloatText.h"
 
 #include <QTest>
-#include <cstring>
 
 namespace {
 
@@ -20,62 +18,11 @@ QByteArray replyWith(const QByteArray& data) {
 
 // Register k (from 1) holds 0x40kk: every register and every pair of registers reads as a
 // different value whatever type it is taken as.
-quint16 raw(int k) {
-    return quint16(0x4000 + k);
-}
 QByteArray patternData(int registers) {
     QByteArray data;
     for (int k = 1; k <= registers; ++k)
-        data += char(raw(k) >> 8) + QByteArray(1, char(raw(k) & 0xFF));
+        data += char(0x40) + QByteArray(1, char(k));
     return data;
-}
-
-// What the reply's registers read as, by type, worked out here from the raw values.
-enum Type { U16, U32, F, C, V, Clk };
-QString expectedText(Type type, int k, int last) {
-    const quint32 pair = quint32(raw(k)) << 16 | raw(k + 1);
-    switch (type) {
-    case U16:
-        return QString::number(raw(k));
-    case U32:
-        return QString::number(qint32(pair));
-    case F: {
-        float f;
-        std::memcpy(&f, &pair, 4);
-        return FloatToText(f);
-    }
-    case C:
-        return DecodeCp949(patternData(last).mid(2 * (k - 1)));
-    case V:
-        return QStringLiteral("64.%1").arg(k, 2, 10, QChar(u'0'));
-    case Clk:
-        return QStringLiteral("%1-%2-%3 %4:%5:%6")
-            .arg(raw(k))
-            .arg(raw(k + 1))
-            .arg(raw(k + 2))
-            .arg(raw(k + 3))
-            .arg(raw(k + 4))
-            .arg(raw(k + 5));
-    }
-    return {};
-}
-
-// A range of registers first..last of one type starting at table slot `slot`: a U16 range
-// takes one slot per register, FLOAT and U32 ranges one per two registers, text one in all.
-struct Range {
-    int first, last;
-    Type type;
-    int slot;
-};
-using Cells = QMap<int, QString>; // slot -> text
-Cells expand(const QVector<Range>& ranges) {
-    Cells cells;
-    for (const Range& r : ranges) {
-        const int step = r.type == U16 ? 1 : r.type == U32 || r.type == F ? 2 : r.last + 1;
-        for (int k = r.first, slot = r.slot; k <= r.last; k += step, ++slot)
-            cells[slot] = expectedText(r.type, k, r.last);
-    }
-    return cells;
 }
 
 QVector<TextTable*> decoderTables(DeviceTables& t) {
@@ -115,150 +62,89 @@ struct Bench {
 class TestReplyDecoder : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // One value of each layout, at its register, in its table cell (column, row), for a meter
+    // of the firmware `version`.
     void valueTexts_data() {
         QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("version");
         QTest::addColumn<int>("reg"); // first register of the value in the reply
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("column"); // of the selected meter's present values row
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
         QTest::addColumn<QString>("text");
-        auto row = [](const char* name, int reg, const QByteArray& bytes, int column,
-                      const QString& text, int command = 12) {
-            QTest::newRow(name) << command << reg << bytes << column << text;
+        auto row = [](const char* name, int command, const char* version, int reg,
+                      const QByteArray& bytes, const char* table, int column, int line,
+                      const QString& text) {
+            QTest::newRow(name) << command << QString(version) << reg << bytes << QString(table)
+                                << column << line << text;
         };
         auto hex = [](const char* text) { return QByteArray::fromHex(text); };
-        row("FLOAT 1.5", 17, hex("3FC00000"), 13, "1.5");
-        row("FLOAT -0.1", 41, hex("BDCCCCCD"), 25, "-0.1");
-        row("FLOAT 7 digits", 19, hex("4B3C614E"), 14, "1.234568E+07");
-        row("U32 all ones", 43, hex("FFFFFFFF"), 26, "-1");
-        row("U32 high word first", 45, hex("00010002"), 27, "65538");
-        row("U16 256", 9, hex("0100"), 5, "256");
-        row("U16 unsigned", 16, hex("FFFF"), 12, "65535");
-        row("U16 last", 47, hex("0309"), 28, "777");
-        row("model code", 1, hex("0014"), 2, "20");
-        row("version 1.16", 2, hex("0110"), 3, "1.16");
-        row("version 1.05", 2, hex("0105"), 3, "1.05");
-        row("version 2.00", 2, hex("0200"), 3, "2.00");
-        row("clock", 3, hex("07D900030007000E00050009"), 4, "2009-03-07 14:05:09");
-        // Channel 3's probe: the name keeps its zero bytes, the unit text is code page 949.
-        row("name with zero bytes", 1, QByteArray("ABCDE\0\0\0\0\0", 10), 41,
-            QString::fromLatin1("ABCDE\0\0\0\0\0", 10), 903);
-        row("unit in code page 949", 6, EncodeCp949(QStringLiteral("온도")) + " C", 42,
-            QStringLiteral("온도 C"), 903);
+        auto values = [&](const char* name, int reg, const char* bytes, int column,
+                          const char* text) {
+            row(name, 12, "1.20", reg, hex(bytes), "MON", column, 2, text);
+        };
+        values("FLOAT 1.5", 17, "3FC00000", 13, "1.5");
+        values("FLOAT -0.1", 41, "BDCCCCCD", 25, "-0.1");
+        values("FLOAT 7 digits", 19, "4B3C614E", 14, "1.234568E+07");
+        values("U32 all ones", 43, "FFFFFFFF", 26, "-1");
+        values("U32 high word first", 45, "00010002", 27, "65538");
+        values("U16 256", 9, "0100", 5, "256");
+        values("U16 unsigned", 16, "FFFF", 12, "65535");
+        values("U16 last", 47, "0309", 28, "777");
+        values("model code", 1, "0014", 2, "20");
+        values("version 1.16", 2, "0110", 3, "1.16");
+        values("version 1.05", 2, "0105", 3, "1.05");
+        values("version 2.00", 2, "0200", 3, "2.00");
+        values("clock", 3, "07D900030007000E00050009", 4, "2009-03-07 14:05:09");
+        // A channel probe: the name keeps its zero bytes, the unit text is code page 949.
+        row("probe name with zero bytes", 903, "1.20", 1, QByteArray("ABCDE\0\0\0\0\0", 10), "MON",
+            41, 2, QString::fromLatin1("ABCDE\0\0\0\0\0", 10));
+        row("probe unit in code page 949", 903, "1.20", 6,
+            EncodeCp949(QStringLiteral("온도")) + " C", "MON", 42, 2, QStringLiteral("온도 C"));
+        row("probe 1 decimal point", 901, "1.20", 12, hex("0003"), "MON", 31, 2, "3");
+        row("probe 12 span high", 912, "1.20", 34, hex("3FC00000"), "MON", 100, 2, "1.5");
+        row("common first", 100, "1.10", 1, hex("0102"), "P_Common", 1, 1, "258");
+        row("common last word", 100, "1.10", 44, hex("0102"), "P_Common", 1, 44, "258");
+        row("common group 1 word", 100, "1.10", 47, hex("0102"), "P_Common", 1, 47, "258");
+        row("common group 1 U32", 100, "1.10", 48, hex("00010002"), "P_Common", 1, 48, "65538");
+        row("common group 6 U32", 200, "2.10", 73, hex("00010002"), "P_Common", 1, 68, "65538");
+        row("common text 1.10", 100, "1.10", 75, "PLANT1", "P_Common", 1, 69, "PLANT1");
+        row("no common text 1.09", 100, "1.09", 75, "PLANT1", "P_Common", 1, 69, kUntouched);
+        row("channel 1 name", 101, "1.50", 1, "TEMP1_ABCD", "P_CH", 1, 1, "TEMP1_ABCD");
+        row("channel span words 1.49", 101, "1.49", 19, hex("0102"), "P_CH", 1, 13, "258");
+        row("channel span float 1.50", 112, "1.50", 19, hex("3FC00000"), "P_CH", 12, 13, "1.5");
+        row("channel alarm float", 207, "2.10", 22, hex("3FC00000"), "P_CH", 7, 16, "1.5");
+        row("channel last U32", 105, "1.50", 92, hex("00010002"), "P_CH", 5, 61, "65538");
     }
 
     void valueTexts() {
         QFETCH(int, command);
+        QFETCH(QString, version);
         QFETCH(int, reg);
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, table);
         QFETCH(int, column);
-        QByteArray data(2 * (command == 12 ? 47 : 35), '\0');
+        QFETCH(int, row);
+        const int registers = command == 12        ? 47
+                              : command > 900      ? 35
+                              : command % 100 == 0 ? (version < "1.10" ? 74 : 77)
+                                                   : 93;
+        QByteArray data = patternData(registers);
         data.replace(2 * (reg - 1), bytes.size(), bytes);
         Bench b;
         b.state.gCurMeter = 1;
+        b.state.gSelMeter = 1;
+        // The common block follows the addressed meter's own version (its status list text),
+        // a channel block the selected meter's.
+        b.state.gDeviceVersion = command % 100 == 0 ? 2.0 : version.toDouble();
+        b.tables.sprdStatus.setText(4, 2, version);
         DecodeReply(b.state, b.tables, command, replyWith(data));
-        QTEST(b.tables.sprdMON.text(column, 2), "text");
+        const TextTable& t = table == "MON"        ? b.tables.sprdMON
+                             : table == "P_Common" ? b.tables.sprdP_Common
+                                                   : b.tables.sprdP_CH;
+        QTEST(t.text(column, row), "text");
         QCOMPARE(b.tables.sprdMON.text(1, 2), QStringLiteral("OK"));
-    }
-
-    void layouts_data() {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QString>("meterVersion"); // the current meter's status list text
-        QTest::addColumn<double>("deviceVersion");
-        QTest::addColumn<int>("registers");
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<int>("fixed"); // the row (present values) or column written
-        QTest::addColumn<Cells>("cells");
-
-        const Cells present = expand({{1, 1, U16, 2},
-                                      {2, 2, V, 3},
-                                      {3, 8, Clk, 4},
-                                      {9, 16, U16, 5},
-                                      {17, 42, F, 13},
-                                      {43, 46, U32, 26},
-                                      {47, 47, U16, 28}});
-        QTest::newRow("present values") << 12 << "1.20" << 1.2 << 47 << "MON" << 3 << present;
-
-        QVector<Range> common{{1, 44, U16, 1}};
-        for (int g = 0; g < 6; ++g) {
-            common << Range{45 + 5 * g, 47 + 5 * g, U16, 45 + 4 * g};
-            common << Range{48 + 5 * g, 49 + 5 * g, U32, 48 + 4 * g};
-        }
-        const Cells commonShort = expand(common);
-        common << Range{75, 77, C, 69};
-        const Cells commonLong = expand(common);
-        QTest::newRow("common 1.10") << 100 << "1.10" << 1.1 << 77 << "P_Common" << 1 << commonLong;
-        QTest::newRow("upload common 2.10")
-            << 200 << "2.10" << 2.1 << 77 << "P_Common" << 1 << commonLong;
-        // Below 1.1 the text field is not there and row 69 keeps what it had.
-        QTest::newRow("common 1.05")
-            << 100 << "1.05" << 1.05 << 74 << "P_Common" << 1 << commonShort;
-        // The layout follows the addressed meter's own version, not the selected meter's.
-        QTest::newRow("common, other meter 1.09")
-            << 100 << "1.09" << 2.0 << 77 << "P_Common" << 1 << commonShort;
-
-        const QVector<Range> head{{1, 5, C, 1}, {6, 8, C, 2}, {9, 18, U16, 3}};
-        const QVector<Range> tail{{21, 21, U16, 15}, {22, 41, F, 16},   {42, 47, F, 26},
-                                  {48, 52, U16, 29}, {53, 54, U32, 34}, {55, 60, F, 35},
-                                  {61, 65, U16, 38}, {66, 67, U32, 43}, {68, 73, F, 44},
-                                  {74, 78, U16, 47}, {79, 80, U32, 52}, {81, 86, F, 53},
-                                  {87, 91, U16, 56}, {92, 93, U32, 61}};
-        const Cells words = expand(head + QVector<Range>{{19, 20, U16, 13}} + tail);
-        const Cells single = expand(head + QVector<Range>{{19, 20, F, 13}} + tail);
-        QTest::newRow("channel 1, 1.49") << 101 << "1.49" << 1.49 << 93 << "P_CH" << 1 << words;
-        QTest::newRow("channel 12, 1.5") << 112 << "1.50" << 1.5 << 93 << "P_CH" << 12 << single;
-        QTest::newRow("upload channel 7, 2.1")
-            << 207 << "2.10" << 2.1 << 93 << "P_CH" << 7 << single;
-
-        Cells probe;
-        const Cells p = expand({{1, 5, C, 0},
-                                {6, 8, C, 1},
-                                {12, 12, U16, 2},
-                                {13, 13, U16, 3},
-                                {32, 33, F, 4},
-                                {34, 35, F, 5}});
-        auto shifted = [&](int first) {
-            Cells out;
-            for (auto it = p.begin(); it != p.end(); ++it)
-                out[first + it.key()] = it.value();
-            return out;
-        };
-        QTest::newRow("channel probe 1") << 901 << "1.20" << 1.2 << 35 << "MON" << 3 << shifted(29);
-        QTest::newRow("channel probe 12")
-            << 912 << "1.20" << 1.2 << 35 << "MON" << 3 << shifted(95);
-    }
-
-    void layouts() {
-        QFETCH(int, command);
-        QFETCH(QString, meterVersion);
-        QFETCH(double, deviceVersion);
-        QFETCH(int, registers);
-        QFETCH(QString, table);
-        QFETCH(int, fixed);
-        QFETCH(Cells, cells);
-
-        Bench b;
-        b.state.gCurMeter = 2;
-        b.state.gSelMeter = 2;
-        b.state.gDeviceVersion = deviceVersion;
-        b.tables.sprdStatus.setText(4, 3, meterVersion);
-        const QMap<QString, QString> before = b.written();
-        DecodeReply(b.state, b.tables, command, replyWith(patternData(registers)));
-
-        QMap<QString, QString> expected = before;
-        expected[QStringLiteral("MON 1 3")] = QStringLiteral("OK");
-        for (auto it = cells.begin(); it != cells.end(); ++it) {
-            const int column = table == QStringLiteral("MON") ? it.key() : fixed;
-            const int row = table == QStringLiteral("MON") ? fixed : it.key();
-            expected[QStringLiteral("%1 %2 %3").arg(table).arg(column).arg(row)] = it.value();
-        }
-        const QMap<QString, QString> got = b.written();
-        for (auto it = expected.begin(); it != expected.end(); ++it)
-            QCOMPARE(qPrintable(it.key() + u'=' + got.value(it.key())),
-                     qPrintable(it.key() + u'=' + it.value()));
-        for (auto it = got.begin(); it != got.end(); ++it)
-            if (!expected.contains(it.key()))
-                QFAIL(qPrintable(
-                    QStringLiteral("unexpected cell %1 = %2").arg(it.key(), it.value())));
     }
 
     void channelCountAndVersionFollowTheSelectedMeter_data() {

@@ -14,60 +14,44 @@
 class TestSettingsFiles : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // What each file gives, and what it says of a file it cannot use (empty: nothing).
     void portSettingsRead_data() {
-        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("content"); // "dir": a folder named Comm.CFG
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("line");
         QTest::addColumn<bool>("rts");
-        const auto row = [](const char* name, const char* content, const char* port,
-                            const char* line, bool rts) {
-            QTest::newRow(name) << QByteArray(content) << QString(port) << QString(line) << rts;
+        QTest::addColumn<QString>("says");
+        const auto row = [](const char* name, const QByteArray& content, const char* port,
+                            const char* line, bool rts, const char* says = "") {
+            QTest::newRow(name) << content << QString(port) << QString(line) << rts
+                                << QString(says);
         };
+        const char* standard = "38400,N,8,1";
         row("seven lines", "COM3\r\n9600\r\nE\r\n7\r\n2\r\nModbus RTU\r\nON\r\n", "COM3",
             "9600,E,7,2", true);
         row("LF only", "/dev/ttyUSB0\n19200\nN\n8\n1\nModbus RTU\nOFF\n", "/dev/ttyUSB0",
             "19200,N,8,1", false);
+        row("CR only, as an old editor saves it", "COM2\r9600\rN\r8\r1\rModbus RTU\rOFF\r", "COM2",
+            "9600,N,8,1", false);
         row("no final line end", "COM2\r\n57600\r\nO\r\n8\r\n1\r\nModbus RTU\r\nON", "COM2",
             "57600,O,8,1", true);
         // One line short: every setting falls back, not only the missing one.
-        row("six lines", "COM3\r\n9600\r\nE\r\n7\r\n2\r\nModbus RTU\r\n", "COM1", "38400,N,8,1",
-            false);
-        row("empty file", "", "COM1", "38400,N,8,1", false);
+        row("six lines", "COM3\r\n9600\r\nE\r\n7\r\n2\r\nModbus RTU\r\n", "COM1", standard, false,
+            "6 of the 7 lines");
+        row("too few lines", "COM2\r\n9600\r\n", "COM1", standard, false, "2 of the 7 lines");
+        row("no file", "missing", "COM1", standard, false);
+        row("a folder of that name", "dir", "COM1", standard, false, "is a folder");
         row("values kept as typed",
             "tcp://10.0.0.5:4001\r\n38400\r\nN\r\n8\r\n1\r\nModbus RTU\r\non\r\n",
-            "tcp://10.0.0.5:4001", "38400,N,8,1", false);
+            "tcp://10.0.0.5:4001", standard, false);
+        static const char nul[] = "CO\0M2\r\n9600\r\nN\r\n8\r\n1\r\nModbus RTU\r\nOFF\r\n";
+        row("NUL in the port name", QByteArray(nul, sizeof nul - 1), "CO?M2", "9600,N,8,1", false,
+            "\"CO\\0M2\" holds a control character");
+        row("empty port name", "\r\n38400\r\nN\r\n8\r\n1\r\nModbus RTU\r\nOFF\r\n", "", standard,
+            false, "no port is named");
     }
 
     void portSettingsRead() {
-        QFETCH(QByteArray, content);
-        const PortSettings s = LoadPortSettings(write(content));
-        QTEST(s.portName, "port");
-        QTEST(s.lineSettings(), "line");
-        QTEST(s.rtsOn(), "rts");
-        QCOMPARE(s.protocol, QStringLiteral("Modbus RTU"));
-    }
-
-    void portSettingsProblems_data() {
-        QTest::addColumn<QByteArray>("content"); // "dir": a folder named Comm.CFG
-        QTest::addColumn<QString>("port");
-        QTest::addColumn<QString>("says"); // empty: nothing to say
-        const auto row = [](const char* name, const QByteArray& content, const char* port,
-                            const char* says) {
-            QTest::newRow(name) << content << QString(port) << QString(says);
-        };
-        row("good file", "COM2\r\n9600\r\nN\r\n8\r\n1\r\nModbus RTU\r\nOFF\r\n", "COM2", "");
-        row("no file", "missing", "COM1", "");
-        row("CR only, as an old editor saves it", "COM2\r9600\rN\r8\r1\rModbus RTU\rOFF\r", "COM2",
-            "");
-        row("a folder of that name", "dir", "COM1", "is a folder");
-        row("too few lines", "COM2\r\n9600\r\n", "COM1", "2 of the 7 lines");
-        static const char nul[] = "CO\0M2\r\n9600\r\nN\r\n8\r\n1\r\nModbus RTU\r\nOFF\r\n";
-        row("NUL in the port name", QByteArray(nul, sizeof nul - 1), "CO?M2",
-            "\"CO\\0M2\" holds a control character");
-        row("empty port name", "\r\n\r\n\r\n\r\n\r\n\r\n\r\n", "", "no port is named");
-    }
-
-    void portSettingsProblems() {
         QFETCH(QByteArray, content);
         QFETCH(QString, port);
         QFETCH(QString, says);
@@ -80,10 +64,10 @@ private Q_SLOTS:
         QString problem = QStringLiteral("not touched");
         const PortSettings s = LoadPortSettings(path, &problem);
         QCOMPARE(s.portName, port.replace(u'?', QChar(0)));
-        if (says.isEmpty())
-            QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        else
-            QVERIFY2(problem.contains(says), qPrintable(problem));
+        QTEST(s.lineSettings(), "line");
+        QTEST(s.rtsOn(), "rts");
+        QCOMPARE(s.protocol, QStringLiteral("Modbus RTU"));
+        QVERIFY2(says.isEmpty() ? problem.isEmpty() : problem.contains(says), qPrintable(problem));
         // Such a name is kept as the file has it, but no port opens with it.
         const bool refused = QByteArray(QTest::currentDataTag()).endsWith("port name");
         QCOMPARE(PortNameProblem(s.portName).isEmpty(), !refused);
@@ -98,10 +82,6 @@ private Q_SLOTS:
         QCOMPARE(ReadBytes(path),
                  QByteArray("COM7\r\n38400\r\nN\r\n8\r\n1\r\nModbus RTU\r\nON\r\n"));
         QCOMPARE(LoadPortSettings(path), s);
-
-        s.txInterval = QStringLiteral("20");
-        QVERIFY(SavePortSettings(path, s));
-        QCOMPARE(LoadPortSettings(path).txIntervalMs(), 20);
     }
 
     void schedulerInterval_data() {

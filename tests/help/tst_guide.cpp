@@ -72,18 +72,15 @@ private Q_SLOTS:
     void variantWindowsFindTheirPage_data() {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("page");
-        QTest::newRow("trend, 6 channels") << "frmTD_Mon_Line06"
-                                           << "monitors.html#trend";
-        QTest::newRow("bar, 12 channels") << "frmTD_Mon_Bar12"
-                                          << "monitors.html#bar";
-        QTest::newRow("not two digits") << "frmTD_Mon_Line6"
-                                        << "";
-        QTest::newRow("letters for digits") << "frmTD_Mon_Textab"
-                                            << "";
-        QTest::newRow("unknown window") << "frmTD_Nothing"
-                                        << "";
-        QTest::newRow("no name") << ""
-                                 << "";
+        const auto row = [](const char* name, const char* window, const char* page) {
+            QTest::newRow(name) << QString(window) << QString(page);
+        };
+        row("trend, 6 channels", "frmTD_Mon_Line06", "monitors.html#trend");
+        row("bar, 12 channels", "frmTD_Mon_Bar12", "monitors.html#bar");
+        row("not two digits", "frmTD_Mon_Line6", "");
+        row("letters for digits", "frmTD_Mon_Textab", "");
+        row("unknown window", "frmTD_Nothing", "");
+        row("no name", "", "");
     }
 
     void variantWindowsFindTheirPage() {
@@ -164,33 +161,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("firstPage"); // empty: nothing is found
         QTest::addColumn<int>("language");
-        QTest::newRow("a Korean word") << "시계"
-                                       << "clock.html" << int(QLocale::Korean);
-        QTest::newRow("a word written with its particle") << "윤년"
-                                                          << "clock.html" << int(QLocale::Korean);
-        QTest::newRow("Korean and a program word") << "브로커 QoS"
-                                                   << "data-saving.html" << int(QLocale::Korean);
-        QTest::newRow("Korean, not in the guide") << "실로폰"
-                                                  << "" << int(QLocale::Korean);
-        QTest::newRow("start of a word") << "termin"
-                                         << "getting-connected.html" << int(QLocale::English);
-        QTest::newRow("any letter case") << "DIALOUT"
-                                         << "getting-connected.html" << int(QLocale::English);
-        QTest::newRow("two words, both needed") << "daily file"
-                                                << "data-saving.html" << int(QLocale::English);
-        QTest::newRow("quoted phrase") << "\"bad frames\""
-                                       << "troubleshooting.html" << int(QLocale::English);
-        QTest::newRow("what an alarm setting is")
-            << "hysteresis"
-            << "parameter-pages.html" << int(QLocale::English);
-        QTest::newRow("an input type") << "Pt100"
-                                       << "parameter-pages.html" << int(QLocale::English);
-        QTest::newRow("a word no page holds") << "xylophone"
-                                              << "" << int(QLocale::English);
-        QTest::newRow("one word found, one not") << "termination xylophone"
-                                                 << "" << int(QLocale::English);
-        QTest::newRow("nothing typed") << "   "
-                                       << "" << int(QLocale::English);
+        const auto row = [](const char* name, const char* query, const char* page,
+                            QLocale::Language language) {
+            QTest::newRow(name) << QString::fromUtf8(query) << QString(page) << int(language);
+        };
+        const auto ko = QLocale::Korean, en = QLocale::English;
+        row("a Korean word", "시계", "clock.html", ko);
+        row("a word written with its particle", "윤년", "clock.html", ko);
+        row("Korean and a program word", "브로커 QoS", "data-saving.html", ko);
+        row("Korean, not in the guide", "실로폰", "", ko);
+        row("start of a word", "termin", "getting-connected.html", en);
+        row("any letter case", "DIALOUT", "getting-connected.html", en);
+        row("two words, both needed", "daily file", "data-saving.html", en);
+        row("quoted phrase", "\"bad frames\"", "troubleshooting.html", en);
+        row("what an alarm setting is", "hysteresis", "parameter-pages.html", en);
+        row("an input type", "Pt100", "parameter-pages.html", en);
+        row("a word no page holds", "xylophone", "", en);
+        row("one word found, one not", "termination xylophone", "", en);
+        row("nothing typed", "   ", "", en);
     }
 
     void searchFindsWhatAReaderTypes() {

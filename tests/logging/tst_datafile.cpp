@@ -1,6 +1,6 @@
-#include "GoldenFile.h"
 #include "core/TextTable.h"
 #include "logging/DataFile.h"
+#include "support/GoldenFile.h"
 
 #include <QTest>
 #include <QtEndian>

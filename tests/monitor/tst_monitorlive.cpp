@@ -1,10 +1,10 @@
 #include "comm/ChannelDisplay.h"
-#include "comm/EngineHarness.h"
 #include "core/AppPaths.h"
 #include "logging/AlarmHistory.h"
 #include "monitor/ChannelPanel.h"
 #include "monitor/MultiMonitor.h"
 #include "monitor/TrendMonitor.h"
+#include "support/EngineHarness.h"
 
 #include <QLabel>
 #include <QTemporaryDir>

@@ -1,6 +1,5 @@
 // Each parameter page on a simulated bus: upload a meter, edit on the page, save the set to a
 // file and open it again, download it, upload once more, and find the edit in the meter.
-#include "comm/EngineHarness.h"
 #include "core/Clock.h"
 #include "pagerules/AlarmRules.h"
 #include "pages/PageContextOf.h"
@@ -9,8 +8,9 @@
 #include "pages/frmTD_P_Main.h"
 #include "pages/frmTD_P_System.h"
 #include "paramset/ParamFile.h"
-#include "paramset/ParamTransferHarness.h"
+#include "support/EngineHarness.h"
 #include "support/ModalRecorder.h"
+#include "support/ParamTransferHarness.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // Replies that come after their request was given up, on the virtual clock against the
 // simulated bus: whatever the delay, an upload, a download with its read-back, a settings
 // read and the scan's channel descriptions end with exactly what the meter holds.
-#include "ParamTransferHarness.h"
 #include "comm/DownloadData.h"
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFile.h"
 #include "sim/SimMeter.h"
+#include "support/ParamTransferHarness.h"
 
 #include <QTemporaryDir>
 #include <QTest>

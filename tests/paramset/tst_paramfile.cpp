@@ -1,10 +1,10 @@
 // Parameter files against reference files built from the byte layout alone (data/make_cfg.py):
 // what every row shows, that loading and saving gives the same bytes, how edited texts are
 // stored, and what a file that is not a good parameter file does.
-#include "logging/GoldenFile.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
+#include "support/GoldenFile.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>

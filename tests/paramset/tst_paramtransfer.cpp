@@ -1,6 +1,5 @@
 // A parameter set carried from one simulated meter to another through a parameter file, on
 // the virtual clock: upload, save, load, download, upload again.
-#include "ParamTransferHarness.h"
 #include "comm/ReplyDecoder.h"
 #include "paramset/ImageParameterSource.h"
 #include "paramset/ParamCompare.h"
@@ -8,6 +7,7 @@
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
 #include "sim/SimMeter.h"
+#include "support/ParamTransferHarness.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -1,7 +1,6 @@
 // Parameter sets as text: every reference file survives export and import byte for byte, a
 // patch over a base changes what it names and nothing else, and a text with a fault makes
 // nothing and names the line.
-#include "logging/GoldenFile.h"
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
@@ -9,6 +8,7 @@
 #include "paramtext/ParamTextExport.h"
 #include "paramtext/ParamTextImport.h"
 #include "paramtext/ParamTextSyntax.h"
+#include "support/GoldenFile.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -4,10 +4,10 @@
 // bus), as the parameter window and td700 run them.
 
 #include "comm/DeviceTables.h"
-#include "comm/EngineHarness.h"
 #include "comm/RequestCodes.h"
 #include "paramset/ImageParameterSource.h"
 #include "paramset/ParamSet.h"
+#include "support/EngineHarness.h"
 
 #include <QTest>
 
