@@ -42,7 +42,7 @@ private Q_SLOTS:
             << int(MainCommand::mSetDSave) << false << "data-saving.html";
         QTest::newRow("Port Setup")
             << int(MainCommand::mSetPort) << false << "getting-connected.html#port-setup";
-        QTest::newRow("Enable Meter")
+        QTest::newRow("Meter List")
             << int(MainCommand::mSetMC) << false << "main-window.html#meter-list";
         QTest::newRow("About") << int(MainCommand::mHelpAbout) << false << "index.html";
         QTest::newRow("Monitoring - LINE")
