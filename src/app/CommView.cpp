@@ -3,6 +3,7 @@
 #include "app/FrameLogModel.h"
 #include "comm/CommEngine.h"
 #include "widgets/LanguageFollower.h"
+#include "widgets/TextTableModel.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,6 +13,24 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+
+namespace {
+
+// The engine leaves a counter empty until its first count (and after Count Clear); the view
+// says 0, as a counter reads before anything happened.
+class CounterModel : public TextTableModel {
+public:
+    using TextTableModel::TextTableModel;
+    QVariant data(const QModelIndex& index, int role) const override {
+        QVariant shown = TextTableModel::data(index, role);
+        if (role == Qt::DisplayRole && tableColumn(index.column()) > 0 &&
+            shown.toString().isEmpty())
+            return QStringLiteral("0");
+        return shown;
+    }
+};
+
+} // namespace
 
 QTableView* MakeGridView(const QString& objectName, QWidget* parent) {
     auto* view = new QTableView(parent);
@@ -84,7 +103,7 @@ CommView::CommView(CommEngine& engine, QWidget* parent)
     stateTitle->setObjectName(QStringLiteral("sectionTitle"));
     stateColumn->addWidget(stateTitle);
     m_counters = MakeGridView(QStringLiteral("sprdCommState"), this);
-    auto* stateModel = new TextTableModel(&engine.tables().sprdCommState, this);
+    auto* stateModel = new CounterModel(&engine.tables().sprdCommState, this);
     stateModel->setShowHeaderColumn(true);
     stateModel->setHeaderContext("DeviceTables");
     m_counters->setModel(stateModel);

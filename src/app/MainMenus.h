@@ -52,7 +52,7 @@ struct ButtonInfo {
 };
 
 inline constexpr std::array<MenuItemInfo, 18> kMenuItems{{
-    {MainCommand::mSetMC, MainMenu::mSet, "mSetMC", QT_TRANSLATE_NOOP("MainMenus", "&Meter"),
+    {MainCommand::mSetMC, MainMenu::mSet, "mSetMC", QT_TRANSLATE_NOOP("MainMenus", "Meter &List"),
      EnabledWhen::PortClosed, false},
     {MainCommand::mSetDSave, MainMenu::mSet, "mSetDSave",
      QT_TRANSLATE_NOOP("MainMenus", "&Data Save"), EnabledWhen::Always, false},
@@ -94,7 +94,7 @@ inline constexpr std::array<MenuItemInfo, 18> kMenuItems{{
 // btnMenu(0..14): caption and the menu item whose handler the button runs. Index 3 changes
 // its caption with the port ("Port Open" / "Port Close").
 inline constexpr std::array<ButtonInfo, 15> kButtons{{
-    {0, MainCommand::mSetMC, QT_TRANSLATE_NOOP("MainMenus", "Enable Meter")},
+    {0, MainCommand::mSetMC, QT_TRANSLATE_NOOP("MainMenus", "Meter List")},
     {1, MainCommand::mSetDSave, QT_TRANSLATE_NOOP("MainMenus", "Data Save Setup")},
     {2, MainCommand::mSetPort, QT_TRANSLATE_NOOP("MainMenus", "Port Setup")},
     {3, MainCommand::mOnlinePortOpen, QT_TRANSLATE_NOOP("MainMenus", "Port Open")},

@@ -3,12 +3,10 @@
 #include "comm/SerialPorts.h"
 
 QStringList OfferedPortNames() {
-    QStringList names;
-    for (int n = 1; n <= 16; ++n)
-        names << QStringLiteral("COM%1").arg(n);
-    for (const QString& device : AvailableSerialPorts())
-        if (!names.contains(device))
-            names << device;
+    // Only the ports this computer has (and the demo bus): any other name, a COMn, a device
+    // path or tcp://host:port, is typed into the box.
+    QStringList names = AvailableSerialPorts();
+    names.removeDuplicates();
     names << QStringLiteral("DEMO");
     return names;
 }

@@ -61,8 +61,13 @@ QVariant StatusListModel::headerData(int section, Qt::Orientation orientation, i
 
 QVariant StatusListModel::driftData(int row, int role) const {
     const auto reading = m_drift->reading(row - 1);
-    if (!reading)
-        return role == Qt::TextAlignmentRole ? QVariant(int(Qt::AlignCenter)) : QVariant();
+    if (!reading) {
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignCenter);
+        // A meter that answers has its clock read with its next values: say so, not nothing.
+        const bool answering = table() && table()->text(2, row) == QStringLiteral("OK");
+        return role == Qt::DisplayRole && answering ? QVariant(tr("reading…")) : QVariant();
+    }
     switch (role) {
     case Qt::DisplayRole:
         return reading->isValid() ? ClockDrift::driftText(reading->seconds) : tr("no date");

@@ -100,6 +100,7 @@ frmTD_About::frmTD_About(QWidget* parent)
     textColumn->addSpacing(fontMetrics().height() / 2);
     textColumn->addWidget(version);
     textColumn->addWidget(lblWeb);
+    lblWeb->setVisible(!webAddress().isEmpty()); // never an address that is not the maker's
     textColumn->addStretch(1);
 
     auto* top = new QHBoxLayout;
@@ -114,5 +115,5 @@ frmTD_About::frmTD_About(QWidget* parent)
 }
 
 QString frmTD_About::webAddress() {
-    return QStringLiteral("https://www.example.com/td700");
+    return QStringLiteral(TD700_WEB_ADDRESS);
 }

@@ -42,7 +42,7 @@ frmTD_SetMC::frmTD_SetMC(const QString& setEnvPath, CommState& state, DeviceTabl
     , m_state(state)
     , m_tables(tables) {
     setObjectName(QStringLiteral("frmTD_SetMC"));
-    setWindowTitle(tr("Using Device Setup"));
+    setWindowTitle(tr("Meter List"));
 
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     const QVector<MeterListLine> read = ReadMeterListForEditing(m_path);

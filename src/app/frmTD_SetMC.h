@@ -12,7 +12,7 @@ class TextTableModel;
 struct CommState;
 struct DeviceTables;
 
-// "Using Device Setup": one row per slave address (row n is address n). A click in the first
+// "Meter List": one row per slave address (row n is address n). A click in the first
 // column sets or clears the mark "O"; typing works as well. OK refuses a list without a mark
 // ("Check."), rewrites every line of the file, rebuilds the meter tables and keeps the
 // selected address valid.

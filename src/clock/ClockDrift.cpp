@@ -93,26 +93,37 @@ ClockDrift::Reading ClockDrift::measure(const QString& meterText, const QDateTim
     return r;
 }
 
-QString ClockDrift::driftText(qint64 seconds) {
-    // The sign leads in every language: driftSentence() takes it off.
-    const QChar sign = seconds < 0 ? u'-' : u'+';
+namespace {
+
+// A drift's size without its direction: "12 s", "3 min 05 s", "2 h 10 min", "400 d 3 h".
+QString amountText(qint64 seconds) {
     const qint64 s = qAbs(seconds);
     const auto two = [](qint64 v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); };
-    if (s == 0)
-        return tr("0 s");
     if (s < 60)
-        return tr("%1%2 s").arg(sign).arg(s);
+        return ClockDrift::tr("%1 s").arg(s);
     if (s < 3600)
-        return tr("%1%2 min %3 s").arg(sign).arg(s / 60).arg(two(s % 60));
+        return ClockDrift::tr("%1 min %2 s").arg(s / 60).arg(two(s % 60));
     if (s < 86400)
-        return tr("%1%2 h %3 min").arg(sign).arg(s / 3600).arg(two(s % 3600 / 60));
-    return tr("%1%2 d %3 h").arg(sign).arg(s / 86400).arg(s % 86400 / 3600);
+        return ClockDrift::tr("%1 h %2 min").arg(s / 3600).arg(two(s % 3600 / 60));
+    return ClockDrift::tr("%1 d %2 h").arg(s / 86400).arg(s % 86400 / 3600);
+}
+
+} // namespace
+
+QString ClockDrift::driftText(qint64 seconds) {
+    // Said in words, not by a sign: "-11 h 59 min" reads as a time of day, not as a clock
+    // that is behind.
+    if (seconds == 0)
+        return tr("0 s");
+    return seconds > 0
+               ? tr("%1 ahead", "a meter's clock against the PC's").arg(amountText(seconds))
+               : tr("%1 behind", "a meter's clock against the PC's").arg(amountText(seconds));
 }
 
 QString ClockDrift::driftSentence(qint64 seconds) {
     if (seconds == 0)
         return tr("on time");
-    const QString amount = driftText(seconds).mid(1);
+    const QString amount = amountText(seconds);
     return seconds > 0 ? tr("ahead of the PC by %1").arg(amount)
                        : tr("behind the PC by %1").arg(amount);
 }

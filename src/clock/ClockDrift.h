@@ -38,7 +38,7 @@ public:
 
     // Meter clock text "YYYY-MM-DD HH:MM:SS" and the PC's clock: the reading they make.
     static Reading measure(const QString& meterText, const QDateTime& pcTime);
-    // "+12 s", "-3 min 05 s", "+2 h 10 min", "+400 d 3 h": meter minus PC, signed.
+    // "12 s ahead", "3 min 05 s behind", "2 h 10 min ahead", "400 d 3 h behind", "0 s".
     static QString driftText(qint64 seconds);
     // "ahead of the PC by 12 s", "behind the PC by 3 min 05 s", "on time".
     static QString driftSentence(qint64 seconds);

@@ -1,5 +1,6 @@
 #include "clock/ClockFields.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -28,6 +29,32 @@ Range rangeOf(ClockField field, int year, int month) {
 }
 
 const char* const kFieldNames[] = {"year", "month", "day", "hour", "minute", "second"};
+
+struct ClockFieldTexts {
+    Q_DECLARE_TR_FUNCTIONS(ClockFields)
+};
+
+} // namespace
+
+QString ClockFieldCaption(ClockField field) {
+    switch (field) {
+    case ClockField::Year:
+        return ClockFieldTexts::tr("YEAR");
+    case ClockField::Month:
+        return ClockFieldTexts::tr("MONTH");
+    case ClockField::Day:
+        return ClockFieldTexts::tr("DAY");
+    case ClockField::Hour:
+        return ClockFieldTexts::tr("HOUR");
+    case ClockField::Minute:
+        return ClockFieldTexts::tr("MIN.");
+    case ClockField::Second:
+        break;
+    }
+    return ClockFieldTexts::tr("SEC.");
+}
+
+namespace {
 
 bool numberOf(const QString& text, double* value) {
     bool ok = false;
@@ -76,14 +103,29 @@ QString ClockFieldText(ClockField field, int value) {
 
 LimitedField LimitClockField(ClockField field, const QString& typed, int year, int month) {
     const Range range = rangeOf(field, year, month);
+    LimitedField out;
     if (!IsClockNumber(typed)) {
         if (field == ClockField::Year || field == ClockField::Month || field == ClockField::Day)
-            return {ClockFieldText(field, range.low), range.low, true};
-        return {typed, 0, false};
+            out = {ClockFieldText(field, range.low), range.low, true, {}};
+        else
+            out = {typed, 0, false, {}};
+        if (!typed.trimmed().isEmpty())
+            out.message = ClockFieldTexts::tr("%1: \"%2\" is not a number; %3 is written.")
+                              .arg(ClockFieldCaption(field), typed.trimmed())
+                              .arg(out.value);
+        return out;
     }
     const int value = ClockFieldValue(typed);
     const int limited = std::clamp(value, range.low, range.high);
-    return {ClockFieldText(field, limited), limited, limited != value};
+    out = {ClockFieldText(field, limited), limited, limited != value, {}};
+    if (out.limited)
+        out.message = ClockFieldTexts::tr("%1 takes %2 to %3: %4 becomes %5.")
+                          .arg(ClockFieldCaption(field))
+                          .arg(range.low)
+                          .arg(range.high)
+                          .arg(value)
+                          .arg(out.text);
+    return out;
 }
 
 ClockParts LimitClockParts(const ClockParts& parts, QStringList* corrections) {

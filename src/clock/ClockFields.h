@@ -24,6 +24,9 @@ int ClockFieldValue(const QString& text);
 // True when the text reads as a number at all.
 bool IsClockNumber(const QString& text);
 
+// What a field is called ("YEAR", "MIN."), in the program's language.
+QString ClockFieldCaption(ClockField field);
+
 // A value as its field shows it: the year in four digits, every other part in two.
 QString ClockFieldText(ClockField field, int value);
 
@@ -37,6 +40,9 @@ struct LimitedField {
     QString text;         // what the field shows afterwards
     int value = 0;        // what is written to the meter
     bool limited = false; // a limit replaced the typed value
+    // Said to the user when the typed text was changed, in the program's language: the
+    // field, its limits and what the entry became ("MONTH takes 1 to 12: 13 becomes 12.").
+    QString message;
 };
 // `year` and `month` are the values of the same group's year and month fields: the day is
 // measured against them.

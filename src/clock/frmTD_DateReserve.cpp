@@ -7,6 +7,7 @@
 #include "comm/RequestCodes.h"
 #include "core/Clock.h"
 #include "widgets/LanguageFollower.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -211,7 +212,9 @@ void frmTD_DateReserve::buildUi() {
         chbSameDT->setText(tr("Same as PC clock"));
         btnSYS_DTSet->setText(tr("SET"));
         runHint->setText(tr("The fields run with the meter's clock; a field you change "
-                            "keeps your value. SET writes the fields as they show."));
+                            "keeps your value. SET writes the fields as they show. Logging "
+                            "and publishing pause while a write goes to the meter (about a "
+                            "second); the data files show the gap."));
         btnClose->setText(tr("&Close"));
     });
 
@@ -274,6 +277,13 @@ void frmTD_DateReserve::tmrDT_Timer() {
         lblDateTime->setText(now);
     if (chbSameDT->isChecked())
         copyPcClock();
+    if (m_reserveDue.isValid() && m_meterClock.isKnown() && !m_writer.isBusy() &&
+        m_meterClock.at(m_clock.currentDateTime()) > m_reserveDue.addSecs(2) &&
+        m_engine.settingsState() != CommEngine::SettingsState::Reading) {
+        m_reserveDue = {};
+        if (m_engine.post(RequestCode::RC_READ_COMMON))
+            m_tmrPRefesh.start();
+    }
 }
 
 void frmTD_DateReserve::runClockFields(int aheadMs) {
@@ -315,6 +325,7 @@ void frmTD_DateReserve::tmrRefresh_Timer() {
     const DeviceClockSettings s =
         DeviceClockSettings::fromCommonTable(m_engine.tables().sprdP_Common);
     setHighlight(s.reserveOn ? 0 : 1);
+    m_reserveDue = s.reserveOn ? DateTimeOfParts(s.reserve) : QDateTime();
     for (int i = 0; i < ClockFieldCount; ++i) {
         txtRSV[size_t(i)]->setText(ClockFieldText(ClockField(i), s.reserve[size_t(i)]));
         // While the fields follow the PC's clock they are the PC's; the meter's clock shows
@@ -383,6 +394,8 @@ void frmTD_DateReserve::fieldCommitted(Group group, ClockField field) {
     if (!fields[size_t(field)]->isModified())
         return;
     const LimitedField limited = limitField(group, field);
+    if (!limited.message.isEmpty())
+        ShowMessage(this, QMessageBox::Information, limited.message);
     if (group == Group::Reserve)
         sendWrite(ReserveFieldFrame(m_engine.state().gSelAddress, field, limited.value));
 }
@@ -395,8 +408,15 @@ void frmTD_DateReserve::btnSYS_DTSet_Click() {
     else
         runClockFields(500); // the meter's clock of the click, to the nearest second
     ClockParts parts{};
-    for (int i = 0; i < ClockFieldCount; ++i)
-        parts[size_t(i)] = limitField(Group::Clock, ClockField(i)).value;
+    QStringList said;
+    for (int i = 0; i < ClockFieldCount; ++i) {
+        const LimitedField limited = limitField(Group::Clock, ClockField(i));
+        parts[size_t(i)] = limited.value;
+        if (!limited.message.isEmpty())
+            said << limited.message;
+    }
+    if (!said.isEmpty())
+        ShowMessage(this, QMessageBox::Information, said.join(u'\n'));
     sendWrite(ClockSetFrame(m_engine.state().gSelAddress, parts));
 }
 

@@ -108,6 +108,9 @@ private:
     int m_highlighted = -1;
     QDateTime m_refreshedAt; // PC time of the last refresh from the meter's settings
     QDateTime m_lastWriteAt; // PC time of the last write this window sent
+    // The meter's time of the reserved start the fields show as ON; once the meter's clock is
+    // past it the settings are read again (the meter switches the reserve off as it starts).
+    QDateTime m_reserveDue;
     bool m_lastWriteFailed = false;
     std::optional<FailedRequest> m_writeFailure; // how the last write that failed failed
     std::optional<FailedRequest> m_readFailure;  // the settings read gave up; it is asked again

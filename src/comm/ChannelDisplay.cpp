@@ -3,6 +3,7 @@
 #include "comm/ChannelColours.h"
 #include "comm/ChannelUnits.h"
 #include "comm/DeviceTables.h"
+#include "comm/RegisterMap.h"
 
 #include <QStringList>
 #include <cmath>
@@ -52,6 +53,17 @@ QString InvalidValueText(int decimals) {
     default:
         return QStringLiteral("-.----");
     }
+}
+
+int MeterDecimals(const DeviceTables& tables, int row, int channel) {
+    const qint64 probed = tables.sprdMON.integer(ChannelFirstColumn(channel + 1) + 2, row);
+    return int(std::clamp<qint64>(probed, 0, 4));
+}
+
+QString MeterValueText(const DeviceTables& tables, int row, int channel, bool valid) {
+    const int decimals = MeterDecimals(tables, row, channel);
+    return valid ? FormatValue(tables.sprdMON.number(13 + channel, row), decimals)
+                 : InvalidValueText(decimals);
 }
 
 double CaptionNumber(const QString& caption) {

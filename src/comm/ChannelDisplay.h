@@ -25,6 +25,12 @@ QString FormatValue(double value, int decimals);
 // What a channel without a valid value shows: "----.-", "---.--", "--.---" for one to three
 // decimals; "----" and "-.----" for none and four, so that a stale figure is never left up.
 QString InvalidValueText(int decimals);
+// The decimals of channel `channel` of meter row `row` as the scan read them from that meter
+// (0..4): every meter's own, where ChannelSettings holds the selected meter's.
+int MeterDecimals(const DeviceTables& tables, int row, int channel);
+// The present value of that channel in its decimals, or the invalid text while the meter
+// reports the channel invalid (`valid` false).
+QString MeterValueText(const DeviceTables& tables, int row, int channel, bool valid);
 // Reads a caption back as a number (empty or dashes read as 0).
 double CaptionNumber(const QString& caption);
 

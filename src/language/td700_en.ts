@@ -176,22 +176,6 @@
         <translation>0 s</translation>
     </message>
     <message>
-        <source>%1%2 s</source>
-        <translation>%1%2 s</translation>
-    </message>
-    <message>
-        <source>%1%2 min %3 s</source>
-        <translation>%1%2 min %3 s</translation>
-    </message>
-    <message>
-        <source>%1%2 h %3 min</source>
-        <translation>%1%2 h %3 min</translation>
-    </message>
-    <message>
-        <source>%1%2 d %3 h</source>
-        <translation>%1%2 d %3 h</translation>
-    </message>
-    <message>
         <source>on time</source>
         <translation>on time</translation>
     </message>
@@ -202,6 +186,67 @@
     <message>
         <source>behind the PC by %1</source>
         <translation>behind the PC by %1</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 d %2 h</source>
+        <translation>%1 d %2 h</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <comment>a meter&apos;s clock against the PC&apos;s</comment>
+        <translation>%1 ahead</translation>
+    </message>
+    <message>
+        <source>%1 behind</source>
+        <comment>a meter&apos;s clock against the PC&apos;s</comment>
+        <translation>%1 behind</translation>
+    </message>
+</context>
+<context>
+    <name>ClockFields</name>
+    <message>
+        <source>YEAR</source>
+        <translation>YEAR</translation>
+    </message>
+    <message>
+        <source>MONTH</source>
+        <translation>MONTH</translation>
+    </message>
+    <message>
+        <source>DAY</source>
+        <translation>DAY</translation>
+    </message>
+    <message>
+        <source>HOUR</source>
+        <translation>HOUR</translation>
+    </message>
+    <message>
+        <source>MIN.</source>
+        <translation>MIN.</translation>
+    </message>
+    <message>
+        <source>SEC.</source>
+        <translation>SEC.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; %3 is written.</source>
+        <translation>%1: &quot;%2&quot; is not a number; %3 is written.</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 to %3: %4 becomes %5.</source>
+        <translation>%1 takes %2 to %3: %4 becomes %5.</translation>
     </message>
 </context>
 <context>
@@ -1054,10 +1099,6 @@ Daily files of one meter are shown as one time line.</translation>
         <translation>Port Open</translation>
     </message>
     <message>
-        <source>&amp;Meter</source>
-        <translation>&amp;Meter</translation>
-    </message>
-    <message>
         <source>&amp;Data Save</source>
         <translation>&amp;Data Save</translation>
     </message>
@@ -1122,10 +1163,6 @@ Daily files of one meter are shown as one time line.</translation>
         <translation>&amp;Graph Viewer</translation>
     </message>
     <message>
-        <source>Enable Meter</source>
-        <translation>Enable Meter</translation>
-    </message>
-    <message>
         <source>Data Save Setup</source>
         <translation>Data Save Setup</translation>
     </message>
@@ -1176,6 +1213,14 @@ Daily files of one meter are shown as one time line.</translation>
     <message>
         <source>Graph Viewer</source>
         <translation>Graph Viewer</translation>
+    </message>
+    <message>
+        <source>Meter &amp;List</source>
+        <translation>Meter &amp;List</translation>
+    </message>
+    <message>
+        <source>Meter List</source>
+        <translation>Meter List</translation>
     </message>
 </context>
 <context>
@@ -1231,10 +1276,6 @@ Daily files of one meter are shown as one time line.</translation>
 <context>
     <name>MonitorStatusArea</name>
     <message>
-        <source>DEVICE CLOCK</source>
-        <translation>DEVICE CLOCK</translation>
-    </message>
-    <message>
         <source>D.INPUT</source>
         <translation>D.INPUT</translation>
     </message>
@@ -1245,6 +1286,10 @@ Daily files of one meter are shown as one time line.</translation>
     <message>
         <source>CARD</source>
         <translation>CARD</translation>
+    </message>
+    <message>
+        <source>METER CLOCK</source>
+        <translation>METER CLOCK</translation>
     </message>
 </context>
 <context>
@@ -2214,6 +2259,10 @@ Daily files of one meter are shown as one time line.</translation>
         <source>Unknown model</source>
         <translation>Unknown model</translation>
     </message>
+    <message>
+        <source>reading…</source>
+        <translation>reading…</translation>
+    </message>
 </context>
 <context>
     <name>TcpRtuLink</name>
@@ -2424,10 +2473,6 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
         <translation>SET</translation>
     </message>
     <message>
-        <source>The fields run with the meter&apos;s clock; a field you change keeps your value. SET writes the fields as they show.</source>
-        <translation>The fields run with the meter&apos;s clock; a field you change keeps your value. SET writes the fields as they show.</translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
@@ -2501,6 +2546,10 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
     <message>
         <source>: the fields show what it holds, read at %1.</source>
         <translation>: the fields show what it holds, read at %1.</translation>
+    </message>
+    <message>
+        <source>The fields run with the meter&apos;s clock; a field you change keeps your value. SET writes the fields as they show. Logging and publishing pause while a write goes to the meter (about a second); the data files show the gap.</source>
+        <translation>The fields run with the meter&apos;s clock; a field you change keeps your value. SET writes the fields as they show. Logging and publishing pause while a write goes to the meter (about a second); the data files show the gap.</translation>
     </message>
 </context>
 <context>
@@ -3007,14 +3056,6 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
         <translation>RECORD TO SD CARD</translation>
     </message>
     <message>
-        <source>중지</source>
-        <translation>OFF</translation>
-    </message>
-    <message>
-        <source>시작</source>
-        <translation>ON</translation>
-    </message>
-    <message>
         <source>닫기[&amp;C]</source>
         <translation>&amp;Close</translation>
     </message>
@@ -3108,30 +3149,6 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
     <message>
         <source>RESERVE RUN</source>
         <translation>RESERVE RUN</translation>
-    </message>
-    <message>
-        <source>YEAR</source>
-        <translation>YEAR</translation>
-    </message>
-    <message>
-        <source>MONTH</source>
-        <translation>MONTH</translation>
-    </message>
-    <message>
-        <source>DAY</source>
-        <translation>DAY</translation>
-    </message>
-    <message>
-        <source>HOUR</source>
-        <translation>HOUR</translation>
-    </message>
-    <message>
-        <source>MIN.</source>
-        <translation>MIN.</translation>
-    </message>
-    <message>
-        <source>SEC.</source>
-        <translation>SEC.</translation>
     </message>
     <message>
         <source>RESERVE DATE</source>
@@ -3487,6 +3504,19 @@ Stop it and close?</translation>
         <source>Reading the settings of meter [%1] was cancelled; monitoring goes on. Upload reads them when the meter answers.</source>
         <translation>Reading the settings of meter [%1] was cancelled; monitoring goes on. Upload reads them when the meter answers.</translation>
     </message>
+    <message numerus="yes">
+        <source>
+
+Logging and publishing pause for the transfer (about %n second(s)); every meter&apos;s data files show the gap.</source>
+        <translation>
+            <numerusform>
+
+Logging and publishing pause for the transfer (about %n second); every meter&apos;s data files show the gap.</numerusform>
+            <numerusform>
+
+Logging and publishing pause for the transfer (about %n seconds); every meter&apos;s data files show the gap.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmTD_SetMC</name>
@@ -3523,12 +3553,12 @@ Stop it and close?</translation>
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <source>Using Device Setup</source>
-        <translation>Using Device Setup</translation>
-    </message>
-    <message>
         <source>Check.</source>
         <translation>Mark at least one meter in use with &quot;O&quot;.</translation>
+    </message>
+    <message>
+        <source>Meter List</source>
+        <translation>Meter List</translation>
     </message>
 </context>
 <context>

@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>; it had acknowledged nothing (do its access rules let this user publish here?)</source>
-        <translation>; 아무것도 확인 응답하지 않았습니다(브로커의 접근 규칙이 이 사용자의 게시를 허용합니까?)</translation>
+        <translation>; 아무것도 확인 응답하지 않았습니다(브로커의 접근 규칙이 이 사용자의 발행을 허용합니까?)</translation>
     </message>
 </context>
 <context>
@@ -176,22 +176,6 @@
         <translation>0초</translation>
     </message>
     <message>
-        <source>%1%2 s</source>
-        <translation>%1%2초</translation>
-    </message>
-    <message>
-        <source>%1%2 min %3 s</source>
-        <translation>%1%2분 %3초</translation>
-    </message>
-    <message>
-        <source>%1%2 h %3 min</source>
-        <translation>%1%2시간 %3분</translation>
-    </message>
-    <message>
-        <source>%1%2 d %3 h</source>
-        <translation>%1%2일 %3시간</translation>
-    </message>
-    <message>
         <source>on time</source>
         <translation>PC와 일치</translation>
     </message>
@@ -202,6 +186,67 @@
     <message>
         <source>behind the PC by %1</source>
         <translation>PC보다 %1 느림</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1초</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1분 %2초</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1시간 %2분</translation>
+    </message>
+    <message>
+        <source>%1 d %2 h</source>
+        <translation>%1일 %2시간</translation>
+    </message>
+    <message>
+        <source>%1 ahead</source>
+        <comment>a meter&apos;s clock against the PC&apos;s</comment>
+        <translation>%1 빠름</translation>
+    </message>
+    <message>
+        <source>%1 behind</source>
+        <comment>a meter&apos;s clock against the PC&apos;s</comment>
+        <translation>%1 느림</translation>
+    </message>
+</context>
+<context>
+    <name>ClockFields</name>
+    <message>
+        <source>YEAR</source>
+        <translation>년</translation>
+    </message>
+    <message>
+        <source>MONTH</source>
+        <translation>월</translation>
+    </message>
+    <message>
+        <source>DAY</source>
+        <translation>일</translation>
+    </message>
+    <message>
+        <source>HOUR</source>
+        <translation>시</translation>
+    </message>
+    <message>
+        <source>MIN.</source>
+        <translation>분</translation>
+    </message>
+    <message>
+        <source>SEC.</source>
+        <translation>초</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; %3 is written.</source>
+        <translation>%1: &quot;%2&quot;은(는) 숫자가 아닙니다. %3(으)로 씁니다.</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 to %3: %4 becomes %5.</source>
+        <translation>%1은(는) %2~%3입니다: %4은(는) %5(으)로 바뀌었습니다.</translation>
     </message>
 </context>
 <context>
@@ -1021,11 +1066,11 @@ Daily files of one meter are shown as one time line.</source>
     </message>
     <message>
         <source>WARNING: another program publishes as node %1 (on %2, process %3, online since %4): its records and this program&apos;s go to the same topics %5/%1/... and a subscriber cannot tell them apart. Give each logger its own node name (--node).</source>
-        <translation>경고: 다른 프로그램이 노드 %1(으)로 게시하고 있습니다(%2, 프로세스 %3, %4부터 온라인). 그 기록과 이 프로그램의 기록이 같은 토픽 %5/%1/...(으)로 가서 구독자가 구별할 수 없습니다. 로거마다 다른 노드 이름(--node)을 쓰십시오.</translation>
+        <translation>경고: 다른 프로그램이 노드 %1(으)로 발행하고 있습니다(%2, 프로세스 %3, %4부터 온라인). 그 기록과 이 프로그램의 기록이 같은 토픽 %5/%1/...(으)로 가서 구독자가 구별할 수 없습니다. 로거마다 다른 노드 이름(--node)을 쓰십시오.</translation>
     </message>
     <message>
         <source> · another program publishes as %1</source>
-        <translation> · 다른 프로그램이 %1(으)로 게시 중</translation>
+        <translation> · 다른 프로그램이 %1(으)로 발행 중</translation>
     </message>
 </context>
 <context>
@@ -1054,16 +1099,12 @@ Daily files of one meter are shown as one time line.</source>
         <translation>포트 열기</translation>
     </message>
     <message>
-        <source>&amp;Meter</source>
-        <translation>계기(&amp;M)</translation>
-    </message>
-    <message>
         <source>&amp;Data Save</source>
         <translation>데이터 저장(&amp;D)</translation>
     </message>
     <message>
         <source>P&amp;ublish</source>
-        <translation>게시(&amp;U)</translation>
+        <translation>발행(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Port</source>
@@ -1122,10 +1163,6 @@ Daily files of one meter are shown as one time line.</source>
         <translation>그래프 뷰어(&amp;G)</translation>
     </message>
     <message>
-        <source>Enable Meter</source>
-        <translation>사용 계기</translation>
-    </message>
-    <message>
         <source>Data Save Setup</source>
         <translation>데이터 저장 설정</translation>
     </message>
@@ -1176,6 +1213,14 @@ Daily files of one meter are shown as one time line.</source>
     <message>
         <source>Graph Viewer</source>
         <translation>그래프 뷰어</translation>
+    </message>
+    <message>
+        <source>Meter &amp;List</source>
+        <translation>계기 목록(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Meter List</source>
+        <translation>계기 목록</translation>
     </message>
 </context>
 <context>
@@ -1231,10 +1276,6 @@ Daily files of one meter are shown as one time line.</source>
 <context>
     <name>MonitorStatusArea</name>
     <message>
-        <source>DEVICE CLOCK</source>
-        <translation>계기 시각</translation>
-    </message>
-    <message>
         <source>D.INPUT</source>
         <translation>디지털 입력</translation>
     </message>
@@ -1245,6 +1286,10 @@ Daily files of one meter are shown as one time line.</source>
     <message>
         <source>CARD</source>
         <translation>메모리 카드</translation>
+    </message>
+    <message>
+        <source>METER CLOCK</source>
+        <translation>계기 시계</translation>
     </message>
 </context>
 <context>
@@ -1808,7 +1853,7 @@ Daily files of one meter are shown as one time line.</source>
     </message>
     <message>
         <source>Publishing off</source>
-        <translation>게시 안 함</translation>
+        <translation>발행 안 함</translation>
     </message>
     <message>
         <source>Broker: connecting · %1</source>
@@ -1872,7 +1917,7 @@ Daily files of one meter are shown as one time line.</source>
     </message>
     <message>
         <source>%1 not written: %2; publishing goes on, and after a restart records may be sent again</source>
-        <translation>%1을(를) 쓰지 못했습니다: %2. 게시는 계속되며, 다시 시작하면 기록이 다시 전송될 수 있습니다</translation>
+        <translation>%1을(를) 쓰지 못했습니다: %2. 발행은 계속되며, 다시 시작하면 기록이 다시 전송될 수 있습니다</translation>
     </message>
     <message>
         <source>none of them was waiting to be sent</source>
@@ -1892,7 +1937,7 @@ Daily files of one meter are shown as one time line.</source>
     </message>
     <message>
         <source>publishing to %1 as %2</source>
-        <translation>%1에 %2(으)로 게시 중</translation>
+        <translation>%1에 %2(으)로 발행 중</translation>
     </message>
     <message>
         <source>%1; connecting to broker %2 again</source>
@@ -1900,11 +1945,11 @@ Daily files of one meter are shown as one time line.</source>
     </message>
     <message>
         <source>WARNING: broker %1 takes what this program publishes but passes nothing on: this program&apos;s own status did not come back in %2 s. Do the broker&apos;s access rules let user %3 publish and read under %4? What it drops is lost to subscribers.</source>
-        <translation>경고: 브로커 %1이(가) 이 프로그램이 게시한 것을 받지만 아무것도 전달하지 않습니다. 이 프로그램의 상태가 %2초 안에 돌아오지 않았습니다. 브로커의 접근 규칙이 사용자 %3에게 %4 아래의 게시와 구독을 허용합니까? 브로커가 버리는 것은 구독자에게 전달되지 않습니다.</translation>
+        <translation>경고: 브로커 %1이(가) 이 프로그램이 발행한 것을 받지만 아무것도 전달하지 않습니다. 이 프로그램의 상태가 %2초 안에 돌아오지 않았습니다. 브로커의 접근 규칙이 사용자 %3에게 %4 아래의 발행와 구독을 허용합니까? 브로커가 버리는 것은 구독자에게 전달되지 않습니다.</translation>
     </message>
     <message>
         <source>Broker: connected, not publishing · %1</source>
-        <translation>브로커: 연결됨, 게시하지 않음 · %1</translation>
+        <translation>브로커: 연결됨, 발행하지 않음 · %1</translation>
     </message>
 </context>
 <context>
@@ -2214,6 +2259,10 @@ Daily files of one meter are shown as one time line.</source>
         <source>Unknown model</source>
         <translation>알 수 없는 모델</translation>
     </message>
+    <message>
+        <source>reading…</source>
+        <translation>읽는 중…</translation>
+    </message>
 </context>
 <context>
     <name>TcpRtuLink</name>
@@ -2397,11 +2446,11 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
     </message>
     <message>
         <source>DATE/TIME RESERVE SETUP</source>
-        <translation>날짜/시각 및 예약 기록 설정</translation>
+        <translation>날짜/시간 예약 설정</translation>
     </message>
     <message>
         <source>PC Clock</source>
-        <translation>PC 시각</translation>
+        <translation>PC 시계</translation>
     </message>
     <message>
         <source>Reserved Start</source>
@@ -2413,19 +2462,15 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
     </message>
     <message>
         <source>Meter Clock</source>
-        <translation>계기 시각</translation>
+        <translation>계기 시계</translation>
     </message>
     <message>
         <source>Same as PC clock</source>
-        <translation>PC 시각과 같게</translation>
+        <translation>PC 시계와 같게</translation>
     </message>
     <message>
         <source>SET</source>
         <translation>설정</translation>
-    </message>
-    <message>
-        <source>The fields run with the meter&apos;s clock; a field you change keeps your value. SET writes the fields as they show.</source>
-        <translation>각 칸은 계기 시각에 맞춰 흘러가며, 직접 바꾼 칸은 입력한 값을 유지합니다. [설정]을 누르면 표시된 값이 계기에 기록됩니다.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -2437,15 +2482,15 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
     </message>
     <message>
         <source>Meter clock: not read yet</source>
-        <translation>계기 시각: 아직 읽지 않음</translation>
+        <translation>계기 시계: 아직 읽지 않음</translation>
     </message>
     <message>
         <source>Meter clock: &quot;%1&quot; is no date and time; set the clock.</source>
-        <translation>계기 시각: &quot;%1&quot;은(는) 올바른 날짜와 시각이 아닙니다. 시각을 설정하십시오.</translation>
+        <translation>계기 시계: &quot;%1&quot;은(는) 올바른 날짜와 시각이 아닙니다. 시계를 맞추십시오.</translation>
     </message>
     <message>
         <source>Meter clock by the last poll: %1, %2.</source>
-        <translation>마지막 통신 때의 계기 시각: %1, %2.</translation>
+        <translation>마지막 통신 때의 계기 시계: %1, %2.</translation>
     </message>
     <message>
         <source>The port is closed: nothing can be written to the meter.</source>
@@ -2500,6 +2545,10 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
     <message>
         <source>: the fields show what it holds, read at %1.</source>
         <translation>: 칸에는 %1에 읽은 계기의 값이 보입니다.</translation>
+    </message>
+    <message>
+        <source>The fields run with the meter&apos;s clock; a field you change keeps your value. SET writes the fields as they show. Logging and publishing pause while a write goes to the meter (about a second); the data files show the gap.</source>
+        <translation>각 칸은 계기 시계에 맞춰 흘러가며, 직접 바꾼 칸은 입력한 값을 유지합니다. [설정]을 누르면 표시된 값이 계기에 기록됩니다. 계기에 쓰는 동안(약 1초) 데이터 기록과 발행이 멈추며, 데이터 파일에 그 공백이 남습니다.</translation>
     </message>
 </context>
 <context>
@@ -2626,11 +2675,11 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
     </message>
     <message>
         <source>Not publishing: %1</source>
-        <translation>게시하지 않음: %1</translation>
+        <translation>발행하지 않음: %1</translation>
     </message>
     <message>
         <source>Broker: publishing starts when the port opens</source>
-        <translation>브로커: 포트가 열리면 게시를 시작합니다</translation>
+        <translation>브로커: 포트가 열리면 발행을 시작합니다</translation>
     </message>
     <message>
         <source>%1 was not found.</source>
@@ -3006,14 +3055,6 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
         <translation>SD 기록</translation>
     </message>
     <message>
-        <source>중지</source>
-        <translation>중지</translation>
-    </message>
-    <message>
-        <source>시작</source>
-        <translation>시작</translation>
-    </message>
-    <message>
         <source>닫기[&amp;C]</source>
         <translation>닫기(&amp;C)</translation>
     </message>
@@ -3107,30 +3148,6 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
     <message>
         <source>RESERVE RUN</source>
         <translation>예약 운전</translation>
-    </message>
-    <message>
-        <source>YEAR</source>
-        <translation>년</translation>
-    </message>
-    <message>
-        <source>MONTH</source>
-        <translation>월</translation>
-    </message>
-    <message>
-        <source>DAY</source>
-        <translation>일</translation>
-    </message>
-    <message>
-        <source>HOUR</source>
-        <translation>시</translation>
-    </message>
-    <message>
-        <source>MIN.</source>
-        <translation>분</translation>
-    </message>
-    <message>
-        <source>SEC.</source>
-        <translation>초</translation>
     </message>
     <message>
         <source>RESERVE DATE</source>
@@ -3486,6 +3503,16 @@ Stop it and close?</source>
         <source>Reading the settings of meter [%1] was cancelled; monitoring goes on. Upload reads them when the meter answers.</source>
         <translation>계기 [%1]의 설정 읽기를 취소했습니다. 모니터링은 계속됩니다. 계기가 응답하면 업로드로 읽을 수 있습니다.</translation>
     </message>
+    <message numerus="yes">
+        <source>
+
+Logging and publishing pause for the transfer (about %n second(s)); every meter&apos;s data files show the gap.</source>
+        <translation>
+            <numerusform>
+
+전송하는 동안(약 %n초) 데이터 기록과 발행이 멈추며, 모든 계기의 데이터 파일에 그 공백이 남습니다.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmTD_SetMC</name>
@@ -3522,12 +3549,12 @@ Stop it and close?</source>
         <translation>취소(&amp;C)</translation>
     </message>
     <message>
-        <source>Using Device Setup</source>
-        <translation>사용 계기 설정</translation>
-    </message>
-    <message>
         <source>Check.</source>
         <translation>사용할 계기를 하나 이상 &quot;O&quot;로 표시하십시오.</translation>
+    </message>
+    <message>
+        <source>Meter List</source>
+        <translation>계기 목록</translation>
     </message>
 </context>
 <context>
@@ -3692,11 +3719,11 @@ Stop it and close?</source>
     <name>frmTD_Set_Publish</name>
     <message>
         <source>Publish Setup</source>
-        <translation>게시 설정</translation>
+        <translation>발행 설정</translation>
     </message>
     <message>
         <source>Publish every saved record to an MQTT broker</source>
-        <translation>저장한 모든 기록을 MQTT 브로커에 게시</translation>
+        <translation>저장한 모든 기록을 MQTT 브로커에 발행</translation>
     </message>
     <message>
         <source>Broker</source>
@@ -3764,7 +3791,7 @@ Stop it and close?</source>
     </message>
     <message>
         <source>Records are published while the port is open. What the broker does not get is sent from the data files when it is back.</source>
-        <translation>포트가 열려 있는 동안 기록을 게시합니다. 브로커가 받지 못한 기록은 다시 연결되면 데이터 파일에서 보냅니다.</translation>
+        <translation>포트가 열려 있는 동안 기록을 발행합니다. 브로커가 받지 못한 기록은 다시 연결되면 데이터 파일에서 보냅니다.</translation>
     </message>
     <message>
         <source>...</source>
@@ -3772,7 +3799,7 @@ Stop it and close?</source>
     </message>
     <message>
         <source>Publish as a Sparkplug B edge node (instead of the JSON topics; the broker&apos;s prefix is not used)</source>
-        <translation>Sparkplug B 에지 노드로 게시(JSON 토픽 대신. 브로커의 PREFIX는 쓰지 않음)</translation>
+        <translation>Sparkplug B 에지 노드로 발행(JSON 토픽 대신. 브로커의 PREFIX는 쓰지 않음)</translation>
     </message>
     <message>
         <source>Group</source>

@@ -50,9 +50,14 @@ QByteArray fieldBytes(const QString& text, int size) {
     return bytes;
 }
 
+// The meter's own model code where it has that many channels, else the code of the model that
+// has them: a code every reader of data files knows either way.
 int modelCodeOf(const TextTable& mon, int row, int channelCount) {
+    const qint64 own = mon.integer(2, row);
+    if (!mon.text(2, row).isEmpty() && ChannelCountOfModel(own) == channelCount)
+        return int(own);
     const int code = ModelCodeOfChannels(channelCount);
-    return code >= 0 ? code : int(mon.integer(2, row));
+    return code >= 0 ? code : int(own);
 }
 
 } // namespace

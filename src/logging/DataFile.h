@@ -27,10 +27,11 @@ quint32 PackTimeStamp(const QDateTime& at);
 // The stamp as "YYYY-MM-DD HH:MM:SS", field by field as stored (no calendar check).
 QString TimeStampText(quint32 stamp);
 
-// The header of a new data file from row `row` of sprdMON. The model code comes from
-// `channelCount` (the selected meter's: 2 -> 0, 4 -> 40, 6 -> 10, 12 -> 20), or from the row's
-// own model code for any other count; `paramVersion` is 1.06, 1.07 or 1.08. A channel whose
-// unit code is not 0..5 keeps the unit bytes of `previousHeader` (the last header built).
+// The header of a new data file from row `row` of sprdMON. The model code is the row's own
+// where that model has `channelCount` channels (the meter's own count), else the code of the
+// model that has them (2 -> 0, 4 -> 40, 6 -> 10, 12 -> 20); `paramVersion` is 1.06, 1.07 or 1.08. A
+// channel whose unit code is not 0..5 keeps the unit bytes of `previousHeader` (the last header
+// built).
 QByteArray BuildDataHeader(const TextTable& sprdMON, int row, int channelCount, double paramVersion,
                            const QByteArray& previousHeader = {});
 // One record from row `row` of sprdMON, stamped with `at`.

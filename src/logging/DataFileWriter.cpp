@@ -126,9 +126,14 @@ bool DataFileWriter::SaveMeterRecord(const QString& fileName, int row, const QDa
                                      int address, QString* error) {
     const CommState& state = *m_source.state;
     const TextTable& mon = m_source.tables->sprdMON;
+    const TextTable& status = m_source.tables->sprdStatus;
+    bool known = false;
+    const int model = status.text(3, row).toInt(&known);
+    // Each file carries its own meter's model and channel count, not the selected meter's.
+    const int ownChannels = known ? ChannelCountOfModel(model) : 0;
+    const int channels = ownChannels > 0 ? ownChannels : state.gChannelCount;
     auto header = [&] {
-        m_lastHeader =
-            BuildDataHeader(mon, row, state.gChannelCount, state.gParamVersion, m_lastHeader);
+        m_lastHeader = BuildDataHeader(mon, row, channels, state.gParamVersion, m_lastHeader);
         return m_lastHeader;
     };
     const QByteArray record = BuildDataRecord(mon, row, now);
@@ -142,13 +147,8 @@ bool DataFileWriter::SaveMeterRecord(const QString& fileName, int row, const QDa
         saved.file = fileName;
         saved.index = out.index;
         saved.record = record;
-        const TextTable& status = m_source.tables->sprdStatus;
-        bool known = false;
-        const int model = status.text(3, row).toInt(&known);
         saved.modelCode = known ? model : -1;
         saved.firmware = status.text(4, row);
-        // The meter's own channel count, not the selected meter's that the file header keeps.
-        const int channels = known ? ChannelCountOfModel(model) : state.gChannelCount;
         saved.description = BuildDataHeader(mon, row, channels, state.gParamVersion, m_lastHeader);
         Q_EMIT recordSaved(saved);
     }

@@ -3,6 +3,7 @@
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
 #include "comm/MeterModels.h"
+#include "comm/RegisterMap.h"
 #include "core/AppPaths.h"
 #include "core/Clock.h"
 #include "core/FloatText.h"
@@ -140,9 +141,13 @@ void FillMonitorDemoData(CommState& state, DeviceTables& tables, int selectedCha
         mon.setNumber(10, r, word1to4);
         mon.setNumber(11, r, (1 << 0) | (1 << 2) | (1 << 15)); // inputs 1 and 3, card present
         mon.setNumber(12, r, (1 << 0) | (1 << 1) | (r == 1 ? 1 << 7 : 0));
-        for (int ch = 0; ch < 12; ++ch)
+        for (int ch = 0; ch < 12; ++ch) {
             mon.setText(13 + ch, r,
                         ch < channels ? FloatToText(float(demoValue(r, ch, tick))) : QString());
+            // What the channel scan reads of every meter's channels: decimals and unit.
+            mon.setNumber(ChannelFirstColumn(ch + 1) + 2, r, Channels[ch].decimals);
+            mon.setNumber(ChannelFirstColumn(ch + 1) + 3, r, Channels[ch].unitCode);
+        }
         mon.setNumber(26, r, 1000000);
         mon.setNumber(27, r, 423000);
         mon.setNumber(28, r, 37);

@@ -92,7 +92,7 @@ MonitorStatusArea::MonitorStatusArea(const MonitorIcons& icons, QWidget* parent)
     // "MEM:" and "SDC:" are the recorder's own words and stay as its display shows them.
     auto* texts = new LanguageFollower(this);
     texts->add([=] {
-        clockCaption->setText(tr("DEVICE CLOCK"));
+        clockCaption->setText(tr("METER CLOCK"));
         inputCaption->setText(tr("D.INPUT"));
         alarmCaption->setText(tr("ALARM"));
         cardCaption->setText(tr("CARD"));

@@ -125,9 +125,9 @@ void MultiGrid::paintChannels(TextTable& grid, int row, const ModelGroup& g,
             grid.setBackColour(column, row, Black);
             continue;
         }
-        grid.setText(column, row,
-                     states[std::size_t(k - 1)] == 0 ? mon.text(12 + k, row)
-                                                     : QStringLiteral("----.-"));
+        grid.setText(
+            column, row,
+            ChannelDisplay::MeterValueText(tables, row, k - 1, states[std::size_t(k - 1)] == 0));
         // The first two channels keep the row colours; the others are painted white.
         const bool rowColours = m_kind == Kind::Full || k <= 2;
         grid.setBackColour(column, row, rowColours ? TextTable::NoColour : White);

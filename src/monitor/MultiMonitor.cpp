@@ -62,6 +62,8 @@ MultiMonitor::MultiMonitor(MultiGrid::Kind kind, const MonitorContext& context, 
 
     m_logic.layout(m_grid);
     m_model = new TextTableModel(&m_grid, this);
+    m_model->setColumnAlignment(MultiGrid::PvColumn, MultiGrid::PvColumn + 11,
+                                Qt::AlignRight | Qt::AlignVCenter);
 
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("sprdMon"));

@@ -183,6 +183,12 @@ QString WithDecimals(const QString& text, int decimals) {
     return QString::number(v, 'f', decimals);
 }
 
+NumberRule DisplayedNumber(int decimals) {
+    constexpr double DisplaySteps = 99999;
+    const double limit = DisplaySteps / std::pow(10.0, std::clamp(decimals, 0, 4));
+    return NumberRule::fractional(-limit, limit, {}, {}).withDecimals(std::min(decimals, 4));
+}
+
 int CellCode(const QString& text) {
     const double v = CellNumber(text);
     return std::isfinite(v) ? int(std::clamp(v, -32768.0, 32767.0)) : 0;

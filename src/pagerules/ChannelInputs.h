@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pagerules/EntryRules.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -52,6 +54,10 @@ QStringList ReferenceJunctions(int ownChannel, int channels);
 constexpr double ReferenceTemperatureLow = -50.0, ReferenceTemperatureHigh = 50.0;
 // The read time in seconds.
 constexpr int ReadTimeLow = 0, ReadTimeHigh = 32767;
+// The ranges, the input adjustments and the β constant as the meter's display shows them: at
+// most 99999 steps of the channel's last decimal, either sign (9999.9 with one decimal); -1
+// decimals: as typed, within 99999.
+NumberRule DisplayedNumber(int decimals);
 // Characters of a channel name and of a unit text.
 constexpr int ChannelNameLength = 10;
 constexpr int UnitTextLength = 6;

@@ -213,8 +213,8 @@ Refusal channelRow(int row, const QString& text, const RowPlace& p) {
     case 5:
     case 11:
         return oneOf(offOn(), text);
-    default: // the β channel and constant, the ranges and adjustments: any number
-        return std::nullopt;
+    default: // the β channel and constant, the ranges and adjustments
+        return number(DisplayedNumber(-1), text);
     }
 }
 

@@ -54,14 +54,20 @@ QString SystemDateText(int field, const QString& cellText) {
     return ClockFieldText(ClockField(field), ClockFieldValue(cellText));
 }
 
-QStringList LimitSystemDate(const QStringList& boxes) {
-    ClockParts parts{};
-    for (int i = 0; i < ClockFieldCount; ++i)
-        parts[size_t(i)] = ClockFieldValue(boxes.value(i));
-    parts = LimitClockParts(parts);
+QStringList LimitSystemDate(const QStringList& boxes, QStringList* said) {
     QStringList out;
-    for (int i = 0; i < ClockFieldCount; ++i)
-        out << ClockFieldText(ClockField(i), parts[size_t(i)]);
+    int year = 1, month = 1;
+    for (int i = 0; i < ClockFieldCount; ++i) {
+        const LimitedField limited = LimitClockField(ClockField(i), boxes.value(i), year, month);
+        // A time part that is no number is written as 0, shown so.
+        out << ClockFieldText(ClockField(i), limited.value);
+        if (said && !limited.message.isEmpty())
+            *said << limited.message;
+        if (i == int(ClockField::Year))
+            year = limited.value;
+        else if (i == int(ClockField::Month))
+            month = limited.value;
+    }
     return out;
 }
 

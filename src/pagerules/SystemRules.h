@@ -29,7 +29,8 @@ inline const QString DisableCharacter = QStringLiteral("Disable Character.");
 QString SystemDateText(int field, const QString& cellText);
 // The six boxes as "set" copies them into the table, with the device clock's limits: each part
 // within its range, the day within its month (February 29 only in a leap year), formatted as
-// shown. A box that reads as no number counts as 0, raised to the part's lowest value.
-QStringList LimitSystemDate(const QStringList& boxes);
+// shown. A box that reads as no number counts as 0, raised to the part's lowest value. What
+// a limit changed is told in `said`, as the clock window tells it.
+QStringList LimitSystemDate(const QStringList& boxes, QStringList* said = nullptr);
 
 } // namespace SystemRules

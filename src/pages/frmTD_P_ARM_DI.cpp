@@ -71,6 +71,17 @@ frmTD_P_ARM_DI::frmTD_P_ARM_DI(const PageContext& context, QWidget* parent)
         ApplyNumberRule(AlarmRules::Channel(m_set.channelCount()), QString::number(channel))
             .cellText.toInt()));
     txtDI_No->setText(QStringLiteral("1"));
+    // Opened from the row of an alarm or an input, the page shows that alarm or that input.
+    const int alarmRow = AlarmRow(1, AlarmField::SetValue);
+    const int alarmRows = AlarmRow(2, AlarmField::SetValue) - alarmRow;
+    if (context.table == PageTable::Channel && context.row >= alarmRow)
+        m_alarm = std::clamp((context.row - alarmRow) / alarmRows + 1, 1, AlarmsPerChannel);
+    const int inputRow = InputRow(1, InputField::Level);
+    const int inputRows = InputRow(2, InputField::Level) - inputRow;
+    if (context.table == PageTable::Common && context.row >= inputRow)
+        txtDI_No->setText(QString::number(
+            std::clamp((context.row - inputRow) / inputRows + 1, 1, DigitalInputs)));
+    lblALM_No->setText(obtALM_No[m_alarm - 1]->text());
 }
 
 QWidget* frmTD_P_ARM_DI::buildAlarmArea() {

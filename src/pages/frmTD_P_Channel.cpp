@@ -76,10 +76,10 @@ enum Row {
 
 constexpr int VersionFormulaGroup = 107;
 
-// A number of any size (a text that is none is refused with a message), with `decimals`
-// digits after the point (-1: as typed).
-NumberRule anyNumber(const QString& name, int decimals = -1) {
-    return NumberRule::fractional(-1e300, 1e300, {}, {}).named(name).withDecimals(decimals);
+// A number the meter's display can show, with `decimals` digits after the point (-1: as
+// typed).
+NumberRule displayedNumber(const QString& name, int decimals = -1) {
+    return DisplayedNumber(decimals).named(name);
 }
 
 // What the messages call the range and adjustment rows.
@@ -288,7 +288,7 @@ QLineEdit* frmTD_P_Channel::rangeBox(const char* name, int rowNumber, QWidget* p
     box->setFixedWidth(110);
     box->setAlignment(Qt::AlignRight);
     bindEntry(rowNumber, box).setNumberRule([this, rowNumber] {
-        return anyNumber(captionOfRow(rowNumber), decimals());
+        return displayedNumber(captionOfRow(rowNumber), decimals());
     });
     m_rangeBoxes << box;
     return box;
@@ -373,7 +373,7 @@ QWidget* frmTD_P_Channel::buildReadingTab() {
         box->setFixedWidth(110);
         box->setAlignment(Qt::AlignRight);
         bindEntry(rowNumber, box).setNumberRule([this, rowNumber] {
-            return anyNumber(captionOfRow(rowNumber), decimals());
+            return displayedNumber(captionOfRow(rowNumber), decimals());
         });
         form->addWidget(new QLabel(tr(caption), adjust), r, 0);
         form->addWidget(box, r, 1);
@@ -440,7 +440,7 @@ QWidget* frmTD_P_Channel::buildMathTab() {
     m_bValue->setNumberRule([this] {
         return cell(MATH_B_SELECT) == QStringLiteral("CHANNEL")
                    ? NumberRule::between(1, channelCount()).named(tr("β CH."))
-                   : anyNumber(tr("β CONST"));
+                   : displayedNumber(tr("β CONST"));
     });
     g->addWidget(new QLabel(QStringLiteral("β"), picMath), 2, 0);
     g->addLayout(row({bTypes[0], bTypes[1], txtBVal}), 2, 1);

@@ -39,9 +39,8 @@ frmTD_P_Main::frmTD_P_Main(const PageContext& context, QWidget* parent)
     auto* record = new QGroupBox(korean ? tr("SD 기록") : tr("RECORD TO SD CARD"), this);
     auto* recordRow = new QHBoxLayout(record);
     auto* options = new QButtonGroup(this);
-    // OFF and ON are the recorder's own words; the 6-channel page says them in Korean.
-    const QString captions[2] = {korean ? tr("중지") : QStringLiteral("OFF"),
-                                 korean ? tr("시작") : QStringLiteral("ON")};
+    // OFF and ON are the recorder's own words, on every model's page alike.
+    const QString captions[2] = {QStringLiteral("OFF"), QStringLiteral("ON")};
     for (int i = 0; i < 2; ++i) {
         obtSD_Save[i] = new QRadioButton(captions[i], record);
         obtSD_Save[i]->setObjectName(QStringLiteral("obtSD_Save%1").arg(i));

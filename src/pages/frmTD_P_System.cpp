@@ -1,5 +1,6 @@
 #include "pages/frmTD_P_System.h"
 
+#include "clock/ClockFields.h"
 #include "comm/ChannelColours.h"
 #include "core/Clock.h"
 #include "pagerules/EntryRules.h"
@@ -302,10 +303,8 @@ QWidget* frmTD_P_System::buildDateTab() {
     grid->addWidget(new QLabel(tr("RESERVE RUN"), page), 0, 0);
     grid->addLayout(line(btnRSV), 0, 1, 1, 6);
     bindChoice(btnRSV, ReserveRow);
-    const QString partCaptions[6] = {tr("YEAR"), tr("MONTH"), tr("DAY"),
-                                     tr("HOUR"), tr("MIN."),  tr("SEC.")};
     for (int i = 0; i < 6; ++i) {
-        auto* caption = new QLabel(partCaptions[i], page);
+        auto* caption = new QLabel(ClockFieldCaption(ClockField(i)), page);
         caption->setAlignment(Qt::AlignCenter);
         grid->addWidget(caption, 1, i + 1);
     }
@@ -352,11 +351,14 @@ QWidget* frmTD_P_System::buildDateTab() {
         QStringList boxes;
         for (QLineEdit* box : txtSYS)
             boxes << box->text();
-        const QStringList rows = SystemRules::LimitSystemDate(boxes);
+        QStringList said;
+        const QStringList rows = SystemRules::LimitSystemDate(boxes, &said);
         for (int i = 0; i < 6; ++i) {
             txtSYS[i]->setText(rows[i]);
             write(SystemDateFirstRow + i, rows[i]);
         }
+        if (!said.isEmpty())
+            ShowMessage(this, QMessageBox::Information, said.join(u'\n'));
     });
     return page;
 }

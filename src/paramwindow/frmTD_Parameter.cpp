@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 using namespace RequestCode;
 
@@ -721,6 +722,19 @@ void frmTD_Parameter::btnDownload_Click() {
     updateButtons();
 }
 
+namespace {
+
+// About how long a download of `channels` channels keeps the bus: the common block, each
+// channel's block and formula, the memory formulas and the read-back, a few hundred bytes a
+// request each way and the meter's turn-around.
+int TransferSeconds(int channels, int baud) {
+    const int requests = 4 + 2 * channels;
+    const double perRequest = 500.0 * 10.0 / std::max(baud, 1200) + 0.1;
+    return std::max(1, int(std::ceil(requests * perRequest)));
+}
+
+} // namespace
+
 QString frmTD_Parameter::downloadQuestion() const {
     const int channels = meterChannels();
     const QString firmware = meterFirmware();
@@ -746,6 +760,11 @@ QString frmTD_Parameter::downloadQuestion() const {
     if (channels != m_set->channelCount() ||
         VersionHundredths(VersionNumber(firmware)) != m_set->versionHundredths())
         text += tr("\n\nThe set is not for this meter's model and firmware.");
+    // The bus carries nothing else meanwhile: every meter's data files get a gap ("No data").
+    const int baud = m_engine ? m_engine->portSettings().baud.toInt() : 0;
+    text += tr("\n\nLogging and publishing pause for the transfer (about %n second(s)); "
+               "every meter's data files show the gap.",
+               nullptr, TransferSeconds(m_set->channelCount(), baud));
     return text;
 }
 

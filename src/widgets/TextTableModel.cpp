@@ -82,7 +82,7 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const {
         return QBrush(fromWinRgb(rgb));
     }
     case Qt::TextAlignmentRole:
-        return int(Qt::AlignCenter);
+        return int(c >= m_alignFirst && c <= m_alignLast ? m_alignment : Qt::AlignCenter);
     default:
         return {};
     }

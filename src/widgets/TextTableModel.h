@@ -26,6 +26,13 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     void setEditable(bool editable) { m_editable = editable; }
+    // Cells of table columns first..last aligned so (figures right, so that their decimal
+    // points line up); every other cell is centred.
+    void setColumnAlignment(int first, int last, Qt::Alignment alignment) {
+        m_alignFirst = first;
+        m_alignLast = last;
+        m_alignment = alignment;
+    }
     // Header cells shown in the program's language: the table keeps the text of the code,
     // the view shows QCoreApplication::translate(context, text).
     void setHeaderContext(const char* context) { m_headerContext = context; }
@@ -54,6 +61,9 @@ private:
     QPointer<TextTable> m_table;
     bool m_showHeaderColumn = false;
     bool m_editable = false;
+    int m_alignFirst = -1;
+    int m_alignLast = -1;
+    Qt::Alignment m_alignment = Qt::AlignCenter;
     const char* m_headerContext = nullptr;
     bool m_paused = false;
     int m_rows = 0;

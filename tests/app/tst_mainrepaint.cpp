@@ -57,7 +57,7 @@ private Q_SLOTS:
         QAbstractItemModel* counters = modelOf(*window, "sprdCommState");
         QVERIFY(status && log && counters);
         // A status cell announced must show something new (a clock drift may well go from
-        // "0 s" to "-1 s" and back).
+        // "0 s" to "1 s behind" and back).
         std::map<std::pair<int, int>, QString> shown;
         for (int r = 0; r < status->rowCount(); ++r)
             for (int c = 0; c < status->columnCount(); ++c)

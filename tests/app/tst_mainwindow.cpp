@@ -97,7 +97,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("reach");
         QTest::addColumn<QString>("expected"); // part of what the handler visibly does
         const int closed = int(Reach::Closed), polling = int(Reach::Polling);
-        QTest::newRow("0 Enable Meter") << 0 << closed << "frmTD_SetMC";
+        QTest::newRow("0 Meter List") << 0 << closed << "frmTD_SetMC";
         QTest::newRow("1 Data Save Setup") << 1 << closed << "frmTD_Set_DSave";
         QTest::newRow("2 Port Setup") << 2 << closed << "frmTD_SetPort";
         QTest::newRow("3 Port Open") << 3 << closed << "port opened";
@@ -267,7 +267,7 @@ private Q_SLOTS:
         const auto drift = [&](int row, int role = Qt::DisplayRole) {
             return m->index(row, column).data(role);
         };
-        QVERIFY(RunUntil(s.clock, [&] { return drift(1).toString() == "-4 min 10 s"; }));
+        QVERIFY(RunUntil(s.clock, [&] { return drift(1).toString() == "4 min 10 s behind"; }));
         QCOMPARE(drift(0).toString(), QStringLiteral("0 s"));
         QVERIFY(drift(1, Qt::BackgroundRole).isValid());
         QVERIFY(!drift(0, Qt::BackgroundRole).isValid());
@@ -363,6 +363,10 @@ private Q_SLOTS:
         s.window->findChild<QPushButton*>(QStringLiteral("btnCountClear"))->click();
         for (int r = 1; r <= counters.rowCount(); ++r)
             QCOMPARE(counters.text(1, r) + counters.text(2, r) + counters.text(3, r), QString());
+        // The view reads a cleared or never-counted counter as 0, never blank.
+        QAbstractItemModel* shown =
+            s.window->findChild<QTableView*>(QStringLiteral("sprdCommState"))->model();
+        QCOMPARE(shown->index(0, 2).data().toString(), QStringLiteral("0"));
         QCOMPARE(counters.text(0, 1), QStringLiteral("1")); // the address column stays
 
         view->trigger();

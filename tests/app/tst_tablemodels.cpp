@@ -58,9 +58,12 @@ private Q_SLOTS:
         tables.sprdMON.setText(4, 3, QStringLiteral("2026-01-01 00:10:00"));
         clock.advance(200);
         Q_EMIT engine.meterPolled(2, true);
-        QCOMPARE(model.index(2, model.columnCount() - 1).data().toString(), "+10 min 00 s");
+        QCOMPARE(model.index(2, model.columnCount() - 1).data().toString(), "10 min 00 s ahead");
         tables.sprdStatus.setText(2, 2, QStringLiteral("OK"));
         tables.sprdStatus.setText(3, 2, QStringLiteral("10"));
+        // An answering meter whose clock is not read yet says so; a silent one says nothing.
+        QCOMPARE(model.index(1, model.columnCount() - 1).data().toString(), "reading…");
+        QCOMPARE(model.index(0, model.columnCount() - 1).data().toString(), QString());
         state.gSelMeter = 1;
         model.selectionChanged();
         BuildMeterTables({QString(), QStringLiteral("O")}, state, tables);

@@ -47,7 +47,7 @@ private Q_SLOTS:
         };
         window("Data Save Setup", MainCommand::mSetDSave, false, "data-saving.html");
         window("Port Setup", MainCommand::mSetPort, false, "getting-connected.html#port-setup");
-        window("Enable Meter", MainCommand::mSetMC, false, "main-window.html#meter-list");
+        window("Meter List", MainCommand::mSetMC, false, "main-window.html#meter-list");
         window("About", MainCommand::mHelpAbout, false, "index.html");
         window("Monitoring - LINE", MainCommand::mOnlineSingleLine, true, "monitors.html#trend");
         window("Multi Monitoring - PV", MainCommand::mOnlineMultiPV, true, "monitors.html#multi");

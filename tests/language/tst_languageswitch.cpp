@@ -42,23 +42,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("linkHeader");
         QTest::addColumn<QString>("saveUnit");
         QTest::newRow("Korean, port closed") << "ko" << false << "설정(&S)"
-                                             << "사용 계기"
+                                             << "계기 목록"
                                              << "포트 열기"
                                              << "통신"
                                              << "초";
         QTest::newRow("English, port closed") << "en" << false << "&Setup"
-                                              << "Enable Meter"
+                                              << "Meter List"
                                               << "Port Open"
                                               << "Link"
                                               << "sec";
         // A caption that follows the port's state is said in the new language too.
         QTest::newRow("Korean, port open") << "ko" << true << "설정(&S)"
-                                           << "사용 계기"
+                                           << "계기 목록"
                                            << "포트 닫기"
                                            << "통신"
                                            << "초";
         QTest::newRow("English, port open") << "en" << true << "&Setup"
-                                            << "Enable Meter"
+                                            << "Meter List"
                                             << "Port Close"
                                             << "Link"
                                             << "sec";

@@ -185,6 +185,32 @@ private Q_SLOTS:
                             english));
     }
 
+    // One word for one thing: a text that names a thing of the glossary is translated with
+    // the glossary's Korean word for it, and never with a word the glossary sets aside.
+    void glossaryWordsAreUsed() {
+        QFile file(sourceDir() + QStringLiteral("/src/language/glossary.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const std::vector<Message> messages = readMessages(translationFile(QStringLiteral("ko")));
+        QString wrong;
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+            const QStringList f = line.split(u'|');
+            if (line.startsWith(u'#') || f.size() < 2)
+                continue;
+            const QRegularExpression term(QStringLiteral("(?<![A-Za-z])") +
+                                              QRegularExpression::escape(f[0]),
+                                          QRegularExpression::CaseInsensitiveOption);
+            const QStringList avoided = f.value(2).split(u',', Qt::SkipEmptyParts);
+            for (const Message& m : messages) {
+                const bool aside =
+                    std::any_of(avoided.begin(), avoided.end(),
+                                [&](const QString& a) { return m.translation.contains(a); });
+                if (m.source.contains(term) && (!m.translation.contains(f[1]) || aside))
+                    wrong += f[0] + QStringLiteral(" = ") + f[1] + shown(m);
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("not the glossary's word:\n") + wrong));
+    }
+
     void keptWordsNeedNoHangul_data() {
         QTest::addColumn<QString>("source");
         QTest::addColumn<bool>("needsHangul");

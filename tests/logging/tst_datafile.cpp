@@ -112,6 +112,8 @@ private Q_SLOTS:
         QTest::newRow("4 channels") << 4 << "20" << 1.07 << QByteArray("\x04\x00\x01\x07", 4);
         QTest::newRow("6 channels") << 6 << "0" << 1.08 << QByteArray("\x01\x00\x01\x08", 4);
         QTest::newRow("12 channels") << 12 << "0" << 1.07 << QByteArray("\x02\x00\x01\x07", 4);
+        QTest::newRow("6 channels: the meter's own code")
+            << 6 << "15" << 1.08 << QByteArray("\x01\x05\x01\x08", 4);
         QTest::newRow("other count: meter's own code")
             << 5 << "43" << 1.08 << QByteArray("\x04\x03\x01\x08", 4);
         QTest::newRow("before any scan") << 12 << "" << 0.0 << QByteArray("\x02\x00\x00\x00", 4);

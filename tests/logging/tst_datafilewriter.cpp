@@ -174,6 +174,11 @@ private Q_SLOTS:
                 {{1, "OK"}, {5, "NG"}, {12, "OK"}, {100, ""}, {7, "OK"}});
         // Meter 7 answered the scan but its present values have not been read yet.
         rig.writer->setRequireValuesRead(true);
+        // Meter 12 has six channels, the selected meter twelve: each file names its own model.
+        rig.state.gChannelCount = 12;
+        rig.tables.sprdStatus.setText(3, 1, QStringLiteral("22"));
+        rig.tables.sprdStatus.setText(3, 3, QStringLiteral("15"));
+        rig.tables.sprdMON.setText(2, 3, QStringLiteral("15"));
         for (int meter : {0, 1, 2, 3})
             rig.writer->noteValuesRead(meter);
         rig.clock.advance(5 * 60'000);
@@ -188,6 +193,10 @@ private Q_SLOTS:
         DataRecord r;
         QVERIFY(reader.open(expected[1]) && reader.record(0, &r));
         QCOMPARE(r.values[0], 12.0f);
+        QCOMPARE(reader.header().modelCode, 15);
+        QCOMPARE(reader.header().channelCount, 6);
+        QVERIFY(reader.open(expected[0]));
+        QCOMPARE(reader.header().channelCount, 12);
 
         // Once read, it is saved with the others.
         rig.writer->noteValuesRead(4);

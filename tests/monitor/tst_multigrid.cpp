@@ -23,14 +23,17 @@ struct Grid {
         logic.layout(grid);
     }
     int refresh() { return logic.refresh(grid, tables); }
-    // Appends a meter that answers, with its model code and channel values "k.5".
-    int addMeter(int address, int modelCode) {
+    // Appends a meter that answers, with its model code and channel values "k.5" read as
+    // having `decimals` decimals.
+    int addMeter(int address, int modelCode, int decimals = 1) {
         tables.appendMeterRow(address);
         const int row = tables.sprdStatus.rowCount();
         tables.sprdStatus.setNumber(3, row, modelCode);
         tables.sprdMON.setText(1, row, QStringLiteral("OK"));
-        for (int k = 1; k <= 12; ++k)
+        for (int k = 1; k <= 12; ++k) {
             tables.sprdMON.setText(12 + k, row, QStringLiteral("%1.5").arg(k));
+            tables.sprdMON.setNumber(29 + 6 * (k - 1) + 2, row, decimals);
+        }
         return row;
     }
     int back(int column, int row) const { return grid.backColour(column, row); }
@@ -79,7 +82,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, channels);
         Grid g(kind);
         for (int i = 0; i < models.size(); ++i)
-            g.addMeter(7 + i, models[i]);
+            g.addMeter(7 + i, models[i], 1 + i); // each meter its own decimals
         const int widest =
             channels.isEmpty() ? 0 : *std::max_element(channels.begin(), channels.end());
         QCOMPARE(g.refresh(), widest);
@@ -93,7 +96,8 @@ private Q_SLOTS:
             for (int k = 1; k <= 12; ++k) {
                 const int column = MultiGrid::PvColumn + k - 1;
                 const bool had = k <= channels[r - 1];
-                QCOMPARE(g.grid.text(column, r), had ? QStringLiteral("%1.5").arg(k) : QString());
+                const QString value = QStringLiteral("%1.5").arg(k) + QString(r - 1, u'0');
+                QCOMPARE(g.grid.text(column, r), had ? value : QString());
                 // The PV grid keeps the row colours in channels 1 and 2 only.
                 const bool rowColours = kind == Kind::Full || k <= 2;
                 QCOMPARE(g.back(column, r), !had         ? Black

@@ -82,88 +82,12 @@ private Q_SLOTS:
         QCOMPARE(page.record->chosen(), -1);
     }
 
-    void stepperWrapsAtBothEnds_data() {
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<bool>("up");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("up in the middle") << "5" << true << "6";
-        QTest::newRow("up from the last wraps") << "120" << true << "1";
-        QTest::newRow("down from the first wraps") << "1" << false << "120";
-        QTest::newRow("outside the list, up") << "500" << true << "1";
-        QTest::newRow("outside the list, down") << "0" << false << "120";
-        QTest::newRow("empty, up") << "" << true << "1";
-    }
-    void stepperWrapsAtBothEnds() {
-        QFETCH(QString, start);
-        QFETCH(bool, up);
-        QFETCH(QString, expected);
-        SamplePage page(context());
-        m_set.tables.sprdP.setText(3, 6, start);
-        (up ? page.up : page.down)->click();
-        QCOMPARE(m_set.tables.sprdP.text(3, 6), expected);
-        QCOMPARE(page.shown->text(), expected);
-    }
-
     void stepperDoesNothingWhileDisabled() {
         SamplePage page(context());
         m_set.tables.sprdP.setText(3, 6, QStringLiteral("7"));
         page.speed->enabledWhen = [] { return false; };
         page.up->click();
         QCOMPARE(m_set.tables.sprdP.text(3, 6), QStringLiteral("7"));
-    }
-
-    void entryBoxCommitsOrRestores_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("told"); // a message said why
-        QTest::newRow("inside") << "30"
-                                << "30" << false;
-        QTest::newRow("the upper limit") << "60"
-                                         << "60" << false;
-        QTest::newRow("above") << "61"
-                               << "10" << true;
-        QTest::newRow("not a number") << "abc"
-                                      << "10" << true;
-        QTest::newRow("empty") << ""
-                               << "10" << true;
-    }
-    void entryBoxCommitsOrRestores() {
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
-        QFETCH(bool, told);
-        m_set.tables.sprdP.setText(3, 10, QStringLiteral("10"));
-        SamplePage page(context());
-        page.refreshNow();
-        page.box->setText(typed);
-        page.period->commit();
-        QCOMPARE(m_set.tables.sprdP.text(3, 10), stored);
-        QCOMPARE(page.box->text(), stored); // a refused text is replaced by the cell's
-        QCOMPARE(m_messages.size(), told ? 1 : 0);
-        if (told)
-            QVERIFY(m_messages.front().startsWith(QStringLiteral("PERIOD")));
-    }
-
-    void ruleMessagesAreShownOnce() {
-        m_set.tables.sprdP.setText(3, 10, QStringLiteral("ABC"));
-        SamplePage page(context());
-        auto& entry = page.bindEntry(
-            10, page.box,
-            CharactersFrom(QStringLiteral("ABC"), QStringLiteral("Disable Character.")));
-        page.refreshNow();
-        page.box->setText(QStringLiteral("AB D"));
-        entry.commit();
-        QCOMPARE(m_messages, QStringList{QStringLiteral("Disable Character.")});
-        QCOMPARE(page.box->text(), QStringLiteral("ABC"));
-    }
-
-    void correctedEntryWritesTheLimitAndSaysSo() {
-        const EntryRule rule = NumberEntry([] { return NumberRule::between(1, 120); });
-        const EntryVerdict above = rule(QStringLiteral("500"));
-        QCOMPARE(above.text, QStringLiteral("120"));
-        QVERIFY(above.message.contains(QStringLiteral("120")));
-        QCOMPARE(rule(QStringLiteral("-3")).text, QStringLiteral("1"));
-        QCOMPARE(rule(QStringLiteral("x")).kind, EntryVerdict::Kind::Restore);
-        QCOMPARE(rule(QStringLiteral("7")).message, QString());
     }
 
     void listWritesItsText() {

@@ -443,6 +443,7 @@ private Q_SLOTS:
         for (const QString& part :
              {QStringLiteral("meter [1] (12 channels, firmware 1.20) on DEMO"),
               QStringLiteral("This replaces the meter's settings."),
+              QStringLiteral("Logging and publishing pause for the transfer (about "),
               fromFile ? QStringLiteral("M1.CFG") : QStringLiteral("uploaded from meter [1]")})
             QVERIFY2(question.contains(part), qPrintable(question));
         const bool yes = answer == QMessageBox::Yes;

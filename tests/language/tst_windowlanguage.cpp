@@ -1,0 +1,319 @@
+// Every window in the program's language: its title, captions, buttons, tabs, menus and
+// headers go through translation, the recorder's own words stay as the recorder's screen shows
+// them, a window left open takes a language change at once, and without the translator the
+// texts of the code return.
+#include "clock/ClockDrift.h"
+#include "clock/ClockWriter.h"
+#include "clock/frmTD_DateReserve.h"
+#include "comm/EngineHarness.h"
+#include "dataview/SyntheticDataFile.h"
+#include "logging/DataTime.h"
+#include "monitor/MonitorFactory.h"
+#include "monitor/MonitorFixture.h"
+#include "monitor/SpanHeaderView.h"
+#include "pages/PageContextOf.h"
+#include "pages/frmInputKey.h"
+#include "pages/frmTD_P_ARM_DI.h"
+#include "pages/frmTD_P_Channel.h"
+#include "pages/frmTD_P_Display.h"
+#include "pages/frmTD_P_Main.h"
+#include "pages/frmTD_P_System.h"
+#include "paramset/ParamSet.h"
+#include "paramwindow/frmTD_Parameter.h"
+#include "support/ModalRecorder.h"
+#include "viewer/GraphViewerWindow.h"
+#include "viewer/TracePlot.h"
+#include "widgets/GradientLabel.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Stands in for a language: every text comes back marked, "«text»" (with its disambiguation,
+// "«text|which»"), so that a text a window did not put through translation stays unmarked.
+class MarkingTranslator final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char* disambiguation,
+                      int) const override {
+        QString text = QString::fromUtf8(source);
+        if (disambiguation && *disambiguation)
+            text += u'|' + QString::fromUtf8(disambiguation);
+        return u'«' + text + u'»';
+    }
+};
+
+// Every text a window shows: its title, captions, buttons, group titles, tabs, menus,
+// actions, list items and column headers.
+QStringList shownTexts(QWidget& window) {
+    QStringList out{window.windowTitle()};
+    for (auto* w : window.findChildren<QLabel*>())
+        out << w->text();
+    for (auto* w : window.findChildren<GradientLabel*>())
+        out << w->text();
+    for (auto* w : window.findChildren<QAbstractButton*>())
+        out << w->text();
+    for (auto* w : window.findChildren<QGroupBox*>())
+        out << w->title();
+    for (auto* w : window.findChildren<QTabWidget*>())
+        for (int i = 0; i < w->count(); ++i)
+            out << w->tabText(i);
+    for (auto* a : window.findChildren<QAction*>())
+        out << a->text();
+    for (auto* w : window.findChildren<QComboBox*>()) {
+        out << w->placeholderText();
+        for (int i = 0; i < w->count(); ++i)
+            out << w->itemText(i);
+    }
+    for (auto* w : window.findChildren<QTableWidget*>())
+        for (int c = 0; c < w->columnCount(); ++c)
+            if (w->horizontalHeaderItem(c))
+                out << w->horizontalHeaderItem(c)->text();
+    for (auto* w : window.findChildren<SpanHeaderView*>())
+        for (const SpanHeaderView::Cell& c : w->cells())
+            out << c.text;
+    return out;
+}
+
+// Whether `texts` hold `source` as the code has it, or (marked) as the translator gives it
+// back; the part after a %1 is the window's own and is not compared.
+bool holds(const QStringList& texts, const QString& source, bool marked) {
+    const qsizetype arg = source.indexOf(u'%');
+    const QString lead = (marked ? QStringLiteral("«") : QString()) + source.left(arg);
+    for (const QString& t : texts) {
+        if (arg >= 0 ? t.startsWith(lead)
+                     : t == lead + (marked ? QStringLiteral("»") : QString()) ||
+                           (marked && t.startsWith(lead + u'|')))
+            return true;
+    }
+    return false;
+}
+
+void changeLanguage() {
+    // Qt posts the change to every window; the windows take it with the next events.
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+struct Windows {
+    MonitorFixture monitor;
+    EngineHarness engine;
+    ClockWriter writer{engine.engine};
+    ClockDrift drift{engine.engine, engine.clock};
+    QTemporaryDir dir;
+    ParamSet set;
+};
+
+using Factory = std::function<std::unique_ptr<QWidget>(Windows&)>;
+
+Factory monitor(QDialog* (*create)(int, const MonitorContext&, QWidget*)) {
+    return [create](Windows& w) {
+        return std::unique_ptr<QWidget>(create(12, w.monitor.context(), nullptr));
+    };
+}
+
+// A parameter page on a new set of `channels` channels.
+template <typename Page>
+Factory page(int channels, int channel = 0) {
+    return [channels, channel](Windows& w) {
+        NewParameterSet(w.set, channels, QStringLiteral("2.00"));
+        return std::unique_ptr<QWidget>(std::make_unique<Page>(PageContextOf(w.set, channel)));
+    };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Factory)
+
+class TestWindowLanguage : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void windowTexts_data() {
+        QTest::addColumn<Factory>("open");
+        QTest::addColumn<bool>("live"); // takes a language change while it is open
+        QTest::addColumn<QStringList>("translated");
+        QTest::addColumn<QStringList>("kept"); // the recorder's own words
+        QTest::newRow("trend") << monitor(&CreateLineMonitor) << true
+                               << QStringList{"Single Monitoring - LINE",
+                                              "&Close",
+                                              "METER CLOCK",
+                                              "D.INPUT",
+                                              "ALARM",
+                                              "CARD"}
+                               << QStringList{"H.TREND VIEW", "(ALL CH)", "MEM:", "SDC:"};
+        QTest::newRow("bar") << monitor(&CreateBarMonitor) << true
+                             << QStringList{"Single Monitoring - BAR GRAPH", "&Close"}
+                             << QStringList{"BAR GRAPH", "[CH.01]", "MEM:"};
+        QTest::newRow("text") << monitor(&CreateTextMonitor) << true
+                              << QStringList{"Single Monitoring - TEXT", "&Close"}
+                              << QStringList{"TEXT VIEW", "CH01", "AL1"};
+        QTest::newRow("multi") << Factory([](Windows& w) {
+            return std::unique_ptr<QWidget>(CreateMultiMonitor(w.monitor.context(), nullptr));
+        }) << true << QStringList{"Multi Monitoring",
+                                  "&Close",
+                                  "COMM",
+                                  "PV",
+                                  "DI",
+                                  "RELAY",
+                                  "ALARM",
+                                  "COMM green: %1"}
+                               << QStringList{"CH.01"};
+        QTest::newRow("multi PV") << Factory([](Windows& w) {
+            return std::unique_ptr<QWidget>(CreateMultiPVMonitor(w.monitor.context(), nullptr));
+        }) << true << QStringList{"Multi Monitoring - PV", "COMM", "PV", "Light green and white%1"}
+                                  << QStringList{};
+        QTest::newRow("graph viewer") << Factory([](Windows& w) {
+            const QString file = w.dir.filePath(QStringLiteral("PLANT_03_20240304.TDD"));
+            const qint64 day = DataTime::parse(QStringLiteral("2024-03-04")).value_or(0);
+            SyntheticDataFile::plantDay(day, 12, 60).write(file);
+            auto viewer = std::make_unique<GraphViewerWindow>();
+            viewer->openFiles({file});
+            viewer->plot()->setCursorTime(double(day + 3600));
+            return std::unique_ptr<QWidget>(std::move(viewer));
+        }) << true << QStringList{"TD700 Graph Viewer - %1",
+                                  "&File",
+                                  "&View",
+                                  "Zoom &In",
+                                  "Channels",
+                                  "Events",
+                                  "Alarms and gaps",
+                                  "1 hour",
+                                  "At cursor",
+                                  "Shown: %1",
+                                  "Cursor: %1"}
+                                      << QStringList{};
+        QTest::newRow("clock") << Factory([](Windows& w) {
+            return std::make_unique<frmTD_DateReserve>(w.engine.engine, w.engine.clock, w.writer,
+                                                       w.drift);
+        }) << true << QStringList{"DATE/TIME RESERVE SETUP",
+                                  "PC Clock",
+                                  "Reserved Start",
+                                  "Year",
+                                  "Sec",
+                                  "SET",
+                                  "&Close",
+                                  "Same as PC clock",
+                                  "Meter clock%1"}
+                               << QStringList{"ON", "OFF"};
+        QTest::newRow("display page")
+            << page<frmTD_P_Display>(4) << false
+            << QStringList{"DISPLAY SETUP", "DISPLAY MODE", "BULER",
+                           "SCROLL SPEED",  "FILE LIST",    "&Close"}
+            << QStringList{"H.TREND", "HISTORY-VIEW", "OFF", "ON", "HORIZON", "SD CARD", "sec"};
+        QTest::newRow("system page")
+            << page<frmTD_P_System>(12) << false
+            << QStringList{"SYSTEM SETUP",    "LANGUAGE/FILE", "SAVE INTERVAL",
+                           "MACHINE ADDRESS", "YEAR",          "PC TIME"}
+            << QStringList{"KOREAN", "ENGLISH", "BLACK", "OFF", "min", "RS232C"};
+        QTest::newRow("alarm and D/I page")
+            << page<frmTD_P_ARM_DI>(4, 1) << false
+            << QStringList{"ALARM/DI SETUP", "SET VALUE", "UP RATE", "D/I LEVEL", "RELAY NO."}
+            << QStringList{"BYPASS", "START", "HIGH", "HOUR", "SEC."};
+        QTest::newRow("channel page")
+            << page<frmTD_P_Channel>(4, 1) << false
+            << QStringList{"CHANNEL SETUP", "INPUT TYPE", "READING / ADJUST",
+                           "채널 입력",     "상수 입력",  "MAX"}
+            << QStringList{"VDC", "T/C", "°C", "DIRECT", "AVG", "0000.0"};
+        QTest::newRow("home page, six channels")
+            << page<frmTD_P_Main>(6) << false
+            << QStringList{"SD 기록 및 표시채널 설정", "SD 기록", "표시채널", "닫기[&C]"}
+            << QStringList{"OFF", "ON", "01", "06"};
+        QTest::newRow("home page, twelve channels")
+            << page<frmTD_P_Main>(12) << false
+            << QStringList{"RECORD/DISPLAY Setup", "RECORD TO SD CARD", "DISPLAY GROUP"}
+            << QStringList{"OFF", "ON", "12"};
+        QTest::newRow("parameter window") << Factory([](Windows&) {
+            return std::unique_ptr<QWidget>(std::make_unique<frmTD_Parameter>(nullptr, QString()));
+        }) << false
+                                          << QStringList{"Parameter Setup", "&Upload (TD700 => PC)",
+                                                         "Save &As", "MATH. FUNCTION (M AREA)",
+                                                         "File Name"}
+                                          << QStringList{};
+    }
+
+    void windowTexts() {
+        QFETCH(Factory, open);
+        QFETCH(bool, live);
+        QFETCH(QStringList, translated);
+        QFETCH(QStringList, kept);
+        Windows windows;
+        std::unique_ptr<QWidget> window = open(windows);
+        window->show();
+        QApplication::processEvents();
+        const auto check = [&](bool marked) {
+            if (!live)
+                window = open(windows); // taken when it opens
+            const QStringList texts = shownTexts(*window);
+            for (const QString& t : translated)
+                QVERIFY2(holds(texts, t, marked), qPrintable(t));
+            for (const QString& t : kept)
+                QVERIFY2(holds(texts, t, false) && !holds(texts, t, true), qPrintable(t));
+        };
+        check(false);
+        MarkingTranslator language;
+        QApplication::installTranslator(&language);
+        changeLanguage();
+        check(true);
+        QApplication::removeTranslator(&language);
+        changeLanguage();
+        check(false);
+    }
+
+    // The three places that refuse a character each say, in their own translation, which
+    // characters they take.
+    void refusedCharacter_data() {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("which");
+        QTest::newRow("formula") << "formula"
+                                 << "a formula";
+        QTest::newRow("channel name") << "channel name"
+                                      << "a channel name";
+        QTest::newRow("file name") << "file name"
+                                   << "the SD card file name";
+    }
+    void refusedCharacter() {
+        QFETCH(QString, place);
+        QFETCH(QString, which);
+        ModalRecorder modals;
+        MarkingTranslator marking;
+        QVERIFY(QCoreApplication::installTranslator(&marking));
+        ParamSet set;
+        NewParameterSet(set, 4, QStringLiteral("2.00"));
+        const auto commit = [](QLineEdit* box, const QString& text) {
+            box->setText(text);
+            Q_EMIT box->editingFinished();
+        };
+        if (place == QLatin1String("formula")) {
+            frmInputKey dialog(frmInputKey::Kind::ChannelFormula, QStringLiteral("CH01+E"));
+            dialog.btnOK_Click();
+        } else if (place == QLatin1String("channel name")) {
+            frmTD_P_Channel page(PageContextOf(set, 1));
+            page.refreshNow();
+            commit(page.findChild<QLineEdit*>(QStringLiteral("txtCH_Name")),
+                   QStringLiteral("TANK 1"));
+        } else {
+            frmTD_P_System page(PageContextOf(set, 0, 5));
+            page.refreshNow();
+            commit(page.txtSD_FName, QStringLiteral("A B"));
+        }
+        QCoreApplication::removeTranslator(&marking);
+        QCOMPARE(modals.texts,
+                 QStringList{u'«' + QStringLiteral("Disable Character.|") + which + u'»'});
+    }
+};
+
+QTEST_MAIN(TestWindowLanguage)
+#include "tst_windowlanguage.moc"
