@@ -226,12 +226,14 @@ QStringList exportedRows(const QString& file, int channels) {
     QStringList rows;
     for (const QByteArray& line : csv.split('\n').mid(1)) {
         const QStringList cells = QString::fromUtf8(line).trimmed().split(u',');
-        if (cells.size() < 39)
+        // Time, then each channel's value, state and alarm columns, then DI and relays.
+        if (cells.size() < 3 + 3 * channels)
             continue;
         QStringList row{cells[0]};
         for (int ch = 1; ch <= channels; ++ch)
             row << (cells[ch].isEmpty() ? QString() : QString::number(cells[ch].toDouble()));
-        row += cells.mid(13, channels) + cells.mid(25, channels) + cells.mid(37, 2);
+        row += cells.mid(1 + channels, channels) + cells.mid(1 + 2 * channels, channels) +
+               cells.mid(1 + 3 * channels, 2);
         rows << row.join(u',');
     }
     return rows;
