@@ -2117,6 +2117,10 @@ Daily files of one meter are shown as one time line.</translation>
         <source>METER NOT ANSWERING — last values shown</source>
         <translation>METER NOT ANSWERING — last values shown</translation>
     </message>
+    <message>
+        <source>Meter %1</source>
+        <translation>Meter %1</translation>
+    </message>
 </context>
 <context>
     <name>StatusListModel</name>
@@ -2448,6 +2452,10 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
         <source>: the fields show what it holds, read at %1.</source>
         <translation>: the fields show what it holds, read at %1.</translation>
     </message>
+    <message>
+        <source>Meter %1</source>
+        <translation>Meter %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTD_Main</name>
@@ -2602,6 +2610,18 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
     <message>
         <source>Quit?</source>
         <translation>Quit?</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>TD700 Manual</source>
+        <translation>TD700 Manual</translation>
+    </message>
+    <message>
+        <source>Demo folder: %1</source>
+        <translation>Demo folder: %1</translation>
     </message>
 </context>
 <context>

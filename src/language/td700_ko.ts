@@ -2117,6 +2117,10 @@ Daily files of one meter are shown as one time line.</source>
         <source>METER NOT ANSWERING — last values shown</source>
         <translation>계기 응답 없음 — 마지막 값 표시 중</translation>
     </message>
+    <message>
+        <source>Meter %1</source>
+        <translation>계기 %1</translation>
+    </message>
 </context>
 <context>
     <name>StatusListModel</name>
@@ -2447,6 +2451,10 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
         <source>: the fields show what it holds, read at %1.</source>
         <translation>: 칸에는 %1에 읽은 계기의 값이 보입니다.</translation>
     </message>
+    <message>
+        <source>Meter %1</source>
+        <translation>계기 %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTD_Main</name>
@@ -2601,6 +2609,18 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
     <message>
         <source>Quit?</source>
         <translation>종료하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>파일 열기</translation>
+    </message>
+    <message>
+        <source>TD700 Manual</source>
+        <translation>TD700 설명서</translation>
+    </message>
+    <message>
+        <source>Demo folder: %1</source>
+        <translation>데모 폴더: %1</translation>
     </message>
 </context>
 <context>

@@ -184,7 +184,13 @@ MonitorDemo::MonitorDemo(int selectedChannels, const QString& home)
 MonitorDemo::~MonitorDemo() = default;
 
 MonitorContext MonitorDemo::context() {
-    return {&d->state, &d->tables, d->alarms.get(), &d->paths, &d->clock};
+    MonitorContext c;
+    c.state = &d->state;
+    c.tables = &d->tables;
+    c.alarms = d->alarms.get();
+    c.paths = &d->paths;
+    c.clock = &d->clock;
+    return c;
 }
 
 CommState& MonitorDemo::state() {

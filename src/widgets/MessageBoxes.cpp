@@ -3,6 +3,7 @@
 #include "widgets/ScreenFit.h"
 
 #include <QDialog>
+#include <QWidget>
 
 namespace {
 ModalHook& hook() {
@@ -29,13 +30,15 @@ int RunModal(QDialog& dialog) {
     return dialog.exec();
 }
 
-QString MessageTitle() {
-    return QStringLiteral("TD700_File");
+QString MessageTitle(const QWidget* parent) {
+    const QString title = parent ? parent->window()->windowTitle() : QString();
+    return title.isEmpty() ? QStringLiteral("TD700_File") : title;
 }
 
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                  const QString& title) {
-    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, title.isEmpty() ? MessageTitle(parent) : title, text, QMessageBox::Ok,
+                    parent);
     RunModal(box);
 }
 

@@ -70,7 +70,7 @@ private Q_SLOTS:
 
         QString opened;
         QString shown;
-        const ModalHook previous = SetModalHook([&](QDialog& dialog) {
+        const auto pressF1 = [&](QWidget& dialog) {
             opened = dialog.objectName();
             dialog.show();
             QApplication::processEvents();
@@ -78,10 +78,16 @@ private Q_SLOTS:
             QWidget* target = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
             QTest::keyClick(target, Qt::Key_F1);
             shown = shownPage(window->help());
+        };
+        const ModalHook previous = SetModalHook([&](QDialog& dialog) {
+            pressF1(dialog);
             return int(QDialog::Rejected);
         });
         window->action(MainCommand(command))->trigger();
         SetModalHook(previous);
+        // The monitors and the clock window stand beside the main window.
+        for (QDialog* beside : window->openWindows())
+            pressF1(*beside);
         QVERIFY2(!opened.isEmpty(), "no window opened");
         QCOMPARE(shown, page);
     }

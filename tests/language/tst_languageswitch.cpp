@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
@@ -41,27 +42,37 @@ private Q_SLOTS:
         QTest::addColumn<QString>("portButton");
         QTest::addColumn<QString>("linkHeader");
         QTest::addColumn<QString>("saveUnit");
+        QTest::addColumn<QString>("yesButton");    // Qt's own text
+        QTest::addColumn<QString>("monitorTitle"); // a monitor open meanwhile, port open
         QTest::newRow("Korean, port closed") << "ko" << false << "설정(&S)"
                                              << "사용 계기"
                                              << "포트 열기"
                                              << "통신"
-                                             << "초";
+                                             << "초"
+                                             << "예(&Y)"
+                                             << "";
         QTest::newRow("English, port closed") << "en" << false << "&Setup"
                                               << "Enable Meter"
                                               << "Port Open"
                                               << "Link"
-                                              << "sec";
+                                              << "sec"
+                                              << "&Yes"
+                                              << "";
         // A caption that follows the port's state is said in the new language too.
         QTest::newRow("Korean, port open") << "ko" << true << "설정(&S)"
                                            << "사용 계기"
                                            << "포트 닫기"
                                            << "통신"
-                                           << "초";
+                                           << "초"
+                                           << "예(&Y)"
+                                           << "단일 모니터링 - 트렌드 - 계기 1";
         QTest::newRow("English, port open") << "en" << true << "&Setup"
                                             << "Enable Meter"
                                             << "Port Close"
                                             << "Link"
-                                            << "sec";
+                                            << "sec"
+                                            << "&Yes"
+                                            << "Single Monitoring - LINE - Meter 1";
     }
     void switchingReappliesTheTexts() {
         QFETCH(QString, code);
@@ -71,6 +82,8 @@ private Q_SLOTS:
         QFETCH(QString, portButton);
         QFETCH(QString, linkHeader);
         QFETCH(QString, saveUnit);
+        QFETCH(QString, yesButton);
+        QFETCH(QString, monitorTitle);
 
         TestHome home;
         home.writeCommCfg(QString("DEMO,38400,N,8,1,Modbus RTU,OFF").split(u','));
@@ -83,8 +96,12 @@ private Q_SLOTS:
         QVERIFY(WriteSaveSettings(home.paths.saveDataIni(), save));
         VirtualClock clock;
         auto window = MakeMainWindow(clock, home);
-        if (portOpen)
+        if (portOpen) {
             window->togglePort();
+            QVERIFY(RunUntil(
+                clock, [&] { return window->engine().phase() == CommEngine::Phase::Polling; }));
+            window->action(MainCommand::mOnlineSingleLine)->trigger();
+        }
 
         // Through the menu, as a user switches: the window is open all the while.
         QMenu* languages = menuNamed(*window, "mLanguage");
@@ -103,6 +120,11 @@ private Q_SLOTS:
         QVERIFY(unit);
         QCOMPARE(unit->text(), saveUnit);
         QVERIFY(choice->isChecked());
+        QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
+        QVERIFY2(box.button(QMessageBox::Yes)->text() == yesButton,
+                 "Qt's own translations (Debian: qt6-translations-l10n) are not loaded");
+        const QList<QDialog*> open = window->openWindows();
+        QCOMPARE(open.isEmpty() ? QString() : open.first()->windowTitle(), monitorTitle);
     }
 
     // A settings file saved from a Korean dialog holds the words it always held.

@@ -26,7 +26,12 @@ private Q_SLOTS:
         QVERIFY(m_h->runUntil([this] {
             return m_h->engine.phase() == CommEngine::Phase::Polling && m_h->state().gPollCycleDone;
         }));
-        m_context = {&m_h->state(), &m_h->tables(), m_alarms.get(), &m_paths, &m_h->clock};
+        m_context = {};
+        m_context.state = &m_h->state();
+        m_context.tables = &m_h->tables();
+        m_context.alarms = m_alarms.get();
+        m_context.paths = &m_paths;
+        m_context.clock = &m_h->clock;
     }
 
     void cleanup() {

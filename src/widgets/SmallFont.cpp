@@ -1,0 +1,10 @@
+#include "widgets/SmallFont.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <algorithm>
+
+int SmallestFontPixels() {
+    const QFont f = QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont);
+    return std::max(10, QFontInfo(f).pixelSize());
+}
