@@ -90,6 +90,14 @@ std::array<int, MaxChannels> DecodeChannelStates(qint64 wordChannels7to12,
 }
 
 namespace {
+// A name as the meter holds it: padded with zero bytes to its ten characters.
+QString NameText(const QString& raw) {
+    const qsizetype end = raw.indexOf(QChar(u'\0'));
+    QString name = end < 0 ? raw : raw.left(end);
+    name.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return name.trimmed();
+}
+
 ChannelSettings MakeSettings(int decimals, int unitCode, const QString& unitText, int colourCode,
                              double high, double low, const QString& name) {
     ChannelSettings s;
@@ -97,7 +105,7 @@ ChannelSettings MakeSettings(int decimals, int unitCode, const QString& unitText
     s.format = ChannelFormat(s.decimals);
     s.unit = ::UnitText(unitCode, unitText);
     s.colour = ChannelColourCode(colourCode);
-    s.name = name.trimmed();
+    s.name = NameText(name);
     s.maxText = FormatValue(high, s.decimals);
     s.minText = FormatValue(low, s.decimals);
     s.midText = FormatValue((high + low) / 2, s.decimals);

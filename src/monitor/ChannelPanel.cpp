@@ -51,7 +51,11 @@ ChannelPanel::ChannelPanel(int channel, bool wholePanelToggles, int figureSize, 
     m_name = new ElidedLabel(this);
     m_name->setObjectName(QStringLiteral("lblCH_Name(%1)").arg(channel));
     MonitorStyle::styleCaption(m_name);
-    m_name->setFont(uf);
+    QFont namef = m_name->font();
+    namef.setPixelSize(12);
+    namef.setBold(false);
+    namef.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    m_name->setFont(namef);
     auto* nameRow = new QHBoxLayout;
     nameRow->setSpacing(6);
     nameRow->addWidget(m_name, 1);

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 int SmallestFontPixels() {
-    const QFont f = QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont);
-    return std::max(10, QFontInfo(f).pixelSize());
+    // Asked once: pictures ask it at every repaint, and a font lookup is not cheap.
+    static const int pixels = std::max(
+        10, QFontInfo(QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont)).pixelSize());
+    return pixels;
 }
