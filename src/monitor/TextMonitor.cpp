@@ -102,9 +102,16 @@ TextMonitor::TextMonitor(int channels, const MonitorContext& context, QWidget* p
         high->setObjectName(QStringLiteral("lblRangeH(%1)").arg(ch));
         auto* low = MonitorStyle::figure(card, 12);
         low->setObjectName(QStringLiteral("lblRangeL(%1)").arg(ch));
-        rangeBox->addWidget(MonitorStyle::caption(QStringLiteral("H"), card), 0, 0);
+        const auto rangeCaption = [card](const QString& text) {
+            QLabel* label = MonitorStyle::caption(text, card);
+            QFont f = label->font();
+            f.setPixelSize(std::max(f.pixelSize(), SmallestFontPixels()));
+            label->setFont(f);
+            return label;
+        };
+        rangeBox->addWidget(rangeCaption(QStringLiteral("H")), 0, 0);
         rangeBox->addWidget(high, 0, 1);
-        rangeBox->addWidget(MonitorStyle::caption(QStringLiteral("L"), card), 1, 0);
+        rangeBox->addWidget(rangeCaption(QStringLiteral("L")), 1, 0);
         rangeBox->addWidget(low, 1, 1);
         bottom->addLayout(rangeBox);
         auto* bar = new TwoColourBar(card);

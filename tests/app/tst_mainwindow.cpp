@@ -157,37 +157,6 @@ private Q_SLOTS:
         QCOMPARE(byButton, effectOf(false));
     }
 
-    void singleMeterMonitorFollowsTheChannelCount_data() {
-        QTest::addColumn<int>("statusRow");    // the meter clicked, 0: none
-        QTest::addColumn<int>("channelCount"); // forced when no meter is clicked
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QStringList>("opened");
-        QTest::newRow("6 channels, line")
-            << 2 << 0 << int(MainCommand::mOnlineSingleLine) << QStringList{"frmTD_Mon_Line06"};
-        QTest::newRow("4 channels, text")
-            << 3 << 0 << int(MainCommand::mOnlineSingleText) << QStringList{"frmTD_Mon_Text04"};
-        QTest::newRow("unknown count, bar")
-            << 0 << 8 << int(MainCommand::mOnlineSingleBar) << QStringList{};
-        QTest::newRow("unknown count, multi")
-            << 0 << 8 << int(MainCommand::mOnlineMulti) << QStringList{"frmTD_Mon_Multi"};
-    }
-
-    void singleMeterMonitorFollowsTheChannelCount() {
-        QFETCH(int, statusRow);
-        QFETCH(int, channelCount);
-        QFETCH(int, command);
-        Session s(Reach::Polling);
-        if (statusRow > 0)
-            s.engine().selectMeter(statusRow);
-        else
-            s.engine().state().gChannelCount = channelCount;
-        s.window->action(MainCommand(command))->trigger();
-        QStringList opened;
-        for (const QDialog* w : s.window->openWindows())
-            opened << w->objectName();
-        QTEST(opened, "opened");
-    }
-
     // The monitors stand beside the main window: the trend of meter 1 and the bar graph of
     // meter 3 at once, each on its meter whichever is selected, the menus usable meanwhile;
     // F1 in a monitor brings the guide above it; the main window closes them as it closes.
