@@ -2166,6 +2166,57 @@ Daily files of one meter are shown as one time line.</source>
     </message>
 </context>
 <context>
+    <name>SystemErrorTexts</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>그런 파일이나 디렉터리가 없습니다</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>권한이 없습니다</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>디렉터리가 아닙니다</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>디렉터리입니다</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>장치에 남은 공간이 없습니다</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>디스크 할당량을 초과했습니다</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>장치나 자원이 사용 중입니다</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>읽기 전용 파일 시스템입니다</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>파일이 이미 있습니다</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>입력/출력 오류</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>그런 장치가 없습니다</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>열린 파일이 너무 많습니다</translation>
+    </message>
+</context>
+<context>
     <name>TcpRtuLink</name>
     <message>
         <source>%1 did not accept the connection within %2 s.</source>

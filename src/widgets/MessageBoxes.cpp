@@ -1,6 +1,7 @@
 #include "widgets/MessageBoxes.h"
 
 #include "widgets/ScreenFit.h"
+#include "widgets/SystemErrorTexts.h"
 
 #include <QDialog>
 #include <QWidget>
@@ -19,6 +20,9 @@ ModalHook SetModalHook(ModalHook h) {
 }
 
 int RunModal(QDialog& dialog) {
+    // The operating system's words inside a message, in the program's language.
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+        box->setText(InProgramLanguage(box->text()));
     // Sized and placed before anyone sees it, the hook's windows as the user's.
     FitToScreen(dialog);
     if (hook())

@@ -4,6 +4,7 @@
 #include "logging/SaveSettings.h"
 #include "logging/frmTD_Set_DSave.h"
 #include "widgets/GradientLabel.h"
+#include "widgets/SystemErrorTexts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -44,20 +45,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("saveUnit");
         QTest::addColumn<QString>("yesButton");    // Qt's own text
         QTest::addColumn<QString>("monitorTitle"); // a monitor open meanwhile, port open
+        QTest::addColumn<QString>("systemError");  // the system's words in a message
         QTest::newRow("Korean, port closed") << "ko" << false << "설정(&S)"
                                              << "사용 계기"
                                              << "포트 열기"
                                              << "통신"
                                              << "초"
                                              << "예(&Y)"
-                                             << "";
+                                             << ""
+                                             << "(디렉터리가 아닙니다)";
         QTest::newRow("English, port closed") << "en" << false << "&Setup"
                                               << "Enable Meter"
                                               << "Port Open"
                                               << "Link"
                                               << "sec"
                                               << "&Yes"
-                                              << "";
+                                              << ""
+                                              << "(Not a directory)";
         // A caption that follows the port's state is said in the new language too.
         QTest::newRow("Korean, port open") << "ko" << true << "설정(&S)"
                                            << "사용 계기"
@@ -65,14 +69,16 @@ private Q_SLOTS:
                                            << "통신"
                                            << "초"
                                            << "예(&Y)"
-                                           << "단일 모니터링 - 트렌드 - 계기 1";
+                                           << "단일 모니터링 - 트렌드 - 계기 1"
+                                           << "(디렉터리가 아닙니다)";
         QTest::newRow("English, port open") << "en" << true << "&Setup"
                                             << "Enable Meter"
                                             << "Port Close"
                                             << "Link"
                                             << "sec"
                                             << "&Yes"
-                                            << "Single Monitoring - LINE - Meter 1";
+                                            << "Single Monitoring - LINE - Meter 1"
+                                            << "(Not a directory)";
     }
     void switchingReappliesTheTexts() {
         QFETCH(QString, code);
@@ -84,6 +90,7 @@ private Q_SLOTS:
         QFETCH(QString, saveUnit);
         QFETCH(QString, yesButton);
         QFETCH(QString, monitorTitle);
+        QFETCH(QString, systemError);
 
         TestHome home;
         home.writeCommCfg(QString("DEMO,38400,N,8,1,Modbus RTU,OFF").split(u','));
@@ -123,6 +130,7 @@ private Q_SLOTS:
         QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
         QVERIFY2(box.button(QMessageBox::Yes)->text() == yesButton,
                  "Qt's own translations (Debian: qt6-translations-l10n) are not loaded");
+        QCOMPARE(InProgramLanguage(QStringLiteral("(Not a directory)")), systemError);
         const QList<QDialog*> open = window->openWindows();
         QCOMPARE(open.isEmpty() ? QString() : open.first()->windowTitle(), monitorTitle);
     }
