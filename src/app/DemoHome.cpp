@@ -50,3 +50,7 @@ bool PrepareDemoHome(const QString& home, QString* error) {
     }
     return WriteSaveSettings(paths.saveDataIni(), save, error);
 }
+
+QString DefaultDemoHome() {
+    return QDir(AppPaths::userDataFolder()).filePath(QStringLiteral("demo"));
+}

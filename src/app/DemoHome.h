@@ -9,3 +9,7 @@
 // a folder whose port settings name another port is left alone (false).
 // False with `error` set when a file cannot be written.
 bool PrepareDemoHome(const QString& home, QString* error = nullptr);
+
+// The demonstration's own folder when no other is given: "demo" in the user's data folder
+// (…/TD700/demo). It is kept between runs.
+QString DefaultDemoHome();

@@ -142,6 +142,7 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
 
 frmTD_Main::~frmTD_Main() {
     SetPageSurroundings(nullptr, nullptr);
+    closeWindowsBeside();
     for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
         delete v.data();
     // The save tick and the engine stop before what they read goes; the engine lets go of
@@ -408,11 +409,23 @@ void frmTD_Main::buildStatusBar() {
     m_brokerPanel->setContentsMargins(6, 0, 6, 0);
     m_brokerPanel->hide();
     bar->addPermanentWidget(m_brokerPanel);
+    // The demonstration keeps its data files and saved parameter files in a folder of its
+    // own: the user finds them there after the program ends.
+    if (m_options.demo) {
+        m_demoPanel = new ElidedLabel(bar);
+        m_demoPanel->setObjectName(QStringLiteral("lblDemoFolder"));
+        m_demoPanel->setContentsMargins(6, 0, 6, 0);
+        m_demoPanel->setMaximumWidth(fontMetrics().averageCharWidth() * 48);
+        bar->addPermanentWidget(m_demoPanel);
+    }
     bar->addPermanentWidget(shpSend);
     bar->addPermanentWidget(shpRecv);
     m_texts->add([this] {
         shpSend->setCaption(tr("SEND"));
         shpRecv->setCaption(tr("RECV"));
+        if (m_demoPanel)
+            m_demoPanel->setText(
+                tr("Demo folder: %1").arg(QDir::toNativeSeparators(m_options.paths.home())));
         showFileStatus();
         if (m_panels[3]->text().isEmpty())
             m_panels[3]->setToolTip(tr("Link messages"));
@@ -856,6 +869,10 @@ void frmTD_Main::openMonitor(MainCommand command) {
     context.paths = &m_options.paths;
     context.clock = &m_clock;
     const int channels = m_engine->state().gChannelCount;
+    // Each monitor reads the settings tables only while they hold its own meter's settings.
+    context.settingsCurrent = [engine = m_engine.get()](int address) {
+        return engine->state().gSelAddress == address && engine->settingsComplete();
+    };
     std::unique_ptr<QDialog> monitor;
     switch (command) {
     case MainCommand::mOnlineSingleLine:
@@ -878,7 +895,46 @@ void frmTD_Main::openMonitor(MainCommand command) {
     }
     // A channel count the monitors do not know opens nothing.
     if (monitor)
-        RunModal(*monitor);
+        showBeside(std::move(monitor));
+}
+
+void frmTD_Main::showBeside(std::unique_ptr<QDialog> window) {
+    m_beside.removeAll(nullptr);
+    for (const QPointer<QDialog>& open : std::as_const(m_beside)) {
+        if (open->objectName() == window->objectName() &&
+            MonitorMeterAddress(open) == MonitorMeterAddress(window.get())) {
+            open->showNormal();
+            open->raise();
+            open->activateWindow();
+            return;
+        }
+    }
+    // A window of its own, not one kept above this one: the user arranges the monitors and
+    // the main window as the work asks. This window closes them when it closes.
+    QDialog* shown = window.release();
+    shown->setParent(nullptr, Qt::Window);
+    shown->setModal(false);
+    connect(shown, &QDialog::finished, shown, &QObject::deleteLater);
+    m_beside.append(shown);
+    FitToScreen(*shown);
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
+}
+
+QList<QDialog*> frmTD_Main::openWindows() const {
+    QList<QDialog*> out;
+    for (const QPointer<QDialog>& w : m_beside)
+        if (w && w->isVisible())
+            out << w;
+    return out;
+}
+
+void frmTD_Main::closeWindowsBeside() {
+    // Deleted at once: they read the engine, which goes with this window.
+    for (const QPointer<QDialog>& w : std::as_const(m_beside))
+        delete w.data();
+    m_beside.clear();
 }
 
 void frmTD_Main::openParameterWindow(const QString& file) {
@@ -894,7 +950,8 @@ void frmTD_Main::openFile(const QString& path) {
     const QFileInfo file(path);
     const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
     if (!file.isFile()) {
-        ShowMessage(this, QMessageBox::Warning, tr("%1 was not found.").arg(shown));
+        ShowMessage(this, QMessageBox::Warning, tr("%1 was not found.").arg(shown),
+                    tr("Open File"));
         return;
     }
     const QString suffix = file.suffix().toUpper();
@@ -904,20 +961,21 @@ void frmTD_Main::openFile(const QString& path) {
         openGraphViewer({file.absoluteFilePath()});
     else
         ShowMessage(this, QMessageBox::Warning,
-                    tr("%1 is neither a parameter file (.CFG) nor a data file (.TDD).").arg(shown));
+                    tr("%1 is neither a parameter file (.CFG) nor a data file (.TDD).").arg(shown),
+                    tr("Open File"));
 }
 
 void frmTD_Main::openLaterWindow(const QString& caption) {
     ShowMessage(this, QMessageBox::Information,
-                tr("%1 is not part of this version of the program yet.").arg(caption));
+                tr("%1 is not part of this version of the program yet.").arg(caption), caption);
 }
 
 void frmTD_Main::openDateReserve() {
     // The menu item is enabled only while the port polls; a port lost since keeps it shut.
     if (m_engine->phase() != CommEngine::Phase::Polling)
         return;
-    frmTD_DateReserve dialog(*m_engine, m_clock, *m_clockWriter, *m_clockDrift, this);
-    RunModal(dialog);
+    showBeside(
+        std::make_unique<frmTD_DateReserve>(*m_engine, m_clock, *m_clockWriter, *m_clockDrift));
 }
 
 void frmTD_Main::openAbout() {
@@ -940,7 +998,8 @@ void frmTD_Main::openManual() {
         if (LaunchDocument(manual, m_options.paths.home(), &message))
             return;
         ShowMessage(this, QMessageBox::Warning,
-                    message + u' ' + tr("The guide built into the program is shown instead."));
+                    message + u' ' + tr("The guide built into the program is shown instead."),
+                    tr("TD700 Manual"));
     }
     help().showManual();
 }
@@ -986,6 +1045,7 @@ void frmTD_Main::closeEvent(QCloseEvent* event) {
     for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
         if (v)
             v->close();
+    closeWindowsBeside();
     if (m_options.rememberGeometry) {
         QSettings s = windowSettings();
         s.setValue(QStringLiteral("main/geometry"), saveGeometry());

@@ -17,6 +17,7 @@ class ClockDrift;
 class ClockWriter;
 class CommView;
 class DataFileWriter;
+class ElidedLabel;
 class frmTD_Parameter;
 class GradientLabel;
 class GraphViewerWindow;
@@ -51,6 +52,7 @@ public:
         bool rememberGeometry = false;   // keep the window's place and size between runs
         bool rememberLanguage = false;   // keep the language chosen in Help > Language
         bool askBeforeQuit = true;       // "Quit?" on close
+        bool demo = false;               // the demonstration: the status bar names its folder
         // Called with every parameter window before it is shown (tests give it their own
         // file dialogs).
         std::function<void(frmTD_Parameter&)> prepareParameterWindow;
@@ -77,6 +79,8 @@ public:
     QString selectedMeterText() const;
     bool isCommViewVisible() const;
     QTableView* sprdStatusView() const { return m_statusView; }
+    // The monitors and the clock window open beside this window, oldest first.
+    QList<QDialog*> openWindows() const;
     // The guide: the program's, or this window's own when the program has none.
     HelpCentre& help();
 
@@ -135,6 +139,10 @@ private:
     void openPortSetup();
     void openMonitor(MainCommand command);
     void openLaterWindow(const QString& caption);
+    // Shows a monitor or the clock window beside this one, without blocking it; one that is
+    // open already (the same window of the same meter) comes to the front instead.
+    void showBeside(std::unique_ptr<QDialog> window);
+    void closeWindowsBeside();
     void openDateReserve();
     void openAbout();
     void openManual();
@@ -157,6 +165,7 @@ private:
     QString m_brokerEvent;    // the publisher's last message
     QString m_publishProblem; // why publishing did not start
     QLabel* m_brokerPanel = nullptr;
+    ElidedLabel* m_demoPanel = nullptr;
 
     std::map<MainCommand, QAction*> m_actions;
     QPushButton* m_buttons[15] = {};
@@ -183,4 +192,5 @@ private:
     bool m_portCaptionsOpen = false;
     LanguageFollower* m_texts = nullptr;
     QList<QPointer<GraphViewerWindow>> m_viewers;
+    QList<QPointer<QDialog>> m_beside;
 };

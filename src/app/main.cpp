@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 #include <optional>
@@ -100,9 +99,10 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption demoOption(
         QStringLiteral("demo"),
         QStringLiteral(
-            "Start on the built-in three-meter DEMO bus, with the port open, in a "
-            "fresh demo folder (a --home folder, when given, is set up for it unless it holds "
-            "settings for another port)."));
+            "Start on the built-in three-meter DEMO bus, with the port open, in the demo "
+            "folder (TD700/demo in the user's data folder; a --home folder, when given, is set "
+            "up for it unless it holds settings for another port). Files saved there are "
+            "kept."));
     const QCommandLineOption openOption(QStringLiteral("open"),
                                         QStringLiteral("Open the port at start."));
     // For tests: prints the status list once the meter scan is over or the time is up, and
@@ -186,7 +186,6 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    std::optional<QTemporaryDir> demoFolder;
     QString home = parser.value(homeOption);
     if (!home.isEmpty() && QFileInfo(home).exists() && !QFileInfo(home).isDir()) {
         err << "TD700_File: --home " << home
@@ -194,15 +193,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (parser.isSet(demoOption)) {
-        if (home.isEmpty()) {
-            demoFolder.emplace(QDir::tempPath() + QStringLiteral("/td700-demo-XXXXXX"));
-            if (!demoFolder->isValid()) {
-                err << "TD700_File: cannot create a demo folder: " << demoFolder->errorString()
-                    << '\n';
-                return 1;
-            }
-            home = demoFolder->path();
-        }
+        // A folder that stays: the data files and any parameter file saved in the demo are
+        // found there after the program ends, and the next demo goes on in it.
+        if (home.isEmpty())
+            home = DefaultDemoHome();
         QString error;
         if (!PrepareDemoHome(home, &error)) {
             err << "TD700_File: cannot set up the demo folder: " << error << '\n';
@@ -217,6 +211,7 @@ int main(int argc, char* argv[]) {
     options.paths = AppPaths::resolve(home);
     options.rememberGeometry = !parser.isSet(reportOption);
     options.rememberLanguage = true;
+    options.demo = parser.isSet(demoOption);
     frmTD_Main window(clock, options);
     window.show();
 

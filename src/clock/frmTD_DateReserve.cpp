@@ -57,8 +57,14 @@ frmTD_DateReserve::frmTD_DateReserve(CommEngine& engine, Clock& clock, ClockWrit
     , m_tmrSysRun(clock, QStringLiteral("tmrSysRun"), kRunTickMs, [this] { runClockFields(); }) {
     setObjectName(QStringLiteral("frmTD_DateReserve"));
     m_texts = new LanguageFollower(this);
-    m_texts->add([this] { setWindowTitle(tr("DATE/TIME RESERVE SETUP")); });
+    m_texts->add([this] { showTitle(); });
     buildUi();
+    // The window serves the selected meter, named in its title: another meter selected while
+    // it is open is read afresh, as at an opening.
+    connect(&engine, &CommEngine::selectedMeterChanged, this, [this] {
+        showTitle();
+        m_tmrRefresh.start();
+    });
 
     connect(&engine, &CommEngine::settingsStateChanged, this, [this](CommEngine::SettingsState st) {
         if (st == CommEngine::SettingsState::Complete)
@@ -106,6 +112,11 @@ frmTD_DateReserve::~frmTD_DateReserve() {
 }
 
 // ---- building ---------------------------------------------------------------------------
+
+void frmTD_DateReserve::showTitle() {
+    setWindowTitle(tr("DATE/TIME RESERVE SETUP") + QStringLiteral(" - ") +
+                   tr("Meter %1").arg(m_engine.state().gSelAddress));
+}
 
 void frmTD_DateReserve::buildUi() {
     const int unit = fontMetrics().height();

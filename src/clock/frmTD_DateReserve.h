@@ -71,6 +71,7 @@ protected:
     void done(int result) override;
 
 private:
+    void showTitle();
     enum class Group { Reserve, Clock };
 
     void buildUi();

@@ -101,16 +101,23 @@ std::array<int, MaxChannels> DecodeChannelStates(qint64 wordChannels7to12,
     return states;
 }
 
-ChannelSettings ReadChannelSettings(const DeviceTables& tables, int channel) {
-    const TextTable& t = tables.sprdP_CH;
-    const int column = channel + 1;
+namespace {
+// A name as the meter holds it: padded with zero bytes to its ten characters.
+QString NameText(const QString& raw) {
+    const qsizetype end = raw.indexOf(QChar(u'\0'));
+    QString name = end < 0 ? raw : raw.left(end);
+    name.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    return name.trimmed();
+}
+
+ChannelSettings MakeSettings(int decimals, int unitCode, const QString& unitText, int colourCode,
+                             double high, double low, const QString& name) {
     ChannelSettings s;
-    s.decimals = std::clamp(int(t.integer(column, 6)), 0, 4);
+    s.decimals = std::clamp(decimals, 0, 4);
     s.format = ChannelFormat(s.decimals);
-    s.unit = ::UnitText(int(t.integer(column, 7)), t.text(column, 2));
-    s.colour = ChannelColourCode(int(t.integer(column, 10)));
-    const double high = t.number(column, 21);
-    const double low = t.number(column, 22);
+    s.unit = ::UnitText(unitCode, unitText);
+    s.colour = ChannelColourCode(colourCode);
+    s.name = NameText(name);
     s.maxText = FormatValue(high, s.decimals);
     s.minText = FormatValue(low, s.decimals);
     s.midText = FormatValue((high + low) / 2, s.decimals);
@@ -118,6 +125,30 @@ ChannelSettings ReadChannelSettings(const DeviceTables& tables, int channel) {
     s.max = CaptionNumber(s.maxText);
     s.min = CaptionNumber(s.minText);
     return s;
+}
+} // namespace
+
+ChannelSettings ReadChannelSettings(const DeviceTables& tables, int channel) {
+    const TextTable& t = tables.sprdP_CH;
+    const int column = channel + 1;
+    return MakeSettings(int(t.integer(column, 6)), int(t.integer(column, 7)), t.text(column, 2),
+                        int(t.integer(column, 10)), t.number(column, 21), t.number(column, 22),
+                        t.text(column, 1));
+}
+
+ChannelSettings ReadScannedChannelSettings(const DeviceTables& tables, int row, int channel) {
+    // Six columns per channel from column 29: name, unit text, decimals, unit code, display
+    // range high and low.
+    const TextTable& m = tables.sprdMON;
+    const int first = 29 + 6 * channel;
+    return MakeSettings(int(m.integer(first + 2, row)), int(m.integer(first + 3, row)),
+                        m.text(first + 1, row), channel, m.number(first + 4, row),
+                        m.number(first + 5, row), m.text(first, row));
+}
+
+QString ChannelCaption(int channel, const QString& name) {
+    const QString number = QStringLiteral("CH%1").arg(channel + 1, 2, 10, QLatin1Char('0'));
+    return name.isEmpty() ? number : number + u' ' + name;
 }
 
 QString ThreeDigits(qint64 value) {

@@ -52,6 +52,7 @@ struct ChannelSettings {
     QString format;  // "0.0" ...
     QString unit;    // caption for the unit code
     int colour = 0;  // Windows RGB of the colour code
+    QString name;    // the channel's name ("BOILER-IN"), empty when it has none
     QString maxText; // range high in the channel's format
     QString minText; // range low
     QString midText; // (high + low) / 2
@@ -60,6 +61,11 @@ struct ChannelSettings {
     bool emptyRange() const { return max == min; }
 };
 ChannelSettings ReadChannelSettings(const DeviceTables& tables, int channel);
+// The same from what the scan read of every meter (sprdMON row `row`): every setting but the
+// colour, which is the channel's default colour.
+ChannelSettings ReadScannedChannelSettings(const DeviceTables& tables, int row, int channel);
+// "CH03 BOILER-IN", or "CH03" for a channel without a name.
+QString ChannelCaption(int channel, const QString& name);
 
 // The selected meter's row of the present-value table, decoded for the status area and the
 // channel values.

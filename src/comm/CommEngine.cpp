@@ -170,7 +170,7 @@ void CommEngine::startScan() {
     s.gNextCommand = RequestCode::RC_PROBE;
     s.gResumeMeter = 0;
     s.gCurMeter = 0;
-    s.gTrendSample = 0;
+    ++s.gPortOpens;
     m_silenceSinceUs = -1;
     applyInterval();
     m_tmrTX.start();

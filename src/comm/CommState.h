@@ -23,7 +23,7 @@ struct CommState {
     bool gPollCycleDone = false; // a present-value reply arrived since the last other read
     QByteArray gClockFrame;      // complete clock write frame, CRC included
     QByteArray gTxFrame;         // the frame being built
-    int gTrendSample = 0;        // sample index of the trend monitor
+    int gPortOpens = 0;          // times the port was opened: an open trend starts afresh
 
     int meterCount() const { return int(gMeterAddress.size()); }
     bool isOnline(int meter) const {

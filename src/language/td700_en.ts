@@ -2189,6 +2189,10 @@ Daily files of one meter are shown as one time line.</translation>
         <source>METER NOT ANSWERING — last values shown</source>
         <translation>METER NOT ANSWERING — last values shown</translation>
     </message>
+    <message>
+        <source>Meter %1</source>
+        <translation>Meter %1</translation>
+    </message>
 </context>
 <context>
     <name>SparkplugNode</name>
@@ -2262,6 +2266,57 @@ Daily files of one meter are shown as one time line.</translation>
     <message>
         <source>reading…</source>
         <translation>reading…</translation>
+    </message>
+</context>
+<context>
+    <name>SystemErrorTexts</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Not a directory</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Is a directory</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Device or resource busy</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>File exists</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>No such device</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Too many open files</translation>
     </message>
 </context>
 <context>
@@ -2551,6 +2606,10 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
         <source>The fields run with the meter&apos;s clock; a field you change keeps your value. SET writes the fields as they show. Logging and publishing pause while a write goes to the meter (about a second); the data files show the gap.</source>
         <translation>The fields run with the meter&apos;s clock; a field you change keeps your value. SET writes the fields as they show. Logging and publishing pause while a write goes to the meter (about a second); the data files show the gap.</translation>
     </message>
+    <message>
+        <source>Meter %1</source>
+        <translation>Meter %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTD_Main</name>
@@ -2705,6 +2764,18 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
     <message>
         <source>Quit?</source>
         <translation>Quit?</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>TD700 Manual</source>
+        <translation>TD700 Manual</translation>
+    </message>
+    <message>
+        <source>Demo folder: %1</source>
+        <translation>Demo folder: %1</translation>
     </message>
 </context>
 <context>

@@ -2189,6 +2189,10 @@ Daily files of one meter are shown as one time line.</source>
         <source>METER NOT ANSWERING — last values shown</source>
         <translation>계기 응답 없음 — 마지막 값 표시 중</translation>
     </message>
+    <message>
+        <source>Meter %1</source>
+        <translation>계기 %1</translation>
+    </message>
 </context>
 <context>
     <name>SparkplugNode</name>
@@ -2262,6 +2266,57 @@ Daily files of one meter are shown as one time line.</source>
     <message>
         <source>reading…</source>
         <translation>읽는 중…</translation>
+    </message>
+</context>
+<context>
+    <name>SystemErrorTexts</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>그런 파일이나 디렉터리가 없습니다</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>권한이 없습니다</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>디렉터리가 아닙니다</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>디렉터리입니다</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>장치에 남은 공간이 없습니다</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>디스크 할당량을 초과했습니다</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>장치나 자원이 사용 중입니다</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>읽기 전용 파일 시스템입니다</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>파일이 이미 있습니다</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>입력/출력 오류</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>그런 장치가 없습니다</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>열린 파일이 너무 많습니다</translation>
     </message>
 </context>
 <context>
@@ -2550,6 +2605,10 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
         <source>The fields run with the meter&apos;s clock; a field you change keeps your value. SET writes the fields as they show. Logging and publishing pause while a write goes to the meter (about a second); the data files show the gap.</source>
         <translation>각 칸은 계기 시계에 맞춰 흘러가며, 직접 바꾼 칸은 입력한 값을 유지합니다. [설정]을 누르면 표시된 값이 계기에 기록됩니다. 계기에 쓰는 동안(약 1초) 데이터 기록과 발행이 멈추며, 데이터 파일에 그 공백이 남습니다.</translation>
     </message>
+    <message>
+        <source>Meter %1</source>
+        <translation>계기 %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTD_Main</name>
@@ -2704,6 +2763,18 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
     <message>
         <source>Quit?</source>
         <translation>종료하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>파일 열기</translation>
+    </message>
+    <message>
+        <source>TD700 Manual</source>
+        <translation>TD700 설명서</translation>
+    </message>
+    <message>
+        <source>Demo folder: %1</source>
+        <translation>데모 폴더: %1</translation>
     </message>
 </context>
 <context>

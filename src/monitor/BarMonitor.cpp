@@ -5,6 +5,7 @@
 #include "monitor/ChannelBoard.h"
 #include "monitor/FigureLabel.h"
 #include "monitor/MonitorStyle.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/GradientLabel.h"
 #include "widgets/LanguageFollower.h"
 
@@ -20,7 +21,7 @@ QString BarMonitor::windowName(int channels) {
 BarMonitor::BarMonitor(int channels, const MonitorContext& context, QWidget* parent)
     : SingleMeterMonitor(context, channels, parent) {
     setObjectName(windowName(channels));
-    texts()->add([this] { setWindowTitle(tr("Single Monitoring - BAR GRAPH")); });
+    texts()->add([this] { setWindowTitle(meterTitle(tr("Single Monitoring - BAR GRAPH"))); });
 
     auto* content = MonitorStyle::panel(this);
     auto* frame = new QVBoxLayout(content);
@@ -49,6 +50,10 @@ BarMonitor::BarMonitor(int channels, const MonitorContext& context, QWidget* par
         nf.setPixelSize(14);
         name->setFont(nf);
         name->setMinimumHeight(24);
+        auto* channelName = new ElidedLabel(column);
+        channelName->setObjectName(QStringLiteral("lblCH_Name(%1)").arg(ch));
+        channelName->setAlignment(Qt::AlignCenter);
+        MonitorStyle::styleCaption(channelName);
         auto* scale = new BarScale(ch, column);
         auto* value = new FigureLabel(channels > 6 ? 26 : 34, column);
         value->setObjectName(QStringLiteral("lblCH_Val(%1)").arg(ch));
@@ -63,11 +68,13 @@ BarMonitor::BarMonitor(int channels, const MonitorContext& context, QWidget* par
         uf.setPixelSize(13);
         unit->setFont(uf);
         v->addWidget(name);
+        v->addWidget(channelName);
         v->addWidget(scale, 1);
         v->addWidget(value);
         v->addWidget(unit);
         board->addItem(column);
         m_names.append(name);
+        m_channelNames.append(channelName);
         m_scales.append(scale);
         m_values.append(value);
         m_units.append(unit);
@@ -80,12 +87,13 @@ void BarMonitor::refreshTick(const MeterReading& reading) {
     if (!context().tables)
         return;
     for (int ch = 0; ch < channels(); ++ch) {
-        const ChannelSettings s = ReadChannelSettings(*context().tables, ch);
+        const ChannelSettings s = meter().settings(ch);
         BarScale* scale = m_scales[ch];
         // The number takes the channel colour, so that bar and number are found together.
         m_names[ch]->setColours(s.colour, s.colour);
         scale->setColour(s.colour);
         m_units[ch]->setText(s.unit);
+        m_channelNames[ch]->setText(s.name);
         scale->setScaleTexts(s.maxText, s.midText, s.minText);
         scale->setScale(s.min, s.max);
 
@@ -99,8 +107,8 @@ void BarMonitor::refreshTick(const MeterReading& reading) {
         m_values[ch]->setPalette(vp);
 
         for (int a = 0; a < 4; ++a) {
-            if (alarmState(a, ch) != 0)
-                scale->setLamp(a, double(alarmSetValue(a, ch)));
+            if (meter().alarmState(a, ch) != 0)
+                scale->setLamp(a, double(meter().alarmValue(a, ch)));
             else
                 scale->setLamp(a, std::nullopt);
         }

@@ -5,6 +5,7 @@
 #include <QVector>
 
 class BarScale;
+class ElidedLabel;
 class GradientLabel;
 class QLabel;
 
@@ -27,6 +28,7 @@ protected:
 
 private:
     QVector<GradientLabel*> m_names;
+    QVector<ElidedLabel*> m_channelNames;
     QVector<BarScale*> m_scales;
     QVector<QLabel*> m_values;
     QVector<QLabel*> m_units;

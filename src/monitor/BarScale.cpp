@@ -2,6 +2,7 @@
 
 #include "comm/ChannelDisplay.h"
 #include "monitor/MonitorStyle.h"
+#include "widgets/SmallFont.h"
 #include "widgets/WinColour.h"
 
 #include <QCoreApplication>
@@ -12,9 +13,14 @@
 namespace {
 
 constexpr int Pad = 4; // above and below the bar area
-constexpr int LampSize = 13;
+// Room for the alarm's number in the system's smallest font.
+int lampSize() {
+    return std::max(13, SmallestFontPixels() + 3);
+}
 constexpr int LampStep = 9; // lamps of neighbouring alarms overlap a little
-constexpr int LampLane = 3 * LampStep + LampSize + 2;
+int lampLane() {
+    return 3 * LampStep + lampSize() + 2;
+}
 constexpr int MinTextLane = 24;
 constexpr int MinBar = 16;
 constexpr int ScalePixels = 11;
@@ -25,7 +31,7 @@ public:
     AlarmLamp(int number, QWidget* parent)
         : QWidget(parent)
         , m_number(number) {
-        setFixedSize(LampSize, LampSize);
+        setFixedSize(lampSize(), lampSize());
         setTexts();
     }
 
@@ -42,7 +48,7 @@ protected:
         p.setBrush(QColor(235, 30, 30));
         p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
         QFont f = font();
-        f.setPixelSize(10);
+        f.setPixelSize(SmallestFontPixels());
         f.setBold(true);
         p.setFont(f);
         p.setPen(Qt::white);
@@ -107,15 +113,15 @@ void BarScale::changeEvent(QEvent* event) {
 }
 
 QSize BarScale::sizeHint() const {
-    return {textLane() + LampLane + 40, 360};
+    return {textLane() + lampLane() + 40, 360};
 }
 QSize BarScale::minimumSizeHint() const {
-    return {textLane() + LampLane + MinBar, 120};
+    return {textLane() + lampLane() + MinBar, 120};
 }
 
 QRect BarScale::barArea() const {
     const int lane = textLane();
-    return QRect(lane, Pad, std::max(1, width() - LampLane - lane),
+    return QRect(lane, Pad, std::max(1, width() - lampLane() - lane),
                  std::max(1, height() - 2 * Pad));
 }
 
@@ -205,7 +211,7 @@ void BarScale::placeLamps() {
         // Each alarm has its own lane, so that two alarms on at one value stay apart.
         // A lamp at either end of the scale stays whole.
         const int top =
-            std::clamp(area.top() + *level - LampSize / 2, 0, std::max(0, height() - LampSize));
+            std::clamp(area.top() + *level - lampSize() / 2, 0, std::max(0, height() - lampSize()));
         lamp->move(area.right() + 2 + a * LampStep, top);
         lamp->show();
     }
@@ -256,6 +262,6 @@ void BarScale::paintEvent(QPaintEvent* event) {
     p.drawText(QRect(lane.left(), area.bottom() - fh + 2, lane.width(), fh),
                Qt::AlignRight | Qt::AlignBottom, m_minText);
     // The lamps' lane.
-    p.fillRect(QRect(area.right() + 1, area.top(), LampLane, area.height()),
+    p.fillRect(QRect(area.right() + 1, area.top(), lampLane(), area.height()),
                MonitorStyle::panelColour());
 }

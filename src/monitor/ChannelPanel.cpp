@@ -2,10 +2,12 @@
 
 #include "monitor/FigureLabel.h"
 #include "monitor/MonitorStyle.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/GradientLabel.h"
 #include "widgets/LanguageFollower.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -45,13 +47,28 @@ ChannelPanel::ChannelPanel(int channel, bool wholePanelToggles, int figureSize, 
     uf.setPixelSize(13);
     m_unit->setFont(uf);
 
+    // The name shares the unit's line and gives way to it where the panel is narrow.
+    m_name = new ElidedLabel(this);
+    m_name->setObjectName(QStringLiteral("lblCH_Name(%1)").arg(channel));
+    MonitorStyle::styleCaption(m_name);
+    QFont namef = m_name->font();
+    namef.setPixelSize(12);
+    namef.setBold(false);
+    namef.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    m_name->setFont(namef);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->setSpacing(6);
+    nameRow->addWidget(m_name, 1);
+    nameRow->addWidget(m_unit);
+
     layout->addWidget(m_number, 0, 0, 2, 1);
     layout->addWidget(m_value, 0, 1);
-    layout->addWidget(m_unit, 1, 1);
+    layout->addLayout(nameRow, 1, 1);
     layout->setColumnStretch(1, 1);
 
     for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_number),
-                       static_cast<QWidget*>(m_value), static_cast<QWidget*>(m_unit)})
+                       static_cast<QWidget*>(m_value), static_cast<QWidget*>(m_unit),
+                       static_cast<QWidget*>(m_name)})
         w->installEventFilter(this);
     if (m_wholePanel)
         setCursor(Qt::PointingHandCursor);

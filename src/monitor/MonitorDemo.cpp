@@ -54,6 +54,11 @@ constexpr DemoChannel Channels[12] = {
     {0, 300, 1, 4, 9, ""},     {0, 100, 1, 2, 10, ""},  {0, 14, 2, 5, 11, "pH"},
 };
 
+// The channels' names, as a plant names them (ten characters at most).
+constexpr const char* ChannelNames[12] = {"BOILER-IN", "BOILER-OUT", "FEED-V",  "FLOW-4",
+                                          "ROOM-RH",   "TC-MV",      "STEAM-P", "TANK-A",
+                                          "VALVE-9",   "FLUE-GAS",   "HALL-RH", "WATER-PH"};
+
 double demoValue(int meterRow, int channel, int tick) {
     const DemoChannel& c = Channels[channel];
     const double span = c.high - c.low;
@@ -158,6 +163,7 @@ void FillMonitorDemoData(CommState& state, DeviceTables& tables, int selectedCha
     for (int ch = 0; ch < 12; ++ch) {
         const DemoChannel& c = Channels[ch];
         TextTable& p = tables.sprdP_CH;
+        p.setText(ch + 1, 1, QString::fromLatin1(ChannelNames[ch]).leftJustified(10, QChar(0)));
         p.setText(ch + 1, 2, QString::fromLatin1(c.userUnit).leftJustified(6, QChar(0)));
         p.setNumber(ch + 1, 6, c.decimals);
         p.setNumber(ch + 1, 7, c.unitCode);
@@ -189,7 +195,13 @@ MonitorDemo::MonitorDemo(int selectedChannels, const QString& home)
 MonitorDemo::~MonitorDemo() = default;
 
 MonitorContext MonitorDemo::context() {
-    return {&d->state, &d->tables, d->alarms.get(), &d->paths, &d->clock};
+    MonitorContext c;
+    c.state = &d->state;
+    c.tables = &d->tables;
+    c.alarms = d->alarms.get();
+    c.paths = &d->paths;
+    c.clock = &d->clock;
+    return c;
 }
 
 CommState& MonitorDemo::state() {

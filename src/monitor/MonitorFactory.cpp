@@ -78,6 +78,11 @@ void RunMonitorTick(QDialog* window) {
         multi->tmrRefresh_Timer();
 }
 
+int MonitorMeterAddress(const QDialog* window) {
+    const auto* single = qobject_cast<const SingleMeterMonitor*>(window);
+    return single ? single->meter().address() : 0;
+}
+
 void SetMonitorTimerEnabled(QDialog* window, bool enabled) {
     QTimer* timer = nullptr;
     if (auto* single = qobject_cast<SingleMeterMonitor*>(window))

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class AlarmHistory;
 class AppPaths;
@@ -14,11 +15,17 @@ struct DeviceTables;
 // What a monitor window reads: the engine's state and tables, the alarm history, the program
 // folder (icons) and the clock (time labels, the PC's time). Monitors never talk to a meter.
 struct MonitorContext {
-    CommState* state = nullptr; // read, but for gTrendSample, which the trend window advances
+    const CommState* state = nullptr;
     const DeviceTables* tables = nullptr;
-    const AlarmHistory* alarms = nullptr;
+    const AlarmHistory* alarms = nullptr; // the selected meter's alarms
     const AppPaths* paths = nullptr;
     Clock* clock = nullptr;
+    // The meter a single-meter monitor shows, by slave address; 0: the meter selected when
+    // the window opens. The window stays on it when another meter is selected.
+    int address = 0;
+    // True while the settings tables hold the whole of the settings of the meter at
+    // `address`; unset: whenever that meter is the selected one.
+    std::function<bool(int address)> settingsCurrent;
 };
 
 // The single-meter monitors by channel count, named as the windows have always been named:
@@ -39,4 +46,6 @@ QStringList MonitorWindowNames(int channelCount);
 // Runs one refresh of a monitor window at once, as its timer would; and stops or restarts
 // that timer (pictures and tests drive the windows tick by tick).
 void RunMonitorTick(QDialog* window);
+// The slave address of the meter a single-meter monitor shows; 0 for any other window.
+int MonitorMeterAddress(const QDialog* window);
 void SetMonitorTimerEnabled(QDialog* window, bool enabled);

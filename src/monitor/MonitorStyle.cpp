@@ -84,6 +84,11 @@ QFrame* panel(QWidget* parent) {
 
 QLabel* caption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
+    styleCaption(label);
+    return label;
+}
+
+void styleCaption(QLabel* label) {
     QFont f = label->font();
     f.setPixelSize(11);
     f.setBold(true);
@@ -92,7 +97,6 @@ QLabel* caption(const QString& text, QWidget* parent) {
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, captionColour());
     label->setPalette(p);
-    return label;
 }
 
 QLabel* figure(QWidget* parent, int pixelSize) {

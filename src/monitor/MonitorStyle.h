@@ -26,6 +26,7 @@ void applyWindowPalette(QWidget* window);
 QFrame* panel(QWidget* parent);
 // A small caption ("D.INPUT", "MEM:").
 QLabel* caption(const QString& text, QWidget* parent);
+void styleCaption(QLabel* label);
 // A figure in a bold font of `pixelSize`.
 QLabel* figure(QWidget* parent, int pixelSize);
 // A heading ("H.TREND VIEW").

@@ -1,9 +1,6 @@
 #include "monitor/SingleMeterMonitor.h"
 
-#include "comm/CommState.h"
-#include "comm/DeviceTables.h"
 #include "core/Clock.h"
-#include "logging/AlarmHistory.h"
 #include "monitor/MonitorStatusArea.h"
 #include "monitor/MonitorStyle.h"
 #include "widgets/LanguageFollower.h"
@@ -24,10 +21,10 @@ constexpr int FrozenAfterTicks = 3;
 SingleMeterMonitor::SingleMeterMonitor(const MonitorContext& context, int channels, QWidget* parent)
     : QDialog(parent)
     , m_context(context)
+    , m_meter(context)
     , m_texts(new LanguageFollower(this))
     , m_channels(channels)
     , m_icons(context.paths) {
-    setModal(true);
     MonitorStyle::applyWindowPalette(this);
     m_timer.setInterval(500);
     connect(&m_timer, &QTimer::timeout, this, &SingleMeterMonitor::tmrDispGraph_Timer);
@@ -90,30 +87,8 @@ void SingleMeterMonitor::setContent(const QString& heading, const QString& subHe
     updateWarning(nullptr);
 }
 
-int SingleMeterMonitor::selectedRow() const {
-    return m_context.state ? m_context.state->gSelMeter + 1 : 0;
-}
-
-quint8 SingleMeterMonitor::alarmState(int alarm, int channel) const {
-    return m_context.alarms ? m_context.alarms->gAlarmState[std::size_t(alarm * 12 + channel)] : 0;
-}
-
-float SingleMeterMonitor::alarmSetValue(int alarm, int channel) const {
-    return m_context.alarms ? m_context.alarms->gAlarmSetValue[std::size_t(alarm * 12 + channel)]
-                            : 0.0f;
-}
-
-bool SingleMeterMonitor::alarmActive() const {
-    return m_context.alarms && m_context.alarms->gAlarmActive;
-}
-
-std::array<quint8, 48> SingleMeterMonitor::alarmStates() const {
-    if (!m_context.alarms)
-        return {};
-    std::array<quint8, 48> out{};
-    std::copy(m_context.alarms->gAlarmState.begin(), m_context.alarms->gAlarmState.end(),
-              out.begin());
-    return out;
+QString SingleMeterMonitor::meterTitle(const QString& kind) const {
+    return kind + QStringLiteral(" - ") + tr("Meter %1").arg(m_meter.address());
 }
 
 QString SingleMeterMonitor::pcTime() const {
@@ -122,13 +97,8 @@ QString SingleMeterMonitor::pcTime() const {
     return now.toString(QStringLiteral("HH:mm:ss"));
 }
 
-bool SingleMeterMonitor::dataFlows() const {
-    const CommState* s = m_context.state;
-    return s && m_context.tables && s->isOnline(s->gSelMeter) && s->gPollCycleDone;
-}
-
 void SingleMeterMonitor::tmrDispGraph_Timer() {
-    m_lastTickRefreshed = dataFlows();
+    m_lastTickRefreshed = m_meter.dataFlows();
     if (!m_lastTickRefreshed) {
         ++m_frozenTicks;
         updateWarning(nullptr);
@@ -136,9 +106,9 @@ void SingleMeterMonitor::tmrDispGraph_Timer() {
     }
     m_frozenTicks = 0;
     m_lastRefreshTime = pcTime();
-    const ChannelDisplay::MeterReading reading =
-        ChannelDisplay::ReadMeter(*m_context.tables, selectedRow());
-    m_status->showReading(reading, alarmActive());
+    const ChannelDisplay::MeterReading reading = m_meter.reading();
+    m_meter.refresh(reading);
+    m_status->showReading(reading, m_meter.alarmActive());
     refreshTick(reading);
     updateWarning(&reading);
 }

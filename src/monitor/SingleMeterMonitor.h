@@ -3,6 +3,7 @@
 #include "comm/ChannelDisplay.h"
 #include "monitor/MonitorFactory.h"
 #include "monitor/MonitorIcons.h"
+#include "monitor/MonitorMeter.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -13,16 +14,18 @@ class QBoxLayout;
 class QLabel;
 class QPushButton;
 
-// What the trend, bar and text monitors share: the 500 ms display timer that refreshes the
-// window only while the selected meter is on line and a monitoring cycle has completed, the
-// status area, the heading, the close button, and a plain warning when the picture is frozen
-// or the meter has stopped answering.
+// What the trend, bar and text monitors share: the meter shown (the one selected when the
+// window opened, named in the title), the 500 ms display timer that refreshes the window only
+// while that meter is on line and a monitoring cycle has completed, the status area, the
+// heading, the close button, and a plain warning when the picture is frozen or the meter has
+// stopped answering.
 class SingleMeterMonitor : public QDialog {
     Q_OBJECT
 public:
     SingleMeterMonitor(const MonitorContext& context, int channels, QWidget* parent);
 
     int channels() const { return m_channels; }
+    const MonitorMeter& meter() const { return m_meter; }
     MonitorStatusArea* statusArea() const { return m_status; }
     QTimer& tmrDispGraph() { return m_timer; }
     // The warning shown over the window (empty when the data is fresh).
@@ -41,11 +44,8 @@ protected:
     const MonitorContext& context() const { return m_context; }
     // Keeps the window's texts in the program's language (the window title of each kind).
     LanguageFollower* texts() const { return m_texts; }
-    int selectedRow() const;
-    quint8 alarmState(int alarm, int channel) const;
-    float alarmSetValue(int alarm, int channel) const;
-    bool alarmActive() const;
-    std::array<quint8, 48> alarmStates() const;
+    // The window's title: what it is and which meter it shows.
+    QString meterTitle(const QString& kind) const;
     const MonitorIcons& icons() const { return m_icons; }
     QString pcTime() const;
 
@@ -56,7 +56,6 @@ protected:
     void setContent(const QString& heading, const QString& subHeading, QWidget* content);
 
 private:
-    bool dataFlows() const;
     void updateWarning(const ChannelDisplay::MeterReading* reading);
     // Which warning stands over the picture; its text follows the language.
     enum class Warning { None, NoData, Frozen, NotAnswering };
@@ -64,6 +63,7 @@ private:
     void showWarning(Warning warning);
 
     MonitorContext m_context;
+    MonitorMeter m_meter;
     LanguageFollower* m_texts = nullptr;
     int m_channels;
     MonitorIcons m_icons;

@@ -5,6 +5,7 @@
 #include "monitor/MonitorStyle.h"
 #include "widgets/GradientLabel.h"
 #include "widgets/LanguageFollower.h"
+#include "widgets/SmallFont.h"
 #include "widgets/TwoColourBar.h"
 
 #include <QGridLayout>
@@ -37,7 +38,7 @@ QLabel* TextMonitor::lblALM(int array, int element) const {
 TextMonitor::TextMonitor(int channels, const MonitorContext& context, QWidget* parent)
     : SingleMeterMonitor(context, channels, parent) {
     setObjectName(windowName(channels));
-    texts()->add([this] { setWindowTitle(tr("Single Monitoring - TEXT")); });
+    texts()->add([this] { setWindowTitle(meterTitle(tr("Single Monitoring - TEXT"))); });
 
     // Two channels a row where the window is tall enough; on a laptop three or four a row,
     // so that every channel stays in sight.
@@ -101,9 +102,16 @@ TextMonitor::TextMonitor(int channels, const MonitorContext& context, QWidget* p
         high->setObjectName(QStringLiteral("lblRangeH(%1)").arg(ch));
         auto* low = MonitorStyle::figure(card, 12);
         low->setObjectName(QStringLiteral("lblRangeL(%1)").arg(ch));
-        rangeBox->addWidget(MonitorStyle::caption(QStringLiteral("H"), card), 0, 0);
+        const auto rangeCaption = [card](const QString& text) {
+            QLabel* label = MonitorStyle::caption(text, card);
+            QFont f = label->font();
+            f.setPixelSize(std::max(f.pixelSize(), SmallestFontPixels()));
+            label->setFont(f);
+            return label;
+        };
+        rangeBox->addWidget(rangeCaption(QStringLiteral("H")), 0, 0);
         rangeBox->addWidget(high, 0, 1);
-        rangeBox->addWidget(MonitorStyle::caption(QStringLiteral("L"), card), 1, 0);
+        rangeBox->addWidget(rangeCaption(QStringLiteral("L")), 1, 0);
         rangeBox->addWidget(low, 1, 1);
         bottom->addLayout(rangeBox);
         auto* bar = new TwoColourBar(card);
@@ -119,7 +127,7 @@ TextMonitor::TextMonitor(int channels, const MonitorContext& context, QWidget* p
             alarm->setFixedSize(34, 20);
             QFont af = alarm->font();
             af.setBold(true);
-            af.setPixelSize(11);
+            af.setPixelSize(std::max(11, SmallestFontPixels()));
             alarm->setFont(af);
             alarm->setAutoFillBackground(true);
             QPalette ap = alarm->palette();
@@ -151,14 +159,15 @@ void TextMonitor::refreshTick(const MeterReading& reading) {
     if (!context().tables)
         return;
     for (int ch = 0; ch < channels(); ++ch) {
-        const ChannelSettings s = ReadChannelSettings(*context().tables, ch);
+        const ChannelSettings s = meter().settings(ch);
         m_unit[ch]->setText(s.unit);
+        m_name[ch]->setText(ChannelCaption(ch, s.name));
         m_rangeH[ch]->setText(s.maxText);
         m_rangeL[ch]->setText(s.minText);
 
         for (int a = 0; a < 4; ++a) {
             const IndicatorPlace place = indicatorOf(ch, a);
-            m_alarms[place.array - 1][place.element]->setVisible(alarmState(a, ch) != 0);
+            m_alarms[place.array - 1][place.element]->setVisible(meter().alarmState(a, ch) != 0);
         }
 
         const bool invalid = reading.states[std::size_t(ch)] != 0;

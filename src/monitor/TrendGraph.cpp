@@ -1,12 +1,14 @@
 #include "monitor/TrendGraph.h"
 
 #include "monitor/MonitorStyle.h"
+#include "widgets/SmallFont.h"
 #include "widgets/WinColour.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTime>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -177,7 +179,7 @@ void TrendGraph::drawSegments(const QVector<TrendSegment>& segments,
     update(m_viewport);
 }
 
-void TrendGraph::drawMarkOn(QPainter& p, const TrendMark& mark) const {
+void TrendGraph::drawMarkOn(QPainter& p, const TrendMark& mark) {
     const int x = m_model.x(mark.sample);
     const int y = mark.y;
     const int dir = mark.started ? -1 : 1; // a start points in from the left, an end from the right
@@ -187,14 +189,35 @@ void TrendGraph::drawMarkOn(QPainter& p, const TrendMark& mark) const {
     p.drawLine(toPixels({x + dir * MarkSlantTwips, y - MarkSlantTwips}), toPixels({x, y}));
     QFont f = font();
     f.setBold(true);
-    f.setPixelSize(std::max(10, int(std::lround(195 * m_scale))));
+    f.setPixelSize(std::max(SmallestFontPixels(), int(std::lround(195 * m_scale))));
     p.setFont(f);
     const QString number = QString::number(mark.number);
     const QPointF at = mark.started ? toPixels({x - 250, y - 200}) : toPixels({x + 130, y - 200});
-    drawReadableText(
-        p,
-        QRectF(at, QSizeF(p.fontMetrics().horizontalAdvance(number) + 2, p.fontMetrics().height())),
-        Qt::AlignLeft | Qt::AlignTop, number, colour, m_white ? Qt::white : Qt::black);
+    QRectF box(at, QSizeF(p.fontMetrics().horizontalAdvance(number) + 2, p.fontMetrics().height()));
+    // The number stays in the picture: above the time axis, left of the picture's right edge.
+    const double right = m_viewport.width() - std::lround(m_model.left() * m_scale);
+    const double bottom = m_viewport.height();
+    box.moveLeft(std::clamp(box.left(), 0.0, std::max(0.0, right - box.width())));
+    box.moveTop(std::clamp(box.top(), 0.0, std::max(0.0, bottom - box.height())));
+    // Numbers of marks that meet are stacked, upwards while there is room, else downwards.
+    const QRectF first = box;
+    double step = -(box.height() + 1);
+    for (int tries = 0; tries < 16; ++tries) {
+        const bool covers = std::any_of(m_markLabels.cbegin(), m_markLabels.cend(),
+                                        [&](const QRectF& r) { return r.intersects(box); });
+        if (!covers)
+            break;
+        box.translate(0, step);
+        if (box.top() < 0 && step < 0) {
+            step = -step;
+            box = first.translated(0, step);
+        }
+    }
+    if (m_markLabels.size() >= 64)
+        m_markLabels.removeFirst();
+    m_markLabels.append(box);
+    drawReadableText(p, box, Qt::AlignLeft | Qt::AlignTop, number, colour,
+                     m_white ? Qt::white : Qt::black);
 }
 
 void TrendGraph::drawMarks(const QVector<TrendMark>& marks) {
@@ -211,6 +234,7 @@ void TrendGraph::redraw(const QVector<TrendSegment>& segments,
                         const std::array<int, ChannelDisplay::MaxChannels>& colours,
                         const QVector<TrendMark>& marks) {
     m_surface.fill(Qt::transparent);
+    m_markLabels.clear();
     drawSegments(segments, colours);
     drawMarks(marks);
     update();

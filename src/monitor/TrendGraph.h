@@ -76,7 +76,7 @@ private:
     // A scale strip without its bar: the number chip and the range texts, drawn turned.
     void drawStrip(QPainter& p, int channel, const QRect& r) const;
     void layoutParts();
-    void drawMarkOn(QPainter& p, const TrendMark& mark) const;
+    void drawMarkOn(QPainter& p, const TrendMark& mark);
     QPointF toPixels(const QPoint& twips) const;
     int strips() const { return m_model.variant().channels; }
     int stripWidth() const;
@@ -99,4 +99,7 @@ private:
         Scale drawnFor; // its bar position left out
     };
     mutable std::array<StripFace, ChannelDisplay::MaxChannels> m_stripFaces{};
+    // Where the newest marks' numbers stand on the surface: a number that would cover one of
+    // them is stacked above (or below) it.
+    QVector<QRectF> m_markLabels;
 };

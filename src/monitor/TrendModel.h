@@ -91,7 +91,7 @@ public:
     // The marks a redraw shows: those of channels whose trace is on.
     QVector<TrendMark> visibleMarks() const;
 
-    // The index of the next sample (gTrendSample) and of the newest one (-1 before the first).
+    // The index of the next sample and of the newest one (-1 before the first).
     int sample() const { return m_sample; }
     int newestSample() const { return m_sample - 1; }
     // x of sample s on the drawing surface, twips.

@@ -5,6 +5,7 @@
 #include "monitor/ChannelPanel.h"
 #include "monitor/MonitorStyle.h"
 #include "monitor/TrendGraph.h"
+#include "widgets/ElidedLabel.h"
 #include "widgets/GradientLabel.h"
 #include "widgets/LanguageFollower.h"
 
@@ -19,7 +20,7 @@ TrendMonitor::TrendMonitor(const TrendVariant& variant, const MonitorContext& co
     : SingleMeterMonitor(context, variant.channels, parent)
     , m_model(variant) {
     setObjectName(variant.windowName());
-    texts()->add([this] { setWindowTitle(tr("Single Monitoring - LINE")); });
+    texts()->add([this] { setWindowTitle(meterTitle(tr("Single Monitoring - LINE"))); });
 
     auto* content = new QWidget(this);
     auto* layout = new QVBoxLayout(content);
@@ -61,9 +62,8 @@ TrendMonitor::TrendMonitor(const TrendVariant& variant, const MonitorContext& co
     m_graph->setMarksEnabled(m_marksOn);
     m_background = tables ? tables->sprdP_Common.number(1, 15) : 0;
     m_graph->setWhiteBackground(m_background > 0);
-    m_model.restart(alarmStates());
-    if (context.state)
-        context.state->gTrendSample = 0;
+    m_model.restart(meter().alarmStates());
+    m_portOpens = context.state ? context.state->gPortOpens : 0;
     for (int i = 0; i < 6; ++i)
         m_timeLabels << QString();
     m_graph->setTimeLabels(m_timeLabels);
@@ -89,7 +89,7 @@ void TrendMonitor::refreshScales() {
     if (!context().tables)
         return;
     for (int ch = 0; ch < channels(); ++ch) {
-        const ChannelSettings s = ReadChannelSettings(*context().tables, ch);
+        const ChannelSettings s = meter().settings(ch);
         m_settings[std::size_t(ch)] = s;
         TrendChannelInput& in = m_inputs[std::size_t(ch)];
         in.max = s.max;
@@ -99,6 +99,7 @@ void TrendMonitor::refreshScales() {
         ChannelPanel* panel = m_panels[ch];
         const int numberColour = on ? s.colour : MonitorStyle::traceOffRgb();
         panel->lblCH()->setColours(numberColour, numberColour);
+        panel->lblCH_Name()->setText(s.name);
         showUnit(ch);
         m_scales[std::size_t(ch)] = {s.maxText, s.midText, s.minText,
                                      s.colour,  on,        m_barY[std::size_t(ch)]};
@@ -107,6 +108,10 @@ void TrendMonitor::refreshScales() {
 }
 
 void TrendMonitor::checkBackground() {
+    // The common settings are those of the selected meter; another meter's trend keeps the
+    // background it opened with.
+    if (!meter().settingsCurrent())
+        return;
     const double background = context().tables->sprdP_Common.number(1, 15);
     if (background == m_background)
         return;
@@ -122,11 +127,11 @@ void TrendMonitor::refreshTick(const MeterReading& reading) {
 
 void TrendMonitor::sampleStep(const MeterReading& reading) {
     checkBackground();
-    CommState* state = context().state;
-    if (state && state->gTrendSample != m_model.sample()) {
-        // The sample index was set back behind the window's back (the port was opened
-        // again): start the trend afresh rather than draw into the wrong places.
-        m_model.restart(alarmStates());
+    const CommState* state = context().state;
+    if (state && state->gPortOpens != m_portOpens) {
+        // The port was opened again: the trend starts afresh.
+        m_portOpens = state->gPortOpens;
+        m_model.restart(meter().alarmStates());
         redrawTrend();
     }
 
@@ -136,7 +141,7 @@ void TrendMonitor::sampleStep(const MeterReading& reading) {
         in.invalid = reading.states[std::size_t(ch)] != 0;
         in.value = reading.values[std::size_t(ch)];
         for (int a = 0; a < 4; ++a)
-            in.alarms[std::size_t(a)] = alarmState(a, ch);
+            in.alarms[std::size_t(a)] = meter().alarmState(a, ch);
         ChannelPanel* panel = m_panels[ch];
         panel->lblCH_Val()->setText(in.invalid ? InvalidValueText(s.decimals)
                                                : FormatValue(in.value, s.decimals));
@@ -153,8 +158,6 @@ void TrendMonitor::sampleStep(const MeterReading& reading) {
         m_graph->setTimeLabels(m_timeLabels);
         redrawTrend();
     }
-    if (state)
-        state->gTrendSample = m_model.sample();
     for (int ch = 0; ch < channels(); ++ch)
         m_scales[std::size_t(ch)].y = m_barY[std::size_t(ch)]; // the bars follow the values
     m_graph->setScales(m_scales);

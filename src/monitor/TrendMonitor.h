@@ -48,4 +48,5 @@ private:
     QStringList m_timeLabels;
     bool m_marksOn = false;
     double m_background = 0;
+    int m_portOpens = 0; // the port's opening the trend belongs to
 };

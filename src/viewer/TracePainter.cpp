@@ -2,6 +2,7 @@
 
 #include "comm/ChannelDisplay.h"
 #include "dataview/TimeTicks.h"
+#include "widgets/SmallFont.h"
 
 #include <QImage>
 #include <QPainter>
@@ -244,10 +245,12 @@ PlotLayout PlotLayout::of(const QRect& area, int bandRows, const QFontMetrics& m
     PlotLayout l;
     l.area = area;
     // Rows that a label of about the text's size reads in, unless the bands would take more
-    // than a third of the picture: then as many as fit, no lower than 9 pixels.
-    const int readable = std::max(13, metrics.height() * 4 / 5);
+    // than a third of the picture: then as many as fit, never so low that the label would be
+    // smaller than the system's smallest font.
+    const int least = SmallestFontPixels() + 2;
+    const int readable = std::max({13, least, metrics.height() * 4 / 5});
     const int fitting = bandRows > 0 ? area.height() / 3 / bandRows : readable;
-    l.bandRowHeight = std::clamp(fitting, 9, readable);
+    l.bandRowHeight = std::clamp(fitting, least, readable);
     const int timeHeight = 2 * metrics.height() + 10;
     const int bandsHeight = bandRows * l.bandRowHeight + (bandRows > 0 ? 6 : 0);
     const int left = area.left() + kLeftAxis;
@@ -263,7 +266,7 @@ PlotLayout PlotLayout::of(const QRect& area, int bandRows, const QFontMetrics& m
 namespace TracePainter {
 
 int bandLabelPixels(const PlotLayout& layout) {
-    return std::max(8, layout.bandRowHeight - 2);
+    return std::max(SmallestFontPixels(), layout.bandRowHeight - 2);
 }
 
 QRect axisLabelBox(const PlotLayout& l, int i, const QFontMetrics& metrics) {

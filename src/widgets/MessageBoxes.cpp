@@ -1,8 +1,10 @@
 #include "widgets/MessageBoxes.h"
 
 #include "widgets/ScreenFit.h"
+#include "widgets/SystemErrorTexts.h"
 
 #include <QDialog>
+#include <QWidget>
 
 namespace {
 ModalHook& hook() {
@@ -18,6 +20,9 @@ ModalHook SetModalHook(ModalHook h) {
 }
 
 int RunModal(QDialog& dialog) {
+    // The operating system's words inside a message, in the program's language.
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+        box->setText(InProgramLanguage(box->text()));
     // Sized and placed before anyone sees it, the hook's windows as the user's.
     FitToScreen(dialog);
     if (hook())
@@ -29,13 +34,15 @@ int RunModal(QDialog& dialog) {
     return dialog.exec();
 }
 
-QString MessageTitle() {
-    return QStringLiteral("TD700_File");
+QString MessageTitle(const QWidget* parent) {
+    const QString title = parent ? parent->window()->windowTitle() : QString();
+    return title.isEmpty() ? QStringLiteral("TD700_File") : title;
 }
 
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                  const QString& title) {
-    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, title.isEmpty() ? MessageTitle(parent) : title, text, QMessageBox::Ok,
+                    parent);
     RunModal(box);
 }
 

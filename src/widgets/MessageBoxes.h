@@ -14,11 +14,13 @@ using ModalHook = std::function<int(QDialog& dialog)>;
 ModalHook SetModalHook(ModalHook hook);
 int RunModal(QDialog& dialog);
 
-// The program's title for its message boxes.
-QString MessageTitle();
+// The title of a message box of `parent`: the title of the window that asks, which names
+// what the message is about; the program's name only for a box without a window.
+QString MessageTitle(const QWidget* parent);
 
-// A short message with an OK button ("Check.", a missing file, ...).
+// A short message with an OK button ("Check.", a missing file, ...); titled by the window
+// that asks unless `title` is given.
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                 const QString& title = MessageTitle());
+                 const QString& title = {});
 // A Yes/No question; true for Yes.
 bool AskYesNo(QWidget* parent, const QString& title, const QString& text);

@@ -1,17 +1,22 @@
 #include "AppTestSupport.h"
 #include "clock/ClockFrames.h"
 #include "clock/ClockWriter.h"
+#include "comm/ChannelDisplay.h"
 #include "comm/CommState.h"
+#include "comm/DeviceTables.h"
 #include "comm/RequestCodes.h"
 #include "help/HelpCentre.h"
 #include "help/HelpWindow.h"
 #include "help/ManualWindow.h"
+#include "monitor/BarMonitor.h"
+#include "monitor/MonitorFactory.h"
 #include "sim/SimBus.h"
 #include "simlink/SimSerialLink.h"
 #include "support/FakeSerialLink.h"
 
 #include <QAction>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -134,6 +139,8 @@ private Q_SLOTS:
             else
                 s.window->action(command)->trigger();
             QStringList effect = modals.seen;
+            for (const QDialog* w : s.window->openWindows())
+                effect << w->objectName();
             // The guide's windows stand beside the program's, not modally.
             const HelpCentre& guide = s.window->help();
             if (guide.helpWindow() && guide.helpWindow()->isVisible())
@@ -150,33 +157,57 @@ private Q_SLOTS:
         QCOMPARE(byButton, effectOf(false));
     }
 
-    void singleMeterMonitorFollowsTheChannelCount_data() {
-        QTest::addColumn<int>("statusRow");    // the meter clicked, 0: none
-        QTest::addColumn<int>("channelCount"); // forced when no meter is clicked
-        QTest::addColumn<int>("command");
-        QTest::addColumn<QStringList>("opened");
-        QTest::newRow("6 channels, line")
-            << 2 << 0 << int(MainCommand::mOnlineSingleLine) << QStringList{"frmTD_Mon_Line06"};
-        QTest::newRow("4 channels, text")
-            << 3 << 0 << int(MainCommand::mOnlineSingleText) << QStringList{"frmTD_Mon_Text04"};
-        QTest::newRow("unknown count, bar")
-            << 0 << 8 << int(MainCommand::mOnlineSingleBar) << QStringList{};
-        QTest::newRow("unknown count, multi")
-            << 0 << 8 << int(MainCommand::mOnlineMulti) << QStringList{"frmTD_Mon_Multi"};
-    }
-
-    void singleMeterMonitorFollowsTheChannelCount() {
-        QFETCH(int, statusRow);
-        QFETCH(int, channelCount);
-        QFETCH(int, command);
+    // The monitors stand beside the main window: the trend of meter 1 and the bar graph of
+    // meter 3 at once, each on its meter whichever is selected, the menus usable meanwhile;
+    // F1 in a monitor brings the guide above it; the main window closes them as it closes.
+    void monitorsOfTwoMetersStandBesideTheMainWindow() {
         Session s(Reach::Polling);
-        if (statusRow > 0)
-            s.engine().selectMeter(statusRow);
-        else
-            s.engine().state().gChannelCount = channelCount;
+        const auto select = [&](int row) {
+            s.engine().selectMeter(row);
+            QVERIFY(RunUntil(s.clock, [&] { return s.engine().settingsComplete(); }));
+        };
+        select(1);
+        s.window->action(MainCommand::mOnlineSingleLine)->trigger();
+        select(3);
+        s.window->action(MainCommand::mOnlineSingleBar)->trigger();
+        s.window->action(MainCommand::mOnlineSingleBar)->trigger(); // comes to the front
+        select(1);
+        const QList<QDialog*> windows = s.window->openWindows();
+        QStringList shown;
+        for (const QDialog* w : windows)
+            shown << w->objectName() + u' ' + w->windowTitle();
+        QCOMPARE(shown, (QStringList{"frmTD_Mon_Line12 Single Monitoring - LINE - Meter 1",
+                                     "frmTD_Mon_Bar04 Single Monitoring - BAR GRAPH - Meter 3"}));
+        // The bar graph shows meter 3's values in meter 3's format, meter 1 selected.
+        const DeviceTables& t = s.engine().tables();
+        QVERIFY(RunUntil(s.clock, [&] {
+            return s.engine().state().gPollCycleDone && !t.sprdMON.text(13, 3).isEmpty();
+        }));
+        RunMonitorTick(windows[1]);
+        const auto* bar = qobject_cast<BarMonitor*>(windows[1]);
+        for (int ch = 0; ch < 4; ++ch) {
+            const int decimals = int(t.sprdMON.integer(31 + 6 * ch, 3));
+            QCOMPARE(bar->valueLabel(ch)->text(),
+                     ChannelDisplay::FormatValue(t.sprdMON.number(13 + ch, 3), decimals));
+        }
+        QVERIFY(t.sprdMON.number(13, 1) != t.sprdMON.number(13, 3));
+
+        // The menus work meanwhile: the grids open beside them, the parameter window modally.
         ModalRecorder modals;
-        s.window->action(MainCommand(command))->trigger();
-        QTEST(modals.seen, "opened");
+        s.window->action(MainCommand::mOnlineMultiPV)->trigger();
+        s.window->action(MainCommand::mPMeterList)->trigger();
+        QCOMPARE(modals.seen, QStringList{"frmTD_Parameter"});
+        QCOMPARE(s.window->openWindows().size(), 3);
+
+        QTest::keyClick(windows[0], Qt::Key_F1);
+        HelpWindow* guide = s.window->help().helpWindow();
+        QVERIFY(guide && guide->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(guide));
+        QVERIFY(windows[0]->isVisible());
+
+        const QPointer<QDialog> trend = windows[0];
+        s.window->quitWithoutAsking();
+        QVERIFY(!trend);
     }
 
     void quitAsksAndNoKeepsThePort_data() {
@@ -309,30 +340,16 @@ private Q_SLOTS:
         QTEST(s.engine().state().gNextCommand, "nextCommand");
     }
 
-    void portSettingsShownAtStartUp_data() {
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QStringList>("panels"); // panels 1, 2 and 5
-        QTest::addColumn<QString>("rts");
-        const QStringList seven = QString("COM7,9600,E,7,2,Modbus RTU,ON").split(u',');
-        const QStringList defaults{"COM1", "38400,N,8,1", "Modbus RTU"};
-        QTest::newRow("seven lines")
-            << seven << QStringList{"COM7", "9600,E,7,2", "Modbus RTU"} << "ON";
-        // One line short: every setting falls back, not only the missing one.
-        QTest::newRow("six lines") << seven.mid(0, 6) << defaults << "OFF";
-        QTest::newRow("missing file") << QStringList{} << defaults << "OFF";
-    }
-
+    // The port settings the window starts with are in the status bar (how a short or missing
+    // file reads is the settings file's own affair).
     void portSettingsShownAtStartUp() {
-        QFETCH(QStringList, lines);
         TestHome home;
-        if (!lines.isEmpty())
-            home.writeCommCfg(lines);
+        home.writeCommCfg(QString("COM7,9600,E,7,2,Modbus RTU,ON").split(u','));
         VirtualClock clock;
         auto w = MakeMainWindow(clock, home);
-        QTEST((QStringList{w->statusPanelText(1), w->statusPanelText(2), w->statusPanelText(5)}),
-              "panels");
-        QTEST(w->engine().portSettings().rts, "rts");
-        QCOMPARE(w->engine().state().gChannelCount, 12);
+        QCOMPARE((QStringList{w->statusPanelText(1), w->statusPanelText(2), w->statusPanelText(5)}),
+                 (QStringList{"COM7", "9600,E,7,2", "Modbus RTU"}));
+        QCOMPARE(w->engine().portSettings().rts, QStringLiteral("ON"));
     }
 
     void communicationViewShowsFramesAndCounters() {

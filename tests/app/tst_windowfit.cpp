@@ -86,6 +86,11 @@ private Q_SLOTS:
               MainCommand::mSetDSave, MainCommand::mHelpAbout})
             session.window().runCommand(command);
         SetModalHook(previous);
+        // The monitors and the clock window stand beside the main window, still open.
+        QApplication::processEvents();
+        for (QDialog* beside : session.window().openWindows())
+            look(*beside);
+        QCOMPARE(session.window().openWindows().size(), 6);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 

@@ -34,42 +34,29 @@ QString shownPage(HelpCentre& help) {
 class TestHelpKeys : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // A parameter page is opened from Parameter Setup as a click on a value opens it.
     void f1OpensTheWindowsPage_data() {
         QTest::addColumn<int>("command");
         QTest::addColumn<bool>("polling");
-        QTest::addColumn<int>("grid"); // of Parameter Setup, -1: F1 in the window itself
-        QTest::addColumn<int>("row");
         QTest::addColumn<QString>("page");
-        const auto window = [](const char* name, MainCommand command, bool polling,
-                               const char* page) {
-            QTest::newRow(name) << int(command) << polling << -1 << 0 << QString(page);
-        };
-        window("Data Save Setup", MainCommand::mSetDSave, false, "data-saving.html");
-        window("Port Setup", MainCommand::mSetPort, false, "getting-connected.html#port-setup");
-        window("Meter List", MainCommand::mSetMC, false, "main-window.html#meter-list");
-        window("About", MainCommand::mHelpAbout, false, "index.html");
-        window("Monitoring - LINE", MainCommand::mOnlineSingleLine, true, "monitors.html#trend");
-        window("Multi Monitoring - PV", MainCommand::mOnlineMultiPV, true, "monitors.html#multi");
-        window("Date/Time Reserve", MainCommand::mPMeterSysDate, true, "clock.html#date-reserve");
-        const auto page = [](const char* name, frmTD_Parameter::Grid grid, int row,
-                             const char* anchor) {
-            QTest::newRow(name) << int(MainCommand::mPMeterList) << false << int(grid) << row
-                                << QString(anchor);
-        };
-        const auto common = frmTD_Parameter::Grid::Common, channel = frmTD_Parameter::Grid::Channel;
-        page("channel: input type", channel, 4, "parameter-pages.html#channel");
-        page("alarm: hysteresis", channel, 27, "parameter-pages.html#alarm");
-        page("record/display", common, 1, "parameter-pages.html#home");
-        page("display", common, 2, "parameter-pages.html#display");
-        page("system", common, 10, "parameter-pages.html#system");
+        QTest::newRow("Data Save Setup")
+            << int(MainCommand::mSetDSave) << false << "data-saving.html";
+        QTest::newRow("Port Setup")
+            << int(MainCommand::mSetPort) << false << "getting-connected.html#port-setup";
+        QTest::newRow("Meter List")
+            << int(MainCommand::mSetMC) << false << "main-window.html#meter-list";
+        QTest::newRow("About") << int(MainCommand::mHelpAbout) << false << "index.html";
+        QTest::newRow("Monitoring - LINE")
+            << int(MainCommand::mOnlineSingleLine) << true << "monitors.html#trend";
+        QTest::newRow("Multi Monitoring - PV")
+            << int(MainCommand::mOnlineMultiPV) << true << "monitors.html#multi";
+        QTest::newRow("Date/Time Reserve")
+            << int(MainCommand::mPMeterSysDate) << true << "clock.html#date-reserve";
     }
 
     void f1OpensTheWindowsPage() {
         QFETCH(int, command);
         QFETCH(bool, polling);
-        QFETCH(int, grid);
-        QFETCH(int, row);
+        QFETCH(QString, page);
         TestHome home;
         home.writeCommCfg(QStringList{QStringLiteral("DEMO")} + kDemoPort.mid(1));
         home.writeMeterList({"O\t12 ch", "O\t6 ch"});
@@ -80,27 +67,72 @@ private Q_SLOTS:
             QVERIFY(RunUntil(
                 clock, [&] { return window->engine().phase() == CommEngine::Phase::Polling; }));
         }
-        QStringList opened;
+
+        QString opened;
         QString shown;
-        const ModalHook previous = SetModalHook([&](QDialog& dialog) {
-            opened << dialog.objectName();
-            auto* parameters = qobject_cast<frmTD_Parameter*>(&dialog);
-            if (parameters && grid >= 0) {
-                parameters->clickCell(frmTD_Parameter::Grid(grid), row, 3);
-                return int(QDialog::Rejected);
-            }
+        const auto pressF1 = [&](QWidget& dialog) {
+            opened = dialog.objectName();
             dialog.show();
             QApplication::processEvents();
             // Where the keyboard is inside the window, or the window itself.
             QWidget* target = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
             QTest::keyClick(target, Qt::Key_F1);
             shown = shownPage(window->help());
+        };
+        const ModalHook previous = SetModalHook([&](QDialog& dialog) {
+            pressF1(dialog);
             return int(QDialog::Rejected);
         });
         window->action(MainCommand(command))->trigger();
         SetModalHook(previous);
-        QCOMPARE(opened.size(), grid >= 0 ? 2 : 1);
-        QTEST(shown, "page");
+        // The monitors and the clock window stand beside the main window.
+        for (QDialog* beside : window->openWindows())
+            pressF1(*beside);
+        QVERIFY2(!opened.isEmpty(), "no window opened");
+        QCOMPARE(shown, page);
+    }
+
+    // F1 on a parameter page, opened from Parameter Setup as a click on a value opens it, shows
+    // that page's section of the guide.
+    void f1OnTheParameterPages_data() {
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("page");
+        const int common = int(frmTD_Parameter::Grid::Common);
+        const int channel = int(frmTD_Parameter::Grid::Channel);
+        QTest::newRow("channel: input type") << channel << 4 << "parameter-pages.html#channel";
+        QTest::newRow("alarm: hysteresis") << channel << 27 << "parameter-pages.html#alarm";
+        QTest::newRow("record/display") << common << 1 << "parameter-pages.html#home";
+        QTest::newRow("display") << common << 2 << "parameter-pages.html#display";
+        QTest::newRow("system") << common << 10 << "parameter-pages.html#system";
+    }
+
+    void f1OnTheParameterPages() {
+        QFETCH(int, grid);
+        QFETCH(int, row);
+        QFETCH(QString, page);
+        TestHome home;
+        VirtualClock clock;
+        auto window = MakeMainWindow(clock, home);
+        QString shown;
+        QStringList opened;
+        const ModalHook previous = SetModalHook([&](QDialog& dialog) {
+            opened << dialog.objectName();
+            if (auto* parameters = qobject_cast<frmTD_Parameter*>(&dialog)) {
+                parameters->clickCell(frmTD_Parameter::Grid(grid), row, 3);
+                return int(QDialog::Rejected);
+            }
+            dialog.show();
+            QApplication::processEvents();
+            QWidget* target = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
+            QTest::keyClick(target, Qt::Key_F1);
+            shown = shownPage(window->help());
+            return int(QDialog::Rejected);
+        });
+        window->action(MainCommand::mPMeterList)->trigger();
+        SetModalHook(previous);
+        QCOMPARE(opened.size(), 2);
+        QCOMPARE(shown, page);
     }
 
     void f1InTheMainWindowAndHelpTheContents() {

@@ -4,12 +4,14 @@
 #include "logging/SaveSettings.h"
 #include "logging/frmTD_Set_DSave.h"
 #include "widgets/GradientLabel.h"
+#include "widgets/SystemErrorTexts.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
@@ -41,27 +43,42 @@ private Q_SLOTS:
         QTest::addColumn<QString>("portButton");
         QTest::addColumn<QString>("linkHeader");
         QTest::addColumn<QString>("saveUnit");
+        QTest::addColumn<QString>("yesButton");    // Qt's own text
+        QTest::addColumn<QString>("monitorTitle"); // a monitor open meanwhile, port open
+        QTest::addColumn<QString>("systemError");  // the system's words in a message
         QTest::newRow("Korean, port closed") << "ko" << false << "설정(&S)"
                                              << "계기 목록"
                                              << "포트 열기"
                                              << "통신"
-                                             << "초";
+                                             << "초"
+                                             << "예(&Y)"
+                                             << ""
+                                             << "(디렉터리가 아닙니다)";
         QTest::newRow("English, port closed") << "en" << false << "&Setup"
                                               << "Meter List"
                                               << "Port Open"
                                               << "Link"
-                                              << "sec";
+                                              << "sec"
+                                              << "&Yes"
+                                              << ""
+                                              << "(Not a directory)";
         // A caption that follows the port's state is said in the new language too.
         QTest::newRow("Korean, port open") << "ko" << true << "설정(&S)"
                                            << "계기 목록"
                                            << "포트 닫기"
                                            << "통신"
-                                           << "초";
+                                           << "초"
+                                           << "예(&Y)"
+                                           << "단일 모니터링 - 트렌드 - 계기 1"
+                                           << "(디렉터리가 아닙니다)";
         QTest::newRow("English, port open") << "en" << true << "&Setup"
                                             << "Meter List"
                                             << "Port Close"
                                             << "Link"
-                                            << "sec";
+                                            << "sec"
+                                            << "&Yes"
+                                            << "Single Monitoring - LINE - Meter 1"
+                                            << "(Not a directory)";
     }
     void switchingReappliesTheTexts() {
         QFETCH(QString, code);
@@ -71,6 +88,9 @@ private Q_SLOTS:
         QFETCH(QString, portButton);
         QFETCH(QString, linkHeader);
         QFETCH(QString, saveUnit);
+        QFETCH(QString, yesButton);
+        QFETCH(QString, monitorTitle);
+        QFETCH(QString, systemError);
 
         TestHome home;
         home.writeCommCfg(QString("DEMO,38400,N,8,1,Modbus RTU,OFF").split(u','));
@@ -83,8 +103,12 @@ private Q_SLOTS:
         QVERIFY(WriteSaveSettings(home.paths.saveDataIni(), save));
         VirtualClock clock;
         auto window = MakeMainWindow(clock, home);
-        if (portOpen)
+        if (portOpen) {
             window->togglePort();
+            QVERIFY(RunUntil(
+                clock, [&] { return window->engine().phase() == CommEngine::Phase::Polling; }));
+            window->action(MainCommand::mOnlineSingleLine)->trigger();
+        }
 
         // Through the menu, as a user switches: the window is open all the while.
         QMenu* languages = menuNamed(*window, "mLanguage");
@@ -103,6 +127,12 @@ private Q_SLOTS:
         QVERIFY(unit);
         QCOMPARE(unit->text(), saveUnit);
         QVERIFY(choice->isChecked());
+        QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
+        QVERIFY2(box.button(QMessageBox::Yes)->text() == yesButton,
+                 "Qt's own translations (Debian: qt6-translations-l10n) are not loaded");
+        QCOMPARE(InProgramLanguage(QStringLiteral("(Not a directory)")), systemError);
+        const QList<QDialog*> open = window->openWindows();
+        QCOMPARE(open.isEmpty() ? QString() : open.first()->windowTitle(), monitorTitle);
     }
 
     // A settings file saved from a Korean dialog holds the words it always held.

@@ -39,7 +39,15 @@ struct MonitorFixture {
             setValue(ch, 50);
         }
     }
-    MonitorContext context() { return {&state, &tables, &alarms, &paths, &clock}; }
+    MonitorContext context() {
+        MonitorContext c;
+        c.state = &state;
+        c.tables = &tables;
+        c.alarms = &alarms;
+        c.paths = &paths;
+        c.clock = &clock;
+        return c;
+    }
     void setValue(int channel, double value) {
         tables.sprdMON.setText(12 + channel, 1, QString::number(value));
     }

@@ -1,18 +1,15 @@
 #include "comm/ChannelDisplay.h"
 #include "core/AppPaths.h"
 #include "logging/AlarmHistory.h"
-#include "monitor/ChannelPanel.h"
 #include "monitor/MultiMonitor.h"
 #include "monitor/TrendMonitor.h"
 #include "support/EngineHarness.h"
 
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
-// The monitors against the engine polling the built-in simulated bus (meters 1: 12 channels,
-// 2: 6 channels, 3: 4 channels), on the virtual clock: what they show is what the engine
-// decoded, column for column.
+// The multi-meter grids against the engine polling the built-in simulated bus (meters 1: 12
+// channels, 2: 6 channels, 3: 4 channels), on the virtual clock.
 class TestMonitorLive : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -26,43 +23,17 @@ private Q_SLOTS:
         QVERIFY(m_h->runUntil([this] {
             return m_h->engine.phase() == CommEngine::Phase::Polling && m_h->state().gPollCycleDone;
         }));
-        m_context = {&m_h->state(), &m_h->tables(), m_alarms.get(), &m_paths, &m_h->clock};
+        m_context = {};
+        m_context.state = &m_h->state();
+        m_context.tables = &m_h->tables();
+        m_context.alarms = m_alarms.get();
+        m_context.paths = &m_paths;
+        m_context.clock = &m_h->clock;
     }
 
     void cleanup() {
         m_h.reset();
         m_alarms.reset();
-    }
-
-    void trendPlotsTheSelectedMetersValues() {
-        const CommState& s = m_h->engine.state();
-        const DeviceTables& t = m_h->engine.tables();
-        QCOMPARE(s.gChannelCount, 12);
-        std::unique_ptr<QDialog> dialog(CreateLineMonitor(s.gChannelCount, m_context, nullptr));
-        auto* w = qobject_cast<TrendMonitor*>(dialog.get());
-        QVERIFY(w);
-        SetMonitorTimerEnabled(w, false);
-        const int row = s.gSelMeter + 1;
-        for (int i = 0; i < 40; ++i) {
-            tick(w);
-            const int sample = w->model().newestSample();
-            QCOMPARE(sample, i);
-            const auto states = ChannelDisplay::DecodeChannelStates(t.sprdMON.integer(6, row),
-                                                                    t.sprdMON.integer(7, row));
-            for (int ch = 0; ch < 12; ++ch) {
-                const ChannelDisplay::ChannelSettings cs =
-                    ChannelDisplay::ReadChannelSettings(t, ch);
-                const QString shown = w->channelPanel(ch)->lblCH_Val()->text();
-                if (states[std::size_t(ch)] != 0) {
-                    QCOMPARE(w->model().history(sample, ch), ChannelDisplay::NoValue);
-                    QCOMPARE(shown, ChannelDisplay::InvalidValueText(cs.decimals));
-                    continue;
-                }
-                QCOMPARE(w->model().history(sample, ch), float(t.sprdMON.number(13 + ch, row)));
-                QCOMPARE(shown,
-                         ChannelDisplay::FormatValue(t.sprdMON.number(13 + ch, row), cs.decimals));
-            }
-        }
     }
 
     void gridsShowEveryMeter() {

@@ -1,39 +1,14 @@
 #include "core/AppPaths.h"
-#include "monitor/MonitorDemo.h"
 #include "monitor/MonitorIcons.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-// Every monitor window opens for every channel count with the demo bus and draws a picture.
+// The monitors' icons: the program folder's own where they can be read, ours otherwise.
 class TestMonitorPictures : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void everyWindowRenders_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("channels");
-        for (int channels : {12, 6, 4, 2})
-            for (const QString& name : MonitorWindowNames(channels)) {
-                if (name.startsWith(QLatin1String("frmTD_Mon_Multi")) && channels != 12)
-                    continue; // one bus, one picture
-                QTest::newRow(qPrintable(name)) << name << channels;
-            }
-    }
-
-    void everyWindowRenders() {
-        QFETCH(QString, name);
-        QFETCH(int, channels);
-        const QImage image = RenderMonitorDemo(name, channels);
-        QVERIFY(!image.isNull());
-        QVERIFY(image.width() > 400 && image.height() > 250);
-    }
-
-    void unknownNamesCreateNothing() {
-        QVERIFY(RenderMonitorDemo(QStringLiteral("frmTD_Mon_Line03"), 12, 1).isNull());
-        QVERIFY(RenderMonitorDemo(QStringLiteral("frmTD_Main"), 12, 1).isNull());
-    }
-
     void iconsComeFromTheProgramFolderWhenThere() {
         QTemporaryDir home;
         QImage red(16, 16, QImage::Format_ARGB32);

@@ -27,13 +27,11 @@ private Q_SLOTS:
     void factoryOpensTheVariantOfTheChannelCount() {
         QFETCH(int, channels);
         MonitorFixture f;
-        f.state.gTrendSample = 77;
         std::unique_ptr<QDialog> w(CreateLineMonitor(channels, f.context(), nullptr));
         QTEST(w ? w->objectName() : QString(), "name");
         if (!w)
             return;
-        QCOMPARE(w->windowTitle(), QStringLiteral("Single Monitoring - LINE"));
-        QCOMPARE(f.state.gTrendSample, 0); // a trend starts from sample 0
+        QCOMPARE(w->windowTitle(), QStringLiteral("Single Monitoring - LINE - Meter 1"));
         QCOMPARE(w->findChildren<ChannelPanel*>().size(), channels);
     }
 
@@ -78,13 +76,13 @@ private Q_SLOTS:
         TrendMonitor w(*TrendVariant::forChannels(12), f.context(), nullptr);
         w.tmrDispGraph().stop();
         w.tmrDispGraph_Timer();
-        QCOMPARE(f.state.gTrendSample, 1);
+        QCOMPARE(w.model().sample(), 1);
         QCOMPARE(w.channelPanel(0)->lblCH_Val()->text(), QStringLiteral("50.0"));
 
         f.state.gPollCycleDone = false; // a settings read is under way
         f.setValue(1, 60);
         w.tmrDispGraph_Timer();
-        QCOMPARE(f.state.gTrendSample, 1);
+        QCOMPARE(w.model().sample(), 1);
         QCOMPARE(w.channelPanel(0)->lblCH_Val()->text(), QStringLiteral("50.0"));
         QCOMPARE(w.warningText(), QString()); // one missed tick is no stop
         w.tmrDispGraph_Timer();
@@ -94,7 +92,7 @@ private Q_SLOTS:
         f.state.gPollCycleDone = true;
         f.state.gMeterOnline = {false}; // the selected meter dropped out
         w.tmrDispGraph_Timer();
-        QCOMPARE(f.state.gTrendSample, 1);
+        QCOMPARE(w.model().sample(), 1);
 
         f.state.gMeterOnline = {true};
         f.tables.sprdMON.setText(1, 1, QStringLiteral("NG"));
@@ -197,16 +195,16 @@ private Q_SLOTS:
         QVERIFY(box->left() >= 0);
     }
 
-    void sampleIndexSetBackRestartsTheTrend() {
+    void portOpenedAgainRestartsTheTrend() {
         MonitorFixture f(2);
         TrendMonitor w(*TrendVariant::forChannels(2), f.context(), nullptr);
         w.tmrDispGraph().stop();
         for (int i = 0; i < 10; ++i)
             w.tmrDispGraph_Timer();
-        QCOMPARE(f.state.gTrendSample, 10);
-        f.state.gTrendSample = 0; // the port was opened again
+        QCOMPARE(w.model().sample(), 10);
+        ++f.state.gPortOpens;
         w.tmrDispGraph_Timer();
-        QCOMPARE(f.state.gTrendSample, 1);
+        QCOMPARE(w.model().sample(), 1);
         QVERIFY(w.model().redrawSegments({}, 1000).isEmpty());
     }
 };
