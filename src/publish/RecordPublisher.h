@@ -77,6 +77,17 @@ public:
     // Writes the state of every meter whose delivered position moved, and waits for the disk.
     void writeStates();
 
+    // Whether a data file of the meter (a name in the data folder) holds a record that is to
+    // reach the broker and has not (QoS 1): such a file must not be deleted. A file holding
+    // records not numbered yet counts as holding such records.
+    bool holdsUndelivered(int address, const QString& file) const;
+    // Data files of the meter were deleted on purpose, every record in them delivered: their
+    // numbers are dropped without a word (the records still there keep theirs).
+    void filesDeleted(int address, const QStringList& files);
+    // The time stamp (seconds since 2000 of the PC's clock, as DataTime counts) of the oldest
+    // record still waiting for the broker; nothing when none waits.
+    std::optional<qint64> oldestWaitingStamp() const;
+
 Q_SIGNALS:
     // A line worth telling the user (standard error, the status bar).
     void message(const QString& text);
@@ -133,6 +144,7 @@ private:
     bool m_metersKnown = false;
     QSet<int> m_cleared;        // meters not in the list whose retained messages were cleared
     QSet<QString> m_otherNodes; // sessions of other programs seen publishing as our node
+    QHash<int, QSet<QString>> m_deletedFiles; // per meter, deleted on purpose, all delivered
     struct Flight {
         int address = 0;
         qint64 seq = 0; // 0: not a record (status, meta, link)
