@@ -23,6 +23,7 @@ function(td700_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   td700_warnings(${name})
+  set_property(GLOBAL APPEND PROPERTY TD700_TARGETS ${name})
 endfunction()
 
 # td700_program(name SOURCES ... LIBS ...)
@@ -31,6 +32,7 @@ function(td700_program name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   td700_warnings(${name})
+  set_property(GLOBAL APPEND PROPERTY TD700_TARGETS ${name})
 endfunction()
 
 # The screen GUI tests run on: a usual desktop of 1920 x 1080 (the offscreen platform's own is
@@ -48,6 +50,7 @@ function(td700_test name)
   target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   td700_warnings(${name})
+  set_property(GLOBAL APPEND PROPERTY TD700_TARGETS ${name})
   add_test(NAME ${name} COMMAND ${name})
   # Tests run in the texts of the code and a neutral locale, whatever the developer's shell
   # speaks (a Korean LANG must not change a message or a number a test compares).

@@ -2,8 +2,8 @@
 // set (a patch) and on its own, a text either makes a parameter file or names its faults; a
 // file it makes is one the loader takes, and its own text reads back to the same bytes.
 #include "paramset/ParamFile.h"
-#include "paramset/ParamTextExport.h"
-#include "paramset/ParamTextImport.h"
+#include "paramtext/ParamTextExport.h"
+#include "paramtext/ParamTextImport.h"
 
 #include <QFile>
 #include <cstdlib>

@@ -2,6 +2,7 @@
 
 #include "clock/ClockDrift.h"
 #include "comm/CommState.h"
+#include "comm/MeterModels.h"
 #include "core/TextTable.h"
 
 #include <QBrush>

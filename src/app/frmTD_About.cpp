@@ -60,7 +60,7 @@ frmTD_About::frmTD_About(QWidget* parent)
     mark->setPixmap(productMark(markSize, devicePixelRatioF()));
     mark->setAlignment(Qt::AlignTop);
 
-    auto* title = new QLabel(QStringLiteral("TD700 EV5.4.1 (File Type)"), this);
+    auto* title = new QLabel(ProgramCaption(), this);
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.45);
     big.setBold(true);

@@ -16,6 +16,7 @@
 #include "comm/SerialLink.h"
 #include "core/Clock.h"
 #include "core/TextLines.h"
+#include "core/Version.h"
 #include "core/WinRgb.h"
 #include "help/HelpCentre.h"
 #include "language/Language.h"
@@ -25,7 +26,7 @@
 #include "logging/frmTD_Set_DSave.h"
 #include "monitor/MonitorFactory.h"
 #include "pages/PageFactory.h"
-#include "paramset/frmTD_Parameter.h"
+#include "paramwindow/frmTD_Parameter.h"
 #include "publish/EnginePublishing.h"
 #include "publish/RecordPublisher.h"
 #include "publish/frmTD_Set_Publish.h"
@@ -123,7 +124,7 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
     // The parameter pages find the alarm type pictures in this program folder.
     SetPageSurroundings(&m_options.paths, &m_clock);
     setObjectName(QStringLiteral("frmTD_Main"));
-    setWindowTitle(QStringLiteral("TD700 EV5.4.1 (File Type)"));
+    setWindowTitle(ProgramCaption());
     buildUi();
     connectEngine();
     startUp();

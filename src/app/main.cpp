@@ -8,7 +8,7 @@
 #include "help/HelpCentre.h"
 #include "language/Language.h"
 #include "logging/SaveSettings.h"
-#include "paramset/ParamSetFiles.h"
+#include "paramtext/ParamSetFiles.h"
 #include "viewer/GraphViewerWindow.h"
 
 #include <QApplication>
@@ -84,8 +84,8 @@ int main(int argc, char* argv[]) {
     ApplyAppStyle(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("TD700 EV5.4.1 (File Type): the PC companion of the TD700 recorders."));
+    parser.setApplicationDescription(ProgramCaption() +
+                                     QStringLiteral(": the PC companion of the TD700 recorders."));
     parser.addHelpOption();
     // Qt's own version option prints the version alone; ours adds the build day, as the
     // other two programs do.

@@ -6,7 +6,8 @@
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamSetFiles.h"
+#include "paramtext/ParamAudit.h"
+#include "paramtext/ParamSetFiles.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -62,34 +63,6 @@ QString lineOf(const MeterAudit& m) {
         return m.why.isEmpty() ? resultText(m.result)
                                : QStringLiteral("%1 (%2)").arg(resultText(m.result), m.why);
     }
-}
-
-// Every key a row, a formula or --ignore can name.
-QSet<QString> knownKeys() {
-    QSet<QString> keys{QStringLiteral("CH_FORMULA"), QStringLiteral("MEM_FORMULA")};
-    for (const ParamField& f : CommonFields())
-        keys.insert(f.key);
-    for (int version : {0, VersionReferenceJunction})
-        for (const ParamField& f : ChannelFields(version))
-            keys.insert(f.key);
-    return keys;
-}
-
-// The key of a row whose caption the user wrote as a key ("UNIT_TEXT" for UNIT_NAME).
-QString keyHint(const QString& word) {
-    for (int version : {0, VersionReferenceJunction})
-        for (const QVector<ParamField>* fields : {&CommonFields(), &ChannelFields(version)})
-            for (const ParamField& f : *fields)
-                if (QString(f.caption).replace(u' ', u'_').compare(word, Qt::CaseInsensitive) == 0)
-                    return QStringLiteral(": the row %1 has the key %2").arg(f.caption, f.key);
-    return QString();
-}
-
-// Each meter of a bus answers at its own address, as a download to all of them leaves it.
-bool ownAddress(const ParamDifference& d) {
-    return d.area == ParamDifference::Area::Common &&
-           std::find(std::begin(MachineAddressRows), std::end(MachineAddressRows), d.row) !=
-               std::end(MachineAddressRows);
 }
 
 QString identityOf(const ParamSet& set) {
@@ -201,10 +174,7 @@ private:
                         .arg(meter.describe(), identityOf(m_reference));
             return;
         }
-        for (const ParamDifference& d : CompareParameterSets(m_reference, uploaded, false))
-            if (d.downloaded && d.area != ParamDifference::Area::Model &&
-                !m_ignore.contains(d.key) && !ownAddress(d))
-                m.differences << d;
+        m.differences = AuditDifferences(m_reference, uploaded, m_ignore);
         m.result = m.differences.isEmpty() ? MeterAudit::Result::Same : MeterAudit::Result::Differs;
     }
 
@@ -234,10 +204,9 @@ private:
 
 int CfgAudit(CliContext& c, const QString& reference, const QStringList& ignore,
              const QString& outDir) {
-    const QSet<QString> keys = knownKeys();
     for (const QString& key : ignore)
-        if (!keys.contains(key)) {
-            c.err << "td700: --ignore names no row key '" << key << "'" << keyHint(key)
+        if (!AuditKeys().contains(key)) {
+            c.err << "td700: --ignore names no row key '" << key << "'" << AuditKeyHint(key)
                   << " (keys as cfg show and cfg export name them)\n";
             return Exit::Usage;
         }

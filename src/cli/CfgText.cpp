@@ -3,8 +3,8 @@
 #include "core/FileWrite.h"
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamSetFiles.h"
-#include "paramset/ParamTextExport.h"
+#include "paramtext/ParamSetFiles.h"
+#include "paramtext/ParamTextExport.h"
 
 #include <QDir>
 

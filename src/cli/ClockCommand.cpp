@@ -204,11 +204,8 @@ int RunClock(const QStringList& arguments) {
         return Exit::Usage;
 
     EngineSession session(c);
-    QString why;
-    if (!session.open(&why)) {
-        c.err << "td700: cannot open port " << c.port.portName << ": " << AsClause(why) << '\n';
+    if (!OpenSessionPort(session, c))
         return Exit::PortNotOpened;
-    }
     CommEngine& engine = session.engine();
     ClockWriter writer(engine);
     ClockDrift drift(engine, session.clock());

@@ -111,6 +111,14 @@ bool EngineSession::open(QString* why) {
     return false;
 }
 
+bool OpenSessionPort(EngineSession& session, CliContext& c, const char* speaker) {
+    QString why;
+    if (session.open(&why))
+        return true;
+    c.err << speaker << ": cannot open port " << c.port.portName << ": " << AsClause(why) << '\n';
+    return false;
+}
+
 bool EngineSession::runUntil(const std::function<bool()>& done, qint64 maxMs) {
     if (done())
         return true;

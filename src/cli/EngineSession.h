@@ -49,6 +49,11 @@ private:
     qint64 m_replyTimeoutMs = 0;
 };
 
+// Opens the session's port. When it cannot be opened, says so and why on standard error as
+// "SPEAKER: cannot open port NAME: REASON" and returns false: the run ends with
+// Exit::PortNotOpened.
+bool OpenSessionPort(EngineSession& session, CliContext& context, const char* speaker = "td700");
+
 // The first request the engine gives up (three failures in a row) from now on among those
 // `counts` takes: what ends a wait on a meter that stopped answering, and says how it failed.
 class GiveUpWatch {

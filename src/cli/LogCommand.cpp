@@ -158,10 +158,8 @@ int RunLog(const QStringList& arguments) {
         std::signal(SIGHUP, oldHup);
 #endif
     });
-    if (!session.open(&why)) {
-        c.err << "td700 log: cannot open port " << c.port.portName << ": " << AsClause(why) << '\n';
+    if (!OpenSessionPort(session, c, "td700 log"))
         return Exit::PortNotOpened;
-    }
     lines.say(JournalLines::Priority::Notice,
               QStringLiteral("logging %1; Ctrl+C stops").arg(DescribeSaving(settings)));
 

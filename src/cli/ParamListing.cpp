@@ -3,7 +3,7 @@
 #include "paramset/ParamFields.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamSetFiles.h"
+#include "paramtext/ParamSetFiles.h"
 
 #include <QJsonArray>
 

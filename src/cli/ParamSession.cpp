@@ -1,6 +1,7 @@
 #include "cli/ParamSession.h"
 
 #include "comm/CommState.h"
+#include "comm/MeterModels.h"
 #include "comm/RequestCodes.h"
 #include "paramset/ImageParameterSource.h"
 #include "paramset/ParamSet.h"
@@ -58,9 +59,7 @@ ParamSession::ParamSession(EngineSession& session, CliContext& context)
 }
 
 bool ParamSession::settle(int* exitCode) {
-    QString why;
-    if (!m_session.open(&why)) {
-        m_c.err << "td700: cannot open port " << m_c.port.portName << ": " << why << '\n';
+    if (!OpenSessionPort(m_session, m_c)) {
         *exitCode = Exit::PortNotOpened;
         return false;
     }

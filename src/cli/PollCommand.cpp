@@ -2,6 +2,7 @@
 #include "cli/EngineSession.h"
 #include "cli/MeterWatch.h"
 #include "comm/ChannelUnits.h"
+#include "comm/MeterModels.h"
 #include "comm/RegisterMap.h"
 #include "comm/RequestCodes.h"
 
@@ -254,11 +255,8 @@ int RunPoll(const QStringList& arguments) {
         return Exit::Usage;
 
     EngineSession session(c);
-    QString why;
-    if (!session.open(&why)) {
-        c.err << "td700: cannot open port " << c.port.portName << ": " << AsClause(why) << '\n';
+    if (!OpenSessionPort(session, c))
         return Exit::PortNotOpened;
-    }
     CommEngine& engine = session.engine();
     MeterWatch watch(engine, session.clock(), [&c](const QString& line) {
         c.err << "td700 poll: " << line << '\n';

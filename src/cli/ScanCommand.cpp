@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/EngineSession.h"
+#include "comm/MeterModels.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -73,11 +74,8 @@ int RunScan(const QStringList& arguments) {
         return exitCode;
 
     EngineSession session(c);
-    QString why;
-    if (!session.open(&why)) {
-        c.err << "td700: cannot open port " << c.port.portName << ": " << AsClause(why) << '\n';
+    if (!OpenSessionPort(session, c))
         return Exit::PortNotOpened;
-    }
     CommEngine& engine = session.engine();
     const bool scanned =
         session.runUntil([&] { return engine.phase() != CommEngine::Phase::Scanning; },

@@ -6,6 +6,7 @@
 #include "comm/FrameSender.h"
 #include "comm/LineSettings.h"
 #include "comm/MeterList.h"
+#include "comm/MeterModels.h"
 #include "comm/MeterOrder.h"
 #include "comm/ModbusRtu.h"
 #include "comm/ReplyDecoder.h"

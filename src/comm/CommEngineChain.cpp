@@ -4,6 +4,7 @@
 #include "comm/AlarmHistoryHook.h"
 #include "comm/CommEngine.h"
 #include "comm/MeterList.h"
+#include "comm/MeterModels.h"
 #include "comm/MeterOrder.h"
 #include "comm/ReplyDecoder.h"
 #include "comm/RequestCodes.h"

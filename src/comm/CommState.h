@@ -30,22 +30,3 @@ struct CommState {
         return meter >= 0 && meter < gMeterOnline.size() && gMeterOnline[meter];
     }
 };
-
-// Channel count from a model code: code / 10 gives 0 -> 2, 1 -> 6, 2 -> 12, 4 -> 4.
-// Returns 0 for any other quotient (the caller then keeps what it had).
-constexpr int ChannelCountOfModel(long long modelCode) {
-    if (modelCode < 0)
-        return 0;
-    switch (modelCode / 10) {
-    case 0:
-        return 2;
-    case 1:
-        return 6;
-    case 2:
-        return 12;
-    case 4:
-        return 4;
-    default:
-        return 0;
-    }
-}

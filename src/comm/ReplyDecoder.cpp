@@ -2,6 +2,7 @@
 
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
+#include "comm/MeterModels.h"
 #include "comm/RegisterMap.h"
 #include "comm/RequestCodes.h"
 #include "core/CodePage.h"

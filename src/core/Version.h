@@ -6,6 +6,8 @@
 // --version and the About box.
 QString ProgramVersion(); // "5.4.1"
 QString BuildDate();      // "2026-12-06"
+// The desktop program's caption and title: "TD700 EV5.4.1 (File Type)".
+QString ProgramCaption();
 
 // What --version prints: "NAME VERSION" on the first line (the form help2man reads), then the
 // build date and the Qt it runs on.

@@ -1,5 +1,6 @@
 #include "dataview/SyntheticDataFile.h"
 
+#include "comm/MeterModels.h"
 #include "logging/DataFile.h"
 #include "logging/DataTime.h"
 
@@ -92,7 +93,8 @@ QByteArray SyntheticDataFile::header() const {
     using namespace DataFile;
     QByteArray h(HeaderSize, '\0');
     std::memcpy(h.data(), magic().constData(), 16);
-    const int model = channels == 2 ? 0 : channels == 4 ? 40 : channels == 6 ? 10 : 20;
+    // A count no model has is written as a twelve-channel meter.
+    const int model = ModelCodeOfChannels(ModelCodeOfChannels(channels) >= 0 ? channels : 12);
     h[16] = char(model / 10);
     h[17] = char(model % 10);
     h[18] = 1;

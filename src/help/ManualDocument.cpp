@@ -115,9 +115,9 @@ QString ManualHtml(const Guide& guide) {
     const ManualWords words = wordsFor(guide);
     QString html = QStringLiteral("<html><head><title>%1</title></head><body>")
                        .arg(QString::fromUtf8(words.title).toHtmlEscaped());
-    html += QStringLiteral("<h1 class=\"manual\">TD700 EV5.4.1 (File Type)</h1>"
-                           "<p class=\"lead\">%1</p>")
-                .arg(QString::fromUtf8(words.lead).arg(ProgramVersion(), BuildDate()));
+    html += QStringLiteral("<h1 class=\"manual\">%1</h1><p class=\"lead\">%2</p>")
+                .arg(ProgramCaption().toHtmlEscaped(),
+                     QString::fromUtf8(words.lead).arg(ProgramVersion(), BuildDate()));
     html += QStringLiteral("<h2>%1</h2><ol>").arg(QString::fromUtf8(words.contents));
     for (const Guide::Page& p : guide.pages()) {
         html += QStringLiteral("<li><a href=\"#%1\">%2</a>")

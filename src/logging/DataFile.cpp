@@ -1,5 +1,6 @@
 #include "logging/DataFile.h"
 
+#include "comm/MeterModels.h"
 #include "core/CodePage.h"
 #include "core/TextTable.h"
 
@@ -50,18 +51,8 @@ QByteArray fieldBytes(const QString& text, int size) {
 }
 
 int modelCodeOf(const TextTable& mon, int row, int channelCount) {
-    switch (channelCount) {
-    case 2:
-        return 0;
-    case 4:
-        return 40;
-    case 6:
-        return 10;
-    case 12:
-        return 20;
-    default:
-        return int(mon.integer(2, row));
-    }
+    const int code = ModelCodeOfChannels(channelCount);
+    return code >= 0 ? code : int(mon.integer(2, row));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "logging/DataFileReader.h"
 
-#include "comm/CommState.h"
+#include "comm/MeterModels.h"
 #include "core/CodePage.h"
 #include "core/FileRead.h"
 #include "logging/DataFile.h"

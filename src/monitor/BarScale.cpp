@@ -1,6 +1,6 @@
 #include "monitor/BarScale.h"
 
-#include "monitor/ChannelDisplay.h"
+#include "comm/ChannelDisplay.h"
 #include "monitor/MonitorStyle.h"
 #include "widgets/WinColour.h"
 

@@ -2,6 +2,7 @@
 
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
+#include "comm/MeterModels.h"
 #include "core/AppPaths.h"
 #include "core/Clock.h"
 #include "core/FloatText.h"

@@ -1,8 +1,8 @@
 #include "monitor/MultiGrid.h"
 
-#include "comm/CommState.h"
+#include "comm/ChannelDisplay.h"
 #include "comm/DeviceTables.h"
-#include "monitor/ChannelDisplay.h"
+#include "comm/MeterModels.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "monitor/ChannelDisplay.h"
+#include "comm/ChannelDisplay.h"
 #include "monitor/TrendModel.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "pages/AlarmTypePictures.h"
 
 #include "core/AppPaths.h"
-#include "pages/AlarmRules.h"
+#include "pagerules/AlarmRules.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/EntryRules.h"
+#include "pagerules/EntryRules.h"
 
 #include <QList>
 #include <QString>

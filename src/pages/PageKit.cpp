@@ -1,7 +1,7 @@
 #include "pages/PageKit.h"
 
 #include "comm/ChannelColours.h"
-#include "pages/EntryRules.h"
+#include "pagerules/EntryRules.h"
 #include "pages/PageBindings.h"
 #include "widgets/MessageBoxes.h"
 

@@ -1,6 +1,6 @@
 #include "pages/frmInputKey.h"
 
-#include "pages/ChannelInputs.h"
+#include "pagerules/ChannelInputs.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QHBoxLayout>

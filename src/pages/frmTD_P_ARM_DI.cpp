@@ -1,10 +1,10 @@
 #include "pages/frmTD_P_ARM_DI.h"
 
-#include "pages/AlarmRules.h"
+#include "pagerules/AlarmRules.h"
+#include "pagerules/StepRules.h"
 #include "pages/PageKit.h"
-#include "pages/StepRules.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamText.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "pages/AlarmRules.h"
+#include "pagerules/AlarmRules.h"
+#include "pagerules/EntryRules.h"
 #include "pages/AlarmTypePictures.h"
-#include "pages/EntryRules.h"
 #include "pages/ParamPage.h"
 
 #include <QList>

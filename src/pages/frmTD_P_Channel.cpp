@@ -1,6 +1,6 @@
 #include "pages/frmTD_P_Channel.h"
 
-#include "pages/ChannelInputs.h"
+#include "pagerules/ChannelInputs.h"
 #include "pages/frmInputKey.h"
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFields.h"

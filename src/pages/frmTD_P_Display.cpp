@@ -1,11 +1,11 @@
 #include "pages/frmTD_P_Display.h"
 
-#include "pages/DisplayRules.h"
-#include "pages/EntryRules.h"
+#include "pagerules/DisplayRules.h"
+#include "pagerules/EntryRules.h"
+#include "pagerules/StepRules.h"
 #include "pages/PageKit.h"
-#include "pages/StepRules.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamText.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

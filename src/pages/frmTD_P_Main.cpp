@@ -1,6 +1,6 @@
 #include "pages/frmTD_P_Main.h"
 
-#include "pages/DisplayGroups.h"
+#include "pagerules/DisplayGroups.h"
 #include "pages/PageKit.h"
 #include "paramset/ParamSet.h"
 #include "widgets/MessageBoxes.h"

@@ -2,13 +2,13 @@
 
 #include "comm/ChannelColours.h"
 #include "core/Clock.h"
-#include "pages/EntryRules.h"
+#include "pagerules/EntryRules.h"
+#include "pagerules/StepRules.h"
+#include "pagerules/SystemRules.h"
 #include "pages/PageKit.h"
-#include "pages/StepRules.h"
-#include "pages/SystemRules.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamText.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/WinColour.h"
 

@@ -2,9 +2,9 @@
 
 #include "comm/TransferSequence.h"
 #include "core/CodePage.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamText.h"
 
 #include <QBitArray>
 #include <QHash>

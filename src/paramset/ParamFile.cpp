@@ -1,6 +1,6 @@
 #include "paramset/ParamFile.h"
 
-#include "comm/CommState.h"
+#include "comm/MeterModels.h"
 #include "core/FileRead.h"
 #include "core/FileWrite.h"
 #include "paramset/ParamFields.h"

@@ -3,8 +3,8 @@
 #include "comm/DeviceTables.h"
 #include "comm/ReplyDecoder.h"
 #include "core/CodePage.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamFields.h"
-#include "paramset/ParamText.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #include "publish/RecordPayload.h"
 
-#include "comm/CommState.h"
+#include "comm/MeterModels.h"
 #include "logging/DataTime.h"
 #include "logging/RecordBytes.h"
 

@@ -1,7 +1,7 @@
 #include "viewer/ChannelTable.h"
 
+#include "comm/ChannelDisplay.h"
 #include "logging/RecordBytes.h"
-#include "monitor/ChannelDisplay.h"
 #include "widgets/LanguageFollower.h"
 
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 #include "viewer/PlotSettings.h"
 
+#include "comm/ChannelDisplay.h"
 #include "core/PrintableText.h"
 #include "dataview/DataTimeLine.h"
-#include "monitor/ChannelDisplay.h"
 #include "widgets/WinColour.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "viewer/TracePainter.h"
 
+#include "comm/ChannelDisplay.h"
 #include "dataview/TimeTicks.h"
-#include "monitor/ChannelDisplay.h"
 
 #include <QImage>
 #include <QPainter>

@@ -6,9 +6,9 @@
 
 #include "app/AppStyle.h"
 #include "app/MessageBoxes.h"
-#include "app/screens/DemoSession.h"
-#include "app/screens/OffscreenScreen.h"
-#include "app/screens/ScreenRegistry.h"
+#include "screens/DemoSession.h"
+#include "screens/OffscreenScreen.h"
+#include "screens/ScreenRegistry.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -40,8 +40,12 @@ private Q_SLOTS:
             << QStringList{"poll", "--interval", "-1"} + demo + meter1 << 2;
         QTest::newRow("log, request interval not a number")
             << QStringList{"log", "--request-interval", "fast"} + demo + meter1 << 2;
-        QTest::newRow("missing port")
-            << QStringList{"scan", "--port", "/dev/td700-no-such-port"} + meter1 << 3;
+        const QStringList noPort{QStringLiteral("--port"),
+                                 QStringLiteral("/dev/td700-no-such-port")};
+        QTest::newRow("missing port") << QStringList{"scan"} + noPort + meter1 << 3;
+        QTest::newRow("upload, missing port")
+            << QStringList{"upload", "--out", "never.CFG"} + noPort + meter1 << 3;
+        QTest::newRow("clock, missing port") << QStringList{"clock", "show"} + noPort + meter1 << 3;
         QTest::newRow("scan, nobody answers")
             << QStringList{"scan", "--port", "DEMO:9:2:1.20"} + meter1 << 4;
         QTest::newRow("poll, nobody answers")

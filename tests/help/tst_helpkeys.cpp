@@ -5,7 +5,7 @@
 #include "help/HelpBrowser.h"
 #include "help/HelpCentre.h"
 #include "help/HelpWindow.h"
-#include "paramset/frmTD_Parameter.h"
+#include "paramwindow/frmTD_Parameter.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "MonitorFixture.h"
+#include "comm/ChannelDisplay.h"
 #include "monitor/BarMonitor.h"
 #include "monitor/BarScale.h"
-#include "monitor/ChannelDisplay.h"
 
 #include <QLabel>
 #include <QTest>

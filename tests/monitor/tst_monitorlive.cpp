@@ -1,7 +1,7 @@
+#include "comm/ChannelDisplay.h"
 #include "comm/EngineHarness.h"
 #include "core/AppPaths.h"
 #include "logging/AlarmHistory.h"
-#include "monitor/ChannelDisplay.h"
 #include "monitor/ChannelPanel.h"
 #include "monitor/MultiMonitor.h"
 #include "monitor/TrendMonitor.h"

@@ -1,11 +1,11 @@
 // The channel page: input types and what follows them, names, reference junction, math,
 // formulas, channel stepping and what each firmware shows.
 
-#include "pages/ChannelInputs.h"
+#include "pagerules/ChannelInputs.h"
 #include "pages/frmInputKey.h"
 #include "pages/frmTD_P_Channel.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamText.h"
 #include "widgets/MessageBoxes.h"
 
 #include <QGroupBox>

@@ -9,7 +9,7 @@
 #include "pages/frmTD_P_Main.h"
 #include "pages/frmTD_P_System.h"
 #include "paramset/ParamSet.h"
-#include "paramset/frmTD_Parameter.h"
+#include "paramwindow/frmTD_Parameter.h"
 #include "support/ModalRecorder.h"
 
 #include <QAbstractButton>

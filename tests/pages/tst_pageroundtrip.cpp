@@ -2,7 +2,7 @@
 // file and open it again, download it, upload once more, and find the edit in the meter.
 #include "comm/EngineHarness.h"
 #include "core/Clock.h"
-#include "pages/AlarmRules.h"
+#include "pagerules/AlarmRules.h"
 #include "pages/PageContextOf.h"
 #include "pages/frmTD_P_ARM_DI.h"
 #include "pages/frmTD_P_Display.h"

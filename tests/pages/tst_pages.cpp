@@ -2,7 +2,7 @@
 // reaches, what a page shows for what a cell holds, and what it refuses.
 #include "core/AppPaths.h"
 #include "core/Clock.h"
-#include "pages/AlarmRules.h"
+#include "pagerules/AlarmRules.h"
 #include "pages/AlarmTypePictures.h"
 #include "pages/PageBindings.h"
 #include "pages/PageContextOf.h"
@@ -10,8 +10,8 @@
 #include "pages/frmTD_P_Display.h"
 #include "pages/frmTD_P_Main.h"
 #include "pages/frmTD_P_System.h"
+#include "paramset/FieldText.h"
 #include "paramset/ParamSet.h"
-#include "paramset/ParamText.h"
 #include "support/ModalRecorder.h"
 
 #include <QApplication>

@@ -1,0 +1,511 @@
+// The rules behind the parameter pages' controls: stepping through lists and ranges, display
+// group membership, the limits of entry boxes, the firmware-dependent lists.
+#include "pagerules/AlarmRules.h"
+#include "pagerules/DisplayGroups.h"
+#include "pagerules/DisplayRules.h"
+#include "pagerules/RowRules.h"
+#include "pagerules/StepRules.h"
+#include "pagerules/SystemRules.h"
+#include "pages/PageKit.h"
+#include "paramset/FieldText.h"
+#include "paramset/ParamFields.h"
+
+#include <QTest>
+
+namespace {
+
+NumberRule ruleNamed(const QString& name) {
+    if (name == "set value")
+        return AlarmRules::SetValue();
+    if (name == "hysteresis")
+        return AlarmRules::Hysteresis();
+    if (name == "rate")
+        return AlarmRules::Rate();
+    if (name == "relay")
+        return AlarmRules::RelayOutput();
+    if (name == "on-time")
+        return AlarmRules::RelayOnTime();
+    if (name == "channel of 4")
+        return AlarmRules::Channel(4);
+    if (name == "input")
+        return AlarmRules::Input();
+    if (name == "period")
+        return SystemRules::RecordPeriod();
+    if (name == "saver")
+        return SystemRules::ScreenSaver();
+    if (name == "password")
+        return SystemRules::Password();
+    if (name == "address")
+        return SystemRules::MachineAddress();
+    if (name == "response")
+        return SystemRules::ResponseTime();
+    return NumberRule::between(1, 120); // scroll speed
+}
+
+} // namespace
+
+class tst_PageRules : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void rangeSteps_data() {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("scroll 120 up wraps") << 120 << 1 << 1 << 120 << 1;
+        QTest::newRow("scroll 1 down wraps") << 1 << -1 << 1 << 120 << 120;
+        QTest::newRow("scroll 60 up") << 60 << 1 << 1 << 120 << 61;
+        QTest::newRow("period 900 up wraps") << 900 << 1 << 1 << 900 << 1;
+        QTest::newRow("response 0 down wraps") << 0 << -1 << 0 << 9999 << 9999;
+        QTest::newRow("response 9999 up wraps") << 9999 << 1 << 0 << 9999 << 0;
+        QTest::newRow("response 5 down") << 5 << -1 << 0 << 9999 << 4;
+        QTest::newRow("alarm type 15 up") << 15 << 1 << 0 << 15 << 0;
+        QTest::newRow("alarm type 0 down") << 0 << -1 << 0 << 15 << 15;
+        QTest::newRow("stray value up starts low") << 500 << 1 << 1 << 120 << 1;
+        QTest::newRow("stray value down starts high") << -3 << -1 << 1 << 120 << 120;
+    }
+    void rangeSteps() {
+        QFETCH(int, value);
+        QFETCH(int, delta);
+        QFETCH(int, low);
+        QFETCH(int, high);
+        QFETCH(int, expected);
+        QCOMPARE(StepWrapped(value, delta, low, high), expected);
+    }
+
+    void listSteps_data() {
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<QString>("expected");
+        const QStringList bauds = ParamText::BaudRates();
+        const QStringList parities = ParamText::Parities();
+        const QStringList early = TextViewWindowNumbers(116);
+        const QStringList late = TextViewWindowNumbers(200);
+        QTest::newRow("baud 57600 up") << bauds << "57600" << 1 << "9600";
+        QTest::newRow("baud 9600 down") << bauds << "9600" << -1 << "57600";
+        QTest::newRow("parity NONE down") << parities << "NONE" << -1 << "EVEN";
+        QTest::newRow("parity ODD up") << parities << "ODD" << 1 << "EVEN";
+        QTest::newRow("data 8 up toggles") << SystemRules::DataLengths() << "8" << 1 << "7";
+        QTest::newRow("data 8 down toggles") << SystemRules::DataLengths() << "8" << -1 << "7";
+        QTest::newRow("stop 1 down toggles") << SystemRules::StopBits() << "1" << -1 << "2";
+        QTest::newRow("windows 1.16: 6 up") << early << "6" << 1 << "1";
+        QTest::newRow("windows 1.16: 1 down") << early << "1" << -1 << "6";
+        QTest::newRow("windows 2.00: 6 up") << late << "6" << 1 << "9";
+        QTest::newRow("windows 2.00: 12 up") << late << "12" << 1 << "1";
+        QTest::newRow("windows 2.00: 1 down") << late << "1" << -1 << "12";
+        QTest::newRow("windows: 5 up") << late << "5" << 1 << "1";
+        QTest::newRow("windows: 5 down") << late << "5" << -1 << "12";
+        QTest::newRow("windows 1.16: 9 down") << early << "9" << -1 << "6";
+    }
+    void listSteps() {
+        QFETCH(QStringList, list);
+        QFETCH(QString, current);
+        QFETCH(int, delta);
+        QFETCH(QString, expected);
+        QCOMPARE(StepInList(list, current, delta), expected);
+    }
+
+    void windowNumbersByFirmware_data() {
+        QTest::addColumn<int>("version");
+        QTest::addColumn<int>("count");
+        QTest::newRow("1.99") << 199 << 5;
+        QTest::newRow("2.00") << 200 << 7;
+        QTest::newRow("unknown") << 0 << 7;
+    }
+    void windowNumbersByFirmware() {
+        QFETCH(int, version);
+        QFETCH(int, count);
+        QCOMPARE(TextViewWindowNumbers(version).size(), count);
+    }
+
+    void entries_data() {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("set value above") << "set value"
+                                         << "2000" << true << "999.99"
+                                         << "999.99";
+        QTest::newRow("set value below") << "set value"
+                                         << "-1000" << true << "-999.99"
+                                         << "-999.99";
+        QTest::newRow("set value inside") << "set value"
+                                          << " 12.5 " << true << "12.5"
+                                          << "12.5";
+        QTest::newRow("hysteresis below") << "hysteresis"
+                                          << "-5" << true << "0.00"
+                                          << "0.00";
+        QTest::newRow("rate above") << "rate"
+                                    << "2500" << true << "1999.99"
+                                    << "1999.99";
+        QTest::newRow("rate below") << "rate"
+                                    << "-1" << true << "0"
+                                    << "0";
+        QTest::newRow("relay 0") << "relay"
+                                 << "0" << true << "--"
+                                 << "0";
+        QTest::newRow("relay negative") << "relay"
+                                        << "-2" << true << "--"
+                                        << "0";
+        QTest::newRow("relay 9") << "relay"
+                                 << "9" << true << "6"
+                                 << "6";
+        QTest::newRow("relay none text") << "relay"
+                                         << "--" << true << "--"
+                                         << "0";
+        QTest::newRow("on-time above") << "on-time"
+                                       << "1000000" << true << "999999"
+                                       << "999999";
+        QTest::newRow("channel above count") << "channel of 4"
+                                             << "7" << true << "4"
+                                             << "4";
+        QTest::newRow("channel 0") << "channel of 4"
+                                   << "0" << true << "1"
+                                   << "1";
+        QTest::newRow("input 9") << "input"
+                                 << "9" << true << "6"
+                                 << "6";
+        QTest::newRow("address 300") << "address"
+                                     << "300" << true << "255"
+                                     << "255";
+        QTest::newRow("address 0") << "address"
+                                   << "0" << true << "1"
+                                   << "1";
+        QTest::newRow("response above") << "response"
+                                        << "12000" << true << "9999"
+                                        << "9999";
+        QTest::newRow("period fraction cut") << "period"
+                                             << "12.9" << true << "12"
+                                             << "12";
+        QTest::newRow("period above") << "period"
+                                      << "1000" << true << "900"
+                                      << "900";
+        QTest::newRow("saver 0") << "saver"
+                                 << "0" << true << "--"
+                                 << "0";
+        QTest::newRow("saver above") << "saver"
+                                     << "500" << true << "120"
+                                     << "120";
+        QTest::newRow("password negative") << "password"
+                                           << "-1" << true << "----"
+                                           << "0";
+        QTest::newRow("password 0 is a password") << "password"
+                                                  << "0" << true << "0"
+                                                  << "0";
+        QTest::newRow("password above") << "password"
+                                        << "12345" << true << "9999"
+                                        << "9999";
+        QTest::newRow("scroll 0") << "scroll"
+                                  << "0" << true << "1"
+                                  << "1";
+        QTest::newRow("scroll 500") << "scroll"
+                                    << "500" << true << "120"
+                                    << "120";
+        QTest::newRow("letters refused") << "set value"
+                                         << "abc" << false << ""
+                                         << "";
+        QTest::newRow("empty refused") << "relay"
+                                       << "" << false << ""
+                                       << "";
+        QTest::newRow("infinity refused") << "rate"
+                                          << "inf" << false << ""
+                                          << "";
+    }
+    void entries() {
+        QFETCH(QString, rule);
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        QFETCH(QString, box);
+        QFETCH(QString, cell);
+        const EntryOutcome out = ApplyNumberRule(ruleNamed(rule), typed);
+        QCOMPARE(out.accepted, accepted);
+        if (accepted) {
+            QCOMPARE(out.boxText, box);
+            QCOMPARE(out.cellText, cell);
+        }
+    }
+
+    void noneShownOnLoad_data() {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("relay 0") << "relay"
+                                 << "0"
+                                 << "--";
+        QTest::newRow("relay 3") << "relay"
+                                 << "3"
+                                 << "3";
+        QTest::newRow("saver 0") << "saver"
+                                 << "0"
+                                 << "--";
+        QTest::newRow("password 0") << "password"
+                                    << "0"
+                                    << "----";
+        QTest::newRow("address keeps 0") << "address"
+                                         << "0"
+                                         << "0";
+    }
+    void noneShownOnLoad() {
+        QFETCH(QString, rule);
+        QFETCH(QString, cell);
+        QFETCH(QString, shown);
+        QCOMPARE(ShownEntryText(ruleNamed(rule), cell), shown);
+    }
+
+    void groupSteps_data() {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("up");
+        QTest::addColumn<QString>("down");
+        QTest::newRow("none") << ""
+                              << "GROUP 1"
+                              << "GROUP 1";
+        QTest::newRow("GROUP 1") << "GROUP 1"
+                                 << "GROUP 2"
+                                 << "ALL";
+        QTest::newRow("GROUP 2") << "GROUP 2"
+                                 << "ALL"
+                                 << "GROUP 1";
+        QTest::newRow("ALL") << "ALL"
+                             << "GROUP 1"
+                             << "GROUP 2";
+        QTest::newRow("stray text") << "ON"
+                                    << "GROUP 1"
+                                    << "GROUP 1";
+    }
+    void groupSteps() {
+        QFETCH(QString, shown);
+        QFETCH(QString, up);
+        QFETCH(QString, down);
+        QCOMPARE(DisplayGroups::Next(shown), up);
+        QCOMPARE(DisplayGroups::Previous(shown), down);
+    }
+
+    void groupMembership_data() {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<int>("members");
+        QTest::addColumn<bool>("changes");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("member leaves") << "GROUP 1"
+                                       << "GROUP 1" << 6 << true << "";
+        QTest::newRow("both keeps other") << "GROUP 1"
+                                          << "ALL" << 3 << true << "GROUP 2";
+        QTest::newRow("other group joins both") << "GROUP 1"
+                                                << "GROUP 2" << 2 << true << "ALL";
+        QTest::newRow("both back to other") << "GROUP 2"
+                                            << "ALL" << 2 << true << "GROUP 1";
+        QTest::newRow("none joins") << "GROUP 2"
+                                    << "" << 5 << true << "GROUP 2";
+        QTest::newRow("seventh refused") << "GROUP 1"
+                                         << "" << 6 << false << "";
+        QTest::newRow("seventh of other refused") << "GROUP 1"
+                                                  << "GROUP 2" << 6 << false << "";
+        QTest::newRow("ALL shown: nothing") << "ALL"
+                                            << "GROUP 1" << 1 << false << "";
+        QTest::newRow("none shown: nothing") << ""
+                                             << "" << 0 << false << "";
+    }
+    void groupMembership() {
+        QFETCH(QString, shown);
+        QFETCH(QString, cell);
+        QFETCH(int, members);
+        QFETCH(bool, changes);
+        QFETCH(QString, after);
+        const auto result = DisplayGroups::Toggle(shown, cell, members);
+        QCOMPARE(result.has_value(), changes);
+        if (changes)
+            QCOMPARE(*result, after);
+    }
+
+    // Clicking channels one after another never puts a seventh into a group, and lighting
+    // follows what the cells say.
+    void groupNeverHoldsSeven() {
+        QStringList cells(12);
+        cells[0] = DisplayGroups::Group2;
+        cells[1] = DisplayGroups::All;
+        for (int i = 0; i < 12; ++i) {
+            const int members = DisplayGroups::Members(cells, DisplayGroups::Group1);
+            if (const auto now = DisplayGroups::Toggle(DisplayGroups::Group1, cells[i], members))
+                cells[i] = *now;
+        }
+        QCOMPARE(DisplayGroups::Members(cells, DisplayGroups::Group1), 6);
+        QCOMPARE(cells[0], DisplayGroups::All);
+        QCOMPARE(cells[1], DisplayGroups::Group2);
+        QCOMPARE(cells[7], QString());
+        QVERIFY(DisplayGroups::Lights(DisplayGroups::Group2, cells[0]));
+        QVERIFY(!DisplayGroups::Lights(DisplayGroups::Group1, cells[1]));
+        QVERIFY(DisplayGroups::Lights(DisplayGroups::All, cells[1]));
+        QVERIFY(!DisplayGroups::Lights(DisplayGroups::All, cells[7]));
+    }
+
+    void alarmTypes_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<QString>("rateCaption");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("0") << 0 << -1 << ""
+                           << "ARM00.BMP";
+        QTest::newRow("3") << 3 << 0 << ""
+                           << "ARM03.BMP";
+        QTest::newRow("6") << 6 << 1 << ""
+                           << "ARM06.BMP";
+        QTest::newRow("7") << 7 << 2 << "UP RATE"
+                           << "ARM07.BMP";
+        QTest::newRow("8") << 8 << 2 << "DOWN RATE"
+                           << "ARM08.BMP";
+        QTest::newRow("9") << 9 << 2 << "UP RATE"
+                           << "ARM09.BMP";
+        QTest::newRow("10") << 10 << 2 << "DOWN RATE"
+                            << "ARM10.BMP";
+        QTest::newRow("14") << 14 << -1 << ""
+                            << "ARM14.BMP";
+        QTest::newRow("15") << 15 << 3 << ""
+                            << "ARM15.BMP";
+        QTest::newRow("16") << 16 << -1 << ""
+                            << "";
+        QTest::newRow("-1") << -1 << -1 << ""
+                            << "";
+    }
+    void alarmTypes() {
+        QFETCH(int, type);
+        QFETCH(int, panel);
+        QFETCH(QString, rateCaption);
+        QFETCH(QString, picture);
+        QCOMPARE(AlarmTypePanel(type), panel);
+        QCOMPARE(AlarmRateCaption(type), rateCaption);
+        QCOMPARE(AlarmTypePictureName(type), picture);
+    }
+
+    void rows() {
+        QCOMPARE(AlarmRow(1, AlarmField::SetValue), 26);
+        QCOMPARE(AlarmRow(4, AlarmField::RelayOnTime), 61);
+        QCOMPARE(AlarmRow(2, AlarmField::Type), 38);
+        QCOMPARE(InputRow(1, InputField::Level), 45);
+        QCOMPARE(InputRow(6, InputField::RelayOnTime), 68);
+    }
+
+    // A row set by hand takes what its page could have written, by the page's own limits,
+    // for the set's channel count and firmware.
+    void rowsSetByHand_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("channel"); // 0: a common row
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("period at the top") << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << "900" << true;
+        QTest::newRow("period above") << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << "901" << false;
+        QTest::newRow("period a fraction")
+            << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << "5.5" << false;
+        QTest::newRow("scroll speed 0") << "SCROLL_SPEED_TIME" << 0 << 12 << 120 << "0" << false;
+        QTest::newRow("screen saver none") << "SCREEN_SAVER_TIME" << 0 << 12 << 120 << "0" << true;
+        QTest::newRow("9 windows before 2.0")
+            << "TEXTVIEW_WINDOW_NUMBER" << 0 << 12 << 116 << "9" << false;
+        QTest::newRow("9 windows from 2.0")
+            << "TEXTVIEW_WINDOW_NUMBER" << 0 << 12 << 200 << "9" << true;
+        QTest::newRow("data length 9") << "RS485_DATA_LENGTH" << 0 << 4 << 116 << "9" << false;
+        QTest::newRow("address 0") << "RS232_MAC_NUMBER" << 0 << 4 << 116 << "0" << false;
+        QTest::newRow("buffer group on 12")
+            << "RECORD_WITH_BUFFER" << 0 << 12 << 120 << "ALL" << true;
+        QTest::newRow("buffer switch on 12")
+            << "RECORD_WITH_BUFFER" << 0 << 12 << 120 << "ON" << false;
+        QTest::newRow("prefix with _") << "FILE_PREFIX" << 0 << 12 << 120 << "TD_1" << false;
+        QTest::newRow("relay 7") << "DI02_RYO" << 0 << 12 << 120 << "7" << false;
+        QTest::newRow("name with a sign") << "CH_NAME" << 3 << 12 << 120 << "T<1>#" << true;
+        QTest::newRow("Korean name")
+            << "CH_NAME" << 3 << 12 << 120 << QString::fromUtf8("온도") << false;
+        QTest::newRow("no display group") << "DISP_ONOFF" << 3 << 12 << 120 << "" << true;
+        QTest::newRow("no display switch") << "DISP_ONOFF" << 3 << 6 << 120 << "" << false;
+        QTest::newRow("input type 9") << "RANGE_CODE" << 1 << 12 << 120 << "9" << false;
+        QTest::newRow("input type 16") << "RANGE_CODE" << 1 << 12 << 120 << "16" << true;
+        QTest::newRow("math type 0") << "MATH_FTYPE" << 1 << 12 << 120 << "0" << false;
+        QTest::newRow("junction on itself") << "MATH_FTYPE" << 5 << 12 << 150 << "CH05" << false;
+        QTest::newRow("junction on another") << "MATH_FTYPE" << 5 << 6 << 150 << "CH06" << true;
+        QTest::newRow("junction past the model")
+            << "MATH_FTYPE" << 5 << 6 << 150 << "CH07" << false;
+        QTest::newRow("reference 50.1") << "MATH_A_CH" << 1 << 12 << 150 << "50.1" << false;
+        QTest::newRow("alpha channel 7 of 6") << "MATH_A_CH" << 1 << 6 << 120 << "7" << false;
+        QTest::newRow("compared channel") << "ALARM03_CCH" << 2 << 4 << 120 << "4" << true;
+        QTest::newRow("set value below") << "ALARM04_SV" << 2 << 4 << 120 << "-1000" << false;
+        QTest::newRow("any range") << "USER_RANGE_MAX" << 2 << 4 << 120 << "123456" << true;
+        QTest::newRow("colour 12") << "COLOR" << 2 << 4 << 120 << "12" << false;
+    }
+
+    void rowsSetByHand() {
+        QFETCH(QString, key);
+        QFETCH(int, channel);
+        QFETCH(int, channels);
+        QFETCH(int, version);
+        QFETCH(QString, text);
+        QFETCH(bool, taken);
+        const auto& fields = channel > 0 ? ChannelFields(version) : CommonFields();
+        const auto f = std::find_if(fields.begin(), fields.end(),
+                                    [&](const ParamField& g) { return g.key == key; });
+        QVERIFY(f != fields.end());
+        const auto refusal = RowRefusal(*f, text, {channels, version, channel});
+        QVERIFY2(refusal.has_value() != taken,
+                 qPrintable(refusal.value_or(QStringLiteral("taken"))));
+    }
+
+    void filePrefix_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("letters and digits") << "TD2009" << true;
+        QTest::newRow("every mark") << "()+-*/" << true;
+        QTest::newRow("more marks") << "%,.[]$" << true;
+        QTest::newRow("empty") << "" << true;
+        QTest::newRow("space") << "TD 09" << false;
+        QTest::newRow("underscore") << "TD_09" << false;
+        QTest::newRow("seven characters") << "ABCDEFG" << false;
+        QTest::newRow("non-ASCII letter") << QString::fromUtf8("TDé") << false;
+        QTest::newRow("Korean") << QString::fromUtf8("기록") << false;
+    }
+    void filePrefix() {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QCOMPARE(SystemRules::IsFilePrefixText(text), valid);
+    }
+
+    void channelColours_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("0 blue") << 0 << QColor(0, 0, 255);
+        QTest::newRow("1 green") << 1 << QColor(0, 255, 0);
+        QTest::newRow("3 red") << 3 << QColor(255, 0, 0);
+        QTest::newRow("5 orange") << 5 << QColor(255, 182, 0);
+        QTest::newRow("6 dark blue") << 6 << QColor(0, 0, 123);
+        QTest::newRow("11 olive") << 11 << QColor(123, 125, 0);
+        QTest::newRow("12 none") << 12 << QColor();
+    }
+    void channelColours() {
+        QFETCH(int, index);
+        QFETCH(QColor, colour);
+        QCOMPARE(PageKit::channelColour(index), colour);
+    }
+
+    void systemDate_data() {
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("plain") << QStringList{"2026", "3", "7", "8", "5", "0"}
+                               << QStringList{"2026", "03", "07", "08", "05", "00"};
+        QTest::newRow("leap day kept") << QStringList{"2024", "2", "29", "23", "59", "59"}
+                                       << QStringList{"2024", "02", "29", "23", "59", "59"};
+        QTest::newRow("no leap day in 2100") << QStringList{"2100", "02", "29", "0", "0", "0"}
+                                             << QStringList{"2100", "02", "28", "00", "00", "00"};
+        QTest::newRow("31 April") << QStringList{"2026", "04", "31", "24", "60", "99"}
+                                  << QStringList{"2026", "04", "30", "23", "59", "59"};
+        QTest::newRow("letters") << QStringList{"x", "13", "0", "-1", "", "a"}
+                                 << QStringList{"0001", "12", "01", "00", "00", "00"};
+    }
+    void systemDate() {
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, rows);
+        QCOMPARE(SystemRules::LimitSystemDate(boxes), rows);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_PageRules)
+#include "tst_pagerules.moc"
