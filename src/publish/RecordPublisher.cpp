@@ -775,9 +775,13 @@ void RecordPublisher::onHousekeeping() {
                                 topicPrefix(), m_node));
     }
     const bool scan = ++m_ticks % kScanEveryTicks == 0;
+    // One look at the folder for every meter.
+    const QHash<int, QStringList> listed =
+        scan ? DataFileNames::filesByMeter(m_save.gDSaveFolder, m_save.gDSaveName)
+             : QHash<int, QStringList>();
     for (auto& [address, s] : m_streams) {
         if (scan && !s->replay.isActive())
-            sayChanges(*s, s->numbers.scan());
+            sayChanges(*s, s->numbers.scan(listed.value(address)));
         if ((s->dirty || s->numbers.isDirty()) && now - s->handedAt >= kStateAgeMs)
             handOver(*s);
     }
