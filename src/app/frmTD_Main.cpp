@@ -793,6 +793,7 @@ void frmTD_Main::startPublishing() {
         return;
     m_publisher =
         std::make_unique<RecordPublisher>(m_clock, m_publishSettings, m_saveWriter->settings());
+    m_publisher->setPortName(m_engine->portSettings().portName);
     connect(m_publisher.get(), &RecordPublisher::statusChanged, this, &frmTD_Main::showBrokerState);
     connect(m_publisher.get(), &RecordPublisher::message, this, [this](const QString& text) {
         m_brokerEvent = text;

@@ -175,6 +175,7 @@ int RunLog(const QStringList& arguments) {
     const auto startPublishing = [&](const PublishSettings& to, QString* problem) {
         service.setPublisher(nullptr);
         publisher = std::make_unique<RecordPublisher>(clock, to, settings);
+        publisher->setPortName(c.port.portName);
         if (!to.enabled)
             return true;
         QObject::connect(publisher.get(), &RecordPublisher::message, say);

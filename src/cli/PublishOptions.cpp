@@ -53,6 +53,17 @@ void AddPublishOptions(QCommandLineParser& parser) {
          QStringLiteral("Records older than this many days are not sent when catching up "
                         "(default 7)."),
          QStringLiteral("DAYS")},
+        {QStringLiteral("sparkplug"),
+         QStringLiteral("Publish as a Sparkplug B edge node: NODE in GROUP, each meter a device "
+                        "M01 ... M247, births, deaths and store and forward included. Only "
+                        "Sparkplug is published then, not the JSON topics, and the PREFIX of "
+                        "--publish is not used. Default: CFG/Publish.INI."),
+         QStringLiteral("GROUP")},
+        {QStringLiteral("sparkplug-host"),
+         QStringLiteral("The Sparkplug primary host application: the node is born only while "
+                        "spBv1.0/STATE/HOST_ID says it is online; meanwhile records wait in the "
+                        "data files."),
+         QStringLiteral("HOST_ID")},
     });
 }
 
@@ -79,6 +90,15 @@ bool LoadPublishOptions(const QCommandLineParser& p, const CliContext& c, Publis
         s.keepAliveSeconds = number(p.value(QStringLiteral("mqtt-keepalive")));
     if (p.isSet(QStringLiteral("publish-backlog")))
         s.backlogDays = number(p.value(QStringLiteral("publish-backlog")));
+    for (const char* key : {"sparkplug", "sparkplug-host"}) {
+        const QString name = QString::fromLatin1(key);
+        if (p.isSet(name) && p.value(name).isEmpty()) {
+            *why = flagName(key) + QStringLiteral(": ") + SparkplugNameProblem({});
+            return false;
+        }
+    }
+    flag("sparkplug", &s.sparkplugGroup);
+    flag("sparkplug-host", &s.sparkplugHost);
     if (s.enabled) {
         const QString problem = PublishSettingsProblem(s, flagName);
         if (!problem.isEmpty()) {

@@ -1057,6 +1057,21 @@ Daily files of one meter are shown as one time line.</translation>
     </message>
 </context>
 <context>
+    <name>JsonTopics</name>
+    <message>
+        <source>meter %1 is not in the meter list: its meta and link at the broker are cleared</source>
+        <translation>meter %1 is not in the meter list: its meta and link at the broker are cleared</translation>
+    </message>
+    <message>
+        <source>WARNING: another program publishes as node %1 (on %2, process %3, online since %4): its records and this program&apos;s go to the same topics %5/%1/... and a subscriber cannot tell them apart. Give each logger its own node name (--node).</source>
+        <translation>WARNING: another program publishes as node %1 (on %2, process %3, online since %4): its records and this program&apos;s go to the same topics %5/%1/... and a subscriber cannot tell them apart. Give each logger its own node name (--node).</translation>
+    </message>
+    <message>
+        <source> · another program publishes as %1</source>
+        <translation> · another program publishes as %1</translation>
+    </message>
+</context>
+<context>
     <name>LineSettings</name>
     <message>
         <source>The line settings &quot;%1&quot; are not valid: expected baud rate, parity (N, E, O), data bits and stop bits, for example 38400,N,8,1.</source>
@@ -1749,6 +1764,22 @@ Daily files of one meter are shown as one time line.</translation>
         <source>%1: the topics would be %2 bytes long; MQTT allows %3</source>
         <translation>%1: the topics would be %2 bytes long; MQTT allows %3</translation>
     </message>
+    <message>
+        <source>it is empty</source>
+        <translation>it is empty</translation>
+    </message>
+    <message>
+        <source>%1 is not one topic level (no /, + or #)</source>
+        <translation>%1 is not one topic level (no /, + or #)</translation>
+    </message>
+    <message>
+        <source>%1: a Sparkplug group %2</source>
+        <translation>%1: a Sparkplug group %2</translation>
+    </message>
+    <message>
+        <source>%1: a host id %2</source>
+        <translation>%1: a host id %2</translation>
+    </message>
 </context>
 <context>
     <name>QtSerialLink</name>
@@ -1785,10 +1816,6 @@ Daily files of one meter are shown as one time line.</translation>
     <message>
         <source>broker %1 back after %2 s</source>
         <translation>broker %1 back after %2 s</translation>
-    </message>
-    <message>
-        <source>publishing to %1 as %2/%3</source>
-        <translation>publishing to %1 as %2/%3</translation>
     </message>
     <message>
         <source>; %1 to catch up</source>
@@ -1883,14 +1910,6 @@ Daily files of one meter are shown as one time line.</translation>
         <translation>meter %1: %2 (%3); the numbers of the records still there stay</translation>
     </message>
     <message>
-        <source>meter %1 is not in the meter list: its meta and link at the broker are cleared</source>
-        <translation>meter %1 is not in the meter list: its meta and link at the broker are cleared</translation>
-    </message>
-    <message>
-        <source>WARNING: another program publishes as node %1 (on %2, process %3, online since %4): its records and this program&apos;s go to the same topics %5/%1/... and a subscriber cannot tell them apart. Give each logger its own node name (--node).</source>
-        <translation>WARNING: another program publishes as node %1 (on %2, process %3, online since %4): its records and this program&apos;s go to the same topics %5/%1/... and a subscriber cannot tell them apart. Give each logger its own node name (--node).</translation>
-    </message>
-    <message>
         <source>%1 written again</source>
         <translation>%1 written again</translation>
     </message>
@@ -1899,16 +1918,8 @@ Daily files of one meter are shown as one time line.</translation>
         <translation>%1 not written: %2; publishing goes on, and after a restart records may be sent again</translation>
     </message>
     <message>
-        <source> · another program publishes as %1</source>
-        <translation> · another program publishes as %1</translation>
-    </message>
-    <message>
         <source>none of them was waiting to be sent</source>
         <translation>none of them was waiting to be sent</translation>
-    </message>
-    <message>
-        <source>WARNING: broker %1 takes what this program publishes but passes nothing on: this program&apos;s own status did not come back in %2 s. Do the broker&apos;s access rules let user %3 publish and read under %4/%5? What it drops is lost to subscribers.</source>
-        <translation>WARNING: broker %1 takes what this program publishes but passes nothing on: this program&apos;s own status did not come back in %2 s. Do the broker&apos;s access rules let user %3 publish and read under %4/%5? What it drops is lost to subscribers.</translation>
     </message>
     <message>
         <source>(none)</source>
@@ -1921,6 +1932,22 @@ Daily files of one meter are shown as one time line.</translation>
     <message>
         <source>%1 is another file now: %2 went with the one before</source>
         <translation>%1 is another file now: %2 went with the one before</translation>
+    </message>
+    <message>
+        <source>publishing to %1 as %2</source>
+        <translation>publishing to %1 as %2</translation>
+    </message>
+    <message>
+        <source>%1; connecting to broker %2 again</source>
+        <translation>%1; connecting to broker %2 again</translation>
+    </message>
+    <message>
+        <source>WARNING: broker %1 takes what this program publishes but passes nothing on: this program&apos;s own status did not come back in %2 s. Do the broker&apos;s access rules let user %3 publish and read under %4? What it drops is lost to subscribers.</source>
+        <translation>WARNING: broker %1 takes what this program publishes but passes nothing on: this program&apos;s own status did not come back in %2 s. Do the broker&apos;s access rules let user %3 publish and read under %4? What it drops is lost to subscribers.</translation>
+    </message>
+    <message>
+        <source>Broker: connected, not publishing · %1</source>
+        <translation>Broker: connected, not publishing · %1</translation>
     </message>
 </context>
 <context>
@@ -2159,6 +2186,33 @@ Daily files of one meter are shown as one time line.</translation>
     <message>
         <source>METER NOT ANSWERING — last values shown</source>
         <translation>METER NOT ANSWERING — last values shown</translation>
+    </message>
+</context>
+<context>
+    <name>SparkplugNode</name>
+    <message>
+        <source>Sparkplug B node %1/%2</source>
+        <translation>Sparkplug B node %1/%2</translation>
+    </message>
+    <message>
+        <source>waiting for the primary host %1 to be online</source>
+        <translation>waiting for the primary host %1 to be online</translation>
+    </message>
+    <message>
+        <source>a host asked for the births again (Node Control/Rebirth)</source>
+        <translation>a host asked for the births again (Node Control/Rebirth)</translation>
+    </message>
+    <message>
+        <source>the primary host %1 is online</source>
+        <translation>the primary host %1 is online</translation>
+    </message>
+    <message>
+        <source>the primary host %1 went offline: the session ends, and records wait in the data files until it is back</source>
+        <translation>the primary host %1 went offline: the session ends, and records wait in the data files until it is back</translation>
+    </message>
+    <message>
+        <source> · the primary host %1 is offline</source>
+        <translation> · the primary host %1 is offline</translation>
     </message>
 </context>
 <context>
@@ -3783,6 +3837,22 @@ Stop it and close?</translation>
     <message>
         <source>...</source>
         <translation>...</translation>
+    </message>
+    <message>
+        <source>Publish as a Sparkplug B edge node (instead of the JSON topics; the broker&apos;s prefix is not used)</source>
+        <translation>Publish as a Sparkplug B edge node (instead of the JSON topics; the broker&apos;s prefix is not used)</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Primary host</source>
+        <translation>Primary host</translation>
+    </message>
+    <message>
+        <source>Group: a Sparkplug B node needs its group</source>
+        <translation>Group: a Sparkplug B node needs its group</translation>
     </message>
 </context>
 </TS>

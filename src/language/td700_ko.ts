@@ -1057,6 +1057,21 @@ Daily files of one meter are shown as one time line.</source>
     </message>
 </context>
 <context>
+    <name>JsonTopics</name>
+    <message>
+        <source>meter %1 is not in the meter list: its meta and link at the broker are cleared</source>
+        <translation>계기 %1은(는) 계기 목록에 없습니다. 브로커에 남은 meta와 link를 지웁니다</translation>
+    </message>
+    <message>
+        <source>WARNING: another program publishes as node %1 (on %2, process %3, online since %4): its records and this program&apos;s go to the same topics %5/%1/... and a subscriber cannot tell them apart. Give each logger its own node name (--node).</source>
+        <translation>경고: 다른 프로그램이 노드 %1(으)로 게시하고 있습니다(%2, 프로세스 %3, %4부터 온라인). 그 기록과 이 프로그램의 기록이 같은 토픽 %5/%1/...(으)로 가서 구독자가 구별할 수 없습니다. 로거마다 다른 노드 이름(--node)을 쓰십시오.</translation>
+    </message>
+    <message>
+        <source> · another program publishes as %1</source>
+        <translation> · 다른 프로그램이 %1(으)로 게시 중</translation>
+    </message>
+</context>
+<context>
     <name>LineSettings</name>
     <message>
         <source>The line settings &quot;%1&quot; are not valid: expected baud rate, parity (N, E, O), data bits and stop bits, for example 38400,N,8,1.</source>
@@ -1749,6 +1764,22 @@ Daily files of one meter are shown as one time line.</source>
         <source>%1: the topics would be %2 bytes long; MQTT allows %3</source>
         <translation>%1: 토픽 길이가 %2바이트가 됩니다. MQTT는 %3바이트까지 허용합니다</translation>
     </message>
+    <message>
+        <source>it is empty</source>
+        <translation>비어 있습니다</translation>
+    </message>
+    <message>
+        <source>%1 is not one topic level (no /, + or #)</source>
+        <translation>%1은(는) 토픽 한 단계가 아닙니다(/, +, #는 쓸 수 없음)</translation>
+    </message>
+    <message>
+        <source>%1: a Sparkplug group %2</source>
+        <translation>%1: Sparkplug 그룹 — %2</translation>
+    </message>
+    <message>
+        <source>%1: a host id %2</source>
+        <translation>%1: 호스트 id — %2</translation>
+    </message>
 </context>
 <context>
     <name>QtSerialLink</name>
@@ -1785,10 +1816,6 @@ Daily files of one meter are shown as one time line.</source>
     <message>
         <source>broker %1 back after %2 s</source>
         <translation>브로커 %1이(가) %2초 만에 다시 연결됨</translation>
-    </message>
-    <message>
-        <source>publishing to %1 as %2/%3</source>
-        <translation>%1에 %2/%3(으)로 게시 중</translation>
     </message>
     <message>
         <source>; %1 to catch up</source>
@@ -1883,14 +1910,6 @@ Daily files of one meter are shown as one time line.</source>
         <translation>계기 %1: %2(%3). 남아 있는 기록의 번호는 바뀌지 않습니다</translation>
     </message>
     <message>
-        <source>meter %1 is not in the meter list: its meta and link at the broker are cleared</source>
-        <translation>계기 %1은(는) 계기 목록에 없습니다. 브로커에 남은 meta와 link를 지웁니다</translation>
-    </message>
-    <message>
-        <source>WARNING: another program publishes as node %1 (on %2, process %3, online since %4): its records and this program&apos;s go to the same topics %5/%1/... and a subscriber cannot tell them apart. Give each logger its own node name (--node).</source>
-        <translation>경고: 다른 프로그램이 노드 %1(으)로 게시하고 있습니다(%2, 프로세스 %3, %4부터 온라인). 그 기록과 이 프로그램의 기록이 같은 토픽 %5/%1/...(으)로 가서 구독자가 구별할 수 없습니다. 로거마다 다른 노드 이름(--node)을 쓰십시오.</translation>
-    </message>
-    <message>
         <source>%1 written again</source>
         <translation>%1을(를) 다시 썼습니다</translation>
     </message>
@@ -1899,16 +1918,8 @@ Daily files of one meter are shown as one time line.</source>
         <translation>%1을(를) 쓰지 못했습니다: %2. 게시는 계속되며, 다시 시작하면 기록이 다시 전송될 수 있습니다</translation>
     </message>
     <message>
-        <source> · another program publishes as %1</source>
-        <translation> · 다른 프로그램이 %1(으)로 게시 중</translation>
-    </message>
-    <message>
         <source>none of them was waiting to be sent</source>
         <translation>보낼 차례를 기다리던 기록은 없었습니다</translation>
-    </message>
-    <message>
-        <source>WARNING: broker %1 takes what this program publishes but passes nothing on: this program&apos;s own status did not come back in %2 s. Do the broker&apos;s access rules let user %3 publish and read under %4/%5? What it drops is lost to subscribers.</source>
-        <translation>경고: 브로커 %1이(가) 이 프로그램이 게시한 것을 받지만 아무것도 전달하지 않습니다. 이 프로그램의 상태가 %2초 안에 돌아오지 않았습니다. 브로커의 접근 규칙이 사용자 %3에게 %4/%5 아래의 게시와 구독을 허용합니까? 브로커가 버리는 것은 구독자에게 전달되지 않습니다.</translation>
     </message>
     <message>
         <source>(none)</source>
@@ -1921,6 +1932,22 @@ Daily files of one meter are shown as one time line.</source>
     <message>
         <source>%1 is another file now: %2 went with the one before</source>
         <translation>%1이(가) 다른 파일로 바뀌었습니다. 이전 파일의 %2이(가) 함께 없어졌습니다</translation>
+    </message>
+    <message>
+        <source>publishing to %1 as %2</source>
+        <translation>%1에 %2(으)로 게시 중</translation>
+    </message>
+    <message>
+        <source>%1; connecting to broker %2 again</source>
+        <translation>%1. 브로커 %2에 다시 연결합니다</translation>
+    </message>
+    <message>
+        <source>WARNING: broker %1 takes what this program publishes but passes nothing on: this program&apos;s own status did not come back in %2 s. Do the broker&apos;s access rules let user %3 publish and read under %4? What it drops is lost to subscribers.</source>
+        <translation>경고: 브로커 %1이(가) 이 프로그램이 게시한 것을 받지만 아무것도 전달하지 않습니다. 이 프로그램의 상태가 %2초 안에 돌아오지 않았습니다. 브로커의 접근 규칙이 사용자 %3에게 %4 아래의 게시와 구독을 허용합니까? 브로커가 버리는 것은 구독자에게 전달되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Broker: connected, not publishing · %1</source>
+        <translation>브로커: 연결됨, 게시하지 않음 · %1</translation>
     </message>
 </context>
 <context>
@@ -2159,6 +2186,33 @@ Daily files of one meter are shown as one time line.</source>
     <message>
         <source>METER NOT ANSWERING — last values shown</source>
         <translation>계기 응답 없음 — 마지막 값 표시 중</translation>
+    </message>
+</context>
+<context>
+    <name>SparkplugNode</name>
+    <message>
+        <source>Sparkplug B node %1/%2</source>
+        <translation>Sparkplug B 노드 %1/%2</translation>
+    </message>
+    <message>
+        <source>waiting for the primary host %1 to be online</source>
+        <translation>기본 호스트 %1이(가) 온라인이 되기를 기다립니다</translation>
+    </message>
+    <message>
+        <source>a host asked for the births again (Node Control/Rebirth)</source>
+        <translation>호스트가 birth를 다시 요청했습니다(Node Control/Rebirth)</translation>
+    </message>
+    <message>
+        <source>the primary host %1 is online</source>
+        <translation>기본 호스트 %1이(가) 온라인입니다</translation>
+    </message>
+    <message>
+        <source>the primary host %1 went offline: the session ends, and records wait in the data files until it is back</source>
+        <translation>기본 호스트 %1이(가) 오프라인이 되었습니다. 세션을 끝내고, 호스트가 돌아올 때까지 기록은 데이터 파일에서 기다립니다</translation>
+    </message>
+    <message>
+        <source> · the primary host %1 is offline</source>
+        <translation> · 기본 호스트 %1 오프라인</translation>
     </message>
 </context>
 <context>
@@ -3782,6 +3836,22 @@ Stop it and close?</source>
     <message>
         <source>...</source>
         <translation>...</translation>
+    </message>
+    <message>
+        <source>Publish as a Sparkplug B edge node (instead of the JSON topics; the broker&apos;s prefix is not used)</source>
+        <translation>Sparkplug B 에지 노드로 게시(JSON 토픽 대신. 브로커의 PREFIX는 쓰지 않음)</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>그룹</translation>
+    </message>
+    <message>
+        <source>Primary host</source>
+        <translation>기본 호스트</translation>
+    </message>
+    <message>
+        <source>Group: a Sparkplug B node needs its group</source>
+        <translation>그룹: Sparkplug B 노드에는 그룹이 있어야 합니다</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,10 @@ constexpr qint64 kAttemptTimeoutMs = 15000;
 // The refusals of a CONNACK: a bad user name or password, not authorised.
 constexpr int kBadCredentials = 4;
 constexpr int kNotAuthorised = 5;
+// Confirmations of QoS 0 messages are asked for by unsubscribing from a filter nobody
+// subscribes to: the broker answers every UNSUBSCRIBE, and answers it only after it has taken
+// in everything sent before it on the connection.
+constexpr const char* kConfirmFilter = "td700/confirm/never-subscribed";
 
 void initLibrary() {
     static std::once_flag once;
@@ -95,6 +99,7 @@ void BrokerConnection::attempt() {
     m_acknowledged = false;
     m_lastLog.clear();
     m_events.clear();
+    forgetConfirmations();
     m_mosq = mosquitto_new(orNull(local8(m_options.clientId)), true, this);
     if (!m_mosq) {
         drop(tr("the MQTT client could not be made"), false);
@@ -104,6 +109,7 @@ void BrokerConnection::attempt() {
     mosquitto_disconnect_v5_callback_set(m_mosq, &BrokerConnection::onDisconnectCb);
     mosquitto_publish_v5_callback_set(m_mosq, &BrokerConnection::onPublishCb);
     mosquitto_message_v5_callback_set(m_mosq, &BrokerConnection::onMessageCb);
+    mosquitto_unsubscribe_v5_callback_set(m_mosq, &BrokerConnection::onUnsubscribeCb);
     mosquitto_log_callback_set(m_mosq, &BrokerConnection::onLogCb);
     mosquitto_int_option(m_mosq, MOSQ_OPT_TCP_NODELAY, 1);
     // Our own window bounds what is queued; the client may send it all at once.
@@ -115,7 +121,7 @@ void BrokerConnection::attempt() {
     if (!m_options.willTopic.isEmpty())
         mosquitto_will_set(m_mosq, m_options.willTopic.toUtf8().constData(),
                            int(m_options.willPayload.size()), m_options.willPayload.constData(), 1,
-                           true);
+                           m_options.willRetain);
     if (m_options.address.tls) {
         const QByteArray ca = local8(m_options.caFile), cert = local8(m_options.certFile),
                          key = local8(m_options.keyFile);
@@ -212,7 +218,11 @@ void BrokerConnection::handleEvents() {
             // The broker answers: the connection works, and a later loss is tried again soon.
             m_acknowledged = true;
             m_retrySeconds = 1;
-            Q_EMIT delivered(e.mid);
+            if (!m_awaiting.contains(e.mid)) // written, not yet confirmed
+                Q_EMIT delivered(e.mid);
+            break;
+        case Event::Unsubscribed:
+            onConfirmed(e.mid);
             break;
         case Event::Message:
             Q_EMIT received(e.topic, e.payload, e.retained);
@@ -252,6 +262,7 @@ void BrokerConnection::drop(const QString& why, bool refused) {
     const bool wasConnected = m_connected;
     m_connected = false;
     m_events.clear();
+    forgetConfirmations();
     m_misc.stop();
     m_read.reset();
     m_write.reset();
@@ -308,6 +319,56 @@ int BrokerConnection::publish(const QString& topic, const QByteArray& payload, i
             },
             Qt::QueuedConnection);
     return mid;
+}
+
+int BrokerConnection::publishConfirmed(const QString& topic, const QByteArray& payload) {
+    const int mid = publish(topic, payload, 0, false);
+    if (mid < 0)
+        return mid;
+    m_unconfirmed << mid;
+    m_awaiting.insert(mid);
+    // One confirmation covers what is published in the same turn of the event loop.
+    if (!m_confirmationDue) {
+        m_confirmationDue = true;
+        QMetaObject::invokeMethod(this, &BrokerConnection::sendConfirmation, Qt::QueuedConnection);
+    }
+    return mid;
+}
+
+void BrokerConnection::sendConfirmation() {
+    m_confirmationDue = false;
+    if (!m_mosq || !m_connected || m_unconfirmed.isEmpty())
+        return;
+    int mid = 0;
+    // Not sent: the connection is ending, and what it would cover is the caller's to send again.
+    if (mosquitto_unsubscribe(m_mosq, &mid, kConfirmFilter) != MOSQ_ERR_SUCCESS)
+        return;
+    m_confirmations.insert(mid, std::exchange(m_unconfirmed, {}));
+    updateWriteNotifier();
+}
+
+void BrokerConnection::onConfirmed(int mid) {
+    m_acknowledged = true;
+    m_retrySeconds = 1;
+    const QList<int> covered = m_confirmations.take(mid);
+    for (int m : covered) {
+        m_awaiting.remove(m);
+        Q_EMIT delivered(m);
+        if (!m_mosq)
+            return; // a handler ended the connection
+    }
+}
+
+void BrokerConnection::forgetConfirmations() {
+    m_unconfirmed.clear();
+    m_confirmations.clear();
+    m_awaiting.clear();
+}
+
+void BrokerConnection::setWill(const QString& topic, const QByteArray& payload, bool retain) {
+    m_options.willTopic = topic;
+    m_options.willPayload = payload;
+    m_options.willRetain = retain;
 }
 
 void BrokerConnection::subscribe(const QString& filter) {
@@ -393,6 +454,10 @@ void BrokerConnection::onMessageCb(mosquitto*, void* self, const mosquitto_messa
     e.payload = QByteArray(static_cast<const char*>(message->payload), message->payloadlen);
     e.retained = message->retain;
     static_cast<BrokerConnection*>(self)->m_events.append(e);
+}
+
+void BrokerConnection::onUnsubscribeCb(mosquitto*, void* self, int mid, const mqtt5__property*) {
+    static_cast<BrokerConnection*>(self)->m_events.append(Event(Event::Unsubscribed, 0, mid));
 }
 
 void BrokerConnection::onLogCb(mosquitto*, void* self, int level, const char* text) {

@@ -4,7 +4,9 @@
 #include "publish/BrokerLink.h"
 #include "publish/PublishSettings.h"
 
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <memory>
 #include <optional>
@@ -36,8 +38,9 @@ public:
         QString certFile;
         QString keyFile;
         int keepAliveSeconds = 30;
-        QString willTopic; // the last will, retained, QoS 1
+        QString willTopic; // the last will, QoS 1
         QByteArray willPayload;
+        bool willRetain = true;
     };
 
     BrokerConnection(Clock& clock, Options options, QObject* parent = nullptr);
@@ -50,11 +53,13 @@ public:
     int secondsToRetry() const override;
     QString brokerName() const override;
     int publish(const QString& topic, const QByteArray& payload, int qos, bool retain) override;
+    int publishConfirmed(const QString& topic, const QByteArray& payload) override;
+    void setWill(const QString& topic, const QByteArray& payload, bool retain) override;
     void subscribe(const QString& filter) override;
 
 private:
     struct Event {
-        enum Kind { Connack, Disconnect, Published, Message } kind;
+        enum Kind { Connack, Disconnect, Published, Message, Unsubscribed } kind;
         explicit Event(Kind k, int c = 0, int m = 0)
             : kind(k)
             , code(c)
@@ -76,6 +81,9 @@ private:
     void handleEvents();
     void onConnack(int code);
     void scheduleRetry();
+    void sendConfirmation();
+    void onConfirmed(int mid);
+    void forgetConfirmations();
 
     static void onConnectCb(mosquitto*, void* self, int rc, int flags,
                             const mqtt5__property* props);
@@ -84,6 +92,7 @@ private:
                             const mqtt5__property* props);
     static void onMessageCb(mosquitto*, void* self, const mosquitto_message* message,
                             const mqtt5__property* props);
+    static void onUnsubscribeCb(mosquitto*, void* self, int mid, const mqtt5__property* props);
     static void onLogCb(mosquitto*, void* self, int level, const char* text);
 
     Clock& m_clock;
@@ -101,6 +110,12 @@ private:
     bool m_acknowledged = false; // the broker acknowledged something in this connection
     bool m_stopping = false;
     QStringList m_subscriptions;
+    // Confirmed QoS 0 messages: those sent since the last confirmation was asked for, and the
+    // confirmations on their way with the messages each covers.
+    QList<int> m_unconfirmed;
+    QHash<int, QList<int>> m_confirmations;
+    QSet<int> m_awaiting; // every message not yet confirmed
+    bool m_confirmationDue = false;
     QList<Event> m_events;
     QString m_lastLog;
 };

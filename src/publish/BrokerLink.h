@@ -23,6 +23,12 @@ public:
     virtual QString brokerName() const = 0;
     // Queues a message; its id, or -1 when there is no connection (or it was refused).
     virtual int publish(const QString& topic, const QByteArray& payload, int qos, bool retain) = 0;
+    // Queues a message that goes at QoS 0 and still counts as delivered only once the broker
+    // has it: delivered() comes when the broker has answered something sent after it. For
+    // messages that must go at QoS 0 and may not be lost (Sparkplug data).
+    virtual int publishConfirmed(const QString& topic, const QByteArray& payload) = 0;
+    // The last will (QoS 1) from the next connection on.
+    virtual void setWill(const QString& topic, const QByteArray& payload, bool retain) = 0;
     // Asks for the messages of `filter` (QoS 1); they come through received().
     virtual void subscribe(const QString& filter) = 0;
 

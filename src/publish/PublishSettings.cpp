@@ -47,11 +47,11 @@ QString fileProblem(const QString& path) {
 
 } // namespace
 
-bool ParseBrokerUrl(const QString& text, BrokerAddress* out, QString* why) {
-    static const QRegularExpression form(
-        QStringLiteral("^(mqtts?)://(\\[[0-9A-Fa-f:.]+\\]|[^/:\\[\\]\\s]+)(?::(\\d{1,5}))?/(.*)$"));
+bool ParseBrokerUrl(const QString& text, BrokerAddress* out, QString* why, bool needPrefix) {
+    static const QRegularExpression form(QStringLiteral(
+        "^(mqtts?)://(\\[[0-9A-Fa-f:.]+\\]|[^/:\\[\\]\\s]+)(?::(\\d{1,5}))?(?:/(.*))?$"));
     const QRegularExpressionMatch m = form.match(text.trimmed());
-    if (!m.hasMatch()) {
+    if (!m.hasMatch() || (needPrefix && !m.hasCaptured(4))) {
         *why = PublishSettingsTexts::tr("%1 is not a broker address: it wants "
                                         "mqtt://HOST[:PORT]/PREFIX or mqtts://HOST[:PORT]/PREFIX")
                    .arg(text);
@@ -73,6 +73,10 @@ bool ParseBrokerUrl(const QString& text, BrokerAddress* out, QString* why) {
     QString prefix = m.captured(4);
     while (prefix.endsWith(u'/'))
         prefix.chop(1);
+    if (!needPrefix && prefix.isEmpty()) {
+        *out = a;
+        return true;
+    }
     // Wildcards and empty levels would make topics a subscriber cannot tell apart.
     if (prefix.isEmpty() || prefix.contains(u'+') || prefix.contains(u'#') ||
         prefix.contains(QStringLiteral("//")) || prefix.startsWith(u'/') ||
@@ -126,6 +130,10 @@ PublishSettings LoadPublishSettings(const QString& path) {
             s.keepAliveSeconds = value.toInt();
         else if (key == u"backlogdays")
             s.backlogDays = value.toInt();
+        else if (key == u"sparkpluggroup")
+            s.sparkplugGroup = value;
+        else if (key == u"sparkplughost")
+            s.sparkplugHost = value;
     }
     return s;
 }
@@ -143,24 +151,51 @@ bool WritePublishSettings(const QString& path, const PublishSettings& s, QString
         QStringLiteral("QoS=%1").arg(s.qos),
         QStringLiteral("KeepAlive=%1").arg(s.keepAliveSeconds),
         QStringLiteral("BacklogDays=%1").arg(s.backlogDays),
+        // Keys an older version does not know, and passes over.
+        QStringLiteral("SparkplugGroup=") + s.sparkplugGroup,
+        QStringLiteral("SparkplugHost=") + s.sparkplugHost,
     };
     return WriteTextLines(path, lines, error);
+}
+
+QString SparkplugNameProblem(const QString& name) {
+    if (name.isEmpty())
+        return PublishSettingsTexts::tr("it is empty");
+    static const QRegularExpression bad(QStringLiteral("[+#/\\x{0}]"));
+    if (name.contains(bad))
+        return PublishSettingsTexts::tr("%1 is not one topic level (no /, + or #)").arg(name);
+    return {};
 }
 
 QString PublishSettingsProblem(const PublishSettings& s, QString (*flag)(const char* key)) {
     if (!flag)
         flag = keyName;
+    const bool sparkplug = !s.sparkplugGroup.isEmpty();
     BrokerAddress address;
     QString why;
-    if (!ParseBrokerUrl(s.url, &address, &why))
+    if (!ParseBrokerUrl(s.url, &address, &why, !sparkplug))
         return flag("publish") + QStringLiteral(": ") + why;
     static const QRegularExpression badNode(QStringLiteral("[+#/\\s]"));
     if (s.node.contains(badNode))
         return PublishSettingsTexts::tr(
                    "%1: a node name is one topic level, without +, #, / or blanks")
             .arg(flag("node"));
+    const QString node = s.node.isEmpty() ? DefaultNodeName() : s.node;
+    if (sparkplug) {
+        if (const QString problem = SparkplugNameProblem(s.sparkplugGroup); !problem.isEmpty())
+            return PublishSettingsTexts::tr("%1: a Sparkplug group %2")
+                .arg(flag("sparkplug"), problem);
+        if (!s.sparkplugHost.isEmpty())
+            if (const QString problem = SparkplugNameProblem(s.sparkplugHost); !problem.isEmpty())
+                return PublishSettingsTexts::tr("%1: a host id %2")
+                    .arg(flag("sparkplug-host"), problem);
+    } else if (!s.sparkplugHost.isEmpty()) {
+        return PublishSettingsTexts::tr("%1 needs %2")
+            .arg(flag("sparkplug-host"), flag("sparkplug"));
+    }
     const qsizetype longest =
-        Topics::meter(address.prefix, s.node.isEmpty() ? DefaultNodeName() : s.node, 247, "status")
+        (sparkplug ? QStringLiteral("spBv1.0/%1/DBIRTH/%2/M247").arg(s.sparkplugGroup, node)
+                   : Topics::meter(address.prefix, node, 247, "status"))
             .toUtf8()
             .size();
     if (longest > kLongestTopic)

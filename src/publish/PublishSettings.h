@@ -18,6 +18,10 @@ struct PublishSettings {
     int qos = 1;
     int keepAliveSeconds = 30;
     int backlogDays = 7;
+    // A Sparkplug B edge node in this group instead of the JSON topics; empty: JSON.
+    QString sparkplugGroup;
+    // The Sparkplug primary host application whose state the node waits for; empty: none.
+    QString sparkplugHost;
 
     bool operator==(const PublishSettings&) const = default;
 };
@@ -31,11 +35,16 @@ struct BrokerAddress {
 };
 
 // Parses mqtt://HOST[:PORT]/PREFIX or mqtts://HOST[:PORT]/PREFIX (ports 1883 and 8883 by
-// default; an IPv6 host in brackets). False with the reason on anything else.
-bool ParseBrokerUrl(const QString& url, BrokerAddress* out, QString* why);
+// default; an IPv6 host in brackets). False with the reason on anything else. Without
+// `needPrefix` (Sparkplug, whose topics are its own) the prefix may be left out.
+bool ParseBrokerUrl(const QString& url, BrokerAddress* out, QString* why, bool needPrefix = true);
 
 // The node name used when none is set: the PC's host name.
 QString DefaultNodeName();
+
+// Why `name` cannot be a Sparkplug group, node or host id (one topic level: not empty, no /, +
+// or #); empty when it can.
+QString SparkplugNameProblem(const QString& name);
 
 // Reads the file; missing keys keep their defaults, unknown keys are ignored.
 PublishSettings LoadPublishSettings(const QString& path);

@@ -99,6 +99,30 @@ QByteArray MetaPayload(const MeterDescription& m) {
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
+MeterDescription DescriptionFromMeta(const QByteArray& meta) {
+    const QJsonObject o = QJsonDocument::fromJson(meta).object();
+    MeterDescription m;
+    m.address = o.value(QStringLiteral("address")).toInt();
+    m.modelCode = o.value(QStringLiteral("model")).toInt(-1);
+    m.channelCount = std::clamp(o.value(QStringLiteral("channels")).toInt(), 0, 12);
+    m.firmware = o.value(QStringLiteral("firmware")).toString();
+    for (const QJsonValue& v : o.value(QStringLiteral("channel_info")).toArray()) {
+        const QJsonObject c = v.toObject();
+        const int ch = c.value(QStringLiteral("ch")).toInt();
+        if (ch < 1 || ch > 12)
+            continue;
+        DataChannel& d = m.channels.channels[size_t(ch - 1)];
+        d.name = c.value(QStringLiteral("name")).toString();
+        d.unit = c.value(QStringLiteral("unit")).toString();
+        d.decimals = c.value(QStringLiteral("decimals")).toInt();
+        d.low = float(c.value(QStringLiteral("low")).toDouble(qQNaN()));
+        d.high = float(c.value(QStringLiteral("high")).toDouble(qQNaN()));
+    }
+    m.channels.modelCode = m.modelCode;
+    m.channels.channelCount = m.channelCount;
+    return m;
+}
+
 namespace {
 
 // Seconds from 1970 to 2000-01-01, UTC.
@@ -155,6 +179,13 @@ std::optional<int> SavedTimes::offsetOf(quint32 stamp) {
 bool SavedTimes::isAmbiguous(quint32 stamp) {
     const std::optional<qint64> seconds = DataTime::stampSeconds(stamp);
     return seconds && offsetsOf(*seconds + kEpoch2000).size() > 1;
+}
+
+std::optional<qint64> StampUtcMs(quint32 stamp, int utcOffset) {
+    const std::optional<qint64> seconds = DataTime::stampSeconds(stamp);
+    if (!seconds)
+        return std::nullopt;
+    return (*seconds + kEpoch2000 - utcOffset) * 1000;
 }
 
 QString StampWithOffset(quint32 stamp) {

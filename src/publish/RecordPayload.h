@@ -35,6 +35,8 @@ MeterDescription DescribeMeter(int address, int modelCode, const QString& firmwa
                                const QByteArray& header);
 
 QByteArray MetaPayload(const MeterDescription& meter);
+// The description a "meta" payload gives; not valid for one that does not read.
+MeterDescription DescriptionFromMeta(const QByteArray& meta);
 
 // One record as "data": its stamp the PC's local time of the record with `utcOffset`, the
 // offset from UTC in force when it was saved (null for a stamp that names no moment), values
@@ -69,6 +71,10 @@ private:
 QByteArray StatusPayload(bool online, const QString& version, const QDateTime& since,
                          const QString& session);
 QByteArray LinkPayload(bool ok, qint64 good, qint64 timeouts, qint64 bad);
+
+// The moment a record's stamp names, as milliseconds since 1970 UTC, given the offset from UTC
+// in force when it was saved; nothing for a stamp that names no moment.
+std::optional<qint64> StampUtcMs(quint32 stamp, int utcOffset);
 
 // A record's time stamp as ISO 8601 with the PC's offset from UTC at that local time:
 // "2026-12-07T14:52:29+09:00" (in a repeated hour, the first); empty for a stamp that names no

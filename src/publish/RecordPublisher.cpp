@@ -9,8 +9,10 @@
 #include "logging/DataTime.h"
 #include "logging/RecordBytes.h"
 #include "publish/DeliveryState.h"
+#include "publish/JsonTopics.h"
 #include "publish/RecordPayload.h"
 #include "publish/ReplayCursor.h"
+#include "publish/SparkplugNode.h"
 #include "publish/StateWriter.h"
 
 #include <QCoreApplication>
@@ -18,15 +20,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QRandomGenerator>
-#include <QSysInfo>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <csignal>
-#endif
+#include <QPointer>
 
 namespace {
 
@@ -43,6 +37,8 @@ constexpr int kScanEveryTicks = 120;
 // The node's status comes back to us through our subscription within this time, unless the
 // broker passes nothing on that we publish.
 constexpr qint64 kEchoWaitMs = 5000;
+// What a connection made again is given to send what it has on its way.
+constexpr int kGoodbyeMs = 500;
 
 QString records(qint64 n) {
     return n == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(n);
@@ -55,20 +51,6 @@ qint64 undelivered(const DeliveryState& s, qint64 first, qint64 last) {
     for (const DeliveryState::Range& r : s.ahead)
         n -= std::max<qint64>(0, std::min(r.last, last) - std::max(r.first, first) + 1);
     return n;
-}
-
-// A status of our node left by a run of this program on this PC that has ended: the broker
-// has not noticed yet, and its last will follows.
-bool isLeftByAnEndedRun(const QJsonObject& status) {
-#ifdef Q_OS_UNIX
-    const qint64 pid = status.value(QStringLiteral("pid")).toInteger();
-    return status.value(QStringLiteral("host")).toString() == QSysInfo::machineHostName() &&
-           pid > 0 && pid != QCoreApplication::applicationPid() && ::kill(pid_t(pid), 0) != 0 &&
-           errno == ESRCH;
-#else
-    Q_UNUSED(status);
-    return false;
-#endif
 }
 
 } // namespace
@@ -84,10 +66,6 @@ struct RecordPublisher::Stream {
     // The header of the file live records go to.
     QString headerFile;
     DataHeader header;
-    QByteArray metaSent; // in this connection
-    QByteArray link;
-    QByteArray linkSent;
-    int linkOk = -1;
 
     qint64 waiting() const {
         return std::max<qint64>(0, numbers.last() - state.seq - state.aheadCount());
@@ -100,7 +78,6 @@ RecordPublisher::RecordPublisher(Clock& clock, PublishSettings settings, SaveSet
     , m_clock(clock)
     , m_settings(std::move(settings))
     , m_save(std::move(save))
-    , m_session(QString::number(QRandomGenerator::system()->generate64(), 16))
     , m_linkFactory([&clock](const BrokerConnection::Options& o) {
         return std::make_unique<BrokerConnection>(clock, o);
     })
@@ -116,10 +93,6 @@ RecordPublisher::~RecordPublisher() {
         stop(0);
 }
 
-QString RecordPublisher::topicPrefix() const {
-    return m_address.prefix;
-}
-
 QString RecordPublisher::brokerName() const {
     return m_connection ? m_connection->brokerName() : QString();
 }
@@ -131,11 +104,19 @@ bool RecordPublisher::start(QString* why) {
         *why = problem;
         return false;
     }
-    ParseBrokerUrl(m_settings.url, &m_address, why);
-    m_node = m_settings.node.isEmpty() ? DefaultNodeName() : m_settings.node;
+    BrokerAddress address;
+    ParseBrokerUrl(m_settings.url, &address, why, m_settings.sparkplugGroup.isEmpty());
+    const QString node = m_settings.node.isEmpty() ? DefaultNodeName() : m_settings.node;
+    Host& host = *this;
+    if (m_settings.sparkplugGroup.isEmpty())
+        m_format = std::make_unique<JsonTopics>(host, m_settings, address.prefix, node);
+    else
+        m_format = std::make_unique<SparkplugNode>(host, m_settings, node, m_portName, m_save);
+    connect(m_format.get(), &PublishFormat::message, this, &RecordPublisher::message);
+    connect(m_format.get(), &PublishFormat::statusChanged, this, &RecordPublisher::statusChanged);
     BrokerConnection::Options o;
-    o.address = m_address;
-    o.clientId = QStringLiteral("td700-%1-%2").arg(m_node).arg(QCoreApplication::applicationPid());
+    o.address = address;
+    o.clientId = QStringLiteral("td700-%1-%2").arg(node).arg(QCoreApplication::applicationPid());
     o.user = m_settings.user;
     if (!m_settings.passwordFile.isEmpty() &&
         !ReadPasswordFile(m_settings.passwordFile, &o.password, why))
@@ -144,21 +125,16 @@ bool RecordPublisher::start(QString* why) {
     o.certFile = m_settings.certFile;
     o.keyFile = m_settings.keyFile;
     o.keepAliveSeconds = m_settings.keepAliveSeconds;
-    o.willTopic = Topics::status(topicPrefix(), m_node);
-    o.willPayload = StatusPayload(false, {}, {}, m_session);
+    m_format->prepare(o);
     m_connection = m_linkFactory(o);
     connect(m_connection.get(), &BrokerLink::connected, this, &RecordPublisher::onConnected);
     connect(m_connection.get(), &BrokerLink::connectionLost, this, &RecordPublisher::onLost);
     connect(m_connection.get(), &BrokerLink::attemptFailed, this,
             &RecordPublisher::onAttemptFailed);
     connect(m_connection.get(), &BrokerLink::delivered, this, &RecordPublisher::onDelivered);
-    connect(m_connection.get(), &BrokerLink::received, this, &RecordPublisher::onReceived);
-    // Another program publishing as this node, and meters no longer in the list, show in what
-    // the broker keeps under the node.
-    const QString node = topicPrefix() + u'/' + m_node + u'/';
-    m_connection->subscribe(node + QStringLiteral("status"));
-    m_connection->subscribe(node + QStringLiteral("+/meta"));
-    m_connection->subscribe(node + QStringLiteral("+/link"));
+    connect(m_connection.get(), &BrokerLink::received, m_format.get(), &PublishFormat::received);
+    for (const QString& filter : m_format->subscriptions())
+        m_connection->subscribe(filter);
     setState(BrokerState::Connecting);
     m_housekeeping.start();
     m_connection->start();
@@ -172,8 +148,7 @@ void RecordPublisher::stop(int waitMs) {
     const qint64 startedUs = m_clock.nowUs();
     m_pump.stop();
     if (m_connection->isConnected()) {
-        m_statusMid = m_connection->publish(Topics::status(topicPrefix(), m_node),
-                                            StatusPayload(false, {}, {}, m_session), 1, true);
+        m_format->goodbye();
         // What is on its way is let arrive, so that it is not sent again next time.
         QEventLoop loop;
         const auto check = [&] {
@@ -357,21 +332,18 @@ void RecordPublisher::sayChanges(Stream& s, const QList<RecordNumbers::Change>& 
 void RecordPublisher::setMeters(const QList<int>& addresses) {
     m_meters = QSet<int>(addresses.begin(), addresses.end());
     m_metersKnown = true;
-    for (int address : addresses) {
+    for (int address : addresses)
         addMeter(address);
-        m_cleared.remove(address);
-    }
-    if (m_connection && m_connection->isConnected())
-        for (const auto& [address, s] : m_streams)
-            if (!m_meters.contains(address))
-                clearMeter(address);
+    if (m_connection)
+        m_format->metersChanged();
 }
 
 void RecordPublisher::addMeter(int address) {
     const bool known = m_streams.count(address) > 0;
     Stream& s = stream(address);
-    if (!known && m_connection && m_connection->isConnected()) {
-        publishMeta(s);
+    if (!known && m_connection && m_connection->isConnected())
+        m_format->described(address);
+    if (!known && isReady()) {
         if (const qint64 pending = beginCatchUp(s); pending > 0) {
             m_replayTotal += pending;
             m_replaying = true;
@@ -430,8 +402,8 @@ void RecordPublisher::recordSaved(const SavedRecord& saved) {
             s.dirty = true;
         }
     }
-    const bool connected = m_connection->isConnected();
-    if (!known && connected) {
+    const bool ready = isReady();
+    if (!known && ready) {
         // Records of an earlier run wait before this one.
         const qint64 pending = beginCatchUp(s);
         s.replay.shortenTo(seq - 1);
@@ -441,11 +413,11 @@ void RecordPublisher::recordSaved(const SavedRecord& saved) {
             m_pump.start();
         }
     }
-    if (connected)
-        publishMeta(s);
+    if (m_connection->isConnected())
+        m_format->described(saved.address);
     if (s.state.isDelivered(seq))
         return;
-    if (connected) {
+    if (ready) {
         // The record was stamped just now, with the offset in force now.
         publishRecord(s, saved.record.constData(), headerOf(s, place.file), seq, false,
                       m_clock.currentDateTime().offsetFromUtc());
@@ -457,10 +429,15 @@ void RecordPublisher::recordSaved(const SavedRecord& saved) {
 
 void RecordPublisher::publishRecord(Stream& s, const char* record, const DataHeader& header,
                                     qint64 seq, bool replayed, std::optional<int> utcOffset) {
-    const int channels = s.state.channels > 0 ? s.state.channels : header.channelCount;
-    const int mid = m_connection->publish(
-        Topics::meter(topicPrefix(), m_node, s.address, "data"),
-        DataPayload(record, header, channels, seq, replayed, utcOffset), m_settings.qos, false);
+    RecordToSend r;
+    r.address = s.address;
+    r.record = record;
+    r.header = &header;
+    r.channels = s.state.channels > 0 ? s.state.channels : header.channelCount;
+    r.seq = seq;
+    r.replayed = replayed;
+    r.utcOffset = utcOffset;
+    const int mid = m_format->publishRecord(r);
     if (mid < 0)
         return;
     m_inFlight.insert(mid, Flight{s.address, seq, replayed});
@@ -468,59 +445,11 @@ void RecordPublisher::publishRecord(Stream& s, const char* record, const DataHea
         ++m_replayInFlight;
 }
 
-void RecordPublisher::publishMeta(Stream& s) {
-    if (s.state.meta.isEmpty() || s.state.meta == s.metaSent ||
-        (m_metersKnown && !m_meters.contains(s.address)))
-        return;
-    const int mid = m_connection->publish(Topics::meter(topicPrefix(), m_node, s.address, "meta"),
-                                          s.state.meta, 1, true);
-    if (mid >= 0) {
-        s.metaSent = s.state.meta;
-        m_inFlight.insert(mid, Flight{s.address, 0, false});
-    }
-}
-
-void RecordPublisher::publishLink(Stream& s) {
-    if (s.link.isEmpty() || s.link == s.linkSent || !m_connection || !m_connection->isConnected() ||
-        (m_metersKnown && !m_meters.contains(s.address)))
-        return;
-    const int mid = m_connection->publish(Topics::meter(topicPrefix(), m_node, s.address, "link"),
-                                          s.link, 1, true);
-    if (mid >= 0) {
-        s.linkSent = s.link;
-        m_inFlight.insert(mid, Flight{s.address, 0, false});
-    }
-}
-
-void RecordPublisher::publishStatus() {
-    m_connection->publish(Topics::status(topicPrefix(), m_node),
-                          StatusPayload(true, ProgramVersion(), m_since, m_session), 1, true);
-}
-
-// A meter no longer in the meter list: what the broker keeps of it would describe it as there
-// for good.
-void RecordPublisher::clearMeter(int address) {
-    if (m_cleared.contains(address) || !m_connection || !m_connection->isConnected())
-        return;
-    m_cleared.insert(address);
-    for (const char* leaf : {"meta", "link"})
-        m_connection->publish(Topics::meter(topicPrefix(), m_node, address, leaf), {}, 1, true);
-    if (const auto it = m_streams.find(address); it != m_streams.end())
-        it->second->metaSent = it->second->linkSent = {};
-    Q_EMIT message(tr("meter %1 is not in the meter list: its meta and link at the broker are "
-                      "cleared")
-                       .arg(address));
-}
-
 void RecordPublisher::linkChanged(int address, bool ok, qint64 good, qint64 timeouts, qint64 bad) {
     if (!m_connection)
         return;
-    Stream& s = stream(address);
-    if (s.linkOk == int(ok))
-        return;
-    s.linkOk = int(ok);
-    s.link = LinkPayload(ok, good, timeouts, bad);
-    publishLink(s);
+    stream(address);
+    m_format->linkChanged(address, ok, good, timeouts, bad);
 }
 
 void RecordPublisher::onDelivered(int mid) {
@@ -544,78 +473,25 @@ void RecordPublisher::onDelivered(int mid) {
         m_pump.start();
 }
 
-void RecordPublisher::onReceived(const QString& topic, const QByteArray& payload, bool retained) {
-    const QString node = topicPrefix() + u'/' + m_node + u'/';
-    if (!topic.startsWith(node))
-        return;
-    const QString rest = topic.mid(node.size());
-    if (rest == u"status") {
-        onStatusSeen(payload, retained);
-        return;
-    }
-    // What the broker kept from before of a meter that is no longer in the list.
-    bool ok = false;
-    const int address = rest.section(u'/', 0, 0).toInt(&ok);
-    if (ok && retained && !payload.isEmpty() && m_metersKnown && !m_meters.contains(address))
-        clearMeter(address);
-}
-
-// The node's status as the broker passes it on: our own, or another program's publishing as
-// the same node, whose records and ours a subscriber could not tell apart.
-void RecordPublisher::onStatusSeen(const QByteArray& payload, bool retained) {
-    const QJsonObject status = QJsonDocument::fromJson(payload).object();
-    const QString session = status.value(QStringLiteral("session")).toString();
-    if (session == m_session) {
-        m_echoDueMs = -1;
-        return;
-    }
-    const QString state = status.value(QStringLiteral("state")).toString();
-    if (state == u"offline") {
-        // Another program ended and its "offline" took our place: ours is put back.
-        if (!retained) {
-            m_otherNodes.remove(session);
-            if (m_connection->isConnected())
-                publishStatus();
-        }
-        Q_EMIT statusChanged();
-        return;
-    }
-    if (state != u"online" || m_otherNodes.contains(session) ||
-        (retained && isLeftByAnEndedRun(status)))
-        return;
-    m_otherNodes.insert(session);
-    Q_EMIT message(
-        tr("WARNING: another program publishes as node %1 (on %2, process %3, online "
-           "since %4): its records and this program's go to the same topics %5/%1/... "
-           "and a subscriber cannot tell them apart. Give each logger its own node "
-           "name (--node).")
-            .arg(m_node, status.value(QStringLiteral("host")).toString(QStringLiteral("?")))
-            .arg(status.value(QStringLiteral("pid")).toInteger())
-            .arg(status.value(QStringLiteral("since")).toString(), topicPrefix()));
-    Q_EMIT statusChanged();
-}
-
 void RecordPublisher::onConnected() {
-    const bool back = m_awaySince.isValid();
     m_since = m_clock.currentDateTime();
     m_lastProblem.clear();
-    m_otherNodes.clear();
-    m_cleared.clear();
-    if (m_echoDueMs != -2)
-        m_echoDueMs = m_clock.nowMs() + kEchoWaitMs;
-    publishStatus();
+    m_format->connected();
+    if (!m_format->isReady())
+        setState(BrokerState::Waiting);
+}
+
+// The format lets records go: what the broker has not got is caught up from the files.
+void RecordPublisher::ready() {
+    const bool back = m_awaySince.isValid();
     m_replayTotal = m_replaySent = m_replaySkipped = 0;
     for (auto& [address, s] : m_streams) {
         sayChanges(*s, s->numbers.scan());
-        s->metaSent.clear();
-        s->linkSent.clear();
-        publishMeta(*s);
-        publishLink(*s);
         m_replayTotal += beginCatchUp(*s);
     }
     QString line =
         back ? tr("broker %1 back after %2 s").arg(brokerName()).arg(m_awaySince.secsTo(m_since))
-             : tr("publishing to %1 as %2/%3").arg(brokerName(), topicPrefix(), m_node);
+             : tr("publishing to %1 as %2").arg(brokerName(), m_format->target());
     if (m_replayTotal > 0)
         line += tr("; %1 to catch up").arg(records(m_replayTotal));
     m_awaySince = QDateTime();
@@ -626,13 +502,22 @@ void RecordPublisher::onConnected() {
     Q_EMIT message(line);
 }
 
-void RecordPublisher::onLost(const QString& why) {
+bool RecordPublisher::isReady() const {
+    return m_connection && m_connection->isConnected() && m_format->isReady();
+}
+
+void RecordPublisher::endSession() {
     m_inFlight.clear();
     m_replayInFlight = 0;
     m_pump.stop();
     m_replaying = false;
     for (auto& [address, s] : m_streams)
         s->replay.end();
+    m_format->lost();
+}
+
+void RecordPublisher::onLost(const QString& why) {
+    endSession();
     m_awaySince = m_clock.currentDateTime();
     m_lastProblem = why;
     setState(BrokerState::Away);
@@ -640,6 +525,19 @@ void RecordPublisher::onLost(const QString& why) {
                       "when it is back; next try in %3 s")
                        .arg(brokerName(), why)
                        .arg(m_connection->secondsToRetry()));
+}
+
+// Made again off the handler that asked: the connection may be in the middle of its own work.
+void RecordPublisher::reconnect(const QString& why) {
+    endSession();
+    setState(BrokerState::Connecting);
+    Q_EMIT message(tr("%1; connecting to broker %2 again").arg(why, brokerName()));
+    m_clock.callAfter(0, [this, guard = QPointer<RecordPublisher>(this)] {
+        if (!guard || !m_connection)
+            return;
+        m_connection->stop(kGoodbyeMs);
+        m_connection->start();
+    });
 }
 
 void RecordPublisher::onAttemptFailed(const QString& why, bool refusal) {
@@ -719,8 +617,10 @@ int RecordPublisher::replayStep(Stream& s, int budget) {
         publishRecord(s, step.record, *step.header, step.seq, true, step.utcOffset);
         ++sent;
     }
-    if (!s.replay.isActive())
+    if (!s.replay.isActive()) {
         s.replay.end();
+        m_format->caughtUp(s.address);
+    }
     return sent;
 }
 
@@ -767,13 +667,14 @@ void RecordPublisher::onHousekeeping() {
         m_echoDueMs = -2;
         Q_EMIT message(tr("WARNING: broker %1 takes what this program publishes but passes "
                           "nothing on: this program's own status did not come back in %2 s. Do "
-                          "the broker's access rules let user %3 publish and read under %4/%5? "
+                          "the broker's access rules let user %3 publish and read under %4? "
                           "What it drops is lost to subscribers.")
                            .arg(brokerName())
                            .arg(kEchoWaitMs / 1000)
                            .arg(m_settings.user.isEmpty() ? tr("(none)") : m_settings.user,
-                                topicPrefix(), m_node));
+                                m_format->topicsText()));
     }
+    m_format->tick();
     const bool scan = ++m_ticks % kScanEveryTicks == 0;
     // One look at the folder for every meter.
     const QHash<int, QStringList> listed =
@@ -829,8 +730,8 @@ void RecordPublisher::setState(BrokerState state) {
 QString RecordPublisher::statusText() const {
     const qint64 n = waiting();
     QString wait = tr("%1 waiting").arg(n);
-    if (!m_otherNodes.isEmpty())
-        wait += tr(" \u00b7 another program publishes as %1").arg(m_node);
+    if (m_format && m_state != BrokerState::Off)
+        wait += m_format->statusNote();
     switch (m_state) {
     case BrokerState::Off:
         return tr("Publishing off");
@@ -838,6 +739,8 @@ QString RecordPublisher::statusText() const {
         return tr("Broker: connecting \u00b7 %1").arg(wait);
     case BrokerState::Connected:
         return tr("Broker: connected \u00b7 %1").arg(wait);
+    case BrokerState::Waiting:
+        return tr("Broker: connected, not publishing \u00b7 %1").arg(wait);
     case BrokerState::Away:
         return tr("Broker: away (%1) \u00b7 %2").arg(m_lastProblem, wait);
     case BrokerState::Refused:
@@ -898,4 +801,47 @@ std::optional<qint64> RecordPublisher::oldestWaitingStamp() const {
             oldest = at;
     }
     return oldest;
+}
+
+QList<int> RecordPublisher::meters() const {
+    QList<int> out;
+    for (const auto& [address, s] : m_streams)
+        out << address;
+    return out;
+}
+
+bool RecordPublisher::isListed(int address) const {
+    return !m_metersKnown || m_meters.contains(address);
+}
+
+bool RecordPublisher::isCatchingUp(int address) const {
+    const auto it = m_streams.find(address);
+    return it != m_streams.end() && it->second->replay.isActive();
+}
+
+std::optional<NewestRecord> RecordPublisher::newestRecord(int address) {
+    Stream& s = stream(address);
+    if (s.numbers.last() <= 0)
+        return std::nullopt;
+    ReplayCursor cursor;
+    cursor.begin(s.numbers.last(), s.numbers.last());
+    const ReplayCursor::Step step = cursor.step(s.numbers, s.files);
+    if (!step.record)
+        return std::nullopt;
+    return NewestRecord{QByteArray(step.record, DataFile::RecordSize), *step.header, step.seq,
+                        step.utcOffset};
+}
+
+void RecordPublisher::track(int mid) {
+    if (mid >= 0)
+        m_inFlight.insert(mid, Flight{});
+}
+
+void RecordPublisher::expectEcho() {
+    if (m_echoDueMs != -2)
+        m_echoDueMs = m_clock.nowMs() + kEchoWaitMs;
+}
+
+void RecordPublisher::writeFile(const QString& path, const QByteArray& bytes) {
+    m_writer->write(path, bytes);
 }

@@ -4,6 +4,7 @@
 #include "logging/DataFileReader.h"
 #include "logging/SaveSettings.h"
 #include "publish/BrokerConnection.h"
+#include "publish/PublishFormat.h"
 #include "publish/PublishSettings.h"
 #include "publish/RecordNumbers.h"
 
@@ -24,15 +25,18 @@ class StateWriter;
 // files are the store. A record's number (`seq`) is its place in its meter's data files, kept
 // beside them (RecordNumbers); how far the broker has a meter's records is kept in a state file
 // beside them too. What lies after it (saved while the broker was away, or before a restart) is
-// read back from the data files and sent oldest first with "replayed":true, a window at a time,
-// while new records go out as they are saved. A state file lost, damaged or not the meter's
-// costs a re-send of what is in the files, with the same numbers; a number is never given to
-// two records. The small files are written on a thread of their own: saving never waits for
-// them.
-class RecordPublisher : public QObject {
+// read back from the data files and sent oldest first, flagged as sent late, a window at a
+// time, while new records go out as they are saved. A state file lost, damaged or not the
+// meter's costs a re-send of what is in the files, with the same numbers; a number is never
+// given to two records. The small files are written on a thread of their own: saving never
+// waits for them. How the records look at the broker is the format's: the JSON topics, or a
+// Sparkplug B edge node when the settings name a Sparkplug group.
+class RecordPublisher : public QObject, private PublishFormat::Host {
     Q_OBJECT
 public:
-    enum class BrokerState { Off, Connecting, Connected, Away, Refused };
+    // Waiting: connected, but the format does not let records go yet (a Sparkplug primary host
+    // that is offline).
+    enum class BrokerState { Off, Connecting, Connected, Waiting, Away, Refused };
 
     RecordPublisher(Clock& clock, PublishSettings settings, SaveSettings save,
                     QObject* parent = nullptr);
@@ -54,6 +58,8 @@ public:
 
     // The data-save settings changed: records are looked for where they now go.
     void setSaveSettings(const SaveSettings& save);
+    // The port the meters are polled on, as the node tells it (Sparkplug).
+    void setPortName(const QString& port) { m_portName = port; }
     // The meters of the meter list. Each may have records waiting from an earlier run: they
     // are sent once the broker is there, before the meter answers again. A meter not among
     // them leaves nothing at the broker: its retained "meta" and "link" are cleared.
@@ -108,14 +114,11 @@ private:
     void onLost(const QString& why);
     void onAttemptFailed(const QString& why, bool refusal);
     void onDelivered(int mid);
-    void onReceived(const QString& topic, const QByteArray& payload, bool retained);
-    void onStatusSeen(const QByteArray& payload, bool retained);
+    // What the connection had on its way is given up, and catching up ends.
+    void endSession();
     void publishRecord(Stream& s, const char* record, const DataHeader& header, qint64 seq,
                        bool replayed, std::optional<int> utcOffset);
-    void publishMeta(Stream& s);
-    void publishLink(Stream& s);
-    void publishStatus();
-    void clearMeter(int address);
+    bool isReady() const;
     // Starts catching up what the meter saved and the broker has not got (QoS 1), or passes
     // over it (QoS 0: at most once); the records to catch up.
     qint64 beginCatchUp(Stream& s);
@@ -128,26 +131,38 @@ private:
     void onHousekeeping();
     void sayWriteOutcomes();
     void setState(BrokerState state);
-    QString topicPrefix() const;
+
+    // What the format may ask.
+    BrokerLink& link() override { return *m_connection; }
+    Clock& clock() override { return m_clock; }
+    QList<int> meters() const override;
+    bool isListed(int address) const override;
+    const DeliveryState* stateOf(int address) const override { return deliveryState(address); }
+    std::optional<NewestRecord> newestRecord(int address) override;
+    bool isCatchingUp(int address) const override;
+    qint64 recordsWaiting() const override { return waiting(); }
+    void track(int mid) override;
+    void ready() override;
+    void reconnect(const QString& why) override;
+    void expectEcho() override;
+    void echoSeen() override { m_echoDueMs = -1; }
+    void writeFile(const QString& path, const QByteArray& bytes) override;
 
     Clock& m_clock;
     PublishSettings m_settings;
     SaveSettings m_save;
-    BrokerAddress m_address;
-    QString m_node;
-    QString m_session; // this run's, in the status: another's under our node is another program
+    QString m_portName;
     LinkFactory m_linkFactory;
+    std::unique_ptr<PublishFormat> m_format;
     std::unique_ptr<BrokerLink> m_connection;
     std::unique_ptr<StateWriter> m_writer;
     std::map<int, std::unique_ptr<Stream>> m_streams;
     QSet<int> m_meters; // the meter list, once told
     bool m_metersKnown = false;
-    QSet<int> m_cleared;        // meters not in the list whose retained messages were cleared
-    QSet<QString> m_otherNodes; // sessions of other programs seen publishing as our node
     QHash<int, QSet<QString>> m_deletedFiles; // per meter, deleted on purpose, all delivered
     struct Flight {
         int address = 0;
-        qint64 seq = 0; // 0: not a record (status, meta, link)
+        qint64 seq = 0; // 0: not a record (status, meta, link, births)
         bool replayed = false;
     };
     QHash<int, Flight> m_inFlight;
@@ -162,7 +177,6 @@ private:
     qint64 m_replaySent = 0;
     qint64 m_replaySkipped = 0; // older than the backlog limit
     bool m_replaying = false;
-    int m_statusMid = -1;
     // When our own status should have come back (ms on the clock); -1 it did, -2 said it did
     // not.
     qint64 m_echoDueMs = -1;

@@ -64,6 +64,33 @@ frmTD_Set_Publish::frmTD_Set_Publish(const QString& iniPath, QWidget* parent)
     grid->setColumnStretch(1, 1);
     top->addLayout(grid);
 
+    // Sparkplug B: the same records as an edge node's devices, for SCADA hosts that find every
+    // meter by itself.
+    chbSparkplug = new QCheckBox(tr("Publish as a Sparkplug B edge node (instead of the JSON "
+                                    "topics; the broker's prefix is not used)"),
+                                 this);
+    chbSparkplug->setObjectName(QStringLiteral("chbSparkplug"));
+    top->addWidget(chbSparkplug);
+    auto* sparkplug = new QGridLayout;
+    txtGroup = new QLineEdit(this);
+    txtGroup->setObjectName(QStringLiteral("txtGroup"));
+    txtGroup->setPlaceholderText(QStringLiteral("plant"));
+    sparkplug->addWidget(new QLabel(tr("Group"), this), 0, 0);
+    sparkplug->addWidget(txtGroup, 0, 1);
+    txtHost = new QLineEdit(this);
+    txtHost->setObjectName(QStringLiteral("txtHost"));
+    txtHost->setPlaceholderText(tr("none"));
+    sparkplug->addWidget(new QLabel(tr("Primary host"), this), 1, 0);
+    sparkplug->addWidget(txtHost, 1, 1);
+    sparkplug->setColumnStretch(1, 1);
+    sparkplug->setContentsMargins(fontMetrics().averageCharWidth() * 3, 0, 0, 0);
+    top->addLayout(sparkplug);
+    const auto follow = [this](bool on) {
+        txtGroup->setEnabled(on);
+        txtHost->setEnabled(on);
+    };
+    connect(chbSparkplug, &QCheckBox::toggled, this, follow);
+
     auto* note = new QLabel(tr("Records are published while the port is open. What the broker "
                                "does not get is sent from the data files when it is back."),
                             this);
@@ -97,6 +124,10 @@ frmTD_Set_Publish::frmTD_Set_Publish(const QString& iniPath, QWidget* parent)
     cmbQos->setCurrentIndex(s.qos == 0 ? 0 : 1);
     txtKeepAlive->setValue(s.keepAliveSeconds);
     txtBacklog->setValue(s.backlogDays);
+    chbSparkplug->setChecked(!s.sparkplugGroup.isEmpty());
+    txtGroup->setText(s.sparkplugGroup);
+    txtHost->setText(s.sparkplugHost);
+    follow(chbSparkplug->isChecked());
 }
 
 QLineEdit* frmTD_Set_Publish::fileRow(const char* name, const QString& caption, QGridLayout* grid,
@@ -129,6 +160,10 @@ PublishSettings frmTD_Set_Publish::settings() const {
     s.qos = cmbQos->currentData().toInt();
     s.keepAliveSeconds = txtKeepAlive->value();
     s.backlogDays = txtBacklog->value();
+    if (chbSparkplug->isChecked()) {
+        s.sparkplugGroup = txtGroup->text().trimmed();
+        s.sparkplugHost = txtHost->text().trimmed();
+    }
     return s;
 }
 
@@ -156,9 +191,15 @@ void frmTD_Set_Publish::onOK() {
                 return tr("Client certificate");
             if (k == u"mqtt-key")
                 return tr("Client key");
+            if (k == u"sparkplug")
+                return tr("Group");
+            if (k == u"sparkplug-host")
+                return tr("Primary host");
             return k;
         };
-        const QString problem = PublishSettingsProblem(s, +caption);
+        QString problem = PublishSettingsProblem(s, +caption);
+        if (chbSparkplug->isChecked() && s.sparkplugGroup.isEmpty())
+            problem = tr("Group: a Sparkplug B node needs its group");
         if (!problem.isEmpty()) {
             showError(problem);
             return;

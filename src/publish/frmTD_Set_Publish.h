@@ -37,5 +37,8 @@ private:
     QComboBox* cmbQos = nullptr;
     QSpinBox* txtKeepAlive = nullptr;
     QSpinBox* txtBacklog = nullptr;
+    QCheckBox* chbSparkplug = nullptr;
+    QLineEdit* txtGroup = nullptr;
+    QLineEdit* txtHost = nullptr;
     QLabel* lblError = nullptr;
 };

@@ -206,6 +206,9 @@ QString LogHealth::statusLine() const {
         case RecordPublisher::BrokerState::Connected:
             broker = QStringLiteral("broker connected");
             break;
+        case RecordPublisher::BrokerState::Waiting:
+            broker = QStringLiteral("broker connected, not publishing");
+            break;
         case RecordPublisher::BrokerState::Away:
             broker = QStringLiteral("broker away");
             break;

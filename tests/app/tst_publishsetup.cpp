@@ -46,12 +46,20 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(home.paths.publishIni()));
 
         password.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        dialog.findChild<QCheckBox*>("chbSparkplug")->setChecked(true);
+        auto* group = dialog.findChild<QLineEdit*>("txtGroup");
+        group->setText("plant/line");
+        ok->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY2(error->text().contains("one topic level"), qPrintable(error->text()));
+        group->setText("plant");
         ok->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const PublishSettings written = LoadPublishSettings(home.paths.publishIni());
         QCOMPARE(written, dialog.settings());
         QVERIFY(written.enabled);
         QCOMPARE(written.passwordFile, password.fileName());
+        QCOMPARE(written.sparkplugGroup, QStringLiteral("plant"));
 
         frmTD_Set_Publish again(home.paths.publishIni());
         QCOMPARE(again.settings(), written);

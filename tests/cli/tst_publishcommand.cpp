@@ -2,6 +2,7 @@
 #include "logging/DataTime.h"
 #include "logging/RecordBytes.h"
 #include "support/SimProcess.h"
+#include "support/SparkplugDecoder.h"
 #include "support/TestBroker.h"
 
 #include <QDeadlineTimer>
@@ -179,6 +180,88 @@ int checkEveryRecord(TestBroker& broker, const QString& data, int address, int c
         }
     }
     return replayed;
+}
+
+// A Sparkplug message as Eclipse Tahu's library decodes it: its type and device (from the
+// topic), seq (-1: none), time stamp and metrics by name.
+struct SparkplugMessage {
+    QString type, device;
+    qint64 seq = -1;
+    qint64 timestamp = 0;
+    QHash<QString, QJsonObject> metrics;
+    QJsonValue value(const QString& name) const {
+        return metrics.value(name).value(QStringLiteral("value"));
+    }
+    bool historical() const {
+        return std::any_of(metrics.begin(), metrics.end(), [](const QJsonObject& m) {
+            return m.value(QStringLiteral("isHistorical")).toBool();
+        });
+    }
+};
+
+QList<SparkplugMessage> sparkplugMessages(TestBroker& broker) {
+    QList<SparkplugMessage> out;
+    for (const QJsonObject& o : SparkplugDecoder::decodeLines(broker.received())) {
+        const QStringList topic = o.value(QStringLiteral("topic")).toString().split(u'/');
+        const QJsonObject p = o.value(QStringLiteral("payload")).toObject();
+        SparkplugMessage m;
+        m.type = topic.value(2);
+        m.device = topic.value(4);
+        if (m.type == u"NCMD") // the test's own, as a host
+            continue;
+        m.seq = p.value(QStringLiteral("seq")).toInteger(-1);
+        m.timestamp = p.value(QStringLiteral("timestamp")).toInteger();
+        for (const QJsonValue& v : p.value(QStringLiteral("metrics")).toArray())
+            m.metrics.insert(v.toObject().value(QStringLiteral("name")).toString(), v.toObject());
+        out << m;
+    }
+    return out;
+}
+
+// A record as td700 export writes it, in a form both sides can be brought to: time, values as
+// numbers (empty where not valid), states, alarms, digital inputs and relays of `channels`.
+QStringList exportedRows(const QString& file, int channels) {
+    QByteArray csv;
+    RunProgram("td700", {"export", file}, &csv);
+    QStringList rows;
+    for (const QByteArray& line : csv.split('\n').mid(1)) {
+        const QStringList cells = QString::fromUtf8(line).trimmed().split(u',');
+        if (cells.size() < 39)
+            continue;
+        QStringList row{cells[0]};
+        for (int ch = 1; ch <= channels; ++ch)
+            row << (cells[ch].isEmpty() ? QString() : QString::number(cells[ch].toDouble()));
+        row += cells.mid(13, channels) + cells.mid(25, channels) + cells.mid(37, 2);
+        rows << row.join(u',');
+    }
+    return rows;
+}
+
+QString rowOf(const SparkplugMessage& m, int channels) {
+    const auto set = [&](const QString& form, int count) {
+        QStringList on;
+        for (int n = 1; n <= count; ++n)
+            if (m.value(form.arg(n, 2, 10, QChar(u'0'))).toBool())
+                on << QString::number(n);
+        return on.join(u' ');
+    };
+    QStringList row{QDateTime::fromMSecsSinceEpoch(m.timestamp).toString("yyyy-MM-dd HH:mm:ss")};
+    QStringList states, alarms;
+    for (int ch = 1; ch <= channels; ++ch) {
+        const QString c = QStringLiteral("CH%1/").arg(ch, 2, 10, QChar(u'0'));
+        const QJsonValue v = m.value(c + QStringLiteral("Value"));
+        row << (v.isDouble() ? QString::number(v.toDouble()) : QString());
+        const QJsonValue st = m.value(c + QStringLiteral("State"));
+        states << (st.isDouble() ? QString::number(st.toInt()) : QString());
+        QStringList on;
+        for (int a = 1; a <= 4; ++a)
+            if (m.value(c + QStringLiteral("Alarm/%1").arg(a)).toBool())
+                on << QString::number(a);
+        alarms << on.join(u' ');
+    }
+    row += states + alarms;
+    row << set(QStringLiteral("DI/%1"), 6) << set(QStringLiteral("Relay/%1"), 16);
+    return row.join(u',');
 }
 
 } // namespace
@@ -404,6 +487,162 @@ private Q_SLOTS:
         QVERIFY(!run.err().contains(TestBroker::password()));
     }
 
+    // The program as a Sparkplug edge node through a broker outage, a rebirth asked for by a
+    // host (encoded by Eclipse Tahu's library) and a kill, as a subscriber decoding with Tahu's
+    // library sees it: a meter's birth before its data, every saved record with the values and
+    // time td700 export reads, those saved during the outage flagged historical, seq without a
+    // gap, the death after the kill carrying the last birth's bdSeq.
+    void aSparkplugNodeThroughAnOutageARebirthAndAKill() {
+        REQUIRE_SPARKPLUG_DECODER();
+        TestBroker broker;
+        QString error;
+        QVERIFY2(broker.prepare(&error), qPrintable(error));
+        QVERIFY(broker.start());
+        broker.subscribe(QStringLiteral("spBv1.0/#"), QStringLiteral("%t %x"));
+        QTemporaryDir dir;
+        {
+            LogRun run(m_pty, dir.path(),
+                       credentials(broker) +
+                           QStringList{"--publish",
+                                       QStringLiteral("mqtt://127.0.0.1:%1").arg(broker.port()),
+                                       "--sparkplug", "plant"});
+            QVERIFY2(run.saves(2), qPrintable(run.err()));
+            broker.stop();
+            QVERIFY(run.says(QStringLiteral("went away")));
+            QVERIFY(run.saves(3));
+            QVERIFY(broker.start());
+            QVERIFY2(run.says(QStringLiteral("caught up")), qPrintable(run.err()));
+            QVERIFY(run.saves(1));
+            const QJsonObject rebirth{
+                {"timestamp", QDateTime::currentMSecsSinceEpoch()},
+                {"metrics",
+                 QJsonArray{QJsonObject{
+                     {"name", "Node Control/Rebirth"}, {"type", "Boolean"}, {"value", true}}}}};
+            QVERIFY(broker.publish(QStringLiteral("spBv1.0/plant/NCMD/line1"),
+                                   SparkplugDecoder::encode(rebirth)));
+            QVERIFY2(run.says(QStringLiteral("births again")), qPrintable(run.err()));
+            QVERIFY(run.saves(1));
+            run.finish(SIGKILL);
+        }
+        // The three births, and the death the broker sends for the killed run.
+        const auto ended = [&] {
+            const QByteArray r = broker.received();
+            return r.count("/NBIRTH/") >= 3 &&
+                   r.lastIndexOf("/NDEATH/") > r.lastIndexOf("/NBIRTH/");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(ended(), 10000);
+        const QList<SparkplugMessage> got = sparkplugMessages(broker);
+
+        // seq: 0 in a node's birth, one up modulo 256 in every later message, none in a death.
+        // bdSeq: one up for the session after the outage, the same in the rebirth; every death
+        // (the will the broker sends as it stops, and after the kill) carries its birth's.
+        QList<qint64> births;
+        qint64 last = -1;
+        int deaths = 0;
+        for (const SparkplugMessage& m : got) {
+            const qint64 seq = m.type == u"NBIRTH"   ? 0
+                               : m.type == u"NDEATH" ? -1
+                                                     : (last + 1) % 256;
+            QVERIFY2(m.seq == seq, qPrintable(m.type + u' ' + m.device));
+            if (m.seq >= 0)
+                last = m.seq;
+            if (m.type == u"NBIRTH")
+                births << m.value(QStringLiteral("bdSeq")).toInteger();
+            if (m.type == u"NDEATH") {
+                QCOMPARE(m.value(QStringLiteral("bdSeq")).toInteger(), births.last());
+                ++deaths;
+            }
+        }
+        QCOMPARE(got.first().type, QStringLiteral("NBIRTH"));
+        QCOMPARE(births.size(), 3);
+        QCOMPARE(births[1], (births[0] + 1) % 256);
+        QCOMPARE(births[2], births[1]);
+        QCOMPARE(got.last().type, QStringLiteral("NDEATH"));
+        QVERIFY(deaths >= 1);
+
+        // Each session: a meter's birth before its data; after the outage and on the rebirth,
+        // the node's birth and then the two meters'. The records of the outage come late.
+        QHash<QString, qint64> latestHistorical, firstLive;
+        int session = 0;
+        QSet<QString> born;
+        for (qsizetype i = 0; i < got.size(); ++i) {
+            const SparkplugMessage& m = got[i];
+            if (m.type == u"NBIRTH") {
+                ++session;
+                born.clear();
+                if (session > 1)
+                    QCOMPARE(got[i + 1].device + u' ' + got[i + 2].device,
+                             QStringLiteral("M01 M02"));
+            } else if (m.type == u"DBIRTH") {
+                born << m.device;
+            } else if (m.type == u"DDATA") {
+                QVERIFY2(born.contains(m.device), qPrintable(m.device));
+                const qint64 record = m.value(QStringLiteral("Record")).toInteger();
+                if (m.historical()) {
+                    QVERIFY2(session == 2, "only the records of the outage come late");
+                    latestHistorical[m.device] = std::max(latestHistorical[m.device], record);
+                } else if (session == 2 && !firstLive.contains(m.device)) {
+                    firstLive[m.device] = record;
+                }
+            }
+        }
+        for (const QString device : {"M01", "M02"}) {
+            QVERIFY2(latestHistorical.value(device) >= 3, qPrintable(device));
+            QVERIFY(latestHistorical.value(device) < firstLive.value(device));
+        }
+
+        // Every record the meters saved, with the values and time the data files hold.
+        for (const auto& [address, channels] : {std::pair{1, 12}, std::pair{2, 4}}) {
+            const QString file =
+                dir.filePath(QStringLiteral("RUN_%1.TDD").arg(address, 2, 10, QChar(u'0')));
+            const QStringList rows = exportedRows(file, channels);
+            const QString device = QStringLiteral("M%1").arg(address, 2, 10, QChar(u'0'));
+            QSet<qint64> seen;
+            for (const SparkplugMessage& m : got) {
+                if (m.device != device || m.type != u"DDATA")
+                    continue;
+                const qint64 record = m.value(QStringLiteral("Record")).toInteger();
+                QVERIFY(record >= 1 && record <= rows.size());
+                QCOMPARE(rowOf(m, channels), rows[record - 1]);
+                seen << record;
+            }
+            // The kill may come between a save and its message: that record is the next run's.
+            QVERIFY2(
+                seen.size() >= rows.size() - 1 && !seen.contains(0),
+                qPrintable(QStringLiteral("%1 of %2 records").arg(seen.size()).arg(rows.size())));
+            // The birth describes the meter's own channels as its data file does.
+            DataFileReader reader;
+            QVERIFY(reader.open(file));
+            const auto birth = std::find_if(got.begin(), got.end(), [&](const SparkplugMessage& m) {
+                return m.type == u"DBIRTH" && m.device == device;
+            });
+            QCOMPARE(birth->value(QStringLiteral("Properties/Channels")).toInt(), channels);
+            QVERIFY(!birth->metrics.contains(
+                QStringLiteral("CH%1/Value").arg(channels + 1, 2, 10, QChar(u'0'))));
+            for (int ch = 1; ch <= channels; ++ch) {
+                const QJsonObject v =
+                    birth->metrics.value(QStringLiteral("CH%1/Value").arg(ch, 2, 10, QChar(u'0')));
+                const DataChannel& c = reader.header().channels[size_t(ch - 1)];
+                const QJsonObject props = v.value(QStringLiteral("properties")).toObject();
+                QCOMPARE(props.value(QStringLiteral("engUnit"))
+                             .toObject()
+                             .value(QStringLiteral("value"))
+                             .toString(),
+                         c.unit);
+                QCOMPARE(props.value(QStringLiteral("engHigh"))
+                             .toObject()
+                             .value(QStringLiteral("value"))
+                             .toDouble(),
+                         double(c.high));
+                QCOMPARE(v.value(QStringLiteral("metadata"))
+                             .toObject()
+                             .value(QStringLiteral("description"))
+                             .toString(),
+                         c.name);
+            }
+        }
+    }
+
     void badPublishSettingsAreUsage_data() {
         QTest::addColumn<QStringList>("flags");
         QTest::addColumn<QString>("said");
@@ -429,6 +668,17 @@ private Q_SLOTS:
             << "is a character device, not a file";
         QTest::newRow("topics longer than MQTT allows")
             << QStringList{"--publish", "mqtt://host/" + QString(70000, u'p')} << "MQTT allows";
+        QTest::newRow("a Sparkplug group of two levels")
+            << QStringList{"--publish", "mqtt://host", "--sparkplug", "a/b"} << "one topic level";
+        QTest::newRow("an empty Sparkplug group")
+            << QStringList{"--publish", "mqtt://host", "--sparkplug", ""}
+            << "--sparkplug: it is empty";
+        QTest::newRow("a Sparkplug host id with a wildcard")
+            << QStringList{"--publish", "mqtt://host", "--sparkplug", "g", "--sparkplug-host", "h#"}
+            << "one topic level";
+        QTest::newRow("a Sparkplug host without a group")
+            << QStringList{"--publish", "mqtt://host/p", "--sparkplug-host", "h"}
+            << "needs --sparkplug";
     }
 
     void badPublishSettingsAreUsage() {

@@ -39,8 +39,9 @@ struct Rig {
         publisher.reset();
         link = nullptr;
         publisher = std::make_unique<RecordPublisher>(clock, publish, save);
-        publisher->setLinkFactory([this](const BrokerConnection::Options&) {
+        publisher->setLinkFactory([this](const BrokerConnection::Options& o) {
             auto l = std::make_unique<RecordingLink>();
+            l->will = {o.willTopic, o.willPayload, o.willRetain, 0, 1};
             link = l.get();
             return l;
         });

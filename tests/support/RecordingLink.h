@@ -16,6 +16,7 @@ public:
         QByteArray payload;
         bool retain = false;
         int mid = 0;
+        int qos = 0;
         QJsonObject json() const { return QJsonDocument::fromJson(payload).object(); }
     };
 
@@ -25,14 +26,22 @@ public:
     bool hasConnected() const override { return m_ever; }
     int secondsToRetry() const override { return m_up ? 0 : 1; }
     QString brokerName() const override { return QStringLiteral("test:1883"); }
-    int publish(const QString& topic, const QByteArray& payload, int, bool retain) override {
+    int publish(const QString& topic, const QByteArray& payload, int qos, bool retain) override {
         if (!m_up)
             return -1;
-        sent.append({topic, payload, retain, m_nextMid});
+        sent.append({topic, payload, retain, m_nextMid, qos});
+        if (copyTo)
+            copyTo->append(sent.back());
         unacknowledged << m_nextMid;
         if (subscriptions.contains(topic)) // a broker passes it on to its subscribers
             Q_EMIT received(topic, payload, false);
         return m_nextMid++;
+    }
+    int publishConfirmed(const QString& topic, const QByteArray& payload) override {
+        return publish(topic, payload, 0, false);
+    }
+    void setWill(const QString& topic, const QByteArray& payload, bool) override {
+        will = {topic, payload, false, 0, 1};
     }
     void subscribe(const QString& filter) override { subscriptions << filter; }
 
@@ -66,8 +75,10 @@ public:
     }
 
     QList<Message> sent;
+    QList<Message>* copyTo = nullptr; // also here, for a test that outlives the link
     QList<int> unacknowledged;
     QStringList subscriptions;
+    Message will;
     int starts = 0;
 
 private:

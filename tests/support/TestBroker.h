@@ -41,7 +41,8 @@ public:
     }
     static bool available() {
         return !tool("mosquitto").isEmpty() && !tool("mosquitto_sub").isEmpty() &&
-               !tool("mosquitto_passwd").isEmpty() && !tool("openssl").isEmpty();
+               !tool("mosquitto_pub").isEmpty() && !tool("mosquitto_passwd").isEmpty() &&
+               !tool("openssl").isEmpty();
     }
     static int freePort() {
         QTcpServer s;
@@ -93,11 +94,11 @@ public:
         m_port = freePort();
         m_tlsPort = freePort();
         m_fullPort = freePort();
-        // The user may publish and read under plant/ alone.
+        // The user may publish and read under plant/ and Sparkplug's spBv1.0/ alone.
         QFile acl(d + QStringLiteral("/acl"));
         if (!acl.open(QIODevice::WriteOnly))
             return false;
-        acl.write("user td700\ntopic readwrite plant/#\n");
+        acl.write("user td700\ntopic readwrite plant/#\ntopic readwrite spBv1.0/#\n");
         acl.close();
         QFile conf(d + QStringLiteral("/mosquitto.conf"));
         if (!conf.open(QIODevice::WriteOnly))
@@ -160,12 +161,30 @@ public:
 
     // A subscriber to `filter` with a session the broker keeps, so that nothing published
     // while it reconnects after a broker restart is lost to it. It takes QoS 0, so that the
-    // broker never hands it a message twice: a copy it sees was published twice.
-    void subscribe(const QString& filter) {
+    // broker never hands it a message twice: a copy it sees was published twice. It writes
+    // "TOPIC PAYLOAD" lines, or each message as mosquitto_sub's -F `format` says.
+    void subscribe(const QString& filter, const QString& format = {}) {
+        const QStringList output = format.isEmpty() ? QStringList{"-v"} : QStringList{"-F", format};
         m_sub.start(tool("mosquitto_sub"),
-                    {"-h", "127.0.0.1", "-p", QString::number(m_port), "-u", user(), "-P",
-                     password(), "-t", filter, "-v", "-q", "0", "-c", "-i", "td700-test-sub"});
+                    QStringList{"-h", "127.0.0.1", "-p", QString::number(m_port), "-u", user(),
+                                "-P", password(), "-t", filter, "-q", "0", "-c", "-i",
+                                "td700-test-sub"} +
+                        output);
         m_sub.waitForStarted(5000);
+    }
+    // What the subscriber wrote so far.
+    QByteArray received() {
+        m_received += m_sub.readAllStandardOutput();
+        return m_received;
+    }
+    // Publishes a message (QoS 0) as the test's user.
+    bool publish(const QString& topic, const QByteArray& payload) {
+        QProcess pub;
+        pub.start(tool("mosquitto_pub"), {"-h", "127.0.0.1", "-p", QString::number(m_port), "-u",
+                                          user(), "-P", password(), "-t", topic, "-s"});
+        pub.write(payload);
+        pub.closeWriteChannel();
+        return pub.waitForFinished(5000) && pub.exitCode() == 0;
     }
     void stopSubscriber() {
         if (m_sub.state() != QProcess::NotRunning) {
@@ -175,9 +194,8 @@ public:
     }
     // The messages received so far: topic and payload.
     QList<std::pair<QString, QJsonObject>> messages() {
-        m_received += m_sub.readAllStandardOutput();
         QList<std::pair<QString, QJsonObject>> out;
-        for (const QByteArray& line : m_received.split('\n')) {
+        for (const QByteArray& line : received().split('\n')) {
             const qsizetype space = line.indexOf(' ');
             if (space > 0)
                 out.append({QString::fromUtf8(line.left(space)),
