@@ -230,8 +230,7 @@ private Q_SLOTS:
             }
             return s.readAll();
         };
-        QVERIFY(log.waitFor("^\\S+ \\S+  1 meter", 0).hasMatch() || recordsIn(data) >= 0);
-        QTest::qWait(3000);
+        QTest::qWait(3000); // a few records saved
 
         QVERIFY(ask("HELLO\r\n\r\n").startsWith("HTTP/1.1 400 "));
         QVERIFY(ask("GET /other HTTP/1.1\r\n\r\n").startsWith("HTTP/1.1 404 "));
