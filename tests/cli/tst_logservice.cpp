@@ -230,7 +230,7 @@ private Q_SLOTS:
             }
             return s.readAll();
         };
-        QTest::qWait(3000); // a few records saved
+        QTRY_VERIFY_WITH_TIMEOUT(recordsIn(data) >= 2, 30000);
 
         QVERIFY(ask("HELLO\r\n\r\n").startsWith("HTTP/1.1 400 "));
         QVERIFY(ask("GET /other HTTP/1.1\r\n\r\n").startsWith("HTTP/1.1 404 "));
