@@ -1,6 +1,6 @@
 # Installing and the Debian package: the three programs, the desktop entry with its icon, the
-# file types of parameter and data files, manual pages made from the programs' --help, and
-# the completion of td700. Nothing here is built by the normal build; `cpack -G DEB` (see
+# file types of parameter and data files, manual pages made from the programs' --help, the
+# completion of td700, and the logger as a systemd service with the user it runs as. Nothing here is built by the normal build; `cpack -G DEB` (see
 # scripts/package) installs into its own staging folder and makes the package from that.
 include(GNUInstallDirs)
 
@@ -12,6 +12,8 @@ install(FILES packaging/td700-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime
         RENAME td700.xml)
 install(FILES packaging/td700.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME td700)
+# td700 log as a service, one instance per bus (its user is made by the package's postinst).
+install(FILES packaging/td700-log@.service DESTINATION lib/systemd/system)
 
 # The manual pages are written at install time from the programs just built, so they say
 # what the programs say; help2man is needed then, not for the build.
@@ -34,9 +36,13 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own texts (Yes/No, OK/Cancel, the file dialogs) in Korean; the libraries' dependencies
-# come from the shared-library scan and are added to this one.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+# Qt's own texts (Yes/No, OK/Cancel, the file dialogs) in Korean, and what the maintainer scripts
+# use; the libraries' dependencies (libsystemd0 among them) come from the shared-library scan
+# and are added to these.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, adduser, libsystemd0")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+    "${PROJECT_SOURCE_DIR}/packaging/postinst;${PROJECT_SOURCE_DIR}/packaging/postrm")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "bash-completion, shared-mime-info, desktop-file-utils")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -30,6 +30,7 @@
 #include "publish/EnginePublishing.h"
 #include "publish/RecordPublisher.h"
 #include "publish/frmTD_Set_Publish.h"
+#include "service/DataRetention.h"
 #include "viewer/GraphViewerWindow.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/GradientLabel.h"
@@ -115,6 +116,7 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
     , m_alarms(
           std::make_unique<AlarmHistory>(m_engine->state(), m_engine->tables(), m_options.paths))
     , m_saveWriter(std::make_unique<DataFileWriter>(clock, *m_engine))
+    , m_retention(std::make_unique<DataRetention>(clock))
     , m_clockDrift(std::make_unique<ClockDrift>(*m_engine, clock))
     , m_clockWriter(std::make_unique<ClockWriter>(*m_engine)) {
     m_engine->setAlarmHistory(m_alarms.get());
@@ -440,6 +442,7 @@ void frmTD_Main::connectEngine() {
             startPublishing();
         else
             stopPublishing();
+        keepDataFolder(open);
     });
     connect(e, &CommEngine::portClosedMenus, this, &frmTD_Main::SetPortClosedMenus);
     connect(e, &CommEngine::statusText, this, [this](int panel, const QString& text) {
@@ -461,6 +464,21 @@ void frmTD_Main::connectEngine() {
         m_alarmFileStatus = text;
         showFileStatus();
     });
+    // What the data folder keeps (Data Save Setup): files the broker has not got all of stay.
+    m_retention->setUndelivered([this](int address, const QString& file) {
+        return m_publisher && m_publisher->holdsUndelivered(address, file);
+    });
+    connect(m_retention.get(), &DataRetention::filesDeleted, this,
+            [this](int address, const QStringList& files) {
+                if (m_publisher)
+                    m_publisher->filesDeleted(address, files);
+            });
+    connect(m_retention.get(), &DataRetention::stateChanged, this, [this] {
+        m_retentionStatus = m_retention->statusText();
+        showFileStatus();
+    });
+    connect(m_saveWriter.get(), &DataFileWriter::writeFailed, m_retention.get(),
+            &DataRetention::checkSoon);
     connect(e, &CommEngine::phaseChanged, this, &frmTD_Main::showPhase);
     connect(e, &CommEngine::meterPolled, m_statusModel,
             [this](int meter, bool) { m_statusModel->backoffChanged(meter); });
@@ -476,7 +494,7 @@ void frmTD_Main::showLinkMessage(const QString& text) {
 
 void frmTD_Main::showFileStatus() {
     QStringList texts;
-    for (const QString& t : {m_dataFileStatus, m_alarmFileStatus})
+    for (const QString& t : {m_dataFileStatus, m_alarmFileStatus, m_retentionStatus})
         if (!t.isEmpty())
             texts << t;
     // Two long messages would push the port and protocol panels out of sight: the panel
@@ -522,6 +540,7 @@ void frmTD_Main::startUp() {
 
 void frmTD_Main::showSaveSettings(const SaveSettings& s) {
     m_saveWriter->setSettings(s);
+    m_retention->setSettings(s);
     if (m_publisher)
         m_publisher->setSaveSettings(s);
     showSaveLabels();
@@ -815,6 +834,17 @@ void frmTD_Main::publishMeterList() {
     for (int k = 0; k < s.meterCount(); ++k)
         addresses << s.gMeterAddress.value(k);
     m_publisher->setMeters(addresses);
+}
+
+// While the port is open the data folder is kept within its limits, for the meters of the list.
+void frmTD_Main::keepDataFolder(bool on) {
+    if (!on) {
+        m_retention->stop();
+        return;
+    }
+    const CommState& s = m_engine->state();
+    m_retention->setMeters(QList<int>(s.gMeterAddress.begin(), s.gMeterAddress.end()));
+    m_retention->start();
 }
 
 void frmTD_Main::stopPublishing() {

@@ -17,6 +17,7 @@ class ClockDrift;
 class ClockWriter;
 class CommView;
 class DataFileWriter;
+class DataRetention;
 class ElidedLabel;
 class frmTD_Parameter;
 class GradientLabel;
@@ -135,6 +136,7 @@ private:
     void startPublishing();
     void publishMeterList();
     void stopPublishing();
+    void keepDataFolder(bool on);
     void showBrokerState();
     void openPortSetup();
     void openMonitor(MainCommand command);
@@ -157,6 +159,7 @@ private:
     std::unique_ptr<SerialLink> m_link;
     std::unique_ptr<AlarmHistory> m_alarms;
     std::unique_ptr<DataFileWriter> m_saveWriter;
+    std::unique_ptr<DataRetention> m_retention;
     std::unique_ptr<ClockDrift> m_clockDrift;
     std::unique_ptr<ClockWriter> m_clockWriter;
     std::unique_ptr<HelpCentre> m_ownHelp;
@@ -183,6 +186,7 @@ private:
     // Panel 3 tells of data and alarm files that could not be written; either may be empty.
     QString m_dataFileStatus;
     QString m_alarmFileStatus;
+    QString m_retentionStatus;
     void showFileStatus();
     QLabel* m_phaseChip = nullptr;
     StatusLamp* shpSend = nullptr;

@@ -1,11 +1,16 @@
 #include "cli/Commands.h"
 #include "cli/EngineSession.h"
+#include "cli/LogReload.h"
+#include "cli/LogSettings.h"
 #include "cli/LogWatch.h"
 #include "cli/PublishOptions.h"
 #include "logging/DataFileWriter.h"
 #include "logging/SaveSettings.h"
 #include "publish/EnginePublishing.h"
 #include "publish/RecordPublisher.h"
+#include "service/JournalLines.h"
+#include "service/LogService.h"
+#include "service/MetricsServer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,7 +18,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTimer>
 #include <csignal>
@@ -22,104 +26,18 @@ namespace {
 
 // Set by the signal handler, acted on by the event loop: a handler may do no more.
 volatile std::sig_atomic_t g_stopSignal = 0;
+volatile std::sig_atomic_t g_reloadSignal = 0;
 
 extern "C" void onStopSignal(int signal) {
     g_stopSignal = signal;
 }
 
+extern "C" void onReloadSignal(int) {
+    g_reloadSignal = 1;
+}
+
 constexpr int kStopPollMs = 100;
 constexpr int kReopenMs = 10000;
-
-// "90", "90s", "15m", "2h" -> milliseconds.
-bool parseDuration(const QString& text, qint64* ms) {
-    static const QRegularExpression form(QStringLiteral("^(\\d+)([smh]?)$"));
-    const QRegularExpressionMatch m = form.match(text.trimmed().toLower());
-    if (!m.hasMatch())
-        return false;
-    bool ok = false;
-    const qint64 n = m.captured(1).toLongLong(&ok);
-    const QString unit = m.captured(2);
-    const qint64 scale = unit == u"h" ? 3600000 : unit == u"m" ? 60000 : 1000;
-    if (!ok || n <= 0 || n > std::numeric_limits<qint64>::max() / scale)
-        return false;
-    *ms = n * scale;
-    return true;
-}
-
-// Applies the flags over the settings file; false with the reason on a bad value.
-bool applyFlags(const QCommandLineParser& p, SaveSettings& s, QString* why) {
-    if (p.isSet(QStringLiteral("folder")))
-        s.gDSaveFolder =
-            QDir::cleanPath(QDir::fromNativeSeparators(p.value(QStringLiteral("folder"))));
-    if (p.isSet(QStringLiteral("name")))
-        s.gDSaveName = p.value(QStringLiteral("name"));
-    if (p.isSet(QStringLiteral("interval"))) {
-        bool ok = false;
-        s.gDSaveInterval = p.value(QStringLiteral("interval")).toInt(&ok);
-        if (!ok)
-            s.gDSaveInterval = 0;
-    }
-    if (p.isSet(QStringLiteral("unit"))) {
-        s.gDSaveUnit = p.value(QStringLiteral("unit")).toLower();
-        if (s.gDSaveUnit != u"sec" && s.gDSaveUnit != u"min") {
-            *why = QStringLiteral("--unit wants sec or min");
-            return false;
-        }
-    }
-    if (p.isSet(QStringLiteral("daily")) && p.isSet(QStringLiteral("single"))) {
-        *why = QStringLiteral("give --daily or --single, not both");
-        return false;
-    }
-    if (p.isSet(QStringLiteral("daily"))) {
-        static const QRegularExpression form(QStringLiteral("^(\\d{1,2}):(\\d{2})$"));
-        const QRegularExpressionMatch m = form.match(p.value(QStringLiteral("daily")));
-        if (!m.hasMatch() || m.captured(1).toInt() > 23 || m.captured(2).toInt() > 59) {
-            *why = QStringLiteral("--daily wants the day-change time as HH:MM, e.g. 06:30");
-            return false;
-        }
-        s.gDSaveDaily = true;
-        s.gDSaveDayHour = m.captured(1).toInt();
-        s.gDSaveDayMinute = m.captured(2).toInt();
-    }
-    if (p.isSet(QStringLiteral("single")))
-        s.gDSaveDaily = false;
-
-    if (s.gDSaveInterval < 1 || s.gDSaveInterval > 60) {
-        *why = QStringLiteral("the save interval must be 1..60 (give --interval; the spacing "
-                              "of requests is --request-interval)");
-        return false;
-    }
-    if (s.gDSaveFolder.isEmpty()) {
-        *why = QStringLiteral("no data folder is set (give --folder)");
-        return false;
-    }
-    if (s.gDSaveName.isEmpty()) {
-        *why = QStringLiteral("no file name is set (give --name)");
-        return false;
-    }
-    static const QRegularExpression badName(QStringLiteral("[\\\\/:*?\"<>|]"));
-    if (s.gDSaveName.contains(badName)) {
-        *why = QStringLiteral("the file name may not hold \\ / : * ? \" < > |");
-        return false;
-    }
-    // Running this command is the request to log, whatever the settings file says.
-    s.gDSaveOn = QStringLiteral("Yes");
-    return true;
-}
-
-QString describe(const SaveSettings& s) {
-    QString text = QStringLiteral("every %1 %2 into %3 as %4_NN%5.TDD")
-                       .arg(s.gDSaveInterval)
-                       .arg(s.gDSaveUnit == u"min" ? QStringLiteral("min") : QStringLiteral("sec"),
-                            QDir::toNativeSeparators(s.gDSaveFolder), s.gDSaveName,
-                            s.gDSaveDaily ? QStringLiteral("_YYYYMMDD") : QString());
-    if (s.gDSaveDaily)
-        text += QStringLiteral(", new files at %1:%2")
-                    .arg(s.gDSaveDayHour, 2, 10, QChar(u'0'))
-                    .arg(s.gDSaveDayMinute, 2, 10, QChar(u'0'));
-    return text;
-}
-
 } // namespace
 
 int RunLog(const QStringList& arguments) {
@@ -133,25 +51,11 @@ int RunLog(const QStringList& arguments) {
                        "named on standard error: the meter, the span and why. With --publish "
                        "every saved record also goes to an MQTT broker; what it does not get "
                        "(down, unreachable, a restart of this command) is read back from the "
-                       "data files and sent when it is back.") +
+                       "data files and sent when it is back. SIGHUP reads the settings files "
+                       "again. Run by systemd (td700-log@.service), it tells it when it is "
+                       "ready, how it stands and that it is alive.") +
         ExitStatusHelp(false, true));
-    parser.addOptions({
-        {QStringLiteral("folder"), QStringLiteral("Folder of the data files."),
-         QStringLiteral("DIR")},
-        {QStringLiteral("name"), QStringLiteral("Base name of the data files."),
-         QStringLiteral("NAME")},
-        {QStringLiteral("interval"),
-         QStringLiteral("Save interval, 1..60 (the spacing of requests is --request-interval)."),
-         QStringLiteral("N")},
-        {QStringLiteral("unit"), QStringLiteral("Unit of the interval: sec or min."),
-         QStringLiteral("sec|min")},
-        {QStringLiteral("daily"), QStringLiteral("One file per day, changing at HH:MM."),
-         QStringLiteral("HH:MM")},
-        {QStringLiteral("single"), QStringLiteral("One file per meter, not per day.")},
-        {QStringLiteral("duration"),
-         QStringLiteral("Stop after this time: seconds, or with s, m or h (90, 15m, 8h)."),
-         QStringLiteral("TIME")},
-    });
+    AddLogOptions(parser);
     AddBackoffOption(parser);
     AddRequestIntervalOption(parser, false);
     AddPublishOptions(parser);
@@ -163,14 +67,22 @@ int RunLog(const QStringList& arguments) {
 
     SaveSettings settings = LoadSaveSettings(c.paths.saveDataIni());
     QString why;
-    if (!applyFlags(parser, settings, &why)) {
+    if (!ApplySaveFlags(parser, settings, &why)) {
         c.err << "td700 log: " << why << '\n';
         return Exit::Usage;
     }
     qint64 durationMs = 0;
     if (parser.isSet(QStringLiteral("duration")) &&
-        !parseDuration(parser.value(QStringLiteral("duration")), &durationMs)) {
+        !ParseDuration(parser.value(QStringLiteral("duration")), &durationMs)) {
         c.err << "td700 log: --duration wants a time such as 90, 15m or 8h\n";
+        return Exit::Usage;
+    }
+    const QString metrics = parser.value(QStringLiteral("metrics"));
+    QHostAddress metricsHost;
+    quint16 metricsPort = 0;
+    if (parser.isSet(QStringLiteral("metrics")) &&
+        !MetricsServer::parseAddress(metrics, &metricsHost, &metricsPort, &why)) {
+        c.err << "td700 log: --metrics " << why << '\n';
         return Exit::Usage;
     }
     PublishSettings publishing;
@@ -192,10 +104,9 @@ int RunLog(const QStringList& arguments) {
     DataFileWriter writer(clock, engine);
     writer.setSettings(settings);
 
-    const auto say = [&c](const QString& line) {
-        c.err << "td700 log: " << line << '\n';
-        c.err.flush();
-    };
+    // Each line with its priority when standard error is the journal's.
+    JournalLines lines(c.err, QStringLiteral("td700 log: "));
+    const auto say = [&lines](const QString& line) { lines.say(line); };
     // Connected first: a save instant's gaps are known before its line is printed.
     LogWatch records(engine, writer, clock, settings, say);
 
@@ -220,24 +131,37 @@ int RunLog(const QStringList& arguments) {
             }
             c.out.flush();
         });
-    QObject::connect(&writer, &DataFileWriter::writeFailed,
-                     [&](const QString& file, const QString& reason) {
-                         c.err << "td700 log: " << QDir::toNativeSeparators(file)
-                               << " not written: " << reason << '\n';
-                         c.err.flush();
-                     });
+    QObject::connect(
+        &writer, &DataFileWriter::writeFailed, [&](const QString& file, const QString& reason) {
+            lines.say(JournalLines::Priority::Error,
+                      QDir::toNativeSeparators(file) + QStringLiteral(" not written: ") + reason);
+        });
+    LogService service(clock, engine, writer, lines);
+    service.setSaveSettings(settings);
+    service.setMeters(c.meters);
+    if (parser.isSet(QStringLiteral("metrics")) && !service.serveMetrics(metrics, &why)) {
+        c.err << "td700 log: the figures cannot be served on " << metrics << ": " << why << '\n';
+        return Exit::Failed;
+    }
 
     g_stopSignal = 0;
+    g_reloadSignal = 0;
     const auto oldInt = std::signal(SIGINT, onStopSignal);
     const auto oldTerm = std::signal(SIGTERM, onStopSignal);
+#ifdef SIGHUP
+    const auto oldHup = std::signal(SIGHUP, onReloadSignal);
+#endif
     const auto restoreSignals = qScopeGuard([&] {
         std::signal(SIGINT, oldInt);
         std::signal(SIGTERM, oldTerm);
+#ifdef SIGHUP
+        std::signal(SIGHUP, oldHup);
+#endif
     });
     if (!OpenSessionPort(session, c, "td700 log"))
         return Exit::PortNotOpened;
-    c.err << "td700 log: logging " << describe(settings) << "; Ctrl+C stops\n";
-    c.err.flush();
+    lines.say(JournalLines::Priority::Notice,
+              QStringLiteral("logging %1; Ctrl+C stops").arg(DescribeSaving(settings)));
 
     QEventLoop loop;
     QString stopReason;
@@ -247,43 +171,49 @@ int RunLog(const QStringList& arguments) {
         stopReason = reason;
         loop.quit();
     };
-    RecordPublisher publisher(clock, publishing, settings);
-    publisher.setPortName(c.port.portName);
-    if (publishing.enabled) {
-        QObject::connect(&publisher, &RecordPublisher::message, say);
-        QObject::connect(&publisher, &RecordPublisher::refused, [&](const QString& reason) {
+    std::unique_ptr<RecordPublisher> publisher;
+    const auto startPublishing = [&](const PublishSettings& to, QString* problem) {
+        service.setPublisher(nullptr);
+        publisher = std::make_unique<RecordPublisher>(clock, to, settings);
+        publisher->setPortName(c.port.portName);
+        if (!to.enabled)
+            return true;
+        QObject::connect(publisher.get(), &RecordPublisher::message, say);
+        QObject::connect(publisher.get(), &RecordPublisher::refused, [&](const QString& reason) {
             stop(Exit::BrokerRefused,
                  QStringLiteral("the broker refused the connection (%1)").arg(AsClause(reason)));
         });
-        ConnectPublisher(writer, engine, publisher);
+        ConnectPublisher(writer, engine, *publisher);
         // Records an earlier run saved and did not deliver go out first.
-        publisher.setMeters(c.meters);
-        if (!publisher.start(&why)) {
-            c.err << "td700 log: " << why << '\n';
-            session.close();
-            return Exit::Usage;
-        }
+        publisher->setMeters(c.meters);
+        if (!publisher->start(problem))
+            return false;
+        service.setPublisher(publisher.get());
+        return true;
+    };
+    if (!startPublishing(publishing, &why)) {
+        c.err << "td700 log: " << why << '\n';
+        session.close();
+        return Exit::Usage;
     }
     writer.tmrDSave().start();
+    service.started();
     QTimer reopen;
     reopen.setSingleShot(true);
     reopen.setInterval(kReopenMs);
     QObject::connect(&reopen, &QTimer::timeout, [&] {
         QString reason;
         if (!session.open(&reason)) {
-            c.err << "td700 log: port " << c.port.portName << " still closed: " << AsClause(reason)
-                  << '\n';
-            c.err.flush();
+            lines.say(
+                QStringLiteral("port %1 still closed: %2").arg(c.port.portName, AsClause(reason)));
             reopen.start();
         }
     });
     const auto phaseWatch =
         QObject::connect(&engine, &CommEngine::phaseChanged, [&](CommEngine::Phase phase) {
             if (phase == CommEngine::Phase::Polling) {
-                if (polled) {
-                    c.err << "td700 log: polling again\n";
-                    c.err.flush();
-                }
+                if (polled)
+                    lines.say(JournalLines::Priority::Notice, QStringLiteral("polling again"));
                 polled = true;
                 return;
             }
@@ -299,17 +229,60 @@ int RunLog(const QStringList& arguments) {
                 return;
             }
             // Unattended: the line may come back (adapter plugged in again, meters powered up).
-            c.err << "td700 log: the port closed (" << AsClause(reason) << "); trying again every "
-                  << kReopenMs / 1000 << " s\n";
-            c.err.flush();
+            lines.say(QStringLiteral("the port closed (%1); trying again every %2 s")
+                          .arg(AsClause(reason))
+                          .arg(kReopenMs / 1000));
             records.portClosed(reason);
             reopen.start();
         });
+
+    // SIGHUP: the settings files are read again. What the line needs (the port, its settings,
+    // the meters) takes the program started anew in its place; the rest changes as it runs.
+    bool restart = false;
+    const auto reload = [&] {
+        service.reloading();
+        CliContext read;
+        SaveSettings save;
+        PublishSettings publish;
+        QString problem;
+        if (!ReadLogSettings(parser, &read, &save, &publish, &problem)) {
+            lines.say(JournalLines::Priority::Error,
+                      QStringLiteral("settings not reloaded: %1; logging goes on as before")
+                          .arg(AsClause(problem)));
+        } else if (LineSettingsDiffer(c, read)) {
+            restart = true;
+            stop(Exit::Done, QStringLiteral("reloading: the port or the meter list changed"));
+            return;
+        } else {
+            if (save != settings && QDir().mkpath(save.gDSaveFolder)) {
+                settings = save;
+                writer.setSettings(settings);
+                records.setSettings(settings);
+                service.setSaveSettings(settings);
+                if (publisher)
+                    publisher->setSaveSettings(settings);
+                lines.say(JournalLines::Priority::Notice,
+                          QStringLiteral("now logging %1").arg(DescribeSaving(settings)));
+            }
+            if (publish != publishing) {
+                if (publisher && publisher->isRunning())
+                    publisher->stop();
+                if (!startPublishing(publish, &problem))
+                    lines.say(JournalLines::Priority::Error,
+                              QStringLiteral("publishing stopped: %1").arg(AsClause(problem)));
+                publishing = publish;
+            }
+            lines.say(JournalLines::Priority::Notice, QStringLiteral("settings reloaded"));
+        }
+        service.reloaded();
+    };
 
     QElapsedTimer running;
     running.start();
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (std::exchange(g_reloadSignal, 0) != 0 && g_stopSignal == 0)
+            reload();
         if (g_stopSignal != 0)
             stop(Exit::Done, g_stopSignal == SIGINT ? QStringLiteral("interrupted")
                                                     : QStringLiteral("terminated"));
@@ -322,6 +295,8 @@ int RunLog(const QStringList& arguments) {
     // The run ends here; what follows (the port closing, the broker taking its leave) is no
     // part of it, and no save instant passing meanwhile was due.
     const QDateTime end = clock.currentDateTime();
+    const qint64 endUs = clock.nowUs();
+    service.stopping();
 
     // Every record is on disk once its tick returns; stopping only ends the ticks.
     writer.tmrDSave().stop();
@@ -329,18 +304,25 @@ int RunLog(const QStringList& arguments) {
     reopen.stop();
     session.close();
     if (polled)
-        records.finish(end);
+        records.finish(end, endUs);
     qint64 undelivered = 0;
-    if (publisher.isRunning()) {
-        publisher.stop();
-        undelivered = publisher.waiting();
+    if (publisher && publisher->isRunning()) {
+        publisher->stop();
+        undelivered = publisher->waiting();
     }
-    c.err << "td700 log: " << stopReason << "; " << records.summary();
+    QString last = stopReason + QStringLiteral("; ") + records.summary();
     if (undelivered > 0)
-        c.err << ", " << undelivered << (undelivered == 1 ? " record" : " records")
-              << " not yet at the broker (sent on the next run)";
-    c.err << '\n';
-    c.err.flush();
+        last += QStringLiteral(", %1 %2 not yet at the broker (sent on the next run)")
+                    .arg(undelivered)
+                    .arg(undelivered == 1 ? QStringLiteral("record") : QStringLiteral("records"));
+    lines.say(records.recordsMissing() > 0 ? JournalLines::Priority::Warning
+                                           : JournalLines::Priority::Notice,
+              last);
+    if (restart) {
+        c.err << "td700 log: cannot start again with the new settings: " << RestartInPlace()
+              << '\n';
+        return Exit::Failed;
+    }
     if (exitCode == Exit::Done && records.recordsMissing() > 0)
         return Exit::RecordsLost;
     return exitCode;

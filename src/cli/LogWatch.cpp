@@ -2,6 +2,7 @@
 
 #include "cli/CliContext.h"
 #include "comm/CommEngine.h"
+#include "core/Clock.h"
 #include "logging/DataFileWriter.h"
 
 namespace {
@@ -16,6 +17,7 @@ LogWatch::LogWatch(const CommEngine& engine, DataFileWriter& writer, const Clock
                    const SaveSettings& settings, MeterWatch::Say say, QObject* parent)
     : QObject(parent)
     , m_engine(engine)
+    , m_clock(clock)
     , m_settings(settings)
     , m_say(say)
     , m_meters(engine, clock, say)
@@ -31,13 +33,24 @@ void LogWatch::portClosed(const QString& reason) {
     m_gaps.setIdleReason(m_closedWhy);
 }
 
-void LogWatch::finish(const QDateTime& end) {
-    m_gaps.finish(end);
+void LogWatch::setSettings(const SaveSettings& settings) {
+    if (SaveSchedule(settings).grainSeconds() != SaveSchedule(m_settings).grainSeconds() ||
+        settings.intervalSeconds() != m_settings.intervalSeconds())
+        m_gaps.setSchedule(SaveSchedule(settings));
+    m_settings = settings;
+}
+
+void LogWatch::finish(const QDateTime& end, qint64 endUs) {
+    // Without its time on the program's clock, `end` is taken to be as far back as the PC's
+    // clock says.
+    if (endUs < 0)
+        endUs = m_clock.nowUs() - end.msecsTo(m_clock.currentDateTime()) * 1000;
+    m_gaps.finish(end, endUs);
     // A meter that answered the scan but never got as far as a record: the whole run is its
     // gap.
     const CommState& s = m_engine.state();
     for (int k = 0; k < s.meterCount(); ++k) {
-        if (!s.isOnline(k) || m_written.contains(k) || m_meters.dueSince(k).isValid())
+        if (!s.isOnline(k) || m_written.contains(k) || m_meters.dueSinceUs(k) >= 0)
             continue;
         const quint64 missing = std::max<quint64>(1, m_instants);
         m_neverWritten += missing;
@@ -52,10 +65,11 @@ void LogWatch::finish(const QDateTime& end) {
 // each save instant.
 void LogWatch::onSaved(const QDateTime& at, const QStringList& files) {
     const CommState& s = m_engine.state();
+    const qint64 now = m_clock.nowUs();
     QList<RecordGaps::Outcome> outcomes;
     for (int k = 0; k < s.meterCount(); ++k) {
-        const QDateTime due = m_meters.dueSince(k);
-        if (!s.isOnline(k) || !due.isValid() || due > at)
+        const qint64 due = m_meters.dueSinceUs(k);
+        if (!s.isOnline(k) || due < 0 || due > now)
             continue;
         RecordGaps::Outcome o{k, s.gMeterAddress[k], false, {}};
         const QString file = DataFileWriter::DataFileName(m_settings, o.address, at);
@@ -71,7 +85,7 @@ void LogWatch::onSaved(const QDateTime& at, const QStringList& files) {
         outcomes << o;
     }
     m_failedNow.clear();
-    m_gaps.instant(at, outcomes);
+    m_gaps.instant(at, now, outcomes);
     ++m_instants;
     m_recordsWritten += quint64(files.size());
     for (int k = 0; k < s.meterCount(); ++k)

@@ -22,9 +22,12 @@ public:
 
     // The port closed: save instants stop coming, for this reason.
     void portClosed(const QString& reason);
-    // The run ended at `end`, when its saving stopped: the instants missed up to then are
-    // counted (not those that passed while the program was taking its leave), open gaps named.
-    void finish(const QDateTime& end);
+    // The run ended at `end` (`endUs` on the program's clock, -1: not known), when its saving
+    // stopped: the instants missed up to then are counted (not those that passed while the
+    // program was taking its leave), open gaps named.
+    void finish(const QDateTime& end, qint64 endUs = -1);
+    // The data-save settings changed while running (a reload): file names and instants follow.
+    void setSettings(const SaveSettings& settings);
 
     // Records due and not written (a write that failed is one of them).
     quint64 recordsMissing() const { return m_gaps.lost() + m_neverWritten; }
@@ -37,6 +40,7 @@ private:
     void onSaved(const QDateTime& at, const QStringList& files);
 
     const CommEngine& m_engine;
+    const Clock& m_clock;
     SaveSettings m_settings;
     MeterWatch::Say m_say;
     MeterWatch m_meters;

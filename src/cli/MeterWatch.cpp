@@ -14,8 +14,8 @@ MeterWatch::MeterWatch(const CommEngine& engine, const Clock& clock, Say say, QO
         ++m.visits;
         if (answered) {
             m.valuesRead = m_clock.currentDateTime();
-            if (!m.firstValues.isValid())
-                m.firstValues = m.valuesRead;
+            if (m.firstValuesUs < 0)
+                m.firstValuesUs = m_clock.nowUs();
         }
     });
     connect(&engine, &CommEngine::meterSkipped, this,
@@ -36,8 +36,8 @@ void MeterWatch::onAnswering(int meter, bool answering) {
     if (!answering) {
         m_anyLost = true;
         m.silentSince = now;
-        if (!m.firstLost.isValid())
-            m.firstLost = now;
+        if (m.firstLostUs < 0)
+            m.firstLostUs = m_clock.nowUs();
         if (m_say)
             m_say(QStringLiteral("meter %1 stopped answering at %2")
                       .arg(addressOf(meter), timeText(now)));
@@ -57,11 +57,11 @@ bool MeterWatch::isStale(int meter) const {
     return !m_engine.isAnswering(meter) || !m_meters.value(meter).valuesRead.isValid();
 }
 
-QDateTime MeterWatch::dueSince(int meter) const {
+qint64 MeterWatch::dueSinceUs(int meter) const {
     const Meter m = m_meters.value(meter);
-    if (!m.firstValues.isValid())
-        return m.firstLost;
-    if (!m.firstLost.isValid())
-        return m.firstValues;
-    return std::min(m.firstValues, m.firstLost);
+    if (m.firstValuesUs < 0)
+        return m.firstLostUs;
+    if (m.firstLostUs < 0)
+        return m.firstValuesUs;
+    return std::min(m.firstValuesUs, m.firstLostUs);
 }

@@ -28,19 +28,20 @@ public:
     QDateTime valuesReadAt(int meter) const { return m_meters.value(meter).valuesRead; }
     // Since when it has been silent; invalid while it answers.
     QDateTime silentSince(int meter) const { return m_meters.value(meter).silentSince; }
-    // From when a record of the meter is due: its first values read, or the moment it was lost
-    // if that came first; invalid before either.
-    QDateTime dueSince(int meter) const;
+    // From when a record of the meter is due, on the program's clock (not the PC's, which may
+    // be set meanwhile): its first values read, or the moment it was lost if that came first;
+    // -1 before either.
+    qint64 dueSinceUs(int meter) const;
 
     static QString timeText(const QDateTime& at);
 
 private:
     struct Meter {
         int visits = 0;
-        QDateTime firstValues;
+        qint64 firstValuesUs = -1;
         QDateTime valuesRead;
         QDateTime silentSince;
-        QDateTime firstLost;
+        qint64 firstLostUs = -1;
     };
     void onAnswering(int meter, bool answering);
     QString addressOf(int meter) const;

@@ -17,20 +17,38 @@ QString RecordGaps::idleWhy() const {
                                : m_idleWhy;
 }
 
-void RecordGaps::instant(const QDateTime& saved, const QList<Outcome>& outcomes) {
+void RecordGaps::missSince(const QDateTime& upTo, qint64 us) {
+    if (!m_last.isValid())
+        return;
+    // The clock face moves as the time passes, give or take where in its second (or minute)
+    // each save came; when it moved otherwise, the PC's clock was set, and the instants are
+    // those of the time that passed, counted back from `upTo`.
+    const qint64 passedMs = (us - m_lastUs) / 1000;
+    const qint64 faceMs =
+        m_last.msecsTo(upTo) + qint64(upTo.offsetFromUtc() - m_last.offsetFromUtc()) * 1000;
+    const qint64 slackMs = (m_schedule.grainSeconds() + 3) * 1000;
+    const QDateTime from = std::abs(faceMs - passedMs) <= slackMs
+                               ? m_last
+                               : upTo.addMSecs(-std::max<qint64>(0, passedMs));
+    const qint64 missed = m_schedule.count(from, upTo);
+    m_instantsMissed += quint64(missed);
+    if (missed > 0)
+        for (Outcome due : std::as_const(m_lastDue)) {
+            due.why = idleWhy();
+            miss(due, m_schedule.firstAfter(from), m_schedule.lastUpTo(upTo), quint64(missed));
+        }
+}
+
+void RecordGaps::setSchedule(const SaveSchedule& schedule) {
+    m_schedule = schedule;
+    m_last = QDateTime();
+    m_lastDue.clear();
+}
+
+void RecordGaps::instant(const QDateTime& saved, qint64 us, const QList<Outcome>& outcomes) {
     const QDateTime at = m_schedule.instantOf(saved);
-    if (m_last.isValid()) {
-        // The instants of the schedule between the last save and this one never came.
-        const QDateTime before = at.addSecs(-1);
-        const qint64 between = m_schedule.count(m_last, before);
-        m_instantsMissed += quint64(between);
-        if (between > 0)
-            for (Outcome due : std::as_const(m_lastDue)) {
-                due.why = idleWhy();
-                miss(due, m_schedule.firstAfter(m_last), m_schedule.lastUpTo(before),
-                     quint64(between));
-            }
-    }
+    // The instants of the schedule between the last save and this one never came.
+    missSince(at.addSecs(-1), us - 1000000);
     for (const Outcome& o : outcomes) {
         if (!o.written) {
             miss(o, at, at, 1);
@@ -43,6 +61,7 @@ void RecordGaps::instant(const QDateTime& saved, const QList<Outcome>& outcomes)
         }
     }
     m_last = at;
+    m_lastUs = us;
     m_lastDue = outcomes;
     m_idleWhy.clear();
 }
@@ -77,19 +96,9 @@ void RecordGaps::name(const Gap& gap, bool untilEnd) {
                    untilEnd ? QStringLiteral(", until the end of the run") : QString()));
 }
 
-void RecordGaps::finish(const QDateTime& end) {
-    if (m_last.isValid()) {
-        // An instant in the last second may still have been on its way.
-        const QDateTime upTo = end.addMSecs(-1000);
-        const qint64 missed = m_schedule.count(m_last, upTo);
-        m_instantsMissed += quint64(missed);
-        if (missed > 0)
-            for (Outcome due : std::as_const(m_lastDue)) {
-                due.why = idleWhy();
-                miss(due, m_schedule.firstAfter(m_last), m_schedule.lastUpTo(upTo),
-                     quint64(missed));
-            }
-    }
+void RecordGaps::finish(const QDateTime& end, qint64 us) {
+    // An instant in the last second may still have been on its way.
+    missSince(end.addMSecs(-1000), us - 1000000);
     for (const Gap& gap : std::as_const(m_open))
         name(gap, true);
     m_open.clear();

@@ -372,6 +372,49 @@
     </message>
 </context>
 <context>
+    <name>DataRetention</name>
+    <message>
+        <source>the data files are one per meter, not daily: the limits of what the data folder keeps apply to daily files only, and none is deleted</source>
+        <translation>the data files are one per meter, not daily: the limits of what the data folder keeps apply to daily files only, and none is deleted</translation>
+    </message>
+    <message>
+        <source>Disk filling: %1 data files kept until the broker has them</source>
+        <translation>Disk filling: %1 data files kept until the broker has them</translation>
+    </message>
+    <message>
+        <source>%1 data files kept until the broker has them</source>
+        <translation>%1 data files kept until the broker has them</translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted: %2</source>
+        <translation>%1 cannot be deleted: %2</translation>
+    </message>
+    <message>
+        <source>older than %1 days</source>
+        <translation>older than %1 days</translation>
+    </message>
+    <message>
+        <source>%1 free, %2 to be kept free</source>
+        <translation>%1 free, %2 to be kept free</translation>
+    </message>
+    <message>
+        <source>deleted %1 (%2; %3)</source>
+        <translation>deleted %1 (%2; %3)</translation>
+    </message>
+    <message>
+        <source>no data file past the limits is kept for the broker any more</source>
+        <translation>no data file past the limits is kept for the broker any more</translation>
+    </message>
+    <message>
+        <source>WARNING: %1 data files past the limits kept: they hold records the broker has not acknowledged, and go once it has them</source>
+        <translation>WARNING: %1 data files past the limits kept: they hold records the broker has not acknowledged, and go once it has them</translation>
+    </message>
+    <message>
+        <source>; the disk is filling because the broker is away (%1 free, %2 to be kept free)</source>
+        <translation>; the disk is filling because the broker is away (%1 free, %2 to be kept free)</translation>
+    </message>
+</context>
+<context>
     <name>DataTimeLine</name>
     <message>
         <source>%1 is open already</source>
@@ -3788,6 +3831,30 @@ Logging and publishing pause for the transfer (about %n seconds); every meter&ap
     <message>
         <source>Input Filename.</source>
         <translation>Enter a file name.</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>e.g. 10% or 2G</source>
+        <translation>e.g. 10% or 2G</translation>
+    </message>
+    <message>
+        <source>The oldest daily files are deleted while the disk has less free space than this: a size (500M, 2G) or a share of the disk (10%). Files whose records the broker has not acknowledged stay.</source>
+        <translation>The oldest daily files are deleted while the disk has less free space than this: a size (500M, 2G) or a share of the disk (10%). Files whose records the broker has not acknowledged stay.</translation>
+    </message>
+    <message>
+        <source>days; free space</source>
+        <translation>days; free space</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Keep</translation>
+    </message>
+    <message>
+        <source>Free space to keep: a size such as 500M or 2G, or a share of the disk below 100% such as 10%.</source>
+        <translation>Free space to keep: a size such as 500M or 2G, or a share of the disk below 100% such as 10%.</translation>
     </message>
 </context>
 <context>

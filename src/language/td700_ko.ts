@@ -372,6 +372,49 @@
     </message>
 </context>
 <context>
+    <name>DataRetention</name>
+    <message>
+        <source>the data files are one per meter, not daily: the limits of what the data folder keeps apply to daily files only, and none is deleted</source>
+        <translation>데이터 파일이 일별이 아니라 미터마다 하나입니다: 데이터 폴더 보관 한도는 일별 파일에만 적용되므로 삭제되는 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>Disk filling: %1 data files kept until the broker has them</source>
+        <translation>디스크 채워지는 중: 브로커가 받을 때까지 데이터 파일 %1개 보관</translation>
+    </message>
+    <message>
+        <source>%1 data files kept until the broker has them</source>
+        <translation>브로커가 받을 때까지 데이터 파일 %1개 보관</translation>
+    </message>
+    <message>
+        <source>%1 cannot be deleted: %2</source>
+        <translation>%1 삭제할 수 없음: %2</translation>
+    </message>
+    <message>
+        <source>older than %1 days</source>
+        <translation>%1일보다 오래됨</translation>
+    </message>
+    <message>
+        <source>%1 free, %2 to be kept free</source>
+        <translation>여유 공간 %1, 유지할 여유 공간 %2</translation>
+    </message>
+    <message>
+        <source>deleted %1 (%2; %3)</source>
+        <translation>%1 삭제함 (%2; %3)</translation>
+    </message>
+    <message>
+        <source>no data file past the limits is kept for the broker any more</source>
+        <translation>한도를 넘어 브로커를 위해 보관하는 데이터 파일이 더 이상 없습니다</translation>
+    </message>
+    <message>
+        <source>WARNING: %1 data files past the limits kept: they hold records the broker has not acknowledged, and go once it has them</source>
+        <translation>경고: 한도를 넘은 데이터 파일 %1개를 보관합니다: 브로커가 확인하지 않은 레코드가 들어 있으며, 브로커가 받으면 삭제됩니다</translation>
+    </message>
+    <message>
+        <source>; the disk is filling because the broker is away (%1 free, %2 to be kept free)</source>
+        <translation>; 브로커에 연결되지 않아 디스크가 채워지고 있습니다 (여유 공간 %1, 유지할 여유 공간 %2)</translation>
+    </message>
+</context>
+<context>
     <name>DataTimeLine</name>
     <message>
         <source>%1 is open already</source>
@@ -3784,6 +3827,30 @@ Logging and publishing pause for the transfer (about %n second(s)); every meter&
     <message>
         <source>Input Filename.</source>
         <translation>파일 이름을 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>전체</translation>
+    </message>
+    <message>
+        <source>e.g. 10% or 2G</source>
+        <translation>예: 10% 또는 2G</translation>
+    </message>
+    <message>
+        <source>The oldest daily files are deleted while the disk has less free space than this: a size (500M, 2G) or a share of the disk (10%). Files whose records the broker has not acknowledged stay.</source>
+        <translation>디스크의 여유 공간이 이보다 적으면 가장 오래된 일별 파일부터 삭제합니다: 크기(500M, 2G) 또는 디스크의 비율(10%). 브로커가 확인하지 않은 레코드가 있는 파일은 남습니다.</translation>
+    </message>
+    <message>
+        <source>days; free space</source>
+        <translation>일; 여유 공간</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>보관</translation>
+    </message>
+    <message>
+        <source>Free space to keep: a size such as 500M or 2G, or a share of the disk below 100% such as 10%.</source>
+        <translation>유지할 여유 공간: 500M, 2G 같은 크기 또는 10% 같은 100% 미만의 디스크 비율.</translation>
     </message>
 </context>
 <context>

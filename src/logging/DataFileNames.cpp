@@ -74,23 +74,27 @@ QString path(const SaveSettings& s, int address, const QDateTime& now) {
 }
 
 QStringList meterFiles(const QString& folder, const QString& name, int address) {
+    return filesByMeter(folder, name).value(address);
+}
+
+QHash<int, QStringList> filesByMeter(const QString& folder, const QString& name) {
     if (folder.isEmpty())
         return {};
-    std::map<qint64, QString> files;
+    std::map<std::pair<int, qint64>, QString> files;
     const QStringList names =
         QDir(folder).entryList({name + QStringLiteral("_*")}, QDir::Files | QDir::Hidden);
     for (const QString& file : names) {
         const DataFileName n = DataFileName::parse(file);
-        if (!n.matches || n.name != name || n.address != address)
+        if (!n.matches || n.name != name)
             continue;
-        auto [it, added] = files.emplace(orderOf(n), file);
+        auto [it, added] = files.emplace(std::pair(n.address, orderOf(n)), file);
         if (!added && (file.endsWith(extension()) ||
                        (!it->second.endsWith(extension()) && file < it->second)))
             it->second = file;
     }
-    QStringList out;
-    for (const auto& [order, file] : files)
-        out << file;
+    QHash<int, QStringList> out;
+    for (const auto& [key, file] : files)
+        out[key.first] << file;
     return out;
 }
 

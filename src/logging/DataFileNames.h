@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +37,9 @@ QString path(const SaveSettings& settings, int address, const QDateTime& now);
 // The meter's files in `folder` (names without the folder), in saving order. Of two names
 // that differ only in the case of the extension, the writer's own spelling is taken.
 QStringList meterFiles(const QString& folder, const QString& name, int address);
+// The files of every meter in `folder` by slave address, each meter's as meterFiles() gives
+// them, from one listing of the folder: a bus of hundreds of meters looks once, not once each.
+QHash<int, QStringList> filesByMeter(const QString& folder, const QString& name);
 // Those of them that come after `file` (a name in the folder, there or not).
 QStringList filesAfter(const QString& folder, const QString& name, int address,
                        const QString& file);

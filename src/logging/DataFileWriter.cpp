@@ -75,6 +75,11 @@ void DataFileWriter::onSaveTick() {
 
     const QDateTime now = m_clock.currentDateTime();
     const double nowValue = dateValue(now);
+    // The PC's clock was put back (by a time server, or to winter time): the due time starts
+    // again from now, or no save would come until the clock had caught up with it again.
+    if (nowValue < m_lastPassValue)
+        LastDue = std::min(LastDue, nowValue - double(s + 1) / 86400.0);
+    m_lastPassValue = nowValue;
     if ((nowValue - LastDue) * 86400.0 <= double(s))
         return;
     // The due time moves forward by one interval per pass. Starting from zero it trails the

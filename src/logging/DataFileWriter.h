@@ -108,4 +108,5 @@ private:
     bool m_requireValuesRead = false;
     QSet<int> m_valuesRead;
     QString m_statusText;
+    double m_lastPassValue = 0; // the PC's date value at the last pass through the gates
 };

@@ -38,7 +38,7 @@ SaveSchedule::SaveSchedule(int intervalSeconds, bool minutes)
     , m_period(minutes ? 3600 : 60) {}
 
 QDateTime SaveSchedule::instantOf(const QDateTime& at) const {
-    const qint64 grain = m_period == 3600 ? 60 : 1;
+    const qint64 grain = grainSeconds();
     return atFace(at, floorDiv(faceSeconds(at), grain) * grain);
 }
 

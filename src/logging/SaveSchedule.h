@@ -22,6 +22,8 @@ public:
     // The first instant after `after`, and the last one not after `upTo`.
     QDateTime firstAfter(const QDateTime& after) const;
     QDateTime lastUpTo(const QDateTime& upTo) const;
+    // What instantOf() cuts to: a second, or a minute.
+    qint64 grainSeconds() const { return m_period == 3600 ? 60 : 1; }
 
 private:
     qint64 m_step;   // seconds between instants within a period

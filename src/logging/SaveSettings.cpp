@@ -57,13 +57,19 @@ SaveSettings LoadSaveSettings(const QString& path) {
     if (n < 8)
         return s;
     s.gDSaveDayMinute = SettingsLineValue(lines[7]);
+    if (n < 9)
+        return s;
+    s.keepDays = std::max(0, SettingsLineValue(lines[8]));
+    if (n < 10)
+        return s;
+    s.keepFree = FreeSpaceLimit::parse(lines[9]).value_or(FreeSpaceLimit());
     return s;
 }
 
 bool WriteSaveSettings(const QString& path, const SaveSettings& s, QString* error) {
     // The folder is stored with the platform's separators so that a file moved between a
     // Windows PC and this one reads the way it was written there.
-    const QStringList lines{
+    QStringList lines{
         s.gDSaveOn,
         QString::number(s.gDSaveInterval),
         s.gDSaveUnit,
@@ -73,6 +79,10 @@ bool WriteSaveSettings(const QString& path, const SaveSettings& s, QString* erro
         QString::number(s.gDSaveDayHour),
         QString::number(s.gDSaveDayMinute),
     };
+    // Only a file that keeps its data folder within limits has more: one without them stays
+    // what earlier versions wrote.
+    if (s.keepDays > 0 || s.keepFree.isSet())
+        lines << QString::number(s.keepDays) << s.keepFree.text();
     return WriteTextLines(path, lines, error);
 }
 

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "logging/FreeSpaceLimit.h"
+
 #include <QString>
 
 // The data-save settings, one value per line of "CFG/SaveData.INI" (code page 949, CR LF):
 // saving on ("Yes"/"No"), interval 1..60, unit ("min"/"sec"), folder, base file name,
-// daily files (1/0), hour and minute of the daily file change.
+// daily files (1/0), hour and minute of the daily file change; then what the data folder keeps:
+// the days of records (0: all) and the free space (a size or a share, empty: no limit). Readers
+// of the first eight lines alone read such a file as before.
 struct SaveSettings {
     QString gDSaveOn; // "Yes" enables saving
     int gDSaveInterval = 0;
@@ -14,6 +18,8 @@ struct SaveSettings {
     bool gDSaveDaily = false; // the line read exactly 1
     int gDSaveDayHour = 0;
     int gDSaveDayMinute = 0;
+    int keepDays = 0;
+    FreeSpaceLimit keepFree;
 
     bool enabled() const { return gDSaveOn == QStringLiteral("Yes"); }
     // The interval in seconds (interval x 60 for "min").
@@ -22,8 +28,9 @@ struct SaveSettings {
     bool operator==(const SaveSettings&) const = default;
 };
 
-// Reads the eight lines in order; loading stops at a missing line and the settings after it
-// keep their empty or zero values. Creates the folder that holds the file when it is missing.
+// Reads the lines in order; loading stops at a missing line and the settings after it keep
+// their empty or zero values (a limit that does not read is no limit). Creates the folder that
+// holds the file when it is missing.
 SaveSettings LoadSaveSettings(const QString& path);
 bool WriteSaveSettings(const QString& path, const SaveSettings& settings, QString* error = nullptr);
 

@@ -69,6 +69,13 @@ frmTD_Set_DSave::frmTD_Set_DSave(const QString& iniPath, QWidget* parent)
     chbDSaveF = new QCheckBox(tr("One file per day"), this);
     txtDayHH = digitsEdit(2, this);
     txtDayMM = digitsEdit(2, this);
+    txtKeepDays = digitsEdit(5, this);
+    txtKeepDays->setPlaceholderText(tr("all"));
+    txtKeepFree = new QLineEdit(this);
+    txtKeepFree->setPlaceholderText(tr("e.g. 10% or 2G"));
+    txtKeepFree->setToolTip(tr("The oldest daily files are deleted while the disk has less free "
+                               "space than this: a size (500M, 2G) or a share of the disk (10%). "
+                               "Files whose records the broker has not acknowledged stay."));
     lblMsg = new QLabel(this);
     lblError = new QLabel(this);
     lblError->setWordWrap(true);
@@ -79,12 +86,13 @@ frmTD_Set_DSave::frmTD_Set_DSave(const QString& iniPath, QWidget* parent)
     btnOK->setDefault(true);
 
     const QList<std::pair<QObject*, const char*>> names{
-        {cmbSave, "cmbSave"},     {txtSaveInterval, "txtSaveInterval"},
-        {cmbUnit, "cmbUnit"},     {lblFolder, "lblFolder"},
-        {btnFolder, "btnFolder"}, {txtFName, "txtFName"},
-        {chbDSaveF, "chbDSaveF"}, {txtDayHH, "txtDayHH"},
-        {txtDayMM, "txtDayMM"},   {lblMsg, "lblMsg"},
-        {lblError, "lblError"},   {btnOK, "btnOK"},
+        {cmbSave, "cmbSave"},         {txtSaveInterval, "txtSaveInterval"},
+        {cmbUnit, "cmbUnit"},         {lblFolder, "lblFolder"},
+        {btnFolder, "btnFolder"},     {txtFName, "txtFName"},
+        {chbDSaveF, "chbDSaveF"},     {txtDayHH, "txtDayHH"},
+        {txtDayMM, "txtDayMM"},       {txtKeepDays, "txtKeepDays"},
+        {txtKeepFree, "txtKeepFree"}, {lblMsg, "lblMsg"},
+        {lblError, "lblError"},       {btnOK, "btnOK"},
         {btnCancel, "btnCancel"}};
     for (const auto& [object, name] : names)
         object->setObjectName(QLatin1String(name));
@@ -108,6 +116,12 @@ frmTD_Set_DSave::frmTD_Set_DSave(const QString& iniPath, QWidget* parent)
     form->addRow(QString(), chbDSaveF);
     form->addRow(tr("New file at (HH:MM)"), change);
     form->addRow(QString(), lblMsg);
+    auto* keep = new QHBoxLayout;
+    keep->addWidget(txtKeepDays);
+    keep->addWidget(new QLabel(tr("days; free space"), this));
+    keep->addWidget(txtKeepFree);
+    keep->addStretch();
+    form->addRow(tr("Keep"), keep);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(btnOK, QDialogButtonBox::AcceptRole);
     buttons->addButton(btnCancel, QDialogButtonBox::RejectRole);
@@ -133,7 +147,7 @@ frmTD_Set_DSave::frmTD_Set_DSave(const QString& iniPath, QWidget* parent)
 void frmTD_Set_DSave::loadFromFile() {
     const QStringList lines = ReadTextLines(m_iniPath);
     // Line by line, as far as the file goes.
-    for (int i = 0; i < std::min<int>(int(lines.size()), 8); ++i) {
+    for (int i = 0; i < std::min<int>(int(lines.size()), 10); ++i) {
         const QString& line = lines[i];
         switch (i) {
         case 0:
@@ -159,6 +173,13 @@ void frmTD_Set_DSave::loadFromFile() {
             break;
         case 7:
             txtDayMM->setText(line.trimmed());
+            break;
+        case 8:
+            if (const int days = SettingsLineValue(line); days > 0)
+                txtKeepDays->setText(QString::number(days));
+            break;
+        case 9:
+            txtKeepFree->setText(line.trimmed());
             break;
         }
     }
@@ -219,6 +240,8 @@ SaveSettings frmTD_Set_DSave::settings() const {
     s.gDSaveDaily = chbDSaveF->isChecked();
     s.gDSaveDayHour = std::clamp(SettingsLineValue(txtDayHH->text()), 0, 23);
     s.gDSaveDayMinute = std::clamp(SettingsLineValue(txtDayMM->text()), 0, 59);
+    s.keepDays = std::max(0, SettingsLineValue(txtKeepDays->text()));
+    s.keepFree = FreeSpaceLimit::parse(txtKeepFree->text()).value_or(FreeSpaceLimit());
     return s;
 }
 
@@ -229,6 +252,12 @@ void frmTD_Set_DSave::btnOK_Click() {
     }
     if (txtFName->text().isEmpty()) {
         refuse(tr("Input Filename."));
+        return;
+    }
+    if (!FreeSpaceLimit::parse(txtKeepFree->text())) {
+        txtKeepFree->setFocus();
+        refuse(tr("Free space to keep: a size such as 500M or 2G, or a share of the disk below "
+                  "100% such as 10%."));
         return;
     }
     const SaveSettings s = settings();

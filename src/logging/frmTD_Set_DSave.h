@@ -31,6 +31,9 @@ public:
     QCheckBox* chbDSaveF;
     QLineEdit* txtDayHH;
     QLineEdit* txtDayMM;
+    // What the data folder keeps: days of records (empty or 0: all), free space (empty: any).
+    QLineEdit* txtKeepDays;
+    QLineEdit* txtKeepFree;
     QLabel* lblMsg;
     // Why OK could not save (the folder or the file could not be made); hidden otherwise.
     QLabel* lblError;

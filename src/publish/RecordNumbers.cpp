@@ -103,6 +103,10 @@ QByteArray RecordNumbers::text() const {
 }
 
 QList<RecordNumbers::Change> RecordNumbers::scan() {
+    return scan(m_files.dataFiles());
+}
+
+QList<RecordNumbers::Change> RecordNumbers::scan(const QStringList& dataFiles) {
     QList<Change> changes;
     QStringList known;
     for (const Run& r : std::as_const(m_runs))
@@ -139,7 +143,7 @@ QList<RecordNumbers::Change> RecordNumbers::scan() {
             numberRecords(file, identities.value(file), extent,
                           DataFileNames::recordCount(m_files.path(file)));
     }
-    for (const QString& file : m_files.dataFiles()) {
+    for (const QString& file : dataFiles) {
         if (extentOf(file) >= 0)
             continue;
         const QString path = m_files.path(file);

@@ -43,8 +43,10 @@ public:
     QByteArray text() const;
 
     // Looks at the files as they are now: the runs of files gone, cut shorter or replaced are
-    // dropped (their changes listed), the records not yet numbered are numbered.
+    // dropped (their changes listed), the records not yet numbered are numbered. `dataFiles`
+    // are the meter's files as listed (in saving order) when the caller has listed the folder.
     QList<Change> scan();
+    QList<Change> scan(const QStringList& dataFiles);
     // The number of the record just appended at `place`, numbering it (and records before it
     // in its file not numbered yet); a file that changed behind the publisher's back is listed
     // in `changes`.

@@ -4,6 +4,7 @@
 #include "core/FileRead.h"
 #include "core/Version.h"
 #include "logging/DataFile.h"
+#include "logging/DataFileNames.h"
 #include "logging/DataFileWriter.h"
 #include "logging/DataTime.h"
 #include "logging/RecordBytes.h"
@@ -298,6 +299,11 @@ void RecordPublisher::sayChanges(Stream& s, const QList<RecordNumbers::Change>& 
         const qint64 lost = undelivered(s.state, c.first, c.last);
         s.state.markDelivered(c.first, c.last); // nothing of them can be sent any more
         s.dirty = true;
+        if (c.kind == RecordNumbers::Change::Gone && lost == 0 &&
+            m_deletedFiles.value(s.address).contains(c.file)) {
+            m_deletedFiles[s.address].remove(c.file); // said by what deleted it
+            continue;
+        }
         const QString numbers = c.first == c.last ? tr("record %1").arg(c.first)
                                                   : tr("records %1 to %2").arg(c.first).arg(c.last);
         const QString sent = lost == 0
@@ -670,9 +676,13 @@ void RecordPublisher::onHousekeeping() {
     }
     m_format->tick();
     const bool scan = ++m_ticks % kScanEveryTicks == 0;
+    // One look at the folder for every meter.
+    const QHash<int, QStringList> listed =
+        scan ? DataFileNames::filesByMeter(m_save.gDSaveFolder, m_save.gDSaveName)
+             : QHash<int, QStringList>();
     for (auto& [address, s] : m_streams) {
         if (scan && !s->replay.isActive())
-            sayChanges(*s, s->numbers.scan());
+            sayChanges(*s, s->numbers.scan(listed.value(address)));
         if ((s->dirty || s->numbers.isDirty()) && now - s->handedAt >= kStateAgeMs)
             handOver(*s);
     }
@@ -737,6 +747,60 @@ QString RecordPublisher::statusText() const {
         return tr("Broker: refused (%1) \u00b7 %2").arg(m_lastProblem, wait);
     }
     return {};
+}
+
+bool RecordPublisher::holdsUndelivered(int address, const QString& file) const {
+    if (!m_connection || m_settings.qos == 0)
+        return false; // at most once: nothing waits for a later connection
+    const auto it = m_streams.find(address);
+    if (it == m_streams.end())
+        return false;
+    const Stream& s = *it->second;
+    qint64 numbered = 0;
+    for (const RecordNumbers::Run& run : s.numbers.runs()) {
+        if (run.file != file)
+            continue;
+        if (undelivered(s.state, run.first, run.last()) > 0)
+            return true;
+        numbered = std::max(numbered, run.end());
+    }
+    return DataFileNames::recordCount(s.files.path(file)) > numbered;
+}
+
+void RecordPublisher::filesDeleted(int address, const QStringList& files) {
+    const auto it = m_streams.find(address);
+    if (it == m_streams.end())
+        return;
+    for (const QString& file : files)
+        m_deletedFiles[address].insert(file);
+    Stream& s = *it->second;
+    // While a catch-up reads the files, the next look at them notices.
+    if (!s.replay.isActive())
+        sayChanges(s, s.numbers.scan());
+}
+
+std::optional<qint64> RecordPublisher::oldestWaitingStamp() const {
+    std::optional<qint64> oldest;
+    for (const auto& [address, s] : m_streams) {
+        if (s->waiting() <= 0)
+            continue;
+        qint64 seq = s->state.seq + 1;
+        if (!s->numbers.runOf(seq))
+            seq = s->numbers.nextHeld(seq);
+        if (seq <= 0)
+            continue;
+        const RecordPlace place = s->numbers.placeOf(seq);
+        QFile f(s->files.path(place.file));
+        char stamp[4];
+        if (!f.open(QIODevice::ReadOnly) ||
+            !f.seek(DataFile::HeaderSize + place.index * DataFile::RecordSize) ||
+            f.read(stamp, sizeof stamp) != qint64(sizeof stamp))
+            continue;
+        const std::optional<qint64> at = DataTime::stampSeconds(RecordBytes::stamp(stamp));
+        if (at && (!oldest || *at < *oldest))
+            oldest = at;
+    }
+    return oldest;
 }
 
 QList<int> RecordPublisher::meters() const {

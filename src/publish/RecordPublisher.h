@@ -83,6 +83,17 @@ public:
     // Writes the state of every meter whose delivered position moved, and waits for the disk.
     void writeStates();
 
+    // Whether a data file of the meter (a name in the data folder) holds a record that is to
+    // reach the broker and has not (QoS 1): such a file must not be deleted. A file holding
+    // records not numbered yet counts as holding such records.
+    bool holdsUndelivered(int address, const QString& file) const;
+    // Data files of the meter were deleted on purpose, every record in them delivered: their
+    // numbers are dropped without a word (the records still there keep theirs).
+    void filesDeleted(int address, const QStringList& files);
+    // The time stamp (seconds since 2000 of the PC's clock, as DataTime counts) of the oldest
+    // record still waiting for the broker; nothing when none waits.
+    std::optional<qint64> oldestWaitingStamp() const;
+
 Q_SIGNALS:
     // A line worth telling the user (standard error, the status bar).
     void message(const QString& text);
@@ -148,6 +159,7 @@ private:
     std::map<int, std::unique_ptr<Stream>> m_streams;
     QSet<int> m_meters; // the meter list, once told
     bool m_metersKnown = false;
+    QHash<int, QSet<QString>> m_deletedFiles; // per meter, deleted on purpose, all delivered
     struct Flight {
         int address = 0;
         qint64 seq = 0; // 0: not a record (status, meta, link, births)

@@ -86,13 +86,23 @@ private Q_SLOTS:
         dialog.chbDSaveF->setChecked(false);
         dialog.txtDayHH->setText(QStringLiteral("0"));
         dialog.txtDayMM->setText(QStringLiteral("5"));
+        dialog.txtKeepFree->setText(QStringLiteral("10 percent"));
+        QCOMPARE(clickOk(dialog), QStringLiteral("Free space to keep: a size such as 500M or 2G, "
+                                                 "or a share of the disk below 100% such as 10%."));
+        QVERIFY(!QFile::exists(iniPath()));
+        dialog.txtKeepDays->setText(QStringLiteral("30"));
+        dialog.txtKeepFree->setText(QStringLiteral("2048m"));
         QCOMPARE(clickOk(dialog), QString());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(QFileInfo(dataFolder() + QStringLiteral("/new")).isDir());
         const QByteArray folder =
             QDir::toNativeSeparators(dataFolder() + QStringLiteral("/new")).toUtf8();
         QCOMPARE(ReadBytes(iniPath()),
-                 "Yes\r\n7\r\nsec\r\n" + folder + "\r\nLINE2\r\n0\r\n0\r\n5\r\n");
+                 "Yes\r\n7\r\nsec\r\n" + folder + "\r\nLINE2\r\n0\r\n0\r\n5\r\n30\r\n2G\r\n");
+        // Opened again, it shows what it wrote.
+        frmTD_Set_DSave again(iniPath());
+        QCOMPARE(again.txtKeepDays->text() + u' ' + again.txtKeepFree->text(),
+                 QStringLiteral("30 2G"));
 
         const SaveSettings s = dialog.settings();
         QCOMPARE(s, LoadSaveSettings(iniPath()));

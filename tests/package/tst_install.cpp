@@ -55,15 +55,40 @@ private Q_SLOTS:
         QVERIFY2(lines.value(1).contains(BuildDate()), qPrintable(r.out));
     }
 
-    void desktopEntryIsValid() {
-        const QString validate =
-            QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
-        if (validate.isEmpty())
-            QSKIP("desktop-file-validate is not installed");
-        const QString entry = qEnvironmentVariable("TD700_SOURCE_DIR") +
-                              QStringLiteral("/packaging/td700-file.desktop");
-        const Run r = run(validate, {entry});
-        QVERIFY2(r.exitCode == 0 && r.out.isEmpty(), qPrintable(r.out + r.err));
+    // What the package installs beside the programs, as the tools that read them check it. The
+    // unit names the installed program, which the checker wants to find: here the built one.
+    void installedFilesAreValid_data() {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("desktop entry")
+            << "desktop-file-validate" << QStringList() << "td700-file.desktop";
+        QTest::newRow("logger's service")
+            << "systemd-analyze"
+            << QStringList{QStringLiteral("verify"), QStringLiteral("--man=no")}
+            << "td700-log@.service";
+    }
+
+    void installedFilesAreValid() {
+        QFETCH(QString, tool);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
+        const QString found = QStandardPaths::findExecutable(tool);
+        if (found.isEmpty())
+            QSKIP(qPrintable(tool + QStringLiteral(" is not installed: ") + file +
+                             QStringLiteral(" was not checked")));
+        QFile source(qEnvironmentVariable("TD700_SOURCE_DIR") + QStringLiteral("/packaging/") +
+                     file);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QByteArray text = source.readAll();
+        text.replace("/usr/bin/td700 ", QDir(binDir()).filePath(QStringLiteral("td700 ")).toUtf8());
+        QTemporaryDir dir;
+        QFile copy(dir.filePath(file));
+        QVERIFY(copy.open(QIODevice::WriteOnly));
+        copy.write(text);
+        copy.close();
+        const Run r = run(found, arguments << copy.fileName());
+        QVERIFY2(r.exitCode == 0 && r.out.isEmpty() && r.err.isEmpty(), qPrintable(r.out + r.err));
     }
 
     void packageHoldsWhatAnInstallNeeds() {
@@ -97,6 +122,7 @@ private Q_SLOTS:
             "/usr/share/icons/hicolor/scalable/apps/td700.svg",
             "/usr/share/mime/packages/td700.xml",
             "/usr/share/bash-completion/completions/td700",
+            "/usr/lib/systemd/system/td700-log@.service",
         };
         // The manual pages are made at packaging time, by help2man where it is installed.
         if (!QStandardPaths::findExecutable(QStringLiteral("help2man")).isEmpty())
@@ -116,6 +142,13 @@ private Q_SLOTS:
         QVERIFY2(fields.out.contains(QStringLiteral("Version: ") + ProgramVersion()),
                  qPrintable(fields.out));
         QVERIFY2(fields.out.contains(QStringLiteral("libqt6serialport6")), qPrintable(fields.out));
+        QVERIFY2(fields.out.contains(QStringLiteral("libsystemd0")), qPrintable(fields.out));
+        // The service's user is made when the package is configured.
+        const Run postinst =
+            run(dpkgDeb, {QStringLiteral("--info"), deb, QStringLiteral("postinst")});
+        QVERIFY2(postinst.out.contains(QStringLiteral("adduser --system --group")) &&
+                     postinst.out.contains(QStringLiteral("adduser td700 dialout")),
+                 qPrintable(postinst.out + postinst.err));
     }
 };
 

@@ -1,0 +1,358 @@
+#include "logging/DataFileNames.h"
+#include "support/SimProcess.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// What td700 log prints on standard error, read as it comes.
+struct Run {
+    QProcess process;
+    QString err;
+
+    // Waits until standard error holds a line matching `pattern`; its match.
+    QRegularExpressionMatch waitFor(const QString& pattern, int ms = 30000) {
+        const QRegularExpression re(pattern, QRegularExpression::MultilineOption);
+        const QDeadlineTimer deadline(ms);
+        for (;;) {
+            err += QString::fromLocal8Bit(process.readAllStandardError());
+            const QRegularExpressionMatch m = re.match(err);
+            if (m.hasMatch() || deadline.hasExpired() || process.state() == QProcess::NotRunning)
+                return m;
+            process.waitForReadyRead(100);
+        }
+    }
+    int stop() {
+#ifdef Q_OS_UNIX
+        ::kill(pid_t(process.processId()), SIGTERM);
+#endif
+        if (!process.waitForFinished(20000))
+            return -1;
+        err += QString::fromLocal8Bit(process.readAllStandardError());
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+};
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// The program folder of a logger on `pty`: meter 1, its data every second into `data`.
+void writeSettings(const QString& home, const QString& pty, const QString& data) {
+    writeFile(home + "/Comm.CFG", pty.toUtf8() + "\r\n38400\r\nN\r\n8\r\n1\r\nRTU\r\nOFF\r\n");
+    writeFile(home + "/CFG/SetEnv.INI", "O\r\n");
+    writeFile(home + "/CFG/SaveData.INI",
+              "Yes\r\n1\r\nsec\r\n" + data.toUtf8() + "\r\nRUN\r\n0\r\n0\r\n0\r\n");
+}
+
+qint64 recordsIn(const QString& folder) {
+    qint64 n = 0;
+    for (const QString& f : DataFileNames::meterFiles(folder, QStringLiteral("RUN"), 1))
+        n += DataFileNames::recordCount(QDir(folder).filePath(f));
+    return n;
+}
+
+#ifdef Q_OS_LINUX
+// A service manager's end of the notify protocol: a datagram socket of the test's own.
+class NotifySocket {
+public:
+    NotifySocket() {
+        m_path = m_dir.filePath(QStringLiteral("notify"));
+        m_fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        const QByteArray p = QFile::encodeName(m_path);
+        std::memcpy(a.sun_path, p.constData(), size_t(p.size()));
+        m_bound = ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+        m_clock.start();
+    }
+    ~NotifySocket() { ::close(m_fd); }
+    bool isBound() const { return m_bound; }
+    QString path() const { return m_path; }
+
+    struct Message {
+        qint64 atMs;
+        QByteArray text;
+    };
+    // Everything that comes within `ms`.
+    void receive(int ms) {
+        const QDeadlineTimer deadline(ms);
+        while (!deadline.hasExpired()) {
+            pollfd p{m_fd, POLLIN, 0};
+            if (::poll(&p, 1, int(std::max<qint64>(1, deadline.remainingTime()))) <= 0)
+                continue;
+            char buffer[4096];
+            const ssize_t n = ::recv(m_fd, buffer, sizeof buffer, 0);
+            if (n > 0)
+                for (const QByteArray& line : QByteArray(buffer, int(n)).split('\n'))
+                    messages << Message{m_clock.elapsed(), line};
+        }
+    }
+    QList<Message> with(const QByteArray& prefix) const {
+        QList<Message> out;
+        for (const Message& m : messages)
+            if (m.text.startsWith(prefix))
+                out << m;
+        return out;
+    }
+    QList<Message> messages;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    int m_fd = -1;
+    bool m_bound = false;
+    QElapsedTimer m_clock;
+};
+#endif
+
+} // namespace
+
+// `td700 log` as a service runs it: telling the service manager how it stands, reloading its
+// settings, serving its figures and keeping its data folder, against the simulator.
+class TestLogService : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+#ifndef Q_OS_LINUX
+        QSKIP("the service manager and the simulator's pseudo-terminals are Linux's");
+#endif
+        QVERIFY(QFileInfo::exists(BinPath("td700")));
+    }
+
+    // Ready once the port is open, a status line, the watchdog's sign of life at least every
+    // half of its time; SIGHUP reads the settings again (another data folder at once, another
+    // port by starting again in its place), SIGTERM stops it cleanly.
+    void tellsTheServiceManagerAndReloads() {
+#ifdef Q_OS_LINUX
+        NotifySocket manager;
+        QVERIFY(manager.isBound());
+        Simulator sim({"--pty", "--meter", "1:4:1.20"});
+        Simulator other({"--pty", "--meter", "1:4:1.20"});
+        const QString pty = sim.nextLine(), otherPty = other.nextLine();
+        QVERIFY(pty.startsWith(u'/') && otherPty.startsWith(u'/'));
+        QTemporaryDir dir;
+        const QString home = dir.filePath("home"), first = dir.filePath("a"),
+                      second = dir.filePath("b");
+        writeSettings(home, pty, first);
+
+        Run log;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("NOTIFY_SOCKET", manager.path());
+        env.insert("WATCHDOG_USEC", "2000000");
+        log.process.setProcessEnvironment(env);
+        log.process.start(BinPath("td700"), {"log", "--home", home});
+        const qint64 pid = log.process.processId();
+        manager.receive(6000);
+        QCOMPARE(manager.with("READY=1").size(), 1);
+        const QList<NotifySocket::Message> status = manager.with("STATUS=");
+        QVERIFY(!status.isEmpty());
+        QVERIFY2(status.last().text.contains("1 of 1 meters OK") &&
+                     status.last().text.contains("records a minute"),
+                 status.last().text.constData());
+        const QList<NotifySocket::Message> alive = manager.with("WATCHDOG=1");
+        QVERIFY(alive.size() >= 5);
+        for (int i = 1; i < alive.size(); ++i)
+            QVERIFY2(alive[i].atMs - alive[i - 1].atMs <= 1000,
+                     qPrintable(QString::number(alive[i].atMs - alive[i - 1].atMs)));
+
+        // Another data folder: taken as the program runs, not a record lost.
+        writeSettings(home, pty, second);
+        ::kill(pid_t(pid), SIGHUP);
+        QVERIFY(log.waitFor("now logging every 1 sec into .*b as RUN").hasMatch());
+        manager.receive(3000);
+        QCOMPARE(manager.with("RELOADING=1").size(), 1);
+        QCOMPARE(manager.with("READY=1").size(), 2);
+        QVERIFY(recordsIn(second) > 0);
+        QVERIFY2(!log.err.contains("missing"), qPrintable(log.err));
+
+        // Another port: the program starts again in its place, the same process.
+        writeSettings(home, otherPty, second);
+        const qint64 before = recordsIn(second);
+        ::kill(pid_t(pid), SIGHUP);
+        QVERIFY(log.waitFor("reloading: the port or the meter list changed").hasMatch());
+        QVERIFY(log.waitFor("logging every 1 sec(.|\\n)*logging every 1 sec").hasMatch());
+        manager.receive(4000);
+        QCOMPARE(manager.with("READY=1").size(), 3);
+        QCOMPARE(log.process.processId(), pid);
+        QVERIFY(recordsIn(second) > before + 1);
+
+        QCOMPARE(log.stop(), 0);
+        manager.receive(200);
+        QVERIFY(!manager.with("STOPPING=1").isEmpty());
+        QVERIFY2(log.err.contains("terminated"), qPrintable(log.err));
+#endif
+    }
+
+    // Prometheus text on /metrics that promtool accepts, whose record counts are those of the
+    // data files; a client that sends nonsense gets its answer and the figures go on.
+    void servesItsFigures() {
+        Simulator sim({"--pty", "--meter", "1:12:1.20"});
+        const QString pty = sim.nextLine();
+        QVERIFY(pty.startsWith(u'/'));
+        QTemporaryDir dir;
+        const QString data = dir.filePath("data");
+        Run log;
+        log.process.start(BinPath("td700"), {"log", "--home", dir.filePath("home"), "--port", pty,
+                                             "--meters", "1", "--folder", data, "--name", "RUN",
+                                             "--interval", "1", "--metrics", "127.0.0.1:0"});
+        const QRegularExpressionMatch at =
+            log.waitFor("figures on http://127\\.0\\.0\\.1:(\\d+)/metrics");
+        QVERIFY2(at.hasMatch(), qPrintable(log.err));
+        const quint16 port = quint16(at.captured(1).toUInt());
+        const auto ask = [port](const QByteArray& request) {
+            QTcpSocket s;
+            s.connectToHost(QHostAddress::LocalHost, port);
+            if (!s.waitForConnected(5000))
+                return QByteArray();
+            s.write(request);
+            while (s.state() == QAbstractSocket::ConnectedState && s.waitForReadyRead(5000)) {
+            }
+            return s.readAll();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(recordsIn(data) >= 2, 30000);
+
+        QVERIFY(ask("HELLO\r\n\r\n").startsWith("HTTP/1.1 400 "));
+        QVERIFY(ask("GET /other HTTP/1.1\r\n\r\n").startsWith("HTTP/1.1 404 "));
+        // The files and the figures at the same moment: between two saves.
+        QByteArray body;
+        qint64 inFiles = -1, counted = -2;
+        for (int tries = 0; tries < 20 && inFiles != counted; ++tries) {
+            const qint64 before = recordsIn(data);
+            const QByteArray reply = ask("GET /metrics HTTP/1.1\r\nHost: x\r\n\r\n");
+            QVERIFY(reply.startsWith("HTTP/1.1 200 OK\r\n"));
+            body = reply.mid(reply.indexOf("\r\n\r\n") + 4);
+            const QRegularExpressionMatch m =
+                QRegularExpression(
+                    QStringLiteral("^td700_meter_records_written_total\\{meter=\"1\"\\} (\\d+)$"),
+                    QRegularExpression::MultilineOption)
+                    .match(QString::fromUtf8(body));
+            QVERIFY2(m.hasMatch(), body.constData());
+            counted = m.captured(1).toLongLong();
+            inFiles = recordsIn(data) == before ? before : -1;
+        }
+        QCOMPARE(counted, inFiles);
+        QVERIFY(inFiles >= 2);
+        for (const char* figure : {"td700_meter_link_ok{meter=\"1\"} 1", "td700_port_polling 1",
+                                   "td700_data_folder_free_bytes ", "td700_build_info{version="})
+            QVERIFY2(body.contains(figure), figure);
+
+        const QString promtool = QStandardPaths::findExecutable(QStringLiteral("promtool"));
+        if (!promtool.isEmpty()) {
+            QProcess check;
+            check.start(promtool, {"check", "metrics"});
+            check.write(body);
+            check.closeWriteChannel();
+            QVERIFY(check.waitForFinished(30000));
+            QVERIFY2(check.exitCode() == 0,
+                     qPrintable(check.readAllStandardOutput() + check.readAllStandardError()));
+        }
+        QCOMPARE(log.stop(), 0);
+        if (promtool.isEmpty())
+            QSKIP("promtool (Debian: prometheus) is not installed: the format was not checked");
+    }
+
+    void badFiguresAddressIsRefused_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("no port") << "127.0.0.1:" << 2;
+        QTest::newRow("port beyond 65535") << "70000" << 2;
+        QTest::newRow("a host name") << "metrics.plant:9700" << 2;
+        QTest::newRow("taken") << "" << 1;
+    }
+
+    void badFiguresAddressIsRefused() {
+        QFETCH(QString, address);
+        QTcpServer taken;
+        if (address.isEmpty()) {
+            QVERIFY(taken.listen(QHostAddress::LocalHost, 0));
+            address = QStringLiteral("127.0.0.1:%1").arg(taken.serverPort());
+        }
+        QTemporaryDir dir;
+        QByteArray err;
+        QTEST(RunProgram("td700",
+                         {"log", "--home", dir.path(), "--port", "DEMO", "--meters", "1",
+                          "--folder", dir.filePath("data"), "--name", "X", "--interval", "1",
+                          "--metrics", address},
+                         nullptr, &err),
+              "exitCode");
+        QVERIFY2(err.contains("--metrics") || err.contains("cannot be served"), err.constData());
+    }
+
+    // Files of days gone by: with --keep-days 1 those whose records the broker has are deleted,
+    // one line each, and those it does not have stay, said loudly. The days gone by are made by
+    // running the logger on a clock set back (faketime).
+    void keepsTheDaysItMayAndWhatTheBrokerHasNot() {
+        const QString faketime = QStandardPaths::findExecutable(QStringLiteral("faketime"));
+        if (faketime.isEmpty())
+            QSKIP("faketime is not installed");
+        Simulator sim({"--pty", "--meter", "1:4:1.20"});
+        const QString pty = sim.nextLine();
+        QVERIFY(pty.startsWith(u'/'));
+        QTemporaryDir dir;
+        const QString data = dir.filePath("data");
+        QTcpServer closed; // a broker that is not there: a port nobody listens on
+        QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+        const QString broker = QStringLiteral("mqtt://127.0.0.1:%1/plant").arg(closed.serverPort());
+        closed.close();
+        const QStringList common{"log",        "--home",   dir.filePath("home"),
+                                 "--port",     pty,        "--meters",
+                                 "1",          "--folder", data,
+                                 "--name",     "RUN",      "--interval",
+                                 "1",          "--daily",  "00:00",
+                                 "--duration", "4"};
+        const auto run = [&](const QString& offset, const QStringList& more) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
+            p.setProcessEnvironment(env);
+            if (offset.isEmpty())
+                p.start(BinPath("td700"), common + more);
+            else
+                p.start(faketime, QStringList{"-f", offset, BinPath("td700")} + common + more);
+            p.waitForFinished(60000);
+            return QString::fromLocal8Bit(p.readAllStandardError());
+        };
+        const auto day = [](int daysAgo) {
+            return QStringLiteral("RUN_01_%1.TDD")
+                .arg(QDate::currentDate().addDays(-daysAgo).toString("yyyyMMdd"));
+        };
+        // Five days ago, before publishing; three days ago publishing to a broker that is away.
+        run("-5d", {});
+        run("-3d", {"--publish", broker, "--node", "line1"});
+        QVERIFY(QFileInfo::exists(QDir(data).filePath(day(5))));
+        QVERIFY(QFileInfo::exists(QDir(data).filePath(day(3))));
+        const QString err =
+            run(QString(), {"--publish", broker, "--node", "line1", "--keep-days", "1"});
+        QVERIFY2(!QFileInfo::exists(QDir(data).filePath(day(5))), qPrintable(err));
+        QVERIFY2(QFileInfo::exists(QDir(data).filePath(day(3))), qPrintable(err));
+        QCOMPARE(
+            err.count(QRegularExpression(
+                QStringLiteral("deleted .*%1 \\(\\d+ records; older than 1 days\\)").arg(day(5)))),
+            1);
+        QVERIFY2(err.contains("WARNING: 1 data files past the limits kept"), qPrintable(err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLogService)
+#include "tst_logservice.moc"
