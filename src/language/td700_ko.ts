@@ -375,7 +375,7 @@
     <name>DataRetention</name>
     <message>
         <source>the data files are one per meter, not daily: the limits of what the data folder keeps apply to daily files only, and none is deleted</source>
-        <translation>데이터 파일이 일별이 아니라 미터마다 하나입니다: 데이터 폴더 보관 한도는 일별 파일에만 적용되므로 삭제되는 파일이 없습니다</translation>
+        <translation>데이터 파일이 일별이 아니라 계기마다 하나입니다: 데이터 폴더 보관 한도는 일별 파일에만 적용되므로 삭제되는 파일이 없습니다</translation>
     </message>
     <message>
         <source>Disk filling: %1 data files kept until the broker has them</source>

@@ -147,7 +147,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("translated");
         QTest::addColumn<QStringList>("kept"); // the recorder's own words
         QTest::newRow("trend") << monitor(&CreateLineMonitor) << true
-                               << QStringList{"Single Monitoring - LINE",
+                               << QStringList{"Single Monitoring - LINE%1",
                                               "&Close",
                                               "METER CLOCK",
                                               "D.INPUT",
@@ -155,10 +155,10 @@ private Q_SLOTS:
                                               "CARD"}
                                << QStringList{"H.TREND VIEW", "(ALL CH)", "MEM:", "SDC:"};
         QTest::newRow("bar") << monitor(&CreateBarMonitor) << true
-                             << QStringList{"Single Monitoring - BAR GRAPH", "&Close"}
+                             << QStringList{"Single Monitoring - BAR GRAPH%1", "&Close"}
                              << QStringList{"BAR GRAPH", "[CH.01]", "MEM:"};
         QTest::newRow("text") << monitor(&CreateTextMonitor) << true
-                              << QStringList{"Single Monitoring - TEXT", "&Close"}
+                              << QStringList{"Single Monitoring - TEXT%1", "&Close"}
                               << QStringList{"TEXT VIEW", "CH01", "AL1"};
         QTest::newRow("multi") << Factory([](Windows& w) {
             return std::unique_ptr<QWidget>(CreateMultiMonitor(w.monitor.context(), nullptr));
@@ -198,7 +198,7 @@ private Q_SLOTS:
         QTest::newRow("clock") << Factory([](Windows& w) {
             return std::make_unique<frmTD_DateReserve>(w.engine.engine, w.engine.clock, w.writer,
                                                        w.drift);
-        }) << true << QStringList{"DATE/TIME RESERVE SETUP",
+        }) << true << QStringList{"DATE/TIME RESERVE SETUP%1",
                                   "PC Clock",
                                   "Reserved Start",
                                   "Year",
