@@ -108,30 +108,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stem");
         QTest::addColumn<QString>("hidden");  // "P14 P17 C12 ..." : sprdP / sprdP_CH rows
         QTest::addColumn<QString>("caption"); // sprdP row 14, then sprdP_CH row 12
-        QTest::newRow("2 ch, 1.05") << "p02_105"
-                                    << "P17 P53 P68"
-                                    << "REC. WITH BUFFER|MATH. TYPE";
-        QTest::newRow("4 ch, 1.10") << "p04_110"
-                                    << "P17"
-                                    << "REC. WITH BUFFER|MATH. TYPE";
-        QTest::newRow("4 ch, 1.16") << "p04_116"
-                                    << "P14 C12 C13 C14 C15 C16"
-                                    << "REC. WITH BUFFER|MATH. TYPE";
-        QTest::newRow("4 ch, 2.00") << "p04_200"
-                                    << "P14 C14 C15 C16"
-                                    << "REC. WITH BUFFER|RJC TYPE (Only T/C)";
-        QTest::newRow("2 ch, 1.50") << "p02_150"
-                                    << "P14 P53 P68 C14 C15 C16"
-                                    << "REC. WITH BUFFER|RJC TYPE (Only T/C)";
-        QTest::newRow("12 ch, 1.05") << "p12_105"
-                                     << "P17"
-                                     << "DISPLAY GROUP|MATH. TYPE";
-        QTest::newRow("12 ch, 1.20") << "p12_120"
-                                     << "C12 C13 C14 C15 C16"
-                                     << "DISPLAY GROUP|MATH. TYPE";
-        QTest::newRow("12 ch, 1.50") << "p12_150"
-                                     << "C14 C15 C16"
-                                     << "DISPLAY GROUP|RJC TYPE (Only T/C)";
+        const QString buffer = QStringLiteral("REC. WITH BUFFER|"),
+                      group = QStringLiteral("DISPLAY GROUP|");
+        const QString math = QStringLiteral("MATH. TYPE"),
+                      rjc = QStringLiteral("RJC TYPE (Only T/C)");
+        const auto row = [](const char* stem, const char* name, const char* hidden,
+                            const QString& caption) {
+            QTest::newRow(name) << QString(stem) << QString(hidden) << caption;
+        };
+        row("p02_105", "2 ch, 1.05", "P17 P53 P68", buffer + math);
+        row("p04_110", "4 ch, 1.10", "P17", buffer + math);
+        row("p04_116", "4 ch, 1.16", "P14 C12 C13 C14 C15 C16", buffer + math);
+        row("p04_200", "4 ch, 2.00", "P14 C14 C15 C16", buffer + rjc);
+        row("p02_150", "2 ch, 1.50", "P14 P53 P68 C14 C15 C16", buffer + rjc);
+        row("p12_105", "12 ch, 1.05", "P17", group + math);
+        row("p12_120", "12 ch, 1.20", "C12 C13 C14 C15 C16", group + math);
+        row("p12_150", "12 ch, 1.50", "C14 C15 C16", group + rjc);
     }
 
     void layoutFollowsModelAndFirmware() {
