@@ -189,6 +189,9 @@ private Q_SLOTS:
         QTest::newRow("above the page's limit")
             << "p06_115" << QByteArray("[common]\nSAVE_PERIOD_TIME = 901\n")
             << "line 2: SAVE_PERIOD_TIME = 901: takes a whole number from 1 to 900";
+        QTest::newRow("alarm set value")
+            << "p06_115" << QByteArray("[CH02]\nALARM01_SV = 2000\n")
+            << "line 2: ALARM01_SV = 2000: takes a number from -999.99 to 999.99";
         QTest::newRow("name with a space") << "p06_115" << QByteArray("[CH01]\nCH_NAME = \"A B\"\n")
                                            << "line 2: CH_NAME = A B: takes no ' '";
         QTest::newRow("name too long")
