@@ -1,6 +1,7 @@
 // Parameter files against reference files built from the byte layout alone (data/make_cfg.py):
 // what every row shows, that loading and saving gives the same bytes, how edited texts are
 // stored, and what a file that is not a good parameter file does.
+#include "paramset/FieldText.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
@@ -234,6 +235,32 @@ private Q_SLOTS:
         original.replace(HeaderSize + offset, bytes.size(), bytes);
         QCOMPARE(saved.size(), original.size());
         QVERIFY(saved == original);
+    }
+
+    // Every text a list row offers is stored as a value that shows as that text again (the
+    // protocol rows take either spelling and show one).
+    void everyListTextComesBack_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("version");
+        for (const auto& [channels, version] : {std::pair{6, 105}, {12, 120}, {4, 150}, {2, 210}})
+            QTest::addRow("%d ch, %d", channels, version) << channels << version;
+    }
+
+    void everyListTextComesBack() {
+        QFETCH(int, channels);
+        QFETCH(int, version);
+        const ParamContext c{channels, version};
+        for (const int base : {0, channelOffset(1)})
+            for (const ParamField& f : base == 0 ? CommonFields() : ChannelFields(version))
+                for (const QString& text : FieldTexts(f, c)) {
+                    if (text == ParamText::UploadedProtocolText)
+                        continue;
+                    ParamImage image;
+                    QVERIFY2(StoreFieldText(f, text, image, base, c), qPrintable(f.key));
+                    QCOMPARE(FieldText(f, image, base, c).value_or(QStringLiteral("(kept)")) +
+                                 u' ' + f.key,
+                             text + u' ' + f.key);
+                }
     }
 
     void formulasAreStoredHighByteFirst() {
