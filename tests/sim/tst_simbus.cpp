@@ -32,6 +32,7 @@ private Q_SLOTS:
         row("count 0", readRequest(1, 3, 40001, 0), "01 83 03");
         row("write to present values", writeRequest(1, 30001, {1}), "01 90 02");
         row("impossible clock", writeRequest(1, 40025, {2023, 2, 29, 0, 0, 0}), "01 90 03");
+        row("reserved start in month 13", writeRequest(1, 40020, {13}), "01 90 03");
         row("byte count not twice the count", withCrc(hex("01 10 9C41 0002 03 0001 0002")),
             "01 90 03");
         row("input read of settings", readRequest(1, 4, 40001, 1), "01 84 02");
