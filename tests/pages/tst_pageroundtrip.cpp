@@ -73,8 +73,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("address");
         QTest::addColumn<int>("channels");
         QTest::newRow("2 channels") << 1 << 2;
-        QTest::newRow("4 channels") << 2 << 4;
-        QTest::newRow("6 channels") << 3 << 6;
         QTest::newRow("12 channels") << 4 << 12;
     }
 
