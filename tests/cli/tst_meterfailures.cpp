@@ -147,19 +147,8 @@ private Q_SLOTS:
     }
 
 private:
-    // td700 to its end, 40 s at most (-1 when it had to be killed).
     int run(const QStringList& arguments, QByteArray* out, QByteArray* err) {
-        QProcess p;
-        p.start(BinPath("td700"), arguments + QStringList{"--home", m_home.path()});
-        p.closeWriteChannel();
-        if (!p.waitForFinished(40000)) {
-            p.kill();
-            p.waitForFinished(5000);
-            return -1;
-        }
-        *out = p.readAllStandardOutput();
-        *err = p.readAllStandardError();
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return RunProgram("td700", arguments + QStringList{"--home", m_home.path()}, out, err);
     }
 
     QTemporaryDir m_home;

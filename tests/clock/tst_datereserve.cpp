@@ -111,18 +111,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("written");
         QTest::addColumn<QString>("said");
-        QTest::newRow("29 February 2100") << ClockField::Day << "2100"
-                                          << "02"
-                                          << "29"
-                                          << "28" << 28 << "DAY takes 1 to 28: 29 becomes 28.";
-        QTest::newRow("month 13") << ClockField::Month << "2026"
-                                  << "06"
-                                  << "13"
-                                  << "12" << 12 << "MONTH takes 1 to 12: 13 becomes 12.";
-        QTest::newRow("second in range") << ClockField::Second << "2026"
-                                         << "06"
-                                         << "7"
-                                         << "07" << 7 << "";
+        // The day is limited by the year and month beside it; a value in range is said nothing.
+        QTest::newRow("29 February 2100")
+            << ClockField::Day << QString("2100") << QString("02") << QString("29") << QString("28")
+            << 28 << QString("DAY takes 1 to 28: 29 becomes 28.");
+        QTest::newRow("second in range") << ClockField::Second << QString("2026") << QString("06")
+                                         << QString("7") << QString("07") << 7 << QString();
     }
 
     void committedReserveEdit() {

@@ -42,11 +42,6 @@ private Q_SLOTS:
             << "11@3 12@3 11@3 12@3" << QStringList{err.arg(1), err.arg(2)} << 3 << 4 << 1.06 << 77
             << "001";
         // However the last probe ends, the channel descriptions of every online meter are read.
-        QTest::newRow("the last two are silent")
-            << "DEMO:1:6:1.16" << QList<int>{1, 2, 3}
-            << "98@1 99@1 98@2*3 98@3*3 901-906@1 100-106@1"
-            << "11@1 12@1 11@1 12@1" << QStringList{err.arg(2), err.arg(3)} << 1 << 6 << 1.07 << 77
-            << "100";
         QTest::newRow("the last is silent")
             << "DEMO:1:12:1.20,3:6:1.16" << QList<int>{1, 3, 5}
             << "98@1 99@1 98@3 99@3 98@5*3 901-912@1 901-912@3 100-112@1"

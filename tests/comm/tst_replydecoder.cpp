@@ -89,11 +89,9 @@ private Q_SLOTS:
         values("FLOAT 7 digits", 19, "4B3C614E", 14, "1.234568E+07");
         values("U32 all ones", 43, "FFFFFFFF", 26, "-1");
         values("U32 high word first", 45, "00010002", 27, "65538");
-        values("U16 256", 9, "0100", 5, "256");
         values("U16 unsigned", 16, "FFFF", 12, "65535");
         values("U16 last", 47, "0309", 28, "777");
         values("model code", 1, "0014", 2, "20");
-        values("version 1.16", 2, "0110", 3, "1.16");
         values("version 1.05", 2, "0105", 3, "1.05");
         values("version 2.00", 2, "0200", 3, "2.00");
         values("clock", 3, "07D900030007000E00050009", 4, "2009-03-07 14:05:09");

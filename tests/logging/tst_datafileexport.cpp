@@ -57,6 +57,8 @@ private Q_SLOTS:
         QVERIFY(reader.open(path));
         QCOMPARE(reader.recordCount(), qint64(records));
         QTEST(!reader.warnings().isEmpty(), "warned");
+        if (!reader.warnings().isEmpty() && length > 512)
+            QVERIFY(reader.warnings().join(u'\n').contains(QStringLiteral("not a whole record")));
         if (length >= 512) {
             // The rows that are there are the sample's first rows.
             const QList<QByteArray> expected = m_csv.split('\n').mid(0, records + 1);

@@ -245,22 +245,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("address");
         QTest::addColumn<QDate>("day");
         const QDate d5(2026, 12, 5);
-        QTest::newRow("one file") << "RUN_01.TDD"
-                                  << "RUN" << 1 << QDate();
-        QTest::newRow("daily") << "RUN_01_20261205.TDD"
-                               << "RUN" << 1 << d5;
-        QTest::newRow("lower-case extension") << "RUN_01_20261205.tdd"
-                                              << "RUN" << 1 << d5;
-        QTest::newRow("lower-case name") << "run_09.TDD"
-                                         << "run" << 9 << QDate();
-        QTest::newRow("highest address") << "RUN_247.TDD"
-                                         << "RUN" << 247 << QDate();
-        QTest::newRow("three digits, daily") << "RUN_100_20261205.TDD"
-                                             << "RUN" << 100 << d5;
-        QTest::newRow("name with levels") << "A_B_12_20261205.TDD"
-                                          << "A_B" << 12 << d5;
-        QTest::newRow("name ending in a day") << "RUN_01_20261205_03.TDD"
-                                              << "RUN_01_20261205" << 3 << QDate();
+        const auto row = [](const char* label, const char* file, const char* name, int address,
+                            const QDate& day) {
+            QTest::newRow(label) << QString(file) << QString(name) << address << day;
+        };
+        row("one file", "RUN_01.TDD", "RUN", 1, QDate());
+        row("daily", "RUN_01_20261205.TDD", "RUN", 1, d5);
+        row("lower-case extension", "RUN_01_20261205.tdd", "RUN", 1, d5);
+        row("lower-case name", "run_09.TDD", "run", 9, QDate());
+        row("highest address", "RUN_247.TDD", "RUN", 247, QDate());
+        row("three digits, daily", "RUN_100_20261205.TDD", "RUN", 100, d5);
+        row("name with levels", "A_B_12_20261205.TDD", "A_B", 12, d5);
+        row("name ending in a day", "RUN_01_20261205_03.TDD", "RUN_01_20261205", 3, QDate());
         for (const char* other : {"RUN_248.TDD", "RUN_00.TDD", "RUN_7.TDD", "RUN_007.TDD",
                                   "RUN_01_20261305.TDD", "RUN_01_backup.TDD", "RUN_01.PUB",
                                   "RUN_01.TDD.td700-aB3xYz.part", "_01.TDD", "RUN_01_2026120.TDD"})

@@ -43,7 +43,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::newRow("0 becomes 1") << "0" << QString("1");
         QTest::newRow("75 becomes 60") << "75" << QString("60");
-        QTest::newRow("in range") << "30" << QString("30");
         QTest::newRow("upper limit") << "60" << QString("60");
         QTest::newRow("letters refused") << "a" << QString();
     }
@@ -61,7 +60,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
         QTest::newRow("no folder") << false << "PLANT" << QString("Select Folder.");
-        QTest::newRow("no folder, no name") << false << "" << QString("Select Folder.");
         QTest::newRow("no name") << true << "" << QString("Input Filename.");
     }
 

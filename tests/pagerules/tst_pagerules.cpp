@@ -111,15 +111,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("cell");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("relay 0") << "relay"
-                                 << "0"
-                                 << "--";
-        QTest::newRow("saver 0") << "saver"
-                                 << "0"
-                                 << "--";
-        QTest::newRow("password 0") << "password"
-                                    << "0"
-                                    << "----";
+        QTest::newRow("relay 0") << QString("relay") << QString("0") << QString("--");
+        QTest::newRow("saver 0") << QString("saver") << QString("0") << QString("--");
+        QTest::newRow("password 0") << QString("password") << QString("0") << QString("----");
     }
     void noneShownOnLoad() {
         QFETCH(QString, rule);
@@ -133,22 +127,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("panel");
         QTest::addColumn<QString>("rateCaption");
         QTest::addColumn<QString>("picture");
-        QTest::newRow("0") << 0 << -1 << ""
-                           << "ARM00.BMP";
-        QTest::newRow("3") << 3 << 0 << ""
-                           << "ARM03.BMP";
-        QTest::newRow("7") << 7 << 2 << "UP RATE"
-                           << "ARM07.BMP";
-        QTest::newRow("8") << 8 << 2 << "DOWN RATE"
-                           << "ARM08.BMP";
-        QTest::newRow("14") << 14 << -1 << ""
-                            << "ARM14.BMP";
-        QTest::newRow("15") << 15 << 3 << ""
-                            << "ARM15.BMP";
-        QTest::newRow("16") << 16 << -1 << ""
-                            << "";
-        QTest::newRow("-1") << -1 << -1 << ""
-                            << "";
+        const auto row = [](int type, int panel, const char* rateCaption, const char* picture) {
+            QTest::newRow(qPrintable(QString::number(type)))
+                << type << panel << QString(rateCaption) << QString(picture);
+        };
+        row(0, -1, "", "ARM00.BMP");
+        row(3, 0, "", "ARM03.BMP");
+        row(7, 2, "UP RATE", "ARM07.BMP");
+        row(8, 2, "DOWN RATE", "ARM08.BMP");
+        row(14, -1, "", "ARM14.BMP");
+        row(15, 3, "", "ARM15.BMP");
+        row(16, -1, "", "");
+        row(-1, -1, "", "");
     }
     void alarmTypes() {
         QFETCH(int, type);

@@ -127,7 +127,7 @@ private Q_SLOTS:
     }
 
     void clickTable_data() {
-        QTest::addColumn<int>("grid"); // 0 common, 1 channel, 2 formula
+        QTest::addColumn<int>("grid");
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("column");
         QTest::addColumn<int>("channels");
@@ -136,62 +136,41 @@ private Q_SLOTS:
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("tab");
         QTest::addColumn<int>("channel");
-        QTest::newRow("description column") << 0 << 2 << 1 << 12 << 120 << ""
-                                            << "" << 0 << 0;
-        QTest::newRow("home of four channels") << 0 << 1 << 3 << 4 << 120 << ""
-                                               << "frmTD_P_Main04" << 0 << 0;
-        QTest::newRow("display") << 0 << 7 << 3 << 12 << 120 << ""
-                                 << "frmTD_P_Display" << 0 << 0;
-        QTest::newRow("row 8 opens nothing") << 0 << 8 << 3 << 12 << 120 << ""
-                                             << "" << 0 << 0;
-        QTest::newRow("display group") << 0 << 14 << 3 << 12 << 120 << "DISPLAY GROUP"
-                                       << "frmTD_P_Main12" << 0 << 0;
-        QTest::newRow("record buffer") << 0 << 14 << 3 << 6 << 105 << "REC. WITH BUFFER"
-                                       << "frmTD_P_System" << 0 << 0;
-        QTest::newRow("password") << 0 << 17 << 3 << 6 << 120 << ""
-                                  << "frmTD_P_System" << 0 << 0;
-        QTest::newRow("background") << 0 << 15 << 3 << 6 << 120 << ""
-                                    << "frmTD_P_System" << 1 << 0;
-        QTest::newRow("language") << 0 << 16 << 3 << 6 << 120 << ""
-                                  << "frmTD_P_System" << 5 << 0;
-        QTest::newRow("file prefix") << 0 << 69 << 3 << 6 << 120 << ""
-                                     << "frmTD_P_System" << 5 << 0;
-        QTest::newRow("system date") << 0 << 30 << 3 << 6 << 120 << ""
-                                     << "frmTD_P_System" << 2 << 0;
-        QTest::newRow("RS-232") << 0 << 31 << 3 << 6 << 120 << ""
-                                << "frmTD_P_System" << 3 << 0;
-        QTest::newRow("RS-485") << 0 << 44 << 3 << 6 << 120 << ""
-                                << "frmTD_P_System" << 4 << 0;
-        QTest::newRow("digital input") << 0 << 45 << 3 << 6 << 120 << ""
-                                       << "frmTD_P_ARM_DI" << 0 << 0;
-        QTest::newRow("channel name") << 1 << 1 << 5 << 12 << 120 << ""
-                                      << "frmTD_P_Channel" << 0 << 3;
-        QTest::newRow("channel key column") << 1 << 1 << 2 << 12 << 120 << ""
-                                            << "" << 0 << 0;
-        QTest::newRow("beyond the channels") << 1 << 1 << 7 << 4 << 120 << ""
-                                             << "" << 0 << 0;
-        QTest::newRow("display on/off") << 1 << 3 << 3 << 6 << 120 << ""
-                                        << "frmTD_P_Main06" << 0 << 1;
-        QTest::newRow("colour") << 1 << 10 << 4 << 6 << 120 << ""
-                                << "frmTD_P_System" << 1 << 2;
-        QTest::newRow("scale") << 1 << 20 << 3 << 6 << 120 << ""
-                               << "frmTD_P_Channel" << 1 << 1;
-        QTest::newRow("read method") << 1 << 8 << 3 << 6 << 120 << ""
-                                     << "frmTD_P_Channel" << 2 << 1;
-        QTest::newRow("math on/off") << 1 << 11 << 3 << 6 << 120 << ""
-                                     << "frmTD_P_Channel" << 3 << 1;
-        QTest::newRow("RJC from 1.50") << 1 << 12 << 3 << 6 << 150 << ""
-                                       << "frmTD_P_Channel" << 0 << 1;
-        QTest::newRow("math type before 1.50") << 1 << 13 << 3 << 6 << 149 << ""
-                                               << "frmTD_P_Channel" << 3 << 1;
-        QTest::newRow("display range") << 1 << 22 << 14 << 12 << 120 << ""
-                                       << "frmTD_P_Channel" << 4 << 12;
-        QTest::newRow("alarm") << 1 << 61 << 3 << 6 << 120 << ""
-                               << "frmTD_P_ARM_DI" << 0 << 1;
-        QTest::newRow("formula row") << 2 << 4 << 1 << 6 << 120 << ""
-                                     << "frmTD_P_Channel" << 3 << 4;
-        QTest::newRow("formula row past the channels") << 2 << 5 << 1 << 4 << 120 << ""
-                                                       << "" << 0 << 0;
+        // Grid 0 common, 1 channel, 2 formula; the description only where it decides.
+        const auto row = [](const char* name, int grid, int line, int column, int channels,
+                            int version, const char* page, int tab, int channel,
+                            const char* description = "") {
+            QTest::newRow(name) << grid << line << column << channels << version
+                                << QString(description) << QString(page) << tab << channel;
+        };
+        row("description column", 0, 2, 1, 12, 120, "", 0, 0);
+        row("home of four channels", 0, 1, 3, 4, 120, "frmTD_P_Main04", 0, 0);
+        row("display", 0, 7, 3, 12, 120, "frmTD_P_Display", 0, 0);
+        row("row 8 opens nothing", 0, 8, 3, 12, 120, "", 0, 0);
+        row("display group", 0, 14, 3, 12, 120, "frmTD_P_Main12", 0, 0, "DISPLAY GROUP");
+        row("record buffer", 0, 14, 3, 6, 105, "frmTD_P_System", 0, 0, "REC. WITH BUFFER");
+        row("password", 0, 17, 3, 6, 120, "frmTD_P_System", 0, 0);
+        row("background", 0, 15, 3, 6, 120, "frmTD_P_System", 1, 0);
+        row("language", 0, 16, 3, 6, 120, "frmTD_P_System", 5, 0);
+        row("file prefix", 0, 69, 3, 6, 120, "frmTD_P_System", 5, 0);
+        row("system date", 0, 30, 3, 6, 120, "frmTD_P_System", 2, 0);
+        row("RS-232", 0, 31, 3, 6, 120, "frmTD_P_System", 3, 0);
+        row("RS-485", 0, 44, 3, 6, 120, "frmTD_P_System", 4, 0);
+        row("digital input", 0, 45, 3, 6, 120, "frmTD_P_ARM_DI", 0, 0);
+        row("channel name", 1, 1, 5, 12, 120, "frmTD_P_Channel", 0, 3);
+        row("channel key column", 1, 1, 2, 12, 120, "", 0, 0);
+        row("beyond the channels", 1, 1, 7, 4, 120, "", 0, 0);
+        row("display on/off", 1, 3, 3, 6, 120, "frmTD_P_Main06", 0, 1);
+        row("colour", 1, 10, 4, 6, 120, "frmTD_P_System", 1, 2);
+        row("scale", 1, 20, 3, 6, 120, "frmTD_P_Channel", 1, 1);
+        row("read method", 1, 8, 3, 6, 120, "frmTD_P_Channel", 2, 1);
+        row("math on/off", 1, 11, 3, 6, 120, "frmTD_P_Channel", 3, 1);
+        row("RJC from 1.50", 1, 12, 3, 6, 150, "frmTD_P_Channel", 0, 1);
+        row("math type before 1.50", 1, 13, 3, 6, 149, "frmTD_P_Channel", 3, 1);
+        row("display range", 1, 22, 14, 12, 120, "frmTD_P_Channel", 4, 12);
+        row("alarm", 1, 61, 3, 6, 120, "frmTD_P_ARM_DI", 0, 1);
+        row("formula row", 2, 4, 1, 6, 120, "frmTD_P_Channel", 3, 4);
+        row("formula row past the channels", 2, 5, 1, 4, 120, "", 0, 0);
     }
     void clickTable() {
         QFETCH(int, grid);

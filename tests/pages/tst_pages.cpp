@@ -29,6 +29,7 @@
 #include <QTest>
 #include <QTimer>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -63,45 +64,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shownAfter");
         QTest::addColumn<QString>("lit");
         QTest::addColumn<QString>("told"); // part of the message a click that changes nothing gives
-        QTest::newRow("seventh refused")
-            << "111111------"
-            << "GROUP 1"
-            << "7"
-            << "111111------"
-            << "GROUP 1"
-            << "xxxxxx......"
-            << QString("GROUP 1 holds 6 channels already, the most a group can hold");
-        QTest::newRow("other group joins both and leaves again") << "2-----------"
-                                                                 << "GROUP 1"
-                                                                 << "1"
-                                                                 << "A-----------"
-                                                                 << "GROUP 1"
-                                                                 << "x..........." << QString();
-        QTest::newRow("both back to other") << "A-----------"
-                                            << "GROUP 1"
-                                            << "1"
-                                            << "2-----------"
-                                            << "GROUP 1"
-                                            << "............" << QString();
-        QTest::newRow("ALL shown: clicks do nothing")
-            << "12A---------"
-            << "ALL"
-            << "4 1"
-            << "12A---------"
-            << "ALL"
-            << "xxx........." << QString("while GROUP 1 or GROUP 2 is shown");
-        QTest::newRow("down from GROUP 1 then join") << "1-2---------"
-                                                     << "GROUP 1"
-                                                     << "D D 2"
-                                                     << "122---------"
-                                                     << "GROUP 2"
-                                                     << ".xx........." << QString();
-        QTest::newRow("nothing shown, up") << "1-2---------"
-                                           << ""
-                                           << "U"
-                                           << "1-2---------"
-                                           << "GROUP 1"
-                                           << "x..........." << QString();
+        const auto row = [](const char* name, const char* cells, const char* shown,
+                            const char* actions, const char* cellsAfter, const char* shownAfter,
+                            const char* lit, const char* told = "") {
+            QTest::newRow(name) << QString(cells) << QString(shown) << QString(actions)
+                                << QString(cellsAfter) << QString(shownAfter) << QString(lit)
+                                << QString(told);
+        };
+        row("seventh refused", "111111------", "GROUP 1", "7", "111111------", "GROUP 1",
+            "xxxxxx......", "GROUP 1 holds 6 channels already, the most a group can hold");
+        row("other group joins both and leaves again", "2-----------", "GROUP 1", "1",
+            "A-----------", "GROUP 1", "x...........");
+        row("both back to other", "A-----------", "GROUP 1", "1", "2-----------", "GROUP 1",
+            "............");
+        row("ALL shown: clicks do nothing", "12A---------", "ALL", "4 1", "12A---------", "ALL",
+            "xxx.........", "while GROUP 1 or GROUP 2 is shown");
+        row("down from GROUP 1 then join", "1-2---------", "GROUP 1", "D D 2", "122---------",
+            "GROUP 2", ".xx.........");
+        row("nothing shown, up", "1-2---------", "", "U", "1-2---------", "GROUP 1",
+            "x...........");
     }
     void homeGroups() {
         QFETCH(QString, cells);
@@ -157,11 +138,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("channels");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("offCaption");
-        QTest::newRow("2") << 2 << "RECORD/DISPLAY Setup"
-                           << "OFF";
-        QTest::newRow("4") << 4 << "RECORD/DISPLAY Setup"
-                           << "OFF";
-        QTest::newRow("6") << 6 << QString::fromUtf8("SD 기록 및 표시채널 설정") << "OFF";
+        QTest::newRow("2") << 2 << QString("RECORD/DISPLAY Setup") << QString("OFF");
+        QTest::newRow("4") << 4 << QString("RECORD/DISPLAY Setup") << QString("OFF");
+        QTest::newRow("6") << 6 << QString::fromUtf8("SD 기록 및 표시채널 설정") << QString("OFF");
     }
     void homeShowBoxes() {
         QFETCH(int, channels);
@@ -192,16 +171,12 @@ private Q_SLOTS:
     void displayGroupsFollowTheMode_data() {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("shown"); // T trend, W windows, H history
-        QTest::newRow("H.TREND") << "H.TREND"
-                                 << "T";
-        QTest::newRow("V.TREND") << "V.TREND"
-                                 << "T";
-        QTest::newRow("TEXT-VIEW") << "TEXT-VIEW"
-                                   << "W";
-        QTest::newRow("BAR GRAPH") << "BAR GRAPH"
-                                   << "";
-        QTest::newRow("HISTORY-VIEW") << "HISTORY-VIEW"
-                                      << "H";
+        for (const auto& [mode, shown] : {std::pair{"H.TREND", "T"},
+                                          {"V.TREND", "T"},
+                                          {"TEXT-VIEW", "W"},
+                                          {"BAR GRAPH", ""},
+                                          {"HISTORY-VIEW", "H"}})
+            QTest::newRow(mode) << QString(mode) << QString(shown);
     }
     void displayGroupsFollowTheMode() {
         QFETCH(QString, mode);
@@ -235,21 +210,9 @@ private Q_SLOTS:
         QCOMPARE(page.picTREND->isVisible(), shown.contains(u'T'));
     }
 
-    void displaySteppers_data() {
-        QTest::addColumn<QString>("firmware");
-        QTest::addColumn<QString>("windows");
-        QTest::addColumn<QString>("up");
-        QTest::addColumn<QString>("down");
-        QTest::newRow("2.00 from 6") << "2.00"
-                                     << "6"
-                                     << "9"
-                                     << "4";
-    }
     void displaySteppers() {
-        QFETCH(QString, firmware);
-        QFETCH(QString, windows);
-        QFETCH(QString, up);
-        QFETCH(QString, down);
+        const QString firmware = QStringLiteral("2.00"), windows = QStringLiteral("6");
+        const QString up = QStringLiteral("9"), down = QStringLiteral("4");
         ParamSet set;
         NewParameterSet(set, 6, firmware);
         set.tables.sprdP.setText(ParamTables::ValueColumn, 7, windows);

@@ -1,6 +1,7 @@
 // Parameter files against reference files built from the byte layout alone (data/make_cfg.py):
 // what every row shows, that loading and saving gives the same bytes, how edited texts are
 // stored, and what a file that is not a good parameter file does.
+#include "paramset/FieldText.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamFile.h"
 #include "paramset/ParamSet.h"
@@ -108,30 +109,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stem");
         QTest::addColumn<QString>("hidden");  // "P14 P17 C12 ..." : sprdP / sprdP_CH rows
         QTest::addColumn<QString>("caption"); // sprdP row 14, then sprdP_CH row 12
-        QTest::newRow("2 ch, 1.05") << "p02_105"
-                                    << "P17 P53 P68"
-                                    << "REC. WITH BUFFER|MATH. TYPE";
-        QTest::newRow("4 ch, 1.10") << "p04_110"
-                                    << "P17"
-                                    << "REC. WITH BUFFER|MATH. TYPE";
-        QTest::newRow("4 ch, 1.16") << "p04_116"
-                                    << "P14 C12 C13 C14 C15 C16"
-                                    << "REC. WITH BUFFER|MATH. TYPE";
-        QTest::newRow("4 ch, 2.00") << "p04_200"
-                                    << "P14 C14 C15 C16"
-                                    << "REC. WITH BUFFER|RJC TYPE (Only T/C)";
-        QTest::newRow("2 ch, 1.50") << "p02_150"
-                                    << "P14 P53 P68 C14 C15 C16"
-                                    << "REC. WITH BUFFER|RJC TYPE (Only T/C)";
-        QTest::newRow("12 ch, 1.05") << "p12_105"
-                                     << "P17"
-                                     << "DISPLAY GROUP|MATH. TYPE";
-        QTest::newRow("12 ch, 1.20") << "p12_120"
-                                     << "C12 C13 C14 C15 C16"
-                                     << "DISPLAY GROUP|MATH. TYPE";
-        QTest::newRow("12 ch, 1.50") << "p12_150"
-                                     << "C14 C15 C16"
-                                     << "DISPLAY GROUP|RJC TYPE (Only T/C)";
+        const QString buffer = QStringLiteral("REC. WITH BUFFER|"),
+                      group = QStringLiteral("DISPLAY GROUP|");
+        const QString math = QStringLiteral("MATH. TYPE"),
+                      rjc = QStringLiteral("RJC TYPE (Only T/C)");
+        const auto row = [](const char* stem, const char* name, const char* hidden,
+                            const QString& caption) {
+            QTest::newRow(name) << QString(stem) << QString(hidden) << caption;
+        };
+        row("p02_105", "2 ch, 1.05", "P17 P53 P68", buffer + math);
+        row("p04_110", "4 ch, 1.10", "P17", buffer + math);
+        row("p04_116", "4 ch, 1.16", "P14 C12 C13 C14 C15 C16", buffer + math);
+        row("p04_200", "4 ch, 2.00", "P14 C14 C15 C16", buffer + rjc);
+        row("p02_150", "2 ch, 1.50", "P14 P53 P68 C14 C15 C16", buffer + rjc);
+        row("p12_105", "12 ch, 1.05", "P17", group + math);
+        row("p12_120", "12 ch, 1.20", "C12 C13 C14 C15 C16", group + math);
+        row("p12_150", "12 ch, 1.50", "C14 C15 C16", group + rjc);
     }
 
     void layoutFollowsModelAndFirmware() {
@@ -242,6 +235,32 @@ private Q_SLOTS:
         original.replace(HeaderSize + offset, bytes.size(), bytes);
         QCOMPARE(saved.size(), original.size());
         QVERIFY(saved == original);
+    }
+
+    // Every text a list row offers is stored as a value that shows as that text again (the
+    // protocol rows take either spelling and show one).
+    void everyListTextComesBack_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("version");
+        for (const auto& [channels, version] : {std::pair{6, 105}, {12, 120}, {4, 150}, {2, 210}})
+            QTest::addRow("%d ch, %d", channels, version) << channels << version;
+    }
+
+    void everyListTextComesBack() {
+        QFETCH(int, channels);
+        QFETCH(int, version);
+        const ParamContext c{channels, version};
+        for (const int base : {0, channelOffset(1)})
+            for (const ParamField& f : base == 0 ? CommonFields() : ChannelFields(version))
+                for (const QString& text : FieldTexts(f, c)) {
+                    if (text == ParamText::UploadedProtocolText)
+                        continue;
+                    ParamImage image;
+                    QVERIFY2(StoreFieldText(f, text, image, base, c), qPrintable(f.key));
+                    QCOMPARE(FieldText(f, image, base, c).value_or(QStringLiteral("(kept)")) +
+                                 u' ' + f.key,
+                             text + u' ' + f.key);
+                }
     }
 
     void formulasAreStoredHighByteFirst() {

@@ -101,60 +101,26 @@ private Q_SLOTS:
         QTest::addColumn<int>("offset"); // in the image after a save, -1: not looked at
         QTest::addColumn<QByteArray>("bytes");
         const int ch1 = ParamLayout::channelOffset(1);
-        const QString zeros(6, QChar(0));
-        QTest::newRow("protocol") << 6 << "1.16"
-                                  << "P 32"
-                                  << "3"
-                                  << "Modbus-RTU" << 590 << QByteArray::fromHex("0300");
-        QTest::newRow("no prefix") << 6 << "1.16"
-                                   << "P 69" << zeros << "TD2009" << ParamLayout::FilePrefix
-                                   << QByteArray::fromHex("540044003200300030003900");
-        QTest::newRow("prefix before 1.10 is not the meter's") << 6 << "1.05"
-                                                               << "P 69"
-                                                               << "REC001"
-                                                               << "TD2009" << -1 << QByteArray();
-        QTest::newRow("prefix") << 6 << "1.10"
-                                << "P 69"
-                                << "REC001"
-                                << "REC001" << -1 << QByteArray();
-        QTest::newRow("group") << 12 << "1.20"
-                               << "P 14"
-                               << "3"
-                               << "ALL" << 522 << QByteArray::fromHex("0300");
-        QTest::newRow("unsigned register") << 6 << "1.16"
-                                           << "C 9"
-                                           << "65535"
-                                           << "-1" << ch1 + 12 << QByteArray::fromHex("ffff");
-        QTest::newRow("colour index") << 6 << "1.16"
-                                      << "C 10"
-                                      << "3"
-                                      << "3" << ch1 + 2 << QByteArray::fromHex("00f8");
-        QTest::newRow("colour out of range") << 6 << "1.16"
-                                             << "C 10"
-                                             << "12"
-                                             << "" << ch1 + 2 << QByteArray::fromHex("0000");
-        QTest::newRow("reference temperature")
-            << 6 << "1.50"
-            << "C 13"
-            << "20"
-            << "20.0" << ch1 + 60 << QByteArray::fromHex("0000a041");
-        QTest::newRow("no beta type from 1.50") << 6 << "1.50"
-                                                << "C 14"
-                                                << "7"
-                                                << "" << -1 << QByteArray();
-        QTest::newRow("display mode 2 from 1.16")
-            << 6 << "1.16"
-            << "P 2"
-            << "2"
-            << "H.TREND" << 512 << QByteArray::fromHex("0200");
-        QTest::newRow("formulas of a twelve-channel meter") << 12 << "1.05"
-                                                            << "F 1"
-                                                            << "CH01+1"
-                                                            << "CH01+1" << -1 << QByteArray();
-        QTest::newRow("no formulas read before 1.16") << 6 << "1.10"
-                                                      << "F 1"
-                                                      << "CH01+1"
-                                                      << "" << -1 << QByteArray();
+        const auto row = [](const char* name, int channels, const char* firmware, const char* cell,
+                            const QString& device, const char* shown, int offset = -1,
+                            const char* bytes = "") {
+            QTest::newRow(name) << channels << QString(firmware) << QString(cell) << device
+                                << QString(shown) << offset << QByteArray::fromHex(bytes);
+        };
+        row("protocol", 6, "1.16", "P 32", "3", "Modbus-RTU", 590, "0300");
+        row("no prefix", 6, "1.16", "P 69", QString(6, QChar(0)), "TD2009", ParamLayout::FilePrefix,
+            "540044003200300030003900");
+        row("prefix before 1.10 is not the meter's", 6, "1.05", "P 69", "REC001", "TD2009");
+        row("prefix", 6, "1.10", "P 69", "REC001", "REC001");
+        row("group", 12, "1.20", "P 14", "3", "ALL", 522, "0300");
+        row("unsigned register", 6, "1.16", "C 9", "65535", "-1", ch1 + 12, "ffff");
+        row("colour index", 6, "1.16", "C 10", "3", "3", ch1 + 2, "00f8");
+        row("colour out of range", 6, "1.16", "C 10", "12", "", ch1 + 2, "0000");
+        row("reference temperature", 6, "1.50", "C 13", "20", "20.0", ch1 + 60, "0000a041");
+        row("no beta type from 1.50", 6, "1.50", "C 14", "7", "");
+        row("display mode 2 from 1.16", 6, "1.16", "P 2", "2", "H.TREND", 512, "0200");
+        row("formulas of a twelve-channel meter", 12, "1.05", "F 1", "CH01+1", "CH01+1");
+        row("no formulas read before 1.16", 6, "1.10", "F 1", "CH01+1", "");
     }
 
     void refreshShowsTheMetersNumbers() {

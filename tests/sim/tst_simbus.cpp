@@ -12,18 +12,6 @@ Q_DECLARE_METATYPE(SimFaultRule)
 class TestSimBus : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void crcKnownAnswers() {
-        QCOMPARE(simCrc16(QByteArray("abc")), quint16(0x5749));
-        QByteArray probe = hex("0103753100 2F");
-        simAppendCrc(probe);
-        QCOMPARE(probe.toHex(' '), QByteArray("01 03 75 31 00 2f 4f d5"));
-        for (int bit = 0; bit < probe.size() * 8; ++bit) {
-            QByteArray bad = probe;
-            bad[bit / 8] = char(bad[bit / 8] ^ (1 << (bit % 8)));
-            QVERIFY(!simCrcValid(bad));
-        }
-    }
-
     void replies_data() {
         QTest::addColumn<QByteArray>("request");
         QTest::addColumn<QByteArray>("reply"); // without CRC; none: silence
@@ -44,6 +32,7 @@ private Q_SLOTS:
         row("count 0", readRequest(1, 3, 40001, 0), "01 83 03");
         row("write to present values", writeRequest(1, 30001, {1}), "01 90 02");
         row("impossible clock", writeRequest(1, 40025, {2023, 2, 29, 0, 0, 0}), "01 90 03");
+        row("reserved start in month 13", writeRequest(1, 40020, {13}), "01 90 03");
         row("byte count not twice the count", withCrc(hex("01 10 9C41 0002 03 0001 0002")),
             "01 90 03");
         row("input read of settings", readRequest(1, 4, 40001, 1), "01 84 02");
@@ -62,40 +51,6 @@ private Q_SLOTS:
         for (SimMeter* meter : bus.meters())
             QCOMPARE(meter->reg(40013) == 77,
                      QByteArray(QTest::currentDataTag()) == "broadcast write");
-    }
-
-    void writesReadBack_data() {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("count");
-        // The writes a master makes: common blocks, channel key, head and body, formulas.
-        QTest::newRow("common A") << 40001 << 17;
-        QTest::newRow("common B") << 40031 << 47;
-        QTest::newRow("channel key") << 40110 << 1;
-        QTest::newRow("channel head") << 40101 << 9;
-        QTest::newRow("channel 12 body") << 41211 << 83;
-        QTest::newRow("memory formulas") << 47001 << 78;
-        QTest::newRow("channel 6 formula") << 50601 << 50;
-    }
-
-    void writesReadBack() {
-        QFETCH(int, first);
-        QFETCH(int, count);
-        VirtualClock clock;
-        SimBus bus(clock);
-        bus.setMeters({{7, 12, 120}});
-        QList<quint16> values;
-        for (int i = 0; i < count; ++i)
-            values.append(quint16(0x1234 + 977 * i));
-        const QByteArray request = writeRequest(7, first, values);
-        QCOMPARE(bus.handle(request).bytes, withCrc(request.left(6)));
-        const SimReply read = bus.handle(readRequest(7, 3, first, count));
-        QCOMPARE(read.bytes.size(), 5 + 2 * count);
-        QCOMPARE(replyRegisters(read.bytes), values);
-
-        // Function 6 writes one register and echoes the request.
-        QByteArray single = withCrc(hex("0706") + request.mid(2, 2) + hex("BEEF"));
-        QCOMPARE(bus.handle(single).bytes, single);
-        QCOMPARE(bus.meter(7)->reg(first), quint16(0xBEEF));
     }
 
     void faultKnobs_data() {

@@ -125,8 +125,6 @@ private Q_SLOTS:
     void mbpollReadsWhatTheSimulatorHolds_data() {
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("count");
-        QTest::newRow("present values") << 30001 << 47;
-        QTest::newRow("common settings") << 40001 << 77;
         QTest::newRow("channel 12 block") << 41201 << 93;
     }
 

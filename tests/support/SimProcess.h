@@ -20,15 +20,17 @@ inline QString NextLine(QProcess& p, const QDeadlineTimer& deadline = QDeadlineT
     return QString::fromLocal8Bit(p.readLine()).trimmed();
 }
 
-// Runs one of the programs to its end (a minute at most) and gives its exit status, -1 when it
-// crashed or hung, with what it printed.
+// Runs one of the programs to its end (two minutes at most) and gives its exit status, -1 when
+// it crashed or hung, with what it printed. Its standard input is closed at once, as under a
+// script: nothing to read and no terminal to ask.
 inline int RunProgram(const char* name, const QStringList& args, QByteArray* out = nullptr,
                       QByteArray* err = nullptr, const QString& workingFolder = {}) {
     QProcess p;
     if (!workingFolder.isEmpty())
         p.setWorkingDirectory(workingFolder);
     p.start(BinPath(name), args);
-    if (!p.waitForFinished(60000)) {
+    p.closeWriteChannel();
+    if (!p.waitForFinished(120000)) {
         p.kill();
         p.waitForFinished(5000);
         return -1;
@@ -38,6 +40,17 @@ inline int RunProgram(const char* name, const QStringList& args, QByteArray* out
     if (err)
         *err = p.readAllStandardError();
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+// The same, its outcome as one value.
+struct ProgramRun {
+    int status = -1;
+    QByteArray out, err;
+};
+inline ProgramRun RunToEnd(const char* name, const QStringList& args) {
+    ProgramRun r;
+    r.status = RunProgram(name, args, &r.out, &r.err);
+    return r;
 }
 
 // td700-sim started with `args`, killed when it goes out of scope.
