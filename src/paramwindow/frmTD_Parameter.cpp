@@ -5,6 +5,7 @@
 #include "comm/ReplyDecoder.h"
 #include "comm/RequestCodes.h"
 #include "core/FileWrite.h"
+#include "pagerules/AlarmRules.h"
 #include "paramset/ImageParameterSource.h"
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFields.h"
@@ -25,6 +26,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -303,11 +305,23 @@ void frmTD_Parameter::syncHidden() {
             view->setColumnHidden(c, table->isColumnHidden(model->tableColumn(c)));
     }
     if (sprdP_CH) {
-        // Wide enough for the longest input type with its code.
-        const int width =
-            sprdP_CH->fontMetrics().horizontalAdvance(QStringLiteral("17 ±0.10000V")) + 14;
+        // Wide enough for the longest input type and alarm type with their codes and for what
+        // the cells show now, in the font the cells are drawn with and the style's margins.
+        const QFontMetrics fm = sprdP_CH->fontMetrics();
+        int widest = fm.horizontalAdvance(QStringLiteral("17 ±0.10000V"));
+        for (int type = 0; type < AlarmTypes; ++type)
+            widest = std::max(widest, fm.horizontalAdvance(QStringLiteral("%1 %2").arg(type).arg(
+                                          AlarmTypeName(type))));
+        for (int r = 0; r < m_modelCH->rowCount(); ++r)
+            for (int c = 2; c < m_modelCH->columnCount(); ++c)
+                widest = std::max(widest,
+                                  fm.horizontalAdvance(m_modelCH->index(r, c).data().toString()));
+        const int margins =
+            2 * (sprdP_CH->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, sprdP_CH) +
+                 1) +
+            2 * fm.averageCharWidth();
         for (int c = 2; c < m_modelCH->columnCount(); ++c)
-            sprdP_CH->setColumnWidth(c, std::max(86, width));
+            sprdP_CH->setColumnWidth(c, std::max(86, widest + margins));
     }
 }
 
