@@ -159,7 +159,7 @@ private:
     QLabel* m_brokerPanel = nullptr;
 
     std::map<MainCommand, QAction*> m_actions;
-    QPushButton* m_buttons[15] = {};
+    QPushButton* m_buttons[ButtonCount] = {};
     QTableView* m_statusView = nullptr;
     StatusListModel* m_statusModel = nullptr;
     GradientLabel* lblMC_No = nullptr;
