@@ -1,6 +1,7 @@
 #include "widgets/MessageBoxes.h"
 
 #include "widgets/ScreenFit.h"
+#include "widgets/WholePaths.h"
 
 #include <QDialog>
 
@@ -35,12 +36,13 @@ QString MessageTitle() {
 
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                  const QString& title) {
-    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, title, KeepPathsWhole(text), QMessageBox::Ok, parent);
     RunModal(box);
 }
 
 bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(QMessageBox::Question, title, KeepPathsWhole(text),
+                    QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return RunModal(box) == QMessageBox::Yes;
 }
