@@ -322,6 +322,13 @@ QWidget* frmTD_P_System::buildDateTab() {
         grid->addWidget(system, 3, i + 1);
         txtSYS << system;
     }
+    lblSYS_AsRead = new QLabel(tr("as read, not running"), page);
+    lblSYS_AsRead->setObjectName(QStringLiteral("lblSYS_AsRead"));
+    lblSYS_AsRead->setToolTip(tr("The meter's clock when its settings were read. The DATE/TIME "
+                                 "window shows the meter's clock as it runs."));
+    grid->addWidget(lblSYS_AsRead, 3, 7);
+    for (QLineEdit* box : txtSYS)
+        connect(box, &QLineEdit::textEdited, lblSYS_AsRead, &QWidget::hide);
     auto* note = new QLabel(tr("The reserved start is set in the DATE/TIME window."), page);
     note->setEnabled(false);
     grid->addWidget(note, 4, 1, 1, 6);
@@ -346,6 +353,7 @@ QWidget* frmTD_P_System::buildDateTab() {
                               now.time().hour(), now.time().minute(), now.time().second()};
         for (int i = 0; i < 6; ++i)
             txtSYS[i]->setText(SystemRules::SystemDateText(i, QString::number(parts[i])));
+        lblSYS_AsRead->hide();
     });
     connect(btnSYS_DTSet, &QPushButton::clicked, this, [this] {
         QStringList boxes;
@@ -548,6 +556,12 @@ void frmTD_P_System::loaded() {
         txtRSV[i]->setText(SystemRules::SystemDateText(i, cell(ReserveFirstRow + i)));
         txtSYS[i]->setText(SystemRules::SystemDateText(i, cell(SystemDateFirstRow + i)));
     }
+    // A new set holds no clock at all, and a date set here is the user's, not the meter's.
+    bool asRead = cell(SystemDateFirstRow).trimmed().toInt() > 0;
+    for (int i = 0; i < 6; ++i)
+        asRead =
+            asRead && !m_set.isEdited(t.sprdP, ParamTables::ValueColumn, SystemDateFirstRow + i);
+    lblSYS_AsRead->setVisible(asRead);
 
     for (int which = 0; which < 2; ++which) {
         const int first = SerialFirstRow[which];
