@@ -5,8 +5,24 @@
 #include "core/AppPaths.h"
 #include "logging/SaveSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+namespace {
+
+// The notes of the demo's meter list, in the language of the run that writes them.
+struct DemoHomeTexts {
+    Q_DECLARE_TR_FUNCTIONS(DemoHome)
+};
+
+MeterListLine demoMeter(int channels, const char* firmware) {
+    return {
+        QStringLiteral("O"),
+        DemoHomeTexts::tr("%1 channels, firmware %2").arg(channels).arg(QLatin1String(firmware))};
+}
+
+} // namespace
 
 bool PrepareDemoHome(const QString& home, QString* error) {
     const AppPaths paths(home);
@@ -31,9 +47,8 @@ bool PrepareDemoHome(const QString& home, QString* error) {
     if (!SavePortSettings(paths.commCfg(), port, error))
         return false;
 
-    const QVector<MeterListLine> meters{{QStringLiteral("O"), QStringLiteral("12 channels, 1.20")},
-                                        {QStringLiteral("O"), QStringLiteral("6 channels, 1.16")},
-                                        {QStringLiteral("O"), QStringLiteral("4 channels, 1.10")}};
+    const QVector<MeterListLine> meters{demoMeter(12, "1.20"), demoMeter(6, "1.16"),
+                                        demoMeter(4, "1.10")};
     if (!SaveMeterList(paths.setEnvIni(), meters, error))
         return false;
 

@@ -91,11 +91,14 @@ inline constexpr std::array<MenuItemInfo, 18> kMenuItems{{
      QT_TRANSLATE_NOOP("MainMenus", "&Graph Viewer"), EnabledWhen::Always, false},
 }};
 
-// btnMenu(0..14): caption and the menu item whose handler the button runs. Index 3 changes
-// its caption with the port ("Port Open" / "Port Close").
-inline constexpr std::array<ButtonInfo, 15> kButtons{{
+// btnMenu(0..15) in the order of the bar: caption and the menu item whose handler the button
+// runs. Index 3 changes its caption with the port ("Port Open" / "Port Close"); Publish Setup
+// (15) came last and stands with the other setups.
+inline constexpr int ButtonCount = 16;
+inline constexpr std::array<ButtonInfo, ButtonCount> kButtons{{
     {0, MainCommand::mSetMC, QT_TRANSLATE_NOOP("MainMenus", "Meter List")},
     {1, MainCommand::mSetDSave, QT_TRANSLATE_NOOP("MainMenus", "Data Save Setup")},
+    {15, MainCommand::mSetPublish, QT_TRANSLATE_NOOP("MainMenus", "Publish Setup")},
     {2, MainCommand::mSetPort, QT_TRANSLATE_NOOP("MainMenus", "Port Setup")},
     {3, MainCommand::mOnlinePortOpen, QT_TRANSLATE_NOOP("MainMenus", "Port Open")},
     {4, MainCommand::mOnlineSingleLine, QT_TRANSLATE_NOOP("MainMenus", "Monitoring(LINE)")},

@@ -36,6 +36,7 @@
 #include "widgets/GradientLabel.h"
 #include "widgets/LanguageFollower.h"
 #include "widgets/ScreenFit.h"
+#include "widgets/WholePaths.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -644,7 +645,7 @@ QAction* frmTD_Main::action(MainCommand command) const {
 }
 
 QPushButton* frmTD_Main::btnMenu(int index) const {
-    return index >= 0 && index < 15 ? m_buttons[index] : nullptr;
+    return index >= 0 && index < ButtonCount ? m_buttons[index] : nullptr;
 }
 
 QString frmTD_Main::statusPanelText(int panel) const {
@@ -737,7 +738,7 @@ void frmTD_Main::showPortProblem(const QString& why) {
     if (why.isEmpty())
         return;
     m_portProblem->setText(
-        tr("Port %1 not opened: %2").arg(m_engine->portSettings().portName, why));
+        KeepPathsWhole(tr("Port %1 not opened: %2").arg(m_engine->portSettings().portName, why)));
     m_portProblem->show();
 }
 

@@ -171,7 +171,7 @@ private:
     ElidedLabel* m_demoPanel = nullptr;
 
     std::map<MainCommand, QAction*> m_actions;
-    QPushButton* m_buttons[15] = {};
+    QPushButton* m_buttons[ButtonCount] = {};
     QTableView* m_statusView = nullptr;
     StatusListModel* m_statusModel = nullptr;
     GradientLabel* lblMC_No = nullptr;

@@ -1,6 +1,7 @@
 #include "app/frmTD_SetPort.h"
 
 #include "core/FileWrite.h"
+#include "widgets/WholePaths.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -189,19 +190,19 @@ PortSettings frmTD_SetPort::settings() const {
 }
 
 QString frmTD_SetPort::message() const {
-    return lblMsg->text();
+    return WithoutJoiners(lblMsg->text());
 }
 
 void frmTD_SetPort::testPort() {
     const PortSettings s = settings();
-    lblMsg->setText(m_tester ? m_tester(s.portName, s.lineSettings()) : QString());
+    lblMsg->setText(m_tester ? KeepPathsWhole(m_tester(s.portName, s.lineSettings())) : QString());
 }
 
 void frmTD_SetPort::accept() {
     QString error;
     if (!SavePortSettings(m_path, settings(), &error)) {
         // The dialog stays: the user frees space or cancels, and knows which it was.
-        lblMsg->setText(NotSavedMessage(m_path, error));
+        lblMsg->setText(KeepPathsWhole(NotSavedMessage(m_path, error)));
         return;
     }
     QDialog::accept();

@@ -18,6 +18,30 @@
         <source>DOWN RATE</source>
         <translation>DOWN RATE</translation>
     </message>
+    <message>
+        <source>HIGH</source>
+        <translation>HIGH</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>LOW</translation>
+    </message>
+    <message>
+        <source>DEV. HIGH</source>
+        <translation>DEV. HIGH</translation>
+    </message>
+    <message>
+        <source>DEV. LOW</source>
+        <translation>DEV. LOW</translation>
+    </message>
+    <message>
+        <source>BURNOUT</source>
+        <translation>BURNOUT</translation>
+    </message>
+    <message>
+        <source>RECORD / RELAY</source>
+        <translation>RECORD / RELAY</translation>
+    </message>
 </context>
 <context>
     <name>AlarmTypePictures</name>
@@ -52,18 +76,6 @@
     <message>
         <source>OPEN</source>
         <translation>OPEN</translation>
-    </message>
-    <message>
-        <source>RECORD / RELAY</source>
-        <translation>RECORD / RELAY</translation>
-    </message>
-    <message>
-        <source>SET VALUE</source>
-        <translation>SET VALUE</translation>
-    </message>
-    <message>
-        <source>BURNOUT</source>
-        <translation>BURNOUT</translation>
     </message>
 </context>
 <context>
@@ -466,6 +478,13 @@
     <message>
         <source>%1 is shorter now than it says</source>
         <translation>%1 is shorter now than it says</translation>
+    </message>
+</context>
+<context>
+    <name>DemoHome</name>
+    <message>
+        <source>%1 channels, firmware %2</source>
+        <translation>%1 channels, firmware %2</translation>
     </message>
 </context>
 <context>
@@ -1264,6 +1283,10 @@ Daily files of one meter are shown as one time line.</translation>
     <message>
         <source>Meter List</source>
         <translation>Meter List</translation>
+    </message>
+    <message>
+        <source>Publish Setup</source>
+        <translation>Publish Setup</translation>
     </message>
 </context>
 <context>
@@ -3356,6 +3379,14 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
     <message>
         <source>CH.%1 in this program&apos;s monitors</source>
         <translation>CH.%1 in this program&apos;s monitors</translation>
+    </message>
+    <message>
+        <source>as read, not running</source>
+        <translation>as read, not running</translation>
+    </message>
+    <message>
+        <source>The meter&apos;s clock when its settings were read. The DATE/TIME window shows the meter&apos;s clock as it runs.</source>
+        <translation>The meter&apos;s clock when its settings were read. The DATE/TIME window shows the meter&apos;s clock as it runs.</translation>
     </message>
 </context>
 <context>

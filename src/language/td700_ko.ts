@@ -18,6 +18,30 @@
         <source>DOWN RATE</source>
         <translation>하강률</translation>
     </message>
+    <message>
+        <source>HIGH</source>
+        <translation>상한</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>하한</translation>
+    </message>
+    <message>
+        <source>DEV. HIGH</source>
+        <translation>편차 상한</translation>
+    </message>
+    <message>
+        <source>DEV. LOW</source>
+        <translation>편차 하한</translation>
+    </message>
+    <message>
+        <source>BURNOUT</source>
+        <translation>단선</translation>
+    </message>
+    <message>
+        <source>RECORD / RELAY</source>
+        <translation>기록 / 릴레이</translation>
+    </message>
 </context>
 <context>
     <name>AlarmTypePictures</name>
@@ -51,18 +75,6 @@
     </message>
     <message>
         <source>OPEN</source>
-        <translation>단선</translation>
-    </message>
-    <message>
-        <source>RECORD / RELAY</source>
-        <translation>기록 / 릴레이</translation>
-    </message>
-    <message>
-        <source>SET VALUE</source>
-        <translation>설정값</translation>
-    </message>
-    <message>
-        <source>BURNOUT</source>
         <translation>단선</translation>
     </message>
 </context>
@@ -466,6 +478,13 @@
     <message>
         <source>%1 is shorter now than it says</source>
         <translation>%1이(가) 적힌 것보다 짧아졌습니다</translation>
+    </message>
+</context>
+<context>
+    <name>DemoHome</name>
+    <message>
+        <source>%1 channels, firmware %2</source>
+        <translation>%1채널, 펌웨어 %2</translation>
     </message>
 </context>
 <context>
@@ -1264,6 +1283,10 @@ Daily files of one meter are shown as one time line.</source>
     <message>
         <source>Meter List</source>
         <translation>계기 목록</translation>
+    </message>
+    <message>
+        <source>Publish Setup</source>
+        <translation>발행 설정</translation>
     </message>
 </context>
 <context>
@@ -3355,6 +3378,14 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
     <message>
         <source>CH.%1 in this program&apos;s monitors</source>
         <translation>이 프로그램 모니터에서의 CH.%1</translation>
+    </message>
+    <message>
+        <source>as read, not running</source>
+        <translation>읽은 시각 그대로, 흐르지 않음</translation>
+    </message>
+    <message>
+        <source>The meter&apos;s clock when its settings were read. The DATE/TIME window shows the meter&apos;s clock as it runs.</source>
+        <translation>설정을 읽을 때의 계기 시계입니다. 계기 시계가 흐르는 것은 날짜/시간 예약 창에서 볼 수 있습니다.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "core/FileWrite.h"
 #include "core/TextLines.h"
+#include "widgets/WholePaths.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -221,12 +222,12 @@ void frmTD_Set_DSave::chooseFolder() {
 }
 
 bool frmTD_Set_DSave::refuse(const QString& message) {
-    QMessageBox::warning(this, windowTitle(), message);
+    QMessageBox::warning(this, windowTitle(), KeepPathsWhole(message));
     return false;
 }
 
 void frmTD_Set_DSave::showError(const QString& message) {
-    lblError->setText(message);
+    lblError->setText(KeepPathsWhole(message));
     lblError->show();
 }
 

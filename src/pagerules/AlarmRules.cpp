@@ -39,6 +39,28 @@ int AlarmTypePanel(int type) {
     }
 }
 
+QString AlarmTypeName(int type) {
+    switch (type) {
+    case 3:
+        return AlarmRulesTexts::tr("HIGH");
+    case 4:
+        return AlarmRulesTexts::tr("LOW");
+    case 5:
+        return AlarmRulesTexts::tr("DEV. HIGH");
+    case 6:
+        return AlarmRulesTexts::tr("DEV. LOW");
+    case 7:
+    case 8:
+    case 9:
+    case 10:
+        return AlarmRateCaption(type);
+    case 15:
+        return AlarmRulesTexts::tr("BURNOUT");
+    default:
+        return type >= 0 && type < AlarmTypes ? AlarmRulesTexts::tr("RECORD / RELAY") : QString();
+    }
+}
+
 QString AlarmRateCaption(int type) {
     if (type == 7 || type == 9)
         return AlarmRulesTexts::tr("UP RATE");

@@ -35,6 +35,10 @@ constexpr int AlarmTypes = 16; // 0..15
 // Which of the four type panels an alarm type shows: 0 set value and hysteresis, 1 compared
 // channel and error value, 2 rate and time unit, 3 the burnout note; -1 none.
 int AlarmTypePanel(int type);
+// The name of an alarm type wherever it is shown (the alarm page, its picture, the parameter
+// grid): "HIGH" for 3, "DEV. LOW" for 6, "BURNOUT" for 15; the types that set no value of their
+// own are named by what they still do, "RECORD / RELAY". Empty outside 0..15.
+QString AlarmTypeName(int type);
 // The caption of the rate panel: "UP RATE" for types 7 and 9, "DOWN RATE" for 8 and 10.
 QString AlarmRateCaption(int type);
 // The picture of an alarm type in the program folder's Image folder: "ARM07.BMP" for type 7;

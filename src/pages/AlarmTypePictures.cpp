@@ -170,11 +170,9 @@ void drawBurnout(QPainter& p) {
     label(p, QRectF(at(0.56, 0.3), QSizeF(70, 12)), AlarmTypePicturesTexts::tr("OPEN"), kLimit);
 }
 
-// Types that set no value of their own: recording and relay only.
+// Types that set no value of their own: recording and relay only, as the title says.
 void drawPlain(QPainter& p) {
     trace(p, {{0, 0.4}, {0.3, 0.55}, {0.6, 0.45}, {1, 0.6}}, kTrace);
-    label(p, QRectF(at(0.05, 0.95), QSizeF(140, 12)), AlarmTypePicturesTexts::tr("RECORD / RELAY"),
-          QColor(60, 60, 60));
 }
 
 } // namespace
@@ -212,30 +210,26 @@ QPixmap AlarmTypePictures::drawn(int type, QSize size) {
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size.width() / 176.0, size.height() / 112.0);
+    drawFrame(p, type, AlarmTypeName(type));
     switch (type) {
     case 3:
     case 4:
-        drawFrame(p, type, AlarmTypePicturesTexts::tr("SET VALUE"));
         drawLimit(p, type == 3);
         break;
     case 5:
     case 6:
-        drawFrame(p, type, AlarmTypePicturesTexts::tr("WITH CH."));
         drawDeviation(p, type == 5);
         break;
     case 7:
     case 8:
     case 9:
     case 10:
-        drawFrame(p, type, AlarmRateCaption(type));
         drawRate(p, type == 7 || type == 9);
         break;
     case 15:
-        drawFrame(p, type, AlarmTypePicturesTexts::tr("BURNOUT"));
         drawBurnout(p);
         break;
     default:
-        drawFrame(p, type, QString());
         drawPlain(p);
         break;
     }

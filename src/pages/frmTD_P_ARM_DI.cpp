@@ -148,6 +148,9 @@ QWidget* frmTD_P_ARM_DI::buildAlarmArea() {
     typeLine->addWidget(lblALM_Type);
     typeLine->addWidget(btnUP_ALT);
     typeLine->addWidget(btnDN_ALT);
+    lblALM_TypeName = new QLabel(box);
+    lblALM_TypeName->setObjectName(QStringLiteral("lblALM_TypeName"));
+    typeLine->addWidget(lblALM_TypeName);
     typeLine->addStretch();
     typeBox->addLayout(typeLine);
     connect(btnUP_ALT, &QPushButton::clicked, this, [this] { stepType(1); });
@@ -407,6 +410,7 @@ void frmTD_P_ARM_DI::refreshAlarm() {
     const QString typeText = alarmCell(row(AlarmField::Type));
     const int type = int(CellNumber(typeText));
     lblALM_Type->setText(typeText);
+    lblALM_TypeName->setText(AlarmTypeName(type));
     const QPixmap picture = m_pictures.picture(type);
     if (picture.isNull())
         picALM_Type->clear();

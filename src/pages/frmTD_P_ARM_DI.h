@@ -40,6 +40,7 @@ public:
     QList<QRadioButton*> obtALM_No;
     QLabel* lblALM_No = nullptr;
     QLabel* lblALM_Type = nullptr;
+    QLabel* lblALM_TypeName = nullptr; // the type's name, as the parameter grid names it
     QPushButton* btnUP_ALT = nullptr;
     QPushButton* btnDN_ALT = nullptr;
     QLabel* picALM_Type = nullptr;

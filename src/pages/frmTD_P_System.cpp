@@ -322,6 +322,17 @@ QWidget* frmTD_P_System::buildDateTab() {
         grid->addWidget(system, 3, i + 1);
         txtSYS << system;
     }
+    lblSYS_AsRead = new QLabel(tr("as read, not running"), page);
+    lblSYS_AsRead->setObjectName(QStringLiteral("lblSYS_AsRead"));
+    lblSYS_AsRead->setToolTip(tr("The meter's clock when its settings were read. The DATE/TIME "
+                                 "window shows the meter's clock as it runs."));
+    grid->addWidget(lblSYS_AsRead, 3, 7);
+    const auto typed = [this] {
+        m_systemDateTyped = true;
+        lblSYS_AsRead->hide();
+    };
+    for (QLineEdit* box : txtSYS)
+        connect(box, &QLineEdit::textEdited, this, typed);
     auto* note = new QLabel(tr("The reserved start is set in the DATE/TIME window."), page);
     note->setEnabled(false);
     grid->addWidget(note, 4, 1, 1, 6);
@@ -340,12 +351,13 @@ QWidget* frmTD_P_System::buildDateTab() {
     grid->addWidget(lblDateTime, 6, 1, 1, 4);
     grid->setColumnStretch(7, 1);
     grid->setRowStretch(7, 1);
-    connect(btnSYS_PC, &QPushButton::clicked, this, [this] {
+    connect(btnSYS_PC, &QPushButton::clicked, this, [this, typed] {
         const QDateTime now = m_clock ? m_clock->currentDateTime() : QDateTime::currentDateTime();
         const int parts[6] = {now.date().year(), now.date().month(),  now.date().day(),
                               now.time().hour(), now.time().minute(), now.time().second()};
         for (int i = 0; i < 6; ++i)
             txtSYS[i]->setText(SystemRules::SystemDateText(i, QString::number(parts[i])));
+        typed();
     });
     connect(btnSYS_DTSet, &QPushButton::clicked, this, [this] {
         QStringList boxes;
@@ -548,6 +560,8 @@ void frmTD_P_System::loaded() {
         txtRSV[i]->setText(SystemRules::SystemDateText(i, cell(ReserveFirstRow + i)));
         txtSYS[i]->setText(SystemRules::SystemDateText(i, cell(SystemDateFirstRow + i)));
     }
+    // A new set holds no clock at all, and a date typed here is the user's.
+    lblSYS_AsRead->setVisible(!m_systemDateTyped && cell(SystemDateFirstRow).trimmed().toInt() > 0);
 
     for (int which = 0; which < 2; ++which) {
         const int first = SerialFirstRow[which];

@@ -50,6 +50,10 @@ public:
     QPushButton* btnSYS_DTSet = nullptr;
     QPushButton* btnSYS_PC = nullptr;
     QLabel* lblDateTime = nullptr;
+    // Beside the system date while it holds the meter's clock as read (it does not run on, so
+    // it is not to be compared with the PC clock below it).
+    QLabel* lblSYS_AsRead = nullptr;
+    bool m_systemDateTyped = false; // by the user or PC TIME, since the page opened
     QTimer* tmrDT = nullptr;
     // Tabs 3 and 4: index 0 RS-232, 1 RS-485
     struct Serial {

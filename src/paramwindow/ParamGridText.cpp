@@ -1,6 +1,7 @@
 #include "paramwindow/ParamGridText.h"
 
 #include "core/TextTable.h"
+#include "pagerules/AlarmRules.h"
 #include "pagerules/ChannelInputs.h"
 #include "paramset/ParamTables.h"
 
@@ -18,6 +19,7 @@ enum Row {
     LAST_VALUE = 25,
     FIRST_ALARM = 26,
     ALARM_ROWS = 9,
+    ALARM_TYPE = 3, // inside an alarm's block
 };
 
 // A code and its name, "14 Pt100(DIN)"; the code alone where it has none.
@@ -60,6 +62,8 @@ QString ChannelGridText(const TextTable& t, int row, int column) {
     default:
         break;
     }
+    if (row >= FIRST_ALARM && (row - FIRST_ALARM) % ALARM_ROWS == ALARM_TYPE)
+        return named(code, AlarmTypeName(code));
     if (isChannelValue(row)) {
         const double decimals = t.number(column, DECIMAL_POINT);
         return WithDecimals(text, std::clamp(int(decimals), 0, 4));

@@ -25,6 +25,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -302,13 +303,26 @@ void frmTD_Parameter::syncHidden() {
         for (int c = 0; c < model->columnCount(); ++c)
             view->setColumnHidden(c, table->isColumnHidden(model->tableColumn(c)));
     }
-    if (sprdP_CH) {
-        // Wide enough for the longest input type with its code.
-        const int width =
-            sprdP_CH->fontMetrics().horizontalAdvance(QStringLiteral("17 ±0.10000V")) + 14;
+    fitChannelColumns();
+}
+
+void frmTD_Parameter::fitChannelColumns() {
+    if (!sprdP_CH)
+        return;
+    // One width for every channel: the longest input type with its code, or the widest text
+    // a cell shows now (an alarm type with its name), in the font the cells are drawn with and
+    // the style's margins.
+    const QFontMetrics fm = sprdP_CH->fontMetrics();
+    int widest = fm.horizontalAdvance(QStringLiteral("17 ±0.10000V"));
+    for (int r = 0; r < m_modelCH->rowCount(); ++r)
         for (int c = 2; c < m_modelCH->columnCount(); ++c)
-            sprdP_CH->setColumnWidth(c, std::max(86, width));
-    }
+            widest =
+                std::max(widest, fm.horizontalAdvance(m_modelCH->index(r, c).data().toString()));
+    const int margins =
+        2 * (sprdP_CH->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, sprdP_CH) + 1) +
+        2 * fm.averageCharWidth();
+    for (int c = 2; c < m_modelCH->columnCount(); ++c)
+        sprdP_CH->setColumnWidth(c, std::max(86, widest + margins));
 }
 
 // ---- the meter --------------------------------------------------------------------------
@@ -890,6 +904,7 @@ void frmTD_Parameter::clickCell(Grid grid, int row, int column) {
         return;
     }
     RunModal(*page);
+    fitChannelColumns(); // the page may have chosen a longer name
 }
 
 // ---- closing ----------------------------------------------------------------------------

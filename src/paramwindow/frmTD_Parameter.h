@@ -99,6 +99,7 @@ private:
     void connectEngine();
     QTableView* makeView(TextTable& table, TextTableModel*& model, Grid grid);
     void syncHidden();
+    void fitChannelColumns();
     void updateButtons();
     void updateIdentity();
     void showMessage(const QString& text, bool problem = false);

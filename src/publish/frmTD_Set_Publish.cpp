@@ -1,6 +1,7 @@
 #include "publish/frmTD_Set_Publish.h"
 
 #include "core/FileWrite.h"
+#include "widgets/WholePaths.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -168,7 +169,7 @@ PublishSettings frmTD_Set_Publish::settings() const {
 }
 
 void frmTD_Set_Publish::showError(const QString& message) {
-    lblError->setText(message);
+    lblError->setText(KeepPathsWhole(message));
     lblError->show();
 }
 

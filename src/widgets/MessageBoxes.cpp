@@ -2,6 +2,7 @@
 
 #include "widgets/ScreenFit.h"
 #include "widgets/SystemErrorTexts.h"
+#include "widgets/WholePaths.h"
 
 #include <QDialog>
 #include <QWidget>
@@ -41,13 +42,14 @@ QString MessageTitle(const QWidget* parent) {
 
 void ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                  const QString& title) {
-    QMessageBox box(icon, title.isEmpty() ? MessageTitle(parent) : title, text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(icon, title.isEmpty() ? MessageTitle(parent) : title, KeepPathsWhole(text),
+                    QMessageBox::Ok, parent);
     RunModal(box);
 }
 
 bool AskYesNo(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(QMessageBox::Question, title, KeepPathsWhole(text),
+                    QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return RunModal(box) == QMessageBox::Yes;
 }

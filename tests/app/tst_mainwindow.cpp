@@ -104,6 +104,7 @@ private Q_SLOTS:
         const int closed = int(Reach::Closed), polling = int(Reach::Polling);
         QTest::newRow("0 Meter List") << 0 << closed << "frmTD_SetMC";
         QTest::newRow("1 Data Save Setup") << 1 << closed << "frmTD_Set_DSave";
+        QTest::newRow("15 Publish Setup") << 15 << closed << "frmTD_Set_Publish";
         QTest::newRow("2 Port Setup") << 2 << closed << "frmTD_SetPort";
         QTest::newRow("3 Port Open") << 3 << closed << "port opened";
         QTest::newRow("3 Port Close") << 3 << polling << "port closed";

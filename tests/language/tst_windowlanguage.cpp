@@ -1,11 +1,19 @@
 // Every window in the program's language: its title, captions, buttons, tabs, menus and
 // headers go through translation, the recorder's own words stay as the recorder's screen shows
 // them, a window left open takes a language change at once, and without the translator the
-// texts of the code return.
+// texts of the code return. The guide in the program's language: Korean pages under a Korean
+// locale, a page or picture not yet in Korean shown in English, and its windows staying at the
+// reader's place when the language changes.
 #include "clock/ClockDrift.h"
 #include "clock/ClockWriter.h"
 #include "clock/frmTD_DateReserve.h"
 #include "dataview/SyntheticDataFile.h"
+#include "help/Guide.h"
+#include "help/HelpBrowser.h"
+#include "help/HelpWindow.h"
+#include "help/ManualDocument.h"
+#include "help/ManualWindow.h"
+#include "help/ViewPlace.h"
 #include "logging/DataTime.h"
 #include "monitor/MonitorFactory.h"
 #include "monitor/MonitorFixture.h"
@@ -29,13 +37,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTranslator>
 #include <functional>
 #include <memory>
@@ -108,6 +122,33 @@ void changeLanguage() {
     QApplication::processEvents();
 }
 
+// The program switching the guide's language: the default locale changes, then the window is
+// told.
+void switchLocale(QWidget& window, QLocale::Language language) {
+    QLocale::setDefault(QLocale(language));
+    QEvent change(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(&window, &change);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+void writePicture(const QString& path, int width) {
+    QDir().mkpath(QFileInfo(path).path());
+    QImage picture(width, 10, QImage::Format_RGB32);
+    picture.fill(Qt::gray);
+    QVERIFY(picture.save(path));
+}
+
+QByteArray guidePage(const QByteArray& title, const QByteArray& body) {
+    return "<html><head><title>" + title + "</title></head><body><h1>" + title + "</h1>" + body +
+           "</body></html>";
+}
+
 struct Windows {
     MonitorFixture monitor;
     EngineHarness engine;
@@ -141,6 +182,8 @@ Q_DECLARE_METATYPE(Factory)
 class TestWindowLanguage : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void cleanup() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
     void windowTexts_data() {
         QTest::addColumn<Factory>("open");
         QTest::addColumn<bool>("live"); // takes a language change while it is open
@@ -270,6 +313,167 @@ private Q_SLOTS:
         QApplication::removeTranslator(&language);
         changeLanguage();
         check(false);
+    }
+
+    void guideFollowsTheLocale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("Korean, Korea") << "ko_KR"
+                                       << "/guide/ko/";
+        QTest::newRow("Korean alone") << "ko"
+                                      << "/guide/ko/";
+        QTest::newRow("English") << "en_US"
+                                 << "/guide/";
+        QTest::newRow("a language without a guide") << "de_DE"
+                                                    << "/guide/";
+        QTest::newRow("the C locale") << "C"
+                                      << "/guide/";
+    }
+
+    void guideFollowsTheLocale() {
+        QFETCH(QString, locale);
+        QFETCH(QString, folder);
+        QLocale::setDefault(QLocale(locale));
+        const Guide& guide = Guide::instance();
+        QCOMPARE(guide.baseUrl().path(), folder);
+        QCOMPARE(guide.urlOf(QStringLiteral("clock.html#drift")).toString(),
+                 QStringLiteral("qrc:") + folder + QStringLiteral("clock.html#drift"));
+        QVERIFY(guide.missingPages().isEmpty());
+        QCOMPARE(guide.pages().size(), Guide::instance(QLocale::English).pages().size());
+    }
+
+    // A guide whose Korean folder lacks a page and a picture: the English ones stand in, in
+    // the list of pages, the search, the browser and the manual.
+    void missingTranslationIsTheEnglish() {
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        writeFile(root + QStringLiteral("/pages.txt"),
+                  "index.html\nalarms.html\nwiring.html\ngone.html\n");
+        writeFile(root + QStringLiteral("/index.html"),
+                  guidePage("Contents", "<p>Start here.</p>"));
+        writeFile(root + QStringLiteral("/alarms.html"),
+                  guidePage("Alarms", "<p id=\"relay\">Relay.</p><img src=\"pictures/a.png\">"));
+        writeFile(root + QStringLiteral("/wiring.html"),
+                  guidePage("Wiring", "<p>Termination resistor.</p>"
+                                      "<img src=\"pictures/w.png\">"));
+        writeFile(root + QStringLiteral("/ko/index.html"),
+                  guidePage("목차", "<p>여기서 시작합니다.</p>"));
+        writeFile(root + QStringLiteral("/ko/alarms.html"),
+                  guidePage("경보", "<p id=\"relay\">릴레이.</p><img src=\"pictures/a.png\">"));
+        writePicture(root + QStringLiteral("/pictures/a.png"), 40);
+        writePicture(root + QStringLiteral("/pictures/w.png"), 50);
+        writePicture(root + QStringLiteral("/ko/pictures/a.png"), 60);
+
+        const Guide guide(root, QLocale::Korean);
+        QCOMPARE(guide.language(), QLocale::Korean);
+        QCOMPARE(guide.missingPages(), QStringList{QStringLiteral("gone.html")});
+        QCOMPARE(guide.englishPages(), QStringList{QStringLiteral("wiring.html")});
+        QStringList titles;
+        for (const Guide::Page& p : guide.pages())
+            titles << p.title;
+        QCOMPARE(titles, (QStringList{"목차", "경보", "Wiring"}));
+        QCOMPARE(guide.search(QStringLiteral("termination")).value(0).file,
+                 QStringLiteral("wiring.html"));
+        QCOMPARE(guide.search(QStringLiteral("릴레이")).value(0).file,
+                 QStringLiteral("alarms.html"));
+        QCOMPARE(QImage(guide.pictureFile(QStringLiteral("pictures/a.png"))).width(), 60);
+        QCOMPARE(QImage(guide.pictureFile(QStringLiteral("pictures/w.png"))).width(), 50);
+        QVERIFY(guide.pictureFile(QStringLiteral("pictures/none.png")).isEmpty());
+
+        HelpBrowser browser(guide);
+        browser.setSource(guide.urlOf(QStringLiteral("wiring.html")));
+        QVERIFY(browser.toPlainText().contains(QStringLiteral("Termination resistor.")));
+        const QVariant picture = browser.loadResource(
+            QTextDocument::ImageResource, guide.baseUrl().resolved(QUrl("pictures/w.png")));
+        QCOMPARE(picture.value<QImage>().width(), 50);
+        browser.setSource(guide.urlOf(QStringLiteral("alarms.html")));
+        QVERIFY(browser.toPlainText().contains(QStringLiteral("릴레이.")));
+
+        const QString manual = ManualHtml(guide);
+        QVERIFY(manual.contains(QStringLiteral("Termination resistor.")));
+        QVERIFY(manual.contains(QStringLiteral("TD700 사용 설명서")));
+        QVERIFY(!manual.contains(QStringLiteral("Relay.")));
+
+        // A language without a guide of its own reads the English pages.
+        const Guide other(root, QLocale::German);
+        QCOMPARE(other.language(), QLocale::English);
+        QVERIFY(other.englishPages().isEmpty());
+        QCOMPARE(other.pages().value(1).title, QStringLiteral("Alarms"));
+    }
+
+    // A guide window or the manual left open keeps the reader's place through a language
+    // change, at a section it was opened or scrolled to, or at the top of a page.
+    void guideKeepsThePlace_data() {
+        QTest::addColumn<bool>("manual");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("anchor");
+        QTest::addColumn<bool>("scrolled"); // scrolled there, or opened at the anchor (F1)
+        QTest::newRow("opened at a section") << false << "data-saving.html"
+                                             << "publishing" << false;
+        QTest::newRow("opened at a section near the end") << false << "command-line.html"
+                                                          << "completion" << false;
+        QTest::newRow("scrolled to a section") << false << "command-line.html"
+                                               << "log" << true;
+        QTest::newRow("top of a page") << false << "clock.html"
+                                       << "" << false;
+        QTest::newRow("manual") << true << "data-saving.html"
+                                << "file-names" << true;
+    }
+    void guideKeepsThePlace() {
+        QFETCH(bool, manual);
+        QFETCH(QString, file);
+        QFETCH(QString, anchor);
+        QFETCH(bool, scrolled);
+        QLocale::setDefault(QLocale(QLocale::English));
+        std::unique_ptr<QWidget> window;
+        QTextBrowser* view = nullptr;
+        HelpWindow* help = nullptr;
+        QString place = anchor;
+        if (manual) {
+            auto* w = new ManualWindow(Guide::instance());
+            window.reset(w);
+            view = w->view();
+            place = ManualAnchor(file, anchor);
+        } else {
+            help = new HelpWindow(Guide::instance());
+            window.reset(help);
+            view = help->findChild<HelpBrowser*>();
+        }
+        window->resize(900, 640);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(view);
+        if (scrolled) {
+            if (help)
+                help->showPage(file);
+            view->scrollToAnchor(place);
+        } else {
+            help->showPage(anchor.isEmpty() ? file : file + u'#' + anchor);
+        }
+        const auto shownPlace = [&] {
+            return AnchorInView(*view, help ? help->currentAnchor() : QString());
+        };
+        QCOMPARE(shownPlace(), place);
+
+        for (const QLocale::Language language : {QLocale::Korean, QLocale::English}) {
+            switchLocale(*window, language);
+            QCOMPARE(shownPlace(), place);
+            if (manual) {
+                QCOMPARE(view->documentTitle(), language == QLocale::Korean
+                                                    ? QStringLiteral("TD700 사용 설명서")
+                                                    : QStringLiteral("TD700 Manual"));
+                continue;
+            }
+            QCOMPARE(help->guide().language(), language);
+            QCOMPARE(help->currentPage(), file);
+            if (anchor.isEmpty())
+                QCOMPARE(view->verticalScrollBar()->value(), 0);
+            const QString title = Guide::instance(language).page(file)->title;
+            QVERIFY2(help->windowTitle().endsWith(title), qPrintable(help->windowTitle()));
+            QVERIFY(view->toPlainText().startsWith(title));
+            // Back would lead into the pages of the other language.
+            QVERIFY(!view->isBackwardAvailable());
+        }
     }
 
     // The three places that refuse a character each say, in their own translation, which

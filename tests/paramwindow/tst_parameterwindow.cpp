@@ -135,8 +135,12 @@ private Q_SLOTS:
                                                       << "600.00";
         QTest::newRow("hysteresis written by a page") << "2.00" << 27 << "12.5"
                                                       << "12.50";
-        QTest::newRow("alarm type stays a number") << "2.00" << 29 << "3"
-                                                   << "3";
+        QTest::newRow("alarm 1 type") << "2.00" << 29 << "3"
+                                      << "3 HIGH";
+        QTest::newRow("alarm 4 type") << "2.00" << 56 << "15"
+                                      << "15 BURNOUT";
+        QTest::newRow("alarm type without a name") << "2.00" << 38 << "16"
+                                                   << "16";
         QTest::newRow("beta constant as it stands") << "2.00" << 16 << "1.5"
                                                     << "1.5";
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/MessageBoxes.h"
+#include "widgets/WholePaths.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -14,8 +15,10 @@ public:
         : m_answer(messageAnswer) {
         m_previous = SetModalHook([this](QDialog& dialog) {
             if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-                seen << box->windowTitle() + u'|' + box->text();
-                texts << box->text();
+                // As the reader sees it.
+                const QString text = WithoutJoiners(box->text());
+                seen << box->windowTitle() + u'|' + text;
+                texts << text;
                 return m_answer;
             }
             seen << dialog.objectName();

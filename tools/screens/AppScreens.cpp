@@ -6,6 +6,7 @@
 #include "comm/SerialOpenProblem.h"
 #include "core/TextLines.h"
 #include "logging/frmTD_Set_DSave.h"
+#include "publish/frmTD_Set_Publish.h"
 #include "screens/DemoSession.h"
 #include "screens/ScreenRegistry.h"
 #include "sim/SimBus.h"
@@ -195,6 +196,46 @@ void renderSetDSave(ScreenContext& context) {
     }
 }
 
+void renderSetPublish(ScreenContext& context) {
+    DemoSession session;
+    if (!session.isValid())
+        return;
+    const QString path = session.window().paths().publishIni();
+    {
+        frmTD_Set_Publish dialog(path);
+        context.save(dialog, QStringLiteral("frmTD_Set_Publish"));
+    }
+    PublishSettings s;
+    s.enabled = true;
+    s.url = QStringLiteral("mqtts://broker.plant.local/plant/boiler-house");
+    s.node = QStringLiteral("td700-boiler");
+    s.user = QStringLiteral("recorder");
+    s.passwordFile = QStringLiteral("/etc/td700/mqtt-password");
+    s.caFile = QStringLiteral("/etc/td700/plant-ca.pem");
+    {
+        WritePublishSettings(path, s);
+        frmTD_Set_Publish dialog(path);
+        context.save(dialog, QStringLiteral("frmTD_Set_Publish-json"));
+    }
+    {
+        s.sparkplugGroup = QStringLiteral("boiler-house");
+        s.sparkplugHost = QStringLiteral("scada");
+        WritePublishSettings(path, s);
+        frmTD_Set_Publish dialog(path);
+        context.save(dialog, QStringLiteral("frmTD_Set_Publish-sparkplug"));
+    }
+    {
+        // A broker typed without its scheme: OK refuses it and says what it wants.
+        s = PublishSettings();
+        s.enabled = true;
+        s.url = QStringLiteral("broker.plant.local:1883");
+        WritePublishSettings(path, s);
+        frmTD_Set_Publish dialog(path);
+        dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        context.save(dialog, QStringLiteral("frmTD_Set_Publish-refused"));
+    }
+}
+
 void renderAbout(ScreenContext& context) {
     frmTD_About about;
     context.save(about, QStringLiteral("frmTD_About"));
@@ -213,5 +254,9 @@ void RegisterAppScreens(ScreenRegistry& registry) {
     registry.add(QStringLiteral("frmTD_SetMC"), QStringLiteral("meter list dialog"), renderSetMC);
     registry.add(QStringLiteral("frmTD_Set_DSave"), QStringLiteral("data save settings dialog"),
                  renderSetDSave);
+    registry.add(QStringLiteral("frmTD_Set_Publish"),
+                 QStringLiteral("publish settings dialog: off, JSON topics over TLS, a Sparkplug B "
+                                "edge node, a broker address refused"),
+                 renderSetPublish);
     registry.add(QStringLiteral("frmTD_About"), QStringLiteral("about box"), renderAbout);
 }

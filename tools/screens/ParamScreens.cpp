@@ -1,3 +1,4 @@
+#include "pagerules/AlarmRules.h"
 #include "pages/frmInputKey.h"
 #include "pages/frmTD_P_Channel.h"
 #include "paramset/ParamFile.h"
@@ -8,6 +9,7 @@
 #include "widgets/TwoColourBar.h"
 
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 
 namespace {
@@ -74,6 +76,12 @@ void renderParameterWindow(ScreenContext& context) {
         window.btnUpload_Click();
         session.runUntil([&] { return window.progressBar()->value() >= 40; });
         context.save(window, QStringLiteral("frmTD_Parameter-12ch-120-uploading"));
+        // The upload done, the grid at the alarms: their types by name.
+        session.runUntil([&] { return !window.isTransferRunning(); });
+        QTableView* grid = window.view(frmTD_Parameter::Grid::Channel);
+        grid->scrollTo(grid->model()->index(AlarmRow(1, AlarmField::SetValue) - 1, 0),
+                       QAbstractItemView::PositionAtTop);
+        context.save(window, QStringLiteral("frmTD_Parameter-12ch-120-alarms"));
     }
 }
 
