@@ -277,8 +277,9 @@ void PlantState::forgetMeter(const QString& node, int address) {
 }
 
 bool PlantState::isStale(const PlantMeter& meter, qint64 nowMs) const {
-    return meter.hasRecord() && meter.intervalMs > 0 &&
-           nowMs - meter.receivedMs > kStaleIntervals * meter.intervalMs;
+    return meter.hasRecord() &&
+           (m_brokerAway || (meter.intervalMs > 0 &&
+                             nowMs - meter.receivedMs > kStaleIntervals * meter.intervalMs));
 }
 
 void PlantState::refresh(qint64 nowMs) {
@@ -292,11 +293,7 @@ void PlantState::refresh(qint64 nowMs) {
         }
 }
 
-void PlantState::brokerLost() {
-    for (PlantNode& node : m_nodes)
-        for (PlantMeter& meter : node.meters)
-            if (meter.hasRecord() && !meter.stale) {
-                meter.stale = true;
-                Q_EMIT changed(node.name, meter.address);
-            }
+void PlantState::setBrokerConnected(bool connected, qint64 nowMs) {
+    m_brokerAway = !connected;
+    refresh(nowMs);
 }

@@ -80,8 +80,8 @@ public:
     void take(const QString& topic, const QByteArray& payload, qint64 nowMs, bool retained = false);
     // Marks the meters whose last record is too old; tells of those that changed.
     void refresh(qint64 nowMs);
-    // The broker was lost: what is known stays, but no node is known to be online any more.
-    void brokerLost();
+    // While the broker is away what is known stays, every record shown stale.
+    void setBrokerConnected(bool connected, qint64 nowMs);
 
     const QMap<QString, PlantNode>& nodes() const { return m_nodes; }
     const Counts& counts() const { return m_counts; }
@@ -107,4 +107,5 @@ private:
     QString m_prefix;
     QMap<QString, PlantNode> m_nodes;
     Counts m_counts;
+    bool m_brokerAway = false;
 };

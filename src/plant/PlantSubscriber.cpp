@@ -28,10 +28,12 @@ PlantSubscriber::PlantSubscriber(Clock& clock, BrokerConnection::Options options
                 m_state.take(topic, payload, m_clock.currentMSecsSinceEpoch(), retained);
             });
     connect(&m_connection, &BrokerConnection::caughtUp, this, &PlantSubscriber::caughtUp);
-    connect(&m_connection, &BrokerLink::connected, this,
-            [this] { Q_EMIT brokerState(tr("connected"), true); });
+    connect(&m_connection, &BrokerLink::connected, this, [this] {
+        m_state.setBrokerConnected(true, m_clock.currentMSecsSinceEpoch());
+        Q_EMIT brokerState(tr("connected"), true);
+    });
     connect(&m_connection, &BrokerLink::connectionLost, this, [this](const QString& why) {
-        m_state.brokerLost();
+        m_state.setBrokerConnected(false, m_clock.currentMSecsSinceEpoch());
         onFailed(why, false);
     });
     connect(&m_connection, &BrokerLink::attemptFailed, this, &PlantSubscriber::onFailed);
