@@ -81,6 +81,12 @@ QString tableText(const PlantState& plant, qint64 nowMs) {
     return text;
 }
 
+// The messages left out, for whoever wonders why a node is missing.
+QString leftOutText(const PlantState::Counts& c) {
+    const qint64 n = c.malformed + c.tooLarge + c.overLimit;
+    return n == 0 ? QString() : QStringLiteral("  (%1 messages left out)").arg(n);
+}
+
 bool isTerminal() {
 #ifdef Q_OS_UNIX
     return ::isatty(STDOUT_FILENO) != 0;
@@ -230,7 +236,8 @@ int RunWatch(const QStringList& arguments) {
                 out << "\x1b[H\x1b[2J";
             out << QDateTime::currentDateTime().toString(Qt::ISODate) << "  " << plant.brokerName()
                 << '/' << PrintableText(plant.state().prefix())
-                << (plant.isConnected() ? QString() : QStringLiteral("  (broker away)")) << '\n'
+                << (plant.isConnected() ? QString() : QStringLiteral("  (broker away)"))
+                << leftOutText(plant.state().counts()) << '\n'
                 << tableText(plant.state(), clock.currentMSecsSinceEpoch()) << '\n';
             out.flush();
         });
