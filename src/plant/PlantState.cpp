@@ -240,9 +240,11 @@ PlantState::Outcome PlantState::takeData(const QString& node, int address,
     const QDateTime moment = QDateTime::fromString(ts, Qt::ISODate);
     const std::optional<qint64> utcMs =
         moment.isValid() ? std::optional<qint64>(moment.toMSecsSinceEpoch()) : std::nullopt;
-    const PlantNode* known = m_nodes.contains(node) ? &m_nodes[node] : nullptr;
-    if (known && known->meters.contains(address)) {
-        const PlantMeter& last = known->meters[address];
+    const auto known = m_nodes.constFind(node);
+    const auto lastOne = known != m_nodes.cend() ? known->meters.constFind(address)
+                                                 : QMap<int, PlantMeter>::const_iterator();
+    if (known != m_nodes.cend() && lastOne != known->meters.cend()) {
+        const PlantMeter& last = *lastOne;
         // A copy (the same number), or an older record replayed: the last record stays. A
         // lower number with a later stamp is a meter whose numbering began anew.
         if (last.hasRecord() && (*seq == last.seq || (*seq < last.seq && utcMs && last.tsUtcMs &&
