@@ -82,6 +82,16 @@ private:
     QString m_err;
 };
 
+// Two saves, the broker away for three, back: the run says so and catches up, then saves on.
+bool throughAnOutage(LogRun& run, TestBroker& broker) {
+    if (!run.saves(2))
+        return false;
+    broker.stop();
+    if (!run.says(QStringLiteral("went away")) || !run.saves(3) || !broker.start())
+        return false;
+    return run.says(QStringLiteral("caught up")) && run.saves(1);
+}
+
 struct Published {
     QJsonObject payload;
     int copies = 0;
@@ -349,13 +359,7 @@ private Q_SLOTS:
         QVERIFY(startBroker(broker));
         QTemporaryDir dir;
         LogRun run(m_pty, dir.path(), plainFlags(broker));
-        QVERIFY2(run.saves(2), qPrintable(run.err()));
-        broker.stop();
-        QVERIFY(run.says(QStringLiteral("went away")));
-        QVERIFY(run.saves(3));
-        QVERIFY(broker.start());
-        QVERIFY2(run.says(QStringLiteral("caught up")), qPrintable(run.err()));
-        QVERIFY(run.saves(1));
+        QVERIFY2(throughAnOutage(run, broker), qPrintable(run.err()));
         QCOMPARE(run.finish(SIGINT), 0);
         QTest::qWait(300);
         QVERIFY(checkEveryRecord(broker, dir.path(), 1, 12) >= 2);
@@ -508,13 +512,7 @@ private Q_SLOTS:
                            QStringList{"--publish",
                                        QStringLiteral("mqtt://127.0.0.1:%1").arg(broker.port()),
                                        "--sparkplug", "plant"});
-            QVERIFY2(run.saves(2), qPrintable(run.err()));
-            broker.stop();
-            QVERIFY(run.says(QStringLiteral("went away")));
-            QVERIFY(run.saves(3));
-            QVERIFY(broker.start());
-            QVERIFY2(run.says(QStringLiteral("caught up")), qPrintable(run.err()));
-            QVERIFY(run.saves(1));
+            QVERIFY2(throughAnOutage(run, broker), qPrintable(run.err()));
             const QJsonObject rebirth{
                 {"timestamp", QDateTime::currentMSecsSinceEpoch()},
                 {"metrics",

@@ -51,6 +51,15 @@ QString writeSetFile(const QString& path, int channels, const QString& firmware)
     return SaveParameterFile(set, path).ok ? path : QString();
 }
 
+// The demo bus polled and the selected meter's settings read: where an edit starts.
+bool pollingWithSettings(DemoSession& demo) {
+    if (!demo.isValid())
+        return false;
+    demo.openPort();
+    return demo.runUntilPolling() &&
+           demo.runUntil([&] { return demo.engine().settingsComplete(); });
+}
+
 } // namespace
 
 class TestParameterWindow : public QObject {
@@ -314,10 +323,7 @@ private Q_SLOTS:
 
     void incompleteSettingsAreNotShownAsTheMeters() {
         DemoSession demo;
-        QVERIFY(demo.isValid());
-        demo.openPort();
-        QVERIFY(demo.runUntilPolling());
-        QVERIFY(demo.runUntil([&] { return demo.engine().settingsComplete(); }));
+        QVERIFY(pollingWithSettings(demo));
         // Channel 3 of the selected meter fails its settings read three times, then answers.
         demo.demoLink()->bus().faults().add(
             SimFaultRule::noReply().forMeter(1).forFunction(3).forRegisters(40301).atMost(3));
@@ -423,10 +429,7 @@ private Q_SLOTS:
         QFETCH(int, answer);
         QFETCH(bool, fromFile);
         DemoSession demo;
-        QVERIFY(demo.isValid());
-        demo.openPort();
-        QVERIFY(demo.runUntilPolling());
-        QVERIFY(demo.runUntil([&] { return demo.engine().settingsComplete(); }));
+        QVERIFY(pollingWithSettings(demo));
         frmTD_Parameter window(&demo.engine(), demo.home());
         window.tmrRefresh_Timer();
         const QString file = QDir(demo.home()).filePath(QStringLiteral("M1.CFG"));
@@ -460,10 +463,7 @@ private Q_SLOTS:
 
     void uploadEditDownloadAndUploadAgainOnTheDemoBus() {
         DemoSession demo;
-        QVERIFY(demo.isValid());
-        demo.openPort();
-        QVERIFY(demo.runUntilPolling());
-        QVERIFY(demo.runUntil([&] { return demo.engine().settingsComplete(); }));
+        QVERIFY(pollingWithSettings(demo));
         frmTD_Parameter window(&demo.engine(), demo.home());
         window.tmrRefresh_Timer();
         QVERIFY(window.button(QStringLiteral("btnUpload"))->isEnabled());

@@ -1,9 +1,9 @@
 #include "cli/LogWatch.h"
-#include "support/EngineHarness.h"
 #include "logging/DataFileNames.h"
 #include "logging/DataFileWriter.h"
 #include "service/DataRetention.h"
 #include "service/LogHealth.h"
+#include "support/EngineHarness.h"
 
 #include <QDir>
 #include <QTemporaryDir>
