@@ -2,6 +2,7 @@
 // (247 meters, one record a second each, with its CPU share, then as fast as it goes), the
 // catch-up rate after a 10-minute outage, and the CPU share of publishing 32 meters every
 // second. `bench_publish --sparkplug` measures the same as a Sparkplug B edge node.
+#include "LocalBroker.h"
 #include "core/Clock.h"
 #include "logging/DataFile.h"
 #include "logging/DataFileAppend.h"
@@ -114,32 +115,11 @@ double cpuSeconds() {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const bool sparkplug = app.arguments().contains(QStringLiteral("--sparkplug"));
-    const QString mosquitto = QStandardPaths::findExecutable(
-        QStringLiteral("mosquitto"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
-    if (mosquitto.isEmpty()) {
+    LocalBroker broker;
+    const int port = broker.port();
+    if (port == 0) {
         std::printf("mosquitto is not installed (scripts/setup installs it)\n");
         return 0;
-    }
-    QTemporaryDir brokerDir;
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const int port = probe.serverPort();
-    probe.close();
-    QFile conf(brokerDir.filePath(QStringLiteral("b.conf")));
-    conf.open(QIODevice::WriteOnly);
-    conf.write(QStringLiteral("listener %1 127.0.0.1\nallow_anonymous true\n%2")
-                   .arg(port)
-                   .arg(geteuid() == 0 ? QStringLiteral("user root\n") : QString())
-                   .toUtf8());
-    conf.close();
-    QProcess broker;
-    broker.start(mosquitto, {QStringLiteral("-c"), conf.fileName()});
-    for (int i = 0; i < 50; ++i) {
-        QTcpSocket s;
-        s.connectToHost(QHostAddress::LocalHost, quint16(port));
-        if (s.waitForConnected(100))
-            break;
-        QThread::msleep(50);
     }
     std::printf("mosquitto on 127.0.0.1:%d, QoS 1, twelve-channel records, %s\n\n", port,
                 sparkplug ? "Sparkplug B (DDATA at QoS 0, confirmed by a QoS 1 round trip)"
@@ -257,7 +237,5 @@ int main(int argc, char** argv) {
                     seconds, cpu, 100.0 * cpu / (double(wall.elapsed()) / 1000.0));
         p.stop();
     }
-    broker.terminate();
-    broker.waitForFinished(5000);
     return 0;
 }

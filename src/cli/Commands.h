@@ -12,3 +12,4 @@ int RunUpload(const QStringList& arguments);
 int RunDownload(const QStringList& arguments);
 int RunCfg(const QStringList& arguments);
 int RunClock(const QStringList& arguments);
+int RunWatch(const QStringList& arguments);

@@ -17,17 +17,8 @@ int number(const QString& text) {
 
 } // namespace
 
-void AddPublishOptions(QCommandLineParser& parser) {
+void AddBrokerOptions(QCommandLineParser& parser) {
     parser.addOptions({
-        {QStringLiteral("publish"),
-         QStringLiteral("Publish every saved record to an MQTT broker: mqtt://HOST[:PORT]/PREFIX, "
-                        "or mqtts://HOST[:PORT]/PREFIX for TLS (ports 1883 and 8883 by "
-                        "default). Records saved while the broker is away are sent when it is "
-                        "back, also after a restart. Default: CFG/Publish.INI."),
-         QStringLiteral("URL")},
-        {QStringLiteral("node"),
-         QStringLiteral("Name of this PC in the topics PREFIX/NODE/... (default: the host name)."),
-         QStringLiteral("NAME")},
         {QStringLiteral("mqtt-user"), QStringLiteral("User name at the broker."),
          QStringLiteral("NAME")},
         {QStringLiteral("mqtt-password-file"),
@@ -42,13 +33,42 @@ void AddPublishOptions(QCommandLineParser& parser) {
          QStringLiteral("FILE")},
         {QStringLiteral("mqtt-key"), QStringLiteral("Private key of the client certificate (PEM)."),
          QStringLiteral("FILE")},
+        {QStringLiteral("mqtt-keepalive"),
+         QStringLiteral("Seconds between signs of life to the broker (default 30)."),
+         QStringLiteral("SECONDS")},
+    });
+}
+
+void ApplyBrokerOptions(const QCommandLineParser& p, PublishSettings* s) {
+    const auto flag = [&p](const char* key, QString* into) {
+        if (p.isSet(QString::fromLatin1(key)))
+            *into = p.value(QString::fromLatin1(key));
+    };
+    flag("mqtt-user", &s->user);
+    flag("mqtt-password-file", &s->passwordFile);
+    flag("mqtt-ca", &s->caFile);
+    flag("mqtt-cert", &s->certFile);
+    flag("mqtt-key", &s->keyFile);
+    if (p.isSet(QStringLiteral("mqtt-keepalive")))
+        s->keepAliveSeconds = number(p.value(QStringLiteral("mqtt-keepalive")));
+}
+
+void AddPublishOptions(QCommandLineParser& parser) {
+    AddBrokerOptions(parser);
+    parser.addOptions({
+        {QStringLiteral("publish"),
+         QStringLiteral("Publish every saved record to an MQTT broker: mqtt://HOST[:PORT]/PREFIX, "
+                        "or mqtts://HOST[:PORT]/PREFIX for TLS (ports 1883 and 8883 by "
+                        "default). Records saved while the broker is away are sent when it is "
+                        "back, also after a restart. Default: CFG/Publish.INI."),
+         QStringLiteral("URL")},
+        {QStringLiteral("node"),
+         QStringLiteral("Name of this PC in the topics PREFIX/NODE/... (default: the host name)."),
+         QStringLiteral("NAME")},
         {QStringLiteral("mqtt-qos"),
          QStringLiteral("1 (default): every record arrives, sent again until the broker "
                         "acknowledges it; 0: at most once, nothing sent later."),
          QStringLiteral("0|1")},
-        {QStringLiteral("mqtt-keepalive"),
-         QStringLiteral("Seconds between signs of life to the broker (default 30)."),
-         QStringLiteral("SECONDS")},
         {QStringLiteral("publish-backlog"),
          QStringLiteral("Records older than this many days are not sent when catching up "
                         "(default 7)."),
@@ -79,15 +99,9 @@ bool LoadPublishOptions(const QCommandLineParser& p, const CliContext& c, Publis
         s.enabled = true;
     }
     flag("node", &s.node);
-    flag("mqtt-user", &s.user);
-    flag("mqtt-password-file", &s.passwordFile);
-    flag("mqtt-ca", &s.caFile);
-    flag("mqtt-cert", &s.certFile);
-    flag("mqtt-key", &s.keyFile);
+    ApplyBrokerOptions(p, &s);
     if (p.isSet(QStringLiteral("mqtt-qos")))
         s.qos = number(p.value(QStringLiteral("mqtt-qos")));
-    if (p.isSet(QStringLiteral("mqtt-keepalive")))
-        s.keepAliveSeconds = number(p.value(QStringLiteral("mqtt-keepalive")));
     if (p.isSet(QStringLiteral("publish-backlog")))
         s.backlogDays = number(p.value(QStringLiteral("publish-backlog")));
     for (const char* key : {"sparkplug", "sparkplug-host"}) {

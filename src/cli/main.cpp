@@ -28,6 +28,7 @@ const Command kCommands[] = {
     {"cfg", RunCfg,
      "show, compare, export as text or import a parameter set; audit a bus against one"},
     {"clock", RunClock, "show or set the meters' clocks and reserved start"},
+    {"watch", RunWatch, "watch every node and meter that publishes to a broker, live"},
 };
 
 void printUsage(QTextStream& s) {

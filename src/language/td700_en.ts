@@ -1744,6 +1744,17 @@ Daily files of one meter are shown as one time line.</translation>
     </message>
 </context>
 <context>
+    <name>PlantSubscriber</name>
+    <message>
+        <source>connected</source>
+        <translation>connected</translation>
+    </message>
+    <message>
+        <source>away (%1), tried again in %2 s</source>
+        <translation>away (%1), tried again in %2 s</translation>
+    </message>
+</context>
+<context>
     <name>PortSettings</name>
     <message>
         <source>no port is named</source>

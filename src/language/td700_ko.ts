@@ -1744,6 +1744,17 @@ Daily files of one meter are shown as one time line.</source>
     </message>
 </context>
 <context>
+    <name>PlantSubscriber</name>
+    <message>
+        <source>connected</source>
+        <translation>연결됨</translation>
+    </message>
+    <message>
+        <source>away (%1), tried again in %2 s</source>
+        <translation>끊김(%1), %2초 뒤 다시 시도</translation>
+    </message>
+</context>
+<context>
     <name>PortSettings</name>
     <message>
         <source>no port is named</source>

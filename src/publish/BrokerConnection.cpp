@@ -250,7 +250,12 @@ void BrokerConnection::onConnack(int code) {
     if (code == 0) {
         m_connected = m_everConnected = true;
         for (const QString& filter : std::as_const(m_subscriptions))
-            mosquitto_subscribe(m_mosq, nullptr, filter.toUtf8().constData(), 1);
+            mosquitto_subscribe(m_mosq, nullptr, filter.toUtf8().constData(),
+                                m_options.subscribeQos);
+        // The broker answers in order: this answer comes after what the subscriptions had it
+        // send.
+        if (m_options.tellCaughtUp)
+            mosquitto_unsubscribe(m_mosq, &m_caughtUpMid, kConfirmFilter);
         Q_EMIT connected();
         return;
     }
@@ -348,6 +353,11 @@ void BrokerConnection::sendConfirmation() {
 }
 
 void BrokerConnection::onConfirmed(int mid) {
+    if (mid == m_caughtUpMid) {
+        m_caughtUpMid = -1;
+        Q_EMIT caughtUp();
+        return;
+    }
     m_acknowledged = true;
     m_retrySeconds = 1;
     const QList<int> covered = m_confirmations.take(mid);
@@ -360,6 +370,7 @@ void BrokerConnection::onConfirmed(int mid) {
 }
 
 void BrokerConnection::forgetConfirmations() {
+    m_caughtUpMid = -1;
     m_unconfirmed.clear();
     m_confirmations.clear();
     m_awaiting.clear();
@@ -376,7 +387,7 @@ void BrokerConnection::subscribe(const QString& filter) {
         return;
     m_subscriptions << filter;
     if (m_mosq && m_connected)
-        mosquitto_subscribe(m_mosq, nullptr, filter.toUtf8().constData(), 1);
+        mosquitto_subscribe(m_mosq, nullptr, filter.toUtf8().constData(), m_options.subscribeQos);
 }
 
 void BrokerConnection::stop(int waitMs) {
@@ -422,6 +433,23 @@ QString BrokerConnection::errorText(int rc) const {
     default:
         return QString::fromUtf8(mosquitto_strerror(rc)).toLower();
     }
+}
+
+bool ConnectionOptions(const PublishSettings& s, bool needPrefix, const QString& clientId,
+                       BrokerConnection::Options* out, QString* why) {
+    BrokerConnection::Options o;
+    if (!ParseBrokerUrl(s.url, &o.address, why, needPrefix))
+        return false;
+    o.clientId = clientId;
+    o.user = s.user;
+    if (!s.passwordFile.isEmpty() && !ReadPasswordFile(s.passwordFile, &o.password, why))
+        return false;
+    o.caFile = s.caFile;
+    o.certFile = s.certFile;
+    o.keyFile = s.keyFile;
+    o.keepAliveSeconds = s.keepAliveSeconds;
+    *out = o;
+    return true;
 }
 
 bool IsCertificateVerdict(const QString& tlsError) {

@@ -41,6 +41,12 @@ public:
         QString willTopic; // the last will, QoS 1
         QByteArray willPayload;
         bool willRetain = true;
+        // The QoS of the subscriptions. A watcher takes 0: retained messages then come at once
+        // after each SUBACK, never held back by the broker's window of messages in flight,
+        // so that caughtUp() follows all of them.
+        int subscribeQos = 1;
+        // Tell caughtUp() once the broker has sent what was retained for the subscriptions.
+        bool tellCaughtUp = false;
     };
 
     BrokerConnection(Clock& clock, Options options, QObject* parent = nullptr);
@@ -56,6 +62,10 @@ public:
     int publishConfirmed(const QString& topic, const QByteArray& payload) override;
     void setWill(const QString& topic, const QByteArray& payload, bool retain) override;
     void subscribe(const QString& filter) override;
+
+Q_SIGNALS:
+    // The retained messages of every subscription have come (after each connection).
+    void caughtUp();
 
 private:
     struct Event {
@@ -115,10 +125,16 @@ private:
     QList<int> m_unconfirmed;
     QHash<int, QList<int>> m_confirmations;
     QSet<int> m_awaiting; // every message not yet confirmed
+    int m_caughtUpMid = -1;
     bool m_confirmationDue = false;
     QList<Event> m_events;
     QString m_lastLog;
 };
+
+// The connection the settings describe (address, credentials, certificates, keep-alive) for
+// the client `clientId`; false with the reason when the password file cannot be read.
+bool ConnectionOptions(const PublishSettings& settings, bool needPrefix, const QString& clientId,
+                       BrokerConnection::Options* out, QString* why);
 
 // Whether an error of the TLS layer is a verdict on a certificate (the broker's did not
 // verify, or the broker refused ours): trying again will not help. Anything else (the broker

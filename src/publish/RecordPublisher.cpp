@@ -115,16 +115,11 @@ bool RecordPublisher::start(QString* why) {
     connect(m_format.get(), &PublishFormat::message, this, &RecordPublisher::message);
     connect(m_format.get(), &PublishFormat::statusChanged, this, &RecordPublisher::statusChanged);
     BrokerConnection::Options o;
-    o.address = address;
-    o.clientId = QStringLiteral("td700-%1-%2").arg(node).arg(QCoreApplication::applicationPid());
-    o.user = m_settings.user;
-    if (!m_settings.passwordFile.isEmpty() &&
-        !ReadPasswordFile(m_settings.passwordFile, &o.password, why))
+    if (!ConnectionOptions(
+            m_settings, m_settings.sparkplugGroup.isEmpty(),
+            QStringLiteral("td700-%1-%2").arg(node).arg(QCoreApplication::applicationPid()), &o,
+            why))
         return false;
-    o.caFile = m_settings.caFile;
-    o.certFile = m_settings.certFile;
-    o.keyFile = m_settings.keyFile;
-    o.keepAliveSeconds = m_settings.keepAliveSeconds;
     m_format->prepare(o);
     m_connection = m_linkFactory(o);
     connect(m_connection.get(), &BrokerLink::connected, this, &RecordPublisher::onConnected);

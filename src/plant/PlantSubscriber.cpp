@@ -1,0 +1,61 @@
+#include "plant/PlantSubscriber.h"
+
+#include "core/Clock.h"
+
+namespace {
+
+BrokerConnection::Options readerOptions(BrokerConnection::Options o) {
+    o.subscribeQos = 0;
+    o.tellCaughtUp = true;
+    o.willTopic.clear();
+    return o;
+}
+
+} // namespace
+
+PlantSubscriber::PlantSubscriber(Clock& clock, BrokerConnection::Options options, QObject* parent)
+    : QObject(parent)
+    , m_clock(clock)
+    , m_state(options.address.prefix)
+    , m_connection(clock, readerOptions(options))
+    , m_refresh(clock, QStringLiteral("plant"), 1000,
+                [this] { m_state.refresh(m_clock.currentMSecsSinceEpoch()); }) {
+    const QString prefix = options.address.prefix;
+    for (const char* leaf : {"/+/status", "/+/+/meta", "/+/+/data", "/+/+/link"})
+        m_connection.subscribe(prefix + QString::fromLatin1(leaf));
+    connect(&m_connection, &BrokerLink::received, this,
+            [this](const QString& topic, const QByteArray& payload, bool retained) {
+                m_state.take(topic, payload, m_clock.currentMSecsSinceEpoch(), retained);
+            });
+    connect(&m_connection, &BrokerConnection::caughtUp, this, &PlantSubscriber::caughtUp);
+    connect(&m_connection, &BrokerLink::connected, this, [this] {
+        m_state.setBrokerConnected(true, m_clock.currentMSecsSinceEpoch());
+        Q_EMIT brokerState(tr("connected"), true);
+    });
+    connect(&m_connection, &BrokerLink::connectionLost, this, [this](const QString& why) {
+        m_state.setBrokerConnected(false, m_clock.currentMSecsSinceEpoch());
+        onFailed(why, false);
+    });
+    connect(&m_connection, &BrokerLink::attemptFailed, this, &PlantSubscriber::onFailed);
+}
+
+PlantSubscriber::~PlantSubscriber() = default;
+
+void PlantSubscriber::start() {
+    m_connection.start();
+    m_refresh.start();
+}
+
+void PlantSubscriber::stop() {
+    m_refresh.stop();
+    m_connection.stop(0);
+}
+
+void PlantSubscriber::onFailed(const QString& why, bool refused) {
+    if (refused) {
+        Q_EMIT this->refused(why);
+        return;
+    }
+    Q_EMIT brokerState(
+        tr("away (%1), tried again in %2 s").arg(why).arg(m_connection.secondsToRetry()), false);
+}

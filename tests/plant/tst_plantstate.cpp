@@ -1,0 +1,177 @@
+#include "plant/PlantJson.h"
+#include "plant/PlantState.h"
+
+#include <QTest>
+
+namespace {
+
+struct Message {
+    QString topic;
+    QByteArray payload;
+    bool retained = false;
+    qint64 nowMs = 1'000'000;
+};
+using Messages = QList<Message>;
+using Counts = QList<qint64>; // taken, malformed, too large, over a limit, repeated
+
+const QByteArray kOnline =
+    R"({"state":"online","version":"5.4.1","since":"2026-12-07T14:50:02+09:00",)"
+    R"("session":"s1","host":"pc1","pid":4711})";
+const QByteArray kMeta =
+    R"({"address":1,"model":40,"channels":4,"firmware":"1.16","channel_info":[)"
+    R"({"ch":1,"name":"IN","unit":"C","decimals":1,"low":0,"high":400},)"
+    R"({"ch":2,"name":"P","unit":"bar","decimals":2,"low":0,"high":10}]})";
+
+QByteArray data(int seq, const char* ts, const char* value = "370.0", bool replayed = false) {
+    return QByteArray(R"({"ts":")") + ts + R"(","seq":)" + QByteArray::number(seq) +
+           R"(,"replayed":)" + (replayed ? "true" : "false") + R"(,"channels":[{"ch":1,"value":)" +
+           value + R"(,"state":0},{"ch":2,"value":null,"state":3}],"alarms":[{"ch":1,"alarm":2}]})";
+}
+
+QString meterTopic(const char* node, const char* address, const char* leaf) {
+    return QStringLiteral("plant/%1/%2/%3").arg(node, address, leaf);
+}
+
+Messages lineOne() {
+    return {{QStringLiteral("plant/line1/status"), kOnline, true},
+            {meterTopic("line1", "1", "meta"), kMeta, true},
+            {meterTopic("line1", "1", "link"), R"({"link":"OK","good":5,"timeouts":0,"bad":0})"},
+            {meterTopic("line1", "1", "data"), data(5, "2026-12-07T14:52:29+09:00")}};
+}
+
+QByteArray lineOneJson(const QByteArray& ts, int seq, const QByteArray& value) {
+    return R"({"nodes":[{"node":"line1","state":"online","since":"2026-12-07T14:50:02+09:00",)"
+           R"("meters":[{"address":1,"model":40,"link":"OK","ts":")" +
+           ts + R"(","seq":)" + QByteArray::number(seq) +
+           R"(,"stale":false,"channels":[{"ch":1,"value":)" + value +
+           R"(,"state":0},{"ch":2,"value":null,"state":3}],"alarms":[{"ch":1,"alarm":2}]}]}]})";
+}
+
+} // namespace
+
+class TestPlantState : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void messages_data() {
+        QTest::addColumn<Messages>("messages");
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<Counts>("counts");
+        const QByteArray good = lineOneJson("2026-12-07T14:52:29+09:00", 5, "370.0");
+        QTest::newRow("good") << lineOne() << good << Counts{4, 0, 0, 0, 0};
+        QTest::newRow("values to the channel's decimals")
+            << lineOne() + Messages{{meterTopic("line1", "1", "data"),
+                                     data(6, "2026-12-07T14:52:30+09:00", "12.34")}}
+            << lineOneJson("2026-12-07T14:52:30+09:00", 6, "12.3") << Counts{5, 0, 0, 0, 0};
+        QTest::newRow("a copy and an older record replayed leave the last")
+            << lineOne() + Messages{{meterTopic("line1", "1", "data"),
+                                     data(5, "2026-12-07T14:52:29+09:00", "1.0", true)},
+                                    {meterTopic("line1", "1", "data"),
+                                     data(3, "2026-12-07T14:52:27+09:00", "2.0", true)}}
+            << good << Counts{4, 0, 0, 0, 2};
+        QTest::newRow("numbered anew: a lower number with a later stamp")
+            << lineOne() + Messages{{meterTopic("line1", "1", "data"),
+                                     data(1, "2026-12-08T09:00:00+09:00", "7.5")}}
+            << lineOneJson("2026-12-08T09:00:00+09:00", 1, "7.5") << Counts{5, 0, 0, 0, 0};
+        QTest::newRow("malformed")
+            << lineOne() + Messages{{QStringLiteral("plant/line1/status"), "{not json"},
+                                    {QStringLiteral("plant/line1/status"), R"({"state":"gone"})"},
+                                    {meterTopic("line1", "01", "data"), data(9, "x")},
+                                    {meterTopic("line1", "0", "meta"), kMeta},
+                                    {meterTopic("line1", "248", "link"), R"({"link":"OK"})"},
+                                    {meterTopic("line1", "1", "link"), R"({"link":"MAYBE"})"},
+                                    {meterTopic("line1", "1", "meta"), R"({"address":2})"},
+                                    {meterTopic("line1", "1", "data"), R"({"seq":"7"})"},
+                                    {meterTopic("line1", "1", "data"), R"([1,2])"},
+                                    {meterTopic("line1", "1", "data"),
+                                     R"({"seq":9,"channels":[{"ch":13,"value":1}]})"},
+                                    {meterTopic("line1", "1", "data"),
+                                     R"({"seq":9,"channels":[{"ch":1,"value":"1"}]})"},
+                                    {meterTopic("line1", "1", "other"), "{}"},
+                                    {QStringLiteral("plant/line\x1b[2J/status"), kOnline},
+                                    {QStringLiteral("elsewhere/line2/status"), kOnline},
+                                    {QStringLiteral("plant/line1/1/2/data"), "{}"}}
+            << good << Counts{4, 15, 0, 0, 0};
+        QByteArray manyChannels = R"({"address":1,"model":20,"channels":10000})";
+        QByteArray manyInfo = R"({"address":1,"model":20,"channels":12,"channel_info":[)";
+        QByteArray manyValues = R"({"ts":"x","seq":9,"channels":[)";
+        for (int ch = 1; ch <= PlantState::kMaxChannels + 1; ++ch) {
+            manyInfo += (ch > 1 ? "," : "") + QByteArray(R"({"ch":1})");
+            manyValues += (ch > 1 ? "," : "") + QByteArray(R"({"ch":1,"value":1,"state":0})");
+        }
+        manyInfo += "]}";
+        manyValues += "]}";
+        QTest::newRow("hostile sizes")
+            << lineOne() +
+                   Messages{{meterTopic("line1", "1", "meta"), manyChannels},
+                            {meterTopic("line1", "1", "meta"), manyInfo},
+                            {meterTopic("line1", "1", "data"), manyValues},
+                            {meterTopic("line1", "1", "data"), QByteArray(10 * 1024 * 1024, ' ')},
+                            {QStringLiteral("plant/%1/status").arg(QString(200, u'n')), kOnline}}
+            << good << Counts{4, 1, 1, 3, 0};
+        Messages crowd = lineOne();
+        for (int n = 1; n <= PlantState::kMaxNodes; ++n)
+            crowd << Message{QStringLiteral("plant/n%1/status").arg(n, 3, 10, QChar(u'0')),
+                             R"({"state":"offline"})", true};
+        crowd << Message{meterTopic("zz", "1", "meta"), kMeta};
+        QTest::newRow("one node too many") << crowd << QByteArray() << Counts{259, 0, 0, 2, 0};
+        QTest::newRow("a last will seen: offline since then; a meter taken off the list")
+            << lineOne() +
+                   Messages{{QStringLiteral("plant/line1/status"),
+                             R"({"state":"offline","session":"s1"})", false, 1'765'090'000'000},
+                            {meterTopic("line1", "1", "meta"), ""}}
+            << QByteArray(R"({"nodes":[{"node":"line1","state":"offline","since":")" +
+                          QDateTime::fromMSecsSinceEpoch(1'765'090'000'000)
+                              .toOffsetFromUtc(
+                                  QDateTime::fromMSecsSinceEpoch(1'765'090'000'000).offsetFromUtc())
+                              .toString(Qt::ISODate)
+                              .toUtf8() +
+                          R"(","meters":[]}]})")
+            << Counts{6, 0, 0, 0, 0};
+    }
+    void messages() {
+        QFETCH(Messages, messages);
+        QFETCH(QByteArray, json);
+        QFETCH(Counts, counts);
+        PlantState plant(QStringLiteral("plant"));
+        int changes = 0;
+        connect(&plant, &PlantState::changed, this, [&] { ++changes; });
+        for (const Message& m : messages)
+            plant.take(m.topic, m.payload, m.nowMs, m.retained);
+        if (!json.isEmpty())
+            QCOMPARE(PlantJson(plant), json);
+        const PlantState::Counts& c = plant.counts();
+        QCOMPARE((Counts{c.taken, c.malformed, c.tooLarge, c.overLimit, c.repeated}), counts);
+        QVERIFY(changes > 0);
+    }
+
+    // Stale after three save intervals as the records' stamps show it; also at once when the
+    // broker is lost; a record replayed from the files is as old as its stamp.
+    void stale_data() {
+        QTest::addColumn<qint64>("refreshMs");
+        QTest::addColumn<bool>("replayed");
+        QTest::addColumn<bool>("brokerLost");
+        QTest::addColumn<bool>("stale");
+        QTest::newRow("within three intervals") << qint64(12'999) << false << false << false;
+        QTest::newRow("after three intervals") << qint64(13'001) << false << false << true;
+        QTest::newRow("broker lost") << qint64(10'001) << false << true << true;
+        QTest::newRow("replayed, old by its stamp") << qint64(10'001) << true << false << true;
+    }
+    void stale() {
+        QFETCH(qint64, refreshMs);
+        QFETCH(bool, replayed);
+        QFETCH(bool, brokerLost);
+        QFETCH(bool, stale);
+        PlantState plant(QStringLiteral("plant"));
+        const QString topic = meterTopic("line1", "1", "data");
+        // Stamps 1970-01-01T00:00:05 and 06 UTC: a one-second interval.
+        plant.take(topic, data(1, "1970-01-01T00:00:05Z"), 9'000);
+        plant.take(topic, data(2, "1970-01-01T00:00:06Z", "1.0", replayed), 10'000);
+        if (brokerLost)
+            plant.setBrokerConnected(false, 10'001);
+        plant.refresh(refreshMs);
+        QCOMPARE(plant.nodes()[QStringLiteral("line1")].meters[1].stale, stale);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlantState)
+#include "tst_plantstate.moc"
