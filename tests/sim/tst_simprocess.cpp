@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QSerialPort>
 #include <QStandardPaths>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,8 +38,6 @@ private Q_SLOTS:
         QTest::newRow("help") << QStringList{"--help"} << 0 << "--fault";
         QTest::newRow("bad meter") << QStringList{"--meter", "1:3:1.20"} << 2 << "channel count";
         QTest::newRow("bad fault") << QStringList{"--fault", "explode"} << 2 << "explode";
-        QTest::newRow("bad baud") << QStringList{"--baud", "0"} << 2 << "--baud";
-        QTest::newRow("stray argument") << QStringList{"COM1"} << 2 << "COM1";
     }
 
     void usage() {
@@ -81,30 +78,6 @@ private Q_SLOTS:
 #endif
     }
 
-    void tcpServesSeveralClients() {
-        Simulator sim({"--tcp", "127.0.0.1:0", "--meter", "5:2:1.05"});
-        const QString url = sim.nextLine();
-        const QRegularExpression form(QStringLiteral("^tcp://127\\.0\\.0\\.1:(\\d+)$"));
-        const auto match = form.match(url);
-        QVERIFY2(match.hasMatch(), qPrintable(url));
-        const quint16 port = quint16(match.captured(1).toUInt());
-
-        QTcpSocket a;
-        QTcpSocket b;
-        a.connectToHost(QStringLiteral("127.0.0.1"), port);
-        b.connectToHost(QStringLiteral("127.0.0.1"), port);
-        QVERIFY(a.waitForConnected(5000) && b.waitForConnected(5000));
-        // Client b sends its request in two pieces; both get their own reply.
-        const QByteArray probe = readRequest(5, 3, 30001, 2);
-        b.write(probe.left(3));
-        b.flush();
-        QCOMPARE(exchange(a, readRequest(5, 3, 40014, 2), 9).size(), 9);
-        QCOMPARE(exchange(b, probe.mid(3), 9), withCrc(hex("0503 04 0000 0105")));
-        // Another slave's address: silence.
-        a.write(readRequest(6, 3, 30001, 2));
-        QVERIFY(!a.waitForReadyRead(300));
-    }
-
     void terminateEndsCleanly() {
 #ifndef Q_OS_UNIX
         QSKIP("signals and pseudo-terminals are Unix features");
@@ -122,18 +95,11 @@ private Q_SLOTS:
 #endif
     }
 
-    void mbpollReadsWhatTheSimulatorHolds_data() {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("count");
-        QTest::newRow("channel 12 block") << 41201 << 93;
-    }
-
     void mbpollReadsWhatTheSimulatorHolds() {
 #ifndef Q_OS_UNIX
         QSKIP("mbpoll is run here on a pseudo-terminal");
 #else
-        QFETCH(int, first);
-        QFETCH(int, count);
+        const int first = 41201, count = 93; // channel 12's block
         const QString mbpoll = QStandardPaths::findExecutable(QStringLiteral("mbpoll"));
         if (mbpoll.isEmpty())
             QSKIP("mbpoll is not installed (Debian package mbpoll)");
