@@ -85,30 +85,6 @@ private Q_SLOTS:
         QCOMPARE(layout.count(), 0);
     }
 
-    void saveAndLoadRestoreTexts() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("ALM.001"));
-        TextTable a(48, 2);
-        const QString awkward =
-            QStringLiteral("tab\there\nnew\\line") + QChar(0) + QStringLiteral("end");
-        a.setText(1, 1, QStringLiteral("1"));
-        a.setText(48, 2, QStringLiteral("-12.5"));
-        a.setText(7, 2, awkward);
-        a.setText(3, 0, QStringLiteral("header"));
-        QVERIFY(a.saveData(path));
-
-        TextTable b(3, 1);
-        b.setBackColour(1, 1, 255);
-        QVERIFY(b.loadData(path));
-        QCOMPARE(b.columnCount(), 48);
-        QCOMPARE(b.rowCount(), 2);
-        QCOMPARE(b.text(1, 1), QStringLiteral("1"));
-        QCOMPARE(b.text(48, 2), QStringLiteral("-12.5"));
-        QCOMPARE(b.text(7, 2), awkward);
-        QCOMPARE(b.text(3, 0), QStringLiteral("header"));
-        QCOMPARE(b.backColour(1, 1), 255);
-    }
-
     void loadOfAForeignFileChangesNothing() {
         QTemporaryDir dir;
         for (const QByteArray& content : {QByteArray(), QByteArray("garbage\n"),
