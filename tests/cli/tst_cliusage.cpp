@@ -94,7 +94,6 @@ private Q_SLOTS:
         row("log file name", log + QStringList{"--interval", "5", "--name", "a/b", "--meters", "1"},
             "file name");
         row("clock, no action", QStringList{"clock"} + demo, "show, set or reserve");
-        row("clock, unknown action", QStringList{"clock", "adjust"} + demo, "'adjust'");
         row("clock set without a time", QStringList{"clock", "set"} + demo, "--pc or a date");
         row("clock set, --pc and a time",
             QStringList{"clock", "set", "--pc", "2026-01-01 00:00:00"} + demo, "--pc");
@@ -113,7 +112,6 @@ private Q_SLOTS:
             QStringList{"download", "@ZEROS", "--force", "--yes"} + demo, "not a parameter file");
         row("cfg show of a text file", {"cfg", "show", "@TEXT"}, "holds no model");
         row("cfg diff of one file", {"cfg", "diff", "@GOOD"}, "cfg wants");
-        row("unknown cfg command", {"cfg", "print", "@GOOD"}, "cfg wants");
         row("cfg show of a missing file", {"cfg", "show", "@HOME/none.CFG"}, "Cannot open");
         row("cfg show of zero bytes", {"cfg", "show", "@ZEROS"},
             "not a parameter file: its header names firmware 0.00");
@@ -129,7 +127,6 @@ private Q_SLOTS:
         row("export, from after to",
             {"export", "@IN", "--from", "2009-03-08", "--to", "2009-03-07"}, "later than");
         row("export --out onto the data file", {"export", "@IN", "--out", "@IN"}, "itself");
-        row("export, unknown flag", {"export", "@IN", "--no-such-flag"}, "'no-such-flag'");
         row("info without a file", {"info"}, "");
         const auto publish = [&](const QStringList& more) {
             return logOk + QStringList{"--publish"} + more;

@@ -273,7 +273,7 @@ private Q_SLOTS:
         else if (how == u"junk")
             DataFileBytes::write(state, QByteArray(200, '\x9C'));
         else
-            DataFileBytes::write(state, DataFileBytes::read(rig.file("RUN_02.PUB")));
+            DataFileBytes::write(state, ReadBytes(rig.file("RUN_02.PUB")));
         rig.run({1, 2});
         rig.link->comeUp();
         rig.catchUp();
