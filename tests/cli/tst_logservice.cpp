@@ -191,8 +191,9 @@ private Q_SLOTS:
 #endif
     }
 
-    // Prometheus text on /metrics that promtool accepts, whose record counts are those of the
-    // data files; a client that sends nonsense gets its answer and the figures go on.
+    // What the data folder keeps said as the run starts; Prometheus text on /metrics that
+    // promtool accepts, whose record counts are those of the data files; a client that sends
+    // nonsense gets its answer and the figures go on.
     void servesItsFigures() {
         Simulator sim({"--pty", "--meter", "1:12:1.20"});
         const QString pty = sim.nextLine();
@@ -200,12 +201,13 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString data = dir.filePath("data");
         Run log;
-        log.process.start(BinPath("td700"), {"log", "--home", dir.filePath("home"), "--port", pty,
-                                             "--meters", "1", "--folder", data, "--name", "RUN",
-                                             "--interval", "1", "--metrics", "127.0.0.1:0"});
+        log.process.start(BinPath("td700"),
+                          {"log", "--home", dir.filePath("home"), "--port", pty, "--meters", "1",
+                           "--folder", data, "--name", "RUN", "--interval", "1", "--metrics",
+                           "127.0.0.1:0", "--keep-days", "30"});
         const QRegularExpressionMatch at =
             log.waitFor("figures on http://127\\.0\\.0\\.1:(\\d+)/metrics");
-        QVERIFY2(at.hasMatch(), qPrintable(log.err));
+        QVERIFY2(at.hasMatch() && log.err.contains("keeping 30 days"), qPrintable(log.err));
         const quint16 port = quint16(at.captured(1).toUInt());
         const auto ask = [port](const QByteArray& request) {
             QTcpSocket s;

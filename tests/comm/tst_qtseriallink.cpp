@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QSignalSpy>
+#include <QSocketNotifier>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
@@ -152,6 +153,37 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), 12, 5000);
         QTest::qWait(20);
         QCOMPARE(spy.count(), 1); // a zero threshold raises nothing
+    }
+
+    // Bytes that arrive as the input is thrown away (the engine does so before every request):
+    // the port's reader, woken by them in the same turn of the event loop, finds nothing. That
+    // is no failure of the port.
+    void inputThrownAwayAsBytesArriveKeepsTheLinkOpen() {
+        int pipeFds[2] = {-1, -1};
+        QVERIFY(::pipe(pipeFds) == 0);
+        // Registered before the port's reader, so it runs first in the turn that wakes both.
+        QSocketNotifier first(pipeFds[0], QSocketNotifier::Read);
+        QtSerialLink link;
+        QVERIFY(link.open(m_near, QStringLiteral("38400,N,8,1")));
+        QSignalSpy lost(&link, &SerialLink::linkLost);
+        connect(&first, &QSocketNotifier::activated, this, [&] {
+            char c = 0;
+            QCOMPARE(::read(pipeFds[0], &c, 1), ssize_t(1));
+            link.discardInput();
+        });
+        for (int round = 0; round < 5 && lost.isEmpty(); ++round) {
+            farWrite(QByteArray("\x01\x03\x04", 3));
+            QThread::msleep(50); // the bytes reach the near end; nothing reads them yet
+            QCOMPARE(::write(pipeFds[1], "x", 1), ssize_t(1));
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+        }
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
+        QCOMPARE(lost.count(), 0);
+        QVERIFY(link.isOpen());
+        farWrite(QByteArray("\x05", 1));
+        QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), 1, 5000);
     }
 
     void farEndVanishingClosesTheLinkOnce() {
