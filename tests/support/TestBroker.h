@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TestFiles.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QHostAddress>
@@ -48,11 +50,7 @@ public:
             return true;
         };
         const QString ssl = tool("openssl");
-        QFile ext(d + QStringLiteral("/ext.cnf"));
-        if (!ext.open(QIODevice::WriteOnly))
-            return false;
-        ext.write("subjectAltName=IP:127.0.0.1,DNS:localhost\n");
-        ext.close();
+        WriteBytes(d + QStringLiteral("/ext.cnf"), "subjectAltName=IP:127.0.0.1,DNS:localhost\n");
         const auto key = [&](const char* name) {
             return run(ssl, {"genpkey", "-algorithm", "EC", "-pkeyopt", "ec_paramgen_curve:P-256",
                              "-out", d + u'/' + QLatin1String(name)});
@@ -69,25 +67,16 @@ public:
                        "-extfile", d + "/ext.cnf"}) ||
             !run(tool("mosquitto_passwd"), {"-b", "-c", d + "/passwd", user(), password()}))
             return false;
-        QFile pw(passwordFile());
-        if (!pw.open(QIODevice::WriteOnly))
-            return false;
-        pw.write(password().toUtf8() + '\n');
-        pw.close();
-        pw.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QFile(WriteBytes(passwordFile(), password().toUtf8() + '\n'))
+            .setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         m_port = freePort();
         m_tlsPort = freePort();
         // The user may publish and read under plant/ and Sparkplug's spBv1.0/ alone.
-        QFile acl(d + QStringLiteral("/acl"));
-        if (!acl.open(QIODevice::WriteOnly))
-            return false;
-        acl.write("user td700\ntopic readwrite plant/#\ntopic readwrite spBv1.0/#\n");
-        acl.close();
-        QFile conf(d + QStringLiteral("/mosquitto.conf"));
-        if (!conf.open(QIODevice::WriteOnly))
-            return false;
+        WriteBytes(d + QStringLiteral("/acl"),
+                   "user td700\ntopic readwrite plant/#\ntopic readwrite spBv1.0/#\n");
         // As root mosquitto would drop to its own user, who may not read these files.
-        conf.write(QStringLiteral("user root\nper_listener_settings false\nallow_anonymous false\n"
+        WriteBytes(d + QStringLiteral("/mosquitto.conf"),
+                   QStringLiteral("user root\nper_listener_settings false\nallow_anonymous false\n"
                                   "password_file %1/passwd\nacl_file %1/acl\n"
                                   "persistence true\n"
                                   "queue_qos0_messages true\n"
