@@ -81,11 +81,7 @@ private Q_SLOTS:
         QList<std::pair<QStringList, QString>> runs{
             {{"cfg", "export", set}, "/dev/full"},
             {{"cfg", "show", set}, "/dev/full"},
-            {{"cfg", "show", set, "--json"}, "/dev/full"},
-            {{"cfg", "diff", set, set}, "/dev/full"},
-            {{"info", data}, "/dev/full"},
             {{"export", data}, "/dev/full"},
-            {QStringList{"scan"} + demo, "/dev/full"},
             {QStringList{"poll", "--cycles", "1", "--json"} + demo, "/dev/full"},
             {QStringList{"clock", "show"} + demo, "/dev/full"},
             {QStringList{"cfg", "audit", set, "--json"} + demo, "/dev/full"},

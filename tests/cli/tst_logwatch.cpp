@@ -258,8 +258,6 @@ private Q_SLOTS:
                                                                        << "0" << 5;
         QTest::newRow("32 meters, 10 ms, 19200, answers after 8 ms") << 32 << "19200"
                                                                      << "10" << 8;
-        QTest::newRow("2 meters, 20 ms, 38400, answers at once") << 2 << "38400"
-                                                                 << "20" << 0;
     }
 
     // The save check runs late, with whatever wakes the program (the requests and replies), as

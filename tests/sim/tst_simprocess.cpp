@@ -29,26 +29,13 @@ private Q_SLOTS:
         QVERIFY2(QFileInfo::exists(BinPath("td700-sim")), qPrintable(BinPath("td700-sim")));
     }
 
-    void usage_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("says");
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "--fault";
-        QTest::newRow("bad meter") << QStringList{"--meter", "1:3:1.20"} << 2 << "channel count";
-        QTest::newRow("bad fault") << QStringList{"--fault", "explode"} << 2 << "explode";
-    }
-
+    // Its usage refused with the reason (the rules' parsing is the bus's own test).
     void usage() {
-        QFETCH(QStringList, args);
-        QFETCH(int, exitCode);
-        QFETCH(QString, says);
         QProcess p;
-        p.start(BinPath("td700-sim"), args);
+        p.start(BinPath("td700-sim"), {"--fault", "explode"});
         QVERIFY(p.waitForFinished(10000));
-        QCOMPARE(p.exitCode(), exitCode);
-        const QString out =
-            QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
-        QVERIFY2(out.contains(says), qPrintable(out));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY((p.readAllStandardOutput() + p.readAllStandardError()).contains("explode"));
     }
 
     void ptyAnswersAndSurvivesReopen() {
