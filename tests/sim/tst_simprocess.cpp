@@ -3,10 +3,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSerialPort>
-#include <QStandardPaths>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,28 +29,13 @@ private Q_SLOTS:
         QVERIFY2(QFileInfo::exists(BinPath("td700-sim")), qPrintable(BinPath("td700-sim")));
     }
 
-    void usage_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("says");
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "--fault";
-        QTest::newRow("bad meter") << QStringList{"--meter", "1:3:1.20"} << 2 << "channel count";
-        QTest::newRow("bad fault") << QStringList{"--fault", "explode"} << 2 << "explode";
-        QTest::newRow("bad baud") << QStringList{"--baud", "0"} << 2 << "--baud";
-        QTest::newRow("stray argument") << QStringList{"COM1"} << 2 << "COM1";
-    }
-
+    // Its usage refused with the reason (the rules' parsing is the bus's own test).
     void usage() {
-        QFETCH(QStringList, args);
-        QFETCH(int, exitCode);
-        QFETCH(QString, says);
         QProcess p;
-        p.start(BinPath("td700-sim"), args);
+        p.start(BinPath("td700-sim"), {"--fault", "explode"});
         QVERIFY(p.waitForFinished(10000));
-        QCOMPARE(p.exitCode(), exitCode);
-        const QString out =
-            QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
-        QVERIFY2(out.contains(says), qPrintable(out));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY((p.readAllStandardOutput() + p.readAllStandardError()).contains("explode"));
     }
 
     void ptyAnswersAndSurvivesReopen() {
@@ -81,30 +63,6 @@ private Q_SLOTS:
 #endif
     }
 
-    void tcpServesSeveralClients() {
-        Simulator sim({"--tcp", "127.0.0.1:0", "--meter", "5:2:1.05"});
-        const QString url = sim.nextLine();
-        const QRegularExpression form(QStringLiteral("^tcp://127\\.0\\.0\\.1:(\\d+)$"));
-        const auto match = form.match(url);
-        QVERIFY2(match.hasMatch(), qPrintable(url));
-        const quint16 port = quint16(match.captured(1).toUInt());
-
-        QTcpSocket a;
-        QTcpSocket b;
-        a.connectToHost(QStringLiteral("127.0.0.1"), port);
-        b.connectToHost(QStringLiteral("127.0.0.1"), port);
-        QVERIFY(a.waitForConnected(5000) && b.waitForConnected(5000));
-        // Client b sends its request in two pieces; both get their own reply.
-        const QByteArray probe = readRequest(5, 3, 30001, 2);
-        b.write(probe.left(3));
-        b.flush();
-        QCOMPARE(exchange(a, readRequest(5, 3, 40014, 2), 9).size(), 9);
-        QCOMPARE(exchange(b, probe.mid(3), 9), withCrc(hex("0503 04 0000 0105")));
-        // Another slave's address: silence.
-        a.write(readRequest(6, 3, 30001, 2));
-        QVERIFY(!a.waitForReadyRead(300));
-    }
-
     void terminateEndsCleanly() {
 #ifndef Q_OS_UNIX
         QSKIP("signals and pseudo-terminals are Unix features");
@@ -119,48 +77,6 @@ private Q_SLOTS:
         QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(sim.process().exitCode(), 0);
         QVERIFY(!QFileInfo(link).isSymLink());
-#endif
-    }
-
-    void mbpollReadsWhatTheSimulatorHolds_data() {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("count");
-        QTest::newRow("channel 12 block") << 41201 << 93;
-    }
-
-    void mbpollReadsWhatTheSimulatorHolds() {
-#ifndef Q_OS_UNIX
-        QSKIP("mbpoll is run here on a pseudo-terminal");
-#else
-        QFETCH(int, first);
-        QFETCH(int, count);
-        const QString mbpoll = QStandardPaths::findExecutable(QStringLiteral("mbpoll"));
-        if (mbpoll.isEmpty())
-            QSKIP("mbpoll is not installed (Debian package mbpoll)");
-        const QString dump = QStringLiteral("1:%1:%2").arg(first).arg(count);
-        Simulator sim({"--pty", "--freeze", "--clock", "2024-02-29 13:05:09", "--dump", dump});
-        const QString path = sim.nextLine();
-        const QList<quint16> expected = DumpedRegisters(sim.nextLine());
-        QCOMPARE(expected.size(), count);
-
-        QProcess poll;
-        poll.start(mbpoll,
-                   {"-m", "rtu", "-a", "1", "-b", "38400", "-P", "none", "-t", "4:hex", "-0", "-r",
-                    QString::number(first), "-c", QString::number(count), "-1", "-o", "2", path});
-        QVERIFY(poll.waitForFinished(20000));
-        const QString out = QString::fromLocal8Bit(poll.readAllStandardOutput());
-        QCOMPARE(poll.exitCode(), 0);
-        // Lines read "[30001]: 	0x0014".
-        const QRegularExpression line(QStringLiteral("^\\[(\\d+)\\]:\\s+0x([0-9A-Fa-f]{4})"),
-                                      QRegularExpression::MultilineOption);
-        QList<quint16> got;
-        int next = first;
-        for (auto it = line.globalMatch(out); it.hasNext();) {
-            const auto m = it.next();
-            QCOMPARE(m.captured(1).toInt(), next++);
-            got.append(quint16(m.captured(2).toUInt(nullptr, 16)));
-        }
-        QCOMPARE(got, expected);
 #endif
     }
 };
