@@ -321,18 +321,6 @@ private Q_SLOTS:
         QTEST(s.engine().state().gNextCommand, "nextCommand");
     }
 
-    // The port settings the window starts with are in the status bar (how a short or missing
-    // file reads is the settings file's own affair).
-    void portSettingsShownAtStartUp() {
-        TestHome home;
-        home.writeCommCfg(QString("COM7,9600,E,7,2,Modbus RTU,ON").split(u','));
-        VirtualClock clock;
-        auto w = MakeMainWindow(clock, home);
-        QCOMPARE((QStringList{w->statusPanelText(1), w->statusPanelText(2), w->statusPanelText(5)}),
-                 (QStringList{"COM7", "9600,E,7,2", "Modbus RTU"}));
-        QCOMPARE(w->engine().portSettings().rts, QStringLiteral("ON"));
-    }
-
     void communicationViewShowsFramesAndCounters() {
         Session s(Reach::Polling);
         QAction* view = s.window->action(MainCommand::mHelpViewComm);

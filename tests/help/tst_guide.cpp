@@ -69,24 +69,6 @@ private Q_SLOTS:
                      qPrintable(file + " has no anchor " + anchor));
     }
 
-    void variantWindowsFindTheirPage_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("page");
-        const auto row = [](const char* name, const char* window, const char* page) {
-            QTest::newRow(name) << QString(window) << QString(page);
-        };
-        row("trend, 6 channels", "frmTD_Mon_Line06", "monitors.html#trend");
-        row("bar, 12 channels", "frmTD_Mon_Bar12", "monitors.html#bar");
-        row("letters for digits", "frmTD_Mon_Textab", "");
-        row("unknown window", "frmTD_Nothing", "");
-    }
-
-    void variantWindowsFindTheirPage() {
-        QFETCH(QString, window);
-        QFETCH(QString, page);
-        QCOMPARE(HelpTopicFor(window), page);
-    }
-
     void everyLinkAndPictureResolves_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("file");
@@ -212,12 +194,6 @@ private Q_SLOTS:
         QFile pdf(path);
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
-
-        // A folder that cannot be written to leaves no half file and says why.
-        const QString blocked = dir.filePath(QStringLiteral("file/TD700.pdf"));
-        QFile(dir.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
-        QVERIFY(!WriteManualPdf(Guide::instance(), blocked, &error));
-        QVERIFY(!error.isEmpty());
     }
 };
 

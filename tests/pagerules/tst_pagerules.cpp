@@ -1,5 +1,5 @@
-// The rules behind the parameter pages' controls: stepping through lists and ranges, display
-// group membership, the limits of entry boxes, the firmware-dependent lists.
+// The rules behind the parameter pages' controls: stepping through lists and ranges, the alarm
+// types, the firmware-dependent lists, what a row set by hand may hold, the file prefix.
 #include "pagerules/AlarmRules.h"
 #include "pagerules/DisplayRules.h"
 #include "pagerules/RowRules.h"
@@ -9,38 +9,6 @@
 #include "paramset/ParamFields.h"
 
 #include <QTest>
-
-namespace {
-
-NumberRule ruleNamed(const QString& name) {
-    if (name == "set value")
-        return AlarmRules::SetValue();
-    if (name == "hysteresis")
-        return AlarmRules::Hysteresis();
-    if (name == "rate")
-        return AlarmRules::Rate();
-    if (name == "relay")
-        return AlarmRules::RelayOutput();
-    if (name == "on-time")
-        return AlarmRules::RelayOnTime();
-    if (name == "channel of 4")
-        return AlarmRules::Channel(4);
-    if (name == "input")
-        return AlarmRules::Input();
-    if (name == "period")
-        return SystemRules::RecordPeriod();
-    if (name == "saver")
-        return SystemRules::ScreenSaver();
-    if (name == "password")
-        return SystemRules::Password();
-    if (name == "address")
-        return SystemRules::MachineAddress();
-    if (name == "response")
-        return SystemRules::ResponseTime();
-    return NumberRule::between(1, 120); // scroll speed
-}
-
-} // namespace
 
 class tst_PageRules : public QObject {
     Q_OBJECT
@@ -74,16 +42,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         const QStringList bauds = ParamText::BaudRates();
         const QStringList parities = ParamText::Parities();
-        const QStringList early = TextViewWindowNumbers(116);
+        const QStringList early = TextViewWindowNumbers(199);
         const QStringList late = TextViewWindowNumbers(200);
         QTest::newRow("baud 57600 up") << bauds << "57600" << 1 << "9600";
         QTest::newRow("parity NONE down") << parities << "NONE" << -1 << "EVEN";
         QTest::newRow("data 8 up toggles") << SystemRules::DataLengths() << "8" << 1 << "7";
         QTest::newRow("stop 1 down toggles") << SystemRules::StopBits() << "1" << -1 << "2";
-        QTest::newRow("windows 1.16: 6 up") << early << "6" << 1 << "1";
+        QTest::newRow("windows 1.99: 6 up") << early << "6" << 1 << "1";
         QTest::newRow("windows 2.00: 6 up") << late << "6" << 1 << "9";
         QTest::newRow("windows 2.00: 1 down") << late << "1" << -1 << "12";
         QTest::newRow("windows: 5 up") << late << "5" << 1 << "1";
+        QTest::newRow("windows, firmware unknown: 6 up")
+            << TextViewWindowNumbers(0) << "6" << 1 << "9";
     }
     void listSteps() {
         QFETCH(QStringList, list);
@@ -91,36 +61,6 @@ private Q_SLOTS:
         QFETCH(int, delta);
         QFETCH(QString, expected);
         QCOMPARE(StepInList(list, current, delta), expected);
-    }
-
-    void windowNumbersByFirmware_data() {
-        QTest::addColumn<int>("version");
-        QTest::addColumn<int>("count");
-        QTest::newRow("1.99") << 199 << 5;
-        QTest::newRow("2.00") << 200 << 7;
-        QTest::newRow("unknown") << 0 << 7;
-    }
-    void windowNumbersByFirmware() {
-        QFETCH(int, version);
-        QFETCH(int, count);
-        QCOMPARE(TextViewWindowNumbers(version).size(), count);
-    }
-
-    void noneShownOnLoad_data() {
-        QTest::addColumn<QString>("rule");
-        QTest::addColumn<QString>("cell");
-        QTest::addColumn<QString>("shown");
-        // clang-format off
-        QTest::newRow("relay 0") << QString("relay") << QString("0") << QString("--");
-        QTest::newRow("saver 0") << QString("saver") << QString("0") << QString("--");
-        QTest::newRow("password 0") << QString("password") << QString("0") << QString("----");
-        // clang-format on
-    }
-    void noneShownOnLoad() {
-        QFETCH(QString, rule);
-        QFETCH(QString, cell);
-        QFETCH(QString, shown);
-        QCOMPARE(ShownEntryText(ruleNamed(rule), cell), shown);
     }
 
     void alarmTypes_data() {

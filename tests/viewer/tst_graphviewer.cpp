@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,22 +78,6 @@ private Q_SLOTS:
         // A full disk or a missing folder: said, nothing half written.
         QVERIFY(!w.exportShownCsv(m_dir.filePath(QStringLiteral("no/such/folder.csv")), &error));
         QVERIFY(!error.isEmpty());
-    }
-
-    // Another file opened in the viewer: the status bar drops the cursor time of the one before
-    // and counts its files as a reader would.
-    void anotherFileStartsAfresh() {
-        GraphViewerWindow w;
-        w.resize(1200, 700);
-        w.show();
-        QVERIFY(w.openFiles(m_days));
-        QVERIFY(w.viewText().endsWith(QStringLiteral("in 2 files")));
-        QVERIFY(w.goToAlarm(true));
-        auto* cursor = w.findChild<QLabel*>(QStringLiteral("lblCursor"));
-        QVERIFY(cursor && cursor->text().startsWith(QStringLiteral("Cursor:")));
-        QVERIFY(w.openFiles({m_days[1]}));
-        QCOMPARE(cursor->text(), QString());
-        QVERIFY2(w.viewText().endsWith(QStringLiteral("in 1 file")), qPrintable(w.viewText()));
     }
 
     void mouseAndKeysMoveTheView_data() {
