@@ -89,8 +89,6 @@ private Q_SLOTS:
         const int channel = int(frmTD_Parameter::Grid::Channel);
         QTest::newRow("channel: input type") << channel << 4 << "parameter-pages.html#channel";
         QTest::newRow("alarm: hysteresis") << channel << 27 << "parameter-pages.html#alarm";
-        QTest::newRow("record/display") << common << 1 << "parameter-pages.html#home";
-        QTest::newRow("display") << common << 2 << "parameter-pages.html#display";
         QTest::newRow("system") << common << 10 << "parameter-pages.html#system";
     }
 
