@@ -173,12 +173,12 @@ private Q_SLOTS:
                   over = int(PlantReading::OverLimit);
         QTest::newRow("as published") << data(5, "2026-12-07T14:52:29+09:00") << true << read;
         QTest::newRow("replayed, digital inputs and relays")
-            << QByteArray(data(5, "2026-12-07T14:52:29-03:30", "-12.25", true)).replace(
-                   "]}", R"(],"di":[1,3],"relays":[]})")
+            << QByteArray(data(5, "2026-12-07T14:52:29-03:30", "-12.25", true))
+                   .replace("]}", R"(],"di":[1,3],"relays":[]})")
             << true << read;
         QTest::newRow("no stamp") << data(5, "x").replace(R"("x")", "null") << true << read;
-        QTest::newRow("negative zero, whole") << withChannel(R"({"ch":1,"value":-0,"state":0})")
-                                              << true << read;
+        QTest::newRow("negative zero, whole")
+            << withChannel(R"({"ch":1,"value":-0,"state":0})") << true << read;
         QTest::newRow("negative zero, fraction")
             << withChannel(R"({"ch":1,"value":-0.0,"state":null})") << true << read;
         QTest::newRow("fifteen places")
@@ -190,16 +190,16 @@ private Q_SLOTS:
                                 << read;
         QTest::newRow("escaped stamp")
             << data(5, "2026-12-07T14:52:29Z").replace("2026", "\\u0032026") << false << read;
-        QTest::newRow("channel 13") << withChannel(R"({"ch":13,"value":1.0,"state":0})") << false
-                                    << malformed;
-        QTest::newRow("leading zero") << withChannel(R"({"ch":01,"value":1.0,"state":0})")
-                                      << false << malformed;
-        QTest::newRow("state not whole") << withChannel(R"({"ch":1,"value":1.0,"state":1.5})")
-                                         << false << malformed;
-        QTest::newRow("value a string") << withChannel(R"({"ch":1,"value":"1","state":0})")
-                                        << false << malformed;
-        QTest::newRow("alarm 256") << data(5, "x").replace(R"("alarm":2)", R"("alarm":256)")
-                                   << false << malformed;
+        QTest::newRow("channel 13")
+            << withChannel(R"({"ch":13,"value":1.0,"state":0})") << false << malformed;
+        QTest::newRow("leading zero")
+            << withChannel(R"({"ch":01,"value":1.0,"state":0})") << false << malformed;
+        QTest::newRow("state not whole")
+            << withChannel(R"({"ch":1,"value":1.0,"state":1.5})") << false << malformed;
+        QTest::newRow("value a string")
+            << withChannel(R"({"ch":1,"value":"1","state":0})") << false << malformed;
+        QTest::newRow("alarm 256")
+            << data(5, "x").replace(R"("alarm":2)", R"("alarm":256)") << false << malformed;
         QTest::newRow("number 0") << data(5, "x").replace(R"("seq":5)", R"("seq":0)") << false
                                   << malformed;
         QTest::newRow("trailing bytes") << data(5, "x") + "x" << false << malformed;
@@ -237,9 +237,9 @@ private Q_SLOTS:
     void stamps() {
         QFETCH(QString, ts);
         const QDateTime moment = QDateTime::fromString(ts, Qt::ISODate);
-        QCOMPARE(PlantStampMs(ts),
-                 moment.isValid() ? std::optional<qint64>(moment.toMSecsSinceEpoch())
-                                  : std::nullopt);
+        QCOMPARE(PlantStampMs(ts), moment.isValid()
+                                       ? std::optional<qint64>(moment.toMSecsSinceEpoch())
+                                       : std::nullopt);
     }
 
     // Stale after three save intervals as the records' stamps show it; also at once when the
