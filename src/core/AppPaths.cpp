@@ -81,9 +81,6 @@ QString AppPaths::saveDataIni() const {
 QString AppPaths::publishIni() const {
     return file(QStringLiteral("CFG/Publish.INI"));
 }
-QString AppPaths::plantAlarms() const {
-    return file(QStringLiteral("ALM.PLANT"));
-}
 QString AppPaths::imageFolder() const {
     return file(QStringLiteral("Image"));
 }

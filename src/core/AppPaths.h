@@ -22,7 +22,6 @@ public:
     QString setEnvIni() const;                   // home/CFG/SetEnv.INI
     QString saveDataIni() const;                 // home/CFG/SaveData.INI
     QString publishIni() const;                  // home/CFG/Publish.INI
-    QString plantAlarms() const;                 // home/ALM.PLANT
     QString imageFolder() const;                 // home/Image
     QString file(const QString& relative) const; // home/relative, separators normalised
     // Creates home/CFG when it is missing; false when it cannot be created.

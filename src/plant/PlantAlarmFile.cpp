@@ -15,10 +15,6 @@ constexpr char kHeading[] = "# TD700 plant alarms: node, meter, channel, alarm, 
 constexpr qint64 kMaxFileBytes = 8 * 1024 * 1024;
 constexpr qsizetype kMaxLine = 1024;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PlantAlarmFile", text);
-}
-
 bool wholeIn(const QByteArray& field, int low, int high, int* out) {
     bool ok = false;
     const int v = field.toInt(&ok);
@@ -91,9 +87,14 @@ QList<PlantAlarmEntry> ReadPlantAlarmText(const QByteArray& text, QString* probl
     }
     problem->clear();
     if (bad > 0)
-        *problem = tr("line %1 and %2 more could not be read and were left out")
-                       .arg(firstBad)
-                       .arg(bad - 1);
+        *problem = bad == 1 ? QCoreApplication::translate(
+                                  "PlantAlarmFile", "line %1 could not be read and was left out")
+                                  .arg(firstBad)
+                            : QCoreApplication::translate("PlantAlarmFile",
+                                                          "line %1 and %2 more could not be read "
+                                                          "and were left out")
+                                  .arg(firstBad)
+                                  .arg(bad - 1);
     return entries;
 }
 
@@ -108,7 +109,8 @@ QList<PlantAlarmEntry> LoadPlantAlarms(const QString& path, QString* problem) {
     const bool cut = !file.atEnd();
     QList<PlantAlarmEntry> entries = ReadPlantAlarmText(text, problem);
     if (cut)
-        *problem = tr("only its first %1 MB were read").arg(kMaxFileBytes / (1024 * 1024)) +
+        *problem = QCoreApplication::translate("PlantAlarmFile", "only its first %1 MB were read")
+                       .arg(kMaxFileBytes / (1024 * 1024)) +
                    (problem->isEmpty() ? QString() : QStringLiteral("; ") + *problem);
     if (!problem->isEmpty())
         *problem = QStringLiteral("%1: %2").arg(path, *problem);

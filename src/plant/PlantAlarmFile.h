@@ -4,7 +4,10 @@
 
 #include <QByteArray>
 
-// The plant's alarm history on disk (ALM.PLANT in the program folder): UTF-8 text, a heading
+// Its name in the program folder (AppPaths::file()).
+inline constexpr char kPlantAlarmFile[] = "ALM.PLANT";
+
+// The plant's alarm history on disk (kPlantAlarmFile in the program folder): UTF-8 text, a heading
 // line, then a line per entry, newest first, its fields apart by tabs:
 //   NODE  METER  CHANNEL  ALARM  CAME  WENT
 // CAME and WENT are the records' stamps as they came ("2026-12-07T14:52:29+09:00"); WENT is

@@ -1,5 +1,6 @@
 #include "plant/PlantAlarmFile.h"
 #include "plant/PlantAlarmLog.h"
+#include "plant/PlantRecord.h"
 #include "plant/PlantState.h"
 
 #include <QTest>
@@ -110,6 +111,32 @@ private Q_SLOTS:
         }
         QCOMPARE(shown(log->entries()), expected);
         QCOMPARE(!problem.isEmpty(), damaged);
+    }
+
+    // Beyond its bound the oldest entries go; an alarm active all along keeps its came.
+    void bounded() {
+        PlantAlarmLog log;
+        const auto take = [&](int address, qint64 ms, QList<PlantAlarm> alarms) {
+            PlantRecord r;
+            r.ts = QString::number(ms);
+            r.utcMs = ms;
+            r.alarms = std::move(alarms);
+            log.take(QStringLiteral("line1"), address, r);
+        };
+        take(1, 0, {{1, 1}});
+        constexpr int kMeters = 101, kEpisodes = 100;
+        for (int i = 1; i <= kEpisodes; ++i)
+            for (int m = 2; m <= kMeters + 1; ++m) {
+                take(m, i * 10, {{2, 1}});
+                take(m, i * 10 + 5, {});
+            }
+        take(1, kEpisodes * 10 + 5, {{1, 1}});
+        const QList<PlantAlarmEntry> entries = log.entries();
+        QCOMPARE(entries.size(), PlantAlarmLog::kMaxEntries);
+        QCOMPARE(entries.first().cameMs, kEpisodes * 10);
+        QCOMPARE(entries.last().address, 1);
+        QCOMPARE(entries.last().cameMs, 0);
+        QVERIFY(!entries.last().goneMs);
     }
 };
 
