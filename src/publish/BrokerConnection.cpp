@@ -187,11 +187,11 @@ void BrokerConnection::onReadable() {
 #endif
     // The library reads one packet a call and tells of an empty socket only through errno.
     // Each packet is acted on before the next is read: its copy is freed while still warm.
-    bool gotMessages = false;
+    bool gotMessages = false, empty = false;
     for (int i = 0; i < kPacketsPerWakeUp && m_mosq; ++i) {
         errno = 0;
         const int rc = mosquitto_loop_read(m_mosq, 1);
-        const bool empty = errno == EAGAIN || errno == EWOULDBLOCK;
+        empty = errno == EAGAIN || errno == EWOULDBLOCK;
         gotMessages =
             gotMessages || std::any_of(m_events.cbegin(), m_events.cend(),
                                        [](const Event& e) { return e.kind == Event::Message; });
@@ -199,8 +199,10 @@ void BrokerConnection::onReadable() {
         if (rc != MOSQ_ERR_SUCCESS || empty)
             break;
     }
-    if (gotMessages && m_options.readPauseMs > 0 && m_connected && m_read && !m_readPause) {
-        // What comes meanwhile waits in the socket and is read in one go.
+    if (gotMessages && empty && m_options.readPauseMs > 0 && m_connected && m_read &&
+        !m_readPause) {
+        // What comes meanwhile waits in the socket and is read in one go; a socket that still
+        // held more (a broker sending what it kept) is read on at once.
         m_read->setEnabled(false);
         m_readPause = m_clock.schedule(qint64(m_options.readPauseMs) * 1000,
                                        qint64(m_options.readPauseMs) * 500, [this] {

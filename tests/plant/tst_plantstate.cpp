@@ -151,16 +151,33 @@ private Q_SLOTS:
         QFETCH(Messages, messages);
         QFETCH(QByteArray, json);
         QFETCH(Counts, counts);
-        PlantState plant(QStringLiteral("plant"));
-        int changes = 0;
-        connect(&plant, &PlantState::changed, this, [&] { ++changes; });
-        for (const Message& m : messages)
+        // Told one by one, and held as a burst read at once is: the same picture, and the
+        // burst tells of each node and meter that changed once.
+        using Changes = QList<QPair<QString, int>>;
+        PlantState plant(QStringLiteral("plant")), held(QStringLiteral("plant"));
+        Changes changes, heldChanges;
+        connect(&plant, &PlantState::changed, this,
+                [&](const QString& node, int address) { changes << qMakePair(node, address); });
+        connect(&held, &PlantState::changed, this,
+                [&](const QString& node, int address) { heldChanges << qMakePair(node, address); });
+        held.holdChanges();
+        for (const Message& m : messages) {
             plant.take(m.topic, m.payload, m.nowMs, m.retained);
+            held.take(m.topic, m.payload, m.nowMs, m.retained);
+        }
+        QVERIFY(heldChanges.isEmpty());
+        held.releaseChanges();
         if (!json.isEmpty())
             QCOMPARE(PlantJson(plant), json);
+        QCOMPARE(PlantJson(held), PlantJson(plant));
         const PlantState::Counts& c = plant.counts();
         QCOMPARE((Counts{c.taken, c.malformed, c.tooLarge, c.overLimit, c.repeated}), counts);
-        QVERIFY(changes > 0);
+        QVERIFY(!changes.isEmpty());
+        Changes once;
+        for (const auto& change : std::as_const(changes))
+            if (!once.contains(change))
+                once << change;
+        QCOMPARE(heldChanges, once);
     }
 
     // The publisher's shape is read directly, anything else by the JSON reader: both must come
