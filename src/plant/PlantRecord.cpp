@@ -18,8 +18,9 @@ public:
         , m_end(text.data() + text.size()) {}
 
     bool atEnd() const { return m_p == m_end; }
-    bool literal(const char* text) {
-        const size_t n = std::strlen(text);
+    template <size_t N>
+    bool literal(const char (&text)[N]) {
+        constexpr size_t n = N - 1;
         if (size_t(m_end - m_p) < n || std::memcmp(m_p, text, n) != 0)
             return false;
         m_p += n;
@@ -67,6 +68,20 @@ public:
             ++m_p;
         if (m_p == fraction || m_p - fraction > 15 || followsNumber())
             return fail(start);
+        // Up to fifteen digits in all are a whole number a double holds exactly, and a power of
+        // ten up to 1e22 is exact too: their quotient is the nearest double, as a full reader
+        // gives it, in one division.
+        if (n + (m_p - fraction) <= 15) {
+            static constexpr double kTens[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+            qint64 whole = 0;
+            for (const char* d = digits; d != fraction - 1; ++d)
+                whole = whole * 10 + (*d - '0');
+            for (const char* d = fraction; d != m_p; ++d)
+                whole = whole * 10 + (*d - '0');
+            const double v = double(whole) / kTens[m_p - fraction];
+            return *start == '-' ? -v : v;
+        }
         double v = 0;
         const std::from_chars_result r = std::from_chars(start, m_p, v);
         if (r.ec != std::errc() || r.ptr != m_p)

@@ -96,6 +96,7 @@ void PlantState::take(const QString& topic, const QByteArray& payload, qint64 no
 }
 
 PlantNode* PlantState::nodeFor(const QString& name) {
+    aboutToWrite();
     auto it = m_nodes.find(name);
     if (it != m_nodes.end())
         return &*it;
@@ -110,6 +111,7 @@ PlantMeter* PlantState::meterFor(const QString& nodeName, int address) {
     PlantNode* node = nodeFor(nodeName);
     if (!node)
         return nullptr;
+    aboutToWrite(node);
     PlantMeter& meter = node->meters[address];
     meter.address = address;
     return &meter;
@@ -118,6 +120,7 @@ PlantMeter* PlantState::meterFor(const QString& nodeName, int address) {
 PlantState::Outcome PlantState::takeStatus(const QString& name, const QByteArray& payload,
                                            qint64 nowMs, bool retained) {
     if (payload.isEmpty()) { // a cleared status: the node is gone, unless its meters are not
+        aboutToWrite();
         auto it = m_nodes.find(name);
         if (it == m_nodes.end())
             return Outcome::Same;
@@ -213,11 +216,7 @@ PlantState::Outcome PlantState::takeData(const QString& node, int address,
     }
     const qint64 seq = record.seq;
     const std::optional<qint64>& utcMs = record.utcMs;
-    // The meter is looked up once: twelve thousand of them do not stay in the cache.
-    PlantMeter* meter = nullptr;
-    if (const auto known = m_nodes.find(node); known != m_nodes.end())
-        if (const auto m = known->meters.find(address); m != known->meters.end())
-            meter = &*m;
+    PlantMeter* meter = knownMeter(node, address);
     if (meter && meter->hasRecord()) {
         // A copy (the same number), or an older record replayed: the last record stays. A
         // lower number with a later stamp is a meter whose numbering began anew.
@@ -247,9 +246,47 @@ PlantState::Outcome PlantState::takeData(const QString& node, int address,
     return Outcome::Changed;
 }
 
+// Whether a write into `map` would copy it first (a reader holds a copy that shares it).
+template <typename Map>
+static bool isShared(const Map& map) {
+    return !map.isEmpty() && !map.isDetached();
+}
+
+void PlantState::aboutToWrite(const PlantNode* node) {
+    // A copy made now moves what it copies: the places found in it would point into the
+    // reader's copy.
+    if (isShared(m_nodes) || (node && isShared(node->meters)))
+        m_places.clear();
+}
+
+PlantMeter* PlantState::knownMeter(const QString& node, int address) {
+    const QPair<QString, int> key(node, address);
+    aboutToWrite();
+    if (const auto p = m_places.constFind(key); p != m_places.cend()) {
+        if (!isShared(p->node->meters))
+            return p->meter;
+        m_places.clear();
+    }
+    // Written through below: shared maps are copied here, and the places found anew.
+    const auto known = m_nodes.find(node);
+    if (known == m_nodes.end())
+        return nullptr;
+    aboutToWrite(&*known);
+    const auto m = known->meters.find(address);
+    if (m == known->meters.end())
+        return nullptr;
+    m_places.insert(key, Place{&*known, &*m});
+    return &*m;
+}
+
 void PlantState::forgetMeter(const QString& node, int address) {
+    m_places.remove(qMakePair(node, address));
+    aboutToWrite();
     auto it = m_nodes.find(node);
-    if (it == m_nodes.end() || !it->meters.remove(address))
+    if (it == m_nodes.end())
+        return;
+    aboutToWrite(&*it);
+    if (!it->meters.remove(address))
         return;
     tell(node, address);
 }
@@ -261,7 +298,9 @@ bool PlantState::isStale(const PlantMeter& meter, qint64 nowMs) const {
 }
 
 void PlantState::refresh(qint64 nowMs) {
-    for (PlantNode& node : m_nodes)
+    aboutToWrite();
+    for (PlantNode& node : m_nodes) {
+        aboutToWrite(&node);
         for (PlantMeter& meter : node.meters) {
             const bool stale = isStale(meter, nowMs);
             if (stale == meter.stale)
@@ -269,6 +308,7 @@ void PlantState::refresh(qint64 nowMs) {
             meter.stale = stale;
             tell(node.name, meter.address);
         }
+    }
 }
 
 void PlantState::setBrokerConnected(bool connected, qint64 nowMs) {

@@ -3,6 +3,7 @@
 #include "publish/RecordPayload.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -118,11 +119,21 @@ private:
     PlantMeter* meterFor(const QString& node, int address);
     bool isStale(const PlantMeter& meter, qint64 nowMs) const;
     void tell(const QString& node, int address);
+    PlantMeter* knownMeter(const QString& node, int address);
+    void aboutToWrite(const PlantNode* node = nullptr);
 
     QString m_prefix;
     QMap<QString, PlantNode> m_nodes;
     Counts m_counts;
     bool m_brokerAway = false;
+    // Where a data message's meter is, found without walking both maps (twelve thousand meters
+    // do not stay in the cache): pointers into m_nodes, used only while neither it nor the
+    // node's meters are shared with a copy a reader holds, as a write would then move them.
+    struct Place {
+        PlantNode* node;
+        PlantMeter* meter;
+    };
+    QHash<QPair<QString, int>, Place> m_places;
     int m_held = 0;
     QList<QPair<QString, int>> m_heldChanges; // in the order they came
     QSet<QPair<QString, int>> m_heldSet;

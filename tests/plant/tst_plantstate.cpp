@@ -200,6 +200,8 @@ private Q_SLOTS:
             << withChannel(R"({"ch":1,"value":-0.0,"state":null})") << true << read;
         QTest::newRow("fifteen places")
             << withChannel(R"({"ch":12,"value":0.123456789012345,"state":7})") << true << read;
+        QTest::newRow("fourteen digits, negative")
+            << withChannel(R"({"ch":1,"value":-12345.678901234,"state":0})") << true << read;
         QTest::newRow("no channels") << withChannel("") << true << read;
         QTest::newRow("exponent") << withChannel(R"({"ch":1,"value":1e2,"state":0})") << false
                                   << read;
@@ -257,6 +259,45 @@ private Q_SLOTS:
         QCOMPARE(PlantStampMs(ts), moment.isValid()
                                        ? std::optional<qint64>(moment.toMSecsSinceEpoch())
                                        : std::nullopt);
+    }
+
+    // A reader's copy of the plant (all of it, or one node) stays as it was while records
+    // keep coming, whichever messages came in between (each may copy what the copy shares).
+    void readerCopy_data() {
+        QTest::addColumn<Message>("between");
+        QTest::addColumn<bool>("whole");
+        const QList<QPair<const char*, Message>> between{
+            {"a record", {meterTopic("line1", "1", "data"), data(7, "2026-12-07T14:52:31+09:00")}},
+            {"a link", {meterTopic("line1", "1", "link"), R"({"link":"NG"})"}},
+            {"a new meter",
+             {meterTopic("line1", "2", "meta"),
+              QByteArray(kMeta).replace(R"("address":1)", R"("address":2)")}},
+            {"a new node", {QStringLiteral("plant/line2/status"), kOnline}}};
+        for (const auto& [name, message] : between)
+            for (bool whole : {true, false})
+                QTest::addRow("%s, %s", name, whole ? "all copied" : "a node copied")
+                    << message << whole;
+    }
+    void readerCopy() {
+        QFETCH(Message, between);
+        QFETCH(bool, whole);
+        PlantState plant(QStringLiteral("plant"));
+        for (const Message& m : lineOne())
+            plant.take(m.topic, m.payload, m.nowMs, m.retained);
+        const QString topic = meterTopic("line1", "1", "data");
+        const auto seqOf = [](const PlantNode& node) { return node.meters.value(1).seq; };
+        plant.take(topic, data(6, "2026-12-07T14:52:30+09:00"), 1'000'000);
+        {
+            const QMap<QString, PlantNode> all = whole ? plant.nodes() : QMap<QString, PlantNode>();
+            const PlantNode one =
+                whole ? PlantNode() : plant.nodes().value(QStringLiteral("line1"));
+            plant.take(between.topic, between.payload, between.nowMs);
+            plant.take(topic, data(8, "2026-12-07T14:52:32+09:00"), 1'000'000);
+            plant.refresh(1'000'000);
+            QCOMPARE(seqOf(whole ? all.value(QStringLiteral("line1")) : one), 6);
+        }
+        plant.take(topic, data(9, "2026-12-07T14:52:33+09:00"), 1'000'000);
+        QCOMPARE(seqOf(plant.nodes().value(QStringLiteral("line1"))), 9);
     }
 
     // Stale after three save intervals as the records' stamps show it; also at once when the
