@@ -3,6 +3,8 @@
 #include "plant/PlantRecord.h"
 #include "plant/PlantState.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -88,23 +90,32 @@ private Q_SLOTS:
         QFETCH(Steps, steps);
         QFETCH(QString, expected);
         QFETCH(bool, damaged);
+        // The program's file, written as the program writes it (at the end) and read again.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QString::fromLatin1(kPlantAlarmFile));
         auto plant = std::make_unique<PlantState>(QStringLiteral("plant"));
         auto log = std::make_unique<PlantAlarmLog>();
         const auto wire = [&] {
             connect(plant.get(), &PlantState::recordTaken, log.get(), &PlantAlarmLog::take);
         };
         wire();
-        QString problem;
+        QString problem = log->keepIn(path);
+        QVERIFY(problem.isEmpty());
         for (const Step& step : steps) {
             if (step.topic == kRestart.topic || step.topic == kDamage.topic) {
-                QByteArray text = PlantAlarmText(log->entries());
-                if (step.topic == kDamage.topic)
+                log.reset();
+                if (step.topic == kDamage.topic) {
                     // A line of rubbish after the heading, the last line cut short.
+                    QFile file(path);
+                    QVERIFY(file.open(QIODevice::ReadWrite));
+                    QByteArray text = file.readAll();
                     text = text.insert(text.indexOf('\n') + 1, "line1\t1\tx\x01\n").chopped(10);
+                    QVERIFY(file.resize(0) && file.write(text) == text.size());
+                }
                 plant = std::make_unique<PlantState>(QStringLiteral("plant"));
                 log = std::make_unique<PlantAlarmLog>();
                 wire();
-                log->restore(ReadPlantAlarmText(text, &problem));
+                problem = log->keepIn(path);
                 continue;
             }
             plant->take(step.topic, step.payload, 1'765'000'000'000);
