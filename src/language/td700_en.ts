@@ -138,6 +138,10 @@
         <source>; it had acknowledged nothing (do its access rules let this user publish here?)</source>
         <translation>; it had acknowledged nothing (do its access rules let this user publish here?)</translation>
     </message>
+    <message>
+        <source>the TLS connection failed</source>
+        <translation>the TLS connection failed</translation>
+    </message>
 </context>
 <context>
     <name>ChannelPanel</name>

@@ -138,6 +138,10 @@
         <source>; it had acknowledged nothing (do its access rules let this user publish here?)</source>
         <translation>; 아무것도 확인 응답하지 않았습니다(브로커의 접근 규칙이 이 사용자의 발행을 허용합니까?)</translation>
     </message>
+    <message>
+        <source>the TLS connection failed</source>
+        <translation>TLS 연결에 실패했습니다</translation>
+    </message>
 </context>
 <context>
     <name>ChannelPanel</name>

@@ -457,8 +457,10 @@ QString BrokerConnection::errorText(int rc) const {
     case MOSQ_ERR_ERRNO:
         return QString::fromLocal8Bit(std::strerror(errno)).toLower();
     case MOSQ_ERR_TLS:
-        return m_lastLog.isEmpty() ? tr("the TLS handshake failed")
-                                   : QStringLiteral("TLS: ") + m_lastLog;
+        // The library's notes are heard only while connecting.
+        if (m_lastLog.isEmpty())
+            return m_connected ? tr("the TLS connection failed") : tr("the TLS handshake failed");
+        return QStringLiteral("TLS: ") + m_lastLog;
     case MOSQ_ERR_EAI:
         return tr("the host name %1 could not be looked up").arg(m_options.address.host);
     case MOSQ_ERR_CONN_LOST:
