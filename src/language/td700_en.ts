@@ -138,6 +138,10 @@
         <source>; it had acknowledged nothing (do its access rules let this user publish here?)</source>
         <translation>; it had acknowledged nothing (do its access rules let this user publish here?)</translation>
     </message>
+    <message>
+        <source>the TLS connection failed</source>
+        <translation>the TLS connection failed</translation>
+    </message>
 </context>
 <context>
     <name>ChannelPanel</name>
@@ -1741,6 +1745,77 @@ Daily files of one meter are shown as one time line.</translation>
     <message>
         <source>&apos;%1&apos; after the quoted text</source>
         <translation>&apos;%1&apos; after the quoted text</translation>
+    </message>
+</context>
+<context>
+    <name>PlantAlarmFile</name>
+    <message>
+        <source>line %1 and %2 more could not be read and were left out</source>
+        <translation>line %1 and %2 more could not be read and were left out</translation>
+    </message>
+    <message>
+        <source>only its first %1 MB were read</source>
+        <translation>only its first %1 MB were read</translation>
+    </message>
+    <message>
+        <source>line %1 could not be read and was left out</source>
+        <translation>line %1 could not be read and was left out</translation>
+    </message>
+</context>
+<context>
+    <name>PlantAlarmModel</name>
+    <message>
+        <source>AL%1</source>
+        <translation>AL%1</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Node</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>Since</translation>
+    </message>
+    <message>
+        <source>Gone</source>
+        <translation>Gone</translation>
+    </message>
+</context>
+<context>
+    <name>PlantAlarmWindow</name>
+    <message>
+        <source>Plant Alarms</source>
+        <translation>Plant Alarms</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n alarm(s) active</source>
+        <translation>
+            <numerusform>%n alarm active</numerusform>
+            <numerusform>%n alarms active</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries, newest first</source>
+        <translation>
+            <numerusform>%n entry, newest first</numerusform>
+            <numerusform>%n entries, newest first</numerusform>
+        </translation>
     </message>
 </context>
 <context>

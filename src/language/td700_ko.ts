@@ -138,6 +138,10 @@
         <source>; it had acknowledged nothing (do its access rules let this user publish here?)</source>
         <translation>; 아무것도 확인 응답하지 않았습니다(브로커의 접근 규칙이 이 사용자의 발행을 허용합니까?)</translation>
     </message>
+    <message>
+        <source>the TLS connection failed</source>
+        <translation>TLS 연결에 실패했습니다</translation>
+    </message>
 </context>
 <context>
     <name>ChannelPanel</name>
@@ -1741,6 +1745,75 @@ Daily files of one meter are shown as one time line.</source>
     <message>
         <source>&apos;%1&apos; after the quoted text</source>
         <translation>따옴표 텍스트 뒤에 &apos;%1&apos;이(가) 있음</translation>
+    </message>
+</context>
+<context>
+    <name>PlantAlarmFile</name>
+    <message>
+        <source>line %1 and %2 more could not be read and were left out</source>
+        <translation>%1번째 줄 외 %2줄을 읽지 못해 빼 두었습니다</translation>
+    </message>
+    <message>
+        <source>only its first %1 MB were read</source>
+        <translation>앞의 %1 MB만 읽었습니다</translation>
+    </message>
+    <message>
+        <source>line %1 could not be read and was left out</source>
+        <translation>%1번째 줄을 읽지 못해 빼 두었습니다</translation>
+    </message>
+</context>
+<context>
+    <name>PlantAlarmModel</name>
+    <message>
+        <source>AL%1</source>
+        <translation>AL%1</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>발생 중</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>노드</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>계기</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>채널</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>경보</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>발생 시각</translation>
+    </message>
+    <message>
+        <source>Gone</source>
+        <translation>해제 시각</translation>
+    </message>
+</context>
+<context>
+    <name>PlantAlarmWindow</name>
+    <message>
+        <source>Plant Alarms</source>
+        <translation>플랜트 경보</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n alarm(s) active</source>
+        <translation>
+            <numerusform>발생 중인 경보 %n건</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries, newest first</source>
+        <translation>
+            <numerusform>기록 %n건, 최신순</numerusform>
+        </translation>
     </message>
 </context>
 <context>

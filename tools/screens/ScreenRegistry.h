@@ -78,6 +78,8 @@ void RegisterParamScreens(ScreenRegistry& registry);
 void RegisterViewerScreens(ScreenRegistry& registry);
 // The clock and reserved-start window, and the status list's clock drift.
 void RegisterClockScreens(ScreenRegistry& registry);
+// The plant alarm list on a morning of two lines' alarms.
+void RegisterPlantAlarmScreens(ScreenRegistry& registry);
 // The guide's window (contents, a page, a search) and the manual.
 void RegisterHelpScreens(ScreenRegistry& registry);
 // The parameter pages, on sets uploaded from simulated meters of each size.

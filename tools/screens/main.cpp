@@ -96,6 +96,7 @@ int main(int argc, char* argv[]) {
     RegisterClockScreens(registry);
     RegisterHelpScreens(registry);
     RegisterPageScreens(registry);
+    RegisterPlantAlarmScreens(registry);
 
     QTextStream out(stdout);
     if (parser.isSet(listOption)) {
