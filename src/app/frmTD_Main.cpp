@@ -27,6 +27,8 @@
 #include "monitor/MonitorFactory.h"
 #include "pages/PageFactory.h"
 #include "paramwindow/frmTD_Parameter.h"
+#include "plant/PlantSubscriber.h"
+#include "plantview/PlantTables.h"
 #include "publish/EnginePublishing.h"
 #include "publish/RecordPublisher.h"
 #include "publish/frmTD_Set_Publish.h"
@@ -145,6 +147,7 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
 
 frmTD_Main::~frmTD_Main() {
     SetPageSurroundings(nullptr, nullptr);
+    stopPlantMode();
     closeWindowsBeside();
     for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
         delete v.data();
@@ -198,6 +201,18 @@ void frmTD_Main::buildMenus() {
         QMenu* menu = menus[item.menu];
         if (item.separatorBefore && !menu->isEmpty())
             menu->addSeparator();
+        if (item.command == MainCommand::mExit) {
+            // Plant mode: beside the port's settings, before Quit.
+            menu->addSeparator();
+            m_watchAction = menu->addAction(QString());
+            m_watchAction->setObjectName(QStringLiteral("mWatchBroker"));
+            connect(m_watchAction, &QAction::triggered, this, &frmTD_Main::openWatchDialog);
+            m_stopWatchAction = menu->addAction(QString());
+            m_stopWatchAction->setObjectName(QStringLiteral("mStopWatching"));
+            m_stopWatchAction->setEnabled(false);
+            connect(m_stopWatchAction, &QAction::triggered, this, &frmTD_Main::stopPlantMode);
+        }
+        menu->setToolTipsVisible(true);
         QAction* a = menu->addAction(QString());
         a->setObjectName(QString::fromLatin1(item.objectName));
         const MainCommand command = item.command;
@@ -214,6 +229,8 @@ void frmTD_Main::buildMenus() {
             if (item.command != MainCommand::mOnlinePortOpen)
                 m_actions[item.command]->setText(
                     QCoreApplication::translate("MainMenus", item.caption));
+        m_watchAction->setText(tr("&Watch a Broker..."));
+        m_stopWatchAction->setText(tr("S&top Watching"));
     });
 }
 
@@ -294,7 +311,9 @@ QWidget* frmTD_Main::buildStatusArea() {
     auto* left = new QVBoxLayout;
     auto* heading = new QHBoxLayout;
     auto* title = new QLabel(area);
-    m_texts->add([title] { title->setText(tr("Meter Status")); });
+    m_sectionTitle = title;
+    m_texts->add(
+        [this] { m_sectionTitle->setText(isPlantMode() ? tr("Plant") : tr("Meter Status")); });
     title->setObjectName(QStringLiteral("sectionTitle"));
     m_phaseChip = new QLabel(area);
     m_phaseChip->setObjectName(QStringLiteral("phaseChip"));
@@ -329,6 +348,7 @@ QWidget* frmTD_Main::buildStatusArea() {
     });
     connect(m_statusView, &QTableView::clicked, this, &frmTD_Main::onStatusClicked);
     left->addWidget(m_statusView, 1);
+    buildPlantList(left, area);
     layout->addLayout(left, 3);
 
     // The selected meter and the data-save settings.
@@ -581,8 +601,7 @@ void frmTD_Main::SetPortClosedMenus(bool closed) {
         m_actions[item.command]->setEnabled(item.enabledWhen == EnabledWhen::PortClosed ? closed
                                                                                         : !closed);
     }
-    for (const ButtonInfo& b : kButtons)
-        m_buttons[b.index]->setEnabled(m_actions[b.command]->isEnabled());
+    applyPlantMenus();
 }
 
 void frmTD_Main::updatePortCaptions(bool open) {
@@ -598,6 +617,10 @@ void frmTD_Main::updatePortCaptions(bool open) {
 }
 
 void frmTD_Main::showPhase(CommEngine::Phase phase) {
+    if (isPlantMode()) { // the chip tells of the broker
+        showPlantBrokerState(QString(), m_plant->isConnected());
+        return;
+    }
     static const char* const names[] = {QT_TR_NOOP("Port closed"), QT_TR_NOOP("Scanning"),
                                         QT_TR_NOOP("Polling"), QT_TR_NOOP("Connecting")};
     m_phaseChip->setText(tr(names[int(phase)]));
@@ -663,6 +686,10 @@ bool frmTD_Main::isCommViewVisible() const {
 // ---- commands ---------------------------------------------------------------------------
 
 void frmTD_Main::runCommand(MainCommand command) {
+    if (isPlantMode() && !m_actions[command]->isEnabled()) {
+        showLinkMessage(m_actions[command]->toolTip());
+        return;
+    }
     switch (command) {
     case MainCommand::mSetMC:
         openMeterList();
@@ -893,6 +920,10 @@ void frmTD_Main::openPortSetup() {
 }
 
 void frmTD_Main::openMonitor(MainCommand command) {
+    if (isPlantMode()) {
+        openPlantMonitor(command);
+        return;
+    }
     MonitorContext context;
     context.state = &m_engine->state();
     context.tables = &m_engine->tables();
@@ -933,7 +964,8 @@ void frmTD_Main::showBeside(std::unique_ptr<QDialog> window) {
     m_beside.removeAll(nullptr);
     for (const QPointer<QDialog>& open : std::as_const(m_beside)) {
         if (open->objectName() == window->objectName() &&
-            MonitorMeterAddress(open) == MonitorMeterAddress(window.get())) {
+            MonitorMeterAddress(open) == MonitorMeterAddress(window.get()) &&
+            open->property("origin") == window->property("origin")) {
             open->showNormal();
             open->raise();
             open->activateWindow();
@@ -1073,6 +1105,7 @@ void frmTD_Main::closeEvent(QCloseEvent* event) {
     if (m_engine->isPortOpen())
         m_engine->closePort();
     stopPublishing();
+    stopPlantMode();
     for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
         if (v)
             v->close();

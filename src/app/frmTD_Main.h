@@ -24,6 +24,10 @@ class GradientLabel;
 class GraphViewerWindow;
 class HelpCentre;
 class LanguageFollower;
+class PlantListModel;
+class PlantState;
+class PlantSubscriber;
+class PlantTables;
 class QAction;
 class QLabel;
 class QMenu;
@@ -103,6 +107,21 @@ public:
     // Closes the window without asking "Quit?" (the port is closed as on any close).
     void quitWithoutAsking();
 
+    // Plant mode: the nodes and meters that publish to a broker, watched from the broker alone
+    // (no port is opened and nothing can be written to a meter) in place of the local bus;
+    // the monitors open on the meter selected in the plant list. False with the reason when
+    // the settings cannot be used.
+    bool startPlantMode(const PublishSettings& settings, QString* why);
+    // Back to the local bus.
+    void stopPlantMode();
+    bool isPlantMode() const { return m_plant != nullptr; }
+    PlantListModel* plantListModel() const { return m_plantModel; }
+    // What the broker has told of the plant; null outside plant mode.
+    const PlantState* plantState() const;
+    QTableView* plantView() const { return m_plantView; }
+    // Selects a meter (address 0: a node) in the plant list, as a click does.
+    bool selectPlantMeter(const QString& node, int address);
+
     // SetPortClosedMenus(closed): the settings items follow `closed`, the online views the
     // opposite; data save, parameter setup and help stay enabled.
     void SetPortClosedMenus(bool closed);
@@ -140,6 +159,13 @@ private:
     void showBrokerState();
     void openPortSetup();
     void openMonitor(MainCommand command);
+    void openPlantMonitor(MainCommand command);
+    void openWatchDialog();
+    // What plant mode changes in the menus: the items that talk to the bus are disabled and
+    // say why; the monitors are enabled.
+    void applyPlantMenus();
+    void showPlantBrokerState(const QString& text, bool connected);
+    void buildPlantList(class QVBoxLayout* layout, QWidget* area);
     void openLaterWindow(const QString& caption);
     // Shows a monitor or the clock window beside this one, without blocking it; one that is
     // open already (the same window of the same meter) comes to the front instead.
@@ -197,4 +223,14 @@ private:
     LanguageFollower* m_texts = nullptr;
     QList<QPointer<GraphViewerWindow>> m_viewers;
     QList<QPointer<QDialog>> m_beside;
+
+    std::unique_ptr<PlantSubscriber> m_plant;
+    std::unique_ptr<PlantTables> m_plantTables;
+    PlantListModel* m_plantModel = nullptr;
+    QTableView* m_plantView = nullptr;
+    QLabel* m_sectionTitle = nullptr;
+    QAction* m_watchAction = nullptr;
+    QAction* m_stopWatchAction = nullptr;
+    QString m_plantBrokerText;
+    bool m_plantEverConnected = false;
 };

@@ -1,0 +1,251 @@
+// The main window's plant mode: the nodes and meters of a broker in place of the local bus.
+#include "app/MessageBoxes.h"
+#include "app/PlantListModel.h"
+#include "app/frmTD_Main.h"
+#include "app/frmTD_SetPlant.h"
+#include "core/Clock.h"
+#include "monitor/MonitorFactory.h"
+#include "plant/PlantSubscriber.h"
+#include "plantview/PlantTables.h"
+#include "publish/BrokerConnection.h"
+#include "widgets/LanguageFollower.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// The commands that would open the port or write to a meter: none of them runs in plant
+// mode. Parameter Setup reads and writes a meter; Publish publishes the local bus.
+bool talksToTheBus(MainCommand command) {
+    switch (command) {
+    case MainCommand::mSetMC:
+    case MainCommand::mSetPort:
+    case MainCommand::mSetPublish:
+    case MainCommand::mOnlinePortOpen:
+    case MainCommand::mPMeterList:
+    case MainCommand::mPMeterSysDate:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isMonitor(MainCommand command) {
+    return MenuItemOf(command).enabledWhen == EnabledWhen::Polling &&
+           command != MainCommand::mPMeterSysDate;
+}
+
+} // namespace
+
+void frmTD_Main::buildPlantList(QVBoxLayout* layout, QWidget* area) {
+    m_plantView = new QTableView(area);
+    m_plantView->setObjectName(QStringLiteral("plantList"));
+    m_plantView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_plantView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_plantView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_plantView->verticalHeader()->hide();
+    m_plantView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_plantView->hide();
+    // A double click opens the trend of that meter, the monitor a meter is most looked at in.
+    connect(m_plantView, &QTableView::doubleClicked, this,
+            [this] { openPlantMonitor(MainCommand::mOnlineSingleLine); });
+    m_texts->add([this] {
+        m_plantView->setToolTip(tr("Select a meter, then a monitor (a double click opens its "
+                                   "trend). Plant mode watches only."));
+        if (m_plantModel)
+            m_plantModel->languageChanged();
+        if (isPlantMode())
+            applyPlantMenus();
+    });
+    layout->addWidget(m_plantView, 1);
+}
+
+bool frmTD_Main::startPlantMode(const PublishSettings& settings, QString* why) {
+    PublishSettings s = settings;
+    s.enabled = true;
+    QString problem = PublishSettingsProblem(s);
+    BrokerConnection::Options options;
+    if (problem.isEmpty())
+        ConnectionOptions(s, true,
+                          QStringLiteral("td700-file-%1-%2")
+                              .arg(DefaultNodeName())
+                              .arg(QCoreApplication::applicationPid()),
+                          &options, &problem);
+    if (!problem.isEmpty()) {
+        *why = problem;
+        return false;
+    }
+    stopPlantMode();
+    // The bus is left alone while the plant is watched: no port, no monitor reading it.
+    if (m_engine->phase() != CommEngine::Phase::Closed)
+        m_engine->closePort();
+    closeWindowsBeside();
+
+    m_plant = std::make_unique<PlantSubscriber>(m_clock, options);
+    m_plantTables = std::make_unique<PlantTables>(m_plant->state());
+    m_plantModel = new PlantListModel(m_plant->state(), m_plantView);
+    m_plantView->setModel(m_plantModel);
+    connect(m_plant.get(), &PlantSubscriber::brokerState, this, &frmTD_Main::showPlantBrokerState);
+    connect(m_plant.get(), &PlantSubscriber::refused, this, [this](const QString& reason) {
+        showLinkMessage(tr("Plant mode: broker %1 refused: %2").arg(m_plant->brokerName(), reason));
+    });
+    m_statusView->hide();
+    m_plantView->show();
+    m_stopWatchAction->setEnabled(true);
+    m_plantBrokerText.clear();
+    m_plantEverConnected = false;
+    m_texts->reapply();
+    showPlantBrokerState(QString(), false);
+    m_plant->start();
+    return true;
+}
+
+void frmTD_Main::stopPlantMode() {
+    if (!m_plant)
+        return;
+    // The monitors read the plant's tables: they close before the tables go.
+    closeWindowsBeside();
+    m_plant->stop();
+    m_plantView->setModel(nullptr);
+    delete m_plantModel;
+    m_plantModel = nullptr;
+    m_plantTables.reset();
+    m_plant.reset();
+    m_plantView->hide();
+    m_statusView->show();
+    m_stopWatchAction->setEnabled(false);
+    m_plantBrokerText.clear();
+    SetPortClosedMenus(!m_engine->isPortOpen());
+    m_texts->reapply();
+    showLinkMessage(QString());
+}
+
+void frmTD_Main::openWatchDialog() {
+    frmTD_SetPlant dialog(m_options.paths.plantIni(), this);
+    if (RunModal(dialog) != QDialog::Accepted)
+        return;
+    QString why;
+    if (!startPlantMode(dialog.settings(), &why))
+        ShowMessage(this, QMessageBox::Warning, why, tr("Watch a Broker"));
+}
+
+const PlantState* frmTD_Main::plantState() const {
+    return m_plant ? &m_plant->state() : nullptr;
+}
+
+bool frmTD_Main::selectPlantMeter(const QString& node, int address) {
+    const int row = m_plantModel ? m_plantModel->rowOf(node, address) : -1;
+    if (row < 0)
+        return false;
+    m_plantView->selectRow(row);
+    return true;
+}
+
+void frmTD_Main::applyPlantMenus() {
+    const bool plant = isPlantMode();
+    const QString why =
+        plant ? tr("Plant mode watches only: no port is opened and nothing is written to a "
+                   "meter. Stop watching (Setup menu) to work on the local bus.")
+              : QString();
+    for (const MenuItemInfo& item : kMenuItems) {
+        QAction* a = m_actions[item.command];
+        if (talksToTheBus(item.command)) {
+            a->setToolTip(why);
+            // Back on the local bus the items always enabled are enabled again; the others
+            // follow the port.
+            if (plant || item.enabledWhen == EnabledWhen::Always)
+                a->setEnabled(!plant);
+        } else if (plant && isMonitor(item.command)) {
+            a->setEnabled(true);
+        }
+    }
+    for (const ButtonInfo& b : kButtons) {
+        m_buttons[b.index]->setEnabled(m_actions[b.command]->isEnabled());
+        m_buttons[b.index]->setToolTip(talksToTheBus(b.command) ? why : QString());
+    }
+}
+
+void frmTD_Main::showPlantBrokerState(const QString& text, bool connected) {
+    if (!text.isEmpty())
+        m_plantBrokerText = text;
+    m_plantEverConnected = m_plantEverConnected || connected;
+    const QString broker = m_plant ? m_plant->brokerName() : QString();
+    m_phaseChip->setText(connected              ? tr("Watching %1").arg(broker)
+                         : m_plantEverConnected ? tr("Broker away")
+                                                : tr("Connecting"));
+    m_phaseChip->setProperty(
+        "phase", int(connected ? CommEngine::Phase::Polling : CommEngine::Phase::Connecting));
+    m_phaseChip->style()->unpolish(m_phaseChip);
+    m_phaseChip->style()->polish(m_phaseChip);
+    if (connected)
+        showLinkMessage(tr("Plant mode: broker %1 connected; watching only.").arg(broker));
+    else if (m_plantBrokerText.isEmpty())
+        showLinkMessage(tr("Plant mode: connecting to broker %1.").arg(broker));
+    else
+        showLinkMessage(tr("Plant mode: broker %1 %2; the last values are shown stale.")
+                            .arg(broker, m_plantBrokerText));
+}
+
+void frmTD_Main::openPlantMonitor(MainCommand command) {
+    const QModelIndexList rows = m_plantView->selectionModel()
+                                     ? m_plantView->selectionModel()->selectedRows()
+                                     : QModelIndexList();
+    const bool multi =
+        command == MainCommand::mOnlineMulti || command == MainCommand::mOnlineMultiPV;
+    QPair<QString, int> meter =
+        rows.isEmpty() ? QPair<QString, int>() : m_plantModel->meterAt(rows.first().row());
+    // A multi-meter window shows a node: the selected one, else the first.
+    if (multi && meter.first.isEmpty() && m_plantModel->rowCount() > 0)
+        meter = m_plantModel->meterAt(0);
+    if (meter.first.isEmpty() || (!multi && meter.second == 0)) {
+        showLinkMessage(tr("Select a meter in the plant list first."));
+        return;
+    }
+    const NodeTables* tables = m_plantTables->node(meter.first);
+    if (!tables)
+        return;
+    MonitorContext context;
+    context.state = &tables->state;
+    context.tables = &tables->tables;
+    context.paths = &m_options.paths;
+    context.clock = &m_clock;
+    context.address = meter.second;
+    context.origin = meter.first;
+    // No meter of the plant is selected: every setting comes from what its meta told.
+    context.settingsCurrent = [](int) { return false; };
+    const auto& meters = m_plant->state().nodes().value(meter.first).meters;
+    const int channels = meters.value(meter.second).description.channelCount;
+    std::unique_ptr<QDialog> monitor;
+    switch (command) {
+    case MainCommand::mOnlineSingleLine:
+        monitor.reset(CreateLineMonitor(channels, context, this));
+        break;
+    case MainCommand::mOnlineSingleBar:
+        monitor.reset(CreateBarMonitor(channels, context, this));
+        break;
+    case MainCommand::mOnlineSingleText:
+        monitor.reset(CreateTextMonitor(channels, context, this));
+        break;
+    case MainCommand::mOnlineMulti:
+        monitor.reset(CreateMultiMonitor(context, this));
+        break;
+    case MainCommand::mOnlineMultiPV:
+        monitor.reset(CreateMultiPVMonitor(context, this));
+        break;
+    default:
+        break;
+    }
+    if (!monitor) {
+        showLinkMessage(tr("The meter has not told its channels yet."));
+        return;
+    }
+    monitor->setProperty("origin", meter.first);
+    showBeside(std::move(monitor));
+}

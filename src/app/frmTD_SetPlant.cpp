@@ -1,0 +1,119 @@
+#include "app/frmTD_SetPlant.h"
+
+#include "core/FileWrite.h"
+#include "widgets/WholePaths.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmTD_SetPlant::frmTD_SetPlant(const QString& iniPath, QWidget* parent)
+    : QDialog(parent)
+    , m_iniPath(iniPath)
+    , m_loaded(LoadPublishSettings(iniPath)) {
+    setObjectName(QStringLiteral("frmTD_SetPlant"));
+    setWindowTitle(tr("Watch a Broker"));
+    auto* top = new QVBoxLayout(this);
+    auto* intro = new QLabel(tr("Every meter of every bus PC that publishes to the broker, shown "
+                                "from the broker alone: no port is opened and nothing is "
+                                "written to a meter."),
+                             this);
+    intro->setWordWrap(true);
+    top->addWidget(intro);
+
+    auto* grid = new QGridLayout;
+    txtUrl = new QLineEdit(this);
+    txtUrl->setObjectName(QStringLiteral("txtUrl"));
+    txtUrl->setPlaceholderText(QStringLiteral("mqtt://host:1883/plant"));
+    txtUrl->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
+    grid->addWidget(new QLabel(tr("Broker"), this), 0, 0);
+    grid->addWidget(txtUrl, 0, 1, 1, 2);
+    txtUser = new QLineEdit(this);
+    txtUser->setObjectName(QStringLiteral("txtUser"));
+    txtUser->setPlaceholderText(tr("none"));
+    grid->addWidget(new QLabel(tr("User"), this), 1, 0);
+    grid->addWidget(txtUser, 1, 1, 1, 2);
+    txtPasswordFile = fileRow("txtPasswordFile", tr("Password file"), grid, 2);
+    txtCa = fileRow("txtCa", tr("CA certificate"), grid, 3);
+    txtCa->setPlaceholderText(tr("the system's"));
+    grid->setColumnStretch(1, 1);
+    top->addLayout(grid);
+
+    lblError = new QLabel(this);
+    lblError->setObjectName(QStringLiteral("lblError"));
+    lblError->setWordWrap(true);
+    lblError->setStyleSheet(QStringLiteral("QLabel { color: #b3261e; }"));
+    lblError->hide();
+    top->addWidget(lblError);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("btnOK"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Watch"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("btnCancel"));
+    // Not the button box's accepted(): OK may refuse and keep the dialog open.
+    connect(buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this,
+            &frmTD_SetPlant::onOK);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    top->addWidget(buttons);
+
+    txtUrl->setText(m_loaded.url);
+    txtUser->setText(m_loaded.user);
+    txtPasswordFile->setText(m_loaded.passwordFile);
+    txtCa->setText(m_loaded.caFile);
+}
+
+QLineEdit* frmTD_SetPlant::fileRow(const char* name, const QString& caption, QGridLayout* grid,
+                                   int row) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(QString::fromLatin1(name));
+    auto* browse = new QPushButton(QStringLiteral("..."), this);
+    browse->setFixedWidth(fontMetrics().averageCharWidth() * 5);
+    connect(browse, &QPushButton::clicked, this, [this, e, caption] {
+        const QString file = QFileDialog::getOpenFileName(this, caption, e->text());
+        if (!file.isEmpty())
+            e->setText(file);
+    });
+    grid->addWidget(new QLabel(caption, this), row, 0);
+    grid->addWidget(e, row, 1);
+    grid->addWidget(browse, row, 2);
+    return e;
+}
+
+PublishSettings frmTD_SetPlant::settings() const {
+    PublishSettings s = m_loaded;
+    s.enabled = true;
+    s.url = txtUrl->text().trimmed();
+    s.user = txtUser->text().trimmed();
+    s.passwordFile = txtPasswordFile->text().trimmed();
+    s.caFile = txtCa->text().trimmed();
+    return s;
+}
+
+void frmTD_SetPlant::onOK() {
+    const PublishSettings s = settings();
+    static const auto caption = [](const char* key) -> QString {
+        const QString k = QString::fromLatin1(key);
+        if (k == u"publish")
+            return tr("Broker");
+        if (k == u"mqtt-user")
+            return tr("User");
+        if (k == u"mqtt-password-file")
+            return tr("Password file");
+        if (k == u"mqtt-ca")
+            return tr("CA certificate");
+        return k;
+    };
+    QString problem = PublishSettingsProblem(s, +caption);
+    QString error;
+    if (problem.isEmpty() && !WritePublishSettings(m_iniPath, s, &error))
+        problem = NotSavedMessage(m_iniPath, error);
+    if (!problem.isEmpty()) {
+        lblError->setText(KeepPathsWhole(problem));
+        lblError->show();
+        return;
+    }
+    accept();
+}
