@@ -640,6 +640,10 @@ void frmTD_Main::onSelectedMeterChanged(int address) {
 }
 
 void frmTD_Main::refreshSelectedMeterDetails() {
+    if (isPlantMode()) {
+        showSelectedPlantMeter();
+        return;
+    }
     const CommState& s = m_engine->state();
     if (lblMC_No->text().isEmpty()) {
         lblMC_No->setColours(0xEDE9E5, 0xDCD6D0); // a quiet grey until a meter is chosen

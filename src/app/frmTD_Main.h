@@ -165,6 +165,8 @@ private:
     // say why; the monitors are enabled.
     void applyPlantMenus();
     void showPlantBrokerState(const QString& text, bool connected);
+    // The selected meter's box tells of the plant list's current meter.
+    void showSelectedPlantMeter();
     void buildPlantList(class QVBoxLayout* layout, QWidget* area);
     void openLaterWindow(const QString& caption);
     // Shows a monitor or the clock window beside this one, without blocking it; one that is

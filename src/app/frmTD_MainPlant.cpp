@@ -8,6 +8,7 @@
 #include "plant/PlantSubscriber.h"
 #include "plantview/PlantTables.h"
 #include "publish/BrokerConnection.h"
+#include "widgets/GradientLabel.h"
 #include "widgets/LanguageFollower.h"
 
 #include <QAction>
@@ -96,8 +97,11 @@ bool frmTD_Main::startPlantMode(const PublishSettings& settings, QString* why) {
     connect(m_plant.get(), &PlantSubscriber::refused, this, [this](const QString& reason) {
         showLinkMessage(tr("Plant mode: broker %1 refused: %2").arg(m_plant->brokerName(), reason));
     });
+    connect(m_plantView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &frmTD_Main::showSelectedPlantMeter);
     m_statusView->hide();
     m_plantView->show();
+    showSelectedPlantMeter();
     m_stopWatchAction->setEnabled(true);
     m_plantBrokerText.clear();
     m_plantEverConnected = false;
@@ -120,6 +124,7 @@ void frmTD_Main::stopPlantMode() {
     m_plant.reset();
     m_plantView->hide();
     m_statusView->show();
+    onSelectedMeterChanged(m_engine->state().gSelAddress);
     m_stopWatchAction->setEnabled(false);
     m_plantBrokerText.clear();
     SetPortClosedMenus(!m_engine->isPortOpen());
@@ -146,6 +151,34 @@ bool frmTD_Main::selectPlantMeter(const QString& node, int address) {
         return false;
     m_plantView->selectRow(row);
     return true;
+}
+
+void frmTD_Main::showSelectedPlantMeter() {
+    const QModelIndex current = m_plantView->selectionModel()
+                                    ? m_plantView->selectionModel()->currentIndex()
+                                    : QModelIndex();
+    const QPair<QString, int> meter =
+        current.isValid() ? m_plantModel->meterAt(current.row()) : QPair<QString, int>();
+    const PlantMeter* shown = nullptr;
+    if (m_plant && meter.second > 0) {
+        const auto node = m_plant->state().nodes().constFind(meter.first);
+        if (node != m_plant->state().nodes().cend() && node->meters.contains(meter.second))
+            shown = &*node->meters.constFind(meter.second);
+    }
+    if (!shown) {
+        lblMC_No->setText(QString());
+        lblMC_No->setColours(0xEDE9E5, 0xDCD6D0);
+        m_selectedDetails->setText(tr("No meter selected"));
+        return;
+    }
+    lblMC_No->setText(QString::number(shown->address));
+    lblMC_No->setColours(0xB26F1F, 0x6E3F12);
+    // The node on a line of its own: a node's name is as long as a plant makes it.
+    QString details = meter.first;
+    if (shown->description.isValid())
+        details += u'\n' + tr("%1 channels").arg(shown->description.channelCount) +
+                   tr(" \u00b7 firmware %1").arg(shown->description.firmware);
+    m_selectedDetails->setText(details);
 }
 
 void frmTD_Main::applyPlantMenus() {

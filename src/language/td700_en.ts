@@ -2918,10 +2918,6 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
         <translation>Select a meter, then a monitor (a double click opens its trend). Plant mode watches only.</translation>
     </message>
     <message>
-        <source>connecting to %1</source>
-        <translation>connecting to %1</translation>
-    </message>
-    <message>
         <source>Watch a Broker</source>
         <translation>Watch a Broker</translation>
     </message>
@@ -2952,6 +2948,14 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
     <message>
         <source>The meter has not told its channels yet.</source>
         <translation>The meter has not told its channels yet.</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 refused: %2</source>
+        <translation>Plant mode: broker %1 refused: %2</translation>
+    </message>
+    <message>
+        <source>Plant mode: connecting to broker %1.</source>
+        <translation>Plant mode: connecting to broker %1.</translation>
     </message>
 </context>
 <context>

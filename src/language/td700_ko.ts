@@ -2917,10 +2917,6 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
         <translation>계기를 선택한 뒤 모니터를 고르십시오(두 번 클릭하면 트렌드가 열립니다). 플랜트 모드는 보기만 합니다.</translation>
     </message>
     <message>
-        <source>connecting to %1</source>
-        <translation>%1에 연결 중</translation>
-    </message>
-    <message>
         <source>Watch a Broker</source>
         <translation>브로커 감시</translation>
     </message>
@@ -2951,6 +2947,14 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
     <message>
         <source>The meter has not told its channels yet.</source>
         <translation>계기의 채널 정보가 아직 오지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 refused: %2</source>
+        <translation>플랜트 모드: 브로커 %1이(가) 거부했습니다: %2</translation>
+    </message>
+    <message>
+        <source>Plant mode: connecting to broker %1.</source>
+        <translation>플랜트 모드: 브로커 %1에 연결하는 중.</translation>
     </message>
 </context>
 <context>
