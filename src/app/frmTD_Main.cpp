@@ -939,29 +939,28 @@ void frmTD_Main::openMonitor(MainCommand command) {
     context.settingsCurrent = [engine = m_engine.get()](int address) {
         return engine->state().gSelAddress == address && engine->settingsComplete();
     };
-    std::unique_ptr<QDialog> monitor;
-    switch (command) {
-    case MainCommand::mOnlineSingleLine:
-        monitor.reset(CreateLineMonitor(channels, context, this));
-        break;
-    case MainCommand::mOnlineSingleBar:
-        monitor.reset(CreateBarMonitor(channels, context, this));
-        break;
-    case MainCommand::mOnlineSingleText:
-        monitor.reset(CreateTextMonitor(channels, context, this));
-        break;
-    case MainCommand::mOnlineMulti:
-        monitor.reset(CreateMultiMonitor(context, this));
-        break;
-    case MainCommand::mOnlineMultiPV:
-        monitor.reset(CreateMultiPVMonitor(context, this));
-        break;
-    default:
-        break;
-    }
+    std::unique_ptr<QDialog> monitor = createMonitor(command, channels, context);
     // A channel count the monitors do not know opens nothing.
     if (monitor)
         showBeside(std::move(monitor));
+}
+
+std::unique_ptr<QDialog> frmTD_Main::createMonitor(MainCommand command, int channels,
+                                                   const MonitorContext& context) {
+    switch (command) {
+    case MainCommand::mOnlineSingleLine:
+        return std::unique_ptr<QDialog>(CreateLineMonitor(channels, context, this));
+    case MainCommand::mOnlineSingleBar:
+        return std::unique_ptr<QDialog>(CreateBarMonitor(channels, context, this));
+    case MainCommand::mOnlineSingleText:
+        return std::unique_ptr<QDialog>(CreateTextMonitor(channels, context, this));
+    case MainCommand::mOnlineMulti:
+        return std::unique_ptr<QDialog>(CreateMultiMonitor(context, this));
+    case MainCommand::mOnlineMultiPV:
+        return std::unique_ptr<QDialog>(CreateMultiPVMonitor(context, this));
+    default:
+        return nullptr;
+    }
 }
 
 void frmTD_Main::showBeside(std::unique_ptr<QDialog> window) {

@@ -37,6 +37,7 @@ class QTableView;
 class RecordPublisher;
 class SerialLink;
 class StatusLamp;
+struct MonitorContext;
 struct SaveSettings;
 class StatusListModel;
 
@@ -160,6 +161,9 @@ private:
     void openPortSetup();
     void openMonitor(MainCommand command);
     void openPlantMonitor(MainCommand command);
+    // The monitor window of a monitor command; null for a channel count it has no window for.
+    std::unique_ptr<QDialog> createMonitor(MainCommand command, int channels,
+                                           const MonitorContext& context);
     void openWatchDialog();
     // What plant mode changes in the menus: the items that talk to the bus are disabled and
     // say why; the monitors are enabled.

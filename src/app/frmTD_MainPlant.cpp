@@ -38,6 +38,12 @@ bool talksToTheBus(MainCommand command) {
     }
 }
 
+// A setting as the command line names it: the broker is --plant's URL, the rest its flags.
+QString flagName(const char* key) {
+    const QString k = QString::fromLatin1(key);
+    return k == u"publish" ? QStringLiteral("--plant") : QStringLiteral("--") + k;
+}
+
 bool isMonitor(MainCommand command) {
     return MenuItemOf(command).enabledWhen == EnabledWhen::Polling &&
            command != MainCommand::mPMeterSysDate;
@@ -71,7 +77,7 @@ void frmTD_Main::buildPlantList(QVBoxLayout* layout, QWidget* area) {
 bool frmTD_Main::startPlantMode(const PublishSettings& settings, QString* why) {
     PublishSettings s = settings;
     s.enabled = true;
-    QString problem = PublishSettingsProblem(s);
+    QString problem = PublishSettingsProblem(s, flagName);
     BrokerConnection::Options options;
     if (problem.isEmpty())
         ConnectionOptions(s, true,
@@ -255,26 +261,7 @@ void frmTD_Main::openPlantMonitor(MainCommand command) {
     context.settingsCurrent = [](int) { return false; };
     const auto& meters = m_plant->state().nodes().value(meter.first).meters;
     const int channels = meters.value(meter.second).description.channelCount;
-    std::unique_ptr<QDialog> monitor;
-    switch (command) {
-    case MainCommand::mOnlineSingleLine:
-        monitor.reset(CreateLineMonitor(channels, context, this));
-        break;
-    case MainCommand::mOnlineSingleBar:
-        monitor.reset(CreateBarMonitor(channels, context, this));
-        break;
-    case MainCommand::mOnlineSingleText:
-        monitor.reset(CreateTextMonitor(channels, context, this));
-        break;
-    case MainCommand::mOnlineMulti:
-        monitor.reset(CreateMultiMonitor(context, this));
-        break;
-    case MainCommand::mOnlineMultiPV:
-        monitor.reset(CreateMultiPVMonitor(context, this));
-        break;
-    default:
-        break;
-    }
+    std::unique_ptr<QDialog> monitor = createMonitor(command, channels, context);
     if (!monitor) {
         showLinkMessage(tr("The meter has not told its channels yet."));
         return;

@@ -1,6 +1,7 @@
 #include "app/frmTD_SetPlant.h"
 
 #include "core/FileWrite.h"
+#include "widgets/FileRow.h"
 #include "widgets/WholePaths.h"
 
 #include <QDialogButtonBox>
@@ -37,8 +38,8 @@ frmTD_SetPlant::frmTD_SetPlant(const QString& iniPath, QWidget* parent)
     txtUser->setPlaceholderText(tr("none"));
     grid->addWidget(new QLabel(tr("User"), this), 1, 0);
     grid->addWidget(txtUser, 1, 1, 1, 2);
-    txtPasswordFile = fileRow("txtPasswordFile", tr("Password file"), grid, 2);
-    txtCa = fileRow("txtCa", tr("CA certificate"), grid, 3);
+    txtPasswordFile = AddFileRow(this, "txtPasswordFile", tr("Password file"), grid, 2);
+    txtCa = AddFileRow(this, "txtCa", tr("CA certificate"), grid, 3);
     txtCa->setPlaceholderText(tr("the system's"));
     grid->setColumnStretch(1, 1);
     top->addLayout(grid);
@@ -63,23 +64,6 @@ frmTD_SetPlant::frmTD_SetPlant(const QString& iniPath, QWidget* parent)
     txtUser->setText(m_loaded.user);
     txtPasswordFile->setText(m_loaded.passwordFile);
     txtCa->setText(m_loaded.caFile);
-}
-
-QLineEdit* frmTD_SetPlant::fileRow(const char* name, const QString& caption, QGridLayout* grid,
-                                   int row) {
-    auto* e = new QLineEdit(this);
-    e->setObjectName(QString::fromLatin1(name));
-    auto* browse = new QPushButton(QStringLiteral("..."), this);
-    browse->setFixedWidth(fontMetrics().averageCharWidth() * 5);
-    connect(browse, &QPushButton::clicked, this, [this, e, caption] {
-        const QString file = QFileDialog::getOpenFileName(this, caption, e->text());
-        if (!file.isEmpty())
-            e->setText(file);
-    });
-    grid->addWidget(new QLabel(caption, this), row, 0);
-    grid->addWidget(e, row, 1);
-    grid->addWidget(browse, row, 2);
-    return e;
 }
 
 PublishSettings frmTD_SetPlant::settings() const {

@@ -20,7 +20,6 @@ public:
 
 private:
     void onOK();
-    QLineEdit* fileRow(const char* name, const QString& caption, class QGridLayout* grid, int row);
 
     QString m_iniPath;
     PublishSettings m_loaded; // what the dialog has no field for is kept as it was

@@ -231,7 +231,7 @@ int main(int argc, char* argv[]) {
         ApplyBrokerOptions(parser, &plant);
         QString why;
         if (!window.startPlantMode(plant, &why)) {
-            err << "TD700_File: --plant: " << why << '\n';
+            err << "TD700_File: " << why << '\n';
             return 2;
         }
     } else if (parser.isSet(demoOption) || parser.isSet(openOption)) {

@@ -4120,10 +4120,6 @@ Logging and publishing pause for the transfer (about %n seconds); every meter&ap
         <translation>Records are published while the port is open. What the broker does not get is sent from the data files when it is back.</translation>
     </message>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>Publish as a Sparkplug B edge node (instead of the JSON topics; the broker&apos;s prefix is not used)</source>
         <translation>Publish as a Sparkplug B edge node (instead of the JSON topics; the broker&apos;s prefix is not used)</translation>
     </message>

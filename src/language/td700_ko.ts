@@ -4116,10 +4116,6 @@ Logging and publishing pause for the transfer (about %n second(s)); every meter&
         <translation>포트가 열려 있는 동안 기록을 발행합니다. 브로커가 받지 못한 기록은 다시 연결되면 데이터 파일에서 보냅니다.</translation>
     </message>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>Publish as a Sparkplug B edge node (instead of the JSON topics; the broker&apos;s prefix is not used)</source>
         <translation>Sparkplug B 에지 노드로 발행(JSON 토픽 대신. 브로커의 PREFIX는 쓰지 않음)</translation>
     </message>

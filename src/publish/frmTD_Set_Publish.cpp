@@ -1,6 +1,7 @@
 #include "publish/frmTD_Set_Publish.h"
 
 #include "core/FileWrite.h"
+#include "widgets/FileRow.h"
 #include "widgets/WholePaths.h"
 
 #include <QCheckBox>
@@ -38,11 +39,11 @@ frmTD_Set_Publish::frmTD_Set_Publish(const QString& iniPath, QWidget* parent)
     txtUrl->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
     txtNode = text("txtNode", tr("Node"), DefaultNodeName());
     txtUser = text("txtUser", tr("User"), tr("none"));
-    txtPasswordFile = fileRow("txtPasswordFile", tr("Password file"), grid, row++);
-    txtCa = fileRow("txtCa", tr("CA certificate"), grid, row++);
+    txtPasswordFile = AddFileRow(this, "txtPasswordFile", tr("Password file"), grid, row++);
+    txtCa = AddFileRow(this, "txtCa", tr("CA certificate"), grid, row++);
     txtCa->setPlaceholderText(tr("the system's"));
-    txtCert = fileRow("txtCert", tr("Client certificate"), grid, row++);
-    txtKey = fileRow("txtKey", tr("Client key"), grid, row++);
+    txtCert = AddFileRow(this, "txtCert", tr("Client certificate"), grid, row++);
+    txtKey = AddFileRow(this, "txtKey", tr("Client key"), grid, row++);
 
     cmbQos = new QComboBox(this);
     cmbQos->setObjectName(QStringLiteral("cmbQos"));
@@ -129,23 +130,6 @@ frmTD_Set_Publish::frmTD_Set_Publish(const QString& iniPath, QWidget* parent)
     txtGroup->setText(s.sparkplugGroup);
     txtHost->setText(s.sparkplugHost);
     follow(chbSparkplug->isChecked());
-}
-
-QLineEdit* frmTD_Set_Publish::fileRow(const char* name, const QString& caption, QGridLayout* grid,
-                                      int row) {
-    auto* e = new QLineEdit(this);
-    e->setObjectName(QString::fromLatin1(name));
-    auto* browse = new QPushButton(tr("..."), this);
-    browse->setFixedWidth(fontMetrics().averageCharWidth() * 5);
-    connect(browse, &QPushButton::clicked, this, [this, e, caption] {
-        const QString file = QFileDialog::getOpenFileName(this, caption, e->text());
-        if (!file.isEmpty())
-            e->setText(file);
-    });
-    grid->addWidget(new QLabel(caption, this), row, 0);
-    grid->addWidget(e, row, 1);
-    grid->addWidget(browse, row, 2);
-    return e;
 }
 
 PublishSettings frmTD_Set_Publish::settings() const {

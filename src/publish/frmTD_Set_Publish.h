@@ -23,7 +23,6 @@ public:
 private:
     void onOK();
     void showError(const QString& message);
-    QLineEdit* fileRow(const char* name, const QString& caption, class QGridLayout* grid, int row);
 
     QString m_iniPath;
     QCheckBox* chbPublish = nullptr;

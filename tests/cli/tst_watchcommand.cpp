@@ -82,12 +82,8 @@ class TestWatchCommand : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-#ifndef Q_OS_UNIX
-        QSKIP("the simulator serves a pseudo-terminal only on Unix");
-#endif
-        if (!TestBroker::available())
-            QSKIP("mosquitto, mosquitto_sub, mosquitto_passwd or openssl is not installed "
-                  "(scripts/setup installs them)");
+        if (const QString why = BusPcMissing(); !why.isEmpty())
+            QSKIP(qPrintable(why));
     }
 
     void bothNodesWithTheirFilesValuesAndOneKilledOffline() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/SimProcess.h"
+#include "support/TestBroker.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -26,3 +27,15 @@ struct BusPc {
     Simulator sim;
     QProcess logger;
 };
+
+// Why bus PCs publishing to a broker cannot be run here; empty when they can.
+inline QString BusPcMissing() {
+#ifndef Q_OS_UNIX
+    return QStringLiteral("the simulator serves a pseudo-terminal only on Unix");
+#else
+    if (!TestBroker::available())
+        return QStringLiteral("mosquitto, mosquitto_sub, mosquitto_passwd or openssl is not "
+                              "installed (scripts/setup installs them)");
+    return {};
+#endif
+}

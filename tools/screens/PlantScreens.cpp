@@ -1,5 +1,6 @@
 #include "app/PlantListModel.h"
 #include "app/frmTD_Main.h"
+#include "app/frmTD_SetPlant.h"
 #include "core/Clock.h"
 #include "monitor/MonitorFactory.h"
 #include "publish/BrokerConnection.h"
@@ -223,9 +224,25 @@ void renderPlant(ScreenContext& context) {
     publisher.stop(0);
 }
 
+void renderWatchDialog(ScreenContext& context) {
+    QTemporaryDir home;
+    const AppPaths paths(home.path());
+    paths.ensureCfgFolder();
+    PublishSettings s;
+    s.url = QStringLiteral("mqtts://broker.plant.local:8883/plant");
+    s.user = QStringLiteral("office");
+    s.passwordFile = QStringLiteral("/home/office/.td700-broker");
+    s.caFile = QStringLiteral("/etc/td700/plant-ca.pem");
+    WritePublishSettings(paths.plantIni(), s);
+    frmTD_SetPlant dialog(paths.plantIni());
+    context.save(dialog, QStringLiteral("frmTD_SetPlant"));
+}
+
 } // namespace
 
 void RegisterPlantScreens(ScreenRegistry& registry) {
+    registry.add(QStringLiteral("frmTD_SetPlant"), QStringLiteral("the broker plant mode watches"),
+                 renderWatchDialog);
     registry.add(QStringLiteral("frmTD_Main-plant"),
                  QStringLiteral("plant mode: the nodes and meters of a local mosquitto, and a "
                                 "trend of a remote meter"),
