@@ -1,11 +1,10 @@
 #include "app/frmTD_SetPlant.h"
 
 #include "core/FileWrite.h"
+#include "widgets/CheckedButtons.h"
 #include "widgets/FileRow.h"
 #include "widgets/WholePaths.h"
 
-#include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,21 +43,9 @@ frmTD_SetPlant::frmTD_SetPlant(const QString& iniPath, QWidget* parent)
     grid->setColumnStretch(1, 1);
     top->addLayout(grid);
 
-    lblError = new QLabel(this);
-    lblError->setObjectName(QStringLiteral("lblError"));
-    lblError->setWordWrap(true);
-    lblError->setStyleSheet(QStringLiteral("QLabel { color: #b3261e; }"));
-    lblError->hide();
-    top->addWidget(lblError);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("btnOK"));
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("Watch"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("btnCancel"));
-    // Not the button box's accepted(): OK may refuse and keep the dialog open.
-    connect(buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this,
-            &frmTD_SetPlant::onOK);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    top->addWidget(buttons);
+    const CheckedButtons foot = AddCheckedButtons(this, top, [this] { onOK(); });
+    lblError = foot.error;
+    foot.ok->setText(tr("Watch"));
 
     txtUrl->setText(m_loaded.url);
     txtUser->setText(m_loaded.user);

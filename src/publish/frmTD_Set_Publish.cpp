@@ -1,13 +1,12 @@
 #include "publish/frmTD_Set_Publish.h"
 
 #include "core/FileWrite.h"
+#include "widgets/CheckedButtons.h"
 #include "widgets/FileRow.h"
 #include "widgets/WholePaths.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,20 +98,8 @@ frmTD_Set_Publish::frmTD_Set_Publish(const QString& iniPath, QWidget* parent)
     note->setWordWrap(true);
     note->setForegroundRole(QPalette::PlaceholderText);
     top->addWidget(note);
-    lblError = new QLabel(this);
-    lblError->setObjectName(QStringLiteral("lblError"));
-    lblError->setWordWrap(true);
-    lblError->setStyleSheet(QStringLiteral("QLabel { color: #b3261e; }"));
-    lblError->hide();
-    top->addWidget(lblError);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("btnOK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("btnCancel"));
-    // Not the button box's accepted(): OK may refuse and keep the dialog open.
-    connect(buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this,
-            &frmTD_Set_Publish::onOK);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    top->addWidget(buttons);
+    const CheckedButtons foot = AddCheckedButtons(this, top, [this] { onOK(); });
+    lblError = foot.error;
 
     const PublishSettings s = LoadPublishSettings(m_iniPath);
     chbPublish->setChecked(s.enabled);
