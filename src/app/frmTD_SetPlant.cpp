@@ -1,6 +1,7 @@
 #include "app/frmTD_SetPlant.h"
 
 #include "core/FileWrite.h"
+#include "publish/frmTD_Set_Publish.h"
 #include "widgets/CheckedButtons.h"
 #include "widgets/FileRow.h"
 #include "widgets/WholePaths.h"
@@ -65,19 +66,8 @@ PublishSettings frmTD_SetPlant::settings() const {
 
 void frmTD_SetPlant::onOK() {
     const PublishSettings s = settings();
-    static const auto caption = [](const char* key) -> QString {
-        const QString k = QString::fromLatin1(key);
-        if (k == u"publish")
-            return tr("Broker");
-        if (k == u"mqtt-user")
-            return tr("User");
-        if (k == u"mqtt-password-file")
-            return tr("Password file");
-        if (k == u"mqtt-ca")
-            return tr("CA certificate");
-        return k;
-    };
-    QString problem = PublishSettingsProblem(s, +caption);
+    // The same fields as Publish Setup has, by the same names.
+    QString problem = PublishSettingsProblem(s, frmTD_Set_Publish::settingCaption);
     QString error;
     if (problem.isEmpty() && !WritePublishSettings(m_iniPath, s, &error))
         problem = NotSavedMessage(m_iniPath, error);

@@ -139,6 +139,29 @@ PublishSettings frmTD_Set_Publish::settings() const {
     return s;
 }
 
+QString frmTD_Set_Publish::settingCaption(const char* key) {
+    const QString k = QString::fromLatin1(key);
+    if (k == u"publish")
+        return tr("Broker");
+    if (k == u"node")
+        return tr("Node");
+    if (k == u"mqtt-user")
+        return tr("User");
+    if (k == u"mqtt-password-file")
+        return tr("Password file");
+    if (k == u"mqtt-ca")
+        return tr("CA certificate");
+    if (k == u"mqtt-cert")
+        return tr("Client certificate");
+    if (k == u"mqtt-key")
+        return tr("Client key");
+    if (k == u"sparkplug")
+        return tr("Group");
+    if (k == u"sparkplug-host")
+        return tr("Primary host");
+    return k;
+}
+
 void frmTD_Set_Publish::showError(const QString& message) {
     lblError->setText(KeepPathsWhole(message));
     lblError->show();
@@ -147,29 +170,7 @@ void frmTD_Set_Publish::showError(const QString& message) {
 void frmTD_Set_Publish::onOK() {
     const PublishSettings s = settings();
     if (s.enabled) {
-        static const auto caption = [](const char* key) -> QString {
-            const QString k = QString::fromLatin1(key);
-            if (k == u"publish")
-                return tr("Broker");
-            if (k == u"node")
-                return tr("Node");
-            if (k == u"mqtt-user")
-                return tr("User");
-            if (k == u"mqtt-password-file")
-                return tr("Password file");
-            if (k == u"mqtt-ca")
-                return tr("CA certificate");
-            if (k == u"mqtt-cert")
-                return tr("Client certificate");
-            if (k == u"mqtt-key")
-                return tr("Client key");
-            if (k == u"sparkplug")
-                return tr("Group");
-            if (k == u"sparkplug-host")
-                return tr("Primary host");
-            return k;
-        };
-        QString problem = PublishSettingsProblem(s, +caption);
+        QString problem = PublishSettingsProblem(s, settingCaption);
         if (chbSparkplug->isChecked() && s.sparkplugGroup.isEmpty())
             problem = tr("Group: a Sparkplug B node needs its group");
         if (!problem.isEmpty()) {

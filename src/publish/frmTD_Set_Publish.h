@@ -19,6 +19,9 @@ public:
     frmTD_Set_Publish(const QString& iniPath, QWidget* parent = nullptr);
 
     PublishSettings settings() const;
+    // The caption of the field that holds a setting, by the key the settings' checks name
+    // it with ("publish" is the broker).
+    static QString settingCaption(const char* key);
 
 private:
     void onOK();
