@@ -108,6 +108,10 @@ bool frmTD_Main::startPlantMode(const PublishSettings& settings, QString* why) {
     m_statusView->hide();
     m_plantView->show();
     showSelectedPlantMeter();
+    // The status bar names the broker where it names the port.
+    m_panels[0]->setText(tr("Plant"));
+    m_panels[1]->setText(m_plant->brokerName());
+    m_panels[4]->setText(QStringLiteral("MQTT"));
     m_stopWatchAction->setEnabled(true);
     m_plantBrokerText.clear();
     m_plantEverConnected = false;
@@ -130,6 +134,7 @@ void frmTD_Main::stopPlantMode() {
     m_plant.reset();
     m_plantView->hide();
     m_statusView->show();
+    showPortSettings();
     onSelectedMeterChanged(m_engine->state().gSelAddress);
     m_stopWatchAction->setEnabled(false);
     m_plantBrokerText.clear();

@@ -50,6 +50,7 @@ private Q_SLOTS:
             QVERIFY2(!window->action(c)->isEnabled() && !window->action(c)->toolTip().isEmpty(),
                      MenuItemOf(c).objectName);
         QVERIFY(window->action(MainCommand::mOnlineSingleLine)->isEnabled());
+        QCOMPARE(window->statusPanelText(2), QStringLiteral("127.0.0.1:%1").arg(broker.port()));
 
         // Every meter of both nodes, online, with its model and the clock of a record.
         PlantListModel* list = window->plantListModel();
