@@ -96,6 +96,23 @@ private Q_SLOTS:
         window->runCommand(MainCommand::mOnlineSingleText);
         QCOMPARE(window->openWindows().size(), 2);
 
+        // The broker away: no meter is shown live (stale, or offline where the broker gave
+        // out its nodes' last wills as it stopped) and the window says so; back, and every
+        // meter is online again.
+        const auto allRows = [&](bool online) {
+            const QStringList rows = list->rowTexts();
+            return rows.size() == expected.size() &&
+                   std::all_of(rows.begin(), rows.end(), [online](const QString& r) {
+                       return r.endsWith(u"\tonline") == online;
+                   });
+        };
+        broker.stop();
+        QTRY_VERIFY2_WITH_TIMEOUT(allRows(false), qPrintable(list->rowTexts().join(u'\n')), 20000);
+        QTRY_VERIFY2(window->statusPanelText(4).contains(QStringLiteral("shown stale")),
+                     qPrintable(window->statusPanelText(4)));
+        QVERIFY(broker.start());
+        QTRY_VERIFY2_WITH_TIMEOUT(allRows(true), qPrintable(list->rowTexts().join(u'\n')), 40000);
+
         // Back to the local bus: the remote monitors close with the plant.
         window->stopPlantMode();
         QVERIFY(window->openWindows().isEmpty());
