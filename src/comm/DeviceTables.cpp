@@ -1,5 +1,7 @@
 #include "comm/DeviceTables.h"
 
+#include "core/WinRgb.h"
+
 #include <QtGlobal>
 
 DeviceTables::DeviceTables()
@@ -38,4 +40,12 @@ void DeviceTables::appendMeterRow(int address) {
     sprdMON.setText(0, row, text);
     sprdCommState.setRowCount(row);
     sprdCommState.setText(0, row, text);
+}
+
+void DeviceTables::showAnswering(int row, bool answering) {
+    sprdStatus.setText(2, row, answering ? QStringLiteral("OK") : QStringLiteral("NG"));
+    sprdStatus.setBackColour(2, row, answering ? WinRgb::Green : WinRgb::Black);
+    sprdStatus.setForeColour(2, row, answering ? WinRgb::Black : WinRgb::White);
+    if (!answering)
+        sprdMON.setText(1, row, QStringLiteral("NG"));
 }

@@ -722,6 +722,45 @@
     </message>
 </context>
 <context>
+    <name>frmTD_SetPlant</name>
+    <message>
+        <source>Watch a Broker</source>
+        <translation>Watch a Broker</translation>
+    </message>
+    <message>
+        <source>Every meter of every bus PC that publishes to the broker, shown from the broker alone: no port is opened and nothing is written to a meter.</source>
+        <translation>Every meter of every bus PC that publishes to the broker, shown from the broker alone: no port is opened and nothing is written to a meter.</translation>
+    </message>
+    <message>
+        <source>Broker</source>
+        <translation>Broker</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Password file</source>
+        <translation>Password file</translation>
+    </message>
+    <message>
+        <source>CA certificate</source>
+        <translation>CA certificate</translation>
+    </message>
+    <message>
+        <source>the system&apos;s</source>
+        <translation>the system&apos;s</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Watch</translation>
+    </message>
+</context>
+<context>
     <name>GraphViewer</name>
     <message>
         <source>&lt;p&gt;No data file is open.&lt;/p&gt;</source>
@@ -1816,6 +1855,53 @@ Daily files of one meter are shown as one time line.</translation>
             <numerusform>%n entry, newest first</numerusform>
             <numerusform>%n entries, newest first</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PlantListModel</name>
+    <message>
+        <source>online</source>
+        <translation>online</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>offline</translation>
+    </message>
+    <message>
+        <source>stale</source>
+        <translation>stale</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>%1 (%2 ch)</source>
+        <translation>%1 (%2 ch)</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Node</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Last record</source>
+        <translation>Last record</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
     </message>
 </context>
 <context>
@@ -2928,6 +3014,62 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
     <message>
         <source>Demo folder: %1</source>
         <translation>Demo folder: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Watch a Broker...</source>
+        <translation>&amp;Watch a Broker...</translation>
+    </message>
+    <message>
+        <source>S&amp;top Watching</source>
+        <translation>S&amp;top Watching</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>Plant</translation>
+    </message>
+    <message>
+        <source>Select a meter, then a monitor (a double click opens its trend). Plant mode watches only.</source>
+        <translation>Select a meter, then a monitor (a double click opens its trend). Plant mode watches only.</translation>
+    </message>
+    <message>
+        <source>Watch a Broker</source>
+        <translation>Watch a Broker</translation>
+    </message>
+    <message>
+        <source>Plant mode watches only: no port is opened and nothing is written to a meter. Stop watching (Setup menu) to work on the local bus.</source>
+        <translation>Plant mode watches only: no port is opened and nothing is written to a meter. Stop watching (Setup menu) to work on the local bus.</translation>
+    </message>
+    <message>
+        <source>Watching %1</source>
+        <translation>Watching %1</translation>
+    </message>
+    <message>
+        <source>Broker away</source>
+        <translation>Broker away</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 connected; watching only.</source>
+        <translation>Plant mode: broker %1 connected; watching only.</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 %2; the last values are shown stale.</source>
+        <translation>Plant mode: broker %1 %2; the last values are shown stale.</translation>
+    </message>
+    <message>
+        <source>Select a meter in the plant list first.</source>
+        <translation>Select a meter in the plant list first.</translation>
+    </message>
+    <message>
+        <source>The meter has not told its channels yet.</source>
+        <translation>The meter has not told its channels yet.</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 refused: %2</source>
+        <translation>Plant mode: broker %1 refused: %2</translation>
+    </message>
+    <message>
+        <source>Plant mode: connecting to broker %1.</source>
+        <translation>Plant mode: connecting to broker %1.</translation>
     </message>
 </context>
 <context>

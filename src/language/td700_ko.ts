@@ -722,6 +722,45 @@
     </message>
 </context>
 <context>
+    <name>frmTD_SetPlant</name>
+    <message>
+        <source>Watch a Broker</source>
+        <translation>브로커 감시</translation>
+    </message>
+    <message>
+        <source>Every meter of every bus PC that publishes to the broker, shown from the broker alone: no port is opened and nothing is written to a meter.</source>
+        <translation>브로커에 발행하는 모든 버스 PC의 모든 계기를 브로커만으로 보여 줍니다: 포트를 열지 않고 계기에 아무것도 쓰지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Broker</source>
+        <translation>브로커</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>사용자</translation>
+    </message>
+    <message>
+        <source>Password file</source>
+        <translation>암호 파일</translation>
+    </message>
+    <message>
+        <source>CA certificate</source>
+        <translation>CA 인증서</translation>
+    </message>
+    <message>
+        <source>the system&apos;s</source>
+        <translation>시스템 기본</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>감시</translation>
+    </message>
+</context>
+<context>
     <name>GraphViewer</name>
     <message>
         <source>&lt;p&gt;No data file is open.&lt;/p&gt;</source>
@@ -1814,6 +1853,53 @@ Daily files of one meter are shown as one time line.</source>
         <translation>
             <numerusform>기록 %n건, 최신순</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>PlantListModel</name>
+    <message>
+        <source>online</source>
+        <translation>온라인</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>오프라인</translation>
+    </message>
+    <message>
+        <source>stale</source>
+        <translation>오래됨</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>%1 (%2 ch)</source>
+        <translation>%1 (%2채널)</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>노드</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>계기</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>모델</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>통신</translation>
+    </message>
+    <message>
+        <source>Last record</source>
+        <translation>마지막 기록</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>상태</translation>
     </message>
 </context>
 <context>
@@ -2925,6 +3011,62 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
     <message>
         <source>Demo folder: %1</source>
         <translation>데모 폴더: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Watch a Broker...</source>
+        <translation>브로커 감시(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>S&amp;top Watching</source>
+        <translation>감시 중지(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>플랜트</translation>
+    </message>
+    <message>
+        <source>Select a meter, then a monitor (a double click opens its trend). Plant mode watches only.</source>
+        <translation>계기를 선택한 뒤 모니터를 고르십시오(두 번 클릭하면 트렌드가 열립니다). 플랜트 모드는 보기만 합니다.</translation>
+    </message>
+    <message>
+        <source>Watch a Broker</source>
+        <translation>브로커 감시</translation>
+    </message>
+    <message>
+        <source>Plant mode watches only: no port is opened and nothing is written to a meter. Stop watching (Setup menu) to work on the local bus.</source>
+        <translation>플랜트 모드는 보기만 합니다: 포트를 열지 않고 계기에 아무것도 쓰지 않습니다. 이 PC의 버스로 작업하려면 감시를 중지하십시오(설정 메뉴).</translation>
+    </message>
+    <message>
+        <source>Watching %1</source>
+        <translation>%1 감시 중</translation>
+    </message>
+    <message>
+        <source>Broker away</source>
+        <translation>브로커 연결 끊김</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 connected; watching only.</source>
+        <translation>플랜트 모드: 브로커 %1 연결됨, 보기 전용.</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 %2; the last values are shown stale.</source>
+        <translation>플랜트 모드: 브로커 %1 %2. 마지막 값을 오래된 값으로 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Select a meter in the plant list first.</source>
+        <translation>먼저 플랜트 목록에서 계기를 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>The meter has not told its channels yet.</source>
+        <translation>계기의 채널 정보가 아직 오지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 refused: %2</source>
+        <translation>플랜트 모드: 브로커 %1이(가) 거부했습니다: %2</translation>
+    </message>
+    <message>
+        <source>Plant mode: connecting to broker %1.</source>
+        <translation>플랜트 모드: 브로커 %1에 연결하는 중.</translation>
     </message>
 </context>
 <context>

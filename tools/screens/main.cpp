@@ -94,6 +94,7 @@ int main(int argc, char* argv[]) {
     RegisterParamScreens(registry);
     RegisterViewerScreens(registry);
     RegisterClockScreens(registry);
+    RegisterPlantScreens(registry);
     RegisterHelpScreens(registry);
     RegisterPageScreens(registry);
     RegisterPlantAlarmScreens(registry);
