@@ -9,9 +9,7 @@
 #include "dataview/SyntheticDataFile.h"
 #include "help/Guide.h"
 #include "help/HelpBrowser.h"
-#include "help/HelpWindow.h"
 #include "help/ManualDocument.h"
-#include "help/ViewPlace.h"
 #include "logging/DataTime.h"
 #include "monitor/MonitorFactory.h"
 #include "monitor/MonitorFixture.h"
@@ -41,7 +39,6 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -116,14 +113,6 @@ void changeLanguage() {
     // Qt posts the change to every window; the windows take it with the next events.
     QApplication::processEvents();
     QApplication::processEvents();
-}
-
-// The program switching the guide's language: the default locale changes, then the window is
-// told.
-void switchLocale(QWidget& window, QLocale::Language language) {
-    QLocale::setDefault(QLocale(language));
-    QEvent change(QEvent::LanguageChange);
-    QCoreApplication::sendEvent(&window, &change);
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -342,42 +331,6 @@ private Q_SLOTS:
         QCOMPARE(other.language(), QLocale::English);
         QVERIFY(other.englishPages().isEmpty());
         QCOMPARE(other.pages().value(1).title, QStringLiteral("Alarms"));
-    }
-
-    // A guide window left open keeps the reader's place through a language change, at the
-    // section it was opened at (F1) or at the top of a page.
-    void guideKeepsThePlace_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("anchor");
-        QTest::newRow("a section near the end") << "command-line.html"
-                                                << "completion";
-        QTest::newRow("top of a page") << "clock.html"
-                                       << "";
-    }
-    void guideKeepsThePlace() {
-        QFETCH(QString, file);
-        QFETCH(QString, anchor);
-        QLocale::setDefault(QLocale(QLocale::English));
-        HelpWindow help(Guide::instance());
-        help.resize(900, 640);
-        help.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&help));
-        auto* view = help.findChild<HelpBrowser*>();
-        help.showPage(anchor.isEmpty() ? file : file + u'#' + anchor);
-        QCOMPARE(AnchorInView(*view, help.currentAnchor()), anchor);
-        for (const QLocale::Language language : {QLocale::Korean, QLocale::English}) {
-            switchLocale(help, language);
-            QCOMPARE(AnchorInView(*view, help.currentAnchor()), anchor);
-            QCOMPARE(help.guide().language(), language);
-            QCOMPARE(help.currentPage(), file);
-            if (anchor.isEmpty())
-                QCOMPARE(view->verticalScrollBar()->value(), 0);
-            const QString title = Guide::instance(language).page(file)->title;
-            QVERIFY2(help.windowTitle().endsWith(title), qPrintable(help.windowTitle()));
-            QVERIFY(view->toPlainText().startsWith(title));
-            // Back would lead into the pages of the other language.
-            QVERIFY(!view->isBackwardAvailable());
-        }
     }
 
     // A refused character is said in the program's language, naming what takes it.

@@ -422,8 +422,6 @@ private Q_SLOTS:
             << "status" << QByteArrayList{other} << false
             << "WARNING: another program publishes as node line1 (on pc2, process 77"
             << QStringList{};
-        QTest::newRow("another program's status kept from before")
-            << "status" << QByteArrayList{other} << true << "another program" << QStringList{};
         QTest::newRow("it ends, its offline takes our place")
             << "status" << QByteArrayList{other, R"({"state":"offline","session":"5eed"})"} << false
             << "another program" << QStringList{"plant/line1/status"};
