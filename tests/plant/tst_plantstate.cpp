@@ -205,10 +205,14 @@ private Q_SLOTS:
                                 << read;
         QTest::newRow("escaped stamp")
             << data(5, "2026-12-07T14:52:29Z").replace("2026", "\\u0032026") << false << read;
+        QTest::newRow("channel 13")
+            << withChannel(R"({"ch":13,"value":1.0,"state":0})") << false << malformed;
         QTest::newRow("leading zero")
             << withChannel(R"({"ch":01,"value":1.0,"state":0})") << false << malformed;
         QTest::newRow("state not whole")
             << withChannel(R"({"ch":1,"value":1.0,"state":1.5})") << false << malformed;
+        QTest::newRow("value a string")
+            << withChannel(R"({"ch":1,"value":"1","state":0})") << false << malformed;
         QTest::newRow("alarm 256")
             << data(5, "x").replace(R"("alarm":2)", R"("alarm":256)") << false << malformed;
         QTest::newRow("number 0") << data(5, "x").replace(R"("seq":5)", R"("seq":0)") << false
