@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QSet>
 #include <QTimer>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -20,7 +21,7 @@ namespace {
 
 constexpr int kDefaultWaitSeconds = 10;
 
-QString flagName(const char* key) {
+QString watchFlagName(const char* key) {
     // The URL is the command's argument, not a flag.
     return QString::fromLatin1(key) == u"publish" ? QStringLiteral("URL")
                                                   : QStringLiteral("--") + QString::fromLatin1(key);
@@ -155,7 +156,7 @@ int RunWatch(const QStringList& arguments) {
     const int waitSeconds = parser.isSet(QStringLiteral("wait"))
                                 ? parser.value(QStringLiteral("wait")).toInt(&waitOk)
                                 : kDefaultWaitSeconds;
-    QString why = PublishSettingsProblem(settings, flagName);
+    QString why = PublishSettingsProblem(settings, watchFlagName);
     if (why.isEmpty() && (!waitOk || waitSeconds < 1 || waitSeconds > 3600))
         why = QStringLiteral("--wait wants seconds from 1 to 3600");
     BrokerConnection::Options options;
@@ -181,7 +182,11 @@ int RunWatch(const QStringList& arguments) {
         plant.stop();
         QCoreApplication::exit(code);
     };
+    bool printed = false;
     const auto printOnce = [&] {
+        // A burst of messages can tell of changes after the end was asked for: one document.
+        if (std::exchange(printed, true))
+            return;
         if (json)
             out << PlantJson(plant.state()) << '\n';
         else

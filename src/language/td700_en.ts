@@ -722,45 +722,6 @@
     </message>
 </context>
 <context>
-    <name>frmTD_SetPlant</name>
-    <message>
-        <source>Watch a Broker</source>
-        <translation>Watch a Broker</translation>
-    </message>
-    <message>
-        <source>Every meter of every bus PC that publishes to the broker, shown from the broker alone: no port is opened and nothing is written to a meter.</source>
-        <translation>Every meter of every bus PC that publishes to the broker, shown from the broker alone: no port is opened and nothing is written to a meter.</translation>
-    </message>
-    <message>
-        <source>Broker</source>
-        <translation>Broker</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>none</translation>
-    </message>
-    <message>
-        <source>User</source>
-        <translation>User</translation>
-    </message>
-    <message>
-        <source>Password file</source>
-        <translation>Password file</translation>
-    </message>
-    <message>
-        <source>CA certificate</source>
-        <translation>CA certificate</translation>
-    </message>
-    <message>
-        <source>the system&apos;s</source>
-        <translation>the system&apos;s</translation>
-    </message>
-    <message>
-        <source>Watch</source>
-        <translation>Watch</translation>
-    </message>
-</context>
-<context>
     <name>GraphViewer</name>
     <message>
         <source>&lt;p&gt;No data file is open.&lt;/p&gt;</source>
@@ -3071,6 +3032,14 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
         <source>Plant mode: connecting to broker %1.</source>
         <translation>Plant mode: connecting to broker %1.</translation>
     </message>
+    <message>
+        <source>Plant &amp;Alarms...</source>
+        <translation>Plant &amp;Alarms...</translation>
+    </message>
+    <message>
+        <source>Plant alarms: %1</source>
+        <translation>Plant alarms: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTD_P_ARM_DI</name>
@@ -3935,6 +3904,45 @@ Logging and publishing pause for the transfer (about %n seconds); every meter&ap
     </message>
 </context>
 <context>
+    <name>frmTD_SetPlant</name>
+    <message>
+        <source>Watch a Broker</source>
+        <translation>Watch a Broker</translation>
+    </message>
+    <message>
+        <source>Every meter of every bus PC that publishes to the broker, shown from the broker alone: no port is opened and nothing is written to a meter.</source>
+        <translation>Every meter of every bus PC that publishes to the broker, shown from the broker alone: no port is opened and nothing is written to a meter.</translation>
+    </message>
+    <message>
+        <source>Broker</source>
+        <translation>Broker</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Password file</source>
+        <translation>Password file</translation>
+    </message>
+    <message>
+        <source>CA certificate</source>
+        <translation>CA certificate</translation>
+    </message>
+    <message>
+        <source>the system&apos;s</source>
+        <translation>the system&apos;s</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Watch</translation>
+    </message>
+</context>
+<context>
     <name>frmTD_SetPort</name>
     <message>
         <source>Port Setup</source>
@@ -4193,10 +4201,6 @@ Logging and publishing pause for the transfer (about %n seconds); every meter&ap
     <message>
         <source>Records are published while the port is open. What the broker does not get is sent from the data files when it is back.</source>
         <translation>Records are published while the port is open. What the broker does not get is sent from the data files when it is back.</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
     </message>
     <message>
         <source>Publish as a Sparkplug B edge node (instead of the JSON topics; the broker&apos;s prefix is not used)</source>

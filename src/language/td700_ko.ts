@@ -722,45 +722,6 @@
     </message>
 </context>
 <context>
-    <name>frmTD_SetPlant</name>
-    <message>
-        <source>Watch a Broker</source>
-        <translation>브로커 감시</translation>
-    </message>
-    <message>
-        <source>Every meter of every bus PC that publishes to the broker, shown from the broker alone: no port is opened and nothing is written to a meter.</source>
-        <translation>브로커에 발행하는 모든 버스 PC의 모든 계기를 브로커만으로 보여 줍니다: 포트를 열지 않고 계기에 아무것도 쓰지 않습니다.</translation>
-    </message>
-    <message>
-        <source>Broker</source>
-        <translation>브로커</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>없음</translation>
-    </message>
-    <message>
-        <source>User</source>
-        <translation>사용자</translation>
-    </message>
-    <message>
-        <source>Password file</source>
-        <translation>암호 파일</translation>
-    </message>
-    <message>
-        <source>CA certificate</source>
-        <translation>CA 인증서</translation>
-    </message>
-    <message>
-        <source>the system&apos;s</source>
-        <translation>시스템 기본</translation>
-    </message>
-    <message>
-        <source>Watch</source>
-        <translation>감시</translation>
-    </message>
-</context>
-<context>
     <name>GraphViewer</name>
     <message>
         <source>&lt;p&gt;No data file is open.&lt;/p&gt;</source>
@@ -3068,6 +3029,14 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
         <source>Plant mode: connecting to broker %1.</source>
         <translation>플랜트 모드: 브로커 %1에 연결하는 중.</translation>
     </message>
+    <message>
+        <source>Plant &amp;Alarms...</source>
+        <translation>플랜트 경보(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Plant alarms: %1</source>
+        <translation>플랜트 경보: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTD_P_ARM_DI</name>
@@ -3929,6 +3898,45 @@ Logging and publishing pause for the transfer (about %n second(s)); every meter&
     </message>
 </context>
 <context>
+    <name>frmTD_SetPlant</name>
+    <message>
+        <source>Watch a Broker</source>
+        <translation>브로커 감시</translation>
+    </message>
+    <message>
+        <source>Every meter of every bus PC that publishes to the broker, shown from the broker alone: no port is opened and nothing is written to a meter.</source>
+        <translation>브로커에 발행하는 모든 버스 PC의 모든 계기를 브로커만으로 보여 줍니다: 포트를 열지 않고 계기에 아무것도 쓰지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Broker</source>
+        <translation>브로커</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>사용자</translation>
+    </message>
+    <message>
+        <source>Password file</source>
+        <translation>암호 파일</translation>
+    </message>
+    <message>
+        <source>CA certificate</source>
+        <translation>CA 인증서</translation>
+    </message>
+    <message>
+        <source>the system&apos;s</source>
+        <translation>시스템 기본</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>감시</translation>
+    </message>
+</context>
+<context>
     <name>frmTD_SetPort</name>
     <message>
         <source>Port Setup</source>
@@ -4187,10 +4195,6 @@ Logging and publishing pause for the transfer (about %n second(s)); every meter&
     <message>
         <source>Records are published while the port is open. What the broker does not get is sent from the data files when it is back.</source>
         <translation>포트가 열려 있는 동안 기록을 발행합니다. 브로커가 받지 못한 기록은 다시 연결되면 데이터 파일에서 보냅니다.</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
     </message>
     <message>
         <source>Publish as a Sparkplug B edge node (instead of the JSON topics; the broker&apos;s prefix is not used)</source>

@@ -3,7 +3,9 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSerialPort>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,6 +62,42 @@ private Q_SLOTS:
             QCOMPARE(replyRegisters(reply), expected);
             port.close();
         }
+#endif
+    }
+
+    // libmodbus's master (mbpoll), written apart from the simulator, reads what it holds.
+    void mbpollReadsWhatTheSimulatorHolds() {
+#ifndef Q_OS_UNIX
+        QSKIP("mbpoll is run here on a pseudo-terminal");
+#else
+        const int first = 41201, count = 93; // channel 12's block
+        const QString mbpoll = QStandardPaths::findExecutable(QStringLiteral("mbpoll"));
+        if (mbpoll.isEmpty())
+            QSKIP("mbpoll is not installed (Debian package mbpoll)");
+        const QString dump = QStringLiteral("1:%1:%2").arg(first).arg(count);
+        Simulator sim({"--pty", "--freeze", "--clock", "2024-02-29 13:05:09", "--dump", dump});
+        const QString path = sim.nextLine();
+        const QList<quint16> expected = DumpedRegisters(sim.nextLine());
+        QCOMPARE(expected.size(), count);
+
+        QProcess poll;
+        poll.start(mbpoll,
+                   {"-m", "rtu", "-a", "1", "-b", "38400", "-P", "none", "-t", "4:hex", "-0", "-r",
+                    QString::number(first), "-c", QString::number(count), "-1", "-o", "2", path});
+        QVERIFY(poll.waitForFinished(20000));
+        const QString out = QString::fromLocal8Bit(poll.readAllStandardOutput());
+        QCOMPARE(poll.exitCode(), 0);
+        // Lines read "[30001]: 	0x0014".
+        const QRegularExpression line(QStringLiteral("^\\[(\\d+)\\]:\\s+0x([0-9A-Fa-f]{4})"),
+                                      QRegularExpression::MultilineOption);
+        QList<quint16> got;
+        int next = first;
+        for (auto it = line.globalMatch(out); it.hasNext();) {
+            const auto m = it.next();
+            QCOMPARE(m.captured(1).toInt(), next++);
+            got.append(quint16(m.captured(2).toUInt(nullptr, 16)));
+        }
+        QCOMPARE(got, expected);
 #endif
     }
 };
