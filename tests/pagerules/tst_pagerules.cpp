@@ -1,18 +1,92 @@
-// The rules behind the parameter pages' controls: stepping through lists and ranges, the alarm
-// types, the firmware-dependent lists, what a row set by hand may hold, the file prefix.
+// The rules behind the parameter pages' controls: the entry limits, stepping through lists and
+// ranges, input types, display groups, the alarm types, the firmware-dependent lists, what a
+// row set by hand may hold, the file prefix, and which page a click on a table opens.
 #include "pagerules/AlarmRules.h"
+#include "pagerules/ChannelInputs.h"
+#include "pagerules/DisplayGroups.h"
 #include "pagerules/DisplayRules.h"
 #include "pagerules/RowRules.h"
 #include "pagerules/StepRules.h"
 #include "pagerules/SystemRules.h"
+#include "pages/PageFactory.h"
 #include "paramset/FieldText.h"
 #include "paramset/ParamFields.h"
 
 #include <QTest>
 
+namespace {
+
+struct Entry {
+    const char* name;
+    NumberRule rule;
+    const char *typed, *box, *cell; // box "": refused, the old text stays
+    const char* said;               // part of the message; "": none
+};
+
+const std::vector<Entry>& kEntries() {
+    using namespace AlarmRules;
+    using namespace SystemRules;
+    static const std::vector<Entry> all{
+        // clang-format off
+        {"rounded to whole", SetValue().withDecimals(0), "999.99", "999", "999", "at most 999"},
+        {"keeps one decimal", SetValue().withDecimals(1), "12.34", "12.3", "12.3", ""},
+        {"below", SetValue().withDecimals(2), "-1000", "-999.99", "-999.99", "at least -999.99"},
+        {"named", Hysteresis().named("HYSTERESIS").withDecimals(1), "99999", "1999.9", "1999.9", "HYSTERESIS is at most 1999.9"},
+        {"hysteresis below", Hysteresis().withDecimals(2), "-5", "0.00", "0.00", "at least 0.00"},
+        {"rate", Rate().withDecimals(2), "2500", "1999.99", "1999.99", "at most 1999.99"},
+        {"channel beyond the set", Channel(4), "7", "4", "4", "at most 4"},
+        {"input beyond six", Input(), "8", "6", "6", "at most 6"},
+        {"relay none", RelayOutput(), "0", "--", "0", ""},
+        {"relay below is none", RelayOutput().named("RELAY NO."), "-3", "--", "0", "RELAY NO."},
+        {"relay above", RelayOutput(), "9", "6", "6", "at most 6"},
+        {"letters", RelayOnTime(), "abc", "", "", "is not a number"},
+        {"on-time above", RelayOnTime(), "1234567", "999999", "999999", "at most 999999"},
+        {"period", RecordPeriod(), "1000", "900", "900", "at most 900"},
+        {"period cuts a fraction", RecordPeriod(), "12.9", "12", "12", ""},
+        {"saver none", ScreenSaver(), "0", "--", "0", ""},
+        {"saver above", ScreenSaver(), "500", "120", "120", "at most 120"},
+        {"password below is none", Password(), "-4", "----", "0", "----"},
+        {"password above", Password(), "12345", "9999", "9999", "at most 9999"},
+        {"address above", MachineAddress(), "300", "255", "255", "at most 255"},
+        {"address below", MachineAddress(), "-5", "1", "1", "at least 1"},
+        {"response", ResponseTime(), "12000", "9999", "9999", "at most 9999"},
+        {"scroll speed", ScrollSpeed(), "500", "120", "120", "at most 120"},
+        {"refused beyond", NumberRule::between(-50, 50).withDecimals(1).refusedBeyond(), "60", "", "", "takes -50 to 50: 60 was not taken"},
+        {"range keeps the decimals", DisplayedNumber(1), "12.345", "12.3", "12.3", ""},
+        {"range low", DisplayedNumber(2), "-2000000", "-999.99", "-999.99", "at least -999.99"},
+        {"range high", DisplayedNumber(1), "1e9", "9999.9", "9999.9", "at most 9999.9"},
+        {"range whole", DisplayedNumber(0), "-123456", "-99999", "-99999", "at least -99999"},
+        {"offset", DisplayedNumber(3), "-500", "-99.999", "-99.999", "at least -99.999"},
+        {"rounded half away", DisplayedNumber(1), "-1.25", "-1.3", "-1.3", ""},
+        // clang-format on
+    };
+    return all;
+}
+
+} // namespace
+
 class tst_PageRules : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // A value beyond its limit is corrected to the limit, or refused, with a message that
+    // names the limit; a text that is no number is refused; a value keeps its decimals.
+    void numberEntries_data() {
+        QTest::addColumn<int>("entry");
+        for (int i = 0; i < int(kEntries().size()); ++i)
+            QTest::newRow(kEntries()[i].name) << i;
+    }
+    void numberEntries() {
+        QFETCH(int, entry);
+        const Entry& e = kEntries()[entry];
+        const EntryOutcome out = ApplyNumberRule(e.rule, QString::fromUtf8(e.typed));
+        QCOMPARE(out.accepted, *e.box != 0);
+        QCOMPARE(out.boxText, QString::fromUtf8(e.box));
+        QCOMPARE(out.cellText, QString::fromUtf8(e.cell));
+        QVERIFY2(QString(e.said).isEmpty() ? out.message.isEmpty()
+                                           : out.message.contains(QString::fromUtf8(e.said)),
+                 qPrintable(out.message));
+    }
+
     void rangeSteps_data() {
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("delta");
@@ -150,6 +224,125 @@ private Q_SLOTS:
                  qPrintable(refusal.value_or(QStringLiteral("taken"))));
     }
 
+    // Up steps inside the input's group, wrapping (T/C passes over 9); a type brings its unit
+    // and decimals.
+    void inputTypes_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("up");
+        QTest::addColumn<QString>("unitAndDecimals");
+        QTest::newRow("TYPE N skips 9") << 8 << 10 << "°C 1";
+        QTest::newRow("TYPE W wraps") << 13 << 1 << "°C 1";
+        QTest::newRow("RTD wraps") << 16 << 14 << "°C 1";
+        QTest::newRow("±10 V in mV") << 18 << 19 << "mV 3";
+        QTest::newRow("VDC wraps") << 19 << 17 << "V 2";
+        QTest::newRow("unknown code stays") << 9 << 9 << "°C 1";
+    }
+    void inputTypes() {
+        QFETCH(int, code);
+        QFETCH(int, up);
+        QFETCH(QString, unitAndDecimals);
+        QCOMPARE(StepInputCode(code, +1), up);
+        QCOMPARE(StepInputCode(up, -1), code);
+        QCOMPARE(UnitCaptions().value(UnitForCode(code)) + u' ' +
+                     QString::number(DecimalsForCode(code)),
+                 unitAndDecimals);
+    }
+
+    void referenceJunctionSteps_data() {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("channel 1 skips itself") << 4 << 1 << "DIRECT INPUT"
+                                                << "CH02";
+        QTest::newRow("skips its own channel") << 6 << 3 << "CH02"
+                                               << "CH04";
+        QTest::newRow("last channel back round") << 4 << 4 << "CH03"
+                                                 << "IN.SENSOR";
+        QTest::newRow("stray text") << 4 << 1 << "CH09"
+                                    << "IN.SENSOR";
+    }
+    void referenceJunctionSteps() {
+        QFETCH(int, channels);
+        QFETCH(int, channel);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QCOMPARE(NextReferenceJunction(from, channel, channels), to);
+    }
+
+    // A channel's cell after its button is clicked: G1, G2, A(LL), - none; "x": nothing
+    // changes.
+    void displayGroupToggle_data() {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<int>("members");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("joins") << "G1"
+                               << "-" << 5 << "G1";
+        QTest::newRow("seventh refused") << "G1"
+                                         << "-" << 6 << "x";
+        QTest::newRow("leaves") << "G1"
+                                << "G1" << 6 << "-";
+        QTest::newRow("other group joins both") << "G2"
+                                                << "G1" << 3 << "A";
+        QTest::newRow("both back to other") << "G1"
+                                            << "A" << 6 << "G2";
+        QTest::newRow("ALL shown") << "A"
+                                   << "-" << 0 << "x";
+        QTest::newRow("none shown") << "-"
+                                    << "G1" << 0 << "x";
+    }
+    void displayGroupToggle() {
+        const auto text = [](const QString& s) {
+            return s == u"G1"   ? DisplayGroups::Group1
+                   : s == u"G2" ? DisplayGroups::Group2
+                   : s == u"A"  ? DisplayGroups::All
+                                : QString();
+        };
+        QFETCH(QString, shown);
+        QFETCH(QString, cell);
+        QFETCH(int, members);
+        QFETCH(QString, after);
+        const auto got = DisplayGroups::Toggle(text(shown), text(cell), members);
+        QCOMPARE(got.has_value(), after != u"x");
+        if (got)
+            QCOMPARE(*got, text(after));
+    }
+
+    void displayGroupSteps() {
+        using namespace DisplayGroups;
+        QStringList up{QString()}, down{QString()};
+        for (int i = 0; i < 4; ++i) {
+            up << Next(up.back());
+            down << Previous(down.back());
+        }
+        QCOMPARE(up, (QStringList{"", Group1, Group2, All, Group1}));
+        QCOMPARE(down, (QStringList{"", Group1, All, Group2, Group1}));
+        QVERIFY(Lights(All, Group2) && Lights(Group1, All) && !Lights(Group1, Group2));
+    }
+
+    // The settings the display page shows: T trend, W text-view windows, H history.
+    void displayModeGroups_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("shown");
+        for (const auto& [mode, shown] : {std::pair{"H.TREND", "T"},
+                                          {"V.TREND", "T"},
+                                          {"TEXT-VIEW", "W"},
+                                          {"BAR GRAPH", ""},
+                                          {"HISTORY-VIEW", "H"},
+                                          {"17", "?"}})
+            QTest::newRow(mode) << QString(mode) << QString(shown);
+    }
+    void displayModeGroups() {
+        QFETCH(QString, mode);
+        QFETCH(QString, shown);
+        const auto g = GroupsOfDisplayMode(mode);
+        const QString got =
+            !g ? QStringLiteral("?")
+               : QString(g->trend ? "T" : "") + (g->textView ? "W" : "") + (g->history ? "H" : "");
+        QCOMPARE(got, shown);
+    }
+
     void filePrefix_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("valid");
@@ -167,6 +360,72 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(bool, valid);
         QCOMPARE(SystemRules::IsFilePrefixText(text), valid);
+    }
+    // Which page, tab and channel a click on a cell of the parameter tables opens.
+    void clickTable_data() {
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("channel");
+        // Grid 0 common, 1 channel, 2 formula; the description only where it decides.
+        const auto row = [](const char* name, int grid, int line, int column, int channels,
+                            int version, const char* page, int tab, int channel,
+                            const char* description = "") {
+            QTest::newRow(name) << grid << line << column << channels << version
+                                << QString(description) << QString(page) << tab << channel;
+        };
+        row("description column", 0, 2, 1, 12, 120, "", 0, 0);
+        row("home of four channels", 0, 1, 3, 4, 120, "frmTD_P_Main04", 0, 0);
+        row("display", 0, 7, 3, 12, 120, "frmTD_P_Display", 0, 0);
+        row("row 8 opens nothing", 0, 8, 3, 12, 120, "", 0, 0);
+        row("display group", 0, 14, 3, 12, 120, "frmTD_P_Main12", 0, 0, "DISPLAY GROUP");
+        row("record buffer", 0, 14, 3, 6, 105, "frmTD_P_System", 0, 0, "REC. WITH BUFFER");
+        row("password", 0, 17, 3, 6, 120, "frmTD_P_System", 0, 0);
+        row("background", 0, 15, 3, 6, 120, "frmTD_P_System", 1, 0);
+        row("language", 0, 16, 3, 6, 120, "frmTD_P_System", 5, 0);
+        row("file prefix", 0, 69, 3, 6, 120, "frmTD_P_System", 5, 0);
+        row("system date", 0, 30, 3, 6, 120, "frmTD_P_System", 2, 0);
+        row("RS-232", 0, 31, 3, 6, 120, "frmTD_P_System", 3, 0);
+        row("RS-485", 0, 44, 3, 6, 120, "frmTD_P_System", 4, 0);
+        row("digital input", 0, 45, 3, 6, 120, "frmTD_P_ARM_DI", 0, 0);
+        row("channel name", 1, 1, 5, 12, 120, "frmTD_P_Channel", 0, 3);
+        row("channel key column", 1, 1, 2, 12, 120, "", 0, 0);
+        row("beyond the channels", 1, 1, 7, 4, 120, "", 0, 0);
+        row("display on/off", 1, 3, 3, 6, 120, "frmTD_P_Main06", 0, 1);
+        row("colour", 1, 10, 4, 6, 120, "frmTD_P_System", 1, 2);
+        row("scale", 1, 20, 3, 6, 120, "frmTD_P_Channel", 1, 1);
+        row("read method", 1, 8, 3, 6, 120, "frmTD_P_Channel", 2, 1);
+        row("math on/off", 1, 11, 3, 6, 120, "frmTD_P_Channel", 3, 1);
+        row("RJC from 1.50", 1, 12, 3, 6, 150, "frmTD_P_Channel", 0, 1);
+        row("math type before 1.50", 1, 13, 3, 6, 149, "frmTD_P_Channel", 3, 1);
+        row("display range", 1, 22, 14, 12, 120, "frmTD_P_Channel", 4, 12);
+        row("alarm", 1, 61, 3, 6, 120, "frmTD_P_ARM_DI", 0, 1);
+        row("formula row", 2, 4, 1, 6, 120, "frmTD_P_Channel", 3, 4);
+        row("formula row past the channels", 2, 5, 1, 4, 120, "", 0, 0);
+    }
+    void clickTable() {
+        QFETCH(int, grid);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(int, channels);
+        QFETCH(int, version);
+        QFETCH(QString, description);
+        QFETCH(QString, page);
+        QFETCH(int, tab);
+        QFETCH(int, channel);
+        const PageTarget t = grid == 0   ? PageForCommonCell(row, column, description, channels)
+                             : grid == 1 ? PageForChannelCell(row, column, channels, version)
+                                         : PageForFormulaRow(row, channels);
+        QCOMPARE(PageWindowName(t.page), page);
+        if (t.page == PageId::None)
+            return;
+        QCOMPARE(t.tab, tab);
+        QCOMPARE(t.channel(), channel);
     }
 };
 
