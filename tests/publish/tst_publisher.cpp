@@ -455,11 +455,6 @@ private Q_SLOTS:
             << "save save2 up save save2"
             << "NBIRTH, DBIRTH M01, DBIRTH M02, DDATA M01 1 h, DDATA M02 1 h, DDATA M01 2, "
                "DDATA M02 2";
-        QTest::newRow("an outage: what was saved meanwhile goes late")
-            << ""
-            << "up save ack away save save up save"
-            << "NBIRTH, DBIRTH M01, DDATA M01 1, NBIRTH, DBIRTH M01, DDATA M01 2 h, "
-               "DDATA M01 3 h, DDATA M01 4";
         QTest::newRow("what was on its way when the broker went is sent again")
             << ""
             << "up save save away up ack"
