@@ -8,6 +8,7 @@
 #include "help/ManualDocument.h"
 #include "monitor/SpanHeaderView.h"
 #include "screens/ScreenRegistry.h"
+#include "support/TestFiles.h"
 #include "widgets/GradientLabel.h"
 
 #include <QAbstractButton>
@@ -80,12 +81,6 @@ void changeLanguage() {
     // Qt posts the change to every window; the windows take it with the next events.
     QApplication::processEvents();
     QApplication::processEvents();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
 void writePicture(const QString& path, int width) {
@@ -201,8 +196,9 @@ private Q_SLOTS:
             {"ko/alarms.html", guidePage("경보", "<p id=\"relay\">릴레이.</p><img src=\"pictures/a.png\">")},
         };
         // clang-format on
+        QDir(root).mkpath(QStringLiteral("ko"));
         for (const auto& [name, bytes] : files)
-            writeFile(root + u'/' + QLatin1String(name), bytes);
+            WriteBytes(root + u'/' + QLatin1String(name), bytes);
         writePicture(root + QStringLiteral("/pictures/a.png"), 40);
         writePicture(root + QStringLiteral("/pictures/w.png"), 50);
         writePicture(root + QStringLiteral("/ko/pictures/a.png"), 60);
