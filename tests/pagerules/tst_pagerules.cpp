@@ -87,82 +87,133 @@ private Q_SLOTS:
                  qPrintable(out.message));
     }
 
-    void rangeSteps_data() {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<int>("delta");
-        QTest::addColumn<int>("low");
-        QTest::addColumn<int>("high");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("scroll 120 up wraps") << 120 << 1 << 1 << 120 << 1;
-        QTest::newRow("scroll 1 down wraps") << 1 << -1 << 1 << 120 << 120;
-        QTest::newRow("response 0 down wraps") << 0 << -1 << 0 << 9999 << 9999;
-        QTest::newRow("alarm type 15 up") << 15 << 1 << 0 << 15 << 0;
-        QTest::newRow("stray value up starts low") << 500 << 1 << 1 << 120 << 1;
-        QTest::newRow("stray value down starts high") << -3 << -1 << 1 << 120 << 120;
-    }
-    void rangeSteps() {
-        QFETCH(int, value);
-        QFETCH(int, delta);
-        QFETCH(int, low);
-        QFETCH(int, high);
-        QFETCH(int, expected);
-        QCOMPARE(StepWrapped(value, delta, low, high), expected);
-    }
-
-    void listSteps_data() {
-        QTest::addColumn<QStringList>("list");
-        QTest::addColumn<QString>("current");
-        QTest::addColumn<int>("delta");
+    // The rules of the pages' steppers and choices as a table: a rule, its input (parts
+    // separated by |) and what it gives.
+    void rules_data() {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("expected");
-        const QStringList bauds = ParamText::BaudRates();
-        const QStringList parities = ParamText::Parities();
-        const QStringList early = TextViewWindowNumbers(199);
-        const QStringList late = TextViewWindowNumbers(200);
-        QTest::newRow("baud 57600 up") << bauds << "57600" << 1 << "9600";
-        QTest::newRow("parity NONE down") << parities << "NONE" << -1 << "EVEN";
-        QTest::newRow("data 8 up toggles") << SystemRules::DataLengths() << "8" << 1 << "7";
-        QTest::newRow("stop 1 down toggles") << SystemRules::StopBits() << "1" << -1 << "2";
-        QTest::newRow("windows 1.99: 6 up") << early << "6" << 1 << "1";
-        QTest::newRow("windows 2.00: 6 up") << late << "6" << 1 << "9";
-        QTest::newRow("windows 2.00: 1 down") << late << "1" << -1 << "12";
-        QTest::newRow("windows: 5 up") << late << "5" << 1 << "1";
-        QTest::newRow("windows, firmware unknown: 6 up")
-            << TextViewWindowNumbers(0) << "6" << 1 << "9";
-    }
-    void listSteps() {
-        QFETCH(QStringList, list);
-        QFETCH(QString, current);
-        QFETCH(int, delta);
-        QFETCH(QString, expected);
-        QCOMPARE(StepInList(list, current, delta), expected);
-    }
-
-    void alarmTypes_data() {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("panel");
-        QTest::addColumn<QString>("rateCaption");
-        QTest::addColumn<QString>("picture");
-        const auto row = [](int type, int panel, const char* rateCaption, const char* picture) {
-            QTest::newRow(qPrintable(QString::number(type)))
-                << type << panel << QString(rateCaption) << QString(picture);
+        const auto row = [](const char* name, const char* rule, const char* input,
+                            const char* expected) {
+            QTest::newRow(name) << QString(rule) << QString::fromUtf8(input)
+                                << QString::fromUtf8(expected);
         };
-        row(0, -1, "", "ARM00.BMP");
-        row(3, 0, "", "ARM03.BMP");
-        row(7, 2, "UP RATE", "ARM07.BMP");
-        row(8, 2, "DOWN RATE", "ARM08.BMP");
-        row(14, -1, "", "ARM14.BMP");
-        row(15, 3, "", "ARM15.BMP");
-        row(16, -1, "", "");
-        row(-1, -1, "", "");
+        // clang-format off
+        row("scroll 120 up wraps", "wrap", "120|1|1|120", "1");
+        row("scroll 1 down wraps", "wrap", "1|-1|1|120", "120");
+        row("response 0 down wraps", "wrap", "0|-1|0|9999", "9999");
+        row("stray value up starts low", "wrap", "500|1|1|120", "1");
+        row("stray value down starts high", "wrap", "-3|-1|1|120", "120");
+        row("baud 57600 up", "baud", "57600|1", "9600");
+        row("parity NONE down", "parity", "NONE|-1", "EVEN");
+        row("data 8 up toggles", "data length", "8|1", "7");
+        row("stop 1 down toggles", "stop bits", "1|-1", "2");
+        row("windows 1.99: 6 up", "windows 199", "6|1", "1");
+        row("windows 2.00: 6 up", "windows 200", "6|1", "9");
+        row("windows 2.00: 1 down", "windows 200", "1|-1", "12");
+        row("windows: 5 up", "windows 200", "5|1", "1");
+        row("windows, firmware unknown: 6 up", "windows 0", "6|1", "9");
+        row("TYPE N up skips 9", "input type", "8|1", "10");
+        row("TYPE E down skips 9", "input type", "10|-1", "8");
+        row("TYPE W up wraps", "input type", "13|1", "1");
+        row("RTD up wraps", "input type", "16|1", "14");
+        row("VDC up wraps", "input type", "19|1", "17");
+        row("VDC down wraps", "input type", "17|-1", "19");
+        row("unknown code stays", "input type", "9|1", "9");
+        row("thermocouple in °C, one decimal", "unit", "8", "°C 1");
+        row("±10 V in mV, three decimals", "unit", "18", "mV 3");
+        row("VDC in V, two decimals", "unit", "19", "V 2");
+        row("junction: channel 1 skips itself", "junction", "DIRECT INPUT|1|4", "CH02");
+        row("junction: skips its own channel", "junction", "CH02|3|6", "CH04");
+        row("junction: last channel back round", "junction", "CH03|4|4", "IN.SENSOR");
+        row("junction: stray text", "junction", "CH09|1|4", "IN.SENSOR");
+        row("alarm type 0", "alarm type", "0", "-1||ARM00.BMP");
+        row("alarm type 3", "alarm type", "3", "0||ARM03.BMP");
+        row("alarm type 7", "alarm type", "7", "2|UP RATE|ARM07.BMP");
+        row("alarm type 8", "alarm type", "8", "2|DOWN RATE|ARM08.BMP");
+        row("alarm type 14", "alarm type", "14", "-1||ARM14.BMP");
+        row("alarm type 15", "alarm type", "15", "3||ARM15.BMP");
+        row("alarm type 16", "alarm type", "16", "-1||");
+        row("alarm type -1", "alarm type", "-1", "-1||");
+        // A channel's display group when its button is clicked: shown group, cell, members.
+        row("joins", "group click", "GROUP 1||5", "GROUP 1");
+        row("seventh refused", "group click", "GROUP 1||6", "unchanged");
+        row("leaves", "group click", "GROUP 1|GROUP 1|6", "");
+        row("other group joins both", "group click", "GROUP 2|GROUP 1|3", "ALL");
+        row("both back to other", "group click", "GROUP 1|ALL|6", "GROUP 2");
+        row("ALL shown", "group click", "ALL||0", "unchanged");
+        row("none shown", "group click", "|GROUP 1|0", "unchanged");
+        row("groups up", "group up", "|GROUP 1|GROUP 2|ALL", "GROUP 1|GROUP 2|ALL|GROUP 1");
+        row("groups down", "group down", "|GROUP 1|ALL|GROUP 2", "GROUP 1|ALL|GROUP 2|GROUP 1");
+        row("ALL lights both", "lights", "ALL|GROUP 2", "yes");
+        row("a group lights ALL", "lights", "GROUP 1|ALL", "yes");
+        row("a group not the other", "lights", "GROUP 1|GROUP 2", "no");
+        // The settings the display page shows: T trend, W text-view windows, H history.
+        row("H.TREND", "display mode", "H.TREND", "T");
+        row("V.TREND", "display mode", "V.TREND", "T");
+        row("TEXT-VIEW", "display mode", "TEXT-VIEW", "W");
+        row("BAR GRAPH", "display mode", "BAR GRAPH", "");
+        row("HISTORY-VIEW", "display mode", "HISTORY-VIEW", "H");
+        row("no mode: as they are", "display mode", "17", "unchanged");
+        row("prefix of letters and digits", "file prefix", "TD2009", "yes");
+        row("prefix of every mark", "file prefix", "()+-*/", "yes");
+        row("prefix of more marks", "file prefix", "%,.[]$", "yes");
+        row("empty prefix", "file prefix", "", "yes");
+        row("prefix with a space", "file prefix", "TD 09", "no");
+        row("prefix with an underscore", "file prefix", "TD_09", "no");
+        row("prefix of seven characters", "file prefix", "ABCDEFG", "no");
+        row("prefix with a non-ASCII letter", "file prefix", "TDé", "no");
+        row("Korean prefix", "file prefix", "기록", "no");
+        // clang-format on
     }
-    void alarmTypes() {
-        QFETCH(int, type);
-        QFETCH(int, panel);
-        QFETCH(QString, rateCaption);
-        QFETCH(QString, picture);
-        QCOMPARE(AlarmTypePanel(type), panel);
-        QCOMPARE(AlarmRateCaption(type), rateCaption);
-        QCOMPARE(AlarmTypePictureName(type), picture);
+    void rules() {
+        QFETCH(QString, rule);
+        QFETCH(QString, input);
+        const QStringList in = input.split(u'|');
+        const auto n = [&](int i) { return in.value(i).toInt(); };
+        const auto yes = [](bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); };
+        const QMap<QString, QStringList> lists{{"baud", ParamText::BaudRates()},
+                                               {"parity", ParamText::Parities()},
+                                               {"data length", SystemRules::DataLengths()},
+                                               {"stop bits", SystemRules::StopBits()},
+                                               {"windows 199", TextViewWindowNumbers(199)},
+                                               {"windows 200", TextViewWindowNumbers(200)},
+                                               {"windows 0", TextViewWindowNumbers(0)}};
+        QString got;
+        if (rule == u"wrap") {
+            got = QString::number(StepWrapped(n(0), n(1), n(2), n(3)));
+        } else if (lists.contains(rule)) {
+            got = StepInList(lists[rule], in[0], n(1));
+        } else if (rule == u"input type") {
+            got = QString::number(StepInputCode(n(0), n(1)));
+        } else if (rule == u"unit") {
+            got = UnitCaptions().value(UnitForCode(n(0))) + u' ' +
+                  QString::number(DecimalsForCode(n(0)));
+        } else if (rule == u"junction") {
+            got = NextReferenceJunction(in[0], n(1), n(2));
+        } else if (rule == u"alarm type") {
+            got = QStringList{QString::number(AlarmTypePanel(n(0))), AlarmRateCaption(n(0)),
+                              AlarmTypePictureName(n(0))}
+                      .join(u'|');
+        } else if (rule == u"group click") {
+            got = DisplayGroups::Toggle(in[0], in[1], n(2)).value_or(QStringLiteral("unchanged"));
+        } else if (rule == u"group up" || rule == u"group down") {
+            QStringList after;
+            for (const QString& shown : in)
+                after << (rule == u"group up" ? DisplayGroups::Next(shown)
+                                              : DisplayGroups::Previous(shown));
+            got = after.join(u'|');
+        } else if (rule == u"lights") {
+            got = yes(DisplayGroups::Lights(in[0], in[1]));
+        } else if (rule == u"display mode") {
+            const auto g = GroupsOfDisplayMode(in[0]);
+            got = !g ? QStringLiteral("unchanged")
+                     : QString(g->trend ? "T" : "") + (g->textView ? "W" : "") +
+                           (g->history ? "H" : "");
+        } else if (rule == u"file prefix") {
+            got = yes(SystemRules::IsFilePrefixText(input));
+        }
+        QTEST(got, "expected");
     }
 
     // A row set by hand takes what its page could have written, by the page's own limits,
@@ -225,142 +276,6 @@ private Q_SLOTS:
     }
 
     // Up steps inside the input's group, wrapping (T/C passes over 9); a type brings its unit
-    // and decimals.
-    void inputTypes_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("up");
-        QTest::addColumn<QString>("unitAndDecimals");
-        QTest::newRow("TYPE N skips 9") << 8 << 10 << "°C 1";
-        QTest::newRow("TYPE W wraps") << 13 << 1 << "°C 1";
-        QTest::newRow("RTD wraps") << 16 << 14 << "°C 1";
-        QTest::newRow("±10 V in mV") << 18 << 19 << "mV 3";
-        QTest::newRow("VDC wraps") << 19 << 17 << "V 2";
-        QTest::newRow("unknown code stays") << 9 << 9 << "°C 1";
-    }
-    void inputTypes() {
-        QFETCH(int, code);
-        QFETCH(int, up);
-        QFETCH(QString, unitAndDecimals);
-        QCOMPARE(StepInputCode(code, +1), up);
-        QCOMPARE(StepInputCode(up, -1), code);
-        QCOMPARE(UnitCaptions().value(UnitForCode(code)) + u' ' +
-                     QString::number(DecimalsForCode(code)),
-                 unitAndDecimals);
-    }
-
-    void referenceJunctionSteps_data() {
-        QTest::addColumn<int>("channels");
-        QTest::addColumn<int>("channel");
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("to");
-        QTest::newRow("channel 1 skips itself") << 4 << 1 << "DIRECT INPUT"
-                                                << "CH02";
-        QTest::newRow("skips its own channel") << 6 << 3 << "CH02"
-                                               << "CH04";
-        QTest::newRow("last channel back round") << 4 << 4 << "CH03"
-                                                 << "IN.SENSOR";
-        QTest::newRow("stray text") << 4 << 1 << "CH09"
-                                    << "IN.SENSOR";
-    }
-    void referenceJunctionSteps() {
-        QFETCH(int, channels);
-        QFETCH(int, channel);
-        QFETCH(QString, from);
-        QFETCH(QString, to);
-        QCOMPARE(NextReferenceJunction(from, channel, channels), to);
-    }
-
-    // A channel's cell after its button is clicked: G1, G2, A(LL), - none; "x": nothing
-    // changes.
-    void displayGroupToggle_data() {
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("cell");
-        QTest::addColumn<int>("members");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("joins") << "G1"
-                               << "-" << 5 << "G1";
-        QTest::newRow("seventh refused") << "G1"
-                                         << "-" << 6 << "x";
-        QTest::newRow("leaves") << "G1"
-                                << "G1" << 6 << "-";
-        QTest::newRow("other group joins both") << "G2"
-                                                << "G1" << 3 << "A";
-        QTest::newRow("both back to other") << "G1"
-                                            << "A" << 6 << "G2";
-        QTest::newRow("ALL shown") << "A"
-                                   << "-" << 0 << "x";
-        QTest::newRow("none shown") << "-"
-                                    << "G1" << 0 << "x";
-    }
-    void displayGroupToggle() {
-        const auto text = [](const QString& s) {
-            return s == u"G1"   ? DisplayGroups::Group1
-                   : s == u"G2" ? DisplayGroups::Group2
-                   : s == u"A"  ? DisplayGroups::All
-                                : QString();
-        };
-        QFETCH(QString, shown);
-        QFETCH(QString, cell);
-        QFETCH(int, members);
-        QFETCH(QString, after);
-        const auto got = DisplayGroups::Toggle(text(shown), text(cell), members);
-        QCOMPARE(got.has_value(), after != u"x");
-        if (got)
-            QCOMPARE(*got, text(after));
-    }
-
-    void displayGroupSteps() {
-        using namespace DisplayGroups;
-        QStringList up{QString()}, down{QString()};
-        for (int i = 0; i < 4; ++i) {
-            up << Next(up.back());
-            down << Previous(down.back());
-        }
-        QCOMPARE(up, (QStringList{"", Group1, Group2, All, Group1}));
-        QCOMPARE(down, (QStringList{"", Group1, All, Group2, Group1}));
-        QVERIFY(Lights(All, Group2) && Lights(Group1, All) && !Lights(Group1, Group2));
-    }
-
-    // The settings the display page shows: T trend, W text-view windows, H history.
-    void displayModeGroups_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("shown");
-        for (const auto& [mode, shown] : {std::pair{"H.TREND", "T"},
-                                          {"V.TREND", "T"},
-                                          {"TEXT-VIEW", "W"},
-                                          {"BAR GRAPH", ""},
-                                          {"HISTORY-VIEW", "H"},
-                                          {"17", "?"}})
-            QTest::newRow(mode) << QString(mode) << QString(shown);
-    }
-    void displayModeGroups() {
-        QFETCH(QString, mode);
-        QFETCH(QString, shown);
-        const auto g = GroupsOfDisplayMode(mode);
-        const QString got =
-            !g ? QStringLiteral("?")
-               : QString(g->trend ? "T" : "") + (g->textView ? "W" : "") + (g->history ? "H" : "");
-        QCOMPARE(got, shown);
-    }
-
-    void filePrefix_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("valid");
-        QTest::newRow("letters and digits") << "TD2009" << true;
-        QTest::newRow("every mark") << "()+-*/" << true;
-        QTest::newRow("more marks") << "%,.[]$" << true;
-        QTest::newRow("empty") << "" << true;
-        QTest::newRow("space") << "TD 09" << false;
-        QTest::newRow("underscore") << "TD_09" << false;
-        QTest::newRow("seven characters") << "ABCDEFG" << false;
-        QTest::newRow("non-ASCII letter") << QString::fromUtf8("TDé") << false;
-        QTest::newRow("Korean") << QString::fromUtf8("기록") << false;
-    }
-    void filePrefix() {
-        QFETCH(QString, text);
-        QFETCH(bool, valid);
-        QCOMPARE(SystemRules::IsFilePrefixText(text), valid);
-    }
     // Which page, tab and channel a click on a cell of the parameter tables opens.
     void clickTable_data() {
         QTest::addColumn<int>("grid");
