@@ -87,8 +87,8 @@ private Q_SLOTS:
                  qPrintable(out.message));
     }
 
-    // The rules of the pages' steppers and choices as a table: a rule, its input (parts
-    // separated by |) and what it gives.
+    // The rules of the pages' steppers and choices, of rows set by hand and of the clicks that
+    // open the pages, as a table: a rule, its input (parts separated by |) and what it gives.
     void rules_data() {
         QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("input");
@@ -164,6 +164,68 @@ private Q_SLOTS:
         row("prefix of seven characters", "file prefix", "ABCDEFG", "no");
         row("prefix with a non-ASCII letter", "file prefix", "TDé", "no");
         row("Korean prefix", "file prefix", "기록", "no");
+        // A row set by hand takes what its page could have written, by the page's own limits,
+        // for the set's channel count and firmware: KEY|channel (0 common)|channels|firmware|text.
+        row("period at the top", "row", "SAVE_PERIOD_TIME|0|12|120|900", "taken");
+        row("period above", "row", "SAVE_PERIOD_TIME|0|12|120|901", "refused");
+        row("period a fraction", "row", "SAVE_PERIOD_TIME|0|12|120|5.5", "refused");
+        row("scroll speed 0", "row", "SCROLL_SPEED_TIME|0|12|120|0", "refused");
+        row("screen saver none", "row", "SCREEN_SAVER_TIME|0|12|120|0", "taken");
+        row("9 windows before 2.0", "row", "TEXTVIEW_WINDOW_NUMBER|0|12|116|9", "refused");
+        row("9 windows from 2.0", "row", "TEXTVIEW_WINDOW_NUMBER|0|12|200|9", "taken");
+        row("data length 9", "row", "RS485_DATA_LENGTH|0|4|116|9", "refused");
+        row("address 0", "row", "RS232_MAC_NUMBER|0|4|116|0", "refused");
+        row("buffer group on 12", "row", "RECORD_WITH_BUFFER|0|12|120|ALL", "taken");
+        row("buffer switch on 12", "row", "RECORD_WITH_BUFFER|0|12|120|ON", "refused");
+        row("prefix with _", "row", "FILE_PREFIX|0|12|120|TD_1", "refused");
+        row("relay 7", "row", "DI02_RYO|0|12|120|7", "refused");
+        row("name with a sign", "row", "CH_NAME|3|12|120|T<1>#", "taken");
+        row("Korean name", "row", "CH_NAME|3|12|120|온도", "refused");
+        row("no display group", "row", "DISP_ONOFF|3|12|120|", "taken");
+        row("no display switch", "row", "DISP_ONOFF|3|6|120|", "refused");
+        row("input type 9", "row", "RANGE_CODE|1|12|120|9", "refused");
+        row("input type 16", "row", "RANGE_CODE|1|12|120|16", "taken");
+        row("math type 0", "row", "MATH_FTYPE|1|12|120|0", "refused");
+        row("junction on itself", "row", "MATH_FTYPE|5|12|150|CH05", "refused");
+        row("junction on another", "row", "MATH_FTYPE|5|6|150|CH06", "taken");
+        row("junction past the model", "row", "MATH_FTYPE|5|6|150|CH07", "refused");
+        row("reference 50.1", "row", "MATH_A_CH|1|12|150|50.1", "refused");
+        row("alpha channel 7 of 6", "row", "MATH_A_CH|1|6|120|7", "refused");
+        row("compared channel", "row", "ALARM03_CCH|2|4|120|4", "taken");
+        row("set value below", "row", "ALARM04_SV|2|4|120|-1000", "refused");
+        row("range the display shows", "row", "USER_RANGE_MAX|2|4|120|99999", "taken");
+        row("range beyond the display", "row", "DISP_RANGE_MAX|2|4|120|123456", "refused");
+        row("colour 12", "row", "COLOR|2|4|120|12", "refused");
+        // The page, tab and channel a click on a table opens: grid (0 common, 1 channel, 2
+        // formula)|row|column|channels|firmware|the row's description where it decides.
+        row("click: description column", "click", "0|2|1|12|120", "");
+        row("click: home of four channels", "click", "0|1|3|4|120", "frmTD_P_Main04 0 0");
+        row("click: display", "click", "0|7|3|12|120", "frmTD_P_Display 0 0");
+        row("click: row 8 opens nothing", "click", "0|8|3|12|120", "");
+        row("click: display group", "click", "0|14|3|12|120|DISPLAY GROUP", "frmTD_P_Main12 0 0");
+        row("click: record buffer", "click", "0|14|3|6|105|REC. WITH BUFFER", "frmTD_P_System 0 0");
+        row("click: password", "click", "0|17|3|6|120", "frmTD_P_System 0 0");
+        row("click: background", "click", "0|15|3|6|120", "frmTD_P_System 1 0");
+        row("click: language", "click", "0|16|3|6|120", "frmTD_P_System 5 0");
+        row("click: file prefix", "click", "0|69|3|6|120", "frmTD_P_System 5 0");
+        row("click: system date", "click", "0|30|3|6|120", "frmTD_P_System 2 0");
+        row("click: RS-232", "click", "0|31|3|6|120", "frmTD_P_System 3 0");
+        row("click: RS-485", "click", "0|44|3|6|120", "frmTD_P_System 4 0");
+        row("click: digital input", "click", "0|45|3|6|120", "frmTD_P_ARM_DI 0 0");
+        row("click: channel name", "click", "1|1|5|12|120", "frmTD_P_Channel 0 3");
+        row("click: channel key column", "click", "1|1|2|12|120", "");
+        row("click: beyond the channels", "click", "1|1|7|4|120", "");
+        row("click: display on/off", "click", "1|3|3|6|120", "frmTD_P_Main06 0 1");
+        row("click: colour", "click", "1|10|4|6|120", "frmTD_P_System 1 2");
+        row("click: scale", "click", "1|20|3|6|120", "frmTD_P_Channel 1 1");
+        row("click: read method", "click", "1|8|3|6|120", "frmTD_P_Channel 2 1");
+        row("click: math on/off", "click", "1|11|3|6|120", "frmTD_P_Channel 3 1");
+        row("click: RJC from 1.50", "click", "1|12|3|6|150", "frmTD_P_Channel 0 1");
+        row("click: math type before 1.50", "click", "1|13|3|6|149", "frmTD_P_Channel 3 1");
+        row("click: display range", "click", "1|22|14|12|120", "frmTD_P_Channel 4 12");
+        row("click: alarm", "click", "1|61|3|6|120", "frmTD_P_ARM_DI 0 1");
+        row("click: formula row", "click", "2|4|1|6|120", "frmTD_P_Channel 3 4");
+        row("click: formula row past the channels", "click", "2|5|1|4|120", "");
         // clang-format on
     }
     void rules() {
@@ -212,135 +274,24 @@ private Q_SLOTS:
                            (g->history ? "H" : "");
         } else if (rule == u"file prefix") {
             got = yes(SystemRules::IsFilePrefixText(input));
+        } else if (rule == u"row") {
+            const auto& fields = n(1) > 0 ? ChannelFields(n(3)) : CommonFields();
+            const auto f = std::find_if(fields.begin(), fields.end(),
+                                        [&](const ParamField& g) { return g.key == in[0]; });
+            QVERIFY(f != fields.end());
+            got = RowRefusal(*f, in[4], {n(2), n(3), n(1)}) ? QStringLiteral("refused")
+                                                            : QStringLiteral("taken");
+        } else if (rule == u"click") {
+            const PageTarget t = n(0) == 0   ? PageForCommonCell(n(1), n(2), in.value(5), n(3))
+                                 : n(0) == 1 ? PageForChannelCell(n(1), n(2), n(3), n(4))
+                                             : PageForFormulaRow(n(1), n(3));
+            if (t.page != PageId::None)
+                got = QStringLiteral("%1 %2 %3")
+                          .arg(PageWindowName(t.page))
+                          .arg(t.tab)
+                          .arg(t.channel());
         }
         QTEST(got, "expected");
-    }
-
-    // A row set by hand takes what its page could have written, by the page's own limits,
-    // for the set's channel count and firmware.
-    void rowsSetByHand_data() {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("channel"); // 0: a common row
-        QTest::addColumn<int>("channels");
-        QTest::addColumn<int>("version");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("taken");
-        // clang-format off
-        QTest::newRow("period at the top") << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << "900" << true;
-        QTest::newRow("period above") << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << "901" << false;
-        QTest::newRow("period a fraction") << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << "5.5" << false;
-        QTest::newRow("scroll speed 0") << "SCROLL_SPEED_TIME" << 0 << 12 << 120 << "0" << false;
-        QTest::newRow("screen saver none") << "SCREEN_SAVER_TIME" << 0 << 12 << 120 << "0" << true;
-        QTest::newRow("9 windows before 2.0") << "TEXTVIEW_WINDOW_NUMBER" << 0 << 12 << 116 << "9" << false;
-        QTest::newRow("9 windows from 2.0") << "TEXTVIEW_WINDOW_NUMBER" << 0 << 12 << 200 << "9" << true;
-        QTest::newRow("data length 9") << "RS485_DATA_LENGTH" << 0 << 4 << 116 << "9" << false;
-        QTest::newRow("address 0") << "RS232_MAC_NUMBER" << 0 << 4 << 116 << "0" << false;
-        QTest::newRow("buffer group on 12") << "RECORD_WITH_BUFFER" << 0 << 12 << 120 << "ALL" << true;
-        QTest::newRow("buffer switch on 12") << "RECORD_WITH_BUFFER" << 0 << 12 << 120 << "ON" << false;
-        QTest::newRow("prefix with _") << "FILE_PREFIX" << 0 << 12 << 120 << "TD_1" << false;
-        QTest::newRow("relay 7") << "DI02_RYO" << 0 << 12 << 120 << "7" << false;
-        QTest::newRow("name with a sign") << "CH_NAME" << 3 << 12 << 120 << "T<1>#" << true;
-        QTest::newRow("Korean name") << "CH_NAME" << 3 << 12 << 120 << QString::fromUtf8("온도") << false;
-        QTest::newRow("no display group") << "DISP_ONOFF" << 3 << 12 << 120 << "" << true;
-        QTest::newRow("no display switch") << "DISP_ONOFF" << 3 << 6 << 120 << "" << false;
-        QTest::newRow("input type 9") << "RANGE_CODE" << 1 << 12 << 120 << "9" << false;
-        QTest::newRow("input type 16") << "RANGE_CODE" << 1 << 12 << 120 << "16" << true;
-        QTest::newRow("math type 0") << "MATH_FTYPE" << 1 << 12 << 120 << "0" << false;
-        QTest::newRow("junction on itself") << "MATH_FTYPE" << 5 << 12 << 150 << "CH05" << false;
-        QTest::newRow("junction on another") << "MATH_FTYPE" << 5 << 6 << 150 << "CH06" << true;
-        QTest::newRow("junction past the model") << "MATH_FTYPE" << 5 << 6 << 150 << "CH07" << false;
-        QTest::newRow("reference 50.1") << "MATH_A_CH" << 1 << 12 << 150 << "50.1" << false;
-        QTest::newRow("alpha channel 7 of 6") << "MATH_A_CH" << 1 << 6 << 120 << "7" << false;
-        QTest::newRow("compared channel") << "ALARM03_CCH" << 2 << 4 << 120 << "4" << true;
-        QTest::newRow("set value below") << "ALARM04_SV" << 2 << 4 << 120 << "-1000" << false;
-        QTest::newRow("range the display shows") << "USER_RANGE_MAX" << 2 << 4 << 120 << "99999" << true;
-        QTest::newRow("range beyond the display") << "DISP_RANGE_MAX" << 2 << 4 << 120 << "123456" << false;
-        QTest::newRow("colour 12") << "COLOR" << 2 << 4 << 120 << "12" << false;
-        // clang-format on
-    }
-
-    void rowsSetByHand() {
-        QFETCH(QString, key);
-        QFETCH(int, channel);
-        QFETCH(int, channels);
-        QFETCH(int, version);
-        QFETCH(QString, text);
-        QFETCH(bool, taken);
-        const auto& fields = channel > 0 ? ChannelFields(version) : CommonFields();
-        const auto f = std::find_if(fields.begin(), fields.end(),
-                                    [&](const ParamField& g) { return g.key == key; });
-        QVERIFY(f != fields.end());
-        const auto refusal = RowRefusal(*f, text, {channels, version, channel});
-        QVERIFY2(refusal.has_value() != taken,
-                 qPrintable(refusal.value_or(QStringLiteral("taken"))));
-    }
-
-    // Up steps inside the input's group, wrapping (T/C passes over 9); a type brings its unit
-    // Which page, tab and channel a click on a cell of the parameter tables opens.
-    void clickTable_data() {
-        QTest::addColumn<int>("grid");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("channels");
-        QTest::addColumn<int>("version");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("channel");
-        // Grid 0 common, 1 channel, 2 formula; the description only where it decides.
-        const auto row = [](const char* name, int grid, int line, int column, int channels,
-                            int version, const char* page, int tab, int channel,
-                            const char* description = "") {
-            QTest::newRow(name) << grid << line << column << channels << version
-                                << QString(description) << QString(page) << tab << channel;
-        };
-        row("description column", 0, 2, 1, 12, 120, "", 0, 0);
-        row("home of four channels", 0, 1, 3, 4, 120, "frmTD_P_Main04", 0, 0);
-        row("display", 0, 7, 3, 12, 120, "frmTD_P_Display", 0, 0);
-        row("row 8 opens nothing", 0, 8, 3, 12, 120, "", 0, 0);
-        row("display group", 0, 14, 3, 12, 120, "frmTD_P_Main12", 0, 0, "DISPLAY GROUP");
-        row("record buffer", 0, 14, 3, 6, 105, "frmTD_P_System", 0, 0, "REC. WITH BUFFER");
-        row("password", 0, 17, 3, 6, 120, "frmTD_P_System", 0, 0);
-        row("background", 0, 15, 3, 6, 120, "frmTD_P_System", 1, 0);
-        row("language", 0, 16, 3, 6, 120, "frmTD_P_System", 5, 0);
-        row("file prefix", 0, 69, 3, 6, 120, "frmTD_P_System", 5, 0);
-        row("system date", 0, 30, 3, 6, 120, "frmTD_P_System", 2, 0);
-        row("RS-232", 0, 31, 3, 6, 120, "frmTD_P_System", 3, 0);
-        row("RS-485", 0, 44, 3, 6, 120, "frmTD_P_System", 4, 0);
-        row("digital input", 0, 45, 3, 6, 120, "frmTD_P_ARM_DI", 0, 0);
-        row("channel name", 1, 1, 5, 12, 120, "frmTD_P_Channel", 0, 3);
-        row("channel key column", 1, 1, 2, 12, 120, "", 0, 0);
-        row("beyond the channels", 1, 1, 7, 4, 120, "", 0, 0);
-        row("display on/off", 1, 3, 3, 6, 120, "frmTD_P_Main06", 0, 1);
-        row("colour", 1, 10, 4, 6, 120, "frmTD_P_System", 1, 2);
-        row("scale", 1, 20, 3, 6, 120, "frmTD_P_Channel", 1, 1);
-        row("read method", 1, 8, 3, 6, 120, "frmTD_P_Channel", 2, 1);
-        row("math on/off", 1, 11, 3, 6, 120, "frmTD_P_Channel", 3, 1);
-        row("RJC from 1.50", 1, 12, 3, 6, 150, "frmTD_P_Channel", 0, 1);
-        row("math type before 1.50", 1, 13, 3, 6, 149, "frmTD_P_Channel", 3, 1);
-        row("display range", 1, 22, 14, 12, 120, "frmTD_P_Channel", 4, 12);
-        row("alarm", 1, 61, 3, 6, 120, "frmTD_P_ARM_DI", 0, 1);
-        row("formula row", 2, 4, 1, 6, 120, "frmTD_P_Channel", 3, 4);
-        row("formula row past the channels", 2, 5, 1, 4, 120, "", 0, 0);
-    }
-    void clickTable() {
-        QFETCH(int, grid);
-        QFETCH(int, row);
-        QFETCH(int, column);
-        QFETCH(int, channels);
-        QFETCH(int, version);
-        QFETCH(QString, description);
-        QFETCH(QString, page);
-        QFETCH(int, tab);
-        QFETCH(int, channel);
-        const PageTarget t = grid == 0   ? PageForCommonCell(row, column, description, channels)
-                             : grid == 1 ? PageForChannelCell(row, column, channels, version)
-                                         : PageForFormulaRow(row, channels);
-        QCOMPARE(PageWindowName(t.page), page);
-        if (t.page == PageId::None)
-            return;
-        QCOMPARE(t.tab, tab);
-        QCOMPARE(t.channel(), channel);
     }
 };
 
