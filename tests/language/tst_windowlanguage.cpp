@@ -154,7 +154,7 @@ private Q_SLOTS:
                                         .arg(name)
                                         .arg(changed)
                                         .arg(built.value(name))));
-            const QStringList back = shownTexts(window, true);
+            const QStringList back = shownTexts(window, false);
             QVERIFY2(marked(back) == 0, qPrintable(back.join(u'|')));
         };
         e.render(context);
