@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QScreen>
 #include <QTest>
 
 class TestWindowFit : public QObject {

@@ -5,7 +5,6 @@
 #include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>

@@ -12,11 +12,8 @@
 #include "support/RecordingLink.h"
 
 #include <QDir>
-#include <QJsonArray>
-#include <QScopeGuard>
 #include <QSysInfo>
 #include <QTcpServer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
 #include <sys/stat.h>
