@@ -55,16 +55,14 @@ public:
         }
         return true;
     }
-    int finish(int signal) {
+    // Sends `signal` (0: none) and waits for the end: the exit code, -1 after a crash, -2 while
+    // it runs on.
+    int finish(int signal = 0) {
 #ifdef Q_OS_UNIX
-        ::kill(pid_t(m_process.processId()), signal);
+        if (signal)
+            ::kill(pid_t(m_process.processId()), signal);
 #endif
         m_process.waitForFinished(20000);
-        err();
-        return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1;
-    }
-    int waitForEnd(int ms) {
-        m_process.waitForFinished(ms);
         err();
         return m_process.state() != QProcess::NotRunning        ? -2
                : m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode()
@@ -338,7 +336,7 @@ private Q_SLOTS:
             flags[1] = QStringLiteral("mqtt://127.0.0.1:%1/plant").arg(TestBroker::freePort());
         }
         LogRun run(m_pty, dir.path(), flags);
-        QCOMPARE(run.waitForEnd(20000), exitCode);
+        QCOMPARE(run.finish(), exitCode);
         QVERIFY2(run.err().contains(said), qPrintable(run.err()));
         QVERIFY(!run.err().contains(TestBroker::password()));
     }
