@@ -40,6 +40,9 @@ void ApplyAppStyle(QApplication& app) {
     background: #1f6fb2; color: white; font-weight: bold; border-color: #185c94;
 }
 #buttonBar QPushButton[portOpen="false"]:hover { background: #2a7cc0; }
+#buttonBar QPushButton[portOpen="false"]:disabled {
+    background: transparent; color: #a4abb5; font-weight: normal; border-color: transparent;
+}
 #buttonBar QPushButton[portOpen="true"] {
     background: #fbe9e7; color: #b3261e; font-weight: bold; border-color: #efc2bd;
 }

@@ -27,6 +27,9 @@
 #include "monitor/MonitorFactory.h"
 #include "pages/PageFactory.h"
 #include "paramwindow/frmTD_Parameter.h"
+#include "plant/PlantAlarmLog.h"
+#include "plant/PlantSubscriber.h"
+#include "plantview/PlantTables.h"
 #include "publish/EnginePublishing.h"
 #include "publish/RecordPublisher.h"
 #include "publish/frmTD_Set_Publish.h"
@@ -145,6 +148,7 @@ frmTD_Main::frmTD_Main(Clock& clock, Options options, QWidget* parent)
 
 frmTD_Main::~frmTD_Main() {
     SetPageSurroundings(nullptr, nullptr);
+    stopPlantMode();
     closeWindowsBeside();
     for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
         delete v.data();
@@ -198,6 +202,22 @@ void frmTD_Main::buildMenus() {
         QMenu* menu = menus[item.menu];
         if (item.separatorBefore && !menu->isEmpty())
             menu->addSeparator();
+        if (item.command == MainCommand::mExit) {
+            // Plant mode: beside the port's settings, before Quit.
+            menu->addSeparator();
+            m_watchAction = menu->addAction(QString());
+            m_watchAction->setObjectName(QStringLiteral("mWatchBroker"));
+            connect(m_watchAction, &QAction::triggered, this, &frmTD_Main::openWatchDialog);
+            m_stopWatchAction = menu->addAction(QString());
+            m_stopWatchAction->setObjectName(QStringLiteral("mStopWatching"));
+            m_stopWatchAction->setEnabled(false);
+            connect(m_stopWatchAction, &QAction::triggered, this, &frmTD_Main::stopPlantMode);
+            m_plantAlarmsAction = menu->addAction(QString());
+            m_plantAlarmsAction->setObjectName(QStringLiteral("mPlantAlarms"));
+            m_plantAlarmsAction->setEnabled(false);
+            connect(m_plantAlarmsAction, &QAction::triggered, this, &frmTD_Main::openPlantAlarms);
+        }
+        menu->setToolTipsVisible(true);
         QAction* a = menu->addAction(QString());
         a->setObjectName(QString::fromLatin1(item.objectName));
         const MainCommand command = item.command;
@@ -214,6 +234,9 @@ void frmTD_Main::buildMenus() {
             if (item.command != MainCommand::mOnlinePortOpen)
                 m_actions[item.command]->setText(
                     QCoreApplication::translate("MainMenus", item.caption));
+        m_watchAction->setText(tr("&Watch a Broker..."));
+        m_stopWatchAction->setText(tr("S&top Watching"));
+        m_plantAlarmsAction->setText(tr("Plant &Alarms..."));
     });
 }
 
@@ -294,7 +317,9 @@ QWidget* frmTD_Main::buildStatusArea() {
     auto* left = new QVBoxLayout;
     auto* heading = new QHBoxLayout;
     auto* title = new QLabel(area);
-    m_texts->add([title] { title->setText(tr("Meter Status")); });
+    m_sectionTitle = title;
+    m_texts->add(
+        [this] { m_sectionTitle->setText(isPlantMode() ? tr("Plant") : tr("Meter Status")); });
     title->setObjectName(QStringLiteral("sectionTitle"));
     m_phaseChip = new QLabel(area);
     m_phaseChip->setObjectName(QStringLiteral("phaseChip"));
@@ -329,6 +354,7 @@ QWidget* frmTD_Main::buildStatusArea() {
     });
     connect(m_statusView, &QTableView::clicked, this, &frmTD_Main::onStatusClicked);
     left->addWidget(m_statusView, 1);
+    buildPlantList(left, area);
     layout->addLayout(left, 3);
 
     // The selected meter and the data-save settings.
@@ -581,8 +607,7 @@ void frmTD_Main::SetPortClosedMenus(bool closed) {
         m_actions[item.command]->setEnabled(item.enabledWhen == EnabledWhen::PortClosed ? closed
                                                                                         : !closed);
     }
-    for (const ButtonInfo& b : kButtons)
-        m_buttons[b.index]->setEnabled(m_actions[b.command]->isEnabled());
+    applyPlantMenus();
 }
 
 void frmTD_Main::updatePortCaptions(bool open) {
@@ -598,6 +623,10 @@ void frmTD_Main::updatePortCaptions(bool open) {
 }
 
 void frmTD_Main::showPhase(CommEngine::Phase phase) {
+    if (isPlantMode()) { // the chip tells of the broker
+        showPlantBrokerState(QString(), m_plant->isConnected());
+        return;
+    }
     static const char* const names[] = {QT_TR_NOOP("Port closed"), QT_TR_NOOP("Scanning"),
                                         QT_TR_NOOP("Polling"), QT_TR_NOOP("Connecting")};
     m_phaseChip->setText(tr(names[int(phase)]));
@@ -617,6 +646,10 @@ void frmTD_Main::onSelectedMeterChanged(int address) {
 }
 
 void frmTD_Main::refreshSelectedMeterDetails() {
+    if (isPlantMode()) {
+        showSelectedPlantMeter();
+        return;
+    }
     const CommState& s = m_engine->state();
     if (lblMC_No->text().isEmpty()) {
         lblMC_No->setColours(0xEDE9E5, 0xDCD6D0); // a quiet grey until a meter is chosen
@@ -663,6 +696,10 @@ bool frmTD_Main::isCommViewVisible() const {
 // ---- commands ---------------------------------------------------------------------------
 
 void frmTD_Main::runCommand(MainCommand command) {
+    if (isPlantMode() && !m_actions[command]->isEnabled()) {
+        showLinkMessage(m_actions[command]->toolTip());
+        return;
+    }
     switch (command) {
     case MainCommand::mSetMC:
         openMeterList();
@@ -893,6 +930,10 @@ void frmTD_Main::openPortSetup() {
 }
 
 void frmTD_Main::openMonitor(MainCommand command) {
+    if (isPlantMode()) {
+        openPlantMonitor(command);
+        return;
+    }
     MonitorContext context;
     context.state = &m_engine->state();
     context.tables = &m_engine->tables();
@@ -904,26 +945,7 @@ void frmTD_Main::openMonitor(MainCommand command) {
     context.settingsCurrent = [engine = m_engine.get()](int address) {
         return engine->state().gSelAddress == address && engine->settingsComplete();
     };
-    std::unique_ptr<QDialog> monitor;
-    switch (command) {
-    case MainCommand::mOnlineSingleLine:
-        monitor.reset(CreateLineMonitor(channels, context, this));
-        break;
-    case MainCommand::mOnlineSingleBar:
-        monitor.reset(CreateBarMonitor(channels, context, this));
-        break;
-    case MainCommand::mOnlineSingleText:
-        monitor.reset(CreateTextMonitor(channels, context, this));
-        break;
-    case MainCommand::mOnlineMulti:
-        monitor.reset(CreateMultiMonitor(context, this));
-        break;
-    case MainCommand::mOnlineMultiPV:
-        monitor.reset(CreateMultiPVMonitor(context, this));
-        break;
-    default:
-        break;
-    }
+    std::unique_ptr<QDialog> monitor = createMonitor(command, channels, context);
     // A channel count the monitors do not know opens nothing.
     if (monitor)
         showBeside(std::move(monitor));
@@ -938,11 +960,30 @@ int meterOfWindow(const QDialog* window) {
 }
 } // namespace
 
+std::unique_ptr<QDialog> frmTD_Main::createMonitor(MainCommand command, int channels,
+                                                   const MonitorContext& context) {
+    switch (command) {
+    case MainCommand::mOnlineSingleLine:
+        return std::unique_ptr<QDialog>(CreateLineMonitor(channels, context, this));
+    case MainCommand::mOnlineSingleBar:
+        return std::unique_ptr<QDialog>(CreateBarMonitor(channels, context, this));
+    case MainCommand::mOnlineSingleText:
+        return std::unique_ptr<QDialog>(CreateTextMonitor(channels, context, this));
+    case MainCommand::mOnlineMulti:
+        return std::unique_ptr<QDialog>(CreateMultiMonitor(context, this));
+    case MainCommand::mOnlineMultiPV:
+        return std::unique_ptr<QDialog>(CreateMultiPVMonitor(context, this));
+    default:
+        return nullptr;
+    }
+}
+
 void frmTD_Main::showBeside(std::unique_ptr<QDialog> window) {
     m_beside.removeAll(nullptr);
     for (const QPointer<QDialog>& open : std::as_const(m_beside)) {
         if (open->objectName() == window->objectName() &&
-            meterOfWindow(open) == meterOfWindow(window.get())) {
+            meterOfWindow(open) == meterOfWindow(window.get()) &&
+            open->property("origin") == window->property("origin")) {
             open->showNormal();
             open->raise();
             open->activateWindow();
@@ -1082,6 +1123,7 @@ void frmTD_Main::closeEvent(QCloseEvent* event) {
     if (m_engine->isPortOpen())
         m_engine->closePort();
     stopPublishing();
+    stopPlantMode();
     for (const QPointer<GraphViewerWindow>& v : std::as_const(m_viewers))
         if (v)
             v->close();

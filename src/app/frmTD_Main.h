@@ -24,6 +24,12 @@ class GradientLabel;
 class GraphViewerWindow;
 class HelpCentre;
 class LanguageFollower;
+class PlantAlarmLog;
+class PlantAlarmWindow;
+class PlantListModel;
+class PlantState;
+class PlantSubscriber;
+class PlantTables;
 class QAction;
 class QLabel;
 class QMenu;
@@ -33,6 +39,7 @@ class QTableView;
 class RecordPublisher;
 class SerialLink;
 class StatusLamp;
+struct MonitorContext;
 struct SaveSettings;
 class StatusListModel;
 
@@ -103,6 +110,23 @@ public:
     // Closes the window without asking "Quit?" (the port is closed as on any close).
     void quitWithoutAsking();
 
+    // Plant mode: the nodes and meters that publish to a broker, watched from the broker alone
+    // (no port is opened and nothing can be written to a meter) in place of the local bus;
+    // the monitors open on the meter selected in the plant list. False with the reason when
+    // the settings cannot be used.
+    bool startPlantMode(const PublishSettings& settings, QString* why);
+    // Back to the local bus.
+    void stopPlantMode();
+    // The plant alarm list, in a window beside; only in plant mode.
+    void openPlantAlarms();
+    bool isPlantMode() const { return m_plant != nullptr; }
+    PlantListModel* plantListModel() const { return m_plantModel; }
+    // What the broker has told of the plant; null outside plant mode.
+    const PlantState* plantState() const;
+    QTableView* plantView() const { return m_plantView; }
+    // Selects a meter (address 0: a node) in the plant list, as a click does.
+    bool selectPlantMeter(const QString& node, int address);
+
     // SetPortClosedMenus(closed): the settings items follow `closed`, the online views the
     // opposite; data save, parameter setup and help stay enabled.
     void SetPortClosedMenus(bool closed);
@@ -140,6 +164,18 @@ private:
     void showBrokerState();
     void openPortSetup();
     void openMonitor(MainCommand command);
+    void openPlantMonitor(MainCommand command);
+    // The monitor window of a monitor command; null for a channel count it has no window for.
+    std::unique_ptr<QDialog> createMonitor(MainCommand command, int channels,
+                                           const MonitorContext& context);
+    void openWatchDialog();
+    // What plant mode changes in the menus: the items that talk to the bus are disabled and
+    // say why; the monitors are enabled.
+    void applyPlantMenus();
+    void showPlantBrokerState(const QString& text, bool connected);
+    // The selected meter's box tells of the plant list's current meter.
+    void showSelectedPlantMeter();
+    void buildPlantList(class QVBoxLayout* layout, QWidget* area);
     void openLaterWindow(const QString& caption);
     // Shows a monitor or the clock window beside this one, without blocking it; one that is
     // open already (the same window of the same meter) comes to the front instead.
@@ -197,4 +233,17 @@ private:
     LanguageFollower* m_texts = nullptr;
     QList<QPointer<GraphViewerWindow>> m_viewers;
     QList<QPointer<QDialog>> m_beside;
+
+    std::unique_ptr<PlantSubscriber> m_plant;
+    std::unique_ptr<PlantTables> m_plantTables;
+    std::unique_ptr<PlantAlarmLog> m_plantAlarms;
+    QPointer<PlantAlarmWindow> m_plantAlarmWindow;
+    PlantListModel* m_plantModel = nullptr;
+    QTableView* m_plantView = nullptr;
+    QLabel* m_sectionTitle = nullptr;
+    QAction* m_watchAction = nullptr;
+    QAction* m_stopWatchAction = nullptr;
+    QAction* m_plantAlarmsAction = nullptr;
+    QString m_plantBrokerText;
+    bool m_plantEverConnected = false;
 };

@@ -9,6 +9,7 @@
 #include "language/Language.h"
 #include "logging/SaveSettings.h"
 #include "paramtext/ParamSetFiles.h"
+#include "publish/BrokerOptions.h"
 #include "viewer/GraphViewerWindow.h"
 
 #include <QApplication>
@@ -130,8 +131,17 @@ int main(int argc, char* argv[]) {
                                                     "text, multi or multi-pv."),
                                      QStringLiteral("KIND"));
     monitorOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption plantOption(
+        QStringLiteral("plant"),
+        QStringLiteral("Watch the plant through a broker instead of a local bus: every node and "
+                       "meter that publishes to mqtt://HOST[:PORT]/PREFIX (or mqtts://...), as "
+                       "td700 watch shows them. No port is opened and nothing is written to a "
+                       "meter. The --mqtt-... flags as for td700 watch; the rest from "
+                       "CFG/Plant.INI."),
+        QStringLiteral("URL"));
     parser.addOptions({homeOption, demoOption, openOption, reportOption, viewOption,
-                       reportViewOption, languageOption, monitorOption});
+                       reportViewOption, languageOption, monitorOption, plantOption});
+    AddBrokerOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("Data files (*.TDD) to open in the graph viewer, or a parameter file "
@@ -215,8 +225,18 @@ int main(int argc, char* argv[]) {
     frmTD_Main window(clock, options);
     window.show();
 
-    if (parser.isSet(demoOption) || parser.isSet(openOption))
+    if (parser.isSet(plantOption)) {
+        PublishSettings plant = LoadPublishSettings(options.paths.plantIni());
+        plant.url = parser.value(plantOption);
+        ApplyBrokerOptions(parser, &plant);
+        QString why;
+        if (!window.startPlantMode(plant, &why)) {
+            err << "TD700_File: " << why << '\n';
+            return 2;
+        }
+    } else if (parser.isSet(demoOption) || parser.isSet(openOption)) {
         QTimer::singleShot(0, &window, [&window] { window.togglePort(); });
+    }
     if (monitor)
         OpenWhenPolling(window, *monitor);
     if (!parameterFile.isEmpty()) {

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "publish/BrokerOptions.h"
 #include "publish/PublishSettings.h"
 
 #include <QCommandLineParser>
 
 struct CliContext;
-
-// The flags of a connection to a broker, shared by `log --publish` and `watch`: --mqtt-user,
-// --mqtt-password-file, --mqtt-ca, --mqtt-cert, --mqtt-key and --mqtt-keepalive.
-void AddBrokerOptions(QCommandLineParser& parser);
-// Puts those given over the settings.
-void ApplyBrokerOptions(const QCommandLineParser& parser, PublishSettings* settings);
 
 // The publishing flags of `td700 log` (--publish and the --mqtt-... flags).
 void AddPublishOptions(QCommandLineParser& parser);

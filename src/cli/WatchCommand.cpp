@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QSet>
 #include <QTimer>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -181,7 +182,11 @@ int RunWatch(const QStringList& arguments) {
         plant.stop();
         QCoreApplication::exit(code);
     };
+    bool printed = false;
     const auto printOnce = [&] {
+        // A burst of messages can tell of changes after the end was asked for: one document.
+        if (std::exchange(printed, true))
+            return;
         if (json)
             out << PlantJson(plant.state()) << '\n';
         else

@@ -29,9 +29,8 @@ constexpr int kLongestFrame = 256;
 // A request is sent at most this many times in a row before the escalation moves on.
 constexpr int kMaxTries = 3;
 
-// Link status texts in the status list (column 2) and the present-value table (column 1).
+// The link text of a meter that answers, in the status list (column 2).
 const QString kLinkOk = QStringLiteral("OK");
-const QString kLinkNg = QStringLiteral("NG");
 
 // Slave address 0 is the broadcast address, above 247 the reserved ones: a read never goes
 // there.
@@ -569,10 +568,7 @@ void CommEngine::goodFrame(const QByteArray& frame) {
     } else {
         DecodeReply(s, m_tables, s.gCommand, frame);
         noteSettingsBlock(s.gCommand);
-        TextTable& status = m_tables.sprdStatus;
-        status.setText(2, s.gCurMeter + 1, kLinkOk);
-        status.setBackColour(2, s.gCurMeter + 1, WinRgb::Green);
-        status.setForeColour(2, s.gCurMeter + 1, WinRgb::Black);
+        m_tables.showAnswering(s.gCurMeter + 1, true);
         afterReadReply();
     }
     if (!isPortOpen())
@@ -616,10 +612,7 @@ void CommEngine::replyTimedOut(const ReplyCollector::Outcome& outcome) {
     watchAfter(outcome);
     CommState& s = m_state;
     const int row = s.gCurMeter + 1;
-    m_tables.sprdStatus.setText(2, row, kLinkNg);
-    m_tables.sprdStatus.setBackColour(2, row, WinRgb::Black);
-    m_tables.sprdStatus.setForeColour(2, row, WinRgb::White);
-    m_tables.sprdMON.setText(1, row, kLinkNg);
+    m_tables.showAnswering(row, false);
     m_tables.sprdCommState.addToNumber(2, row, 1);
     ++m_totals.timeouts;
     m_failures.noteTimeout();

@@ -1,6 +1,7 @@
 #include "comm/DeviceTables.h"
 
 #include "comm/RegisterMap.h"
+#include "core/WinRgb.h"
 
 #include <QtGlobal>
 
@@ -44,4 +45,12 @@ void DeviceTables::appendMeterRow(int address) {
     sprdCommState.setText(0, row, text);
     sprdMeterClock.setRowCount(row);
     sprdMeterClock.setText(0, row, text);
+}
+
+void DeviceTables::showAnswering(int row, bool answering) {
+    sprdStatus.setText(2, row, answering ? QStringLiteral("OK") : QStringLiteral("NG"));
+    sprdStatus.setBackColour(2, row, answering ? WinRgb::Green : WinRgb::Black);
+    sprdStatus.setForeColour(2, row, answering ? WinRgb::Black : WinRgb::White);
+    if (!answering)
+        sprdMON.setText(1, row, QStringLiteral("NG"));
 }

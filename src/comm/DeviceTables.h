@@ -24,4 +24,7 @@ struct DeviceTables {
     void clearMeterRows();
     // Appends one meter row with its slave address in the places the tables keep it.
     void appendMeterRow(int address);
+    // Shows whether the meter of row `row` answers: "OK" on green or "NG" on black in the
+    // status list; a meter that does not answer also reads "NG" in its present values.
+    void showAnswering(int row, bool answering);
 };

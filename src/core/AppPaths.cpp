@@ -81,6 +81,9 @@ QString AppPaths::saveDataIni() const {
 QString AppPaths::publishIni() const {
     return file(QStringLiteral("CFG/Publish.INI"));
 }
+QString AppPaths::plantIni() const {
+    return file(QStringLiteral("CFG/Plant.INI"));
+}
 QString AppPaths::imageFolder() const {
     return file(QStringLiteral("Image"));
 }

@@ -22,6 +22,7 @@ public:
     QString setEnvIni() const;                   // home/CFG/SetEnv.INI
     QString saveDataIni() const;                 // home/CFG/SaveData.INI
     QString publishIni() const;                  // home/CFG/Publish.INI
+    QString plantIni() const;                    // home/CFG/Plant.INI
     QString imageFolder() const;                 // home/Image
     QString file(const QString& relative) const; // home/relative, separators normalised
     // Creates home/CFG when it is missing; false when it cannot be created.

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
 #include <QRandomGenerator>
+#include <QSet>
 #include <atomic>
 #include <optional>
 
@@ -238,6 +240,17 @@ bool FileOutput::openTemporary() {
 }
 
 void FileOutput::removeLeftovers() const {
+    // Once per file and run: a leftover is what a killed program left, and listing a folder
+    // of months of data files at every write of a state file costs more than it finds. A
+    // program killed while this one runs leaves its file to the next run's first write.
+    {
+        static QMutex guard;
+        static QSet<QString> cleaned;
+        const QMutexLocker lock(&guard);
+        if (cleaned.contains(m_target))
+            return;
+        cleaned.insert(m_target);
+    }
     const QFileInfo target(m_target);
     const QString name = target.fileName();
     const QDir dir = target.dir();

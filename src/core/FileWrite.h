@@ -18,9 +18,9 @@
 //  - anything else (a folder, a block device, a socket) is refused.
 //
 // The temporary file is named NAME.td700-XXXXXX.part and is locked while it is written. One
-// that a killed program left behind is removed by the next write of NAME: a leftover is one
-// that nobody holds locked (where the system has no such locks, one that cannot be removed
-// while it is open).
+// that a killed program left behind is removed by the first write of NAME in a run: a leftover
+// is one that nobody holds locked (where the system has no such locks, one that cannot be
+// removed while it is open).
 class FileOutput {
 public:
     explicit FileOutput(const QString& path);

@@ -193,22 +193,15 @@ void TextTable::setForeColour(int column, int row, int rgb) {
 }
 
 void TextTable::setBlockBackColour(int column1, int row1, int column2, int row2, int rgb) {
-    column1 = std::max(0, column1);
-    row1 = std::max(0, row1);
-    column2 = std::min(m_columns, column2);
-    row2 = std::min(m_rows, row2);
-    bool changed = false;
-    for (int r = row1; r <= row2; ++r)
-        for (int c = column1; c <= column2; ++c)
-            if (m_cells[r][c].back != rgb) {
-                m_cells[r][c].back = rgb;
-                changed = true;
-            }
-    if (changed)
-        Q_EMIT cellsChanged(column1, row1, column2, row2);
+    setBlockColour(&Cell::back, column1, row1, column2, row2, rgb);
 }
 
 void TextTable::setBlockForeColour(int column1, int row1, int column2, int row2, int rgb) {
+    setBlockColour(&Cell::fore, column1, row1, column2, row2, rgb);
+}
+
+void TextTable::setBlockColour(int Cell::*colour, int column1, int row1, int column2, int row2,
+                               int rgb) {
     column1 = std::max(0, column1);
     row1 = std::max(0, row1);
     column2 = std::min(m_columns, column2);
@@ -216,8 +209,8 @@ void TextTable::setBlockForeColour(int column1, int row1, int column2, int row2,
     bool changed = false;
     for (int r = row1; r <= row2; ++r)
         for (int c = column1; c <= column2; ++c)
-            if (m_cells[r][c].fore != rgb) {
-                m_cells[r][c].fore = rgb;
+            if (m_cells[r][c].*colour != rgb) {
+                m_cells[r][c].*colour = rgb;
                 changed = true;
             }
     if (changed)

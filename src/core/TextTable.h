@@ -98,6 +98,7 @@ private:
         int back = NoColour;
         int fore = NoColour;
     };
+    void setBlockColour(int Cell::*colour, int column1, int row1, int column2, int row2, int rgb);
     bool inside(int column, int row) const;
     Cell* cell(int column, int row);
     const Cell* cell(int column, int row) const;

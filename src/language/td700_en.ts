@@ -138,6 +138,10 @@
         <source>; it had acknowledged nothing (do its access rules let this user publish here?)</source>
         <translation>; it had acknowledged nothing (do its access rules let this user publish here?)</translation>
     </message>
+    <message>
+        <source>the TLS connection failed</source>
+        <translation>the TLS connection failed</translation>
+    </message>
 </context>
 <context>
     <name>ChannelPanel</name>
@@ -1744,6 +1748,124 @@ Daily files of one meter are shown as one time line.</translation>
     </message>
 </context>
 <context>
+    <name>PlantAlarmFile</name>
+    <message>
+        <source>line %1 and %2 more could not be read and were left out</source>
+        <translation>line %1 and %2 more could not be read and were left out</translation>
+    </message>
+    <message>
+        <source>only its first %1 MB were read</source>
+        <translation>only its first %1 MB were read</translation>
+    </message>
+    <message>
+        <source>line %1 could not be read and was left out</source>
+        <translation>line %1 could not be read and was left out</translation>
+    </message>
+</context>
+<context>
+    <name>PlantAlarmModel</name>
+    <message>
+        <source>AL%1</source>
+        <translation>AL%1</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Node</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>Since</translation>
+    </message>
+    <message>
+        <source>Gone</source>
+        <translation>Gone</translation>
+    </message>
+</context>
+<context>
+    <name>PlantAlarmWindow</name>
+    <message>
+        <source>Plant Alarms</source>
+        <translation>Plant Alarms</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n alarm(s) active</source>
+        <translation>
+            <numerusform>%n alarm active</numerusform>
+            <numerusform>%n alarms active</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries, newest first</source>
+        <translation>
+            <numerusform>%n entry, newest first</numerusform>
+            <numerusform>%n entries, newest first</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlantListModel</name>
+    <message>
+        <source>online</source>
+        <translation>online</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>offline</translation>
+    </message>
+    <message>
+        <source>stale</source>
+        <translation>stale</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>%1 (%2 ch)</source>
+        <translation>%1 (%2 ch)</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>Node</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Last record</source>
+        <translation>Last record</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+</context>
+<context>
     <name>PlantSubscriber</name>
     <message>
         <source>connected</source>
@@ -2858,6 +2980,70 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
         <source>Demo folder: %1</source>
         <translation>Demo folder: %1</translation>
     </message>
+    <message>
+        <source>&amp;Watch a Broker...</source>
+        <translation>&amp;Watch a Broker...</translation>
+    </message>
+    <message>
+        <source>S&amp;top Watching</source>
+        <translation>S&amp;top Watching</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>Plant</translation>
+    </message>
+    <message>
+        <source>Select a meter, then a monitor (a double click opens its trend). Plant mode watches only.</source>
+        <translation>Select a meter, then a monitor (a double click opens its trend). Plant mode watches only.</translation>
+    </message>
+    <message>
+        <source>Watch a Broker</source>
+        <translation>Watch a Broker</translation>
+    </message>
+    <message>
+        <source>Plant mode watches only: no port is opened and nothing is written to a meter. Stop watching (Setup menu) to work on the local bus.</source>
+        <translation>Plant mode watches only: no port is opened and nothing is written to a meter. Stop watching (Setup menu) to work on the local bus.</translation>
+    </message>
+    <message>
+        <source>Watching %1</source>
+        <translation>Watching %1</translation>
+    </message>
+    <message>
+        <source>Broker away</source>
+        <translation>Broker away</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 connected; watching only.</source>
+        <translation>Plant mode: broker %1 connected; watching only.</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 %2; the last values are shown stale.</source>
+        <translation>Plant mode: broker %1 %2; the last values are shown stale.</translation>
+    </message>
+    <message>
+        <source>Select a meter in the plant list first.</source>
+        <translation>Select a meter in the plant list first.</translation>
+    </message>
+    <message>
+        <source>The meter has not told its channels yet.</source>
+        <translation>The meter has not told its channels yet.</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 refused: %2</source>
+        <translation>Plant mode: broker %1 refused: %2</translation>
+    </message>
+    <message>
+        <source>Plant mode: connecting to broker %1.</source>
+        <translation>Plant mode: connecting to broker %1.</translation>
+    </message>
+    <message>
+        <source>Plant &amp;Alarms...</source>
+        <translation>Plant &amp;Alarms...</translation>
+    </message>
+    <message>
+        <source>Plant alarms: %1</source>
+        <translation>Plant alarms: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTD_P_ARM_DI</name>
@@ -3722,6 +3908,45 @@ Logging and publishing pause for the transfer (about %n seconds); every meter&ap
     </message>
 </context>
 <context>
+    <name>frmTD_SetPlant</name>
+    <message>
+        <source>Watch a Broker</source>
+        <translation>Watch a Broker</translation>
+    </message>
+    <message>
+        <source>Every meter of every bus PC that publishes to the broker, shown from the broker alone: no port is opened and nothing is written to a meter.</source>
+        <translation>Every meter of every bus PC that publishes to the broker, shown from the broker alone: no port is opened and nothing is written to a meter.</translation>
+    </message>
+    <message>
+        <source>Broker</source>
+        <translation>Broker</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Password file</source>
+        <translation>Password file</translation>
+    </message>
+    <message>
+        <source>CA certificate</source>
+        <translation>CA certificate</translation>
+    </message>
+    <message>
+        <source>the system&apos;s</source>
+        <translation>the system&apos;s</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Watch</translation>
+    </message>
+</context>
+<context>
     <name>frmTD_SetPort</name>
     <message>
         <source>Port Setup</source>
@@ -3980,10 +4205,6 @@ Logging and publishing pause for the transfer (about %n seconds); every meter&ap
     <message>
         <source>Records are published while the port is open. What the broker does not get is sent from the data files when it is back.</source>
         <translation>Records are published while the port is open. What the broker does not get is sent from the data files when it is back.</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
     </message>
     <message>
         <source>Publish as a Sparkplug B edge node (instead of the JSON topics; the broker&apos;s prefix is not used)</source>

@@ -138,6 +138,10 @@
         <source>; it had acknowledged nothing (do its access rules let this user publish here?)</source>
         <translation>; 아무것도 확인 응답하지 않았습니다(브로커의 접근 규칙이 이 사용자의 발행을 허용합니까?)</translation>
     </message>
+    <message>
+        <source>the TLS connection failed</source>
+        <translation>TLS 연결에 실패했습니다</translation>
+    </message>
 </context>
 <context>
     <name>ChannelPanel</name>
@@ -1744,6 +1748,122 @@ Daily files of one meter are shown as one time line.</source>
     </message>
 </context>
 <context>
+    <name>PlantAlarmFile</name>
+    <message>
+        <source>line %1 and %2 more could not be read and were left out</source>
+        <translation>%1번째 줄 외 %2줄을 읽지 못해 빼 두었습니다</translation>
+    </message>
+    <message>
+        <source>only its first %1 MB were read</source>
+        <translation>앞의 %1 MB만 읽었습니다</translation>
+    </message>
+    <message>
+        <source>line %1 could not be read and was left out</source>
+        <translation>%1번째 줄을 읽지 못해 빼 두었습니다</translation>
+    </message>
+</context>
+<context>
+    <name>PlantAlarmModel</name>
+    <message>
+        <source>AL%1</source>
+        <translation>AL%1</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>발생 중</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>노드</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>계기</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>채널</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>경보</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>발생 시각</translation>
+    </message>
+    <message>
+        <source>Gone</source>
+        <translation>해제 시각</translation>
+    </message>
+</context>
+<context>
+    <name>PlantAlarmWindow</name>
+    <message>
+        <source>Plant Alarms</source>
+        <translation>플랜트 경보</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n alarm(s) active</source>
+        <translation>
+            <numerusform>발생 중인 경보 %n건</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries, newest first</source>
+        <translation>
+            <numerusform>기록 %n건, 최신순</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlantListModel</name>
+    <message>
+        <source>online</source>
+        <translation>온라인</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>오프라인</translation>
+    </message>
+    <message>
+        <source>stale</source>
+        <translation>오래됨</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>%1 (%2 ch)</source>
+        <translation>%1 (%2채널)</translation>
+    </message>
+    <message>
+        <source>Node</source>
+        <translation>노드</translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <translation>계기</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>모델</translation>
+    </message>
+    <message>
+        <source>Link</source>
+        <translation>통신</translation>
+    </message>
+    <message>
+        <source>Last record</source>
+        <translation>마지막 기록</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>상태</translation>
+    </message>
+</context>
+<context>
     <name>PlantSubscriber</name>
     <message>
         <source>connected</source>
@@ -2857,6 +2977,70 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
         <source>Demo folder: %1</source>
         <translation>데모 폴더: %1</translation>
     </message>
+    <message>
+        <source>&amp;Watch a Broker...</source>
+        <translation>브로커 감시(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>S&amp;top Watching</source>
+        <translation>감시 중지(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>플랜트</translation>
+    </message>
+    <message>
+        <source>Select a meter, then a monitor (a double click opens its trend). Plant mode watches only.</source>
+        <translation>계기를 선택한 뒤 모니터를 고르십시오(두 번 클릭하면 트렌드가 열립니다). 플랜트 모드는 보기만 합니다.</translation>
+    </message>
+    <message>
+        <source>Watch a Broker</source>
+        <translation>브로커 감시</translation>
+    </message>
+    <message>
+        <source>Plant mode watches only: no port is opened and nothing is written to a meter. Stop watching (Setup menu) to work on the local bus.</source>
+        <translation>플랜트 모드는 보기만 합니다: 포트를 열지 않고 계기에 아무것도 쓰지 않습니다. 이 PC의 버스로 작업하려면 감시를 중지하십시오(설정 메뉴).</translation>
+    </message>
+    <message>
+        <source>Watching %1</source>
+        <translation>%1 감시 중</translation>
+    </message>
+    <message>
+        <source>Broker away</source>
+        <translation>브로커 연결 끊김</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 connected; watching only.</source>
+        <translation>플랜트 모드: 브로커 %1 연결됨, 보기 전용.</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 %2; the last values are shown stale.</source>
+        <translation>플랜트 모드: 브로커 %1 %2. 마지막 값을 오래된 값으로 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Select a meter in the plant list first.</source>
+        <translation>먼저 플랜트 목록에서 계기를 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>The meter has not told its channels yet.</source>
+        <translation>계기의 채널 정보가 아직 오지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Plant mode: broker %1 refused: %2</source>
+        <translation>플랜트 모드: 브로커 %1이(가) 거부했습니다: %2</translation>
+    </message>
+    <message>
+        <source>Plant mode: connecting to broker %1.</source>
+        <translation>플랜트 모드: 브로커 %1에 연결하는 중.</translation>
+    </message>
+    <message>
+        <source>Plant &amp;Alarms...</source>
+        <translation>플랜트 경보(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Plant alarms: %1</source>
+        <translation>플랜트 경보: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmTD_P_ARM_DI</name>
@@ -3718,6 +3902,45 @@ Logging and publishing pause for the transfer (about %n second(s)); every meter&
     </message>
 </context>
 <context>
+    <name>frmTD_SetPlant</name>
+    <message>
+        <source>Watch a Broker</source>
+        <translation>브로커 감시</translation>
+    </message>
+    <message>
+        <source>Every meter of every bus PC that publishes to the broker, shown from the broker alone: no port is opened and nothing is written to a meter.</source>
+        <translation>브로커에 발행하는 모든 버스 PC의 모든 계기를 브로커만으로 보여 줍니다: 포트를 열지 않고 계기에 아무것도 쓰지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Broker</source>
+        <translation>브로커</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>사용자</translation>
+    </message>
+    <message>
+        <source>Password file</source>
+        <translation>암호 파일</translation>
+    </message>
+    <message>
+        <source>CA certificate</source>
+        <translation>CA 인증서</translation>
+    </message>
+    <message>
+        <source>the system&apos;s</source>
+        <translation>시스템 기본</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>감시</translation>
+    </message>
+</context>
+<context>
     <name>frmTD_SetPort</name>
     <message>
         <source>Port Setup</source>
@@ -3976,10 +4199,6 @@ Logging and publishing pause for the transfer (about %n second(s)); every meter&
     <message>
         <source>Records are published while the port is open. What the broker does not get is sent from the data files when it is back.</source>
         <translation>포트가 열려 있는 동안 기록을 발행합니다. 브로커가 받지 못한 기록은 다시 연결되면 데이터 파일에서 보냅니다.</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
     </message>
     <message>
         <source>Publish as a Sparkplug B edge node (instead of the JSON topics; the broker&apos;s prefix is not used)</source>

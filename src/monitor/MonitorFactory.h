@@ -26,6 +26,9 @@ struct MonitorContext {
     // True while the settings tables hold the whole of the settings of the meter at
     // `address`; unset: whenever that meter is the selected one.
     std::function<bool(int address)> settingsCurrent;
+    // Where the meters are when they are not on this PC's bus (a node of the plant): named in
+    // the window's title. Empty for the local bus.
+    QString origin;
 };
 
 // The single-meter monitors by channel count, named as the windows have always been named:

@@ -120,8 +120,9 @@ MultiMonitor::MultiMonitor(MultiGrid::Kind kind, const MonitorContext& context, 
     m_legend->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* texts = new LanguageFollower(this);
-    texts->add([=, this] {
-        setWindowTitle(full ? tr("Multi Monitoring") : tr("Multi Monitoring - PV"));
+    texts->add([=, this, origin = context.origin] {
+        const QString title = full ? tr("Multi Monitoring") : tr("Multi Monitoring - PV");
+        setWindowTitle(origin.isEmpty() ? title : title + QStringLiteral(" - ") + origin);
         QVector<SpanHeaderView::Cell> cells;
         for (const MultiGrid::HeaderCell& c : m_logic.headerCells())
             cells.append({c.level, m_model->modelColumn(c.column), c.levelSpan, c.columnSpan,

@@ -88,7 +88,9 @@ void SingleMeterMonitor::setContent(const QString& heading, const QString& subHe
 }
 
 QString SingleMeterMonitor::meterTitle(const QString& kind) const {
-    return kind + QStringLiteral(" - ") + tr("Meter %1").arg(m_meter.address());
+    const QString meter = tr("Meter %1").arg(m_meter.address());
+    return kind + QStringLiteral(" - ") +
+           (m_context.origin.isEmpty() ? meter : m_context.origin + QStringLiteral(" / ") + meter);
 }
 
 QString SingleMeterMonitor::pcTime() const {

@@ -1,5 +1,7 @@
 #include "plant/PlantState.h"
 
+#include "plant/PlantRecord.h"
+
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,12 +21,16 @@ bool isShowableName(const QString& name) {
 
 // The slave address a topic level names, written as the publisher writes it (no leading zero
 // or sign: "01" would make a second meter of the same one); 0 for anything else.
-int addressOf(const QString& level) {
-    bool ok = false;
-    const int a = level.toInt(&ok);
-    if (!ok || a < 1 || a > PlantState::kMaxMeters || QString::number(a) != level)
+int addressOf(QStringView level) {
+    if (level.isEmpty() || level.size() > 3 || level.front() == u'0')
         return 0;
-    return a;
+    int a = 0;
+    for (QChar c : level) {
+        if (c < u'0' || c > u'9')
+            return 0;
+        a = a * 10 + (c.unicode() - u'0');
+    }
+    return a <= PlantState::kMaxMeters ? a : 0;
 }
 
 std::optional<QJsonObject> objectOf(const QByteArray& payload) {
@@ -33,16 +39,6 @@ std::optional<QJsonObject> objectOf(const QByteArray& payload) {
     if (error.error != QJsonParseError::NoError || !doc.isObject())
         return std::nullopt;
     return doc.object();
-}
-
-// A whole number field, or nothing when absent, not a number or not whole.
-std::optional<qint64> wholeOf(const QJsonValue& v) {
-    if (!v.isDouble())
-        return std::nullopt;
-    const double d = v.toDouble();
-    if (d != double(qint64(d)))
-        return std::nullopt;
-    return qint64(d);
 }
 
 } // namespace
@@ -58,22 +54,28 @@ void PlantState::take(const QString& topic, const QByteArray& payload, qint64 no
         return;
     }
     Outcome outcome = Outcome::Malformed;
-    const QString head = m_prefix + u'/';
-    if (topic.startsWith(head)) {
-        const QStringList levels = topic.mid(head.size()).split(u'/');
-        const QString& node = levels.first();
-        if (!isShowableName(node)) {
+    // PREFIX/NODE/status or PREFIX/NODE/ADDRESS/LEAF, looked at in place.
+    const qsizetype headSize = m_prefix.size() + 1;
+    if (topic.size() > headSize && topic.startsWith(m_prefix) && topic[headSize - 1] == u'/') {
+        const QStringView rest = QStringView(topic).mid(headSize);
+        const qsizetype first = rest.indexOf(u'/');
+        const qsizetype second = first < 0 ? -1 : rest.indexOf(u'/', first + 1);
+        const QStringView node = first < 0 ? rest : rest.left(first);
+        if (first < 0 || (second >= 0 && rest.indexOf(u'/', second + 1) >= 0)) {
             outcome = Outcome::Malformed;
-        } else if (levels.size() == 2 && levels[1] == u"status") {
-            outcome = takeStatus(node, payload, nowMs, retained);
-        } else if (levels.size() == 3 && addressOf(levels[1]) > 0) {
-            const int address = addressOf(levels[1]);
-            if (levels[2] == u"meta")
-                outcome = takeMeta(node, address, payload);
-            else if (levels[2] == u"data")
-                outcome = takeData(node, address, payload, nowMs);
-            else if (levels[2] == u"link")
-                outcome = takeLink(node, address, payload);
+        } else if (const QString name = node.toString(); !isShowableName(name)) {
+            outcome = Outcome::Malformed;
+        } else if (second < 0) {
+            if (rest.mid(first + 1) == u"status")
+                outcome = takeStatus(name, payload, nowMs, retained);
+        } else if (const int address = addressOf(rest.mid(first + 1, second - first - 1))) {
+            const QStringView leaf = rest.mid(second + 1);
+            if (leaf == u"meta")
+                outcome = takeMeta(name, address, payload);
+            else if (leaf == u"data")
+                outcome = takeData(name, address, payload, nowMs);
+            else if (leaf == u"link")
+                outcome = takeLink(name, address, payload);
         }
     }
     switch (outcome) {
@@ -94,6 +96,7 @@ void PlantState::take(const QString& topic, const QByteArray& payload, qint64 no
 }
 
 PlantNode* PlantState::nodeFor(const QString& name) {
+    aboutToWrite();
     auto it = m_nodes.find(name);
     if (it != m_nodes.end())
         return &*it;
@@ -108,6 +111,7 @@ PlantMeter* PlantState::meterFor(const QString& nodeName, int address) {
     PlantNode* node = nodeFor(nodeName);
     if (!node)
         return nullptr;
+    aboutToWrite(node);
     PlantMeter& meter = node->meters[address];
     meter.address = address;
     return &meter;
@@ -116,6 +120,7 @@ PlantMeter* PlantState::meterFor(const QString& nodeName, int address) {
 PlantState::Outcome PlantState::takeStatus(const QString& name, const QByteArray& payload,
                                            qint64 nowMs, bool retained) {
     if (payload.isEmpty()) { // a cleared status: the node is gone, unless its meters are not
+        aboutToWrite();
         auto it = m_nodes.find(name);
         if (it == m_nodes.end())
             return Outcome::Same;
@@ -123,7 +128,7 @@ PlantState::Outcome PlantState::takeStatus(const QString& name, const QByteArray
             m_nodes.erase(it);
         else
             it->state.clear();
-        Q_EMIT changed(name, 0);
+        tell(name, 0);
         return Outcome::Changed;
     }
     const std::optional<QJsonObject> o = objectOf(payload);
@@ -148,7 +153,7 @@ PlantState::Outcome PlantState::takeStatus(const QString& name, const QByteArray
                                : local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
     }
     node->state = state;
-    Q_EMIT changed(name, 0);
+    tell(name, 0);
     return Outcome::Changed;
 }
 
@@ -159,9 +164,9 @@ PlantState::Outcome PlantState::takeMeta(const QString& node, int address,
         return Outcome::Changed;
     }
     const std::optional<QJsonObject> o = objectOf(payload);
-    if (!o || wholeOf(o->value(QStringLiteral("address"))) != address)
+    if (!o || PlantJsonWhole(o->value(QStringLiteral("address"))) != address)
         return Outcome::Malformed;
-    const std::optional<qint64> channels = wholeOf(o->value(QStringLiteral("channels")));
+    const std::optional<qint64> channels = PlantJsonWhole(o->value(QStringLiteral("channels")));
     if (!channels || *channels < 1)
         return Outcome::Malformed;
     if (*channels > kMaxChannels ||
@@ -171,7 +176,7 @@ PlantState::Outcome PlantState::takeMeta(const QString& node, int address,
     if (!meter)
         return Outcome::OverLimit;
     meter->description = DescriptionFromMeta(payload);
-    Q_EMIT changed(node, address);
+    tell(node, address);
     return Outcome::Changed;
 }
 
@@ -194,88 +199,96 @@ PlantState::Outcome PlantState::takeLink(const QString& node, int address,
     if (meter->link == link)
         return Outcome::Same;
     meter->link = link;
-    Q_EMIT changed(node, address);
+    tell(node, address);
     return Outcome::Changed;
 }
 
 PlantState::Outcome PlantState::takeData(const QString& node, int address,
                                          const QByteArray& payload, qint64 nowMs) {
-    const std::optional<QJsonObject> o = objectOf(payload);
-    if (!o)
+    PlantRecord record;
+    switch (ReadPlantRecord(payload, &record)) {
+    case PlantReading::Malformed:
         return Outcome::Malformed;
-    const std::optional<qint64> seq = wholeOf(o->value(QStringLiteral("seq")));
-    const QString ts = o->value(QStringLiteral("ts")).toString();
-    const QJsonValue channelsValue = o->value(QStringLiteral("channels"));
-    if (!seq || *seq < 1 || !channelsValue.isArray())
-        return Outcome::Malformed;
-    const QJsonArray channelArray = channelsValue.toArray();
-    const QJsonArray alarmArray = o->value(QStringLiteral("alarms")).toArray();
-    if (channelArray.size() > kMaxChannels || alarmArray.size() > kMaxChannels * 4)
+    case PlantReading::OverLimit:
         return Outcome::OverLimit;
-    QList<PlantChannel> channels;
-    for (const QJsonValue& v : channelArray) {
-        const QJsonObject c = v.toObject();
-        const std::optional<qint64> ch = wholeOf(c.value(QStringLiteral("ch")));
-        const QJsonValue value = c.value(QStringLiteral("value"));
-        const QJsonValue state = c.value(QStringLiteral("state"));
-        if (!ch || *ch < 1 || *ch > kMaxChannels || !(value.isDouble() || value.isNull()) ||
-            !(state.isNull() || wholeOf(state)))
-            return Outcome::Malformed;
-        PlantChannel p;
-        p.ch = int(*ch);
-        if (value.isDouble())
-            p.value = value.toDouble();
-        if (!state.isNull())
-            p.state = int(*wholeOf(state));
-        channels << p;
+    case PlantReading::Read:
+        break;
     }
-    QList<PlantAlarm> alarms;
-    for (const QJsonValue& v : alarmArray) {
-        const std::optional<qint64> ch = wholeOf(v[QStringLiteral("ch")]);
-        const std::optional<qint64> alarm = wholeOf(v[QStringLiteral("alarm")]);
-        if (!ch || !alarm || *ch < 1 || *ch > kMaxChannels || *alarm < 0 || *alarm > 255)
-            return Outcome::Malformed;
-        alarms << PlantAlarm{int(*ch), int(*alarm)};
-    }
-    const QDateTime moment = QDateTime::fromString(ts, Qt::ISODate);
-    const std::optional<qint64> utcMs =
-        moment.isValid() ? std::optional<qint64>(moment.toMSecsSinceEpoch()) : std::nullopt;
-    const auto known = m_nodes.constFind(node);
-    const auto lastOne = known != m_nodes.cend() ? known->meters.constFind(address)
-                                                 : QMap<int, PlantMeter>::const_iterator();
-    if (known != m_nodes.cend() && lastOne != known->meters.cend()) {
-        const PlantMeter& last = *lastOne;
+    const qint64 seq = record.seq;
+    const std::optional<qint64>& utcMs = record.utcMs;
+    PlantMeter* meter = knownMeter(node, address);
+    if (meter && meter->hasRecord()) {
         // A copy (the same number), or an older record replayed: the last record stays. A
         // lower number with a later stamp is a meter whose numbering began anew.
-        if (last.hasRecord() && (*seq == last.seq || (*seq < last.seq && utcMs && last.tsUtcMs &&
-                                                      *utcMs <= *last.tsUtcMs)))
+        const bool bothStamped = utcMs && meter->tsUtcMs;
+        if (seq == meter->seq ||
+            (seq < meter->seq && (!bothStamped || *utcMs <= *meter->tsUtcMs))) {
+            Q_EMIT recordTaken(node, address, record);
             return Outcome::Repeated;
-        if (last.hasRecord() && *seq < last.seq && !(utcMs && last.tsUtcMs))
-            return Outcome::Repeated;
+        }
     }
-    PlantMeter* meter = meterFor(node, address);
+    if (!meter)
+        meter = meterFor(node, address);
     if (!meter)
         return Outcome::OverLimit;
+    Q_EMIT recordTaken(node, address, record);
     if (utcMs && meter->tsUtcMs && *utcMs > *meter->tsUtcMs)
         meter->intervalMs = *utcMs - *meter->tsUtcMs;
-    meter->ts = ts;
+    meter->ts = std::move(record.ts);
     meter->tsUtcMs = utcMs;
-    meter->seq = *seq;
+    meter->seq = seq;
     // A record replayed from the files is as old as its stamp, not as its arrival.
-    meter->receivedMs =
-        o->value(QStringLiteral("replayed")).toBool() && utcMs ? std::min(nowMs, *utcMs) : nowMs;
-    meter->channels = channels;
-    meter->alarms = alarms;
+    meter->receivedMs = record.replayed && utcMs ? std::min(nowMs, *utcMs) : nowMs;
+    meter->channels = std::move(record.channels);
+    meter->alarms = std::move(record.alarms);
     meter->stale = isStale(*meter, nowMs);
-    Q_EMIT changed(node, address);
+    tell(node, address);
     return Outcome::Changed;
 }
 
+// Whether a write into `map` would copy it first (a reader holds a copy that shares it).
+template <typename Map>
+static bool isShared(const Map& map) {
+    return !map.isEmpty() && !map.isDetached();
+}
+
+void PlantState::aboutToWrite(const PlantNode* node) {
+    // A copy made now moves what it copies: the places found in it would point into the
+    // reader's copy.
+    if (isShared(m_nodes) || (node && isShared(node->meters)))
+        m_places.clear();
+}
+
+PlantMeter* PlantState::knownMeter(const QString& node, int address) {
+    const QPair<QString, int> key(node, address);
+    aboutToWrite();
+    if (const auto p = m_places.constFind(key); p != m_places.cend()) {
+        if (!isShared(p->node->meters))
+            return p->meter;
+        m_places.clear();
+    }
+    // Written through below: shared maps are copied here, and the places found anew.
+    const auto known = m_nodes.find(node);
+    if (known == m_nodes.end())
+        return nullptr;
+    aboutToWrite(&*known);
+    const auto m = known->meters.find(address);
+    if (m == known->meters.end())
+        return nullptr;
+    m_places.insert(key, Place{&*known, &*m});
+    return &*m;
+}
+
 void PlantState::forgetMeter(const QString& node, int address) {
+    m_places.remove(qMakePair(node, address));
+    aboutToWrite();
     auto it = m_nodes.find(node);
-    if (it == m_nodes.end() || !it->meters.remove(address))
+    if (it == m_nodes.end())
         return;
-    Q_EMIT changed(node, address);
+    aboutToWrite(&*it);
+    if (!it->meters.remove(address))
+        return;
+    tell(node, address);
 }
 
 bool PlantState::isStale(const PlantMeter& meter, qint64 nowMs) const {
@@ -285,17 +298,45 @@ bool PlantState::isStale(const PlantMeter& meter, qint64 nowMs) const {
 }
 
 void PlantState::refresh(qint64 nowMs) {
-    for (PlantNode& node : m_nodes)
+    aboutToWrite();
+    for (PlantNode& node : m_nodes) {
+        aboutToWrite(&node);
         for (PlantMeter& meter : node.meters) {
             const bool stale = isStale(meter, nowMs);
             if (stale == meter.stale)
                 continue;
             meter.stale = stale;
-            Q_EMIT changed(node.name, meter.address);
+            tell(node.name, meter.address);
         }
+    }
 }
 
 void PlantState::setBrokerConnected(bool connected, qint64 nowMs) {
     m_brokerAway = !connected;
     refresh(nowMs);
+}
+
+void PlantState::tell(const QString& node, int address) {
+    if (m_held == 0) {
+        Q_EMIT changed(node, address);
+        return;
+    }
+    const QPair<QString, int> key(node, address);
+    if (!m_heldSet.contains(key)) {
+        m_heldSet.insert(key);
+        m_heldChanges.append(key);
+    }
+}
+
+void PlantState::holdChanges() {
+    ++m_held;
+}
+
+void PlantState::releaseChanges() {
+    if (m_held == 0 || --m_held > 0)
+        return;
+    const QList<QPair<QString, int>> changes = std::exchange(m_heldChanges, {});
+    m_heldSet.clear();
+    for (const auto& [node, address] : changes)
+        Q_EMIT changed(node, address);
 }

@@ -3,11 +3,15 @@
 #include "publish/RecordPayload.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <optional>
+
+struct PlantRecord;
 
 // One channel of a record as "data" gives it: null value where the state says it is not
 // valid, null state for the channels whose state a data file does not keep.
@@ -15,11 +19,15 @@ struct PlantChannel {
     int ch = 0;
     std::optional<double> value;
     std::optional<int> state;
+
+    friend bool operator==(const PlantChannel&, const PlantChannel&) = default;
 };
 
 struct PlantAlarm {
     int ch = 0;
     int alarm = 0;
+
+    friend bool operator==(const PlantAlarm&, const PlantAlarm&) = default;
 };
 
 struct PlantMeter {
@@ -82,6 +90,10 @@ public:
     void refresh(qint64 nowMs);
     // While the broker is away what is known stays, every record shown stale.
     void setBrokerConnected(bool connected, qint64 nowMs);
+    // While held, changed() is kept back and told once per node or meter when released: a
+    // burst of messages read at once then tells of each meter once. Holds nest.
+    void holdChanges();
+    void releaseChanges();
 
     const QMap<QString, PlantNode>& nodes() const { return m_nodes; }
     const Counts& counts() const { return m_counts; }
@@ -91,6 +103,9 @@ Q_SIGNALS:
     // A node (address 0: its status, or the node itself came or went) or one of its meters
     // changed.
     void changed(const QString& node, int address);
+    // Every record a "data" message brought that reads, at once (never held back): also one
+    // replayed that is older than the last and so leaves the meter as it is.
+    void recordTaken(const QString& node, int address, const PlantRecord& record);
 
 private:
     enum class Outcome { Changed, Same, Malformed, OverLimit, Repeated };
@@ -103,9 +118,23 @@ private:
     PlantNode* nodeFor(const QString& name);
     PlantMeter* meterFor(const QString& node, int address);
     bool isStale(const PlantMeter& meter, qint64 nowMs) const;
+    void tell(const QString& node, int address);
+    PlantMeter* knownMeter(const QString& node, int address);
+    void aboutToWrite(const PlantNode* node = nullptr);
 
     QString m_prefix;
     QMap<QString, PlantNode> m_nodes;
     Counts m_counts;
     bool m_brokerAway = false;
+    // Where a data message's meter is, found without walking both maps (twelve thousand meters
+    // do not stay in the cache): pointers into m_nodes, used only while neither it nor the
+    // node's meters are shared with a copy a reader holds, as a write would then move them.
+    struct Place {
+        PlantNode* node;
+        PlantMeter* meter;
+    };
+    QHash<QPair<QString, int>, Place> m_places;
+    int m_held = 0;
+    QList<QPair<QString, int>> m_heldChanges; // in the order they came
+    QSet<QPair<QString, int>> m_heldSet;
 };

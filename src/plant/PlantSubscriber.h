@@ -39,4 +39,5 @@ private:
     PlantState m_state;
     BrokerConnection m_connection;
     EngineTimer m_refresh;
+    bool m_holding = false;
 };

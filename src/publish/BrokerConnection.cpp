@@ -29,6 +29,10 @@ constexpr int kNotAuthorised = 5;
 // subscribes to: the broker answers every UNSUBSCRIBE, and answers it only after it has taken
 // in everything sent before it on the connection.
 constexpr const char* kConfirmFilter = "td700/confirm/never-subscribed";
+// A wake-up reads on while the socket holds more, up to this many packets, so that a stream of
+// small messages costs one turn of the event loop per burst rather than one per message, and a
+// flood still lets the loop breathe.
+constexpr int kPacketsPerWakeUp = 2000;
 
 void initLibrary() {
     static std::once_flag once;
@@ -58,6 +62,8 @@ BrokerConnection::BrokerConnection(Clock& clock, Options options, QObject* paren
 BrokerConnection::~BrokerConnection() {
     if (m_retry)
         m_clock.cancel(*m_retry);
+    if (m_readPause)
+        m_clock.cancel(*m_readPause);
     m_read.reset();
     m_write.reset();
     if (m_mosq)
@@ -179,7 +185,32 @@ void BrokerConnection::onReadable() {
         }
     }
 #endif
-    afterLoop(mosquitto_loop_read(m_mosq, 1));
+    // The library reads one packet a call and tells of an empty socket only through errno.
+    // Each packet is acted on before the next is read: its copy is freed while still warm.
+    bool gotMessages = false, empty = false;
+    for (int i = 0; i < kPacketsPerWakeUp && m_mosq; ++i) {
+        errno = 0;
+        const int rc = mosquitto_loop_read(m_mosq, 1);
+        empty = errno == EAGAIN || errno == EWOULDBLOCK;
+        gotMessages =
+            gotMessages || std::any_of(m_events.cbegin(), m_events.cend(),
+                                       [](const Event& e) { return e.kind == Event::Message; });
+        afterLoop(rc);
+        if (rc != MOSQ_ERR_SUCCESS || empty)
+            break;
+    }
+    if (gotMessages && empty && m_options.readPauseMs > 0 && m_connected && m_read &&
+        !m_readPause) {
+        // What comes meanwhile waits in the socket and is read in one go; a socket that still
+        // held more (a broker sending what it kept) is read on at once.
+        m_read->setEnabled(false);
+        m_readPause = m_clock.schedule(qint64(m_options.readPauseMs) * 1000,
+                                       qint64(m_options.readPauseMs) * 500, [this] {
+                                           m_readPause.reset();
+                                           if (m_read)
+                                               m_read->setEnabled(true);
+                                       });
+    }
 }
 
 void BrokerConnection::onWritable() {
@@ -249,6 +280,10 @@ void BrokerConnection::handleEvents() {
 void BrokerConnection::onConnack(int code) {
     if (code == 0) {
         m_connected = m_everConnected = true;
+        // The library writes a log line for every packet once connected: formatting them
+        // would cost a subscriber more than reading its messages. Its notes matter while
+        // connecting (why a TLS handshake failed), not in a connection that works.
+        mosquitto_log_callback_set(m_mosq, nullptr);
         for (const QString& filter : std::as_const(m_subscriptions))
             mosquitto_subscribe(m_mosq, nullptr, filter.toUtf8().constData(),
                                 m_options.subscribeQos);
@@ -269,6 +304,8 @@ void BrokerConnection::drop(const QString& why, bool refused) {
     m_events.clear();
     forgetConfirmations();
     m_misc.stop();
+    if (m_readPause)
+        m_clock.cancel(*std::exchange(m_readPause, std::nullopt));
     m_read.reset();
     m_write.reset();
     if (m_mosq) {
@@ -420,8 +457,10 @@ QString BrokerConnection::errorText(int rc) const {
     case MOSQ_ERR_ERRNO:
         return QString::fromLocal8Bit(std::strerror(errno)).toLower();
     case MOSQ_ERR_TLS:
-        return m_lastLog.isEmpty() ? tr("the TLS handshake failed")
-                                   : QStringLiteral("TLS: ") + m_lastLog;
+        // The library's notes are heard only while connecting.
+        if (m_lastLog.isEmpty())
+            return m_connected ? tr("the TLS connection failed") : tr("the TLS handshake failed");
+        return QStringLiteral("TLS: ") + m_lastLog;
     case MOSQ_ERR_EAI:
         return tr("the host name %1 could not be looked up").arg(m_options.address.host);
     case MOSQ_ERR_CONN_LOST:

@@ -47,6 +47,9 @@ public:
         int subscribeQos = 1;
         // Tell caughtUp() once the broker has sent what was retained for the subscriptions.
         bool tellCaughtUp = false;
+        // After a wake-up that brought messages, the socket is left alone this long (ms): a
+        // subscriber to a busy stream then reads it in bursts, not a message at a time.
+        int readPauseMs = 0;
     };
 
     BrokerConnection(Clock& clock, Options options, QObject* parent = nullptr);
@@ -112,6 +115,7 @@ private:
     std::unique_ptr<QSocketNotifier> m_write;
     EngineTimer m_misc;
     std::optional<quint64> m_retry; // the clock's id of the next attempt
+    std::optional<quint64> m_readPause;
     qint64 m_retryDueUs = 0;
     int m_retrySeconds = 1;
     qint64 m_attemptStartedMs = 0;

@@ -1,12 +1,12 @@
 #include "publish/frmTD_Set_Publish.h"
 
 #include "core/FileWrite.h"
+#include "widgets/CheckedButtons.h"
+#include "widgets/FileRow.h"
 #include "widgets/WholePaths.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,11 +38,11 @@ frmTD_Set_Publish::frmTD_Set_Publish(const QString& iniPath, QWidget* parent)
     txtUrl->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
     txtNode = text("txtNode", tr("Node"), DefaultNodeName());
     txtUser = text("txtUser", tr("User"), tr("none"));
-    txtPasswordFile = fileRow("txtPasswordFile", tr("Password file"), grid, row++);
-    txtCa = fileRow("txtCa", tr("CA certificate"), grid, row++);
+    txtPasswordFile = AddFileRow(this, "txtPasswordFile", tr("Password file"), grid, row++);
+    txtCa = AddFileRow(this, "txtCa", tr("CA certificate"), grid, row++);
     txtCa->setPlaceholderText(tr("the system's"));
-    txtCert = fileRow("txtCert", tr("Client certificate"), grid, row++);
-    txtKey = fileRow("txtKey", tr("Client key"), grid, row++);
+    txtCert = AddFileRow(this, "txtCert", tr("Client certificate"), grid, row++);
+    txtKey = AddFileRow(this, "txtKey", tr("Client key"), grid, row++);
 
     cmbQos = new QComboBox(this);
     cmbQos->setObjectName(QStringLiteral("cmbQos"));
@@ -98,20 +98,8 @@ frmTD_Set_Publish::frmTD_Set_Publish(const QString& iniPath, QWidget* parent)
     note->setWordWrap(true);
     note->setForegroundRole(QPalette::PlaceholderText);
     top->addWidget(note);
-    lblError = new QLabel(this);
-    lblError->setObjectName(QStringLiteral("lblError"));
-    lblError->setWordWrap(true);
-    lblError->setStyleSheet(QStringLiteral("QLabel { color: #b3261e; }"));
-    lblError->hide();
-    top->addWidget(lblError);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("btnOK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("btnCancel"));
-    // Not the button box's accepted(): OK may refuse and keep the dialog open.
-    connect(buttons->button(QDialogButtonBox::Ok), &QPushButton::clicked, this,
-            &frmTD_Set_Publish::onOK);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    top->addWidget(buttons);
+    const CheckedButtons foot = AddCheckedButtons(this, top, [this] { onOK(); });
+    lblError = foot.error;
 
     const PublishSettings s = LoadPublishSettings(m_iniPath);
     chbPublish->setChecked(s.enabled);
@@ -129,23 +117,6 @@ frmTD_Set_Publish::frmTD_Set_Publish(const QString& iniPath, QWidget* parent)
     txtGroup->setText(s.sparkplugGroup);
     txtHost->setText(s.sparkplugHost);
     follow(chbSparkplug->isChecked());
-}
-
-QLineEdit* frmTD_Set_Publish::fileRow(const char* name, const QString& caption, QGridLayout* grid,
-                                      int row) {
-    auto* e = new QLineEdit(this);
-    e->setObjectName(QString::fromLatin1(name));
-    auto* browse = new QPushButton(tr("..."), this);
-    browse->setFixedWidth(fontMetrics().averageCharWidth() * 5);
-    connect(browse, &QPushButton::clicked, this, [this, e, caption] {
-        const QString file = QFileDialog::getOpenFileName(this, caption, e->text());
-        if (!file.isEmpty())
-            e->setText(file);
-    });
-    grid->addWidget(new QLabel(caption, this), row, 0);
-    grid->addWidget(e, row, 1);
-    grid->addWidget(browse, row, 2);
-    return e;
 }
 
 PublishSettings frmTD_Set_Publish::settings() const {
@@ -168,6 +139,29 @@ PublishSettings frmTD_Set_Publish::settings() const {
     return s;
 }
 
+QString frmTD_Set_Publish::settingCaption(const char* key) {
+    const QString k = QString::fromLatin1(key);
+    if (k == u"publish")
+        return tr("Broker");
+    if (k == u"node")
+        return tr("Node");
+    if (k == u"mqtt-user")
+        return tr("User");
+    if (k == u"mqtt-password-file")
+        return tr("Password file");
+    if (k == u"mqtt-ca")
+        return tr("CA certificate");
+    if (k == u"mqtt-cert")
+        return tr("Client certificate");
+    if (k == u"mqtt-key")
+        return tr("Client key");
+    if (k == u"sparkplug")
+        return tr("Group");
+    if (k == u"sparkplug-host")
+        return tr("Primary host");
+    return k;
+}
+
 void frmTD_Set_Publish::showError(const QString& message) {
     lblError->setText(KeepPathsWhole(message));
     lblError->show();
@@ -176,29 +170,7 @@ void frmTD_Set_Publish::showError(const QString& message) {
 void frmTD_Set_Publish::onOK() {
     const PublishSettings s = settings();
     if (s.enabled) {
-        static const auto caption = [](const char* key) -> QString {
-            const QString k = QString::fromLatin1(key);
-            if (k == u"publish")
-                return tr("Broker");
-            if (k == u"node")
-                return tr("Node");
-            if (k == u"mqtt-user")
-                return tr("User");
-            if (k == u"mqtt-password-file")
-                return tr("Password file");
-            if (k == u"mqtt-ca")
-                return tr("CA certificate");
-            if (k == u"mqtt-cert")
-                return tr("Client certificate");
-            if (k == u"mqtt-key")
-                return tr("Client key");
-            if (k == u"sparkplug")
-                return tr("Group");
-            if (k == u"sparkplug-host")
-                return tr("Primary host");
-            return k;
-        };
-        QString problem = PublishSettingsProblem(s, +caption);
+        QString problem = PublishSettingsProblem(s, settingCaption);
         if (chbSparkplug->isChecked() && s.sparkplugGroup.isEmpty())
             problem = tr("Group: a Sparkplug B node needs its group");
         if (!problem.isEmpty()) {

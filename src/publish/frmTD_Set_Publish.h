@@ -19,11 +19,13 @@ public:
     frmTD_Set_Publish(const QString& iniPath, QWidget* parent = nullptr);
 
     PublishSettings settings() const;
+    // The caption of the field that holds a setting, by the key the settings' checks name
+    // it with ("publish" is the broker).
+    static QString settingCaption(const char* key);
 
 private:
     void onOK();
     void showError(const QString& message);
-    QLineEdit* fileRow(const char* name, const QString& caption, class QGridLayout* grid, int row);
 
     QString m_iniPath;
     QCheckBox* chbPublish = nullptr;

@@ -43,3 +43,25 @@ inline bool RunUntil(VirtualClock& clock, const std::function<bool()>& done, qin
     }
     return done();
 }
+
+// The main window on the demo bus in a program folder of its own, the meter list's lines
+// given; open() when the folder holds what the test needs, poll() to open the port.
+struct DemoWindow {
+    TestHome home;
+    VirtualClock clock;
+    std::unique_ptr<frmTD_Main> window;
+
+    explicit DemoWindow(const QStringList& meters, const QString& port = QStringLiteral("DEMO")) {
+        home.writeCommCfg({port, "38400", "N", "8", "1", "Modbus RTU", "OFF"});
+        home.writeMeterList(meters);
+    }
+    std::unique_ptr<frmTD_Main>& open(LinkFactoryFunction links = {}) {
+        window = MakeMainWindow(clock, home, std::move(links));
+        return window;
+    }
+    bool poll() {
+        window->togglePort();
+        return RunUntil(clock,
+                        [this] { return window->engine().phase() == CommEngine::Phase::Polling; });
+    }
+};

@@ -1,6 +1,4 @@
 #include "AppTestSupport.h"
-#include "clock/ClockFrames.h"
-#include "clock/ClockWriter.h"
 #include "comm/ChannelDisplay.h"
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
@@ -15,7 +13,6 @@
 #include "support/FakeSerialLink.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -28,25 +25,17 @@ namespace {
 
 // The demo bus answers at addresses 1, 2 and 3; address 5 is configured but silent.
 const QStringList kDemoList{"O\t12 ch", "O\t6 ch", "O\t4 ch", "\t", "O\tsilent"};
-const QStringList kDemoPort = QString("DEMO,38400,N,8,1,Modbus RTU,OFF").split(u',');
 
 enum class Reach { Closed, Scanning, Polling };
 
-struct Session {
-    TestHome home;
-    VirtualClock clock;
-    std::unique_ptr<frmTD_Main> window;
-
-    explicit Session(Reach reach, const QString& port = "DEMO", LinkFactoryFunction links = {}) {
-        home.writeCommCfg(QStringList{port} + kDemoPort.mid(1));
-        home.writeMeterList(kDemoList);
-        window = MakeMainWindow(clock, home, std::move(links));
-        if (reach == Reach::Closed)
-            return;
-        window->togglePort();
+struct Session : DemoWindow {
+    explicit Session(Reach reach, const QString& port = "DEMO", LinkFactoryFunction links = {})
+        : DemoWindow(kDemoList, port) {
+        open(std::move(links));
         if (reach == Reach::Polling)
-            RunUntil(clock,
-                     [this] { return window->engine().phase() == CommEngine::Phase::Polling; });
+            poll();
+        else if (reach == Reach::Scanning)
+            window->togglePort();
     }
     CommEngine& engine() { return window->engine(); }
 };
@@ -244,8 +233,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("panel4"); // empty: the port never opened
         QTest::newRow("busy port") << "COM1" << true << QString();
         QTest::newRow("missing device") << "/dev/td700-no-such-port" << false << QString();
-        QTest::newRow("name too short") << "CO" << false << QString();
-        QTest::newRow("empty name") << "" << false << QString();
         // The port opens, the scan finds nobody and the engine closes the port itself.
         QTest::newRow("nobody answers the scan")
             << "DEMO:9:2:1.20" << false << QString("Meter [5] ==> COMM. Error");
@@ -281,7 +268,7 @@ private Q_SLOTS:
     }
 
     // Every poll reads each meter's clock: the status list says how far it is off the PC's,
-    // in amber once it is worth setting.
+    // marked once it is worth setting.
     void statusListShowsEachMetersClockDrift() {
         SimSerialLink* sim = nullptr;
         Session s(Reach::Closed, "DEMO", [&sim](const QString&, Clock& clock) {
@@ -289,9 +276,7 @@ private Q_SLOTS:
             sim = link.get();
             return std::unique_ptr<SerialLink>(std::move(link));
         });
-        s.window->togglePort();
-        QVERIFY(
-            RunUntil(s.clock, [&] { return s.engine().phase() == CommEngine::Phase::Polling; }));
+        QVERIFY(s.poll());
         sim->bus().meter(2)->setDeviceClock(s.clock.currentDateTime().addSecs(-250));
         const QAbstractItemModel* m = s.window->sprdStatusView()->model();
         const int column = m->columnCount() - 1;
@@ -305,11 +290,6 @@ private Q_SLOTS:
         QVERIFY(!drift(0, Qt::BackgroundRole).isValid());
         QVERIFY(drift(1, Qt::ToolTipRole).toString().contains("behind the PC by 4 min 10 s"));
         QVERIFY(drift(3).toString().isEmpty()); // the silent meter
-        // Set from the clock window's frame, the clock reads on time at the next poll.
-        s.engine().selectMeter(2);
-        QVERIFY(RunUntil(s.clock, [&] { return s.engine().settingsComplete(); }));
-        s.window->clockWriter().write(ClockSetFrame(2, ClockPartsOf(s.clock.currentDateTime())));
-        QVERIFY(RunUntil(s.clock, [&] { return drift(1).toString() == "0 s"; }));
         s.window->togglePort();
         QVERIFY(drift(0).toString().isEmpty());
     }
@@ -341,18 +321,6 @@ private Q_SLOTS:
         QTEST(s.engine().state().gNextCommand, "nextCommand");
     }
 
-    // The port settings the window starts with are in the status bar (how a short or missing
-    // file reads is the settings file's own affair).
-    void portSettingsShownAtStartUp() {
-        TestHome home;
-        home.writeCommCfg(QString("COM7,9600,E,7,2,Modbus RTU,ON").split(u','));
-        VirtualClock clock;
-        auto w = MakeMainWindow(clock, home);
-        QCOMPARE((QStringList{w->statusPanelText(1), w->statusPanelText(2), w->statusPanelText(5)}),
-                 (QStringList{"COM7", "9600,E,7,2", "Modbus RTU"}));
-        QCOMPARE(w->engine().portSettings().rts, QStringLiteral("ON"));
-    }
-
     void communicationViewShowsFramesAndCounters() {
         Session s(Reach::Polling);
         QAction* view = s.window->action(MainCommand::mHelpViewComm);
@@ -367,14 +335,6 @@ private Q_SLOTS:
         auto* log = s.window->findChild<QTableView*>(QStringLiteral("sprdComm"));
         QVERIFY(log && log->isVisible());
         QVERIFY(log->model()->rowCount() > 0);
-        // Every meter stays in sight, in the status list and in the counters, and the frames get
-        // the rest of the room.
-        for (const char* name : {"sprdStatus", "sprdCommState"}) {
-            auto* table = s.window->findChild<QTableView*>(QString::fromLatin1(name));
-            QVERIFY(table);
-            QVERIFY2(table->viewport()->height() >= table->verticalHeader()->length(), name);
-        }
-        QVERIFY(log->viewport()->height() >= 10 * log->verticalHeader()->defaultSectionSize());
 
         const TextTable& counters = s.engine().tables().sprdCommState;
         QVERIFY(counters.integer(1, 1) > 0);

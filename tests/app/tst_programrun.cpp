@@ -1,6 +1,5 @@
 #include "core/TextLines.h"
 #include "support/SimProcess.h"
-#include "support/SpecialFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -50,24 +49,6 @@ private Q_SLOTS:
         QCOMPARE(program.exitCode(), 0); // the scan finished before the time was up
 #endif
     }
-
-#ifdef Q_OS_UNIX
-    // A FIFO given as the parameter file to open: refused at once, the program goes on (and
-    // ends when asked to), nothing waits on the FIFO.
-    void aFifoGivenAsParameterFileIsNotWaitedOn() {
-        QTemporaryDir home;
-        const FifoWatch fifo(home.filePath(QStringLiteral("x.CFG")));
-        QVERIFY(fifo.isMade());
-        QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        program.setProcessEnvironment(env);
-        program.start(BinPath("TD700_File"), {"--home", home.path(), "--report-status-within", "1",
-                                              home.filePath(QStringLiteral("x.CFG"))});
-        QVERIFY(program.waitForFinished(60000));
-        QVERIFY(!fifo.wasOpenedForReading());
-    }
-#endif
 };
 
 QTEST_GUILESS_MAIN(TestProgramRun)

@@ -1,6 +1,5 @@
 #include "AppTestSupport.h"
 #include "app/frmTD_SetMC.h"
-#include "app/frmTD_SetPort.h"
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
 #include "logging/frmTD_Set_DSave.h"
@@ -20,7 +19,6 @@ class TestSaveFailures : public QObject {
 private Q_SLOTS:
     void dialogStaysOpenAndSaysWhy_data() {
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("port settings") << "port";
         QTest::newRow("meter list") << "meters";
         QTest::newRow("data save settings") << "save";
     }
@@ -39,16 +37,7 @@ private Q_SLOTS:
         QString file;
         std::unique_ptr<QDialog> window;
         QPushButton* ok = nullptr;
-        if (dialog == QStringLiteral("port")) {
-            file = paths.commCfg();
-            WriteTextLines(file, {"COM3", "9600", "N", "8", "1", "Modbus RTU", "OFF"});
-            PortSettings wanted;
-            wanted.portName = QStringLiteral("COM5");
-            auto* d = new frmTD_SetPort(wanted, file,
-                                        [](const QString&, const QString&) { return QString(); });
-            ok = d->btnOK;
-            window.reset(d);
-        } else if (dialog == QStringLiteral("meters")) {
+        if (dialog == QStringLiteral("meters")) {
             file = paths.setEnvIni();
             WriteTextLines(file, {"O\tboiler", "\tspare"});
             LoadMeterList(file, state, tables);

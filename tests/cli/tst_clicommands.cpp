@@ -2,6 +2,7 @@
 #include "support/SmallFilesystem.h"
 #include "support/TestFiles.h"
 
+#include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,8 +12,7 @@
 #include <memory>
 #include <vector>
 
-// `td700 scan` and `td700 poll` as a user runs them: on the built-in simulated bus, and on a
-// pseudo-terminal served by the simulator program.
+// `td700 scan` and `td700 poll` as a user runs them, on the built-in simulated bus.
 class TestCliCommands : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -49,6 +49,9 @@ private Q_SLOTS:
             << 3 << "cannot open port";
         QTest::newRow("scan, nobody answers") << QStringList{"scan"} + silent << 4 << "";
         QTest::newRow("clock, nobody answers") << QStringList{"clock", "show"} + silent << 4 << "";
+        QTest::newRow("clock set to the PC's time")
+            << QStringList{"clock", "set", "--pc"} + demo << 0
+            << "clock set to " + QDate::currentDate().toString(u"yyyy-MM-dd");
         QTest::newRow("clock, one of two answers")
             << QStringList{"clock", "show", "--port", "DEMO", "--meters", "1,7"} << 5 << "";
     }
@@ -78,11 +81,7 @@ private Q_SLOTS:
         QList<std::pair<QStringList, QString>> runs{
             {{"cfg", "export", set}, "/dev/full"},
             {{"cfg", "show", set}, "/dev/full"},
-            {{"cfg", "show", set, "--json"}, "/dev/full"},
-            {{"cfg", "diff", set, set}, "/dev/full"},
-            {{"info", data}, "/dev/full"},
             {{"export", data}, "/dev/full"},
-            {QStringList{"scan"} + demo, "/dev/full"},
             {QStringList{"poll", "--cycles", "1", "--json"} + demo, "/dev/full"},
             {QStringList{"clock", "show"} + demo, "/dev/full"},
             {QStringList{"cfg", "audit", set, "--json"} + demo, "/dev/full"},
@@ -124,45 +123,6 @@ private Q_SLOTS:
         QCOMPARE(a[1].toObject()[QStringLiteral("channels")].toInt(), 4);
         QCOMPARE(a[2].toObject()[QStringLiteral("link")].toString(), "NG");
         QVERIFY(a[2].toObject()[QStringLiteral("model")].isNull());
-    }
-
-    void pollShowsTheSimulatorsValues() {
-#ifndef Q_OS_UNIX
-        QSKIP("the simulator serves pseudo-terminals on Unix only");
-#else
-        Simulator sim({"--pty", "--freeze", "--dump", "1:30017:2", "--dump", "3:30019:2"});
-        const QStringList lines{sim.nextLine(), sim.nextLine(), sim.nextLine()};
-        QVERIFY(!lines.contains(QString()));
-
-        QByteArray out, err;
-        const int status =
-            run({"poll", "--port", lines[0], "--meters", "1,2,3", "--cycles", "3", "--json"}, &out,
-                &err);
-        QVERIFY2(status == 0, err.constData());
-
-        const QJsonObject all = QJsonDocument::fromJson(out).object();
-        const QJsonObject g = all[QStringLiteral("globals")].toObject();
-        QCOMPARE(g["gSelAddress"].toInt(), 1);
-        QCOMPARE(g["gChannelCount"].toInt(), 12);
-        QCOMPARE(g["gParamVersion"].toDouble(), 1.07);
-        QCOMPARE(g["gMeterOnline"].toArray(), (QJsonArray{true, true, true}));
-
-        const QJsonObject t = all[QStringLiteral("tables")].toObject();
-        const auto cell = [&](const char* table, int row, int column) {
-            return t[QLatin1String(table)].toArray()[row - 1].toArray()[column].toString();
-        };
-        QCOMPARE(cell("sprdStatus", 2, 3), "10");
-        QCOMPARE(cell("sprdStatus", 3, 4), "1.10");
-        for (int row = 1; row <= 3; ++row) {
-            QVERIFY(cell("sprdCommState", row, 1).toInt() >= 6); // probe, channels, 3 cycles
-            QVERIFY(cell("sprdCommState", row, 2).isEmpty());
-        }
-        // The present values of the frozen meters as the simulator reports its registers: channel
-        // 1 of meter 1 and channel 2 of meter 3.
-        QCOMPARE(cell("sprdMON", 1, 13).toFloat(), DumpedSingles(lines[1]).value(0));
-        QCOMPARE(cell("sprdMON", 3, 14).toFloat(), DumpedSingles(lines[2]).value(0));
-        QCOMPARE(cell("sprdMON", 1, 2), "20");
-#endif
     }
 
 private:

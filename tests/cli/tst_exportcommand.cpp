@@ -14,62 +14,69 @@
 class TestExportCommand : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void exportOutputs_data() {
-        const QByteArray sample = ReadBytes(QFINDTESTDATA("../logging/data/sample.TDD"));
-        const QByteArray csv = ReadBytes(QFINDTESTDATA("../logging/data/sample.csv"));
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("flags");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("to standard output") << sample << QStringList{} << 0 << csv << "";
-        QTest::newRow("--out --bom")
-            << sample << QStringList{"--out", "--bom"} << 0 << "\xEF\xBB\xBF" + csv << "";
-        QTest::newRow("not a data file") << QByteArray("a,b\n") << QStringList{"--out"} << 1
-                                         << QByteArray() << "not a TD700 data file";
+    void initTestCase() {
+        m_sample = ReadBytes(QFINDTESTDATA("../logging/data/sample.TDD"));
+        QByteArray escaped = m_sample;
+        std::memcpy(escaped.data() + 32 + 16, "\x1b[31mRED\a", 10);
+        WriteBytes(path("esc.TDD"), escaped);
+        WriteBytes(path("notes.TDD"), "a,b\n");
     }
 
-    void exportOutputs() {
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, flags);
-        QFETCH(int, exitCode);
-        QFETCH(QString, said);
-        const QString in = WriteBytes(m_dir.filePath(QStringLiteral("in.TDD")), file);
-        const QString out = m_dir.filePath(QStringLiteral("out.csv"));
-        QFile::remove(out);
-        const bool toFile = flags.contains(QStringLiteral("--out"));
-        if (toFile)
-            flags.insert(flags.indexOf(QStringLiteral("--out")) + 1, out);
-        const ProgramRun r = td700(QStringList{"export", in} + flags);
-        QCOMPARE(r.status, exitCode);
-        QTEST(toFile ? ReadBytes(out) : r.out, "expected"); // a failed export leaves no file
-        QVERIFY2(said.isEmpty() ? r.err.isEmpty() : QString::fromLocal8Bit(r.err).contains(said),
-                 r.err.constData());
-    }
-
-    // The sample through a pipe: read as it comes, nothing said.
-    void dataFileThroughAPipe_data() {
+    // @DIR stands for the test's folder, @SAMPLE for the sample data file; "-" on standard
+    // input gives the sample through a pipe. `out`: what standard output (or the file --out
+    // names) holds, whole, or "~TEXT" where it holds TEXT.
+    void runs_data() {
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("info of /dev/stdin")
-            << QStringList{"info", "/dev/stdin"} << QByteArray("Records:  3\n");
-        QTest::newRow("export of -")
-            << QStringList{"export", "-"} << ReadBytes(QFINDTESTDATA("../logging/data/sample.csv"));
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QString>("err"); // what standard error says; empty: nothing
+        const QByteArray csv = ReadBytes(QFINDTESTDATA("../logging/data/sample.csv"));
+        const auto row = [](const char* name, const QStringList& args, int status,
+                            const QByteArray& out, const char* err = "") {
+            QTest::newRow(name) << args << status << out << QString::fromUtf8(err);
+        };
+        row("export to standard output", {"export", "@SAMPLE"}, 0, csv);
+        row("export --out --bom", {"export", "@SAMPLE", "--out", "@DIR/out.csv", "--bom"}, 0,
+            "\xEF\xBB\xBF" + csv);
+        row("export of no data file", {"export", "@DIR/notes.TDD", "--out", "@DIR/out.csv"}, 1, {},
+            "not a TD700 data file");
+        row("export through a pipe", {"export", "-"}, 0, csv);
+        row("info through a pipe", {"info", "/dev/stdin"}, 0, "~Records:  3\n");
+        row("info", {"info", "@SAMPLE"}, 0, "~Records:  3\n");
+        row("info --json --all-channels", {"info", "--json", "--all-channels", "@SAMPLE"}, 0,
+            "~\"channel\": 12");
+        row("info of a missing file", {"info", "@DIR/missing.TDD"}, 1, {}, "missing.TDD");
+        // A device given by name is no data file, neither an empty one nor an endless one.
+        row("info of a device", {"info", "/dev/null"}, 1, {}, "it is a character device");
+        row("export of a device", {"export", "/dev/null"}, 1, {}, "it is a character device");
+        // A text in the file that would steer the terminal is shown escaped.
+        row("info of control bytes", {"info", "@DIR/esc.TDD"}, 0, "~\\x1B[31mRED\\x07");
+        row("export of control bytes", {"export", "@DIR/esc.TDD"}, 0, "~\\x1B[31mRED\\x07");
     }
 
-    void dataFileThroughAPipe() {
+    void runs() {
         QFETCH(QStringList, args);
-        QFETCH(QByteArray, expected);
+        QFETCH(QByteArray, out);
+        QFETCH(QString, err);
+        args.replaceInStrings(QStringLiteral("@DIR"), m_dir.path());
+        args.replaceInStrings(QStringLiteral("@SAMPLE"),
+                              QFINDTESTDATA("../logging/data/sample.TDD"));
+        const qsizetype outAt = args.indexOf(QStringLiteral("--out"));
+        if (outAt > 0)
+            QFile::remove(args[outAt + 1]);
         QProcess p;
         p.start(BinPath("td700"), args);
         QVERIFY(p.waitForStarted());
-        p.write(ReadBytes(QFINDTESTDATA("../logging/data/sample.TDD")));
+        p.write(m_sample);
         p.closeWriteChannel();
         QVERIFY(p.waitForFinished(30000));
-        const QByteArray out = p.readAllStandardOutput();
-        QCOMPARE(p.exitCode(), 0);
-        QVERIFY2(args[0] == u"info" ? out.contains(expected) : out == expected, out.constData());
-        QVERIFY2(p.readAllStandardError().isEmpty(), "something said on standard error");
+        QTEST(p.exitCode(), "status");
+        // A failed export leaves no file.
+        const QByteArray got = outAt > 0 ? ReadBytes(args[outAt + 1]) : p.readAllStandardOutput();
+        QVERIFY2(out.startsWith('~') ? got.contains(out.mid(1)) : got == out, got.constData());
+        QVERIFY(!got.contains('\x1b') && !got.contains('\a'));
+        const QString said = QString::fromLocal8Bit(p.readAllStandardError());
+        QVERIFY2(err.isEmpty() ? said.isEmpty() : said.contains(err), qPrintable(said));
     }
 
     // The old CSV stays whole when the new one does not fit.
@@ -78,11 +85,11 @@ private Q_SLOTS:
         if (!fs.isMounted())
             QSKIP(qPrintable(fs.whyNot()));
         // A file of 3000 records: its CSV is far larger than the little file system.
-        QByteArray big = ReadBytes(QFINDTESTDATA("../logging/data/sample.TDD")).left(576);
+        QByteArray big = m_sample.left(576);
         big += big.mid(512).repeated(2999);
-        const QString in = WriteBytes(m_dir.filePath(QStringLiteral("big.TDD")), big);
+        const QString in = WriteBytes(path("big.TDD"), big);
         const QString target = WriteBytes(fs.filePath(QStringLiteral("out.csv")), "the old CSV\n");
-        const ProgramRun r = td700({"export", in, "--out", target});
+        const ProgramRun r = RunToEnd("td700", {"export", in, "--out", target});
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.contains("not written") && r.err.contains("No space left"),
                  r.err.constData());
@@ -90,38 +97,10 @@ private Q_SLOTS:
         QCOMPARE(QDir(fs.path()).entryList(QDir::Files), QStringList{"out.csv"});
     }
 
-    void controlBytesAreShownEscaped() {
-        QByteArray bytes = ReadBytes(QFINDTESTDATA("../logging/data/sample.TDD"));
-        std::memcpy(bytes.data() + 32 + 16, "\x1b[31mRED\a", 10);
-        const QString in = WriteBytes(m_dir.filePath(QStringLiteral("esc.TDD")), bytes);
-        for (const QStringList& args : {QStringList{"info", in}, QStringList{"export", in}}) {
-            const ProgramRun r = td700(args);
-            QCOMPARE(r.status, 0);
-            QVERIFY2(!r.out.contains('\x1b') && !r.out.contains('\a'), r.out.constData());
-            QVERIFY2(r.out.contains("\\x1B[31mRED\\x07"), r.out.constData());
-        }
-    }
-
-    void info() {
-        const QString sample = QFINDTESTDATA("../logging/data/sample.TDD");
-        const ProgramRun text = td700({"info", sample});
-        QCOMPARE(text.status, 0);
-        QVERIFY2(text.out.contains("Records:  3\n"), text.out.constData());
-        const ProgramRun json = td700({"info", "--json", "--all-channels", sample});
-        QCOMPARE(json.status, 0);
-        QCOMPARE(json.out.count("\"channel\":"), 12);
-        QCOMPARE(td700({"info", m_dir.filePath(QStringLiteral("missing.TDD"))}).status, 1);
-        // A device given by name is no data file, neither an empty one nor an endless one.
-        for (const char* command : {"info", "export"}) {
-            const ProgramRun r = td700({command, "/dev/null"});
-            QCOMPARE(r.status, 1);
-            QVERIFY2(r.err.contains("it is a character device"), r.err.constData());
-        }
-    }
-
 private:
-    static ProgramRun td700(const QStringList& args) { return RunToEnd("td700", args); }
+    QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
 
+    QByteArray m_sample;
     QTemporaryDir m_dir;
 };
 

@@ -6,9 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// td700 with program folders and settings files as users have them: a folder given that is a
-// file, port names no port has, line ends of other systems, a folder where a file belongs,
-// and port paths taken from the working folder.
+// td700 with program folders as users have them: a folder where a settings file belongs.
 class TestProgramFolder : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -21,9 +19,6 @@ private Q_SLOTS:
         const QByteArray tail = "\r\n38400\r\nN\r\n8\r\n1\r\nModbus RTU\r\nOFF\r\n";
         const QByteArray meter1 = "O\tfirst\r\n";
         const QStringList scan{QStringLiteral("scan")};
-        QTest::newRow("NUL in the port name")
-            << QByteArray("COM1", 4) + QByteArray(1, '\0') + tail << meter1 << scan << 2
-            << "\"COM1\\0\" holds a control character";
         QTest::newRow("a folder named SetEnv.INI")
             << "DEMO" + tail << QByteArray("dir") << scan << 2 << "SetEnv.INI is a folder";
         QTest::newRow("a folder named Comm.CFG, --port given")
@@ -48,34 +43,16 @@ private Q_SLOTS:
         put(QStringLiteral("Comm.CFG"), commCfg);
         put(QStringLiteral("CFG/SetEnv.INI"), setEnv);
         QByteArray out, err;
-        QCOMPARE(run(arguments + QStringList{"--home", home.path()}, {}, &out, &err), status);
+        QCOMPARE(run(arguments + QStringList{"--home", home.path()}, &out, &err), status);
         const QString said = QString::fromLocal8Bit(status == 0 ? out : err);
         QVERIFY2(said.contains(says), qPrintable(said));
         if (status == 0) // a flag that overrides a broken file makes it nothing to warn of
             QVERIFY2(err.isEmpty(), err.constData());
     }
 
-    void portPathFromTheWorkingFolder() {
-#ifndef Q_OS_UNIX
-        QSKIP("the simulator serves pseudo-terminals on Unix only");
-#else
-        QTemporaryDir work;
-        QVERIFY(QDir(work.path()).mkdir(QStringLiteral("lt")));
-        Simulator sim({"--pty", "--pty-link", work.filePath(QStringLiteral("lt/b"))});
-        QVERIFY(!sim.nextLine().isEmpty());
-        QTemporaryDir home;
-        QByteArray out, err;
-        QCOMPARE(run({"scan", "--port", "lt/b", "--meters", "1", "--home", home.path()},
-                     work.path(), &out, &err),
-                 0);
-        QVERIFY2(out.contains("address 1: OK"), err.constData());
-#endif
-    }
-
 private:
-    static int run(const QStringList& arguments, const QString& workingFolder, QByteArray* out,
-                   QByteArray* err) {
-        return RunProgram("td700", arguments, out, err, workingFolder);
+    static int run(const QStringList& arguments, QByteArray* out, QByteArray* err) {
+        return RunProgram("td700", arguments, out, err);
     }
 };
 

@@ -1,17 +1,15 @@
-#include "logging/DataFileReader.h"
-#include "logging/DataTime.h"
-#include "logging/RecordBytes.h"
+#include "support/PublishedValues.h"
 #include "support/SimProcess.h"
 #include "support/SparkplugDecoder.h"
 #include "support/TestBroker.h"
+#include "support/TestFiles.h"
 
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -92,120 +90,42 @@ bool throughAnOutage(LogRun& run, TestBroker& broker) {
     return run.says(QStringLiteral("caught up")) && run.saves(1);
 }
 
-struct Published {
-    QJsonObject payload;
-    int copies = 0;
-};
-
-// The data messages of meter `address` by sequence number.
-QMap<qint64, Published> dataOf(TestBroker& broker, int address) {
-    QMap<qint64, Published> out;
+// Every record of the meter's data file arrived once, numbered from 1 in file order, with the
+// file's values; empty when so, else what differs.
+QString everyRecordOnce(TestBroker& broker, const QString& data, int address, int channels) {
+    QMap<qint64, QList<QJsonObject>> got;
     const QString topic = QStringLiteral("plant/line1/%1/data").arg(address);
-    for (const auto& [t, payload] : broker.messages()) {
-        if (t != topic)
-            continue;
-        Published& p = out[payload.value(QStringLiteral("seq")).toInteger()];
-        // A copy sent again carries the same record; only "replayed" may differ.
-        QJsonObject plain = payload;
-        plain.remove(QStringLiteral("replayed"));
-        QJsonObject seen = p.payload;
-        seen.remove(QStringLiteral("replayed"));
-        if (p.copies > 0 && seen != plain)
-            qWarning("seq %lld of meter %d differs between copies",
-                     payload.value(QStringLiteral("seq")).toInteger(), address);
-        if (p.copies == 0 || !payload.value(QStringLiteral("replayed")).toBool())
-            p.payload = payload;
-        ++p.copies;
-    }
-    return out;
-}
-
-QString statusOf(TestBroker& broker) {
-    QString state;
     for (const auto& [t, payload] : broker.messages())
-        if (t == u"plant/line1/status")
-            state = payload.value(QStringLiteral("state")).toString();
-    return state;
-}
-
-// Every record of the meter's data file is there, numbered from 1 in file order, with the
-// file's values at the channel's decimals; returns how many were flagged as replayed.
-int checkEveryRecord(TestBroker& broker, const QString& data, int address, int channels,
-                     bool allowCopies = false) {
-    const QMap<qint64, Published> got = dataOf(broker, address);
+        if (t == topic)
+            got[payload.value(QStringLiteral("seq")).toInteger()] << payload;
     DataFileReader reader;
-    const QString file = data + QStringLiteral("/RUN_%1.TDD").arg(address, 2, 10, QChar(u'0'));
-    if (!reader.open(file)) {
-        QTest::qFail(qPrintable(reader.errorString()), __FILE__, __LINE__);
-        return -1;
+    if (!reader.open(data + QStringLiteral("/RUN_%1.TDD").arg(address, 2, 10, QChar(u'0'))))
+        return reader.errorString();
+    if (got.size() != reader.recordCount() || got.firstKey() != 1)
+        return QStringLiteral("meter %1: %2 records in the file, %3 numbers published from %4")
+            .arg(address)
+            .arg(reader.recordCount())
+            .arg(got.size())
+            .arg(got.isEmpty() ? 0 : got.firstKey());
+    for (auto it = got.cbegin(); it != got.cend(); ++it) {
+        const QJsonArray values = it->first().value(QStringLiteral("channels")).toArray();
+        const QString differs = it->size() != 1 || values.size() != channels
+                                    ? QStringLiteral("sent %1 times").arg(it->size())
+                                    : PublishedValuesDiffer(reader, it.key() - 1, values);
+        if (!differs.isEmpty())
+            return QStringLiteral("meter %1 seq %2: %3").arg(address).arg(it.key()).arg(differs);
     }
-    if (got.size() != reader.recordCount() || got.firstKey() != 1 ||
-        got.lastKey() != reader.recordCount()) {
-        QTest::qFail(qPrintable(QStringLiteral("meter %1: %2 records in the file, seq %3..%4 "
-                                               "published (%5 numbers)")
-                                    .arg(address)
-                                    .arg(reader.recordCount())
-                                    .arg(got.isEmpty() ? 0 : got.firstKey())
-                                    .arg(got.isEmpty() ? 0 : got.lastKey())
-                                    .arg(got.size())),
-                     __FILE__, __LINE__);
-        return -1;
-    }
-    const DataHeader& header = reader.header();
-    int replayed = 0;
-    for (qint64 i = 0; i < reader.recordCount(); ++i) {
-        const Published& p = got[i + 1];
-        if (!allowCopies && p.copies != 1) {
-            QTest::qFail(qPrintable(QStringLiteral("meter %1 seq %2 arrived %3 times")
-                                        .arg(address)
-                                        .arg(i + 1)
-                                        .arg(p.copies)),
-                         __FILE__, __LINE__);
-            return -1;
-        }
-        replayed += p.payload.value(QStringLiteral("replayed")).toBool() ? 1 : 0;
-        const char* record = reader.recordData(i);
-        const QJsonArray values = p.payload.value(QStringLiteral("channels")).toArray();
-        if (values.size() != channels) {
-            QTest::qFail("channel count", __FILE__, __LINE__);
-            return -1;
-        }
-        for (int ch = 1; ch <= channels; ++ch) {
-            const int decimals = header.channels[size_t(ch - 1)].decimals;
-            const double expected =
-                std::round(double(RecordBytes::value(record, ch)) * std::pow(10, decimals)) /
-                std::pow(10, decimals);
-            const QJsonValue v = values[ch - 1].toObject().value(QStringLiteral("value"));
-            if (RecordBytes::isValid(record, ch) &&
-                std::fabs(v.toDouble() - expected) > 1e-9 * std::max(1.0, std::fabs(expected))) {
-                QTest::qFail(qPrintable(QStringLiteral("meter %1 seq %2 channel %3: %4, file %5")
-                                            .arg(address)
-                                            .arg(i + 1)
-                                            .arg(ch)
-                                            .arg(v.toDouble())
-                                            .arg(expected)),
-                             __FILE__, __LINE__);
-                return -1;
-            }
-        }
-    }
-    return replayed;
+    return {};
 }
 
 // A Sparkplug message as Eclipse Tahu's library decodes it: its type and device (from the
-// topic), seq (-1: none), time stamp and metrics by name.
+// topic), time stamp and metrics by name.
 struct SparkplugMessage {
     QString type, device;
-    qint64 seq = -1;
     qint64 timestamp = 0;
     QHash<QString, QJsonObject> metrics;
     QJsonValue value(const QString& name) const {
         return metrics.value(name).value(QStringLiteral("value"));
-    }
-    bool historical() const {
-        return std::any_of(metrics.begin(), metrics.end(), [](const QJsonObject& m) {
-            return m.value(QStringLiteral("isHistorical")).toBool();
-        });
     }
 };
 
@@ -217,9 +137,6 @@ QList<SparkplugMessage> sparkplugMessages(TestBroker& broker) {
         SparkplugMessage m;
         m.type = topic.value(2);
         m.device = topic.value(4);
-        if (m.type == u"NCMD") // the test's own, as a host
-            continue;
-        m.seq = p.value(QStringLiteral("seq")).toInteger(-1);
         m.timestamp = p.value(QStringLiteral("timestamp")).toInteger();
         for (const QJsonValue& v : p.value(QStringLiteral("metrics")).toArray())
             m.metrics.insert(v.toObject().value(QStringLiteral("name")).toString(), v.toObject());
@@ -303,8 +220,37 @@ class TestPublishCommand : public QObject {
     QString plainUrl(const TestBroker& broker) const {
         return QStringLiteral("mqtt://127.0.0.1:%1/plant").arg(broker.port());
     }
-    QStringList plainFlags(const TestBroker& broker) const {
-        return QStringList{"--publish", plainUrl(broker)} + credentials(broker);
+
+    // `td700 watch` on the broker shows the node online, each meter with the values of the
+    // record its number names in the data file; under a prefix nobody publishes to, nothing.
+    void watchSeesTheNode(const TestBroker& broker, const QString& data) {
+        const QStringList watch{"watch", "--once", "--json", "--wait", "5"};
+        QJsonObject node;
+        for (int tries = 0; tries < 5 && node[QStringLiteral("meters")].toArray().size() < 2;
+             ++tries) {
+            const ProgramRun r =
+                RunToEnd("td700", watch + QStringList{plainUrl(broker)} + credentials(broker));
+            node = QJsonDocument::fromJson(r.out)[QStringLiteral("nodes")][0].toObject();
+        }
+        QCOMPARE(node[QStringLiteral("node")].toString() + u' ' +
+                     node[QStringLiteral("state")].toString(),
+                 QStringLiteral("line1 online"));
+        QCOMPARE(node[QStringLiteral("meters")].toArray().size(), 2);
+        for (const QJsonValue& m : node[QStringLiteral("meters")].toArray()) {
+            DataFileReader reader;
+            QVERIFY(reader.open(
+                data + QStringLiteral("/RUN_%1.TDD")
+                           .arg(m[QStringLiteral("address")].toInt(), 2, 10, QChar(u'0'))));
+            const QString differs =
+                PublishedValuesDiffer(reader, m[QStringLiteral("seq")].toInteger() - 1,
+                                      m[QStringLiteral("channels")].toArray());
+            QVERIFY2(differs.isEmpty(), qPrintable(differs));
+        }
+        const ProgramRun none = RunToEnd(
+            "td700",
+            watch + QStringList{QStringLiteral("mqtt://127.0.0.1:%1/none").arg(broker.port())} +
+                credentials(broker));
+        QCOMPARE(none.status, 4);
     }
 
 private Q_SLOTS:
@@ -339,96 +285,26 @@ private Q_SLOTS:
         LogRun run(m_pty, dir.path(), url + credentials(broker));
         // Long enough for its own status to come back through the broker, known as its own.
         QVERIFY2(run.saves(tls ? 3 : 6), qPrintable(run.err()));
+        if (!tls)
+            watchSeesTheNode(broker, dir.path());
         QCOMPARE(run.finish(SIGINT), 0);
         QVERIFY2(!run.err().contains(u"WARNING"), qPrintable(run.err()));
         QTest::qWait(300);
-        QCOMPARE(checkEveryRecord(broker, dir.path(), 1, 12), 0);
-        QCOMPARE(checkEveryRecord(broker, dir.path(), 2, 4), 0);
+        for (const auto& [address, channels] : {std::pair{1, 12}, std::pair{2, 4}}) {
+            const QString differs = everyRecordOnce(broker, dir.path(), address, channels);
+            QVERIFY2(differs.isEmpty(), qPrintable(differs));
+        }
         // A clean stop says so; the meters are described.
-        QCOMPARE(statusOf(broker), QStringLiteral("offline"));
+        QString status;
         int metas = 0;
-        for (const auto& [topic, payload] : broker.messages())
+        for (const auto& [topic, payload] : broker.messages()) {
+            if (topic == u"plant/line1/status")
+                status = payload.value(QStringLiteral("state")).toString();
             if (topic.endsWith(u"/meta"))
                 metas += payload.value(QStringLiteral("channels")).toInt();
+        }
+        QCOMPARE(status, QStringLiteral("offline"));
         QCOMPARE(metas, 12 + 4);
-    }
-
-    // The broker stopped and started again mid-run: what was saved meanwhile arrives, flagged.
-    void anOutageIsCaughtUp() {
-        TestBroker broker;
-        QVERIFY(startBroker(broker));
-        QTemporaryDir dir;
-        LogRun run(m_pty, dir.path(), plainFlags(broker));
-        QVERIFY2(throughAnOutage(run, broker), qPrintable(run.err()));
-        QCOMPARE(run.finish(SIGINT), 0);
-        QTest::qWait(300);
-        QVERIFY(checkEveryRecord(broker, dir.path(), 1, 12) >= 2);
-        QVERIFY(checkEveryRecord(broker, dir.path(), 2, 4) >= 2);
-    }
-
-    // A run killed leaves the last will; a run killed while the broker was away leaves its
-    // records to the next run, which sends them first.
-    void aKilledRunIsCaughtUpByTheNext() {
-        TestBroker broker;
-        QVERIFY(startBroker(broker));
-        QTemporaryDir dir;
-        const QStringList flags = plainFlags(broker);
-        {
-            LogRun run(m_pty, dir.path(), flags);
-            QVERIFY2(run.saves(2), qPrintable(run.err()));
-            run.finish(SIGKILL);
-        }
-        QTRY_COMPARE_WITH_TIMEOUT(statusOf(broker), QStringLiteral("offline"), 5000);
-        broker.stop();
-        {
-            LogRun run(m_pty, dir.path(), flags);
-            QVERIFY(run.saves(2));
-            run.finish(SIGKILL);
-        }
-        QVERIFY(broker.start());
-        LogRun run(m_pty, dir.path(), flags);
-        QVERIFY2(run.says(QStringLiteral("caught up")), qPrintable(run.err()));
-        QVERIFY(run.saves(1));
-        QCOMPARE(run.finish(SIGINT), 0);
-        QTest::qWait(300);
-        // Records delivered just before a kill may come twice, with the same number.
-        QVERIFY(checkEveryRecord(broker, dir.path(), 1, 12, true) >= 2);
-        QVERIFY(checkEveryRecord(broker, dir.path(), 2, 4, true) >= 2);
-    }
-
-    // A clean stop while the broker hangs spends a second on it at most; the data files
-    // have no gap, and nothing is said to be missing.
-    void aHangingBrokerDoesNotHoldTheStop() {
-        TestBroker broker;
-        QVERIFY(startBroker(broker));
-        QTemporaryDir dir;
-        LogRun run(m_pty, dir.path(), plainFlags(broker));
-        QVERIFY2(run.saves(2), qPrintable(run.err()));
-        broker.freeze(true);
-        QVERIFY(run.saves(3)); // records on their way that the broker never acknowledges
-        QElapsedTimer stopping;
-        stopping.start();
-        const int code = run.finish(SIGINT);
-        const qint64 ms = stopping.elapsed();
-        broker.freeze(false);
-        QCOMPARE(code, 0);
-        QVERIFY2(ms < 2500, qPrintable(QStringLiteral("the stop took %1 ms").arg(ms)));
-        QVERIFY2(!run.err().contains(QStringLiteral("missing")), qPrintable(run.err()));
-        for (int address : {1, 2}) {
-            DataFileReader reader;
-            QVERIFY(reader.open(
-                dir.filePath(QStringLiteral("RUN_%1.TDD").arg(address, 2, 10, QChar(u'0')))));
-            QVERIFY(reader.recordCount() >= 5);
-            DataRecord record;
-            std::optional<qint64> last;
-            for (qint64 i = 0; reader.record(i, &record); ++i) {
-                const std::optional<qint64> second = DataTime::stampSeconds(record.stamp);
-                QVERIFY(second);
-                if (last)
-                    QCOMPARE(*second, *last + 1);
-                last = second;
-            }
-        }
     }
 
     void refusalEndsTheRunUnreachableDoesNot_data() {
@@ -438,7 +314,6 @@ private Q_SLOTS:
         QTest::newRow("wrong password") << "password" << 7 << "not authorised";
         QTest::newRow("another CA") << "ca" << 7 << "certificate verify failed";
         QTest::newRow("no broker there") << "port" << 0 << "not reached";
-        QTest::newRow("a full TLS broker") << "full" << 0 << "not reached";
         QTest::newRow("topics the access rules deny") << "denied" << 0 << "passes nothing on";
     }
 
@@ -449,56 +324,33 @@ private Q_SLOTS:
         TestBroker broker;
         QVERIFY(startBroker(broker));
         QTemporaryDir dir;
-        QStringList flags{"--publish",
-                          plainUrl(broker),
-                          "--mqtt-user",
-                          TestBroker::user(),
-                          "--mqtt-password-file",
-                          broker.passwordFile(),
-                          "--duration",
-                          "3"};
+        // --publish URL --mqtt-user USER --mqtt-password-file FILE --duration SECONDS
+        QStringList flags = QStringList{"--publish", plainUrl(broker)} + credentials(broker) +
+                            QStringList{"--duration", "3"};
         if (how == u"password") {
-            QFile wrong(dir.filePath("wrong"));
-            QVERIFY(wrong.open(QIODevice::WriteOnly));
-            wrong.write("not the password\n");
-            wrong.close();
-            wrong.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-            flags[5] = wrong.fileName();
+            flags[5] = WriteBytes(dir.filePath("wrong"), "not the password\n");
+            QFile(flags[5]).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         } else if (how == u"ca") {
             flags[1] = QStringLiteral("mqtts://127.0.0.1:%1/plant").arg(broker.tlsPort());
             flags << "--mqtt-ca" << broker.file("other.crt");
         } else if (how == u"denied") {
             flags[1] = QStringLiteral("mqtt://127.0.0.1:%1/denied").arg(broker.port());
             flags[7] = QStringLiteral("8");
-        } else if (how == u"full") {
-            flags[1] = QStringLiteral("mqtts://127.0.0.1:%1/plant").arg(broker.fullTlsPort());
-            flags << "--mqtt-ca" << broker.file("ca.crt");
         } else {
             flags[1] = QStringLiteral("mqtt://127.0.0.1:%1/plant").arg(TestBroker::freePort());
         }
-        // The full broker's one connection, held without a word (its listener may open a
-        // moment after the first).
-        QTcpSocket holder;
-        if (how == u"full")
-            QVERIFY(QTest::qWaitFor(
-                [&] {
-                    holder.abort();
-                    holder.connectToHost(QHostAddress::LocalHost, quint16(broker.fullTlsPort()));
-                    return holder.waitForConnected(200);
-                },
-                5000));
         LogRun run(m_pty, dir.path(), flags);
         QCOMPARE(run.waitForEnd(20000), exitCode);
         QVERIFY2(run.err().contains(said), qPrintable(run.err()));
         QVERIFY(!run.err().contains(TestBroker::password()));
     }
 
-    // The program as a Sparkplug edge node through a broker outage, a rebirth asked for by a
-    // host (encoded by Eclipse Tahu's library) and a kill, as a subscriber decoding with Tahu's
-    // library sees it: a meter's birth before its data, every saved record with the values and
-    // time td700 export reads, those saved during the outage flagged historical, seq without a
-    // gap, the death after the kill carrying the last birth's bdSeq.
-    void aSparkplugNodeThroughAnOutageARebirthAndAKill() {
+    // The program as a Sparkplug edge node through a broker outage and a kill, as a subscriber
+    // decoding with Eclipse Tahu's library sees it: every saved record with the values and time
+    // td700 export reads, those of the outage flagged historical, each meter's birth describing its
+    // channels as its data file does, and the death the broker sends for the killed run carrying
+    // the last birth's bdSeq.
+    void aSparkplugNodeThroughAnOutageAndAKill() {
         REQUIRE_SPARKPLUG_DECODER();
         TestBroker broker;
         QString error;
@@ -513,85 +365,27 @@ private Q_SLOTS:
                                        QStringLiteral("mqtt://127.0.0.1:%1").arg(broker.port()),
                                        "--sparkplug", "plant"});
             QVERIFY2(throughAnOutage(run, broker), qPrintable(run.err()));
-            const QJsonObject rebirth{
-                {"timestamp", QDateTime::currentMSecsSinceEpoch()},
-                {"metrics",
-                 QJsonArray{QJsonObject{
-                     {"name", "Node Control/Rebirth"}, {"type", "Boolean"}, {"value", true}}}}};
-            QVERIFY(broker.publish(QStringLiteral("spBv1.0/plant/NCMD/line1"),
-                                   SparkplugDecoder::encode(rebirth)));
-            QVERIFY2(run.says(QStringLiteral("births again")), qPrintable(run.err()));
-            QVERIFY(run.saves(1));
             run.finish(SIGKILL);
         }
-        // The three births, and the death the broker sends for the killed run.
         const auto ended = [&] {
             const QByteArray r = broker.received();
-            return r.count("/NBIRTH/") >= 3 &&
+            return r.count("/NBIRTH/") >= 2 &&
                    r.lastIndexOf("/NDEATH/") > r.lastIndexOf("/NBIRTH/");
         };
         QTRY_VERIFY_WITH_TIMEOUT(ended(), 10000);
         const QList<SparkplugMessage> got = sparkplugMessages(broker);
-
-        // seq: 0 in a node's birth, one up modulo 256 in every later message, none in a death.
-        // bdSeq: one up for the session after the outage, the same in the rebirth; every death
-        // (the will the broker sends as it stops, and after the kill) carries its birth's.
-        QList<qint64> births;
-        qint64 last = -1;
-        int deaths = 0;
-        for (const SparkplugMessage& m : got) {
-            const qint64 seq = m.type == u"NBIRTH"   ? 0
-                               : m.type == u"NDEATH" ? -1
-                                                     : (last + 1) % 256;
-            QVERIFY2(m.seq == seq, qPrintable(m.type + u' ' + m.device));
-            if (m.seq >= 0)
-                last = m.seq;
-            if (m.type == u"NBIRTH")
-                births << m.value(QStringLiteral("bdSeq")).toInteger();
-            if (m.type == u"NDEATH") {
-                QCOMPARE(m.value(QStringLiteral("bdSeq")).toInteger(), births.last());
-                ++deaths;
-            }
-        }
-        QCOMPARE(got.first().type, QStringLiteral("NBIRTH"));
-        QCOMPARE(births.size(), 3);
-        QCOMPARE(births[1], (births[0] + 1) % 256);
-        QCOMPARE(births[2], births[1]);
+        const auto lastBirth =
+            std::find_if(got.rbegin(), got.rend(),
+                         [](const SparkplugMessage& m) { return m.type == u"NBIRTH"; });
+        // What was saved while the broker was away came late, flagged historical.
+        QVERIFY(std::any_of(got.begin(), got.end(), [](const SparkplugMessage& m) {
+            return m.metrics.value(QStringLiteral("Record"))[QStringLiteral("isHistorical")]
+                .toBool();
+        }));
         QCOMPARE(got.last().type, QStringLiteral("NDEATH"));
-        QVERIFY(deaths >= 1);
+        QCOMPARE(got.last().value(QStringLiteral("bdSeq")),
+                 lastBirth->value(QStringLiteral("bdSeq")));
 
-        // Each session: a meter's birth before its data; after the outage and on the rebirth,
-        // the node's birth and then the two meters'. The records of the outage come late.
-        QHash<QString, qint64> latestHistorical, firstLive;
-        int session = 0;
-        QSet<QString> born;
-        for (qsizetype i = 0; i < got.size(); ++i) {
-            const SparkplugMessage& m = got[i];
-            if (m.type == u"NBIRTH") {
-                ++session;
-                born.clear();
-                if (session > 1)
-                    QCOMPARE(got[i + 1].device + u' ' + got[i + 2].device,
-                             QStringLiteral("M01 M02"));
-            } else if (m.type == u"DBIRTH") {
-                born << m.device;
-            } else if (m.type == u"DDATA") {
-                QVERIFY2(born.contains(m.device), qPrintable(m.device));
-                const qint64 record = m.value(QStringLiteral("Record")).toInteger();
-                if (m.historical()) {
-                    QVERIFY2(session == 2, "only the records of the outage come late");
-                    latestHistorical[m.device] = std::max(latestHistorical[m.device], record);
-                } else if (session == 2 && !firstLive.contains(m.device)) {
-                    firstLive[m.device] = record;
-                }
-            }
-        }
-        for (const QString device : {"M01", "M02"}) {
-            QVERIFY2(latestHistorical.value(device) >= 3, qPrintable(device));
-            QVERIFY(latestHistorical.value(device) < firstLive.value(device));
-        }
-
-        // Every record the meters saved, with the values and time the data files hold.
         for (const auto& [address, channels] : {std::pair{1, 12}, std::pair{2, 4}}) {
             const QString file =
                 dir.filePath(QStringLiteral("RUN_%1.TDD").arg(address, 2, 10, QChar(u'0')));
@@ -607,9 +401,8 @@ private Q_SLOTS:
                 seen << record;
             }
             // The kill may come between a save and its message: that record is the next run's.
-            QVERIFY2(
-                seen.size() >= rows.size() - 1 && !seen.contains(0),
-                qPrintable(QStringLiteral("%1 of %2 records").arg(seen.size()).arg(rows.size())));
+            QVERIFY2(seen.size() >= rows.size() - 1,
+                     qPrintable(QStringLiteral("%1 of %2").arg(seen.size()).arg(rows.size())));
             // The birth describes the meter's own channels as its data file does.
             DataFileReader reader;
             QVERIFY(reader.open(file));
@@ -617,92 +410,22 @@ private Q_SLOTS:
                 return m.type == u"DBIRTH" && m.device == device;
             });
             QCOMPARE(birth->value(QStringLiteral("Properties/Channels")).toInt(), channels);
-            QVERIFY(!birth->metrics.contains(
-                QStringLiteral("CH%1/Value").arg(channels + 1, 2, 10, QChar(u'0'))));
-            for (int ch = 1; ch <= channels; ++ch) {
+            QStringList described, inFile;
+            for (int ch = 1; ch <= channels + 1; ++ch) {
                 const QJsonObject v =
                     birth->metrics.value(QStringLiteral("CH%1/Value").arg(ch, 2, 10, QChar(u'0')));
+                const QJsonObject props = v[QStringLiteral("properties")].toObject();
+                described << QStringLiteral("%1 %2 %3")
+                                 .arg(props["engUnit"]["value"].toString())
+                                 .arg(props["engHigh"]["value"].toDouble())
+                                 .arg(v["metadata"]["description"].toString());
                 const DataChannel& c = reader.header().channels[size_t(ch - 1)];
-                const QJsonObject props = v.value(QStringLiteral("properties")).toObject();
-                QCOMPARE(props.value(QStringLiteral("engUnit"))
-                             .toObject()
-                             .value(QStringLiteral("value"))
-                             .toString(),
-                         c.unit);
-                QCOMPARE(props.value(QStringLiteral("engHigh"))
-                             .toObject()
-                             .value(QStringLiteral("value"))
-                             .toDouble(),
-                         double(c.high));
-                QCOMPARE(v.value(QStringLiteral("metadata"))
-                             .toObject()
-                             .value(QStringLiteral("description"))
-                             .toString(),
-                         c.name);
+                inFile << (ch > channels
+                               ? QStringLiteral("%1 %2 %3").arg(QString()).arg(0).arg(QString())
+                               : QStringLiteral("%1 %2 %3").arg(c.unit).arg(c.high).arg(c.name));
             }
+            QCOMPARE(described, inFile);
         }
-    }
-
-    void badPublishSettingsAreUsage_data() {
-        QTest::addColumn<QStringList>("flags");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("url") << QStringList{"--publish", "http://host/plant"} << "mqtt://HOST";
-        QTest::newRow("no prefix") << QStringList{"--publish", "mqtt://host"} << "mqtt://HOST";
-        QTest::newRow("wildcard") << QStringList{"--publish", "mqtt://host/a/#"} << "topic prefix";
-        QTest::newRow("qos") << QStringList{"--publish", "mqtt://host/p", "--mqtt-qos", "2"}
-                             << "--mqtt-qos";
-        QTest::newRow("missing CA")
-            << QStringList{"--publish", "mqtts://host/p", "--mqtt-ca", "/no/such/ca.pem"}
-            << "is not there";
-        QTest::newRow("readable password")
-            << QStringList{"--publish", "mqtt://host/p",        "--mqtt-user",
-                           "u",         "--mqtt-password-file", "@shared"}
-            << "may be read by others";
-        QTest::newRow("a password file that is a folder")
-            << QStringList{"--publish", "mqtt://host/p",        "--mqtt-user",
-                           "u",         "--mqtt-password-file", "@folder"}
-            << "is a folder, not a file";
-        QTest::newRow("a password file that is a device")
-            << QStringList{"--publish", "mqtt://host/p",        "--mqtt-user",
-                           "u",         "--mqtt-password-file", "/dev/zero"}
-            << "is a character device, not a file";
-        QTest::newRow("topics longer than MQTT allows")
-            << QStringList{"--publish", "mqtt://host/" + QString(70000, u'p')} << "MQTT allows";
-        QTest::newRow("a Sparkplug group of two levels")
-            << QStringList{"--publish", "mqtt://host", "--sparkplug", "a/b"} << "one topic level";
-        QTest::newRow("an empty Sparkplug group")
-            << QStringList{"--publish", "mqtt://host", "--sparkplug", ""}
-            << "--sparkplug: it is empty";
-        QTest::newRow("a Sparkplug host id with a wildcard")
-            << QStringList{"--publish", "mqtt://host", "--sparkplug", "g", "--sparkplug-host", "h#"}
-            << "one topic level";
-        QTest::newRow("a Sparkplug host without a group")
-            << QStringList{"--publish", "mqtt://host/p", "--sparkplug-host", "h"}
-            << "needs --sparkplug";
-    }
-
-    void badPublishSettingsAreUsage() {
-        QFETCH(QStringList, flags);
-        QFETCH(QString, said);
-        QTemporaryDir dir;
-        QFile shared(dir.filePath("shared"));
-        QVERIFY(shared.open(QIODevice::WriteOnly));
-        shared.write("open secret\n");
-        shared.close();
-        shared.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                              QFile::ReadOther);
-        flags.replaceInStrings(QStringLiteral("@shared"), shared.fileName());
-        flags.replaceInStrings(QStringLiteral("@folder"), dir.path());
-        QByteArray err;
-        const int code =
-            RunProgram("td700",
-                       QStringList{"log", "--home", dir.path(), "--port", m_pty, "--meters", "1",
-                                   "--folder", dir.path(), "--name", "X", "--interval", "1"} +
-                           flags,
-                       nullptr, &err);
-        QCOMPARE(code, 2);
-        QVERIFY2(err.contains(said.toUtf8()), err.constData());
-        QVERIFY(!err.contains("open secret"));
     }
 };
 

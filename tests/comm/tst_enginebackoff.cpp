@@ -1,7 +1,6 @@
 #include "comm/RequestCodes.h"
 #include "support/EngineHarness.h"
 
-#include <QSignalSpy>
 #include <QTest>
 
 // Dead-meter back-off on the monitoring cycle: which cycles still ask a silent meter.
@@ -49,22 +48,6 @@ private Q_SLOTS:
         QVERIFY(h.runUntil([&] { return pattern().size() > back + 5; }));
         QCOMPARE(pattern().mid(back, 5), "AAAAA");
         QCOMPARE(h.engine.backoffCycles(1), 0);
-    }
-
-    // Stopping and coming back are told once each.
-    void answeringIsToldOnChange() {
-        EngineHarness h(QStringLiteral("DEMO"), {1, 2});
-        QSignalSpy answering(&h.engine, &CommEngine::meterAnswering);
-        QVERIFY(h.openAndSettle());
-        QCOMPARE(answering.count(), 0);
-        QVERIFY(h.addFaults(QStringLiteral("noreply,meter=2")));
-        h.clock.advance(20000);
-        h.bus().faults().clear();
-        QVERIFY(h.runUntil([&] { return answering.count() == 2; }));
-        h.clock.advance(5000);
-        QCOMPARE(answering.count(), 2);
-        QCOMPARE(answering[0], (QVariantList{1, false}));
-        QCOMPARE(answering[1], (QVariantList{1, true}));
     }
 };
 

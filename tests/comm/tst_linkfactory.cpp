@@ -8,11 +8,6 @@
 #include <QTcpServer>
 #include <QTest>
 
-#ifdef Q_OS_UNIX
-#include <pty.h>
-#include <unistd.h>
-#endif
-
 class TestLinkFactory : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -50,9 +45,6 @@ private Q_SLOTS:
         QTest::newRow("missing device") << "/dev/td700-no-such-port" << false;
         QTest::newRow("DEMO") << "DEMO" << true;
         QTest::newRow("listening server") << "tcp-server" << true;
-#ifdef Q_OS_UNIX
-        QTest::newRow("pseudo-terminal") << "pty" << true;
-#endif
     }
 
     void portTest() {
@@ -61,20 +53,7 @@ private Q_SLOTS:
         QVERIFY(server.listen(QHostAddress::LocalHost));
         if (name == QStringLiteral("tcp-server"))
             name = QStringLiteral("tcp://127.0.0.1:%1").arg(server.serverPort());
-#ifdef Q_OS_UNIX
-        int far = -1, near = -1;
-        if (name == QStringLiteral("pty")) {
-            char path[256] = {};
-            QVERIFY(openpty(&far, &near, path, nullptr, nullptr) == 0);
-            ::close(near);
-            name = QString::fromLocal8Bit(path);
-        }
-#endif
         QTEST(TestProgramPort(name).isEmpty(), "opens");
-#ifdef Q_OS_UNIX
-        if (far >= 0)
-            ::close(far);
-#endif
     }
 };
 

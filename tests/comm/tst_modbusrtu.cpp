@@ -1,4 +1,3 @@
-#include "comm/ByteConversions.h"
 #include "comm/ModbusRtu.h"
 
 #include <QTest>
@@ -79,22 +78,6 @@ private Q_SLOTS:
         QCOMPARE(quint8(biggest[6]), quint8(254));
         QVERIFY(CrcCheck(biggest));
         QVERIFY(BuildWriteFrame(1, 40011, QVector<quint16>(128, 0)).isEmpty());
-    }
-
-    void byteConversionsAndHexText() {
-        QCOMPARE(SingleToBytes(1.5f), hex("00 00 C0 3F"));
-        QCOMPARE(LongToBytes(-2), hex("FE FF FF FF"));
-        QCOMPARE(IntegerToBytes(0x1234), hex("34 12"));
-        QCOMPARE(BytesToSingle(hex("00 00 C0 3F")), 1.5f);
-        QCOMPARE(BytesToLong(hex("FE FF FF FF 77")), -2);
-        QCOMPARE(BytesToInteger(hex("FF 7F")), qint16(32767));
-        QCOMPARE(BytesToInteger(hex("00 80")), qint16(-32768));
-        // Fewer bytes than the value needs read as zero, never past the end.
-        QCOMPARE(BytesToLong(hex("01")), 1);
-        QCOMPARE(BytesToInteger(QByteArray()), qint16(0));
-        QCOMPARE(ToHexText(hex("01 0A FF")), QStringLiteral("01 0A FF"));
-        QCOMPARE(ToHexText(QByteArray()), QString());
-        QCOMPARE(ToHex2(0x0A), QStringLiteral("0A"));
     }
 };
 

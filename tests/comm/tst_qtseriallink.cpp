@@ -6,9 +6,7 @@
 #include <QTest>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
 #include <fcntl.h>
-#include <poll.h>
 #include <pty.h>
 #include <unistd.h>
 #endif
@@ -25,12 +23,10 @@ private Q_SLOTS:
         QTest::newRow("COM1") << "COM1" << QString("COM1");
 #else
         QTest::newRow("COM1") << "COM1" << QString("/dev/ttyS0");
-        QTest::newRow("com16") << "com16" << QString("/dev/ttyS15");
         QTest::newRow("COM0 is no port") << "COM0" << QString("COM0");
         QTest::newRow("device path") << "/dev/ttyUSB0" << QString("/dev/ttyUSB0");
         QTest::newRow("path from the working folder")
             << "lt/b" << QDir::current().absoluteFilePath(QStringLiteral("lt/b"));
-        QTest::newRow("device name alone") << "ttyUSB0" << QString("ttyUSB0");
 #endif
     }
 
@@ -47,11 +43,9 @@ private Q_SLOTS:
             QTest::newRow(text) << QString(text) << bits << us;
         };
         row("38400,N,8,1", 10, 25000);
-        row("38400,E,8,2", 12, 30000);
         row("9600,E,7,2", 11, 110000);
         row("19200,o,8,1", 11, 55000); // lower-case parity
         row("1200,N,5,1.5", 8, 640000);
-        row("9600,N,8,1", 10, 100000);
         row("115200,N,8,1", 10, 8334); // 8333.3
         for (const char* refused :
              {"38400,X,8,1", "fast,N,8,1", "38400,N,9,1", "38400,N,8,3", "38400,N,8"})
@@ -76,12 +70,13 @@ private Q_SLOTS:
                  qPrintable(link.errorString()));
     }
 
+    // An adapter that is not plugged in: the message says so.
     void missingDeviceFailsWithTheSystemsReason() {
         QtSerialLink link;
-        QVERIFY(
-            !link.open(QStringLiteral("/dev/td700-no-such-port"), QStringLiteral("38400,N,8,1")));
+        QVERIFY(!link.open(QStringLiteral("/dev/ttyUSB97"), QStringLiteral("38400,N,8,1")));
         QVERIFY(!link.isOpen());
-        QVERIFY(!link.errorString().isEmpty());
+        QVERIFY2(link.errorString().contains(QStringLiteral("plugged in")),
+                 qPrintable(link.errorString()));
         QVERIFY(!link.write(QByteArray("x")));
         link.setRts(true); // nothing to do on a closed link, and no harm
         QCOMPARE(link.readAll(), QByteArray());
@@ -158,69 +153,6 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(link.bytesWaiting(), 12, 5000);
         QTest::qWait(20);
         QCOMPARE(spy.count(), 1); // a zero threshold raises nothing
-    }
-
-    void refusedRtsIsAbsorbed() {
-        QtSerialLink link;
-        QVERIFY(link.open(m_near, QStringLiteral("9600,N,8,1")));
-        QSignalSpy lost(&link, &SerialLink::linkLost);
-        const QByteArray frame = QByteArray::fromHex("01037531002F4FD5");
-        link.setRts(true);
-        QVERIFY(link.write(frame));
-        QVERIFY(link.write(QByteArray(1, '\0')));
-        link.setRts(false);
-        QCOMPARE(farRead(9), frame + QByteArray(1, '\0'));
-        QTest::qWait(30); // the RTS drop falls due after the 9 characters' wire time
-        QVERIFY(link.isOpen());
-        QCOMPARE(lost.count(), 0);
-        QVERIFY(link.write(frame));
-        QCOMPARE(farRead(8), frame);
-    }
-
-    // Another program reads the same device (a pseudo-terminal shared with a line monitor)
-    // and takes the bytes between the system's "readable" and the port's read, which then
-    // finds nothing. The port reports that with the system error left from before: the
-    // device is still there, so the link stays open and reads what comes next.
-    void anotherReaderTakingTheBytesIsNoLostPort_data() {
-        QTest::addColumn<int>("leftError");
-        QTest::newRow("try again") << EAGAIN; // the port stops watching for input after it
-        QTest::newRow("no terminal") << ENOTTY;
-    }
-
-    void anotherReaderTakingTheBytesIsNoLostPort() {
-        QFETCH(int, leftError);
-        QtSerialLink link;
-        QVERIFY(link.open(m_near, QStringLiteral("38400,N,8,1")));
-        QSignalSpy lost(&link, &SerialLink::linkLost);
-        QSignalSpy ready(&link, &SerialLink::receiveThresholdReached);
-        QSocketNotifier* watch = nullptr;
-        for (QSocketNotifier* n : link.findChildren<QSocketNotifier*>())
-            if (n->type() == QSocketNotifier::Read && n->isEnabled())
-                watch = n;
-        QVERIFY(watch);
-        const int other =
-            ::open(m_near.toLocal8Bit().constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK);
-        QVERIFY(other >= 0);
-        farWrite(QByteArray::fromHex("0103040014"));
-        pollfd readable{other, POLLIN, 0};
-        QCOMPARE(::poll(&readable, 1, 5000), 1);
-        char taken[16];
-        QCOMPARE(::read(other, taken, sizeof taken), ssize_t(5));
-        // The port is told its device is readable, as it was a moment ago.
-        QEvent activation(QEvent::SockAct);
-        errno = leftError;
-        QCoreApplication::sendEvent(watch, &activation);
-        QTest::qWait(50);
-        QVERIFY2(lost.isEmpty(), qPrintable(lost.value(0).value(0).toString()));
-        QVERIFY(link.isOpen());
-
-        ::close(other);
-        link.setReceiveThreshold(9);
-        const QByteArray reply = QByteArray::fromHex("010304001401140000");
-        farWrite(reply);
-        QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 1, 5000);
-        QCOMPARE(link.readAll(), reply);
-        QCOMPARE(lost.count(), 0);
     }
 
     // Bytes that arrive as the input is thrown away (the engine does so before every request):

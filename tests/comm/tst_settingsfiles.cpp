@@ -91,10 +91,7 @@ private Q_SLOTS:
         const auto row = [](const char* name, const char* line, const char* baud, int ms) {
             QTest::newRow(name) << QString(line) << QString(baud) << ms;
         };
-        row("absent", "", "38400", 50);
-        row("set", "10", "38400", 10);
         row("garbage", "fast", "38400", 50);
-        row("zero: the shortest", "0", "38400", 0);
         row("negative", "-5", "38400", 50);
         // Never below the silence between frames (3.5 characters of 10 bits), rounded up.
         row("below silence at 9600", "1", "9600", 4);
@@ -114,16 +111,10 @@ private Q_SLOTS:
             QTest::addRow("%s,%s,%s,%s", baud, p, d, s)
                 << QString(baud) << QString(p) << QString(d) << QString(s) << us;
         };
-        row("1200", "N", "8", "1", 29167);  // 35 bits
-        row("9600", "N", "8", "1", 3646);   // 35 bits
-        row("9600", "E", "8", "1", 4011);   // 38.5 bits
-        row("9600", "N", "8", "2", 4011);   // 38.5 bits
-        row("9600", "O", "8", "2", 4375);   // 42 bits
-        row("9600", "N", "7", "1", 3282);   // 31.5 bits
-        row("19200", "E", "8", "1", 2006);  // 38.5 bits
-        row("19200", "N", "7", "1", 1641);  // 31.5 bits
-        row("38400", "N", "8", "1", 1750);  // fixed above 19200
-        row("115200", "E", "8", "2", 1750); // fixed above 19200
+        row("9600", "N", "8", "1", 3646);  // 35 bits
+        row("9600", "O", "8", "2", 4375);  // 42 bits
+        row("9600", "N", "7", "1", 3282);  // 31.5 bits
+        row("38400", "N", "8", "1", 1750); // fixed above 19200
     }
 
     void frameSilence() {
@@ -196,11 +187,6 @@ private Q_SLOTS:
         QTest::newRow("CR LF across reads")
             << "O\t" + QByteArray((1 << 16) - 3, 'x') + "\r\nO\t\r\n"
             << QVector<int>{1, 2};
-        // Line n is slave address n: after line 247 no line names a meter.
-        QByteArray lines256;
-        for (int n = 1; n <= 257; ++n)
-            lines256 += (n == 1 || n == 247 || n >= 256 ? "O\t\r\n" : "\t\r\n");
-        QTest::newRow("lines after 247") << lines256 << QVector<int>{1, 247};
     }
 
     void meterListMarks() {

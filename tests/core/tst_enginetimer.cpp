@@ -3,26 +3,11 @@
 
 #include <QTest>
 
-// The engine's timers on the virtual clock: their rhythm is what every engine test relies on.
+// The engine's timers on the virtual clock (whose own order and wall time every engine test
+// relies on).
 class TestEngineTimer : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void callbacksRunInTimeOrder() {
-        VirtualClock clock;
-        QList<int> order;
-        clock.callAfter(30, [&] { order << 3; });
-        clock.callAfter(10, [&] {
-            order << 1;
-            clock.callAfter(5, [&] { order << 2; });
-        });
-        clock.callAfter(30, [&] { order << 4; });
-        clock.advance(29);
-        QCOMPARE(order, (QList<int>{1, 2}));
-        QCOMPARE(clock.nowMs(), 29);
-        clock.advance(1);
-        QCOMPARE(order, (QList<int>{1, 2, 3, 4}));
-    }
-
     void periodicTimerTicksUntilStoppedOrDestroyed() {
         VirtualClock clock;
         int ticks = 0;
@@ -77,15 +62,6 @@ private Q_SLOTS:
         t.start(); // restarted at 60: due at 160, not 100
         clock.advance(300);
         QCOMPARE(at, (QList<qint64>{160}));
-    }
-
-    void wallTimeFollowsTheVirtualTime() {
-        VirtualClock clock(QDateTime(QDate(2009, 3, 7), QTime(14, 5, 9)));
-        clock.advance(1500);
-        QCOMPARE(clock.currentDateTime(), QDateTime(QDate(2009, 3, 7), QTime(14, 5, 10, 500)));
-        clock.setDateTime(QDateTime(QDate(2009, 3, 7), QTime(6, 29, 59)));
-        clock.advance(1000);
-        QCOMPARE(clock.currentDateTime().time(), QTime(6, 30, 0));
     }
 };
 

@@ -50,63 +50,19 @@ private Q_SLOTS:
         QVERIFY(!empty.isColumnHidden(0));
     }
 
-    void rowCountChangesAndDeletedRows() {
-        TextTable t(1, 4);
-        for (int r = 1; r <= 4; ++r)
-            t.setText(1, r, QString::number(r));
-        t.setRowHidden(4, true);
-        t.deleteRows(2, 2); // rows below move up
-        QCOMPARE(t.rowCount(), 2);
-        QCOMPARE(t.text(1, 1), QStringLiteral("1"));
-        QCOMPARE(t.text(1, 2), QStringLiteral("4"));
-        QVERIFY(t.isRowHidden(2));
-        t.setRowCount(1);
-        t.setRowCount(3);
-        QCOMPARE(t.text(1, 2), QString()); // a dropped row comes back empty
-        QCOMPARE(t.text(1, 1), QStringLiteral("1"));
-        t.setRowCount(0);
-        QCOMPARE(t.rowCount(), 0);
-    }
-
-    void clearDataKeepsColoursAndSpans() {
+    void clearDataKeepsColours() {
         TextTable t(4, 2);
         t.setText(2, 1, QStringLiteral("x"));
         t.setText(0, 1, QStringLiteral("head"));
         t.setBackColour(2, 1, 0x00FF00);
-        t.addSpan(2, 0, 3, 1);
         t.setColumnHidden(3, true);
         QSignalSpy layout(&t, &TextTable::layoutChanged);
         t.clearData(2, 1, 4, 2);
         QCOMPARE(t.text(2, 1), QString());
         QCOMPARE(t.text(0, 1), QStringLiteral("head"));
         QCOMPARE(t.backColour(2, 1), 0x00FF00);
-        QCOMPARE(t.spans().size(), 1);
         QVERIFY(t.isColumnHidden(3));
         QCOMPARE(layout.count(), 0);
-    }
-
-    void saveAndLoadRestoreTexts() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("ALM.001"));
-        TextTable a(48, 2);
-        const QString awkward =
-            QStringLiteral("tab\there\nnew\\line") + QChar(0) + QStringLiteral("end");
-        a.setText(1, 1, QStringLiteral("1"));
-        a.setText(48, 2, QStringLiteral("-12.5"));
-        a.setText(7, 2, awkward);
-        a.setText(3, 0, QStringLiteral("header"));
-        QVERIFY(a.saveData(path));
-
-        TextTable b(3, 1);
-        b.setBackColour(1, 1, 255);
-        QVERIFY(b.loadData(path));
-        QCOMPARE(b.columnCount(), 48);
-        QCOMPARE(b.rowCount(), 2);
-        QCOMPARE(b.text(1, 1), QStringLiteral("1"));
-        QCOMPARE(b.text(48, 2), QStringLiteral("-12.5"));
-        QCOMPARE(b.text(7, 2), awkward);
-        QCOMPARE(b.text(3, 0), QStringLiteral("header"));
-        QCOMPARE(b.backColour(1, 1), 255);
     }
 
     void loadOfAForeignFileChangesNothing() {

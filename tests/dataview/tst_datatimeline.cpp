@@ -60,9 +60,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("segments");
         QTest::addColumn<bool>("joined"); // the segments run on from one to the next
 
+        // clang-format off
         QTest::newRow("every second") << every(1, 0, 100) << qint64(1) << Gaps{} << 1 << true;
-        QTest::newRow("a save missed, 1 s")
-            << every(1, 0, 50) + every(1, 52, 100) << qint64(1) << Gaps{{50, 52}} << 1 << true;
+        QTest::newRow("a save missed, 1 s") << every(1, 0, 50) + every(1, 52, 100) << qint64(1) << Gaps{{50, 52}} << 1 << true;
         // Saves at seconds 0, 7 .. 56: the last step of each minute is 4 s, no gap.
         QList<qint64> sevens;
         for (qint64 minute = 0; minute < 10; ++minute)
@@ -70,25 +70,19 @@ private Q_SLOTS:
         QTest::newRow("7 s, short last step") << sevens << qint64(7) << Gaps{} << 1 << true;
         QList<qint64> sevensMissing = sevens;
         sevensMissing.removeAt(20);
-        QTest::newRow("7 s, one missed")
-            << sevensMissing << qint64(7) << Gaps{{sevens[19], sevens[21]}} << 1 << true;
+        QTest::newRow("7 s, one missed") << sevensMissing << qint64(7) << Gaps{{sevens[19], sevens[21]}} << 1 << true;
         // 40 s: steps of 20 and 40 in turn, both regular (the 20 s ones one more).
         QList<qint64> forties{40};
         for (qint64 minute = 1; minute < 20; ++minute)
             forties << minute * 60 << minute * 60 + 40;
         QTest::newRow("40 s, two steps") << forties << qint64(40) << Gaps{} << 1 << true;
-        QTest::newRow("5 min, a quarter hour silent")
-            << every(300, 0, 3000) + every(300, 4200, 9000) << qint64(300) << Gaps{{3000, 4200}}
-            << 1 << true;
+        QTest::newRow("5 min, a quarter hour silent") << every(300, 0, 3000) + every(300, 4200, 9000) << qint64(300) << Gaps{{3000, 4200}} << 1 << true;
         // The clock put back an hour: two segments over the same hour, not joined.
-        QTest::newRow("clock put back an hour")
-            << every(60, 0, 7200) + every(60, 3660, 9000) << qint64(60) << Gaps{} << 2 << false;
-        QTest::newRow("clock put back a second")
-            << every(10, 0, 600) + every(10, 599, 1200) << qint64(10) << Gaps{} << 2 << true;
-        QTest::newRow("an unreadable stamp")
-            << every(1, 0, 49) + QList<qint64>{kBadStamp} + every(1, 51, 100) << qint64(1)
-            << Gaps{{49, 51}} << 2 << false;
+        QTest::newRow("clock put back an hour") << every(60, 0, 7200) + every(60, 3660, 9000) << qint64(60) << Gaps{} << 2 << false;
+        QTest::newRow("clock put back a second") << every(10, 0, 600) + every(10, 599, 1200) << qint64(10) << Gaps{} << 2 << true;
+        QTest::newRow("an unreadable stamp") << every(1, 0, 49) + QList<qint64>{kBadStamp} + every(1, 51, 100) << qint64(1) << Gaps{{49, 51}} << 2 << false;
         QTest::newRow("one record") << QList<qint64>{500} << qint64(0) << Gaps{} << 1 << true;
+        // clang-format on
     }
 
     void intervalsGapsAndSegments() {

@@ -15,8 +15,6 @@
 
 namespace {
 
-const QStringList kDemoPort = QString("DEMO,38400,N,8,1,Modbus RTU,OFF").split(u',');
-
 // The page and anchor the guide's window shows, or "none" when it is not open.
 QString shownPage(HelpCentre& help) {
     HelpWindow* w = help.helpWindow();
@@ -38,35 +36,24 @@ private Q_SLOTS:
         QTest::addColumn<int>("command");
         QTest::addColumn<bool>("polling");
         QTest::addColumn<QString>("page");
-        QTest::newRow("Data Save Setup")
-            << int(MainCommand::mSetDSave) << false << "data-saving.html";
-        QTest::newRow("Port Setup")
-            << int(MainCommand::mSetPort) << false << "getting-connected.html#port-setup";
-        QTest::newRow("Meter List")
-            << int(MainCommand::mSetMC) << false << "main-window.html#meter-list";
+        // clang-format off
+        QTest::newRow("Data Save Setup") << int(MainCommand::mSetDSave) << false << "data-saving.html";
+        QTest::newRow("Port Setup") << int(MainCommand::mSetPort) << false << "getting-connected.html#port-setup";
+        QTest::newRow("Meter List") << int(MainCommand::mSetMC) << false << "main-window.html#meter-list";
         QTest::newRow("About") << int(MainCommand::mHelpAbout) << false << "index.html";
-        QTest::newRow("Monitoring - LINE")
-            << int(MainCommand::mOnlineSingleLine) << true << "monitors.html#trend";
-        QTest::newRow("Multi Monitoring - PV")
-            << int(MainCommand::mOnlineMultiPV) << true << "monitors.html#multi";
-        QTest::newRow("Date/Time Reserve")
-            << int(MainCommand::mPMeterSysDate) << true << "clock.html#date-reserve";
+        QTest::newRow("Monitoring - LINE") << int(MainCommand::mOnlineSingleLine) << true << "monitors.html#trend";
+        QTest::newRow("Multi Monitoring - PV") << int(MainCommand::mOnlineMultiPV) << true << "monitors.html#multi";
+        QTest::newRow("Date/Time Reserve") << int(MainCommand::mPMeterSysDate) << true << "clock.html#date-reserve";
+        // clang-format on
     }
 
     void f1OpensTheWindowsPage() {
         QFETCH(int, command);
         QFETCH(bool, polling);
         QFETCH(QString, page);
-        TestHome home;
-        home.writeCommCfg(QStringList{QStringLiteral("DEMO")} + kDemoPort.mid(1));
-        home.writeMeterList({"O\t12 ch", "O\t6 ch"});
-        VirtualClock clock;
-        auto window = MakeMainWindow(clock, home);
-        if (polling) {
-            window->togglePort();
-            QVERIFY(RunUntil(
-                clock, [&] { return window->engine().phase() == CommEngine::Phase::Polling; }));
-        }
+        DemoWindow demo({"O\t12 ch", "O\t6 ch"});
+        auto& window = demo.open();
+        QVERIFY(!polling || demo.poll());
 
         QString opened;
         QString shown;
@@ -102,8 +89,6 @@ private Q_SLOTS:
         const int channel = int(frmTD_Parameter::Grid::Channel);
         QTest::newRow("channel: input type") << channel << 4 << "parameter-pages.html#channel";
         QTest::newRow("alarm: hysteresis") << channel << 27 << "parameter-pages.html#alarm";
-        QTest::newRow("record/display") << common << 1 << "parameter-pages.html#home";
-        QTest::newRow("display") << common << 2 << "parameter-pages.html#display";
         QTest::newRow("system") << common << 10 << "parameter-pages.html#system";
     }
 
@@ -164,21 +149,12 @@ private Q_SLOTS:
             qPrintable(label->text()));
     }
 
-    void linksAndHistoryInTheHelpWindow() {
+    // A search shows its first page with the words marked.
+    void searchInTheHelpWindow() {
         TestHome home;
         VirtualClock clock;
         auto window = MakeMainWindow(clock, home);
-        HelpCentre& help = window->help();
-        HelpWindow* w = help.showPage(QStringLiteral("index.html"));
-        w->showPage(QStringLiteral("data-saving.html"));
-        w->showPage(QStringLiteral("troubleshooting.html#ng"));
-        w->browser()->backward();
-        QCOMPARE(shownPage(help), QStringLiteral("data-saving.html"));
-        w->browser()->backward();
-        QCOMPARE(shownPage(help), QStringLiteral("index.html"));
-        w->browser()->forward();
-        QCOMPARE(shownPage(help), QStringLiteral("data-saving.html"));
-        // A search shows its first page with the words marked.
+        HelpWindow* w = window->help().showPage(QStringLiteral("index.html"));
         w->search(QStringLiteral("dialout"));
         QVERIFY(w->results()->count() > 0);
         w->openResult(0);

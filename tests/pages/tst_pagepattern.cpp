@@ -4,19 +4,15 @@
 #include "pages/PageFactory.h"
 #include "pages/ParamPage.h"
 #include "paramset/ParamSet.h"
-#include "widgets/MessageBoxes.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 
-// A page of the common table with one binding of each kind, as a real page declares them.
+// A page of the common table with a button array and a stepper, as a real page declares them.
 class SamplePage : public ParamPage {
 public:
     explicit SamplePage(const PageContext& c)
@@ -24,28 +20,12 @@ public:
         auto buttons = makeButtons(QStringLiteral("btnRec"),
                                    {QStringLiteral("OFF"), QStringLiteral("ON")}, this);
         record = &bindButtons(1, buttons, {});
-        up = new QPushButton(this);
-        down = new QPushButton(this);
-        shown = new QLabel(this);
-        speed = &bindStepper(6, up, down, shown, WrapNumbers(1, 120));
-        box = new QLineEdit(this);
-        period = &bindEntry(10, box, NumberEntry([] {
-                                return NumberRule::between(1, 60).refusedBeyond().named(
-                                    QStringLiteral("PERIOD"));
-                            }));
-        list = new QComboBox(this);
-        baud = &bindList(33, list, {QStringLiteral("9600"), QStringLiteral("19200")});
+        bindStepper(6, new QPushButton(this), new QPushButton(this), shown, WrapNumbers(1, 120));
     }
     void loaded() override { ++loads; }
 
     ButtonArray* record;
-    Stepper* speed;
-    EntryBox* period;
-    ListBinding* baud;
-    QPushButton *up, *down;
-    QLabel* shown;
-    QLineEdit* box;
-    QComboBox* list;
+    QLabel* shown = new QLabel(this);
     int loads = 0;
 };
 
@@ -54,16 +34,7 @@ public:
 class TestPagePattern : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() {
-        NewParameterSet(m_set, 12, QStringLiteral("1.20"));
-        m_messages.clear();
-        m_previous = SetModalHook([this](QDialog& d) {
-            if (auto* box = qobject_cast<QMessageBox*>(&d))
-                m_messages << box->text();
-            return int(QMessageBox::Ok);
-        });
-    }
-    void cleanup() { SetModalHook(m_previous); }
+    void init() { NewParameterSet(m_set, 12, QStringLiteral("1.20")); }
 
     void buttonArrayWritesAndPaintsTheChosenButton() {
         SamplePage page(context());
@@ -82,32 +53,11 @@ private Q_SLOTS:
         QCOMPARE(page.record->chosen(), -1);
     }
 
-    void stepperDoesNothingWhileDisabled() {
-        SamplePage page(context());
-        m_set.tables.sprdP.setText(3, 6, QStringLiteral("7"));
-        page.speed->enabledWhen = [] { return false; };
-        page.up->click();
-        QCOMPARE(m_set.tables.sprdP.text(3, 6), QStringLiteral("7"));
-    }
-
-    void listWritesItsText() {
-        SamplePage page(context());
-        page.refreshNow();
-        page.baud->choose(1);
-        QCOMPARE(m_set.tables.sprdP.text(3, 33), QStringLiteral("19200"));
-        m_set.tables.sprdP.setText(3, 33, QStringLiteral("57600"));
-        page.refreshNow();
-        QCOMPARE(page.list->currentIndex(), -1);
-    }
-
-    void refreshIsOneShotAndFollowsTheColumn() {
+    void refreshFollowsTheColumn() {
         PageContext c = context();
         c.table = PageTable::Channel;
         c.column = 3;
         SamplePage page(c);
-        QVERIFY(!page.tmrRefresh()->isActive());
-        QCOMPARE(page.tmrRefresh()->interval(), 50);
-        QVERIFY(page.tmrRefresh()->isSingleShot());
         m_set.tables.sprdP_CH.setText(5, 6, QStringLiteral("42"));
         page.setColumn(5);
         QVERIFY(page.tmrRefresh()->isActive());
@@ -192,20 +142,6 @@ private Q_SLOTS:
         QCOMPARE(t.channel(), channel);
     }
 
-    void pagesNotBuiltSayWhichComesLater() {
-        PageTarget t = PageForCommonCell(2, 3, QString(), 12);
-        std::unique_ptr<ParamPage> page(CreatePage(t, m_set, nullptr));
-        if (page)
-            QSKIP("the display page is built");
-        QVERIFY(PageComesLaterText(t.page).contains(QStringLiteral("frmTD_P_Display")));
-        QVERIFY(PageComesLaterText(t.page).contains(QStringLiteral("later")));
-        t = PageForChannelCell(4, 3, 12, 120);
-        page.reset(CreatePage(t, m_set, nullptr));
-        QVERIFY(page);
-        QCOMPARE(page->objectName(), QStringLiteral("frmTD_P_Channel"));
-        QCOMPARE(page->column(), 3);
-    }
-
 private:
     PageContext context() {
         PageContext c;
@@ -213,8 +149,6 @@ private:
         return c;
     }
     ParamSet m_set;
-    QStringList m_messages;
-    ModalHook m_previous;
 };
 
 QTEST_MAIN(TestPagePattern)

@@ -1,7 +1,6 @@
 // A parameter set carried from one simulated meter to another through a parameter file, on
 // the virtual clock: upload, save, load, download, upload again.
 #include "comm/ReplyDecoder.h"
-#include "paramset/ImageParameterSource.h"
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamFile.h"
@@ -149,38 +148,6 @@ private Q_SLOTS:
             QCOMPARE(
                 ParameterFileBytes(set).mid(ParamLayout::HeaderSize + offset, bytes.size()).toHex(),
                 bytes.toHex());
-    }
-
-    // The download reads the image as each frame is built, register by register.
-    void downloadRegistersComeFromTheImage_data() {
-        QTest::addColumn<QString>("cfg");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<QString>("registers"); // hex words
-        QTest::newRow("common head") << "p12_120" << 40001 << "0001 0002 0000 0005";
-        QTest::newRow("on-time high word first") << "p12_120" << 40048 << "0000 0007";
-        QTest::newRow("file prefix") << "p12_120" << 40075 << "504c 414e 5431";
-        QTest::newRow("channel name") << "p12_120" << 40101 << "424f 494c 4552 2d49 4e00";
-        QTest::newRow("math before 1.50") << "p12_120" << 40319 << "0003 0001 000a";
-        QTest::newRow("reference temperature") << "p12_150" << 40119 << "41bb 999a 0002";
-        QTest::newRow("memory formula") << "p12_120" << 47001 << "2843 4830";
-        QTest::newRow("channel formula 2") << "p12_120" << 50201 << "2843 4830";
-    }
-
-    void downloadRegistersComeFromTheImage() {
-        QFETCH(QString, cfg);
-        QFETCH(int, first);
-        QFETCH(QString, registers);
-        ParamSet set;
-        QVERIFY(LoadParameterFile(set, QFINDTESTDATA(QStringLiteral("data/") + cfg + ".CFG")).ok);
-        const ImageParameterSource source(set);
-        const QStringList words = registers.split(u' ');
-        const QVector<quint16> values = source.holdingRegisters(first, int(words.size()));
-        QStringList got;
-        for (quint16 v : values)
-            got << QStringLiteral("%1").arg(v, 4, 16, QLatin1Char('0'));
-        QCOMPARE(got.join(u' '), registers);
-        // A block that runs into a register the image has no place for is not answered.
-        QVERIFY(source.holdingRegisters(40020, 10).isEmpty());
     }
 };
 

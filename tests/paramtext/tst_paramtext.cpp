@@ -122,35 +122,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("base");
         QTest::addColumn<QByteArray>("patch");
         QTest::addColumn<QStringList>("changed");
-        QTest::newRow("channel name") << "p12_120" << QByteArray("[CH03]\nCH_NAME = BOILER-3\n")
-                                      << QStringList{"CH.03 CH_NAME: BOILER-3"};
+        const auto row = [](const char* name, const char* base, const char* patch,
+                            const QStringList& changed) {
+            QTest::newRow(name) << QString(base) << QByteArray(patch) << changed;
+        };
+        // clang-format off
+        row("channel name", "p12_120", "[CH03]\nCH_NAME = BOILER-3\n", {"CH.03 CH_NAME: BOILER-3"});
         // The text the base shows keeps the base's stored code (5 stays 5).
-        QTest::newRow("a row as the base shows it")
-            << "p12_120" << QByteArray("[common]\nTEXTBAR_ONOFF = ON\nBEEP_ONOFF = OFF\n")
-            << QStringList{};
-        QTest::newRow("display mode by firmware")
-            << "p04_116" << QByteArray("[common]\nSCREEN_DISPLAY_MODE = BAR GRAPH # was H.TREND\n")
-            << QStringList{"common SCREEN_DISPLAY_MODE: BAR GRAPH"};
-        QTest::newRow("reference junction")
-            << "p12_150" << QByteArray("[CH05]\nMATH_FTYPE = CH07\nMATH_A_CH = -12.5\n")
-            << QStringList{"CH.05 MATH_FTYPE: CH07", "CH.05 MATH_A_CH: -12.5"};
-        QTest::newRow("formula and file")
-            << "p06_210"
-            << QByteArray("[file]\nCHANNELS = 6\nFIRMWARE = 2.10\n[formulas]\nMEM02 = M01*2\n")
-            << QStringList{"CH.02 MEM_FORMULA: M01*2"};
-        QTest::newRow("a value kept as it stands")
-            << "p12_120" << QByteArray("[common]\nSAVE_PERIOD_TIME = 0 @\n")
-            << QStringList{"common SAVE_PERIOD_TIME: 0"};
-        QTest::newRow("reserved byte") << "p02_105" << QByteArray("[reserved]\n0 = 00 01\n")
-                                       << QStringList{"common RESERVED: 2 bytes differ"};
+        row("a row as the base shows it", "p12_120", "[common]\nTEXTBAR_ONOFF = ON\nBEEP_ONOFF = OFF\n", {});
+        row("display mode by firmware", "p04_116", "[common]\nSCREEN_DISPLAY_MODE = BAR GRAPH # was H.TREND\n", {"common SCREEN_DISPLAY_MODE: BAR GRAPH"});
+        row("reference junction", "p12_150", "[CH05]\nMATH_FTYPE = CH07\nMATH_A_CH = -12.5\n", {"CH.05 MATH_FTYPE: CH07", "CH.05 MATH_A_CH: -12.5"});
+        row("formula and file", "p06_210", "[file]\nCHANNELS = 6\nFIRMWARE = 2.10\n[formulas]\nMEM02 = M01*2\n", {"CH.02 MEM_FORMULA: M01*2"});
+        row("a value kept as it stands", "p12_120", "[common]\nSAVE_PERIOD_TIME = 0 @\n", {"common SAVE_PERIOD_TIME: 0"});
+        row("reserved byte", "p02_105", "[reserved]\n0 = 00 01\n", {"common RESERVED: 2 bytes differ"});
         // Beside rows the pages would not have made, a patch changes what it names; a channel
         // may leave a group too full, or stay in it.
-        QTest::newRow("rename beside full groups")
-            << "beyond the pages" << QByteArray("[CH03]\nCH_NAME = B3\nDISP_ONOFF = GROUP 1\n")
-            << QStringList{"CH.03 CH_NAME: B3"};
-        QTest::newRow("a channel leaves a full group")
-            << "beyond the pages" << QByteArray("[CH07]\nDISP_ONOFF = GROUP 2\n")
-            << QStringList{"CH.07 DISP_ONOFF: GROUP 2"};
+        row("rename beside full groups", "beyond the pages", "[CH03]\nCH_NAME = B3\nDISP_ONOFF = GROUP 1\n", {"CH.03 CH_NAME: B3"});
+        row("a channel leaves a full group", "beyond the pages", "[CH07]\nDISP_ONOFF = GROUP 2\n", {"CH.07 DISP_ONOFF: GROUP 2"});
+        // clang-format on
     }
 
     void patchChangesWhatItNames() {
@@ -174,78 +163,38 @@ private Q_SLOTS:
             const qsizetype at = t.indexOf(from);
             return at < 0 ? QByteArray("(no such line)") : t.replace(at, qstrlen(from), to);
         };
-        QTest::newRow("unknown section")
-            << "p06_115" << QByteArray("\n[CH3]\n") << "line 2: unknown section [CH3]";
-        QTest::newRow("unknown key")
-            << "p06_115" << QByteArray("[common]\nBEEP = ON\n") << "line 2: unknown key BEEP";
-        QTest::newRow("channel row in common") << "p06_115" << QByteArray("[common]\nCH_NAME = A\n")
-                                               << "line 2: CH_NAME is a channel row";
-        QTest::newRow("key twice")
-            << "p06_115" << QByteArray("[CH01]\nCH_NAME = A\n# x\nCH_NAME = B\n")
-            << "line 4: CH_NAME is given twice in [CH01] (first on line 2)";
-        QTest::newRow("text not in the list")
-            << "p06_115" << QByteArray("[common]\nRS232_BAUDRATE_CODE = 9601\n")
-            << "line 2: RS232_BAUDRATE_CODE = 9601: takes one of 9600, 19200";
-        QTest::newRow("above the page's limit")
-            << "p06_115" << QByteArray("[common]\nSAVE_PERIOD_TIME = 901\n")
-            << "line 2: SAVE_PERIOD_TIME = 901: takes a whole number from 1 to 900";
-        QTest::newRow("alarm set value")
-            << "p06_115" << QByteArray("[CH02]\nALARM01_SV = 2000\n")
-            << "line 2: ALARM01_SV = 2000: takes a number from -999.99 to 999.99";
-        QTest::newRow("name with a space") << "p06_115" << QByteArray("[CH01]\nCH_NAME = \"A B\"\n")
-                                           << "line 2: CH_NAME = A B: takes no ' '";
-        QTest::newRow("name too long")
-            << "p06_115" << QByteArray("[CH01]\nCH_NAME = ABCDEFGHIJK @\n")
-            << "is 11 bytes long; the row holds 10";
-        QTest::newRow("not a number") << "p06_115" << QByteArray("[CH01]\nUSER_RANGE_MAX = 1,5\n")
-                                      << "line 2: USER_RANGE_MAX = 1,5: takes a number";
-        QTest::newRow("channel the model lacks")
-            << "p06_115" << QByteArray("\n\n[CH07]\nCH_NAME = A\n")
-            << "line 3: the set has 6 channels: there is no [CH07]";
-        QTest::newRow("formula of channel 7")
-            << "p12_120" << QByteArray("[formulas]\nCH07 = CH01\n")
-            << "line 2: CH07: a parameter file keeps the formulas of channels 1 to 6 only";
-        QTest::newRow("formula with E") << "p12_120" << QByteArray("[formulas]\nCH01 = EXP(CH02)\n")
-                                        << "line 2: CH01 = EXP(CH02): takes capital letters but E";
-        QTest::newRow("formulas before 1.16")
-            << "p06_115" << QByteArray("[formulas]\nCH01 = CH02\n")
-            << "line 1: a set of firmware 1.15 keeps no formulas";
-        QTest::newRow("file against the base")
-            << "p06_115" << QByteArray("[file]\nFIRMWARE = 1.16\n")
-            << "line 1: [file] says firmware 1.16, the base set is 1.15";
-        QTest::newRow("stored value against its text")
-            << "p06_115" << QByteArray("[common]\nBEEP_ONOFF = ON @ 0\n")
-            << "line 2: BEEP_ONOFF = ON: @ 0 shows as OFF";
-        QTest::newRow("reserved byte of a row")
-            << "p06_115" << QByteArray("[reserved]\n1040 = 01\n")
-            << "line 2: byte 1040 belongs to a row";
-        QTest::newRow("seven channels in a group")
-            << "p12_120" << QByteArray("[CH04]\nDISP_ONOFF = GROUP 1\n")
-            << "line 2: DISP_ONOFF = GROUP 1: GROUP 1 would hold 7 channels";
-        QTest::newRow("a day beyond its month")
-            << "p12_120" << QByteArray("[common]\nRESERVE_RUN_MONTH = 4\nRESERVE_RUN_DAY = 31\n")
-            << "line 3: RESERVE_RUN_DAY = 31: takes a day of the reserved month";
+        const auto row = [](const char* name, const char* base, const QByteArray& text,
+                            const char* fault) {
+            QTest::newRow(name) << QString(base) << text << QString(fault);
+        };
+        // clang-format off
+        row("unknown section", "p06_115", "\n[CH3]\n", "line 2: unknown section [CH3]");
+        row("unknown key", "p06_115", "[common]\nBEEP = ON\n", "line 2: unknown key BEEP");
+        row("channel row in common", "p06_115", "[common]\nCH_NAME = A\n", "line 2: CH_NAME is a channel row");
+        row("key twice", "p06_115", "[CH01]\nCH_NAME = A\n# x\nCH_NAME = B\n", "line 4: CH_NAME is given twice in [CH01] (first on line 2)");
+        row("above the page's limit", "p06_115", "[common]\nSAVE_PERIOD_TIME = 901\n", "line 2: SAVE_PERIOD_TIME = 901: takes a whole number from 1 to 900");
+        row("name too long", "p06_115", "[CH01]\nCH_NAME = ABCDEFGHIJK @\n", "is 11 bytes long; the row holds 10");
+        row("channel the model lacks", "p06_115", "\n\n[CH07]\nCH_NAME = A\n", "line 3: the set has 6 channels: there is no [CH07]");
+        row("formula of channel 7", "p12_120", "[formulas]\nCH07 = CH01\n", "line 2: CH07: a parameter file keeps the formulas of channels 1 to 6 only");
+        row("formula with E", "p12_120", "[formulas]\nCH01 = EXP(CH02)\n", "line 2: CH01 = EXP(CH02): takes capital letters but E");
+        row("formulas before 1.16", "p06_115", "[formulas]\nCH01 = CH02\n", "line 1: a set of firmware 1.15 keeps no formulas");
+        row("file against the base", "p06_115", "[file]\nFIRMWARE = 1.16\n", "line 1: [file] says firmware 1.16, the base set is 1.15");
+        row("stored value against its text", "p06_115", "[common]\nBEEP_ONOFF = ON @ 0\n", "line 2: BEEP_ONOFF = ON: @ 0 shows as OFF");
+        row("reserved byte of a row", "p06_115", "[reserved]\n1040 = 01\n", "line 2: byte 1040 belongs to a row");
+        row("seven channels in a group", "p12_120", "[CH04]\nDISP_ONOFF = GROUP 1\n", "line 2: DISP_ONOFF = GROUP 1: GROUP 1 would hold 7 channels");
+        row("a day beyond its month", "p12_120", "[common]\nRESERVE_RUN_MONTH = 4\nRESERVE_RUN_DAY = 31\n", "line 3: RESERVE_RUN_DAY = 31: takes a day of the reserved month");
         QByteArray full = textOf(beyondThePages());
         full.replace("DISP_ONOFF = GROUP 1 @", "DISP_ONOFF = GROUP 1").replace("= ALL @", "= ALL");
-        QTest::newRow("full groups without @ and without a base")
-            << QString() << full << "DISP_ONOFF = ALL: GROUP 1 would hold 8 channels";
-        QTest::newRow("empty") << QString() << QByteArray() << "t.txt: the text is empty";
-        QTest::newRow("only comments")
-            << "p06_115" << QByteArray("# history\r\n\r\n# more\r\n") << "the text is empty";
-        QTest::newRow("a row before any section") << "p06_115" << QByteArray("BEEP_ONOFF = ON\n")
-                                                  << "line 1: BEEP_ONOFF comes before any section";
-        QTest::newRow("open quote") << "p06_115" << QByteArray("[CH01]\nCH_NAME = \"AB\n")
-                                    << "line 2: the quoted text has no closing quote";
-        QTest::newRow("system date")
-            << "p06_115" << QByteArray("[common]\nSYSTEM_DATE_YEAR = 2026\n")
-            << "line 2: SYSTEM_DATE_YEAR is the meter's clock";
-        QTest::newRow("row missing without a base")
-            << QString() << edited("\nREAD_TIME = 3 ", "\n# READ_TIME = 3 ")
-            << "[CH03] lacks READ_TIME";
-        QTest::newRow("section twice") << QString() << edited("[CH06]", "[reserved]\n[CH06]")
-                                       << "section [reserved] is given twice";
-        QTest::newRow("file missing without a base")
-            << QString() << edited("CHANNELS = 6", "") << "[file] must give CHANNELS and FIRMWARE";
+        row("full groups without @ and without a base", "", full, "DISP_ONOFF = ALL: GROUP 1 would hold 8 channels");
+        row("empty", "", QByteArray(), "t.txt: the text is empty");
+        row("only comments", "p06_115", "# history\r\n\r\n# more\r\n", "the text is empty");
+        row("a row before any section", "p06_115", "BEEP_ONOFF = ON\n", "line 1: BEEP_ONOFF comes before any section");
+        row("open quote", "p06_115", "[CH01]\nCH_NAME = \"AB\n", "line 2: the quoted text has no closing quote");
+        row("system date", "p06_115", "[common]\nSYSTEM_DATE_YEAR = 2026\n", "line 2: SYSTEM_DATE_YEAR is the meter's clock");
+        row("row missing without a base", "", edited("\nREAD_TIME = 3 ", "\n# READ_TIME = 3 "), "[CH03] lacks READ_TIME");
+        row("section twice", "", edited("[CH06]", "[reserved]\n[CH06]"), "section [reserved] is given twice");
+        row("file missing without a base", "", edited("CHANNELS = 6", ""), "[file] must give CHANNELS and FIRMWARE");
+        // clang-format on
     }
 
     void faultyTextMakesNothing() {
@@ -269,30 +218,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text"); // "!" + the reason's start for a refused line
         QTest::addColumn<int>("keep");     // TextLine::Keep
         QTest::addColumn<QString>("stored");
-        QTest::newRow("plain") << "CH_NAME = BOILER-IN"
-                               << "BOILER-IN" << 0 << "";
-        QTest::newRow("inner spaces, comment") << "  K =  GROUP 1   # DISPLAY"
-                                               << "GROUP 1" << 0 << "";
-        QTest::newRow("empty") << "K ="
-                               << "" << 0 << "";
-        QTest::newRow("quoted signs") << "K = \"a # b @ c\" # x"
-                                      << "a # b @ c" << 0 << "";
-        QTest::newRow("escapes") << "K = \" q\\\"\\\\\\x01\"" << QString(" q\"\\") + QChar(1) << 0
-                                 << "";
-        QTest::newRow("as it stands") << "K = 0 @ # c"
-                                      << "0" << 1 << "";
-        QTest::newRow("stored") << "K = ON @ 5"
-                                << "ON" << 2 << "5";
-        QTest::newRow("stored hex") << "K = \"\" @ 00 41 # c"
-                                    << "" << 2 << "00 41";
-        QTest::newRow("no equals") << "CH_NAME BOILER"
-                                   << "!a row is written" << 0 << "";
-        QTest::newRow("open section") << "[CH01"
-                                      << "!a section is written" << 0 << "";
-        QTest::newRow("after the quote") << "K = \"a\" b"
-                                         << "!'b' after the quoted text" << 0 << "";
-        QTest::newRow("bad escape") << "K = \"a\\qb\""
-                                    << "!unknown escape" << 0 << "";
+        // clang-format off
+        QTest::newRow("plain") << "CH_NAME = BOILER-IN" << "BOILER-IN" << 0 << "";
+        QTest::newRow("inner spaces, comment") << "  K =  GROUP 1   # DISPLAY" << "GROUP 1" << 0 << "";
+        QTest::newRow("empty") << "K =" << "" << 0 << "";
+        QTest::newRow("quoted signs") << "K = \"a # b @ c\" # x" << "a # b @ c" << 0 << "";
+        QTest::newRow("escapes") << "K = \" q\\\"\\\\\\x01\"" << QString(" q\"\\") + QChar(1) << 0 << "";
+        QTest::newRow("as it stands") << "K = 0 @ # c" << "0" << 1 << "";
+        QTest::newRow("stored") << "K = ON @ 5" << "ON" << 2 << "5";
+        QTest::newRow("stored hex") << "K = \"\" @ 00 41 # c" << "" << 2 << "00 41";
+        QTest::newRow("no equals") << "CH_NAME BOILER" << "!a row is written" << 0 << "";
+        QTest::newRow("open section") << "[CH01" << "!a section is written" << 0 << "";
+        QTest::newRow("after the quote") << "K = \"a\" b" << "!'b' after the quoted text" << 0 << "";
+        QTest::newRow("bad escape") << "K = \"a\\qb\"" << "!unknown escape" << 0 << "";
+        // clang-format on
     }
 
     void lines() {
@@ -326,6 +265,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("channels");
         QTest::addColumn<int>("version");
         QTest::addColumn<bool>("written");
+        // clang-format off
         QTest::newRow("record period") << "SAVE_PERIOD_TIME" << 0 << 12 << 120 << true;
         QTest::newRow("password") << "CH_SETUP_PWD" << 0 << 6 << 116 << true;
         QTest::newRow("reserved start") << "RESERVE_RUN_ONOFF" << 0 << 12 << 120 << false;
@@ -338,6 +278,7 @@ private Q_SLOTS:
         QTest::newRow("memory formula 6") << "MEM_FORMULA" << 6 << 12 << 120 << true;
         QTest::newRow("channel formula 12") << "CH_FORMULA" << 12 << 12 << 120 << true;
         QTest::newRow("formulas before 1.16") << "MEM_FORMULA" << 1 << 6 << 115 << false;
+        // clang-format on
     }
 
     void downloadedRows() {
@@ -391,6 +332,7 @@ private Q_SLOTS:
     void textOrFile_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("text");
+        // clang-format off
         QTest::newRow("parameter file") << golden(QStringLiteral("p02_105")) << false;
         QTest::newRow("exported text") << textOf(golden(QStringLiteral("p02_105"))) << true;
         QTest::newRow("comments first") << QByteArray("\xEF\xBB\xBF# a set\n\n  [CH01]\n") << true;
@@ -401,6 +343,7 @@ private Q_SLOTS:
         QTest::newRow("a row before any section") << QByteArray("# x\rBEEP_ONOFF = ON\r") << true;
         QTest::newRow("only comments") << QByteArray("# a set\n\n# to come\n") << true;
         QTest::newRow("CR alone") << QByteArray("# a set\r[CH01]\r") << true;
+        // clang-format on
     }
 
     void textOrFile() {

@@ -1,4 +1,5 @@
 #include "plant/PlantJson.h"
+#include "plant/PlantRecord.h"
 #include "plant/PlantState.h"
 
 #include <QTest>
@@ -45,6 +46,24 @@ QByteArray lineOneJson(const QByteArray& ts, int seq, const QByteArray& value) {
            ts + R"(","seq":)" + QByteArray::number(seq) +
            R"(,"stale":false,"channels":[{"ch":1,"value":)" + value +
            R"(,"state":0},{"ch":2,"value":null,"state":3}],"alarms":[{"ch":1,"alarm":2}]}]}]})";
+}
+
+// A record as text, every value to the last bit (the sign of a zero too).
+QByteArray recordText(const PlantRecord& r) {
+    QByteArray out = QByteArray::number(r.seq) + ' ' + r.ts.toUtf8() + ' ' +
+                     (r.utcMs ? QByteArray::number(*r.utcMs) : "-") + (r.replayed ? " R" : " L");
+    for (const PlantChannel& c : r.channels)
+        out += ' ' + QByteArray::number(c.ch) + '=' +
+               (c.value ? QByteArray::number(*c.value, 'g', 17) : "null") + '/' +
+               (c.state ? QByteArray::number(*c.state) : "null");
+    for (const PlantAlarm& a : r.alarms)
+        out += " AL" + QByteArray::number(a.ch) + '.' + QByteArray::number(a.alarm);
+    return out;
+}
+
+QByteArray withChannel(const char* channel) {
+    return R"({"ts":"2026-12-07T14:52:29+09:00","seq":5,"replayed":false,"channels":[)" +
+           QByteArray(channel) + R"(],"alarms":[]})";
 }
 
 } // namespace
@@ -132,16 +151,153 @@ private Q_SLOTS:
         QFETCH(Messages, messages);
         QFETCH(QByteArray, json);
         QFETCH(Counts, counts);
-        PlantState plant(QStringLiteral("plant"));
-        int changes = 0;
-        connect(&plant, &PlantState::changed, this, [&] { ++changes; });
-        for (const Message& m : messages)
+        // Told one by one, and held as a burst read at once is: the same picture, and the
+        // burst tells of each node and meter that changed once.
+        using Changes = QList<QPair<QString, int>>;
+        PlantState plant(QStringLiteral("plant")), held(QStringLiteral("plant"));
+        Changes changes, heldChanges;
+        connect(&plant, &PlantState::changed, this,
+                [&](const QString& node, int address) { changes << qMakePair(node, address); });
+        connect(&held, &PlantState::changed, this,
+                [&](const QString& node, int address) { heldChanges << qMakePair(node, address); });
+        held.holdChanges();
+        for (const Message& m : messages) {
             plant.take(m.topic, m.payload, m.nowMs, m.retained);
+            held.take(m.topic, m.payload, m.nowMs, m.retained);
+        }
+        QVERIFY(heldChanges.isEmpty());
+        held.releaseChanges();
         if (!json.isEmpty())
             QCOMPARE(PlantJson(plant), json);
+        QCOMPARE(PlantJson(held), PlantJson(plant));
         const PlantState::Counts& c = plant.counts();
         QCOMPARE((Counts{c.taken, c.malformed, c.tooLarge, c.overLimit, c.repeated}), counts);
-        QVERIFY(changes > 0);
+        QVERIFY(!changes.isEmpty());
+        Changes once;
+        for (const auto& change : std::as_const(changes))
+            if (!once.contains(change))
+                once << change;
+        QCOMPARE(heldChanges, once);
+    }
+
+    // The publisher's shape is read directly, anything else by the JSON reader: both must come
+    // to the same record, or the direct one must leave the payload to the other.
+    void records_data() {
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<bool>("direct");
+        QTest::addColumn<int>("reading");
+        const int read = int(PlantReading::Read), malformed = int(PlantReading::Malformed),
+                  over = int(PlantReading::OverLimit);
+        QTest::newRow("as published") << data(5, "2026-12-07T14:52:29+09:00") << true << read;
+        QTest::newRow("replayed, digital inputs and relays")
+            << QByteArray(data(5, "2026-12-07T14:52:29-03:30", "-12.25", true))
+                   .replace("]}", R"(],"di":[1,3],"relays":[]})")
+            << true << read;
+        QTest::newRow("no stamp") << data(5, "x").replace(R"("x")", "null") << true << read;
+        QTest::newRow("negative zero, whole")
+            << withChannel(R"({"ch":1,"value":-0,"state":0})") << true << read;
+        QTest::newRow("negative zero, fraction")
+            << withChannel(R"({"ch":1,"value":-0.0,"state":null})") << true << read;
+        QTest::newRow("fifteen places")
+            << withChannel(R"({"ch":12,"value":0.123456789012345,"state":7})") << true << read;
+        QTest::newRow("fourteen digits, negative")
+            << withChannel(R"({"ch":1,"value":-12345.678901234,"state":0})") << true << read;
+        QTest::newRow("no channels") << withChannel("") << true << read;
+        QTest::newRow("exponent") << withChannel(R"({"ch":1,"value":1e2,"state":0})") << false
+                                  << read;
+        QTest::newRow("spaces") << data(5, "2026-12-07T14:52:29Z").replace(":", ": ") << false
+                                << read;
+        QTest::newRow("escaped stamp")
+            << data(5, "2026-12-07T14:52:29Z").replace("2026", "\\u0032026") << false << read;
+        QTest::newRow("channel 13")
+            << withChannel(R"({"ch":13,"value":1.0,"state":0})") << false << malformed;
+        QTest::newRow("leading zero")
+            << withChannel(R"({"ch":01,"value":1.0,"state":0})") << false << malformed;
+        QTest::newRow("state not whole")
+            << withChannel(R"({"ch":1,"value":1.0,"state":1.5})") << false << malformed;
+        QTest::newRow("value a string")
+            << withChannel(R"({"ch":1,"value":"1","state":0})") << false << malformed;
+        QTest::newRow("alarm 256")
+            << data(5, "x").replace(R"("alarm":2)", R"("alarm":256)") << false << malformed;
+        QTest::newRow("number 0") << data(5, "x").replace(R"("seq":5)", R"("seq":0)") << false
+                                  << malformed;
+        QTest::newRow("trailing bytes") << data(5, "x") + "x" << false << malformed;
+        QTest::newRow("cut short") << data(5, "x").chopped(3) << false << malformed;
+        QByteArray thirteen;
+        for (int ch = 1; ch <= 13; ++ch)
+            thirteen += (ch > 1 ? "," : "") + QByteArray(R"({"ch":1,"value":1,"state":0})");
+        QTest::newRow("thirteen channels") << withChannel(thirteen) << false << over;
+    }
+    void records() {
+        QFETCH(QByteArray, payload);
+        QFETCH(bool, direct);
+        QFETCH(int, reading);
+        PlantRecord general, fast, either;
+        QCOMPARE(int(ReadRecordAsJson(payload, &general)), reading);
+        QCOMPARE(ReadPublishedRecord(payload, &fast), direct);
+        QCOMPARE(int(ReadPlantRecord(payload, &either)), reading);
+        if (reading != int(PlantReading::Read))
+            return;
+        QCOMPARE(recordText(either), recordText(general));
+        if (direct)
+            QCOMPARE(recordText(fast), recordText(general));
+    }
+
+    // Stamps read directly name the moment QDateTime reads in them.
+    void stamps_data() {
+        QTest::addColumn<QString>("ts");
+        for (const char* ts :
+             {"2026-12-07T14:52:29+09:00", "2024-02-29T23:59:59-05:30", "2023-02-29T00:00:00Z",
+              "2026-03-01T00:00:00+14:00", "1999-12-31T23:59:59Z", "2100-02-28T12:00:00-12:00",
+              "2026-04-31T00:00:00Z", "2026-12-07T14:52:29.250+09:00", "2026-12-07T14:52:29",
+              "2026-12-07T24:00:00Z", "2000-02-29T00:00:00+00:45"})
+            QTest::newRow(ts) << QString::fromLatin1(ts);
+    }
+    void stamps() {
+        QFETCH(QString, ts);
+        const QDateTime moment = QDateTime::fromString(ts, Qt::ISODate);
+        QCOMPARE(PlantStampMs(ts), moment.isValid()
+                                       ? std::optional<qint64>(moment.toMSecsSinceEpoch())
+                                       : std::nullopt);
+    }
+
+    // A reader's copy of the plant (all of it, or one node) stays as it was while records
+    // keep coming, whichever messages came in between (each may copy what the copy shares).
+    void readerCopy_data() {
+        QTest::addColumn<Message>("between");
+        QTest::addColumn<bool>("whole");
+        const QList<QPair<const char*, Message>> between{
+            {"a record", {meterTopic("line1", "1", "data"), data(7, "2026-12-07T14:52:31+09:00")}},
+            {"a link", {meterTopic("line1", "1", "link"), R"({"link":"NG"})"}},
+            {"a new meter",
+             {meterTopic("line1", "2", "meta"),
+              QByteArray(kMeta).replace(R"("address":1)", R"("address":2)")}},
+            {"a new node", {QStringLiteral("plant/line2/status"), kOnline}}};
+        for (const auto& [name, message] : between)
+            for (bool whole : {true, false})
+                QTest::addRow("%s, %s", name, whole ? "all copied" : "a node copied")
+                    << message << whole;
+    }
+    void readerCopy() {
+        QFETCH(Message, between);
+        QFETCH(bool, whole);
+        PlantState plant(QStringLiteral("plant"));
+        for (const Message& m : lineOne())
+            plant.take(m.topic, m.payload, m.nowMs, m.retained);
+        const QString topic = meterTopic("line1", "1", "data");
+        const auto seqOf = [](const PlantNode& node) { return node.meters.value(1).seq; };
+        plant.take(topic, data(6, "2026-12-07T14:52:30+09:00"), 1'000'000);
+        {
+            const QMap<QString, PlantNode> all = whole ? plant.nodes() : QMap<QString, PlantNode>();
+            const PlantNode one =
+                whole ? PlantNode() : plant.nodes().value(QStringLiteral("line1"));
+            plant.take(between.topic, between.payload, between.nowMs);
+            plant.take(topic, data(8, "2026-12-07T14:52:32+09:00"), 1'000'000);
+            plant.refresh(1'000'000);
+            QCOMPARE(seqOf(whole ? all.value(QStringLiteral("line1")) : one), 6);
+        }
+        plant.take(topic, data(9, "2026-12-07T14:52:33+09:00"), 1'000'000);
+        QCOMPARE(seqOf(plant.nodes().value(QStringLiteral("line1"))), 9);
     }
 
     // Stale after three save intervals as the records' stamps show it; also at once when the

@@ -151,14 +151,6 @@ private Q_SLOTS:
             rig.saidAll().contains(QStringLiteral("disk is filling because the broker is away")),
             filling);
     }
-
-private:
-    static QList<qint64> range(qint64 first, qint64 last) {
-        QList<qint64> out;
-        for (qint64 n = first; n <= last; ++n)
-            out << n;
-        return out;
-    }
 };
 
 QTEST_GUILESS_MAIN(TestDataRetention)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TestFiles.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -93,17 +95,7 @@ struct Record {
 };
 
 inline QString write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
-inline QByteArray read(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return f.readAll();
+    return WriteBytes(path, bytes);
 }
 
 inline void append(const QString& path, const QByteArray& bytes) {

@@ -13,6 +13,14 @@
 #include <QTemporaryDir>
 #include <memory>
 
+// The numbers first to last.
+inline QList<qint64> range(qint64 first, qint64 last) {
+    QList<qint64> out;
+    for (qint64 n = first; n <= last; ++n)
+        out << n;
+    return out;
+}
+
 // A meter's data folder, the publisher over it on the virtual clock, and a stand-in connection.
 struct Rig {
     VirtualClock clock{QDateTime(QDate(2026, 12, 7), QTime(10, 0))};

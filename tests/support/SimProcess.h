@@ -3,7 +3,6 @@
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QStringList>
-#include <cstring>
 
 // The project's programs (td700, td700-sim, TD700_File) run as processes.
 inline QString BinPath(const char* name) {
@@ -76,17 +75,4 @@ inline QList<quint16> DumpedRegisters(const QString& line) {
     for (const QString& p : line.split(u' ', Qt::SkipEmptyParts).mid(1))
         values.append(quint16(p.toUInt()));
     return values;
-}
-
-// The same registers read pairwise as singles, high word first.
-inline QList<float> DumpedSingles(const QString& line) {
-    const QList<quint16> r = DumpedRegisters(line);
-    QList<float> out;
-    for (int i = 0; i + 1 < r.size(); i += 2) {
-        const quint32 bits = quint32(r[i]) << 16 | r[i + 1];
-        float f;
-        std::memcpy(&f, &bits, sizeof f);
-        out << f;
-    }
-    return out;
 }

@@ -61,19 +61,6 @@ inline QList<QJsonObject> decodeLines(const QByteArray& lines) {
     return out;
 }
 
-inline QList<QJsonObject> decode(const QList<std::pair<QString, QByteArray>>& messages) {
-    QByteArray lines;
-    for (const auto& [topic, payload] : messages)
-        lines += topic.toUtf8() + ' ' + payload.toHex() + '\n';
-    return decodeLines(lines);
-}
-
-// A payload encoded by the library: {"timestamp":...,"metrics":[{"name":...,"type":...,
-// "value":...}]}.
-inline QByteArray encode(const QJsonObject& payload) {
-    return run({QStringLiteral("encode")}, QJsonDocument(payload).toJson(QJsonDocument::Compact));
-}
-
 } // namespace SparkplugDecoder
 
 // Leaves a test out, or fails it (in CI), when the decoder cannot run.

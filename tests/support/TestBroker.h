@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TestFiles.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QHostAddress>
@@ -11,22 +13,6 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
-
-// Stops (SIGSTOP) or continues (SIGCONT) a running process; nothing where there are no such
-// signals.
-inline void FreezeProcess(const QProcess& process, bool frozen) {
-#ifdef Q_OS_UNIX
-    if (process.state() != QProcess::NotRunning)
-        ::kill(pid_t(process.processId()), frozen ? SIGSTOP : SIGCONT);
-#else
-    Q_UNUSED(process);
-    Q_UNUSED(frozen);
-#endif
-}
 
 // A real mosquitto on a free loopback port, with a configuration made for the test: a
 // password file and no anonymous access, access rules that keep the user under plant/, and a
@@ -64,11 +50,7 @@ public:
             return true;
         };
         const QString ssl = tool("openssl");
-        QFile ext(d + QStringLiteral("/ext.cnf"));
-        if (!ext.open(QIODevice::WriteOnly))
-            return false;
-        ext.write("subjectAltName=IP:127.0.0.1,DNS:localhost\n");
-        ext.close();
+        WriteBytes(d + QStringLiteral("/ext.cnf"), "subjectAltName=IP:127.0.0.1,DNS:localhost\n");
         const auto key = [&](const char* name) {
             return run(ssl, {"genpkey", "-algorithm", "EC", "-pkeyopt", "ec_paramgen_curve:P-256",
                              "-out", d + u'/' + QLatin1String(name)});
@@ -85,46 +67,31 @@ public:
                        "-extfile", d + "/ext.cnf"}) ||
             !run(tool("mosquitto_passwd"), {"-b", "-c", d + "/passwd", user(), password()}))
             return false;
-        QFile pw(passwordFile());
-        if (!pw.open(QIODevice::WriteOnly))
-            return false;
-        pw.write(password().toUtf8() + '\n');
-        pw.close();
-        pw.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QFile(WriteBytes(passwordFile(), password().toUtf8() + '\n'))
+            .setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         m_port = freePort();
         m_tlsPort = freePort();
-        m_fullPort = freePort();
         // The user may publish and read under plant/ and Sparkplug's spBv1.0/ alone.
-        QFile acl(d + QStringLiteral("/acl"));
-        if (!acl.open(QIODevice::WriteOnly))
-            return false;
-        acl.write("user td700\ntopic readwrite plant/#\ntopic readwrite spBv1.0/#\n");
-        acl.close();
-        QFile conf(d + QStringLiteral("/mosquitto.conf"));
-        if (!conf.open(QIODevice::WriteOnly))
-            return false;
+        WriteBytes(d + QStringLiteral("/acl"),
+                   "user td700\ntopic readwrite plant/#\ntopic readwrite spBv1.0/#\n");
         // As root mosquitto would drop to its own user, who may not read these files.
-        conf.write(QStringLiteral("user root\nper_listener_settings false\nallow_anonymous false\n"
+        WriteBytes(d + QStringLiteral("/mosquitto.conf"),
+                   QStringLiteral("user root\nper_listener_settings false\nallow_anonymous false\n"
                                   "password_file %1/passwd\nacl_file %1/acl\n"
                                   "persistence true\n"
                                   "queue_qos0_messages true\n"
                                   "persistence_location %1/\n"
                                   "listener %2 127.0.0.1\nlistener %3 127.0.0.1\n"
                                   "cafile %1/ca.crt\ncertfile %1/server.crt\n"
-                                  "keyfile %1/server.key\n"
-                                  "listener %4 127.0.0.1\nmax_connections 1\n"
-                                  "cafile %1/ca.crt\ncertfile %1/server.crt\n"
                                   "keyfile %1/server.key\n")
                        .arg(d)
                        .arg(m_port)
                        .arg(m_tlsPort)
-                       .arg(m_fullPort)
                        .toUtf8());
         return true;
     }
 
     ~TestBroker() {
-        freeze(false);
         stopSubscriber();
         stop();
     }
@@ -155,10 +122,6 @@ public:
         }
     }
 
-    // Freezes the broker as a hung machine would: connections stay open, nothing is answered.
-    // Thawed again with false.
-    void freeze(bool frozen) { FreezeProcess(m_broker, frozen); }
-
     // A subscriber to `filter` with a session the broker keeps, so that nothing published
     // while it reconnects after a broker restart is lost to it. It takes QoS 0, so that the
     // broker never hands it a message twice: a copy it sees was published twice. It writes
@@ -176,15 +139,6 @@ public:
     QByteArray received() {
         m_received += m_sub.readAllStandardOutput();
         return m_received;
-    }
-    // Publishes a message (QoS 0) as the test's user.
-    bool publish(const QString& topic, const QByteArray& payload) {
-        QProcess pub;
-        pub.start(tool("mosquitto_pub"), {"-h", "127.0.0.1", "-p", QString::number(m_port), "-u",
-                                          user(), "-P", password(), "-t", topic, "-s"});
-        pub.write(payload);
-        pub.closeWriteChannel();
-        return pub.waitForFinished(5000) && pub.exitCode() == 0;
     }
     void stopSubscriber() {
         if (m_sub.state() != QProcess::NotRunning) {
@@ -206,8 +160,6 @@ public:
 
     int port() const { return m_port; }
     int tlsPort() const { return m_tlsPort; }
-    // A TLS listener that takes one connection: with one held, the next is closed at once.
-    int fullTlsPort() const { return m_fullPort; }
     QString file(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
     QString passwordFile() const { return m_dir.filePath(QStringLiteral("password")); }
     static QString user() { return QStringLiteral("td700"); }
@@ -220,5 +172,4 @@ private:
     QByteArray m_received;
     int m_port = 0;
     int m_tlsPort = 0;
-    int m_fullPort = 0;
 };

@@ -1,17 +1,13 @@
 #include "dataview/SyntheticDataFile.h"
 #include "logging/DataTime.h"
 #include "support/SimProcess.h"
-#include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 #include "viewer/ChannelTable.h"
 #include "viewer/GraphViewerWindow.h"
-#include "viewer/TracePainter.h"
 #include "viewer/TracePlot.h"
-#include "widgets/SmallFont.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -82,60 +78,6 @@ private Q_SLOTS:
         // A full disk or a missing folder: said, nothing half written.
         QVERIFY(!w.exportShownCsv(m_dir.filePath(QStringLiteral("no/such/folder.csv")), &error));
         QVERIFY(!error.isEmpty());
-#ifdef Q_OS_UNIX
-        // A FIFO nothing reads from: refused at once, never replaced by a file.
-        const QString path = m_dir.filePath(QStringLiteral("fifo.csv"));
-        const SpecialOutput fifo(path, QStringLiteral("lonely fifo"));
-        QVERIFY(!w.exportShownCsv(path, &error));
-        QVERIFY2(error.contains(QStringLiteral("no program reads from")), qPrintable(error));
-        QVERIFY(!w.savePicture(path, &error));
-        QVERIFY(fifo.isAsItWas());
-#endif
-    }
-
-    // Another file opened in the viewer: the status bar drops the cursor time of the one before
-    // and counts its files as a reader would.
-    void anotherFileStartsAfresh() {
-        GraphViewerWindow w;
-        w.resize(1200, 700);
-        w.show();
-        QVERIFY(w.openFiles(m_days));
-        QVERIFY(w.viewText().endsWith(QStringLiteral("in 2 files")));
-        QVERIFY(w.goToAlarm(true));
-        auto* cursor = w.findChild<QLabel*>(QStringLiteral("lblCursor"));
-        QVERIFY(cursor && cursor->text().startsWith(QStringLiteral("Cursor:")));
-        QVERIFY(w.openFiles({m_days[1]}));
-        QCOMPARE(cursor->text(), QString());
-        QVERIFY2(w.viewText().endsWith(QStringLiteral("in 1 file")), qPrintable(w.viewText()));
-    }
-
-    // The bands under the traces have labels a reader can read, and take at most a third of
-    // the picture; the lowest value of the axis stays clear of them.
-    void bandsAndAxisLabelsStayReadable_data() {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("height");
-        for (int rows : {1, 5, 12, 31})
-            for (int height : {600, 320})
-                QTest::addRow("%d rows in %d px", rows, height) << rows << height;
-    }
-    void bandsAndAxisLabelsStayReadable() {
-        QFETCH(int, rows);
-        QFETCH(int, height);
-        QFont font = QApplication::font();
-        const QFontMetrics fm(font);
-        const PlotLayout l = PlotLayout::of(QRect(0, 0, 1000, height), rows, fm);
-        // Never smaller than the system's smallest font, even where the bands take more room.
-        const int least = SmallestFontPixels();
-        QVERIFY(l.bands.height() <= height / 3 + 6 || l.bandRowHeight == least + 2);
-        if (rows * 13 <= height / 3)
-            QVERIFY2(TracePainter::bandLabelPixels(l) >= 11,
-                     qPrintable(QString::number(TracePainter::bandLabelPixels(l))));
-        QVERIFY(TracePainter::bandLabelPixels(l) >= least);
-        for (int i = 0; i <= 4; ++i) {
-            const QRect box = TracePainter::axisLabelBox(l, i, fm);
-            QVERIFY(!box.intersects(l.bands));
-            QVERIFY(box.top() >= l.area.top());
-        }
     }
 
     void mouseAndKeysMoveTheView_data() {
@@ -236,8 +178,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("shown");
         QTest::addColumn<QString>("said");
         const QByteArray day = ReadBytes(m_days[0]);
-        QTest::newRow("not a data file")
-            << QByteArray("Date,Value\r\n1,2\r\n") << false << "not a TD700 data file";
         QTest::newRow("empty") << QByteArray() << false << "header is cut short";
         QByteArray foreign = day.left(512 + 64 * 50);
         foreign[16] = 7; // model 70: not one the program knows
@@ -274,35 +214,14 @@ private Q_SLOTS:
         QCOMPARE(w.timeLine().recordCount(), qint64(0));
     }
 
-    // The program's report of the files given on its command line; a FIFO is refused at once.
-    void programReportsTheFilesGiven_data() {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("two days") << m_days << 0
-                                  << QStringLiteral("files: 2\nrecords: %1\n").arg(2 * (8640 - 90));
-#ifdef Q_OS_UNIX
-        QTest::newRow("a FIFO") << QStringList{m_dir.filePath(QStringLiteral("F_01.TDD"))} << 1
-                                << "it is a FIFO (named pipe), not a regular file";
-#endif
-    }
-
+    // The program's report of the files given on its command line.
     void programReportsTheFilesGiven() {
-        QFETCH(QStringList, files);
-        QFETCH(QString, said);
-#ifdef Q_OS_UNIX
-        const FifoWatch fifo(m_dir.filePath(QStringLiteral("F_01.TDD")));
-#endif
         QProcess p;
-        p.start(BinPath("TD700_File"), QStringList{"--report-view"} + files);
+        p.start(BinPath("TD700_File"), QStringList{"--report-view"} + m_days);
         QVERIFY(p.waitForFinished(60000));
-        const QString out = QString::fromUtf8(p.readAllStandardOutput());
-        QTEST(p.exitCode(), "exitCode");
-        QVERIFY2(out.contains(said), qPrintable(out));
-#ifdef Q_OS_UNIX
-        QVERIFY(!fifo.wasOpenedForReading());
-        QFile::remove(m_dir.filePath(QStringLiteral("F_01.TDD")));
-#endif
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(p.readAllStandardOutput().contains(
+            QStringLiteral("files: 2\nrecords: %1\n").arg(2 * (8640 - 90)).toUtf8()));
     }
 
 private:

@@ -78,6 +78,10 @@ void RegisterParamScreens(ScreenRegistry& registry);
 void RegisterViewerScreens(ScreenRegistry& registry);
 // The clock and reserved-start window, and the status list's clock drift.
 void RegisterClockScreens(ScreenRegistry& registry);
+// The plant alarm list on a morning of two lines' alarms.
+void RegisterPlantAlarmScreens(ScreenRegistry& registry);
+// Plant mode on a mosquitto of its own (none rendered without one).
+void RegisterPlantScreens(ScreenRegistry& registry);
 // The guide's window (contents, a page, a search) and the manual.
 void RegisterHelpScreens(ScreenRegistry& registry);
 // The parameter pages, on sets uploaded from simulated meters of each size.

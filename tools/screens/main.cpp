@@ -94,8 +94,10 @@ int main(int argc, char* argv[]) {
     RegisterParamScreens(registry);
     RegisterViewerScreens(registry);
     RegisterClockScreens(registry);
+    RegisterPlantScreens(registry);
     RegisterHelpScreens(registry);
     RegisterPageScreens(registry);
+    RegisterPlantAlarmScreens(registry);
 
     QTextStream out(stdout);
     if (parser.isSet(listOption)) {

@@ -2,7 +2,6 @@
 // own schema and code:
 //   node decode.js            lines "TOPIC HEX" (mosquitto_sub -F '%t %x') in, one JSON line
 //                             {"topic":...,"payload":{...}} out per message
-//   node decode.js encode     a payload as JSON in, its protobuf bytes out
 // The library is looked for in the folder NODE_PATH names (scripts/setup installs it there).
 'use strict';
 const sparkplug = require('sparkplug-payload').get('spBv1.0');
@@ -21,23 +20,19 @@ function readAll(done) {
     process.stdin.on('end', () => done(Buffer.concat(chunks)));
 }
 
-if (process.argv[2] === 'encode') {
-    readAll((input) => process.stdout.write(sparkplug.encodePayload(JSON.parse(input))));
-} else {
-    readAll((input) => {
-        for (const line of input.toString('latin1').split('\n')) {
-            const space = line.indexOf(' ');
-            if (space <= 0)
-                continue;
-            const topic = line.slice(0, space);
-            const bytes = Buffer.from(line.slice(space + 1).trim(), 'hex');
-            let payload;
-            try {
-                payload = sparkplug.decodePayload(bytes);
-            } catch (e) {
-                payload = {error: String(e)};
-            }
-            process.stdout.write(JSON.stringify({topic, payload}, plain) + '\n');
+readAll((input) => {
+    for (const line of input.toString('latin1').split('\n')) {
+        const space = line.indexOf(' ');
+        if (space <= 0)
+            continue;
+        const topic = line.slice(0, space);
+        const bytes = Buffer.from(line.slice(space + 1).trim(), 'hex');
+        let payload;
+        try {
+            payload = sparkplug.decodePayload(bytes);
+        } catch (e) {
+            payload = {error: String(e)};
         }
-    });
-}
+        process.stdout.write(JSON.stringify({topic, payload}, plain) + '\n');
+    }
+});

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "comm/CommState.h"
+#include "comm/DeviceTables.h"
+#include "plant/PlantState.h"
+
+#include <QObject>
+#include <map>
+#include <memory>
+
+// One node's meters in the tables the engine fills for a local bus: a row per meter in
+// address order, written by the engine's own decoder from the replies the meter would give
+// for its last record (present values, identification, the channels' names, units, decimals
+// and ranges), its link and whether its data flows. No meter is ever the selected one: the
+// monitors read every setting and alarm from the meter's own row.
+struct NodeTables {
+    CommState state;
+    DeviceTables tables;
+
+    // Rewrites the rows from the node as the plant knows it.
+    void fill(const PlantNode& node);
+    // Rewrites the row of one meter (its row must be there).
+    void fillMeter(const PlantNode& node, const PlantMeter& meter);
+
+private:
+    bool rowsMatch(const PlantNode& node) const;
+};
+
+// The tables of every node, kept up to date with the plant: the source beside the engine that
+// the monitors read in plant mode.
+class PlantTables : public QObject {
+    Q_OBJECT
+public:
+    explicit PlantTables(const PlantState& plant, QObject* parent = nullptr);
+
+    // The node's tables; null for a node the plant does not know.
+    const NodeTables* node(const QString& name) const;
+
+Q_SIGNALS:
+    void nodeChanged(const QString& node);
+
+private:
+    void update(const QString& node, int address);
+
+    const PlantState& m_plant;
+    std::map<QString, std::unique_ptr<NodeTables>> m_nodes;
+};
