@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kDefaultWaitSeconds = 10;
 
-QString flagName(const char* key) {
+QString watchFlagName(const char* key) {
     // The URL is the command's argument, not a flag.
     return QString::fromLatin1(key) == u"publish" ? QStringLiteral("URL")
                                                   : QStringLiteral("--") + QString::fromLatin1(key);
@@ -156,7 +156,7 @@ int RunWatch(const QStringList& arguments) {
     const int waitSeconds = parser.isSet(QStringLiteral("wait"))
                                 ? parser.value(QStringLiteral("wait")).toInt(&waitOk)
                                 : kDefaultWaitSeconds;
-    QString why = PublishSettingsProblem(settings, flagName);
+    QString why = PublishSettingsProblem(settings, watchFlagName);
     if (why.isEmpty() && (!waitOk || waitSeconds < 1 || waitSeconds > 3600))
         why = QStringLiteral("--wait wants seconds from 1 to 3600");
     BrokerConnection::Options options;
