@@ -35,6 +35,7 @@ void ReadFactorySettings(DeviceTables& tables, int channels, const QString& firm
         reply.append(char(config.address)).append(char(3)).append(char(2 * values.size()));
         for (quint16 v : values)
             reply.append(char(v >> 8)).append(char(v & 0xFF));
+        reply.append(2, '\0'); // the CRC's room, which CrcAppend fills
         DecodeReply(state, tables, code, CrcAppend(reply));
         const auto step = UploadStep(code, channels, version);
         if (!step || step->complete)
