@@ -2,6 +2,7 @@
 
 #include "comm/CommState.h"
 #include "comm/ModbusRtu.h"
+#include "comm/RegisterMap.h"
 #include "comm/ReplyDecoder.h"
 #include "comm/RequestCodes.h"
 #include "comm/RequestTable.h"
@@ -42,4 +43,7 @@ void ReadFactorySettings(DeviceTables& tables, int channels, const QString& firm
             break;
         code = step->next;
     }
+    // The file-name prefix is each meter's own (the simulator gives each its address): a new
+    // set shows the recorder's default in its place, not meter 1's.
+    tables.sprdP_Common.setText(1, FilePrefixSettingsRow, QString());
 }
