@@ -951,6 +951,15 @@ void frmTD_Main::openMonitor(MainCommand command) {
         showBeside(std::move(monitor));
 }
 
+namespace {
+// The meter a window beside the main window stays on (0: none of its own).
+int meterOfWindow(const QDialog* window) {
+    if (const auto* clock = qobject_cast<const frmTD_DateReserve*>(window))
+        return clock->address();
+    return MonitorMeterAddress(window);
+}
+} // namespace
+
 std::unique_ptr<QDialog> frmTD_Main::createMonitor(MainCommand command, int channels,
                                                    const MonitorContext& context) {
     switch (command) {
@@ -973,7 +982,7 @@ void frmTD_Main::showBeside(std::unique_ptr<QDialog> window) {
     m_beside.removeAll(nullptr);
     for (const QPointer<QDialog>& open : std::as_const(m_beside)) {
         if (open->objectName() == window->objectName() &&
-            MonitorMeterAddress(open) == MonitorMeterAddress(window.get()) &&
+            meterOfWindow(open) == meterOfWindow(window.get()) &&
             open->property("origin") == window->property("origin")) {
             open->showNormal();
             open->raise();

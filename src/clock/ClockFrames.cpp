@@ -28,14 +28,29 @@ QByteArray ClockSetFrame(int slave, const ClockParts& parts) {
     return BuildWriteFrame(slave, ClockRegister::DeviceClock, values);
 }
 
-DeviceClockSettings DeviceClockSettings::fromCommonTable(const TextTable& t) {
+QByteArray ClockReadFrame(int slave) {
+    return BuildReadFrame(slave, ClockBlockFirst, ClockBlockCount);
+}
+
+namespace {
+// `value(reg)`: the number the table holds for register `reg`.
+template <typename Value>
+DeviceClockSettings settingsOf(Value value) {
     using namespace ClockRegister;
     DeviceClockSettings s;
-    const auto row = [](int reg) { return reg - 40000; };
-    s.reserveOn = t.number(1, row(ReserveSwitch)) > 0;
+    s.reserveOn = value(ReserveSwitch) > 0;
     for (int i = 0; i < ClockFieldCount; ++i) {
-        s.reserve[size_t(i)] = int(t.integer(1, row(ReserveStart) + i));
-        s.clock[size_t(i)] = int(t.integer(1, row(DeviceClock) + i));
+        s.reserve[size_t(i)] = int(value(ReserveStart + i));
+        s.clock[size_t(i)] = int(value(DeviceClock + i));
     }
     return s;
+}
+} // namespace
+
+DeviceClockSettings DeviceClockSettings::fromCommonTable(const TextTable& t) {
+    return settingsOf([&t](int reg) { return t.integer(1, reg - 40000); });
+}
+
+DeviceClockSettings DeviceClockSettings::fromMeterClocks(const TextTable& t, int row) {
+    return settingsOf([&t, row](int reg) { return t.integer(reg - ClockBlockFirst + 1, row); });
 }

@@ -8,13 +8,17 @@
 
 namespace {
 
-// Start register and register count: what a write frame covers.
+// Slave, function, start register and register count: what a frame covers.
 QByteArray coverOf(const QByteArray& frame) {
-    return frame.mid(2, 4);
+    return frame.left(6);
 }
 
-bool isWriteFrame(const QByteArray& frame) {
-    return frame.size() >= 11 && quint8(frame[1]) == 16 && CrcCheck(frame);
+bool isRead(const QByteArray& frame) {
+    return frame.size() == 8 && quint8(frame[1]) == 3 && CrcCheck(frame);
+}
+
+bool isClockFrame(const QByteArray& frame) {
+    return isRead(frame) || (frame.size() >= 11 && quint8(frame[1]) == 16 && CrcCheck(frame));
 }
 
 } // namespace
@@ -22,19 +26,23 @@ bool isWriteFrame(const QByteArray& frame) {
 ClockWriter::ClockWriter(CommEngine& engine, QObject* parent)
     : QObject(parent)
     , m_engine(engine) {
-    connect(&engine, &CommEngine::clockWriteDone, this, &ClockWriter::onWriteDone);
+    connect(&engine, &CommEngine::clockFrameDone, this, &ClockWriter::onWriteDone);
     connect(&engine, &CommEngine::portOpenChanged, this, &ClockWriter::onPortOpenChanged);
 }
 
 bool ClockWriter::write(const QByteArray& frame) {
-    if (!isWriteFrame(frame) || m_engine.phase() != CommEngine::Phase::Polling)
+    if (!isClockFrame(frame) || m_engine.phase() != CommEngine::Phase::Polling)
         return false;
     if (!m_inFlight)
         return send(frame);
-    for (QByteArray& waiting : m_waiting) {
-        if (coverOf(waiting) == coverOf(frame)) {
-            waiting = frame;
-            return true;
+    if (isRead(frame)) {
+        m_waiting.removeAll(frame);
+    } else {
+        for (QByteArray& waiting : m_waiting) {
+            if (coverOf(waiting) == coverOf(frame)) {
+                waiting = frame;
+                return true;
+            }
         }
     }
     m_waiting.append(frame);
@@ -66,8 +74,14 @@ void ClockWriter::onWriteDone(bool taken) {
     Q_EMIT finished();
 }
 
-void ClockWriter::cancel() {
-    const QList<QByteArray> dropped = std::exchange(m_waiting, {});
+void ClockWriter::cancel(int slave) {
+    QList<QByteArray> dropped;
+    m_waiting.removeIf([&](const QByteArray& frame) {
+        const bool drop = slave < 0 || quint8(frame[0]) == slave;
+        if (drop)
+            dropped.append(frame);
+        return drop;
+    });
     for (const QByteArray& frame : dropped)
         Q_EMIT written(frame, false);
     if (!dropped.isEmpty() && !m_inFlight)

@@ -46,6 +46,7 @@ frmTD_DateReserve::frmTD_DateReserve(CommEngine& engine, Clock& clock, ClockWrit
                                      const ClockDrift& drift, QWidget* parent)
     : QDialog(parent)
     , m_engine(engine)
+    , m_address(engine.state().gSelAddress)
     , m_clock(clock)
     , m_writer(writer)
     , m_drift(drift)
@@ -59,11 +60,13 @@ frmTD_DateReserve::frmTD_DateReserve(CommEngine& engine, Clock& clock, ClockWrit
     m_texts = new LanguageFollower(this);
     m_texts->add([this] { showTitle(); });
     buildUi();
-    // The window serves the selected meter, named in its title: another meter selected while
-    // it is open is read afresh, as at an opening.
+    // Another meter selected: a refresh that waits for the whole settings of this window's
+    // meter would wait for ever, for the engine now reads the other meter's.
     connect(&engine, &CommEngine::selectedMeterChanged, this, [this] {
-        showTitle();
-        m_tmrRefresh.start();
+        if (m_tmrRefresh.isEnabled() || m_tmrPRefesh.isEnabled())
+            readAfresh();
+        updateControls();
+        updateState();
     });
 
     connect(&engine, &CommEngine::settingsStateChanged, this, [this](CommEngine::SettingsState st) {
@@ -80,7 +83,7 @@ frmTD_DateReserve::frmTD_DateReserve(CommEngine& engine, Clock& clock, ClockWrit
     connect(&writer, &ClockWriter::written, this, &frmTD_DateReserve::onWritten);
     connect(&writer, &ClockWriter::finished, this, &frmTD_DateReserve::updateControls);
     connect(&drift, &ClockDrift::changed, this, [this](int meter) {
-        if (meter != m_engine.state().gSelMeter)
+        if (meter != meterIndex())
             return;
         updateMeterClock();
         // A poll after the last settings read knows the meter's clock better.
@@ -115,7 +118,29 @@ frmTD_DateReserve::~frmTD_DateReserve() {
 
 void frmTD_DateReserve::showTitle() {
     setWindowTitle(tr("DATE/TIME RESERVE SETUP") + QStringLiteral(" - ") +
-                   tr("Meter %1").arg(m_engine.state().gSelAddress));
+                   tr("Meter %1").arg(m_address));
+}
+
+int frmTD_DateReserve::meterIndex() const {
+    return int(m_engine.state().gMeterAddress.indexOf(m_address));
+}
+
+bool frmTD_DateReserve::isSelected() const {
+    const CommState& s = m_engine.state();
+    return s.gSelAddress == m_address && meterIndex() == s.gSelMeter;
+}
+
+void frmTD_DateReserve::readAfresh() {
+    m_clockReadFailure.reset();
+    if (isSelected()) {
+        // Its whole settings, which every window of the selected meter reads.
+        if (m_engine.settingsState() != CommEngine::SettingsState::Reading)
+            m_engine.post(RequestCode::RC_READ_COMMON);
+    } else if (meterIndex() >= 0) {
+        m_clockRead = false;
+        m_writer.write(ClockReadFrame(m_address));
+    }
+    m_tmrPRefesh.start();
 }
 
 void frmTD_DateReserve::buildUi() {
@@ -293,8 +318,12 @@ void frmTD_DateReserve::tmrDT_Timer() {
         m_meterClock.at(m_clock.currentDateTime()) > m_reserveDue.addSecs(2) &&
         m_engine.settingsState() != CommEngine::SettingsState::Reading) {
         m_reserveDue = {};
-        if (m_engine.post(RequestCode::RC_READ_COMMON))
-            m_tmrPRefesh.start();
+        readAfresh();
+    }
+    if (const bool inList = meterIndex() >= 0; inList != m_inList) {
+        m_inList = inList;
+        updateControls();
+        updateState();
     }
 }
 
@@ -325,9 +354,14 @@ void frmTD_DateReserve::copyPcClock(int aheadMs) {
 // ---- refresh from the meter's settings ---------------------------------------------------
 
 bool frmTD_DateReserve::settingsReady() const {
+    // A write on its way will change them.
+    if (m_writer.isBusy() || meterIndex() < 0)
+        return false;
     // gSettingsRead alone may be left from an earlier read of another meter; the engine knows
-    // whether the tables hold the whole of this one's. A write on its way will change them.
-    return m_engine.state().gSettingsRead && m_engine.settingsComplete() && !m_writer.isBusy();
+    // whether the tables hold the whole of this one's.
+    if (isSelected())
+        return m_engine.state().gSettingsRead && m_engine.settingsComplete();
+    return m_clockRead;
 }
 
 void frmTD_DateReserve::tmrRefresh_Timer() {
@@ -335,7 +369,7 @@ void frmTD_DateReserve::tmrRefresh_Timer() {
         return;
     m_tmrRefresh.stop();
     const DeviceClockSettings s =
-        DeviceClockSettings::fromCommonTable(m_engine.tables().sprdP_Common);
+        DeviceClockSettings::fromMeterClocks(m_engine.tables().sprdMeterClock, meterIndex() + 1);
     setHighlight(s.reserveOn ? 0 : 1);
     m_reserveDue = s.reserveOn ? DateTimeOfParts(s.reserve) : QDateTime();
     for (int i = 0; i < ClockFieldCount; ++i) {
@@ -345,12 +379,14 @@ void frmTD_DateReserve::tmrRefresh_Timer() {
         if (!chbSameDT->isChecked())
             txtSYS[size_t(i)]->setText(ClockFieldText(ClockField(i), s.clock[size_t(i)]));
     }
-    m_engine.state().gSettingsRead = false;
+    if (isSelected())
+        m_engine.state().gSettingsRead = false;
+    m_clockRead = false;
     m_refreshedAt = m_clock.currentDateTime();
     // What the meter now holds runs on from here; changes typed before are gone. The settings
     // may have been read a while ago (by the scan): the last poll tells the meter's clock to
     // the moment, unless this window has written to the meter since.
-    const auto polled = m_drift.reading(m_engine.state().gSelMeter);
+    const auto polled = m_drift.reading(meterIndex());
     if (polled && polled->isValid() && (!m_lastWriteAt.isValid() || polled->pcTime > m_lastWriteAt))
         m_meterClock.take(polled->meterTime, polled->pcTime);
     else
@@ -361,7 +397,7 @@ void frmTD_DateReserve::tmrRefresh_Timer() {
 }
 
 void frmTD_DateReserve::tmrPRefesh_Timer() {
-    if (!m_engine.state().gSettingsRead)
+    if (!(isSelected() ? m_engine.state().gSettingsRead : m_clockRead))
         return;
     m_tmrPRefesh.stop();
     m_tmrRefresh.start();
@@ -382,7 +418,7 @@ bool frmTD_DateReserve::isHighlighted(int i) const {
 // ---- writes -----------------------------------------------------------------------------
 
 void frmTD_DateReserve::btnRSV_Click(int index) {
-    sendWrite(ReserveSwitchFrame(m_engine.state().gSelAddress, (index + 1) % 2 == 1));
+    sendWrite(ReserveSwitchFrame(m_address, (index + 1) % 2 == 1));
 }
 
 LimitedField frmTD_DateReserve::limitField(Group group, ClockField field) {
@@ -409,7 +445,7 @@ void frmTD_DateReserve::fieldCommitted(Group group, ClockField field) {
     if (!limited.message.isEmpty())
         ShowMessage(this, QMessageBox::Information, limited.message);
     if (group == Group::Reserve)
-        sendWrite(ReserveFieldFrame(m_engine.state().gSelAddress, field, limited.value));
+        sendWrite(ReserveFieldFrame(m_address, field, limited.value));
 }
 
 void frmTD_DateReserve::btnSYS_DTSet_Click() {
@@ -429,11 +465,11 @@ void frmTD_DateReserve::btnSYS_DTSet_Click() {
     }
     if (!said.isEmpty())
         ShowMessage(this, QMessageBox::Information, said.join(u'\n'));
-    sendWrite(ClockSetFrame(m_engine.state().gSelAddress, parts));
+    sendWrite(ClockSetFrame(m_address, parts));
 }
 
 void frmTD_DateReserve::sendWrite(const QByteArray& frame) {
-    if (!m_writer.write(frame)) {
+    if (meterIndex() < 0 || !m_writer.write(frame)) {
         m_lastWriteFailed = true;
         lblState->setText(tr("Nothing was written: the port is not polling."));
         lblState->setProperty("tone", QStringLiteral("bad"));
@@ -444,12 +480,27 @@ void frmTD_DateReserve::sendWrite(const QByteArray& frame) {
     m_writeFailure.reset();
     m_cancelled = false;
     m_lastWriteAt = m_clock.currentDateTime();
+    // The engine reads the selected meter's settings after the write; another meter's clock
+    // block is read behind it.
+    if (!isSelected())
+        readAfresh();
     m_tmrPRefesh.start();
     updateControls();
     updateState();
 }
 
-void frmTD_DateReserve::onWritten(const QByteArray&, bool taken) {
+void frmTD_DateReserve::onWritten(const QByteArray& frame, bool taken) {
+    if (quint8(frame[0]) != m_address)
+        return; // another window's
+    if (frame == ClockReadFrame(m_address)) {
+        m_clockRead = m_clockRead || taken;
+        if (!taken) { // nothing new to show: the fields stay as last read
+            m_tmrPRefesh.stop();
+            m_tmrRefresh.stop();
+        }
+        updateState();
+        return;
+    }
     if (!taken)
         m_lastWriteFailed = true;
     else
@@ -463,9 +514,12 @@ void frmTD_DateReserve::onWritten(const QByteArray&, bool taken) {
 // settings read it never answered goes on being asked until it answers, holding up monitoring.
 void frmTD_DateReserve::onRequestGivenUp(const FailedRequest& failure) {
     using namespace RequestCode;
-    if (failure.meter != m_engine.state().gSelMeter)
+    if (failure.meter != meterIndex() || failure.meter < 0)
         return;
-    if (failure.code == RC_SEND_CLOCK_FRAME)
+    const QByteArray& frame = m_engine.state().gClockFrame;
+    if (failure.code == RC_SEND_CLOCK_FRAME && frame == ClockReadFrame(m_address))
+        m_clockReadFailure = failure;
+    else if (failure.code == RC_SEND_CLOCK_FRAME)
         m_writeFailure = failure;
     else if (failure.code >= RC_READ_COMMON && failure.code <= RC_READ_CHANNEL + 11)
         m_readFailure = failure;
@@ -476,7 +530,7 @@ void frmTD_DateReserve::onRequestGivenUp(const FailedRequest& failure) {
 }
 
 void frmTD_DateReserve::btnCancel_Click() {
-    m_writer.cancel();
+    m_writer.cancel(m_address);
     m_engine.cancelTransfer();
     m_readFailure.reset();
     m_cancelled = true;
@@ -487,7 +541,7 @@ void frmTD_DateReserve::btnCancel_Click() {
 // ---- what the window tells ---------------------------------------------------------------
 
 void frmTD_DateReserve::updateControls() {
-    const bool polling = m_engine.phase() == CommEngine::Phase::Polling;
+    const bool polling = m_engine.phase() == CommEngine::Phase::Polling && meterIndex() >= 0;
     for (QPushButton* b : btnRSV)
         b->setEnabled(polling);
     btnSYS_DTSet->setEnabled(polling);
@@ -497,7 +551,7 @@ void frmTD_DateReserve::updateControls() {
 }
 
 void frmTD_DateReserve::updateMeterClock() {
-    const auto reading = m_drift.reading(m_engine.state().gSelMeter);
+    const auto reading = m_drift.reading(meterIndex());
     QString text;
     bool notice = false;
     if (!reading) {
@@ -517,10 +571,16 @@ void frmTD_DateReserve::updateMeterClock() {
 }
 
 void frmTD_DateReserve::updateState() {
-    const int address = m_engine.state().gSelAddress;
+    const int address = m_address;
+    const bool selected = isSelected();
     QString text;
     QString tone;
-    if (m_engine.phase() != CommEngine::Phase::Polling) {
+    if (meterIndex() < 0) {
+        text = tr("Meter %1 is no longer in the meter list: nothing is read from it or "
+                  "written to it.")
+                   .arg(address);
+        tone = QStringLiteral("bad");
+    } else if (m_engine.phase() != CommEngine::Phase::Polling) {
         text = tr("The port is closed: nothing can be written to the meter.");
         tone = QStringLiteral("bad");
     } else if (m_readFailure) {
@@ -533,7 +593,8 @@ void frmTD_DateReserve::updateState() {
         text = tr("%1. The writes still waiting go out next; Cancel drops them.")
                    .arg(m_writeFailure->sentence());
         tone = QStringLiteral("bad");
-    } else if (m_cancelled && m_engine.settingsState() != CommEngine::SettingsState::Complete) {
+    } else if (m_cancelled && selected &&
+               m_engine.settingsState() != CommEngine::SettingsState::Complete) {
         text = tr("Cancelled: monitoring goes on. The fields do not show meter %1's settings.")
                    .arg(address);
         tone = QStringLiteral("warn");
@@ -541,13 +602,18 @@ void frmTD_DateReserve::updateState() {
         text = tr("Writing to meter %1 ...").arg(address);
         if (const int waiting = m_writer.waitingCount())
             text += tr(" (%n more waiting)", nullptr, waiting);
-    } else if (m_engine.settingsState() == CommEngine::SettingsState::Incomplete) {
+    } else if (selected && m_engine.settingsState() == CommEngine::SettingsState::Incomplete) {
         text = tr("The settings of meter %1 are not all read; it is asked again. The fields do "
                   "not show the meter's values until it answers.")
                    .arg(address);
         tone = QStringLiteral("warn");
     } else if (m_tmrRefresh.isEnabled() || m_tmrPRefesh.isEnabled()) {
         text = tr("Reading the settings of meter %1 ...").arg(address);
+    } else if (m_clockReadFailure) {
+        text = m_clockReadFailure->sentence() +
+               tr(": the fields show what it holds, read at %1.")
+                   .arg(m_refreshedAt.toString(QStringLiteral("HH:mm:ss")));
+        tone = QStringLiteral("bad");
     } else if (m_lastWriteFailed) {
         text = (m_writeFailure ? m_writeFailure->sentence()
                                : tr("Meter %1 did not take the last write").arg(address)) +
@@ -582,9 +648,10 @@ void frmTD_DateReserve::unload() {
     // monitoring by itself once it and the settings read after it are done. A meter that does
     // not answer would hold the engine for ever: what waits for it is cancelled.
     if (m_readFailure || (m_writeFailure && !m_writeFailure->isRefusal())) {
-        m_writer.cancel();
+        m_writer.cancel(m_address);
         m_engine.cancelTransfer();
-    } else if (!m_writer.isBusy()) {
+    } else if (!m_writer.isBusy() &&
+               m_engine.settingsState() != CommEngine::SettingsState::Reading) {
         m_engine.post(RequestCode::RC_POLL_STATUS);
     }
 }

@@ -20,11 +20,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// "DATE/TIME RESERVE SETUP": the selected meter's clock and its reserved start (a date and
-// time at which the recorder starts recording by itself, switched on or off).
+// "DATE/TIME RESERVE SETUP": a meter's clock and its reserved start (a date and time at which
+// the recorder starts recording by itself, switched on or off). The window stays on the meter
+// selected when it opened, whichever meter is selected later, and several may be open for
+// different meters; once its meter leaves the meter list it says so and writes nothing.
 //
-// The fields show the meter's settings as last read, and only once the whole settings read
-// has finished: tmrRefresh waits for it, so half-read settings never pass for the meter's.
+// The fields show the meter's settings as last read: while it is the selected meter, only
+// once the whole settings read has finished (tmrRefresh waits for it, so half-read settings
+// never pass for the meter's); else from a read of its clock block alone.
 // "ON" / "OFF" and every committed edit of a reserve field (Enter, or leaving an edited
 // field) write to the meter at once. The clock fields run on with the meter's clock (known
 // from the last read and every poll) but for those the user has changed; "SET" writes the six
@@ -60,6 +63,8 @@ public:
     // Moves the clock fields the user has not changed on with the meter's clock.
     EngineTimer& tmrSysRun() { return m_tmrSysRun; }
 
+    // The slave address of the window's meter.
+    int address() const { return m_address; }
     // Whether button i carries the green highlight (the meter's reserve switch as read).
     bool isHighlighted(int i) const;
 
@@ -73,6 +78,12 @@ protected:
 private:
     void showTitle();
     enum class Group { Reserve, Clock };
+    // The window's meter: its index in the meter list (-1 once it has left it), and whether it
+    // is the selected meter, whose settings the engine reads whole.
+    int meterIndex() const;
+    bool isSelected() const;
+    // Asks the meter for what it holds now, and shows it once read.
+    void readAfresh();
 
     void buildUi();
     QWidget* buildFieldRow(Group group, std::array<QLineEdit*, ClockFieldCount>& fields);
@@ -96,6 +107,7 @@ private:
     void unload();
 
     CommEngine& m_engine;
+    const int m_address; // the window's meter
     Clock& m_clock;
     ClockWriter& m_writer;
     const ClockDrift& m_drift;
@@ -113,8 +125,11 @@ private:
     // past it the settings are read again (the meter switches the reserve off as it starts).
     QDateTime m_reserveDue;
     bool m_lastWriteFailed = false;
-    std::optional<FailedRequest> m_writeFailure; // how the last write that failed failed
-    std::optional<FailedRequest> m_readFailure;  // the settings read gave up; it is asked again
+    std::optional<FailedRequest> m_writeFailure;     // how the last write that failed failed
+    std::optional<FailedRequest> m_readFailure;      // the settings read gave up; it is asked again
+    std::optional<FailedRequest> m_clockReadFailure; // the read of the clock block gave up
+    bool m_clockRead = false; // a read of the meter's clock block ended since the last refresh
+    bool m_inList = true;     // the meter was in the meter list at the last look
     bool m_cancelled = false;
     bool m_unloaded = false;
 };

@@ -342,7 +342,11 @@ void CommEngine::onTxTick() {
             s.gCurMeter = s.gSelMeter;
         slave = s.gSelAddress;
     }
-    // The clock frame carries its own address; every other request goes to one meter.
+    // The clock frame carries its own address, and its replies count for that meter.
+    if (s.gCommand == RequestCode::RC_SEND_CLOCK_FRAME && !s.gClockFrame.isEmpty())
+        if (const qsizetype meter = s.gMeterAddress.indexOf(quint8(s.gClockFrame[0])); meter >= 0)
+            s.gCurMeter = int(meter);
+    // Every other request goes to one meter.
     if (entry->function != 0 && !isSlaveAddress(slave))
         return;
     if (ClearsPollCycleDone(s.gCommand))
@@ -659,13 +663,13 @@ bool CommEngine::failureEscalation() {
         return false;
     }
     if (code == RC_SEND_CLOCK_FRAME) {
-        // Sent again and again, a write the meter refuses or never answers would hold the bus
-        // for ever: it is given up, and the settings read that follows shows what the meter
-        // holds.
-        Q_EMIT statusText(4, tr("Meter [%1] ==> Clock write failed").arg(s.gSelAddress));
-        s.gCommand = RC_READ_COMMON;
-        beginSettingsRead();
-        Q_EMIT clockWriteDone(false);
+        // Sent again and again, a frame the meter refuses or never answers would hold the bus
+        // for ever: it is given up (after a write, the settings read that follows shows what
+        // the selected meter holds; a read's window says what it lacks).
+        if (quint8(s.gClockFrame[1]) == 16)
+            Q_EMIT statusText(
+                4, tr("Meter [%1] ==> Clock write failed").arg(s.gMeterAddress.value(s.gCurMeter)));
+        clockFrameEnded(false);
         return false;
     }
     if (code >= RC_READ_COMMON && code < RC_READ_CHANNEL + 12) {

@@ -177,10 +177,11 @@ Q_SIGNALS:
     // The monitoring cycle passed a backed-off meter over without asking it.
     void meterSkipped(int meter);
     void settingsStateChanged(CommEngine::SettingsState state);
-    // A clock write (request 601) ended: the meter answered it (true), or it failed three
-    // times and was given up (false). Either way the selected meter's settings are read next,
-    // so that the tables show what the meter holds.
-    void clockWriteDone(bool taken);
+    // A clock frame (request 601, a write or the read of a meter's clock block) ended: the
+    // meter answered it (true), or it failed three times and was given up (false). After a
+    // write to the selected meter its settings are read next, so that the tables show what
+    // the meter holds.
+    void clockFrameDone(bool taken);
 
 private:
     void onLinkLost(const QString& reason);
@@ -205,6 +206,7 @@ private:
     void afterReadReply();
     void afterWriteReply();
     void afterProbeReply();
+    void clockFrameEnded(bool taken);
     void afterUploadStep(const TransferStep& step);
     void afterDownloadStep(const TransferStep& step);
     void settingsReadDone();

@@ -3,6 +3,7 @@
 // upload (200..) and download (501..), and the clock write (601).
 #include "comm/AlarmHistoryHook.h"
 #include "comm/CommEngine.h"
+#include "comm/DownloadData.h"
 #include "comm/MeterList.h"
 #include "comm/MeterModels.h"
 #include "comm/MeterOrder.h"
@@ -64,6 +65,8 @@ void CommEngine::afterReadReply() {
             endOfChannelScan();
         else
             s.gCommand = code + 1;
+    } else if (code == RC_SEND_CLOCK_FRAME) {
+        clockFrameEnded(true);
     } else if (const auto step = UploadStep(code, s.gChannelCount, s.gDeviceVersion)) {
         afterUploadStep(*step);
     }
@@ -73,12 +76,28 @@ void CommEngine::afterReadReply() {
 void CommEngine::afterWriteReply() {
     CommState& s = m_state;
     const int code = s.gCommand;
-    if (within(code, RC_SEND_CLOCK_FRAME, RC_SEND_CLOCK_FRAME + 2)) {
-        s.gCommand = RC_READ_COMMON; // the tables then show what the meter now holds
-        beginSettingsRead();
-        Q_EMIT clockWriteDone(true);
-    } else if (const auto step = DownloadStep(code, s.gChannelCount, s.gDeviceVersion))
+    if (within(code, RC_SEND_CLOCK_FRAME, RC_SEND_CLOCK_FRAME + 2))
+        clockFrameEnded(true);
+    else if (const auto step = DownloadStep(code, s.gChannelCount, s.gDeviceVersion))
         afterDownloadStep(*step);
+}
+
+// A clock frame ended, answered or given up. After a write to the selected meter its settings
+// are read, so that the tables show what it now holds; so they are after a frame that cut into
+// a read of them. After a frame to another meter (its clock window reads it back with a frame
+// of its own) monitoring goes on.
+void CommEngine::clockFrameEnded(bool taken) {
+    CommState& s = m_state;
+    const QByteArray& frame = s.gClockFrame;
+    const bool write = frame.size() > 1 && quint8(frame[1]) == 16;
+    const bool toSelected = !frame.isEmpty() && quint8(frame[0]) == s.gSelAddress;
+    if ((write && toSelected) || m_settingsState == SettingsState::Reading) {
+        s.gCommand = RC_READ_COMMON;
+        beginSettingsRead();
+    } else {
+        s.gCommand = RC_POLL_STATUS;
+    }
+    Q_EMIT clockFrameDone(taken);
 }
 
 void CommEngine::afterUploadStep(const TransferStep& step) {
@@ -91,8 +110,15 @@ void CommEngine::afterUploadStep(const TransferStep& step) {
 void CommEngine::afterDownloadStep(const TransferStep& step) {
     Q_EMIT transferProgress(step.percent(), step.message(false));
     m_state.gCommand = step.next;
-    if (step.complete)
-        Q_EMIT downloadCompleted();
+    if (!step.complete)
+        return;
+    // The meter now holds the channel settings written: the tables say so at once, not only
+    // after its next read (a monitor of the meter shows its new ranges and decimals).
+    if (m_parameters)
+        for (int channel = 1; channel <= m_state.gChannelCount; ++channel)
+            if (const auto written = DownloadRegisters(*m_parameters, 40001 + 100 * channel, 93))
+                DecodeWrittenChannel(m_state, m_tables, channel, *written);
+    Q_EMIT downloadCompleted();
 }
 
 void CommEngine::settingsReadDone() {
@@ -307,5 +333,5 @@ void CommEngine::applyCancel() {
         setSettingsState(SettingsState::Incomplete);
     // A clock write that would have been repeated ends here, so that its writer moves on.
     if (abandoned == RC_SEND_CLOCK_FRAME)
-        Q_EMIT clockWriteDone(false);
+        Q_EMIT clockFrameDone(false);
 }

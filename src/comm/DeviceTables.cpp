@@ -1,5 +1,6 @@
 #include "comm/DeviceTables.h"
 
+#include "comm/RegisterMap.h"
 #include "core/WinRgb.h"
 
 #include <QtGlobal>
@@ -13,7 +14,8 @@ DeviceTables::DeviceTables()
     , sprdP_CH(12, 61)
     , sprdFormual_Mem(1, 12)
     , sprdFormual_CH(1, 12)
-    , sprdOldALM(48, 2) {
+    , sprdOldALM(48, 2)
+    , sprdMeterClock(ClockBlockCount, 0) {
     // The captions stay in the tables as they are; the windows show them translated.
     sprdStatus.setText(1, 0, QStringLiteral(QT_TRANSLATE_NOOP("DeviceTables", "Meter")));
     sprdStatus.setText(2, 0, QStringLiteral(QT_TRANSLATE_NOOP("DeviceTables", "Link")));
@@ -29,6 +31,7 @@ void DeviceTables::clearMeterRows() {
     sprdStatus.setRowCount(0);
     sprdMON.setRowCount(0);
     sprdCommState.setRowCount(0);
+    sprdMeterClock.setRowCount(0);
 }
 
 void DeviceTables::appendMeterRow(int address) {
@@ -40,6 +43,8 @@ void DeviceTables::appendMeterRow(int address) {
     sprdMON.setText(0, row, text);
     sprdCommState.setRowCount(row);
     sprdCommState.setText(0, row, text);
+    sprdMeterClock.setRowCount(row);
+    sprdMeterClock.setText(0, row, text);
 }
 
 void DeviceTables::showAnswering(int row, bool answering) {

@@ -16,6 +16,9 @@ struct DeviceTables {
     TextTable sprdFormual_Mem; // memory formulas, rows 1..12, column 1
     TextTable sprdFormual_CH;  // channel formulas, rows 1..12, column 1
     TextTable sprdOldALM;      // alarm history: row 1 state, row 2 value; columns 1..48
+    // Every meter's reserved start and clock as last read (row = meter index + 1): columns
+    // 1..13 hold registers 40018..40030, from a read of its settings or of its clock alone.
+    TextTable sprdMeterClock;
 
     // Removes every meter row (sprdMON, sprdStatus, sprdCommState).
     void clearMeterRows();

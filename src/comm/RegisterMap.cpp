@@ -45,7 +45,7 @@ QVector<RegisterField> buildCommon(bool withTextField) {
         f.append({reg + 3, Kind::U32, row + 3});
     }
     if (withTextField)
-        f.append({75, Kind::Char, 69, 3});
+        f.append({75, Kind::Char, FilePrefixSettingsRow, 3});
     return f;
 }
 

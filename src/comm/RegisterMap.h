@@ -41,6 +41,12 @@ const QVector<RegisterField>& ChannelProbeFields();
 constexpr int ChannelFirstColumn(int channel) {
     return (channel - 1) * 6 + 29;
 }
+// A meter's reserved start (switch, then year .. second) and its clock (year .. second): the
+// registers a clock window reads on their own.
+constexpr int ClockBlockFirst = 40018;
+constexpr int ClockBlockCount = 13;
+// The row of the common settings table that holds the file-name prefix (from firmware 1.10).
+constexpr int FilePrefixSettingsRow = 69;
 // Firmware versions from which the register layouts change.
 constexpr double CommonTextFieldVersion = 1.1;
 constexpr double ChannelFloatAt19Version = 1.5;

@@ -144,6 +144,36 @@ void decodeFormulas(const ReplyData& d, TextTable& table, int firstRow, int text
     }
 }
 
+// A channel block (from its first register) of the meter addressed: into the settings tables,
+// and into the meter's own columns of what the monitors show of its channels, so that these
+// follow every read of its settings, not only the scan.
+void decodeChannelBlock(const CommState& state, DeviceTables& tables, int channel,
+                        const ReplyData& d) {
+    writeFields(d, ChannelBlockFields(state.gDeviceVersion >= ChannelFloatAt19Version),
+                [&](int row, const QString& text) { tables.sprdP_CH.setText(channel, row, text); });
+    const int first = ChannelFirstColumn(channel);
+    writeFields(d, ChannelProbeFields(), [&](int slot, const QString& text) {
+        tables.sprdMON.setText(first + slot, state.gCurMeter + 1, text);
+    });
+}
+
+// The clock block of the meter addressed, from a read of it alone (its registers from 1) or
+// of the common settings (from 40001): into the meter's row of every meter's clocks, and for
+// the selected meter into its settings as well.
+void decodeClockBlock(const CommState& state, DeviceTables& tables, const ReplyData& d,
+                      int firstRegister) {
+    const bool selected = state.gCurMeter == state.gSelMeter;
+    for (int i = 0; i < ClockBlockCount; ++i) {
+        const int reg = ClockBlockFirst + i - firstRegister + 1;
+        if (!d.holds(reg, 1))
+            continue;
+        const QString text = QString::number(d.u16(reg));
+        tables.sprdMeterClock.setText(i + 1, state.gCurMeter + 1, text);
+        if (selected)
+            tables.sprdP_Common.setText(1, ClockBlockFirst - 40000 + i, text);
+    }
+}
+
 } // namespace
 
 QString VersionText(quint8 major, quint8 minor) {
@@ -178,18 +208,18 @@ void DecodeReply(CommState& state, DeviceTables& tables, int command, const QByt
         writeFields(
             d, CommonSettingsFields(version >= CommonTextFieldVersion),
             [&](int row, const QString& text) { tables.sprdP_Common.setText(1, row, text); });
+        decodeClockBlock(state, tables, d, 40001);
     } else if ((command >= RC_READ_CHANNEL && command <= RC_READ_CHANNEL + 11) ||
                (command >= RC_UPLOAD_CHANNEL && command <= RC_UPLOAD_CHANNEL + 11)) {
-        const int channel = command % 100;
-        writeFields(
-            d, ChannelBlockFields(state.gDeviceVersion >= ChannelFloatAt19Version),
-            [&](int row, const QString& text) { tables.sprdP_CH.setText(channel, row, text); });
+        decodeChannelBlock(state, tables, command % 100, d);
     } else if (command >= RC_PROBE_CHANNEL && command <= RC_PROBE_CHANNEL + 11) {
         const int channel = command % 900;
         const int first = ChannelFirstColumn(channel);
         writeFields(d, ChannelProbeFields(), [&](int slot, const QString& text) {
             tables.sprdMON.setText(first + slot, meterRow, text);
         });
+    } else if (command == RC_SEND_CLOCK_FRAME) {
+        decodeClockBlock(state, tables, d, ClockBlockFirst); // the one read a clock frame makes
     } else if (command == RC_UPLOAD_MEM_FORMULA_A) {
         decodeFormulas(d, tables.sprdFormual_Mem, 1, 6, 13, 13);
     } else if (command == RC_UPLOAD_MEM_FORMULA_B) {
@@ -197,4 +227,15 @@ void DecodeReply(CommState& state, DeviceTables& tables, int command, const QByt
     } else if (command >= RC_UPLOAD_CH_FORMULA && command <= RC_UPLOAD_CH_FORMULA + 11) {
         decodeFormulas(d, tables.sprdFormual_CH, command - 250, 1, 50, 100);
     }
+}
+
+void DecodeWrittenChannel(const CommState& state, DeviceTables& tables, int channel,
+                          const QVector<quint16>& registers) {
+    // As a read reply of the same registers would bring them: address, function, byte count,
+    // the data, and room for the CRC, which is never read.
+    QByteArray frame(3, '\0');
+    for (quint16 v : registers)
+        frame.append(char(v >> 8)).append(char(v & 0xFF));
+    frame.append(2, '\0');
+    decodeChannelBlock(state, tables, channel, ReplyData(frame));
 }

@@ -2809,6 +2809,10 @@ Modbus RTU master on RS-232 or an RS-485 bus: live monitoring, parameter files, 
         <source>Meter %1</source>
         <translation>Meter %1</translation>
     </message>
+    <message>
+        <source>Meter %1 is no longer in the meter list: nothing is read from it or written to it.</source>
+        <translation>Meter %1 is no longer in the meter list: nothing is read from it or written to it.</translation>
+    </message>
 </context>
 <context>
     <name>frmTD_Main</name>

@@ -2806,6 +2806,10 @@ RS-232 또는 RS-485 버스의 Modbus RTU 마스터: 실시간 모니터링, 파
         <source>Meter %1</source>
         <translation>계기 %1</translation>
     </message>
+    <message>
+        <source>Meter %1 is no longer in the meter list: nothing is read from it or written to it.</source>
+        <translation>계기 %1은(는) 더 이상 계기 목록에 없습니다. 이 계기에서 읽지도, 이 계기에 쓰지도 않습니다.</translation>
+    </message>
 </context>
 <context>
     <name>frmTD_Main</name>

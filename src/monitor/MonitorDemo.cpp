@@ -141,9 +141,12 @@ void FillMonitorDemoData(CommState& state, DeviceTables& tables, int selectedCha
             word1to4 |= 1 << (4 * 2 + 1);
         if (r == 2)
             word1to4 |= 1 << (4 * 1 + 2);
-        mon.setNumber(8, r, channels >= 12 && r == 1 ? (1 << (4 * 2)) : 0); // ch 11 alarm 1
-        mon.setNumber(9, r, 0);
-        mon.setNumber(10, r, word1to4);
+        // A supply dip sets every alarm of the selected meter for a second: more marks than
+        // the trend has room for at one place.
+        const bool dip = r == selectedRow && tick >= 360 && tick < 362;
+        mon.setNumber(8, r, dip ? 0xFFFF : channels >= 12 && r == 1 ? (1 << (4 * 2)) : 0);
+        mon.setNumber(9, r, dip ? 0xFFFF : 0);
+        mon.setNumber(10, r, dip ? 0xFFFF : word1to4);
         mon.setNumber(11, r, (1 << 0) | (1 << 2) | (1 << 15)); // inputs 1 and 3, card present
         mon.setNumber(12, r, (1 << 0) | (1 << 1) | (r == 1 ? 1 << 7 : 0));
         for (int ch = 0; ch < 12; ++ch) {

@@ -187,37 +187,65 @@ void TrendGraph::drawMarkOn(QPainter& p, const TrendMark& mark) {
     p.setPen(QPen(colour, 1.6));
     p.drawLine(toPixels({x + dir * MarkTwips, y}), toPixels({x, y}));
     p.drawLine(toPixels({x + dir * MarkSlantTwips, y - MarkSlantTwips}), toPixels({x, y}));
-    QFont f = font();
-    f.setBold(true);
-    f.setPixelSize(std::max(SmallestFontPixels(), int(std::lround(195 * m_scale))));
-    p.setFont(f);
     const QString number = QString::number(mark.number);
+    const QFontMetricsF fm(markFont());
     const QPointF at = mark.started ? toPixels({x - 250, y - 200}) : toPixels({x + 130, y - 200});
-    QRectF box(at, QSizeF(p.fontMetrics().horizontalAdvance(number) + 2, p.fontMetrics().height()));
+    QRectF box(at, QSizeF(fm.horizontalAdvance(number) + 2, fm.height()));
     // The number stays in the picture: above the time axis, left of the picture's right edge.
     const double right = m_viewport.width() - std::lround(m_model.left() * m_scale);
     const double bottom = m_viewport.height();
     box.moveLeft(std::clamp(box.left(), 0.0, std::max(0.0, right - box.width())));
     box.moveTop(std::clamp(box.top(), 0.0, std::max(0.0, bottom - box.height())));
     // Numbers of marks that meet are stacked, upwards while there is room, else downwards.
-    const QRectF first = box;
-    double step = -(box.height() + 1);
-    for (int tries = 0; tries < 16; ++tries) {
-        const bool covers = std::any_of(m_markLabels.cbegin(), m_markLabels.cend(),
-                                        [&](const QRectF& r) { return r.intersects(box); });
-        if (!covers)
-            break;
-        box.translate(0, step);
-        if (box.top() < 0 && step < 0) {
-            step = -step;
-            box = first.translated(0, step);
-        }
+    const auto isFree = [this](const QRectF& b) {
+        return std::none_of(m_markLabels.cbegin(), m_markLabels.cend(),
+                            [&](const MarkLabel& l) { return l.box.intersects(b); });
+    };
+    const double step = box.height() + 1;
+    for (QRectF b = box; b.top() >= 0; b.translate(0, -step))
+        if (isFree(b))
+            return addMarkLabel({b, number, colour});
+    for (QRectF b = box.translated(0, step); b.bottom() <= bottom; b.translate(0, step))
+        if (isFree(b))
+            return addMarkLabel({b, number, colour});
+    // The stack is full: its last number makes way for the count of those not shown.
+    for (auto l = m_markLabels.rbegin(); l != m_markLabels.rend(); ++l) {
+        if (l->box.right() <= box.left() || l->box.left() >= box.right())
+            continue;
+        l->hidden = l->hidden == 0 ? 2 : l->hidden + 1;
+        l->text = QStringLiteral("+%1").arg(l->hidden);
+        l->box.setWidth(std::max(l->box.width(), fm.horizontalAdvance(l->text) + 2));
+        l->box.moveLeft(std::clamp(l->box.left(), 0.0, std::max(0.0, right - l->box.width())));
+        return;
     }
-    if (m_markLabels.size() >= 64)
+}
+
+void TrendGraph::addMarkLabel(const MarkLabel& label) {
+    // Far more than a picture holds: the oldest go first.
+    if (m_markLabels.size() >= 512)
         m_markLabels.removeFirst();
-    m_markLabels.append(box);
-    drawReadableText(p, box, Qt::AlignLeft | Qt::AlignTop, number, colour,
-                     m_white ? Qt::white : Qt::black);
+    m_markLabels.append(label);
+}
+
+QFont TrendGraph::markFont() const {
+    QFont f = font();
+    f.setBold(true);
+    f.setPixelSize(std::max(SmallestFontPixels(), int(std::lround(195 * m_scale))));
+    return f;
+}
+
+QStringList TrendGraph::markTexts() const {
+    QStringList texts;
+    for (const MarkLabel& l : m_markLabels)
+        texts << l.text;
+    return texts;
+}
+
+QList<QRectF> TrendGraph::markBoxes() const {
+    QList<QRectF> boxes;
+    for (const MarkLabel& l : m_markLabels)
+        boxes << l.box;
+    return boxes;
 }
 
 void TrendGraph::drawMarks(const QVector<TrendMark>& marks) {
@@ -346,6 +374,15 @@ void TrendGraph::paintEvent(QPaintEvent*) {
     }
     const double offset = std::lround(m_model.left() * m_scale);
     p.drawImage(QPointF(m_viewport.left() + offset, m_viewport.top()), m_surface);
+    // The marks' numbers over the traces, where they were stacked; a count may replace one.
+    if (!m_markLabels.isEmpty()) {
+        p.save();
+        p.translate(m_viewport.left() + offset, m_viewport.top());
+        p.setFont(markFont());
+        for (const MarkLabel& l : m_markLabels)
+            drawReadableText(p, l.box, Qt::AlignLeft | Qt::AlignTop, l.text, l.colour, back);
+        p.restore();
+    }
     p.restore();
     p.setPen(MonitorStyle::panelEdge());
     p.drawRect(m_viewport.adjusted(0, 0, -1, -1));

@@ -3,6 +3,7 @@
 #include "comm/ChannelDisplay.h"
 #include "monitor/TrendModel.h"
 
+#include <QColor>
 #include <QImage>
 #include <QPixmap>
 #include <QStringList>
@@ -57,6 +58,10 @@ public:
     // Where the caption of the j-th time line from the newest stands under the axis; none once
     // the line has scrolled out of the picture.
     std::optional<QRectF> timeLabelRect(int j) const;
+    // The marks' numbers as they show (a count "+3" where a stack had no room for them all),
+    // and where, in pixels on the surface.
+    QStringList markTexts() const;
+    QList<QRectF> markBoxes() const;
     // Pixel x in the widget of a twips x on the surface, with the surface's present scroll.
     double screenX(int surfaceX) const;
 
@@ -99,7 +104,16 @@ private:
         Scale drawnFor; // its bar position left out
     };
     mutable std::array<StripFace, ChannelDisplay::MaxChannels> m_stripFaces{};
-    // Where the newest marks' numbers stand on the surface: a number that would cover one of
-    // them is stacked above (or below) it.
-    QVector<QRectF> m_markLabels;
+    // The marks' numbers where they stand on the surface, drawn over it: a number that would
+    // cover another is stacked above (or below) it; where a stack fills the picture's height
+    // its last number gives way to a count of the numbers not shown ("+3").
+    struct MarkLabel {
+        QRectF box;
+        QString text;
+        QColor colour;
+        int hidden = 0;
+    };
+    void addMarkLabel(const MarkLabel& label);
+    QFont markFont() const;
+    QVector<MarkLabel> m_markLabels;
 };

@@ -225,7 +225,13 @@ void ShowDeviceTablesInSet(ParamSet& set, const DeviceTables& device, int channe
     }
 }
 
+void NewParameterSet(ParamSet& set, int channels, const QString& versionText,
+                     const DeviceTables& settings) {
+    ShowDeviceTablesInSet(set, settings, channels, versionText);
+    for (int row = SystemDateFirstRow; row <= SystemDateLastRow; ++row)
+        set.tables.sprdP.setText(ParamTables::ValueColumn, row, QString());
+}
+
 void NewParameterSet(ParamSet& set, int channels, const QString& versionText) {
-    const DeviceTables empty;
-    ShowDeviceTablesInSet(set, empty, channels, versionText);
+    NewParameterSet(set, channels, versionText, DeviceTables());
 }

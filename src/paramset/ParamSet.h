@@ -90,6 +90,9 @@ void TakeImageFromTables(ParamSet& set);
 // loaded file had them.
 void ShowDeviceTablesInSet(ParamSet& set, const DeviceTables& device, int channels,
                            const QString& versionText);
-// An empty set for a meter of `channels` channels and firmware `versionText`: every value 0,
-// as a refresh from empty tables shows it.
+// A new set for a meter of `channels` channels and firmware `versionText`, holding the
+// settings of `settings` (a meter's factory settings); without them every value 0, as a
+// refresh from empty tables shows it. The meter's clock, no part of a set, is left empty.
+void NewParameterSet(ParamSet& set, int channels, const QString& versionText,
+                     const DeviceTables& settings);
 void NewParameterSet(ParamSet& set, int channels, const QString& versionText);

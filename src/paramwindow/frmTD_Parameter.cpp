@@ -12,6 +12,7 @@
 #include "paramset/ParamSet.h"
 #include "paramtext/ParamSetFiles.h"
 #include "paramwindow/ParamGridText.h"
+#include "simlink/FactorySettings.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/TextTableModel.h"
 #include "widgets/TwoColourBar.h"
@@ -130,8 +131,8 @@ frmTD_Parameter::frmTD_Parameter(CommEngine* engine, const QString& startFolder,
     connect(m_tmrRefresh, &QTimer::timeout, this, &frmTD_Parameter::tmrRefresh_Timer);
 
     // Form_Load: an answering meter gives the channel count, otherwise twelve channels.
-    NewParameterSet(*m_set, meterAnswering() ? meterChannels() : 12,
-                    meterAnswering() ? meterFirmware() : kNoFirmware);
+    newFactorySet(meterAnswering() ? meterChannels() : 12,
+                  meterAnswering() ? meterFirmware() : kNoFirmware);
     m_origin = QStringLiteral("new");
     buildUi();
     takeBaseline();
@@ -595,14 +596,22 @@ bool frmTD_Parameter::confirmDiscard(const QString& what) {
 
 // ---- files ------------------------------------------------------------------------------
 
+// A new set is the meter's factory set: the grid shows each value in the format an upload of
+// a fresh meter shows it.
+void frmTD_Parameter::newFactorySet(int channels, const QString& firmware) {
+    DeviceTables factory;
+    ReadFactorySettings(factory, channels, firmware);
+    NewParameterSet(*m_set, channels, firmware, factory);
+}
+
 void frmTD_Parameter::btnNew_Click() {
     if (!confirmDiscard(tr("Start a new set")))
         return;
     m_quiet = true;
     if (meterAnswering())
-        NewParameterSet(*m_set, meterChannels(), meterFirmware());
+        newFactorySet(meterChannels(), meterFirmware());
     else
-        NewParameterSet(*m_set, m_set->channelCount(), m_set->versionText());
+        newFactorySet(m_set->channelCount(), m_set->versionText());
     m_quiet = false;
     m_origin = QStringLiteral("new");
     m_unsaved = false;

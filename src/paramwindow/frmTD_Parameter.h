@@ -93,6 +93,7 @@ public Q_SLOTS:
     void done(int result) override;
 
 private:
+    void newFactorySet(int channels, const QString& firmware);
     enum class Transfer { None, Upload, Download };
 
     void buildUi();

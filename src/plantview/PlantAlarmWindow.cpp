@@ -62,5 +62,10 @@ void PlantAlarmWindow::setTexts() {
 void PlantAlarmWindow::reload() {
     m_model->reload();
     m_view->resizeColumnsToContents();
+    // Room beyond the widest text, so that the current cell's focus frame does not clip it.
+    const int room = m_view->fontMetrics().averageCharWidth() * 2;
+    QHeaderView* header = m_view->horizontalHeader();
+    for (int column = 0; column + 1 < m_model->columnCount(); ++column)
+        header->resizeSection(column, header->sectionSize(column) + room);
     setTexts();
 }

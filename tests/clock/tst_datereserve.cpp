@@ -2,6 +2,7 @@
 #include "clock/ClockFrames.h"
 #include "clock/ClockWriter.h"
 #include "clock/frmTD_DateReserve.h"
+#include "comm/MeterList.h"
 #include "comm/RequestCodes.h"
 #include "sim/SimBus.h"
 #include "sim/SimMeter.h"
@@ -361,6 +362,46 @@ private Q_SLOTS:
         QVERIFY(f.refreshed());
         QCOMPARE(f.h.trace(from, 13), EngineHarness::expand("100-112@1"));
         QCOMPARE(f.w->txtRSV[0]->text(), QStringLiteral("2031"));
+    }
+
+    // The window stays on the meter it opened on: with another meter selected later (and a
+    // second window open on that one) its reads and writes still go to its own meter; once
+    // its meter has left the meter list it says so and writes nothing.
+    void staysOnItsMeter() {
+        Fixture f;
+        QVERIFY(f.h.openAndSettle());
+        f.open();
+        QVERIFY(f.refreshed());
+        const std::unique_ptr<frmTD_DateReserve> first = std::move(f.w);
+        f.h.bus().meter(2)->setReg(40019, 2029);
+        f.h.engine.selectMeter(2);
+        f.open();
+        QVERIFY(f.refreshed());
+        QCOMPARE(f.w->txtRSV[0]->text(), QStringLiteral("2029"));
+        QVERIFY(first->windowTitle().endsWith(QStringLiteral("Meter 1")));
+        QVERIFY(f.w->windowTitle().endsWith(QStringLiteral("Meter 2")));
+
+        f.h.bus().meter(1)->setReg(40020, 11); // its month, set on the meter's keys
+        first->btnRSV_Click(0);
+        const auto firstRefreshed = [&] {
+            return f.run([&] {
+                return !first->tmrRefresh().isEnabled() && !first->tmrPRefesh().isEnabled();
+            });
+        };
+        QVERIFY(firstRefreshed());
+        QCOMPARE(int(f.h.bus().meter(1)->reg(40018)), 1);
+        QCOMPARE(int(f.h.bus().meter(2)->reg(40018)), 0);
+        QVERIFY(first->isHighlighted(0));
+        QCOMPARE(first->txtRSV[1]->text(), QStringLiteral("11"));
+        QVERIFY(f.w->isHighlighted(1));
+        QCOMPARE(f.h.state().gSelAddress, 2);
+
+        f.h.engine.closePort();
+        BuildMeterTables({QString(), QStringLiteral("O"), QStringLiteral("O")}, f.h.state(),
+                         f.h.tables());
+        QVERIFY(f.run([&] { return first->lblState->text().contains("no longer in the meter"); },
+                      3000));
+        QVERIFY(!first->btnRSV[0]->isEnabled() && !first->btnSYS_DTSet->isEnabled());
     }
 
     void portLostWhileOpen() {

@@ -1,4 +1,6 @@
+#include "comm/ChannelDisplay.h"
 #include "comm/RequestCodes.h"
+#include "sim/SimMeter.h"
 #include "support/EngineHarness.h"
 
 #include <QSignalSpy>
@@ -51,6 +53,7 @@ private Q_SLOTS:
         QVERIFY(h.engine.settingsComplete());
         QVERIFY(h.addFaults(
             QStringLiteral("noreply,meter=1,reg=%1,times=%2").arg(start).arg(failures)));
+        h.bus().meter(1)->setReg(41212, 3); // channel 12's decimals, set on the meter's keys
         h.engine.selectMeter(1);
         QCOMPARE(h.engine.settingsState(), State::Reading);
         const int from = int(h.sent.size());
@@ -72,6 +75,8 @@ private Q_SLOTS:
         for (int ch = 1; ch <= 12; ++ch)
             QVERIFY(!h.tables().sprdP_CH.text(ch, 1).isEmpty());
         QVERIFY(!h.tables().sprdP_Common.text(1, 1).isEmpty());
+        // A monitor of the meter, selected or not, shows the settings as now read.
+        QCOMPARE(ChannelDisplay::ReadScannedChannelSettings(h.tables(), 1, 11).decimals, 3);
     }
 
     // A block the selected meter never answers: the read is asked again and again and says

@@ -1,9 +1,14 @@
 #include "comm/ChannelColours.h"
 #include "comm/ModbusRtu.h"
 #include "comm/ParameterSource.h"
+#include "comm/RegisterMap.h"
 #include "comm/RequestCodes.h"
 #include "comm/RequestTable.h"
 #include "comm/TransferSequence.h"
+#include "paramset/ParamFields.h"
+#include "paramset/ParamSet.h"
+#include "sim/SimMeter.h"
+#include "simlink/FactorySettings.h"
 #include "support/EngineHarness.h"
 
 #include <QSignalSpy>
@@ -115,6 +120,29 @@ private Q_SLOTS:
         if (sequence.contains(QStringLiteral("251")))
             QCOMPARE(h.tables().sprdFormual_CH.text(1, channels),
                      QString::fromLatin1(meter->textAt(50001 + 100 * channels, 50)));
+
+        // A new set is the factory set: it shows every value as the upload of a fresh meter
+        // does, the same texts in the same formats; the meter's own file-name prefix aside.
+        const QString firmware = bus.section(u':', 3);
+        ParamSet uploaded;
+        ShowDeviceTablesInSet(uploaded, h.tables(), channels, firmware);
+        ParamSet fresh;
+        DeviceTables factory;
+        ReadFactorySettings(factory, channels, firmware);
+        NewParameterSet(fresh, channels, firmware, factory);
+        for (const auto& [a, b] : {std::pair{&uploaded.tables.sprdP, &fresh.tables.sprdP},
+                                   std::pair{&uploaded.tables.sprdP_CH, &fresh.tables.sprdP_CH}})
+            for (int row = 1; row <= a->rowCount(); ++row)
+                for (int column = 1; column <= a->columnCount(); ++column)
+                    if (a == &uploaded.tables.sprdP_CH ||
+                        (row != FilePrefixRow &&
+                         (row < SystemDateFirstRow || row > SystemDateLastRow)))
+                        QVERIFY2(a->text(column, row) == b->text(column, row),
+                                 qPrintable(QStringLiteral("row %1 column %2: %3 / %4")
+                                                .arg(row)
+                                                .arg(column)
+                                                .arg(a->text(column, row), b->text(column, row))));
+        QCOMPARE(fresh.tables.sprdP.text(ParamTables::ValueColumn, FilePrefixRow), "TD2009");
     }
 
     void download_data() {
@@ -127,6 +155,7 @@ private Q_SLOTS:
 
     void download() {
         QFETCH(QString, bus);
+        QFETCH(int, channels);
         QFETCH(QString, sequence);
         EngineHarness h(bus, {1});
         FakeImage image;
@@ -153,6 +182,10 @@ private Q_SLOTS:
                     meter->reg(reg) == FakeImage::expected(reg),
                     qPrintable(QStringLiteral("register %1 of request %2").arg(reg).arg(r.code)));
         }
+        // What a monitor of the meter shows follows the download at once.
+        const int decimals = 40012 + 100 * channels; // the last channel's decimals
+        QCOMPARE(h.tables().sprdMON.integer(ChannelFirstColumn(channels) + 2, 1),
+                 qint64(FakeImage::expected(decimals)));
     }
 
     void clockWriteRereadsTheSettings() {

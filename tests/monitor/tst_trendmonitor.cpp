@@ -195,6 +195,48 @@ private Q_SLOTS:
         QVERIFY(box->left() >= 0);
     }
 
+    // Alarm marks that meet have their numbers stacked; what the picture's height cannot hold
+    // is counted ("+5") in the stack's last place, never drawn over another number or outside
+    // the picture.
+    void markNumbersStackOrAreCounted_data() {
+        QTest::addColumn<int>("marks");  // at one place, all at once
+        QTest::addColumn<int>("height"); // of the picture
+        QTest::addColumn<bool>("counted");
+        QTest::newRow("three fit") << 3 << 420 << false;
+        QTest::newRow("forty-eight in a tall picture") << 48 << 640 << true;
+        QTest::newRow("twelve in a low picture") << 12 << 200 << true;
+    }
+
+    void markNumbersStackOrAreCounted() {
+        QFETCH(int, marks);
+        QFETCH(int, height);
+        const TrendModel model(*TrendVariant::forChannels(12));
+        TrendGraph graph(model);
+        graph.resize(900, height);
+        graph.show();
+        QApplication::processEvents();
+        QVector<TrendMark> all;
+        for (int i = 0; i < marks; ++i)
+            all.append({0, graph.surfaceHeight() / 2, i % 4 + 1, 0x0000FF, true, i / 4 + 1});
+        graph.redraw({}, {}, all);
+
+        const QStringList texts = graph.markTexts();
+        const QList<QRectF> boxes = graph.markBoxes();
+        int shown = 0;
+        for (const QString& t : texts)
+            shown += t.startsWith(u'+') ? t.mid(1).toInt() : 1;
+        QCOMPARE(shown, marks);
+        QTEST(std::any_of(texts.cbegin(), texts.cend(),
+                          [](const QString& t) { return t.startsWith(u'+'); }),
+              "counted");
+        const QRectF picture(0, 0, graph.width(), graph.viewportRect().height());
+        for (int i = 0; i < boxes.size(); ++i) {
+            QVERIFY2(picture.contains(boxes[i]), qPrintable(texts[i]));
+            for (int j = 0; j < i; ++j)
+                QVERIFY(!boxes[i].intersects(boxes[j]));
+        }
+    }
+
     void portOpenedAgainRestartsTheTrend() {
         MonitorFixture f(2);
         TrendMonitor w(*TrendVariant::forChannels(2), f.context(), nullptr);
