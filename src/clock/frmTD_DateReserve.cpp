@@ -229,10 +229,9 @@ void frmTD_DateReserve::buildUi() {
     btnClose->setObjectName(QStringLiteral("btnClose"));
     btnClose->setAutoDefault(false);
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
-    btnCancel = new QPushButton(tr("Cancel"), this);
+    btnCancel = new QPushButton(this);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setAutoDefault(false);
-    btnCancel->setToolTip(tr("Drop the writes still waiting and return to monitoring"));
     connect(btnCancel, &QPushButton::clicked, this, &frmTD_DateReserve::btnCancel_Click);
     bottom->addWidget(btnCancel);
     bottom->addWidget(btnClose);
@@ -252,6 +251,8 @@ void frmTD_DateReserve::buildUi() {
                             "and publishing pause while a write goes to the meter (about a "
                             "second); the data files show the gap."));
         btnClose->setText(tr("&Close"));
+        btnCancel->setText(tr("Cancel"));
+        btnCancel->setToolTip(tr("Drop the writes still waiting and return to monitoring"));
     });
 
     setStyleSheet(QStringLiteral(

@@ -7,8 +7,6 @@
 #include "support/ModalRecorder.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>

@@ -16,8 +16,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTest>
 
@@ -377,28 +375,6 @@ private Q_SLOTS:
         s.clock.advance(5000);
         QVERIFY(good(1) > before[0]);
         QVERIFY(good(2) > before[1]);
-    }
-
-    void windowGeometryIsRememberedBetweenRuns() {
-        QStandardPaths::setTestModeEnabled(true); // the settings go to a test folder
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("TD700"),
-                  QStringLiteral("TD700_File"))
-            .clear(); // nothing left from an earlier run
-        TestHome home;
-        VirtualClock clock;
-        frmTD_Main::Options options;
-        options.paths = home.paths;
-        options.rememberGeometry = true;
-        options.askBeforeQuit = false;
-        {
-            frmTD_Main first(clock, options);
-            first.show();
-            first.resize(1010, 640);
-            QApplication::processEvents();
-            first.close();
-        }
-        frmTD_Main second(clock, options);
-        QCOMPARE(second.size(), QSize(1010, 640));
     }
 };
 

@@ -1,18 +1,15 @@
 // Every window of the program, in every state the screenshot renderer knows, opens within the
 // area its screen offers (a title bar included) and is not squeezed below what its layout
-// needs; and the windows the main window opens are placed there by the program itself. The
-// screen is TD700_TEST_SCREEN ("1366x768", "1280x720", "2732x1536@2" for a scale factor of 2):
-// CTest runs this test once for each.
+// needs. The screen is TD700_TEST_SCREEN ("1366x768", "1280x720", "2732x1536@2" for a scale factor
+// of 2): CTest runs this test once for each.
 
 #include "app/AppStyle.h"
 #include "app/MessageBoxes.h"
-#include "screens/DemoSession.h"
 #include "screens/OffscreenScreen.h"
 #include "screens/ScreenRegistry.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QScreen>
 #include <QTest>
 
 class TestWindowFit : public QObject {
@@ -50,48 +47,6 @@ private Q_SLOTS:
                 e.render(context);
         QVERIFY2(!context.written().isEmpty(), "no window was shown");
         QVERIFY2(context.problems().isEmpty(), qPrintable(context.problems().join(u'\n')));
-    }
-
-    // The program's own way: the main window and what its menus open, each window as it is
-    // handed to be shown.
-    void windowsOpenedByTheProgramFit() {
-        DemoSession session;
-        QVERIFY(session.isValid());
-        session.window().show();
-        session.openPort();
-        QVERIFY(session.runUntilPolling());
-        QStringList problems;
-        const auto look = [&problems](QWidget& w) {
-            const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-            if (!area.contains(w.frameGeometry()))
-                problems << QStringLiteral("%1 (%2x%3 at %4,%5)")
-                                .arg(w.objectName())
-                                .arg(w.frameGeometry().width())
-                                .arg(w.frameGeometry().height())
-                                .arg(w.frameGeometry().x())
-                                .arg(w.frameGeometry().y());
-        };
-        look(session.window());
-        const ModalHook previous = SetModalHook([&look](QDialog& dialog) {
-            dialog.show();
-            QApplication::processEvents();
-            look(dialog);
-            dialog.hide();
-            return int(QDialog::Rejected);
-        });
-        for (MainCommand command :
-             {MainCommand::mOnlineSingleLine, MainCommand::mOnlineSingleBar,
-              MainCommand::mOnlineSingleText, MainCommand::mOnlineMulti,
-              MainCommand::mOnlineMultiPV, MainCommand::mPMeterList, MainCommand::mPMeterSysDate,
-              MainCommand::mSetDSave, MainCommand::mHelpAbout})
-            session.window().runCommand(command);
-        SetModalHook(previous);
-        // The monitors and the clock window stand beside the main window, still open.
-        QApplication::processEvents();
-        for (QDialog* beside : session.window().openWindows())
-            look(*beside);
-        QCOMPARE(session.window().openWindows().size(), 6);
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     }
 
 private:

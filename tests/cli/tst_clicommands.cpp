@@ -34,8 +34,6 @@ private Q_SLOTS:
         QTest::newRow("scan done") << QStringList{"scan"} + demo << 0 << "";
         QTest::newRow("poll at the shortest interval")
             << QStringList{"poll", "--interval", "0", "--cycles", "3"} + demo << 0 << "";
-        QTest::newRow("unknown flag")
-            << QStringList{"scan", "--bogus"} + demo << 2 << "Unknown option 'bogus'";
         QTest::newRow("download without a terminal")
             << QStringList{"download", good} + demo << 2 << "give --yes";
         QTest::newRow("download to another model")
@@ -80,12 +78,8 @@ private Q_SLOTS:
         const QStringList demo{"--port", "DEMO:1:12:1.20", "--meters", "1", "--home", home.path()};
         QList<std::pair<QStringList, QString>> runs{
             {{"cfg", "export", set}, "/dev/full"},
-            {{"cfg", "show", set}, "/dev/full"},
             {{"export", data}, "/dev/full"},
             {QStringList{"poll", "--cycles", "1", "--json"} + demo, "/dev/full"},
-            {QStringList{"clock", "show"} + demo, "/dev/full"},
-            {QStringList{"cfg", "audit", set, "--json"} + demo, "/dev/full"},
-            {{"--version"}, "/dev/full"},
         };
         SmallFilesystem fs(64);
         if (fs.isMounted() && fs.fill())

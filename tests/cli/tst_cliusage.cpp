@@ -5,7 +5,6 @@
 #include "support/SpecialFiles.h"
 #include "support/TestFiles.h"
 
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
@@ -119,8 +118,6 @@ private Q_SLOTS:
             "not a parameter set as text");
         const char* isFifo = "it is a FIFO (named pipe), not a regular file";
         row("cfg show of a FIFO", {"cfg", "show", "@FIFO"}, isFifo);
-        row("cfg show of /dev/zero", {"cfg", "show", "/dev/zero"},
-            "it is a character device, not a regular file");
         row("export, channel beyond the model", {"export", "@IN", "--channels", "7"}, "6 channels");
         row("export, channel 13", {"export", "@IN", "--channels", "1,13"}, "1..12");
         row("export, a time that is none", {"export", "@IN", "--from", "2024-02-30"}, "--from");

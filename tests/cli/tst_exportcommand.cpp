@@ -47,7 +47,6 @@ private Q_SLOTS:
             "~\"channel\": 12");
         row("info of a missing file", {"info", "@DIR/missing.TDD"}, 1, {}, "missing.TDD");
         // A device given by name is no data file, neither an empty one nor an endless one.
-        row("info of a device", {"info", "/dev/null"}, 1, {}, "it is a character device");
         row("export of a device", {"export", "/dev/null"}, 1, {}, "it is a character device");
         // A text in the file that would steer the terminal is shown escaped.
         row("info of control bytes", {"info", "@DIR/esc.TDD"}, 0, "~\\x1B[31mRED\\x07");

@@ -22,10 +22,9 @@ private Q_SLOTS:
         QVERIFY(!m_file.isEmpty());
     }
 
-    // The meter answers the scan and the settings read, then no more: 32 requests in (the fence,
-    // the probe, twelve channel descriptions, the settings read) ends in the middle of the
-    // audit's upload. A meter silent to writes alone fails the clock write. (How the engine
-    // words each failure is its own test's.)
+    // The meter answers the scan and the settings read, then no more: 32 requests in ends in
+    // the middle of the audit's upload. A meter silent to writes alone fails the clock write.
+    // (When the engine gives up and how it words it is its own test's.)
     void aMeterThatStopsAnsweringEndsTheRun_data() {
         QTest::addColumn<QStringList>("command");
         QTest::addColumn<QString>("fault");
@@ -42,7 +41,7 @@ private Q_SLOTS:
     void aMeterThatStopsAnsweringEndsTheRun() {
         QFETCH(QStringList, command);
         QFETCH(QString, fault);
-        Simulator sim({"--pty", "--meter", "1:12:1.20", "--fault", fault, "--verbose"});
+        Simulator sim({"--pty", "--meter", "1:12:1.20", "--fault", fault});
         const QString port = sim.nextLine();
         QVERIFY(!port.isEmpty());
         QByteArray out, err;
@@ -52,18 +51,6 @@ private Q_SLOTS:
                  5);
         QFETCH(QString, reason);
         QVERIFY2(QString::fromUtf8(out + err).contains(reason), (out + err).constData());
-
-        // It ends at the third failure in a row: the meter is asked nothing more.
-        sim.process().terminate();
-        QVERIFY(sim.process().waitForFinished(5000));
-        QStringList asked;
-        for (const QByteArray& line : sim.process().readAllStandardError().split('\n'))
-            if (line.contains(" <- "))
-                asked << QString::fromLatin1(line.mid(line.indexOf(" <- ") + 4, 5));
-        const int skip = fault.section(QStringLiteral("skip="), 1).toInt();
-        const QStringList failed = skip > 0 ? asked.mid(skip) : asked.filter(u"01 10");
-        QCOMPARE(failed.size(), 3);
-        QCOMPARE(asked.mid(asked.size() - 3), failed);
     }
 
     // Meter 2 refuses every write, meter 3 takes them: each gets its own write and read-back,

@@ -2,7 +2,6 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 

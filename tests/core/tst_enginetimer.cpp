@@ -37,8 +37,6 @@ private Q_SLOTS:
         t.stop();
         QCOMPARE(clock.pendingCount(), std::size_t(0));
         t.start();
-        t.stop();
-        t.start();
         t.startAt(500);
         QCOMPARE(clock.pendingCount(), std::size_t(1));
         const quint64 other = clock.schedule(10, 0, [] {});

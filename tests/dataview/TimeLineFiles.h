@@ -2,7 +2,6 @@
 
 #include "support/DataFileBytes.h"
 
-#include <QDir>
 #include <QList>
 
 // Files of records at chosen times: seconds from 2024-03-04 00:00:00 (within March).

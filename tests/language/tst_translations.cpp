@@ -2,7 +2,6 @@
 // Korean one is Korean; the choice of language from a locale name.
 #include "language/Language.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>

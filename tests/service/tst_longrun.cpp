@@ -5,7 +5,6 @@
 #include "service/LogHealth.h"
 #include "support/EngineHarness.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 

@@ -65,23 +65,6 @@ private Q_SLOTS:
 #endif
     }
 
-    void terminateEndsCleanly() {
-#ifndef Q_OS_UNIX
-        QSKIP("signals and pseudo-terminals are Unix features");
-#else
-        QTemporaryDir dir;
-        const QString link = dir.filePath(QStringLiteral("ttyTD700"));
-        Simulator sim({"--pty-link", link});
-        QVERIFY(!sim.nextLine().isEmpty());
-        QVERIFY(QFileInfo(link).isSymLink());
-        sim.process().terminate(); // SIGTERM
-        QVERIFY(sim.process().waitForFinished(10000));
-        QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
-        QCOMPARE(sim.process().exitCode(), 0);
-        QVERIFY(!QFileInfo(link).isSymLink());
-#endif
-    }
-
     // libmodbus's master (mbpoll), written apart from the simulator, reads what it holds.
     void mbpollReadsWhatTheSimulatorHolds() {
 #ifndef Q_OS_UNIX

@@ -2,7 +2,6 @@
 #include "widgets/TextTableModel.h"
 
 #include <QAbstractItemModelTester>
-#include <QBrush>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -45,27 +44,6 @@ private Q_SLOTS:
         table.setRowCount(0);
         QCOMPARE(model.rowCount(), 0);
         table.setText(1, 1, QStringLiteral("outside")); // no rows: nothing to report
-    }
-
-    void cellColoursAndHeaders() {
-        TextTable table(2, 2);
-        TextTableModel model(&table);
-        table.setText(1, 0, QStringLiteral("Link"));
-        table.setText(0, 2, QStringLiteral("7"));
-        QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Link"));
-        QCOMPARE(model.headerData(1, Qt::Horizontal).toInt(), 2); // no caption: the column number
-        QCOMPARE(model.headerData(1, Qt::Vertical).toString(), QStringLiteral("7"));
-
-        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-        table.setBackColour(1, 2, 0x000000); // "NG" on black
-        QCOMPARE(changed.count(), 1);
-        const QModelIndex ng = model.index(1, 0);
-        QCOMPARE(model.data(ng, Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::black));
-        // Text on a dark cell without a colour of its own stays readable.
-        QCOMPARE(model.data(ng, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::white));
-        table.setOddEvenColours(0xC0FFC0, 0, 0xFFFFFF, 0);
-        QCOMPARE(model.data(model.index(0, 1), Qt::BackgroundRole).value<QBrush>().color(),
-                 QColor(0xC0, 0xFF, 0xC0));
     }
 
     void pausedModelCatchesUpWhenResumed() {

@@ -98,6 +98,8 @@ bool ScreenContext::check(QWidget& widget, const QString& name) {
     settle();
     // A dialog shown over its window was placed by the platform's idea of the frame.
     FitToScreen(widget, title);
+    if (onShown)
+        onShown(widget, name);
     const QRect area = AvailableArea(widget);
     const QRect outer = widget.geometry().marginsAdded(title);
     const auto text = [](const QRect& r) {

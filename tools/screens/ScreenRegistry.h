@@ -34,6 +34,8 @@ public:
     const QStringList& written() const { return m_written; }
     // Check mode: one sentence per window state that does not fit.
     const QStringList& problems() const { return m_problems; }
+    // Check mode: each window state while it is open, after it was fitted and shown.
+    std::function<void(QWidget& window, const QString& name)> onShown;
 
 private:
     void settle();
