@@ -10,6 +10,7 @@ BrokerConnection::Options readerOptions(BrokerConnection::Options o) {
     // Records come once a second or slower: a tenth of a second later costs nothing, and a
     // plant's stream read in bursts costs a fraction of one read message by message.
     o.readPauseMs = 100;
+    o.readsItself = true;
     o.willTopic.clear();
     return o;
 }

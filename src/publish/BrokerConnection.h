@@ -2,6 +2,7 @@
 
 #include "core/EngineTimer.h"
 #include "publish/BrokerLink.h"
+#include "publish/MqttInbox.h"
 #include "publish/PublishSettings.h"
 
 #include <QHash>
@@ -50,6 +51,10 @@ public:
         // After a wake-up that brought messages, the socket is left alone this long (ms): a
         // subscriber to a busy stream then reads it in bursts, not a message at a time.
         int readPauseMs = 0;
+        // A connection that only subscribes reads the broker's stream itself once connected
+        // (not through TLS): the library reads every packet's header a byte at a time, a
+        // system call each, which for a plant's stream costs more than the messages.
+        bool readsItself = false;
     };
 
     BrokerConnection(Clock& clock, Options options, QObject* parent = nullptr);
@@ -88,6 +93,10 @@ private:
     void onReadable();
     void onWritable();
     void onMisc();
+    // The stream read here rather than by the library: true when the connection went on.
+    bool readItself(bool* empty);
+    bool takePacket(const MqttInbox::Packet& packet);
+    void keepAliveItself();
     void afterLoop(int rc);
     void updateWriteNotifier();
     QString errorText(int rc) const;
@@ -132,6 +141,12 @@ private:
     int m_caughtUpMid = -1;
     bool m_confirmationDue = false;
     QList<Event> m_events;
+    // Reading the stream here: its packets, and whether a ping awaits its answer.
+    bool m_readingItself = false;
+    MqttInbox m_inbox;
+    qint64 m_lastPingMs = 0;
+    bool m_pingAnswered = true;
+    quint64 m_connection = 0; // counts the connections ended, so that a loop sees its own end
     QString m_lastLog;
 };
 
