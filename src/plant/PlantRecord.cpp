@@ -89,21 +89,27 @@ public:
         return v;
     }
 
-    // A string of printable ASCII without escapes, as a stamp is written.
-    std::optional<QString> plainString() {
+    // A string of printable ASCII without escapes, as a stamp is written, into `out` in the
+    // room it has.
+    bool plainString(QString* out) {
         if (!literal("\""))
-            return std::nullopt;
+            return false;
         const char* start = m_p;
         while (m_p != m_end && *m_p != '"') {
             if (*m_p < 0x20 || *m_p > 0x7e || *m_p == '\\')
-                return std::nullopt;
+                return false;
             ++m_p;
         }
         if (m_p == m_end)
-            return std::nullopt;
-        const QString s = QString::fromLatin1(start, m_p - start);
+            return false;
+        if (out->isDetached() && out->capacity() >= m_p - start) {
+            out->resize(m_p - start);
+            std::copy(start, m_p, out->begin());
+        } else {
+            *out = QString::fromLatin1(start, m_p - start);
+        }
         ++m_p;
-        return s;
+        return true;
     }
 
 private:
@@ -247,13 +253,10 @@ bool ReadPublishedRecord(QByteArrayView payload, PlantRecord* out) {
     Cursor c(payload);
     if (!c.literal("{\"ts\":"))
         return false;
-    out->ts.clear();
-    if (!c.literal("null")) {
-        std::optional<QString> ts = c.plainString();
-        if (!ts)
-            return false;
-        out->ts = std::move(*ts);
-    }
+    if (c.literal("null"))
+        out->ts.resize(0);
+    else if (!c.plainString(&out->ts))
+        return false;
     if (!c.literal(",\"seq\":"))
         return false;
     const std::optional<qint64> seq = c.whole();
