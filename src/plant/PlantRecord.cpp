@@ -124,19 +124,38 @@ private:
     const char* m_end;
 };
 
-// An array of small whole numbers ("di", "relays"): only looked past, as the general reader
-// does, yet it must be well formed for the payload to be JSON at all.
-bool skipNumberArray(Cursor& c) {
+// A meter has six digital inputs and sixteen relays at the most.
+constexpr int kInputs = 6, kRelays = 16;
+
+// The bit of input or relay number `n` of `count`; numbers no meter has set none.
+quint16 bitOf(qint64 n, int count) {
+    return n >= 1 && n <= count ? quint16(1u << (n - 1)) : 0;
+}
+
+// The numbers of the inputs or relays that are on ("di", "relays") as bits.
+bool readBitNumbers(Cursor& c, int count, std::optional<quint16>* bits) {
     if (!c.literal("["))
         return false;
+    *bits = 0;
     if (c.literal("]"))
         return true;
     do {
         const std::optional<qint64> n = c.whole();
         if (!n || *n < 0)
             return false;
+        **bits |= bitOf(*n, count);
     } while (c.literal(","));
     return c.literal("]");
+}
+
+std::optional<quint16> bitNumbersOf(const QJsonValue& v, int count) {
+    if (!v.isArray())
+        return std::nullopt;
+    quint16 bits = 0;
+    for (const QJsonValue& n : v.toArray())
+        if (const std::optional<qint64> w = PlantJsonWhole(n))
+            bits |= bitOf(*w, count);
+    return bits;
 }
 
 bool readChannel(Cursor& c, PlantChannel* p) {
@@ -298,9 +317,11 @@ bool ReadPublishedRecord(QByteArrayView payload, PlantRecord* out) {
     }
     if (!c.literal("]"))
         return false;
-    if (c.literal(",\"di\":") && !skipNumberArray(c))
+    out->inputs.reset();
+    out->relays.reset();
+    if (c.literal(",\"di\":") && !readBitNumbers(c, kInputs, &out->inputs))
         return false;
-    if (c.literal(",\"relays\":") && !skipNumberArray(c))
+    if (c.literal(",\"relays\":") && !readBitNumbers(c, kRelays, &out->relays))
         return false;
     if (!c.literal("}") || !c.atEnd())
         return false;
@@ -351,6 +372,8 @@ PlantReading ReadRecordAsJson(const QByteArray& payload, PlantRecord* out) {
             return PlantReading::Malformed;
         r.alarms << PlantAlarm{int(*ch), int(*alarm)};
     }
+    r.inputs = bitNumbersOf(o.value(QStringLiteral("di")), kInputs);
+    r.relays = bitNumbersOf(o.value(QStringLiteral("relays")), kRelays);
     r.utcMs = r.ts.isEmpty() ? std::nullopt : PlantStampMs(r.ts);
     *out = std::move(r);
     return PlantReading::Read;

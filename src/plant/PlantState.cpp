@@ -276,6 +276,8 @@ PlantState::Outcome PlantState::takeData(const QString& topic, const QString& no
     meter->receivedMs = record.replayed && utcMs ? std::min(nowMs, *utcMs) : nowMs;
     copyInPlace(meter->channels, record.channels);
     copyInPlace(meter->alarms, record.alarms);
+    meter->inputs = record.inputs;
+    meter->relays = record.relays;
     meter->stale = isStale(*meter, nowMs);
     tell(node, address, meter);
     return Outcome::Changed;

@@ -36,6 +36,8 @@ struct PlantRecord {
     bool replayed = false;
     QList<PlantChannel> channels; // each ch from 1 to kMaxChannels
     QList<PlantAlarm> alarms;
+    // The digital inputs and relays that are on (bit n - 1 for number n), when it tells them.
+    std::optional<quint16> inputs, relays;
 
     friend bool operator==(const PlantRecord&, const PlantRecord&) = default;
 };
@@ -52,6 +54,7 @@ struct PlantMeter {
     qint64 receivedMs = 0;
     QList<PlantChannel> channels;
     QList<PlantAlarm> alarms;
+    std::optional<quint16> inputs, relays; // as the last record told them
     // Between the last two records' stamps: the meter's save interval as it shows.
     qint64 intervalMs = 0;
     bool stale = false;

@@ -59,6 +59,8 @@ QByteArray recordText(const PlantRecord& r) {
                (c.state ? QByteArray::number(*c.state) : "null");
     for (const PlantAlarm& a : r.alarms)
         out += " AL" + QByteArray::number(a.ch) + '.' + QByteArray::number(a.alarm);
+    for (const auto& [name, bits] : {std::pair{" DI", r.inputs}, std::pair{" RL", r.relays}})
+        out += name + (bits ? QByteArray::number(*bits, 2) : "-");
     return out;
 }
 
