@@ -70,19 +70,27 @@ PlantState::PlantState(QString prefix, QObject* parent)
 
 void PlantState::take(const QString& topic, const QByteArray& payload, qint64 nowMs,
                       bool retained) {
-    if (payload.size() > kMaxPayload) {
+    take(QByteArrayView(topic.toUtf8()), QByteArrayView(payload), nowMs, retained);
+}
+
+void PlantState::take(QByteArrayView topicBytes, QByteArrayView payloadBytes, qint64 nowMs,
+                      bool retained) {
+    if (payloadBytes.size() > kMaxPayload) {
         ++m_counts.tooLarge;
         return;
     }
+    // Read where it lies: nothing here keeps the payload.
+    const QByteArray payload = QByteArray::fromRawData(payloadBytes.data(), payloadBytes.size());
     Outcome outcome = Outcome::Malformed;
     // A record of a meter already known, by its topic as it came: the most of what comes.
-    if (const Place* place = knownPlace(topic)) {
-        outcome =
-            takeData(topic, place->node->name, place->meter->address, payload, nowMs, place->meter);
+    if (const Place* place = knownPlace(topicBytes)) {
+        outcome = takeData(topicBytes, place->node->name, place->meter->address, payload, nowMs,
+                           place->meter);
         count(outcome);
         return;
     }
     // PREFIX/NODE/status or PREFIX/NODE/ADDRESS/LEAF, looked at in place.
+    const QString topic = QString::fromUtf8(topicBytes);
     const qsizetype headSize = m_prefix.size() + 1;
     if (topic.size() > headSize && topic.startsWith(m_prefix) && topic[headSize - 1] == u'/') {
         const QStringView rest = QStringView(topic).mid(headSize);
@@ -101,7 +109,7 @@ void PlantState::take(const QString& topic, const QByteArray& payload, qint64 no
             if (leaf == u"meta")
                 outcome = takeMeta(name, address, payload);
             else if (leaf == u"data")
-                outcome = takeData(topic, name, address, payload, nowMs);
+                outcome = takeData(topicBytes, name, address, payload, nowMs);
             else if (leaf == u"link")
                 outcome = takeLink(name, address, payload);
         }
@@ -235,7 +243,7 @@ PlantState::Outcome PlantState::takeLink(const QString& node, int address,
     return Outcome::Changed;
 }
 
-PlantState::Outcome PlantState::takeData(const QString& topic, const QString& node, int address,
+PlantState::Outcome PlantState::takeData(QByteArrayView topic, const QString& node, int address,
                                          const QByteArray& payload, qint64 nowMs,
                                          PlantMeter* meter) {
     // Read into the same record each time: its lists and stamp keep their room.
@@ -296,11 +304,11 @@ void PlantState::aboutToWrite(const PlantNode* node) {
         m_places.clear();
 }
 
-const PlantState::Place* PlantState::knownPlace(const QString& topic) {
+const PlantState::Place* PlantState::knownPlace(QByteArrayView topic) {
     if (m_places.isEmpty())
         return nullptr;
     aboutToWrite();
-    const auto p = m_places.constFind(topic);
+    const auto p = m_places.constFind(QByteArray::fromRawData(topic.data(), topic.size()));
     if (p == m_places.cend())
         return nullptr;
     if (!isShared(p->node->meters))
@@ -309,7 +317,7 @@ const PlantState::Place* PlantState::knownPlace(const QString& topic) {
     return nullptr;
 }
 
-PlantMeter* PlantState::knownMeter(const QString& topic, const QString& node, int address) {
+PlantMeter* PlantState::knownMeter(QByteArrayView topic, const QString& node, int address) {
     if (const Place* p = knownPlace(topic))
         return p->meter;
     // Written through below: shared maps are copied here, and the places found anew.
@@ -320,13 +328,14 @@ PlantMeter* PlantState::knownMeter(const QString& topic, const QString& node, in
     const auto m = known->meters.find(address);
     if (m == known->meters.end())
         return nullptr;
-    m_places.insert(topic, Place{&*known, &*m});
+    m_places.insert(topic.toByteArray(), Place{&*known, &*m});
     return &*m;
 }
 
 void PlantState::forgetMeter(const QString& node, int address) {
-    m_places.remove(m_prefix + u'/' + node + u'/' + QString::number(address) +
-                    QStringLiteral("/data"));
+    m_places.remove(
+        (m_prefix + u'/' + node + u'/' + QString::number(address) + QStringLiteral("/data"))
+            .toUtf8());
     aboutToWrite();
     auto it = m_nodes.find(node);
     if (it == m_nodes.end())

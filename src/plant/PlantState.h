@@ -100,6 +100,8 @@ public:
     // One message of a subscription; `nowMs` is the watcher's clock (ms since 1970, UTC).
     // `retained`: one the broker kept, not one sent just now.
     void take(const QString& topic, const QByteArray& payload, qint64 nowMs, bool retained = false);
+    // The same as the broker's stream holds it: the topic in UTF-8.
+    void take(QByteArrayView topic, QByteArrayView payload, qint64 nowMs, bool retained = false);
     // Marks the meters whose last record is too old; tells of those that changed.
     void refresh(qint64 nowMs);
     // While the broker is away what is known stays, every record shown stale.
@@ -125,7 +127,7 @@ private:
     enum class Outcome { Changed, Same, Malformed, OverLimit, Repeated };
     Outcome takeStatus(const QString& node, const QByteArray& payload, qint64 nowMs, bool retained);
     Outcome takeMeta(const QString& node, int address, const QByteArray& payload);
-    Outcome takeData(const QString& topic, const QString& node, int address,
+    Outcome takeData(QByteArrayView topic, const QString& node, int address,
                      const QByteArray& payload, qint64 nowMs, PlantMeter* meter = nullptr);
     void count(Outcome outcome);
     Outcome takeLink(const QString& node, int address, const QByteArray& payload);
@@ -136,8 +138,8 @@ private:
     bool isStale(const PlantMeter& meter, qint64 nowMs) const;
     void tell(const QString& node, int address, PlantMeter* meter = nullptr);
     struct Place;
-    const Place* knownPlace(const QString& topic);
-    PlantMeter* knownMeter(const QString& topic, const QString& node, int address);
+    const Place* knownPlace(QByteArrayView topic);
+    PlantMeter* knownMeter(QByteArrayView topic, const QString& node, int address);
     void aboutToWrite(const PlantNode* node = nullptr);
 
     QString m_prefix;
@@ -152,7 +154,7 @@ private:
         PlantMeter* meter;
     };
     // By the topic of the meter's records, as it comes.
-    QHash<QString, Place> m_places;
+    QHash<QByteArray, Place> m_places;
     PlantRecord m_record;
     int m_held = 0;
     QList<QPair<QString, int>> m_heldChanges; // in the order they came

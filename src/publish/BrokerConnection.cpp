@@ -285,8 +285,11 @@ bool BrokerConnection::takePacket(const MqttInbox::Packet& packet) {
         MqttInbox::Publish message;
         if (!MqttInbox::readPublish(packet, &message) || message.qos > 0)
             return false;
-        Q_EMIT received(QString::fromUtf8(message.topic), message.payload.toByteArray(),
-                        message.retained);
+        if (m_sink)
+            m_sink(message.topic, message.payload, message.retained);
+        else
+            Q_EMIT received(QString::fromUtf8(message.topic), message.payload.toByteArray(),
+                            message.retained);
         return true;
     }
     case MqttInbox::kSuback:
@@ -352,7 +355,10 @@ void BrokerConnection::handleEvents() {
             onConfirmed(e.mid);
             break;
         case Event::Message:
-            Q_EMIT received(e.topic, e.payload, e.retained);
+            if (m_sink)
+                m_sink(e.topic, e.payload, e.retained);
+            else
+                Q_EMIT received(QString::fromUtf8(e.topic), e.payload, e.retained);
             break;
         case Event::Connack:
             onConnack(e.code);
@@ -621,7 +627,7 @@ void BrokerConnection::onPublishCb(mosquitto*, void* self, int mid, int, const m
 void BrokerConnection::onMessageCb(mosquitto*, void* self, const mosquitto_message* message,
                                    const mqtt5__property*) {
     Event e(Event::Message);
-    e.topic = QString::fromUtf8(message->topic);
+    e.topic = QByteArray(message->topic);
     e.payload = QByteArray(static_cast<const char*>(message->payload), message->payloadlen);
     e.retained = message->retain;
     static_cast<BrokerConnection*>(self)->m_events.append(e);

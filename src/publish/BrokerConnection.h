@@ -9,6 +9,7 @@
 #include <QList>
 #include <QSet>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -70,6 +71,11 @@ public:
     int publishConfirmed(const QString& topic, const QByteArray& payload) override;
     void setWill(const QString& topic, const QByteArray& payload, bool retain) override;
     void subscribe(const QString& filter) override;
+    // Messages go to `sink` instead of received(), as the stream holds them (the topic in
+    // UTF-8), valid during the call only: a plant's stream read without a copy of each.
+    using MessageSink =
+        std::function<void(QByteArrayView topic, QByteArrayView payload, bool retained)>;
+    void setMessageSink(MessageSink sink) { m_sink = std::move(sink); }
 
 Q_SIGNALS:
     // The retained messages of every subscription have come (after each connection).
@@ -84,7 +90,7 @@ private:
             , mid(m) {}
         int code = 0;
         int mid = 0;
-        QString topic;
+        QByteArray topic;
         QByteArray payload;
         bool retained = false;
     };
@@ -141,6 +147,7 @@ private:
     int m_caughtUpMid = -1;
     bool m_confirmationDue = false;
     QList<Event> m_events;
+    MessageSink m_sink;
     // Reading the stream here: its packets, and whether a ping awaits its answer.
     bool m_readingItself = false;
     MqttInbox m_inbox;
