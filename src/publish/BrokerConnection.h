@@ -52,9 +52,11 @@ public:
         // After a wake-up that brought messages, the socket is left alone this long (ms): a
         // subscriber to a busy stream then reads it in bursts, not a message at a time.
         int readPauseMs = 0;
-        // A connection that only subscribes reads the broker's stream itself once connected
-        // (not through TLS): the library reads every packet's header a byte at a time, a
-        // system call each, which for a plant's stream costs more than the messages.
+        // A connection that only subscribes, at QoS 0, reads the broker's stream itself once
+        // connected (not through TLS, whose records the library reads whole): the library
+        // reads every packet's header a byte at a time, a system call each, which for a
+        // plant's stream costs more than the messages. A packet a QoS 0 subscriber is never
+        // sent ends the connection as a protocol error.
         bool readsItself = false;
     };
 

@@ -16,6 +16,12 @@ constexpr qsizetype kReadSize = 64 * 1024;
 } // namespace
 
 char* MqttInbox::room(qsizetype n) {
+    // What a large packet made room for is given back once it has been taken.
+    if (m_begin == m_end) {
+        m_begin = m_end = 0;
+        if (m_buffer.size() > size_t(4 * kReadSize))
+            std::vector<char>().swap(m_buffer);
+    }
     if (m_begin > 0) {
         std::memmove(m_buffer.data(), m_buffer.data() + m_begin, size_t(m_end - m_begin));
         m_end -= m_begin;
@@ -78,9 +84,6 @@ bool MqttInbox::next(Packet* out) {
 void MqttInbox::clear() {
     m_begin = m_end = 0;
     m_malformed = false;
-    // What a large packet made room for is given back.
-    if (m_buffer.size() > size_t(4 * kReadSize))
-        std::vector<char>().swap(m_buffer);
 }
 
 bool MqttInbox::readPublish(const Packet& packet, Publish* out) {
