@@ -32,6 +32,7 @@ bool talksToTheBus(MainCommand command) {
     case MainCommand::mSetMC:
     case MainCommand::mSetPort:
     case MainCommand::mSetPublish:
+    case MainCommand::mSetDSave:
     case MainCommand::mOnlinePortOpen:
     case MainCommand::mPMeterList:
     case MainCommand::mPMeterSysDate:
@@ -238,6 +239,11 @@ void frmTD_Main::applyPlantMenus() {
     for (const ButtonInfo& b : kButtons) {
         m_buttons[b.index]->setEnabled(m_actions[b.command]->isEnabled());
         m_buttons[b.index]->setToolTip(talksToTheBus(b.command) ? why : QString());
+    }
+    // The save settings shown are this PC's, which a watched plant does not use.
+    if (auto* save = findChild<QWidget*>(QStringLiteral("fraDataSave"))) {
+        save->setEnabled(!plant);
+        save->setToolTip(why);
     }
 }
 

@@ -89,21 +89,27 @@ public:
         return v;
     }
 
-    // A string of printable ASCII without escapes, as a stamp is written.
-    std::optional<QString> plainString() {
+    // A string of printable ASCII without escapes, as a stamp is written, into `out` in the
+    // room it has.
+    bool plainString(QString* out) {
         if (!literal("\""))
-            return std::nullopt;
+            return false;
         const char* start = m_p;
         while (m_p != m_end && *m_p != '"') {
             if (*m_p < 0x20 || *m_p > 0x7e || *m_p == '\\')
-                return std::nullopt;
+                return false;
             ++m_p;
         }
         if (m_p == m_end)
-            return std::nullopt;
-        const QString s = QString::fromLatin1(start, m_p - start);
+            return false;
+        if (out->isDetached() && out->capacity() >= m_p - start) {
+            out->resize(m_p - start);
+            std::copy(start, m_p, out->begin());
+        } else {
+            *out = QString::fromLatin1(start, m_p - start);
+        }
         ++m_p;
-        return s;
+        return true;
     }
 
 private:
@@ -118,19 +124,38 @@ private:
     const char* m_end;
 };
 
-// An array of small whole numbers ("di", "relays"): only looked past, as the general reader
-// does, yet it must be well formed for the payload to be JSON at all.
-bool skipNumberArray(Cursor& c) {
+// A meter has six digital inputs and sixteen relays at the most.
+constexpr int kInputs = 6, kRelays = 16;
+
+// The bit of input or relay number `n` of `count`; numbers no meter has set none.
+quint16 bitOf(qint64 n, int count) {
+    return n >= 1 && n <= count ? quint16(1u << (n - 1)) : 0;
+}
+
+// The numbers of the inputs or relays that are on ("di", "relays") as bits.
+bool readBitNumbers(Cursor& c, int count, std::optional<quint16>* bits) {
     if (!c.literal("["))
         return false;
+    *bits = 0;
     if (c.literal("]"))
         return true;
     do {
         const std::optional<qint64> n = c.whole();
         if (!n || *n < 0)
             return false;
+        **bits |= bitOf(*n, count);
     } while (c.literal(","));
     return c.literal("]");
+}
+
+std::optional<quint16> bitNumbersOf(const QJsonValue& v, int count) {
+    if (!v.isArray())
+        return std::nullopt;
+    quint16 bits = 0;
+    for (const QJsonValue& n : v.toArray())
+        if (const std::optional<qint64> w = PlantJsonWhole(n))
+            bits |= bitOf(*w, count);
+    return bits;
 }
 
 bool readChannel(Cursor& c, PlantChannel* p) {
@@ -247,13 +272,10 @@ bool ReadPublishedRecord(QByteArrayView payload, PlantRecord* out) {
     Cursor c(payload);
     if (!c.literal("{\"ts\":"))
         return false;
-    out->ts.clear();
-    if (!c.literal("null")) {
-        std::optional<QString> ts = c.plainString();
-        if (!ts)
-            return false;
-        out->ts = std::move(*ts);
-    }
+    if (c.literal("null"))
+        out->ts.resize(0);
+    else if (!c.plainString(&out->ts))
+        return false;
     if (!c.literal(",\"seq\":"))
         return false;
     const std::optional<qint64> seq = c.whole();
@@ -295,9 +317,11 @@ bool ReadPublishedRecord(QByteArrayView payload, PlantRecord* out) {
     }
     if (!c.literal("]"))
         return false;
-    if (c.literal(",\"di\":") && !skipNumberArray(c))
+    out->inputs.reset();
+    out->relays.reset();
+    if (c.literal(",\"di\":") && !readBitNumbers(c, kInputs, &out->inputs))
         return false;
-    if (c.literal(",\"relays\":") && !skipNumberArray(c))
+    if (c.literal(",\"relays\":") && !readBitNumbers(c, kRelays, &out->relays))
         return false;
     if (!c.literal("}") || !c.atEnd())
         return false;
@@ -348,6 +372,8 @@ PlantReading ReadRecordAsJson(const QByteArray& payload, PlantRecord* out) {
             return PlantReading::Malformed;
         r.alarms << PlantAlarm{int(*ch), int(*alarm)};
     }
+    r.inputs = bitNumbersOf(o.value(QStringLiteral("di")), kInputs);
+    r.relays = bitNumbersOf(o.value(QStringLiteral("relays")), kRelays);
     r.utcMs = r.ts.isEmpty() ? std::nullopt : PlantStampMs(r.ts);
     *out = std::move(r);
     return PlantReading::Read;

@@ -7,18 +7,6 @@
 
 class QJsonValue;
 
-// A "data" message as read: one record of one meter.
-struct PlantRecord {
-    qint64 seq = 0;
-    QString ts;                  // as sent; empty when it came as null
-    std::optional<qint64> utcMs; // the moment it names, when it names one
-    bool replayed = false;
-    QList<PlantChannel> channels; // each ch from 1 to kMaxChannels
-    QList<PlantAlarm> alarms;
-
-    friend bool operator==(const PlantRecord&, const PlantRecord&) = default;
-};
-
 enum class PlantReading { Read, Malformed, OverLimit };
 
 // Reads a "data" payload. The shape the publisher writes (compact, its fields in its order) is

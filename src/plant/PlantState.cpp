@@ -41,6 +41,27 @@ std::optional<QJsonObject> objectOf(const QByteArray& payload) {
     return doc.object();
 }
 
+// `to` made equal to `from` in the room it has, unless it shares it with a copy a reader holds:
+// a record a second of every meter then needs no new memory.
+template <typename List>
+void copyInPlace(List& to, const List& from) {
+    if (to.isDetached() && to.capacity() >= from.size()) {
+        to.resize(from.size());
+        std::copy(from.cbegin(), from.cend(), to.begin());
+    } else {
+        to = List(from.cbegin(), from.cend());
+    }
+}
+
+void copyInPlace(QString& to, const QString& from) {
+    if (to.isDetached() && to.capacity() >= from.size()) {
+        to.resize(from.size());
+        std::copy(from.cbegin(), from.cend(), to.begin());
+    } else {
+        to = QString(from.constData(), from.size());
+    }
+}
+
 } // namespace
 
 PlantState::PlantState(QString prefix, QObject* parent)
@@ -49,12 +70,27 @@ PlantState::PlantState(QString prefix, QObject* parent)
 
 void PlantState::take(const QString& topic, const QByteArray& payload, qint64 nowMs,
                       bool retained) {
-    if (payload.size() > kMaxPayload) {
+    take(QByteArrayView(topic.toUtf8()), QByteArrayView(payload), nowMs, retained);
+}
+
+void PlantState::take(QByteArrayView topicBytes, QByteArrayView payloadBytes, qint64 nowMs,
+                      bool retained) {
+    if (payloadBytes.size() > kMaxPayload) {
         ++m_counts.tooLarge;
         return;
     }
+    // Read where it lies: nothing here keeps the payload.
+    const QByteArray payload = QByteArray::fromRawData(payloadBytes.data(), payloadBytes.size());
     Outcome outcome = Outcome::Malformed;
+    // A record of a meter already known, by its topic as it came: the most of what comes.
+    if (const Place* place = knownPlace(topicBytes)) {
+        outcome = takeData(topicBytes, place->node->name, place->meter->address, payload, nowMs,
+                           place->meter);
+        count(outcome);
+        return;
+    }
     // PREFIX/NODE/status or PREFIX/NODE/ADDRESS/LEAF, looked at in place.
+    const QString topic = QString::fromUtf8(topicBytes);
     const qsizetype headSize = m_prefix.size() + 1;
     if (topic.size() > headSize && topic.startsWith(m_prefix) && topic[headSize - 1] == u'/') {
         const QStringView rest = QStringView(topic).mid(headSize);
@@ -73,11 +109,15 @@ void PlantState::take(const QString& topic, const QByteArray& payload, qint64 no
             if (leaf == u"meta")
                 outcome = takeMeta(name, address, payload);
             else if (leaf == u"data")
-                outcome = takeData(name, address, payload, nowMs);
+                outcome = takeData(topicBytes, name, address, payload, nowMs);
             else if (leaf == u"link")
                 outcome = takeLink(name, address, payload);
         }
     }
+    count(outcome);
+}
+
+void PlantState::count(Outcome outcome) {
     switch (outcome) {
     case Outcome::Malformed:
         ++m_counts.malformed;
@@ -176,7 +216,7 @@ PlantState::Outcome PlantState::takeMeta(const QString& node, int address,
     if (!meter)
         return Outcome::OverLimit;
     meter->description = DescriptionFromMeta(payload);
-    tell(node, address);
+    tell(node, address, meter);
     return Outcome::Changed;
 }
 
@@ -199,13 +239,15 @@ PlantState::Outcome PlantState::takeLink(const QString& node, int address,
     if (meter->link == link)
         return Outcome::Same;
     meter->link = link;
-    tell(node, address);
+    tell(node, address, meter);
     return Outcome::Changed;
 }
 
-PlantState::Outcome PlantState::takeData(const QString& node, int address,
-                                         const QByteArray& payload, qint64 nowMs) {
-    PlantRecord record;
+PlantState::Outcome PlantState::takeData(QByteArrayView topic, const QString& node, int address,
+                                         const QByteArray& payload, qint64 nowMs,
+                                         PlantMeter* meter) {
+    // Read into the same record each time: its lists and stamp keep their room.
+    PlantRecord& record = m_record;
     switch (ReadPlantRecord(payload, &record)) {
     case PlantReading::Malformed:
         return Outcome::Malformed;
@@ -216,7 +258,8 @@ PlantState::Outcome PlantState::takeData(const QString& node, int address,
     }
     const qint64 seq = record.seq;
     const std::optional<qint64>& utcMs = record.utcMs;
-    PlantMeter* meter = knownMeter(node, address);
+    if (!meter)
+        meter = knownMeter(topic, node, address);
     if (meter && meter->hasRecord()) {
         // A copy (the same number), or an older record replayed: the last record stays. A
         // lower number with a later stamp is a meter whose numbering began anew.
@@ -234,15 +277,17 @@ PlantState::Outcome PlantState::takeData(const QString& node, int address,
     Q_EMIT recordTaken(node, address, record);
     if (utcMs && meter->tsUtcMs && *utcMs > *meter->tsUtcMs)
         meter->intervalMs = *utcMs - *meter->tsUtcMs;
-    meter->ts = std::move(record.ts);
+    copyInPlace(meter->ts, record.ts);
     meter->tsUtcMs = utcMs;
     meter->seq = seq;
     // A record replayed from the files is as old as its stamp, not as its arrival.
     meter->receivedMs = record.replayed && utcMs ? std::min(nowMs, *utcMs) : nowMs;
-    meter->channels = std::move(record.channels);
-    meter->alarms = std::move(record.alarms);
+    copyInPlace(meter->channels, record.channels);
+    copyInPlace(meter->alarms, record.alarms);
+    meter->inputs = record.inputs;
+    meter->relays = record.relays;
     meter->stale = isStale(*meter, nowMs);
-    tell(node, address);
+    tell(node, address, meter);
     return Outcome::Changed;
 }
 
@@ -259,14 +304,22 @@ void PlantState::aboutToWrite(const PlantNode* node) {
         m_places.clear();
 }
 
-PlantMeter* PlantState::knownMeter(const QString& node, int address) {
-    const QPair<QString, int> key(node, address);
+const PlantState::Place* PlantState::knownPlace(QByteArrayView topic) {
+    if (m_places.isEmpty())
+        return nullptr;
     aboutToWrite();
-    if (const auto p = m_places.constFind(key); p != m_places.cend()) {
-        if (!isShared(p->node->meters))
-            return p->meter;
-        m_places.clear();
-    }
+    const auto p = m_places.constFind(QByteArray::fromRawData(topic.data(), topic.size()));
+    if (p == m_places.cend())
+        return nullptr;
+    if (!isShared(p->node->meters))
+        return &*p;
+    m_places.clear();
+    return nullptr;
+}
+
+PlantMeter* PlantState::knownMeter(QByteArrayView topic, const QString& node, int address) {
+    if (const Place* p = knownPlace(topic))
+        return p->meter;
     // Written through below: shared maps are copied here, and the places found anew.
     const auto known = m_nodes.find(node);
     if (known == m_nodes.end())
@@ -275,12 +328,14 @@ PlantMeter* PlantState::knownMeter(const QString& node, int address) {
     const auto m = known->meters.find(address);
     if (m == known->meters.end())
         return nullptr;
-    m_places.insert(key, Place{&*known, &*m});
+    m_places.insert(topic.toByteArray(), Place{&*known, &*m});
     return &*m;
 }
 
 void PlantState::forgetMeter(const QString& node, int address) {
-    m_places.remove(qMakePair(node, address));
+    m_places.remove(
+        (m_prefix + u'/' + node + u'/' + QString::number(address) + QStringLiteral("/data"))
+            .toUtf8());
     aboutToWrite();
     auto it = m_nodes.find(node);
     if (it == m_nodes.end())
@@ -288,6 +343,8 @@ void PlantState::forgetMeter(const QString& node, int address) {
     aboutToWrite(&*it);
     if (!it->meters.remove(address))
         return;
+    // A meter of the same address made again in this burst is told of by its own mark.
+    m_heldMayRepeat = m_held > 0;
     tell(node, address);
 }
 
@@ -306,7 +363,7 @@ void PlantState::refresh(qint64 nowMs) {
             if (stale == meter.stale)
                 continue;
             meter.stale = stale;
-            tell(node.name, meter.address);
+            tell(node.name, meter.address, &meter);
         }
     }
 }
@@ -316,9 +373,17 @@ void PlantState::setBrokerConnected(bool connected, qint64 nowMs) {
     refresh(nowMs);
 }
 
-void PlantState::tell(const QString& node, int address) {
+void PlantState::tell(const QString& node, int address, PlantMeter* meter) {
     if (m_held == 0) {
         Q_EMIT changed(node, address);
+        return;
+    }
+    // A meter is marked as told in this round: no set of keys to look up, message by message.
+    if (meter) {
+        if (meter->heldRound == m_heldRound)
+            return;
+        meter->heldRound = m_heldRound;
+        m_heldChanges.append(qMakePair(node, address));
         return;
     }
     const QPair<QString, int> key(node, address);
@@ -335,8 +400,22 @@ void PlantState::holdChanges() {
 void PlantState::releaseChanges() {
     if (m_held == 0 || --m_held > 0)
         return;
-    const QList<QPair<QString, int>> changes = std::exchange(m_heldChanges, {});
+    QList<QPair<QString, int>> changes;
+    changes.swap(m_heldChanges);
     m_heldSet.clear();
-    for (const auto& [node, address] : changes)
+    ++m_heldRound;
+    if (std::exchange(m_heldMayRepeat, false)) {
+        QSet<QPair<QString, int>> seen;
+        changes.removeIf([&](const QPair<QString, int>& c) {
+            const bool repeated = seen.contains(c);
+            seen.insert(c);
+            return repeated;
+        });
+    }
+    for (const auto& [node, address] : std::as_const(changes))
         Q_EMIT changed(node, address);
+    // The list keeps its room for the next burst.
+    changes.clear();
+    if (m_heldChanges.isEmpty())
+        m_heldChanges.swap(changes);
 }

@@ -11,8 +11,6 @@
 #include <QString>
 #include <optional>
 
-struct PlantRecord;
-
 // One channel of a record as "data" gives it: null value where the state says it is not
 // valid, null state for the channels whose state a data file does not keep.
 struct PlantChannel {
@@ -30,6 +28,20 @@ struct PlantAlarm {
     friend bool operator==(const PlantAlarm&, const PlantAlarm&) = default;
 };
 
+// A "data" message as read: one record of one meter.
+struct PlantRecord {
+    qint64 seq = 0;
+    QString ts;                  // as sent; empty when it came as null
+    std::optional<qint64> utcMs; // the moment it names, when it names one
+    bool replayed = false;
+    QList<PlantChannel> channels; // each ch from 1 to kMaxChannels
+    QList<PlantAlarm> alarms;
+    // The digital inputs and relays that are on (bit n - 1 for number n), when it tells them.
+    std::optional<quint16> inputs, relays;
+
+    friend bool operator==(const PlantRecord&, const PlantRecord&) = default;
+};
+
 struct PlantMeter {
     int address = 0;
     MeterDescription description; // from "meta"; not valid before one came
@@ -42,9 +54,11 @@ struct PlantMeter {
     qint64 receivedMs = 0;
     QList<PlantChannel> channels;
     QList<PlantAlarm> alarms;
+    std::optional<quint16> inputs, relays; // as the last record told them
     // Between the last two records' stamps: the meter's save interval as it shows.
     qint64 intervalMs = 0;
     bool stale = false;
+    quint32 heldRound = 0; // the watcher's own: told of in this burst of changes already
 
     bool hasRecord() const { return seq > 0; }
 };
@@ -86,6 +100,8 @@ public:
     // One message of a subscription; `nowMs` is the watcher's clock (ms since 1970, UTC).
     // `retained`: one the broker kept, not one sent just now.
     void take(const QString& topic, const QByteArray& payload, qint64 nowMs, bool retained = false);
+    // The same as the broker's stream holds it: the topic in UTF-8.
+    void take(QByteArrayView topic, QByteArrayView payload, qint64 nowMs, bool retained = false);
     // Marks the meters whose last record is too old; tells of those that changed.
     void refresh(qint64 nowMs);
     // While the broker is away what is known stays, every record shown stale.
@@ -111,15 +127,19 @@ private:
     enum class Outcome { Changed, Same, Malformed, OverLimit, Repeated };
     Outcome takeStatus(const QString& node, const QByteArray& payload, qint64 nowMs, bool retained);
     Outcome takeMeta(const QString& node, int address, const QByteArray& payload);
-    Outcome takeData(const QString& node, int address, const QByteArray& payload, qint64 nowMs);
+    Outcome takeData(QByteArrayView topic, const QString& node, int address,
+                     const QByteArray& payload, qint64 nowMs, PlantMeter* meter = nullptr);
+    void count(Outcome outcome);
     Outcome takeLink(const QString& node, int address, const QByteArray& payload);
     void forgetMeter(const QString& node, int address);
     // The node or meter, made when new; null when one more would pass a limit.
     PlantNode* nodeFor(const QString& name);
     PlantMeter* meterFor(const QString& node, int address);
     bool isStale(const PlantMeter& meter, qint64 nowMs) const;
-    void tell(const QString& node, int address);
-    PlantMeter* knownMeter(const QString& node, int address);
+    void tell(const QString& node, int address, PlantMeter* meter = nullptr);
+    struct Place;
+    const Place* knownPlace(QByteArrayView topic);
+    PlantMeter* knownMeter(QByteArrayView topic, const QString& node, int address);
     void aboutToWrite(const PlantNode* node = nullptr);
 
     QString m_prefix;
@@ -133,8 +153,12 @@ private:
         PlantNode* node;
         PlantMeter* meter;
     };
-    QHash<QPair<QString, int>, Place> m_places;
+    // By the topic of the meter's records, as it comes.
+    QHash<QByteArray, Place> m_places;
+    PlantRecord m_record;
     int m_held = 0;
     QList<QPair<QString, int>> m_heldChanges; // in the order they came
-    QSet<QPair<QString, int>> m_heldSet;
+    QSet<QPair<QString, int>> m_heldSet;      // of the nodes and of the meters taken off
+    quint32 m_heldRound = 1;
+    bool m_heldMayRepeat = false;
 };

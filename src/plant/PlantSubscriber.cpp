@@ -10,6 +10,7 @@ BrokerConnection::Options readerOptions(BrokerConnection::Options o) {
     // Records come once a second or slower: a tenth of a second later costs nothing, and a
     // plant's stream read in bursts costs a fraction of one read message by message.
     o.readPauseMs = 100;
+    o.readsItself = true;
     o.willTopic.clear();
     return o;
 }
@@ -26,23 +27,23 @@ PlantSubscriber::PlantSubscriber(Clock& clock, BrokerConnection::Options options
     const QString prefix = options.address.prefix;
     for (const char* leaf : {"/+/status", "/+/+/meta", "/+/+/data", "/+/+/link"})
         m_connection.subscribe(prefix + QString::fromLatin1(leaf));
-    connect(&m_connection, &BrokerLink::received, this,
-            [this](const QString& topic, const QByteArray& payload, bool retained) {
-                // The messages read in one go are told of once the event loop comes round:
-                // a meter's change once, however many messages it had.
-                if (!m_holding) {
-                    m_holding = true;
-                    m_state.holdChanges();
-                    QMetaObject::invokeMethod(
-                        this,
-                        [this] {
-                            m_holding = false;
-                            m_state.releaseChanges();
-                        },
-                        Qt::QueuedConnection);
-                }
-                m_state.take(topic, payload, m_clock.currentMSecsSinceEpoch(), retained);
-            });
+    m_connection.setMessageSink(
+        [this](QByteArrayView topic, QByteArrayView payload, bool retained) {
+            // The messages read in one go are told of once the event loop comes round:
+            // a meter's change once, however many messages it had.
+            if (!m_holding) {
+                m_holding = true;
+                m_state.holdChanges();
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        m_holding = false;
+                        m_state.releaseChanges();
+                    },
+                    Qt::QueuedConnection);
+            }
+            m_state.take(topic, payload, m_clock.currentMSecsSinceEpoch(), retained);
+        });
     connect(&m_connection, &BrokerConnection::caughtUp, this, &PlantSubscriber::caughtUp);
     connect(&m_connection, &BrokerLink::connected, this, [this] {
         m_state.setBrokerConnected(true, m_clock.currentMSecsSinceEpoch());

@@ -81,6 +81,8 @@ enum PresentRegister {
     kAlarms9to12 = 12, // alarm words: channel k of the word at bits 4k .. 4k + 3
     kAlarms5to8 = 13,
     kAlarms1to4 = 14,
+    kInputs = 15,     // digital input n at bit n - 1
+    kRelays = 16,     // relay n at bit n - 1
     kFirstValue = 17, // a FLOAT per channel
     kPresentCount = 47,
 };
@@ -121,6 +123,8 @@ QByteArray PresentValues(const PlantMeter& meter) {
     image.u16(kAlarms1to4, alarms[0]);
     image.u16(kAlarms5to8, alarms[1]);
     image.u16(kAlarms9to12, alarms[2]);
+    image.u16(kInputs, meter.inputs.value_or(0));
+    image.u16(kRelays, meter.relays.value_or(0));
     return image.reply(meter.address);
 }
 

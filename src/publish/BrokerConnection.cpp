@@ -33,6 +33,8 @@ constexpr const char* kConfirmFilter = "td700/confirm/never-subscribed";
 // small messages costs one turn of the event loop per burst rather than one per message, and a
 // flood still lets the loop breathe.
 constexpr int kPacketsPerWakeUp = 2000;
+// Reading the stream itself, a wake-up reads this many times at most (64 KB or more each).
+constexpr int kReadsPerWakeUp = 32;
 
 void initLibrary() {
     static std::once_flag once;
@@ -105,6 +107,9 @@ void BrokerConnection::attempt() {
     m_acknowledged = false;
     m_lastLog.clear();
     m_events.clear();
+    ++m_connection;
+    m_readingItself = false;
+    m_inbox.clear();
     forgetConfirmations();
     m_mosq = mosquitto_new(orNull(local8(m_options.clientId)), true, this);
     if (!m_mosq) {
@@ -188,7 +193,7 @@ void BrokerConnection::onReadable() {
     // The library reads one packet a call and tells of an empty socket only through errno.
     // Each packet is acted on before the next is read: its copy is freed while still warm.
     bool gotMessages = false, empty = false;
-    for (int i = 0; i < kPacketsPerWakeUp && m_mosq; ++i) {
+    for (int i = 0; i < kPacketsPerWakeUp && m_mosq && !m_readingItself; ++i) {
         errno = 0;
         const int rc = mosquitto_loop_read(m_mosq, 1);
         empty = errno == EAGAIN || errno == EWOULDBLOCK;
@@ -198,6 +203,13 @@ void BrokerConnection::onReadable() {
         afterLoop(rc);
         if (rc != MOSQ_ERR_SUCCESS || empty)
             break;
+    }
+    // From the packet after the CONNACK on, the stream is read here.
+    if (m_readingItself && m_mosq && !empty) {
+        const quint64 connection = m_connection;
+        gotMessages = readItself(&empty) || gotMessages;
+        if (m_connection != connection)
+            return;
     }
     if (gotMessages && empty && m_options.readPauseMs > 0 && m_connected && m_read &&
         !m_readPause) {
@@ -226,7 +238,94 @@ void BrokerConnection::onMisc() {
         drop(tr("the broker did not answer in %1 s").arg(kAttemptTimeoutMs / 1000), false);
         return;
     }
-    afterLoop(mosquitto_loop_misc(m_mosq));
+    if (m_readingItself)
+        keepAliveItself();
+    else
+        afterLoop(mosquitto_loop_misc(m_mosq));
+}
+
+bool BrokerConnection::readItself(bool* empty) {
+    const quint64 connection = m_connection;
+    const int fd = mosquitto_socket(m_mosq);
+    bool gotMessages = false;
+    for (int i = 0; i < kReadsPerWakeUp; ++i) {
+        errno = 0;
+        const qsizetype n = m_inbox.readFrom(fd);
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            *empty = true;
+            break;
+        }
+        if (n <= 0) {
+            afterLoop(n == 0 ? MOSQ_ERR_CONN_LOST : MOSQ_ERR_ERRNO);
+            return gotMessages;
+        }
+        MqttInbox::Packet packet;
+        while (m_inbox.next(&packet)) {
+            gotMessages = gotMessages || packet.type() == MqttInbox::kPublish;
+            const bool taken = takePacket(packet);
+            if (m_connection != connection) // a handler ended the connection
+                return gotMessages;
+            if (!taken) {
+                afterLoop(MOSQ_ERR_PROTOCOL);
+                return gotMessages;
+            }
+        }
+        if (m_inbox.isMalformed()) {
+            afterLoop(MOSQ_ERR_PROTOCOL);
+            return gotMessages;
+        }
+    }
+    return gotMessages;
+}
+
+// What a subscriber at QoS 0 is sent; anything else is a broker gone wrong.
+bool BrokerConnection::takePacket(const MqttInbox::Packet& packet) {
+    switch (packet.type()) {
+    case MqttInbox::kPublish: {
+        MqttInbox::Publish message;
+        if (!MqttInbox::readPublish(packet, &message) || message.qos > 0)
+            return false;
+        if (m_sink)
+            m_sink(message.topic, message.payload, message.retained);
+        else
+            Q_EMIT received(QString::fromUtf8(message.topic), message.payload.toByteArray(),
+                            message.retained);
+        return true;
+    }
+    case MqttInbox::kSuback:
+        return true;
+    case MqttInbox::kUnsuback:
+        onConfirmed(MqttInbox::packetId(packet));
+        return true;
+    case MqttInbox::kPingresp:
+        m_pingAnswered = true;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The library's keep-alive counts only what the library read: reading the stream here, the
+// pings are sent and their answers awaited here.
+void BrokerConnection::keepAliveItself() {
+#ifdef Q_OS_UNIX
+    const qint64 now = m_clock.nowMs();
+    if (m_options.keepAliveSeconds <= 0 ||
+        now - m_lastPingMs < qint64(m_options.keepAliveSeconds) * 1000)
+        return;
+    if (!m_pingAnswered) {
+        afterLoop(MOSQ_ERR_KEEPALIVE);
+        return;
+    }
+    // Written beside the library's queue: only while it holds nothing half written.
+    if (mosquitto_want_write(m_mosq))
+        return;
+    static constexpr char kPingreq[] = {'\xc0', '\0'};
+    if (::send(mosquitto_socket(m_mosq), kPingreq, 2, MSG_NOSIGNAL | MSG_DONTWAIT) == 2) {
+        m_pingAnswered = false;
+        m_lastPingMs = now;
+    }
+#endif
 }
 
 // The callbacks only note what happened; it is acted on once the library call has returned,
@@ -256,7 +355,10 @@ void BrokerConnection::handleEvents() {
             onConfirmed(e.mid);
             break;
         case Event::Message:
-            Q_EMIT received(e.topic, e.payload, e.retained);
+            if (m_sink)
+                m_sink(e.topic, e.payload, e.retained);
+            else
+                Q_EMIT received(QString::fromUtf8(e.topic), e.payload, e.retained);
             break;
         case Event::Connack:
             onConnack(e.code);
@@ -280,6 +382,11 @@ void BrokerConnection::handleEvents() {
 void BrokerConnection::onConnack(int code) {
     if (code == 0) {
         m_connected = m_everConnected = true;
+#ifdef Q_OS_UNIX
+        m_readingItself = m_options.readsItself && !m_options.address.tls;
+        m_pingAnswered = true;
+        m_lastPingMs = m_clock.nowMs();
+#endif
         // The library writes a log line for every packet once connected: formatting them
         // would cost a subscriber more than reading its messages. Its notes matter while
         // connecting (why a TLS handshake failed), not in a connection that works.
@@ -301,6 +408,8 @@ void BrokerConnection::onConnack(int code) {
 void BrokerConnection::drop(const QString& why, bool refused) {
     const bool wasConnected = m_connected;
     m_connected = false;
+    m_readingItself = false;
+    ++m_connection;
     m_events.clear();
     forgetConfirmations();
     m_misc.stop();
@@ -390,13 +499,14 @@ void BrokerConnection::sendConfirmation() {
 }
 
 void BrokerConnection::onConfirmed(int mid) {
+    // The broker answers: the connection works, and a later loss is tried again soon.
+    m_acknowledged = true;
+    m_retrySeconds = 1;
     if (mid == m_caughtUpMid) {
         m_caughtUpMid = -1;
         Q_EMIT caughtUp();
         return;
     }
-    m_acknowledged = true;
-    m_retrySeconds = 1;
     const QList<int> covered = m_confirmations.take(mid);
     for (int m : covered) {
         m_awaiting.remove(m);
@@ -517,7 +627,7 @@ void BrokerConnection::onPublishCb(mosquitto*, void* self, int mid, int, const m
 void BrokerConnection::onMessageCb(mosquitto*, void* self, const mosquitto_message* message,
                                    const mqtt5__property*) {
     Event e(Event::Message);
-    e.topic = QString::fromUtf8(message->topic);
+    e.topic = QByteArray(message->topic);
     e.payload = QByteArray(static_cast<const char*>(message->payload), message->payloadlen);
     e.retained = message->retain;
     static_cast<BrokerConnection*>(self)->m_events.append(e);

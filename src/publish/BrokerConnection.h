@@ -2,12 +2,14 @@
 
 #include "core/EngineTimer.h"
 #include "publish/BrokerLink.h"
+#include "publish/MqttInbox.h"
 #include "publish/PublishSettings.h"
 
 #include <QHash>
 #include <QList>
 #include <QSet>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -50,6 +52,12 @@ public:
         // After a wake-up that brought messages, the socket is left alone this long (ms): a
         // subscriber to a busy stream then reads it in bursts, not a message at a time.
         int readPauseMs = 0;
+        // A connection that only subscribes, at QoS 0, reads the broker's stream itself once
+        // connected (not through TLS, whose records the library reads whole): the library
+        // reads every packet's header a byte at a time, a system call each, which for a
+        // plant's stream costs more than the messages. A packet a QoS 0 subscriber is never
+        // sent ends the connection as a protocol error.
+        bool readsItself = false;
     };
 
     BrokerConnection(Clock& clock, Options options, QObject* parent = nullptr);
@@ -65,6 +73,11 @@ public:
     int publishConfirmed(const QString& topic, const QByteArray& payload) override;
     void setWill(const QString& topic, const QByteArray& payload, bool retain) override;
     void subscribe(const QString& filter) override;
+    // Messages go to `sink` instead of received(), as the stream holds them (the topic in
+    // UTF-8), valid during the call only: a plant's stream read without a copy of each.
+    using MessageSink =
+        std::function<void(QByteArrayView topic, QByteArrayView payload, bool retained)>;
+    void setMessageSink(MessageSink sink) { m_sink = std::move(sink); }
 
 Q_SIGNALS:
     // The retained messages of every subscription have come (after each connection).
@@ -79,7 +92,7 @@ private:
             , mid(m) {}
         int code = 0;
         int mid = 0;
-        QString topic;
+        QByteArray topic;
         QByteArray payload;
         bool retained = false;
     };
@@ -88,6 +101,10 @@ private:
     void onReadable();
     void onWritable();
     void onMisc();
+    // The stream read here rather than by the library: true when the connection went on.
+    bool readItself(bool* empty);
+    bool takePacket(const MqttInbox::Packet& packet);
+    void keepAliveItself();
     void afterLoop(int rc);
     void updateWriteNotifier();
     QString errorText(int rc) const;
@@ -132,6 +149,13 @@ private:
     int m_caughtUpMid = -1;
     bool m_confirmationDue = false;
     QList<Event> m_events;
+    MessageSink m_sink;
+    // Reading the stream here: its packets, and whether a ping awaits its answer.
+    bool m_readingItself = false;
+    MqttInbox m_inbox;
+    qint64 m_lastPingMs = 0;
+    bool m_pingAnswered = true;
+    quint64 m_connection = 0; // counts the connections ended, so that a loop sees its own end
     QString m_lastLog;
 };
 

@@ -42,10 +42,13 @@ private Q_SLOTS:
         QVERIFY(window->plantView()->isVisible());
         QVERIFY(!window->sprdStatusView()->isVisible());
         // Watching only: nothing that opens the port or writes to a meter can be chosen.
-        for (MainCommand c : {MainCommand::mOnlinePortOpen, MainCommand::mSetPort,
-                              MainCommand::mPMeterList, MainCommand::mPMeterSysDate})
+        for (MainCommand c :
+             {MainCommand::mOnlinePortOpen, MainCommand::mSetPort, MainCommand::mPMeterList,
+              MainCommand::mPMeterSysDate, MainCommand::mSetDSave})
             QVERIFY2(!window->action(c)->isEnabled() && !window->action(c)->toolTip().isEmpty(),
                      MenuItemOf(c).objectName);
+        auto* save = window->findChild<QWidget*>(QStringLiteral("fraDataSave"));
+        QVERIFY(save && !save->isEnabled() && !save->toolTip().isEmpty());
         QVERIFY(window->action(MainCommand::mOnlineSingleLine)->isEnabled());
         QCOMPARE(window->statusPanelText(2), QStringLiteral("127.0.0.1:%1").arg(broker.port()));
 
@@ -106,6 +109,13 @@ private Q_SLOTS:
         QVERIFY(broker.start());
         QTRY_VERIFY2_WITH_TIMEOUT(allRows(true), qPrintable(list->rowTexts().join(u'\n')), 40000);
 
+        // A bus PC killed: the broker gives out its last will at once, and the watcher shows
+        // its node offline within a second or two, the other node as it was.
+        line2.logger.kill();
+        QTRY_VERIFY2_WITH_TIMEOUT(list->rowTexts().value(2).endsWith(u"\toffline"),
+                                  qPrintable(list->rowTexts().join(u'\n')), 2000);
+        QVERIFY(list->rowTexts().value(0).endsWith(u"\tonline"));
+
         // Back to the local bus: the remote monitors close with the plant.
         window->stopPlantMode();
         QVERIFY(window->openWindows().isEmpty());
@@ -113,6 +123,7 @@ private Q_SLOTS:
         QVERIFY(!alarms->isEnabled());
         QVERIFY(window->sprdStatusView()->isVisible());
         QVERIFY(window->action(MainCommand::mOnlinePortOpen)->isEnabled());
+        QVERIFY(save->isEnabled() && window->action(MainCommand::mSetDSave)->isEnabled());
         window->quitWithoutAsking();
     }
 };

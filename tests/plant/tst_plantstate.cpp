@@ -1,6 +1,7 @@
 #include "plant/PlantJson.h"
 #include "plant/PlantRecord.h"
 #include "plant/PlantState.h"
+#include "publish/MqttInbox.h"
 
 #include <QTest>
 
@@ -58,7 +59,25 @@ QByteArray recordText(const PlantRecord& r) {
                (c.state ? QByteArray::number(*c.state) : "null");
     for (const PlantAlarm& a : r.alarms)
         out += " AL" + QByteArray::number(a.ch) + '.' + QByteArray::number(a.alarm);
+    for (const auto& [name, bits] : {std::pair{" DI", r.inputs}, std::pair{" RL", r.relays}})
+        out += name + (bits ? QByteArray::number(*bits, 2) : "-");
     return out;
+}
+
+// An MQTT packet: its first byte, the remaining length as the protocol writes it, the body.
+QByteArray packet(char header, const QByteArray& body) {
+    QByteArray out(1, header);
+    qsizetype n = body.size();
+    do {
+        out += char((n & 0x7f) | (n > 0x7f ? 0x80 : 0));
+        n >>= 7;
+    } while (n > 0);
+    return out + body;
+}
+
+QByteArray publish(char flags, const QByteArray& topic, const QByteArray& payload) {
+    return packet(char(0x30 | flags), QByteArray(1, char(topic.size() >> 8)) +
+                                          char(topic.size() & 0xff) + topic + payload);
 }
 
 QByteArray withChannel(const char* channel) {
@@ -178,6 +197,56 @@ private Q_SLOTS:
             if (!once.contains(change))
                 once << change;
         QCOMPARE(heldChanges, once);
+    }
+
+    // The broker's stream as a subscriber reads it itself: the same packets however the socket
+    // cuts it, and a stream that cannot be framed, or a message not as subscribed, refused.
+    void packets_data() {
+        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<QByteArrayList>("expected");
+        const QByteArray large(20000, 'x'); // a remaining length of three bytes
+        QTest::newRow("messages, answers, a ping")
+            << publish(1, "plant/a/status", "{}") + packet(char(0xb0), QByteArray("\x00\x07", 2)) +
+                   publish(0, "plant/a/1/data", large) + packet(char(0xd0), "")
+            << QByteArrayList{"R plant/a/status {}", "11 7", "L plant/a/1/data 20000", "13"};
+        QTest::newRow("an empty retained message: cleared")
+            << publish(1, "p/n/status", "") << QByteArrayList{"R p/n/status "};
+        QTest::newRow("QoS 1 not subscribed to")
+            << publish(2, "p/n/status", "\x00\x01{}") << QByteArrayList{"refused"};
+        QTest::newRow("no topic") << publish(0, "", "{}") << QByteArrayList{"refused"};
+        QTest::newRow("five length bytes")
+            << QByteArray("\x30\xff\xff\xff\xff\x01", 6) << QByteArrayList{"malformed"};
+    }
+
+    void packets() {
+        QFETCH(QByteArray, stream);
+        QFETCH(QByteArrayList, expected);
+        for (const qsizetype piece : {qsizetype(1), qsizetype(7), stream.size()}) {
+            MqttInbox inbox;
+            QByteArrayList got;
+            for (qsizetype at = 0; at < stream.size(); at += piece) {
+                inbox.append(
+                    QByteArrayView(stream).sliced(at, std::min(piece, stream.size() - at)));
+                MqttInbox::Packet p;
+                MqttInbox::Publish m;
+                while (inbox.next(&p)) {
+                    if (p.type() != MqttInbox::kPublish)
+                        got << QByteArray::number(p.type()) +
+                                   (p.type() == MqttInbox::kUnsuback
+                                        ? ' ' + QByteArray::number(MqttInbox::packetId(p))
+                                        : QByteArray());
+                    else if (!MqttInbox::readPublish(p, &m) || m.qos > 0)
+                        got << "refused";
+                    else
+                        got << (m.retained ? "R " : "L ") + m.topic.toByteArray() + ' ' +
+                                   (m.payload.size() > 100 ? QByteArray::number(m.payload.size())
+                                                           : m.payload.toByteArray());
+                }
+            }
+            if (inbox.isMalformed())
+                got << "malformed";
+            QCOMPARE(got, expected);
+        }
     }
 
     // The publisher's shape is read directly, anything else by the JSON reader: both must come

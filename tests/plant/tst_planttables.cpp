@@ -30,7 +30,8 @@ const QByteArray kTwelveChannels =
 const QByteArray kTwelveData =
     R"({"ts":"2026-01-02T03:04:05+09:00","seq":3,"channels":[{"ch":1,"value":12,"state":0},)"
     R"({"ch":7,"value":null,"state":1},{"ch":9,"value":2499.9,"state":0},)"
-    R"({"ch":12,"value":7.01,"state":null}],"alarms":[{"ch":5,"alarm":3},{"ch":12,"alarm":1}]})";
+    R"({"ch":12,"value":7.01,"state":null}],"alarms":[{"ch":5,"alarm":3},{"ch":12,"alarm":1}],)"
+    R"("di":[2,6],"relays":[1,12]})";
 
 QString topic(const char* leaf, int address = 0) {
     return address ? QStringLiteral("plant/line1/%1/%2").arg(address).arg(QLatin1String(leaf))
@@ -52,15 +53,24 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("record");
         QTest::addColumn<QByteArray>("link");
         QTest::addColumn<bool>("flows");
+        QTest::addColumn<QList<int>>("lamps"); // the words of the inputs and relays that are on
         QTest::newRow("four channels, one invalid, two alarms")
-            << kOnline << 7 << kFourChannels << kFourData << QByteArray(R"({"link":"OK"})") << true;
-        QTest::newRow("twelve channels, link lost")
+            << kOnline << 7 << kFourChannels << kFourData << QByteArray(R"({"link":"OK"})") << true
+            << QList<int>{0, 0};
+        QTest::newRow("twelve channels, link lost, inputs and relays")
             << kOnline << 12 << kTwelveChannels << kTwelveData << QByteArray(R"({"link":"NG"})")
-            << true;
-        QTest::newRow("a record before its meta")
-            << kOnline << 7 << QByteArray() << kFourData << QByteArray() << true;
-        QTest::newRow("node gone offline") << kOffline << 7 << kFourChannels << kFourData
-                                           << QByteArray(R"({"link":"OK"})") << false;
+            << true << QList<int>{0b100010, 0b100000000001};
+        QTest::newRow("as published, inputs and relays")
+            << kOnline << 7 << kFourChannels
+            << QByteArray(R"({"ts":"2026-12-07T14:52:29+09:00","seq":17,"replayed":false,)"
+                          R"("channels":[{"ch":1,"value":370.4,"state":0}],"alarms":[],)"
+                          R"("di":[1,4,16],"relays":[3,16]})")
+            << QByteArray(R"({"link":"OK"})") << true << QList<int>{0b1001, 0b1000000000000100};
+        QTest::newRow("a record before its meta") << kOnline << 7 << QByteArray() << kFourData
+                                                  << QByteArray() << true << QList<int>{0, 0};
+        QTest::newRow("node gone offline")
+            << kOffline << 7 << kFourChannels << kFourData << QByteArray(R"({"link":"OK"})")
+            << false << QList<int>{0, 0};
     }
     void rowsAsTheMonitorsReadThem() {
         QFETCH(QByteArray, status);
@@ -69,6 +79,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, record);
         QFETCH(QByteArray, link);
         QFETCH(bool, flows);
+        QFETCH(QList<int>, lamps);
 
         PlantState plant(QStringLiteral("plant"));
         PlantTables source(plant);
@@ -100,6 +111,7 @@ private Q_SLOTS:
 
         const MeterReading reading = ReadMeter(t, row);
         QCOMPARE(reading.answering, linkText == u"OK");
+        QCOMPARE((QList<int>{int(reading.inputWord), int(t.sprdMON.integer(12, row))}), lamps);
         QCOMPARE(reading.date + u'T' + reading.time, meter.ts.left(19));
         for (const PlantChannel& c : meter.channels) {
             const int ch = c.ch - 1;
