@@ -145,9 +145,8 @@ private Q_SLOTS:
         QCOMPARE(byButton, effectOf(false));
     }
 
-    // The monitors stand beside the main window: the trend of meter 1 and the bar graph of
-    // meter 3 at once, each on its meter whichever is selected, the menus usable meanwhile;
-    // F1 in a monitor brings the guide above it; the main window closes them as it closes.
+    // Monitors of two meters open beside the main window, each on its meter, the menus usable;
+    // F1 in one brings the guide above it; closing the main window closes them.
     void monitorsOfTwoMetersStandBesideTheMainWindow() {
         Session s(Reach::Polling);
         const auto select = [&](int row) {
@@ -265,8 +264,7 @@ private Q_SLOTS:
         QCOMPARE(w->engine().isPortOpen(), !panel4.isEmpty());
     }
 
-    // Every poll reads each meter's clock: the status list says how far it is off the PC's,
-    // marked once it is worth setting.
+    // The status list shows each meter's clock drift, marked once it is worth setting.
     void statusListShowsEachMetersClockDrift() {
         SimSerialLink* sim = nullptr;
         Session s(Reach::Closed, "DEMO", [&sim](const QString&, Clock& clock) {
@@ -351,8 +349,7 @@ private Q_SLOTS:
     }
 
     void meterListChangedDuringTheScan() {
-        // The meter list may still be edited while the scan runs; the scan then starts over the
-        // new list and polling reaches every meter that answers.
+        // A list edited during the scan restarts it; polling reaches every meter that answers.
         Session s(Reach::Scanning);
         RunUntil(s.clock, [&] { return s.engine().tables().sprdStatus.text(2, 2) == "OK"; });
         QCOMPARE(s.engine().phase(), CommEngine::Phase::Scanning);

@@ -92,9 +92,8 @@ private Q_SLOTS:
         alarms->trigger();
         QTRY_VERIFY(window->findChild<QWidget*>(QStringLiteral("PlantAlarmWindow")));
 
-        // The broker away: no meter is shown live (stale, or offline where the broker gave
-        // out its nodes' last wills as it stopped) and the window says so; back, and every
-        // meter is online again.
+        // The broker away: no meter shown live (stale, or offline by its node's will) and the
+        // window says so; back, every meter is online again.
         const auto allRows = [&](bool online) {
             const QStringList rows = list->rowTexts();
             return rows.size() == expected.size() &&

@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "publish/PublishSettings.h"
 #include "publish/frmTD_Set_Publish.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -27,10 +28,7 @@ private Q_SLOTS:
     // the next dialog shows what was written.
     void okChecksThenWrites() {
         TestHome home;
-        QFile password(home.dir.filePath("password"));
-        QVERIFY(password.open(QIODevice::WriteOnly));
-        password.write("pw\n");
-        password.close();
+        QFile password(WriteBytes(home.dir.filePath("password"), "pw\n"));
         password.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
 
         frmTD_Set_Publish dialog(home.paths.publishIni());

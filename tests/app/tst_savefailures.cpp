@@ -11,9 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
-// The settings dialogs when their file cannot be written (the disk is full): the dialog says
-// so in its own window and stays open, the file on disk keeps what it held, and OK works
-// once there is room again.
+// Settings dialogs on a full disk say so in their own window and stay open, the file keeps what
+// it held, and OK works once there is room.
 class TestSaveFailures : public QObject {
     Q_OBJECT
 private Q_SLOTS:

@@ -1,7 +1,5 @@
-// Every window of the program, in every state the screenshot renderer knows, opens within the
-// area its screen offers (a title bar included) and is not squeezed below what its layout
-// needs. The screen is TD700_TEST_SCREEN ("1366x768", "1280x720", "2732x1536@2" for a scale factor
-// of 2): CTest runs this test once for each.
+// Every window in every rendered state fits the screen's area (title bar included) unsqueezed,
+// on each TD700_TEST_SCREEN CTest runs it with ("1366x768", "1280x720", "2732x1536@2").
 
 #include "app/AppStyle.h"
 #include "app/MessageBoxes.h"
@@ -16,13 +14,10 @@ class TestWindowFit : public QObject {
     Q_OBJECT
 public:
     TestWindowFit() {
-        RegisterAppScreens(m_registry);
-        RegisterMonitorScreens(m_registry);
-        RegisterParamScreens(m_registry);
-        RegisterViewerScreens(m_registry);
-        RegisterClockScreens(m_registry);
-        RegisterHelpScreens(m_registry);
-        RegisterPageScreens(m_registry);
+        for (auto* add : {RegisterAppScreens, RegisterMonitorScreens, RegisterParamScreens,
+                          RegisterViewerScreens, RegisterClockScreens, RegisterHelpScreens,
+                          RegisterPageScreens})
+            add(m_registry);
     }
 
 private Q_SLOTS:

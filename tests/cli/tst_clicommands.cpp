@@ -65,9 +65,8 @@ private Q_SLOTS:
         QVERIFY2(QString::fromLocal8Bit(out + err).contains(said), (out + err).constData());
     }
 
-    // What a command prints is its result: standard output that cannot be written whole, a
-    // full device or a full disk, fails the run with the reason, whatever the command. The
-    // commands run side by side.
+    // What a command prints is its result: standard output that cannot be written whole (a
+    // full device or disk) fails any command with the reason.
     void standardOutputThatCannotBeWritten() {
         QTemporaryDir home;
         // A short scheduler interval: the runs take less time.

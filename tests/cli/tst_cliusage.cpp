@@ -1,6 +1,5 @@
-// What every command refuses before it touches a port or a file: the exit status of bad usage
-// and the reason on standard error, in-process over the commands' own argument parsing (one
-// process test in tst_clicommands checks that the program exits with them).
+// What every command refuses before touching a port or file: the bad-usage status and the reason
+// on standard error, in-process (tst_clicommands checks the program exits with them).
 #include "cli/Commands.h"
 #include "support/SpecialFiles.h"
 #include "support/TestFiles.h"

@@ -22,9 +22,8 @@ private Q_SLOTS:
         WriteBytes(path("notes.TDD"), "a,b\n");
     }
 
-    // @DIR stands for the test's folder, @SAMPLE for the sample data file; "-" on standard
-    // input gives the sample through a pipe. `out`: what standard output (or the file --out
-    // names) holds, whole, or "~TEXT" where it holds TEXT.
+    // @DIR: the test's folder, @SAMPLE: the sample file ("-" pipes it in). `out`: standard
+    // output (or the --out file) whole, or "~TEXT" where it holds TEXT.
     void runs_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");

@@ -1,5 +1,6 @@
 #include "logging/DataFileNames.h"
 #include "support/SimProcess.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,7 +12,6 @@
 #include <QTest>
 
 #ifdef Q_OS_LINUX
-#include <csignal>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -20,47 +20,13 @@
 
 namespace {
 
-// What td700 log prints on standard error, read as it comes.
-struct Run {
-    QProcess process;
-    QString err;
-
-    // Waits until standard error holds a line matching `pattern`; its match.
-    QRegularExpressionMatch waitFor(const QString& pattern, int ms = 30000) {
-        const QRegularExpression re(pattern, QRegularExpression::MultilineOption);
-        const QDeadlineTimer deadline(ms);
-        for (;;) {
-            err += QString::fromLocal8Bit(process.readAllStandardError());
-            const QRegularExpressionMatch m = re.match(err);
-            if (m.hasMatch() || deadline.hasExpired() || process.state() == QProcess::NotRunning)
-                return m;
-            process.waitForReadyRead(100);
-        }
-    }
-    int stop() {
-#ifdef Q_OS_UNIX
-        ::kill(pid_t(process.processId()), SIGTERM);
-#endif
-        if (!process.waitForFinished(20000))
-            return -1;
-        err += QString::fromLocal8Bit(process.readAllStandardError());
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    }
-};
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 // The program folder of a logger on `pty`: meter 1, its data every second into `data`.
 void writeSettings(const QString& home, const QString& pty, const QString& data) {
-    writeFile(home + "/Comm.CFG", pty.toUtf8() + "\r\n38400\r\nN\r\n8\r\n1\r\nRTU\r\nOFF\r\n");
-    writeFile(home + "/CFG/SetEnv.INI", "O\r\n");
-    writeFile(home + "/CFG/SaveData.INI",
-              "Yes\r\n1\r\nsec\r\n" + data.toUtf8() + "\r\nRUN\r\n0\r\n0\r\n0\r\n");
+    QDir().mkpath(home + "/CFG");
+    WriteBytes(home + "/Comm.CFG", pty.toUtf8() + "\r\n38400\r\nN\r\n8\r\n1\r\nRTU\r\nOFF\r\n");
+    WriteBytes(home + "/CFG/SetEnv.INI", "O\r\n");
+    WriteBytes(home + "/CFG/SaveData.INI",
+               "Yes\r\n1\r\nsec\r\n" + data.toUtf8() + "\r\nRUN\r\n0\r\n0\r\n0\r\n");
 }
 
 qint64 recordsIn(const QString& folder) {
@@ -132,9 +98,8 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(BinPath("td700")));
     }
 
-    // Ready once the port is open, a status line, the watchdog's sign of life; SIGHUP reads the
-    // settings again (another data folder at once, another port by starting again in its
-    // place), SIGTERM stops it cleanly.
+    // Ready, status and watchdog; SIGHUP rereads the settings (a new folder at once, a new port
+    // by starting again in place), SIGTERM stops cleanly.
     void tellsTheServiceManagerAndReloads() {
 #ifdef Q_OS_LINUX
         NotifySocket manager;
@@ -148,13 +113,11 @@ private Q_SLOTS:
                       second = dir.filePath("b");
         writeSettings(home, pty, first);
 
-        Run log;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("NOTIFY_SOCKET", manager.path());
         env.insert("WATCHDOG_USEC", "2000000");
-        log.process.setProcessEnvironment(env);
-        log.process.start(BinPath("td700"), {"log", "--home", home});
-        const qint64 pid = log.process.processId();
+        RunningProgram log("td700", {"log", "--home", home}, env);
+        const qint64 pid = log.process().processId();
         manager.receive(6000);
         QCOMPARE(manager.with("READY=1").size(), 1);
         const QByteArrayList statuses = manager.with("STATUS=");
@@ -171,7 +134,7 @@ private Q_SLOTS:
         QCOMPARE(manager.with("RELOADING=1").size(), 1);
         QCOMPARE(manager.with("READY=1").size(), 2);
         QVERIFY(recordsIn(second) > 0);
-        QVERIFY2(!log.err.contains("missing"), qPrintable(log.err));
+        QVERIFY2(!log.err().contains("missing"), qPrintable(log.err()));
 
         // Another port: the program starts again in its place, the same process.
         writeSettings(home, otherPty, second);
@@ -181,33 +144,31 @@ private Q_SLOTS:
         QVERIFY(log.waitFor("logging every 1 sec(.|\\n)*logging every 1 sec").hasMatch());
         manager.receive(4000);
         QCOMPARE(manager.with("READY=1").size(), 3);
-        QCOMPARE(log.process.processId(), pid);
+        QCOMPARE(log.process().processId(), pid);
         QVERIFY(recordsIn(second) > before + 1);
 
-        QCOMPARE(log.stop(), 0);
+        QCOMPARE(log.finish(SIGTERM), 0);
         manager.receive(200);
         QVERIFY(!manager.with("STOPPING=1").isEmpty());
-        QVERIFY2(log.err.contains("terminated"), qPrintable(log.err));
+        QVERIFY2(log.err().contains("terminated"), qPrintable(log.err()));
 #endif
     }
 
-    // What the data folder keeps said as the run starts; Prometheus text on /metrics that
-    // promtool accepts, whose record counts are those of the data files; a client that sends
-    // nonsense gets its answer and the figures go on.
+    // Prometheus text on /metrics that promtool accepts, counting what the data files hold; a
+    // client sending nonsense gets its answer and the figures go on.
     void servesItsFigures() {
         Simulator sim({"--pty", "--meter", "1:12:1.20"});
         const QString pty = sim.nextLine();
         QVERIFY(pty.startsWith(u'/'));
         QTemporaryDir dir;
         const QString data = dir.filePath("data");
-        Run log;
-        log.process.start(BinPath("td700"),
-                          {"log", "--home", dir.filePath("home"), "--port", pty, "--meters", "1",
-                           "--folder", data, "--name", "RUN", "--interval", "1", "--metrics",
-                           "127.0.0.1:0", "--keep-days", "30"});
+        RunningProgram log("td700",
+                           {"log", "--home", dir.filePath("home"), "--port", pty, "--meters", "1",
+                            "--folder", data, "--name", "RUN", "--interval", "1", "--metrics",
+                            "127.0.0.1:0", "--keep-days", "30"});
         const QRegularExpressionMatch at =
             log.waitFor("figures on http://127\\.0\\.0\\.1:(\\d+)/metrics");
-        QVERIFY2(at.hasMatch() && log.err.contains("keeping 30 days"), qPrintable(log.err));
+        QVERIFY2(at.hasMatch() && log.err().contains("keeping 30 days"), qPrintable(log.err()));
         const quint16 port = quint16(at.captured(1).toUInt());
         const auto ask = [port](const QByteArray& request) {
             QTcpSocket s;
@@ -265,7 +226,7 @@ private Q_SLOTS:
                             nullptr, &err),
                  1);
         QVERIFY2(err.contains("cannot be served"), err.constData());
-        QCOMPARE(log.stop(), 0);
+        QCOMPARE(log.finish(SIGTERM), 0);
         if (promtool.isEmpty())
             QSKIP("promtool (Debian: prometheus) is not installed: the format was not checked");
     }

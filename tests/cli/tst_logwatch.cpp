@@ -49,9 +49,8 @@ struct Logging {
 
 } // namespace
 
-// What `td700 log` tells on the virtual clock when a meter falls silent or the port closes in
-// the middle of a run: the meter's loss and return, and each gap of records with its span,
-// its size and why.
+// What `td700 log` tells when a meter falls silent or the port closes mid-run: the loss and
+// return, and each gap of records with its span, size and reason.
 class TestLogWatch : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -77,10 +76,8 @@ private Q_SLOTS:
             << QDateTime(QDate(2026, 10, 25), QTime(2, 50), QTimeZone(7200)) << 0 << 60 << 1500;
     }
 
-    // The PC's clock set while logging, by a time server or by summer time: every save instant
-    // that really passes has its records, none twice; the files hold them in the order they
-    // were saved and read whole in the viewer. (The publisher's numbers across a step are its
-    // own test's.)
+    // The PC's clock set while logging (time server, summer time): every instant that passes has
+    // its records, none twice, in the files in saving order and read whole by the viewer.
     void clockSetWhileLogging() {
         QFETCH(QDateTime, start);
         QFETCH(int, step);
@@ -258,9 +255,8 @@ private Q_SLOTS:
                                                                        << "0" << 5;
     }
 
-    // The save check runs late, with whatever wakes the program (the requests and replies), as
-    // the program's clock runs it; however the polling paces them, every instant of the
-    // schedule has its records.
+    // The save check runs late, woken by requests and replies; however the polling paces them,
+    // every instant of the schedule has its records.
     void everyInstantComesWhateverThePollingPace() {
         QFETCH(int, meters);
         QFETCH(QString, baud);

@@ -6,9 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// td700 against the simulator program whose meters fall silent after the scan, answer with
-// damaged frames or refuse writes: every run ends, says which meter failed and how, and
-// leaves what it could do done.
+// td700 against meters that fall silent, send damaged frames or refuse writes: every run ends,
+// names the meter and the failure, and leaves what it could do done.
 class TestMeterFailures : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -22,9 +21,8 @@ private Q_SLOTS:
         QVERIFY(!m_file.isEmpty());
     }
 
-    // The meter answers the scan and the settings read, then no more: 32 requests in ends in
-    // the middle of the audit's upload. A meter silent to writes alone fails the clock write.
-    // (When the engine gives up and how it words it is its own test's.)
+    // Silent after 32 requests: the audit's upload ends midway. A meter silent to writes alone
+    // fails the clock write.
     void aMeterThatStopsAnsweringEndsTheRun_data() {
         QTest::addColumn<QStringList>("command");
         QTest::addColumn<QString>("fault");

@@ -74,9 +74,8 @@ private Q_SLOTS:
         QTest::newRow("a line that echoes every request") << QStringList{"--pty", "--echo"};
     }
 
-    // Commands run one right after the other, each opening the line the one before closed: none
-    // takes a reply the one before left (healthy, if slow to come), and writes through a line
-    // that echoes them are taken. A day the month does not have is said and limited.
+    // Commands back to back on one line: none takes a slow reply the one before left, writes on
+    // an echoing line are taken, a day the month lacks is said and limited.
     void runsBackToBack() {
         QFETCH(QStringList, line);
         Simulator sim(line + QStringList{"--meter", "1:4:1.20"});

@@ -11,71 +11,29 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
-
 namespace {
 
 // One `td700 log --publish ...` run against the simulator.
-class LogRun {
+class LogRun : public RunningProgram {
 public:
-    LogRun(const QString& pty, const QString& data, const QStringList& publishFlags) {
-        m_process.start(BinPath("td700"),
-                        QStringList{"log", "--home", data + "/home", "--port", pty, "--meters",
-                                    "1,2", "--folder", data, "--name", "RUN", "--interval", "1",
-                                    "--unit", "sec", "--node", "line1"} +
-                            publishFlags);
-    }
-    ~LogRun() {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
+    LogRun(const QString& pty, const QString& data, const QStringList& publishFlags)
+        : RunningProgram("td700",
+                         QStringList{"log", "--home", data + "/home", "--port", pty, "--meters",
+                                     "1,2", "--folder", data, "--name", "RUN", "--interval", "1",
+                                     "--unit", "sec", "--node", "line1"} +
+                             publishFlags) {}
     // Waits for `count` more saves of both meters; false when they did not come.
     bool saves(int count) {
         const QDeadlineTimer deadline(15000 + 2000 * count);
         while (count > 0) {
-            const QString line = NextLine(m_process, deadline);
+            const QString line = NextLine(process(), deadline);
             if (line.isEmpty())
                 return false;
             count -= line.contains(QStringLiteral(" 2 meters ")) ? 1 : 0;
         }
         return true;
     }
-    // Waits until standard error says `text`.
-    bool says(const QString& text, int ms = 20000) {
-        const QDeadlineTimer deadline(ms);
-        while (!err().contains(text)) {
-            if (deadline.hasExpired() || m_process.state() == QProcess::NotRunning)
-                return err().contains(text);
-            m_process.waitForReadyRead(100);
-            m_process.readAllStandardOutput();
-        }
-        return true;
-    }
-    // Sends `signal` (0: none) and waits for the end: the exit code, -1 after a crash, -2 while
-    // it runs on.
-    int finish(int signal = 0) {
-#ifdef Q_OS_UNIX
-        if (signal)
-            ::kill(pid_t(m_process.processId()), signal);
-#endif
-        m_process.waitForFinished(20000);
-        err();
-        return m_process.state() != QProcess::NotRunning        ? -2
-               : m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode()
-                                                                : -1;
-    }
-    QString err() {
-        m_err += QString::fromLocal8Bit(m_process.readAllStandardError());
-        return m_err;
-    }
-
-private:
-    QProcess m_process;
-    QString m_err;
+    bool says(const QString& text) { return waitFor(text, 20000).hasMatch(); }
 };
 
 // Two saves, the broker away for three, back: the run says so and catches up, then saves on.
@@ -116,8 +74,7 @@ QString everyRecordOnce(TestBroker& broker, const QString& data, int address, in
     return {};
 }
 
-// A Sparkplug message as Eclipse Tahu's library decodes it: its type and device (from the
-// topic), time stamp and metrics by name.
+// A Sparkplug message as Eclipse Tahu's library decodes it: type, device, time, named metrics.
 struct SparkplugMessage {
     QString type, device;
     qint64 timestamp = 0;

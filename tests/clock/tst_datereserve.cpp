@@ -47,6 +47,12 @@ struct Fixture {
     bool refreshed() {
         return run([this] { return !w->tmrRefresh().isEnabled() && !w->tmrPRefesh().isEnabled(); });
     }
+    // The window opened and its first reads done; ready: the same once the bus has settled.
+    bool opened() {
+        open();
+        return refreshed();
+    }
+    bool ready() { return h.openAndSettle() && opened(); }
     QStringList texts(const std::array<QLineEdit*, ClockFieldCount>& fields) const {
         QStringList out;
         for (QLineEdit* e : fields)
@@ -125,9 +131,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(int, written);
         Fixture f;
-        QVERIFY(f.h.openAndSettle());
-        f.open();
-        QVERIFY(f.refreshed());
+        QVERIFY(f.ready());
         QFETCH(QString, year);
         QFETCH(QString, month);
         f.w->txtRSV[size_t(ClockField::Year)]->setText(year);
@@ -153,9 +157,7 @@ private Q_SLOTS:
 
     void switchAndSetWriteTheirFrames() {
         Fixture f;
-        QVERIFY(f.h.openAndSettle());
-        f.open();
-        QVERIFY(f.refreshed());
+        QVERIFY(f.ready());
         QVERIFY(f.w->isHighlighted(1));
         QTest::mouseClick(f.w->btnRSV[0], Qt::LeftButton);
         QVERIFY(f.refreshed());
@@ -173,9 +175,8 @@ private Q_SLOTS:
         QCOMPARE(f.h.bus().meter(1)->deviceClock(), QDateTime(QDate(2024, 2, 29), QTime(13, 5, 9)));
     }
 
-    // The clock fields run on with the meter's clock after the read that filled them, and SET
-    // writes them as they show at the click: a user who changes only the day does not turn a
-    // meter that is on time back by the age of the read.
+    // The clock fields run on after the read and SET writes them as shown at the click: changing
+    // only the day does not turn a meter that is on time back by the age of the read.
     void clockFieldsRunWithTheMetersClock_data() {
         QTest::addColumn<int>("ageMs"); // from the read to the user's edit
         QTest::addColumn<bool>("editDay");
@@ -191,9 +192,7 @@ private Q_SLOTS:
         Fixture f(false);
         SimMeter* meter = f.h.bus().meter(1);
         meter->setDeviceClock(f.h.clock.currentDateTime()); // on time
-        QVERIFY(f.h.openAndSettle());
-        f.open();
-        QVERIFY(f.refreshed());
+        QVERIFY(f.ready());
         f.run([] { return false; }, ageMs);
         const auto shown = [&] {
             ClockParts parts{};
@@ -215,9 +214,7 @@ private Q_SLOTS:
 
     void fieldsFollowThePcClockWhenChecked() {
         Fixture f;
-        QVERIFY(f.h.openAndSettle());
-        f.open();
-        QVERIFY(f.refreshed());
+        QVERIFY(f.ready());
         const auto pcParts = [&] {
             QStringList p;
             const ClockParts parts = ClockPartsOf(f.h.clock.currentDateTime());
@@ -253,9 +250,7 @@ private Q_SLOTS:
     void closingResumesMonitoringWithoutLosingAWrite() {
         QFETCH(bool, writeFirst);
         Fixture f;
-        QVERIFY(f.h.openAndSettle());
-        f.open();
-        QVERIFY(f.refreshed());
+        QVERIFY(f.ready());
         if (writeFirst)
             QTest::mouseClick(f.w->btnRSV[0], Qt::LeftButton);
         QTest::mouseClick(f.w->btnClose, Qt::LeftButton);
@@ -268,10 +263,9 @@ private Q_SLOTS:
         QVERIFY(f.h.engine.settingsComplete());
     }
 
-    // Meter 1 stops answering while a write is on its way: the write and the settings read
-    // after it are given up, the window names the meter and how it failed, and Cancel or
-    // closing the window hands the line back to the monitoring cycle (which would otherwise
-    // wait for meter 1 for ever).
+    // Meter 1 falls silent during a write: write and read are given up, the window names the
+    // meter and the failure, and Cancel or closing hands the line back to monitoring (which
+    // would otherwise wait for meter 1 for ever).
     void aSilentMeterIsNamedAndLetGo_data() {
         QTest::addColumn<bool>("closeWindow");
         QTest::newRow("Cancel") << false;
@@ -281,9 +275,7 @@ private Q_SLOTS:
     void aSilentMeterIsNamedAndLetGo() {
         QFETCH(bool, closeWindow);
         Fixture f;
-        QVERIFY(f.h.openAndSettle());
-        f.open();
-        QVERIFY(f.refreshed());
+        QVERIFY(f.ready());
         QVERIFY(!f.w->btnCancel->isEnabled());
         QVERIFY(f.h.addFaults(QStringLiteral("noreply,meter=1")));
         f.w->btnRSV_Click(0);
@@ -317,9 +309,7 @@ private Q_SLOTS:
 
     void aRefusedWriteIsNamedWithItsException() {
         Fixture f;
-        QVERIFY(f.h.openAndSettle());
-        f.open();
-        QVERIFY(f.refreshed());
+        QVERIFY(f.ready());
         QVERIFY(f.h.addFaults(QStringLiteral("exception:4,meter=1,fn=16")));
         f.w->btnRSV_Click(0);
         QVERIFY(f.run([&] { return !f.writer.isBusy(); }));
@@ -340,8 +330,7 @@ private Q_SLOTS:
         const ClockParts due = ClockPartsOf(meter->deviceClock().addSecs(20));
         for (int i = 0; i < ClockFieldCount; ++i)
             meter->setReg(40019 + i, quint16(due[size_t(i)]));
-        f.open();
-        QVERIFY(f.refreshed());
+        QVERIFY(f.opened());
         f.w->btnRSV_Click(0);
         QVERIFY(f.refreshed());
         QVERIFY(f.w->isHighlighted(0));
@@ -351,32 +340,25 @@ private Q_SLOTS:
 
     void aSecondOpeningReadsTheSettingsAfresh() {
         Fixture f;
-        QVERIFY(f.h.openAndSettle());
-        f.open();
-        QVERIFY(f.refreshed());
+        QVERIFY(f.ready());
         QTest::mouseClick(f.w->btnClose, Qt::LeftButton);
         f.w.reset();
         f.h.bus().meter(1)->setReg(40019, 2031); // set on the meter's own keys meanwhile
         const int from = int(f.h.sent.size());
-        f.open();
-        QVERIFY(f.refreshed());
+        QVERIFY(f.opened());
         QCOMPARE(f.h.trace(from, 13), EngineHarness::expand("100-112@1"));
         QCOMPARE(f.w->txtRSV[0]->text(), QStringLiteral("2031"));
     }
 
-    // The window stays on the meter it opened on: with another meter selected later (and a
-    // second window open on that one) its reads and writes still go to its own meter; once
-    // its meter has left the meter list it says so and writes nothing.
+    // The window stays on its own meter, whatever is selected (or open) later; once its meter
+    // has left the list it says so and writes nothing.
     void staysOnItsMeter() {
         Fixture f;
-        QVERIFY(f.h.openAndSettle());
-        f.open();
-        QVERIFY(f.refreshed());
+        QVERIFY(f.ready());
         const std::unique_ptr<frmTD_DateReserve> first = std::move(f.w);
         f.h.bus().meter(2)->setReg(40019, 2029);
         f.h.engine.selectMeter(2);
-        f.open();
-        QVERIFY(f.refreshed());
+        QVERIFY(f.opened());
         QCOMPARE(f.w->txtRSV[0]->text(), QStringLiteral("2029"));
         QVERIFY(first->windowTitle().endsWith(QStringLiteral("Meter 1")));
         QVERIFY(f.w->windowTitle().endsWith(QStringLiteral("Meter 2")));
@@ -406,9 +388,7 @@ private Q_SLOTS:
 
     void portLostWhileOpen() {
         Fixture f;
-        QVERIFY(f.h.openAndSettle());
-        f.open();
-        QVERIFY(f.refreshed());
+        QVERIFY(f.ready());
         f.h.link.simulateLinkLoss(QStringLiteral("the adapter was unplugged"));
         QVERIFY(f.w->lblState->text().contains(QStringLiteral("port is closed")));
         QVERIFY(!f.w->btnRSV[0]->isEnabled() && !f.w->btnSYS_DTSet->isEnabled());

@@ -95,9 +95,8 @@ private Q_SLOTS:
             QTest::addRow("%d ms", ms) << ms;
     }
 
-    // The reply to a status request arrives after its time-out: during the repeat, between the
-    // repeat and the values request, or while the values reply is on the line (where the two
-    // collide, which may cost one repeat). It is never read as the reply to the values request.
+    // A status reply after its time-out, however it falls against the repeat and the values
+    // request (a collision may cost one repeat), is never read as the values reply.
     void lateReplyIsNeverTakenForALaterRequest() {
         QFETCH(int, delayMs);
         EngineHarness h;
@@ -117,9 +116,8 @@ private Q_SLOTS:
             QTest::addRow("%d ms", ms) << ms;
     }
 
-    // Meter 2 answers every third request so late that its three tries are given up: its
-    // replies come while the cycle waits for meter 3 (or later). They are dropped as meter 2's
-    // own late replies, and the other meters' counters stay clean, without a repeat.
+    // Meter 2's replies to every third request come so late the cycle waits for meter 3: they are
+    // dropped as meter 2's, the other meters' counters clean, without a repeat.
     void lateMeterIsChargedToItself() {
         QFETCH(int, delayMs);
         EngineHarness h;
@@ -141,9 +139,8 @@ private Q_SLOTS:
         QTest::newRow("the opening fence") << true;
     }
 
-    // A run that ended with a request unanswered (killed, or a program of an earlier version)
-    // leaves its reply on a line that keeps it: the next opening of the line drops it as late
-    // and reads the meters as they are, without a bad frame or a repeat.
+    // A reply left on the line by a run that ended waiting (killed, or an older version) is
+    // dropped as late on the next opening, without a bad frame or a repeat.
     void replyLeftOnTheLineIsNeverTaken() {
         QFETCH(bool, midFence);
         EngineHarness h(QStringLiteral("DEMO:1:12:1.20"), {1});
@@ -162,10 +159,9 @@ private Q_SLOTS:
         h.engine.countClear();
         QVERIFY(h.engine.openPort());
         QVERIFY(h.runUntil([&] { return h.firstOf(RC_POLL_STATUS, from) >= 0; }));
-        QCOMPARE(h.tables().sprdStatus.text(3, 1), "20");
-        QCOMPARE(h.tables().sprdStatus.text(4, 1), "1.20");
-        QCOMPARE(h.counter(0, 2), 0);
-        QCOMPARE(h.counter(0, 3), 0);
+        QCOMPARE((QStringList{h.tables().sprdStatus.text(3, 1), h.tables().sprdStatus.text(4, 1)}),
+                 (QStringList{"20", "1.20"}));
+        QCOMPARE((QList<int>{h.counter(0, 2), h.counter(0, 3)}), (QList<int>{0, 0}));
         QCOMPARE(h.trace(from, 3), "98@1 99@1 901@1");
         QVERIFY(h.engine.totals().lateReplies > 0);
     }

@@ -25,9 +25,8 @@ bool within(int code, int first, int last) {
 
 } // namespace
 
-// The selected meter answers the scan and then stops answering usably in the middle of work
-// done for the user: the engine tells how it failed within one request's three tries, and a
-// cancel hands the line back to the monitoring cycle, which goes on with the other meter.
+// The selected meter stops answering usably mid-work: the engine tells how within one request's
+// three tries, and a cancel hands the line back to monitoring the other meter.
 class TestEngineGiveUp : public QObject {
     Q_OBJECT
 private Q_SLOTS:

@@ -11,9 +11,8 @@ using State = CommEngine::SettingsState;
 
 Q_DECLARE_METATYPE(CommEngine::SettingsState)
 
-// The selected meter's settings read when a block goes unanswered: the request keeps its code
-// and goes to the selected meter again until the read completes, and whether the settings
-// tables are whole is known all along.
+// A settings read with an unanswered block: the request is sent again, same code, until the
+// read completes, and whether the tables are whole is known all along.
 class TestEngineSettings : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -79,9 +78,8 @@ private Q_SLOTS:
         QCOMPARE(ChannelDisplay::ReadScannedChannelSettings(h.tables(), 1, 11).decimals, 3);
     }
 
-    // A block the selected meter never answers: the read is asked again and again and says
-    // what it lacks. Without back-off the other meters wait, exactly as documented; with it
-    // they are polled meanwhile and the read goes on where it stopped once the meter answers.
+    // A block never answered is asked again and again, saying what it lacks; without back-off the
+    // other meters wait, with it they are polled and the read resumes once the meter answers.
     void blockNeverAnswered_data() {
         QTest::addColumn<int>("backoff");
         QTest::addColumn<QString>("afterThirdFailure");

@@ -4,9 +4,8 @@
 
 #include <QTest>
 
-// When the next request goes out after a reply, on the virtual clock: the shortest interval
-// waits exactly the silence that ends a frame after the reply's last byte, any other interval
-// its milliseconds; a monitoring cycle at the shortest takes what the wire needs and no more.
+// The gap after a reply: at the shortest interval exactly a frame's closing silence, else the
+// interval's milliseconds; a cycle at the shortest takes what the wire needs, no more.
 class TestEngineSpacing : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -57,9 +56,8 @@ private Q_SLOTS:
         for (qint64 gap : gaps)
             QCOMPARE(gap, gapUs);
 
-        // A monitoring cycle: status and values of the one meter, the wire time of both
-        // requests and replies (124 characters), each reply after the silence that ends a
-        // request, each request after the gap.
+        // One meter's status and values: 124 characters on the wire, each reply after a
+        // request's closing silence, each request after the gap.
         const auto settings = ParseLineSettings(line);
         const qint64 wireUs = settings->wireTimeUs(124);
         const qint64 expectedUs = wireUs + 2 * settings->frameSilenceUs() + 2 * gapUs;

@@ -155,9 +155,8 @@ private Q_SLOTS:
         QCOMPARE(spy.count(), 1); // a zero threshold raises nothing
     }
 
-    // Bytes that arrive as the input is thrown away (the engine does so before every request):
-    // the port's reader, woken by them in the same turn of the event loop, finds nothing. That
-    // is no failure of the port.
+    // Bytes thrown away as they arrive (as before every request) leave the woken reader nothing:
+    // no failure of the port.
     void inputThrownAwayAsBytesArriveKeepsTheLinkOpen() {
         int pipeFds[2] = {-1, -1};
         QVERIFY(::pipe(pipeFds) == 0);

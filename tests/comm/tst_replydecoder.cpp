@@ -232,9 +232,8 @@ private Q_SLOTS:
         QTest::newRow("channel probe") << 906 << 35 << 1.2;
     }
 
-    // However short the frame, every cell written holds what the whole reply gives it (so no
-    // byte was read from beyond the data, nor from the two CRC bytes), and the cells written
-    // only grow as the frame grows.
+    // However short the frame, each cell written holds what the whole reply gives it (no byte
+    // read past the data or from the CRC), and the cells written grow with the frame.
     void truncatedRepliesWriteOnlyWhatTheyHold() {
         QFETCH(int, command);
         QFETCH(int, registers);

@@ -100,9 +100,8 @@ private Q_SLOTS:
         QCOMPARE(lost.count(), 1);
     }
 
-    // The engine on a device server that is not there: opening never blocks the caller, and
-    // the failure comes later, closes the port and is shown with its reason. (What the engine
-    // makes of a silent meter or a line lost mid-reply is the engine's own tests'.)
+    // A device server that is not there: opening never blocks the caller; the failure comes
+    // later, closes the port and is shown with its reason.
     void engineOnAnUnreachableDeviceServer() {
         const QString portName = name();
         m_server->close();

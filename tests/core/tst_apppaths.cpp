@@ -6,9 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// Where an installed program keeps its files: one user data folder for all three programs,
-// and the settings an earlier version kept in a folder of the desktop program's own taken
-// over once, never over settings already there.
+// One user data folder for all three programs; an earlier version's settings taken over once,
+// never over settings already there.
 class TestAppPaths : public QObject {
     Q_OBJECT
 private Q_SLOTS:

@@ -78,9 +78,8 @@ private Q_SLOTS:
             << QList<int>{5, 100} << QList<int>{10, 0} << QStringList{"0@15", "1@100"};
     }
 
-    // The virtual clock, told to take slack as this one does, runs a callback with slack at the
-    // next wake-up, in time order with the others due by then: tests then see the moments at
-    // which the program runs it.
+    // The virtual clock taking slack runs such a callback at the next wake-up, in order with the
+    // others due, so tests see the moments the program runs it.
     void virtualClockTakesSlackThisWay() {
         QFETCH(QList<int>, delaysMs);
         QFETCH(QList<int>, slacksMs);

@@ -13,9 +13,8 @@ class TestDataTimeLine : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void dailyFilesMakeOneTimeLine() {
-        // Three days, 10 s apart, given out of order; the meter silent for ten minutes on the
-        // second day; an alarm of channel 3 on from 23:58 of the first day to 00:03 of the
-        // second, across the change of file.
+        // Three days, 10 s apart, given out of order; ten silent minutes on day two; channel 3's
+        // alarm on from 23:58 of day one to 00:03 of day two, across the change of file.
         QStringList paths;
         for (int day : {2, 0, 1}) {
             QByteArray bytes = DataFileBytes::header();
@@ -101,9 +100,8 @@ private Q_SLOTS:
         QCOMPARE(line.files().front()->badStamps, qint64(times.count(kBadStamp)));
     }
 
-    // However the stamps go, the time line keeps a bounded number of segments: a clock put
-    // back now and then keeps every stretch, stamps that go back and forth all the time do
-    // not make a segment of every few records.
+    // Segments stay bounded: a clock put back now and then keeps every stretch, stamps going
+    // back and forth all the time do not make a segment of every few records.
     void segmentsStayWithinTheirBudget_data() {
         QTest::addColumn<int>("records");
         QTest::addColumn<int>("stretch"); // records between two steps back

@@ -12,9 +12,8 @@ using namespace TimeLineFiles;
 
 namespace {
 
-// Records one a second with silences now and then, values anywhere, channels that now and
-// then have no valid value (a state, or not a number), alarms, inputs and relays that change.
-// With `each`, the stamps start over every `each` records: a clock put back again and again.
+// Records a second apart with silences, any values, invalid ones now and then, changing alarms,
+// inputs and relays; with `each`, stamps start over every `each` records (a clock put back).
 QByteArray randomLog(quint32 seed, int count, int each = 0) {
     QRandomGenerator random(seed);
     QByteArray bytes = DataFileBytes::header();
@@ -69,9 +68,8 @@ QByteArray pictureText(const TracePicture& picture) {
 
 } // namespace
 
-// The traces as the viewer cuts them to pixel columns: every column's first, lowest, highest
-// and last value, the runs that a silence or an invalid value cuts, the flags of the bands and
-// the gaps, against a picture checked once by hand and kept.
+// Traces cut to pixel columns (first, lowest, highest, last; runs cut by silences or invalid
+// values; band and gap flags) against a picture checked once by hand.
 class TestTracePicture : public QObject {
     Q_OBJECT
 private Q_SLOTS:

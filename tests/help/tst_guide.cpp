@@ -1,8 +1,8 @@
 #include "help/Guide.h"
 #include "help/HelpTopics.h"
 #include "help/ManualDocument.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
@@ -30,9 +30,8 @@ QStringList attributeValues(const QString& html, const QString& attribute) {
 
 } // namespace
 
-// The guide compiled into the program: every page the windows' F1 names is there, every link
-// and picture inside it leads somewhere, the search finds what a reader types, and the manual
-// holds the whole guide with links that stay inside it.
+// The built-in guide: every F1 page exists, every link and picture leads somewhere, the search
+// finds what a reader types, the manual holds it all with links inside it.
 class TestGuide : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -116,9 +115,8 @@ private Q_SLOTS:
                 QTest::newRow(qPrintable(p.file)) << p.file;
     }
 
-    // A Korean page is the English one in Korean: F1, links from other pages and a change of
-    // language land on the same anchors; it shows the same pictures and links to the same
-    // places; its title and description are Korean.
+    // A Korean page is the English one in Korean: the same anchors for F1, links and a change of
+    // language, the same pictures and links, a Korean title and description.
     void koreanPageMatchesTheEnglish() {
         QFETCH(QString, file);
         const QString english = Guide::instance(QLocale::English).readFile(file);
@@ -191,9 +189,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("TD700 Manual.pdf"));
         QString error;
         QVERIFY2(WriteManualPdf(Guide::instance(), path, &error), qPrintable(error));
-        QFile pdf(path);
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        QVERIFY(pdf.read(5) == "%PDF-");
+        QVERIFY(ReadBytes(path).startsWith("%PDF-"));
     }
 };
 

@@ -26,9 +26,8 @@ QString shownPage(HelpCentre& help) {
 
 } // namespace
 
-// F1 in the program's windows, opened as the menus open them, shows that window's page of
-// the guide; "Help" shows the contents. The guide's window stays usable beside a window that
-// is open modally.
+// F1 in each window shows its page of the guide, "Help" the contents; the guide stays usable
+// beside a modal window.
 class TestHelpKeys : public QObject {
     Q_OBJECT
 private Q_SLOTS:

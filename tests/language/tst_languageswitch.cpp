@@ -3,12 +3,12 @@
 #include "language/Language.h"
 #include "logging/SaveSettings.h"
 #include "logging/frmTD_Set_DSave.h"
+#include "support/TestFiles.h"
 #include "widgets/GradientLabel.h"
 #include "widgets/SystemErrorTexts.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -18,11 +18,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QMenu* menuNamed(const QWidget& window, const char* name) {
     return window.findChild<QMenu*>(QString::fromLatin1(name));
@@ -38,12 +33,10 @@ private Q_SLOTS:
     void switchingReappliesTheTexts_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<bool>("portOpen");
-        // The setup menu, the meter list and port buttons, the link header, the save unit, Qt's
-        // own Yes (Debian: qt6-translations-l10n), a monitor open meanwhile and the system's
-        // words in a message.
+        // Menu, buttons, header, save unit, Qt's own Yes (Debian: qt6-translations-l10n), an open
+        // monitor and the system's words in a message.
         QTest::addColumn<QStringList>("texts");
-        // A caption that follows the port's state is said in the new language too; English
-        // after Korean is the switch back.
+        // The port-state caption follows too; English after Korean is the switch back.
         // clang-format off
         QTest::newRow("Korean, port open") << "ko" << true << QStringList{
             "설정(&S)", "계기 목록", "포트 닫기", "통신", "초", "예(&Y)",
@@ -101,7 +94,7 @@ private Q_SLOTS:
         save.gDSaveName = QStringLiteral("PLANT");
         const QString path = home.paths.saveDataIni();
         QVERIFY(WriteSaveSettings(path, save));
-        const QByteArray before = ReadAll(path);
+        const QByteArray before = ReadBytes(path);
 
         ApplyLanguage(Language::Korean);
         frmTD_Set_DSave dialog(path);
@@ -109,7 +102,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.cmbUnit->currentText(), QStringLiteral("분"));
         dialog.btnOK_Click();
         ApplyLanguage(Language::English);
-        QCOMPARE(ReadAll(path), before);
+        QCOMPARE(ReadBytes(path), before);
         QCOMPARE(dialog.settings(), save);
     }
 };

@@ -1,7 +1,5 @@
-// Every window of the program, in every state the screenshot renderer knows, in the program's
-// language: built under a language its title and texts go through translation; a window left
-// open takes a language change at once, as far as one built under it; without the translator
-// the texts of the code return. The guide in the program's language, the English standing in.
+// Every window in every rendered state speaks the program's language: built under it, switched
+// while open, or back to the code's texts without a translator; the guide too, English standing in.
 #include "app/MessageBoxes.h"
 #include "help/Guide.h"
 #include "help/HelpBrowser.h"
@@ -38,9 +36,8 @@ public:
     }
 };
 
-// Every text a window shows: its title, captions, buttons, group titles, tabs, menus,
-// actions, list items and column headers; with `labels` its labels too (where messages said
-// at a moment stay in the language of that moment).
+// Every text a window shows (title, captions, buttons, tabs, menus, lists, headers); labels only
+// with `labels`, since messages keep the language of their moment.
 QStringList shownTexts(QWidget& window, bool labels) {
     QStringList out{window.windowTitle()};
     if (labels) {
@@ -100,13 +97,10 @@ class TestWindowLanguage : public QObject {
     Q_OBJECT
 public:
     TestWindowLanguage() {
-        RegisterAppScreens(m_registry);
-        RegisterMonitorScreens(m_registry);
-        RegisterParamScreens(m_registry);
-        RegisterViewerScreens(m_registry);
-        RegisterClockScreens(m_registry);
-        RegisterHelpScreens(m_registry);
-        RegisterPageScreens(m_registry);
+        for (auto* add : {RegisterAppScreens, RegisterMonitorScreens, RegisterParamScreens,
+                          RegisterViewerScreens, RegisterClockScreens, RegisterHelpScreens,
+                          RegisterPageScreens})
+            add(m_registry);
     }
 
 private Q_SLOTS:

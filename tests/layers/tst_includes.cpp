@@ -1,7 +1,6 @@
-// Every include of every target names a header of the target itself or of a target it links
-// (directly or through their public links), and every source lies in its target's folder: the
-// layers the build declares are the layers the code keeps. The build writes the targets, their
-// sources and links to a file (cmake/Td700Layers.cmake); the includes are read from the sources.
+// The code keeps the layers the build declares (cmake/Td700Layers.cmake): every include names a
+// header of its own target or one it links, publicly or directly; every source lies in its
+// target's folder.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>

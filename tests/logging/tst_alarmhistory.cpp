@@ -149,10 +149,7 @@ private Q_SLOTS:
         QTemporaryDir home;
         History h(home.path());
         h.check(0, 0, 0x10); // alarm 1 of channel 2
-        QFile file(home.filePath(QStringLiteral("ALM.005")));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("garbage\n");
-        file.close();
+        WriteBytes(home.filePath(QStringLiteral("ALM.005")), "garbage\n");
         h.alarms.PrepareAlarmHistory();
         QCOMPARE(h.onIndexes(), (QList<int>{1}));
         QCOMPARE(h.tables.sprdOldALM.columnCount(), 48);

@@ -71,9 +71,8 @@ private Q_SLOTS:
         QTest::newRow("file with records") << (4096 - DataFile::HeaderSize) / DataFile::RecordSize;
     }
 
-    // A save that finds the disk full fails with the reason, leaves every whole record as it
-    // was (and no empty file where there was none), and the next save after space is freed
-    // goes on where the file ended.
+    // A save on a full disk fails with the reason and keeps every whole record (and makes no
+    // empty file); once space is freed the next save goes on where the file ended.
     void fullDisk() {
         QFETCH(int, records);
         SmallFilesystem fs(64);

@@ -5,6 +5,7 @@
 #include "logging/DataFileNames.h"
 #include "logging/DataFileReader.h"
 #include "logging/DataFileWriter.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -92,9 +93,8 @@ private Q_SLOTS:
                                       "12:20:00.000"};
         QTest::newRow("every 5 min, on minutes 0, 5, 10 ...")
             << 5 << "min" << QTime(12, 3, 30) << 17 * 60 << fiveMinutes << false;
-        // After days of running the interval gate's due time has caught up with the clock; from
-        // then on it must not fall out of step with whole minutes (that stopped unattended
-        // logging).
+        // Days into a run the due time has caught up with the clock; falling out of step with
+        // whole minutes then stopped unattended logging.
         QTest::newRow("every 7 s, on seconds 0, 7 ... 56 of each minute")
             << 7 << "sec" << QTime(12, 0, 50) << 80
             << QStringList{"12:00:56.000", "12:01:00.000", "12:01:07.000", "12:01:14.000",
@@ -300,10 +300,8 @@ private Q_SLOTS:
         for (const char* name :
              {"RUN_01_20261207.tdd", "RUN_01_20261205.TDD", "RUN_01_20261205.tdd", "RUN_01.TDD",
               "RUN_01_20251231.TDD", "RUN_100_20261206.TDD", "RUN_001.TDD", "RUN_01_backup.TDD",
-              "RUNX_01.TDD", "RUN_01.PUB", "run_01.TDD", "RUN_10.TDD"}) {
-            QFile f(dir.filePath(QLatin1String(name)));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
+              "RUNX_01.TDD", "RUN_01.PUB", "run_01.TDD", "RUN_10.TDD"})
+            WriteBytes(dir.filePath(QLatin1String(name)), {});
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("RUN_02_20261206.TDD")));
         QCOMPARE(after.isEmpty()
                      ? DataFileNames::meterFiles(dir.path(), QStringLiteral("RUN"), address)

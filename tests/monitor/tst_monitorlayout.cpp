@@ -1,6 +1,5 @@
-// The single-meter monitors on the window sizes a laptop leaves them: the window takes the
-// size it is given (its minimum is no larger), and every channel keeps at least the room its
-// contents need, none over another.
+// Single-meter monitors on a laptop's window sizes: the window takes the size it is given and
+// every channel keeps the room its contents need, none over another.
 
 #include "MonitorFixture.h"
 #include "monitor/BarMonitor.h"

@@ -1,7 +1,7 @@
 #include "core/AppPaths.h"
 #include "monitor/MonitorIcons.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,10 +14,7 @@ private Q_SLOTS:
         QImage red(16, 16, QImage::Format_ARGB32);
         red.fill(Qt::red);
         QVERIFY(red.save(home.filePath(QStringLiteral("SoundON.ico")), "ICO"));
-        QFile broken(home.filePath(QStringLiteral("MEM02.ico")));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("not a picture");
-        broken.close();
+        WriteBytes(home.filePath(QStringLiteral("MEM02.ico")), "not a picture");
 
         const AppPaths paths(home.path());
         const MonitorIcons icons(&paths, 32);

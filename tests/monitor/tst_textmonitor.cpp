@@ -89,16 +89,13 @@ private Q_SLOTS:
         TextMonitor w(6, f.context(), nullptr);
         w.tmrDispGraph().stop();
         w.tmrDispGraph_Timer();
-        QCOMPARE(w.lblCH_Name(2)->text(), QStringLiteral("CH03"));
-        QCOMPARE(w.lblCH_Name(2)->fromColour(), 0x00FF00);
-        QCOMPARE(w.lblUnit(2)->toColour(), 0x00FF00);
-        QCOMPARE(w.progress(2)->fromColour(), 0x00FF00);
-        QCOMPARE(w.progress(2)->toColour(), 0x00FF00);
-        QCOMPARE(w.lblCH_Name(3)->fromColour(), 0xFFFFFF);
-        QCOMPARE(w.lblUnit(2)->text(), QStringLiteral("V"));
-        QCOMPARE(w.lblRangeH(0)->text(), QStringLiteral("100.0"));
-        QCOMPARE(w.lblRangeL(0)->text(), QStringLiteral("0.0"));
-        QCOMPARE(w.lblPV(4)->text(), QStringLiteral("---.--"));
+        QCOMPARE((QList<int>{w.lblCH_Name(2)->fromColour(), w.lblUnit(2)->toColour(),
+                             w.progress(2)->fromColour(), w.progress(2)->toColour(),
+                             w.lblCH_Name(3)->fromColour()}),
+                 (QList<int>{0x00FF00, 0x00FF00, 0x00FF00, 0x00FF00, 0xFFFFFF}));
+        QCOMPARE((QStringList{w.lblCH_Name(2)->text(), w.lblUnit(2)->text(), w.lblRangeH(0)->text(),
+                              w.lblRangeL(0)->text(), w.lblPV(4)->text()}),
+                 (QStringList{"CH03", "V", "100.0", "0.0", "---.--"}));
         QCOMPARE(w.progress(4)->value(), 0.0);
     }
 };

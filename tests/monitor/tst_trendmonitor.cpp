@@ -134,15 +134,13 @@ private Q_SLOTS:
         w.tmrDispGraph().stop();
         w.tmrDispGraph_Timer();
         MonitorStatusArea* s = w.statusArea();
-        QCOMPARE(s->dateText(), QStringLiteral("2026-03-09"));
-        QCOMPARE(s->timeText(), QStringLiteral("14:05:09"));
-        QCOMPARE(s->lblDInput(0)->fromColour(), MonitorStatusArea::InputOffFrom);
-        QCOMPARE(s->lblDInput(1)->fromColour(), MonitorStatusArea::InputOnFrom);
-        QCOMPARE(s->lblDInput(1)->toColour(), MonitorStatusArea::InputOnTo);
-        QCOMPARE(s->alarmIcon(), MonitorIcons::SoundOn);
-        QCOMPARE(s->cardIcon(), MonitorIcons::CardPresent);
-        QCOMPARE(s->sdcText(), QStringLiteral("025"));
-        QCOMPARE(s->memText(), QStringLiteral("007"));
+        QCOMPARE((QStringList{s->dateText(), s->timeText(), s->sdcText(), s->memText()}),
+                 (QStringList{"2026-03-09", "14:05:09", "025", "007"}));
+        QCOMPARE((QList<int>{s->lblDInput(0)->fromColour(), s->lblDInput(1)->fromColour(),
+                             s->lblDInput(1)->toColour(), s->alarmIcon(), s->cardIcon()}),
+                 (QList<int>{MonitorStatusArea::InputOffFrom, MonitorStatusArea::InputOnFrom,
+                             MonitorStatusArea::InputOnTo, MonitorIcons::SoundOn,
+                             MonitorIcons::CardPresent}));
         QVERIFY(!w.graph()->whiteBackground());
 
         f.tables.sprdMON.setNumber(5, 1, 3);
@@ -195,9 +193,8 @@ private Q_SLOTS:
         QVERIFY(box->left() >= 0);
     }
 
-    // Alarm marks that meet have their numbers stacked; what the picture's height cannot hold
-    // is counted ("+5") in the stack's last place, never drawn over another number or outside
-    // the picture.
+    // Alarm marks that meet stack their numbers; what does not fit is counted ("+5") in the last
+    // place, never drawn over another number or outside the picture.
     void markNumbersStackOrAreCounted_data() {
         QTest::addColumn<int>("marks");  // at one place, all at once
         QTest::addColumn<int>("height"); // of the picture

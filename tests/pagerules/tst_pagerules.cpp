@@ -1,6 +1,5 @@
-// The rules behind the parameter pages' controls: the entry limits, stepping through lists and
-// ranges, input types, display groups, the alarm types, the firmware-dependent lists, what a
-// row set by hand may hold, the file prefix, and which page a click on a table opens.
+// The rules behind the page controls: entry limits, stepping, input types, display groups, alarm
+// types, firmware lists, hand-set rows, the file prefix, the page a table click opens.
 #include "pagerules/AlarmRules.h"
 #include "pagerules/ChannelInputs.h"
 #include "pagerules/DisplayGroups.h"
@@ -29,9 +28,8 @@ private Q_SLOTS:
                                 << QString::fromUtf8(expected);
         };
         // clang-format off
-        // An entry: beyond its limit corrected to the limit, or refused (the box keeps its
-        // text), with a message that names the limit; no number refused; the decimals kept.
-        // RULE|decimals|typed gives box|cell|part of the message.
+        // Beyond its limit an entry is corrected or refused (the box keeps its text), the message
+        // naming the limit. RULE|decimals|typed gives box|cell|part of the message.
         row("rounded to whole", "number", "set value|0|999.99", "999|999|at most 999");
         row("keeps one decimal", "number", "set value|1|12.34", "12.3|12.3|");
         row("below", "number", "set value|2|-1000", "-999.99|-999.99|at least -999.99");

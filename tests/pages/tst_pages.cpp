@@ -1,6 +1,5 @@
-// The parameter pages through their real widgets: each page kind opened as a click on the
-// parameter tables opens it, a few of its controls driven, and the cells they write, what the
-// page shows and what it says. The rules behind the controls are the page rules' own test.
+// Each page kind opened as a click on the tables opens it, its controls driven: the cells they
+// write, what the page shows and says. The rules behind the controls are tested apart.
 #include "core/AppPaths.h"
 #include "core/Clock.h"
 #include "pages/AlarmTypePictures.h"
@@ -10,6 +9,7 @@
 #include "pages/frmTD_P_Channel.h"
 #include "paramset/ParamSet.h"
 #include "support/ModalRecorder.h"
+#include "support/TestFiles.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -248,9 +248,7 @@ private Q_SLOTS:
         QImage image(20, 10, QImage::Format_RGB32);
         image.fill(Qt::red);
         QVERIFY(image.save(home.filePath(QStringLiteral("image/arm07.bmp")), "BMP"));
-        QFile junk(home.filePath(QStringLiteral("image/ARM08.BMP")));
-        QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("not a picture") > 0);
-        junk.close();
+        WriteBytes(home.filePath(QStringLiteral("image/ARM08.BMP")), "not a picture");
         const AppPaths paths(home.path());
         const AlarmTypePictures pictures(&paths);
         QCOMPARE(pictures.picture(7).size(), QSize(20, 10));

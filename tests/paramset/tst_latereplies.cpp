@@ -1,6 +1,5 @@
-// Replies that come after their request was given up, on the virtual clock against the
-// simulated bus: whatever the delay, an upload, a download with its read-back and a settings
-// read end with exactly what the meter holds.
+// Replies after their request was given up: whatever the delay, an upload, a download with its
+// read-back and a settings read end with exactly what the meter holds.
 #include "comm/DownloadData.h"
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFile.h"

@@ -1,6 +1,5 @@
-// Parameter files against reference files built from the byte layout alone (data/make_cfg.py):
-// what every row shows, that loading and saving gives the same bytes, how edited texts are
-// stored, and what a file that is not a good parameter file does.
+// Parameter files against references built from the byte layout (data/make_cfg.py): rows shown,
+// the same bytes saved as loaded, edited texts stored, bad files refused.
 #include "paramset/FieldText.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamFile.h"

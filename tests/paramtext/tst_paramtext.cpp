@@ -1,6 +1,5 @@
-// Parameter sets as text: every reference file survives export and import byte for byte, a
-// patch over a base changes what it names and nothing else, and a text with a fault makes
-// nothing and names the line.
+// Parameter sets as text: reference files round-trip byte for byte, a patch changes only what it
+// names, a faulty text makes nothing and names the line.
 #include "paramset/ParamCompare.h"
 #include "paramset/ParamFields.h"
 #include "paramset/ParamSet.h"

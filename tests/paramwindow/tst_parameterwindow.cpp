@@ -25,8 +25,7 @@
 
 namespace {
 
-// Answers the open and save dialogs with the next queued path ("" = cancel), noting what
-// each was asked with.
+// Answers file dialogs with the next queued path ("" = cancel), noting each question.
 class FakeDialogs : public ParamFileDialogs {
 public:
     QStringList answers;
@@ -75,8 +74,7 @@ bool pollingWithSettings(DemoSession& demo) {
 class TestParameterWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The grids show the rows the set's model and firmware use (which ones is the set's own
-    // affair), the key column hidden, a column for each channel.
+    // The grids show the rows the set uses, the key column hidden, a column per channel.
     void gridsFollowTheSet() {
         QTemporaryDir dir;
         const QString path = writeSetFile(dir.filePath(QStringLiteral("SET.CFG")), 2, "1.20");
@@ -258,10 +256,9 @@ private Q_SLOTS:
         QCOMPARE(window.markedCells(), 0);
     }
 
-    // Meter 1 answers only with damaged frames, its link cell still "OK": an upload stops at
-    // its first request given up and says how the meter failed; a settings read waiting for
-    // the meter is cancelled with Cancel, as is a transfer under way. Either way the line goes
-    // back to monitoring the other meters.
+    // Meter 1 answers only damaged frames (link still "OK"): an upload stops at its first request
+    // given up, saying how; Cancel ends a waiting settings read or a transfer. Either way the
+    // line goes back to monitoring the other meters.
     void aMeterAnsweringDamagedFramesStopsTheTransfer() {
         DemoSession demo;
         QVERIFY(pollingWithSettings(demo));
@@ -391,8 +388,7 @@ private Q_SLOTS:
         demo.demoLink()->bus().meter(1)->readHolding(40210, 1, &held);
         QCOMPARE(held, QList<quint16>{16});
 
-        // Upload again: the meter holds the change, and nothing is marked any more. The
-        // change was not saved to a file: the window asks first.
+        // Upload again: the meter holds the change, nothing marked; unsaved, so the window asks.
         {
             ModalRecorder yes(QMessageBox::Yes);
             window.btnUpload_Click();

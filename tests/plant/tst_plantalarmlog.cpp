@@ -2,8 +2,8 @@
 #include "plant/PlantAlarmLog.h"
 #include "plant/PlantRecord.h"
 #include "plant/PlantState.h"
+#include "support/TestFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -106,11 +106,9 @@ private Q_SLOTS:
                 log.reset();
                 if (step.topic == kDamage.topic) {
                     // A line of rubbish after the heading, the last line cut short.
-                    QFile file(path);
-                    QVERIFY(file.open(QIODevice::ReadWrite));
-                    QByteArray text = file.readAll();
-                    text = text.insert(text.indexOf('\n') + 1, "line1\t1\tx\x01\n").chopped(10);
-                    QVERIFY(file.resize(0) && file.write(text) == text.size());
+                    QByteArray text = ReadBytes(path);
+                    WriteBytes(
+                        path, text.insert(text.indexOf('\n') + 1, "line1\t1\tx\x01\n").chopped(10));
                 }
                 plant = std::make_unique<PlantState>(QStringLiteral("plant"));
                 log = std::make_unique<PlantAlarmLog>();

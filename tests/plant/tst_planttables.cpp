@@ -40,9 +40,8 @@ QString topic(const char* leaf, int address = 0) {
 
 } // namespace
 
-// What a meter's meta and data messages make of its row in the engine's tables, read back
-// through the readers every monitor uses and compared with the messages as the watcher reads
-// them.
+// A meter's meta and data messages in its table row, read back as the monitors read it and
+// compared with the messages as the watcher reads them.
 class TestPlantTables : public QObject {
     Q_OBJECT
 private Q_SLOTS:

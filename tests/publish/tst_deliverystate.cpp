@@ -146,9 +146,8 @@ private Q_SLOTS:
         QCOMPARE(again.ahead, s.ahead);
     }
 
-    // Meter 1's files over three days (the middle one not there, the first ending in a record
-    // cut short), numbered once and kept; then something happens to the files, and the records
-    // still there keep their numbers while no number is given twice.
+    // Three days of files (the middle one missing, the first ending in a cut record), numbered
+    // and kept; whatever then befalls the files, records keep their numbers, none given twice.
     void numbersStayWithTheirRecords_data() {
         QTest::addColumn<QString>("event");
         QTest::addColumn<QStringList>("changes");

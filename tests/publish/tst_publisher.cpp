@@ -88,8 +88,7 @@ QByteArray rebirthRequest() {
 
 } // namespace
 
-// The publisher on the virtual clock: catching up from the data files, the numbers it gives,
-// and its connection's rhythm.
+// The publisher: catching up from the data files, its numbers, its connection's rhythm.
 class TestPublisher : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -141,9 +140,8 @@ private Q_SLOTS:
         QCOMPARE(waits, (QList<int>{1, 2, 4, 8, 16, 32, 60, 60}));
     }
 
-    // Records older than the backlog limit are passed over when catching up, and counted; at
-    // most once (QoS 0) nothing saved while the broker was away is sent. The numbers count
-    // every record either way.
+    // Catching up passes over, and counts, records beyond the backlog limit; QoS 0 sends none
+    // saved while the broker was away. The numbers count every record either way.
     void theBacklogLimitLeavesOldRecords_data() {
         QTest::addColumn<int>("days");
         QTest::addColumn<int>("qos");
@@ -236,9 +234,8 @@ private Q_SLOTS:
         QCOMPARE(rig.said.filter(QStringLiteral("RUN_01.PUB not written")).size(), hangs ? 0 : 1);
     }
 
-    // A meter's state file lost, damaged or another meter's between two runs: the second run
-    // sends again what the files hold, with the numbers it had, and numbers what follows after
-    // them; nothing of meter 2 is published as meter 1's.
+    // A state file lost, damaged or another meter's between runs: the files are sent again with
+    // the numbers they had, what follows numbered after them, nothing of meter 2 as meter 1's.
     void aStateFileLostCostsAReSendNeverANumber_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("said");
@@ -297,8 +294,7 @@ private Q_SLOTS:
         QCOMPARE(rig.seqs(1, true), QList<qint64>{});
     }
 
-    // Data files gone while a backlog is caught up, and between runs: what they held is said
-    // lost, and every other record keeps its number.
+    // Data files gone during a catch-up or between runs: said lost, other records keep numbers.
     void dataFilesGoneDuringCatchUpAndBetweenRuns() {
         Rig rig(true);
         rig.run();
@@ -403,9 +399,8 @@ private Q_SLOTS:
         QCOMPARE(rig.stamps(), expected);
     }
 
-    // What the broker keeps under the node: another program's status (said loudly, and ours
-    // put back when it ends), a status left by an ended run of ours, and what meters no longer
-    // in the list left behind (cleared).
+    // What the broker keeps under the node: another program's status (said loudly, ours put back
+    // when it ends), an ended run's status, and what meters no longer listed left (cleared).
     void whatTheBrokerKeepsUnderTheNode_data() {
         QTest::addColumn<QString>("leaf");
         QTest::addColumn<QByteArrayList>("payloads");
@@ -437,10 +432,9 @@ private Q_SLOTS:
             << "3/meta" << QByteArrayList{"{\"address\":3}"} << false << "" << QStringList{};
     }
 
-    // The program as a Sparkplug edge node: births before any record, records saved while no
-    // session was up sent late and flagged historical, deaths, rebirths, a primary host's
-    // state; seq over every message, bdSeq of each session equal to its will's. (Eclipse
-    // Tahu's library decodes a real run in the command's test.)
+    // A Sparkplug edge node: births before any record, records saved offline sent late as
+    // historical, deaths, rebirths, a primary host's state; seq over every message, each
+    // session's bdSeq its will's.
     void sparkplugNode_data() {
         QTest::addColumn<QString>("host");
         QTest::addColumn<QString>("steps");
@@ -539,8 +533,7 @@ private Q_SLOTS:
                 whats << seen.what;
         }
         QCOMPARE(whats.join(QStringLiteral(", ")), expandSeen(expected).join(QStringLiteral(", ")));
-        // seq: 0 in a node's birth, one up (modulo 256) in every message after it, none in a
-        // death.
+        // seq: 0 in a node's birth, one up (modulo 256) after it, none in a death.
         qint64 last = -1;
         for (const SparkplugSeen& seen : std::as_const(ours)) {
             const qint64 seq = seen.what == u"NBIRTH"   ? 0

@@ -33,9 +33,8 @@ QStringList present(const Rig& rig) {
 
 } // namespace
 
-// Keeping the data folder within its limits: the oldest daily files go, one line each, but
-// never one that holds a record the broker has not acknowledged; what stays keeps its
-// numbers.
+// The data folder within its limits: the oldest daily files go, one line each, never one holding
+// a record the broker has not acknowledged; what stays keeps its numbers.
 class TestDataRetention : public QObject {
     Q_OBJECT
 private Q_SLOTS:

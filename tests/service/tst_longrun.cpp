@@ -27,10 +27,8 @@ constexpr int kMeters = 247;
 
 } // namespace
 
-// Months of logging in a minute: a simulated week of a full bus of 247 meters through the
-// engine, the writer, the data folder's limits and the health figures, on the virtual clock.
-// Every record of every hour is written, old days go, and what the program holds does not grow
-// from one day to the next. (The publisher's long run is bench/bench_soak's, with a broker.)
+// A simulated week of 247 meters through engine, writer, folder limits and health figures on
+// the virtual clock: every record written, old days gone, nothing held grows day by day.
 class TestLongRun : public QObject {
     Q_OBJECT
 private Q_SLOTS:

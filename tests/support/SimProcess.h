@@ -2,7 +2,12 @@
 
 #include <QDeadlineTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringList>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
 
 // The project's programs (td700, td700-sim, TD700_File) run as processes.
 inline QString BinPath(const char* name) {
@@ -52,21 +57,67 @@ inline ProgramRun RunToEnd(const char* name, const QStringList& args) {
     return r;
 }
 
-// td700-sim started with `args`, killed when it goes out of scope.
-class Simulator {
+// One of the programs running, what it says on standard error gathered as it comes; killed when
+// it goes out of scope.
+class RunningProgram {
 public:
-    explicit Simulator(const QStringList& args) { m_process.start(BinPath("td700-sim"), args); }
-    ~Simulator() {
+    RunningProgram(const char* name, const QStringList& args,
+                   const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+        m_process.setProcessEnvironment(env);
+        m_process.start(BinPath(name), args);
+    }
+    ~RunningProgram() {
         if (m_process.state() != QProcess::NotRunning) {
             m_process.kill();
             m_process.waitForFinished(5000);
         }
     }
-    QString nextLine() { return NextLine(m_process); }
-    QProcess& process() { return m_process; }
+    // Waits until standard error matches `pattern` (^ and $ at each line); the match. What comes
+    // on standard output meanwhile is dropped.
+    QRegularExpressionMatch waitFor(const QString& pattern, int ms = 30000) {
+        const QRegularExpression re(pattern, QRegularExpression::MultilineOption);
+        const QDeadlineTimer deadline(ms);
+        for (;;) {
+            const bool over = deadline.hasExpired() || m_process.state() == QProcess::NotRunning;
+            const QRegularExpressionMatch m = re.match(err());
+            if (m.hasMatch() || over)
+                return m;
+            m_process.waitForReadyRead(100);
+            m_process.readAllStandardOutput();
+        }
+    }
+    // Sends `signal` (0: none) and waits for the end: the exit code, -1 after a crash, -2 while
+    // it runs on.
+    int finish(int signal = 0) {
+#ifdef Q_OS_UNIX
+        if (signal)
+            ::kill(pid_t(m_process.processId()), signal);
+#endif
+        m_process.waitForFinished(20000);
+        err();
+        return m_process.state() != QProcess::NotRunning        ? -2
+               : m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode()
+                                                                : -1;
+    }
+    QString err() {
+        m_err += QString::fromLocal8Bit(m_process.readAllStandardError());
+        return m_err;
+    }
+    QProcess& process() {
+        return m_process;
+    }
 
 private:
     QProcess m_process;
+    QString m_err;
+};
+
+// td700-sim started with `args`, killed when it goes out of scope.
+class Simulator : public RunningProgram {
+public:
+    explicit Simulator(const QStringList& args)
+        : RunningProgram("td700-sim", args) {}
+    QString nextLine() { return NextLine(process()); }
 };
 
 // The registers of a --dump line, "ADDR:FIRST:COUNT r1 r2 ...".

@@ -15,9 +15,8 @@ namespace {
 const qint64 kDay = DataTime::parse(QStringLiteral("2024-03-04")).value_or(0);
 } // namespace
 
-// The graph viewer as a user works it: open days of data, find an alarm, zoom to it, read
-// the cursor, export the hour to CSV and PNG; the mouse and keys; a file that grows; files
-// that are not what they seem.
+// The graph viewer as a user works it: open, find an alarm, zoom, read the cursor, export CSV
+// and PNG; mouse and keys; a growing file; files that are not what they seem.
 class TestGraphViewer : public QObject {
     Q_OBJECT
 private Q_SLOTS:
