@@ -9,7 +9,15 @@
 PlantListModel::PlantListModel(const PlantState& plant, QObject* parent)
     : QAbstractTableModel(parent)
     , m_plant(plant) {
-    connect(&plant, &PlantState::changed, this, &PlantListModel::rebuild);
+    // A plant of thousands of meters tells of each one every second: the list is rebuilt a few
+    // times a second for all of them, not once for each (which grows with the square of the plant).
+    m_rebuild.setSingleShot(true);
+    m_rebuild.setInterval(kRebuildDelayMs);
+    connect(&m_rebuild, &QTimer::timeout, this, &PlantListModel::rebuild);
+    connect(&plant, &PlantState::changed, this, [this] {
+        if (!m_rebuild.isActive())
+            m_rebuild.start();
+    });
     rebuild();
 }
 

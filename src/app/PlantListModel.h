@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QList>
 #include <QPair>
+#include <QTimer>
 
 class PlantState;
 struct PlantMeter;
@@ -40,6 +41,8 @@ private:
     State stateOf(int row) const;
     static QString stateText(State state);
 
+    static constexpr int kRebuildDelayMs = 250;
     const PlantState& m_plant;
     QList<QPair<QString, int>> m_rows;
+    QTimer m_rebuild;
 };

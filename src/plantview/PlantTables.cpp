@@ -70,27 +70,34 @@ PlantTables::PlantTables(const PlantState& plant, QObject* parent)
     : QObject(parent)
     , m_plant(plant) {
     connect(&plant, &PlantState::changed, this, &PlantTables::update);
-    for (const PlantNode& node : plant.nodes())
-        update(node.name, 0);
 }
 
-const NodeTables* PlantTables::node(const QString& name) const {
-    const auto it = m_nodes.find(name);
-    return it == m_nodes.end() ? nullptr : it->second.get();
+NodeTables* PlantTables::node(const QString& name) {
+    if (const auto it = m_nodes.find(name); it != m_nodes.end())
+        return it->second.get();
+    const auto known = m_plant.nodes().constFind(name);
+    if (known == m_plant.nodes().cend())
+        return nullptr;
+    auto& tables = m_nodes[name];
+    tables = std::make_unique<NodeTables>();
+    tables->fill(*known);
+    return tables.get();
 }
 
 void PlantTables::update(const QString& name, int address) {
+    // Only the nodes a window was opened on are kept written: a plant of thousands of meters
+    // would otherwise have every record decoded into tables nobody reads.
+    const auto it = m_nodes.find(name);
+    if (it == m_nodes.end())
+        return;
+    const std::unique_ptr<NodeTables>& tables = it->second;
     const auto known = m_plant.nodes().constFind(name);
     if (known == m_plant.nodes().cend()) {
         // A node that went keeps its tables empty: a monitor open on it stays, frozen.
-        if (auto it = m_nodes.find(name); it != m_nodes.end())
-            it->second->fill(PlantNode{});
+        tables->fill(PlantNode{});
         Q_EMIT nodeChanged(name);
         return;
     }
-    std::unique_ptr<NodeTables>& tables = m_nodes[name];
-    if (!tables)
-        tables = std::make_unique<NodeTables>();
     const auto meter = known->meters.constFind(address);
     if (address > 0 && meter != known->meters.cend() &&
         tables->state.gMeterAddress.contains(address))

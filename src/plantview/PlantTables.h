@@ -26,15 +26,16 @@ private:
     bool rowsMatch(const PlantNode& node) const;
 };
 
-// The tables of every node, kept up to date with the plant: the source beside the engine that
-// the monitors read in plant mode.
+// The tables of the nodes windows are open on, kept up to date with the plant: the source
+// beside the engine that the monitors read in plant mode.
 class PlantTables : public QObject {
     Q_OBJECT
 public:
     explicit PlantTables(const PlantState& plant, QObject* parent = nullptr);
 
-    // The node's tables; null for a node the plant does not know.
-    const NodeTables* node(const QString& name) const;
+    // The node's tables, written from the plant as it stands and kept so from then on; null
+    // for a node the plant does not know.
+    NodeTables* node(const QString& name);
 
 Q_SIGNALS:
     void nodeChanged(const QString& node);
