@@ -293,6 +293,7 @@ void frmTD_Main::openPlantMonitor(MainCommand command) {
     context.clock = &m_clock;
     context.address = meter.second;
     context.origin = meter.first;
+    context.past = &tables->past;
     // No meter of the plant is selected: every setting comes from what its meta told.
     context.settingsCurrent = [](int) { return false; };
     const auto& meters = m_plant->state().nodes().value(meter.first).meters;

@@ -7,6 +7,7 @@
 class AlarmHistory;
 class AppPaths;
 class Clock;
+class MeterPast;
 class QDialog;
 class QWidget;
 struct CommState;
@@ -29,6 +30,9 @@ struct MonitorContext {
     // Where the meters are when they are not on this PC's bus (a node of the plant): named in
     // the window's title. Empty for the local bus.
     QString origin;
+    // The meters' records that arrive after their time (a trend draws them into its past);
+    // null on the local bus.
+    const MeterPast* past = nullptr;
 };
 
 // The single-meter monitors by channel count, named as the windows have always been named:

@@ -104,6 +104,7 @@ void SingleMeterMonitor::tmrDispGraph_Timer() {
     if (!m_lastTickRefreshed) {
         ++m_frozenTicks;
         updateWarning(nullptr);
+        idleTick();
         return;
     }
     m_frozenTicks = 0;

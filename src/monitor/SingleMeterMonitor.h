@@ -40,6 +40,8 @@ public Q_SLOTS:
 protected:
     // The refresh of one tick, run only while data flows.
     virtual void refreshTick(const ChannelDisplay::MeterReading& reading) = 0;
+    // A tick while no data flows.
+    virtual void idleTick() {}
 
     const MonitorContext& context() const { return m_context; }
     // Keeps the window's texts in the program's language (the window title of each kind).

@@ -27,12 +27,14 @@ std::optional<TrendVariant> TrendVariant::forChannels(int channels) {
 TrendModel::TrendModel(const TrendVariant& variant)
     : m_variant(variant) {
     m_history.resize(variant.shiftAt + 1);
+    m_times.resize(variant.shiftAt + 1);
     restart({});
 }
 
 void TrendModel::restart(const std::array<quint8, 48>& alarmStates) {
     for (auto& row : m_history)
         row.fill(NoValue);
+    m_times.fill({});
     m_traceOn.fill(true);
     m_previous.fill(NoValue);
     for (int ch = 0; ch < MaxChannels; ++ch)
@@ -59,10 +61,12 @@ float TrendModel::history(int sample, int channel) const {
     return m_history[sample][std::size_t(channel)];
 }
 
-TrendStep TrendModel::step(const std::array<TrendChannelInput, MaxChannels>& inputs, int h) {
+TrendStep TrendModel::step(const std::array<TrendChannelInput, MaxChannels>& inputs, int h,
+                           qint64 atMs, bool live) {
     h = std::max(1, h);
     TrendStep out;
     const int sample = m_sample;
+    m_times[sample] = {atMs, 0, live};
     const int k = sample % SamplesPerPeriod;
     const int x0 = (m_variant.trendOrigin - SamplesPerPeriod + k) * SampleTwips +
                    SamplesPerPeriod * SampleTwips;
@@ -104,10 +108,14 @@ TrendStep TrendModel::step(const std::array<TrendChannelInput, MaxChannels>& inp
         out.periodStart = true;
         if (sample >= m_variant.shiftAt) {
             const int keep = m_variant.keep();
-            for (int s = 0; s <= keep; ++s)
+            for (int s = 0; s <= keep; ++s) {
                 m_history[s] = m_history[s + SamplesPerPeriod];
-            for (int s = keep + 1; s < m_history.size(); ++s)
+                m_times[s] = m_times[s + SamplesPerPeriod];
+            }
+            for (int s = keep + 1; s < m_history.size(); ++s) {
                 m_history[s].fill(NoValue);
+                m_times[s] = {};
+            }
             m_sample = keep;
             shiftMarks(SamplesPerPeriod);
             out.shifted = true;
@@ -115,6 +123,33 @@ TrendStep TrendModel::step(const std::array<TrendChannelInput, MaxChannels>& inp
     }
     ++m_sample;
     return out;
+}
+
+bool TrendModel::fillPast(qint64 atMs, qint64 holdMs, qint64 tickMs,
+                          const std::array<float, MaxChannels>& values) {
+    const int newest = newestSample();
+    if (newest < 0 || atMs <= 0)
+        return false;
+    const qint64 half = tickMs / 2;
+    // The record stands from half a tick before its moment until the next record is due, so
+    // that a run of records draws a line as live samples of the same records would.
+    const qint64 from = atMs - half;
+    const qint64 until = atMs + std::max(holdMs, tickMs) - half;
+    if (atMs + half < m_times[0].atMs || from > m_times[newest].atMs)
+        return false;
+    bool filled = false;
+    for (int s = 0; s <= newest; ++s) {
+        SampleTime& t = m_times[s];
+        if (t.atMs < from || t.atMs >= until || t.atMs == 0 || t.live || t.pastMs > atMs)
+            continue;
+        for (int ch = 0; ch < m_variant.channels; ++ch)
+            m_history[s][std::size_t(ch)] = values[std::size_t(ch)];
+        if (s == newest) // the next sample's line starts here
+            m_previous = values;
+        t.pastMs = atMs;
+        filled = true;
+    }
+    return filled;
 }
 
 QVector<TrendSegment>

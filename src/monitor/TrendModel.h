@@ -79,8 +79,18 @@ public:
     // alarm * 12 + channel) are the alarms already on, which draw no start mark.
     void restart(const std::array<quint8, 48>& alarmStates);
 
-    // The sample step of one tick. `h` is the height of the drawing surface in twips.
-    TrendStep step(const std::array<TrendChannelInput, ChannelDisplay::MaxChannels>& inputs, int h);
+    // The sample step of one tick. `h` is the height of the drawing surface in twips. `atMs`
+    // is the sample's moment (ms since 1970 UTC); `live`: taken from the meter's values, not
+    // a blank for a tick without data.
+    TrendStep step(const std::array<TrendChannelInput, ChannelDisplay::MaxChannels>& inputs, int h,
+                   qint64 atMs = 0, bool live = true);
+
+    // Draws a record of the past where it belongs: into the samples from the one nearest its
+    // moment (within half a tick) until its hold ends (at least that one sample), wherever a
+    // sample holds no live value and no later record. False when no sample took it: a record
+    // older than the first sample shown, newer than the newest, or over live samples only.
+    bool fillPast(qint64 atMs, qint64 holdMs, qint64 tickMs,
+                  const std::array<float, ChannelDisplay::MaxChannels>& values);
 
     // Every segment of a whole redraw with the channels' present scales. Channels with an
     // empty range or a trace switched off are left out, and so is every segment that touches
@@ -115,8 +125,15 @@ public:
     void rescaleMarks(int oldHeight, int newHeight);
 
 private:
+    struct SampleTime {
+        qint64 atMs = 0;
+        qint64 pastMs = 0; // the moment of the past record it holds; 0: none
+        bool live = false;
+    };
+
     TrendVariant m_variant;
     QVector<std::array<float, ChannelDisplay::MaxChannels>> m_history; // gTrendHistory
+    QVector<SampleTime> m_times;                                       // beside m_history
     std::array<bool, ChannelDisplay::MaxChannels> m_traceOn{};         // gTraceOn
     std::array<float, ChannelDisplay::MaxChannels> m_previous{};
     std::array<std::array<quint8, 4>, ChannelDisplay::MaxChannels> m_alarmSeen{};

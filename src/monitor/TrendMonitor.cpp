@@ -2,6 +2,8 @@
 
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
+#include "comm/MeterPast.h"
+#include "core/Clock.h"
 #include "monitor/ChannelPanel.h"
 #include "monitor/MonitorStyle.h"
 #include "monitor/TrendGraph.h"
@@ -9,6 +11,7 @@
 #include "widgets/GradientLabel.h"
 #include "widgets/LanguageFollower.h"
 
+#include <QDateTime>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -68,6 +71,8 @@ TrendMonitor::TrendMonitor(const TrendVariant& variant, const MonitorContext& co
         m_timeLabels << QString();
     m_graph->setTimeLabels(m_timeLabels);
     refreshScales();
+    if (context.past)
+        connect(context.past, &MeterPast::arrived, this, &TrendMonitor::takePast);
     resize(1180, 760);
 }
 
@@ -147,8 +152,28 @@ void TrendMonitor::sampleStep(const MeterReading& reading) {
                                                : FormatValue(in.value, s.decimals));
         panel->setValueWarning(in.invalid);
     }
+    advance(true);
+}
 
-    const TrendStep step = m_model.step(m_inputs, m_graph->surfaceHeight());
+void TrendMonitor::idleTick() {
+    // A local meter's trend stands still; a remote one keeps the time for what comes late.
+    if (!context().past || m_model.sample() == 0)
+        return;
+    for (int ch = 0; ch < channels(); ++ch)
+        m_inputs[std::size_t(ch)].invalid = true;
+    advance(false);
+}
+
+void TrendMonitor::takePast(const PastRecord& record) {
+    if (record.address == meter().address() &&
+        m_model.fillPast(record.atMs, record.holdMs, tmrDispGraph().interval(), record.values))
+        m_pastTaken = true; // a burst of them is drawn once, at the next tick
+}
+
+void TrendMonitor::advance(bool live) {
+    const qint64 atMs = context().clock ? context().clock->currentMSecsSinceEpoch()
+                                        : QDateTime::currentMSecsSinceEpoch();
+    const TrendStep step = m_model.step(m_inputs, m_graph->surfaceHeight(), atMs, live);
     m_graph->drawSegments(step.segments, colours());
     m_graph->drawMarks(step.marks);
     m_barY = step.y;
@@ -156,6 +181,10 @@ void TrendMonitor::sampleStep(const MeterReading& reading) {
         m_timeLabels.removeFirst();
         m_timeLabels.append(pcTime());
         m_graph->setTimeLabels(m_timeLabels);
+    }
+    // A new period, or records of the past drawn in since: the whole graph anew.
+    if (step.periodStart || m_pastTaken) {
+        m_pastTaken = false;
         redrawTrend();
     }
     for (int ch = 0; ch < channels(); ++ch)

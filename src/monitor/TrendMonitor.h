@@ -7,12 +7,15 @@
 #include <QStringList>
 
 class ChannelPanel;
+struct PastRecord;
 
 // The trend monitor, one window for 12, 6, 4 and 2 channels (frmTD_Mon_Line12/06/04/02):
 // the selected meter's channels as moving line graphs, a scale per channel, the channel
 // panels and the status area. Every tick it refreshes the status and the scales and takes one
 // sample; a click on a channel's number (or, but for 12 channels, anywhere on its panel)
-// switches that channel's trace on or off at once.
+// switches that channel's trace on or off at once. A trend of a remote meter keeps its time
+// while no data flows, with samples that hold no value, and draws the records that arrive late
+// into them.
 class TrendMonitor final : public SingleMeterMonitor {
     Q_OBJECT
 public:
@@ -29,8 +32,12 @@ public:
 
 protected:
     void refreshTick(const ChannelDisplay::MeterReading& reading) override;
+    void idleTick() override;
 
 private:
+    void takePast(const PastRecord& record);
+    // Takes this tick's sample from m_inputs and draws it.
+    void advance(bool live);
     void refreshScales();
     void sampleStep(const ChannelDisplay::MeterReading& reading);
     void redrawTrend();
@@ -48,5 +55,6 @@ private:
     QStringList m_timeLabels;
     bool m_marksOn = false;
     double m_background = 0;
-    int m_portOpens = 0; // the port's opening the trend belongs to
+    int m_portOpens = 0;      // the port's opening the trend belongs to
+    bool m_pastTaken = false; // past records went into the samples since the last redraw
 };

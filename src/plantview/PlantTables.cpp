@@ -70,6 +70,7 @@ PlantTables::PlantTables(const PlantState& plant, QObject* parent)
     : QObject(parent)
     , m_plant(plant) {
     connect(&plant, &PlantState::changed, this, &PlantTables::update);
+    connect(&plant, &PlantState::recordTaken, this, &PlantTables::takeRecord);
 }
 
 NodeTables* PlantTables::node(const QString& name) {
@@ -105,4 +106,24 @@ void PlantTables::update(const QString& name, int address) {
     else
         tables->fill(*known);
     Q_EMIT nodeChanged(name);
+}
+
+void PlantTables::takeRecord(const QString& node, int address, const PlantRecord& record) {
+    // Only a replayed record can belong to a past a monitor shows; a live one is the present.
+    if (!record.replayed || !record.utcMs)
+        return;
+    const auto tables = m_nodes.find(node);
+    const auto known = m_plant.nodes().constFind(node);
+    if (tables == m_nodes.end() || known == m_plant.nodes().cend())
+        return;
+    PastRecord past;
+    past.address = address;
+    past.atMs = *record.utcMs;
+    const auto meter = known->meters.constFind(address);
+    past.holdMs = meter == known->meters.cend() ? 0 : meter->intervalMs;
+    past.values.fill(ChannelDisplay::NoValue);
+    for (const PlantChannel& c : record.channels)
+        if (c.value && c.ch >= 1 && c.ch <= ChannelDisplay::MaxChannels)
+            past.values[std::size_t(c.ch - 1)] = float(*c.value);
+    tables->second->past.tell(past);
 }

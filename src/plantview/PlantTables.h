@@ -2,6 +2,7 @@
 
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
+#include "comm/MeterPast.h"
 #include "plant/PlantState.h"
 
 #include <QObject>
@@ -16,6 +17,8 @@
 struct NodeTables {
     CommState state;
     DeviceTables tables;
+    // The records its node sends again from its data files after an outage.
+    MeterPast past;
 
     // Rewrites the rows from the node as the plant knows it.
     void fill(const PlantNode& node);
@@ -42,6 +45,7 @@ Q_SIGNALS:
 
 private:
     void update(const QString& node, int address);
+    void takeRecord(const QString& node, int address, const PlantRecord& record);
 
     const PlantState& m_plant;
     std::map<QString, std::unique_ptr<NodeTables>> m_nodes;

@@ -120,6 +120,47 @@ private Q_SLOTS:
             QVERIFY(s.p0.x() != model.x(2) && s.p1.x() != model.x(2));
     }
 
+    // Records that arrive late after an outage, "ms:hold:value" from the first sample's
+    // moment, into a trend of three live samples, six without data and three live, a tick
+    // (500 ms) apart. Expected: channel 1 of each sample, "-" for none.
+    void lateRecordsFillTheGap_data() {
+        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("the nearest sample within half a tick")
+            << QStringList{"1740:0:31", "1760:0:32", "3900:0:34"}
+            << "10 10 10 31 32 - - - 34 20 20 20";
+        QTest::newRow("held for the save interval, a later record wins, in any order")
+            << QStringList{"2500:2000:33", "1500:2000:31"} << "10 10 10 31 31 33 33 33 33 20 20 20";
+        QTest::newRow("never over a live sample")
+            << QStringList{"500:0:41", "4500:0:42", "1000:3500:43"}
+            << "10 10 10 43 43 43 43 43 43 20 20 20";
+        QTest::newRow("older than the first sample or newer than the newest")
+            << QStringList{"-300:5000:51", "5800:0:52"} << "10 10 10 - - - - - - 20 20 20";
+    }
+
+    void lateRecordsFillTheGap() {
+        QFETCH(QStringList, records);
+        TrendModel model(*TrendVariant::forChannels(2));
+        constexpr qint64 t0 = 1'700'000'000'000;
+        for (int s = 0; s < 12; ++s)
+            model.step(inputs(s < 3 ? 10 : 20, s >= 3 && s < 9), H, t0 + 500 * s, s < 3 || s >= 9);
+        for (const QString& r : records) {
+            const QStringList f = r.split(u':');
+            std::array<float, ChannelDisplay::MaxChannels> values{};
+            values.fill(f[2].toFloat());
+            model.fillPast(t0 + f[0].toLongLong(), f[1].toLongLong(), 500, values);
+        }
+        QStringList shown;
+        for (int s = 0; s < 12; ++s) {
+            const float v = model.history(s, 0);
+            shown << (v == ChannelDisplay::NoValue ? QStringLiteral("-") : QString::number(v));
+        }
+        QTEST(shown.join(u' '), "expected");
+        // The filled gap draws as lines, joined to the live samples on both sides.
+        if (!shown.contains(QStringLiteral("-")))
+            QCOMPARE(model.redrawSegments(inputs(0), H).size(), 2 * 11);
+    }
+
     void emptyRangeDrawsNothing() {
         TrendModel model(*TrendVariant::forChannels(2));
         Inputs in = inputs(5);

@@ -1,5 +1,7 @@
 #include "comm/ChannelDisplay.h"
+#include "core/Clock.h"
 #include "monitor/MonitorMeter.h"
+#include "monitor/TrendMonitor.h"
 #include "plant/PlantJson.h"
 #include "plantview/PlantTables.h"
 
@@ -170,7 +172,69 @@ private Q_SLOTS:
         plant.refresh(1000 + 4 * 1000);
         QVERIFY(!node->state.isOnline(0));
     }
+
+    // A trend open on a remote meter while its node is cut off for four seconds: the records
+    // its node sends again afterwards fill the gap where they belong, never a live sample.
+    void replayedRecordsFillAnOpenTrend() {
+        const QDateTime start = QDateTime::fromString("2026-12-07T14:52:00+09:00", Qt::ISODate);
+        VirtualClock clock(start);
+        PlantState plant(QStringLiteral("plant"));
+        PlantTables source(plant);
+        const auto record = [&](int second, int seq, int value, bool replayed) {
+            const QString ts = start.addSecs(second).toString(Qt::ISODate);
+            plant.take(topic("data", 7),
+                       QStringLiteral(R"({"ts":"%1","seq":%2,"replayed":%3,)"
+                                      R"("channels":[{"ch":1,"value":%4,"state":0}],"alarms":[]})")
+                           .arg(ts)
+                           .arg(seq)
+                           .arg(replayed ? "true" : "false")
+                           .arg(value)
+                           .toUtf8(),
+                       clock.currentMSecsSinceEpoch());
+        };
+        plant.take(topic("status"), kOnline, 0);
+        plant.take(topic("meta", 7), kFourChannels, 0);
+        record(0, 1, 100, false);
+
+        const NodeTables* node = source.node(QStringLiteral("line1"));
+        MonitorContext context;
+        context.state = &node->state;
+        context.tables = &node->tables;
+        context.clock = &clock;
+        context.address = 7;
+        context.settingsCurrent = [](int) { return false; };
+        context.past = &node->past;
+        TrendMonitor trend(*TrendVariant::forChannels(4), context, nullptr);
+        trend.tmrDispGraph().stop();
+        const auto tick = [&] {
+            clock.advance(500);
+            plant.refresh(clock.currentMSecsSinceEpoch());
+            trend.tmrDispGraph_Timer();
+        };
+        for (int second = 0; second < 3; ++second) { // a record a second, two samples each
+            if (second > 0)
+                record(second, second + 1, 100 + second, false);
+            tick();
+            tick();
+        }
+        plant.take(topic("status"), kOffline, clock.currentMSecsSinceEpoch());
+        for (int i = 0; i < 8; ++i)
+            tick();
+        plant.take(topic("status"), kOnline, clock.currentMSecsSinceEpoch());
+        for (int second = 3; second < 7; ++second)
+            record(second, second + 1, 200 + second, true);
+        record(1, 2, 901, true);   // a second shown live
+        record(-60, 1, 902, true); // before the first sample
+        tick();
+
+        QStringList shown;
+        for (int s = 0; s <= trend.model().newestSample(); ++s) {
+            const float v = trend.model().history(s, 0);
+            shown << (v == NoValue ? QStringLiteral("-") : QString::number(v));
+        }
+        QCOMPARE(shown.join(u' '), "100 100 101 101 102 102 203 204 204 205 205 206 206 - 206");
+    }
 };
 
-QTEST_GUILESS_MAIN(TestPlantTables)
+QTEST_MAIN(TestPlantTables)
 #include "tst_planttables.moc"
