@@ -2392,6 +2392,10 @@ Daily files of one meter are shown as one time line.</translation>
         <source>Meter %1</source>
         <translation>Meter %1</translation>
     </message>
+    <message>
+        <source>NO NEW DATA since %1 — records sent later fill the gap</source>
+        <translation>NO NEW DATA since %1 — records sent later fill the gap</translation>
+    </message>
 </context>
 <context>
     <name>SparkplugNode</name>

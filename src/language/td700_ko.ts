@@ -2390,6 +2390,10 @@ Daily files of one meter are shown as one time line.</source>
         <source>Meter %1</source>
         <translation>계기 %1</translation>
     </message>
+    <message>
+        <source>NO NEW DATA since %1 — records sent later fill the gap</source>
+        <translation>%1 이후 새 데이터 없음 — 나중에 오는 기록이 빈 곳을 채움</translation>
+    </message>
 </context>
 <context>
     <name>SparkplugNode</name>

@@ -132,6 +132,9 @@ QString SingleMeterMonitor::textOf(Warning warning) const {
     case Warning::NoData:
         return tr("NO DATA \u2014 waiting for the meter");
     case Warning::Frozen:
+        if (movesOnWithoutData())
+            return tr("NO NEW DATA since %1 \u2014 records sent later fill the gap")
+                .arg(m_lastRefreshTime);
         return tr("NO NEW DATA since %1 \u2014 picture frozen").arg(m_lastRefreshTime);
     case Warning::NotAnswering:
         return tr("METER NOT ANSWERING \u2014 last values shown");

@@ -42,6 +42,9 @@ protected:
     virtual void refreshTick(const ChannelDisplay::MeterReading& reading) = 0;
     // A tick while no data flows.
     virtual void idleTick() {}
+    // Whether the picture goes on while no data flows (leaving a gap that records sent later
+    // fill), rather than standing still.
+    virtual bool movesOnWithoutData() const { return false; }
 
     const MonitorContext& context() const { return m_context; }
     // Keeps the window's texts in the program's language (the window title of each kind).

@@ -33,6 +33,7 @@ public:
 protected:
     void refreshTick(const ChannelDisplay::MeterReading& reading) override;
     void idleTick() override;
+    bool movesOnWithoutData() const override { return context().past != nullptr; }
 
 private:
     void takePast(const PastRecord& record);
