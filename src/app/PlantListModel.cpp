@@ -9,14 +9,17 @@
 PlantListModel::PlantListModel(const PlantState& plant, QObject* parent)
     : QAbstractTableModel(parent)
     , m_plant(plant) {
-    // A plant of thousands of meters tells of each one every second: the list is rebuilt a few
-    // times a second for all of them, not once for each (which grows with the square of the plant).
+    // A plant of thousands of meters tells of each one every second: the list is rebuilt for
+    // all of them once a second, the pace of their records, not once for each (which grows with
+    // the square of the plant).
     m_rebuild.setSingleShot(true);
-    m_rebuild.setInterval(kRebuildDelayMs);
     connect(&m_rebuild, &QTimer::timeout, this, &PlantListModel::rebuild);
-    connect(&plant, &PlantState::changed, this, [this] {
-        if (!m_rebuild.isActive())
-            m_rebuild.start();
+    // A node's own news (online, offline, gone) is shown at once.
+    connect(&plant, &PlantState::changed, this, [this](const QString&, int address) {
+        if (address == 0)
+            m_rebuild.start(0);
+        else if (!m_rebuild.isActive())
+            m_rebuild.start(kRebuildDelayMs);
     });
     rebuild();
 }

@@ -41,7 +41,7 @@ private:
     State stateOf(int row) const;
     static QString stateText(State state);
 
-    static constexpr int kRebuildDelayMs = 250;
+    static constexpr int kRebuildDelayMs = 1000;
     const PlantState& m_plant;
     QList<QPair<QString, int>> m_rows;
     QTimer m_rebuild;
