@@ -39,6 +39,16 @@ void putWord(QByteArray& frame, qsizetype at, int value) {
 }
 } // namespace
 
+QByteArray BuildReadReply(int slave, const QVector<quint16>& registers) {
+    QByteArray frame;
+    frame.reserve(ReadReplyLength(int(registers.size())));
+    frame.append(char(slave & 0xFF)).append(char(3)).append(char(2 * registers.size()));
+    for (quint16 r : registers)
+        frame.append(char(r >> 8)).append(char(r & 0xFF));
+    frame.append(2, '\0');
+    return CrcAppend(frame);
+}
+
 QByteArray BuildReadFrame(int slave, int startRegister, int count) {
     QByteArray frame(8, '\0');
     frame[0] = char(slave & 0xFF);

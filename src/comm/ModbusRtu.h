@@ -19,6 +19,8 @@ QByteArray BuildReadFrame(int slave, int startRegister, int count);
 // Function 16: write the values (9 + 2N bytes, CRC included). The byte count is one byte, so
 // more than 127 values cannot be expressed: the frame is then empty and nothing is sent.
 QByteArray BuildWriteFrame(int slave, int startRegister, const QVector<quint16>& values);
+// A meter's answer to a function 3 read: the registers it read, CRC included.
+QByteArray BuildReadReply(int slave, const QVector<quint16>& registers);
 
 constexpr int ReadReplyLength(int registers) {
     return 5 + 2 * registers;

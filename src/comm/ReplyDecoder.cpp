@@ -3,6 +3,7 @@
 #include "comm/CommState.h"
 #include "comm/DeviceTables.h"
 #include "comm/MeterModels.h"
+#include "comm/ModbusRtu.h"
 #include "comm/RegisterMap.h"
 #include "comm/RequestCodes.h"
 #include "core/CodePage.h"
@@ -231,11 +232,6 @@ void DecodeReply(CommState& state, DeviceTables& tables, int command, const QByt
 
 void DecodeWrittenChannel(const CommState& state, DeviceTables& tables, int channel,
                           const QVector<quint16>& registers) {
-    // As a read reply of the same registers would bring them: address, function, byte count,
-    // the data, and room for the CRC, which is never read.
-    QByteArray frame(3, '\0');
-    for (quint16 v : registers)
-        frame.append(char(v >> 8)).append(char(v & 0xFF));
-    frame.append(2, '\0');
-    decodeChannelBlock(state, tables, channel, ReplyData(frame));
+    // As a read reply of the same registers would bring them.
+    decodeChannelBlock(state, tables, channel, ReplyData(BuildReadReply(0, registers)));
 }

@@ -1,5 +1,6 @@
 #include "plantview/MeterReplies.h"
 
+#include "comm/ModbusRtu.h"
 #include "comm/RegisterMap.h"
 #include "core/CodePage.h"
 #include "logging/DataFileReader.h"
@@ -53,15 +54,7 @@ public:
             set(reg + i, quint16(fields[i]));
     }
 
-    QByteArray reply(int address) const {
-        QByteArray frame;
-        frame.append(char(address)).append(char(3)).append(char(2 * m_registers.size()));
-        for (quint16 r : m_registers)
-            frame.append(char(r >> 8)).append(char(r & 0xFF));
-        frame.append(2,
-                     '\0'); // the CRC's room: the decoder never reads it, so it is not worked out
-        return frame;
-    }
+    QByteArray reply(int address) const { return BuildReadReply(address, m_registers); }
 
 private:
     void set(int reg, quint16 value) {

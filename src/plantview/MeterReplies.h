@@ -8,8 +8,7 @@ struct DataChannel;
 
 // The read replies a meter would give for what the broker tells of it, so that the engine's
 // own decoder writes a remote meter's tables exactly as it writes a meter on the local bus.
-// Each is a whole reply frame: slave address, function 3, byte count, data and room for a CRC
-// (left zero: the decoder takes the data only).
+// Each is a whole reply frame: slave address, function 3, byte count, data and CRC.
 namespace MeterReplies {
 
 // The present values (30001, 47 registers): model, firmware, the record's clock as it was

@@ -32,12 +32,7 @@ void ReadFactorySettings(DeviceTables& tables, int channels, const QString& firm
         QList<quint16> values;
         if (!entry || meter.readHolding(entry->startRegister, entry->count, &values) != 0)
             break;
-        QByteArray reply;
-        reply.append(char(config.address)).append(char(3)).append(char(2 * values.size()));
-        for (quint16 v : values)
-            reply.append(char(v >> 8)).append(char(v & 0xFF));
-        reply.append(2, '\0'); // the CRC's room, which CrcAppend fills
-        DecodeReply(state, tables, code, CrcAppend(reply));
+        DecodeReply(state, tables, code, BuildReadReply(config.address, values));
         const auto step = UploadStep(code, channels, version);
         if (!step || step->complete)
             break;
